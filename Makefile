@@ -1,0 +1,35 @@
+# make demo  - a real local VLC with sample media, driven by PlayerLink
+# make test  - build under AddressSanitizer/UBSan and run every test
+# make bench - the benchmarks, with their reference, in one run
+
+BUILD      ?= build
+TEST_BUILD ?= build-test
+BENCH_BUILD ?= build-bench
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all deps build test demo bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLAYERLINK_TESTS=OFF
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: deps
+	cmake -S . -B $(TEST_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPLAYERLINK_SANITIZE=ON -DPLAYERLINK_TESTS=ON
+	cmake --build $(TEST_BUILD) -j $(JOBS)
+	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 900
+
+demo: build
+	scripts/demo.sh $(BUILD)
+
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DPLAYERLINK_TESTS=OFF -DPLAYERLINK_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	python3 bench/compare.py $(BENCH_BUILD)
+
+clean:
+	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD)

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The demo: a real VLC on loopback with generated sample media and a
+# password, driven by playerlink-cli.
+set -euo pipefail
+build=${1:-build}
+here=$(cd "$(dirname "$0")/.." && pwd)
+cli="$here/$build/src/cli/playerlink-cli"
+
+work=$(mktemp -d /tmp/playerlink-demo-XXXXXX)
+chmod 755 "$work"
+media="$work/media"
+mkdir -p "$media"
+mapfile -t tracks < <(python3 "$here/scripts/make-sample-media.py" "$media")
+
+port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1]); s.close()')
+export PLAYERLINK_PASSWORD="demo-$(date +%s)"
+export PLAYERLINK_HOME="$work/home"
+host="127.0.0.1:$port"
+
+vlc_pid=$("$here/scripts/start-local-vlc.sh" "$port" "$PLAYERLINK_PASSWORD" "$work/vlc.log" "${tracks[@]}")
+cleanup() { kill "$vlc_pid" 2>/dev/null || true; wait "$vlc_pid" 2>/dev/null || true; }
+trap cleanup EXIT
+
+step() { printf '\n\033[1m$ playerlink-cli %s\033[0m\n' "$*"; "$cli" --host "$host" "$@"; }
+
+echo "VLC is playing ${#tracks[@]} sample tracks at http://$host/ (password in PLAYERLINK_PASSWORD)"
+step probe
+step status
+step playlist
+step browse "$media"
+step volume 150
+step next
+step seek 50%
+step speed 2
+step speed 1
+step random
+step random
+step enqueue "${tracks[0]}"
+step watch --seconds 5
+printf '\nA wrong password is refused:\n'
+"$cli" --host "$host" --password wrong probe || echo "(exit status $?)"
+echo
+echo "Demo finished; stopping VLC."

@@ -1,0 +1,202 @@
+#include "CliOptions.h"
+
+#include <QRegularExpression>
+
+namespace {
+struct CommandSpec {
+    const char* name;
+    int minArgs;
+    int maxArgs;
+};
+
+const CommandSpec commandSpecs[] = {
+    { "probe", 0, 0 },     { "status", 0, 0 },     { "playlist", 0, 0 }, { "browse", 0, 1 },
+    { "play", 0, 1 },      { "pause", 0, 0 },      { "stop", 0, 0 },     { "next", 0, 0 },
+    { "previous", 0, 0 },  { "seek", 1, 1 },       { "volume", 1, 1 },   { "open", 1, 1 },
+    { "enqueue", 1, 1 },   { "delete", 1, 1 },     { "empty", 0, 0 },    { "random", 0, 0 },
+    { "loop", 0, 0 },      { "repeat", 0, 0 },     { "fullscreen", 0, 0 }, { "speed", 1, 1 },
+    { "audio-delay", 1, 1 }, { "aspect", 1, 1 },   { "key", 1, 1 },      { "watch", 0, 0 },
+};
+
+const CommandSpec* findCommand(const QString& name)
+{
+    for (const CommandSpec& spec : commandSpecs)
+        if (name == QLatin1String(spec.name))
+            return &spec;
+    return nullptr;
+}
+
+bool looksLikeNumber(const QString& arg)
+{
+    return arg.size() > 1 && arg[0] == u'-' && (arg[1].isDigit() || arg[1] == u'.');
+}
+}
+
+QStringList CliOptions::commands()
+{
+    QStringList names;
+    for (const CommandSpec& spec : commandSpecs)
+        names << QLatin1String(spec.name);
+    return names;
+}
+
+QString CliOptions::usage()
+{
+    return QStringLiteral(
+        "Usage: playerlink-cli --host HOST[:PORT] [--password PW] [--json] [--verbose] COMMAND [ARG]\n"
+        "\n"
+        "Controls VLC through its web interface (port 8080 unless HOST names one).\n"
+        "The password may also come from PLAYERLINK_PASSWORD, the host from PLAYERLINK_HOST.\n"
+        "\n"
+        "Commands:\n"
+        "  probe                 check that VLC answers and the password is right\n"
+        "  status                what VLC is doing now\n"
+        "  playlist              the playlist, the current item marked\n"
+        "  browse [DIR]          list a folder on the VLC computer (default: home)\n"
+        "  play [ID]             play playlist item ID, or resume\n"
+        "  pause                 pause playback\n"
+        "  stop | next | previous\n"
+        "  seek SECONDS|+Ns|-Ns|N%   jump to a time, by an offset, or to a percentage\n"
+        "  volume PERCENT|+N|-N  set the volume (0-400), or change it\n"
+        "  open PATH             play a file or URL on the VLC computer\n"
+        "  enqueue PATH          add a file or URL to the playlist\n"
+        "  delete ID             remove a playlist item\n"
+        "  empty                 empty the playlist\n"
+        "  random | loop | repeat    toggle shuffle, repeat-all, repeat-one\n"
+        "  fullscreen            toggle full screen\n"
+        "  speed FACTOR          playback speed, 1 is normal, 2 twice as fast\n"
+        "  audio-delay SECONDS   audio delay, for example 0.5 or -0.25\n"
+        "  aspect RATIO          aspect ratio such as 16:9 or 4:3\n"
+        "  key NAME              press a VLC hotkey, for example faster or nav-up\n"
+        "  watch [--seconds N]   a line per second with what the remote shows\n"
+        "\n"
+        "Exit status: 0 done, 1 command failed, 2 usage error, 3 unreachable or timed out,\n"
+        "4 password needed, refused or not set in VLC, 5 not VLC.\n");
+}
+
+std::optional<CliOptions> CliOptions::parse(const QStringList& args, const QString& passwordFromEnvironment,
+                                            const QString& hostFromEnvironment, QString* error)
+{
+    CliOptions options;
+    options.password = passwordFromEnvironment.isEmpty() ? QString() : passwordFromEnvironment;
+    options.host = hostFromEnvironment;
+    QStringList positional;
+
+    auto fail = [error](const QString& message) -> std::optional<CliOptions> {
+        *error = message;
+        return std::nullopt;
+    };
+
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        QString arg = args[i];
+        if (!arg.startsWith(u'-') || looksLikeNumber(arg) || arg == u"-") {
+            positional << arg;
+            continue;
+        }
+        if (arg == u"--") {
+            positional << args.mid(i + 1);
+            break;
+        }
+        QString value;
+        bool hasInlineValue = false;
+        if (const qsizetype eq = arg.indexOf(u'='); arg.startsWith(QStringLiteral("--")) && eq > 0) {
+            value = arg.mid(eq + 1);
+            arg = arg.left(eq);
+            hasInlineValue = true;
+        }
+        auto takeValue = [&](const QString& option) -> std::optional<QString> {
+            if (hasInlineValue)
+                return value;
+            if (i + 1 >= args.size())
+                return std::nullopt;
+            Q_UNUSED(option);
+            return args[++i];
+        };
+        if (arg == u"--help" || arg == u"-h") {
+            options.help = true;
+        } else if (arg == u"--json") {
+            options.json = true;
+        } else if (arg == u"--verbose" || arg == u"-v") {
+            options.verbose = true;
+        } else if (arg == u"--host") {
+            const auto v = takeValue(arg);
+            if (!v || v->isEmpty())
+                return fail(QStringLiteral("--host needs a value, such as 192.168.1.20 or mypc:8080"));
+            options.host = *v;
+        } else if (arg == u"--password") {
+            const auto v = takeValue(arg);
+            if (!v)
+                return fail(QStringLiteral("--password needs a value"));
+            options.password = *v;
+        } else if (arg == u"--seconds") {
+            const auto v = takeValue(arg);
+            bool ok = false;
+            const int seconds = v ? v->toInt(&ok) : 0;
+            if (!ok || seconds <= 0)
+                return fail(QStringLiteral("--seconds needs a positive whole number"));
+            options.watchSeconds = seconds;
+        } else {
+            return fail(QStringLiteral("unknown option %1 (see --help)").arg(arg));
+        }
+    }
+    if (options.help)
+        return options;
+    if (positional.isEmpty())
+        return fail(QStringLiteral("no command given (see --help)"));
+    options.command = positional.takeFirst();
+    options.arguments = positional;
+    if (!findCommand(options.command))
+        return fail(QStringLiteral("unknown command '%1' (see --help)").arg(options.command));
+    if (options.host.isEmpty())
+        return fail(QStringLiteral("no host given: use --host HOST[:PORT]"));
+    if (options.watchSeconds && options.command != u"watch")
+        return fail(QStringLiteral("--seconds only goes with watch"));
+    const QString problem = options.validateArguments();
+    if (!problem.isEmpty())
+        return fail(problem);
+    return options;
+}
+
+QString CliOptions::validateArguments() const
+{
+    const CommandSpec* spec = findCommand(command);
+    if (arguments.size() < spec->minArgs)
+        return QStringLiteral("%1 needs an argument (see --help)").arg(command);
+    if (arguments.size() > spec->maxArgs)
+        return QStringLiteral("%1 takes %2 (see --help)")
+            .arg(command, spec->maxArgs == 0 ? QStringLiteral("no arguments") : QStringLiteral("one argument"));
+    const QString arg = arguments.value(0);
+    bool ok = false;
+    if ((command == u"play" && !arguments.isEmpty()) || command == u"delete") {
+        const int id = arg.toInt(&ok);
+        if (!ok || id < 0)
+            return QStringLiteral("%1 needs a playlist item id, a whole number").arg(command);
+    } else if (command == u"seek") {
+        static const QRegularExpression form(QStringLiteral("^(\\d+|[+-]\\d+s?|\\d+%)$"));
+        if (!form.match(arg).hasMatch())
+            return QStringLiteral("seek takes SECONDS, +Ns, -Ns or N%, not '%1'").arg(arg);
+        if (arg.endsWith(u'%') && arg.chopped(1).toInt() > 100)
+            return QStringLiteral("seek percentage must be between 0% and 100%");
+    } else if (command == u"volume") {
+        static const QRegularExpression form(QStringLiteral("^[+-]?\\d+%?$"));
+        if (!form.match(arg).hasMatch())
+            return QStringLiteral("volume takes a percentage or +N / -N, not '%1'").arg(arg);
+        if (!arg.startsWith(u'+') && !arg.startsWith(u'-') && QString(arg).remove(u'%').toInt() > 400)
+            return QStringLiteral("volume must be between 0 and 400");
+    } else if (command == u"speed") {
+        const double factor = arg.toDouble(&ok);
+        if (!ok || factor < 0.03 || factor > 32)
+            return QStringLiteral("speed takes a factor between 0.03 and 32, such as 2 or 0.5");
+    } else if (command == u"audio-delay") {
+        arg.toDouble(&ok);
+        if (!ok)
+            return QStringLiteral("audio-delay takes seconds, such as 0.5 or -0.25");
+    } else if (command == u"key") {
+        static const QRegularExpression form(QStringLiteral("^[a-z0-9-]+$"));
+        if (!form.match(arg).hasMatch())
+            return QStringLiteral("key takes a VLC hotkey name such as faster or nav-up");
+    } else if ((command == u"open" || command == u"enqueue" || command == u"aspect") && arg.isEmpty()) {
+        return QStringLiteral("%1 needs a non-empty argument").arg(command);
+    }
+    return QString();
+}

@@ -1,0 +1,419 @@
+#include "CliSession.h"
+
+#include "StateReport.h"
+#include "ExitCode.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QUrl>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr int requestGuardMs = 30000; // beyond the channel's own deadline
+constexpr int settleMs = 250;         // VLC needs a moment to switch items
+}
+
+CliSession::CliSession(const CliOptions& options, QTextStream& out, QTextStream& err)
+    : m_options(options)
+    , m_out(out)
+    , m_err(err)
+    , m_remote(std::make_unique<VLCController>())
+{
+    m_remote->setHostAddress(options.host);
+    if (!options.password.isNull())
+        m_remote->setPassword(options.password);
+    m_guard.setSingleShot(true);
+    connect(&m_guard, &QTimer::timeout, this,
+            [this] { fail(ExitUnreachable, QStringLiteral("%1 did not answer").arg(m_options.host)); });
+    AlertPresenter::setCurrent(this);
+}
+
+CliSession::~CliSession()
+{
+    if (AlertPresenter::current() == this)
+        AlertPresenter::setCurrent(nullptr);
+}
+
+void CliSession::present(const AlertRequest& request)
+{
+    m_lastAlert = request.message.isEmpty() ? request.title : request.message;
+    m_lastAlert.replace(QStringLiteral("\n\n"), QStringLiteral(" "));
+}
+
+void CliSession::start()
+{
+    const QUrl base(m_remote->baseAddress(), QUrl::StrictMode);
+    if (!base.isValid() || base.host().isEmpty()) {
+        fail(ExitUsage, QStringLiteral("'%1' is not a host name or address").arg(m_options.host));
+        return;
+    }
+    probe([this] { runCommand(); });
+}
+
+// --- Plumbing -----------------------------------------------------------------
+
+void CliSession::request(const Step& send, ReplyStep then)
+{
+    disconnect(m_replyConnection);
+    disconnect(m_failureConnection);
+    m_replyConnection = connect(m_remote.get(), &VLCController::replyHandled, this,
+                                [this, then](VLCController::ReplyKind kind, int) {
+                                    disconnect(m_replyConnection);
+                                    disconnect(m_failureConnection);
+                                    m_guard.stop();
+                                    then(kind);
+                                });
+    m_failureConnection = connect(m_remote.get(), &VLCController::requestFailed, this, [this](RequestFailure failure) {
+        disconnect(m_replyConnection);
+        disconnect(m_failureConnection);
+        m_guard.stop();
+        fail(ExitUnreachable, failureText(failure));
+    });
+    m_lastAlert.clear();
+    m_guard.start(requestGuardMs);
+    send();
+    if (!m_remote->isBusy() && !m_finished) {
+        disconnect(m_replyConnection);
+        disconnect(m_failureConnection);
+        m_guard.stop();
+        fail(ExitCommandFailed, m_lastAlert.isEmpty() ? QStringLiteral("the request could not be sent") : m_lastAlert);
+    }
+}
+
+void CliSession::whenIdle(Step then)
+{
+    // Commands leave follow-up polls in flight (the playlist after "next",
+    // say); wait for them so that our own polls are not skipped.
+    if (!m_remote->isBusy()) {
+        then();
+        return;
+    }
+    QTimer::singleShot(10, this, [this, then] { whenIdle(then); });
+}
+
+QString CliSession::failureText(RequestFailure failure) const
+{
+    switch (failure) {
+    case RequestFailure::IdleTimeout:
+        return QStringLiteral("%1 did not answer in time").arg(m_options.host);
+    case RequestFailure::Deadline:
+        return QStringLiteral("%1 took too long to answer").arg(m_options.host);
+    case RequestFailure::TooLarge:
+        return QStringLiteral("the reply from %1 was too large").arg(m_options.host);
+    case RequestFailure::Redirects:
+        return QStringLiteral("%1 redirected too many times").arg(m_options.host);
+    case RequestFailure::Network:
+        break;
+    }
+    return QStringLiteral("could not reach %1 (%2)").arg(m_options.host, m_remote->baseAddress());
+}
+
+void CliSession::probe(Step then)
+{
+    request([this] { m_remote->searchForPlayerLink(); },
+            [this, then](VLCController::ReplyKind) {
+                if (m_remote->passwordNotSet()) {
+                    fail(ExitPassword, QStringLiteral("VLC on %1 has no password set: set one in VLC (Preferences > All > "
+                                                      "Interface > Main interfaces > Lua > Password)")
+                                           .arg(m_options.host));
+                } else if (m_remote->passwordRequired()) {
+                    fail(ExitPassword, m_remote->hasPassword()
+                             ? QStringLiteral("VLC on %1 refused the password").arg(m_options.host)
+                             : QStringLiteral("VLC on %1 needs a password: use --password or PLAYERLINK_PASSWORD")
+                                   .arg(m_options.host));
+                } else if (!m_remote->remoteFound()) {
+                    fail(ExitNotVlc, QStringLiteral("%1 answers, but not as VLC's web interface").arg(m_options.host));
+                } else {
+                    then();
+                }
+            });
+}
+
+void CliSession::refreshStatus(Step then)
+{
+    whenIdle([this, then] {
+        request([this] { m_remote->updateStatus(); },
+                [this, then](VLCController::ReplyKind kind) {
+                    if (kind != VLCController::ReplyKind::Status)
+                        fail(ExitCommandFailed, QStringLiteral("VLC did not send its status"));
+                    else
+                        then();
+                });
+    });
+}
+
+void CliSession::refreshPlaylist(Step then)
+{
+    whenIdle([this, then] {
+        request([this] { m_remote->updatePlaylist(); },
+                [this, then](VLCController::ReplyKind kind) {
+                    if (kind != VLCController::ReplyKind::Playlist)
+                        fail(ExitCommandFailed, QStringLiteral("VLC did not send its playlist"));
+                    else
+                        then();
+                });
+    });
+}
+
+void CliSession::refreshAll(Step then)
+{
+    refreshStatus([this, then] { refreshPlaylist(then); });
+}
+
+bool CliSession::playlistHasId(int id) const
+{
+    for (int i = 0; i < m_remote->itemsInPlaylist(); ++i)
+        if (m_remote->idForIndex(i) == id)
+            return true;
+    return false;
+}
+
+// --- Commands -----------------------------------------------------------------
+
+void CliSession::runCommand()
+{
+    const QString& command = m_options.command;
+    const QString arg = m_options.arguments.value(0);
+    VLCController* remote = m_remote.get();
+
+    if (command == u"probe") {
+        refreshStatus([this] {
+            if (m_options.json) {
+                QJsonObject o;
+                o.insert(QStringLiteral("found"), true);
+                o.insert(QStringLiteral("host"), m_options.host);
+                o.insert(QStringLiteral("version"), m_remote->serverVersion());
+                o.insert(QStringLiteral("apiVersion"), m_remote->apiVersion());
+                o.insert(QStringLiteral("connection"), m_remote->status());
+                printJson(o);
+            } else {
+                const QString version = m_remote->serverVersion();
+                print(QStringLiteral("VLC media player%1 answers at %2\n")
+                          .arg(version.isEmpty() ? QString() : QStringLiteral(" ") + version, m_remote->baseAddress()));
+            }
+            finish(ExitOk);
+        });
+        return;
+    }
+    if (command == u"status") {
+        refreshAll([this] { reportStatus(false); });
+        return;
+    }
+    if (command == u"playlist") {
+        refreshAll([this] {
+            if (m_options.json)
+                printJson(StateReport::playlistJson(*m_remote));
+            else
+                print(StateReport::playlistText(*m_remote));
+            finish(ExitOk);
+        });
+        return;
+    }
+    if (command == u"browse") {
+        remote->setBrowseDir(arg.isEmpty() ? remote->browseDir() : arg);
+        request([remote] { remote->updateBrowseList(); },
+                [this, remote](VLCController::ReplyKind kind) {
+                    if (kind != VLCController::ReplyKind::Browse) {
+                        fail(ExitCommandFailed, QStringLiteral("VLC could not list %1").arg(remote->browseDir()));
+                        return;
+                    }
+                    if (m_options.json)
+                        printJson(StateReport::browseJson(*remote));
+                    else
+                        print(StateReport::browseText(*remote));
+                    finish(ExitOk);
+                });
+        return;
+    }
+    if (command == u"watch") {
+        refreshAll([this] { runWatch(); });
+        return;
+    }
+
+    // Every other command acts on the current state, so read it first.
+    refreshAll([this, command, arg, remote] {
+        if (command == u"play") {
+            if (!arg.isEmpty()) {
+                const int id = arg.toInt();
+                if (!playlistHasId(id)) {
+                    fail(ExitCommandFailed, QStringLiteral("there is no playlist item with id %1").arg(id));
+                    return;
+                }
+                sendCommand([remote, id] { remote->playFromStart(id); }, true, false);
+            } else if (remote->playbackState() == u"paused") {
+                sendCommand([remote] { remote->pause(); }, false, false);
+            } else if (remote->isPlaying()) {
+                reportStatus(false);
+            } else if (remote->itemsInPlaylist() == 0) {
+                fail(ExitCommandFailed, QStringLiteral("the playlist is empty"));
+            } else {
+                const int current = remote->currentItemIndex();
+                const int id = remote->idForIndex(current == VLCController::noCurrentItem ? 0 : current);
+                sendCommand([remote, id] { remote->playFromStart(id); }, true, false);
+            }
+        } else if (command == u"pause") {
+            if (remote->isPlaying())
+                sendCommand([remote] { remote->pause(); }, false, false);
+            else
+                reportStatus(false);
+        } else if (command == u"stop") {
+            sendCommand([remote] { remote->stop(); }, false, false);
+        } else if (command == u"next") {
+            sendCommand([remote] { remote->next(); }, true, false);
+        } else if (command == u"previous") {
+            sendCommand([remote] { remote->previous(); }, true, false);
+        } else if (command == u"seek") {
+            if (arg.endsWith(u'%')) {
+                const int percent = arg.chopped(1).toInt();
+                sendCommand([remote, percent] { remote->seek(percent); }, false, false);
+            } else if (arg.startsWith(u'+') || arg.startsWith(u'-')) {
+                const QString offset = arg.endsWith(u's') ? arg : arg + u's';
+                sendCommand([remote, offset] { remote->seekRelative(offset); }, false, false);
+            } else {
+                const int seconds = arg.toInt();
+                sendCommand([remote, seconds] { remote->seekSeconds(seconds); }, false, false);
+            }
+        } else if (command == u"volume") {
+            const QString digits = QString(arg).remove(u'%');
+            int percent = digits.toInt();
+            if (arg.startsWith(u'+') || arg.startsWith(u'-'))
+                percent = remote->volume() + digits.toInt();
+            percent = std::clamp(percent, 0, 400);
+            sendCommand([remote, percent] { remote->setVolume(percent); }, false, false);
+        } else if (command == u"open") {
+            sendCommand([remote, arg] { remote->playFilename(arg); }, true, true);
+        } else if (command == u"enqueue") {
+            sendCommand([remote, arg] { remote->enqueueFilename(arg); }, false, true);
+        } else if (command == u"delete") {
+            const int id = arg.toInt();
+            if (!playlistHasId(id)) {
+                fail(ExitCommandFailed, QStringLiteral("there is no playlist item with id %1").arg(id));
+                return;
+            }
+            sendCommand([remote, id] { remote->removeFromPlaylist(id); }, true, true);
+        } else if (command == u"empty") {
+            sendCommand([remote] { remote->emptyPlaylist(); }, true, true);
+        } else if (command == u"random") {
+            sendCommand([remote] { remote->random(); }, false, false);
+        } else if (command == u"loop") {
+            sendCommand([remote] { remote->loop(); }, false, false);
+        } else if (command == u"repeat") {
+            sendCommand([remote] { remote->repeat(); }, false, false);
+        } else if (command == u"fullscreen") {
+            sendCommand([remote] { remote->fullScreen(); }, false, false);
+        } else if (command == u"speed") {
+            const int speed = int(std::lround(1000.0 / arg.toDouble()));
+            sendCommand([remote, speed] { remote->setSpeed(speed); }, false, false);
+        } else if (command == u"audio-delay") {
+            const float seconds = arg.toFloat();
+            sendCommand([remote, seconds] { remote->setAudioDelay(seconds); }, false, false);
+        } else if (command == u"aspect") {
+            sendCommand([remote, arg] { remote->setAspectRatio(arg); }, false, false);
+        } else if (command == u"key") {
+            sendCommand([remote, arg] { remote->sendHotkey(arg); }, false, false);
+        } else {
+            fail(ExitUsage, QStringLiteral("unknown command '%1'").arg(command));
+        }
+    });
+}
+
+void CliSession::sendCommand(const Step& send, bool changesItem, bool changesPlaylist)
+{
+    request(send, [this, changesItem, changesPlaylist](VLCController::ReplyKind kind) {
+        if (kind != VLCController::ReplyKind::Status) {
+            fail(ExitCommandFailed, QStringLiteral("VLC did not accept the command"));
+            return;
+        }
+        const int wait = changesItem ? settleMs : 0;
+        QTimer::singleShot(wait, this, [this, changesPlaylist] {
+            refreshAll([this, changesPlaylist] { reportStatus(changesPlaylist); });
+        });
+    });
+}
+
+void CliSession::reportStatus(bool withPlaylist)
+{
+    if (m_options.json) {
+        QJsonObject o = StateReport::statusJson(*m_remote);
+        if (withPlaylist)
+            o.insert(QStringLiteral("playlist"), StateReport::playlistJson(*m_remote));
+        printJson(o);
+    } else {
+        print(StateReport::statusText(*m_remote));
+        if (withPlaylist)
+            print(QStringLiteral("\n") + StateReport::playlistText(*m_remote));
+    }
+    finish(ExitOk);
+}
+
+// --- Watch ---------------------------------------------------------------------
+
+void CliSession::runWatch()
+{
+    // The remote screen's rhythm: status every second, playlist every third.
+    connect(&m_watchTimer, &QTimer::timeout, this, &CliSession::watchTick);
+    m_watchTimer.start(1000);
+    watchTick();
+}
+
+void CliSession::watchTick()
+{
+    if (m_options.json)
+        printJson(StateReport::statusJson(*m_remote));
+    else
+        print(StateReport::watchLine(*m_remote) + u'\n');
+    ++m_watchTicks;
+    if (m_options.watchSeconds && m_watchTicks >= *m_options.watchSeconds) {
+        m_watchTimer.stop();
+        finish(ExitOk);
+        return;
+    }
+    m_remote->updateStatus();
+    if (m_watchTicks % 3 == 0)
+        m_remote->updatePlaylist();
+}
+
+// --- Output ----------------------------------------------------------------------
+
+void CliSession::print(const QString& text)
+{
+    m_out << text;
+    m_out.flush();
+}
+
+void CliSession::printJson(const QJsonValue& value)
+{
+    const QJsonDocument doc = value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject());
+    m_out << QString::fromUtf8(doc.toJson(QJsonDocument::Compact)) << '\n';
+    m_out.flush();
+}
+
+void CliSession::finish(int exitCode)
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    m_guard.stop();
+    m_watchTimer.stop();
+    emit finished(exitCode);
+}
+
+void CliSession::fail(int exitCode, const QString& message)
+{
+    if (m_finished)
+        return;
+    if (m_options.json) {
+        QJsonObject o;
+        o.insert(QStringLiteral("error"), message);
+        o.insert(QStringLiteral("exitCode"), exitCode);
+        printJson(o);
+    }
+    m_err << "playerlink-cli: " << message << '\n';
+    m_err.flush();
+    finish(exitCode);
+}

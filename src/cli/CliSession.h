@@ -1,0 +1,67 @@
+#pragma once
+
+#include "AlertPresenter.h"
+#include "CliOptions.h"
+#include "VLCController.h"
+
+#include <QJsonValue>
+#include <QObject>
+#include <QTextStream>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+// Drives one command of playerlink-cli through the event loop: check that
+// VLC answers (and takes the password), read its state, send the command,
+// read the state again and report.
+class CliSession : public QObject, private AlertPresenter {
+    Q_OBJECT
+public:
+    CliSession(const CliOptions& options, QTextStream& out, QTextStream& err);
+    ~CliSession() override;
+
+    void start();
+
+signals:
+    void finished(int exitCode);
+
+private:
+    using Step = std::function<void()>;
+    using ReplyStep = std::function<void(VLCController::ReplyKind)>;
+
+    void present(const AlertRequest& request) override;
+
+    // Sends through the remote and continues with the kind of reply, or
+    // ends the session when the request fails.
+    void request(const Step& send, ReplyStep then);
+    void whenIdle(Step then);
+    void probe(Step then);
+    void refreshStatus(Step then);
+    void refreshPlaylist(Step then);
+    void refreshAll(Step then);
+    void runCommand();
+    void sendCommand(const Step& send, bool changesItem, bool changesPlaylist);
+    void reportStatus(bool withPlaylist);
+    void runWatch();
+    void watchTick();
+
+    void print(const QString& text);
+    void printJson(const QJsonValue& value);
+    void finish(int exitCode);
+    void fail(int exitCode, const QString& message);
+    QString failureText(RequestFailure failure) const;
+    bool playlistHasId(int id) const;
+
+    CliOptions m_options;
+    QTextStream& m_out;
+    QTextStream& m_err;
+    std::unique_ptr<VLCController> m_remote;
+    QMetaObject::Connection m_replyConnection;
+    QMetaObject::Connection m_failureConnection;
+    QTimer m_guard;
+    QTimer m_watchTimer;
+    int m_watchTicks = 0;
+    QString m_lastAlert;
+    bool m_finished = false;
+};

@@ -1,0 +1,152 @@
+#include "StateReport.h"
+
+#include "StringHelpers.h"
+#include "VLCController.h"
+
+namespace {
+QString onOff(bool value)
+{
+    return value ? QStringLiteral("on") : QStringLiteral("off");
+}
+
+QString speedFactorText(int speed)
+{
+    if (speed <= 0)
+        return QStringLiteral("?");
+    return QString::number(1000.0 / speed, 'g', 3) + u'x';
+}
+
+QString stateSymbol(const QString& state)
+{
+    if (state == u"playing")
+        return QStringLiteral("▶");
+    if (state == u"paused")
+        return QStringLiteral("❚❚");
+    if (state == u"stopped")
+        return QStringLiteral("■");
+    return QStringLiteral("?");
+}
+}
+
+QString StateReport::nowPlaying(const VLCController& remote)
+{
+    return remote.titleForIndex(VLCController::currentItem).value_or(QString());
+}
+
+QJsonObject StateReport::statusJson(VLCController& remote)
+{
+    QJsonObject o;
+    o.insert(QStringLiteral("state"), remote.playbackState());
+    o.insert(QStringLiteral("title"), nowPlaying(remote));
+    o.insert(QStringLiteral("itemId"), remote.idForIndex(VLCController::currentItem));
+    o.insert(QStringLiteral("time"), remote.timeElapsedSeconds());
+    o.insert(QStringLiteral("length"), remote.timeLengthSeconds());
+    o.insert(QStringLiteral("remaining"), remote.timeRemainingSeconds());
+    o.insert(QStringLiteral("position"), remote.position());
+    o.insert(QStringLiteral("volume"), remote.volume());
+    o.insert(QStringLiteral("speed"), remote.speed());
+    o.insert(QStringLiteral("audioDelay"), remote.audioDelay());
+    o.insert(QStringLiteral("random"), remote.isRandom());
+    o.insert(QStringLiteral("loop"), remote.isLooping());
+    o.insert(QStringLiteral("repeat"), remote.isRepeating());
+    o.insert(QStringLiteral("version"), remote.serverVersion());
+    o.insert(QStringLiteral("apiVersion"), remote.apiVersion());
+    o.insert(QStringLiteral("connection"), remote.status());
+    return o;
+}
+
+QString StateReport::statusText(VLCController& remote)
+{
+    const QString title = nowPlaying(remote);
+    QString text;
+    text += QStringLiteral("State:       %1\n").arg(remote.playbackState());
+    text += QStringLiteral("Now playing: %1\n").arg(title.isEmpty() ? QStringLiteral("-") : title);
+    text += QStringLiteral("Time:        %1 / %2 (-%3)\n")
+                .arg(StringHelpers::timeStringFromSecs(remote.timeElapsedSeconds()),
+                     StringHelpers::timeStringFromSecs(remote.timeLengthSeconds()),
+                     StringHelpers::timeStringFromSecs(remote.timeRemainingSeconds()));
+    text += QStringLiteral("Position:    %1%\n").arg(remote.position());
+    text += QStringLiteral("Volume:      %1%\n").arg(remote.volume());
+    text += QStringLiteral("Speed:       %1\n").arg(speedFactorText(remote.speed()));
+    text += QStringLiteral("Audio delay: %1 s\n").arg(remote.audioDelay(), 0, 'f', 2);
+    text += QStringLiteral("Shuffle: %1   Repeat all: %2   Repeat one: %3\n")
+                .arg(onOff(remote.isRandom()), onOff(remote.isLooping()), onOff(remote.isRepeating()));
+    const QString version = remote.serverVersion();
+    if (!version.isEmpty())
+        text += QStringLiteral("VLC:         %1\n").arg(version);
+    text += QStringLiteral("Connection:  %1\n").arg(remote.status());
+    return text;
+}
+
+QJsonArray StateReport::playlistJson(const VLCController& remote)
+{
+    QJsonArray items;
+    const int current = remote.currentItemIndex();
+    for (int i = 0; i < remote.itemsInPlaylist(); ++i) {
+        const AttributeMap& item = remote.playlistArray()[size_t(i)];
+        QJsonObject o;
+        o.insert(QStringLiteral("id"), remote.idForIndex(i));
+        o.insert(QStringLiteral("title"), remote.titleForIndex(i).value_or(QString()));
+        o.insert(QStringLiteral("duration"), StringHelpers::intValue(item.value(u"duration")));
+        o.insert(QStringLiteral("uri"), item.value(u"uri"));
+        o.insert(QStringLiteral("current"), i == current);
+        items.append(o);
+    }
+    return items;
+}
+
+QString StateReport::playlistText(const VLCController& remote)
+{
+    if (remote.itemsInPlaylist() == 0)
+        return QStringLiteral("The playlist is empty.\n");
+    QString text;
+    const int current = remote.currentItemIndex();
+    for (int i = 0; i < remote.itemsInPlaylist(); ++i) {
+        const qint64 duration = StringHelpers::intValue(remote.playlistArray()[size_t(i)].value(u"duration"));
+        text += QStringLiteral("%1 %2  %3  %4\n")
+                    .arg(i == current ? QStringLiteral("▶") : QStringLiteral(" "))
+                    .arg(remote.idForIndex(i), 5)
+                    .arg(duration > 0 ? StringHelpers::timeStringFromSecs(duration) : QStringLiteral("--:--"), 8)
+                    .arg(remote.titleForIndex(i).value_or(QString()));
+    }
+    return text;
+}
+
+QJsonArray StateReport::browseJson(const VLCController& remote)
+{
+    QJsonArray entries;
+    for (int i = 0; i < remote.browseItemsInList(); ++i) {
+        QJsonObject o;
+        o.insert(QStringLiteral("name"), remote.browseInfo(QStringLiteral("name"), i).value_or(QString()));
+        o.insert(QStringLiteral("type"), remote.filetypeForIndex(i).value_or(QString()));
+        o.insert(QStringLiteral("path"), remote.browseInfo(QStringLiteral("path"), i).value_or(QString()));
+        o.insert(QStringLiteral("uri"), remote.browseInfo(QStringLiteral("uri"), i).value_or(QString()));
+        entries.append(o);
+    }
+    return entries;
+}
+
+QString StateReport::browseText(const VLCController& remote)
+{
+    QString text = QStringLiteral("%1\n").arg(remote.browseDir());
+    for (int i = 0; i < remote.browseItemsInList(); ++i) {
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(remote.filetypeForIndex(i).value_or(QString()), -9)
+                    .arg(remote.browseInfo(QStringLiteral("path"), i)
+                             .value_or(remote.browseInfo(QStringLiteral("name"), i).value_or(QString())));
+    }
+    return text;
+}
+
+QString StateReport::watchLine(VLCController& remote)
+{
+    const QString title = nowPlaying(remote);
+    return QStringLiteral("%1 %2  %3 / -%4 / %5  vol %6%  %7  | %8")
+        .arg(stateSymbol(remote.playbackState()), -2)
+        .arg(remote.playbackState(), -7)
+        .arg(StringHelpers::timeStringFromSecs(remote.timeElapsedSeconds()),
+             StringHelpers::timeStringFromSecs(remote.timeRemainingSeconds()),
+             StringHelpers::timeStringFromSecs(remote.timeLengthSeconds()))
+        .arg(remote.volume(), 3)
+        .arg(title.isEmpty() ? QStringLiteral("-") : title, remote.status());
+}

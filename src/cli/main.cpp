@@ -1,0 +1,40 @@
+#include "CliOptions.h"
+#include "CliSession.h"
+#include "ConsoleLog.h"
+#include "ExitCode.h"
+#include "PreferenceKeys.h"
+#include "UserDefaults.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("playerlink-cli"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QString error;
+    const std::optional<CliOptions> options = CliOptions::parse(
+        app.arguments().mid(1), qEnvironmentVariable("PLAYERLINK_PASSWORD"), qEnvironmentVariable("PLAYERLINK_HOST"),
+        &error);
+    if (!options) {
+        err << "playerlink-cli: " << error << '\n';
+        return ExitUsage;
+    }
+    if (options->help) {
+        out << CliOptions::usage();
+        return ExitOk;
+    }
+    ConsoleLog::setEnabled(options->verbose);
+    UserDefaults::standard().registerDefaults(PreferenceKeys::registeredDefaults());
+
+    CliSession session(*options, out, err);
+    QObject::connect(&session, &CliSession::finished, &app, [](int code) { QCoreApplication::exit(code); });
+    QTimer::singleShot(0, &session, &CliSession::start);
+    return app.exec();
+}

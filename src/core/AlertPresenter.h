@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// What core code asks of the user interface when it must tell the user
+// something: a title, a message and buttons, numbered from 0 in the order
+// given. The interface installs a presenter; tests install one that captures.
+struct AlertRequest {
+    QString title;
+    QString message;
+    QStringList buttons;
+    std::function<void(int buttonIndex)> completion; // may be empty
+    bool actionSheet = false;
+    int destructiveButton = -1;
+};
+
+class AlertPresenter {
+public:
+    virtual ~AlertPresenter() = default;
+    virtual void present(const AlertRequest& request) = 0;
+
+    // The presenter in use (not owned); nullptr means alerts only reach the
+    // console log.
+    static AlertPresenter* current();
+    static void setCurrent(AlertPresenter* presenter);
+
+    // Convenience for the common one-button alert.
+    static void show(const QString& title, const QString& message, const QStringList& buttons,
+                     std::function<void(int)> completion = {});
+};

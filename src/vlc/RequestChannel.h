@@ -1,0 +1,74 @@
+#pragma once
+
+#include "HttpReply.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+class QTimer;
+
+// One HTTP channel to one computer: at most one accepted request at a time.
+// A new request supersedes the accepted one, which is abandoned (left to run,
+// its data ignored), not cancelled: a command already on its way still
+// reaches the player. Every request has an idle time-out, an overall deadline
+// and a cap on its body, never uses a cache, and carries the password only to
+// the host it was meant for.
+class RequestChannel : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int defaultIdleTimeoutMs = 2000;
+    static constexpr int defaultDeadlineMs = 15000;
+    // Large enough for a playlist of 100,000 items with long paths.
+    static constexpr qint64 defaultMaxBodyBytes = 64LL * 1024 * 1024;
+    static constexpr int maxRedirects = 5;
+
+    explicit RequestChannel(QObject* parent = nullptr);
+    ~RequestChannel() override;
+
+    void setPassword(const QString& password) { m_password = password; }
+    void setIdleTimeoutMs(int ms) { m_idleTimeoutMs = ms; }
+    void setDeadlineMs(int ms) { m_deadlineMs = ms; }
+    void setMaxBodyBytes(qint64 bytes) { m_maxBodyBytes = bytes; }
+
+    // Starts a GET and makes it the accepted request; tag travels with it.
+    void send(const QUrl& url, int tag);
+    // Forgets the accepted request without cancelling it.
+    void clear();
+    bool busy() const { return m_accepted != nullptr; }
+    int acceptedTag() const;
+
+    // Requests still running, the accepted one included.
+    int runningCount() const { return int(m_running.size()); }
+
+    static QNetworkAccessManager& networkManager();
+
+signals:
+    void finished(int tag, const HttpReply& reply);
+    void failed(int tag, RequestFailure failure);
+
+private:
+    struct Request;
+
+    void start(Request* request, const QUrl& url);
+    void onReadyRead(Request* request);
+    void onFinished(Request* request);
+    void conclude(Request* request, std::optional<RequestFailure> failure, const HttpReply& reply = {});
+    void release(Request* request);
+    bool mayCarryPassword(const Request* request, const QUrl& url) const;
+
+    std::vector<std::unique_ptr<Request>> m_running;
+    std::vector<std::unique_ptr<Request>> m_retired;
+    Request* m_accepted = nullptr;
+    QString m_password;
+    int m_idleTimeoutMs = defaultIdleTimeoutMs;
+    int m_deadlineMs = defaultDeadlineMs;
+    qint64 m_maxBodyBytes = defaultMaxBodyBytes;
+};

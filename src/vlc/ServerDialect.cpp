@@ -1,0 +1,13 @@
+#include "ServerDialect.h"
+
+#include "LegacyDialect.h"
+#include "Vlc3Dialect.h"
+
+const ServerDialect& ServerDialect::forApiVersion(int apiVersion)
+{
+    static const LegacyDialect legacy;
+    static const Vlc3Dialect vlc3;
+    if (apiVersion >= 3)
+        return vlc3;
+    return legacy;
+}

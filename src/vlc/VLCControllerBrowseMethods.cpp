@@ -1,0 +1,148 @@
+// The folder listing: storing listings, file types, and finding the drives.
+#include "VLCController.h"
+
+#include "AlertPresenter.h"
+#include "ByteSearch.h"
+#include "Localization.h"
+#include "NotificationCenter.h"
+#include "NotificationNames.h"
+#include "PreferenceKeys.h"
+#include "RequestChannel.h"
+#include "StringHelpers.h"
+#include "TextFormat.h"
+#include "UserDefaults.h"
+#include "XMLPlaylistParser.h"
+
+#include <QPointer>
+#include <QUtf8StringView>
+
+#include <array>
+
+namespace {
+const std::array<QString, 3> driveFolders { QStringLiteral("c:\\\\.."), QStringLiteral("//Volumes"),
+                                            QStringLiteral("//media") };
+
+QString pathExtension(const QString& path)
+{
+    const qsizetype separator = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    const QStringView last = QStringView(path).mid(separator + 1);
+    const qsizetype dot = last.lastIndexOf(u'.');
+    return dot < 0 ? QString() : last.mid(dot + 1).toString();
+}
+}
+
+void VLCController::parseBrowseResponse(const QByteArray& body)
+{
+    XMLPlaylistParser parser;
+    parser.setInterestingKeys({ QStringLiteral("element") });
+    parser.parseData(body);
+    m_browseArray = parser.takeItems();
+    m_hasBrowseList = true;
+    if (UserDefaults::standard().boolForKey(PreferenceKeys::onlyShowMediaFiles)) {
+        for (int i = int(m_browseArray.size()) - 1; i >= 0; --i)
+            if (filetypeForIndex(i) == QStringLiteral("unknown"))
+                m_browseArray.erase(m_browseArray.begin() + i);
+    }
+    NotificationCenter::defaultCenter().post(NotificationNames::vlcBrowseListChanged, this);
+}
+
+int VLCController::browseItemsInList() const
+{
+    return int(m_browseArray.size());
+}
+
+std::optional<QString> VLCController::browseInfo(const QString& attribute, int index) const
+{
+    if (index < 0 || size_t(index) >= m_browseArray.size())
+        return std::nullopt;
+    const QString* value = m_browseArray[size_t(index)].find(attribute);
+    return value ? std::optional<QString>(*value) : std::nullopt;
+}
+
+QString VLCController::dialectFreeExtension(const AttributeMap& entry) const
+{
+    if (m_luaMode)
+        return pathExtension(entry.value(u"path"));
+    // VLC 3 lists no "extension"; without it the path tells.
+    if (const QString* extension = entry.find(u"extension"))
+        return *extension;
+    return pathExtension(entry.value(u"path", entry.value(u"name")));
+}
+
+std::optional<QString> VLCController::filetypeForIndex(int index) const
+{
+    if (index < 0 || size_t(index) >= m_browseArray.size())
+        return std::nullopt;
+    const AttributeMap& entry = m_browseArray[size_t(index)];
+    const QString type = entry.value(u"type");
+    if (type == u"directory" || type == u"dir")
+        return QStringLiteral("directory");
+    return fileTypeForExtension(dialectFreeExtension(entry));
+}
+
+QString VLCController::fileTypeForExtension(const QString& extension)
+{
+    static const QStringList music { "amr", "ogg", "aac", "m4a", "flac", "mp3", "midi", "ra", "mka",
+                                     "rm", "mp2", "ram", "aa", "ts", "wma", "tta", "wav" };
+    static const QStringList video { "3gp", "asx", "avi", "bsf", "divx", "dmg", "enc", "flv", "iso", "mkv", "m2t", "m2ts",
+                                     "m2v", "m4v", "mp4", "mov", "mpg", "mpeg", "ogm", "rm", "rmvb", "vob", "wmv", "xvid" };
+    static const QStringList playlist { "m3u", "xspf" };
+    if (music.contains(extension, Qt::CaseInsensitive))
+        return QStringLiteral("music");
+    if (video.contains(extension, Qt::CaseInsensitive))
+        return QStringLiteral("video");
+    if (playlist.contains(extension, Qt::CaseInsensitive))
+        return QStringLiteral("playlist");
+    return QStringLiteral("unknown");
+}
+
+void VLCController::directoryIsValid(const QString& folder, std::function<void(bool)> done)
+{
+    // A request of its own beside the channel, answered through the event
+    // loop so that the interface never waits on it.
+    const QUrl url(fmt(QStringLiteral("%@requests/browse.xml?dir=%@"), baseAddress(),
+                       StringHelpers::fullyEscapedStringForUrl(folder)),
+                   QUrl::StrictMode);
+    if (!url.isValid() || url.host().isEmpty()) {
+        done(false);
+        return;
+    }
+    auto* probe = new RequestChannel(this);
+    probe->setPassword(m_password);
+    probe->setDeadlineMs(RequestChannel::defaultIdleTimeoutMs * 2);
+    connect(probe, &RequestChannel::finished, this, [probe, done](int, const HttpReply& reply) {
+        probe->deleteLater();
+        done(QUtf8StringView(reply.body).isValidUtf8() && ByteSearch::containsIgnoringCase(reply.body, "<element"));
+    });
+    connect(probe, &RequestChannel::failed, this, [probe, done](int, RequestFailure) {
+        probe->deleteLater();
+        done(false);
+    });
+    probe->send(url, OrdinaryRequest);
+}
+
+void VLCController::openDrivesDirectory()
+{
+    tryDriveFolder(0);
+}
+
+void VLCController::tryDriveFolder(int candidate)
+{
+    const QString folder = driveFolders[size_t(candidate)];
+    directoryIsValid(folder, [self = QPointer<VLCController>(this), candidate, folder](bool valid) {
+        if (!self)
+            return;
+        if (valid) {
+            self->m_browseDir = folder;
+            self->updateBrowseList();
+        } else if (size_t(candidate) + 1 < driveFolders.size()) {
+            self->tryDriveFolder(candidate + 1);
+        } else {
+            AlertPresenter::show(localizedString("No Luck..."),
+                                 localizedString("Normally, your drives are listed just above your C: drive (Windows) "
+                                                 "or in //Volumes (Mac).\n\nPlayerLink couldn't find anything in "
+                                                 "either of those this time."),
+                                 { localizedString("Ok") });
+        }
+    });
+}

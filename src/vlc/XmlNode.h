@@ -1,0 +1,36 @@
+#pragma once
+
+#include "AttributeMap.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+class XmlNode;
+using XmlNodePtr = std::shared_ptr<XmlNode>;
+using XmlNodeList = std::vector<XmlNodePtr>;
+
+// One element of a reply: its attributes, its text when it has no child
+// elements, and its children grouped by name in the order the names first
+// appear. The document node holds only the document element.
+class XmlNode {
+public:
+    AttributeMap attributeDict;
+    // Set only for elements in which no child element started.
+    std::optional<QString> nodeText;
+
+    // Children named name; nullptr when there are none.
+    const XmlNodeList* children(QStringView name) const;
+    XmlNodeList& childrenCreating(const QString& name);
+    const std::vector<std::pair<QString, XmlNodeList>>& childGroups() const { return m_children; }
+
+    // The text of the first child element named key, else attribute key.
+    std::optional<QString> XMLObjectForKey(QStringView key) const;
+
+private:
+    std::vector<std::pair<QString, XmlNodeList>> m_children;
+};

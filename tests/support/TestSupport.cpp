@@ -1,0 +1,72 @@
+#include "TestSupport.h"
+
+#include "ConsoleLog.h"
+#include "PreferenceKeys.h"
+#include "UserDefaults.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QThread>
+
+bool waitUntil(const std::function<bool()>& pred, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!pred()) {
+        if (deadline.hasExpired())
+            return pred();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+void spinEventLoop(int ms)
+{
+    QDeadlineTimer deadline(ms);
+    while (!deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(1);
+    }
+}
+
+QByteArray fixture(const QString& name)
+{
+    QFile file(QStringLiteral(PLAYERLINK_FIXTURES_DIR "/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing fixture %s", qPrintable(name));
+    return file.readAll();
+}
+
+ConsoleCapture::ConsoleCapture()
+    : m_previous(ConsoleLog::currentSink())
+{
+    ConsoleLog::setSink([this](const QString& line) { lines.append(line); });
+}
+
+ConsoleCapture::~ConsoleCapture()
+{
+    ConsoleLog::setSink(m_previous);
+}
+
+bool ConsoleCapture::contains(const QString& fragment) const
+{
+    for (const QString& line : lines)
+        if (line.contains(fragment))
+            return true;
+    return false;
+}
+
+ScopedHome::ScopedHome()
+    : m_previous(qgetenv("PLAYERLINK_HOME"))
+{
+    qputenv("PLAYERLINK_HOME", m_dir.path().toUtf8());
+    UserDefaults::resetStandard();
+    UserDefaults::standard().registerDefaults(PreferenceKeys::registeredDefaults());
+}
+
+ScopedHome::~ScopedHome()
+{
+    UserDefaults::resetStandard();
+    qputenv("PLAYERLINK_HOME", m_previous);
+}
