@@ -3,6 +3,7 @@
 #include "ConsoleLog.h"
 #include "ExitCode.h"
 #include "PreferenceKeys.h"
+#include "RequestChannel.h"
 #include "UserDefaults.h"
 
 #include <QCoreApplication>
@@ -33,8 +34,13 @@ int main(int argc, char** argv)
     ConsoleLog::setEnabled(options->verbose);
     UserDefaults::standard().registerDefaults(PreferenceKeys::registeredDefaults());
 
-    CliSession session(*options, out, err);
-    QObject::connect(&session, &CliSession::finished, &app, [](int code) { QCoreApplication::exit(code); });
-    QTimer::singleShot(0, &session, &CliSession::start);
-    return app.exec();
+    int exitCode = ExitOk;
+    {
+        CliSession session(*options, out, err);
+        QObject::connect(&session, &CliSession::finished, &app, [](int code) { QCoreApplication::exit(code); });
+        QTimer::singleShot(0, &session, &CliSession::start);
+        exitCode = app.exec();
+    }
+    RequestChannel::releaseNetworkManager();
+    return exitCode;
 }

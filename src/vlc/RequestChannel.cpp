@@ -50,16 +50,31 @@ RequestChannel::~RequestChannel()
     }
 }
 
+namespace {
+QPointer<QNetworkAccessManager>& sharedManager()
+{
+    static QPointer<QNetworkAccessManager> manager;
+    return manager;
+}
+}
+
 QNetworkAccessManager& RequestChannel::networkManager()
 {
     // One manager for the whole program, as Qt recommends; it dies with the
-    // application object.
-    static QPointer<QNetworkAccessManager> manager;
+    // application object at the latest.
+    QPointer<QNetworkAccessManager>& manager = sharedManager();
     if (!manager) {
         manager = new QNetworkAccessManager(QCoreApplication::instance());
         manager->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
     }
     return *manager;
+}
+
+void RequestChannel::releaseNetworkManager()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    delete sharedManager().data();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 int RequestChannel::acceptedTag() const

@@ -49,6 +49,9 @@ public:
     int runningCount() const { return int(m_running.size()); }
 
     static QNetworkAccessManager& networkManager();
+    // Deletes the shared manager at the end of the program, so that Qt's
+    // network thread winds down before the application object goes.
+    static void releaseNetworkManager();
 
 signals:
     void finished(int tag, const HttpReply& reply);

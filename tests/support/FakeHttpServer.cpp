@@ -37,7 +37,7 @@ FakeHttpServer::Response FakeHttpServer::ok(const QByteArray& body, const QByteA
 {
     Response r;
     r.body = body;
-    r.headers.append({ "Content-Type", contentType });
+    r.addHeader("Content-Type", contentType);
     return r;
 }
 

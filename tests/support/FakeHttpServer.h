@@ -35,6 +35,8 @@ public:
         int trickleIntervalMs = 0; // ...with this pause between chunks
         bool closeEarly = false;  // announce the full length, send half, close
         bool hang = false;        // never answer
+
+        void addHeader(const QByteArray& name, const QByteArray& value) { headers.append(qMakePair(name, value)); }
     };
 
     using Handler = std::function<Response(const Request&)>;

@@ -1,4 +1,5 @@
 #include "ConsoleLog.h"
+#include "RequestChannel.h"
 #include "TestSupport.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,11 @@ int main(int argc, char** argv)
     // The diagnostic lines would drown the test report; tests that check
     // them capture them.
     ConsoleLog::setSink([](const QString&) {});
-    ScopedHome home;
-    return RUN_ALL_TESTS();
+    int result = 0;
+    {
+        ScopedHome home;
+        result = RUN_ALL_TESTS();
+    }
+    RequestChannel::releaseNetworkManager();
+    return result;
 }

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QTcpServer>
 #include <QThread>
 
 bool waitUntil(const std::function<bool()>& pred, int timeoutMs)
@@ -28,6 +29,13 @@ void spinEventLoop(int ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(1);
     }
+}
+
+quint16 unusedLoopbackPort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort(); // closed again when probe goes
 }
 
 QByteArray fixture(const QString& name)

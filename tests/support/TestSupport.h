@@ -17,6 +17,9 @@ bool waitUntil(const std::function<bool()>& pred, int timeoutMs = 5000);
 // Runs the event loop for a while.
 void spinEventLoop(int ms);
 
+// A loopback port that nothing listens on (for refused connections).
+quint16 unusedLoopbackPort();
+
 // Reads tests/fixtures/<name>.
 QByteArray fixture(const QString& name);
 

@@ -31,6 +31,8 @@ public:
     QString password() const { return m_options.password; }
     QString log() const;
     qint64 pid() const { return m_process.processId(); }
+    // VLC went away on its own (VLC 3.0 crashes now and then under load).
+    bool crashed() const { return m_started && m_process.state() == QProcess::NotRunning; }
 
     static quint16 freePort();
 

@@ -1,0 +1,273 @@
+#include "ExitCode.h"
+#include "FakeHttpServer.h"
+#include "SampleMedia.h"
+#include "TestSupport.h"
+#include "VlcInstance.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <memory>
+
+namespace {
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+    QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
+    QJsonArray jsonArray() const { return QJsonDocument::fromJson(out.toUtf8()).array(); }
+};
+
+// Runs playerlink-cli to its end. The fake server, when there is one, lives
+// on this thread, so the event loop keeps turning while we wait.
+CliRun runCli(const QStringList& args, const QString& password = QString())
+{
+    QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("PLAYERLINK_PASSWORD"));
+    if (!password.isNull())
+        env.insert(QStringLiteral("PLAYERLINK_PASSWORD"), password);
+    cli.setProcessEnvironment(env);
+    cli.start(QStringLiteral(PLAYERLINK_CLI_PATH), args);
+    CliRun run;
+    if (!cli.waitForStarted(5000))
+        return run;
+    waitUntil([&] { return cli.state() == QProcess::NotRunning; }, 60000);
+    run.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -2;
+    run.out = QString::fromUtf8(cli.readAllStandardOutput());
+    run.err = QString::fromUtf8(cli.readAllStandardError());
+    return run;
+}
+
+// A VLC of its own for each case (see the note in VlcEndToEndTest.cpp).
+class CliAgainstRealVlc : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { media = std::make_unique<SampleMedia>(); }
+    static void TearDownTestSuite() { media.reset(); }
+    void SetUp() override
+    {
+        QString why;
+        if (!VlcInstance::canRun(&why))
+            GTEST_SKIP() << why.toStdString();
+        VlcInstance::Options options;
+        options.password = QStringLiteral("cli secret");
+        options.media = media->files();
+        vlc = std::make_unique<VlcInstance>(options);
+        ASSERT_TRUE(vlc->started()) << vlc->error().toStdString();
+        // Playing, with every file read.
+        ASSERT_TRUE(playlistUntil([](const QJsonArray& items) {
+            for (const QJsonValue& item : items)
+                if (item.toObject().value("duration").toInt() <= 0)
+                    return false;
+            return items.size() == 4;
+        }));
+    }
+    void TearDown() override
+    {
+        if (vlc && vlc->crashed())
+            std::cerr << "note: VLC itself crashed during this case; its log:\n" << vlc->log().toStdString() << std::endl;
+        vlc.reset();
+    }
+
+    CliRun cli(const QStringList& args)
+    {
+        return runCli(QStringList { QStringLiteral("--host"), vlc->hostAddress(), QStringLiteral("--json") } + args,
+                      vlc->password());
+    }
+
+    // Polls status until pred holds.
+    bool statusUntil(const std::function<bool(const QJsonObject&)>& pred)
+    {
+        for (int i = 0; i < 40; ++i) {
+            const CliRun run = cli({ QStringLiteral("status") });
+            if (run.exitCode == ExitOk && pred(run.json()))
+                return true;
+            spinEventLoop(100);
+        }
+        return false;
+    }
+
+    bool playlistUntil(const std::function<bool(const QJsonArray&)>& pred)
+    {
+        for (int i = 0; i < 40; ++i) {
+            const CliRun run = cli({ QStringLiteral("playlist") });
+            if (run.exitCode == ExitOk && pred(run.jsonArray()))
+                return true;
+            spinEventLoop(100);
+        }
+        return false;
+    }
+
+    static std::unique_ptr<SampleMedia> media;
+    std::unique_ptr<VlcInstance> vlc;
+};
+
+std::unique_ptr<SampleMedia> CliAgainstRealVlc::media;
+}
+
+TEST_F(CliAgainstRealVlc, ExitCodesSayWhatWentWrong)
+{
+    const CliRun ok = runCli({ "--host", vlc->hostAddress(), "--password", vlc->password(), "probe" });
+    EXPECT_EQ(ok.exitCode, ExitOk) << ok.err.toStdString();
+    EXPECT_TRUE(ok.out.contains(QStringLiteral("VLC media player 3.0")));
+
+    const CliRun wrong = runCli({ "--host", vlc->hostAddress(), "--password", "nope", "status" });
+    EXPECT_EQ(wrong.exitCode, ExitPassword);
+    EXPECT_EQ(wrong.err.trimmed(), QStringLiteral("playerlink-cli: VLC on %1 refused the password").arg(vlc->hostAddress()));
+
+    const CliRun none = runCli({ "--host", vlc->hostAddress(), "status" });
+    EXPECT_EQ(none.exitCode, ExitPassword);
+    EXPECT_TRUE(none.err.contains(QStringLiteral("needs a password")));
+
+    const CliRun dead = runCli({ "--host", QStringLiteral("127.0.0.1:%1").arg(unusedLoopbackPort()), "status" });
+    EXPECT_EQ(dead.exitCode, ExitUnreachable);
+    EXPECT_TRUE(dead.err.contains(QStringLiteral("could not reach")));
+
+    const CliRun usage = runCli({ "--host", vlc->hostAddress(), "volume", "loud" });
+    EXPECT_EQ(usage.exitCode, ExitUsage);
+    EXPECT_EQ(usage.err.count(u'\n'), 1);
+
+    const CliRun badHost = runCli({ "--host", "my pc", "status" });
+    EXPECT_EQ(badHost.exitCode, ExitUsage);
+
+    const CliRun help = runCli({ "--help" });
+    EXPECT_EQ(help.exitCode, ExitOk);
+    EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: playerlink-cli")));
+}
+
+TEST_F(CliAgainstRealVlc, OtherServersAreNotVlc)
+{
+    FakeHttpServer printer;
+    printer.setHandler([](const FakeHttpServer::Request&) {
+        return FakeHttpServer::ok("<html><title>Printer status</title></html>", "text/html");
+    });
+    const CliRun run = runCli({ "--host", printer.hostAddress(), "status" });
+    EXPECT_EQ(run.exitCode, ExitNotVlc);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("not as VLC's web interface")));
+
+    FakeHttpServer silent;
+    silent.setHandler([](const FakeHttpServer::Request&) {
+        FakeHttpServer::Response hang;
+        hang.hang = true;
+        return hang;
+    });
+    const CliRun timeout = runCli({ "--host", silent.hostAddress(), "status" });
+    EXPECT_EQ(timeout.exitCode, ExitUnreachable);
+    EXPECT_TRUE(timeout.err.contains(QStringLiteral("did not answer in time")));
+}
+
+TEST_F(CliAgainstRealVlc, VlcWithoutAPasswordIsExplained)
+{
+    VlcInstance::Options options;
+    options.password = QString();
+    VlcInstance open(options);
+    ASSERT_TRUE(open.started()) << open.error().toStdString();
+    const CliRun run = runCli({ "--host", open.hostAddress(), "--password", "x", "status" });
+    EXPECT_EQ(run.exitCode, ExitPassword);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("has no password set")));
+}
+
+TEST_F(CliAgainstRealVlc, CommandsChangeWhatVlcReports)
+{
+    const CliRun list = cli({ "playlist" });
+    ASSERT_EQ(list.exitCode, ExitOk);
+    const QJsonArray items = list.jsonArray();
+    ASSERT_EQ(items.size(), media->files().size());
+
+    const int second = items[1].toObject().value("id").toInt();
+    CliRun play = cli({ "play", QString::number(second) });
+    ASSERT_EQ(play.exitCode, ExitOk) << play.err.toStdString();
+    ASSERT_TRUE(statusUntil([](const QJsonObject& s) {
+        return s.value("state") == "playing" && s.value("title") == QStringLiteral("Bob's Café Song.wav");
+    }));
+
+    EXPECT_EQ(cli({ "pause" }).exitCode, ExitOk);
+    ASSERT_TRUE(statusUntil([](const QJsonObject& s) { return s.value("state") == "paused"; }));
+    EXPECT_EQ(cli({ "play" }).exitCode, ExitOk);
+    ASSERT_TRUE(statusUntil([](const QJsonObject& s) { return s.value("state") == "playing"; }));
+
+    const CliRun volume = cli({ "volume", "150" });
+    ASSERT_EQ(volume.exitCode, ExitOk);
+    EXPECT_EQ(volume.json().value("volume").toInt(), 150);
+    EXPECT_EQ(cli({ "volume", "-50" }).json().value("volume").toInt(), 100);
+
+    EXPECT_EQ(cli({ "speed", "2" }).json().value("speed").toInt(), 500);
+    EXPECT_EQ(cli({ "speed", "1" }).json().value("speed").toInt(), 1000);
+    EXPECT_DOUBLE_EQ(cli({ "audio-delay", "0.5" }).json().value("audioDelay").toDouble(), 0.5);
+    EXPECT_DOUBLE_EQ(cli({ "audio-delay", "0" }).json().value("audioDelay").toDouble(), 0.0);
+    EXPECT_EQ(cli({ "key", "faster" }).exitCode, ExitOk);
+    ASSERT_TRUE(statusUntil([](const QJsonObject& s) { return s.value("speed").toInt() < 1000; }));
+    EXPECT_EQ(cli({ "speed", "1" }).exitCode, ExitOk);
+
+    EXPECT_EQ(cli({ "seek", "50%" }).json().value("position").toInt(), 50);
+
+    EXPECT_EQ(cli({ "next" }).exitCode, ExitOk);
+    ASSERT_TRUE(statusUntil([](const QJsonObject& s) { return s.value("title") == QStringLiteral("gamma.wav"); }));
+    EXPECT_EQ(cli({ "previous" }).exitCode, ExitOk);
+    ASSERT_TRUE(statusUntil([](const QJsonObject& s) { return s.value("title") == QStringLiteral("Bob's Café Song.wav"); }));
+
+    const bool random = cli({ "status" }).json().value("random").toBool();
+    EXPECT_EQ(cli({ "random" }).json().value("random").toBool(), !random);
+    EXPECT_EQ(cli({ "random" }).json().value("random").toBool(), random);
+
+    const int last = items.last().toObject().value("id").toInt();
+    const CliRun removed = cli({ "delete", QString::number(last) });
+    ASSERT_EQ(removed.exitCode, ExitOk);
+    EXPECT_EQ(removed.json().value("playlist").toArray().size(), items.size() - 1);
+    EXPECT_EQ(cli({ "delete", "999999" }).exitCode, ExitCommandFailed);
+
+    const CliRun added = cli({ "enqueue", media->path(QStringLiteral("delta.wav")) });
+    ASSERT_EQ(added.exitCode, ExitOk) << added.err.toStdString();
+    EXPECT_EQ(added.json().value("playlist").toArray().size(), items.size());
+    ASSERT_TRUE(playlistUntil([](const QJsonArray& list) { return list.last().toObject().value("duration").toInt() > 0; }));
+    const CliRun opened = cli({ "open", media->path(QStringLiteral("Sub Folder/gamma.wav")) });
+    ASSERT_EQ(opened.exitCode, ExitOk);
+    ASSERT_TRUE(statusUntil([](const QJsonObject& s) {
+        return s.value("state") == "playing" && s.value("title") == QStringLiteral("gamma.wav");
+    }));
+
+    // Let VLC finish reading the new item: stopping it mid-read can crash VLC 3.0.
+    ASSERT_TRUE(playlistUntil([](const QJsonArray& list) {
+        for (const QJsonValue& item : list)
+            if (item.toObject().value("duration").toInt() <= 0)
+                return false;
+        return true;
+    }));
+    EXPECT_EQ(cli({ "stop" }).exitCode, ExitOk);
+    ASSERT_TRUE(statusUntil([](const QJsonObject& s) { return s.value("state") == "stopped"; }));
+    EXPECT_EQ(cli({ "fullscreen" }).exitCode, ExitOk);
+    EXPECT_EQ(cli({ "aspect", "4:3" }).exitCode, ExitOk);
+    EXPECT_EQ(cli({ "seek", "+5s" }).exitCode, ExitOk);
+    EXPECT_EQ(cli({ "loop" }).exitCode, ExitOk);
+    EXPECT_EQ(cli({ "loop" }).exitCode, ExitOk);
+    EXPECT_EQ(cli({ "repeat" }).exitCode, ExitOk);
+    EXPECT_EQ(cli({ "repeat" }).exitCode, ExitOk);
+
+    const CliRun emptied = cli({ "empty" });
+    EXPECT_EQ(emptied.json().value("playlist").toArray().size(), 0);
+    EXPECT_EQ(cli({ "play" }).exitCode, ExitCommandFailed); // nothing to play
+}
+
+TEST_F(CliAgainstRealVlc, BrowseAndWatch)
+{
+    const CliRun browse = cli({ "browse", media->folder() });
+    ASSERT_EQ(browse.exitCode, ExitOk) << browse.err.toStdString();
+    QStringList names;
+    for (const QJsonValue& entry : browse.jsonArray())
+        names << entry.toObject().value("name").toString() + u'=' + entry.toObject().value("type").toString();
+    EXPECT_TRUE(names.contains(QStringLiteral("Bob's Café Song.wav=music")));
+    EXPECT_TRUE(names.contains(QStringLiteral("Sub Folder=directory")));
+    EXPECT_TRUE(names.contains(QStringLiteral("notes.txt=unknown")));
+
+    const CliRun human = runCli({ "--host", vlc->hostAddress(), "watch", "--seconds", "2" }, vlc->password());
+    ASSERT_EQ(human.exitCode, ExitOk) << human.err.toStdString();
+    const QStringList lines = human.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("Connected to ") + vlc->hostAddress()));
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("vol")));
+}

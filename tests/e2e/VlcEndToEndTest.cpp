@@ -1,0 +1,283 @@
+#include "LiveRemote.h"
+#include "SampleMedia.h"
+#include "TestSupport.h"
+#include "VlcInstance.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <memory>
+
+namespace {
+// Each case gets a VLC of its own, started with the sample files and playing
+// the first: VLC 3.0 crashes now and then when its playlist is emptied or
+// played while it is still reading newly added files, so tests do not share
+// one long-lived player whose playlist they rebuild.
+class AgainstRealVlc : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { media = std::make_unique<SampleMedia>(); }
+    static void TearDownTestSuite() { media.reset(); }
+
+    void SetUp() override
+    {
+        QString why;
+        if (!VlcInstance::canRun(&why))
+            GTEST_SKIP() << why.toStdString();
+        VlcInstance::Options options;
+        options.media = media->files();
+        vlc = std::make_unique<VlcInstance>(options);
+        ASSERT_TRUE(vlc->started()) << vlc->error().toStdString();
+        live = std::make_unique<LiveRemote>(vlc->hostAddress(), vlc->password());
+        ASSERT_TRUE(live->probe()) << "VLC said: " << vlc->log().toStdString();
+        VLCController& r = **live;
+        ASSERT_TRUE(live->waitFor([&] {
+            return r.isPlaying() && r.currentItemIndex() == 0 && allDurationsKnown();
+        })) << "VLC said: " << vlc->log().toStdString();
+    }
+
+    void TearDown() override
+    {
+        if (vlc && vlc->crashed())
+            std::cerr << "note: VLC itself crashed during this case; its log:\n" << vlc->log().toStdString() << std::endl;
+        live.reset();
+        vlc.reset();
+    }
+
+    // VLC has finished reading every item it was given.
+    bool allDurationsKnown()
+    {
+        VLCController& r = **live;
+        for (const AttributeMap& item : r.playlistArray())
+            if (item.value(u"duration").toInt() <= 0)
+                return false;
+        return r.itemsInPlaylist() > 0;
+    }
+
+    // Empties the playlist the way that does not upset VLC: stopped first.
+    void stopAndEmpty()
+    {
+        VLCController& r = **live;
+        ASSERT_TRUE(live->command([](VLCController& c) { c.stop(); }));
+        ASSERT_TRUE(live->waitFor([&] { return r.isStopped(); }));
+        ASSERT_TRUE(live->command([](VLCController& c) { c.emptyPlaylist(); }));
+        ASSERT_TRUE(live->waitFor([&] { return r.itemsInPlaylist() == 0; }));
+    }
+
+    static std::unique_ptr<SampleMedia> media;
+    std::unique_ptr<VlcInstance> vlc;
+    std::unique_ptr<LiveRemote> live;
+};
+
+std::unique_ptr<SampleMedia> AgainstRealVlc::media;
+}
+
+TEST_F(AgainstRealVlc, ProbeKnowsVlc3AndItsPassword)
+{
+    VLCController& r = **live;
+    EXPECT_TRUE(r.remoteFound());
+    EXPECT_TRUE(r.luaMode());
+    EXPECT_EQ(r.apiVersion(), 3);
+    EXPECT_TRUE(r.serverVersion().startsWith(QStringLiteral("3.0")));
+    EXPECT_EQ(r.status(), QStringLiteral("Connected to ") + vlc->hostAddress());
+
+    LiveRemote wrong(vlc->hostAddress(), QStringLiteral("not the password"));
+    ASSERT_TRUE(wrong.probe());
+    EXPECT_FALSE(wrong->remoteFound());
+    EXPECT_TRUE(wrong->passwordRefused());
+    wrong.refreshStatus(); // answered with 401, not a status
+    EXPECT_EQ(wrong->status(), QStringLiteral("Wrong password for ") + vlc->hostAddress());
+
+    // A remote with a refused password beside one with the right password,
+    // both polling the same VLC: the refusals must never reach the other.
+    for (int i = 0; i < 10; ++i) {
+        wrong.refreshStatus();
+        ASSERT_TRUE(live->refreshStatus()) << i;
+    }
+
+    // Once the user corrects the password, every request gets through: a
+    // refused password must not linger in pooled connections.
+    wrong->setPassword(vlc->password());
+    ASSERT_TRUE(wrong.probe());
+    EXPECT_TRUE(wrong->remoteFound());
+    for (int i = 0; i < 12; ++i)
+        ASSERT_TRUE(wrong.refreshStatus()) << i;
+    EXPECT_EQ(wrong->status(), QStringLiteral("Connected to ") + vlc->hostAddress());
+
+    LiveRemote none(vlc->hostAddress(), QString());
+    ASSERT_TRUE(none.probe());
+    EXPECT_TRUE(none->passwordRequired());
+    EXPECT_FALSE(none->passwordRefused());
+}
+
+TEST_F(AgainstRealVlc, ProbeKnowsAVlcWithoutPassword)
+{
+    VlcInstance::Options options;
+    options.password = QString();
+    VlcInstance open(options);
+    ASSERT_TRUE(open.started()) << open.error().toStdString();
+    LiveRemote remote(open.hostAddress(), QStringLiteral("anything"));
+    ASSERT_TRUE(remote.probe());
+    EXPECT_FALSE(remote->remoteFound());
+    EXPECT_TRUE(remote->passwordNotSet());
+}
+
+TEST_F(AgainstRealVlc, PauseStopAndPlayChangeTheState)
+{
+    VLCController& r = **live;
+    ASSERT_TRUE(live->command([](VLCController& c) { c.pause(); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.playbackState() == QStringLiteral("paused"); }));
+    // playPause with the current item's id resumes it.
+    const int current = r.idForIndex(VLCController::currentItem);
+    ASSERT_TRUE(live->command([current](VLCController& c) { c.playPause(current); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.isPlaying(); }));
+    ASSERT_TRUE(live->command([](VLCController& c) { c.stop(); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.isStopped(); }));
+    const int third = r.idForIndex(2);
+    ASSERT_TRUE(live->command([third](VLCController& c) { c.playFromStart(third); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.isPlaying() && r.idForIndex(VLCController::currentItem) == third; }));
+}
+
+TEST_F(AgainstRealVlc, NextAndPreviousMoveTheCurrentItem)
+{
+    VLCController& r = **live;
+    ASSERT_TRUE(live->command([](VLCController& c) { c.next(); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.currentItemIndex() == 1; }));
+    EXPECT_EQ(r.titleForIndex(VLCController::currentItem), QStringLiteral("Bob's Café Song.wav"));
+    ASSERT_TRUE(live->command([](VLCController& c) { c.next(); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.currentItemIndex() == 2; }));
+    ASSERT_TRUE(live->command([](VLCController& c) { c.previous(); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.currentItemIndex() == 1; }));
+}
+
+TEST_F(AgainstRealVlc, SeekInAllThreeForms)
+{
+    VLCController& r = **live;
+    ASSERT_TRUE(live->command([](VLCController& c) { c.pause(); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.playbackState() == QStringLiteral("paused"); }));
+    ASSERT_TRUE(live->command([](VLCController& c) { c.seekSeconds(12); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.timeElapsedSeconds() == 12; }));
+    ASSERT_TRUE(live->command([](VLCController& c) { c.seekRelative(QStringLiteral("+5s")); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.timeElapsedSeconds() == 17; }));
+    ASSERT_TRUE(live->command([](VLCController& c) { c.seekRelative(QStringLiteral("-10s")); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.timeElapsedSeconds() == 7; }));
+    ASSERT_TRUE(live->command([](VLCController& c) { c.seek(50); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.position() == 50 && r.timeElapsedSeconds() == 15; })); // of 30 s
+}
+
+TEST_F(AgainstRealVlc, VolumeSpeedAndDelayReadBackAsSet)
+{
+    VLCController& r = **live;
+    ASSERT_TRUE(live->command([](VLCController& c) { c.setVolume(150); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.temporaryVolume() == -1 && r.volume() == 150; }));
+    ASSERT_TRUE(live->command([](VLCController& c) { c.setVolume(37); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.temporaryVolume() == -1 && r.volume() == 37; }));
+    ASSERT_TRUE(live->command([](VLCController& c) { c.setVolume(100); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.temporaryVolume() == -1 && r.volume() == 100; }));
+
+    ASSERT_TRUE(live->command([](VLCController& c) { c.setSpeed(500); })); // twice as fast
+    ASSERT_TRUE(live->waitFor([&] { return r.speed() == 500; }));
+    ASSERT_TRUE(live->command([](VLCController& c) { c.speedSlower(); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.speed() > 500; }));
+    ASSERT_TRUE(live->command([](VLCController& c) { c.setSpeed(1000); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.speed() == 1000; }));
+
+    ASSERT_TRUE(live->command([](VLCController& c) { c.setAudioDelay(0.5f); }));
+    ASSERT_TRUE(live->waitFor([&] { return qAbs(r.audioDelay() - 0.5) < 1e-6; }));
+    ASSERT_TRUE(live->command([](VLCController& c) { c.setAudioDelay(0.0f); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.audioDelay() == 0.0; }));
+}
+
+TEST_F(AgainstRealVlc, ModeTogglesFlipTheFlags)
+{
+    VLCController& r = **live;
+    const bool random = r.isRandom();
+    ASSERT_TRUE(live->command([](VLCController& c) { c.random(); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.isRandom() != random; }));
+    ASSERT_TRUE(live->command([](VLCController& c) { c.random(); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.isRandom() == random; }));
+    // VLC 3 keeps repeat-all and repeat-one exclusive: each clears the other.
+    if (!r.isLooping())
+        ASSERT_TRUE(live->command([](VLCController& c) { c.loop(); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.isLooping() && !r.isRepeating(); }));
+    ASSERT_TRUE(live->command([](VLCController& c) { c.repeat(); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.isRepeating() && !r.isLooping(); }));
+    ASSERT_TRUE(live->command([](VLCController& c) { c.repeat(); }));
+    ASSERT_TRUE(live->waitFor([&] { return !r.isRepeating() && !r.isLooping(); }));
+    // Commands VLC takes without a visible effect here (no video output):
+    // each is still answered with a status document.
+    EXPECT_TRUE(live->command([](VLCController& c) { c.fullScreen(); }));
+    EXPECT_TRUE(live->command([](VLCController& c) { c.setAspectRatio(QStringLiteral("16:9")); }));
+    EXPECT_TRUE(live->command([](VLCController& c) { c.toggleAudioTrack(); }));
+    EXPECT_TRUE(live->command([](VLCController& c) { c.playChapter(0); }));
+}
+
+TEST_F(AgainstRealVlc, AnAwkwardFileNamePlaysFromAFolderListing)
+{
+    VLCController& r = **live;
+    ASSERT_TRUE(live->refreshBrowse(media->folder()));
+    int awkward = -1;
+    for (int i = 0; i < r.browseItemsInList(); ++i)
+        if (r.browseInfo(QStringLiteral("name"), i) == QStringLiteral("Bob's Café Song.wav"))
+            awkward = i;
+    ASSERT_GE(awkward, 0);
+    EXPECT_EQ(r.filetypeForIndex(awkward), QStringLiteral("music"));
+    EXPECT_EQ(r.browseInfo(QStringLiteral("name"), 0), QStringLiteral(".."));
+    EXPECT_EQ(r.filetypeForIndex(0), QStringLiteral("directory"));
+
+    stopAndEmpty();
+    const QString path = *r.browseInfo(QStringLiteral("path"), awkward);
+    ASSERT_TRUE(live->command([&path](VLCController& c) { c.playFilename(path); }));
+    ASSERT_TRUE(live->waitFor([&] {
+        return r.isPlaying() && r.titleForIndex(VLCController::currentItem) == QStringLiteral("Bob's Café Song.wav");
+    }));
+    EXPECT_EQ(r.timeLengthSeconds(), 25);
+
+    // Into the sub-folder by its listed path, and enqueue from there.
+    int sub = -1;
+    for (int i = 0; i < r.browseItemsInList(); ++i)
+        if (r.browseInfo(QStringLiteral("name"), i) == QStringLiteral("Sub Folder"))
+            sub = i;
+    ASSERT_GE(sub, 0);
+    ASSERT_TRUE(live->refreshBrowse(*r.browseInfo(QStringLiteral("path"), sub)));
+    ASSERT_EQ(r.browseItemsInList(), 2); // ".." and gamma.wav
+    const QString gamma = *r.browseInfo(QStringLiteral("uri"), 1);
+    ASSERT_TRUE(live->command([&gamma](VLCController& c) { c.enqueueFilename(gamma); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.itemsInPlaylist() == 2 && r.titleForIndex(1) == QStringLiteral("gamma.wav"); }));
+}
+
+TEST_F(AgainstRealVlc, PlaylistEditing)
+{
+    VLCController& r = **live;
+    const int count = r.itemsInPlaylist();
+    const int last = r.idForIndex(count - 1);
+    ASSERT_TRUE(live->command([last](VLCController& c) { c.removeFromPlaylist(last); }));
+    ASSERT_TRUE(live->waitFor([&] { return r.itemsInPlaylist() == count - 1; }));
+
+    // Enqueue, then the deferred actions: play the last item, then stop.
+    r.enqueueFilename(media->files().first());
+    r.addRequestToQueue(VLCController::QueuePlayLastItem);
+    r.addRequestToQueue(VLCController::QueueStop);
+    ASSERT_TRUE(live->waitFor([&] { return r.requestQueue().empty() && r.itemsInPlaylist() == count && r.isStopped(); }));
+    ASSERT_TRUE(live->waitFor([&] { return allDurationsKnown(); }));
+
+    stopAndEmpty();
+    EXPECT_EQ(r.currentItemIndex(), VLCController::noCurrentItem);
+}
+
+TEST_F(AgainstRealVlc, DriveSearchFindsTheMountFolder)
+{
+    CapturingAlertPresenter alerts;
+    VLCController& r = **live;
+    const bool haveMedia = QDir(QStringLiteral("/media")).exists();
+    r.openDrivesDirectory();
+    ASSERT_TRUE(waitUntil([&] { return !alerts.alerts.empty() || r.browseDir() == QStringLiteral("//media"); }, 15000));
+    ASSERT_TRUE(live->idle());
+    if (haveMedia) {
+        EXPECT_EQ(r.browseDir(), QStringLiteral("//media"));
+        EXPECT_TRUE(alerts.alerts.empty());
+    } else {
+        EXPECT_EQ(alerts.alerts.front().title, QStringLiteral("No Luck..."));
+    }
+}

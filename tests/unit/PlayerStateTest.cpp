@@ -1,0 +1,318 @@
+#include "FakeHttpServer.h"
+#include "NotificationCenter.h"
+#include "NotificationNames.h"
+#include "TestSupport.h"
+#include "ServerDialect.h"
+#include "VLCController.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+void feed(VLCController& remote, const QByteArray& body, int status = 200)
+{
+    HttpReply reply;
+    reply.httpStatus = status;
+    reply.body = body;
+    remote.processResponse(reply, VLCController::OrdinaryRequest);
+}
+
+QByteArray statusWith(const QByteArray& elements)
+{
+    return "<?xml version=\"1.0\"?><root>" + elements + "</root>";
+}
+}
+
+TEST(PlayerState, NothingReceivedYet)
+{
+    VLCController remote;
+    EXPECT_EQ(remote.timeElapsedSeconds(), 0);
+    EXPECT_EQ(remote.timeLengthSeconds(), 0);
+    EXPECT_EQ(remote.position(), 0);
+    EXPECT_EQ(remote.volume(), 0);
+    EXPECT_FALSE(remote.isPlaying());
+    EXPECT_TRUE(remote.isStopped());
+    EXPECT_TRUE(remote.isRandom());
+    EXPECT_TRUE(remote.isRepeating());
+    EXPECT_TRUE(remote.isLooping());
+    EXPECT_EQ(remote.currentItemIndex(), VLCController::noCurrentItem);
+    EXPECT_EQ(remote.idForIndex(VLCController::currentItem), 0);
+    EXPECT_EQ(remote.titleForIndex(VLCController::currentItem), std::nullopt);
+    EXPECT_EQ(remote.numberOfAudioTracks(), 1);
+    EXPECT_EQ(remote.currentAudioTrack(), -1);
+    EXPECT_EQ(remote.currentAspect(), -1);
+    EXPECT_EQ(remote.numberOfChapters(), 0);
+    EXPECT_EQ(remote.speed(), 0);
+    EXPECT_EQ(remote.playbackState(), QString());
+}
+
+TEST(PlayerState, Vlc3StatusReadsInItsOwnUnits)
+{
+    VLCController remote;
+    feed(remote, fixture(QStringLiteral("vlc3-status-playing.xml")));
+    EXPECT_EQ(remote.apiVersion(), 3);
+    EXPECT_TRUE(remote.dialect().isModern());
+    EXPECT_TRUE(remote.isPlaying());
+    EXPECT_FALSE(remote.isStopped());
+    EXPECT_FALSE(remote.isRandom()); // "false"
+    EXPECT_EQ(remote.timeLengthSeconds(), 20);
+    EXPECT_EQ(remote.volume(), 150);   // 384 on VLC's scale
+    EXPECT_EQ(remote.position(), 7);   // from the fraction 0.07
+    EXPECT_EQ(remote.speed(), 1000);   // rate 1
+    EXPECT_EQ(remote.serverVersion(), QStringLiteral("3.0.24 Vetinari"));
+
+    feed(remote, fixture(QStringLiteral("vlc3-status-tracks.xml")));
+    EXPECT_EQ(remote.speed(), 500); // twice as fast
+    EXPECT_DOUBLE_EQ(remote.audioDelay(), -0.25);
+    EXPECT_TRUE(remote.isRandom());
+    EXPECT_EQ(remote.timeRemainingSeconds(), 245 - 61);
+
+    feed(remote, fixture(QStringLiteral("vlc3-status-paused.xml")));
+    EXPECT_EQ(remote.playbackState(), QStringLiteral("paused"));
+    EXPECT_FALSE(remote.isPlaying());
+    EXPECT_FALSE(remote.isStopped());
+    feed(remote, fixture(QStringLiteral("vlc3-status-stopped.xml")));
+    EXPECT_TRUE(remote.isStopped());
+}
+
+TEST(PlayerState, LegacyStatusReadsAsTheOlderInterfaceWrote)
+{
+    VLCController remote;
+    feed(remote, fixture(QStringLiteral("legacy-status.xml")));
+    EXPECT_EQ(remote.apiVersion(), 0);
+    EXPECT_FALSE(remote.dialect().isModern());
+    EXPECT_EQ(remote.position(), 24);
+    EXPECT_EQ(remote.speed(), 500);
+    EXPECT_DOUBLE_EQ(remote.audioDelay(), 0.5);
+    EXPECT_TRUE(remote.isRandom());      // "1"
+    EXPECT_FALSE(remote.isLooping());    // "0"
+    EXPECT_TRUE(remote.isRepeating());   // "true"
+    EXPECT_EQ(remote.volume(), 100);
+    EXPECT_EQ(remote.numberOfAspects(), 3);
+    EXPECT_EQ(remote.nameForAspect(0), QStringLiteral("Default"));
+    EXPECT_EQ(remote.nameForAspect(2), QStringLiteral("16:9"));
+    EXPECT_EQ(remote.nameForAspect(3), QString());
+    EXPECT_EQ(remote.currentAspect(), 2);    // attribute
+    EXPECT_EQ(remote.numberOfChapters(), 3);
+    EXPECT_EQ(remote.currentChapter(), 1);   // child element
+    EXPECT_EQ(remote.numberOfTitles(), 2);
+    EXPECT_EQ(remote.currentTitle(), -1);
+    EXPECT_EQ(remote.nameForChapter(2), QStringLiteral("Chapter 2"));
+    EXPECT_EQ(remote.nameForTitle(0), QStringLiteral("DVD Menu"));
+    EXPECT_EQ(remote.nameForTitle(3), QStringLiteral("Title 3"));
+}
+
+TEST(PlayerState, VolumeScaleConversion)
+{
+    VLCController remote;
+    const std::pair<const char*, int> cases[] = { { "256", 100 }, { "512", 200 }, { "0", 0 }, { "1", 1 }, { "1024", 400 } };
+    for (const auto& [raw, percent] : cases) {
+        feed(remote, statusWith(QByteArray("<state>stop</state><volume>") + raw + "</volume>"));
+        EXPECT_EQ(remote.volume(), percent) << raw;
+    }
+    feed(remote, statusWith("<state>stop</state>"));
+    EXPECT_EQ(remote.volume(), 0);
+    // A status without random, repeat or loop: the comparison fails.
+    EXPECT_FALSE(remote.isRandom());
+    EXPECT_FALSE(remote.isLooping());
+}
+
+TEST(PlayerState, TemporaryValuesSurviveTheCommandsOwnReply)
+{
+    VLCController remote;
+    remote.setTemporaryVolume(150);
+    remote.setTemporaryPosition(40);
+    remote.setTemporaryPositionSeconds(90);
+    remote.setUpdatesToIgnore(1);
+    const QByteArray status = statusWith("<state>paused</state><volume>256</volume><time>10</time><position>5</position>");
+    feed(remote, status); // the reply to the command itself
+    EXPECT_EQ(remote.volume(), 150);
+    EXPECT_EQ(remote.position(), 40);
+    EXPECT_EQ(remote.timeElapsedSeconds(), 90);
+    feed(remote, status); // the next poll
+    EXPECT_EQ(remote.volume(), 100);
+    EXPECT_EQ(remote.position(), 5);
+    EXPECT_EQ(remote.timeElapsedSeconds(), 10);
+    EXPECT_EQ(remote.temporaryVolume(), -1);
+}
+
+TEST(PlayerState, SmoothedTimeCountsOnAndMovesGently)
+{
+    ManualClock clock;
+    VLCController remote;
+    auto status = [](int time, const char* state = "playing") {
+        return statusWith(QByteArray("<state>") + state + "</state><time>" + QByteArray::number(time)
+                          + "</time><length>300</length>");
+    };
+    feed(remote, status(100));
+    EXPECT_EQ(remote.smoothedTimeElapsedSeconds(), 100); // the first call jumps
+    const double start = *remote.estimatedStartTime();
+    EXPECT_DOUBLE_EQ(start, clock.now() - 100);
+
+    // Replies that keep pace with the clock leave the estimate alone.
+    clock.advance(5);
+    feed(remote, status(105));
+    EXPECT_EQ(remote.smoothedTimeElapsedSeconds(), 105);
+    EXPECT_DOUBLE_EQ(*remote.estimatedStartTime(), start);
+
+    // A reply implying a start one second later moves it by a fifth.
+    feed(remote, status(104));
+    remote.smoothedTimeElapsedSeconds();
+    EXPECT_NEAR(*remote.estimatedStartTime() - start, 0.2, 1e-6);
+
+    // Between replies the value keeps counting with the clock.
+    clock.advance(1);
+    EXPECT_EQ(remote.smoothedTimeElapsedSeconds(), 105);
+
+    // Ten seconds off (a seek): all the way at once.
+    feed(remote, status(200));
+    EXPECT_EQ(remote.smoothedTimeElapsedSeconds(), 200);
+
+    // Paused: exactly the reply's time, and the estimate is left alone.
+    const double beforePause = *remote.estimatedStartTime();
+    clock.advance(30);
+    feed(remote, status(201, "paused"));
+    EXPECT_EQ(remote.smoothedTimeElapsedSeconds(), 201);
+    EXPECT_EQ(*remote.estimatedStartTime(), beforePause);
+    // Playing again after a long pause jumps to the new start moment.
+    feed(remote, status(201));
+    EXPECT_EQ(remote.smoothedTimeElapsedSeconds(), 201);
+    // A sought position is shown at once, before VLC confirms it.
+    remote.setTemporaryPositionSeconds(250);
+    EXPECT_EQ(remote.smoothedTimeElapsedSeconds(), 250);
+}
+
+TEST(PlayerState, ConnectionTextFollowsTheAgeOfTheLastReply)
+{
+    ManualClock clock;
+    FakeHttpServer server;
+    server.setHandler([](const FakeHttpServer::Request&) {
+        return FakeHttpServer::ok(fixture(QStringLiteral("vlc3-status-playing.xml")));
+    });
+    VLCController remote;
+    remote.setHostAddress(server.hostAddress());
+    remote.setNickname(QStringLiteral("Den"));
+    EXPECT_EQ(remote.status(), QStringLiteral("Trying to connect to Den"));
+    remote.updateStatus();
+    ASSERT_TRUE(waitUntil([&] { return remote.lastResponse().has_value(); }));
+    EXPECT_EQ(remote.status(), QStringLiteral("Connected to Den"));
+    clock.advance(2.5);
+    EXPECT_EQ(remote.status(), QStringLiteral("Connected to Den")); // 2 whole seconds
+    clock.advance(0.5);
+    EXPECT_EQ(remote.status(), QStringLiteral("Lost connection to Den"));
+}
+
+TEST(PlayerState, PlaylistCurrentItemAndTitles)
+{
+    VLCController remote;
+    feed(remote, fixture(QStringLiteral("vlc3-status-playing.xml")));
+    feed(remote, fixture(QStringLiteral("vlc3-playlist.xml")));
+    ASSERT_EQ(remote.itemsInPlaylist(), 2);
+    EXPECT_EQ(remote.currentItemIndex(), 1);
+    EXPECT_EQ(remote.idForIndex(VLCController::currentItem), 3);
+    EXPECT_EQ(remote.idForIndex(0), 4);
+    EXPECT_EQ(remote.idForIndex(2), 0);
+    EXPECT_EQ(remote.idForIndex(-1), 0);
+    EXPECT_EQ(remote.titleForIndex(VLCController::currentItem), QStringLiteral("Bob's Café Song.wav"));
+    EXPECT_EQ(remote.titleForIndex(5), std::nullopt);
+
+    feed(remote, fixture(QStringLiteral("vlc3-playlist-empty.xml")));
+    EXPECT_EQ(remote.itemsInPlaylist(), 0);
+    EXPECT_EQ(remote.currentItemIndex(), VLCController::noCurrentItem);
+}
+
+TEST(PlayerState, LegacyPlaylistTitlesAndLuaCurrentItem)
+{
+    VLCController remote;
+    feed(remote, fixture(QStringLiteral("legacy-status.xml")));
+    feed(remote, fixture(QStringLiteral("legacy-playlist.xml")));
+    ASSERT_EQ(remote.itemsInPlaylist(), 4); // every leaf, whatever its depth
+    // A percent-escaped Windows file URL: only the file name is the title.
+    EXPECT_EQ(remote.titleForIndex(0), QStringLiteral("Holiday Film.mkv"));
+    EXPECT_EQ(remote.titleForIndex(1), QStringLiteral("Café.mp3"));
+    EXPECT_EQ(remote.titleForIndex(2), QStringLiteral("stream"));
+    EXPECT_EQ(remote.currentItemIndex(), 0); // the "current" marker
+
+    // The Lua interface: the first item whose duration matches the length.
+    remote.setLuaMode(true);
+    feed(remote, statusWith("<state>playing</state><length>180</length>"));
+    EXPECT_EQ(remote.currentItemIndex(), 1);
+    feed(remote, statusWith("<state>playing</state><length>181</length>"));
+    EXPECT_EQ(remote.currentItemIndex(), VLCController::noCurrentItem);
+}
+
+TEST(PlayerState, TrackListsFollowTheCurrentItem)
+{
+    ConsoleCapture log;
+    VLCController remote;
+    feed(remote, fixture(QStringLiteral("legacy-status.xml")));
+    feed(remote, fixture(QStringLiteral("legacy-playlist.xml")));
+    ASSERT_EQ(remote.numberOfVideoTracks(), 2);
+    EXPECT_EQ(remote.nameForVideoTrack(0), QStringLiteral("None"));
+    EXPECT_EQ(remote.nameForVideoTrack(1), QStringLiteral("Track 1"));
+    EXPECT_EQ(remote.detailsForVideoTrack(1),
+              QStringLiteral("Codec:H264 - MPEG-4 AVC (part 10) (avc1) Resolution:1280x720 "));
+    ASSERT_EQ(remote.numberOfAudioTracks(), 3);
+    EXPECT_EQ(remote.nameForAudioTrack(1), QStringLiteral("English"));
+    EXPECT_EQ(remote.nameForAudioTrack(2), QStringLiteral("Unspecified language"));
+    EXPECT_EQ(remote.nameForAudioTrack(3), QString());
+    ASSERT_EQ(remote.numberOfSubtitleTracks(), 3);
+    EXPECT_EQ(remote.nameForSubtitleTrack(0), QStringLiteral("None"));
+    EXPECT_EQ(remote.nameForSubtitleTrack(1), QStringLiteral("Forced French"));
+    EXPECT_EQ(remote.nameForSubtitleTrack(2), QStringLiteral("( Unnamed )"));
+    EXPECT_EQ(remote.detailsForSubtitleTrack(1), QString());
+    EXPECT_EQ(remote.currentVideoTrack(), 1);    // stream id 0
+    EXPECT_EQ(remote.currentAudioTrack(), 2);    // stream id 2
+    EXPECT_EQ(remote.currentSubtitleTrack(), 1); // stream id 3
+    EXPECT_TRUE(log.contains(QStringLiteral("name: Stream 5")));
+    EXPECT_TRUE(log.contains(QStringLiteral("English : Language")));
+
+    // A new status alone does not rebuild the lists: they follow the item.
+    feed(remote, fixture(QStringLiteral("vlc3-status-tracks.xml")));
+    EXPECT_EQ(remote.numberOfAudioTracks(), 3);
+    feed(remote, fixture(QStringLiteral("vlc3-playlist.xml")));
+    EXPECT_EQ(remote.numberOfAudioTracks(), 2);
+    EXPECT_EQ(remote.numberOfVideoTracks(), 2);
+    EXPECT_EQ(remote.nameForSubtitleTrack(1), QStringLiteral("German"));
+    EXPECT_EQ(remote.detailsForAudioTrack(1), QStringLiteral("Codec:MPEG AAC Audio (mp4a) Channels:Stereo "));
+}
+
+TEST(PlayerState, SubtitleWithOnlyALanguageIsNamedByIt)
+{
+    VLCController remote;
+    feed(remote, statusWith("<state>playing</state><information><category name='Stream 7'>"
+                            "<info name='Type'>Subtitle</info><info name='Language'>French</info>"
+                            "</category></information>"));
+    ASSERT_EQ(remote.numberOfSubtitleTracks(), 2);
+    EXPECT_EQ(remote.nameForSubtitleTrack(1), QStringLiteral("French"));
+}
+
+TEST(PlayerState, StoredRepliesPostTheirNotifications)
+{
+    VLCController remote;
+    QObject observer;
+    QStringList seen;
+    auto& center = NotificationCenter::defaultCenter();
+    for (const QString& name : { NotificationNames::vlcStatusChanged, NotificationNames::vlcPlayListChanged,
+                                 NotificationNames::vlcBrowseListChanged })
+        center.addObserver(&observer, name, [&seen](const Notification& n) { seen << n.name; }, &remote);
+    feed(remote, fixture(QStringLiteral("vlc3-status-playing.xml")));
+    feed(remote, fixture(QStringLiteral("vlc3-playlist.xml")));
+    feed(remote, fixture(QStringLiteral("vlc3-browse.xml")));
+    // Both markers: taken as a status reply.
+    feed(remote, "<root><state>stop</state><node/></root>");
+    EXPECT_EQ(seen, (QStringList { NotificationNames::vlcStatusChanged, NotificationNames::vlcPlayListChanged,
+                                   NotificationNames::vlcBrowseListChanged, NotificationNames::vlcStatusChanged }));
+}
+
+TEST(PlayerState, UnrecognisedRepliesChangeNothing)
+{
+    ConsoleCapture log;
+    VLCController remote;
+    feed(remote, fixture(QStringLiteral("vlc3-status-playing.xml")));
+    const XmlNodePtr before = remote.statusDict();
+    feed(remote, "<html>Lua error</html>", 500);
+    feed(remote, "<root><state>\xff\xfe</state></root>"); // not UTF-8
+    feed(remote, QByteArray());
+    EXPECT_EQ(remote.statusDict(), before);
+    EXPECT_TRUE(log.contains(QStringLiteral("!!response we didn't understand \n<html>Lua error</html>")));
+}

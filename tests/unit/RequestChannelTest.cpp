@@ -1,0 +1,253 @@
+#include "FakeHttpServer.h"
+#include "RequestChannel.h"
+#include "TestSupport.h"
+
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace {
+struct Outcome {
+    std::optional<HttpReply> reply;
+    std::optional<RequestFailure> failure;
+    int tag = -1;
+    bool done() const { return reply || failure; }
+};
+
+void listen(RequestChannel& channel, Outcome& outcome)
+{
+    QObject::connect(&channel, &RequestChannel::finished, [&outcome](int tag, const HttpReply& r) {
+        outcome.reply = r;
+        outcome.tag = tag;
+    });
+    QObject::connect(&channel, &RequestChannel::failed, [&outcome](int tag, RequestFailure f) {
+        outcome.failure = f;
+        outcome.tag = tag;
+    });
+}
+
+QUrl urlOf(const FakeHttpServer& server, const QString& path = QStringLiteral("/requests/status.xml"))
+{
+    return QUrl(QStringLiteral("http://%1%2").arg(server.hostAddress(), path));
+}
+}
+
+TEST(RequestChannel, DeliversAnyHttpStatusWithItsBody)
+{
+    FakeHttpServer server;
+    RequestChannel channel;
+    for (int status : { 200, 401, 403, 404, 500 }) {
+        FakeHttpServer::Response r;
+        r.status = status;
+        r.body = "body " + QByteArray::number(status);
+        if (status == 401)
+            r.addHeader("WWW-Authenticate", "Basic realm=\"VLC stream\"");
+        server.enqueue(r);
+        Outcome outcome;
+        listen(channel, outcome);
+        channel.send(urlOf(server), 7);
+        EXPECT_TRUE(channel.busy());
+        ASSERT_TRUE(waitUntil([&] { return outcome.done(); })) << status;
+        channel.disconnect();
+        ASSERT_TRUE(outcome.reply) << status;
+        EXPECT_EQ(outcome.reply->httpStatus, status);
+        EXPECT_EQ(outcome.reply->body, "body " + QByteArray::number(status));
+        EXPECT_EQ(outcome.tag, 7);
+        EXPECT_FALSE(channel.busy());
+        if (status == 401)
+            EXPECT_EQ(outcome.reply->wwwAuthenticate, QByteArray("Basic realm=\"VLC stream\""));
+    }
+}
+
+TEST(RequestChannel, ANewRequestSupersedesTheOneInFlight)
+{
+    FakeHttpServer server;
+    FakeHttpServer::Response slow = FakeHttpServer::ok("first");
+    slow.delayMs = 300;
+    server.enqueue(slow);
+    server.enqueue(FakeHttpServer::ok("second"));
+    RequestChannel channel;
+    std::vector<QByteArray> bodies;
+    QObject::connect(&channel, &RequestChannel::finished, [&](int, const HttpReply& r) { bodies.push_back(r.body); });
+    channel.send(urlOf(server, QStringLiteral("/one")), 0);
+    ASSERT_TRUE(waitUntil([&] { return server.requests().size() == 1; }));
+    channel.send(urlOf(server, QStringLiteral("/two")), 0);
+    ASSERT_TRUE(waitUntil([&] { return !bodies.empty(); }));
+    spinEventLoop(500); // the first one's late answer is ignored
+    EXPECT_EQ(bodies, std::vector<QByteArray> { "second" });
+    // Abandoned, not cancelled: the first request did reach the server.
+    EXPECT_EQ(server.targets(), (QList<QByteArray> { "/one", "/two" }));
+    EXPECT_TRUE(waitUntil([&] { return channel.runningCount() == 0; }));
+}
+
+TEST(RequestChannel, ClearForgetsTheRequestWithoutCancellingIt)
+{
+    FakeHttpServer server;
+    FakeHttpServer::Response slow = FakeHttpServer::ok("late");
+    slow.delayMs = 200;
+    server.enqueue(slow);
+    RequestChannel channel;
+    Outcome outcome;
+    listen(channel, outcome);
+    channel.send(urlOf(server), 0);
+    channel.clear();
+    EXPECT_FALSE(channel.busy());
+    spinEventLoop(400);
+    EXPECT_FALSE(outcome.done());
+    EXPECT_EQ(server.requests().size(), 1u);
+}
+
+TEST(RequestChannel, FailuresAreToldApart)
+{
+    RequestChannel channel;
+    channel.setIdleTimeoutMs(300);
+    channel.setDeadlineMs(1500);
+
+    Outcome refused;
+    listen(channel, refused);
+    channel.send(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(unusedLoopbackPort())), 0);
+    ASSERT_TRUE(waitUntil([&] { return refused.done(); }));
+    EXPECT_EQ(refused.failure, RequestFailure::Network);
+    channel.disconnect();
+
+    FakeHttpServer server;
+    FakeHttpServer::Response hang;
+    hang.hang = true;
+    server.enqueue(hang);
+    Outcome silent;
+    listen(channel, silent);
+    channel.send(urlOf(server), 0);
+    ASSERT_TRUE(waitUntil([&] { return silent.done(); }));
+    EXPECT_EQ(silent.failure, RequestFailure::IdleTimeout);
+    channel.disconnect();
+
+    FakeHttpServer::Response cut = FakeHttpServer::ok(QByteArray(2000, 'x'));
+    cut.closeEarly = true;
+    server.enqueue(cut);
+    Outcome closed;
+    listen(channel, closed);
+    channel.send(urlOf(server), 0);
+    ASSERT_TRUE(waitUntil([&] { return closed.done(); }));
+    EXPECT_EQ(closed.failure, RequestFailure::Network);
+    EXPECT_FALSE(channel.busy());
+}
+
+TEST(RequestChannel, TricklingBytesCannotHoldTheChannelForever)
+{
+    FakeHttpServer server;
+    FakeHttpServer::Response trickle = FakeHttpServer::ok(QByteArray(400, 'x'));
+    trickle.trickleChunk = 1;
+    trickle.trickleIntervalMs = 100; // each byte well within the idle time-out
+    server.enqueue(trickle);
+    RequestChannel channel;
+    channel.setIdleTimeoutMs(500);
+    channel.setDeadlineMs(1200);
+    Outcome outcome;
+    listen(channel, outcome);
+    channel.send(urlOf(server), 0);
+    ASSERT_TRUE(waitUntil([&] { return outcome.done(); }, 5000));
+    EXPECT_EQ(outcome.failure, RequestFailure::Deadline);
+    EXPECT_FALSE(channel.busy());
+}
+
+TEST(RequestChannel, OversizedBodiesFail)
+{
+    FakeHttpServer server;
+    server.enqueue(FakeHttpServer::ok(QByteArray(64 * 1024, 'x')));
+    server.enqueue(FakeHttpServer::ok(QByteArray(1000, 'y')));
+    RequestChannel channel;
+    channel.setMaxBodyBytes(10 * 1024);
+    Outcome big;
+    listen(channel, big);
+    channel.send(urlOf(server), 0);
+    ASSERT_TRUE(waitUntil([&] { return big.done(); }));
+    EXPECT_EQ(big.failure, RequestFailure::TooLarge);
+    channel.disconnect();
+    // The cap is on the body only: a small one still passes.
+    Outcome small;
+    listen(channel, small);
+    channel.send(urlOf(server), 0);
+    ASSERT_TRUE(waitUntil([&] { return small.done(); }));
+    ASSERT_TRUE(small.reply);
+    EXPECT_EQ(small.reply->body.size(), 1000);
+}
+
+TEST(RequestChannel, NeverServesFromACacheAndSendsNoCacheHeaders)
+{
+    FakeHttpServer server;
+    server.setHandler([](const FakeHttpServer::Request&) {
+        FakeHttpServer::Response r = FakeHttpServer::ok("fresh");
+        r.addHeader("Cache-Control", "max-age=3600");
+        return r;
+    });
+    RequestChannel channel;
+    for (int i = 0; i < 2; ++i) {
+        Outcome outcome;
+        listen(channel, outcome);
+        channel.send(urlOf(server), 0);
+        ASSERT_TRUE(waitUntil([&] { return outcome.done(); }));
+        channel.disconnect();
+    }
+    ASSERT_EQ(server.requests().size(), 2u);
+    EXPECT_EQ(server.requests()[1].headers.value("cache-control"), QByteArray("no-cache"));
+}
+
+TEST(RequestChannel, PasswordGoesOnlyToTheRemotesOwnHost)
+{
+    FakeHttpServer own;
+    FakeHttpServer other;
+    other.setHandler([](const FakeHttpServer::Request&) { return FakeHttpServer::ok("elsewhere"); });
+    own.setHandler([&other](const FakeHttpServer::Request& r) {
+        FakeHttpServer::Response redirect;
+        redirect.status = 302;
+        if (r.target == "/to-other")
+            redirect.addHeader("Location", "http://" + other.hostAddress().toUtf8() + "/page");
+        else if (r.target == "/to-self")
+            redirect.addHeader("Location", "/landed");
+        else
+            return FakeHttpServer::ok("home");
+        return redirect;
+    });
+    RequestChannel channel;
+    channel.setPassword(QStringLiteral("pw"));
+    const QByteArray expected = "Basic " + QByteArray(":pw").toBase64();
+
+    Outcome self;
+    listen(channel, self);
+    channel.send(urlOf(own, QStringLiteral("/to-self")), 0);
+    ASSERT_TRUE(waitUntil([&] { return self.done(); }));
+    channel.disconnect();
+    ASSERT_TRUE(self.reply);
+    EXPECT_EQ(self.reply->body, QByteArray("home"));
+    ASSERT_EQ(own.requests().size(), 2u);
+    EXPECT_EQ(own.requests()[0].headers.value("authorization"), expected);
+    EXPECT_EQ(own.requests()[1].headers.value("authorization"), expected);
+
+    Outcome away;
+    listen(channel, away);
+    channel.send(urlOf(own, QStringLiteral("/to-other")), 0);
+    ASSERT_TRUE(waitUntil([&] { return away.done(); }));
+    ASSERT_TRUE(away.reply);
+    EXPECT_EQ(away.reply->body, QByteArray("elsewhere"));
+    ASSERT_EQ(other.requests().size(), 1u);
+    EXPECT_FALSE(other.requests()[0].headers.contains("authorization"));
+}
+
+TEST(RequestChannel, RedirectLoopsEnd)
+{
+    FakeHttpServer server;
+    server.setHandler([](const FakeHttpServer::Request&) {
+        FakeHttpServer::Response r;
+        r.status = 302;
+        r.addHeader("Location", "/again");
+        return r;
+    });
+    RequestChannel channel;
+    Outcome outcome;
+    listen(channel, outcome);
+    channel.send(urlOf(server), 0);
+    ASSERT_TRUE(waitUntil([&] { return outcome.done(); }));
+    EXPECT_EQ(outcome.failure, RequestFailure::Redirects);
+    EXPECT_EQ(int(server.requests().size()), RequestChannel::maxRedirects + 1);
+}

@@ -1,0 +1,98 @@
+#include "ConsoleLog.h"
+#include "DictionaryHelpers.h"
+#include "FileHelpers.h"
+#include "TestSupport.h"
+#include "UrlHelpers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMetaObject>
+#include <QObject>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+TEST(UrlHelpers, SplitsPagesIntoFolderAndFileName)
+{
+    const QUrl page(QStringLiteral("http://help.example.com/vlc/setup/index.html"));
+    EXPECT_EQ(UrlHelpers::fileName(page), QStringLiteral("index.html"));
+    EXPECT_EQ(UrlHelpers::directory(page), QStringLiteral("help.example.com/vlc/setup"));
+
+    const QUrl folder(QStringLiteral("http://help.example.com/vlc/"));
+    EXPECT_EQ(UrlHelpers::fileName(folder), QStringLiteral("sqIndex.htm"));
+    EXPECT_EQ(UrlHelpers::directory(folder), QStringLiteral("help.example.com/vlc"));
+
+    // A doubled slash would leave a trailing one; the folder comes without it.
+    ConsoleCapture log;
+    EXPECT_EQ(UrlHelpers::directory(QUrl(QStringLiteral("http://h.example/a//"))), QStringLiteral("h.example/a"));
+    EXPECT_TRUE(log.contains(QStringLiteral("directory shouldn't end with /")));
+
+    EXPECT_EQ(UrlHelpers::lastSlash(QStringLiteral("a/b/c")), 3);
+    EXPECT_EQ(UrlHelpers::lastSlash(QStringLiteral("abc")), 0);
+}
+
+TEST(FileHelpers, SaveDataCreatesFoldersAndRefusesEmptyData)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/a/b");
+    const QString file = folder + QStringLiteral("/data.bin");
+    EXPECT_TRUE(FileHelpers::saveData("hello", folder, file));
+    QFile read(file);
+    ASSERT_TRUE(read.open(QIODevice::ReadOnly));
+    EXPECT_EQ(read.readAll(), QByteArray("hello"));
+
+    ConsoleCapture log;
+    EXPECT_FALSE(FileHelpers::saveData(QByteArray(), folder, file));
+    EXPECT_TRUE(log.contains(QStringLiteral("attempted to save an empty file : ") + file));
+}
+
+TEST(FileHelpers, AFailedWriteLeavesThePreviousFile)
+{
+    QTemporaryDir dir;
+    const QString file = dir.path() + QStringLiteral("/remotes");
+    ASSERT_TRUE(FileHelpers::saveData("version 1", QString(), file));
+    // A folder the new file cannot be written into: the old file stays.
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const bool saved = FileHelpers::saveData("version 2", QString(), file);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile read(file);
+    ASSERT_TRUE(read.open(QIODevice::ReadOnly));
+    if (saved)
+        GTEST_SKIP() << "running with rights that ignore folder permissions";
+    EXPECT_EQ(read.readAll(), QByteArray("version 1"));
+}
+
+TEST(FileHelpers, CopyCreatesTheDestinationFolderAndAgesCompare)
+{
+    QTemporaryDir dir;
+    const QString source = dir.path() + QStringLiteral("/a.txt");
+    ASSERT_TRUE(FileHelpers::saveData("x", QString(), source));
+    const QString target = dir.path() + QStringLiteral("/deep/er/b.txt");
+    EXPECT_TRUE(FileHelpers::copyItemAtPathCreatingDirectories(source, target));
+    EXPECT_TRUE(QFile::exists(target));
+    QString error;
+    EXPECT_FALSE(FileHelpers::copyItemAtPathCreatingDirectories(dir.path() + QStringLiteral("/none"), target, &error));
+    EXPECT_FALSE(error.isEmpty());
+
+    QFile older(source);
+    ASSERT_TRUE(older.open(QIODevice::ReadWrite));
+    older.setFileTime(QDateTime::currentDateTime().addSecs(-100), QFileDevice::FileModificationTime);
+    older.close();
+    EXPECT_EQ(FileHelpers::ageOfFile(source, target), -1);
+    EXPECT_EQ(FileHelpers::ageOfFile(target, source), 1);
+    EXPECT_TRUE(FileHelpers::fileHasChangedSince(target, QDateTime::currentDateTime().addSecs(-50)));
+    EXPECT_FALSE(FileHelpers::fileHasChangedSince(source, QDateTime::currentDateTime().addSecs(-50)));
+}
+
+TEST(DictionaryHelpers, TypedEntriesWithZeroForMissingOnes)
+{
+    QVariantMap row;
+    DictionaryHelpers::setInt(row, 7, QStringLiteral("BW_ROW_HEIGHT_INT"));
+    DictionaryHelpers::setFloat(row, 0.5f, QStringLiteral("BW_ROW_ALPHA_FLOAT"));
+    DictionaryHelpers::setClass(row, &QObject::staticMetaObject, QStringLiteral("BW_ROW_CELL_CLASS"));
+    EXPECT_EQ(DictionaryHelpers::intForKey(row, QStringLiteral("BW_ROW_HEIGHT_INT")), 7);
+    EXPECT_FLOAT_EQ(DictionaryHelpers::floatForKey(row, QStringLiteral("BW_ROW_ALPHA_FLOAT")), 0.5f);
+    EXPECT_EQ(DictionaryHelpers::classForKey(row, QStringLiteral("BW_ROW_CELL_CLASS")), &QObject::staticMetaObject);
+    EXPECT_EQ(DictionaryHelpers::intForKey(row, QStringLiteral("missing")), 0);
+    EXPECT_EQ(DictionaryHelpers::classForKey(row, QStringLiteral("missing")), nullptr);
+}

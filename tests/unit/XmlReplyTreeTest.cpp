@@ -1,0 +1,184 @@
+#include "TestSupport.h"
+#include "XMLParser.h"
+#include "XMLPlaylistParser.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+XmlNodePtr parse(const QByteArray& xml, XMLParser& parser)
+{
+    parser.parseData(xml);
+    return parser.dictAtPath(u"a");
+}
+}
+
+TEST(ReplyTree, RepeatedChildrenStayInDocumentOrder)
+{
+    XMLParser parser;
+    EXPECT_TRUE(parser.parseData("<a><b>1</b><b>2</b></a>"));
+    const XmlNodeList* top = parser.rootNode()->children(u"a");
+    ASSERT_TRUE(top);
+    ASSERT_EQ(top->size(), 1u);
+    const XmlNode& a = *top->front();
+    EXPECT_TRUE(a.attributeDict.isEmpty());
+    EXPECT_FALSE(a.nodeText.has_value());
+    const XmlNodeList* b = a.children(u"b");
+    ASSERT_TRUE(b);
+    ASSERT_EQ(b->size(), 2u);
+    EXPECT_EQ((*b)[0]->nodeText, QStringLiteral("1"));
+    EXPECT_EQ((*b)[1]->nodeText, QStringLiteral("2"));
+    EXPECT_TRUE(parser.lastParseWasComplete());
+}
+
+TEST(ReplyTree, ValueForInfoReadsChildTextThenAttributes)
+{
+    XMLParser parser;
+    const XmlNodePtr a = parse("<a x='attr' b='shadowed'><b>1</b><b>2</b><c><d/></c></a>", parser);
+    EXPECT_EQ(XMLParser::valueForInfo(u"b", 1, a.get()), QStringLiteral("2"));
+    EXPECT_EQ(XMLParser::valueForInfo(u"b", 2, a.get()), std::nullopt);
+    // A child wins over an attribute of the same name.
+    EXPECT_EQ(XMLParser::valueForInfo(u"b", 0, a.get()), QStringLiteral("1"));
+    EXPECT_EQ(XMLParser::valueForInfo(u"x", 0, a.get()), QStringLiteral("attr"));
+    EXPECT_EQ(XMLParser::valueForInfo(u"x", 1, a.get()), std::nullopt);
+    EXPECT_EQ(XMLParser::valueForInfo(u"missing", 0, a.get()), std::nullopt);
+    // A child with children of its own has no text, and there is no
+    // fall-back to attributes then.
+    EXPECT_EQ(XMLParser::valueForInfo(u"c", 0, a.get()), std::nullopt);
+    EXPECT_EQ(XMLParser::valueForInfo(u"nodeText", 5, parser.dictAtPath(u"a/b").get()), QStringLiteral("1"));
+    EXPECT_EQ(XMLParser::valueForInfo(u"b", 0, nullptr), std::nullopt);
+    EXPECT_EQ(a->XMLObjectForKey(u"x"), QStringLiteral("attr"));
+}
+
+TEST(ReplyTree, LeafTextIsKeptExactlyAndEmptyElementsHaveEmptyText)
+{
+    XMLParser parser;
+    const XmlNodePtr a = parse("<a><e></e><s/><m>\n  two\n  lines &amp; more\n</m>"
+                               "<mixed>lost<x/>after</mixed><c><![CDATA[hidden]]>seen</c></a>",
+                               parser);
+    EXPECT_EQ(a->children(u"e")->front()->nodeText, QString());
+    EXPECT_TRUE(a->children(u"e")->front()->nodeText.has_value());
+    EXPECT_EQ(a->children(u"s")->front()->nodeText, QString());
+    EXPECT_EQ(a->children(u"m")->front()->nodeText, QStringLiteral("\n  two\n  lines & more\n"));
+    // Text of mixed content is lost; the element has children, so no text.
+    EXPECT_FALSE(a->children(u"mixed")->front()->nodeText.has_value());
+    // CDATA blocks are not collected.
+    EXPECT_EQ(a->children(u"c")->front()->nodeText, QStringLiteral("seen"));
+}
+
+TEST(ReplyTree, PathQueriesStopWhereTheTreeEnds)
+{
+    XMLParser parser;
+    parser.parseData(fixture(QStringLiteral("vlc3-status-playing.xml")));
+    const XmlNodePtr root = parser.dictAtPath(u"root");
+    ASSERT_TRUE(root);
+    EXPECT_EQ(root->XMLObjectForKey(u"state"), QStringLiteral("playing"));
+    // A missing name: the deepest node reached, and no array.
+    EXPECT_EQ(parser.dictAtPath(u"root/nothing"), root);
+    EXPECT_EQ(parser.arrayAtPath(u"root/nothing"), nullptr);
+    // A missing first name gives the start node itself.
+    EXPECT_EQ(XMLParser::dictAtPath(u"nothing", root), root);
+    // The empty path: the start node, and no array.
+    EXPECT_EQ(XMLParser::dictAtPath(u"", root), root);
+    EXPECT_EQ(XMLParser::arrayAtPath(u"", root.get()), nullptr);
+    EXPECT_EQ(XMLParser::dictAtPath(u"root", nullptr), nullptr);
+
+    const XmlNodeList* categories = XMLParser::arrayAtPath(u"information/category", root.get());
+    ASSERT_TRUE(categories);
+    ASSERT_EQ(categories->size(), 2u);
+    // name is an attribute: no child of that name, so the attribute answers.
+    EXPECT_EQ(XMLParser::valueForInfo(u"name", 0, (*categories)[1].get()), QStringLiteral("Stream 0"));
+    EXPECT_EQ((*categories)[1]->children(u"info")->size(), 6u);
+}
+
+TEST(ReplyTree, ArrayPathFollowsTheFirstElementOfEachEarlierName)
+{
+    XMLParser parser;
+    parser.parseData("<r><d><cs><c>1</c><c>2</c></cs><cs><c>3</c></cs></d><d><cs><c>4</c></cs></d></r>");
+    const XmlNodeList* chapters = XMLParser::arrayAtPath(u"d/cs/c", parser.dictAtPath(u"r").get());
+    ASSERT_TRUE(chapters);
+    ASSERT_EQ(chapters->size(), 2u);
+    EXPECT_EQ((*chapters)[1]->nodeText, QStringLiteral("2"));
+}
+
+TEST(ReplyTree, BrokenDocumentsKeepWhatWasRead)
+{
+    XMLParser cut;
+    EXPECT_TRUE(cut.parseData("<root><state>playing</state><volume>25"));
+    EXPECT_FALSE(cut.lastParseWasComplete());
+    EXPECT_EQ(cut.dictAtPath(u"root")->XMLObjectForKey(u"state"), QStringLiteral("playing"));
+    EXPECT_EQ(cut.dictAtPath(u"root")->XMLObjectForKey(u"volume"), std::nullopt);
+
+    // Bytes that are not UTF-8 stop the reader there.
+    XMLParser invalid;
+    EXPECT_TRUE(invalid.parseData("<root><a>ok</a><b>\xff\xfe</b><c>never</c></root>"));
+    EXPECT_FALSE(invalid.lastParseWasComplete());
+    EXPECT_EQ(invalid.dictAtPath(u"root")->XMLObjectForKey(u"a"), QStringLiteral("ok"));
+    EXPECT_EQ(invalid.dictAtPath(u"root")->XMLObjectForKey(u"c"), std::nullopt);
+
+    XMLParser empty;
+    EXPECT_TRUE(empty.parseData(QByteArray()));
+    EXPECT_TRUE(empty.rootNode()->childGroups().empty());
+}
+
+TEST(ReplyTree, EntityExpansionIsBounded)
+{
+    // A "billion laughs" document must not eat the machine: the reader
+    // stops (expat refuses the amplification) and keeps what it had.
+    QByteArray bomb = "<?xml version='1.0'?><!DOCTYPE r [<!ENTITY a '0123456789'>";
+    QByteArray previous = "a";
+    for (char c = 'b'; c <= 'k'; ++c) {
+        bomb += "<!ENTITY " + QByteArray(1, c) + " '";
+        for (int i = 0; i < 10; ++i)
+            bomb += "&" + previous + ";";
+        bomb += "'>";
+        previous = QByteArray(1, c);
+    }
+    bomb += "]><r><ok>1</ok><x>&k;</x></r>";
+    XMLParser parser;
+    parser.parseData(bomb);
+    EXPECT_FALSE(parser.lastParseWasComplete());
+    EXPECT_EQ(parser.dictAtPath(u"r")->XMLObjectForKey(u"ok"), QStringLiteral("1"));
+}
+
+TEST(FlatCollector, CollectsInterestingElementsAtAnyDepthInOrder)
+{
+    XMLPlaylistParser parser;
+    parser.setInterestingKeys({ QStringLiteral("leaf") });
+    EXPECT_TRUE(parser.parseData(fixture(QStringLiteral("legacy-playlist.xml"))));
+    const auto& items = parser.items();
+    ASSERT_EQ(items.size(), 4u);
+    EXPECT_EQ(items[0].value(u"id"), QStringLiteral("5"));
+    EXPECT_TRUE(items[0].contains(u"current"));
+    EXPECT_EQ(items[1].value(u"id"), QStringLiteral("6")); // nested in an album node
+    EXPECT_EQ(items[3].value(u"id"), QStringLiteral("8"));
+    for (const AttributeMap& item : items)
+        EXPECT_FALSE(item.value(u"name").isEmpty());
+
+    // A second parse starts afresh.
+    parser.parseData("<node><leaf id='1'/></node>");
+    EXPECT_EQ(parser.items().size(), 1u);
+}
+
+TEST(FlatCollector, FirstBranchOnlySkipsVlcsMediaLibrary)
+{
+    XMLPlaylistParser parser;
+    parser.setInterestingKeys({ QStringLiteral("leaf") });
+    parser.setFirstBranchOnly(true);
+    parser.parseData(fixture(QStringLiteral("legacy-playlist.xml")));
+    ASSERT_EQ(parser.items().size(), 3u);
+    EXPECT_EQ(parser.items()[2].value(u"id"), QStringLiteral("7"));
+
+    parser.parseData(fixture(QStringLiteral("vlc3-playlist.xml")));
+    ASSERT_EQ(parser.items().size(), 2u);
+    EXPECT_EQ(parser.items()[1].value(u"name"), QStringLiteral("Bob's Café Song.wav"));
+}
+
+TEST(FlatCollector, BrokenListingsKeepTheItemsBeforeTheFault)
+{
+    XMLPlaylistParser parser;
+    parser.setInterestingKeys({ QStringLiteral("element") });
+    EXPECT_TRUE(parser.parseData("<root><element name='a'/><element name='b'/><element name="));
+    EXPECT_FALSE(parser.lastParseWasComplete());
+    ASSERT_EQ(parser.items().size(), 2u);
+    EXPECT_EQ(parser.items()[1].value(u"name"), QStringLiteral("b"));
+}
