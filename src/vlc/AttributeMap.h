@@ -13,6 +13,8 @@ public:
     using Entry = std::pair<QString, QString>;
 
     void insert(const QString& key, const QString& value);
+    // For readers that already know the key is new.
+    void append(const QString& key, QString&& value) { m_entries.emplace_back(key, std::move(value)); }
     const QString* find(QStringView key) const;
     QString value(QStringView key, const QString& fallback = QString()) const;
     bool contains(QStringView key) const { return find(key) != nullptr; }

@@ -198,8 +198,8 @@ void VLCController::updateTrackInfoIfNeeded()
 
     const XmlNodeList* categories = XMLParser::arrayAtPath(u"information/category", m_statusDict.get());
     if (categories) {
-        for (const XmlNodePtr& category : *categories) {
-            const QString name = XMLParser::valueForInfo(u"name", 0, category.get()).value_or(QString());
+        for (const XmlNode* category : *categories) {
+            const QString name = XMLParser::valueForInfo(u"name", 0, category).value_or(QString());
             ConsoleLog::log(QStringLiteral("name: %@"), name);
             if (!name.startsWith(QStringLiteral("Stream ")))
                 continue;
@@ -207,8 +207,8 @@ void VLCController::updateTrackInfoIfNeeded()
             record.insert(QStringLiteral("streamId"), name.mid(7));
             QString type;
             if (const XmlNodeList* infos = category->children(u"info")) {
-                for (const XmlNodePtr& info : *infos) {
-                    const QString key = XMLParser::valueForInfo(u"name", 0, info.get()).value_or(QString());
+                for (const XmlNode* info : *infos) {
+                    const QString key = XMLParser::valueForInfo(u"name", 0, info).value_or(QString());
                     const QString value = info->nodeText.value_or(QString());
                     if (key == u"Type")
                         type = value;

@@ -1,90 +1,97 @@
 #include "XMLParser.h"
 
-#include "ExpatSession.h"
 #include "NameCache.h"
+#include "XmlScanner.h"
 
 #include <QList>
 
+// Receives the scanner's events and grows the tree.
+class TreeBuilder {
+public:
+    explicit TreeBuilder(XMLParser& parser) : m_parser(parser), m_names(NameCache::shared()) { }
+
+    void start(std::string_view name, const XmlAttribute* attributes, size_t count)
+    {
+        XmlNode* parent = m_parser.m_treePath.back();
+        XmlNode& node = m_parser.m_document->nodes.emplace_back();
+        if (count)
+            node.attributeDict.reserve(count);
+        for (size_t i = 0; i < count; ++i)
+            node.attributeDict.append(m_names.get(attributes[i].name), valueOf(attributes[i]));
+        parent->childrenCreating(m_names.get(name)).push_back(&node);
+        m_parser.m_treePath.push_back(&node);
+        // A child discards whatever text its parent had collected.
+        m_parser.m_textInProgress.clear();
+        m_parser.m_hasTextInProgress = true;
+    }
+
+    void text(std::string_view utf8)
+    {
+        if (m_parser.m_hasTextInProgress)
+            m_parser.m_textInProgress.append(utf8);
+    }
+
+    void end()
+    {
+        if (m_parser.m_hasTextInProgress) {
+            const std::string& text = m_parser.m_textInProgress;
+            m_parser.m_treePath.back()->nodeText = QString::fromUtf8(text.data(), qsizetype(text.size()));
+        }
+        if (m_parser.m_treePath.size() > 1)
+            m_parser.m_treePath.pop_back();
+        m_parser.m_hasTextInProgress = false;
+    }
+
+private:
+    QString valueOf(const XmlAttribute& attribute)
+    {
+        if (!attribute.needsDecoding)
+            return QString::fromUtf8(attribute.value.data(), qsizetype(attribute.value.size()));
+        m_decoded.clear();
+        XmlScanner::decodeAttribute(attribute.value, m_decoded);
+        return QString::fromUtf8(m_decoded.data(), qsizetype(m_decoded.size()));
+    }
+
+    XMLParser& m_parser;
+    NameCache& m_names;
+    std::string m_decoded;
+};
+
 XMLParser::XMLParser()
-    : m_rootNode(std::make_shared<XmlNode>())
+    : m_document(std::make_shared<Document>())
 {
-    m_treePath.push_back(m_rootNode.get());
+    m_treePath.push_back(&m_document->root);
 }
 
 XMLParser::~XMLParser() = default;
 
+XmlNodePtr XMLParser::rootNode() const
+{
+    return XmlNodePtr(m_document, &m_document->root);
+}
+
 bool XMLParser::parseData(const QByteArray& data)
 {
-    NameCache names;
-    m_names = &names;
-    m_treePath.assign(1, m_rootNode.get());
-    m_inCdata = false;
-
-    ExpatSession session(this);
-    XML_SetElementHandler(session.parser(), &XMLParser::onStart, &XMLParser::onEnd);
-    XML_SetCharacterDataHandler(session.parser(), &XMLParser::onText);
-    XML_SetCdataSectionHandler(session.parser(), &XMLParser::onCdataStart, &XMLParser::onCdataEnd);
-    m_complete = session.parse(data);
-
-    m_names = nullptr;
+    m_treePath.assign(1, &m_document->root);
+    m_hasTextInProgress = false;
+    TreeBuilder builder(*this);
+    m_complete = XmlScanner::scan(std::string_view(data.constData(), size_t(data.size())), builder);
     return true;
-}
-
-void XMLParser::onStart(void* selfPtr, const char* name, const char** attributes)
-{
-    auto* self = static_cast<XMLParser*>(selfPtr);
-    XmlNode* parent = self->m_treePath.back();
-    auto node = std::make_shared<XmlNode>();
-    for (const char** a = attributes; a[0]; a += 2)
-        node->attributeDict.insert(self->m_names->get(a[0]), QString::fromUtf8(a[1]));
-    XmlNode* raw = node.get();
-    parent->childrenCreating(self->m_names->get(name)).push_back(std::move(node));
-    self->m_treePath.push_back(raw);
-    self->m_textInProgress.emplace(); // discards text the parent collected so far
-}
-
-void XMLParser::onEnd(void* selfPtr, const char*)
-{
-    auto* self = static_cast<XMLParser*>(selfPtr);
-    if (self->m_textInProgress) {
-        const std::string& text = *self->m_textInProgress;
-        self->m_treePath.back()->nodeText = QString::fromUtf8(text.data(), qsizetype(text.size()));
-    }
-    if (self->m_treePath.size() > 1)
-        self->m_treePath.pop_back();
-    self->m_textInProgress.reset();
-}
-
-void XMLParser::onText(void* selfPtr, const char* text, int length)
-{
-    auto* self = static_cast<XMLParser*>(selfPtr);
-    if (self->m_inCdata || !self->m_textInProgress)
-        return;
-    self->m_textInProgress->append(text, size_t(length));
-}
-
-void XMLParser::onCdataStart(void* selfPtr)
-{
-    static_cast<XMLParser*>(selfPtr)->m_inCdata = true;
-}
-
-void XMLParser::onCdataEnd(void* selfPtr)
-{
-    static_cast<XMLParser*>(selfPtr)->m_inCdata = false;
 }
 
 XmlNodePtr XMLParser::dictAtPath(QStringView path, const XmlNodePtr& root)
 {
-    XmlNodePtr current = root;
-    if (!current)
+    if (!root)
         return nullptr;
+    const XmlNode* current = root.get();
     for (const QStringView component : path.split(u'/')) {
         const XmlNodeList* found = current->children(component);
         if (!found || found->empty())
-            return current;
+            break;
         current = found->front();
     }
-    return current;
+    // Shares ownership with the start node, and so with its whole reply.
+    return XmlNodePtr(root, const_cast<XmlNode*>(current));
 }
 
 const XmlNodeList* XMLParser::arrayAtPath(QStringView path, const XmlNode* root)
@@ -98,7 +105,7 @@ const XmlNodeList* XMLParser::arrayAtPath(QStringView path, const XmlNode* root)
         if (!found || found->empty())
             return nullptr;
         last = found;
-        current = found->front().get();
+        current = found->front();
     }
     return last;
 }

@@ -5,14 +5,14 @@
 #include <QByteArray>
 #include <QString>
 
+#include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-class NameCache;
-
 // Builds the full tree of a reply and answers "/"-separated path queries.
-// A document that is not well-formed yields what was built up to the error.
+// A document that is not well-formed yields what was built up to the fault.
 class XMLParser {
 public:
     XMLParser();
@@ -22,14 +22,13 @@ public:
 
     // Always true: callers never learn of malformed documents.
     bool parseData(const QByteArray& data);
-    // Whether the last document was read to its end without an error.
+    // Whether the last document was read to its end without a fault.
     bool lastParseWasComplete() const { return m_complete; }
 
-    const XmlNodePtr& rootNode() const { return m_rootNode; }
-    const std::optional<std::string>& textInProgress() const { return m_textInProgress; }
+    XmlNodePtr rootNode() const;
 
-    XmlNodePtr dictAtPath(QStringView path) const { return dictAtPath(path, m_rootNode); }
-    const XmlNodeList* arrayAtPath(QStringView path) const { return arrayAtPath(path, m_rootNode.get()); }
+    XmlNodePtr dictAtPath(QStringView path) const { return dictAtPath(path, rootNode()); }
+    const XmlNodeList* arrayAtPath(QStringView path) const { return arrayAtPath(path, &m_document->root); }
 
     // The deepest node reached along the path (the start node when the first
     // name is missing); nullptr only when the start node is nullptr.
@@ -40,16 +39,17 @@ public:
     static std::optional<QString> valueForInfo(QStringView key, qsizetype index, const XmlNode* root);
 
 private:
-    static void onStart(void* self, const char* name, const char** attributes);
-    static void onEnd(void* self, const char* name);
-    static void onText(void* self, const char* text, int length);
-    static void onCdataStart(void* self);
-    static void onCdataEnd(void* self);
+    friend class TreeBuilder;
+    // Every node of one reply, kept together: a node handed out shares
+    // ownership of all of them.
+    struct Document {
+        XmlNode root;
+        std::deque<XmlNode> nodes;
+    };
 
-    XmlNodePtr m_rootNode;
+    std::shared_ptr<Document> m_document;
     std::vector<XmlNode*> m_treePath;
-    std::optional<std::string> m_textInProgress;
-    NameCache* m_names = nullptr; // valid during parseData only
-    bool m_inCdata = false;
+    std::string m_textInProgress;
+    bool m_hasTextInProgress = false;
     bool m_complete = false;
 };

@@ -1,10 +1,54 @@
 #include "XMLPlaylistParser.h"
 
-#include "ExpatSession.h"
 #include "NameCache.h"
+#include "XmlScanner.h"
 
 #include <algorithm>
-#include <cstring>
+
+// Receives the scanner's events and keeps the attributes of the elements of
+// interest.
+class ItemCollector {
+public:
+    explicit ItemCollector(XMLPlaylistParser& parser) : m_parser(parser), m_names(NameCache::shared()) { }
+
+    void start(std::string_view name, const XmlAttribute* attributes, size_t count)
+    {
+        const int depth = m_depth++;
+        if (m_parser.m_firstBranchOnly) {
+            if (depth == 1)
+                ++m_branches;
+            if (depth == 0 || m_branches != 1)
+                return;
+        }
+        const auto& wanted = m_parser.m_interestingUtf8;
+        if (std::find(wanted.begin(), wanted.end(), name) == wanted.end())
+            return;
+        AttributeMap item;
+        item.reserve(count);
+        for (size_t i = 0; i < count; ++i)
+            item.append(m_names.get(attributes[i].name), valueOf(attributes[i]));
+        m_parser.m_items.push_back(std::move(item));
+    }
+
+    void end() { --m_depth; }
+    void text(std::string_view) { }
+
+private:
+    QString valueOf(const XmlAttribute& attribute)
+    {
+        if (!attribute.needsDecoding)
+            return QString::fromUtf8(attribute.value.data(), qsizetype(attribute.value.size()));
+        m_decoded.clear();
+        XmlScanner::decodeAttribute(attribute.value, m_decoded);
+        return QString::fromUtf8(m_decoded.data(), qsizetype(m_decoded.size()));
+    }
+
+    XMLPlaylistParser& m_parser;
+    NameCache& m_names;
+    std::string m_decoded;
+    int m_depth = 0;    // open elements
+    int m_branches = 0; // children of the document element seen so far
+};
 
 void XMLPlaylistParser::setInterestingKeys(const QSet<QString>& keys)
 {
@@ -16,46 +60,8 @@ void XMLPlaylistParser::setInterestingKeys(const QSet<QString>& keys)
 
 bool XMLPlaylistParser::parseData(const QByteArray& data)
 {
-    NameCache names;
-    m_names = &names;
     m_items = {};
-    ExpatSession session(this);
-    m_depth = 0;
-    m_branches = 0;
-    if (m_firstBranchOnly)
-        XML_SetElementHandler(session.parser(), &XMLPlaylistParser::onStart, &XMLPlaylistParser::onEnd);
-    else
-        XML_SetStartElementHandler(session.parser(), &XMLPlaylistParser::onStart);
-    m_complete = session.parse(data);
-    m_names = nullptr;
+    ItemCollector collector(*this);
+    m_complete = XmlScanner::scan(std::string_view(data.constData(), size_t(data.size())), collector);
     return true;
-}
-
-void XMLPlaylistParser::onStart(void* selfPtr, const char* name, const char** attributes)
-{
-    auto* self = static_cast<XMLPlaylistParser*>(selfPtr);
-    if (self->m_firstBranchOnly) {
-        const int depth = self->m_depth++;
-        if (depth == 1)
-            ++self->m_branches;
-        if (depth == 0 || self->m_branches != 1)
-            return;
-    }
-    const bool interesting = std::any_of(self->m_interestingUtf8.begin(), self->m_interestingUtf8.end(),
-                                         [name](const std::string& key) { return std::strcmp(key.c_str(), name) == 0; });
-    if (!interesting)
-        return;
-    AttributeMap item;
-    size_t count = 0;
-    while (attributes[count * 2])
-        ++count;
-    item.reserve(count);
-    for (const char** a = attributes; a[0]; a += 2)
-        item.insert(self->m_names->get(a[0]), QString::fromUtf8(a[1]));
-    self->m_items.push_back(std::move(item));
-}
-
-void XMLPlaylistParser::onEnd(void* selfPtr, const char*)
-{
-    --static_cast<XMLPlaylistParser*>(selfPtr)->m_depth;
 }

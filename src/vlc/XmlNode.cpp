@@ -13,7 +13,7 @@ const XmlNodeList* XmlNode::children(QStringView name) const
 XmlNodeList& XmlNode::childrenCreating(const QString& name)
 {
     for (auto& group : m_children)
-        if (group.first == name)
+        if (group.first.constData() == name.constData() || group.first == name)
             return group.second;
     m_children.emplace_back(name, XmlNodeList {});
     return m_children.back().second;

@@ -11,8 +11,11 @@
 #include <vector>
 
 class XmlNode;
+// A node handed out of a reply: it keeps the whole reply alive, however
+// long it is kept.
 using XmlNodePtr = std::shared_ptr<XmlNode>;
-using XmlNodeList = std::vector<XmlNodePtr>;
+// Children of one name, in document order; they live as long as the reply.
+using XmlNodeList = std::vector<XmlNode*>;
 
 // One element of a reply: its attributes, its text when it has no child
 // elements, and its children grouped by name in the order the names first

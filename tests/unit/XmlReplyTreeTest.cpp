@@ -86,7 +86,7 @@ TEST(ReplyTree, PathQueriesStopWhereTheTreeEnds)
     ASSERT_TRUE(categories);
     ASSERT_EQ(categories->size(), 2u);
     // name is an attribute: no child of that name, so the attribute answers.
-    EXPECT_EQ(XMLParser::valueForInfo(u"name", 0, (*categories)[1].get()), QStringLiteral("Stream 0"));
+    EXPECT_EQ(XMLParser::valueForInfo(u"name", 0, (*categories)[1]), QStringLiteral("Stream 0"));
     EXPECT_EQ((*categories)[1]->children(u"info")->size(), 6u);
 }
 

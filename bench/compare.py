@@ -1,0 +1,40 @@
+#!/usr/bin/env python3
+"""Runs the reply-parsing benchmarks and, in the same run, the Python
+ElementTree reference on the same files, and prints both with the ratio."""
+import json
+import os
+import subprocess
+import sys
+
+here = os.path.dirname(os.path.abspath(__file__))
+build = sys.argv[1] if len(sys.argv) > 1 else "build-bench"
+status = os.path.join(here, "..", "tests", "fixtures", "vlc3-status-playing.xml")
+playlist = os.path.join(build, "bench-playlist-10000.xml")
+subprocess.run([sys.executable, os.path.join(here, "make_playlist.py"), playlist, "10000"], check=True)
+
+env = dict(os.environ, PL_BENCH_STATUS=status, PL_BENCH_PLAYLIST=playlist, QT_QPA_PLATFORM="offscreen")
+ours = subprocess.run([os.path.join(build, "bench", "reply_parsing_bench"), "--benchmark_format=json",
+                       "--benchmark_min_time=1"], env=env, check=True, capture_output=True, text=True)
+bench = {b["name"]: b for b in json.loads(ours.stdout)["benchmarks"]}
+ref = json.loads(subprocess.run([sys.executable, os.path.join(here, "reference_parse.py"), status, playlist],
+                                check=True, capture_output=True, text=True).stdout)
+
+
+def seconds(b):
+    scale = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}[b["time_unit"]]
+    return b["real_time"] * scale
+
+
+rows = [
+    ("status reply, %d bytes" % os.path.getsize(status), "BM_StatusParseAndStore", "status_parse"),
+    ("playlist, 10,000 items, %d bytes" % os.path.getsize(playlist), "BM_PlaylistParseAndStore",
+     "playlist_parse_and_collect"),
+]
+print("%-36s %14s %14s %8s" % ("parse and store", "PlayerLink", "ElementTree", "faster"))
+for label, ours_name, ref_name in rows:
+    a, b = seconds(bench[ours_name]), ref[ref_name]
+    print("%-36s %11.1f us %11.1f us %7.1fx" % (label, a * 1e6, b * 1e6, b / a))
+print()
+print("also: status tree alone %.1f us; playlist collector alone %.2f ms; ElementTree playlist parse alone %.2f ms"
+      % (seconds(bench["BM_StatusTreeOnly"]) * 1e6, seconds(bench["BM_PlaylistCollectOnly"]) * 1e3,
+         ref["playlist_parse"] * 1e3))

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds the XML reader fuzzer with clang and runs it for SECONDS (default 60),
+# seeded with the recorded replies.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+out=${TMPDIR:-/tmp}/playerlink-fuzz
+mkdir -p "$out/corpus"
+cp "$root"/tests/fixtures/*.xml "$root"/tests/fixtures/*.html "$out/corpus/"
+clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fPIC \
+  -I"$root/src/vlc" -I"$root/tests/support" $(pkg-config --cflags Qt6Core) \
+  "$here/XmlScannerFuzz.cpp" "$root/src/vlc/XmlScanner.cpp" "$root/tests/support/ExpatEvents.cpp" \
+  $(pkg-config --libs Qt6Core) -lexpat -o "$out/xml_scanner_fuzz"
+"$out/xml_scanner_fuzz" -max_total_time="${1:-60}" -max_len=4096 "$out/corpus"
