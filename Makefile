@@ -25,7 +25,7 @@ test: deps
 	# VLC 3.0's web interface crashes now and then when driven hard (a
 	# VLC bug, seen in its Lua plugin), so the real-VLC tests get up to
 	# three runs; everything else must pass the first time.
-	cd $(TEST_BUILD) && ctest --output-on-failure --timeout 900 -L e2e --repeat until-pass:3
+	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 900 -L e2e --repeat until-pass:3
 
 demo: build
 	scripts/demo.sh $(BUILD)

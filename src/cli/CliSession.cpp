@@ -15,7 +15,9 @@
 
 namespace {
 constexpr int requestGuardMs = 30000; // beyond the channel's own deadline
-constexpr int settleMs = 250;         // VLC needs a moment to switch items
+// After a command that switches items VLC needs a moment: its web interface
+// (3.0.24) can crash when asked for the status while the switch is under way.
+constexpr int settleMs = 600;
 }
 
 CliSession::CliSession(const CliOptions& options, QTextStream& out, QTextStream& err)

@@ -59,7 +59,7 @@ protected:
     void stopAndEmpty()
     {
         VLCController& r = **live;
-        ASSERT_TRUE(live->command([](VLCController& c) { c.stop(); }));
+        ASSERT_TRUE(live->switchCommand([](VLCController& c) { c.stop(); }));
         ASSERT_TRUE(live->waitFor([&] { return r.isStopped(); }));
         ASSERT_TRUE(live->command([](VLCController& c) { c.emptyPlaylist(); }));
         ASSERT_TRUE(live->waitFor([&] { return r.itemsInPlaylist() == 0; }));
@@ -132,22 +132,22 @@ TEST_F(AgainstRealVlc, PauseStopAndPlayChangeTheState)
     const int current = r.idForIndex(VLCController::currentItem);
     ASSERT_TRUE(live->command([current](VLCController& c) { c.playPause(current); }));
     ASSERT_TRUE(live->waitFor([&] { return r.isPlaying(); }));
-    ASSERT_TRUE(live->command([](VLCController& c) { c.stop(); }));
+    ASSERT_TRUE(live->switchCommand([](VLCController& c) { c.stop(); }));
     ASSERT_TRUE(live->waitFor([&] { return r.isStopped(); }));
     const int third = r.idForIndex(2);
-    ASSERT_TRUE(live->command([third](VLCController& c) { c.playFromStart(third); }));
+    ASSERT_TRUE(live->switchCommand([third](VLCController& c) { c.playFromStart(third); }));
     ASSERT_TRUE(live->waitFor([&] { return r.isPlaying() && r.idForIndex(VLCController::currentItem) == third; }));
 }
 
 TEST_F(AgainstRealVlc, NextAndPreviousMoveTheCurrentItem)
 {
     VLCController& r = **live;
-    ASSERT_TRUE(live->command([](VLCController& c) { c.next(); }));
+    ASSERT_TRUE(live->switchCommand([](VLCController& c) { c.next(); }));
     ASSERT_TRUE(live->waitFor([&] { return r.currentItemIndex() == 1; }));
     EXPECT_EQ(r.titleForIndex(VLCController::currentItem), QStringLiteral("Bob's Café Song.wav"));
-    ASSERT_TRUE(live->command([](VLCController& c) { c.next(); }));
+    ASSERT_TRUE(live->switchCommand([](VLCController& c) { c.next(); }));
     ASSERT_TRUE(live->waitFor([&] { return r.currentItemIndex() == 2; }));
-    ASSERT_TRUE(live->command([](VLCController& c) { c.previous(); }));
+    ASSERT_TRUE(live->switchCommand([](VLCController& c) { c.previous(); }));
     ASSERT_TRUE(live->waitFor([&] { return r.currentItemIndex() == 1; }));
 }
 
@@ -228,7 +228,7 @@ TEST_F(AgainstRealVlc, AnAwkwardFileNamePlaysFromAFolderListing)
 
     stopAndEmpty();
     const QString path = *r.browseInfo(QStringLiteral("path"), awkward);
-    ASSERT_TRUE(live->command([&path](VLCController& c) { c.playFilename(path); }));
+    ASSERT_TRUE(live->switchCommand([&path](VLCController& c) { c.playFilename(path); }));
     ASSERT_TRUE(live->waitFor([&] {
         return r.isPlaying() && r.titleForIndex(VLCController::currentItem) == QStringLiteral("Bob's Café Song.wav");
     }));

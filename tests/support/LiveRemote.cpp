@@ -80,3 +80,10 @@ bool LiveRemote::command(const std::function<void(VLCController&)>& send)
 {
     return idle() && awaitReply(remote, VLCController::ReplyKind::Status, [this, &send] { send(remote); }) && idle();
 }
+
+bool LiveRemote::switchCommand(const std::function<void(VLCController&)>& send)
+{
+    const bool ok = command(send);
+    spinEventLoop(600);
+    return ok;
+}

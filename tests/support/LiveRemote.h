@@ -23,6 +23,9 @@ public:
     bool waitFor(const std::function<bool()>& pred, int timeoutMs = 8000);
     // Sends a command and waits for its reply.
     bool command(const std::function<void(VLCController&)>& send);
+    // The same for commands that switch items, then a pause: VLC 3.0's web
+    // interface can crash when polled while it is still switching.
+    bool switchCommand(const std::function<void(VLCController&)>& send);
 
     VLCController remote;
 };
