@@ -136,30 +136,27 @@ void CliSession::probe(Step then)
             });
 }
 
+void CliSession::refresh(const Step& send, VLCController::ReplyKind wanted, const QString& what, Step then)
+{
+    whenIdle([this, send, wanted, what, then] {
+        request(send, [this, wanted, what, then](VLCController::ReplyKind kind) {
+            if (kind != wanted)
+                fail(ExitCommandFailed, QStringLiteral("VLC did not send its %1").arg(what));
+            else
+                then();
+        });
+    });
+}
+
 void CliSession::refreshStatus(Step then)
 {
-    whenIdle([this, then] {
-        request([this] { m_remote->updateStatus(); },
-                [this, then](VLCController::ReplyKind kind) {
-                    if (kind != VLCController::ReplyKind::Status)
-                        fail(ExitCommandFailed, QStringLiteral("VLC did not send its status"));
-                    else
-                        then();
-                });
-    });
+    refresh([this] { m_remote->updateStatus(); }, VLCController::ReplyKind::Status, QStringLiteral("status"), then);
 }
 
 void CliSession::refreshPlaylist(Step then)
 {
-    whenIdle([this, then] {
-        request([this] { m_remote->updatePlaylist(); },
-                [this, then](VLCController::ReplyKind kind) {
-                    if (kind != VLCController::ReplyKind::Playlist)
-                        fail(ExitCommandFailed, QStringLiteral("VLC did not send its playlist"));
-                    else
-                        then();
-                });
-    });
+    refresh([this] { m_remote->updatePlaylist(); }, VLCController::ReplyKind::Playlist, QStringLiteral("playlist"),
+            then);
 }
 
 void CliSession::refreshAll(Step then)

@@ -37,6 +37,7 @@ private:
     void request(const Step& send, ReplyStep then);
     void whenIdle(Step then);
     void probe(Step then);
+    void refresh(const Step& send, VLCController::ReplyKind wanted, const QString& what, Step then);
     void refreshStatus(Step then);
     void refreshPlaylist(Step then);
     void refreshAll(Step then);

@@ -1,6 +1,7 @@
 #include "XMLParser.h"
 
 #include "NameCache.h"
+#include "XmlAttributeText.h"
 #include "XmlScanner.h"
 
 #include <QList>
@@ -17,7 +18,7 @@ public:
         if (count)
             node.attributeDict.reserve(count);
         for (size_t i = 0; i < count; ++i)
-            node.attributeDict.append(m_names.get(attributes[i].name), valueOf(attributes[i]));
+            node.attributeDict.append(m_names.get(attributes[i].name), xmlAttributeText(attributes[i], m_decoded));
         parent->childrenCreating(m_names.get(name)).push_back(&node);
         m_parser.m_treePath.push_back(&node);
         // A child discards whatever text its parent had collected.
@@ -43,15 +44,6 @@ public:
     }
 
 private:
-    QString valueOf(const XmlAttribute& attribute)
-    {
-        if (!attribute.needsDecoding)
-            return QString::fromUtf8(attribute.value.data(), qsizetype(attribute.value.size()));
-        m_decoded.clear();
-        XmlScanner::decodeAttribute(attribute.value, m_decoded);
-        return QString::fromUtf8(m_decoded.data(), qsizetype(m_decoded.size()));
-    }
-
     XMLParser& m_parser;
     NameCache& m_names;
     std::string m_decoded;

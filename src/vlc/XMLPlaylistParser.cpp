@@ -1,6 +1,7 @@
 #include "XMLPlaylistParser.h"
 
 #include "NameCache.h"
+#include "XmlAttributeText.h"
 #include "XmlScanner.h"
 
 #include <algorithm>
@@ -26,7 +27,7 @@ public:
         AttributeMap item;
         item.reserve(count);
         for (size_t i = 0; i < count; ++i)
-            item.append(m_names.get(attributes[i].name), valueOf(attributes[i]));
+            item.append(m_names.get(attributes[i].name), xmlAttributeText(attributes[i], m_decoded));
         m_parser.m_items.push_back(std::move(item));
     }
 
@@ -34,15 +35,6 @@ public:
     void text(std::string_view) { }
 
 private:
-    QString valueOf(const XmlAttribute& attribute)
-    {
-        if (!attribute.needsDecoding)
-            return QString::fromUtf8(attribute.value.data(), qsizetype(attribute.value.size()));
-        m_decoded.clear();
-        XmlScanner::decodeAttribute(attribute.value, m_decoded);
-        return QString::fromUtf8(m_decoded.data(), qsizetype(m_decoded.size()));
-    }
-
     XMLPlaylistParser& m_parser;
     NameCache& m_names;
     std::string m_decoded;

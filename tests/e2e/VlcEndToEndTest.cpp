@@ -210,6 +210,9 @@ TEST_F(AgainstRealVlc, ModeTogglesFlipTheFlags)
     EXPECT_TRUE(live->command([](VLCController& c) { c.fullScreen(); }));
     EXPECT_TRUE(live->command([](VLCController& c) { c.setAspectRatio(QStringLiteral("16:9")); }));
     EXPECT_TRUE(live->command([](VLCController& c) { c.toggleAudioTrack(); }));
+    ASSERT_EQ(r.numberOfAudioTracks(), 2); // "None" and the WAV's one stream
+    EXPECT_TRUE(live->command([](VLCController& c) { c.setAudioTrack(1); }));
+    EXPECT_TRUE(live->command([](VLCController& c) { c.setSubtitleTrack(0); }));
     EXPECT_TRUE(live->command([](VLCController& c) { c.playChapter(0); }));
 }
 

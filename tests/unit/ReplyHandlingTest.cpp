@@ -228,6 +228,32 @@ TEST(ReplyHandling, FailuresChangeNothingButFreeTheChannel)
     EXPECT_EQ(remote.requestQueue().size(), 1u); // the queue waits for a completed reply
 }
 
+TEST(ReplyHandling, BrokenBodiesAreReadAsFarAsTheyGo)
+{
+    FakeHttpServer server;
+    server.enqueue(FakeHttpServer::ok("<root><state>paused</state><volume>256</volume><time>4"));
+    server.enqueue(FakeHttpServer::ok("<root><state>playing\xff</state></root>"));
+    server.enqueue(FakeHttpServer::ok(QByteArray()));
+    VLCController remote;
+    remote.setHostAddress(server.hostAddress());
+    std::vector<VLCController::ReplyKind> kinds;
+    QObject::connect(&remote, &VLCController::replyHandled, [&](VLCController::ReplyKind kind, int) { kinds.push_back(kind); });
+    for (int i = 0; i < 3; ++i) {
+        remote.addRequestToQueue(42); // each completed reply takes one code
+        remote.updateStatus();
+        ASSERT_TRUE(idle(remote));
+    }
+    // A document cut short is kept as far as it was read; bytes that are not
+    // UTF-8 and an empty body are not understood and change nothing.
+    EXPECT_EQ(kinds, (std::vector<VLCController::ReplyKind> { VLCController::ReplyKind::Status,
+                                                               VLCController::ReplyKind::Unrecognised,
+                                                               VLCController::ReplyKind::Unrecognised }));
+    EXPECT_EQ(remote.playbackState(), QStringLiteral("paused"));
+    EXPECT_EQ(remote.volume(), 100);
+    EXPECT_EQ(remote.timeElapsedSeconds(), 0);
+    EXPECT_TRUE(remote.requestQueue().empty());
+}
+
 TEST(ReplyHandling, AnAddressThatMakesNoUrlGivesTheErrorAlert)
 {
     CapturingAlertPresenter alerts;

@@ -1,4 +1,5 @@
 #include "ExpatEvents.h"
+#include "ScannerEvents.h"
 #include "TestSupport.h"
 #include "XmlScanner.h"
 
@@ -8,50 +9,9 @@
 #include <gtest/gtest.h>
 
 namespace {
-// Our reader's events in the same canonical text as ExpatEvents.
-struct OurEvents {
-    std::string out;
-    std::string pending;
-    std::string scratch;
-    void flush()
-    {
-        if (!pending.empty())
-            out += "[" + pending + "]";
-        pending.clear();
-    }
-    void start(std::string_view name, const XmlAttribute* attributes, size_t count)
-    {
-        flush();
-        out += "<" + std::string(name);
-        for (size_t i = 0; i < count; ++i) {
-            scratch.clear();
-            if (attributes[i].needsDecoding)
-                XmlScanner::decodeAttribute(attributes[i].value, scratch);
-            else
-                scratch = attributes[i].value;
-            out += " " + std::string(attributes[i].name) + "='" + scratch + "'";
-        }
-        out += ">";
-    }
-    void end()
-    {
-        flush();
-        out += "</>";
-    }
-    void text(std::string_view t) { pending += t; }
-};
-
-struct Reading {
-    std::string events;
-    bool complete;
-};
-
-Reading ours(const QByteArray& doc)
+ScannerEvents ours(const QByteArray& doc)
 {
-    OurEvents events;
-    const bool complete = XmlScanner::scan(std::string_view(doc.constData(), size_t(doc.size())), events);
-    events.flush();
-    return { events.out, complete };
+    return ScannerEvents::of(std::string_view(doc.constData(), size_t(doc.size())));
 }
 
 QList<QByteArray> fixtures()
@@ -68,7 +28,7 @@ TEST(XmlScanner, ReadsRealRepliesExactlyAsExpatDoes)
 {
     for (const QByteArray& doc : fixtures()) {
         const ExpatEvents expat = ExpatEvents::of(doc);
-        const Reading mine = ours(doc);
+        const ScannerEvents mine = ours(doc);
         EXPECT_EQ(mine.complete, expat.complete) << doc.left(200).toStdString();
         if (expat.complete)
             EXPECT_EQ(mine.events, expat.events);
@@ -118,7 +78,7 @@ TEST(XmlScanner, AgreesWithExpatOnTheCornersOfXml)
     for (const char* text : documents) {
         const QByteArray doc(text);
         const ExpatEvents expat = ExpatEvents::of(doc);
-        const Reading mine = ours(doc);
+        const ScannerEvents mine = ours(doc);
         EXPECT_EQ(mine.complete, expat.complete) << text;
         if (expat.complete && mine.complete)
             EXPECT_EQ(mine.events, expat.events) << text;
@@ -156,7 +116,7 @@ TEST(XmlScanner, MangledRepliesNeverCrashAndAgreeWhenBothFinish)
             }
         }
         const ExpatEvents expat = ExpatEvents::of(doc);
-        const Reading mine = ours(doc);
+        const ScannerEvents mine = ours(doc);
         if (expat.complete && mine.complete) {
             ++agreedComplete;
             EXPECT_EQ(mine.events, expat.events) << doc.toStdString();
