@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QIcon>
+#include <QObject>
+#include <QString>
+
+// A button of the navigation bar or the bottom toolbar: a title or an icon,
+// a style, a tag, and what happens when it is pressed.
+class BarButtonItem : public QObject {
+    Q_OBJECT
+public:
+    enum Style { Plain, Bordered, Done };
+    enum SystemItem { NoSystemItem, FlexibleSpace, FixedSpace };
+
+    explicit BarButtonItem(const QString& title, Style style = Bordered, QObject* parent = nullptr);
+    BarButtonItem(const QIcon& icon, Style style, QObject* parent = nullptr);
+    static BarButtonItem* space(SystemItem kind, int width = 0, QObject* parent = nullptr);
+
+    QString title() const { return m_title; }
+    void setTitle(const QString& title);
+    QIcon icon() const { return m_icon; }
+    Style style() const { return m_style; }
+    int tag() const { return m_tag; }
+    void setTag(int tag) { m_tag = tag; }
+    bool isEnabled() const { return m_enabled; }
+    void setEnabled(bool enabled);
+    SystemItem systemItem() const { return m_systemItem; }
+    int width() const { return m_width; }
+
+    // A new button with another title and this one's style, tag and action.
+    BarButtonItem* buttonWithChangedTitle(const QString& title, QObject* parent = nullptr) const;
+
+    // Presses the button as a tap would.
+    void trigger();
+
+signals:
+    void triggered(BarButtonItem* item);
+    void changed();
+
+private:
+    QString m_title;
+    QIcon m_icon;
+    Style m_style = Bordered;
+    SystemItem m_systemItem = NoSystemItem;
+    int m_tag = 0;
+    int m_width = 0;
+    bool m_enabled = true;
+};

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "ViewController.h"
+
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+class NavigationBar;
+class Toolbar;
+class QStackedLayout;
+
+// The stack of screens in the window's content area, with a navigation bar
+// above (title, back button titled by the screen below, bar buttons) and an
+// optional toolbar below. Pushing and popping slide the screens, or run
+// whatever transition a subclass supplies.
+class NavigationController : public QWidget {
+    Q_OBJECT
+public:
+    explicit NavigationController(ViewController* root, QWidget* parent = nullptr);
+    ~NavigationController() override;
+
+    QList<ViewController*> viewControllers() const;
+    ViewController* topViewController() const;
+    ViewController* rootViewController() const;
+
+    virtual void pushViewController(ViewController* controller, bool animated);
+    virtual ViewController* popViewControllerAnimated(bool animated);
+    virtual QList<ViewController*> popToViewController(ViewController* controller, bool animated);
+    QList<ViewController*> popToRootViewControllerAnimated(bool animated);
+
+    bool isNavigationBarHidden() const { return m_barHidden; }
+    virtual void setNavigationBarHidden(bool hidden, bool animated);
+    bool isToolbarHidden() const { return m_toolbarHidden; }
+    void setToolbarHidden(bool hidden, bool animated = false);
+
+    NavigationBar* navigationBar() const { return m_bar; }
+    Toolbar* toolbar() const { return m_toolbar; }
+
+    // Whether a push or pop animation is running; new pushes and pops wait.
+    bool isTransitioning() const { return m_transitioning; }
+    // The interface orientation the content is laid out in.
+    int interfaceOrientation() const { return m_orientation; }
+
+signals:
+    void stackChanged();
+    void orientationChanged(int orientation);
+
+protected:
+    enum class Direction { Forward, Back };
+
+    // Replaces the visible screen by `to`, animated with the standard slide
+    // when asked; `done` runs when the new screen is in place.
+    void showScreen(ViewController* from, ViewController* to, Direction direction, bool animated,
+                    std::function<void()> done);
+    // Subclasses can run a transition of their own over the whole view:
+    // change() swaps the screens without animation.
+    void runWholeViewTransition(int kind, const std::function<void()>& change);
+
+    void pushScreen(ViewController* controller, bool animated);
+    ViewController* popScreen(bool animated);
+
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void updateBars();
+    void updateOrientation();
+    void layoutContent();
+
+    QList<QPointer<ViewController>> m_stack;
+    NavigationBar* m_bar;
+    Toolbar* m_toolbar;
+    QWidget* m_content;
+    bool m_barHidden = false;
+    bool m_toolbarHidden = true;
+    bool m_transitioning = false;
+    int m_orientation = OrientationPortrait;
+};
