@@ -1,0 +1,162 @@
+#include "AlertView.h"
+
+#include "UiPalette.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+QList<QPointer<AlertView>>& registry()
+{
+    static QList<QPointer<AlertView>> alerts;
+    return alerts;
+}
+
+QString buttonStyle(bool destructive, bool cancel)
+{
+    const QString top = destructive ? "#d9443b" : (cancel ? "#4a4d55" : "#3b3e46");
+    const QString bottom = destructive ? "#a8231d" : (cancel ? "#2a2c31" : "#24262b");
+    return QStringLiteral("QPushButton { color: #f2f2f2; font-weight: bold; font-size: 15px; border: 1px solid #0b0b0d;"
+                          " border-radius: 8px; padding: 9px 12px;"
+                          " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 %2); }"
+                          " QPushButton:pressed { background: #1b1c20; }")
+        .arg(top, bottom);
+}
+}
+
+AlertView::AlertView(const AlertRequest& request, QWidget* host)
+    : QWidget(host)
+    , m_request(request)
+    , m_panel(new QWidget(this))
+    , m_title(new QLabel(m_panel))
+    , m_message(new QLabel(m_panel))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("AlertView"));
+    m_panel->setObjectName(QStringLiteral("AlertPanel"));
+    m_panel->setAttribute(Qt::WA_StyledBackground);
+    m_panel->setStyleSheet(QStringLiteral("#AlertPanel { background: rgba(34, 36, 41, 245); border: 1px solid #5a5d66;"
+                                          " border-radius: 12px; }"));
+    auto* layout = new QVBoxLayout(m_panel);
+    layout->setContentsMargins(16, 14, 16, 14);
+    layout->setSpacing(8);
+    for (QLabel* label : { m_title, m_message }) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignCenter);
+        label->setStyleSheet(QStringLiteral("color: #f2f2f2; background: transparent;"));
+        layout->addWidget(label);
+    }
+    m_title->setFont(UiPalette::boldFont(request.actionSheet ? 14 : 17));
+    m_message->setFont(UiPalette::font(14));
+    m_title->setText(request.title);
+    m_title->setVisible(!request.title.isEmpty());
+    m_message->setText(request.message);
+    m_message->setVisible(!request.message.isEmpty());
+    if (request.actionSheet)
+        m_title->setStyleSheet(QStringLiteral("color: #c8cad0; background: transparent;"));
+
+    // Two short buttons of an alert stand side by side, like a phone's.
+    auto* row = new QHBoxLayout;
+    row->setSpacing(8);
+    const bool sideBySide = !request.actionSheet && request.buttons.size() == 2;
+    for (int i = 0; i < request.buttons.size(); ++i) {
+        auto* button = new QPushButton(request.buttons[i], m_panel);
+        button->setCursor(Qt::PointingHandCursor);
+        const bool cancel = !request.actionSheet && request.buttons.size() > 1 && i == 0;
+        button->setStyleSheet(buttonStyle(i == request.destructiveButton, cancel));
+        connect(button, &QPushButton::clicked, this, [this, i] { pressButton(i); });
+        m_buttons.append(button);
+        if (sideBySide)
+            row->addWidget(button);
+        else
+            layout->addWidget(button);
+    }
+    if (sideBySide)
+        layout->addLayout(row);
+
+    host->installEventFilter(this);
+    setGeometry(host->rect());
+    registry().append(this);
+}
+
+AlertView::~AlertView()
+{
+    registry().removeAll(this);
+}
+
+QList<AlertView*> AlertView::visibleAlerts()
+{
+    QList<AlertView*> out;
+    for (const auto& alert : registry())
+        if (alert && !alert->m_done)
+            out.append(alert);
+    return out;
+}
+
+AlertView* AlertView::topAlert()
+{
+    const QList<AlertView*> alerts = visibleAlerts();
+    return alerts.isEmpty() ? nullptr : alerts.last();
+}
+
+void AlertView::showAnimated()
+{
+    setGeometry(parentWidget()->rect());
+    layoutPanel();
+    raise();
+    show();
+}
+
+void AlertView::pressButton(int index)
+{
+    dismissWithClickedButtonIndex(index, true);
+}
+
+void AlertView::dismissWithClickedButtonIndex(int index, bool)
+{
+    if (m_done)
+        return;
+    m_done = true;
+    hide();
+    auto completion = m_request.completion;
+    emit dismissed(index);
+    close();
+    if (completion)
+        completion(index);
+}
+
+void AlertView::layoutPanel()
+{
+    const int maxWidth = qMin(width() - 32, 300);
+    if (m_request.actionSheet) {
+        const int w = width() - 16;
+        m_panel->setFixedWidth(w);
+        m_panel->adjustSize();
+        m_panel->move(8, height() - m_panel->height() - 8);
+    } else {
+        m_panel->setFixedWidth(qMax(200, maxWidth));
+        m_panel->adjustSize();
+        m_panel->move((width() - m_panel->width()) / 2, (height() - m_panel->height()) / 2);
+    }
+}
+
+void AlertView::resizeEvent(QResizeEvent*)
+{
+    layoutPanel();
+}
+
+bool AlertView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        setGeometry(parentWidget()->rect());
+    return QWidget::eventFilter(watched, event);
+}
+
+void AlertView::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), QColor(0, 0, 0, 150));
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QPointer>
+
+#include "BarButtonItem.h"
+
+// The widget that shows a BarButtonItem in a bar: a rounded button, an
+// arrow-shaped back button, or the highlighted Done style.
+class BarButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    enum Shape { Rounded, Back };
+
+    BarButton(BarButtonItem* item, QWidget* parent = nullptr);
+    // A back button that is not backed by an item.
+    BarButton(const QString& title, Shape shape, QWidget* parent = nullptr);
+
+    BarButtonItem* item() const { return m_item; }
+    Shape shape() const { return m_shape; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void syncFromItem();
+
+    QPointer<BarButtonItem> m_item;
+    Shape m_shape = Rounded;
+    bool m_done = false;
+    bool m_plain = false;
+};

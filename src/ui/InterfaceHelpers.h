@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+// Small helpers the screens share.
+class InterfaceHelpers {
+public:
+    // A rounded text field, 100 by 30, black 17-point text on white, the
+    // placeholder "<enter text>", a clear button while editing.
+    static QLineEdit* createTextField_Rounded(QWidget* parent = nullptr);
+    // A label showing the named image of the bundle.
+    static QLabel* imageViewWithImageNamed(const QString& name, QWidget* parent = nullptr);
+    // The frame with width and height exchanged in landscape; empty when the
+    // orientation is unknown.
+    static QRect rotatedApplicationFrame(const QRect& frame, int orientation);
+    // An action sheet with the message as its title and one destructive button.
+    static void showActionSheetMessage(const QString& message, const QString& button);
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "AlertPresenter.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// Shows the alerts core code asks for as AlertViews over the window.
+class WidgetAlertPresenter : public AlertPresenter {
+public:
+    explicit WidgetAlertPresenter(QWidget* host) : m_host(host) { }
+    void present(const AlertRequest& request) override;
+    void setHost(QWidget* host) { m_host = host; }
+
+private:
+    QPointer<QWidget> m_host;
+};
