@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Redraws the interface images into resources/images (see tools/imagegen).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cmake -S "$root" -B "$root/build-tools" -G Ninja -DPLAYERLINK_TESTS=OFF -DPLAYERLINK_TOOLS=ON >/dev/null
+cmake --build "$root/build-tools" --target playerlink-imagegen
+QT_QPA_PLATFORM=offscreen "$root/build-tools/tools/imagegen/playerlink-imagegen" "$root/resources/images"
+ls "$root/resources/images"

@@ -1,0 +1,122 @@
+// Draws the interface images of the application bundle. Run
+// scripts/make-images.sh after changing a drawing; the PNGs it writes into
+// resources/images are committed, at 1x and @2x for high-density displays.
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+using Drawing = std::function<void(QPainter&, QSizeF)>;
+
+void save(const QString& folder, const QString& name, QSize size, const Drawing& draw)
+{
+    for (int scale : { 1, 2 }) {
+        QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(scale, scale);
+        draw(p, QSizeF(size));
+        p.end();
+        const QString file = folder + u'/' + name + (scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
+        if (!image.save(file))
+            std::fprintf(stderr, "could not write %s\n", qPrintable(file));
+    }
+}
+
+// A list row: dark graphite with a soft highlight at the top and a crisp
+// separator at the bottom. The left 30 points carry a faint glow that stays
+// put while the rest stretches.
+void tableRowBackground(QPainter& p, QSizeF s)
+{
+    QLinearGradient fill(0, 0, 0, s.height());
+    fill.setColorAt(0, QColor(0x2b, 0x2d, 0x33));
+    fill.setColorAt(1, QColor(0x1f, 0x20, 0x25));
+    p.fillRect(QRectF(QPointF(0, 0), s), fill);
+    QLinearGradient glow(0, 0, 30, 0);
+    glow.setColorAt(0, QColor(255, 140, 26, 46));
+    glow.setColorAt(1, QColor(255, 140, 26, 0));
+    p.fillRect(QRectF(0, 0, 30, s.height()), glow);
+    p.setPen(QPen(QColor(255, 255, 255, 22), 1));
+    p.drawLine(QPointF(0, 0.5), QPointF(s.width(), 0.5));
+    p.setPen(QPen(QColor(0, 0, 0, 200), 1));
+    p.drawLine(QPointF(0, s.height() - 0.5), QPointF(s.width(), s.height() - 0.5));
+}
+
+// A section header: brushed steel, lighter than the rows.
+void tableHeader(QPainter& p, QSizeF s)
+{
+    QLinearGradient fill(0, 0, 0, s.height());
+    fill.setColorAt(0, QColor(0x5a, 0x5e, 0x68));
+    fill.setColorAt(1, QColor(0x3a, 0x3d, 0x45));
+    p.fillRect(QRectF(QPointF(0, 0), s), fill);
+    p.setPen(QPen(QColor(255, 255, 255, 60), 1));
+    p.drawLine(QPointF(0, 0.5), QPointF(s.width(), 0.5));
+    p.setPen(QPen(QColor(0, 0, 0, 220), 1));
+    p.drawLine(QPointF(0, s.height() - 0.5), QPointF(s.width(), s.height() - 0.5));
+    p.fillRect(QRectF(0, 0, 2, s.height()), QColor(0xff, 0x8c, 0x1a));
+}
+
+// The application icon: an orange traffic cone on a round dark remote face.
+void appIcon(QPainter& p, QSizeF s)
+{
+    const QRectF r(QPointF(0, 0), s);
+    QPainterPath face;
+    face.addRoundedRect(r.adjusted(4, 4, -4, -4), s.width() * 0.22, s.width() * 0.22);
+    QLinearGradient bg(0, 0, 0, s.height());
+    bg.setColorAt(0, QColor(0x3a, 0x3d, 0x45));
+    bg.setColorAt(1, QColor(0x12, 0x13, 0x16));
+    p.fillPath(face, bg);
+    p.setPen(QPen(QColor(255, 255, 255, 40), s.width() / 128.0));
+    p.drawPath(face);
+    const qreal w = s.width();
+    QPainterPath cone;
+    cone.moveTo(w * 0.5, w * 0.16);
+    cone.lineTo(w * 0.73, w * 0.74);
+    cone.lineTo(w * 0.27, w * 0.74);
+    cone.closeSubpath();
+    QLinearGradient orange(w * 0.3, 0, w * 0.7, 0);
+    orange.setColorAt(0, QColor(0xff, 0xa3, 0x3d));
+    orange.setColorAt(1, QColor(0xe0, 0x6a, 0x00));
+    p.fillPath(cone, orange);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xf4, 0xf4, 0xf4));
+    for (qreal y : { 0.40, 0.58 }) {
+        const qreal half = 0.05 + (y - 0.16) * 0.40;
+        QPainterPath band;
+        band.moveTo(w * (0.5 - half), w * y);
+        band.lineTo(w * (0.5 + half), w * y);
+        band.lineTo(w * (0.5 + half + 0.025), w * (y + 0.06));
+        band.lineTo(w * (0.5 - half - 0.025), w * (y + 0.06));
+        band.closeSubpath();
+        p.drawPath(band);
+    }
+    p.setBrush(QColor(0xe0, 0x6a, 0x00).darker(120));
+    p.drawRoundedRect(QRectF(w * 0.2, w * 0.74, w * 0.6, w * 0.08), w * 0.02, w * 0.02);
+    // A remote's signal arcs.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0xff, 0x8c, 0x1a, 200), w * 0.035, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 1; i <= 2; ++i) {
+        const qreal rad = w * (0.09 + 0.07 * i);
+        p.drawArc(QRectF(w * 0.60 - rad, w * 0.30 - rad, rad * 2, rad * 2), 15 * 16, 60 * 16);
+    }
+}
+}
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("resources/images");
+    QDir().mkpath(folder);
+    save(folder, QStringLiteral("tableRowBackground"), { 320, 50 }, tableRowBackground);
+    save(folder, QStringLiteral("tableHeader"), { 320, 24 }, tableHeader);
+    save(folder, QStringLiteral("playerlink"), { 128, 128 }, appIcon);
+    return 0;
+}
