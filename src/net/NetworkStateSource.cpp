@@ -1,0 +1,8 @@
+#include "NetworkStateSource.h"
+
+NetworkStateSource::NetworkStateSource(QObject* parent)
+    : QObject(parent)
+{
+}
+
+NetworkStateSource::~NetworkStateSource() = default;
