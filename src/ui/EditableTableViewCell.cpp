@@ -1,0 +1,7 @@
+#include "EditableTableViewCell.h"
+
+EditableTableViewCell::EditableTableViewCell(const QString& reuseIdentifier, QWidget* parent)
+    : TableViewCell(reuseIdentifier, parent)
+{
+    setSelectionStyle(SelectionStyleNone);
+}
