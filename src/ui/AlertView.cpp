@@ -59,9 +59,10 @@ AlertView::AlertView(const AlertRequest& request, QWidget* host)
         m_title->setStyleSheet(QStringLiteral("color: #c8cad0; background: transparent;"));
 
     // Two short buttons of an alert stand side by side, like a phone's.
-    auto* row = new QHBoxLayout;
-    row->setSpacing(8);
     const bool sideBySide = !request.actionSheet && request.buttons.size() == 2;
+    QHBoxLayout* row = sideBySide ? new QHBoxLayout : nullptr;
+    if (row)
+        row->setSpacing(8);
     for (int i = 0; i < request.buttons.size(); ++i) {
         auto* button = new QPushButton(request.buttons[i], m_panel);
         button->setCursor(Qt::PointingHandCursor);
