@@ -13,4 +13,7 @@ inline const QString playerLinkBecameDefault = QStringLiteral("BWPlayerLinkBecam
 inline const QString newsUpdateProcessed = QStringLiteral("BW_NewsUpdateProcessed");
 inline const QString networkReachabilityChanged = QStringLiteral("kNetworkReachabilityChangedNotification");
 inline const QString setupHelper = QStringLiteral("bw_setuphelper");
+// The application's window lost or regained the focus.
+inline const QString applicationWillResignActive = QStringLiteral("UIApplicationWillResignActiveNotification");
+inline const QString applicationDidBecomeActive = QStringLiteral("UIApplicationDidBecomeActiveNotification");
 }

@@ -100,12 +100,12 @@ void VLCController::setup()
 
 void VLCController::setPassword(const QString& password)
 {
-    m_password = password;
+    setRecordField(m_password, password);
 }
 
 void VLCController::setIsDefault(bool isDefault)
 {
-    m_isDefault = isDefault;
+    setRecordField(m_isDefault, isDefault);
     if (isDefault)
         NotificationCenter::defaultCenter().post(NotificationNames::playerLinkBecameDefault, this);
 }
@@ -113,7 +113,7 @@ void VLCController::setIsDefault(bool isDefault)
 void VLCController::someRemoteBecameDefault(const Notification& note)
 {
     if (note.object != this)
-        m_isDefault = false;
+        setRecordField(m_isDefault, false);
 }
 
 const ServerDialect& VLCController::dialect() const

@@ -13,6 +13,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 class RequestChannel;
@@ -44,18 +45,19 @@ public:
     void setup();
 
     // --- The saved record -------------------------------------------------
+    // Setters of saved fields tell recordChanged() when the value changes.
     QString hostAddress() const { return m_hostAddress; }
-    void setHostAddress(const QString& address) { m_hostAddress = address; }
+    void setHostAddress(const QString& address) { setRecordField(m_hostAddress, address); }
     QString hostName() const { return m_hostName; }
-    void setHostName(const QString& name) { m_hostName = name; }
+    void setHostName(const QString& name) { setRecordField(m_hostName, name); }
     QString nickname() const { return m_nickname; }
-    void setNickname(const QString& nickname) { m_nickname = nickname; }
+    void setNickname(const QString& nickname) { setRecordField(m_nickname, nickname); }
     bool isDefault() const { return m_isDefault; }
     void setIsDefault(bool isDefault);
     QString defaultBrowseDirectory() const { return m_defaultBrowseDirectory; }
-    void setDefaultBrowseDirectory(const QString& dir) { m_defaultBrowseDirectory = dir; }
+    void setDefaultBrowseDirectory(const QString& dir) { setRecordField(m_defaultBrowseDirectory, dir); }
     bool browseAdd() const { return m_browseAdd; }
-    void setBrowseAdd(bool add) { m_browseAdd = add; }
+    void setBrowseAdd(bool add) { setRecordField(m_browseAdd, add); }
     // VLC's HTTP password; a null string means none.
     QString password() const { return m_password; }
     void setPassword(const QString& password);
@@ -251,12 +253,24 @@ public:
     static QString fileTypeForExtension(const QString& extension);
 
 signals:
+    // A saved field changed, so the saved list must be written again.
+    void recordChanged();
     // Beyond the notifications: each completed or failed request, for the
     // command-line tool and tests.
     void replyHandled(VLCController::ReplyKind kind, int httpStatus);
     void requestFailed(RequestFailure failure);
 
 private:
+    template <typename T>
+    void setRecordField(T& field, const T& value)
+    {
+        if (field == value && (!std::is_same_v<T, QString> || isNull(field) == isNull(value)))
+            return;
+        field = value;
+        emit recordChanged();
+    }
+    static bool isNull(const QString& s) { return s.isNull(); }
+    static bool isNull(bool) { return false; }
     void someRemoteBecameDefault(const Notification& note);
     void onRequestFinished(int kind, const HttpReply& reply);
     void onRequestFailed(int kind, RequestFailure failure);

@@ -78,3 +78,4 @@ ScopedHome::~ScopedHome()
     UserDefaults::resetStandard();
     qputenv("PLAYERLINK_HOME", m_previous);
 }
+

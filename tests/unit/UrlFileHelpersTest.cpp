@@ -46,19 +46,36 @@ TEST(FileHelpers, SaveDataCreatesFoldersAndRefusesEmptyData)
     EXPECT_TRUE(log.contains(QStringLiteral("attempted to save an empty file : ") + file));
 }
 
+TEST(FileHelpers, ANewVersionReplacesTheOldOneWhole)
+{
+    QTemporaryDir dir;
+    const QString file = dir.path() + QStringLiteral("/remotes");
+    ASSERT_TRUE(FileHelpers::saveData("version 1", QString(), file));
+    // The old file is never written into: a reader holding it sees it whole,
+    // and the new one appears only once complete (written aside, then
+    // renamed), so a write that fails half way leaves the old one.
+    QFile old(file);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(FileHelpers::saveData("version 2, longer", QString(), file));
+    EXPECT_EQ(old.readAll(), QByteArray("version 1"));
+    QFile now(file);
+    ASSERT_TRUE(now.open(QIODevice::ReadOnly));
+    EXPECT_EQ(now.readAll(), QByteArray("version 2, longer"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList { QStringLiteral("remotes") }); // no leftovers
+}
+
 TEST(FileHelpers, AFailedWriteLeavesThePreviousFile)
 {
     QTemporaryDir dir;
     const QString file = dir.path() + QStringLiteral("/remotes");
     ASSERT_TRUE(FileHelpers::saveData("version 1", QString(), file));
-    // A folder the new file cannot be written into: the old file stays.
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     const bool saved = FileHelpers::saveData("version 2", QString(), file);
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QFile read(file);
-    ASSERT_TRUE(read.open(QIODevice::ReadOnly));
     if (saved)
         GTEST_SKIP() << "running with rights that ignore folder permissions";
+    QFile read(file);
+    ASSERT_TRUE(read.open(QIODevice::ReadOnly));
     EXPECT_EQ(read.readAll(), QByteArray("version 1"));
 }
 

@@ -1,0 +1,80 @@
+#include "AppWindow.h"
+
+#include "InterfaceOrientation.h"
+#include "NavigationController.h"
+#include "UiPalette.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QPainter>
+
+AppWindow::AppWindow(QWidget* parent)
+    : QWidget(parent)
+{
+    setWindowTitle(QStringLiteral("PlayerLink"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/playerlink.png")));
+    setMinimumSize(280, 280);
+    resize(defaultSize);
+}
+
+void AppWindow::setNavigationController(NavigationController* navigation)
+{
+    m_navigation = navigation;
+    navigation->setParent(this);
+    connect(navigation, &NavigationController::stackChanged, this, &AppWindow::relayout);
+    navigation->show();
+    relayout();
+}
+
+int AppWindow::windowOrientation() const
+{
+    return Orientation::forSize(size());
+}
+
+void AppWindow::relayout()
+{
+    if (!m_navigation)
+        return;
+    const int wanted = windowOrientation();
+    ViewController* top = m_navigation->topViewController();
+    int shown = wanted;
+    if (top && !top->shouldAutorotateToInterfaceOrientation(wanted)) {
+        // Keep the orientation the screen allows (the one the lock names).
+        for (int candidate : { OrientationPortrait, OrientationLandscapeRight, OrientationLandscapeLeft,
+                               OrientationPortraitUpsideDown }) {
+            if (top->shouldAutorotateToInterfaceOrientation(candidate)) {
+                shown = candidate;
+                break;
+            }
+        }
+    }
+    m_contentOrientation = shown;
+    QRect frame = rect();
+    if (Orientation::isLandscape(shown) != Orientation::isLandscape(wanted)) {
+        if (Orientation::isPortrait(shown)) {
+            const int w = qMin(width(), height() * 9 / 16);
+            frame = QRect((width() - w) / 2, 0, w, height());
+        } else {
+            const int h = qMin(height(), width() * 9 / 16);
+            frame = QRect(0, (height() - h) / 2, width(), h);
+        }
+    }
+    m_navigation->setGeometry(frame);
+}
+
+void AppWindow::resizeEvent(QResizeEvent*)
+{
+    relayout();
+}
+
+void AppWindow::closeEvent(QCloseEvent* event)
+{
+    emit closing();
+    event->accept();
+}
+
+void AppWindow::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), QColor(0x08, 0x08, 0x0a));
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "NavigationController.h"
+
+// The phone-sized, resizable application window. Its content is the
+// navigation stack; the window's shape decides the orientation (portrait
+// while at least as tall as wide), and when the screen on top does not
+// accept that orientation the stack keeps the shape of one it accepts,
+// centred in the window.
+class AppWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr QSize defaultSize { 390, 760 };
+
+    explicit AppWindow(QWidget* parent = nullptr);
+
+    void setNavigationController(NavigationController* navigation);
+    NavigationController* navigationController() const { return m_navigation; }
+    // The orientation of the window's shape, and the one the stack shows.
+    int windowOrientation() const;
+    int contentOrientation() const { return m_contentOrientation; }
+    // Lays the stack out again (after the rotation lock changed).
+    void relayout();
+
+signals:
+    void closing();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPointer<NavigationController> m_navigation;
+    int m_contentOrientation = 0;
+};

@@ -1,0 +1,172 @@
+#include "PlayerLinkAppDelegate.h"
+
+#include "Analytics.h"
+#include "AlertView.h"
+#include "AppWindow.h"
+#include "BWNavigationController.h"
+#include "CentralAccessFactory.h"
+#include "ConsoleLog.h"
+#include "Localization.h"
+#include "NotificationCenter.h"
+#include "NotificationNames.h"
+#include "PreferenceKeys.h"
+#include "Reachability_2.h"
+#include "RemotesViewController.h"
+#include "SavedRemotesFile.h"
+#include "TextFormat.h"
+#include "UserDefaults.h"
+#include "VLCController.h"
+#include "WidgetAlertPresenter.h"
+
+void PlayerLinkAppDelegate::initialize()
+{
+    UserDefaults::standard().registerDefaults(PreferenceKeys::registeredDefaults());
+}
+
+PlayerLinkAppDelegate::PlayerLinkAppDelegate(Reachability_2* reachability, QObject* parent)
+    : QObject(parent)
+    , m_reachability(reachability ? reachability : &Reachability_2::sharedReachability())
+{
+}
+
+PlayerLinkAppDelegate::~PlayerLinkAppDelegate()
+{
+    NotificationCenter::defaultCenter().removeObserver(this);
+    if (AlertPresenter::current() == m_alertPresenter.get())
+        AlertPresenter::setCurrent(nullptr);
+}
+
+void PlayerLinkAppDelegate::applicationDidFinishLaunching()
+{
+    UserDefaults& defaults = UserDefaults::standard();
+    defaults.boolForKey(PreferenceKeys::launchedNotExited); // read, as at every launch, and not used
+    defaults.setBool(PreferenceKeys::launchedNotExited, true);
+    loadSavedRemotes();
+
+    CentralAccessFactory& factory = CentralAccessFactory::sharedFactory();
+    // Written at once whenever the list or a saved remote changes, so that
+    // a crash or a kill loses nothing the user entered.
+    connect(&factory, &CentralAccessFactory::savedRemotesChanged, this, &PlayerLinkAppDelegate::saveRemotes,
+            Qt::UniqueConnection);
+
+    m_window = std::make_unique<AppWindow>();
+    m_navController = new BWNavigationController(factory.remotesViewController(), m_window.get());
+    m_window->setNavigationController(m_navController);
+    m_alertPresenter = std::make_unique<WidgetAlertPresenter>(m_window.get());
+    AlertPresenter::setCurrent(m_alertPresenter.get());
+
+    Analytics::startSession();
+    m_window->show();
+    checkForInternetConnection();
+    registerForWebPageNotifications();
+    disableSleepIfNeeded();
+}
+
+void PlayerLinkAppDelegate::applicationWillTerminate()
+{
+    if (m_terminated)
+        return;
+    m_terminated = true;
+    saveRemotes();
+    UserDefaults::standard().setBool(PreferenceKeys::launchedNotExited, false);
+    Analytics::endSession();
+    m_inhibitor.setInhibited(false);
+}
+
+void PlayerLinkAppDelegate::applicationDidBecomeActive()
+{
+    NotificationCenter::defaultCenter().post(NotificationNames::applicationDidBecomeActive);
+}
+
+void PlayerLinkAppDelegate::applicationWillResignActive()
+{
+    NotificationCenter::defaultCenter().post(NotificationNames::applicationWillResignActive);
+}
+
+void PlayerLinkAppDelegate::saveRemotes()
+{
+    SavedRemotesFile file;
+    if (!file.save(CentralAccessFactory::sharedFactory().savedRemotes()))
+        ConsoleLog::log(QStringLiteral("could not write the saved remotes to %@"), file.path());
+}
+
+void PlayerLinkAppDelegate::loadSavedRemotes()
+{
+    SavedRemotesFile file;
+    if (std::optional<RemoteList> remotes = file.load())
+        CentralAccessFactory::sharedFactory().setSavedRemotes(std::move(*remotes));
+}
+
+AlertView* PlayerLinkAppDelegate::showAlert(const QString& title, const QString& message, const QStringList& buttons,
+                                            std::function<void(int)> answer)
+{
+    AlertRequest request { title, message, buttons, std::move(answer) };
+    auto* alert = new AlertView(request, m_window.get());
+    alert->showAnimated();
+    return alert;
+}
+
+bool PlayerLinkAppDelegate::handleOpenURL(const QString& url)
+{
+    ConsoleLog::log(QStringLiteral("launched with url: %@"), url);
+    m_skinUrl = url;
+    m_skinDownloadAlert = showAlert(localizedString("Download Skin ?"),
+                                    fmt(localizedString("Do you want to download a skin from:\n%@"), m_skinUrl),
+                                    { localizedString("Cancel"), localizedString("Download") },
+                                    [this](int button) {
+                                        m_skinDownloadAlert = nullptr;
+                                        if (button == 1)
+                                            ConsoleLog::log(QStringLiteral("skin download not available yet: %@"),
+                                                            m_skinUrl);
+                                    });
+    return true;
+}
+
+bool PlayerLinkAppDelegate::internetIsAvailable()
+{
+    return m_reachability->internetConnectionStatus() != NotReachable
+        || m_reachability->localWiFiConnectionStatus() != NotReachable;
+}
+
+void PlayerLinkAppDelegate::checkForInternetConnection()
+{
+    if (internetIsAvailable())
+        return;
+    m_reachability->setNetworkStatusNotificationsEnabled(true);
+    m_reachability->internetConnectionStatus(); // schedules the change watch
+    NotificationCenter::defaultCenter().addObserver(this, NotificationNames::networkReachabilityChanged,
+                                                    [this](const Notification&) { networkStatusChanged(); });
+    m_noInternetAlert = showAlert(localizedString("No Internet..."),
+                                  localizedString("It looks like you don't have an internet connection at the "
+                                                  "moment.\n\nYou can set up remotes, but you won't be able to use "
+                                                  "them until you are connected"),
+                                  { localizedString("Ok") }, [this](int) { m_noInternetAlert = nullptr; });
+}
+
+void PlayerLinkAppDelegate::networkStatusChanged()
+{
+    if (!internetIsAvailable())
+        return;
+    if (m_noInternetAlert)
+        m_noInternetAlert->dismissWithClickedButtonIndex(0, true);
+    m_noInternetAlert = nullptr;
+    m_reachability->setNetworkStatusNotificationsEnabled(false);
+}
+
+void PlayerLinkAppDelegate::disableSleepIfNeeded()
+{
+    m_inhibitor.setInhibited(UserDefaults::standard().boolForKey(PreferenceKeys::disableSleep));
+}
+
+void PlayerLinkAppDelegate::registerForWebPageNotifications()
+{
+    NotificationCenter::defaultCenter().removeObserver(this, NotificationNames::setupHelper);
+    NotificationCenter::defaultCenter().addObserver(this, NotificationNames::setupHelper,
+                                                    [this](const Notification&) { showSetupVC(); });
+}
+
+void PlayerLinkAppDelegate::showSetupVC()
+{
+    // The setup-instructions screen arrives with the help pages.
+    ConsoleLog::log(QStringLiteral("setup instructions are not available yet"));
+}

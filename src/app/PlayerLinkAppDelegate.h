@@ -1,0 +1,73 @@
+#pragma once
+
+#include "ScreenSaverInhibitor.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+#include "AlertView.h"
+class AppWindow;
+#include "BWNavigationController.h"
+class Reachability_2;
+class SavedRemotesFile;
+class WidgetAlertPresenter;
+
+// Starts and ends the application: registers the preference defaults,
+// restores the saved remotes and keeps them written, builds the window with
+// the navigation stack, warns while there is no network, keeps the desktop
+// awake when asked, and answers skin links.
+class PlayerLinkAppDelegate : public QObject {
+    Q_OBJECT
+public:
+    // Registers every preference default; runs before anything reads one.
+    static void initialize();
+
+    explicit PlayerLinkAppDelegate(Reachability_2* reachability = nullptr, QObject* parent = nullptr);
+    ~PlayerLinkAppDelegate() override;
+
+    void applicationDidFinishLaunching();
+    void applicationWillTerminate();
+    void applicationDidBecomeActive();
+    void applicationWillResignActive();
+
+    void saveRemotes();
+    void loadSavedRemotes();
+
+    bool handleOpenURL(const QString& url);
+
+    void checkForInternetConnection();
+    void networkStatusChanged();
+    bool internetIsAvailable();
+
+    void disableSleepIfNeeded();
+    void registerForWebPageNotifications();
+    void showSetupVC();
+
+    AppWindow* window() const { return m_window.get(); }
+    BWNavigationController* navController() const { return m_navController; }
+    QString skinUrl() const { return m_skinUrl; }
+    void setSkinUrl(const QString& url) { m_skinUrl = url; }
+    AlertView* skinDownloadAlert() const { return m_skinDownloadAlert; }
+    AlertView* noInternetAlert() const { return m_noInternetAlert; }
+    bool keepsAwake() const { return m_inhibitor.isInhibited(); }
+
+    // The seven-letter scheme of skin links.
+    static constexpr const char* skinLinkScheme = "plskins";
+
+private:
+    AlertView* showAlert(const QString& title, const QString& message, const QStringList& buttons,
+                         std::function<void(int)> answer);
+
+    Reachability_2* m_reachability;
+    std::unique_ptr<AppWindow> m_window;
+    QPointer<BWNavigationController> m_navController;
+    std::unique_ptr<WidgetAlertPresenter> m_alertPresenter;
+    QString m_skinUrl;
+    QPointer<AlertView> m_skinDownloadAlert;
+    QPointer<AlertView> m_noInternetAlert;
+    ScreenSaverInhibitor m_inhibitor;
+    bool m_terminated = false;
+};

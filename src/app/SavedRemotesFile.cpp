@@ -1,0 +1,76 @@
+#include "SavedRemotesFile.h"
+
+#include "ConsoleLog.h"
+#include "FileHelpers.h"
+#include "HomePaths.h"
+#include "VLCController.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+const QString formatName = QStringLiteral("PlayerLink saved remotes");
+}
+
+QString SavedRemotesFile::defaultPath()
+{
+    return HomePaths::documents() + QStringLiteral("/BWRemotesFilename");
+}
+
+SavedRemotesFile::SavedRemotesFile(const QString& path)
+    : m_path(path)
+{
+}
+
+std::optional<RemoteList> SavedRemotesFile::load()
+{
+    QFile file(m_path);
+    if (!file.exists() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
+    file.close();
+
+    // The list itself, or (from the first files) a bare array.
+    QJsonArray records;
+    bool readable = error.error == QJsonParseError::NoError;
+    if (readable && doc.isObject() && doc.object().value(QStringLiteral("format")) == formatName
+        && doc.object().value(QStringLiteral("remotes")).isArray())
+        records = doc.object().value(QStringLiteral("remotes")).toArray();
+    else if (readable && doc.isArray())
+        records = doc.array();
+    else
+        readable = false;
+    if (readable && doc.isObject() && doc.object().value(QStringLiteral("version")).toInt() > formatVersion)
+        readable = false; // written by a newer version: leave it alone
+
+    if (!readable) {
+        m_quarantined = m_path + QStringLiteral(".unreadable-")
+            + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+        QFile::rename(m_path, m_quarantined);
+        ConsoleLog::log(QStringLiteral("saved remotes could not be read; kept as %@"), m_quarantined);
+        return std::nullopt;
+    }
+
+    RemoteList remotes;
+    for (const QJsonValue& record : records)
+        if (record.isObject())
+            remotes.push_back(std::make_shared<VLCController>(record.toObject()));
+    return remotes;
+}
+
+bool SavedRemotesFile::save(const RemoteList& remotes)
+{
+    QJsonArray records;
+    for (const auto& remote : remotes)
+        records.append(remote->encodeWithCoder());
+    QJsonObject root;
+    root.insert(QStringLiteral("format"), formatName);
+    root.insert(QStringLiteral("version"), formatVersion);
+    root.insert(QStringLiteral("remotes"), records);
+    return FileHelpers::saveData(QJsonDocument(root).toJson(), QFileInfo(m_path).absolutePath(), m_path);
+}

@@ -1,0 +1,87 @@
+#include "RemotesViewController.h"
+
+#include "CentralAccess.h"
+#include "Localization.h"
+#include "RowKeys.h"
+#include "SourceCell.h"
+#include "StylingHelpers.h"
+#include "TableStyledHeaderView.h"
+#include "TableSection.h"
+#include "VLCController.h"
+
+#include <QLabel>
+
+namespace {
+const QString remoteCellId = QStringLiteral("RemoteCell_ID");
+constexpr int noRemotesRow = -1;
+}
+
+RemotesViewController::RemotesViewController(QWidget* parent)
+    : TableViewController(TableView::StylePlain, parent)
+{
+    setTitle(localizedString("Remotes"));
+    setBackButtonTitle(localizedString("Remotes"));
+}
+
+void RemotesViewController::viewDidLoad()
+{
+    TableViewController::viewDidLoad();
+    connect(&CentralAccess::shared(), &CentralAccess::savedRemotesChanged, this, &RemotesViewController::rebuild);
+}
+
+void RemotesViewController::viewWillAppear(bool animated)
+{
+    TableViewController::viewWillAppear(animated);
+    rebuild();
+}
+
+void RemotesViewController::rebuild()
+{
+    initialiseStructure();
+    myTableView()->reloadData();
+}
+
+void RemotesViewController::initialiseStructure()
+{
+    TableStructure structure;
+    structure.addSection(localizedString("Saved Computers"));
+    const RemoteList& remotes = CentralAccess::shared().savedRemotes();
+    for (size_t i = 0; i < remotes.size(); ++i)
+        structure.addRow(int(i));
+    if (remotes.empty())
+        structure.addRow(noRemotesRow);
+    setTableStructure(structure);
+}
+
+TableViewCell* RemotesViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)
+{
+    const int row = tableStructure()->rowIdForIndexPath(indexPath);
+    const RemoteList& remotes = CentralAccess::shared().savedRemotes();
+    if (row == noRemotesRow || row >= int(remotes.size())) {
+        auto* cell = qobject_cast<SourceCell*>(table->dequeueReusableCellWithIdentifier(QStringLiteral("SourceCell_ID")));
+        if (!cell)
+            cell = new SourceCell(QStringLiteral("SourceCell_ID"));
+        cell->setText(localizedString("No saved computers yet"));
+        return cell;
+    }
+    TableViewCell* cell = table->dequeueReusableCellWithIdentifier(remoteCellId);
+    if (!cell) {
+        cell = new TableViewCell(remoteCellId);
+        StylingHelpers::setVLCBackground(cell);
+    }
+    const std::shared_ptr<VLCController>& remote = remotes[size_t(row)];
+    cell->textLabel()->setText(remote->name());
+    cell->detailTextLabel()->setText(remote->hostAddress() == remote->name() ? QString() : remote->hostAddress());
+    cell->setAccessoryType(TableViewCell::AccessoryDisclosureIndicator);
+    return cell;
+}
+
+QWidget* RemotesViewController::viewForHeaderInSection(TableView*, int section)
+{
+    return StylingHelpers::styledHeaderForText(tableStructure()->titleForSection(section));
+}
+
+int RemotesViewController::heightForHeaderInSection(TableView*, int)
+{
+    return 24;
+}

@@ -1,0 +1,291 @@
+#include "AlertView.h"
+#include "AppWindow.h"
+#include "BWNavigationController.h"
+#include "CentralAccessFactory.h"
+#include "HomePaths.h"
+#include "NetworkStateSource.h"
+#include "NotificationCenter.h"
+#include "NotificationNames.h"
+#include "PlayerLinkAppDelegate.h"
+#include "PreferenceKeys.h"
+#include "Reachability_2.h"
+#include "RemotesViewController.h"
+#include "SavedRemotesFile.h"
+#include "SingleInstance.h"
+#include "TestSupport.h"
+#include "UserDefaults.h"
+#include "VLCController.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+namespace {
+// Kernel states given by the test.
+class GivenNetwork : public NetworkStateSource {
+public:
+    void setOnline(bool online)
+    {
+        m_online = online;
+        emit changed();
+    }
+    std::optional<NetworkState> read() override
+    {
+        NetworkState state;
+        NetworkInterfaceInfo lo { QStringLiteral("lo"), true, true, { QHostAddress::LocalHost } };
+        state.interfaces.push_back(lo);
+        if (m_online) {
+            state.interfaces.push_back({ QStringLiteral("eth0"), true, false, { QHostAddress(QStringLiteral("192.168.1.9")) } });
+            state.routes.push_back({ QStringLiteral("eth0"), QHostAddress(QStringLiteral("0.0.0.0")), 0, true, 100 });
+        }
+        return state;
+    }
+    void startWatching() override { }
+
+private:
+    bool m_online = true;
+};
+
+// A fresh home, a fresh shared access point and a launched application.
+struct Launch {
+    ScopedHome home;
+    GivenNetwork* network = new GivenNetwork;
+    Reachability_2 reachability { std::unique_ptr<NetworkStateSource>(network) };
+    std::unique_ptr<PlayerLinkAppDelegate> app;
+
+    explicit Launch(bool online = true, bool launchNow = true)
+    {
+        network->setOnline(online);
+        CentralAccessFactory::shutdown();
+        PlayerLinkAppDelegate::initialize();
+        if (launchNow)
+            launch();
+    }
+    void launch()
+    {
+        app = std::make_unique<PlayerLinkAppDelegate>(&reachability);
+        app->applicationDidFinishLaunching();
+    }
+    // The program goes away without a normal termination.
+    void kill()
+    {
+        app.reset();
+        CentralAccessFactory::shutdown();
+    }
+    ~Launch()
+    {
+        app.reset();
+        CentralAccessFactory::shutdown();
+    }
+    static QJsonArray savedRecords()
+    {
+        QFile file(SavedRemotesFile::defaultPath());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QJsonDocument::fromJson(file.readAll()).object().value("remotes").toArray();
+    }
+};
+
+std::shared_ptr<VLCController> remoteAt(const QString& address, const QString& nickname = QString())
+{
+    auto remote = std::make_shared<VLCController>();
+    remote->setHostAddress(address);
+    remote->setNickname(nickname);
+    return remote;
+}
+}
+
+TEST(AppShell, FirstLaunchShowsAnEmptyListWithTheDefaults)
+{
+    Launch run;
+    UserDefaults& defaults = UserDefaults::standard();
+    EXPECT_EQ(defaults.stringForKey(PreferenceKeys::skin), QStringLiteral("PlayerLink.app/DefaultSkin"));
+    EXPECT_TRUE(defaults.boolForKey(PreferenceKeys::launchedNotExited));
+    EXPECT_TRUE(CentralAccessFactory::sharedFactory().savedRemotes().empty());
+    ASSERT_TRUE(run.app->navController());
+    EXPECT_EQ(run.app->navController()->rootViewController(), CentralAccessFactory::sharedFactory().remotesViewController());
+    EXPECT_TRUE(run.app->window()->isVisible());
+    EXPECT_FALSE(run.app->noInternetAlert());
+    // The log file exists once the shared access point does.
+    EXPECT_TRUE(QFile::exists(HomePaths::documents() + QStringLiteral("/log.txt")));
+    run.app->applicationWillTerminate();
+    EXPECT_FALSE(defaults.boolForKey(PreferenceKeys::launchedNotExited));
+}
+
+TEST(AppShell, SavedRemotesComeBackAndOnlyTheLastDefaultStays)
+{
+    Launch first;
+    CentralAccessFactory& factory = CentralAccessFactory::sharedFactory();
+    auto den = remoteAt(QStringLiteral("10.0.0.2"), QStringLiteral("Den"));
+    den->setPassword(QStringLiteral("pw"));
+    factory.addSavedRemote(den);
+    factory.addSavedRemote(remoteAt(QStringLiteral("10.0.0.3:9090"), QStringLiteral("Attic")));
+    first.app->applicationWillTerminate();
+    first.kill();
+
+    // Two records stored as default: only the later one is default after loading.
+    QJsonArray records = Launch::savedRecords();
+    ASSERT_EQ(records.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        QJsonObject r = records[i].toObject();
+        r.insert("isDefault", true);
+        records[i] = r;
+    }
+    QJsonObject root { { "format", "PlayerLink saved remotes" }, { "version", 1 }, { "remotes", records } };
+    QFile file(SavedRemotesFile::defaultPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QJsonDocument(root).toJson());
+    file.close();
+
+    first.launch();
+    const RemoteList& loaded = CentralAccessFactory::sharedFactory().savedRemotes();
+    ASSERT_EQ(loaded.size(), 2u);
+    EXPECT_EQ(loaded[0]->nickname(), QStringLiteral("Den"));
+    EXPECT_EQ(loaded[0]->password(), QStringLiteral("pw"));
+    EXPECT_EQ(loaded[1]->hostAddress(), QStringLiteral("10.0.0.3:9090"));
+    EXPECT_FALSE(loaded[0]->isDefault());
+    EXPECT_TRUE(loaded[1]->isDefault());
+    EXPECT_TRUE(loaded[0]->isSaved());
+}
+
+TEST(AppShell, EveryChangeIsWrittenAtOnceSoAKillLosesNothing)
+{
+    Launch run;
+    CentralAccessFactory& factory = CentralAccessFactory::sharedFactory();
+    auto remote = remoteAt(QStringLiteral("10.0.0.7"), QStringLiteral("Kitchen"));
+    factory.addSavedRemote(remote);
+    EXPECT_EQ(Launch::savedRecords().size(), 1);
+    remote->setNickname(QStringLiteral("Kitchen PC"));
+    EXPECT_EQ(Launch::savedRecords()[0].toObject().value("nickname").toString(), QStringLiteral("Kitchen PC"));
+    remote->setIsDefault(true);
+    run.kill(); // no termination: nothing more is written
+
+    run.launch();
+    const RemoteList& loaded = CentralAccessFactory::sharedFactory().savedRemotes();
+    ASSERT_EQ(loaded.size(), 1u);
+    EXPECT_EQ(loaded[0]->nickname(), QStringLiteral("Kitchen PC"));
+    EXPECT_TRUE(loaded[0]->isDefault());
+
+    CentralAccessFactory::sharedFactory().removeSavedRemote(loaded[0]);
+    EXPECT_EQ(Launch::savedRecords().size(), 0);
+}
+
+TEST(AppShell, ADamagedFileIsKeptAsideAndAMissingOneIsNoList)
+{
+    Launch run(true, false);
+    QDir().mkpath(HomePaths::documents());
+    QFile file(SavedRemotesFile::defaultPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\"format\": \"PlayerLink saved remotes\", \"remotes\": [ {\"hostAddress\": \"10.0");
+    file.close();
+    run.launch();
+    EXPECT_TRUE(CentralAccessFactory::sharedFactory().savedRemotes().empty());
+    // What the user had is still on disk, beside the new file.
+    const QStringList aside = QDir(HomePaths::documents()).entryList({ "BWRemotesFilename.unreadable-*" });
+    ASSERT_EQ(aside.size(), 1);
+    CentralAccessFactory::sharedFactory().addSavedRemote(remoteAt(QStringLiteral("10.0.0.9")));
+    EXPECT_EQ(Launch::savedRecords().size(), 1);
+    EXPECT_EQ(QDir(HomePaths::documents()).entryList({ "BWRemotesFilename.unreadable-*" }).size(), 1);
+}
+
+TEST(AppShell, AFailedWriteLeavesThePreviousFile)
+{
+    Launch run;
+    CentralAccessFactory::sharedFactory().addSavedRemote(remoteAt(QStringLiteral("10.0.0.2"), QStringLiteral("Den")));
+    ConsoleCapture log;
+    QFile::setPermissions(HomePaths::documents(), QFile::ReadOwner | QFile::ExeOwner);
+    CentralAccessFactory::sharedFactory().addSavedRemote(remoteAt(QStringLiteral("10.0.0.3"), QStringLiteral("Attic")));
+    QFile::setPermissions(HomePaths::documents(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (Launch::savedRecords().size() == 2)
+        GTEST_SKIP() << "running with rights that ignore folder permissions (the file helpers test the mechanism)";
+    EXPECT_EQ(Launch::savedRecords().size(), 1);
+    EXPECT_TRUE(log.contains(QStringLiteral("could not write the saved remotes")));
+    // The next change writes everything again.
+    CentralAccessFactory::sharedFactory().savedRemotes()[1]->setNickname(QStringLiteral("Loft"));
+    EXPECT_EQ(Launch::savedRecords().size(), 2);
+}
+
+TEST(AppShell, TheNoNetworkAlertComesAndGoesWithTheNetwork)
+{
+    Launch offline(false);
+    AlertView* alert = offline.app->noInternetAlert();
+    ASSERT_TRUE(alert);
+    EXPECT_EQ(alert->title(), QStringLiteral("No Internet..."));
+    EXPECT_EQ(AlertView::topAlert(), alert);
+    EXPECT_TRUE(offline.reachability.networkStatusNotificationsEnabled());
+
+    // Still offline: the alert stays.
+    NotificationCenter::defaultCenter().post(NotificationNames::networkReachabilityChanged);
+    EXPECT_TRUE(offline.app->noInternetAlert());
+    offline.network->setOnline(true);
+    NotificationCenter::defaultCenter().post(NotificationNames::networkReachabilityChanged);
+    EXPECT_FALSE(offline.app->noInternetAlert());
+    EXPECT_EQ(AlertView::topAlert(), nullptr);
+    EXPECT_FALSE(offline.reachability.networkStatusNotificationsEnabled());
+}
+
+TEST(AppShell, ASkinLinkAsksBeforeDownloading)
+{
+    Launch run;
+    ConsoleCapture log;
+    EXPECT_TRUE(run.app->handleOpenURL(QStringLiteral("plskins://skins.example/night.zip")));
+    EXPECT_TRUE(log.contains(QStringLiteral("launched with url: plskins://skins.example/night.zip")));
+    AlertView* question = run.app->skinDownloadAlert();
+    ASSERT_TRUE(question);
+    EXPECT_EQ(question->title(), QStringLiteral("Download Skin ?"));
+    EXPECT_EQ(question->message(), QStringLiteral("Do you want to download a skin from:\nplskins://skins.example/night.zip"));
+    EXPECT_EQ(question->buttonTitles(), (QStringList { "Cancel", "Download" }));
+    // A second link while it runs replaces the first.
+    run.app->handleOpenURL(QStringLiteral("plskins://skins.example/day.zip"));
+    EXPECT_EQ(run.app->skinUrl(), QStringLiteral("plskins://skins.example/day.zip"));
+    AlertView::topAlert()->pressButton(1);
+    EXPECT_TRUE(log.contains(QStringLiteral("skin download not available yet: plskins://skins.example/day.zip")));
+    question->pressButton(0);
+    EXPECT_TRUE(AlertView::visibleAlerts().isEmpty());
+}
+
+TEST(AppShell, ASecondLaunchHandsItsLinksToTheRunningOne)
+{
+    const QString key = QStringLiteral("playerlink-test-%1").arg(QCoreApplication::applicationPid());
+    SingleInstance running(key);
+    ASSERT_TRUE(running.listen());
+    QStringList received;
+    QObject::connect(&running, &SingleInstance::argumentsReceived, [&](const QStringList& args) { received = args; });
+
+    SingleInstance second(key);
+    EXPECT_TRUE(second.forwardToRunningInstance({ QStringLiteral("plskins://h/a.zip") }));
+    ASSERT_TRUE(waitUntil([&] { return !received.isEmpty(); }));
+    EXPECT_EQ(received, QStringList { QStringLiteral("plskins://h/a.zip") });
+
+    SingleInstance nobody(key + QStringLiteral("-none"));
+    EXPECT_FALSE(nobody.forwardToRunningInstance({}, 200));
+}
+
+TEST(AppShell, ScreensAreCreatedOnceAndTheWindowKeepsTheLockedShape)
+{
+    Launch run;
+    CentralAccessFactory& factory = CentralAccessFactory::sharedFactory();
+    EXPECT_EQ(factory.remotesViewController(), factory.remotesViewController());
+    EXPECT_EQ(factory.currentRemote(), nullptr);
+    EXPECT_EQ(&factory, &CentralAccessFactory::sharedFactory());
+
+    AppWindow* window = run.app->window();
+    window->resize(800, 400);
+    EXPECT_EQ(window->windowOrientation(), OrientationLandscapeRight);
+    EXPECT_EQ(window->contentOrientation(), OrientationLandscapeRight);
+    EXPECT_EQ(run.app->navController()->geometry(), window->rect());
+    // Locked to portrait: the stack keeps a portrait shape inside the window.
+    UserDefaults::standard().setInteger(PreferenceKeys::lockRotationSpecific, OrientationPortrait);
+    window->relayout();
+    EXPECT_EQ(window->contentOrientation(), OrientationPortrait);
+    const QRect content = run.app->navController()->geometry();
+    EXPECT_GT(content.height(), content.width());
+    EXPECT_EQ(content.center().x(), window->rect().center().x());
+    UserDefaults::standard().setInteger(PreferenceKeys::lockRotationSpecific, 0);
+}
