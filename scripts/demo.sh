@@ -39,5 +39,26 @@ step enqueue "${tracks[0]}"
 step watch --seconds 5
 printf '\nA wrong password is refused:\n'
 "$cli" --host "$host" --password wrong probe || echo "(exit status $?)"
+
+# The application, with the local VLC saved as a remote in a fresh home.
+mkdir -p "$PLAYERLINK_HOME/Documents"
+python3 - "$PLAYERLINK_HOME/Documents/BWRemotesFilename" "$host" "$PLAYERLINK_PASSWORD" <<'PY'
+import json, sys
+path, host, password = sys.argv[1:4]
+remotes = [{"hostAddress": host, "nickname": "This computer", "isDefault": True, "browseAdd": False,
+            "password": password}]
+json.dump({"format": "PlayerLink saved remotes", "version": 1, "remotes": remotes}, open(path, "w"), indent=1)
+PY
+app="$here/$build/src/app/playerlink"
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  echo
+  echo "Opening PlayerLink on the local VLC; close its window to end the demo."
+  "$app"
+else
+  shots="$work/screenshots"
+  echo
+  echo "No display: PlayerLink runs offscreen and takes pictures of its window."
+  QT_QPA_PLATFORM=offscreen "$app" --screenshots "$shots"
+fi
 echo
 echo "Demo finished; stopping VLC."
