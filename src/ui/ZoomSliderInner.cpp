@@ -1,0 +1,211 @@
+#include "ZoomSliderInner.h"
+
+#include "ZoomSlider.h"
+#include "ZoomSliderDelegate.h"
+#include "ZoomSliderScroll.h"
+
+#include <QLinearGradient>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace {
+// Marks per redraw beyond which the ticks would be far denser than the
+// pixels; such a scale is left bare rather than stall the interface.
+constexpr qint64 maxMarks = 1'000'000;
+
+// The integer part, kept finite.
+qint64 integerPart(double v)
+{
+    if (std::isnan(v))
+        return 0;
+    return qint64(std::clamp(v, -1e15, 1e15));
+}
+
+bool divides(int spacing, qint64 i)
+{
+    return spacing != 0 && i % spacing == 0;
+}
+}
+
+ZoomSliderInner::ZoomSliderInner(const QRect& frame, ZoomSlider* coreView, ZoomSliderScroll* slider)
+    : QWidget(slider)
+    , m_coreView(coreView)
+    , m_slider(slider)
+{
+    Q_ASSERT(coreView && slider);
+    setGeometry(frame);
+    m_position = frame.x();
+    // Touches belong to the scroll view; the scale only shows.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+ZoomSliderInner::~ZoomSliderInner() = default;
+
+QFont ZoomSliderInner::labelFont()
+{
+    QFont font(QStringLiteral("Helvetica"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(10);
+    return font;
+}
+
+ZoomSliderInner::Drawing ZoomSliderInner::layout() const
+{
+    ZoomSlider* s = m_coreView;
+    const double z = s->zoom();
+    const double v = m_slider->innerLeftValue();
+    const double wi = width();
+    const double hi = height();
+    const qint64 minimum = integerPart(s->minimumValue());
+    const qint64 maximum = integerPart(s->maximumValue());
+    Drawing drawing;
+
+    const int interval = s->labelInterval();
+    const int large = s->largeTick();
+    const int medium = s->mediumTick();
+    const int small = s->smallTick();
+    // Every mark stands on a multiple of one spacing, so on a multiple of
+    // their common divisor: visit only those.
+    qint64 step = 0;
+    for (const qint64 spacing : { qint64(interval >= 1 ? interval : 0), qint64(large), qint64(medium), qint64(small) })
+        step = std::gcd(step, spacing);
+
+    if (z > 0 && std::isfinite(v) && step > 0) {
+        const qint64 first = integerPart(std::max(v, double(minimum)));
+        const qint64 last = integerPart(std::min(v + wi / z, double(maximum)));
+        const qint64 offset = ((first % step) + step) % step;
+        const qint64 start = offset == 0 ? first : first + (step - offset);
+        ZoomSliderDelegate* delegate = s->delegate();
+        const bool delegateTexts = delegate && delegate->answers(ZoomSliderDelegate::Operation::TextForValue);
+        if (last >= start && (last - start) / step < maxMarks) {
+            for (qint64 i = start; i <= last; i += step) {
+                const double x = z * (double(i) - v);
+                if (interval >= 1 && i % interval == 0) {
+                    const QString text = delegateTexts ? delegate->zoomSliderTextForValue(s, int(i))
+                                                       : QString::number(i);
+                    drawing.labels.push_back({ i, text, QPointF(x + 3, 10) });
+                }
+                TickSize size;
+                double height;
+                if (divides(large, i)) {
+                    size = TickSize::Large;
+                    height = 0.8 * hi;
+                } else if (divides(medium, i)) {
+                    size = TickSize::Medium;
+                    height = 0.4 * hi;
+                } else if (divides(small, i)) {
+                    size = TickSize::Small;
+                    height = 0.2 * hi;
+                } else {
+                    continue;
+                }
+                drawing.ticks.push_back({ i, size, x + 1, 0.9 * hi - height, 0.9 * hi });
+            }
+        }
+    }
+
+    // The band spans the range and reaches past its end far enough to hold
+    // the last label.
+    const double x0 = std::max(0.0, z * (double(minimum) - v));
+    const double x1 = std::min(wi, z * (double(maximum) - v) + 35);
+    drawing.band = QRectF(x0, 2, x1 - x0, hi - 4).normalized();
+    return drawing;
+}
+
+ZoomSliderInner::Drawing ZoomSliderInner::prepareDrawing()
+{
+    ZoomSliderDelegate* delegate = m_coreView->delegate();
+    if (delegate && delegate->answers(ZoomSliderDelegate::Operation::AboutToRedraw))
+        delegate->zoomSliderAboutToRedraw(m_coreView);
+    return layout();
+}
+
+void ZoomSliderInner::drawScale(QPainter& painter, const Drawing& drawing) const
+{
+    const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    // Lines sit on whole device pixels, so they stay sharp at any density.
+    const auto snap = [dpr](double v) { return std::round(v * dpr) / dpr; };
+    const double lineWidth = std::max(1.0, std::round(dpr)) / dpr;
+
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(labelFont());
+    const QColor textColor = m_coreView->textColor();
+    const QColor tickColors[] = { m_coreView->largeTickColor(), m_coreView->medTickColor(), m_coreView->smallTickColor() };
+
+    // Value by value, a label before its tick.
+    auto label = drawing.labels.begin();
+    auto tick = drawing.ticks.begin();
+    while (label != drawing.labels.end() || tick != drawing.ticks.end()) {
+        const bool labelFirst = tick == drawing.ticks.end()
+            || (label != drawing.labels.end() && label->value <= tick->value);
+        if (labelFirst) {
+            painter.setPen(textColor);
+            painter.drawText(label->baseline, label->text);
+            ++label;
+        } else {
+            const double top = snap(tick->top);
+            const QRectF line(snap(tick->x - lineWidth / 2), top, lineWidth, snap(tick->bottom) - top);
+            painter.fillRect(line, tickColors[int(tick->size)]);
+            ++tick;
+        }
+    }
+
+    if (!drawing.band.isEmpty()) {
+        QLinearGradient gradient(drawing.band.topLeft(), drawing.band.bottomLeft());
+        gradient.setColorAt(0.0, QColor::fromRgbF(1, 1, 1, 0.2f));
+        gradient.setColorAt(0.5, QColor::fromRgbF(1, 1, 1, 0.4f));
+        gradient.setColorAt(1.0, QColor::fromRgbF(0, 0, 0, 0.2f));
+        painter.fillRect(drawing.band, gradient);
+    }
+}
+
+void ZoomSliderInner::setNeedsDisplay()
+{
+    m_needsDisplay = true;
+    update();
+}
+
+void ZoomSliderInner::setPosition(double x)
+{
+    m_position = x;
+    const int whole = int(std::floor(std::clamp(x, -1e7, 1e7)));
+    if (whole != this->x())
+        move(whole, this->y());
+    update();
+}
+
+void ZoomSliderInner::renderCache(qreal dpr)
+{
+    // Cleared first: a delegate that changes the zoom while being asked
+    // marks the scale again for the next paint.
+    m_needsDisplay = false;
+    const Drawing drawing = prepareDrawing();
+    QPixmap pixmap(size() * dpr);
+    pixmap.setDevicePixelRatio(dpr);
+    pixmap.fill(Qt::transparent);
+    {
+        QPainter painter(&pixmap);
+        drawScale(painter, drawing);
+    }
+    m_cache = pixmap;
+    ++m_drawCount;
+}
+
+void ZoomSliderInner::paintEvent(QPaintEvent* event)
+{
+    if (width() <= 0 || height() <= 0)
+        return;
+    const qreal dpr = devicePixelRatioF();
+    if (m_needsDisplay || m_cache.size() != size() * dpr || m_cache.devicePixelRatio() != dpr)
+        renderCache(dpr);
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    // The widget stands on a whole pixel; the rest of the offset is drawn.
+    const double fraction = m_position - x();
+    painter.drawPixmap(QPointF(std::round(fraction * dpr) / dpr, 0), m_cache);
+}

@@ -1,0 +1,96 @@
+// The zoom slider painted on the remote's dark background: ticks, labels,
+// band and marker land on the pixels the layout gives. With
+// PLAYERLINK_RENDER_DIR set, the pictures are also written there.
+
+#include "PositionSliderDelegate.h"
+#include "UiPalette.h"
+#include "VolumeSliderDelegate.h"
+#include "ZoomSlider.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPalette>
+#include <QPixmap>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+// A dark panel with the slider at (10, 10).
+struct Panel {
+    QWidget host;
+    ZoomSlider* slider;
+
+    Panel(int width, int height)
+    {
+        host.resize(width + 20, height + 20);
+        host.setAutoFillBackground(true);
+        QPalette palette = host.palette();
+        palette.setColor(QPalette::Window, UiPalette::background());
+        host.setPalette(palette);
+        slider = new ZoomSlider(QRect(10, 10, width, height), &host);
+    }
+
+    // Brightness of the slider's pixels, in its own coordinates.
+    std::function<int(int, int)> render(const QString& name)
+    {
+        const QImage image = host.grab().toImage();
+        const QString dir = qEnvironmentVariable("PLAYERLINK_RENDER_DIR");
+        if (!dir.isEmpty() && QDir().mkpath(dir))
+            image.save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+        const qreal dpr = image.devicePixelRatio();
+        return [image, dpr](int x, int y) { return qGray(image.pixel(int((x + 10) * dpr), int((y + 10) * dpr))); };
+    }
+};
+
+const int background = qGray(UiPalette::background().rgb());
+
+} // namespace
+
+TEST(ZoomSliderRender, PaintsTicksLabelsBandAndMarkerWhereTheLayoutPutsThem)
+{
+    Panel panel(300, 40);
+    VolumeSliderDelegate delegate;
+    panel.slider->setDelegate(&delegate);
+    panel.slider->setMaximumValue(200); // 1.5 px per percent
+    panel.slider->setValue(180);
+    const auto at = panel.render(QStringLiteral("volume-fit"));
+
+    EXPECT_GT(at(151 - 15, 24), 200); // the medium tick at 170: x 136, y 20–36
+    EXPECT_LT(at(151 - 15, 17), 160); // above it, band only
+    EXPECT_LT(at(153 - 15, 24), 160); // beside it, band only
+    EXPECT_LT(at(151 + 6, 33), 160); // no small tick at 184 at this zoom
+    EXPECT_GT(at(147, 1), background + 30); // the translucent marker
+    EXPECT_LT(at(147, 1), 160);
+    int label = 0; // "150" right of its tick at x 106
+    for (int x = 109; x < 126; ++x)
+        for (int y = 2; y <= 10; ++y)
+            label = std::max(label, at(x, y));
+    EXPECT_GT(label, 200);
+    // The band reaches 35 pixels past the maximum (at x 180), no further.
+    EXPECT_GT(at(200, 20), background + 40);
+    EXPECT_EQ(at(230, 20), background);
+}
+
+TEST(ZoomSliderRender, EveryZoomOfAFilmDrawsItsLabels)
+{
+    Panel panel(320, 44);
+    PositionSliderDelegate delegate;
+    panel.slider->setDelegate(&delegate);
+    panel.slider->setLargeTickColor(UiPalette::accent());
+    panel.slider->setTextColor(UiPalette::text());
+    panel.slider->setMaximumValue(7200);
+    panel.slider->setValue(2000);
+    for (double zoom : { 0.0, 0.5, 3.0, 20.0, 80.0 }) {
+        if (zoom > 0)
+            panel.slider->setZoom(zoom);
+        const auto at = panel.render(QStringLiteral("position-zoom-%1").arg(panel.slider->zoom(), 0, 'g', 3));
+        int lit = 0;
+        for (int x = 0; x < 320; ++x)
+            lit += at(x, 7) > 180;
+        EXPECT_GT(lit, 2) << zoom;
+    }
+}
