@@ -4,5 +4,5 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cmake -S "$root" -B "$root/build-tools" -G Ninja -DPLAYERLINK_TESTS=OFF -DPLAYERLINK_TOOLS=ON >/dev/null
 cmake --build "$root/build-tools" --target playerlink-imagegen
-QT_QPA_PLATFORM=offscreen "$root/build-tools/tools/imagegen/playerlink-imagegen" "$root/resources/images"
+QT_QPA_PLATFORM=offscreen "$root/build-tools/tools/imagegen/playerlink-imagegen" "$root/resources/images" "$root/resources/DefaultSkin"
 ls "$root/resources/images"

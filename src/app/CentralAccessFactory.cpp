@@ -1,12 +1,13 @@
 #include "CentralAccessFactory.h"
 
 #include "HomePaths.h"
+#include "MainViewController.h"
 #include "RemotesViewController.h"
 #include "StringHelpers.h"
 #include "VLCController.h"
 
 #include <QDateTime>
-#include <QDesktopServices>
+#include "UrlOpener.h"
 #include <QDir>
 #include <QFile>
 #include <QUrl>
@@ -38,8 +39,9 @@ CentralAccessFactory::CentralAccessFactory() = default;
 CentralAccessFactory::~CentralAccessFactory()
 {
     // Screens never shown have no parent to take them along.
-    if (m_remotesViewController && !m_remotesViewController->parent())
-        delete m_remotesViewController;
+    for (QWidget* screen : std::initializer_list<QWidget*> { m_remotesViewController, m_mainViewController })
+        if (screen && !screen->parent())
+            delete screen;
 }
 
 void CentralAccessFactory::watch(const std::shared_ptr<VLCController>& remote)
@@ -81,9 +83,15 @@ void CentralAccessFactory::removeSavedRemote(const std::shared_ptr<VLCController
 
 std::shared_ptr<VLCController> CentralAccessFactory::currentRemote() const
 {
-    // Asked of the remote screen only once it exists; it arrives with the
-    // remote screen itself.
-    return nullptr;
+    // Asked of the remote screen only once it exists: asking never creates it.
+    return m_mainViewController ? m_mainViewController->currentRemote() : nullptr;
+}
+
+MainViewController* CentralAccessFactory::mainViewController()
+{
+    if (!m_mainViewController)
+        m_mainViewController = new MainViewController;
+    return m_mainViewController;
 }
 
 RemotesViewController* CentralAccessFactory::remotesViewController()
@@ -122,7 +130,7 @@ void CentralAccessFactory::emailLog()
     if (!file.open(QIODevice::ReadOnly))
         return;
     const QString body = StringHelpers::fullyEscapedStringForUrl(QString::fromUtf8(file.readAll()));
-    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:?subject=subject&body=%1").arg(body), QUrl::TolerantMode));
+    UrlOpener::open(QUrl(QStringLiteral("mailto:?subject=subject&body=%1").arg(body), QUrl::TolerantMode));
 }
 
 void CentralAccessFactory::removeLogFile()

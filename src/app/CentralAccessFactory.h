@@ -9,7 +9,6 @@
 #include <memory>
 #include <mutex>
 
-class RemotesViewController;
 class VLCController;
 
 // The one shared access point: the saved remotes, the current remote, each
@@ -33,6 +32,7 @@ public:
     std::shared_ptr<VLCController> currentRemote() const override;
 
     RemotesViewController* remotesViewController() override;
+    MainViewController* mainViewController() override;
 
     QString logFilePath() const;
     void createLogFile();
@@ -50,4 +50,5 @@ private:
 
     RemoteList m_savedRemotes;
     QPointer<RemotesViewController> m_remotesViewController;
+    QPointer<MainViewController> m_mainViewController;
 };

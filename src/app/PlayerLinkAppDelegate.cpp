@@ -3,12 +3,14 @@
 #include "Analytics.h"
 #include "AlertView.h"
 #include "AppWindow.h"
+#include "BundleInstaller.h"
 #include "BWNavigationController.h"
 #include "CentralAccessFactory.h"
 #include "ConsoleLog.h"
 #include "Localization.h"
 #include "NotificationCenter.h"
 #include "NotificationNames.h"
+#include "MainViewController.h"
 #include "PreferenceKeys.h"
 #include "Reachability_2.h"
 #include "RemotesViewController.h"
@@ -38,6 +40,7 @@ PlayerLinkAppDelegate::~PlayerLinkAppDelegate()
 
 void PlayerLinkAppDelegate::applicationDidFinishLaunching()
 {
+    BundleInstaller::install();
     UserDefaults& defaults = UserDefaults::standard();
     defaults.boolForKey(PreferenceKeys::launchedNotExited); // read, as at every launch, and not used
     defaults.setBool(PreferenceKeys::launchedNotExited, true);
@@ -169,4 +172,23 @@ void PlayerLinkAppDelegate::showSetupVC()
 {
     // The setup-instructions screen arrives with the help pages.
     ConsoleLog::log(QStringLiteral("setup instructions are not available yet"));
+}
+
+void PlayerLinkAppDelegate::connectTo(const QString& hostAddress, const QString& password)
+{
+    CentralAccessFactory& factory = CentralAccessFactory::sharedFactory();
+    std::shared_ptr<VLCController> remote;
+    for (const auto& saved : factory.savedRemotes())
+        if (saved->hostAddress() == hostAddress)
+            remote = saved;
+    if (!remote) {
+        remote = std::make_shared<VLCController>();
+        remote->setHostAddress(hostAddress);
+    }
+    if (!password.isNull())
+        remote->setPassword(password);
+    MainViewController* screen = factory.mainViewController();
+    screen->setCurrentRemote(remote);
+    m_navController->popToRootViewControllerAnimated(false);
+    m_navController->pushViewController(screen, false);
 }

@@ -37,6 +37,10 @@ public:
     void loadSavedRemotes();
 
     bool handleOpenURL(const QString& url);
+    // Opens the remote screen for a computer given on the command line,
+    // above the remotes list; a saved remote of that address is used when
+    // there is one.
+    void connectTo(const QString& hostAddress, const QString& password);
 
     void checkForInternetConnection();
     void networkStatusChanged();

@@ -1,4 +1,8 @@
+#include "AlertView.h"
+#include "AppWindow.h"
 #include "CentralAccessFactory.h"
+#include "MainViewController.h"
+#include "Skin.h"
 #include "PlayerLinkAppDelegate.h"
 #include "RequestChannel.h"
 #include "ScreenshotTour.h"
@@ -23,13 +27,19 @@ int main(int argc, char** argv)
                                    QStringLiteral("Write pictures of the window into FOLDER, then quit."),
                                    QStringLiteral("FOLDER"));
     parser.addOption(screenshots);
+    QCommandLineOption connect(QStringLiteral("connect"), QStringLiteral("Open the remote screen for HOST[:PORT]."),
+                               QStringLiteral("HOST"));
+    parser.addOption(connect);
+    QCommandLineOption password(QStringLiteral("password"), QStringLiteral("VLC's web interface password for --connect."),
+                                QStringLiteral("PW"));
+    parser.addOption(password);
     parser.addPositionalArgument(QStringLiteral("link"), QStringLiteral("A skin link to download."), QStringLiteral("[link]"));
     parser.process(app);
     const QStringList links = parser.positionalArguments();
 
     // A second launch hands its skin links to the running application.
     SingleInstance instance(SingleInstance::defaultKey());
-    if (!parser.isSet(screenshots) && instance.forwardToRunningInstance(links))
+    if (!parser.isSet(screenshots) && !parser.isSet(connect) && instance.forwardToRunningInstance(links))
         return 0;
     instance.listen();
 
@@ -48,13 +58,41 @@ int main(int argc, char** argv)
         });
         QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &PlayerLinkAppDelegate::applicationWillTerminate);
         delegate.applicationDidFinishLaunching();
+        if (parser.isSet(connect))
+            delegate.connectTo(parser.value(connect),
+                               parser.isSet(password) ? parser.value(password) : qEnvironmentVariable("PLAYERLINK_PASSWORD"));
         for (const QString& link : links)
             delegate.handleOpenURL(link);
 
         std::unique_ptr<ScreenshotTour> tour;
         if (parser.isSet(screenshots)) {
             tour = std::make_unique<ScreenshotTour>(delegate, parser.value(screenshots));
-            tour->addStep(QStringLiteral("remotes"), nullptr, 800);
+            if (parser.isSet(connect)) {
+                // The remote screen as the user sees it: each page, both
+                // orientations, and the "More..." sheet.
+                MainViewController* remote = CentralAccessFactory::sharedFactory().mainViewController();
+                AppWindow* window = delegate.window();
+                auto flip = [remote] { remote->flipTablePicker(); };
+                tour->addStep(QStringLiteral("remote-playlist"), nullptr, 3500);
+                tour->addStep(QStringLiteral("remote-picker"), flip, 900);
+                tour->addStep(QStringLiteral("remote-dvd"), flip, 900);
+                tour->addStep(QStringLiteral("remote-landscape"), [window, flip] {
+                    flip();
+                    window->resize(AppWindow::defaultSize.height(), AppWindow::defaultSize.width());
+                }, 2500);
+                tour->addStep(QStringLiteral("remote-landscape-dvd"), flip, 900);
+                tour->addStep(QStringLiteral("remote-more"), [window, remote] {
+                    window->resize(AppWindow::defaultSize);
+                    remote->actions();
+                }, 1500);
+                tour->addStep(QStringLiteral("remotes"), [&delegate] {
+                    if (AlertView* sheet = AlertView::topAlert())
+                        sheet->pressButton(5);
+                    delegate.navController()->popViewControllerAnimated(false);
+                }, 800);
+            } else {
+                tour->addStep(QStringLiteral("remotes"), nullptr, 800);
+            }
             QTimer::singleShot(0, tour.get(), &ScreenshotTour::start);
         }
         exitCode = app.exec();

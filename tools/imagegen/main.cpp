@@ -1,6 +1,8 @@
 // Draws the interface images of the application bundle. Run
 // scripts/make-images.sh after changing a drawing; the PNGs it writes into
 // resources/images are committed, at 1x and @2x for high-density displays.
+#include "SkinArt.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -118,5 +120,50 @@ int main(int argc, char** argv)
     save(folder, QStringLiteral("tableRowBackground"), { 320, 50 }, tableRowBackground);
     save(folder, QStringLiteral("tableHeader"), { 320, 24 }, tableHeader);
     save(folder, QStringLiteral("playerlink"), { 128, 128 }, appIcon);
+    save(folder, QStringLiteral("sliderMinTrack"), { 40, 24 }, SkinArt::trackImage(true));
+    save(folder, QStringLiteral("sliderMaxTrack"), { 40, 24 }, SkinArt::trackImage(false));
+    save(folder, QStringLiteral("sliderThumb"), { 24, 24 }, SkinArt::thumbImage());
+    save(folder, QStringLiteral("fullscreen"), { 20, 20 }, SkinArt::fullscreenIcon());
+
+    // The shipped skin.
+    const QString skin = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("resources/DefaultSkin");
+    QDir().mkpath(skin);
+    using SkinArt::Glyph;
+    using SkinArt::Look;
+    const struct {
+        const char* name;
+        Glyph glyph;
+        int size;
+        bool large;
+    } buttons[] = {
+        { "play", Glyph::Play, 76, true },          { "pause", Glyph::Pause, 76, true },
+        { "stop", Glyph::Stop, 52, false },         { "previous", Glyph::Previous, 52, false },
+        { "next", Glyph::Next, 52, false },         { "skipback", Glyph::SkipBack, 52, false },
+        { "skipforward", Glyph::SkipForward, 52, false }, { "volumedown", Glyph::Minus, 44, false },
+        { "volumeup", Glyph::Plus, 44, false },     { "shuffle", Glyph::Shuffle, 44, false },
+        { "loop", Glyph::Loop, 44, false },         { "repeat", Glyph::Repeat, 44, false },
+        { "dvdup", Glyph::Up, 56, false },          { "dvddown", Glyph::Down, 56, false },
+        { "dvdleft", Glyph::Left, 56, false },      { "dvdright", Glyph::Right, 56, false },
+        { "dvdselect", Glyph::Select, 64, true },   { "dvdmenu", Glyph::Menu, 48, false },
+    };
+    for (const auto& b : buttons) {
+        const QString name = QString::fromLatin1(b.name);
+        const QSize size(b.size, b.size);
+        save(skin, name, size, SkinArt::roundButton(b.glyph, Look::Normal, b.large));
+        save(skin, name + QStringLiteral("_down"), size, SkinArt::roundButton(b.glyph, Look::Pressed, b.large));
+        save(skin, name + QStringLiteral("_disabled"), size, SkinArt::roundButton(b.glyph, Look::Disabled, b.large));
+    }
+    // Mode buttons show a dim glyph while their mode is off.
+    for (const auto& [name, glyph] : { std::pair { "shuffle", Glyph::Shuffle }, std::pair { "loop", Glyph::Loop },
+                                       std::pair { "repeat", Glyph::Repeat } })
+        save(skin, QString::fromLatin1(name) + QStringLiteral("_off"), { 44, 44 },
+             SkinArt::roundButton(glyph, Look::Dim));
+    save(skin, QStringLiteral("background_portrait"), { 390, 672 }, SkinArt::background(true));
+    save(skin, QStringLiteral("background_landscape"), { 760, 314 }, SkinArt::background(false));
+    save(skin, QStringLiteral("row"), { 370, 44 }, SkinArt::rowBackground(false));
+    save(skin, QStringLiteral("row_selected"), { 370, 44 }, SkinArt::rowBackground(true));
+    save(skin, QStringLiteral("track_filled"), { 40, 24 }, SkinArt::trackImage(true));
+    save(skin, QStringLiteral("track_empty"), { 40, 24 }, SkinArt::trackImage(false));
+    save(skin, QStringLiteral("thumb"), { 26, 26 }, SkinArt::thumbImage());
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+class MainViewController;
 class RemotesViewController;
 
 // What screens ask of the application's one shared access point: the saved
@@ -20,6 +21,7 @@ public:
     virtual std::shared_ptr<VLCController> currentRemote() const = 0;
 
     virtual RemotesViewController* remotesViewController() = 0;
+    virtual MainViewController* mainViewController() = 0;
 
 signals:
     // The saved list, or a saved remote, changed.

@@ -2,6 +2,8 @@
 
 #include "CentralAccess.h"
 #include "Localization.h"
+#include "MainViewController.h"
+#include "NavigationController.h"
 #include "RowKeys.h"
 #include "SourceCell.h"
 #include "StylingHelpers.h"
@@ -84,4 +86,16 @@ QWidget* RemotesViewController::viewForHeaderInSection(TableView*, int section)
 int RemotesViewController::heightForHeaderInSection(TableView*, int)
 {
     return 24;
+}
+
+void RemotesViewController::didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath)
+{
+    TableViewController::didSelectRowAtIndexPath(table, indexPath);
+    const int row = tableStructure()->rowIdForIndexPath(indexPath);
+    const RemoteList& remotes = CentralAccess::shared().savedRemotes();
+    if (row < 0 || row >= int(remotes.size()) || !navigationController())
+        return;
+    MainViewController* remoteScreen = CentralAccess::shared().mainViewController();
+    remoteScreen->setCurrentRemote(remotes[size_t(row)]);
+    navigationController()->pushViewController(remoteScreen, true);
 }

@@ -11,6 +11,7 @@ public:
     TableViewCell* cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
     QWidget* viewForHeaderInSection(TableView* table, int section) override;
     int heightForHeaderInSection(TableView* table, int section) override;
+    void didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
 
 protected:
     void initialiseStructure() override;

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// Puts the application bundle (the shipped skin and other resources) into
+// "PlayerLink.app" in the home directory, where skins are looked up by
+// path; done again only when the shipped files changed.
+class BundleInstaller {
+public:
+    // True when the bundle is in place afterwards.
+    static bool install();
+    // What the shipped files are: names and sizes, to tell versions apart.
+    static QString fingerprint();
+};

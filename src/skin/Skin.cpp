@@ -1,0 +1,389 @@
+#include "Skin.h"
+
+#include "ConsoleLog.h"
+#include "FitLabel.h"
+#include "HomePaths.h"
+#include "ImageButton.h"
+#include "PickerDelegate.h"
+#include "PositionSliderDelegate.h"
+#include "PreferenceKeys.h"
+#include "SkinDelegate.h"
+#include "SkinIds.h"
+#include "SkinRowCell.h"
+#include "StringHelpers.h"
+#include "TableView.h"
+#include "TrackSlider.h"
+#include "UserDefaults.h"
+#include "VolumeSliderDelegate.h"
+#include "XMLParser.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+
+namespace {
+const QString displayCellId = QStringLiteral("DisplayCell_ID");
+
+// The order in which a view's children are built, whatever their order in
+// the file.
+const char* const kindOrder[] = { "image", "label", "zoom_slider", "slider", "button", "table", "picker" };
+
+int intAttribute(const AttributeMap& attributes, QStringView key)
+{
+    return int(StringHelpers::intValue(attributes.value(key)));
+}
+
+bool isHidden(const AttributeMap& attributes)
+{
+    return attributes.value(u"hidden") == u"1";
+}
+}
+
+Skin::Skin(const QString& directory, SkinDelegate* delegate)
+    : m_delegate(delegate)
+{
+    setDirectory(directory);
+}
+
+Skin::~Skin()
+{
+    dropBuiltViews();
+}
+
+void Skin::dropBuiltViews()
+{
+    for (auto& [node, root] : m_roots)
+        if (root.control)
+            root.control->deleteLater();
+    m_roots.clear();
+    m_currentViewRoot = nullptr;
+}
+
+void Skin::setDirectory(const QString& directory)
+{
+    if (directory == m_directory && m_skinData)
+        return;
+    m_directory = directory;
+    m_directoryPath = HomePaths::home() + u'/' + directory + u'/';
+    // The controls of the old definition go with it.
+    dropBuiltViews();
+    XMLParser parser;
+    QFile file(m_directoryPath + QStringLiteral("SkinDefinition.xml"));
+    if (file.open(QIODevice::ReadOnly))
+        parser.parseData(file.readAll());
+    m_skinData = parser.dictAtPath(u"skin");
+    m_skinApiVersion = float(StringHelpers::doubleValue(m_skinData->attributeDict.value(u"apiVersion")));
+    ConsoleLog::log(QStringLiteral("skin api is %f"), double(m_skinApiVersion));
+}
+
+const SkinRoot* Skin::currentRoot() const
+{
+    const auto it = m_roots.find(m_currentViewRoot);
+    return it == m_roots.end() ? nullptr : &it->second;
+}
+
+SkinRoot* Skin::root()
+{
+    const auto it = m_roots.find(m_currentViewRoot);
+    return it == m_roots.end() ? nullptr : &it->second;
+}
+
+QWidget* Skin::viewNamed(const QString& orientation)
+{
+    const XmlNodePtr node = XMLParser::dictAtPath(QStringLiteral("%1/view").arg(orientation), m_skinData);
+    m_currentViewRoot = node.get();
+    SkinRoot& built = m_roots[m_currentViewRoot];
+    if (!built.control) {
+        built = SkinRoot {};
+        m_buildingRoot = &built;
+        built.control = buildViewAndContentsFromDict(m_currentViewRoot);
+        m_buildingRoot = nullptr;
+        updateScrollView();
+    }
+    forceUpdates();
+    return built.control;
+}
+
+QPixmap Skin::cachedImage(const QString& name)
+{
+    if (name.isEmpty())
+        return {};
+    const QString path = m_directoryPath + name;
+    if (const auto it = m_cachedImages.constFind(path); it != m_cachedImages.constEnd())
+        return *it;
+    QPixmap image;
+    // A sharper twin drawn at twice the size serves high-density screens.
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    const QFileInfo info(path);
+    const QString twin = info.path() + u'/' + info.completeBaseName() + QStringLiteral("@2x.") + info.suffix();
+    if (ratio > 1.0 && QFileInfo::exists(twin) && image.load(twin))
+        image.setDevicePixelRatio(2.0);
+    else if (!image.load(path))
+        return {};
+    m_cachedImages.insert(path, image);
+    return image;
+}
+
+QPixmap Skin::bundleImage(const QString& name) const
+{
+    return QPixmap(QStringLiteral(":/images/") + name);
+}
+
+QColor Skin::colourFromString(const QString& text)
+{
+    const QStringList parts = text.split(u',');
+    if (text.isEmpty() || parts.size() < 4)
+        return QColor::fromRgbF(1, 1, 1, 1);
+    // Components are used as given, without scaling from 0-255; beyond the
+    // range they count as its end, as a screen shows them.
+    auto component = [&](int i) { return float(qBound(0.0, StringHelpers::doubleValue(parts[i]), 1.0)); };
+    return QColor::fromRgbF(component(0), component(1), component(2), component(3));
+}
+
+void Skin::setSizeFor(QWidget* view, const AttributeMap& attributes)
+{
+    view->setGeometry(intAttribute(attributes, u"x"), intAttribute(attributes, u"y"), intAttribute(attributes, u"width"),
+                      intAttribute(attributes, u"height"));
+}
+
+// --- Constructors -------------------------------------------------------------
+
+QWidget* Skin::imageFromDict(const AttributeMap& attributes)
+{
+    if (isHidden(attributes))
+        return nullptr;
+    auto* view = new QLabel;
+    view->setAttribute(Qt::WA_TransparentForMouseEvents);
+    view->setAttribute(Qt::WA_TranslucentBackground);
+    view->setAlignment(Qt::AlignCenter);
+    view->setPixmap(cachedImage(attributes.value(u"imgNormal")));
+    setSizeFor(view, attributes);
+    return view;
+}
+
+QWidget* Skin::labelFromDict(const AttributeMap& attributes)
+{
+    if (isHidden(attributes))
+        return nullptr;
+    auto* label = new FitLabel;
+    label->setTextColor(colourFromString(attributes.value(u"textColour")));
+    const QString* size = attributes.find(u"fontSize");
+    label->setPointSize(size ? StringHelpers::doubleValue(*size) : 10.0);
+    setSizeFor(label, attributes);
+    return label;
+}
+
+QWidget* Skin::buttonFromDict(const AttributeMap& attributes)
+{
+    if (isHidden(attributes))
+        return nullptr;
+    auto* button = new ImageButton;
+    const std::pair<const char16_t*, ImageButton::State> images[] = {
+        { u"imgNormal", ImageButton::Normal },
+        { u"imgHighlighted", ImageButton::Highlighted },
+        { u"imgSelected", ImageButton::Selected },
+        { u"imgDisabled", ImageButton::Disabled },
+    };
+    for (const auto& [key, state] : images)
+        if (const QString* name = attributes.find(key))
+            button->setImage(state, cachedImage(*name));
+    setSizeFor(button, attributes);
+    attachButtonAction(button, attributes.value(u"id"));
+    return button;
+}
+
+void Skin::attachButtonAction(ImageButton* button, const QString& id)
+{
+    using Action = void (SkinDelegate::*)();
+    static const QHash<QString, Action> actions {
+        { SkinIds::previous, &SkinDelegate::previous },     { SkinIds::stop, &SkinDelegate::stop },
+        { SkinIds::playPause, &SkinDelegate::playPause },   { SkinIds::next, &SkinDelegate::next },
+        { SkinIds::shuffle, &SkinDelegate::random },        { SkinIds::repeat, &SkinDelegate::repeat },
+        { SkinIds::loop, &SkinDelegate::loop },             { SkinIds::volumeLess, &SkinDelegate::volumeDown },
+        { SkinIds::volumeMore, &SkinDelegate::volumeUp },   { SkinIds::skipForward, &SkinDelegate::scanForward },
+        { SkinIds::skipBack, &SkinDelegate::scanBack },     { SkinIds::dvdUp, &SkinDelegate::dvdUp },
+        { SkinIds::dvdDown, &SkinDelegate::dvdDown },       { SkinIds::dvdLeft, &SkinDelegate::dvdLeft },
+        { SkinIds::dvdRight, &SkinDelegate::dvdRight },     { SkinIds::dvdSelect, &SkinDelegate::dvdSelect },
+        { SkinIds::dvdMenu, &SkinDelegate::dvdMenu },
+    };
+    const auto it = actions.constFind(id);
+    if (it == actions.constEnd())
+        return;
+    const Action action = *it;
+    connect(button, &QAbstractButton::clicked, this, [this, action] {
+        if (m_delegate)
+            (m_delegate->*action)();
+    });
+}
+
+QWidget* Skin::sliderFromDict(const AttributeMap& attributes)
+{
+    if (isHidden(attributes))
+        return nullptr;
+    auto* slider = new TrackSlider;
+    const int cap = intAttribute(attributes, u"sliderCapWidth");
+    auto track = [&](QStringView key, const QString& bundleName) {
+        const QString* name = attributes.find(key);
+        return name ? std::pair { cachedImage(*name), cap } : std::pair { bundleImage(bundleName), 10 };
+    };
+    const auto [minImage, minCap] = track(u"sliderMinTrack", QStringLiteral("sliderMinTrack.png"));
+    const auto [maxImage, maxCap] = track(u"sliderMaxTrack", QStringLiteral("sliderMaxTrack.png"));
+    slider->setMinimumTrackImage(minImage, minCap);
+    slider->setMaximumTrackImage(maxImage, maxCap);
+    const QString* thumb = attributes.find(u"sliderThumb");
+    slider->setThumbImage(thumb ? cachedImage(*thumb) : bundleImage(QStringLiteral("sliderThumb.png")));
+    slider->setMaximumValue(m_maxVolume);
+    setSizeFor(slider, attributes);
+    const QString id = attributes.value(u"id");
+    if (id == SkinIds::positionSlider)
+        connect(slider, &TrackSlider::valueChanged, this, [this](double v) {
+            if (m_delegate)
+                m_delegate->sliderPositionChanged(v);
+        });
+    else if (id == SkinIds::volumeSlider)
+        connect(slider, &TrackSlider::valueChanged, this, [this](double v) {
+            if (m_delegate)
+                m_delegate->sliderVolumeChanged(v);
+        });
+    return slider;
+}
+
+QWidget* Skin::tableFromDict(const AttributeMap& attributes)
+{
+    if (isHidden(attributes))
+        return nullptr;
+    auto* table = new TableView;
+    const QString* rowHeight = attributes.find(u"rowHeight");
+    table->setRowHeight(rowHeight ? int(StringHelpers::intValue(*rowHeight)) : 40);
+    const QString* fontSize = attributes.find(u"fontSize");
+    m_rowFontSize = fontSize ? StringHelpers::doubleValue(*fontSize) : 16.0;
+    m_rowBackgroundImageName = attributes.value(u"rowBackground");
+    m_rowBackgroundHighlightedImageName = attributes.value(u"rowBackgroundHighlighted");
+    m_rowTextColour = colourFromString(attributes.value(u"textColour"));
+    m_rowTextSelectedColour = colourFromString(attributes.value(u"textHighlightedColour"));
+    table->setDataSource(m_delegate);
+    table->setDelegate(m_delegate);
+    table->setSeparatorStyle(TableView::SeparatorStyleNone);
+    table->setAttribute(Qt::WA_TranslucentBackground);
+    table->viewport()->setAutoFillBackground(false);
+    table->setFrameShape(QFrame::NoFrame);
+    setSizeFor(table, attributes);
+    return table;
+}
+
+TableViewCell* Skin::obtainTableCellForTable(TableView* table)
+{
+    auto* cell = qobject_cast<SkinRowCell*>(table->dequeueReusableCellWithIdentifier(displayCellId));
+    if (!cell) {
+        cell = new SkinRowCell(displayCellId);
+        cell->setSelectionStyle(TableViewCell::SelectionStyleGray);
+    }
+    cell->setTextColor(m_rowTextColour);
+    cell->setHighlightedTextColor(m_rowTextSelectedColour);
+    QFont font = cell->textLabel()->font();
+    font.setPixelSize(qMax(1, qRound(m_rowFontSize)));
+    cell->textLabel()->setFont(font);
+    if (!m_rowBackgroundImageName.isEmpty())
+        cell->setBackgroundImage(cachedImage(m_rowBackgroundImageName));
+    return cell;
+}
+
+QWidget* Skin::viewFromDict(const AttributeMap& attributes)
+{
+    if (isHidden(attributes))
+        return nullptr;
+    const QString* type = attributes.find(u"type");
+    QWidget* view = nullptr;
+    if (!type) {
+        view = new QWidget;
+        view->setAttribute(Qt::WA_TranslucentBackground);
+    } else if (*type == u"scrollView") {
+        auto* scroll = new PagingScrollView;
+        if (attributes.value(u"id") == SkinIds::mainScrollView) {
+            scroll->setDelegate(this);
+            scroll->setScrollEnabled(UserDefaults::standard().boolForKey(PreferenceKeys::slideRemoteScreens));
+        }
+        view = scroll;
+    } else {
+        ConsoleLog::log(QStringLiteral("unexpected view type - don't know how to initialise it"));
+        return nullptr;
+    }
+    setSizeFor(view, attributes);
+    return view;
+}
+
+// --- Building -------------------------------------------------------------------
+
+QWidget* Skin::buildViewAndContentsFromDict(const XmlNode* node)
+{
+    QWidget* view = viewFromDict(node->attributeDict);
+    if (!view)
+        return nullptr;
+    buildChildren(node, view, *m_buildingRoot);
+    return view;
+}
+
+void Skin::buildChildren(const XmlNode* node, QWidget* view, SkinRoot& root)
+{
+    // Pages of a scroll view hang under its content view.
+    auto* scroll = qobject_cast<PagingScrollView*>(view);
+    QWidget* parent = scroll ? scroll->contentView() : view;
+
+    using Constructor = QWidget* (Skin::*)(const AttributeMap&);
+    const std::pair<Constructor, std::vector<SkinControl>*> kinds[] = {
+        { &Skin::imageFromDict, nullptr },          { &Skin::labelFromDict, &root.labels },
+        { &Skin::zoomSliderFromDict, &root.zoomSliders }, { &Skin::sliderFromDict, &root.sliders },
+        { &Skin::buttonFromDict, &root.buttons },   { &Skin::tableFromDict, &root.tables },
+        { &Skin::pickerFromDict, &root.pickers },
+    };
+    for (size_t k = 0; k < std::size(kinds); ++k) {
+        const XmlNodeList* children = node->children(QString::fromLatin1(kindOrder[k]));
+        if (!children)
+            continue;
+        const auto [construct, list] = kinds[k];
+        for (const XmlNode* child : *children) {
+            QWidget* control = (this->*construct)(child->attributeDict);
+            if (!control)
+                continue;
+            control->setParent(parent);
+            control->show();
+            if (list)
+                list->push_back({ child, child->attributeDict.value(u"id"), control });
+            if (k == 0)
+                control->lower(); // images lie below every other control
+            if (list == &root.pickers)
+                addPickerCaptions(control);
+        }
+    }
+
+    if (const XmlNodeList* views = node->children(u"view")) {
+        for (const XmlNode* child : *views) {
+            QWidget* nested = buildViewAndContentsFromDict(child);
+            if (!nested)
+                continue;
+            if (auto* pages = qobject_cast<PagingScrollView*>(nested))
+                initialiseScrollViewFromRoot(child, pages);
+            root.scrollViews.push_back({ child, child->attributeDict.value(u"id"), nested });
+            nested->setParent(parent);
+            nested->show();
+        }
+    }
+}
+
+void Skin::initialiseScrollViewFromRoot(const XmlNode* node, PagingScrollView* scrollView)
+{
+    const XmlNodeList* pages = node->children(u"view");
+    const int count = pages ? int(pages->size()) : 0;
+    const int w = scrollView->width();
+    scrollView->setContentSize(QSizeF(w * count, scrollView->height()));
+    scrollView->setPagingEnabled(true);
+    // Pages are counted by elements: one that built nothing leaves its page empty.
+    const auto& built = m_buildingRoot->scrollViews;
+    for (int i = 0; i < count; ++i) {
+        const XmlNode* page = (*pages)[size_t(i)];
+        for (const SkinControl& entry : built)
+            if (entry.node == page && entry.control)
+                entry.control->move(i * w, entry.control->y());
+    }
+}

@@ -1,0 +1,158 @@
+#pragma once
+
+#include "AttributeMap.h"
+#include "PagingScrollView.h"
+#include "XmlNode.h"
+
+#include <QColor>
+#include <QHash>
+#include <QObject>
+#include <QPixmap>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+class ImageButton;
+class PickerDelegate;
+class PositionSliderDelegate;
+class SkinDelegate;
+class TableView;
+class TableViewCell;
+class VolumeSliderDelegate;
+
+// A control built from a skin definition, with the element it came from
+// and its role.
+struct SkinControl {
+    const XmlNode* node = nullptr;
+    QString id;
+    QPointer<QWidget> control;
+};
+
+// What one orientation's build produced: its root view and, per kind, every
+// control anywhere under it in build order.
+struct SkinRoot {
+    QPointer<QWidget> control;
+    std::vector<SkinControl> buttons, sliders, zoomSliders, labels, tables, pickers, scrollViews;
+};
+
+// A skin: a directory with SkinDefinition.xml and the images it names. It
+// builds each orientation's controls once, on first request, binds them to
+// the remote screen by their ids, caches images, and shows the player's
+// state through its setters, touching a control only when what it shows
+// changes.
+//
+// Implemented over two files: loading and building here, the state setters
+// and paging in SkinStateDisplay.cpp.
+class Skin : public QObject, public PagingScrollView::Delegate {
+    Q_OBJECT
+public:
+    // directory: relative to the home directory ("PlayerLink.app/DefaultSkin").
+    explicit Skin(const QString& directory, SkinDelegate* delegate = nullptr);
+    ~Skin() override;
+
+    void setDirectory(const QString& directory);
+    // The root view of "Portrait" or "Landscape", built on first use.
+    QWidget* viewNamed(const QString& orientation);
+
+    QPixmap cachedImage(const QString& name);
+    static QColor colourFromString(const QString& text);
+    static void setSizeFor(QWidget* view, const AttributeMap& attributes);
+    TableViewCell* obtainTableCellForTable(TableView* table);
+
+    // Per-kind constructors: a control, or none for a hidden element.
+    QWidget* imageFromDict(const AttributeMap& attributes);
+    QWidget* labelFromDict(const AttributeMap& attributes);
+    QWidget* zoomSliderFromDict(const AttributeMap& attributes);
+    QWidget* sliderFromDict(const AttributeMap& attributes);
+    QWidget* buttonFromDict(const AttributeMap& attributes);
+    QWidget* tableFromDict(const AttributeMap& attributes);
+    QWidget* pickerFromDict(const AttributeMap& attributes);
+    QWidget* viewFromDict(const AttributeMap& attributes);
+    QWidget* buildViewAndContentsFromDict(const XmlNode* node);
+    void initialiseScrollViewFromRoot(const XmlNode* node, PagingScrollView* scrollView);
+
+    SkinDelegate* delegate() const { return m_delegate; }
+    void setDelegate(SkinDelegate* delegate) { m_delegate = delegate; }
+    float skinApiVersion() const { return m_skinApiVersion; }
+    QString directory() const { return m_directory; }
+    QString directoryPath() const { return m_directoryPath; }
+    int cachedImageCount() const { return int(m_cachedImages.size()); }
+    QString rowBackgroundImageName() const { return m_rowBackgroundImageName; }
+    QString rowBackgroundHighlightedImageName() const { return m_rowBackgroundHighlightedImageName; }
+    qreal rowFontSize() const { return m_rowFontSize; }
+    QColor rowTextColour() const { return m_rowTextColour; }
+    QColor rowTextSelectedColour() const { return m_rowTextSelectedColour; }
+    const XmlNodePtr& skinData() const { return m_skinData; }
+    // The lists of the orientation shown last; none before the first build.
+    const SkinRoot* currentRoot() const;
+
+    // --- State display (SkinStateDisplay.cpp) --------------------------------
+    void forceUpdates();
+    void setStatus(const QString& text);
+    void setNowPlaying(const QString& text);
+    void setIsPlaying(bool playing, bool stopped, int itemsInPlaylist);
+    void setVolumeAnimated(float volume, bool animated);
+    void setMaxVolume(int maximum);
+    void setLooping(bool looping, bool random, bool repeating);
+    void setTimeElapsed(int elapsed, int remaining, int length, bool animated);
+    void reloadTableData();
+    void flipScrollView();
+    void updateScrollView();
+    void scrollViewDidEndDecelerating(PagingScrollView* scrollView) override;
+
+    QString statusDescription() const { return m_statusDescription; }
+    QString nowPlayingText() const { return m_nowPlayingText; }
+    int maxVolume() const { return m_maxVolume; }
+    PickerDelegate* pickerDelegate() const { return m_pickerDelegate.get(); }
+
+private:
+    void buildChildren(const XmlNode* node, QWidget* view, SkinRoot& root);
+    void addPickerCaptions(QWidget* picker);
+    void attachButtonAction(ImageButton* button, const QString& id);
+    void dropBuiltViews();
+    QPixmap bundleImage(const QString& name) const;
+    SkinRoot* root();
+    void setTextOfLabels(const QString& id, const QString& text);
+    void showPageOf(PagingScrollView* scrollView, int page, bool animated);
+
+    float m_skinApiVersion = 0;
+    QString m_directory;
+    QString m_directoryPath;
+    QHash<QString, QPixmap> m_cachedImages;
+    QString m_rowBackgroundImageName;
+    QString m_rowBackgroundHighlightedImageName;
+    qreal m_rowFontSize = 16;
+    QColor m_rowTextColour = Qt::white;
+    QColor m_rowTextSelectedColour = Qt::white;
+    bool m_forceUpdateStatus = false;
+    bool m_forceUpdateTime = false;
+    bool m_forceUpdateLooping = false;
+    bool m_forceUpdateVolume = false;
+    SkinDelegate* m_delegate = nullptr;
+    const XmlNode* m_currentViewRoot = nullptr;
+    XmlNodePtr m_skinData;
+    std::map<const XmlNode*, SkinRoot> m_roots;
+    SkinRoot* m_buildingRoot = nullptr;
+
+    int m_timeElapsed = 0;
+    int m_timeRemaining = 0;
+    int m_timeLength = 0;
+    float m_volume = 0;
+    int m_maxVolume = 0;
+    bool m_isPlaying = false;
+    bool m_isStopped = false;
+    bool m_isLooping = false;
+    bool m_isRandom = false;
+    bool m_isRepeating = false;
+    int m_itemsInPlaylist = 0;
+    QString m_statusDescription;
+    QString m_nowPlayingText;
+
+    std::unique_ptr<VolumeSliderDelegate> m_volumeSliderDelegate;
+    std::unique_ptr<PositionSliderDelegate> m_positionSliderDelegate;
+    std::unique_ptr<PickerDelegate> m_pickerDelegate;
+};

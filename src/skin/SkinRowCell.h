@@ -1,0 +1,20 @@
+#pragma once
+
+#include "DisplayCell.h"
+
+// A playlist row of a skin's table: the title is cut at its head when it is
+// too long, so the end of a long file name stays readable.
+class SkinRowCell : public DisplayCell {
+    Q_OBJECT
+public:
+    Q_INVOKABLE explicit SkinRowCell(const QString& reuseIdentifier, QWidget* parent = nullptr);
+
+    void setTitle(const QString& title);
+    QString title() const { return m_title; }
+
+protected:
+    void layoutSubviews() override;
+
+private:
+    QString m_title;
+};

@@ -1,0 +1,240 @@
+// The skin's state setters: each remembers what it showed last and touches
+// the controls only when that changes or an update is forced.
+#include "Skin.h"
+
+#include "FitLabel.h"
+#include "ImageButton.h"
+#include "PickerDelegate.h"
+#include "PreferenceKeys.h"
+#include "SkinIds.h"
+#include "StringHelpers.h"
+#include "TableView.h"
+#include "TrackSlider.h"
+#include "UserDefaults.h"
+#include "ZoomSlider.h"
+
+#include <QPointF>
+
+namespace {
+template <typename Control, typename Action>
+void forEach(const std::vector<SkinControl>& list, const QString& id, Action action)
+{
+    for (const SkinControl& entry : list)
+        if (entry.id == id)
+            if (auto* control = qobject_cast<Control*>(entry.control.data()))
+                action(control);
+}
+
+template <typename Control, typename Action>
+void forEachOfKind(const std::vector<SkinControl>& list, Action action)
+{
+    for (const SkinControl& entry : list)
+        if (auto* control = qobject_cast<Control*>(entry.control.data()))
+            action(control);
+}
+
+// The images a button shows while playing: the second name carries a prefix
+// the others lack.
+const QString alternateNormal = QStringLiteral("imgAlternate1");
+const QString alternateHighlighted = QStringLiteral("Attr_imgAlternate1Highlighted");
+}
+
+void Skin::forceUpdates()
+{
+    m_nowPlayingText = QStringLiteral("forceUpdate");
+    m_statusDescription = QStringLiteral("forceUpdate");
+    m_forceUpdateStatus = true;
+    m_forceUpdateTime = true;
+    m_forceUpdateLooping = true;
+    m_forceUpdateVolume = true;
+}
+
+void Skin::setTextOfLabels(const QString& id, const QString& text)
+{
+    if (SkinRoot* r = root())
+        forEach<FitLabel>(r->labels, id, [&](FitLabel* label) { label->setText(text); });
+}
+
+void Skin::setStatus(const QString& text)
+{
+    if (text == m_statusDescription && text.isNull() == m_statusDescription.isNull())
+        return;
+    m_statusDescription = text;
+    setTextOfLabels(SkinIds::status, text);
+}
+
+void Skin::setNowPlaying(const QString& text)
+{
+    if (text == m_nowPlayingText && text.isNull() == m_nowPlayingText.isNull())
+        return;
+    m_nowPlayingText = text;
+    setTextOfLabels(SkinIds::nowPlaying, text);
+}
+
+void Skin::setIsPlaying(bool playing, bool stopped, int items)
+{
+    if (!m_forceUpdateStatus && playing == m_isPlaying && stopped == m_isStopped && items == m_itemsInPlaylist)
+        return;
+    m_forceUpdateStatus = false;
+    m_isPlaying = playing;
+    m_isStopped = stopped;
+    m_itemsInPlaylist = items;
+    SkinRoot* r = root();
+    if (!r)
+        return;
+    for (const QString& id : { SkinIds::timeElapsed, SkinIds::timeRemaining, SkinIds::timeLength })
+        forEach<FitLabel>(r->labels, id, [&](FitLabel* label) { label->setHidden(stopped); });
+    for (const QString& id : { SkinIds::skipForward, SkinIds::skipBack })
+        forEach<ImageButton>(r->buttons, id, [&](ImageButton* b) { b->setHidden(stopped); });
+    forEach<ImageButton>(r->buttons, SkinIds::previous, [&](ImageButton* b) {
+        b->setHidden(items <= 1);
+        b->setEnabled(!stopped || items <= 1);
+    });
+    forEach<ImageButton>(r->buttons, SkinIds::next, [&](ImageButton* b) {
+        b->setHidden(items <= 1);
+        b->setEnabled(!stopped);
+    });
+    for (const SkinControl& entry : r->buttons) {
+        if (entry.id != SkinIds::playPause)
+            continue;
+        auto* button = qobject_cast<ImageButton*>(entry.control.data());
+        if (!button)
+            continue;
+        button->setEnabled(items > 0);
+        const AttributeMap& attributes = entry.node->attributeDict;
+        // An absent name clears that state's image.
+        button->setImage(ImageButton::Normal,
+                         cachedImage(attributes.value(playing ? alternateNormal : QStringLiteral("imgNormal"))));
+        button->setImage(ImageButton::Highlighted,
+                         cachedImage(attributes.value(playing ? alternateHighlighted : QStringLiteral("imgHighlighted"))));
+    }
+    forEach<ImageButton>(r->buttons, SkinIds::stop, [&](ImageButton* b) { b->setEnabled(playing); });
+    forEach<ZoomSlider>(r->zoomSliders, SkinIds::positionSlider, [&](ZoomSlider* s) { s->setHidden(stopped); });
+    forEach<TrackSlider>(r->sliders, SkinIds::positionSlider, [&](TrackSlider* s) { s->setHidden(stopped); });
+}
+
+void Skin::setVolumeAnimated(float volume, bool animated)
+{
+    if (volume == m_volume && !m_forceUpdateVolume)
+        return;
+    m_volume = volume;
+    m_forceUpdateVolume = false;
+    SkinRoot* r = root();
+    if (!r)
+        return;
+    if (m_pickerDelegate)
+        for (size_t i = 0; i < r->pickers.size(); ++i)
+            m_pickerDelegate->updatePickerLength(m_timeLength, m_timeElapsed, int(volume), animated);
+    forEach<ZoomSlider>(r->zoomSliders, SkinIds::volumeSlider, [&](ZoomSlider* s) {
+        if (!s->isMoving())
+            s->setValue(volume);
+    });
+    forEach<TrackSlider>(r->sliders, SkinIds::volumeSlider, [&](TrackSlider* s) { s->setValue(volume); });
+}
+
+void Skin::setMaxVolume(int maximum)
+{
+    if (maximum == m_maxVolume)
+        return;
+    m_maxVolume = maximum;
+    SkinRoot* r = root();
+    if (!r)
+        return;
+    forEach<ZoomSlider>(r->zoomSliders, SkinIds::volumeSlider, [&](ZoomSlider* s) {
+        if (!s->isMoving())
+            s->setMaximumValue(maximum);
+    });
+    forEach<TrackSlider>(r->sliders, SkinIds::volumeSlider, [&](TrackSlider* s) { s->setMaximumValue(maximum); });
+}
+
+void Skin::setLooping(bool looping, bool random, bool repeating)
+{
+    if (!m_forceUpdateLooping && looping == m_isLooping && random == m_isRandom && repeating == m_isRepeating)
+        return;
+    m_isLooping = looping;
+    m_isRandom = random;
+    m_isRepeating = repeating;
+    if (SkinRoot* r = root()) {
+        // A mode that is off shows the highlighted image.
+        forEach<ImageButton>(r->buttons, SkinIds::loop, [&](ImageButton* b) { b->setHighlighted(!looping); });
+        forEach<ImageButton>(r->buttons, SkinIds::shuffle, [&](ImageButton* b) { b->setHighlighted(!random); });
+        forEach<ImageButton>(r->buttons, SkinIds::repeat, [&](ImageButton* b) { b->setHighlighted(!repeating); });
+    }
+    m_forceUpdateLooping = false;
+}
+
+void Skin::setTimeElapsed(int elapsed, int remaining, int length, bool animated)
+{
+    const bool force = m_forceUpdateTime;
+    SkinRoot* r = root();
+    if (r && m_pickerDelegate && (force || elapsed != m_timeElapsed || length != m_timeLength))
+        for (size_t i = 0; i < r->pickers.size(); ++i)
+            m_pickerDelegate->updatePickerLength(length, elapsed, int(m_volume), animated);
+    if (force || elapsed != m_timeElapsed) {
+        m_timeElapsed = elapsed;
+        if (r) {
+            setTextOfLabels(SkinIds::timeElapsed, StringHelpers::timeStringFromSecs(elapsed));
+            forEach<ZoomSlider>(r->zoomSliders, SkinIds::positionSlider, [&](ZoomSlider* s) {
+                if (!s->isMoving())
+                    s->setValue(elapsed);
+            });
+            forEach<TrackSlider>(r->sliders, SkinIds::positionSlider, [&](TrackSlider* s) { s->setValue(elapsed); });
+        }
+    }
+    if (force || remaining != m_timeRemaining) {
+        m_timeRemaining = remaining;
+        setTextOfLabels(SkinIds::timeRemaining, StringHelpers::timeStringFromSecs(remaining));
+    }
+    if (force || length != m_timeLength) {
+        m_timeLength = length;
+        if (r) {
+            setTextOfLabels(SkinIds::timeLength, StringHelpers::timeStringFromSecs(length));
+            forEach<ZoomSlider>(r->zoomSliders, SkinIds::positionSlider, [&](ZoomSlider* s) {
+                if (!s->isMoving())
+                    s->setMaximumValue(length);
+            });
+            forEach<TrackSlider>(r->sliders, SkinIds::positionSlider, [&](TrackSlider* s) { s->setMaximumValue(length); });
+        }
+    }
+    m_forceUpdateTime = false;
+}
+
+void Skin::reloadTableData()
+{
+    if (SkinRoot* r = root())
+        forEachOfKind<TableView>(r->tables, [](TableView* table) { table->reloadData(); });
+}
+
+// --- Paging of the main scroll view ----------------------------------------------
+
+void Skin::showPageOf(PagingScrollView* scrollView, int page, bool animated)
+{
+    scrollView->setContentOffset(QPointF(page * scrollView->width(), scrollView->contentOffset().y()), animated);
+    UserDefaults::standard().setInteger(PreferenceKeys::slideScreenPosition, page);
+}
+
+void Skin::updateScrollView()
+{
+    if (SkinRoot* r = root())
+        forEach<PagingScrollView>(r->scrollViews, SkinIds::mainScrollView, [&](PagingScrollView* s) {
+            const int pages = s->pageCount();
+            if (pages <= 0)
+                return; // narrower than its frame: nothing to page
+            showPageOf(s, UserDefaults::standard().integerForKey(PreferenceKeys::slideScreenPosition) % pages, false);
+        });
+}
+
+void Skin::flipScrollView()
+{
+    if (SkinRoot* r = root())
+        forEach<PagingScrollView>(r->scrollViews, SkinIds::mainScrollView, [&](PagingScrollView* s) {
+            const int pages = s->pageCount();
+            if (pages > 0)
+                showPageOf(s, (s->currentPage() + 1) % pages, true);
+        });
+}
+
+void Skin::scrollViewDidEndDecelerating(PagingScrollView* scrollView)
+{
+    UserDefaults::standard().setInteger(PreferenceKeys::slideScreenPosition, scrollView->currentPage());
+}
