@@ -77,7 +77,9 @@ void MainViewController::viewDidLoad()
     center.addObserver(this, NotificationNames::applicationDidBecomeActive, [this](const Notification&) { startTimer(); });
     center.addObserver(this, NotificationNames::newsUpdateProcessed, [this](const Notification&) { newsUpdated(); });
 
-    m_titleView = new TitleView(interfaceOrientation());
+    // Kept by this screen until the navigation bar takes it in.
+    m_titleView = new TitleView(interfaceOrientation(), this);
+    m_titleView->hide();
     navigationItem()->setTitleView(m_titleView);
     m_titleView->topLabel()->setText(localizedString("Connecting..."));
 
@@ -113,6 +115,8 @@ void MainViewController::viewWillAppear(bool)
         m_titleView->bottomLabel()->setText(m_currentRemote->nickname().isEmpty() ? m_currentRemote->name()
                                                                                   : m_currentRemote->nickname());
     m_currentSkin->setMaxVolume(maximumVolume());
+    if (m_currentRemote)
+        m_currentSkin->setStatus(m_currentRemote->status());
     if (navigationController())
         navigationController()->setToolbarHidden(false);
 }
@@ -154,6 +158,12 @@ void MainViewController::startTimer()
     stopTimer();
     m_updateStatusTimer.start();
     m_updatePlaylistTimer.start();
+    // Ask at once rather than a poll later: the screen shows the player, and
+    // its playlist (which enables the transport buttons), as it appears.
+    if (m_currentRemote) {
+        m_currentRemote->setPlaylistDirty(true);
+        updateUI();
+    }
 }
 
 void MainViewController::stopTimer()

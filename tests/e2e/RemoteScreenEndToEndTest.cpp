@@ -1,0 +1,170 @@
+#include "BundleInstaller.h"
+#include "FitLabel.h"
+#include "ImageButton.h"
+#include "LiveRemote.h"
+#include "MainViewController.h"
+#include "SampleMedia.h"
+#include "Skin.h"
+#include "TestSupport.h"
+#include "VlcInstance.h"
+#include "ZoomSlider.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <memory>
+
+namespace {
+// The remote screen with the shipped skin, driving a real VLC of its own.
+class RemoteScreenOnRealVlc : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { media = std::make_unique<SampleMedia>(); }
+    static void TearDownTestSuite() { media.reset(); }
+
+    void SetUp() override
+    {
+        QString why;
+        if (!VlcInstance::canRun(&why))
+            GTEST_SKIP() << why.toStdString();
+        VlcInstance::Options options;
+        options.media = media->files();
+        vlc = std::make_unique<VlcInstance>(options);
+        ASSERT_TRUE(vlc->started()) << vlc->error().toStdString();
+        home = std::make_unique<ScopedHome>();
+        BundleInstaller::install();
+        // A second remote to the same VLC watches what the screen did.
+        observer = std::make_unique<LiveRemote>(vlc->hostAddress(), vlc->password());
+        ASSERT_TRUE(observer->probe());
+        ASSERT_TRUE(observer->waitFor([&] { return (*observer)->isPlaying() && allRead(); }));
+
+        remote = std::make_shared<VLCController>();
+        remote->setHostAddress(vlc->hostAddress());
+        remote->setPassword(vlc->password());
+        window = std::make_unique<QWidget>();
+        window->resize(390, 672);
+        screen = new MainViewController(window.get());
+        screen->resize(390, 672);
+        screen->setCurrentRemote(remote);
+        window->show();
+        screen->beginAppearance(true, false);
+        screen->endAppearance();
+    }
+
+    void TearDown() override
+    {
+        if (vlc && vlc->crashed())
+            std::cerr << "note: VLC itself crashed during this case; its log:\n" << vlc->log().toStdString() << std::endl;
+        window.reset();
+        remote.reset();
+        observer.reset();
+        home.reset();
+        vlc.reset();
+    }
+
+    bool allRead()
+    {
+        for (const AttributeMap& item : (*observer)->playlistArray())
+            if (item.value(u"duration").toInt() <= 0)
+                return false;
+        return (*observer)->itemsInPlaylist() == int(media->files().size());
+    }
+
+    template <typename T>
+    T* control(const std::vector<SkinControl> SkinRoot::*list, const QString& id)
+    {
+        for (const SkinControl& entry : screen->currentSkin()->currentRoot()->*list)
+            if (entry.id == id)
+                return qobject_cast<T*>(entry.control.data());
+        return nullptr;
+    }
+
+    void click(const QString& id)
+    {
+        auto* button = control<ImageButton>(&SkinRoot::buttons, id);
+        ASSERT_TRUE(button) << id.toStdString();
+        ASSERT_TRUE(button->isEnabled()) << id.toStdString();
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    // The screen shows VLC's state within about one poll.
+    bool shows(const std::function<bool()>& pred, int timeoutMs = 3000) { return waitUntil(pred, timeoutMs); }
+
+    static std::unique_ptr<SampleMedia> media;
+    std::unique_ptr<VlcInstance> vlc;
+    std::unique_ptr<ScopedHome> home;
+    std::unique_ptr<LiveRemote> observer;
+    std::shared_ptr<VLCController> remote;
+    std::unique_ptr<QWidget> window;
+    MainViewController* screen = nullptr;
+};
+
+std::unique_ptr<SampleMedia> RemoteScreenOnRealVlc::media;
+}
+
+TEST_F(RemoteScreenOnRealVlc, ShowsWhatVlcPlaysWithinAPoll)
+{
+    auto* nowPlaying = control<FitLabel>(&SkinRoot::labels, QStringLiteral("NowPlaying"));
+    auto* status = control<FitLabel>(&SkinRoot::labels, QStringLiteral("Status"));
+    ASSERT_TRUE(nowPlaying && status);
+    ASSERT_TRUE(shows([&] { return nowPlaying->text() == QStringLiteral("alpha.wav"); }, 1500));
+    EXPECT_TRUE(shows([&] { return status->text() == QStringLiteral("Connected to ") + vlc->hostAddress(); }, 1500));
+    EXPECT_EQ(control<FitLabel>(&SkinRoot::labels, QStringLiteral("TimeLength"))->text(), QStringLiteral("00:30"));
+}
+
+TEST_F(RemoteScreenOnRealVlc, PlayPauseButtonPausesAndResumes)
+{
+    ASSERT_TRUE(shows([&] { return remote->isPlaying() && remote->itemsInPlaylist() == 4; }, 1500));
+    click(QStringLiteral("PlayPause"));
+    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->playbackState() == QStringLiteral("paused"); }));
+    ASSERT_TRUE(shows([&] { return remote->playbackState() == QStringLiteral("paused"); }));
+    click(QStringLiteral("PlayPause"));
+    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->isPlaying(); }));
+}
+
+TEST_F(RemoteScreenOnRealVlc, SlidersAndVolumeButtonsSetTheVolume)
+{
+    ASSERT_TRUE(shows([&] { return remote->volume() == 100; }, 4500));
+    click(QStringLiteral("VolumeMore"));
+    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->volume() == 110; }));
+    click(QStringLiteral("VolumeLess"));
+    click(QStringLiteral("VolumeLess"));
+    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->volume() == 90; }));
+
+    // The user moves the volume scale to 150.
+    auto* volume = control<ZoomSlider>(&SkinRoot::zoomSliders, QStringLiteral("VolumeSlider"));
+    ASSERT_TRUE(volume);
+    volume->setValueInform(150, true);
+    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->volume() == 150; }));
+}
+
+TEST_F(RemoteScreenOnRealVlc, ThePositionSliderSeeks)
+{
+    ASSERT_TRUE(shows([&] { return remote->isPlaying() && remote->itemsInPlaylist() == 4 && remote->timeLengthSeconds() == 30; }, 1500));
+    click(QStringLiteral("PlayPause")); // paused, so the time holds still
+    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->playbackState() == QStringLiteral("paused"); }));
+    auto* position = control<ZoomSlider>(&SkinRoot::zoomSliders, QStringLiteral("PositionSlider"));
+    ASSERT_TRUE(position);
+    ASSERT_TRUE(shows([&] { return position->maximumValue() == 30; }));
+    position->setValueInform(20, true);
+    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->timeElapsedSeconds() == 20; }));
+    ASSERT_TRUE(shows([&] {
+        return control<FitLabel>(&SkinRoot::labels, QStringLiteral("TimeElapsed"))->text() == QStringLiteral("00:20");
+    }));
+}
+
+TEST_F(RemoteScreenOnRealVlc, NextAndPreviousMoveTheCurrentItem)
+{
+    ASSERT_TRUE(shows([&] { return remote->itemsInPlaylist() == 4 && remote->currentItemIndex() == 0; }, 4500));
+    click(QStringLiteral("Next"));
+    spinEventLoop(600); // VLC 3.0 can crash when asked for its status mid-switch
+    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->currentItemIndex() == 1; }));
+    ASSERT_TRUE(shows([&] {
+        return control<FitLabel>(&SkinRoot::labels, QStringLiteral("NowPlaying"))->text()
+            == QStringLiteral("Bob's Café Song.wav");
+    }, 5000));
+    click(QStringLiteral("Previous"));
+    spinEventLoop(600);
+    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->currentItemIndex() == 0; }));
+}
