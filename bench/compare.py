@@ -38,3 +38,16 @@ print()
 print("also: status tree alone %.1f us; playlist collector alone %.2f ms; ElementTree playlist parse alone %.2f ms"
       % (seconds(bench["BM_StatusTreeOnly"]) * 1e6, seconds(bench["BM_PlaylistCollectOnly"]) * 1e3,
          ref["playlist_parse"] * 1e3))
+
+# The remote screen's update path: a reply that changes nothing against one
+# that changes the time, the volume and the play state.
+env["PL_BENCH_PLAYLIST_SMALL"] = os.path.join(here, "..", "tests", "fixtures", "vlc3-playlist.xml")
+screen = subprocess.run([os.path.join(build, "bench", "remote_screen_update_bench"), "--benchmark_format=json",
+                         "--benchmark_min_time=1"], env=env, check=True, capture_output=True, text=True)
+sb = {b["name"]: b for b in json.loads(screen.stdout)["benchmarks"]}
+print()
+print("%-44s %12s" % ("remote screen, per status reply", "time"))
+for name, label in [("BM_StatusReplyUnchanged", "reply that changes nothing"),
+                    ("BM_StatusReplyChanged", "reply that changes time, volume, state"),
+                    ("BM_UpdateOnlyUnchanged", "update step alone, nothing changed")]:
+    print("%-44s %9.1f us" % (label, seconds(sb[name]) * 1e6))

@@ -52,13 +52,14 @@ PY
 app="$here/$build/src/app/playerlink"
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   echo
-  echo "Opening PlayerLink on the local VLC; close its window to end the demo."
-  "$app"
+  echo "Opening PlayerLink's remote screen on the local VLC; close its window to end the demo."
+  echo "Keys: space play/pause, left/right skip, up/down volume, N/P next/previous, F full screen."
+  "$app" --connect "$host"
 else
   shots="$work/screenshots"
   echo
-  echo "No display: PlayerLink runs offscreen and takes pictures of its window."
-  QT_QPA_PLATFORM=offscreen "$app" --screenshots "$shots"
+  echo "No display: PlayerLink runs offscreen on the local VLC and takes pictures of its window."
+  QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 "$app" --connect "$host" --screenshots "$shots"
 fi
 echo
 echo "Demo finished; stopping VLC."

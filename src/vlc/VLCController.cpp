@@ -352,5 +352,6 @@ void VLCController::parsePlaylistResponse(const QByteArray& body)
     parser.parseData(body);
     m_playlistArray = parser.takeItems();
     m_hasPlaylist = true;
+    ++m_playlistGeneration;
     NotificationCenter::defaultCenter().post(NotificationNames::vlcPlayListChanged, this);
 }

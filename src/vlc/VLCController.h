@@ -84,6 +84,9 @@ public:
     const XmlNodePtr& statusDict() const { return m_statusDict; }
     const std::vector<AttributeMap>& playlistArray() const { return m_playlistArray; }
     bool hasPlaylist() const { return m_hasPlaylist; }
+    // Counts the playlist replies stored, so that a screen can tell whether
+    // the playlist it shows is still the latest.
+    quint64 playlistGeneration() const { return m_playlistGeneration; }
     const std::vector<AttributeMap>& browseArray() const { return m_browseArray; }
     bool hasBrowseList() const { return m_hasBrowseList; }
     QString browseDir() const { return m_browseDir; }
@@ -301,6 +304,7 @@ private:
     XmlNodePtr m_statusDict;
     std::vector<AttributeMap> m_playlistArray;
     bool m_hasPlaylist = false;
+    quint64 m_playlistGeneration = 0;
     QString m_browseDir;
     std::vector<AttributeMap> m_browseArray;
     bool m_hasBrowseList = false;

@@ -299,3 +299,39 @@ TEST(RemoteScreen, RotationSwapsTheSkinsOrientation)
     EXPECT_TRUE(s.screen->shouldAutorotateToInterfaceOrientation(OrientationLandscapeLeft));
     delete landscape;
 }
+
+namespace {
+// Counts the paint events of a widget and everything inside it.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+    void watch(QWidget* root)
+    {
+        root->installEventFilter(this);
+        for (QWidget* w : root->findChildren<QWidget*>())
+            w->installEventFilter(this);
+    }
+};
+}
+
+TEST(RemoteScreen, AReplyThatChangesNothingTouchesNoWidget)
+{
+    RemoteScreen s;
+    s.appear(false);
+    s.feed(fixture(QStringLiteral("vlc3-playlist.xml")));
+    s.feed(statusReply("paused", 256, 12)); // paused: the time does not run on by itself
+    spinEventLoop(100);
+    PaintCounter counter;
+    counter.watch(&s.window);
+    s.feed(statusReply("paused", 256, 12)); // the same state again
+    spinEventLoop(100);
+    EXPECT_EQ(counter.paints, 0);
+    s.feed(statusReply("paused", 256, 13)); // one second on
+    spinEventLoop(100);
+    EXPECT_GT(counter.paints, 0);
+}

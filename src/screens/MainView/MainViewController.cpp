@@ -201,7 +201,15 @@ void MainViewController::respondToUpdateStatusNotification()
     skin.setNowPlaying(title);
     if (m_titleView)
         m_titleView->topLabel()->setText(title);
-    skin.reloadTableData();
+    // Only a new playlist (or another remote, or the other orientation's
+    // tables) is worth a reload: a status reply that changes nothing must
+    // not touch a single widget.
+    if (r.playlistGeneration() != m_shownPlaylist || m_shownPlaylistRemote != &r || m_shownPlaylistRoot != m_displayView) {
+        skin.reloadTableData();
+        m_shownPlaylist = r.playlistGeneration();
+        m_shownPlaylistRemote = &r;
+        m_shownPlaylistRoot = m_displayView;
+    }
     m_animatePicker = true;
 }
 

@@ -135,5 +135,9 @@ private:
     BarButtonItem* m_newsButton = nullptr;
     QWidget* m_exclamation = nullptr;
     bool m_animatePicker = false;
+    // The playlist the skin's tables show, to reload them only when it changed.
+    quint64 m_shownPlaylist = 0;
+    const void* m_shownPlaylistRemote = nullptr;
+    QWidget* m_shownPlaylistRoot = nullptr;
     bool m_sheetShown = false;
 };
