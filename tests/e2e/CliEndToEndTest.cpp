@@ -1,6 +1,6 @@
 #include "ExitCode.h"
 #include "FakeHttpServer.h"
-#include "SampleMedia.h"
+#include "RealVlcTest.h"
 #include "TestSupport.h"
 #include "VlcInstance.h"
 
@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <iostream>
 #include <memory>
 
 namespace {
@@ -45,20 +44,13 @@ CliRun runCli(const QStringList& args, const QString& password = QString())
 }
 
 // A VLC of its own for each case (see the note in VlcEndToEndTest.cpp).
-class CliAgainstRealVlc : public ::testing::Test {
+class CliAgainstRealVlc : public RealVlcTest {
 protected:
-    static void SetUpTestSuite() { media = std::make_unique<SampleMedia>(); }
-    static void TearDownTestSuite() { media.reset(); }
     void SetUp() override
     {
-        QString why;
-        if (!VlcInstance::canRun(&why))
-            GTEST_SKIP() << why.toStdString();
-        VlcInstance::Options options;
-        options.password = QStringLiteral("cli secret");
-        options.media = media->files();
-        vlc = std::make_unique<VlcInstance>(options);
-        ASSERT_TRUE(vlc->started()) << vlc->error().toStdString();
+        startVlc(QStringLiteral("cli secret"));
+        if (IsSkipped() || HasFatalFailure())
+            return;
         // Playing, with every file read.
         ASSERT_TRUE(playlistUntil([](const QJsonArray& items) {
             for (const QJsonValue& item : items)
@@ -66,12 +58,6 @@ protected:
                     return false;
             return items.size() == 4;
         }));
-    }
-    void TearDown() override
-    {
-        if (vlc && vlc->crashed())
-            std::cerr << "note: VLC itself crashed during this case; its log:\n" << vlc->log().toStdString() << std::endl;
-        vlc.reset();
     }
 
     CliRun cli(const QStringList& args)
@@ -103,11 +89,7 @@ protected:
         return false;
     }
 
-    static std::unique_ptr<SampleMedia> media;
-    std::unique_ptr<VlcInstance> vlc;
 };
-
-std::unique_ptr<SampleMedia> CliAgainstRealVlc::media;
 }
 
 TEST_F(CliAgainstRealVlc, ExitCodesSayWhatWentWrong)
@@ -177,7 +159,7 @@ TEST_F(CliAgainstRealVlc, CommandsChangeWhatVlcReports)
     const CliRun list = cli({ "playlist" });
     ASSERT_EQ(list.exitCode, ExitOk);
     const QJsonArray items = list.jsonArray();
-    ASSERT_EQ(items.size(), media->files().size());
+    ASSERT_EQ(items.size(), media().files().size());
 
     const int second = items[1].toObject().value("id").toInt();
     CliRun play = cli({ "play", QString::number(second) });
@@ -221,11 +203,11 @@ TEST_F(CliAgainstRealVlc, CommandsChangeWhatVlcReports)
     EXPECT_EQ(removed.json().value("playlist").toArray().size(), items.size() - 1);
     EXPECT_EQ(cli({ "delete", "999999" }).exitCode, ExitCommandFailed);
 
-    const CliRun added = cli({ "enqueue", media->path(QStringLiteral("delta.wav")) });
+    const CliRun added = cli({ "enqueue", media().path(QStringLiteral("delta.wav")) });
     ASSERT_EQ(added.exitCode, ExitOk) << added.err.toStdString();
     EXPECT_EQ(added.json().value("playlist").toArray().size(), items.size());
     ASSERT_TRUE(playlistUntil([](const QJsonArray& list) { return list.last().toObject().value("duration").toInt() > 0; }));
-    const CliRun opened = cli({ "open", media->path(QStringLiteral("Sub Folder/gamma.wav")) });
+    const CliRun opened = cli({ "open", media().path(QStringLiteral("Sub Folder/gamma.wav")) });
     ASSERT_EQ(opened.exitCode, ExitOk);
     ASSERT_TRUE(statusUntil([](const QJsonObject& s) {
         return s.value("state") == "playing" && s.value("title") == QStringLiteral("gamma.wav");
@@ -255,7 +237,7 @@ TEST_F(CliAgainstRealVlc, CommandsChangeWhatVlcReports)
 
 TEST_F(CliAgainstRealVlc, BrowseAndWatch)
 {
-    const CliRun browse = cli({ "browse", media->folder() });
+    const CliRun browse = cli({ "browse", media().folder() });
     ASSERT_EQ(browse.exitCode, ExitOk) << browse.err.toStdString();
     QStringList names;
     for (const QJsonValue& entry : browse.jsonArray())

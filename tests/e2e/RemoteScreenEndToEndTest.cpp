@@ -3,35 +3,26 @@
 #include "ImageButton.h"
 #include "LiveRemote.h"
 #include "MainViewController.h"
-#include "SampleMedia.h"
+#include "RealVlcTest.h"
 #include "Skin.h"
 #include "TestSupport.h"
-#include "VlcInstance.h"
 #include "ZoomSlider.h"
 
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <iostream>
 #include <memory>
 
 namespace {
 // The remote screen with the shipped skin, driving a real VLC of its own.
-class RemoteScreenOnRealVlc : public ::testing::Test {
+class RemoteScreenOnRealVlc : public RealVlcTest {
 protected:
-    static void SetUpTestSuite() { media = std::make_unique<SampleMedia>(); }
-    static void TearDownTestSuite() { media.reset(); }
-
     void SetUp() override
     {
-        QString why;
-        if (!VlcInstance::canRun(&why))
-            GTEST_SKIP() << why.toStdString();
-        VlcInstance::Options options;
-        options.media = media->files();
-        vlc = std::make_unique<VlcInstance>(options);
-        ASSERT_TRUE(vlc->started()) << vlc->error().toStdString();
+        startVlc();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         home = std::make_unique<ScopedHome>();
         BundleInstaller::install();
         // A second remote to the same VLC watches what the screen did.
@@ -54,13 +45,11 @@ protected:
 
     void TearDown() override
     {
-        if (vlc && vlc->crashed())
-            std::cerr << "note: VLC itself crashed during this case; its log:\n" << vlc->log().toStdString() << std::endl;
         window.reset();
         remote.reset();
         observer.reset();
         home.reset();
-        vlc.reset();
+        RealVlcTest::TearDown();
     }
 
     bool allRead()
@@ -68,7 +57,7 @@ protected:
         for (const AttributeMap& item : (*observer)->playlistArray())
             if (item.value(u"duration").toInt() <= 0)
                 return false;
-        return (*observer)->itemsInPlaylist() == int(media->files().size());
+        return (*observer)->itemsInPlaylist() == int(media().files().size());
     }
 
     template <typename T>
@@ -91,8 +80,6 @@ protected:
     // The screen shows VLC's state within about one poll.
     bool shows(const std::function<bool()>& pred, int timeoutMs = 3000) { return waitUntil(pred, timeoutMs); }
 
-    static std::unique_ptr<SampleMedia> media;
-    std::unique_ptr<VlcInstance> vlc;
     std::unique_ptr<ScopedHome> home;
     std::unique_ptr<LiveRemote> observer;
     std::shared_ptr<VLCController> remote;
@@ -100,7 +87,6 @@ protected:
     MainViewController* screen = nullptr;
 };
 
-std::unique_ptr<SampleMedia> RemoteScreenOnRealVlc::media;
 }
 
 TEST_F(RemoteScreenOnRealVlc, ShowsWhatVlcPlaysWithinAPoll)

@@ -1,34 +1,21 @@
 #include "LiveRemote.h"
-#include "SampleMedia.h"
+#include "RealVlcTest.h"
 #include "TestSupport.h"
-#include "VlcInstance.h"
 
 #include <QDir>
 
 #include <gtest/gtest.h>
 
-#include <iostream>
 #include <memory>
 
 namespace {
-// Each case gets a VLC of its own, started with the sample files and playing
-// the first: VLC 3.0 crashes now and then when its playlist is emptied or
-// played while it is still reading newly added files, so tests do not share
-// one long-lived player whose playlist they rebuild.
-class AgainstRealVlc : public ::testing::Test {
+class AgainstRealVlc : public RealVlcTest {
 protected:
-    static void SetUpTestSuite() { media = std::make_unique<SampleMedia>(); }
-    static void TearDownTestSuite() { media.reset(); }
-
     void SetUp() override
     {
-        QString why;
-        if (!VlcInstance::canRun(&why))
-            GTEST_SKIP() << why.toStdString();
-        VlcInstance::Options options;
-        options.media = media->files();
-        vlc = std::make_unique<VlcInstance>(options);
-        ASSERT_TRUE(vlc->started()) << vlc->error().toStdString();
+        startVlc();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         live = std::make_unique<LiveRemote>(vlc->hostAddress(), vlc->password());
         ASSERT_TRUE(live->probe()) << "VLC said: " << vlc->log().toStdString();
         VLCController& r = **live;
@@ -39,10 +26,8 @@ protected:
 
     void TearDown() override
     {
-        if (vlc && vlc->crashed())
-            std::cerr << "note: VLC itself crashed during this case; its log:\n" << vlc->log().toStdString() << std::endl;
         live.reset();
-        vlc.reset();
+        RealVlcTest::TearDown();
     }
 
     // VLC has finished reading every item it was given.
@@ -65,12 +50,8 @@ protected:
         ASSERT_TRUE(live->waitFor([&] { return r.itemsInPlaylist() == 0; }));
     }
 
-    static std::unique_ptr<SampleMedia> media;
-    std::unique_ptr<VlcInstance> vlc;
     std::unique_ptr<LiveRemote> live;
 };
-
-std::unique_ptr<SampleMedia> AgainstRealVlc::media;
 }
 
 TEST_F(AgainstRealVlc, ProbeKnowsVlc3AndItsPassword)
@@ -219,7 +200,7 @@ TEST_F(AgainstRealVlc, ModeTogglesFlipTheFlags)
 TEST_F(AgainstRealVlc, AnAwkwardFileNamePlaysFromAFolderListing)
 {
     VLCController& r = **live;
-    ASSERT_TRUE(live->refreshBrowse(media->folder()));
+    ASSERT_TRUE(live->refreshBrowse(media().folder()));
     int awkward = -1;
     for (int i = 0; i < r.browseItemsInList(); ++i)
         if (r.browseInfo(QStringLiteral("name"), i) == QStringLiteral("Bob's Café Song.wav"))
@@ -259,7 +240,7 @@ TEST_F(AgainstRealVlc, PlaylistEditing)
     ASSERT_TRUE(live->waitFor([&] { return r.itemsInPlaylist() == count - 1; }));
 
     // Enqueue, then the deferred actions: play the last item, then stop.
-    r.enqueueFilename(media->files().first());
+    r.enqueueFilename(media().files().first());
     r.addRequestToQueue(VLCController::QueuePlayLastItem);
     r.addRequestToQueue(VLCController::QueueStop);
     ASSERT_TRUE(live->waitFor([&] { return r.requestQueue().empty() && r.itemsInPlaylist() == count && r.isStopped(); }));
