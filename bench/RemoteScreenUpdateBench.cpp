@@ -1,13 +1,13 @@
 // The remote screen's update path, as it runs once a second: a status reply
 // that changes nothing against one that moves the time, the volume and the
 // play state, with the shipped skin built.
-#include "BundleInstaller.h"
-#include "HttpReply.h"
-#include "MainViewController.h"
-#include "RequestChannel.h"
-#include "UserDefaults.h"
-#include "PreferenceKeys.h"
-#include "VLCController.h"
+#include "app/BundleInstaller.h"
+#include "core/PreferenceKeys.h"
+#include "core/UserDefaults.h"
+#include "screens/MainView/MainViewController.h"
+#include "vlc/HttpReply.h"
+#include "vlc/RequestChannel.h"
+#include "vlc/VLCController.h"
 
 #include <QApplication>
 #include <QFile>

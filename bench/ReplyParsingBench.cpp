@@ -1,10 +1,10 @@
 // Parse-and-store of real replies through VLCController, as the status and
 // playlist polls do it; bench/compare.py runs the Python reference beside it.
-#include "HttpReply.h"
-#include "RequestChannel.h"
-#include "VLCController.h"
-#include "XMLParser.h"
-#include "XMLPlaylistParser.h"
+#include "vlc/HttpReply.h"
+#include "vlc/RequestChannel.h"
+#include "vlc/VLCController.h"
+#include "vlc/XMLParser.h"
+#include "vlc/XMLPlaylistParser.h"
 
 #include <QCoreApplication>
 #include <QFile>

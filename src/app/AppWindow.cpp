@@ -1,8 +1,8 @@
-#include "AppWindow.h"
+#include "app/AppWindow.h"
 
-#include "InterfaceOrientation.h"
-#include "NavigationController.h"
-#include "UiPalette.h"
+#include "ui/InterfaceOrientation.h"
+#include "ui/NavigationController.h"
+#include "ui/UiPalette.h"
 
 #include <QCloseEvent>
 #include <QIcon>

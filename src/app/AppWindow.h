@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "NavigationController.h"
+#include "ui/NavigationController.h"
 
 // The phone-sized, resizable application window. Its content is the
 // navigation stack; the window's shape decides the orientation (portrait

@@ -1,8 +1,8 @@
-#include "BundleInstaller.h"
+#include "app/BundleInstaller.h"
 
-#include "ConsoleLog.h"
-#include "FileHelpers.h"
-#include "HomePaths.h"
+#include "core/ConsoleLog.h"
+#include "core/FileHelpers.h"
+#include "core/HomePaths.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,13 +1,13 @@
-#include "CentralAccessFactory.h"
+#include "app/CentralAccessFactory.h"
 
-#include "HomePaths.h"
-#include "MainViewController.h"
-#include "RemotesViewController.h"
-#include "StringHelpers.h"
-#include "VLCController.h"
+#include "core/HomePaths.h"
+#include "core/StringHelpers.h"
+#include "screens/MainView/MainViewController.h"
+#include "screens/Remotes/RemotesViewController.h"
+#include "vlc/VLCController.h"
 
 #include <QDateTime>
-#include "UrlOpener.h"
+#include "ui/UrlOpener.h"
 #include <QDir>
 #include <QFile>
 #include <QUrl>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CentralAccess.h"
-#include "SavedRemotesFile.h"
+#include "app/SavedRemotesFile.h"
+#include "screens/Common/CentralAccess.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScreenSaverInhibitor.h"
+#include "app/ScreenSaverInhibitor.h"
 
 #include <QObject>
 #include <QPointer>
@@ -8,9 +8,9 @@
 
 #include <memory>
 
-#include "AlertView.h"
+#include "ui/AlertView.h"
 class AppWindow;
-#include "BWNavigationController.h"
+#include "ui/BWNavigationController.h"
 class Reachability_2;
 class SavedRemotesFile;
 class WidgetAlertPresenter;

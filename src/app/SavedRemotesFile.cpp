@@ -1,9 +1,9 @@
-#include "SavedRemotesFile.h"
+#include "app/SavedRemotesFile.h"
 
-#include "ConsoleLog.h"
-#include "FileHelpers.h"
-#include "HomePaths.h"
-#include "VLCController.h"
+#include "core/ConsoleLog.h"
+#include "core/FileHelpers.h"
+#include "core/HomePaths.h"
+#include "vlc/VLCController.h"
 
 #include <QDateTime>
 #include <QFile>

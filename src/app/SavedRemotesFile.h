@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "RemoteList.h"
+#include "vlc/RemoteList.h"
 
 // The file of saved remotes, "Documents/BWRemotesFilename" in the home
 // directory: a versioned JSON document written atomically, so that a crash

@@ -1,6 +1,6 @@
-#include "ScreenSaverInhibitor.h"
+#include "app/ScreenSaverInhibitor.h"
 
-#include "ConsoleLog.h"
+#include "core/ConsoleLog.h"
 
 #include <QDBusConnection>
 #include <QDBusInterface>

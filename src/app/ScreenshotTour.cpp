@@ -1,7 +1,7 @@
-#include "ScreenshotTour.h"
+#include "app/ScreenshotTour.h"
 
-#include "AppWindow.h"
-#include "PlayerLinkAppDelegate.h"
+#include "app/AppWindow.h"
+#include "app/PlayerLinkAppDelegate.h"
 
 #include <QCoreApplication>
 #include <QDir>

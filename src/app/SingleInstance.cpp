@@ -1,6 +1,6 @@
-#include "SingleInstance.h"
+#include "app/SingleInstance.h"
 
-#include "HomePaths.h"
+#include "core/HomePaths.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>

@@ -1,12 +1,12 @@
-#include "AlertView.h"
-#include "AppWindow.h"
-#include "CentralAccessFactory.h"
-#include "MainViewController.h"
-#include "Skin.h"
-#include "PlayerLinkAppDelegate.h"
-#include "RequestChannel.h"
-#include "ScreenshotTour.h"
-#include "SingleInstance.h"
+#include "app/AppWindow.h"
+#include "app/CentralAccessFactory.h"
+#include "app/PlayerLinkAppDelegate.h"
+#include "app/ScreenshotTour.h"
+#include "app/SingleInstance.h"
+#include "screens/MainView/MainViewController.h"
+#include "skin/Skin.h"
+#include "ui/AlertView.h"
+#include "vlc/RequestChannel.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,7 +1,7 @@
-#include "CliSession.h"
+#include "cli/CliSession.h"
 
-#include "StateReport.h"
-#include "ExitCode.h"
+#include "cli/ExitCode.h"
+#include "cli/StateReport.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

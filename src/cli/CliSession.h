@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AlertPresenter.h"
-#include "CliOptions.h"
-#include "VLCController.h"
+#include "cli/CliOptions.h"
+#include "core/AlertPresenter.h"
+#include "vlc/VLCController.h"
 
 #include <QJsonValue>
 #include <QObject>

@@ -1,7 +1,7 @@
-#include "StateReport.h"
+#include "cli/StateReport.h"
 
-#include "StringHelpers.h"
-#include "VLCController.h"
+#include "core/StringHelpers.h"
+#include "vlc/VLCController.h"
 
 namespace {
 QString onOff(bool value)

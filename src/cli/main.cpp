@@ -1,10 +1,10 @@
-#include "CliOptions.h"
-#include "CliSession.h"
-#include "ConsoleLog.h"
-#include "ExitCode.h"
-#include "PreferenceKeys.h"
-#include "RequestChannel.h"
-#include "UserDefaults.h"
+#include "cli/CliOptions.h"
+#include "cli/CliSession.h"
+#include "cli/ExitCode.h"
+#include "core/ConsoleLog.h"
+#include "core/PreferenceKeys.h"
+#include "core/UserDefaults.h"
+#include "vlc/RequestChannel.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -1,6 +1,6 @@
-#include "AlertPresenter.h"
+#include "core/AlertPresenter.h"
 
-#include "ConsoleLog.h"
+#include "core/ConsoleLog.h"
 
 namespace {
 AlertPresenter* installed = nullptr;

@@ -1,4 +1,4 @@
-#include "ConsoleLog.h"
+#include "core/ConsoleLog.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextFormat.h"
+#include "core/TextFormat.h"
 
 #include <QString>
 

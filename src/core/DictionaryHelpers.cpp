@@ -1,4 +1,4 @@
-#include "DictionaryHelpers.h"
+#include "core/DictionaryHelpers.h"
 
 int DictionaryHelpers::intForKey(const QVariantMap& dict, const QString& key)
 {

@@ -1,6 +1,6 @@
-#include "FileHelpers.h"
+#include "core/FileHelpers.h"
 
-#include "ConsoleLog.h"
+#include "core/ConsoleLog.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "HomePaths.h"
+#include "core/HomePaths.h"
 
 #include <QDir>
 #include <QStandardPaths>

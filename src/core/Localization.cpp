@@ -1,4 +1,4 @@
-#include "Localization.h"
+#include "core/Localization.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "NotificationCenter.h"
+#include "core/NotificationCenter.h"
 
 #include <QCoreApplication>
 #include <QThread>

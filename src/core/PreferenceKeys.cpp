@@ -1,4 +1,4 @@
-#include "PreferenceKeys.h"
+#include "core/PreferenceKeys.h"
 
 QVariantMap PreferenceKeys::registeredDefaults()
 {

@@ -1,6 +1,6 @@
-#include "StringHelpers.h"
+#include "core/StringHelpers.h"
 
-#include "ConsoleLog.h"
+#include "core/ConsoleLog.h"
 
 #include <QHash>
 #include <cmath>

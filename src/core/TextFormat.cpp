@@ -1,4 +1,4 @@
-#include "TextFormat.h"
+#include "core/TextFormat.h"
 
 QString TextFormat::format(const QString& pattern, const QVariantList& args)
 {

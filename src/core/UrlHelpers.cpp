@@ -1,6 +1,6 @@
-#include "UrlHelpers.h"
+#include "core/UrlHelpers.h"
 
-#include "ConsoleLog.h"
+#include "core/ConsoleLog.h"
 
 namespace {
 QString hostAndPath(const QUrl& url)

@@ -1,6 +1,6 @@
-#include "UserDefaults.h"
+#include "core/UserDefaults.h"
 
-#include "HomePaths.h"
+#include "core/HomePaths.h"
 
 #include <QSettings>
 

@@ -1,6 +1,6 @@
-#include "KernelNetworkStateSource.h"
+#include "net/KernelNetworkStateSource.h"
 
-#include "ProcRouteTable.h"
+#include "net/ProcRouteTable.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "NetlinkRouteMonitor.h"
-#include "NetworkStateSource.h"
+#include "net/NetlinkRouteMonitor.h"
+#include "net/NetworkStateSource.h"
 
 #include <QTimer>
 

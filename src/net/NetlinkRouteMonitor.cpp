@@ -1,4 +1,4 @@
-#include "NetlinkRouteMonitor.h"
+#include "net/NetlinkRouteMonitor.h"
 
 #include <QSocketNotifier>
 

@@ -1,4 +1,4 @@
-#include "NetworkStateSource.h"
+#include "net/NetworkStateSource.h"
 
 NetworkStateSource::NetworkStateSource(QObject* parent)
     : QObject(parent)

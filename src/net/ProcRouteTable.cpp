@@ -1,4 +1,4 @@
-#include "ProcRouteTable.h"
+#include "net/ProcRouteTable.h"
 
 #include <QFile>
 #include <QList>

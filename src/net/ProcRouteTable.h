@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NetworkState.h"
+#include "net/NetworkState.h"
 
 #include <QByteArray>
 

@@ -1,9 +1,9 @@
-#include "ReachabilityQuery_2.h"
+#include "net/ReachabilityQuery_2.h"
 
-#include "NetworkStateSource.h"
-#include "NotificationCenter.h"
-#include "NotificationNames.h"
-#include "RouteDecision.h"
+#include "core/NotificationCenter.h"
+#include "core/NotificationNames.h"
+#include "net/NetworkStateSource.h"
+#include "net/RouteDecision.h"
 
 ReachabilityQuery_2::ReachabilityQuery_2(const QString& hostNameOrAddress, NetworkStateSource* source, QObject* parent)
     : QObject(parent)

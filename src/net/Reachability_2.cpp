@@ -1,9 +1,9 @@
-#include "Reachability_2.h"
+#include "net/Reachability_2.h"
 
-#include "ConsoleLog.h"
-#include "KernelNetworkStateSource.h"
-#include "ReachabilityFlags.h"
-#include "ReachabilityQuery_2.h"
+#include "core/ConsoleLog.h"
+#include "net/KernelNetworkStateSource.h"
+#include "net/ReachabilityFlags.h"
+#include "net/ReachabilityQuery_2.h"
 
 #include <QCoreApplication>
 #include <QHostAddress>

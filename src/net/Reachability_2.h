@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NetworkStatus.h"
+#include "net/NetworkStatus.h"
 
 #include <QObject>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "RouteDecision.h"
+#include "net/RouteDecision.h"
 
-#include "ReachabilityFlags.h"
+#include "net/ReachabilityFlags.h"
 
 #include <algorithm>
 

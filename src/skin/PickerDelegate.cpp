@@ -1,11 +1,11 @@
-#include "PickerDelegate.h"
+#include "skin/PickerDelegate.h"
 
-#include "ConsoleLog.h"
-#include "PickerView.h"
-#include "PreferenceKeys.h"
-#include "SkinActionTarget.h"
-#include "TextFormat.h"
-#include "UserDefaults.h"
+#include "core/ConsoleLog.h"
+#include "core/PreferenceKeys.h"
+#include "core/TextFormat.h"
+#include "core/UserDefaults.h"
+#include "skin/SkinActionTarget.h"
+#include "ui/PickerView.h"
 
 #include <QLabel>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "PickerView.h"
-#include "PickerViewDataSource.h"
-#include "SensitivePickerDelegate.h"
+#include "ui/PickerView.h"
+#include "ui/PickerViewDataSource.h"
+#include "ui/SensitivePickerDelegate.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,8 +1,8 @@
-#include "PositionSliderDelegate.h"
+#include "skin/PositionSliderDelegate.h"
 
-#include "SkinActionTarget.h"
-#include "TextFormat.h"
-#include "ZoomSlider.h"
+#include "core/TextFormat.h"
+#include "skin/SkinActionTarget.h"
+#include "ui/ZoomSlider.h"
 
 #include <iterator>
 

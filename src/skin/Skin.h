@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AttributeMap.h"
-#include "PagingScrollView.h"
-#include "XmlNode.h"
+#include "ui/PagingScrollView.h"
+#include "vlc/AttributeMap.h"
+#include "vlc/XmlNode.h"
 
 #include <QColor>
 #include <QHash>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "SkinActionTarget.h"
-#include "TableViewDataSource.h"
-#include "TableViewDelegate.h"
+#include "skin/SkinActionTarget.h"
+#include "ui/TableViewDataSource.h"
+#include "ui/TableViewDelegate.h"
 
 // The remote screen as the skin sees it: the target of every control's
 // action, and the source of the playlist its tables show.

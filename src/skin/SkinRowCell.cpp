@@ -1,4 +1,4 @@
-#include "SkinRowCell.h"
+#include "skin/SkinRowCell.h"
 
 #include <QLabel>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DisplayCell.h"
+#include "ui/DisplayCell.h"
 
 // A playlist row of a skin's table: the title is cut at its head when it is
 // too long, so the end of a long file name stays readable.

@@ -1,17 +1,17 @@
 // The skin's state setters: each remembers what it showed last and touches
 // the controls only when that changes or an update is forced.
-#include "Skin.h"
+#include "skin/Skin.h"
 
-#include "FitLabel.h"
-#include "ImageButton.h"
-#include "PickerDelegate.h"
-#include "PreferenceKeys.h"
-#include "SkinIds.h"
-#include "StringHelpers.h"
-#include "TableView.h"
-#include "TrackSlider.h"
-#include "UserDefaults.h"
-#include "ZoomSlider.h"
+#include "core/PreferenceKeys.h"
+#include "core/StringHelpers.h"
+#include "core/UserDefaults.h"
+#include "skin/PickerDelegate.h"
+#include "skin/SkinIds.h"
+#include "ui/FitLabel.h"
+#include "ui/ImageButton.h"
+#include "ui/TableView.h"
+#include "ui/TrackSlider.h"
+#include "ui/ZoomSlider.h"
 
 #include <QPointF>
 

@@ -1,13 +1,13 @@
 // The skin's zoom sliders and pickers, with the delegate objects they share.
-#include "Skin.h"
+#include "skin/Skin.h"
 
-#include "PickerDelegate.h"
-#include "PositionSliderDelegate.h"
-#include "SensitivePicker.h"
-#include "SkinDelegate.h"
-#include "SkinIds.h"
-#include "VolumeSliderDelegate.h"
-#include "ZoomSlider.h"
+#include "skin/PickerDelegate.h"
+#include "skin/PositionSliderDelegate.h"
+#include "skin/SkinDelegate.h"
+#include "skin/SkinIds.h"
+#include "skin/VolumeSliderDelegate.h"
+#include "ui/SensitivePicker.h"
+#include "ui/ZoomSlider.h"
 
 namespace {
 constexpr double positionSliderStartMaximum = 200;

@@ -1,8 +1,8 @@
-#include "TitleView.h"
+#include "skin/TitleView.h"
 
-#include "FitLabel.h"
-#include "InterfaceOrientation.h"
-#include "UiPalette.h"
+#include "ui/FitLabel.h"
+#include "ui/InterfaceOrientation.h"
+#include "ui/UiPalette.h"
 
 #include <QFontMetricsF>
 

@@ -1,8 +1,8 @@
-#include "VolumeSliderDelegate.h"
+#include "skin/VolumeSliderDelegate.h"
 
-#include "SkinActionTarget.h"
-#include "TextFormat.h"
-#include "ZoomSlider.h"
+#include "core/TextFormat.h"
+#include "skin/SkinActionTarget.h"
+#include "ui/ZoomSlider.h"
 
 VolumeSliderDelegate::VolumeSliderDelegate(SkinActionTarget* target)
     : m_target(target)

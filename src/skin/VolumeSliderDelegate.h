@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ZoomSliderDelegate.h"
+#include "ui/ZoomSliderDelegate.h"
 
 class SkinActionTarget;
 

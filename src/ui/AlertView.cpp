@@ -1,6 +1,6 @@
-#include "AlertView.h"
+#include "ui/AlertView.h"
 
-#include "UiPalette.h"
+#include "ui/UiPalette.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AlertPresenter.h"
+#include "core/AlertPresenter.h"
 
 #include <QList>
 #include <QPointer>

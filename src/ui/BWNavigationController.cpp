@@ -1,4 +1,4 @@
-#include "BWNavigationController.h"
+#include "ui/BWNavigationController.h"
 
 BWNavigationController::BWNavigationController(ViewController* root, QWidget* parent)
     : NavigationController(nullptr, parent)

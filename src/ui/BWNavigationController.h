@@ -1,7 +1,7 @@
 #pragma once
 
-#include "NavTransition.h"
-#include "NavigationController.h"
+#include "ui/NavigationController.h"
+#include "ui/NavTransition.h"
 
 #include <optional>
 #include <vector>

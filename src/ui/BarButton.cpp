@@ -1,7 +1,7 @@
-#include "BarButton.h"
+#include "ui/BarButton.h"
 
-#include "BarButtonItem.h"
-#include "UiPalette.h"
+#include "ui/BarButtonItem.h"
+#include "ui/UiPalette.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -3,7 +3,7 @@
 #include <QAbstractButton>
 #include <QPointer>
 
-#include "BarButtonItem.h"
+#include "ui/BarButtonItem.h"
 
 // The widget that shows a BarButtonItem in a bar: a rounded button, an
 // arrow-shaped back button, or the highlighted Done style.

@@ -1,4 +1,4 @@
-#include "BarButtonItem.h"
+#include "ui/BarButtonItem.h"
 
 BarButtonItem::BarButtonItem(const QString& title, Style style, QObject* parent)
     : QObject(parent)

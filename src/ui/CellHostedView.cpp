@@ -1,6 +1,6 @@
-#include "CellHostedView.h"
+#include "ui/CellHostedView.h"
 
-#include "TableViewCell.h"
+#include "ui/TableViewCell.h"
 
 namespace {
 const char* const homeProperty = "playerlinkCellHome";

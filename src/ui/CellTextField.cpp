@@ -1,6 +1,6 @@
-#include "CellTextField.h"
+#include "ui/CellTextField.h"
 
-#include "EditableTableViewCellDelegate.h"
+#include "ui/EditableTableViewCellDelegate.h"
 
 #include <QEvent>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EditableTableViewCell.h"
+#include "ui/EditableTableViewCell.h"
 
 class QLineEdit;
 

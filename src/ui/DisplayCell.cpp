@@ -1,4 +1,4 @@
-#include "DisplayCell.h"
+#include "ui/DisplayCell.h"
 
 namespace {
 constexpr int rightMargin = 8;

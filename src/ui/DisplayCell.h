@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableViewCell.h"
+#include "ui/TableViewCell.h"
 
 // A row with its main label and one control (`view`) at the right, such as
 // a switch or a remove button.

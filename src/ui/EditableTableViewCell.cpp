@@ -1,4 +1,4 @@
-#include "EditableTableViewCell.h"
+#include "ui/EditableTableViewCell.h"
 
 EditableTableViewCell::EditableTableViewCell(const QString& reuseIdentifier, QWidget* parent)
     : TableViewCell(reuseIdentifier, parent)

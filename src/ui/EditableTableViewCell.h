@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableViewCell.h"
+#include "ui/TableViewCell.h"
 
 class EditableTableViewCellDelegate;
 

@@ -1,4 +1,4 @@
-#include "FitLabel.h"
+#include "ui/FitLabel.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ImageButton.h"
+#include "ui/ImageButton.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
-#include "InterfaceHelpers.h"
+#include "ui/InterfaceHelpers.h"
 
-#include "AlertPresenter.h"
-#include "InterfaceOrientation.h"
-#include "Localization.h"
+#include "core/AlertPresenter.h"
+#include "core/Localization.h"
+#include "ui/InterfaceOrientation.h"
 
 #include <QPixmap>
 

@@ -1,7 +1,7 @@
-#include "InterfaceOrientation.h"
+#include "ui/InterfaceOrientation.h"
 
-#include "PreferenceKeys.h"
-#include "UserDefaults.h"
+#include "core/PreferenceKeys.h"
+#include "core/UserDefaults.h"
 
 bool Orientation::allowedByRotationLock(int orientation)
 {

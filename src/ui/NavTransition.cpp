@@ -1,4 +1,4 @@
-#include "NavTransition.h"
+#include "ui/NavTransition.h"
 
 NavTransition::NavTransition(int barVisibility, int appearTransition, int disappearTransition)
     : m_barVisibility(barVisibility)

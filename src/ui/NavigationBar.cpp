@@ -1,9 +1,9 @@
-#include "NavigationBar.h"
+#include "ui/NavigationBar.h"
 
-#include "BarButton.h"
-#include "BarButtonItem.h"
-#include "NavigationItem.h"
-#include "UiPalette.h"
+#include "ui/BarButton.h"
+#include "ui/BarButtonItem.h"
+#include "ui/NavigationItem.h"
+#include "ui/UiPalette.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,10 +1,10 @@
-#include "NavigationController.h"
+#include "ui/NavigationController.h"
 
-#include "NavigationBar.h"
-#include "NavigationItem.h"
-#include "Toolbar.h"
-#include "TransitionOverlay.h"
-#include "UiPalette.h"
+#include "ui/NavigationBar.h"
+#include "ui/NavigationItem.h"
+#include "ui/Toolbar.h"
+#include "ui/TransitionOverlay.h"
+#include "ui/UiPalette.h"
 
 #include <QParallelAnimationGroup>
 #include <QPointer>

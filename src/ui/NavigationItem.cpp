@@ -1,6 +1,6 @@
-#include "NavigationItem.h"
+#include "ui/NavigationItem.h"
 
-#include "BarButtonItem.h"
+#include "ui/BarButtonItem.h"
 
 NavigationItem::NavigationItem(QObject* parent)
     : QObject(parent)

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "BarButtonItem.h"
+#include "ui/BarButtonItem.h"
 
 // What a screen shows in the navigation bar while it is on top: a title (or
 // a title view), the back button that returns to it, and bar buttons.

@@ -1,4 +1,4 @@
-#include "PagingScrollView.h"
+#include "ui/PagingScrollView.h"
 
 #include <QDateTime>
 #include <QMouseEvent>

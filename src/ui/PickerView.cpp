@@ -1,7 +1,7 @@
-#include "PickerView.h"
+#include "ui/PickerView.h"
 
-#include "PickerViewDataSource.h"
-#include "PickerViewDelegate.h"
+#include "ui/PickerViewDataSource.h"
+#include "ui/PickerViewDelegate.h"
 
 #include <QElapsedTimer>
 

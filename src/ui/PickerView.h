@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PickerViewWheel.h"
+#include "ui/PickerViewWheel.h"
 
 #include <QPointer>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "PickerView.h"
+#include "ui/PickerView.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "PickerView.h"
+#include "ui/PickerView.h"
 
-#include "UiPalette.h"
+#include "ui/UiPalette.h"
 
 #include <QLinearGradient>
 #include <QPainter>

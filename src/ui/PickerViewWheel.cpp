@@ -1,4 +1,4 @@
-#include "PickerViewWheel.h"
+#include "ui/PickerViewWheel.h"
 
 #include <algorithm>
 #include <cmath>

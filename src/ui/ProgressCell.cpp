@@ -1,7 +1,7 @@
-#include "ProgressCell.h"
+#include "ui/ProgressCell.h"
 
-#include "TableCellLabel.h"
-#include "UiPalette.h"
+#include "ui/TableCellLabel.h"
+#include "ui/UiPalette.h"
 
 #include <QProgressBar>
 

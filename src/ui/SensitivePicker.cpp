@@ -1,7 +1,7 @@
-#include "SensitivePicker.h"
+#include "ui/SensitivePicker.h"
 
-#include "Localization.h"
-#include "SensitivePickerDelegate.h"
+#include "core/Localization.h"
+#include "ui/SensitivePickerDelegate.h"
 
 #include <QFontMetricsF>
 #include <QLabel>

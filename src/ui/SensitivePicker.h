@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PickerView.h"
+#include "ui/PickerView.h"
 
 #include <QString>
 

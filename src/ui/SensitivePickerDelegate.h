@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PickerViewDelegate.h"
+#include "ui/PickerViewDelegate.h"
 
 class SensitivePicker;
 

@@ -1,6 +1,6 @@
-#include "SourceCell.h"
+#include "ui/SourceCell.h"
 
-#include "UiPalette.h"
+#include "ui/UiPalette.h"
 
 SourceCell::SourceCell(const QString& reuseIdentifier, QWidget* parent)
     : TableViewCell(reuseIdentifier, parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableViewCell.h"
+#include "ui/TableViewCell.h"
 
 // A short row with one small, centred grey line (version and build notes).
 class SourceCell : public TableViewCell {

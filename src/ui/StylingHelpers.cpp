@@ -1,9 +1,9 @@
-#include "StylingHelpers.h"
+#include "ui/StylingHelpers.h"
 
-#include "TableStyledHeaderView.h"
-#include "TableViewCell.h"
-#include "UiImages.h"
-#include "UiPalette.h"
+#include "ui/TableStyledHeaderView.h"
+#include "ui/TableViewCell.h"
+#include "ui/UiImages.h"
+#include "ui/UiPalette.h"
 
 namespace {
 const QString rowBackgroundImage = QStringLiteral("tableRowBackground.png");

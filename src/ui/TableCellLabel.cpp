@@ -1,4 +1,4 @@
-#include "TableCellLabel.h"
+#include "ui/TableCellLabel.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,6 +1,6 @@
-#include "TableCellPainter.h"
+#include "ui/TableCellPainter.h"
 
-#include "UiPalette.h"
+#include "ui/UiPalette.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "TableIndexBar.h"
+#include "ui/TableIndexBar.h"
 
-#include "UiPalette.h"
+#include "ui/UiPalette.h"
 
 #include <QMouseEvent>
 #include <QPainter>

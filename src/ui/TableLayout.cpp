@@ -1,4 +1,4 @@
-#include "TableLayout.h"
+#include "ui/TableLayout.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "TableSection.h"
+#include "ui/TableSection.h"
 
-#include "DictionaryHelpers.h"
-#include "RowKeys.h"
+#include "core/DictionaryHelpers.h"
+#include "ui/RowKeys.h"
 
 TableSection::TableSection(const QString& title)
     : m_sectionTitle(title)

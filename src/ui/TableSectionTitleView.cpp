@@ -1,6 +1,6 @@
-#include "TableSectionTitleView.h"
+#include "ui/TableSectionTitleView.h"
 
-#include "UiPalette.h"
+#include "ui/UiPalette.h"
 
 #include <QLinearGradient>
 #include <QPainter>

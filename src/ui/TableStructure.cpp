@@ -1,9 +1,9 @@
-#include "TableStructure.h"
+#include "ui/TableStructure.h"
 
-#include "DictionaryHelpers.h"
-#include "RowKeys.h"
-#include "TableView.h"
-#include "TableViewCell.h"
+#include "core/DictionaryHelpers.h"
+#include "ui/RowKeys.h"
+#include "ui/TableView.h"
+#include "ui/TableViewCell.h"
 
 TableStructure::TableStructure(const QVariantList& list)
 {

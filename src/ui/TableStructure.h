@@ -1,7 +1,7 @@
 #pragma once
 
-#include "IndexPath.h"
-#include "TableSection.h"
+#include "ui/IndexPath.h"
+#include "ui/TableSection.h"
 
 #include <QList>
 #include <QVariantList>

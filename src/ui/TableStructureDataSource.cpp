@@ -1,6 +1,6 @@
-#include "TableStructureDataSource.h"
+#include "ui/TableStructureDataSource.h"
 
-#include "TableStructure.h"
+#include "ui/TableStructure.h"
 
 int TableStructureDataSource::numberOfSections(TableView*)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableViewDataSource.h"
+#include "ui/TableViewDataSource.h"
 
 class TableStructure;
 

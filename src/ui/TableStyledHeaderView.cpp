@@ -1,6 +1,6 @@
-#include "TableStyledHeaderView.h"
+#include "ui/TableStyledHeaderView.h"
 
-#include "UiImages.h"
+#include "ui/UiImages.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
-#include "TableView.h"
+#include "ui/TableView.h"
 
-#include "TableIndexBar.h"
-#include "TableSectionTitleView.h"
-#include "UiPalette.h"
+#include "ui/TableIndexBar.h"
+#include "ui/TableSectionTitleView.h"
+#include "ui/UiPalette.h"
 
 #include <QScopedValueRollback>
 #include <QScrollBar>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "IndexPath.h"
-#include "TableLayout.h"
-#include "TableViewCell.h"
-#include "TableViewDataSource.h"
-#include "TableViewDelegate.h"
+#include "ui/IndexPath.h"
+#include "ui/TableLayout.h"
+#include "ui/TableViewCell.h"
+#include "ui/TableViewDataSource.h"
+#include "ui/TableViewDelegate.h"
 
 #include <QAbstractScrollArea>
 #include <QHash>

@@ -1,10 +1,10 @@
-#include "TableViewCell.h"
+#include "ui/TableViewCell.h"
 
-#include "Localization.h"
-#include "TableCellLabel.h"
-#include "TableCellPainter.h"
-#include "UiImages.h"
-#include "UiPalette.h"
+#include "core/Localization.h"
+#include "ui/TableCellLabel.h"
+#include "ui/TableCellPainter.h"
+#include "ui/UiImages.h"
+#include "ui/UiPalette.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CellHostedView.h"
+#include "ui/CellHostedView.h"
 
 #include <QColor>
 #include <QLabel>

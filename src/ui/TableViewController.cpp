@@ -1,4 +1,4 @@
-#include "TableViewController.h"
+#include "ui/TableViewController.h"
 
 #include <QVBoxLayout>
 

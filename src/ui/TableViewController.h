@@ -1,10 +1,10 @@
 #pragma once
 
-#include "TableStructure.h"
-#include "TableStructureDataSource.h"
-#include "TableView.h"
-#include "TableViewDelegate.h"
-#include "ViewController.h"
+#include "ui/TableStructure.h"
+#include "ui/TableStructureDataSource.h"
+#include "ui/TableView.h"
+#include "ui/TableViewDelegate.h"
+#include "ui/ViewController.h"
 
 // A screen that is one table described by a TableStructure. Subclasses
 // build the structure in initialiseStructure() and act on taps in

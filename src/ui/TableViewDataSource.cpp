@@ -1,4 +1,4 @@
-#include "TableViewDataSource.h"
+#include "ui/TableViewDataSource.h"
 
 // What a data source answers when it does not answer itself.
 

@@ -1,4 +1,4 @@
-#include "TableViewDelegate.h"
+#include "ui/TableViewDelegate.h"
 
 // What a delegate answers when it does not answer itself.
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "IndexPath.h"
-#include "TableViewCell.h"
+#include "ui/IndexPath.h"
+#include "ui/TableViewCell.h"
 
 class TableView;
 class QWidget;

@@ -1,8 +1,8 @@
 // Editing in TableView: the editing mode with its controls, the delete
 // button a swipe or a delete control opens, and reordering by the grip.
-#include "TableView.h"
+#include "ui/TableView.h"
 
-#include "UiPalette.h"
+#include "ui/UiPalette.h"
 
 namespace {
 // A swipe is a clearly sideways drag.

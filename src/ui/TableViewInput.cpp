@@ -1,7 +1,7 @@
 // Touch, mouse and keyboard handling of TableView: taps select, drags
 // scroll with momentum (the kinetics are QScroller's, fed from here so that
 // the table alone decides what a press was).
-#include "TableView.h"
+#include "ui/TableView.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

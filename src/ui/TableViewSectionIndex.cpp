@@ -1,7 +1,7 @@
 // The section index strip of TableView.
-#include "TableView.h"
+#include "ui/TableView.h"
 
-#include "TableIndexBar.h"
+#include "ui/TableIndexBar.h"
 
 int TableView::sectionIndexWidth() const
 {

@@ -1,8 +1,8 @@
-#include "Toolbar.h"
+#include "ui/Toolbar.h"
 
-#include "BarButton.h"
-#include "BarButtonItem.h"
-#include "UiPalette.h"
+#include "ui/BarButton.h"
+#include "ui/BarButtonItem.h"
+#include "ui/UiPalette.h"
 
 #include <QPainter>
 

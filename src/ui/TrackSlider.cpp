@@ -1,4 +1,4 @@
-#include "TrackSlider.h"
+#include "ui/TrackSlider.h"
 
 #include <QMouseEvent>
 #include <QPainter>

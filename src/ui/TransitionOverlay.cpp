@@ -1,4 +1,4 @@
-#include "TransitionOverlay.h"
+#include "ui/TransitionOverlay.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "UiImages.h"
+#include "ui/UiImages.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "UrlOpener.h"
+#include "ui/UrlOpener.h"
 
 #include <QDesktopServices>
 

@@ -1,8 +1,8 @@
-#include "ViewController.h"
+#include "ui/ViewController.h"
 
-#include "BarButtonItem.h"
-#include "NavigationController.h"
-#include "NavigationItem.h"
+#include "ui/BarButtonItem.h"
+#include "ui/NavigationController.h"
+#include "ui/NavigationItem.h"
 
 ViewController::ViewController(QWidget* parent)
     : QWidget(parent)

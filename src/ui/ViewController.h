@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InterfaceOrientation.h"
+#include "ui/InterfaceOrientation.h"
 
 #include <QList>
 #include <QPointer>

@@ -1,7 +1,7 @@
-#include "WidgetAlertPresenter.h"
+#include "ui/WidgetAlertPresenter.h"
 
-#include "AlertView.h"
-#include "ConsoleLog.h"
+#include "core/ConsoleLog.h"
+#include "ui/AlertView.h"
 
 #include <QApplication>
 

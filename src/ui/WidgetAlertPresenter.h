@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AlertPresenter.h"
+#include "core/AlertPresenter.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,9 +1,9 @@
-#include "ZoomSlider.h"
+#include "ui/ZoomSlider.h"
 
-#include "ConsoleLog.h"
-#include "ZoomSliderDelegate.h"
-#include "ZoomSliderOverlay.h"
-#include "ZoomSliderScroll.h"
+#include "core/ConsoleLog.h"
+#include "ui/ZoomSliderDelegate.h"
+#include "ui/ZoomSliderOverlay.h"
+#include "ui/ZoomSliderScroll.h"
 
 #include <QResizeEvent>
 #include <QVariantAnimation>

@@ -1,8 +1,8 @@
-#include "ZoomSliderInner.h"
+#include "ui/ZoomSliderInner.h"
 
-#include "ZoomSlider.h"
-#include "ZoomSliderDelegate.h"
-#include "ZoomSliderScroll.h"
+#include "ui/ZoomSlider.h"
+#include "ui/ZoomSliderDelegate.h"
+#include "ui/ZoomSliderScroll.h"
 
 #include <QLinearGradient>
 #include <QPaintEvent>

@@ -1,4 +1,4 @@
-#include "ZoomSliderOverlay.h"
+#include "ui/ZoomSliderOverlay.h"
 
 #include <QPainter>
 #include <QPainterPath>

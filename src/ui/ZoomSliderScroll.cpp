@@ -1,9 +1,9 @@
-#include "ZoomSliderScroll.h"
+#include "ui/ZoomSliderScroll.h"
 
-#include "Clock.h"
-#include "ConsoleLog.h"
-#include "ZoomSlider.h"
-#include "ZoomSliderInner.h"
+#include "core/Clock.h"
+#include "core/ConsoleLog.h"
+#include "ui/ZoomSlider.h"
+#include "ui/ZoomSliderInner.h"
 
 #include <QLineF>
 #include <QTimer>

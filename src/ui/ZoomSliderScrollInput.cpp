@@ -1,10 +1,10 @@
 // Mouse, touch, wheel and trackpad input of ZoomSliderScroll, turned into
 // its gesture steps.
 
-#include "ZoomSliderScroll.h"
+#include "ui/ZoomSliderScroll.h"
 
-#include "Clock.h"
-#include "ZoomSlider.h"
+#include "core/Clock.h"
+#include "ui/ZoomSlider.h"
 
 #include <QGuiApplication>
 #include <QLineF>

@@ -1,4 +1,4 @@
-#include "ByteSearch.h"
+#include "vlc/ByteSearch.h"
 
 #include <cstring>
 

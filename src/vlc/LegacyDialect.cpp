@@ -1,7 +1,7 @@
-#include "LegacyDialect.h"
+#include "vlc/LegacyDialect.h"
 
-#include "StringHelpers.h"
-#include "TextFormat.h"
+#include "core/StringHelpers.h"
+#include "core/TextFormat.h"
 
 #include <QUrl>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ServerDialect.h"
+#include "vlc/ServerDialect.h"
 
 // The interface of VLC before API version 3, with its request templates.
 class LegacyDialect final : public ServerDialect {

@@ -1,4 +1,4 @@
-#include "RequestChannel.h"
+#include "vlc/RequestChannel.h"
 
 #include <QCoreApplication>
 #include <QNetworkAccessManager>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HttpReply.h"
+#include "vlc/HttpReply.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,7 +1,7 @@
-#include "ServerDialect.h"
+#include "vlc/ServerDialect.h"
 
-#include "LegacyDialect.h"
-#include "Vlc3Dialect.h"
+#include "vlc/LegacyDialect.h"
+#include "vlc/Vlc3Dialect.h"
 
 const ServerDialect& ServerDialect::forApiVersion(int apiVersion)
 {

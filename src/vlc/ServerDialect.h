@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AttributeMap.h"
-#include "XmlNode.h"
+#include "vlc/AttributeMap.h"
+#include "vlc/XmlNode.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "AttributeMap.h"
-#include "HttpReply.h"
-#include "TrackRecord.h"
-#include "XmlNode.h"
+#include "vlc/AttributeMap.h"
+#include "vlc/HttpReply.h"
+#include "vlc/TrackRecord.h"
+#include "vlc/XmlNode.h"
 
 #include <QByteArray>
 #include <QJsonObject>

@@ -1,17 +1,17 @@
 // The folder listing: storing listings, file types, and finding the drives.
-#include "VLCController.h"
+#include "vlc/VLCController.h"
 
-#include "AlertPresenter.h"
-#include "ByteSearch.h"
-#include "Localization.h"
-#include "NotificationCenter.h"
-#include "NotificationNames.h"
-#include "PreferenceKeys.h"
-#include "RequestChannel.h"
-#include "StringHelpers.h"
-#include "TextFormat.h"
-#include "UserDefaults.h"
-#include "XMLPlaylistParser.h"
+#include "core/AlertPresenter.h"
+#include "core/Localization.h"
+#include "core/NotificationCenter.h"
+#include "core/NotificationNames.h"
+#include "core/PreferenceKeys.h"
+#include "core/StringHelpers.h"
+#include "core/TextFormat.h"
+#include "core/UserDefaults.h"
+#include "vlc/ByteSearch.h"
+#include "vlc/RequestChannel.h"
+#include "vlc/XMLPlaylistParser.h"
 
 #include <QPointer>
 #include <QUtf8StringView>

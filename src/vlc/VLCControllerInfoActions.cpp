@@ -1,11 +1,11 @@
 // The commands: each formats one request for VLC and hands it to the channel,
 // superseding whatever is in flight.
-#include "VLCController.h"
+#include "vlc/VLCController.h"
 
-#include "ConsoleLog.h"
-#include "ServerDialect.h"
-#include "StringHelpers.h"
-#include "TextFormat.h"
+#include "core/ConsoleLog.h"
+#include "core/StringHelpers.h"
+#include "core/TextFormat.h"
+#include "vlc/ServerDialect.h"
 
 namespace {
 const QString statusCommand = QStringLiteral("%@requests/status.xml?command=%@");

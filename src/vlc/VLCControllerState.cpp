@@ -1,14 +1,14 @@
 // The player state, computed on demand from the stored replies and the
 // values the commands set for immediate feedback.
-#include "VLCController.h"
+#include "vlc/VLCController.h"
 
-#include "Clock.h"
-#include "ConsoleLog.h"
-#include "Localization.h"
-#include "ServerDialect.h"
-#include "StringHelpers.h"
-#include "TextFormat.h"
-#include "XMLParser.h"
+#include "core/Clock.h"
+#include "core/ConsoleLog.h"
+#include "core/Localization.h"
+#include "core/StringHelpers.h"
+#include "core/TextFormat.h"
+#include "vlc/ServerDialect.h"
+#include "vlc/XMLParser.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "Vlc3Dialect.h"
+#include "vlc/Vlc3Dialect.h"
 
-#include "StringHelpers.h"
-#include "TextFormat.h"
+#include "core/StringHelpers.h"
+#include "core/TextFormat.h"
 
 #include <cmath>
 

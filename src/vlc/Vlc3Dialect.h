@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ServerDialect.h"
+#include "vlc/ServerDialect.h"
 
 // VLC 3's interface: volume on its own 0-512 scale, rate as a multiplier,
 // delays in seconds, the current item marked, paths sent as they are.

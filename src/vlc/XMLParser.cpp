@@ -1,8 +1,8 @@
-#include "XMLParser.h"
+#include "vlc/XMLParser.h"
 
-#include "NameCache.h"
-#include "XmlAttributeText.h"
-#include "XmlScanner.h"
+#include "vlc/NameCache.h"
+#include "vlc/XmlAttributeText.h"
+#include "vlc/XmlScanner.h"
 
 #include <QList>
 

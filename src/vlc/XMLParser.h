@@ -1,6 +1,6 @@
 #pragma once
 
-#include "XmlNode.h"
+#include "vlc/XmlNode.h"
 
 #include <QByteArray>
 #include <QString>

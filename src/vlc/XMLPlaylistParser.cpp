@@ -1,8 +1,8 @@
-#include "XMLPlaylistParser.h"
+#include "vlc/XMLPlaylistParser.h"
 
-#include "NameCache.h"
-#include "XmlAttributeText.h"
-#include "XmlScanner.h"
+#include "vlc/NameCache.h"
+#include "vlc/XmlAttributeText.h"
+#include "vlc/XmlScanner.h"
 
 #include <algorithm>
 

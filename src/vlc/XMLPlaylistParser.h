@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AttributeMap.h"
+#include "vlc/AttributeMap.h"
 
 #include <QByteArray>
 #include <QSet>

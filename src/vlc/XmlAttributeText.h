@@ -1,6 +1,6 @@
 #pragma once
 
-#include "XmlScanner.h"
+#include "vlc/XmlScanner.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "XmlNode.h"
+#include "vlc/XmlNode.h"
 
-#include "XMLParser.h"
+#include "vlc/XMLParser.h"
 
 const XmlNodeList* XmlNode::children(QStringView name) const
 {

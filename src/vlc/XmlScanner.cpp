@@ -1,4 +1,4 @@
-#include "XmlScanner.h"
+#include "vlc/XmlScanner.h"
 
 #include <cstdint>
 #include <cstring>

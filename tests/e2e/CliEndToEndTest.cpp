@@ -1,4 +1,4 @@
-#include "ExitCode.h"
+#include "cli/ExitCode.h"
 #include "FakeHttpServer.h"
 #include "RealVlcTest.h"
 #include "TestSupport.h"

@@ -1,12 +1,12 @@
-#include "BundleInstaller.h"
-#include "FitLabel.h"
-#include "ImageButton.h"
+#include "app/BundleInstaller.h"
 #include "LiveRemote.h"
-#include "MainViewController.h"
 #include "RealVlcTest.h"
-#include "Skin.h"
+#include "screens/MainView/MainViewController.h"
+#include "skin/Skin.h"
 #include "TestSupport.h"
-#include "ZoomSlider.h"
+#include "ui/FitLabel.h"
+#include "ui/ImageButton.h"
+#include "ui/ZoomSlider.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VLCController.h"
+#include "vlc/VLCController.h"
 
 #include <functional>
 

@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
-#include "ConsoleLog.h"
-#include "PreferenceKeys.h"
-#include "UserDefaults.h"
+#include "core/ConsoleLog.h"
+#include "core/PreferenceKeys.h"
+#include "core/UserDefaults.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

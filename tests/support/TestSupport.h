@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AlertPresenter.h"
-#include "Clock.h"
+#include "core/AlertPresenter.h"
+#include "core/Clock.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "ConsoleLog.h"
-#include "RequestChannel.h"
+#include "core/ConsoleLog.h"
 #include "TestSupport.h"
+#include "vlc/RequestChannel.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 #include "FakeHttpServer.h"
 #include "TestSupport.h"
-#include "VLCController.h"
-#include "Vlc3Dialect.h"
+#include "vlc/Vlc3Dialect.h"
+#include "vlc/VLCController.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
+#include "core/PreferenceKeys.h"
+#include "core/UserDefaults.h"
 #include "FakeHttpServer.h"
-#include "PreferenceKeys.h"
 #include "TestSupport.h"
-#include "UserDefaults.h"
-#include "VLCController.h"
+#include "vlc/VLCController.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
+#include "core/NotificationCenter.h"
+#include "core/NotificationNames.h"
 #include "FakeHttpServer.h"
-#include "NotificationCenter.h"
-#include "NotificationNames.h"
 #include "TestSupport.h"
-#include "ServerDialect.h"
-#include "VLCController.h"
+#include "vlc/ServerDialect.h"
+#include "vlc/VLCController.h"
 
 #include <gtest/gtest.h>
 

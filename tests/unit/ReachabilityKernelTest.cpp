@@ -1,8 +1,8 @@
-#include "KernelNetworkStateSource.h"
-#include "NotificationCenter.h"
-#include "NotificationNames.h"
-#include "ProcRouteTable.h"
-#include "Reachability_2.h"
+#include "core/NotificationCenter.h"
+#include "core/NotificationNames.h"
+#include "net/KernelNetworkStateSource.h"
+#include "net/ProcRouteTable.h"
+#include "net/Reachability_2.h"
 #include "TestSupport.h"
 
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
-#include "NetworkStateSource.h"
-#include "NotificationCenter.h"
-#include "NotificationNames.h"
-#include "Reachability_2.h"
-#include "ReachabilityFlags.h"
-#include "ReachabilityQuery_2.h"
-#include "RouteDecision.h"
+#include "core/NotificationCenter.h"
+#include "core/NotificationNames.h"
+#include "net/NetworkStateSource.h"
+#include "net/Reachability_2.h"
+#include "net/ReachabilityFlags.h"
+#include "net/ReachabilityQuery_2.h"
+#include "net/RouteDecision.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>

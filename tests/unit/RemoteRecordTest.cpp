@@ -1,7 +1,7 @@
-#include "NotificationCenter.h"
-#include "NotificationNames.h"
+#include "core/NotificationCenter.h"
+#include "core/NotificationNames.h"
 #include "TestSupport.h"
-#include "VLCController.h"
+#include "vlc/VLCController.h"
 
 #include <QJsonObject>
 

@@ -1,6 +1,6 @@
 #include "FakeHttpServer.h"
-#include "RequestChannel.h"
 #include "TestSupport.h"
+#include "vlc/RequestChannel.h"
 
 
 #include <gtest/gtest.h>

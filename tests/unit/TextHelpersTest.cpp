@@ -1,6 +1,6 @@
-#include "StringHelpers.h"
+#include "core/StringHelpers.h"
+#include "core/TextFormat.h"
 #include "TestSupport.h"
-#include "TextFormat.h"
 
 #include <gtest/gtest.h>
 

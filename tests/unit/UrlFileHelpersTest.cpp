@@ -1,8 +1,8 @@
-#include "ConsoleLog.h"
-#include "DictionaryHelpers.h"
-#include "FileHelpers.h"
+#include "core/ConsoleLog.h"
+#include "core/DictionaryHelpers.h"
+#include "core/FileHelpers.h"
+#include "core/UrlHelpers.h"
 #include "TestSupport.h"
-#include "UrlHelpers.h"
 
 #include <QDir>
 #include <QFile>

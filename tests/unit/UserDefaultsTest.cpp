@@ -1,6 +1,6 @@
-#include "PreferenceKeys.h"
+#include "core/PreferenceKeys.h"
+#include "core/UserDefaults.h"
 #include "TestSupport.h"
-#include "UserDefaults.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
-#include "XMLParser.h"
-#include "XMLPlaylistParser.h"
+#include "vlc/XMLParser.h"
+#include "vlc/XMLPlaylistParser.h"
 
 #include <gtest/gtest.h>
 

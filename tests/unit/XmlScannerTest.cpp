@@ -1,7 +1,7 @@
 #include "ExpatEvents.h"
 #include "ScannerEvents.h"
 #include "TestSupport.h"
-#include "XmlScanner.h"
+#include "vlc/XmlScanner.h"
 
 #include <QDir>
 #include <QRandomGenerator>

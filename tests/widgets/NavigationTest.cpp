@@ -1,9 +1,9 @@
-#include "BWNavigationController.h"
-#include "BarButton.h"
-#include "NavigationBar.h"
-#include "NavigationItem.h"
 #include "TestSupport.h"
-#include "TransitionOverlay.h"
+#include "ui/BarButton.h"
+#include "ui/BWNavigationController.h"
+#include "ui/NavigationBar.h"
+#include "ui/NavigationItem.h"
+#include "ui/TransitionOverlay.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
-#include "PickerDelegate.h"
-#include "PreferenceKeys.h"
-#include "SensitivePicker.h"
-#include "SkinActionTarget.h"
+#include "core/PreferenceKeys.h"
+#include "core/UserDefaults.h"
+#include "skin/PickerDelegate.h"
+#include "skin/SkinActionTarget.h"
 #include "TestSupport.h"
-#include "UserDefaults.h"
+#include "ui/SensitivePicker.h"
 
 #include <QCoreApplication>
 #include <QLabel>

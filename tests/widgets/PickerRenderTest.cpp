@@ -1,6 +1,6 @@
-#include "PickerDelegate.h"
-#include "SensitivePicker.h"
-#include "SkinActionTarget.h"
+#include "skin/PickerDelegate.h"
+#include "skin/SkinActionTarget.h"
+#include "ui/SensitivePicker.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
-#include "PickerView.h"
-#include "PickerViewDataSource.h"
-#include "PickerViewDelegate.h"
 #include "TestSupport.h"
+#include "ui/PickerView.h"
+#include "ui/PickerViewDataSource.h"
+#include "ui/PickerViewDelegate.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "DictionaryHelpers.h"
-#include "DisplayCell.h"
-#include "RowKeys.h"
-#include "TableStructure.h"
-#include "TableStructureDataSource.h"
+#include "core/DictionaryHelpers.h"
+#include "ui/DisplayCell.h"
+#include "ui/RowKeys.h"
+#include "ui/TableStructure.h"
+#include "ui/TableStructureDataSource.h"
 
 #include <gtest/gtest.h>
 

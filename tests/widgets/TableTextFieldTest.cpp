@@ -1,6 +1,6 @@
-#include "CellTextField.h"
-#include "EditableTableViewCellDelegate.h"
 #include "TestSupport.h"
+#include "ui/CellTextField.h"
+#include "ui/EditableTableViewCellDelegate.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
-#include "TableSectionTitleView.h"
-#include "TableView.h"
-#include "TableViewController.h"
-#include "DictionaryHelpers.h"
-#include "RowKeys.h"
+#include "core/DictionaryHelpers.h"
 #include "TestSupport.h"
+#include "ui/RowKeys.h"
+#include "ui/TableSectionTitleView.h"
+#include "ui/TableView.h"
+#include "ui/TableViewController.h"
 
 #include <QApplication>
 #include <QKeyEvent>

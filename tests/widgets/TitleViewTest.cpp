@@ -1,6 +1,6 @@
-#include "FitLabel.h"
-#include "InterfaceOrientation.h"
-#include "TitleView.h"
+#include "skin/TitleView.h"
+#include "ui/FitLabel.h"
+#include "ui/InterfaceOrientation.h"
 
 #include <QFontMetricsF>
 

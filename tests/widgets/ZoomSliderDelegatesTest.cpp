@@ -1,12 +1,12 @@
 // The skin's slider delegates: tick schemes at their zoom thresholds, label
 // texts, and user changes passed on to the remote screen.
 
-#include "PositionSliderDelegate.h"
-#include "SkinActionTarget.h"
-#include "VolumeSliderDelegate.h"
-#include "ZoomSlider.h"
-#include "ZoomSliderInner.h"
-#include "ZoomSliderScroll.h"
+#include "skin/PositionSliderDelegate.h"
+#include "skin/SkinActionTarget.h"
+#include "skin/VolumeSliderDelegate.h"
+#include "ui/ZoomSlider.h"
+#include "ui/ZoomSliderInner.h"
+#include "ui/ZoomSliderScroll.h"
 
 #include <gtest/gtest.h>
 

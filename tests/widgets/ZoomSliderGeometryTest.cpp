@@ -1,11 +1,11 @@
 // The zoom slider's model: value, range and zoom, the placing of the scale
 // with its lazy recentring, frame changes, and what a redraw draws where.
 
-#include "ZoomSlider.h"
-#include "ZoomSliderDelegate.h"
-#include "ZoomSliderInner.h"
-#include "ZoomSliderOverlay.h"
-#include "ZoomSliderScroll.h"
+#include "ui/ZoomSlider.h"
+#include "ui/ZoomSliderDelegate.h"
+#include "ui/ZoomSliderInner.h"
+#include "ui/ZoomSliderOverlay.h"
+#include "ui/ZoomSliderScroll.h"
 
 #include <gtest/gtest.h>
 

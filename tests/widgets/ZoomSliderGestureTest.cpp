@@ -3,9 +3,9 @@
 // takes the glide's timer steps itself.
 
 #include "TestSupport.h"
-#include "ZoomSlider.h"
-#include "ZoomSliderDelegate.h"
-#include "ZoomSliderScroll.h"
+#include "ui/ZoomSlider.h"
+#include "ui/ZoomSliderDelegate.h"
+#include "ui/ZoomSliderScroll.h"
 
 #include <QApplication>
 #include <QMouseEvent>

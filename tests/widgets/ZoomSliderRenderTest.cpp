@@ -2,10 +2,10 @@
 // band and marker land on the pixels the layout gives. With
 // PLAYERLINK_RENDER_DIR set, the pictures are also written there.
 
-#include "PositionSliderDelegate.h"
-#include "UiPalette.h"
-#include "VolumeSliderDelegate.h"
-#include "ZoomSlider.h"
+#include "skin/PositionSliderDelegate.h"
+#include "skin/VolumeSliderDelegate.h"
+#include "ui/UiPalette.h"
+#include "ui/ZoomSlider.h"
 
 #include <QDir>
 #include <QImage>

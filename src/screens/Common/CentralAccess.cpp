@@ -1,4 +1,4 @@
-#include "CentralAccess.h"
+#include "screens/Common/CentralAccess.h"
 
 CentralAccess* CentralAccess::s_instance = nullptr;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RemoteList.h"
+#include "vlc/RemoteList.h"
 
 #include <QObject>
 

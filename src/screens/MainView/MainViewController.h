@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SkinDelegate.h"
-#include "ViewController.h"
+#include "skin/SkinDelegate.h"
+#include "ui/ViewController.h"
 
 #include <QPointer>
 #include <QTimer>

@@ -1,15 +1,15 @@
-#include "RemotesViewController.h"
+#include "screens/Remotes/RemotesViewController.h"
 
-#include "CentralAccess.h"
-#include "Localization.h"
-#include "MainViewController.h"
-#include "NavigationController.h"
-#include "RowKeys.h"
-#include "SourceCell.h"
-#include "StylingHelpers.h"
-#include "TableStyledHeaderView.h"
-#include "TableSection.h"
-#include "VLCController.h"
+#include "core/Localization.h"
+#include "screens/Common/CentralAccess.h"
+#include "screens/MainView/MainViewController.h"
+#include "ui/NavigationController.h"
+#include "ui/RowKeys.h"
+#include "ui/SourceCell.h"
+#include "ui/StylingHelpers.h"
+#include "ui/TableSection.h"
+#include "ui/TableStyledHeaderView.h"
+#include "vlc/VLCController.h"
 
 #include <QLabel>
 

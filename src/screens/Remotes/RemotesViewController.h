@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableViewController.h"
+#include "ui/TableViewController.h"
 
 // The first screen: the computers the user keeps, by name.
 class RemotesViewController : public TableViewController {
