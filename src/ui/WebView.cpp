@@ -223,20 +223,23 @@ void WebView::onPageFetched(const WebFetch::Result& result)
     if (pending.url.hasFragment())
         url.setFragment(pending.url.fragment());
 
-    clearResources();
-    QString html;
     const QByteArray& type = result.contentType;
-    if (type.startsWith("image/")) {
-        m_resources.insert(result.url, decodedResource(QTextDocument::ImageResource, result.data));
-        html = QStringLiteral("<p align=\"center\"><img src=\"%1\"></p>").arg(result.url.toString(QUrl::FullyEncoded).toHtmlEscaped());
-    } else if (type.isEmpty() || type == "text/html" || type == "application/xhtml+xml") {
-        html = decodeText(result.data, result.charset, true);
-    } else if (type.startsWith("text/")) {
-        html = QStringLiteral("<pre>%1</pre>").arg(decodeText(result.data, result.charset, false).toHtmlEscaped());
-    } else {
+    const bool isImage = type.startsWith("image/");
+    const bool isHtml = type.isEmpty() || type == "text/html" || type == "application/xhtml+xml";
+    if (!isImage && !isHtml && !type.startsWith("text/")) {
         emit loadingChanged(false);
         emit loadFailed({ WebLoadError::Kind::Unsupported, url, 0, QStringLiteral("cannot show %1").arg(QString::fromLatin1(type)) });
         return;
+    }
+    clearResources();
+    QString html;
+    if (isImage) {
+        m_resources.insert(result.url, decodedResource(QTextDocument::ImageResource, result.data));
+        html = QStringLiteral("<p align=\"center\"><img src=\"%1\"></p>").arg(result.url.toString(QUrl::FullyEncoded).toHtmlEscaped());
+    } else if (isHtml) {
+        html = decodeText(result.data, result.charset, true);
+    } else {
+        html = QStringLiteral("<pre>%1</pre>").arg(decodeText(result.data, result.charset, false).toHtmlEscaped());
     }
 
     rememberScroll();
