@@ -4,6 +4,7 @@
 #include "core/FileHelpers.h"
 #include "core/HomePaths.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -24,7 +25,11 @@ QString BundleInstaller::fingerprint()
     QDirIterator it(resourceRoot, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         it.next();
-        entries.append(it.filePath().mid(resourceRoot.size()) + u' ' + QString::number(it.fileInfo().size()));
+        // By content: an edited page of the same size must be installed too.
+        QFile file(it.filePath());
+        file.open(QIODevice::ReadOnly);
+        entries.append(it.filePath().mid(resourceRoot.size()) + u' '
+                       + QString::fromLatin1(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex()));
     }
     entries.sort();
     return entries.join(u'\n');

@@ -9,6 +9,6 @@ class BundleInstaller {
 public:
     // True when the bundle is in place afterwards.
     static bool install();
-    // What the shipped files are: names and sizes, to tell versions apart.
+    // What the shipped files are: names and content hashes, to tell versions apart.
     static QString fingerprint();
 };

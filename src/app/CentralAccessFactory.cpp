@@ -4,6 +4,7 @@
 #include "core/StringHelpers.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
+#include "screens/WebView/WebViewController.h"
 #include "vlc/VLCController.h"
 
 #include <QDateTime>
@@ -39,7 +40,7 @@ CentralAccessFactory::CentralAccessFactory() = default;
 CentralAccessFactory::~CentralAccessFactory()
 {
     // Screens never shown have no parent to take them along.
-    for (QWidget* screen : std::initializer_list<QWidget*> { m_remotesViewController, m_mainViewController })
+    for (QWidget* screen : std::initializer_list<QWidget*> { m_remotesViewController, m_mainViewController, m_webViewController })
         if (screen && !screen->parent())
             delete screen;
 }
@@ -99,6 +100,13 @@ RemotesViewController* CentralAccessFactory::remotesViewController()
     if (!m_remotesViewController)
         m_remotesViewController = new RemotesViewController;
     return m_remotesViewController;
+}
+
+WebViewController* CentralAccessFactory::webViewController()
+{
+    if (!m_webViewController)
+        m_webViewController = new WebViewController;
+    return m_webViewController;
 }
 
 QString CentralAccessFactory::logFilePath() const

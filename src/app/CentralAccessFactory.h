@@ -33,6 +33,7 @@ public:
 
     RemotesViewController* remotesViewController() override;
     MainViewController* mainViewController() override;
+    WebViewController* webViewController() override;
 
     QString logFilePath() const;
     void createLogFile();
@@ -51,4 +52,5 @@ private:
     RemoteList m_savedRemotes;
     QPointer<RemotesViewController> m_remotesViewController;
     QPointer<MainViewController> m_mainViewController;
+    QPointer<WebViewController> m_webViewController;
 };

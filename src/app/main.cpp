@@ -1,5 +1,6 @@
 #include "app/AppWindow.h"
 #include "app/CentralAccessFactory.h"
+#include "app/HelpPageTour.h"
 #include "app/PlayerLinkAppDelegate.h"
 #include "app/ScreenshotTour.h"
 #include "app/SingleInstance.h"
@@ -93,6 +94,7 @@ int main(int argc, char** argv)
             } else {
                 tour->addStep(QStringLiteral("remotes"), nullptr, 800);
             }
+            addHelpPageSteps(*tour, delegate);
             QTimer::singleShot(0, tour.get(), &ScreenshotTour::start);
         }
         exitCode = app.exec();

@@ -30,6 +30,9 @@ inline const QString haveSeenSetupPage = QStringLiteral("BWHaveSeenSetupPage");
 inline const QString haveReportedSuccesfullSetup = QStringLiteral("BWHaveReportedSuccesfullSetup");
 inline const QString slideScreenPosition = QStringLiteral("BWSlideScreenPosition");
 inline const QString newsMostRecentReadItem = QStringLiteral("BW_NewsMostRecentReadItem");
+// The preferred languages, first the one to show pages in; when unset the
+// desktop's own language list is used.
+inline const QString appleLanguages = QStringLiteral("AppleLanguages");
 
 QVariantMap registeredDefaults();
 }

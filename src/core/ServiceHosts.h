@@ -1,11 +1,31 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <QUrl>
 
 // The hosts of the web services the application links to; configuration,
 // kept in one place.
 namespace ServiceHosts {
 inline const QString movieDatabase = QStringLiteral("https://www.imdb.com");
 inline const QString shop = QStringLiteral("https://www.amazon.com");
-inline const QString help = QStringLiteral("https://playerlink.example.org");
+
+// The maker's own services (help site, translation service) are read from
+// the preference store's [ServiceHosts] group and ship empty: with no value
+// the application shows its bundled pages and asks nobody.
+inline const QString helpSiteKey = QStringLiteral("ServiceHosts/helpSite");
+inline const QString translationKey = QStringLiteral("ServiceHosts/translation");
+
+// The base address stored under key ("https://host[:port]"; a bare host
+// means https), or an empty URL when none is set or it makes no sense.
+QUrl configuredBase(const QString& key);
+
+// The page at pathAndQuery (which starts with "/") on the help site; an
+// empty URL when no help site is configured.
+QUrl helpSiteAddress(const QString& pathAndQuery);
+QUrl translationService();
+
+// Links that belong to the desktop's software centre rather than a web
+// page (the AppStream scheme every Linux software centre opens).
+QStringList storeLinkPrefixes();
 }

@@ -11,6 +11,8 @@
 #include "core/StringHelpers.h"
 #include "core/TextFormat.h"
 #include "core/UserDefaults.h"
+#include "screens/Common/CentralAccess.h"
+#include "screens/WebView/WebViewController.h"
 #include "skin/Skin.h"
 #include "skin/SkinRowCell.h"
 #include "skin/TitleView.h"
@@ -510,9 +512,13 @@ void MainViewController::showWhatsNewIfNeeded()
 {
     if (UserDefaults::standard().integerForKey(PreferenceKeys::usersWhatsNewVersion) == 2)
         return;
-    // Shown by the web page viewer, which arrives later; until then the
-    // version stays unrecorded so that the page is shown once it exists.
-    ConsoleLog::log(QStringLiteral("what's new: the web page viewer is not available yet"));
+    UserDefaults::standard().setInteger(PreferenceKeys::usersWhatsNewVersion, 2);
+    WebViewController* page = CentralAccess::shared().webViewController();
+    page->loadHelpPage(QStringLiteral("whatsNew"));
+    if (auto* navigation = qobject_cast<BWNavigationController*>(navigationController()))
+        navigation->pushViewControllerVisibility(page, true, 1);
+    else if (navigationController())
+        navigationController()->pushViewController(page, true);
 }
 
 // --- Skin ----------------------------------------------------------------------

@@ -1,0 +1,195 @@
+#include "app/BundleInstaller.h"
+#include "core/NotificationCenter.h"
+#include "core/NotificationNames.h"
+#include "core/PreferenceKeys.h"
+#include "core/ServiceHosts.h"
+#include "core/StringHelpers.h"
+#include "core/UserDefaults.h"
+#include "FakeHttpServer.h"
+#include "screens/WebView/WebViewController.h"
+#include "TestSupport.h"
+#include "ui/UrlOpener.h"
+
+#include <QTest>
+#include <QTextCursor>
+
+#include <gtest/gtest.h>
+
+namespace {
+// The viewer on screen with the bundle installed, a help site and a
+// translation service on loopback, and the reader's language.
+struct Viewer {
+    ScopedHome home;
+    FakeHttpServer site;
+    FakeHttpServer translator;
+    CapturingAlertPresenter alerts;
+    QList<QUrl> opened;
+    WebViewController controller;
+
+    explicit Viewer(const QString& language, bool configureServices = true)
+    {
+        BundleInstaller::install();
+        UserDefaults::standard().setObject(PreferenceKeys::appleLanguages, QStringList { language });
+        if (configureServices) {
+            UserDefaults::standard().setObject(ServiceHosts::helpSiteKey, QStringLiteral("http://") + site.hostAddress());
+            UserDefaults::standard().setObject(ServiceHosts::translationKey, QStringLiteral("http://") + translator.hostAddress());
+        }
+        UrlOpener::setHandler([this](const QUrl& url) {
+            opened << url;
+            return true;
+        });
+        controller.resize(390, 700);
+        controller.show();
+        appear();
+    }
+    ~Viewer() { UrlOpener::setHandler(nullptr); }
+
+    void appear()
+    {
+        controller.beginAppearance(true, false);
+        controller.endAppearance();
+    }
+    void disappear()
+    {
+        controller.beginAppearance(false, false);
+        controller.endAppearance();
+    }
+    WebView* view() const { return controller.theWebView(); }
+    bool shows(const QString& text) const { return view() && view()->toPlainText().contains(text); }
+    bool showsTitle(const QString& title) const { return view() && view()->documentTitle() == title; }
+    void click(const QString& linkText)
+    {
+        ASSERT_TRUE(waitUntil([&] { return view()->isVisible(); }));
+        QTextCursor cursor = view()->document()->find(linkText);
+        ASSERT_FALSE(cursor.isNull()) << qPrintable(linkText);
+        cursor.setPosition(cursor.selectionStart() + 1);
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, view()->cursorRect(cursor).center());
+    }
+};
+
+const QString helpPath = QStringLiteral("/MobileHelp/PlayerLink-iphone/help.htm");
+}
+
+TEST(WebViewController, ShowsTheBundledPageWithoutNetworkForEnglishOrWithoutAHelpSite)
+{
+    for (const QString& language : { QStringLiteral("en"), QStringLiteral("en_GB"), QStringLiteral("en-US") }) {
+        Viewer v(language);
+        v.controller.loadHelpPage(QStringLiteral("help"));
+        ASSERT_TRUE(waitUntil([&] { return v.showsTitle(QStringLiteral("Help")); })) << qPrintable(language);
+        EXPECT_TRUE(v.shows(QStringLiteral("Switch on VLC's web interface")));
+        spinEventLoop(50);
+        EXPECT_TRUE(v.site.requests().empty() && v.translator.requests().empty()) << qPrintable(language);
+    }
+    // French, but no help site is configured (as shipped).
+    Viewer french(QStringLiteral("fr"), false);
+    french.controller.loadHelpPage(QStringLiteral("cantSee"));
+    ASSERT_TRUE(waitUntil([&] { return french.showsTitle(QStringLiteral("Can't see your computer?")); }));
+    spinEventLoop(50);
+    EXPECT_TRUE(french.site.requests().empty() && french.translator.requests().empty());
+    EXPECT_TRUE(french.alerts.alerts.empty());
+}
+
+TEST(WebViewController, TranslatesForOtherLanguagesAndFallsBackToTheBundledPage)
+{
+    Viewer v(QStringLiteral("fr"));
+    v.translator.enqueue(FakeHttpServer::ok("<html><head><title>Aide</title></head><body>Bonjour</body></html>", "text/html"));
+    v.controller.loadHelpPage(QStringLiteral("help"));
+    ASSERT_TRUE(waitUntil([&] { return v.shows(QStringLiteral("Bonjour")); }));
+    const QString page = QStringLiteral("http://") + v.site.hostAddress() + helpPath;
+    ASSERT_EQ(v.translator.targets().size(), 1);
+    EXPECT_EQ(QString::fromLatin1(v.translator.targets()[0]),
+              QStringLiteral("/translate?hl=fr&sl=en&tl=fr&u=") + StringHelpers::fullyEscapedStringForUrl(page));
+    EXPECT_TRUE(v.site.requests().empty()); // the service fetches the page, not we
+
+    // The service fails: the English page from the bundle, no alert.
+    FakeHttpServer::Response busy;
+    busy.status = 503;
+    v.translator.enqueue(busy);
+    v.controller.loadHelpPage(QStringLiteral("help"));
+    ASSERT_TRUE(waitUntil([&] { return v.showsTitle(QStringLiteral("Help")); }));
+    EXPECT_EQ(v.view()->url(), WebViewController::bundleUrl(QStringLiteral("help"), QStringLiteral("htm"), QStringLiteral("VLC")));
+    EXPECT_TRUE(v.alerts.alerts.empty());
+}
+
+TEST(WebViewController, LinksOfTheApplicationSchemePostOnlyPageActions)
+{
+    Viewer v(QStringLiteral("en"));
+    QObject observer;
+    int setupRequests = 0;
+    int statusPosts = 0;
+    NotificationCenter::defaultCenter().addObserver(&observer, NotificationNames::setupHelper, [&](const Notification&) { ++setupRequests; });
+    NotificationCenter::defaultCenter().addObserver(&observer, NotificationNames::vlcStatusChanged, [&](const Notification&) { ++statusPosts; });
+    v.controller.loadHTMLString(QStringLiteral("<p><a href=\"playerlink://bw_setuphelper\">Send me the steps</a></p>"
+                                               "<p><a href=\"playerlink://BWVlcStatusChanged\">Fake a status</a></p>"),
+                                QStringLiteral("VLC"));
+    const QUrl shown = v.view()->url();
+    v.click(QStringLiteral("Send me the steps"));
+    EXPECT_EQ(setupRequests, 1);
+    v.click(QStringLiteral("Fake a status"));
+    EXPECT_EQ(statusPosts, 0);
+    spinEventLoop(50);
+    EXPECT_EQ(v.view()->url(), shown);
+    EXPECT_TRUE(v.shows(QStringLiteral("Send me the steps")));
+    EXPECT_FALSE(v.view()->isLoading());
+}
+
+TEST(WebViewController, MailAndSoftwareCentreLinksOpenOutside)
+{
+    Viewer v(QStringLiteral("en"));
+    v.controller.loadHTMLString(QStringLiteral("<p><a href=\"mailto:help@localhost?subject=VLC\">Write to us</a></p>"
+                                               "<p><a href=\"appstream://org.videolan.VLC\">Install VLC</a></p>"),
+                                {});
+    v.click(QStringLiteral("Write to us"));
+    v.click(QStringLiteral("Install VLC"));
+    EXPECT_EQ(v.opened, (QList<QUrl> { QUrl(QStringLiteral("mailto:help@localhost?subject=VLC")),
+                                       QUrl(QStringLiteral("appstream://org.videolan.VLC")) }));
+    EXPECT_FALSE(v.view()->isLoading());
+    EXPECT_TRUE(v.shows(QStringLiteral("Write to us")));
+}
+
+TEST(WebViewController, AlertsWhenAPageWithoutAWorkingFallbackFails)
+{
+    Viewer v(QStringLiteral("en"));
+    const QString unreachable = QStringLiteral("http://127.0.0.1:%1/updates#news").arg(unusedLoopbackPort());
+    v.controller.loadUrlString(unreachable);
+    ASSERT_TRUE(waitUntil([&] { return !v.alerts.alerts.empty(); }));
+    EXPECT_EQ(v.alerts.alerts[0].title, QStringLiteral("Error loading page."));
+    EXPECT_EQ(v.alerts.alerts[0].message, QStringLiteral("Sorry, we weren't able to load the requested page."));
+    EXPECT_EQ(v.alerts.alerts[0].buttons, QStringList { QStringLiteral("Ok") });
+
+    // A fallback that is not in the bundle is tried once, then the alert.
+    v.controller.loadUrlStringWithBackupResourceTypeDirectory(unreachable, QStringLiteral("noSuchPage"),
+                                                               QStringLiteral("htm"), QStringLiteral("VLC"));
+    ASSERT_TRUE(waitUntil([&] { return v.alerts.alerts.size() == 2; }));
+    spinEventLoop(100);
+    EXPECT_EQ(v.alerts.alerts.size(), 2u);
+}
+
+TEST(WebViewController, LoadsWaitUntilTheScreenCanShowThem)
+{
+    ScopedHome home;
+    BundleInstaller::install();
+    FakeHttpServer site;
+    site.setHandler([](const FakeHttpServer::Request&) { return FakeHttpServer::ok("<p>News page</p>", "text/html"); });
+    WebViewController controller;
+    const QString page = QStringLiteral("http://%1/updates").arg(site.hostAddress());
+    controller.loadUrlString(page);
+    spinEventLoop(100);
+    EXPECT_TRUE(site.requests().empty());
+    EXPECT_EQ(controller.urlToLoad(), QUrl(page));
+
+    controller.beginAppearance(true, false); // loads the view and shows it
+    controller.endAppearance();
+    ASSERT_TRUE(waitUntil([&] { return controller.theWebView()->toPlainText().contains(QStringLiteral("News page")); }));
+    EXPECT_FALSE(controller.urlToLoad().has_value());
+
+    // Gone from the screen: the next page waits for the next visit.
+    controller.beginAppearance(false, false);
+    controller.endAppearance();
+    controller.loadFromResource(QStringLiteral("credit"), QStringLiteral("htm"), QStringLiteral("VLC"));
+    spinEventLoop(100);
+    EXPECT_TRUE(controller.theWebView()->toPlainText().contains(QStringLiteral("News page")));
+    controller.beginAppearance(true, false);
+    controller.endAppearance();
+    EXPECT_TRUE(waitUntil([&] { return controller.theWebView()->documentTitle() == QStringLiteral("Credits"); }));
+}
