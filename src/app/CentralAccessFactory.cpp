@@ -4,6 +4,7 @@
 #include "core/StringHelpers.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
+#include "screens/SkinsView/SkinsViewController.h"
 #include "vlc/VLCController.h"
 
 #include <QDateTime>
@@ -39,7 +40,8 @@ CentralAccessFactory::CentralAccessFactory() = default;
 CentralAccessFactory::~CentralAccessFactory()
 {
     // Screens never shown have no parent to take them along.
-    for (QWidget* screen : std::initializer_list<QWidget*> { m_remotesViewController, m_mainViewController })
+    for (QWidget* screen : std::initializer_list<QWidget*> { m_remotesViewController, m_mainViewController,
+                                                                    m_skinsViewController })
         if (screen && !screen->parent())
             delete screen;
 }
@@ -92,6 +94,13 @@ MainViewController* CentralAccessFactory::mainViewController()
     if (!m_mainViewController)
         m_mainViewController = new MainViewController;
     return m_mainViewController;
+}
+
+SkinsViewController* CentralAccessFactory::skinsViewController()
+{
+    if (!m_skinsViewController)
+        m_skinsViewController = new SkinsViewController;
+    return m_skinsViewController;
 }
 
 RemotesViewController* CentralAccessFactory::remotesViewController()

@@ -33,6 +33,7 @@ public:
 
     RemotesViewController* remotesViewController() override;
     MainViewController* mainViewController() override;
+    SkinsViewController* skinsViewController() override;
 
     QString logFilePath() const;
     void createLogFile();
@@ -51,4 +52,5 @@ private:
     RemoteList m_savedRemotes;
     QPointer<RemotesViewController> m_remotesViewController;
     QPointer<MainViewController> m_mainViewController;
+    QPointer<SkinsViewController> m_skinsViewController;
 };

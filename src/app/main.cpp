@@ -3,6 +3,7 @@
 #include "app/PlayerLinkAppDelegate.h"
 #include "app/ScreenshotTour.h"
 #include "app/SingleInstance.h"
+#include "app/SkinInstallCommand.h"
 #include "screens/MainView/MainViewController.h"
 #include "skin/Skin.h"
 #include "ui/AlertView.h"
@@ -14,6 +15,9 @@
 
 int main(int argc, char** argv)
 {
+    // Installing a skin needs no window (nor a display).
+    if (SkinInstallCommand::requested(argc, argv))
+        return SkinInstallCommand::run(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("PlayerLink"));
     QApplication::setApplicationVersion(QStringLiteral(PLAYERLINK_VERSION));
@@ -33,6 +37,9 @@ int main(int argc, char** argv)
     QCommandLineOption password(QStringLiteral("password"), QStringLiteral("VLC's web interface password for --connect."),
                                 QStringLiteral("PW"));
     parser.addOption(password);
+    parser.addOption({ QStringLiteral("install-skin"),
+                       QStringLiteral("Install the skin archive at PATH or behind a skin LINK, print one line, quit."),
+                       QStringLiteral("PATH-or-LINK") });
     parser.addPositionalArgument(QStringLiteral("link"), QStringLiteral("A skin link to download."), QStringLiteral("[link]"));
     parser.process(app);
     const QStringList links = parser.positionalArguments();
@@ -42,6 +49,7 @@ int main(int argc, char** argv)
     if (!parser.isSet(screenshots) && !parser.isSet(connect) && instance.forwardToRunningInstance(links))
         return 0;
     instance.listen();
+    SkinInstallCommand::serve(instance);
 
     int exitCode = 0;
     {
