@@ -4,6 +4,7 @@
 #include "app/ScreenshotTour.h"
 #include "app/SingleInstance.h"
 #include "app/SkinInstallCommand.h"
+#include "app/SkinLibraryTour.h"
 #include "screens/MainView/MainViewController.h"
 #include "skin/Skin.h"
 #include "ui/AlertView.h"
@@ -93,6 +94,7 @@ int main(int argc, char** argv)
                     window->resize(AppWindow::defaultSize);
                     remote->actions();
                 }, 1500);
+                SkinLibraryTour::addSteps(*tour, delegate);
                 tour->addStep(QStringLiteral("remotes"), [&delegate] {
                     if (AlertView* sheet = AlertView::topAlert())
                         sheet->pressButton(5);
