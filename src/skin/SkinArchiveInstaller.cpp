@@ -132,12 +132,12 @@ SkinInstallResult SkinArchiveInstaller::install(ZipArchive_BW& archive)
     if (!archive.UnzipFileTo(work.path(), true))
         return SkinInstallResult::failed(failureFor(archive.lastFault()), archive.lastFaultDetail());
 
-    // Loose files and "__" folders (such as "__MACOSX") form no skin and are
-    // left out; every other top-level folder must be one.
+    // Loose files, "__" folders (such as "__MACOSX") and hidden folders form
+    // no skin and are left out; every other top-level folder must be one.
     QStringList names;
     const QDir top(work.path());
     for (const QString& name : top.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name)) {
-        if (name.startsWith(SkinFolders::hiddenPrefix))
+        if (name.startsWith(SkinFolders::hiddenPrefix) || name.startsWith(u'.'))
             continue;
         if (!isLoadableSkin(top.filePath(name)))
             return SkinInstallResult::failed(SkinInstallFailure::NotSkinArchive, name + QStringLiteral(" holds no skin"));

@@ -179,7 +179,7 @@ QByteArray ZipArchive_BW::safeRelativePath(const QByteArray& entryName)
     for (const QByteArray& component : name.split('/')) {
         if (component.isEmpty() || component == ".")
             continue;
-        if (component.size() > maxComponentBytes)
+        if (component == ".." || component.size() > maxComponentBytes)
             return {};
         kept.append(component);
     }

@@ -29,6 +29,11 @@ seeds = {
                   ("__MACOSX/A/._x", b"mac", 0), ("readme.txt", b"loose", 0)],
     "symlink": [("Night/SkinDefinition.xml", DEFINITION, 0), ("Night/link", b"/tmp", 0o120777)],
     "zeros": [("Night/SkinDefinition.xml", DEFINITION, 0), ("Night/zeros.png", bytes(200000), 0)],
+    # Names that must be refused, for the fuzzer to vary.
+    "slip": [("Night/SkinDefinition.xml", DEFINITION, 0), ("Night/../../escape.txt", b"x", 0)],
+    "slip-backslash": [("Night/SkinDefinition.xml", DEFINITION, 0), ("Night\\..\\..\\escape.txt", b"x", 0)],
+    "absolute": [("Night/SkinDefinition.xml", DEFINITION, 0), ("/tmp/escape.txt", b"x", 0)],
+    "drive": [("Night/SkinDefinition.xml", DEFINITION, 0), ("C:\\escape.txt", b"x", 0)],
 }
 for name, entries in seeds.items():
     with open(f"{sys.argv[1]}/{name}.zip", "wb") as out:

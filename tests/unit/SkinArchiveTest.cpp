@@ -220,6 +220,7 @@ TEST(SkinArchive, GoodArchivesInstallWholeAndReplaceInOneStep)
                                  .add("Keep/SkinDefinition.xml", "<skin apiVersion=\"4\"/>")
                                  .add("Keep/marker.txt", "new")
                                  .add("__MACOSX/Keep/._marker.txt", "mac")
+                                 .add(".git/config", "hidden")
                                  .add("README.txt", "loose")
                                  .add("Keep/images/", "")
                                  .build();

@@ -381,7 +381,7 @@ TEST(InstallCommand, InstallsFilesAndLinksWithOneLineAndAnExitStatus)
     const QString archive = home.path() + QStringLiteral("/glacier.zip");
     const QString hostile = home.path() + QStringLiteral("/slip.zip");
     for (const auto& [path, data] : { std::pair { archive, glacierZip() },
-                                      std::pair { hostile, ZipBuilder().add("Glacier/../../x.txt", "x").build() } }) {
+                                      std::pair { hostile, ZipBuilder().add("Glacier/../../../x.txt", "x").build() } }) {
         QFile file(path);
         file.open(QIODevice::WriteOnly);
         file.write(data);
@@ -397,6 +397,7 @@ TEST(InstallCommand, InstallsFilesAndLinksWithOneLineAndAnExitStatus)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, QStringLiteral("Skin not installed: not a skin archive (%1)\n").arg(hostile));
     EXPECT_FALSE(QFileInfo::exists(home.path() + QStringLiteral("/Documents/x.txt")));
+    EXPECT_EQ(QDir(skins).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList { "Glacier" });
 
     run = runInstallCommand({ QStringLiteral("--install-skin"),
                               QStringLiteral("plskins://%1/skins/aurora.zip").arg(gallery.server.hostAddress()) });
