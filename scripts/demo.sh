@@ -50,6 +50,13 @@ remotes = [{"hostAddress": host, "nickname": "This computer", "isDefault": True,
 json.dump({"format": "PlayerLink saved remotes", "version": 1, "remotes": remotes}, open(path, "w"), indent=1)
 PY
 app="$here/$build/src/app/playerlink"
+# Two skins installed from archives the way a packager would: the sample
+# skin Glacier, and the shipped skin once more as "Original".
+cp -r "$here/resources/DefaultSkin" "$work/Original"
+for skin in "$here/tests/fixtures/skins/Glacier" "$work/Original"; do
+  python3 -m zipfile -c "$work/$(basename "$skin").zip" "$skin"
+  "$app" --install-skin "$work/$(basename "$skin").zip"
+done
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   echo
   echo "Opening PlayerLink's remote screen on the local VLC; close its window to end the demo."

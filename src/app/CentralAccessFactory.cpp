@@ -5,6 +5,7 @@
 #include "screens/MainView/MainViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
 #include "screens/WebView/WebViewController.h"
+#include "screens/SkinsView/SkinsViewController.h"
 #include "vlc/VLCController.h"
 
 #include <QDateTime>
@@ -40,7 +41,7 @@ CentralAccessFactory::CentralAccessFactory() = default;
 CentralAccessFactory::~CentralAccessFactory()
 {
     // Screens never shown have no parent to take them along.
-    for (QWidget* screen : std::initializer_list<QWidget*> { m_remotesViewController, m_mainViewController, m_webViewController })
+    for (const QPointer<QWidget>& screen : m_screens)
         if (screen && !screen->parent())
             delete screen;
 }
@@ -90,23 +91,22 @@ std::shared_ptr<VLCController> CentralAccessFactory::currentRemote() const
 
 MainViewController* CentralAccessFactory::mainViewController()
 {
-    if (!m_mainViewController)
-        m_mainViewController = new MainViewController;
-    return m_mainViewController;
+    return screen(m_mainViewController);
+}
+
+SkinsViewController* CentralAccessFactory::skinsViewController()
+{
+    return screen(m_skinsViewController);
 }
 
 RemotesViewController* CentralAccessFactory::remotesViewController()
 {
-    if (!m_remotesViewController)
-        m_remotesViewController = new RemotesViewController;
-    return m_remotesViewController;
+    return screen(m_remotesViewController);
 }
 
 WebViewController* CentralAccessFactory::webViewController()
 {
-    if (!m_webViewController)
-        m_webViewController = new WebViewController;
-    return m_webViewController;
+    return screen(m_webViewController);
 }
 
 QString CentralAccessFactory::logFilePath() const

@@ -5,9 +5,11 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QWidget>
 
 #include <memory>
 #include <mutex>
+#include <vector>
 
 class VLCController;
 
@@ -34,6 +36,7 @@ public:
     RemotesViewController* remotesViewController() override;
     MainViewController* mainViewController() override;
     WebViewController* webViewController() override;
+    SkinsViewController* skinsViewController() override;
 
     QString logFilePath() const;
     void createLogFile();
@@ -45,12 +48,24 @@ private:
     CentralAccessFactory();
     ~CentralAccessFactory() override;
     void watch(const std::shared_ptr<VLCController>& remote);
+    // Creates a screen on first request and keeps it for the whole run.
+    template <typename Screen>
+    Screen* screen(QPointer<Screen>& field)
+    {
+        if (!field) {
+            field = new Screen;
+            m_screens.emplace_back(field.data());
+        }
+        return field;
+    }
 
     static std::mutex s_lock;
     static CentralAccessFactory* s_instance;
 
     RemoteList m_savedRemotes;
+    std::vector<QPointer<QWidget>> m_screens;
     QPointer<RemotesViewController> m_remotesViewController;
     QPointer<MainViewController> m_mainViewController;
     QPointer<WebViewController> m_webViewController;
+    QPointer<SkinsViewController> m_skinsViewController;
 };

@@ -15,6 +15,8 @@
 #include "net/Reachability_2.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
+#include "screens/SkinsView/SkinDownloadProgressView.h"
+#include "skin/SkinDownloader.h"
 #include "ui/AlertView.h"
 #include "ui/BWNavigationController.h"
 #include "ui/WidgetAlertPresenter.h"
@@ -118,9 +120,12 @@ bool PlayerLinkAppDelegate::handleOpenURL(const QString& url)
                                     { localizedString("Cancel"), localizedString("Download") },
                                     [this](int button) {
                                         m_skinDownloadAlert = nullptr;
-                                        if (button == 1)
-                                            ConsoleLog::log(QStringLiteral("skin download not available yet: %@"),
-                                                            m_skinUrl);
+                                        if (button != 1)
+                                            return;
+                                        auto* downloader = new SkinDownloader(this);
+                                        downloader->setDeletesWhenDone(true);
+                                        SkinDownloadProgressView::follow(downloader, m_window.get());
+                                        downloader->downloadSkin(m_skinUrl);
                                     });
     return true;
 }

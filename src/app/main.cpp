@@ -4,6 +4,8 @@
 #include "app/PlayerLinkAppDelegate.h"
 #include "app/ScreenshotTour.h"
 #include "app/SingleInstance.h"
+#include "app/SkinInstallCommand.h"
+#include "app/SkinLibraryTour.h"
 #include "screens/MainView/MainViewController.h"
 #include "skin/Skin.h"
 #include "ui/AlertView.h"
@@ -15,6 +17,9 @@
 
 int main(int argc, char** argv)
 {
+    // Installing a skin needs no window (nor a display).
+    if (SkinInstallCommand::requested(argc, argv))
+        return SkinInstallCommand::run(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("PlayerLink"));
     QApplication::setApplicationVersion(QStringLiteral(PLAYERLINK_VERSION));
@@ -34,6 +39,9 @@ int main(int argc, char** argv)
     QCommandLineOption password(QStringLiteral("password"), QStringLiteral("VLC's web interface password for --connect."),
                                 QStringLiteral("PW"));
     parser.addOption(password);
+    parser.addOption({ QStringLiteral("install-skin"),
+                       QStringLiteral("Install the skin archive at PATH or behind a skin LINK, print one line, quit."),
+                       QStringLiteral("PATH-or-LINK") });
     parser.addPositionalArgument(QStringLiteral("link"), QStringLiteral("A skin link to download."), QStringLiteral("[link]"));
     parser.process(app);
     const QStringList links = parser.positionalArguments();
@@ -43,6 +51,7 @@ int main(int argc, char** argv)
     if (!parser.isSet(screenshots) && !parser.isSet(connect) && instance.forwardToRunningInstance(links))
         return 0;
     instance.listen();
+    SkinInstallCommand::serve(instance);
 
     int exitCode = 0;
     {
@@ -86,6 +95,7 @@ int main(int argc, char** argv)
                     window->resize(AppWindow::defaultSize);
                     remote->actions();
                 }, 1500);
+                SkinLibraryTour::addSteps(*tour, delegate);
                 tour->addStep(QStringLiteral("remotes"), [&delegate] {
                     if (AlertView* sheet = AlertView::topAlert())
                         sheet->pressButton(5);

@@ -4,7 +4,9 @@
 #include "SkinArt.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -17,9 +19,35 @@
 namespace {
 using Drawing = std::function<void(QPainter&, QSizeF)>;
 
-void save(const QString& folder, const QString& name, QSize size, const Drawing& draw)
+// How one skin is written: the scales, and a turn of the colour wheel that
+// makes a variant of the shipped skin (0 for the shipped one).
+struct Variant {
+    QList<int> scales { 1, 2 };
+    int hueShift = 0;
+};
+
+// Only coloured pixels turn; the greys of the metal stay as they are.
+QColor shifted(const QColor& colour, int hueShift)
 {
-    for (int scale : { 1, 2 }) {
+    if (hueShift == 0 || colour.hsvHue() < 0 || colour.hsvSaturation() < 60)
+        return colour;
+    return QColor::fromHsv((colour.hsvHue() + hueShift) % 360, colour.hsvSaturation(), colour.value(), colour.alpha());
+}
+
+void recolour(QImage& image, int hueShift)
+{
+    if (hueShift == 0)
+        return;
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = shifted(QColor::fromRgba(line[x]), hueShift).rgba();
+    }
+}
+
+void save(const QString& folder, const QString& name, QSize size, const Drawing& draw, const Variant& variant = {})
+{
+    for (int scale : variant.scales) {
         QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter p(&image);
@@ -27,6 +55,10 @@ void save(const QString& folder, const QString& name, QSize size, const Drawing&
         p.scale(scale, scale);
         draw(p, QSizeF(size));
         p.end();
+        if (variant.hueShift != 0) {
+            image = image.convertToFormat(QImage::Format_ARGB32);
+            recolour(image, variant.hueShift);
+        }
         const QString file = folder + u'/' + name + (scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
         if (!image.save(file))
             std::fprintf(stderr, "could not write %s\n", qPrintable(file));
@@ -64,6 +96,19 @@ void tableHeader(QPainter& p, QSizeF s)
     p.setPen(QPen(QColor(0, 0, 0, 220), 1));
     p.drawLine(QPointF(0, s.height() - 0.5), QPointF(s.width(), s.height() - 0.5));
     p.fillRect(QRectF(0, 0, 2, s.height()), QColor(0xff, 0x8c, 0x1a));
+}
+
+// A tick for the chosen row of a list.
+void tick(QPainter& p, QSizeF s)
+{
+    QPainterPath mark;
+    mark.moveTo(s.width() * 0.16, s.height() * 0.54);
+    mark.lineTo(s.width() * 0.40, s.height() * 0.78);
+    mark.lineTo(s.width() * 0.86, s.height() * 0.22);
+    p.setPen(QPen(QColor(0, 0, 0, 140), s.width() * 0.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(mark.translated(0, s.height() * 0.04));
+    p.setPen(QPen(QColor(0xff, 0x8c, 0x1a), s.width() * 0.14, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(mark);
 }
 
 // The application icon: an orange traffic cone on a round dark remote face.
@@ -110,24 +155,10 @@ void appIcon(QPainter& p, QSizeF s)
         p.drawArc(QRectF(w * 0.60 - rad, w * 0.30 - rad, rad * 2, rad * 2), 15 * 16, 60 * 16);
     }
 }
-}
 
-int main(int argc, char** argv)
+// The images of a skin.
+void drawSkin(const QString& skin, const Variant& variant)
 {
-    QGuiApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("resources/images");
-    QDir().mkpath(folder);
-    save(folder, QStringLiteral("tableRowBackground"), { 320, 50 }, tableRowBackground);
-    save(folder, QStringLiteral("tableHeader"), { 320, 24 }, tableHeader);
-    save(folder, QStringLiteral("playerlink"), { 128, 128 }, appIcon);
-    save(folder, QStringLiteral("sliderMinTrack"), { 40, 24 }, SkinArt::trackImage(true));
-    save(folder, QStringLiteral("sliderMaxTrack"), { 40, 24 }, SkinArt::trackImage(false));
-    save(folder, QStringLiteral("sliderThumb"), { 24, 24 }, SkinArt::thumbImage());
-    save(folder, QStringLiteral("fullscreen"), { 20, 20 }, SkinArt::fullscreenIcon());
-
-    // The shipped skin.
-    const QString skin = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("resources/DefaultSkin");
-    QDir().mkpath(skin);
     using SkinArt::Glyph;
     using SkinArt::Look;
     const struct {
@@ -149,21 +180,79 @@ int main(int argc, char** argv)
     for (const auto& b : buttons) {
         const QString name = QString::fromLatin1(b.name);
         const QSize size(b.size, b.size);
-        save(skin, name, size, SkinArt::roundButton(b.glyph, Look::Normal, b.large));
-        save(skin, name + QStringLiteral("_down"), size, SkinArt::roundButton(b.glyph, Look::Pressed, b.large));
-        save(skin, name + QStringLiteral("_disabled"), size, SkinArt::roundButton(b.glyph, Look::Disabled, b.large));
+        save(skin, name, size, SkinArt::roundButton(b.glyph, Look::Normal, b.large), variant);
+        save(skin, name + QStringLiteral("_down"), size, SkinArt::roundButton(b.glyph, Look::Pressed, b.large), variant);
+        save(skin, name + QStringLiteral("_disabled"), size, SkinArt::roundButton(b.glyph, Look::Disabled, b.large), variant);
     }
     // Mode buttons show a dim glyph while their mode is off.
     for (const auto& [name, glyph] : { std::pair { "shuffle", Glyph::Shuffle }, std::pair { "loop", Glyph::Loop },
                                        std::pair { "repeat", Glyph::Repeat } })
         save(skin, QString::fromLatin1(name) + QStringLiteral("_off"), { 44, 44 },
-             SkinArt::roundButton(glyph, Look::Dim));
-    save(skin, QStringLiteral("background_portrait"), { 390, 672 }, SkinArt::background(true));
-    save(skin, QStringLiteral("background_landscape"), { 760, 314 }, SkinArt::background(false));
-    save(skin, QStringLiteral("row"), { 370, 44 }, SkinArt::rowBackground(false));
-    save(skin, QStringLiteral("row_selected"), { 370, 44 }, SkinArt::rowBackground(true));
-    save(skin, QStringLiteral("track_filled"), { 40, 24 }, SkinArt::trackImage(true));
-    save(skin, QStringLiteral("track_empty"), { 40, 24 }, SkinArt::trackImage(false));
-    save(skin, QStringLiteral("thumb"), { 26, 26 }, SkinArt::thumbImage());
+             SkinArt::roundButton(glyph, Look::Dim), variant);
+    save(skin, QStringLiteral("background_portrait"), { 390, 672 }, SkinArt::background(true), variant);
+    save(skin, QStringLiteral("background_landscape"), { 760, 314 }, SkinArt::background(false), variant);
+    save(skin, QStringLiteral("row"), { 370, 44 }, SkinArt::rowBackground(false), variant);
+    save(skin, QStringLiteral("row_selected"), { 370, 44 }, SkinArt::rowBackground(true), variant);
+    save(skin, QStringLiteral("track_filled"), { 40, 24 }, SkinArt::trackImage(true), variant);
+    save(skin, QStringLiteral("track_empty"), { 40, 24 }, SkinArt::trackImage(false), variant);
+    save(skin, QStringLiteral("thumb"), { 26, 26 }, SkinArt::thumbImage(), variant);
+}
+
+// The shipped definition with its colours turned like the images.
+void writeVariantDefinition(const QString& from, const QString& to, const Variant& variant)
+{
+    QFile in(from + QStringLiteral("/SkinDefinition.xml"));
+    in.open(QIODevice::ReadOnly);
+    QString text = QString::fromUtf8(in.readAll());
+    static const QRegularExpression colour(QStringLiteral("Colour=\"([0-9.]+),([0-9.]+),([0-9.]+),([0-9.]+)\""));
+    QString out;
+    qsizetype last = 0;
+    for (auto it = colour.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QColor c = shifted(QColor::fromRgbF(m.captured(1).toFloat(), m.captured(2).toFloat(), m.captured(3).toFloat(),
+                                                  m.captured(4).toFloat()), variant.hueShift);
+        out += text.mid(last, m.capturedStart() - last);
+        out += QStringLiteral("Colour=\"%1,%2,%3,%4\"").arg(c.redF(), 0, 'g', 2).arg(c.greenF(), 0, 'g', 2)
+                   .arg(c.blueF(), 0, 'g', 2).arg(m.captured(4));
+        last = m.capturedEnd();
+    }
+    out += text.mid(last);
+    static const QRegularExpression firstComment(QStringLiteral("<!--.*?-->"), QRegularExpression::DotMatchesEverythingOption);
+    out.replace(firstComment, QStringLiteral("<!-- Glacier: PlayerLink's own skin with its orange turned ice blue, a sample\n"
+                                             "     skin for the tests and the demo. Drawn by tools/imagegen\n"
+                                             "     (scripts/make-images.sh). -->"));
+    QFile file(to + QStringLiteral("/SkinDefinition.xml"));
+    file.open(QIODevice::WriteOnly);
+    file.write(out.toUtf8());
+}
+}
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("resources/images");
+    QDir().mkpath(folder);
+    save(folder, QStringLiteral("tableRowBackground"), { 320, 50 }, tableRowBackground);
+    save(folder, QStringLiteral("tableHeader"), { 320, 24 }, tableHeader);
+    save(folder, QStringLiteral("playerlink"), { 128, 128 }, appIcon);
+    save(folder, QStringLiteral("sliderMinTrack"), { 40, 24 }, SkinArt::trackImage(true));
+    save(folder, QStringLiteral("sliderMaxTrack"), { 40, 24 }, SkinArt::trackImage(false));
+    save(folder, QStringLiteral("sliderThumb"), { 24, 24 }, SkinArt::thumbImage());
+    save(folder, QStringLiteral("fullscreen"), { 20, 20 }, SkinArt::fullscreenIcon());
+    save(folder, QStringLiteral("tick"), { 22, 22 }, tick);
+
+    // The shipped skin.
+    const QString skin = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("resources/DefaultSkin");
+    QDir().mkpath(skin);
+    drawSkin(skin, {});
+    // Glacier, the sample skin of the tests and the demo: the shipped one
+    // turned from orange to ice blue, at 1x only to stay small.
+    if (argc > 3) {
+        const QString glacier = QString::fromLocal8Bit(argv[3]);
+        QDir().mkpath(glacier);
+        const Variant blue { { 1 }, 175 };
+        drawSkin(glacier, blue);
+        writeVariantDefinition(skin, glacier, blue);
+    }
     return 0;
 }

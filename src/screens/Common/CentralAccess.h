@@ -7,6 +7,7 @@
 class MainViewController;
 class RemotesViewController;
 class WebViewController;
+class SkinsViewController;
 
 // What screens ask of the application's one shared access point: the saved
 // remotes, the current remote, and the other screens (each created once and
@@ -24,6 +25,7 @@ public:
     virtual RemotesViewController* remotesViewController() = 0;
     virtual MainViewController* mainViewController() = 0;
     virtual WebViewController* webViewController() = 0;
+    virtual SkinsViewController* skinsViewController() = 0;
 
 signals:
     // The saved list, or a saved remote, changed.

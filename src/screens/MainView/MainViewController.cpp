@@ -13,6 +13,7 @@
 #include "core/UserDefaults.h"
 #include "screens/Common/CentralAccess.h"
 #include "screens/WebView/WebViewController.h"
+#include "screens/SkinsView/SkinsViewController.h"
 #include "skin/Skin.h"
 #include "skin/SkinRowCell.h"
 #include "skin/TitleView.h"
@@ -444,7 +445,8 @@ void MainViewController::actionsSheetDidDismissWithButtonIndex(int index)
         amazon();
         break;
     case 3:
-        ConsoleLog::log(QStringLiteral("the skin list is not available yet"));
+        if (navigationController())
+            navigationController()->pushViewController(CentralAccess::shared().skinsViewController(), true);
         break;
     case 4:
         info();

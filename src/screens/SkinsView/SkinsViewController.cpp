@@ -1,0 +1,192 @@
+#include "screens/SkinsView/SkinsViewController.h"
+
+#include "core/ConsoleLog.h"
+#include "core/Localization.h"
+#include "core/PreferenceKeys.h"
+#include "core/UserDefaults.h"
+#include "screens/Common/CentralAccess.h"
+#include "screens/MainView/MainViewController.h"
+#include "skin/SkinDownloader.h"
+#include "skin/SkinFolders.h"
+#include "ui/BarButtonItem.h"
+#include "ui/DisplayCell.h"
+#include "ui/NavigationController.h"
+#include "ui/NavigationItem.h"
+#include "ui/StylingHelpers.h"
+#include "ui/TableSection.h"
+#include "ui/UiImages.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+
+namespace {
+const QString displayCellId = QStringLiteral("DisplayCell_ID");
+
+QString selectedSkin()
+{
+    return UserDefaults::standard().stringForKey(PreferenceKeys::skin);
+}
+}
+
+SkinsViewController::SkinsViewController(QWidget* parent)
+    : TableViewController(TableView::StylePlain, parent)
+{
+    setTitle(localizedString("Skins"));
+    updateSkinList();
+}
+
+void SkinsViewController::updateSkinList()
+{
+    QStringList list { SkinFolders::builtInSkin };
+    const QDir folder(SkinFolders::installedSkins());
+    for (const QString& name : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
+        if (!name.startsWith(SkinFolders::hiddenPrefix))
+            list.append(SkinFolders::identifierForInstalled(name));
+    m_skinList = list;
+    initialiseStructure();
+}
+
+void SkinsViewController::initialiseStructure()
+{
+    TableStructure structure;
+    structure.addSection(QString());
+    for (int i = 0; i < m_skinList.size(); ++i)
+        structure.addRow(i);
+    setTableStructure(structure);
+}
+
+void SkinsViewController::viewDidLoad()
+{
+    TableViewController::viewDidLoad();
+    m_editButton = new BarButtonItem(localizedString("Edit"), BarButtonItem::Bordered, this);
+    m_doneButton = new BarButtonItem(localizedString("Done"), BarButtonItem::Done, this);
+    connect(m_editButton, &BarButtonItem::triggered, this, [this] { setEditing(true); });
+    connect(m_doneButton, &BarButtonItem::triggered, this, [this] { setEditing(false); });
+    navigationItem()->setRightBarButtonItem(m_editButton);
+
+    m_seeSkinsButton = new BarButtonItem(localizedString("Download Skins"), BarButtonItem::Bordered, this);
+    connect(m_seeSkinsButton, &BarButtonItem::triggered, this, &SkinsViewController::downloadSkins);
+    setToolbarItems({ BarButtonItem::space(BarButtonItem::FlexibleSpace, 0, this), m_seeSkinsButton,
+                      BarButtonItem::space(BarButtonItem::FlexibleSpace, 0, this) });
+}
+
+void SkinsViewController::viewWillAppear(bool animated)
+{
+    TableViewController::viewWillAppear(animated);
+    if (navigationController())
+        navigationController()->setToolbarHidden(false);
+}
+
+void SkinsViewController::viewDidAppear(bool animated)
+{
+    TableViewController::viewDidAppear(animated);
+    updateSkinList();
+    myTableView()->reloadData();
+    // The remote screen builds its skin afresh from the choice made here.
+    CentralAccess::shared().mainViewController()->clearCurrentSkin();
+    // The screen below may have put the toolbar away as it left.
+    if (navigationController())
+        navigationController()->setToolbarHidden(false);
+}
+
+void SkinsViewController::viewDidDisappear(bool animated)
+{
+    TableViewController::viewDidDisappear(animated);
+    NavigationController* navigation = navigationController();
+    if (navigation && navigation->topViewController() != this && navigation->topViewController()
+        && navigation->topViewController()->toolbarItems().isEmpty())
+        navigation->setToolbarHidden(true);
+}
+
+TableViewCell* SkinsViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)
+{
+    auto* cell = qobject_cast<DisplayCell*>(table->dequeueReusableCellWithIdentifier(displayCellId));
+    if (!cell) {
+        cell = new DisplayCell(displayCellId);
+        StylingHelpers::setVLCBackground(cell);
+    }
+    const int row = tableStructure()->rowIdForIndexPath(indexPath);
+    const QString identifier = m_skinList.value(row);
+    cell->setAccessoryType(TableViewCell::AccessoryNone);
+    cell->textLabel()->setText(QFileInfo(identifier).fileName());
+    if (!identifier.isEmpty() && identifier == selectedSkin()) {
+        auto* tick = new QLabel;
+        tick->setPixmap(UiImages::named(QStringLiteral("tick.png")));
+        tick->setAlignment(Qt::AlignCenter);
+        cell->setAccessoryView(tick);
+    } else {
+        cell->setAccessoryView(nullptr);
+    }
+    return cell;
+}
+
+void SkinsViewController::selectRow(int row)
+{
+    if (row < 0 || row >= m_skinList.size())
+        return;
+    UserDefaults::standard().setObject(PreferenceKeys::skin, m_skinList[row]);
+}
+
+void SkinsViewController::didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath)
+{
+    selectRow(tableStructure()->rowIdForIndexPath(indexPath));
+    table->reloadData();
+    TableViewController::didSelectRowAtIndexPath(table, indexPath);
+}
+
+bool SkinsViewController::isEditing() const
+{
+    return myTableView() && myTableView()->isEditing();
+}
+
+void SkinsViewController::setEditing(bool editing)
+{
+    loadViewIfNeeded();
+    navigationItem()->setRightBarButtonItem(editing ? m_doneButton : m_editButton);
+    myTableView()->setEditing(editing, true);
+    myTableView()->reloadData();
+}
+
+TableViewCell::EditingStyle SkinsViewController::editingStyleForRowAtIndexPath(TableView*, const IndexPath& indexPath)
+{
+    // The shipped skin, always first, can never be deleted.
+    return tableStructure()->rowIdForIndexPath(indexPath) > 0 ? TableViewCell::EditingStyleDelete
+                                                                : TableViewCell::EditingStyleNone;
+}
+
+void SkinsViewController::commitEditingStyle(TableView*, TableViewCell::EditingStyle style, const IndexPath& indexPath)
+{
+    if (style == TableViewCell::EditingStyleDelete)
+        deleteRow(tableStructure()->rowIdForIndexPath(indexPath));
+}
+
+void SkinsViewController::deleteRow(int row)
+{
+    if (row <= 0 || row >= m_skinList.size())
+        return;
+    const QString identifier = m_skinList[row];
+    if (identifier == selectedSkin())
+        selectRow(0);
+    SkinDownloader().deleteSkin(identifier);
+    // The list is read again from disk, so a skin that could not be removed
+    // keeps its row and the table always shows what is there.
+    updateSkinList();
+    loadViewIfNeeded();
+    if (!m_skinList.contains(identifier))
+        myTableView()->deleteRowsAtIndexPaths({ IndexPath(0, row) });
+    myTableView()->reloadData();
+}
+
+void SkinsViewController::downloadSkins()
+{
+    openSkinGallery();
+}
+
+void SkinsViewController::openSkinGallery()
+{
+    // The gallery browser (skinsWebViewController of the shared access
+    // point, then loadUrlString with the gallery page) is pushed here once
+    // it exists.
+    ConsoleLog::log(QStringLiteral("the skin gallery is not available yet"));
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ui/TableViewController.h"
+
+#include <QStringList>
+
+class BarButtonItem;
+
+// The installed skins: the shipped one first, then every folder of the
+// skins folder. A tick marks the one in use; tapping a row chooses it; in
+// edit mode downloaded skins can be deleted. The toolbar's "Download Skins"
+// opens the skin gallery.
+class SkinsViewController : public TableViewController {
+    Q_OBJECT
+public:
+    explicit SkinsViewController(QWidget* parent = nullptr);
+
+    const QStringList& skinList() const { return m_skinList; }
+    BarButtonItem* seeSkinsButton() const { return m_seeSkinsButton; }
+    BarButtonItem* editButton() const { return m_editButton; }
+
+    void updateSkinList();
+    void selectRow(int row);
+    void setEditing(bool editing);
+    bool isEditing() const;
+    void deleteRow(int row);
+    void downloadSkins();
+
+    TableViewCell* cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
+    void didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
+    TableViewCell::EditingStyle editingStyleForRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
+    void commitEditingStyle(TableView* table, TableViewCell::EditingStyle style, const IndexPath& indexPath) override;
+
+protected:
+    void initialiseStructure() override;
+    void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
+    void viewDidAppear(bool animated) override;
+    void viewDidDisappear(bool animated) override;
+
+private:
+    // Where the gallery browser is opened once it exists.
+    void openSkinGallery();
+
+    QStringList m_skinList;
+    BarButtonItem* m_seeSkinsButton = nullptr;
+    BarButtonItem* m_editButton = nullptr;
+    BarButtonItem* m_doneButton = nullptr;
+};
