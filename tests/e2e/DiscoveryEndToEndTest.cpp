@@ -6,6 +6,10 @@
 #include "TestSupport.h"
 
 #include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -235,4 +239,33 @@ TEST_F(DiscoveryEndToEnd, AStoppedRunTellsNobodyAndStartsNothingNew)
     EXPECT_EQ(orphan.delegate(), nullptr);
     ASSERT_TRUE(waitUntil([&] { return orphan.liveScans() == 0; }, 10000));
     EXPECT_EQ(orphan.uniqueComputers().size(), 1);
+}
+
+TEST_F(DiscoveryEndToEnd, TheCommandLineListsWhatItFinds)
+{
+    ASSERT_FALSE(publish("Living Room", "_http._tcp").isEmpty());
+    ASSERT_FALSE(publish("Living Room PlayerLink", "_bw-ident._tcp").isEmpty());
+    ASSERT_FALSE(publish("Second Box", "_http._tcp", secondHost).isEmpty());
+    // The child finds the private bus through the environment, as this process does.
+    auto discover = [](int* exitCode) {
+        QProcess cli;
+        cli.start(QStringLiteral(PLAYERLINK_CLI_PATH), { "--json", "discover" });
+        EXPECT_TRUE(cli.waitForFinished(30000));
+        *exitCode = cli.exitCode();
+        return std::make_pair(cli.readAllStandardOutput(), QString::fromUtf8(cli.readAllStandardError()));
+    };
+    int exitCode = -1;
+    const auto [json, errors] = discover(&exitCode);
+    EXPECT_EQ(exitCode, 0) << errors.toStdString();
+    QStringList found; // in order of discovery, which is either
+    for (const QJsonValue& computer : QJsonDocument::fromJson(json).array())
+        found << QString::fromUtf8(QJsonDocument(computer.toObject()).toJson(QJsonDocument::Compact));
+    found.sort();
+    EXPECT_EQ(found, QStringList({ R"({"address":"10.77.0.1","identified":true,"name":"Living Room"})",
+                                   R"({"address":"10.77.0.3","identified":false,"name":"Second Box"})" }));
+
+    s_net->stopDaemon();
+    const auto [nothing, complaint] = discover(&exitCode);
+    EXPECT_EQ(exitCode, 3);
+    EXPECT_TRUE(complaint.contains("Avahi daemon is not running")) << complaint.toStdString();
 }
