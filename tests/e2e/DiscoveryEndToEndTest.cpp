@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTcpServer>
 
 #include <gtest/gtest.h>
 
@@ -268,4 +269,19 @@ TEST_F(DiscoveryEndToEnd, TheCommandLineListsWhatItFinds)
     const auto [nothing, complaint] = discover(&exitCode);
     EXPECT_EQ(exitCode, 3);
     EXPECT_TRUE(complaint.contains("Avahi daemon is not running")) << complaint.toStdString();
+}
+
+TEST_F(DiscoveryEndToEnd, ItsComputersAreReachableFromInsideOnly)
+{
+    // What the remotes list needs to probe a found computer.
+    auto canListenOn = [](const QString& address) {
+        QTcpServer server;
+        return server.listen(QHostAddress(address), 0);
+    };
+    EXPECT_FALSE(canListenOn(DnsSdNamespace::daemonAddress));
+    ASSERT_TRUE(s_net->enter());
+    EXPECT_TRUE(canListenOn(DnsSdNamespace::daemonAddress));
+    EXPECT_TRUE(canListenOn(secondAddress));
+    s_net->leave();
+    EXPECT_FALSE(canListenOn(DnsSdNamespace::daemonAddress));
 }
