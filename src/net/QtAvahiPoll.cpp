@@ -40,7 +40,11 @@ void dispatchWatch(AvahiWatch* watch)
     pollfd entry { watch->fd, static_cast<short>(watch->wanted), 0 };
     if (::poll(&entry, 1, 0) <= 0 || entry.revents == 0)
         return; // already drained by an earlier callback
-    watch->happened = static_cast<AvahiWatchEvent>(entry.revents);
+    // A closed descriptor (POLLNVAL) has no Avahi event of its own.
+    int events = entry.revents & (POLLIN | POLLOUT | POLLERR | POLLHUP);
+    if (entry.revents & POLLNVAL)
+        events |= POLLERR;
+    watch->happened = static_cast<AvahiWatchEvent>(events);
     // The callback may free the watch: nothing touches it afterwards.
     watch->callback(watch, watch->fd, watch->happened, watch->userdata);
 }
