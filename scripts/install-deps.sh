@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libexpat1-dev libminizip-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   vlc-bin vlc-plugin-base
+  libavahi-client-dev avahi-daemon avahi-utils dbus
   python3 util-linux iproute2 procps
   xvfb xauth fonts-dejavu-core
 )
@@ -30,10 +31,33 @@ as_root() {
   fi
 }
 
+new_avahi_daemon=no
+for p in "${missing[@]}"; do
+  [ "$p" = avahi-daemon ] && new_avahi_daemon=yes
+done
+
 if [ "${#missing[@]}" -gt 0 ]; then
   echo "install-deps: installing ${missing[*]}"
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+  # The discovery tests run their own avahi-daemon inside a network namespace.
+  # A freshly installed package would start the machine's daemon on its real
+  # interfaces: forbid service starts while installing (unless the machine
+  # has a start policy of its own) and leave it disabled afterwards.
+  policy_made=no
+  if [ "$new_avahi_daemon" = yes ] && [ ! -e /usr/sbin/policy-rc.d ]; then
+    as_root sh -c 'printf "#!/bin/sh\nexit 101\n" > /usr/sbin/policy-rc.d && chmod 755 /usr/sbin/policy-rc.d'
+    policy_made=yes
+  fi
+  status=0
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q || status=$?
+  if [ "$status" -eq 0 ]; then
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" \
+      || status=$?
+  fi
+  [ "$policy_made" = yes ] && as_root rm -f /usr/sbin/policy-rc.d
+  [ "$status" -eq 0 ] || exit "$status"
+  if [ "$new_avahi_daemon" = yes ] && command -v systemctl >/dev/null 2>&1; then
+    as_root systemctl disable avahi-daemon.service avahi-daemon.socket >/dev/null 2>&1 || true
+  fi
 fi
 
 if [ "$(id -u)" -eq 0 ] && ! id -u plvlc >/dev/null 2>&1; then

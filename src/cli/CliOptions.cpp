@@ -16,6 +16,7 @@ const CommandSpec commandSpecs[] = {
     { "enqueue", 1, 1 },   { "delete", 1, 1 },     { "empty", 0, 0 },    { "random", 0, 0 },
     { "loop", 0, 0 },      { "repeat", 0, 0 },     { "fullscreen", 0, 0 }, { "speed", 1, 1 },
     { "audio-delay", 1, 1 }, { "aspect", 1, 1 },   { "key", 1, 1 },      { "watch", 0, 0 },
+    { "discover", 0, 0 },
 };
 
 const CommandSpec* findCommand(const QString& name)
@@ -44,6 +45,7 @@ QString CliOptions::usage()
 {
     return QStringLiteral(
         "Usage: playerlink-cli --host HOST[:PORT] [--password PW] [--json] [--verbose] COMMAND [ARG]\n"
+        "       playerlink-cli [--json] discover [--seconds N]\n"
         "\n"
         "Controls VLC through its web interface (port 8080 unless HOST names one).\n"
         "The password may also come from PLAYERLINK_PASSWORD, the host from PLAYERLINK_HOST.\n"
@@ -69,9 +71,11 @@ QString CliOptions::usage()
         "  aspect RATIO          aspect ratio such as 16:9 or 4:3\n"
         "  key NAME              press a VLC hotkey, for example faster or nav-up\n"
         "  watch [--seconds N]   a line per second with what the remote shows\n"
+        "  discover [--seconds N]   computers on the local network (DNS-SD), one per\n"
+        "                        address: after one pass, or after N seconds of passes\n"
         "\n"
-        "Exit status: 0 done, 1 command failed, 2 usage error, 3 unreachable or timed out,\n"
-        "4 password needed, refused or not set in VLC, 5 not VLC.\n");
+        "Exit status: 0 done, 1 command failed, 2 usage error, 3 unreachable or timed out\n"
+        "(discover: no Avahi daemon), 4 password needed, refused or not set in VLC, 5 not VLC.\n");
 }
 
 std::optional<CliOptions> CliOptions::parse(const QStringList& args, const QString& passwordFromEnvironment,
@@ -147,10 +151,11 @@ std::optional<CliOptions> CliOptions::parse(const QStringList& args, const QStri
     options.arguments = positional;
     if (!findCommand(options.command))
         return fail(QStringLiteral("unknown command '%1' (see --help)").arg(options.command));
-    if (options.host.isEmpty())
+    // Discovery needs no host: it finds them.
+    if (options.host.isEmpty() && options.command != u"discover")
         return fail(QStringLiteral("no host given: use --host HOST[:PORT]"));
-    if (options.watchSeconds && options.command != u"watch")
-        return fail(QStringLiteral("--seconds only goes with watch"));
+    if (options.watchSeconds && options.command != u"watch" && options.command != u"discover")
+        return fail(QStringLiteral("--seconds only goes with watch and discover"));
     const QString problem = options.validateArguments();
     if (!problem.isEmpty())
         return fail(problem);

@@ -14,7 +14,7 @@ struct CliOptions {
     bool help = false;
     QString command;
     QStringList arguments;
-    std::optional<int> watchSeconds; // watch: stop after this many seconds
+    std::optional<int> watchSeconds; // watch, discover: stop after this many seconds
 
     // Parses argv (without the program name); on failure returns nothing and
     // fills error with a one-line message.

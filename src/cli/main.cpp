@@ -1,3 +1,4 @@
+#include "cli/CliDiscovery.h"
 #include "cli/CliOptions.h"
 #include "cli/CliSession.h"
 #include "cli/ExitCode.h"
@@ -35,7 +36,12 @@ int main(int argc, char** argv)
     UserDefaults::standard().registerDefaults(PreferenceKeys::registeredDefaults());
 
     int exitCode = ExitOk;
-    {
+    if (options->command == u"discover") {
+        CliDiscovery discovery(*options, out, err);
+        QObject::connect(&discovery, &CliDiscovery::finished, &app, [](int code) { QCoreApplication::exit(code); });
+        QTimer::singleShot(0, &discovery, &CliDiscovery::start);
+        exitCode = app.exec();
+    } else {
         CliSession session(*options, out, err);
         QObject::connect(&session, &CliSession::finished, &app, [](int code) { QCoreApplication::exit(code); });
         QTimer::singleShot(0, &session, &CliSession::start);

@@ -4,6 +4,7 @@
 #include "net/KernelNetworkStateSource.h"
 #include "net/ReachabilityFlags.h"
 #include "net/ReachabilityQuery_2.h"
+#include "net/RouteDecision.h"
 
 #include <QCoreApplication>
 #include <QHostAddress>
@@ -123,6 +124,12 @@ bool Reachability_2::isHostReachable(const QString& host)
     }
     const std::optional<quint32> flags = flagsFor(host);
     return flags && isReachableWithoutRequiringConnection(*flags);
+}
+
+QHostAddress Reachability_2::defaultRouteIpv4Address()
+{
+    const std::optional<NetworkState> state = m_source->read();
+    return state ? RouteDecision::defaultRouteIpv4Address(*state) : QHostAddress();
 }
 
 QStringList Reachability_2::reachabilityQueryKeys() const

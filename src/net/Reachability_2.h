@@ -2,6 +2,7 @@
 
 #include "net/NetworkStatus.h"
 
+#include <QHostAddress>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -47,6 +48,11 @@ public:
     bool isHostReachable(const QString& host);
 
     static bool isReachableWithoutRequiringConnection(quint32 flags);
+
+    // This device's IPv4 address on the network of its default route (see
+    // RouteDecision::defaultRouteIpv4Address); null when there is none or
+    // the state cannot be read.
+    QHostAddress defaultRouteIpv4Address();
 
     // The decision rules; nothing stands for flags that could not be read.
     static NetworkStatus internetStatusForFlags(std::optional<quint32> flags);

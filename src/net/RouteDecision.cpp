@@ -86,3 +86,23 @@ quint32 RouteDecision::addressFlags(const NetworkState& state, const QHostAddres
         return directlyReachable;
     return 0;
 }
+
+QHostAddress RouteDecision::defaultRouteIpv4Address(const NetworkState& state)
+{
+    const NetworkRoute* best = nullptr;
+    for (const NetworkRoute& r : state.routes) {
+        if (!r.isDefault() || !carriesTraffic(state, r.interfaceName))
+            continue;
+        const bool ipv4 = r.destination.protocol() == QAbstractSocket::IPv4Protocol;
+        const bool bestIpv4 = best && best->destination.protocol() == QAbstractSocket::IPv4Protocol;
+        if (!best || (ipv4 && !bestIpv4) || (ipv4 == bestIpv4 && r.metric < best->metric))
+            best = &r;
+    }
+    if (!best)
+        return QHostAddress();
+    QHostAddress found;
+    for (const QHostAddress& a : state.interfaceNamed(best->interfaceName)->addresses)
+        if (a.protocol() == QAbstractSocket::IPv4Protocol)
+            found = a;
+    return found;
+}

@@ -21,6 +21,12 @@ public:
     // network without a gateway).
     static quint32 addressFlags(const NetworkState& state, const QHostAddress& address);
 
+    // The device's own IPv4 address on the network that carries its default
+    // route (an IPv4 default route preferred, then the lowest metric); the
+    // last of that interface's IPv4 addresses when it has several. Null when
+    // there is no such route or address.
+    static QHostAddress defaultRouteIpv4Address(const NetworkState& state);
+
 private:
     static bool carriesTraffic(const NetworkState& state, const QString& interfaceName);
     static const NetworkRoute* bestRoute(const NetworkState& state, const QHostAddress& address);

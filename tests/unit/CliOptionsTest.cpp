@@ -40,6 +40,13 @@ TEST(CliOptions, ReadsHostPasswordAndCommand)
     ASSERT_TRUE(path);
     EXPECT_EQ(path->arguments, QStringList { "-odd name.mp3" });
     EXPECT_TRUE(parse({ "--help" })->help);
+
+    // Discovery finds hosts instead of needing one.
+    const auto discover = parse({ "discover", "--seconds", "3" });
+    ASSERT_TRUE(discover);
+    EXPECT_EQ(discover->command, QStringLiteral("discover"));
+    EXPECT_EQ(discover->watchSeconds, 3);
+    EXPECT_TRUE(errorFor({ "discover", "now" }).contains("no arguments"));
 }
 
 TEST(CliOptions, RefusesWhatCannotBeSent)
@@ -78,5 +85,5 @@ TEST(CliOptions, AcceptsEveryFormOfTheArguments)
     EXPECT_TRUE(parse({ "--host", "den", "play" }));
     EXPECT_TRUE(parse({ "--host", "den", "browse" }));
     EXPECT_TRUE(parse({ "--host", "den", "browse", "C:\\Films" }));
-    EXPECT_EQ(CliOptions::commands().size(), 24);
+    EXPECT_EQ(CliOptions::commands().size(), 25);
 }

@@ -1,5 +1,6 @@
 #include "core/NotificationCenter.h"
 #include "core/NotificationNames.h"
+#include "net/DeviceNetworkAddress.h"
 #include "net/KernelNetworkStateSource.h"
 #include "net/ProcRouteTable.h"
 #include "net/Reachability_2.h"
@@ -120,6 +121,7 @@ TEST(KernelNetworkState, StatusesAndChangesInAScratchNamespace)
     EXPECT_TRUE(waitUntil([&] { return changes >= 2; }));
     EXPECT_EQ(reachability.internetConnectionStatus(), ReachableViaWiFiNetwork);
     EXPECT_EQ(reachability.localWiFiConnectionStatus(), NotReachable);
+    EXPECT_EQ(DeviceNetworkAddress::wifiIP(reachability), "10.77.1.1");
 
     ASSERT_TRUE(ns.ip("addr add 169.254.20.1/16 dev va"));
     EXPECT_TRUE(waitUntil([&] { return changes >= 3; }));

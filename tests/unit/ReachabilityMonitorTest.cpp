@@ -1,5 +1,6 @@
 #include "core/NotificationCenter.h"
 #include "core/NotificationNames.h"
+#include "net/DeviceNetworkAddress.h"
 #include "net/NetworkStateSource.h"
 #include "net/Reachability_2.h"
 #include "net/ReachabilityFlags.h"
@@ -136,6 +137,33 @@ TEST(ReachabilityStatus, FromKernelStates)
         Monitor m(c.state);
         EXPECT_EQ(m.reachability.internetConnectionStatus(), c.internet) << c.what;
         EXPECT_EQ(m.reachability.localWiFiConnectionStatus(), c.localWiFi) << c.what;
+    }
+}
+
+TEST(DeviceNetworkAddress, TheIpv4AddressOfTheDefaultRoutesInterface)
+{
+    const struct {
+        const char* what;
+        std::optional<NetworkState> state;
+        const char* expected;
+    } cases[] = {
+        { "default route", homeNetwork(), "192.168.1.20" },
+        { "several addresses: the last", with(loopbackOnly(), iface("eth0", { "10.0.0.5", "fe80::1", "10.0.0.6" }),
+                                              { route("eth0", "0.0.0.0", 0, true) }), "10.0.0.6" },
+        { "the IPv4 route before a better IPv6 one",
+          with(with(loopbackOnly(), iface("eth0", { "10.0.0.5" }), { route("eth0", "0.0.0.0", 0, true, 600) }),
+               iface("wlan0", { "192.168.1.9", "2001:db8::9" }), { route("wlan0", "::", 0, true, 100) }), "10.0.0.5" },
+        { "the lower metric",
+          with(with(loopbackOnly(), iface("wlan0", { "192.168.1.9" }), { route("wlan0", "0.0.0.0", 0, true, 600) }),
+               iface("eth0", { "10.0.0.5" }), { route("eth0", "0.0.0.0", 0, true, 100) }), "10.0.0.5" },
+        { "no default route", linkLocalWiFi(), "no wifi Ip address" },
+        { "interface without IPv4", with(loopbackOnly(), iface("eth0", { "2001:db8::5" }), { route("eth0", "::", 0, true) }),
+          "no wifi Ip address" },
+        { "unreadable", std::nullopt, "no wifi Ip address" },
+    };
+    for (const auto& c : cases) {
+        Monitor monitor(c.state);
+        EXPECT_EQ(DeviceNetworkAddress::wifiIP(monitor.reachability), QLatin1String(c.expected)) << c.what;
     }
 }
 
