@@ -2,8 +2,19 @@
 
 #include "core/HomePaths.h"
 #include "core/StringHelpers.h"
+#include "screens/AdditionalActions/AdditionalActionsViewController.h"
+#include "screens/AdditionalActions/LuaAdditionalActionsViewController.h"
+#include "screens/AspectRatio/AspectRatioViewController.h"
+#include "screens/AudioDelay/AudioDelayViewController.h"
+#include "screens/AudioVideoTrack/AudioVideoTrackViewController.h"
+#include "screens/ChapterTitle/ChapterTitleViewController.h"
+#include "screens/DVD/DVDViewController.h"
+#include "screens/Flipside/FlipsideViewController.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
+#include "screens/SkipDistance/SkipDistanceViewController.h"
+#include "screens/Speed/SpeedViewController.h"
+#include "screens/SubtitleTrack/SubtitleTrackViewController.h"
 #include "vlc/VLCController.h"
 
 #include <QDateTime>
@@ -39,7 +50,11 @@ CentralAccessFactory::CentralAccessFactory() = default;
 CentralAccessFactory::~CentralAccessFactory()
 {
     // Screens never shown have no parent to take them along.
-    for (QWidget* screen : std::initializer_list<QWidget*> { m_remotesViewController, m_mainViewController })
+    for (QWidget* screen : std::initializer_list<QWidget*> {
+             m_remotesViewController, m_mainViewController, m_flipsideViewController, m_skipDistanceViewController,
+             m_additionalActionsViewController, m_luaAdditionalActionsViewController, m_chapterTitleViewController,
+             m_aspectRatioViewController, m_audioTrackViewController, m_subtitleTrackViewController,
+             m_speedViewController, m_dvdViewController, m_audioDelayViewController })
         if (screen && !screen->parent())
             delete screen;
 }
@@ -99,6 +114,76 @@ RemotesViewController* CentralAccessFactory::remotesViewController()
     if (!m_remotesViewController)
         m_remotesViewController = new RemotesViewController;
     return m_remotesViewController;
+}
+
+template <typename Screen>
+Screen* CentralAccessFactory::screen(QPointer<Screen>& field)
+{
+    if (!field)
+        field = new Screen;
+    return field;
+}
+
+FlipsideViewController* CentralAccessFactory::flipsideViewController()
+{
+    if (!m_flipsideViewController) {
+        m_flipsideViewController = new FlipsideViewController;
+        connect(m_flipsideViewController, &FlipsideViewController::rotationLockChanged, this,
+                &CentralAccessFactory::rotationLockChanged);
+        connect(m_flipsideViewController, &FlipsideViewController::keepAwakeChanged, this,
+                &CentralAccessFactory::keepAwakeChanged);
+    }
+    return m_flipsideViewController;
+}
+
+SkipDistanceViewController* CentralAccessFactory::skipDistanceViewController()
+{
+    return screen(m_skipDistanceViewController);
+}
+
+AdditionalActionsViewController* CentralAccessFactory::additionalActionsViewController()
+{
+    return screen(m_additionalActionsViewController);
+}
+
+LuaAdditionalActionsViewController* CentralAccessFactory::luaAdditionalActionsViewController()
+{
+    return screen(m_luaAdditionalActionsViewController);
+}
+
+ChapterTitleViewController* CentralAccessFactory::chapterTitleViewController()
+{
+    return screen(m_chapterTitleViewController);
+}
+
+AspectRatioViewController* CentralAccessFactory::aspectRatioViewController()
+{
+    return screen(m_aspectRatioViewController);
+}
+
+AudioVideoTrackViewController* CentralAccessFactory::audioTrackViewController()
+{
+    return screen(m_audioTrackViewController);
+}
+
+SubtitleTrackViewController* CentralAccessFactory::subtitleTrackViewController()
+{
+    return screen(m_subtitleTrackViewController);
+}
+
+SpeedViewController* CentralAccessFactory::speedViewController()
+{
+    return screen(m_speedViewController);
+}
+
+DVDViewController* CentralAccessFactory::dvdViewController()
+{
+    return screen(m_dvdViewController);
+}
+
+AudioDelayViewController* CentralAccessFactory::audioDelayViewController()
+{
+    return screen(m_audioDelayViewController);
 }
 
 QString CentralAccessFactory::logFilePath() const

@@ -33,6 +33,17 @@ public:
 
     RemotesViewController* remotesViewController() override;
     MainViewController* mainViewController() override;
+    FlipsideViewController* flipsideViewController() override;
+    SkipDistanceViewController* skipDistanceViewController() override;
+    AdditionalActionsViewController* additionalActionsViewController() override;
+    LuaAdditionalActionsViewController* luaAdditionalActionsViewController() override;
+    ChapterTitleViewController* chapterTitleViewController() override;
+    AspectRatioViewController* aspectRatioViewController() override;
+    AudioVideoTrackViewController* audioTrackViewController() override;
+    SubtitleTrackViewController* subtitleTrackViewController() override;
+    SpeedViewController* speedViewController() override;
+    DVDViewController* dvdViewController() override;
+    AudioDelayViewController* audioDelayViewController() override;
 
     QString logFilePath() const;
     void createLogFile();
@@ -40,10 +51,19 @@ public:
     void emailLog();
     void removeLogFile();
 
+signals:
+    // Passed on from the settings screen, for the window and the keep-awake
+    // service the application owns.
+    void rotationLockChanged();
+    void keepAwakeChanged();
+
 private:
     CentralAccessFactory();
     ~CentralAccessFactory() override;
     void watch(const std::shared_ptr<VLCController>& remote);
+    // Makes the screen on first use and keeps it.
+    template <typename Screen>
+    Screen* screen(QPointer<Screen>& field);
 
     static std::mutex s_lock;
     static CentralAccessFactory* s_instance;
@@ -51,4 +71,15 @@ private:
     RemoteList m_savedRemotes;
     QPointer<RemotesViewController> m_remotesViewController;
     QPointer<MainViewController> m_mainViewController;
+    QPointer<FlipsideViewController> m_flipsideViewController;
+    QPointer<SkipDistanceViewController> m_skipDistanceViewController;
+    QPointer<AdditionalActionsViewController> m_additionalActionsViewController;
+    QPointer<LuaAdditionalActionsViewController> m_luaAdditionalActionsViewController;
+    QPointer<ChapterTitleViewController> m_chapterTitleViewController;
+    QPointer<AspectRatioViewController> m_aspectRatioViewController;
+    QPointer<AudioVideoTrackViewController> m_audioTrackViewController;
+    QPointer<SubtitleTrackViewController> m_subtitleTrackViewController;
+    QPointer<SpeedViewController> m_speedViewController;
+    QPointer<DVDViewController> m_dvdViewController;
+    QPointer<AudioDelayViewController> m_audioDelayViewController;
 };
