@@ -35,6 +35,13 @@ void AdvancedScreensTour::addSteps(ScreenshotTour& tour, PlayerLinkAppDelegate& 
     };
     ViewController* lua = factory.luaAdditionalActionsViewController();
     tour.addStep(QStringLiteral("settings"), [above, &factory] { above(factory.flipsideViewController(), nullptr); }, 900);
+    tour.addStep(QStringLiteral("settings-info"), [&factory] {
+        FlipsideViewController* settings = factory.flipsideViewController();
+        TableView* table = settings->myTableView();
+        const int last = table->numberOfSections() - 1;
+        table->scrollToRowAtIndexPath(IndexPath(last, table->numberOfRowsInSection(last) - 1),
+                                      TableView::ScrollPositionBottom, false);
+    }, 600);
     tour.addStep(QStringLiteral("skip-distance"), [above, &factory] {
         above(factory.flipsideViewController(), factory.skipDistanceViewController());
     }, 900);

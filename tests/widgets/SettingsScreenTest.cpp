@@ -7,7 +7,9 @@
 #include "screens/MainView/MainViewController.h"
 #include "screens/SkipDistance/SkipDistanceViewController.h"
 #include "skin/Skin.h"
+#include "skin/SkinIds.h"
 #include "ui/NavigationController.h"
+#include "ui/PagingScrollView.h"
 #include "ui/PickerView.h"
 #include "ui/SourceCell.h"
 #include "ui/ZoomSlider.h"
@@ -73,7 +75,7 @@ TEST(Settings, TogglesSwitchTheirPreferenceAndShowTheirTick)
     EXPECT_FALSE(table->indexPathForSelectedRow().isValid());
 }
 
-TEST(Settings, DoubleVolumeWidensTheRemoteScreenAtOnce)
+TEST(Settings, VolumeRangeAndSlidingReachTheRemoteScreenAtOnce)
 {
     AdvancedStage s;
     MainViewController* main = s.push(s.factory().mainViewController());
@@ -89,16 +91,28 @@ TEST(Settings, DoubleVolumeWidensTheRemoteScreenAtOnce)
                 return qobject_cast<ZoomSlider*>(c.control.data())->maximumValue();
         return -1.0;
     };
+    auto slides = [&] {
+        for (const SkinControl& c : main->currentSkin()->currentRoot()->scrollViews)
+            if (auto* scroll = qobject_cast<PagingScrollView*>(c.control.data()); scroll && c.id == SkinIds::mainScrollView)
+                return scroll->isScrollEnabled();
+        return false;
+    };
     ASSERT_EQ(volumeWheelRows(), 201);
     EXPECT_EQ(scaleMaximum(), 200);
-    main->info();
-    auto* settings = qobject_cast<FlipsideViewController*>(s.nav->topViewController());
-    ASSERT_TRUE(settings);
-    ASSERT_TRUE(waitUntil([&] { return !s.nav->isTransitioning(); }));
-    settings->didSelectRowAtIndexPath(settings->myTableView(), rowWithId(settings, FlipsideViewController::DoubleVolRow));
-    s.nav->popViewControllerAnimated(false);
-    EXPECT_EQ(volumeWheelRows(), 401);
+    EXPECT_TRUE(slides());
+    auto inSettings = [&](int row) {
+        main->info();
+        auto* settings = qobject_cast<FlipsideViewController*>(s.nav->topViewController());
+        ASSERT_TRUE(settings);
+        ASSERT_TRUE(waitUntil([&] { return !s.nav->isTransitioning(); }));
+        settings->didSelectRowAtIndexPath(settings->myTableView(), rowWithId(settings, row));
+        s.nav->popViewControllerAnimated(false);
+    };
+    inSettings(FlipsideViewController::DoubleVolRow);
+    EXPECT_EQ(volumeWheelRows(), 401) << "the same skin, its wheel widened";
     EXPECT_EQ(scaleMaximum(), 400);
+    inSettings(FlipsideViewController::SlideSkinRow);
+    EXPECT_FALSE(slides()) << "the skin was built again without sliding";
 }
 
 TEST(Settings, SkipDistanceIsChosenByKeyboardAndShownInSettings)

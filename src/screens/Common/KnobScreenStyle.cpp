@@ -23,7 +23,7 @@ void KnobScreenStyle::styleButton(QPushButton* button)
     button->setFocusPolicy(Qt::NoFocus);
     button->setStyleSheet(QStringLiteral(
         "QPushButton { color: %1; font-weight: bold; font-size: 16px; border: 1px solid %2; border-radius: 8px;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %3, stop:1 %4); padding: 6px 10px; }"
+        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %3, stop:1 %4); padding: 6px 4px; }"
         "QPushButton:pressed { background: %5; border-color: %6; }")
                               .arg(UiPalette::text().name(), UiPalette::buttonBorder().name(),
                                    UiPalette::buttonFill().lighter(150).name(), UiPalette::buttonFill().name(),

@@ -9,9 +9,13 @@
 #include "ui/TableSection.h"
 #include "ui/TableStyledHeaderView.h"
 
+#include <QFontMetrics>
+#include <QLabel>
+
 namespace {
 constexpr int headerHeight = 24;
 constexpr float detailRowHeight = 22;
+constexpr int detailInset = 10;
 }
 
 StyledTableViewController::StyledTableViewController(QWidget* parent)
@@ -49,8 +53,17 @@ TableViewCell* StyledTableViewController::cellForRowAtIndexPath(TableView* table
     TableViewCell* cell = tableStructure()->cellFromConfigForTable(table, indexPath);
     const QVariantMap row = tableStructure()->itemAtIndexPath(indexPath).toMap();
     if (auto* source = qobject_cast<SourceCell*>(cell)) {
-        // A detail line carries its text in its own small label.
-        source->setText(row.value(BW_ROW__AUTO_TEXT_STRING).toString());
+        // A detail line carries its text in its own small label: centred
+        // when it fits, otherwise from the left and cut short with an
+        // ellipsis, so that it never loses both ends.
+        const QString text = row.value(BW_ROW__AUTO_TEXT_STRING).toString();
+        const int room = table->viewport()->width() - 2 * detailInset;
+        const QFontMetrics metrics(source->sourceLabel()->font());
+        const bool fits = metrics.horizontalAdvance(text) <= room;
+        source->sourceLabel()->setAlignment(fits ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        source->sourceLabel()->setIndent(fits ? 0 : detailInset);
+        source->setText(fits ? text : metrics.elidedText(text, Qt::ElideRight, room));
+        source->sourceLabel()->setToolTip(fits ? QString() : text);
         source->textLabel()->clear();
     } else {
         // The row style sets the grey selection; the row's own comes back.
