@@ -2,8 +2,8 @@
 
 #include "core/Localization.h"
 #include "core/TextFormat.h"
+#include "screens/Common/CentralAccess.h"
 #include "screens/Common/KnobScreenStyle.h"
-#include "screens/Common/StyledTableViewController.h"
 #include "ui/Rotator.h"
 #include "ui_AudioDelayView.h"
 #include "vlc/VLCController.h"
@@ -47,7 +47,7 @@ QLabel* AudioDelayViewController::delay() const
 void AudioDelayViewController::viewWillAppear(bool animated)
 {
     ViewController::viewWillAppear(animated);
-    const std::shared_ptr<VLCController> remote = StyledTableViewController::currentRemote();
+    const std::shared_ptr<VLCController> remote = CentralAccess::shared().currentRemote();
     m_currentDelay = m_lastDelaySent = remote ? float(remote->audioDelay()) : 0.0f;
     m_ui->rotator->setValue(m_currentDelay);
     updateLabel();
@@ -69,7 +69,7 @@ void AudioDelayViewController::updateCurrentDelay(float value, bool forceChange)
         return;
     }
     m_lastDelaySent = m_currentDelay;
-    if (const std::shared_ptr<VLCController> remote = StyledTableViewController::currentRemote())
+    if (const std::shared_ptr<VLCController> remote = CentralAccess::shared().currentRemote())
         remote->setAudioDelay(m_currentDelay);
     updateLabel();
 }

@@ -4,8 +4,8 @@
 #include "core/ConsoleLog.h"
 #include "core/Localization.h"
 #include "core/TextFormat.h"
+#include "screens/Common/CentralAccess.h"
 #include "screens/Common/KnobScreenStyle.h"
-#include "screens/Common/StyledTableViewController.h"
 #include "ui/Rotator.h"
 #include "ui_SpeedView.h"
 #include "vlc/VLCController.h"
@@ -50,7 +50,7 @@ QLabel* SpeedViewController::speedLabel() const
 void SpeedViewController::viewWillAppear(bool animated)
 {
     ViewController::viewWillAppear(animated);
-    const std::shared_ptr<VLCController> remote = StyledTableViewController::currentRemote();
+    const std::shared_ptr<VLCController> remote = CentralAccess::shared().currentRemote();
     const int rate = remote ? remote->speed() : 0;
     // A rate of 0 means no status yet: no speed to show, and nothing is
     // sent until the user turns the knob.
@@ -81,7 +81,7 @@ void SpeedViewController::updateCurrentDelay(float value, bool forceChange)
         return;
     }
     m_lastSpeedSentTime = now;
-    if (const std::shared_ptr<VLCController> remote = StyledTableViewController::currentRemote())
+    if (const std::shared_ptr<VLCController> remote = CentralAccess::shared().currentRemote())
         // Far up the knob the rate falls below 1, which the integer scale
         // cannot say (0 would read as no rate at all): send the fastest it can.
         remote->setSpeed(std::max(1, int(m_speed)));
