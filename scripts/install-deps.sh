@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools libgl-dev libexpat1-dev libminizip-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  vlc-bin vlc-plugin-base
+  vlc-bin vlc-plugin-base ffmpeg
   libavahi-client-dev avahi-daemon avahi-utils dbus
   python3 util-linux iproute2 procps
   xvfb xauth fonts-dejavu-core

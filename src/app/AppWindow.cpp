@@ -1,5 +1,7 @@
 #include "app/AppWindow.h"
 
+#include "core/PreferenceKeys.h"
+#include "core/UserDefaults.h"
 #include "ui/InterfaceOrientation.h"
 #include "ui/NavigationController.h"
 #include "ui/UiPalette.h"
@@ -31,10 +33,34 @@ int AppWindow::windowOrientation() const
     return Orientation::forSize(size());
 }
 
+void AppWindow::rotationLockChanged()
+{
+    m_lockedAspect = 0;
+    if (UserDefaults::standard().integerForKey(PreferenceKeys::lockRotationSpecific) != 0 && m_navigation
+        && !m_navigation->size().isEmpty())
+        m_lockedAspect = double(m_navigation->width()) / m_navigation->height();
+    relayout();
+}
+
 void AppWindow::relayout()
 {
     if (!m_navigation)
         return;
+    const int locked = UserDefaults::standard().integerForKey(PreferenceKeys::lockRotationSpecific);
+    if (locked == 0) {
+        m_lockedAspect = 0;
+    } else if (m_lockedAspect <= 0 && Orientation::isLandscape(locked) == Orientation::isLandscape(windowOrientation())) {
+        // Locked in an earlier run: the window's shape now is the one kept.
+        m_lockedAspect = double(width()) / qMax(1, height());
+    }
+    if (m_lockedAspect > 0) {
+        QSize shape(qRound(height() * m_lockedAspect), height());
+        if (shape.width() > width())
+            shape = QSize(width(), qRound(width() / m_lockedAspect));
+        m_contentOrientation = locked;
+        m_navigation->setGeometry(QRect(QPoint((width() - shape.width()) / 2, (height() - shape.height()) / 2), shape));
+        return;
+    }
     const int wanted = windowOrientation();
     ViewController* top = m_navigation->topViewController();
     int shown = wanted;

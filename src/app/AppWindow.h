@@ -24,6 +24,9 @@ public:
     int contentOrientation() const { return m_contentOrientation; }
     // Lays the stack out again (after the rotation lock changed).
     void relayout();
+    // While the rotation lock is on, the stack keeps the shape it had when
+    // the lock was set: the window's shape no longer turns the layout.
+    void rotationLockChanged();
 
 signals:
     void closing();
@@ -36,4 +39,7 @@ protected:
 private:
     QPointer<NavigationController> m_navigation;
     int m_contentOrientation = 0;
+    // Width over height of the stack while the rotation lock holds; 0 until
+    // known.
+    double m_lockedAspect = 0;
 };

@@ -2,14 +2,25 @@
 
 #include "core/HomePaths.h"
 #include "core/StringHelpers.h"
+#include "screens/AdditionalActions/AdditionalActionsViewController.h"
+#include "screens/AdditionalActions/LuaAdditionalActionsViewController.h"
+#include "screens/AspectRatio/AspectRatioViewController.h"
+#include "screens/AudioDelay/AudioDelayViewController.h"
+#include "screens/AudioVideoTrack/AudioVideoTrackViewController.h"
+#include "screens/ChapterTitle/ChapterTitleViewController.h"
+#include "screens/DVD/DVDViewController.h"
+#include "screens/Flipside/FlipsideViewController.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
-#include "screens/WebView/WebViewController.h"
 #include "screens/SkinsView/SkinsViewController.h"
+#include "screens/SkipDistance/SkipDistanceViewController.h"
+#include "screens/Speed/SpeedViewController.h"
+#include "screens/SubtitleTrack/SubtitleTrackViewController.h"
+#include "screens/WebView/WebViewController.h"
+#include "ui/UrlOpener.h"
 #include "vlc/VLCController.h"
 
 #include <QDateTime>
-#include "ui/UrlOpener.h"
 #include <QDir>
 #include <QFile>
 #include <QUrl>
@@ -107,6 +118,68 @@ RemotesViewController* CentralAccessFactory::remotesViewController()
 WebViewController* CentralAccessFactory::webViewController()
 {
     return screen(m_webViewController);
+}
+
+FlipsideViewController* CentralAccessFactory::flipsideViewController()
+{
+    if (!m_flipsideViewController) {
+        screen(m_flipsideViewController);
+        connect(m_flipsideViewController, &FlipsideViewController::rotationLockChanged, this,
+                &CentralAccessFactory::rotationLockChanged);
+        connect(m_flipsideViewController, &FlipsideViewController::keepAwakeChanged, this,
+                &CentralAccessFactory::keepAwakeChanged);
+    }
+    return m_flipsideViewController;
+}
+
+SkipDistanceViewController* CentralAccessFactory::skipDistanceViewController()
+{
+    return screen(m_skipDistanceViewController);
+}
+
+AdditionalActionsViewController* CentralAccessFactory::additionalActionsViewController()
+{
+    return screen(m_additionalActionsViewController);
+}
+
+LuaAdditionalActionsViewController* CentralAccessFactory::luaAdditionalActionsViewController()
+{
+    return screen(m_luaAdditionalActionsViewController);
+}
+
+ChapterTitleViewController* CentralAccessFactory::chapterTitleViewController()
+{
+    return screen(m_chapterTitleViewController);
+}
+
+AspectRatioViewController* CentralAccessFactory::aspectRatioViewController()
+{
+    return screen(m_aspectRatioViewController);
+}
+
+AudioVideoTrackViewController* CentralAccessFactory::audioTrackViewController()
+{
+    return screen(m_audioTrackViewController);
+}
+
+SubtitleTrackViewController* CentralAccessFactory::subtitleTrackViewController()
+{
+    return screen(m_subtitleTrackViewController);
+}
+
+SpeedViewController* CentralAccessFactory::speedViewController()
+{
+    return screen(m_speedViewController);
+}
+
+DVDViewController* CentralAccessFactory::dvdViewController()
+{
+    return screen(m_dvdViewController);
+}
+
+AudioDelayViewController* CentralAccessFactory::audioDelayViewController()
+{
+    return screen(m_audioDelayViewController);
 }
 
 QString CentralAccessFactory::logFilePath() const

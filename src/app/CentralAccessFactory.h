@@ -37,12 +37,29 @@ public:
     MainViewController* mainViewController() override;
     WebViewController* webViewController() override;
     SkinsViewController* skinsViewController() override;
+    FlipsideViewController* flipsideViewController() override;
+    SkipDistanceViewController* skipDistanceViewController() override;
+    AdditionalActionsViewController* additionalActionsViewController() override;
+    LuaAdditionalActionsViewController* luaAdditionalActionsViewController() override;
+    ChapterTitleViewController* chapterTitleViewController() override;
+    AspectRatioViewController* aspectRatioViewController() override;
+    AudioVideoTrackViewController* audioTrackViewController() override;
+    SubtitleTrackViewController* subtitleTrackViewController() override;
+    SpeedViewController* speedViewController() override;
+    DVDViewController* dvdViewController() override;
+    AudioDelayViewController* audioDelayViewController() override;
 
     QString logFilePath() const;
     void createLogFile();
     void logStringToFile(const QString& text);
     void emailLog();
     void removeLogFile();
+
+signals:
+    // Passed on from the settings screen, for the window and the keep-awake
+    // service the application owns.
+    void rotationLockChanged();
+    void keepAwakeChanged();
 
 private:
     CentralAccessFactory();
@@ -68,4 +85,15 @@ private:
     QPointer<MainViewController> m_mainViewController;
     QPointer<WebViewController> m_webViewController;
     QPointer<SkinsViewController> m_skinsViewController;
+    QPointer<FlipsideViewController> m_flipsideViewController;
+    QPointer<SkipDistanceViewController> m_skipDistanceViewController;
+    QPointer<AdditionalActionsViewController> m_additionalActionsViewController;
+    QPointer<LuaAdditionalActionsViewController> m_luaAdditionalActionsViewController;
+    QPointer<ChapterTitleViewController> m_chapterTitleViewController;
+    QPointer<AspectRatioViewController> m_aspectRatioViewController;
+    QPointer<AudioVideoTrackViewController> m_audioTrackViewController;
+    QPointer<SubtitleTrackViewController> m_subtitleTrackViewController;
+    QPointer<SpeedViewController> m_speedViewController;
+    QPointer<DVDViewController> m_dvdViewController;
+    QPointer<AudioDelayViewController> m_audioDelayViewController;
 };

@@ -57,6 +57,10 @@ void PlayerLinkAppDelegate::applicationDidFinishLaunching()
     m_window = std::make_unique<AppWindow>();
     m_navController = new BWNavigationController(factory.remotesViewController(), m_window.get());
     m_window->setNavigationController(m_navController);
+    connect(&factory, &CentralAccessFactory::rotationLockChanged, m_window.get(), &AppWindow::rotationLockChanged,
+            Qt::UniqueConnection);
+    connect(&factory, &CentralAccessFactory::keepAwakeChanged, this, &PlayerLinkAppDelegate::disableSleepIfNeeded,
+            Qt::UniqueConnection);
     m_alertPresenter = std::make_unique<WidgetAlertPresenter>(m_window.get());
     AlertPresenter::setCurrent(m_alertPresenter.get());
 

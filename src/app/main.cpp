@@ -1,3 +1,4 @@
+#include "app/AdvancedScreensTour.h"
 #include "app/AppWindow.h"
 #include "app/CentralAccessFactory.h"
 #include "app/HelpPageTour.h"
@@ -101,6 +102,7 @@ int main(int argc, char** argv)
                         sheet->pressButton(5);
                     delegate.navController()->popViewControllerAnimated(false);
                 }, 800);
+                AdvancedScreensTour::addSteps(*tour, delegate);
             } else {
                 tour->addStep(QStringLiteral("remotes"), nullptr, 800);
             }

@@ -9,6 +9,7 @@
 #include "skin/SkinIds.h"
 #include "ui/FitLabel.h"
 #include "ui/ImageButton.h"
+#include "ui/PickerView.h"
 #include "ui/TableView.h"
 #include "ui/TrackSlider.h"
 #include "ui/ZoomSlider.h"
@@ -137,14 +138,16 @@ void Skin::setMaxVolume(int maximum)
     if (maximum == m_maxVolume)
         return;
     m_maxVolume = maximum;
-    SkinRoot* r = root();
-    if (!r)
-        return;
-    forEach<ZoomSlider>(r->zoomSliders, SkinIds::volumeSlider, [&](ZoomSlider* s) {
-        if (!s->isMoving())
-            s->setMaximumValue(maximum);
-    });
-    forEach<TrackSlider>(r->sliders, SkinIds::volumeSlider, [&](TrackSlider* s) { s->setMaximumValue(maximum); });
+    // Every orientation built so far, so that turning the window shows the
+    // new range too; the pickers ask their delegate for the rows again.
+    for (auto& [node, r] : m_roots) {
+        forEach<ZoomSlider>(r.zoomSliders, SkinIds::volumeSlider, [&](ZoomSlider* s) {
+            if (!s->isMoving())
+                s->setMaximumValue(maximum);
+        });
+        forEach<TrackSlider>(r.sliders, SkinIds::volumeSlider, [&](TrackSlider* s) { s->setMaximumValue(maximum); });
+        forEachOfKind<PickerView>(r.pickers, [](PickerView* p) { p->reloadComponent(PickerDelegate::VolumeWheel); });
+    }
 }
 
 void Skin::setLooping(bool looping, bool random, bool repeating)

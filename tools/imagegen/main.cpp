@@ -1,6 +1,7 @@
 // Draws the interface images of the application bundle. Run
 // scripts/make-images.sh after changing a drawing; the PNGs it writes into
 // resources/images are committed, at 1x and @2x for high-density displays.
+#include "KnobArt.h"
 #include "SkinArt.h"
 
 #include <QDir>
@@ -15,6 +16,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <tuple>
 
 namespace {
 using Drawing = std::function<void(QPainter&, QSizeF)>;
@@ -240,6 +242,19 @@ int main(int argc, char** argv)
     save(folder, QStringLiteral("sliderThumb"), { 24, 24 }, SkinArt::thumbImage());
     save(folder, QStringLiteral("fullscreen"), { 20, 20 }, SkinArt::fullscreenIcon());
     save(folder, QStringLiteral("tick"), { 22, 22 }, tick);
+    save(folder, QStringLiteral("rotator"), { 320, 320 }, KnobArt::rotator);
+    // The DVD screen's buttons.
+    for (const auto& [name, glyph, size] : { std::tuple { "dvdUp", SkinArt::Glyph::Up, 72 },
+                                             std::tuple { "dvdDown", SkinArt::Glyph::Down, 72 },
+                                             std::tuple { "dvdLeft", SkinArt::Glyph::Left, 72 },
+                                             std::tuple { "dvdRight", SkinArt::Glyph::Right, 72 },
+                                             std::tuple { "dvdSelect", SkinArt::Glyph::Select, 84 },
+                                             std::tuple { "dvdMenu", SkinArt::Glyph::Menu, 60 } }) {
+        const bool large = glyph == SkinArt::Glyph::Select;
+        save(folder, QString::fromLatin1(name), { size, size }, SkinArt::roundButton(glyph, SkinArt::Look::Normal, large));
+        save(folder, QString::fromLatin1(name) + QStringLiteral("_down"), { size, size },
+             SkinArt::roundButton(glyph, SkinArt::Look::Pressed, large));
+    }
 
     // The shipped skin.
     const QString skin = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("resources/DefaultSkin");

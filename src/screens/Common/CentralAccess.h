@@ -4,10 +4,21 @@
 
 #include <QObject>
 
+class AdditionalActionsViewController;
+class AspectRatioViewController;
+class AudioDelayViewController;
+class AudioVideoTrackViewController;
+class ChapterTitleViewController;
+class DVDViewController;
+class FlipsideViewController;
+class LuaAdditionalActionsViewController;
 class MainViewController;
 class RemotesViewController;
 class WebViewController;
 class SkinsViewController;
+class SkipDistanceViewController;
+class SpeedViewController;
+class SubtitleTrackViewController;
 
 // What screens ask of the application's one shared access point: the saved
 // remotes, the current remote, and the other screens (each created once and
@@ -26,6 +37,19 @@ public:
     virtual MainViewController* mainViewController() = 0;
     virtual WebViewController* webViewController() = 0;
     virtual SkinsViewController* skinsViewController() = 0;
+
+    // Settings and the advanced controls.
+    virtual FlipsideViewController* flipsideViewController() = 0;
+    virtual SkipDistanceViewController* skipDistanceViewController() = 0;
+    virtual AdditionalActionsViewController* additionalActionsViewController() = 0;
+    virtual LuaAdditionalActionsViewController* luaAdditionalActionsViewController() = 0;
+    virtual ChapterTitleViewController* chapterTitleViewController() = 0;
+    virtual AspectRatioViewController* aspectRatioViewController() = 0;
+    virtual AudioVideoTrackViewController* audioTrackViewController() = 0;
+    virtual SubtitleTrackViewController* subtitleTrackViewController() = 0;
+    virtual SpeedViewController* speedViewController() = 0;
+    virtual DVDViewController* dvdViewController() = 0;
+    virtual AudioDelayViewController* audioDelayViewController() = 0;
 
 signals:
     // The saved list, or a saved remote, changed.

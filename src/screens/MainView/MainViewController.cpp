@@ -11,9 +11,12 @@
 #include "core/StringHelpers.h"
 #include "core/TextFormat.h"
 #include "core/UserDefaults.h"
+#include "screens/AdditionalActions/AdditionalActionsViewController.h"
+#include "screens/AdditionalActions/LuaAdditionalActionsViewController.h"
 #include "screens/Common/CentralAccess.h"
-#include "screens/WebView/WebViewController.h"
+#include "screens/Flipside/FlipsideViewController.h"
 #include "screens/SkinsView/SkinsViewController.h"
+#include "screens/WebView/WebViewController.h"
 #include "skin/Skin.h"
 #include "skin/SkinRowCell.h"
 #include "skin/TitleView.h"
@@ -381,7 +384,12 @@ void MainViewController::remotes()
 
 void MainViewController::info()
 {
-    ConsoleLog::log(QStringLiteral("the settings screen is not available yet"));
+    auto* navigation = qobject_cast<BWNavigationController*>(navigationController());
+    if (!navigation)
+        return;
+    // The settings flip in, and flip back out on the way back.
+    navigation->queueTransitionType(1, 2);
+    navigation->pushViewController(CentralAccess::shared().flipsideViewController(), true);
 }
 
 void MainViewController::showNews()
@@ -436,7 +444,7 @@ void MainViewController::actionsSheetDidDismissWithButtonIndex(int index)
 {
     switch (index) {
     case 0:
-        ConsoleLog::log(QStringLiteral("the advanced controls are not available yet"));
+        showAdvancedControls();
         break;
     case 1:
         imdb();
@@ -454,6 +462,16 @@ void MainViewController::actionsSheetDidDismissWithButtonIndex(int index)
     default:
         break;
     }
+}
+
+void MainViewController::showAdvancedControls()
+{
+    if (!m_currentRemote || !navigationController())
+        return;
+    ViewController* menu = LuaAdditionalActionsViewController::suits(*m_currentRemote)
+        ? static_cast<ViewController*>(CentralAccess::shared().luaAdditionalActionsViewController())
+        : CentralAccess::shared().additionalActionsViewController();
+    navigationController()->pushViewController(menu, true);
 }
 
 void MainViewController::dvdWarning()

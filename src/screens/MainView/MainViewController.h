@@ -105,6 +105,8 @@ public:
     void showWhatsNewIfNeeded();
     void dvdWarning();
     void actionsSheetDidDismissWithButtonIndex(int index);
+    // The advanced-controls menu that suits the remote.
+    void showAdvancedControls();
     void dvdActionSheetDidDismissWithButtonIndex(int index);
     void checkSkinSheetDidDismissWithButtonIndex(int index);
 

@@ -1,0 +1,94 @@
+#include "screens/AdditionalActions/AdditionalActionsViewController.h"
+
+#include "core/DictionaryHelpers.h"
+#include "core/Localization.h"
+#include "screens/Common/CentralAccess.h"
+#include "screens/DVD/DVDViewController.h"
+#include "screens/MainView/MainViewController.h"
+#include "ui/NavigationController.h"
+#include "ui/RowKeys.h"
+
+AdditionalActionsViewController::AdditionalActionsViewController(QWidget* parent)
+    : StyledTableViewController(parent)
+{
+    setTitle(localizedString("Advanced Controls"));
+    setBackButtonTitle(localizedString("Controls"));
+}
+
+void AdditionalActionsViewController::initialiseStructure()
+{
+    TableStructure structure;
+    QVariantMap row = displayRow();
+    auto add = [&](int id, const char* text, int accessory) {
+        DictionaryHelpers::setInt(row, id, BW_ROW_ID_INT);
+        row.insert(BW_ROW__AUTO_TEXT_STRING, localizedString(text));
+        DictionaryHelpers::setInt(row, accessory, BW_ROW_AUTO_ACCESSORY_STYLE_INT);
+        structure.addRow(row);
+    };
+    structure.addSection(QString());
+    add(DvdNavigationRow, "DVD Navigation", TableViewCell::AccessoryDisclosureIndicator);
+    add(SubtitlesRow, "Subtitles", TableViewCell::AccessoryNone);
+    add(AudioTrackRow, "Audio Track", TableViewCell::AccessoryNone);
+    add(AspectRatioRow, "Aspect Ratio", TableViewCell::AccessoryNone);
+    add(CropRow, "Crop Aspect Ratio", TableViewCell::AccessoryNone);
+    // These two headers are shown as they stand.
+    structure.addSection(QStringLiteral("Speed"));
+    add(FasterRow, "Faster", TableViewCell::AccessoryNone);
+    add(SlowerRow, "Slower", TableViewCell::AccessoryNone);
+    structure.addSection(QStringLiteral("Delays"));
+    add(AudioDelayUpRow, "Audio Delay Up", TableViewCell::AccessoryNone);
+    add(AudioDelayDownRow, "Audio Delay Down", TableViewCell::AccessoryNone);
+    add(SubtitleDelayUpRow, "Subtitle Delay Up", TableViewCell::AccessoryNone);
+    add(SubtitleDelayDownRow, "Subtitle Delay Down", TableViewCell::AccessoryNone);
+    setTableStructure(structure);
+}
+
+void AdditionalActionsViewController::didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath)
+{
+    const int row = tableStructure()->rowIdForIndexPath(indexPath);
+    MainViewController* remoteScreen = CentralAccess::shared().mainViewController();
+    // Each command is the remote screen's, which sends VLC the key of the
+    // same name (key&val=...), as VLC 3 takes it too.
+    void (MainViewController::*command)() = nullptr;
+    switch (row) {
+    case DvdNavigationRow:
+        if (ViewController* dvd = CentralAccess::shared().dvdViewController(); dvd && navigationController())
+            navigationController()->pushViewController(dvd, true);
+        break;
+    case SubtitlesRow:
+        command = &MainViewController::toggleSubtitles;
+        break;
+    case AudioTrackRow:
+        command = &MainViewController::toggleAudioTrack;
+        break;
+    case AspectRatioRow:
+        command = &MainViewController::toggleAspectRatio;
+        break;
+    case CropRow:
+        command = &MainViewController::cropAspectRatio;
+        break;
+    case FasterRow:
+        command = &MainViewController::speedFaster;
+        break;
+    case SlowerRow:
+        command = &MainViewController::speedSlower;
+        break;
+    case AudioDelayUpRow:
+        command = &MainViewController::audioDelayUp;
+        break;
+    case AudioDelayDownRow:
+        command = &MainViewController::audioDelayDown;
+        break;
+    case SubtitleDelayUpRow:
+        command = &MainViewController::subtitleDelayUp;
+        break;
+    case SubtitleDelayDownRow:
+        command = &MainViewController::subtitleDelayDown;
+        break;
+    default:
+        break;
+    }
+    if (command && remoteScreen)
+        (remoteScreen->*command)();
+    table->deselectRowAtIndexPath(indexPath, true);
+}

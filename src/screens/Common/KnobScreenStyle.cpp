@@ -1,0 +1,38 @@
+#include "screens/Common/KnobScreenStyle.h"
+
+#include "ui/Rotator.h"
+#include "ui/UiImages.h"
+#include "ui/UiPalette.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+void KnobScreenStyle::styleValueLabel(QLabel* label)
+{
+    label->setFont(UiPalette::boldFont(22));
+    label->setAlignment(Qt::AlignCenter);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, UiPalette::text());
+    label->setPalette(colours);
+}
+
+void KnobScreenStyle::styleButton(QPushButton* button)
+{
+    button->setMinimumHeight(44);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setStyleSheet(QStringLiteral(
+        "QPushButton { color: %1; font-weight: bold; font-size: 16px; border: 1px solid %2; border-radius: 8px;"
+        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %3, stop:1 %4); padding: 6px 4px; }"
+        "QPushButton:pressed { background: %5; border-color: %6; }")
+                              .arg(UiPalette::text().name(), UiPalette::buttonBorder().name(),
+                                   UiPalette::buttonFill().lighter(150).name(), UiPalette::buttonFill().name(),
+                                   UiPalette::accent().darker(140).name(), UiPalette::accent().name()));
+}
+
+void KnobScreenStyle::setUpRotator(Rotator* rotator)
+{
+    rotator->setImage(UiImages::named(QStringLiteral("rotator.png")));
+    rotator->setMaxValue(10.0f);
+    rotator->setMinValue(-10.0f);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ui/TableViewController.h"
+
+#include <QVariantMap>
+
+class VLCController;
+
+// The list screens of settings and the advanced controls: a table described
+// by row dictionaries, in the application's row and header style, with the
+// rows' own heights, and the keyboard in the table as soon as the screen
+// shows (Up and Down move, Enter chooses).
+class StyledTableViewController : public TableViewController {
+    Q_OBJECT
+public:
+    explicit StyledTableViewController(QWidget* parent = nullptr);
+
+    TableViewCell* cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
+    int heightForRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
+    QWidget* viewForHeaderInSection(TableView* table, int section) override;
+    int heightForHeaderInSection(TableView* table, int section) override;
+
+    // The working row dictionary every row of these screens starts from: a
+    // DisplayCell row with the grey selection, no accessory, not editable.
+    static QVariantMap displayRow();
+    // A short SourceCell row (22 points) for a detail line.
+    static QVariantMap detailRow();
+
+    // The remote the screens act on: the remote screen's.
+    static std::shared_ptr<VLCController> currentRemote();
+
+protected:
+    void viewDidAppear(bool animated) override;
+    // Rebuilds the structure and shows it when it changed.
+    void rebuild();
+};

@@ -1,0 +1,20 @@
+#include "screens/Flipside/BuildInfo.h"
+
+#ifndef PLAYERLINK_VERSION
+#error "the build defines PLAYERLINK_VERSION"
+#endif
+
+QString BuildInfo::version()
+{
+    return QStringLiteral(PLAYERLINK_VERSION);
+}
+
+QString BuildInfo::buildDate()
+{
+    return QStringLiteral(__DATE__);
+}
+
+QString BuildInfo::buildTime()
+{
+    return QStringLiteral(__TIME__);
+}

@@ -1,0 +1,286 @@
+#include "screens/Flipside/FlipsideViewController.h"
+
+#include "core/AlertPresenter.h"
+#include "core/ConsoleLog.h"
+#include "core/DictionaryHelpers.h"
+#include "core/Localization.h"
+#include "core/MakerContacts.h"
+#include "core/PreferenceKeys.h"
+#include "core/TextFormat.h"
+#include "core/UserDefaults.h"
+#include "screens/Common/CentralAccess.h"
+#include "screens/Flipside/BuildInfo.h"
+#include "screens/Flipside/DeviceAddress.h"
+#include "screens/Flipside/MailLink.h"
+#include "screens/MainView/MainViewController.h"
+#include "screens/SkipDistance/SkipDistanceViewController.h"
+#include "ui/NavigationController.h"
+#include "ui/RowKeys.h"
+#include "ui/SourceCell.h"
+#include "ui/UrlOpener.h"
+
+#include <QFileInfo>
+
+namespace {
+UserDefaults& defaults()
+{
+    return UserDefaults::standard();
+}
+
+// The preference each toggle row switches.
+QString toggleKey(int row)
+{
+    switch (row) {
+    case FlipsideViewController::DoubleVolRow:
+        return PreferenceKeys::doubleVol;
+    case FlipsideViewController::SlideSkinRow:
+        return PreferenceKeys::slideRemoteScreens;
+    case FlipsideViewController::PlayFoldersRow:
+        return PreferenceKeys::playFolders;
+    case FlipsideViewController::OnlyShowMediaRow:
+        return PreferenceKeys::onlyShowMediaFiles;
+    case FlipsideViewController::DisableSleepRow:
+        return PreferenceKeys::disableSleep;
+    default:
+        return QString();
+    }
+}
+}
+
+FlipsideViewController::FlipsideViewController(QWidget* parent)
+    : StyledTableViewController(parent)
+{
+    setTitle(localizedString("Settings"));
+}
+
+void FlipsideViewController::initialiseStructure()
+{
+    TableStructure structure;
+    QVariantMap row = displayRow();
+    DictionaryHelpers::setFloat(row, 50, BW_ROW_HEIGHT_FLOAT);
+    auto add = [&](int id, const char* text, int accessory) {
+        DictionaryHelpers::setInt(row, id, BW_ROW_ID_INT);
+        if (text)
+            row.insert(BW_ROW__AUTO_TEXT_STRING, localizedString(text));
+        else
+            row.remove(BW_ROW__AUTO_TEXT_STRING);
+        DictionaryHelpers::setInt(row, accessory, BW_ROW_AUTO_ACCESSORY_STYLE_INT);
+        structure.addRow(row);
+    };
+    const int none = TableViewCell::AccessoryNone;
+    const int more = TableViewCell::AccessoryDisclosureIndicator;
+
+    structure.addSection(localizedString("Help"));
+    add(SetupRow, "Setup Instructions", more);
+    add(WhatsNewRow, "What's New?", more);
+    add(HelpRow, "Help", more);
+
+    structure.addSection(localizedString("Settings"));
+    add(DoubleVolRow, "Boost volume range to 400%", none);
+    add(SkinRow, nullptr, more);
+    add(SlideSkinRow, "Slide skin views", none);
+    add(SkipDistanceRow, nullptr, more);
+    add(PlayFoldersRow, "Allow Playing Folders", none);
+    add(OnlyShowMediaRow, "Only Show Media", none);
+    add(LockRotationRow, "Lock Rotation", none);
+    add(DisableSleepRow, "Disable Screen-Off", none);
+
+    structure.addSection(localizedString("Communication"));
+    add(FeedbackRow, "Email me with feedback...", more);
+    add(TellAFriendRow, "Tell a friend", more);
+    add(NewsletterRow, "Newsletter", more);
+
+    structure.addSection(localizedString("Info"));
+    add(AboutRow, "About Brindlewood Software", more);
+    add(CreditsRow, "Credits", more);
+    add(IpRow, nullptr, none);
+    // The version and build lines are short grey captions.
+    row = detailRow();
+    DictionaryHelpers::setInt(row, TableViewCell::SelectionStyleNone, BW_ROW_AUTO_SELECTION_STYLE_INT);
+    add(VersionRow, nullptr, none);
+    add(BuildRow, nullptr, none);
+    setTableStructure(structure);
+}
+
+void FlipsideViewController::viewDidAppear(bool animated)
+{
+    // A skin or skip distance chosen on a screen above shows at once.
+    if (myTableView())
+        myTableView()->reloadData();
+    StyledTableViewController::viewDidAppear(animated);
+}
+
+TableViewCell* FlipsideViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)
+{
+    TableViewCell* cell = StyledTableViewController::cellForRowAtIndexPath(table, indexPath);
+    cell->setAccessoryView(nullptr);
+    const int row = tableStructure()->rowIdForIndexPath(indexPath);
+    auto checkmark = [cell](bool on) {
+        cell->setAccessoryType(on ? TableViewCell::AccessoryCheckmark : TableViewCell::AccessoryNone);
+    };
+    switch (row) {
+    case DoubleVolRow:
+    case SlideSkinRow:
+    case PlayFoldersRow:
+    case OnlyShowMediaRow:
+    case DisableSleepRow:
+        checkmark(defaults().boolForKey(toggleKey(row)));
+        break;
+    case LockRotationRow:
+        checkmark(defaults().integerForKey(PreferenceKeys::lockRotationSpecific) != 0);
+        break;
+    case SkinRow:
+        cell->textLabel()->setText(
+            fmt(localizedString("Skin: %@"), QFileInfo(defaults().stringForKey(PreferenceKeys::skin)).fileName()));
+        cell->setAccessoryType(TableViewCell::AccessoryDisclosureIndicator);
+        break;
+    case SkipDistanceRow:
+        cell->textLabel()->setText(
+            fmt(localizedString("Skip Distance: %@"), defaults().stringForKey(PreferenceKeys::skipDistanceWord)));
+        cell->setAccessoryType(TableViewCell::AccessoryDisclosureIndicator);
+        break;
+    case IpRow:
+        cell->setSelectionStyle(TableViewCell::SelectionStyleNone);
+        cell->textLabel()->setText(fmt(localizedString("IP: %@"), DeviceAddress::wifiIP()));
+        break;
+    case VersionRow:
+        cell->setSelectionStyle(TableViewCell::SelectionStyleNone);
+        if (auto* source = qobject_cast<SourceCell*>(cell))
+            source->setText(fmt(localizedString("Version %@"), BuildInfo::version()));
+        break;
+    case BuildRow:
+        cell->setSelectionStyle(TableViewCell::SelectionStyleNone);
+        if (auto* source = qobject_cast<SourceCell*>(cell))
+            source->setText(fmt(QStringLiteral("%@  %@"), BuildInfo::buildDate(), BuildInfo::buildTime()));
+        break;
+    default:
+        break;
+    }
+    return cell;
+}
+
+void FlipsideViewController::didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath)
+{
+    const int row = tableStructure()->rowIdForIndexPath(indexPath);
+    switch (row) {
+    case SetupRow:
+        showSetupInstructions();
+        break;
+    case WhatsNewRow:
+        showHelpPage(QStringLiteral("whatsNew"));
+        break;
+    case HelpRow:
+        showHelpPage(QStringLiteral("help"));
+        break;
+    case CreditsRow:
+        showHelpPage(QStringLiteral("credit"));
+        break;
+    case DoubleVolRow:
+    case PlayFoldersRow:
+        toggle(toggleKey(row));
+        break;
+    case SlideSkinRow:
+        toggle(PreferenceKeys::slideRemoteScreens);
+        // The skin is built again, with or without sliding, at its next showing.
+        CentralAccess::shared().mainViewController()->clearCurrentSkin();
+        break;
+    case OnlyShowMediaRow:
+        toggle(PreferenceKeys::onlyShowMediaFiles);
+        if (defaults().boolForKey(PreferenceKeys::onlyShowMediaFiles))
+            AlertPresenter::show(localizedString("Only showing media files"),
+                                 localizedString("PlayerLink tries to guess by the filename endings whether they are "
+                                                 "media files\n\nIf we are missing a filetype, let us know!"),
+                                 { localizedString("Ok") });
+        break;
+    case LockRotationRow:
+        defaults().setInteger(PreferenceKeys::lockRotationSpecific,
+                              defaults().integerForKey(PreferenceKeys::lockRotationSpecific) != 0
+                                  ? 0
+                                  : interfaceOrientation());
+        table->deselectRowAtIndexPath(indexPath, true);
+        table->reloadData();
+        emit rotationLockChanged();
+        break;
+    case DisableSleepRow:
+        toggle(PreferenceKeys::disableSleep);
+        emit keepAwakeChanged();
+        break;
+    case SkinRow:
+        showSkinList();
+        break;
+    case SkipDistanceRow:
+        pushScreen(CentralAccess::shared().skipDistanceViewController());
+        break;
+    case FeedbackRow:
+        UrlOpener::open(feedbackMail());
+        break;
+    case TellAFriendRow:
+        UrlOpener::open(tellAFriendMail());
+        break;
+    case NewsletterRow:
+        showNewsletter();
+        break;
+    case AboutRow:
+        showAbout();
+        break;
+    default:
+        break;
+    }
+    // Toggles have reloaded the table, which clears the selection.
+    if (table->indexPathForSelectedRow().isValid())
+        table->deselectRowAtIndexPath(indexPath, true);
+}
+
+void FlipsideViewController::toggle(const QString& key)
+{
+    defaults().toggleBoolForKey(key);
+    myTableView()->deselectRowAtIndexPath(myTableView()->indexPathForSelectedRow(), true);
+    myTableView()->reloadData();
+}
+
+void FlipsideViewController::pushScreen(ViewController* screen)
+{
+    if (screen && navigationController())
+        navigationController()->pushViewController(screen, true);
+}
+
+QUrl FlipsideViewController::feedbackMail()
+{
+    return MailLink::make(MakerContacts::feedbackAddress, localizedString("Feedback on PlayerLink"), QString());
+}
+
+QUrl FlipsideViewController::tellAFriendMail()
+{
+    return MailLink::make(QString(), localizedString("Try PlayerLink..."),
+                          localizedString("I'm using PlayerLink - it lets me control VLC completely from my "
+                                          "iPhone.\n\nI think you might like it!\n\n")
+                              + MakerContacts::storePage);
+}
+
+// --- Screens of other parts ---------------------------------------------------
+// Each is reached through the shared access point once its screen exists.
+
+void FlipsideViewController::showHelpPage(const QString& page)
+{
+    ConsoleLog::log(QStringLiteral("help page %@: the web page viewer is not available yet"), page);
+}
+
+void FlipsideViewController::showSetupInstructions()
+{
+    ConsoleLog::log(QStringLiteral("the setup instructions are not available yet"));
+}
+
+void FlipsideViewController::showSkinList()
+{
+    ConsoleLog::log(QStringLiteral("the skin list is not available yet"));
+}
+
+void FlipsideViewController::showNewsletter()
+{
+    ConsoleLog::log(QStringLiteral("the newsletter: the web page viewer is not available yet"));
+}
+
+void FlipsideViewController::showAbout()
+{
+    ConsoleLog::log(QStringLiteral("the about page: the web page viewer is not available yet"));
+}

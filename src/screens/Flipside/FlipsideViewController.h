@@ -1,0 +1,63 @@
+#pragma once
+
+#include "screens/Common/StyledTableViewController.h"
+
+#include <QUrl>
+
+// The settings: help pages, the preferences, writing to the maker, and the
+// device's address and the program's version.
+class FlipsideViewController : public StyledTableViewController {
+    Q_OBJECT
+public:
+    enum Row {
+        AboutRow = 0,
+        DoubleVolRow = 2,
+        SkinRow = 3,
+        SkipDistanceRow = 4,
+        CreditsRow = 9,
+        IpRow = 10,
+        VersionRow = 11,
+        BuildRow = 12,
+        FeedbackRow = 13,
+        TellAFriendRow = 14,
+        PlayFoldersRow = 15,
+        LockRotationRow = 16,
+        OnlyShowMediaRow = 17,
+        HelpRow = 19,
+        WhatsNewRow = 20,
+        SetupRow = 21,
+        NewsletterRow = 22,
+        DisableSleepRow = 23,
+        SlideSkinRow = 24,
+    };
+
+    explicit FlipsideViewController(QWidget* parent = nullptr);
+
+    TableViewCell* cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
+    void didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
+
+    // The two mails the screen composes.
+    static QUrl feedbackMail();
+    static QUrl tellAFriendMail();
+
+signals:
+    // The rotation lock was switched; the window keeps its shape from now.
+    void rotationLockChanged();
+    // "Disable Screen-Off" was switched.
+    void keepAwakeChanged();
+
+protected:
+    void initialiseStructure() override;
+    void viewDidAppear(bool animated) override;
+
+private:
+    void toggle(const QString& key);
+    void pushScreen(ViewController* screen);
+
+    // Screens of other parts of the application, reached once they exist.
+    void showHelpPage(const QString& page);
+    void showSetupInstructions();
+    void showSkinList();
+    void showNewsletter();
+    void showAbout();
+};

@@ -1,0 +1,52 @@
+#include "vlc/ChapterTitleReader.h"
+
+#include "vlc/RequestChannel.h"
+#include "vlc/ServerDialect.h"
+#include "vlc/VLCController.h"
+
+#include <QUrl>
+
+ChapterTitleReader::ChapterTitleReader(QObject* parent)
+    : QObject(parent)
+    , m_channel(new RequestChannel(this))
+{
+    connect(m_channel, &RequestChannel::finished, this, [this](int, const HttpReply& reply) {
+        if (reply.httpStatus != 200)
+            return;
+        std::optional<ChapterTitleInfo> info = ChapterTitleInfo::fromStatusJson(reply.body);
+        if (!info || *info == m_info)
+            return;
+        m_info = std::move(*info);
+        emit changed();
+    });
+}
+
+ChapterTitleReader::~ChapterTitleReader() = default;
+
+void ChapterTitleReader::refresh(const VLCController& remote)
+{
+    if (!remote.dialect().isModern())
+        return;
+    if (remote.baseAddress() != m_baseAddress) {
+        clear();
+        m_baseAddress = remote.baseAddress();
+    }
+    const QUrl url(remote.baseAddress() + QStringLiteral("requests/status.json"), QUrl::StrictMode);
+    if (!url.isValid() || url.host().isEmpty())
+        return;
+    m_channel->setPassword(remote.password());
+    m_channel->send(url, 0);
+}
+
+ChapterTitleInfo ChapterTitleReader::info(const VLCController& remote) const
+{
+    if (!remote.dialect().isModern())
+        return ChapterTitleInfo::fromStatus(remote);
+    return remote.baseAddress() == m_baseAddress ? m_info : ChapterTitleInfo();
+}
+
+void ChapterTitleReader::clear()
+{
+    m_info = ChapterTitleInfo();
+    m_baseAddress.clear();
+}
