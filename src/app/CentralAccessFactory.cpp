@@ -7,7 +7,9 @@
 #include "vlc/VLCController.h"
 
 #include <QDateTime>
+#include <QNetworkAccessManager>
 #include "ui/UrlOpener.h"
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QUrl>
@@ -34,7 +36,11 @@ void CentralAccessFactory::shutdown()
     s_instance = nullptr;
 }
 
-CentralAccessFactory::CentralAccessFactory() = default;
+CentralAccessFactory::CentralAccessFactory()
+    : m_network(new QNetworkAccessManager(this))
+{
+    m_network->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+}
 
 CentralAccessFactory::~CentralAccessFactory()
 {
@@ -42,10 +48,14 @@ CentralAccessFactory::~CentralAccessFactory()
     for (QWidget* screen : std::initializer_list<QWidget*> { m_remotesViewController, m_mainViewController })
         if (screen && !screen->parent())
             delete screen;
+    // Replies still queued for deletion go before their manager does.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void CentralAccessFactory::watch(const std::shared_ptr<VLCController>& remote)
 {
+    if (!remote->network())
+        remote->setNetwork(m_network);
     connect(remote.get(), &VLCController::recordChanged, this, &CentralAccessFactory::savedRemotesChanged,
             Qt::UniqueConnection);
 }

@@ -30,6 +30,7 @@ public:
 
     // The remote the remote screen shows; none until that screen exists.
     std::shared_ptr<VLCController> currentRemote() const override;
+    QNetworkAccessManager* network() override { return m_network; }
 
     RemotesViewController* remotesViewController() override;
     MainViewController* mainViewController() override;
@@ -48,6 +49,7 @@ private:
     static std::mutex s_lock;
     static CentralAccessFactory* s_instance;
 
+    QNetworkAccessManager* m_network; // child object
     RemoteList m_savedRemotes;
     QPointer<RemotesViewController> m_remotesViewController;
     QPointer<MainViewController> m_mainViewController;

@@ -182,8 +182,9 @@ void PlayerLinkAppDelegate::connectTo(const QString& hostAddress, const QString&
         if (saved->hostAddress() == hostAddress)
             remote = saved;
     if (!remote) {
-        remote = std::make_shared<VLCController>();
-        remote->setHostAddress(hostAddress);
+        RemoteRecord record;
+        record.hostAddress = hostAddress;
+        remote = std::make_shared<VLCController>(record, factory.network());
     }
     if (!password.isNull())
         remote->setPassword(password);

@@ -6,7 +6,6 @@
 #include "screens/MainView/MainViewController.h"
 #include "skin/Skin.h"
 #include "ui/AlertView.h"
-#include "vlc/RequestChannel.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -99,6 +98,5 @@ int main(int argc, char** argv)
         delegate.applicationWillTerminate();
     }
     CentralAccessFactory::shutdown();
-    RequestChannel::releaseNetworkManager();
     return exitCode;
 }

@@ -4,7 +4,6 @@
 #include "core/ConsoleLog.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
-#include "vlc/RequestChannel.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -41,6 +40,5 @@ int main(int argc, char** argv)
         QTimer::singleShot(0, &session, &CliSession::start);
         exitCode = app.exec();
     }
-    RequestChannel::releaseNetworkManager();
     return exitCode;
 }

@@ -15,7 +15,7 @@
 #include "ui/ImageButton.h"
 #include "ui/TableView.h"
 #include "ui/TrackSlider.h"
-#include "vlc/XMLParser.h"
+#include "core/xml/XMLParser.h"
 
 #include <QFile>
 #include <QFileInfo>

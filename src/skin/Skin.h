@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ui/PagingScrollView.h"
-#include "vlc/AttributeMap.h"
-#include "vlc/XmlNode.h"
+#include "core/xml/AttributeMap.h"
+#include "core/xml/XmlNode.h"
 
 #include <QColor>
 #include <QHash>

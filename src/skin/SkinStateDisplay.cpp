@@ -137,6 +137,8 @@ void Skin::setMaxVolume(int maximum)
     if (maximum == m_maxVolume)
         return;
     m_maxVolume = maximum;
+    if (m_pickerDelegate)
+        m_pickerDelegate->setMaxVolume(maximum);
     SkinRoot* r = root();
     if (!r)
         return;

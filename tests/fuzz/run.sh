@@ -9,6 +9,6 @@ mkdir -p "$out/corpus"
 cp "$root"/tests/fixtures/*.xml "$root"/tests/fixtures/*.html "$out/corpus/"
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fPIC \
   -I"$root/src" -I"$root/tests/support" $(pkg-config --cflags Qt6Core) \
-  "$here/XmlScannerFuzz.cpp" "$root/src/vlc/XmlScanner.cpp" "$root/tests/support/ExpatEvents.cpp" \
-  $(pkg-config --libs Qt6Core) -lexpat -o "$out/xml_scanner_fuzz"
-"$out/xml_scanner_fuzz" -max_total_time="${1:-60}" -max_len=4096 "$out/corpus"
+  "$here/XmlReaderFuzz.cpp" "$root"/src/core/xml/*.cpp \
+  $(pkg-config --libs Qt6Core) -lpugixml -o "$out/xml_reader_fuzz"
+"$out/xml_reader_fuzz" -max_total_time="${1:-60}" -max_len=4096 "$out/corpus"

@@ -17,6 +17,8 @@
 #include "ui/WidgetAlertPresenter.h"
 #include "vlc/VLCController.h"
 
+#include <QNetworkAccessManager>
+
 #include <QKeyEvent>
 #include <QTest>
 
@@ -36,7 +38,8 @@ QByteArray statusReply(const char* state, int volume, int time = 12, int length 
 struct RemoteScreen {
     ScopedHome home;
     FakeHttpServer server;
-    std::shared_ptr<VLCController> remote = std::make_shared<VLCController>();
+    QNetworkAccessManager network;
+    std::shared_ptr<VLCController> remote = std::make_shared<VLCController>(RemoteRecord {}, &network);
     QWidget window;
     MainViewController* screen = new MainViewController(&window);
     WidgetAlertPresenter alerts { &window };

@@ -5,6 +5,7 @@
 #include <QObject>
 
 class MainViewController;
+class QNetworkAccessManager;
 class RemotesViewController;
 
 // What screens ask of the application's one shared access point: the saved
@@ -19,6 +20,8 @@ public:
     virtual void addSavedRemote(const std::shared_ptr<VLCController>& remote) = 0;
     virtual void removeSavedRemote(const std::shared_ptr<VLCController>& remote) = 0;
     virtual std::shared_ptr<VLCController> currentRemote() const = 0;
+    // The network access every remote of the application goes through.
+    virtual QNetworkAccessManager* network() = 0;
 
     virtual RemotesViewController* remotesViewController() = 0;
     virtual MainViewController* mainViewController() = 0;

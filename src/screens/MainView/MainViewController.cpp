@@ -11,6 +11,7 @@
 #include "core/StringHelpers.h"
 #include "core/TextFormat.h"
 #include "core/UserDefaults.h"
+#include "screens/Common/RemoteAlerts.h"
 #include "skin/Skin.h"
 #include "skin/SkinRowCell.h"
 #include "skin/TitleView.h"
@@ -62,7 +63,11 @@ QWidget* MainViewController::displayContainer() const
 
 void MainViewController::setCurrentRemote(const std::shared_ptr<VLCController>& remote)
 {
+    if (m_currentRemote)
+        disconnect(m_currentRemote.get(), &VLCController::requestConcluded, this, nullptr);
     m_currentRemote = remote;
+    if (remote)
+        connect(remote.get(), &VLCController::requestConcluded, this, &RemoteAlerts::showForRequest);
 }
 
 // --- Life cycle -------------------------------------------------------------
@@ -184,7 +189,7 @@ void MainViewController::updateUI()
 void MainViewController::updatePlaylist()
 {
     if (m_currentRemote)
-        m_currentRemote->updatePlaylist();
+        m_currentRemote->pollPlaylist();
 }
 
 void MainViewController::respondToUpdateStatusNotification()
