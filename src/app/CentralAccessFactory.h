@@ -23,8 +23,8 @@ public:
     // start afresh with it).
     static void shutdown();
 
-    const RemoteList& savedRemotes() const override { return m_savedRemotes; }
-    void setSavedRemotes(RemoteList remotes);
+    SavedRemoteList& savedRemotes() override { return *m_savedRemotes; }
+    void setSavedRemotes(std::vector<RemoteRecord> records);
     void addSavedRemote(const std::shared_ptr<VLCController>& remote) override;
     void removeSavedRemote(const std::shared_ptr<VLCController>& remote) override;
 
@@ -44,13 +44,12 @@ public:
 private:
     CentralAccessFactory();
     ~CentralAccessFactory() override;
-    void watch(const std::shared_ptr<VLCController>& remote);
 
     static std::mutex s_lock;
     static CentralAccessFactory* s_instance;
 
     QNetworkAccessManager* m_network; // child object
-    RemoteList m_savedRemotes;
+    SavedRemoteList* m_savedRemotes; // child object
     QPointer<RemotesViewController> m_remotesViewController;
     QPointer<MainViewController> m_mainViewController;
 };

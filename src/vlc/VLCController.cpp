@@ -36,10 +36,6 @@ VLCController::VLCController(const RemoteRecord& record, QNetworkAccessManager* 
 VLCController::VLCController(const QJsonObject& archive, QNetworkAccessManager* network)
     : VLCController(RemoteRecord::fromArchive(archive), network)
 {
-    // Posted as the record is decoded, so when several records were stored
-    // as default the last one decoded keeps it.
-    if (m_record.isDefault)
-        NotificationCenter::defaultCenter().post(NotificationNames::playerLinkBecameDefault, this);
 }
 
 VLCController::~VLCController()
@@ -76,10 +72,6 @@ void VLCController::setup()
     m_playlistHash.reset();
     m_currentIndex.reset();
     m_browseDir = m_record.defaultBrowseDirectory.isNull() ? QStringLiteral("~") : m_record.defaultBrowseDirectory;
-    auto& center = NotificationCenter::defaultCenter();
-    center.removeObserver(this, NotificationNames::playerLinkBecameDefault);
-    center.addObserver(this, NotificationNames::playerLinkBecameDefault,
-                       [this](const Notification& note) { someRemoteBecameDefault(note); });
 }
 
 void VLCController::setHostAddress(const QString& address)
@@ -96,14 +88,9 @@ void VLCController::setHostAddress(const QString& address)
 void VLCController::setIsDefault(bool isDefault)
 {
     setRecordField(m_record.isDefault, isDefault);
+    // The saved list hears it and makes every other record not default.
     if (isDefault)
         NotificationCenter::defaultCenter().post(NotificationNames::playerLinkBecameDefault, this);
-}
-
-void VLCController::someRemoteBecameDefault(const Notification& note)
-{
-    if (note.object != this)
-        setRecordField(m_record.isDefault, false);
 }
 
 void VLCController::setLuaMode(bool lua)

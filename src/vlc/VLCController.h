@@ -24,7 +24,6 @@
 #include <QNetworkAccessManager>
 class RequestChannel;
 class ServerDialect;
-struct Notification;
 
 // One computer running VLC, as the screens hold it: the saved record (a
 // value), the connection to it (one request channel over the network access
@@ -52,7 +51,8 @@ public:
     static constexpr qint64 maxListBytes = 64LL * 1024 * 1024;
 
     explicit VLCController(const RemoteRecord& record = {}, QNetworkAccessManager* network = nullptr);
-    // Restores a saved record (the keys of encodeWithCoder).
+    // Restores a saved record (the keys of encodeWithCoder). Which saved
+    // remote is the default is the saved list's business (SavedRemoteList).
     explicit VLCController(const QJsonObject& archive, QNetworkAccessManager* network = nullptr);
     ~VLCController() override;
 
@@ -326,7 +326,6 @@ private:
     }
     static bool isNull(const QString& s) { return s.isNull(); }
     static bool isNull(bool) { return false; }
-    void someRemoteBecameDefault(const Notification& note);
     void onRequestFinished(int kind, const HttpReply& reply);
     void onRequestFailed(int kind, RequestFailure failure);
     void sendRequest(const QString& path, const QUrlQuery& query, int kind, qint64 maxBytes);

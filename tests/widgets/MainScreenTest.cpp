@@ -217,7 +217,7 @@ TEST(RemoteScreen, AfterTheUserSetsAValueThePickerJumpsOnceThenGlides)
     s.screen->sliderVolumeChanged(120.7);
     EXPECT_FALSE(s.screen->animatePicker());
     EXPECT_EQ(s.remote->temporaryVolume(), 120);
-    s.feed(statusReply("playing", 256)); // this update is not animated...
+    s.feed(statusReply("playing", 307)); // this update is not animated...
     EXPECT_TRUE(s.screen->animatePicker()); // ...the next ones are
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vlc/RemoteList.h"
+#include "vlc/SavedRemoteList.h"
 
 #include <QObject>
 
@@ -16,7 +16,7 @@ class CentralAccess : public QObject {
 public:
     static CentralAccess& shared();
 
-    virtual const RemoteList& savedRemotes() const = 0;
+    virtual SavedRemoteList& savedRemotes() = 0;
     virtual void addSavedRemote(const std::shared_ptr<VLCController>& remote) = 0;
     virtual void removeSavedRemote(const std::shared_ptr<VLCController>& remote) = 0;
     virtual std::shared_ptr<VLCController> currentRemote() const = 0;
