@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 namespace {
 // Answers like a VLC 3: a status document for status requests (commands
 // included), its playlist and its start page.
@@ -296,14 +299,20 @@ TEST(ReplyHandling, ARefusedPasswordShowsInTheConnectionState)
 
 TEST(ReplyHandling, AHundredThousandItemPlaylistFits)
 {
-    QByteArray body = "<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"yes\" ?>\n<node name=\"\" id=\"0\" "
-                      "ro=\"rw\">\n<node name=\"Playlist\" id=\"1\" ro=\"ro\">";
-    body.reserve(20 * 1024 * 1024);
-    for (int i = 0; i < 100000; ++i)
-        body += "\n<leaf name=\"Track number " + QByteArray::number(i) + ".mp3\" ro=\"rw\" id=\"" + QByteArray::number(i + 10)
-            + "\" uri=\"file:///home/someone/Music/Some%20Artist/Some%20Album%20Name/Track%20number%20"
-            + QByteArray::number(i) + ".mp3\" duration=\"215\"/>";
-    body += "</node>\n<node name=\"Media Library\" id=\"2\" ro=\"ro\"></node></node>";
+    std::string text = "<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"yes\" ?>\n<node name=\"\" id=\"0\" "
+                       "ro=\"rw\">\n<node name=\"Playlist\" id=\"1\" ro=\"ro\">";
+    text.reserve(20 * 1024 * 1024);
+    char item[400];
+    for (int i = 0; i < 100000; ++i) {
+        const int n = std::snprintf(item, sizeof item,
+                                    "\n<leaf name=\"Track number %d.mp3\" ro=\"rw\" id=\"%d\" uri=\"file:///home/someone/"
+                                    "Music/Some%%20Artist/Some%%20Album%%20Name/Track%%20number%%20%d.mp3\" "
+                                    "duration=\"215\"/>",
+                                    i, i + 10, i);
+        text.append(item, size_t(n));
+    }
+    text += "</node>\n<node name=\"Media Library\" id=\"2\" ro=\"ro\"></node></node>";
+    const QByteArray body = QByteArray::fromStdString(text);
     Remote r;
     r.network.enqueue(MemoryNetwork::ok(body));
     r.remote.updatePlaylist();

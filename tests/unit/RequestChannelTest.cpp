@@ -68,7 +68,7 @@ TEST(RequestChannel, ANewRequestSupersedesTheOneInFlight)
 {
     FakeHttpServer server;
     FakeHttpServer::Response slow = FakeHttpServer::ok("first");
-    slow.delayMs = 100;
+    slow.delayMs = 60;
     server.enqueue(slow);
     server.enqueue(FakeHttpServer::ok("second"));
     QNetworkAccessManager network;
@@ -79,7 +79,7 @@ TEST(RequestChannel, ANewRequestSupersedesTheOneInFlight)
     ASSERT_TRUE(waitUntil([&] { return server.requests().size() == 1; }));
     channel.send(urlOf(server, QStringLiteral("/two")), 0);
     ASSERT_TRUE(waitUntil([&] { return !bodies.empty(); }));
-    spinEventLoop(150); // the first one's late answer is ignored
+    spinEventLoop(90); // the first one's late answer is ignored
     EXPECT_EQ(bodies, std::vector<QByteArray> { "second" });
     // Abandoned, not cancelled: the first request did reach the server.
     EXPECT_EQ(server.targets(), (QList<QByteArray> { "/one", "/two" }));
@@ -90,7 +90,7 @@ TEST(RequestChannel, ClearForgetsTheRequestWithoutCancellingIt)
 {
     FakeHttpServer server;
     FakeHttpServer::Response slow = FakeHttpServer::ok("late");
-    slow.delayMs = 100;
+    slow.delayMs = 60;
     server.enqueue(slow);
     QNetworkAccessManager network;
     RequestChannel channel(&network);
@@ -99,7 +99,7 @@ TEST(RequestChannel, ClearForgetsTheRequestWithoutCancellingIt)
     channel.send(urlOf(server), 0);
     channel.clear();
     EXPECT_FALSE(channel.busy());
-    spinEventLoop(150);
+    spinEventLoop(90);
     EXPECT_FALSE(outcome.done());
     EXPECT_EQ(server.requests().size(), 1u);
 }
@@ -108,7 +108,7 @@ TEST(RequestChannel, FailuresAreToldApart)
 {
     QNetworkAccessManager network;
     RequestChannel channel(&network);
-    channel.setIdleTimeoutMs(150);
+    channel.setIdleTimeoutMs(100);
     channel.setDeadlineMs(1500);
 
     Outcome refused;
@@ -145,12 +145,12 @@ TEST(RequestChannel, TricklingBytesCannotHoldTheChannelForever)
     FakeHttpServer server;
     FakeHttpServer::Response trickle = FakeHttpServer::ok(QByteArray(400, 'x'));
     trickle.trickleChunk = 1;
-    trickle.trickleIntervalMs = 40; // each byte well within the idle time-out
+    trickle.trickleIntervalMs = 20; // each byte well within the idle time-out
     server.enqueue(trickle);
     QNetworkAccessManager network;
     RequestChannel channel(&network);
-    channel.setIdleTimeoutMs(250);
-    channel.setDeadlineMs(400);
+    channel.setIdleTimeoutMs(120);
+    channel.setDeadlineMs(250);
     Outcome outcome;
     listen(channel, outcome);
     channel.send(urlOf(server), 0);
