@@ -50,6 +50,19 @@ void CliSession::start()
         fail(ExitUsage, QStringLiteral("'%1' is not a host name or address").arg(m_options.host));
         return;
     }
+    if (m_options.command == u"status") {
+        // One request when all is well: status.xml says everything this
+        // prints. Only a reply that is not a status calls for the probe,
+        // which tells why (password, not VLC).
+        request([this] { m_remote->updateStatus(); },
+                [this](VLCController::ReplyKind kind) {
+                    if (kind == VLCController::ReplyKind::Status && !m_remote->passwordRequired())
+                        reportStatus(false);
+                    else
+                        probe([this] { fail(ExitCommandFailed, QStringLiteral("VLC did not send its status")); });
+                });
+        return;
+    }
     probe([this] { runCommand(); });
 }
 
@@ -199,11 +212,6 @@ void CliSession::runCommand()
             }
             finish(ExitOk);
         });
-        return;
-    }
-    if (command == u"status") {
-        // The status alone tells all this prints; the playlist can be huge.
-        refreshStatus([this] { reportStatus(false); });
         return;
     }
     if (command == u"playlist") {
