@@ -151,6 +151,9 @@ TEST_F(RemoteScreenOnRealVlc, NextAndPreviousMoveTheCurrentItem)
         return control<FitLabel>(&SkinRoot::labels, QStringLiteral("NowPlaying"))->text()
             == QStringLiteral("Bob's Café Song.wav");
     }, 5000));
+    // The title can come from the playlist before a status says VLC plays
+    // again; until then Previous is rightly disabled.
+    ASSERT_TRUE(shows([&] { return remote->isPlaying(); }, 5000));
     click(QStringLiteral("Previous"));
     spinEventLoop(600);
     ASSERT_TRUE(observer->waitFor([&] { return (*observer)->currentItemIndex() == 0; }));
