@@ -6,7 +6,6 @@
 #include "core/UserDefaults.h"
 #include "screens/MainView/MainViewController.h"
 #include "vlc/HttpReply.h"
-#include "vlc/RequestChannel.h"
 #include "vlc/VLCController.h"
 
 #include <QApplication>
@@ -99,6 +98,5 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    RequestChannel::releaseNetworkManager();
     return 0;
 }

@@ -12,6 +12,11 @@ status = os.path.join(here, "..", "tests", "fixtures", "vlc3-status-playing.xml"
 playlist = os.path.join(build, "bench-playlist-10000.xml")
 subprocess.run([sys.executable, os.path.join(here, "make_playlist.py"), playlist, "10000"], check=True)
 
+def seconds(b):
+    scale = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}[b["time_unit"]]
+    return b["real_time"] * scale
+
+
 env = dict(os.environ, PL_BENCH_STATUS=status, PL_BENCH_PLAYLIST=playlist, QT_QPA_PLATFORM="offscreen")
 ours = subprocess.run([os.path.join(build, "bench", "reply_parsing_bench"), "--benchmark_format=json",
                        "--benchmark_min_time=1"], env=env, check=True, capture_output=True, text=True)
@@ -20,10 +25,23 @@ ref = json.loads(subprocess.run([sys.executable, os.path.join(here, "reference_p
                                 check=True, capture_output=True, text=True).stdout)
 
 
-def seconds(b):
-    scale = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}[b["time_unit"]]
-    return b["real_time"] * scale
+# The XML readers alone, on the same replies.
+xml = subprocess.run([os.path.join(build, "bench", "xml_reader_bench"), "--benchmark_format=json",
+                      "--benchmark_min_time=1"], env=env, check=True, capture_output=True, text=True)
+xb = {b["name"]: b for b in json.loads(xml.stdout)["benchmarks"]}
+print("%-28s %16s %16s" % ("XML reader, whole document", "status", "10,000 items"))
+for name, label in [("BM_QXmlStreamReader", "QXmlStreamReader"), ("BM_Expat", "expat"), ("BM_Pugixml", "pugixml")]:
+    print("%-28s %13.1f us %13.2f ms" % (label, seconds(xb[name + "/0"]) * 1e6, seconds(xb[name + "/1"]) * 1e3))
+print()
 
+print("%-40s %12s %10s" % ("goal", "PlayerLink", "limit"))
+for label, name, limit, scale, unit in [
+        ("status parsed and stored", "BM_StatusParseAndStore", 3e-6, 1e6, "us"),
+        ("10,000-item playlist parsed and stored", "BM_PlaylistParseAndStore", 2e-3, 1e3, "ms"),
+        ("unchanged 10,000-item playlist", "BM_PlaylistUnchanged", 0.5e-3, 1e3, "ms"),
+        ("unchanged status", "BM_StatusUnchanged", 3e-6, 1e6, "us")]:
+    print("%-40s %9.2f %s %7.2f %s" % (label, seconds(bench[name]) * scale, unit, limit * scale, unit))
+print()
 
 rows = [
     ("status reply, %d bytes" % os.path.getsize(status), "BM_StatusParseAndStore", "status_parse"),

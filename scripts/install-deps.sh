@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config git
-  qt6-base-dev qt6-base-dev-tools libgl-dev libexpat1-dev libminizip-dev zlib1g-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libpugixml-dev libexpat1-dev libminizip-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   vlc-bin vlc-plugin-base ffmpeg
   libavahi-client-dev avahi-daemon avahi-utils dbus

@@ -1,7 +1,6 @@
 #include "app/BundleInstaller.h"
 
 #include "core/ConsoleLog.h"
-#include "core/FileHelpers.h"
 #include "core/HomePaths.h"
 
 #include <QCryptographicHash>
@@ -9,6 +8,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 const QString resourceRoot = QStringLiteral(":/bundle");
@@ -43,18 +45,45 @@ bool BundleInstaller::install()
         return true;
     stamp.close();
 
-    bool ok = true;
+    // Written into a folder beside the bundle, made durable with one sync of
+    // the file system, then moved into place: a crash leaves either the old
+    // bundle or the new one, never half of it, and a first launch does not
+    // wait for a disk sync per file.
+    const QString bundle = HomePaths::bundle();
+    const QString staging = bundle + QStringLiteral(".installing");
+    const QString retired = bundle + QStringLiteral(".old");
+    QDir(staging).removeRecursively();
+    QDir(retired).removeRecursively();
+    bool ok = QDir().mkpath(staging);
     QDirIterator it(resourceRoot, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
+    while (ok && it.hasNext()) {
         it.next();
-        const QString target = HomePaths::bundle() + it.filePath().mid(resourceRoot.size());
+        const QString target = staging + it.filePath().mid(resourceRoot.size());
         QFile source(it.filePath());
-        if (!source.open(QIODevice::ReadOnly) || !FileHelpers::saveData(source.readAll(), QFileInfo(target).path(), target))
-            ok = false;
+        QFile out(target);
+        ok = source.open(QIODevice::ReadOnly) && QDir().mkpath(QFileInfo(target).path())
+            && out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(source.readAll()) == source.size();
     }
-    if (ok)
-        ok = FileHelpers::saveData(wanted.toUtf8(), HomePaths::bundle(), stampPath());
-    if (!ok)
-        ConsoleLog::log(QStringLiteral("could not install the application bundle into %@"), HomePaths::bundle());
+    if (ok) {
+        QFile out(staging + QStringLiteral("/.installed"));
+        ok = out.open(QIODevice::WriteOnly) && out.write(wanted.toUtf8()) == wanted.toUtf8().size();
+    }
+    if (ok) {
+        const int fd = ::open(QFile::encodeName(staging).constData(), O_RDONLY | O_DIRECTORY);
+        ok = fd >= 0 && ::syncfs(fd) == 0;
+        if (fd >= 0)
+            ::close(fd);
+    }
+    if (ok && QFileInfo::exists(bundle))
+        ok = QDir().rename(bundle, retired);
+    if (ok && !QDir().rename(staging, bundle)) {
+        QDir().rename(retired, bundle); // the old bundle stays in use
+        ok = false;
+    }
+    QDir(retired).removeRecursively();
+    if (!ok) {
+        QDir(staging).removeRecursively();
+        ConsoleLog::log(QStringLiteral("could not install the application bundle into %@"), bundle);
+    }
     return ok;
 }

@@ -21,6 +21,8 @@
 #include "vlc/VLCController.h"
 
 #include <QDateTime>
+#include <QCoreApplication>
+#include <QNetworkAccessManager>
 #include <QDir>
 #include <QFile>
 #include <QUrl>
@@ -47,7 +49,13 @@ void CentralAccessFactory::shutdown()
     s_instance = nullptr;
 }
 
-CentralAccessFactory::CentralAccessFactory() = default;
+CentralAccessFactory::CentralAccessFactory()
+    : m_network(new QNetworkAccessManager(this))
+    , m_savedRemotes(new SavedRemoteList(m_network, this))
+{
+    m_network->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+    connect(m_savedRemotes, &SavedRemoteList::changed, this, &CentralAccessFactory::savedRemotesChanged);
+}
 
 CentralAccessFactory::~CentralAccessFactory()
 {
@@ -55,43 +63,27 @@ CentralAccessFactory::~CentralAccessFactory()
     for (const QPointer<QWidget>& screen : m_screens)
         if (screen && !screen->parent())
             delete screen;
+    // Replies still queued for deletion go before their manager does.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void CentralAccessFactory::watch(const std::shared_ptr<VLCController>& remote)
+void CentralAccessFactory::setSavedRemotes(std::vector<RemoteRecord> records)
 {
-    connect(remote.get(), &VLCController::recordChanged, this, &CentralAccessFactory::savedRemotesChanged,
-            Qt::UniqueConnection);
-}
-
-void CentralAccessFactory::setSavedRemotes(RemoteList remotes)
-{
-    for (const auto& old : m_savedRemotes)
-        disconnect(old.get(), nullptr, this, nullptr);
-    m_savedRemotes = std::move(remotes);
-    for (const auto& remote : m_savedRemotes)
-        watch(remote);
-    emit savedRemotesChanged();
+    m_savedRemotes->setRecords(std::move(records));
 }
 
 void CentralAccessFactory::addSavedRemote(const std::shared_ptr<VLCController>& remote)
 {
-    remote->setIsSaved(true);
-    m_savedRemotes.push_back(remote);
-    watch(remote);
-    emit savedRemotesChanged();
+    if (!remote->network())
+        remote->setNetwork(m_network);
+    m_savedRemotes->add(remote);
 }
 
 void CentralAccessFactory::removeSavedRemote(const std::shared_ptr<VLCController>& given)
 {
-    // The caller may hand in an element of the list itself.
+    // The caller may hand in the list's own remote.
     const std::shared_ptr<VLCController> remote = given;
-    const auto before = m_savedRemotes.size();
-    std::erase(m_savedRemotes, remote);
-    if (before == m_savedRemotes.size())
-        return;
-    disconnect(remote.get(), nullptr, this, nullptr);
-    remote->setIsSaved(false);
-    emit savedRemotesChanged();
+    m_savedRemotes->remove(remote.get());
 }
 
 std::shared_ptr<VLCController> CentralAccessFactory::currentRemote() const

@@ -25,13 +25,14 @@ public:
     // start afresh with it).
     static void shutdown();
 
-    const RemoteList& savedRemotes() const override { return m_savedRemotes; }
-    void setSavedRemotes(RemoteList remotes);
+    SavedRemoteList& savedRemotes() override { return *m_savedRemotes; }
+    void setSavedRemotes(std::vector<RemoteRecord> records);
     void addSavedRemote(const std::shared_ptr<VLCController>& remote) override;
     void removeSavedRemote(const std::shared_ptr<VLCController>& remote) override;
 
     // The remote the remote screen shows; none until that screen exists.
     std::shared_ptr<VLCController> currentRemote() const override;
+    QNetworkAccessManager* network() override { return m_network; }
 
     RemotesViewController* remotesViewController() override;
     MainViewController* mainViewController() override;
@@ -64,7 +65,6 @@ signals:
 private:
     CentralAccessFactory();
     ~CentralAccessFactory() override;
-    void watch(const std::shared_ptr<VLCController>& remote);
     // Creates a screen on first request and keeps it for the whole run.
     template <typename Screen>
     Screen* screen(QPointer<Screen>& field)
@@ -79,7 +79,8 @@ private:
     static std::mutex s_lock;
     static CentralAccessFactory* s_instance;
 
-    RemoteList m_savedRemotes;
+    QNetworkAccessManager* m_network; // child object
+    SavedRemoteList* m_savedRemotes; // child object
     std::vector<QPointer<QWidget>> m_screens;
     QPointer<RemotesViewController> m_remotesViewController;
     QPointer<MainViewController> m_mainViewController;

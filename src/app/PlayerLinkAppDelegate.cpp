@@ -95,14 +95,14 @@ void PlayerLinkAppDelegate::applicationWillResignActive()
 void PlayerLinkAppDelegate::saveRemotes()
 {
     SavedRemotesFile file;
-    if (!file.save(CentralAccessFactory::sharedFactory().savedRemotes()))
+    if (!file.save(CentralAccessFactory::sharedFactory().savedRemotes().records()))
         ConsoleLog::log(QStringLiteral("could not write the saved remotes to %@"), file.path());
 }
 
 void PlayerLinkAppDelegate::loadSavedRemotes()
 {
     SavedRemotesFile file;
-    if (std::optional<RemoteList> remotes = file.load())
+    if (std::optional<std::vector<RemoteRecord>> remotes = file.load())
         CentralAccessFactory::sharedFactory().setSavedRemotes(std::move(*remotes));
 }
 
@@ -187,12 +187,14 @@ void PlayerLinkAppDelegate::connectTo(const QString& hostAddress, const QString&
 {
     CentralAccessFactory& factory = CentralAccessFactory::sharedFactory();
     std::shared_ptr<VLCController> remote;
-    for (const auto& saved : factory.savedRemotes())
-        if (saved->hostAddress() == hostAddress)
-            remote = saved;
+    SavedRemoteList& saved = factory.savedRemotes();
+    for (size_t i = 0; i < saved.size(); ++i)
+        if (saved.recordAt(i).hostAddress == hostAddress)
+            remote = saved.remoteAt(i);
     if (!remote) {
-        remote = std::make_shared<VLCController>();
-        remote->setHostAddress(hostAddress);
+        RemoteRecord record;
+        record.hostAddress = hostAddress;
+        remote = std::make_shared<VLCController>(record, factory.network());
     }
     if (!password.isNull())
         remote->setPassword(password);

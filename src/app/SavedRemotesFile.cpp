@@ -3,7 +3,6 @@
 #include "core/ConsoleLog.h"
 #include "core/FileHelpers.h"
 #include "core/HomePaths.h"
-#include "vlc/VLCController.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -26,7 +25,7 @@ SavedRemotesFile::SavedRemotesFile(const QString& path)
 {
 }
 
-std::optional<RemoteList> SavedRemotesFile::load()
+std::optional<std::vector<RemoteRecord>> SavedRemotesFile::load()
 {
     QFile file(m_path);
     if (!file.exists() || !file.open(QIODevice::ReadOnly))
@@ -56,18 +55,18 @@ std::optional<RemoteList> SavedRemotesFile::load()
         return std::nullopt;
     }
 
-    RemoteList remotes;
+    std::vector<RemoteRecord> remotes;
     for (const QJsonValue& record : records)
         if (record.isObject())
-            remotes.push_back(std::make_shared<VLCController>(record.toObject()));
+            remotes.push_back(RemoteRecord::fromArchive(record.toObject()));
     return remotes;
 }
 
-bool SavedRemotesFile::save(const RemoteList& remotes)
+bool SavedRemotesFile::save(const std::vector<RemoteRecord>& remotes)
 {
     QJsonArray records;
-    for (const auto& remote : remotes)
-        records.append(remote->encodeWithCoder());
+    for (const RemoteRecord& remote : remotes)
+        records.append(remote.toArchive());
     QJsonObject root;
     root.insert(QStringLiteral("format"), formatName);
     root.insert(QStringLiteral("version"), formatVersion);

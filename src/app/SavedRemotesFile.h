@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "vlc/RemoteList.h"
+#include "vlc/RemoteRecord.h"
 
 // The file of saved remotes, "Documents/BWRemotesFilename" in the home
 // directory: a versioned JSON document written atomically, so that a crash
@@ -20,8 +20,8 @@ public:
     // The remotes in the file, or nothing when there is no file. A file that
     // cannot be read is moved aside (kept for the user, never overwritten)
     // and counts as no file.
-    std::optional<RemoteList> load();
-    bool save(const RemoteList& remotes);
+    std::optional<std::vector<RemoteRecord>> load();
+    bool save(const std::vector<RemoteRecord>& remotes);
 
     QString path() const { return m_path; }
     // Where the last damaged file was moved; empty when none was.

@@ -10,7 +10,6 @@
 #include "screens/MainView/MainViewController.h"
 #include "skin/Skin.h"
 #include "ui/AlertView.h"
-#include "vlc/RequestChannel.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -113,6 +112,5 @@ int main(int argc, char** argv)
         delegate.applicationWillTerminate();
     }
     CentralAccessFactory::shutdown();
-    RequestChannel::releaseNetworkManager();
     return exitCode;
 }

@@ -75,7 +75,11 @@ QString CliOptions::usage()
         "                        address: after one pass, or after N seconds of passes\n"
         "\n"
         "Exit status: 0 done, 1 command failed, 2 usage error, 3 unreachable or timed out\n"
-        "(discover: no Avahi daemon), 4 password needed, refused or not set in VLC, 5 not VLC.\n");
+        "(discover: no Avahi daemon), 4 password needed, refused or not set in VLC,\n"
+        "5 not VLC, 6 sent a reply too large to read.\n"
+        "With --json, \"state\" is one of unknown, playing, paused, stopped, other, and\n"
+        "\"connection\" one of connecting, connected, lost, password-needed,\n"
+        "password-refused, password-not-set.\n");
 }
 
 std::optional<CliOptions> CliOptions::parse(const QStringList& args, const QString& passwordFromEnvironment,

@@ -24,27 +24,23 @@ CliSession::CliSession(const CliOptions& options, QTextStream& out, QTextStream&
     : m_options(options)
     , m_out(out)
     , m_err(err)
-    , m_remote(std::make_unique<VLCController>())
 {
-    m_remote->setHostAddress(options.host);
+    m_network.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+    RemoteRecord record;
+    record.hostAddress = options.host;
     if (!options.password.isNull())
-        m_remote->setPassword(options.password);
+        record.password = options.password;
+    m_remote = std::make_unique<VLCController>(record, &m_network);
     m_guard.setSingleShot(true);
     connect(&m_guard, &QTimer::timeout, this,
             [this] { fail(ExitUnreachable, QStringLiteral("%1 did not answer").arg(m_options.host)); });
-    AlertPresenter::setCurrent(this);
 }
 
 CliSession::~CliSession()
 {
-    if (AlertPresenter::current() == this)
-        AlertPresenter::setCurrent(nullptr);
-}
-
-void CliSession::present(const AlertRequest& request)
-{
-    m_lastAlert = request.message.isEmpty() ? request.title : request.message;
-    m_lastAlert.replace(QStringLiteral("\n\n"), QStringLiteral(" "));
+    // The remote's requests go before the network access they run on.
+    m_remote.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void CliSession::start()
@@ -54,6 +50,19 @@ void CliSession::start()
         fail(ExitUsage, QStringLiteral("'%1' is not a host name or address").arg(m_options.host));
         return;
     }
+    if (m_options.command == u"status") {
+        // One request when all is well: status.xml says everything this
+        // prints. Only a reply that is not a status calls for the probe,
+        // which tells why (password, not VLC).
+        request([this] { m_remote->updateStatus(); },
+                [this](VLCController::ReplyKind kind) {
+                    if (kind == VLCController::ReplyKind::Status && !m_remote->passwordRequired())
+                        reportStatus(false);
+                    else
+                        probe([this] { fail(ExitCommandFailed, QStringLiteral("VLC did not send its status")); });
+                });
+        return;
+    }
     probe([this] { runCommand(); });
 }
 
@@ -61,29 +70,33 @@ void CliSession::start()
 
 void CliSession::request(const Step& send, ReplyStep then)
 {
-    disconnect(m_replyConnection);
-    disconnect(m_failureConnection);
-    m_replyConnection = connect(m_remote.get(), &VLCController::replyHandled, this,
-                                [this, then](VLCController::ReplyKind kind, int) {
-                                    disconnect(m_replyConnection);
-                                    disconnect(m_failureConnection);
-                                    m_guard.stop();
-                                    then(kind);
-                                });
-    m_failureConnection = connect(m_remote.get(), &VLCController::requestFailed, this, [this](RequestFailure failure) {
-        disconnect(m_replyConnection);
-        disconnect(m_failureConnection);
-        m_guard.stop();
-        fail(ExitUnreachable, failureText(failure));
-    });
-    m_lastAlert.clear();
+    disconnect(m_resultConnection);
+    m_resultConnection = connect(m_remote.get(), &VLCController::requestConcluded, this,
+                                 [this, then](const RequestResult& result) {
+                                     disconnect(m_resultConnection);
+                                     m_guard.stop();
+                                     if (result.reply)
+                                         then(*result.reply);
+                                     else if (result.failure)
+                                         fail(exitCodeFor(*result.failure), failureText(*result.failure));
+                                     else
+                                         fail(ExitUsage, QStringLiteral("'%1' is not a host name or address")
+                                                             .arg(m_options.host));
+                                 });
     m_guard.start(requestGuardMs);
     send();
-    if (!m_remote->isBusy() && !m_finished) {
-        disconnect(m_replyConnection);
-        disconnect(m_failureConnection);
-        m_guard.stop();
-        fail(ExitCommandFailed, m_lastAlert.isEmpty() ? QStringLiteral("the request could not be sent") : m_lastAlert);
+}
+
+int CliSession::exitCodeFor(RequestFailure failure)
+{
+    switch (failure) {
+    case RequestFailure::TooLarge:
+        return ExitReplyTooLarge;
+    case RequestFailure::RedirectRefused:
+    case RequestFailure::Redirects:
+        return ExitNotVlc;
+    default:
+        return ExitUnreachable;
     }
 }
 
@@ -106,9 +119,11 @@ QString CliSession::failureText(RequestFailure failure) const
     case RequestFailure::Deadline:
         return QStringLiteral("%1 took too long to answer").arg(m_options.host);
     case RequestFailure::TooLarge:
-        return QStringLiteral("the reply from %1 was too large").arg(m_options.host);
+        return QStringLiteral("%1 sent a reply too large to read").arg(m_options.host);
     case RequestFailure::Redirects:
         return QStringLiteral("%1 redirected too many times").arg(m_options.host);
+    case RequestFailure::RedirectRefused:
+        return QStringLiteral("%1 redirected elsewhere; only its own address is followed").arg(m_options.host);
     case RequestFailure::Network:
         break;
     }
@@ -167,7 +182,7 @@ void CliSession::refreshAll(Step then)
 bool CliSession::playlistHasId(int id) const
 {
     for (int i = 0; i < m_remote->itemsInPlaylist(); ++i)
-        if (m_remote->idForIndex(i) == id)
+        if (m_remote->itemAtRow(i)->id == id)
             return true;
     return false;
 }
@@ -188,7 +203,7 @@ void CliSession::runCommand()
                 o.insert(QStringLiteral("host"), m_options.host);
                 o.insert(QStringLiteral("version"), m_remote->serverVersion());
                 o.insert(QStringLiteral("apiVersion"), m_remote->apiVersion());
-                o.insert(QStringLiteral("connection"), m_remote->status());
+                o.insert(QStringLiteral("connection"), RemoteTypeNames::of(m_remote->connectionState()));
                 printJson(o);
             } else {
                 const QString version = m_remote->serverVersion();
@@ -197,10 +212,6 @@ void CliSession::runCommand()
             }
             finish(ExitOk);
         });
-        return;
-    }
-    if (command == u"status") {
-        refreshAll([this] { reportStatus(false); });
         return;
     }
     if (command == u"playlist") {
@@ -244,15 +255,14 @@ void CliSession::runCommand()
                     return;
                 }
                 sendCommand([remote, id] { remote->playFromStart(id); }, true, false);
-            } else if (remote->playbackState() == u"paused") {
+            } else if (remote->playback() == PlaybackState::Paused) {
                 sendCommand([remote] { remote->pause(); }, false, false);
             } else if (remote->isPlaying()) {
                 reportStatus(false);
             } else if (remote->itemsInPlaylist() == 0) {
                 fail(ExitCommandFailed, QStringLiteral("the playlist is empty"));
             } else {
-                const int current = remote->currentItemIndex();
-                const int id = remote->idForIndex(current == VLCController::noCurrentItem ? 0 : current);
+                const int id = remote->itemAtRow(remote->currentIndex().value_or(0))->id;
                 sendCommand([remote, id] { remote->playFromStart(id); }, true, false);
             }
         } else if (command == u"pause") {
@@ -374,7 +384,7 @@ void CliSession::watchTick()
     }
     m_remote->updateStatus();
     if (m_watchTicks % 3 == 0)
-        m_remote->updatePlaylist();
+        m_remote->pollPlaylist();
 }
 
 // --- Output ----------------------------------------------------------------------

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "cli/CliOptions.h"
-#include "core/AlertPresenter.h"
 #include "vlc/VLCController.h"
 
 #include <QJsonValue>
+#include <QNetworkAccessManager>
 #include <QObject>
 #include <QTextStream>
 #include <QTimer>
@@ -15,7 +15,7 @@
 // Drives one command of playerlink-cli through the event loop: check that
 // VLC answers (and takes the password), read its state, send the command,
 // read the state again and report.
-class CliSession : public QObject, private AlertPresenter {
+class CliSession : public QObject {
     Q_OBJECT
 public:
     CliSession(const CliOptions& options, QTextStream& out, QTextStream& err);
@@ -29,8 +29,6 @@ signals:
 private:
     using Step = std::function<void()>;
     using ReplyStep = std::function<void(VLCController::ReplyKind)>;
-
-    void present(const AlertRequest& request) override;
 
     // Sends through the remote and continues with the kind of reply, or
     // ends the session when the request fails.
@@ -52,17 +50,17 @@ private:
     void finish(int exitCode);
     void fail(int exitCode, const QString& message);
     QString failureText(RequestFailure failure) const;
+    static int exitCodeFor(RequestFailure failure);
     bool playlistHasId(int id) const;
 
     CliOptions m_options;
     QTextStream& m_out;
     QTextStream& m_err;
+    QNetworkAccessManager m_network;
     std::unique_ptr<VLCController> m_remote;
-    QMetaObject::Connection m_replyConnection;
-    QMetaObject::Connection m_failureConnection;
+    QMetaObject::Connection m_resultConnection;
     QTimer m_guard;
     QTimer m_watchTimer;
     int m_watchTicks = 0;
-    QString m_lastAlert;
     bool m_finished = false;
 };

@@ -8,4 +8,5 @@ enum ExitCode : int {
     ExitUnreachable = 3, // unreachable, refused or timed out
     ExitPassword = 4,    // password needed, refused, or not set in VLC
     ExitNotVlc = 5,
+    ExitReplyTooLarge = 6, // VLC (or what answers) sent a reply too large to read
 };

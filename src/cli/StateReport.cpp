@@ -30,15 +30,23 @@ QString stateSymbol(const QString& state)
 
 QString StateReport::nowPlaying(const VLCController& remote)
 {
-    return remote.titleForIndex(VLCController::currentItem).value_or(QString());
+    // From the playlist when there is one; else from the status's metadata.
+    if (remote.hasPlaylist()) {
+        const std::optional<int> current = remote.currentIndex();
+        return current ? remote.titleOf(*remote.itemAtRow(*current)) : QString();
+    }
+    return remote.statusTitle();
 }
 
 QJsonObject StateReport::statusJson(VLCController& remote)
 {
     QJsonObject o;
-    o.insert(QStringLiteral("state"), remote.playbackState());
+    o.insert(QStringLiteral("state"), RemoteTypeNames::of(remote.playback()));
     o.insert(QStringLiteral("title"), nowPlaying(remote));
-    o.insert(QStringLiteral("itemId"), remote.idForIndex(VLCController::currentItem));
+    if (remote.hasPlaylist())
+        o.insert(QStringLiteral("itemId"), remote.idForIndex(VLCController::currentItem));
+    else
+        o.insert(QStringLiteral("itemId"), qint64(remote.playerStatus().currentPlaylistId.value_or(0)));
     o.insert(QStringLiteral("time"), remote.timeElapsedSeconds());
     o.insert(QStringLiteral("length"), remote.timeLengthSeconds());
     o.insert(QStringLiteral("remaining"), remote.timeRemainingSeconds());
@@ -51,7 +59,7 @@ QJsonObject StateReport::statusJson(VLCController& remote)
     o.insert(QStringLiteral("repeat"), remote.isRepeating());
     o.insert(QStringLiteral("version"), remote.serverVersion());
     o.insert(QStringLiteral("apiVersion"), remote.apiVersion());
-    o.insert(QStringLiteral("connection"), remote.status());
+    o.insert(QStringLiteral("connection"), RemoteTypeNames::of(remote.connectionState()));
     return o;
 }
 
@@ -81,14 +89,14 @@ QString StateReport::statusText(VLCController& remote)
 QJsonArray StateReport::playlistJson(const VLCController& remote)
 {
     QJsonArray items;
-    const int current = remote.currentItemIndex();
+    const std::optional<int> current = remote.currentIndex();
     for (int i = 0; i < remote.itemsInPlaylist(); ++i) {
-        const AttributeMap& item = remote.playlistArray()[size_t(i)];
+        const PlaylistItem& item = *remote.itemAtRow(i);
         QJsonObject o;
-        o.insert(QStringLiteral("id"), remote.idForIndex(i));
-        o.insert(QStringLiteral("title"), remote.titleForIndex(i).value_or(QString()));
-        o.insert(QStringLiteral("duration"), StringHelpers::intValue(item.value(u"duration")));
-        o.insert(QStringLiteral("uri"), item.value(u"uri"));
+        o.insert(QStringLiteral("id"), item.id);
+        o.insert(QStringLiteral("title"), remote.titleOf(item));
+        o.insert(QStringLiteral("duration"), item.duration);
+        o.insert(QStringLiteral("uri"), item.uriText());
         o.insert(QStringLiteral("current"), i == current);
         items.append(o);
     }
@@ -100,14 +108,14 @@ QString StateReport::playlistText(const VLCController& remote)
     if (remote.itemsInPlaylist() == 0)
         return QStringLiteral("The playlist is empty.\n");
     QString text;
-    const int current = remote.currentItemIndex();
+    const std::optional<int> current = remote.currentIndex();
     for (int i = 0; i < remote.itemsInPlaylist(); ++i) {
-        const qint64 duration = StringHelpers::intValue(remote.playlistArray()[size_t(i)].value(u"duration"));
+        const PlaylistItem& item = *remote.itemAtRow(i);
         text += QStringLiteral("%1 %2  %3  %4\n")
                     .arg(i == current ? QStringLiteral("▶") : QStringLiteral(" "))
-                    .arg(remote.idForIndex(i), 5)
-                    .arg(duration > 0 ? StringHelpers::timeStringFromSecs(duration) : QStringLiteral("--:--"), 8)
-                    .arg(remote.titleForIndex(i).value_or(QString()));
+                    .arg(item.id, 5)
+                    .arg(item.duration > 0 ? StringHelpers::timeStringFromSecs(item.duration) : QStringLiteral("--:--"), 8)
+                    .arg(remote.titleOf(item));
     }
     return text;
 }

@@ -5,7 +5,6 @@
 #include "core/ConsoleLog.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
-#include "vlc/RequestChannel.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -47,6 +46,5 @@ int main(int argc, char** argv)
         QTimer::singleShot(0, &session, &CliSession::start);
         exitCode = app.exec();
     }
-    RequestChannel::releaseNetworkManager();
     return exitCode;
 }

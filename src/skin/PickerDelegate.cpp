@@ -1,9 +1,7 @@
 #include "skin/PickerDelegate.h"
 
 #include "core/ConsoleLog.h"
-#include "core/PreferenceKeys.h"
 #include "core/TextFormat.h"
-#include "core/UserDefaults.h"
 #include "skin/SkinActionTarget.h"
 #include "ui/PickerView.h"
 
@@ -68,7 +66,7 @@ int PickerDelegate::numberOfRowsInComponent(PickerView*, int component)
     case SecondsWheel:
         return secondsRows;
     case VolumeWheel:
-        return UserDefaults::standard().boolForKey(PreferenceKeys::doubleVol) ? 401 : 201;
+        return m_maxVolume + 1;
     default:
         return 0;
     }

@@ -31,6 +31,10 @@ public:
     void setPicker(PickerView* picker) { m_picker = picker; }
     bool pickerIsInteracting() const { return m_pickerIsInteracting; }
     void setPickerIsInteracting(bool interacting) { m_pickerIsInteracting = interacting; }
+    // The highest volume in percent, decided by the screen that owns the
+    // skin (the volume wheel has a row for every percent up to it).
+    void setMaxVolume(int maximum) { m_maxVolume = maximum; }
+    int maxVolume() const { return m_maxVolume; }
 
     // What the wheels last showed.
     int pickerLengthCache() const { return m_pickerLengthCache; }
@@ -51,6 +55,7 @@ public:
     void sensitivePickerDidStartSelection(SensitivePicker* picker) override;
 
 private:
+    int m_maxVolume = 200;
     bool m_pickerIsInteracting = false;
     SkinActionTarget* m_target;
     QPointer<PickerView> m_picker;

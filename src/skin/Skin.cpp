@@ -5,6 +5,7 @@
 #include "core/PreferenceKeys.h"
 #include "core/StringHelpers.h"
 #include "core/UserDefaults.h"
+#include "core/xml/XMLParser.h"
 #include "skin/PickerDelegate.h"
 #include "skin/PositionSliderDelegate.h"
 #include "skin/SkinDelegate.h"
@@ -15,7 +16,6 @@
 #include "ui/ImageButton.h"
 #include "ui/TableView.h"
 #include "ui/TrackSlider.h"
-#include "vlc/XMLParser.h"
 
 #include <QFile>
 #include <QFileInfo>

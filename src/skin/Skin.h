@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/xml/AttributeMap.h"
+#include "core/xml/XmlNode.h"
 #include "ui/PagingScrollView.h"
-#include "vlc/AttributeMap.h"
-#include "vlc/XmlNode.h"
 
 #include <QColor>
 #include <QHash>

@@ -1,8 +1,8 @@
 #include "skin/SkinArchiveInstaller.h"
 
 #include "core/ConsoleLog.h"
+#include "core/xml/XMLParser.h"
 #include "skin/SkinFolders.h"
-#include "vlc/XMLParser.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -138,6 +138,8 @@ void Skin::setMaxVolume(int maximum)
     if (maximum == m_maxVolume)
         return;
     m_maxVolume = maximum;
+    if (m_pickerDelegate)
+        m_pickerDelegate->setMaxVolume(maximum);
     // Every orientation built so far, so that turning the window shows the
     // new range too; the pickers ask their delegate for the rows again.
     for (auto& [node, r] : m_roots) {

@@ -26,11 +26,10 @@ AspectRatioList AspectRatioList::vlc3(const QString& reported)
 AspectRatioList AspectRatioList::forRemote(const VLCController& remote)
 {
     if (remote.dialect().isModern()) {
-        const XmlNodePtr& status = remote.statusDict();
         // Before the first status nothing is known to be in force.
-        if (!status)
+        if (!remote.hasStatus())
             return vlc3(QStringLiteral("?"));
-        return vlc3(status->XMLObjectForKey(u"aspectratio").value_or(QString()));
+        return vlc3(remote.playerStatus().vlc3AspectRatio.value_or(QString()));
     }
     AspectRatioList list;
     for (int i = 0; i < remote.numberOfAspects(); ++i) {

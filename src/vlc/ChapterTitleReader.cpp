@@ -8,7 +8,7 @@
 
 ChapterTitleReader::ChapterTitleReader(QObject* parent)
     : QObject(parent)
-    , m_channel(new RequestChannel(this))
+    , m_channel(new RequestChannel(nullptr, this))
 {
     connect(m_channel, &RequestChannel::finished, this, [this](int, const HttpReply& reply) {
         if (reply.httpStatus != 200)
@@ -34,6 +34,7 @@ void ChapterTitleReader::refresh(const VLCController& remote)
     const QUrl url(remote.baseAddress() + QStringLiteral("requests/status.json"), QUrl::StrictMode);
     if (!url.isValid() || url.host().isEmpty())
         return;
+    m_channel->setNetwork(remote.network());
     m_channel->setPassword(remote.password());
     m_channel->send(url, 0);
 }

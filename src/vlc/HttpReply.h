@@ -12,9 +12,10 @@ struct HttpReply {
 };
 
 enum class RequestFailure {
-    Network,    // refused, unreachable, closed early
+    Network,         // refused, unreachable, closed early, or no transport
     IdleTimeout,
-    Deadline,   // bytes kept trickling past the overall deadline
-    TooLarge,   // the body outgrew the cap
-    Redirects,  // too many redirects
+    Deadline,        // bytes kept trickling past the overall deadline
+    TooLarge,        // the body outgrew the cap for its kind
+    Redirects,       // too many redirects
+    RedirectRefused, // a redirect away from the remote's own address
 };

@@ -5,29 +5,36 @@
 
 #include <QUrl>
 
-QString LegacyDialect::volumeRequest(const QString& base, int percent) const
+#include <algorithm>
+#include <limits>
+
+QUrlQuery LegacyDialect::volumeRequest(int percent) const
 {
-    return fmt(QStringLiteral("%@requests/status.xml?command=volume&val=%d%%25"), base, percent);
+    return command(QStringLiteral("volume"), fmt(QStringLiteral("%d%%25"), percent));
 }
 
-QString LegacyDialect::speedRequest(const QString& base, int speed) const
+QUrlQuery LegacyDialect::speedRequest(int speed) const
 {
-    return fmt(QStringLiteral("%@requests/status.xml?command=rate&val=%d"), base, speed);
+    return command(QStringLiteral("rate"), QString::number(speed));
 }
 
-QString LegacyDialect::audioDelayRequest(const QString& base, float seconds) const
+QUrlQuery LegacyDialect::audioDelayRequest(float seconds) const
 {
-    return fmt(QStringLiteral("%@requests/status.xml?command=audio_delay&val=%f"), base, double(seconds));
+    return command(QStringLiteral("audio_delay"), fmt(QStringLiteral("%f"), double(seconds)));
 }
 
-QString LegacyDialect::aspectRatioRequest(const QString& base, const QString& ratio) const
+QUrlQuery LegacyDialect::aspectRatioRequest(const QString& ratio) const
 {
-    return fmt(QStringLiteral("%@requests/status.xml?command=aspect_ratio&val=%@"), base, ratio);
+    // The older form inserts the text as it is.
+    return command(QStringLiteral("aspect_ratio"), ratio);
 }
 
-QString LegacyDialect::inputRequest(const QString& base, const QString& command, const QString& path) const
+QUrlQuery LegacyDialect::inputRequest(const QString& command, const QString& path) const
 {
-    return fmt(QStringLiteral("%@requests/status.xml?command=%@&input=%@"), base, command, preparePath(path));
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("command"), command);
+    query.addQueryItem(QStringLiteral("input"), preparePath(path));
+    return query;
 }
 
 QString LegacyDialect::preparePath(const QString& path)
@@ -38,19 +45,22 @@ QString LegacyDialect::preparePath(const QString& path)
     return StringHelpers::fullyEscapedStringForUrl(prepared);
 }
 
-int LegacyDialect::positionPercent(const XmlNode& status) const
+int LegacyDialect::positionPercent(const PlayerStatus& status) const
 {
-    return int(StringHelpers::intValue(status.XMLObjectForKey(u"position").value_or(QString())));
+    const double value = status.position.value_or(0.0);
+    // The integer reading of the text, as the older interface wrote it.
+    return int(std::clamp(std::trunc(value), double(std::numeric_limits<int>::min()),
+                          double(std::numeric_limits<int>::max())));
 }
 
-int LegacyDialect::speed(const XmlNode& status) const
+int LegacyDialect::speed(const PlayerStatus& status) const
 {
-    return int(StringHelpers::intValue(status.XMLObjectForKey(u"rate").value_or(QString())));
+    return int(std::min(status.rate.value_or(0.0), 1e6));
 }
 
-double LegacyDialect::audioDelay(const XmlNode& status) const
+double LegacyDialect::audioDelay(const PlayerStatus& status) const
 {
-    return StringHelpers::doubleValue(status.XMLObjectForKey(u"audioDelay").value_or(QString()));
+    return status.audioDelay.value_or(0.0);
 }
 
 QString LegacyDialect::titleForItemName(const QString& name) const

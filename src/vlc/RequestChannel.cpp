@@ -10,16 +10,20 @@
 
 struct RequestChannel::Request {
     int tag = 0;
+    qint64 maxBodyBytes = 0;
     QUrl firstUrl;
     QPointer<QNetworkReply> reply;
     QByteArray data;
     QTimer deadline;
     int redirects = 0;
+    qint64 skipped = 0;
     bool deadlineHit = false;
     bool concluded = false;
 };
 
 namespace {
+constexpr qint64 readBufferBytes = 256 * 1024;
+
 bool isHttpStatusError(QNetworkReply::NetworkError error)
 {
     // Content (2xx) and server (4xx) error codes mean an HTTP reply did
@@ -34,8 +38,9 @@ int effectivePort(const QUrl& url)
 }
 }
 
-RequestChannel::RequestChannel(QObject* parent)
+RequestChannel::RequestChannel(QNetworkAccessManager* network, QObject* parent)
     : QObject(parent)
+    , m_network(network)
 {
 }
 
@@ -50,43 +55,17 @@ RequestChannel::~RequestChannel()
     }
 }
 
-namespace {
-QPointer<QNetworkAccessManager>& sharedManager()
-{
-    static QPointer<QNetworkAccessManager> manager;
-    return manager;
-}
-}
-
-QNetworkAccessManager& RequestChannel::networkManager()
-{
-    // One manager for the whole program, as Qt recommends; it dies with the
-    // application object at the latest.
-    QPointer<QNetworkAccessManager>& manager = sharedManager();
-    if (!manager) {
-        manager = new QNetworkAccessManager(QCoreApplication::instance());
-        manager->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
-    }
-    return *manager;
-}
-
-void RequestChannel::releaseNetworkManager()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    delete sharedManager().data();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 int RequestChannel::acceptedTag() const
 {
     return m_accepted ? m_accepted->tag : -1;
 }
 
-void RequestChannel::send(const QUrl& url, int tag)
+void RequestChannel::send(const QUrl& url, int tag, qint64 maxBodyBytes)
 {
     auto owned = std::make_unique<Request>();
     Request* request = owned.get();
     request->tag = tag;
+    request->maxBodyBytes = maxBodyBytes > 0 ? maxBodyBytes : m_maxBodyBytes;
     request->firstUrl = url;
     request->deadline.setSingleShot(true);
     connect(&request->deadline, &QTimer::timeout, this, [request] {
@@ -105,13 +84,15 @@ void RequestChannel::clear()
     m_accepted = nullptr;
 }
 
+bool RequestChannel::isSameServer(const QUrl& a, const QUrl& b)
+{
+    return a.scheme() == b.scheme() && a.host().compare(b.host(), Qt::CaseInsensitive) == 0
+        && effectivePort(a) == effectivePort(b);
+}
+
 bool RequestChannel::mayCarryPassword(const Request* request, const QUrl& url) const
 {
-    if (m_password.isEmpty())
-        return false;
-    const QUrl& own = request->firstUrl;
-    return url.scheme() == own.scheme() && url.host().compare(own.host(), Qt::CaseInsensitive) == 0
-        && effectivePort(url) == effectivePort(own);
+    return !m_password.isEmpty() && isSameServer(url, request->firstUrl);
 }
 
 void RequestChannel::start(Request* request, const QUrl& url)
@@ -126,7 +107,18 @@ void RequestChannel::start(Request* request, const QUrl& url)
     if (mayCarryPassword(request, url))
         req.setRawHeader("Authorization", "Basic " + (QByteArray(":") + m_password.toUtf8()).toBase64());
 
-    QNetworkReply* reply = networkManager().get(req);
+    if (!m_network) {
+        // No transport given: as good as unreachable, told through the loop.
+        QTimer::singleShot(0, this, [this, request] {
+            if (!request->concluded)
+                conclude(request, RequestFailure::Network);
+        });
+        return;
+    }
+    QNetworkReply* reply = m_network->get(req);
+    // Qt's network thread stops reading the socket once this much waits to
+    // be read, so a body without end can never pile up out of our sight.
+    reply->setReadBufferSize(readBufferBytes);
     request->reply = reply;
     connect(reply, &QNetworkReply::readyRead, this, [this, request] { onReadyRead(request); });
     connect(reply, &QNetworkReply::finished, this, [this, request] { onFinished(request); });
@@ -138,10 +130,13 @@ void RequestChannel::onReadyRead(Request* request)
     if (!reply || request->concluded)
         return;
     if (request != m_accepted) {
-        reply->skip(reply->bytesAvailable()); // abandoned: its data is ignored
+        // Abandoned: its data is ignored, and it may not run without end.
+        request->skipped += reply->skip(reply->bytesAvailable());
+        if (request->skipped > request->maxBodyBytes)
+            conclude(request, RequestFailure::TooLarge);
         return;
     }
-    if (request->data.size() + reply->bytesAvailable() > m_maxBodyBytes) {
+    if (request->data.size() + reply->bytesAvailable() > request->maxBodyBytes) {
         conclude(request, RequestFailure::TooLarge);
         return;
     }
@@ -179,11 +174,18 @@ void RequestChannel::onFinished(Request* request)
             conclude(request, RequestFailure::Redirects);
             return;
         }
+        const QUrl next = reply->url().resolved(target);
+        // A remote control has no reason to follow VLC anywhere else: not
+        // to another host or port, and never to another scheme (file:).
+        if (next.scheme() != QLatin1String("http") || !isSameServer(next, request->firstUrl)) {
+            conclude(request, RequestFailure::RedirectRefused);
+            return;
+        }
         ++request->redirects;
         reply->disconnect(this);
         reply->deleteLater();
         request->data.clear();
-        start(request, reply->url().resolved(target));
+        start(request, next);
         return;
     }
 

@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-class QNetworkAccessManager;
+#include <QNetworkAccessManager>
 class QNetworkReply;
 class QTimer;
 
@@ -19,8 +19,9 @@ class QTimer;
 // A new request supersedes the accepted one, which is abandoned (left to run,
 // its data ignored), not cancelled: a command already on its way still
 // reaches the player. Every request has an idle time-out, an overall deadline
-// and a cap on its body, never uses a cache, and carries the password only to
-// the host it was meant for.
+// and a cap on its body (enforced as the bytes arrive, with Qt's own buffer
+// bounded), never uses a cache, and follows redirects only to the same
+// http host and port. The network access is given by the channel's owner.
 class RequestChannel : public QObject {
     Q_OBJECT
 public:
@@ -30,7 +31,7 @@ public:
     static constexpr qint64 defaultMaxBodyBytes = 64LL * 1024 * 1024;
     static constexpr int maxRedirects = 5;
 
-    explicit RequestChannel(QObject* parent = nullptr);
+    explicit RequestChannel(QNetworkAccessManager* network, QObject* parent = nullptr);
     ~RequestChannel() override;
 
     void setPassword(const QString& password) { m_password = password; }
@@ -38,8 +39,11 @@ public:
     void setDeadlineMs(int ms) { m_deadlineMs = ms; }
     void setMaxBodyBytes(qint64 bytes) { m_maxBodyBytes = bytes; }
 
+    void setNetwork(QNetworkAccessManager* network) { m_network = network; }
+
     // Starts a GET and makes it the accepted request; tag travels with it.
-    void send(const QUrl& url, int tag);
+    // maxBodyBytes caps this request's body (0: the channel's cap).
+    void send(const QUrl& url, int tag, qint64 maxBodyBytes = 0);
     // Forgets the accepted request without cancelling it.
     void clear();
     bool busy() const { return m_accepted != nullptr; }
@@ -47,11 +51,6 @@ public:
 
     // Requests still running, the accepted one included.
     int runningCount() const { return int(m_running.size()); }
-
-    static QNetworkAccessManager& networkManager();
-    // Deletes the shared manager at the end of the program, so that Qt's
-    // network thread winds down before the application object goes.
-    static void releaseNetworkManager();
 
 signals:
     void finished(int tag, const HttpReply& reply);
@@ -66,10 +65,12 @@ private:
     void conclude(Request* request, std::optional<RequestFailure> failure, const HttpReply& reply = {});
     void release(Request* request);
     bool mayCarryPassword(const Request* request, const QUrl& url) const;
+    static bool isSameServer(const QUrl& a, const QUrl& b);
 
     std::vector<std::unique_ptr<Request>> m_running;
     std::vector<std::unique_ptr<Request>> m_retired;
     Request* m_accepted = nullptr;
+    QPointer<QNetworkAccessManager> m_network;
     QString m_password;
     int m_idleTimeoutMs = defaultIdleTimeoutMs;
     int m_deadlineMs = defaultDeadlineMs;

@@ -11,3 +11,12 @@ const ServerDialect& ServerDialect::forApiVersion(int apiVersion)
         return vlc3;
     return legacy;
 }
+
+QUrlQuery ServerDialect::command(const QString& command, const QString& value)
+{
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("command"), command);
+    if (!value.isNull())
+        query.addQueryItem(QStringLiteral("val"), value);
+    return query;
+}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vlc/AttributeMap.h"
+#include "core/xml/AttributeMap.h"
 
 #include <vector>
 

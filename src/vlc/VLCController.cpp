@@ -1,63 +1,41 @@
 #include "vlc/VLCController.h"
 
-#include "core/AlertPresenter.h"
 #include "core/Clock.h"
 #include "core/ConsoleLog.h"
-#include "core/Localization.h"
 #include "core/NotificationCenter.h"
 #include "core/NotificationNames.h"
 #include "core/StringHelpers.h"
+#include "core/xml/XmlDocument.h"
 #include "vlc/ByteSearch.h"
 #include "vlc/RequestChannel.h"
 #include "vlc/ServerDialect.h"
-#include "vlc/XMLParser.h"
-#include "vlc/XMLPlaylistParser.h"
 
+#include <QHashFunctions>
+#include <QTimer>
 #include <QUrl>
 #include <QUtf8StringView>
 
-namespace ArchiveKeys {
-const QString hostAddress = QStringLiteral("hostAddress");
-const QString hostName = QStringLiteral("hostName");
-const QString nickname = QStringLiteral("nickname");
-const QString defaultBrowseDirectory = QStringLiteral("defaultBrowseDirectory");
-const QString isDefault = QStringLiteral("isDefault");
-const QString browseAdd = QStringLiteral("browseAdd");
-const QString password = QStringLiteral("password");
-}
-
 namespace {
-QString optionalString(const QJsonObject& archive, const QString& key)
+// What a hash of the same bytes is seeded with; any fixed value will do.
+constexpr size_t replySeed = 0x5eed;
+
+size_t fingerprint(const QByteArray& body)
 {
-    const QJsonValue value = archive.value(key);
-    return value.isString() ? value.toString() : QString();
+    return qHashBits(body.constData(), size_t(body.size()), replySeed);
 }
 }
 
-VLCController::VLCController()
-    : m_channel(new RequestChannel(this))
+VLCController::VLCController(const RemoteRecord& record, QNetworkAccessManager* network)
+    : m_record(record)
+    , m_network(network)
 {
-    connect(m_channel, &RequestChannel::finished, this, &VLCController::onRequestFinished);
-    connect(m_channel, &RequestChannel::failed, this, &VLCController::onRequestFailed);
+    qRegisterMetaType<RequestResult>();
     setup();
 }
 
-VLCController::VLCController(const QJsonObject& archive)
-    : m_channel(new RequestChannel(this))
+VLCController::VLCController(const QJsonObject& archive, QNetworkAccessManager* network)
+    : VLCController(RemoteRecord::fromArchive(archive), network)
 {
-    connect(m_channel, &RequestChannel::finished, this, &VLCController::onRequestFinished);
-    connect(m_channel, &RequestChannel::failed, this, &VLCController::onRequestFailed);
-    m_hostAddress = optionalString(archive, ArchiveKeys::hostAddress);
-    m_hostName = optionalString(archive, ArchiveKeys::hostName);
-    m_nickname = optionalString(archive, ArchiveKeys::nickname);
-    // Posted before this record observes the notification itself, so when
-    // several records were stored as default the last one decoded keeps it.
-    setIsDefault(archive.value(ArchiveKeys::isDefault).toBool());
-    m_browseAdd = archive.value(ArchiveKeys::browseAdd).toBool();
-    m_defaultBrowseDirectory = optionalString(archive, ArchiveKeys::defaultBrowseDirectory);
-    m_password = optionalString(archive, ArchiveKeys::password);
-    m_isSaved = true;
-    setup();
 }
 
 VLCController::~VLCController()
@@ -66,54 +44,59 @@ VLCController::~VLCController()
     NotificationCenter::defaultCenter().removeObserver(this);
 }
 
-QJsonObject VLCController::encodeWithCoder() const
+void VLCController::setNetwork(QNetworkAccessManager* network)
 {
-    QJsonObject archive;
-    auto putString = [&archive](const QString& key, const QString& value) {
-        if (!value.isNull())
-            archive.insert(key, value);
-    };
-    putString(ArchiveKeys::hostAddress, m_hostAddress);
-    putString(ArchiveKeys::hostName, m_hostName);
-    putString(ArchiveKeys::nickname, m_nickname);
-    putString(ArchiveKeys::defaultBrowseDirectory, m_defaultBrowseDirectory);
-    archive.insert(ArchiveKeys::isDefault, m_isDefault);
-    archive.insert(ArchiveKeys::browseAdd, m_browseAdd);
-    if (!m_password.isEmpty())
-        archive.insert(ArchiveKeys::password, m_password);
-    return archive;
+    m_network = network;
+    if (m_channel)
+        m_channel->setNetwork(network);
 }
 
 void VLCController::setup()
 {
     m_idForTrackCaches = -1;
+    m_videoTracks = { TrackRecord {} };
+    m_videoTracks[0].insert(QStringLiteral("streamId"), QStringLiteral("-1"));
+    m_videoTracks[0].insert(QStringLiteral("description"), QStringLiteral("None"));
+    m_audioTracks = { TrackRecord {} };
+    m_audioTracks[0].insert(QStringLiteral("streamId"), QStringLiteral("-1"));
+    m_audioTracks[0].insert(QStringLiteral("Language"), QStringLiteral("None"));
+    m_subtitleTracks = { TrackRecord {} };
+    m_subtitleTracks[0].insert(QStringLiteral("streamId"), QStringLiteral("-1"));
+    m_subtitleTracks[0].insert(QStringLiteral("Description"), QStringLiteral("None"));
     m_requestQueue.clear();
-    m_statusDict.reset();
-    m_playlistArray.clear();
+    m_status = {};
+    m_hasStatus = false;
+    m_statusHash.reset();
+    m_playlist = {};
     m_hasPlaylist = false;
-    m_browseDir = m_defaultBrowseDirectory.isNull() ? QStringLiteral("~") : m_defaultBrowseDirectory;
-    auto& center = NotificationCenter::defaultCenter();
-    center.removeObserver(this, NotificationNames::playerLinkBecameDefault);
-    center.addObserver(this, NotificationNames::playerLinkBecameDefault,
-                       [this](const Notification& note) { someRemoteBecameDefault(note); });
+    m_playlistHash.reset();
+    m_currentIndex.reset();
+    m_browseDir = m_record.defaultBrowseDirectory.isNull() ? QStringLiteral("~") : m_record.defaultBrowseDirectory;
 }
 
-void VLCController::setPassword(const QString& password)
+void VLCController::setHostAddress(const QString& address)
 {
-    setRecordField(m_password, password);
+    if (address != m_record.hostAddress) {
+        // Another address may be another server: its dialect is learnt anew.
+        m_apiVersion = 0;
+        m_statusHash.reset();
+        m_playlistHash.reset();
+    }
+    setRecordField(m_record.hostAddress, address);
 }
 
 void VLCController::setIsDefault(bool isDefault)
 {
-    setRecordField(m_isDefault, isDefault);
+    setRecordField(m_record.isDefault, isDefault);
+    // The saved list hears it and makes every other record not default.
     if (isDefault)
         NotificationCenter::defaultCenter().post(NotificationNames::playerLinkBecameDefault, this);
 }
 
-void VLCController::someRemoteBecameDefault(const Notification& note)
+void VLCController::setLuaMode(bool lua)
 {
-    if (note.object != this)
-        setRecordField(m_isDefault, false);
+    m_luaMode = lua;
+    updateCurrentIndex();
 }
 
 const ServerDialect& VLCController::dialect() const
@@ -123,42 +106,47 @@ const ServerDialect& VLCController::dialect() const
 
 // --- Channel ---------------------------------------------------------------
 
-QString VLCController::baseAddress() const
+RequestChannel& VLCController::channel()
 {
-    // A colon after the last closing bracket (or anywhere, without brackets)
-    // means the address already names its port.
-    bool hasPort = false;
-    for (const QChar c : m_hostAddress) {
-        if (c == u']')
-            hasPort = false;
-        else if (c == u':')
-            hasPort = true;
+    if (!m_channel) {
+        m_channel = new RequestChannel(m_network, this);
+        connect(m_channel, &RequestChannel::finished, this, &VLCController::onRequestFinished);
+        connect(m_channel, &RequestChannel::failed, this, &VLCController::onRequestFailed);
     }
-    if (hasPort)
-        return QStringLiteral("http://%1/").arg(m_hostAddress);
-    return QStringLiteral("http://%1:8080/").arg(m_hostAddress);
+    return *m_channel;
 }
 
-void VLCController::sendAsynchronousRequest(const QString& url)
+void VLCController::sendAsynchronousRequest(const QString& path, const QUrlQuery& query)
 {
-    sendRequest(url, OrdinaryRequest);
+    const qint64 cap = path.endsWith(u"playlist.xml") || path.endsWith(u"browse.xml") ? maxListBytes : maxPageBytes;
+    sendRequest(path, query, OrdinaryRequest, cap);
 }
 
-void VLCController::sendRequest(const QString& url, int kind)
+void VLCController::sendRequest(const QString& path, const QUrlQuery& query, int kind, qint64 maxBytes)
 {
-    if (StringHelpers::hasSubstring(url, QStringLiteral("command"), SearchOptions::CaseInsensitive))
-        ConsoleLog::log(QStringLiteral("send async %@"), url);
+    QUrl url(baseAddress(), QUrl::StrictMode);
+    if (url.isValid()) {
+        url.setPath(path);
+        url.setQuery(query);
+    }
+    if (query.hasQueryItem(QStringLiteral("command")))
+        ConsoleLog::log(QStringLiteral("send async %@"), url.toString(QUrl::FullyEncoded));
     clearOldRequest();
-
-    const QUrl parsed(url, QUrl::StrictMode);
-    if (!parsed.isValid() || parsed.host().isEmpty()) {
-        AlertPresenter::show(localizedString("Error..."),
-                             fmt(localizedString("there was an internal error trying to access %@\n\nSorry."), url),
-                             { localizedString("Ok") });
+    if (!url.isValid() || url.host().isEmpty()) {
+        // Told through the event loop, as every other outcome is.
+        QString target = baseAddress() + path.mid(1);
+        if (!query.isEmpty())
+            target += u'?' + query.toString(QUrl::FullyEncoded);
+        QTimer::singleShot(0, this, [this, target] {
+            RequestResult result;
+            result.invalidAddress = true;
+            result.target = target;
+            emit requestConcluded(result);
+        });
         return;
     }
-    m_channel->setPassword(m_password);
-    m_channel->send(parsed, kind);
+    channel().setPassword(m_record.password);
+    channel().send(url, kind, maxBytes);
 }
 
 void VLCController::clearOldRequest()
@@ -169,12 +157,12 @@ void VLCController::clearOldRequest()
 
 bool VLCController::isBusy() const
 {
-    return m_channel->busy();
+    return m_channel && m_channel->busy();
 }
 
 int VLCController::requestType() const
 {
-    return m_channel->busy() ? m_channel->acceptedTag() : OrdinaryRequest;
+    return isBusy() ? m_channel->acceptedTag() : OrdinaryRequest;
 }
 
 void VLCController::addRequestToQueue(int code)
@@ -213,7 +201,7 @@ void VLCController::updateStatus()
     if (isBusy())
         return;
     m_statusDirty = false;
-    sendAsynchronousRequest(baseAddress() + QStringLiteral("requests/status.xml"));
+    sendAsynchronousRequest(QStringLiteral("/requests/status.xml"));
 }
 
 void VLCController::updatePlaylist()
@@ -223,12 +211,25 @@ void VLCController::updatePlaylist()
         return;
     }
     m_playlistDirty = false;
-    sendAsynchronousRequest(baseAddress() + QStringLiteral("requests/playlist.xml"));
+    m_playlistHint = false;
+    m_lastPlaylistFetch = Clock::current().now();
+    sendAsynchronousRequest(QStringLiteral("/requests/playlist.xml"));
+}
+
+void VLCController::pollPlaylist()
+{
+    // A long playlist on VLC 3 costs VLC a second of work and the network a
+    // megabyte; while nothing hints at a change, fetch it less often.
+    const bool longList = dialect().isModern() && m_playlist.size() > stretchFromItems;
+    if (longList && !m_playlistHint && m_lastPlaylistFetch
+        && Clock::current().now() - *m_lastPlaylistFetch < stretchedPlaylistSeconds)
+        return;
+    updatePlaylist();
 }
 
 void VLCController::searchForPlayerLink()
 {
-    sendRequest(baseAddress(), ProbeRequest);
+    sendRequest(QStringLiteral("/"), {}, ProbeRequest, maxPageBytes);
 }
 
 void VLCController::onRequestFinished(int kind, const HttpReply& reply)
@@ -240,18 +241,28 @@ void VLCController::onRequestFinished(int kind, const HttpReply& reply)
 
 void VLCController::onRequestFailed(int, RequestFailure failure)
 {
-    emit requestFailed(failure);
+    RequestResult result;
+    result.failure = failure;
+    conclude(result);
+}
+
+void VLCController::conclude(const RequestResult& result)
+{
+    emit requestConcluded(result);
 }
 
 // --- Replies ---------------------------------------------------------------
 
 void VLCController::processResponse(const HttpReply& reply, int requestKind)
 {
+    RequestResult result;
+    result.httpStatus = reply.httpStatus;
     // The kind of reply expected belongs to the request that was sent, so a
     // failed probe can never swallow the next status reply.
     if (requestKind == ProbeRequest) {
         checkIfResponseIsValidRemote(reply);
-        emit replyHandled(ReplyKind::Probe, reply.httpStatus);
+        result.reply = ReplyKind::Probe;
+        conclude(result);
         return;
     }
 
@@ -266,21 +277,48 @@ void VLCController::processResponse(const HttpReply& reply, int requestKind)
         else if (ByteSearch::containsIgnoringCase(body, "<element"))
             kind = ReplyKind::Browse;
     }
+    result.reply = kind;
     switch (kind) {
     case ReplyKind::Status:
+        result.unchanged = m_statusHash == fingerprint(body);
         parseStatusResponse(body);
         break;
     case ReplyKind::Playlist:
+        result.unchanged = m_playlistHash == fingerprint(body);
         parsePlaylistResponse(body);
         break;
     case ReplyKind::Browse:
         parseBrowseResponse(body);
         break;
     default:
-        ConsoleLog::log(QStringLiteral("!!response we didn't understand \n%@"), QString::fromUtf8(body));
+        logUnrecognised(body);
         break;
     }
-    emit replyHandled(kind, reply.httpStatus);
+    if (kind != ReplyKind::Unrecognised)
+        m_loggedUnrecognised = false;
+    conclude(result);
+}
+
+void VLCController::logUnrecognised(const QByteArray& body)
+{
+    // Once per change of state, and never more than a short excerpt with
+    // control characters shown as escapes: a server may send anything.
+    if (m_loggedUnrecognised)
+        return;
+    m_loggedUnrecognised = true;
+    constexpr qsizetype excerptBytes = 200;
+    QString excerpt;
+    for (const QChar c : QString::fromUtf8(body.left(excerptBytes))) {
+        if (c.unicode() < 0x20 && c != u'\n')
+            excerpt += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else if (c.unicode() == 0x7f || (c.unicode() >= 0x80 && c.unicode() < 0xa0))
+            excerpt += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            excerpt += c;
+    }
+    if (body.size() > excerptBytes)
+        excerpt += QStringLiteral("... (%1 bytes)").arg(body.size());
+    ConsoleLog::log(QStringLiteral("!!response we didn't understand \n%@"), excerpt);
 }
 
 void VLCController::checkIfResponseIsValidRemote(const HttpReply& reply)
@@ -315,6 +353,11 @@ void VLCController::checkIfResponseIsValidRemote(const HttpReply& reply)
         m_passwordRequired = false;
         m_passwordNotSet = false;
         m_luaMode = !contains("in case people had scripts that sent commands");
+        // The old interface's page: whatever was learnt before, it is not
+        // VLC 3 that answers now.
+        if (!m_luaMode)
+            m_apiVersion = 0;
+        updateCurrentIndex();
         center.post(NotificationNames::vlcFoundValidRemote, this);
         return;
     }
@@ -327,31 +370,69 @@ void VLCController::checkIfResponseIsValidRemote(const HttpReply& reply)
 
 void VLCController::parseStatusResponse(const QByteArray& body)
 {
-    XMLParser parser;
-    parser.parseData(body);
-    m_statusDict = parser.dictAtPath(u"root");
-    m_apiVersion = int(StringHelpers::intValue(m_statusDict->XMLObjectForKey(u"apiversion").value_or(QString())));
     m_passwordNotSet = false;
-    if (m_updatesToIgnore <= 0) {
-        m_temporaryVolume = -1;
-        m_temporaryPosition = -1;
-        m_temporaryPositionSeconds = -1;
-    } else {
-        --m_updatesToIgnore;
+    const size_t hash = fingerprint(body);
+    if (m_statusHash == hash) {
+        // The same bytes again: nothing to read, nothing to announce, unless
+        // the values shown while a command was on its way are now dropped.
+        if (dropTemporaryValues()) {
+            updateEstimate();
+            NotificationCenter::defaultCenter().post(NotificationNames::vlcStatusChanged, this);
+        }
+        return;
     }
+    XmlDocument document;
+    document.load(body, XmlDocument::Input::WholeDocument);
+    PlayerStatus status = PlayerStatus::read(document);
+    m_statusHash = hash;
+    storeStatus(std::move(status));
+}
+
+void VLCController::storeStatus(PlayerStatus status)
+{
+    // The dialect sticks: a reply cut short or a Lua error page must not
+    // send VLC 3 the older interface's requests.
+    if (status.apiVersion >= 3 || status.complete || m_apiVersion < 3)
+        m_apiVersion = status.apiVersion;
+    // What hints that the playlist changed, so that a stretched playlist
+    // poll fetches at once.
+    if (!m_hasStatus || status.currentPlaylistId != m_status.currentPlaylistId || status.length != m_status.length
+        || status.state != m_status.state)
+        m_playlistHint = true;
+    m_status = std::move(status);
+    m_hasStatus = true;
+    ++m_statusGeneration;
+    m_positionPercent = dialect().positionPercent(m_status);
+    m_speed = dialect().speed(m_status);
+    m_audioDelay = dialect().audioDelay(m_status);
+    dropTemporaryValues();
+    updateEstimate();
+    updateCurrentIndex();
     NotificationCenter::defaultCenter().post(NotificationNames::vlcStatusChanged, this);
+}
+
+bool VLCController::dropTemporaryValues()
+{
+    if (m_updatesToIgnore > 0) {
+        --m_updatesToIgnore;
+        return false;
+    }
+    const bool had = m_temporaryVolume != -1 || m_temporaryPosition != -1 || m_temporaryPositionSeconds != -1;
+    m_temporaryVolume = -1;
+    m_temporaryPosition = -1;
+    m_temporaryPositionSeconds = -1;
+    return had;
 }
 
 void VLCController::parsePlaylistResponse(const QByteArray& body)
 {
-    XMLPlaylistParser parser;
-    parser.setInterestingKeys({ QStringLiteral("leaf") });
-    // VLC 3 lists its media library beside the playlist; only the playlist
-    // (the first branch) is what plays.
-    parser.setFirstBranchOnly(dialect().isModern());
-    parser.parseData(body);
-    m_playlistArray = parser.takeItems();
+    const size_t hash = fingerprint(body);
+    if (m_playlistHash == hash)
+        return; // the same playlist: the table neither rebuilds nor repaints
+    m_playlist = Playlist::read(body, dialect().isModern());
+    m_playlistHash = hash;
     m_hasPlaylist = true;
     ++m_playlistGeneration;
+    updateCurrentIndex();
     NotificationCenter::defaultCenter().post(NotificationNames::vlcPlayListChanged, this);
 }

@@ -1,7 +1,6 @@
 // The folder listing: storing listings, file types, and finding the drives.
 #include "vlc/VLCController.h"
 
-#include "core/AlertPresenter.h"
 #include "core/Localization.h"
 #include "core/NotificationCenter.h"
 #include "core/NotificationNames.h"
@@ -11,9 +10,10 @@
 #include "core/UserDefaults.h"
 #include "vlc/ByteSearch.h"
 #include "vlc/RequestChannel.h"
-#include "vlc/XMLPlaylistParser.h"
 
 #include <QPointer>
+#include <QTimer>
+#include <QUrl>
 #include <QUtf8StringView>
 
 #include <array>
@@ -33,10 +33,7 @@ QString pathExtension(const QString& path)
 
 void VLCController::parseBrowseResponse(const QByteArray& body)
 {
-    XMLPlaylistParser parser;
-    parser.setInterestingKeys({ QStringLiteral("element") });
-    parser.parseData(body);
-    m_browseArray = parser.takeItems();
+    m_browseArray = FolderListing::read(body);
     m_hasBrowseList = true;
     if (UserDefaults::standard().boolForKey(PreferenceKeys::onlyShowMediaFiles)) {
         for (int i = int(m_browseArray.size()) - 1; i >= 0; --i)
@@ -44,11 +41,6 @@ void VLCController::parseBrowseResponse(const QByteArray& body)
                 m_browseArray.erase(m_browseArray.begin() + i);
     }
     NotificationCenter::defaultCenter().post(NotificationNames::vlcBrowseListChanged, this);
-}
-
-int VLCController::browseItemsInList() const
-{
-    return int(m_browseArray.size());
 }
 
 std::optional<QString> VLCController::browseInfo(const QString& attribute, int index) const
@@ -100,15 +92,17 @@ void VLCController::directoryIsValid(const QString& folder, std::function<void(b
 {
     // A request of its own beside the channel, answered through the event
     // loop so that the interface never waits on it.
-    const QUrl url(fmt(QStringLiteral("%@requests/browse.xml?dir=%@"), baseAddress(),
-                       StringHelpers::fullyEscapedStringForUrl(folder)),
-                   QUrl::StrictMode);
+    QUrl url(baseAddress(), QUrl::StrictMode);
     if (!url.isValid() || url.host().isEmpty()) {
-        done(false);
+        QTimer::singleShot(0, this, [done] { done(false); });
         return;
     }
-    auto* probe = new RequestChannel(this);
-    probe->setPassword(m_password);
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("dir"), StringHelpers::fullyEscapedStringForUrl(folder));
+    url.setPath(QStringLiteral("/requests/browse.xml"));
+    url.setQuery(query);
+    auto* probe = new RequestChannel(m_network, this);
+    probe->setPassword(m_record.password);
     probe->setDeadlineMs(RequestChannel::defaultIdleTimeoutMs * 2);
     connect(probe, &RequestChannel::finished, this, [probe, done](int, const HttpReply& reply) {
         probe->deleteLater();
@@ -118,7 +112,7 @@ void VLCController::directoryIsValid(const QString& folder, std::function<void(b
         probe->deleteLater();
         done(false);
     });
-    probe->send(url, OrdinaryRequest);
+    probe->send(url, OrdinaryRequest, maxListBytes);
 }
 
 void VLCController::openDrivesDirectory()
@@ -135,14 +129,11 @@ void VLCController::tryDriveFolder(int candidate)
         if (valid) {
             self->m_browseDir = folder;
             self->updateBrowseList();
+            emit self->driveSearchFinished(true);
         } else if (size_t(candidate) + 1 < driveFolders.size()) {
             self->tryDriveFolder(candidate + 1);
         } else {
-            AlertPresenter::show(localizedString("No Luck..."),
-                                 localizedString("Normally, your drives are listed just above your C: drive (Windows) "
-                                                 "or in //Volumes (Mac).\n\nPlayerLink couldn't find anything in "
-                                                 "either of those this time."),
-                                 { localizedString("Ok") });
+            emit self->driveSearchFinished(false); // the screen says so, as it sees fit
         }
     });
 }

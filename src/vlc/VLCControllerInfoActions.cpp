@@ -1,19 +1,30 @@
-// The commands: each formats one request for VLC and hands it to the channel,
+// The commands: each builds one request for VLC and hands it to the channel,
 // superseding whatever is in flight.
 #include "vlc/VLCController.h"
 
 #include "core/ConsoleLog.h"
 #include "core/StringHelpers.h"
-#include "core/TextFormat.h"
 #include "vlc/ServerDialect.h"
 
 namespace {
-const QString statusCommand = QStringLiteral("%@requests/status.xml?command=%@");
+const QString statusPath = QStringLiteral("/requests/status.xml");
+
+QUrlQuery command(const QString& name, const QString& value = QString())
+{
+    return ServerDialect::command(name, value);
+}
+
+QUrlQuery commandWithId(const QString& name, int id)
+{
+    QUrlQuery query = command(name);
+    query.addQueryItem(QStringLiteral("id"), QString::number(id));
+    return query;
+}
 }
 
 void VLCController::sendHotkey(const QString& name)
 {
-    sendAsynchronousRequest(fmt(QStringLiteral("%@requests/status.xml?command=key&val=%@"), baseAddress(), name));
+    sendAsynchronousRequest(statusPath, command(QStringLiteral("key"), name));
 }
 
 void VLCController::toggleAudioDevice() { sendHotkey(QStringLiteral("audiodevice-cycle")); }
@@ -36,71 +47,75 @@ void VLCController::speedFaster() { sendHotkey(QStringLiteral("faster")); }
 
 void VLCController::pause()
 {
-    sendAsynchronousRequest(fmt(statusCommand, baseAddress(), QStringLiteral("pl_pause")));
+    sendAsynchronousRequest(statusPath, command(QStringLiteral("pl_pause")));
 }
 
 void VLCController::stop()
 {
-    sendAsynchronousRequest(fmt(statusCommand, baseAddress(), QStringLiteral("pl_stop")));
+    sendAsynchronousRequest(statusPath, command(QStringLiteral("pl_stop")));
 }
 
 void VLCController::previous()
 {
-    sendAsynchronousRequest(fmt(statusCommand, baseAddress(), QStringLiteral("pl_previous")));
+    sendAsynchronousRequest(statusPath, command(QStringLiteral("pl_previous")));
     m_playlistDirty = true;
+    m_playlistHint = true;
 }
 
 void VLCController::next()
 {
-    sendAsynchronousRequest(fmt(statusCommand, baseAddress(), QStringLiteral("pl_next")));
+    sendAsynchronousRequest(statusPath, command(QStringLiteral("pl_next")));
     m_playlistDirty = true;
+    m_playlistHint = true;
 }
 
 void VLCController::repeat()
 {
-    sendAsynchronousRequest(fmt(statusCommand, baseAddress(), QStringLiteral("pl_repeat")));
+    sendAsynchronousRequest(statusPath, command(QStringLiteral("pl_repeat")));
 }
 
 void VLCController::loop()
 {
-    sendAsynchronousRequest(fmt(statusCommand, baseAddress(), QStringLiteral("pl_loop")));
+    sendAsynchronousRequest(statusPath, command(QStringLiteral("pl_loop")));
 }
 
 void VLCController::random()
 {
-    sendAsynchronousRequest(fmt(statusCommand, baseAddress(), QStringLiteral("pl_random")));
+    sendAsynchronousRequest(statusPath, command(QStringLiteral("pl_random")));
 }
 
 void VLCController::fullScreen()
 {
-    sendAsynchronousRequest(fmt(statusCommand, baseAddress(), QStringLiteral("fullscreen")));
+    sendAsynchronousRequest(statusPath, command(QStringLiteral("fullscreen")));
 }
 
 void VLCController::emptyPlaylist()
 {
-    sendAsynchronousRequest(fmt(statusCommand, baseAddress(), QStringLiteral("pl_empty")));
+    sendAsynchronousRequest(statusPath, command(QStringLiteral("pl_empty")));
     m_playlistDirty = true;
+    m_playlistHint = true;
 }
 
 void VLCController::removeFromPlaylist(int itemId)
 {
-    sendAsynchronousRequest(fmt(QStringLiteral("%@requests/status.xml?command=pl_delete&id=%d"), baseAddress(), itemId));
+    sendAsynchronousRequest(statusPath, commandWithId(QStringLiteral("pl_delete"), itemId));
     m_playlistDirty = true;
+    m_playlistHint = true;
 }
 
 void VLCController::playFromStart(int itemId)
 {
-    sendAsynchronousRequest(fmt(QStringLiteral("%@requests/status.xml?command=pl_play&id=%d"), baseAddress(), itemId));
+    sendAsynchronousRequest(statusPath, commandWithId(QStringLiteral("pl_play"), itemId));
     m_playlistDirty = true;
+    m_playlistHint = true;
 }
 
 void VLCController::playPause(int itemId)
 {
-    const QString pattern = itemId == idForIndex(currentItem)
-        ? QStringLiteral("%@requests/status.xml?command=pl_pause&id=%d")
-        : QStringLiteral("%@requests/status.xml?command=pl_play&id=%d");
-    sendAsynchronousRequest(fmt(pattern, baseAddress(), itemId));
+    const QString name = itemId == idForIndex(currentItem) ? QStringLiteral("pl_pause") : QStringLiteral("pl_play");
+    sendAsynchronousRequest(statusPath, commandWithId(name, itemId));
     m_playlistDirty = true;
+    m_playlistHint = true;
 }
 
 void VLCController::playLastItemInPlaylist()
@@ -110,43 +125,45 @@ void VLCController::playLastItemInPlaylist()
 
 void VLCController::playFilename(const QString& path)
 {
-    sendAsynchronousRequest(dialect().inputRequest(baseAddress(), QStringLiteral("in_play"), path));
+    sendAsynchronousRequest(statusPath, dialect().inputRequest(QStringLiteral("in_play"), path));
     m_playlistDirty = true;
     m_statusDirty = true;
+    m_playlistHint = true;
 }
 
 void VLCController::enqueueFilename(const QString& path)
 {
-    sendAsynchronousRequest(dialect().inputRequest(baseAddress(), QStringLiteral("in_enqueue"), path));
+    sendAsynchronousRequest(statusPath, dialect().inputRequest(QStringLiteral("in_enqueue"), path));
     m_playlistDirty = true;
     m_statusDirty = true;
+    m_playlistHint = true;
 }
 
 void VLCController::seek(int percent)
 {
     m_temporaryPosition = percent;
     m_updatesToIgnore = 1;
-    sendAsynchronousRequest(fmt(QStringLiteral("%@requests/status.xml?command=seek&val=%d%%25"), baseAddress(), percent));
+    sendAsynchronousRequest(statusPath, command(QStringLiteral("seek"), QStringLiteral("%1%25").arg(percent)));
 }
 
 void VLCController::seekSeconds(int seconds)
 {
-    m_temporaryPositionSeconds = seconds;
+    setTemporaryPositionSeconds(seconds);
     m_updatesToIgnore = 1;
-    sendAsynchronousRequest(fmt(QStringLiteral("%@requests/status.xml?command=seek&val=%d"), baseAddress(), seconds));
+    sendAsynchronousRequest(statusPath, command(QStringLiteral("seek"), QString::number(seconds)));
 }
 
 void VLCController::seekRelative(const QString& offset)
 {
-    sendAsynchronousRequest(fmt(QStringLiteral("%@requests/status.xml?command=seek&val=%@"), baseAddress(),
-                                StringHelpers::fullyEscapedStringForUrl(offset)));
+    sendAsynchronousRequest(statusPath,
+                            command(QStringLiteral("seek"), StringHelpers::fullyEscapedStringForUrl(offset)));
 }
 
 void VLCController::setVolume(int percent)
 {
     m_temporaryVolume = percent;
     m_updatesToIgnore = 1;
-    sendAsynchronousRequest(dialect().volumeRequest(baseAddress(), percent));
+    sendAsynchronousRequest(statusPath, dialect().volumeRequest(percent));
 }
 
 namespace {
@@ -163,51 +180,53 @@ std::optional<QString> streamIdAt(const TrackList& tracks, int index)
 void VLCController::setAudioTrack(int index)
 {
     if (const auto id = streamIdAt(m_audioTracks, index))
-        sendAsynchronousRequest(fmt(QStringLiteral("%@requests/status.xml?command=audio_track&val=%@"), baseAddress(), *id));
+        sendAsynchronousRequest(statusPath, command(QStringLiteral("audio_track"), *id));
 }
 
 void VLCController::setVideoTrack(int index)
 {
     if (const auto id = streamIdAt(m_videoTracks, index))
-        sendAsynchronousRequest(fmt(QStringLiteral("%@requests/status.xml?command=video_track&val=%@"), baseAddress(), *id));
+        sendAsynchronousRequest(statusPath, command(QStringLiteral("video_track"), *id));
 }
 
 void VLCController::setSubtitleTrack(int index)
 {
     if (const auto id = streamIdAt(m_subtitleTracks, index))
-        sendAsynchronousRequest(
-            fmt(QStringLiteral("%@requests/status.xml?command=subtitle_track&val=%@"), baseAddress(), *id));
+        sendAsynchronousRequest(statusPath, command(QStringLiteral("subtitle_track"), *id));
 }
 
 void VLCController::setAspectRatio(const QString& ratio)
 {
-    sendAsynchronousRequest(dialect().aspectRatioRequest(baseAddress(), ratio));
+    sendAsynchronousRequest(statusPath, dialect().aspectRatioRequest(ratio));
 }
 
 void VLCController::playChapter(int number)
 {
-    sendAsynchronousRequest(fmt(QStringLiteral("%@requests/status.xml?command=chapter&val=%d"), baseAddress(), number));
+    sendAsynchronousRequest(statusPath, command(QStringLiteral("chapter"), QString::number(number)));
 }
 
 void VLCController::playTitle(int number)
 {
-    sendAsynchronousRequest(fmt(QStringLiteral("%@requests/status.xml?command=title&val=%d"), baseAddress(), number));
+    sendAsynchronousRequest(statusPath, command(QStringLiteral("title"), QString::number(number)));
 }
 
 void VLCController::setSpeed(int speed)
 {
-    sendAsynchronousRequest(dialect().speedRequest(baseAddress(), speed));
+    sendAsynchronousRequest(statusPath, dialect().speedRequest(speed));
 }
 
 void VLCController::setAudioDelay(float seconds)
 {
-    sendAsynchronousRequest(dialect().audioDelayRequest(baseAddress(), seconds));
+    sendAsynchronousRequest(statusPath, dialect().audioDelayRequest(seconds));
 }
 
 void VLCController::updateBrowseList()
 {
-    const QString url = fmt(QStringLiteral("%@requests/browse.xml?dir=%@"), baseAddress(),
-                            StringHelpers::fullyEscapedStringForUrl(m_browseDir));
-    ConsoleLog::log(QStringLiteral("browse:  %@"), url);
-    sendAsynchronousRequest(url);
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("dir"), StringHelpers::fullyEscapedStringForUrl(m_browseDir));
+    QUrl url(baseAddress());
+    url.setPath(QStringLiteral("/requests/browse.xml"));
+    url.setQuery(query);
+    ConsoleLog::log(QStringLiteral("browse:  %@"), url.toString(QUrl::FullyEncoded));
+    sendAsynchronousRequest(QStringLiteral("/requests/browse.xml"), query);
 }

@@ -1,94 +1,87 @@
-// The player state, computed on demand from the stored replies and the
-// values the commands set for immediate feedback.
+// The player state: values stored when a reply arrives, read by cheap const
+// accessors, and the values the commands set for immediate feedback.
 #include "vlc/VLCController.h"
 
 #include "core/Clock.h"
 #include "core/ConsoleLog.h"
 #include "core/Localization.h"
-#include "core/StringHelpers.h"
 #include "core/TextFormat.h"
+#include "vlc/ReplyNumbers.h"
 #include "vlc/ServerDialect.h"
-#include "vlc/XMLParser.h"
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
-std::optional<QString> VLCController::statusValue(QStringView key) const
+namespace {
+bool flag(const std::optional<QString>& value)
 {
-    if (!m_statusDict)
-        return std::nullopt;
-    return m_statusDict->XMLObjectForKey(key);
-}
-
-bool VLCController::statusFlag(QStringView key) const
-{
-    if (!m_statusDict)
-        return true;
-    const std::optional<QString> value = statusValue(key);
     return value && (*value == u"1" || *value == u"true");
 }
 
-namespace {
-int toInt(const std::optional<QString>& text)
+int reportedSeconds(const std::optional<qint64>& value)
 {
-    if (!text)
-        return 0;
-    const qint64 v = StringHelpers::intValue(*text);
-    return int(std::clamp<qint64>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    return int(value.value_or(0));
 }
 }
 
 // --- Time, position, volume -----------------------------------------------
 
-int VLCController::timeElapsedSeconds()
+void VLCController::setTemporaryPositionSeconds(int v)
 {
-    return smoothedTimeElapsedSeconds();
+    m_temporaryPositionSeconds = v;
+    updateEstimate();
 }
 
-int VLCController::smoothedTimeElapsedSeconds()
+void VLCController::updateEstimate()
 {
     // VLC reports whole seconds and polls arrive now and then, so keep an
-    // estimated start moment and pull it gently toward what each reply says.
-    const int reported = m_temporaryPositionSeconds != -1 ? m_temporaryPositionSeconds : toInt(statusValue(u"time"));
+    // estimated start moment and pull it gently toward what each reply (or
+    // a seek) says; the accessor only reads it.
     if (!isPlaying())
-        return reported;
+        return;
+    const int reported = m_temporaryPositionSeconds != -1 ? m_temporaryPositionSeconds : reportedSeconds(m_status.time);
     if (!m_estimatedStartTime)
         m_estimatedStartTime = Clock::distantPast;
-    const double now = Clock::current().now();
-    const double impliedStart = now - reported;
+    const double impliedStart = Clock::current().now() - reported;
     const double difference = impliedStart - *m_estimatedStartTime;
     if (difference > 2.0 || difference < -2.0)
         m_estimatedStartTime = impliedStart;
     else
         m_estimatedStartTime = *m_estimatedStartTime + difference / 5.0;
-    return int(std::trunc(now - *m_estimatedStartTime));
+}
+
+int VLCController::smoothedTimeElapsedSeconds() const
+{
+    const int reported = m_temporaryPositionSeconds != -1 ? m_temporaryPositionSeconds : reportedSeconds(m_status.time);
+    if (!isPlaying() || !m_estimatedStartTime)
+        return reported;
+    const double elapsed = Clock::current().now() - *m_estimatedStartTime;
+    return int(std::clamp<double>(std::trunc(elapsed), -ReplyNumbers::maxSeconds, ReplyNumbers::maxSeconds));
 }
 
 int VLCController::timeLengthSeconds() const
 {
-    return toInt(statusValue(u"length"));
+    return reportedSeconds(m_status.length);
 }
 
 int VLCController::timeRemainingSeconds() const
 {
-    return toInt(statusValue(u"length")) - toInt(statusValue(u"time"));
+    // Both are clamped when read, so the difference cannot overflow.
+    return reportedSeconds(m_status.length) - reportedSeconds(m_status.time);
 }
 
 int VLCController::position() const
 {
     if (m_temporaryPosition != -1)
         return m_temporaryPosition;
-    if (!m_statusDict)
-        return 0;
-    return dialect().positionPercent(*m_statusDict);
+    return m_hasStatus ? m_positionPercent : 0;
 }
 
 int VLCController::volume() const
 {
     if (m_temporaryVolume != -1)
         return m_temporaryVolume;
-    const qint64 raw = toInt(statusValue(u"volume"));
+    const qint64 raw = m_status.volume.value_or(0);
     return int((400 * raw + 800) / 1024);
 }
 
@@ -96,135 +89,145 @@ int VLCController::volume() const
 
 bool VLCController::isPlaying() const
 {
-    return statusValue(u"state") == QStringLiteral("playing");
+    return m_status.state == QStringLiteral("playing");
 }
 
 bool VLCController::isStopped() const
 {
-    if (!m_statusDict)
+    if (!m_hasStatus)
         return true;
-    const std::optional<QString> state = statusValue(u"state");
-    return state == QStringLiteral("stop") || state == QStringLiteral("stopped");
+    return m_status.state == QStringLiteral("stop") || m_status.state == QStringLiteral("stopped");
 }
 
 bool VLCController::isRandom() const
 {
-    return statusFlag(u"random");
+    return !m_hasStatus || flag(m_status.random);
 }
 
 bool VLCController::isRepeating() const
 {
-    return statusFlag(u"repeat");
+    return !m_hasStatus || flag(m_status.repeat);
 }
 
 bool VLCController::isLooping() const
 {
-    return statusFlag(u"loop");
+    return !m_hasStatus || flag(m_status.loop);
 }
 
 bool VLCController::isLuaUnlocked() const
 {
-    return m_nickname.endsWith(QStringLiteral("zqv"));
+    return m_record.nickname.endsWith(QStringLiteral("zqv"));
+}
+
+PlaybackState VLCController::playback() const
+{
+    if (!m_hasStatus)
+        return PlaybackState::None;
+    if (isPlaying())
+        return PlaybackState::Playing;
+    if (isStopped())
+        return PlaybackState::Stopped;
+    if (m_status.state && m_status.state->trimmed() == u"paused")
+        return PlaybackState::Paused;
+    return PlaybackState::Other;
+}
+
+QString VLCController::playbackState() const
+{
+    switch (playback()) {
+    case PlaybackState::None:
+        return QString();
+    case PlaybackState::Other:
+        return m_status.state.value_or(QString()).trimmed();
+    default:
+        return RemoteTypeNames::of(playback());
+    }
+}
+
+QString VLCController::statusTitle() const
+{
+    return m_status.metaTitle;
 }
 
 // --- Playlist ---------------------------------------------------------------
 
-int VLCController::itemsInPlaylist() const
+void VLCController::updateCurrentIndex()
 {
-    return int(m_playlistArray.size());
-}
-
-int VLCController::currentItemIndex() const
-{
+    m_currentIndex.reset();
+    const std::vector<PlaylistItem>& items = m_playlist.items();
     if (dialect().marksCurrentItem(m_luaMode)) {
-        for (size_t i = 0; i < m_playlistArray.size(); ++i)
-            if (m_playlistArray[i].contains(u"current"))
-                return int(i);
-        return noCurrentItem;
+        for (size_t i = 0; i < items.size(); ++i) {
+            if (items[i].isCurrent) {
+                m_currentIndex = int(i);
+                break;
+            }
+        }
+    } else if (m_status.length) {
+        // The Lua interface marks nothing: the first item as long as the
+        // playing one is taken for it.
+        for (size_t i = 0; i < items.size(); ++i) {
+            if (items[i].hasDuration && items[i].duration == *m_status.length) {
+                m_currentIndex = int(i);
+                break;
+            }
+        }
     }
-    const std::optional<QString> length = statusValue(u"length");
-    if (!length)
-        return noCurrentItem;
-    for (size_t i = 0; i < m_playlistArray.size(); ++i) {
-        const QString* duration = m_playlistArray[i].find(u"duration");
-        if (duration && *duration == *length)
-            return int(i);
-    }
-    return noCurrentItem;
-}
-
-const AttributeMap* VLCController::playlistItem(int index) const
-{
-    if (index == currentItem)
-        index = currentItemIndex();
-    if (index < 0 || size_t(index) >= m_playlistArray.size())
-        return nullptr;
-    return &m_playlistArray[size_t(index)];
+    updateTrackInfoIfNeeded();
 }
 
 int VLCController::idForIndex(int index) const
 {
-    const AttributeMap* item = playlistItem(index);
-    return item ? toInt(item->value(u"id")) : 0;
+    const PlaylistItem* item = index == currentItem ? (m_currentIndex ? m_playlist.at(*m_currentIndex) : nullptr)
+                                                    : m_playlist.at(index);
+    return item ? int(item->id) : 0;
+}
+
+QString VLCController::titleOf(const PlaylistItem& item) const
+{
+    return dialect().titleForItemName(item.nameText());
 }
 
 std::optional<QString> VLCController::titleForIndex(int index) const
 {
-    const AttributeMap* item = playlistItem(index);
+    const PlaylistItem* item = index == currentItem ? (m_currentIndex ? m_playlist.at(*m_currentIndex) : nullptr)
+                                                    : m_playlist.at(index);
     if (!item)
         return std::nullopt;
-    return dialect().titleForItemName(item->value(u"name"));
+    return titleOf(*item);
 }
 
 // --- Tracks -----------------------------------------------------------------
 
 void VLCController::updateTrackInfoIfNeeded()
 {
-    // Rebuilt only when the current playlist item changes.
+    // Rebuilt when the current playlist item changes, and when its streams
+    // do: VLC 3 lists an item's streams only once it has opened them, often
+    // a status or two after the item started.
     const int current = idForIndex(currentItem);
-    if (current == m_idForTrackCaches)
+    if (current == m_idForTrackCaches && m_status.streams == m_streamsForTrackCaches)
         return;
     m_idForTrackCaches = current;
+    m_streamsForTrackCaches = m_status.streams;
 
-    TrackList video { TrackRecord {} };
-    video[0].insert(QStringLiteral("streamId"), QStringLiteral("-1"));
-    video[0].insert(QStringLiteral("description"), QStringLiteral("None"));
-    TrackList audio { TrackRecord {} };
-    audio[0].insert(QStringLiteral("streamId"), QStringLiteral("-1"));
-    audio[0].insert(QStringLiteral("Language"), QStringLiteral("None"));
-    TrackList subtitles { TrackRecord {} };
-    subtitles[0].insert(QStringLiteral("streamId"), QStringLiteral("-1"));
-    subtitles[0].insert(QStringLiteral("Description"), QStringLiteral("None"));
-
-    const XmlNodeList* categories = XMLParser::arrayAtPath(u"information/category", m_statusDict.get());
-    if (categories) {
-        for (const XmlNode* category : *categories) {
-            const QString name = XMLParser::valueForInfo(u"name", 0, category).value_or(QString());
-            ConsoleLog::log(QStringLiteral("name: %@"), name);
-            if (!name.startsWith(QStringLiteral("Stream ")))
-                continue;
-            TrackRecord record;
-            record.insert(QStringLiteral("streamId"), name.mid(7));
-            QString type;
-            if (const XmlNodeList* infos = category->children(u"info")) {
-                for (const XmlNode* info : *infos) {
-                    const QString key = XMLParser::valueForInfo(u"name", 0, info).value_or(QString());
-                    const QString value = info->nodeText.value_or(QString());
-                    if (key == u"Type")
-                        type = value;
-                    else
-                        record.insert(key, value);
-                    ConsoleLog::log(QStringLiteral("%@ : %@"), value, key);
-                }
-            }
-            if (type == u"Audio") {
-                audio.push_back(std::move(record));
-            } else if (type == u"Video") {
-                record.insert(QStringLiteral("description"), fmt(QStringLiteral("Track %d"), video.size()));
-                video.push_back(std::move(record));
-            } else if (type == u"Subtitle") {
-                subtitles.push_back(std::move(record));
-            }
+    TrackList video(m_videoTracks.begin(), m_videoTracks.begin() + 1);
+    TrackList audio(m_audioTracks.begin(), m_audioTracks.begin() + 1);
+    TrackList subtitles(m_subtitleTracks.begin(), m_subtitleTracks.begin() + 1);
+    for (const QString& name : m_status.categoryNames)
+        ConsoleLog::log(QStringLiteral("name: %@"), name);
+    for (const PlayerStatus::Stream& stream : m_status.streams) {
+        TrackRecord record;
+        record.insert(QStringLiteral("streamId"), stream.streamId);
+        for (const auto& [key, value] : stream.details) {
+            record.insert(key, value);
+            ConsoleLog::log(QStringLiteral("%@ : %@"), value, key);
+        }
+        if (stream.type == u"Audio") {
+            audio.push_back(std::move(record));
+        } else if (stream.type == u"Video") {
+            record.insert(QStringLiteral("description"), fmt(QStringLiteral("Track %d"), video.size()));
+            video.push_back(std::move(record));
+        } else if (stream.type == u"Subtitle") {
+            subtitles.push_back(std::move(record));
         }
     }
     m_videoTracks = std::move(video);
@@ -264,34 +267,14 @@ int currentTrack(const TrackList& list, const std::optional<QString>& streamId)
 }
 }
 
-int VLCController::numberOfVideoTracks()
+QString VLCController::nameForVideoTrack(int index) const
 {
-    updateTrackInfoIfNeeded();
-    return int(m_videoTracks.size());
-}
-
-int VLCController::numberOfAudioTracks()
-{
-    updateTrackInfoIfNeeded();
-    return int(m_audioTracks.size());
-}
-
-int VLCController::numberOfSubtitleTracks()
-{
-    updateTrackInfoIfNeeded();
-    return int(m_subtitleTracks.size());
-}
-
-QString VLCController::nameForVideoTrack(int index)
-{
-    updateTrackInfoIfNeeded();
     const TrackRecord* record = trackAt(m_videoTracks, index);
     return record ? record->value(u"description") : QString();
 }
 
-QString VLCController::nameForAudioTrack(int index)
+QString VLCController::nameForAudioTrack(int index) const
 {
-    updateTrackInfoIfNeeded();
     const TrackRecord* record = trackAt(m_audioTracks, index);
     if (!record)
         return QString();
@@ -300,9 +283,8 @@ QString VLCController::nameForAudioTrack(int index)
     return localizedString("Unspecified language");
 }
 
-QString VLCController::nameForSubtitleTrack(int index)
+QString VLCController::nameForSubtitleTrack(int index) const
 {
-    updateTrackInfoIfNeeded();
     const TrackRecord* record = trackAt(m_subtitleTracks, index);
     if (!record)
         return QString();
@@ -317,102 +299,49 @@ QString VLCController::nameForSubtitleTrack(int index)
     return fmt(QStringLiteral("( %@ )"), localizedString("Unnamed"));
 }
 
-QString VLCController::detailsForVideoTrack(int index)
+QString VLCController::detailsForVideoTrack(int index) const
 {
-    updateTrackInfoIfNeeded();
     return detailsSkipping(trackAt(m_videoTracks, index), { u"description" });
 }
 
-QString VLCController::detailsForAudioTrack(int index)
+QString VLCController::detailsForAudioTrack(int index) const
 {
-    updateTrackInfoIfNeeded();
     return detailsSkipping(trackAt(m_audioTracks, index), { u"Language" });
 }
 
-QString VLCController::detailsForSubtitleTrack(int index)
+QString VLCController::detailsForSubtitleTrack(int index) const
 {
-    updateTrackInfoIfNeeded();
     return detailsSkipping(trackAt(m_subtitleTracks, index), { u"Language", u"Description" });
 }
 
-int VLCController::currentVideoTrack()
+int VLCController::currentVideoTrack() const
 {
-    updateTrackInfoIfNeeded();
-    return currentTrack(m_videoTracks, statusValue(u"videoTrack"));
+    return currentTrack(m_videoTracks, m_status.videoTrack);
 }
 
-int VLCController::currentAudioTrack()
+int VLCController::currentAudioTrack() const
 {
-    updateTrackInfoIfNeeded();
-    return currentTrack(m_audioTracks, statusValue(u"audioTrack"));
+    return currentTrack(m_audioTracks, m_status.audioTrack);
 }
 
-int VLCController::currentSubtitleTrack()
+int VLCController::currentSubtitleTrack() const
 {
-    updateTrackInfoIfNeeded();
-    return currentTrack(m_subtitleTracks, statusValue(u"subtitleTrack"));
+    return currentTrack(m_subtitleTracks, m_status.subtitleTrack);
 }
 
-// --- Aspect ratios, chapters, titles, rate, delay ---------------------------
-
-int VLCController::indexOfCurrent(QStringView path) const
-{
-    const XmlNodeList* list = XMLParser::arrayAtPath(path, m_statusDict.get());
-    if (!list)
-        return -1;
-    for (size_t i = 0; i < list->size(); ++i) {
-        const XmlNode& node = *(*list)[i];
-        if (node.children(u"current") || node.attributeDict.contains(u"current"))
-            return int(i);
-    }
-    return -1;
-}
-
-int VLCController::numberOfAspects() const
-{
-    const XmlNodeList* list = XMLParser::arrayAtPath(u"aspectRatios/aspectRatio", m_statusDict.get());
-    return list ? int(list->size()) : 0;
-}
+// --- Aspect ratios, chapters, titles ----------------------------------------
 
 QString VLCController::nameForAspect(int index) const
 {
-    const XmlNodeList* list = XMLParser::arrayAtPath(u"aspectRatios/aspectRatio", m_statusDict.get());
-    if (!list || index < 0 || size_t(index) >= list->size())
+    if (index < 0 || size_t(index) >= m_status.aspectRatios.size())
         return QString();
-    const QString text = (*list)[size_t(index)]->nodeText.value_or(QString());
+    const QString& text = m_status.aspectRatios[size_t(index)];
     return text.isEmpty() ? localizedString("Default") : text;
-}
-
-int VLCController::currentAspect() const
-{
-    return indexOfCurrent(u"aspectRatios/aspectRatio");
-}
-
-int VLCController::numberOfChapters() const
-{
-    const XmlNodeList* list = XMLParser::arrayAtPath(u"dvdInfo/chapters/chapter", m_statusDict.get());
-    return list ? int(list->size()) : 0;
-}
-
-int VLCController::currentChapter() const
-{
-    return indexOfCurrent(u"dvdInfo/chapters/chapter");
 }
 
 QString VLCController::nameForChapter(int number) const
 {
     return fmt(localizedString("Chapter %d"), number);
-}
-
-int VLCController::numberOfTitles() const
-{
-    const XmlNodeList* list = XMLParser::arrayAtPath(u"dvdInfo/titles/title", m_statusDict.get());
-    return list ? int(list->size()) : 0;
-}
-
-int VLCController::currentTitle() const
-{
-    return indexOfCurrent(u"dvdInfo/titles/title");
 }
 
 QString VLCController::nameForTitle(int number) const
@@ -422,55 +351,38 @@ QString VLCController::nameForTitle(int number) const
     return fmt(localizedString("Title %d"), number);
 }
 
-int VLCController::speed() const
-{
-    return m_statusDict ? dialect().speed(*m_statusDict) : 0;
-}
+// --- Connection --------------------------------------------------------------
 
-double VLCController::audioDelay() const
+ConnectionState VLCController::connectionState() const
 {
-    return m_statusDict ? dialect().audioDelay(*m_statusDict) : 0.0;
-}
-
-// --- Identity and connection text -------------------------------------------
-
-QString VLCController::name() const
-{
-    if (!m_nickname.isEmpty())
-        return m_nickname;
-    if (!m_hostName.isEmpty())
-        return m_hostName;
-    return m_hostAddress;
+    if (!m_lastResponse)
+        return ConnectionState::Connecting;
+    const qint64 age = qint64(std::trunc(Clock::current().now() - *m_lastResponse));
+    if (age > 2)
+        return ConnectionState::Lost;
+    // VLC answers, but not to us: say why instead of claiming a connection.
+    if (m_passwordNotSet)
+        return ConnectionState::PasswordNotSet;
+    if (m_passwordRequired)
+        return hasPassword() ? ConnectionState::PasswordRefused : ConnectionState::PasswordNeeded;
+    return ConnectionState::Connected;
 }
 
 QString VLCController::status() const
 {
-    if (!m_lastResponse)
+    switch (connectionState()) {
+    case ConnectionState::Connecting:
         return fmt(localizedString("Trying to connect to %@"), name());
-    const qint64 age = qint64(std::trunc(Clock::current().now() - *m_lastResponse));
-    if (age > 2)
+    case ConnectionState::Lost:
         return fmt(localizedString("Lost connection to %@"), name());
-    // VLC answers, but not to us: say why instead of claiming a connection.
-    if (m_passwordNotSet)
+    case ConnectionState::PasswordNotSet:
         return fmt(localizedString("VLC on %@ has no password set"), name());
-    if (m_passwordRequired)
-        return fmt(hasPassword() ? localizedString("Wrong password for %@") : localizedString("Password needed for %@"),
-                   name());
+    case ConnectionState::PasswordRefused:
+        return fmt(localizedString("Wrong password for %@"), name());
+    case ConnectionState::PasswordNeeded:
+        return fmt(localizedString("Password needed for %@"), name());
+    case ConnectionState::Connected:
+        break;
+    }
     return fmt(localizedString("Connected to %@"), name());
-}
-
-QString VLCController::serverVersion() const
-{
-    return statusValue(u"version").value_or(QString()).trimmed();
-}
-
-QString VLCController::playbackState() const
-{
-    if (!m_statusDict)
-        return QString();
-    if (isPlaying())
-        return QStringLiteral("playing");
-    if (isStopped())
-        return QStringLiteral("stopped");
-    return statusValue(u"state").value_or(QString()).trimmed();
 }

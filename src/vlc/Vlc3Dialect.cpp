@@ -3,59 +3,62 @@
 #include "core/StringHelpers.h"
 #include "core/TextFormat.h"
 
+#include <algorithm>
 #include <cmath>
 
 int Vlc3Dialect::vlcVolumeForPercent(int percent)
 {
-    return int(std::lround(percent * 256.0 / 100.0));
+    return int(std::lround(std::clamp(percent, 0, 100000) * 256.0 / 100.0));
 }
 
-QString Vlc3Dialect::volumeRequest(const QString& base, int percent) const
+QUrlQuery Vlc3Dialect::volumeRequest(int percent) const
 {
-    return fmt(QStringLiteral("%@requests/status.xml?command=volume&val=%d"), base, vlcVolumeForPercent(percent));
+    return command(QStringLiteral("volume"), QString::number(vlcVolumeForPercent(percent)));
 }
 
-QString Vlc3Dialect::speedRequest(const QString& base, int speed) const
+QUrlQuery Vlc3Dialect::speedRequest(int speed) const
 {
     // The integer scale is the old one: 1000 is normal speed, 500 twice as
     // fast. VLC 3 wants the multiplier.
     const double multiplier = speed > 0 ? 1000.0 / speed : 1.0;
-    return fmt(QStringLiteral("%@requests/status.xml?command=rate&val=%@"), base,
-               QString::number(multiplier, 'g', 6));
+    return command(QStringLiteral("rate"), QString::number(multiplier, 'g', 6));
 }
 
-QString Vlc3Dialect::audioDelayRequest(const QString& base, float seconds) const
+QUrlQuery Vlc3Dialect::audioDelayRequest(float seconds) const
 {
-    return fmt(QStringLiteral("%@requests/status.xml?command=audiodelay&val=%f"), base, double(seconds));
+    return command(QStringLiteral("audiodelay"), fmt(QStringLiteral("%f"), double(seconds)));
 }
 
-QString Vlc3Dialect::aspectRatioRequest(const QString& base, const QString& ratio) const
+QUrlQuery Vlc3Dialect::aspectRatioRequest(const QString& ratio) const
 {
-    return fmt(QStringLiteral("%@requests/status.xml?command=aspectratio&val=%@"), base,
-               StringHelpers::fullyEscapedStringForUrl(ratio));
+    return command(QStringLiteral("aspectratio"), StringHelpers::fullyEscapedStringForUrl(ratio));
 }
 
-QString Vlc3Dialect::inputRequest(const QString& base, const QString& command, const QString& path) const
+QUrlQuery Vlc3Dialect::inputRequest(const QString& command, const QString& path) const
 {
-    return fmt(QStringLiteral("%@requests/status.xml?command=%@&input=%@"), base, command,
-               StringHelpers::fullyEscapedStringForUrl(path));
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("command"), command);
+    query.addQueryItem(QStringLiteral("input"), StringHelpers::fullyEscapedStringForUrl(path));
+    return query;
 }
 
-int Vlc3Dialect::positionPercent(const XmlNode& status) const
+int Vlc3Dialect::positionPercent(const PlayerStatus& status) const
 {
-    const double fraction = StringHelpers::doubleValue(status.XMLObjectForKey(u"position").value_or(QString()));
-    return int(fraction * 100.0);
+    // A fraction of the item; clamped before it is scaled.
+    return int(std::clamp(status.position.value_or(0.0), 0.0, 1.0) * 100.0);
 }
 
-int Vlc3Dialect::speed(const XmlNode& status) const
+int Vlc3Dialect::speed(const PlayerStatus& status) const
 {
-    const double rate = StringHelpers::doubleValue(status.XMLObjectForKey(u"rate").value_or(QString()));
-    return rate > 0 ? int(std::lround(1000.0 / rate)) : 0;
+    const double rate = status.rate.value_or(0.0);
+    if (!(rate > 0))
+        return 0;
+    return int(std::lround(1000.0 / std::clamp(rate, 1e-3, 1e6)));
 }
 
-double Vlc3Dialect::audioDelay(const XmlNode& status) const
+double Vlc3Dialect::audioDelay(const PlayerStatus& status) const
 {
-    return StringHelpers::doubleValue(status.XMLObjectForKey(u"audiodelay").value_or(QString()));
+    return status.vlc3AudioDelay.value_or(0.0);
 }
 
 QString Vlc3Dialect::titleForItemName(const QString& name) const

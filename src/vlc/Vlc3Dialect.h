@@ -7,14 +7,14 @@
 class Vlc3Dialect final : public ServerDialect {
 public:
     bool isModern() const override { return true; }
-    QString volumeRequest(const QString& base, int percent) const override;
-    QString speedRequest(const QString& base, int speed) const override;
-    QString audioDelayRequest(const QString& base, float seconds) const override;
-    QString aspectRatioRequest(const QString& base, const QString& ratio) const override;
-    QString inputRequest(const QString& base, const QString& command, const QString& path) const override;
-    int positionPercent(const XmlNode& status) const override;
-    int speed(const XmlNode& status) const override;
-    double audioDelay(const XmlNode& status) const override;
+    QUrlQuery volumeRequest(int percent) const override;
+    QUrlQuery speedRequest(int speed) const override;
+    QUrlQuery audioDelayRequest(float seconds) const override;
+    QUrlQuery aspectRatioRequest(const QString& ratio) const override;
+    QUrlQuery inputRequest(const QString& command, const QString& path) const override;
+    int positionPercent(const PlayerStatus& status) const override;
+    int speed(const PlayerStatus& status) const override;
+    double audioDelay(const PlayerStatus& status) const override;
     QString titleForItemName(const QString& name) const override;
     bool marksCurrentItem(bool) const override { return true; }
 

@@ -3,6 +3,7 @@
 #include "app/BundleInstaller.h"
 #include "app/CentralAccessFactory.h"
 #include "ChapteredMovie.h"
+#include "core/xml/XMLParser.h"
 #include "LiveRemote.h"
 #include "screens/AdditionalActions/AdditionalActionsViewController.h"
 #include "screens/AspectRatio/AspectRatioViewController.h"
@@ -15,7 +16,6 @@
 #include "screens/SubtitleTrack/SubtitleTrackViewController.h"
 #include "TestSupport.h"
 #include "ui/BWNavigationController.h"
-#include "vlc/XMLParser.h"
 #include "VlcInstance.h"
 
 #include <QTest>
@@ -47,6 +47,7 @@ protected:
         ASSERT_TRUE(observer->waitFor([&] { return (*observer)->isPlaying() && streams() == 5; }));
 
         remote = std::make_shared<VLCController>();
+        remote->setNetwork(factory().network());
         remote->setHostAddress(vlc->hostAddress());
         remote->setPassword(vlc->password());
         ASSERT_TRUE(refresh(*remote));
@@ -78,14 +79,12 @@ protected:
     }
 
     // The observer's view of the player.
-    const XmlNode* status() { return (*observer)->statusDict().get(); }
-    QString statusText(QStringView key) { return status()->XMLObjectForKey(key).value_or(QString()); }
-    const XmlNode* stream(int n)
+    const PlayerStatus& status() { return (*observer)->playerStatus(); }
+    const PlayerStatus::Stream* stream(int n)
     {
-        if (const XmlNodeList* categories = XMLParser::arrayAtPath(u"information/category", status()))
-            for (const XmlNode* category : *categories)
-                if (category->attributeDict.value(u"name") == QStringLiteral("Stream %1").arg(n))
-                    return category;
+        for (const PlayerStatus::Stream& s : status().streams)
+            if (s.streamId == QString::number(n))
+                return &s;
         return nullptr;
     }
     int streams()
@@ -99,19 +98,15 @@ protected:
     // stream's information once it does).
     bool decoding(int n)
     {
-        const XmlNode* category = stream(n);
-        if (const XmlNodeList* infos = category ? category->children(u"info") : nullptr)
-            for (const XmlNode* info : *infos)
-                if (info->attributeDict.value(u"name") == u"Decoded format")
-                    return true;
-        return false;
+        const PlayerStatus::Stream* s = stream(n);
+        return s && s->details.find(u"Decoded format");
     }
     static bool refresh(VLCController& r)
     {
         r.updatePlaylist();
         waitUntil([&] { return r.hasPlaylist() && !r.isBusy(); }, 5000);
         r.updateStatus();
-        return waitUntil([&] { return r.statusDict() && !r.isBusy(); }, 5000);
+        return waitUntil([&] { return r.hasStatus() && !r.isBusy(); }, 5000);
     }
     // Whether VLC answered what the action sent with a status document
     // (not an error page).
@@ -119,9 +114,9 @@ protected:
     {
         waitUntil([&] { return !remote->isBusy(); }, 5000);
         bool status = false;
-        const auto connection = QObject::connect(remote.get(), &VLCController::replyHandled,
-                                                 [&](VLCController::ReplyKind kind, int http) {
-                                                     status = status || (kind == VLCController::ReplyKind::Status && http == 200);
+        const auto connection = QObject::connect(remote.get(), &VLCController::requestConcluded,
+                                                 [&](const RequestResult& result) {
+                                                     status = status || (result.reply == ReplyKind::Status && result.httpStatus == 200);
                                                  });
         action();
         const bool answered = waitUntil([&] { return status; }, 5000);
@@ -189,10 +184,10 @@ TEST_F(AdvancedControlsOnRealVlc, EveryAspectRatioReadsBackAndChapterTwoStartsAt
     for (int row = 1; row < 9; ++row) {
         const QString ratio = rowText(table, 0, row);
         tap(ratios, 0, row);
-        EXPECT_TRUE(observer->waitFor([&] { return statusText(u"aspectratio") == ratio; })) << ratio.toStdString();
+        EXPECT_TRUE(observer->waitFor([&] { return status().vlc3AspectRatio == ratio; })) << ratio.toStdString();
     }
     tap(ratios, 0, 0);
-    EXPECT_TRUE(observer->waitFor([&] { return statusText(u"aspectratio") == u"default"; }));
+    EXPECT_TRUE(observer->waitFor([&] { return status().vlc3AspectRatio == QStringLiteral("default"); }));
     EXPECT_TRUE(waitUntil([&] {
         return table->cellForRowAtIndexPath(IndexPath(0, 0))->accessoryType() == TableViewCell::AccessoryCheckmark;
     }));
@@ -217,7 +212,7 @@ TEST_F(AdvancedControlsOnRealVlc, EveryAspectRatioReadsBackAndChapterTwoStartsAt
 
 TEST_F(AdvancedControlsOnRealVlc, SpeedDelayKeysAndDvdKeysReachVlc)
 {
-    auto rate = [&] { return statusText(u"rate").toDouble(); };
+    auto rate = [&] { return status().rate.value_or(0); };
     auto* speed = push(factory().speedViewController());
     EXPECT_EQ(speed->speedLabel()->text(), QStringLiteral("Speed x 1.00"));
     const std::pair<void (SpeedViewController::*)(), double> steps[] = {
@@ -232,7 +227,7 @@ TEST_F(AdvancedControlsOnRealVlc, SpeedDelayKeysAndDvdKeysReachVlc)
     nav->popViewControllerAnimated(false);
     auto* delay = push(factory().audioDelayViewController());
     delay->rotatorStoppedChangingAt(1.5f);
-    EXPECT_TRUE(observer->waitFor([&] { return statusText(u"audiodelay") == u"1.5"; }));
+    EXPECT_TRUE(observer->waitFor([&] { return status().vlc3AudioDelay == 1.5; }));
 
     // The plain menu's key commands work on VLC 3 too.
     nav->popViewControllerAnimated(false);

@@ -141,6 +141,13 @@ TEST_F(CliAgainstRealVlc, OtherServersAreNotVlc)
     const CliRun timeout = runCli({ "--host", silent.hostAddress(), "status" });
     EXPECT_EQ(timeout.exitCode, ExitUnreachable);
     EXPECT_TRUE(timeout.err.contains(QStringLiteral("did not answer in time")));
+
+    // A start page far beyond any real one is its own failure, not "unreachable".
+    FakeHttpServer huge;
+    huge.setHandler([](const FakeHttpServer::Request&) { return FakeHttpServer::ok(QByteArray(3 << 20, 'x')); });
+    const CliRun tooLarge = runCli({ "--host", huge.hostAddress(), "status" });
+    EXPECT_EQ(tooLarge.exitCode, ExitReplyTooLarge);
+    EXPECT_TRUE(tooLarge.err.contains(QStringLiteral("sent a reply too large to read")));
 }
 
 TEST_F(CliAgainstRealVlc, VlcWithoutAPasswordIsExplained)

@@ -34,8 +34,8 @@ protected:
     bool allDurationsKnown()
     {
         VLCController& r = **live;
-        for (const AttributeMap& item : r.playlistArray())
-            if (item.value(u"duration").toInt() <= 0)
+        for (const PlaylistItem& item : r.playlist().items())
+            if (item.duration <= 0)
                 return false;
         return r.itemsInPlaylist() > 0;
     }

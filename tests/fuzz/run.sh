@@ -10,17 +10,17 @@ mkdir -p "$out/corpus"
 cp "$root"/tests/fixtures/*.xml "$root"/tests/fixtures/*.html "$out/corpus/"
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fPIC \
   -I"$root/src" -I"$root/tests/support" $(pkg-config --cflags Qt6Core) \
-  "$here/XmlScannerFuzz.cpp" "$root/src/vlc/XmlScanner.cpp" "$root/tests/support/ExpatEvents.cpp" \
-  $(pkg-config --libs Qt6Core) -lexpat -o "$out/xml_scanner_fuzz"
+  "$here/XmlReaderFuzz.cpp" "$root"/src/core/xml/*.cpp \
+  $(pkg-config --libs Qt6Core) -lpugixml -o "$out/xml_reader_fuzz"
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fPIC \
   -I"$root/src" $(pkg-config --cflags Qt6Core minizip) \
   "$here/SkinArchiveFuzz.cpp" "$root"/src/skin/{SkinArchiveInstaller,SkinInstallResult,ZipArchive_BW}.cpp \
-  "$root"/src/vlc/{XMLParser,XmlNode,XmlScanner}.cpp "$root"/src/core/{ConsoleLog,Localization,TextFormat}.cpp \
-  $(pkg-config --libs Qt6Core minizip) -lz -o "$out/skin_archive_fuzz"
+  "$root"/src/core/xml/*.cpp "$root"/src/core/{ConsoleLog,Localization,TextFormat}.cpp \
+  $(pkg-config --libs Qt6Core minizip) -lpugixml -lz -o "$out/skin_archive_fuzz"
 
-case "${FUZZ_TARGET:-xml_scanner_fuzz}" in
-xml_scanner_fuzz)
-  "$out/xml_scanner_fuzz" -max_total_time="${1:-60}" -max_len=4096 "$out/corpus" ;;
+case "${FUZZ_TARGET:-xml_reader_fuzz}" in
+xml_reader_fuzz)
+  "$out/xml_reader_fuzz" -max_total_time="${1:-60}" -max_len=4096 "$out/corpus" ;;
 skin_archive_fuzz)
   mkdir -p "$out/skin-corpus"
   python3 "$here/make-skin-seeds.py" "$out/skin-corpus"

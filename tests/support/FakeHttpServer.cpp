@@ -111,6 +111,11 @@ void FakeHttpServer::onReadyRead(QTcpSocket* socket)
 
 void FakeHttpServer::respond(QTcpSocket* socket, const Response& response)
 {
+    if (response.endlessChunks) {
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nTransfer-Encoding: chunked\r\n\r\n");
+        sendChunks(socket);
+        return;
+    }
     QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + statusText(response.status) + "\r\n";
     for (const auto& [name, value] : response.headers)
         head += name + ": " + value + "\r\n";
@@ -129,6 +134,19 @@ void FakeHttpServer::respond(QTcpSocket* socket, const Response& response)
     }
     socket->write(response.body);
     socket->disconnectFromHost();
+}
+
+void FakeHttpServer::sendChunks(QTcpSocket* socket)
+{
+    // As fast as the peer reads, for as long as it stays.
+    static const QByteArray chunk = QByteArray::number(64 * 1024, 16) + "\r\n" + QByteArray(64 * 1024, 'x') + "\r\n";
+    if (socket->bytesToWrite() < 1024 * 1024)
+        socket->write(chunk);
+    QPointer<QTcpSocket> guard(socket);
+    QTimer::singleShot(1, this, [this, guard] {
+        if (guard && guard->state() == QAbstractSocket::ConnectedState)
+            sendChunks(guard);
+    });
 }
 
 void FakeHttpServer::trickle(QTcpSocket* socket, QByteArray rest, int chunk, int intervalMs)

@@ -35,6 +35,7 @@ public:
         int trickleIntervalMs = 0; // ...with this pause between chunks
         bool closeEarly = false;  // announce the full length, send half, close
         bool hang = false;        // never answer
+        bool endlessChunks = false; // a chunked body that never ends
 
         void addHeader(const QByteArray& name, const QByteArray& value) { headers.append(qMakePair(name, value)); }
     };
@@ -64,6 +65,7 @@ private:
     void onReadyRead(QTcpSocket* socket);
     void respond(QTcpSocket* socket, const Response& response);
     void trickle(QTcpSocket* socket, QByteArray rest, int chunk, int intervalMs);
+    void sendChunks(QTcpSocket* socket);
 
     QTcpServer* m_server;
     Handler m_handler;

@@ -22,16 +22,16 @@ bool awaitReply(VLCController& remote, VLCController::ReplyKind wanted, const st
     std::optional<VLCController::ReplyKind> got;
     bool failed = false;
     std::optional<RequestFailure> failure;
-    auto a = QObject::connect(&remote, &VLCController::replyHandled,
-                              [&](VLCController::ReplyKind kind, int) { got = got ? got : kind; });
-    auto b = QObject::connect(&remote, &VLCController::requestFailed, [&](RequestFailure f) {
-        failed = true;
-        failure = f;
+    auto a = QObject::connect(&remote, &VLCController::requestConcluded, [&](const RequestResult& result) {
+        if (result.reply)
+            got = got ? got : result.reply;
+        else
+            failed = true;
+        failure = result.failure;
     });
     send();
     const bool done = waitUntil([&] { return got.has_value() || failed; }, 8000);
     QObject::disconnect(a);
-    QObject::disconnect(b);
     const bool ok = done && !failed && got == wanted;
     if (!ok)
         qWarning("%s", qPrintable(log.lines.join(u'\n').left(800)));

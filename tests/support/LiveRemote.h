@@ -2,6 +2,8 @@
 
 #include "vlc/VLCController.h"
 
+#include <QNetworkAccessManager>
+
 #include <functional>
 
 // A VLCController against a real VLC, with waits that let tests read the
@@ -27,5 +29,6 @@ public:
     // interface can crash when polled while it is still switching.
     bool switchCommand(const std::function<void(VLCController&)>& send);
 
-    VLCController remote;
+    QNetworkAccessManager network;
+    VLCController remote { RemoteRecord {}, &network };
 };

@@ -1,6 +1,5 @@
 #include "core/ConsoleLog.h"
 #include "TestSupport.h"
-#include "vlc/RequestChannel.h"
 
 #include <QApplication>
 
@@ -19,6 +18,5 @@ int main(int argc, char** argv)
         ScopedHome home;
         result = RUN_ALL_TESTS();
     }
-    RequestChannel::releaseNetworkManager();
     return result;
 }

@@ -1,7 +1,7 @@
 // What VLC 3.0.24 reports for a film with two audio and two subtitle tracks
 // and three chapters (the fixtures were recorded from it), turned into the
 // lists of the advanced-control screens.
-#include "FakeHttpServer.h"
+#include "MemoryNetwork.h"
 #include "TestSupport.h"
 #include "vlc/AspectRatioList.h"
 #include "vlc/ChapterTitleInfo.h"
@@ -84,12 +84,9 @@ TEST(AspectRatioList, OlderInterfaceListsItsOwnRatios)
 
 TEST(TrackSelection, MarksTheTrackChosenLastForThePlayingItem)
 {
-    FakeHttpServer server;
-    server.setHandler([](const FakeHttpServer::Request&) {
-        return FakeHttpServer::ok(fixture(QStringLiteral("vlc3-status-chapters.xml")));
-    });
-    VLCController remote;
-    remote.setHostAddress(server.hostAddress());
+    MemoryNetwork network;
+    network.setHandler([](const QNetworkRequest&) { return MemoryNetwork::ok(fixture(QStringLiteral("vlc3-status-chapters.xml"))); });
+    VLCController remote { RemoteRecord::forAddress(QStringLiteral("vlc.test:8080")), &network };
     feed(remote, fixture(QStringLiteral("vlc3-playlist-chapters.xml")));
     feed(remote, fixture(QStringLiteral("vlc3-status-chapters.xml")));
     // VLC lists the streams in no fixed order; this recording has French
@@ -105,15 +102,15 @@ TEST(TrackSelection, MarksTheTrackChosenLastForThePlayingItem)
     EXPECT_EQ(tracks.current(TrackSelection::Audio), -1) << "VLC 3 does not say; nothing before a choice";
 
     tracks.select(TrackSelection::Audio, 1);
-    ASSERT_TRUE(waitUntil([&] { return !server.requests().empty(); }));
-    EXPECT_EQ(server.requests().front().target, "/requests/status.xml?command=audio_track&val=2");
+    ASSERT_TRUE(waitUntil([&] { return !network.targets().empty(); }));
+    EXPECT_EQ(network.targets().front(), "/requests/status.xml?command=audio_track&val=2");
     EXPECT_EQ(tracks.current(TrackSelection::Audio), 1);
     EXPECT_EQ(tracks.current(TrackSelection::Subtitle), -1) << "each kind on its own";
 
-    server.clearRequests();
+    network.clearRequests();
     tracks.select(TrackSelection::Subtitle, 3);
     spinEventLoop(100);
-    EXPECT_TRUE(server.requests().empty()) << "an index outside the list sends nothing";
+    EXPECT_TRUE(network.targets().empty()) << "an index outside the list sends nothing";
     EXPECT_EQ(tracks.current(TrackSelection::Subtitle), -1);
 
     // Another item plays: its tracks were never chosen.

@@ -1,6 +1,6 @@
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
-#include "FakeHttpServer.h"
+#include "MemoryNetwork.h"
 #include "TestSupport.h"
 #include "vlc/VLCController.h"
 
@@ -58,53 +58,53 @@ TEST(FolderListing, OnlyMediaFilesWhenAskedFor)
 
 TEST(FolderListing, DriveSearchTriesEachFolderWithoutBlocking)
 {
-    FakeHttpServer server;
-    server.setHandler([](const FakeHttpServer::Request& r) {
-        if (r.target.contains("Volumes"))
-            return FakeHttpServer::ok(fixture(QStringLiteral("vlc3-browse.xml")));
-        FakeHttpServer::Response none = FakeHttpServer::ok("<root></root>");
-        return none;
+    MemoryNetwork network;
+    network.setHandler([](const QNetworkRequest& r) {
+        if (r.url().query(QUrl::FullyEncoded).contains(QStringLiteral("Volumes")))
+            return MemoryNetwork::ok(fixture(QStringLiteral("vlc3-browse.xml")));
+        return MemoryNetwork::ok("<root></root>");
     });
-    VLCController remote;
-    remote.setHostAddress(server.hostAddress());
+    VLCController remote(RemoteRecord::forAddress(QStringLiteral("den")), &network);
+    std::optional<bool> found;
+    QObject::connect(&remote, &VLCController::driveSearchFinished, [&](bool f) { found = f; });
     remote.openDrivesDirectory();
-    // Nothing was asked yet: the search runs through the event loop.
-    EXPECT_TRUE(server.requests().empty());
     ASSERT_TRUE(waitUntil([&] { return remote.hasBrowseList(); }));
+    EXPECT_EQ(found, true);
     EXPECT_EQ(remote.browseDir(), QStringLiteral("//Volumes"));
-    const QList<QByteArray> targets = server.targets();
+    const QList<QByteArray> targets = network.targets();
     ASSERT_EQ(targets.size(), 3);
     EXPECT_EQ(targets[0], QByteArray("/requests/browse.xml?dir=c%3A%5C%5C.."));
     EXPECT_EQ(targets[1], QByteArray("/requests/browse.xml?dir=%2F%2FVolumes"));
     EXPECT_EQ(targets[2], QByteArray("/requests/browse.xml?dir=%2F%2FVolumes")); // the listing itself
 }
 
-TEST(FolderListing, NoDriveFolderAnswersGivesTheNoLuckAlert)
+TEST(FolderListing, NoDriveFolderAnsweringIsAnOutcomeNotAnAlert)
 {
     CapturingAlertPresenter alerts;
-    FakeHttpServer server;
-    server.setHandler([](const FakeHttpServer::Request&) {
-        FakeHttpServer::Response r;
+    MemoryNetwork network;
+    network.setHandler([](const QNetworkRequest&) {
+        MemoryNetwork::Response r;
         r.status = 404;
         r.body = "no";
         return r;
     });
-    VLCController remote;
-    remote.setHostAddress(server.hostAddress());
+    VLCController remote(RemoteRecord::forAddress(QStringLiteral("den")), &network);
     remote.setBrowseDir(QStringLiteral("/films"));
+    std::optional<bool> found;
+    QObject::connect(&remote, &VLCController::driveSearchFinished, [&](bool f) { found = f; });
     remote.openDrivesDirectory();
-    ASSERT_TRUE(waitUntil([&] { return !alerts.alerts.empty(); }));
-    EXPECT_EQ(alerts.alerts[0].title, QStringLiteral("No Luck..."));
-    EXPECT_TRUE(alerts.alerts[0].message.startsWith(QStringLiteral("Normally, your drives are listed")));
-    EXPECT_EQ(alerts.alerts[0].buttons, QStringList { QStringLiteral("Ok") });
+    ASSERT_TRUE(waitUntil([&] { return found.has_value(); }));
+    EXPECT_FALSE(*found);
+    EXPECT_TRUE(alerts.alerts.empty());
     EXPECT_EQ(remote.browseDir(), QStringLiteral("/films"));
-    EXPECT_EQ(server.requests().size(), 3u);
+    EXPECT_EQ(network.requests().size(), 3u);
 }
 
 TEST(FolderListing, DirectoryCheckOnADeadHostAnswersFalse)
 {
-    VLCController remote;
-    remote.setHostAddress(QStringLiteral("127.0.0.1:%1").arg(unusedLoopbackPort()));
+    MemoryNetwork network;
+    network.setHandler([](const QNetworkRequest&) { return MemoryNetwork::refused(); });
+    VLCController remote(RemoteRecord::forAddress(QStringLiteral("den")), &network);
     std::optional<bool> answer;
     remote.directoryIsValid(QStringLiteral("/"), [&](bool valid) { answer = valid; });
     EXPECT_FALSE(answer.has_value());

@@ -1,6 +1,6 @@
 #include "core/NotificationCenter.h"
 #include "core/NotificationNames.h"
-#include "FakeHttpServer.h"
+#include "MemoryNetwork.h"
 #include "TestSupport.h"
 #include "vlc/ServerDialect.h"
 #include "vlc/VLCController.h"
@@ -184,12 +184,11 @@ TEST(PlayerState, SmoothedTimeCountsOnAndMovesGently)
 TEST(PlayerState, ConnectionTextFollowsTheAgeOfTheLastReply)
 {
     ManualClock clock;
-    FakeHttpServer server;
-    server.setHandler([](const FakeHttpServer::Request&) {
-        return FakeHttpServer::ok(fixture(QStringLiteral("vlc3-status-playing.xml")));
+    MemoryNetwork network;
+    network.setHandler([](const QNetworkRequest&) {
+        return MemoryNetwork::ok(fixture(QStringLiteral("vlc3-status-playing.xml")));
     });
-    VLCController remote;
-    remote.setHostAddress(server.hostAddress());
+    VLCController remote(RemoteRecord::forAddress(QStringLiteral("den")), &network);
     remote.setNickname(QStringLiteral("Den"));
     EXPECT_EQ(remote.status(), QStringLiteral("Trying to connect to Den"));
     remote.updateStatus();
@@ -199,6 +198,7 @@ TEST(PlayerState, ConnectionTextFollowsTheAgeOfTheLastReply)
     EXPECT_EQ(remote.status(), QStringLiteral("Connected to Den")); // 2 whole seconds
     clock.advance(0.5);
     EXPECT_EQ(remote.status(), QStringLiteral("Lost connection to Den"));
+    EXPECT_EQ(remote.connectionState(), ConnectionState::Lost);
 }
 
 TEST(PlayerState, PlaylistCurrentItemAndTitles)
@@ -266,9 +266,10 @@ TEST(PlayerState, TrackListsFollowTheCurrentItem)
     EXPECT_TRUE(log.contains(QStringLiteral("name: Stream 5")));
     EXPECT_TRUE(log.contains(QStringLiteral("English : Language")));
 
-    // A new status alone does not rebuild the lists: they follow the item.
+    // Other streams rebuild the lists even for the same item: VLC 3 lists an
+    // item's streams only once it has opened them.
     feed(remote, fixture(QStringLiteral("vlc3-status-tracks.xml")));
-    EXPECT_EQ(remote.numberOfAudioTracks(), 3);
+    EXPECT_EQ(remote.numberOfAudioTracks(), 2);
     feed(remote, fixture(QStringLiteral("vlc3-playlist.xml")));
     EXPECT_EQ(remote.numberOfAudioTracks(), 2);
     EXPECT_EQ(remote.numberOfVideoTracks(), 2);
@@ -309,10 +310,47 @@ TEST(PlayerState, UnrecognisedRepliesChangeNothing)
     ConsoleCapture log;
     VLCController remote;
     feed(remote, fixture(QStringLiteral("vlc3-status-playing.xml")));
-    const XmlNodePtr before = remote.statusDict();
+    const quint64 before = remote.statusGeneration();
     feed(remote, "<html>Lua error</html>", 500);
     feed(remote, "<root><state>\xff\xfe</state></root>"); // not UTF-8
     feed(remote, QByteArray());
-    EXPECT_EQ(remote.statusDict(), before);
+    EXPECT_EQ(remote.statusGeneration(), before);
+    EXPECT_TRUE(remote.isPlaying());
+    // Logged once for the run of them, never the whole body.
+    EXPECT_EQ(log.lines.filter(QStringLiteral("didn't understand")).size(), 1);
     EXPECT_TRUE(log.contains(QStringLiteral("!!response we didn't understand \n<html>Lua error</html>")));
+    feed(remote, fixture(QStringLiteral("vlc3-status-paused.xml")));
+    feed(remote, "\x1b[2J" + QByteArray(100000, 'x'));
+    ASSERT_EQ(log.lines.filter(QStringLiteral("didn't understand")).size(), 2);
+    const QString excerpt = log.lines.filter(QStringLiteral("didn't understand")).last();
+    EXPECT_LT(excerpt.size(), 400);
+    EXPECT_FALSE(excerpt.contains(QChar(0x1b)));
+    EXPECT_TRUE(excerpt.contains(QStringLiteral("\\x1b[2J")));
+}
+
+TEST(PlayerState, NumbersFromRepliesAreClampedBeforeArithmetic)
+{
+    VLCController remote;
+    feed(remote, statusWith("<state>playing</state><apiversion>3</apiversion><length>2147483647</length>"
+                            "<time>-1</time><position>3.3e67</position><rate>1e-300</rate>"
+                            "<volume>99999999999999999999</volume><audiodelay>nan</audiodelay>"));
+    EXPECT_GT(remote.timeRemainingSeconds(), 0);
+    EXPECT_EQ(remote.position(), 100);
+    EXPECT_GT(remote.speed(), 0);
+    EXPECT_GT(remote.volume(), 0);
+    EXPECT_EQ(remote.audioDelay(), 0.0);
+    feed(remote, statusWith("<state>playing</state><apiversion>3</apiversion><position>-inf</position>"
+                            "<time>99999999999999999999999</time><length>-99999999999999999999</length>"));
+    EXPECT_EQ(remote.position(), 0);
+    EXPECT_LT(remote.timeRemainingSeconds(), 0);
+    remote.timeElapsedSeconds();
+}
+
+TEST(PlayerState, StatusTitleComesFromTheMetadata)
+{
+    VLCController remote;
+    feed(remote, fixture(QStringLiteral("vlc3-status-playing.xml")));
+    EXPECT_EQ(remote.statusTitle(), QStringLiteral("Bob's Café Song.wav"));
+    feed(remote, fixture(QStringLiteral("legacy-status.xml")));
+    EXPECT_EQ(remote.statusTitle(), QStringLiteral("Holiday Film"));
 }

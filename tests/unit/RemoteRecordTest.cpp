@@ -1,6 +1,7 @@
 #include "core/NotificationCenter.h"
 #include "core/NotificationNames.h"
 #include "TestSupport.h"
+#include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
 
 #include <QJsonObject>
@@ -68,28 +69,64 @@ TEST(RemoteRecord, AbsentKeysReadAsNone)
     EXPECT_FALSE(restored.encodeWithCoder().contains("password"));
 }
 
-TEST(RemoteRecord, OnlyOneRemoteIsDefault)
+TEST(SavedRemotes, OnlyOneRemoteIsDefault)
 {
-    VLCController a, b;
-    a.setIsDefault(true);
-    EXPECT_TRUE(a.isDefault());
-    b.setIsDefault(true);
-    EXPECT_FALSE(a.isDefault());
-    EXPECT_TRUE(b.isDefault());
-    // Clearing posts nothing and leaves the others alone.
-    b.setIsDefault(false);
-    EXPECT_FALSE(a.isDefault());
+    SavedRemoteList list;
+    int changes = 0;
+    QObject::connect(&list, &SavedRemoteList::changed, [&] { ++changes; });
+    auto a = std::make_shared<VLCController>(RemoteRecord::forAddress(QStringLiteral("a")));
+    auto b = std::make_shared<VLCController>(RemoteRecord::forAddress(QStringLiteral("b")));
+    list.add(a);
+    list.add(b);
+    a->setIsDefault(true);
+    EXPECT_TRUE(a->isDefault());
+    b->setIsDefault(true);
+    EXPECT_FALSE(a->isDefault());
+    EXPECT_FALSE(list.recordAt(0).isDefault);
+    EXPECT_TRUE(list.recordAt(1).isDefault);
+    // Clearing leaves the others alone.
+    b->setIsDefault(false);
+    EXPECT_FALSE(a->isDefault());
+    EXPECT_FALSE(list.recordAt(1).isDefault);
+    EXPECT_GE(changes, 5);
+    // A remote outside the list is nobody's business.
+    VLCController loose(RemoteRecord::forAddress(QStringLiteral("c")));
+    a->setIsDefault(true);
+    loose.setIsDefault(true);
+    EXPECT_TRUE(a->isDefault());
 }
 
-TEST(RemoteRecord, DecodingSeveralDefaultsLeavesTheLastOne)
+TEST(SavedRemotes, TheListHoldsRecordsAndMakesRemotesOnlyWhileUsed)
 {
-    std::vector<std::unique_ptr<VLCController>> list;
-    list.push_back(std::make_unique<VLCController>(QJsonObject { { "hostAddress", "a" }, { "isDefault", true } }));
-    list.push_back(std::make_unique<VLCController>(QJsonObject { { "hostAddress", "b" }, { "isDefault", false } }));
-    list.push_back(std::make_unique<VLCController>(QJsonObject { { "hostAddress", "c" }, { "isDefault", true } }));
-    EXPECT_FALSE(list[0]->isDefault());
-    EXPECT_FALSE(list[1]->isDefault());
-    EXPECT_TRUE(list[2]->isDefault());
+    std::vector<RemoteRecord> records;
+    for (const char* address : { "a", "b", "c" }) {
+        RemoteRecord r = RemoteRecord::forAddress(QString::fromLatin1(address));
+        r.isDefault = address[0] != 'b';
+        records.push_back(r);
+    }
+    SavedRemoteList list;
+    list.setRecords(records);
+    // Stored as default twice: the last one keeps it.
+    EXPECT_FALSE(list.recordAt(0).isDefault);
+    EXPECT_TRUE(list.recordAt(2).isDefault);
+    EXPECT_TRUE(list.recordAt(0).isSaved);
+
+    std::weak_ptr<VLCController> made;
+    {
+        std::shared_ptr<VLCController> remote = list.remoteAt(1);
+        made = remote;
+        EXPECT_EQ(list.remoteAt(1), remote); // the same remote while it is held
+        remote->setNickname(QStringLiteral("Bee"));
+        EXPECT_EQ(list.recordAt(1).nickname, QStringLiteral("Bee"));
+        remote->setIsDefault(true);
+        EXPECT_FALSE(list.recordAt(2).isDefault);
+    }
+    EXPECT_TRUE(made.expired()); // nobody uses it: no connection is kept
+    EXPECT_EQ(list.remoteAt(1)->nickname(), QStringLiteral("Bee"));
+    EXPECT_TRUE(list.remoteAt(1)->isDefault());
+    list.removeAt(0);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list.records()[0].hostAddress, QStringLiteral("b"));
 }
 
 TEST(RemoteRecord, NameFallsBackFromNicknameToHostNameToAddress)
@@ -106,16 +143,4 @@ TEST(RemoteRecord, NameFallsBackFromNicknameToHostNameToAddress)
     EXPECT_FALSE(remote.isLuaUnlocked());
     remote.setNickname(QStringLiteral("Study zqv"));
     EXPECT_TRUE(remote.isLuaUnlocked());
-}
-
-TEST(RemoteRecord, ADestroyedRemoteStopsObserving)
-{
-    auto remote = std::make_unique<VLCController>();
-    EXPECT_GE(NotificationCenter::defaultCenter().observerCount(NotificationNames::playerLinkBecameDefault), 1);
-    const int before = NotificationCenter::defaultCenter().observerCount(NotificationNames::playerLinkBecameDefault);
-    remote.reset();
-    EXPECT_EQ(NotificationCenter::defaultCenter().observerCount(NotificationNames::playerLinkBecameDefault), before - 1);
-    VLCController other;
-    other.setIsDefault(true); // must not reach the destroyed remote
-    EXPECT_TRUE(other.isDefault());
 }

@@ -1,24 +1,28 @@
 #include "core/NotificationCenter.h"
 #include "core/NotificationNames.h"
-#include "FakeHttpServer.h"
+#include "MemoryNetwork.h"
 #include "TestSupport.h"
 #include "vlc/RequestChannel.h"
 #include "vlc/VLCController.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 namespace {
 // Answers like a VLC 3: a status document for status requests (commands
 // included), its playlist and its start page.
-FakeHttpServer::Response vlcLike(const FakeHttpServer::Request& r)
+MemoryNetwork::Response vlcLike(const QNetworkRequest& r)
 {
-    if (r.target.startsWith("/requests/playlist.xml"))
-        return FakeHttpServer::ok(fixture(QStringLiteral("vlc3-playlist.xml")));
-    if (r.target.startsWith("/requests/status.xml"))
-        return FakeHttpServer::ok(fixture(QStringLiteral("vlc3-status-playing.xml")));
-    if (r.target == "/")
-        return FakeHttpServer::ok(fixture(QStringLiteral("vlc3-start-page-head.html")), "text/html");
-    FakeHttpServer::Response none;
+    const QString path = r.url().path();
+    if (path == u"/requests/playlist.xml")
+        return MemoryNetwork::ok(fixture(QStringLiteral("vlc3-playlist.xml")));
+    if (path == u"/requests/status.xml")
+        return MemoryNetwork::ok(fixture(QStringLiteral("vlc3-status-playing.xml")));
+    if (path == u"/")
+        return MemoryNetwork::ok(fixture(QStringLiteral("vlc3-start-page-head.html")));
+    MemoryNetwork::Response none;
     none.status = 404;
     return none;
 }
@@ -35,99 +39,97 @@ struct Recorder {
     }
 };
 
-bool idle(VLCController& remote)
-{
-    return waitUntil([&] { return !remote.isBusy(); });
-}
+// A remote on an in-memory network, with what every request ended in.
+struct Remote {
+    MemoryNetwork network;
+    VLCController remote { RemoteRecord::forAddress(QStringLiteral("vlc.test:8080")), &network };
+    std::vector<RequestResult> results;
+    Remote()
+    {
+        QObject::connect(&remote, &VLCController::requestConcluded,
+                         [this](const RequestResult& r) { results.push_back(r); });
+    }
+    bool idle() { return waitUntil([&] { return !remote.isBusy(); }); }
+};
 }
 
 TEST(ReplyHandling, OnlyTheLastOfTwoCommandsIsProcessed)
 {
-    FakeHttpServer server;
-    FakeHttpServer::Response slow = FakeHttpServer::ok(fixture(QStringLiteral("vlc3-status-paused.xml")));
-    slow.delayMs = 250;
-    server.enqueue(slow);
-    server.setHandler(vlcLike);
-    VLCController remote;
-    remote.setHostAddress(server.hostAddress());
-    remote.pause();
-    remote.stop();
-    ASSERT_TRUE(idle(remote));
-    spinEventLoop(400);
-    EXPECT_EQ(remote.playbackState(), QStringLiteral("playing")); // not the slow paused reply
+    Remote r;
+    r.network.enqueue(MemoryNetwork::ok(fixture(QStringLiteral("vlc3-status-paused.xml"))));
+    r.network.setHandler(vlcLike);
+    r.remote.pause();
+    r.remote.stop();
+    ASSERT_TRUE(r.idle());
+    spinEventLoop(20);
+    EXPECT_EQ(r.remote.playbackState(), QStringLiteral("playing")); // not the superseded paused reply
+    EXPECT_EQ(r.results.size(), 1u);
 }
 
 TEST(ReplyHandling, PollsGiveWayToCommandsAndCatchUpAfterwards)
 {
-    FakeHttpServer server;
-    FakeHttpServer::Response slow = FakeHttpServer::ok(fixture(QStringLiteral("vlc3-status-playing.xml")));
-    slow.delayMs = 150;
-    server.enqueue(slow);
-    server.setHandler(vlcLike);
-    VLCController remote;
-    remote.setHostAddress(server.hostAddress());
-    remote.random();
-    remote.setStatusDirty(false);
-    remote.updateStatus(); // skipped entirely
-    EXPECT_FALSE(remote.statusDirty());
-    remote.updatePlaylist(); // deferred
-    EXPECT_TRUE(remote.playlistDirty());
-    ASSERT_TRUE(waitUntil([&] { return remote.hasPlaylist(); }));
-    EXPECT_EQ(server.targets(), (QList<QByteArray> { "/requests/status.xml?command=pl_random", "/requests/playlist.xml" }));
-    EXPECT_FALSE(remote.playlistDirty());
+    Remote r;
+    r.network.setHandler(vlcLike);
+    r.remote.random();
+    r.remote.setStatusDirty(false);
+    r.remote.updateStatus(); // skipped entirely
+    EXPECT_FALSE(r.remote.statusDirty());
+    r.remote.updatePlaylist(); // deferred
+    EXPECT_TRUE(r.remote.playlistDirty());
+    ASSERT_TRUE(waitUntil([&] { return r.remote.hasPlaylist(); }));
+    EXPECT_EQ(r.network.targets(),
+              (QList<QByteArray> { "/requests/status.xml?command=pl_random", "/requests/playlist.xml" }));
+    EXPECT_FALSE(r.remote.playlistDirty());
 }
 
 TEST(ReplyHandling, TheQueueRunsOneCodePerReplyBeforeTheDirtyFlags)
 {
-    FakeHttpServer server;
-    server.setHandler(vlcLike);
-    VLCController remote;
-    remote.setHostAddress(server.hostAddress());
-    remote.updatePlaylist();
-    ASSERT_TRUE(waitUntil([&] { return remote.hasPlaylist() && !remote.isBusy(); }));
-    server.clearRequests();
+    Remote r;
+    r.network.setHandler(vlcLike);
+    r.remote.updatePlaylist();
+    ASSERT_TRUE(waitUntil([&] { return r.remote.hasPlaylist() && !r.remote.isBusy(); }));
+    r.network.clearRequests();
 
-    remote.enqueueFilename(QStringLiteral("/music/new.mp3")); // sets both dirty flags
-    remote.addRequestToQueue(VLCController::QueuePlayLastItem);
-    remote.addRequestToQueue(VLCController::QueueStop);
-    ASSERT_TRUE(waitUntil([&] { return server.requests().size() >= 5 && !remote.isBusy(); }));
-    spinEventLoop(200);
-    EXPECT_EQ(server.targets(), (QList<QByteArray> {
-                                    "/requests/status.xml?command=in_enqueue&input=%2Fmusic%2Fnew.mp3",
-                                    "/requests/status.xml?command=pl_play&id=3", // the last item
-                                    "/requests/status.xml?command=pl_stop",
-                                    "/requests/status.xml",
-                                    "/requests/playlist.xml",
-                                }));
+    r.remote.enqueueFilename(QStringLiteral("/music/new.mp3")); // sets both dirty flags
+    r.remote.addRequestToQueue(VLCController::QueuePlayLastItem);
+    r.remote.addRequestToQueue(VLCController::QueueStop);
+    ASSERT_TRUE(waitUntil([&] { return r.network.targets().size() >= 5 && !r.remote.isBusy(); }));
+    spinEventLoop(20);
+    EXPECT_EQ(r.network.targets(), (QList<QByteArray> {
+                                       "/requests/status.xml?command=in_enqueue&input=%2Fmusic%2Fnew.mp3",
+                                       "/requests/status.xml?command=pl_play&id=3", // the last item
+                                       "/requests/status.xml?command=pl_stop",
+                                       "/requests/status.xml",
+                                       "/requests/playlist.xml",
+                                   }));
 }
 
 TEST(ReplyHandling, ProbeTellsVlcFromEverythingElse)
 {
-    FakeHttpServer server;
-    VLCController remote;
-    remote.setHostAddress(server.hostAddress());
+    Remote r;
+    VLCController& remote = r.remote;
     Recorder seen(remote);
-    auto probeWith = [&](FakeHttpServer::Response response) {
-        server.enqueue(response);
+    auto probeWith = [&](MemoryNetwork::Response response) {
+        r.network.enqueue(response);
         remote.searchForPlayerLink();
         EXPECT_EQ(remote.requestType(), VLCController::ProbeRequest);
-        EXPECT_TRUE(idle(remote));
+        EXPECT_TRUE(r.idle());
         EXPECT_EQ(remote.requestType(), VLCController::OrdinaryRequest);
     };
 
-    probeWith(FakeHttpServer::ok(fixture(QStringLiteral("vlc3-start-page-head.html"))));
+    probeWith(MemoryNetwork::ok(fixture(QStringLiteral("vlc3-start-page-head.html"))));
     EXPECT_TRUE(remote.remoteFound());
     EXPECT_TRUE(remote.luaMode());
     EXPECT_EQ(seen.names.takeLast(), NotificationNames::vlcFoundValidRemote);
 
-    probeWith(FakeHttpServer::ok(fixture(QStringLiteral("legacy-start-page.html"))));
+    probeWith(MemoryNetwork::ok(fixture(QStringLiteral("legacy-start-page.html"))));
     EXPECT_TRUE(remote.remoteFound());
     EXPECT_FALSE(remote.luaMode());
 
-    probeWith(FakeHttpServer::ok("<title>vLc MeDiA pLaYeR</title>"));
+    probeWith(MemoryNetwork::ok("<title>vLc MeDiA pLaYeR</title>"));
     EXPECT_TRUE(remote.remoteFound());
 
-    FakeHttpServer::Response unauthorized;
+    MemoryNetwork::Response unauthorized;
     unauthorized.status = 401;
     unauthorized.body = fixture(QStringLiteral("vlc3-401.html"));
     unauthorized.addHeader("WWW-Authenticate", "Basic realm=\"VLC stream\"");
@@ -139,7 +141,7 @@ TEST(ReplyHandling, ProbeTellsVlcFromEverythingElse)
     remote.setPassword(QStringLiteral("wrong"));
     EXPECT_TRUE(remote.passwordRefused());
 
-    FakeHttpServer::Response notSet;
+    MemoryNetwork::Response notSet;
     notSet.status = 403;
     notSet.body = fixture(QStringLiteral("vlc3-403-no-password.html"));
     probeWith(notSet);
@@ -148,7 +150,7 @@ TEST(ReplyHandling, ProbeTellsVlcFromEverythingElse)
     EXPECT_FALSE(remote.passwordRequired());
     EXPECT_EQ(seen.names.takeLast(), NotificationNames::vlcFoundRemote);
 
-    FakeHttpServer::Response forbidden;
+    MemoryNetwork::Response forbidden;
     forbidden.status = 403;
     forbidden.body = fixture(QStringLiteral("forbidden-page.html"));
     probeWith(forbidden);
@@ -157,18 +159,18 @@ TEST(ReplyHandling, ProbeTellsVlcFromEverythingElse)
 
     // Some other web server: not found, nothing posted, forbidden stays.
     const int before = seen.names.size();
-    probeWith(FakeHttpServer::ok("<html><title>Printer</title></html>"));
+    probeWith(MemoryNetwork::ok("<html><title>Printer</title></html>"));
     EXPECT_FALSE(remote.remoteFound());
     EXPECT_TRUE(remote.forbidden());
     EXPECT_EQ(seen.names.size(), before);
 
     // A 401 that is not VLC's is nobody's password prompt.
-    FakeHttpServer::Response router;
+    MemoryNetwork::Response router;
     router.status = 401;
     router.body = "<title>Router login</title>";
     router.addHeader("WWW-Authenticate", "Basic realm=\"Router\"");
     remote.setPassword(QString());
-    probeWith(FakeHttpServer::ok(fixture(QStringLiteral("vlc3-start-page-head.html"))));
+    probeWith(MemoryNetwork::ok(fixture(QStringLiteral("vlc3-start-page-head.html"))));
     probeWith(router);
     EXPECT_FALSE(remote.passwordRequired());
     EXPECT_FALSE(remote.remoteFound());
@@ -176,143 +178,176 @@ TEST(ReplyHandling, ProbeTellsVlcFromEverythingElse)
 
 TEST(ReplyHandling, AFailedProbeDoesNotSwallowTheNextStatus)
 {
-    FakeHttpServer server;
-    FakeHttpServer::Response hang;
-    hang.hang = true;
-    server.enqueue(hang);
-    server.setHandler(vlcLike);
-    VLCController remote;
-    remote.setHostAddress(server.hostAddress());
-    remote.channel().setIdleTimeoutMs(200);
-    remote.searchForPlayerLink();
-    ASSERT_TRUE(idle(remote)); // timed out
-    EXPECT_FALSE(remote.remoteFound());
+    Remote r;
+    r.network.enqueue(MemoryNetwork::refused());
+    r.network.setHandler(vlcLike);
+    r.remote.searchForPlayerLink();
+    ASSERT_TRUE(r.idle());
+    EXPECT_FALSE(r.remote.remoteFound());
 
-    Recorder seen(remote);
-    remote.updateStatus();
-    ASSERT_TRUE(idle(remote));
+    Recorder seen(r.remote);
+    r.remote.updateStatus();
+    ASSERT_TRUE(r.idle());
     EXPECT_EQ(seen.names, QStringList { NotificationNames::vlcStatusChanged });
-    EXPECT_TRUE(remote.isPlaying());
-    EXPECT_FALSE(remote.remoteFound()); // the status was not taken as a probe reply
+    EXPECT_TRUE(r.remote.isPlaying());
+    EXPECT_FALSE(r.remote.remoteFound()); // the status was not taken as a probe reply
 }
 
 TEST(ReplyHandling, ACommandSupersedesAProbe)
 {
-    FakeHttpServer server;
-    FakeHttpServer::Response slowPage = FakeHttpServer::ok(fixture(QStringLiteral("vlc3-start-page-head.html")));
-    slowPage.delayMs = 200;
-    server.enqueue(slowPage);
-    server.setHandler(vlcLike);
-    VLCController remote;
-    remote.setHostAddress(server.hostAddress());
-    Recorder seen(remote);
-    remote.searchForPlayerLink();
-    remote.pause();
-    EXPECT_EQ(remote.requestType(), VLCController::OrdinaryRequest);
-    ASSERT_TRUE(idle(remote));
-    spinEventLoop(300);
+    Remote r;
+    r.network.setHandler(vlcLike);
+    Recorder seen(r.remote);
+    r.remote.searchForPlayerLink();
+    r.remote.pause();
+    EXPECT_EQ(r.remote.requestType(), VLCController::OrdinaryRequest);
+    ASSERT_TRUE(r.idle());
+    spinEventLoop(20);
     EXPECT_EQ(seen.names, QStringList { NotificationNames::vlcStatusChanged });
 }
 
-TEST(ReplyHandling, FailuresChangeNothingButFreeTheChannel)
+TEST(ReplyHandling, FailuresAreTypedChangeNothingAndFreeTheChannel)
 {
-    VLCController remote;
-    remote.setHostAddress(QStringLiteral("127.0.0.1:%1").arg(unusedLoopbackPort()));
-    remote.addRequestToQueue(VLCController::QueueStop);
-    std::optional<RequestFailure> failure;
-    QObject::connect(&remote, &VLCController::requestFailed, [&](RequestFailure f) { failure = f; });
-    remote.updateStatus();
-    ASSERT_TRUE(waitUntil([&] { return failure.has_value(); }));
-    EXPECT_FALSE(remote.isBusy());
-    EXPECT_FALSE(remote.lastResponse().has_value());
-    EXPECT_EQ(remote.requestQueue().size(), 1u); // the queue waits for a completed reply
+    Remote r;
+    r.network.enqueue(MemoryNetwork::refused());
+    r.remote.addRequestToQueue(VLCController::QueueStop);
+    r.remote.updateStatus();
+    ASSERT_TRUE(waitUntil([&] { return !r.results.empty(); }));
+    EXPECT_EQ(r.results[0].failure, RequestFailure::Network);
+    EXPECT_FALSE(r.results[0].ok());
+    EXPECT_FALSE(r.remote.isBusy());
+    EXPECT_FALSE(r.remote.lastResponse().has_value());
+    EXPECT_EQ(r.remote.connectionState(), ConnectionState::Connecting);
+    EXPECT_EQ(r.remote.requestQueue().size(), 1u); // the queue waits for a completed reply
+
+    // A request that never answers ends with the idle time-out.
+    MemoryNetwork::Response hang;
+    hang.hang = true;
+    r.network.enqueue(hang);
+    r.remote.channel().setIdleTimeoutMs(50);
+    r.remote.updateStatus();
+    ASSERT_TRUE(waitUntil([&] { return r.results.size() == 2; }));
+    EXPECT_EQ(r.results[1].failure, RequestFailure::IdleTimeout);
 }
 
 TEST(ReplyHandling, BrokenBodiesAreReadAsFarAsTheyGo)
 {
-    FakeHttpServer server;
-    server.enqueue(FakeHttpServer::ok("<root><state>paused</state><volume>256</volume><time>4"));
-    server.enqueue(FakeHttpServer::ok("<root><state>playing\xff</state></root>"));
-    server.enqueue(FakeHttpServer::ok(QByteArray()));
-    VLCController remote;
-    remote.setHostAddress(server.hostAddress());
-    std::vector<VLCController::ReplyKind> kinds;
-    QObject::connect(&remote, &VLCController::replyHandled, [&](VLCController::ReplyKind kind, int) { kinds.push_back(kind); });
+    Remote r;
+    r.network.enqueue(MemoryNetwork::ok("<root><state>paused</state><volume>256</volume><time>4"));
+    r.network.enqueue(MemoryNetwork::ok("<root><state>playing\xff</state></root>"));
+    r.network.enqueue(MemoryNetwork::ok(QByteArray()));
     for (int i = 0; i < 3; ++i) {
-        remote.addRequestToQueue(42); // each completed reply takes one code
-        remote.updateStatus();
-        ASSERT_TRUE(idle(remote));
+        r.remote.addRequestToQueue(42); // each completed reply takes one code
+        r.remote.updateStatus();
+        ASSERT_TRUE(r.idle());
     }
     // A document cut short is kept as far as it was read; bytes that are not
     // UTF-8 and an empty body are not understood and change nothing.
-    EXPECT_EQ(kinds, (std::vector<VLCController::ReplyKind> { VLCController::ReplyKind::Status,
-                                                               VLCController::ReplyKind::Unrecognised,
-                                                               VLCController::ReplyKind::Unrecognised }));
-    EXPECT_EQ(remote.playbackState(), QStringLiteral("paused"));
-    EXPECT_EQ(remote.volume(), 100);
-    EXPECT_EQ(remote.timeElapsedSeconds(), 0);
-    EXPECT_TRUE(remote.requestQueue().empty());
+    ASSERT_EQ(r.results.size(), 3u);
+    EXPECT_EQ(r.results[0].reply, ReplyKind::Status);
+    EXPECT_EQ(r.results[1].reply, ReplyKind::Unrecognised);
+    EXPECT_EQ(r.results[2].reply, ReplyKind::Unrecognised);
+    EXPECT_EQ(r.remote.playbackState(), QStringLiteral("paused"));
+    EXPECT_EQ(r.remote.volume(), 100);
+    EXPECT_EQ(r.remote.timeElapsedSeconds(), 0); // the cut element never ended
+    EXPECT_TRUE(r.remote.requestQueue().empty());
 }
 
-TEST(ReplyHandling, AnAddressThatMakesNoUrlGivesTheErrorAlert)
+TEST(ReplyHandling, AnAddressThatMakesNoUrlIsAnOutcomeNotAnAlert)
 {
     CapturingAlertPresenter alerts;
-    VLCController remote;
-    remote.setHostAddress(QStringLiteral("my pc"));
-    remote.pause();
-    EXPECT_FALSE(remote.isBusy());
-    ASSERT_EQ(alerts.alerts.size(), 1u);
-    EXPECT_EQ(alerts.alerts[0].title, QStringLiteral("Error..."));
-    EXPECT_EQ(alerts.alerts[0].message,
-              QStringLiteral("there was an internal error trying to access http://my pc:8080/requests/status.xml?command="
-                             "pl_pause\n\nSorry."));
-    EXPECT_EQ(alerts.alerts[0].buttons, QStringList { QStringLiteral("Ok") });
+    Remote r;
+    r.remote.setHostAddress(QStringLiteral("my pc"));
+    r.remote.pause();
+    EXPECT_FALSE(r.remote.isBusy());
+    ASSERT_TRUE(waitUntil([&] { return !r.results.empty(); }));
+    EXPECT_TRUE(r.results[0].invalidAddress);
+    EXPECT_EQ(r.results[0].target, QStringLiteral("http://my pc:8080/requests/status.xml?command=pl_pause"));
+    EXPECT_TRUE(alerts.alerts.empty());
+    EXPECT_TRUE(r.network.requests().empty());
 }
 
-TEST(ReplyHandling, ARefusedPasswordShowsInTheConnectionText)
+TEST(ReplyHandling, ARefusedPasswordShowsInTheConnectionState)
 {
-    FakeHttpServer server;
-    server.setHandler([](const FakeHttpServer::Request& r) {
-        if (r.headers.value("authorization") == "Basic " + QByteArray(":right").toBase64())
-            return vlcLike(r);
-        FakeHttpServer::Response denied;
+    Remote r;
+    r.network.setHandler([](const QNetworkRequest& request) {
+        if (request.rawHeader("Authorization") == "Basic " + QByteArray(":right").toBase64())
+            return vlcLike(request);
+        MemoryNetwork::Response denied;
         denied.status = 401;
         denied.body = fixture(QStringLiteral("vlc3-401.html"));
         denied.addHeader("WWW-Authenticate", "Basic realm=\"VLC stream\"");
         return denied;
     });
-    VLCController remote;
-    remote.setHostAddress(server.hostAddress());
+    VLCController& remote = r.remote;
     remote.setNickname(QStringLiteral("Den"));
     remote.updateStatus();
-    ASSERT_TRUE(idle(remote));
+    ASSERT_TRUE(r.idle());
+    EXPECT_EQ(remote.connectionState(), ConnectionState::PasswordNeeded);
     EXPECT_EQ(remote.status(), QStringLiteral("Password needed for Den"));
     remote.setPassword(QStringLiteral("wrong"));
     remote.updateStatus();
-    ASSERT_TRUE(idle(remote));
+    ASSERT_TRUE(r.idle());
     EXPECT_EQ(remote.status(), QStringLiteral("Wrong password for Den"));
     remote.setPassword(QStringLiteral("right"));
     remote.updateStatus();
-    ASSERT_TRUE(idle(remote));
+    ASSERT_TRUE(r.idle());
     EXPECT_EQ(remote.status(), QStringLiteral("Connected to Den"));
+    EXPECT_EQ(RemoteTypeNames::of(remote.connectionState()), QStringLiteral("connected"));
     EXPECT_TRUE(remote.isPlaying());
 }
 
 TEST(ReplyHandling, AHundredThousandItemPlaylistFits)
 {
-    QByteArray body = "<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"yes\" ?>\n<node name=\"\" id=\"0\" "
-                      "ro=\"rw\">\n<node name=\"Playlist\" id=\"1\" ro=\"ro\">";
-    for (int i = 0; i < 100000; ++i)
-        body += "\n<leaf name=\"Track number " + QByteArray::number(i) + ".mp3\" ro=\"rw\" id=\"" + QByteArray::number(i + 10)
-            + "\" uri=\"file:///home/someone/Music/Some%20Artist/Some%20Album%20Name/Track%20number%20"
-            + QByteArray::number(i) + ".mp3\" duration=\"215\"/>";
-    body += "</node>\n<node name=\"Media Library\" id=\"2\" ro=\"ro\"></node></node>";
-    FakeHttpServer server;
-    server.enqueue(FakeHttpServer::ok(body));
-    VLCController remote;
-    remote.setHostAddress(server.hostAddress());
-    remote.updatePlaylist();
-    ASSERT_TRUE(waitUntil([&] { return remote.hasPlaylist(); }, 30000));
-    EXPECT_EQ(remote.itemsInPlaylist(), 100000);
-    EXPECT_EQ(remote.idForIndex(99999), 100009);
+    std::string text = "<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"yes\" ?>\n<node name=\"\" id=\"0\" "
+                       "ro=\"rw\">\n<node name=\"Playlist\" id=\"1\" ro=\"ro\">";
+    text.reserve(20 * 1024 * 1024);
+    char item[400];
+    for (int i = 0; i < 100000; ++i) {
+        const int n = std::snprintf(item, sizeof item,
+                                    "\n<leaf name=\"Track number %d.mp3\" ro=\"rw\" id=\"%d\" uri=\"file:///home/someone/"
+                                    "Music/Some%%20Artist/Some%%20Album%%20Name/Track%%20number%%20%d.mp3\" "
+                                    "duration=\"215\"/>",
+                                    i, i + 10, i);
+        text.append(item, size_t(n));
+    }
+    text += "</node>\n<node name=\"Media Library\" id=\"2\" ro=\"ro\"></node></node>";
+    const QByteArray body = QByteArray::fromStdString(text);
+    Remote r;
+    r.network.enqueue(MemoryNetwork::ok(body));
+    r.remote.updatePlaylist();
+    ASSERT_TRUE(waitUntil([&] { return r.remote.hasPlaylist(); }, 30000));
+    EXPECT_EQ(r.remote.itemsInPlaylist(), 100000);
+    EXPECT_EQ(r.remote.idForIndex(99999), 100009);
+    // No item is current: nothing may stand for it, not even row 65520.
+    EXPECT_EQ(r.remote.currentIndex(), std::nullopt);
+    EXPECT_EQ(r.remote.currentItemIndex(), VLCController::noCurrentItem);
+    EXPECT_EQ(r.remote.titleForIndex(VLCController::currentItem), std::nullopt);
+}
+
+TEST(ReplyHandling, UnchangedRepliesAreNeitherReadNorAnnounced)
+{
+    Remote r;
+    r.network.setHandler(vlcLike);
+    Recorder seen(r.remote);
+    for (int i = 0; i < 3; ++i) {
+        r.remote.updateStatus();
+        ASSERT_TRUE(r.idle());
+        r.remote.updatePlaylist();
+        ASSERT_TRUE(r.idle());
+    }
+    EXPECT_EQ(seen.names, (QStringList { NotificationNames::vlcStatusChanged, NotificationNames::vlcPlayListChanged }));
+    EXPECT_EQ(r.remote.statusGeneration(), 1u);
+    EXPECT_EQ(r.remote.playlistGeneration(), 1u);
+    EXPECT_TRUE(r.results.back().unchanged);
+
+    // A value shown while a command was on its way still goes, and that is
+    // announced, even when VLC's reply did not change.
+    r.remote.setVolume(20);
+    ASSERT_TRUE(r.idle()); // the command's own reply keeps it
+    EXPECT_EQ(r.remote.volume(), 20);
+    r.remote.updateStatus();
+    ASSERT_TRUE(r.idle());
+    EXPECT_EQ(r.remote.volume(), 150);
+    EXPECT_EQ(seen.names.count(NotificationNames::vlcStatusChanged), 2);
 }

@@ -32,6 +32,7 @@ struct AdvancedStage {
             return FakeHttpServer::ok(fixture(QStringLiteral("vlc3-status-chapters.xml")));
         });
         BundleInstaller::install();
+        remote->setNetwork(CentralAccessFactory::sharedFactory().network());
         remote->setHostAddress(server.hostAddress());
         feed(fixture(QStringLiteral("vlc3-playlist-chapters.xml")));
         feed(fixture(QStringLiteral("vlc3-status-chapters.xml")));

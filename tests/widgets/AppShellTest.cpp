@@ -144,7 +144,7 @@ TEST(AppShell, SavedRemotesComeBackAndOnlyTheLastDefaultStays)
     file.close();
 
     first.launch();
-    const RemoteList& loaded = CentralAccessFactory::sharedFactory().savedRemotes();
+    SavedRemoteList& loaded = CentralAccessFactory::sharedFactory().savedRemotes();
     ASSERT_EQ(loaded.size(), 2u);
     EXPECT_EQ(loaded[0]->nickname(), QStringLiteral("Den"));
     EXPECT_EQ(loaded[0]->password(), QStringLiteral("pw"));
@@ -167,7 +167,7 @@ TEST(AppShell, EveryChangeIsWrittenAtOnceSoAKillLosesNothing)
     run.kill(); // no termination: nothing more is written
 
     run.launch();
-    const RemoteList& loaded = CentralAccessFactory::sharedFactory().savedRemotes();
+    SavedRemoteList& loaded = CentralAccessFactory::sharedFactory().savedRemotes();
     ASSERT_EQ(loaded.size(), 1u);
     EXPECT_EQ(loaded[0]->nickname(), QStringLiteral("Kitchen PC"));
     EXPECT_TRUE(loaded[0]->isDefault());

@@ -17,6 +17,8 @@
 #include "ui/WidgetAlertPresenter.h"
 #include "vlc/VLCController.h"
 
+#include <QNetworkAccessManager>
+
 #include <QKeyEvent>
 #include <QTest>
 
@@ -36,7 +38,8 @@ QByteArray statusReply(const char* state, int volume, int time = 12, int length 
 struct RemoteScreen {
     ScopedHome home;
     FakeHttpServer server;
-    std::shared_ptr<VLCController> remote = std::make_shared<VLCController>();
+    QNetworkAccessManager network;
+    std::shared_ptr<VLCController> remote = std::make_shared<VLCController>(RemoteRecord {}, &network);
     QWidget window;
     MainViewController* screen = new MainViewController(&window);
     WidgetAlertPresenter alerts { &window };
@@ -214,7 +217,7 @@ TEST(RemoteScreen, AfterTheUserSetsAValueThePickerJumpsOnceThenGlides)
     s.screen->sliderVolumeChanged(120.7);
     EXPECT_FALSE(s.screen->animatePicker());
     EXPECT_EQ(s.remote->temporaryVolume(), 120);
-    s.feed(statusReply("playing", 256)); // this update is not animated...
+    s.feed(statusReply("playing", 307)); // this update is not animated...
     EXPECT_TRUE(s.screen->animatePicker()); // ...the next ones are
 }
 

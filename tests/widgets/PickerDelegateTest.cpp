@@ -92,9 +92,9 @@ TEST(PickerDelegateWheels, RowCountsFollowTheLengthAndTheVolumeRange)
     EXPECT_EQ(r.delegate.numberOfRowsInComponent(&r.picker, 2), 201);
     EXPECT_EQ(r.delegate.numberOfRowsInComponent(&r.picker, 3), 0);
 
-    UserDefaults::standard().setBool(PreferenceKeys::doubleVol, true);
+    r.delegate.setMaxVolume(400); // the screen's decision, from BWDoubleVol
     EXPECT_EQ(r.delegate.numberOfRowsInComponent(&r.picker, 2), 401);
-    UserDefaults::standard().removeObject(PreferenceKeys::doubleVol);
+    r.delegate.setMaxVolume(200);
     EXPECT_EQ(r.delegate.numberOfRowsInComponent(&r.picker, 2), 201);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vlc/RemoteList.h"
+#include "vlc/SavedRemoteList.h"
 
 #include <QObject>
 
@@ -13,6 +13,7 @@ class DVDViewController;
 class FlipsideViewController;
 class LuaAdditionalActionsViewController;
 class MainViewController;
+class QNetworkAccessManager;
 class RemotesViewController;
 class WebViewController;
 class SkinsViewController;
@@ -28,10 +29,12 @@ class CentralAccess : public QObject {
 public:
     static CentralAccess& shared();
 
-    virtual const RemoteList& savedRemotes() const = 0;
+    virtual SavedRemoteList& savedRemotes() = 0;
     virtual void addSavedRemote(const std::shared_ptr<VLCController>& remote) = 0;
     virtual void removeSavedRemote(const std::shared_ptr<VLCController>& remote) = 0;
     virtual std::shared_ptr<VLCController> currentRemote() const = 0;
+    // The network access every remote of the application goes through.
+    virtual QNetworkAccessManager* network() = 0;
 
     virtual RemotesViewController* remotesViewController() = 0;
     virtual MainViewController* mainViewController() = 0;

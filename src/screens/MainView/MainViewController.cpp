@@ -14,6 +14,7 @@
 #include "screens/AdditionalActions/AdditionalActionsViewController.h"
 #include "screens/AdditionalActions/LuaAdditionalActionsViewController.h"
 #include "screens/Common/CentralAccess.h"
+#include "screens/Common/RemoteAlerts.h"
 #include "screens/Flipside/FlipsideViewController.h"
 #include "screens/SkinsView/SkinsViewController.h"
 #include "screens/WebView/WebViewController.h"
@@ -68,7 +69,11 @@ QWidget* MainViewController::displayContainer() const
 
 void MainViewController::setCurrentRemote(const std::shared_ptr<VLCController>& remote)
 {
+    if (m_currentRemote)
+        disconnect(m_currentRemote.get(), &VLCController::requestConcluded, this, nullptr);
     m_currentRemote = remote;
+    if (remote)
+        connect(remote.get(), &VLCController::requestConcluded, this, &RemoteAlerts::showForRequest);
 }
 
 // --- Life cycle -------------------------------------------------------------
@@ -190,7 +195,7 @@ void MainViewController::updateUI()
 void MainViewController::updatePlaylist()
 {
     if (m_currentRemote)
-        m_currentRemote->updatePlaylist();
+        m_currentRemote->pollPlaylist();
 }
 
 void MainViewController::respondToUpdateStatusNotification()

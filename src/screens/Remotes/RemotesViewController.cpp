@@ -47,7 +47,7 @@ void RemotesViewController::initialiseStructure()
 {
     TableStructure structure;
     structure.addSection(localizedString("Saved Computers"));
-    const RemoteList& remotes = CentralAccess::shared().savedRemotes();
+    SavedRemoteList& remotes = CentralAccess::shared().savedRemotes();
     for (size_t i = 0; i < remotes.size(); ++i)
         structure.addRow(int(i));
     if (remotes.empty())
@@ -58,7 +58,7 @@ void RemotesViewController::initialiseStructure()
 TableViewCell* RemotesViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)
 {
     const int row = tableStructure()->rowIdForIndexPath(indexPath);
-    const RemoteList& remotes = CentralAccess::shared().savedRemotes();
+    SavedRemoteList& remotes = CentralAccess::shared().savedRemotes();
     if (row == noRemotesRow || row >= int(remotes.size())) {
         auto* cell = qobject_cast<SourceCell*>(table->dequeueReusableCellWithIdentifier(QStringLiteral("SourceCell_ID")));
         if (!cell)
@@ -71,9 +71,10 @@ TableViewCell* RemotesViewController::cellForRowAtIndexPath(TableView* table, co
         cell = new TableViewCell(remoteCellId);
         StylingHelpers::setVLCBackground(cell);
     }
-    const std::shared_ptr<VLCController>& remote = remotes[size_t(row)];
-    cell->textLabel()->setText(remote->name());
-    cell->detailTextLabel()->setText(remote->hostAddress() == remote->name() ? QString() : remote->hostAddress());
+    // The record alone: no connection is made to show a row.
+    const RemoteRecord& remote = remotes.recordAt(size_t(row));
+    cell->textLabel()->setText(remote.name());
+    cell->detailTextLabel()->setText(remote.hostAddress == remote.name() ? QString() : remote.hostAddress);
     cell->setAccessoryType(TableViewCell::AccessoryDisclosureIndicator);
     return cell;
 }
@@ -92,10 +93,10 @@ void RemotesViewController::didSelectRowAtIndexPath(TableView* table, const Inde
 {
     TableViewController::didSelectRowAtIndexPath(table, indexPath);
     const int row = tableStructure()->rowIdForIndexPath(indexPath);
-    const RemoteList& remotes = CentralAccess::shared().savedRemotes();
+    SavedRemoteList& remotes = CentralAccess::shared().savedRemotes();
     if (row < 0 || row >= int(remotes.size()) || !navigationController())
         return;
     MainViewController* remoteScreen = CentralAccess::shared().mainViewController();
-    remoteScreen->setCurrentRemote(remotes[size_t(row)]);
+    remoteScreen->setCurrentRemote(remotes.remoteAt(size_t(row)));
     navigationController()->pushViewController(remoteScreen, true);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vlc/XmlNode.h"
+#include "core/xml/XmlNode.h"
 
 #include <QByteArray>
 #include <QString>
@@ -8,11 +8,10 @@
 #include <deque>
 #include <memory>
 #include <optional>
-#include <string>
-#include <vector>
 
-// Builds the full tree of a reply and answers "/"-separated path queries.
-// A document that is not well-formed yields what was built up to the fault.
+// Builds the full tree of a document and answers "/"-separated path
+// queries. A document that is not well-formed yields what was built up to
+// the fault.
 class XMLParser {
 public:
     XMLParser();
@@ -39,8 +38,7 @@ public:
     static std::optional<QString> valueForInfo(QStringView key, qsizetype index, const XmlNode* root);
 
 private:
-    friend class TreeBuilder;
-    // Every node of one reply, kept together: a node handed out shares
+    // Every node of one document, kept together: a node handed out shares
     // ownership of all of them.
     struct Document {
         XmlNode root;
@@ -48,8 +46,5 @@ private:
     };
 
     std::shared_ptr<Document> m_document;
-    std::vector<XmlNode*> m_treePath;
-    std::string m_textInProgress;
-    bool m_hasTextInProgress = false;
     bool m_complete = false;
 };

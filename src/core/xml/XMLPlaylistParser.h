@@ -1,19 +1,18 @@
 #pragma once
 
-#include "vlc/AttributeMap.h"
+#include "core/xml/AttributeMap.h"
 
 #include <QByteArray>
 #include <QSet>
 #include <QString>
 
-#include <string>
 #include <vector>
 
 // Collects, in document order, the attributes of every element whose name is
 // of interest, wherever it stands; text and nesting are ignored.
 class XMLPlaylistParser {
 public:
-    void setInterestingKeys(const QSet<QString>& keys);
+    void setInterestingKeys(const QSet<QString>& keys) { m_interestingKeys = keys; }
     const QSet<QString>& interestingKeys() const { return m_interestingKeys; }
     // Collect only inside the first child element of the document element.
     void setFirstBranchOnly(bool only) { m_firstBranchOnly = only; }
@@ -26,10 +25,7 @@ public:
     std::vector<AttributeMap> takeItems() { return std::move(m_items); }
 
 private:
-    friend class ItemCollector;
-
     QSet<QString> m_interestingKeys;
-    std::vector<std::string> m_interestingUtf8;
     std::vector<AttributeMap> m_items;
     bool m_complete = false;
     bool m_firstBranchOnly = false;

@@ -1,0 +1,23 @@
+#include "screens/Common/RemoteAlerts.h"
+
+#include "core/AlertPresenter.h"
+#include "core/Localization.h"
+#include "core/TextFormat.h"
+
+void RemoteAlerts::showForRequest(const RequestResult& result)
+{
+    if (!result.invalidAddress)
+        return;
+    AlertPresenter::show(localizedString("Error..."),
+                         fmt(localizedString("there was an internal error trying to access %@\n\nSorry."), result.target),
+                         { localizedString("Ok") });
+}
+
+void RemoteAlerts::showDrivesNotFound()
+{
+    AlertPresenter::show(localizedString("No Luck..."),
+                         localizedString("Normally, your drives are listed just above your C: drive (Windows) or in "
+                                         "//Volumes (Mac).\n\nPlayerLink couldn't find anything in either of those "
+                                         "this time."),
+                         { localizedString("Ok") });
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "vlc/RemoteTypes.h"
+
+#include <QString>
+
+// The alerts screens show for what a remote reports as values: the remote
+// itself never shows anything.
+namespace RemoteAlerts {
+// "Error..." when a request could not be built from the remote's address;
+// nothing for any other outcome (network failures show only through the
+// connection text).
+void showForRequest(const RequestResult& result);
+// "No Luck..." when no drive folder answered.
+void showDrivesNotFound();
+}

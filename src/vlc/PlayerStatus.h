@@ -1,0 +1,62 @@
+#pragma once
+
+#include "vlc/TrackRecord.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class XmlDocument;
+
+// What VLC says of the player in one status reply, read once when the reply
+// is stored. Values are as VLC wrote them (the dialect turns them into the
+// remote's units) and every number is clamped to a sane range.
+struct PlayerStatus {
+    // One "Stream N" category: the stream's id, its type and its details
+    // (every info but "Type"), in the order VLC listed them.
+    struct Stream {
+        QString streamId;
+        QString type;
+        TrackRecord details;
+
+        friend bool operator==(const Stream&, const Stream&) = default;
+    };
+
+    // The document's element is root and it was read to its end.
+    bool complete = false;
+    std::optional<QString> state;
+    std::optional<qint64> time;
+    std::optional<qint64> length;
+    std::optional<double> position; // a fraction on VLC 3, a percent before
+    std::optional<qint64> volume;   // VLC's own scale
+    std::optional<QString> random;
+    std::optional<QString> repeat;
+    std::optional<QString> loop;
+    std::optional<double> rate;
+    std::optional<double> audioDelay;     // the older interface's element
+    std::optional<double> vlc3AudioDelay; // VLC 3's "audiodelay"
+    std::optional<QString> audioTrack;
+    std::optional<QString> videoTrack;
+    std::optional<QString> subtitleTrack;
+    int apiVersion = 0;
+    QString version;
+    std::optional<qint64> currentPlaylistId;
+    // VLC 3's "aspectratio": the ratio in force as it was sent, or "default".
+    std::optional<QString> vlc3AspectRatio;
+    // The title of the playing item from its metadata: "title", else
+    // "filename" of the "meta" category.
+    QString metaTitle;
+
+    std::vector<QString> categoryNames;
+    std::vector<Stream> streams;
+    std::vector<QString> aspectRatios;
+    int currentAspect = -1;
+    int chapters = 0;
+    int currentChapter = -1;
+    int titles = 0;
+    int currentTitle = -1;
+
+    static PlayerStatus read(const XmlDocument& document);
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+// One item of VLC's playlist. The texts point into the reply they came
+// from, which the Playlist keeps: ten thousand items make no strings until
+// a screen asks for one.
+struct PlaylistItem {
+    qint64 id = 0;
+    qint64 duration = 0;
+    bool hasDuration = false;
+    bool isCurrent = false; // carries the "current" marker
+    std::string_view name;
+    std::string_view uri;
+
+    QString nameText() const { return QString::fromUtf8(name.data(), qsizetype(name.size())); }
+    QString uriText() const { return QString::fromUtf8(uri.data(), qsizetype(uri.size())); }
+};
+
+// The items of one playlist reply, in document order, whatever their depth.
+class Playlist {
+public:
+    // firstBranchOnly: VLC 3 lists its media library beside the playlist;
+    // only the first branch is what plays.
+    static Playlist read(const QByteArray& body, bool firstBranchOnly);
+
+    const std::vector<PlaylistItem>& items() const { return m_items; }
+    int size() const { return int(m_items.size()); }
+    const PlaylistItem* at(int index) const
+    {
+        return index >= 0 && size_t(index) < m_items.size() ? &m_items[size_t(index)] : nullptr;
+    }
+
+private:
+    std::shared_ptr<const QByteArray> m_text;
+    std::vector<PlaylistItem> m_items;
+};

@@ -1,0 +1,129 @@
+#include "MemoryNetwork.h"
+
+#include <QTimer>
+
+namespace {
+class MemoryReply : public QNetworkReply {
+public:
+    MemoryReply(const QNetworkRequest& request, const MemoryNetwork::Response& response, QObject* parent)
+        : QNetworkReply(parent)
+        , m_response(response)
+    {
+        setRequest(request);
+        setUrl(request.url());
+        setOperation(QNetworkAccessManager::GetOperation);
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        if (response.hang) {
+            const int timeout = request.transferTimeout() > 0 ? request.transferTimeout() : 30000;
+            QTimer::singleShot(timeout, this, [this] { fail(QNetworkReply::OperationCanceledError); });
+        } else {
+            QTimer::singleShot(0, this, &MemoryReply::deliver);
+        }
+    }
+
+    void abort() override { fail(QNetworkReply::OperationCanceledError); }
+    qint64 bytesAvailable() const override { return m_response.body.size() - m_offset + QIODevice::bytesAvailable(); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        const qint64 n = qMin(maxSize, qint64(m_response.body.size()) - m_offset);
+        if (n <= 0)
+            return m_done ? -1 : 0;
+        memcpy(data, m_response.body.constData() + m_offset, size_t(n));
+        m_offset += n;
+        return n;
+    }
+
+private:
+    void deliver()
+    {
+        if (m_done)
+            return;
+        if (m_response.error) {
+            fail(*m_response.error);
+            return;
+        }
+        setAttribute(QNetworkRequest::HttpStatusCodeAttribute, m_response.status);
+        for (const auto& [name, value] : m_response.headers) {
+            setRawHeader(name, value);
+            if (name.compare("Location", Qt::CaseInsensitive) == 0)
+                setAttribute(QNetworkRequest::RedirectionTargetAttribute, QUrl::fromEncoded(value));
+        }
+        if (m_response.status == 401)
+            setError(QNetworkReply::AuthenticationRequiredError, QStringLiteral("401"));
+        else if (m_response.status == 403)
+            setError(QNetworkReply::ContentAccessDenied, QStringLiteral("403"));
+        else if (m_response.status == 404)
+            setError(QNetworkReply::ContentNotFoundError, QStringLiteral("404"));
+        else if (m_response.status >= 500)
+            setError(QNetworkReply::InternalServerError, QStringLiteral("500"));
+        emit metaDataChanged();
+        if (!m_response.body.isEmpty())
+            emit readyRead();
+        m_done = true;
+        setFinished(true);
+        emit finished();
+    }
+
+    void fail(QNetworkReply::NetworkError error)
+    {
+        if (m_done)
+            return;
+        m_done = true;
+        m_response.body.clear();
+        setError(error, QStringLiteral("failed"));
+        setFinished(true);
+        emit errorOccurred(error);
+        emit finished();
+    }
+
+    MemoryNetwork::Response m_response;
+    qint64 m_offset = 0;
+    bool m_done = false;
+};
+}
+
+MemoryNetwork::MemoryNetwork(QObject* parent)
+    : QNetworkAccessManager(parent)
+{
+}
+
+MemoryNetwork::Response MemoryNetwork::ok(const QByteArray& body)
+{
+    Response r;
+    r.body = body;
+    return r;
+}
+
+MemoryNetwork::Response MemoryNetwork::refused()
+{
+    Response r;
+    r.error = QNetworkReply::ConnectionRefusedError;
+    return r;
+}
+
+QList<QByteArray> MemoryNetwork::targets() const
+{
+    QList<QByteArray> out;
+    for (const QNetworkRequest& r : m_requests)
+        out.append(r.url().toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::RemoveFragment));
+    return out;
+}
+
+QNetworkReply* MemoryNetwork::createRequest(Operation, const QNetworkRequest& request, QIODevice*)
+{
+    m_requests.push_back(request);
+    Response response;
+    if (!m_queue.empty()) {
+        response = m_queue.front();
+        m_queue.pop_front();
+    } else if (m_handler) {
+        response = m_handler(request);
+    } else {
+        response.status = 404;
+        response.body = "not found";
+    }
+    return new MemoryReply(request, response, this);
+}

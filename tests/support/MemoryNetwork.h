@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPair>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// A network access that never touches a socket: every request is answered
+// from the queue or the handler, through the event loop, as a real reply
+// would be. For everything but faults at the socket level (those need
+// FakeHttpServer).
+class MemoryNetwork : public QNetworkAccessManager {
+    Q_OBJECT
+public:
+    struct Response {
+        int status = 200;
+        QByteArray body;
+        QList<QPair<QByteArray, QByteArray>> headers;
+        bool hang = false; // never answers: the request's idle time-out ends it
+        std::optional<QNetworkReply::NetworkError> error; // fails without a reply
+
+        void addHeader(const QByteArray& name, const QByteArray& value) { headers.append(qMakePair(name, value)); }
+    };
+    using Handler = std::function<Response(const QNetworkRequest&)>;
+
+    explicit MemoryNetwork(QObject* parent = nullptr);
+
+    void setHandler(Handler handler) { m_handler = std::move(handler); }
+    void enqueue(const Response& response) { m_queue.push_back(response); }
+
+    // Path and query of every request, exactly as it would go on the wire.
+    QList<QByteArray> targets() const;
+    const std::vector<QNetworkRequest>& requests() const { return m_requests; }
+    void clearRequests() { m_requests.clear(); }
+
+    static Response ok(const QByteArray& body);
+    static Response refused();
+
+protected:
+    QNetworkReply* createRequest(Operation op, const QNetworkRequest& request, QIODevice* data) override;
+
+private:
+    Handler m_handler;
+    std::deque<Response> m_queue;
+    std::vector<QNetworkRequest> m_requests;
+};
