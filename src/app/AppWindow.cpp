@@ -13,7 +13,7 @@ AppWindow::AppWindow(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("PlayerLink"));
     setWindowIcon(QIcon(QStringLiteral(":/images/playerlink.png")));
-    setMinimumSize(280, 280);
+    setMinimumSize(smallestSize);
     resize(defaultSize);
 }
 
@@ -49,6 +49,11 @@ void AppWindow::relayout()
         }
     }
     m_contentOrientation = shown;
+    // The screen on top sets how small the window may get in the
+    // orientation it shows (the remote screen: its whole skin, legible).
+    const QSize needed = m_navigation->minimumSizeFor(shown).expandedTo(smallestSize);
+    if (needed != minimumSize())
+        setMinimumSize(needed);
     QRect frame = rect();
     if (Orientation::isLandscape(shown) != Orientation::isLandscape(wanted)) {
         if (Orientation::isPortrait(shown)) {

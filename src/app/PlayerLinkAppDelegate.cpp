@@ -1,5 +1,6 @@
 #include "app/PlayerLinkAppDelegate.h"
 
+#include "app/ApplicationActivity.h"
 #include "app/AppWindow.h"
 #include "app/BundleInstaller.h"
 #include "app/CentralAccessFactory.h"
@@ -57,6 +58,11 @@ void PlayerLinkAppDelegate::applicationDidFinishLaunching()
     m_window->setNavigationController(m_navController);
     m_alertPresenter = std::make_unique<WidgetAlertPresenter>(m_window.get());
     AlertPresenter::setCurrent(m_alertPresenter.get());
+    // Active while the window can be seen, focused or not.
+    m_activity = std::make_unique<ApplicationActivity>(m_window.get());
+    connect(m_activity.get(), &ApplicationActivity::becameActive, this, &PlayerLinkAppDelegate::applicationDidBecomeActive);
+    connect(m_activity.get(), &ApplicationActivity::resignedActive, this,
+            &PlayerLinkAppDelegate::applicationWillResignActive);
 
     Analytics::startSession();
     m_window->show();
@@ -84,6 +90,24 @@ void PlayerLinkAppDelegate::applicationDidBecomeActive()
 void PlayerLinkAppDelegate::applicationWillResignActive()
 {
     NotificationCenter::defaultCenter().post(NotificationNames::applicationWillResignActive);
+}
+
+void PlayerLinkAppDelegate::applicationReopened(const QStringList& links)
+{
+    bringToFront();
+    for (const QString& link : links)
+        handleOpenURL(link);
+}
+
+void PlayerLinkAppDelegate::bringToFront()
+{
+    if (!m_window)
+        return;
+    if (m_window->isMinimized())
+        m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
 }
 
 void PlayerLinkAppDelegate::saveRemotes()

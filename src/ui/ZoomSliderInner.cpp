@@ -4,6 +4,7 @@
 #include "ui/ZoomSliderDelegate.h"
 #include "ui/ZoomSliderScroll.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPaintEvent>
 #include <QPainter>
@@ -81,13 +82,20 @@ ZoomSliderInner::Drawing ZoomSliderInner::layout() const
         const qint64 start = offset == 0 ? first : first + (step - offset);
         ZoomSliderDelegate* delegate = s->delegate();
         const bool delegateTexts = delegate && delegate->answers(ZoomSliderDelegate::Operation::TextForValue);
+        const QFontMetricsF metrics(labelFont());
+        // A label stands right of its tick, unless it would run past the end
+        // of the range: then it stands left of it, so the scale's last
+        // labels stay whole inside the track.
+        const double rangeEnd = z * (double(maximum) - v);
         if (last >= start && (last - start) / step < maxMarks) {
             for (qint64 i = start; i <= last; i += step) {
                 const double x = z * (double(i) - v);
                 if (interval >= 1 && i % interval == 0) {
                     const QString text = delegateTexts ? delegate->zoomSliderTextForValue(s, int(i))
                                                        : QString::number(i);
-                    drawing.labels.push_back({ i, text, QPointF(x + 3, 10) });
+                    const double textWidth = metrics.horizontalAdvance(text);
+                    const double left = x + 3 + textWidth > rangeEnd ? x - 3 - textWidth : x + 3;
+                    drawing.labels.push_back({ i, text, QPointF(left, 10) });
                 }
                 TickSize size;
                 double height;
@@ -205,6 +213,8 @@ void ZoomSliderInner::paintEvent(QPaintEvent* event)
         renderCache(dpr);
     QPainter painter(this);
     painter.setClipRegion(event->region());
+    if (!isEnabled())
+        painter.setOpacity(0.4);
     // The widget stands on a whole pixel; the rest of the offset is drawn.
     const double fraction = m_position - x();
     painter.drawPixmap(QPointF(std::round(fraction * dpr) / dpr, 0), m_cache);

@@ -277,7 +277,10 @@ void VLCController::processResponse(const HttpReply& reply, int requestKind)
         parseBrowseResponse(body);
         break;
     default:
-        ConsoleLog::log(QStringLiteral("!!response we didn't understand \n%@"), QString::fromUtf8(body));
+        // A refused password is told by the connection state (once per
+        // change), not by the page VLC sends with every refusal.
+        if (reply.httpStatus != 401 && reply.httpStatus != 403)
+            ConsoleLog::log(QStringLiteral("!!response we didn't understand \n%@"), QString::fromUtf8(body));
         break;
     }
     emit replyHandled(kind, reply.httpStatus);
