@@ -5,8 +5,10 @@
 #include "ui/UiPalette.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
+#include <QTimer>
 
 AppWindow::AppWindow(QWidget* parent)
     : QWidget(parent)
@@ -65,6 +67,25 @@ void AppWindow::relayout()
         }
     }
     m_navigation->setGeometry(frame);
+}
+
+void AppWindow::bringToFront()
+{
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    if (QGuiApplication::platformName() == QStringLiteral("xcb")) {
+        // X refuses a focus request older than the user's last action
+        // elsewhere, and this window has seen no event for a while: a change
+        // of its own title brings back a fresh server time, and the request
+        // is made again with it.
+        const QString title = windowTitle();
+        setWindowTitle(title + u' ');
+        setWindowTitle(title);
+        QTimer::singleShot(150, this, [this] { activateWindow(); });
+    }
 }
 
 void AppWindow::resizeEvent(QResizeEvent*)

@@ -27,6 +27,9 @@ public:
     int contentOrientation() const { return m_contentOrientation; }
     // Lays the stack out again (after the rotation lock changed).
     void relayout();
+    // Shows the window in front of the others, restored if minimised, with
+    // the keyboard focus.
+    void bringToFront();
 
 signals:
     void closing();

@@ -101,13 +101,8 @@ void PlayerLinkAppDelegate::applicationReopened(const QStringList& links)
 
 void PlayerLinkAppDelegate::bringToFront()
 {
-    if (!m_window)
-        return;
-    if (m_window->isMinimized())
-        m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
-    m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
+    if (m_window)
+        m_window->bringToFront();
 }
 
 void PlayerLinkAppDelegate::saveRemotes()

@@ -71,6 +71,8 @@ int main(int argc, char** argv)
                 tour->addStep(QStringLiteral("remote-dvd"), flip, 900);
                 tour->addStep(QStringLiteral("remote-landscape"), [window, flip] {
                     flip();
+                    // Wider first: each shape has its own smallest size.
+                    window->resize(AppWindow::defaultSize.height(), AppWindow::defaultSize.height() - 100);
                     window->resize(AppWindow::defaultSize.height(), AppWindow::defaultSize.width());
                 }, 2500);
                 tour->addStep(QStringLiteral("remote-landscape-dvd"), flip, 900);
@@ -80,7 +82,7 @@ int main(int argc, char** argv)
                     window->resize(568, 320);
                 }, 900);
                 tour->addStep(QStringLiteral("remote-small"), [window] {
-                    window->resize(568, 600); // portrait first: each shape has its own smallest size
+                    window->resize(568, 600);
                     window->resize(320, 568);
                 }, 1500);
                 tour->addStep(QStringLiteral("remote-more"), [window, remote] {

@@ -697,6 +697,10 @@ void MainViewController::layoutDisplayView()
     // scaled to fit the area, keeping its shape, and stands centred.
     if (!m_displayView || !m_currentSkin)
         return;
+    // The area as the screen's layout gives it now, not as it stood before
+    // the screen was first laid out: a passing tiny size would squeeze the
+    // skin's scales past their zoom limits.
+    layout()->activate();
     const QSize area = m_ui->displayContainer->size();
     const QSize points = m_displayView->property(SkinProperties::pointFrame).toRect().size();
     if (!points.isEmpty() && !area.isEmpty()) {
