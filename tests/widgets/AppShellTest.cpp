@@ -13,6 +13,7 @@
 #include "net/Reachability_2.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
+#include "KeepPicture.h"
 #include "TestSupport.h"
 #include "ui/AlertView.h"
 #include "ui/BWNavigationController.h"
@@ -226,6 +227,7 @@ TEST(AppShell, TheNoNetworkAlertComesAndGoesWithTheNetwork)
     QLabel* message = alert->messageLabel();
     EXPECT_GE(message->height(), message->heightForWidth(message->width()));
     EXPECT_TRUE(alert->panel()->rect().contains(message->geometry()));
+    keepPicture(offline.app->window(), QStringLiteral("no-internet-narrow"));
     EXPECT_EQ(AlertView::topAlert(), alert);
     EXPECT_TRUE(offline.reachability.networkStatusNotificationsEnabled());
 

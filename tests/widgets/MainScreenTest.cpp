@@ -9,6 +9,7 @@
 #include "skin/Skin.h"
 #include "skin/SkinRowCell.h"
 #include "skin/TitleView.h"
+#include "KeepPicture.h"
 #include "TestSupport.h"
 #include "ui/AlertView.h"
 #include "ui/FitLabel.h"
@@ -329,6 +330,7 @@ TEST(RemoteScreen, TheDvdNoticeIsForTheOlderInterfaceOnly)
     spinEventLoop(50);
     QLabel* title = notice->findChildren<QLabel*>().first();
     EXPECT_GE(title->height(), title->heightForWidth(title->width()));
+    keepPicture(&s.window, QStringLiteral("dvd-notice"));
     notice->pressButton(2); // "Ok": it comes back
     s.screen->dvdMenu();
     ASSERT_TRUE(AlertView::topAlert());
@@ -561,6 +563,7 @@ TEST(RemoteScreen, AWrongPasswordLeavesTheControlsNeutralAndTheUserCanGiveTheRig
     // The title names the remote and says what is wrong.
     EXPECT_EQ(s.screen->titleView()->topLabel()->text(), QStringLiteral("Den"));
     EXPECT_EQ(s.screen->titleView()->bottomLabel()->text(), QStringLiteral("Wrong password"));
+    keepPicture(&s.window, QStringLiteral("remote-wrong-password"));
 
     // The user is asked for the password, right here.
     ASSERT_TRUE(waitUntil([] { return AlertView::topAlert() && AlertView::topAlert()->textField(); }, 1000));
@@ -614,6 +617,7 @@ TEST(RemoteScreen, ALostConnectionDimsTheTransportAndTheTimesUntilRepliesReturn)
     EXPECT_FALSE(s.label("TimeElapsed")->isEnabled()) << "the time is dimmed";
     EXPECT_FALSE(s.control<ZoomSlider>(&SkinRoot::zoomSliders, QStringLiteral("PositionSlider"))->isEnabled());
     EXPECT_TRUE(s.label("TimeElapsed")->isVisible()) << "the last state stays in view";
+    keepPicture(&s.window, QStringLiteral("remote-lost"));
 
     // VLC answers again: the next poll after the hung request's time-out
     // brings everything back.
@@ -648,6 +652,7 @@ TEST(RemoteScreen, TheSkinIsScaledToFitKeepingItsShapeAndNeverCutOff)
     EXPECT_NEAR(s.screen->currentSkin()->contentScale(), small, 1e-3);
     EXPECT_NEAR(double(view->width()) / view->height(), 390.0 / 672, 0.01);
     EXPECT_TRUE(wholeInside(view));
+    keepPicture(s.screen, QStringLiteral("remote-320x480"));
     EXPECT_EQ(s.button("PlayPause")->geometry(), QRect(qRound(157 * small), qRound(428 * small),
                                                        qRound(233 * small) - qRound(157 * small),
                                                        qRound(504 * small) - qRound(428 * small)));
