@@ -152,12 +152,15 @@ void mouse(QWidget* widget, QEvent::Type type, QPoint at)
     QCoreApplication::sendEvent(widget, &event);
 }
 
-// A mouse drag on a widget, in steps, as a hand makes it.
+// A mouse drag on a widget, in steps, as a hand makes it. The first step
+// follows the press at once, however slow the machine, so its direction
+// shows before a held press would count as a long touch.
 void drag(QWidget* widget, QPoint from, QPoint to)
 {
     mouse(widget, QEvent::MouseButtonPress, from);
     for (int step = 1; step <= 6; ++step) {
-        spinEventLoop(10);
+        if (step > 1)
+            spinEventLoop(10);
         mouse(widget, QEvent::MouseMove, from + (to - from) * step / 6);
     }
     mouse(widget, QEvent::MouseButtonRelease, to);
@@ -505,11 +508,12 @@ TEST(RemoteScreen, PagesTurnByASidewaysDragAWheelTheKeysAndTheDots)
     EXPECT_EQ(s.sent([&] { drag(table->viewport(), middle, middle + QPoint(4, -120)); }), "<nothing>");
     EXPECT_TRUE(waitUntil([&] { return table->contentOffset().y() > 0; }, 1000));
     EXPECT_TRUE(settledOn(0));
-    // Mostly sideways, from the list or from the wheels, turns the page.
-    EXPECT_EQ(s.sent([&] { drag(table->viewport(), middle, middle + QPoint(-160, 20)); }), "<nothing>");
+    // Mostly sideways, from the list or from the wheels, turns the page
+    // (past half a page, so the speed of the hand does not matter).
+    EXPECT_EQ(s.sent([&] { drag(table->viewport(), middle, middle + QPoint(-260, 30)); }), "<nothing>");
     EXPECT_TRUE(settledOn(1));
     auto* picker = s.control<SensitivePicker>(&SkinRoot::pickers, QString());
-    drag(picker, QPoint(160, 100), QPoint(10, 110));
+    drag(picker, QPoint(300, 100), QPoint(20, 120));
     EXPECT_TRUE(settledOn(2));
     // A sideways wheel or trackpad swipe turns one page, however long it is.
     spinEventLoop(300);
