@@ -7,15 +7,17 @@
 #include "ui/UiPalette.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
+#include <QTimer>
 
 AppWindow::AppWindow(QWidget* parent)
     : QWidget(parent)
 {
     setWindowTitle(QStringLiteral("PlayerLink"));
     setWindowIcon(QIcon(QStringLiteral(":/images/playerlink.png")));
-    setMinimumSize(280, 280);
+    setMinimumSize(smallestSize);
     resize(defaultSize);
 }
 
@@ -75,6 +77,11 @@ void AppWindow::relayout()
         }
     }
     m_contentOrientation = shown;
+    // The screen on top sets how small the window may get in the
+    // orientation it shows (the remote screen: its whole skin, legible).
+    const QSize needed = m_navigation->minimumSizeFor(shown).expandedTo(smallestSize);
+    if (needed != minimumSize())
+        setMinimumSize(needed);
     QRect frame = rect();
     if (Orientation::isLandscape(shown) != Orientation::isLandscape(wanted)) {
         if (Orientation::isPortrait(shown)) {
@@ -86,6 +93,25 @@ void AppWindow::relayout()
         }
     }
     m_navigation->setGeometry(frame);
+}
+
+void AppWindow::bringToFront()
+{
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    if (QGuiApplication::platformName() == QStringLiteral("xcb")) {
+        // X refuses a focus request older than the user's last action
+        // elsewhere, and this window has seen no event for a while: a change
+        // of its own title brings back a fresh server time, and the request
+        // is made again with it.
+        const QString title = windowTitle();
+        setWindowTitle(title + u' ');
+        setWindowTitle(title);
+        QTimer::singleShot(150, this, [this] { activateWindow(); });
+    }
 }
 
 void AppWindow::resizeEvent(QResizeEvent*)

@@ -9,11 +9,14 @@
 // navigation stack; the window's shape decides the orientation (portrait
 // while at least as tall as wide), and when the screen on top does not
 // accept that orientation the stack keeps the shape of one it accepts,
-// centred in the window.
+// centred in the window. The window may not get smaller than the screen
+// on top needs to show its content whole.
 class AppWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr QSize defaultSize { 390, 760 };
+    // The smallest window whatever the screen on top.
+    static constexpr QSize smallestSize { 280, 280 };
 
     explicit AppWindow(QWidget* parent = nullptr);
 
@@ -27,6 +30,9 @@ public:
     // While the rotation lock is on, the stack keeps the shape it had when
     // the lock was set: the window's shape no longer turns the layout.
     void rotationLockChanged();
+    // Shows the window in front of the others, restored if minimised, with
+    // the keyboard focus.
+    void bringToFront();
 
 signals:
     void closing();

@@ -1,5 +1,6 @@
 #include "app/PlayerLinkAppDelegate.h"
 
+#include "app/ApplicationActivity.h"
 #include "app/AppWindow.h"
 #include "app/BundleInstaller.h"
 #include "app/CentralAccessFactory.h"
@@ -63,6 +64,11 @@ void PlayerLinkAppDelegate::applicationDidFinishLaunching()
             Qt::UniqueConnection);
     m_alertPresenter = std::make_unique<WidgetAlertPresenter>(m_window.get());
     AlertPresenter::setCurrent(m_alertPresenter.get());
+    // Active while the window can be seen, focused or not.
+    m_activity = std::make_unique<ApplicationActivity>(m_window.get());
+    connect(m_activity.get(), &ApplicationActivity::becameActive, this, &PlayerLinkAppDelegate::applicationDidBecomeActive);
+    connect(m_activity.get(), &ApplicationActivity::resignedActive, this,
+            &PlayerLinkAppDelegate::applicationWillResignActive);
 
     Analytics::startSession();
     m_window->show();
@@ -90,6 +96,19 @@ void PlayerLinkAppDelegate::applicationDidBecomeActive()
 void PlayerLinkAppDelegate::applicationWillResignActive()
 {
     NotificationCenter::defaultCenter().post(NotificationNames::applicationWillResignActive);
+}
+
+void PlayerLinkAppDelegate::applicationReopened(const QStringList& links)
+{
+    bringToFront();
+    for (const QString& link : links)
+        handleOpenURL(link);
+}
+
+void PlayerLinkAppDelegate::bringToFront()
+{
+    if (m_window)
+        m_window->bringToFront();
 }
 
 void PlayerLinkAppDelegate::saveRemotes()

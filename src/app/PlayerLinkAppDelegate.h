@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ui/AlertView.h"
+class ApplicationActivity;
 class AppWindow;
 #include "ui/BWNavigationController.h"
 class Reachability_2;
@@ -32,6 +33,10 @@ public:
     void applicationWillTerminate();
     void applicationDidBecomeActive();
     void applicationWillResignActive();
+    // A later launch of the program: the running window comes to the front
+    // and handles the links the launch brought.
+    void applicationReopened(const QStringList& links);
+    void bringToFront();
 
     void saveRemotes();
     void loadSavedRemotes();
@@ -51,6 +56,7 @@ public:
     void showSetupVC();
 
     AppWindow* window() const { return m_window.get(); }
+    ApplicationActivity* activity() const { return m_activity.get(); }
     BWNavigationController* navController() const { return m_navController; }
     QString skinUrl() const { return m_skinUrl; }
     void setSkinUrl(const QString& url) { m_skinUrl = url; }
@@ -67,6 +73,7 @@ private:
 
     Reachability_2* m_reachability;
     std::unique_ptr<AppWindow> m_window;
+    std::unique_ptr<ApplicationActivity> m_activity;
     QPointer<BWNavigationController> m_navController;
     std::unique_ptr<WidgetAlertPresenter> m_alertPresenter;
     QString m_skinUrl;

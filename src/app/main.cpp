@@ -46,7 +46,8 @@ int main(int argc, char** argv)
     parser.process(app);
     const QStringList links = parser.positionalArguments();
 
-    // A second launch hands its skin links to the running application.
+    // A second launch brings the running application to the front and hands
+    // it its skin links.
     SingleInstance instance(SingleInstance::defaultKey());
     if (!parser.isSet(screenshots) && !parser.isSet(connect) && instance.forwardToRunningInstance(links))
         return 0;
@@ -56,16 +57,8 @@ int main(int argc, char** argv)
     int exitCode = 0;
     {
         PlayerLinkAppDelegate delegate;
-        QObject::connect(&instance, &SingleInstance::argumentsReceived, &delegate, [&delegate](const QStringList& args) {
-            for (const QString& link : args)
-                delegate.handleOpenURL(link);
-        });
-        QObject::connect(&app, &QGuiApplication::applicationStateChanged, &delegate, [&delegate](Qt::ApplicationState state) {
-            if (state == Qt::ApplicationActive)
-                delegate.applicationDidBecomeActive();
-            else
-                delegate.applicationWillResignActive();
-        });
+        QObject::connect(&instance, &SingleInstance::argumentsReceived, &delegate,
+                         &PlayerLinkAppDelegate::applicationReopened);
         QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &PlayerLinkAppDelegate::applicationWillTerminate);
         delegate.applicationDidFinishLaunching();
         if (parser.isSet(connect))
@@ -88,9 +81,20 @@ int main(int argc, char** argv)
                 tour->addStep(QStringLiteral("remote-dvd"), flip, 900);
                 tour->addStep(QStringLiteral("remote-landscape"), [window, flip] {
                     flip();
+                    // Wider first: each shape has its own smallest size.
+                    window->resize(AppWindow::defaultSize.height(), AppWindow::defaultSize.height() - 100);
                     window->resize(AppWindow::defaultSize.height(), AppWindow::defaultSize.width());
                 }, 2500);
                 tour->addStep(QStringLiteral("remote-landscape-dvd"), flip, 900);
+                // Small windows show the whole skin, scaled down.
+                tour->addStep(QStringLiteral("remote-landscape-small"), [window, flip] {
+                    flip();
+                    window->resize(568, 320);
+                }, 900);
+                tour->addStep(QStringLiteral("remote-small"), [window] {
+                    window->resize(568, 600);
+                    window->resize(320, 568);
+                }, 1500);
                 tour->addStep(QStringLiteral("remote-more"), [window, remote] {
                     window->resize(AppWindow::defaultSize);
                     remote->actions();

@@ -15,6 +15,12 @@ struct AlertRequest {
     std::function<void(int buttonIndex)> completion; // may be empty
     bool actionSheet = false;
     int destructiveButton = -1;
+    // An optional line the user types into (a password, say), shown under
+    // the message; textCompletion hears the button and what was typed.
+    bool hasTextField = false;
+    bool secureTextEntry = false;
+    QString textPlaceholder;
+    std::function<void(int buttonIndex, const QString& text)> textCompletion; // may be empty
 };
 
 class AlertPresenter {

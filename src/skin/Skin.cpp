@@ -10,17 +10,16 @@
 #include "skin/PositionSliderDelegate.h"
 #include "skin/SkinDelegate.h"
 #include "skin/SkinIds.h"
+#include "skin/SkinProperties.h"
 #include "skin/SkinRowCell.h"
 #include "skin/VolumeSliderDelegate.h"
 #include "ui/FitLabel.h"
 #include "ui/ImageButton.h"
+#include "ui/ImageView.h"
 #include "ui/TableView.h"
 #include "ui/TrackSlider.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QLabel>
 
 namespace {
 const QString displayCellId = QStringLiteral("DisplayCell_ID");
@@ -99,35 +98,16 @@ QWidget* Skin::viewNamed(const QString& orientation)
         m_buildingRoot = &built;
         built.control = buildViewAndContentsFromDict(m_currentViewRoot);
         m_buildingRoot = nullptr;
+        built.twinImages = usesTwinImages(); // the images it was built with
         updateScrollView();
     }
+    layOut(built);
     forceUpdates();
+    // Controls built while the player's state is unknown or old wait for it
+    // too (a live player's state arrives with the next update).
+    if (m_liveness != Liveness::Live)
+        applyLiveness();
     return built.control;
-}
-
-QPixmap Skin::cachedImage(const QString& name)
-{
-    if (name.isEmpty())
-        return {};
-    const QString path = m_directoryPath + name;
-    if (const auto it = m_cachedImages.constFind(path); it != m_cachedImages.constEnd())
-        return *it;
-    QPixmap image;
-    // A sharper twin drawn at twice the size serves high-density screens.
-    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
-    const QFileInfo info(path);
-    const QString twin = info.path() + u'/' + info.completeBaseName() + QStringLiteral("@2x.") + info.suffix();
-    if (ratio > 1.0 && QFileInfo::exists(twin) && image.load(twin))
-        image.setDevicePixelRatio(2.0);
-    else if (!image.load(path))
-        return {};
-    m_cachedImages.insert(path, image);
-    return image;
-}
-
-QPixmap Skin::bundleImage(const QString& name) const
-{
-    return QPixmap(QStringLiteral(":/images/") + name);
 }
 
 QColor Skin::colourFromString(const QString& text)
@@ -143,8 +123,11 @@ QColor Skin::colourFromString(const QString& text)
 
 void Skin::setSizeFor(QWidget* view, const AttributeMap& attributes)
 {
-    view->setGeometry(intAttribute(attributes, u"x"), intAttribute(attributes, u"y"), intAttribute(attributes, u"width"),
+    const QRect frame(intAttribute(attributes, u"x"), intAttribute(attributes, u"y"), intAttribute(attributes, u"width"),
                       intAttribute(attributes, u"height"));
+    view->setGeometry(frame);
+    // Kept in points, for laying the control out again at another scale.
+    view->setProperty(SkinProperties::pointFrame, frame);
 }
 
 // --- Constructors -------------------------------------------------------------
@@ -153,11 +136,10 @@ QWidget* Skin::imageFromDict(const AttributeMap& attributes)
 {
     if (isHidden(attributes))
         return nullptr;
-    auto* view = new QLabel;
-    view->setAttribute(Qt::WA_TransparentForMouseEvents);
-    view->setAttribute(Qt::WA_TranslucentBackground);
-    view->setAlignment(Qt::AlignCenter);
-    view->setPixmap(cachedImage(attributes.value(u"imgNormal")));
+    auto* view = new ImageView;
+    const QString name = attributes.value(u"imgNormal");
+    view->setProperty(SkinProperties::imageName, name);
+    view->setImage(cachedImage(name));
     setSizeFor(view, attributes);
     return view;
 }
@@ -179,15 +161,7 @@ QWidget* Skin::buttonFromDict(const AttributeMap& attributes)
     if (isHidden(attributes))
         return nullptr;
     auto* button = new ImageButton;
-    const std::pair<const char16_t*, ImageButton::State> images[] = {
-        { u"imgNormal", ImageButton::Normal },
-        { u"imgHighlighted", ImageButton::Highlighted },
-        { u"imgSelected", ImageButton::Selected },
-        { u"imgDisabled", ImageButton::Disabled },
-    };
-    for (const auto& [key, state] : images)
-        if (const QString* name = attributes.find(key))
-            button->setImage(state, cachedImage(*name));
+    applyButtonImages(button, attributes, false);
     setSizeFor(button, attributes);
     attachButtonAction(button, attributes.value(u"id"));
     return button;
@@ -222,17 +196,7 @@ QWidget* Skin::sliderFromDict(const AttributeMap& attributes)
     if (isHidden(attributes))
         return nullptr;
     auto* slider = new TrackSlider;
-    const int cap = intAttribute(attributes, u"sliderCapWidth");
-    auto track = [&](QStringView key, const QString& bundleName) {
-        const QString* name = attributes.find(key);
-        return name ? std::pair { cachedImage(*name), cap } : std::pair { bundleImage(bundleName), 10 };
-    };
-    const auto [minImage, minCap] = track(u"sliderMinTrack", QStringLiteral("sliderMinTrack.png"));
-    const auto [maxImage, maxCap] = track(u"sliderMaxTrack", QStringLiteral("sliderMaxTrack.png"));
-    slider->setMinimumTrackImage(minImage, minCap);
-    slider->setMaximumTrackImage(maxImage, maxCap);
-    const QString* thumb = attributes.find(u"sliderThumb");
-    slider->setThumbImage(thumb ? cachedImage(*thumb) : bundleImage(QStringLiteral("sliderThumb.png")));
+    applySliderImages(slider, attributes);
     slider->setMaximumValue(m_maxVolume);
     setSizeFor(slider, attributes);
     const QString id = attributes.value(u"id");
@@ -255,7 +219,9 @@ QWidget* Skin::tableFromDict(const AttributeMap& attributes)
         return nullptr;
     auto* table = new TableView;
     const QString* rowHeight = attributes.find(u"rowHeight");
-    table->setRowHeight(rowHeight ? int(StringHelpers::intValue(*rowHeight)) : 40);
+    const int rowPoints = rowHeight ? int(StringHelpers::intValue(*rowHeight)) : 40;
+    table->setProperty(SkinProperties::rowHeight, rowPoints);
+    table->setRowHeight(rowPoints);
     const QString* fontSize = attributes.find(u"fontSize");
     m_rowFontSize = fontSize ? StringHelpers::doubleValue(*fontSize) : 16.0;
     m_rowBackgroundImageName = attributes.value(u"rowBackground");
@@ -282,10 +248,16 @@ TableViewCell* Skin::obtainTableCellForTable(TableView* table)
     cell->setTextColor(m_rowTextColour);
     cell->setHighlightedTextColor(m_rowTextSelectedColour);
     QFont font = cell->textLabel()->font();
-    font.setPixelSize(qMax(1, qRound(m_rowFontSize)));
+    // Scaled with the skin, but never below a legible size the skin did not ask for.
+    const qreal size = qMax(m_rowFontSize * m_contentScale, qMin(m_rowFontSize, FitLabel::legiblePointSize));
+    font.setPixelSize(qMax(1, qRound(size)));
     cell->textLabel()->setFont(font);
     if (!m_rowBackgroundImageName.isEmpty())
         cell->setBackgroundImage(cachedImage(m_rowBackgroundImageName));
+    // A pressed row shows the skin's own highlighted row.
+    cell->setSelectedBackgroundImage(m_rowBackgroundHighlightedImageName.isEmpty()
+                                         ? QPixmap()
+                                         : cachedImage(m_rowBackgroundHighlightedImageName));
     return cell;
 }
 
@@ -380,10 +352,14 @@ void Skin::initialiseScrollViewFromRoot(const XmlNode* node, PagingScrollView* s
     scrollView->setPagingEnabled(true);
     // Pages are counted by elements: one that built nothing leaves its page empty.
     const auto& built = m_buildingRoot->scrollViews;
+    scrollView->setProperty(SkinProperties::pageCount, count);
     for (int i = 0; i < count; ++i) {
         const XmlNode* page = (*pages)[size_t(i)];
-        for (const SkinControl& entry : built)
-            if (entry.node == page && entry.control)
-                entry.control->move(i * w, entry.control->y());
+        for (const SkinControl& entry : built) {
+            if (entry.node != page || !entry.control)
+                continue;
+            entry.control->move(i * w, entry.control->y());
+            entry.control->setProperty(SkinProperties::pageIndex, i);
+        }
     }
 }

@@ -21,6 +21,7 @@ class PickerDelegate;
 class PositionSliderDelegate;
 class SkinDelegate;
 class TableView;
+class TrackSlider;
 class TableViewCell;
 class VolumeSliderDelegate;
 
@@ -33,10 +34,13 @@ struct SkinControl {
 };
 
 // What one orientation's build produced: its root view and, per kind, every
-// control anywhere under it in build order.
+// control anywhere under it in build order; and the scale and image set it
+// is laid out with.
 struct SkinRoot {
     QPointer<QWidget> control;
     std::vector<SkinControl> buttons, sliders, zoomSliders, labels, tables, pickers, scrollViews;
+    qreal scale = 1;
+    bool twinImages = false;
 };
 
 // A skin: a directory with SkinDefinition.xml and the images it names. It
@@ -45,11 +49,22 @@ struct SkinRoot {
 // state through its setters, touching a control only when what it shows
 // changes.
 //
-// Implemented over two files: loading and building here, the state setters
-// and paging in SkinStateDisplay.cpp.
+// The definition's frames are points. The controls are laid out at a
+// content scale (1 until the screen sets another), so that a window of any
+// size shows the whole skin; images come from their @2x twins where the
+// scale calls for more pixels than the plain files have.
+//
+// Implemented over several files: loading and building here, the zoom
+// sliders and pickers in SkinWheelControls.cpp, the state setters and paging
+// in SkinStateDisplay.cpp, scaling and images in SkinScaling.cpp.
 class Skin : public QObject, public PagingScrollView::Delegate {
     Q_OBJECT
 public:
+    // Whether the player's state is known and current: before the first
+    // status the controls stand neutral and disabled; while the connection
+    // is lost they are dimmed until replies come back.
+    enum class Liveness { NoState, Live, Stale };
+
     // directory: relative to the home directory ("PlayerLink.app/DefaultSkin").
     explicit Skin(const QString& directory, SkinDelegate* delegate = nullptr);
     ~Skin() override;
@@ -59,6 +74,16 @@ public:
     QWidget* viewNamed(const QString& orientation);
 
     QPixmap cachedImage(const QString& name);
+
+    // --- Scaling (SkinScaling.cpp) -----------------------------------------
+    // The size in points of an orientation's root view, read from the
+    // definition without building it (empty when it has none).
+    QSize pointSizeOf(const QString& orientation) const;
+    qreal contentScale() const { return m_contentScale; }
+    // Lays the shown orientation out at this scale (others when shown).
+    void setContentScale(qreal scale);
+    // Whether images come from the @2x twins at the present scale.
+    bool usesTwinImages() const;
     static QColor colourFromString(const QString& text);
     static void setSizeFor(QWidget* view, const AttributeMap& attributes);
     TableViewCell* obtainTableCellForTable(TableView* table);
@@ -102,6 +127,16 @@ public:
     void reloadTableData();
     void flipScrollView();
     void updateScrollView();
+    // Turns the main scroll view by pages (held within its pages), as a
+    // swipe does.
+    void turnPage(int delta);
+    PagingScrollView* mainScrollView() const;
+    void setLiveness(Liveness liveness);
+    Liveness liveness() const { return m_liveness; }
+    // The playlist row that plays (-1 for none): it is reloaded to show its
+    // mark and scrolled into view in every table when it changes.
+    void setCurrentItem(int row);
+    int currentItem() const { return m_currentItem; }
     void scrollViewDidEndDecelerating(PagingScrollView* scrollView) override;
 
     QString statusDescription() const { return m_statusDescription; }
@@ -111,6 +146,15 @@ public:
 
 private:
     void buildChildren(const XmlNode* node, QWidget* view, SkinRoot& root);
+    void layOut(SkinRoot& root);
+    void layOutPages(PagingScrollView* scrollView);
+    void applyImages(SkinRoot& root);
+    void applyButtonImages(ImageButton* button, const AttributeMap& attributes, bool playing);
+    void applySliderImages(TrackSlider* slider, const AttributeMap& attributes);
+    QPixmap imageAt(const QString& path);
+    void showPlayState();
+    void showModes();
+    void applyLiveness();
     void addPickerCaptions(QWidget* picker);
     void attachButtonAction(ImageButton* button, const QString& id);
     void dropBuiltViews();
@@ -137,6 +181,9 @@ private:
     XmlNodePtr m_skinData;
     std::map<const XmlNode*, SkinRoot> m_roots;
     SkinRoot* m_buildingRoot = nullptr;
+    qreal m_contentScale = 1;
+    Liveness m_liveness = Liveness::Live;
+    int m_currentItem = -1;
 
     int m_timeElapsed = 0;
     int m_timeRemaining = 0;

@@ -2,6 +2,10 @@
 
 #include <QLabel>
 
+namespace {
+const QString playMark = QStringLiteral("\u25B6 ");
+}
+
 SkinRowCell::SkinRowCell(const QString& reuseIdentifier, QWidget* parent)
     : DisplayCell(reuseIdentifier, parent)
 {
@@ -13,9 +17,19 @@ void SkinRowCell::setTitle(const QString& title)
     layoutSubviews();
 }
 
+void SkinRowCell::setPlaying(bool playing)
+{
+    setEmphasized(playing);
+    layoutSubviews();
+}
+
 void SkinRowCell::layoutSubviews()
 {
     DisplayCell::layoutSubviews();
     QLabel* label = textLabel();
-    label->setText(label->fontMetrics().elidedText(m_title, Qt::ElideLeft, qMax(0, label->width())));
+    const QFontMetrics metrics = label->fontMetrics();
+    // The mark stays whole; the title gives way at its head.
+    const QString mark = isEmphasized() ? playMark : QString();
+    const int room = qMax(0, label->width() - metrics.horizontalAdvance(mark));
+    label->setText(mark + metrics.elidedText(m_title, Qt::ElideLeft, room));
 }

@@ -34,10 +34,13 @@ void forEachOfKind(const std::vector<SkinControl>& list, Action action)
             action(control);
 }
 
-// The images a button shows while playing: the second name carries a prefix
-// the others lack.
-const QString alternateNormal = QStringLiteral("imgAlternate1");
-const QString alternateHighlighted = QStringLiteral("Attr_imgAlternate1Highlighted");
+// Controls that act on the player: they wait for its state to be known and
+// current.
+const QString playerButtons[] = { SkinIds::previous, SkinIds::stop,       SkinIds::playPause,  SkinIds::next,
+                                  SkinIds::shuffle,  SkinIds::repeat,     SkinIds::loop,       SkinIds::volumeLess,
+                                  SkinIds::volumeMore, SkinIds::skipForward, SkinIds::skipBack, SkinIds::dvdUp,
+                                  SkinIds::dvdDown,  SkinIds::dvdLeft,    SkinIds::dvdRight,   SkinIds::dvdSelect,
+                                  SkinIds::dvdMenu };
 }
 
 void Skin::forceUpdates()
@@ -80,38 +83,82 @@ void Skin::setIsPlaying(bool playing, bool stopped, int items)
     m_isPlaying = playing;
     m_isStopped = stopped;
     m_itemsInPlaylist = items;
+    showPlayState();
+}
+
+void Skin::showPlayState()
+{
     SkinRoot* r = root();
     if (!r)
         return;
+    // Before the first status nothing is known: an empty, stopped player.
+    const bool known = m_liveness != Liveness::NoState;
+    const bool live = m_liveness == Liveness::Live;
+    const bool playing = known && m_isPlaying;
+    const bool stopped = !known || m_isStopped;
+    const int items = known ? m_itemsInPlaylist : 0;
     for (const QString& id : { SkinIds::timeElapsed, SkinIds::timeRemaining, SkinIds::timeLength })
-        forEach<FitLabel>(r->labels, id, [&](FitLabel* label) { label->setHidden(stopped); });
+        forEach<FitLabel>(r->labels, id, [&](FitLabel* label) {
+            label->setHidden(stopped);
+            label->setEnabled(live);
+        });
     for (const QString& id : { SkinIds::skipForward, SkinIds::skipBack })
-        forEach<ImageButton>(r->buttons, id, [&](ImageButton* b) { b->setHidden(stopped); });
+        forEach<ImageButton>(r->buttons, id, [&](ImageButton* b) {
+            b->setHidden(stopped);
+            b->setEnabled(live);
+        });
     forEach<ImageButton>(r->buttons, SkinIds::previous, [&](ImageButton* b) {
         b->setHidden(items <= 1);
-        b->setEnabled(!stopped || items <= 1);
+        b->setEnabled(live && (!stopped || items <= 1));
     });
     forEach<ImageButton>(r->buttons, SkinIds::next, [&](ImageButton* b) {
         b->setHidden(items <= 1);
-        b->setEnabled(!stopped);
+        b->setEnabled(live && !stopped);
     });
     for (const SkinControl& entry : r->buttons) {
         if (entry.id != SkinIds::playPause)
             continue;
-        auto* button = qobject_cast<ImageButton*>(entry.control.data());
-        if (!button)
-            continue;
-        button->setEnabled(items > 0);
-        const AttributeMap& attributes = entry.node->attributeDict;
-        // An absent name clears that state's image.
-        button->setImage(ImageButton::Normal,
-                         cachedImage(attributes.value(playing ? alternateNormal : QStringLiteral("imgNormal"))));
-        button->setImage(ImageButton::Highlighted,
-                         cachedImage(attributes.value(playing ? alternateHighlighted : QStringLiteral("imgHighlighted"))));
+        if (auto* button = qobject_cast<ImageButton*>(entry.control.data())) {
+            button->setEnabled(live && items > 0);
+            applyButtonImages(button, entry.node->attributeDict, playing);
+        }
     }
-    forEach<ImageButton>(r->buttons, SkinIds::stop, [&](ImageButton* b) { b->setEnabled(playing); });
-    forEach<ZoomSlider>(r->zoomSliders, SkinIds::positionSlider, [&](ZoomSlider* s) { s->setHidden(stopped); });
-    forEach<TrackSlider>(r->sliders, SkinIds::positionSlider, [&](TrackSlider* s) { s->setHidden(stopped); });
+    forEach<ImageButton>(r->buttons, SkinIds::stop, [&](ImageButton* b) { b->setEnabled(live && playing); });
+    forEach<ZoomSlider>(r->zoomSliders, SkinIds::positionSlider, [&](ZoomSlider* s) {
+        s->setHidden(stopped);
+        s->setEnabled(live);
+    });
+    forEach<TrackSlider>(r->sliders, SkinIds::positionSlider, [&](TrackSlider* s) {
+        s->setHidden(stopped);
+        s->setEnabled(live);
+    });
+    forEach<FitLabel>(r->labels, SkinIds::nowPlaying, [&](FitLabel* label) { label->setEnabled(live); });
+}
+
+void Skin::setLiveness(Liveness liveness)
+{
+    if (liveness == m_liveness)
+        return;
+    m_liveness = liveness;
+    applyLiveness();
+}
+
+void Skin::applyLiveness()
+{
+    SkinRoot* r = root();
+    if (!r)
+        return;
+    const bool live = m_liveness == Liveness::Live;
+    for (const QString& id : playerButtons)
+        forEach<ImageButton>(r->buttons, id, [&](ImageButton* b) { b->setEnabled(live); });
+    forEach<ZoomSlider>(r->zoomSliders, SkinIds::volumeSlider, [&](ZoomSlider* s) { s->setEnabled(live); });
+    forEach<TrackSlider>(r->sliders, SkinIds::volumeSlider, [&](TrackSlider* s) { s->setEnabled(live); });
+    for (const SkinControl& entry : r->pickers)
+        if (entry.control)
+            entry.control->setEnabled(live);
+    // The controls whose look follows the player's state too.
+    showPlayState();
+    showModes();
 }
 
 void Skin::setVolumeAnimated(float volume, bool animated)
@@ -159,13 +206,22 @@ void Skin::setLooping(bool looping, bool random, bool repeating)
     m_isLooping = looping;
     m_isRandom = random;
     m_isRepeating = repeating;
-    if (SkinRoot* r = root()) {
-        // A mode that is off shows the highlighted image.
-        forEach<ImageButton>(r->buttons, SkinIds::loop, [&](ImageButton* b) { b->setHighlighted(!looping); });
-        forEach<ImageButton>(r->buttons, SkinIds::shuffle, [&](ImageButton* b) { b->setHighlighted(!random); });
-        forEach<ImageButton>(r->buttons, SkinIds::repeat, [&](ImageButton* b) { b->setHighlighted(!repeating); });
-    }
+    showModes();
     m_forceUpdateLooping = false;
+}
+
+void Skin::showModes()
+{
+    SkinRoot* r = root();
+    if (!r)
+        return;
+    // A mode that is off shows the highlighted image; before the first
+    // status every mode shows that, neither on nor claimed.
+    const bool known = m_liveness != Liveness::NoState;
+    forEach<ImageButton>(r->buttons, SkinIds::loop, [&](ImageButton* b) { b->setHighlighted(!known || !m_isLooping); });
+    forEach<ImageButton>(r->buttons, SkinIds::shuffle, [&](ImageButton* b) { b->setHighlighted(!known || !m_isRandom); });
+    forEach<ImageButton>(r->buttons, SkinIds::repeat,
+                         [&](ImageButton* b) { b->setHighlighted(!known || !m_isRepeating); });
 }
 
 void Skin::setTimeElapsed(int elapsed, int remaining, int length, bool animated)
@@ -237,6 +293,42 @@ void Skin::flipScrollView()
             if (pages > 0)
                 showPageOf(s, (s->currentPage() + 1) % pages, true);
         });
+}
+
+PagingScrollView* Skin::mainScrollView() const
+{
+    if (const SkinRoot* r = currentRoot())
+        for (const SkinControl& entry : r->scrollViews)
+            if (entry.id == SkinIds::mainScrollView)
+                if (auto* pages = qobject_cast<PagingScrollView*>(entry.control.data()))
+                    return pages;
+    return nullptr;
+}
+
+void Skin::turnPage(int delta)
+{
+    if (PagingScrollView* pages = mainScrollView())
+        pages->scrollToPage(pages->visiblePage() + delta, true);
+}
+
+void Skin::setCurrentItem(int row)
+{
+    if (row == m_currentItem)
+        return;
+    const int previous = m_currentItem;
+    m_currentItem = row;
+    SkinRoot* r = root();
+    if (!r)
+        return;
+    forEachOfKind<TableView>(r->tables, [&](TableView* table) {
+        QList<IndexPath> rows;
+        for (int shown : { previous, row })
+            if (shown >= 0 && shown < table->numberOfRowsInSection(0))
+                rows << IndexPath(0, shown);
+        table->reloadRowsAtIndexPaths(rows);
+        if (row >= 0 && row < table->numberOfRowsInSection(0))
+            table->scrollToRowAtIndexPath(IndexPath(0, row), TableView::ScrollPositionNone, true);
+    });
 }
 
 void Skin::scrollViewDidEndDecelerating(PagingScrollView* scrollView)

@@ -5,6 +5,7 @@
 #include "ui/UiPalette.h"
 
 #include <QFontMetricsF>
+#include <QMouseEvent>
 
 #include <cmath>
 
@@ -72,6 +73,17 @@ QSize TitleView::sizeHint() const
 void TitleView::resizeEvent(QResizeEvent*)
 {
     layoutLabels();
+}
+
+void TitleView::mousePressEvent(QMouseEvent* event)
+{
+    event->accept(); // the release that follows is the title's
+}
+
+void TitleView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
 }
 
 void TitleView::layoutLabels()

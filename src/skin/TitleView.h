@@ -20,8 +20,14 @@ public:
 
     QSize sizeHint() const override;
 
+signals:
+    // The user clicked the title.
+    void clicked();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void layoutLabels();

@@ -3,7 +3,9 @@
 #include "ui/UiPalette.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -57,6 +59,17 @@ AlertView::AlertView(const AlertRequest& request, QWidget* host)
     m_message->setVisible(!request.message.isEmpty());
     if (request.actionSheet)
         m_title->setStyleSheet(QStringLiteral("color: #c8cad0; background: transparent;"));
+    if (request.hasTextField) {
+        m_textField = new QLineEdit(m_panel);
+        m_textField->setObjectName(QStringLiteral("AlertTextField"));
+        m_textField->setPlaceholderText(request.textPlaceholder);
+        m_textField->setEchoMode(request.secureTextEntry ? QLineEdit::Password : QLineEdit::Normal);
+        m_textField->setFont(UiPalette::font(15));
+        m_textField->setStyleSheet(QStringLiteral("QLineEdit { color: #f2f2f2; background: #15161a; border: 1px solid"
+                                                  " #5a5d66; border-radius: 6px; padding: 6px 8px; }"));
+        m_textField->installEventFilter(this);
+        layout->addWidget(m_textField);
+    }
 
     // Two short buttons of an alert stand side by side, like a phone's.
     const bool sideBySide = !request.actionSheet && request.buttons.size() == 2;
@@ -109,6 +122,8 @@ void AlertView::showAnimated()
     layoutPanel();
     raise();
     show();
+    if (m_textField)
+        m_textField->setFocus();
 }
 
 void AlertView::pressButton(int index)
@@ -123,25 +138,28 @@ void AlertView::dismissWithClickedButtonIndex(int index, bool)
     m_done = true;
     hide();
     auto completion = m_request.completion;
+    auto textCompletion = m_request.textCompletion;
+    const QString text = m_textField ? m_textField->text() : QString();
     emit dismissed(index);
     close();
     if (completion)
         completion(index);
+    if (textCompletion)
+        textCompletion(index, text);
 }
 
 void AlertView::layoutPanel()
 {
-    const int maxWidth = qMin(width() - 32, 300);
-    if (m_request.actionSheet) {
-        const int w = width() - 16;
-        m_panel->setFixedWidth(w);
-        m_panel->adjustSize();
+    const int w = m_request.actionSheet ? width() - 16 : qMax(200, qMin(width() - 32, 300));
+    // Wrapped labels need the height they take at this width, not the one
+    // their unwrapped size hint suggests.
+    QLayout* layout = m_panel->layout();
+    const int wanted = layout->hasHeightForWidth() ? layout->totalHeightForWidth(w) : layout->totalSizeHint().height();
+    m_panel->setFixedSize(w, qMax(0, qMin(wanted, height() - 16)));
+    if (m_request.actionSheet)
         m_panel->move(8, height() - m_panel->height() - 8);
-    } else {
-        m_panel->setFixedWidth(qMax(200, maxWidth));
-        m_panel->adjustSize();
+    else
         m_panel->move((width() - m_panel->width()) / 2, (height() - m_panel->height()) / 2);
-    }
 }
 
 void AlertView::resizeEvent(QResizeEvent*)
@@ -153,6 +171,17 @@ bool AlertView::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == parentWidget() && event->type() == QEvent::Resize)
         setGeometry(parentWidget()->rect());
+    if (watched == m_textField && event->type() == QEvent::KeyPress && !m_buttons.isEmpty()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            pressButton(int(m_buttons.size()) - 1);
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            pressButton(0);
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 

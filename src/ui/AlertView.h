@@ -7,12 +7,16 @@
 #include <QWidget>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 // An alert or action sheet shown inside a window, without blocking it: a
 // dimmed backdrop with a panel (centred for alerts, at the bottom for action
-// sheets), a title, a message and buttons numbered from 0 in the order
-// given. Pressing a button closes it and tells the completion the index.
+// sheets), a title, a message, an optional text field and buttons numbered
+// from 0 in the order given. Pressing a button closes it and tells the
+// completion the index (and what was typed). Wrapped text is given the
+// height it needs for the panel's width. In the text field Return presses
+// the last button and Escape the first.
 class AlertView : public QWidget {
     Q_OBJECT
 public:
@@ -23,6 +27,10 @@ public:
     QString message() const { return m_request.message; }
     QStringList buttonTitles() const { return m_request.buttons; }
     bool isActionSheet() const { return m_request.actionSheet; }
+    // The text field, when the request asked for one.
+    QLineEdit* textField() const { return m_textField; }
+    QLabel* messageLabel() const { return m_message; }
+    QWidget* panel() const { return m_panel; }
 
     void showAnimated();
     // Closes the alert as if the button had been pressed.
@@ -49,6 +57,7 @@ private:
     QWidget* m_panel;
     QLabel* m_title;
     QLabel* m_message;
+    QLineEdit* m_textField = nullptr;
     QList<QPushButton*> m_buttons;
     bool m_done = false;
 };

@@ -1,9 +1,14 @@
 #include "ui/FitLabel.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <cmath>
+
 namespace {
+constexpr qreal disabledOpacity = 0.4;
+
 QFont fontOf(qreal pixelSize, bool bold)
 {
     QFont font;
@@ -25,7 +30,7 @@ void FitLabel::setText(const QString& text)
     if (m_text == text)
         return;
     m_text = text;
-    update();
+    textOrRoomChanged();
 }
 
 void FitLabel::setTextColor(const QColor& color)
@@ -37,7 +42,7 @@ void FitLabel::setTextColor(const QColor& color)
 void FitLabel::setPointSize(qreal size)
 {
     m_pointSize = size;
-    update();
+    textOrRoomChanged();
 }
 
 void FitLabel::setAlignment(Qt::Alignment alignment)
@@ -49,16 +54,61 @@ void FitLabel::setAlignment(Qt::Alignment alignment)
 void FitLabel::setBold(bool bold)
 {
     m_bold = bold;
-    update();
+    textOrRoomChanged();
+}
+
+void FitLabel::setContentScale(qreal scale)
+{
+    if (scale <= 0 || qFuzzyCompare(scale, m_contentScale))
+        return;
+    m_contentScale = scale;
+    textOrRoomChanged();
+}
+
+qreal FitLabel::smallestPointSize() const
+{
+    // A label the skin made smaller than legible keeps its own size.
+    return qMin(m_pointSize, legiblePointSize);
+}
+
+qreal FitLabel::scaledPointSize() const
+{
+    return qMax(m_pointSize * m_contentScale, smallestPointSize());
 }
 
 qreal FitLabel::fittedPointSize() const
 {
-    qreal size = m_pointSize;
-    while (size > m_minimumPointSize
-           && QFontMetricsF(fontOf(size, m_bold)).horizontalAdvance(m_text) > width())
-        size -= 0.5;
-    return qMax(size, m_minimumPointSize);
+    const qreal floor = smallestPointSize();
+    qreal size = scaledPointSize();
+    while (size > floor && QFontMetricsF(fontOf(size, m_bold)).horizontalAdvance(m_text) > width())
+        size = qMax(floor, size - 0.5);
+    return size;
+}
+
+QString FitLabel::shownText() const
+{
+    return QFontMetricsF(fontOf(fittedPointSize(), m_bold)).elidedText(m_text, Qt::ElideRight, width());
+}
+
+void FitLabel::textOrRoomChanged()
+{
+    // Only a cut text needs the pointer: then it tells the whole text.
+    const bool elided = isElided();
+    setToolTip(elided ? m_text : QString());
+    setAttribute(Qt::WA_TransparentForMouseEvents, !elided);
+    update();
+}
+
+void FitLabel::resizeEvent(QResizeEvent*)
+{
+    textOrRoomChanged();
+}
+
+void FitLabel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange)
+        update();
+    QWidget::changeEvent(event);
 }
 
 void FitLabel::paintEvent(QPaintEvent*)
@@ -66,9 +116,9 @@ void FitLabel::paintEvent(QPaintEvent*)
     if (m_text.isEmpty())
         return;
     QPainter p(this);
-    const QFont font = fontOf(fittedPointSize(), m_bold);
-    p.setFont(font);
+    p.setFont(fontOf(fittedPointSize(), m_bold));
     p.setPen(m_color);
-    const QString shown = QFontMetrics(font).elidedText(m_text, Qt::ElideRight, width());
-    p.drawText(rect(), int(m_alignment), shown);
+    if (!isEnabled())
+        p.setOpacity(disabledOpacity);
+    p.drawText(rect(), int(m_alignment), shownText());
 }

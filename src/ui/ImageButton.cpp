@@ -2,6 +2,14 @@
 
 #include <QPainter>
 
+namespace {
+// A disabled button reads as such whether or not its skin drew a disabled
+// image; one without its own image fades further.
+constexpr qreal disabledOpacity = 0.45;
+constexpr qreal disabledFallbackOpacity = 0.35;
+constexpr qreal pressedFallbackOpacity = 0.6;
+}
+
 ImageButton::ImageButton(QWidget* parent)
     : QAbstractButton(parent)
 {
@@ -32,6 +40,14 @@ void ImageButton::setSelected(bool selected)
     update();
 }
 
+void ImageButton::setContentScale(qreal scale)
+{
+    if (scale <= 0 || qFuzzyCompare(scale, m_contentScale))
+        return;
+    m_contentScale = scale;
+    update();
+}
+
 ImageButton::State ImageButton::displayedState() const
 {
     if (!isEnabled())
@@ -48,27 +64,37 @@ QSize ImageButton::sizeHint() const
     return m_images[Normal].isNull() ? QSize(44, 44) : m_images[Normal].deviceIndependentSize().toSize();
 }
 
+qreal ImageButton::drawnOpacity() const
+{
+    const State state = displayedState();
+    if (state == Disabled)
+        return m_images[Disabled].isNull() ? disabledFallbackOpacity : disabledOpacity;
+    if (state == Highlighted && isDown() && m_images[Highlighted].isNull()
+        && !(m_selected && !m_images[Selected].isNull()))
+        return pressedFallbackOpacity;
+    return 1;
+}
+
 void ImageButton::paintEvent(QPaintEvent*)
 {
     const State state = displayedState();
     QPixmap image = m_images[state];
-    bool dim = false;
-    // A state without its own image falls back the way a phone button does.
+    // A state without its own image falls back the way a phone button does;
+    // a disabled one that the program holds highlighted keeps that look.
     if (image.isNull() && state == Highlighted && m_selected)
         image = m_images[Selected];
-    if (image.isNull()) {
+    if (image.isNull() && state == Disabled && m_highlighted)
+        image = m_images[Highlighted];
+    if (image.isNull())
         image = m_images[Normal];
-        dim = state == Disabled || (state == Highlighted && isDown());
-    }
     if (image.isNull())
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    QSizeF size = image.deviceIndependentSize();
+    QSizeF size = image.deviceIndependentSize() * m_contentScale;
     if (size.width() > width() || size.height() > height())
         size.scale(QSizeF(this->size()), Qt::KeepAspectRatio);
     const QRectF target((width() - size.width()) / 2.0, (height() - size.height()) / 2.0, size.width(), size.height());
-    if (dim)
-        p.setOpacity(state == Disabled ? 0.35 : 0.6);
+    p.setOpacity(drawnOpacity());
     p.drawPixmap(target, image, QRectF(QPointF(0, 0), image.size()));
 }

@@ -5,10 +5,12 @@
 
 // A button drawn from images, one per state: normal, highlighted (while
 // pressed, or when the program holds it highlighted), selected and
-// disabled. The image stands centred at its own size, scaled down only when
-// it does not fit.
+// disabled. The image stands centred at its own size times the content
+// scale, scaled down further only when it does not fit. A disabled button
+// is always drawn dimmed, so it never reads as one that can be pressed.
 class ImageButton : public QAbstractButton {
     Q_OBJECT
+    Q_PROPERTY(qreal contentScale READ contentScale WRITE setContentScale)
 public:
     enum State { Normal, Highlighted, Selected, Disabled };
 
@@ -25,6 +27,12 @@ public:
 
     // The state whose image is drawn now.
     State displayedState() const;
+    // How strongly the drawn image is faded (1 for a usable button).
+    qreal drawnOpacity() const;
+
+    // Images are drawn at their own size times this.
+    qreal contentScale() const { return m_contentScale; }
+    void setContentScale(qreal scale);
 
     QSize sizeHint() const override;
 
@@ -35,4 +43,5 @@ private:
     QPixmap m_images[4];
     bool m_highlighted = false;
     bool m_selected = false;
+    qreal m_contentScale = 1;
 };

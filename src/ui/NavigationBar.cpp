@@ -9,8 +9,6 @@
 #include <QPainter>
 
 namespace {
-constexpr int regularHeight = 44;
-constexpr int compactHeight = 32;
 constexpr int margin = 6;
 }
 

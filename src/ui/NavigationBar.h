@@ -12,6 +12,9 @@ class QLabel;
 class NavigationBar : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int regularHeight = 44;
+    static constexpr int compactHeight = 32; // landscape
+
     explicit NavigationBar(QWidget* parent = nullptr);
 
     // Shows the item of the top screen; backTitle empty means no back button.

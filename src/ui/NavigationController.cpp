@@ -227,6 +227,22 @@ void NavigationController::updateBars()
     m_toolbar->setItems(top->toolbarItems());
 }
 
+QSize NavigationController::minimumSizeFor(int orientation) const
+{
+    ViewController* top = topViewController();
+    const QSize view = top ? top->minimumViewSize(orientation) : QSize();
+    if (view.isEmpty())
+        return {};
+    // The bars as they stand in that orientation: the navigation bar is
+    // lower in landscape.
+    int bars = 0;
+    if (!m_barHidden)
+        bars += Orientation::isLandscape(orientation) ? NavigationBar::compactHeight : NavigationBar::regularHeight;
+    if (!m_toolbarHidden)
+        bars += m_toolbar->sizeHint().height();
+    return { view.width(), view.height() + bars };
+}
+
 void NavigationController::layoutContent()
 {
     const bool landscape = Orientation::isLandscape(m_orientation);

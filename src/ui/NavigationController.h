@@ -43,6 +43,9 @@ public:
     bool isTransitioning() const { return m_transitioning; }
     // The interface orientation the content is laid out in.
     int interfaceOrientation() const { return m_orientation; }
+    // The smallest size that shows the top screen's content whole in an
+    // orientation, bars included; empty when the screen needs none.
+    QSize minimumSizeFor(int orientation) const;
 
 signals:
     void stackChanged();

@@ -85,6 +85,19 @@ void PickerView::setShowsSelectionIndicator(bool shows)
     update();
 }
 
+void PickerView::setContentScale(qreal scale)
+{
+    if (scale <= 0 || qFuzzyCompare(scale, m_contentScale))
+        return;
+    m_contentScale = scale;
+    for (int i = 0; i < numberOfComponents(); ++i)
+        askAbout(i);
+    layoutComponents();
+    for (int i = 0; i < numberOfComponents(); ++i)
+        syncRowViews(i);
+    update();
+}
+
 void PickerView::setClock(std::function<qint64()> clock)
 {
     m_clock = std::move(clock);
@@ -182,7 +195,8 @@ void PickerView::askAbout(int component)
     PickerViewDelegate* del = delegate();
     c.wheel.setRowCount(source ? source->numberOfRowsInComponent(this, component) : 0);
     c.requestedWidth = del ? del->widthForComponent(this, component) : -1;
-    c.rowHeight = std::max(1, del ? del->rowHeightForComponent(this, component) : defaultRowHeight);
+    const int points = del ? del->rowHeightForComponent(this, component) : defaultRowHeight;
+    c.rowHeight = std::max(1, int(std::lround(points * m_contentScale)));
     // Every shown row is asked for again, offering its old view for reuse.
     recycleAllViews(c);
 }
@@ -238,7 +252,7 @@ void PickerView::syncRowViews(int component)
         if (view->parentWidget() != m_rowViewHolder)
             view->setParent(m_rowViewHolder);
         if (view->size().isEmpty())
-            view->resize(int(c.rect.width()), c.rowHeight);
+            view->resize(int(c.rect.width() / m_contentScale), int(c.rowHeight / m_contentScale));
         view->show();
         c.views[row] = view;
     }
@@ -252,6 +266,8 @@ void PickerView::syncRowViews(int component)
 
 void PickerView::layoutComponents()
 {
+    const double s = m_contentScale;
+    auto scaled = [s](int points) { return int(std::lround(points * s)); };
     int fixed = 0;
     int automatic = 0;
     int shown = 0;
@@ -260,27 +276,28 @@ void PickerView::layoutComponents()
             continue;
         ++shown;
         if (c.requestedWidth > 0)
-            fixed += c.requestedWidth;
+            fixed += scaled(c.requestedWidth);
         else
             ++automatic;
     }
-    const int spacing = wheelSpacing * std::max(0, shown - 1);
+    const int gap = scaled(wheelSpacing);
+    const int spacing = gap * std::max(0, shown - 1);
     const int share = automatic
-        ? std::max(0, (width() - 2 * sideMargin - spacing - fixed) / automatic)
+        ? std::max(0, (width() - 2 * scaled(sideMargin) - spacing - fixed) / automatic)
         : 0;
     const int total = fixed + share * automatic + spacing;
     // Wheels keep their widths and stay centred when the picker is widened.
     double x = std::floor((width() - total) / 2.0);
-    const double top = wheelInset;
-    const double height = std::max(0, this->height() - 2 * wheelInset);
+    const double top = scaled(wheelInset);
+    const double height = std::max(0.0, this->height() - 2 * top);
     for (Component& c : m_wheels) {
         if (c.requestedWidth == 0) {
             c.rect = QRectF();
             continue;
         }
-        const int w = c.requestedWidth > 0 ? c.requestedWidth : share;
+        const int w = c.requestedWidth > 0 ? scaled(c.requestedWidth) : share;
         c.rect = QRectF(x, top, w, height);
-        x += w + wheelSpacing;
+        x += w + gap;
     }
 }
 

@@ -25,8 +25,13 @@ class PickerViewDelegate;
 //
 // The data source and delegate are not owned. When they are QObjects the
 // picker notices their destruction; otherwise they must outlive it.
+//
+// Widths and row heights asked of the delegate are points: they, the row
+// views and the bezel are drawn at the content scale. A disabled picker is
+// drawn faded.
 class PickerView : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(qreal contentScale READ contentScale WRITE setContentScale)
 public:
     explicit PickerView(QWidget* parent = nullptr);
     ~PickerView() override;
@@ -35,6 +40,9 @@ public:
     void setDataSource(PickerViewDataSource* dataSource);
     PickerViewDelegate* delegate() const;
     void setDelegate(PickerViewDelegate* delegate);
+
+    qreal contentScale() const { return m_contentScale; }
+    virtual void setContentScale(qreal scale);
 
     bool showsSelectionIndicator() const { return m_showsSelectionIndicator; }
     void setShowsSelectionIndicator(bool shows);
@@ -131,6 +139,7 @@ private:
     std::vector<Component> m_wheels;
     QWidget* m_rowViewHolder;
     bool m_showsSelectionIndicator = false;
+    qreal m_contentScale = 1;
 
     std::function<qint64()> m_clock;
     QTimer m_frameTimer;

@@ -13,6 +13,8 @@ void PickerView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    if (!isEnabled())
+        p.setOpacity(0.45);
     paintBezel(p);
     for (const Component& c : m_wheels)
         if (!c.rect.isEmpty())
@@ -57,15 +59,17 @@ void PickerView::paintWheel(QPainter& p, const Component& c) const
         if (!placement)
             continue;
         p.save();
-        p.setOpacity(placement->opacity);
-        const double left = r.center().x() - view->width() / 2.0;
-        const double top = placement->centerY - view->height() / 2.0 * placement->scale;
-        if (std::abs(placement->scale - 1.0) < 1e-3) {
+        p.setOpacity(p.opacity() * placement->opacity);
+        // Row views are laid out in points and drawn at the content scale.
+        const double s = m_contentScale;
+        const double left = r.center().x() - view->width() * s / 2.0;
+        const double top = placement->centerY - view->height() * s / 2.0 * placement->scale;
+        if (std::abs(placement->scale - 1.0) < 1e-3 && std::abs(s - 1.0) < 1e-3) {
             // Resting rows land on whole pixels so their digits stay sharp.
             p.translate(std::round(left), std::round(top));
         } else {
             p.translate(left, top);
-            p.scale(1.0, placement->scale);
+            p.scale(s, s * placement->scale);
         }
         view->render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
         p.restore();

@@ -2,7 +2,12 @@
 
 #include "ui/PickerView.h"
 
+#include <QPointer>
 #include <QString>
+
+#include <vector>
+
+class QLabel;
 
 // A picker that tells its delegate (when it is a SensitivePickerDelegate)
 // every time the user touches one of its wheels, so that the delegate can
@@ -11,11 +16,16 @@ class SensitivePicker : public PickerView {
     Q_OBJECT
 public:
     explicit SensitivePicker(QWidget* parent = nullptr);
+    ~SensitivePicker() override;
 
-    // Puts a fixed caption beside the picker, on the picker's parent, with
-    // its right edge at rightX (parent coordinates). Nothing happens while
-    // the picker has no parent.
+    // Puts a fixed caption beside the wheels, on the picker's parent (so it
+    // is not turned with them), with its right edge at rightX and its top at
+    // top, both in points from the picker's own top-left corner: the
+    // caption stays on the wheel it names wherever the picker stands and
+    // at whatever scale it is drawn. Nothing happens while the picker has no
+    // parent.
     void addPickerLabel(const QString& text, qreal rightX, qreal top, qreal height);
+    void setContentScale(qreal scale) override;
 
     // Wheel clicks have no sound here; the setting is kept for callers that
     // switch them off.
@@ -24,7 +34,19 @@ public:
 
 protected:
     void componentTouched(int component) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    struct Caption {
+        QPointer<QLabel> shadow;
+        QPointer<QLabel> label;
+        qreal rightX;
+        qreal top;
+        qreal height;
+    };
+    void placeCaptions();
+
     bool m_soundsEnabled = true;
+    std::vector<Caption> m_captions;
 };

@@ -104,6 +104,22 @@ void TableViewCell::setBackgroundImage(const QPixmap& image, int leftCapWidth, i
     update();
 }
 
+void TableViewCell::setSelectedBackgroundImage(const QPixmap& image, int leftCapWidth, int topCapHeight)
+{
+    m_selectedBackgroundImage = image;
+    m_selectedLeftCapWidth = leftCapWidth;
+    m_selectedTopCapHeight = topCapHeight;
+    update();
+}
+
+void TableViewCell::setEmphasized(bool emphasized)
+{
+    if (emphasized == m_emphasized)
+        return;
+    m_emphasized = emphasized;
+    updateHighlight(false);
+}
+
 void TableViewCell::setTextColor(const QColor& color)
 {
     m_textColor = color;
@@ -143,6 +159,7 @@ void TableViewCell::prepareForReuse()
 {
     m_selected = false;
     m_highlighted = false;
+    m_emphasized = false;
     m_accessoryPressed = false;
     updateHighlight(false);
     setShowingDeleteConfirmation(false);
@@ -227,7 +244,7 @@ void TableViewCell::updateHighlight(bool animated)
         m_fade->stop();
     if (on || !animated || m_selectionOpacity <= 0) {
         setSelectionOpacity(on ? 1 : 0);
-        showHighlight(on);
+        showHighlight(on || m_emphasized);
         return;
     }
     if (!m_fade) {
@@ -236,7 +253,8 @@ void TableViewCell::updateHighlight(bool animated)
         m_fade->setEasingCurve(QEasingCurve::OutQuad);
         connect(m_fade, &QVariantAnimation::valueChanged, this,
                 [this](const QVariant& value) { setSelectionOpacity(value.toReal()); });
-        connect(m_fade, &QVariantAnimation::finished, this, [this] { showHighlight(isVisiblyHighlighted()); });
+        connect(m_fade, &QVariantAnimation::finished, this,
+                [this] { showHighlight(isVisiblyHighlighted() || m_emphasized); });
     }
     m_fade->setStartValue(m_selectionOpacity);
     m_fade->setEndValue(0.0);
@@ -368,7 +386,19 @@ void TableViewCell::paintEvent(QPaintEvent*)
         UiImages::drawStretchable(painter, rect(), m_backgroundImage, m_leftCapWidth, m_topCapHeight);
     else
         painter.fillRect(rect(), m_grouped ? TableCellPainter::groupedBackground() : TableCellPainter::plainBackground());
-    TableCellPainter::drawSelection(painter, rect(), m_selectionStyle, m_selectionOpacity);
+    // An emphasized row wears the selected look in full; a pressed or
+    // selected one fades it in and out.
+    const qreal selection = m_emphasized ? 1.0 : m_selectionOpacity;
+    if (!m_selectedBackgroundImage.isNull() && selection > 0) {
+        painter.save();
+        painter.setOpacity(selection);
+        UiImages::drawStretchable(painter, rect(), m_selectedBackgroundImage, m_selectedLeftCapWidth,
+                                  m_selectedTopCapHeight);
+        painter.restore();
+    } else {
+        TableCellPainter::drawSelection(painter, rect(), m_emphasized ? SelectionStyleGray : m_selectionStyle,
+                                        selection);
+    }
     if (m_separator && !(m_grouped && m_lastInSection)) {
         const int inset = m_grouped ? 0 : contentMargin + (m_editing && m_editingStyle != EditingStyleNone ? editingControlWidth : 0);
         painter.fillRect(QRect(inset, height() - 1, width() - inset, 1), TableCellPainter::separator());

@@ -59,6 +59,15 @@ public:
 
     QPixmap backgroundImage() const { return m_backgroundImage; }
     void setBackgroundImage(const QPixmap& image, int leftCapWidth = 0, int topCapHeight = 0);
+    // Drawn instead of the selection style's fill while the row is pressed,
+    // selected or emphasized.
+    QPixmap selectedBackgroundImage() const { return m_selectedBackgroundImage; }
+    void setSelectedBackgroundImage(const QPixmap& image, int leftCapWidth = 0, int topCapHeight = 0);
+
+    // Shown with the selected look for as long as it is set, apart from the
+    // table's selection (a list's current item, for example).
+    bool isEmphasized() const { return m_emphasized; }
+    void setEmphasized(bool emphasized);
 
     // Colours of the main label, normally and while selected.
     QColor textColor() const { return m_textColor; }
@@ -136,6 +145,10 @@ private:
     QPixmap m_backgroundImage;
     int m_leftCapWidth = 0;
     int m_topCapHeight = 0;
+    QPixmap m_selectedBackgroundImage;
+    int m_selectedLeftCapWidth = 0;
+    int m_selectedTopCapHeight = 0;
+    bool m_emphasized = false;
     QColor m_textColor;
     QColor m_highlightedTextColor;
 

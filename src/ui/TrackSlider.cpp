@@ -46,9 +46,17 @@ void TrackSlider::setMaximumValue(double maximum)
     update();
 }
 
+void TrackSlider::setContentScale(qreal scale)
+{
+    if (scale <= 0 || qFuzzyCompare(scale, m_contentScale))
+        return;
+    m_contentScale = scale;
+    update();
+}
+
 QSizeF TrackSlider::thumbSize() const
 {
-    return m_thumb.isNull() ? QSizeF(22, 22) : m_thumb.deviceIndependentSize();
+    return (m_thumb.isNull() ? QSizeF(22, 22) : m_thumb.deviceIndependentSize()) * m_contentScale;
 }
 
 QPointF TrackSlider::thumbCenter() const
@@ -66,31 +74,37 @@ double TrackSlider::valueAt(qreal x) const
     return qBound(0.0, (x - half) / span, 1.0) * m_maximum;
 }
 
-void TrackSlider::drawStretched(QPainter& p, const QPixmap& image, int leftCap, const QRectF& target)
+void TrackSlider::drawStretched(QPainter& p, const QPixmap& image, int leftCap, const QRectF& target) const
 {
     if (image.isNull() || target.width() <= 0)
         return;
     // The first leftCap points keep their size; the column after them
-    // stretches; the rest mirrors the cap from the other side.
+    // stretches; the rest mirrors the cap from the other side. Sizes in the
+    // image are points; on screen they are points times the scale.
     const qreal dpr = image.devicePixelRatio();
+    const qreal s = m_contentScale;
     const qreal w = image.width() / dpr;
     const qreal h = image.height() / dpr;
     const qreal cap = qMin<qreal>(leftCap, w / 2);
     const qreal right = qMax<qreal>(0, w - cap - 1);
-    const qreal y = target.center().y() - h / 2;
+    const qreal y = target.center().y() - h * s / 2;
     if (cap > 0)
-        p.drawPixmap(QRectF(target.left(), y, qMin(cap, target.width()), h), image, QRectF(0, 0, cap * dpr, h * dpr));
-    const qreal middle = target.width() - cap - right;
+        p.drawPixmap(QRectF(target.left(), y, qMin(cap * s, target.width()), h * s), image,
+                     QRectF(0, 0, cap * dpr, h * dpr));
+    const qreal middle = target.width() - (cap + right) * s;
     if (middle > 0)
-        p.drawPixmap(QRectF(target.left() + cap, y, middle, h), image, QRectF(cap * dpr, 0, 1 * dpr, h * dpr));
-    if (right > 0 && target.width() > cap)
-        p.drawPixmap(QRectF(target.right() - right, y, right, h), image, QRectF((w - right) * dpr, 0, right * dpr, h * dpr));
+        p.drawPixmap(QRectF(target.left() + cap * s, y, middle, h * s), image, QRectF(cap * dpr, 0, 1 * dpr, h * dpr));
+    if (right > 0 && target.width() > cap * s)
+        p.drawPixmap(QRectF(target.right() - right * s, y, right * s, h * s), image,
+                     QRectF((w - right) * dpr, 0, right * dpr, h * dpr));
 }
 
 void TrackSlider::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!isEnabled())
+        p.setOpacity(0.4);
     const QPointF thumb = thumbCenter();
     p.save();
     p.setClipRect(QRectF(0, 0, thumb.x(), height()));

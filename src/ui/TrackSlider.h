@@ -6,9 +6,11 @@
 // A horizontal slider drawn from images: the track left of the thumb and
 // the track right of it, each stretched sideways past a left cap, and a
 // thumb image that is not stretched. Values are real numbers from 0 to the
-// maximum; dragging reports every change.
+// maximum; dragging reports every change. Images are drawn at their own
+// size times the content scale; a disabled slider is drawn faded.
 class TrackSlider : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(qreal contentScale READ contentScale WRITE setContentScale)
 public:
     explicit TrackSlider(QWidget* parent = nullptr);
 
@@ -21,6 +23,8 @@ public:
     double maximumValue() const { return m_maximum; }
     void setMaximumValue(double maximum);
     bool isTracking() const { return m_dragging; }
+    qreal contentScale() const { return m_contentScale; }
+    void setContentScale(qreal scale);
 
     // The thumb's centre for the current value, in widget coordinates.
     QPointF thumbCenter() const;
@@ -38,7 +42,7 @@ protected:
 private:
     double valueAt(qreal x) const;
     QSizeF thumbSize() const;
-    static void drawStretched(QPainter& p, const QPixmap& image, int leftCap, const QRectF& target);
+    void drawStretched(QPainter& p, const QPixmap& image, int leftCap, const QRectF& target) const;
 
     QPixmap m_minTrack;
     QPixmap m_maxTrack;
@@ -48,4 +52,5 @@ private:
     double m_value = 0;
     double m_maximum = 1;
     bool m_dragging = false;
+    qreal m_contentScale = 1;
 };

@@ -89,3 +89,8 @@ void ViewController::setBackButtonTitle(const QString& title)
 {
     m_navigationItem->setBackButtonTitle(title);
 }
+
+QSize ViewController::minimumViewSize(int) const
+{
+    return {};
+}

@@ -44,6 +44,9 @@ public:
     virtual void didRotateFromInterfaceOrientation(int fromOrientation);
     int interfaceOrientation() const { return m_orientation; }
     void setInterfaceOrientation(int orientation);
+    // The smallest size the screen's own area (between the bars) needs in
+    // an orientation to show its content whole; empty when any will do.
+    virtual QSize minimumViewSize(int orientation) const;
 
     // Sets the back button shown on the screen above this one.
     void setBackButtonTitle(const QString& title);

@@ -4,6 +4,7 @@
 #include "ui/ZoomSliderDelegate.h"
 #include "ui/ZoomSliderScroll.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPaintEvent>
 #include <QPainter>
@@ -16,6 +17,8 @@ namespace {
 // Marks per redraw beyond which the ticks would be far denser than the
 // pixels; such a scale is left bare rather than stall the interface.
 constexpr qint64 maxMarks = 1'000'000;
+// The least room between two labels.
+constexpr double labelGap = 6;
 
 // The integer part, kept finite.
 qint64 integerPart(double v)
@@ -81,13 +84,20 @@ ZoomSliderInner::Drawing ZoomSliderInner::layout() const
         const qint64 start = offset == 0 ? first : first + (step - offset);
         ZoomSliderDelegate* delegate = s->delegate();
         const bool delegateTexts = delegate && delegate->answers(ZoomSliderDelegate::Operation::TextForValue);
+        const QFontMetricsF metrics(labelFont());
+        // A label stands right of its tick, unless it would run past the end
+        // of the range: then it stands left of it, so the scale's last
+        // labels stay whole inside the track.
+        const double rangeEnd = z * (double(maximum) - v);
         if (last >= start && (last - start) / step < maxMarks) {
             for (qint64 i = start; i <= last; i += step) {
                 const double x = z * (double(i) - v);
                 if (interval >= 1 && i % interval == 0) {
                     const QString text = delegateTexts ? delegate->zoomSliderTextForValue(s, int(i))
                                                        : QString::number(i);
-                    drawing.labels.push_back({ i, text, QPointF(x + 3, 10) });
+                    const double textWidth = metrics.horizontalAdvance(text);
+                    const double left = x + 3 + textWidth > rangeEnd ? x - 3 - textWidth : x + 3;
+                    drawing.labels.push_back({ i, text, QPointF(left, 10), x + 1, textWidth });
                 }
                 TickSize size;
                 double height;
@@ -137,6 +147,16 @@ void ZoomSliderInner::drawScale(QPainter& painter, const Drawing& drawing) const
     const QColor textColor = m_coreView->textColor();
     const QColor tickColors[] = { m_coreView->largeTickColor(), m_coreView->medTickColor(), m_coreView->smallTickColor() };
 
+    // A last label turned left of its tick must not run into the one before
+    // it: that one is left out.
+    std::vector<bool> shown(drawing.labels.size(), true);
+    for (size_t k = 1; k < drawing.labels.size(); ++k) {
+        const Label& last = drawing.labels[k];
+        const Label& before = drawing.labels[k - 1];
+        if (last.baseline.x() < last.tickX && before.baseline.x() + before.width + labelGap > last.baseline.x())
+            shown[k - 1] = false;
+    }
+
     // Value by value, a label before its tick.
     auto label = drawing.labels.begin();
     auto tick = drawing.ticks.begin();
@@ -145,7 +165,8 @@ void ZoomSliderInner::drawScale(QPainter& painter, const Drawing& drawing) const
             || (label != drawing.labels.end() && label->value <= tick->value);
         if (labelFirst) {
             painter.setPen(textColor);
-            painter.drawText(label->baseline, label->text);
+            if (shown[size_t(label - drawing.labels.begin())])
+                drawLabel(painter, label->text, label->baseline);
             ++label;
         } else {
             const double top = snap(tick->top);
@@ -162,6 +183,11 @@ void ZoomSliderInner::drawScale(QPainter& painter, const Drawing& drawing) const
         gradient.setColorAt(1.0, QColor::fromRgbF(0, 0, 0, 0.2f));
         painter.fillRect(drawing.band, gradient);
     }
+}
+
+void ZoomSliderInner::drawLabel(QPainter& painter, const QString& text, QPointF baseline) const
+{
+    painter.drawText(baseline, text);
 }
 
 void ZoomSliderInner::setNeedsDisplay()
@@ -185,6 +211,7 @@ void ZoomSliderInner::renderCache(qreal dpr)
     // marks the scale again for the next paint.
     m_needsDisplay = false;
     const Drawing drawing = prepareDrawing();
+    m_cachedLabels = drawing.labels;
     QPixmap pixmap(size() * dpr);
     pixmap.setDevicePixelRatio(dpr);
     pixmap.fill(Qt::transparent);
@@ -204,8 +231,46 @@ void ZoomSliderInner::paintEvent(QPaintEvent* event)
     if (m_needsDisplay || m_cache.size() != size() * dpr || m_cache.devicePixelRatio() != dpr)
         renderCache(dpr);
     QPainter painter(this);
-    painter.setClipRegion(event->region());
+    if (!isEnabled())
+        painter.setOpacity(0.4);
     // The widget stands on a whole pixel; the rest of the offset is drawn.
     const double fraction = m_position - x();
-    painter.drawPixmap(QPointF(std::round(fraction * dpr) / dpr, 0), m_cache);
+    const QPointF shift(std::round(fraction * dpr) / dpr, 0);
+
+    // Labels the slider's edges would cut: left out of the picture, and
+    // drawn on the other side of their tick where they fit there whole.
+    const double visibleLeft = -x() - shift.x();
+    const double visibleRight = visibleLeft + (parentWidget() ? parentWidget()->width() : width());
+    const QFontMetricsF metrics(labelFont());
+    QRegion clip = event->region();
+    std::vector<std::pair<QString, QPointF>> moved;
+    for (const Label& label : m_cachedLabels) {
+        const double left = label.baseline.x();
+        const double right = left + label.width;
+        const bool cut = (left < visibleRight && right > visibleRight) || (left < visibleLeft && right > visibleLeft);
+        if (!cut)
+            continue;
+        const QRectF text(left, label.baseline.y() - metrics.ascent(), label.width, metrics.ascent() + metrics.descent());
+        clip -= text.translated(shift).toAlignedRect();
+        const double other = left > label.tickX ? label.tickX - 4 - label.width : label.tickX + 2;
+        if (other < visibleLeft || other + label.width > visibleRight)
+            continue;
+        // Only where it runs into no other label.
+        const bool clear = std::none_of(m_cachedLabels.begin(), m_cachedLabels.end(), [&](const Label& neighbour) {
+            return &neighbour != &label && neighbour.baseline.x() < other + label.width + labelGap
+                && neighbour.baseline.x() + neighbour.width + labelGap > other;
+        });
+        if (clear)
+            moved.emplace_back(label.text, QPointF(other, label.baseline.y()) + shift);
+    }
+    painter.setClipRegion(clip);
+    painter.drawPixmap(shift, m_cache);
+    if (moved.empty())
+        return;
+    painter.setClipRegion(event->region());
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(labelFont());
+    painter.setPen(m_coreView->textColor());
+    for (const auto& [text, baseline] : moved)
+        drawLabel(painter, text, baseline);
 }

@@ -16,7 +16,9 @@ class ZoomSliderScroll;
 // slider's range, three control widths wide. A value u sits at
 // x = zoom × (u − innerLeftValue). The drawing is kept in a pixmap and
 // remade only when marked (setNeedsDisplay); moving the view only moves
-// that picture, to a fraction of a pixel.
+// that picture, to a fraction of a pixel. A label the slider's edge would
+// cut is drawn on the other side of its tick, or not at all, so every label
+// in view is whole.
 class ZoomSliderInner : public QWidget {
     Q_OBJECT
 public:
@@ -33,6 +35,8 @@ public:
         qint64 value;
         QString text;
         QPointF baseline; // start of the text's baseline
+        double tickX = 0; // where its tick stands
+        double width = 0; // of the text
     };
     // What one redraw puts on the scale, in the inner view's coordinates,
     // ticks and labels in ascending value.
@@ -71,10 +75,12 @@ protected:
 
 private:
     void renderCache(qreal dpr);
+    void drawLabel(QPainter& painter, const QString& text, QPointF baseline) const;
 
     ZoomSlider* m_coreView;
     ZoomSliderScroll* m_slider;
     QPixmap m_cache;
+    std::vector<Label> m_cachedLabels;
     bool m_needsDisplay = true;
     int m_drawCount = 0;
     double m_position = 0;

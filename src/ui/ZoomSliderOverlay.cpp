@@ -37,6 +37,8 @@ void ZoomSliderOverlay::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (!isEnabled())
+        painter.setOpacity(0.4);
     painter.setBrush(markerColor());
     painter.setPen(Qt::NoPen);
     fillRoundedRect(painter, markerRect(), 2, 2);

@@ -291,7 +291,10 @@ void VLCController::processResponse(const HttpReply& reply, int requestKind)
         parseBrowseResponse(body);
         break;
     default:
-        logUnrecognised(body);
+        // A refused password is told by the connection state (once per
+        // change), not by the page VLC sends with every refusal.
+        if (reply.httpStatus != 401 && reply.httpStatus != 403)
+            logUnrecognised(body);
         break;
     }
     if (kind != ReplyKind::Unrecognised)

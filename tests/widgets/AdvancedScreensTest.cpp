@@ -201,5 +201,5 @@ TEST(KnobScreens, DvdButtonsAndKeysSendTheNavigationKeys)
     });
     EXPECT_EQ(keys, (QBL { "key&val=nav-up", "key&val=nav-down", "key&val=nav-left", "key&val=nav-right",
                            "key&val=nav-activate", "key&val=disc-menu" }));
-    ASSERT_FALSE(s.alerts.alerts.empty()) << "the remote screen's notice about DVD controls";
+    EXPECT_TRUE(s.alerts.alerts.empty()) << "VLC 3 takes the keys as they are: no notice about a setup helper";
 }

@@ -1,3 +1,4 @@
+#include "app/ApplicationActivity.h"
 #include "app/AppWindow.h"
 #include "app/CentralAccessFactory.h"
 #include "app/PlayerLinkAppDelegate.h"
@@ -8,8 +9,10 @@
 #include "core/NotificationNames.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
+#include "KeepPicture.h"
 #include "net/NetworkStateSource.h"
 #include "net/Reachability_2.h"
+#include "screens/MainView/MainViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
 #include "TestSupport.h"
 #include "ui/AlertView.h"
@@ -23,6 +26,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 
 #include <gtest/gtest.h>
 
@@ -217,6 +221,13 @@ TEST(AppShell, TheNoNetworkAlertComesAndGoesWithTheNetwork)
     AlertView* alert = offline.app->noInternetAlert();
     ASSERT_TRUE(alert);
     EXPECT_EQ(alert->title(), QStringLiteral("No Internet..."));
+    // Its wrapped message has all the height it needs, even in a narrow window.
+    offline.app->window()->resize(280, 400);
+    spinEventLoop(50);
+    QLabel* message = alert->messageLabel();
+    EXPECT_GE(message->height(), message->heightForWidth(message->width()));
+    EXPECT_TRUE(alert->panel()->rect().contains(message->geometry()));
+    keepPicture(offline.app->window(), QStringLiteral("no-internet-narrow"));
     EXPECT_EQ(AlertView::topAlert(), alert);
     EXPECT_TRUE(offline.reachability.networkStatusNotificationsEnabled());
 
@@ -253,21 +264,73 @@ TEST(AppShell, ASkinLinkAsksBeforeDownloading)
     EXPECT_TRUE(AlertView::visibleAlerts().isEmpty());
 }
 
-TEST(AppShell, ASecondLaunchHandsItsLinksToTheRunningOne)
+TEST(AppShell, ASecondLaunchBringsTheRunningWindowForwardWithItsLinks)
 {
     const QString key = QStringLiteral("playerlink-test-%1").arg(QCoreApplication::applicationPid());
     SingleInstance running(key);
     ASSERT_TRUE(running.listen());
-    QStringList received;
-    QObject::connect(&running, &SingleInstance::argumentsReceived, [&](const QStringList& args) { received = args; });
+    QList<QStringList> received;
+    QObject::connect(&running, &SingleInstance::argumentsReceived, [&](const QStringList& args) { received << args; });
 
     SingleInstance second(key);
     EXPECT_TRUE(second.forwardToRunningInstance({ QStringLiteral("plskins://h/a.zip") }));
-    ASSERT_TRUE(waitUntil([&] { return !received.isEmpty(); }));
-    EXPECT_EQ(received, QStringList { QStringLiteral("plskins://h/a.zip") });
+    EXPECT_TRUE(second.forwardToRunningInstance({})); // a plain launch is news too
+    ASSERT_TRUE(waitUntil([&] { return received.size() == 2; }));
+    EXPECT_EQ(received[0], QStringList { QStringLiteral("plskins://h/a.zip") });
+    EXPECT_TRUE(received[1].isEmpty());
 
     SingleInstance nobody(key + QStringLiteral("-none"));
     EXPECT_FALSE(nobody.forwardToRunningInstance({}, 200));
+
+    // The running application: a minimised window comes back, in front.
+    Launch run;
+    AppWindow* window = run.app->window();
+    window->showMinimized();
+    EXPECT_FALSE(run.app->activity()->isActive());
+    run.app->applicationReopened({});
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(run.app->activity()->isActive());
+    EXPECT_TRUE(AlertView::visibleAlerts().isEmpty());
+    run.app->applicationReopened({ QStringLiteral("plskins://h/b.zip") });
+    EXPECT_EQ(run.app->skinUrl(), QStringLiteral("plskins://h/b.zip"));
+}
+
+TEST(AppShell, TheWindowIsActiveWhileItCanBeSeenFocusedOrNot)
+{
+    Launch run;
+    QStringList posted;
+    auto& center = NotificationCenter::defaultCenter();
+    QObject observer;
+    center.addObserver(&observer, NotificationNames::applicationWillResignActive, [&](const Notification&) { posted << "resign"; });
+    center.addObserver(&observer, NotificationNames::applicationDidBecomeActive, [&](const Notification&) { posted << "active"; });
+    ApplicationActivity* activity = run.app->activity();
+    ASSERT_TRUE(activity->isActive());
+    activity->applicationStateChanged(Qt::ApplicationInactive); // another window has the focus
+    EXPECT_TRUE(posted.isEmpty());
+    run.app->window()->showMinimized();
+    run.app->window()->showNormal();
+    activity->setSessionLocked(true);
+    activity->setSessionLocked(false);
+    EXPECT_EQ(posted, (QStringList { "resign", "active", "resign", "active" }));
+}
+
+TEST(AppShell, TheRemoteScreenKeepsTheWindowLargeEnoughForItsWholeSkin)
+{
+    Launch run;
+    AppWindow* window = run.app->window();
+    run.app->connectTo(QStringLiteral("127.0.0.1:%1").arg(unusedLoopbackPort()), QString());
+    auto* remote = CentralAccessFactory::sharedFactory().mainViewController();
+    ASSERT_EQ(run.app->navController()->topViewController(), remote);
+    // Portrait: seven tenths of the skin, with the bar above and the toolbar below.
+    window->resize(320, 700);
+    EXPECT_EQ(window->minimumSize(), QSize(273, 471 + 44 + 44).expandedTo(AppWindow::smallestSize));
+    // Landscape: the lower bar.
+    window->resize(760, 390);
+    EXPECT_EQ(window->minimumSize(), QSize(532, 220 + 32 + 44));
+    // Back on the list, any small window will do.
+    run.app->navController()->popViewControllerAnimated(false);
+    EXPECT_EQ(window->minimumSize(), AppWindow::smallestSize);
 }
 
 TEST(AppShell, ScreensAreCreatedOnceAndTheWindowKeepsTheLockedShape)

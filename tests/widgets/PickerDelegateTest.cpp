@@ -414,6 +414,17 @@ TEST(SensitivePickerCaptions, CaptionsSitOnTheParentWithTheirRightEdgeGiven)
     EXPECT_TRUE(shadow->testAttribute(Qt::WA_TransparentForMouseEvents));
     EXPECT_LT(screen.children().indexOf(picker), screen.children().indexOf(const_cast<QLabel*>(caption)));
 
+    // They are placed from the picker's own corner, and follow it when it
+    // moves or is drawn at another scale.
+    screen.show();
+    picker->move(21, 19);
+    EXPECT_EQ(caption->geometry().right() + 1, 21 + 65);
+    EXPECT_EQ(caption->y(), 19 + 95);
+    picker->setContentScale(0.5);
+    EXPECT_NEAR(caption->geometry().right() + 1, 21 + 32.5, 1);
+    EXPECT_EQ(caption->y(), 19 + 48);
+    EXPECT_EQ(caption->font().pixelSize(), 9);
+
     SensitivePicker orphan;
     orphan.addPickerLabel(QStringLiteral("Vol:"), 255, 95, 25);
     EXPECT_TRUE(orphan.findChildren<QLabel*>(QStringLiteral("pickerCaption")).isEmpty());

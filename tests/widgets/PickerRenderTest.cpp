@@ -57,8 +57,8 @@ struct Screen {
         picker->setShowsSelectionIndicator(true);
         picker->setDataSource(&delegate);
         picker->setDelegate(&delegate);
-        picker->addPickerLabel(QStringLiteral("Time:"), 65, 105, 25);
-        picker->addPickerLabel(QStringLiteral("Vol:"), 255, 105, 25);
+        picker->addPickerLabel(QStringLiteral("Time:"), 65, 95, 25);
+        picker->addPickerLabel(QStringLiteral("Vol:"), 255, 95, 25);
         root.show();
     }
 };

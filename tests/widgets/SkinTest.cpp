@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "ui/FitLabel.h"
 #include "ui/ImageButton.h"
+#include "ui/ImageView.h"
 #include "ui/PagingScrollView.h"
 #include "ui/SensitivePicker.h"
 #include "ui/TableView.h"
@@ -137,7 +138,7 @@ TEST(SkinLoading, BuildsEveryKindInItsOrderWithImagesBehind)
     ASSERT_TRUE(background && small);
     EXPECT_LT(indexOf(small), indexOf(background));
     for (QWidget* w : root->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        if (!qobject_cast<QLabel*>(w))
+        if (!qobject_cast<ImageView*>(w))
             EXPECT_GT(indexOf(w), indexOf(background));
 
     // Frames take the integer part; colours are used as given.
@@ -352,4 +353,59 @@ TEST(SkinState, ASliderUnderTheFingerKeepsItsThumb)
     EXPECT_DOUBLE_EQ(zoom->value(), 100);
     EXPECT_DOUBLE_EQ(plain->value(), 150);
     QTest::mouseRelease(static_cast<QWidget*>(zoom->scroll()), Qt::LeftButton, Qt::KeyboardModifiers(), QPoint(150, 25));
+}
+
+namespace {
+// The mean brightness of a widget as drawn.
+double brightness(QWidget* widget)
+{
+    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            sum += c.valueF() * c.alphaF();
+        }
+    return sum / qMax(1, image.width() * image.height());
+}
+}
+
+TEST(SkinLook, PressedRowsWearTheSkinsImageAndDisabledControlsAreDimmed)
+{
+    SkinFolder folder(R"(<skin apiVersion="4"><Portrait><view x="0" y="0" width="320" height="400">
+      <button id="PlayPause" x="0" y="0" width="40" height="40" imgNormal="a.png" imgDisabled="b.png"/>
+      <slider id="VolumeSlider" x="0" y="50" width="200" height="30"/>
+      <table x="0" y="100" width="320" height="200" rowHeight="40" rowBackground="a.png" rowBackgroundHighlighted="play.png"/>
+    </view></Portrait></skin>)");
+    // A white highlighted row, to tell it from the red plain one.
+    QImage white(10, 10, QImage::Format_ARGB32);
+    white.fill(Qt::white);
+    white.save(HomePaths::home() + u'/' + folder.relative + QStringLiteral("/play.png"));
+    RecordingDelegate delegate;
+    Skin skin(folder.relative, &delegate);
+    QWidget* root = skin.viewNamed(QStringLiteral("Portrait"));
+    auto* table = control<TableView>(skin.currentRoot()->tables, QString());
+    ASSERT_TRUE(table);
+
+    TableViewCell* cell = skin.obtainTableCellForTable(table);
+    cell->resize(320, 40);
+    EXPECT_FALSE(cell->selectedBackgroundImage().isNull());
+    const QColor plain = cell->grab().toImage().pixelColor(5, 20);
+    cell->setHighlighted(true);
+    const QColor pressed = cell->grab().toImage().pixelColor(5, 20);
+    EXPECT_EQ(plain, QColor(Qt::red));
+    EXPECT_EQ(pressed, QColor(Qt::white)) << "the skin's rowBackgroundHighlighted, not a grey fill";
+    delete cell;
+
+    // A disabled button fades even when its skin drew a disabled image of its own.
+    auto* play = control<ImageButton>(skin.currentRoot()->buttons, QStringLiteral("PlayPause"));
+    const double lit = brightness(play);
+    play->setEnabled(false);
+    EXPECT_LT(play->drawnOpacity(), 0.5);
+    EXPECT_LT(brightness(play), lit * 0.6);
+    auto* slider = control<TrackSlider>(skin.currentRoot()->sliders, QStringLiteral("VolumeSlider"));
+    const double sliderLit = brightness(slider);
+    slider->setEnabled(false);
+    EXPECT_LT(brightness(slider), sliderLit * 0.6);
+    delete root;
 }

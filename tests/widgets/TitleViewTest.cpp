@@ -76,6 +76,18 @@ TEST(TitleViewLines, BoldWhiteTitleOverSmallGreyNameAndLongTextsShrink)
     EXPECT_NE(title.bottomLabel()->textColor(), QColor(Qt::white));
     EXPECT_EQ(title.topLabel()->fittedPointSize(), 14) << "a short title keeps its size";
 
-    title.topLabel()->setText(QStringLiteral("A Very Long Title Of A Concert Recording - Live At The Old Hall (Remastered)"));
+    const QString longTitle = QStringLiteral("A Very Long Title Of A Concert Recording - Live At The Old Hall (Remastered)");
+    title.topLabel()->setText(longTitle);
     EXPECT_LT(title.topLabel()->fittedPointSize(), 14);
+    // Never below a legible size: past it the title is cut, and told whole
+    // by its tooltip.
+    EXPECT_EQ(title.topLabel()->fittedPointSize(), 11);
+    EXPECT_TRUE(title.topLabel()->shownText().endsWith(QChar(0x2026)));
+    EXPECT_EQ(title.topLabel()->toolTip(), longTitle);
+    EXPECT_FALSE(title.topLabel()->testAttribute(Qt::WA_TransparentForMouseEvents)) << "so the pointer can ask";
+    title.topLabel()->setText(QStringLiteral("Short"));
+    EXPECT_TRUE(title.topLabel()->toolTip().isEmpty());
+    // A label scaled down with its skin stays legible too.
+    title.bottomLabel()->setContentScale(0.5);
+    EXPECT_EQ(title.bottomLabel()->fittedPointSize(), 11);
 }

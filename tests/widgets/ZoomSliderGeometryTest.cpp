@@ -7,6 +7,8 @@
 #include "ui/ZoomSliderOverlay.h"
 #include "ui/ZoomSliderScroll.h"
 
+#include <QFontMetricsF>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -232,6 +234,12 @@ TEST(ZoomSliderDrawing, PlacesTicksLabelsAndBandForTheZoomAndValue)
     EXPECT_EQ(atEnd.ticks.back().value, 20);
     EXPECT_EQ(labels(atEnd), (QStringList { "10", "20" }));
     EXPECT_EQ(atEnd.band, QRectF(0, 2, 185, 36));
+    // A label that would run past the end of the range stands left of its
+    // tick, so it is never cut by the track's end.
+    const double endX = atEnd.ticks.back().x - 1;
+    const double width = QFontMetricsF(ZoomSliderInner::labelFont()).horizontalAdvance(QStringLiteral("20"));
+    EXPECT_LE(atEnd.labels.back().baseline.x() + width, endX);
+    EXPECT_EQ(atEnd.labels.front().baseline.x(), 10 * (10 - 5) + 3) << "the others stay right of theirs";
 }
 
 TEST(ZoomSliderDrawing, UsesIntegerPartsOfTheRangeAndSkipsAbsentSpacings)

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -73,6 +74,24 @@ TEST(ZoomSliderRender, PaintsTicksLabelsBandAndMarkerWhereTheLayoutPutsThem)
     // The band reaches 35 pixels past the maximum (at x 180), no further.
     EXPECT_GT(at(200, 20), background + 40);
     EXPECT_EQ(at(230, 20), background);
+
+    // No label is cut by the slider's right edge: "200" at the end of the
+    // range, and "150" as the scale passes the edge, stand whole left of
+    // their ticks.
+    for (const auto& [value, name, from, to] : { std::tuple { 100, "volume-middle", 278, 296 },
+                                                 std::tuple { 57, "volume-passing", 269, 286 } }) {
+        panel.slider->setValue(value);
+        const auto shown = panel.render(QString::fromLatin1(name));
+        int edge = 0;
+        int whole = 0;
+        for (int y = 2; y <= 10; ++y) {
+            edge = std::max({ edge, shown(298, y), shown(299, y) });
+            for (int x = from; x < to; ++x)
+                whole = std::max(whole, shown(x, y));
+        }
+        EXPECT_LT(edge, 160) << name;
+        EXPECT_GT(whole, 200) << name;
+    }
 }
 
 TEST(ZoomSliderRender, EveryZoomOfAFilmDrawsItsLabels)

@@ -262,7 +262,7 @@ SkinArt::Drawing SkinArt::background(bool portrait)
             panel(QRectF(10, 8, s.width() - 20, 136));
             panel(QRectF(10, 152, s.width() - 20, 262));
         } else {
-            panel(QRectF(8, 8, 372, 150));
+            panel(QRectF(8, 8, 372, 126));
             panel(QRectF(388, 8, s.width() - 396, s.height() - 16));
         }
     };

@@ -19,19 +19,32 @@
 #include "screens/SkinsView/SkinsViewController.h"
 #include "screens/WebView/WebViewController.h"
 #include "skin/Skin.h"
+#include "skin/SkinProperties.h"
 #include "skin/SkinRowCell.h"
 #include "skin/TitleView.h"
+#include "ui/AlertView.h"
 #include "ui/BarButtonItem.h"
 #include "ui/BWNavigationController.h"
 #include "ui/FitLabel.h"
 #include "ui/NavigationItem.h"
+#include "ui/PageControl.h"
+#include "ui/PagingScrollView.h"
 #include "ui/TableView.h"
 #include "ui/UrlOpener.h"
 #include "ui_MainView.h"
+#include "vlc/ServerDialect.h"
 #include "vlc/VLCController.h"
 
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+#include <cmath>
 
 namespace {
 const QString analyticsName = QStringLiteral("remote view");
@@ -41,6 +54,25 @@ bool boolPreference(const QString& key)
 {
     return UserDefaults::standard().boolForKey(key);
 }
+
+QString orientationName(int orientation)
+{
+    return Orientation::isLandscape(orientation) ? QStringLiteral("Landscape") : QStringLiteral("Portrait");
+}
+
+// A text field the user is typing in keeps every key.
+bool isEditingText(const QWidget* widget)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(widget))
+        return !line->isReadOnly();
+    if (const auto* text = qobject_cast<const QTextEdit*>(widget))
+        return !text->isReadOnly();
+    if (const auto* plain = qobject_cast<const QPlainTextEdit*>(widget))
+        return !plain->isReadOnly();
+    if (const auto* combo = qobject_cast<const QComboBox*>(widget))
+        return combo->isEditable();
+    return qobject_cast<const QAbstractSpinBox*>(widget) != nullptr;
+}
 }
 
 MainViewController::MainViewController(QWidget* parent)
@@ -49,6 +81,13 @@ MainViewController::MainViewController(QWidget* parent)
 {
     m_ui->setupUi(this);
     setFocusPolicy(Qt::StrongFocus);
+    m_pageDots = new PageControl(m_ui->displayContainer);
+    m_pageDots->setObjectName(QStringLiteral("pageDots"));
+    m_pageDots->hide();
+    connect(m_pageDots, &PageControl::pageChosen, this, [this](int page) {
+        if (m_dotsFollow)
+            m_dotsFollow->scrollToPage(page, true);
+    });
     m_updateStatusTimer.setInterval(1000);
     m_updatePlaylistTimer.setInterval(3000);
     connect(&m_updateStatusTimer, &QTimer::timeout, this, &MainViewController::updateUI);
@@ -57,6 +96,7 @@ MainViewController::MainViewController(QWidget* parent)
 
 MainViewController::~MainViewController()
 {
+    qApp->removeEventFilter(this);
     NotificationCenter::defaultCenter().removeObserver(this);
     // The skin's views live in this screen's tree; the skin goes first.
     m_currentSkin.reset();
@@ -70,10 +110,15 @@ QWidget* MainViewController::displayContainer() const
 void MainViewController::setCurrentRemote(const std::shared_ptr<VLCController>& remote)
 {
     if (m_currentRemote)
-        disconnect(m_currentRemote.get(), &VLCController::requestConcluded, this, nullptr);
+        disconnect(m_currentRemote.get(), nullptr, this, nullptr);
     m_currentRemote = remote;
-    if (remote)
+    m_linkLogged = false;
+    m_passwordDeclined = false;
+    if (remote) {
         connect(remote.get(), &VLCController::requestConcluded, this, &RemoteAlerts::showForRequest);
+        // Every answer, or its absence, may change what the screen tells.
+        connect(remote.get(), &VLCController::requestConcluded, this, [this] { refreshLink(); });
+    }
 }
 
 // --- Life cycle -------------------------------------------------------------
@@ -93,6 +138,10 @@ void MainViewController::viewDidLoad()
     m_titleView->hide();
     navigationItem()->setTitleView(m_titleView);
     m_titleView->topLabel()->setText(localizedString("Connecting..."));
+    connect(m_titleView, &TitleView::clicked, this, [this] {
+        if (RemoteLinks::wantsPassword(m_link))
+            promptForPassword();
+    });
 
     auto* full = new BarButtonItem(QIcon(QStringLiteral(":/images/fullscreen.png")), BarButtonItem::Bordered, this);
     connect(full, &BarButtonItem::triggered, this, &MainViewController::fullScreen);
@@ -118,16 +167,17 @@ QList<BarButtonItem*> MainViewController::makeToolbarItems()
 
 void MainViewController::viewWillAppear(bool)
 {
+    // The remote's keys work wherever the focus is in the window.
+    qApp->removeEventFilter(this);
+    qApp->installEventFilter(this);
     startTimer();
     if (!boolPreference(PreferenceKeys::disableLibs))
         Analytics::viewEntered(analyticsName);
     loadSkin();
-    if (m_currentRemote)
-        m_titleView->bottomLabel()->setText(m_currentRemote->nickname().isEmpty() ? m_currentRemote->name()
-                                                                                  : m_currentRemote->nickname());
     m_currentSkin->setMaxVolume(maximumVolume());
     if (m_currentRemote)
         m_currentSkin->setStatus(m_currentRemote->status());
+    refreshLink();
     if (navigationController())
         navigationController()->setToolbarHidden(false);
 }
@@ -144,6 +194,7 @@ void MainViewController::viewDidAppear(bool)
 
 void MainViewController::viewDidDisappear(bool)
 {
+    qApp->removeEventFilter(this);
     if (!boolPreference(PreferenceKeys::disableLibs))
         Analytics::viewLeft(analyticsName);
     stopTimer();
@@ -190,6 +241,88 @@ void MainViewController::updateUI()
     m_currentRemote->updateStatus();
     if (m_currentSkin)
         m_currentSkin->setStatus(m_currentRemote->status());
+    refreshLink();
+}
+
+void MainViewController::refreshLink()
+{
+    if (!m_currentRemote)
+        return;
+    const RemoteLink link = RemoteLinks::of(*m_currentRemote);
+    const bool changed = link != m_link || !m_linkLogged;
+    if (changed) {
+        // One line per change; the status text names the remote and never
+        // carries a reply.
+        ConsoleLog::log(QStringLiteral("remote screen: %@"), m_currentRemote->status());
+        m_link = link;
+        m_linkLogged = true;
+        if (!RemoteLinks::wantsPassword(link))
+            m_passwordDeclined = false;
+    }
+    if (m_currentSkin) {
+        // Without any status the controls stand neutral; with an old one
+        // and no current answer they are dimmed.
+        const bool known = m_currentRemote->hasStatus();
+        m_currentSkin->setLiveness(!known ? Skin::Liveness::NoState
+                                           : link == RemoteLink::Connected ? Skin::Liveness::Live
+                                                                           : Skin::Liveness::Stale);
+        m_currentSkin->setStatus(m_currentRemote->status());
+    }
+    updateTitle();
+    // The user can give the password right here, once per refusal.
+    if (changed && RemoteLinks::wantsPassword(link) && !m_passwordDeclined && isVisibleOnStack())
+        promptForPassword();
+}
+
+void MainViewController::updateTitle()
+{
+    if (!m_titleView || !m_currentRemote)
+        return;
+    // The title says what plays; when nothing does, or the player cannot be
+    // reached, it names the remote and says why below.
+    const QString name = m_currentRemote->name();
+    const QString playing = m_link == RemoteLink::Connected
+        ? m_currentRemote->titleForIndex(VLCController::currentItem).value_or(QString())
+        : QString();
+    m_titleView->topLabel()->setText(playing.isEmpty() ? name : playing);
+    m_titleView->bottomLabel()->setText(playing.isEmpty() ? RemoteLinks::note(m_link) : name);
+}
+
+void MainViewController::promptForPassword()
+{
+    if (!m_currentRemote || m_passwordPromptOpen)
+        return;
+    const QString name = m_currentRemote->name();
+    AlertRequest prompt;
+    prompt.title = fmt(localizedString("Password for %@"), name);
+    prompt.message = m_link == RemoteLink::PasswordRefused
+        ? fmt(localizedString("VLC on %@ did not accept the password. Enter the password of its web interface."), name)
+        : fmt(localizedString("VLC on %@ asks for the password of its web interface."), name);
+    prompt.buttons = { localizedString("Cancel"), localizedString("Connect") };
+    prompt.hasTextField = true;
+    prompt.secureTextEntry = true;
+    prompt.textPlaceholder = localizedString("Password");
+    prompt.textCompletion = [self = QPointer<MainViewController>(this), remote = m_currentRemote](int index,
+                                                                                                  const QString& text) {
+        if (!self)
+            return;
+        self->m_passwordPromptOpen = false;
+        if (index != 1 || remote != self->m_currentRemote) {
+            self->m_passwordDeclined = true;
+            return;
+        }
+        // Kept in the remote: a saved remote is written again with it.
+        remote->setPassword(text);
+        self->m_passwordDeclined = false;
+        self->m_linkLogged = false; // a refusal of this password is news again
+        remote->clearOldRequest();
+        remote->setPlaylistDirty(true);
+        remote->updateStatus();
+    };
+    if (AlertPresenter* presenter = AlertPresenter::current()) {
+        m_passwordPromptOpen = true;
+        presenter->present(prompt);
+    }
 }
 
 void MainViewController::updatePlaylist()
@@ -202,6 +335,7 @@ void MainViewController::respondToUpdateStatusNotification()
 {
     if (!m_currentRemote || !m_currentSkin)
         return;
+    refreshLink();
     VLCController& r = *m_currentRemote;
     Skin& skin = *m_currentSkin;
     skin.setIsPlaying(r.isPlaying(), r.isStopped(), r.itemsInPlaylist());
@@ -210,8 +344,7 @@ void MainViewController::respondToUpdateStatusNotification()
     skin.setLooping(r.isLooping(), r.isRandom(), r.isRepeating());
     const QString title = r.titleForIndex(VLCController::currentItem).value_or(QString());
     skin.setNowPlaying(title);
-    if (m_titleView)
-        m_titleView->topLabel()->setText(title);
+    updateTitle();
     // Only a new playlist (or another remote, or the other orientation's
     // tables) is worth a reload: a status reply that changes nothing must
     // not touch a single widget.
@@ -221,6 +354,8 @@ void MainViewController::respondToUpdateStatusNotification()
         m_shownPlaylistRemote = &r;
         m_shownPlaylistRoot = m_displayView;
     }
+    const int current = r.currentItemIndex();
+    skin.setCurrentItem(current >= 0 && current < r.itemsInPlaylist() ? current : -1);
     m_animatePicker = true;
 }
 
@@ -481,7 +616,10 @@ void MainViewController::showAdvancedControls()
 
 void MainViewController::dvdWarning()
 {
-    if (boolPreference(PreferenceKeys::haveShownDvdWarning))
+    // Only the older interface needed a setup helper for these commands;
+    // VLC 3's own web interface takes them as they are.
+    if (boolPreference(PreferenceKeys::haveShownDvdWarning) || !m_currentRemote || !m_currentRemote->hasStatus()
+        || m_currentRemote->dialect().isModern())
         return;
     AlertRequest sheet;
     sheet.title = localizedString("To use DVD controls, you will need to download and run the setup helper version 2.5 "
@@ -567,7 +705,7 @@ void MainViewController::handleRotation()
 {
     const bool portrait = !Orientation::isLandscape(interfaceOrientation());
     m_ui->pickerContainer->setVisible(portrait);
-    QWidget* root = m_currentSkin->viewNamed(portrait ? QStringLiteral("Portrait") : QStringLiteral("Landscape"));
+    QWidget* root = m_currentSkin->viewNamed(orientationName(interfaceOrientation()));
     if (m_displayView && m_displayView != root) {
         m_displayView->hide();
         m_displayView->setParent(nullptr);
@@ -582,13 +720,61 @@ void MainViewController::handleRotation()
 
 void MainViewController::layoutDisplayView()
 {
-    // A skin lays its controls out in points for one screen size; on a larger
-    // window it stands centred.
-    if (!m_displayView)
+    // A skin lays its controls out in points for one screen size: it is
+    // scaled to fit the area, keeping its shape, and stands centred.
+    if (!m_displayView || !m_currentSkin)
         return;
+    // The area as the screen's layout gives it now, not as it stood before
+    // the screen was first laid out: a passing tiny size would squeeze the
+    // skin's scales past their zoom limits.
+    layout()->activate();
     const QSize area = m_ui->displayContainer->size();
+    const QSize points = m_displayView->property(SkinProperties::pointFrame).toRect().size();
+    if (!points.isEmpty() && !area.isEmpty()) {
+        const qreal fit = qMin(qreal(area.width()) / points.width(), qreal(area.height()) / points.height());
+        m_currentSkin->setContentScale(qBound(0.05, fit, maximumSkinScale));
+    }
     const QSize size = m_displayView->size();
     m_displayView->move(qMax(0, (area.width() - size.width()) / 2), qMax(0, (area.height() - size.height()) / 2));
+    layoutPageDots();
+}
+
+void MainViewController::layoutPageDots()
+{
+    PagingScrollView* pages = m_currentSkin ? m_currentSkin->mainScrollView() : nullptr;
+    if (pages != m_dotsFollow) {
+        if (m_dotsFollow)
+            disconnect(m_dotsFollow, nullptr, m_pageDots, nullptr);
+        m_dotsFollow = pages;
+        if (pages)
+            connect(pages, &PagingScrollView::visiblePageChanged, m_pageDots, &PageControl::setCurrentPage);
+    }
+    if (!pages || !m_displayView || pages->pageCount() <= 1) {
+        m_pageDots->hide();
+        return;
+    }
+    // Just below the pages, inside the skin.
+    const qreal scale = m_currentSkin->contentScale();
+    m_pageDots->setDotSize(qMax(5, int(std::lround(7 * scale))));
+    m_pageDots->setNumberOfPages(pages->pageCount());
+    m_pageDots->setCurrentPage(pages->visiblePage());
+    const QRect area(pages->mapTo(m_ui->displayContainer, QPoint(0, 0)), pages->size());
+    const QSize hint = m_pageDots->sizeHint();
+    const QRect skin = m_displayView->geometry();
+    const int top = qMin(area.bottom() + 1 + int(std::lround(2 * scale)), skin.bottom() + 1 - hint.height());
+    m_pageDots->setGeometry(area.center().x() - hint.width() / 2, top, hint.width(), hint.height());
+    m_pageDots->show();
+    m_pageDots->raise();
+}
+
+QSize MainViewController::minimumViewSize(int orientation) const
+{
+    if (!m_currentSkin)
+        return {};
+    const QSize points = m_currentSkin->pointSizeOf(orientationName(orientation));
+    if (points.isEmpty())
+        return {};
+    return { int(std::ceil(points.width() * minimumSkinScale)), int(std::ceil(points.height() * minimumSkinScale)) };
 }
 
 void MainViewController::resizeEvent(QResizeEvent* event)
@@ -616,10 +802,12 @@ TableViewCell* MainViewController::cellForRowAtIndexPath(TableView* table, const
     const bool empty = !m_currentRemote || m_currentRemote->itemsInPlaylist() == 0;
     const QString text = empty ? localizedString("(Playlist Empty)")
                                : m_currentRemote->titleForIndex(indexPath.row()).value_or(QString());
-    if (auto* row = qobject_cast<SkinRowCell*>(cell))
+    if (auto* row = qobject_cast<SkinRowCell*>(cell)) {
+        row->setPlaying(!empty && indexPath.row() == m_currentSkin->currentItem());
         row->setTitle(text);
-    else
+    } else {
         cell->textLabel()->setText(text);
+    }
     return cell;
 }
 
@@ -637,36 +825,70 @@ void MainViewController::didSelectRowAtIndexPath(TableView* table, const IndexPa
 
 // --- Keyboard --------------------------------------------------------------------
 
-void MainViewController::keyPressEvent(QKeyEvent* event)
+bool MainViewController::handleRemoteKey(const QKeyEvent* event)
 {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ControlModifier && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
+        if (m_currentSkin)
+            m_currentSkin->turnPage(event->key() == Qt::Key_Left ? -1 : 1);
+        return true;
+    }
+    if (modifiers != Qt::NoModifier)
+        return false;
     switch (event->key()) {
     case Qt::Key_Space:
         playPause();
-        break;
+        return true;
     case Qt::Key_Left:
         scanBack();
-        break;
+        return true;
     case Qt::Key_Right:
         scanForward();
-        break;
+        return true;
     case Qt::Key_Up:
         volumeUp();
-        break;
+        return true;
     case Qt::Key_Down:
         volumeDown();
-        break;
+        return true;
     case Qt::Key_N:
         next();
-        break;
+        return true;
     case Qt::Key_P:
         previous();
-        break;
+        return true;
     case Qt::Key_F:
         fullScreen();
-        break;
+        return true;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (m_currentSkin)
+            m_currentSkin->turnPage(event->key() == Qt::Key_PageUp ? -1 : 1);
+        return true;
     default:
-        ViewController::keyPressEvent(event);
-        return;
+        return false;
     }
-    event->accept();
+}
+
+void MainViewController::keyPressEvent(QKeyEvent* event)
+{
+    if (isVisibleOnStack() && handleRemoteKey(event))
+        event->accept();
+    else
+        ViewController::keyPressEvent(event);
+}
+
+bool MainViewController::eventFilter(QObject* watched, QEvent* event)
+{
+    // Keys of this window reach the remote before the control with focus
+    // (a list, a wheel, a slider) turns them to its own use.
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* target = qobject_cast<QWidget*>(watched);
+    if (!target || !isVisibleOnStack() || !isVisible() || target->window() != window() || isEditingText(target))
+        return false;
+    for (AlertView* alert : AlertView::visibleAlerts())
+        if (alert->window() == window())
+            return false; // an alert over the screen keeps its keys
+    return handleRemoteKey(static_cast<QKeyEvent*>(event));
 }

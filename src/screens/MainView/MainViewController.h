@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screens/MainView/RemoteLink.h"
 #include "skin/SkinDelegate.h"
 #include "ui/ViewController.h"
 
@@ -9,6 +10,8 @@
 #include <memory>
 
 class BarButtonItem;
+class PageControl;
+class PagingScrollView;
 class Skin;
 class TitleView;
 class VLCController;
@@ -22,6 +25,12 @@ class MainView;
 // the current orientation, polls the player (status every second, playlist
 // every three), shows the player's state through the skin, and turns the
 // controls into commands.
+//
+// The skin is scaled to fit the screen, keeping its shape, up to twice its
+// size. While the screen is on top its keys act on the remote whatever
+// control has focus, except a text field being edited: space play/pause,
+// left/right skip, up/down volume, N/P next/previous, F full screen,
+// Ctrl+left/right or Page Up/Down turn the skin's pages.
 class MainViewController : public ViewController, public SkinDelegate {
     Q_OBJECT
 public:
@@ -36,6 +45,17 @@ public:
     QWidget* displayView() const { return m_displayView; }
     bool animatePicker() const { return m_animatePicker; }
     bool timersRunning() const { return m_updateStatusTimer.isActive(); }
+    RemoteLink link() const { return m_link; }
+    PageControl* pageDots() const { return m_pageDots; }
+
+    // The skin is never drawn smaller than this share of its size, which
+    // sets the smallest window that shows it whole.
+    static constexpr qreal minimumSkinScale = 0.7;
+    static constexpr qreal maximumSkinScale = 2.0;
+    QSize minimumViewSize(int orientation) const override;
+
+    // Asks for VLC's password and keeps it in the remote (saved with it).
+    void promptForPassword();
 
     // Timers and updates.
     void startTimer();
@@ -120,12 +140,19 @@ protected:
     void viewDidDisappear(bool animated) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     int maximumVolume() const;
     void openSearch(const QString& base, const QString& path, const QString& key);
     void layoutDisplayView();
+    void layoutPageDots();
     QList<BarButtonItem*> makeToolbarItems();
+    // Acts on a documented key; false when it is not one.
+    bool handleRemoteKey(const QKeyEvent* event);
+    // Reads the connection, logs a change, and shows it.
+    void refreshLink();
+    void updateTitle();
 
     std::unique_ptr<Ui::MainView> m_ui;
     std::shared_ptr<VLCController> m_currentRemote;
@@ -142,4 +169,12 @@ private:
     const void* m_shownPlaylistRemote = nullptr;
     QWidget* m_shownPlaylistRoot = nullptr;
     bool m_sheetShown = false;
+    RemoteLink m_link = RemoteLink::Connecting;
+    bool m_linkLogged = false;
+    // The user dismissed the password prompt: it stays away until the
+    // connection changes or the title is clicked.
+    bool m_passwordDeclined = false;
+    bool m_passwordPromptOpen = false;
+    PageControl* m_pageDots = nullptr;
+    QPointer<PagingScrollView> m_dotsFollow;
 };
