@@ -1,9 +1,12 @@
 #include "app/CentralAccessFactory.h"
 
 #include "core/HomePaths.h"
+#include "core/Localization.h"
 #include "core/StringHelpers.h"
 #include "screens/MainView/MainViewController.h"
+#include "screens/News/FeedsViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
+#include "screens/Setup/SetupInstructionsVC.h"
 #include "screens/WebView/WebViewController.h"
 #include "vlc/VLCController.h"
 
@@ -40,7 +43,9 @@ CentralAccessFactory::CentralAccessFactory() = default;
 CentralAccessFactory::~CentralAccessFactory()
 {
     // Screens never shown have no parent to take them along.
-    for (QWidget* screen : std::initializer_list<QWidget*> { m_remotesViewController, m_mainViewController, m_webViewController })
+    for (QWidget* screen : std::initializer_list<QWidget*> { m_remotesViewController, m_mainViewController,
+                                                             m_webViewController, m_feedsViewController,
+                                                             m_setupInstructionsVC })
         if (screen && !screen->parent())
             delete screen;
 }
@@ -107,6 +112,23 @@ WebViewController* CentralAccessFactory::webViewController()
     if (!m_webViewController)
         m_webViewController = new WebViewController;
     return m_webViewController;
+}
+
+FeedsViewController* CentralAccessFactory::feedsViewController()
+{
+    if (!m_feedsViewController)
+        m_feedsViewController = new FeedsViewController(QStringLiteral("PlayerLink"), localizedString("Brindlewood News"),
+                                                        QStringLiteral("newsFeed.plist"), QStringLiteral("feedTemplate"),
+                                                        QStringLiteral("VLC"));
+    return m_feedsViewController;
+}
+
+SetupInstructionsVC* CentralAccessFactory::setupInstructionsViewController()
+{
+    if (!m_setupInstructionsVC)
+        m_setupInstructionsVC = new SetupInstructionsVC(localizedString("Thanks for installing PlayerLink"),
+                                                        SetupInstructionsVC::defaultMessage());
+    return m_setupInstructionsVC;
 }
 
 QString CentralAccessFactory::logFilePath() const

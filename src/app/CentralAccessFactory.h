@@ -34,6 +34,8 @@ public:
     RemotesViewController* remotesViewController() override;
     MainViewController* mainViewController() override;
     WebViewController* webViewController() override;
+    FeedsViewController* feedsViewController() override;
+    SetupInstructionsVC* setupInstructionsViewController() override;
 
     QString logFilePath() const;
     void createLogFile();
@@ -53,4 +55,6 @@ private:
     QPointer<RemotesViewController> m_remotesViewController;
     QPointer<MainViewController> m_mainViewController;
     QPointer<WebViewController> m_webViewController;
+    QPointer<FeedsViewController> m_feedsViewController;
+    QPointer<SetupInstructionsVC> m_setupInstructionsVC;
 };

@@ -14,7 +14,9 @@
 #include "core/UserDefaults.h"
 #include "net/Reachability_2.h"
 #include "screens/MainView/MainViewController.h"
+#include "screens/News/FeedsViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
+#include "screens/Setup/SetupInstructionsVC.h"
 #include "ui/AlertView.h"
 #include "ui/BWNavigationController.h"
 #include "ui/WidgetAlertPresenter.h"
@@ -63,6 +65,9 @@ void PlayerLinkAppDelegate::applicationDidFinishLaunching()
     checkForInternetConnection();
     registerForWebPageNotifications();
     disableSleepIfNeeded();
+    // The news is asked for at launch, so that the news buttons can show
+    // their badge (nothing is asked without a configured news site).
+    factory.feedsViewController()->refresh();
 }
 
 void PlayerLinkAppDelegate::applicationWillTerminate()
@@ -170,8 +175,7 @@ void PlayerLinkAppDelegate::registerForWebPageNotifications()
 
 void PlayerLinkAppDelegate::showSetupVC()
 {
-    // The setup-instructions screen arrives with the help pages.
-    ConsoleLog::log(QStringLiteral("setup instructions are not available yet"));
+    CentralAccessFactory::sharedFactory().setupInstructionsViewController()->presentOn(m_navController);
 }
 
 void PlayerLinkAppDelegate::connectTo(const QString& hostAddress, const QString& password)

@@ -4,8 +4,10 @@
 
 #include <QObject>
 
+class FeedsViewController;
 class MainViewController;
 class RemotesViewController;
+class SetupInstructionsVC;
 class WebViewController;
 
 // What screens ask of the application's one shared access point: the saved
@@ -15,6 +17,9 @@ class CentralAccess : public QObject {
     Q_OBJECT
 public:
     static CentralAccess& shared();
+    // The shared access point, or nullptr when the application has none
+    // (screens tested on their own).
+    static CentralAccess* instance() { return s_instance; }
 
     virtual const RemoteList& savedRemotes() const = 0;
     virtual void addSavedRemote(const std::shared_ptr<VLCController>& remote) = 0;
@@ -24,6 +29,12 @@ public:
     virtual RemotesViewController* remotesViewController() = 0;
     virtual MainViewController* mainViewController() = 0;
     virtual WebViewController* webViewController() = 0;
+    virtual FeedsViewController* feedsViewController() = 0;
+    virtual SetupInstructionsVC* setupInstructionsViewController() = 0;
+
+    // Whether the news holds an item newer than any the user has seen (the
+    // news buttons' badge).
+    bool newNewsExists();
 
 signals:
     // The saved list, or a saved remote, changed.
