@@ -185,6 +185,10 @@ TEST(SetupScreen, TheRemoteScreenReportsSuccessOnceAndAgainAfterAFailure)
     setup->setHaveSetupSuccesfully();
     spinEventLoop(100);
     EXPECT_EQ(service.server.requests().size(), size_t(2));
+
+    // The DVD notice's "Send me details" leads here too.
+    run.factory().mainViewController()->dvdActionSheetDidDismissWithButtonIndex(0);
+    EXPECT_EQ(run.top(), setup);
 }
 
 TEST(SetupScreen, WithoutAServiceSendOpensAMailWithTheInstructions)
