@@ -1,6 +1,7 @@
 #include "app/CentralAccessFactory.h"
 
 #include "core/HomePaths.h"
+#include "core/Localization.h"
 #include "core/StringHelpers.h"
 #include "screens/AdditionalActions/AdditionalActionsViewController.h"
 #include "screens/AdditionalActions/LuaAdditionalActionsViewController.h"
@@ -11,7 +12,9 @@
 #include "screens/DVD/DVDViewController.h"
 #include "screens/Flipside/FlipsideViewController.h"
 #include "screens/MainView/MainViewController.h"
+#include "screens/News/FeedsViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
+#include "screens/Setup/SetupInstructionsVC.h"
 #include "screens/SkinsView/SkinsViewController.h"
 #include "screens/SkipDistance/SkipDistanceViewController.h"
 #include "screens/Speed/SpeedViewController.h"
@@ -172,6 +175,27 @@ DVDViewController* CentralAccessFactory::dvdViewController()
 AudioDelayViewController* CentralAccessFactory::audioDelayViewController()
 {
     return screen(m_audioDelayViewController);
+}
+
+FeedsViewController* CentralAccessFactory::feedsViewController()
+{
+    if (!m_feedsViewController) {
+        m_feedsViewController = new FeedsViewController(QStringLiteral("PlayerLink"), localizedString("Brindlewood News"),
+                                                        QStringLiteral("newsFeed.plist"), QStringLiteral("feedTemplate"),
+                                                        QStringLiteral("VLC"));
+        m_screens.emplace_back(m_feedsViewController.data());
+    }
+    return m_feedsViewController;
+}
+
+SetupInstructionsVC* CentralAccessFactory::setupInstructionsViewController()
+{
+    if (!m_setupInstructionsVC) {
+        m_setupInstructionsVC = new SetupInstructionsVC(localizedString("Thanks for installing PlayerLink"),
+                                                        SetupInstructionsVC::defaultMessage());
+        m_screens.emplace_back(m_setupInstructionsVC.data());
+    }
+    return m_setupInstructionsVC;
 }
 
 QString CentralAccessFactory::logFilePath() const

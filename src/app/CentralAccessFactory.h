@@ -49,6 +49,8 @@ public:
     SpeedViewController* speedViewController() override;
     DVDViewController* dvdViewController() override;
     AudioDelayViewController* audioDelayViewController() override;
+    FeedsViewController* feedsViewController() override;
+    SetupInstructionsVC* setupInstructionsViewController() override;
 
     QString logFilePath() const;
     void createLogFile();
@@ -97,4 +99,6 @@ private:
     QPointer<SpeedViewController> m_speedViewController;
     QPointer<DVDViewController> m_dvdViewController;
     QPointer<AudioDelayViewController> m_audioDelayViewController;
+    QPointer<FeedsViewController> m_feedsViewController;
+    QPointer<SetupInstructionsVC> m_setupInstructionsVC;
 };

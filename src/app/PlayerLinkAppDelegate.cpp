@@ -15,7 +15,9 @@
 #include "core/UserDefaults.h"
 #include "net/Reachability_2.h"
 #include "screens/MainView/MainViewController.h"
+#include "screens/News/FeedsViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
+#include "screens/Setup/SetupInstructionsVC.h"
 #include "screens/SkinsView/SkinDownloadProgressView.h"
 #include "skin/SkinDownloader.h"
 #include "ui/AlertView.h"
@@ -75,6 +77,9 @@ void PlayerLinkAppDelegate::applicationDidFinishLaunching()
     checkForInternetConnection();
     registerForWebPageNotifications();
     disableSleepIfNeeded();
+    // The news is asked for at launch, so that the news buttons can show
+    // their badge (nothing is asked without a configured news site).
+    factory.feedsViewController()->refresh();
 }
 
 void PlayerLinkAppDelegate::applicationWillTerminate()
@@ -198,8 +203,7 @@ void PlayerLinkAppDelegate::registerForWebPageNotifications()
 
 void PlayerLinkAppDelegate::showSetupVC()
 {
-    // The setup-instructions screen arrives with the help pages.
-    ConsoleLog::log(QStringLiteral("setup instructions are not available yet"));
+    CentralAccessFactory::sharedFactory().setupInstructionsViewController()->presentOn(m_navController);
 }
 
 void PlayerLinkAppDelegate::connectTo(const QString& hostAddress, const QString& password)

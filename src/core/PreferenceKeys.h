@@ -30,6 +30,10 @@ inline const QString haveSeenSetupPage = QStringLiteral("BWHaveSeenSetupPage");
 inline const QString haveReportedSuccesfullSetup = QStringLiteral("BWHaveReportedSuccesfullSetup");
 inline const QString slideScreenPosition = QStringLiteral("BWSlideScreenPosition");
 inline const QString newsMostRecentReadItem = QStringLiteral("BW_NewsMostRecentReadItem");
+// The addresses typed on the setup screen, newest first, offered again there.
+inline const QString setupEmailAddresses = QStringLiteral("BWSetupEmailAddresses");
+// This installation's stable identifier (see DeviceIdentifier).
+inline const QString deviceIdentifier = QStringLiteral("BWDeviceIdentifier");
 // The preferred languages, first the one to show pages in; when unset the
 // desktop's own language list is used.
 inline const QString appleLanguages = QStringLiteral("AppleLanguages");

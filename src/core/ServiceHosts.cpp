@@ -19,7 +19,12 @@ QUrl ServiceHosts::configuredBase(const QString& key)
 
 QUrl ServiceHosts::helpSiteAddress(const QString& pathAndQuery)
 {
-    const QUrl base = configuredBase(helpSiteKey);
+    return serviceAddress(helpSiteKey, pathAndQuery);
+}
+
+QUrl ServiceHosts::serviceAddress(const QString& key, const QString& pathAndQuery)
+{
+    const QUrl base = configuredBase(key);
     if (base.isEmpty())
         return {};
     return QUrl(base.toString() + pathAndQuery, QUrl::TolerantMode);

@@ -15,6 +15,11 @@ inline const QString shop = QStringLiteral("https://www.amazon.com");
 // the application shows its bundled pages and asks nobody.
 inline const QString helpSiteKey = QStringLiteral("ServiceHosts/helpSite");
 inline const QString translationKey = QStringLiteral("ServiceHosts/translation");
+// The news feeds' site (the paths are in the bundle's newsFeed.plist) and
+// the service that e-mails setup instructions; without them there is no
+// news and setup instructions go out as a mail the user sends himself.
+inline const QString newsSiteKey = QStringLiteral("ServiceHosts/newsSite");
+inline const QString setupServiceKey = QStringLiteral("ServiceHosts/setupService");
 
 // The base address stored under key ("https://host[:port]"; a bare host
 // means https), or an empty URL when none is set or it makes no sense.
@@ -23,6 +28,9 @@ QUrl configuredBase(const QString& key);
 // The page at pathAndQuery (which starts with "/") on the help site; an
 // empty URL when no help site is configured.
 QUrl helpSiteAddress(const QString& pathAndQuery);
+// The address pathAndQuery (which starts with "/") on the service stored
+// under key; an empty URL when that service is not configured.
+QUrl serviceAddress(const QString& key, const QString& pathAndQuery);
 QUrl translationService();
 
 // Links that belong to the desktop's software centre rather than a web

@@ -2,6 +2,8 @@
 
 #include "app/BundleInstaller.h"
 #include "app/CentralAccessFactory.h"
+#include "core/PreferenceKeys.h"
+#include "core/UserDefaults.h"
 #include "FakeHttpServer.h"
 #include "screens/MainView/MainViewController.h"
 #include "TestSupport.h"
@@ -32,6 +34,8 @@ struct AdvancedStage {
             return FakeHttpServer::ok(fixture(QStringLiteral("vlc3-status-chapters.xml")));
         });
         BundleInstaller::install();
+        // The once-only what's-new page would cover the screens under test.
+        UserDefaults::standard().setInteger(PreferenceKeys::usersWhatsNewVersion, 2);
         remote->setNetwork(CentralAccessFactory::sharedFactory().network());
         remote->setHostAddress(server.hostAddress());
         feed(fixture(QStringLiteral("vlc3-playlist-chapters.xml")));

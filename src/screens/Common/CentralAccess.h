@@ -12,9 +12,11 @@ class ChapterTitleViewController;
 class DVDViewController;
 class FlipsideViewController;
 class LuaAdditionalActionsViewController;
+class FeedsViewController;
 class MainViewController;
 class QNetworkAccessManager;
 class RemotesViewController;
+class SetupInstructionsVC;
 class WebViewController;
 class SkinsViewController;
 class SkipDistanceViewController;
@@ -28,6 +30,9 @@ class CentralAccess : public QObject {
     Q_OBJECT
 public:
     static CentralAccess& shared();
+    // The shared access point, or nullptr when the application has none
+    // (screens tested on their own).
+    static CentralAccess* instance() { return s_instance; }
 
     virtual SavedRemoteList& savedRemotes() = 0;
     virtual void addSavedRemote(const std::shared_ptr<VLCController>& remote) = 0;
@@ -53,6 +58,12 @@ public:
     virtual SpeedViewController* speedViewController() = 0;
     virtual DVDViewController* dvdViewController() = 0;
     virtual AudioDelayViewController* audioDelayViewController() = 0;
+    virtual FeedsViewController* feedsViewController() = 0;
+    virtual SetupInstructionsVC* setupInstructionsViewController() = 0;
+
+    // Whether the news holds an item newer than any the user has seen (the
+    // news buttons' badge).
+    bool newNewsExists();
 
 signals:
     // The saved list, or a saved remote, changed.

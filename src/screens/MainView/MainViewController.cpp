@@ -16,6 +16,9 @@
 #include "screens/Common/CentralAccess.h"
 #include "screens/Common/RemoteAlerts.h"
 #include "screens/Flipside/FlipsideViewController.h"
+#include "screens/News/ExclamationBadge.h"
+#include "screens/News/FeedsViewController.h"
+#include "screens/Setup/SetupInstructionsVC.h"
 #include "screens/SkinsView/SkinsViewController.h"
 #include "screens/WebView/WebViewController.h"
 #include "skin/Skin.h"
@@ -98,6 +101,7 @@ MainViewController::~MainViewController()
 {
     qApp->removeEventFilter(this);
     NotificationCenter::defaultCenter().removeObserver(this);
+    delete m_exclamation;
     // The skin's views live in this screen's tree; the skin goes first.
     m_currentSkin.reset();
 }
@@ -188,6 +192,8 @@ void MainViewController::viewDidAppear(bool)
     const bool noticeShown = checkSkinValue();
     if (!noticeShown && setUp)
         showWhatsNewIfNeeded();
+    if (CentralAccess* access = CentralAccess::instance())
+        access->setupInstructionsViewController()->setHaveSetupSuccesfully();
     newsUpdated();
     setFocus();
 }
@@ -361,9 +367,15 @@ void MainViewController::respondToUpdateStatusNotification()
 
 void MainViewController::newsUpdated()
 {
-    // The news feed arrives later; until then there is never unread news.
-    if (m_exclamation)
-        m_exclamation->hide();
+    CentralAccess* access = CentralAccess::instance();
+    const bool news = access && access->newNewsExists();
+    if (!m_exclamation && news && navigationController())
+        m_exclamation = new ExclamationBadge;
+    if (!m_exclamation)
+        return;
+    if (navigationController())
+        m_exclamation->attach(m_newsButton, navigationController()->toolbar());
+    m_exclamation->setWanted(news);
 }
 
 // --- The skin's actions ----------------------------------------------------------
@@ -534,7 +546,13 @@ void MainViewController::info()
 
 void MainViewController::showNews()
 {
-    ConsoleLog::log(QStringLiteral("the news screen is not available yet"));
+    CentralAccess* access = CentralAccess::instance();
+    if (!access || !navigationController())
+        return;
+    if (auto* navigation = qobject_cast<BWNavigationController*>(navigationController()))
+        navigation->pushViewControllerVisibility(access->feedsViewController(), true, 1);
+    else
+        navigationController()->pushViewController(access->feedsViewController(), true);
 }
 
 void MainViewController::flipTablePicker()
@@ -638,9 +656,10 @@ void MainViewController::dvdWarning()
 
 void MainViewController::dvdActionSheetDidDismissWithButtonIndex(int index)
 {
-    if (index == 0)
-        ConsoleLog::log(QStringLiteral("the setup instructions are not available yet"));
-    else if (index == 1)
+    if (index == 0) {
+        if (CentralAccess* access = CentralAccess::instance())
+            access->setupInstructionsViewController()->presentOn(navigationController());
+    } else if (index == 1)
         UserDefaults::standard().setBool(PreferenceKeys::haveShownDvdWarning, true);
 }
 

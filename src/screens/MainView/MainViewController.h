@@ -1,6 +1,7 @@
 #pragma once
 
 #include "screens/MainView/RemoteLink.h"
+#include "screens/News/ExclamationBadge.h"
 #include "skin/SkinDelegate.h"
 #include "ui/ViewController.h"
 
@@ -43,6 +44,8 @@ public:
     TitleView* titleView() const { return m_titleView; }
     QWidget* displayContainer() const;
     QWidget* displayView() const { return m_displayView; }
+    ExclamationBadge* exclamation() const { return m_exclamation; }
+    BarButtonItem* newsButton() const { return m_newsButton; }
     bool animatePicker() const { return m_animatePicker; }
     bool timersRunning() const { return m_updateStatusTimer.isActive(); }
     RemoteLink link() const { return m_link; }
@@ -162,7 +165,7 @@ private:
     QPointer<QWidget> m_displayView;
     TitleView* m_titleView = nullptr;
     BarButtonItem* m_newsButton = nullptr;
-    QWidget* m_exclamation = nullptr;
+    QPointer<ExclamationBadge> m_exclamation; // lives in the toolbar
     bool m_animatePicker = false;
     // The playlist the skin's tables show, to reload them only when it changed.
     quint64 m_shownPlaylist = 0;
