@@ -54,6 +54,10 @@ public:
     explicit Skin(const QString& directory, SkinDelegate* delegate = nullptr);
     ~Skin() override;
 
+    // Views nest at most this deep (the orientation's root view counts);
+    // a definition that nests deeper is refused like an unreadable one.
+    static constexpr int maxViewNesting = 64;
+
     void setDirectory(const QString& directory);
     // The root view of "Portrait" or "Landscape", built on first use.
     QWidget* viewNamed(const QString& orientation);
@@ -137,6 +141,7 @@ private:
     XmlNodePtr m_skinData;
     std::map<const XmlNode*, SkinRoot> m_roots;
     SkinRoot* m_buildingRoot = nullptr;
+    int m_buildDepth = 0;
 
     int m_timeElapsed = 0;
     int m_timeRemaining = 0;
