@@ -21,11 +21,10 @@ build: deps
 test: deps
 	cmake -S . -B $(TEST_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPLAYERLINK_SANITIZE=ON -DPLAYERLINK_TESTS=ON
 	cmake --build $(TEST_BUILD) -j $(JOBS)
-	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 900 -LE e2e
-	# VLC 3.0's web interface crashes now and then when driven hard (a
-	# VLC bug, seen in its Lua plugin), so the real-VLC tests get up to
-	# three runs; everything else must pass the first time.
-	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 900 -L e2e --repeat until-pass:3
+	# A case whose VLC died under it (a VLC 3.0 bug) runs once more; the
+	# notes say which, also when the second run passed.
+	cd $(TEST_BUILD) && { ctest --output-on-failure -j $(JOBS) --timeout 900; status=$$?; \
+	  grep -h '^note: ' Testing/Temporary/LastTest.log || true; exit $$status; }
 
 demo: build
 	scripts/demo.sh $(BUILD)
