@@ -1,13 +1,16 @@
 # make demo  - a real local VLC with sample media, driven by PlayerLink
 # make test  - build under AddressSanitizer/UBSan and run every test
 # make bench - the benchmarks, with their reference, in one run
+# make fuzz  - every libFuzzer target, FUZZ_SECONDS (default 60) each
 
 BUILD      ?= build
 TEST_BUILD ?= build-test
 BENCH_BUILD ?= build-bench
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build test demo bench clean
+.PHONY: all deps build test demo bench fuzz clean
 
 all: build
 
@@ -34,5 +37,8 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	python3 bench/compare.py $(BENCH_BUILD)
 
+fuzz: deps
+	FUZZ_BUILD=$(abspath $(FUZZ_BUILD)) JOBS=$(JOBS) tests/fuzz/run.sh $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -10,7 +10,7 @@ packages=(
   vlc-bin vlc-plugin-base
   python3 util-linux iproute2 procps
   xvfb xauth fonts-dejavu-core
-  gdb
+  clang gdb
 )
 
 missing=()

@@ -1,5 +1,4 @@
-// libFuzzer target: our XML reader against expat. Build and run with
-// tests/fuzz/run.sh; it is not part of make test.
+// libFuzzer target: our XML reader against expat (make fuzz).
 #include "ExpatEvents.h"
 #include "ScannerEvents.h"
 
