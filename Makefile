@@ -1,13 +1,16 @@
 # make demo  - a real local VLC with sample media, driven by PlayerLink
 # make test  - build under AddressSanitizer/UBSan and run every test
 # make bench - the benchmarks, with their reference, in one run
+# make fuzz  - every libFuzzer target, FUZZ_SECONDS (default 60) each
 
 BUILD      ?= build
 TEST_BUILD ?= build-test
 BENCH_BUILD ?= build-bench
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build test demo bench clean
+.PHONY: all deps build test demo bench fuzz clean
 
 all: build
 
@@ -21,11 +24,10 @@ build: deps
 test: deps
 	cmake -S . -B $(TEST_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPLAYERLINK_SANITIZE=ON -DPLAYERLINK_TESTS=ON
 	cmake --build $(TEST_BUILD) -j $(JOBS)
-	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 900 -LE e2e
-	# VLC 3.0's web interface crashes now and then when driven hard (a
-	# VLC bug, seen in its Lua plugin), so the real-VLC tests get up to
-	# three runs; everything else must pass the first time.
-	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 900 -L e2e --repeat until-pass:3
+	# A case whose VLC died under it (a VLC 3.0 bug) runs once more; the
+	# notes say which, also when the second run passed.
+	cd $(TEST_BUILD) && { ctest --output-on-failure -j $(JOBS) --timeout 900; status=$$?; \
+	  grep -h '^note: ' Testing/Temporary/LastTest.log || true; exit $$status; }
 
 demo: build
 	scripts/demo.sh $(BUILD)
@@ -35,5 +37,8 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	python3 bench/compare.py $(BENCH_BUILD)
 
+fuzz: deps
+	FUZZ_BUILD=$(abspath $(FUZZ_BUILD)) JOBS=$(JOBS) tests/fuzz/run.sh $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

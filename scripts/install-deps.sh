@@ -11,6 +11,7 @@ packages=(
   libavahi-client-dev avahi-daemon avahi-utils dbus
   python3 util-linux iproute2 procps
   xvfb xauth fonts-dejavu-core
+  clang gdb
 )
 
 missing=()

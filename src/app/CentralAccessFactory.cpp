@@ -1,5 +1,6 @@
 #include "app/CentralAccessFactory.h"
 
+#include "core/FileHelpers.h"
 #include "core/HomePaths.h"
 #include "core/Localization.h"
 #include "core/StringHelpers.h"
@@ -208,9 +209,11 @@ void CentralAccessFactory::createLogFile()
     const QString path = logFilePath();
     if (QFile::exists(path))
         return;
-    QDir().mkpath(HomePaths::documents());
+    FileHelpers::makeDirectory(HomePaths::documents(), FileAccess::OwnerOnly);
     QFile file(path);
-    file.open(QIODevice::WriteOnly);
+    // Only its owner reads the diagnostic log; the user mails it on purpose.
+    if (file.open(QIODevice::WriteOnly))
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
 }
 
 void CentralAccessFactory::logStringToFile(const QString& text)

@@ -7,6 +7,8 @@
 #include "app/SavedRemotesFile.h"
 #include "core/Analytics.h"
 #include "core/ConsoleLog.h"
+#include "core/FileHelpers.h"
+#include "core/HomePaths.h"
 #include "core/Localization.h"
 #include "core/NotificationCenter.h"
 #include "core/NotificationNames.h"
@@ -45,6 +47,9 @@ PlayerLinkAppDelegate::~PlayerLinkAppDelegate()
 
 void PlayerLinkAppDelegate::applicationDidFinishLaunching()
 {
+    // Documents holds the saved passwords: the owner's alone, also when an
+    // older version made it open to others.
+    FileHelpers::makeDirectory(HomePaths::documents(), FileAccess::OwnerOnly);
     BundleInstaller::install();
     UserDefaults& defaults = UserDefaults::standard();
     defaults.boolForKey(PreferenceKeys::launchedNotExited); // read, as at every launch, and not used

@@ -28,7 +28,12 @@ SavedRemotesFile::SavedRemotesFile(const QString& path)
 std::optional<std::vector<RemoteRecord>> SavedRemotesFile::load()
 {
     QFile file(m_path);
-    if (!file.exists() || !file.open(QIODevice::ReadOnly))
+    if (!file.exists())
+        return std::nullopt;
+    // The file holds passwords; one written by an older version may still
+    // be readable by others.
+    FileHelpers::restrictFileToOwner(m_path);
+    if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
@@ -71,5 +76,6 @@ bool SavedRemotesFile::save(const std::vector<RemoteRecord>& remotes)
     root.insert(QStringLiteral("format"), formatName);
     root.insert(QStringLiteral("version"), formatVersion);
     root.insert(QStringLiteral("remotes"), records);
-    return FileHelpers::saveData(QJsonDocument(root).toJson(), QFileInfo(m_path).absolutePath(), m_path);
+    return FileHelpers::saveData(QJsonDocument(root).toJson(), QFileInfo(m_path).absolutePath(), m_path,
+                                 FileAccess::OwnerOnly);
 }

@@ -10,7 +10,8 @@
 
 // The file of saved remotes, "Documents/BWRemotesFilename" in the home
 // directory: a versioned JSON document written atomically, so that a crash
-// or a failed write never loses what was saved before.
+// or a failed write never loses what was saved before. It holds the VLC
+// passwords, so only its owner may read it (0600).
 class SavedRemotesFile {
 public:
     static QString defaultPath();

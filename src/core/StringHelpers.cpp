@@ -1,12 +1,10 @@
 #include "core/StringHelpers.h"
 
 #include "core/ConsoleLog.h"
+#include "core/Rfc822Date.h"
 
-#include <QHash>
 #include <cmath>
 #include <limits>
-#include <QLocale>
-#include <QTimeZone>
 
 namespace {
 bool isUnreservedByte(unsigned char c)
@@ -35,28 +33,6 @@ TextRange search(const QString& text, const QString& what, SearchOptions options
     if (at < 0)
         return {};
     return { start + at, what.size() };
-}
-
-// Offsets of the zone names that RSS feeds use, in minutes east of UTC.
-std::optional<int> zoneOffsetMinutes(const QString& zone)
-{
-    static const QHash<QString, int> named {
-        { "GMT", 0 }, { "UT", 0 }, { "UTC", 0 }, { "Z", 0 },
-        { "EST", -300 }, { "EDT", -240 }, { "CST", -360 }, { "CDT", -300 },
-        { "MST", -420 }, { "MDT", -360 }, { "PST", -480 }, { "PDT", -420 },
-    };
-    const auto it = named.find(zone.toUpper());
-    if (it != named.end())
-        return *it;
-    if (zone.size() == 5 && (zone[0] == u'+' || zone[0] == u'-')) {
-        bool ok = false;
-        const int hhmm = zone.mid(1).toInt(&ok);
-        if (!ok)
-            return std::nullopt;
-        const int minutes = (hhmm / 100) * 60 + hhmm % 100;
-        return zone[0] == u'-' ? -minutes : minutes;
-    }
-    return std::nullopt;
 }
 }
 
@@ -98,17 +74,7 @@ QString StringHelpers::timeStringFromSecs(qint64 seconds)
 
 std::optional<QDateTime> StringHelpers::rssDateValue(const QString& text)
 {
-    const QString trimmed = text.trimmed();
-    const qsizetype lastSpace = trimmed.lastIndexOf(u' ');
-    if (lastSpace < 0)
-        return std::nullopt;
-    const std::optional<int> offset = zoneOffsetMinutes(trimmed.mid(lastSpace + 1));
-    if (!offset)
-        return std::nullopt;
-    QDateTime local = QLocale::c().toDateTime(trimmed.left(lastSpace), QStringLiteral("ddd, dd MMM yyyy HH:mm:ss"));
-    if (!local.isValid())
-        return std::nullopt;
-    return QDateTime(local.date(), local.time(), QTimeZone(*offset * 60)).toUTC();
+    return Rfc822Date::parse(text);
 }
 
 QString StringHelpers::stringByReplacingBadCharactersWithEntities(const QString& text)

@@ -23,7 +23,8 @@ public:
     static QString fullyEscapedStringForUrl(const QString& text);
     static bool hasSubstring(const QString& text, const QString& sub, SearchOptions options = SearchOptions::None);
     static QString timeStringFromSecs(qint64 seconds);
-    // Parses an RSS (RFC 822) date such as "Tue, 08 Dec 2026 16:26:53 GMT".
+    // Parses an RSS (RFC 822) date such as "Tue, 08 Dec 2026 16:26:53 GMT",
+    // in every form that feeds send (Rfc822Date); the result is in UTC.
     static std::optional<QDateTime> rssDateValue(const QString& text);
     static QString stringByReplacingBadCharactersWithEntities(const QString& text);
     static QString stringByAddingSlashEscapes(const QString& text);

@@ -37,6 +37,23 @@ bool isHidden(const AttributeMap& attributes)
 {
     return attributes.value(u"hidden") == u"1";
 }
+
+// The longest chain of views nested in views anywhere in the definition,
+// counted without recursion: a skin from a download may nest thousands.
+int deepestViewNesting(const XmlNode* root)
+{
+    std::vector<std::pair<const XmlNode*, int>> pending { { root, 0 } };
+    int deepest = 0;
+    while (!pending.empty()) {
+        const auto [node, depth] = pending.back();
+        pending.pop_back();
+        deepest = std::max(deepest, depth);
+        for (const auto& [name, children] : node->childGroups())
+            for (const XmlNode* child : children)
+                pending.emplace_back(child, name == u"view" ? depth + 1 : 0);
+    }
+    return deepest;
+}
 }
 
 Skin::Skin(const QString& directory, SkinDelegate* delegate)
@@ -72,6 +89,12 @@ void Skin::setDirectory(const QString& directory)
     if (file.open(QIODevice::ReadOnly))
         parser.parseData(file.readAll());
     m_skinData = parser.dictAtPath(u"skin");
+    // Views are built recursively; a skin nested deeper than any real one
+    // is broken, and is treated as a definition that could not be read.
+    if (deepestViewNesting(m_skinData.get()) > maxViewNesting) {
+        ConsoleLog::log(QStringLiteral("skin nests views deeper than %d; not used: %@"), maxViewNesting, m_directoryPath);
+        m_skinData = XMLParser().rootNode();
+    }
     m_skinApiVersion = float(StringHelpers::doubleValue(m_skinData->attributeDict.value(u"apiVersion")));
     ConsoleLog::log(QStringLiteral("skin api is %f"), double(m_skinApiVersion));
 }
@@ -289,10 +312,16 @@ QWidget* Skin::viewFromDict(const AttributeMap& attributes)
 
 QWidget* Skin::buildViewAndContentsFromDict(const XmlNode* node)
 {
+    // The loader refuses deeper skins; this keeps the stack bounded for any
+    // tree handed in (one more level: the root may be the orientation element).
+    if (m_buildDepth > maxViewNesting)
+        return nullptr;
     QWidget* view = viewFromDict(node->attributeDict);
     if (!view)
         return nullptr;
+    ++m_buildDepth;
     buildChildren(node, view, *m_buildingRoot);
+    --m_buildDepth;
     return view;
 }
 

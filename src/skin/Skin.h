@@ -69,6 +69,10 @@ public:
     explicit Skin(const QString& directory, SkinDelegate* delegate = nullptr);
     ~Skin() override;
 
+    // Views nest at most this deep (the orientation's root view counts);
+    // a definition that nests deeper is refused like an unreadable one.
+    static constexpr int maxViewNesting = 64;
+
     void setDirectory(const QString& directory);
     // The root view of "Portrait" or "Landscape", built on first use.
     QWidget* viewNamed(const QString& orientation);
@@ -184,6 +188,7 @@ private:
     qreal m_contentScale = 1;
     Liveness m_liveness = Liveness::Live;
     int m_currentItem = -1;
+    int m_buildDepth = 0;
 
     int m_timeElapsed = 0;
     int m_timeRemaining = 0;

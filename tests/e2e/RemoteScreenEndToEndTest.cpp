@@ -143,13 +143,17 @@ TEST_F(RemoteScreenOnRealVlc, ThePositionSliderSeeks)
 
 TEST_F(RemoteScreenOnRealVlc, NextAndPreviousMoveTheCurrentItem)
 {
-    ASSERT_TRUE(shows([&] { return remote->itemsInPlaylist() == 4 && remote->currentItemIndex() == 0; }, 4500));
+    ASSERT_TRUE(shows([&] {
+        return remote->isPlaying() && remote->itemsInPlaylist() == 4 && remote->currentItemIndex() == 0;
+    }, 4500));
     click(QStringLiteral("Next"));
     spinEventLoop(600); // VLC 3.0 can crash when asked for its status mid-switch
     ASSERT_TRUE(observer->waitFor([&] { return (*observer)->currentItemIndex() == 1; }));
+    // VLC reports "stopped" for a moment while it switches, and the screen
+    // rightly disables Previous then: wait until it shows the new item playing.
     ASSERT_TRUE(shows([&] {
-        return control<FitLabel>(&SkinRoot::labels, QStringLiteral("NowPlaying"))->text()
-            == QStringLiteral("Bob's Café Song.wav");
+        return remote->isPlaying()
+            && control<FitLabel>(&SkinRoot::labels, QStringLiteral("NowPlaying"))->text() == QStringLiteral("Bob's Café Song.wav");
     }, 5000));
     // The title can come from the playlist before a status says VLC plays
     // again; until then Previous is rightly disabled.

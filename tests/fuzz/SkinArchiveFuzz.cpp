@@ -1,7 +1,7 @@
 // libFuzzer target: the skin archive installer on archives held in memory.
 // Whatever the bytes, an install must leave nothing outside the skins
 // folder, no work folder behind, and either whole, loadable skins or
-// nothing at all. Build and run with tests/fuzz/run.sh; not part of make test.
+// nothing at all. Run by make fuzz; not part of make test.
 #include "skin/SkinArchiveInstaller.h"
 
 #include <QByteArray>

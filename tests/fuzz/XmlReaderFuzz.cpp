@@ -1,5 +1,5 @@
 // libFuzzer target: the XML reader (pugixml under our partial-document
-// rules) and the tree built from it. Build and run with tests/fuzz/run.sh;
+// rules) and the tree built from it. Run by make fuzz;
 // it is not part of make test.
 #include "core/xml/XMLParser.h"
 #include "core/xml/XMLPlaylistParser.h"

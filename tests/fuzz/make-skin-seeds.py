@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes small skin archives into a folder, as seeds for skin_archive_fuzz."""
+"""Writes small skin archives into a folder: the seeds of SkinArchiveFuzz
+(tests/fuzz/seeds/skin-archives was made with it)."""
 import io
 import sys
 import zipfile

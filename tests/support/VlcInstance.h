@@ -10,6 +10,10 @@
 // A real VLC 3 with its HTTP interface on loopback, started by the test and
 // stopped when this object goes. VLC refuses to run as root, so as root it
 // runs as the user plvlc.
+//
+// Started means: our VLC (not whatever else took the port) answers HTTP with
+// its request handlers in place. VLC's own log goes to a file, and a VLC that
+// dies of a signal leaves a core dump; deathReport() says what happened.
 class VlcInstance {
 public:
     struct Options {
@@ -29,20 +33,32 @@ public:
     quint16 port() const { return m_port; }
     QString hostAddress() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
     QString password() const { return m_options.password; }
+    // VLC's log so far (its last 64 KB).
     QString log() const;
-    qint64 pid() const { return m_process.processId(); }
-    // VLC went away on its own (VLC 3.0 crashes now and then under load).
-    bool crashed() const { return m_started && m_process.state() == QProcess::NotRunning; }
+    qint64 pid() const { return m_pid; }
+    // VLC ended without being asked to: a signal or an exit of its own.
+    bool crashed() const;
+    // How VLC ended, its log's tail and, when it left a core dump, the
+    // backtrace of every thread; the log and core are kept under
+    // vlc-crashes/ in the working folder. Empty while VLC runs.
+    QString deathReport() const;
 
     static quint16 freePort();
+    // The test cases ("Suite.Name") during which a VLC died on its own;
+    // each death is reported on standard error as its VLC is stopped.
+    static QStringList casesWhereVlcDied();
 
 private:
-    bool waitForPort(int timeoutMs);
+    bool launch(QString* why);
+    bool listensOnOurPort() const;
+    int httpStatus(int timeoutMs) const;
+    bool waitUntilServing(int timeoutMs, QString* why);
 
     Options m_options;
     QProcess m_process;
     QTemporaryDir m_home;
     quint16 m_port = 0;
+    qint64 m_pid = 0;
     bool m_started = false;
     QString m_error;
 };

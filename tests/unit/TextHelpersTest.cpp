@@ -65,19 +65,63 @@ TEST(RangeSearch, AllowsNilAndMagicQuotes)
               (TextRange { 5, 1 }));
 }
 
-TEST(RssDate, ParsesZonesNamedAndNumeric)
+TEST(RssDate, ReadsTheFormsRealFeedsSend)
 {
-    const auto gmt = StringHelpers::rssDateValue(QStringLiteral("Tue, 08 Dec 2026 16:26:53 GMT"));
-    ASSERT_TRUE(gmt);
-    EXPECT_EQ(gmt->toUTC().toString(Qt::ISODate), QStringLiteral("2026-12-08T16:26:53Z"));
-    const auto offset = StringHelpers::rssDateValue(QStringLiteral("Tue, 08 Dec 2026 10:00:00 -0500"));
-    ASSERT_TRUE(offset);
-    EXPECT_EQ(offset->toUTC().toString(Qt::ISODate), QStringLiteral("2026-12-08T15:00:00Z"));
-    const auto pst = StringHelpers::rssDateValue(QStringLiteral("Wed, 01 Jan 2025 00:00:00 PST"));
-    ASSERT_TRUE(pst);
-    EXPECT_EQ(pst->toUTC().toString(Qt::ISODate), QStringLiteral("2025-01-01T08:00:00Z"));
-    EXPECT_FALSE(StringHelpers::rssDateValue(QStringLiteral("yesterday")));
-    EXPECT_FALSE(StringHelpers::rssDateValue(QStringLiteral("Tue, 08 Dec 2026 16:26:53 Mars")));
+    // pubDate values as feeds in the wild write them, with the moment meant.
+    const std::pair<const char*, const char*> dates[] = {
+        { "Tue, 08 Dec 2026 16:26:53 GMT", "2026-12-08T16:26:53Z" },
+        { "Tue, 8 Dec 2026 10:00:00 -0500", "2026-12-08T15:00:00Z" },
+        { "Thu,  5 Apr 2012 10:00:00 GMT", "2012-04-05T10:00:00Z" },
+        { "Wed, 20 Sep 2017 10:00:00 -0000", "2017-09-20T10:00:00Z" },
+        { "Fri, 06 Dec 2024 15:00:05 +0000", "2024-12-06T15:00:05Z" },
+        { "Mon, 09 Dec 2024 08:30:00 +0530", "2024-12-09T03:00:00Z" },
+        { "Wed, 19 Feb 2012 22:40:00 -01:01", "2012-02-19T23:41:00Z" },
+        { "Wed, 19 Feb 2012 22:40:00 GMT-01:01", "2012-02-19T23:41:00Z" },
+        { "Wed, 01 Jan 2025 00:00:00 PST", "2025-01-01T08:00:00Z" },
+        { "Thu, 6 July 2017 15:30:00 PDT", "2017-07-06T22:30:00Z" },
+        { "Thu, 30 Aug 2017 1:30:00 PDT", "2017-08-30T08:30:00Z" }, // a Wednesday, in fact
+        { "Thu, 03 August 2017 06:00:00 -0400", "2017-08-03T10:00:00Z" },
+        { "Sat, 01 Sept 2018 12:00:00 EDT", "2018-09-01T16:00:00Z" },
+        { "Mon, 15 Jan 2024 09:15:00 CST", "2024-01-15T15:15:00Z" },
+        { "Mon, 15 Jul 2024 09:15:00 CDT", "2024-07-15T14:15:00Z" },
+        { "Mon, 15 Jan 2024 09:15:00 MST", "2024-01-15T16:15:00Z" },
+        { "Mon, 15 Jul 2024 09:15:00 MDT", "2024-07-15T15:15:00Z" },
+        { "Mon, 15 Jan 2024 09:15:00 EST", "2024-01-15T14:15:00Z" },
+        { "Sun, 06 Nov 1994 08:49:37 UT", "1994-11-06T08:49:37Z" },
+        { "Sun, 06 Nov 1994 08:49:37 Z", "1994-11-06T08:49:37Z" },
+        { "Sun, 06 Nov 1994 08:49:37 utc", "1994-11-06T08:49:37Z" },
+        { "Sun, 06 Nov 1994 08:49:37 A", "1994-11-06T08:49:37Z" }, // military letters carry no offset
+        { "Sun, 06 Nov 1994 08:49:37 Y", "1994-11-06T08:49:37Z" },
+        { "Mon, 13 Feb, 2012 06:28:00 UTC", "2012-02-13T06:28:00Z" },
+        { "Thu, 01 Jan 2004 00:00 GMT", "2004-01-01T00:00:00Z" },
+        { "Thu, 01 Jan 04 19:48:21 GMT", "2004-01-01T19:48:21Z" },
+        { "Fri, 31 Dec 99 23:59:59 GMT", "1999-12-31T23:59:59Z" },
+        { "8 Dec 2026 16:26:53 +0100", "2026-12-08T15:26:53Z" },
+        { "Tuesday, 08 Dec 2026 16:26:53 GMT", "2026-12-08T16:26:53Z" },
+        { "Tue, 08 Dec 2026 16:26:53 +0000 (UTC)", "2026-12-08T16:26:53Z" },
+        { "Tue, 08 Dec 2026 16:26:53", "2026-12-08T16:26:53Z" }, // no zone: taken as UTC
+        { "Wed, 31 Dec 2008 23:59:60 GMT", "2008-12-31T23:59:59Z" },
+    };
+    for (const auto& [text, expected] : dates) {
+        const auto date = StringHelpers::rssDateValue(QString::fromLatin1(text));
+        ASSERT_TRUE(date) << text;
+        EXPECT_EQ(date->toUTC().toString(Qt::ISODate), QString::fromLatin1(expected)) << text;
+    }
+}
+
+TEST(RssDate, RefusesWhatIsNoDate)
+{
+    const char* const refused[] = {
+        "", "yesterday", "2026-12-08T16:26:53Z",
+        "Tue, 08 Dec 2026 16:26:53 Mars", "Sun, 99 Jun 2009 12:00:00 GMT", "Mon, 30 Feb 2026 12:00:00 GMT",
+        "Sun, 16 zzz 2012 11:47:32 GMT", "Sun, 16 Ju 2012 11:47:32 GMT", "Sun, 16 Dec zz 11:47:32 GMT",
+        "Sun, 16 Dec 2012 1:2:3:4 GMT", "Sun, 16 Dec 2012 24:00:00 GMT", "Sun, 16 Dec 2012 11:61:00 GMT",
+        "Sun, 16 Dec 2012 11:47:32 +zz:00", "Sun, 16 Dec 2012 11:47:32 +2400", "Sun, 16 Dec 2012 11:47:32 J",
+        "Sun, 16 Dec 2012 11:47:32 GMT extra", "Sun, 16 Dec 2012 11:47:32 GMT (unclosed",
+        "Sun, 123 Dec 2012 11:47:32 GMT", "Sun, 16 Dec 12345 11:47:32 GMT",
+    };
+    for (const char* text : refused)
+        EXPECT_FALSE(StringHelpers::rssDateValue(QString::fromLatin1(text))) << text;
 }
 
 TEST(LenientNumbers, ReadTheLeadingNumber)

@@ -12,6 +12,17 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+namespace {
+// The mode bits as the kernel has them.
+unsigned modeOf(const QString& path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? unsigned(st.st_mode & 07777) : 0xFFFFu;
+}
+}
+
 TEST(UrlHelpers, SplitsPagesIntoFolderAndFileName)
 {
     const QUrl page(QStringLiteral("http://help.example.com/vlc/setup/index.html"));
@@ -77,6 +88,38 @@ TEST(FileHelpers, AFailedWriteLeavesThePreviousFile)
     QFile read(file);
     ASSERT_TRUE(read.open(QIODevice::ReadOnly));
     EXPECT_EQ(read.readAll(), QByteArray("version 1"));
+}
+
+TEST(FileHelpers, SecretsAreForTheOwnerOnlyWhateverTheUmaskOrTheOldFile)
+{
+    QTemporaryDir dir;
+    const mode_t previous = ::umask(0); // the worst a user could have set
+    const QString folder = dir.path() + QStringLiteral("/Documents");
+    const QString file = folder + QStringLiteral("/secrets");
+    EXPECT_TRUE(FileHelpers::saveData("pw 1", folder, file, FileAccess::OwnerOnly));
+    EXPECT_EQ(modeOf(folder), 0700u);
+    EXPECT_EQ(modeOf(file), 0600u);
+
+    // Replacing a file others could read (the old mode carries over by default).
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    EXPECT_TRUE(FileHelpers::saveData("pw 2", folder, file, FileAccess::OwnerOnly));
+    EXPECT_EQ(modeOf(file), 0600u);
+    EXPECT_TRUE(FileHelpers::saveData("plain", folder, folder + QStringLiteral("/plain")));
+    EXPECT_EQ(modeOf(folder + QStringLiteral("/plain")), 0666u);
+
+    // Narrowing what an older version left open.
+    const QString open = dir.path() + QStringLiteral("/open");
+    ASSERT_TRUE(QDir().mkdir(open));
+    EXPECT_EQ(modeOf(open), 0777u);
+    EXPECT_TRUE(FileHelpers::makeDirectory(open, FileAccess::OwnerOnly));
+    EXPECT_EQ(modeOf(open), 0700u);
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    EXPECT_TRUE(FileHelpers::restrictFileToOwner(file));
+    EXPECT_EQ(modeOf(file), 0600u);
+    ::umask(previous);
+    QFile read(file);
+    ASSERT_TRUE(read.open(QIODevice::ReadOnly));
+    EXPECT_EQ(read.readAll(), QByteArray("pw 2"));
 }
 
 TEST(FileHelpers, CopyCreatesTheDestinationFolderAndAgesCompare)

@@ -198,6 +198,36 @@ TEST(AppShell, ADamagedFileIsKeptAsideAndAMissingOneIsNoList)
     EXPECT_EQ(QDir(HomePaths::documents()).entryList({ "BWRemotesFilename.unreadable-*" }).size(), 1);
 }
 
+TEST(AppShell, SavedPasswordsAreReadableByTheOwnerOnly)
+{
+    // What an older version left: an open folder and a file others could read.
+    Launch run(true, false);
+    ASSERT_TRUE(QDir().mkpath(HomePaths::documents()));
+    QFile::setPermissions(HomePaths::documents(), QFileDevice::Permissions(0x7755));
+    QFile old(SavedRemotesFile::defaultPath());
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(R"({"format": "PlayerLink saved remotes", "version": 1, "remotes": [{"hostAddress": "10.0.0.2", "password": "pw"}]})");
+    old.close();
+    QFile::setPermissions(old.fileName(), QFileDevice::Permissions(0x6644));
+    run.launch();
+    ASSERT_EQ(CentralAccessFactory::sharedFactory().savedRemotes().size(), 1u);
+    const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther
+        | QFile::ExeOther;
+    EXPECT_FALSE(QFileInfo(HomePaths::documents()).permissions() & others);
+    EXPECT_FALSE(QFileInfo(old.fileName()).permissions() & others);
+    EXPECT_FALSE(QFileInfo(HomePaths::documents() + QStringLiteral("/log.txt")).permissions() & others);
+
+    // A first launch in a fresh home, and a write.
+    run.kill();
+    QDir(HomePaths::documents()).removeRecursively();
+    run.launch();
+    CentralAccessFactory::sharedFactory().addSavedRemote(remoteAt(QStringLiteral("10.0.0.3")));
+    ASSERT_EQ(Launch::savedRecords().size(), 1);
+    EXPECT_EQ(QFileInfo(HomePaths::documents()).permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(QFileInfo(old.fileName()).permissions() & ~(QFile::ReadUser | QFile::WriteUser), QFile::ReadOwner | QFile::WriteOwner);
+}
+
 TEST(AppShell, AFailedWriteLeavesThePreviousFile)
 {
     Launch run;

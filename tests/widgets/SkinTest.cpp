@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 // Records the actions the skin's controls send.
 class RecordingDelegate : public SkinDelegate {
@@ -194,6 +196,43 @@ TEST(SkinLoading, MissingPiecesFallBackQuietly)
     EXPECT_TRUE(none.cachedImage(QStringLiteral("a.png")).isNull());
     EXPECT_EQ(none.cachedImageCount(), 0);
     delete landscape;
+}
+
+// Views nested depth deep, a labelled Status label in the innermost.
+QByteArray nestedSkin(int depth)
+{
+    QByteArray xml = R"(<skin apiVersion="4"><Portrait>)";
+    for (int i = 0; i < depth; ++i)
+        xml += R"(<view x="1" y="1" width="300" height="300">)";
+    xml += R"(<label id="Status" x="0" y="0" width="10" height="10"/>)";
+    for (int i = 0; i < depth; ++i)
+        xml += "</view>";
+    return xml + "</Portrait></skin>";
+}
+
+TEST(SkinLoading, ASkinNestedTooDeeplyIsRefusedAsBroken)
+{
+    RecordingDelegate delegate;
+    SkinFolder deepest(nestedSkin(Skin::maxViewNesting), QStringLiteral("Deepest"));
+    Skin fits(deepest.relative, &delegate);
+    EXPECT_EQ(fits.skinApiVersion(), 4.0f);
+    ASSERT_TRUE(fits.viewNamed(QStringLiteral("Portrait")));
+    EXPECT_EQ(fits.currentRoot()->labels.size(), 1u);
+    EXPECT_EQ(fits.currentRoot()->scrollViews.size(), size_t(Skin::maxViewNesting - 1));
+
+    // One level more, and the 20,000 levels that once overflowed the stack:
+    // read like a definition that cannot be read, an empty screen and version 0.
+    for (const int depth : { Skin::maxViewNesting + 1, 20000 }) {
+        SkinFolder deep(nestedSkin(depth), QStringLiteral("Deep%1").arg(depth));
+        ConsoleCapture log;
+        Skin refused(deep.relative, &delegate);
+        EXPECT_EQ(refused.skinApiVersion(), 0.0f) << depth;
+        EXPECT_TRUE(log.contains(QStringLiteral("skin nests views deeper than 64"))) << depth;
+        std::unique_ptr<QWidget> view(refused.viewNamed(QStringLiteral("Portrait")));
+        ASSERT_TRUE(view) << depth;
+        EXPECT_TRUE(refused.currentRoot()->labels.empty()) << depth;
+        EXPECT_TRUE(view->children().isEmpty()) << depth;
+    }
 }
 
 TEST(SkinLoading, ColourStrings)
