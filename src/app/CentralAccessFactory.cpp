@@ -17,6 +17,7 @@
 #include "screens/Remotes/RemotesViewController.h"
 #include "screens/Setup/SetupInstructionsVC.h"
 #include "screens/SkinsView/SkinsViewController.h"
+#include "screens/SkinsWebView/SkinsWebViewController.h"
 #include "screens/SkipDistance/SkipDistanceViewController.h"
 #include "screens/Speed/SpeedViewController.h"
 #include "screens/SubtitleTrack/SubtitleTrackViewController.h"
@@ -104,6 +105,16 @@ MainViewController* CentralAccessFactory::mainViewController()
 SkinsViewController* CentralAccessFactory::skinsViewController()
 {
     return screen(m_skinsViewController);
+}
+
+SkinsWebViewController* CentralAccessFactory::skinsWebViewController()
+{
+    if (!m_skinsWebViewController) {
+        screen(m_skinsWebViewController);
+        connect(m_skinsWebViewController, &SkinsWebViewController::skinLinkChosen, this,
+                &CentralAccessFactory::skinLinkOpened);
+    }
+    return m_skinsWebViewController;
 }
 
 RemotesViewController* CentralAccessFactory::remotesViewController()

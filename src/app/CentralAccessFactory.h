@@ -38,6 +38,7 @@ public:
     MainViewController* mainViewController() override;
     WebViewController* webViewController() override;
     SkinsViewController* skinsViewController() override;
+    SkinsWebViewController* skinsWebViewController() override;
     FlipsideViewController* flipsideViewController() override;
     SkipDistanceViewController* skipDistanceViewController() override;
     AdditionalActionsViewController* additionalActionsViewController() override;
@@ -63,6 +64,8 @@ signals:
     // service the application owns.
     void rotationLockChanged();
     void keepAwakeChanged();
+    // Passed on from the skin gallery: a skin link the user tapped there.
+    void skinLinkOpened(const QString& link);
 
 private:
     CentralAccessFactory();
@@ -88,6 +91,7 @@ private:
     QPointer<MainViewController> m_mainViewController;
     QPointer<WebViewController> m_webViewController;
     QPointer<SkinsViewController> m_skinsViewController;
+    QPointer<SkinsWebViewController> m_skinsWebViewController;
     QPointer<FlipsideViewController> m_flipsideViewController;
     QPointer<SkipDistanceViewController> m_skipDistanceViewController;
     QPointer<AdditionalActionsViewController> m_additionalActionsViewController;

@@ -69,6 +69,9 @@ void PlayerLinkAppDelegate::applicationDidFinishLaunching()
             Qt::UniqueConnection);
     connect(&factory, &CentralAccessFactory::keepAwakeChanged, this, &PlayerLinkAppDelegate::disableSleepIfNeeded,
             Qt::UniqueConnection);
+    // A skin link tapped in the gallery asks the same question as one from outside.
+    connect(&factory, &CentralAccessFactory::skinLinkOpened, this, &PlayerLinkAppDelegate::handleOpenURL,
+            Qt::UniqueConnection);
     m_alertPresenter = std::make_unique<WidgetAlertPresenter>(m_window.get());
     AlertPresenter::setCurrent(m_alertPresenter.get());
     // Active while the window can be seen, focused or not.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ScreenSaverInhibitor.h"
+#include "skin/SkinDownloader.h"
 
 #include <QObject>
 #include <QPointer>
@@ -65,7 +66,7 @@ public:
     bool keepsAwake() const { return m_inhibitor.isInhibited(); }
 
     // The seven-letter scheme of skin links.
-    static constexpr const char* skinLinkScheme = "plskins";
+    static constexpr const char* skinLinkScheme = SkinDownloader::skinLinkScheme;
 
 private:
     AlertView* showAlert(const QString& title, const QString& message, const QStringList& buttons,

@@ -20,6 +20,9 @@ inline const QString translationKey = QStringLiteral("ServiceHosts/translation")
 // news and setup instructions go out as a mail the user sends himself.
 inline const QString newsSiteKey = QStringLiteral("ServiceHosts/newsSite");
 inline const QString setupServiceKey = QStringLiteral("ServiceHosts/setupService");
+// The skin gallery's site; without it the gallery browser opens on a bundled
+// page that explains skins.
+inline const QString skinGalleryKey = QStringLiteral("ServiceHosts/skinGallery");
 
 // The base address stored under key ("https://host[:port]"; a bare host
 // means https), or an empty URL when none is set or it makes no sense.

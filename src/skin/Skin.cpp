@@ -86,14 +86,18 @@ void Skin::setDirectory(const QString& directory)
     dropBuiltViews();
     XMLParser parser;
     QFile file(m_directoryPath + QStringLiteral("SkinDefinition.xml"));
-    if (file.open(QIODevice::ReadOnly))
+    const bool read = file.open(QIODevice::ReadOnly);
+    if (read)
         parser.parseData(file.readAll());
     m_skinData = parser.dictAtPath(u"skin");
+    const XmlNodePtr document = parser.rootNode();
+    m_isLoaded = read && parser.lastParseWasComplete() && document && document->children(u"skin");
     // Views are built recursively; a skin nested deeper than any real one
     // is broken, and is treated as a definition that could not be read.
     if (deepestViewNesting(m_skinData.get()) > maxViewNesting) {
         ConsoleLog::log(QStringLiteral("skin nests views deeper than %d; not used: %@"), maxViewNesting, m_directoryPath);
         m_skinData = XMLParser().rootNode();
+        m_isLoaded = false;
     }
     m_skinApiVersion = float(StringHelpers::doubleValue(m_skinData->attributeDict.value(u"apiVersion")));
     ConsoleLog::log(QStringLiteral("skin api is %f"), double(m_skinApiVersion));

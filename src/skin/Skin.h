@@ -107,6 +107,9 @@ public:
     SkinDelegate* delegate() const { return m_delegate; }
     void setDelegate(SkinDelegate* delegate) { m_delegate = delegate; }
     float skinApiVersion() const { return m_skinApiVersion; }
+    // Whether the directory's definition was read whole and holds a skin;
+    // a skin that was not is drawn from whatever could be read.
+    bool isLoaded() const { return m_isLoaded; }
     QString directory() const { return m_directory; }
     QString directoryPath() const { return m_directoryPath; }
     int cachedImageCount() const { return int(m_cachedImages.size()); }
@@ -168,6 +171,7 @@ private:
     void showPageOf(PagingScrollView* scrollView, int page, bool animated);
 
     float m_skinApiVersion = 0;
+    bool m_isLoaded = false;
     QString m_directory;
     QString m_directoryPath;
     QHash<QString, QPixmap> m_cachedImages;

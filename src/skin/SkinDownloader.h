@@ -27,6 +27,8 @@ public:
     static constexpr int timeoutMs = 5000;
     static constexpr int maxRedirects = 5;
     static constexpr qint64 maxBodyBytes = 50LL * 1024 * 1024;
+    // The seven-letter scheme of skin links ("plskins://host/path").
+    static constexpr const char* skinLinkScheme = "plskins";
 
     explicit SkinDownloader(QObject* parent = nullptr);
     ~SkinDownloader() override;

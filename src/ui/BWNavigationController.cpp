@@ -1,5 +1,11 @@
 #include "ui/BWNavigationController.h"
 
+#include "ui/AlertView.h"
+#include "ui/InterfaceHelpers.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
 BWNavigationController::BWNavigationController(ViewController* root, QWidget* parent)
     : NavigationController(nullptr, parent)
 {
@@ -7,6 +13,25 @@ BWNavigationController::BWNavigationController(ViewController* root, QWidget* pa
     // always shows the bar.
     pushViewController(root, false);
     m_transitionDetails.back().setBarVisibility(1);
+    // Seen before the control with the focus, which may not pass Escape on.
+    qApp->installEventFilter(this);
+}
+
+bool BWNavigationController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return NavigationController::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    auto* target = qobject_cast<QWidget*>(watched);
+    if (key->key() != Qt::Key_Escape || key->isAutoRepeat() || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !target
+        || target->window() != window() || !isVisible() || viewControllers().size() < 2
+        || InterfaceHelpers::isEditingText(target) || InterfaceHelpers::isEditingText(QApplication::focusWidget()))
+        return NavigationController::eventFilter(watched, event);
+    for (AlertView* alert : AlertView::visibleAlerts())
+        if (alert->window() == window())
+            return NavigationController::eventFilter(watched, event); // the alert answers Escape itself
+    popViewControllerAnimated(true);
+    return true;
 }
 
 void BWNavigationController::queueTransitionType(int appear, int disappear)

@@ -9,7 +9,8 @@
 // The navigation stack of the application: it remembers per screen whether
 // the navigation bar is shown, so that coming back to a screen restores its
 // bar, and plays a flip or page-curl transition for a push when one was
-// queued, mirrored on the way back.
+// queued, mirrored on the way back. Escape goes back from a pushed screen,
+// unless a text field is being edited or an alert is up.
 class BWNavigationController : public NavigationController {
     Q_OBJECT
 public:
@@ -29,6 +30,9 @@ public:
 
     void pushWithAnimationViewController(ViewController* controller, bool animated);
     ViewController* popWithAnimationViewControllerAnimated(bool animated);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::vector<NavTransition> m_transitionDetails;

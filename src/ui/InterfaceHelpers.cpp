@@ -4,7 +4,11 @@
 #include "core/Localization.h"
 #include "ui/InterfaceOrientation.h"
 
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QPixmap>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 
 QLineEdit* InterfaceHelpers::createTextField_Rounded(QWidget* parent)
 {
@@ -46,4 +50,17 @@ void InterfaceHelpers::showActionSheetMessage(const QString& message, const QStr
     request.destructiveButton = 0;
     if (AlertPresenter* presenter = AlertPresenter::current())
         presenter->present(request);
+}
+
+bool InterfaceHelpers::isEditingText(const QWidget* widget)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(widget))
+        return !line->isReadOnly();
+    if (const auto* text = qobject_cast<const QTextEdit*>(widget))
+        return !text->isReadOnly();
+    if (const auto* plain = qobject_cast<const QPlainTextEdit*>(widget))
+        return !plain->isReadOnly();
+    if (const auto* combo = qobject_cast<const QComboBox*>(widget))
+        return combo->isEditable();
+    return qobject_cast<const QAbstractSpinBox*>(widget) != nullptr;
 }

@@ -20,4 +20,7 @@ public:
     static QRect rotatedApplicationFrame(const QRect& frame, int orientation);
     // An action sheet with the message as its title and one destructive button.
     static void showActionSheetMessage(const QString& message, const QString& button);
+    // Whether the widget is a text field the user can type in (which keeps
+    // every key, Escape included).
+    static bool isEditingText(const QWidget* widget);
 };

@@ -5,6 +5,7 @@
 #include "ui/NavigationItem.h"
 #include "ui/TransitionOverlay.h"
 
+#include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -186,4 +187,21 @@ TEST(Navigation, TheBackButtonPopsAndSlidesTheScreensIn)
     EXPECT_EQ(b->calls, (QStringList { "willAppear", "didAppear", "willDisappear", "didDisappear" }));
     EXPECT_TRUE(a->isVisible());
     EXPECT_FALSE(b->isVisible());
+}
+
+TEST(Navigation, EscapeGoesBackUnlessATextFieldIsBeingEdited)
+{
+    Stack s;
+    auto* a = new Screen("A");
+    auto* field = new QLineEdit(a);
+    QTest::keyClick(&s.nav, Qt::Key_Escape); // on the root there is nowhere to go
+    EXPECT_EQ(s.nav.topViewController(), s.root);
+    s.nav.pushViewController(a, false);
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_EQ(s.nav.topViewController(), a);
+    field->setReadOnly(true);
+    QTest::keyClick(field, Qt::Key_Escape);
+    s.settle();
+    EXPECT_EQ(s.nav.topViewController(), s.root);
 }

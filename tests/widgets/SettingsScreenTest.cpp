@@ -1,17 +1,20 @@
 #include "AdvancedStage.h"
 #include "app/AppWindow.h"
 #include "core/PreferenceKeys.h"
+#include "core/ServiceHosts.h"
 #include "core/UserDefaults.h"
-#include "screens/Flipside/DeviceAddress.h"
+#include "net/DeviceNetworkAddress.h"
 #include "screens/Flipside/FlipsideViewController.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/SkipDistance/SkipDistanceViewController.h"
+#include "screens/WebView/WebViewController.h"
 #include "skin/Skin.h"
 #include "skin/SkinIds.h"
 #include "ui/NavigationController.h"
 #include "ui/PagingScrollView.h"
 #include "ui/PickerView.h"
 #include "ui/SourceCell.h"
+#include "ui/UrlOpener.h"
 #include "ui/ZoomSlider.h"
 
 #include <QSignalSpy>
@@ -143,23 +146,13 @@ TEST(Settings, SkipDistanceIsChosenByKeyboardAndShownInSettings)
 
 TEST(Settings, MailsAndInfoRows)
 {
+    // Line breaks go as CR LF, as mail wants them.
     EXPECT_EQ(FlipsideViewController::feedbackMail().toString(QUrl::FullyEncoded),
               QStringLiteral("mailto:?subject=Feedback%20on%20PlayerLink&body="));
     EXPECT_EQ(FlipsideViewController::tellAFriendMail().toString(QUrl::FullyEncoded),
               QStringLiteral("mailto:?subject=Try%20PlayerLink...&body=I%27m%20using%20PlayerLink%20-%20it%20lets%20me%20"
-                             "control%20VLC%20completely%20from%20my%20iPhone.%0A%0AI%20think%20you%20might%20like%20"
-                             "it%21%0A%0A"));
-
-    NetworkState state;
-    state.interfaces.push_back({ QStringLiteral("lo"), true, true, { QHostAddress::LocalHost } });
-    state.interfaces.push_back({ QStringLiteral("wlan0"), true, false,
-                                 { QHostAddress(QStringLiteral("fe80::1")), QHostAddress(QStringLiteral("192.168.1.20")) } });
-    state.interfaces.push_back({ QStringLiteral("docker0"), true, false, { QHostAddress(QStringLiteral("172.17.0.1")) } });
-    state.routes.push_back({ QStringLiteral("docker0"), QHostAddress(QStringLiteral("172.17.0.0")), 16, false, 0 });
-    EXPECT_EQ(DeviceAddress::wifiIPFrom(state), QStringLiteral("no wifi Ip address")) << "no default route";
-    state.routes.push_back({ QStringLiteral("wlan0"), QHostAddress(QStringLiteral("0.0.0.0")), 0, true, 600 });
-    EXPECT_EQ(DeviceAddress::wifiIPFrom(state), QStringLiteral("192.168.1.20"));
-    EXPECT_EQ(DeviceAddress::wifiIPFrom(std::nullopt), QStringLiteral("no wifi Ip address"));
+                             "control%20VLC%20completely%20from%20my%20iPhone.%0D%0A%0D%0AI%20think%20you%20might%20like%20"
+                             "it%21%0D%0A%0D%0A"));
 
     AdvancedStage s;
     auto* settings = s.push(s.factory().flipsideViewController());
@@ -171,6 +164,59 @@ TEST(Settings, MailsAndInfoRows)
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^Version \\d+\\.\\d+\\.\\d+$")).match(cell->sourceLabel()->text()).hasMatch());
     EXPECT_EQ(table->rectForRowAtIndexPath(version).height(), 22);
     EXPECT_EQ(cell->selectionStyle(), TableViewCell::SelectionStyleNone);
+}
+
+TEST(Settings, RowsThatReachOutOpenTheirScreensAndPages)
+{
+    AdvancedStage s;
+    QList<QUrl> opened;
+    UrlOpener::setHandler([&](const QUrl& url) {
+        opened.append(url);
+        return true;
+    });
+    auto* settings = s.push(s.factory().flipsideViewController());
+    TableView* table = settings->myTableView();
+    auto tap = [&](int id) {
+        s.nav->popToViewController(settings, false);
+        settings->didSelectRowAtIndexPath(table, rowWithId(settings, id));
+        return s.nav->topViewController();
+    };
+    WebViewController* viewer = s.factory().webViewController();
+    auto shows = [viewer](const QUrl& url) {
+        return waitUntil([&] { return viewer->theWebView() && viewer->theWebView()->url() == url; });
+    };
+    auto bundled = [](const char* page) {
+        return WebViewController::bundleUrl(QString::fromLatin1(page), WebViewController::bundlePageType,
+                                            WebViewController::bundlePageDirectory);
+    };
+
+    // Without a help site every page is the bundled one, and nothing is asked.
+    EXPECT_EQ(tap(FlipsideViewController::HelpRow), viewer);
+    EXPECT_TRUE(shows(bundled("help")));
+    EXPECT_EQ(tap(FlipsideViewController::WhatsNewRow), viewer);
+    EXPECT_TRUE(shows(bundled("whatsNew")));
+    EXPECT_EQ(tap(FlipsideViewController::AboutRow), viewer);
+    EXPECT_TRUE(shows(bundled("index")));
+    EXPECT_EQ(tap(FlipsideViewController::NewsletterRow), viewer);
+    EXPECT_TRUE(viewer->theWebView()->toPlainText().contains(QStringLiteral("none is set up")));
+    EXPECT_EQ(tap(FlipsideViewController::SkinRow), s.factory().skinsViewController());
+    EXPECT_EQ(tap(FlipsideViewController::SetupRow), s.factory().setupInstructionsViewController());
+    tap(FlipsideViewController::TellAFriendRow);
+    EXPECT_EQ(opened, QList<QUrl> { FlipsideViewController::tellAFriendMail() });
+
+    // With one, the newsletter and about pages come from it.
+    s.server.clearRequests();
+    defaults().setObject(ServiceHosts::helpSiteKey, QStringLiteral("http://") + s.server.hostAddress());
+    tap(FlipsideViewController::NewsletterRow);
+    EXPECT_TRUE(waitUntil([&] { return s.server.targets().contains("/updates"); }));
+    tap(FlipsideViewController::AboutRow);
+    EXPECT_TRUE(waitUntil([&] { return s.server.targets().contains("/iAbout.php?source=PlayerLink"); }));
+    EXPECT_EQ(viewer->backupUrl(), bundled("index"));
+
+    const IndexPath ip = rowWithId(settings, FlipsideViewController::IpRow);
+    table->scrollToRowAtIndexPath(ip, TableView::ScrollPositionBottom, false);
+    EXPECT_EQ(s.text(table, ip.section(), ip.row()), QStringLiteral("IP: ") + DeviceNetworkAddress::wifiIP());
+    UrlOpener::setHandler(nullptr);
 }
 
 TEST(Settings, LockedRotationKeepsTheShapeTheWindowHad)

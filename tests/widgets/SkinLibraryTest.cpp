@@ -5,6 +5,7 @@
 #include "app/SkinInstallCommand.h"
 #include "core/HomePaths.h"
 #include "core/PreferenceKeys.h"
+#include "core/ServiceHosts.h"
 #include "core/UserDefaults.h"
 #include "FakeHttpServer.h"
 #include "net/NetworkStateSource.h"
@@ -12,10 +13,13 @@
 #include "screens/MainView/MainViewController.h"
 #include "screens/SkinsView/SkinDownloadProgressView.h"
 #include "screens/SkinsView/SkinsViewController.h"
+#include "screens/SkinsWebView/SkinsWebViewController.h"
+#include "skin/Skin.h"
 #include "skin/SkinArchiveInstaller.h"
 #include "skin/SkinDownloader.h"
 #include "skin/SkinFolders.h"
 #include "TestSupport.h"
+#include "ui/ActivityIndicatorView.h"
 #include "ui/AlertView.h"
 #include "ui/BarButtonItem.h"
 #include "ui/BWNavigationController.h"
@@ -26,6 +30,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QProcess>
@@ -352,6 +357,122 @@ TEST(SkinDownload, LinksFromTheGalleryInstallAllOrNothingAndSayHowItWent)
     EXPECT_EQ(marker.readAll(), "new");
     // Redirects were followed on one scheme only; nothing went to https.
     EXPECT_TRUE(gallery.server.targets().contains("/hop/0"));
+}
+
+TEST(SkinGallery, CompletesTypedAddressesAsABrowserBarWould)
+{
+    EXPECT_EQ(SkinsWebViewController::completedAddress(QStringLiteral("http://skins.example/x")), QStringLiteral("http://skins.example/x"));
+    EXPECT_EQ(SkinsWebViewController::completedAddress(QStringLiteral("https://skins.example")), QStringLiteral("https://skins.example"));
+    EXPECT_EQ(SkinsWebViewController::completedAddress(QStringLiteral("www.skins.example")), QStringLiteral("http://www.skins.example"));
+    EXPECT_EQ(SkinsWebViewController::completedAddress(QStringLiteral("skins.example/new")), QStringLiteral("http://www.skins.example/new"));
+    EXPECT_EQ(SkinsWebViewController::completedAddress(QStringLiteral("  ")), QString());
+}
+
+TEST(SkinGallery, OpensOnTheBundledPageWithoutASiteAndBrowsesItsLinks)
+{
+    Gallery gallery;
+    Library library;
+    SkinsViewController* list = library.showList();
+    BWNavigationController* nav = library.app->navController();
+    list->seeSkinsButton()->trigger();
+    auto* browser = qobject_cast<SkinsWebViewController*>(nav->topViewController());
+    ASSERT_TRUE(browser);
+    EXPECT_EQ(browser, CentralAccessFactory::sharedFactory().skinsWebViewController());
+    WebView* page = browser->theWebView();
+    const QUrl bundled = SkinsWebViewController::galleryAddress();
+    EXPECT_TRUE(bundled.isLocalFile());
+    ASSERT_TRUE(waitUntil([&] { return page->url() == bundled && !page->isLoading(); }));
+    EXPECT_TRUE(page->toPlainText().contains(QStringLiteral("plskins://")));
+    EXPECT_TRUE(browser->addressBar()->text().isEmpty());
+    EXPECT_FALSE(browser->backButton()->isEnabled());
+    EXPECT_TRUE(browser->reloadButton()->isEnabled());
+    EXPECT_FALSE(browser->updating()->isAnimating());
+    EXPECT_FALSE(nav->isToolbarHidden());
+    EXPECT_TRUE(browser->toolbarItems().contains(browser->forwardButton()));
+
+    emit page->anchorClicked(QUrl(QStringLiteral("skinSample.htm")));
+    ASSERT_TRUE(waitUntil([&] { return page->url().fileName() == QStringLiteral("skinSample.htm"); }));
+    EXPECT_TRUE(page->toPlainText().contains(QStringLiteral("SkinDefinition")) || page->toPlainText().contains(QStringLiteral("<skin")));
+    EXPECT_TRUE(browser->backButton()->isEnabled());
+    browser->back();
+    ASSERT_TRUE(waitUntil([&] { return page->url() == bundled; }));
+    EXPECT_TRUE(browser->forwardButton()->isEnabled());
+    EXPECT_TRUE(gallery.server.requests().empty()) << "no site, no network";
+}
+
+TEST(SkinGallery, ShowsTheConfiguredSiteAndHandsItsSkinLinksToTheQuestion)
+{
+    Gallery gallery;
+    Library library;
+    UserDefaults::standard().setObject(ServiceHosts::skinGalleryKey, QStringLiteral("http://") + gallery.server.hostAddress());
+    SkinsViewController* list = library.showList();
+    list->seeSkinsButton()->trigger();
+    auto* browser = qobject_cast<SkinsWebViewController*>(library.app->navController()->topViewController());
+    ASSERT_TRUE(browser);
+    WebView* page = browser->theWebView();
+    const QString galleryPage = QStringLiteral("http://%1/PlayerLink-skins-4").arg(gallery.server.hostAddress());
+    EXPECT_TRUE(browser->updating()->isAnimating());
+    EXPECT_FALSE(browser->reloadButton()->isEnabled());
+    ASSERT_TRUE(waitUntil([&] { return page->url() == QUrl(galleryPage) && !page->isLoading(); }));
+    EXPECT_FALSE(browser->updating()->isAnimating());
+    EXPECT_TRUE(browser->reloadButton()->isEnabled());
+    EXPECT_EQ(browser->addressBar()->text(), galleryPage);
+
+    // A skin link tapped in the page asks the question a link from outside asks.
+    const QString link = gallery.links().first();
+    ASSERT_TRUE(link.endsWith(QStringLiteral("/skins/glacier.zip")));
+    emit page->anchorClicked(QUrl(link));
+    AlertView* question = AlertView::topAlert();
+    ASSERT_TRUE(question);
+    EXPECT_EQ(question->title(), QStringLiteral("Download Skin ?"));
+    EXPECT_EQ(page->url(), QUrl(galleryPage)) << "the page stays";
+    question->pressButton(1);
+    ASSERT_TRUE(waitUntil([] { return AlertView::topAlert() && AlertView::topAlert()->title() == QStringLiteral("Success"); }, 12000));
+    AlertView::topAlert()->pressButton(0);
+    EXPECT_TRUE(SkinArchiveInstaller::isLoadableSkin(library.skins + QStringLiteral("/Glacier")));
+
+    // Typed addresses: completed, loaded, and a page that is not there is told.
+    browser->addressBar()->setText(QStringLiteral("http://%1/no-such-page").arg(gallery.server.hostAddress()));
+    browser->addressEntered();
+    ASSERT_TRUE(waitUntil([] { return AlertView::topAlert() != nullptr; }));
+    EXPECT_EQ(AlertView::topAlert()->title(), QStringLiteral("Error loading page."));
+    EXPECT_EQ(AlertView::topAlert()->message(), QStringLiteral("Sorry, we weren't able to load the requested page."));
+    AlertView::topAlert()->pressButton(0);
+    EXPECT_FALSE(browser->updating()->isAnimating());
+    EXPECT_EQ(page->url(), QUrl(galleryPage));
+    EXPECT_TRUE(gallery.server.targets().contains("/no-such-page"));
+}
+
+TEST(SkinList, ASkinThatCannotBeLoadedGivesWayToTheBuiltInOneWithANotice)
+{
+    Library library({ "Aurora", "Broken" });
+    QFile broken(library.skins + QStringLiteral("/Broken/SkinDefinition.xml"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write("<?xml version=\"1.0\"?>\n<skin apiVersion=\"4.2\"><Portrait><view x=\"0\"");
+    broken.close();
+    MainViewController* remote = CentralAccessFactory::sharedFactory().mainViewController();
+    remote->loadViewIfNeeded();
+
+    UserDefaults::standard().setObject(PreferenceKeys::skin, QStringLiteral("Documents/Skins/Aurora"));
+    remote->loadSkin();
+    EXPECT_EQ(remote->currentSkin()->directory(), QStringLiteral("Documents/Skins/Aurora"));
+    EXPECT_FALSE(remote->checkSkinValue());
+
+    for (const char* chosen : { "Documents/Skins/Broken", "Documents/Skins/Gone" }) {
+        SCOPED_TRACE(chosen);
+        UserDefaults::standard().setObject(PreferenceKeys::skin, QString::fromLatin1(chosen));
+        remote->loadSkin();
+        EXPECT_EQ(remote->currentSkin()->directory(), SkinFolders::builtInSkin);
+        EXPECT_TRUE(remote->currentSkin()->isLoaded());
+        EXPECT_EQ(selectedSkin(), SkinFolders::builtInSkin);
+        ASSERT_TRUE(remote->checkSkinValue());
+        AlertView* notice = AlertView::topAlert();
+        ASSERT_TRUE(notice);
+        EXPECT_TRUE(notice->title().contains(QFileInfo(QString::fromLatin1(chosen)).fileName())) << qPrintable(notice->title());
+        notice->pressButton(0);
+        EXPECT_FALSE(remote->checkSkinValue()) << "named once";
+    }
+    EXPECT_TRUE(QFileInfo::exists(library.skins + QStringLiteral("/Broken"))) << "nothing is deleted";
 }
 
 namespace {

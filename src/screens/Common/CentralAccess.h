@@ -19,6 +19,7 @@ class RemotesViewController;
 class SetupInstructionsVC;
 class WebViewController;
 class SkinsViewController;
+class SkinsWebViewController;
 class SkipDistanceViewController;
 class SpeedViewController;
 class SubtitleTrackViewController;
@@ -45,6 +46,7 @@ public:
     virtual MainViewController* mainViewController() = 0;
     virtual WebViewController* webViewController() = 0;
     virtual SkinsViewController* skinsViewController() = 0;
+    virtual SkinsWebViewController* skinsWebViewController() = 0;
 
     // Settings and the advanced controls.
     virtual FlipsideViewController* flipsideViewController() = 0;

@@ -1,7 +1,6 @@
 #include "screens/Flipside/FlipsideViewController.h"
 
 #include "core/AlertPresenter.h"
-#include "core/ConsoleLog.h"
 #include "core/DictionaryHelpers.h"
 #include "core/Localization.h"
 #include "core/MakerContacts.h"
@@ -10,14 +9,17 @@
 #include "core/UserDefaults.h"
 #include "screens/Common/CentralAccess.h"
 #include "screens/Flipside/BuildInfo.h"
-#include "screens/Flipside/DeviceAddress.h"
-#include "screens/Flipside/MailLink.h"
+#include "core/ServiceHosts.h"
+#include "net/DeviceNetworkAddress.h"
 #include "screens/MainView/MainViewController.h"
+#include "screens/Setup/SetupInstructionsVC.h"
+#include "screens/SkinsView/SkinsViewController.h"
 #include "screens/SkipDistance/SkipDistanceViewController.h"
-#include "ui/NavigationController.h"
+#include "screens/WebView/WebViewController.h"
+#include "ui/BWNavigationController.h"
+#include "ui/MailComposer.h"
 #include "ui/RowKeys.h"
 #include "ui/SourceCell.h"
-#include "ui/UrlOpener.h"
 
 #include <QFileInfo>
 
@@ -141,7 +143,7 @@ TableViewCell* FlipsideViewController::cellForRowAtIndexPath(TableView* table, c
         break;
     case IpRow:
         cell->setSelectionStyle(TableViewCell::SelectionStyleNone);
-        cell->textLabel()->setText(fmt(localizedString("IP: %@"), DeviceAddress::wifiIP()));
+        cell->textLabel()->setText(fmt(localizedString("IP: %@"), wifiIPText()));
         break;
     case VersionRow:
         cell->setSelectionStyle(TableViewCell::SelectionStyleNone);
@@ -212,10 +214,10 @@ void FlipsideViewController::didSelectRowAtIndexPath(TableView* table, const Ind
         pushScreen(CentralAccess::shared().skipDistanceViewController());
         break;
     case FeedbackRow:
-        UrlOpener::open(feedbackMail());
+        MailComposer::sendEmailTo(MakerContacts::feedbackAddress, feedbackSubject(), QString(), false);
         break;
     case TellAFriendRow:
-        UrlOpener::open(tellAFriendMail());
+        MailComposer::sendEmailTo(QString(), tellAFriendSubject(), tellAFriendBody(), false);
         break;
     case NewsletterRow:
         showNewsletter();
@@ -244,43 +246,93 @@ void FlipsideViewController::pushScreen(ViewController* screen)
         navigationController()->pushViewController(screen, true);
 }
 
+QString FlipsideViewController::feedbackSubject()
+{
+    return localizedString("Feedback on PlayerLink");
+}
+
+QString FlipsideViewController::tellAFriendSubject()
+{
+    return localizedString("Try PlayerLink...");
+}
+
+QString FlipsideViewController::tellAFriendBody()
+{
+    return localizedString("I'm using PlayerLink - it lets me control VLC completely from my "
+                           "iPhone.\n\nI think you might like it!\n\n")
+        + MakerContacts::storePage;
+}
+
 QUrl FlipsideViewController::feedbackMail()
 {
-    return MailLink::make(MakerContacts::feedbackAddress, localizedString("Feedback on PlayerLink"), QString());
+    return MailComposer::mailtoUrl(MakerContacts::feedbackAddress, feedbackSubject(), QString());
 }
 
 QUrl FlipsideViewController::tellAFriendMail()
 {
-    return MailLink::make(QString(), localizedString("Try PlayerLink..."),
-                          localizedString("I'm using PlayerLink - it lets me control VLC completely from my "
-                                          "iPhone.\n\nI think you might like it!\n\n")
-                              + MakerContacts::storePage);
+    return MailComposer::mailtoUrl(QString(), tellAFriendSubject(), tellAFriendBody());
 }
 
-// --- Screens of other parts ---------------------------------------------------
-// Each is reached through the shared access point once its screen exists.
+QString FlipsideViewController::wifiIPText()
+{
+    const QString address = DeviceNetworkAddress::wifiIP();
+    return address == DeviceNetworkAddress::noAddressText ? Localization::localized(address) : address;
+}
+
+// --- Screens reached from here ----------------------------------------------------
+
+void FlipsideViewController::pushPage(WebViewController* viewer)
+{
+    if (auto* navigation = qobject_cast<BWNavigationController*>(navigationController()))
+        navigation->pushViewControllerVisibility(viewer, true, 1);
+    else
+        pushScreen(viewer);
+}
 
 void FlipsideViewController::showHelpPage(const QString& page)
 {
-    ConsoleLog::log(QStringLiteral("help page %@: the web page viewer is not available yet"), page);
+    WebViewController* viewer = CentralAccess::shared().webViewController();
+    viewer->loadHelpPage(page);
+    pushPage(viewer);
 }
 
 void FlipsideViewController::showSetupInstructions()
 {
-    ConsoleLog::log(QStringLiteral("the setup instructions are not available yet"));
+    CentralAccess::shared().setupInstructionsViewController()->presentOn(navigationController());
 }
 
 void FlipsideViewController::showSkinList()
 {
-    ConsoleLog::log(QStringLiteral("the skin list is not available yet"));
+    pushScreen(CentralAccess::shared().skinsViewController());
 }
 
 void FlipsideViewController::showNewsletter()
 {
-    ConsoleLog::log(QStringLiteral("the newsletter: the web page viewer is not available yet"));
+    WebViewController* viewer = CentralAccess::shared().webViewController();
+    pushPage(viewer);
+    const QUrl address = ServiceHosts::helpSiteAddress(newsletterPath);
+    if (address.isEmpty())
+        // The newsletter lives only on the maker's site; without one the page says so.
+        viewer->loadHTMLString(QStringLiteral("<html><head><link rel=\"stylesheet\" type=\"text/css\" href=\"help.css\">"
+                                              "<title>%1</title></head><body><h1>%1</h1><p>%2</p></body></html>")
+                                   .arg(localizedString("Newsletter").toHtmlEscaped(),
+                                        localizedString("The newsletter is read from the maker's web site, and none "
+                                                        "is set up for this copy of PlayerLink.")
+                                            .toHtmlEscaped()),
+                               WebViewController::bundlePageDirectory);
+    else
+        viewer->loadUrlString(address.toString(QUrl::FullyEncoded));
 }
 
 void FlipsideViewController::showAbout()
 {
-    ConsoleLog::log(QStringLiteral("the about page: the web page viewer is not available yet"));
+    WebViewController* viewer = CentralAccess::shared().webViewController();
+    pushPage(viewer);
+    const QUrl address = ServiceHosts::helpSiteAddress(aboutPath);
+    if (address.isEmpty())
+        viewer->loadFromResource(aboutPage, WebViewController::bundlePageType, WebViewController::bundlePageDirectory);
+    else
+        viewer->loadUrlStringWithBackupResourceTypeDirectory(address.toString(QUrl::FullyEncoded), aboutPage,
+                                                             WebViewController::bundlePageType,
+                                                             WebViewController::bundlePageDirectory);
 }

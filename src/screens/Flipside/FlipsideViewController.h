@@ -4,6 +4,8 @@
 
 #include <QUrl>
 
+class WebViewController;
+
 // The settings: help pages, the preferences, writing to the maker, and the
 // device's address and the program's version.
 class FlipsideViewController : public StyledTableViewController {
@@ -36,9 +38,13 @@ public:
     TableViewCell* cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
     void didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
 
-    // The two mails the screen composes.
+    // The two mails the screen composes, as the mail program gets them.
     static QUrl feedbackMail();
     static QUrl tellAFriendMail();
+    // The maker's pages on the help site; "index" is the bundled about page.
+    static inline const QString newsletterPath = QStringLiteral("/updates#news");
+    static inline const QString aboutPath = QStringLiteral("/iAbout.php?source=PlayerLink");
+    static inline const QString aboutPage = QStringLiteral("index");
 
 signals:
     // The rotation lock was switched; the window keeps its shape from now.
@@ -53,8 +59,13 @@ protected:
 private:
     void toggle(const QString& key);
     void pushScreen(ViewController* screen);
+    void pushPage(WebViewController* viewer);
+    static QString feedbackSubject();
+    static QString tellAFriendSubject();
+    static QString tellAFriendBody();
+    // The device's address, or the localised word for none.
+    static QString wifiIPText();
 
-    // Screens of other parts of the application, reached once they exist.
     void showHelpPage(const QString& page);
     void showSetupInstructions();
     void showSkinList();

@@ -22,6 +22,7 @@
 #include "screens/SkinsView/SkinsViewController.h"
 #include "screens/WebView/WebViewController.h"
 #include "skin/Skin.h"
+#include "skin/SkinFolders.h"
 #include "skin/SkinProperties.h"
 #include "skin/SkinRowCell.h"
 #include "skin/TitleView.h"
@@ -29,6 +30,7 @@
 #include "ui/BarButtonItem.h"
 #include "ui/BWNavigationController.h"
 #include "ui/FitLabel.h"
+#include "ui/InterfaceHelpers.h"
 #include "ui/NavigationItem.h"
 #include "ui/PageControl.h"
 #include "ui/PagingScrollView.h"
@@ -38,14 +40,10 @@
 #include "vlc/ServerDialect.h"
 #include "vlc/VLCController.h"
 
-#include <QAbstractSpinBox>
 #include <QApplication>
-#include <QComboBox>
+#include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTextEdit>
 
 #include <cmath>
 
@@ -61,20 +59,6 @@ bool boolPreference(const QString& key)
 QString orientationName(int orientation)
 {
     return Orientation::isLandscape(orientation) ? QStringLiteral("Landscape") : QStringLiteral("Portrait");
-}
-
-// A text field the user is typing in keeps every key.
-bool isEditingText(const QWidget* widget)
-{
-    if (const auto* line = qobject_cast<const QLineEdit*>(widget))
-        return !line->isReadOnly();
-    if (const auto* text = qobject_cast<const QTextEdit*>(widget))
-        return !text->isReadOnly();
-    if (const auto* plain = qobject_cast<const QPlainTextEdit*>(widget))
-        return !plain->isReadOnly();
-    if (const auto* combo = qobject_cast<const QComboBox*>(widget))
-        return combo->isEditable();
-    return qobject_cast<const QAbstractSpinBox*>(widget) != nullptr;
 }
 }
 
@@ -665,6 +649,8 @@ void MainViewController::dvdActionSheetDidDismissWithButtonIndex(int index)
 
 bool MainViewController::checkSkinValue()
 {
+    if (showFailedSkinNotice())
+        return true;
     const QString skin = UserDefaults::standard().stringForKey(PreferenceKeys::skin);
     if (!m_currentSkin || m_currentSkin->skinApiVersion() >= 4
         || UserDefaults::standard().stringForKey(PreferenceKeys::noSkinVersion) == skin)
@@ -712,7 +698,31 @@ void MainViewController::loadSkin()
         m_currentSkin->setDirectory(directory);
     else
         m_currentSkin = std::make_unique<Skin>(directory, this);
+    if (!m_currentSkin->isLoaded() && directory != SkinFolders::builtInSkin) {
+        // A skin that cannot be read would leave an empty screen: the
+        // built-in skin takes its place, becomes the choice, and the user
+        // is told which skin was dropped when the screen appears.
+        ConsoleLog::log(QStringLiteral("skin %@ could not be loaded; using the built-in skin"), directory);
+        m_failedSkin = directory;
+        UserDefaults::standard().setObject(PreferenceKeys::skin, SkinFolders::builtInSkin);
+        m_currentSkin->setDirectory(SkinFolders::builtInSkin);
+    }
     handleRotation();
+}
+
+bool MainViewController::showFailedSkinNotice()
+{
+    if (m_failedSkin.isEmpty())
+        return false;
+    AlertRequest sheet;
+    sheet.title = fmt(localizedString("The skin \"%@\" could not be loaded, so PlayerLink is using its built-in skin."),
+                      QFileInfo(m_failedSkin).fileName());
+    sheet.buttons = { localizedString("Ok") };
+    sheet.actionSheet = true;
+    m_failedSkin.clear();
+    if (AlertPresenter* presenter = AlertPresenter::current())
+        presenter->present(sheet);
+    return true;
 }
 
 void MainViewController::clearCurrentSkin()
@@ -904,7 +914,7 @@ bool MainViewController::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress)
         return false;
     auto* target = qobject_cast<QWidget*>(watched);
-    if (!target || !isVisibleOnStack() || !isVisible() || target->window() != window() || isEditingText(target))
+    if (!target || !isVisibleOnStack() || !isVisible() || target->window() != window() || InterfaceHelpers::isEditingText(target))
         return false;
     for (AlertView* alert : AlertView::visibleAlerts())
         if (alert->window() == window())

@@ -125,6 +125,9 @@ public:
     void clearCurrentSkin();
     void handleRotation();
     bool checkSkinValue();
+    // The notice naming a chosen skin that could not be loaded (and was
+    // replaced by the built-in one); false when there is none to give.
+    bool showFailedSkinNotice();
     void showWhatsNewIfNeeded();
     void dvdWarning();
     void actionsSheetDidDismissWithButtonIndex(int index);
@@ -162,6 +165,7 @@ private:
     QTimer m_updateStatusTimer;
     QTimer m_updatePlaylistTimer;
     std::unique_ptr<Skin> m_currentSkin;
+    QString m_failedSkin; // dropped by loadSkin, named once in a notice
     QPointer<QWidget> m_displayView;
     TitleView* m_titleView = nullptr;
     BarButtonItem* m_newsButton = nullptr;

@@ -1,13 +1,14 @@
 #include "screens/SkinsView/SkinsViewController.h"
 
-#include "core/ConsoleLog.h"
 #include "core/Localization.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "screens/Common/CentralAccess.h"
 #include "screens/MainView/MainViewController.h"
+#include "screens/SkinsWebView/SkinsWebViewController.h"
 #include "skin/SkinDownloader.h"
 #include "skin/SkinFolders.h"
+#include "ui/BWNavigationController.h"
 #include "ui/BarButtonItem.h"
 #include "ui/DisplayCell.h"
 #include "ui/NavigationController.h"
@@ -185,8 +186,10 @@ void SkinsViewController::downloadSkins()
 
 void SkinsViewController::openSkinGallery()
 {
-    // The gallery browser (skinsWebViewController of the shared access
-    // point, then loadUrlString with the gallery page) is pushed here once
-    // it exists.
-    ConsoleLog::log(QStringLiteral("the skin gallery is not available yet"));
+    SkinsWebViewController* gallery = CentralAccess::shared().skinsWebViewController();
+    if (auto* navigation = qobject_cast<BWNavigationController*>(navigationController()))
+        navigation->pushViewControllerVisibility(gallery, true, 1);
+    else if (navigationController())
+        navigationController()->pushViewController(gallery, true);
+    gallery->loadSkinGallery();
 }

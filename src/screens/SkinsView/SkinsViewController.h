@@ -39,7 +39,7 @@ protected:
     void viewDidDisappear(bool animated) override;
 
 private:
-    // Where the gallery browser is opened once it exists.
+    // Pushes the gallery browser on the gallery page.
     void openSkinGallery();
 
     QStringList m_skinList;
