@@ -25,7 +25,7 @@ bool BWNavigationController::eventFilter(QObject* watched, QEvent* event)
     auto* target = qobject_cast<QWidget*>(watched);
     if (key->key() != Qt::Key_Escape || key->isAutoRepeat() || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || !target
         || target->window() != window() || !isVisible() || viewControllers().size() < 2
-        || InterfaceHelpers::isEditingText(target) || InterfaceHelpers::isEditingText(QApplication::focusWidget()))
+        || InterfaceHelpers::isEditingText(target) || InterfaceHelpers::isEditingText(window()->focusWidget()))
         return NavigationController::eventFilter(watched, event);
     for (AlertView* alert : AlertView::visibleAlerts())
         if (alert->window() == window())

@@ -6,6 +6,8 @@
 #include "net/DeviceNetworkAddress.h"
 #include "screens/Flipside/FlipsideViewController.h"
 #include "screens/MainView/MainViewController.h"
+#include "screens/Setup/SetupInstructionsVC.h"
+#include "screens/SkinsView/SkinsViewController.h"
 #include "screens/SkipDistance/SkipDistanceViewController.h"
 #include "screens/WebView/WebViewController.h"
 #include "skin/Skin.h"
@@ -149,10 +151,11 @@ TEST(Settings, MailsAndInfoRows)
     // Line breaks go as CR LF, as mail wants them.
     EXPECT_EQ(FlipsideViewController::feedbackMail().toString(QUrl::FullyEncoded),
               QStringLiteral("mailto:?subject=Feedback%20on%20PlayerLink&body="));
-    EXPECT_EQ(FlipsideViewController::tellAFriendMail().toString(QUrl::FullyEncoded),
-              QStringLiteral("mailto:?subject=Try%20PlayerLink...&body=I%27m%20using%20PlayerLink%20-%20it%20lets%20me%20"
+    EXPECT_EQ(FlipsideViewController::tellAFriendMail().toString(QUrl::FullyEncoded).toStdString(),
+              QStringLiteral("mailto:?subject=Try%20PlayerLink...&body=I'm%20using%20PlayerLink%20-%20it%20lets%20me%20"
                              "control%20VLC%20completely%20from%20my%20iPhone.%0D%0A%0D%0AI%20think%20you%20might%20like%20"
-                             "it%21%0D%0A%0D%0A"));
+                             "it!%0D%0A%0D%0A")
+                  .toStdString());
 
     AdvancedStage s;
     auto* settings = s.push(s.factory().flipsideViewController());
