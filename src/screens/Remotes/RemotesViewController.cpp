@@ -255,11 +255,14 @@ void RemotesViewController::updateTableStructure()
 
 void RemotesViewController::holdSavedRemotes()
 {
+    // The new list is made before the old one goes: a remote held only
+    // here must live on, with what its probes learnt.
     SavedRemoteList& saved = CentralAccess::shared().savedRemotes();
-    m_savedHeld.clear();
-    m_savedHeld.reserve(saved.size());
+    std::vector<std::shared_ptr<VLCController>> held;
+    held.reserve(saved.size());
     for (size_t i = 0; i < saved.size(); ++i)
-        m_savedHeld.push_back(saved.remoteAt(i));
+        held.push_back(saved.remoteAt(i));
+    m_savedHeld.swap(held);
 }
 
 std::shared_ptr<VLCController> RemotesViewController::savedRemote(int index) const
