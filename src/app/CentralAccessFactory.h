@@ -51,6 +51,8 @@ public:
     AudioDelayViewController* audioDelayViewController() override;
     FeedsViewController* feedsViewController() override;
     SetupInstructionsVC* setupInstructionsViewController() override;
+    BrowseViewController* browseViewController() override;
+    PlaylistViewController* playlistViewController() override;
 
     QString logFilePath() const;
     void createLogFile();
@@ -101,4 +103,6 @@ private:
     QPointer<AudioDelayViewController> m_audioDelayViewController;
     QPointer<FeedsViewController> m_feedsViewController;
     QPointer<SetupInstructionsVC> m_setupInstructionsVC;
+    QPointer<BrowseViewController> m_browseViewController;
+    QPointer<PlaylistViewController> m_playlistViewController;
 };

@@ -332,3 +332,8 @@ SkinArt::Drawing SkinArt::fullscreenIcon()
         }
     };
 }
+
+SkinArt::Drawing SkinArt::glyphOnly(Glyph glyph, const QColor& color)
+{
+    return [glyph, color](QPainter& p, QSizeF s) { drawGlyph(p, glyph, QRectF(QPointF(0, 0), s), color); };
+}
