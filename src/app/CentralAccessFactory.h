@@ -53,6 +53,8 @@ public:
     SetupInstructionsVC* setupInstructionsViewController() override;
     BrowseViewController* browseViewController() override;
     PlaylistViewController* playlistViewController() override;
+    RemoteConfigViewController* remoteConfigViewController() override;
+    FoundRemotesViewController* foundRemotesViewController() override;
 
     QString logFilePath() const;
     void createLogFile();
@@ -105,4 +107,6 @@ private:
     QPointer<SetupInstructionsVC> m_setupInstructionsVC;
     QPointer<BrowseViewController> m_browseViewController;
     QPointer<PlaylistViewController> m_playlistViewController;
+    QPointer<RemoteConfigViewController> m_remoteConfigViewController;
+    QPointer<FoundRemotesViewController> m_foundRemotesViewController;
 };

@@ -18,6 +18,8 @@ class FeedsViewController;
 class MainViewController;
 class QNetworkAccessManager;
 class RemotesViewController;
+class RemoteConfigViewController;
+class FoundRemotesViewController;
 class SetupInstructionsVC;
 class WebViewController;
 class SkinsViewController;
@@ -65,6 +67,8 @@ public:
     // The folder browser and the playlist.
     virtual BrowseViewController* browseViewController() = 0;
     virtual PlaylistViewController* playlistViewController() = 0;
+    virtual RemoteConfigViewController* remoteConfigViewController() = 0;
+    virtual FoundRemotesViewController* foundRemotesViewController() = 0;
 
     // Whether the news holds an item newer than any the user has seen (the
     // news buttons' badge).
