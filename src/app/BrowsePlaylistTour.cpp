@@ -10,6 +10,7 @@
 #include "vlc/VLCController.h"
 
 #include <QFileInfo>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -33,17 +34,23 @@ void BrowsePlaylistTour::addSteps(ScreenshotTour& tour, PlayerLinkAppDelegate& a
     MainViewController* remoteScreen = access.mainViewController();
     BrowseViewController* browser = access.browseViewController();
     AppWindow* window = app.window();
-    tour.addStep(QStringLiteral("browse"), [remoteScreen, window] {
+    tour.addStep(QStringLiteral("browse"), [remoteScreen, window, &app] {
+        // From the remote screen itself: once back on top it may put a
+        // first-run notice over itself, which is taken away again.
+        app.navController()->popToViewController(remoteScreen, false);
         portrait(window);
-        if (const std::shared_ptr<VLCController> remote = remoteScreen->currentRemote()) {
-            if (const auto row = remote->currentIndex()) {
-                const QUrl uri(remote->itemAtRow(*row)->uriText());
-                if (uri.isLocalFile())
-                    remote->setBrowseDir(QFileInfo(uri.toLocalFile()).path());
+        QTimer::singleShot(400, remoteScreen, [remoteScreen, &app] {
+            app.navController()->popToViewController(remoteScreen, false);
+            if (const std::shared_ptr<VLCController> remote = remoteScreen->currentRemote()) {
+                if (const PlaylistItem* first = remote->itemAtRow(0)) {
+                    const QUrl uri(first->uriText());
+                    if (uri.isLocalFile())
+                        remote->setBrowseDir(QFileInfo(uri.toLocalFile()).path());
+                }
             }
-        }
-        remoteScreen->browse();
-    }, 1500);
+            remoteScreen->browse();
+        });
+    }, 1900);
     tour.addStep(QStringLiteral("browse-add"), [browser] { browser->setAddPlay(browser->modeButton()); }, 800);
     tour.addStep(QStringLiteral("browse-landscape"), [window] { landscape(window); }, 1500);
     tour.addStep(QStringLiteral("playlist"), [browser, remoteScreen, window, &app] {
