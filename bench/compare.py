@@ -69,3 +69,15 @@ for name, label in [("BM_StatusReplyUnchanged", "reply that changes nothing"),
                     ("BM_StatusReplyChanged", "reply that changes time, volume, state"),
                     ("BM_UpdateOnlyUnchanged", "update step alone, nothing changed")]:
     print("%-44s %9.1f us" % (label, seconds(sb[name]) * 1e6))
+
+# The playlist screen with 10,000 items: reply to table ready to paint,
+# against a naive list that parses every reply and makes a row item each.
+pl = subprocess.run([os.path.join(build, "bench", "playlist_screen_bench"), "--benchmark_format=json",
+                     "--benchmark_min_time=1"], env=env, check=True, capture_output=True, text=True)
+pb = {b["name"]: b for b in json.loads(pl.stdout)["benchmarks"]}
+print()
+print("%-44s %12s %12s %8s" % ("playlist screen, 10,000 items", "PlayerLink", "naive list", "goal"))
+for label, ours_name, ref_name, goal in [
+        ("changed reply to table ready", "BM_PlaylistScreenChangedReply", "BM_NaiveListChangedReply", "100 ms"),
+        ("unchanged reply", "BM_PlaylistScreenUnchangedReply", "BM_NaiveListUnchangedReply", "16 ms")]:
+    print("%-44s %9.3f ms %9.1f ms %8s" % (label, seconds(pb[ours_name]) * 1e3, seconds(pb[ref_name]) * 1e3, goal))

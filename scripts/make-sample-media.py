@@ -3,7 +3,9 @@
 apostrophes and accented letters that real music libraries have."""
 import math
 import os
+import shutil
 import struct
+import subprocess
 import sys
 import wave
 
@@ -37,6 +39,13 @@ def main():
         write_wav(path, seconds, freq)
     with open(os.path.join(folder, "liner notes.txt"), "w") as f:
         f.write("Sample media made by PlayerLink's demo.\n")
+    # A playlist and a short film, so that the browser shows every kind.
+    with open(os.path.join(folder, "Road Trip.m3u"), "w") as f:
+        f.write("#EXTM3U\n" + "".join(name + "\n" for name, _, _ in TRACKS[:2]))
+    if shutil.which("ffmpeg"):
+        subprocess.run(["ffmpeg", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                        "testsrc=duration=3:size=160x120:rate=10", os.path.join(folder, "Holiday Clip.mkv")],
+                       check=False)
     for root, dirs, files in os.walk(folder):
         os.chmod(root, 0o755)
         for f in files:

@@ -9,11 +9,13 @@
 #include "screens/AspectRatio/AspectRatioViewController.h"
 #include "screens/AudioDelay/AudioDelayViewController.h"
 #include "screens/AudioVideoTrack/AudioVideoTrackViewController.h"
+#include "screens/BrowseView/BrowseViewController.h"
 #include "screens/ChapterTitle/ChapterTitleViewController.h"
 #include "screens/DVD/DVDViewController.h"
 #include "screens/Flipside/FlipsideViewController.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/News/FeedsViewController.h"
+#include "screens/PlaylistView/PlaylistViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
 #include "screens/RemoteConfig/RemoteConfigViewController.h"
 #include "screens/FoundRemotes/FoundRemotesViewController.h"
@@ -259,4 +261,14 @@ void CentralAccessFactory::emailLog()
 void CentralAccessFactory::removeLogFile()
 {
     QFile::remove(logFilePath());
+}
+
+BrowseViewController* CentralAccessFactory::browseViewController()
+{
+    return screen(m_browseViewController);
+}
+
+PlaylistViewController* CentralAccessFactory::playlistViewController()
+{
+    return screen(m_playlistViewController);
 }

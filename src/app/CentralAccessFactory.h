@@ -52,6 +52,8 @@ public:
     AudioDelayViewController* audioDelayViewController() override;
     FeedsViewController* feedsViewController() override;
     SetupInstructionsVC* setupInstructionsViewController() override;
+    BrowseViewController* browseViewController() override;
+    PlaylistViewController* playlistViewController() override;
     RemoteConfigViewController* remoteConfigViewController() override;
     FoundRemotesViewController* foundRemotesViewController() override;
 
@@ -107,6 +109,8 @@ private:
     QPointer<AudioDelayViewController> m_audioDelayViewController;
     QPointer<FeedsViewController> m_feedsViewController;
     QPointer<SetupInstructionsVC> m_setupInstructionsVC;
+    QPointer<BrowseViewController> m_browseViewController;
+    QPointer<PlaylistViewController> m_playlistViewController;
     QPointer<RemoteConfigViewController> m_remoteConfigViewController;
     QPointer<FoundRemotesViewController> m_foundRemotesViewController;
 };

@@ -1,4 +1,5 @@
 #include "app/AdvancedScreensTour.h"
+#include "app/BrowsePlaylistTour.h"
 #include "app/AppWindow.h"
 #include "app/CentralAccessFactory.h"
 #include "app/HelpPageTour.h"
@@ -97,6 +98,7 @@ int main(int argc, char** argv)
                     window->resize(568, 600);
                     window->resize(320, 568);
                 }, 1500);
+                BrowsePlaylistTour::addSteps(*tour, delegate);
                 tour->addStep(QStringLiteral("remote-more"), [window, remote] {
                     window->resize(AppWindow::defaultSize);
                     remote->actions();

@@ -28,6 +28,12 @@ void BarButtonItem::setTitle(const QString& title)
     emit changed();
 }
 
+void BarButtonItem::setIcon(const QIcon& icon)
+{
+    m_icon = icon;
+    emit changed();
+}
+
 void BarButtonItem::setEnabled(bool enabled)
 {
     m_enabled = enabled;

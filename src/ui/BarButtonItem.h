@@ -19,6 +19,7 @@ public:
     QString title() const { return m_title; }
     void setTitle(const QString& title);
     QIcon icon() const { return m_icon; }
+    void setIcon(const QIcon& icon);
     Style style() const { return m_style; }
     int tag() const { return m_tag; }
     void setTag(int tag) { m_tag = tag; }

@@ -72,6 +72,7 @@ void VLCController::setup()
     m_playlistHash.reset();
     m_currentIndex.reset();
     m_browseDir = m_record.defaultBrowseDirectory.isNull() ? QStringLiteral("~") : m_record.defaultBrowseDirectory;
+    m_listedDir.reset();
 }
 
 void VLCController::setHostAddress(const QString& address)
@@ -174,6 +175,12 @@ void VLCController::processQueue()
 {
     if (!m_requestQueue.empty()) {
         const int code = m_requestQueue.front();
+        if (code == QueuePlayLastItem && m_playlistDirty) {
+            // The last item is the one just added: the stored playlist is
+            // from before, so it is fetched first and the code waits.
+            updatePlaylist();
+            return;
+        }
         m_requestQueue.pop_front();
         switch (code) {
         case QueueStop:
@@ -239,8 +246,11 @@ void VLCController::onRequestFinished(int kind, const HttpReply& reply)
     processQueue();
 }
 
-void VLCController::onRequestFailed(int, RequestFailure failure)
+void VLCController::onRequestFailed(int kind, RequestFailure failure)
 {
+    // The folder shown stays the one browseDir names.
+    if (kind == BrowseRequest)
+        restoreListedDir();
     RequestResult result;
     result.failure = failure;
     conclude(result);
@@ -296,6 +306,13 @@ void VLCController::processResponse(const HttpReply& reply, int requestKind)
         if (reply.httpStatus != 401 && reply.httpStatus != 403)
             logUnrecognised(body);
         break;
+    }
+    if (requestKind == BrowseRequest && kind != ReplyKind::Browse) {
+        // VLC 3 answers a folder it cannot open with a Lua error page.
+        const QString refused = m_browseDir;
+        restoreListedDir();
+        if (reply.httpStatus != 401 && reply.httpStatus != 403)
+            emit browseListRefused(refused);
     }
     if (kind != ReplyKind::Unrecognised)
         m_loggedUnrecognised = false;

@@ -36,7 +36,7 @@ class ServerDialect;
 class VLCController : public QObject {
     Q_OBJECT
 public:
-    enum RequestType { OrdinaryRequest = 0, ProbeRequest = 1 };
+    enum RequestType { OrdinaryRequest = 0, ProbeRequest = 1, BrowseRequest = 2 };
     enum QueueCode { QueueStop = 1, QueueUpdatePlaylist = 2, QueuePlayLastItem = 3 };
     using ReplyKind = ::ReplyKind;
 
@@ -112,6 +112,8 @@ public:
     bool hasBrowseList() const { return m_hasBrowseList; }
     QString browseDir() const { return m_browseDir; }
     void setBrowseDir(const QString& dir) { m_browseDir = dir; }
+    // The folder the stored listing shows; none before the first listing.
+    std::optional<QString> listedDir() const { return m_listedDir; }
     int idForTrackCaches() const { return m_idForTrackCaches; }
     const TrackList& videoTracks() const { return m_videoTracks; }
     const TrackList& audioTracks() const { return m_audioTracks; }
@@ -314,6 +316,10 @@ signals:
     void requestConcluded(const RequestResult& result);
     // openDrivesDirectory ended: found a drive folder, or none answered.
     void driveSearchFinished(bool found);
+    // VLC answered a folder request with no listing (it cannot read the
+    // folder, or it is gone): browseDir is back at the folder listed before,
+    // and the stored listing is unchanged.
+    void browseListRefused(const QString& folder);
 
 private:
     template <typename T>
@@ -338,6 +344,7 @@ private:
     void logUnrecognised(const QByteArray& body);
     QString dialectFreeExtension(const AttributeMap& entry) const;
     void tryDriveFolder(int candidate);
+    void restoreListedDir();
 
     RemoteRecord m_record;
     QPointer<QNetworkAccessManager> m_network;
@@ -360,6 +367,7 @@ private:
     quint64 m_playlistGeneration = 0;
     std::optional<int> m_currentIndex;
     QString m_browseDir;
+    std::optional<QString> m_listedDir;
     std::vector<BrowseEntry> m_browseArray;
     bool m_hasBrowseList = false;
     int m_idForTrackCaches = -1;

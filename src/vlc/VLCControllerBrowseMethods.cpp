@@ -16,6 +16,7 @@
 #include <QUrl>
 #include <QUtf8StringView>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -34,7 +35,17 @@ QString pathExtension(const QString& path)
 void VLCController::parseBrowseResponse(const QByteArray& body)
 {
     m_browseArray = FolderListing::read(body);
+    // VLC 3 sorts ".." among the names by bytes, after names that begin
+    // with a space, "#", "&", "'", "(" and the like; the browser takes the
+    // first entry as the way up, so it goes first.
+    const auto parent = std::find_if(m_browseArray.begin(), m_browseArray.end(), [](const BrowseEntry& entry) {
+        const QString type = entry.value(u"type");
+        return entry.value(u"name") == u".." && (type == u"dir" || type == u"directory");
+    });
+    if (parent != m_browseArray.end())
+        std::rotate(m_browseArray.begin(), parent, parent + 1);
     m_hasBrowseList = true;
+    m_listedDir = m_browseDir;
     if (UserDefaults::standard().boolForKey(PreferenceKeys::onlyShowMediaFiles)) {
         for (int i = int(m_browseArray.size()) - 1; i >= 0; --i)
             if (filetypeForIndex(i) == QStringLiteral("unknown"))
@@ -113,6 +124,12 @@ void VLCController::directoryIsValid(const QString& folder, std::function<void(b
         done(false);
     });
     probe->send(url, OrdinaryRequest, maxListBytes);
+}
+
+void VLCController::restoreListedDir()
+{
+    if (m_listedDir)
+        m_browseDir = *m_listedDir;
 }
 
 void VLCController::openDrivesDirectory()

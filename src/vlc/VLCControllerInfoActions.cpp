@@ -228,5 +228,7 @@ void VLCController::updateBrowseList()
     url.setPath(QStringLiteral("/requests/browse.xml"));
     url.setQuery(query);
     ConsoleLog::log(QStringLiteral("browse:  %@"), url.toString(QUrl::FullyEncoded));
-    sendAsynchronousRequest(QStringLiteral("/requests/browse.xml"), query);
+    // Marked as a folder request, so that an answer without a listing can be
+    // told from one that merely is not a status.
+    sendRequest(QStringLiteral("/requests/browse.xml"), query, BrowseRequest, maxListBytes);
 }

@@ -111,3 +111,45 @@ TEST(FolderListing, DirectoryCheckOnADeadHostAnswersFalse)
     ASSERT_TRUE(waitUntil([&] { return answer.has_value(); }, 5000));
     EXPECT_FALSE(*answer);
 }
+
+TEST(FolderListing, TheParentEntryGoesFirstWhereverVlcSortsIt)
+{
+    // VLC 3 sorts by bytes: names beginning with a space, '#', '(' come
+    // before "..".
+    VLCController remote;
+    feed(remote, "<root><element type='dir' path='/m/ x' name=' x'/><element type='dir' path='/m/(Live)' name='(Live)'/>"
+                 "<element type='dir' path='/m/..' name='..' uri='file:///'/><element type='file' path='/m/a.wav' "
+                 "name='a.wav'/></root>");
+    ASSERT_EQ(remote.browseItemsInList(), 4);
+    EXPECT_EQ(remote.browseInfo(QStringLiteral("path"), 0), QStringLiteral("/m/.."));
+    EXPECT_EQ(remote.browseInfo(QStringLiteral("name"), 1), QStringLiteral(" x"));
+    EXPECT_EQ(remote.browseInfo(QStringLiteral("name"), 2), QStringLiteral("(Live)"));
+    EXPECT_EQ(remote.browseInfo(QStringLiteral("name"), 3), QStringLiteral("a.wav"));
+}
+
+TEST(FolderListing, AFolderVlcCannotOpenLeavesTheBrowserWhereItWas)
+{
+    VLCController remote;
+    remote.setBrowseDir(QStringLiteral("/m"));
+    feed(remote, fixture(QStringLiteral("vlc3-browse.xml")));
+    const int entries = remote.browseItemsInList();
+    QStringList refused;
+    QObject::connect(&remote, &VLCController::browseListRefused, [&](const QString& f) { refused << f; });
+
+    remote.setBrowseDir(QStringLiteral("/m/locked"));
+    HttpReply reply;
+    reply.httpStatus = 200;
+    reply.body = "<html><head><title>Error loading /requests/browse.xml</title></head><body>cannot open directory"
+                 "</body></html>";
+    remote.processResponse(reply, VLCController::BrowseRequest);
+    EXPECT_EQ(refused, QStringList { QStringLiteral("/m/locked") });
+    EXPECT_EQ(remote.browseDir(), QStringLiteral("/m"));
+    EXPECT_EQ(remote.browseItemsInList(), entries);
+
+    // A refused password is not a folder that cannot be opened.
+    remote.setBrowseDir(QStringLiteral("/m/other"));
+    reply.httpStatus = 401;
+    remote.processResponse(reply, VLCController::BrowseRequest);
+    EXPECT_EQ(refused.size(), 1);
+    EXPECT_EQ(remote.browseDir(), QStringLiteral("/m"));
+}

@@ -93,10 +93,12 @@ TEST(ReplyHandling, TheQueueRunsOneCodePerReplyBeforeTheDirtyFlags)
     r.remote.enqueueFilename(QStringLiteral("/music/new.mp3")); // sets both dirty flags
     r.remote.addRequestToQueue(VLCController::QueuePlayLastItem);
     r.remote.addRequestToQueue(VLCController::QueueStop);
-    ASSERT_TRUE(waitUntil([&] { return r.network.targets().size() >= 5 && !r.remote.isBusy(); }));
+    ASSERT_TRUE(waitUntil([&] { return r.network.targets().size() >= 6 && !r.remote.isBusy(); }));
     spinEventLoop(20);
+    // Playing the last item waits for the playlist that holds the new one.
     EXPECT_EQ(r.network.targets(), (QList<QByteArray> {
                                        "/requests/status.xml?command=in_enqueue&input=%2Fmusic%2Fnew.mp3",
+                                       "/requests/playlist.xml",
                                        "/requests/status.xml?command=pl_play&id=3", // the last item
                                        "/requests/status.xml?command=pl_stop",
                                        "/requests/status.xml",

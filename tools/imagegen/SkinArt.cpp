@@ -332,3 +332,12 @@ SkinArt::Drawing SkinArt::fullscreenIcon()
         }
     };
 }
+
+SkinArt::Drawing SkinArt::glyphOnly(Glyph glyph, const QColor& color)
+{
+    // Glyphs are drawn for the middle of a round button; twice the image
+    // makes one fill it.
+    return [glyph, color](QPainter& p, QSizeF s) {
+        drawGlyph(p, glyph, QRectF(-s.width() / 2, -s.height() / 2, s.width() * 2, s.height() * 2), color);
+    };
+}

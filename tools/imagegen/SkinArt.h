@@ -22,4 +22,6 @@ Drawing rowBackground(bool selected);
 Drawing trackImage(bool filled);
 Drawing thumbImage();
 Drawing fullscreenIcon();
+// The glyph alone, filling the image, in one colour.
+Drawing glyphOnly(Glyph glyph, const QColor& color);
 }

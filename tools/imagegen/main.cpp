@@ -1,6 +1,7 @@
 // Draws the interface images of the application bundle. Run
 // scripts/make-images.sh after changing a drawing; the PNGs it writes into
 // resources/images are committed, at 1x and @2x for high-density displays.
+#include "BrowseArt.h"
 #include "KnobArt.h"
 #include "SkinArt.h"
 
@@ -255,6 +256,8 @@ int main(int argc, char** argv)
         save(folder, QString::fromLatin1(name) + QStringLiteral("_down"), { size, size },
              SkinArt::roundButton(glyph, SkinArt::Look::Pressed, large));
     }
+
+    BrowseArt::drawAll([&folder](const QString& name, QSize size, const BrowseArt::Drawing& draw) { save(folder, name, size, draw); });
 
     // The shipped skin.
     const QString skin = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("resources/DefaultSkin");

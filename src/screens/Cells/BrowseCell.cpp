@@ -77,6 +77,8 @@ void BrowseCell::layoutSubviews()
     // The label leaves room for the icon whether or not there is one, so
     // that rows with and without icons line up.
     const int labelLeft = 8 + padding + leftViewSize;
-    textLabel()->setGeometry(labelLeft, top, qMax(0, labelRight - labelLeft),
-                             labelHeight);
+    // Text made larger than the label's usual height gets the height it needs.
+    const int textHeight = qMax(labelHeight, textLabel()->fontMetrics().height());
+    textLabel()->setGeometry(labelLeft, qMax(0, (bounds.height() - textHeight) / 2), qMax(0, labelRight - labelLeft),
+                             textHeight);
 }

@@ -8,6 +8,8 @@ class AdditionalActionsViewController;
 class AspectRatioViewController;
 class AudioDelayViewController;
 class AudioVideoTrackViewController;
+class BrowseViewController;
+class PlaylistViewController;
 class ChapterTitleViewController;
 class DVDViewController;
 class FlipsideViewController;
@@ -64,6 +66,9 @@ public:
     virtual AudioDelayViewController* audioDelayViewController() = 0;
     virtual FeedsViewController* feedsViewController() = 0;
     virtual SetupInstructionsVC* setupInstructionsViewController() = 0;
+    // The folder browser and the playlist.
+    virtual BrowseViewController* browseViewController() = 0;
+    virtual PlaylistViewController* playlistViewController() = 0;
     virtual RemoteConfigViewController* remoteConfigViewController() = 0;
     virtual FoundRemotesViewController* foundRemotesViewController() = 0;
 

@@ -13,11 +13,13 @@
 #include "core/UserDefaults.h"
 #include "screens/AdditionalActions/AdditionalActionsViewController.h"
 #include "screens/AdditionalActions/LuaAdditionalActionsViewController.h"
+#include "screens/BrowseView/BrowseViewController.h"
 #include "screens/Common/CentralAccess.h"
 #include "screens/Common/RemoteAlerts.h"
 #include "screens/Flipside/FlipsideViewController.h"
 #include "screens/News/ExclamationBadge.h"
 #include "screens/News/FeedsViewController.h"
+#include "screens/PlaylistView/PlaylistViewController.h"
 #include "screens/Setup/SetupInstructionsVC.h"
 #include "screens/SkinsView/SkinsViewController.h"
 #include "screens/WebView/WebViewController.h"
@@ -503,13 +505,32 @@ void MainViewController::fullScreen()
 
 void MainViewController::playlist()
 {
-    // The playlist screen arrives with its own part of the application.
-    ConsoleLog::log(QStringLiteral("the playlist screen is not available yet"));
+    CentralAccess* access = CentralAccess::instance();
+    if (!access || !m_currentRemote)
+        return;
+    PlaylistViewController* screen = access->playlistViewController();
+    screen->setCurrentRemote(m_currentRemote);
+    pushShown(screen);
+    m_currentRemote->updatePlaylist();
 }
 
 void MainViewController::browse()
 {
-    ConsoleLog::log(QStringLiteral("the browser is not available yet"));
+    CentralAccess* access = CentralAccess::instance();
+    if (!access || !m_currentRemote)
+        return;
+    BrowseViewController* screen = access->browseViewController();
+    screen->setCurrentRemote(m_currentRemote);
+    pushShown(screen);
+    m_currentRemote->updateBrowseList();
+}
+
+void MainViewController::pushShown(ViewController* screen)
+{
+    if (auto* navigation = qobject_cast<BWNavigationController*>(navigationController()))
+        navigation->pushViewControllerVisibility(screen, true, 1);
+    else if (navigationController())
+        navigationController()->pushViewController(screen, true);
 }
 
 void MainViewController::remotes()

@@ -151,6 +151,8 @@ protected:
 private:
     int maximumVolume() const;
     void openSearch(const QString& base, const QString& path, const QString& key);
+    // Pushes a screen of the remote with the navigation bar shown.
+    void pushShown(ViewController* screen);
     void layoutDisplayView();
     void layoutPageDots();
     QList<BarButtonItem*> makeToolbarItems();

@@ -1,0 +1,67 @@
+#include "app/BrowsePlaylistTour.h"
+
+#include "app/AppWindow.h"
+#include "app/CentralAccessFactory.h"
+#include "app/PlayerLinkAppDelegate.h"
+#include "app/ScreenshotTour.h"
+#include "screens/BrowseView/BrowseViewController.h"
+#include "screens/MainView/MainViewController.h"
+#include "ui/BWNavigationController.h"
+#include "vlc/VLCController.h"
+
+#include <QFileInfo>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+void landscape(AppWindow* window)
+{
+    // Wider first: each shape has its own smallest size.
+    window->resize(AppWindow::defaultSize.height(), AppWindow::defaultSize.height() - 100);
+    window->resize(AppWindow::defaultSize.height(), AppWindow::defaultSize.width());
+}
+
+void portrait(AppWindow* window)
+{
+    window->resize(AppWindow::defaultSize.width(), AppWindow::defaultSize.height() + 100);
+    window->resize(AppWindow::defaultSize);
+}
+}
+
+void BrowsePlaylistTour::addSteps(ScreenshotTour& tour, PlayerLinkAppDelegate& app)
+{
+    CentralAccessFactory& access = CentralAccessFactory::sharedFactory();
+    MainViewController* remoteScreen = access.mainViewController();
+    BrowseViewController* browser = access.browseViewController();
+    AppWindow* window = app.window();
+    tour.addStep(QStringLiteral("browse"), [remoteScreen, window, &app] {
+        // From the remote screen itself: once back on top it may put a
+        // first-run notice over itself, which is taken away again.
+        app.navController()->popToViewController(remoteScreen, false);
+        portrait(window);
+        QTimer::singleShot(400, remoteScreen, [remoteScreen, &app] {
+            app.navController()->popToViewController(remoteScreen, false);
+            if (const std::shared_ptr<VLCController> remote = remoteScreen->currentRemote()) {
+                if (const PlaylistItem* first = remote->itemAtRow(0)) {
+                    const QUrl uri(first->uriText());
+                    if (uri.isLocalFile())
+                        remote->setBrowseDir(QFileInfo(uri.toLocalFile()).path());
+                }
+            }
+            remoteScreen->browse();
+        });
+    }, 1900);
+    tour.addStep(QStringLiteral("browse-add"), [browser] { browser->setAddPlay(browser->modeButton()); }, 800);
+    tour.addStep(QStringLiteral("browse-landscape"), [window] { landscape(window); }, 1500);
+    tour.addStep(QStringLiteral("playlist"), [browser, remoteScreen, window, &app] {
+        browser->setAddPlay(browser->modeButton());
+        app.navController()->popViewControllerAnimated(false);
+        portrait(window);
+        remoteScreen->playlist();
+    }, 1800);
+    tour.addStep(QStringLiteral("playlist-landscape"), [window] { landscape(window); }, 1500);
+    tour.addStep(QStringLiteral("remote-again"), [window, &app] {
+        app.navController()->popViewControllerAnimated(false);
+        portrait(window);
+    }, 1200);
+}

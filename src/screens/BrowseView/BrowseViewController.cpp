@@ -1,0 +1,533 @@
+#include "screens/BrowseView/BrowseViewController.h"
+
+#include "core/Analytics.h"
+#include "core/AlertPresenter.h"
+#include "core/ConsoleLog.h"
+#include "core/Localization.h"
+#include "core/NotificationCenter.h"
+#include "core/NotificationNames.h"
+#include "core/PreferenceKeys.h"
+#include "core/UserDefaults.h"
+#include "screens/BrowseView/BrowseIndex.h"
+#include "screens/Cells/BrowseCell.h"
+#include "screens/Common/LastPathComponent.h"
+#include "skin/TitleView.h"
+#include "ui/AlertView.h"
+#include "ui/BarButtonItem.h"
+#include "ui/FitLabel.h"
+#include "ui/ImageButton.h"
+#include "ui/ImageView.h"
+#include "ui/NavigationController.h"
+#include "ui/NavigationItem.h"
+#include "ui/StylingHelpers.h"
+#include "ui/TextSizeZoom.h"
+#include "ui/UiImages.h"
+#include "vlc/VLCController.h"
+
+#include "ui_BrowseView.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPropertyAnimation>
+#include <QSequentialAnimationGroup>
+
+namespace {
+const QString cellId = QStringLiteral("BrowseCell_ID");
+const QString analyticsName = QStringLiteral("browse view");
+constexpr int noticeMs = 4000;
+constexpr int playButtonSize = 40;
+
+bool boolPreference(const QString& key)
+{
+    return UserDefaults::standard().boolForKey(key);
+}
+
+bool isEditingText(const QWidget* widget)
+{
+    return qobject_cast<const QLineEdit*>(widget) && !static_cast<const QLineEdit*>(widget)->isReadOnly();
+}
+}
+
+BrowseViewController::BrowseViewController(QWidget* parent)
+    : ViewController(parent)
+{
+    m_updateStatusTimer.setInterval(statusIntervalMs);
+    connect(&m_updateStatusTimer, &QTimer::timeout, this, &BrowseViewController::updateUI);
+    m_noticeTimer.setSingleShot(true);
+    m_noticeTimer.setInterval(noticeMs);
+    connect(&m_noticeTimer, &QTimer::timeout, this, [this] {
+        if (m_ui)
+            m_ui->folderNotice->hide();
+    });
+}
+
+BrowseViewController::~BrowseViewController()
+{
+    qApp->removeEventFilter(this);
+    NotificationCenter::defaultCenter().removeObserver(this);
+    if (m_tableView) {
+        m_tableView->setDataSource(nullptr);
+        m_tableView->setDelegate(nullptr);
+    }
+}
+
+void BrowseViewController::setCurrentRemote(const std::shared_ptr<VLCController>& remote)
+{
+    if (m_currentRemote)
+        disconnect(m_currentRemote.get(), nullptr, this, nullptr);
+    m_currentRemote = remote;
+    if (remote) {
+        connect(remote.get(), &VLCController::browseListRefused, this, &BrowseViewController::folderRefused);
+        connect(remote.get(), &VLCController::driveSearchFinished, this, &BrowseViewController::showDriveSearchOutcome);
+    }
+    if (m_tableView)
+        m_tableView->reloadData();
+}
+
+int BrowseViewController::fontSize() const
+{
+    return m_textSize ? m_textSize->fontSize() : TextSizeZoom::startingSize;
+}
+
+bool BrowseViewController::folderNoticeShown() const
+{
+    return m_ui && !m_ui->folderNotice->isHidden();
+}
+
+// --- Life cycle -------------------------------------------------------------
+
+void BrowseViewController::viewDidLoad()
+{
+    m_ui = std::make_unique<Ui::BrowseView>();
+    m_ui->setupUi(this);
+    m_ui->folderNotice->setText(localizedString("Can't open this folder"));
+    m_ui->folderNotice->hide();
+
+    m_tableView = new TableView(TableView::StylePlain, this);
+    m_tableView->setRowHeight(TableView::defaultRowHeight);
+    m_tableView->setDataSource(this);
+    m_tableView->setDelegate(this);
+    m_ui->browseLayout->addWidget(m_tableView, 1);
+    m_textSize = new TextSizeZoom(m_tableView->viewport(), this);
+    connect(m_textSize, &TextSizeZoom::fontSizeChanged, this, [this](int size) {
+        m_tableView->setRowHeight(TextSizeZoom::rowHeightFor(size, TableView::defaultRowHeight));
+        m_tableView->reloadData();
+    });
+
+    m_titleView = new TitleView(interfaceOrientation(), this);
+    m_titleView->hide();
+    m_titleView->topLabel()->setText(localizedString("Browse"));
+    navigationItem()->setTitleView(m_titleView);
+
+    auto& center = NotificationCenter::defaultCenter();
+    center.addObserver(this, NotificationNames::vlcBrowseListChanged, [this](const Notification& n) {
+        if (m_currentRemote && n.object == m_currentRemote.get())
+            browseListUpdated();
+    });
+    center.addObserver(this, NotificationNames::vlcStatusChanged, [this](const Notification& n) {
+        if (m_currentRemote && n.object == m_currentRemote.get())
+            statusUpdated();
+    });
+
+    auto* full = new BarButtonItem(QIcon(QStringLiteral(":/images/fullscreen.png")), BarButtonItem::Bordered, this);
+    connect(full, &BarButtonItem::triggered, this, &BrowseViewController::fullScreen);
+    navigationItem()->setRightBarButtonItem(full);
+    m_toolbar = makeToolbarItems();
+    setToolbarItems(m_toolbar);
+    m_tableView->reloadData();
+}
+
+QList<BarButtonItem*> BrowseViewController::makeToolbarItems()
+{
+    auto item = [this](const char* image, const char* name, void (BrowseViewController::*action)()) {
+        auto* button = new BarButtonItem(QIcon(UiImages::named(QString::fromLatin1(image))), BarButtonItem::Bordered, this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setTitle(QString());
+        connect(button, &BarButtonItem::triggered, this, action);
+        return button;
+    };
+    auto space = [this] { return BarButtonItem::space(BarButtonItem::FlexibleSpace, 0, this); };
+    m_modeButton = makeModeButton();
+    return { item("home.png", "home", &BrowseViewController::homeDirectory), space(),
+             item("up.png", "up", &BrowseViewController::upDirectory), space(),
+             item("drives.png", "drives", &BrowseViewController::openDrives), space(),
+             item("defaultFolder.png", "defaultFolder", &BrowseViewController::setDefaultDirectory), space(),
+             m_modeButton };
+}
+
+BarButtonItem* BrowseViewController::makeModeButton()
+{
+    // The button shows the mode a tap switches to.
+    const bool adding = m_currentRemote && m_currentRemote->browseAdd();
+    auto* button = new BarButtonItem(QIcon(UiImages::named(adding ? QStringLiteral("Mode-Play.png")
+                                                                   : QStringLiteral("Mode-Add.png"))),
+                                     BarButtonItem::Bordered, this);
+    button->setObjectName(adding ? QStringLiteral("modePlay") : QStringLiteral("modeAdd"));
+    connect(button, &BarButtonItem::triggered, this, &BrowseViewController::setAddPlay);
+    return button;
+}
+
+void BrowseViewController::viewDidAppear(bool)
+{
+    if (navigationController())
+        navigationController()->setToolbarHidden(false);
+    // Another remote may have another mode.
+    if (m_modeButton && m_currentRemote
+        && (m_modeButton->objectName() == u"modePlay") != m_currentRemote->browseAdd()) {
+        BarButtonItem* old = m_modeButton;
+        m_modeButton = makeModeButton();
+        m_toolbar.replace(m_toolbar.indexOf(old), m_modeButton);
+        setToolbarItems(m_toolbar);
+        old->deleteLater();
+    }
+    m_tableView->reloadData();
+    if (!boolPreference(PreferenceKeys::disableLibs))
+        Analytics::viewEntered(analyticsName);
+    m_updateStatusTimer.start();
+    statusUpdated();
+    qApp->removeEventFilter(this);
+    qApp->installEventFilter(this);
+    m_tableView->setFocus();
+}
+
+void BrowseViewController::viewDidDisappear(bool)
+{
+    if (!boolPreference(PreferenceKeys::disableLibs))
+        Analytics::viewLeft(analyticsName);
+    m_updateStatusTimer.stop();
+    m_noticeTimer.stop();
+    m_ui->folderNotice->hide();
+    qApp->removeEventFilter(this);
+}
+
+bool BrowseViewController::shouldAutorotateToInterfaceOrientation(int orientation) const
+{
+    return Orientation::allowedByRotationLock(orientation);
+}
+
+void BrowseViewController::didRotateFromInterfaceOrientation(int)
+{
+    if (m_tableView)
+        m_tableView->reloadData();
+}
+
+// --- Updates ------------------------------------------------------------------
+
+void BrowseViewController::updateUI()
+{
+    if (m_currentRemote)
+        m_currentRemote->updateStatus();
+}
+
+void BrowseViewController::browseListUpdated()
+{
+    m_noticeTimer.stop();
+    if (m_ui)
+        m_ui->folderNotice->hide();
+    if (m_tableView) {
+        m_tableView->reloadData();
+        m_tableView->setContentOffset(QPoint(0, 0));
+        // The keyboard starts again at the top of the new folder.
+        const IndexPath top(0, 0);
+        m_tableView->selectRowAtIndexPath(top, false);
+        m_tableView->deselectRowAtIndexPath(top, false);
+    }
+}
+
+void BrowseViewController::statusUpdated()
+{
+    if (!m_titleView || !m_currentRemote)
+        return;
+    const QString title = m_currentRemote->titleForIndex(VLCController::currentItem).value_or(QString());
+    m_titleView->bottomLabel()->setText(lastPathComponent(title));
+}
+
+void BrowseViewController::folderRefused()
+{
+    if (!m_ui)
+        return;
+    // The listing shown, and the folder it is of, stay as they were.
+    m_ui->folderNotice->show();
+    m_noticeTimer.start();
+}
+
+void BrowseViewController::showDriveSearchOutcome(bool found)
+{
+    if (found || !isVisibleOnStack())
+        return;
+    AlertPresenter::show(localizedString("No Luck..."),
+                         localizedString("Normally, your drives are listed just above your C: drive (Windows) or in "
+                                         "//Volumes (Mac).\n\nPlayerLink couldn't find anything in either of those "
+                                         "this time."),
+                         { localizedString("Ok") });
+}
+
+// --- Actions --------------------------------------------------------------------
+
+void BrowseViewController::browse(const QString& folder)
+{
+    if (!m_currentRemote)
+        return;
+    // VLC 3 names entries by the folder asked for, so each way up through
+    // ".." would lengthen every path below it; VLC reads ".." by the text
+    // alone, and so can we.
+    const bool posix = folder.startsWith(u'/') && !folder.startsWith(QStringLiteral("//"));
+    m_currentRemote->setBrowseDir(posix ? QDir::cleanPath(folder) : folder);
+    m_currentRemote->updateBrowseList();
+}
+
+void BrowseViewController::setAddPlay(BarButtonItem* item)
+{
+    if (!m_currentRemote)
+        return;
+    m_currentRemote->setBrowseAdd(!m_currentRemote->browseAdd());
+    m_tableView->reloadData();
+    const qsizetype at = m_toolbar.indexOf(item ? item : m_modeButton);
+    if (at >= 0)
+        m_toolbar.removeAt(at);
+    BarButtonItem* old = m_modeButton;
+    m_modeButton = makeModeButton();
+    m_toolbar.append(m_modeButton);
+    setToolbarItems(m_toolbar);
+    if (old)
+        old->deleteLater();
+}
+
+void BrowseViewController::homeDirectory()
+{
+    browse(QStringLiteral("~"));
+}
+
+void BrowseViewController::upDirectory()
+{
+    if (!m_currentRemote || m_currentRemote->filetypeForIndex(0) != QStringLiteral("directory"))
+        return;
+    if (const auto path = m_currentRemote->browseInfo(QStringLiteral("path"), 0))
+        browse(*path);
+}
+
+void BrowseViewController::openDrives()
+{
+    if (m_currentRemote)
+        m_currentRemote->openDrivesDirectory();
+}
+
+void BrowseViewController::setDefaultDirectory()
+{
+    if (!m_currentRemote)
+        return;
+    AlertRequest sheet;
+    sheet.actionSheet = true;
+    sheet.buttons = { localizedString("Ok") };
+    if (m_currentRemote->isSaved()) {
+        m_currentRemote->setDefaultBrowseDirectory(m_currentRemote->browseDir());
+        sheet.title = localizedString("The first time you press 'browse' will open this directory when you launch "
+                                      "PlayerLink in future.");
+    } else {
+        sheet.title = localizedString("You can only set the default browsing directory for saved remotes.\n\nTo "
+                                      "create a saved remote, simply tap on 'add computer' in the startup screen.");
+    }
+    if (AlertPresenter* presenter = AlertPresenter::current())
+        presenter->present(sheet);
+    else
+        ConsoleLog::log(QStringLiteral("%@"), sheet.title);
+}
+
+void BrowseViewController::fullScreen()
+{
+    if (m_currentRemote)
+        m_currentRemote->fullScreen();
+}
+
+void BrowseViewController::playItem(ImageButton* button)
+{
+    if (!button)
+        return;
+    playRow(button->property("row").toInt());
+    // A short swell says the tap was taken.
+    auto* swell = new QSequentialAnimationGroup(button);
+    auto* grow = new QPropertyAnimation(button, "contentScale");
+    grow->setDuration(250);
+    grow->setStartValue(1.0);
+    grow->setEndValue(2.5);
+    auto* shrink = new QPropertyAnimation(button, "contentScale");
+    shrink->setDuration(250);
+    shrink->setEndValue(1.0);
+    swell->addAnimation(grow);
+    swell->addAnimation(shrink);
+    swell->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+void BrowseViewController::playRow(int row)
+{
+    if (!m_currentRemote)
+        return;
+    const auto path = m_currentRemote->browseInfo(QStringLiteral("path"), row);
+    if (!path)
+        return;
+    if (!m_currentRemote->browseAdd()) {
+        m_currentRemote->playFilename(*path);
+        return;
+    }
+    m_currentRemote->enqueueFilename(*path);
+    // Adding to a stopped player: start the new last item, then stop, so
+    // that it ends up current without playing.
+    if (m_currentRemote->isStopped()) {
+        m_currentRemote->addRequestToQueue(VLCController::QueuePlayLastItem);
+        m_currentRemote->addRequestToQueue(VLCController::QueueStop);
+    }
+}
+
+void BrowseViewController::openRow(int row)
+{
+    if (!m_currentRemote)
+        return;
+    const auto type = m_currentRemote->filetypeForIndex(row);
+    if (!type)
+        return;
+    m_noticeTimer.stop();
+    m_ui->folderNotice->hide();
+    if (*type == u"directory") {
+        if (const auto path = m_currentRemote->browseInfo(QStringLiteral("path"), row))
+            browse(*path);
+    } else {
+        playRow(row);
+    }
+}
+
+void BrowseViewController::jumpToIndexTitle(const QString& title)
+{
+    if (!m_currentRemote || !m_tableView)
+        return;
+    ConsoleLog::log(QStringLiteral("selected index %@"), title);
+    const VLCController& remote = *m_currentRemote;
+    const int row = BrowseIndex::rowForTitle(title, remote.browseItemsInList(), [&remote](int i) {
+        return remote.browseInfo(QStringLiteral("name"), i).value_or(QString());
+    });
+    if (row >= 0)
+        m_tableView->selectRowAtIndexPath(IndexPath(0, row), true, TableView::ScrollPositionTop);
+}
+
+// --- Cells ------------------------------------------------------------------------
+
+QWidget* BrowseViewController::createFileIcon(const QString& fileType)
+{
+    QString image = QStringLiteral("unknown.png");
+    if (fileType == u"directory")
+        image = QStringLiteral("folder.png");
+    else if (fileType == u"music")
+        image = QStringLiteral("music.png");
+    else if (fileType == u"video")
+        image = QStringLiteral("movie.png");
+    else if (fileType == u"playlist")
+        image = QStringLiteral("playlist.png");
+    auto* icon = new QLabel;
+    icon->setPixmap(UiImages::named(image));
+    icon->setScaledContents(true);
+    icon->setObjectName(image);
+    icon->resize(25, 25);
+    return icon;
+}
+
+ImageButton* BrowseViewController::createPlayButton(int row)
+{
+    auto* button = new ImageButton;
+    const bool adding = m_currentRemote && m_currentRemote->browseAdd();
+    const QString image = adding ? QStringLiteral("Add.png") : QStringLiteral("Play.png");
+    button->setImage(ImageButton::Normal, UiImages::named(image));
+    button->setObjectName(image);
+    button->setProperty("row", row);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->resize(playButtonSize, playButtonSize);
+    button->setAccessibleName(adding ? localizedString("Add") : localizedString("Play"));
+    connect(button, &ImageButton::clicked, this, [this, button] { playItem(button); });
+    return button;
+}
+
+int BrowseViewController::numberOfRowsInSection(TableView*, int)
+{
+    return m_currentRemote ? m_currentRemote->browseItemsInList() : 0;
+}
+
+TableViewCell* BrowseViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)
+{
+    auto* cell = qobject_cast<BrowseCell*>(table->dequeueReusableCellWithIdentifier(cellId));
+    if (!cell) {
+        cell = new BrowseCell(cellId);
+        StylingHelpers::setVLCBackground(cell);
+    }
+    const int row = indexPath.row();
+    const VLCController* remote = m_currentRemote.get();
+    const QString type = remote ? remote->filetypeForIndex(row).value_or(QString()) : QString();
+    QFont font = cell->textLabel()->font();
+    font.setBold(true);
+    font.setPointSize(fontSize());
+    cell->textLabel()->setFont(font);
+    cell->textLabel()->setText(remote ? remote->browseInfo(QStringLiteral("name"), row).value_or(QString()) : QString());
+    cell->setLeftView(createFileIcon(type));
+    // Row 0 is the way up; folders play only when the preference says so.
+    const bool button = row > 0 && (type != u"directory" || boolPreference(PreferenceKeys::playFolders));
+    cell->setView(button ? createPlayButton(row) : nullptr);
+    return cell;
+}
+
+QStringList BrowseViewController::sectionIndexTitlesForTableView(TableView*)
+{
+    return BrowseIndex::titles();
+}
+
+int BrowseViewController::sectionForSectionIndexTitle(TableView*, const QString& title, int)
+{
+    jumpToIndexTitle(title);
+    return -1; // only the selection scrolls
+}
+
+void BrowseViewController::didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath)
+{
+    openRow(indexPath.row());
+    table->deselectRowAtIndexPath(indexPath, true);
+}
+
+// --- Keys -------------------------------------------------------------------------
+
+bool BrowseViewController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* target = qobject_cast<QWidget*>(watched);
+    if (!target || !isVisibleOnStack() || !isVisible() || target->window() != window() || isEditingText(target))
+        return false;
+    for (AlertView* alert : AlertView::visibleAlerts())
+        if (alert->window() == window())
+            return false;
+    return handleKey(static_cast<QKeyEvent*>(event), target);
+}
+
+bool BrowseViewController::handleKey(const QKeyEvent* event, const QWidget* target)
+{
+    const int key = event->key();
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (m_textSize && m_textSize->handleKey(key, mods))
+        return true;
+    if (key == Qt::Key_Backspace || (key == Qt::Key_Up && mods == Qt::AltModifier)) {
+        upDirectory();
+        return true;
+    }
+    if (mods == Qt::NoModifier && (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        // The list's own keys, wherever the focus is.
+        if (target == m_tableView)
+            return false;
+        QKeyEvent copy(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_tableView, &copy);
+        return true;
+    }
+    const QString text = event->text();
+    if ((mods & ~Qt::ShiftModifier) == Qt::NoModifier && text.size() == 1 && (text[0].isLetter() || text[0] == u'.')) {
+        jumpToIndexTitle(text.toUpper());
+        return true;
+    }
+    return false;
+}
