@@ -13,6 +13,7 @@ class ApplicationActivity;
 class AppWindow;
 #include "ui/BWNavigationController.h"
 class Reachability_2;
+class RemoteScreenMediaKeys;
 class SavedRemotesFile;
 class WidgetAlertPresenter;
 
@@ -63,6 +64,7 @@ public:
     AlertView* skinDownloadAlert() const { return m_skinDownloadAlert; }
     AlertView* noInternetAlert() const { return m_noInternetAlert; }
     bool keepsAwake() const { return m_inhibitor.isInhibited(); }
+    RemoteScreenMediaKeys* mediaKeys() const { return m_mediaKeys.get(); }
 
     // The seven-letter scheme of skin links.
     static constexpr const char* skinLinkScheme = "plskins";
@@ -80,5 +82,6 @@ private:
     QPointer<AlertView> m_skinDownloadAlert;
     QPointer<AlertView> m_noInternetAlert;
     ScreenSaverInhibitor m_inhibitor;
+    std::unique_ptr<RemoteScreenMediaKeys> m_mediaKeys;
     bool m_terminated = false;
 };

@@ -1,6 +1,7 @@
 #include "app/AdvancedScreensTour.h"
 #include "app/AppWindow.h"
 #include "app/CentralAccessFactory.h"
+#include "app/CommandLineHelp.h"
 #include "app/HelpPageTour.h"
 #include "app/NewsSetupTour.h"
 #include "app/PlayerLinkAppDelegate.h"
@@ -18,7 +19,10 @@
 
 int main(int argc, char** argv)
 {
-    // Installing a skin needs no window (nor a display).
+    // The usage, the version and installing a skin need no window (nor a
+    // display).
+    if (CommandLineHelp::answer(argc, argv))
+        return 0;
     if (SkinInstallCommand::requested(argc, argv))
         return SkinInstallCommand::run(argc, argv);
     QApplication app(argc, argv);
