@@ -9,6 +9,7 @@
 #include "app/SingleInstance.h"
 #include "app/SkinInstallCommand.h"
 #include "app/SkinLibraryTour.h"
+#include "core/Localization.h"
 #include "screens/MainView/MainViewController.h"
 #include "skin/Skin.h"
 #include "ui/AlertView.h"
@@ -28,6 +29,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("PlayerLink"));
     QApplication::setApplicationVersion(QStringLiteral(PLAYERLINK_VERSION));
+    // The reader's language, when PlayerLink speaks it (English otherwise).
+    Localization::installTranslations();
     PlayerLinkAppDelegate::initialize();
 
     QCommandLineParser parser;

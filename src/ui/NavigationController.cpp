@@ -1,5 +1,6 @@
 #include "ui/NavigationController.h"
 
+#include "core/Localization.h"
 #include "ui/NavigationBar.h"
 #include "ui/NavigationItem.h"
 #include "ui/Toolbar.h"
@@ -221,7 +222,7 @@ void NavigationController::updateBars()
         if (back.isEmpty())
             back = below->title();
         if (back.isEmpty())
-            back = tr("Back");
+            back = localizedString("Back");
     }
     m_bar->showItem(top->navigationItem(), back);
     m_toolbar->setItems(top->toolbarItems());
