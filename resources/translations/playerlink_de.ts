@@ -324,7 +324,7 @@ Wenn Sie den Helfer vor längerer Zeit ausgeführt haben, führen Sie die neuest
     </message>
     <message id="To use PlayerLink, you'll need to switch on VLC's web interface and give it a password, on each computer you want to control. The &lt;a href=&quot;help&quot;&gt;help page&lt;/a&gt; shows how, step by step.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Um PlayerLink zu benutzen, schalten Sie auf jedem Computer, den Sie steuern möchten, die Weboberfläche von VLC ein und geben ihr ein Passwort. Die &lt;a href="help"&gt;Hilfeseite&lt;/a&gt; zeigt Schritt für Schritt, wie das geht.</translation>
     </message>
     <message id="If you enter your email address, we'll send you an email with the setup instructions.">
         <source></source>

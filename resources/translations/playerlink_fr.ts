@@ -324,7 +324,7 @@ Si vous avez lancé l'assistant il y a quelque temps, relancez la dernière vers
     </message>
     <message id="To use PlayerLink, you'll need to switch on VLC's web interface and give it a password, on each computer you want to control. The &lt;a href=&quot;help&quot;&gt;help page&lt;/a&gt; shows how, step by step.">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Pour utiliser PlayerLink, activez l'interface web de VLC et donnez-lui un mot de passe, sur chaque ordinateur que vous voulez piloter. La &lt;a href="help"&gt;page d'aide&lt;/a&gt; explique comment, étape par étape.</translation>
     </message>
     <message id="If you enter your email address, we'll send you an email with the setup instructions.">
         <source></source>

@@ -67,6 +67,13 @@ TEST(Translation, RemotesListAndMoreSheetSpeakGerman)
     EXPECT_TRUE(remotes.contains(QStringLiteral("Fernbedienungen"))) << remotes.join(u'|').toStdString();
     EXPECT_TRUE(remotes.contains(QStringLiteral("Gespeicherte Computer"))) << remotes.join(u'|').toStdString();
     expectNoEnglishLeft(remotes);
+    // Texts with line breaks, quotes and markup are found too.
+    EXPECT_EQ(localizedString("Do you want to download a skin from:\n%@"),
+              QStringLiteral("Möchten Sie einen Skin herunterladen von:\n%@"));
+    EXPECT_TRUE(localizedString("To use PlayerLink, you'll need to switch on VLC's web interface and give it a password, "
+                                "on each computer you want to control. The <a href=\"help\">help page</a> shows how, "
+                                "step by step.")
+                    .startsWith(QStringLiteral("Um PlayerLink")));
 
     app.app->connectTo(QStringLiteral("127.0.0.1:%1").arg(unusedLoopbackPort()), QStringLiteral("pw"));
     spinEventLoop(300);
