@@ -697,5 +697,21 @@ Oder tippen Sie einfach auf „Überspringen“, um diesen Schritt auszulassen.<
         <source></source>
         <translation>Verbunden mit %@</translation>
     </message>
+    <message id="News">
+        <source></source>
+        <translation>News</translation>
+    </message>
+    <message id="Browse">
+        <source></source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message id="Time:">
+        <source></source>
+        <translation>Zeit:</translation>
+    </message>
+    <message id="Vol:">
+        <source></source>
+        <translation>Lautst.:</translation>
+    </message>
 </context>
 </TS>

@@ -697,5 +697,21 @@ Ou touchez simplement « Passer » pour sauter cette étape.</translation>
         <source></source>
         <translation>Connecté à %@</translation>
     </message>
+    <message id="News">
+        <source></source>
+        <translation>Actualités</translation>
+    </message>
+    <message id="Browse">
+        <source></source>
+        <translation>Parcourir</translation>
+    </message>
+    <message id="Time:">
+        <source></source>
+        <translation>Temps :</translation>
+    </message>
+    <message id="Vol:">
+        <source></source>
+        <translation>Vol. :</translation>
+    </message>
 </context>
 </TS>

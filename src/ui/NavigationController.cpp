@@ -7,6 +7,7 @@
 #include "ui/TransitionOverlay.h"
 #include "ui/UiPalette.h"
 
+#include <QKeyEvent>
 #include <QParallelAnimationGroup>
 #include <QPointer>
 #include <QPropertyAnimation>
@@ -292,4 +293,15 @@ void NavigationController::resizeEvent(QResizeEvent*)
     layoutContent();
     for (QWidget* overlay : findChildren<TransitionOverlay*>(Qt::FindDirectChildrenOnly))
         overlay->setGeometry(rect());
+}
+
+void NavigationController::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && viewControllers().size() > 1
+        && !m_transitioning) {
+        popViewControllerAnimated(true);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

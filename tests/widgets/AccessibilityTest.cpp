@@ -8,6 +8,8 @@
 #include "vlc/VLCController.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QTest>
 #include <QNetworkAccessManager>
 
 #include <gtest/gtest.h>
@@ -147,4 +149,20 @@ TEST(Accessibility, RemotesListExposesEveryRowWithItsText)
     // Rows far below the window's edge are there too.
     EXPECT_TRUE(rows.filter(QStringLiteral("Computer 30")).size() == 1) << rows.join(u'|').toStdString();
     EXPECT_TRUE(rows.filter(QStringLiteral("Computer 1")).size() >= 1);
+}
+
+TEST(Keyboard, EscapeGoesBackOneScreen)
+{
+    ScopedHome home;
+    LaunchedApp app;
+    ViewController* remotes = app.top();
+    app.app->connectTo(QStringLiteral("127.0.0.1:%1").arg(unusedLoopbackPort()), QStringLiteral("pw"));
+    ASSERT_TRUE(waitUntil([&] { return qobject_cast<MainViewController*>(app.top()) && !app.navigation()->isTransitioning(); }));
+    QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : app.top();
+    QTest::keyClick(focus, Qt::Key_Escape);
+    EXPECT_TRUE(waitUntil([&] { return app.top() == remotes; }));
+    // At the first screen there is nothing to go back to.
+    QTest::keyClick(app.top(), Qt::Key_Escape);
+    spinEventLoop(100);
+    EXPECT_EQ(app.top(), remotes);
 }

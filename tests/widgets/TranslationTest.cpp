@@ -5,6 +5,9 @@
 #include "ui/NavigationBar.h"
 
 #include <QAbstractButton>
+#include <QFile>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
 #include <QAccessible>
 #include <QLabel>
 
@@ -41,13 +44,28 @@ QStringList visibleTexts(QWidget* root)
     return texts;
 }
 
-// A text the German table translates must not show in English.
+// Every German text of the table.
+QSet<QString> germanTexts()
+{
+    QSet<QString> texts;
+    QFile file(QStringLiteral(PLAYERLINK_TRANSLATIONS_DIR "/playerlink_de.ts"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"translation")
+            texts << xml.readElementText();
+    return texts;
+}
+
+// Each text shown is German from the table, or content (names, addresses,
+// times: anything with a digit or a dot) or the program's name.
 void expectNoEnglishLeft(const QStringList& texts)
 {
-    for (const QString& text : texts) {
-        const QString german = localizedString(text.toUtf8().constData());
-        EXPECT_EQ(german, text) << "left in English: " << text.toStdString();
-    }
+    static const QSet<QString> german = germanTexts();
+    static const QRegularExpression content(QStringLiteral("[0-9.]"));
+    for (const QString& text : texts)
+        EXPECT_TRUE(german.contains(text) || text.contains(content) || text == u"PlayerLink")
+            << "not German: " << text.toStdString();
 }
 
 struct German {
