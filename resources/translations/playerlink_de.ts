@@ -583,7 +583,7 @@ Oder tippen Sie einfach auf „Überspringen“, um diesen Schritt auszulassen.<
     </message>
     <message id="Playlist">
         <source></source>
-        <translation>Wiedergabeliste</translation>
+        <translation>Playlist</translation>
     </message>
     <message id="Time and Volume">
         <source></source>
@@ -703,7 +703,7 @@ Oder tippen Sie einfach auf „Überspringen“, um diesen Schritt auszulassen.<
     </message>
     <message id="Browse">
         <source></source>
-        <translation>Durchsuchen</translation>
+        <translation>Dateien</translation>
     </message>
     <message id="Time:">
         <source></source>
@@ -711,7 +711,7 @@ Oder tippen Sie einfach auf „Überspringen“, um diesen Schritt auszulassen.<
     </message>
     <message id="Vol:">
         <source></source>
-        <translation>Lautst.:</translation>
+        <translation>Vol.:</translation>
     </message>
 </context>
 </TS>

@@ -583,7 +583,7 @@ Ou touchez simplement « Passer » pour sauter cette étape.</translation>
     </message>
     <message id="Playlist">
         <source></source>
-        <translation>Liste de lecture</translation>
+        <translation>Playlist</translation>
     </message>
     <message id="Time and Volume">
         <source></source>
@@ -703,15 +703,15 @@ Ou touchez simplement « Passer » pour sauter cette étape.</translation>
     </message>
     <message id="Browse">
         <source></source>
-        <translation>Parcourir</translation>
+        <translation>Fichiers</translation>
     </message>
     <message id="Time:">
         <source></source>
-        <translation>Temps :</translation>
+        <translation>Tps :</translation>
     </message>
     <message id="Vol:">
         <source></source>
-        <translation>Vol. :</translation>
+        <translation>Vol :</translation>
     </message>
 </context>
 </TS>

@@ -106,7 +106,7 @@ TEST(Translation, RemotesListAndMoreSheetSpeakGerman)
                              QStringLiteral("Bei Amazon suchen"), QStringLiteral("Skins …"),
                              QStringLiteral("Einstellungen …"), QStringLiteral("Abbrechen") }));
     const QStringList remoteScreen = visibleTexts(app.app->window());
-    EXPECT_TRUE(remoteScreen.contains(QStringLiteral("Wiedergabeliste"))) << remoteScreen.join(u'|').toStdString();
+    EXPECT_TRUE(remoteScreen.contains(QStringLiteral("Mehr …"))) << remoteScreen.join(u'|').toStdString();
     expectNoEnglishLeft(remoteScreen);
     sheet->pressButton(5);
 }
