@@ -2,6 +2,7 @@
 # make test  - build under AddressSanitizer/UBSan and run every test
 # make bench - the benchmarks, with their reference, in one run
 # make fuzz  - every libFuzzer target, FUZZ_SECONDS (default 60) each
+# make package - a .deb of the release build (in $(BUILD))
 
 BUILD      ?= build
 TEST_BUILD ?= build-test
@@ -10,7 +11,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build test demo bench fuzz clean
+.PHONY: all deps build test demo bench fuzz package clean
 
 all: build
 
@@ -39,6 +40,9 @@ bench: deps
 
 fuzz: deps
 	FUZZ_BUILD=$(abspath $(FUZZ_BUILD)) JOBS=$(JOBS) tests/fuzz/run.sh $(FUZZ_SECONDS)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -12,6 +12,8 @@ packages=(
   python3 util-linux iproute2 procps
   xvfb xauth fonts-dejavu-core
   clang gdb
+  qtkeychain-qt6-dev gnome-keyring playerctl
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include "core/ConsoleLog.h"
 #include "core/HomePaths.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -13,7 +14,7 @@
 #include <unistd.h>
 
 namespace {
-const QString resourceRoot = QStringLiteral(":/bundle");
+const QString builtInRoot = QStringLiteral(":/bundle");
 
 QString stampPath()
 {
@@ -21,8 +22,22 @@ QString stampPath()
 }
 }
 
+QString BundleInstaller::sourceRoot()
+{
+    // An installed program ships its bundle beside it (prefix/bin and
+    // prefix/share/playerlink); a program run from its build tree has only
+    // the copy built into it.
+    if (QCoreApplication::instance()) {
+        const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/playerlink");
+        if (QFileInfo(installed + QStringLiteral("/DefaultSkin")).isDir())
+            return QDir::cleanPath(installed);
+    }
+    return builtInRoot;
+}
+
 QString BundleInstaller::fingerprint()
 {
+    const QString resourceRoot = sourceRoot();
     QStringList entries;
     QDirIterator it(resourceRoot, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -39,6 +54,7 @@ QString BundleInstaller::fingerprint()
 
 bool BundleInstaller::install()
 {
+    const QString resourceRoot = sourceRoot();
     const QString wanted = fingerprint();
     QFile stamp(stampPath());
     if (stamp.open(QIODevice::ReadOnly) && QString::fromUtf8(stamp.readAll()) == wanted)

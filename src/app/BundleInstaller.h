@@ -9,6 +9,9 @@ class BundleInstaller {
 public:
     // True when the bundle is in place afterwards.
     static bool install();
+    // Where the shipped files come from: share/playerlink beside an
+    // installed program, else the copy built into it.
+    static QString sourceRoot();
     // What the shipped files are: names and content hashes, to tell versions apart.
     static QString fingerprint();
 };

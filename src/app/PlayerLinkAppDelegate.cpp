@@ -4,6 +4,7 @@
 #include "app/AppWindow.h"
 #include "app/BundleInstaller.h"
 #include "app/CentralAccessFactory.h"
+#include "app/RemoteScreenMediaKeys.h"
 #include "app/SavedRemotesFile.h"
 #include "core/Analytics.h"
 #include "core/ConsoleLog.h"
@@ -15,6 +16,7 @@
 #include "core/PreferenceKeys.h"
 #include "core/TextFormat.h"
 #include "core/UserDefaults.h"
+#include "desktop/PasswordKeyring.h"
 #include "net/Reachability_2.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/News/FeedsViewController.h"
@@ -61,10 +63,15 @@ void PlayerLinkAppDelegate::applicationDidFinishLaunching()
     // a crash or a kill loses nothing the user entered.
     connect(&factory, &CentralAccessFactory::savedRemotesChanged, this, &PlayerLinkAppDelegate::saveRemotes,
             Qt::UniqueConnection);
+    // A password the keyring now holds leaves the file.
+    connect(&PasswordKeyring::standard(), &PasswordKeyring::stored, this, &PlayerLinkAppDelegate::saveRemotes,
+            Qt::UniqueConnection);
 
     m_window = std::make_unique<AppWindow>();
     m_navController = new BWNavigationController(factory.remotesViewController(), m_window.get());
     m_window->setNavigationController(m_navController);
+    // Media keys and the desktop's media widgets drive the open remote.
+    m_mediaKeys = std::make_unique<RemoteScreenMediaKeys>(m_navController, m_window.get());
     connect(&factory, &CentralAccessFactory::rotationLockChanged, m_window.get(), &AppWindow::rotationLockChanged,
             Qt::UniqueConnection);
     connect(&factory, &CentralAccessFactory::keepAwakeChanged, this, &PlayerLinkAppDelegate::disableSleepIfNeeded,
@@ -126,14 +133,14 @@ void PlayerLinkAppDelegate::bringToFront()
 
 void PlayerLinkAppDelegate::saveRemotes()
 {
-    SavedRemotesFile file;
+    SavedRemotesFile file(SavedRemotesFile::defaultPath(), &PasswordKeyring::standard());
     if (!file.save(CentralAccessFactory::sharedFactory().savedRemotes().records()))
         ConsoleLog::log(QStringLiteral("could not write the saved remotes to %@"), file.path());
 }
 
 void PlayerLinkAppDelegate::loadSavedRemotes()
 {
-    SavedRemotesFile file;
+    SavedRemotesFile file(SavedRemotesFile::defaultPath(), &PasswordKeyring::standard());
     if (std::optional<std::vector<RemoteRecord>> remotes = file.load())
         CentralAccessFactory::sharedFactory().setSavedRemotes(std::move(*remotes));
 }

@@ -14,6 +14,7 @@ class ApplicationActivity;
 class AppWindow;
 #include "ui/BWNavigationController.h"
 class Reachability_2;
+class RemoteScreenMediaKeys;
 class SavedRemotesFile;
 class WidgetAlertPresenter;
 
@@ -64,6 +65,7 @@ public:
     AlertView* skinDownloadAlert() const { return m_skinDownloadAlert; }
     AlertView* noInternetAlert() const { return m_noInternetAlert; }
     bool keepsAwake() const { return m_inhibitor.isInhibited(); }
+    RemoteScreenMediaKeys* mediaKeys() const { return m_mediaKeys.get(); }
 
     // The seven-letter scheme of skin links.
     static constexpr const char* skinLinkScheme = SkinDownloader::skinLinkScheme;
@@ -81,5 +83,6 @@ private:
     QPointer<AlertView> m_skinDownloadAlert;
     QPointer<AlertView> m_noInternetAlert;
     ScreenSaverInhibitor m_inhibitor;
+    std::unique_ptr<RemoteScreenMediaKeys> m_mediaKeys;
     bool m_terminated = false;
 };

@@ -3,6 +3,7 @@
 #include "core/ConsoleLog.h"
 #include "core/FileHelpers.h"
 #include "core/HomePaths.h"
+#include "desktop/PasswordKeyring.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -13,6 +14,7 @@
 
 namespace {
 const QString formatName = QStringLiteral("PlayerLink saved remotes");
+const QString passwordInKeyring = QStringLiteral("passwordInKeyring");
 }
 
 QString SavedRemotesFile::defaultPath()
@@ -20,9 +22,20 @@ QString SavedRemotesFile::defaultPath()
     return HomePaths::documents() + QStringLiteral("/BWRemotesFilename");
 }
 
-SavedRemotesFile::SavedRemotesFile(const QString& path)
+SavedRemotesFile::SavedRemotesFile(const QString& path, PasswordKeyring* keyring)
     : m_path(path)
+    , m_keyring(keyring)
 {
+}
+
+QString SavedRemotesFile::keyringKey(const std::vector<RemoteRecord>& remotes, size_t index)
+{
+    const QString& address = remotes[index].hostAddress;
+    int earlier = 0;
+    for (size_t i = 0; i < index; ++i)
+        if (remotes[i].hostAddress == address)
+            ++earlier;
+    return earlier == 0 ? address : QStringLiteral("%1#%2").arg(address).arg(earlier + 1);
 }
 
 std::optional<std::vector<RemoteRecord>> SavedRemotesFile::load()
@@ -61,21 +74,58 @@ std::optional<std::vector<RemoteRecord>> SavedRemotesFile::load()
     }
 
     std::vector<RemoteRecord> remotes;
+    std::vector<size_t> inKeyring;
     for (const QJsonValue& record : records)
-        if (record.isObject())
+        if (record.isObject()) {
             remotes.push_back(RemoteRecord::fromArchive(record.toObject()));
+            if (record.toObject().value(passwordInKeyring).toBool() && remotes.back().password.isEmpty())
+                inKeyring.push_back(remotes.size() - 1);
+        }
+    if (!inKeyring.empty() && m_keyring) {
+        QStringList keys;
+        for (size_t index : inKeyring)
+            keys << keyringKey(remotes, index);
+        const std::map<QString, QString> passwords = m_keyring->read(keys);
+        for (size_t index : inKeyring) {
+            const auto found = passwords.find(keyringKey(remotes, index));
+            if (found != passwords.end())
+                remotes[index].password = found->second;
+        }
+    }
     return remotes;
 }
 
 bool SavedRemotesFile::save(const std::vector<RemoteRecord>& remotes)
 {
     QJsonArray records;
-    for (const RemoteRecord& remote : remotes)
-        records.append(remote.toArchive());
+    std::vector<std::pair<QString, QString>> toKeyring;
+    for (size_t i = 0; i < remotes.size(); ++i) {
+        QJsonObject record = remotes[i].toArchive();
+        if (m_keyring) {
+            const QString key = keyringKey(remotes, i);
+            const QString& password = remotes[i].password;
+            if (!password.isEmpty() && m_keyring->holds(key, password)) {
+                record.remove(QStringLiteral("password"));
+                record.insert(passwordInKeyring, true);
+            } else if (!password.isEmpty()) {
+                toKeyring.emplace_back(key, password);
+            } else if (m_keyring->unreadable(key)) {
+                // Still in a keyring that could not be read this time.
+                record.insert(passwordInKeyring, true);
+            }
+        }
+        records.append(record);
+    }
     QJsonObject root;
     root.insert(QStringLiteral("format"), formatName);
     root.insert(QStringLiteral("version"), formatVersion);
     root.insert(QStringLiteral("remotes"), records);
-    return FileHelpers::saveData(QJsonDocument(root).toJson(), QFileInfo(m_path).absolutePath(), m_path,
-                                 FileAccess::OwnerOnly);
+    if (!FileHelpers::saveData(QJsonDocument(root).toJson(), QFileInfo(m_path).absolutePath(), m_path,
+                               FileAccess::OwnerOnly))
+        return false;
+    // Only after the file is safe: the keyring's confirmation (stored())
+    // is what lets the next save drop the password from the file.
+    for (const auto& [key, password] : toKeyring)
+        m_keyring->store(key, password);
+    return true;
 }

@@ -8,15 +8,19 @@
 
 #include "vlc/RemoteRecord.h"
 
+class PasswordKeyring;
+
 // The file of saved remotes, "Documents/BWRemotesFilename" in the home
 // directory: a versioned JSON document written atomically, so that a crash
-// or a failed write never loses what was saved before. It holds the VLC
-// passwords, so only its owner may read it (0600).
+// or a failed write never loses what was saved before. Only its owner may
+// read it (0600): it holds the VLC passwords, unless a keyring is given and
+// works. Then a saved password moves into the keyring (the file keeps it
+// until the keyring confirms) and the file only marks that it is there.
 class SavedRemotesFile {
 public:
     static QString defaultPath();
 
-    explicit SavedRemotesFile(const QString& path = defaultPath());
+    explicit SavedRemotesFile(const QString& path = defaultPath(), PasswordKeyring* keyring = nullptr);
 
     // The remotes in the file, or nothing when there is no file. A file that
     // cannot be read is moved aside (kept for the user, never overwritten)
@@ -29,8 +33,12 @@ public:
     QString quarantinedPath() const { return m_quarantined; }
 
     static constexpr int formatVersion = 1;
+    // The keyring entry of the record at index: its address, and a count
+    // after it for the second and later records of one address.
+    static QString keyringKey(const std::vector<RemoteRecord>& remotes, size_t index);
 
 private:
     QString m_path;
+    PasswordKeyring* m_keyring;
     QString m_quarantined;
 };

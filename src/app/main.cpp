@@ -2,6 +2,7 @@
 #include "app/BrowsePlaylistTour.h"
 #include "app/AppWindow.h"
 #include "app/CentralAccessFactory.h"
+#include "app/CommandLineHelp.h"
 #include "app/HelpPageTour.h"
 #include "app/RemotesTour.h"
 #include "app/NewsSetupTour.h"
@@ -10,6 +11,7 @@
 #include "app/SingleInstance.h"
 #include "app/SkinInstallCommand.h"
 #include "app/SkinLibraryTour.h"
+#include "core/Localization.h"
 #include "screens/MainView/MainViewController.h"
 #include "skin/Skin.h"
 #include "ui/AlertView.h"
@@ -20,12 +22,17 @@
 
 int main(int argc, char** argv)
 {
-    // Installing a skin needs no window (nor a display).
+    // The usage, the version and installing a skin need no window (nor a
+    // display).
+    if (CommandLineHelp::answer(argc, argv))
+        return 0;
     if (SkinInstallCommand::requested(argc, argv))
         return SkinInstallCommand::run(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("PlayerLink"));
     QApplication::setApplicationVersion(QStringLiteral(PLAYERLINK_VERSION));
+    // The reader's language, when PlayerLink speaks it (English otherwise).
+    Localization::installTranslations();
     PlayerLinkAppDelegate::initialize();
 
     QCommandLineParser parser;

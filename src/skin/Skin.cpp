@@ -8,6 +8,7 @@
 #include "core/xml/XMLParser.h"
 #include "skin/PickerDelegate.h"
 #include "skin/PositionSliderDelegate.h"
+#include "skin/SkinControlNames.h"
 #include "skin/SkinDelegate.h"
 #include "skin/SkinIds.h"
 #include "skin/SkinProperties.h"
@@ -355,6 +356,9 @@ void Skin::buildChildren(const XmlNode* node, QWidget* view, SkinRoot& root)
             control->show();
             if (list)
                 list->push_back({ child, child->attributeDict.value(u"id"), control });
+            if (k != 0)
+                control->setAccessibleName(SkinControlNames::accessibleName(
+                    QString::fromLatin1(kindOrder[k]), child->attributeDict.value(u"id")));
             if (k == 0)
                 control->lower(); // images lie below every other control
             if (list == &root.pickers)

@@ -6,6 +6,7 @@
 #include "core/StringHelpers.h"
 #include "core/UserDefaults.h"
 #include "skin/PickerDelegate.h"
+#include "skin/SkinControlNames.h"
 #include "skin/SkinIds.h"
 #include "ui/FitLabel.h"
 #include "ui/ImageButton.h"
@@ -121,6 +122,7 @@ void Skin::showPlayState()
         if (auto* button = qobject_cast<ImageButton*>(entry.control.data())) {
             button->setEnabled(live && items > 0);
             applyButtonImages(button, entry.node->attributeDict, playing);
+            button->setAccessibleName(SkinControlNames::playPauseName(playing));
         }
     }
     forEach<ImageButton>(r->buttons, SkinIds::stop, [&](ImageButton* b) { b->setEnabled(live && playing); });

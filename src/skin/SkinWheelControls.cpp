@@ -1,6 +1,7 @@
 // The skin's zoom sliders and pickers, with the delegate objects they share.
 #include "skin/Skin.h"
 
+#include "core/Localization.h"
 #include "skin/PickerDelegate.h"
 #include "skin/PositionSliderDelegate.h"
 #include "skin/SkinDelegate.h"
@@ -72,7 +73,7 @@ QWidget* Skin::pickerFromDict(const AttributeMap& attributes)
 void Skin::addPickerCaptions(QWidget* control)
 {
     if (auto* picker = qobject_cast<SensitivePicker*>(control)) {
-        picker->addPickerLabel(QStringLiteral("Time:"), 65, 95, 25);
-        picker->addPickerLabel(QStringLiteral("Vol:"), 255, 95, 25);
+        picker->addPickerLabel(localizedString("Time:"), 65, 95, 25);
+        picker->addPickerLabel(localizedString("Vol:"), 255, 95, 25);
     }
 }

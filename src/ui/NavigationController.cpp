@@ -1,11 +1,13 @@
 #include "ui/NavigationController.h"
 
+#include "core/Localization.h"
 #include "ui/NavigationBar.h"
 #include "ui/NavigationItem.h"
 #include "ui/Toolbar.h"
 #include "ui/TransitionOverlay.h"
 #include "ui/UiPalette.h"
 
+#include <QKeyEvent>
 #include <QParallelAnimationGroup>
 #include <QPointer>
 #include <QPropertyAnimation>
@@ -221,7 +223,7 @@ void NavigationController::updateBars()
         if (back.isEmpty())
             back = below->title();
         if (back.isEmpty())
-            back = tr("Back");
+            back = localizedString("Back");
     }
     m_bar->showItem(top->navigationItem(), back);
     m_toolbar->setItems(top->toolbarItems());
@@ -291,4 +293,15 @@ void NavigationController::resizeEvent(QResizeEvent*)
     layoutContent();
     for (QWidget* overlay : findChildren<TransitionOverlay*>(Qt::FindDirectChildrenOnly))
         overlay->setGeometry(rect());
+}
+
+void NavigationController::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && viewControllers().size() > 1
+        && !m_transitioning) {
+        popViewControllerAnimated(true);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -1,5 +1,7 @@
 #include "ui/PageControl.h"
 
+#include "core/Localization.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -10,7 +12,7 @@ PageControl::PageControl(QWidget* parent)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setCursor(Qt::PointingHandCursor);
-    setAccessibleName(tr("Page"));
+    setAccessibleName(localizedString("Page"));
 }
 
 void PageControl::setNumberOfPages(int pages)

@@ -1,9 +1,11 @@
 #include "ui/TableView.h"
 
+#include "ui/UiAccessibility.h"
 #include "ui/TableIndexBar.h"
 #include "ui/TableSectionTitleView.h"
 #include "ui/UiPalette.h"
 
+#include <QLabel>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 
@@ -26,6 +28,7 @@ TableView::TableView(Style style, QWidget* parent)
     , m_style(style)
     , m_sectionHeaderHeight(style == StyleGrouped ? groupedHeaderHeight : plainHeaderHeight)
 {
+    UiAccessibility::install();
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -419,6 +422,36 @@ void TableView::placeCell(TableViewCell* cell, const IndexPath& indexPath)
     QRect area = rectForRowAtIndexPath(indexPath).translated(0, -contentOffset().y());
     area.adjust(rowInset(), 0, -rowInset() - sectionIndexWidth(), 0);
     cell->setGeometry(area);
+}
+
+QString TableView::accessibleTextForRow(const IndexPath& indexPath)
+{
+    if (!m_dataSource || !m_layout.contains(indexPath))
+        return {};
+    auto textOf = [](const TableViewCell* cell) {
+        QStringList parts;
+        for (const QLabel* label : { cell->textLabel(), cell->detailTextLabel() })
+            if (label && !label->text().isEmpty())
+                parts << label->text();
+        return parts.join(QStringLiteral(", "));
+    };
+    if (const auto visible = m_visibleCells.find(indexPath); visible != m_visibleCells.end())
+        return textOf(visible->second);
+    TableViewCell* cell = m_dataSource->cellForRowAtIndexPath(this, indexPath);
+    if (!cell)
+        return {};
+    const QString text = textOf(cell);
+    // Back where the data source will find it again, unless it is on
+    // screen for another row (a cell the data source keeps).
+    for (const auto& entry : m_visibleCells)
+        if (entry.second == cell)
+            return text;
+    if (cell->parentWidget() != viewport())
+        cell->setParent(viewport());
+    cell->hide();
+    if (!cell->reuseIdentifier().isEmpty() && !m_reuseQueues[cell->reuseIdentifier()].contains(cell))
+        m_reuseQueues[cell->reuseIdentifier()].append(cell);
+    return text;
 }
 
 void TableView::recycleCell(TableViewCell* cell)

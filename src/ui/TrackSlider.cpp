@@ -1,11 +1,14 @@
 #include "ui/TrackSlider.h"
 
+#include "ui/UiAccessibility.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
 TrackSlider::TrackSlider(QWidget* parent)
     : QWidget(parent)
 {
+    UiAccessibility::install();
     setAttribute(Qt::WA_TranslucentBackground);
     setCursor(Qt::PointingHandCursor);
 }

@@ -1,5 +1,6 @@
 #include "ui/ZoomSlider.h"
 
+#include "ui/UiAccessibility.h"
 #include "core/ConsoleLog.h"
 #include "ui/ZoomSliderDelegate.h"
 #include "ui/ZoomSliderOverlay.h"
@@ -18,6 +19,7 @@ constexpr int moveAnimationMs = 200;
 ZoomSlider::ZoomSlider(const QRect& frame, QWidget* parent)
     : QWidget(parent)
 {
+    UiAccessibility::install();
     setGeometry(frame);
     const QRect bounds(0, 0, frame.width(), frame.height());
     m_scroll = new ZoomSliderScroll(bounds, this);

@@ -238,6 +238,13 @@ int main(int argc, char** argv)
     save(folder, QStringLiteral("tableRowBackground"), { 320, 50 }, tableRowBackground);
     save(folder, QStringLiteral("tableHeader"), { 320, 24 }, tableHeader);
     save(folder, QStringLiteral("playerlink"), { 128, 128 }, appIcon);
+    // The desktop's icon theme, drawn at each size rather than scaled.
+    const QString icons = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QStringLiteral("resources/icons");
+    for (int size : { 16, 22, 24, 32, 48, 64, 128, 256, 512 }) {
+        const QString sized = QStringLiteral("%1/hicolor/%2x%2/apps").arg(icons).arg(size);
+        QDir().mkpath(sized);
+        save(sized, QStringLiteral("playerlink"), { size, size }, appIcon, Variant { { 1 }, 0 });
+    }
     save(folder, QStringLiteral("sliderMinTrack"), { 40, 24 }, SkinArt::trackImage(true));
     save(folder, QStringLiteral("sliderMaxTrack"), { 40, 24 }, SkinArt::trackImage(false));
     save(folder, QStringLiteral("sliderThumb"), { 24, 24 }, SkinArt::thumbImage());

@@ -148,11 +148,11 @@ QList<BarButtonItem*> MainViewController::makeToolbarItems()
         connect(button, &BarButtonItem::triggered, this, action);
         return button;
     };
-    m_newsButton = item("News", &MainViewController::showNews);
-    return { item("Playlist", &MainViewController::playlist), BarButtonItem::space(BarButtonItem::FlexibleSpace, 0, this),
-             item("Browse", &MainViewController::browse), BarButtonItem::space(BarButtonItem::FlexibleSpace, 0, this),
+    m_newsButton = item(L10N_NOOP("News"), &MainViewController::showNews);
+    return { item(L10N_NOOP("Playlist"), &MainViewController::playlist), BarButtonItem::space(BarButtonItem::FlexibleSpace, 0, this),
+             item(L10N_NOOP("Browse"), &MainViewController::browse), BarButtonItem::space(BarButtonItem::FlexibleSpace, 0, this),
              m_newsButton, BarButtonItem::space(BarButtonItem::FlexibleSpace, 0, this),
-             item("More...", &MainViewController::actions) };
+             item(L10N_NOOP("More..."), &MainViewController::actions) };
 }
 
 void MainViewController::viewWillAppear(bool)

@@ -1,0 +1,717 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name></name>
+    <message id="Brindlewood News">
+        <source></source>
+        <translation>Brindlewood-Neuigkeiten</translation>
+    </message>
+    <message id="Thanks for installing PlayerLink">
+        <source></source>
+        <translation>Danke, dass Sie PlayerLink installiert haben</translation>
+    </message>
+    <message id="Download Skin ?">
+        <source></source>
+        <translation>Skin herunterladen?</translation>
+    </message>
+    <message id="Do you want to download a skin from:&#10;%@">
+        <source></source>
+        <translation>Möchten Sie einen Skin herunterladen von:
+%@</translation>
+    </message>
+    <message id="Cancel">
+        <source></source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="Download">
+        <source></source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message id="No Internet...">
+        <source></source>
+        <translation>Kein Internet …</translation>
+    </message>
+    <message id="It looks like you don't have an internet connection at the moment.&#10;&#10;You can set up remotes, but you won't be able to use them until you are connected">
+        <source></source>
+        <translation>Sie scheinen gerade keine Internetverbindung zu haben.
+
+Sie können Fernbedienungen einrichten, aber erst benutzen, wenn Sie verbunden sind</translation>
+    </message>
+    <message id="Ok">
+        <source></source>
+        <translation>OK</translation>
+    </message>
+    <message id="Scanning...">
+        <source></source>
+        <translation>Suche …</translation>
+    </message>
+    <message id="Advanced Controls">
+        <source></source>
+        <translation>Erweiterte Steuerung</translation>
+    </message>
+    <message id="Controls">
+        <source></source>
+        <translation>Steuerung</translation>
+    </message>
+    <message id="Keys">
+        <source></source>
+        <translation>Tasten</translation>
+    </message>
+    <message id="Lua Stuff...">
+        <source></source>
+        <translation>Lua-Extras …</translation>
+    </message>
+    <message id="AspectRatio">
+        <source></source>
+        <translation>Seitenverhältnis</translation>
+    </message>
+    <message id="Ratios">
+        <source></source>
+        <translation>Seitenverhältnisse</translation>
+    </message>
+    <message id="Audio Delay">
+        <source></source>
+        <translation>Audioverzögerung</translation>
+    </message>
+    <message id="-1 s">
+        <source></source>
+        <translation>−1 s</translation>
+    </message>
+    <message id="Zero">
+        <source></source>
+        <translation>Null</translation>
+    </message>
+    <message id="+1 s">
+        <source></source>
+        <translation>+1 s</translation>
+    </message>
+    <message id="Current Delay : ">
+        <source></source>
+        <translation>Aktuelle Verzögerung: </translation>
+    </message>
+    <message id="Audio &amp; Video Tracks">
+        <source></source>
+        <translation>Audio- und Videospuren</translation>
+    </message>
+    <message id="Audio">
+        <source></source>
+        <translation>Audio</translation>
+    </message>
+    <message id="Video">
+        <source></source>
+        <translation>Video</translation>
+    </message>
+    <message id="Chapter &amp; Title">
+        <source></source>
+        <translation>Kapitel und Titel</translation>
+    </message>
+    <message id="Title">
+        <source></source>
+        <translation>Titel</translation>
+    </message>
+    <message id="Chapter">
+        <source></source>
+        <translation>Kapitel</translation>
+    </message>
+    <message id="Error...">
+        <source></source>
+        <translation>Fehler …</translation>
+    </message>
+    <message id="there was an internal error trying to access %@&#10;&#10;Sorry.">
+        <source></source>
+        <translation>Beim Zugriff auf %@ ist ein interner Fehler aufgetreten.
+
+Entschuldigung.</translation>
+    </message>
+    <message id="No Luck...">
+        <source></source>
+        <translation>Kein Glück …</translation>
+    </message>
+    <message id="Normally, your drives are listed just above your C: drive (Windows) or in //Volumes (Mac).&#10;&#10;PlayerLink couldn't find anything in either of those this time.">
+        <source></source>
+        <translation>Normalerweise stehen Ihre Laufwerke direkt über Laufwerk C: (Windows) oder in //Volumes (Mac).
+
+PlayerLink hat diesmal an keiner der beiden Stellen etwas gefunden.</translation>
+    </message>
+    <message id="DVD">
+        <source></source>
+        <translation>DVD</translation>
+    </message>
+    <message id="Arrow keys, Enter and M work here too.">
+        <source></source>
+        <translation>Pfeiltasten, Eingabe und M funktionieren hier auch.</translation>
+    </message>
+    <message id="no wifi Ip address">
+        <source></source>
+        <translation>keine WLAN-IP-Adresse</translation>
+    </message>
+    <message id="Settings">
+        <source></source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message id="Help">
+        <source></source>
+        <translation>Hilfe</translation>
+    </message>
+    <message id="Communication">
+        <source></source>
+        <translation>Kommunikation</translation>
+    </message>
+    <message id="Info">
+        <source></source>
+        <translation>Info</translation>
+    </message>
+    <message id="Skin: %@">
+        <source></source>
+        <translation>Skin: %@</translation>
+    </message>
+    <message id="Skip Distance: %@">
+        <source></source>
+        <translation>Sprungweite: %@</translation>
+    </message>
+    <message id="IP: %@">
+        <source></source>
+        <translation>IP: %@</translation>
+    </message>
+    <message id="Version %@">
+        <source></source>
+        <translation>Version %@</translation>
+    </message>
+    <message id="Only showing media files">
+        <source></source>
+        <translation>Nur Mediendateien werden angezeigt</translation>
+    </message>
+    <message id="PlayerLink tries to guess by the filename endings whether they are media files&#10;&#10;If we are missing a filetype, let us know!">
+        <source></source>
+        <translation>PlayerLink erkennt Mediendateien an ihrer Dateiendung.
+
+Fehlt uns ein Dateityp, sagen Sie uns Bescheid!</translation>
+    </message>
+    <message id="Feedback on PlayerLink">
+        <source></source>
+        <translation>Rückmeldung zu PlayerLink</translation>
+    </message>
+    <message id="Try PlayerLink...">
+        <source></source>
+        <translation>Probier PlayerLink aus …</translation>
+    </message>
+    <message id="I'm using PlayerLink - it lets me control VLC completely from my iPhone.&#10;&#10;I think you might like it!&#10;&#10;">
+        <source></source>
+        <translation>Ich benutze PlayerLink – damit steuere ich VLC komplett von meinem iPhone aus.
+
+Ich glaube, es gefällt dir!
+
+</translation>
+    </message>
+    <message id="Connecting...">
+        <source></source>
+        <translation>Verbinde …</translation>
+    </message>
+    <message id="Remote">
+        <source></source>
+        <translation>Fernbedienung</translation>
+    </message>
+    <message id="Password for %@">
+        <source></source>
+        <translation>Passwort für %@</translation>
+    </message>
+    <message id="VLC on %@ did not accept the password. Enter the password of its web interface.">
+        <source></source>
+        <translation>VLC auf %@ hat das Passwort nicht angenommen. Geben Sie das Passwort seiner Weboberfläche ein.</translation>
+    </message>
+    <message id="VLC on %@ asks for the password of its web interface.">
+        <source></source>
+        <translation>VLC auf %@ fragt nach dem Passwort seiner Weboberfläche.</translation>
+    </message>
+    <message id="Connect">
+        <source></source>
+        <translation>Verbinden</translation>
+    </message>
+    <message id="Password">
+        <source></source>
+        <translation>Passwort</translation>
+    </message>
+    <message id="More...">
+        <source></source>
+        <translation>Mehr …</translation>
+    </message>
+    <message id="Advanced Controls...">
+        <source></source>
+        <translation>Erweiterte Steuerung …</translation>
+    </message>
+    <message id="Find in IMDB">
+        <source></source>
+        <translation>In IMDb suchen</translation>
+    </message>
+    <message id="Find in Amazon">
+        <source></source>
+        <translation>Bei Amazon suchen</translation>
+    </message>
+    <message id="Skins...">
+        <source></source>
+        <translation>Skins …</translation>
+    </message>
+    <message id="Settings...">
+        <source></source>
+        <translation>Einstellungen …</translation>
+    </message>
+    <message id="To use DVD controls, you will need to download and run the setup helper version 2.5 or higher.&#10;&#10;If you ran the helper some time ago, you'll need to re-run the latest version">
+        <source></source>
+        <translation>Für die DVD-Steuerung müssen Sie den Einrichtungshelfer ab Version 2.5 herunterladen und ausführen.
+
+Wenn Sie den Helfer vor längerer Zeit ausgeführt haben, führen Sie die neueste Version erneut aus</translation>
+    </message>
+    <message id="Send me details">
+        <source></source>
+        <translation>Details schicken</translation>
+    </message>
+    <message id="Ok - Don't tell me again">
+        <source></source>
+        <translation>OK – nicht mehr anzeigen</translation>
+    </message>
+    <message id="The skin you are using may not be supported by this version of PlayerLink. If the actions don't work, then please update to one of the new skins.">
+        <source></source>
+        <translation>Ihr Skin wird von dieser PlayerLink-Version möglicherweise nicht unterstützt. Wenn die Aktionen nicht funktionieren, wechseln Sie bitte zu einem der neuen Skins.</translation>
+    </message>
+    <message id="(Playlist Empty)">
+        <source></source>
+        <translation>(Wiedergabeliste leer)</translation>
+    </message>
+    <message id="Connected">
+        <source></source>
+        <translation>Verbunden</translation>
+    </message>
+    <message id="Password needed">
+        <source></source>
+        <translation>Passwort erforderlich</translation>
+    </message>
+    <message id="Wrong password">
+        <source></source>
+        <translation>Falsches Passwort</translation>
+    </message>
+    <message id="No password set in VLC">
+        <source></source>
+        <translation>In VLC ist kein Passwort gesetzt</translation>
+    </message>
+    <message id="Connection lost">
+        <source></source>
+        <translation>Verbindung verloren</translation>
+    </message>
+    <message id="No news feeds are configured">
+        <source></source>
+        <translation>Es sind keine Nachrichtenquellen eingerichtet</translation>
+    </message>
+    <message id="Remotes">
+        <source></source>
+        <translation>Fernbedienungen</translation>
+    </message>
+    <message id="Saved Computers">
+        <source></source>
+        <translation>Gespeicherte Computer</translation>
+    </message>
+    <message id="No saved computers yet">
+        <source></source>
+        <translation>Noch keine gespeicherten Computer</translation>
+    </message>
+    <message id="Please check your email">
+        <source></source>
+        <translation>Bitte prüfen Sie Ihre E-Mail-Adresse</translation>
+    </message>
+    <message id="Setup">
+        <source></source>
+        <translation>Einrichtung</translation>
+    </message>
+    <message id="To use PlayerLink, you'll need to switch on VLC's web interface and give it a password, on each computer you want to control. The &lt;a href=&quot;help&quot;&gt;help page&lt;/a&gt; shows how, step by step.">
+        <source></source>
+        <translation>Um PlayerLink zu benutzen, schalten Sie auf jedem Computer, den Sie steuern möchten, die Weboberfläche von VLC ein und geben ihr ein Passwort. Die &lt;a href="help"&gt;Hilfeseite&lt;/a&gt; zeigt Schritt für Schritt, wie das geht.</translation>
+    </message>
+    <message id="If you enter your email address, we'll send you an email with the setup instructions.">
+        <source></source>
+        <translation>Wenn Sie Ihre E-Mail-Adresse eingeben, schicken wir Ihnen die Einrichtungsanleitung per E-Mail.</translation>
+    </message>
+    <message id="If you enter your email address, your mail program opens an email to you with the setup instructions, so that you can follow them on your computer.">
+        <source></source>
+        <translation>Wenn Sie Ihre E-Mail-Adresse eingeben, öffnet Ihr E-Mail-Programm eine Nachricht an Sie mit der Einrichtungsanleitung, damit Sie ihr am Computer folgen können.</translation>
+    </message>
+    <message id="Setting up VLC for PlayerLink">
+        <source></source>
+        <translation>VLC für PlayerLink einrichten</translation>
+    </message>
+    <message id="PlayerLink controls VLC through VLC's web interface. That interface is switched off until you switch it on, and VLC 3 opens it only with a password. Do this once on each computer you want to control.&#10;&#10;1. Switch on VLC's web interface&#10;- Open VLC and choose Tools &gt; Preferences (on a Mac: VLC &gt; Preferences).&#10;- At the bottom left, under Show settings, choose All.&#10;- In the list on the left, click Interface &gt; Main interfaces. On the right, tick Web.&#10;- Open Main interfaces and click Lua. Under Lua HTTP, type a password into Password.&#10;- Click Save, quit VLC and start it again.&#10;&#10;Or start VLC with the web interface on, putting your own password in place of SECRET:&#10;vlc --extraintf http --http-password SECRET&#10;&#10;To check: open a web browser on the computer at http://localhost:8080, leave the user name empty and type your password. VLC's own web remote appears.&#10;&#10;2. Let VLC through the firewall&#10;- Windows: when Windows asks whether VLC may communicate on networks, tick Private networks and click Allow access.&#10;- macOS: if you are asked whether VLC may accept incoming network connections, click Allow.&#10;- Linux: most desktops have no firewall switched on. With ufw, run: sudo ufw allow 8080/tcp&#10;&#10;3. Add the computer to PlayerLink&#10;PlayerLink looks for computers on your network by itself. Choose yours and type the password you set in VLC. If it is not in the list, add it by hand with its address, such as 192.168.1.20.&#10;">
+        <source></source>
+        <translation>PlayerLink steuert VLC über die Weboberfläche von VLC. Diese Oberfläche ist ausgeschaltet, bis Sie sie einschalten, und VLC 3 öffnet sie nur mit einem Passwort. Erledigen Sie das einmal auf jedem Computer, den Sie steuern möchten.
+
+1. Die Weboberfläche von VLC einschalten
+- Öffnen Sie VLC und wählen Sie Werkzeuge &gt; Einstellungen (auf dem Mac: VLC &gt; Einstellungen).
+- Wählen Sie unten links unter „Einstellungen zeigen“ die Option „Alle“.
+- Klicken Sie in der Liste links auf Interface &gt; Hauptinterfaces. Setzen Sie rechts das Häkchen bei „Web“.
+- Öffnen Sie „Hauptinterfaces“ und klicken Sie auf „Lua“. Geben Sie unter „Lua-HTTP“ ein Passwort in das Feld „Passwort“ ein.
+- Klicken Sie auf „Speichern“, beenden Sie VLC und starten Sie es neu.
+
+Oder starten Sie VLC mit eingeschalteter Weboberfläche und setzen Sie Ihr eigenes Passwort anstelle von SECRET ein:
+vlc --extraintf http --http-password SECRET
+
+Zur Kontrolle: Öffnen Sie auf dem Computer einen Webbrowser mit http://localhost:8080, lassen Sie den Benutzernamen leer und geben Sie Ihr Passwort ein. Die Web-Fernbedienung von VLC erscheint.
+
+2. VLC durch die Firewall lassen
+- Windows: Wenn Windows fragt, ob VLC in Netzwerken kommunizieren darf, setzen Sie das Häkchen bei „Private Netzwerke“ und klicken Sie auf „Zugriff zulassen“.
+- macOS: Werden Sie gefragt, ob VLC eingehende Netzwerkverbindungen annehmen darf, klicken Sie auf „Erlauben“.
+- Linux: Auf den meisten Desktops ist keine Firewall eingeschaltet. Mit ufw führen Sie aus: sudo ufw allow 8080/tcp
+
+3. Den Computer in PlayerLink hinzufügen
+PlayerLink sucht selbst nach Computern in Ihrem Netzwerk. Wählen Sie Ihren aus und geben Sie das Passwort ein, das Sie in VLC gesetzt haben. Steht er nicht in der Liste, fügen Sie ihn von Hand mit seiner Adresse hinzu, etwa 192.168.1.20.
+</translation>
+    </message>
+    <message id="Your email address">
+        <source></source>
+        <translation>Ihre E-Mail-Adresse</translation>
+    </message>
+    <message id="Addresses you typed before">
+        <source></source>
+        <translation>Früher eingegebene Adressen</translation>
+    </message>
+    <message id="Send me info on updates and new iPhone apps">
+        <source></source>
+        <translation>Informationen zu Updates und neuen iPhone-Apps schicken</translation>
+    </message>
+    <message id="Skip">
+        <source></source>
+        <translation>Überspringen</translation>
+    </message>
+    <message id="Send">
+        <source></source>
+        <translation>Senden</translation>
+    </message>
+    <message id="It looks like your email is blank. Please enter your email address, or use the find icon to pick one you typed before.&#10;&#10;Or just tap the skip button to skip this entirely.">
+        <source></source>
+        <translation>Die E-Mail-Adresse ist leer. Bitte geben Sie Ihre E-Mail-Adresse ein oder wählen Sie mit dem Suchsymbol eine früher eingegebene.
+
+Oder tippen Sie einfach auf „Überspringen“, um diesen Schritt auszulassen.</translation>
+    </message>
+    <message id="It looks like your email is blank. Please enter your email address.&#10;&#10;Or just tap the skip button to skip this entirely.">
+        <source></source>
+        <translation>Die E-Mail-Adresse ist leer. Bitte geben Sie Ihre E-Mail-Adresse ein.
+
+Oder tippen Sie einfach auf „Überspringen“, um diesen Schritt auszulassen.</translation>
+    </message>
+    <message id="Annoyingly, my ruby on rails server can't handle the plus sign. Sorry">
+        <source></source>
+        <translation>Leider kommt mein Ruby-on-Rails-Server mit dem Pluszeichen nicht zurecht. Entschuldigung</translation>
+    </message>
+    <message id="That doesn't look like a valid email address.&#10;&#10;(Just tap the skip button to skip this entirely.)">
+        <source></source>
+        <translation>Das sieht nicht nach einer gültigen E-Mail-Adresse aus.
+
+(Tippen Sie auf „Überspringen“, um diesen Schritt auszulassen.)</translation>
+    </message>
+    <message id="Request Sent">
+        <source></source>
+        <translation>Anfrage gesendet</translation>
+    </message>
+    <message id="Setup details should arrive by email shortly">
+        <source></source>
+        <translation>Die Einrichtungsanleitung sollte in Kürze per E-Mail eintreffen</translation>
+    </message>
+    <message id="Downloading skin...">
+        <source></source>
+        <translation>Skin wird heruntergeladen …</translation>
+    </message>
+    <message id="Skins">
+        <source></source>
+        <translation>Skins</translation>
+    </message>
+    <message id="Edit">
+        <source></source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message id="Done">
+        <source></source>
+        <translation>Fertig</translation>
+    </message>
+    <message id="Download Skins">
+        <source></source>
+        <translation>Skins herunterladen</translation>
+    </message>
+    <message id="Skip Distance">
+        <source></source>
+        <translation>Sprungweite</translation>
+    </message>
+    <message id="Seconds">
+        <source></source>
+        <translation>Sekunden</translation>
+    </message>
+    <message id="Minutes">
+        <source></source>
+        <translation>Minuten</translation>
+    </message>
+    <message id="Skip Distance...">
+        <source></source>
+        <translation>Sprungweite …</translation>
+    </message>
+    <message id="Speed">
+        <source></source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message id="Slower">
+        <source></source>
+        <translation>Langsamer</translation>
+    </message>
+    <message id="Normal">
+        <source></source>
+        <translation>Normal</translation>
+    </message>
+    <message id="Faster">
+        <source></source>
+        <translation>Schneller</translation>
+    </message>
+    <message id="Subtitle Track">
+        <source></source>
+        <translation>Untertitelspur</translation>
+    </message>
+    <message id="Subtitles">
+        <source></source>
+        <translation>Untertitel</translation>
+    </message>
+    <message id="Error loading page.">
+        <source></source>
+        <translation>Fehler beim Laden der Seite.</translation>
+    </message>
+    <message id="Sorry, we weren't able to load the requested page.">
+        <source></source>
+        <translation>Die angeforderte Seite konnte leider nicht geladen werden.</translation>
+    </message>
+    <message id="Pause">
+        <source></source>
+        <translation>Pause</translation>
+    </message>
+    <message id="Play">
+        <source></source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message id="Previous">
+        <source></source>
+        <translation>Zurück</translation>
+    </message>
+    <message id="Stop">
+        <source></source>
+        <translation>Stopp</translation>
+    </message>
+    <message id="Next">
+        <source></source>
+        <translation>Weiter</translation>
+    </message>
+    <message id="Shuffle">
+        <source></source>
+        <translation>Zufällig</translation>
+    </message>
+    <message id="Repeat">
+        <source></source>
+        <translation>Titel wiederholen</translation>
+    </message>
+    <message id="Loop">
+        <source></source>
+        <translation>Liste wiederholen</translation>
+    </message>
+    <message id="Volume Down">
+        <source></source>
+        <translation>Leiser</translation>
+    </message>
+    <message id="Volume Up">
+        <source></source>
+        <translation>Lauter</translation>
+    </message>
+    <message id="Skip Forward">
+        <source></source>
+        <translation>Vorspringen</translation>
+    </message>
+    <message id="Skip Back">
+        <source></source>
+        <translation>Zurückspringen</translation>
+    </message>
+    <message id="Up">
+        <source></source>
+        <translation>Hoch</translation>
+    </message>
+    <message id="Down">
+        <source></source>
+        <translation>Runter</translation>
+    </message>
+    <message id="Left">
+        <source></source>
+        <translation>Links</translation>
+    </message>
+    <message id="Right">
+        <source></source>
+        <translation>Rechts</translation>
+    </message>
+    <message id="Select">
+        <source></source>
+        <translation>Auswählen</translation>
+    </message>
+    <message id="Menu">
+        <source></source>
+        <translation>Menü</translation>
+    </message>
+    <message id="Volume">
+        <source></source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message id="Position">
+        <source></source>
+        <translation>Position</translation>
+    </message>
+    <message id="Time Elapsed">
+        <source></source>
+        <translation>Verstrichene Zeit</translation>
+    </message>
+    <message id="Time Remaining">
+        <source></source>
+        <translation>Restzeit</translation>
+    </message>
+    <message id="Length">
+        <source></source>
+        <translation>Länge</translation>
+    </message>
+    <message id="Status">
+        <source></source>
+        <translation>Status</translation>
+    </message>
+    <message id="Now Playing">
+        <source></source>
+        <translation>Aktueller Titel</translation>
+    </message>
+    <message id="Playlist">
+        <source></source>
+        <translation>Playlist</translation>
+    </message>
+    <message id="Time and Volume">
+        <source></source>
+        <translation>Zeit und Lautstärke</translation>
+    </message>
+    <message id="Success">
+        <source></source>
+        <translation>Erfolg</translation>
+    </message>
+    <message id="Skin downloaded succesfully">
+        <source></source>
+        <translation>Skin erfolgreich heruntergeladen</translation>
+    </message>
+    <message id="Couldn't download">
+        <source></source>
+        <translation>Herunterladen fehlgeschlagen</translation>
+    </message>
+    <message id="There was a problem downloading the skin.">
+        <source></source>
+        <translation>Beim Herunterladen des Skins ist ein Problem aufgetreten.</translation>
+    </message>
+    <message id="Couldn't install skin">
+        <source></source>
+        <translation>Skin konnte nicht installiert werden</translation>
+    </message>
+    <message id="The skin was not installed: %@.">
+        <source></source>
+        <translation>Der Skin wurde nicht installiert: %@.</translation>
+    </message>
+    <message id="not a skin archive">
+        <source></source>
+        <translation>kein Skin-Archiv</translation>
+    </message>
+    <message id="archive damaged">
+        <source></source>
+        <translation>Archiv beschädigt</translation>
+    </message>
+    <message id="too large">
+        <source></source>
+        <translation>zu groß</translation>
+    </message>
+    <message id="could not be written">
+        <source></source>
+        <translation>konnte nicht geschrieben werden</translation>
+    </message>
+    <message id="could not be downloaded">
+        <source></source>
+        <translation>konnte nicht heruntergeladen werden</translation>
+    </message>
+    <message id="&lt;enter text&gt;">
+        <source></source>
+        <translation>&lt;Text eingeben&gt;</translation>
+    </message>
+    <message id="Back">
+        <source></source>
+        <translation>Zurück</translation>
+    </message>
+    <message id="Page">
+        <source></source>
+        <translation>Seite</translation>
+    </message>
+    <message id="Delete">
+        <source></source>
+        <translation>Löschen</translation>
+    </message>
+    <message id="Default">
+        <source></source>
+        <translation>Standard</translation>
+    </message>
+    <message id="Unspecified language">
+        <source></source>
+        <translation>Sprache nicht angegeben</translation>
+    </message>
+    <message id="Unnamed">
+        <source></source>
+        <translation>Ohne Namen</translation>
+    </message>
+    <message id="Chapter %d">
+        <source></source>
+        <translation>Kapitel %d</translation>
+    </message>
+    <message id="DVD Menu">
+        <source></source>
+        <translation>DVD-Menü</translation>
+    </message>
+    <message id="Title %d">
+        <source></source>
+        <translation>Titel %d</translation>
+    </message>
+    <message id="Trying to connect to %@">
+        <source></source>
+        <translation>Verbindung zu %@ wird hergestellt</translation>
+    </message>
+    <message id="Lost connection to %@">
+        <source></source>
+        <translation>Verbindung zu %@ verloren</translation>
+    </message>
+    <message id="VLC on %@ has no password set">
+        <source></source>
+        <translation>VLC auf %@ hat kein Passwort gesetzt</translation>
+    </message>
+    <message id="Wrong password for %@">
+        <source></source>
+        <translation>Falsches Passwort für %@</translation>
+    </message>
+    <message id="Password needed for %@">
+        <source></source>
+        <translation>Passwort für %@ erforderlich</translation>
+    </message>
+    <message id="Connected to %@">
+        <source></source>
+        <translation>Verbunden mit %@</translation>
+    </message>
+    <message id="News">
+        <source></source>
+        <translation>News</translation>
+    </message>
+    <message id="Browse">
+        <source></source>
+        <translation>Dateien</translation>
+    </message>
+    <message id="Time:">
+        <source></source>
+        <translation>Zeit:</translation>
+    </message>
+    <message id="Vol:">
+        <source></source>
+        <translation>Vol.:</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,717 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name></name>
+    <message id="Brindlewood News">
+        <source></source>
+        <translation>Actualités Brindlewood</translation>
+    </message>
+    <message id="Thanks for installing PlayerLink">
+        <source></source>
+        <translation>Merci d'avoir installé PlayerLink</translation>
+    </message>
+    <message id="Download Skin ?">
+        <source></source>
+        <translation>Télécharger le skin ?</translation>
+    </message>
+    <message id="Do you want to download a skin from:&#10;%@">
+        <source></source>
+        <translation>Voulez-vous télécharger un skin depuis :
+%@</translation>
+    </message>
+    <message id="Cancel">
+        <source></source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="Download">
+        <source></source>
+        <translation>Télécharger</translation>
+    </message>
+    <message id="No Internet...">
+        <source></source>
+        <translation>Pas d'Internet…</translation>
+    </message>
+    <message id="It looks like you don't have an internet connection at the moment.&#10;&#10;You can set up remotes, but you won't be able to use them until you are connected">
+        <source></source>
+        <translation>Vous ne semblez pas avoir de connexion Internet pour le moment.
+
+Vous pouvez configurer des télécommandes, mais vous ne pourrez les utiliser qu'une fois connecté</translation>
+    </message>
+    <message id="Ok">
+        <source></source>
+        <translation>OK</translation>
+    </message>
+    <message id="Scanning...">
+        <source></source>
+        <translation>Recherche…</translation>
+    </message>
+    <message id="Advanced Controls">
+        <source></source>
+        <translation>Commandes avancées</translation>
+    </message>
+    <message id="Controls">
+        <source></source>
+        <translation>Commandes</translation>
+    </message>
+    <message id="Keys">
+        <source></source>
+        <translation>Touches</translation>
+    </message>
+    <message id="Lua Stuff...">
+        <source></source>
+        <translation>Extras Lua…</translation>
+    </message>
+    <message id="AspectRatio">
+        <source></source>
+        <translation>Format d'image</translation>
+    </message>
+    <message id="Ratios">
+        <source></source>
+        <translation>Formats</translation>
+    </message>
+    <message id="Audio Delay">
+        <source></source>
+        <translation>Décalage audio</translation>
+    </message>
+    <message id="-1 s">
+        <source></source>
+        <translation>−1 s</translation>
+    </message>
+    <message id="Zero">
+        <source></source>
+        <translation>Zéro</translation>
+    </message>
+    <message id="+1 s">
+        <source></source>
+        <translation>+1 s</translation>
+    </message>
+    <message id="Current Delay : ">
+        <source></source>
+        <translation>Décalage actuel : </translation>
+    </message>
+    <message id="Audio &amp; Video Tracks">
+        <source></source>
+        <translation>Pistes audio et vidéo</translation>
+    </message>
+    <message id="Audio">
+        <source></source>
+        <translation>Audio</translation>
+    </message>
+    <message id="Video">
+        <source></source>
+        <translation>Vidéo</translation>
+    </message>
+    <message id="Chapter &amp; Title">
+        <source></source>
+        <translation>Chapitre et titre</translation>
+    </message>
+    <message id="Title">
+        <source></source>
+        <translation>Titre</translation>
+    </message>
+    <message id="Chapter">
+        <source></source>
+        <translation>Chapitre</translation>
+    </message>
+    <message id="Error...">
+        <source></source>
+        <translation>Erreur…</translation>
+    </message>
+    <message id="there was an internal error trying to access %@&#10;&#10;Sorry.">
+        <source></source>
+        <translation>une erreur interne s'est produite en accédant à %@
+
+Désolé.</translation>
+    </message>
+    <message id="No Luck...">
+        <source></source>
+        <translation>Pas de chance…</translation>
+    </message>
+    <message id="Normally, your drives are listed just above your C: drive (Windows) or in //Volumes (Mac).&#10;&#10;PlayerLink couldn't find anything in either of those this time.">
+        <source></source>
+        <translation>Normalement, vos lecteurs apparaissent juste au-dessus du lecteur C: (Windows) ou dans //Volumes (Mac).
+
+PlayerLink n'a rien trouvé à ces deux endroits cette fois-ci.</translation>
+    </message>
+    <message id="DVD">
+        <source></source>
+        <translation>DVD</translation>
+    </message>
+    <message id="Arrow keys, Enter and M work here too.">
+        <source></source>
+        <translation>Les flèches, Entrée et M fonctionnent ici aussi.</translation>
+    </message>
+    <message id="no wifi Ip address">
+        <source></source>
+        <translation>pas d'adresse IP Wi-Fi</translation>
+    </message>
+    <message id="Settings">
+        <source></source>
+        <translation>Réglages</translation>
+    </message>
+    <message id="Help">
+        <source></source>
+        <translation>Aide</translation>
+    </message>
+    <message id="Communication">
+        <source></source>
+        <translation>Communication</translation>
+    </message>
+    <message id="Info">
+        <source></source>
+        <translation>Infos</translation>
+    </message>
+    <message id="Skin: %@">
+        <source></source>
+        <translation>Skin : %@</translation>
+    </message>
+    <message id="Skip Distance: %@">
+        <source></source>
+        <translation>Saut : %@</translation>
+    </message>
+    <message id="IP: %@">
+        <source></source>
+        <translation>IP : %@</translation>
+    </message>
+    <message id="Version %@">
+        <source></source>
+        <translation>Version %@</translation>
+    </message>
+    <message id="Only showing media files">
+        <source></source>
+        <translation>Seuls les fichiers multimédias sont affichés</translation>
+    </message>
+    <message id="PlayerLink tries to guess by the filename endings whether they are media files&#10;&#10;If we are missing a filetype, let us know!">
+        <source></source>
+        <translation>PlayerLink devine d'après l'extension du nom si un fichier est un fichier multimédia
+
+S'il nous manque un type de fichier, dites-le-nous !</translation>
+    </message>
+    <message id="Feedback on PlayerLink">
+        <source></source>
+        <translation>Votre avis sur PlayerLink</translation>
+    </message>
+    <message id="Try PlayerLink...">
+        <source></source>
+        <translation>Essaie PlayerLink…</translation>
+    </message>
+    <message id="I'm using PlayerLink - it lets me control VLC completely from my iPhone.&#10;&#10;I think you might like it!&#10;&#10;">
+        <source></source>
+        <translation>J'utilise PlayerLink : il me permet de piloter VLC entièrement depuis mon iPhone.
+
+Je pense que ça pourrait te plaire !
+
+</translation>
+    </message>
+    <message id="Connecting...">
+        <source></source>
+        <translation>Connexion…</translation>
+    </message>
+    <message id="Remote">
+        <source></source>
+        <translation>Télécommande</translation>
+    </message>
+    <message id="Password for %@">
+        <source></source>
+        <translation>Mot de passe pour %@</translation>
+    </message>
+    <message id="VLC on %@ did not accept the password. Enter the password of its web interface.">
+        <source></source>
+        <translation>VLC sur %@ n'a pas accepté le mot de passe. Saisissez le mot de passe de son interface web.</translation>
+    </message>
+    <message id="VLC on %@ asks for the password of its web interface.">
+        <source></source>
+        <translation>VLC sur %@ demande le mot de passe de son interface web.</translation>
+    </message>
+    <message id="Connect">
+        <source></source>
+        <translation>Se connecter</translation>
+    </message>
+    <message id="Password">
+        <source></source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message id="More...">
+        <source></source>
+        <translation>Plus…</translation>
+    </message>
+    <message id="Advanced Controls...">
+        <source></source>
+        <translation>Commandes avancées…</translation>
+    </message>
+    <message id="Find in IMDB">
+        <source></source>
+        <translation>Chercher sur IMDb</translation>
+    </message>
+    <message id="Find in Amazon">
+        <source></source>
+        <translation>Chercher sur Amazon</translation>
+    </message>
+    <message id="Skins...">
+        <source></source>
+        <translation>Skins…</translation>
+    </message>
+    <message id="Settings...">
+        <source></source>
+        <translation>Réglages…</translation>
+    </message>
+    <message id="To use DVD controls, you will need to download and run the setup helper version 2.5 or higher.&#10;&#10;If you ran the helper some time ago, you'll need to re-run the latest version">
+        <source></source>
+        <translation>Pour utiliser les commandes DVD, vous devez télécharger et lancer l'assistant de configuration version 2.5 ou ultérieure.
+
+Si vous avez lancé l'assistant il y a quelque temps, relancez la dernière version</translation>
+    </message>
+    <message id="Send me details">
+        <source></source>
+        <translation>M'envoyer les détails</translation>
+    </message>
+    <message id="Ok - Don't tell me again">
+        <source></source>
+        <translation>OK – ne plus me le dire</translation>
+    </message>
+    <message id="The skin you are using may not be supported by this version of PlayerLink. If the actions don't work, then please update to one of the new skins.">
+        <source></source>
+        <translation>Le skin que vous utilisez n'est peut-être pas pris en charge par cette version de PlayerLink. Si les actions ne fonctionnent pas, passez à l'un des nouveaux skins.</translation>
+    </message>
+    <message id="(Playlist Empty)">
+        <source></source>
+        <translation>(Liste de lecture vide)</translation>
+    </message>
+    <message id="Connected">
+        <source></source>
+        <translation>Connecté</translation>
+    </message>
+    <message id="Password needed">
+        <source></source>
+        <translation>Mot de passe requis</translation>
+    </message>
+    <message id="Wrong password">
+        <source></source>
+        <translation>Mot de passe incorrect</translation>
+    </message>
+    <message id="No password set in VLC">
+        <source></source>
+        <translation>Aucun mot de passe défini dans VLC</translation>
+    </message>
+    <message id="Connection lost">
+        <source></source>
+        <translation>Connexion perdue</translation>
+    </message>
+    <message id="No news feeds are configured">
+        <source></source>
+        <translation>Aucun flux d'actualités n'est configuré</translation>
+    </message>
+    <message id="Remotes">
+        <source></source>
+        <translation>Télécommandes</translation>
+    </message>
+    <message id="Saved Computers">
+        <source></source>
+        <translation>Ordinateurs enregistrés</translation>
+    </message>
+    <message id="No saved computers yet">
+        <source></source>
+        <translation>Aucun ordinateur enregistré pour l'instant</translation>
+    </message>
+    <message id="Please check your email">
+        <source></source>
+        <translation>Veuillez vérifier votre adresse e-mail</translation>
+    </message>
+    <message id="Setup">
+        <source></source>
+        <translation>Configuration</translation>
+    </message>
+    <message id="To use PlayerLink, you'll need to switch on VLC's web interface and give it a password, on each computer you want to control. The &lt;a href=&quot;help&quot;&gt;help page&lt;/a&gt; shows how, step by step.">
+        <source></source>
+        <translation>Pour utiliser PlayerLink, activez l'interface web de VLC et donnez-lui un mot de passe, sur chaque ordinateur que vous voulez piloter. La &lt;a href="help"&gt;page d'aide&lt;/a&gt; explique comment, étape par étape.</translation>
+    </message>
+    <message id="If you enter your email address, we'll send you an email with the setup instructions.">
+        <source></source>
+        <translation>Si vous saisissez votre adresse e-mail, nous vous enverrons les instructions de configuration par e-mail.</translation>
+    </message>
+    <message id="If you enter your email address, your mail program opens an email to you with the setup instructions, so that you can follow them on your computer.">
+        <source></source>
+        <translation>Si vous saisissez votre adresse e-mail, votre logiciel de messagerie ouvre un message à votre intention avec les instructions, pour que vous puissiez les suivre sur votre ordinateur.</translation>
+    </message>
+    <message id="Setting up VLC for PlayerLink">
+        <source></source>
+        <translation>Configurer VLC pour PlayerLink</translation>
+    </message>
+    <message id="PlayerLink controls VLC through VLC's web interface. That interface is switched off until you switch it on, and VLC 3 opens it only with a password. Do this once on each computer you want to control.&#10;&#10;1. Switch on VLC's web interface&#10;- Open VLC and choose Tools &gt; Preferences (on a Mac: VLC &gt; Preferences).&#10;- At the bottom left, under Show settings, choose All.&#10;- In the list on the left, click Interface &gt; Main interfaces. On the right, tick Web.&#10;- Open Main interfaces and click Lua. Under Lua HTTP, type a password into Password.&#10;- Click Save, quit VLC and start it again.&#10;&#10;Or start VLC with the web interface on, putting your own password in place of SECRET:&#10;vlc --extraintf http --http-password SECRET&#10;&#10;To check: open a web browser on the computer at http://localhost:8080, leave the user name empty and type your password. VLC's own web remote appears.&#10;&#10;2. Let VLC through the firewall&#10;- Windows: when Windows asks whether VLC may communicate on networks, tick Private networks and click Allow access.&#10;- macOS: if you are asked whether VLC may accept incoming network connections, click Allow.&#10;- Linux: most desktops have no firewall switched on. With ufw, run: sudo ufw allow 8080/tcp&#10;&#10;3. Add the computer to PlayerLink&#10;PlayerLink looks for computers on your network by itself. Choose yours and type the password you set in VLC. If it is not in the list, add it by hand with its address, such as 192.168.1.20.&#10;">
+        <source></source>
+        <translation>PlayerLink pilote VLC par l'interface web de VLC. Cette interface reste désactivée tant que vous ne l'activez pas, et VLC 3 ne l'ouvre qu'avec un mot de passe. Faites-le une fois sur chaque ordinateur que vous voulez piloter.
+
+1. Activer l'interface web de VLC
+- Ouvrez VLC et choisissez Outils &gt; Préférences (sur Mac : VLC &gt; Préférences).
+- En bas à gauche, sous « Afficher les paramètres », choisissez « Tous ».
+- Dans la liste de gauche, cliquez sur Interface &gt; Interfaces principales. À droite, cochez « Web ».
+- Ouvrez « Interfaces principales » et cliquez sur « Lua ». Sous « Lua HTTP », saisissez un mot de passe dans « Mot de passe ».
+- Cliquez sur « Enregistrer », quittez VLC et relancez-le.
+
+Ou lancez VLC avec l'interface web activée, en remplaçant SECRET par votre propre mot de passe :
+vlc --extraintf http --http-password SECRET
+
+Pour vérifier : ouvrez un navigateur web sur l'ordinateur à l'adresse http://localhost:8080, laissez le nom d'utilisateur vide et saisissez votre mot de passe. La télécommande web de VLC apparaît.
+
+2. Laisser passer VLC à travers le pare-feu
+- Windows : quand Windows demande si VLC peut communiquer sur les réseaux, cochez « Réseaux privés » et cliquez sur « Autoriser l'accès ».
+- macOS : si l'on vous demande si VLC peut accepter les connexions réseau entrantes, cliquez sur « Autoriser ».
+- Linux : la plupart des bureaux n'ont pas de pare-feu activé. Avec ufw, lancez : sudo ufw allow 8080/tcp
+
+3. Ajouter l'ordinateur à PlayerLink
+PlayerLink cherche tout seul les ordinateurs de votre réseau. Choisissez le vôtre et saisissez le mot de passe défini dans VLC. S'il n'est pas dans la liste, ajoutez-le à la main avec son adresse, par exemple 192.168.1.20.
+</translation>
+    </message>
+    <message id="Your email address">
+        <source></source>
+        <translation>Votre adresse e-mail</translation>
+    </message>
+    <message id="Addresses you typed before">
+        <source></source>
+        <translation>Adresses déjà saisies</translation>
+    </message>
+    <message id="Send me info on updates and new iPhone apps">
+        <source></source>
+        <translation>M'informer des mises à jour et des nouvelles applications iPhone</translation>
+    </message>
+    <message id="Skip">
+        <source></source>
+        <translation>Passer</translation>
+    </message>
+    <message id="Send">
+        <source></source>
+        <translation>Envoyer</translation>
+    </message>
+    <message id="It looks like your email is blank. Please enter your email address, or use the find icon to pick one you typed before.&#10;&#10;Or just tap the skip button to skip this entirely.">
+        <source></source>
+        <translation>L'adresse e-mail est vide. Saisissez votre adresse e-mail, ou choisissez-en une déjà saisie avec l'icône de recherche.
+
+Ou touchez simplement « Passer » pour sauter cette étape.</translation>
+    </message>
+    <message id="It looks like your email is blank. Please enter your email address.&#10;&#10;Or just tap the skip button to skip this entirely.">
+        <source></source>
+        <translation>L'adresse e-mail est vide. Saisissez votre adresse e-mail.
+
+Ou touchez simplement « Passer » pour sauter cette étape.</translation>
+    </message>
+    <message id="Annoyingly, my ruby on rails server can't handle the plus sign. Sorry">
+        <source></source>
+        <translation>Malheureusement, mon serveur Ruby on Rails ne gère pas le signe plus. Désolé</translation>
+    </message>
+    <message id="That doesn't look like a valid email address.&#10;&#10;(Just tap the skip button to skip this entirely.)">
+        <source></source>
+        <translation>Cela ne ressemble pas à une adresse e-mail valide.
+
+(Touchez « Passer » pour sauter cette étape.)</translation>
+    </message>
+    <message id="Request Sent">
+        <source></source>
+        <translation>Demande envoyée</translation>
+    </message>
+    <message id="Setup details should arrive by email shortly">
+        <source></source>
+        <translation>Les instructions de configuration devraient arriver bientôt par e-mail</translation>
+    </message>
+    <message id="Downloading skin...">
+        <source></source>
+        <translation>Téléchargement du skin…</translation>
+    </message>
+    <message id="Skins">
+        <source></source>
+        <translation>Skins</translation>
+    </message>
+    <message id="Edit">
+        <source></source>
+        <translation>Modifier</translation>
+    </message>
+    <message id="Done">
+        <source></source>
+        <translation>Terminé</translation>
+    </message>
+    <message id="Download Skins">
+        <source></source>
+        <translation>Télécharger des skins</translation>
+    </message>
+    <message id="Skip Distance">
+        <source></source>
+        <translation>Saut</translation>
+    </message>
+    <message id="Seconds">
+        <source></source>
+        <translation>Secondes</translation>
+    </message>
+    <message id="Minutes">
+        <source></source>
+        <translation>Minutes</translation>
+    </message>
+    <message id="Skip Distance...">
+        <source></source>
+        <translation>Saut…</translation>
+    </message>
+    <message id="Speed">
+        <source></source>
+        <translation>Vitesse</translation>
+    </message>
+    <message id="Slower">
+        <source></source>
+        <translation>Plus lent</translation>
+    </message>
+    <message id="Normal">
+        <source></source>
+        <translation>Normale</translation>
+    </message>
+    <message id="Faster">
+        <source></source>
+        <translation>Plus rapide</translation>
+    </message>
+    <message id="Subtitle Track">
+        <source></source>
+        <translation>Piste de sous-titres</translation>
+    </message>
+    <message id="Subtitles">
+        <source></source>
+        <translation>Sous-titres</translation>
+    </message>
+    <message id="Error loading page.">
+        <source></source>
+        <translation>Erreur lors du chargement de la page.</translation>
+    </message>
+    <message id="Sorry, we weren't able to load the requested page.">
+        <source></source>
+        <translation>Désolé, la page demandée n'a pas pu être chargée.</translation>
+    </message>
+    <message id="Pause">
+        <source></source>
+        <translation>Pause</translation>
+    </message>
+    <message id="Play">
+        <source></source>
+        <translation>Lecture</translation>
+    </message>
+    <message id="Previous">
+        <source></source>
+        <translation>Précédent</translation>
+    </message>
+    <message id="Stop">
+        <source></source>
+        <translation>Arrêt</translation>
+    </message>
+    <message id="Next">
+        <source></source>
+        <translation>Suivant</translation>
+    </message>
+    <message id="Shuffle">
+        <source></source>
+        <translation>Aléatoire</translation>
+    </message>
+    <message id="Repeat">
+        <source></source>
+        <translation>Répéter le titre</translation>
+    </message>
+    <message id="Loop">
+        <source></source>
+        <translation>Répéter la liste</translation>
+    </message>
+    <message id="Volume Down">
+        <source></source>
+        <translation>Baisser le volume</translation>
+    </message>
+    <message id="Volume Up">
+        <source></source>
+        <translation>Monter le volume</translation>
+    </message>
+    <message id="Skip Forward">
+        <source></source>
+        <translation>Avancer</translation>
+    </message>
+    <message id="Skip Back">
+        <source></source>
+        <translation>Reculer</translation>
+    </message>
+    <message id="Up">
+        <source></source>
+        <translation>Haut</translation>
+    </message>
+    <message id="Down">
+        <source></source>
+        <translation>Bas</translation>
+    </message>
+    <message id="Left">
+        <source></source>
+        <translation>Gauche</translation>
+    </message>
+    <message id="Right">
+        <source></source>
+        <translation>Droite</translation>
+    </message>
+    <message id="Select">
+        <source></source>
+        <translation>Valider</translation>
+    </message>
+    <message id="Menu">
+        <source></source>
+        <translation>Menu</translation>
+    </message>
+    <message id="Volume">
+        <source></source>
+        <translation>Volume</translation>
+    </message>
+    <message id="Position">
+        <source></source>
+        <translation>Position</translation>
+    </message>
+    <message id="Time Elapsed">
+        <source></source>
+        <translation>Temps écoulé</translation>
+    </message>
+    <message id="Time Remaining">
+        <source></source>
+        <translation>Temps restant</translation>
+    </message>
+    <message id="Length">
+        <source></source>
+        <translation>Durée</translation>
+    </message>
+    <message id="Status">
+        <source></source>
+        <translation>État</translation>
+    </message>
+    <message id="Now Playing">
+        <source></source>
+        <translation>En cours de lecture</translation>
+    </message>
+    <message id="Playlist">
+        <source></source>
+        <translation>Playlist</translation>
+    </message>
+    <message id="Time and Volume">
+        <source></source>
+        <translation>Temps et volume</translation>
+    </message>
+    <message id="Success">
+        <source></source>
+        <translation>Réussi</translation>
+    </message>
+    <message id="Skin downloaded succesfully">
+        <source></source>
+        <translation>Skin téléchargé avec succès</translation>
+    </message>
+    <message id="Couldn't download">
+        <source></source>
+        <translation>Téléchargement impossible</translation>
+    </message>
+    <message id="There was a problem downloading the skin.">
+        <source></source>
+        <translation>Un problème est survenu lors du téléchargement du skin.</translation>
+    </message>
+    <message id="Couldn't install skin">
+        <source></source>
+        <translation>Impossible d'installer le skin</translation>
+    </message>
+    <message id="The skin was not installed: %@.">
+        <source></source>
+        <translation>Le skin n'a pas été installé : %@.</translation>
+    </message>
+    <message id="not a skin archive">
+        <source></source>
+        <translation>ce n'est pas une archive de skin</translation>
+    </message>
+    <message id="archive damaged">
+        <source></source>
+        <translation>archive endommagée</translation>
+    </message>
+    <message id="too large">
+        <source></source>
+        <translation>trop volumineux</translation>
+    </message>
+    <message id="could not be written">
+        <source></source>
+        <translation>n'a pas pu être écrit</translation>
+    </message>
+    <message id="could not be downloaded">
+        <source></source>
+        <translation>n'a pas pu être téléchargé</translation>
+    </message>
+    <message id="&lt;enter text&gt;">
+        <source></source>
+        <translation>&lt;saisir le texte&gt;</translation>
+    </message>
+    <message id="Back">
+        <source></source>
+        <translation>Retour</translation>
+    </message>
+    <message id="Page">
+        <source></source>
+        <translation>Page</translation>
+    </message>
+    <message id="Delete">
+        <source></source>
+        <translation>Supprimer</translation>
+    </message>
+    <message id="Default">
+        <source></source>
+        <translation>Par défaut</translation>
+    </message>
+    <message id="Unspecified language">
+        <source></source>
+        <translation>Langue non précisée</translation>
+    </message>
+    <message id="Unnamed">
+        <source></source>
+        <translation>Sans nom</translation>
+    </message>
+    <message id="Chapter %d">
+        <source></source>
+        <translation>Chapitre %d</translation>
+    </message>
+    <message id="DVD Menu">
+        <source></source>
+        <translation>Menu du DVD</translation>
+    </message>
+    <message id="Title %d">
+        <source></source>
+        <translation>Titre %d</translation>
+    </message>
+    <message id="Trying to connect to %@">
+        <source></source>
+        <translation>Tentative de connexion à %@</translation>
+    </message>
+    <message id="Lost connection to %@">
+        <source></source>
+        <translation>Connexion à %@ perdue</translation>
+    </message>
+    <message id="VLC on %@ has no password set">
+        <source></source>
+        <translation>VLC sur %@ n'a pas de mot de passe défini</translation>
+    </message>
+    <message id="Wrong password for %@">
+        <source></source>
+        <translation>Mot de passe incorrect pour %@</translation>
+    </message>
+    <message id="Password needed for %@">
+        <source></source>
+        <translation>Mot de passe requis pour %@</translation>
+    </message>
+    <message id="Connected to %@">
+        <source></source>
+        <translation>Connecté à %@</translation>
+    </message>
+    <message id="News">
+        <source></source>
+        <translation>Actualités</translation>
+    </message>
+    <message id="Browse">
+        <source></source>
+        <translation>Fichiers</translation>
+    </message>
+    <message id="Time:">
+        <source></source>
+        <translation>Tps :</translation>
+    </message>
+    <message id="Vol:">
+        <source></source>
+        <translation>Vol :</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,87 @@
+#include "app/RemoteScreenMediaKeys.h"
+
+#include "app/AppWindow.h"
+#include "desktop/MprisService.h"
+#include "screens/MainView/MainViewController.h"
+#include "ui/NavigationController.h"
+
+RemoteScreenMediaKeys::RemoteScreenMediaKeys(NavigationController* navigation, AppWindow* window)
+    : m_navigation(navigation)
+    , m_window(window)
+    , m_service(std::make_unique<MprisService>(*this))
+{
+    connect(navigation, &NavigationController::stackChanged, this, &RemoteScreenMediaKeys::stackChanged);
+    stackChanged();
+}
+
+RemoteScreenMediaKeys::~RemoteScreenMediaKeys() = default;
+
+void RemoteScreenMediaKeys::stackChanged()
+{
+    m_screen = nullptr;
+    if (m_navigation)
+        for (ViewController* controller : m_navigation->viewControllers())
+            if (auto* screen = qobject_cast<MainViewController*>(controller))
+                m_screen = screen;
+    m_service->setRemote(m_screen ? m_screen->currentRemote() : nullptr);
+}
+
+void RemoteScreenMediaKeys::playPause()
+{
+    if (m_screen)
+        m_screen->playPause();
+}
+
+void RemoteScreenMediaKeys::stop()
+{
+    if (m_screen)
+        m_screen->stop();
+}
+
+void RemoteScreenMediaKeys::next()
+{
+    if (m_screen)
+        m_screen->next();
+}
+
+void RemoteScreenMediaKeys::previous()
+{
+    if (m_screen)
+        m_screen->previous();
+}
+
+void RemoteScreenMediaKeys::seek(int seconds)
+{
+    if (m_screen)
+        m_screen->seek(seconds);
+}
+
+void RemoteScreenMediaKeys::setVolume(int percent)
+{
+    if (m_screen)
+        m_screen->setVolume(percent);
+}
+
+void RemoteScreenMediaKeys::toggleRandom()
+{
+    if (m_screen)
+        m_screen->random();
+}
+
+void RemoteScreenMediaKeys::toggleRepeat()
+{
+    if (m_screen)
+        m_screen->repeat();
+}
+
+void RemoteScreenMediaKeys::toggleLoop()
+{
+    if (m_screen)
+        m_screen->loop();
+}
+
+void RemoteScreenMediaKeys::raise()
+{
+    if (m_window)
+        m_window->bringToFront();
+}

@@ -1,0 +1,92 @@
+#include "desktop/MprisCommands.h"
+#include "desktop/MprisService.h"
+#include "desktop/MprisState.h"
+#include "TestSupport.h"
+#include "vlc/VLCController.h"
+
+#include <QDBusConnection>
+#include <QDBusObjectPath>
+
+#include <gtest/gtest.h>
+
+namespace {
+MprisState stateOf(const char* statusFixture)
+{
+    VLCController remote;
+    remote.parseStatusResponse(fixture(QString::fromLatin1(statusFixture)));
+    return MprisState::of(remote);
+}
+
+struct RecordedCommands : MprisCommands {
+    QStringList calls;
+    void playPause() override { calls << QStringLiteral("playPause"); }
+    void stop() override { calls << QStringLiteral("stop"); }
+    void next() override { calls << QStringLiteral("next"); }
+    void previous() override { calls << QStringLiteral("previous"); }
+    void seek(int seconds) override { calls << QStringLiteral("seek %1").arg(seconds); }
+    void setVolume(int percent) override { calls << QStringLiteral("volume %1").arg(percent); }
+    void toggleRandom() override { calls << QStringLiteral("random"); }
+    void toggleRepeat() override { calls << QStringLiteral("repeat"); }
+    void toggleLoop() override { calls << QStringLiteral("loop"); }
+    void raise() override { calls << QStringLiteral("raise"); }
+};
+}
+
+TEST(MprisState, ReadsTheRemoteInMprisTerms)
+{
+    const MprisState playing = stateOf("vlc3-status-playing.xml");
+    EXPECT_EQ(playing.playbackStatus, QStringLiteral("Playing"));
+    EXPECT_GT(playing.lengthMicroseconds, 0);
+    EXPECT_FALSE(playing.title.isEmpty());
+    EXPECT_TRUE(playing.trackId().startsWith(QStringLiteral("/org/playerlink/track/")));
+    EXPECT_EQ(playing.metadata().value(QStringLiteral("mpris:trackid")).value<QDBusObjectPath>().path(),
+              playing.trackId());
+    EXPECT_GT(playing.volume, 0.0);
+
+    const MprisState stopped = stateOf("vlc3-status-stopped.xml");
+    EXPECT_EQ(stopped.playbackStatus, QStringLiteral("Stopped"));
+    EXPECT_EQ(stopped.trackId(), QString::fromLatin1(MprisState::noTrack));
+    EXPECT_FALSE(stopped.metadata().contains(QStringLiteral("xesam:title")));
+}
+
+TEST(MprisState, ChangesNameOnlyWhatDiffers)
+{
+    const MprisState before = stateOf("vlc3-status-playing.xml");
+    EXPECT_TRUE(MprisState::changes(before, before).isEmpty());
+
+    MprisState after = before;
+    after.volume = 0.5;
+    after.positionMicroseconds += 3'000'000; // moves all the time, never announced
+    EXPECT_EQ(MprisState::changes(before, after).keys(), QStringList { QStringLiteral("Volume") });
+
+    after = before;
+    after.title = QStringLiteral("Another song");
+    const QVariantMap changed = MprisState::changes(before, after);
+    EXPECT_EQ(changed.keys(), QStringList { QStringLiteral("Metadata") });
+    EXPECT_EQ(changed.value(QStringLiteral("Metadata")).toMap().value(QStringLiteral("xesam:title")).toString(),
+              QStringLiteral("Another song"));
+}
+
+TEST(MprisService, WithoutASessionBusSaysSoOnceAndStillDoesNothingWrong)
+{
+    ConsoleCapture log;
+    RecordedCommands commands;
+    const QDBusConnection none = QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"),
+                                                               QStringLiteral("none"));
+    {
+        MprisService service(commands, none);
+        auto remote = std::make_shared<VLCController>();
+        service.setRemote(remote);
+        service.setRemote(nullptr);
+        service.setRemote(std::make_shared<VLCController>());
+        EXPECT_FALSE(service.isPublished());
+        service.playPause();
+        service.setVolume(std::numeric_limits<double>::quiet_NaN());
+        service.setVolume(9.0);
+    }
+    QDBusConnection::disconnectFromBus(QStringLiteral("none"));
+    EXPECT_EQ(log.lines.filter(QStringLiteral("no session bus")).size(), 1);
+    // Commands go through although no desktop can send them here; a
+    // volume past VLC's range is held at its top.
+    EXPECT_EQ(commands.calls, (QStringList { QStringLiteral("playPause"), QStringLiteral("volume 400") }));
+}

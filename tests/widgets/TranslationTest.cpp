@@ -1,0 +1,112 @@
+#include "core/Localization.h"
+#include "LaunchedApp.h"
+#include "screens/MainView/MainViewController.h"
+#include "TestSupport.h"
+#include "ui/NavigationBar.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+#include <QAccessible>
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+namespace {
+// The texts a reader sees: labels, buttons, the bar's title and what the
+// lists and controls say to assistive technology (rows out of sight too).
+void visibleTexts(QAccessibleInterface* node, QStringList& out)
+{
+    if (!node || node->state().invisible)
+        return;
+    for (QAccessible::Text kind : { QAccessible::Name, QAccessible::Description })
+        if (const QString text = node->text(kind).trimmed(); !text.isEmpty())
+            out << text;
+    for (int i = 0; i < node->childCount(); ++i)
+        visibleTexts(node->child(i), out);
+}
+
+QStringList visibleTexts(QWidget* root)
+{
+    QStringList texts;
+    visibleTexts(QAccessible::queryAccessibleInterface(root), texts);
+    for (const QLabel* label : root->findChildren<QLabel*>())
+        if (label->isVisible() && !label->text().trimmed().isEmpty())
+            texts << label->text().trimmed();
+    for (const QAbstractButton* button : root->findChildren<QAbstractButton*>())
+        if (button->isVisible() && !button->text().trimmed().isEmpty())
+            texts << button->text().trimmed();
+    for (const NavigationBar* bar : root->findChildren<NavigationBar*>())
+        if (bar->isVisible() && !bar->titleText().isEmpty())
+            texts << bar->titleText();
+    texts.removeDuplicates();
+    return texts;
+}
+
+// Every German text of the table.
+QSet<QString> germanTexts()
+{
+    QSet<QString> texts;
+    QFile file(QStringLiteral(PLAYERLINK_TRANSLATIONS_DIR "/playerlink_de.ts"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"translation")
+            texts << xml.readElementText();
+    return texts;
+}
+
+// Each text shown is German from the table, or content (names, addresses,
+// times: anything with a digit or a dot) or the program's name.
+void expectNoEnglishLeft(const QStringList& texts)
+{
+    static const QSet<QString> german = germanTexts();
+    static const QRegularExpression content(QStringLiteral("[0-9.]"));
+    for (const QString& text : texts)
+        EXPECT_TRUE(german.contains(text) || text.contains(content) || text == u"PlayerLink")
+            << "not German: " << text.toStdString();
+}
+
+struct German {
+    German() { EXPECT_TRUE(Localization::installTranslations(QLocale(QStringLiteral("de_DE")))); }
+    ~German() { Localization::installTranslations(QLocale(QStringLiteral("en_US"))); }
+};
+}
+
+TEST(Translation, RemotesListAndMoreSheetSpeakGerman)
+{
+    ScopedHome home;
+    German german;
+    LaunchedApp app;
+    app.factory().setSavedRemotes({ RemoteRecord::forAddress(QStringLiteral("10.0.0.2")) });
+    spinEventLoop(300);
+    const QStringList remotes = visibleTexts(app.app->window());
+    EXPECT_TRUE(remotes.contains(QStringLiteral("Fernbedienungen"))) << remotes.join(u'|').toStdString();
+    EXPECT_TRUE(remotes.contains(QStringLiteral("Gespeicherte Computer"))) << remotes.join(u'|').toStdString();
+    expectNoEnglishLeft(remotes);
+    // Texts with line breaks, quotes and markup are found too.
+    EXPECT_EQ(localizedString("Do you want to download a skin from:\n%@"),
+              QStringLiteral("Möchten Sie einen Skin herunterladen von:\n%@"));
+    EXPECT_TRUE(localizedString("To use PlayerLink, you'll need to switch on VLC's web interface and give it a password, "
+                                "on each computer you want to control. The <a href=\"help\">help page</a> shows how, "
+                                "step by step.")
+                    .startsWith(QStringLiteral("Um PlayerLink")));
+
+    app.app->connectTo(QStringLiteral("127.0.0.1:%1").arg(unusedLoopbackPort()), QStringLiteral("pw"));
+    spinEventLoop(300);
+    auto* screen = qobject_cast<MainViewController*>(app.top());
+    ASSERT_TRUE(screen);
+    screen->actions();
+    AlertView* sheet = AlertView::topAlert();
+    ASSERT_TRUE(sheet);
+    EXPECT_EQ(sheet->title(), QStringLiteral("Mehr …"));
+    EXPECT_EQ(sheet->buttonTitles(),
+              (QStringList { QStringLiteral("Erweiterte Steuerung …"), QStringLiteral("In IMDb suchen"),
+                             QStringLiteral("Bei Amazon suchen"), QStringLiteral("Skins …"),
+                             QStringLiteral("Einstellungen …"), QStringLiteral("Abbrechen") }));
+    const QStringList remoteScreen = visibleTexts(app.app->window());
+    EXPECT_TRUE(remoteScreen.contains(QStringLiteral("Mehr …"))) << remoteScreen.join(u'|').toStdString();
+    expectNoEnglishLeft(remoteScreen);
+    sheet->pressButton(5);
+}
