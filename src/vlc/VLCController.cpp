@@ -9,6 +9,7 @@
 #include "vlc/ByteSearch.h"
 #include "vlc/RequestChannel.h"
 #include "vlc/ServerDialect.h"
+#include "vlc/VlcErrorPage.h"
 
 #include <QHashFunctions>
 #include <QTimer>
@@ -295,6 +296,7 @@ void VLCController::processResponse(const HttpReply& reply, int requestKind)
         // change), not by the page VLC sends with every refusal.
         if (reply.httpStatus != 401 && reply.httpStatus != 403)
             logUnrecognised(body);
+        result.serverMessage = VlcErrorPage::message(body);
         break;
     }
     if (kind != ReplyKind::Unrecognised)
