@@ -11,8 +11,13 @@ QString onOff(bool value)
 
 QString rateText(std::optional<double> rate)
 {
-    // VLC keeps the rate as a float: 1.1 comes back as 1.1000000238.
-    return rate ? QString::number(*rate, 'g', 6) + u'x' : QStringLiteral("?");
+    if (!rate)
+        return QStringLiteral("?");
+    // VLC 3 plays at 1000/n for a whole n, so 1.5 comes back as 1.5015015 and
+    // 32 as 31.25, its fastest. A short value is shown as it is; a long one
+    // is VLC's nearest step to what was asked, shown to 3 digits.
+    const QString exact = QString::number(*rate, 'g', 6);
+    return (exact.toDouble() == *rate ? exact : QString::number(*rate, 'g', 3)) + u'x';
 }
 
 QString stateSymbol(const QString& state)
