@@ -46,7 +46,11 @@ bool isIpv6(const QString& text)
 std::optional<QString> HostAddress::fromUserText(const QString& text, QString* problem)
 {
     QString rest = text.trimmed();
-    const QString shown = rest.left(80);
+    // Echoed in the reason: short, and nothing a terminal would act on.
+    QString shown = rest.left(80);
+    for (QChar& c : shown)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            c = u'?';
     if (rest.isEmpty())
         return refuse(problem, QStringLiteral("no host given"));
     if (const qsizetype scheme = rest.indexOf(QStringLiteral("://")); scheme >= 0) {

@@ -268,6 +268,11 @@ void VLCController::processResponse(const HttpReply& reply, int requestKind)
     }
 
     m_passwordRequired = reply.httpStatus == 401;
+    // VLC 3 with no password set refuses every page alike, polls included.
+    if (reply.httpStatus == 403 && ByteSearch::containsIgnoringCase(reply.body, "VLC_PASSWORD_NOT_SET"))
+        m_passwordNotSet = true;
+    else if (reply.httpStatus == 401)
+        m_passwordNotSet = false;
     const QByteArray& body = reply.body;
     ReplyKind kind = ReplyKind::Unrecognised;
     if (QUtf8StringView(body).isValidUtf8()) {
