@@ -35,9 +35,12 @@ bool validHostName(const QString& host)
 
 bool isIpv6(const QString& text)
 {
-    // A zone ("%eth0") would need escaping in the address VLC is asked at.
-    if (text.contains(u'%'))
-        return false;
+    // Hex digits, colons and dots only: QHostAddress reads past a NUL, and a
+    // zone ("%eth0") would need escaping in the address VLC is asked at.
+    for (const QChar c : text)
+        if (!(c.isDigit() && c.unicode() < 0x80) && !(c >= u'a' && c <= u'f') && !(c >= u'A' && c <= u'F')
+            && c != u':' && c != u'.')
+            return false;
     const QHostAddress address(text);
     return !address.isNull() && address.protocol() == QAbstractSocket::IPv6Protocol;
 }

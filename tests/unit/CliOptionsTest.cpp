@@ -114,7 +114,8 @@ TEST(CliOptions, HostsAreReadAsAddressesOrVlcsPageAddress)
         EXPECT_EQ(o->host, stored);
     }
     for (const QString bad : { "https://den", "http://den/requests/status.xml", "http://", "den:99999", "den:",
-                                "user@den", "my pc", "[::1", "ftp://den", "den:80:80" })
+                                "user@den", "my pc", "[::1", "ftp://den", "den:80:80",
+                                QStringLiteral("[::1%1.1.20]").arg(QChar(0)) })
         EXPECT_TRUE(errorFor({ "--host", bad, "status" }).startsWith("--host ")) << bad.toStdString();
 }
 
