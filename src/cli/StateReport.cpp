@@ -45,7 +45,9 @@ QString StateReport::nowPlaying(const VLCController& remote)
 QJsonObject StateReport::statusJson(VLCController& remote)
 {
     QJsonObject o;
-    o.insert(QStringLiteral("state"), RemoteTypeNames::of(remote.playback()));
+    // Without a current answer, what VLC last said is not what it does now.
+    const bool answering = remote.connectionState() == ConnectionState::Connected;
+    o.insert(QStringLiteral("state"), RemoteTypeNames::of(answering ? remote.playback() : PlaybackState::None));
     o.insert(QStringLiteral("title"), nowPlaying(remote));
     if (remote.hasPlaylist())
         o.insert(QStringLiteral("itemId"), remote.idForIndex(VLCController::currentItem));

@@ -113,7 +113,7 @@ TEST(CliOptions, HostsAreReadAsAddressesOrVlcsPageAddress)
         ASSERT_TRUE(o) << given.toStdString();
         EXPECT_EQ(o->host, stored);
     }
-    for (const QString bad : { "https://den", "http://den/requests/status.xml", "http://", "den:99999", "den:",
+    for (const QString bad : QStringList { "https://den", "http://den/requests/status.xml", "http://", "den:99999", "den:",
                                 "user@den", "my pc", "[::1", "ftp://den", "den:80:80",
                                 QStringLiteral("[::1%1.1.20]").arg(QChar(0)) })
         EXPECT_TRUE(errorFor({ "--host", bad, "status" }).startsWith("--host ")) << bad.toStdString();
