@@ -1,6 +1,11 @@
 #include "cli/CliOptions.h"
 
+#include "vlc/HostAddress.h"
+
 #include <QRegularExpression>
+
+#include <cmath>
+#include <limits>
 
 namespace {
 struct CommandSpec {
@@ -31,6 +36,94 @@ bool looksLikeNumber(const QString& arg)
 {
     return arg.size() > 1 && arg[0] == u'-' && (arg[1].isDigit() || arg[1] == u'.');
 }
+
+// A whole number in plain digits (a sign if signed) within [low, high];
+// nothing for anything else, overflow included.
+std::optional<qint64> wholeNumber(QStringView text, qint64 low, qint64 high, bool signedForm = false)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,18}\\z"));
+    static const QRegularExpression signedDigits(QStringLiteral("^[+-][0-9]{1,18}\\z"));
+    if (!(signedForm ? signedDigits : digits).match(text.toString()).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    if (!ok || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+// A decimal number (no exponent, nan or inf) within [low, high].
+std::optional<double> decimalNumber(QStringView text, double low, double high)
+{
+    static const QRegularExpression form(QStringLiteral("^[+-]?([0-9]{1,12}(\\.[0-9]{0,12})?|\\.[0-9]{1,12})\\z"));
+    if (!form.match(text.toString()).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+// Paths VLC can open as given: absolute on any of its systems, or a URL.
+bool isAbsoluteOrUrl(const QString& path)
+{
+    static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:[\\\\/]"));
+    static const QRegularExpression url(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    return path.startsWith(u'/') || path.startsWith(QStringLiteral("\\\\")) || drive.match(path).hasMatch()
+        || url.match(path).hasMatch();
+}
+}
+
+std::optional<int> CliOptions::seekSeconds(const QString& arg)
+{
+    const auto value = wholeNumber(arg, 0, maxSeekSeconds);
+    return value ? std::optional<int>(int(*value)) : std::nullopt;
+}
+
+std::optional<int> CliOptions::seekOffsetSeconds(const QString& arg)
+{
+    const QString number = arg.endsWith(u's') ? arg.chopped(1) : arg;
+    const auto value = wholeNumber(number, -maxSeekSeconds, maxSeekSeconds, true);
+    return value ? std::optional<int>(int(*value)) : std::nullopt;
+}
+
+std::optional<int> CliOptions::seekPercent(const QString& arg)
+{
+    if (!arg.endsWith(u'%'))
+        return std::nullopt;
+    const auto value = wholeNumber(arg.chopped(1), 0, 100);
+    return value ? std::optional<int>(int(*value)) : std::nullopt;
+}
+
+std::optional<int> CliOptions::volumePercent(const QString& arg)
+{
+    const QString number = arg.endsWith(u'%') ? arg.chopped(1) : arg;
+    const auto value = wholeNumber(number, 0, maxVolumePercent);
+    return value ? std::optional<int>(int(*value)) : std::nullopt;
+}
+
+std::optional<int> CliOptions::volumeChange(const QString& arg)
+{
+    const QString number = arg.endsWith(u'%') ? arg.chopped(1) : arg;
+    const auto value = wholeNumber(number, -maxVolumePercent, maxVolumePercent, true);
+    return value ? std::optional<int>(int(*value)) : std::nullopt;
+}
+
+std::optional<double> CliOptions::speedFactor(const QString& arg)
+{
+    return decimalNumber(arg, minSpeed, maxSpeed);
+}
+
+std::optional<double> CliOptions::audioDelaySeconds(const QString& arg)
+{
+    return decimalNumber(arg, -maxAudioDelaySeconds, maxAudioDelaySeconds);
+}
+
+std::optional<int> CliOptions::itemId(const QString& arg)
+{
+    const auto value = wholeNumber(arg, 0, std::numeric_limits<int>::max());
+    return value ? std::optional<int>(int(*value)) : std::nullopt;
 }
 
 QStringList CliOptions::commands()
@@ -48,6 +141,7 @@ QString CliOptions::usage()
         "       playerlink-cli [--json] discover [--seconds N]\n"
         "\n"
         "Controls VLC through its web interface (port 8080 unless HOST names one).\n"
+        "HOST may also be given as VLC's page address, http://HOST[:PORT]/.\n"
         "The password may also come from PLAYERLINK_PASSWORD, the host from PLAYERLINK_HOST.\n"
         "\n"
         "Commands:\n"
@@ -55,27 +149,31 @@ QString CliOptions::usage()
         "  status                what VLC is doing now\n"
         "  playlist              the playlist, the current item marked\n"
         "  browse [DIR]          list a folder on the VLC computer (default: home)\n"
-        "  play [ID]             play playlist item ID, or resume\n"
+        "  play [ID]             play playlist item ID (a whole number), or resume\n"
         "  pause                 pause playback\n"
         "  stop | next | previous\n"
-        "  seek SECONDS|+Ns|-Ns|N%   jump to a time, by an offset, or to a percentage\n"
-        "  volume PERCENT|+N|-N  set the volume (0-400), or change it\n"
-        "  open PATH             play a file or URL on the VLC computer\n"
-        "  enqueue PATH          add a file or URL to the playlist\n"
+        "  seek SECONDS|+Ns|-Ns|N%   jump to a time (0-99999999 s), by an offset (at\n"
+        "                        most 99999999 s either way), or to a percentage (0-100)\n"
+        "  volume PERCENT|+N|-N  set the volume (0-400), or change it by up to 400\n"
+        "  open PATH             play a file or URL on the VLC computer; a file path\n"
+        "                        must be absolute, and the file must be there\n"
+        "  enqueue PATH          add a file or URL to the playlist (as open)\n"
         "  delete ID             remove a playlist item\n"
         "  empty                 empty the playlist\n"
         "  random | loop | repeat    toggle shuffle, repeat-all, repeat-one\n"
         "  fullscreen            toggle full screen\n"
-        "  speed FACTOR          playback speed, 1 is normal, 2 twice as fast\n"
-        "  audio-delay SECONDS   audio delay, for example 0.5 or -0.25\n"
+        "  speed FACTOR          playback speed from 0.03 to 32: 1 is normal, 2 twice as fast\n"
+        "  audio-delay SECONDS   audio delay from -600 to 600, for example 0.5 or -0.25\n"
         "  aspect RATIO          aspect ratio such as 16:9 or 4:3\n"
         "  key NAME              press a VLC hotkey, for example faster or nav-up\n"
-        "  watch [--seconds N]   a line per second with what the remote shows\n"
+        "  watch [--seconds N]   a line per second with what the remote shows, for N\n"
+        "                        seconds (a whole number, 1 or more) or until stopped\n"
         "  discover [--seconds N]   computers on the local network (DNS-SD), one per\n"
         "                        address: after one pass, or after N seconds of passes\n"
         "\n"
-        "Exit status: 0 done, 1 command failed, 2 usage error, 3 unreachable or timed out\n"
-        "(discover: no Avahi daemon), 4 password needed, refused or not set in VLC,\n"
+        "Exit status: 0 done, 1 command failed (such as no such file on HOST), 2 usage\n"
+        "error, 3 unreachable or timed out (watch: the last poll failed; discover: no\n"
+        "Avahi daemon), 4 password needed, refused or not set in VLC,\n"
         "5 not VLC, 6 sent a reply too large to read.\n"
         "With --json, \"state\" is one of unknown, playing, paused, stopped, other, and\n"
         "\"connection\" one of connecting, connected, lost, password-needed,\n"
@@ -158,6 +256,13 @@ std::optional<CliOptions> CliOptions::parse(const QStringList& args, const QStri
     // Discovery needs no host: it finds them.
     if (options.host.isEmpty() && options.command != u"discover")
         return fail(QStringLiteral("no host given: use --host HOST[:PORT]"));
+    if (!options.host.isEmpty() && options.command != u"discover") {
+        QString problem;
+        const std::optional<QString> host = HostAddress::fromUserText(options.host, &problem);
+        if (!host)
+            return fail(QStringLiteral("--host %1").arg(problem));
+        options.host = *host;
+    }
     if (options.watchSeconds && options.command != u"watch" && options.command != u"discover")
         return fail(QStringLiteral("--seconds only goes with watch and discover"));
     const QString problem = options.validateArguments();
@@ -175,37 +280,43 @@ QString CliOptions::validateArguments() const
         return QStringLiteral("%1 takes %2 (see --help)")
             .arg(command, spec->maxArgs == 0 ? QStringLiteral("no arguments") : QStringLiteral("one argument"));
     const QString arg = arguments.value(0);
-    bool ok = false;
     if ((command == u"play" && !arguments.isEmpty()) || command == u"delete") {
-        const int id = arg.toInt(&ok);
-        if (!ok || id < 0)
-            return QStringLiteral("%1 needs a playlist item id, a whole number").arg(command);
+        if (!itemId(arg))
+            return QStringLiteral("%1 needs a playlist item id, a whole number from 0 to 2147483647, not '%2'")
+                .arg(command, arg);
     } else if (command == u"seek") {
-        static const QRegularExpression form(QStringLiteral("^(\\d+|[+-]\\d+s?|\\d+%)$"));
-        if (!form.match(arg).hasMatch())
-            return QStringLiteral("seek takes SECONDS, +Ns, -Ns or N%, not '%1'").arg(arg);
-        if (arg.endsWith(u'%') && arg.chopped(1).toInt() > 100)
-            return QStringLiteral("seek percentage must be between 0% and 100%");
+        if (arg.endsWith(u'%')) {
+            if (!seekPercent(arg))
+                return QStringLiteral("seek percentage must be between 0% and 100%, not '%1'").arg(arg);
+        } else if (arg.startsWith(u'+') || arg.startsWith(u'-')) {
+            if (!seekOffsetSeconds(arg))
+                return QStringLiteral("seek takes an offset +Ns or -Ns of at most 99999999 seconds, not '%1'").arg(arg);
+        } else if (!seekSeconds(arg)) {
+            return QStringLiteral("seek takes SECONDS (0 to 99999999), +Ns, -Ns or N%, not '%1'").arg(arg);
+        }
     } else if (command == u"volume") {
-        static const QRegularExpression form(QStringLiteral("^[+-]?\\d+%?$"));
-        if (!form.match(arg).hasMatch())
-            return QStringLiteral("volume takes a percentage or +N / -N, not '%1'").arg(arg);
-        if (!arg.startsWith(u'+') && !arg.startsWith(u'-') && QString(arg).remove(u'%').toInt() > 400)
-            return QStringLiteral("volume must be between 0 and 400");
+        const bool relative = arg.startsWith(u'+') || arg.startsWith(u'-');
+        if (!(relative ? volumeChange(arg) : volumePercent(arg)))
+            return QStringLiteral("volume takes a percentage from 0 to 400, or a change +N / -N of at most 400, "
+                                  "not '%1'")
+                .arg(arg);
     } else if (command == u"speed") {
-        const double factor = arg.toDouble(&ok);
-        if (!ok || factor < 0.03 || factor > 32)
-            return QStringLiteral("speed takes a factor between 0.03 and 32, such as 2 or 0.5");
+        if (!speedFactor(arg))
+            return QStringLiteral("speed takes a factor from 0.03 to 32, such as 2 or 0.5, not '%1'").arg(arg);
     } else if (command == u"audio-delay") {
-        arg.toDouble(&ok);
-        if (!ok)
-            return QStringLiteral("audio-delay takes seconds, such as 0.5 or -0.25");
+        if (!audioDelaySeconds(arg))
+            return QStringLiteral("audio-delay takes seconds from -600 to 600, such as 0.5 or -0.25, not '%1'")
+                .arg(arg);
     } else if (command == u"key") {
         static const QRegularExpression form(QStringLiteral("^[a-z0-9-]+$"));
         if (!form.match(arg).hasMatch())
             return QStringLiteral("key takes a VLC hotkey name such as faster or nav-up");
     } else if ((command == u"open" || command == u"enqueue" || command == u"aspect") && arg.isEmpty()) {
         return QStringLiteral("%1 needs a non-empty argument").arg(command);
+    } else if ((command == u"open" || command == u"enqueue") && !isAbsoluteOrUrl(arg)) {
+        // VLC resolves a relative path against its own working folder, which
+        // is not ours and most likely not on this computer.
+        return QStringLiteral("%1 needs an absolute path on the VLC computer or a URL, not '%2'").arg(command, arg);
     }
     return QString();
 }

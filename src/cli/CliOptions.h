@@ -25,4 +25,20 @@ struct CliOptions {
 
     // Checks a command's arguments; empty when they are fine.
     QString validateArguments() const;
+
+    // The ranges --help gives, and the arguments read within them; nothing
+    // for text out of range or not a number of the form asked.
+    static constexpr qint64 maxSeekSeconds = 99999999;
+    static constexpr int maxVolumePercent = 400;
+    static constexpr double minSpeed = 0.03;
+    static constexpr double maxSpeed = 32;
+    static constexpr double maxAudioDelaySeconds = 600;
+    static std::optional<int> seekSeconds(const QString& arg);       // "90"
+    static std::optional<int> seekOffsetSeconds(const QString& arg); // "+5s", "-10"
+    static std::optional<int> seekPercent(const QString& arg);       // "50%"
+    static std::optional<int> volumePercent(const QString& arg);     // "150", "80%"
+    static std::optional<int> volumeChange(const QString& arg);      // "+10", "-25"
+    static std::optional<double> speedFactor(const QString& arg);
+    static std::optional<double> audioDelaySeconds(const QString& arg);
+    static std::optional<int> itemId(const QString& arg);
 };

@@ -75,6 +75,7 @@ void CliSession::request(const Step& send, ReplyStep then)
                                  [this, then](const RequestResult& result) {
                                      disconnect(m_resultConnection);
                                      m_guard.stop();
+                                     m_lastVlcMessage = result.serverMessage;
                                      if (result.reply)
                                          then(*result.reply);
                                      else if (result.failure)
@@ -98,6 +99,12 @@ int CliSession::exitCodeFor(RequestFailure failure)
     default:
         return ExitUnreachable;
     }
+}
+
+QString CliSession::withVlcMessage(const QString& text) const
+{
+    // VLC's own words, when it gave any, on the same line.
+    return m_lastVlcMessage.isEmpty() ? text : QStringLiteral("%1: VLC says: %2").arg(text, m_lastVlcMessage);
 }
 
 void CliSession::whenIdle(Step then)
@@ -135,9 +142,8 @@ void CliSession::probe(Step then)
     request([this] { m_remote->searchForPlayerLink(); },
             [this, then](VLCController::ReplyKind) {
                 if (m_remote->passwordNotSet()) {
-                    fail(ExitPassword, QStringLiteral("VLC on %1 has no password set: set one in VLC (Preferences > All > "
-                                                      "Interface > Main interfaces > Lua > Password)")
-                                           .arg(m_options.host));
+                    fail(ExitPassword, QStringLiteral("VLC on %1 has no password set. %2")
+                                           .arg(m_options.host, VLCController::noPasswordHint()));
                 } else if (m_remote->passwordRequired()) {
                     fail(ExitPassword, m_remote->hasPassword()
                              ? QStringLiteral("VLC on %1 refused the password").arg(m_options.host)
@@ -229,7 +235,8 @@ void CliSession::runCommand()
         request([remote] { remote->updateBrowseList(); },
                 [this, remote](VLCController::ReplyKind kind) {
                     if (kind != VLCController::ReplyKind::Browse) {
-                        fail(ExitCommandFailed, QStringLiteral("VLC could not list %1").arg(remote->browseDir()));
+                        fail(ExitCommandFailed,
+                             withVlcMessage(QStringLiteral("VLC could not list %1").arg(remote->browseDir())));
                         return;
                     }
                     if (m_options.json)
@@ -249,7 +256,7 @@ void CliSession::runCommand()
     refreshAll([this, command, arg, remote] {
         if (command == u"play") {
             if (!arg.isEmpty()) {
-                const int id = arg.toInt();
+                const int id = CliOptions::itemId(arg).value_or(-1);
                 if (!playlistHasId(id)) {
                     fail(ExitCommandFailed, QStringLiteral("there is no playlist item with id %1").arg(id));
                     return;
@@ -277,29 +284,32 @@ void CliSession::runCommand()
         } else if (command == u"previous") {
             sendCommand([remote] { remote->previous(); }, true, false);
         } else if (command == u"seek") {
-            if (arg.endsWith(u'%')) {
-                const int percent = arg.chopped(1).toInt();
-                sendCommand([remote, percent] { remote->seek(percent); }, false, false);
-            } else if (arg.startsWith(u'+') || arg.startsWith(u'-')) {
-                const QString offset = arg.endsWith(u's') ? arg : arg + u's';
-                sendCommand([remote, offset] { remote->seekRelative(offset); }, false, false);
+            // The arguments were checked before anything was sent.
+            if (const auto percent = CliOptions::seekPercent(arg)) {
+                sendCommand([remote, p = *percent] { remote->seek(p); }, false, false);
+            } else if (const auto offset = CliOptions::seekOffsetSeconds(arg)) {
+                const QString text = QStringLiteral("%1%2s").arg(*offset < 0 ? u'-' : u'+').arg(std::abs(*offset));
+                sendCommand([remote, text] { remote->seekRelative(text); }, false, false);
             } else {
-                const int seconds = arg.toInt();
+                const int seconds = CliOptions::seekSeconds(arg).value_or(0);
                 sendCommand([remote, seconds] { remote->seekSeconds(seconds); }, false, false);
             }
         } else if (command == u"volume") {
-            const QString digits = QString(arg).remove(u'%');
-            int percent = digits.toInt();
-            if (arg.startsWith(u'+') || arg.startsWith(u'-'))
-                percent = remote->volume() + digits.toInt();
-            percent = std::clamp(percent, 0, 400);
+            const bool relative = arg.startsWith(u'+') || arg.startsWith(u'-');
+            int percent = relative ? remote->volume() + CliOptions::volumeChange(arg).value_or(0)
+                                   : CliOptions::volumePercent(arg).value_or(remote->volume());
+            percent = std::clamp(percent, 0, CliOptions::maxVolumePercent);
             sendCommand([remote, percent] { remote->setVolume(percent); }, false, false);
         } else if (command == u"open") {
-            sendCommand([remote, arg] { remote->playFilename(arg); }, true, true);
+            whenFilePresent(arg, [this, remote, arg] {
+                sendCommand([remote, arg] { remote->playFilename(arg); }, true, true);
+            });
         } else if (command == u"enqueue") {
-            sendCommand([remote, arg] { remote->enqueueFilename(arg); }, false, true);
+            whenFilePresent(arg, [this, remote, arg] {
+                sendCommand([remote, arg] { remote->enqueueFilename(arg); }, false, true);
+            });
         } else if (command == u"delete") {
-            const int id = arg.toInt();
+            const int id = CliOptions::itemId(arg).value_or(-1);
             if (!playlistHasId(id)) {
                 fail(ExitCommandFailed, QStringLiteral("there is no playlist item with id %1").arg(id));
                 return;
@@ -316,10 +326,10 @@ void CliSession::runCommand()
         } else if (command == u"fullscreen") {
             sendCommand([remote] { remote->fullScreen(); }, false, false);
         } else if (command == u"speed") {
-            const int speed = int(std::lround(1000.0 / arg.toDouble()));
-            sendCommand([remote, speed] { remote->setSpeed(speed); }, false, false);
+            const double rate = CliOptions::speedFactor(arg).value_or(1.0);
+            sendCommand([remote, rate] { remote->setRate(rate); }, false, false);
         } else if (command == u"audio-delay") {
-            const float seconds = arg.toFloat();
+            const float seconds = float(CliOptions::audioDelaySeconds(arg).value_or(0.0));
             sendCommand([remote, seconds] { remote->setAudioDelay(seconds); }, false, false);
         } else if (command == u"aspect") {
             sendCommand([remote, arg] { remote->setAspectRatio(arg); }, false, false);
@@ -331,11 +341,32 @@ void CliSession::runCommand()
     });
 }
 
+void CliSession::whenFilePresent(const QString& path, Step then)
+{
+    // A URL is VLC's to open; a file must be there on the VLC computer,
+    // or VLC would take it silently and play nothing.
+    static const QRegularExpression url(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    if (url.match(path).hasMatch()) {
+        then();
+        return;
+    }
+    m_guard.start(requestGuardMs);
+    m_remote->filePresence(path, [this, path, then](VLCController::FilePresence presence) {
+        m_guard.stop();
+        if (presence == VLCController::FilePresence::Present)
+            then();
+        else if (presence == VLCController::FilePresence::Absent)
+            fail(ExitCommandFailed, QStringLiteral("no such file on %1: %2").arg(m_options.host, path));
+        else
+            fail(ExitUnreachable, QStringLiteral("could not ask %1 whether %2 is there").arg(m_options.host, path));
+    });
+}
+
 void CliSession::sendCommand(const Step& send, bool changesItem, bool changesPlaylist)
 {
     request(send, [this, changesItem, changesPlaylist](VLCController::ReplyKind kind) {
         if (kind != VLCController::ReplyKind::Status) {
-            fail(ExitCommandFailed, QStringLiteral("VLC did not accept the command"));
+            fail(ExitCommandFailed, withVlcMessage(QStringLiteral("VLC did not accept the command")));
             return;
         }
         const int wait = changesItem ? settleMs : 0;
@@ -365,13 +396,46 @@ void CliSession::reportStatus(bool withPlaylist)
 void CliSession::runWatch()
 {
     // The remote screen's rhythm: status every second, playlist every third.
+    // Each line is printed once that second's poll has ended, or when the
+    // next second begins without an answer.
     connect(&m_watchTimer, &QTimer::timeout, this, &CliSession::watchTick);
     m_watchTimer.start(1000);
-    watchTick();
+    m_linePrinted = false;
+    printWatchLine(); // the first line shows the state just read
 }
 
 void CliSession::watchTick()
 {
+    if (!m_linePrinted) {
+        m_lastPollFailed = true; // no answer within the second
+        printWatchLine();
+        if (m_finished)
+            return;
+    }
+    m_linePrinted = false;
+    const bool withPlaylist = m_watchTicks % 3 == 0;
+    disconnect(m_resultConnection);
+    m_resultConnection = connect(m_remote.get(), &VLCController::requestConcluded, this,
+                                 [this, withPlaylist](const RequestResult& result) {
+                                     const bool status = result.reply == VLCController::ReplyKind::Status;
+                                     if (withPlaylist && status && !m_linePrinted) {
+                                         m_remote->updatePlaylist();
+                                         if (m_remote->isBusy())
+                                             return; // the line waits for the playlist
+                                     }
+                                     disconnect(m_resultConnection);
+                                     m_lastPollFailed = !status && result.reply != VLCController::ReplyKind::Playlist;
+                                     if (!m_linePrinted)
+                                         printWatchLine();
+                                 });
+    // Busy with a follow-up of its own, the remote skips this poll; the
+    // follow-up's end prints the line then.
+    m_remote->updateStatus();
+}
+
+void CliSession::printWatchLine()
+{
+    m_linePrinted = true;
     if (m_options.json)
         printJson(StateReport::statusJson(*m_remote));
     else
@@ -379,12 +443,12 @@ void CliSession::watchTick()
     ++m_watchTicks;
     if (m_options.watchSeconds && m_watchTicks >= *m_options.watchSeconds) {
         m_watchTimer.stop();
-        finish(ExitOk);
-        return;
+        disconnect(m_resultConnection);
+        if (m_lastPollFailed)
+            fail(ExitUnreachable, QStringLiteral("lost connection to %1").arg(m_options.host));
+        else
+            finish(ExitOk);
     }
-    m_remote->updateStatus();
-    if (m_watchTicks % 3 == 0)
-        m_remote->pollPlaylist();
 }
 
 // --- Output ----------------------------------------------------------------------

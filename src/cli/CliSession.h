@@ -41,9 +41,12 @@ private:
     void refreshAll(Step then);
     void runCommand();
     void sendCommand(const Step& send, bool changesItem, bool changesPlaylist);
+    void whenFilePresent(const QString& path, Step then);
+    QString withVlcMessage(const QString& text) const;
     void reportStatus(bool withPlaylist);
     void runWatch();
     void watchTick();
+    void printWatchLine();
 
     void print(const QString& text);
     void printJson(const QJsonValue& value);
@@ -62,5 +65,8 @@ private:
     QTimer m_guard;
     QTimer m_watchTimer;
     int m_watchTicks = 0;
+    bool m_linePrinted = false;
+    bool m_lastPollFailed = false;
     bool m_finished = false;
+    QString m_lastVlcMessage; // from the last reply that concluded
 };

@@ -9,11 +9,15 @@ QString onOff(bool value)
     return value ? QStringLiteral("on") : QStringLiteral("off");
 }
 
-QString speedFactorText(int speed)
+QString rateText(std::optional<double> rate)
 {
-    if (speed <= 0)
+    if (!rate)
         return QStringLiteral("?");
-    return QString::number(1000.0 / speed, 'g', 3) + u'x';
+    // VLC 3 plays at 1000/n for a whole n, so 1.5 comes back as 1.5015015 and
+    // 32 as 31.25, its fastest. A short value is shown as it is; a long one
+    // is VLC's nearest step to what was asked, shown to 3 digits.
+    const QString exact = QString::number(*rate, 'g', 6);
+    return (exact.toDouble() == *rate ? exact : QString::number(*rate, 'g', 3)) + u'x';
 }
 
 QString stateSymbol(const QString& state)
@@ -41,7 +45,9 @@ QString StateReport::nowPlaying(const VLCController& remote)
 QJsonObject StateReport::statusJson(VLCController& remote)
 {
     QJsonObject o;
-    o.insert(QStringLiteral("state"), RemoteTypeNames::of(remote.playback()));
+    // Without a current answer, what VLC last said is not what it does now.
+    const bool answering = remote.connectionState() == ConnectionState::Connected;
+    o.insert(QStringLiteral("state"), RemoteTypeNames::of(answering ? remote.playback() : PlaybackState::None));
     o.insert(QStringLiteral("title"), nowPlaying(remote));
     if (remote.hasPlaylist())
         o.insert(QStringLiteral("itemId"), remote.idForIndex(VLCController::currentItem));
@@ -53,6 +59,8 @@ QJsonObject StateReport::statusJson(VLCController& remote)
     o.insert(QStringLiteral("position"), remote.position());
     o.insert(QStringLiteral("volume"), remote.volume());
     o.insert(QStringLiteral("speed"), remote.speed());
+    if (const std::optional<double> rate = remote.rate())
+        o.insert(QStringLiteral("rate"), *rate);
     o.insert(QStringLiteral("audioDelay"), remote.audioDelay());
     o.insert(QStringLiteral("random"), remote.isRandom());
     o.insert(QStringLiteral("loop"), remote.isLooping());
@@ -75,7 +83,7 @@ QString StateReport::statusText(VLCController& remote)
                      StringHelpers::timeStringFromSecs(remote.timeRemainingSeconds()));
     text += QStringLiteral("Position:    %1%\n").arg(remote.position());
     text += QStringLiteral("Volume:      %1%\n").arg(remote.volume());
-    text += QStringLiteral("Speed:       %1\n").arg(speedFactorText(remote.speed()));
+    text += QStringLiteral("Speed:       %1\n").arg(rateText(remote.rate()));
     text += QStringLiteral("Audio delay: %1 s\n").arg(remote.audioDelay(), 0, 'f', 2);
     text += QStringLiteral("Shuffle: %1   Repeat all: %2   Repeat one: %3\n")
                 .arg(onOff(remote.isRandom()), onOff(remote.isLooping()), onOff(remote.isRepeating()));
@@ -149,9 +157,11 @@ QString StateReport::browseText(const VLCController& remote)
 QString StateReport::watchLine(VLCController& remote)
 {
     const QString title = nowPlaying(remote);
+    // Without a current answer, what VLC last said is not what it does now.
+    const QString state = remote.connectionState() == ConnectionState::Connected ? remote.playbackState() : QString();
     return QStringLiteral("%1 %2  %3 / -%4 / %5  vol %6%  %7  | %8")
-        .arg(stateSymbol(remote.playbackState()), -2)
-        .arg(remote.playbackState(), -7)
+        .arg(stateSymbol(state), -2)
+        .arg(state.isEmpty() ? QStringLiteral("-") : state, -7)
         .arg(StringHelpers::timeStringFromSecs(remote.timeElapsedSeconds()),
              StringHelpers::timeStringFromSecs(remote.timeRemainingSeconds()),
              StringHelpers::timeStringFromSecs(remote.timeLengthSeconds()))

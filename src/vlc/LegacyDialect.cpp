@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 QUrlQuery LegacyDialect::volumeRequest(int percent) const
@@ -16,6 +17,13 @@ QUrlQuery LegacyDialect::volumeRequest(int percent) const
 QUrlQuery LegacyDialect::speedRequest(int speed) const
 {
     return command(QStringLiteral("rate"), QString::number(speed));
+}
+
+QUrlQuery LegacyDialect::rateRequest(double multiplier) const
+{
+    // The older interface has only the integer scale: 1000 is normal speed.
+    const double speed = multiplier > 0 && std::isfinite(multiplier) ? 1000.0 / multiplier : 1000.0;
+    return speedRequest(int(std::lround(std::clamp(speed, 1.0, 1e6))));
 }
 
 QUrlQuery LegacyDialect::audioDelayRequest(float seconds) const
@@ -56,6 +64,14 @@ int LegacyDialect::positionPercent(const PlayerStatus& status) const
 int LegacyDialect::speed(const PlayerStatus& status) const
 {
     return int(std::min(status.rate.value_or(0.0), 1e6));
+}
+
+std::optional<double> LegacyDialect::rate(const PlayerStatus& status) const
+{
+    const int scale = speed(status);
+    if (scale <= 0)
+        return std::nullopt;
+    return 1000.0 / scale;
 }
 
 double LegacyDialect::audioDelay(const PlayerStatus& status) const

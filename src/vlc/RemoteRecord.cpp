@@ -1,5 +1,7 @@
 #include "vlc/RemoteRecord.h"
 
+#include "vlc/HostAddress.h"
+
 namespace ArchiveKeys {
 const QString hostAddress = QStringLiteral("hostAddress");
 const QString hostName = QStringLiteral("hostName");
@@ -61,16 +63,21 @@ QString RemoteRecord::name() const
 
 QString RemoteRecord::baseAddress() const
 {
+    // VLC's own page address, typed as the remote's address, names the host;
+    // its scheme is never taken for one.
+    QString address = hostAddress;
+    if (address.trimmed().startsWith(QStringLiteral("http://"), Qt::CaseInsensitive))
+        address = HostAddress::fromUserText(address).value_or(address);
     // A colon after the last closing bracket (or anywhere, without brackets)
     // means the address already names its port.
     bool hasPort = false;
-    for (const QChar c : hostAddress) {
+    for (const QChar c : address) {
         if (c == u']')
             hasPort = false;
         else if (c == u':')
             hasPort = true;
     }
     if (hasPort)
-        return QStringLiteral("http://%1/").arg(hostAddress);
-    return QStringLiteral("http://%1:8080/").arg(hostAddress);
+        return QStringLiteral("http://%1/").arg(address);
+    return QStringLiteral("http://%1:8080/").arg(address);
 }

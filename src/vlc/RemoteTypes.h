@@ -30,6 +30,7 @@ struct RequestResult {
     QString target;              // then: the request as text
     int httpStatus = 0;
     bool unchanged = false; // the same bytes as the last reply of its kind
+    QString serverMessage;  // VLC's own error text, one line, when it sent its error page
 
     bool ok() const { return reply.has_value(); }
 };

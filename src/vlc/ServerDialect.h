@@ -20,6 +20,9 @@ public:
     // given as they go on the wire (escaped where the form escapes).
     virtual QUrlQuery volumeRequest(int percent) const = 0;
     virtual QUrlQuery speedRequest(int speed) const = 0;
+    // The rate as a multiplier (1 normal, 2 twice as fast), as exactly as
+    // the interface takes it.
+    virtual QUrlQuery rateRequest(double multiplier) const = 0;
     virtual QUrlQuery audioDelayRequest(float seconds) const = 0;
     virtual QUrlQuery aspectRatioRequest(const QString& ratio) const = 0;
     // command is "in_play" or "in_enqueue".
@@ -28,6 +31,8 @@ public:
     // Reading the status.
     virtual int positionPercent(const PlayerStatus& status) const = 0;
     virtual int speed(const PlayerStatus& status) const = 0;
+    // The rate as a multiplier, as exactly as the status tells it.
+    virtual std::optional<double> rate(const PlayerStatus& status) const = 0;
     virtual double audioDelay(const PlayerStatus& status) const = 0;
 
     // The title shown for a playlist item's "name" attribute.

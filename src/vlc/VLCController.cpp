@@ -9,6 +9,7 @@
 #include "vlc/ByteSearch.h"
 #include "vlc/RequestChannel.h"
 #include "vlc/ServerDialect.h"
+#include "vlc/VlcErrorPage.h"
 
 #include <QHashFunctions>
 #include <QTimer>
@@ -277,6 +278,11 @@ void VLCController::processResponse(const HttpReply& reply, int requestKind)
     }
 
     m_passwordRequired = reply.httpStatus == 401;
+    // VLC 3 with no password set refuses every page alike, polls included.
+    if (reply.httpStatus == 403 && ByteSearch::containsIgnoringCase(reply.body, "VLC_PASSWORD_NOT_SET"))
+        m_passwordNotSet = true;
+    else if (reply.httpStatus == 401)
+        m_passwordNotSet = false;
     const QByteArray& body = reply.body;
     ReplyKind kind = ReplyKind::Unrecognised;
     if (QUtf8StringView(body).isValidUtf8()) {
@@ -305,6 +311,7 @@ void VLCController::processResponse(const HttpReply& reply, int requestKind)
         // change), not by the page VLC sends with every refusal.
         if (reply.httpStatus != 401 && reply.httpStatus != 403)
             logUnrecognised(body);
+        result.serverMessage = VlcErrorPage::message(body);
         break;
     }
     if (requestKind == BrowseRequest && kind != ReplyKind::Browse) {

@@ -226,6 +226,9 @@ public:
     void playChapter(int number);
     void playTitle(int number);
     void setSpeed(int speed);
+    // The rate as a multiplier: exact on VLC 3, through the integer scale on
+    // the older interface.
+    void setRate(double multiplier);
     void setAudioDelay(float seconds);
 
     void updateBrowseList();
@@ -279,12 +282,17 @@ public:
     int currentTitle() const { return m_status.currentTitle; }
     QString nameForTitle(int number) const;
     int speed() const { return m_speed; }
+    // The rate as a multiplier (1 is normal), exact on VLC 3; nothing before
+    // a status tells it.
+    std::optional<double> rate() const;
     double audioDelay() const { return m_audioDelay; }
 
     QString name() const { return m_record.name(); }
     ConnectionState connectionState() const;
     // The connection state in words, for people.
     QString status() const;
+    // How to give VLC 3 a password, for a VLC that has none set.
+    static QString noPasswordHint();
     // VLC's version text from the status ("3.0.24 Vetinari"); empty when
     // the server does not say.
     QString serverVersion() const { return m_status.version; }
@@ -305,6 +313,11 @@ public:
     // Whether VLC lists the folder; answers through the callback without
     // blocking, after at most the idle time-out.
     void directoryIsValid(const QString& folder, std::function<void(bool)> done);
+    enum class FilePresence { Present, Absent, Unknown };
+    // Whether VLC's listing of the folder of path (an absolute path on the
+    // VLC computer) holds it; Unknown when VLC could not be asked. Answers
+    // through the callback without blocking.
+    void filePresence(const QString& path, std::function<void(FilePresence)> done);
 
     static QString fileTypeForExtension(const QString& extension);
 

@@ -132,6 +132,49 @@ void VLCController::restoreListedDir()
         m_browseDir = *m_listedDir;
 }
 
+void VLCController::filePresence(const QString& path, std::function<void(FilePresence)> done)
+{
+    const qsizetype separator = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    const QString name = path.mid(separator + 1);
+    QString folder = path.left(separator + 1);
+    QUrl url(baseAddress(), QUrl::StrictMode);
+    if (separator < 0 || name.isEmpty() || !url.isValid() || url.host().isEmpty()) {
+        QTimer::singleShot(0, this, [done] { done(FilePresence::Unknown); });
+        return;
+    }
+    // "C:\\" and "/" list as they are; other folders without their last separator.
+    if (folder.size() > 1 && !folder.endsWith(QStringLiteral(":\\")) && !folder.endsWith(QStringLiteral(":/")))
+        folder.chop(1);
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("dir"), StringHelpers::fullyEscapedStringForUrl(folder));
+    url.setPath(QStringLiteral("/requests/browse.xml"));
+    url.setQuery(query);
+    auto* probe = new RequestChannel(m_network, this);
+    probe->setPassword(m_record.password);
+    probe->setDeadlineMs(RequestChannel::defaultIdleTimeoutMs * 5);
+    // Drive letters and names on Windows do not mind the case.
+    const Qt::CaseSensitivity cs = folder.size() > 1 && folder[1] == u':' ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    connect(probe, &RequestChannel::finished, this, [probe, done, name, cs](int, const HttpReply& reply) {
+        probe->deleteLater();
+        if (reply.httpStatus != 200 || !QUtf8StringView(reply.body).isValidUtf8()) {
+            done(FilePresence::Unknown);
+            return;
+        }
+        // A folder VLC cannot open (VLC's error page) holds nothing.
+        for (const BrowseEntry& entry : FolderListing::read(reply.body))
+            if (entry.value(u"name").compare(name, cs) == 0) {
+                done(FilePresence::Present);
+                return;
+            }
+        done(FilePresence::Absent);
+    });
+    connect(probe, &RequestChannel::failed, this, [probe, done](int, RequestFailure) {
+        probe->deleteLater();
+        done(FilePresence::Unknown);
+    });
+    probe->send(url, OrdinaryRequest, maxListBytes);
+}
+
 void VLCController::openDrivesDirectory()
 {
     tryDriveFolder(0);

@@ -215,6 +215,11 @@ void VLCController::setSpeed(int speed)
     sendAsynchronousRequest(statusPath, dialect().speedRequest(speed));
 }
 
+void VLCController::setRate(double multiplier)
+{
+    sendAsynchronousRequest(statusPath, dialect().rateRequest(multiplier));
+}
+
 void VLCController::setAudioDelay(float seconds)
 {
     sendAsynchronousRequest(statusPath, dialect().audioDelayRequest(seconds));

@@ -85,6 +85,13 @@ int VLCController::volume() const
     return int((400 * raw + 800) / 1024);
 }
 
+std::optional<double> VLCController::rate() const
+{
+    if (!m_hasStatus)
+        return std::nullopt;
+    return dialect().rate(m_status);
+}
+
 // --- Flags ------------------------------------------------------------------
 
 bool VLCController::isPlaying() const
@@ -366,6 +373,13 @@ ConnectionState VLCController::connectionState() const
     if (m_passwordRequired)
         return hasPassword() ? ConnectionState::PasswordRefused : ConnectionState::PasswordNeeded;
     return ConnectionState::Connected;
+}
+
+QString VLCController::noPasswordHint()
+{
+    return localizedString("Set one in VLC under Tools › Preferences › Show settings: All › Interface › Main "
+                           "interfaces › Lua › Lua HTTP › Password, then restart VLC; or start VLC with "
+                           "--http-password.");
 }
 
 QString VLCController::status() const

@@ -3,6 +3,8 @@
 #include "core/StringHelpers.h"
 #include "core/TextFormat.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <cmath>
 
@@ -22,6 +24,12 @@ QUrlQuery Vlc3Dialect::speedRequest(int speed) const
     // fast. VLC 3 wants the multiplier.
     const double multiplier = speed > 0 ? 1000.0 / speed : 1.0;
     return command(QStringLiteral("rate"), QString::number(multiplier, 'g', 6));
+}
+
+QUrlQuery Vlc3Dialect::rateRequest(double multiplier) const
+{
+    // The shortest text that reads back as the same number: 1.5, not 1.49925.
+    return command(QStringLiteral("rate"), QString::number(multiplier, 'g', QLocale::FloatingPointShortest));
 }
 
 QUrlQuery Vlc3Dialect::audioDelayRequest(float seconds) const
@@ -54,6 +62,14 @@ int Vlc3Dialect::speed(const PlayerStatus& status) const
     if (!(rate > 0))
         return 0;
     return int(std::lround(1000.0 / std::clamp(rate, 1e-3, 1e6)));
+}
+
+std::optional<double> Vlc3Dialect::rate(const PlayerStatus& status) const
+{
+    const double rate = status.rate.value_or(0.0);
+    if (!(rate > 0) || !std::isfinite(rate))
+        return std::nullopt;
+    return std::clamp(rate, 1e-3, 1e6);
 }
 
 double Vlc3Dialect::audioDelay(const PlayerStatus& status) const

@@ -9,11 +9,13 @@ public:
     bool isModern() const override { return true; }
     QUrlQuery volumeRequest(int percent) const override;
     QUrlQuery speedRequest(int speed) const override;
+    QUrlQuery rateRequest(double multiplier) const override;
     QUrlQuery audioDelayRequest(float seconds) const override;
     QUrlQuery aspectRatioRequest(const QString& ratio) const override;
     QUrlQuery inputRequest(const QString& command, const QString& path) const override;
     int positionPercent(const PlayerStatus& status) const override;
     int speed(const PlayerStatus& status) const override;
+    std::optional<double> rate(const PlayerStatus& status) const override;
     double audioDelay(const PlayerStatus& status) const override;
     QString titleForItemName(const QString& name) const override;
     bool marksCurrentItem(bool) const override { return true; }

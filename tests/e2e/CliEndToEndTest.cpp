@@ -97,6 +97,10 @@ TEST_F(CliAgainstRealVlc, ExitCodesSayWhatWentWrong)
     const CliRun ok = runCli({ "--host", vlc->hostAddress(), "--password", vlc->password(), "probe" });
     EXPECT_EQ(ok.exitCode, ExitOk) << ok.err.toStdString();
     EXPECT_TRUE(ok.out.contains(QStringLiteral("VLC media player 3.0")));
+    // VLC's own page address names the same remote.
+    const CliRun page = runCli({ "--host", QStringLiteral("http://%1/").arg(vlc->hostAddress()), "probe" }, vlc->password());
+    EXPECT_EQ(page.exitCode, ExitOk) << page.err.toStdString();
+    EXPECT_TRUE(page.out.contains(QStringLiteral("answers at http://%1/\n").arg(vlc->hostAddress())));
 
     const CliRun wrong = runCli({ "--host", vlc->hostAddress(), "--password", "nope", "status" });
     EXPECT_EQ(wrong.exitCode, ExitPassword);
@@ -159,6 +163,9 @@ TEST_F(CliAgainstRealVlc, VlcWithoutAPasswordIsExplained)
     const CliRun run = runCli({ "--host", open.hostAddress(), "--password", "x", "status" });
     EXPECT_EQ(run.exitCode, ExitPassword);
     EXPECT_TRUE(run.err.contains(QStringLiteral("has no password set")));
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Tools › Preferences › Show settings: All › Interface › Main interfaces "
+                                                "› Lua › Lua HTTP › Password")));
+    EXPECT_TRUE(run.err.contains(QStringLiteral("--http-password")));
 }
 
 TEST_F(CliAgainstRealVlc, CommandsChangeWhatVlcReports)
@@ -177,6 +184,15 @@ TEST_F(CliAgainstRealVlc, CommandsChangeWhatVlcReports)
 
     EXPECT_EQ(cli({ "pause" }).exitCode, ExitOk);
     ASSERT_TRUE(statusUntil([](const QJsonObject& s) { return s.value("state") == "paused"; }));
+    // Paused, so that 31.25x does not run through the playlist. The rate
+    // goes as given; VLC 3.0 plays at its nearest step of 1000/n
+    // (1.5015 for 1.5) and at most at 31.25x, and the rate shows as that.
+    const CliRun half = runCli({ "--host", vlc->hostAddress(), "speed", "1.5" }, vlc->password());
+    EXPECT_TRUE(half.out.contains(QStringLiteral("Speed:       1.5x\n"))) << half.out.toStdString();
+    EXPECT_NEAR(cli({ "status" }).json().value("rate").toDouble(), 1000.0 / 666, 1e-6);
+    const CliRun fastest = runCli({ "--host", vlc->hostAddress(), "speed", "32" }, vlc->password());
+    EXPECT_TRUE(fastest.out.contains(QStringLiteral("Speed:       31.25x\n"))) << fastest.out.toStdString();
+    EXPECT_EQ(cli({ "speed", "1" }).exitCode, ExitOk);
     EXPECT_EQ(cli({ "play" }).exitCode, ExitOk);
     ASSERT_TRUE(statusUntil([](const QJsonObject& s) { return s.value("state") == "playing"; }));
 
@@ -209,6 +225,14 @@ TEST_F(CliAgainstRealVlc, CommandsChangeWhatVlcReports)
     ASSERT_EQ(removed.exitCode, ExitOk);
     EXPECT_EQ(removed.json().value("playlist").toArray().size(), items.size() - 1);
     EXPECT_EQ(cli({ "delete", "999999" }).exitCode, ExitCommandFailed);
+
+    // A file VLC cannot see is reported, and nothing is sent.
+    const CliRun missing = cli({ "open", media().folder() + QStringLiteral("/nowhere.wav") });
+    EXPECT_EQ(missing.exitCode, ExitCommandFailed);
+    EXPECT_TRUE(missing.err.startsWith(QStringLiteral("playerlink-cli: no such file on %1").arg(vlc->hostAddress())));
+    EXPECT_EQ(cli({ "enqueue", QStringLiteral("/no/such/folder/x.wav") }).exitCode, ExitCommandFailed);
+    EXPECT_EQ(cli({ "enqueue", QStringLiteral("delta.wav") }).exitCode, ExitUsage);
+    EXPECT_EQ(cli({ "playlist" }).jsonArray().size(), items.size() - 1);
 
     const CliRun added = cli({ "enqueue", media().path(QStringLiteral("delta.wav")) });
     ASSERT_EQ(added.exitCode, ExitOk) << added.err.toStdString();
@@ -253,10 +277,33 @@ TEST_F(CliAgainstRealVlc, BrowseAndWatch)
     EXPECT_TRUE(names.contains(QStringLiteral("Sub Folder=directory")));
     EXPECT_TRUE(names.contains(QStringLiteral("notes.txt=unknown")));
 
-    const CliRun human = runCli({ "--host", vlc->hostAddress(), "watch", "--seconds", "2" }, vlc->password());
-    ASSERT_EQ(human.exitCode, ExitOk) << human.err.toStdString();
-    const QStringList lines = human.out.split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 2);
-    EXPECT_TRUE(lines[1].contains(QStringLiteral("Connected to ") + vlc->hostAddress()));
+    // A folder VLC cannot open: its own words, on one line.
+    const CliRun nowhere = runCli({ "--host", vlc->hostAddress(), "browse", "/no/such/folder" }, vlc->password());
+    EXPECT_EQ(nowhere.exitCode, ExitCommandFailed);
+    EXPECT_EQ(nowhere.err, QStringLiteral("playerlink-cli: VLC could not list /no/such/folder: VLC says: cannot open "
+                                          "directory `/no/such/folder/'.\n"));
+
+    // Watch: VLC goes away mid-watch; the lines say so and the end is a failure.
+    QProcess watch;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PLAYERLINK_PASSWORD"), vlc->password());
+    watch.setProcessEnvironment(env);
+    watch.start(QStringLiteral(PLAYERLINK_CLI_PATH), { "--host", vlc->hostAddress(), "watch", "--seconds", "7" });
+    QString out;
+    ASSERT_TRUE(waitUntil([&] {
+        out += QString::fromUtf8(watch.readAllStandardOutput());
+        return out.count(u'\n') >= 2;
+    }, 10000));
+    vlc.reset();
+    ASSERT_TRUE(waitUntil([&] { return watch.state() == QProcess::NotRunning; }, 20000));
+    out += QString::fromUtf8(watch.readAllStandardOutput());
+    const QStringList lines = out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 7) << out.toStdString();
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("playing")));
     EXPECT_TRUE(lines[1].contains(QStringLiteral("vol")));
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("Connected to 127.0.0.1")));
+    EXPECT_TRUE(lines.last().contains(QStringLiteral("Lost connection to 127.0.0.1")));
+    EXPECT_FALSE(lines.last().contains(QStringLiteral("playing")));
+    EXPECT_EQ(watch.exitCode(), ExitUnreachable);
+    EXPECT_TRUE(QString::fromUtf8(watch.readAllStandardError()).contains(QStringLiteral("lost connection to")));
 }

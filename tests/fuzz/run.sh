@@ -8,7 +8,7 @@
 #   SECONDS   default $FUZZ_SECONDS, else 60
 #   TARGET    names as in tests/fuzz/CMakeLists.txt (default: all)
 # Environment: FUZZ_BUILD (build folder, default build-fuzz),
-#   FUZZ_OPTIONS (more libFuzzer options), JOBS.
+#   FUZZ_OPTIONS (more libFuzzer options), JOBS, FUZZ_SKIP_BUILD.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -17,10 +17,13 @@ seconds=${1:-${FUZZ_SECONDS:-60}}
 shift || true
 wanted=("$@")
 
-# -O1 keeps fuzzing quick; assertions stay on (no NDEBUG).
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DPLAYERLINK_FUZZ=ON -DPLAYERLINK_TESTS=OFF \
-  -DCMAKE_BUILD_TYPE=FuzzBuild -DCMAKE_CXX_FLAGS_FUZZBUILD="-O1 -g" >/dev/null
-cmake --build "$build" -j "${JOBS:-2}" --target fuzzers
+# -O1 keeps fuzzing quick; assertions stay on (no NDEBUG). FUZZ_SKIP_BUILD=1
+# runs what is built, so that targets can run while others still build.
+if [ -z "${FUZZ_SKIP_BUILD:-}" ]; then
+  CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DPLAYERLINK_FUZZ=ON -DPLAYERLINK_TESTS=OFF \
+    -DCMAKE_BUILD_TYPE=FuzzBuild -DCMAKE_CXX_FLAGS_FUZZBUILD="-O1 -g" >/dev/null
+  cmake --build "$build" -j "${JOBS:-2}" --target fuzzers
+fi
 
 # Qt's own one-time allocations are not ours to report.
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$here/lsan.supp:print_suppressions=0}

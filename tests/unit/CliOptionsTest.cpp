@@ -36,9 +36,9 @@ TEST(CliOptions, ReadsHostPasswordAndCommand)
     const auto watch = parse({ "--host", "den", "watch", "--seconds", "5" });
     ASSERT_TRUE(watch);
     EXPECT_EQ(watch->watchSeconds, 5);
-    const auto path = parse({ "--host", "den", "open", "--", "-odd name.mp3" });
+    const auto path = parse({ "--host", "den", "browse", "--", "-odd folder" });
     ASSERT_TRUE(path);
-    EXPECT_EQ(path->arguments, QStringList { "-odd name.mp3" });
+    EXPECT_EQ(path->arguments, QStringList { "-odd folder" });
     EXPECT_TRUE(parse({ "--help" })->help);
 
     // Discovery finds hosts instead of needing one.
@@ -61,7 +61,7 @@ TEST(CliOptions, RefusesWhatCannotBeSent)
     EXPECT_TRUE(errorFor({ "--host", "den", "seek", "soon" }).contains("seek takes"));
     EXPECT_TRUE(errorFor({ "--host", "den", "seek", "150%" }).contains("between 0% and 100%"));
     EXPECT_TRUE(errorFor({ "--host", "den", "volume", "loud" }).contains("volume takes"));
-    EXPECT_TRUE(errorFor({ "--host", "den", "volume", "900" }).contains("between 0 and 400"));
+    EXPECT_TRUE(errorFor({ "--host", "den", "volume", "900" }).contains("from 0 to 400"));
     EXPECT_TRUE(errorFor({ "--host", "den", "speed", "0" }).contains("speed takes"));
     EXPECT_TRUE(errorFor({ "--host", "den", "speed", "fast" }).contains("speed takes"));
     EXPECT_TRUE(errorFor({ "--host", "den", "delete", "x" }).contains("playlist item id"));
@@ -73,13 +73,68 @@ TEST(CliOptions, RefusesWhatCannotBeSent)
     EXPECT_TRUE(errorFor({ "--host", "den", "watch", "--seconds", "0" }).contains("positive"));
 }
 
+TEST(CliOptions, NumbersOutOfRangeOrNotFiniteAreRefused)
+{
+    const QList<QStringList> refused {
+        { "volume", "99999999999" }, { "volume", "+99999999999" }, { "volume", "401" }, { "volume", "-401" },
+        { "seek", "99999999999" }, { "seek", "100000000" }, { "seek", "+99999999999s" }, { "seek", "101%" },
+        { "seek", "99999999999%" }, { "speed", "nan" }, { "speed", "inf" }, { "speed", "1e1" },
+        { "speed", "33" }, { "speed", "0.02" }, { "audio-delay", "nan" }, { "audio-delay", "inf" },
+        { "audio-delay", "99999999" }, { "audio-delay", "-600.5" }, { "delete", "99999999999" },
+        { "play", "2147483648" }, { "volume", "5\n" },
+    };
+    for (const QStringList& args : refused)
+        EXPECT_FALSE(errorFor(QStringList { "--host", "den" } + args).isEmpty());
+    EXPECT_TRUE(errorFor({ "--host", "den", "watch", "--seconds", "99999999999" }).contains("positive"));
+    // Each range is in --help.
+    for (const char* range : { "0-400", "0-99999999", "0-100", "0.03 to 32", "-600 to 600" })
+        EXPECT_TRUE(CliOptions::usage().contains(QLatin1String(range))) << range;
+
+    EXPECT_EQ(CliOptions::volumePercent("400"), 400);
+    EXPECT_EQ(CliOptions::volumeChange("-400"), -400);
+    EXPECT_EQ(CliOptions::seekSeconds("99999999"), 99999999);
+    EXPECT_EQ(CliOptions::seekOffsetSeconds("-5s"), -5);
+    EXPECT_EQ(CliOptions::speedFactor("1.5"), 1.5);
+    EXPECT_EQ(CliOptions::speedFactor("32"), 32.0);
+    EXPECT_EQ(CliOptions::audioDelaySeconds("-600"), -600.0);
+    EXPECT_EQ(CliOptions::audioDelaySeconds(".25"), 0.25);
+}
+
+TEST(CliOptions, HostsAreReadAsAddressesOrVlcsPageAddress)
+{
+    const QList<std::pair<QString, QString>> read {
+        { "http://127.0.0.1:27431", "127.0.0.1:27431" }, { "127.0.0.1:27431/", "127.0.0.1:27431" },
+        { "HTTP://den/", "den" },                        { "den", "den" },
+        { "::1", "[::1]" },                              { "[::1]:9090", "[::1]:9090" },
+        { " mypc.local:8080 ", "mypc.local:8080" },
+    };
+    for (const auto& [given, stored] : read) {
+        const auto o = parse({ "--host", given, "status" });
+        ASSERT_TRUE(o) << given.toStdString();
+        EXPECT_EQ(o->host, stored);
+    }
+    for (const QString bad : QStringList { "https://den", "http://den/requests/status.xml", "http://", "den:99999", "den:",
+                                "user@den", "my pc", "[::1", "ftp://den", "den:80:80",
+                                QStringLiteral("[::1%1.1.20]").arg(QChar(0)) })
+        EXPECT_TRUE(errorFor({ "--host", bad, "status" }).startsWith("--host ")) << bad.toStdString();
+}
+
+TEST(CliOptions, FilesToOpenAreAbsoluteOrUrls)
+{
+    for (const QString path : { "/home/me/film.mkv", "C:\\Films\\film.mkv", "c:/films/a.mkv",
+                                 "\\\\server\\share\\a.mp3", "http://radio.example/stream", "dvd:///dev/sr0" })
+        EXPECT_TRUE(parse({ "--host", "den", "open", path })) << path.toStdString();
+    for (const QString path : { "film.mkv", "./film.mkv", "../film.mkv", "~/film.mkv" })
+        EXPECT_TRUE(errorFor({ "--host", "den", "enqueue", path }).contains("absolute path")) << path.toStdString();
+}
+
 TEST(CliOptions, AcceptsEveryFormOfTheArguments)
 {
-    for (const QString& seek : { "30", "+30s", "-10s", "+5", "50%" })
+    for (const QString seek : { "30", "+30s", "-10s", "+5", "50%" })
         EXPECT_TRUE(parse({ "--host", "den", "seek", seek })) << seek.toStdString();
-    for (const QString& volume : { "150", "+10", "-25", "80%" })
+    for (const QString volume : { "150", "+10", "-25", "80%" })
         EXPECT_TRUE(parse({ "--host", "den", "volume", volume })) << volume.toStdString();
-    for (const QString& speed : { "2", "0.5", "1.25" })
+    for (const QString speed : { "2", "0.5", "1.25" })
         EXPECT_TRUE(parse({ "--host", "den", "speed", speed })) << speed.toStdString();
     EXPECT_TRUE(parse({ "--host", "den", "audio-delay", "-0.25" }));
     EXPECT_TRUE(parse({ "--host", "den", "play" }));

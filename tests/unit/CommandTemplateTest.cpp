@@ -95,6 +95,8 @@ TEST_F(CommandTemplates, EveryCommandOfBothDialectsSendsExactlyItsRequest)
         { [](VLCController& r) { r.setVolume(100); }, "command=volume&val=100%25", "command=volume&val=256" },
         { [](VLCController& r) { r.setSpeed(500); }, "command=rate&val=500", "command=rate&val=2" },
         { [](VLCController& r) { r.setSpeed(2000); }, "command=rate&val=2000", "command=rate&val=0.5" },
+        { [](VLCController& r) { r.setRate(1.5); }, "command=rate&val=667", "command=rate&val=1.5" },
+        { [](VLCController& r) { r.setRate(0.1); }, "command=rate&val=10000", "command=rate&val=0.1" },
         { [](VLCController& r) { r.setAudioDelay(0.5f); }, "command=audio_delay&val=0.500000",
           "command=audiodelay&val=0.500000" },
         { [](VLCController& r) { r.setAudioDelay(-0.25f); }, "command=audio_delay&val=-0.250000",

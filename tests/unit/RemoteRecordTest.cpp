@@ -28,6 +28,9 @@ TEST(RemoteRecord, BaseAddressAddsPort8080OnlyWhenNoneIsGiven)
     EXPECT_EQ(baseFor(QStringLiteral("[fe80::1]:9000")), QStringLiteral("http://[fe80::1]:9000/"));
     // Unbracketed IPv6 is taken as carrying a port.
     EXPECT_EQ(baseFor(QStringLiteral("fe80::1")), QStringLiteral("http://fe80::1/"));
+    // VLC's page address names its host, never a host called "http".
+    EXPECT_EQ(baseFor(QStringLiteral("http://den:9090/")), QStringLiteral("http://den:9090/"));
+    EXPECT_EQ(baseFor(QStringLiteral("HTTP://den")), QStringLiteral("http://den:8080/"));
 }
 
 TEST(RemoteRecord, ArchiveRoundTripKeepsTheSavedFieldsOnly)

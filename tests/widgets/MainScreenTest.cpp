@@ -599,6 +599,20 @@ TEST(RemoteScreen, AWrongPasswordLeavesTheControlsNeutralAndTheUserCanGiveTheRig
             changes << line.mid(15);
     }
     EXPECT_EQ(changes, (QStringList { "Trying to connect to Den", "Wrong password for Den", "Connected to Den" }));
+
+    // A VLC with no password set at all: the screen says how to set one.
+    s.server.setHandler([](const FakeHttpServer::Request&) {
+        FakeHttpServer::Response refused;
+        refused.status = 403;
+        refused.body = fixture(QStringLiteral("vlc3-403-no-password.html"));
+        return refused;
+    });
+    ASSERT_TRUE(waitUntil([&] { return s.screen->link() == RemoteLink::PasswordNotSet; }, 3000));
+    ASSERT_TRUE(waitUntil([] { return AlertView::topAlert() != nullptr; }, 1000));
+    EXPECT_EQ(AlertView::topAlert()->title(), QStringLiteral("VLC on Den has no password set"));
+    EXPECT_EQ(AlertView::topAlert()->message(), VLCController::noPasswordHint());
+    EXPECT_TRUE(VLCController::noPasswordHint().contains(QStringLiteral("Lua HTTP › Password")));
+    keepPicture(&s.window, QStringLiteral("remote-no-password-set"));
 }
 
 TEST(RemoteScreen, ALostConnectionDimsTheTransportAndTheTimesUntilRepliesReturn)

@@ -131,6 +131,8 @@ void MainViewController::viewDidLoad()
     connect(m_titleView, &TitleView::clicked, this, [this] {
         if (RemoteLinks::wantsPassword(m_link))
             promptForPassword();
+        else if (m_link == RemoteLink::PasswordNotSet)
+            showNoPasswordHint();
     });
 
     auto* full = new BarButtonItem(QIcon(QStringLiteral(":/images/fullscreen.png")), BarButtonItem::Bordered, this);
@@ -264,6 +266,8 @@ void MainViewController::refreshLink()
     // The user can give the password right here, once per refusal.
     if (changed && RemoteLinks::wantsPassword(link) && !m_passwordDeclined && isVisibleOnStack())
         promptForPassword();
+    else if (changed && link == RemoteLink::PasswordNotSet && isVisibleOnStack())
+        showNoPasswordHint();
 }
 
 void MainViewController::updateTitle()
@@ -278,6 +282,14 @@ void MainViewController::updateTitle()
         : QString();
     m_titleView->topLabel()->setText(playing.isEmpty() ? name : playing);
     m_titleView->bottomLabel()->setText(playing.isEmpty() ? RemoteLinks::note(m_link) : name);
+}
+
+void MainViewController::showNoPasswordHint()
+{
+    if (!m_currentRemote)
+        return;
+    // The same words as the command-line remote's.
+    AlertPresenter::show(m_currentRemote->status(), VLCController::noPasswordHint(), { localizedString("Ok") });
 }
 
 void MainViewController::promptForPassword()

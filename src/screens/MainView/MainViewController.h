@@ -59,6 +59,7 @@ public:
 
     // Asks for VLC's password and keeps it in the remote (saved with it).
     void promptForPassword();
+    void showNoPasswordHint();
 
     // Timers and updates.
     void startTimer();
