@@ -22,4 +22,7 @@ Drawing rowBackground(bool selected);
 Drawing trackImage(bool filled);
 Drawing thumbImage();
 Drawing fullscreenIcon();
+// The album art view: a recessed mat, and a dim note for items without art.
+Drawing artFrame();
+Drawing artPlaceholder();
 }
