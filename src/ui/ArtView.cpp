@@ -57,12 +57,11 @@ QImage ArtView::scaledToFit(const QImage& image, const QSize& size)
     if (image.isNull() || size.isEmpty())
         return {};
     const QSize target = image.size().scaled(size, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-    QImage step = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    // One bilinear pass from far away samples only a few source pixels per
-    // target pixel; halving first averages all of them.
-    while (step.width() >= 2 * target.width() && step.height() >= 2 * target.height())
-        step = step.scaled(step.width() / 2, step.height() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return step.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Qt's smooth scaling of a whole image averages every source pixel into
+    // its target pixel; a painter drawing the full image smaller would
+    // sample only a few, and fine detail would turn to grit.
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+        .scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 void ArtView::resizeEvent(QResizeEvent*)

@@ -7,8 +7,9 @@
 // A picture in a frame: the frame image fills the control, and the picture
 // (or, without one, the placeholder image) sits inset points inside it,
 // whole, centred, with its own proportions. The picture is scaled once per
-// size with area averaging, so that a large cover shrunk to a thumbnail
-// stays smooth instead of grainy; it takes no clicks.
+// size, to the device pixels it takes, with area averaging, so that a large
+// cover shrunk to a thumbnail stays smooth instead of grainy; it takes no
+// clicks.
 class ArtView : public QWidget {
     Q_OBJECT
     Q_PROPERTY(qreal contentScale READ contentScale WRITE setContentScale)
@@ -27,8 +28,7 @@ public:
 
     // Where the picture goes, in the control's pixels.
     QRectF pictureArea() const;
-    // image shrunk (or grown) to fit size, proportions kept: halved with
-    // averaging while it is more than twice as large, then smoothed.
+    // image shrunk (or grown) smoothly to fit size, proportions kept.
     static QImage scaledToFit(const QImage& image, const QSize& size);
 
 protected:
