@@ -10,6 +10,7 @@
 #include "screens/AudioDelay/AudioDelayViewController.h"
 #include "screens/AudioVideoTrack/AudioVideoTrackViewController.h"
 #include "screens/ChapterTitle/ChapterTitleViewController.h"
+#include "screens/Common/RemoteWaker.h"
 #include "screens/DVD/DVDViewController.h"
 #include "screens/Flipside/FlipsideViewController.h"
 #include "screens/MainView/MainViewController.h"
@@ -59,6 +60,8 @@ CentralAccessFactory::CentralAccessFactory()
 {
     m_network->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
     connect(m_savedRemotes, &SavedRemoteList::changed, this, &CentralAccessFactory::savedRemotesChanged);
+    // Learns the hardware addresses of saved remotes as they answer.
+    new RemoteWaker(this);
 }
 
 CentralAccessFactory::~CentralAccessFactory()
