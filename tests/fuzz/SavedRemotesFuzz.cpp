@@ -16,11 +16,11 @@ namespace {
 QString inputPath;
 QString copyPath;
 
-QJsonArray records(const RemoteList& remotes)
+QJsonArray records(const std::vector<RemoteRecord>& remotes)
 {
     QJsonArray out;
-    for (const auto& remote : remotes)
-        out.append(remote->encodeWithCoder());
+    for (const RemoteRecord& remote : remotes)
+        out.append(remote.toArchive());
     return out;
 }
 }
@@ -48,23 +48,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         file.write(reinterpret_cast<const char*>(data), qint64(size));
     }
     SavedRemotesFile input(inputPath);
-    const std::optional<RemoteList> loaded = input.load();
+    const std::optional<std::vector<RemoteRecord>> loaded = input.load();
     if (!input.quarantinedPath().isEmpty())
         QFile::remove(input.quarantinedPath());
     if (!loaded || loaded->empty())
         return 0;
-    for (const auto& remote : *loaded) {
-        (void)remote->baseAddress();
-        (void)remote->name();
-        (void)remote->status();
+    for (const RemoteRecord& record : *loaded) {
+        VLCController remote(record);
+        (void)remote.baseAddress();
+        (void)remote.name();
+        (void)remote.status();
     }
-    // Taken before the copy loads: a default remote in it takes the default
-    // from every other remote, these included.
     const QJsonArray first = records(*loaded);
     SavedRemotesFile copy(copyPath);
     if (!copy.save(*loaded))
         std::abort(); // what was read could not be written back
-    const std::optional<RemoteList> again = copy.load();
+    const std::optional<std::vector<RemoteRecord>> again = copy.load();
     if (!again || records(*again) != first)
         std::abort(); // a round trip changed the saved remotes
     return 0;
