@@ -16,6 +16,8 @@
 #include "screens/MainView/MainViewController.h"
 #include "screens/News/FeedsViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
+#include "screens/RemoteConfig/RemoteConfigViewController.h"
+#include "screens/FoundRemotes/FoundRemotesViewController.h"
 #include "screens/Setup/SetupInstructionsVC.h"
 #include "screens/SkinsView/SkinsViewController.h"
 #include "screens/SkipDistance/SkipDistanceViewController.h"
@@ -200,6 +202,16 @@ SetupInstructionsVC* CentralAccessFactory::setupInstructionsViewController()
         m_screens.emplace_back(m_setupInstructionsVC.data());
     }
     return m_setupInstructionsVC;
+}
+
+RemoteConfigViewController* CentralAccessFactory::remoteConfigViewController()
+{
+    return screen(m_remoteConfigViewController);
+}
+
+FoundRemotesViewController* CentralAccessFactory::foundRemotesViewController()
+{
+    return screen(m_foundRemotesViewController);
 }
 
 QString CentralAccessFactory::logFilePath() const

@@ -51,6 +51,8 @@ public:
     AudioDelayViewController* audioDelayViewController() override;
     FeedsViewController* feedsViewController() override;
     SetupInstructionsVC* setupInstructionsViewController() override;
+    RemoteConfigViewController* remoteConfigViewController() override;
+    FoundRemotesViewController* foundRemotesViewController() override;
 
     QString logFilePath() const;
     void createLogFile();
@@ -101,4 +103,6 @@ private:
     QPointer<AudioDelayViewController> m_audioDelayViewController;
     QPointer<FeedsViewController> m_feedsViewController;
     QPointer<SetupInstructionsVC> m_setupInstructionsVC;
+    QPointer<RemoteConfigViewController> m_remoteConfigViewController;
+    QPointer<FoundRemotesViewController> m_foundRemotesViewController;
 };

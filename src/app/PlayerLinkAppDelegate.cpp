@@ -223,6 +223,8 @@ void PlayerLinkAppDelegate::connectTo(const QString& hostAddress, const QString&
         RemoteRecord record;
         record.hostAddress = hostAddress;
         remote = std::make_shared<VLCController>(record, factory.network());
+        // Listed with the found computers, so the way back leads somewhere.
+        factory.remotesViewController()->addCommandLineRemote(remote);
     }
     if (!password.isNull())
         remote->setPassword(password);

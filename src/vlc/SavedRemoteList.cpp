@@ -73,6 +73,16 @@ void SavedRemoteList::removeAt(size_t index)
     emit changed();
 }
 
+void SavedRemoteList::move(size_t from, size_t to)
+{
+    if (from >= m_entries.size() || to >= m_entries.size() || from == to)
+        return;
+    Entry moving = std::move(m_entries[from]);
+    m_entries.erase(m_entries.begin() + qsizetype(from));
+    m_entries.insert(m_entries.begin() + qsizetype(to), std::move(moving));
+    emit changed();
+}
+
 std::shared_ptr<VLCController> SavedRemoteList::remoteAt(size_t index)
 {
     if (index >= m_entries.size())

@@ -35,6 +35,9 @@ public:
     void add(const std::shared_ptr<VLCController>& remote);
     void remove(const VLCController* remote);
     void removeAt(size_t index);
+    // Moves the entry at from to the position to, shifting those between
+    // (as a dragged row moves in a list); out-of-range indexes do nothing.
+    void move(size_t from, size_t to);
     // The remote for a record: the one in use, or one made now on the list's
     // network access. It lives as long as someone holds it.
     std::shared_ptr<VLCController> remoteAt(size_t index);

@@ -4,6 +4,7 @@
 #include "app/BundleInstaller.h"
 #include "app/CentralAccessFactory.h"
 #include "app/PlayerLinkAppDelegate.h"
+#include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "net/NetworkStateSource.h"
 #include "net/Reachability_2.h"
@@ -45,6 +46,9 @@ struct LaunchedApp {
         CentralAccessFactory::shutdown();
         PlayerLinkAppDelegate::initialize();
         BundleInstaller::install();
+        // The setup screen that greets a first start is tested on its own;
+        // elsewhere the list is the first screen.
+        UserDefaults::standard().setBool(PreferenceKeys::haveSeenSetupPage, true);
         if (configure)
             configure();
         UrlOpener::setHandler([this](const QUrl& url) {

@@ -16,6 +16,8 @@ class FeedsViewController;
 class MainViewController;
 class QNetworkAccessManager;
 class RemotesViewController;
+class RemoteConfigViewController;
+class FoundRemotesViewController;
 class SetupInstructionsVC;
 class WebViewController;
 class SkinsViewController;
@@ -60,6 +62,8 @@ public:
     virtual AudioDelayViewController* audioDelayViewController() = 0;
     virtual FeedsViewController* feedsViewController() = 0;
     virtual SetupInstructionsVC* setupInstructionsViewController() = 0;
+    virtual RemoteConfigViewController* remoteConfigViewController() = 0;
+    virtual FoundRemotesViewController* foundRemotesViewController() = 0;
 
     // Whether the news holds an item newer than any the user has seen (the
     // news buttons' badge).

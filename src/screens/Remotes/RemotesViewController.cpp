@@ -1,82 +1,361 @@
 #include "screens/Remotes/RemotesViewController.h"
 
+#include "core/Analytics.h"
 #include "core/Localization.h"
+#include "core/NotificationCenter.h"
+#include "core/NotificationNames.h"
+#include "core/PreferenceKeys.h"
+#include "core/UserDefaults.h"
+#include "net/BonjourBrowser.h"
+#include "screens/Cells/BrowseCell.h"
 #include "screens/Common/CentralAccess.h"
-#include "screens/MainView/MainViewController.h"
+#include "screens/News/ExclamationBadge.h"
+#include "screens/Remotes/ComputerIcon.h"
+#include "screens/Remotes/RemoteStateIcon.h"
+#include "screens/Setup/SetupInstructionsVC.h"
+#include "ui/AlertView.h"
+#include "ui/BarButtonItem.h"
 #include "ui/NavigationController.h"
-#include "ui/RowKeys.h"
-#include "ui/SourceCell.h"
+#include "ui/NavigationItem.h"
 #include "ui/StylingHelpers.h"
-#include "ui/TableSection.h"
 #include "ui/TableStyledHeaderView.h"
 #include "vlc/VLCController.h"
 
-#include <QLabel>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 
 namespace {
-const QString remoteCellId = QStringLiteral("RemoteCell_ID");
-constexpr int noRemotesRow = -1;
+const QString cellIdentifier = QStringLiteral("ident");
+const QString analyticsName = QStringLiteral("remote list");
+const char* const savedSectionTitle = "Saved Computers";
+constexpr int headerHeight = 24;
+
+bool boolPreference(const QString& key)
+{
+    return UserDefaults::standard().boolForKey(key);
+}
 }
 
 RemotesViewController::RemotesViewController(QWidget* parent)
     : TableViewController(TableView::StylePlain, parent)
 {
-    setTitle(localizedString("Remotes"));
-    setBackButtonTitle(localizedString("Remotes"));
+    setTitle(localizedString("Computers"));
+    setBackButtonTitle(localizedString("Back"));
+    m_bonjourScanTimer.setInterval(bonjourRefreshIntervalMs);
+    m_remoteScanningTimer.setInterval(remoteScanningIntervalMs);
+    connect(&m_bonjourScanTimer, &QTimer::timeout, this, &RemotesViewController::refreshScan);
+    connect(&m_remoteScanningTimer, &QTimer::timeout, this, &RemotesViewController::checkIfComputersHaveRemotes);
+
+    auto item = [this](const char* title, void (RemotesViewController::*action)()) {
+        auto* button = new BarButtonItem(localizedString(title), BarButtonItem::Bordered, this);
+        connect(button, &BarButtonItem::triggered, this, action);
+        return button;
+    };
+    auto space = [this] { return BarButtonItem::space(BarButtonItem::FlexibleSpace, 0, this); };
+    m_newsButton = item("News", &RemotesViewController::showNews);
+    setToolbarItems({ item("Scan", &RemotesViewController::scan), space(), item("Setup", &RemotesViewController::setup),
+                      space(), m_newsButton, space(), item("Help", &RemotesViewController::help), space(),
+                      item("Settings", &RemotesViewController::info) });
+    m_editButton = new BarButtonItem(localizedString("Edit"), BarButtonItem::Bordered, this);
+    connect(m_editButton, &BarButtonItem::triggered, this, [this] { setEditing(!isEditing(), true); });
+    navigationItem()->setRightBarButtonItem(m_editButton);
 }
+
+RemotesViewController::~RemotesViewController()
+{
+    qApp->removeEventFilter(this);
+    NotificationCenter::defaultCenter().removeObserver(this);
+    if (m_bonjourBrowser)
+        m_bonjourBrowser->stop();
+}
+
+// --- Life cycle ------------------------------------------------------------------
 
 void RemotesViewController::viewDidLoad()
 {
     TableViewController::viewDidLoad();
-    connect(&CentralAccess::shared(), &CentralAccess::savedRemotesChanged, this, &RemotesViewController::rebuild);
+    myTableView()->setRowHeight(TableView::defaultRowHeight);
+    updateTableStructure();
+    checkIfComputersHaveRemotes();
+    if (boolPreference(PreferenceKeys::autoScan))
+        scan();
+    NotificationCenter::defaultCenter().addObserver(this, NotificationNames::newsUpdateProcessed,
+                                                    [this](const Notification&) { newsUpdated(); });
+    // The news itself is asked for once at launch by the application.
+    if (!SetupInstructionsVC::haveSeenSetupPage())
+        QTimer::singleShot(0, this, &RemotesViewController::setup);
 }
 
-void RemotesViewController::viewWillAppear(bool animated)
+void RemotesViewController::viewWillAppear(bool)
 {
-    TableViewController::viewWillAppear(animated);
-    rebuild();
+    if (navigationController())
+        navigationController()->setToolbarHidden(false);
 }
 
-void RemotesViewController::rebuild()
+void RemotesViewController::viewDidAppear(bool)
 {
-    initialiseStructure();
-    myTableView()->reloadData();
+    updateTableStructure();
+    auto& center = NotificationCenter::defaultCenter();
+    center.removeObserver(this, NotificationNames::vlcFoundValidRemote);
+    center.addObserver(this, NotificationNames::vlcFoundValidRemote,
+                       [this](const Notification& note) { validRemoteFound(note); });
+    // A refusal changes only the icon: no rebuild, and nothing opens.
+    center.removeObserver(this, NotificationNames::vlcFoundRemote);
+    center.addObserver(this, NotificationNames::vlcFoundRemote, [this](const Notification&) { refreshStateIcons(); });
+    setRemoteScanning(true);
+    if (!boolPreference(PreferenceKeys::disableLibs))
+        Analytics::viewEntered(analyticsName);
+    startBonjourRefreshTimer();
+    newsUpdated();
+    // Up, down, Enter, Delete and F5 work wherever the focus is in the window.
+    qApp->removeEventFilter(this);
+    qApp->installEventFilter(this);
+    myTableView()->setFocus();
 }
+
+void RemotesViewController::viewDidDisappear(bool)
+{
+    m_dontShowDefaultAutomatically = true;
+    m_openWhenValid.reset();
+    qApp->removeEventFilter(this);
+    auto& center = NotificationCenter::defaultCenter();
+    center.removeObserver(this, NotificationNames::vlcFoundValidRemote);
+    center.removeObserver(this, NotificationNames::vlcFoundRemote);
+    if (!boolPreference(PreferenceKeys::disableLibs))
+        Analytics::viewLeft(analyticsName);
+    m_bonjourScanTimer.stop();
+    setRemoteScanning(false);
+}
+
+// --- Probing and discovery ---------------------------------------------------------
+
+void RemotesViewController::checkIfComputersHaveRemotes()
+{
+    // What the last round left unanswered shows now, before the next round.
+    refreshStateIcons();
+    holdSavedRemotes();
+    for (const auto& remote : m_savedHeld)
+        remote->searchForPlayerLink();
+    // A found computer that was saved is the same remote: probed once.
+    for (const auto& remote : m_playerLinks)
+        if (CentralAccess::shared().savedRemotes().indexOf(remote.get()) < 0)
+            remote->searchForPlayerLink();
+}
+
+void RemotesViewController::setRemoteScanning(bool scanning)
+{
+    if (scanning && !m_remoteScanningTimer.isActive())
+        m_remoteScanningTimer.start();
+    else if (!scanning)
+        m_remoteScanningTimer.stop();
+}
+
+void RemotesViewController::startBonjourRefreshTimer()
+{
+    m_bonjourScanTimer.start();
+}
+
+void RemotesViewController::scan()
+{
+    m_playerLinks.clear();
+    if (m_commandLineRemote)
+        m_playerLinks.push_back(m_commandLineRemote);
+    if (m_bonjourBrowser) {
+        // The old run may be inside a callback of its own: it goes later,
+        // telling nobody.
+        m_bonjourBrowser->stop();
+        m_bonjourBrowser->deleteLater();
+    }
+    m_bonjourBrowser = new BonjourBrowser(this, nullptr, this);
+    m_bonjourBrowser->startSearch(true);
+    if (isVisibleOnStack())
+        startBonjourRefreshTimer();
+    updateTableStructure();
+}
+
+void RemotesViewController::refreshScan()
+{
+    if (m_bonjourBrowser)
+        m_bonjourBrowser->startSearch(false);
+}
+
+void RemotesViewController::statusChangedInBrowser(BonjourBrowser*)
+{
+    updateTableStructure();
+}
+
+void RemotesViewController::uniqueComputersChangedInBrowser(BonjourBrowser* browser)
+{
+    if (browser != m_bonjourBrowser)
+        return;
+    for (const BonjourComputer& computer : browser->uniqueComputers()) {
+        std::shared_ptr<VLCController> remote;
+        for (const auto& found : m_playerLinks)
+            if (found->hostAddress() == computer.ipAddress())
+                remote = found;
+        if (!remote) {
+            remote = std::make_shared<VLCController>(RemoteRecord::forAddress(computer.ipAddress()),
+                                                     CentralAccess::shared().network());
+            m_playerLinks.push_back(remote);
+            remote->searchForPlayerLink();
+        }
+        // A computer opened from the command line keeps the name it was given.
+        if (remote != m_commandLineRemote || remote->nickname().isEmpty())
+            remote->setNickname(computer.name());
+        remote->setDiscoveredFromBwIdent(computer.bwIdentified());
+    }
+    updateTableStructure();
+}
+
+void RemotesViewController::addCommandLineRemote(const std::shared_ptr<VLCController>& remote)
+{
+    if (!remote || remote->isSaved())
+        return;
+    m_commandLineRemote = remote;
+    for (const auto& found : m_playerLinks)
+        if (found == remote)
+            return;
+    m_playerLinks.push_back(remote);
+    if (isViewLoaded())
+        updateTableStructure();
+}
+
+// --- The table ---------------------------------------------------------------------
 
 void RemotesViewController::initialiseStructure()
 {
+    holdSavedRemotes();
     TableStructure structure;
-    structure.addSection(localizedString("Saved Computers"));
-    SavedRemoteList& remotes = CentralAccess::shared().savedRemotes();
-    for (size_t i = 0; i < remotes.size(); ++i)
-        structure.addRow(int(i));
-    if (remotes.empty())
-        structure.addRow(noRemotesRow);
+    structure.addSection(localizedString(savedSectionTitle));
+    for (size_t i = 0; i < m_savedHeld.size(); ++i)
+        structure.addRow(SavedRowBase + int(i));
+    structure.addRow(AddComputerRow);
+    const QString status = m_bonjourBrowser ? m_bonjourBrowser->status() : QString();
+    // The run's status is already in the user's language.
+    structure.addSection(status.isEmpty() ? localizedString("Found Computers") : status);
+    for (size_t i = 0; i < m_playerLinks.size(); ++i)
+        structure.addRow(FoundRowBase + int(i));
+    if (!SetupInstructionsVC::haveSetupSuccesfully())
+        structure.addRow(SetupRow);
+    structure.addRow(CantSeeRow);
+    structure.addSection(localizedString("More"));
+    structure.addRow(SkinsRow);
+    structure.addRow(SettingsRow);
+    structure.addRow(HelpRow);
     setTableStructure(structure);
+}
+
+void RemotesViewController::updateTableStructure()
+{
+    initialiseStructure();
+    if (myTableView())
+        myTableView()->reloadData();
+}
+
+void RemotesViewController::holdSavedRemotes()
+{
+    // The new list is made before the old one goes: a remote held only
+    // here must live on, with what its probes learnt.
+    SavedRemoteList& saved = CentralAccess::shared().savedRemotes();
+    std::vector<std::shared_ptr<VLCController>> held;
+    held.reserve(saved.size());
+    for (size_t i = 0; i < saved.size(); ++i)
+        held.push_back(saved.remoteAt(i));
+    m_savedHeld.swap(held);
+}
+
+std::shared_ptr<VLCController> RemotesViewController::savedRemote(int index) const
+{
+    return index >= 0 && size_t(index) < m_savedHeld.size() ? m_savedHeld[size_t(index)] : nullptr;
+}
+
+int RemotesViewController::savedIndexForRow(int rowId) const
+{
+    const int index = rowId - SavedRowBase;
+    return rowId >= SavedRowBase && rowId < NoRowIdsFrom && size_t(index) < m_savedHeld.size() ? index : -1;
+}
+
+std::shared_ptr<VLCController> RemotesViewController::remoteForRow(int rowId) const
+{
+    if (rowId >= SavedRowBase)
+        return savedIndexForRow(rowId) >= 0 ? m_savedHeld[size_t(savedIndexForRow(rowId))] : nullptr;
+    const int found = rowId - FoundRowBase;
+    if (rowId >= FoundRowBase && size_t(found) < m_playerLinks.size())
+        return m_playerLinks[size_t(found)];
+    return nullptr;
+}
+
+QWidget* RemotesViewController::coneViewForRemote(const VLCController& remote) const
+{
+    return RemoteStateIcon::view(RemoteAnswers::of(remote));
 }
 
 TableViewCell* RemotesViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)
 {
-    const int row = tableStructure()->rowIdForIndexPath(indexPath);
-    SavedRemoteList& remotes = CentralAccess::shared().savedRemotes();
-    if (row == noRemotesRow || row >= int(remotes.size())) {
-        auto* cell = qobject_cast<SourceCell*>(table->dequeueReusableCellWithIdentifier(QStringLiteral("SourceCell_ID")));
-        if (!cell)
-            cell = new SourceCell(QStringLiteral("SourceCell_ID"));
-        cell->setText(localizedString("No saved computers yet"));
-        return cell;
-    }
-    TableViewCell* cell = table->dequeueReusableCellWithIdentifier(remoteCellId);
+    auto* cell = qobject_cast<BrowseCell*>(table->dequeueReusableCellWithIdentifier(cellIdentifier));
     if (!cell) {
-        cell = new TableViewCell(remoteCellId);
+        cell = new BrowseCell(cellIdentifier);
         StylingHelpers::setVLCBackground(cell);
     }
-    // The record alone: no connection is made to show a row.
-    const RemoteRecord& remote = remotes.recordAt(size_t(row));
-    cell->textLabel()->setText(remote.name());
-    cell->detailTextLabel()->setText(remote.hostAddress == remote.name() ? QString() : remote.hostAddress);
-    cell->setAccessoryType(TableViewCell::AccessoryDisclosureIndicator);
+    cell->setAccessoryType(TableViewCell::AccessoryNone);
+    cell->setEditingAccessoryType(TableViewCell::AccessoryNone);
+    cell->setEnabled(true);
+    cell->setAccessoryView(nullptr);
+    cell->setLeftView(nullptr);
+
+    const int rowId = tableStructure()->rowIdForIndexPath(indexPath);
+    QString text;
+    switch (rowId) {
+    case AddComputerRow:
+        text = localizedString("Add computer");
+        cell->setLeftImage(ComputerIcon::addComputer());
+        break;
+    case HelpRow:
+        text = localizedString("Help");
+        break;
+    case SettingsRow:
+        text = localizedString("Settings");
+        break;
+    case SetupRow:
+        text = localizedString("Setup Instructions");
+        break;
+    case SkinsRow:
+        text = localizedString("Skins");
+        break;
+    case CantSeeRow:
+        text = localizedString("Can't see your computer?");
+        break;
+    default:
+        if (const auto remote = remoteForRow(rowId)) {
+            text = remote->name();
+            cell->setLeftImage(ComputerIcon::computer());
+            cell->setEditingAccessoryType(TableViewCell::AccessoryDisclosureIndicator);
+            if (isEditing())
+                cell->setAccessoryType(TableViewCell::AccessoryDisclosureIndicator);
+            else
+                cell->setAccessoryView(coneViewForRemote(*remote));
+        }
+        break;
+    }
+    cell->textLabel()->setText(text);
     return cell;
+}
+
+void RemotesViewController::refreshStateIcons()
+{
+    if (!myTableView() || isEditing())
+        return;
+    for (TableViewCell* cell : myTableView()->visibleCells()) {
+        const IndexPath indexPath = myTableView()->indexPathForCell(cell);
+        const auto remote = remoteForRow(tableStructure()->rowIdForIndexPath(indexPath));
+        if (!remote)
+            continue;
+        const RemoteAnswer answer = RemoteAnswers::of(*remote);
+        const QString wanted = QStringLiteral("state-") + RemoteAnswers::key(answer);
+        if (!cell->accessoryView() || cell->accessoryView()->objectName() != wanted)
+            cell->setAccessoryView(RemoteStateIcon::view(answer));
+    }
 }
 
 QWidget* RemotesViewController::viewForHeaderInSection(TableView*, int section)
@@ -86,17 +365,184 @@ QWidget* RemotesViewController::viewForHeaderInSection(TableView*, int section)
 
 int RemotesViewController::heightForHeaderInSection(TableView*, int)
 {
-    return 24;
+    return headerHeight;
 }
 
 void RemotesViewController::didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath)
 {
-    TableViewController::didSelectRowAtIndexPath(table, indexPath);
-    const int row = tableStructure()->rowIdForIndexPath(indexPath);
-    SavedRemoteList& remotes = CentralAccess::shared().savedRemotes();
-    if (row < 0 || row >= int(remotes.size()) || !navigationController())
+    const int rowId = tableStructure()->rowIdForIndexPath(indexPath);
+    table->deselectRowAtIndexPath(indexPath, true);
+    switch (rowId) {
+    case AddComputerRow:
+        editRemote(std::make_shared<VLCController>(RemoteRecord {}, CentralAccess::shared().network()));
         return;
-    MainViewController* remoteScreen = CentralAccess::shared().mainViewController();
-    remoteScreen->setCurrentRemote(remotes.remoteAt(size_t(row)));
-    navigationController()->pushViewController(remoteScreen, true);
+    case HelpRow:
+        help();
+        return;
+    case SettingsRow:
+        info();
+        return;
+    case SetupRow:
+        setup();
+        return;
+    case SkinsRow:
+        showSkins();
+        return;
+    case CantSeeRow:
+        cantSee();
+        return;
+    default:
+        break;
+    }
+    const auto remote = remoteForRow(rowId);
+    if (!remote)
+        return;
+    if (!isEditing())
+        selectRemote(remote);
+    else if (rowId >= SavedRowBase)
+        editRemote(remote);
+}
+
+// --- Editing -----------------------------------------------------------------------
+
+bool RemotesViewController::isEditing() const
+{
+    return myTableView() && myTableView()->isEditing();
+}
+
+void RemotesViewController::setEditing(bool editing, bool)
+{
+    loadViewIfNeeded();
+    myTableView()->setEditing(editing, true);
+    m_editButton->setTitle(editing ? localizedString("Done") : localizedString("Edit"));
+    myTableView()->reloadData();
+}
+
+TableViewCell::EditingStyle RemotesViewController::editingStyleForRowAtIndexPath(TableView* table,
+                                                                                 const IndexPath& indexPath)
+{
+    if (!table->isEditing() || tableStructure()->titleForSection(indexPath.section()) != localizedString(savedSectionTitle))
+        return TableViewCell::EditingStyleNone;
+    return savedIndexForRow(tableStructure()->rowIdForIndexPath(indexPath)) >= 0 ? TableViewCell::EditingStyleDelete
+                                                                               : TableViewCell::EditingStyleNone;
+}
+
+void RemotesViewController::commitEditingStyle(TableView*, TableViewCell::EditingStyle style, const IndexPath& indexPath)
+{
+    if (style != TableViewCell::EditingStyleDelete)
+        return;
+    const int index = savedIndexForRow(tableStructure()->rowIdForIndexPath(indexPath));
+    if (index >= 0)
+        CentralAccess::shared().savedRemotes().removeAt(size_t(index));
+    updateTableStructure();
+}
+
+bool RemotesViewController::canMoveRowAtIndexPath(TableView*, const IndexPath& indexPath)
+{
+    return tableStructure()->titleForSection(indexPath.section()) == localizedString(savedSectionTitle)
+        && indexPath.row() < tableStructure()->numberOfRowsInSection(indexPath.section()) - 1;
+}
+
+IndexPath RemotesViewController::targetIndexPathForMoveFromRowAtIndexPath(TableView*, const IndexPath& from,
+                                                                          const IndexPath& proposed)
+{
+    // "Add computer" stays last: anything at or below it, or in a later
+    // section, lands just above it; anything in an earlier section on top.
+    const int lastRow = tableStructure()->numberOfRowsInSection(from.section()) - 1;
+    if (proposed.section() == from.section() && proposed.row() < lastRow)
+        return proposed;
+    if (proposed.section() < from.section())
+        return IndexPath(from.section(), 0);
+    return IndexPath(from.section(), qMax(0, lastRow - 1));
+}
+
+void RemotesViewController::moveRowAtIndexPath(TableView*, const IndexPath& from, const IndexPath& to)
+{
+    const int source = savedIndexForRow(tableStructure()->rowIdForIndexPath(from));
+    const int destination = savedIndexForRow(tableStructure()->rowIdForIndexPath(to));
+    // The saved list follows the rows as they show: the dragged one moves
+    // and those between shift.
+    if (source >= 0 && destination >= 0)
+        CentralAccess::shared().savedRemotes().move(size_t(source), size_t(destination));
+    updateTableStructure();
+}
+
+void RemotesViewController::deleteSelectedRemote()
+{
+    const IndexPath selected = myTableView()->indexPathForSelectedRow();
+    if (selected.isValid() && editingStyleForRowAtIndexPath(myTableView(), selected) == TableViewCell::EditingStyleDelete)
+        commitEditingStyle(myTableView(), TableViewCell::EditingStyleDelete, selected);
+}
+
+// --- Notifications and keys ----------------------------------------------------------
+
+void RemotesViewController::validRemoteFound(const Notification& note)
+{
+    std::shared_ptr<VLCController> remote;
+    for (const auto& held : m_savedHeld)
+        if (held.get() == note.object)
+            remote = held;
+    for (const auto& found : m_playerLinks)
+        if (!remote && found.get() == note.object)
+            remote = found;
+    if (remote) {
+        const auto waiting = m_openWhenValid.lock();
+        if (waiting == remote) {
+            m_openWhenValid.reset();
+            selectRemote(remote);
+        } else if (!m_dontShowDefaultAutomatically && remote->isDefault()) {
+            m_dontShowDefaultAutomatically = true;
+            selectRemote(remote);
+        }
+    }
+    updateTableStructure();
+}
+
+void RemotesViewController::newsUpdated()
+{
+    CentralAccess* access = CentralAccess::instance();
+    const bool news = access && access->newNewsExists();
+    if (!m_exclamation && news && navigationController())
+        m_exclamation = new ExclamationBadge;
+    if (!m_exclamation)
+        return;
+    if (navigationController())
+        m_exclamation->attach(m_newsButton, navigationController()->toolbar());
+    m_exclamation->setWanted(news);
+}
+
+bool RemotesViewController::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !isVisibleOnStack() || !myTableView())
+        return TableViewController::eventFilter(watched, event);
+    // Keys typed into a field, or meant for an alert, are theirs.
+    if (AlertView::topAlert() || qobject_cast<QLineEdit*>(QApplication::focusWidget())
+        || (navigationController() && navigationController()->topViewController() != this))
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool refresh = key->key() == Qt::Key_F5
+        || (key->key() == Qt::Key_R && key->modifiers().testFlag(Qt::ControlModifier));
+    if (refresh) {
+        scan();
+        return true;
+    }
+    if ((key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) && isEditing()) {
+        deleteSelectedRemote();
+        return true;
+    }
+    switch (key->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (watched != myTableView()) {
+            QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text());
+            QApplication::sendEvent(myTableView(), &copy);
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return false;
 }

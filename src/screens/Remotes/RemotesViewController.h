@@ -1,23 +1,156 @@
 #pragma once
 
+#include "net/BonjourBrowserDelegate.h"
+#include "screens/News/ExclamationBadge.h"
+#include "screens/Remotes/RemoteAnswer.h"
 #include "ui/TableViewController.h"
 
-// The first screen: the computers the user keeps, by name.
-class RemotesViewController : public TableViewController {
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class BarButtonItem;
+class BonjourBrowser;
+
+class VLCController;
+struct Notification;
+
+// The first screen: the computers the user saved, the computers discovery
+// finds on the network, and the ways in to adding one, help, setup, skins
+// and settings. While it is on screen it probes every listed computer for
+// VLC every 3 seconds and refreshes discovery every 10; each computer's row
+// shows what it last answered (RemoteStateIcon). The saved default remote
+// opens by itself the first time it answers, until the list is first left.
+class RemotesViewController : public TableViewController, public BonjourBrowserDelegate {
     Q_OBJECT
 public:
-    explicit RemotesViewController(QWidget* parent = nullptr);
+    // Row ids of the table structure.
+    enum Row {
+        AddComputerRow = 1,
+        HelpRow = 2,
+        SettingsRow = 4,
+        SetupRow = 5,
+        SkinsRow = 6,
+        CantSeeRow = 7,
+        FoundRowBase = 1000,
+        SavedRowBase = 2000,
+        NoRowIdsFrom = 3000,
+    };
+    static constexpr int remoteScanningIntervalMs = 3000;
+    static constexpr int bonjourRefreshIntervalMs = 10000;
 
+    // One button of an explanation sheet: its title and what it does.
+    struct SheetButton {
+        QString title;
+        std::function<void()> action;
+    };
+
+    explicit RemotesViewController(QWidget* parent = nullptr);
+    ~RemotesViewController() override;
+
+    void updateTableStructure();
+    // What choosing a computer does: open it, offer to save it, or explain
+    // why it cannot be used (and probe it again at once).
+    void selectRemote(const std::shared_ptr<VLCController>& remote);
+    void displayRemote(const std::shared_ptr<VLCController>& remote);
+    void editRemote(const std::shared_ptr<VLCController>& remote);
+    void offerToSaveIfAppropriate(const std::shared_ptr<VLCController>& remote);
+    // Asks for VLC's password; the remote keeps it (a saved one saves it)
+    // and opens once it answers with it.
+    void promptForPassword(const std::shared_ptr<VLCController>& remote);
+
+    // A fresh discovery run (found computers forgotten); a new pass of the
+    // current run that keeps them.
+    void scan();
+    void refreshScan();
+    void checkIfComputersHaveRemotes();
+    void setRemoteScanning(bool scanning);
+    void startBonjourRefreshTimer();
+    // The row's state icon; the caller owns it.
+    QWidget* coneViewForRemote(const VLCController& remote) const;
+
+    // Toolbar and row actions.
+    void help();
+    void cantSee();
+    void setup();
+    void info();
+    void showNews();
+    void showSkins();
+
+    // A computer the program was asked to open (playerlink --connect) that
+    // is not saved: listed with the found computers, also after a new scan.
+    void addCommandLineRemote(const std::shared_ptr<VLCController>& remote);
+
+    // The buttons of the "No sign of VLC" sheet, in order (the last one
+    // closes it).
+    std::vector<SheetButton> noSignOfVlcButtons(const std::shared_ptr<VLCController>& remote);
+
+    const std::vector<std::shared_ptr<VLCController>>& playerLinks() const { return m_playerLinks; }
+    // The saved remote of a row, as held while this screen lists it.
+    std::shared_ptr<VLCController> savedRemote(int index) const;
+    BonjourBrowser* bonjourBrowser() const { return m_bonjourBrowser; }
+    bool dontShowDefaultAutomatically() const { return m_dontShowDefaultAutomatically; }
+    bool isRemoteScanning() const { return m_remoteScanningTimer.isActive(); }
+    bool isBonjourRefreshing() const { return m_bonjourScanTimer.isActive(); }
+    BarButtonItem* newsButton() const { return m_newsButton; }
+    BarButtonItem* editButton() const { return m_editButton; }
+    ExclamationBadge* exclamation() const { return m_exclamation; }
+    void setEditing(bool editing, bool animated);
+    bool isEditing() const;
+
+    // The table.
     TableViewCell* cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
     QWidget* viewForHeaderInSection(TableView* table, int section) override;
     int heightForHeaderInSection(TableView* table, int section) override;
     void didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
+    TableViewCell::EditingStyle editingStyleForRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
+    void commitEditingStyle(TableView* table, TableViewCell::EditingStyle style, const IndexPath& indexPath) override;
+    bool canMoveRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
+    IndexPath targetIndexPathForMoveFromRowAtIndexPath(TableView* table, const IndexPath& from,
+                                                       const IndexPath& proposed) override;
+    void moveRowAtIndexPath(TableView* table, const IndexPath& from, const IndexPath& to) override;
+
+    // Discovery.
+    void statusChangedInBrowser(BonjourBrowser* browser) override;
+    void uniqueComputersChangedInBrowser(BonjourBrowser* browser) override;
 
 protected:
     void initialiseStructure() override;
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
+    void viewDidAppear(bool animated) override;
+    void viewDidDisappear(bool animated) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void rebuild();
+    std::shared_ptr<VLCController> remoteForRow(int rowId) const;
+    int savedIndexForRow(int rowId) const;
+    void holdSavedRemotes();
+    // Redraws the state icons of the rows on screen whose answer changed.
+    void refreshStateIcons();
+    void validRemoteFound(const Notification& note);
+    void newsUpdated();
+    void explain(const std::shared_ptr<VLCController>& remote, RemoteAnswer answer);
+    void showSheet(const QString& message, const std::vector<SheetButton>& buttons);
+    void pushWebPage(const QString& page);
+    void deleteSelectedRemote();
+
+    std::vector<std::shared_ptr<VLCController>> m_playerLinks;
+    // The saved remotes, held so that what the probes learn stays with them.
+    std::vector<std::shared_ptr<VLCController>> m_savedHeld;
+    std::shared_ptr<VLCController> m_commandLineRemote;
+    bool m_dontShowDefaultAutomatically = false;
+    std::weak_ptr<VLCController> m_remoteWeAreAboutToSaveOrDisplay;
+    // Opened when it next answers as VLC: the remote whose password was just given.
+    std::weak_ptr<VLCController> m_openWhenValid;
+    BonjourBrowser* m_bonjourBrowser = nullptr; // a child; the previous run goes with deleteLater
+    QTimer m_bonjourScanTimer;
+    QTimer m_remoteScanningTimer;
+    BarButtonItem* m_newsButton = nullptr;
+    BarButtonItem* m_editButton = nullptr;
+    QPointer<ExclamationBadge> m_exclamation;
 };

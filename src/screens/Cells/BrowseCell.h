@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ui/TableViewCell.h"
+
+// A list row with an icon at the left (`leftView`, 25 x 25 points) and a
+// control at the right (`view`, at its own size): folder and file rows with
+// their play button, and the rows of the remotes list. leftViewPadding
+// indents both sides, for rows that sit deeper than their neighbours.
+//
+// Views handed to the cell follow CellHostedView: a view made afresh for
+// the row is deleted when it is replaced, one a screen keeps goes back to it.
+class BrowseCell : public TableViewCell {
+    Q_OBJECT
+public:
+    static constexpr int leftViewSize = 25;
+
+    Q_INVOKABLE explicit BrowseCell(const QString& reuseIdentifier, QWidget* parent = nullptr);
+
+    QWidget* leftView() const { return m_leftView.view(); }
+    // Replaces the icon (nullptr: none) and lays the cell out again.
+    void setLeftView(QWidget* view);
+    // An icon drawn from an image, scaled to fit the icon's square.
+    void setLeftImage(const QPixmap& image);
+
+    QWidget* view() const { return m_view.view(); }
+    // Replaces the control (nullptr: none) and lays the cell out again.
+    void setView(QWidget* view);
+
+    int leftViewPadding() const { return m_leftViewPadding; }
+    void setLeftViewPadding(int padding);
+
+protected:
+    void layoutSubviews() override;
+
+private:
+    CellHostedView m_leftView;
+    CellHostedView m_view;
+    int m_leftViewPadding = 0;
+};

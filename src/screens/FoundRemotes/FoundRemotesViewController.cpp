@@ -1,0 +1,83 @@
+#include "screens/FoundRemotes/FoundRemotesViewController.h"
+
+#include "core/Localization.h"
+#include "screens/Cells/DetailCell.h"
+#include "screens/Common/CentralAccess.h"
+#include "screens/RemoteConfig/RemoteConfigViewController.h"
+#include "screens/Remotes/RemoteAnswer.h"
+#include "screens/Remotes/RemotesViewController.h"
+#include "ui/NavigationController.h"
+#include "ui/StylingHelpers.h"
+#include "vlc/VLCController.h"
+
+namespace {
+const QString cellIdentifier = QStringLiteral("ident");
+}
+
+FoundRemotesViewController::FoundRemotesViewController(QWidget* parent)
+    : TableViewController(TableView::StylePlain, parent)
+{
+    setTitle(localizedString("Found Computers"));
+}
+
+void FoundRemotesViewController::viewDidLoad()
+{
+    TableViewController::viewDidLoad();
+    myTableView()->setRowHeight(TableView::defaultRowHeight);
+}
+
+void FoundRemotesViewController::viewWillAppear(bool)
+{
+    // What the list found so far; the list keeps finding meanwhile.
+    m_playerLinks = CentralAccess::shared().remotesViewController()->playerLinks();
+    myTableView()->reloadData();
+}
+
+int FoundRemotesViewController::numberOfSections(TableView*)
+{
+    return 1;
+}
+
+int FoundRemotesViewController::numberOfRowsInSection(TableView*, int)
+{
+    return int(m_playerLinks.size());
+}
+
+TableViewCell* FoundRemotesViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)
+{
+    auto* cell = qobject_cast<DetailCell*>(table->dequeueReusableCellWithIdentifier(cellIdentifier));
+    if (!cell) {
+        cell = new DetailCell(cellIdentifier);
+        StylingHelpers::setVLCBackground(cell);
+    }
+    cell->setAccessoryType(TableViewCell::AccessoryNone);
+    cell->setAccessoryView(nullptr);
+    cell->setEnabled(true);
+    const size_t row = size_t(indexPath.row());
+    const auto& remote = row < m_playerLinks.size() ? m_playerLinks[row] : nullptr;
+    // A short mark beside the name for the computers where VLC answers.
+    cell->type()->setText(remote && RemoteAnswers::of(*remote) == RemoteAnswer::AnswersAsVlc ? QStringLiteral("VLC")
+                                                                                             : QString());
+    cell->name()->setText(remote ? remote->name() : QString());
+    return cell;
+}
+
+void FoundRemotesViewController::didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath)
+{
+    table->deselectRowAtIndexPath(indexPath, false);
+    const size_t row = size_t(indexPath.row());
+    if (row < m_playerLinks.size())
+        selectRemote(m_playerLinks[row]);
+}
+
+void FoundRemotesViewController::selectRemote(const std::shared_ptr<VLCController>& remote)
+{
+    if (!remote)
+        return;
+    if (m_targetForChoice) {
+        m_targetForChoice->setNewHostAddress(remote->hostAddress());
+        m_targetForChoice->setNewNickname(remote->nickname());
+    }
+    if (navigationController())
+        navigationController()->popViewControllerAnimated(true);
+}

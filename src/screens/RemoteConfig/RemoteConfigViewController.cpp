@@ -1,0 +1,304 @@
+#include "screens/RemoteConfig/RemoteConfigViewController.h"
+
+#include "core/AlertPresenter.h"
+#include "core/Analytics.h"
+#include "core/Localization.h"
+#include "core/PreferenceKeys.h"
+#include "core/UserDefaults.h"
+#include "screens/Common/CentralAccess.h"
+#include "screens/FoundRemotes/FoundRemotesViewController.h"
+#include "screens/Remotes/RemotesViewController.h"
+#include "screens/WebView/WebViewController.h"
+#include "ui/BarButtonItem.h"
+#include "ui/BWNavigationController.h"
+#include "ui/CellTextField.h"
+#include "ui/DisplayCell.h"
+#include "ui/InterfaceHelpers.h"
+#include "ui/NavigationItem.h"
+#include "ui/StylingHelpers.h"
+#include "ui/TableStyledHeaderView.h"
+#include "ui/UiImages.h"
+#include "vlc/VLCController.h"
+
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPropertyAnimation>
+
+namespace {
+const QString textCellId = QStringLiteral("remoteTextCell");
+const QString displayCellId = QStringLiteral("DisplayCell_ID");
+const QString analyticsName = QStringLiteral("config view");
+constexpr int headerHeight = 24;
+constexpr int shiftDurationMs = 300;
+
+QLineEdit* makeField(QWidget* parent)
+{
+    QLineEdit* field = InterfaceHelpers::createTextField_Rounded(parent);
+    field->hide(); // shown by the cell that takes it
+    return field;
+}
+
+bool missing(const QString& text)
+{
+    return text.isEmpty();
+}
+}
+
+RemoteConfigViewController::RemoteConfigViewController(QWidget* parent)
+    : TableViewController(TableView::StylePlain, parent)
+    , m_nicknameField(makeField(this))
+    , m_hostIpField(makeField(this))
+    , m_passwordField(makeField(this))
+{
+    setTitle(localizedString("Configure Remote"));
+    m_nicknameField->setObjectName(QStringLiteral("nicknameField"));
+    m_hostIpField->setObjectName(QStringLiteral("hostIpField"));
+    m_passwordField->setObjectName(QStringLiteral("passwordField"));
+    m_hostIpField->setInputMethodHints(Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase | Qt::ImhUrlCharactersOnly);
+    m_passwordField->setEchoMode(QLineEdit::Password);
+    m_passwordField->setInputMethodHints(Qt::ImhHiddenText | Qt::ImhSensitiveData | Qt::ImhNoPredictiveText);
+    m_passwordField->setPlaceholderText(localizedString("VLC's web interface password"));
+
+    m_saveButton = new BarButtonItem(localizedString("Save"), BarButtonItem::Done, this);
+    m_cancelButton = new BarButtonItem(localizedString("Cancel"), BarButtonItem::Bordered, this);
+    connect(m_saveButton, &BarButtonItem::triggered, this, &RemoteConfigViewController::finishedEdit);
+    connect(m_cancelButton, &BarButtonItem::triggered, this, &RemoteConfigViewController::cancelEdit);
+    navigationItem()->setRightBarButtonItem(m_saveButton);
+    navigationItem()->setLeftBarButtonItem(m_cancelButton);
+    navigationItem()->setHidesBackButton(true);
+}
+
+RemoteConfigViewController::~RemoteConfigViewController() = default;
+
+void RemoteConfigViewController::setConfigRemote(const std::shared_ptr<VLCController>& remote)
+{
+    m_configRemote = remote;
+    m_newNickname = remote ? remote->nickname() : QString();
+    m_newHostAddress = remote ? remote->hostAddress() : QString();
+    m_newPassword = remote ? remote->password() : QString();
+    m_newDefaultStatus = remote && remote->isDefault();
+    m_nicknameField->setText(m_newNickname);
+    m_hostIpField->setText(m_newHostAddress);
+    m_passwordField->setText(m_newPassword);
+}
+
+void RemoteConfigViewController::viewDidLoad()
+{
+    TableViewController::viewDidLoad();
+    // The table is placed by hand, so that it can shift for a keyboard.
+    if (layout())
+        layout()->removeWidget(myTableView());
+    myTableView()->setRowHeight(TableView::defaultRowHeight);
+    layoutTable();
+}
+
+void RemoteConfigViewController::viewWillAppear(bool)
+{
+    // The fields show the edit, also after the chooser wrote into it.
+    m_nicknameField->setText(m_newNickname);
+    m_hostIpField->setText(m_newHostAddress);
+    m_passwordField->setText(m_newPassword);
+    TableStructure structure;
+    structure.addSection(localizedString("Remote Name"));
+    structure.addRow(NameRow);
+    structure.addSection(localizedString("Remote Address"));
+    structure.addRow(AddressRow);
+    structure.addRow(DefaultRow);
+    if (!CentralAccess::shared().remotesViewController()->playerLinks().empty())
+        structure.addRow(FoundComputersRow);
+    structure.addRow(AddressHelpRow);
+    structure.addSection(localizedString("Password"));
+    structure.addRow(PasswordRow);
+    setTableStructure(structure);
+    myTableView()->reloadData();
+    if (!UserDefaults::standard().boolForKey(PreferenceKeys::disableLibs))
+        Analytics::viewEntered(analyticsName);
+}
+
+void RemoteConfigViewController::viewDidDisappear(bool)
+{
+    if (!UserDefaults::standard().boolForKey(PreferenceKeys::disableLibs))
+        Analytics::viewLeft(analyticsName);
+}
+
+TableViewCell* RemoteConfigViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)
+{
+    const int rowId = tableStructure()->rowIdForIndexPath(indexPath);
+    QLineEdit* field = rowId == NameRow ? m_nicknameField
+        : rowId == AddressRow           ? m_hostIpField
+        : rowId == PasswordRow          ? m_passwordField
+                                        : nullptr;
+    if (field) {
+        auto* cell = qobject_cast<CellTextField*>(table->dequeueReusableCellWithIdentifier(textCellId));
+        if (!cell) {
+            cell = new CellTextField(textCellId);
+            StylingHelpers::setVLCBackground(cell);
+        }
+        cell->setAccessoryType(TableViewCell::AccessoryNone);
+        cell->setAccessoryView(nullptr);
+        cell->setView(field);
+        cell->setDelegate(this);
+        return cell;
+    }
+    auto* cell = qobject_cast<DisplayCell*>(table->dequeueReusableCellWithIdentifier(displayCellId));
+    if (!cell) {
+        cell = new DisplayCell(displayCellId);
+        StylingHelpers::setVLCBackground(cell);
+    }
+    cell->setAccessoryType(TableViewCell::AccessoryNone);
+    cell->setAccessoryView(nullptr);
+    cell->setView(nullptr);
+    switch (rowId) {
+    case DefaultRow: {
+        cell->textLabel()->setText(localizedString("Use as default remote"));
+        if (m_newDefaultStatus) {
+            auto* tick = InterfaceHelpers::imageViewWithImageNamed(QStringLiteral("tick.png"));
+            tick->setObjectName(QStringLiteral("tick"));
+            cell->setAccessoryView(tick);
+        }
+        break;
+    }
+    case FoundComputersRow:
+        cell->textLabel()->setText(localizedString("Select from 'found computers'"));
+        break;
+    case AddressHelpRow:
+        cell->textLabel()->setText(localizedString("Help setting address"));
+        break;
+    default:
+        qFatal("Classes/ViewControllers/RemoteConfig/RemoteConfigViewController: unrecognised rowId");
+    }
+    return cell;
+}
+
+QWidget* RemoteConfigViewController::viewForHeaderInSection(TableView*, int section)
+{
+    return StylingHelpers::styledHeaderForText(tableStructure()->titleForSection(section));
+}
+
+int RemoteConfigViewController::heightForHeaderInSection(TableView*, int)
+{
+    return headerHeight;
+}
+
+void RemoteConfigViewController::didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath)
+{
+    table->deselectRowAtIndexPath(indexPath, true);
+    switch (tableStructure()->rowIdForIndexPath(indexPath)) {
+    case DefaultRow:
+        copyFieldsIntoEdit();
+        m_newDefaultStatus = !m_newDefaultStatus;
+        table->reloadData();
+        break;
+    case FoundComputersRow: {
+        copyFieldsIntoEdit();
+        m_nicknameField->clearFocus();
+        m_hostIpField->clearFocus();
+        m_passwordField->clearFocus();
+        FoundRemotesViewController* chooser = CentralAccess::shared().foundRemotesViewController();
+        chooser->setTargetForChoice(this);
+        if (navigationController())
+            navigationController()->pushViewController(chooser, true);
+        break;
+    }
+    case AddressHelpRow: {
+        copyFieldsIntoEdit();
+        WebViewController* viewer = CentralAccess::shared().webViewController();
+        viewer->loadFromResource(QStringLiteral("router"), WebViewController::bundlePageType,
+                                 WebViewController::bundlePageDirectory);
+        if (auto* navigation = qobject_cast<BWNavigationController*>(navigationController()))
+            navigation->pushViewControllerVisibility(viewer, true, 1);
+        else if (navigationController())
+            navigationController()->pushViewController(viewer, true);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void RemoteConfigViewController::copyFieldsIntoEdit()
+{
+    m_newNickname = m_nicknameField->text();
+    m_newHostAddress = m_hostIpField->text();
+    m_newPassword = m_passwordField->text();
+}
+
+void RemoteConfigViewController::finishedEdit()
+{
+    copyFieldsIntoEdit();
+    // A pasted address often carries a space at its end, which would make
+    // every request fail.
+    m_newHostAddress = m_newHostAddress.trimmed();
+    if (missing(m_newNickname) || missing(m_newHostAddress)) {
+        AlertPresenter::show(localizedString("Details..."),
+                             localizedString("Please enter a name as well as an address for the new remote."),
+                             { localizedString("Ok") });
+        return;
+    }
+    if (!m_configRemote)
+        return;
+    const std::shared_ptr<VLCController> remote = m_configRemote;
+    remote->setNickname(m_newNickname);
+    remote->setHostAddress(m_newHostAddress);
+    // An empty field means no password, as VLC without one knows it.
+    remote->setPassword(m_newPassword.isEmpty() ? QString() : m_newPassword);
+    remote->setIsDefault(m_newDefaultStatus);
+    CentralAccess& access = CentralAccess::shared();
+    if (access.savedRemotes().indexOf(remote.get()) < 0)
+        access.addSavedRemote(remote);
+    // Its state icon is then right when the list shows again.
+    remote->searchForPlayerLink();
+    if (navigationController())
+        navigationController()->popViewControllerAnimated(true);
+}
+
+void RemoteConfigViewController::cancelEdit()
+{
+    setConfigRemote(nullptr);
+    if (navigationController())
+        navigationController()->popViewControllerAnimated(true);
+}
+
+bool RemoteConfigViewController::cellShouldBeginEditing(EditableTableViewCell* cell)
+{
+    // Only an on-screen keyboard covers the lower rows; a desktop's does not.
+    const int cellY = cell->mapTo(myTableView(), QPoint(0, 0)).y();
+    if (cellY > keyboardShift && QGuiApplication::inputMethod()->isVisible())
+        setViewMovedUp(true);
+    return true;
+}
+
+void RemoteConfigViewController::cellDidEndEditing(EditableTableViewCell*)
+{
+    copyFieldsIntoEdit();
+    if (m_tableMovedUp)
+        setViewMovedUp(false);
+}
+
+void RemoteConfigViewController::setViewMovedUp(bool movedUp)
+{
+    if (movedUp == m_tableMovedUp || !myTableView())
+        return;
+    m_tableMovedUp = movedUp;
+    const int shift = movedUp ? keyboardShift : 0;
+    auto* animation = new QPropertyAnimation(myTableView(), "geometry", this);
+    animation->setDuration(shiftDurationMs);
+    animation->setEndValue(QRect(0, -shift, width(), height() + shift));
+    animation->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+void RemoteConfigViewController::resizeEvent(QResizeEvent* event)
+{
+    TableViewController::resizeEvent(event);
+    layoutTable();
+}
+
+void RemoteConfigViewController::layoutTable()
+{
+    if (!myTableView())
+        return;
+    const int shift = m_tableMovedUp ? keyboardShift : 0;
+    myTableView()->setGeometry(0, -shift, width(), height() + shift);
+}

@@ -1,0 +1,59 @@
+#include "screens/Remotes/RemoteAnswer.h"
+
+#include "core/Clock.h"
+#include "core/Localization.h"
+#include "vlc/VLCController.h"
+
+RemoteAnswer RemoteAnswers::of(const VLCController& remote)
+{
+    const std::optional<double> last = remote.lastResponse();
+    if (!last || Clock::current().now() - *last > freshForSeconds)
+        return RemoteAnswer::NoAnswer;
+    if (remote.remoteFound())
+        return RemoteAnswer::AnswersAsVlc;
+    if (remote.passwordNotSet())
+        return RemoteAnswer::PasswordNotSet;
+    if (remote.passwordRequired())
+        return remote.hasPassword() ? RemoteAnswer::PasswordRefused : RemoteAnswer::PasswordNeeded;
+    if (remote.forbidden())
+        return RemoteAnswer::Forbidden;
+    return RemoteAnswer::NoAnswer;
+}
+
+QString RemoteAnswers::describe(RemoteAnswer answer)
+{
+    switch (answer) {
+    case RemoteAnswer::AnswersAsVlc:
+        return localizedString("Answers as VLC");
+    case RemoteAnswer::PasswordNeeded:
+        return localizedString("Needs a password");
+    case RemoteAnswer::PasswordRefused:
+        return localizedString("Wrong password");
+    case RemoteAnswer::PasswordNotSet:
+        return localizedString("VLC has no password set");
+    case RemoteAnswer::Forbidden:
+        return localizedString("VLC refuses access");
+    case RemoteAnswer::NoAnswer:
+        break;
+    }
+    return localizedString("No answer");
+}
+
+QString RemoteAnswers::key(RemoteAnswer answer)
+{
+    switch (answer) {
+    case RemoteAnswer::AnswersAsVlc:
+        return QStringLiteral("answers");
+    case RemoteAnswer::PasswordNeeded:
+        return QStringLiteral("password-needed");
+    case RemoteAnswer::PasswordRefused:
+        return QStringLiteral("password-refused");
+    case RemoteAnswer::PasswordNotSet:
+        return QStringLiteral("password-not-set");
+    case RemoteAnswer::Forbidden:
+        return QStringLiteral("forbidden");
+    case RemoteAnswer::NoAnswer:
+        break;
+    }
+    return QStringLiteral("no-answer");
+}

@@ -1,0 +1,239 @@
+// What the remotes list does when a computer or a fixed row is chosen:
+// open the remote, offer to save it, explain why it cannot be used, ask for
+// its password, or go to another screen.
+#include "screens/Remotes/RemotesViewController.h"
+
+#include "core/AlertPresenter.h"
+#include "core/Localization.h"
+#include "core/TextFormat.h"
+#include "screens/Common/CentralAccess.h"
+#include "screens/Flipside/FlipsideViewController.h"
+#include "screens/MainView/MainViewController.h"
+#include "screens/News/FeedsViewController.h"
+#include "screens/RemoteConfig/RemoteConfigViewController.h"
+#include "screens/Setup/SetupInstructionsVC.h"
+#include "screens/SkinsView/SkinsViewController.h"
+#include "screens/WebView/WebViewController.h"
+#include "ui/BWNavigationController.h"
+#include "vlc/VLCController.h"
+
+namespace {
+const char* const forbiddenMessage
+    = "It looks like VLC is running on that computer, but you need to allow your iPhone to access the remote "
+      "interface.\n\nPlease tap on the 'Help' bar for instructions on how to do that.";
+const char* const noSignMessage
+    = "No sign of VLC at that computer.\n\nIf you know that VLC is running, then you probably just need to setup VLC "
+      "to contact the remote.\n\nPlease tap on the 'Help' bar for instructions on how to do that.";
+const char* const noPasswordSetMessage
+    = "VLC is running on that computer, but its web interface has no password set, and VLC 3 lets nobody in "
+      "without one.\n\nIn VLC's preferences, show all settings, open Interface, Main interfaces, Lua, and enter a "
+      "password under 'Lua HTTP'. Then restart VLC and choose the computer here again.\n\nPlease tap on 'Help' for "
+      "instructions on how to do that.";
+
+void present(const AlertRequest& request)
+{
+    if (AlertPresenter* presenter = AlertPresenter::current())
+        presenter->present(request);
+}
+}
+
+void RemotesViewController::selectRemote(const std::shared_ptr<VLCController>& remote)
+{
+    if (!remote)
+        return;
+    const RemoteAnswer answer = RemoteAnswers::of(*remote);
+    if (answer == RemoteAnswer::AnswersAsVlc) {
+        if (remote->discoveredFromBwIdent())
+            offerToSaveIfAppropriate(remote);
+        else
+            displayRemote(remote);
+        return;
+    }
+    explain(remote, answer);
+    // So that the icon is right if VLC has become reachable since.
+    remote->searchForPlayerLink();
+}
+
+void RemotesViewController::explain(const std::shared_ptr<VLCController>& remote, RemoteAnswer answer)
+{
+    const SheetButton ok { localizedString("Ok"), {} };
+    const SheetButton showHelp { localizedString("Help"), [this] { help(); } };
+    switch (answer) {
+    case RemoteAnswer::PasswordNeeded:
+    case RemoteAnswer::PasswordRefused:
+        promptForPassword(remote);
+        return;
+    case RemoteAnswer::PasswordNotSet:
+        showSheet(localizedString(noPasswordSetMessage), { showHelp, ok });
+        return;
+    case RemoteAnswer::Forbidden:
+        showSheet(localizedString(forbiddenMessage), { showHelp, ok });
+        return;
+    case RemoteAnswer::NoAnswer:
+        showSheet(localizedString(noSignMessage), noSignOfVlcButtons(remote));
+        return;
+    case RemoteAnswer::AnswersAsVlc:
+        return;
+    }
+}
+
+std::vector<RemotesViewController::SheetButton>
+RemotesViewController::noSignOfVlcButtons(const std::shared_ptr<VLCController>&)
+{
+    return { { localizedString("Help"), [this] { cantSee(); } }, { localizedString("Ok"), {} } };
+}
+
+void RemotesViewController::showSheet(const QString& message, const std::vector<SheetButton>& buttons)
+{
+    AlertRequest sheet;
+    sheet.message = message;
+    sheet.actionSheet = true;
+    std::vector<std::function<void()>> actions;
+    for (const SheetButton& button : buttons) {
+        sheet.buttons << button.title;
+        actions.push_back(button.action);
+    }
+    sheet.completion = [self = QPointer<RemotesViewController>(this), actions](int index) {
+        if (self && index >= 0 && size_t(index) < actions.size() && actions[size_t(index)])
+            actions[size_t(index)]();
+    };
+    present(sheet);
+}
+
+void RemotesViewController::promptForPassword(const std::shared_ptr<VLCController>& remote)
+{
+    const bool refused = RemoteAnswers::of(*remote) == RemoteAnswer::PasswordRefused;
+    AlertRequest prompt;
+    prompt.title = fmt(localizedString("Password for %@"), remote->name());
+    prompt.message = refused
+        ? localizedString("VLC on that computer did not accept the password.\n\nPlease enter it again, exactly as "
+                          "it is set in VLC's preferences under 'Lua HTTP'.")
+        : localizedString("VLC is running on that computer, and it asks for the password of its web "
+                          "interface.\n\nPlease enter the password set in VLC's preferences under 'Lua HTTP'.");
+    prompt.buttons = { localizedString("Cancel"), localizedString("Help"), localizedString("Ok") };
+    prompt.hasTextField = true;
+    prompt.secureTextEntry = true;
+    prompt.textPlaceholder = localizedString("Password");
+    prompt.textCompletion = [self = QPointer<RemotesViewController>(this), weak = std::weak_ptr(remote)](
+                                int index, const QString& text) {
+        const auto remote = weak.lock();
+        if (!self || !remote)
+            return;
+        if (index == 1) {
+            self->help();
+            return;
+        }
+        if (index != 2)
+            return;
+        // A saved remote is written again with it (the file is the owner's alone).
+        remote->setPassword(text);
+        self->m_openWhenValid = remote;
+        remote->searchForPlayerLink();
+    };
+    present(prompt);
+}
+
+void RemotesViewController::offerToSaveIfAppropriate(const std::shared_ptr<VLCController>& remote)
+{
+    SavedRemoteList& saved = CentralAccess::shared().savedRemotes();
+    for (size_t i = 0; i < saved.size(); ++i)
+        if (saved.recordAt(i).hostAddress == remote->hostAddress()) {
+            displayRemote(remote);
+            return;
+        }
+    m_remoteWeAreAboutToSaveOrDisplay = remote;
+    AlertRequest sheet;
+    sheet.title = localizedString("Would you like to save this Remote to your 'Saved Remotes' list?");
+    sheet.actionSheet = true;
+    sheet.buttons = { localizedString("Yes"), localizedString("No") };
+    sheet.destructiveButton = 0;
+    sheet.completion = [self = QPointer<RemotesViewController>(this)](int index) {
+        if (!self)
+            return;
+        const auto remote = self->m_remoteWeAreAboutToSaveOrDisplay.lock();
+        self->m_remoteWeAreAboutToSaveOrDisplay.reset();
+        if (!remote)
+            return;
+        if (index != 0) {
+            self->displayRemote(remote);
+            return;
+        }
+        CentralAccess::shared().addSavedRemote(remote);
+        self->updateTableStructure();
+        AlertPresenter::show(localizedString("Remote Saved"),
+                             localizedString("If you want to make this your default remote, then just click the edit "
+                                             "button, select your remote and select the 'default remote' option."),
+                             { localizedString("Ok") });
+    };
+    present(sheet);
+}
+
+void RemotesViewController::displayRemote(const std::shared_ptr<VLCController>& remote)
+{
+    if (!remote || !navigationController())
+        return;
+    MainViewController* screen = CentralAccess::shared().mainViewController();
+    screen->setCurrentRemote(remote);
+    navigationController()->pushViewController(screen, true);
+}
+
+void RemotesViewController::editRemote(const std::shared_ptr<VLCController>& remote)
+{
+    if (!remote || !navigationController())
+        return;
+    RemoteConfigViewController* config = CentralAccess::shared().remoteConfigViewController();
+    config->setConfigRemote(remote);
+    navigationController()->pushViewController(config, true);
+}
+
+// --- Other screens -------------------------------------------------------------------
+
+void RemotesViewController::pushWebPage(const QString& page)
+{
+    if (!navigationController())
+        return;
+    WebViewController* viewer = CentralAccess::shared().webViewController();
+    viewer->loadHelpPage(page);
+    if (auto* navigation = qobject_cast<BWNavigationController*>(navigationController()))
+        navigation->pushViewControllerVisibility(viewer, true, 1);
+    else
+        navigationController()->pushViewController(viewer, true);
+}
+
+void RemotesViewController::help()
+{
+    pushWebPage(QStringLiteral("help"));
+}
+
+void RemotesViewController::cantSee()
+{
+    pushWebPage(QStringLiteral("cantSee"));
+}
+
+void RemotesViewController::setup()
+{
+    if (navigationController())
+        CentralAccess::shared().setupInstructionsViewController()->presentOn(navigationController());
+}
+
+void RemotesViewController::info()
+{
+    auto* navigation = qobject_cast<BWNavigationController*>(navigationController());
+    if (!navigation)
+        return;
+    // The settings flip in, and flip back out on the way back.
+    navigation->queueTransitionType(1, 2);
+    navigation->pushViewController(CentralAccess::shared().flipsideViewController(), true);
+}
+
+void RemotesViewController::showNews()
+{
+    if (auto* navigation = qobject_cast<BWNavigationController*>(navigationController()))
+        navigation->pushViewControllerVisibility(CentralAccess::shared().feedsViewController(), true, 1);
+}
+
+void RemotesViewController::showSkins()
+{
+    if (navigationController())
+        navigationController()->pushViewController(CentralAccess::shared().skinsViewController(), true);
+}
