@@ -79,7 +79,7 @@ void RemoteWaker::learnHardwareAddress(VLCController& remote)
 
 bool RemoteWaker::canWake(const VLCController& remote)
 {
-    return remote.isSaved() && !remote.remoteFound() && WakeOnLan::parseHardwareAddress(remote.hardwareAddress());
+    return remote.isSaved() && WakeOnLan::parseHardwareAddress(remote.hardwareAddress()).has_value();
 }
 
 void RemoteWaker::wakeComputer(VLCController& remote, std::function<void(WakeOnLan::Outcome)> done)

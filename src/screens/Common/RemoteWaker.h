@@ -18,9 +18,10 @@ class VLCController;
 // the magic packet goes to its subnet's broadcast address, and the remote
 // counts as waking until it answers or wakingSeconds pass.
 //
-// For the remotes list: canWake() decides whether "Wake computer" is
-// offered (in the "No sign of VLC" sheet and as a row action in edit mode),
-// wakeComputer() does it, isWaking() says when to show "Waking…".
+// For the remotes list: canWake() says whether "Wake computer" may be
+// offered for a remote that gives no answer (in the "No sign of VLC" sheet
+// and as a row action in edit mode), wakeComputer() does it, isWaking()
+// says when to show "Waking…".
 class RemoteWaker : public QObject {
     Q_OBJECT
 public:
@@ -36,6 +37,7 @@ public:
     // address is resolved first when the remote is saved by name.
     void learnHardwareAddress(VLCController& remote);
 
+    // Saved, with a known hardware address.
     static bool canWake(const VLCController& remote);
     // Sends the packet (resolving a name first); done, if given, hears how
     // it went, through the event loop.
