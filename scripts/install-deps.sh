@@ -12,6 +12,7 @@ packages=(
   python3 util-linux iproute2 procps
   xvfb xauth fonts-dejavu-core
   clang gdb
+  valgrind
 )
 
 missing=()

@@ -148,8 +148,10 @@ public:
     // reads); empty, unreadable or absurdly large art shows the placeholder.
     void setAlbumArt(const QByteArray& encoded);
     const QImage& albumArt() const { return m_albumArt; }
-    // Art larger than this on either side is refused rather than decoded.
+    // Art larger than this on either side is refused rather than decoded;
+    // art larger than keptArtSide is decoded at that size.
     static constexpr int maxArtSide = 8192;
+    static constexpr int keptArtSide = 1024;
     int currentItem() const { return m_currentItem; }
     void scrollViewDidEndDecelerating(PagingScrollView* scrollView) override;
 

@@ -345,8 +345,13 @@ void Skin::setAlbumArt(const QByteArray& encoded)
         // The size is read from the header first: a few bytes must not make
         // the decoder allocate gigabytes.
         const QSize size = reader.size();
-        if (size.isValid() && size.width() <= maxArtSide && size.height() <= maxArtSide)
+        if (size.isValid() && size.width() <= maxArtSide && size.height() <= maxArtSide) {
+            // Kept no larger than any art view draws it: a scan of a cover
+            // need not take a hundred megabytes while it plays.
+            if (size.width() > keptArtSide || size.height() > keptArtSide)
+                reader.setScaledSize(size.scaled(keptArtSide, keptArtSide, Qt::KeepAspectRatio));
             art = reader.read();
+        }
     }
     if (art.isNull() && m_albumArt.isNull())
         return;

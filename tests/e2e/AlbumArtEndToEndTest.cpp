@@ -5,6 +5,7 @@
 #include "skin/Skin.h"
 #include "TestSupport.h"
 #include "ui/ArtView.h"
+#include "ui/InterfaceOrientation.h"
 #include "vlc/AlbumArtFetcher.h"
 #include "vlc/VLCController.h"
 
@@ -131,4 +132,13 @@ TEST_F(AlbumArtOnRealVlc, ShowsTheCoverOfTheItemPlayingAndThePlaceholderWithoutO
 
     spinEventLoop(2500);
     EXPECT_EQ(remote->albumArtFetcher()->fetchesStarted(), fetchesBefore + 1) << "fetched once, not on every poll";
+
+    // Turned sideways, the landscape layout shows the same art.
+    window->resize(760, 360);
+    screen->resize(760, 360);
+    screen->setInterfaceOrientation(OrientationLandscapeRight);
+    ASSERT_TRUE(waitUntil([&] { return artView() && artView() != view; }));
+    EXPECT_TRUE(artView()->showsPicture());
+    spinEventLoop(1200); // the next status fills the new layout's labels
+    keepPicture(window.get(), QStringLiteral("art-landscape"));
 }
