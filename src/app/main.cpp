@@ -2,6 +2,7 @@
 #include "app/AppWindow.h"
 #include "app/CentralAccessFactory.h"
 #include "app/HelpPageTour.h"
+#include "app/RemotesTour.h"
 #include "app/NewsSetupTour.h"
 #include "app/PlayerLinkAppDelegate.h"
 #include "app/ScreenshotTour.h"
@@ -111,6 +112,7 @@ int main(int argc, char** argv)
                 tour->addStep(QStringLiteral("remotes"), nullptr, 800);
             }
             addHelpPageSteps(*tour, delegate);
+            addRemotesSteps(*tour, delegate);
             addNewsAndSetupSteps(*tour, delegate, parser.isSet(connect));
             QTimer::singleShot(0, tour.get(), &ScreenshotTour::start);
         }

@@ -9,6 +9,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -96,9 +97,9 @@ bool VlcInstance::launch(QString* why)
         m_process.kill();
         m_process.waitForFinished(3000);
     }
-    m_port = freePort();
+    m_port = m_options.port ? m_options.port : freePort();
     QStringList args { QStringLiteral("-I"), QStringLiteral("http"),
-                       QStringLiteral("--http-host"), QStringLiteral("127.0.0.1"),
+                       QStringLiteral("--http-host"), m_options.httpHost,
                        QStringLiteral("--http-port"), QString::number(m_port),
                        QStringLiteral("--aout"), QStringLiteral("alsa"),
                        QStringLiteral("--alsa-audio-device"), QStringLiteral("null"),
@@ -259,7 +260,11 @@ bool VlcInstance::listensOnOurPort() const
     QFile table(QStringLiteral("/proc/net/tcp"));
     if (!table.open(QIODevice::ReadOnly))
         return true; // cannot tell here; trust the port
-    const QByteArray local = QByteArray("0100007F:") + QByteArray::number(m_port, 16).toUpper().rightJustified(4, '0');
+    // /proc/net/tcp prints the address's bytes, in network order, as one
+    // native word.
+    const quint32 host = QHostAddress(m_options.httpHost).toIPv4Address();
+    const QByteArray local = QByteArray::number(qToBigEndian(host), 16).toUpper().rightJustified(8, '0') + ':'
+        + QByteArray::number(m_port, 16).toUpper().rightJustified(4, '0');
     QByteArray inode;
     for (const QByteArray& line : table.readAll().split('\n')) {
         const QList<QByteArray> fields = line.simplified().split(' ');
@@ -284,7 +289,7 @@ bool VlcInstance::listensOnOurPort() const
 int VlcInstance::httpStatus(int timeoutMs) const
 {
     QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, m_port);
+    socket.connectToHost(QHostAddress(m_options.httpHost), m_port);
     if (!socket.waitForConnected(timeoutMs))
         return -1;
     const QByteArray path = m_options.password.isNull() ? "/" : "/requests/status.xml";
@@ -313,7 +318,7 @@ bool VlcInstance::waitUntilServing(int timeoutMs, QString* why)
             return false;
         }
         QTcpSocket probe;
-        probe.connectToHost(QHostAddress::LocalHost, m_port);
+        probe.connectToHost(QHostAddress(m_options.httpHost), m_port);
         if (probe.waitForConnected(200)) {
             probe.abort();
             if (!listensOnOurPort()) {

@@ -20,6 +20,11 @@ public:
         QString password = QStringLiteral("secret");   // null: none configured
         QStringList media;                              // played in this order
         bool startPaused = false;
+        // Where the web interface listens; port 0: a free one. A test inside
+        // a network namespace of its own (DnsSdNamespace::enter) can give
+        // the namespace's address and VLC's usual port.
+        QString httpHost = QStringLiteral("127.0.0.1");
+        quint16 port = 0;
     };
 
     explicit VlcInstance(const Options& options);
@@ -31,7 +36,7 @@ public:
     bool started() const { return m_started; }
     QString error() const { return m_error; }
     quint16 port() const { return m_port; }
-    QString hostAddress() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
+    QString hostAddress() const { return QStringLiteral("%1:%2").arg(m_options.httpHost).arg(m_port); }
     QString password() const { return m_options.password; }
     // VLC's log so far (its last 64 KB).
     QString log() const;

@@ -14,6 +14,7 @@
 #include "ui/CellTextField.h"
 #include "ui/DisplayCell.h"
 #include "ui/InterfaceHelpers.h"
+#include "ui/NavigationController.h"
 #include "ui/NavigationItem.h"
 #include "ui/StylingHelpers.h"
 #include "ui/TableStyledHeaderView.h"
@@ -53,6 +54,7 @@ RemoteConfigViewController::RemoteConfigViewController(QWidget* parent)
     , m_passwordField(makeField(this))
 {
     setTitle(localizedString("Configure Remote"));
+    setBackButtonTitle(localizedString("Back"));
     m_nicknameField->setObjectName(QStringLiteral("nicknameField"));
     m_hostIpField->setObjectName(QStringLiteral("hostIpField"));
     m_passwordField->setObjectName(QStringLiteral("passwordField"));
@@ -96,6 +98,9 @@ void RemoteConfigViewController::viewDidLoad()
 
 void RemoteConfigViewController::viewWillAppear(bool)
 {
+    // The list's toolbar means nothing here.
+    if (navigationController())
+        navigationController()->setToolbarHidden(true);
     // The fields show the edit, also after the chooser wrote into it.
     m_nicknameField->setText(m_newNickname);
     m_hostIpField->setText(m_newHostAddress);

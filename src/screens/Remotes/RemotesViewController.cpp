@@ -219,10 +219,15 @@ void RemotesViewController::addCommandLineRemote(const std::shared_ptr<VLCContro
     if (!remote || remote->isSaved())
         return;
     m_commandLineRemote = remote;
-    for (const auto& found : m_playerLinks)
-        if (found == remote)
-            return;
+    addFoundRemote(remote);
+}
+
+void RemotesViewController::addFoundRemote(const std::shared_ptr<VLCController>& remote)
+{
+    if (!remote || std::find(m_playerLinks.begin(), m_playerLinks.end(), remote) != m_playerLinks.end())
+        return;
     m_playerLinks.push_back(remote);
+    remote->searchForPlayerLink();
     if (isViewLoaded())
         updateTableStructure();
 }
@@ -524,7 +529,14 @@ void RemotesViewController::validRemoteFound(const Notification& note)
             selectRemote(remote);
         }
     }
-    updateTableStructure();
+    // Every listed computer answers each round: one rebuild for the lot.
+    if (!m_rebuildQueued) {
+        m_rebuildQueued = true;
+        QTimer::singleShot(0, this, [this] {
+            m_rebuildQueued = false;
+            updateTableStructure();
+        });
+    }
 }
 
 void RemotesViewController::newsUpdated()

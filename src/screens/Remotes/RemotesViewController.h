@@ -84,6 +84,9 @@ public:
     // A computer the program was asked to open (playerlink --connect) that
     // is not saved: listed with the found computers, also after a new scan.
     void addCommandLineRemote(const std::shared_ptr<VLCController>& remote);
+    // A computer known by other means, listed with the found ones until
+    // discovery starts afresh.
+    void addFoundRemote(const std::shared_ptr<VLCController>& remote);
 
     // The buttons of the "No sign of VLC" sheet, in order (the last one
     // closes it).
@@ -147,6 +150,7 @@ private:
     std::vector<std::shared_ptr<VLCController>> m_savedHeld;
     std::shared_ptr<VLCController> m_commandLineRemote;
     bool m_dontShowDefaultAutomatically = false;
+    bool m_rebuildQueued = false;
     std::weak_ptr<VLCController> m_remoteWeAreAboutToSaveOrDisplay;
     // Opened when it next answers as VLC: the remote whose password was just given.
     std::weak_ptr<VLCController> m_openWhenValid;
