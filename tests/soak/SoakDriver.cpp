@@ -7,7 +7,7 @@
 // The journal (append-only, each line on disk before the next step):
 //   intent <seq> <nicknames after the edit, comma-separated>
 //   done <seq>
-//   resumed <epoch ms>   a status reply after none for a while
+//   status <epoch ms>    a status reply came
 #include "app/CentralAccessFactory.h"
 #include "app/PlayerLinkAppDelegate.h"
 #include "screens/MainView/MainViewController.h"
@@ -82,20 +82,13 @@ int main(int argc, char** argv)
     SavedRemoteList& saved = factory.savedRemotes();
     QRandomGenerator random(quint32(QCoreApplication::applicationPid()));
 
-    // Recovery: the first status reply after a gap.
-    qint64 lastStatus = 0;
-    auto watch = [&] {
-        if (std::shared_ptr<VLCController> remote = screen->currentRemote())
-            QObject::connect(remote.get(), &VLCController::requestConcluded, &app, [&](const RequestResult& result) {
-                if (result.reply != ReplyKind::Status)
-                    return;
-                const qint64 now = QDateTime::currentMSecsSinceEpoch();
-                if (now - lastStatus > 1500)
-                    journal.write("resumed " + QByteArray::number(now));
-                lastStatus = now;
-            });
-    };
-    watch();
+    // Every status reply, so that the run can tell when the first came
+    // after VLC was back.
+    if (std::shared_ptr<VLCController> remote = screen->currentRemote())
+        QObject::connect(remote.get(), &VLCController::requestConcluded, &app, [&](const RequestResult& result) {
+            if (result.reply == ReplyKind::Status)
+                journal.write("status " + QByteArray::number(QDateTime::currentMSecsSinceEpoch()));
+        });
 
     // The controls, as a hand presses them.
     QTimer controls;

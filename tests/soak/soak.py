@@ -109,7 +109,7 @@ class Run:
             lines = open(self.journal).read().split("\n")
         except OSError:
             return []
-        return [int(line.split()[1]) / 1000.0 for line in lines if line.startswith("resumed ")]
+        return [int(line.split()[1]) / 1000.0 for line in lines if line.startswith("status ")]
 
     # --- The application -----------------------------------------------------
     def start_app(self):
