@@ -3,15 +3,18 @@
 # make bench - the benchmarks, with their reference, in one run
 # make fuzz  - every libFuzzer target, FUZZ_SECONDS (default 60) each
 # make package - a .deb of the release build (in $(BUILD))
+# make soak  - SOAK_MINUTES (30) of faults against a real VLC (not part of make test)
+# make cpu-budget - instructions per minute idle on the remote screen, 10,000 vs 10 items
 
 BUILD      ?= build
 TEST_BUILD ?= build-test
 BENCH_BUILD ?= build-bench
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+SOAK_MINUTES ?= 30
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build test demo bench fuzz package clean
+.PHONY: all deps build test demo bench fuzz soak cpu-budget package clean
 
 all: build
 
@@ -43,6 +46,14 @@ fuzz: deps
 
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+soak: deps
+	cmake -S . -B $(TEST_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPLAYERLINK_SANITIZE=ON -DPLAYERLINK_TESTS=ON
+	cmake --build $(TEST_BUILD) -j $(JOBS) --target playerlink-soak-driver
+	python3 tests/soak/soak.py $(TEST_BUILD)/tests/playerlink-soak-driver $(SOAK_MINUTES)
+
+cpu-budget: build
+	python3 bench/cpu_budget.py $(BUILD)/src/app/playerlink
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

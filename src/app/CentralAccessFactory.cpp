@@ -11,6 +11,7 @@
 #include "screens/AudioVideoTrack/AudioVideoTrackViewController.h"
 #include "screens/BrowseView/BrowseViewController.h"
 #include "screens/ChapterTitle/ChapterTitleViewController.h"
+#include "screens/Common/RemoteWaker.h"
 #include "screens/DVD/DVDViewController.h"
 #include "screens/Flipside/FlipsideViewController.h"
 #include "screens/MainView/MainViewController.h"
@@ -64,6 +65,8 @@ CentralAccessFactory::CentralAccessFactory()
 {
     m_network->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
     connect(m_savedRemotes, &SavedRemoteList::changed, this, &CentralAccessFactory::savedRemotesChanged);
+    // Learns the hardware addresses of saved remotes as they answer.
+    new RemoteWaker(this);
 }
 
 CentralAccessFactory::~CentralAccessFactory()

@@ -14,6 +14,7 @@
 #include "skin/SkinProperties.h"
 #include "skin/SkinRowCell.h"
 #include "skin/VolumeSliderDelegate.h"
+#include "ui/ArtView.h"
 #include "ui/FitLabel.h"
 #include "ui/ImageButton.h"
 #include "ui/ImageView.h"
@@ -27,7 +28,7 @@ const QString displayCellId = QStringLiteral("DisplayCell_ID");
 
 // The order in which a view's children are built, whatever their order in
 // the file.
-const char* const kindOrder[] = { "image", "label", "zoom_slider", "slider", "button", "table", "picker" };
+const char* const kindOrder[] = { "image", "label", "zoom_slider", "slider", "button", "table", "picker", "art" };
 
 int intAttribute(const AttributeMap& attributes, QStringView key)
 {
@@ -313,6 +314,20 @@ QWidget* Skin::viewFromDict(const AttributeMap& attributes)
     return view;
 }
 
+QWidget* Skin::artFromDict(const AttributeMap& attributes)
+{
+    if (isHidden(attributes))
+        return nullptr;
+    auto* view = new ArtView;
+    view->setFrameImage(cachedImage(attributes.value(u"imgFrame")));
+    view->setPlaceholderImage(cachedImage(attributes.value(u"imgPlaceholder")));
+    view->setInset(StringHelpers::doubleValue(attributes.value(u"inset")));
+    view->setContentScale(m_contentScale);
+    view->setPicture(m_albumArt);
+    setSizeFor(view, attributes);
+    return view;
+}
+
 // --- Building -------------------------------------------------------------------
 
 QWidget* Skin::buildViewAndContentsFromDict(const XmlNode* node)
@@ -341,7 +356,7 @@ void Skin::buildChildren(const XmlNode* node, QWidget* view, SkinRoot& root)
         { &Skin::imageFromDict, nullptr },          { &Skin::labelFromDict, &root.labels },
         { &Skin::zoomSliderFromDict, &root.zoomSliders }, { &Skin::sliderFromDict, &root.sliders },
         { &Skin::buttonFromDict, &root.buttons },   { &Skin::tableFromDict, &root.tables },
-        { &Skin::pickerFromDict, &root.pickers },
+        { &Skin::pickerFromDict, &root.pickers },   { &Skin::artFromDict, &root.artViews },
     };
     for (size_t k = 0; k < std::size(kinds); ++k) {
         const XmlNodeList* children = node->children(QString::fromLatin1(kindOrder[k]));

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QHash>
+#include <QImage>
 #include <QObject>
 #include <QPixmap>
 #include <QPointer>
@@ -39,6 +40,7 @@ struct SkinControl {
 struct SkinRoot {
     QPointer<QWidget> control;
     std::vector<SkinControl> buttons, sliders, zoomSliders, labels, tables, pickers, scrollViews;
+    std::vector<SkinControl> artViews;
     qreal scale = 1;
     bool twinImages = false;
 };
@@ -101,6 +103,8 @@ public:
     QWidget* tableFromDict(const AttributeMap& attributes);
     QWidget* pickerFromDict(const AttributeMap& attributes);
     QWidget* viewFromDict(const AttributeMap& attributes);
+    // The optional art view: the playing item's art in a frame.
+    QWidget* artFromDict(const AttributeMap& attributes);
     QWidget* buildViewAndContentsFromDict(const XmlNode* node);
     void initialiseScrollViewFromRoot(const XmlNode* node, PagingScrollView* scrollView);
 
@@ -143,6 +147,14 @@ public:
     // The playlist row that plays (-1 for none): it is reloaded to show its
     // mark and scrolled into view in every table when it changes.
     void setCurrentItem(int row);
+    // The playing item's art as the server sent it (any image format Qt
+    // reads); empty, unreadable or absurdly large art shows the placeholder.
+    void setAlbumArt(const QByteArray& encoded);
+    const QImage& albumArt() const { return m_albumArt; }
+    // Art larger than this on either side is refused rather than decoded;
+    // art larger than keptArtSide is decoded at that size.
+    static constexpr int maxArtSide = 8192;
+    static constexpr int keptArtSide = 1024;
     int currentItem() const { return m_currentItem; }
     void scrollViewDidEndDecelerating(PagingScrollView* scrollView) override;
 
@@ -207,6 +219,7 @@ private:
     int m_itemsInPlaylist = 0;
     QString m_statusDescription;
     QString m_nowPlayingText;
+    QImage m_albumArt;
 
     std::unique_ptr<VolumeSliderDelegate> m_volumeSliderDelegate;
     std::unique_ptr<PositionSliderDelegate> m_positionSliderDelegate;

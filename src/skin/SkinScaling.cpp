@@ -6,6 +6,7 @@
 #include "core/xml/XMLParser.h"
 #include "skin/SkinIds.h"
 #include "skin/SkinProperties.h"
+#include "ui/ArtView.h"
 #include "ui/ImageButton.h"
 #include "ui/ImageView.h"
 #include "ui/TableView.h"
@@ -171,6 +172,11 @@ void Skin::applyImages(SkinRoot& r)
     for (const SkinControl& entry : r.sliders)
         if (auto* slider = qobject_cast<TrackSlider*>(entry.control.data()))
             applySliderImages(slider, entry.node->attributeDict);
+    for (const SkinControl& entry : r.artViews)
+        if (auto* art = qobject_cast<ArtView*>(entry.control.data())) {
+            art->setFrameImage(cachedImage(entry.node->attributeDict.value(u"imgFrame")));
+            art->setPlaceholderImage(cachedImage(entry.node->attributeDict.value(u"imgPlaceholder")));
+        }
 }
 
 void Skin::applyButtonImages(ImageButton* button, const AttributeMap& attributes, bool playing)

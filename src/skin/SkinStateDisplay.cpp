@@ -8,12 +8,16 @@
 #include "skin/PickerDelegate.h"
 #include "skin/SkinControlNames.h"
 #include "skin/SkinIds.h"
+#include "ui/ArtView.h"
 #include "ui/FitLabel.h"
 #include "ui/ImageButton.h"
 #include "ui/PickerView.h"
 #include "ui/TableView.h"
 #include "ui/TrackSlider.h"
 #include "ui/ZoomSlider.h"
+
+#include <QBuffer>
+#include <QImageReader>
 
 #include <QPointF>
 
@@ -331,6 +335,32 @@ void Skin::setCurrentItem(int row)
         if (row >= 0 && row < table->numberOfRowsInSection(0))
             table->scrollToRowAtIndexPath(IndexPath(0, row), TableView::ScrollPositionNone, true);
     });
+}
+
+void Skin::setAlbumArt(const QByteArray& encoded)
+{
+    QImage art;
+    if (!encoded.isEmpty()) {
+        QBuffer buffer;
+        buffer.setData(encoded);
+        QImageReader reader(&buffer);
+        // The size is read from the header first: a few bytes must not make
+        // the decoder allocate gigabytes.
+        const QSize size = reader.size();
+        if (size.isValid() && size.width() <= maxArtSide && size.height() <= maxArtSide) {
+            // Kept no larger than any art view draws it: a scan of a cover
+            // need not take a hundred megabytes while it plays.
+            if (size.width() > keptArtSide || size.height() > keptArtSide)
+                reader.setScaledSize(size.scaled(keptArtSide, keptArtSide, Qt::KeepAspectRatio));
+            art = reader.read();
+        }
+    }
+    if (art.isNull() && m_albumArt.isNull())
+        return;
+    m_albumArt = art;
+    // Every orientation built so far shows it, so turning shows the same.
+    for (auto& [node, built] : m_roots)
+        forEachOfKind<ArtView>(built.artViews, [&](ArtView* view) { view->setPicture(m_albumArt); });
 }
 
 void Skin::scrollViewDidEndDecelerating(PagingScrollView* scrollView)

@@ -188,6 +188,8 @@ PlayerStatus PlayerStatus::read(const XmlDocument& document)
                         status.metaTitle = value;
                     else if (key == u"filename" && status.metaTitle.isEmpty())
                         status.metaTitle = value;
+                    else if (key == u"artwork_url")
+                        status.artworkUrl = value;
                 } else if (key == u"Type") {
                     stream.type = value;
                 } else {

@@ -48,6 +48,9 @@ struct PlayerStatus {
     // The title of the playing item from its metadata: "title", else
     // "filename" of the "meta" category.
     QString metaTitle;
+    // Where VLC keeps the playing item's art ("artwork_url" of "meta"):
+    // there only once VLC has extracted it; empty until then or without art.
+    QString artworkUrl;
 
     std::vector<QString> categoryNames;
     std::vector<Stream> streams;

@@ -10,6 +10,9 @@ const QString defaultBrowseDirectory = QStringLiteral("defaultBrowseDirectory");
 const QString isDefault = QStringLiteral("isDefault");
 const QString browseAdd = QStringLiteral("browseAdd");
 const QString password = QStringLiteral("password");
+// Added later: files without it read as not known, and older versions
+// ignore it.
+const QString hardwareAddress = QStringLiteral("hardwareAddress");
 }
 
 namespace {
@@ -35,6 +38,8 @@ QJsonObject RemoteRecord::toArchive() const
     archive.insert(ArchiveKeys::browseAdd, browseAdd);
     if (!password.isEmpty())
         archive.insert(ArchiveKeys::password, password);
+    if (!hardwareAddress.isEmpty())
+        archive.insert(ArchiveKeys::hardwareAddress, hardwareAddress);
     return archive;
 }
 
@@ -48,6 +53,7 @@ RemoteRecord RemoteRecord::fromArchive(const QJsonObject& archive)
     record.browseAdd = archive.value(ArchiveKeys::browseAdd).toBool();
     record.defaultBrowseDirectory = optionalString(archive, ArchiveKeys::defaultBrowseDirectory);
     record.password = optionalString(archive, ArchiveKeys::password);
+    record.hardwareAddress = optionalString(archive, ArchiveKeys::hardwareAddress);
     record.isSaved = true;
     return record;
 }

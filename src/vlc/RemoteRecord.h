@@ -11,6 +11,9 @@ struct RemoteRecord {
     QString nickname;
     QString password; // VLC's HTTP password; a null string means none
     QString defaultBrowseDirectory;
+    // The computer's hardware (MAC) address, learnt when it answered, for
+    // waking it over the network: "aa:bb:cc:dd:ee:ff", or empty.
+    QString hardwareAddress;
     bool isDefault = false;
     bool browseAdd = false;
     bool isSaved = false;

@@ -7,6 +7,7 @@
 #include "core/StringHelpers.h"
 #include "core/xml/XmlDocument.h"
 #include "vlc/ByteSearch.h"
+#include "vlc/AlbumArtFetcher.h"
 #include "vlc/RequestChannel.h"
 #include "vlc/ServerDialect.h"
 #include "vlc/VlcErrorPage.h"
@@ -83,6 +84,8 @@ void VLCController::setHostAddress(const QString& address)
         m_apiVersion = 0;
         m_statusHash.reset();
         m_playlistHash.reset();
+        if (m_albumArt)
+            m_albumArt->reset();
     }
     setRecordField(m_record.hostAddress, address);
 }
@@ -435,7 +438,23 @@ void VLCController::storeStatus(PlayerStatus status)
     dropTemporaryValues();
     updateEstimate();
     updateCurrentIndex();
+    if (m_network && !m_albumArt) {
+        m_albumArt = new AlbumArtFetcher(this);
+        connect(m_albumArt, &AlbumArtFetcher::artChanged, this, &VLCController::albumArtChanged);
+    }
+    if (m_albumArt)
+        m_albumArt->noteStatus(m_status, m_apiVersion >= 3, QUrl(baseAddress()), m_network, m_record.password);
     NotificationCenter::defaultCenter().post(NotificationNames::vlcStatusChanged, this);
+}
+
+QByteArray VLCController::albumArt() const
+{
+    return m_albumArt ? m_albumArt->art() : QByteArray();
+}
+
+quint64 VLCController::albumArtGeneration() const
+{
+    return m_albumArt ? m_albumArt->generation() : 0;
 }
 
 bool VLCController::dropTemporaryValues()

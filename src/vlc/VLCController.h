@@ -22,6 +22,7 @@
 #include <vector>
 
 #include <QNetworkAccessManager>
+class AlbumArtFetcher;
 class RequestChannel;
 class ServerDialect;
 
@@ -82,6 +83,8 @@ public:
     QString password() const { return m_record.password; }
     void setPassword(const QString& password) { setRecordField(m_record.password, password); }
     bool hasPassword() const { return !m_record.password.isEmpty(); }
+    QString hardwareAddress() const { return m_record.hardwareAddress; }
+    void setHardwareAddress(const QString& address) { setRecordField(m_record.hardwareAddress, address); }
 
     bool discoveredFromBwIdent() const { return m_record.discoveredFromBwIdent; }
     void setDiscoveredFromBwIdent(bool value) { m_record.discoveredFromBwIdent = value; }
@@ -156,6 +159,15 @@ public:
     void setStatusDirty(bool dirty) { m_statusDirty = dirty; }
     // The channel, made on first use.
     RequestChannel& channel();
+
+    // --- Album art ----------------------------------------------------------
+    // The encoded art of the playing item, fetched beside the polls when a
+    // status names new art; empty when there is none (yet).
+    QByteArray albumArt() const;
+    // Counts the changes of albumArt(); 0 before any.
+    quint64 albumArtGeneration() const;
+    // Made with the first status that a network access can follow up.
+    AlbumArtFetcher* albumArtFetcher() const { return m_albumArt; }
 
     // --- Polling the playlist ---------------------------------------------
     // The playlist poll as the screens' timers call it: every call fetches,
@@ -333,6 +345,8 @@ signals:
     // folder, or it is gone): browseDir is back at the folder listed before,
     // and the stored listing is unchanged.
     void browseListRefused(const QString& folder);
+    // albumArt() changed: other art, or none.
+    void albumArtChanged();
 
 private:
     template <typename T>
@@ -397,6 +411,7 @@ private:
 
     // The connection.
     RequestChannel* m_channel = nullptr; // child object, made on first use
+    AlbumArtFetcher* m_albumArt = nullptr; // child object, made on first use
     bool m_remoteFound = false;
     bool m_forbidden = false;
     bool m_passwordRequired = false;

@@ -16,9 +16,7 @@ namespace {
 QString inputPath;
 QString copyPath;
 
-using Records = std::vector<RemoteRecord>;
-
-QJsonArray records(const Records& remotes)
+QJsonArray records(const std::vector<RemoteRecord>& remotes)
 {
     QJsonArray out;
     for (const RemoteRecord& remote : remotes)
@@ -50,13 +48,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         file.write(reinterpret_cast<const char*>(data), qint64(size));
     }
     SavedRemotesFile input(inputPath);
-    const std::optional<Records> loaded = input.load();
+    const std::optional<std::vector<RemoteRecord>> loaded = input.load();
     if (!input.quarantinedPath().isEmpty())
         QFile::remove(input.quarantinedPath());
     if (!loaded || loaded->empty())
         return 0;
     for (const RemoteRecord& record : *loaded) {
-        const VLCController remote(record);
+        VLCController remote(record);
         (void)remote.baseAddress();
         (void)remote.name();
         (void)remote.status();
@@ -65,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     SavedRemotesFile copy(copyPath);
     if (!copy.save(*loaded))
         std::abort(); // what was read could not be written back
-    const std::optional<Records> again = copy.load();
+    const std::optional<std::vector<RemoteRecord>> again = copy.load();
     if (!again || records(*again) != first)
         std::abort(); // a round trip changed the saved remotes
     return 0;

@@ -42,10 +42,11 @@ TEST(RemoteRecord, ArchiveRoundTripKeepsTheSavedFieldsOnly)
     original.setDefaultBrowseDirectory(QStringLiteral("/home/me/Films"));
     original.setBrowseAdd(true);
     original.setPassword(QStringLiteral("s3cret"));
+    original.setHardwareAddress(QStringLiteral("02:5e:10:00:00:02"));
     original.setTemporaryVolume(80); // never archived
     const QJsonObject archive = original.encodeWithCoder();
     EXPECT_EQ(archive.value("password").toString(), QStringLiteral("s3cret"));
-    EXPECT_EQ(archive.keys().size(), 7);
+    EXPECT_EQ(archive.keys().size(), 8);
 
     VLCController restored(archive);
     EXPECT_EQ(restored.hostAddress(), QStringLiteral("den.local:8081"));
@@ -56,6 +57,7 @@ TEST(RemoteRecord, ArchiveRoundTripKeepsTheSavedFieldsOnly)
     EXPECT_TRUE(restored.browseAdd());
     EXPECT_TRUE(restored.isSaved());
     EXPECT_EQ(restored.password(), QStringLiteral("s3cret"));
+    EXPECT_EQ(restored.hardwareAddress(), QStringLiteral("02:5e:10:00:00:02"));
     EXPECT_EQ(restored.temporaryVolume(), -1);
     EXPECT_EQ(restored.idForTrackCaches(), -1);
 }
@@ -68,8 +70,11 @@ TEST(RemoteRecord, AbsentKeysReadAsNone)
     EXPECT_FALSE(restored.hasPassword());
     EXPECT_FALSE(restored.isDefault());
     EXPECT_EQ(restored.browseDir(), QStringLiteral("~"));
-    // No password stored means no key written.
+    EXPECT_TRUE(restored.hardwareAddress().isEmpty());
+    // No password or hardware address stored means no key written, so a
+    // file from before either reads and writes back the same.
     EXPECT_FALSE(restored.encodeWithCoder().contains("password"));
+    EXPECT_FALSE(restored.encodeWithCoder().contains("hardwareAddress"));
 }
 
 TEST(SavedRemotes, OnlyOneRemoteIsDefault)

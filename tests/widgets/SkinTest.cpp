@@ -4,6 +4,7 @@
 #include "skin/Skin.h"
 #include "skin/SkinDelegate.h"
 #include "TestSupport.h"
+#include "ui/ArtView.h"
 #include "ui/FitLabel.h"
 #include "ui/ImageButton.h"
 #include "ui/ImageView.h"
@@ -14,6 +15,7 @@
 #include "ui/ZoomSlider.h"
 #include "ui/ZoomSliderScroll.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -447,4 +449,70 @@ TEST(SkinLook, PressedRowsWearTheSkinsImageAndDisabledControlsAreDimmed)
     slider->setEnabled(false);
     EXPECT_LT(brightness(slider), sliderLit * 0.6);
     delete root;
+}
+
+namespace {
+QByteArray encoded(const QImage& image, const char* format = "PNG")
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+}
+
+TEST(SkinArt, TheArtViewShowsArtInEveryOrientationAndThePlaceholderForBadArt)
+{
+    SkinFolder folder(R"(<skin apiVersion="4.3">
+      <Portrait><view x="0" y="0" width="320" height="400"><art id="AlbumArt" x="10" y="10" width="60" height="60"
+        imgFrame="a.png" imgPlaceholder="b.png" inset="4"/></view></Portrait>
+      <Landscape><view x="0" y="0" width="400" height="320"><art x="0" y="0" width="80" height="80"/></view></Landscape>
+    </skin>)");
+    Skin skin(folder.relative);
+    skin.viewNamed(QStringLiteral("Portrait"));
+    ASSERT_EQ(skin.currentRoot()->artViews.size(), 1u);
+    auto* portrait = qobject_cast<ArtView*>(skin.currentRoot()->artViews[0].control.data());
+    ASSERT_TRUE(portrait);
+    EXPECT_EQ(portrait->geometry(), QRect(10, 10, 60, 60));
+    EXPECT_EQ(portrait->pictureArea(), QRectF(4, 4, 52, 52));
+    EXPECT_FALSE(portrait->showsPicture());
+
+    QImage cover(300, 200, QImage::Format_RGB32);
+    cover.fill(Qt::blue);
+    skin.setAlbumArt(encoded(cover));
+    EXPECT_TRUE(portrait->showsPicture());
+    skin.viewNamed(QStringLiteral("Landscape"));
+    auto* landscape = qobject_cast<ArtView*>(skin.currentRoot()->artViews[0].control.data());
+    ASSERT_TRUE(landscape);
+    EXPECT_TRUE(landscape->showsPicture()) << "built after the art came, it shows it too";
+    const QImage drawn = landscape->grab().toImage();
+    EXPECT_EQ(drawn.pixelColor(40, 40), QColor(Qt::blue));
+    EXPECT_NE(drawn.pixelColor(40, 5), QColor(Qt::blue)) << "a wide cover keeps its shape";
+
+    QImage huge(1, 1, QImage::Format_RGB32);
+    QByteArray claimsHuge = encoded(huge);
+    claimsHuge[16] = 0x7f; // the PNG header's width: two billion pixels
+    for (const QByteArray& bad : { QByteArray("not an image"), claimsHuge, QByteArray() }) {
+        skin.setAlbumArt(encoded(cover));
+        skin.setAlbumArt(bad);
+        EXPECT_FALSE(landscape->showsPicture());
+        EXPECT_FALSE(portrait->showsPicture());
+    }
+}
+
+TEST(SkinArt, ShrinkingAveragesEverySourcePixel)
+{
+    // Fine black and white stripes shown sevenfold smaller must turn grey;
+    // sampling a few pixels per screen pixel would leave them black or white.
+    QImage stripes(700, 700, QImage::Format_RGB32);
+    for (int y = 0; y < 700; ++y)
+        for (int x = 0; x < 700; ++x)
+            stripes.setPixel(x, y, x % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    ArtView view;
+    view.resize(100, 100);
+    view.setPicture(stripes);
+    const QImage shown = view.grab().toImage();
+    for (const QPoint& p : { QPoint(3, 3), QPoint(31, 67), QPoint(96, 96) })
+        EXPECT_NEAR(qGray(shown.pixel(p)), 128, 24) << p.x() << "," << p.y();
 }

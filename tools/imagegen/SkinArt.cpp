@@ -341,3 +341,41 @@ SkinArt::Drawing SkinArt::glyphOnly(Glyph glyph, const QColor& color)
         drawGlyph(p, glyph, QRectF(-s.width() / 2, -s.height() / 2, s.width() * 2, s.height() * 2), color);
     };
 }
+
+SkinArt::Drawing SkinArt::artFrame()
+{
+    return [](QPainter& p, QSizeF s) {
+        const QRectF r = QRectF(QPointF(0, 0), s).adjusted(0.5, 0.5, -0.5, -0.5);
+        QLinearGradient fill(r.topLeft(), r.bottomLeft());
+        fill.setColorAt(0, QColor(0x05, 0x05, 0x07));
+        fill.setColorAt(1, QColor(0x1b, 0x1c, 0x20));
+        p.setPen(QPen(QColor(0, 0, 0, 220), 1));
+        p.setBrush(fill);
+        p.drawRoundedRect(r, 6, 6);
+        p.setPen(QPen(QColor(255, 255, 255, 30), 1));
+        p.drawLine(QPointF(r.left() + 6, r.bottom()), QPointF(r.right() - 6, r.bottom()));
+    };
+}
+
+SkinArt::Drawing SkinArt::artPlaceholder()
+{
+    return [](QPainter& p, QSizeF s) {
+        const qreal u = qMin(s.width(), s.height()) / 10.0;
+        p.fillRect(QRectF(QPointF(0, 0), s), QColor(0x16, 0x17, 0x1b));
+        const QColor note = glyphDim;
+        p.setPen(Qt::NoPen);
+        p.setBrush(note);
+        // Two beamed eighth notes.
+        p.drawEllipse(QRectF(2.2 * u, 6.2 * u, 2.2 * u, 1.7 * u));
+        p.drawEllipse(QRectF(5.8 * u, 5.4 * u, 2.2 * u, 1.7 * u));
+        p.drawRect(QRectF(3.8 * u, 2.6 * u, 0.45 * u, 4.4 * u));
+        p.drawRect(QRectF(7.4 * u, 1.8 * u, 0.45 * u, 4.4 * u));
+        QPainterPath beam;
+        beam.moveTo(3.8 * u, 2.6 * u);
+        beam.lineTo(7.85 * u, 1.8 * u);
+        beam.lineTo(7.85 * u, 2.7 * u);
+        beam.lineTo(3.8 * u, 3.5 * u);
+        beam.closeSubpath();
+        p.drawPath(beam);
+    };
+}

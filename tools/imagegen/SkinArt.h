@@ -24,4 +24,7 @@ Drawing thumbImage();
 Drawing fullscreenIcon();
 // The glyph alone, filling the image, in one colour.
 Drawing glyphOnly(Glyph glyph, const QColor& color);
+// The album art view: a recessed mat, and a dim note for items without art.
+Drawing artFrame();
+Drawing artPlaceholder();
 }

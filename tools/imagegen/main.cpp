@@ -199,6 +199,8 @@ void drawSkin(const QString& skin, const Variant& variant)
     save(skin, QStringLiteral("track_filled"), { 40, 24 }, SkinArt::trackImage(true), variant);
     save(skin, QStringLiteral("track_empty"), { 40, 24 }, SkinArt::trackImage(false), variant);
     save(skin, QStringLiteral("thumb"), { 26, 26 }, SkinArt::thumbImage(), variant);
+    save(skin, QStringLiteral("art_frame"), { 66, 66 }, SkinArt::artFrame(), variant);
+    save(skin, QStringLiteral("art_placeholder"), { 60, 60 }, SkinArt::artPlaceholder(), variant);
 }
 
 // The shipped definition with its colours turned like the images.

@@ -108,7 +108,23 @@ void MainViewController::setCurrentRemote(const std::shared_ptr<VLCController>& 
         connect(remote.get(), &VLCController::requestConcluded, this, &RemoteAlerts::showForRequest);
         // Every answer, or its absence, may change what the screen tells.
         connect(remote.get(), &VLCController::requestConcluded, this, [this] { refreshLink(); });
+        // Art arrives on its own, between status replies.
+        connect(remote.get(), &VLCController::albumArtChanged, this, &MainViewController::showAlbumArt);
     }
+    showAlbumArt();
+}
+
+void MainViewController::showAlbumArt()
+{
+    if (!m_currentSkin)
+        return;
+    const VLCController* remote = m_currentRemote.get();
+    const quint64 generation = remote ? remote->albumArtGeneration() : 0;
+    if (remote == m_shownArtRemote && generation == m_shownArtGeneration)
+        return;
+    m_shownArtRemote = remote;
+    m_shownArtGeneration = generation;
+    m_currentSkin->setAlbumArt(remote ? remote->albumArt() : QByteArray());
 }
 
 // --- Life cycle -------------------------------------------------------------
@@ -360,6 +376,7 @@ void MainViewController::respondToUpdateStatusNotification()
     }
     const int current = r.currentItemIndex();
     skin.setCurrentItem(current >= 0 && current < r.itemsInPlaylist() ? current : -1);
+    showAlbumArt();
     m_animatePicker = true;
 }
 
@@ -729,8 +746,10 @@ void MainViewController::loadSkin()
     const QString directory = UserDefaults::standard().stringForKey(PreferenceKeys::skin);
     if (m_currentSkin)
         m_currentSkin->setDirectory(directory);
-    else
+    else {
         m_currentSkin = std::make_unique<Skin>(directory, this);
+        m_shownArtGeneration = ~quint64(0); // a new skin has no art yet
+    }
     if (!m_currentSkin->isLoaded() && directory != SkinFolders::builtInSkin) {
         // A skin that cannot be read would leave an empty screen: the
         // built-in skin takes its place, becomes the choice, and the user
@@ -741,6 +760,7 @@ void MainViewController::loadSkin()
         m_currentSkin->setDirectory(SkinFolders::builtInSkin);
     }
     handleRotation();
+    showAlbumArt();
 }
 
 bool MainViewController::showFailedSkinNotice()

@@ -67,6 +67,8 @@ public:
     void updateUI();
     void updatePlaylist();
     void respondToUpdateStatusNotification();
+    // Gives the skin the current remote's art when it changed.
+    void showAlbumArt();
     void newsUpdated();
 
     // The skin's actions.
@@ -181,6 +183,8 @@ private:
     bool m_sheetShown = false;
     RemoteLink m_link = RemoteLink::Connecting;
     bool m_linkLogged = false;
+    const VLCController* m_shownArtRemote = nullptr;
+    quint64 m_shownArtGeneration = 0;
     // The user dismissed the password prompt: it stays away until the
     // connection changes or the title is clicked.
     bool m_passwordDeclined = false;

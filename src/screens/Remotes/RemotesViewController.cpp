@@ -9,11 +9,13 @@
 #include "net/BonjourBrowser.h"
 #include "screens/Cells/BrowseCell.h"
 #include "screens/Common/CentralAccess.h"
+#include "screens/Common/RemoteWaker.h"
 #include "screens/News/ExclamationBadge.h"
 #include "screens/Remotes/ComputerIcon.h"
 #include "screens/Remotes/RemoteStateIcon.h"
 #include "screens/Setup/SetupInstructionsVC.h"
 #include "ui/AlertView.h"
+#include "ui/BarButton.h"
 #include "ui/BarButtonItem.h"
 #include "ui/NavigationController.h"
 #include "ui/NavigationItem.h"
@@ -23,6 +25,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -82,6 +85,9 @@ void RemotesViewController::viewDidLoad()
         scan();
     NotificationCenter::defaultCenter().addObserver(this, NotificationNames::newsUpdateProcessed,
                                                     [this](const Notification&) { newsUpdated(); });
+    // "Waking…" comes and goes with the wake-up call.
+    if (RemoteWaker* waker = RemoteWaker::instance())
+        connect(waker, &RemoteWaker::wakingChanged, this, [this] { refreshStateIcons(); });
     // The news itself is asked for once at launch by the application.
     if (!SetupInstructionsVC::haveSeenSetupPage())
         QTimer::singleShot(0, this, &RemotesViewController::setup);
@@ -293,6 +299,12 @@ std::shared_ptr<VLCController> RemotesViewController::remoteForRow(int rowId) co
 
 QWidget* RemotesViewController::coneViewForRemote(const VLCController& remote) const
 {
+    if (const RemoteWaker* waker = RemoteWaker::instance(); waker && waker->isWaking(remote)) {
+        auto* waking = new QLabel(localizedString("Waking…"));
+        waking->setObjectName(QStringLiteral("state-waking"));
+        waking->setStyleSheet(QStringLiteral("color: #8a8f98;"));
+        return waking;
+    }
     return RemoteStateIcon::view(RemoteAnswers::of(remote));
 }
 
@@ -308,6 +320,7 @@ TableViewCell* RemotesViewController::cellForRowAtIndexPath(TableView* table, co
     cell->setEnabled(true);
     cell->setAccessoryView(nullptr);
     cell->setLeftView(nullptr);
+    cell->setView(nullptr);
 
     const int rowId = tableStructure()->rowIdForIndexPath(indexPath);
     QString text;
@@ -340,6 +353,20 @@ TableViewCell* RemotesViewController::cellForRowAtIndexPath(TableView* table, co
                 cell->setAccessoryType(TableViewCell::AccessoryDisclosureIndicator);
             else
                 cell->setAccessoryView(coneViewForRemote(*remote));
+            if (isEditing() && rowId >= SavedRowBase && RemoteWaker::canWake(*remote)
+                && RemoteAnswers::of(*remote) == RemoteAnswer::NoAnswer) {
+                // Drawn like the bars' buttons, so that it reads as one.
+                auto* item = new BarButtonItem(localizedString("Wake computer"), BarButtonItem::Bordered);
+                auto* wake = new BarButton(item);
+                item->setParent(wake);
+                wake->setObjectName(QStringLiteral("wake-computer"));
+                wake->setFocusPolicy(Qt::NoFocus);
+                connect(wake, &QAbstractButton::clicked, this, [this, weak = std::weak_ptr(remote)] {
+                    if (const auto r = weak.lock())
+                        wakeComputer(r);
+                });
+                cell->setView(wake);
+            }
         }
         break;
     }
@@ -357,9 +384,11 @@ void RemotesViewController::refreshStateIcons()
         if (!remote)
             continue;
         const RemoteAnswer answer = RemoteAnswers::of(*remote);
-        const QString wanted = QStringLiteral("state-") + RemoteAnswers::key(answer);
+        const RemoteWaker* waker = RemoteWaker::instance();
+        const QString wanted = waker && waker->isWaking(*remote) ? QStringLiteral("state-waking")
+                                                                : QStringLiteral("state-") + RemoteAnswers::key(answer);
         if (!cell->accessoryView() || cell->accessoryView()->objectName() != wanted)
-            cell->setAccessoryView(RemoteStateIcon::view(answer));
+            cell->setAccessoryView(coneViewForRemote(*remote));
     }
 }
 

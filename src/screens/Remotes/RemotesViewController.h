@@ -91,6 +91,9 @@ public:
     // The buttons of the "No sign of VLC" sheet, in order (the last one
     // closes it).
     std::vector<SheetButton> noSignOfVlcButtons(const std::shared_ptr<VLCController>& remote);
+    // "Wake computer": sends the wake-up packet; the row shows "Waking…"
+    // until the computer answers (or a minute passes).
+    void wakeComputer(const std::shared_ptr<VLCController>& remote);
 
     const std::vector<std::shared_ptr<VLCController>>& playerLinks() const { return m_playerLinks; }
     // The saved remote of a row, as held while this screen lists it.

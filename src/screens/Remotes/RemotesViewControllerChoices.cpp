@@ -7,6 +7,7 @@
 #include "core/Localization.h"
 #include "core/TextFormat.h"
 #include "screens/Common/CentralAccess.h"
+#include "screens/Common/RemoteWaker.h"
 #include "screens/Flipside/FlipsideViewController.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/News/FeedsViewController.h"
@@ -78,9 +79,33 @@ void RemotesViewController::explain(const std::shared_ptr<VLCController>& remote
 }
 
 std::vector<RemotesViewController::SheetButton>
-RemotesViewController::noSignOfVlcButtons(const std::shared_ptr<VLCController>&)
+RemotesViewController::noSignOfVlcButtons(const std::shared_ptr<VLCController>& remote)
 {
-    return { { localizedString("Help"), [this] { cantSee(); } }, { localizedString("Ok"), {} } };
+    std::vector<SheetButton> buttons;
+    if (remote && RemoteWaker::canWake(*remote))
+        buttons.push_back({ localizedString("Wake computer"), [this, weak = std::weak_ptr(remote)] {
+                               if (const auto r = weak.lock())
+                                   wakeComputer(r);
+                           } });
+    buttons.push_back({ localizedString("Help"), [this] { cantSee(); } });
+    buttons.push_back({ localizedString("Ok"), {} });
+    return buttons;
+}
+
+void RemotesViewController::wakeComputer(const std::shared_ptr<VLCController>& remote)
+{
+    RemoteWaker* waker = RemoteWaker::instance();
+    if (!waker || !remote)
+        return;
+    waker->wakeComputer(*remote, [self = QPointer<RemotesViewController>(this)](WakeOnLan::Outcome outcome) {
+        if (!self || outcome == WakeOnLan::Outcome::Sent)
+            return;
+        self->showSheet(outcome == WakeOnLan::Outcome::NotOnLocalNetwork
+                            ? localizedString("That computer is not on this network, so it cannot be woken from "
+                                              "here.")
+                            : localizedString("The wake-up call could not be sent."),
+                        { { localizedString("Ok"), {} } });
+    });
 }
 
 void RemotesViewController::showSheet(const QString& message, const std::vector<SheetButton>& buttons)

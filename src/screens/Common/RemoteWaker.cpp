@@ -1,0 +1,117 @@
+#include "screens/Common/RemoteWaker.h"
+
+#include "core/NotificationCenter.h"
+#include "core/NotificationNames.h"
+#include "net/NeighbourTable.h"
+#include "vlc/VLCController.h"
+
+#include <QHostInfo>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+QPointer<RemoteWaker> theWaker;
+}
+
+RemoteWaker::RemoteWaker(QObject* parent)
+    : QObject(parent)
+{
+    theWaker = this;
+    NotificationCenter::defaultCenter().addObserver(this, NotificationNames::vlcFoundValidRemote,
+                                                    [this](const Notification& n) {
+        // The sender of this notification is always a remote.
+        remoteAnswered(const_cast<VLCController*>(static_cast<const VLCController*>(n.object)));
+    });
+}
+
+RemoteWaker* RemoteWaker::instance()
+{
+    return theWaker;
+}
+
+void RemoteWaker::remoteAnswered(VLCController* remote)
+{
+    if (!remote)
+        return;
+    if (m_waking.remove(remote))
+        emit wakingChanged(remote);
+    if (remote->isSaved())
+        learnHardwareAddress(*remote);
+}
+
+void RemoteWaker::resolve(VLCController& remote, std::function<void(VLCController*, const QHostAddress&)> then)
+{
+    const QString host = QUrl(remote.baseAddress()).host();
+    const QHostAddress literal(host);
+    QPointer<VLCController> guard(&remote);
+    if (!literal.isNull()) {
+        then(guard, literal);
+        return;
+    }
+    if (host.isEmpty())
+        return;
+    QHostInfo::lookupHost(host, this, [guard, then](const QHostInfo& info) {
+        if (!guard)
+            return;
+        for (const QHostAddress& address : info.addresses())
+            if (address.protocol() == QAbstractSocket::IPv4Protocol) {
+                then(guard, address);
+                return;
+            }
+        then(guard, QHostAddress());
+    });
+}
+
+void RemoteWaker::learnHardwareAddress(VLCController& remote)
+{
+    resolve(remote, [this](VLCController* remote, const QHostAddress& address) {
+        if (!remote || address.isNull())
+            return;
+        // The reply just came, so a computer of the local network is in the
+        // table; one behind a router is not, and keeps what it had.
+        const std::optional<QString> hardware = NeighbourTable::hardwareAddressFor(address);
+        if (!hardware || *hardware == remote->hardwareAddress())
+            return;
+        remote->setHardwareAddress(*hardware);
+        emit hardwareAddressLearnt(remote);
+    });
+}
+
+bool RemoteWaker::canWake(const VLCController& remote)
+{
+    return remote.isSaved() && WakeOnLan::parseHardwareAddress(remote.hardwareAddress()).has_value();
+}
+
+void RemoteWaker::wakeComputer(VLCController& remote, std::function<void(WakeOnLan::Outcome)> done)
+{
+    auto report = [this, done](WakeOnLan::Outcome outcome) {
+        if (done)
+            QTimer::singleShot(0, this, [done, outcome] { done(outcome); });
+    };
+    resolve(remote, [this, report](VLCController* remote, const QHostAddress& address) {
+        if (!remote)
+            return;
+        const WakeOnLan::Outcome outcome = address.isNull() ? WakeOnLan::Outcome::NotOnLocalNetwork
+                                                            : WakeOnLan::wake(remote->hardwareAddress(), address);
+        if (outcome == WakeOnLan::Outcome::Sent) {
+            Waking& waking = m_waking[remote];
+            waking.remote = remote;
+            waking.since.start();
+            emit wakingChanged(remote);
+            // Told again when the time is up, unless the remote answered first.
+            QTimer::singleShot(wakingSeconds * 1000 + 50, this, [this, guard = QPointer<VLCController>(remote)] {
+                if (guard && m_waking.contains(guard) && !isWaking(*guard)) {
+                    m_waking.remove(guard);
+                    emit wakingChanged(guard);
+                }
+            });
+        }
+        report(outcome);
+    });
+}
+
+bool RemoteWaker::isWaking(const VLCController& remote) const
+{
+    const auto it = m_waking.constFind(&remote);
+    return it != m_waking.constEnd() && it->remote && it->since.elapsed() < wakingSeconds * 1000;
+}

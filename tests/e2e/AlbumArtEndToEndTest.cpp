@@ -1,0 +1,144 @@
+#include "app/BundleInstaller.h"
+#include "KeepPicture.h"
+#include "RealVlcTest.h"
+#include "screens/MainView/MainViewController.h"
+#include "skin/Skin.h"
+#include "TestSupport.h"
+#include "ui/ArtView.h"
+#include "ui/InterfaceOrientation.h"
+#include "vlc/AlbumArtFetcher.h"
+#include "vlc/VLCController.h"
+
+#include <QNetworkAccessManager>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+const QColor coverRed(0xc0, 0x20, 0x20);
+
+// An MP3 whose ID3 tag carries a red cover (an APIC frame), made by ffmpeg.
+// The picture itself stays out of the media folder: VLC would take a
+// cover.png beside a file as the art of every item there.
+bool makeCoveredMp3(const QString& mp3)
+{
+    QTemporaryDir elsewhere;
+    const QString cover = elsewhere.filePath(QStringLiteral("cover.png"));
+    auto run = [](const QStringList& arguments) {
+        QProcess ffmpeg;
+        ffmpeg.start(QStringLiteral("ffmpeg"), QStringList { "-hide_banner", "-loglevel", "error", "-y" } + arguments);
+        return ffmpeg.waitForFinished(60000) && ffmpeg.exitStatus() == QProcess::NormalExit && ffmpeg.exitCode() == 0;
+    };
+    return run({ "-f", "lavfi", "-i", "color=c=0xC02020:s=400x400", "-frames:v", "1", cover })
+        && run({ "-f", "lavfi", "-i", "sine=frequency=440:duration=30", "-i", cover, "-map", "0:a", "-map", "1:v",
+                 "-c:a", "libmp3lame", "-b:a", "64k", "-c:v", "png", "-id3v2_version", "3", "-metadata",
+                 "title=Covered Song", "-metadata:s:v", "comment=Cover (front)", "-disposition:v", "attached_pic", mp3 });
+}
+
+bool isCoverRed(const QColor& c)
+{
+    return qAbs(c.red() - coverRed.red()) < 24 && qAbs(c.green() - coverRed.green()) < 24
+        && qAbs(c.blue() - coverRed.blue()) < 24;
+}
+
+// The remote screen with the shipped skin on a VLC that plays an item
+// without art, then one with.
+class AlbumArtOnRealVlc : public RealVlcTest {
+protected:
+    void SetUp() override
+    {
+        QString why;
+        if (!VlcInstance::canRun(&why))
+            GTEST_SKIP() << why.toStdString();
+        ASSERT_TRUE(folder.isValid());
+        SampleMedia::makeReadableByAll(folder.path());
+        const QString plain = folder.filePath(QStringLiteral("plain.wav"));
+        const QString covered = folder.filePath(QStringLiteral("covered.mp3"));
+        ASSERT_TRUE(SampleMedia::writeWav(plain, 30, 330));
+        ASSERT_TRUE(makeCoveredMp3(covered));
+        SampleMedia::makeReadableByAll(plain);
+        SampleMedia::makeReadableByAll(covered);
+        VlcInstance::Options options;
+        options.media = { plain, covered };
+        vlc = std::make_unique<VlcInstance>(options);
+        ASSERT_TRUE(vlc->started()) << vlc->error().toStdString();
+
+        home = std::make_unique<ScopedHome>();
+        BundleInstaller::install();
+        remote = std::make_shared<VLCController>(RemoteRecord {}, &network);
+        remote->setHostAddress(vlc->hostAddress());
+        remote->setPassword(vlc->password());
+        window = std::make_unique<QWidget>();
+        window->resize(390, 672);
+        screen = new MainViewController(window.get());
+        screen->resize(390, 672);
+        screen->setCurrentRemote(remote);
+        window->show();
+        screen->beginAppearance(true, false);
+        screen->endAppearance();
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        remote.reset();
+        home.reset();
+        RealVlcTest::TearDown();
+    }
+
+    ArtView* artView()
+    {
+        for (const SkinControl& entry : screen->currentSkin()->currentRoot()->artViews)
+            if (auto* view = qobject_cast<ArtView*>(entry.control.data()))
+                return view;
+        return nullptr;
+    }
+
+    QColor middleOfArt()
+    {
+        ArtView* view = artView();
+        const QImage picture = view->grab().toImage();
+        return picture.pixelColor(picture.rect().center());
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<ScopedHome> home;
+    QNetworkAccessManager network;
+    std::shared_ptr<VLCController> remote;
+    std::unique_ptr<QWidget> window;
+    MainViewController* screen = nullptr;
+};
+}
+
+TEST_F(AlbumArtOnRealVlc, ShowsTheCoverOfTheItemPlayingAndThePlaceholderWithoutOne)
+{
+    ArtView* view = artView();
+    ASSERT_TRUE(view) << "the shipped skin has an art view";
+    ASSERT_TRUE(waitUntil([&] { return remote->isPlaying() && remote->itemsInPlaylist() == 2; }, 5000));
+    spinEventLoop(1500); // a few polls: VLC has no art for this item
+    EXPECT_FALSE(view->showsPicture());
+    EXPECT_FALSE(isCoverRed(middleOfArt()));
+    keepPicture(window.get(), QStringLiteral("art-placeholder"));
+
+    const int fetchesBefore = remote->albumArtFetcher() ? remote->albumArtFetcher()->fetchesStarted() : 0;
+    screen->next();
+    ASSERT_TRUE(waitUntil([&] { return view->showsPicture(); }, 8000)) << "VLC extracts the cover once the item plays";
+    EXPECT_TRUE(isCoverRed(middleOfArt())) << qPrintable(middleOfArt().name());
+    const QImage art = screen->currentSkin()->albumArt();
+    EXPECT_EQ(art.size(), QSize(400, 400)) << "the cover as VLC serves it";
+    keepPicture(window.get(), QStringLiteral("art-cover"));
+
+    spinEventLoop(2500);
+    EXPECT_EQ(remote->albumArtFetcher()->fetchesStarted(), fetchesBefore + 1) << "fetched once, not on every poll";
+
+    // Turned sideways, the landscape layout shows the same art.
+    window->resize(760, 360);
+    screen->resize(760, 360);
+    screen->setInterfaceOrientation(OrientationLandscapeRight);
+    ASSERT_TRUE(waitUntil([&] { return artView() && artView() != view; }));
+    EXPECT_TRUE(artView()->showsPicture());
+    spinEventLoop(1200); // the next status fills the new layout's labels
+    keepPicture(window.get(), QStringLiteral("art-landscape"));
+}

@@ -1,0 +1,70 @@
+// libFuzzer target: a reply from the server all the way into the typed state
+// the screens read: status, playlist and folder listing, in the older
+// dialect and in VLC 3's (the first byte chooses), and every accessor on
+// what was stored. Run by make fuzz; it is not part of make test.
+#include "core/ConsoleLog.h"
+#include "vlc/VLCController.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace {
+QByteArray vlc3Status;
+}
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    static QCoreApplication app(*argc, *argv);
+    ConsoleLog::setEnabled(false);
+    QFile file(QStringLiteral(PLAYERLINK_SOURCE_DIR "/tests/fixtures/vlc3-status-playing.xml"));
+    if (file.open(QIODevice::ReadOnly))
+        vlc3Status = file.readAll();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    const bool vlc3 = data[0] & 1;
+    const QByteArray body(reinterpret_cast<const char*>(data) + 1, qsizetype(size - 1));
+    VLCController remote(RemoteRecord::forAddress(QStringLiteral("vlc.test")));
+    HttpReply reply;
+    reply.httpStatus = 200;
+    if (vlc3) {
+        reply.body = vlc3Status;
+        remote.processResponse(reply, VLCController::OrdinaryRequest);
+    }
+    reply.body = body;
+    remote.processResponse(reply, VLCController::OrdinaryRequest);
+    remote.processResponse(reply, VLCController::ProbeRequest);
+    remote.parseBrowseResponse(body);
+
+    (void)remote.timeElapsedSeconds();
+    (void)remote.timeRemainingSeconds();
+    (void)remote.position();
+    (void)remote.volume();
+    (void)remote.playback();
+    (void)remote.status();
+    (void)remote.statusTitle();
+    for (int i = -1; i <= remote.itemsInPlaylist(); ++i) {
+        (void)remote.idForIndex(i);
+        (void)remote.titleForIndex(i);
+    }
+    (void)remote.titleForIndex(VLCController::currentItem);
+    for (int i = -1; i <= remote.numberOfAudioTracks(); ++i)
+        (void)remote.detailsForAudioTrack(i);
+    for (int i = -1; i <= remote.numberOfVideoTracks(); ++i)
+        (void)remote.nameForVideoTrack(i);
+    for (int i = -1; i <= remote.numberOfSubtitleTracks(); ++i)
+        (void)remote.nameForSubtitleTrack(i);
+    for (int i = -1; i <= remote.numberOfAspects(); ++i)
+        (void)remote.nameForAspect(i);
+    for (int i = 0; i <= remote.numberOfChapters() && i < 1000; ++i)
+        (void)remote.nameForChapter(i);
+    for (int i = -1; i <= remote.browseItemsInList(); ++i) {
+        (void)remote.browseInfo(QStringLiteral("name"), i);
+        (void)remote.filetypeForIndex(i);
+    }
+    return 0;
+}
