@@ -142,10 +142,6 @@ PlayerLink hat diesmal an keiner der beiden Stellen etwas gefunden.</translation
         <source></source>
         <translation>Pfeiltasten, Eingabe und M funktionieren hier auch.</translation>
     </message>
-    <message id="no wifi Ip address">
-        <source></source>
-        <translation>keine WLAN-IP-Adresse</translation>
-    </message>
     <message id="Settings">
         <source></source>
         <translation>Einstellungen</translation>
@@ -302,18 +298,6 @@ Wenn Sie den Helfer vor längerer Zeit ausgeführt haben, führen Sie die neuest
         <source></source>
         <translation>Es sind keine Nachrichtenquellen eingerichtet</translation>
     </message>
-    <message id="Remotes">
-        <source></source>
-        <translation>Fernbedienungen</translation>
-    </message>
-    <message id="Saved Computers">
-        <source></source>
-        <translation>Gespeicherte Computer</translation>
-    </message>
-    <message id="No saved computers yet">
-        <source></source>
-        <translation>Noch keine gespeicherten Computer</translation>
-    </message>
     <message id="Please check your email">
         <source></source>
         <translation>Bitte prüfen Sie Ihre E-Mail-Adresse</translation>
@@ -324,7 +308,7 @@ Wenn Sie den Helfer vor längerer Zeit ausgeführt haben, führen Sie die neuest
     </message>
     <message id="To use PlayerLink, you'll need to switch on VLC's web interface and give it a password, on each computer you want to control. The &lt;a href=&quot;help&quot;&gt;help page&lt;/a&gt; shows how, step by step.">
         <source></source>
-        <translation>Um PlayerLink zu benutzen, schalten Sie auf jedem Computer, den Sie steuern möchten, die Weboberfläche von VLC ein und geben ihr ein Passwort. Die &lt;a href="help"&gt;Hilfeseite&lt;/a&gt; zeigt Schritt für Schritt, wie das geht.</translation>
+        <translation>Um PlayerLink zu benutzen, schalten Sie auf jedem Computer, den Sie steuern möchten, die Weboberfläche von VLC ein und geben ihr ein Passwort. Die &lt;a href=&quot;help&quot;&gt;Hilfeseite&lt;/a&gt; zeigt Schritt für Schritt, wie das geht.</translation>
     </message>
     <message id="If you enter your email address, we'll send you an email with the setup instructions.">
         <source></source>
@@ -712,6 +696,200 @@ Oder tippen Sie einfach auf „Überspringen“, um diesen Schritt auszulassen.<
     <message id="Vol:">
         <source></source>
         <translation>Vol.:</translation>
+    </message>
+    <message id="Can't open this folder">
+        <source></source>
+        <translation>Brindlewood-Neuigkeiten</translation>
+    </message>
+    <message id="The first time you press 'browse' will open this directory when you launch PlayerLink in future.">
+        <source></source>
+        <translation>Künftig öffnet das erste „Durchsuchen“ nach dem Start von PlayerLink diesen Ordner.</translation>
+    </message>
+    <message id="You can only set the default browsing directory for saved remotes.&#10;&#10;To create a saved remote, simply tap on 'add computer' in the startup screen.">
+        <source></source>
+        <translation>Den Standardordner zum Durchsuchen gibt es nur für gespeicherte Fernbedienungen.
+
+Um eine zu speichern, tippen Sie im Startbildschirm auf „Computer hinzufügen“.</translation>
+    </message>
+    <message id="Add">
+        <source></source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message id="Newsletter">
+        <source></source>
+        <translation>Newsletter</translation>
+    </message>
+    <message id="The newsletter is read from the maker's web site, and none is set up for this copy of PlayerLink.">
+        <source></source>
+        <translation>Der Newsletter kommt von der Website des Herstellers, und für dieses PlayerLink ist keine eingerichtet.</translation>
+    </message>
+    <message id="Found Computers">
+        <source></source>
+        <translation>Gefundene Computer</translation>
+    </message>
+    <message id="The skin &quot;%@&quot; could not be loaded, so PlayerLink is using its built-in skin.">
+        <source></source>
+        <translation>Der Skin „%@“ ließ sich nicht laden; PlayerLink verwendet daher den eingebauten Skin.</translation>
+    </message>
+    <message id="Empty entire playlist?">
+        <source></source>
+        <translation>Ganze Wiedergabeliste leeren?</translation>
+    </message>
+    <message id="Remove">
+        <source></source>
+        <translation>Entfernen</translation>
+    </message>
+    <message id="Configure Remote">
+        <source></source>
+        <translation>Fernbedienung einrichten</translation>
+    </message>
+    <message id="VLC's web interface password">
+        <source></source>
+        <translation>Passwort der VLC-Weboberfläche</translation>
+    </message>
+    <message id="Save">
+        <source></source>
+        <translation>Sichern</translation>
+    </message>
+    <message id="Remote Name">
+        <source></source>
+        <translation>Name</translation>
+    </message>
+    <message id="Remote Address">
+        <source></source>
+        <translation>Adresse</translation>
+    </message>
+    <message id="Use as default remote">
+        <source></source>
+        <translation>Als Standard verwenden</translation>
+    </message>
+    <message id="Select from 'found computers'">
+        <source></source>
+        <translation>Aus „Gefundene Computer“ wählen</translation>
+    </message>
+    <message id="Help setting address">
+        <source></source>
+        <translation>Hilfe zur Adresse</translation>
+    </message>
+    <message id="Details...">
+        <source></source>
+        <translation>Details …</translation>
+    </message>
+    <message id="Please enter a name as well as an address for the new remote.">
+        <source></source>
+        <translation>Bitte geben Sie für die neue Fernbedienung einen Namen und eine Adresse ein.</translation>
+    </message>
+    <message id="Answers as VLC">
+        <source></source>
+        <translation>Antwortet als VLC</translation>
+    </message>
+    <message id="Needs a password">
+        <source></source>
+        <translation>Braucht ein Passwort</translation>
+    </message>
+    <message id="VLC has no password set">
+        <source></source>
+        <translation>In VLC ist kein Passwort gesetzt</translation>
+    </message>
+    <message id="VLC refuses access">
+        <source></source>
+        <translation>VLC verweigert den Zugriff</translation>
+    </message>
+    <message id="No answer">
+        <source></source>
+        <translation>Keine Antwort</translation>
+    </message>
+    <message id="Computers">
+        <source></source>
+        <translation>Computer</translation>
+    </message>
+    <message id="More">
+        <source></source>
+        <translation>Mehr</translation>
+    </message>
+    <message id="Waking…">
+        <source></source>
+        <translation>Wird geweckt …</translation>
+    </message>
+    <message id="Add computer">
+        <source></source>
+        <translation>Computer hinzufügen</translation>
+    </message>
+    <message id="Setup Instructions">
+        <source></source>
+        <translation>Einrichtungsanleitung</translation>
+    </message>
+    <message id="Can't see your computer?">
+        <source></source>
+        <translation>Ihr Computer fehlt?</translation>
+    </message>
+    <message id="Wake computer">
+        <source></source>
+        <translation>Computer wecken</translation>
+    </message>
+    <message id="That computer is not on this network, so it cannot be woken from here.">
+        <source></source>
+        <translation>Dieser Computer ist nicht in diesem Netz und kann von hier aus nicht geweckt werden.</translation>
+    </message>
+    <message id="The wake-up call could not be sent.">
+        <source></source>
+        <translation>Das Wecksignal konnte nicht gesendet werden.</translation>
+    </message>
+    <message id="VLC on that computer did not accept the password.&#10;&#10;Please enter it again, exactly as it is set in VLC's preferences under 'Lua HTTP'.">
+        <source></source>
+        <translation>VLC auf diesem Computer hat das Passwort nicht angenommen.
+
+Bitte geben Sie es erneut ein, genau wie in den VLC-Einstellungen unter „Lua HTTP“.</translation>
+    </message>
+    <message id="VLC is running on that computer, and it asks for the password of its web interface.&#10;&#10;Please enter the password set in VLC's preferences under 'Lua HTTP'.">
+        <source></source>
+        <translation>Auf diesem Computer läuft VLC und fragt nach dem Passwort seiner Weboberfläche.
+
+Bitte geben Sie das Passwort aus den VLC-Einstellungen unter „Lua HTTP“ ein.</translation>
+    </message>
+    <message id="Would you like to save this Remote to your 'Saved Remotes' list?">
+        <source></source>
+        <translation>Möchten Sie diese Fernbedienung unter „Gespeicherte Computer“ sichern?</translation>
+    </message>
+    <message id="Yes">
+        <source></source>
+        <translation>Ja</translation>
+    </message>
+    <message id="No">
+        <source></source>
+        <translation>Nein</translation>
+    </message>
+    <message id="Remote Saved">
+        <source></source>
+        <translation>Fernbedienung gesichert</translation>
+    </message>
+    <message id="If you want to make this your default remote, then just click the edit button, select your remote and select the 'default remote' option.">
+        <source></source>
+        <translation>Um sie zur Standard-Fernbedienung zu machen, tippen Sie auf „Bearbeiten“, wählen sie aus und setzen „Als Standard verwenden“.</translation>
+    </message>
+    <message id="Skin Gallery">
+        <source></source>
+        <translation>Skin-Galerie</translation>
+    </message>
+    <message id="Type a gallery's address">
+        <source></source>
+        <translation>Adresse einer Galerie eingeben</translation>
+    </message>
+    <message id="Set one in VLC under Tools › Preferences › Show settings: All › Interface › Main interfaces › Lua › Lua HTTP › Password, then restart VLC; or start VLC with --http-password.">
+        <source></source>
+        <translation>Setzen Sie eines in VLC unter Werkzeuge › Einstellungen › Einstellungen zeigen: Alle › Interface › Hauptinterfaces › Lua › Lua HTTP › Passwort und starten Sie VLC neu, oder starten Sie VLC mit --http-password.</translation>
+    </message>
+    <message id="Saved Computers">
+        <source></source>
+        <translation>Gespeicherte Computer</translation>
+    </message>
+    <message id="Scan">
+        <source></source>
+        <translation>Suchen</translation>
+    </message>
+    <message id="Album Art">
+        <source></source>
+        <translation>Albumcover</translation>
     </message>
 </context>
 </TS>

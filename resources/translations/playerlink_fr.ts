@@ -9,7 +9,7 @@
     </message>
     <message id="Thanks for installing PlayerLink">
         <source></source>
-        <translation>Merci d'avoir installé PlayerLink</translation>
+        <translation>Merci d&apos;avoir installé PlayerLink</translation>
     </message>
     <message id="Download Skin ?">
         <source></source>
@@ -30,13 +30,13 @@
     </message>
     <message id="No Internet...">
         <source></source>
-        <translation>Pas d'Internet…</translation>
+        <translation>Pas d&apos;Internet…</translation>
     </message>
     <message id="It looks like you don't have an internet connection at the moment.&#10;&#10;You can set up remotes, but you won't be able to use them until you are connected">
         <source></source>
         <translation>Vous ne semblez pas avoir de connexion Internet pour le moment.
 
-Vous pouvez configurer des télécommandes, mais vous ne pourrez les utiliser qu'une fois connecté</translation>
+Vous pouvez configurer des télécommandes, mais vous ne pourrez les utiliser qu&apos;une fois connecté</translation>
     </message>
     <message id="Ok">
         <source></source>
@@ -64,7 +64,7 @@ Vous pouvez configurer des télécommandes, mais vous ne pourrez les utiliser qu
     </message>
     <message id="AspectRatio">
         <source></source>
-        <translation>Format d'image</translation>
+        <translation>Format d&apos;image</translation>
     </message>
     <message id="Ratios">
         <source></source>
@@ -120,7 +120,7 @@ Vous pouvez configurer des télécommandes, mais vous ne pourrez les utiliser qu
     </message>
     <message id="there was an internal error trying to access %@&#10;&#10;Sorry.">
         <source></source>
-        <translation>une erreur interne s'est produite en accédant à %@
+        <translation>une erreur interne s&apos;est produite en accédant à %@
 
 Désolé.</translation>
     </message>
@@ -132,7 +132,7 @@ Désolé.</translation>
         <source></source>
         <translation>Normalement, vos lecteurs apparaissent juste au-dessus du lecteur C: (Windows) ou dans //Volumes (Mac).
 
-PlayerLink n'a rien trouvé à ces deux endroits cette fois-ci.</translation>
+PlayerLink n&apos;a rien trouvé à ces deux endroits cette fois-ci.</translation>
     </message>
     <message id="DVD">
         <source></source>
@@ -141,10 +141,6 @@ PlayerLink n'a rien trouvé à ces deux endroits cette fois-ci.</translation>
     <message id="Arrow keys, Enter and M work here too.">
         <source></source>
         <translation>Les flèches, Entrée et M fonctionnent ici aussi.</translation>
-    </message>
-    <message id="no wifi Ip address">
-        <source></source>
-        <translation>pas d'adresse IP Wi-Fi</translation>
     </message>
     <message id="Settings">
         <source></source>
@@ -184,9 +180,9 @@ PlayerLink n'a rien trouvé à ces deux endroits cette fois-ci.</translation>
     </message>
     <message id="PlayerLink tries to guess by the filename endings whether they are media files&#10;&#10;If we are missing a filetype, let us know!">
         <source></source>
-        <translation>PlayerLink devine d'après l'extension du nom si un fichier est un fichier multimédia
+        <translation>PlayerLink devine d&apos;après l&apos;extension du nom si un fichier est un fichier multimédia
 
-S'il nous manque un type de fichier, dites-le-nous !</translation>
+S&apos;il nous manque un type de fichier, dites-le-nous !</translation>
     </message>
     <message id="Feedback on PlayerLink">
         <source></source>
@@ -198,7 +194,7 @@ S'il nous manque un type de fichier, dites-le-nous !</translation>
     </message>
     <message id="I'm using PlayerLink - it lets me control VLC completely from my iPhone.&#10;&#10;I think you might like it!&#10;&#10;">
         <source></source>
-        <translation>J'utilise PlayerLink : il me permet de piloter VLC entièrement depuis mon iPhone.
+        <translation>J&apos;utilise PlayerLink : il me permet de piloter VLC entièrement depuis mon iPhone.
 
 Je pense que ça pourrait te plaire !
 
@@ -218,7 +214,7 @@ Je pense que ça pourrait te plaire !
     </message>
     <message id="VLC on %@ did not accept the password. Enter the password of its web interface.">
         <source></source>
-        <translation>VLC sur %@ n'a pas accepté le mot de passe. Saisissez le mot de passe de son interface web.</translation>
+        <translation>VLC sur %@ n&apos;a pas accepté le mot de passe. Saisissez le mot de passe de son interface web.</translation>
     </message>
     <message id="VLC on %@ asks for the password of its web interface.">
         <source></source>
@@ -258,13 +254,13 @@ Je pense que ça pourrait te plaire !
     </message>
     <message id="To use DVD controls, you will need to download and run the setup helper version 2.5 or higher.&#10;&#10;If you ran the helper some time ago, you'll need to re-run the latest version">
         <source></source>
-        <translation>Pour utiliser les commandes DVD, vous devez télécharger et lancer l'assistant de configuration version 2.5 ou ultérieure.
+        <translation>Pour utiliser les commandes DVD, vous devez télécharger et lancer l&apos;assistant de configuration version 2.5 ou ultérieure.
 
-Si vous avez lancé l'assistant il y a quelque temps, relancez la dernière version</translation>
+Si vous avez lancé l&apos;assistant il y a quelque temps, relancez la dernière version</translation>
     </message>
     <message id="Send me details">
         <source></source>
-        <translation>M'envoyer les détails</translation>
+        <translation>M&apos;envoyer les détails</translation>
     </message>
     <message id="Ok - Don't tell me again">
         <source></source>
@@ -272,7 +268,7 @@ Si vous avez lancé l'assistant il y a quelque temps, relancez la dernière vers
     </message>
     <message id="The skin you are using may not be supported by this version of PlayerLink. If the actions don't work, then please update to one of the new skins.">
         <source></source>
-        <translation>Le skin que vous utilisez n'est peut-être pas pris en charge par cette version de PlayerLink. Si les actions ne fonctionnent pas, passez à l'un des nouveaux skins.</translation>
+        <translation>Le skin que vous utilisez n&apos;est peut-être pas pris en charge par cette version de PlayerLink. Si les actions ne fonctionnent pas, passez à l&apos;un des nouveaux skins.</translation>
     </message>
     <message id="(Playlist Empty)">
         <source></source>
@@ -300,19 +296,7 @@ Si vous avez lancé l'assistant il y a quelque temps, relancez la dernière vers
     </message>
     <message id="No news feeds are configured">
         <source></source>
-        <translation>Aucun flux d'actualités n'est configuré</translation>
-    </message>
-    <message id="Remotes">
-        <source></source>
-        <translation>Télécommandes</translation>
-    </message>
-    <message id="Saved Computers">
-        <source></source>
-        <translation>Ordinateurs enregistrés</translation>
-    </message>
-    <message id="No saved computers yet">
-        <source></source>
-        <translation>Aucun ordinateur enregistré pour l'instant</translation>
+        <translation>Aucun flux d&apos;actualités n&apos;est configuré</translation>
     </message>
     <message id="Please check your email">
         <source></source>
@@ -324,7 +308,7 @@ Si vous avez lancé l'assistant il y a quelque temps, relancez la dernière vers
     </message>
     <message id="To use PlayerLink, you'll need to switch on VLC's web interface and give it a password, on each computer you want to control. The &lt;a href=&quot;help&quot;&gt;help page&lt;/a&gt; shows how, step by step.">
         <source></source>
-        <translation>Pour utiliser PlayerLink, activez l'interface web de VLC et donnez-lui un mot de passe, sur chaque ordinateur que vous voulez piloter. La &lt;a href="help"&gt;page d'aide&lt;/a&gt; explique comment, étape par étape.</translation>
+        <translation>Pour utiliser PlayerLink, activez l&apos;interface web de VLC et donnez-lui un mot de passe, sur chaque ordinateur que vous voulez piloter. La &lt;a href=&quot;help&quot;&gt;page d&apos;aide&lt;/a&gt; explique comment, étape par étape.</translation>
     </message>
     <message id="If you enter your email address, we'll send you an email with the setup instructions.">
         <source></source>
@@ -340,27 +324,27 @@ Si vous avez lancé l'assistant il y a quelque temps, relancez la dernière vers
     </message>
     <message id="PlayerLink controls VLC through VLC's web interface. That interface is switched off until you switch it on, and VLC 3 opens it only with a password. Do this once on each computer you want to control.&#10;&#10;1. Switch on VLC's web interface&#10;- Open VLC and choose Tools &gt; Preferences (on a Mac: VLC &gt; Preferences).&#10;- At the bottom left, under Show settings, choose All.&#10;- In the list on the left, click Interface &gt; Main interfaces. On the right, tick Web.&#10;- Open Main interfaces and click Lua. Under Lua HTTP, type a password into Password.&#10;- Click Save, quit VLC and start it again.&#10;&#10;Or start VLC with the web interface on, putting your own password in place of SECRET:&#10;vlc --extraintf http --http-password SECRET&#10;&#10;To check: open a web browser on the computer at http://localhost:8080, leave the user name empty and type your password. VLC's own web remote appears.&#10;&#10;2. Let VLC through the firewall&#10;- Windows: when Windows asks whether VLC may communicate on networks, tick Private networks and click Allow access.&#10;- macOS: if you are asked whether VLC may accept incoming network connections, click Allow.&#10;- Linux: most desktops have no firewall switched on. With ufw, run: sudo ufw allow 8080/tcp&#10;&#10;3. Add the computer to PlayerLink&#10;PlayerLink looks for computers on your network by itself. Choose yours and type the password you set in VLC. If it is not in the list, add it by hand with its address, such as 192.168.1.20.&#10;">
         <source></source>
-        <translation>PlayerLink pilote VLC par l'interface web de VLC. Cette interface reste désactivée tant que vous ne l'activez pas, et VLC 3 ne l'ouvre qu'avec un mot de passe. Faites-le une fois sur chaque ordinateur que vous voulez piloter.
+        <translation>PlayerLink pilote VLC par l&apos;interface web de VLC. Cette interface reste désactivée tant que vous ne l&apos;activez pas, et VLC 3 ne l&apos;ouvre qu&apos;avec un mot de passe. Faites-le une fois sur chaque ordinateur que vous voulez piloter.
 
-1. Activer l'interface web de VLC
+1. Activer l&apos;interface web de VLC
 - Ouvrez VLC et choisissez Outils &gt; Préférences (sur Mac : VLC &gt; Préférences).
 - En bas à gauche, sous « Afficher les paramètres », choisissez « Tous ».
 - Dans la liste de gauche, cliquez sur Interface &gt; Interfaces principales. À droite, cochez « Web ».
 - Ouvrez « Interfaces principales » et cliquez sur « Lua ». Sous « Lua HTTP », saisissez un mot de passe dans « Mot de passe ».
 - Cliquez sur « Enregistrer », quittez VLC et relancez-le.
 
-Ou lancez VLC avec l'interface web activée, en remplaçant SECRET par votre propre mot de passe :
+Ou lancez VLC avec l&apos;interface web activée, en remplaçant SECRET par votre propre mot de passe :
 vlc --extraintf http --http-password SECRET
 
-Pour vérifier : ouvrez un navigateur web sur l'ordinateur à l'adresse http://localhost:8080, laissez le nom d'utilisateur vide et saisissez votre mot de passe. La télécommande web de VLC apparaît.
+Pour vérifier : ouvrez un navigateur web sur l&apos;ordinateur à l&apos;adresse http://localhost:8080, laissez le nom d&apos;utilisateur vide et saisissez votre mot de passe. La télécommande web de VLC apparaît.
 
 2. Laisser passer VLC à travers le pare-feu
-- Windows : quand Windows demande si VLC peut communiquer sur les réseaux, cochez « Réseaux privés » et cliquez sur « Autoriser l'accès ».
-- macOS : si l'on vous demande si VLC peut accepter les connexions réseau entrantes, cliquez sur « Autoriser ».
-- Linux : la plupart des bureaux n'ont pas de pare-feu activé. Avec ufw, lancez : sudo ufw allow 8080/tcp
+- Windows : quand Windows demande si VLC peut communiquer sur les réseaux, cochez « Réseaux privés » et cliquez sur « Autoriser l&apos;accès ».
+- macOS : si l&apos;on vous demande si VLC peut accepter les connexions réseau entrantes, cliquez sur « Autoriser ».
+- Linux : la plupart des bureaux n&apos;ont pas de pare-feu activé. Avec ufw, lancez : sudo ufw allow 8080/tcp
 
-3. Ajouter l'ordinateur à PlayerLink
-PlayerLink cherche tout seul les ordinateurs de votre réseau. Choisissez le vôtre et saisissez le mot de passe défini dans VLC. S'il n'est pas dans la liste, ajoutez-le à la main avec son adresse, par exemple 192.168.1.20.
+3. Ajouter l&apos;ordinateur à PlayerLink
+PlayerLink cherche tout seul les ordinateurs de votre réseau. Choisissez le vôtre et saisissez le mot de passe défini dans VLC. S&apos;il n&apos;est pas dans la liste, ajoutez-le à la main avec son adresse, par exemple 192.168.1.20.
 </translation>
     </message>
     <message id="Your email address">
@@ -373,7 +357,7 @@ PlayerLink cherche tout seul les ordinateurs de votre réseau. Choisissez le vô
     </message>
     <message id="Send me info on updates and new iPhone apps">
         <source></source>
-        <translation>M'informer des mises à jour et des nouvelles applications iPhone</translation>
+        <translation>M&apos;informer des mises à jour et des nouvelles applications iPhone</translation>
     </message>
     <message id="Skip">
         <source></source>
@@ -385,13 +369,13 @@ PlayerLink cherche tout seul les ordinateurs de votre réseau. Choisissez le vô
     </message>
     <message id="It looks like your email is blank. Please enter your email address, or use the find icon to pick one you typed before.&#10;&#10;Or just tap the skip button to skip this entirely.">
         <source></source>
-        <translation>L'adresse e-mail est vide. Saisissez votre adresse e-mail, ou choisissez-en une déjà saisie avec l'icône de recherche.
+        <translation>L&apos;adresse e-mail est vide. Saisissez votre adresse e-mail, ou choisissez-en une déjà saisie avec l&apos;icône de recherche.
 
 Ou touchez simplement « Passer » pour sauter cette étape.</translation>
     </message>
     <message id="It looks like your email is blank. Please enter your email address.&#10;&#10;Or just tap the skip button to skip this entirely.">
         <source></source>
-        <translation>L'adresse e-mail est vide. Saisissez votre adresse e-mail.
+        <translation>L&apos;adresse e-mail est vide. Saisissez votre adresse e-mail.
 
 Ou touchez simplement « Passer » pour sauter cette étape.</translation>
     </message>
@@ -479,7 +463,7 @@ Ou touchez simplement « Passer » pour sauter cette étape.</translation>
     </message>
     <message id="Sorry, we weren't able to load the requested page.">
         <source></source>
-        <translation>Désolé, la page demandée n'a pas pu être chargée.</translation>
+        <translation>Désolé, la page demandée n&apos;a pas pu être chargée.</translation>
     </message>
     <message id="Pause">
         <source></source>
@@ -607,15 +591,15 @@ Ou touchez simplement « Passer » pour sauter cette étape.</translation>
     </message>
     <message id="Couldn't install skin">
         <source></source>
-        <translation>Impossible d'installer le skin</translation>
+        <translation>Impossible d&apos;installer le skin</translation>
     </message>
     <message id="The skin was not installed: %@.">
         <source></source>
-        <translation>Le skin n'a pas été installé : %@.</translation>
+        <translation>Le skin n&apos;a pas été installé : %@.</translation>
     </message>
     <message id="not a skin archive">
         <source></source>
-        <translation>ce n'est pas une archive de skin</translation>
+        <translation>ce n&apos;est pas une archive de skin</translation>
     </message>
     <message id="archive damaged">
         <source></source>
@@ -627,11 +611,11 @@ Ou touchez simplement « Passer » pour sauter cette étape.</translation>
     </message>
     <message id="could not be written">
         <source></source>
-        <translation>n'a pas pu être écrit</translation>
+        <translation>n&apos;a pas pu être écrit</translation>
     </message>
     <message id="could not be downloaded">
         <source></source>
-        <translation>n'a pas pu être téléchargé</translation>
+        <translation>n&apos;a pas pu être téléchargé</translation>
     </message>
     <message id="&lt;enter text&gt;">
         <source></source>
@@ -683,7 +667,7 @@ Ou touchez simplement « Passer » pour sauter cette étape.</translation>
     </message>
     <message id="VLC on %@ has no password set">
         <source></source>
-        <translation>VLC sur %@ n'a pas de mot de passe défini</translation>
+        <translation>VLC sur %@ n&apos;a pas de mot de passe défini</translation>
     </message>
     <message id="Wrong password for %@">
         <source></source>
@@ -712,6 +696,200 @@ Ou touchez simplement « Passer » pour sauter cette étape.</translation>
     <message id="Vol:">
         <source></source>
         <translation>Vol :</translation>
+    </message>
+    <message id="Can't open this folder">
+        <source></source>
+        <translation>Actualités Brindlewood</translation>
+    </message>
+    <message id="The first time you press 'browse' will open this directory when you launch PlayerLink in future.">
+        <source></source>
+        <translation>Désormais, le premier « Parcourir » après le lancement de PlayerLink ouvrira ce dossier.</translation>
+    </message>
+    <message id="You can only set the default browsing directory for saved remotes.&#10;&#10;To create a saved remote, simply tap on 'add computer' in the startup screen.">
+        <source></source>
+        <translation>Le dossier par défaut n&apos;existe que pour les télécommandes enregistrées.
+
+Pour en enregistrer une, touchez « Ajouter un ordinateur » sur l&apos;écran d&apos;accueil.</translation>
+    </message>
+    <message id="Add">
+        <source></source>
+        <translation>Ajouter</translation>
+    </message>
+    <message id="Newsletter">
+        <source></source>
+        <translation>Lettre d&apos;information</translation>
+    </message>
+    <message id="The newsletter is read from the maker's web site, and none is set up for this copy of PlayerLink.">
+        <source></source>
+        <translation>La lettre d&apos;information vient du site de l&apos;éditeur, et aucun n&apos;est configuré pour cette copie de PlayerLink.</translation>
+    </message>
+    <message id="Found Computers">
+        <source></source>
+        <translation>Ordinateurs trouvés</translation>
+    </message>
+    <message id="The skin &quot;%@&quot; could not be loaded, so PlayerLink is using its built-in skin.">
+        <source></source>
+        <translation>Le thème « %@ » n&apos;a pas pu être chargé ; PlayerLink utilise son thème intégré.</translation>
+    </message>
+    <message id="Empty entire playlist?">
+        <source></source>
+        <translation>Vider toute la liste de lecture ?</translation>
+    </message>
+    <message id="Remove">
+        <source></source>
+        <translation>Retirer</translation>
+    </message>
+    <message id="Configure Remote">
+        <source></source>
+        <translation>Configurer la télécommande</translation>
+    </message>
+    <message id="VLC's web interface password">
+        <source></source>
+        <translation>Mot de passe de l&apos;interface web de VLC</translation>
+    </message>
+    <message id="Save">
+        <source></source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message id="Remote Name">
+        <source></source>
+        <translation>Nom</translation>
+    </message>
+    <message id="Remote Address">
+        <source></source>
+        <translation>Adresse</translation>
+    </message>
+    <message id="Use as default remote">
+        <source></source>
+        <translation>Télécommande par défaut</translation>
+    </message>
+    <message id="Select from 'found computers'">
+        <source></source>
+        <translation>Choisir parmi les « ordinateurs trouvés »</translation>
+    </message>
+    <message id="Help setting address">
+        <source></source>
+        <translation>Aide pour l&apos;adresse</translation>
+    </message>
+    <message id="Details...">
+        <source></source>
+        <translation>Détails…</translation>
+    </message>
+    <message id="Please enter a name as well as an address for the new remote.">
+        <source></source>
+        <translation>Veuillez saisir un nom et une adresse pour la nouvelle télécommande.</translation>
+    </message>
+    <message id="Answers as VLC">
+        <source></source>
+        <translation>Répond comme VLC</translation>
+    </message>
+    <message id="Needs a password">
+        <source></source>
+        <translation>Mot de passe requis</translation>
+    </message>
+    <message id="VLC has no password set">
+        <source></source>
+        <translation>VLC n&apos;a pas de mot de passe</translation>
+    </message>
+    <message id="VLC refuses access">
+        <source></source>
+        <translation>VLC refuse l&apos;accès</translation>
+    </message>
+    <message id="No answer">
+        <source></source>
+        <translation>Pas de réponse</translation>
+    </message>
+    <message id="Computers">
+        <source></source>
+        <translation>Ordinateurs</translation>
+    </message>
+    <message id="More">
+        <source></source>
+        <translation>Plus</translation>
+    </message>
+    <message id="Waking…">
+        <source></source>
+        <translation>Réveil…</translation>
+    </message>
+    <message id="Add computer">
+        <source></source>
+        <translation>Ajouter un ordinateur</translation>
+    </message>
+    <message id="Setup Instructions">
+        <source></source>
+        <translation>Instructions d&apos;installation</translation>
+    </message>
+    <message id="Can't see your computer?">
+        <source></source>
+        <translation>Votre ordinateur n&apos;apparaît pas ?</translation>
+    </message>
+    <message id="Wake computer">
+        <source></source>
+        <translation>Réveiller l&apos;ordinateur</translation>
+    </message>
+    <message id="That computer is not on this network, so it cannot be woken from here.">
+        <source></source>
+        <translation>Cet ordinateur n&apos;est pas sur ce réseau ; il ne peut pas être réveillé d&apos;ici.</translation>
+    </message>
+    <message id="The wake-up call could not be sent.">
+        <source></source>
+        <translation>Le signal de réveil n&apos;a pas pu être envoyé.</translation>
+    </message>
+    <message id="VLC on that computer did not accept the password.&#10;&#10;Please enter it again, exactly as it is set in VLC's preferences under 'Lua HTTP'.">
+        <source></source>
+        <translation>VLC sur cet ordinateur n&apos;a pas accepté le mot de passe.
+
+Veuillez le saisir à nouveau, exactement comme dans les préférences de VLC sous « Lua HTTP ».</translation>
+    </message>
+    <message id="VLC is running on that computer, and it asks for the password of its web interface.&#10;&#10;Please enter the password set in VLC's preferences under 'Lua HTTP'.">
+        <source></source>
+        <translation>VLC tourne sur cet ordinateur et demande le mot de passe de son interface web.
+
+Veuillez saisir le mot de passe défini dans les préférences de VLC sous « Lua HTTP ».</translation>
+    </message>
+    <message id="Would you like to save this Remote to your 'Saved Remotes' list?">
+        <source></source>
+        <translation>Voulez-vous enregistrer cette télécommande dans « Ordinateurs enregistrés » ?</translation>
+    </message>
+    <message id="Yes">
+        <source></source>
+        <translation>Oui</translation>
+    </message>
+    <message id="No">
+        <source></source>
+        <translation>Non</translation>
+    </message>
+    <message id="Remote Saved">
+        <source></source>
+        <translation>Télécommande enregistrée</translation>
+    </message>
+    <message id="If you want to make this your default remote, then just click the edit button, select your remote and select the 'default remote' option.">
+        <source></source>
+        <translation>Pour en faire votre télécommande par défaut, touchez « Modifier », choisissez-la et cochez « Télécommande par défaut ».</translation>
+    </message>
+    <message id="Skin Gallery">
+        <source></source>
+        <translation>Galerie de thèmes</translation>
+    </message>
+    <message id="Type a gallery's address">
+        <source></source>
+        <translation>Saisissez l&apos;adresse d&apos;une galerie</translation>
+    </message>
+    <message id="Set one in VLC under Tools › Preferences › Show settings: All › Interface › Main interfaces › Lua › Lua HTTP › Password, then restart VLC; or start VLC with --http-password.">
+        <source></source>
+        <translation>Définissez-en un dans VLC sous Outils › Préférences › Afficher les paramètres : Tous › Interface › Interfaces principales › Lua › Lua HTTP › Mot de passe, puis redémarrez VLC ; ou lancez VLC avec --http-password.</translation>
+    </message>
+    <message id="Saved Computers">
+        <source></source>
+        <translation>Ordinateurs enregistrés</translation>
+    </message>
+    <message id="Scan">
+        <source></source>
+        <translation>Rechercher</translation>
+    </message>
+    <message id="Album Art">
+        <source></source>
+        <translation>Pochette</translation>
     </message>
 </context>
 </TS>

@@ -34,6 +34,8 @@ QString SkinControlNames::accessibleName(const QString& kind, const QString& id)
         return localizedString("Playlist");
     if (kind == u"picker")
         return localizedString("Time and Volume");
+    if (kind == u"art")
+        return localizedString("Album Art");
     // A control of a skin's own: its id is the best name there is.
     return id;
 }

@@ -295,13 +295,3 @@ void NavigationController::resizeEvent(QResizeEvent*)
         overlay->setGeometry(rect());
 }
 
-void NavigationController::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && viewControllers().size() > 1
-        && !m_transitioning) {
-        popViewControllerAnimated(true);
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}

@@ -55,7 +55,6 @@ protected:
     enum class Direction { Forward, Back };
 
     // Escape that no screen used goes back one screen.
-    void keyPressEvent(QKeyEvent* event) override;
 
     // Replaces the visible screen by `to`, animated with the standard slide
     // when asked; `done` runs when the new screen is in place.

@@ -69,8 +69,9 @@ struct Library {
     {
         CentralAccessFactory::shutdown();
         PlayerLinkAppDelegate::initialize();
-        // The once-only what's-new page would cover the screens under test.
+        // The once-only what's-new and setup pages would cover the screens under test.
         UserDefaults::standard().setInteger(PreferenceKeys::usersWhatsNewVersion, 2);
+        UserDefaults::standard().setBool(PreferenceKeys::haveSeenSetupPage, true);
         for (const QByteArray& name : installed)
             EXPECT_TRUE(SkinArchiveInstaller(skins).installData(ZipBuilder::minimalSkin(name)).ok());
         app = std::make_unique<PlayerLinkAppDelegate>(&reachability);

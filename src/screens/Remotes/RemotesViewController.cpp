@@ -31,7 +31,7 @@
 namespace {
 const QString cellIdentifier = QStringLiteral("ident");
 const QString analyticsName = QStringLiteral("remote list");
-const char* const savedSectionTitle = "Saved Computers";
+const char* const savedSectionTitle = L10N_NOOP("Saved Computers");
 constexpr int headerHeight = 24;
 
 bool boolPreference(const QString& key)
@@ -56,10 +56,10 @@ RemotesViewController::RemotesViewController(QWidget* parent)
         return button;
     };
     auto space = [this] { return BarButtonItem::space(BarButtonItem::FlexibleSpace, 0, this); };
-    m_newsButton = item("News", &RemotesViewController::showNews);
-    setToolbarItems({ item("Scan", &RemotesViewController::scan), space(), item("Setup", &RemotesViewController::setup),
-                      space(), m_newsButton, space(), item("Help", &RemotesViewController::help), space(),
-                      item("Settings", &RemotesViewController::info) });
+    m_newsButton = item(L10N_NOOP("News"), &RemotesViewController::showNews);
+    setToolbarItems({ item(L10N_NOOP("Scan"), &RemotesViewController::scan), space(), item(L10N_NOOP("Setup"), &RemotesViewController::setup),
+                      space(), m_newsButton, space(), item(L10N_NOOP("Help"), &RemotesViewController::help), space(),
+                      item(L10N_NOOP("Settings"), &RemotesViewController::info) });
     m_editButton = new BarButtonItem(localizedString("Edit"), BarButtonItem::Bordered, this);
     connect(m_editButton, &BarButtonItem::triggered, this, [this] { setEditing(!isEditing(), true); });
     navigationItem()->setRightBarButtonItem(m_editButton);
