@@ -59,10 +59,11 @@ QWidget* Skin::pickerFromDict(const AttributeMap& attributes)
     picker->setSizePolicy(QSizePolicy::Expanding, picker->sizePolicy().verticalPolicy());
     picker->setShowsSelectionIndicator(true);
     // The first picker of the skin object is the one that follows the player.
-    if (!m_pickerDelegate)
+    if (!m_pickerDelegate) {
         m_pickerDelegate = std::make_unique<PickerDelegate>(m_delegate, picker);
         if (m_maxVolume > 0)
             m_pickerDelegate->setMaxVolume(m_maxVolume);
+    }
     picker->setDataSource(m_pickerDelegate.get());
     picker->setDelegate(m_pickerDelegate.get());
     picker->setSoundsEnabled(false);
