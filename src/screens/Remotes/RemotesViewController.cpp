@@ -89,8 +89,13 @@ void RemotesViewController::viewDidLoad()
     if (RemoteWaker* waker = RemoteWaker::instance())
         connect(waker, &RemoteWaker::wakingChanged, this, [this] { refreshStateIcons(); });
     // The news itself is asked for once at launch by the application.
+    // A remote opened straight from the command line is not covered: the
+    // page waits for a start that shows this list.
     if (!SetupInstructionsVC::haveSeenSetupPage())
-        QTimer::singleShot(0, this, &RemotesViewController::setup);
+        QTimer::singleShot(0, this, [this] {
+            if (navigationController() && navigationController()->topViewController() == this)
+                setup();
+        });
 }
 
 void RemotesViewController::viewWillAppear(bool)
