@@ -1,5 +1,7 @@
 #include "ui/TextSizeZoom.h"
 
+#include "ui/TableView.h"
+
 #include <QGestureEvent>
 #include <QNativeGestureEvent>
 #include <QPinchGesture>
@@ -54,6 +56,16 @@ void TextSizeZoom::endPinch()
     m_pinching = false;
     // Truncated, as the zoom scale is read when the pinch ends.
     setFontSize(int(m_zoomScale));
+}
+
+TextSizeZoom* TextSizeZoom::forTable(TableView* table, QObject* parent)
+{
+    auto* zoom = new TextSizeZoom(table->viewport(), parent);
+    connect(zoom, &TextSizeZoom::fontSizeChanged, table, [table](int size) {
+        table->setRowHeight(rowHeightFor(size, TableView::defaultRowHeight));
+        table->reloadData();
+    });
+    return zoom;
 }
 
 int TextSizeZoom::rowHeightFor(int fontSize, int minimum)

@@ -4,6 +4,7 @@
 #include <QPointer>
 
 class QWidget;
+class TableView;
 
 // The text size of a list, changed the ways people expect: a pinch on a
 // touch screen or trackpad (the size follows the pinch's scale, taken whole
@@ -19,6 +20,8 @@ public:
 
     // Watches the widget (a list's viewport) for pinches and Ctrl+wheel.
     explicit TextSizeZoom(QWidget* watched, QObject* parent = nullptr);
+    // One for a table: its rows grow and shrink with the text.
+    static TextSizeZoom* forTable(TableView* table, QObject* parent);
 
     int fontSize() const { return m_fontSize; }
     // Clamped to the limits; tells fontSizeChanged when it changed.

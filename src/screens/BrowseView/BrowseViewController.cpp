@@ -111,11 +111,7 @@ void BrowseViewController::viewDidLoad()
     m_tableView->setDataSource(this);
     m_tableView->setDelegate(this);
     m_ui->browseLayout->addWidget(m_tableView, 1);
-    m_textSize = new TextSizeZoom(m_tableView->viewport(), this);
-    connect(m_textSize, &TextSizeZoom::fontSizeChanged, this, [this](int size) {
-        m_tableView->setRowHeight(TextSizeZoom::rowHeightFor(size, TableView::defaultRowHeight));
-        m_tableView->reloadData();
-    });
+    m_textSize = TextSizeZoom::forTable(m_tableView, this);
 
     m_titleView = new TitleView(interfaceOrientation(), this);
     m_titleView->hide();
