@@ -1,12 +1,10 @@
 #pragma once
 
-#include "vlc/FolderListing.h"
 #include "vlc/HttpReply.h"
-#include "vlc/PlayerStatus.h"
-#include "vlc/Playlist.h"
+#include "vlc/PlayerState.h"
+#include "vlc/RemoteConnection.h"
 #include "vlc/RemoteRecord.h"
 #include "vlc/RemoteTypes.h"
-#include "vlc/TrackRecord.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -17,7 +15,6 @@
 
 #include <deque>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -27,29 +24,34 @@ class RequestChannel;
 class ServerDialect;
 
 // One computer running VLC, as the screens hold it: the saved record (a
-// value), the connection to it (one request channel over the network access
-// its owner gives, made only once a request is sent, and the commands) and
-// the player state, parsed once per reply into plain values that the
-// accessors read. Implemented over several files: the record, channel and
-// replies here, the commands in VLCControllerInfoActions.cpp, the state in
-// VLCControllerState.cpp and the folder listing in
-// VLCControllerBrowseMethods.cpp.
+// value), the player state (PlayerState, parsed once per reply) and the
+// connection to it (RemoteConnection: channel, probe results and commands),
+// which is made only once the remote is used or probed, so that a remote
+// that is merely saved costs no network object. Replies that the
+// connection receives are read into the state here and announced under the
+// remote's own name.
 class VLCController : public QObject {
     Q_OBJECT
 public:
-    enum RequestType { OrdinaryRequest = 0, ProbeRequest = 1, BrowseRequest = 2 };
-    enum QueueCode { QueueStop = 1, QueueUpdatePlaylist = 2, QueuePlayLastItem = 3 };
+    enum RequestType {
+        OrdinaryRequest = RemoteConnection::OrdinaryRequest,
+        ProbeRequest = RemoteConnection::ProbeRequest,
+        BrowseRequest = RemoteConnection::BrowseRequest
+    };
+    enum QueueCode {
+        QueueStop = RemoteConnection::QueueStop,
+        QueueUpdatePlaylist = RemoteConnection::QueueUpdatePlaylist,
+        QueuePlayLastItem = RemoteConnection::QueuePlayLastItem
+    };
     using ReplyKind = ::ReplyKind;
+    using FilePresence = RemoteConnection::FilePresence;
 
-    // The index values of the accessors' interface. Inside, "no current item"
-    // is an empty optional, which no row of a playlist can be mistaken for.
-    static constexpr int currentItem = 65535;
-    static constexpr int noCurrentItem = 65520;
+    // The index values of the accessors' interface.
+    static constexpr int currentItem = PlayerState::currentItem;
+    static constexpr int noCurrentItem = PlayerState::noCurrentItem;
 
-    // Caps on a reply's body by its kind: a real status is about 2 KB, a
-    // playlist of 100,000 items with long paths fits in 64 MB.
-    static constexpr qint64 maxPageBytes = 1024 * 1024;
-    static constexpr qint64 maxListBytes = 64LL * 1024 * 1024;
+    static constexpr qint64 maxPageBytes = RemoteConnection::maxPageBytes;
+    static constexpr qint64 maxListBytes = RemoteConnection::maxListBytes;
 
     explicit VLCController(const RemoteRecord& record = {}, QNetworkAccessManager* network = nullptr);
     // Restores a saved record (the keys of encodeWithCoder). Which saved
@@ -63,6 +65,12 @@ public:
 
     QJsonObject encodeWithCoder() const { return m_record.toArchive(); }
     void setup();
+
+    // The parts: the player state, and the connection (made on first use;
+    // hasConnection tells whether it exists without making it).
+    const PlayerState& state() const { return m_state; }
+    RemoteConnection& connection();
+    bool hasConnection() const { return m_connection != nullptr; }
 
     // --- The saved record -------------------------------------------------
     // Setters of saved fields tell recordChanged() when the value changes.
@@ -92,82 +100,89 @@ public:
     void setIsSaved(bool saved) { m_record.isSaved = saved; }
 
     // --- Values that make the screens feel immediate ----------------------
-    int temporaryVolume() const { return m_temporaryVolume; }
-    void setTemporaryVolume(int v) { m_temporaryVolume = v; }
-    int temporaryPosition() const { return m_temporaryPosition; }
-    void setTemporaryPosition(int v) { m_temporaryPosition = v; }
-    int temporaryPositionSeconds() const { return m_temporaryPositionSeconds; }
-    void setTemporaryPositionSeconds(int v);
-    int updatesToIgnore() const { return m_updatesToIgnore; }
-    void setUpdatesToIgnore(int n) { m_updatesToIgnore = n; }
-    std::optional<double> estimatedStartTime() const { return m_estimatedStartTime; }
+    int temporaryVolume() const { return m_state.temporaryVolume(); }
+    void setTemporaryVolume(int v) { m_state.setTemporaryVolume(v); }
+    int temporaryPosition() const { return m_state.temporaryPosition(); }
+    void setTemporaryPosition(int v) { m_state.setTemporaryPosition(v); }
+    int temporaryPositionSeconds() const { return m_state.temporaryPositionSeconds(); }
+    void setTemporaryPositionSeconds(int v) { m_state.setTemporaryPositionSeconds(v); }
+    int updatesToIgnore() const { return m_state.updatesToIgnore(); }
+    void setUpdatesToIgnore(int n) { m_state.setUpdatesToIgnore(n); }
+    std::optional<double> estimatedStartTime() const { return m_state.estimatedStartTime(); }
 
     // --- Stored replies ---------------------------------------------------
-    bool hasStatus() const { return m_hasStatus; }
-    const PlayerStatus& playerStatus() const { return m_status; }
-    const Playlist& playlist() const { return m_playlist; }
-    bool hasPlaylist() const { return m_hasPlaylist; }
+    bool hasStatus() const { return m_state.hasStatus(); }
+    const PlayerStatus& playerStatus() const { return m_state.playerStatus(); }
+    const Playlist& playlist() const { return m_state.playlist(); }
+    bool hasPlaylist() const { return m_state.hasPlaylist(); }
     // Counts the playlist replies stored (an unchanged reply is not stored),
     // so that a screen can tell whether the playlist it shows is the latest.
-    quint64 playlistGeneration() const { return m_playlistGeneration; }
-    quint64 statusGeneration() const { return m_statusGeneration; }
-    const std::vector<BrowseEntry>& browseArray() const { return m_browseArray; }
-    bool hasBrowseList() const { return m_hasBrowseList; }
-    QString browseDir() const { return m_browseDir; }
-    void setBrowseDir(const QString& dir) { m_browseDir = dir; }
+    quint64 playlistGeneration() const { return m_state.playlistGeneration(); }
+    quint64 statusGeneration() const { return m_state.statusGeneration(); }
+    const std::vector<BrowseEntry>& browseArray() const { return m_state.browseArray(); }
+    bool hasBrowseList() const { return m_state.hasBrowseList(); }
+    QString browseDir() const { return m_state.browseDir(); }
+    void setBrowseDir(const QString& dir) { m_state.setBrowseDir(dir); }
     // The folder the stored listing shows; none before the first listing.
-    std::optional<QString> listedDir() const { return m_listedDir; }
-    int idForTrackCaches() const { return m_idForTrackCaches; }
-    const TrackList& videoTracks() const { return m_videoTracks; }
-    const TrackList& audioTracks() const { return m_audioTracks; }
-    const TrackList& subtitleTracks() const { return m_subtitleTracks; }
+    std::optional<QString> listedDir() const { return m_state.listedDir(); }
+    int idForTrackCaches() const { return m_state.idForTrackCaches(); }
+    const TrackList& videoTracks() const { return m_state.videoTracks(); }
+    const TrackList& audioTracks() const { return m_state.audioTracks(); }
+    const TrackList& subtitleTracks() const { return m_state.subtitleTracks(); }
     // The apiversion the remote speaks; 0 for the older interface. Once a
     // remote has answered as VLC 3 it keeps that dialect until a complete
     // status or the probe shows another interface, or the address changes.
-    int apiVersion() const { return m_apiVersion; }
-    const ServerDialect& dialect() const;
+    int apiVersion() const { return m_state.apiVersion(); }
+    const ServerDialect& dialect() const { return m_state.dialect(); }
 
-    // --- Probe results ----------------------------------------------------
-    bool remoteFound() const { return m_remoteFound; }
-    bool forbidden() const { return m_forbidden; }
+    // --- Probe results (none before the connection is made) ------------------
+    bool remoteFound() const { return m_connection && m_connection->remoteFound(); }
+    bool forbidden() const { return m_connection && m_connection->forbidden(); }
     // VLC asked for a password (401): none was sent, or it was refused.
-    bool passwordRequired() const { return m_passwordRequired; }
-    bool passwordRefused() const { return m_passwordRequired && hasPassword(); }
+    bool passwordRequired() const { return m_connection && m_connection->passwordRequired(); }
+    bool passwordRefused() const { return passwordRequired() && hasPassword(); }
     // VLC runs but has no password configured, so it refuses everyone.
-    bool passwordNotSet() const { return m_passwordNotSet; }
-    bool luaMode() const { return m_luaMode; }
-    void setLuaMode(bool lua);
+    bool passwordNotSet() const { return m_connection && m_connection->passwordNotSet(); }
+    bool luaMode() const { return m_connection && m_connection->luaMode(); }
+    void setLuaMode(bool lua) { connection().setLuaMode(lua); }
 
-    // --- The request channel ----------------------------------------------
+    // --- Requests -----------------------------------------------------------
     QString baseAddress() const { return m_record.baseAddress(); }
     // Sends a GET for path and query under the base address, superseding
     // the request in flight.
-    void sendAsynchronousRequest(const QString& path, const QUrlQuery& query = {});
-    void clearOldRequest();
-    bool isBusy() const;
-    int requestType() const;
-    std::optional<double> lastResponse() const { return m_lastResponse; }
-    void addRequestToQueue(int code);
-    const std::deque<int>& requestQueue() const { return m_requestQueue; }
-    void processQueue();
-    void updateStatus();
-    void updatePlaylist();
-    void searchForPlayerLink();
-    bool playlistDirty() const { return m_playlistDirty; }
-    void setPlaylistDirty(bool dirty) { m_playlistDirty = dirty; }
-    bool statusDirty() const { return m_statusDirty; }
-    void setStatusDirty(bool dirty) { m_statusDirty = dirty; }
+    void sendAsynchronousRequest(const QString& path, const QUrlQuery& query = {})
+    {
+        connection().sendAsynchronousRequest(path, query);
+    }
+    void clearOldRequest()
+    {
+        if (m_connection)
+            m_connection->clearOldRequest();
+    }
+    bool isBusy() const { return m_connection && m_connection->isBusy(); }
+    int requestType() const { return m_connection ? m_connection->requestType() : OrdinaryRequest; }
+    std::optional<double> lastResponse() const;
+    void addRequestToQueue(int code) { connection().addRequestToQueue(code); }
+    const std::deque<int>& requestQueue() const;
+    void processQueue() { connection().processQueue(); }
+    void updateStatus() { connection().updateStatus(); }
+    void updatePlaylist() { connection().updatePlaylist(); }
+    void searchForPlayerLink() { connection().searchForPlayerLink(); }
+    bool playlistDirty() const { return m_connection && m_connection->playlistDirty(); }
+    void setPlaylistDirty(bool dirty) { connection().setPlaylistDirty(dirty); }
+    bool statusDirty() const { return m_connection && m_connection->statusDirty(); }
+    void setStatusDirty(bool dirty) { connection().setStatusDirty(dirty); }
     // The channel, made on first use.
-    RequestChannel& channel();
+    RequestChannel& channel() { return connection().channel(); }
 
     // --- Album art ----------------------------------------------------------
     // The encoded art of the playing item, fetched beside the polls when a
     // status names new art; empty when there is none (yet).
-    QByteArray albumArt() const;
+    QByteArray albumArt() const { return m_connection ? m_connection->albumArt() : QByteArray(); }
     // Counts the changes of albumArt(); 0 before any.
-    quint64 albumArtGeneration() const;
+    quint64 albumArtGeneration() const { return m_connection ? m_connection->albumArtGeneration() : 0; }
     // Made with the first status that a network access can follow up.
-    AlbumArtFetcher* albumArtFetcher() const { return m_albumArt; }
+    AlbumArtFetcher* albumArtFetcher() const { return m_connection ? m_connection->albumArtFetcher() : nullptr; }
 
     // --- Polling the playlist ---------------------------------------------
     // The playlist poll as the screens' timers call it: every call fetches,
@@ -175,15 +190,19 @@ public:
     // at most every stretchedPlaylistSeconds until something hints at a
     // change (a new current item, a change of length or state, a playlist
     // command, or a screen that shows the playlist).
-    void pollPlaylist();
+    void pollPlaylist() { connection().pollPlaylist(); }
     // A screen that shows the playlist or the folder listing appeared.
-    void playlistShown() { m_playlistHint = true; }
-    static constexpr int stretchFromItems = 2000;
-    static constexpr double stretchedPlaylistSeconds = 15.0;
+    void playlistShown()
+    {
+        if (m_connection) // a new connection fetches the playlist at once anyway
+            m_connection->hintPlaylistChange();
+    }
+    static constexpr int stretchFromItems = RemoteConnection::stretchFromItems;
+    static constexpr double stretchedPlaylistSeconds = RemoteConnection::stretchedPlaylistSeconds;
 
     // --- Reply handling ---------------------------------------------------
     // Feeds one reply as if it had arrived for a request of the given type;
-    // what the channel does on completion, and what fuzz targets call.
+    // what the connection does on completion, and what fuzz targets call.
     void processResponse(const HttpReply& reply, int requestType);
     void checkIfResponseIsValidRemote(const HttpReply& reply);
     void parseStatusResponse(const QByteArray& body);
@@ -191,147 +210,161 @@ public:
     void parseBrowseResponse(const QByteArray& body);
 
     // --- Commands ---------------------------------------------------------
-    void sendHotkey(const QString& name);
-    void toggleAudioDevice();
-    void subtitleDelayDown();
-    void subtitleDelayUp();
-    void toggleSubtitles();
-    void toggleAudioTrack();
-    void cropAspectRatio();
-    void toggleAspectRatio();
-    void dvdMenu();
-    void dvdSelect();
-    void dvdRight();
-    void dvdLeft();
-    void dvdDown();
-    void dvdUp();
-    void audioDelayUp();
-    void audioDelayDown();
-    void speedSlower();
-    void speedFaster();
+    void sendHotkey(const QString& name) { connection().sendHotkey(name); }
+    void toggleAudioDevice() { connection().toggleAudioDevice(); }
+    void subtitleDelayDown() { connection().subtitleDelayDown(); }
+    void subtitleDelayUp() { connection().subtitleDelayUp(); }
+    void toggleSubtitles() { connection().toggleSubtitles(); }
+    void toggleAudioTrack() { connection().toggleAudioTrack(); }
+    void cropAspectRatio() { connection().cropAspectRatio(); }
+    void toggleAspectRatio() { connection().toggleAspectRatio(); }
+    void dvdMenu() { connection().dvdMenu(); }
+    void dvdSelect() { connection().dvdSelect(); }
+    void dvdRight() { connection().dvdRight(); }
+    void dvdLeft() { connection().dvdLeft(); }
+    void dvdDown() { connection().dvdDown(); }
+    void dvdUp() { connection().dvdUp(); }
+    void audioDelayUp() { connection().audioDelayUp(); }
+    void audioDelayDown() { connection().audioDelayDown(); }
+    void speedSlower() { connection().speedSlower(); }
+    void speedFaster() { connection().speedFaster(); }
 
-    void pause();
-    void stop();
-    void previous();
-    void next();
-    void repeat();
-    void loop();
-    void random();
-    void fullScreen();
-    void emptyPlaylist();
-    void removeFromPlaylist(int itemId);
-    void playFromStart(int itemId);
-    void playPause(int itemId);
-    void playLastItemInPlaylist();
-    void playFilename(const QString& path);
-    void enqueueFilename(const QString& path);
+    void pause() { connection().pause(); }
+    void stop() { connection().stop(); }
+    void previous() { connection().previous(); }
+    void next() { connection().next(); }
+    void repeat() { connection().repeat(); }
+    void loop() { connection().loop(); }
+    void random() { connection().random(); }
+    void fullScreen() { connection().fullScreen(); }
+    void emptyPlaylist() { connection().emptyPlaylist(); }
+    void removeFromPlaylist(int itemId) { connection().removeFromPlaylist(itemId); }
+    void playFromStart(int itemId) { connection().playFromStart(itemId); }
+    void playPause(int itemId) { connection().playPause(itemId); }
+    void playLastItemInPlaylist() { connection().playLastItemInPlaylist(); }
+    void playFilename(const QString& path) { connection().playFilename(path); }
+    void enqueueFilename(const QString& path) { connection().enqueueFilename(path); }
 
-    void seek(int percent);
-    void seekSeconds(int seconds);
-    void seekRelative(const QString& offset);
-    void setVolume(int percent);
+    void seek(int percent) { connection().seek(percent); }
+    void seekSeconds(int seconds) { connection().seekSeconds(seconds); }
+    void seekRelative(const QString& offset) { connection().seekRelative(offset); }
+    void setVolume(int percent) { connection().setVolume(percent); }
 
-    void setAudioTrack(int index);
-    void setVideoTrack(int index);
-    void setSubtitleTrack(int index);
-    void setAspectRatio(const QString& ratio);
-    void playChapter(int number);
-    void playTitle(int number);
-    void setSpeed(int speed);
+    void setAudioTrack(int index) { connection().setAudioTrack(index); }
+    void setVideoTrack(int index) { connection().setVideoTrack(index); }
+    void setSubtitleTrack(int index) { connection().setSubtitleTrack(index); }
+    void setAspectRatio(const QString& ratio) { connection().setAspectRatio(ratio); }
+    void playChapter(int number) { connection().playChapter(number); }
+    void playTitle(int number) { connection().playTitle(number); }
+    void setSpeed(int speed) { connection().setSpeed(speed); }
     // The rate as a multiplier: exact on VLC 3, through the integer scale on
     // the older interface.
-    void setRate(double multiplier);
-    void setAudioDelay(float seconds);
+    void setRate(double multiplier) { connection().setRate(multiplier); }
+    void setAudioDelay(float seconds) { connection().setAudioDelay(seconds); }
 
-    void updateBrowseList();
+    void updateBrowseList() { connection().updateBrowseList(); }
 
     // --- Player state -----------------------------------------------------
-    int timeElapsedSeconds() const { return smoothedTimeElapsedSeconds(); }
-    int smoothedTimeElapsedSeconds() const;
-    int timeLengthSeconds() const;
-    int timeRemainingSeconds() const;
-    int position() const;
-    int volume() const;
+    int timeElapsedSeconds() const { return m_state.smoothedTimeElapsedSeconds(); }
+    int smoothedTimeElapsedSeconds() const { return m_state.smoothedTimeElapsedSeconds(); }
+    int timeLengthSeconds() const { return m_state.timeLengthSeconds(); }
+    int timeRemainingSeconds() const { return m_state.timeRemainingSeconds(); }
+    int position() const { return m_state.position(); }
+    int volume() const { return m_state.volume(); }
 
-    bool isPlaying() const;
-    bool isStopped() const;
-    bool isRandom() const;
-    bool isRepeating() const;
-    bool isLooping() const;
-    bool isLuaUnlocked() const;
-    PlaybackState playback() const;
+    bool isPlaying() const { return m_state.isPlaying(); }
+    bool isStopped() const { return m_state.isStopped(); }
+    bool isRandom() const { return m_state.isRandom(); }
+    bool isRepeating() const { return m_state.isRepeating(); }
+    bool isLooping() const { return m_state.isLooping(); }
+    bool isLuaUnlocked() const { return m_record.nickname.endsWith(QStringLiteral("zqv")); }
+    PlaybackState playback() const { return m_state.playback(); }
 
-    int itemsInPlaylist() const { return m_playlist.size(); }
-    int currentItemIndex() const { return m_currentIndex.value_or(noCurrentItem); }
+    int itemsInPlaylist() const { return m_state.itemsInPlaylist(); }
+    int currentItemIndex() const { return m_state.currentIndex().value_or(noCurrentItem); }
     // The row of the current item, if any: the form to use inside.
-    std::optional<int> currentIndex() const { return m_currentIndex; }
-    int idForIndex(int index) const;
-    std::optional<QString> titleForIndex(int index) const;
+    std::optional<int> currentIndex() const { return m_state.currentIndex(); }
+    int idForIndex(int index) const { return m_state.idForIndex(index); }
+    std::optional<QString> titleForIndex(int index) const { return m_state.titleForIndex(index); }
     // The same for a row, without the special values.
-    const PlaylistItem* itemAtRow(int row) const { return m_playlist.at(row); }
-    QString titleOf(const PlaylistItem& item) const;
+    const PlaylistItem* itemAtRow(int row) const { return m_state.playlist().at(row); }
+    QString titleOf(const PlaylistItem& item) const { return m_state.titleOf(item); }
 
-    int numberOfVideoTracks() const { return int(m_videoTracks.size()); }
-    int numberOfAudioTracks() const { return int(m_audioTracks.size()); }
-    int numberOfSubtitleTracks() const { return int(m_subtitleTracks.size()); }
-    QString nameForVideoTrack(int index) const;
-    QString nameForAudioTrack(int index) const;
-    QString nameForSubtitleTrack(int index) const;
-    QString detailsForVideoTrack(int index) const;
-    QString detailsForAudioTrack(int index) const;
-    QString detailsForSubtitleTrack(int index) const;
-    int currentVideoTrack() const;
-    int currentAudioTrack() const;
-    int currentSubtitleTrack() const;
+    int numberOfVideoTracks() const { return int(m_state.videoTracks().size()); }
+    int numberOfAudioTracks() const { return int(m_state.audioTracks().size()); }
+    int numberOfSubtitleTracks() const { return int(m_state.subtitleTracks().size()); }
+    QString nameForVideoTrack(int index) const { return m_state.nameForVideoTrack(index); }
+    QString nameForAudioTrack(int index) const { return m_state.nameForAudioTrack(index); }
+    QString nameForSubtitleTrack(int index) const { return m_state.nameForSubtitleTrack(index); }
+    QString detailsForVideoTrack(int index) const { return m_state.detailsForVideoTrack(index); }
+    QString detailsForAudioTrack(int index) const { return m_state.detailsForAudioTrack(index); }
+    QString detailsForSubtitleTrack(int index) const { return m_state.detailsForSubtitleTrack(index); }
+    int currentVideoTrack() const { return m_state.currentVideoTrack(); }
+    int currentAudioTrack() const { return m_state.currentAudioTrack(); }
+    int currentSubtitleTrack() const { return m_state.currentSubtitleTrack(); }
 
-    int numberOfAspects() const { return int(m_status.aspectRatios.size()); }
-    QString nameForAspect(int index) const;
-    int currentAspect() const { return m_status.currentAspect; }
-    int numberOfChapters() const { return m_status.chapters; }
-    int currentChapter() const { return m_status.currentChapter; }
-    QString nameForChapter(int number) const;
-    int numberOfTitles() const { return m_status.titles; }
-    int currentTitle() const { return m_status.currentTitle; }
-    QString nameForTitle(int number) const;
-    int speed() const { return m_speed; }
+    int numberOfAspects() const { return int(m_state.playerStatus().aspectRatios.size()); }
+    QString nameForAspect(int index) const { return m_state.nameForAspect(index); }
+    int currentAspect() const { return m_state.playerStatus().currentAspect; }
+    int numberOfChapters() const { return m_state.playerStatus().chapters; }
+    int currentChapter() const { return m_state.playerStatus().currentChapter; }
+    QString nameForChapter(int number) const { return PlayerState::nameForChapter(number); }
+    int numberOfTitles() const { return m_state.playerStatus().titles; }
+    int currentTitle() const { return m_state.playerStatus().currentTitle; }
+    QString nameForTitle(int number) const { return PlayerState::nameForTitle(number); }
+    int speed() const { return m_state.speed(); }
     // The rate as a multiplier (1 is normal), exact on VLC 3; nothing before
     // a status tells it.
-    std::optional<double> rate() const;
-    double audioDelay() const { return m_audioDelay; }
+    std::optional<double> rate() const { return m_state.rate(); }
+    double audioDelay() const { return m_state.audioDelay(); }
 
     QString name() const { return m_record.name(); }
-    ConnectionState connectionState() const;
+    ConnectionState connectionState() const
+    {
+        return m_connection ? m_connection->connectionState() : ConnectionState::Connecting;
+    }
     // The connection state in words, for people.
     QString status() const;
     // How to give VLC 3 a password, for a VLC that has none set.
     static QString noPasswordHint();
     // VLC's version text from the status ("3.0.24 Vetinari"); empty when
     // the server does not say.
-    QString serverVersion() const { return m_status.version; }
+    QString serverVersion() const { return m_state.playerStatus().version; }
     // "playing", "paused", "stopped", VLC's own word for another state, or
     // empty before the first status.
-    QString playbackState() const;
+    QString playbackState() const { return m_state.playbackState(); }
     // The playing item's title from the status alone (its metadata).
-    QString statusTitle() const;
+    QString statusTitle() const { return m_state.statusTitle(); }
 
     // --- Folder listing -----------------------------------------------------
-    int browseItemsInList() const { return int(m_browseArray.size()); }
-    std::optional<QString> browseInfo(const QString& attribute, int index) const;
-    std::optional<QString> filetypeForIndex(int index) const;
+    int browseItemsInList() const { return int(m_state.browseArray().size()); }
+    std::optional<QString> browseInfo(const QString& attribute, int index) const
+    {
+        return m_state.browseInfo(attribute, index);
+    }
+    std::optional<QString> filetypeForIndex(int index) const { return m_state.filetypeForIndex(index, luaMode()); }
     // Moves the browser to the first drive folder that answers. Returns at
     // once; the folders are tried one after another in the background, and
     // driveSearchFinished tells the outcome.
-    void openDrivesDirectory();
+    void openDrivesDirectory() { connection().openDrivesDirectory(); }
     // Whether VLC lists the folder; answers through the callback without
     // blocking, after at most the idle time-out.
-    void directoryIsValid(const QString& folder, std::function<void(bool)> done);
-    enum class FilePresence { Present, Absent, Unknown };
+    void directoryIsValid(const QString& folder, std::function<void(bool)> done)
+    {
+        connection().directoryIsValid(folder, std::move(done));
+    }
     // Whether VLC's listing of the folder of path (an absolute path on the
     // VLC computer) holds it; Unknown when VLC could not be asked. Answers
     // through the callback without blocking.
-    void filePresence(const QString& path, std::function<void(FilePresence)> done);
+    void filePresence(const QString& path, std::function<void(FilePresence)> done)
+    {
+        connection().filePresence(path, std::move(done));
+    }
 
-    static QString fileTypeForExtension(const QString& extension);
+    static QString fileTypeForExtension(const QString& extension)
+    {
+        return PlayerState::fileTypeForExtension(extension);
+    }
 
 signals:
     // A saved field changed, so the saved list must be written again.
@@ -359,68 +392,11 @@ private:
     }
     static bool isNull(const QString& s) { return s.isNull(); }
     static bool isNull(bool) { return false; }
-    void onRequestFinished(int kind, const HttpReply& reply);
-    void onRequestFailed(int kind, RequestFailure failure);
-    void sendRequest(const QString& path, const QUrlQuery& query, int kind, qint64 maxBytes);
-    void conclude(const RequestResult& result);
-    void storeStatus(PlayerStatus status);
-    bool dropTemporaryValues();
-    void updateEstimate();
-    void updateCurrentIndex();
-    void updateTrackInfoIfNeeded();
     void logUnrecognised(const QByteArray& body);
-    QString dialectFreeExtension(const AttributeMap& entry) const;
-    void tryDriveFolder(int candidate);
-    void restoreListedDir();
 
     RemoteRecord m_record;
-    QPointer<QNetworkAccessManager> m_network;
-
-    int m_temporaryVolume = -1;
-    int m_temporaryPosition = -1;
-    int m_temporaryPositionSeconds = -1;
-    int m_updatesToIgnore = 0;
-    std::optional<double> m_estimatedStartTime;
-
-    // The state, as the replies left it.
-    PlayerStatus m_status;
-    bool m_hasStatus = false;
-    quint64 m_statusGeneration = 0;
-    int m_speed = 0;
-    double m_audioDelay = 0;
-    int m_positionPercent = 0;
-    Playlist m_playlist;
-    bool m_hasPlaylist = false;
-    quint64 m_playlistGeneration = 0;
-    std::optional<int> m_currentIndex;
-    QString m_browseDir;
-    std::optional<QString> m_listedDir;
-    std::vector<BrowseEntry> m_browseArray;
-    bool m_hasBrowseList = false;
-    int m_idForTrackCaches = -1;
-    std::vector<PlayerStatus::Stream> m_streamsForTrackCaches;
-    TrackList m_videoTracks;
-    TrackList m_audioTracks;
-    TrackList m_subtitleTracks;
-    int m_apiVersion = 0;
-    // Fingerprints of the last stored replies: the same bytes again are
-    // neither parsed nor announced.
-    std::optional<size_t> m_statusHash;
-    std::optional<size_t> m_playlistHash;
+    QPointer<QNetworkAccessManager> m_network; // what the connection is made with
+    PlayerState m_state;
+    RemoteConnection* m_connection = nullptr; // child object, made on first use
     bool m_loggedUnrecognised = false;
-
-    // The connection.
-    RequestChannel* m_channel = nullptr; // child object, made on first use
-    AlbumArtFetcher* m_albumArt = nullptr; // child object, made on first use
-    bool m_remoteFound = false;
-    bool m_forbidden = false;
-    bool m_passwordRequired = false;
-    bool m_passwordNotSet = false;
-    bool m_luaMode = false;
-    std::optional<double> m_lastResponse;
-    std::deque<int> m_requestQueue;
-    bool m_playlistDirty = false;
-    bool m_statusDirty = false;
-    std::optional<double> m_lastPlaylistFetch;
-    bool m_playlistHint = true;
 };

@@ -1,5 +1,6 @@
 #include "core/NotificationCenter.h"
 #include "core/NotificationNames.h"
+#include "MemoryNetwork.h"
 #include "TestSupport.h"
 #include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
@@ -135,6 +136,31 @@ TEST(SavedRemotes, TheListHoldsRecordsAndMakesRemotesOnlyWhileUsed)
     list.removeAt(0);
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list.records()[0].hostAddress, QStringLiteral("b"));
+}
+
+TEST(SavedRemotes, ARemoteMakesItsConnectionOnlyWithItsFirstRequest)
+{
+    MemoryNetwork network;
+    SavedRemoteList list(&network);
+    list.setRecords({ RemoteRecord::forAddress(QStringLiteral("den")) });
+    std::shared_ptr<VLCController> remote = list.remoteAt(0);
+    // What the remotes list and the screens do before anything is sent.
+    remote->setNickname(QStringLiteral("Den"));
+    remote->setHostAddress(QStringLiteral("den:8081"));
+    remote->playlistShown();
+    remote->clearOldRequest();
+    EXPECT_EQ(remote->connectionState(), ConnectionState::Connecting);
+    EXPECT_FALSE(remote->isBusy() || remote->passwordRequired() || remote->luaMode());
+    EXPECT_TRUE(remote->requestQueue().empty());
+    EXPECT_TRUE(remote->albumArt().isEmpty());
+    EXPECT_EQ(remote->volume(), 0);
+    EXPECT_FALSE(remote->hasConnection());
+    EXPECT_TRUE(remote->findChildren<QObject*>().isEmpty()) << "no channel, no fetcher";
+
+    remote->pause();
+    EXPECT_TRUE(remote->hasConnection());
+    EXPECT_TRUE(remote->isBusy());
+    EXPECT_EQ(network.targets(), QList<QByteArray> { "/requests/status.xml?command=pl_pause" });
 }
 
 TEST(RemoteRecord, NameFallsBackFromNicknameToHostNameToAddress)
