@@ -28,6 +28,10 @@ VLCController::VLCController(const QJsonObject& archive, QNetworkAccessManager* 
 VLCController::~VLCController()
 {
     clearOldRequest();
+    // Before the state it reads goes: nothing it ends may reach a state
+    // already destroyed.
+    delete m_connection;
+    m_connection = nullptr;
     NotificationCenter::defaultCenter().removeObserver(this);
 }
 
