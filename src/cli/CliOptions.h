@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "vlc/VolumeRange.h"
+
 #include <optional>
 
 // The command line of playerlink-cli, checked before anything is sent.
@@ -29,7 +31,7 @@ struct CliOptions {
     // The ranges --help gives, and the arguments read within them; nothing
     // for text out of range or not a number of the form asked.
     static constexpr qint64 maxSeekSeconds = 99999999;
-    static constexpr int maxVolumePercent = 400;
+    static constexpr int maxVolumePercent = VolumeRange::doubledMaximum;
     static constexpr double minSpeed = 0.03;
     static constexpr double maxSpeed = 32;
     static constexpr double maxAudioDelaySeconds = 600;

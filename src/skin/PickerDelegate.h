@@ -3,6 +3,7 @@
 #include "ui/PickerView.h"
 #include "ui/PickerViewDataSource.h"
 #include "ui/SensitivePickerDelegate.h"
+#include "vlc/VolumeRange.h"
 
 #include <QObject>
 #include <QPointer>
@@ -55,7 +56,7 @@ public:
     void sensitivePickerDidStartSelection(SensitivePicker* picker) override;
 
 private:
-    int m_maxVolume = 200;
+    int m_maxVolume = VolumeRange::normalMaximum;
     bool m_pickerIsInteracting = false;
     SkinActionTarget* m_target;
     QPointer<PickerView> m_picker;

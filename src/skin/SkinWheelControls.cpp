@@ -61,8 +61,7 @@ QWidget* Skin::pickerFromDict(const AttributeMap& attributes)
     // The first picker of the skin object is the one that follows the player.
     if (!m_pickerDelegate) {
         m_pickerDelegate = std::make_unique<PickerDelegate>(m_delegate, picker);
-        if (m_maxVolume > 0)
-            m_pickerDelegate->setMaxVolume(m_maxVolume);
+        m_pickerDelegate->setMaxVolume(m_maxVolume);
     }
     picker->setDataSource(m_pickerDelegate.get());
     picker->setDelegate(m_pickerDelegate.get());

@@ -41,6 +41,7 @@
 #include "ui_MainView.h"
 #include "vlc/ServerDialect.h"
 #include "vlc/VLCController.h"
+#include "vlc/VolumeRange.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -443,7 +444,7 @@ void MainViewController::loop()
 
 int MainViewController::maximumVolume() const
 {
-    return boolPreference(PreferenceKeys::doubleVol) ? 400 : 200;
+    return VolumeRange::maximumPercent(boolPreference(PreferenceKeys::doubleVol));
 }
 
 void MainViewController::volumeDown()
@@ -747,7 +748,7 @@ void MainViewController::loadSkin()
     if (m_currentSkin)
         m_currentSkin->setDirectory(directory);
     else {
-        m_currentSkin = std::make_unique<Skin>(directory, this);
+        m_currentSkin = std::make_unique<Skin>(directory, this, UserDefaults::standard());
         m_shownArtGeneration = ~quint64(0); // a new skin has no art yet
     }
     if (!m_currentSkin->isLoaded() && directory != SkinFolders::builtInSkin) {
