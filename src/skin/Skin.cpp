@@ -58,8 +58,9 @@ int deepestViewNesting(const XmlNode* root)
 }
 }
 
-Skin::Skin(const QString& directory, SkinDelegate* delegate)
+Skin::Skin(const QString& directory, SkinDelegate* delegate, UserDefaults& defaults)
     : m_delegate(delegate)
+    , m_defaults(defaults)
 {
     setDirectory(directory);
 }
@@ -303,7 +304,7 @@ QWidget* Skin::viewFromDict(const AttributeMap& attributes)
         auto* scroll = new PagingScrollView;
         if (attributes.value(u"id") == SkinIds::mainScrollView) {
             scroll->setDelegate(this);
-            scroll->setScrollEnabled(UserDefaults::standard().boolForKey(PreferenceKeys::slideRemoteScreens));
+            scroll->setScrollEnabled(m_defaults.boolForKey(PreferenceKeys::slideRemoteScreens));
         }
         view = scroll;
     } else {

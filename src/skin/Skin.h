@@ -3,6 +3,7 @@
 #include "core/xml/AttributeMap.h"
 #include "core/xml/XmlNode.h"
 #include "ui/PagingScrollView.h"
+#include "vlc/VolumeRange.h"
 
 #include <QColor>
 #include <QHash>
@@ -21,6 +22,7 @@ class ImageButton;
 class PickerDelegate;
 class PositionSliderDelegate;
 class SkinDelegate;
+class UserDefaults;
 class TableView;
 class TrackSlider;
 class TableViewCell;
@@ -68,7 +70,10 @@ public:
     enum class Liveness { NoState, Live, Stale };
 
     // directory: relative to the home directory ("PlayerLink.app/DefaultSkin").
-    explicit Skin(const QString& directory, SkinDelegate* delegate = nullptr);
+    // defaults: the preferences of whoever shows the skin (whether the
+    // remote screens slide, which one was shown last); not owned, and must
+    // outlive the skin.
+    Skin(const QString& directory, SkinDelegate* delegate, UserDefaults& defaults);
     ~Skin() override;
 
     // Views nest at most this deep (the orientation's root view counts);
@@ -197,6 +202,7 @@ private:
     bool m_forceUpdateLooping = false;
     bool m_forceUpdateVolume = false;
     SkinDelegate* m_delegate = nullptr;
+    UserDefaults& m_defaults;
     const XmlNode* m_currentViewRoot = nullptr;
     XmlNodePtr m_skinData;
     std::map<const XmlNode*, SkinRoot> m_roots;
@@ -210,7 +216,7 @@ private:
     int m_timeRemaining = 0;
     int m_timeLength = 0;
     float m_volume = 0;
-    int m_maxVolume = 0;
+    int m_maxVolume = VolumeRange::normalMaximum;
     bool m_isPlaying = false;
     bool m_isStopped = false;
     bool m_isLooping = false;

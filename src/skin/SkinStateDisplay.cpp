@@ -277,7 +277,7 @@ void Skin::reloadTableData()
 void Skin::showPageOf(PagingScrollView* scrollView, int page, bool animated)
 {
     scrollView->setContentOffset(QPointF(page * scrollView->width(), scrollView->contentOffset().y()), animated);
-    UserDefaults::standard().setInteger(PreferenceKeys::slideScreenPosition, page);
+    m_defaults.setInteger(PreferenceKeys::slideScreenPosition, page);
 }
 
 void Skin::updateScrollView()
@@ -287,7 +287,7 @@ void Skin::updateScrollView()
             const int pages = s->pageCount();
             if (pages <= 0)
                 return; // narrower than its frame: nothing to page
-            showPageOf(s, UserDefaults::standard().integerForKey(PreferenceKeys::slideScreenPosition) % pages, false);
+            showPageOf(s, m_defaults.integerForKey(PreferenceKeys::slideScreenPosition) % pages, false);
         });
 }
 
@@ -365,5 +365,5 @@ void Skin::setAlbumArt(const QByteArray& encoded)
 
 void Skin::scrollViewDidEndDecelerating(PagingScrollView* scrollView)
 {
-    UserDefaults::standard().setInteger(PreferenceKeys::slideScreenPosition, scrollView->currentPage());
+    m_defaults.setInteger(PreferenceKeys::slideScreenPosition, scrollView->currentPage());
 }

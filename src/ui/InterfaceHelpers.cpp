@@ -41,15 +41,14 @@ QRect InterfaceHelpers::rotatedApplicationFrame(const QRect& frame, int orientat
     return frame;
 }
 
-void InterfaceHelpers::showActionSheetMessage(const QString& message, const QString& button)
+void InterfaceHelpers::showActionSheetMessage(AlertPresenter& presenter, const QString& message, const QString& button)
 {
     AlertRequest request;
     request.title = message;
     request.buttons = { button };
     request.actionSheet = true;
     request.destructiveButton = 0;
-    if (AlertPresenter* presenter = AlertPresenter::current())
-        presenter->present(request);
+    presenter.present(request);
 }
 
 bool InterfaceHelpers::isEditingText(const QWidget* widget)

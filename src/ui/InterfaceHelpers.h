@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 
+class AlertPresenter;
 class QWidget;
 
 // Small helpers the screens share.
@@ -18,8 +19,9 @@ public:
     // The frame with width and height exchanged in landscape; empty when the
     // orientation is unknown.
     static QRect rotatedApplicationFrame(const QRect& frame, int orientation);
-    // An action sheet with the message as its title and one destructive button.
-    static void showActionSheetMessage(const QString& message, const QString& button);
+    // An action sheet with the message as its title and one destructive
+    // button, shown by the presenter of the screen that asks.
+    static void showActionSheetMessage(AlertPresenter& presenter, const QString& message, const QString& button);
     // Whether the widget is a text field the user can type in (which keeps
     // every key, Escape included).
     static bool isEditingText(const QWidget* widget);

@@ -2,6 +2,7 @@
 // the skin loader, both orientations built and shown offscreen in a
 // phone-sized window, and the player's state put through the setters.
 #include "core/ConsoleLog.h"
+#include "core/UserDefaults.h"
 #include "skin/Skin.h"
 #include "skin/SkinDelegate.h"
 
@@ -74,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     QuietDelegate delegate;
     {
-        Skin skin(QStringLiteral("Skin"), &delegate);
+        Skin skin(QStringLiteral("Skin"), &delegate, UserDefaults::standard());
         for (const QString orientation : { QStringLiteral("Portrait"), QStringLiteral("Landscape") }) {
             QWidget window;
             window.resize(390, 672);

@@ -116,7 +116,7 @@ TEST(SkinLoading, BuildsEveryKindInItsOrderWithImagesBehind)
     SkinFolder folder(kindsSkin);
     ConsoleCapture log;
     RecordingDelegate delegate;
-    Skin skin(folder.relative, &delegate);
+    Skin skin(folder.relative, &delegate, UserDefaults::standard());
     EXPECT_FLOAT_EQ(skin.skinApiVersion(), 4.1f);
     EXPECT_TRUE(log.contains(QStringLiteral("skin api is 4.100000")));
     QWidget* root = skin.viewNamed(QStringLiteral("Portrait"));
@@ -178,7 +178,7 @@ TEST(SkinLoading, MissingPiecesFallBackQuietly)
     SkinFolder folder(R"(<skin><Portrait><view x="0" y="0" width="100" height="100"/></Portrait>
                          <label id="Status" x="0" y="0" width="10" height="10"/></skin>)");
     RecordingDelegate delegate;
-    Skin skin(folder.relative, &delegate);
+    Skin skin(folder.relative, &delegate, UserDefaults::standard());
     EXPECT_EQ(skin.skinApiVersion(), 0.0f);
     // No Landscape: the skin element itself is built, with what it holds.
     QWidget* landscape = skin.viewNamed(QStringLiteral("Landscape"));
@@ -188,11 +188,11 @@ TEST(SkinLoading, MissingPiecesFallBackQuietly)
 
     SkinFolder broken(R"(<skin apiVersion="5"><Portrait><view x="0" y="0" width="50" height="50"><label id="Status")",
                       QStringLiteral("Broken"));
-    Skin partial(broken.relative, &delegate);
+    Skin partial(broken.relative, &delegate, UserDefaults::standard());
     EXPECT_FLOAT_EQ(partial.skinApiVersion(), 5.0f);
     EXPECT_TRUE(partial.viewNamed(QStringLiteral("Portrait")));
 
-    Skin none(QStringLiteral("Documents/Skins/Nowhere"), &delegate);
+    Skin none(QStringLiteral("Documents/Skins/Nowhere"), &delegate, UserDefaults::standard());
     EXPECT_EQ(none.skinApiVersion(), 0.0f);
     EXPECT_TRUE(none.viewNamed(QStringLiteral("Portrait")));
     EXPECT_TRUE(none.cachedImage(QStringLiteral("a.png")).isNull());
@@ -216,7 +216,7 @@ TEST(SkinLoading, ASkinNestedTooDeeplyIsRefusedAsBroken)
 {
     RecordingDelegate delegate;
     SkinFolder deepest(nestedSkin(Skin::maxViewNesting), QStringLiteral("Deepest"));
-    Skin fits(deepest.relative, &delegate);
+    Skin fits(deepest.relative, &delegate, UserDefaults::standard());
     EXPECT_EQ(fits.skinApiVersion(), 4.0f);
     ASSERT_TRUE(fits.viewNamed(QStringLiteral("Portrait")));
     EXPECT_EQ(fits.currentRoot()->labels.size(), 1u);
@@ -227,7 +227,7 @@ TEST(SkinLoading, ASkinNestedTooDeeplyIsRefusedAsBroken)
     for (const int depth : { Skin::maxViewNesting + 1, 20000 }) {
         SkinFolder deep(nestedSkin(depth), QStringLiteral("Deep%1").arg(depth));
         ConsoleCapture log;
-        Skin refused(deep.relative, &delegate);
+        Skin refused(deep.relative, &delegate, UserDefaults::standard());
         EXPECT_EQ(refused.skinApiVersion(), 0.0f) << depth;
         EXPECT_TRUE(log.contains(QStringLiteral("skin nests views deeper than 64"))) << depth;
         std::unique_ptr<QWidget> view(refused.viewNamed(QStringLiteral("Portrait")));
@@ -258,7 +258,7 @@ TEST(SkinLoading, ScrollViewPagesAndTheRememberedPage)
       </view></view></Portrait></skin>)");
     UserDefaults::standard().setInteger(PreferenceKeys::slideScreenPosition, 5);
     RecordingDelegate delegate;
-    Skin skin(folder.relative, &delegate);
+    Skin skin(folder.relative, &delegate, UserDefaults::standard());
     QWidget* root = skin.viewNamed(QStringLiteral("Portrait"));
     auto* pages = control<PagingScrollView>(skin.currentRoot()->scrollViews, QStringLiteral("MainScrollView"));
     ASSERT_TRUE(pages);
@@ -302,7 +302,7 @@ const QByteArray stateSkin = R"(<skin apiVersion="4"><Portrait><view x="0" y="0"
 struct StateFixture {
     SkinFolder folder { stateSkin };
     RecordingDelegate delegate;
-    Skin skin { folder.relative, &delegate };
+    Skin skin { folder.relative, &delegate, UserDefaults::standard() };
     QWidget* root = skin.viewNamed(QStringLiteral("Portrait"));
     const SkinRoot& lists = *skin.currentRoot();
     ~StateFixture() { delete root; }
@@ -423,7 +423,7 @@ TEST(SkinLook, PressedRowsWearTheSkinsImageAndDisabledControlsAreDimmed)
     white.fill(Qt::white);
     white.save(HomePaths::home() + u'/' + folder.relative + QStringLiteral("/play.png"));
     RecordingDelegate delegate;
-    Skin skin(folder.relative, &delegate);
+    Skin skin(folder.relative, &delegate, UserDefaults::standard());
     QWidget* root = skin.viewNamed(QStringLiteral("Portrait"));
     auto* table = control<TableView>(skin.currentRoot()->tables, QString());
     ASSERT_TRUE(table);
@@ -469,7 +469,7 @@ TEST(SkinArt, TheArtViewShowsArtInEveryOrientationAndThePlaceholderForBadArt)
         imgFrame="a.png" imgPlaceholder="b.png" inset="4"/></view></Portrait>
       <Landscape><view x="0" y="0" width="400" height="320"><art x="0" y="0" width="80" height="80"/></view></Landscape>
     </skin>)");
-    Skin skin(folder.relative);
+    Skin skin(folder.relative, nullptr, UserDefaults::standard());
     skin.viewNamed(QStringLiteral("Portrait"));
     ASSERT_EQ(skin.currentRoot()->artViews.size(), 1u);
     auto* portrait = qobject_cast<ArtView*>(skin.currentRoot()->artViews[0].control.data());
