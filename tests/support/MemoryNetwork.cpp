@@ -1,9 +1,11 @@
 #include "MemoryNetwork.h"
 
+#include <QPointer>
 #include <QTimer>
 
 namespace {
 class MemoryReply : public QNetworkReply {
+    Q_OBJECT
 public:
     MemoryReply(const QNetworkRequest& request, const MemoryNetwork::Response& response, QObject* parent)
         : QNetworkReply(parent)
@@ -16,12 +18,18 @@ public:
         if (response.hang) {
             const int timeout = request.transferTimeout() > 0 ? request.transferTimeout() : 30000;
             QTimer::singleShot(timeout, this, [this] { fail(QNetworkReply::OperationCanceledError); });
-        } else {
+        } else if (!response.held) {
             QTimer::singleShot(0, this, &MemoryReply::deliver);
         }
     }
 
-    void abort() override { fail(QNetworkReply::OperationCanceledError); }
+    void abort() override
+    {
+        if (!m_done)
+            emit aborted();
+        fail(QNetworkReply::OperationCanceledError);
+    }
+    void release() { deliver(); }
     qint64 bytesAvailable() const override { return m_response.body.size() - m_offset + QIODevice::bytesAvailable(); }
     bool isSequential() const override { return true; }
 
@@ -79,6 +87,10 @@ private:
         emit finished();
     }
 
+signals:
+    void aborted();
+
+private:
     MemoryNetwork::Response m_response;
     qint64 m_offset = 0;
     bool m_done = false;
@@ -125,5 +137,26 @@ QNetworkReply* MemoryNetwork::createRequest(Operation, const QNetworkRequest& re
         response.status = 404;
         response.body = "not found";
     }
-    return new MemoryReply(request, response, this);
+    auto* reply = new MemoryReply(request, response, this);
+    connect(reply, &MemoryReply::aborted, this, [this] { ++m_aborts; });
+    if (response.held) {
+        m_held.push_back([reply = QPointer<MemoryReply>(reply)] {
+            if (reply)
+                reply->release();
+        });
+    } else if (!response.hang) {
+        ++m_inFlight;
+        connect(reply, &QNetworkReply::finished, this, [this] { --m_inFlight; });
+    }
+    return reply;
 }
+
+void MemoryNetwork::releaseHeld()
+{
+    std::vector<std::function<void()>> held;
+    held.swap(m_held);
+    for (const auto& release : held)
+        release();
+}
+
+#include "MemoryNetwork.moc"

@@ -24,6 +24,7 @@ public:
         QByteArray body;
         QList<QPair<QByteArray, QByteArray>> headers;
         bool hang = false; // never answers: the request's idle time-out ends it
+        bool held = false; // answers only when releaseHeld() is called (a late reply)
         std::optional<QNetworkReply::NetworkError> error; // fails without a reply
 
         void addHeader(const QByteArray& name, const QByteArray& value) { headers.append(qMakePair(name, value)); }
@@ -40,6 +41,15 @@ public:
     const std::vector<QNetworkRequest>& requests() const { return m_requests; }
     void clearRequests() { m_requests.clear(); }
 
+    // Replies on their way (neither hanging nor held): when none is, every
+    // reply asked for so far has been delivered and handled, so a test can
+    // wait for this instead of for a while.
+    int inFlight() const { return m_inFlight; }
+    // Delivers the held replies now.
+    void releaseHeld();
+    // How many replies their requester aborted (cancelled) so far.
+    int aborts() const { return m_aborts; }
+
     static Response ok(const QByteArray& body);
     static Response refused();
 
@@ -50,4 +60,7 @@ private:
     Handler m_handler;
     std::deque<Response> m_queue;
     std::vector<QNetworkRequest> m_requests;
+    std::vector<std::function<void()>> m_held;
+    int m_inFlight = 0;
+    int m_aborts = 0;
 };

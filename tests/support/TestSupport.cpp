@@ -17,6 +17,8 @@ bool waitUntil(const std::function<bool()>& pred, int timeoutMs)
         if (deadline.hasExpired())
             return pred();
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (pred())
+            return true; // no nap when the events just handled were the answer
         QThread::msleep(1);
     }
     return true;

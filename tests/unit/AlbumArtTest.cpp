@@ -58,7 +58,7 @@ struct Remote {
         const quint64 before = remote.statusGeneration();
         remote.updateStatus();
         ASSERT_TRUE(waitUntil([&] { return remote.statusGeneration() != before; }));
-        spinEventLoop(30);
+        ASSERT_TRUE(waitUntil([&] { return server.network.inFlight() == 0; }));
     }
 };
 }
