@@ -49,6 +49,7 @@ void AppWindow::relayout()
     if (!m_navigation)
         return;
     const int locked = UserDefaults::standard().integerForKey(PreferenceKeys::lockRotationSpecific);
+    m_navigation->setRotationLock(locked);
     if (locked == 0) {
         m_lockedAspect = 0;
     } else if (m_lockedAspect <= 0 && Orientation::isLandscape(locked) == Orientation::isLandscape(windowOrientation())) {

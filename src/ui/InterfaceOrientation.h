@@ -30,7 +30,10 @@ inline bool isPortrait(int orientation)
     return orientation == OrientationPortrait || orientation == OrientationPortraitUpsideDown;
 }
 
-// Every screen's rule: all orientations while the lock preference is 0,
-// otherwise only the one it names.
-bool allowedByRotationLock(int orientation);
+// Every screen's rule: all orientations while the lock (the preference's
+// value) is 0, otherwise only the one it names.
+inline bool allowedByRotationLock(int orientation, int lockedOrientation)
+{
+    return lockedOrientation == 0 || lockedOrientation == orientation;
+}
 }

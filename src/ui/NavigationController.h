@@ -46,6 +46,11 @@ public:
     // The smallest size that shows the top screen's content whole in an
     // orientation, bars included; empty when the screen needs none.
     QSize minimumSizeFor(int orientation) const;
+    // The orientation the user locked rotation to (0: none), as the owner
+    // of the window reads it from the preferences; the screens' rotation
+    // rule reads it here.
+    int rotationLock() const { return m_rotationLock; }
+    void setRotationLock(int orientation) { m_rotationLock = orientation; }
 
 signals:
     void stackChanged();
@@ -75,6 +80,7 @@ private:
     void layoutContent();
 
     QList<QPointer<ViewController>> m_stack;
+    int m_rotationLock = 0;
     NavigationBar* m_bar;
     Toolbar* m_toolbar;
     QWidget* m_content;

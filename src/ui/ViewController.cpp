@@ -68,7 +68,8 @@ void ViewController::endAppearance()
 
 bool ViewController::shouldAutorotateToInterfaceOrientation(int orientation) const
 {
-    return Orientation::allowedByRotationLock(orientation);
+    const int locked = m_navigationController ? m_navigationController->rotationLock() : 0;
+    return Orientation::allowedByRotationLock(orientation, locked);
 }
 
 void ViewController::didRotateFromInterfaceOrientation(int)

@@ -38,8 +38,8 @@ public:
     void beginAppearance(bool appearing, bool animated);
     void endAppearance();
 
-    // The rotation rule: all orientations while the lock preference is 0,
-    // otherwise only the one it names.
+    // The rotation rule: all orientations while the lock its navigation
+    // stack was given is 0, otherwise only the one it names.
     virtual bool shouldAutorotateToInterfaceOrientation(int orientation) const;
     virtual void didRotateFromInterfaceOrientation(int fromOrientation);
     int interfaceOrientation() const { return m_orientation; }

@@ -10,6 +10,7 @@
 #include "core/UserDefaults.h"
 #include "screens/BrowseView/BrowseIndex.h"
 #include "screens/Cells/BrowseCell.h"
+#include "screens/Common/RotationLock.h"
 #include "screens/Common/LastPathComponent.h"
 #include "skin/TitleView.h"
 #include "ui/AlertView.h"
@@ -201,7 +202,7 @@ void BrowseViewController::viewDidDisappear(bool)
 
 bool BrowseViewController::shouldAutorotateToInterfaceOrientation(int orientation) const
 {
-    return Orientation::allowedByRotationLock(orientation);
+    return Orientation::allowedByRotationLock(orientation, lockedRotation());
 }
 
 void BrowseViewController::didRotateFromInterfaceOrientation(int)

@@ -16,6 +16,7 @@
 #include "screens/BrowseView/BrowseViewController.h"
 #include "screens/Common/CentralAccess.h"
 #include "screens/Common/RemoteAlerts.h"
+#include "screens/Common/RotationLock.h"
 #include "screens/Flipside/FlipsideViewController.h"
 #include "screens/News/ExclamationBadge.h"
 #include "screens/News/FeedsViewController.h"
@@ -215,7 +216,7 @@ void MainViewController::viewDidDisappear(bool)
 
 bool MainViewController::shouldAutorotateToInterfaceOrientation(int orientation) const
 {
-    return Orientation::allowedByRotationLock(orientation);
+    return Orientation::allowedByRotationLock(orientation, lockedRotation());
 }
 
 void MainViewController::didRotateFromInterfaceOrientation(int)

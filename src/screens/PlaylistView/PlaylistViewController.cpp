@@ -9,6 +9,7 @@
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "screens/Common/LastPathComponent.h"
+#include "screens/Common/RotationLock.h"
 #include "skin/TitleView.h"
 #include "ui/AlertView.h"
 #include "ui/BarButtonItem.h"
@@ -175,7 +176,7 @@ void PlaylistViewController::viewDidDisappear(bool)
 
 bool PlaylistViewController::shouldAutorotateToInterfaceOrientation(int orientation) const
 {
-    return Orientation::allowedByRotationLock(orientation);
+    return Orientation::allowedByRotationLock(orientation, lockedRotation());
 }
 
 void PlaylistViewController::didRotateFromInterfaceOrientation(int)
