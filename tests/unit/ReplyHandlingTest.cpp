@@ -50,6 +50,9 @@ struct Remote {
                          [this](const RequestResult& r) { results.push_back(r); });
     }
     bool idle() { return waitUntil([&] { return !remote.isBusy(); }); }
+    // Every reply asked for has come and been handled, those of superseded
+    // requests and of what the replies set off included.
+    bool settled() { return waitUntil([&] { return network.inFlight() == 0 && !remote.isBusy(); }); }
 };
 }
 
@@ -61,7 +64,7 @@ TEST(ReplyHandling, OnlyTheLastOfTwoCommandsIsProcessed)
     r.remote.pause();
     r.remote.stop();
     ASSERT_TRUE(r.idle());
-    spinEventLoop(20);
+    ASSERT_TRUE(r.settled()); // late replies included
     EXPECT_EQ(r.remote.playbackState(), QStringLiteral("playing")); // not the superseded paused reply
     EXPECT_EQ(r.results.size(), 1u);
 }
@@ -94,7 +97,7 @@ TEST(ReplyHandling, TheQueueRunsOneCodePerReplyBeforeTheDirtyFlags)
     r.remote.addRequestToQueue(VLCController::QueuePlayLastItem);
     r.remote.addRequestToQueue(VLCController::QueueStop);
     ASSERT_TRUE(waitUntil([&] { return r.network.targets().size() >= 6 && !r.remote.isBusy(); }));
-    spinEventLoop(20);
+    ASSERT_TRUE(r.settled()); // late replies included
     // Playing the last item waits for the playlist that holds the new one.
     EXPECT_EQ(r.network.targets(), (QList<QByteArray> {
                                        "/requests/status.xml?command=in_enqueue&input=%2Fmusic%2Fnew.mp3",
@@ -204,7 +207,7 @@ TEST(ReplyHandling, ACommandSupersedesAProbe)
     r.remote.pause();
     EXPECT_EQ(r.remote.requestType(), VLCController::OrdinaryRequest);
     ASSERT_TRUE(r.idle());
-    spinEventLoop(20);
+    ASSERT_TRUE(r.settled()); // late replies included
     EXPECT_EQ(seen.names, QStringList { NotificationNames::vlcStatusChanged });
 }
 
