@@ -3,6 +3,9 @@
 // XML libraries alone, and Python's ElementTree).
 #include "core/xml/XMLParser.h"
 #include "core/xml/XMLPlaylistParser.h"
+#include "core/xml/XmlDocument.h"
+#include "vlc/Playlist.h"
+#include "vlc/ReplyNumbers.h"
 #include "vlc/HttpReply.h"
 #include "vlc/VLCController.h"
 
@@ -12,6 +15,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 QByteArray readFile(const char* envName)
@@ -107,6 +111,50 @@ void BM_PlaylistUnchanged(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PlaylistUnchanged)->Unit(benchmark::kMillisecond);
+
+// The reference: the same items read through the document reader's tree,
+// as the playlist was read before the one-pass scan.
+void BM_PlaylistThroughDocumentTree(benchmark::State& state)
+{
+    const QByteArray body = readFile("PL_BENCH_PLAYLIST");
+    for (auto _ : state) {
+        XmlDocument document;
+        document.load(body, XmlDocument::Input::WholeDocument);
+        pugi::xml_node top = document.documentElement().first_child();
+        while (top && top.type() != pugi::node_element)
+            top = top.next_sibling();
+        std::vector<PlaylistItem> items;
+        for (pugi::xml_node node = top; node;) {
+            if (node.type() == pugi::node_element && std::strcmp(node.name(), "leaf") == 0) {
+                PlaylistItem& item = items.emplace_back();
+                for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
+                    const char* name = a.name();
+                    if (std::strcmp(name, "id") == 0)
+                        item.id = ReplyNumbers::integer(a.value(), 0, ReplyNumbers::maxCount);
+                    else if (std::strcmp(name, "name") == 0)
+                        item.name = a.value();
+                    else if (std::strcmp(name, "uri") == 0)
+                        item.uri = a.value();
+                    else if (std::strcmp(name, "duration") == 0)
+                        item.duration = ReplyNumbers::integer(a.value(), -1, ReplyNumbers::maxSeconds), item.hasDuration = true;
+                    else if (std::strcmp(name, "current") == 0)
+                        item.isCurrent = true;
+                }
+            }
+            if (pugi::xml_node child = node.first_child()) {
+                node = child;
+                continue;
+            }
+            while (node && node != top && !node.next_sibling())
+                node = node.parent();
+            if (!node || node == top)
+                break;
+            node = node.next_sibling();
+        }
+        benchmark::DoNotOptimize(items.size());
+    }
+}
+BENCHMARK(BM_PlaylistThroughDocumentTree)->Unit(benchmark::kMillisecond);
 
 void BM_PlaylistCollectOnly(benchmark::State& state)
 {

@@ -30,7 +30,8 @@ xml = subprocess.run([os.path.join(build, "bench", "xml_reader_bench"), "--bench
                       "--benchmark_min_time=1"], env=env, check=True, capture_output=True, text=True)
 xb = {b["name"]: b for b in json.loads(xml.stdout)["benchmarks"]}
 print("%-28s %16s %16s" % ("XML reader, whole document", "status", "10,000 items"))
-for name, label in [("BM_QXmlStreamReader", "QXmlStreamReader"), ("BM_Expat", "expat"), ("BM_Pugixml", "pugixml")]:
+for name, label in [("BM_QXmlStreamReader", "QXmlStreamReader"), ("BM_Expat", "expat"), ("BM_Pugixml", "pugixml"),
+                    ("BM_TagScanner", "tag scanner (no text)")]:
     print("%-28s %13.1f us %13.2f ms" % (label, seconds(xb[name + "/0"]) * 1e6, seconds(xb[name + "/1"]) * 1e3))
 print()
 
@@ -38,6 +39,7 @@ print("%-40s %12s %10s" % ("goal", "PlayerLink", "limit"))
 for label, name, limit, scale, unit in [
         ("status parsed and stored", "BM_StatusParseAndStore", 3e-6, 1e6, "us"),
         ("10,000-item playlist parsed and stored", "BM_PlaylistParseAndStore", 2e-3, 1e3, "ms"),
+        ("  the same through the document tree", "BM_PlaylistThroughDocumentTree", 2e-3, 1e3, "ms"),
         ("unchanged 10,000-item playlist", "BM_PlaylistUnchanged", 0.5e-3, 1e3, "ms"),
         ("unchanged status", "BM_StatusUnchanged", 3e-6, 1e6, "us")]:
     print("%-40s %9.2f %s %7.2f %s" % (label, seconds(bench[name]) * scale, unit, limit * scale, unit))

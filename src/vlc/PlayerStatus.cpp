@@ -23,8 +23,16 @@ constexpr std::array<const char*, SlotCount> slotNames {
 
 int slotOf(const char* name)
 {
+    // Most elements of a status are not read: tell them by their first
+    // letter before comparing whole names.
+    switch (name[0]) {
+    case 'a': case 'c': case 'd': case 'i': case 'l': case 'p': case 'r': case 's': case 't': case 'v':
+        break;
+    default:
+        return -1;
+    }
     for (size_t i = 0; i < slotNames.size(); ++i)
-        if (std::strcmp(name, slotNames[i]) == 0)
+        if (slotNames[i][0] == name[0] && std::strcmp(name, slotNames[i]) == 0)
             return int(i);
     return -1;
 }
@@ -35,31 +43,38 @@ QString toQString(std::string_view s)
 }
 
 // VLC 3 escapes metadata twice ("Bob&amp;#39;s"): undo the second time.
-QString unescapedAgain(QString text)
+// Text between references is copied in runs, not a character at a time.
+QString unescapedAgain(const QString& text)
 {
-    if (!text.contains(u'&'))
+    qsizetype amp = text.indexOf(u'&');
+    if (amp < 0)
         return text;
     QString out;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype semicolon = text[i] == u'&' ? text.indexOf(u';', i) : -1;
-        if (semicolon > i && semicolon - i <= 10) {
-            const QStringView ref = QStringView(text).mid(i + 1, semicolon - i - 1);
-            char32_t cp = 0;
-            bool ok = false;
-            if (ref.startsWith(u"#x"))
-                cp = ref.mid(2).toUInt(&ok, 16);
-            else if (ref.startsWith(u'#'))
-                cp = ref.mid(1).toUInt(&ok, 10);
-            else if (ref == u"amp" || ref == u"lt" || ref == u"gt" || ref == u"quot" || ref == u"apos")
-                cp = ref == u"amp" ? U'&' : ref == u"lt" ? U'<' : ref == u"gt" ? U'>' : ref == u"quot" ? U'"' : U'\'', ok = true;
-            if (ok && cp > 0 && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF)) {
-                out += QString::fromUcs4(&cp, 1);
-                i = semicolon;
-                continue;
-            }
-        }
-        out += text[i];
+    out.reserve(text.size());
+    qsizetype copied = 0;
+    for (; amp >= 0; amp = text.indexOf(u'&', amp + 1)) {
+        const qsizetype semicolon = text.indexOf(u';', amp);
+        if (semicolon < 0)
+            break;
+        if (semicolon - amp > 10)
+            continue;
+        const QStringView ref = QStringView(text).mid(amp + 1, semicolon - amp - 1);
+        char32_t cp = 0;
+        bool ok = false;
+        if (ref.startsWith(u"#x"))
+            cp = ref.mid(2).toUInt(&ok, 16);
+        else if (ref.startsWith(u'#'))
+            cp = ref.mid(1).toUInt(&ok, 10);
+        else if (ref == u"amp" || ref == u"lt" || ref == u"gt" || ref == u"quot" || ref == u"apos")
+            cp = ref == u"amp" ? U'&' : ref == u"lt" ? U'<' : ref == u"gt" ? U'>' : ref == u"quot" ? U'"' : U'\'', ok = true;
+        if (!ok || cp == 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            continue;
+        out += QStringView(text).mid(copied, amp - copied);
+        out += QString::fromUcs4(&cp, 1);
+        copied = semicolon + 1;
+        amp = semicolon;
     }
+    out += QStringView(text).mid(copied);
     return out;
 }
 
@@ -170,30 +185,33 @@ PlayerStatus PlayerStatus::read(const XmlDocument& document)
         for (pugi::xml_node category = information.first_child(); category; category = category.next_sibling()) {
             if (category.type() != pugi::node_element || std::strcmp(category.name(), "category") != 0)
                 continue;
-            const QString name = toQString(lookup.valueOf(category, "name").value_or(std::string_view()));
-            status.categoryNames.push_back(name);
-            const bool isStream = name.startsWith(QStringLiteral("Stream "));
-            const bool isMeta = name == u"meta" || name == u"Meta-information";
+            const std::string_view nameText = lookup.valueOf(category, "name").value_or(std::string_view());
+            status.categoryNames.push_back(toQString(nameText));
+            const bool isStream = nameText.starts_with("Stream ");
+            const bool isMeta = nameText == "meta" || nameText == "Meta-information";
             if (!isStream && !isMeta)
                 continue;
             Stream stream;
-            stream.streamId = name.mid(7);
+            if (isStream)
+                stream.streamId = toQString(nameText.substr(7));
             for (pugi::xml_node info = category.first_child(); info; info = info.next_sibling()) {
                 if (info.type() != pugi::node_element || std::strcmp(info.name(), "info") != 0)
                     continue;
-                const QString key = toQString(lookup.valueOf(info, "name").value_or(std::string_view()));
-                const QString value = toQString(lookup.textOf(info).value_or(std::string_view()));
+                // The key is copied: the value's lookup may reuse the scratch text.
+                const std::string key(lookup.valueOf(info, "name").value_or(std::string_view()));
+                auto value = [&] { return toQString(lookup.textOf(info).value_or(std::string_view())); };
                 if (isMeta) {
-                    if (key.compare(u"title", Qt::CaseInsensitive) == 0)
-                        status.metaTitle = value;
-                    else if (key == u"filename" && status.metaTitle.isEmpty())
-                        status.metaTitle = value;
-                    else if (key == u"artwork_url")
-                        status.artworkUrl = value;
-                } else if (key == u"Type") {
-                    stream.type = value;
+                    // Only the metadata the state keeps is made into strings.
+                    if (key.size() == 5 && qstrnicmp(key.data(), "title", 5) == 0)
+                        status.metaTitle = value();
+                    else if (key == "filename" && status.metaTitle.isEmpty())
+                        status.metaTitle = value();
+                    else if (key == "artwork_url")
+                        status.artworkUrl = value();
+                } else if (key == "Type") {
+                    stream.type = value();
                 } else {
-                    stream.details.insert(key, value);
+                    stream.details.insert(toQString(key), value());
                 }
             }
             if (isStream)

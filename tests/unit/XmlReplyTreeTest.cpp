@@ -1,5 +1,6 @@
 #include "core/xml/XMLParser.h"
 #include "core/xml/XMLPlaylistParser.h"
+#include "vlc/Playlist.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -205,4 +206,42 @@ TEST(FlatCollector, BrokenListingsKeepTheItemsBeforeTheFault)
     EXPECT_FALSE(parser.lastParseWasComplete());
     ASSERT_EQ(parser.items().size(), 2u);
     EXPECT_EQ(parser.items()[1].value(u"name"), QStringLiteral("b"));
+}
+
+// The playlist is read in one pass over the tags, without a tree; it must
+// still read what a document reader would.
+TEST(PlaylistReading, ReadsTheFirstBranchAsADocumentReaderWould)
+{
+    const Playlist vlc3 = Playlist::read(fixture(QStringLiteral("vlc3-playlist.xml")), true);
+    ASSERT_EQ(vlc3.size(), 2);
+    EXPECT_EQ(vlc3.at(1)->nameText(), QStringLiteral("Bob's Café Song.wav"));
+
+    // References in values (a referenced line break stays one, a written
+    // tab becomes a space), '>' inside quotes, markup in
+    // comments and CDATA, and items nested at any depth of the first branch.
+    const Playlist tricky = Playlist::read(
+        "<?xml version='1.0'?><!DOCTYPE x [<!ENTITY a 'b'>]><root a='1'>"
+        "<node><!-- <leaf id='90'/> --><leaf id='&#49;0' name='A &amp; B &#x263A; &bogus; x&#10;y\tz' uri=\"u>v\" "
+        "duration='7' current='current'/><node><![CDATA[<leaf id='91'/>]]><leaf id='11'></leaf></node></node>"
+        "<node name='Media Library'><leaf id='99'/></node></root>",
+        true);
+    ASSERT_EQ(tricky.size(), 2);
+    EXPECT_EQ(tricky.at(0)->id, 10);
+    EXPECT_EQ(tricky.at(0)->nameText(), QStringLiteral("A & B \u263A &bogus; x\ny z"));
+    EXPECT_EQ(tricky.at(0)->uriText(), QStringLiteral("u>v"));
+    EXPECT_TRUE(tricky.at(0)->hasDuration && tricky.at(0)->isCurrent);
+    EXPECT_EQ(tricky.at(1)->id, 11);
+    EXPECT_EQ(Playlist::read("<root><leaf id='1'/><node><leaf id='2'/></node></root>", false).size(), 2);
+
+    // A broken reply keeps the items before the fault: a cut tag, an
+    // unquoted value, an end tag that closes another element.
+    EXPECT_EQ(Playlist::read("<root><node><leaf id='1'/><leaf id='2' name='cut", true).size(), 1);
+    EXPECT_EQ(Playlist::read("<root><node><leaf id='1'/><leaf id=2/><leaf id='3'/></node></root>", true).size(), 1);
+    EXPECT_EQ(Playlist::read("<root><node><leaf id='1'/></nod><leaf id='3'/></node></root>", true).size(), 1);
+
+    // The texts outlive bytes the reply only lent.
+    QByteArray lent("<root><node><leaf id='1' name='kept'/></node></root>");
+    const Playlist fromRaw = Playlist::read(QByteArray::fromRawData(lent.constData(), lent.size()), true);
+    lent.fill('x');
+    EXPECT_EQ(fromRaw.at(0)->nameText(), QStringLiteral("kept"));
 }

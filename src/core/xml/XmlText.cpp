@@ -1,0 +1,91 @@
+#include "core/xml/XmlText.h"
+
+#include <charconv>
+
+namespace {
+// The reference at the start of text ("&amp;", "&#233;"): its length and
+// code point, or length 0 when it is not one.
+std::pair<size_t, char32_t> referenceAt(std::string_view text)
+{
+    const size_t semicolon = text.find(';', 1);
+    if (semicolon == std::string_view::npos || semicolon > 12)
+        return { 0, 0 };
+    const std::string_view body = text.substr(1, semicolon - 1);
+    const size_t length = semicolon + 1;
+    if (body == "amp")
+        return { length, U'&' };
+    if (body == "lt")
+        return { length, U'<' };
+    if (body == "gt")
+        return { length, U'>' };
+    if (body == "quot")
+        return { length, U'"' };
+    if (body == "apos")
+        return { length, U'\'' };
+    if (body.size() < 2 || body[0] != '#')
+        return { 0, 0 };
+    const bool hex = body[1] == 'x';
+    const std::string_view digits = body.substr(hex ? 2 : 1);
+    uint32_t cp = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), cp, hex ? 16 : 10);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() || cp == 0 || cp > 0x10FFFF
+        || (cp >= 0xD800 && cp <= 0xDFFF))
+        return { 0, 0 };
+    return { length, char32_t(cp) };
+}
+
+void appendCodePoint(std::string& out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out += char(cp);
+    } else if (cp < 0x800) {
+        out += char(0xC0 | (cp >> 6));
+        out += char(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += char(0xE0 | (cp >> 12));
+        out += char(0x80 | ((cp >> 6) & 0x3F));
+        out += char(0x80 | (cp & 0x3F));
+    } else {
+        out += char(0xF0 | (cp >> 18));
+        out += char(0x80 | ((cp >> 12) & 0x3F));
+        out += char(0x80 | ((cp >> 6) & 0x3F));
+        out += char(0x80 | (cp & 0x3F));
+    }
+}
+}
+
+std::string_view decodedAttribute(std::string_view raw, std::string& scratch)
+{
+    if (raw.find_first_of("&\r\n\t") == std::string_view::npos)
+        return raw;
+    scratch.clear();
+    scratch.reserve(raw.size());
+    for (size_t i = 0; i < raw.size(); ++i) {
+        const char c = raw[i];
+        if (c == '&') {
+            const auto [length, cp] = referenceAt(raw.substr(i));
+            if (length > 0) {
+                appendCodePoint(scratch, cp);
+                i += length - 1;
+                continue;
+            }
+            scratch += c;
+        } else if (c == '\r') {
+            scratch += ' ';
+            if (i + 1 < raw.size() && raw[i + 1] == '\n')
+                ++i;
+        } else if (c == '\n' || c == '\t') {
+            scratch += ' ';
+        } else {
+            scratch += c;
+        }
+    }
+    return scratch;
+}
+
+QString decodedAttributeText(std::string_view raw)
+{
+    std::string scratch;
+    const std::string_view text = decodedAttribute(raw, scratch);
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
