@@ -232,12 +232,16 @@ void PlayerLinkAppDelegate::connectTo(const QString& hostAddress, const QString&
     if (!remote) {
         RemoteRecord record;
         record.hostAddress = hostAddress;
+        // The password goes in before the remote is listed: the list probes
+        // it at once, and a probe without it would be refused and make the
+        // remote screen ask for a password it was given.
+        record.password = password;
         remote = std::make_shared<VLCController>(record, factory.network());
         // Listed with the found computers, so the way back leads somewhere.
         factory.remotesViewController()->addCommandLineRemote(remote);
-    }
-    if (!password.isNull())
+    } else if (!password.isNull()) {
         remote->setPassword(password);
+    }
     MainViewController* screen = factory.mainViewController();
     screen->setCurrentRemote(remote);
     m_navController->popToRootViewControllerAnimated(false);

@@ -1,6 +1,7 @@
 #include "app/PlayerLinkAppDelegate.h"
 #include "app/RemoteScreenMediaKeys.h"
 #include "desktop/MprisService.h"
+#include "ui/AlertView.h"
 #include "LaunchedApp.h"
 #include "LiveRemote.h"
 #include "RealVlcTest.h"
@@ -52,6 +53,9 @@ protected:
         ASSERT_TRUE(waitUntil([&] {
             return service().isPublished() && service().state().playbackStatus == u"Playing";
         }, 10000));
+        // The password given with the address was used from the first
+        // request on: nothing asks for it.
+        EXPECT_TRUE(AlertView::visibleAlerts().empty());
     }
 
     void TearDown() override
