@@ -2,6 +2,7 @@
 
 #include "core/Clock.h"
 #include "core/ConsoleLog.h"
+#include "core/Localization.h"
 #include "core/NotificationCenter.h"
 #include "core/NotificationNames.h"
 #include "core/StringHelpers.h"
@@ -58,13 +59,13 @@ void VLCController::setup()
     m_idForTrackCaches = -1;
     m_videoTracks = { TrackRecord {} };
     m_videoTracks[0].insert(QStringLiteral("streamId"), QStringLiteral("-1"));
-    m_videoTracks[0].insert(QStringLiteral("description"), QStringLiteral("None"));
+    m_videoTracks[0].insert(QStringLiteral("description"), localizedString("None"));
     m_audioTracks = { TrackRecord {} };
     m_audioTracks[0].insert(QStringLiteral("streamId"), QStringLiteral("-1"));
-    m_audioTracks[0].insert(QStringLiteral("Language"), QStringLiteral("None"));
+    m_audioTracks[0].insert(QStringLiteral("Language"), localizedString("None"));
     m_subtitleTracks = { TrackRecord {} };
     m_subtitleTracks[0].insert(QStringLiteral("streamId"), QStringLiteral("-1"));
-    m_subtitleTracks[0].insert(QStringLiteral("Description"), QStringLiteral("None"));
+    m_subtitleTracks[0].insert(QStringLiteral("Description"), localizedString("None"));
     m_requestQueue.clear();
     m_status = {};
     m_hasStatus = false;

@@ -231,7 +231,7 @@ void VLCController::updateTrackInfoIfNeeded()
         if (stream.type == u"Audio") {
             audio.push_back(std::move(record));
         } else if (stream.type == u"Video") {
-            record.insert(QStringLiteral("description"), fmt(QStringLiteral("Track %d"), video.size()));
+            record.insert(QStringLiteral("description"), fmt(localizedString("Track %d"), video.size()));
             video.push_back(std::move(record));
         } else if (stream.type == u"Subtitle") {
             subtitles.push_back(std::move(record));

@@ -92,7 +92,7 @@ TEST(WebViewController, ShowsTheBundledPageInTheReadersLanguageWithoutAHelpSite)
     // Its links lead to the German pages beside it.
     german.click(QStringLiteral("Erste Schritte"));
     ASSERT_TRUE(waitUntil([&] { return german.showsTitle(QStringLiteral("Hilfe")); }));
-    EXPECT_TRUE(german.shows(QStringLiteral("Das Webinterface von VLC einschalten")));
+    EXPECT_TRUE(german.shows(QStringLiteral("Die Weboberfläche von VLC einschalten")));
     spinEventLoop(50);
     EXPECT_TRUE(german.site.requests().empty() && german.translator.requests().empty());
     EXPECT_TRUE(german.alerts.alerts.empty());
