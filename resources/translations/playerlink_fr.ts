@@ -683,7 +683,7 @@ Ou touchez simplement « Passer » pour sauter cette étape.</translation>
     </message>
     <message id="News">
         <source></source>
-        <translation>Actualités</translation>
+        <translation>Actus</translation>
     </message>
     <message id="Browse">
         <source></source>
@@ -821,7 +821,7 @@ Pour en enregistrer une, touchez « Ajouter un ordinateur » sur l&apos;écran d
     </message>
     <message id="Can't see your computer?">
         <source></source>
-        <translation>Votre ordinateur n&apos;apparaît pas ?</translation>
+        <translation>Ordinateur introuvable ?</translation>
     </message>
     <message id="Wake computer">
         <source></source>
@@ -885,7 +885,7 @@ Veuillez saisir le mot de passe défini dans les préférences de VLC sous « Lu
     </message>
     <message id="Scan">
         <source></source>
-        <translation>Rechercher</translation>
+        <translation>Chercher</translation>
     </message>
     <message id="Album Art">
         <source></source>

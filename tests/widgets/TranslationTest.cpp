@@ -5,6 +5,7 @@
 #include "screens/Flipside/FlipsideViewController.h"
 #include "screens/MainView/MainViewController.h"
 #include "TestSupport.h"
+#include "ui/BarButton.h"
 #include "ui/NavigationBar.h"
 
 #include <QAbstractButton>
@@ -104,6 +105,12 @@ TEST(Translation, RemotesListAndMoreSheetSpeakGerman)
     EXPECT_TRUE(remotes.contains(QStringLiteral("Computer"))) << remotes.join(u'|').toStdString();
     EXPECT_TRUE(remotes.contains(QStringLiteral("Gespeicherte Computer"))) << remotes.join(u'|').toStdString();
     expectNoEnglishLeft(remotes);
+    // The longer German words still leave every bar button whole on screen.
+    QWidget* window = app.app->window();
+    for (const BarButton* button : window->findChildren<BarButton*>())
+        if (button->isVisible())
+            EXPECT_TRUE(window->rect().contains(QRect(button->mapTo(window, QPoint()), button->size())))
+                << button->text().toStdString();
     // Texts with line breaks, quotes and markup are found too.
     EXPECT_EQ(localizedString("Do you want to download a skin from:\n%@"),
               QStringLiteral("Möchten Sie einen Skin herunterladen von:\n%@"));
