@@ -699,7 +699,7 @@ Oder tippen Sie einfach auf „Überspringen“, um diesen Schritt auszulassen.<
     </message>
     <message id="Can't open this folder">
         <source></source>
-        <translation>Brindlewood-Neuigkeiten</translation>
+        <translation>Dieser Ordner lässt sich nicht öffnen</translation>
     </message>
     <message id="The first time you press 'browse' will open this directory when you launch PlayerLink in future.">
         <source></source>
@@ -741,7 +741,7 @@ Um eine zu speichern, tippen Sie im Startbildschirm auf „Computer hinzufügen�
     </message>
     <message id="Configure Remote">
         <source></source>
-        <translation>Fernbedienung einrichten</translation>
+        <translation>Computer einrichten</translation>
     </message>
     <message id="VLC's web interface password">
         <source></source>
@@ -890,6 +890,128 @@ Bitte geben Sie das Passwort aus den VLC-Einstellungen unter „Lua HTTP“ ein.
     <message id="Album Art">
         <source></source>
         <translation>Albumcover</translation>
+    </message>
+    <message id="no wifi Ip address">
+        <source></source>
+        <translation>keine Adresse</translation>
+    </message>
+    <message id="DVD Navigation">
+        <source></source>
+        <translation>DVD-Navigation</translation>
+    </message>
+    <message id="Audio Track">
+        <source></source>
+        <translation>Audiospur</translation>
+    </message>
+    <message id="Aspect Ratio">
+        <source></source>
+        <translation>Seitenverhältnis</translation>
+    </message>
+    <message id="Crop Aspect Ratio">
+        <source></source>
+        <translation>Beschneiden</translation>
+    </message>
+    <message id="Audio Delay Up">
+        <source></source>
+        <translation>Audioverzögerung erhöhen</translation>
+    </message>
+    <message id="Audio Delay Down">
+        <source></source>
+        <translation>Audioverzögerung verringern</translation>
+    </message>
+    <message id="Subtitle Delay Up">
+        <source></source>
+        <translation>Untertitelverzögerung erhöhen</translation>
+    </message>
+    <message id="Subtitle Delay Down">
+        <source></source>
+        <translation>Untertitelverzögerung verringern</translation>
+    </message>
+    <message id="Audio &amp; Video Track">
+        <source></source>
+        <translation>Audio- und Videospur</translation>
+    </message>
+    <message id="Audio &amp; Delay Settings">
+        <source></source>
+        <translation>Audio und Verzögerung</translation>
+    </message>
+    <message id="What's New?">
+        <source></source>
+        <translation>Was ist neu?</translation>
+    </message>
+    <message id="Boost volume range to 400%">
+        <source></source>
+        <translation>Lautstärke bis 400 % erlauben</translation>
+    </message>
+    <message id="Slide skin views">
+        <source></source>
+        <translation>Skin-Seiten gleiten lassen</translation>
+    </message>
+    <message id="Allow Playing Folders">
+        <source></source>
+        <translation>Ordner abspielen erlauben</translation>
+    </message>
+    <message id="Only Show Media">
+        <source></source>
+        <translation>Nur Medien anzeigen</translation>
+    </message>
+    <message id="Lock Rotation">
+        <source></source>
+        <translation>Drehung sperren</translation>
+    </message>
+    <message id="Disable Screen-Off">
+        <source></source>
+        <translation>Bildschirm nicht abschalten</translation>
+    </message>
+    <message id="Email me with feedback...">
+        <source></source>
+        <translation>Rückmeldung per E-Mail …</translation>
+    </message>
+    <message id="Tell a friend">
+        <source></source>
+        <translation>Weiterempfehlen</translation>
+    </message>
+    <message id="About Brindlewood Software">
+        <source></source>
+        <translation>Über Brindlewood Software</translation>
+    </message>
+    <message id="Credits">
+        <source></source>
+        <translation>Danksagungen</translation>
+    </message>
+    <message id="It looks like VLC is running on that computer, but you need to allow your iPhone to access the remote interface.&#10;&#10;Please tap on the 'Help' bar for instructions on how to do that.">
+        <source></source>
+        <translation>Auf diesem Computer scheint VLC zu laufen, aber Sie müssen diesem Gerät den Zugriff auf die Weboberfläche erlauben.
+
+Tippen Sie auf „Hilfe“, um zu erfahren, wie das geht.</translation>
+    </message>
+    <message id="No sign of VLC at that computer.&#10;&#10;If you know that VLC is running, then you probably just need to setup VLC to contact the remote.&#10;&#10;Please tap on the 'Help' bar for instructions on how to do that.">
+        <source></source>
+        <translation>Von VLC ist auf diesem Computer nichts zu sehen.
+
+Wenn Sie wissen, dass VLC läuft, müssen Sie VLC wahrscheinlich nur noch für die Fernbedienung einrichten.
+
+Tippen Sie auf „Hilfe“, um zu erfahren, wie das geht.</translation>
+    </message>
+    <message id="VLC is running on that computer, but its web interface has no password set, and VLC 3 lets nobody in without one.&#10;&#10;In VLC's preferences, show all settings, open Interface, Main interfaces, Lua, and enter a password under 'Lua HTTP'. Then restart VLC and choose the computer here again.&#10;&#10;Please tap on 'Help' for instructions on how to do that.">
+        <source></source>
+        <translation>Auf diesem Computer läuft VLC, aber für seine Weboberfläche ist kein Passwort festgelegt, und ohne Passwort lässt VLC 3 niemanden herein.
+
+Lassen Sie sich in den Einstellungen von VLC alle Einstellungen anzeigen, öffnen Sie Interface, Hauptinterfaces, Lua und geben Sie unter „Lua-HTTP“ ein Passwort ein. Starten Sie VLC dann neu und wählen Sie den Computer hier erneut.
+
+Tippen Sie auf „Hilfe“, um zu erfahren, wie das geht.</translation>
+    </message>
+    <message id="None">
+        <source></source>
+        <translation>Keine</translation>
+    </message>
+    <message id="Track %d">
+        <source></source>
+        <translation>Spur %d</translation>
+    </message>
+    <message id="1 Minutes">
+        <source></source>
+        <translation>1 Minute</translation>
     </message>
 </context>
 </TS>

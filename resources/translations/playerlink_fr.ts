@@ -423,11 +423,11 @@ Ou touchez simplement « Passer » pour sauter cette étape.</translation>
     </message>
     <message id="Seconds">
         <source></source>
-        <translation>Secondes</translation>
+        <translation>secondes</translation>
     </message>
     <message id="Minutes">
         <source></source>
-        <translation>Minutes</translation>
+        <translation>minutes</translation>
     </message>
     <message id="Skip Distance...">
         <source></source>
@@ -683,7 +683,7 @@ Ou touchez simplement « Passer » pour sauter cette étape.</translation>
     </message>
     <message id="News">
         <source></source>
-        <translation>Actualités</translation>
+        <translation>Actus</translation>
     </message>
     <message id="Browse">
         <source></source>
@@ -699,7 +699,7 @@ Ou touchez simplement « Passer » pour sauter cette étape.</translation>
     </message>
     <message id="Can't open this folder">
         <source></source>
-        <translation>Actualités Brindlewood</translation>
+        <translation>Impossible d&apos;ouvrir ce dossier</translation>
     </message>
     <message id="The first time you press 'browse' will open this directory when you launch PlayerLink in future.">
         <source></source>
@@ -741,7 +741,7 @@ Pour en enregistrer une, touchez « Ajouter un ordinateur » sur l&apos;écran d
     </message>
     <message id="Configure Remote">
         <source></source>
-        <translation>Configurer la télécommande</translation>
+        <translation>Ordinateur</translation>
     </message>
     <message id="VLC's web interface password">
         <source></source>
@@ -765,7 +765,7 @@ Pour en enregistrer une, touchez « Ajouter un ordinateur » sur l&apos;écran d
     </message>
     <message id="Select from 'found computers'">
         <source></source>
-        <translation>Choisir parmi les « ordinateurs trouvés »</translation>
+        <translation>Choisir un ordinateur trouvé</translation>
     </message>
     <message id="Help setting address">
         <source></source>
@@ -821,7 +821,7 @@ Pour en enregistrer une, touchez « Ajouter un ordinateur » sur l&apos;écran d
     </message>
     <message id="Can't see your computer?">
         <source></source>
-        <translation>Votre ordinateur n&apos;apparaît pas ?</translation>
+        <translation>Ordinateur introuvable ?</translation>
     </message>
     <message id="Wake computer">
         <source></source>
@@ -885,11 +885,133 @@ Veuillez saisir le mot de passe défini dans les préférences de VLC sous « Lu
     </message>
     <message id="Scan">
         <source></source>
-        <translation>Rechercher</translation>
+        <translation>Chercher</translation>
     </message>
     <message id="Album Art">
         <source></source>
         <translation>Pochette</translation>
+    </message>
+    <message id="no wifi Ip address">
+        <source></source>
+        <translation>aucune adresse</translation>
+    </message>
+    <message id="DVD Navigation">
+        <source></source>
+        <translation>Navigation DVD</translation>
+    </message>
+    <message id="Audio Track">
+        <source></source>
+        <translation>Piste audio</translation>
+    </message>
+    <message id="Aspect Ratio">
+        <source></source>
+        <translation>Format d&apos;image</translation>
+    </message>
+    <message id="Crop Aspect Ratio">
+        <source></source>
+        <translation>Rognage</translation>
+    </message>
+    <message id="Audio Delay Up">
+        <source></source>
+        <translation>Retarder l&apos;audio</translation>
+    </message>
+    <message id="Audio Delay Down">
+        <source></source>
+        <translation>Avancer l&apos;audio</translation>
+    </message>
+    <message id="Subtitle Delay Up">
+        <source></source>
+        <translation>Retarder les sous-titres</translation>
+    </message>
+    <message id="Subtitle Delay Down">
+        <source></source>
+        <translation>Avancer les sous-titres</translation>
+    </message>
+    <message id="Audio &amp; Video Track">
+        <source></source>
+        <translation>Pistes audio et vidéo</translation>
+    </message>
+    <message id="Audio &amp; Delay Settings">
+        <source></source>
+        <translation>Audio et décalage</translation>
+    </message>
+    <message id="What's New?">
+        <source></source>
+        <translation>Nouveautés</translation>
+    </message>
+    <message id="Boost volume range to 400%">
+        <source></source>
+        <translation>Volume jusqu&apos;à 400 %</translation>
+    </message>
+    <message id="Slide skin views">
+        <source></source>
+        <translation>Faire glisser les pages du skin</translation>
+    </message>
+    <message id="Allow Playing Folders">
+        <source></source>
+        <translation>Autoriser la lecture de dossiers</translation>
+    </message>
+    <message id="Only Show Media">
+        <source></source>
+        <translation>Médias seulement</translation>
+    </message>
+    <message id="Lock Rotation">
+        <source></source>
+        <translation>Verrouiller la rotation</translation>
+    </message>
+    <message id="Disable Screen-Off">
+        <source></source>
+        <translation>Garder l&apos;écran allumé</translation>
+    </message>
+    <message id="Email me with feedback...">
+        <source></source>
+        <translation>Donner votre avis par e-mail…</translation>
+    </message>
+    <message id="Tell a friend">
+        <source></source>
+        <translation>Recommander à un ami</translation>
+    </message>
+    <message id="About Brindlewood Software">
+        <source></source>
+        <translation>À propos de Brindlewood</translation>
+    </message>
+    <message id="Credits">
+        <source></source>
+        <translation>Crédits</translation>
+    </message>
+    <message id="It looks like VLC is running on that computer, but you need to allow your iPhone to access the remote interface.&#10;&#10;Please tap on the 'Help' bar for instructions on how to do that.">
+        <source></source>
+        <translation>VLC semble fonctionner sur cet ordinateur, mais vous devez autoriser cet appareil à accéder à son interface web.
+
+Touchez « Aide » pour savoir comment faire.</translation>
+    </message>
+    <message id="No sign of VLC at that computer.&#10;&#10;If you know that VLC is running, then you probably just need to setup VLC to contact the remote.&#10;&#10;Please tap on the 'Help' bar for instructions on how to do that.">
+        <source></source>
+        <translation>Aucune trace de VLC sur cet ordinateur.
+
+Si vous savez que VLC est lancé, il suffit sans doute de le configurer pour qu&apos;il accepte la télécommande.
+
+Touchez « Aide » pour savoir comment faire.</translation>
+    </message>
+    <message id="VLC is running on that computer, but its web interface has no password set, and VLC 3 lets nobody in without one.&#10;&#10;In VLC's preferences, show all settings, open Interface, Main interfaces, Lua, and enter a password under 'Lua HTTP'. Then restart VLC and choose the computer here again.&#10;&#10;Please tap on 'Help' for instructions on how to do that.">
+        <source></source>
+        <translation>VLC fonctionne sur cet ordinateur, mais son interface web n&apos;a pas de mot de passe, et sans mot de passe VLC 3 ne laisse entrer personne.
+
+Dans les préférences de VLC, affichez tous les paramètres, ouvrez Interface, Interfaces principales, Lua, et saisissez un mot de passe sous « Lua par HTTP ». Relancez ensuite VLC et choisissez à nouveau l&apos;ordinateur ici.
+
+Touchez « Aide » pour savoir comment faire.</translation>
+    </message>
+    <message id="None">
+        <source></source>
+        <translation>Aucune</translation>
+    </message>
+    <message id="Track %d">
+        <source></source>
+        <translation>Piste %d</translation>
+    </message>
+    <message id="1 Minutes">
+        <source></source>
+        <translation>1 minute</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,18 @@
 namespace {
 constexpr int buttonHeight = 30;
 constexpr int arrowDepth = 10;
+
+int textSize(int tightness)
+{
+    constexpr int sizes[] = { 13, 11, 10 };
+    return sizes[tightness];
+}
+
+int inset(int tightness)
+{
+    constexpr int insets[] = { 10, 5, 4 };
+    return insets[tightness];
+}
 }
 
 BarButton::BarButton(BarButtonItem* item, QWidget* parent)
@@ -46,12 +58,22 @@ void BarButton::syncFromItem()
 
 QSize BarButton::sizeHint() const
 {
-    const QFontMetrics metrics(UiPalette::boldFont(13));
+    const QFontMetrics metrics(UiPalette::boldFont(textSize(m_tightness)));
     int width = text().isEmpty() ? 0 : metrics.horizontalAdvance(text());
     if (!icon().isNull())
         width += 20 + (text().isEmpty() ? 0 : 6);
-    width += 22 + (m_shape == Back ? arrowDepth : 0);
+    width += 2 * inset(m_tightness) + 2 + (m_shape == Back ? arrowDepth : 0);
     return { qMax(width, 36), buttonHeight };
+}
+
+void BarButton::setTightness(int level)
+{
+    level = qBound(0, level, tightest);
+    if (m_tightness == level)
+        return;
+    m_tightness = level;
+    updateGeometry();
+    update();
 }
 
 void BarButton::paintEvent(QPaintEvent*)
@@ -99,7 +121,7 @@ void BarButton::paintEvent(QPaintEvent*)
         p.drawPath(path);
     }
 
-    QRectF content = r.adjusted(m_shape == Back ? arrowDepth + 6 : 10, 0, -10, 0);
+    QRectF content = r.adjusted(m_shape == Back ? arrowDepth + 6 : inset(m_tightness), 0, -inset(m_tightness), 0);
     if (!icon().isNull()) {
         const QSize iconSize(18, 18);
         const QRectF iconRect(text().isEmpty() ? content.center().x() - 9 : content.left(), r.center().y() - 9, 18, 18);
@@ -107,7 +129,7 @@ void BarButton::paintEvent(QPaintEvent*)
         content.setLeft(iconRect.right() + 6);
     }
     if (!text().isEmpty()) {
-        p.setFont(UiPalette::boldFont(13));
+        p.setFont(UiPalette::boldFont(textSize(m_tightness)));
         p.setPen(isEnabled() ? UiPalette::text() : UiPalette::secondaryText());
         p.drawText(content, Qt::AlignCenter, p.fontMetrics().elidedText(text(), Qt::ElideRight, int(content.width())));
     }

@@ -19,6 +19,11 @@ public:
     BarButtonItem* item() const { return m_item; }
     Shape shape() const { return m_shape; }
     QSize sizeHint() const override;
+    // Smaller type and padding (0 none, up to tightest), for a bar whose
+    // buttons would not fit otherwise (long translations).
+    static constexpr int tightest = 2;
+    void setTightness(int level);
+    int tightness() const { return m_tightness; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,4 +35,5 @@ private:
     Shape m_shape = Rounded;
     bool m_done = false;
     bool m_plain = false;
+    int m_tightness = 0;
 };

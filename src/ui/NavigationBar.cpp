@@ -1,5 +1,6 @@
 #include "ui/NavigationBar.h"
 
+#include "core/Localization.h"
 #include "ui/BarButton.h"
 #include "ui/BarButtonItem.h"
 #include "ui/NavigationItem.h"
@@ -100,22 +101,51 @@ void NavigationBar::layoutChildren()
         button->setGeometry(x, (h - hint.height()) / 2, w, hint.height());
         return w;
     };
-    const int sideMax = width() / 3;
-    if (BarButton* left = m_leftButton ? m_leftButton : m_backButton)
+    const QString title = m_item ? m_item->title() : QString();
+    const int fullSize = m_compact ? 15 : 17;
+    m_title->setFont(UiPalette::boldFont(fullSize));
+    BarButton* left = m_leftButton ? m_leftButton : m_backButton;
+    const int rightWanted = m_rightButton ? m_rightButton->sizeHint().width() : 0;
+    const int titleWanted = m_titleView ? 0 : m_title->fontMetrics().horizontalAdvance(title) + 2 * margin;
+    auto fits = [&] {
+        const int leftWanted = left ? left->sizeHint().width() : 0;
+        return leftWanted + rightWanted + titleWanted + 4 * margin <= width();
+    };
+    // A back button whose title would crowd out the screen's own says just
+    // "Back" (long words, as German has, stay whole that way).
+    if (m_backButton) {
+        m_backButton->setText(m_backTitle);
+        if (!fits())
+            m_backButton->setText(localizedString("Back"));
+    }
+    // Buttons get a third of the bar each, or all they ask for when they and
+    // the title fit side by side.
+    int sideMax = width() / 3;
+    if (fits())
+        sideMax = qMax(sideMax, qMax(left ? left->sizeHint().width() : 0, rightWanted));
+    if (left)
         leftEdge += place(left, leftEdge, sideMax) + margin;
     if (m_rightButton) {
-        const int w = qMin(m_rightButton->sizeHint().width(), sideMax);
+        const int w = qMin(rightWanted, sideMax);
         place(m_rightButton, rightEdge - w, sideMax);
         rightEdge -= w + margin;
     }
-    // The title stays centred on the bar as long as it fits between the buttons.
+    // The title stays centred on the bar as long as it fits there, else it
+    // takes all the room between the buttons.
     const int side = qMax(leftEdge, width() - rightEdge);
-    const QRect titleRect(side, 0, qMax(0, width() - 2 * side), h);
+    QRect titleRect(side, 0, qMax(0, width() - 2 * side), h);
     if (m_titleView)
         m_titleView->setGeometry(titleRect);
+    else if (titleWanted - 2 * margin > titleRect.width())
+        titleRect = QRect(leftEdge, 0, qMax(0, rightEdge - leftEdge), h);
+    // Still too long: a slightly smaller type before any letter is cut.
+    for (int size = fullSize; size >= fullSize - 3; --size) {
+        m_title->setFont(UiPalette::boldFont(size));
+        if (m_title->fontMetrics().horizontalAdvance(title) <= titleRect.width())
+            break;
+    }
     m_title->setGeometry(titleRect);
-    m_title->setText(m_title->fontMetrics().elidedText(m_item ? m_item->title() : QString(), Qt::ElideRight,
-                                                       titleRect.width()));
+    m_title->setText(m_title->fontMetrics().elidedText(title, Qt::ElideRight, titleRect.width()));
 }
 
 void NavigationBar::resizeEvent(QResizeEvent*)

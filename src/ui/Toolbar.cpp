@@ -48,18 +48,31 @@ void Toolbar::layoutItems()
     constexpr int margin = 6;
     int fixed = 0;
     int flexible = 0;
-    for (int i = 0; i < m_items.size(); ++i) {
-        BarButtonItem* item = m_items[i];
-        if (!item)
-            continue;
-        if (item->systemItem() == BarButtonItem::FlexibleSpace)
-            ++flexible;
-        else if (item->systemItem() == BarButtonItem::FixedSpace)
-            fixed += item->width();
-        else
-            fixed += m_widgets[i]->sizeHint().width();
-    }
+    auto measure = [&] {
+        fixed = 0;
+        flexible = 0;
+        for (int i = 0; i < m_items.size(); ++i) {
+            BarButtonItem* item = m_items[i];
+            if (!item)
+                continue;
+            if (item->systemItem() == BarButtonItem::FlexibleSpace)
+                ++flexible;
+            else if (item->systemItem() == BarButtonItem::FixedSpace)
+                fixed += item->width();
+            else
+                fixed += m_widgets[i]->sizeHint().width();
+        }
+    };
     const int gaps = qMax(0, int(m_items.size()) - 1);
+    // Buttons whose titles do not fit side by side (long translations) all
+    // take smaller type, as little smaller as will do, so none is cut off.
+    for (int level = 0; level <= BarButton::tightest; ++level) {
+        for (BarButton* button : buttons())
+            button->setTightness(level);
+        measure();
+        if (fixed + 2 * margin + gaps * margin <= width())
+            break;
+    }
     const int free = qMax(0, width() - 2 * margin - fixed - gaps * margin);
     // Without flexible spaces the buttons spread evenly, as a phone toolbar does.
     const int flexibleWidth = flexible ? free / flexible : 0;

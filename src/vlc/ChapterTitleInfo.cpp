@@ -53,8 +53,9 @@ std::optional<ChapterTitleInfo> ChapterTitleInfo::fromStatusJson(const QByteArra
         return std::nullopt;
     const QJsonObject information = document.object().value(u"information").toObject();
     ChapterTitleInfo info;
-    fill(info.titles, info.currentTitle, information, QStringLiteral("titles"), QStringLiteral("title"), "Title %d");
+    fill(info.titles, info.currentTitle, information, QStringLiteral("titles"), QStringLiteral("title"),
+         L10N_NOOP("Title %d"));
     fill(info.chapters, info.currentChapter, information, QStringLiteral("chapters"), QStringLiteral("chapter"),
-         "Chapter %d");
+         L10N_NOOP("Chapter %d"));
     return info;
 }

@@ -51,13 +51,13 @@ void PlayerState::reset(const QString& defaultBrowseDirectory)
     m_idForTrackCaches = -1;
     m_videoTracks = { TrackRecord {} };
     m_videoTracks[0].insert(QStringLiteral("streamId"), QStringLiteral("-1"));
-    m_videoTracks[0].insert(QStringLiteral("description"), QStringLiteral("None"));
+    m_videoTracks[0].insert(QStringLiteral("description"), localizedString("None"));
     m_audioTracks = { TrackRecord {} };
     m_audioTracks[0].insert(QStringLiteral("streamId"), QStringLiteral("-1"));
-    m_audioTracks[0].insert(QStringLiteral("Language"), QStringLiteral("None"));
+    m_audioTracks[0].insert(QStringLiteral("Language"), localizedString("None"));
     m_subtitleTracks = { TrackRecord {} };
     m_subtitleTracks[0].insert(QStringLiteral("streamId"), QStringLiteral("-1"));
-    m_subtitleTracks[0].insert(QStringLiteral("Description"), QStringLiteral("None"));
+    m_subtitleTracks[0].insert(QStringLiteral("Description"), localizedString("None"));
     m_status = {};
     m_hasStatus = false;
     m_statusHash.reset();
@@ -387,7 +387,7 @@ void PlayerState::updateTrackInfoIfNeeded()
         if (stream.type == u"Audio") {
             audio.push_back(std::move(record));
         } else if (stream.type == u"Video") {
-            record.insert(QStringLiteral("description"), fmt(QStringLiteral("Track %d"), video.size()));
+            record.insert(QStringLiteral("description"), fmt(localizedString("Track %d"), video.size()));
             video.push_back(std::move(record));
         } else if (stream.type == u"Subtitle") {
             subtitles.push_back(std::move(record));

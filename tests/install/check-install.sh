@@ -14,6 +14,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 for f in bin/playerlink bin/playerlink-cli share/playerlink/DefaultSkin/SkinDefinition.xml share/playerlink/VLC \
+         share/playerlink/VLC/de/help.htm share/playerlink/VLC/fr/help.htm \
          share/applications/playerlink.desktop share/icons/hicolor/48x48/apps/playerlink.png \
          share/man/man1/playerlink.1 share/man/man1/playerlink-cli.1; do
   [ -e "$prefix/$f" ] || fail "$f is not installed"

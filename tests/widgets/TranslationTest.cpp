@@ -1,7 +1,11 @@
 #include "core/Localization.h"
 #include "LaunchedApp.h"
+#include "screens/AdditionalActions/AdditionalActionsViewController.h"
+#include "screens/AdditionalActions/LuaAdditionalActionsViewController.h"
+#include "screens/Flipside/FlipsideViewController.h"
 #include "screens/MainView/MainViewController.h"
 #include "TestSupport.h"
+#include "ui/BarButton.h"
 #include "ui/NavigationBar.h"
 
 #include <QAbstractButton>
@@ -12,6 +16,8 @@
 #include <QLabel>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 // The texts a reader sees: labels, buttons, the bar's title and what the
@@ -58,13 +64,27 @@ QSet<QString> germanTexts()
 }
 
 // Each text shown is German from the table, or content (names, addresses,
-// times: anything with a digit or a dot) or the program's name.
-void expectNoEnglishLeft(const QStringList& texts)
+// times: anything with a digit or a dot) or the program's name, or one of
+// the texts shown as they stand.
+void expectNoEnglishLeft(const QStringList& texts, const QSet<QString>& asTheyStand = {})
 {
     static const QSet<QString> german = germanTexts();
+    // German texts with a place for content ("Skin: %@") and that content.
+    static const QList<QRegularExpression> filled = [] {
+        QList<QRegularExpression> patterns;
+        for (const QString& text : german)
+            if (text.contains(QStringLiteral("%@"))) {
+                QStringList parts = text.split(QStringLiteral("%@"));
+                for (QString& part : parts)
+                    part = QRegularExpression::escape(part);
+                patterns << QRegularExpression(QRegularExpression::anchoredPattern(parts.join(QStringLiteral(".+"))));
+            }
+        return patterns;
+    }();
     static const QRegularExpression content(QStringLiteral("[0-9.]"));
     for (const QString& text : texts)
-        EXPECT_TRUE(german.contains(text) || text.contains(content) || text == u"PlayerLink")
+        EXPECT_TRUE(german.contains(text) || text.contains(content) || text == u"PlayerLink" || asTheyStand.contains(text)
+                    || std::any_of(filled.begin(), filled.end(), [&](const auto& p) { return p.match(text).hasMatch(); }))
             << "not German: " << text.toStdString();
 }
 
@@ -85,6 +105,12 @@ TEST(Translation, RemotesListAndMoreSheetSpeakGerman)
     EXPECT_TRUE(remotes.contains(QStringLiteral("Computer"))) << remotes.join(u'|').toStdString();
     EXPECT_TRUE(remotes.contains(QStringLiteral("Gespeicherte Computer"))) << remotes.join(u'|').toStdString();
     expectNoEnglishLeft(remotes);
+    // The longer German words still leave every bar button whole on screen.
+    QWidget* window = app.app->window();
+    for (const BarButton* button : window->findChildren<BarButton*>())
+        if (button->isVisible())
+            EXPECT_TRUE(window->rect().contains(QRect(button->mapTo(window, QPoint()), button->size())))
+                << button->text().toStdString();
     // Texts with line breaks, quotes and markup are found too.
     EXPECT_EQ(localizedString("Do you want to download a skin from:\n%@"),
               QStringLiteral("Möchten Sie einen Skin herunterladen von:\n%@"));
@@ -109,4 +135,28 @@ TEST(Translation, RemotesListAndMoreSheetSpeakGerman)
     EXPECT_TRUE(remoteScreen.contains(QStringLiteral("Mehr …"))) << remoteScreen.join(u'|').toStdString();
     expectNoEnglishLeft(remoteScreen);
     sheet->pressButton(5);
+}
+
+TEST(Translation, SettingsAndAdvancedControlsRowsSpeakGerman)
+{
+    ScopedHome home;
+    German german;
+    LaunchedApp app;
+    // Their rows come from tables; the advanced menu's two headers are shown
+    // as they stand.
+    ViewController* screens[] = { app.factory().flipsideViewController(), app.factory().additionalActionsViewController(),
+                                  app.factory().luaAdditionalActionsViewController() };
+    for (ViewController* screen : screens) {
+        app.navigation()->pushViewController(screen, false);
+        spinEventLoop(200);
+        const QStringList texts = visibleTexts(app.app->window());
+        expectNoEnglishLeft(texts, { QStringLiteral("Speed"), QStringLiteral("Delays") });
+        app.navigation()->popViewControllerAnimated(false);
+    }
+    app.navigation()->pushViewController(screens[0], false);
+    spinEventLoop(200);
+    const QStringList settings = visibleTexts(app.app->window());
+    // The shipped skip distance is stored in English; the row says it in German.
+    EXPECT_TRUE(settings.contains(QStringLiteral("Sprungweite: 30 Sekunden"))) << settings.join(u'|').toStdString();
+    EXPECT_TRUE(settings.contains(QStringLiteral("Lautstärke bis 400 % erlauben"))) << settings.join(u'|').toStdString();
 }

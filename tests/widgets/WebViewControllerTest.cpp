@@ -80,19 +80,33 @@ TEST(WebViewController, ShowsTheBundledPageWithoutNetworkForEnglishOrWithoutAHel
         spinEventLoop(50);
         EXPECT_TRUE(v.site.requests().empty() && v.translator.requests().empty()) << qPrintable(language);
     }
-    // French, but no help site is configured (as shipped).
-    Viewer french(QStringLiteral("fr"), false);
-    french.controller.loadHelpPage(QStringLiteral("cantSee"));
-    ASSERT_TRUE(waitUntil([&] { return french.showsTitle(QStringLiteral("Can't see your computer?")); }));
+}
+
+TEST(WebViewController, ShowsTheBundledPageInTheReadersLanguageWithoutAHelpSite)
+{
+    // German as the desktop names it, and no help site (as shipped).
+    Viewer german(QStringLiteral("de-DE"), false);
+    german.controller.loadHelpPage(QStringLiteral("cantSee"));
+    ASSERT_TRUE(waitUntil([&] { return german.showsTitle(QStringLiteral("Ihr Computer fehlt?")); }));
+    EXPECT_TRUE(german.view()->url().path().endsWith(QStringLiteral("/VLC/de/cantSee.htm")));
+    // Its links lead to the German pages beside it.
+    german.click(QStringLiteral("Erste Schritte"));
+    ASSERT_TRUE(waitUntil([&] { return german.showsTitle(QStringLiteral("Hilfe")); }));
+    EXPECT_TRUE(german.shows(QStringLiteral("Die Weboberfläche von VLC einschalten")));
     spinEventLoop(50);
-    EXPECT_TRUE(french.site.requests().empty() && french.translator.requests().empty());
-    EXPECT_TRUE(french.alerts.alerts.empty());
+    EXPECT_TRUE(german.site.requests().empty() && german.translator.requests().empty());
+    EXPECT_TRUE(german.alerts.alerts.empty());
+
+    // A language without bundled pages reads the English ones.
+    Viewer dutch(QStringLiteral("nl_NL"), false);
+    dutch.controller.loadHelpPage(QStringLiteral("cantSee"));
+    EXPECT_TRUE(waitUntil([&] { return dutch.showsTitle(QStringLiteral("Can't see your computer?")); }));
 }
 
 TEST(WebViewController, TranslatesForOtherLanguagesAndFallsBackToTheBundledPage)
 {
     Viewer v(QStringLiteral("fr"));
-    v.translator.enqueue(FakeHttpServer::ok("<html><head><title>Aide</title></head><body>Bonjour</body></html>", "text/html"));
+    v.translator.enqueue(FakeHttpServer::ok("<html><head><title>Traduit</title></head><body>Bonjour</body></html>", "text/html"));
     v.controller.loadHelpPage(QStringLiteral("help"));
     ASSERT_TRUE(waitUntil([&] { return v.shows(QStringLiteral("Bonjour")); }));
     const QString page = QStringLiteral("http://") + v.site.hostAddress() + helpPath;
@@ -101,13 +115,13 @@ TEST(WebViewController, TranslatesForOtherLanguagesAndFallsBackToTheBundledPage)
               QStringLiteral("/translate?hl=fr&sl=en&tl=fr&u=") + StringHelpers::fullyEscapedStringForUrl(page));
     EXPECT_TRUE(v.site.requests().empty()); // the service fetches the page, not we
 
-    // The service fails: the English page from the bundle, no alert.
+    // The service fails: the French page from the bundle, no alert.
     FakeHttpServer::Response busy;
     busy.status = 503;
     v.translator.enqueue(busy);
     v.controller.loadHelpPage(QStringLiteral("help"));
-    ASSERT_TRUE(waitUntil([&] { return v.showsTitle(QStringLiteral("Help")); }));
-    EXPECT_EQ(v.view()->url(), WebViewController::bundleUrl(QStringLiteral("help"), QStringLiteral("htm"), QStringLiteral("VLC")));
+    ASSERT_TRUE(waitUntil([&] { return v.showsTitle(QStringLiteral("Aide")); }));
+    EXPECT_TRUE(v.view()->url().path().endsWith(QStringLiteral("/VLC/fr/help.htm"))) << qPrintable(v.view()->url().toString());
     EXPECT_TRUE(v.alerts.alerts.empty());
 }
 

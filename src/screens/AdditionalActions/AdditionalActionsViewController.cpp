@@ -26,20 +26,20 @@ void AdditionalActionsViewController::initialiseStructure()
         structure.addRow(row);
     };
     structure.addSection(QString());
-    add(DvdNavigationRow, "DVD Navigation", TableViewCell::AccessoryDisclosureIndicator);
-    add(SubtitlesRow, "Subtitles", TableViewCell::AccessoryNone);
-    add(AudioTrackRow, "Audio Track", TableViewCell::AccessoryNone);
-    add(AspectRatioRow, "Aspect Ratio", TableViewCell::AccessoryNone);
-    add(CropRow, "Crop Aspect Ratio", TableViewCell::AccessoryNone);
+    add(DvdNavigationRow, L10N_NOOP("DVD Navigation"), TableViewCell::AccessoryDisclosureIndicator);
+    add(SubtitlesRow, L10N_NOOP("Subtitles"), TableViewCell::AccessoryNone);
+    add(AudioTrackRow, L10N_NOOP("Audio Track"), TableViewCell::AccessoryNone);
+    add(AspectRatioRow, L10N_NOOP("Aspect Ratio"), TableViewCell::AccessoryNone);
+    add(CropRow, L10N_NOOP("Crop Aspect Ratio"), TableViewCell::AccessoryNone);
     // These two headers are shown as they stand.
     structure.addSection(QStringLiteral("Speed"));
-    add(FasterRow, "Faster", TableViewCell::AccessoryNone);
-    add(SlowerRow, "Slower", TableViewCell::AccessoryNone);
+    add(FasterRow, L10N_NOOP("Faster"), TableViewCell::AccessoryNone);
+    add(SlowerRow, L10N_NOOP("Slower"), TableViewCell::AccessoryNone);
     structure.addSection(QStringLiteral("Delays"));
-    add(AudioDelayUpRow, "Audio Delay Up", TableViewCell::AccessoryNone);
-    add(AudioDelayDownRow, "Audio Delay Down", TableViewCell::AccessoryNone);
-    add(SubtitleDelayUpRow, "Subtitle Delay Up", TableViewCell::AccessoryNone);
-    add(SubtitleDelayDownRow, "Subtitle Delay Down", TableViewCell::AccessoryNone);
+    add(AudioDelayUpRow, L10N_NOOP("Audio Delay Up"), TableViewCell::AccessoryNone);
+    add(AudioDelayDownRow, L10N_NOOP("Audio Delay Down"), TableViewCell::AccessoryNone);
+    add(SubtitleDelayUpRow, L10N_NOOP("Subtitle Delay Up"), TableViewCell::AccessoryNone);
+    add(SubtitleDelayDownRow, L10N_NOOP("Subtitle Delay Down"), TableViewCell::AccessoryNone);
     setTableStructure(structure);
 }
 

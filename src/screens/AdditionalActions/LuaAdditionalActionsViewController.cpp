@@ -46,13 +46,13 @@ void LuaAdditionalActionsViewController::initialiseStructure()
         row.insert(BW_ROW__AUTO_TEXT_STRING, localizedString(text));
         structure.addRow(row);
     };
-    add(DvdNavigationRow, "DVD Navigation");
-    add(ChapterTitleRow, "Chapter & Title");
-    add(SubtitlesRow, "Subtitles");
-    add(AudioVideoTrackRow, "Audio & Video Track");
-    add(AudioDelayRow, "Audio & Delay Settings");
-    add(AspectRatioRow, "Aspect Ratio");
-    add(SpeedRow, "Speed");
+    add(DvdNavigationRow, L10N_NOOP("DVD Navigation"));
+    add(ChapterTitleRow, L10N_NOOP("Chapter & Title"));
+    add(SubtitlesRow, L10N_NOOP("Subtitles"));
+    add(AudioVideoTrackRow, L10N_NOOP("Audio & Video Track"));
+    add(AudioDelayRow, L10N_NOOP("Audio & Delay Settings"));
+    add(AspectRatioRow, L10N_NOOP("Aspect Ratio"));
+    add(SpeedRow, L10N_NOOP("Speed"));
     setTableStructure(structure);
 }
 

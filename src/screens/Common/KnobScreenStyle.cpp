@@ -1,5 +1,7 @@
 #include "screens/Common/KnobScreenStyle.h"
 
+#include "screens/Common/FittingText.h"
+
 #include "ui/Rotator.h"
 #include "ui/UiImages.h"
 #include "ui/UiPalette.h"
@@ -9,7 +11,7 @@
 
 void KnobScreenStyle::styleValueLabel(QLabel* label)
 {
-    label->setFont(UiPalette::boldFont(22));
+    FittingText::keepFitting(label, 22, 14);
     label->setAlignment(Qt::AlignCenter);
     QPalette colours = label->palette();
     colours.setColor(QPalette::WindowText, UiPalette::text());
@@ -19,10 +21,11 @@ void KnobScreenStyle::styleValueLabel(QLabel* label)
 void KnobScreenStyle::styleButton(QPushButton* button)
 {
     button->setMinimumHeight(44);
+    FittingText::keepFitting(button, 16, 11);
     button->setCursor(Qt::PointingHandCursor);
     button->setFocusPolicy(Qt::NoFocus);
     button->setStyleSheet(QStringLiteral(
-        "QPushButton { color: %1; font-weight: bold; font-size: 16px; border: 1px solid %2; border-radius: 8px;"
+        "QPushButton { color: %1; border: 1px solid %2; border-radius: 8px;"
         " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %3, stop:1 %4); padding: 6px 4px; }"
         "QPushButton:pressed { background: %5; border-color: %6; }")
                               .arg(UiPalette::text().name(), UiPalette::buttonBorder().name(),

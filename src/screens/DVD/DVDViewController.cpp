@@ -23,12 +23,12 @@ DVDViewController::DVDViewController(QWidget* parent)
         const char* name;
         void (DVDViewController::*action)();
     } buttons[] = {
-        { m_ui->upButton, "dvdUp", "Up", &DVDViewController::up },
-        { m_ui->downButton, "dvdDown", "Down", &DVDViewController::down },
-        { m_ui->leftButton, "dvdLeft", "Left", &DVDViewController::left },
-        { m_ui->rightButton, "dvdRight", "Right", &DVDViewController::right },
-        { m_ui->selectButton, "dvdSelect", "Select", &DVDViewController::select },
-        { m_ui->menuButton, "dvdMenu", "Menu", &DVDViewController::menu },
+        { m_ui->upButton, "dvdUp", L10N_NOOP("Up"), &DVDViewController::up },
+        { m_ui->downButton, "dvdDown", L10N_NOOP("Down"), &DVDViewController::down },
+        { m_ui->leftButton, "dvdLeft", L10N_NOOP("Left"), &DVDViewController::left },
+        { m_ui->rightButton, "dvdRight", L10N_NOOP("Right"), &DVDViewController::right },
+        { m_ui->selectButton, "dvdSelect", L10N_NOOP("Select"), &DVDViewController::select },
+        { m_ui->menuButton, "dvdMenu", L10N_NOOP("Menu"), &DVDViewController::menu },
     };
     for (const auto& b : buttons) {
         const QString image = QString::fromLatin1(b.image);

@@ -73,28 +73,28 @@ void FlipsideViewController::initialiseStructure()
     const int more = TableViewCell::AccessoryDisclosureIndicator;
 
     structure.addSection(localizedString("Help"));
-    add(SetupRow, "Setup Instructions", more);
-    add(WhatsNewRow, "What's New?", more);
-    add(HelpRow, "Help", more);
+    add(SetupRow, L10N_NOOP("Setup Instructions"), more);
+    add(WhatsNewRow, L10N_NOOP("What's New?"), more);
+    add(HelpRow, L10N_NOOP("Help"), more);
 
     structure.addSection(localizedString("Settings"));
-    add(DoubleVolRow, "Boost volume range to 400%", none);
+    add(DoubleVolRow, L10N_NOOP("Boost volume range to 400%"), none);
     add(SkinRow, nullptr, more);
-    add(SlideSkinRow, "Slide skin views", none);
+    add(SlideSkinRow, L10N_NOOP("Slide skin views"), none);
     add(SkipDistanceRow, nullptr, more);
-    add(PlayFoldersRow, "Allow Playing Folders", none);
-    add(OnlyShowMediaRow, "Only Show Media", none);
-    add(LockRotationRow, "Lock Rotation", none);
-    add(DisableSleepRow, "Disable Screen-Off", none);
+    add(PlayFoldersRow, L10N_NOOP("Allow Playing Folders"), none);
+    add(OnlyShowMediaRow, L10N_NOOP("Only Show Media"), none);
+    add(LockRotationRow, L10N_NOOP("Lock Rotation"), none);
+    add(DisableSleepRow, L10N_NOOP("Disable Screen-Off"), none);
 
     structure.addSection(localizedString("Communication"));
-    add(FeedbackRow, "Email me with feedback...", more);
-    add(TellAFriendRow, "Tell a friend", more);
-    add(NewsletterRow, "Newsletter", more);
+    add(FeedbackRow, L10N_NOOP("Email me with feedback..."), more);
+    add(TellAFriendRow, L10N_NOOP("Tell a friend"), more);
+    add(NewsletterRow, L10N_NOOP("Newsletter"), more);
 
     structure.addSection(localizedString("Info"));
-    add(AboutRow, "About Brindlewood Software", more);
-    add(CreditsRow, "Credits", more);
+    add(AboutRow, L10N_NOOP("About Brindlewood Software"), more);
+    add(CreditsRow, L10N_NOOP("Credits"), more);
     add(IpRow, nullptr, none);
     // The version and build lines are short grey captions.
     row = detailRow();
@@ -136,11 +136,16 @@ TableViewCell* FlipsideViewController::cellForRowAtIndexPath(TableView* table, c
             fmt(localizedString("Skin: %@"), QFileInfo(defaults().stringForKey(PreferenceKeys::skin)).fileName()));
         cell->setAccessoryType(TableViewCell::AccessoryDisclosureIndicator);
         break;
-    case SkipDistanceRow:
-        cell->textLabel()->setText(
-            fmt(localizedString("Skip Distance: %@"), defaults().stringForKey(PreferenceKeys::skipDistanceWord)));
+    case SkipDistanceRow: {
+        // The stored word is in the language it was chosen in (the default in
+        // English); the distance itself says it in the reader's language.
+        QString word = SkipDistanceViewController::wordForDistance(defaults().integerForKey(PreferenceKeys::skipDistance));
+        if (word.isEmpty())
+            word = defaults().stringForKey(PreferenceKeys::skipDistanceWord);
+        cell->textLabel()->setText(fmt(localizedString("Skip Distance: %@"), word));
         cell->setAccessoryType(TableViewCell::AccessoryDisclosureIndicator);
         break;
+    }
     case IpRow:
         cell->setSelectionStyle(TableViewCell::SelectionStyleNone);
         cell->textLabel()->setText(fmt(localizedString("IP: %@"), wifiIPText()));

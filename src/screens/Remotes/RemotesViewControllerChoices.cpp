@@ -20,16 +20,16 @@
 
 namespace {
 const char* const forbiddenMessage
-    = "It looks like VLC is running on that computer, but you need to allow your iPhone to access the remote "
-      "interface.\n\nPlease tap on the 'Help' bar for instructions on how to do that.";
+    = L10N_NOOP("It looks like VLC is running on that computer, but you need to allow your iPhone to access the "
+                "remote interface.\n\nPlease tap on the 'Help' bar for instructions on how to do that.");
 const char* const noSignMessage
-    = "No sign of VLC at that computer.\n\nIf you know that VLC is running, then you probably just need to setup VLC "
-      "to contact the remote.\n\nPlease tap on the 'Help' bar for instructions on how to do that.";
+    = L10N_NOOP("No sign of VLC at that computer.\n\nIf you know that VLC is running, then you probably just need to "
+                "setup VLC to contact the remote.\n\nPlease tap on the 'Help' bar for instructions on how to do that.");
 const char* const noPasswordSetMessage
-    = "VLC is running on that computer, but its web interface has no password set, and VLC 3 lets nobody in "
-      "without one.\n\nIn VLC's preferences, show all settings, open Interface, Main interfaces, Lua, and enter a "
-      "password under 'Lua HTTP'. Then restart VLC and choose the computer here again.\n\nPlease tap on 'Help' for "
-      "instructions on how to do that.";
+    = L10N_NOOP("VLC is running on that computer, but its web interface has no password set, and VLC 3 lets nobody "
+                "in without one.\n\nIn VLC's preferences, show all settings, open Interface, Main interfaces, Lua, and "
+                "enter a password under 'Lua HTTP'. Then restart VLC and choose the computer here again.\n\nPlease "
+                "tap on 'Help' for instructions on how to do that.");
 
 void present(const AlertRequest& request)
 {

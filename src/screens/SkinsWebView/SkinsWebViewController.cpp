@@ -2,10 +2,10 @@
 
 #include "core/AlertPresenter.h"
 #include "core/ConsoleLog.h"
-#include "core/HomePaths.h"
 #include "core/Localization.h"
 #include "core/ServiceHosts.h"
 #include "screens/SkinsWebView/BrowserIcons.h"
+#include "screens/WebView/WebViewController.h"
 #include "skin/SkinDownloader.h"
 #include "ui/ActivityIndicatorView.h"
 #include "ui/BarButtonItem.h"
@@ -32,8 +32,8 @@ bool isSkinLink(const QString& text)
 
 QUrl bundledPage()
 {
-    return QUrl::fromLocalFile(HomePaths::bundle() + QStringLiteral("/VLC/") + SkinsWebViewController::bundledGalleryPage
-                               + QStringLiteral(".htm"));
+    return WebViewController::bundleUrl(SkinsWebViewController::bundledGalleryPage, WebViewController::bundlePageType,
+                                        WebViewController::bundlePageDirectory);
 }
 }
 

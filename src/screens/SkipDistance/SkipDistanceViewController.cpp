@@ -7,6 +7,9 @@
 #include "core/UserDefaults.h"
 #include "ui/RowKeys.h"
 
+#include <algorithm>
+#include <iterator>
+
 SkipDistanceViewController::SkipDistanceViewController(QWidget* parent)
     : StyledTableViewController(parent)
 {
@@ -21,7 +24,21 @@ QString SkipDistanceViewController::seconds(int count)
 
 QString SkipDistanceViewController::minutes(int count)
 {
+    // English says "1 Minutes" here as everywhere; other languages may not.
+    if (count == 1)
+        return localizedString("1 Minutes");
     return fmt(QStringLiteral("%d %@"), count, localizedString("Minutes"));
+}
+
+namespace {
+const int offeredDistances[] = { 5, 10, 15, 20, 30, 45, 60, 120, 180, 240, 300, 600, 900 };
+}
+
+QString SkipDistanceViewController::wordForDistance(int distance)
+{
+    if (std::find(std::begin(offeredDistances), std::end(offeredDistances), distance) == std::end(offeredDistances))
+        return QString();
+    return distance < 60 ? seconds(distance) : minutes(distance / 60);
 }
 
 void SkipDistanceViewController::initialiseStructure()
@@ -29,9 +46,9 @@ void SkipDistanceViewController::initialiseStructure()
     TableStructure structure;
     structure.addSection(localizedString("Skip Distance..."));
     QVariantMap row = displayRow();
-    for (int distance : { 5, 10, 15, 20, 30, 45, 60, 120, 180, 240, 300, 600, 900 }) {
+    for (int distance : offeredDistances) {
         DictionaryHelpers::setInt(row, distance, BW_ROW_ID_INT);
-        row.insert(BW_ROW__AUTO_TEXT_STRING, distance < 60 ? seconds(distance) : minutes(distance / 60));
+        row.insert(BW_ROW__AUTO_TEXT_STRING, wordForDistance(distance));
         structure.addRow(row);
     }
     setTableStructure(structure);

@@ -12,6 +12,9 @@ public:
     // "%d Seconds" / "%d Minutes" (the plural for 1 as well).
     static QString seconds(int count);
     static QString minutes(int count);
+    // The row text of an offered distance, in the reader's language; empty
+    // for a distance the list does not offer.
+    static QString wordForDistance(int distance);
 
     TableViewCell* cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
     void didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;

@@ -12,6 +12,7 @@
 #include "core/UserDefaults.h"
 #include "ui/UrlOpener.h"
 
+#include <QFileInfo>
 #include <QLocale>
 #include <QNetworkAccessManager>
 #include <QVBoxLayout>
@@ -89,13 +90,21 @@ bool WebViewController::isEnglish(const QString& language)
 
 QUrl WebViewController::bundleUrl(const QString& resource, const QString& type, const QString& directory)
 {
-    QString path = HomePaths::bundle();
+    QString folder = HomePaths::bundle();
     if (!directory.isEmpty())
-        path += u'/' + directory;
-    path += u'/' + resource;
+        folder += u'/' + directory;
+    QString file = resource;
     if (!type.isEmpty())
-        path += u'.' + type;
-    return QUrl::fromLocalFile(path);
+        file += u'.' + type;
+    // Translated pages sit in a folder named after the language ("de"), with
+    // the same names and links as the English ones, which they fall back to.
+    const QString language = currentLanguage().section(u'-', 0, 0).section(u'_', 0, 0).toLower();
+    if (!language.isEmpty() && !isEnglish(language)) {
+        const QString translated = folder + u'/' + language + u'/' + file;
+        if (QFileInfo::exists(translated))
+            return QUrl::fromLocalFile(translated);
+    }
+    return QUrl::fromLocalFile(folder + u'/' + file);
 }
 
 QUrl WebViewController::backupUrl() const

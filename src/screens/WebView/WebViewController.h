@@ -56,7 +56,8 @@ public:
     static QString currentLanguage();
     // "en" with or without a region ("en_GB", "en-US").
     static bool isEnglish(const QString& language);
-    // The local address of a bundled page.
+    // The local address of a bundled page: its copy in the reader's language
+    // (directory/<language>/) when the bundle has one, else the English page.
     static QUrl bundleUrl(const QString& resource, const QString& type, const QString& directory);
 
     WebView* theWebView() const { return m_theWebView; }
