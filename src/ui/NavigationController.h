@@ -46,6 +46,8 @@ public:
     // The smallest size that shows the top screen's content whole in an
     // orientation, bars included; empty when the screen needs none.
     QSize minimumSizeFor(int orientation) const;
+    // Tab's step: from the navigation bar through the screen to the toolbar.
+    bool moveFocus(bool next);
 
 signals:
     void stackChanged();
@@ -68,6 +70,7 @@ protected:
     ViewController* popScreen(bool animated);
 
     void resizeEvent(QResizeEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void updateBars();
