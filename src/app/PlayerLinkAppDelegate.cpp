@@ -229,15 +229,18 @@ void PlayerLinkAppDelegate::connectTo(const QString& hostAddress, const QString&
     for (size_t i = 0; i < saved.size(); ++i)
         if (saved.recordAt(i).hostAddress == hostAddress)
             remote = saved.remoteAt(i);
-    if (!remote) {
+    const bool unlisted = !remote;
+    if (unlisted) {
         RemoteRecord record;
         record.hostAddress = hostAddress;
         remote = std::make_shared<VLCController>(record, factory.network());
-        // Listed with the found computers, so the way back leads somewhere.
-        factory.remotesViewController()->addCommandLineRemote(remote);
     }
+    // Before the list probes it: a probe without the password would be
+    // refused and ask the user for the password given here.
     if (!password.isNull())
         remote->setPassword(password);
+    if (unlisted) // listed with the found computers, so the way back leads somewhere
+        factory.remotesViewController()->addCommandLineRemote(remote);
     MainViewController* screen = factory.mainViewController();
     screen->setCurrentRemote(remote);
     m_navController->popToRootViewControllerAnimated(false);
