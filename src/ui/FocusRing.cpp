@@ -36,5 +36,5 @@ void FocusRing::paint(QPainter& painter, const QRectF& rect, qreal radius)
 
 QString FocusRing::styleSheetRule(const QString& selector)
 {
-    return QStringLiteral("%1:focus { border: 2px solid %2; }").arg(selector, colour().name());
+    return QStringLiteral("%1:focus { border: 2px solid %2; outline: none; }").arg(selector, colour().name());
 }

@@ -6,11 +6,11 @@ class QWidget;
 
 // Moves the keyboard focus with Tab and Shift+Tab through the controls
 // under a scope in the order a reader meets them: the regions one after the
-// other (say the navigation bar, the screen, the toolbar), and inside each
-// region in the order the controls were made, which is the order their
-// screen lays them out. Only shown, enabled controls that take the focus by
-// Tab count; an alert over the window keeps the focus among its own
-// controls. Wraps around at either end.
+// other (say the navigation bar, the screen, the toolbar), inside each the
+// controls in sight before those on pages turned away, and on a page top
+// to bottom in rows, each row left to right. Only shown, enabled controls
+// that take the focus by Tab count; an alert over the window keeps the
+// focus among its own controls. Wraps around at either end.
 namespace TabOrder {
 // The controls Tab visits, in order.
 QList<QWidget*> chain(QWidget* scope, const QList<QWidget*>& regions);
