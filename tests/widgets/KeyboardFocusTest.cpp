@@ -1,7 +1,9 @@
 #include "FakeHttpServer.h"
 #include "LaunchedApp.h"
 #include "screens/MainView/MainViewController.h"
+#include "screens/Remotes/RemotesViewController.h"
 #include "TestSupport.h"
+#include "ui/BarButton.h"
 #include "ui/NavigationBar.h"
 #include "ui/PickerView.h"
 #include "ui/Rotator.h"
@@ -119,6 +121,18 @@ TEST(KeyboardFocus, TabReachesEveryControlOfTheRemotesListAndTheRemoteScreenAndT
         SCOPED_TRACE("remotes list");
         tabRound(window, app.navigation()->navigationBar(), app.navigation()->toolbar());
     }
+    // The list takes Enter wherever the focus is, but not from a button
+    // reached by Tab: Enter presses that.
+    auto* remotes = qobject_cast<RemotesViewController*>(app.top());
+    ASSERT_TRUE(remotes);
+    QWidget* edit = nullptr;
+    for (int i = 0; i < 20 && !edit; ++i)
+        if (auto* button = qobject_cast<BarButton*>(tab(window)); button && button->text() == u"Edit")
+            edit = button;
+    ASSERT_TRUE(edit);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_TRUE(waitUntil([&] { return remotes->isEditing(); }, 2000));
+    remotes->setEditing(false, false);
 
     app.app->connectTo(server.hostAddress(), QStringLiteral("pw"));
     ASSERT_TRUE(waitUntil([&] { return qobject_cast<MainViewController*>(app.top()) && !app.navigation()->isTransitioning(); }));

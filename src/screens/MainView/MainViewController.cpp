@@ -955,14 +955,6 @@ bool MainViewController::handleRemoteKey(const QKeyEvent* event)
     }
 }
 
-bool MainViewController::pressesFocusedButton(const QWidget* target, const QKeyEvent* event)
-{
-    // Space on a button reached by Tab presses that button, as on any
-    // desktop; with a list or nothing focused it still plays and pauses.
-    return event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier
-        && qobject_cast<const QAbstractButton*>(target) && target->hasFocus();
-}
-
 void MainViewController::keyPressEvent(QKeyEvent* event)
 {
     if (isVisibleOnStack() && handleRemoteKey(event))
@@ -984,7 +976,9 @@ bool MainViewController::eventFilter(QObject* watched, QEvent* event)
         if (alert->window() == window())
             return false; // an alert over the screen keeps its keys
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (pressesFocusedButton(target, key))
+    // Space on a button reached by Tab presses that button, as on any
+    // desktop; with a list or nothing focused it still plays and pauses.
+    if (InterfaceHelpers::pressesFocusedButton(target, key))
         return false;
     return handleRemoteKey(key);
 }

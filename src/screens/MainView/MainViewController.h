@@ -161,7 +161,6 @@ private:
     QList<BarButtonItem*> makeToolbarItems();
     // Acts on a documented key; false when it is not one.
     bool handleRemoteKey(const QKeyEvent* event);
-    static bool pressesFocusedButton(const QWidget* target, const QKeyEvent* event);
     // Reads the connection, logs a change, and shows it.
     void refreshLink();
     void updateTitle();
