@@ -15,6 +15,7 @@ packages=(
   qtkeychain-qt6-dev gnome-keyring playerctl
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools desktop-file-utils appstream dpkg-dev
   valgrind
+  man-db gzip
 )
 
 missing=()

@@ -126,6 +126,13 @@ void AppWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+bool AppWindow::focusNextPrevChild(bool next)
+{
+    if (m_navigation && m_navigation->isVisible() && m_navigation->moveFocus(next))
+        return true;
+    return QWidget::focusNextPrevChild(next);
+}
+
 void AppWindow::paintEvent(QPaintEvent*)
 {
     QPainter p(this);

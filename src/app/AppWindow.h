@@ -41,6 +41,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // With nothing focused yet, Tab starts in the stack's own order.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     QPointer<NavigationController> m_navigation;

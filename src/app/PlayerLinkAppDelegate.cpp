@@ -229,19 +229,18 @@ void PlayerLinkAppDelegate::connectTo(const QString& hostAddress, const QString&
     for (size_t i = 0; i < saved.size(); ++i)
         if (saved.recordAt(i).hostAddress == hostAddress)
             remote = saved.remoteAt(i);
-    if (!remote) {
+    const bool unlisted = !remote;
+    if (unlisted) {
         RemoteRecord record;
         record.hostAddress = hostAddress;
-        // The password goes in before the remote is listed: the list probes
-        // it at once, and a probe without it would be refused and make the
-        // remote screen ask for a password it was given.
-        record.password = password;
         remote = std::make_shared<VLCController>(record, factory.network());
-        // Listed with the found computers, so the way back leads somewhere.
-        factory.remotesViewController()->addCommandLineRemote(remote);
-    } else if (!password.isNull()) {
-        remote->setPassword(password);
     }
+    // Before the list probes it: a probe without the password would be
+    // refused and ask the user for the password given here.
+    if (!password.isNull())
+        remote->setPassword(password);
+    if (unlisted) // listed with the found computers, so the way back leads somewhere
+        factory.remotesViewController()->addCommandLineRemote(remote);
     MainViewController* screen = factory.mainViewController();
     screen->setCurrentRemote(remote);
     m_navController->popToRootViewControllerAnimated(false);

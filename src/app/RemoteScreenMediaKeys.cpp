@@ -4,6 +4,7 @@
 #include "desktop/MprisService.h"
 #include "screens/MainView/MainViewController.h"
 #include "ui/NavigationController.h"
+#include "vlc/VLCController.h"
 
 RemoteScreenMediaKeys::RemoteScreenMediaKeys(NavigationController* navigation, AppWindow* window)
     : m_navigation(navigation)
@@ -78,6 +79,18 @@ void RemoteScreenMediaKeys::toggleLoop()
 {
     if (m_screen)
         m_screen->loop();
+}
+
+void RemoteScreenMediaKeys::setRate(double multiplier)
+{
+    if (m_screen && m_screen->currentRemote())
+        m_screen->currentRemote()->setRate(multiplier);
+}
+
+void RemoteScreenMediaKeys::playFile(const QString& path)
+{
+    if (m_screen && m_screen->currentRemote())
+        m_screen->currentRemote()->playFilename(path);
 }
 
 void RemoteScreenMediaKeys::raise()

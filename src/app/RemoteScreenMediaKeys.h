@@ -32,6 +32,8 @@ public:
     void toggleRandom() override;
     void toggleRepeat() override;
     void toggleLoop() override;
+    void setRate(double multiplier) override;
+    void playFile(const QString& path) override;
     void raise() override;
 
 private:

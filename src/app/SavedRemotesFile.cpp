@@ -15,6 +15,24 @@
 namespace {
 const QString formatName = QStringLiteral("PlayerLink saved remotes");
 const QString passwordInKeyring = QStringLiteral("passwordInKeyring");
+
+// The records of a saved-remotes document, or nothing when it is not one
+// this version reads: the list itself, or (from the first files) a bare array.
+std::optional<QJsonArray> recordsOf(const QByteArray& data)
+{
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(data, &error);
+    if (error.error != QJsonParseError::NoError)
+        return std::nullopt;
+    if (doc.isArray())
+        return doc.array();
+    if (!doc.isObject() || doc.object().value(QStringLiteral("format")) != formatName
+        || !doc.object().value(QStringLiteral("remotes")).isArray())
+        return std::nullopt;
+    if (doc.object().value(QStringLiteral("version")).toInt() > SavedRemotesFile::formatVersion)
+        return std::nullopt; // written by a newer version: leave it alone
+    return doc.object().value(QStringLiteral("remotes")).toArray();
+}
 }
 
 QString SavedRemotesFile::defaultPath()
@@ -48,24 +66,9 @@ std::optional<std::vector<RemoteRecord>> SavedRemotesFile::load()
     FileHelpers::restrictFileToOwner(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
+    const std::optional<QJsonArray> parsed = recordsOf(file.readAll());
     file.close();
-
-    // The list itself, or (from the first files) a bare array.
-    QJsonArray records;
-    bool readable = error.error == QJsonParseError::NoError;
-    if (readable && doc.isObject() && doc.object().value(QStringLiteral("format")) == formatName
-        && doc.object().value(QStringLiteral("remotes")).isArray())
-        records = doc.object().value(QStringLiteral("remotes")).toArray();
-    else if (readable && doc.isArray())
-        records = doc.array();
-    else
-        readable = false;
-    if (readable && doc.isObject() && doc.object().value(QStringLiteral("version")).toInt() > formatVersion)
-        readable = false; // written by a newer version: leave it alone
-
-    if (!readable) {
+    if (!parsed) {
         m_quarantined = m_path + QStringLiteral(".unreadable-")
             + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-hhmmss"));
         QFile::rename(m_path, m_quarantined);
@@ -75,7 +78,7 @@ std::optional<std::vector<RemoteRecord>> SavedRemotesFile::load()
 
     std::vector<RemoteRecord> remotes;
     std::vector<size_t> inKeyring;
-    for (const QJsonValue& record : records)
+    for (const QJsonValue& record : *parsed)
         if (record.isObject()) {
             remotes.push_back(RemoteRecord::fromArchive(record.toObject()));
             if (record.toObject().value(passwordInKeyring).toBool() && remotes.back().password.isEmpty())
@@ -95,8 +98,35 @@ std::optional<std::vector<RemoteRecord>> SavedRemotesFile::load()
     return remotes;
 }
 
+QSet<QString> SavedRemotesFile::keyringKeysInFile() const
+{
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const std::optional<QJsonArray> parsed = recordsOf(file.readAll());
+    if (!parsed)
+        return {};
+    std::vector<RemoteRecord> remotes;
+    std::vector<bool> withPassword;
+    for (const QJsonValue& record : *parsed)
+        if (record.isObject()) {
+            remotes.push_back(RemoteRecord::fromArchive(record.toObject()));
+            withPassword.push_back(record.toObject().value(passwordInKeyring).toBool()
+                                   || !remotes.back().password.isEmpty());
+        }
+    QSet<QString> keys;
+    for (size_t i = 0; i < remotes.size(); ++i)
+        if (withPassword[i])
+            keys.insert(keyringKey(remotes, i));
+    return keys;
+}
+
 bool SavedRemotesFile::save(const std::vector<RemoteRecord>& remotes)
 {
+    // The entries the file on disk may have put in the keyring; those this
+    // save no longer uses (a remote deleted, its address or password
+    // changed) are taken out once it is written.
+    QSet<QString> stale = m_keyring ? keyringKeysInFile() : QSet<QString>();
     QJsonArray records;
     std::vector<std::pair<QString, QString>> toKeyring;
     for (size_t i = 0; i < remotes.size(); ++i) {
@@ -104,6 +134,8 @@ bool SavedRemotesFile::save(const std::vector<RemoteRecord>& remotes)
         if (m_keyring) {
             const QString key = keyringKey(remotes, i);
             const QString& password = remotes[i].password;
+            if (!password.isEmpty() || m_keyring->unreadable(key))
+                stale.remove(key);
             if (!password.isEmpty() && m_keyring->holds(key, password)) {
                 record.remove(QStringLiteral("password"));
                 record.insert(passwordInKeyring, true);
@@ -127,5 +159,7 @@ bool SavedRemotesFile::save(const std::vector<RemoteRecord>& remotes)
     // is what lets the next save drop the password from the file.
     for (const auto& [key, password] : toKeyring)
         m_keyring->store(key, password);
+    for (const QString& key : std::as_const(stale))
+        m_keyring->remove(key);
     return true;
 }

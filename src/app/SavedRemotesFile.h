@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 
 #include <memory>
@@ -15,7 +16,8 @@ class PasswordKeyring;
 // or a failed write never loses what was saved before. Only its owner may
 // read it (0600): it holds the VLC passwords, unless a keyring is given and
 // works. Then a saved password moves into the keyring (the file keeps it
-// until the keyring confirms) and the file only marks that it is there.
+// until the keyring confirms) and the file only marks that it is there;
+// the entry of a remote deleted, or whose address changed, is removed.
 class SavedRemotesFile {
 public:
     static QString defaultPath();
@@ -38,6 +40,9 @@ public:
     static QString keyringKey(const std::vector<RemoteRecord>& remotes, size_t index);
 
 private:
+    // The keyring entries of the records in the file as it is on disk.
+    QSet<QString> keyringKeysInFile() const;
+
     QString m_path;
     PasswordKeyring* m_keyring;
     QString m_quarantined;

@@ -14,6 +14,16 @@ QString HomePaths::home()
     return path + QStringLiteral("/PlayerLink");
 }
 
+QString HomePaths::cache()
+{
+    if (!qEnvironmentVariable("PLAYERLINK_HOME").isEmpty())
+        return home() + QStringLiteral("/Caches");
+    QString path = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (path.isEmpty())
+        path = QDir::homePath() + QStringLiteral("/.cache/playerlink");
+    return path;
+}
+
 QString HomePaths::documents()
 {
     return home() + QStringLiteral("/Documents");

@@ -11,6 +11,9 @@ public:
     static QString tmp();         // <home>/tmp
     static QString bundle();      // <home>/PlayerLink.app
     static QString preferencesFile();
+    // The platform's cache folder for the application; <home>/Caches when
+    // PLAYERLINK_HOME is set.
+    static QString cache();
     // Resolves a path written relative to the home directory, such as
     // "PlayerLink.app/DefaultSkin"; absolute paths are returned unchanged.
     static QString resolve(const QString& relative);

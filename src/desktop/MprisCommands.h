@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // What the desktop's media controls may ask of the open remote. The
 // application answers with the remote screen's own commands, so that a media
 // key does exactly what the matching skin button does.
@@ -17,5 +19,9 @@ public:
     virtual void toggleRandom() = 0;
     virtual void toggleRepeat() = 0; // the current item again and again
     virtual void toggleLoop() = 0;   // the whole playlist again
+    // Playing speed as a multiplier, within VLC's bounds.
+    virtual void setRate(double multiplier) = 0;
+    // Plays a file of the computer VLC runs on, as the browser does.
+    virtual void playFile(const QString& path) = 0;
     virtual void raise() = 0;
 };

@@ -12,6 +12,9 @@ QString MprisPlayerAdaptor::playbackStatus() const { return m_service.state().pl
 QString MprisPlayerAdaptor::loopStatus() const { return m_service.state().loopStatus; }
 void MprisPlayerAdaptor::setLoopStatus(const QString& status) { m_service.setLoopStatus(status); }
 double MprisPlayerAdaptor::rate() const { return m_service.state().rate; }
+void MprisPlayerAdaptor::setRate(double rate) { m_service.setRate(rate); }
+double MprisPlayerAdaptor::minimumRate() const { return MprisService::minimumRate; }
+double MprisPlayerAdaptor::maximumRate() const { return MprisService::maximumRate; }
 bool MprisPlayerAdaptor::shuffle() const { return m_service.state().shuffle; }
 void MprisPlayerAdaptor::setShuffle(bool shuffle) { m_service.setShuffle(shuffle); }
 QVariantMap MprisPlayerAdaptor::metadata() const { return m_service.state().metadata(); }
@@ -35,3 +38,4 @@ void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath& trackId, qlonglong p
 {
     m_service.setPosition(trackId.path(), position);
 }
+void MprisPlayerAdaptor::OpenUri(const QString& uri) { m_service.openUri(uri); }

@@ -14,7 +14,7 @@ class MprisPlayerAdaptor : public QDBusAbstractAdaptor {
     Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.Player")
     Q_PROPERTY(QString PlaybackStatus READ playbackStatus)
     Q_PROPERTY(QString LoopStatus READ loopStatus WRITE setLoopStatus)
-    Q_PROPERTY(double Rate READ rate)
+    Q_PROPERTY(double Rate READ rate WRITE setRate)
     Q_PROPERTY(bool Shuffle READ shuffle WRITE setShuffle)
     Q_PROPERTY(QVariantMap Metadata READ metadata)
     Q_PROPERTY(double Volume READ volume WRITE setVolume)
@@ -34,6 +34,7 @@ public:
     QString loopStatus() const;
     void setLoopStatus(const QString& status);
     double rate() const;
+    void setRate(double rate);
     bool shuffle() const;
     void setShuffle(bool shuffle);
     QVariantMap metadata() const;
@@ -41,8 +42,8 @@ public:
     void setVolume(double volume);
     qlonglong position() const;
     // VLC's own bounds.
-    double minimumRate() const { return 0.03125; }
-    double maximumRate() const { return 32.0; }
+    double minimumRate() const;
+    double maximumRate() const;
     bool canGoNext() const;
     bool canGoPrevious() const;
     bool canPlay() const;
@@ -59,6 +60,7 @@ public slots:
     void Previous();
     void Seek(qlonglong offset);
     void SetPosition(const QDBusObjectPath& trackId, qlonglong position);
+    void OpenUri(const QString& uri);
 
 signals:
     void Seeked(qlonglong position);

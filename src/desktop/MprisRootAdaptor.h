@@ -25,7 +25,8 @@ public:
     bool hasTrackList() const { return false; }
     QString identity() const { return QStringLiteral("PlayerLink"); }
     QString desktopEntry() const { return QStringLiteral("playerlink"); }
-    QStringList supportedUriSchemes() const { return {}; }
+    // Files of the computer VLC runs on.
+    QStringList supportedUriSchemes() const { return { QStringLiteral("file") }; }
     QStringList supportedMimeTypes() const { return {}; }
 
 public slots:

@@ -1,6 +1,7 @@
 #include "desktop/MprisService.h"
 
 #include "core/ConsoleLog.h"
+#include "core/HomePaths.h"
 #include "desktop/MprisCommands.h"
 #include "desktop/MprisPlayerAdaptor.h"
 #include "desktop/MprisRootAdaptor.h"
@@ -8,17 +9,20 @@
 
 #include <QDBusMessage>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 const QString playerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
 }
 
-MprisService::MprisService(MprisCommands& commands, const QDBusConnection& bus, QObject* parent)
+MprisService::MprisService(MprisCommands& commands, const QDBusConnection& bus, QObject* parent,
+                           const QString& artFolder)
     : QObject(parent)
     , m_commands(commands)
     , m_bus(bus)
     , m_object(new QObject(this))
+    , m_art(artFolder.isEmpty() ? HomePaths::cache() + QStringLiteral("/mpris-art") : artFolder)
 {
     new MprisRootAdaptor(m_object, *this);
     m_player = new MprisPlayerAdaptor(m_object, *this);
@@ -36,13 +40,17 @@ void MprisService::setRemote(const std::shared_ptr<VLCController>& remote)
     if (m_remote)
         disconnect(m_remote.get(), nullptr, this, nullptr);
     m_remote = remote;
+    m_art.clear();
+    m_artUrl.clear();
+    m_artItem = -1;
     if (!remote) {
         withdraw();
         m_state = MprisState();
         return;
     }
     connect(remote.get(), &VLCController::requestConcluded, this, &MprisService::refresh);
-    refresh();
+    connect(remote.get(), &VLCController::albumArtChanged, this, &MprisService::updateArt);
+    updateArt();
     publish();
 }
 
@@ -85,9 +93,22 @@ qlonglong MprisService::currentPosition() const
     return m_remote ? MprisState::of(*m_remote).positionMicroseconds : 0;
 }
 
+void MprisService::updateArt()
+{
+    if (!m_remote)
+        return;
+    const MprisState now = MprisState::of(*m_remote);
+    m_artItem = now.trackNumber;
+    m_artUrl = m_art.update(now.trackNumber, m_remote->albumArt()).toString();
+    refresh();
+}
+
 void MprisService::refresh()
 {
-    const MprisState now = m_remote ? MprisState::of(*m_remote) : MprisState();
+    MprisState now = m_remote ? MprisState::of(*m_remote) : MprisState();
+    // Art fetched for an item that no longer plays is not this item's.
+    if (now.trackNumber >= 0 && now.trackNumber == m_artItem)
+        now.artUrl = m_artUrl;
     const QVariantMap changed = MprisState::changes(m_state, now);
     m_state = now;
     if (changed.isEmpty() || !m_published)
@@ -190,6 +211,28 @@ void MprisService::setLoopStatus(const QString& status)
         m_commands.toggleRepeat();
     if (wantLoop != m_remote->isLooping())
         m_commands.toggleLoop();
+}
+
+void MprisService::setRate(double rate)
+{
+    if (!m_remote || !std::isfinite(rate) || rate < 0)
+        return;
+    // MPRIS asks a player to take a rate of 0 as Pause.
+    if (rate == 0) {
+        pause();
+        return;
+    }
+    m_commands.setRate(std::clamp(rate, minimumRate, maximumRate));
+}
+
+void MprisService::openUri(const QString& uri)
+{
+    // A file:// address names a file of the computer VLC runs on, as the
+    // browser's paths do; nothing else is offered.
+    const QUrl url(uri);
+    if (!m_remote || !url.isValid() || !url.isLocalFile() || url.toLocalFile().isEmpty())
+        return;
+    m_commands.playFile(url.toLocalFile());
 }
 
 void MprisService::raise()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/MprisArtFile.h"
 #include "desktop/MprisState.h"
 
 #include <QDBusConnection>
@@ -23,8 +24,10 @@ public:
     static constexpr const char* serviceName = "org.mpris.MediaPlayer2.playerlink";
     static constexpr const char* objectPath = "/org/mpris/MediaPlayer2";
 
+    // artFolder: where the playing item's art is written for the desktop;
+    // empty: the application's cache.
     explicit MprisService(MprisCommands& commands, const QDBusConnection& bus = QDBusConnection::sessionBus(),
-                          QObject* parent = nullptr);
+                          QObject* parent = nullptr, const QString& artFolder = QString());
     ~MprisService() override;
 
     // The remote to publish; null withdraws the player from the bus.
@@ -50,12 +53,20 @@ public:
     void setVolume(double volume);
     void setShuffle(bool shuffle);
     void setLoopStatus(const QString& status);
+    void setRate(double rate);
+    void openUri(const QString& uri);
     void raise();
+
+    // VLC's own bounds of the rate.
+    static constexpr double minimumRate = 0.03125;
+    static constexpr double maximumRate = 32.0;
 
 private:
     bool publish();
     void withdraw();
     void seekTo(qlonglong positionMicroseconds);
+    // Writes the remote's art for the desktop, or drops it.
+    void updateArt();
 
     MprisCommands& m_commands;
     QDBusConnection m_bus;
@@ -63,6 +74,9 @@ private:
     MprisPlayerAdaptor* m_player;
     std::shared_ptr<VLCController> m_remote;
     MprisState m_state;
+    MprisArtFile m_art;
+    QString m_artUrl;
+    qlonglong m_artItem = -1; // the item the art file shows
     bool m_published = false;
     bool m_toldNoBus = false;
 };

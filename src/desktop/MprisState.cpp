@@ -62,6 +62,8 @@ QVariantMap MprisState::metadata() const
         map.insert(QStringLiteral("mpris:length"), lengthMicroseconds);
     if (!title.isEmpty())
         map.insert(QStringLiteral("xesam:title"), title);
+    if (!artUrl.isEmpty())
+        map.insert(QStringLiteral("mpris:artUrl"), artUrl);
     return map;
 }
 
@@ -90,7 +92,7 @@ QVariantMap MprisState::changes(const MprisState& before, const MprisState& afte
     for (auto it = now.cbegin(); it != now.cend(); ++it) {
         const bool same = it.key() == u"Metadata"
             ? before.trackNumber == after.trackNumber && before.title == after.title
-                && before.lengthMicroseconds == after.lengthMicroseconds
+                && before.lengthMicroseconds == after.lengthMicroseconds && before.artUrl == after.artUrl
             : old.value(it.key()) == it.value();
         if (!same)
             changed.insert(it.key(), it.value());

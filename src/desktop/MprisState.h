@@ -14,6 +14,7 @@ struct MprisState {
     QString title;
     qlonglong lengthMicroseconds = 0;
     qlonglong positionMicroseconds = 0;
+    QString artUrl; // a file:// URL of the item's art; empty without
     double volume = 0;  // 1.0 is 100 %
     double rate = 1;
     bool shuffle = false;

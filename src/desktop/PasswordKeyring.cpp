@@ -94,8 +94,15 @@ bool PasswordKeyring::holds(const QString& key, const QString& password) const
 
 void PasswordKeyring::store(const QString& key, const QString& password)
 {
-    if (!m_available || holds(key, password))
+    if (!m_available)
         return;
+    m_removeAfterWrite.erase(key);
+    if (holds(key, password))
+        return;
+    if (m_removing.count(key)) {
+        m_queued[key] = password; // written once the deletion is through
+        return;
+    }
     // One write per key at a time, so that an older password can never land
     // after a newer one; the newest waits its turn.
     if (m_writing.count(key)) {
@@ -117,6 +124,10 @@ void PasswordKeyring::store(const QString& key, const QString& password)
         } else if (meansNoKeyring(done->error())) {
             noKeyring(done->errorString());
         }
+        if (m_removeAfterWrite.erase(key)) {
+            remove(key);
+            return;
+        }
         const auto next = m_queued.find(key);
         if (next != m_queued.end()) {
             const QString newer = next->second;
@@ -124,6 +135,40 @@ void PasswordKeyring::store(const QString& key, const QString& password)
             store(key, newer);
         } else if (done->error() == QKeychain::NoError) {
             emit stored(key);
+        }
+    });
+    job->start();
+}
+
+void PasswordKeyring::remove(const QString& key)
+{
+    if (!m_available)
+        return;
+    m_confirmed.erase(key);
+    m_queued.erase(key);
+    // After the write under way, which would otherwise put it back.
+    if (m_writing.count(key)) {
+        m_removeAfterWrite.insert(key);
+        return;
+    }
+    if (!m_removing.insert(key).second)
+        return;
+    auto* job = new QKeychain::DeletePasswordJob(m_service, this);
+    job->setKey(key);
+    connect(job, &QKeychain::Job::finished, this, [this, key](QKeychain::Job* done) {
+        m_removing.erase(key);
+        const bool gone = done->error() == QKeychain::NoError || done->error() == QKeychain::EntryNotFound;
+        if (gone)
+            m_unreadable.erase(key);
+        else if (meansNoKeyring(done->error()))
+            noKeyring(done->errorString());
+        const auto next = m_queued.find(key);
+        if (next != m_queued.end()) {
+            const QString password = next->second;
+            m_queued.erase(next);
+            store(key, password);
+        } else if (gone) {
+            emit removed(key);
         }
     });
     job->start();

@@ -34,9 +34,13 @@ public:
     bool holds(const QString& key, const QString& password) const;
     // Stores in the background; stored() follows once the keyring confirms.
     void store(const QString& key, const QString& password);
+    // Deletes the entry in the background, after a write of it that is
+    // still under way; removed() follows once the keyring has no entry.
+    void remove(const QString& key);
 
 signals:
     void stored(const QString& key);
+    void removed(const QString& key);
 
 private:
     void noKeyring(const QString& why);
@@ -46,5 +50,7 @@ private:
     std::map<QString, QString> m_confirmed;
     std::map<QString, QString> m_writing;
     std::map<QString, QString> m_queued;
+    std::set<QString> m_removeAfterWrite;
+    std::set<QString> m_removing;
     std::set<QString> m_unreadable;
 };

@@ -1,5 +1,6 @@
 #include "ui/AlertView.h"
 
+#include "ui/FocusRing.h"
 #include "ui/UiPalette.h"
 
 #include <QEvent>
@@ -24,8 +25,9 @@ QString buttonStyle(bool destructive, bool cancel)
     return QStringLiteral("QPushButton { color: #f2f2f2; font-weight: bold; font-size: 15px; border: 1px solid #0b0b0d;"
                           " border-radius: 8px; padding: 9px 12px;"
                           " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 %2); }"
-                          " QPushButton:pressed { background: #1b1c20; }")
-        .arg(top, bottom);
+                          " QPushButton:pressed { background: #1b1c20; } ")
+        .arg(top, bottom)
+        + FocusRing::styleSheetRule(QStringLiteral("QPushButton"));
 }
 }
 
@@ -79,6 +81,7 @@ AlertView::AlertView(const AlertRequest& request, QWidget* host)
     for (int i = 0; i < request.buttons.size(); ++i) {
         auto* button = new QPushButton(request.buttons[i], m_panel);
         button->setCursor(Qt::PointingHandCursor);
+        button->setAutoDefault(true); // Enter presses the focused button
         const bool cancel = !request.actionSheet && request.buttons.size() > 1 && i == 0;
         button->setStyleSheet(buttonStyle(i == request.destructiveButton, cancel));
         connect(button, &QPushButton::clicked, this, [this, i] { pressButton(i); });

@@ -1,8 +1,10 @@
 #include "ui/BarButton.h"
 
 #include "ui/BarButtonItem.h"
+#include "ui/FocusRing.h"
 #include "ui/UiPalette.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -28,7 +30,7 @@ BarButton::BarButton(BarButtonItem* item, QWidget* parent)
     , m_item(item)
 {
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
     connect(this, &QAbstractButton::clicked, item, &BarButtonItem::trigger);
     connect(item, &BarButtonItem::changed, this, &BarButton::syncFromItem);
     syncFromItem();
@@ -39,7 +41,7 @@ BarButton::BarButton(const QString& title, Shape shape, QWidget* parent)
     , m_shape(shape)
 {
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
     setText(title);
 }
 
@@ -133,4 +135,16 @@ void BarButton::paintEvent(QPaintEvent*)
         p.setPen(isEnabled() ? UiPalette::text() : UiPalette::secondaryText());
         p.drawText(content, Qt::AlignCenter, p.fontMetrics().elidedText(text(), Qt::ElideRight, int(content.width())));
     }
+    if (FocusRing::shown(this))
+        FocusRing::paint(p, QRectF(rect()).adjusted(0, (height() - buttonHeight) / 2.0 - 2, 0,
+                                                    -(height() - buttonHeight) / 2.0 + 2), 7);
+}
+
+void BarButton::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        animateClick();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }

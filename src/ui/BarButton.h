@@ -6,7 +6,8 @@
 #include "ui/BarButtonItem.h"
 
 // The widget that shows a BarButtonItem in a bar: a rounded button, an
-// arrow-shaped back button, or the highlighted Done style.
+// arrow-shaped back button, or the highlighted Done style. Tab reaches it
+// (a click does not take the focus); it shows the focus ring while focused.
 class BarButton : public QAbstractButton {
     Q_OBJECT
 public:
@@ -27,6 +28,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter presses a focused button as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void syncFromItem();

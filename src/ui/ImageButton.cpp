@@ -1,5 +1,8 @@
 #include "ui/ImageButton.h"
 
+#include "ui/FocusRing.h"
+
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace {
@@ -14,7 +17,7 @@ ImageButton::ImageButton(QWidget* parent)
     : QAbstractButton(parent)
 {
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
@@ -97,4 +100,15 @@ void ImageButton::paintEvent(QPaintEvent*)
     const QRectF target((width() - size.width()) / 2.0, (height() - size.height()) / 2.0, size.width(), size.height());
     p.setOpacity(drawnOpacity());
     p.drawPixmap(target, image, QRectF(QPointF(0, 0), image.size()));
+    if (FocusRing::shown(this))
+        FocusRing::paint(p, QRectF(rect()).intersected(target.adjusted(-4, -4, 4, 4)), 8);
+}
+
+void ImageButton::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        animateClick();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }

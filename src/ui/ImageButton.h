@@ -8,6 +8,8 @@
 // disabled. The image stands centred at its own size times the content
 // scale, scaled down further only when it does not fit. A disabled button
 // is always drawn dimmed, so it never reads as one that can be pressed.
+// Tab reaches it (a click does not take the focus, so that the window's
+// keys stay with the window), and it shows the focus ring while focused.
 class ImageButton : public QAbstractButton {
     Q_OBJECT
     Q_PROPERTY(qreal contentScale READ contentScale WRITE setContentScale)
@@ -38,6 +40,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter presses a focused button as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QPixmap m_images[4];

@@ -4,8 +4,10 @@
 #include "core/Localization.h"
 #include "ui/InterfaceOrientation.h"
 
+#include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -49,6 +51,14 @@ void InterfaceHelpers::showActionSheetMessage(AlertPresenter& presenter, const Q
     request.actionSheet = true;
     request.destructiveButton = 0;
     presenter.present(request);
+}
+
+bool InterfaceHelpers::pressesFocusedButton(const QObject* target, const QKeyEvent* event)
+{
+    const auto* button = qobject_cast<const QAbstractButton*>(target);
+    const int key = event->key();
+    return button && button->hasFocus() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
+        && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter);
 }
 
 bool InterfaceHelpers::isEditingText(const QWidget* widget)

@@ -6,6 +6,8 @@
 #include <QString>
 
 class AlertPresenter;
+class QKeyEvent;
+class QObject;
 class QWidget;
 
 // Small helpers the screens share.
@@ -25,4 +27,8 @@ public:
     // Whether the widget is a text field the user can type in (which keeps
     // every key, Escape included).
     static bool isEditingText(const QWidget* widget);
+    // Whether the key presses a button that holds the focus (Space or
+    // Enter, as on any desktop): screens that take keys window-wide leave
+    // these to the button.
+    static bool pressesFocusedButton(const QObject* target, const QKeyEvent* event);
 };

@@ -3,6 +3,7 @@
 #include "core/Localization.h"
 #include "ui/NavigationBar.h"
 #include "ui/NavigationItem.h"
+#include "ui/TabOrder.h"
 #include "ui/Toolbar.h"
 #include "ui/TransitionOverlay.h"
 #include "ui/UiPalette.h"
@@ -285,6 +286,16 @@ void NavigationController::updateOrientation()
         if (vc)
             vc->setInterfaceOrientation(orientation);
     emit orientationChanged(orientation);
+}
+
+bool NavigationController::moveFocus(bool next)
+{
+    return TabOrder::move(this, { m_bar, m_content, m_toolbar }, next);
+}
+
+bool NavigationController::focusNextPrevChild(bool next)
+{
+    return moveFocus(next) || QWidget::focusNextPrevChild(next);
 }
 
 void NavigationController::resizeEvent(QResizeEvent*)

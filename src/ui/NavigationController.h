@@ -51,6 +51,8 @@ public:
     // rule reads it here.
     int rotationLock() const { return m_rotationLock; }
     void setRotationLock(int orientation) { m_rotationLock = orientation; }
+    // Tab's step: from the navigation bar through the screen to the toolbar.
+    bool moveFocus(bool next);
 
 signals:
     void stackChanged();
@@ -73,6 +75,7 @@ protected:
     ViewController* popScreen(bool animated);
 
     void resizeEvent(QResizeEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void updateBars();

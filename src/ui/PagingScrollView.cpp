@@ -256,6 +256,17 @@ bool PagingScrollView::eventFilter(QObject* watched, QEvent* event)
         auto* receiver = qobject_cast<QWidget*>(watched);
         return receiver && filterContentMouse(receiver, static_cast<QMouseEvent*>(event));
     }
+    case QEvent::FocusIn: {
+        // Tab to a control on another page turns to that page.
+        auto* control = qobject_cast<QWidget*>(watched);
+        if (control && m_content->isAncestorOf(control) && width() > 0) {
+            const QPoint centre = control->mapTo(m_content, control->rect().center());
+            const int page = int(centre.x() / width());
+            if (page != visiblePage())
+                scrollToPage(page, true);
+        }
+        return false;
+    }
     case QEvent::Wheel: {
         auto* receiver = qobject_cast<QWidget*>(watched);
         // A sideways wheel on a page's control turns the page; anything else

@@ -1,5 +1,6 @@
 #include "ui/PickerView.h"
 
+#include "ui/FocusRing.h"
 #include "ui/UiPalette.h"
 
 #include <QLinearGradient>
@@ -23,6 +24,8 @@ void PickerView::paintEvent(QPaintEvent*)
         paintSelectionBand(p);
     if (m_showKeyboardFocus && hasFocus())
         paintKeyboardFocus(p);
+    if (FocusRing::shown(this))
+        FocusRing::paint(p, QRectF(rect()), 9);
 }
 
 void PickerView::paintBezel(QPainter& p) const

@@ -1,4 +1,5 @@
 #include "ui/TableView.h"
+#include "ui/FocusFrame.h"
 
 #include "ui/UiAccessibility.h"
 #include "ui/TableIndexBar.h"
@@ -33,6 +34,7 @@ TableView::TableView(Style style, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setFocusPolicy(Qt::StrongFocus);
+    new FocusFrame(this);
 
     // Controls that cells hold inherit a dark-theme palette.
     QPalette colours = palette();

@@ -1,5 +1,6 @@
 #include "ui/TrackSlider.h"
 
+#include "ui/FocusRing.h"
 #include "ui/UiAccessibility.h"
 
 #include <QMouseEvent>
@@ -11,6 +12,9 @@ TrackSlider::TrackSlider(QWidget* parent)
     UiAccessibility::install();
     setAttribute(Qt::WA_TranslucentBackground);
     setCursor(Qt::PointingHandCursor);
+    // Tab reaches it; its keys are the window's (the arrows seek and set
+    // the volume wherever the focus is).
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void TrackSlider::setMinimumTrackImage(const QPixmap& image, int leftCap)
@@ -127,6 +131,8 @@ void TrackSlider::paintEvent(QPaintEvent*)
         p.setBrush(QColor(235, 235, 235));
         p.drawEllipse(thumb, ts.width() / 2 - 1, ts.height() / 2 - 1);
     }
+    if (FocusRing::shown(this))
+        FocusRing::paint(p, QRectF(rect()), qMin<qreal>(10, height() / 2.0));
 }
 
 void TrackSlider::mousePressEvent(QMouseEvent* event)

@@ -1,5 +1,6 @@
 #include "ui/ZoomSlider.h"
 
+#include "ui/FocusFrame.h"
 #include "ui/UiAccessibility.h"
 #include "core/ConsoleLog.h"
 #include "ui/ZoomSliderDelegate.h"
@@ -25,6 +26,9 @@ ZoomSlider::ZoomSlider(const QRect& frame, QWidget* parent)
     m_scroll = new ZoomSliderScroll(bounds, this);
     // Created second so that the marker lies above the scale.
     m_overlay = new ZoomSliderOverlay(bounds, this);
+    // Tab reaches it; its keys are the window's, like the other sliders'.
+    setFocusPolicy(Qt::TabFocus);
+    new FocusFrame(this);
     m_appliedSize = frame.size();
 
     m_moveAnimation = new QVariantAnimation(this);

@@ -10,7 +10,6 @@
 #include "vlc/VLCController.h"
 
 #include <QNetworkAccessManager>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,24 +17,6 @@
 
 namespace {
 const QColor coverRed(0xc0, 0x20, 0x20);
-
-// An MP3 whose ID3 tag carries a red cover (an APIC frame), made by ffmpeg.
-// The picture itself stays out of the media folder: VLC would take a
-// cover.png beside a file as the art of every item there.
-bool makeCoveredMp3(const QString& mp3)
-{
-    QTemporaryDir elsewhere;
-    const QString cover = elsewhere.filePath(QStringLiteral("cover.png"));
-    auto run = [](const QStringList& arguments) {
-        QProcess ffmpeg;
-        ffmpeg.start(QStringLiteral("ffmpeg"), QStringList { "-hide_banner", "-loglevel", "error", "-y" } + arguments);
-        return ffmpeg.waitForFinished(60000) && ffmpeg.exitStatus() == QProcess::NormalExit && ffmpeg.exitCode() == 0;
-    };
-    return run({ "-f", "lavfi", "-i", "color=c=0xC02020:s=400x400", "-frames:v", "1", cover })
-        && run({ "-f", "lavfi", "-i", "sine=frequency=440:duration=30", "-i", cover, "-map", "0:a", "-map", "1:v",
-                 "-c:a", "libmp3lame", "-b:a", "64k", "-c:v", "png", "-id3v2_version", "3", "-metadata",
-                 "title=Covered Song", "-metadata:s:v", "comment=Cover (front)", "-disposition:v", "attached_pic", mp3 });
-}
 
 bool isCoverRed(const QColor& c)
 {
@@ -57,7 +38,7 @@ protected:
         const QString plain = folder.filePath(QStringLiteral("plain.wav"));
         const QString covered = folder.filePath(QStringLiteral("covered.mp3"));
         ASSERT_TRUE(SampleMedia::writeWav(plain, 30, 330));
-        ASSERT_TRUE(makeCoveredMp3(covered));
+        ASSERT_TRUE(SampleMedia::writeCoveredMp3(covered));
         SampleMedia::makeReadableByAll(plain);
         SampleMedia::makeReadableByAll(covered);
         VlcInstance::Options options;

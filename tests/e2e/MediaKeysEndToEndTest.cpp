@@ -1,7 +1,6 @@
 #include "app/PlayerLinkAppDelegate.h"
 #include "app/RemoteScreenMediaKeys.h"
 #include "desktop/MprisService.h"
-#include "ui/AlertView.h"
 #include "LaunchedApp.h"
 #include "LiveRemote.h"
 #include "RealVlcTest.h"
@@ -11,7 +10,13 @@
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusMetaType>
+#include <QDBusPendingCall>
+#include <QDBusVariant>
+#include <QFile>
+#include <QImage>
 #include <QProcess>
+#include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -53,9 +58,6 @@ protected:
         ASSERT_TRUE(waitUntil([&] {
             return service().isPublished() && service().state().playbackStatus == u"Playing";
         }, 10000));
-        // The password given with the address was used from the first
-        // request on: nothing asks for it.
-        EXPECT_TRUE(AlertView::visibleAlerts().empty());
     }
 
     void TearDown() override
@@ -128,6 +130,66 @@ TEST_F(MediaKeysOnRealVlc, MetadataShowsWhatVlcPlays)
     // playerctl quotes object paths.
     EXPECT_EQ(playerctl({ QStringLiteral("metadata"), QStringLiteral("mpris:trackid") }).remove(u'\''),
               service().state().trackId());
+}
+
+TEST_F(MediaKeysOnRealVlc, OpenUriPlaysAFileOfVlcsComputerAndItsCoverBecomesTheArtUrl)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    SampleMedia::makeReadableByAll(folder.path());
+    const QString covered = folder.filePath(QStringLiteral("covered.mp3"));
+    ASSERT_TRUE(SampleMedia::writeCoveredMp3(covered, QStringLiteral("2040C0")));
+    SampleMedia::makeReadableByAll(covered);
+    // The sample items carry no art.
+    EXPECT_FALSE(playerctl({ QStringLiteral("metadata") }).contains(QStringLiteral("mpris:artUrl")));
+
+    playerctl({ QStringLiteral("open"), QUrl::fromLocalFile(covered).toString() });
+    ASSERT_TRUE(waitUntil([&] { return service().state().title == u"Covered Song"; }, 10000));
+    ASSERT_TRUE(waitUntil([&] { return !service().state().artUrl.isEmpty(); }, 10000))
+        << "VLC extracts the cover once the item plays";
+    const QString artUrl = playerctl({ QStringLiteral("metadata"), QStringLiteral("mpris:artUrl") });
+    EXPECT_EQ(artUrl, service().state().artUrl);
+    const QString file = QUrl(artUrl).toLocalFile();
+    const QImage art(file);
+    ASSERT_FALSE(art.isNull()) << file.toStdString();
+    EXPECT_NEAR(art.pixelColor(200, 200).blue(), 0xC0, 24) << "the cover's own blue";
+    EXPECT_EQ(int(QFile::permissions(file) & 0x0077), 0) << "the user's own";
+
+    // Back to an item without art: the URL goes, and so does the file.
+    playerctl({ QStringLiteral("previous") });
+    EXPECT_TRUE(waitUntil([&] { return service().state().title != u"Covered Song" && service().state().artUrl.isEmpty(); },
+                          10000));
+    EXPECT_FALSE(playerctl({ QStringLiteral("metadata") }).contains(QStringLiteral("mpris:artUrl")));
+    EXPECT_FALSE(QFile::exists(file));
+}
+
+TEST_F(MediaKeysOnRealVlc, RateIsWritableWithinVlcsRange)
+{
+    // A connection of its own, as a desktop widget would have.
+    QDBusConnection desktop = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("desktop"));
+    auto setRate = [&](double rate) {
+        QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(MprisService::serviceName),
+                                                           QString::fromLatin1(MprisService::objectPath),
+                                                           QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                           QStringLiteral("Set"));
+        call << QStringLiteral("org.mpris.MediaPlayer2.Player") << QStringLiteral("Rate")
+             << QVariant::fromValue(QDBusVariant(rate));
+        const QDBusPendingCall pending = desktop.asyncCall(call);
+        EXPECT_TRUE(waitUntil([&] { return pending.isFinished(); }, 5000));
+        EXPECT_FALSE(pending.isError()) << pending.error().message().toStdString();
+    };
+    auto vlcRateIs = [&](double rate) {
+        return observer->waitFor([&] { return qAbs((*observer)->rate().value_or(-1) - rate) < 0.01; });
+    };
+    setRate(2.0);
+    EXPECT_TRUE(vlcRateIs(2.0));
+    EXPECT_TRUE(waitUntil([&] { return qAbs(service().state().rate - 2.0) < 0.01; }, 5000));
+    // Held at VLC's slowest (the fastest would end the short sample at once).
+    setRate(0.0001);
+    EXPECT_TRUE(vlcRateIs(MprisService::minimumRate)) << (*observer)->rate().value_or(-1);
+    setRate(1.0);
+    EXPECT_TRUE(vlcRateIs(1.0));
+    desktop.disconnectFromBus(QStringLiteral("desktop"));
 }
 
 TEST_F(MediaKeysOnRealVlc, LeavingTheRemoteScreenWithdrawsThePlayer)

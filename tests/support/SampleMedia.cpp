@@ -3,6 +3,8 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 
 #include <cmath>
 
@@ -52,6 +54,23 @@ bool SampleMedia::writeWav(const QString& path, double seconds, double frequency
     for (quint32 i = 0; i < samples; ++i)
         out << qint16(6000 * std::sin(2 * M_PI * frequency * i / rate));
     return out.status() == QDataStream::Ok;
+}
+
+bool SampleMedia::writeCoveredMp3(const QString& path, const QString& colour)
+{
+    // The picture itself stays out of the media folder: VLC would take a
+    // cover.png beside a file as the art of every item there.
+    QTemporaryDir elsewhere;
+    const QString cover = elsewhere.filePath(QStringLiteral("cover.png"));
+    auto run = [](const QStringList& arguments) {
+        QProcess ffmpeg;
+        ffmpeg.start(QStringLiteral("ffmpeg"), QStringList { "-hide_banner", "-loglevel", "error", "-y" } + arguments);
+        return ffmpeg.waitForFinished(60000) && ffmpeg.exitStatus() == QProcess::NormalExit && ffmpeg.exitCode() == 0;
+    };
+    return run({ "-f", "lavfi", "-i", QStringLiteral("color=c=0x%1:s=400x400").arg(colour), "-frames:v", "1", cover })
+        && run({ "-f", "lavfi", "-i", "sine=frequency=440:duration=30", "-i", cover, "-map", "0:a", "-map", "1:v",
+                 "-c:a", "libmp3lame", "-b:a", "64k", "-c:v", "png", "-id3v2_version", "3", "-metadata",
+                 "title=Covered Song", "-metadata:s:v", "comment=Cover (front)", "-disposition:v", "attached_pic", path });
 }
 
 void SampleMedia::makeReadableByAll(const QString& path)

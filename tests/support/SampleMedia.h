@@ -17,6 +17,9 @@ public:
     QString path(const QString& name) const { return m_dir.path() + u'/' + name; }
 
     static bool writeWav(const QString& path, double seconds, double frequency);
+    // An MP3 titled "Covered Song" whose ID3 tag carries a 400 x 400 cover
+    // of one colour (an APIC frame), made by ffmpeg.
+    static bool writeCoveredMp3(const QString& path, const QString& colour = QStringLiteral("C02020"));
     static void makeReadableByAll(const QString& path);
 
 private:

@@ -4,6 +4,7 @@
 #include "app/PlayerLinkAppDelegate.h"
 #include "app/SavedRemotesFile.h"
 #include "app/SingleInstance.h"
+#include "FakeHttpServer.h"
 #include "core/HomePaths.h"
 #include "core/NotificationCenter.h"
 #include "core/NotificationNames.h"
@@ -361,6 +362,28 @@ TEST(AppShell, TheRemoteScreenKeepsTheWindowLargeEnoughForItsWholeSkin)
     // Back on the list, any small window will do.
     run.app->navController()->popViewControllerAnimated(false);
     EXPECT_EQ(window->minimumSize(), AppWindow::smallestSize);
+}
+
+TEST(AppShell, ARemoteFromTheCommandLineIsAskedWithItsPasswordFromTheFirstRequest)
+{
+    FakeHttpServer server;
+    const QByteArray expected = "Basic " + QByteArray(":pw").toBase64();
+    server.setHandler([&](const FakeHttpServer::Request& r) {
+        if (r.headers.value("authorization") != expected) {
+            FakeHttpServer::Response refused;
+            refused.status = 401;
+            return refused;
+        }
+        return FakeHttpServer::ok(fixture(QStringLiteral("vlc3-status-playing.xml")));
+    });
+    Launch run;
+    run.app->connectTo(server.hostAddress(), QStringLiteral("pw"));
+    auto* screen = CentralAccessFactory::sharedFactory().mainViewController();
+    ASSERT_TRUE(waitUntil([&] { return screen->currentRemote() && screen->currentRemote()->hasStatus(); }));
+    spinEventLoop(300);
+    for (const FakeHttpServer::Request& r : server.requests())
+        EXPECT_EQ(r.headers.value("authorization"), expected) << r.target.toStdString();
+    EXPECT_TRUE(AlertView::visibleAlerts().isEmpty()) << "no question for a password that was given";
 }
 
 TEST(AppShell, ScreensAreCreatedOnceAndTheWindowKeepsTheLockedShape)

@@ -473,6 +473,14 @@ TEST(RemoteScreen, TheDocumentedKeysActOnTheRemoteWhateverControlHasFocus)
     ASSERT_TRUE(picker);
     EXPECT_EQ(key(picker, Qt::Key_N), "/requests/status.xml?command=pl_next");
     EXPECT_EQ(key(picker, Qt::Key_Left), "/requests/status.xml?command=seek&val=-30s");
+    // Space and Enter on a button reached by Tab press that button; its
+    // other keys stay the window's.
+    ImageButton* next = s.button("Next");
+    ASSERT_TRUE(next);
+    next->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(key(next, Qt::Key_Space), "/requests/status.xml?command=pl_next");
+    EXPECT_EQ(key(next, Qt::Key_Return), "/requests/status.xml?command=pl_next");
+    EXPECT_EQ(key(next, Qt::Key_P), "/requests/status.xml?command=pl_previous");
 
     // A text field being edited keeps its keys.
     auto* field = new QLineEdit(&s.window);

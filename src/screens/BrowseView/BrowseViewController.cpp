@@ -18,6 +18,7 @@
 #include "ui/FitLabel.h"
 #include "ui/ImageButton.h"
 #include "ui/ImageView.h"
+#include "ui/InterfaceHelpers.h"
 #include "ui/NavigationController.h"
 #include "ui/NavigationItem.h"
 #include "ui/StylingHelpers.h"
@@ -514,8 +515,9 @@ bool BrowseViewController::handleKey(const QKeyEvent* event, const QWidget* targ
         return true;
     }
     if (mods == Qt::NoModifier && (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter)) {
-        // The list's own keys, wherever the focus is.
-        if (target == m_tableView)
+        // The list's own keys, wherever the focus is, but Enter on a
+        // button reached by Tab presses the button.
+        if (target == m_tableView || InterfaceHelpers::pressesFocusedButton(target, event))
             return false;
         QKeyEvent copy(QEvent::KeyPress, key, Qt::NoModifier);
         QCoreApplication::sendEvent(m_tableView, &copy);

@@ -16,7 +16,8 @@ DVDViewController::DVDViewController(QWidget* parent)
 {
     m_ui->setupUi(this);
     setTitle(localizedString("DVD"));
-    setFocusPolicy(Qt::StrongFocus);
+    // Takes the arrow keys for the menu; Tab passes it by for its buttons.
+    setFocusPolicy(Qt::ClickFocus);
     const struct {
         ImageButton* button;
         const char* image;

@@ -47,6 +47,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
+#include <QAbstractButton>
 #include <QKeyEvent>
 
 #include <cmath>
@@ -71,7 +72,9 @@ MainViewController::MainViewController(QWidget* parent)
     , m_ui(std::make_unique<Ui::MainView>())
 {
     m_ui->setupUi(this);
-    setFocusPolicy(Qt::StrongFocus);
+    // Holds the focus for the window's keys, but Tab passes it by: it has
+    // no ring of its own.
+    setFocusPolicy(Qt::ClickFocus);
     m_pageDots = new PageControl(m_ui->displayContainer);
     m_pageDots->setObjectName(QStringLiteral("pageDots"));
     m_pageDots->hide();
@@ -974,5 +977,10 @@ bool MainViewController::eventFilter(QObject* watched, QEvent* event)
     for (AlertView* alert : AlertView::visibleAlerts())
         if (alert->window() == window())
             return false; // an alert over the screen keeps its keys
-    return handleRemoteKey(static_cast<QKeyEvent*>(event));
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Space on a button reached by Tab presses that button, as on any
+    // desktop; with a list or nothing focused it still plays and pauses.
+    if (InterfaceHelpers::pressesFocusedButton(target, key))
+        return false;
+    return handleRemoteKey(key);
 }

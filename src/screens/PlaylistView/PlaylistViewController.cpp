@@ -16,6 +16,7 @@
 #include "ui/DisplayCell.h"
 #include "ui/FitLabel.h"
 #include "ui/ImageButton.h"
+#include "ui/InterfaceHelpers.h"
 #include "ui/NavigationController.h"
 #include "ui/NavigationItem.h"
 #include "ui/StylingHelpers.h"
@@ -366,7 +367,8 @@ bool PlaylistViewController::handleKey(const QKeyEvent* event, const QWidget* ta
         return true;
     }
     if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (target == m_tableView)
+        // Enter on a button reached by Tab presses the button.
+        if (target == m_tableView || InterfaceHelpers::pressesFocusedButton(target, event))
             return false;
         QKeyEvent copy(QEvent::KeyPress, key, Qt::NoModifier);
         QCoreApplication::sendEvent(m_tableView, &copy);

@@ -17,6 +17,7 @@
 #include "ui/AlertView.h"
 #include "ui/BarButton.h"
 #include "ui/BarButtonItem.h"
+#include "ui/InterfaceHelpers.h"
 #include "ui/NavigationController.h"
 #include "ui/NavigationItem.h"
 #include "ui/StylingHelpers.h"
@@ -581,7 +582,8 @@ bool RemotesViewController::eventFilter(QObject* watched, QEvent* event)
     case Qt::Key_Down:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (watched != myTableView()) {
+        // Enter on a button reached by Tab presses the button.
+        if (watched != myTableView() && !InterfaceHelpers::pressesFocusedButton(watched, key)) {
             QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text());
             QApplication::sendEvent(myTableView(), &copy);
             return true;
