@@ -148,7 +148,11 @@ void PlayerLinkAppDelegate::loadSavedRemotes()
 AlertView* PlayerLinkAppDelegate::showAlert(const QString& title, const QString& message, const QStringList& buttons,
                                             std::function<void(int)> answer)
 {
-    AlertRequest request { title, message, buttons, std::move(answer) };
+    AlertRequest request;
+    request.title = title;
+    request.message = message;
+    request.buttons = buttons;
+    request.completion = std::move(answer);
     auto* alert = new AlertView(request, m_window.get());
     alert->showAnimated();
     return alert;

@@ -179,8 +179,9 @@ TEST_F(AgainstRealVlc, ModeTogglesFlipTheFlags)
     ASSERT_TRUE(live->command([](VLCController& c) { c.random(); }));
     ASSERT_TRUE(live->waitFor([&] { return r.isRandom() == random; }));
     // VLC 3 keeps repeat-all and repeat-one exclusive: each clears the other.
-    if (!r.isLooping())
+    if (!r.isLooping()) {
         ASSERT_TRUE(live->command([](VLCController& c) { c.loop(); }));
+    }
     ASSERT_TRUE(live->waitFor([&] { return r.isLooping() && !r.isRepeating(); }));
     ASSERT_TRUE(live->command([](VLCController& c) { c.repeat(); }));
     ASSERT_TRUE(live->waitFor([&] { return r.isRepeating() && !r.isLooping(); }));

@@ -141,9 +141,10 @@ TEST(SkinLoading, BuildsEveryKindInItsOrderWithImagesBehind)
     QWidget* small = childWithGeometry(root, QRect(1, 1, 5, 5));
     ASSERT_TRUE(background && small);
     EXPECT_LT(indexOf(small), indexOf(background));
-    for (QWidget* w : root->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+    for (QWidget* w : root->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!qobject_cast<ImageView*>(w))
             EXPECT_GT(indexOf(w), indexOf(background));
+    }
 
     // Frames take the integer part; colours are used as given.
     auto* status = control<FitLabel>(lists->labels, QStringLiteral("Status"));
