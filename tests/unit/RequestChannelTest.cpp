@@ -151,7 +151,7 @@ TEST(RequestChannel, TricklingBytesCannotHoldTheChannelForever)
     QNetworkAccessManager network;
     RequestChannel channel(&network);
     channel.setIdleTimeoutMs(120);
-    channel.setDeadlineMs(250);
+    channel.setDeadlineMs(150); // past one idle time-out, which the bytes keep resetting
     Outcome outcome;
     listen(channel, outcome);
     channel.send(urlOf(server), 0);
@@ -273,10 +273,10 @@ TEST(RequestChannel, AnEndlessChunkedBodyEndsAtTheCapWithMemoryBounded)
     const qint64 before = residentBytes();
     // Many requests in a row, as polls would send them: each must end at
     // its cap, none may keep the memory it read.
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 3; ++i) {
         Outcome outcome;
         listen(channel, outcome);
-        channel.send(urlOf(server), 0, 1024 * 1024);
+        channel.send(urlOf(server), 0, 512 * 1024);
         ASSERT_TRUE(waitUntil([&] { return outcome.done(); }, 10000));
         channel.disconnect();
         EXPECT_EQ(outcome.failure, RequestFailure::TooLarge);
