@@ -5,6 +5,7 @@
 #include "core/Localization.h"
 #include "core/TextFormat.h"
 #include "core/xml/XmlDocument.h"
+#include "vlc/PlainStatusReader.h"
 #include "vlc/ReplyNumbers.h"
 #include "vlc/ServerDialect.h"
 
@@ -83,16 +84,6 @@ const ServerDialect& PlayerState::dialect() const
 
 // --- Storing replies ----------------------------------------------------------
 
-bool PlayerState::isSameStatus(const QByteArray& body) const
-{
-    return m_statusHash == fingerprint(body);
-}
-
-bool PlayerState::isSamePlaylist(const QByteArray& body) const
-{
-    return m_playlistHash == fingerprint(body);
-}
-
 PlayerState::StatusOutcome PlayerState::storeStatusBody(const QByteArray& body, bool luaMode)
 {
     StatusOutcome outcome;
@@ -106,11 +97,16 @@ PlayerState::StatusOutcome PlayerState::storeStatusBody(const QByteArray& body, 
         }
         return outcome;
     }
-    XmlDocument document;
-    document.load(body, XmlDocument::Input::WholeDocument);
-    PlayerStatus status = PlayerStatus::read(document);
+    const PlayerStatus* previous = m_hasStatus ? &m_status : nullptr;
+    std::optional<PlayerStatus> status
+        = PlainStatusReader::read(std::string_view(body.constData(), size_t(body.size())), previous);
+    if (!status) {
+        XmlDocument document;
+        document.load(body, XmlDocument::Input::WholeDocument);
+        status = PlayerStatus::read(document, previous);
+    }
     m_statusHash = hash;
-    storeStatus(std::move(status), luaMode, outcome);
+    storeStatus(std::move(*status), luaMode, outcome);
     return outcome;
 }
 

@@ -45,8 +45,6 @@ public:
     bool storePlaylistBody(const QByteArray& body, bool luaMode);
     // onlyMediaFiles drops entries of no known media type.
     void storeBrowseBody(const QByteArray& body, bool luaMode, bool onlyMediaFiles);
-    bool isSameStatus(const QByteArray& body) const;
-    bool isSamePlaylist(const QByteArray& body) const;
     // The older interface answered: no VLC 3 requests until a status says so.
     void forgetDialect() { m_apiVersion = 0; }
     void updateCurrentIndex(bool luaMode);

@@ -48,6 +48,9 @@ struct PlayerStatus {
     // The title of the playing item from its metadata: "title", else
     // "filename" of the "meta" category.
     QString metaTitle;
+    // The same as the reply wrote it, before its second escaping is undone:
+    // the next reply's title is compared with it.
+    QString metaTitleAsSent;
     // Where VLC keeps the playing item's art ("artwork_url" of "meta"):
     // there only once VLC has extracted it; empty until then or without art.
     QString artworkUrl;
@@ -61,5 +64,8 @@ struct PlayerStatus {
     int titles = 0;
     int currentTitle = -1;
 
-    static PlayerStatus read(const XmlDocument& document);
+    // Strings equal to those of previous, when given, are shared with it.
+    static PlayerStatus read(const XmlDocument& document, const PlayerStatus* previous = nullptr);
+
+    friend bool operator==(const PlayerStatus&, const PlayerStatus&) = default;
 };

@@ -120,12 +120,10 @@ void VLCController::processResponse(const HttpReply& reply, int requestKind)
     result.reply = kind;
     switch (kind) {
     case ReplyKind::Status:
-        result.unchanged = m_state.isSameStatus(body);
-        parseStatusResponse(body);
+        result.unchanged = !parseStatusResponse(body);
         break;
     case ReplyKind::Playlist:
-        result.unchanged = m_state.isSamePlaylist(body);
-        parsePlaylistResponse(body);
+        result.unchanged = !parsePlaylistResponse(body);
         break;
     case ReplyKind::Browse:
         parseBrowseResponse(body);
@@ -186,7 +184,7 @@ void VLCController::checkIfResponseIsValidRemote(const HttpReply& reply)
     }
 }
 
-void VLCController::parseStatusResponse(const QByteArray& body)
+bool VLCController::parseStatusResponse(const QByteArray& body)
 {
     RemoteConnection& link = connection();
     link.noteStatusArrived();
@@ -197,12 +195,15 @@ void VLCController::parseStatusResponse(const QByteArray& body)
         link.noteStatus(m_state.playerStatus(), m_state.apiVersion() >= 3);
     if (outcome.announce)
         NotificationCenter::defaultCenter().post(NotificationNames::vlcStatusChanged, this);
+    return outcome.stored;
 }
 
-void VLCController::parsePlaylistResponse(const QByteArray& body)
+bool VLCController::parsePlaylistResponse(const QByteArray& body)
 {
-    if (m_state.storePlaylistBody(body, luaMode()))
-        NotificationCenter::defaultCenter().post(NotificationNames::vlcPlayListChanged, this);
+    if (!m_state.storePlaylistBody(body, luaMode()))
+        return false;
+    NotificationCenter::defaultCenter().post(NotificationNames::vlcPlayListChanged, this);
+    return true;
 }
 
 void VLCController::parseBrowseResponse(const QByteArray& body)

@@ -205,8 +205,9 @@ public:
     // what the connection does on completion, and what fuzz targets call.
     void processResponse(const HttpReply& reply, int requestType);
     void checkIfResponseIsValidRemote(const HttpReply& reply);
-    void parseStatusResponse(const QByteArray& body);
-    void parsePlaylistResponse(const QByteArray& body);
+    // Both return whether the reply was new (the same bytes are not read again).
+    bool parseStatusResponse(const QByteArray& body);
+    bool parsePlaylistResponse(const QByteArray& body);
     void parseBrowseResponse(const QByteArray& body);
 
     // --- Commands ---------------------------------------------------------

@@ -54,9 +54,10 @@ void appendCodePoint(std::string& out, char32_t cp)
 }
 }
 
-std::string_view decodedAttribute(std::string_view raw, std::string& scratch)
+namespace {
+std::string_view decoded(std::string_view raw, std::string& scratch, bool attribute)
 {
-    if (raw.find_first_of("&\r\n\t") == std::string_view::npos)
+    if (raw.find_first_of(attribute ? "&\r\n\t" : "&\r") == std::string_view::npos)
         return raw;
     scratch.clear();
     scratch.reserve(raw.size());
@@ -71,16 +72,35 @@ std::string_view decodedAttribute(std::string_view raw, std::string& scratch)
             }
             scratch += c;
         } else if (c == '\r') {
-            scratch += ' ';
+            scratch += attribute ? ' ' : '\n';
             if (i + 1 < raw.size() && raw[i + 1] == '\n')
                 ++i;
-        } else if (c == '\n' || c == '\t') {
+        } else if (attribute && (c == '\n' || c == '\t')) {
             scratch += ' ';
         } else {
             scratch += c;
         }
     }
     return scratch;
+}
+}
+
+std::string_view decodedAttribute(std::string_view raw, std::string& scratch)
+{
+    return decoded(raw, scratch, true);
+}
+
+std::string_view decodedText(std::string_view raw, std::string& scratch)
+{
+    return decoded(raw, scratch, false);
+}
+
+bool hasUnsoundNumericReference(std::string_view raw)
+{
+    for (size_t at = raw.find("&#"); at != std::string_view::npos; at = raw.find("&#", at + 2))
+        if (referenceAt(raw.substr(at)).first == 0)
+            return true;
+    return false;
 }
 
 QString decodedAttributeText(std::string_view raw)

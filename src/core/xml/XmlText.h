@@ -14,3 +14,13 @@
 std::string_view decodedAttribute(std::string_view raw, std::string& scratch);
 
 QString decodedAttributeText(std::string_view raw);
+
+// Element text as written, made what a reader hands over: references
+// replaced and each line break "\n".
+std::string_view decodedText(std::string_view raw, std::string& scratch);
+
+// True when raw holds a "&#" that is not a well-formed reference to a
+// character (no digits, a number out of range, a surrogate, zero). Readers
+// of XML differ on such text; a reader that must agree with another hands
+// it over rather than guess.
+bool hasUnsoundNumericReference(std::string_view raw);

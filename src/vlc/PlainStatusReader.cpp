@@ -1,0 +1,487 @@
+#include "vlc/PlainStatusReader.h"
+
+#include "core/xml/XmlText.h"
+#include "vlc/StatusAssembler.h"
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+namespace {
+// What each byte is to the reader, looked up rather than compared. Names
+// are the document reader's: letters, '_', ':' and every byte of a
+// multi-byte character to start one, digits, '-' and '.' after that.
+enum : unsigned char { NameStart = 1, NameChar = 2, Space = 4, TextStop = 8 };
+constexpr auto byteClasses = [] {
+    std::array<unsigned char, 256> classes {};
+    for (int c = 0; c < 256; ++c) {
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' || c >= 0x80)
+            classes[size_t(c)] = NameStart | NameChar;
+        if ((c >= '0' && c <= '9') || c == '-' || c == '.')
+            classes[size_t(c)] = NameChar;
+    }
+    for (const char c : { ' ', '\n', '\t' })
+        classes[static_cast<unsigned char>(c)] = Space;
+    // A carriage return is made a line break by XML readers and a NUL ends
+    // the document for some: both are left to the document reader.
+    for (const char c : { '<', '&', '\r', '\0' })
+        classes[static_cast<unsigned char>(c)] = TextStop;
+    return classes;
+}();
+
+unsigned char classOf(char c)
+{
+    return byteClasses[static_cast<unsigned char>(c)];
+}
+
+// Eight bytes at a time for the two runs most of a reply is made of: text
+// up to the next stop, and names in lower case. A marked byte is the
+// lowest set bit's; the bytes above the first one do not matter.
+constexpr uint64_t ones = 0x0101010101010101ULL;
+constexpr uint64_t highBits = 0x8080808080808080ULL;
+
+uint64_t load8(const char* p)
+{
+    uint64_t word;
+    std::memcpy(&word, p, 8);
+    return word;
+}
+
+uint64_t zeroBytes(uint64_t word)
+{
+    return (word - ones) & ~word & highBits;
+}
+
+uint64_t bytesEqualTo(uint64_t word, unsigned char c)
+{
+    return zeroBytes(word ^ (ones * c));
+}
+
+const char* firstMarked(const char* p, uint64_t marks)
+{
+    return p + std::countr_zero(marks) / 8;
+}
+
+// Past the text from p: at the first '<', '&', carriage return or NUL.
+const char* textEnd(const char* p, const char* end)
+{
+    if constexpr (false) {
+        for (; end - p >= 8; p += 8) {
+            const uint64_t w = load8(p);
+            const uint64_t stops = bytesEqualTo(w, '<') | bytesEqualTo(w, '&') | bytesEqualTo(w, '\r') | zeroBytes(w);
+            if (stops)
+                return firstMarked(p, stops);
+        }
+    }
+    while (p < end && !(classOf(*p) & TextStop))
+        ++p;
+    return p;
+}
+
+// Past the name characters from p.
+const char* nameEnd(const char* p, const char* end)
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; end - p >= 8; p += 8) {
+            const uint64_t w = load8(p);
+            const uint64_t low7 = w & ~highBits;
+            const uint64_t fromA = (low7 + (0x80 - 'a') * ones) & highBits;
+            const uint64_t pastZ = (low7 + (0x80 - 'z' - 1) * ones) & highBits;
+            const uint64_t lowerCase = fromA & ~pastZ & ~w;
+            if (lowerCase != highBits) {
+                p = firstMarked(p, ~lowerCase & highBits);
+                break;
+            }
+        }
+    }
+    while (p < end && classOf(*p) & NameChar)
+        ++p;
+    return p;
+}
+
+using Slot = StatusAssembler::Slot;
+
+struct Text {
+    std::string_view raw;
+    bool needsDecoding = false; // holds a reference, or is an attribute with a line break or tab
+};
+
+// Left uninitialised: a tag is read for every element of every reply, and
+// only the first attributeCount entries are ever looked at.
+struct Tag {
+    static constexpr int maxAttributes = 4;
+    struct Attribute {
+        const char* name;
+        size_t nameLength;
+        const char* value;
+        size_t valueLength;
+        bool needsDecoding;
+    };
+    std::string_view name;
+    bool selfClosing;
+    int attributeCount; // may exceed maxAttributes: the rest are not kept
+    Attribute attributes[maxAttributes];
+
+    // The first attribute of that name, when the tag kept all of its own.
+    std::optional<Text> attribute(std::string_view wanted, bool& complete) const
+    {
+        complete = attributeCount <= maxAttributes;
+        for (int i = 0; i < std::min(attributeCount, maxAttributes); ++i) {
+            const Attribute& a = attributes[i];
+            if (std::string_view(a.name, a.nameLength) == wanted)
+                return Text { std::string_view(a.value, a.valueLength), a.needsDecoding };
+        }
+        return std::nullopt;
+    }
+};
+
+class Reader {
+public:
+    Reader(std::string_view text, const PlayerStatus* previous)
+        : m_p(text.data())
+        , m_end(text.data() + text.size())
+        , m_assembler(previous)
+    {
+    }
+
+    std::optional<PlayerStatus> read();
+
+private:
+    bool skipProlog();
+    bool toNextTag(bool& references);
+    bool toNextTag()
+    {
+        bool references = false;
+        return toNextTag(references);
+    }
+    bool readStartTag(Tag& tag);
+    bool readEndTag(std::string_view name);
+    bool readContent(std::string_view name, std::optional<Text>& text);
+    bool skipRestOf(std::string_view name);
+    bool readInformation();
+    bool readCategory();
+    bool decoded(const Text& text, bool attribute, std::string& scratch, std::string_view& out) const;
+
+    const char* m_p;
+    const char* m_end;
+    StatusAssembler m_assembler;
+    std::array<bool, StatusAssembler::SlotCount> m_found {};
+    std::array<std::optional<Text>, StatusAssembler::SlotCount> m_texts {};
+    std::string m_keyScratch;
+    std::string m_valueScratch;
+};
+
+bool Reader::decoded(const Text& text, bool attribute, std::string& scratch, std::string_view& out) const
+{
+    if (!text.needsDecoding) {
+        out = text.raw;
+        return true;
+    }
+    if (hasUnsoundNumericReference(text.raw))
+        return false;
+    out = attribute ? decodedAttribute(text.raw, scratch) : decodedText(text.raw, scratch);
+    return true;
+}
+
+bool Reader::skipProlog()
+{
+    if (m_end - m_p >= 3 && std::memcmp(m_p, "\xEF\xBB\xBF", 3) == 0)
+        m_p += 3;
+    const std::string_view rest(m_p, size_t(m_end - m_p));
+    if (rest.starts_with("<?xml") && rest.size() > 5 && (classOf(rest[5]) & Space || rest[5] == '?')) {
+        const size_t close = rest.find("?>");
+        if (close == std::string_view::npos || rest.substr(0, close).find('\0') != std::string_view::npos)
+            return false;
+        m_p += close + 2;
+    }
+    while (m_p < m_end && classOf(*m_p) & Space)
+        ++m_p;
+    return m_p < m_end && *m_p == '<';
+}
+
+// Steps over text to the next '<' and past it, noting whether the text
+// held a reference. False at the end and at what the document reader
+// decides.
+// Inlined: called for every tag of every reply.
+[[gnu::always_inline]] inline bool Reader::toNextTag(bool& references)
+{
+    for (;;) {
+        m_p = textEnd(m_p, m_end);
+        if (m_p >= m_end)
+            return false;
+        if (*m_p == '<')
+            break;
+        if (*m_p != '&')
+            return false;
+        references = true;
+        ++m_p;
+    }
+    ++m_p;
+    return m_p < m_end && *m_p != '!' && *m_p != '?';
+}
+
+// From the name after '<' to past the tag's '>'.
+// Inlined: called for every tag of every reply.
+[[gnu::always_inline]] inline bool Reader::readStartTag(Tag& tag)
+{
+    const char* s = m_p;
+    if (s >= m_end || !(classOf(*s) & NameStart))
+        return false;
+    s = nameEnd(s + 1, m_end);
+    tag.name = std::string_view(m_p, size_t(s - m_p));
+    tag.attributeCount = 0;
+    for (;;) {
+        const char* afterValue = s;
+        while (s < m_end && classOf(*s) & Space)
+            ++s;
+        if (s >= m_end)
+            return false;
+        if (*s == '>' || *s == '/') {
+            tag.selfClosing = *s == '/';
+            if (tag.selfClosing && (++s >= m_end || *s != '>'))
+                return false;
+            m_p = s + 1;
+            return true;
+        }
+        // An attribute needs white space before it.
+        if (s == afterValue || !(classOf(*s) & NameStart))
+            return false;
+        const char* name = s;
+        s = nameEnd(s + 1, m_end);
+        const std::string_view attributeName(name, size_t(s - name));
+        while (s < m_end && classOf(*s) & Space)
+            ++s;
+        if (s >= m_end || *s != '=')
+            return false;
+        ++s;
+        while (s < m_end && classOf(*s) & Space)
+            ++s;
+        if (s >= m_end || (*s != '"' && *s != '\''))
+            return false;
+        const char quote = *s++;
+        const char* value = s;
+        bool needsDecoding = false; // references, and white space that reads as a space
+        for (; s < m_end && *s != quote; ++s) {
+            if (*s == '&' || *s == '\n' || *s == '\t')
+                needsDecoding = true;
+            else if (*s == '\r' || *s == '\0')
+                return false;
+        }
+        if (s >= m_end)
+            return false;
+        if (tag.attributeCount < Tag::maxAttributes)
+            tag.attributes[tag.attributeCount]
+                = { attributeName.data(), attributeName.size(), value, size_t(s - value), needsDecoding };
+        ++tag.attributeCount;
+        ++s;
+    }
+}
+
+// From after "</" to past the '>'.
+// Inlined: called for every tag of every reply.
+[[gnu::always_inline]] inline bool Reader::readEndTag(std::string_view name)
+{
+    const size_t n = name.size();
+    if (size_t(m_end - m_p) < n)
+        return false;
+    // Names are short: compared in place rather than through a call.
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8)
+        if (load8(m_p + i) != load8(name.data() + i))
+            return false;
+    for (; i < n; ++i)
+        if (m_p[i] != name[i])
+            return false;
+    const char* s = m_p + n;
+    while (s < m_end && classOf(*s) & Space)
+        ++s;
+    if (s >= m_end || *s != '>')
+        return false;
+    m_p = s + 1;
+    return true;
+}
+
+bool Reader::readContent(std::string_view name, std::optional<Text>& text)
+{
+    // Most elements are a name and a text: read them as one.
+    const char* start = m_p;
+    bool references = false;
+    if (!toNextTag(references))
+        return false;
+    if (*m_p == '/') {
+        text = Text { std::string_view(start, size_t(m_p - 1 - start)), references };
+        ++m_p;
+        return readEndTag(name);
+    }
+    // An element with elements in it has no text.
+    text.reset();
+    --m_p;
+    return skipRestOf(name);
+}
+
+// Steps over the rest of an element whose content is not read, checking
+// its markup all the same: a fault there is a fault of the reply.
+bool Reader::skipRestOf(std::string_view name)
+{
+    constexpr int maxDepth = 64;
+    std::array<std::string_view, maxDepth> open;
+    int depth = 0;
+    open[size_t(depth++)] = name;
+    while (depth > 0) {
+        if (!toNextTag())
+            return false;
+        if (*m_p == '/') {
+            ++m_p;
+            if (!readEndTag(open[size_t(depth - 1)]))
+                return false;
+            --depth;
+            continue;
+        }
+        Tag tag;
+        if (!readStartTag(tag))
+            return false;
+        if (tag.selfClosing)
+            continue;
+        const char* start = m_p;
+        if (!toNextTag())
+            return false;
+        if (*m_p == '/') { // a leaf, ended at once
+            ++m_p;
+            if (!readEndTag(tag.name))
+                return false;
+            continue;
+        }
+        m_p = start;
+        if (depth == maxDepth)
+            return false;
+        open[size_t(depth++)] = tag.name;
+    }
+    return true;
+}
+
+bool Reader::readCategory()
+{
+    for (;;) {
+        if (!toNextTag())
+            return false;
+        if (*m_p == '/') {
+            ++m_p;
+            return readEndTag("category");
+        }
+        Tag info;
+        if (!readStartTag(info) || info.name != "info")
+            return false;
+        bool complete = false;
+        std::string_view key;
+        if (const std::optional<Text> name = info.attribute("name", complete); name && !decoded(*name, true, m_keyScratch, key))
+            return false;
+        if (!complete)
+            return false;
+        std::string_view value;
+        std::optional<Text> text = Text {};
+        if (!info.selfClosing && !readContent("info", text))
+            return false;
+        if (!text || !decoded(*text, false, m_valueScratch, value))
+            return false; // an info with elements in it
+        m_assembler.addInfo(key, value);
+    }
+}
+
+bool Reader::readInformation()
+{
+    for (;;) {
+        if (!toNextTag())
+            return false;
+        if (*m_p == '/') {
+            ++m_p;
+            return readEndTag("information");
+        }
+        Tag category;
+        if (!readStartTag(category) || category.name != "category")
+            return false;
+        bool complete = false;
+        std::string_view name;
+        if (const std::optional<Text> text = category.attribute("name", complete);
+            text && !decoded(*text, true, m_keyScratch, name))
+            return false;
+        if (!complete)
+            return false;
+        m_assembler.beginCategory(name);
+        if (!category.selfClosing && !readCategory())
+            return false;
+        m_assembler.endCategory();
+    }
+}
+
+std::optional<PlayerStatus> Reader::read()
+{
+    if (!skipProlog())
+        return std::nullopt;
+    ++m_p;
+    Tag root;
+    if (!readStartTag(root) || root.name != "root" || root.selfClosing)
+        return std::nullopt;
+    for (;;) {
+        if (!toNextTag())
+            return std::nullopt;
+        if (*m_p == '/') {
+            ++m_p;
+            if (!readEndTag("root"))
+                return std::nullopt;
+            break;
+        }
+        Tag tag;
+        if (!readStartTag(tag))
+            return std::nullopt;
+        const int slot = StatusAssembler::slotOf(tag.name);
+        const bool first = slot >= 0 && !m_found[size_t(slot)];
+        if (first) {
+            m_found[size_t(slot)] = true;
+            if (slot == StatusAssembler::AspectRatios || slot == StatusAssembler::DvdInfo)
+                return std::nullopt;
+            if (slot == StatusAssembler::Information) {
+                if (!tag.selfClosing && !readInformation())
+                    return std::nullopt;
+                continue;
+            }
+        }
+        std::optional<Text> text = Text {};
+        if (!tag.selfClosing && !readContent(tag.name, text))
+            return std::nullopt;
+        if (first)
+            m_texts[size_t(slot)] = text;
+    }
+    while (m_p < m_end && classOf(*m_p) & Space)
+        ++m_p;
+    if (m_p != m_end)
+        return std::nullopt;
+
+    for (int i = 0; i < StatusAssembler::SlotCount; ++i) {
+        const Slot slot = Slot(i);
+        if (slot == StatusAssembler::Information || slot == StatusAssembler::AspectRatios
+            || slot == StatusAssembler::DvdInfo)
+            continue;
+        std::optional<Text> text = m_texts[size_t(i)];
+        bool attribute = false;
+        if (!m_found[size_t(i)]) {
+            bool complete = false;
+            text = root.attribute(StatusAssembler::nameOf(slot), complete);
+            if (!complete)
+                return std::nullopt;
+            attribute = true;
+        }
+        std::string_view value;
+        if (text && !decoded(*text, attribute, m_valueScratch, value))
+            return std::nullopt;
+        m_assembler.setValue(slot, text ? std::optional<std::string_view>(value) : std::nullopt);
+    }
+    return m_assembler.finish(true);
+}
+}
+
+std::optional<PlayerStatus> PlainStatusReader::read(std::string_view text, const PlayerStatus* previous)
+{
+    return Reader(text, previous).read();
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "vlc/PlayerStatus.h"
+
+#include <string>
+#include <string_view>
+
+// Turns the texts of a status reply into a PlayerStatus, whichever reader
+// found them: first the values of the root's children by name, then the
+// categories of "information", one info at a time. Strings equal to the
+// previous status's are shared with it rather than made again: between two
+// polls most of them are.
+class StatusAssembler {
+public:
+    enum Slot {
+        State, Time, Length, Position, Volume, Random, Repeat, Loop, Rate, AudioDelay, Vlc3AudioDelay, AudioTrack,
+        VideoTrack, SubtitleTrack, ApiVersion, Version, CurrentPlid, Information, AspectRatios, DvdInfo,
+        Vlc3AspectRatio, SlotCount
+    };
+    // The element name of a slot, and the slot of a name (-1 for the many
+    // elements of a status that are not read).
+    static const char* nameOf(Slot slot);
+    static int slotOf(std::string_view name);
+
+    explicit StatusAssembler(const PlayerStatus* previous = nullptr) : m_previous(previous) { }
+
+    // The text of a slot's element (references decoded), or nothing when it
+    // has none. Each value slot is set once.
+    void setValue(Slot slot, std::optional<std::string_view> text);
+    void beginCategory(std::string_view name);
+    void addInfo(std::string_view key, std::string_view value);
+    void endCategory();
+
+    PlayerStatus& status() { return m_status; }
+    PlayerStatus finish(bool complete);
+
+private:
+    QString string(std::string_view text, const QString* previous) const;
+    QString string(std::string_view text, const std::optional<QString>& previous) const
+    {
+        return string(text, previous ? &*previous : nullptr);
+    }
+    const PlayerStatus::Stream* previousStream() const;
+
+    const PlayerStatus* m_previous;
+    PlayerStatus m_status;
+    bool m_inMeta = false;
+    bool m_inStream = false;
+    bool m_detailsAsBefore = true;
+    PlayerStatus::Stream m_stream;
+};

@@ -1,0 +1,93 @@
+#include "core/xml/XmlDocument.h"
+#include "TestSupport.h"
+#include "vlc/PlainStatusReader.h"
+#include "vlc/PlayerStatus.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+PlayerStatus throughDocument(const QByteArray& body, const PlayerStatus* previous = nullptr)
+{
+    XmlDocument document;
+    document.load(body, XmlDocument::Input::WholeDocument);
+    return PlayerStatus::read(document, previous);
+}
+
+std::optional<PlayerStatus> inOnePass(const QByteArray& body, const PlayerStatus* previous = nullptr)
+{
+    return PlainStatusReader::read(std::string_view(body.constData(), size_t(body.size())), previous);
+}
+
+QByteArray playing()
+{
+    return fixture(QStringLiteral("vlc3-status-playing.xml"));
+}
+
+QByteArray replaced(QByteArray body, const QByteArray& from, const QByteArray& to)
+{
+    EXPECT_TRUE(body.contains(from)) << from.constData();
+    return body.replace(from, to);
+}
+}
+
+TEST(StatusReaders, TheOnePassReaderReadsWhatTheDocumentReaderReads)
+{
+    const QByteArray replies[] = {
+        playing(),
+        fixture(QStringLiteral("vlc3-status-paused.xml")),
+        fixture(QStringLiteral("vlc3-status-stopped.xml")),
+        fixture(QStringLiteral("vlc3-status-empty.xml")),
+        fixture(QStringLiteral("vlc3-status-tracks.xml")),
+        fixture(QStringLiteral("vlc3-status-chapters.xml")),
+        // Shapes a reply may take that the one-pass reader still reads.
+        "\xEF\xBB\xBF<root><state >stopped</state ><volume/></root>\n",
+        "<root volume='12' state=\"playing\"><volume>40</volume><volume>41</volume><random><x/></random></root>",
+        replaced(playing(), "<state>playing</state>", "<state>p&#233;&lt;&amp;&gt;&quot;&apos;&#x41;</state>"),
+        replaced(playing(), "<category name=\"meta\">", "<category name=\"a&#10;b\tc&amp;\">"),
+        replaced(playing(), "<info name='Codec'>", "<info name='Co\nd\tec'>"),
+        replaced(playing(), "<info name='Codec'>", "<info name='Type'>Video</info><info name='Codec'>"),
+        replaced(playing(), "<info name='Decoded channels'>Mono</info>", "<info/><info name='Bitrate'>again</info>"),
+    };
+    for (const QByteArray& reply : replies) {
+        const std::optional<PlayerStatus> status = inOnePass(reply);
+        ASSERT_TRUE(status) << reply.constData();
+        EXPECT_TRUE(*status == throughDocument(reply)) << reply.constData();
+    }
+    const PlayerStatus expected = throughDocument(playing());
+    EXPECT_EQ(expected.state, QStringLiteral("playing"));
+    EXPECT_EQ(expected.metaTitle, QStringLiteral("Bob's Café Song.wav"));
+    ASSERT_EQ(expected.streams.size(), 1u);
+    EXPECT_EQ(expected.streams[0].details.value(u"Codec"), QStringLiteral("PCM S16 LE (s16l)"));
+
+    // Strings shared with a previous status change no value, whatever that
+    // status held.
+    for (const QByteArray& reply : replies) {
+        const PlayerStatus before = throughDocument(reply);
+        EXPECT_TRUE(inOnePass(playing(), &before) == expected);
+        EXPECT_TRUE(throughDocument(playing(), &before) == expected);
+    }
+}
+
+TEST(StatusReaders, WhatTheOnePassReaderCannotVouchForGoesToTheDocumentReader)
+{
+    const QByteArray handedOver[] = {
+        fixture(QStringLiteral("legacy-status.xml")),
+        playing().replace("\n", "\r\n"),
+        replaced(playing(), "<state>", "<!-- now --><state>"),
+        replaced(playing(), "playing</state>", "<![CDATA[playing]]></state>"),
+        replaced(playing(), "<state>playing", "<state>&#0;playing"),
+        replaced(playing(), "<state>playing", "<state>&#x110000;playing"),
+        replaced(playing(), "<state>playing", QByteArray("<state>play\0ing", 15)),
+        replaced(playing(), "<fullscreen>0</fullscreen>", "<1full>0</1full>"),
+        replaced(playing(), "<gamma>1</gamma>", "<gamma>1</gama>"),
+        replaced(playing(), "<rate>1</rate>", "<rate a=1>1</rate>"),
+        replaced(playing(), "<rate>1</rate>", "<rate a=\"1\"b=\"2\">1</rate>"),
+        replaced(playing(), "<state>playing</state>", "<aspectRatios><aspectRatio>1:1</aspectRatio></aspectRatios>"),
+        replaced(playing(), "<info name='Codec'>", "<info name='Codec'><name>x</name>"),
+        replaced(playing(), "</root>", "</root>more"),
+        playing().left(900),
+        "<status><state>playing</state></status>",
+    };
+    for (const QByteArray& reply : handedOver)
+        EXPECT_FALSE(inOnePass(reply)) << reply.constData();
+}
