@@ -36,9 +36,9 @@ unsigned char classOf(char c)
     return byteClasses[static_cast<unsigned char>(c)];
 }
 
-// Eight bytes at a time for the two runs most of a reply is made of: text
-// up to the next stop, and names in lower case. A marked byte is the
-// lowest set bit's; the bytes above the first one do not matter.
+// Eight bytes at a time for names in lower case, which most of a reply is
+// made of. A marked byte is the lowest set bit's; the bytes above the first
+// one do not matter.
 constexpr uint64_t ones = 0x0101010101010101ULL;
 constexpr uint64_t highBits = 0x8080808080808080ULL;
 
@@ -49,32 +49,15 @@ uint64_t load8(const char* p)
     return word;
 }
 
-uint64_t zeroBytes(uint64_t word)
-{
-    return (word - ones) & ~word & highBits;
-}
-
-uint64_t bytesEqualTo(uint64_t word, unsigned char c)
-{
-    return zeroBytes(word ^ (ones * c));
-}
-
 const char* firstMarked(const char* p, uint64_t marks)
 {
     return p + std::countr_zero(marks) / 8;
 }
 
 // Past the text from p: at the first '<', '&', carriage return or NUL.
+// Byte by byte: most runs between tags are a line break or a short value.
 const char* textEnd(const char* p, const char* end)
 {
-    if constexpr (false) {
-        for (; end - p >= 8; p += 8) {
-            const uint64_t w = load8(p);
-            const uint64_t stops = bytesEqualTo(w, '<') | bytesEqualTo(w, '&') | bytesEqualTo(w, '\r') | zeroBytes(w);
-            if (stops)
-                return firstMarked(p, stops);
-        }
-    }
     while (p < end && !(classOf(*p) & TextStop))
         ++p;
     return p;
@@ -169,9 +152,14 @@ private:
     StatusAssembler m_assembler;
     std::array<bool, StatusAssembler::SlotCount> m_found {};
     std::array<std::optional<Text>, StatusAssembler::SlotCount> m_texts {};
-    std::string m_keyScratch;
-    std::string m_valueScratch;
+    // Kept from reply to reply: decoding a title would otherwise allocate
+    // for every status.
+    static thread_local std::string m_keyScratch;
+    static thread_local std::string m_valueScratch;
 };
+
+thread_local std::string Reader::m_keyScratch;
+thread_local std::string Reader::m_valueScratch;
 
 bool Reader::decoded(const Text& text, bool attribute, std::string& scratch, std::string_view& out) const
 {

@@ -48,9 +48,9 @@ struct PlayerStatus {
     // The title of the playing item from its metadata: "title", else
     // "filename" of the "meta" category.
     QString metaTitle;
-    // The same as the reply wrote it, before its second escaping is undone:
-    // the next reply's title is compared with it.
-    QString metaTitleAsSent;
+    // The same in UTF-8 as the reply wrote it, before its second escaping
+    // is undone: the next reply's title is compared with it.
+    QByteArray metaTitleAsSent;
     // Where VLC keeps the playing item's art ("artwork_url" of "meta"):
     // there only once VLC has extracted it; empty until then or without art.
     QString artworkUrl;

@@ -5,6 +5,9 @@
 #include <QUtf8StringView>
 
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 using namespace ReplyNumbers;
@@ -21,6 +24,22 @@ bool sameText(std::string_view utf8, const QString& string)
     const QChar* utf16 = string.constData();
     const qsizetype n = string.size();
     qsizetype i = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        // Four plain ASCII bytes at a time, widened to the four QChars
+        // they must equal.
+        for (; i + 4 <= n && size_t(i) + 4 <= utf8.size(); i += 4) {
+            uint32_t bytes;
+            std::memcpy(&bytes, utf8.data() + i, 4);
+            if (bytes & 0x80808080U)
+                break;
+            const uint64_t wide = (bytes & 0xFFULL) | (uint64_t(bytes & 0xFF00U) << 8)
+                | (uint64_t(bytes & 0xFF0000U) << 16) | (uint64_t(bytes & 0xFF000000U) << 24);
+            uint64_t chars;
+            std::memcpy(&chars, utf16 + i, 8);
+            if (wide != chars)
+                return false;
+        }
+    }
     for (; i < n && size_t(i) < utf8.size(); ++i) {
         const auto c = static_cast<unsigned char>(utf8[size_t(i)]);
         if (c >= 0x80) // from here on, the library's comparison
@@ -178,11 +197,15 @@ void StatusAssembler::addInfo(std::string_view key, std::string_view value)
 {
     if (m_inMeta) {
         // Only the metadata the state keeps is made into strings.
-        const QString* before = m_previous ? &m_previous->metaTitleAsSent : nullptr;
+        auto keep = [&] {
+            const QByteArrayView bytes(value.data(), qsizetype(value.size()));
+            m_status.metaTitleAsSent = m_previous && m_previous->metaTitleAsSent == bytes
+                ? m_previous->metaTitleAsSent : bytes.toByteArray();
+        };
         if (key.size() == 5 && qstrnicmp(key.data(), "title", 5) == 0)
-            m_status.metaTitleAsSent = string(value, before);
+            keep();
         else if (key == "filename" && m_status.metaTitleAsSent.isEmpty())
-            m_status.metaTitleAsSent = string(value, before);
+            keep();
         else if (key == "artwork_url")
             m_status.artworkUrl = string(value, m_previous ? &m_previous->artworkUrl : nullptr);
         return;
@@ -224,6 +247,6 @@ PlayerStatus StatusAssembler::finish(bool complete)
 {
     m_status.complete = complete;
     const bool sameTitle = m_previous && m_status.metaTitleAsSent.isSharedWith(m_previous->metaTitleAsSent);
-    m_status.metaTitle = sameTitle ? m_previous->metaTitle : unescapedAgain(m_status.metaTitleAsSent);
+    m_status.metaTitle = sameTitle ? m_previous->metaTitle : unescapedAgain(QString::fromUtf8(m_status.metaTitleAsSent));
     return std::move(m_status);
 }
