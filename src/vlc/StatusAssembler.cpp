@@ -108,10 +108,9 @@ int StatusAssembler::slotOf(std::string_view name)
     case 8: return is(Position);
     case 10:
         return name[0] == 'v' ? is(VideoTrack) : name[0] == 'a' && name[1] == 'p' ? is(ApiVersion)
-            : name[5] == 'D' ? is(AudioDelay) : is(AudioTrack);
+            : name[5] == 'D' ? is(AudioDelay) : name[5] == 'd' ? is(Vlc3AudioDelay) : is(AudioTrack);
     case 11:
-        return name[0] == 'c' ? is(CurrentPlid) : name[0] == 'i' ? is(Information)
-            : name[1] == 'u' ? is(Vlc3AudioDelay) : is(Vlc3AspectRatio);
+        return name[0] == 'c' ? is(CurrentPlid) : name[0] == 'i' ? is(Information) : is(Vlc3AspectRatio);
     case 12: return name[6] == 'R' ? is(AspectRatios) : -1;
     case 13: return is(SubtitleTrack);
     default: return -1;

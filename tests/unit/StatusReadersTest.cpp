@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "vlc/PlainStatusReader.h"
 #include "vlc/PlayerStatus.h"
+#include "vlc/StatusAssembler.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,18 @@ QByteArray replaced(QByteArray body, const QByteArray& from, const QByteArray& t
     EXPECT_TRUE(body.contains(from)) << from.constData();
     return body.replace(from, to);
 }
+}
+
+TEST(StatusReaders, EveryElementReadIsFoundByItsNameAndNoOther)
+{
+    for (int slot = 0; slot < StatusAssembler::SlotCount; ++slot) {
+        const std::string name = StatusAssembler::nameOf(StatusAssembler::Slot(slot));
+        EXPECT_EQ(StatusAssembler::slotOf(name), slot) << name;
+        EXPECT_EQ(StatusAssembler::slotOf(name + "s"), -1) << name;
+        EXPECT_EQ(StatusAssembler::slotOf(name.substr(1)), -1) << name;
+    }
+    for (const char* other : { "", "fullscreen", "stats", "equalizer", "subtitledelay", "seek_sec", "Loop", "rates" })
+        EXPECT_EQ(StatusAssembler::slotOf(other), -1) << other;
 }
 
 TEST(StatusReaders, TheOnePassReaderReadsWhatTheDocumentReaderReads)
