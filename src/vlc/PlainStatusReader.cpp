@@ -314,15 +314,19 @@ bool Reader::readContent(std::string_view name, std::optional<Text>& text)
 bool Reader::skipRestOf(std::string_view name)
 {
     constexpr int maxDepth = 64;
-    std::array<std::string_view, maxDepth> open;
+    // Left uninitialised: only the first depth entries are ever read.
+    struct OpenName {
+        const char* data;
+        size_t size;
+    } open[maxDepth];
     int depth = 0;
-    open[size_t(depth++)] = name;
+    open[depth++] = { name.data(), name.size() };
     while (depth > 0) {
         if (!toNextTag())
             return false;
         if (*m_p == '/') {
             ++m_p;
-            if (!readEndTag(open[size_t(depth - 1)]))
+            if (!readEndTag(std::string_view(open[depth - 1].data, open[depth - 1].size)))
                 return false;
             --depth;
             continue;
@@ -344,7 +348,7 @@ bool Reader::skipRestOf(std::string_view name)
         m_p = start;
         if (depth == maxDepth)
             return false;
-        open[size_t(depth++)] = tag.name;
+        open[depth++] = { tag.name.data(), tag.name.size() };
     }
     return true;
 }

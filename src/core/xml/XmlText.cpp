@@ -57,30 +57,36 @@ void appendCodePoint(std::string& out, char32_t cp)
 namespace {
 std::string_view decoded(std::string_view raw, std::string& scratch, bool attribute)
 {
-    if (raw.find_first_of(attribute ? "&\r\n\t" : "&\r") == std::string_view::npos)
+    const char* special = attribute ? "&\r\n\t" : "&\r";
+    size_t i = raw.find_first_of(special);
+    if (i == std::string_view::npos)
         return raw;
     scratch.clear();
     scratch.reserve(raw.size());
-    for (size_t i = 0; i < raw.size(); ++i) {
+    // Text between the characters that change is copied in runs.
+    size_t copied = 0;
+    for (; i != std::string_view::npos; i = raw.find_first_of(special, i)) {
+        scratch.append(raw.data() + copied, i - copied);
         const char c = raw[i];
         if (c == '&') {
             const auto [length, cp] = referenceAt(raw.substr(i));
             if (length > 0) {
                 appendCodePoint(scratch, cp);
-                i += length - 1;
-                continue;
+                i += length;
+            } else {
+                scratch += c;
+                ++i;
             }
-            scratch += c;
         } else if (c == '\r') {
             scratch += attribute ? ' ' : '\n';
-            if (i + 1 < raw.size() && raw[i + 1] == '\n')
-                ++i;
-        } else if (attribute && (c == '\n' || c == '\t')) {
-            scratch += ' ';
+            i += i + 1 < raw.size() && raw[i + 1] == '\n' ? 2 : 1;
         } else {
-            scratch += c;
+            scratch += ' '; // a line break or tab in an attribute
+            ++i;
         }
+        copied = i;
     }
+    scratch.append(raw.data() + copied, raw.size() - copied);
     return scratch;
 }
 }
