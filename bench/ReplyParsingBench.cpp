@@ -56,6 +56,24 @@ void BM_StatusParseAndStore(benchmark::State& state)
 }
 BENCHMARK(BM_StatusParseAndStore);
 
+// Replies that differ in their item too, as on every change of track: the
+// categories cannot be taken from the previous status.
+void BM_StatusParseAndStoreNewItem(benchmark::State& state)
+{
+    const QByteArray body = readFile("PL_BENCH_STATUS");
+    QByteArray other = body;
+    other.replace("<time>", "<time>1").replace("Bob", "Rob");
+    const HttpReply replies[] = { replyOf(body), replyOf(other) };
+    VLCController remote;
+    size_t i = 0;
+    for (auto _ : state) {
+        remote.processResponse(replies[i++ & 1], VLCController::OrdinaryRequest);
+        benchmark::DoNotOptimize(remote.volume());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * body.size());
+}
+BENCHMARK(BM_StatusParseAndStoreNewItem);
+
 void BM_StatusUnchanged(benchmark::State& state)
 {
     const HttpReply reply = replyOf(readFile("PL_BENCH_STATUS"));

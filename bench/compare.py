@@ -40,6 +40,7 @@ print()
 print("%-40s %12s %10s" % ("goal", "PlayerLink", "limit"))
 for label, name, limit, scale, unit in [
         ("status parsed and stored", "BM_StatusParseAndStore", 3e-6, 1e6, "us"),
+        ("  the same on a change of item", "BM_StatusParseAndStoreNewItem", 3e-6, 1e6, "us"),
         ("10,000-item playlist parsed and stored", "BM_PlaylistParseAndStore", 2e-3, 1e3, "ms"),
         ("  the same through the document tree", "BM_PlaylistThroughDocumentTree", 2e-3, 1e3, "ms"),
         ("unchanged 10,000-item playlist", "BM_PlaylistUnchanged", 0.5e-3, 1e3, "ms"),

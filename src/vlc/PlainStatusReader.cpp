@@ -122,12 +122,18 @@ struct Tag {
 
 class Reader {
 public:
-    Reader(std::string_view text, const PlayerStatus* previous)
+    Reader(std::string_view text, const PlayerStatus* previous, const QByteArray* previousInformation)
         : m_p(text.data())
         , m_end(text.data() + text.size())
+        , m_previous(previous)
+        , m_previousInformation(previous ? previousInformation : nullptr)
         , m_assembler(previous)
     {
     }
+
+    // Where the information read was, and whether it repeated the previous.
+    std::string_view information() const { return m_information; }
+    bool informationRepeated() const { return m_informationRepeated; }
 
     std::optional<PlayerStatus> read();
 
@@ -147,8 +153,14 @@ private:
     bool readCategory();
     bool decoded(const Text& text, bool attribute, std::string& scratch, std::string_view& out) const;
 
+    bool repeatsPreviousInformation();
+
     const char* m_p;
     const char* m_end;
+    const PlayerStatus* m_previous;
+    const QByteArray* m_previousInformation;
+    std::string_view m_information;
+    bool m_informationRepeated = false;
     StatusAssembler m_assembler;
     std::array<bool, StatusAssembler::SlotCount> m_found {};
     std::array<std::optional<Text>, StatusAssembler::SlotCount> m_texts {};
@@ -381,6 +393,21 @@ bool Reader::readCategory()
     }
 }
 
+// The same bytes as the previous reply's information, read from the same
+// place in the markup, read as they did then.
+bool Reader::repeatsPreviousInformation()
+{
+    if (!m_previousInformation || m_previousInformation->isEmpty())
+        return false;
+    const size_t n = size_t(m_previousInformation->size());
+    if (size_t(m_end - m_p) < n || std::memcmp(m_p, m_previousInformation->constData(), n) != 0)
+        return false;
+    m_p += n;
+    m_assembler.repeatInformationOf(*m_previous);
+    m_informationRepeated = true;
+    return true;
+}
+
 bool Reader::readInformation()
 {
     for (;;) {
@@ -434,8 +461,10 @@ std::optional<PlayerStatus> Reader::read()
             if (slot == StatusAssembler::AspectRatios || slot == StatusAssembler::DvdInfo)
                 return std::nullopt;
             if (slot == StatusAssembler::Information) {
-                if (!tag.selfClosing && !readInformation())
+                const char* start = m_p;
+                if (!tag.selfClosing && !repeatsPreviousInformation() && !readInformation())
                     return std::nullopt;
+                m_information = std::string_view(start, size_t(m_p - start));
                 continue;
             }
         }
@@ -473,7 +502,15 @@ std::optional<PlayerStatus> Reader::read()
 }
 }
 
-std::optional<PlayerStatus> PlainStatusReader::read(std::string_view text, const PlayerStatus* previous)
+std::optional<PlayerStatus> PlainStatusReader::read(std::string_view text, const PlayerStatus* previous, Memo* memo)
 {
-    return Reader(text, previous).read();
+    Reader reader(text, previous, memo ? &memo->information : nullptr);
+    std::optional<PlayerStatus> status = reader.read();
+    if (memo) {
+        if (!status)
+            memo->information.clear();
+        else if (!reader.informationRepeated())
+            memo->information = QByteArray(reader.information().data(), qsizetype(reader.information().size()));
+    }
+    return status;
 }

@@ -60,6 +60,7 @@ void PlayerState::reset(const QString& defaultBrowseDirectory)
     m_subtitleTracks[0].insert(QStringLiteral("streamId"), QStringLiteral("-1"));
     m_subtitleTracks[0].insert(QStringLiteral("Description"), localizedString("None"));
     m_status = {};
+    m_statusMemo = {};
     m_hasStatus = false;
     m_statusHash.reset();
     m_playlist = {};
@@ -99,7 +100,7 @@ PlayerState::StatusOutcome PlayerState::storeStatusBody(const QByteArray& body, 
     }
     const PlayerStatus* previous = m_hasStatus ? &m_status : nullptr;
     std::optional<PlayerStatus> status
-        = PlainStatusReader::read(std::string_view(body.constData(), size_t(body.size())), previous);
+        = PlainStatusReader::read(std::string_view(body.constData(), size_t(body.size())), previous, &m_statusMemo);
     if (!status) {
         XmlDocument document;
         document.load(body, XmlDocument::Input::WholeDocument);

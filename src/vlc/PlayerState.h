@@ -1,6 +1,7 @@
 #pragma once
 
 #include "vlc/FolderListing.h"
+#include "vlc/PlainStatusReader.h"
 #include "vlc/PlayerStatus.h"
 #include "vlc/Playlist.h"
 #include "vlc/RemoteTypes.h"
@@ -138,6 +139,7 @@ private:
     std::optional<double> m_estimatedStartTime;
 
     PlayerStatus m_status;
+    PlainStatusReader::Memo m_statusMemo; // what reading m_status left for the next reply
     bool m_hasStatus = false;
     quint64 m_statusGeneration = 0;
     int m_speed = 0;

@@ -242,6 +242,14 @@ void StatusAssembler::endCategory()
     m_inStream = m_inMeta = false;
 }
 
+void StatusAssembler::repeatInformationOf(const PlayerStatus& previous)
+{
+    m_status.categoryNames = previous.categoryNames;
+    m_status.streams = previous.streams;
+    m_status.metaTitleAsSent = previous.metaTitleAsSent;
+    m_status.artworkUrl = previous.artworkUrl;
+}
+
 PlayerStatus StatusAssembler::finish(bool complete)
 {
     m_status.complete = complete;

@@ -30,6 +30,8 @@ public:
     void beginCategory(std::string_view name);
     void addInfo(std::string_view key, std::string_view value);
     void endCategory();
+    // The categories are those of previous, read from the same bytes.
+    void repeatInformationOf(const PlayerStatus& previous);
 
     PlayerStatus& status() { return m_status; }
     PlayerStatus finish(bool complete);
