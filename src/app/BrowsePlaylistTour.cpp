@@ -60,8 +60,14 @@ void BrowsePlaylistTour::addSteps(ScreenshotTour& tour, PlayerLinkAppDelegate& a
         remoteScreen->playlist();
     }, 1800);
     tour.addStep(QStringLiteral("playlist-landscape"), [window] { landscape(window); }, 1500);
-    tour.addStep(QStringLiteral("remote-again"), [window, &app] {
+    // Back on the remote screen for the first time since it was set up, it
+    // shows What's new once.
+    tour.addStep(QStringLiteral("whats-new-once"), [window, &app] {
         app.navController()->popViewControllerAnimated(false);
         portrait(window);
+    }, 1200);
+    tour.addStep(QStringLiteral("remote-again"), [&app] {
+        if (!qobject_cast<MainViewController*>(app.navController()->topViewController()))
+            app.navController()->popViewControllerAnimated(false);
     }, 1200);
 }
