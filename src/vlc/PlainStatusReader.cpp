@@ -149,6 +149,8 @@ private:
     bool readEndTag(std::string_view name);
     bool readContent(std::string_view name, std::optional<Text>& text);
     bool skipRestOf(std::string_view name);
+    enum class Child { Found, End, Fault };
+    Child nextChild(std::string_view parent, std::string_view child, Tag& tag, std::string_view& name);
     bool readInformation();
     bool readCategory();
     bool decoded(const Text& text, bool attribute, std::string& scratch, std::string_view& out) const;
@@ -365,24 +367,33 @@ bool Reader::skipRestOf(std::string_view name)
     return true;
 }
 
+// The next child of parent, which must be named child, with its "name"
+// attribute decoded; or parent's end tag.
+Reader::Child Reader::nextChild(std::string_view parent, std::string_view child, Tag& tag, std::string_view& name)
+{
+    if (!toNextTag())
+        return Child::Fault;
+    if (*m_p == '/') {
+        ++m_p;
+        return readEndTag(parent) ? Child::End : Child::Fault;
+    }
+    if (!readStartTag(tag) || tag.name != child)
+        return Child::Fault;
+    bool complete = false;
+    const std::optional<Text> text = tag.attribute("name", complete);
+    name = {};
+    if (!complete || (text && !decoded(*text, true, m_keyScratch, name)))
+        return Child::Fault;
+    return Child::Found;
+}
+
 bool Reader::readCategory()
 {
     for (;;) {
-        if (!toNextTag())
-            return false;
-        if (*m_p == '/') {
-            ++m_p;
-            return readEndTag("category");
-        }
         Tag info;
-        if (!readStartTag(info) || info.name != "info")
-            return false;
-        bool complete = false;
         std::string_view key;
-        if (const std::optional<Text> name = info.attribute("name", complete); name && !decoded(*name, true, m_keyScratch, key))
-            return false;
-        if (!complete)
-            return false;
+        if (const Child next = nextChild("category", "info", info, key); next != Child::Found)
+            return next == Child::End;
         std::string_view value;
         std::optional<Text> text = Text {};
         if (!info.selfClosing && !readContent("info", text))
@@ -411,22 +422,10 @@ bool Reader::repeatsPreviousInformation()
 bool Reader::readInformation()
 {
     for (;;) {
-        if (!toNextTag())
-            return false;
-        if (*m_p == '/') {
-            ++m_p;
-            return readEndTag("information");
-        }
         Tag category;
-        if (!readStartTag(category) || category.name != "category")
-            return false;
-        bool complete = false;
         std::string_view name;
-        if (const std::optional<Text> text = category.attribute("name", complete);
-            text && !decoded(*text, true, m_keyScratch, name))
-            return false;
-        if (!complete)
-            return false;
+        if (const Child next = nextChild("information", "category", category, name); next != Child::Found)
+            return next == Child::End;
         m_assembler.beginCategory(name);
         if (!category.selfClosing && !readCategory())
             return false;

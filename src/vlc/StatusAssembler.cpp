@@ -130,7 +130,7 @@ void StatusAssembler::setValue(Slot slot, std::optional<std::string_view> text)
     PlayerStatus& s = m_status;
     auto string = [&](std::optional<QString> PlayerStatus::*field) {
         if (text)
-            s.*field = this->string(*text, p ? p->*field : std::nullopt);
+            s.*field = this->string(*text, p && p->*field ? &*(p->*field) : nullptr);
     };
     auto integer = [&](int64_t low, int64_t high) -> std::optional<qint64> {
         return text ? std::optional<qint64>(ReplyNumbers::integer(*text, low, high)) : std::nullopt;

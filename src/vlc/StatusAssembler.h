@@ -38,10 +38,6 @@ public:
 
 private:
     QString string(std::string_view text, const QString* previous) const;
-    QString string(std::string_view text, const std::optional<QString>& previous) const
-    {
-        return string(text, previous ? &*previous : nullptr);
-    }
     const PlayerStatus::Stream* previousStream() const;
 
     const PlayerStatus* m_previous;
