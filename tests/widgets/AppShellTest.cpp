@@ -542,6 +542,13 @@ private:
     int m_connections = 0;
 };
 
+// A file written anew (replaced) has another inode.
+ino_t inodeOf(const QString& path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
 // Where versions before this one put the socket: the shared /tmp, under a
 // name anyone can work out.
 QString sharedTmpSocket()
@@ -615,4 +622,36 @@ TEST(AppShell, ASocketOfAnotherUserIsNeverTakenForTheRunningApplication)
     QLocalSocket probe;
     probe.connectToServer(own);
     EXPECT_TRUE(probe.waitForConnected(5000));
+}
+
+TEST(AppShell, TermAndInterruptSignalsQuitWithTheLastSaveAndTakeTheSocketDown)
+{
+    for (const int signal : { SIGTERM, SIGINT }) {
+        SCOPED_TRACE(signal);
+        ScopedHome home;
+        const ScopedVariable noRuntimeFolder("XDG_RUNTIME_DIR", QByteArray());
+        // A saved remote whose password the session changes.
+        const QString address = QStringLiteral("127.0.0.1:%1").arg(unusedLoopbackPort());
+        ASSERT_TRUE(QDir().mkpath(HomePaths::documents()));
+        ASSERT_TRUE(SavedRemotesFile().save({ RemoteRecord::forAddress(address) }));
+        AppProcess app({ QStringLiteral("--connect"), address, QStringLiteral("--password"), QStringLiteral("changed") });
+        const QString socket = SingleInstance(SingleInstance::defaultKey()).socketPath();
+        ASSERT_TRUE(waitUntil([&] {
+            const QJsonArray saved = Launch::savedRecords();
+            return (QFileInfo::exists(socket) && !saved.isEmpty()
+                    && saved[0].toObject().value("password").toString() == QStringLiteral("changed"))
+                || !app.running();
+        }, 60000));
+        ASSERT_TRUE(app.running());
+        const ino_t written = inodeOf(SavedRemotesFile::defaultPath());
+
+        ::kill(pid_t(app.process.processId()), signal);
+        EXPECT_EQ(app.exitCode(), 0);
+        // Written again at the end, the launch marked as ended, the socket gone.
+        EXPECT_NE(inodeOf(SavedRemotesFile::defaultPath()), written);
+        EXPECT_EQ(Launch::savedRecords()[0].toObject().value("password").toString(), QStringLiteral("changed"));
+        UserDefaults::resetStandard();
+        EXPECT_FALSE(UserDefaults::standard().boolForKey(PreferenceKeys::launchedNotExited));
+        EXPECT_FALSE(QFileInfo::exists(socket));
+    }
 }
