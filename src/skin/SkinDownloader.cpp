@@ -40,6 +40,8 @@ void removeStaleDownloads(const QString& folder)
 SkinDownloader::SkinDownloader(QObject* parent)
     : QObject(parent)
 {
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, &SkinDownloader::stopForTime);
 }
 
 SkinDownloader::~SkinDownloader()
@@ -72,6 +74,8 @@ void SkinDownloader::downloadSkin(const QString& link)
     m_scheme = url.scheme();
     m_redirects = 0;
     m_tooLarge = false;
+    m_tooLong = false;
+    m_deadline.start(m_deadlineMs);
     start(url);
 }
 
@@ -99,6 +103,15 @@ void SkinDownloader::stopForSize()
     m_reply->abort();
 }
 
+void SkinDownloader::stopForTime()
+{
+    if (!m_reply)
+        return;
+    m_tooLong = true;
+    m_downloadData.clear();
+    m_reply->abort();
+}
+
 void SkinDownloader::onMetaDataChanged()
 {
     // Refused at once when the server says how much is coming.
@@ -109,7 +122,7 @@ void SkinDownloader::onMetaDataChanged()
 
 void SkinDownloader::onReadyRead()
 {
-    if (!m_reply || m_tooLarge)
+    if (!m_reply || m_tooLarge || m_tooLong)
         return;
     if (m_downloadData.size() + m_reply->bytesAvailable() > maxBodyBytes) {
         stopForSize();
@@ -127,6 +140,11 @@ void SkinDownloader::onFinished()
     reply->deleteLater();
     if (m_tooLarge) {
         finish(SkinInstallResult::failed(SkinInstallFailure::TooLarge, QStringLiteral("download")));
+        return;
+    }
+    if (m_tooLong) {
+        ConsoleLog::log(QStringLiteral("skin download failed: not done after %d s"), m_deadlineMs / 1000);
+        finish(SkinInstallResult::failed(SkinInstallFailure::DownloadFailed, QStringLiteral("too slow")));
         return;
     }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
@@ -179,6 +197,7 @@ void SkinDownloader::install()
 
 void SkinDownloader::finish(const SkinInstallResult& result)
 {
+    m_deadline.stop();
     if (result.ok())
         ConsoleLog::log(QStringLiteral("installed skin %@"), result.installed.join(QStringLiteral(", ")));
     else

@@ -2,6 +2,7 @@
 #include "skin/SkinArchiveInstaller.h"
 #include "skin/SkinDownloader.h"
 #include "skin/SkinFolders.h"
+#include "FakeHttpServer.h"
 #include "TestSupport.h"
 #include "ZipBuilder.h"
 
@@ -20,6 +21,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <optional>
 
 namespace {
 QByteArray readFile(const QString& path)
@@ -305,4 +307,28 @@ TEST(SkinDownloader, DeletesOnlyInstalledSkinsAndLeavesNoHalfSkin)
     EXPECT_TRUE(downloader.deleteSkin(QStringLiteral("Documents/Skins/Keep")));
     EXPECT_EQ(QDir(h.skins).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
     EXPECT_TRUE(QFileInfo::exists(h.outside));
+}
+
+TEST(SkinDownloader, ATricklingDownloadEndsAtItsDeadline)
+{
+    ScopedHome home;
+    FakeHttpServer server;
+    // A byte every 200 ms: never five seconds of silence, never an end.
+    FakeHttpServer::Response trickle = FakeHttpServer::ok(ZipBuilder::minimalSkin("Slow"), "application/zip");
+    trickle.trickleChunk = 1;
+    trickle.trickleIntervalMs = 200;
+    server.enqueue(trickle);
+    SkinDownloader downloader;
+    downloader.setShowsAlerts(false);
+    downloader.setDeadlineMs(1500);
+    std::optional<SkinInstallResult> result;
+    QObject::connect(&downloader, &SkinDownloader::finished, [&](const SkinInstallResult& r) { result = r; });
+    ConsoleCapture log;
+    downloader.downloadSkin(QStringLiteral("plskins://%1/slow.zip").arg(server.hostAddress()));
+    ASSERT_TRUE(waitUntil([&] { return result.has_value(); }, 20000));
+    EXPECT_EQ(result->failure, SkinInstallFailure::DownloadFailed);
+    EXPECT_TRUE(log.contains(QStringLiteral("skin download failed: not done after 1 s")));
+    EXPECT_FALSE(downloader.isDownloading());
+    EXPECT_FALSE(QFileInfo::exists(SkinFolders::installedSkins() + QStringLiteral("/Slow")));
+    EXPECT_TRUE(waitUntil([&] { return server.openConnections() == 0; }));
 }
