@@ -2,7 +2,9 @@
 
 #include "core/ConsoleLog.h"
 #include "core/xml/XMLParser.h"
+#include "skin/SkinFileAccess.h"
 #include "skin/SkinFolders.h"
+#include "skin/SkinImageBudget.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -19,8 +21,24 @@
 #include <unistd.h>
 
 namespace {
-// A definition is a few kilobytes; one far larger is no skin.
-constexpr qint64 maxDefinitionBytes = 4 * 1024 * 1024;
+// The skin element of the folder's definition; none when it holds no
+// definition that reads whole as a skin.
+XmlNodePtr readDefinition(const QString& folder)
+{
+    const SkinFileAccess files(folder);
+    QString path;
+    QFile file;
+    if (QFileInfo(folder + QStringLiteral("/SkinDefinition.xml")).isSymLink()
+        || files.resolve(QStringLiteral("SkinDefinition.xml"), &path) != SkinFileAccess::Verdict::Found
+        || !SkinFileAccess::openRegular(file, path, SkinFileAccess::maxDefinitionBytes))
+        return nullptr;
+    XMLParser parser;
+    parser.parseData(file.readAll());
+    const XmlNodePtr document = parser.rootNode();
+    if (!parser.lastParseWasComplete() || !document || !document->children(u"skin"))
+        return nullptr;
+    return parser.dictAtPath(u"skin");
+}
 
 SkinInstallFailure failureFor(ZipArchive_BW::Fault fault)
 {
@@ -139,8 +157,8 @@ SkinInstallResult SkinArchiveInstaller::install(ZipArchive_BW& archive)
     for (const QString& name : top.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name)) {
         if (name.startsWith(SkinFolders::hiddenPrefix) || name.startsWith(u'.'))
             continue;
-        if (!isLoadableSkin(top.filePath(name)))
-            return SkinInstallResult::failed(SkinInstallFailure::NotSkinArchive, name + QStringLiteral(" holds no skin"));
+        if (SkinInstallResult refused = checkSkin(top.filePath(name), name); !refused.ok())
+            return refused;
         names.append(name);
     }
     if (names.isEmpty())
@@ -177,21 +195,25 @@ SkinInstallResult SkinArchiveInstaller::placeSkins(const QString& workFolder, co
         }
         return SkinInstallResult::failed(SkinInstallFailure::WriteFailed, detail);
     }
-    return { SkinInstallFailure::None, names, QString() };
+    return { SkinInstallFailure::None, names, QString(), QString() };
+}
+
+SkinInstallResult SkinArchiveInstaller::checkSkin(const QString& folder, const QString& name)
+{
+    const XmlNodePtr skin = readDefinition(folder);
+    if (!skin)
+        return SkinInstallResult::failed(SkinInstallFailure::NotSkinArchive, name + QStringLiteral(" holds no skin"));
+    if (const QString problem = SkinImageBudget::problemWith(skin.get(), SkinFileAccess(folder)); !problem.isEmpty()) {
+        SkinInstallResult refused = SkinInstallResult::failed(SkinInstallFailure::ImagesRefused, name + QStringLiteral(": ") + problem);
+        refused.skin = name;
+        return refused;
+    }
+    return { SkinInstallFailure::None, { name }, QString(), QString() };
 }
 
 bool SkinArchiveInstaller::isLoadableSkin(const QString& folder)
 {
-    const QFileInfo info(folder + QStringLiteral("/SkinDefinition.xml"));
-    if (!info.isFile() || info.isSymLink() || info.size() > maxDefinitionBytes)
-        return false;
-    QFile file(info.filePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    XMLParser parser;
-    parser.parseData(file.readAll());
-    const XmlNodePtr document = parser.rootNode();
-    return parser.lastParseWasComplete() && document && document->children(u"skin");
+    return checkSkin(folder, QFileInfo(folder).fileName()).ok();
 }
 
 void SkinArchiveInstaller::sweepLeftovers() const

@@ -27,7 +27,8 @@ public:
     void setLimits(const ZipArchive_BW::Limits& limits) { m_limits = limits; }
     void setWriteObserver(std::function<void(qint64)> observer) { m_writeObserver = std::move(observer); }
 
-    // Whether the folder holds a definition the skin engine can read.
+    // Whether the folder holds a definition the skin engine can read, and
+    // images it may show.
     static bool isLoadableSkin(const QString& folder);
     // Removes work folders of installs and deletes that never finished.
     void sweepLeftovers() const;
@@ -37,6 +38,7 @@ public:
 private:
     SkinInstallResult install(ZipArchive_BW& archive);
     SkinInstallResult placeSkins(const QString& workFolder, const QStringList& names);
+    static SkinInstallResult checkSkin(const QString& folder, const QString& name);
 
     QString m_skinsFolder;
     ZipArchive_BW::Limits m_limits;

@@ -2,6 +2,7 @@
 #include "skin/SkinArchiveInstaller.h"
 #include "skin/SkinDownloader.h"
 #include "skin/SkinFolders.h"
+#include "BlankPng.h"
 #include "FakeHttpServer.h"
 #include "TestSupport.h"
 #include "ZipBuilder.h"
@@ -173,6 +174,25 @@ TEST(SkinArchive, HostileArchivesLeaveEverythingAsItWasAndSayWhy)
         { "a definition that is no skin", [](auto&) { return ZipBuilder().add("Keep/SkinDefinition.xml", "<html><b>hi</html>").build(); }, F::NotSkinArchive },
         { "a folder without a definition", [](auto&) { return ZipBuilder().add("Keep/readme.txt", "hi").build(); }, F::NotSkinArchive },
         { "only loose files", [](auto&) { return ZipBuilder().add("SkinDefinition.xml", "<skin/>").build(); }, F::NotSkinArchive },
+        { "an image named outside its skin",
+          [](auto&) {
+              return ZipBuilder()
+                  .add("Keep/SkinDefinition.xml", R"(<skin><Portrait><view><image imgNormal="../Other/x.png"/></view></Portrait></skin>)")
+                  .add("Other/SkinDefinition.xml", "<skin/>")
+                  .add("Other/x.png", blankPng(8, 8))
+                  .build();
+          },
+          F::ImagesRefused },
+        { "twelve images of 5,700 x 5,700",
+          [](auto&) {
+              QList<QByteArray> names;
+              for (int i = 0; i < 12; ++i)
+                  names << "big" + QByteArray::number(i) + ".png";
+              return keepWithImages(names, blankPng(5700, 5700));
+          },
+          F::ImagesRefused },
+        { "images past the skin's budget together",
+          [](auto&) { return keepWithImages({ "a.png", "b.png", "c.png", "d.png" }, blankPng(2900, 2200)); }, F::ImagesRefused },
     };
     for (const Hostile& c : cases) {
         SCOPED_TRACE(c.name);
@@ -183,6 +203,9 @@ TEST(SkinArchive, HostileArchivesLeaveEverythingAsItWasAndSayWhy)
         const SkinInstallResult result = h.install(zip, &peak, c.limits);
         EXPECT_EQ(result.failure, c.expected) << qPrintable(result.detail);
         EXPECT_FALSE(result.reason().isEmpty());
+        if (c.expected == F::ImagesRefused) {
+            EXPECT_TRUE(result.reason().contains(QStringLiteral("\"Keep\""))) << qPrintable(result.reason());
+        }
         // Nothing anywhere in the home changed: no escaped file, no partial
         // skin, no work folder, and the installed "Keep" is the old one.
         EXPECT_EQ(snapshot(h.home.path()), before);
@@ -236,19 +259,26 @@ TEST(SkinArchive, GoodArchivesInstallWholeAndReplaceInOneStep)
               (QStringList { "Glacier", "Keep" }));
 }
 
-TEST(SkinArchive, WorkFoldersLeftByAnInterruptedRunAreSweptOnceStale)
+TEST(SkinArchive, LeftoversOfKilledRunsGoWhateverTheirAgeUnlessARunIsWorking)
 {
     SkinsHome h;
-    const QString stale = h.skins + QStringLiteral("/__install-AbC123");
-    const QString fresh = h.skins + QStringLiteral("/__delete-XyZ789");
-    for (const QString& folder : { stale, fresh })
+    const QStringList leftovers { h.skins + QStringLiteral("/__install-AbC123"), h.skins + QStringLiteral("/__delete-XyZ789") };
+    for (const QString& folder : leftovers)
         QDir().mkpath(folder + QStringLiteral("/Keep"));
-    const utimbuf old { 1000, 1000 };
-    ::utime(QFile::encodeName(stale).constData(), &old);
+    const QString download = HomePaths::tmp() + QStringLiteral("/skinDownload-Qw12Er");
+    QFile(download).open(QIODevice::WriteOnly);
     qint64 peak = 0;
+    {
+        // Another install or delete still working: its folders stay.
+        const SkinWorkLock working;
+        EXPECT_TRUE(h.install(ZipBuilder::minimalSkin("Other"), &peak).ok());
+        for (const QString& path : leftovers + QStringList { download })
+            EXPECT_TRUE(QFileInfo::exists(path)) << qPrintable(path);
+    }
     EXPECT_TRUE(h.install(ZipBuilder::minimalSkin("Other"), &peak).ok());
-    EXPECT_FALSE(QFileInfo::exists(stale));
-    EXPECT_TRUE(QFileInfo::exists(fresh)); // may belong to a run still going
+    for (const QString& path : leftovers + QStringList { download })
+        EXPECT_FALSE(QFileInfo::exists(path)) << qPrintable(path);
+    EXPECT_EQ(QDir(h.skins).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), (QStringList { "Keep", "Other" }));
 }
 
 TEST(SkinArchive, EntryNamesBecomePlainRelativePathsOrNothing)

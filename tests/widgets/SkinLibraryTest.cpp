@@ -451,6 +451,12 @@ TEST(SkinList, ASkinThatCannotBeLoadedGivesWayToTheBuiltInOneWithANotice)
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
     broken.write("<?xml version=\"1.0\"?>\n<skin apiVersion=\"4.2\"><Portrait><view x=\"0\"");
     broken.close();
+    // A skin reaching out of its folder (put there by hand: no install lets it in).
+    QDir().mkpath(library.skins + QStringLiteral("/Climbing"));
+    QFile climbing(library.skins + QStringLiteral("/Climbing/SkinDefinition.xml"));
+    ASSERT_TRUE(climbing.open(QIODevice::WriteOnly));
+    climbing.write(R"(<skin apiVersion="4.2"><Portrait><view><image imgNormal="../Aurora/../../../x.png"/></view></Portrait></skin>)");
+    climbing.close();
     MainViewController* remote = CentralAccessFactory::sharedFactory().mainViewController();
     remote->loadViewIfNeeded();
 
@@ -459,7 +465,7 @@ TEST(SkinList, ASkinThatCannotBeLoadedGivesWayToTheBuiltInOneWithANotice)
     EXPECT_EQ(remote->currentSkin()->directory(), QStringLiteral("Documents/Skins/Aurora"));
     EXPECT_FALSE(remote->checkSkinValue());
 
-    for (const char* chosen : { "Documents/Skins/Broken", "Documents/Skins/Gone" }) {
+    for (const char* chosen : { "Documents/Skins/Broken", "Documents/Skins/Gone", "Documents/Skins/Climbing" }) {
         SCOPED_TRACE(chosen);
         UserDefaults::standard().setObject(PreferenceKeys::skin, QString::fromLatin1(chosen));
         remote->loadSkin();
