@@ -1,12 +1,13 @@
 #include "skin/SkinArchiveInstaller.h"
 
 #include "core/ConsoleLog.h"
+#include "core/HomePaths.h"
 #include "core/xml/XMLParser.h"
 #include "skin/SkinFileAccess.h"
 #include "skin/SkinFolders.h"
 #include "skin/SkinImageBudget.h"
+#include "skin/SkinWorkLock.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -140,6 +141,8 @@ SkinInstallResult SkinArchiveInstaller::install(ZipArchive_BW& archive)
     if (!QDir().mkpath(m_skinsFolder))
         return SkinInstallResult::failed(SkinInstallFailure::WriteFailed, m_skinsFolder);
     sweepLeftovers();
+    // Held until the work folder is gone, so that no other run clears it.
+    const SkinWorkLock working;
     // Removed with everything in it however this ends.
     QTemporaryDir work(m_skinsFolder + u'/' + workFolderTemplate(QStringLiteral("install")));
     if (!work.isValid())
@@ -218,15 +221,17 @@ bool SkinArchiveInstaller::isLoadableSkin(const QString& folder)
 
 void SkinArchiveInstaller::sweepLeftovers() const
 {
-    const QDir folder(m_skinsFolder);
-    const QDateTime stale = QDateTime::currentDateTime().addSecs(-staleWorkFolderSeconds);
-    const QStringList patterns { workFolderTemplate(QStringLiteral("install")).replace(QStringLiteral("XXXXXX"), QStringLiteral("*")),
-                                 workFolderTemplate(QStringLiteral("delete")).replace(QStringLiteral("XXXXXX"), QStringLiteral("*")) };
-    const auto filters = QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks;
-    for (const QFileInfo& info : folder.entryInfoList(patterns, filters)) {
-        if (info.lastModified() >= stale)
-            continue;
-        if (!QDir(info.filePath()).removeRecursively())
-            ConsoleLog::log(QStringLiteral("could not remove the leftover %@"), info.filePath());
-    }
+    auto matching = [](const QString& prefix) { return QStringList { prefix + QStringLiteral("*") }; };
+    SkinWorkLock::whileIdle([&] {
+        const auto folders = QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks;
+        for (const QString& purpose : { QStringLiteral("install"), QStringLiteral("delete") }) {
+            const QString prefix = workFolderTemplate(purpose).chopped(6); // "__install-"
+            for (const QFileInfo& info : QDir(m_skinsFolder).entryInfoList(matching(prefix), folders))
+                if (!QDir(info.filePath()).removeRecursively())
+                    ConsoleLog::log(QStringLiteral("could not remove the leftover %@"), info.filePath());
+        }
+        const QString downloads = SkinFolders::downloadTemplate.chopped(6); // "skinDownload-"
+        for (const QFileInfo& info : QDir(HomePaths::tmp()).entryInfoList(matching(downloads), QDir::Files | QDir::Hidden | QDir::System))
+            QFile::remove(info.filePath());
+    });
 }

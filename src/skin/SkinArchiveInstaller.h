@@ -16,9 +16,6 @@
 // failure leaves the skins folder as it was.
 class SkinArchiveInstaller {
 public:
-    // Work folders older than this are left by a run that ended mid-way.
-    static constexpr int staleWorkFolderSeconds = 10 * 60;
-
     explicit SkinArchiveInstaller(const QString& skinsFolder);
 
     SkinInstallResult installFile(const QString& archivePath);
@@ -30,7 +27,9 @@ public:
     // Whether the folder holds a definition the skin engine can read, and
     // images it may show.
     static bool isLoadableSkin(const QString& folder);
-    // Removes work folders of installs and deletes that never finished.
+    // Removes the work folders of installs and deletes, and the download
+    // files, that runs killed mid-way left behind, whatever their age,
+    // unless some run of this home is installing or deleting right now.
     void sweepLeftovers() const;
     // A fresh, unlisted work folder name with this purpose ("install", "delete").
     static QString workFolderTemplate(const QString& purpose);

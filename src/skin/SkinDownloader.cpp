@@ -7,8 +7,8 @@
 #include "core/TextFormat.h"
 #include "skin/SkinArchiveInstaller.h"
 #include "skin/SkinFolders.h"
+#include "skin/SkinWorkLock.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,21 +19,9 @@
 #include <QTemporaryFile>
 
 namespace {
-const QString downloadTemplate = QStringLiteral("skinDownload-XXXXXX");
-
 bool isFetchable(const QUrl& url)
 {
     return url.isValid() && (url.scheme() == u"http" || url.scheme() == u"https") && !url.host().isEmpty();
-}
-
-// Downloads left by a run that ended mid-install.
-void removeStaleDownloads(const QString& folder)
-{
-    const QDateTime stale = QDateTime::currentDateTime().addSecs(-SkinArchiveInstaller::staleWorkFolderSeconds);
-    const QString pattern = QString(downloadTemplate).replace(QStringLiteral("XXXXXX"), QStringLiteral("*"));
-    for (const QFileInfo& info : QDir(folder).entryInfoList({ pattern }, QDir::Files | QDir::Hidden))
-        if (info.lastModified() < stale)
-            QFile::remove(info.filePath());
 }
 }
 
@@ -176,20 +164,23 @@ void SkinDownloader::install()
 {
     const QString folder = HomePaths::tmp();
     QDir().mkpath(folder);
-    removeStaleDownloads(folder);
+    SkinArchiveInstaller installer(SkinFolders::installedSkins());
+    installer.sweepLeftovers();
     if (m_downloadData.isEmpty()) {
-        ConsoleLog::log(QStringLiteral("attempted to save an empty file : %@"), folder + u'/' + downloadTemplate);
+        ConsoleLog::log(QStringLiteral("attempted to save an empty file : %@"), folder + u'/' + SkinFolders::downloadTemplate);
         finish(SkinInstallResult::failed(SkinInstallFailure::NotSkinArchive, QStringLiteral("empty download")));
         return;
     }
     SkinInstallResult result;
     {
+        // Held while the file exists, so that no other run clears it.
+        const SkinWorkLock working;
         // Removed when it goes out of scope, whatever the install did.
-        QTemporaryFile file(folder + u'/' + downloadTemplate);
+        QTemporaryFile file(folder + u'/' + SkinFolders::downloadTemplate);
         if (!file.open() || file.write(m_downloadData) != m_downloadData.size() || !file.flush())
             result = SkinInstallResult::failed(SkinInstallFailure::WriteFailed, file.fileName());
         else
-            result = SkinArchiveInstaller(SkinFolders::installedSkins()).installFile(file.fileName());
+            result = installer.installFile(file.fileName());
     }
     m_downloadData.clear();
     finish(result);
@@ -239,6 +230,7 @@ bool SkinDownloader::deleteSkin(const QString& identifier)
         return QFile::remove(path) || (ConsoleLog::log(QStringLiteral("failed to delete skin at %@"), path), false);
     // The skin leaves the list in one step by moving into an unlisted work
     // folder; a removal that then stops half-way leaves no half skin behind.
+    const SkinWorkLock working;
     QTemporaryDir aside(SkinFolders::installedSkins() + u'/'
                         + SkinArchiveInstaller::workFolderTemplate(QStringLiteral("delete")));
     if (!aside.isValid() || !QDir().rename(path, aside.filePath(name))) {

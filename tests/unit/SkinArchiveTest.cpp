@@ -2,6 +2,7 @@
 #include "skin/SkinArchiveInstaller.h"
 #include "skin/SkinDownloader.h"
 #include "skin/SkinFolders.h"
+#include "skin/SkinWorkLock.h"
 #include "BlankPng.h"
 #include "FakeHttpServer.h"
 #include "TestSupport.h"
@@ -18,7 +19,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <utime.h>
 
 #include <cstdio>
 #include <functional>
@@ -130,6 +130,20 @@ ZipBuilder keep()
 }
 
 const QByteArray goodZip = ZipBuilder::minimalSkin("Keep", "new");
+
+// A skin "Keep" whose definition names these images, which it holds.
+QByteArray keepWithImages(const QList<QByteArray>& names, const QByteArray& png)
+{
+    QByteArray xml = R"(<skin apiVersion="4"><Portrait><view width="320" height="480">)";
+    for (const QByteArray& name : names)
+        xml += R"(<image width="10" height="10" imgNormal=")" + name + R"("/>)";
+    ZipBuilder zip;
+    zip.add("Keep/SkinDefinition.xml", xml + "</view></Portrait></skin>");
+    for (const QByteArray& name : names)
+        if (!name.startsWith(".."))
+            zip.add("Keep/" + name, png);
+    return zip.build();
+}
 }
 
 TEST(SkinArchive, HostileArchivesLeaveEverythingAsItWasAndSayWhy)
