@@ -23,7 +23,9 @@
 #include "screens/Remotes/RemotesViewController.h"
 #include "screens/Setup/SetupInstructionsVC.h"
 #include "screens/SkinsView/SkinDownloadProgressView.h"
+#include "skin/SkinArchiveInstaller.h"
 #include "skin/SkinDownloader.h"
+#include "skin/SkinFolders.h"
 #include "ui/AlertView.h"
 #include "ui/BWNavigationController.h"
 #include "ui/WidgetAlertPresenter.h"
@@ -53,6 +55,8 @@ void PlayerLinkAppDelegate::applicationDidFinishLaunching()
     // older version made it open to others.
     FileHelpers::makeDirectory(HomePaths::documents(), FileAccess::OwnerOnly);
     BundleInstaller::install();
+    // What installs and deletes killed mid-way left in the skins folder.
+    SkinArchiveInstaller(SkinFolders::installedSkins()).sweepLeftovers();
     UserDefaults& defaults = UserDefaults::standard();
     defaults.boolForKey(PreferenceKeys::launchedNotExited); // read, as at every launch, and not used
     defaults.setBool(PreferenceKeys::launchedNotExited, true);

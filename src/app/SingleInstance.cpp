@@ -1,21 +1,54 @@
 #include "app/SingleInstance.h"
 
+#include "core/ConsoleLog.h"
 #include "core/HomePaths.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QVariant>
 
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+// A real folder (no symlink) of this user's that no one else may enter.
+bool isPrivateFolder(const QString& path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid()
+        && (st.st_mode & 077) == 0;
+}
+
+bool isOwnSocket(const QString& path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISSOCK(st.st_mode) && st.st_uid == ::geteuid();
+}
+
+// The process on the other end runs as this user.
+bool peerIsOwn(qintptr descriptor)
+{
+    struct ucred peer {};
+    socklen_t size = sizeof peer;
+    return descriptor >= 0 && ::getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0
+        && peer.uid == ::geteuid();
+}
+}
 
 SingleInstance::SingleInstance(const QString& key, QObject* parent)
     : QObject(parent)
-    , m_key(key)
 {
+    const QString folder = runtimeFolder();
+    if (!folder.isEmpty())
+        m_path = folder + u'/' + key;
 }
 
 SingleInstance::~SingleInstance() = default;
@@ -23,7 +56,44 @@ SingleInstance::~SingleInstance() = default;
 QString SingleInstance::defaultKey()
 {
     const QByteArray home = QCryptographicHash::hash(HomePaths::home().toUtf8(), QCryptographicHash::Sha1).toHex();
-    return QStringLiteral("playerlink-%1-%2").arg(::getuid()).arg(QString::fromLatin1(home.left(12)));
+    return QStringLiteral("playerlink-%1").arg(QString::fromLatin1(home.left(12)));
+}
+
+QString SingleInstance::runtimeFolder()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (QDir::isAbsolutePath(runtime) && isPrivateFolder(runtime))
+        return QDir::cleanPath(runtime);
+    // Made 0700 when missing; one that another user made first is refused.
+    const QString own = QDir::tempPath() + QStringLiteral("/playerlink-%1").arg(::geteuid());
+    const QByteArray encoded = QFile::encodeName(own);
+    ::mkdir(encoded.constData(), 0700);
+    struct stat st {};
+    if (::lstat(encoded.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid())
+        ::chmod(encoded.constData(), 0700);
+    if (isPrivateFolder(own))
+        return own;
+    ConsoleLog::log(QStringLiteral("%@ is not this user's own folder; running without a single-instance socket"), own);
+    return QString();
+}
+
+bool SingleInstance::connectToOwn(QLocalSocket& socket, int timeoutMs) const
+{
+    if (m_path.isEmpty() || !QFileInfo::exists(m_path))
+        return false;
+    if (!isOwnSocket(m_path)) {
+        ConsoleLog::log(QStringLiteral("%@ is not this user's socket; not talking to it"), m_path);
+        return false;
+    }
+    socket.connectToServer(m_path);
+    if (!socket.waitForConnected(timeoutMs))
+        return false;
+    if (!peerIsOwn(socket.socketDescriptor())) {
+        ConsoleLog::log(QStringLiteral("%@ is served by another user; not talking to it"), m_path);
+        socket.abort();
+        return false;
+    }
+    return true;
 }
 
 namespace {
@@ -42,8 +112,7 @@ QByteArray message(MessageKind kind, const QStringList& arguments)
 bool SingleInstance::forwardToRunningInstance(const QStringList& arguments, int timeoutMs)
 {
     QLocalSocket socket;
-    socket.connectToServer(m_key);
-    if (!socket.waitForConnected(timeoutMs))
+    if (!connectToOwn(socket, timeoutMs))
         return false;
     socket.write(message(Arguments, arguments));
     socket.waitForBytesWritten(timeoutMs);
@@ -55,8 +124,7 @@ std::optional<QByteArray> SingleInstance::askRunningInstance(const QStringList& 
                                                              int answerTimeoutMs)
 {
     QLocalSocket socket;
-    socket.connectToServer(m_key);
-    if (!socket.waitForConnected(connectTimeoutMs))
+    if (!connectToOwn(socket, connectTimeoutMs))
         return std::nullopt;
     socket.write(message(Request, arguments));
     socket.waitForBytesWritten(connectTimeoutMs);
@@ -79,12 +147,15 @@ std::optional<QByteArray> SingleInstance::askRunningInstance(const QStringList& 
 
 bool SingleInstance::listen()
 {
+    if (m_path.isEmpty())
+        return false;
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(m_key)) {
-        // A server left behind by a crashed run holds the name: take it over.
-        QLocalServer::removeServer(m_key);
-        if (!m_server->listen(m_key))
+    if (!m_server->listen(m_path)) {
+        // A socket left behind by a killed run holds the name: take it
+        // over (nothing but this user's lies in this folder).
+        QLocalServer::removeServer(m_path);
+        if (!m_server->listen(m_path))
             return false;
     }
     connect(m_server, &QLocalServer::newConnection, this, [this] {

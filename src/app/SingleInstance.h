@@ -13,6 +13,11 @@ class QLocalSocket;
 // One running application per user and home folder: a second launch hands
 // its arguments (skin links) to the running one and ends, or asks the running
 // one to do something and waits for its answer.
+//
+// The socket lives in a folder of the user's alone, never in the shared
+// /tmp where another user could take its name first. A socket is talked to
+// only when it, its folder and the process behind it all belong to this
+// user; anything else is not the running PlayerLink.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -22,8 +27,15 @@ public:
     explicit SingleInstance(const QString& key, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // The key for this user and home folder.
+    // The key for this home folder.
     static QString defaultKey();
+    // The folder of the user's sockets: XDG_RUNTIME_DIR when it is the
+    // user's alone, else /tmp/playerlink-<uid>, made 0700; empty when that
+    // folder is not the user's alone either (then no instance is found and
+    // none listens).
+    static QString runtimeFolder();
+    // The socket's path; empty without a runtime folder.
+    QString socketPath() const { return m_path; }
 
     // True when another instance took the arguments (then this one ends).
     bool forwardToRunningInstance(const QStringList& arguments, int timeoutMs = 1000);
@@ -39,8 +51,10 @@ signals:
 
 private:
     void serve(QLocalSocket* socket);
+    // Connects to the running instance when the socket is this user's.
+    bool connectToOwn(QLocalSocket& socket, int timeoutMs) const;
 
-    QString m_key;
+    QString m_path;
     QLocalServer* m_server = nullptr;
     RequestHandler m_requestHandler;
 };

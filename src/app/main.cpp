@@ -11,6 +11,7 @@
 #include "app/SingleInstance.h"
 #include "app/SkinInstallCommand.h"
 #include "app/SkinLibraryTour.h"
+#include "app/TerminationSignals.h"
 #include "core/Localization.h"
 #include "screens/MainView/MainViewController.h"
 #include "skin/Skin.h"
@@ -29,6 +30,8 @@ int main(int argc, char** argv)
     if (SkinInstallCommand::requested(argc, argv))
         return SkinInstallCommand::run(argc, argv);
     QApplication app(argc, argv);
+    // SIGTERM and SIGINT quit like the window does: the last save runs.
+    TerminationSignals terminationSignals;
     QApplication::setApplicationName(QStringLiteral("PlayerLink"));
     QApplication::setApplicationVersion(QStringLiteral(PLAYERLINK_VERSION));
     // The reader's language, when PlayerLink speaks it (English otherwise).

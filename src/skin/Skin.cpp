@@ -10,6 +10,7 @@
 #include "skin/PositionSliderDelegate.h"
 #include "skin/SkinControlNames.h"
 #include "skin/SkinDelegate.h"
+#include "skin/SkinImageBudget.h"
 #include "skin/SkinIds.h"
 #include "skin/SkinProperties.h"
 #include "skin/SkinRowCell.h"
@@ -87,9 +88,12 @@ void Skin::setDirectory(const QString& directory)
     m_directoryPath = HomePaths::home() + u'/' + directory + u'/';
     // The controls of the old definition go with it.
     dropBuiltViews();
+    m_files = SkinFileAccess(m_directoryPath);
     XMLParser parser;
-    QFile file(m_directoryPath + QStringLiteral("SkinDefinition.xml"));
-    const bool read = file.open(QIODevice::ReadOnly);
+    QFile file;
+    QString definition;
+    const bool read = m_files.resolve(QStringLiteral("SkinDefinition.xml"), &definition) == SkinFileAccess::Verdict::Found
+        && SkinFileAccess::openRegular(file, definition, SkinFileAccess::maxDefinitionBytes);
     if (read)
         parser.parseData(file.readAll());
     m_skinData = parser.dictAtPath(u"skin");
@@ -99,6 +103,12 @@ void Skin::setDirectory(const QString& directory)
     // is broken, and is treated as a definition that could not be read.
     if (deepestViewNesting(m_skinData.get()) > maxViewNesting) {
         ConsoleLog::log(QStringLiteral("skin nests views deeper than %d; not used: %@"), maxViewNesting, m_directoryPath);
+        m_skinData = XMLParser().rootNode();
+        m_isLoaded = false;
+    }
+    // Every image it names is looked at before any is decoded.
+    if (const QString problem = SkinImageBudget::problemWith(m_skinData.get(), m_files); !problem.isEmpty()) {
+        ConsoleLog::log(QStringLiteral("skin %@ not used: %@"), directory, problem);
         m_skinData = XMLParser().rootNode();
         m_isLoaded = false;
     }

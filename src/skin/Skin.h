@@ -2,6 +2,7 @@
 
 #include "core/xml/AttributeMap.h"
 #include "core/xml/XmlNode.h"
+#include "skin/SkinFileAccess.h"
 #include "ui/PagingScrollView.h"
 #include "vlc/VolumeRange.h"
 
@@ -175,7 +176,8 @@ private:
     void applyImages(SkinRoot& root);
     void applyButtonImages(ImageButton* button, const AttributeMap& attributes, bool playing);
     void applySliderImages(TrackSlider* slider, const AttributeMap& attributes);
-    QPixmap imageAt(const QString& path);
+    // An image of the skin's folder by its name; none when refused.
+    QPixmap imageAt(const QString& name);
     void showPlayState();
     void showModes();
     void applyLiveness();
@@ -191,6 +193,7 @@ private:
     bool m_isLoaded = false;
     QString m_directory;
     QString m_directoryPath;
+    SkinFileAccess m_files;
     QHash<QString, QPixmap> m_cachedImages;
     QString m_rowBackgroundImageName;
     QString m_rowBackgroundHighlightedImageName;

@@ -1,10 +1,13 @@
 #include "skin/SkinArchiveInstaller.h"
 
 #include "core/ConsoleLog.h"
+#include "core/HomePaths.h"
 #include "core/xml/XMLParser.h"
+#include "skin/SkinFileAccess.h"
 #include "skin/SkinFolders.h"
+#include "skin/SkinImageBudget.h"
+#include "skin/SkinWorkLock.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,8 +22,24 @@
 #include <unistd.h>
 
 namespace {
-// A definition is a few kilobytes; one far larger is no skin.
-constexpr qint64 maxDefinitionBytes = 4 * 1024 * 1024;
+// The skin element of the folder's definition; none when it holds no
+// definition that reads whole as a skin.
+XmlNodePtr readDefinition(const QString& folder)
+{
+    const SkinFileAccess files(folder);
+    QString path;
+    QFile file;
+    if (QFileInfo(folder + QStringLiteral("/SkinDefinition.xml")).isSymLink()
+        || files.resolve(QStringLiteral("SkinDefinition.xml"), &path) != SkinFileAccess::Verdict::Found
+        || !SkinFileAccess::openRegular(file, path, SkinFileAccess::maxDefinitionBytes))
+        return nullptr;
+    XMLParser parser;
+    parser.parseData(file.readAll());
+    const XmlNodePtr document = parser.rootNode();
+    if (!parser.lastParseWasComplete() || !document || !document->children(u"skin"))
+        return nullptr;
+    return parser.dictAtPath(u"skin");
+}
 
 SkinInstallFailure failureFor(ZipArchive_BW::Fault fault)
 {
@@ -122,6 +141,8 @@ SkinInstallResult SkinArchiveInstaller::install(ZipArchive_BW& archive)
     if (!QDir().mkpath(m_skinsFolder))
         return SkinInstallResult::failed(SkinInstallFailure::WriteFailed, m_skinsFolder);
     sweepLeftovers();
+    // Held until the work folder is gone, so that no other run clears it.
+    const SkinWorkLock working;
     // Removed with everything in it however this ends.
     QTemporaryDir work(m_skinsFolder + u'/' + workFolderTemplate(QStringLiteral("install")));
     if (!work.isValid())
@@ -139,8 +160,8 @@ SkinInstallResult SkinArchiveInstaller::install(ZipArchive_BW& archive)
     for (const QString& name : top.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name)) {
         if (name.startsWith(SkinFolders::hiddenPrefix) || name.startsWith(u'.'))
             continue;
-        if (!isLoadableSkin(top.filePath(name)))
-            return SkinInstallResult::failed(SkinInstallFailure::NotSkinArchive, name + QStringLiteral(" holds no skin"));
+        if (SkinInstallResult refused = checkSkin(top.filePath(name), name); !refused.ok())
+            return refused;
         names.append(name);
     }
     if (names.isEmpty())
@@ -177,34 +198,40 @@ SkinInstallResult SkinArchiveInstaller::placeSkins(const QString& workFolder, co
         }
         return SkinInstallResult::failed(SkinInstallFailure::WriteFailed, detail);
     }
-    return { SkinInstallFailure::None, names, QString() };
+    return { SkinInstallFailure::None, names, QString(), QString() };
+}
+
+SkinInstallResult SkinArchiveInstaller::checkSkin(const QString& folder, const QString& name)
+{
+    const XmlNodePtr skin = readDefinition(folder);
+    if (!skin)
+        return SkinInstallResult::failed(SkinInstallFailure::NotSkinArchive, name + QStringLiteral(" holds no skin"));
+    if (const QString problem = SkinImageBudget::problemWith(skin.get(), SkinFileAccess(folder)); !problem.isEmpty()) {
+        SkinInstallResult refused = SkinInstallResult::failed(SkinInstallFailure::ImagesRefused, name + QStringLiteral(": ") + problem);
+        refused.skin = name;
+        return refused;
+    }
+    return { SkinInstallFailure::None, { name }, QString(), QString() };
 }
 
 bool SkinArchiveInstaller::isLoadableSkin(const QString& folder)
 {
-    const QFileInfo info(folder + QStringLiteral("/SkinDefinition.xml"));
-    if (!info.isFile() || info.isSymLink() || info.size() > maxDefinitionBytes)
-        return false;
-    QFile file(info.filePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    XMLParser parser;
-    parser.parseData(file.readAll());
-    const XmlNodePtr document = parser.rootNode();
-    return parser.lastParseWasComplete() && document && document->children(u"skin");
+    return checkSkin(folder, QFileInfo(folder).fileName()).ok();
 }
 
 void SkinArchiveInstaller::sweepLeftovers() const
 {
-    const QDir folder(m_skinsFolder);
-    const QDateTime stale = QDateTime::currentDateTime().addSecs(-staleWorkFolderSeconds);
-    const QStringList patterns { workFolderTemplate(QStringLiteral("install")).replace(QStringLiteral("XXXXXX"), QStringLiteral("*")),
-                                 workFolderTemplate(QStringLiteral("delete")).replace(QStringLiteral("XXXXXX"), QStringLiteral("*")) };
-    const auto filters = QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks;
-    for (const QFileInfo& info : folder.entryInfoList(patterns, filters)) {
-        if (info.lastModified() >= stale)
-            continue;
-        if (!QDir(info.filePath()).removeRecursively())
-            ConsoleLog::log(QStringLiteral("could not remove the leftover %@"), info.filePath());
-    }
+    auto matching = [](const QString& prefix) { return QStringList { prefix + QStringLiteral("*") }; };
+    SkinWorkLock::whileIdle([&] {
+        const auto folders = QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks;
+        for (const QString& purpose : { QStringLiteral("install"), QStringLiteral("delete") }) {
+            const QString prefix = workFolderTemplate(purpose).chopped(6); // "__install-"
+            for (const QFileInfo& info : QDir(m_skinsFolder).entryInfoList(matching(prefix), folders))
+                if (!QDir(info.filePath()).removeRecursively())
+                    ConsoleLog::log(QStringLiteral("could not remove the leftover %@"), info.filePath());
+        }
+        const QString downloads = SkinFolders::downloadTemplate.chopped(6); // "skinDownload-"
+        for (const QFileInfo& info : QDir(HomePaths::tmp()).entryInfoList(matching(downloads), QDir::Files | QDir::Hidden | QDir::System))
+            QFile::remove(info.filePath());
+    });
 }

@@ -16,9 +16,6 @@
 // failure leaves the skins folder as it was.
 class SkinArchiveInstaller {
 public:
-    // Work folders older than this are left by a run that ended mid-way.
-    static constexpr int staleWorkFolderSeconds = 10 * 60;
-
     explicit SkinArchiveInstaller(const QString& skinsFolder);
 
     SkinInstallResult installFile(const QString& archivePath);
@@ -27,9 +24,12 @@ public:
     void setLimits(const ZipArchive_BW::Limits& limits) { m_limits = limits; }
     void setWriteObserver(std::function<void(qint64)> observer) { m_writeObserver = std::move(observer); }
 
-    // Whether the folder holds a definition the skin engine can read.
+    // Whether the folder holds a definition the skin engine can read, and
+    // images it may show.
     static bool isLoadableSkin(const QString& folder);
-    // Removes work folders of installs and deletes that never finished.
+    // Removes the work folders of installs and deletes, and the download
+    // files, that runs killed mid-way left behind, whatever their age,
+    // unless some run of this home is installing or deleting right now.
     void sweepLeftovers() const;
     // A fresh, unlisted work folder name with this purpose ("install", "delete").
     static QString workFolderTemplate(const QString& purpose);
@@ -37,6 +37,7 @@ public:
 private:
     SkinInstallResult install(ZipArchive_BW& archive);
     SkinInstallResult placeSkins(const QString& workFolder, const QStringList& names);
+    static SkinInstallResult checkSkin(const QString& folder, const QString& name);
 
     QString m_skinsFolder;
     ZipArchive_BW::Limits m_limits;

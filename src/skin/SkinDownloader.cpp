@@ -7,8 +7,8 @@
 #include "core/TextFormat.h"
 #include "skin/SkinArchiveInstaller.h"
 #include "skin/SkinFolders.h"
+#include "skin/SkinWorkLock.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,27 +19,17 @@
 #include <QTemporaryFile>
 
 namespace {
-const QString downloadTemplate = QStringLiteral("skinDownload-XXXXXX");
-
 bool isFetchable(const QUrl& url)
 {
     return url.isValid() && (url.scheme() == u"http" || url.scheme() == u"https") && !url.host().isEmpty();
-}
-
-// Downloads left by a run that ended mid-install.
-void removeStaleDownloads(const QString& folder)
-{
-    const QDateTime stale = QDateTime::currentDateTime().addSecs(-SkinArchiveInstaller::staleWorkFolderSeconds);
-    const QString pattern = QString(downloadTemplate).replace(QStringLiteral("XXXXXX"), QStringLiteral("*"));
-    for (const QFileInfo& info : QDir(folder).entryInfoList({ pattern }, QDir::Files | QDir::Hidden))
-        if (info.lastModified() < stale)
-            QFile::remove(info.filePath());
 }
 }
 
 SkinDownloader::SkinDownloader(QObject* parent)
     : QObject(parent)
 {
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, &SkinDownloader::stopForTime);
 }
 
 SkinDownloader::~SkinDownloader()
@@ -72,6 +62,8 @@ void SkinDownloader::downloadSkin(const QString& link)
     m_scheme = url.scheme();
     m_redirects = 0;
     m_tooLarge = false;
+    m_tooLong = false;
+    m_deadline.start(m_deadlineMs);
     start(url);
 }
 
@@ -99,6 +91,15 @@ void SkinDownloader::stopForSize()
     m_reply->abort();
 }
 
+void SkinDownloader::stopForTime()
+{
+    if (!m_reply)
+        return;
+    m_tooLong = true;
+    m_downloadData.clear();
+    m_reply->abort();
+}
+
 void SkinDownloader::onMetaDataChanged()
 {
     // Refused at once when the server says how much is coming.
@@ -109,7 +110,7 @@ void SkinDownloader::onMetaDataChanged()
 
 void SkinDownloader::onReadyRead()
 {
-    if (!m_reply || m_tooLarge)
+    if (!m_reply || m_tooLarge || m_tooLong)
         return;
     if (m_downloadData.size() + m_reply->bytesAvailable() > maxBodyBytes) {
         stopForSize();
@@ -127,6 +128,11 @@ void SkinDownloader::onFinished()
     reply->deleteLater();
     if (m_tooLarge) {
         finish(SkinInstallResult::failed(SkinInstallFailure::TooLarge, QStringLiteral("download")));
+        return;
+    }
+    if (m_tooLong) {
+        ConsoleLog::log(QStringLiteral("skin download failed: not done after %d s"), m_deadlineMs / 1000);
+        finish(SkinInstallResult::failed(SkinInstallFailure::DownloadFailed, QStringLiteral("too slow")));
         return;
     }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
@@ -158,20 +164,23 @@ void SkinDownloader::install()
 {
     const QString folder = HomePaths::tmp();
     QDir().mkpath(folder);
-    removeStaleDownloads(folder);
+    SkinArchiveInstaller installer(SkinFolders::installedSkins());
+    installer.sweepLeftovers();
     if (m_downloadData.isEmpty()) {
-        ConsoleLog::log(QStringLiteral("attempted to save an empty file : %@"), folder + u'/' + downloadTemplate);
+        ConsoleLog::log(QStringLiteral("attempted to save an empty file : %@"), folder + u'/' + SkinFolders::downloadTemplate);
         finish(SkinInstallResult::failed(SkinInstallFailure::NotSkinArchive, QStringLiteral("empty download")));
         return;
     }
     SkinInstallResult result;
     {
+        // Held while the file exists, so that no other run clears it.
+        const SkinWorkLock working;
         // Removed when it goes out of scope, whatever the install did.
-        QTemporaryFile file(folder + u'/' + downloadTemplate);
+        QTemporaryFile file(folder + u'/' + SkinFolders::downloadTemplate);
         if (!file.open() || file.write(m_downloadData) != m_downloadData.size() || !file.flush())
             result = SkinInstallResult::failed(SkinInstallFailure::WriteFailed, file.fileName());
         else
-            result = SkinArchiveInstaller(SkinFolders::installedSkins()).installFile(file.fileName());
+            result = installer.installFile(file.fileName());
     }
     m_downloadData.clear();
     finish(result);
@@ -179,6 +188,7 @@ void SkinDownloader::install()
 
 void SkinDownloader::finish(const SkinInstallResult& result)
 {
+    m_deadline.stop();
     if (result.ok())
         ConsoleLog::log(QStringLiteral("installed skin %@"), result.installed.join(QStringLiteral(", ")));
     else
@@ -220,6 +230,7 @@ bool SkinDownloader::deleteSkin(const QString& identifier)
         return QFile::remove(path) || (ConsoleLog::log(QStringLiteral("failed to delete skin at %@"), path), false);
     // The skin leaves the list in one step by moving into an unlisted work
     // folder; a removal that then stops half-way leaves no half skin behind.
+    const SkinWorkLock working;
     QTemporaryDir aside(SkinFolders::installedSkins() + u'/'
                         + SkinArchiveInstaller::workFolderTemplate(QStringLiteral("delete")));
     if (!aside.isValid() || !QDir().rename(path, aside.filePath(name))) {

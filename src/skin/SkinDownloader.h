@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <QUrl>
 
 #include <memory>
@@ -19,12 +20,17 @@ class QNetworkReply;
 //
 // A link from anywhere is a download from anywhere: only http and https
 // addresses are fetched, redirects stay on the first scheme and stop after
-// five, the body stops at 50 MB, and the temporary file never outlives the
-// install.
+// five, the body stops at 50 MB, the whole download at two minutes (a
+// server that trickles a byte now and then keeps no one waiting for ever;
+// 50 MB fit in two minutes at 3.5 Mbit/s), and the temporary file never
+// outlives the install.
 class SkinDownloader : public QObject {
     Q_OBJECT
 public:
+    // The longest silence between two bytes.
     static constexpr int timeoutMs = 5000;
+    // The longest whole download, redirects included.
+    static constexpr int deadlineMs = 120 * 1000;
     static constexpr int maxRedirects = 5;
     static constexpr qint64 maxBodyBytes = 50LL * 1024 * 1024;
     // The seven-letter scheme of skin links ("plskins://host/path").
@@ -49,6 +55,8 @@ public:
     // that keeps its delegate alive until it finishes.
     void setDeletesWhenDone(bool deletes) { m_deletesWhenDone = deletes; }
     const QByteArray& downloadData() const { return m_downloadData; }
+    // For tests: another limit for the whole download.
+    void setDeadlineMs(int ms) { m_deadlineMs = ms; }
 
 signals:
     // total is -1 while unknown.
@@ -64,13 +72,17 @@ private:
     void finish(const SkinInstallResult& result);
     void showAlertFor(const SkinInstallResult& result);
     void stopForSize();
+    void stopForTime();
 
     std::unique_ptr<QNetworkAccessManager> m_manager;
     QPointer<QNetworkReply> m_reply;
     QByteArray m_downloadData;
     QString m_scheme;
     int m_redirects = 0;
+    QTimer m_deadline;
+    int m_deadlineMs = deadlineMs;
     bool m_tooLarge = false;
+    bool m_tooLong = false;
     bool m_showsAlerts = true;
     bool m_deletesWhenDone = false;
 };

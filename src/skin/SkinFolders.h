@@ -14,6 +14,8 @@ inline const QString installedPrefix = QStringLiteral("Documents/Skins/");
 // work folders of installs and deletes, and archive clutter such as
 // "__MACOSX".
 inline const QString hiddenPrefix = QStringLiteral("__");
+// Downloaded archives wait in the home's tmp folder under this name.
+inline const QString downloadTemplate = QStringLiteral("skinDownload-XXXXXX");
 
 inline QString installedSkins()
 {

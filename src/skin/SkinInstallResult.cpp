@@ -1,6 +1,7 @@
 #include "skin/SkinInstallResult.h"
 
 #include "core/Localization.h"
+#include "core/TextFormat.h"
 
 QString SkinInstallResult::reason() const
 {
@@ -17,6 +18,8 @@ QString SkinInstallResult::reason() const
         return localizedString("could not be written");
     case SkinInstallFailure::DownloadFailed:
         return localizedString("could not be downloaded");
+    case SkinInstallFailure::ImagesRefused:
+        return fmt(localizedString("the images of \"%@\" are outside its folder or too large"), skin);
     }
     return QString();
 }

@@ -11,6 +11,7 @@ enum class SkinInstallFailure {
     TooLarge,       // past a size or count limit
     WriteFailed,    // the skins folder refused the files
     DownloadFailed, // the archive could not be fetched
+    ImagesRefused,  // a skin names images outside its folder, or past the pixel budget
 };
 
 // What an install did: the skins put in place, or why none was.
@@ -20,14 +21,17 @@ struct SkinInstallResult {
     QStringList installed;
     // For the log: what the failure concerns.
     QString detail;
+    // The skin folder the failure concerns, where it concerns one.
+    QString skin;
 
     bool ok() const { return failure == SkinInstallFailure::None; }
     // The reason shown to the user: "not a skin archive", "archive damaged",
-    // "too large", "could not be written", "could not be downloaded".
+    // "too large", "could not be written", "could not be downloaded", or
+    // which skin's images were refused.
     QString reason() const;
 
     static SkinInstallResult failed(SkinInstallFailure failure, const QString& detail = QString())
     {
-        return { failure, {}, detail };
+        return { failure, {}, detail, QString() };
     }
 };

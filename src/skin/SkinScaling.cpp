@@ -5,6 +5,7 @@
 #include "core/StringHelpers.h"
 #include "core/xml/XMLParser.h"
 #include "skin/SkinIds.h"
+#include "skin/SkinImageBudget.h"
 #include "skin/SkinProperties.h"
 #include "ui/ArtView.h"
 #include "ui/ImageButton.h"
@@ -49,27 +50,31 @@ bool Skin::usesTwinImages() const
     return m_contentScale * ratio > twinThreshold;
 }
 
-QPixmap Skin::imageAt(const QString& path)
+QPixmap Skin::imageAt(const QString& name)
 {
-    const bool twin = usesTwinImages();
-    const QString key = twin ? twinPath(path) : path;
-    if (const auto it = m_cachedImages.constFind(key); it != m_cachedImages.constEnd())
-        return *it;
-    // The twin is drawn at twice the size: it stands in the same points.
-    QPixmap image;
-    if (twin && image.load(twinPath(path)))
-        image.setDevicePixelRatio(2.0);
-    else if (!image.load(path))
+    // Only files inside the skin's folder, and none past the pixel budget.
+    QString path;
+    if (m_files.resolve(name, &path) != SkinFileAccess::Verdict::Found)
         return {};
-    m_cachedImages.insert(key, image);
-    return image;
+    return QPixmap::fromImage(SkinImageBudget::read(path));
 }
 
 QPixmap Skin::cachedImage(const QString& name)
 {
     if (name.isEmpty())
         return {};
-    return imageAt(m_directoryPath + name);
+    const bool twin = usesTwinImages();
+    const QString key = m_directoryPath + (twin ? SkinImageBudget::twinName(name) : name);
+    if (const auto it = m_cachedImages.constFind(key); it != m_cachedImages.constEnd())
+        return *it;
+    // The twin is drawn at twice the size: it stands in the same points.
+    QPixmap image = twin ? imageAt(SkinImageBudget::twinName(name)) : QPixmap();
+    if (!image.isNull())
+        image.setDevicePixelRatio(2.0);
+    else if ((image = imageAt(name)).isNull())
+        return {};
+    m_cachedImages.insert(key, image);
+    return image;
 }
 
 QPixmap Skin::bundleImage(const QString& name) const

@@ -2,6 +2,9 @@
 #include "skin/SkinArchiveInstaller.h"
 #include "skin/SkinDownloader.h"
 #include "skin/SkinFolders.h"
+#include "skin/SkinWorkLock.h"
+#include "BlankPng.h"
+#include "FakeHttpServer.h"
 #include "TestSupport.h"
 #include "ZipBuilder.h"
 
@@ -16,10 +19,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <utime.h>
 
 #include <cstdio>
 #include <functional>
+#include <optional>
 
 namespace {
 QByteArray readFile(const QString& path)
@@ -127,6 +130,20 @@ ZipBuilder keep()
 }
 
 const QByteArray goodZip = ZipBuilder::minimalSkin("Keep", "new");
+
+// A skin "Keep" whose definition names these images, which it holds.
+QByteArray keepWithImages(const QList<QByteArray>& names, const QByteArray& png)
+{
+    QByteArray xml = R"(<skin apiVersion="4"><Portrait><view width="320" height="480">)";
+    for (const QByteArray& name : names)
+        xml += R"(<image width="10" height="10" imgNormal=")" + name + R"("/>)";
+    ZipBuilder zip;
+    zip.add("Keep/SkinDefinition.xml", xml + "</view></Portrait></skin>");
+    for (const QByteArray& name : names)
+        if (!name.startsWith(".."))
+            zip.add("Keep/" + name, png);
+    return zip.build();
+}
 }
 
 TEST(SkinArchive, HostileArchivesLeaveEverythingAsItWasAndSayWhy)
@@ -171,6 +188,25 @@ TEST(SkinArchive, HostileArchivesLeaveEverythingAsItWasAndSayWhy)
         { "a definition that is no skin", [](auto&) { return ZipBuilder().add("Keep/SkinDefinition.xml", "<html><b>hi</html>").build(); }, F::NotSkinArchive },
         { "a folder without a definition", [](auto&) { return ZipBuilder().add("Keep/readme.txt", "hi").build(); }, F::NotSkinArchive },
         { "only loose files", [](auto&) { return ZipBuilder().add("SkinDefinition.xml", "<skin/>").build(); }, F::NotSkinArchive },
+        { "an image named outside its skin",
+          [](auto&) {
+              return ZipBuilder()
+                  .add("Keep/SkinDefinition.xml", R"(<skin><Portrait><view><image imgNormal="../Other/x.png"/></view></Portrait></skin>)")
+                  .add("Other/SkinDefinition.xml", "<skin/>")
+                  .add("Other/x.png", blankPng(8, 8))
+                  .build();
+          },
+          F::ImagesRefused },
+        { "twelve images of 5,700 x 5,700",
+          [](auto&) {
+              QList<QByteArray> names;
+              for (int i = 0; i < 12; ++i)
+                  names << "big" + QByteArray::number(i) + ".png";
+              return keepWithImages(names, blankPng(5700, 5700));
+          },
+          F::ImagesRefused },
+        { "images past the skin's budget together",
+          [](auto&) { return keepWithImages({ "a.png", "b.png", "c.png", "d.png" }, blankPng(2900, 2200)); }, F::ImagesRefused },
     };
     for (const Hostile& c : cases) {
         SCOPED_TRACE(c.name);
@@ -181,6 +217,9 @@ TEST(SkinArchive, HostileArchivesLeaveEverythingAsItWasAndSayWhy)
         const SkinInstallResult result = h.install(zip, &peak, c.limits);
         EXPECT_EQ(result.failure, c.expected) << qPrintable(result.detail);
         EXPECT_FALSE(result.reason().isEmpty());
+        if (c.expected == F::ImagesRefused) {
+            EXPECT_TRUE(result.reason().contains(QStringLiteral("\"Keep\""))) << qPrintable(result.reason());
+        }
         // Nothing anywhere in the home changed: no escaped file, no partial
         // skin, no work folder, and the installed "Keep" is the old one.
         EXPECT_EQ(snapshot(h.home.path()), before);
@@ -234,19 +273,26 @@ TEST(SkinArchive, GoodArchivesInstallWholeAndReplaceInOneStep)
               (QStringList { "Glacier", "Keep" }));
 }
 
-TEST(SkinArchive, WorkFoldersLeftByAnInterruptedRunAreSweptOnceStale)
+TEST(SkinArchive, LeftoversOfKilledRunsGoWhateverTheirAgeUnlessARunIsWorking)
 {
     SkinsHome h;
-    const QString stale = h.skins + QStringLiteral("/__install-AbC123");
-    const QString fresh = h.skins + QStringLiteral("/__delete-XyZ789");
-    for (const QString& folder : { stale, fresh })
+    const QStringList leftovers { h.skins + QStringLiteral("/__install-AbC123"), h.skins + QStringLiteral("/__delete-XyZ789") };
+    for (const QString& folder : leftovers)
         QDir().mkpath(folder + QStringLiteral("/Keep"));
-    const utimbuf old { 1000, 1000 };
-    ::utime(QFile::encodeName(stale).constData(), &old);
+    const QString download = HomePaths::tmp() + QStringLiteral("/skinDownload-Qw12Er");
+    QFile(download).open(QIODevice::WriteOnly);
     qint64 peak = 0;
+    {
+        // Another install or delete still working: its folders stay.
+        const SkinWorkLock working;
+        EXPECT_TRUE(h.install(ZipBuilder::minimalSkin("Other"), &peak).ok());
+        for (const QString& path : leftovers + QStringList { download })
+            EXPECT_TRUE(QFileInfo::exists(path)) << qPrintable(path);
+    }
     EXPECT_TRUE(h.install(ZipBuilder::minimalSkin("Other"), &peak).ok());
-    EXPECT_FALSE(QFileInfo::exists(stale));
-    EXPECT_TRUE(QFileInfo::exists(fresh)); // may belong to a run still going
+    for (const QString& path : leftovers + QStringList { download })
+        EXPECT_FALSE(QFileInfo::exists(path)) << qPrintable(path);
+    EXPECT_EQ(QDir(h.skins).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), (QStringList { "Keep", "Other" }));
 }
 
 TEST(SkinArchive, EntryNamesBecomePlainRelativePathsOrNothing)
@@ -305,4 +351,28 @@ TEST(SkinDownloader, DeletesOnlyInstalledSkinsAndLeavesNoHalfSkin)
     EXPECT_TRUE(downloader.deleteSkin(QStringLiteral("Documents/Skins/Keep")));
     EXPECT_EQ(QDir(h.skins).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
     EXPECT_TRUE(QFileInfo::exists(h.outside));
+}
+
+TEST(SkinDownloader, ATricklingDownloadEndsAtItsDeadline)
+{
+    ScopedHome home;
+    FakeHttpServer server;
+    // A byte every 200 ms: never five seconds of silence, never an end.
+    FakeHttpServer::Response trickle = FakeHttpServer::ok(ZipBuilder::minimalSkin("Slow"), "application/zip");
+    trickle.trickleChunk = 1;
+    trickle.trickleIntervalMs = 200;
+    server.enqueue(trickle);
+    SkinDownloader downloader;
+    downloader.setShowsAlerts(false);
+    downloader.setDeadlineMs(1500);
+    std::optional<SkinInstallResult> result;
+    QObject::connect(&downloader, &SkinDownloader::finished, [&](const SkinInstallResult& r) { result = r; });
+    ConsoleCapture log;
+    downloader.downloadSkin(QStringLiteral("plskins://%1/slow.zip").arg(server.hostAddress()));
+    ASSERT_TRUE(waitUntil([&] { return result.has_value(); }, 20000));
+    EXPECT_EQ(result->failure, SkinInstallFailure::DownloadFailed);
+    EXPECT_TRUE(log.contains(QStringLiteral("skin download failed: not done after 1 s")));
+    EXPECT_FALSE(downloader.isDownloading());
+    EXPECT_FALSE(QFileInfo::exists(SkinFolders::installedSkins() + QStringLiteral("/Slow")));
+    EXPECT_TRUE(waitUntil([&] { return server.openConnections() == 0; }));
 }

@@ -13,14 +13,18 @@
 #include "KeepPicture.h"
 #include "net/NetworkStateSource.h"
 #include "net/Reachability_2.h"
+#include "skin/SkinFolders.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
 #include "TestSupport.h"
 #include "ui/AlertView.h"
 #include "ui/BWNavigationController.h"
 #include "vlc/VLCController.h"
+#include "ZipBuilder.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,8 +32,22 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLocalSocket>
+#include <QProcess>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstring>
+
+#include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 // Kernel states given by the test.
@@ -407,4 +425,233 @@ TEST(AppShell, ScreensAreCreatedOnceAndTheWindowKeepsTheLockedShape)
     EXPECT_GT(content.height(), content.width());
     EXPECT_EQ(content.center().x(), window->rect().center().x());
     UserDefaults::standard().setInteger(PreferenceKeys::lockRotationSpecific, 0);
+}
+
+namespace {
+// The program itself, in the test's home, with the test's environment.
+struct AppProcess {
+    QProcess process;
+    explicit AppProcess(const QStringList& arguments, const QMap<QString, QString>& environment = {})
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("PLAYERLINK_HOME"), HomePaths::home());
+        for (auto it = environment.begin(); it != environment.end(); ++it)
+            env.insert(it.key(), it.value());
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(PLAYERLINK_APP_PATH), arguments);
+        process.waitForStarted();
+    }
+    ~AppProcess()
+    {
+        if (process.state() == QProcess::NotRunning)
+            return;
+        process.terminate();
+        if (!process.waitForFinished(30000)) {
+            process.kill();
+            process.waitForFinished();
+        }
+    }
+    bool running() const { return process.state() == QProcess::Running; }
+    // Ended on its own, with its exit status (-1 for a death by signal).
+    int exitCode()
+    {
+        if (!process.waitForFinished(60000))
+            return -2;
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+};
+
+// A server of another user's (plvlc) at path, answering like a running
+// PlayerLink that installed a skin "Evil"; it counts the connections it
+// takes. With makeFolder it first makes the socket's folder, as its own.
+class ForeignServer {
+public:
+    ForeignServer(const QString& path, bool makeFolder)
+        : m_path(path)
+    {
+        const passwd* user = ::getpwnam("plvlc");
+        if (!user)
+            return;
+        QByteArray answer;
+        QDataStream out(&answer, QIODevice::WriteOnly);
+        out << QByteArray("0Installed skin \"Evil\"");
+        const QByteArray file = QFile::encodeName(path);
+        const QByteArray folder = QFile::encodeName(QFileInfo(path).path());
+        QFile::remove(path);
+        int ends[2];
+        if (::pipe(ends) != 0)
+            return;
+        const uid_t uid = user->pw_uid;
+        const gid_t gid = user->pw_gid;
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            // Only system calls from here on.
+            ::close(ends[0]);
+            if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)
+                ::_exit(1);
+            if (makeFolder)
+                ::mkdir(folder.constData(), 0700);
+            sockaddr_un address {};
+            address.sun_family = AF_UNIX;
+            std::strncpy(address.sun_path, file.constData(), sizeof address.sun_path - 1);
+            const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            if (::bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(listening, 8) != 0)
+                ::_exit(2);
+            [[maybe_unused]] ssize_t ignored = ::write(ends[1], "r", 1);
+            for (;;) {
+                const int client = ::accept(listening, nullptr, nullptr);
+                if (client < 0)
+                    continue;
+                ignored = ::write(ends[1], "c", 1);
+                char request[4096];
+                ignored = ::read(client, request, sizeof request);
+                ignored = ::write(client, answer.constData(), size_t(answer.size()));
+                ::close(client);
+            }
+        }
+        ::close(ends[1]);
+        m_counter = ends[0];
+        char ready = 0;
+        m_ready = m_pid > 0 && ::read(m_counter, &ready, 1) == 1 && ready == 'r';
+        ::fcntl(m_counter, F_SETFL, O_NONBLOCK);
+    }
+    ~ForeignServer()
+    {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+        if (m_counter >= 0)
+            ::close(m_counter);
+        QFile::remove(m_path);
+    }
+    bool ready() const { return m_ready; }
+    int connections()
+    {
+        char c;
+        while (::read(m_counter, &c, 1) == 1)
+            ++m_connections;
+        return m_connections;
+    }
+
+private:
+    QString m_path;
+    pid_t m_pid = -1;
+    int m_counter = -1;
+    bool m_ready = false;
+    int m_connections = 0;
+};
+
+// A file written anew (replaced) has another inode.
+ino_t inodeOf(const QString& path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
+// Where versions before this one put the socket: the shared /tmp, under a
+// name anyone can work out.
+QString sharedTmpSocket()
+{
+    const QByteArray home = QCryptographicHash::hash(HomePaths::home().toUtf8(), QCryptographicHash::Sha1).toHex();
+    return QStringLiteral("/tmp/playerlink-%1-%2").arg(::getuid()).arg(QString::fromLatin1(home.left(12)));
+}
+
+// For the length of a test, the variable is as given (unset when null).
+struct ScopedVariable {
+    const char* name;
+    QByteArray previous;
+    bool wasSet;
+    ScopedVariable(const char* n, const QByteArray& value)
+        : name(n), previous(qgetenv(n)), wasSet(qEnvironmentVariableIsSet(n))
+    {
+        value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    }
+    ~ScopedVariable() { wasSet ? qputenv(name, previous) : qunsetenv(name); }
+};
+}
+
+TEST(AppShell, ASocketOfAnotherUserIsNeverTakenForTheRunningApplication)
+{
+    if (::geteuid() != 0 || !::getpwnam("plvlc"))
+        GTEST_SKIP() << "needs root and the user plvlc, to make another user's socket";
+    ScopedHome home;
+    const ScopedVariable noRuntimeFolder("XDG_RUNTIME_DIR", QByteArray());
+    const QString archive = HomePaths::home() + QStringLiteral("/glacier.zip");
+    {
+        QFile file(archive);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(ZipBuilder().addFolder(QStringLiteral(PLAYERLINK_FIXTURES_DIR "/skins/Glacier"), "Glacier").build());
+    }
+    const QString squat = QStringLiteral("/tmp/playerlink-squat-%1").arg(QCoreApplication::applicationPid());
+    struct Squat {
+        const char* where;
+        QString socket;
+        bool makeFolder;
+        QMap<QString, QString> environment;
+    };
+    const std::vector<Squat> squats {
+        { "the shared /tmp, first", sharedTmpSocket(), false, {} },
+        // A runtime folder that is not the user's: the socket is looked for elsewhere.
+        { "a runtime folder of another user's", squat + u'/' + SingleInstance::defaultKey(), true,
+          { { QStringLiteral("XDG_RUNTIME_DIR"), squat } } },
+    };
+    for (const Squat& s : squats) {
+        SCOPED_TRACE(s.where);
+        QDir(SkinFolders::installedSkins()).removeRecursively();
+        ForeignServer squatter(s.socket, s.makeFolder);
+        ASSERT_TRUE(squatter.ready());
+        AppProcess install({ QStringLiteral("--install-skin"), archive }, s.environment);
+        EXPECT_EQ(install.exitCode(), 0);
+        EXPECT_EQ(QString::fromUtf8(install.process.readAllStandardOutput()), QStringLiteral("Installed skin \"Glacier\"\n"));
+        EXPECT_TRUE(QFileInfo::exists(SkinFolders::installedSkins() + QStringLiteral("/Glacier/SkinDefinition.xml")));
+        EXPECT_EQ(squatter.connections(), 0);
+        QDir(squat).removeRecursively();
+    }
+
+    // A plain launch hands nothing over: it runs, on a socket of its own.
+    ForeignServer squatter(sharedTmpSocket(), false);
+    ASSERT_TRUE(squatter.ready());
+    const QString own = SingleInstance(SingleInstance::defaultKey()).socketPath();
+    ASSERT_FALSE(own.isEmpty());
+    AppProcess app({ QStringLiteral("plskins://127.0.0.1:1/night.zip") });
+    EXPECT_TRUE(waitUntil([&] { return QFileInfo::exists(own) || !app.running(); }, 60000));
+    EXPECT_TRUE(app.running());
+    EXPECT_EQ(squatter.connections(), 0);
+    // What a second launch finds is that one, the user's own.
+    QLocalSocket probe;
+    probe.connectToServer(own);
+    EXPECT_TRUE(probe.waitForConnected(5000));
+}
+
+TEST(AppShell, TermAndInterruptSignalsQuitWithTheLastSaveAndTakeTheSocketDown)
+{
+    for (const int signal : { SIGTERM, SIGINT }) {
+        SCOPED_TRACE(signal);
+        ScopedHome home;
+        const ScopedVariable noRuntimeFolder("XDG_RUNTIME_DIR", QByteArray());
+        // A saved remote whose password the session changes.
+        const QString address = QStringLiteral("127.0.0.1:%1").arg(unusedLoopbackPort());
+        ASSERT_TRUE(QDir().mkpath(HomePaths::documents()));
+        ASSERT_TRUE(SavedRemotesFile().save({ RemoteRecord::forAddress(address) }));
+        AppProcess app({ QStringLiteral("--connect"), address, QStringLiteral("--password"), QStringLiteral("changed") });
+        const QString socket = SingleInstance(SingleInstance::defaultKey()).socketPath();
+        ASSERT_TRUE(waitUntil([&] {
+            const QJsonArray saved = Launch::savedRecords();
+            return (QFileInfo::exists(socket) && !saved.isEmpty()
+                    && saved[0].toObject().value("password").toString() == QStringLiteral("changed"))
+                || !app.running();
+        }, 60000));
+        ASSERT_TRUE(app.running());
+        const ino_t written = inodeOf(SavedRemotesFile::defaultPath());
+
+        ::kill(pid_t(app.process.processId()), signal);
+        EXPECT_EQ(app.exitCode(), 0);
+        // Written again at the end, the launch marked as ended, the socket gone.
+        EXPECT_NE(inodeOf(SavedRemotesFile::defaultPath()), written);
+        EXPECT_EQ(Launch::savedRecords()[0].toObject().value("password").toString(), QStringLiteral("changed"));
+        UserDefaults::resetStandard();
+        EXPECT_FALSE(UserDefaults::standard().boolForKey(PreferenceKeys::launchedNotExited));
+        EXPECT_FALSE(QFileInfo::exists(socket));
+    }
 }

@@ -36,6 +36,9 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <functional>
+#include <optional>
+
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -65,7 +68,8 @@ struct Library {
     std::unique_ptr<PlayerLinkAppDelegate> app;
     QString skins = SkinFolders::installedSkins();
 
-    explicit Library(const QList<QByteArray>& installed = {})
+    // beforeLaunch runs when the skins are installed, just before the launch.
+    explicit Library(const QList<QByteArray>& installed = {}, const std::function<void()>& beforeLaunch = {})
     {
         CentralAccessFactory::shutdown();
         PlayerLinkAppDelegate::initialize();
@@ -74,6 +78,8 @@ struct Library {
         UserDefaults::standard().setBool(PreferenceKeys::haveSeenSetupPage, true);
         for (const QByteArray& name : installed)
             EXPECT_TRUE(SkinArchiveInstaller(skins).installData(ZipBuilder::minimalSkin(name)).ok());
+        if (beforeLaunch)
+            beforeLaunch();
         app = std::make_unique<PlayerLinkAppDelegate>(&reachability);
         app->applicationDidFinishLaunching();
     }
@@ -451,6 +457,12 @@ TEST(SkinList, ASkinThatCannotBeLoadedGivesWayToTheBuiltInOneWithANotice)
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
     broken.write("<?xml version=\"1.0\"?>\n<skin apiVersion=\"4.2\"><Portrait><view x=\"0\"");
     broken.close();
+    // A skin reaching out of its folder (put there by hand: no install lets it in).
+    QDir().mkpath(library.skins + QStringLiteral("/Climbing"));
+    QFile climbing(library.skins + QStringLiteral("/Climbing/SkinDefinition.xml"));
+    ASSERT_TRUE(climbing.open(QIODevice::WriteOnly));
+    climbing.write(R"(<skin apiVersion="4.2"><Portrait><view><image imgNormal="../Aurora/../../../x.png"/></view></Portrait></skin>)");
+    climbing.close();
     MainViewController* remote = CentralAccessFactory::sharedFactory().mainViewController();
     remote->loadViewIfNeeded();
 
@@ -459,7 +471,7 @@ TEST(SkinList, ASkinThatCannotBeLoadedGivesWayToTheBuiltInOneWithANotice)
     EXPECT_EQ(remote->currentSkin()->directory(), QStringLiteral("Documents/Skins/Aurora"));
     EXPECT_FALSE(remote->checkSkinValue());
 
-    for (const char* chosen : { "Documents/Skins/Broken", "Documents/Skins/Gone" }) {
+    for (const char* chosen : { "Documents/Skins/Broken", "Documents/Skins/Gone", "Documents/Skins/Climbing" }) {
         SCOPED_TRACE(chosen);
         UserDefaults::standard().setObject(PreferenceKeys::skin, QString::fromLatin1(chosen));
         remote->loadSkin();
@@ -544,4 +556,40 @@ TEST(InstallCommand, InstallsFilesAndLinksWithOneLineAndAnExitStatus)
     run = runInstallCommand({ QStringLiteral("--install-skin"), hostile });
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(log.contains(QStringLiteral("skin not installed")));
+}
+
+TEST(InstallCommand, LeftoversGoAtStartUpButNeverTheWorkOfAnInstallInAnotherProcess)
+{
+    // What runs killed mid-install leave, however fresh.
+    Library library({}, [] {
+        QDir().mkpath(SkinFolders::installedSkins() + QStringLiteral("/__install-Left01/Glacier"));
+        QDir().mkpath(HomePaths::tmp());
+        QFile(HomePaths::tmp() + QStringLiteral("/skinDownload-Left02")).open(QIODevice::WriteOnly);
+    });
+    EXPECT_EQ(QDir(library.skins).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    EXPECT_EQ(leftDownloads(), QStringList());
+
+    // While this process unpacks one archive, `playerlink --install-skin`
+    // installs another: it clears nothing of the install under way.
+    const QString aurora = HomePaths::home() + QStringLiteral("/aurora.zip");
+    QFile file(aurora);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(ZipBuilder::minimalSkin("Aurora"));
+    file.close();
+    SkinArchiveInstaller installer(library.skins);
+    std::optional<CommandRun> beside;
+    QStringList workFolders;
+    installer.setWriteObserver([&](qint64) {
+        if (beside)
+            return;
+        beside = runInstallCommand({ QStringLiteral("--install-skin"), aurora });
+        workFolders = QDir(library.skins).entryList({ QStringLiteral("__install-*") }, QDir::Dirs | QDir::Hidden);
+    });
+    const SkinInstallResult result = installer.installData(glacierZip());
+    ASSERT_TRUE(beside);
+    EXPECT_EQ(beside->exitCode, 0) << qPrintable(beside->err);
+    EXPECT_EQ(workFolders.size(), 1);
+    EXPECT_TRUE(result.ok()) << qPrintable(result.detail);
+    EXPECT_EQ(QDir(library.skins).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList { "Aurora", "Glacier" }));
 }

@@ -3,6 +3,7 @@
 #include "core/UserDefaults.h"
 #include "skin/Skin.h"
 #include "skin/SkinDelegate.h"
+#include "BlankPng.h"
 #include "TestSupport.h"
 #include "ui/ArtView.h"
 #include "ui/FitLabel.h"
@@ -24,7 +25,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <tuple>
+
+#include <sys/stat.h>
 
 namespace {
 // Records the actions the skin's controls send.
@@ -235,6 +240,85 @@ TEST(SkinLoading, ASkinNestedTooDeeplyIsRefusedAsBroken)
         ASSERT_TRUE(view) << depth;
         EXPECT_TRUE(refused.currentRoot()->labels.empty()) << depth;
         EXPECT_TRUE(view->children().isEmpty()) << depth;
+    }
+}
+
+namespace {
+void writeFile(const QString& path, const QByteArray& data)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << qPrintable(path);
+    file.write(data);
+}
+
+// A skin of image elements naming these images, with a small a.png beside
+// it; prepare puts more into its folder.
+QString skinNaming(const QString& name, const QStringList& images, const std::function<void(const QString&)>& prepare = {})
+{
+    const QString relative = QStringLiteral("Documents/Skins/") + name;
+    const QString folder = HomePaths::home() + u'/' + relative;
+    QDir().mkpath(folder + QStringLiteral("/img"));
+    QByteArray xml = R"(<skin apiVersion="4"><Portrait><view x="0" y="0" width="320" height="400">)";
+    for (const QString& image : images)
+        xml += R"(<image x="0" y="0" width="10" height="10" imgNormal=")" + image.toUtf8() + R"("/>)";
+    writeFile(folder + QStringLiteral("/SkinDefinition.xml"), xml + "</view></Portrait></skin>");
+    writeFile(folder + QStringLiteral("/a.png"), blankPng(10, 10));
+    if (prepare)
+        prepare(folder);
+    return relative;
+}
+}
+
+TEST(SkinLoading, ImagesComeOnlyFromInsideTheSkinsFolderAndWithinThePixelBudget)
+{
+    ScopedHome home;
+    RecordingDelegate delegate;
+    const QString outside = HomePaths::home() + QStringLiteral("/outside.png");
+    writeFile(outside, blankPng(10, 10));
+    auto linkOut = [&](const QString& folder) { QFile::link(outside, folder + QStringLiteral("/out.png")); };
+    auto fifo = [](const QString& folder) { ::mkfifo(QFile::encodeName(folder + QStringLiteral("/pipe.png")).constData(), 0600); };
+
+    // Sub-folders and symlinks that stay inside are fine; missing images too.
+    const QString fine = skinNaming(QStringLiteral("Fine"), { "a.png", "img/b.png", "inner.png", "missing.png" },
+                                    [&](const QString& folder) {
+                                        writeFile(folder + QStringLiteral("/img/b.png"), blankPng(20, 20));
+                                        QFile::link(folder + QStringLiteral("/a.png"), folder + QStringLiteral("/inner.png"));
+                                        linkOut(folder);
+                                        fifo(folder);
+                                    });
+    Skin shown(fine, &delegate, UserDefaults::standard());
+    EXPECT_TRUE(shown.isLoaded());
+    std::unique_ptr<QWidget> view(shown.viewNamed(QStringLiteral("Portrait")));
+    EXPECT_EQ(shown.cachedImageCount(), 3);
+    for (const QString& name : { QStringLiteral("../../../outside.png"), outside, QStringLiteral("out.png"),
+                                 QStringLiteral("pipe.png"), QStringLiteral("img") })
+        EXPECT_TRUE(shown.cachedImage(name).isNull()) << qPrintable(name);
+
+    // A skin naming any of these is not used at all (the screen then shows
+    // the built-in one); nothing was read, nothing blocks.
+    const std::vector<std::tuple<const char*, QStringList, std::function<void(const QString&)>>> refused {
+        { "Climbing", { "a.png", "../../../outside.png" }, {} },
+        { "Absolute", { "/dev/stdin" }, {} },
+        { "LinkingOut", { "out.png" }, linkOut },
+        { "Fifo", { "pipe.png" }, fifo },
+        // Its @2x twin counts too.
+        { "OneTooLarge", { "a.png" }, [](const QString& folder) { writeFile(folder + QStringLiteral("/a@2x.png"), blankPng(4096, 2049)); } },
+        { "TooLargeTogether", { "a.png", "img/b.png", "img/c.png", "img/d.png" },
+          [](const QString& folder) {
+              for (const char* name : { "/a.png", "/img/b.png", "/img/c.png", "/img/d.png" })
+                  writeFile(folder + QLatin1String(name), blankPng(2900, 2200));
+          } },
+    };
+    for (const auto& [name, images, prepare] : refused) {
+        SCOPED_TRACE(name);
+        const QString relative = skinNaming(QString::fromLatin1(name), images, prepare);
+        ConsoleCapture log;
+        Skin skin(relative, &delegate, UserDefaults::standard());
+        EXPECT_FALSE(skin.isLoaded());
+        EXPECT_TRUE(log.contains(QStringLiteral("skin %1 not used: ").arg(relative))) << qPrintable(log.lines.join(u'\n'));
+        std::unique_ptr<QWidget> nothing(skin.viewNamed(QStringLiteral("Portrait")));
+        EXPECT_TRUE(nothing->children().isEmpty());
+        EXPECT_EQ(skin.cachedImageCount(), 0);
     }
 }
 
