@@ -2,7 +2,7 @@
 
 #include "core/ConsoleLog.h"
 #include "core/xml/XMLParser.h"
-#include "skin/SkinFolders.h"
+#include "core/SkinFolders.h"
 
 #include <QDateTime>
 #include <QDir>
