@@ -25,7 +25,7 @@
 #include "screens/SkinsView/SkinDownloadProgressView.h"
 #include "skin/SkinArchiveInstaller.h"
 #include "skin/SkinDownloader.h"
-#include "skin/SkinFolders.h"
+#include "core/SkinFolders.h"
 #include "ui/AlertView.h"
 #include "ui/BWNavigationController.h"
 #include "ui/WidgetAlertPresenter.h"

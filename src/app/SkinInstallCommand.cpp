@@ -4,7 +4,7 @@
 #include "core/ConsoleLog.h"
 #include "skin/SkinArchiveInstaller.h"
 #include "skin/SkinDownloader.h"
-#include "skin/SkinFolders.h"
+#include "core/SkinFolders.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

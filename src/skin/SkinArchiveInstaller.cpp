@@ -4,7 +4,7 @@
 #include "core/HomePaths.h"
 #include "core/xml/XMLParser.h"
 #include "skin/SkinFileAccess.h"
-#include "skin/SkinFolders.h"
+#include "core/SkinFolders.h"
 #include "skin/SkinImageBudget.h"
 #include "skin/SkinWorkLock.h"
 

@@ -6,7 +6,7 @@
 #include "core/Localization.h"
 #include "core/TextFormat.h"
 #include "skin/SkinArchiveInstaller.h"
-#include "skin/SkinFolders.h"
+#include "core/SkinFolders.h"
 #include "skin/SkinWorkLock.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "ui/TableStructureDataSource.h"
 
-#include "ui/TableStructure.h"
+#include "core/TableStructure.h"
 
 int TableStructureDataSource::numberOfSections(TableView*)
 {

@@ -1,5 +1,7 @@
 #include "ui/TableViewController.h"
 
+#include "ui/TableStructureCells.h"
+
 #include <QVBoxLayout>
 
 TableViewController::TableViewController(TableView::Style style, QWidget* parent)
@@ -49,7 +51,7 @@ void TableViewController::viewDidLoad()
 
 TableViewCell* TableViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)
 {
-    return tableStructure()->cellFromConfigForTable(table, indexPath);
+    return TableStructureCells::cellFromConfigForTable(*tableStructure(), table, indexPath);
 }
 
 void TableViewController::didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath)

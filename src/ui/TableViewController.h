@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/TableStructure.h"
+#include "core/TableStructure.h"
 #include "ui/TableStructureDataSource.h"
 #include "ui/TableView.h"
 #include "ui/TableViewDelegate.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/IndexPath.h"
+#include "core/IndexPath.h"
 #include "ui/TableViewCell.h"
 
 class TableView;

@@ -193,8 +193,10 @@ bool VLCController::parseStatusResponse(const QByteArray& body)
         link.hintPlaylistChange();
     if (outcome.stored)
         link.noteStatus(m_state.playerStatus(), m_state.apiVersion() >= 3);
-    if (outcome.announce)
+    if (outcome.announce) {
         NotificationCenter::defaultCenter().post(NotificationNames::vlcStatusChanged, this);
+        emit statusChanged();
+    }
     return outcome.stored;
 }
 
@@ -203,6 +205,7 @@ bool VLCController::parsePlaylistResponse(const QByteArray& body)
     if (!m_state.storePlaylistBody(body, luaMode()))
         return false;
     NotificationCenter::defaultCenter().post(NotificationNames::vlcPlayListChanged, this);
+    emit playlistChanged();
     return true;
 }
 
@@ -210,6 +213,7 @@ void VLCController::parseBrowseResponse(const QByteArray& body)
 {
     m_state.storeBrowseBody(body, luaMode(), UserDefaults::standard().boolForKey(PreferenceKeys::onlyShowMediaFiles));
     NotificationCenter::defaultCenter().post(NotificationNames::vlcBrowseListChanged, this);
+    emit browseListChanged();
 }
 
 // --- The connection in words ---------------------------------------------------

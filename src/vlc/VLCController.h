@@ -370,6 +370,13 @@ public:
 signals:
     // A saved field changed, so the saved list must be written again.
     void recordChanged();
+    // A status reply was stored (or the values shown while a command was on
+    // its way were dropped); a reply of the same bytes is not announced.
+    void statusChanged();
+    // A new playlist was stored.
+    void playlistChanged();
+    // A folder listing was stored.
+    void browseListChanged();
     // Every request ends here once: with the kind of reply that came, or
     // with the reason none did.
     void requestConcluded(const RequestResult& result);

@@ -1,7 +1,7 @@
 #include "core/HomePaths.h"
 #include "skin/SkinArchiveInstaller.h"
 #include "skin/SkinDownloader.h"
-#include "skin/SkinFolders.h"
+#include "core/SkinFolders.h"
 #include "skin/SkinWorkLock.h"
 #include "BlankPng.h"
 #include "FakeHttpServer.h"

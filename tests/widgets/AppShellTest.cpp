@@ -13,7 +13,7 @@
 #include "KeepPicture.h"
 #include "net/NetworkStateSource.h"
 #include "net/Reachability_2.h"
-#include "skin/SkinFolders.h"
+#include "core/SkinFolders.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
 #include "TestSupport.h"

@@ -6,7 +6,7 @@
 #include "core/UserDefaults.h"
 #include "FakeHttpServer.h"
 #include "KeepPicture.h"
-#include "screens/BrowseView/BrowseIndex.h"
+#include "models/BrowseIndex.h"
 #include "screens/BrowseView/BrowseViewController.h"
 #include "screens/Cells/BrowseCell.h"
 #include "screens/MainView/MainViewController.h"

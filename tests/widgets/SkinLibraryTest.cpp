@@ -17,7 +17,7 @@
 #include "skin/Skin.h"
 #include "skin/SkinArchiveInstaller.h"
 #include "skin/SkinDownloader.h"
-#include "skin/SkinFolders.h"
+#include "core/SkinFolders.h"
 #include "TestSupport.h"
 #include "ui/ActivityIndicatorView.h"
 #include "ui/AlertView.h"

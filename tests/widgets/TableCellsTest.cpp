@@ -1,10 +1,11 @@
 #include "core/DictionaryHelpers.h"
 #include "ui/CellTextField.h"
 #include "ui/DisplayCell.h"
-#include "ui/RowKeys.h"
+#include "core/RowKeys.h"
 #include "ui/SourceCell.h"
 #include "ui/StylingHelpers.h"
-#include "ui/TableStructure.h"
+#include "core/TableStructure.h"
+#include "ui/TableStructureCells.h"
 #include "ui/TableStructureDataSource.h"
 #include "ui/TableStyledHeaderView.h"
 #include "ui/TableView.h"
@@ -36,7 +37,7 @@ public:
     TableStructure* tableStructure() override { return &structure; }
     TableViewCell* cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath) override
     {
-        return structure.cellFromConfigForTable(table, indexPath);
+        return TableStructureCells::cellFromConfigForTable(structure, table, indexPath);
     }
     void show(const QVariantList& rows)
     {

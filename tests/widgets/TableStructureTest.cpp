@@ -1,7 +1,7 @@
 #include "core/DictionaryHelpers.h"
 #include "ui/DisplayCell.h"
-#include "ui/RowKeys.h"
-#include "ui/TableStructure.h"
+#include "core/RowKeys.h"
+#include "core/TableStructure.h"
 #include "ui/TableStructureDataSource.h"
 
 #include <gtest/gtest.h>

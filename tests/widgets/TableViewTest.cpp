@@ -1,6 +1,6 @@
 #include "core/DictionaryHelpers.h"
 #include "TestSupport.h"
-#include "ui/RowKeys.h"
+#include "core/RowKeys.h"
 #include "ui/TableSectionTitleView.h"
 #include "ui/TableView.h"
 #include "ui/TableViewController.h"

@@ -6,7 +6,7 @@
 #include "screens/DVD/DVDViewController.h"
 #include "screens/MainView/MainViewController.h"
 #include "ui/NavigationController.h"
-#include "ui/RowKeys.h"
+#include "core/RowKeys.h"
 
 AdditionalActionsViewController::AdditionalActionsViewController(QWidget* parent)
     : StyledTableViewController(parent)

@@ -14,7 +14,7 @@
 #include "ui/BarButtonItem.h"
 #include "ui/NavigationController.h"
 #include "ui/NavigationItem.h"
-#include "ui/RowKeys.h"
+#include "core/RowKeys.h"
 #include "vlc/ServerDialect.h"
 #include "vlc/VLCController.h"
 

@@ -4,7 +4,7 @@
 #include "core/Localization.h"
 #include "core/NotificationCenter.h"
 #include "core/NotificationNames.h"
-#include "ui/RowKeys.h"
+#include "core/RowKeys.h"
 #include "vlc/AspectRatioList.h"
 #include "vlc/VLCController.h"
 

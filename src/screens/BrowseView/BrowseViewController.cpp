@@ -8,7 +8,7 @@
 #include "core/NotificationNames.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
-#include "screens/BrowseView/BrowseIndex.h"
+#include "models/BrowseIndex.h"
 #include "screens/Cells/BrowseCell.h"
 #include "screens/Common/RotationLock.h"
 #include "screens/Common/LastPathComponent.h"

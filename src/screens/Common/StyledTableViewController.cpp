@@ -3,10 +3,11 @@
 #include "core/DictionaryHelpers.h"
 #include "screens/Common/CentralAccess.h"
 #include "ui/DisplayCell.h"
-#include "ui/RowKeys.h"
+#include "core/RowKeys.h"
 #include "ui/SourceCell.h"
 #include "ui/StylingHelpers.h"
-#include "ui/TableSection.h"
+#include "ui/TableStructureCells.h"
+#include "core/TableSection.h"
 #include "ui/TableStyledHeaderView.h"
 
 #include <QFontMetrics>
@@ -50,7 +51,7 @@ std::shared_ptr<VLCController> StyledTableViewController::currentRemote()
 
 TableViewCell* StyledTableViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)
 {
-    TableViewCell* cell = tableStructure()->cellFromConfigForTable(table, indexPath);
+    TableViewCell* cell = TableStructureCells::cellFromConfigForTable(*tableStructure(), table, indexPath);
     const QVariantMap row = tableStructure()->itemAtIndexPath(indexPath).toMap();
     if (auto* source = qobject_cast<SourceCell*>(cell)) {
         // A detail line carries its text in its own small label: centred

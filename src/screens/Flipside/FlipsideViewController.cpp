@@ -18,7 +18,7 @@
 #include "screens/WebView/WebViewController.h"
 #include "ui/BWNavigationController.h"
 #include "ui/MailComposer.h"
-#include "ui/RowKeys.h"
+#include "core/RowKeys.h"
 #include "ui/SourceCell.h"
 
 #include <QFileInfo>

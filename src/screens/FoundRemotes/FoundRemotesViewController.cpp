@@ -4,7 +4,7 @@
 #include "screens/Cells/DetailCell.h"
 #include "screens/Common/CentralAccess.h"
 #include "screens/RemoteConfig/RemoteConfigViewController.h"
-#include "screens/Remotes/RemoteAnswer.h"
+#include "models/RemoteAnswer.h"
 #include "screens/Remotes/RemotesViewController.h"
 #include "ui/NavigationController.h"
 #include "ui/StylingHelpers.h"

@@ -25,7 +25,7 @@
 #include "screens/SkinsView/SkinsViewController.h"
 #include "screens/WebView/WebViewController.h"
 #include "skin/Skin.h"
-#include "skin/SkinFolders.h"
+#include "core/SkinFolders.h"
 #include "skin/SkinProperties.h"
 #include "skin/SkinRowCell.h"
 #include "skin/TitleView.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/MainView/RemoteLink.h"
+#include "models/RemoteLink.h"
 #include "screens/News/ExclamationBadge.h"
 #include "skin/SkinDelegate.h"
 #include "ui/ViewController.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/Remotes/RemoteAnswer.h"
+#include "models/RemoteAnswer.h"
 
 #include <QPixmap>
 

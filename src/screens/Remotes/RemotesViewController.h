@@ -2,7 +2,7 @@
 
 #include "net/BonjourBrowserDelegate.h"
 #include "screens/News/ExclamationBadge.h"
-#include "screens/Remotes/RemoteAnswer.h"
+#include "models/RemoteAnswer.h"
 #include "ui/TableViewController.h"
 
 #include <QPointer>

@@ -7,14 +7,14 @@
 #include "screens/MainView/MainViewController.h"
 #include "screens/SkinsWebView/SkinsWebViewController.h"
 #include "skin/SkinDownloader.h"
-#include "skin/SkinFolders.h"
+#include "core/SkinFolders.h"
 #include "ui/BWNavigationController.h"
 #include "ui/BarButtonItem.h"
 #include "ui/DisplayCell.h"
 #include "ui/NavigationController.h"
 #include "ui/NavigationItem.h"
 #include "ui/StylingHelpers.h"
-#include "ui/TableSection.h"
+#include "core/TableSection.h"
 #include "ui/UiImages.h"
 
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "core/PreferenceKeys.h"
 #include "core/TextFormat.h"
 #include "core/UserDefaults.h"
-#include "ui/RowKeys.h"
+#include "core/RowKeys.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "screens/Remotes/RemoteAnswer.h"
+#include "models/RemoteAnswer.h"
 
 #include "core/Clock.h"
 #include "core/Localization.h"

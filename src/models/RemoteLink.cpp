@@ -1,6 +1,7 @@
-#include "screens/MainView/RemoteLink.h"
+#include "models/RemoteLink.h"
 
 #include "core/Localization.h"
+#include "core/TextFormat.h"
 #include "vlc/VLCController.h"
 
 RemoteLink RemoteLinks::of(const VLCController& remote)
@@ -30,4 +31,23 @@ QString RemoteLinks::note(RemoteLink link)
         return localizedString("Connection lost");
     }
     return {};
+}
+
+QString RemoteLinks::statusText(RemoteLink link, const QString& remoteName)
+{
+    switch (link) {
+    case RemoteLink::Connecting:
+        return fmt(localizedString("Trying to connect to %@"), remoteName);
+    case RemoteLink::Lost:
+        return fmt(localizedString("Lost connection to %@"), remoteName);
+    case RemoteLink::PasswordNotSet:
+        return fmt(localizedString("VLC on %@ has no password set"), remoteName);
+    case RemoteLink::PasswordRefused:
+        return fmt(localizedString("Wrong password for %@"), remoteName);
+    case RemoteLink::PasswordNeeded:
+        return fmt(localizedString("Password needed for %@"), remoteName);
+    case RemoteLink::Connected:
+        break;
+    }
+    return fmt(localizedString("Connected to %@"), remoteName);
 }

@@ -1,4 +1,4 @@
-#include "screens/BrowseView/BrowseIndex.h"
+#include "models/BrowseIndex.h"
 
 QStringList BrowseIndex::titles()
 {

@@ -16,4 +16,6 @@ RemoteLink of(const VLCController& remote);
 bool wantsPassword(RemoteLink link);
 // A short note for the title's second line.
 QString note(RemoteLink link);
+// The connection in a sentence naming the remote ("Connected to %@").
+QString statusText(RemoteLink link, const QString& remoteName);
 }

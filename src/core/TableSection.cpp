@@ -1,7 +1,7 @@
-#include "ui/TableSection.h"
+#include "core/TableSection.h"
 
 #include "core/DictionaryHelpers.h"
-#include "ui/RowKeys.h"
+#include "core/RowKeys.h"
 
 TableSection::TableSection(const QString& title)
     : m_sectionTitle(title)

@@ -1,17 +1,15 @@
 #pragma once
 
-#include "ui/IndexPath.h"
-#include "ui/TableSection.h"
+#include "core/IndexPath.h"
+#include "core/TableSection.h"
 
 #include <QList>
 #include <QVariantList>
 
-class TableView;
-class TableViewCell;
-
 // A list screen described as data: titled sections of row items (see
-// TableSection). Screens ask it for counts, titles and row ids, and for
-// ready-made cells of rows given as row dictionaries.
+// TableSection). Screens ask it for counts, titles and row ids; the cells of
+// rows given as row dictionaries come from TableStructureCells, and the
+// models see it through TableStructureModel.
 class TableStructure {
 public:
     TableStructure() = default;
@@ -37,11 +35,6 @@ public:
     void insertItem(const QVariant& item, const IndexPath& indexPath);
     void deleteItemAtIndexPath(const IndexPath& indexPath);
     void moveRowAtIndexPath(const IndexPath& from, const IndexPath& to);
-
-    // A cell for a row dictionary: reused by its BW_ROW_CELL_ID_STRING or made
-    // from its BW_ROW_CELL_CLASS_CLASS, then given the row's accessory,
-    // selection style and text. The caller may adjust it further.
-    TableViewCell* cellFromConfigForTable(TableView* table, const IndexPath& indexPath) const;
 
 private:
     QList<TableSection> m_sections;

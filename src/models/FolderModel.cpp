@@ -1,0 +1,188 @@
+#include "models/FolderModel.h"
+
+#include "core/PreferenceKeys.h"
+#include "core/UserDefaults.h"
+#include "models/BrowseIndex.h"
+#include "vlc/VLCController.h"
+
+#include <QDir>
+
+namespace {
+const QString directoryType = QStringLiteral("directory");
+}
+
+FolderModel::FolderModel(UserDefaults& defaults, QObject* parent)
+    : QAbstractListModel(parent)
+    , m_defaults(defaults)
+{
+}
+
+FolderModel::~FolderModel() = default;
+
+void FolderModel::setRemote(const std::shared_ptr<VLCController>& remote)
+{
+    if (remote == m_remote)
+        return;
+    if (m_remote)
+        disconnect(m_remote.get(), nullptr, this, nullptr);
+    const bool addsBefore = adds();
+    m_remote = remote;
+    if (remote) {
+        connect(remote.get(), &VLCController::browseListChanged, this, &FolderModel::listingStored);
+        connect(remote.get(), &VLCController::browseListRefused, this, &FolderModel::folderRefused);
+        connect(remote.get(), &VLCController::driveSearchFinished, this, &FolderModel::driveSearchFinished);
+    }
+    listingStored();
+    if (adds() != addsBefore)
+        emit addsChanged();
+}
+
+void FolderModel::listingStored()
+{
+    // Every listing is another folder, or the same one read again: the
+    // rows start afresh either way.
+    beginResetModel();
+    m_rows = m_remote ? m_remote->browseItemsInList() : 0;
+    endResetModel();
+    const QString folder = m_remote ? m_remote->listedDir().value_or(QString()) : QString();
+    if (folder != m_folder) {
+        m_folder = folder;
+        emit folderChanged();
+    }
+}
+
+QString FolderModel::folder() const
+{
+    return m_folder;
+}
+
+bool FolderModel::adds() const
+{
+    return m_remote && m_remote->browseAdd();
+}
+
+void FolderModel::setAdds(bool adds)
+{
+    if (!m_remote || adds == this->adds())
+        return;
+    m_remote->setBrowseAdd(adds);
+    // The play buttons turn into add buttons.
+    if (m_rows > 0)
+        emit dataChanged(index(0), index(m_rows - 1), { PlayableRole });
+    emit addsChanged();
+}
+
+std::optional<QString> FolderModel::entry(const QString& attribute, int row) const
+{
+    return m_remote ? m_remote->browseInfo(attribute, row) : std::nullopt;
+}
+
+int FolderModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_rows;
+}
+
+QVariant FolderModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) || !m_remote)
+        return {};
+    const int row = index.row();
+    const QString type = m_remote->filetypeForIndex(row).value_or(QString());
+    switch (role) {
+    case Qt::DisplayRole:
+    case NameRole: return entry(QStringLiteral("name"), row).value_or(QString());
+    case PathRole: return entry(QStringLiteral("path"), row).value_or(QString());
+    case FileTypeRole: return type;
+    case ParentRole: return row == 0 && type == directoryType;
+    case PlayableRole:
+        // Row 0 is the way up; folders play only when the preference says so.
+        return row > 0 && (type != directoryType || m_defaults.boolForKey(PreferenceKeys::playFolders));
+    default: return {};
+    }
+}
+
+QHash<int, QByteArray> FolderModel::roleNames() const
+{
+    return { { Qt::DisplayRole, "display" }, { NameRole, "name" },     { PathRole, "path" },
+             { FileTypeRole, "fileType" },   { ParentRole, "parent" }, { PlayableRole, "playable" } };
+}
+
+void FolderModel::browse(const QString& folder)
+{
+    if (!m_remote)
+        return;
+    // VLC 3 names entries by the folder asked for, so each way up through
+    // ".." would lengthen every path below it; VLC reads ".." by the text
+    // alone, and so can we.
+    const bool posix = folder.startsWith(u'/') && !folder.startsWith(QStringLiteral("//"));
+    m_remote->setBrowseDir(posix ? QDir::cleanPath(folder) : folder);
+    m_remote->updateBrowseList();
+}
+
+void FolderModel::open(int row)
+{
+    if (!m_remote)
+        return;
+    const std::optional<QString> type = m_remote->filetypeForIndex(row);
+    if (!type)
+        return;
+    if (*type == directoryType) {
+        if (const std::optional<QString> path = entry(QStringLiteral("path"), row))
+            browse(*path);
+    } else {
+        play(row);
+    }
+}
+
+void FolderModel::play(int row)
+{
+    const std::optional<QString> path = entry(QStringLiteral("path"), row);
+    if (!path)
+        return;
+    if (!m_remote->browseAdd()) {
+        m_remote->playFilename(*path);
+        return;
+    }
+    m_remote->enqueueFilename(*path);
+    // Adding to a stopped player: start the new last item, then stop, so
+    // that it ends up current without playing.
+    if (m_remote->isStopped()) {
+        m_remote->addRequestToQueue(VLCController::QueuePlayLastItem);
+        m_remote->addRequestToQueue(VLCController::QueueStop);
+    }
+}
+
+void FolderModel::up()
+{
+    if (m_remote && m_remote->filetypeForIndex(0) == directoryType)
+        open(0);
+}
+
+void FolderModel::home()
+{
+    browse(QStringLiteral("~"));
+}
+
+void FolderModel::openDrives()
+{
+    if (m_remote)
+        m_remote->openDrivesDirectory();
+}
+
+bool FolderModel::makeDefaultFolder()
+{
+    if (!m_remote || !m_remote->isSaved())
+        return false;
+    m_remote->setDefaultBrowseDirectory(m_remote->browseDir());
+    return true;
+}
+
+QStringList FolderModel::indexTitles() const
+{
+    return BrowseIndex::titles();
+}
+
+int FolderModel::rowForIndexTitle(const QString& title) const
+{
+    return BrowseIndex::rowForTitle(title, m_rows, [this](int i) { return entry(QStringLiteral("name"), i).value_or(QString()); });
+}

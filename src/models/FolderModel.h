@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+class UserDefaults;
+class VLCController;
+
+// One folder of the computer that runs VLC, in the order VLC lists it, the
+// way up first. Opening a folder row lists it; opening a file row plays it,
+// or adds it to the playlist when the remote's mode says so.
+class FolderModel : public QAbstractListModel {
+    Q_OBJECT
+    Q_PROPERTY(QString folder READ folder NOTIFY folderChanged)
+    Q_PROPERTY(bool adds READ adds WRITE setAdds NOTIFY addsChanged)
+public:
+    enum Role {
+        NameRole = Qt::UserRole + 1, // as the display role
+        PathRole,
+        FileTypeRole, // "directory", "music", "video", "playlist" or "unknown"
+        ParentRole,   // the way up
+        PlayableRole, // has a button that plays (or adds) it
+    };
+    Q_ENUM(Role)
+
+    // defaults: whether folders play too (BWPlayFolders).
+    explicit FolderModel(UserDefaults& defaults, QObject* parent = nullptr);
+    ~FolderModel() override;
+
+    void setRemote(const std::shared_ptr<VLCController>& remote);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    // The folder listed; empty before the first listing.
+    QString folder() const;
+    // Choosing a file adds it to the playlist rather than playing it.
+    bool adds() const;
+    void setAdds(bool adds);
+
+    Q_INVOKABLE void browse(const QString& folder);
+    Q_INVOKABLE void open(int row);
+    Q_INVOKABLE void play(int row);
+    Q_INVOKABLE void up();
+    Q_INVOKABLE void home();
+    // The first drive folder that answers; driveSearchFinished tells.
+    Q_INVOKABLE void openDrives();
+    // The folder listed becomes where the remote's browsing starts; false
+    // for a remote that is not saved (only saved ones keep it).
+    Q_INVOKABLE bool makeDefaultFolder();
+
+    // The letter index ("." and A to Z) and the row each letter leads to.
+    Q_INVOKABLE QStringList indexTitles() const;
+    Q_INVOKABLE int rowForIndexTitle(const QString& title) const;
+
+signals:
+    void folderChanged();
+    void addsChanged();
+    // VLC would not list the folder: the listing shown stays.
+    void folderRefused(const QString& folder);
+    void driveSearchFinished(bool found);
+
+private:
+    void listingStored();
+    std::optional<QString> entry(const QString& attribute, int row) const;
+
+    UserDefaults& m_defaults;
+    std::shared_ptr<VLCController> m_remote;
+    int m_rows = 0;
+    QString m_folder;
+};

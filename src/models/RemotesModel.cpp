@@ -1,0 +1,212 @@
+#include "models/RemotesModel.h"
+
+#include "core/Localization.h"
+#include "vlc/SavedRemoteList.h"
+#include "vlc/VLCController.h"
+
+#include <algorithm>
+
+RemotesModel::RemotesModel(SavedRemoteList& saved, QNetworkAccessManager* network, QObject* parent)
+    : QAbstractListModel(parent)
+    , m_savedList(saved)
+    , m_network(network)
+{
+    m_probeTimer.setInterval(probeIntervalMs);
+    connect(&m_probeTimer, &QTimer::timeout, this, &RemotesModel::probe);
+    connect(&saved, &SavedRemoteList::changed, this, &RemotesModel::holdSaved);
+    holdSaved();
+}
+
+RemotesModel::~RemotesModel() = default;
+
+void RemotesModel::setActive(bool active)
+{
+    if (active == isActive())
+        return;
+    if (active) {
+        m_probeTimer.start();
+        probe();
+    } else {
+        m_probeTimer.stop();
+    }
+    emit activeChanged();
+}
+
+// --- The rows ---------------------------------------------------------------------
+
+void RemotesModel::holdSaved()
+{
+    // The new list is made before the old one goes: a remote held only
+    // here must live on, with what its probes learnt.
+    std::vector<std::shared_ptr<VLCController>> saved;
+    saved.reserve(m_savedList.size());
+    for (size_t i = 0; i < m_savedList.size(); ++i)
+        saved.push_back(m_savedList.remoteAt(i));
+    rebuild(std::move(saved), m_found);
+}
+
+void RemotesModel::rebuild(std::vector<std::shared_ptr<VLCController>> saved,
+                           std::vector<std::shared_ptr<VLCController>> found)
+{
+    const bool sameRows = saved == m_saved && found == m_found;
+    const bool otherSaved = saved.size() != m_saved.size();
+    const bool otherFound = found.size() != m_found.size();
+    if (!sameRows) {
+        beginResetModel();
+        for (const auto& remote : m_saved)
+            disconnect(remote.get(), nullptr, this, nullptr);
+        for (const auto& remote : m_found)
+            disconnect(remote.get(), nullptr, this, nullptr);
+        m_saved = std::move(saved);
+        m_found = std::move(found);
+        m_answers.clear();
+        for (int row = 0; row < rowCount(); ++row)
+            m_answers.push_back(answerAt(row));
+        for (const auto& remote : m_saved)
+            watch(remote);
+        for (const auto& remote : m_found)
+            watch(remote);
+        endResetModel();
+    } else if (rowCount() > 0) {
+        // The same remotes; a record (its name, its default flag) may have changed.
+        emit dataChanged(index(0), index(rowCount() - 1));
+    }
+    if (otherSaved)
+        emit savedCountChanged();
+    if (otherFound)
+        emit foundCountChanged();
+}
+
+void RemotesModel::watch(const std::shared_ptr<VLCController>& remote)
+{
+    VLCController* r = remote.get();
+    connect(r, &VLCController::requestConcluded, this, [this, r](const RequestResult& result) {
+        refreshAnswers();
+        if (result.reply == ReplyKind::Probe && r->remoteFound())
+            if (const int row = rowOf(r); row >= 0)
+                emit answeredAsVlc(row);
+    });
+}
+
+std::shared_ptr<VLCController> RemotesModel::remoteAt(int row) const
+{
+    if (row < 0)
+        return nullptr;
+    if (size_t(row) < m_saved.size())
+        return m_saved[size_t(row)];
+    const size_t found = size_t(row) - m_saved.size();
+    return found < m_found.size() ? m_found[found] : nullptr;
+}
+
+int RemotesModel::rowOf(const VLCController* remote) const
+{
+    for (int row = 0; row < rowCount(); ++row)
+        if (remoteAt(row).get() == remote)
+            return row;
+    return -1;
+}
+
+RemoteAnswer RemotesModel::answerAt(int row) const
+{
+    const std::shared_ptr<VLCController> remote = remoteAt(row);
+    return remote ? RemoteAnswers::of(*remote) : RemoteAnswer::NoAnswer;
+}
+
+void RemotesModel::refreshAnswers()
+{
+    for (int row = 0; row < rowCount() && size_t(row) < m_answers.size(); ++row) {
+        const RemoteAnswer answer = answerAt(row);
+        if (answer == m_answers[size_t(row)])
+            continue;
+        m_answers[size_t(row)] = answer;
+        emit dataChanged(index(row), index(row), { AnswerRole, AnswerKeyRole, AnswerTextRole });
+    }
+}
+
+int RemotesModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_saved.size() + m_found.size());
+}
+
+QVariant RemotesModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const std::shared_ptr<VLCController> remote = remoteAt(index.row());
+    const RemoteAnswer answer = m_answers[size_t(index.row())];
+    const bool saved = size_t(index.row()) < m_saved.size();
+    switch (role) {
+    case Qt::DisplayRole:
+    case NameRole: return remote->name();
+    case AddressRole: return remote->hostAddress();
+    case AnswerRole: return int(answer);
+    case AnswerKeyRole: return RemoteAnswers::key(answer);
+    case AnswerTextRole: return RemoteAnswers::describe(answer);
+    case SavedRole: return saved;
+    case DefaultRole: return saved && remote->isDefault();
+    case SectionRole: return saved ? localizedString("Saved Computers") : localizedString("Found Computers");
+    default: return {};
+    }
+}
+
+QHash<int, QByteArray> RemotesModel::roleNames() const
+{
+    return { { Qt::DisplayRole, "display" }, { NameRole, "name" },         { AddressRole, "address" },
+             { AnswerRole, "answer" },       { AnswerKeyRole, "answerKey" }, { AnswerTextRole, "answerText" },
+             { SavedRole, "saved" },         { DefaultRole, "isDefault" },   { SectionRole, "section" } };
+}
+
+// --- Found computers ----------------------------------------------------------------
+
+void RemotesModel::setDiscovered(const QList<BonjourComputer>& computers)
+{
+    std::vector<std::shared_ptr<VLCController>> found = m_found;
+    for (const BonjourComputer& computer : computers) {
+        std::shared_ptr<VLCController> remote;
+        for (const auto& known : found)
+            if (known->hostAddress() == computer.ipAddress())
+                remote = known;
+        if (!remote) {
+            remote = std::make_shared<VLCController>(RemoteRecord::forAddress(computer.ipAddress()), m_network);
+            found.push_back(remote);
+            remote->searchForPlayerLink();
+        }
+        // The computer opened from the command line keeps the name it was given.
+        if (remote != m_kept || remote->nickname().isEmpty())
+            remote->setNickname(computer.name());
+        remote->setDiscoveredFromBwIdent(computer.bwIdentified());
+    }
+    rebuild(m_saved, std::move(found));
+}
+
+void RemotesModel::addFoundRemote(const std::shared_ptr<VLCController>& remote, bool keepAcrossScans)
+{
+    if (!remote || std::find(m_found.begin(), m_found.end(), remote) != m_found.end())
+        return;
+    if (keepAcrossScans)
+        m_kept = remote;
+    std::vector<std::shared_ptr<VLCController>> found = m_found;
+    found.push_back(remote);
+    remote->searchForPlayerLink();
+    rebuild(m_saved, std::move(found));
+}
+
+void RemotesModel::clearFound()
+{
+    std::vector<std::shared_ptr<VLCController>> found;
+    if (m_kept)
+        found.push_back(m_kept);
+    rebuild(m_saved, std::move(found));
+}
+
+void RemotesModel::probe()
+{
+    // What the last round left unanswered shows now, before the next round.
+    refreshAnswers();
+    for (const auto& remote : m_saved)
+        remote->searchForPlayerLink();
+    // A found computer that was saved is the same remote: probed once.
+    for (const auto& remote : m_found)
+        if (m_savedList.indexOf(remote.get()) < 0)
+            remote->searchForPlayerLink();
+}

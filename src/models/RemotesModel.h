@@ -1,0 +1,93 @@
+#pragma once
+
+#include "models/RemoteAnswer.h"
+#include "net/BonjourComputer.h"
+
+#include <QAbstractListModel>
+#include <QList>
+#include <QPointer>
+#include <QTimer>
+
+#include <memory>
+#include <vector>
+
+class QNetworkAccessManager;
+class SavedRemoteList;
+class VLCController;
+
+// The computers of the remotes list: the saved ones, then those found on
+// the network, each with what it last answered. While active, every listed
+// computer is probed for VLC every three seconds, and a row whose answer
+// changed says so.
+class RemotesModel : public QAbstractListModel {
+    Q_OBJECT
+    Q_PROPERTY(bool active READ isActive WRITE setActive NOTIFY activeChanged)
+    Q_PROPERTY(int savedCount READ savedCount NOTIFY savedCountChanged)
+    Q_PROPERTY(int foundCount READ foundCount NOTIFY foundCountChanged)
+public:
+    enum Role {
+        NameRole = Qt::UserRole + 1, // as the display role
+        AddressRole,
+        AnswerRole,     // a RemoteAnswer
+        AnswerKeyRole,  // its stable name ("answers", "password-needed", ...)
+        AnswerTextRole, // its few words
+        SavedRole,
+        DefaultRole,
+        SectionRole,
+    };
+    Q_ENUM(Role)
+    static constexpr int probeIntervalMs = 3000;
+
+    // network: what remotes made for found computers go through.
+    RemotesModel(SavedRemoteList& saved, QNetworkAccessManager* network, QObject* parent = nullptr);
+    ~RemotesModel() override;
+
+    bool isActive() const { return m_probeTimer.isActive(); }
+    // Active: probes at once, then every probeIntervalMs.
+    void setActive(bool active);
+    int savedCount() const { return int(m_saved.size()); }
+    int foundCount() const { return int(m_found.size()); }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    std::shared_ptr<VLCController> remoteAt(int row) const;
+    int rowOf(const VLCController* remote) const;
+    const std::vector<std::shared_ptr<VLCController>>& foundRemotes() const { return m_found; }
+
+    // What discovery found: a remote for each new address (probed at once),
+    // each named as the computer advertises itself.
+    void setDiscovered(const QList<BonjourComputer>& computers);
+    // A computer known by other means, listed with the found ones until
+    // discovery starts afresh; keepAcrossScans: the one the program was
+    // asked to open, which stays listed and keeps its name.
+    void addFoundRemote(const std::shared_ptr<VLCController>& remote, bool keepAcrossScans = false);
+    // Discovery starts afresh: only the remote kept across scans stays.
+    void clearFound();
+
+    // Probes every listed computer once (a found one that was saved, once).
+    Q_INVOKABLE void probe();
+
+signals:
+    void activeChanged();
+    void savedCountChanged();
+    void foundCountChanged();
+    // A listed remote's probe found VLC's interface.
+    void answeredAsVlc(int row);
+
+private:
+    void holdSaved();
+    void rebuild(std::vector<std::shared_ptr<VLCController>> saved, std::vector<std::shared_ptr<VLCController>> found);
+    void watch(const std::shared_ptr<VLCController>& remote);
+    void refreshAnswers();
+    RemoteAnswer answerAt(int row) const;
+
+    SavedRemoteList& m_savedList;
+    QPointer<QNetworkAccessManager> m_network;
+    std::vector<std::shared_ptr<VLCController>> m_saved; // held so that what probes learn stays
+    std::vector<std::shared_ptr<VLCController>> m_found;
+    std::shared_ptr<VLCController> m_kept;
+    std::vector<RemoteAnswer> m_answers; // as last announced, per row
+    QTimer m_probeTimer;
+};

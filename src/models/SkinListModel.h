@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QStringList>
+
+class UserDefaults;
+
+// The skins to choose from: the one that ships, first, then those installed
+// in the skins folder, by name. Choosing a row makes its skin the one the
+// remote screen shows (BWSKin).
+class SkinListModel : public QAbstractListModel {
+    Q_OBJECT
+    Q_PROPERTY(QString chosen READ chosen NOTIFY chosenChanged)
+public:
+    enum Role {
+        NameRole = Qt::UserRole + 1, // the skin's folder name, as the display role
+        IdentifierRole,              // its path under the home folder, as BWSKin names it
+        ChosenRole,
+        DeletableRole, // every skin but the one that ships
+    };
+    Q_ENUM(Role)
+
+    explicit SkinListModel(UserDefaults& defaults, QObject* parent = nullptr);
+    ~SkinListModel() override;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    QString chosen() const { return m_chosen; }
+    const QStringList& identifiers() const { return m_skins; }
+
+    // Reads the skins folder again (after an install or a removal).
+    Q_INVOKABLE void reload();
+    Q_INVOKABLE void choose(int row);
+
+signals:
+    void chosenChanged();
+
+private:
+    void noteChoice();
+
+    UserDefaults& m_defaults;
+    QStringList m_skins;
+    QString m_chosen;
+};
