@@ -20,6 +20,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+
 namespace {
 constexpr int items = 10000;
 

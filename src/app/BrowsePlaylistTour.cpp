@@ -4,6 +4,7 @@
 #include "app/CentralAccessFactory.h"
 #include "app/PlayerLinkAppDelegate.h"
 #include "app/ScreenshotTour.h"
+#include "core/FoldedText.h"
 #include "screens/BrowseView/BrowseViewController.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/PlaylistView/PlaylistViewController.h"
@@ -71,13 +72,14 @@ void BrowsePlaylistTour::addSteps(ScreenshotTour& tour, PlayerLinkAppDelegate& a
         remoteScreen->playlist();
     }, 1800);
     tour.addStep(QStringLiteral("playlist-landscape"), [window] { landscape(window); }, 1500);
-    // A search typed: the items whose names hold the first word of the second one.
+    // A search typed: a word of the second item's name, without its case and accents.
     PlaylistViewController* playlist = access.playlistViewController();
     tour.addStep(QStringLiteral("playlist-search"), [playlist, window] {
         portrait(window);
         const std::shared_ptr<VLCController> remote = playlist->currentRemote();
         const PlaylistItem* item = remote ? remote->itemAtRow(1) : nullptr;
-        const QString word = item ? remote->titleOf(*item).section(u' ', 0, 0).left(5) : QString();
+        const QStringList words = item ? remote->titleOf(*item).split(u' ', Qt::SkipEmptyParts) : QStringList();
+        const QString word = words.isEmpty() ? QString() : FoldedText::fold(words.value(2, words.first()));
         playlist->searchField()->setFocus();
         playlist->searchField()->setText(word);
     }, 1500);
