@@ -96,7 +96,7 @@ print()
 print("%-44s %12s %12s %8s" % ("playlist search, 10,000 items", "PlayerLink", "linear scan", "goal"))
 print("%-44s %9.3f ms %9.2f ms %8s" % ("a keystroke, filter alone", seconds(sb["BM_FilterKeystroke"]) * 1e3,
                                        seconds(sb["BM_LinearScanKeystroke"]) * 1e3, "16 ms"))
-print("%-44s %9.2f ms %12s %8s" % ("a keystroke, screen to table ready", seconds(sb["BM_PlaylistScreenKeystroke"]) * 1e3,
-                                   "", "16 ms"))
+print("%-44s %9.2f ms %12s %8s" % ("a keystroke, screen to table ready",
+                                   seconds(pb["BM_PlaylistScreenSearchKeystroke"]) * 1e3, "", "16 ms"))
 print("also: names folded once per playlist %.2f ms; a scan that ignores only case %.3f ms"
       % (seconds(sb["BM_FilterBuild"]) * 1e3, seconds(sb["BM_CaseOnlyScanKeystroke"]) * 1e3))
