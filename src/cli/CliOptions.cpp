@@ -147,7 +147,9 @@ QString CliOptions::usage()
         "Commands:\n"
         "  probe                 check that VLC answers and the password is right\n"
         "  status                what VLC is doing now\n"
-        "  playlist              the playlist, the current item marked\n"
+        "  playlist [--find TEXT]    the playlist, the current item marked; with --find\n"
+        "                        only the items whose names hold TEXT's words, case\n"
+        "                        and accents aside\n"
         "  browse [DIR]          list a folder on the VLC computer (default: home)\n"
         "  play [ID]             play playlist item ID (a whole number), or resume\n"
         "  pause                 pause playback\n"
@@ -241,6 +243,11 @@ std::optional<CliOptions> CliOptions::parse(const QStringList& args, const QStri
             if (!ok || seconds <= 0)
                 return fail(QStringLiteral("--seconds needs a positive whole number"));
             options.watchSeconds = seconds;
+        } else if (arg == u"--find") {
+            const auto v = takeValue(arg);
+            if (!v || v->trimmed().isEmpty())
+                return fail(QStringLiteral("--find needs a text to look for"));
+            options.find = *v;
         } else {
             return fail(QStringLiteral("unknown option %1 (see --help)").arg(arg));
         }
@@ -265,6 +272,8 @@ std::optional<CliOptions> CliOptions::parse(const QStringList& args, const QStri
     }
     if (options.watchSeconds && options.command != u"watch" && options.command != u"discover")
         return fail(QStringLiteral("--seconds only goes with watch and discover"));
+    if (!options.find.isNull() && options.command != u"playlist")
+        return fail(QStringLiteral("--find only goes with playlist"));
     const QString problem = options.validateArguments();
     if (!problem.isEmpty())
         return fail(problem);

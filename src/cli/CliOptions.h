@@ -17,6 +17,7 @@ struct CliOptions {
     QString command;
     QStringList arguments;
     std::optional<int> watchSeconds; // watch, discover: stop after this many seconds
+    QString find;                    // playlist: only the items whose names hold it (null: every item)
 
     // Parses argv (without the program name); on failure returns nothing and
     // fills error with a one-line message.

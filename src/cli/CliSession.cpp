@@ -2,6 +2,7 @@
 
 #include "cli/ExitCode.h"
 #include "cli/StateReport.h"
+#include "vlc/PlaylistFilter.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -222,10 +223,14 @@ void CliSession::runCommand()
     }
     if (command == u"playlist") {
         refreshAll([this] {
+            std::vector<int> found;
+            const bool finding = !m_options.find.isNull();
+            if (finding)
+                found = PlaylistFilter::forRemote(*m_remote).rowsMatching(m_options.find);
             if (m_options.json)
-                printJson(StateReport::playlistJson(*m_remote));
+                printJson(StateReport::playlistJson(*m_remote, finding ? &found : nullptr));
             else
-                print(StateReport::playlistText(*m_remote));
+                print(StateReport::playlistText(*m_remote, finding ? &found : nullptr));
             finish(ExitOk);
         });
         return;

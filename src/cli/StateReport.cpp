@@ -94,11 +94,13 @@ QString StateReport::statusText(VLCController& remote)
     return text;
 }
 
-QJsonArray StateReport::playlistJson(const VLCController& remote)
+QJsonArray StateReport::playlistJson(const VLCController& remote, const std::vector<int>* rows)
 {
     QJsonArray items;
     const std::optional<int> current = remote.currentIndex();
-    for (int i = 0; i < remote.itemsInPlaylist(); ++i) {
+    const int count = rows ? int(rows->size()) : remote.itemsInPlaylist();
+    for (int n = 0; n < count; ++n) {
+        const int i = rows ? (*rows)[size_t(n)] : n;
         const PlaylistItem& item = *remote.itemAtRow(i);
         QJsonObject o;
         o.insert(QStringLiteral("id"), item.id);
@@ -111,13 +113,17 @@ QJsonArray StateReport::playlistJson(const VLCController& remote)
     return items;
 }
 
-QString StateReport::playlistText(const VLCController& remote)
+QString StateReport::playlistText(const VLCController& remote, const std::vector<int>* rows)
 {
     if (remote.itemsInPlaylist() == 0)
         return QStringLiteral("The playlist is empty.\n");
+    if (rows && rows->empty())
+        return QStringLiteral("No playlist item matches.\n");
     QString text;
     const std::optional<int> current = remote.currentIndex();
-    for (int i = 0; i < remote.itemsInPlaylist(); ++i) {
+    const int count = rows ? int(rows->size()) : remote.itemsInPlaylist();
+    for (int n = 0; n < count; ++n) {
+        const int i = rows ? (*rows)[size_t(n)] : n;
         const PlaylistItem& item = *remote.itemAtRow(i);
         text += QStringLiteral("%1 %2  %3  %4\n")
                     .arg(i == current ? QStringLiteral("▶") : QStringLiteral(" "))

@@ -57,6 +57,12 @@ void FitLabel::setBold(bool bold)
     textOrRoomChanged();
 }
 
+void FitLabel::setElideMode(Qt::TextElideMode mode)
+{
+    m_elideMode = mode;
+    textOrRoomChanged();
+}
+
 void FitLabel::setContentScale(qreal scale)
 {
     if (scale <= 0 || qFuzzyCompare(scale, m_contentScale))
@@ -87,7 +93,7 @@ qreal FitLabel::fittedPointSize() const
 
 QString FitLabel::shownText() const
 {
-    return QFontMetricsF(fontOf(fittedPointSize(), m_bold)).elidedText(m_text, Qt::ElideRight, width());
+    return QFontMetricsF(fontOf(fittedPointSize(), m_bold)).elidedText(m_text, m_elideMode, width());
 }
 
 void FitLabel::textOrRoomChanged()

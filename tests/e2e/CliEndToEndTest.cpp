@@ -174,6 +174,12 @@ TEST_F(CliAgainstRealVlc, CommandsChangeWhatVlcReports)
     ASSERT_EQ(list.exitCode, ExitOk);
     const QJsonArray items = list.jsonArray();
     ASSERT_EQ(items.size(), media().files().size());
+    // Found by the words of a name, case and accents aside.
+    const QJsonArray found = cli({ "playlist", "--find", "CAFE song" }).jsonArray();
+    ASSERT_EQ(found.size(), 1);
+    EXPECT_EQ(found[0].toObject().value("id"), items[1].toObject().value("id"));
+    EXPECT_EQ(runCli({ "--host", vlc->hostAddress(), "playlist", "--find", "no such song" }, vlc->password()).out,
+              QStringLiteral("No playlist item matches.\n"));
 
     const int second = items[1].toObject().value("id").toInt();
     CliRun play = cli({ "play", QString::number(second) });

@@ -33,6 +33,10 @@ TEST(CliOptions, ReadsHostPasswordAndCommand)
     const auto noPassword = parse({ "--host=den", "status" });
     EXPECT_TRUE(noPassword->password.isNull());
 
+    const auto find = parse({ "--host", "den", "playlist", "--find", "bob song" });
+    ASSERT_TRUE(find);
+    EXPECT_EQ(find->find, QStringLiteral("bob song"));
+    EXPECT_TRUE(parse({ "--host", "den", "playlist" })->find.isNull());
     const auto watch = parse({ "--host", "den", "watch", "--seconds", "5" });
     ASSERT_TRUE(watch);
     EXPECT_EQ(watch->watchSeconds, 5);
@@ -58,6 +62,8 @@ TEST(CliOptions, RefusesWhatCannotBeSent)
     EXPECT_TRUE(errorFor({ "--host" }).contains("--host needs a value"));
     EXPECT_TRUE(errorFor({ "--host", "den", "seek" }).contains("needs an argument"));
     EXPECT_TRUE(errorFor({ "--host", "den", "pause", "now" }).contains("no arguments"));
+    EXPECT_TRUE(errorFor({ "--host", "den", "playlist", "--find" }).contains("--find needs a text"));
+    EXPECT_TRUE(errorFor({ "--host", "den", "status", "--find", "x" }).contains("--find only goes with playlist"));
     EXPECT_TRUE(errorFor({ "--host", "den", "seek", "soon" }).contains("seek takes"));
     EXPECT_TRUE(errorFor({ "--host", "den", "seek", "150%" }).contains("between 0% and 100%"));
     EXPECT_TRUE(errorFor({ "--host", "den", "volume", "loud" }).contains("volume takes"));

@@ -2,6 +2,7 @@
 #include "core/NotificationNames.h"
 #include "MemoryNetwork.h"
 #include "TestSupport.h"
+#include "vlc/PlaylistFilter.h"
 #include "vlc/ServerDialect.h"
 #include "vlc/VLCController.h"
 
@@ -238,6 +239,27 @@ TEST(PlayerState, LegacyPlaylistTitlesAndLuaCurrentItem)
     EXPECT_EQ(remote.currentItemIndex(), 1);
     feed(remote, statusWith("<state>playing</state><length>181</length>"));
     EXPECT_EQ(remote.currentItemIndex(), VLCController::noCurrentItem);
+}
+
+TEST(PlaylistFilter, FindsEveryWordInTheShownNamesWhateverCaseAndAccents)
+{
+    VLCController remote;
+    feed(remote, "<node name='' id='0'><node name='Playlist' id='1'>"
+                 "<leaf id='5' name='/Musik/Straße der Ölmühle.mp3'/><leaf id='6' name='ÆON FLUX'/>"
+                 "<leaf id='7' name='Cafe&#769; Noir'/><leaf id='8' name='Musik'/></node></node>");
+    const PlaylistFilter filter = PlaylistFilter::forRemote(remote);
+    ASSERT_EQ(filter.size(), 4);
+    using Rows = std::vector<int>;
+    EXPECT_EQ(filter.rowsMatching(u"strasse OLMUHLE"), Rows { 0 });
+    EXPECT_EQ(filter.rowsMatching(u"aeon"), Rows { 1 });
+    // A decomposed accent and a composed one, typed either way.
+    EXPECT_EQ(filter.rowsMatching(u"café"), Rows { 2 });
+    EXPECT_EQ(filter.rowsMatching(u"noir cafe"), Rows { 2 });
+    // The shown name, the last part of a title that is a path.
+    EXPECT_EQ(filter.rowsMatching(u"musik"), Rows { 3 });
+    EXPECT_EQ(filter.rowsMatching(u"café jazz"), Rows {});
+    EXPECT_EQ(filter.rowsMatching(u"  "), (Rows { 0, 1, 2, 3 }));
+    EXPECT_EQ(PlaylistFilter().rowsMatching(u"x"), Rows {});
 }
 
 TEST(PlayerState, TrackListsFollowTheCurrentItem)

@@ -87,6 +87,7 @@ FeedsViewController::FeedsViewController(const QString& title, const QString& na
     m_feedList = NewsFeedList::load(HomePaths::bundle() + u'/' + m_propertyFile);
     m_waitingFeeds = int(m_feedList.size());
     m_refreshButton = new BarButtonItem(refreshIcon(), BarButtonItem::Bordered, this);
+    m_refreshButton->setToolTip(localizedString("Reload the news"));
     connect(m_refreshButton, &BarButtonItem::triggered, this, &FeedsViewController::refreshFeeds);
     navigationItem()->setRightBarButtonItem(m_refreshButton);
 }

@@ -1,5 +1,6 @@
 #include "screens/SkinsView/SkinsViewController.h"
 
+#include "core/HomePaths.h"
 #include "core/Localization.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
@@ -35,17 +36,44 @@ SkinsViewController::SkinsViewController(QWidget* parent)
 {
     setTitle(localizedString("Skins"));
     updateSkinList();
+    connect(&m_skinsFolderWatcher, &QFileSystemWatcher::directoryChanged, this,
+            &SkinsViewController::skinsFolderChanged);
 }
 
-void SkinsViewController::updateSkinList()
+QStringList SkinsViewController::installedSkinList()
 {
     QStringList list { SkinFolders::builtInSkin };
     const QDir folder(SkinFolders::installedSkins());
     for (const QString& name : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
         if (!name.startsWith(SkinFolders::hiddenPrefix))
             list.append(SkinFolders::identifierForInstalled(name));
-    m_skinList = list;
+    return list;
+}
+
+void SkinsViewController::updateSkinList()
+{
+    m_skinList = installedSkinList();
     initialiseStructure();
+}
+
+void SkinsViewController::watchSkinsFolder()
+{
+    // The skins folder itself, and the folder that holds it until it exists.
+    for (const QString& folder : { HomePaths::documents(), SkinFolders::installedSkins() })
+        if (!m_skinsFolderWatcher.directories().contains(folder) && QFileInfo(folder).isDir())
+            m_skinsFolderWatcher.addPath(folder);
+}
+
+void SkinsViewController::skinsFolderChanged()
+{
+    watchSkinsFolder();
+    // An install's work folders ("__install-...") come and go unlisted:
+    // only a change of the list itself redraws it.
+    if (installedSkinList() == m_skinList)
+        return;
+    updateSkinList();
+    if (myTableView())
+        myTableView()->reloadData();
 }
 
 void SkinsViewController::initialiseStructure()
@@ -82,6 +110,7 @@ void SkinsViewController::viewWillAppear(bool animated)
 void SkinsViewController::viewDidAppear(bool animated)
 {
     TableViewController::viewDidAppear(animated);
+    watchSkinsFolder();
     updateSkinList();
     myTableView()->reloadData();
     // The remote screen builds its skin afresh from the choice made here.
@@ -94,6 +123,8 @@ void SkinsViewController::viewDidAppear(bool animated)
 void SkinsViewController::viewDidDisappear(bool animated)
 {
     TableViewController::viewDidDisappear(animated);
+    if (const QStringList watched = m_skinsFolderWatcher.directories(); !watched.isEmpty())
+        m_skinsFolderWatcher.removePaths(watched);
     NavigationController* navigation = navigationController();
     if (navigation && navigation->topViewController() != this && navigation->topViewController()
         && navigation->topViewController()->toolbarItems().isEmpty())
