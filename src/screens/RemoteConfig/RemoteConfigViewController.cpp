@@ -98,9 +98,6 @@ void RemoteConfigViewController::viewDidLoad()
 
 void RemoteConfigViewController::viewWillAppear(bool)
 {
-    // The list's toolbar means nothing here.
-    if (navigationController())
-        navigationController()->setToolbarHidden(true);
     // The fields show the edit, also after the chooser wrote into it.
     m_nicknameField->setText(m_newNickname);
     m_hostIpField->setText(m_newHostAddress);

@@ -99,12 +99,6 @@ void RemotesViewController::viewDidLoad()
         });
 }
 
-void RemotesViewController::viewWillAppear(bool)
-{
-    if (navigationController())
-        navigationController()->setToolbarHidden(false);
-}
-
 void RemotesViewController::viewDidAppear(bool)
 {
     updateTableStructure();

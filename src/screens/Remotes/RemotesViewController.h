@@ -127,7 +127,6 @@ public:
 protected:
     void initialiseStructure() override;
     void viewDidLoad() override;
-    void viewWillAppear(bool animated) override;
     void viewDidAppear(bool animated) override;
     void viewDidDisappear(bool animated) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
