@@ -1,10 +1,13 @@
 #include "app/SavedRemotesFile.h"
+#include "core/Localization.h"
 #include "LaunchedApp.h"
 #include "net/BonjourBrowser.h"
 #include "RealVlcTest.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
 #include "screens/WebView/WebViewController.h"
+#include "ui/BarButton.h"
+#include "ui/NavigationBar.h"
 #include "vlc/VLCController.h"
 
 #include <QLineEdit>
@@ -179,4 +182,30 @@ TEST(RemotesList, SectionsEditingRulesAndKeys)
     table->selectRowAtIndexPath(IndexPath(0, 0), false);
     QTest::keyClick(run.app->window(), Qt::Key_Delete);
     EXPECT_EQ(saved.size(), size_t(2));
+}
+
+TEST(RemotesList, TheEditButtonIsAsWideAsItsWidestTitleInEachLanguage)
+{
+    struct English {
+        ~English() { Localization::installTranslations(QLocale(QStringLiteral("en_US"))); }
+    } restore;
+    for (const char* language : { "en_US", "de_DE", "fr_FR" }) {
+        Localization::installTranslations(QLocale(QString::fromLatin1(language)));
+        ScopedHome home;
+        LaunchedApp run;
+        NavigationBar* bar = run.navigation()->navigationBar();
+        BarButton* edit = bar->rightButton();
+        ASSERT_TRUE(edit);
+        const QRect before = edit->geometry();
+        for (const QString& title : { localizedString("Edit"), localizedString("Done") }) {
+            BarButtonItem item(title);
+            EXPECT_GE(before.width(), BarButton(&item).sizeHint().width()) << language << " " << title.toStdString();
+        }
+        QTest::mouseClick(edit, Qt::LeftButton);
+        spinEventLoop(50);
+        ASSERT_EQ(bar->rightButton(), edit);
+        EXPECT_EQ(edit->text(), localizedString("Done"));
+        EXPECT_EQ(edit->geometry(), before) << language << ": the bar keeps its place";
+        EXPECT_TRUE(bar->rect().contains(edit->geometry())) << language;
+    }
 }

@@ -62,6 +62,7 @@ RemotesViewController::RemotesViewController(QWidget* parent)
                       space(), m_newsButton, space(), item(L10N_NOOP("Help"), &RemotesViewController::help), space(),
                       item(L10N_NOOP("Settings"), &RemotesViewController::info) });
     m_editButton = new BarButtonItem(localizedString("Edit"), BarButtonItem::Bordered, this);
+    m_editButton->setPossibleTitles({ localizedString("Edit"), localizedString("Done") });
     connect(m_editButton, &BarButtonItem::triggered, this, [this] { setEditing(!isEditing(), true); });
     navigationItem()->setRightBarButtonItem(m_editButton);
 }
