@@ -260,9 +260,18 @@ void RemotesViewController::initialiseStructure()
 
 void RemotesViewController::updateTableStructure()
 {
+    // Discovery and the probes rebuild the table every few seconds; a
+    // Delete button the user opened stays open on its remote meanwhile.
+    std::shared_ptr<VLCController> confirming;
+    if (myTableView() && tableStructure() && myTableView()->indexPathForDeleteConfirmation().isValid())
+        confirming = remoteForRow(tableStructure()->rowIdForIndexPath(myTableView()->indexPathForDeleteConfirmation()));
     initialiseStructure();
-    if (myTableView())
-        myTableView()->reloadData();
+    if (!myTableView())
+        return;
+    myTableView()->reloadData();
+    const auto saved = std::find(m_savedHeld.begin(), m_savedHeld.end(), confirming);
+    if (confirming && saved != m_savedHeld.end())
+        myTableView()->showDeleteConfirmationForRowAtIndexPath(IndexPath(0, int(saved - m_savedHeld.begin())));
 }
 
 void RemotesViewController::holdSavedRemotes()
