@@ -89,6 +89,14 @@ TEST_F(RemotesListOnRealVlc, TheDefaultOpensOnItsFirstAnswerAndAWrongPasswordIsA
     EXPECT_EQ(prompt->title(), "Password for Den");
     EXPECT_TRUE(prompt->message().startsWith("VLC on that computer did not accept the password."));
     EXPECT_EQ(prompt->textField()->echoMode(), QLineEdit::Password);
+    // Refused again: said at once, and asked again for the same computer.
+    prompt->textField()->setText(QStringLiteral("still not it"));
+    prompt->pressButton(2);
+    ASSERT_TRUE(waitUntil([&] { return AlertView::topAlert() && AlertView::topAlert()->textField(); }, 10000));
+    prompt = AlertView::topAlert();
+    EXPECT_EQ(prompt->title(), "Password for Den");
+    EXPECT_TRUE(prompt->message().startsWith("VLC on that computer did not accept the password."));
+    EXPECT_EQ(run.top(), list);
     prompt->textField()->setText(vlc->password());
     prompt->pressButton(2);
     ASSERT_TRUE(waitUntil([&] { return run.top() == remoteScreen && settled(run); }, 10000))

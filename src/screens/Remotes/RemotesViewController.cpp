@@ -109,7 +109,7 @@ void RemotesViewController::viewDidAppear(bool)
                        [this](const Notification& note) { validRemoteFound(note); });
     // A refusal changes only the icon: no rebuild, and nothing opens.
     center.removeObserver(this, NotificationNames::vlcFoundRemote);
-    center.addObserver(this, NotificationNames::vlcFoundRemote, [this](const Notification&) { refreshStateIcons(); });
+    center.addObserver(this, NotificationNames::vlcFoundRemote, [this](const Notification& note) { foundRemote(note); });
     setRemoteScanning(true);
     if (!boolPreference(PreferenceKeys::disableLibs))
         Analytics::viewEntered(analyticsName);
@@ -546,6 +546,17 @@ void RemotesViewController::validRemoteFound(const Notification& note)
             m_rebuildQueued = false;
             updateTableStructure();
         });
+    }
+}
+
+void RemotesViewController::foundRemote(const Notification& note)
+{
+    refreshStateIcons();
+    // The password just typed was refused: say so at once and ask again.
+    const auto waiting = m_openWhenValid.lock();
+    if (waiting && waiting.get() == note.object && RemoteAnswers::of(*waiting) == RemoteAnswer::PasswordRefused) {
+        m_openWhenValid.reset();
+        promptForPassword(waiting);
     }
 }
 
