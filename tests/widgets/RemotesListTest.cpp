@@ -4,6 +4,7 @@
 #include "net/BonjourBrowser.h"
 #include "RealVlcTest.h"
 #include "screens/MainView/MainViewController.h"
+#include "screens/RemoteConfig/RemoteConfigViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
 #include "screens/WebView/WebViewController.h"
 #include "ui/BarButton.h"
@@ -310,4 +311,34 @@ TEST(RemotesList, TheEditButtonIsAsWideAsItsWidestTitleInEachLanguage)
         EXPECT_EQ(edit->geometry(), before) << language << ": the bar keeps its place";
         EXPECT_TRUE(bar->rect().contains(edit->geometry())) << language;
     }
+}
+
+TEST(RemotesList, AnUnreadableAddressOfAnOlderFileShowsOnItsRowWithoutPilingUpAlerts)
+{
+    ScopedHome home;
+    LaunchedApp run([] { saveBeforeLaunch({ savedRecord("Old", "my pc", {}) }); });
+    RemotesViewController* list = listOf(run);
+    spinEventLoop(RemotesViewController::remoteScanningIntervalMs + 500); // a round of probes
+    EXPECT_TRUE(AlertView::visibleAlerts().isEmpty());
+    EXPECT_EQ(stateAt(list, IndexPath(0, 0)), "state-unusable-address");
+
+    // Chosen (twice over), it says why once and leads to its configuration.
+    list->didSelectRowAtIndexPath(list->myTableView(), IndexPath(0, 0));
+    list->didSelectRowAtIndexPath(list->myTableView(), IndexPath(0, 0));
+    ASSERT_EQ(AlertView::visibleAlerts().size(), 1);
+    AlertView* sheet = AlertView::topAlert();
+    EXPECT_EQ(sheet->message(), "'my pc' is not the name or address of a computer.");
+    EXPECT_EQ(sheet->buttonTitles(), QStringList({ "Change Address", "Ok" }));
+    sheet->pressButton(0);
+    ASSERT_TRUE(waitUntil([&] { return run.top() == run.factory().remoteConfigViewController() && settled(run); }));
+    run.navigation()->popToRootViewControllerAnimated(false);
+
+    // Where every poll fails alike, one alert at most.
+    MainViewController* screen = run.factory().mainViewController();
+    screen->setCurrentRemote(list->savedRemote(0));
+    run.navigation()->pushViewController(screen, false);
+    ASSERT_TRUE(waitUntil([] { return AlertView::topAlert() != nullptr; }));
+    spinEventLoop(3000);
+    EXPECT_EQ(AlertView::visibleAlerts().size(), 1);
+    EXPECT_EQ(AlertView::topAlert()->title(), "Error...");
 }

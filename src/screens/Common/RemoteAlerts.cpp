@@ -3,14 +3,20 @@
 #include "core/AlertPresenter.h"
 #include "core/Localization.h"
 #include "core/TextFormat.h"
+#include "vlc/HostAddress.h"
+
+namespace {
+bool errorShowing = false;
+}
 
 void RemoteAlerts::showForRequest(const RequestResult& result)
 {
-    if (!result.invalidAddress)
+    if (!result.invalidAddress || errorShowing)
         return;
+    errorShowing = AlertPresenter::current() != nullptr;
     AlertPresenter::show(localizedString("Error..."),
                          fmt(localizedString("there was an internal error trying to access %@\n\nSorry."), result.target),
-                         { localizedString("Ok") });
+                         { localizedString("Ok") }, [](int) { errorShowing = false; });
 }
 
 void RemoteAlerts::showDrivesNotFound()
@@ -20,4 +26,27 @@ void RemoteAlerts::showDrivesNotFound()
                                          "//Volumes (Mac).\n\nPlayerLink couldn't find anything in either of those "
                                          "this time."),
                          { localizedString("Ok") });
+}
+
+QString RemoteAlerts::addressProblem(const QString& address)
+{
+    const HostAddress::Reading reading = HostAddress::read(address);
+    switch (reading.problem) {
+    case HostAddress::Problem::None:
+        return {};
+    case HostAddress::Problem::NoHost:
+        return localizedString("No address is given.");
+    case HostAddress::Problem::NotHttp:
+    case HostAddress::Problem::NamesAPage:
+    case HostAddress::Problem::CarriesUserName:
+        return fmt(localizedString("'%@' is more than an address: give only the computer's name or address, and the "
+                                   "port after a colon if it is not 8080."),
+                   reading.shown);
+    case HostAddress::Problem::NotIpv6InBrackets:
+    case HostAddress::Problem::NotAHost:
+        break;
+    case HostAddress::Problem::BadPort:
+        return fmt(localizedString("'%@': the port after the colon must be a number from 1 to 65535."), reading.shown);
+    }
+    return fmt(localizedString("'%@' is not the name or address of a computer."), reading.shown);
 }
