@@ -272,6 +272,7 @@ TEST(RemotesList, SavedComputersAreDeletedWithTheMouseByTheCircleOrASidewaysDrag
         mouse.click(button->geometry().center() + cell->geometry().topLeft());
         EXPECT_FALSE(savedNames(run).contains(gone)) << savedNames(run).join(u' ').toStdString();
         ASSERT_EQ(run.top(), list) << "nothing opens";
+        EXPECT_EQ(run.app->window()->focusWidget(), table) << "the keys stay the list's";
     }
 
     // A sideways drag on the row opens the button too.
