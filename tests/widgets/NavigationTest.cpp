@@ -246,7 +246,8 @@ TEST(Navigation, TheScreenOnTopDecidesTheToolbarForEveryPairOfScreens)
 
     auto name = [](const ViewController* screen) { return std::string(screen->metaObject()->className()); };
     auto expectToolbarOf = [&](ViewController* top, const char* step, ViewController* gone) {
-        ASSERT_EQ(nav->topViewController(), top) << name(nav->topViewController()) << " after " << step << " " << name(gone);
+        ASSERT_EQ(nav->topViewController(), top)
+            << name(nav->topViewController()) << " after " << step << " " << name(gone);
         const bool shown = !nav->isToolbarHidden() && nav->toolbar()->isVisibleTo(nav);
         EXPECT_EQ(shown, !top->toolbarItems().isEmpty()) << name(top) << " after " << step << " " << name(gone);
     };

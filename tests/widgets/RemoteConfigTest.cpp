@@ -90,7 +90,8 @@ TEST_F(RemoteConfig, AddingNeedsNameAndAReadableAddressAndKeepsThePassword)
     });
     list->setRemoteScanning(false); // its next round comes 3 s after it shows again
     // VLC's page address, as a browser shows it, is kept as the computer's.
-    type(QStringLiteral("Kitchen"), QStringLiteral(" http://%1/ \t").arg(vlcPage.hostAddress()), QStringLiteral("pässword"));
+    type(QStringLiteral("Kitchen"), QStringLiteral(" http://%1/ \t").arg(vlcPage.hostAddress()),
+         QStringLiteral("pässword"));
     config->saveButton()->trigger();
     ASSERT_EQ(saved().size(), size_t(1));
     EXPECT_EQ(saved().recordAt(0).hostAddress, vlcPage.hostAddress());

@@ -3,20 +3,20 @@
 #include "core/AlertPresenter.h"
 #include "core/Localization.h"
 #include "core/TextFormat.h"
+#include "ui/AlertView.h"
 #include "vlc/HostAddress.h"
-
-namespace {
-bool errorShowing = false;
-}
 
 void RemoteAlerts::showForRequest(const RequestResult& result)
 {
-    if (!result.invalidAddress || errorShowing)
+    if (!result.invalidAddress)
         return;
-    errorShowing = AlertPresenter::current() != nullptr;
-    AlertPresenter::show(localizedString("Error..."),
+    const QString title = localizedString("Error...");
+    for (const AlertView* shown : AlertView::visibleAlerts())
+        if (shown->title() == title)
+            return;
+    AlertPresenter::show(title,
                          fmt(localizedString("there was an internal error trying to access %@\n\nSorry."), result.target),
-                         { localizedString("Ok") }, [](int) { errorShowing = false; });
+                         { localizedString("Ok") });
 }
 
 void RemoteAlerts::showDrivesNotFound()

@@ -109,7 +109,8 @@ void RemotesViewController::viewDidAppear(bool)
                        [this](const Notification& note) { validRemoteFound(note); });
     // A refusal changes only the icon: no rebuild, and nothing opens.
     center.removeObserver(this, NotificationNames::vlcFoundRemote);
-    center.addObserver(this, NotificationNames::vlcFoundRemote, [this](const Notification& note) { foundRemote(note); });
+    center.addObserver(this, NotificationNames::vlcFoundRemote,
+                       [this](const Notification& note) { foundRemote(note); });
     setRemoteScanning(true);
     if (!boolPreference(PreferenceKeys::disableLibs))
         Analytics::viewEntered(analyticsName);
