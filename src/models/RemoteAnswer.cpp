@@ -2,13 +2,14 @@
 
 #include "core/Clock.h"
 #include "core/Localization.h"
+#include "vlc/HostAddress.h"
 #include "vlc/VLCController.h"
 
 RemoteAnswer RemoteAnswers::of(const VLCController& remote)
 {
     const std::optional<double> last = remote.lastResponse();
     if (!last || Clock::current().now() - *last > freshForSeconds)
-        return RemoteAnswer::NoAnswer;
+        return HostAddress::read(remote.hostAddress()).address ? RemoteAnswer::NoAnswer : RemoteAnswer::UnusableAddress;
     if (remote.remoteFound())
         return RemoteAnswer::AnswersAsVlc;
     if (remote.passwordNotSet())
@@ -33,6 +34,8 @@ QString RemoteAnswers::describe(RemoteAnswer answer)
         return localizedString("VLC has no password set");
     case RemoteAnswer::Forbidden:
         return localizedString("VLC refuses access");
+    case RemoteAnswer::UnusableAddress:
+        return localizedString("The address cannot be used");
     case RemoteAnswer::NoAnswer:
         break;
     }
@@ -52,6 +55,8 @@ QString RemoteAnswers::key(RemoteAnswer answer)
         return QStringLiteral("password-not-set");
     case RemoteAnswer::Forbidden:
         return QStringLiteral("forbidden");
+    case RemoteAnswer::UnusableAddress:
+        return QStringLiteral("unusable-address");
     case RemoteAnswer::NoAnswer:
         break;
     }

@@ -12,6 +12,9 @@ enum class RemoteAnswer {
     PasswordNotSet, // VLC 3 with no password configured lets no one in
     Forbidden,      // the older VLC refuses this device by its address
     NoAnswer,       // nothing that answers as VLC, or nothing lately
+    // The address cannot be read, so nothing can be asked there (a file of
+    // an older version may hold one).
+    UnusableAddress,
 };
 
 namespace RemoteAnswers {

@@ -64,6 +64,9 @@ QSize BarButton::sizeHint() const
 {
     const QFontMetrics metrics(UiPalette::boldFont(textSize(m_tightness)));
     int width = text().isEmpty() ? 0 : metrics.horizontalAdvance(text());
+    if (m_item)
+        for (const QString& title : m_item->possibleTitles())
+            width = qMax(width, metrics.horizontalAdvance(title));
     if (!icon().isNull())
         width += 20 + (text().isEmpty() ? 0 : 6);
     width += 2 * inset(m_tightness) + 2 + (m_shape == Back ? arrowDepth : 0);

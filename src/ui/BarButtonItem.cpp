@@ -28,6 +28,12 @@ void BarButtonItem::setTitle(const QString& title)
     emit changed();
 }
 
+void BarButtonItem::setPossibleTitles(const QStringList& titles)
+{
+    m_possibleTitles = titles;
+    emit changed();
+}
+
 void BarButtonItem::setIcon(const QIcon& icon)
 {
     m_icon = icon;

@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 // A button of the navigation bar or the bottom toolbar: a title or an icon,
 // a style, a tag, and what happens when it is pressed.
@@ -18,6 +19,10 @@ public:
 
     QString title() const { return m_title; }
     void setTitle(const QString& title);
+    // Every title the button may show: it is as wide as the widest, so that
+    // changing between them neither cuts one off nor moves the bar.
+    QStringList possibleTitles() const { return m_possibleTitles; }
+    void setPossibleTitles(const QStringList& titles);
     QIcon icon() const { return m_icon; }
     void setIcon(const QIcon& icon);
     // What the button does, in words: its tooltip, and its accessible name
@@ -44,6 +49,7 @@ signals:
 
 private:
     QString m_title;
+    QStringList m_possibleTitles;
     QIcon m_icon;
     QString m_toolTip;
     Style m_style = Bordered;

@@ -97,6 +97,11 @@ public:
 
     bool isEditing() const { return m_editing; }
     void setEditing(bool editing, bool animated = false);
+    // The row whose Delete button is open (the red circle or a sideways
+    // drag opens it); a reload closes it, and an owner that can tell the
+    // row again after its rebuild opens it there again.
+    IndexPath indexPathForDeleteConfirmation() const { return m_deleteConfirmationRow; }
+    void showDeleteConfirmationForRowAtIndexPath(const IndexPath& indexPath);
 
     QSize sizeHint() const override;
 

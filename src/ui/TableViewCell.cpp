@@ -217,6 +217,8 @@ void TableViewCell::setShowingDeleteConfirmation(bool showing)
         m_deleteButton = new QPushButton(localizedString("Delete"), this);
         m_deleteButton->setFont(UiPalette::boldFont(14));
         m_deleteButton->setCursor(Qt::PointingHandCursor);
+        // A click leaves the focus with the list, which goes on taking the keys.
+        m_deleteButton->setFocusPolicy(Qt::NoFocus);
         m_deleteButton->setStyleSheet(QStringLiteral(
             "QPushButton { color: white; border: 1px solid #7a0e0a; border-radius: 6px; padding: 0 10px;"
             " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f0524a, stop:1 #c2221b); }"

@@ -204,8 +204,6 @@ BarButtonItem* BrowseViewController::makeModeButton()
 
 void BrowseViewController::viewDidAppear(bool)
 {
-    if (navigationController())
-        navigationController()->setToolbarHidden(false);
     // Another remote may have another mode.
     if (m_modeButton && m_currentRemote
         && (m_modeButton->objectName() == u"modePlay") != m_currentRemote->browseAdd()) {

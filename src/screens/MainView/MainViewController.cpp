@@ -192,8 +192,6 @@ void MainViewController::viewWillAppear(bool)
     if (m_currentRemote)
         m_currentSkin->setStatus(m_currentRemote->status());
     refreshLink();
-    if (navigationController())
-        navigationController()->setToolbarHidden(false);
 }
 
 void MainViewController::viewDidAppear(bool)
@@ -214,8 +212,6 @@ void MainViewController::viewDidDisappear(bool)
     if (!boolPreference(PreferenceKeys::disableLibs))
         Analytics::viewLeft(analyticsName);
     stopTimer();
-    if (navigationController() && navigationController()->topViewController() != this)
-        navigationController()->setToolbarHidden(true);
 }
 
 bool MainViewController::shouldAutorotateToInterfaceOrientation(int orientation) const

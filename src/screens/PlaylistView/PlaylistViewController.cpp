@@ -203,8 +203,6 @@ QString PlaylistViewController::modeImage(const BarButtonItem* button) const
 
 void PlaylistViewController::viewDidAppear(bool)
 {
-    if (navigationController())
-        navigationController()->setToolbarHidden(false);
     m_tableView->reloadData();
     statusUpdated();
     playlistUpdated();

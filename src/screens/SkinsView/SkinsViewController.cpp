@@ -100,13 +100,6 @@ void SkinsViewController::viewDidLoad()
                       BarButtonItem::space(BarButtonItem::FlexibleSpace, 0, this) });
 }
 
-void SkinsViewController::viewWillAppear(bool animated)
-{
-    TableViewController::viewWillAppear(animated);
-    if (navigationController())
-        navigationController()->setToolbarHidden(false);
-}
-
 void SkinsViewController::viewDidAppear(bool animated)
 {
     TableViewController::viewDidAppear(animated);
@@ -115,9 +108,6 @@ void SkinsViewController::viewDidAppear(bool animated)
     myTableView()->reloadData();
     // The remote screen builds its skin afresh from the choice made here.
     CentralAccess::shared().mainViewController()->clearCurrentSkin();
-    // The screen below may have put the toolbar away as it left.
-    if (navigationController())
-        navigationController()->setToolbarHidden(false);
 }
 
 void SkinsViewController::viewDidDisappear(bool animated)
@@ -125,10 +115,6 @@ void SkinsViewController::viewDidDisappear(bool animated)
     TableViewController::viewDidDisappear(animated);
     if (const QStringList watched = m_skinsFolderWatcher.directories(); !watched.isEmpty())
         m_skinsFolderWatcher.removePaths(watched);
-    NavigationController* navigation = navigationController();
-    if (navigation && navigation->topViewController() != this && navigation->topViewController()
-        && navigation->topViewController()->toolbarItems().isEmpty())
-        navigation->setToolbarHidden(true);
 }
 
 TableViewCell* SkinsViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)

@@ -36,9 +36,7 @@ public:
 protected:
     void initialiseStructure() override;
     void viewDidLoad() override;
-    void viewWillAppear(bool animated) override;
     void viewDidAppear(bool animated) override;
-    void viewDidDisappear(bool animated) override;
 
 private:
     // Pushes the gallery browser on the gallery page.

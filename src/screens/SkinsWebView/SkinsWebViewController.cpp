@@ -148,22 +148,6 @@ void SkinsWebViewController::viewDidLoad()
     updateButtons();
 }
 
-void SkinsWebViewController::viewWillAppear(bool)
-{
-    if (navigationController())
-        navigationController()->setToolbarHidden(false);
-}
-
-void SkinsWebViewController::viewDidDisappear(bool)
-{
-    // The skin list below shows the toolbar again itself; other screens
-    // that have none do not get this one's.
-    NavigationController* navigation = navigationController();
-    if (navigation && navigation->topViewController() != this && navigation->topViewController()
-        && navigation->topViewController()->toolbarItems().isEmpty())
-        navigation->setToolbarHidden(true);
-}
-
 // --- Loading -------------------------------------------------------------------
 
 void SkinsWebViewController::loadSkinGallery()

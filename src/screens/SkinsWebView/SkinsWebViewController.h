@@ -60,8 +60,6 @@ signals:
 
 protected:
     void viewDidLoad() override;
-    void viewWillAppear(bool animated) override;
-    void viewDidDisappear(bool animated) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
