@@ -37,6 +37,7 @@ protected:
     void initialiseStructure() override;
     void viewDidLoad() override;
     void viewDidAppear(bool animated) override;
+    void viewDidDisappear(bool animated) override;
 
 private:
     // Pushes the gallery browser on the gallery page.
