@@ -2,6 +2,7 @@
 
 #include "cli/ExitCode.h"
 #include "cli/StateReport.h"
+#include "core/TerminalText.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -214,7 +215,8 @@ void CliSession::runCommand()
             } else {
                 const QString version = m_remote->serverVersion();
                 print(QStringLiteral("VLC media player%1 answers at %2\n")
-                          .arg(version.isEmpty() ? QString() : QStringLiteral(" ") + version, m_remote->baseAddress()));
+                          .arg(version.isEmpty() ? QString() : QStringLiteral(" ") + escapedForTerminal(version),
+                               m_remote->baseAddress()));
             }
             finish(ExitOk);
         });
@@ -486,7 +488,8 @@ void CliSession::fail(int exitCode, const QString& message)
         o.insert(QStringLiteral("exitCode"), exitCode);
         printJson(o);
     }
-    m_err << "playerlink-cli: " << message << '\n';
+    // Messages carry VLC's words and paths: one line, nothing the terminal obeys.
+    m_err << "playerlink-cli: " << escapedForTerminal(message) << '\n';
     m_err.flush();
     finish(exitCode);
 }
