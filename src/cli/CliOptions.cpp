@@ -96,6 +96,22 @@ std::optional<int> CliOptions::seekPercent(const QString& arg)
     return value ? std::optional<int>(int(*value)) : std::nullopt;
 }
 
+std::optional<QString> CliOptions::seekOffset(const QString& arg)
+{
+    const bool percent = arg.endsWith(u'%');
+    std::optional<qint64> value;
+    if (percent)
+        value = wholeNumber(arg.chopped(1), -100, 100, true);
+    else if (const std::optional<int> seconds = seekOffsetSeconds(arg))
+        value = *seconds;
+    if (!value)
+        return std::nullopt;
+    // The sign always: without it VLC takes the number as a time or place.
+    return QStringLiteral("%1%2%3")
+        .arg(*value < 0 ? QStringLiteral("-") : QStringLiteral("+"), QString::number(std::abs(*value)),
+             percent ? QStringLiteral("%") : QStringLiteral("s"));
+}
+
 std::optional<int> CliOptions::volumePercent(const QString& arg)
 {
     const QString number = arg.endsWith(u'%') ? arg.chopped(1) : arg;
@@ -152,8 +168,9 @@ QString CliOptions::usage()
         "  play [ID]             play playlist item ID (a whole number), or resume\n"
         "  pause                 pause playback\n"
         "  stop | next | previous\n"
-        "  seek SECONDS|+Ns|-Ns|N%   jump to a time (0-99999999 s), by an offset (at\n"
-        "                        most 99999999 s either way), or to a percentage (0-100)\n"
+        "  seek SECONDS|+Ns|-Ns|N%|+N%|-N%   jump to a time (0-99999999 s), by an\n"
+        "                        offset (at most 99999999 s, or 100%, either way), or to\n"
+        "                        a percentage (0-100)\n"
         "  volume PERCENT|+N|-N  set the volume (0-400), or change it by up to 400\n"
         "  open PATH             play a file or URL on the VLC computer; a file path\n"
         "                        must be absolute, and the file must be there\n"
@@ -285,11 +302,15 @@ QString CliOptions::validateArguments() const
             return QStringLiteral("%1 needs a playlist item id, a whole number from 0 to 2147483647, not '%2'")
                 .arg(command, arg);
     } else if (command == u"seek") {
-        if (arg.endsWith(u'%')) {
+        const bool relative = arg.startsWith(u'+') || arg.startsWith(u'-');
+        if (arg.endsWith(u'%') && relative) {
+            if (!seekOffset(arg))
+                return QStringLiteral("seek takes an offset +N% or -N% of at most 100%, not '%1'").arg(arg);
+        } else if (arg.endsWith(u'%')) {
             if (!seekPercent(arg))
                 return QStringLiteral("seek percentage must be between 0% and 100%, not '%1'").arg(arg);
-        } else if (arg.startsWith(u'+') || arg.startsWith(u'-')) {
-            if (!seekOffsetSeconds(arg))
+        } else if (relative) {
+            if (!seekOffset(arg))
                 return QStringLiteral("seek takes an offset +Ns or -Ns of at most 99999999 seconds, not '%1'").arg(arg);
         } else if (!seekSeconds(arg)) {
             return QStringLiteral("seek takes SECONDS (0 to 99999999), +Ns, -Ns or N%, not '%1'").arg(arg);

@@ -289,9 +289,8 @@ void CliSession::runCommand()
             // The arguments were checked before anything was sent.
             if (const auto percent = CliOptions::seekPercent(arg)) {
                 sendCommand([remote, p = *percent] { remote->seek(p); }, false, false);
-            } else if (const auto offset = CliOptions::seekOffsetSeconds(arg)) {
-                const QString text = QStringLiteral("%1%2s").arg(*offset < 0 ? u'-' : u'+').arg(std::abs(*offset));
-                sendCommand([remote, text] { remote->seekRelative(text); }, false, false);
+            } else if (const auto offset = CliOptions::seekOffset(arg)) {
+                sendCommand([remote, text = *offset] { remote->seekRelative(text); }, false, false);
             } else {
                 const int seconds = CliOptions::seekSeconds(arg).value_or(0);
                 sendCommand([remote, seconds] { remote->seekSeconds(seconds); }, false, false);

@@ -78,6 +78,7 @@ TEST(CliOptions, NumbersOutOfRangeOrNotFiniteAreRefused)
     const QList<QStringList> refused {
         { "volume", "99999999999" }, { "volume", "+99999999999" }, { "volume", "401" }, { "volume", "-401" },
         { "seek", "99999999999" }, { "seek", "100000000" }, { "seek", "+99999999999s" }, { "seek", "101%" },
+        { "seek", "+101%" }, { "seek", "-1.5%" },
         { "seek", "99999999999%" }, { "speed", "nan" }, { "speed", "inf" }, { "speed", "1e1" },
         { "speed", "33" }, { "speed", "0.02" }, { "audio-delay", "nan" }, { "audio-delay", "inf" },
         { "audio-delay", "99999999" }, { "audio-delay", "-600.5" }, { "delete", "99999999999" },
@@ -130,8 +131,14 @@ TEST(CliOptions, FilesToOpenAreAbsoluteOrUrls)
 
 TEST(CliOptions, AcceptsEveryFormOfTheArguments)
 {
-    for (const QString seek : { "30", "+30s", "-10s", "+5", "50%" })
+    for (const QString seek : { "30", "+30s", "-10s", "+5", "50%", "+10%", "-100%" })
         EXPECT_TRUE(parse({ "--host", "den", "seek", seek })) << seek.toStdString();
+    // Offsets go to VLC signed, in its own units.
+    const std::pair<QString, QString> offsets[] = {
+        { "+30s", "+30s" }, { "-10s", "-10s" }, { "+5", "+5s" }, { "-7", "-7s" }, { "+10%", "+10%" }, { "-5%", "-5%" },
+    };
+    for (const auto& [given, sent] : offsets)
+        EXPECT_EQ(CliOptions::seekOffset(given), sent);
     for (const QString volume : { "150", "+10", "-25", "80%" })
         EXPECT_TRUE(parse({ "--host", "den", "volume", volume })) << volume.toStdString();
     for (const QString speed : { "2", "0.5", "1.25" })
