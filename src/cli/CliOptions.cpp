@@ -1,5 +1,6 @@
 #include "cli/CliOptions.h"
 
+#include "core/PasswordFile.h"
 #include "vlc/HostAddress.h"
 
 #include <QRegularExpression>
@@ -153,12 +154,21 @@ QStringList CliOptions::commands()
 QString CliOptions::usage()
 {
     return QStringLiteral(
-        "Usage: playerlink-cli --host HOST[:PORT] [--password PW] [--json] [--verbose] COMMAND [ARG]\n"
+        "Usage: playerlink-cli --host HOST[:PORT] [--password-file FILE] [--json] [--verbose] COMMAND [ARG]\n"
         "       playerlink-cli [--json] discover [--seconds N]\n"
         "\n"
         "Controls VLC through its web interface (port 8080 unless HOST names one).\n"
         "HOST may also be given as VLC's page address, http://HOST[:PORT]/.\n"
-        "The password may also come from PLAYERLINK_PASSWORD, the host from PLAYERLINK_HOST.\n"
+        "The host may also come from PLAYERLINK_HOST.\n"
+        "\n"
+        "VLC's password comes from\n"
+        "  --password-file FILE  the first line of FILE (at most 4096 bytes); FILE -\n"
+        "                        reads it from standard input, which must not be a\n"
+        "                        terminal\n"
+        "  PLAYERLINK_PASSWORD   the environment, when neither option is given\n"
+        "  --password PW         as given: every local user can read it in the process\n"
+        "                        list, so scripts should use one of the two above\n"
+        "Standard input is read only for --password-file -.\n"
         "\n"
         "Commands:\n"
         "  probe                 check that VLC answers and the password is right\n"
@@ -204,6 +214,7 @@ std::optional<CliOptions> CliOptions::parse(const QStringList& args, const QStri
     options.password = passwordFromEnvironment.isEmpty() ? QString() : passwordFromEnvironment;
     options.host = hostFromEnvironment;
     QStringList positional;
+    std::optional<QString> passwordOption; // the option that gave the password
 
     auto fail = [error](const QString& message) -> std::optional<CliOptions> {
         *error = message;
@@ -246,11 +257,22 @@ std::optional<CliOptions> CliOptions::parse(const QStringList& args, const QStri
             if (!v || v->isEmpty())
                 return fail(QStringLiteral("--host needs a value, such as 192.168.1.20 or mypc:8080"));
             options.host = *v;
-        } else if (arg == u"--password") {
+        } else if (arg == u"--password" || arg == u"--password-file") {
             const auto v = takeValue(arg);
-            if (!v)
-                return fail(QStringLiteral("--password needs a value"));
-            options.password = *v;
+            if (!v || (arg == u"--password-file" && v->isEmpty()))
+                return fail(QStringLiteral("%1 needs a value").arg(arg));
+            if (passwordOption && *passwordOption != arg)
+                return fail(QStringLiteral("give either --password or --password-file, not both"));
+            passwordOption = arg;
+            if (arg == u"--password") {
+                options.password = *v;
+            } else {
+                QString problem;
+                const std::optional<QString> password = PasswordFile::read(*v, &problem);
+                if (!password)
+                    return fail(problem);
+                options.password = *password;
+            }
         } else if (arg == u"--seconds") {
             const auto v = takeValue(arg);
             bool ok = false;

@@ -148,7 +148,7 @@ void CliSession::probe(Step then)
                 } else if (m_remote->passwordRequired()) {
                     fail(ExitPassword, m_remote->hasPassword()
                              ? QStringLiteral("VLC on %1 refused the password").arg(m_options.host)
-                             : QStringLiteral("VLC on %1 needs a password: use --password or PLAYERLINK_PASSWORD")
+                             : QStringLiteral("VLC on %1 needs a password: use --password-file or PLAYERLINK_PASSWORD")
                                    .arg(m_options.host));
                 } else if (!m_remote->remoteFound()) {
                     fail(ExitNotVlc, QStringLiteral("%1 answers, but not as VLC's web interface").arg(m_options.host));

@@ -1,5 +1,8 @@
 #include "cli/CliOptions.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,6 +35,18 @@ TEST(CliOptions, ReadsHostPasswordAndCommand)
     EXPECT_EQ(fromEnv->password, QStringLiteral("envpw"));
     const auto noPassword = parse({ "--host=den", "status" });
     EXPECT_TRUE(noPassword->password.isNull());
+    QTemporaryDir folder;
+    QFile file(folder.filePath("pw"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("from file\nsecond line\n");
+    file.close();
+    const auto fromFile = parse({ "--host=den", "--password-file", file.fileName(), "status" }, nullptr, "envpw");
+    ASSERT_TRUE(fromFile);
+    EXPECT_EQ(fromFile->password, QStringLiteral("from file"));
+    EXPECT_TRUE(errorFor({ "--host=den", "--password-file", folder.filePath("none"), "status" })
+                    .startsWith(QStringLiteral("--password-file %1: no such file").arg(folder.filePath("none"))));
+    EXPECT_TRUE(errorFor({ "--host=den", "--password=pw", "--password-file", file.fileName(), "status" }).contains("not both"));
+    EXPECT_TRUE(errorFor({ "--host=den", "--password-file" }).contains("needs a value"));
 
     const auto watch = parse({ "--host", "den", "watch", "--seconds", "5" });
     ASSERT_TRUE(watch);
