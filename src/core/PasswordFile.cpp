@@ -90,21 +90,25 @@ std::optional<QString> PasswordFile::read(const QString& path, QString* error)
     QByteArray bytes;
     QString problem;
     struct stat info {};
-    if (::fstat(fd, &info) != 0)
+    if (::fstat(fd, &info) != 0) {
         problem = failure(errno);
-    else if (S_ISREG(info.st_mode) && info.st_size > maxBytes)
-        problem = tooLarge;
-    else if (S_ISREG(info.st_mode) && !readRegular(fd, bytes))
-        problem = failure(errno);
-    else if (S_ISREG(info.st_mode) && bytes.size() > maxBytes)
-        problem = tooLarge; // it grew meanwhile
-    else if (standardInput && (S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode))) {
+    } else if (S_ISREG(info.st_mode)) {
+        if (info.st_size > maxBytes)
+            problem = tooLarge;
+        else if (!readRegular(fd, bytes))
+            problem = failure(errno);
+        else if (bytes.size() > maxBytes)
+            problem = tooLarge; // it grew meanwhile
+    } else if (standardInput && (S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode))) {
         if (!readStream(fd, bytes, QDeadlineTimer(stdinWaitMs)))
             problem = QStringLiteral("no password arrived on standard input within %1 seconds").arg(stdinWaitMs / 1000);
-        else if (!bytes.left(maxBytes + 1).contains('\n') && bytes.size() > maxBytes)
+        else if (const qsizetype lineEnd = bytes.indexOf('\n'); (lineEnd < 0 ? bytes.size() : lineEnd) > maxBytes)
             problem = tooLarge;
-    } else if (!S_ISREG(info.st_mode))
+    } else if (standardInput) {
+        problem = QStringLiteral("standard input is neither a file nor a pipe");
+    } else {
         problem = S_ISDIR(info.st_mode) ? QStringLiteral("a folder, not a file") : QStringLiteral("not a regular file");
+    }
     if (!standardInput)
         ::close(fd);
     if (!problem.isEmpty())
