@@ -2,8 +2,9 @@
 # CPack 3.25 lists the files of the -dbgsym package in its md5sums by the
 # absolute path they had in the staging folder, and gives it no doc
 # folder. Both are mended here as dh_strip makes such packages: sums by
-# path inside the package, and usr/share/doc/playerlink-dbgsym a link to
-# the main package's, which the debug package depends on.
+# path inside the package, debug files not executable, and
+# usr/share/doc/playerlink-dbgsym a link to the main package's, which the
+# debug package depends on.
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
   if(NOT package MATCHES "-dbgsym_[^/]*\\.ddeb$")
     continue()
@@ -11,7 +12,8 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
   set(root "${CPACK_TOPLEVEL_DIRECTORY}/mend-dbgsym")
   file(REMOVE_RECURSE "${root}")
   execute_process(COMMAND dpkg-deb -R "${package}" "${root}" COMMAND_ERROR_IS_FATAL ANY)
-  execute_process(COMMAND sh -c "find usr -type f -print0 | LC_ALL=C sort -z | xargs -0 md5sum > DEBIAN/md5sums"
+  execute_process(COMMAND sh -c "find usr/lib/debug -type f -exec chmod 0644 {} + &&
+                                  find usr -type f -print0 | LC_ALL=C sort -z | xargs -0 md5sum > DEBIAN/md5sums"
                   WORKING_DIRECTORY "${root}" COMMAND_ERROR_IS_FATAL ANY)
   file(MAKE_DIRECTORY "${root}/usr/share/doc")
   file(CREATE_LINK playerlink "${root}/usr/share/doc/playerlink-dbgsym" SYMBOLIC)
