@@ -1,14 +1,18 @@
 #include "app/CommandLineHelp.h"
 
+#include "core/PasswordFile.h"
+
+#include <QCommandLineParser>
+
 #include <cstdio>
 #include <cstring>
 
 QString CommandLineHelp::usage()
 {
     return QStringLiteral(
-        "Usage: playerlink [--connect HOST[:PORT] [--password PW]] [LINK]\n"
+        "Usage: playerlink [--connect HOST[:PORT] [--password-file FILE]] [LINK]\n"
         "       playerlink --install-skin PATH|LINK\n"
-        "       playerlink --screenshots FOLDER [--connect HOST[:PORT] [--password PW]]\n"
+        "       playerlink --screenshots FOLDER [--connect HOST[:PORT] [--password-file FILE]]\n"
         "\n"
         "A remote control for the VLC media player: a window with the saved computers\n"
         "running VLC and, for the chosen one, a skinned remote screen. VLC must run with\n"
@@ -17,8 +21,12 @@ QString CommandLineHelp::usage()
         "Options:\n"
         "  --connect HOST[:PORT]   open the remote screen for this computer (port 8080\n"
         "                          unless HOST names one)\n"
-        "  --password PW           VLC's web interface password for --connect; also\n"
-        "                          from PLAYERLINK_PASSWORD\n"
+        "  --password-file FILE    VLC's web interface password for --connect: the first\n"
+        "                          line of FILE (at most 4096 bytes); FILE - reads it\n"
+        "                          from standard input, which is read only then\n"
+        "  --password PW           the password as given: every local user can read it\n"
+        "                          in the process list; --password-file or the\n"
+        "                          environment variable PLAYERLINK_PASSWORD do not show\n"
         "  --install-skin PATH|LINK   install a skin archive, print one line, quit\n"
         "                          (exit 0 installed, 1 not, 2 usage error)\n"
         "  --screenshots FOLDER    write pictures of the window into FOLDER, then quit\n"
@@ -45,7 +53,7 @@ bool CommandLineHelp::answer(int argc, char** argv)
         if (std::strcmp(arg, "--") == 0)
             return false;
         // A value may look like an option ("--password -h").
-        for (const char* takesValue : { "--connect", "--password", "--screenshots", "--install-skin" })
+        for (const char* takesValue : { "--connect", "--password", "--password-file", "--screenshots", "--install-skin" })
             if (std::strcmp(arg, takesValue) == 0) {
                 ++i;
                 break;
@@ -61,4 +69,19 @@ bool CommandLineHelp::answer(int argc, char** argv)
         }
     }
     return false;
+}
+
+std::optional<QString> CommandLineHelp::connectPassword(const QCommandLineParser& parser, QString* error)
+{
+    const QString given = QStringLiteral("password");
+    const QString file = QStringLiteral("password-file");
+    if (parser.isSet(given) && parser.isSet(file)) {
+        *error = QStringLiteral("give either --password or --password-file, not both");
+        return std::nullopt;
+    }
+    if (parser.isSet(given))
+        return parser.value(given);
+    if (parser.isSet(file))
+        return PasswordFile::read(parser.value(file), error);
+    return qEnvironmentVariable("PLAYERLINK_PASSWORD");
 }

@@ -13,6 +13,7 @@
 #include "app/SkinLibraryTour.h"
 #include "app/TerminationSignals.h"
 #include "core/Localization.h"
+#include "core/TerminalText.h"
 #include "screens/MainView/MainViewController.h"
 #include "skin/Skin.h"
 #include "ui/AlertView.h"
@@ -20,6 +21,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
+
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
@@ -52,12 +55,22 @@ int main(int argc, char** argv)
     QCommandLineOption password(QStringLiteral("password"), QStringLiteral("VLC's web interface password for --connect."),
                                 QStringLiteral("PW"));
     parser.addOption(password);
+    QCommandLineOption passwordFile(QStringLiteral("password-file"),
+                                    QStringLiteral("Read the password for --connect from FILE's first line (-: standard input)."),
+                                    QStringLiteral("FILE"));
+    parser.addOption(passwordFile);
     parser.addOption({ QStringLiteral("install-skin"),
                        QStringLiteral("Install the skin archive at PATH or behind a skin LINK, print one line, quit."),
                        QStringLiteral("PATH-or-LINK") });
     parser.addPositionalArgument(QStringLiteral("link"), QStringLiteral("A skin link to download."), QStringLiteral("[link]"));
     parser.process(app);
     const QStringList links = parser.positionalArguments();
+    QString passwordProblem;
+    const std::optional<QString> connectPassword = CommandLineHelp::connectPassword(parser, &passwordProblem);
+    if (!connectPassword) {
+        std::fprintf(stderr, "playerlink: %s\n", qPrintable(escapedForTerminal(passwordProblem)));
+        return 2;
+    }
 
     // A second launch brings the running application to the front and hands
     // it its skin links.
@@ -75,8 +88,7 @@ int main(int argc, char** argv)
         QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &PlayerLinkAppDelegate::applicationWillTerminate);
         delegate.applicationDidFinishLaunching();
         if (parser.isSet(connect))
-            delegate.connectTo(parser.value(connect),
-                               parser.isSet(password) ? parser.value(password) : qEnvironmentVariable("PLAYERLINK_PASSWORD"));
+            delegate.connectTo(parser.value(connect), *connectPassword);
         for (const QString& link : links)
             delegate.handleOpenURL(link);
 

@@ -39,6 +39,9 @@ struct CliOptions {
     static std::optional<int> seekSeconds(const QString& arg);       // "90"
     static std::optional<int> seekOffsetSeconds(const QString& arg); // "+5s", "-10"
     static std::optional<int> seekPercent(const QString& arg);       // "50%"
+    // A relative seek ("+5s", "-10", "+10%") as VLC reads it: "+5s",
+    // "-10s", "+10%".
+    static std::optional<QString> seekOffset(const QString& arg);
     static std::optional<int> volumePercent(const QString& arg);     // "150", "80%"
     static std::optional<int> volumeChange(const QString& arg);      // "+10", "-25"
     static std::optional<double> speedFactor(const QString& arg);

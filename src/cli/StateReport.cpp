@@ -1,6 +1,7 @@
 #include "cli/StateReport.h"
 
 #include "core/StringHelpers.h"
+#include "core/TerminalText.h"
 #include "vlc/VLCController.h"
 
 namespace {
@@ -71,11 +72,13 @@ QJsonObject StateReport::statusJson(VLCController& remote)
     return o;
 }
 
+// Text for people: whatever the server wrote is escaped, so that it can
+// neither drive the terminal nor add rows. JSON carries it exactly.
 QString StateReport::statusText(VLCController& remote)
 {
-    const QString title = nowPlaying(remote);
+    const QString title = escapedForTerminal(nowPlaying(remote));
     QString text;
-    text += QStringLiteral("State:       %1\n").arg(remote.playbackState());
+    text += QStringLiteral("State:       %1\n").arg(escapedForTerminal(remote.playbackState()));
     text += QStringLiteral("Now playing: %1\n").arg(title.isEmpty() ? QStringLiteral("-") : title);
     text += QStringLiteral("Time:        %1 / %2 (-%3)\n")
                 .arg(StringHelpers::timeStringFromSecs(remote.timeElapsedSeconds()),
@@ -89,8 +92,8 @@ QString StateReport::statusText(VLCController& remote)
                 .arg(onOff(remote.isRandom()), onOff(remote.isLooping()), onOff(remote.isRepeating()));
     const QString version = remote.serverVersion();
     if (!version.isEmpty())
-        text += QStringLiteral("VLC:         %1\n").arg(version);
-    text += QStringLiteral("Connection:  %1\n").arg(remote.status());
+        text += QStringLiteral("VLC:         %1\n").arg(escapedForTerminal(version));
+    text += QStringLiteral("Connection:  %1\n").arg(escapedForTerminal(remote.status()));
     return text;
 }
 
@@ -129,7 +132,7 @@ QString StateReport::playlistText(const VLCController& remote, const std::vector
                     .arg(i == current ? QStringLiteral("▶") : QStringLiteral(" "))
                     .arg(item.id, 5)
                     .arg(item.duration > 0 ? StringHelpers::timeStringFromSecs(item.duration) : QStringLiteral("--:--"), 8)
-                    .arg(remote.titleOf(item));
+                    .arg(escapedForTerminal(remote.titleOf(item)));
     }
     return text;
 }
@@ -150,21 +153,22 @@ QJsonArray StateReport::browseJson(const VLCController& remote)
 
 QString StateReport::browseText(const VLCController& remote)
 {
-    QString text = QStringLiteral("%1\n").arg(remote.browseDir());
+    QString text = QStringLiteral("%1\n").arg(escapedForTerminal(remote.browseDir()));
     for (int i = 0; i < remote.browseItemsInList(); ++i) {
         text += QStringLiteral("  %1  %2\n")
                     .arg(remote.filetypeForIndex(i).value_or(QString()), -9)
-                    .arg(remote.browseInfo(QStringLiteral("path"), i)
-                             .value_or(remote.browseInfo(QStringLiteral("name"), i).value_or(QString())));
+                    .arg(escapedForTerminal(remote.browseInfo(QStringLiteral("path"), i)
+                                                .value_or(remote.browseInfo(QStringLiteral("name"), i).value_or(QString()))));
     }
     return text;
 }
 
 QString StateReport::watchLine(VLCController& remote)
 {
-    const QString title = nowPlaying(remote);
+    const QString title = escapedForTerminal(nowPlaying(remote));
     // Without a current answer, what VLC last said is not what it does now.
-    const QString state = remote.connectionState() == ConnectionState::Connected ? remote.playbackState() : QString();
+    const QString state = remote.connectionState() == ConnectionState::Connected
+        ? escapedForTerminal(remote.playbackState()) : QString();
     return QStringLiteral("%1 %2  %3 / -%4 / %5  vol %6%  %7  | %8")
         .arg(stateSymbol(state), -2)
         .arg(state.isEmpty() ? QStringLiteral("-") : state, -7)
@@ -172,5 +176,5 @@ QString StateReport::watchLine(VLCController& remote)
              StringHelpers::timeStringFromSecs(remote.timeRemainingSeconds()),
              StringHelpers::timeStringFromSecs(remote.timeLengthSeconds()))
         .arg(remote.volume(), 3)
-        .arg(title.isEmpty() ? QStringLiteral("-") : title, remote.status());
+        .arg(title.isEmpty() ? QStringLiteral("-") : title, escapedForTerminal(remote.status()));
 }

@@ -350,22 +350,38 @@ TEST(PlayerState, UnrecognisedRepliesChangeNothing)
     EXPECT_TRUE(excerpt.contains(QStringLiteral("\\x1b[2J")));
 }
 
-TEST(PlayerState, NumbersFromRepliesAreClampedBeforeArithmetic)
+TEST(PlayerState, NumbersFromRepliesAreClampedToWhatTheyMean)
 {
     VLCController remote;
     feed(remote, statusWith("<state>playing</state><apiversion>3</apiversion><length>2147483647</length>"
                             "<time>-1</time><position>3.3e67</position><rate>1e-300</rate>"
                             "<volume>99999999999999999999</volume><audiodelay>nan</audiodelay>"));
-    EXPECT_GT(remote.timeRemainingSeconds(), 0);
+    EXPECT_EQ(remote.timeRemainingSeconds(), remote.timeLengthSeconds());
+    EXPECT_EQ(remote.timeElapsedSeconds(), 0);
     EXPECT_EQ(remote.position(), 100);
-    EXPECT_GT(remote.speed(), 0);
-    EXPECT_GT(remote.volume(), 0);
+    EXPECT_EQ(remote.speed(), 32000);
+    EXPECT_EQ(remote.volume(), 400); // the top of every volume control
     EXPECT_EQ(remote.audioDelay(), 0.0);
-    feed(remote, statusWith("<state>playing</state><apiversion>3</apiversion><position>-inf</position>"
-                            "<time>99999999999999999999999</time><length>-99999999999999999999</length>"));
+    feed(remote, statusWith("<state>paused</state><apiversion>3</apiversion><position>-inf</position>"
+                            "<time>99999999999999999999999</time><length>-99999999999999999999</length>"
+                            "<rate>1e309</rate><volume>-3</volume>"));
     EXPECT_EQ(remote.position(), 0);
-    EXPECT_LT(remote.timeRemainingSeconds(), 0);
-    remote.timeElapsedSeconds();
+    EXPECT_EQ(remote.timeLengthSeconds(), 0);
+    EXPECT_EQ(remote.timeRemainingSeconds(), 0);
+    EXPECT_EQ(remote.rate(), 32.0);
+    EXPECT_EQ(remote.volume(), 0);
+    // Exponents are read as numbers, whole numbers truncated toward zero.
+    const std::pair<const char*, int> volumes[] = {
+        { "1e308", 400 }, { "1E400", 400 }, { "2.56e2", 100 }, { "5.12E+2x", 200 }, { "25600e-2", 100 },
+        { "-1e400", 0 }, { "1e-400", 0 }, { "0.0000001e9", 39 }, { "1e", 1 }, { "inf", 0 },
+    };
+    for (const auto& [raw, percent] : volumes) {
+        feed(remote, statusWith(QByteArray("<state>stop</state><time>7</time><volume>") + raw + "</volume>"));
+        EXPECT_EQ(remote.volume(), percent) << raw;
+    }
+    feed(remote, statusWith("<state>paused</state><time>3.99e1</time><length>1e2</length><rate>1e1</rate>"));
+    EXPECT_EQ(remote.timeElapsedSeconds(), 39);
+    EXPECT_EQ(remote.timeRemainingSeconds(), 61);
 }
 
 TEST(PlayerState, StatusTitleComesFromTheMetadata)

@@ -565,7 +565,10 @@ TEST(InstallCommand, InstallsFilesAndLinksWithOneLineAndAnExitStatus)
     EXPECT_EQ(run.out, QStringLiteral("Installed skin \"Aurora\"\n"));
 
     EXPECT_EQ(runInstallCommand({ QStringLiteral("--install-skin") }).exitCode, 2);
-    EXPECT_EQ(runInstallCommand({ QStringLiteral("--install-skin"), home.path() + QStringLiteral("/none.zip") }).exitCode, 1);
+    // Names from outside reach the terminal escaped, on one line.
+    run = runInstallCommand({ QStringLiteral("--install-skin"), home.path() + QStringLiteral("/\x1b]0;owned\x07\nnone.zip") });
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.endsWith(QStringLiteral("/\\x1b]0;owned\\x07\\nnone.zip)\n"))) << qPrintable(run.err);
 
     // With PlayerLink running, the running one installs.
     QDir(skins + QStringLiteral("/Glacier")).removeRecursively();
