@@ -171,7 +171,7 @@ public:
 private:
     void buildChildren(const XmlNode* node, QWidget* view, SkinRoot& root);
     void layOut(SkinRoot& root);
-    void layOutPages(PagingScrollView* scrollView);
+    void layOutPages(PagingScrollView* scrollView, int page);
     void applyImages(SkinRoot& root);
     void applyButtonImages(ImageButton* button, const AttributeMap& attributes, bool playing);
     void applySliderImages(TrackSlider* slider, const AttributeMap& attributes);

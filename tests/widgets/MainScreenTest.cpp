@@ -551,6 +551,29 @@ TEST(RemoteScreen, PagesTurnByASidewaysDragAWheelTheKeysAndTheDots)
     EXPECT_TRUE(waitUntil([] { return UserDefaults::standard().integerForKey(PreferenceKeys::slideScreenPosition) == 2; }));
 }
 
+TEST(RemoteScreen, TheRememberedPageIsShownAgainAtEveryWindowSize)
+{
+    for (const QSize size : { QSize(320, 480), QSize(560, 960), QSize(1200, 2000) }) {
+        RemoteScreen s;
+        UserDefaults::standard().setInteger(PreferenceKeys::slideScreenPosition, 2);
+        s.window.resize(size);
+        s.screen->resize(size);
+        s.appear(false);
+        PagingScrollView* pages = s.screen->currentSkin()->mainScrollView();
+        ASSERT_TRUE(pages);
+        EXPECT_EQ(pages->visiblePage(), 2) << size.width() << " x " << size.height();
+        EXPECT_EQ(pages->contentOffset().x(), 2 * pages->width()) << size.width() << " x " << size.height();
+        EXPECT_EQ(s.screen->pageDots()->currentPage(), 2);
+        if (size.width() > 320)
+            continue;
+        // A window made much larger keeps the page it showed.
+        pages->scrollToPage(1, false);
+        s.screen->resize(1200, 2000);
+        EXPECT_EQ(pages->visiblePage(), 1);
+        EXPECT_EQ(pages->contentOffset().x(), pages->width());
+    }
+}
+
 TEST(RemoteScreen, AWrongPasswordLeavesTheControlsNeutralAndTheUserCanGiveTheRightOne)
 {
     RemoteScreen s;
