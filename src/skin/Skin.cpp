@@ -136,6 +136,8 @@ QWidget* Skin::viewNamed(const QString& orientation)
     // content's end would be cut back to it.
     if (newlyBuilt)
         updateScrollView();
+    // Chosen on a screen shown over this one: read whenever it is shown.
+    showSkipDistance();
     forceUpdates();
     // Controls built while the player's state is unknown or old wait for it
     // too (a live player's state arrives with the next update).
@@ -198,6 +200,7 @@ QWidget* Skin::buttonFromDict(const AttributeMap& attributes)
     applyButtonImages(button, attributes, false);
     setSizeFor(button, attributes);
     attachButtonAction(button, attributes.value(u"id"));
+    applySkipDistanceStyle(button, attributes);
     return button;
 }
 

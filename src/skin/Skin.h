@@ -181,6 +181,9 @@ private:
     void applyLiveness();
     void addPickerCaptions(QWidget* picker);
     void attachButtonAction(ImageButton* button, const QString& id);
+    // The skip buttons of a skin that asks for it show the skip distance.
+    void applySkipDistanceStyle(ImageButton* button, const AttributeMap& attributes);
+    void showSkipDistance();
     void dropBuiltViews();
     QPixmap bundleImage(const QString& name) const;
     SkinRoot* root();
