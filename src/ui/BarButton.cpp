@@ -51,6 +51,8 @@ void BarButton::syncFromItem()
         return;
     setText(m_item->title());
     setIcon(m_item->icon());
+    setToolTip(m_item->toolTip());
+    setAccessibleName(m_item->title().isEmpty() ? m_item->toolTip() : QString());
     setEnabled(m_item->isEnabled());
     m_done = m_item->style() == BarButtonItem::Done;
     m_plain = m_item->style() == BarButtonItem::Plain;

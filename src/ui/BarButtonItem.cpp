@@ -34,6 +34,12 @@ void BarButtonItem::setIcon(const QIcon& icon)
     emit changed();
 }
 
+void BarButtonItem::setToolTip(const QString& toolTip)
+{
+    m_toolTip = toolTip;
+    emit changed();
+}
+
 void BarButtonItem::setEnabled(bool enabled)
 {
     m_enabled = enabled;

@@ -20,6 +20,10 @@ public:
     void setTitle(const QString& title);
     QIcon icon() const { return m_icon; }
     void setIcon(const QIcon& icon);
+    // What the button does, in words: its tooltip, and its accessible name
+    // when it shows no title.
+    QString toolTip() const { return m_toolTip; }
+    void setToolTip(const QString& toolTip);
     Style style() const { return m_style; }
     int tag() const { return m_tag; }
     void setTag(int tag) { m_tag = tag; }
@@ -41,6 +45,7 @@ signals:
 private:
     QString m_title;
     QIcon m_icon;
+    QString m_toolTip;
     Style m_style = Bordered;
     SystemItem m_systemItem = NoSystemItem;
     int m_tag = 0;

@@ -166,6 +166,7 @@ void MainViewController::viewDidLoad()
     });
 
     auto* full = new BarButtonItem(QIcon(QStringLiteral(":/images/fullscreen.png")), BarButtonItem::Bordered, this);
+    full->setToolTip(localizedString("Full Screen"));
     connect(full, &BarButtonItem::triggered, this, &MainViewController::fullScreen);
     navigationItem()->setRightBarButtonItem(full);
     setBackButtonTitle(localizedString("Remote"));
