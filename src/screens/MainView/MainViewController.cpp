@@ -92,8 +92,9 @@ MainViewController::MainViewController(QWidget* parent)
     m_clockTick.setSingleShot(true);
     m_clockTick.setTimerType(Qt::PreciseTimer); // a coarse one may fire before the second turns
     connect(&m_clockTick, &QTimer::timeout, this, [this] {
-        showTime();
         scheduleClockTick();
+        if (m_clockTick.isActive()) // still playing, and still heard from
+            showTime();
     });
 }
 
