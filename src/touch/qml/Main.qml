@@ -38,6 +38,15 @@ ApplicationWindow {
 
     header: ToolBar {
         id: bar
+        background: Rectangle {
+            color: "#1d1e22"
+            Rectangle {
+                anchors.bottom: parent.bottom
+                width: parent.width
+                height: 1
+                color: "#000000"
+            }
+        }
         RowLayout {
             anchors.fill: parent
             ToolButton {
@@ -46,6 +55,11 @@ ApplicationWindow {
                 visible: stack.depth > 1
                 text: "\u2039 " + qsTrId("Back")
                 Accessible.name: qsTrId("Back")
+                palette.buttonText: "white"
+                background: Rectangle {
+                    color: back.down ? Qt.rgba(1, 1, 1, 0.15) : "transparent"
+                    radius: 4
+                }
                 Layout.preferredHeight: 48
                 Layout.minimumWidth: 48
                 onClicked: stack.pop()
@@ -56,6 +70,7 @@ ApplicationWindow {
                 horizontalAlignment: Qt.AlignHCenter
                 verticalAlignment: Qt.AlignVCenter
                 font.bold: true
+                color: "white"
                 Layout.fillWidth: true
                 Layout.rightMargin: back.visible ? back.width : 0
             }

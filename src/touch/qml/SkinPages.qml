@@ -75,15 +75,28 @@ Item {
     }
 
     PageIndicator {
+        id: dots
         objectName: "pageDots"
+        readonly property real dot: Math.max(5, Math.round(7 * pages.control.scale))
         visible: pages.control.showsPageDots
         count: pages.control.pageCount
         currentIndex: pages.control.currentPage
         interactive: true
+        padding: 0
+        spacing: dot
         anchors.horizontalCenter: parent.horizontalCenter
-        y: parent.height + 2 * pages.control.scale
+        // Just below the pages, inside the skin.
+        y: parent.height + Math.min(2 * pages.control.scale, pages.control.roomBelow - height)
         onCurrentIndexChanged: pages.control.currentPage = currentIndex
         Accessible.name: qsTrId("Page")
+        delegate: Rectangle {
+            required property int index
+            implicitWidth: dots.dot
+            implicitHeight: dots.dot
+            radius: dots.dot / 2
+            color: "white"
+            opacity: index === dots.currentIndex ? 0.95 : 0.4
+        }
     }
 
     Component.onCompleted: slideTo(control.currentPage, false)

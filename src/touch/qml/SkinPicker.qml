@@ -24,14 +24,11 @@ Item {
     Accessible.name: control.accessibleName
 
     Rectangle {
+        // The wheels' dark case.
         anchors.fill: parent
         radius: 8 * picker.unit
-        gradient: Gradient {
-            GradientStop { position: 0.0; color: "#2a2c31" }
-            GradientStop { position: 0.5; color: "#e6e7ea" }
-            GradientStop { position: 1.0; color: "#2a2c31" }
-        }
-        border.color: "#17181b"
+        color: "#222327"
+        border.color: "#0e0f11"
         border.width: Math.max(1, picker.unit)
     }
 
@@ -39,16 +36,30 @@ Item {
         id: wheelRow
         anchors.centerIn: parent
         height: parent.height - 12 * picker.unit
-        spacing: 4 * picker.unit
+        spacing: 3 * picker.unit
         Repeater {
             model: [SkinWheels.Minutes, SkinWheels.Seconds, SkinWheels.Volume]
-            delegate: SkinWheel {
-                id: wheel
+            delegate: Rectangle {
+                id: column
                 required property int modelData
-                wheel: wheel.modelData
-                wheels: picker.wheels
-                unit: picker.unit
+                width: wheel.width
                 height: wheelRow.height
+                radius: 3 * picker.unit
+                // Lit in the middle, shaded towards the edges, as a wheel is.
+                gradient: Gradient {
+                    GradientStop { position: 0.0; color: "#6f7075" }
+                    GradientStop { position: 0.25; color: "#c9cacd" }
+                    GradientStop { position: 0.5; color: "#f2f2f4" }
+                    GradientStop { position: 0.75; color: "#c9cacd" }
+                    GradientStop { position: 1.0; color: "#6f7075" }
+                }
+                SkinWheel {
+                    id: wheel
+                    wheel: column.modelData
+                    wheels: picker.wheels
+                    unit: picker.unit
+                    height: parent.height
+                }
             }
         }
     }
@@ -60,8 +71,8 @@ Item {
         width: wheelRow.width + 8 * picker.unit
         height: 44 * picker.unit
         radius: 4 * picker.unit
-        color: Qt.rgba(0.55, 0.65, 0.9, 0.25)
-        border.color: Qt.rgba(0.35, 0.4, 0.55, 0.8)
+        color: Qt.rgba(0.75, 0.8, 0.95, 0.3)
+        border.color: Qt.rgba(0.3, 0.32, 0.4, 0.8)
         border.width: Math.max(1, picker.unit)
     }
 

@@ -38,8 +38,9 @@ SkinControl::Kind kindOf(SkinElement::Kind kind)
     return SkinControl::View;
 }
 
-// A disabled label is drawn faded.
+// A disabled label or slider is drawn faded; the wheels a little.
 constexpr qreal disabledLabelOpacity = 0.5;
+constexpr qreal disabledWheelsOpacity = 0.8;
 // A slider's own track images stretch from a cap width of its choosing;
 // the built-in ones always from 10.
 constexpr qreal builtInTrackCap = 10;
@@ -212,8 +213,9 @@ qreal SkinControl::opacity() const
     case Label:
     case ZoomSlider:
     case Slider:
-    case Picker:
         return m_look.enabled ? 1 : disabledLabelOpacity;
+    case Picker:
+        return m_look.enabled ? 1 : disabledWheelsOpacity;
     default:
         return 1;
     }
@@ -370,6 +372,15 @@ bool SkinControl::isSlidable() const
 bool SkinControl::showsPageDots() const
 {
     return m_kind == ScrollView && m_element.id == SkinRoles::mainScrollView && pageCount() > 1;
+}
+
+qreal SkinControl::roomBelow() const
+{
+    qreal top = 0;
+    const SkinControl* root = this;
+    for (; root->m_parent; root = root->m_parent)
+        top += root->m_rect.y();
+    return root->m_rect.height() - top - m_rect.height();
 }
 
 void SkinControl::setCurrentPage(int page)

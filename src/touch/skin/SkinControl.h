@@ -70,6 +70,7 @@ class SkinControl : public QObject {
     Q_PROPERTY(int currentPage READ currentPage WRITE setCurrentPage NOTIFY currentPageChanged)
     Q_PROPERTY(bool slidable READ isSlidable CONSTANT)
     Q_PROPERTY(bool showsPageDots READ showsPageDots CONSTANT)
+    Q_PROPERTY(qreal roomBelow READ roomBelow NOTIFY geometryChanged)
 public:
     enum Kind { View, ScrollView, Image, Label, ZoomSlider, Slider, Button, Table, Picker, Art };
     Q_ENUM(Kind)
@@ -158,6 +159,9 @@ public:
     // The main scroll view shows which of its pages is shown, when it has
     // more than one.
     bool showsPageDots() const;
+    // Pixels between the control's bottom and the skin's (where the page
+    // dots go).
+    qreal roomBelow() const;
     // Where a swipe released at contentX (the pages' left edge offset)
     // with velocity (pixels per second, positive towards later pages)
     // comes to rest: the next page when it was thrown, else the nearest.
