@@ -1,15 +1,11 @@
-#include "app/CommandLineHelp.h"
-
-#include "core/PasswordFile.h"
-
-#include <QCommandLineParser>
+#include "core/CommandLineHelp.h"
 
 #include <cstdio>
 #include <cstring>
 
-QString CommandLineHelp::usage()
+QString CommandLineHelp::usage(const QString& program)
 {
-    return QStringLiteral(
+    QString text = QStringLiteral(
         "Usage: playerlink [--connect HOST[:PORT] [--password-file FILE]] [LINK]\n"
         "       playerlink --install-skin PATH|LINK\n"
         "       playerlink --screenshots FOLDER [--connect HOST[:PORT] [--password-file FILE]]\n"
@@ -39,14 +35,18 @@ QString CommandLineHelp::usage()
         "~/.local/share/PlayerLink); their passwords go to the desktop's keyring when\n"
         "there is one. While a remote screen is open, media keys and playerctl drive\n"
         "it (MPRIS, as org.mpris.MediaPlayer2.playerlink).\n");
+    // The synopsis names the program that answers.
+    for (const QString& start : { QStringLiteral("Usage: "), QStringLiteral("       ") })
+        text.replace(start + QStringLiteral("playerlink "), start + program + u' ');
+    return text;
 }
 
-QString CommandLineHelp::versionLine()
+QString CommandLineHelp::versionLine(const QString& program)
 {
-    return QStringLiteral("playerlink %1").arg(QStringLiteral(PLAYERLINK_VERSION));
+    return QStringLiteral("%1 %2").arg(program, QStringLiteral(PLAYERLINK_VERSION));
 }
 
-bool CommandLineHelp::answer(int argc, char** argv)
+bool CommandLineHelp::answer(int argc, char** argv, const QString& program)
 {
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
@@ -63,25 +63,10 @@ bool CommandLineHelp::answer(int argc, char** argv)
         const bool help = std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0;
         const bool version = std::strcmp(arg, "--version") == 0 || std::strcmp(arg, "-v") == 0;
         if (help || version) {
-            std::fputs(qPrintable((help ? usage() : versionLine() + QLatin1Char('\n'))), stdout);
+            std::fputs(qPrintable((help ? usage(program) : versionLine(program) + QLatin1Char('\n'))), stdout);
             std::fflush(stdout);
             return true;
         }
     }
     return false;
-}
-
-std::optional<QString> CommandLineHelp::connectPassword(const QCommandLineParser& parser, QString* error)
-{
-    const QString given = QStringLiteral("password");
-    const QString file = QStringLiteral("password-file");
-    if (parser.isSet(given) && parser.isSet(file)) {
-        *error = QStringLiteral("give either --password or --password-file, not both");
-        return std::nullopt;
-    }
-    if (parser.isSet(given))
-        return parser.value(given);
-    if (parser.isSet(file))
-        return PasswordFile::read(parser.value(file), error);
-    return qEnvironmentVariable("PLAYERLINK_PASSWORD");
 }
