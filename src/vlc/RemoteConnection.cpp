@@ -101,6 +101,7 @@ void RemoteConnection::sendRequest(const QString& path, const QUrlQuery& query, 
         return;
     }
     channel().setPassword(m_record.password);
+    m_sentPassword = m_record.password;
     channel().send(url, kind, maxBytes);
 }
 
@@ -224,6 +225,8 @@ void RemoteConnection::onRequestFailed(int kind, RequestFailure failure)
 void RemoteConnection::noteReplyStatus(const HttpReply& reply)
 {
     m_passwordRequired = reply.httpStatus == 401;
+    if (m_passwordRequired)
+        m_refusedPassword = m_sentPassword;
     // VLC 3 with no password set refuses every page alike, polls included.
     if (reply.httpStatus == 403 && ByteSearch::containsIgnoringCase(reply.body, "VLC_PASSWORD_NOT_SET"))
         m_passwordNotSet = true;
@@ -243,6 +246,7 @@ RemoteConnection::ProbeOutcome RemoteConnection::noteProbeReply(const HttpReply&
     if (vlcChallenge) {
         m_remoteFound = false;
         m_passwordRequired = true;
+        m_refusedPassword = m_sentPassword;
         m_passwordNotSet = false;
         return ProbeOutcome::FoundRemote;
     }
@@ -291,9 +295,18 @@ ConnectionState RemoteConnection::connectionState() const
     // VLC answers, but not to us: say why instead of claiming a connection.
     if (m_passwordNotSet)
         return ConnectionState::PasswordNotSet;
-    if (m_passwordRequired)
-        return m_record.password.isEmpty() ? ConnectionState::PasswordNeeded : ConnectionState::PasswordRefused;
+    if (m_passwordRequired) {
+        if (m_record.password.isEmpty())
+            return ConnectionState::PasswordNeeded;
+        // A password given since the refusal is still on its way: not wrong yet.
+        return passwordRefused() ? ConnectionState::PasswordRefused : ConnectionState::Connecting;
+    }
     return ConnectionState::Connected;
+}
+
+bool RemoteConnection::passwordRefused() const
+{
+    return m_passwordRequired && !m_record.password.isEmpty() && m_refusedPassword == m_record.password;
 }
 
 // --- Album art ---------------------------------------------------------------------

@@ -83,6 +83,9 @@ public:
     bool remoteFound() const { return m_remoteFound; }
     bool forbidden() const { return m_forbidden; }
     bool passwordRequired() const { return m_passwordRequired; }
+    // VLC refused the password the remote has now (not an earlier one, nor
+    // a request that carried none).
+    bool passwordRefused() const;
     bool passwordNotSet() const { return m_passwordNotSet; }
     bool luaMode() const { return m_luaMode; }
     void setLuaMode(bool lua);
@@ -173,6 +176,8 @@ private:
     bool m_remoteFound = false;
     bool m_forbidden = false;
     bool m_passwordRequired = false;
+    QString m_sentPassword;    // carried by the accepted request
+    QString m_refusedPassword; // carried by the request VLC last refused
     bool m_passwordNotSet = false;
     bool m_luaMode = false;
     std::optional<double> m_lastResponse;

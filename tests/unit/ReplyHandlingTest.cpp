@@ -144,6 +144,8 @@ TEST(ReplyHandling, ProbeTellsVlcFromEverythingElse)
     EXPECT_FALSE(remote.passwordRefused()); // none was sent
     EXPECT_EQ(seen.names.takeLast(), NotificationNames::vlcFoundRemote);
     remote.setPassword(QStringLiteral("wrong"));
+    EXPECT_FALSE(remote.passwordRefused()) << "not refused before VLC has answered it";
+    probeWith(unauthorized);
     EXPECT_TRUE(remote.passwordRefused());
 
     MemoryNetwork::Response notSet;
@@ -295,6 +297,7 @@ TEST(ReplyHandling, ARefusedPasswordShowsInTheConnectionState)
     ASSERT_TRUE(r.idle());
     EXPECT_EQ(remote.status(), QStringLiteral("Wrong password for Den"));
     remote.setPassword(QStringLiteral("right"));
+    EXPECT_EQ(remote.connectionState(), ConnectionState::Connecting) << "not wrong before VLC has answered it";
     remote.updateStatus();
     ASSERT_TRUE(r.idle());
     EXPECT_EQ(remote.status(), QStringLiteral("Connected to Den"));
