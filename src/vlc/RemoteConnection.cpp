@@ -57,6 +57,9 @@ void RemoteConnection::forgetServer()
 {
     if (m_albumArt)
         m_albumArt->reset();
+    m_statusBackoff.reset();
+    m_playlistBackoff.reset();
+    m_statusUnusable = false;
 }
 
 // --- Requests ------------------------------------------------------------------
@@ -103,6 +106,9 @@ void RemoteConnection::sendRequest(const QString& path, const QUrlQuery& query, 
     channel().setPassword(m_record.password);
     m_sentPassword = m_record.password;
     channel().send(url, kind, maxBytes);
+    m_acceptedPage = path == u"/requests/status.xml" ? Page::Status
+        : path == u"/requests/playlist.xml"         ? Page::Playlist
+                                                    : Page::Other;
 }
 
 void RemoteConnection::clearOldRequest()
@@ -147,7 +153,7 @@ void RemoteConnection::processQueue()
         }
         return;
     }
-    if (m_statusDirty)
+    if (m_statusDirty && m_statusBackoff.mayAsk(Clock::current().now()))
         updateStatus();
     else if (m_playlistDirty)
         updatePlaylist();
@@ -155,7 +161,7 @@ void RemoteConnection::processQueue()
 
 void RemoteConnection::updateStatus()
 {
-    if (isBusy())
+    if (isBusy() || !m_statusBackoff.mayAsk(Clock::current().now()))
         return;
     m_statusDirty = false;
     sendAsynchronousRequest(QStringLiteral("/requests/status.xml"));
@@ -175,6 +181,8 @@ void RemoteConnection::updatePlaylist()
 
 void RemoteConnection::pollPlaylist()
 {
+    if (!m_playlistBackoff.mayAsk(Clock::current().now()))
+        return;
     // A long playlist on VLC 3 costs VLC a second of work and the network a
     // megabyte; while nothing hints at a change, fetch it less often.
     const bool longList = m_state.dialect().isModern() && m_state.itemsInPlaylist() > stretchFromItems;
@@ -204,14 +212,23 @@ void RemoteConnection::updateBrowseList()
 void RemoteConnection::onRequestFinished(int kind, const HttpReply& reply)
 {
     m_lastResponse = Clock::current().now();
+    m_replyPage = m_acceptedPage;
     QPointer<RemoteConnection> self(this);
     emit replyArrived(reply, kind);
-    if (self)
-        processQueue();
+    if (!self)
+        return;
+    m_replyPage = Page::Other;
+    processQueue();
 }
 
 void RemoteConnection::onRequestFailed(int kind, RequestFailure failure)
 {
+    // A body past the cap, one that trickles past the deadline, or
+    // redirects that lead nowhere: the server answers, uselessly. Silence
+    // (refused, unreachable, timed out) costs nothing and holds nothing.
+    const bool unusable = failure == RequestFailure::TooLarge || failure == RequestFailure::Deadline
+        || failure == RequestFailure::Redirects || failure == RequestFailure::RedirectRefused;
+    noteOutcome(m_acceptedPage, unusable ? Outcome::Unusable : Outcome::Silent);
     // The folder shown stays the one browseDir names.
     if (kind == BrowseRequest)
         m_state.restoreListedDir();
@@ -279,6 +296,31 @@ RemoteConnection::ProbeOutcome RemoteConnection::noteProbeReply(const HttpReply&
     return ProbeOutcome::Nothing;
 }
 
+void RemoteConnection::noteReplyKind(ReplyKind kind, int httpStatus)
+{
+    // A refusal is understood (the password states tell it), and small.
+    const bool refusal = httpStatus == 401 || httpStatus == 403;
+    const bool asked = m_replyPage == Page::Status ? kind == ReplyKind::Status : kind == ReplyKind::Playlist;
+    noteOutcome(m_replyPage, refusal || asked ? Outcome::Usable : Outcome::Unusable);
+}
+
+void RemoteConnection::noteOutcome(Page page, Outcome outcome)
+{
+    if (page == Page::Other)
+        return;
+    RequestBackoff& backoff = page == Page::Status ? m_statusBackoff : m_playlistBackoff;
+    if (outcome == Outcome::Usable)
+        backoff.noteUsable();
+    else if (outcome == Outcome::Unusable)
+        backoff.noteUnusable(Clock::current().now());
+    if (page == Page::Status)
+        m_statusUnusable = outcome == Outcome::Unusable && backoff.holding();
+    if (outcome == Outcome::Unusable && backoff.holding())
+        ConsoleLog::log(QStringLiteral("%@ keeps failing: asked again in %d s at the earliest"),
+                        page == Page::Status ? QStringLiteral("status.xml") : QStringLiteral("playlist.xml"),
+                        int(backoff.delaySeconds()));
+}
+
 void RemoteConnection::setLuaMode(bool lua)
 {
     m_luaMode = lua;
@@ -287,6 +329,10 @@ void RemoteConnection::setLuaMode(bool lua)
 
 ConnectionState RemoteConnection::connectionState() const
 {
+    // Something answers, but nothing it says is a status: not "connected",
+    // however fresh its last reply (and not "lost" while polls are held).
+    if (m_statusUnusable)
+        return ConnectionState::UnusableReplies;
     if (!m_lastResponse)
         return ConnectionState::Connecting;
     const qint64 age = qint64(std::trunc(Clock::current().now() - *m_lastResponse));

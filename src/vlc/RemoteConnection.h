@@ -2,6 +2,7 @@
 
 #include "vlc/HttpReply.h"
 #include "vlc/RemoteTypes.h"
+#include "vlc/RequestBackoff.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -80,6 +81,9 @@ public:
     void noteReplyStatus(const HttpReply& reply);
     // A status came, so VLC has a password set.
     void noteStatusArrived() { m_passwordNotSet = false; }
+    // What the reply being handled turned out to be: a status or playlist
+    // poll whose replies keep being something else is held back.
+    void noteReplyKind(ReplyKind kind, int httpStatus);
     bool remoteFound() const { return m_remoteFound; }
     bool forbidden() const { return m_forbidden; }
     bool passwordRequired() const { return m_passwordRequired; }
@@ -161,6 +165,11 @@ signals:
     void albumArtChanged();
 
 private:
+    // The polled pages, each with its own backoff.
+    enum class Page { Other, Status, Playlist };
+    enum class Outcome { Usable, Unusable, Silent };
+    void noteOutcome(Page page, Outcome outcome);
+
     void sendRequest(const QString& path, const QUrlQuery& query, int kind, qint64 maxBytes);
     void onRequestFinished(int kind, const HttpReply& reply);
     void onRequestFailed(int kind, RequestFailure failure);
@@ -186,4 +195,9 @@ private:
     bool m_statusDirty = false;
     std::optional<double> m_lastPlaylistFetch;
     bool m_playlistHint = true;
+    Page m_acceptedPage = Page::Other; // of the accepted request
+    Page m_replyPage = Page::Other;    // of the reply being handled
+    RequestBackoff m_statusBackoff;
+    RequestBackoff m_playlistBackoff;
+    bool m_statusUnusable = false; // the status replies keep being unusable
 };

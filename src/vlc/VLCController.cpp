@@ -118,6 +118,7 @@ void VLCController::processResponse(const HttpReply& reply, int requestKind)
             kind = ReplyKind::Browse;
     }
     result.reply = kind;
+    connection().noteReplyKind(kind, reply.httpStatus);
     switch (kind) {
     case ReplyKind::Status:
         result.unchanged = !parseStatusResponse(body);
@@ -226,6 +227,8 @@ QString VLCController::status() const
         return fmt(localizedString("Wrong password for %@"), name());
     case ConnectionState::PasswordNeeded:
         return fmt(localizedString("Password needed for %@"), name());
+    case ConnectionState::UnusableReplies:
+        return fmt(localizedString("No usable answer from %@"), name());
     case ConnectionState::Connected:
         break;
     }
