@@ -5,12 +5,13 @@ for each application given, in the same run (the reference first). MODE is
 one of:
 
   vlc      a real VLC with a few items (the healthy reference)
-  streams  a status whose stream information (10,000 entries, with terminal
-           escapes and line breaks) changes on every poll
+  streams  a status whose stream information (PL_INFOS entries, default 500,
+           with terminal escapes and line breaks) changes on every poll
   endless  a good status, and a playlist that never ends
   junk     every page answered with a web server's welcome page
 
-Prints per application: the lines and bytes it wrote to standard error, its
+PL_SETTLE seconds (default 3) pass before the measuring starts. Prints per
+application: the lines and bytes it wrote to standard error, its
 CPU time in percent of one core, requests and bytes per minute by page, and
 the connection texts the remote screen showed (its "remote screen:" lines).
 
@@ -31,6 +32,8 @@ sys.path.insert(0, here)
 from poll_traffic import Proxy, free_port  # noqa: E402
 
 PASSWORD = "hostile"
+INFOS = int(os.environ.get("PL_INFOS", "500"))
+SETTLE = int(os.environ.get("PL_SETTLE", "3"))
 STATUS_HEAD = ("<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"yes\" ?><root><fullscreen>false</fullscreen>"
                "<volume>256</volume><repeat>false</repeat><apiversion>3</apiversion><time>%d</time>"
                "<length>300</length><state>playing</state><loop>false</loop><random>false</random>"
@@ -52,6 +55,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
         pass
 
     def count(self, sent):
+        if os.environ.get("PL_DEBUG"):
+            sys.stderr.write("%.1f %s %d %s\n" % (time.time(), self.path, sent, self.client_address[1]))
         with self.lock:
             entry = self.counts.setdefault(self.path.split("?")[0], [0, 0])
             entry[0] += 1
@@ -67,6 +72,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.count(len(data))
 
     def do_GET(self):
+        if os.environ.get("PL_DEBUG"):
+            sys.stderr.write("%.1f start %s %s\n" % (time.time(), self.path, self.client_address[1]))
         path = self.path.split("?")[0]
         if self.mode == "junk":
             return self.reply(WELCOME)
@@ -78,7 +85,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
             if self.mode == "streams":
                 poll = self.polls[0]
                 infos = "".join("<info name='Codec %d'>\x1b[31m%d\x1b[0m\n2030-01-01 00:00:00.000 PlayerLink[1] "
-                                "forged</info>" % (i, poll) for i in range(10000))
+                                "forged</info>" % (i, poll) for i in range(INFOS))
                 body += ("<information><category name='Stream 0'><info name='Type'>Audio</info>%s</category>"
                          "</information>" % infos)
             return self.reply(body + "</root>")
@@ -146,7 +153,7 @@ def measure(app, mode, seconds, work, index):
     app_process = subprocess.Popen([app, "--connect", "127.0.0.1:%d" % port, "--password", PASSWORD], env=env,
                                    stdout=subprocess.DEVNULL, stderr=open(log, "wb"))
     try:
-        time.sleep(3)  # start-up
+        time.sleep(SETTLE)  # start-up (and, if asked, the first minutes)
         with lock:
             counts.clear()
         logged_before = os.path.getsize(log)
@@ -159,8 +166,8 @@ def measure(app, mode, seconds, work, index):
         text = open(log, "rb").read()
         lines = text.count(b"\n") - lines_before
         size = len(text) - logged_before
-        shown = [l.split(b"remote screen: ", 1)[1].decode(errors="replace") for l in text.splitlines()
-                 if b"remote screen: " in l]
+        shown = [l.split(b"] remote screen: ", 1)[1].decode(errors="replace") for l in text.splitlines()
+                 if b"] remote screen: " in l]
         return lines, size, 100.0 * ticks / os.sysconf("SC_CLK_TCK") / seconds, traffic, shown
     finally:
         app_process.send_signal(signal.SIGTERM)
@@ -192,7 +199,10 @@ def main():
             print("    shown: %s" % " -> ".join(shown))
             sys.stdout.flush()
     finally:
-        shutil.rmtree(work, ignore_errors=True)
+        if os.environ.get("PL_KEEP"):
+            print("kept:", work)
+        else:
+            shutil.rmtree(work, ignore_errors=True)
     return 0
 
 

@@ -153,9 +153,12 @@ void RemoteConnection::processQueue()
         }
         return;
     }
-    if (m_statusDirty && m_statusBackoff.mayAsk(Clock::current().now()))
+    // A poll that came while another request was on its way left its flag:
+    // it waits for its page's backoff like any other poll.
+    const double now = Clock::current().now();
+    if (m_statusDirty && m_statusBackoff.mayAsk(now))
         updateStatus();
-    else if (m_playlistDirty)
+    else if (m_playlistDirty && m_playlistBackoff.mayAsk(now))
         updatePlaylist();
 }
 

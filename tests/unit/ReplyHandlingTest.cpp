@@ -422,8 +422,12 @@ TEST(ReplyHandling, PollsWhoseRepliesKeepFailingAreHeldBackUntilAGoodOne)
     poll(3, 150, pollPlaylist);
     EXPECT_EQ(sentAt, (std::vector<int> { 270, 273, 276, 282, 291, 309, 342, 402 }));
     EXPECT_EQ(r.results.back().failure, RequestFailure::TooLarge);
+    // A poll that came while a fetch was on its way left the playlist
+    // marked: it waits too, and the status stays good.
+    r.remote.setPlaylistDirty(true);
     r.remote.updateStatus();
     ASSERT_TRUE(r.settled());
+    EXPECT_EQ(r.network.targets().last(), "/requests/status.xml");
     EXPECT_EQ(r.remote.connectionState(), ConnectionState::Connected);
     playlistJunk = false;
     poll(3, 70, pollPlaylist);
