@@ -14,8 +14,12 @@ RemoteAnswer RemoteAnswers::of(const VLCController& remote)
         return RemoteAnswer::AnswersAsVlc;
     if (remote.passwordNotSet())
         return RemoteAnswer::PasswordNotSet;
+    // Wrong only once VLC has refused this very password: one just given
+    // is on its way.
+    if (remote.passwordRefused())
+        return RemoteAnswer::PasswordRefused;
     if (remote.passwordRequired())
-        return remote.hasPassword() ? RemoteAnswer::PasswordRefused : RemoteAnswer::PasswordNeeded;
+        return RemoteAnswer::PasswordNeeded;
     if (remote.forbidden())
         return RemoteAnswer::Forbidden;
     return RemoteAnswer::NoAnswer;

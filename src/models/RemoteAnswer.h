@@ -7,7 +7,7 @@ class VLCController;
 // What the remotes list last heard from a computer, as its row shows it.
 enum class RemoteAnswer {
     AnswersAsVlc,   // VLC's web interface let us in
-    PasswordNeeded, // VLC asks for a password and we have none
+    PasswordNeeded, // VLC asks for a password: we have none, or VLC has yet to answer ours
     PasswordRefused,
     PasswordNotSet, // VLC 3 with no password configured lets no one in
     Forbidden,      // the older VLC refuses this device by its address

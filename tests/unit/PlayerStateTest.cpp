@@ -342,12 +342,36 @@ TEST(PlayerState, UnrecognisedRepliesChangeNothing)
     EXPECT_EQ(log.lines.filter(QStringLiteral("didn't understand")).size(), 1);
     EXPECT_TRUE(log.contains(QStringLiteral("!!response we didn't understand \n<html>Lua error</html>")));
     feed(remote, fixture(QStringLiteral("vlc3-status-paused.xml")));
-    feed(remote, "\x1b[2J" + QByteArray(100000, 'x'));
+    feed(remote, "\x1b[2J\n2030-01-01 PlayerLink[1] forged line" + QByteArray(100000, 'x'));
     ASSERT_EQ(log.lines.filter(QStringLiteral("didn't understand")).size(), 2);
     const QString excerpt = log.lines.filter(QStringLiteral("didn't understand")).last();
     EXPECT_LT(excerpt.size(), 400);
     EXPECT_FALSE(excerpt.contains(QChar(0x1b)));
-    EXPECT_TRUE(excerpt.contains(QStringLiteral("\\x1b[2J")));
+    EXPECT_TRUE(excerpt.contains(QStringLiteral("\\x1b[2J\\n2030-01-01 PlayerLink[1] forged line")));
+    EXPECT_EQ(excerpt.count(u'\n'), 1) << "only the format's own line break";
+}
+
+TEST(PlayerState, AServerThatVariesItsStreamsOnEveryReplyCannotFloodTheLog)
+{
+    ManualClock clock;
+    ConsoleCapture log;
+    VLCController remote;
+    QByteArray infos;
+    for (int i = 0; i < 50; ++i)
+        infos += "<info name='Codec " + QByteArray::number(i) + "'>\x1b]0;owned\x07\n%d forged</info>";
+    int polls = 0;
+    for (; polls < 20; ++polls, clock.advance(1)) { // 20 seconds of the status poll
+        QByteArray varying = infos;
+        varying.replace("%d", QByteArray::number(polls));
+        feed(remote, statusWith("<state>playing</state><information><category name='Stream 0'><info name='Type'>"
+                                "Audio</info>" + varying + "</category></information>"));
+        ASSERT_EQ(remote.numberOfAudioTracks(), 2);
+    }
+    EXPECT_LE(log.lines.size(), 25) << "the first few of " << polls * 51 << " lines";
+    EXPECT_TRUE(log.contains(QStringLiteral("\\x1b]0;owned\\x07\\n0 forged : Codec 0")));
+    for (const QString& line : log.lines)
+        for (const QChar c : line)
+            ASSERT_GE(c.unicode(), 0x20) << line.toStdString();
 }
 
 TEST(PlayerState, NumbersFromRepliesAreClampedToWhatTheyMean)

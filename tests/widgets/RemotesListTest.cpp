@@ -3,8 +3,11 @@
 #include "LaunchedApp.h"
 #include "net/BonjourBrowser.h"
 #include "RealVlcTest.h"
+#include "core/NotificationCenter.h"
+#include "core/NotificationNames.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/RemoteConfig/RemoteConfigViewController.h"
+#include "models/RemoteAnswer.h"
 #include "screens/Remotes/RemotesViewController.h"
 #include "screens/WebView/WebViewController.h"
 #include "ui/BarButton.h"
@@ -98,11 +101,20 @@ TEST_F(RemotesListOnRealVlc, TheDefaultOpensOnItsFirstAnswerAndAWrongPasswordIsA
     EXPECT_EQ(prompt->title(), "Password for Den");
     EXPECT_TRUE(prompt->message().startsWith("VLC on that computer did not accept the password."));
     EXPECT_EQ(run.top(), list);
+    // The row shows VLC's answer as it comes, before whatever it opens.
+    const auto den = run.factory().savedRemotes().remoteAt(0);
+    QObject observer;
+    QString stateOnAnswer;
+    NotificationCenter::defaultCenter().addObserver(
+        &observer, NotificationNames::vlcFoundValidRemote,
+        [&](const Notification&) { stateOnAnswer = stateAt(list, IndexPath(0, 0)); }, den.get());
     prompt->textField()->setText(vlc->password());
     prompt->pressButton(2);
+    EXPECT_EQ(RemoteAnswers::of(*den), RemoteAnswer::PasswordNeeded) << "not wrong before VLC has answered it";
     ASSERT_TRUE(waitUntil([&] { return run.top() == remoteScreen && settled(run); }, 10000))
         << run.top()->title().toStdString() << " " << run.navigation()->viewControllers().size();
     EXPECT_EQ(remoteScreen->currentRemote()->name(), "Den");
+    EXPECT_EQ(stateOnAnswer, "state-answers");
     EXPECT_EQ(run.factory().savedRemotes().recordAt(0).password, vlc->password());
     ASSERT_TRUE(SavedRemotesFile().load().has_value());
     EXPECT_EQ(SavedRemotesFile().load()->at(0).password, vlc->password()) << "saved at once";

@@ -523,6 +523,9 @@ void RemotesViewController::deleteSelectedRemote()
 
 void RemotesViewController::validRemoteFound(const Notification& note)
 {
+    // The icons follow the answer at once, before anything it opens; the
+    // rebuild for the lot of them comes later.
+    refreshStateIcons();
     std::shared_ptr<VLCController> remote;
     for (const auto& held : m_savedHeld)
         if (held.get() == note.object)
