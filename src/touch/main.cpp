@@ -6,11 +6,16 @@
 #include "core/Localization.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
+#include "core/TerminalText.h"
+#include "touch/TouchAlerts.h"
+#include "touch/TouchRemotes.h"
+#include "touch/TouchRemotesTour.h"
 #include "touch/TouchScreenshotTour.h"
 #include "touch/WindowKeys.h"
 #include "touch/skin/SkinImageProvider.h"
 
 #include <QGuiApplication>
+#include <QNetworkAccessManager>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
@@ -82,6 +87,12 @@ int main(int argc, char** argv)
 
     LaunchOptions options;
     options.process(app);
+    QString passwordProblem;
+    const std::optional<QString> connectPassword = options.password(&passwordProblem);
+    if (!connectPassword) {
+        std::fprintf(stderr, "playerlink-touch: %s\n", qPrintable(escapedForTerminal(passwordProblem)));
+        return 2;
+    }
 
     // The same home as playerlink's: its saved remotes, preferences and
     // skins. Documents holds the saved passwords: the owner's alone.
@@ -93,12 +104,21 @@ int main(int argc, char** argv)
         QQuickStyle::setStyle(QStringLiteral("Basic"));
 
     WindowKeys keys;
+    QNetworkAccessManager network;
+    TouchAlerts alerts;
+    AlertPresenter::setCurrent(&alerts);
+    TouchRemotes remotes(&network, defaults, alerts);
+    remotes.load();
+    if (options.connects())
+        remotes.connectTo(options.connectHost(), *connectPassword);
     auto engine = std::make_unique<QQmlApplicationEngine>();
     // The module's qmldir lies at qrc:/PlayerLink/Touch.
     engine->addImportPath(QStringLiteral("qrc:/"));
     engine->addImageProvider(QString::fromLatin1(SkinImageProvider::providerId), new SkinImageProvider);
     engine->setInitialProperties({
         { QStringLiteral("keys"), QVariant::fromValue(&keys) },
+        { QStringLiteral("remotes"), QVariant::fromValue(&remotes) },
+        { QStringLiteral("alerts"), QVariant::fromValue(&alerts) },
         { QStringLiteral("skinDirectory"), defaults.stringForKey(PreferenceKeys::skin) },
         { QStringLiteral("openRemote"), options.connects() },
     });
@@ -115,14 +135,18 @@ int main(int argc, char** argv)
             addRemoteSteps(*tour, window);
         else
             tour->addStep(QStringLiteral("remotes"), nullptr, 800);
+        addTouchRemotesSteps(*tour, window, remotes);
         QObject::connect(tour.get(), &TouchScreenshotTour::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
         QTimer::singleShot(0, tour.get(), &TouchScreenshotTour::start);
     }
     const int exitCode = app.exec();
+    // A password given at a prompt is kept with its saved remote.
+    remotes.save();
     // The window and what it drew go before the application: textures of
     // items that went away wait for deferred deletion.
     tour.reset();
     engine.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    AlertPresenter::setCurrent(nullptr);
     return exitCode;
 }

@@ -4,6 +4,7 @@
 
 #include "SkinStageWindow.h"
 #include "TestSupport.h"
+#include "TouchWindow.h"
 #include "touch/WindowKeys.h"
 #include "touch/skin/SkinImageProvider.h"
 #include "touch/skin/SkinWheels.h"
@@ -26,27 +27,11 @@
 Q_IMPORT_QML_PLUGIN(PlayerLink_TouchPlugin)
 
 namespace {
-struct Shell {
-    WindowKeys keys;
-    QQmlApplicationEngine engine;
-    QQuickWindow* window = nullptr;
-    QObject* stack = nullptr;
-
+struct Shell : TouchWindow {
     Shell()
+        : TouchWindow(true)
     {
-        engine.addImportPath(QStringLiteral("qrc:/"));
-        engine.addImageProvider(QString::fromLatin1(SkinImageProvider::providerId), new SkinImageProvider);
-        engine.setInitialProperties({ { QStringLiteral("keys"), QVariant::fromValue(&keys) },
-                                      { QStringLiteral("skinDirectory"), SkinStageWindow::shippedSkin() },
-                                      { QStringLiteral("openRemote"), true } });
-        engine.load(QUrl(QStringLiteral("qrc:/PlayerLink/Touch/Main.qml")));
-        window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(engine.rootObjects().first());
-        EXPECT_TRUE(window);
-        keys.install(window);
-        stack = window->findChild<QObject*>(QStringLiteral("stack"));
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
     }
-    int depth() const { return stack->property("depth").toInt(); }
 };
 }
 
@@ -148,7 +133,8 @@ TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
     EXPECT_EQ(QDir(pictures.path()).entryList(QDir::Files),
               QStringList({ "01-remote-playlist.png", "02-remote-picker.png", "03-remote-dvd.png", "04-remote-landscape.png",
                             "05-remote-landscape-dvd.png", "06-remote-landscape-small.png", "07-remote-small.png",
-                            "08-remotes.png" }));
+                            "08-remotes.png", "09-remotes-states.png", "10-remotes-password.png",
+                            "11-remotes-back.png" }));
     EXPECT_EQ(QImage(pictures.path() + QStringLiteral("/07-remote-small.png")).size(), QSize(320, 568));
 
     QProcess help;

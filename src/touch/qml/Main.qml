@@ -9,6 +9,8 @@ ApplicationWindow {
     id: window
 
     required property WindowKeys keys
+    required property TouchRemotes remotes
+    required property TouchAlerts alerts
     // The skin folder, relative to the home directory.
     required property string skinDirectory
     // Open the remote screen at once (--connect).
@@ -32,8 +34,12 @@ ApplicationWindow {
             stack.pop(null, StackView.Immediate)
     }
 
+    // The session's remote, on the one remote screen over the list.
     function showRemote() {
-        stack.push(remotePage, { keys: window.keys, skinDirectory: window.skinDirectory })
+        if (stack.currentItem as RemotePage)
+            return
+        stack.pop(null, StackView.Immediate)
+        stack.push(remotePage, { keys: window.keys, remotes: window.remotes, skinDirectory: window.skinDirectory })
     }
 
     header: ToolBar {
@@ -72,6 +78,7 @@ ApplicationWindow {
                 font.bold: true
                 color: "white"
                 Layout.fillWidth: true
+                Layout.preferredHeight: 48
                 Layout.rightMargin: back.visible ? back.width : 0
             }
         }
@@ -81,7 +88,9 @@ ApplicationWindow {
         id: stack
         objectName: "stack"
         anchors.fill: parent
-        initialItem: RemotesPage {}
+        initialItem: RemotesPage {
+            remotes: window.remotes
+        }
     }
 
     Component {
@@ -93,6 +102,26 @@ ApplicationWindow {
         target: window.keys
         property: "canGoBack"
         value: stack.depth > 1
+    }
+
+    Notice {
+        id: alert
+        onClosed: window.alerts.dismiss()
+    }
+
+    Connections {
+        target: window.alerts
+        function onChanged() {
+            if (window.alerts.showing)
+                alert.show(window.alerts.title, window.alerts.message)
+        }
+    }
+
+    Connections {
+        target: window.remotes
+        function onRemoteShown() {
+            window.showRemote()
+        }
     }
 
     Connections {

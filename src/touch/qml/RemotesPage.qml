@@ -1,12 +1,127 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Layouts
+import PlayerLink.Touch
 
-// The first screen, the saved and found computers. The list comes with the
-// remote models; until then the screen stands empty.
+// The first screen: the saved computers, then those found on the network,
+// each with the state icon of what it last answered. The list probes its
+// computers while it shows; a row opens its remote.
 Page {
+    id: page
     objectName: "remotesPage"
+
+    required property TouchRemotes remotes
+
     title: qsTrId("Computers")
     background: Rectangle {
         color: "#101114"
+    }
+
+    Binding {
+        target: page.remotes
+        property: "probing"
+        value: page.StackView.status === StackView.Active
+    }
+
+    ListView {
+        id: list
+        objectName: "remotesList"
+        anchors.fill: parent
+        clip: true
+        model: page.remotes.list
+        Accessible.role: Accessible.List
+        Accessible.name: qsTrId("Computers")
+
+        section.property: "section"
+
+        delegate: Column {
+            id: entry
+            required property int index
+            required property string name
+            required property string address
+            required property string answerKey
+            required property string answerText
+            required property bool isDefault
+            required property string section
+
+            width: ListView.view.width
+
+            // The first row of each section carries its heading.
+            Rectangle {
+                visible: entry.ListView.section !== entry.ListView.previousSection
+                width: parent.width
+                height: 32
+                color: "#1d1e22"
+                Label {
+                    anchors.fill: parent
+                    anchors.leftMargin: 14
+                    verticalAlignment: Text.AlignVCenter
+                    text: entry.section
+                    color: "#9a9da6"
+                    font.bold: true
+                    Accessible.role: Accessible.Heading
+                    Accessible.name: entry.section
+                }
+            }
+
+            ItemDelegate {
+                id: row
+                readonly property int index: entry.index
+                readonly property string name: entry.name
+                readonly property string address: entry.address
+                readonly property string answerKey: entry.answerKey
+                readonly property string answerText: entry.answerText
+                readonly property bool isDefault: entry.isDefault
+
+                objectName: "remote-" + row.address
+                width: parent.width
+                height: Math.max(56, implicitHeight)
+                Accessible.name: row.name
+                Accessible.description: row.answerText
+                background: Rectangle {
+                    color: row.down ? "#2b2d33" : "#16171a"
+                    Rectangle {
+                        anchors.bottom: parent.bottom
+                        x: 14
+                        width: parent.width - x
+                        height: 1
+                        color: "#2a2b30"
+                    }
+                }
+                contentItem: RowLayout {
+                    spacing: 8
+                    ColumnLayout {
+                        spacing: 0
+                        Layout.fillWidth: true
+                        Layout.minimumHeight: 48
+                        Label {
+                            text: row.name
+                            elide: Text.ElideRight
+                            color: "#f2f2f2"
+                            font.bold: row.isDefault
+                            Layout.fillWidth: true
+                        }
+                        Label {
+                            text: row.address
+                            visible: row.address !== row.name
+                            elide: Text.ElideRight
+                            color: "#9a9da6"
+                            font.pixelSize: 12
+                            Layout.fillWidth: true
+                        }
+                    }
+                    RemoteStateIcon {
+                        objectName: "state-" + row.answerKey
+                        answerKey: row.answerKey
+                        Layout.preferredWidth: 30
+                        Layout.preferredHeight: 30
+                        Accessible.role: Accessible.Graphic
+                        Accessible.name: row.answerText
+                    }
+                }
+                onClicked: page.remotes.open(row.index)
+            }
+        }
     }
 }

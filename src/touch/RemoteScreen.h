@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QtQml/qqmlregistration.h>
+
+class RemoteSession;
+class SkinScene;
+class TouchRemotes;
+
+// The remote screen's wiring: the session's state shown by the skin (by the
+// remote screen's rules: neutral before the first status, dimmed while VLC
+// does not answer), what the skin's controls ask sent to VLC through the
+// session, the title, and when to ask for VLC's password. The session polls
+// while the screen is active.
+class RemoteScreen : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    Q_MOC_INCLUDE("touch/TouchRemotes.h")
+    Q_MOC_INCLUDE("touch/skin/SkinScene.h")
+    Q_PROPERTY(TouchRemotes* remotes READ remotes WRITE setRemotes NOTIFY remotesChanged)
+    Q_PROPERTY(SkinScene* scene READ scene WRITE setScene NOTIFY sceneChanged)
+    Q_PROPERTY(bool active READ isActive WRITE setActive NOTIFY activeChanged)
+    // The title bar's two lines: what plays (or the remote's name), and the
+    // remote's name (or why nothing plays).
+    Q_PROPERTY(QString title READ title NOTIFY titleChanged)
+    Q_PROPERTY(QString note READ note NOTIFY titleChanged)
+    // The password prompt's texts, for the remote shown.
+    Q_PROPERTY(QString passwordTitle READ passwordTitle NOTIFY passwordWanted)
+    Q_PROPERTY(QString passwordMessage READ passwordMessage NOTIFY passwordWanted)
+public:
+    explicit RemoteScreen(QObject* parent = nullptr);
+    ~RemoteScreen() override;
+
+    TouchRemotes* remotes() const { return m_remotes; }
+    void setRemotes(TouchRemotes* remotes);
+    SkinScene* scene() const { return m_scene; }
+    void setScene(SkinScene* scene);
+    bool isActive() const { return m_active; }
+    void setActive(bool active);
+    QString title() const;
+    QString note() const;
+    QString passwordTitle() const;
+    QString passwordMessage() const;
+
+    Q_INVOKABLE void supplyPassword(const QString& password);
+    Q_INVOKABLE void declinePassword();
+
+signals:
+    void remotesChanged();
+    void sceneChanged();
+    void activeChanged();
+    void titleChanged();
+    // While the screen is active: VLC asks for a password.
+    void passwordWanted();
+    // While the screen is active: VLC has no password set, so lets no one in.
+    void noticeWanted(const QString& title, const QString& message);
+
+private:
+    RemoteSession* session() const;
+    void rewire();
+    void showAll();
+    void showState();
+    void showVolume();
+    void showTime();
+    void showTexts();
+    void showPlaylist();
+    void showArt();
+    void perform(int action);
+
+    QPointer<TouchRemotes> m_remotes;
+    QPointer<SkinScene> m_scene;
+    bool m_active = false;
+};

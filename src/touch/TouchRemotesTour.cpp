@@ -1,0 +1,87 @@
+#include "touch/TouchRemotesTour.h"
+
+#include "models/RemotesModel.h"
+#include "touch/TouchRemotes.h"
+#include "touch/TouchScreenshotTour.h"
+#include "vlc/VLCController.h"
+
+#include <QQuickWindow>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <vector>
+
+namespace {
+// Answers every request on loopback with one fixed reply.
+class CannedReplyServer : public QTcpServer {
+public:
+    CannedReplyServer(const QByteArray& reply, QObject* parent)
+        : QTcpServer(parent)
+        , m_reply(reply)
+    {
+        listen(QHostAddress::LocalHost, 0);
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = nextPendingConnection()) {
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                    if (!socket->readAll().isEmpty()) {
+                        socket->write(m_reply);
+                        socket->disconnectFromHost();
+                    }
+                });
+                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            }
+        });
+    }
+    QString address() const { return QStringLiteral("127.0.0.1:%1").arg(serverPort()); }
+
+private:
+    QByteArray m_reply;
+};
+
+QByteArray reply(const QByteArray& status, const QByteArray& headers, const QByteArray& body)
+{
+    return "HTTP/1.1 " + status + "\r\nContent-Type: text/html\r\nContent-Length: " + QByteArray::number(body.size())
+        + "\r\nConnection: close\r\n" + headers + "\r\n" + body;
+}
+
+struct Computer {
+    const char* name;
+    QByteArray reply; // empty: nothing listens
+    QString password;
+};
+}
+
+void addTouchRemotesSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRemotes& remotes)
+{
+    auto toRoot = [window] { QMetaObject::invokeMethod(window, "goBack"); };
+    auto study = std::make_shared<std::shared_ptr<VLCController>>();
+    tour.addStep(QStringLiteral("remotes-states"), [window, &remotes, toRoot, study] {
+        toRoot();
+        const QByteArray challenge = reply("401 Unauthorized", "WWW-Authenticate: Basic realm=\"VLC stream\"\r\n",
+                                           "<title>Unauthorized</title>");
+        const std::vector<Computer> computers {
+            { "Living Room", reply("200 OK", {}, "<title>VLC media player - Web Interface</title>"), {} },
+            { "Study", challenge, {} },
+            { "Kitchen", challenge, QStringLiteral("not it") },
+            { "Attic", reply("403 Forbidden", {}, "<title>VLC media player</title>VLC_PASSWORD_NOT_SET"), {} },
+            { "Old Laptop", reply("403 Forbidden", {}, "<title>Forbidden</title>"), {} },
+            { "Printer", {}, {} },
+        };
+        for (const Computer& computer : computers) {
+            QString address = QStringLiteral("127.0.0.1:9");
+            if (!computer.reply.isEmpty())
+                address = (new CannedReplyServer(computer.reply, window))->address();
+            auto remote = std::make_shared<VLCController>(RemoteRecord::forAddress(address), remotes.network());
+            remote->setNickname(QString::fromUtf8(computer.name));
+            if (!computer.password.isNull())
+                remote->setPassword(computer.password);
+            remotes.remotes().addFoundRemote(remote);
+            if (qstrcmp(computer.name, "Study") == 0)
+                *study = remote;
+        }
+    }, 1500);
+    tour.addStep(QStringLiteral("remotes-password"), [&remotes, study] {
+        remotes.open(remotes.remotes().rowOf(study->get()));
+    }, 1500);
+    tour.addStep(QStringLiteral("remotes-back"), toRoot, 800);
+}

@@ -1,0 +1,151 @@
+// playerlink-touch against a real VLC, through real mouse events on its
+// window: the remote screen opened from the command line and from the
+// remotes list, its buttons, volume scale and pages, and the password
+// prompt.
+
+#include "LiveRemote.h"
+#include "RealVlcTest.h"
+#include "TestSupport.h"
+#include "TouchWindow.h"
+#include "core/PreferenceKeys.h"
+#include "models/PlaylistModel.h"
+#include "models/RemoteSession.h"
+#include "touch/skin/SkinControl.h"
+#include "touch/skin/SkinScene.h"
+#include "vlc/SavedRemoteList.h"
+
+#include <QTest>
+#include <QtQml/qqmlextensionplugin.h>
+
+#include <gtest/gtest.h>
+
+Q_IMPORT_QML_PLUGIN(PlayerLink_TouchPlugin)
+
+namespace {
+class TouchAgainstRealVlc : public RealVlcTest {
+protected:
+    void SetUp() override
+    {
+        UserDefaults::standard().setInteger(PreferenceKeys::slideScreenPosition, 0);
+        startVlc();
+    }
+
+    // The item drawing the skin's control of a kind and role, in the
+    // orientation shown.
+    static QQuickItem* itemOf(TouchWindow& w, SkinControl::Kind kind, const QString& id)
+    {
+        SkinScene* scene = w.keys.remote();
+        SkinControl* root = scene ? scene->root(scene->orientation()) : nullptr;
+        if (!root)
+            return nullptr;
+        std::vector<SkinControl*> all;
+        root->collect(all);
+        for (SkinControl* control : all)
+            if (control->kind() == kind && control->skinId() == id)
+                return TouchWindow::find(w.window->contentItem(), [control](QQuickItem* item) {
+                    return item->property("control").value<SkinControl*>() == control;
+                });
+        return nullptr;
+    }
+
+    static void drag(TouchWindow& w, QPoint from, QPoint by)
+    {
+        QTest::mousePress(w.window, Qt::LeftButton, {}, from);
+        for (int step = 1; step <= 10; ++step) {
+            QTest::qWait(20);
+            QTest::mouseMove(w.window, from + by * step / 10);
+        }
+        QTest::mouseRelease(w.window, Qt::LeftButton, {}, from + by);
+    }
+};
+}
+
+TEST_F(TouchAgainstRealVlc, TheRemoteScreenPlaysPausesSetsTheVolumeCountsTheTimeAndTurnsPages)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    TouchWindow w(true, [&](TouchRemotes& remotes) { remotes.connectTo(vlc->hostAddress(), vlc->password()); });
+    RemoteSession& session = w.remotes.session();
+    ASSERT_TRUE(waitUntil([&] { return session.isPlaying() && !session.title().isEmpty(); }, 10000))
+        << "VLC said: " << vlc->log().toStdString();
+    QQuickItem* page = w.item(QStringLiteral("remotePage"));
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->property("title").toString(), session.title());
+    // The elapsed time counts on, second by second, while VLC plays.
+    QQuickItem* elapsed = itemOf(w, SkinControl::Label, QStringLiteral("TimeElapsed"));
+    ASSERT_TRUE(elapsed);
+    QStringList shown { elapsed->property("text").toString() };
+    waitUntil([&] {
+        const QString now = elapsed->property("text").toString();
+        if (now != shown.last())
+            shown << now;
+        return shown.size() == 3;
+    }, 4000);
+    EXPECT_EQ(shown.size(), 3) << shown.join(u' ').toStdString();
+
+    LiveRemote vlcSays(vlc->hostAddress(), vlc->password());
+    QQuickItem* playPause = itemOf(w, SkinControl::Button, QStringLiteral("PlayPause"));
+    ASSERT_TRUE(playPause);
+    w.click(playPause);
+    EXPECT_TRUE(vlcSays.waitFor([&] { return vlcSays->playback() == PlaybackState::Paused; }));
+    EXPECT_TRUE(waitUntil([&] { return !w.keys.remote()->isPlaying(); }, 3000));
+    w.click(playPause);
+    EXPECT_TRUE(vlcSays.waitFor([&] { return vlcSays->isPlaying(); }));
+
+    // The volume scale moves with the finger: leftwards is louder.
+    QQuickItem* volume = itemOf(w, SkinControl::ZoomSlider, QStringLiteral("VolumeSlider"));
+    ASSERT_TRUE(volume);
+    ASSERT_TRUE(vlcSays.refreshStatus());
+    const int before = vlcSays->volume();
+    drag(w, w.centreOf(volume), QPoint(-60, 0));
+    const int chosen = int(volume->property("value").toDouble());
+    EXPECT_GT(chosen, before);
+    EXPECT_TRUE(vlcSays.waitFor([&] { return std::abs(vlcSays->volume() - chosen) <= 1; }))
+        << "VLC's volume " << vlcSays->volume() << ", chosen " << chosen;
+
+    // A swipe over the pages shows the next.
+    SkinControl* pages = w.keys.remote()->mainScrollView();
+    ASSERT_TRUE(pages);
+    ASSERT_EQ(pages->currentPage(), 0);
+    QQuickItem* pagesItem = TouchWindow::find(w.window->contentItem(), [pages](QQuickItem* item) {
+        return item->property("control").value<SkinControl*>() == pages;
+    });
+    ASSERT_TRUE(pagesItem);
+    drag(w, w.centreOf(pagesItem) + QPoint(100, 0), QPoint(-200, 0));
+    EXPECT_TRUE(waitUntil([&] { return pages->currentPage() == 1; }, 3000));
+}
+
+TEST_F(TouchAgainstRealVlc, ASavedRemoteOpensFromTheListAndTakesItsPasswordAtThePrompt)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    TouchWindow w(false, [&](TouchRemotes& remotes) {
+        remotes.saved().setRecords({ RemoteRecord::forAddress(vlc->hostAddress()) });
+    });
+    ASSERT_EQ(w.depth(), 1);
+    // The list probes: VLC asks for a password that the saved remote lacks.
+    ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("state-password-needed")); }, 10000));
+    QQuickItem* row = w.item(QStringLiteral("remote-") + vlc->hostAddress());
+    ASSERT_TRUE(row);
+    EXPECT_GE(row->height(), 48);
+    w.click(row);
+    ASSERT_TRUE(waitUntil([&] { return w.depth() == 2; }));
+    ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("passwordField")); }, 8000));
+    QQuickItem* field = w.item(QStringLiteral("passwordField"));
+    w.click(field);
+    for (QChar c : vlc->password())
+        QTest::keyClick(w.window, c.toLatin1());
+    w.click(w.item(QStringLiteral("passwordConnect")));
+    RemoteSession& session = w.remotes.session();
+    ASSERT_TRUE(waitUntil([&] {
+        return session.connection() == RemoteSession::Connection::Connected && session.isPlaying();
+    }, 10000));
+    EXPECT_TRUE(w.keys.remote()->liveness() == SkinScene::Live);
+    EXPECT_EQ(w.remotes.saved().recordAt(0).password, vlc->password());
+
+    // Back to the list, where the remote now answers.
+    QTest::keyClick(w.window, Qt::Key_Escape);
+    EXPECT_TRUE(waitUntil([&] { return w.depth() == 1; }));
+    EXPECT_FALSE(session.isActive());
+    EXPECT_TRUE(waitUntil([&] { return w.item(QStringLiteral("state-answers")); }, 8000));
+}

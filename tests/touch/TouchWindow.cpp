@@ -1,0 +1,57 @@
+#include "TouchWindow.h"
+
+#include "SkinStageWindow.h"
+#include "touch/skin/SkinImageProvider.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+TouchWindow::TouchWindow(bool openRemote, const std::function<void(TouchRemotes&)>& before)
+{
+    if (before)
+        before(remotes);
+    engine.addImportPath(QStringLiteral("qrc:/"));
+    engine.addImageProvider(QString::fromLatin1(SkinImageProvider::providerId), new SkinImageProvider);
+    engine.setInitialProperties({ { QStringLiteral("keys"), QVariant::fromValue(&keys) },
+                                  { QStringLiteral("remotes"), QVariant::fromValue(&remotes) },
+                                  { QStringLiteral("alerts"), QVariant::fromValue(&alerts) },
+                                  { QStringLiteral("skinDirectory"), SkinStageWindow::shippedSkin() },
+                                  { QStringLiteral("openRemote"), openRemote } });
+    engine.load(QUrl(QStringLiteral("qrc:/PlayerLink/Touch/Main.qml")));
+    window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+    if (!window) {
+        ADD_FAILURE() << "the window did not load";
+        return;
+    }
+    keys.install(window);
+    stack = window->findChild<QObject*>(QStringLiteral("stack"));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+}
+
+QQuickItem* TouchWindow::item(const QString& objectName) const
+{
+    return find(window->contentItem(), [&](QQuickItem* item) { return item->objectName() == objectName && item->isVisible(); });
+}
+
+QQuickItem* TouchWindow::find(QQuickItem* root, const std::function<bool(QQuickItem*)>& pred)
+{
+    if (!root)
+        return nullptr;
+    if (pred(root))
+        return root;
+    for (QQuickItem* child : root->childItems())
+        if (QQuickItem* found = find(child, pred))
+            return found;
+    return nullptr;
+}
+
+QPoint TouchWindow::centreOf(const QQuickItem* item) const
+{
+    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
+}
+
+void TouchWindow::click(const QQuickItem* item)
+{
+    QTest::mouseClick(window, Qt::LeftButton, {}, centreOf(item));
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/UserDefaults.h"
+#include "touch/TouchAlerts.h"
+#include "touch/TouchRemotes.h"
+#include "touch/WindowKeys.h"
+
+#include <QNetworkAccessManager>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+
+#include <functional>
+
+// playerlink-touch's window as the program makes it, on the offscreen
+// platform: its remotes, keys and alerts, and ways to find and touch items.
+struct TouchWindow {
+    WindowKeys keys;
+    QNetworkAccessManager network;
+    TouchAlerts alerts;
+    TouchRemotes remotes { &network, UserDefaults::standard(), alerts };
+    QQmlApplicationEngine engine;
+    QQuickWindow* window = nullptr;
+    QObject* stack = nullptr;
+
+    // before: what the program does before the window loads (--connect).
+    explicit TouchWindow(bool openRemote, const std::function<void(TouchRemotes&)>& before = {});
+
+    int depth() const { return stack->property("depth").toInt(); }
+    QQuickItem* item(const QString& objectName) const;
+    // The first item under root (itself included) that pred accepts.
+    static QQuickItem* find(QQuickItem* root, const std::function<bool(QQuickItem*)>& pred);
+    QPoint centreOf(const QQuickItem* item) const;
+    void click(const QQuickItem* item);
+};
