@@ -83,5 +83,14 @@ void addTouchRemotesSteps(TouchScreenshotTour& tour, QQuickWindow* window, Touch
     tour.addStep(QStringLiteral("remotes-password"), [&remotes, study] {
         remotes.open(remotes.remotes().rowOf(study->get()));
     }, 1500);
+    tour.addStep(QStringLiteral("remote-config"), [window] {
+        QMetaObject::invokeMethod(window, "addComputer");
+        const std::pair<const char*, const char*> fields[] = { { "nameField", "Living Room" },
+                                                               { "addressField", "192.168.1.20" },
+                                                               { "configPasswordField", "secret" } };
+        for (const auto& [name, text] : fields)
+            if (QObject* field = window->findChild<QObject*>(QString::fromLatin1(name)))
+                field->setProperty("text", QString::fromLatin1(text));
+    }, 900);
     tour.addStep(QStringLiteral("remotes-back"), toRoot, 800);
 }

@@ -48,6 +48,13 @@ protected:
         return nullptr;
     }
 
+    static void type(TouchWindow& w, const QString& field, const QString& text)
+    {
+        w.click(w.item(field));
+        for (QChar c : text)
+            QTest::keyClick(w.window, c.toLatin1());
+    }
+
     static void drag(TouchWindow& w, QPoint from, QPoint by)
     {
         QTest::mousePress(w.window, Qt::LeftButton, {}, from);
@@ -147,5 +154,36 @@ TEST_F(TouchAgainstRealVlc, ASavedRemoteOpensFromTheListAndTakesItsPasswordAtThe
     QTest::keyClick(w.window, Qt::Key_Escape);
     EXPECT_TRUE(waitUntil([&] { return w.depth() == 1; }));
     EXPECT_FALSE(session.isActive());
+    EXPECT_TRUE(waitUntil([&] { return w.item(QStringLiteral("state-answers")); }, 8000));
+}
+
+TEST_F(TouchAgainstRealVlc, AComputerAddedWithItsPasswordIsSavedAndAnswers)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    TouchWindow w(false);
+    ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("addComputer")); }));
+    QQuickItem* add = w.item(QStringLiteral("addComputer"));
+    EXPECT_GE(add->height(), 48);
+    w.click(add);
+    // Touched where it stands once it has slid in.
+    ASSERT_TRUE(waitUntil([&] { return w.depth() == 2 && !w.stack->property("busy").toBool(); }));
+    // Without a name nothing is saved, and the screen says why.
+    type(w, QStringLiteral("addressField"), vlc->hostAddress());
+    w.click(w.item(QStringLiteral("saveButton")));
+    EXPECT_EQ(w.depth(), 2);
+    QQuickItem* problem = w.item(QStringLiteral("configProblem"));
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->property("text").toString(), u"Please enter a name as well as an address for the new remote.");
+
+    type(w, QStringLiteral("nameField"), QStringLiteral("Study"));
+    type(w, QStringLiteral("configPasswordField"), vlc->password());
+    w.click(w.item(QStringLiteral("saveButton")));
+    ASSERT_TRUE(waitUntil([&] { return w.depth() == 1; }));
+    ASSERT_EQ(w.remotes.saved().size(), 1u);
+    EXPECT_EQ(w.remotes.saved().recordAt(0).nickname, u"Study");
+    EXPECT_EQ(w.remotes.saved().recordAt(0).hostAddress, vlc->hostAddress());
+    EXPECT_EQ(w.remotes.saved().recordAt(0).password, vlc->password());
+    // Listed with the saved computers, where its password lets it in.
     EXPECT_TRUE(waitUntil([&] { return w.item(QStringLiteral("state-answers")); }, 8000));
 }

@@ -42,6 +42,12 @@ ApplicationWindow {
         stack.push(remotePage, { keys: window.keys, remotes: window.remotes, skinDirectory: window.skinDirectory })
     }
 
+    // The configuration screen for a new computer, over the list.
+    function addComputer() {
+        stack.pop(null, StackView.Immediate)
+        stack.push(configPage, { remotes: window.remotes })
+    }
+
     header: ToolBar {
         id: bar
         background: Rectangle {
@@ -90,12 +96,18 @@ ApplicationWindow {
         anchors.fill: parent
         initialItem: RemotesPage {
             remotes: window.remotes
+            onAddRequested: window.addComputer()
         }
     }
 
     Component {
         id: remotePage
         RemotePage {}
+    }
+
+    Component {
+        id: configPage
+        RemoteConfigPage {}
     }
 
     Binding {

@@ -12,10 +12,26 @@ Page {
     objectName: "remotesPage"
 
     required property TouchRemotes remotes
+    // The user wants to add a computer.
+    signal addRequested
 
     title: qsTrId("Computers")
     background: Rectangle {
         color: "#101114"
+    }
+
+    footer: ItemDelegate {
+        id: addRow
+        objectName: "addComputer"
+        height: 56
+        text: qsTrId("Add computer")
+        palette.text: "#f2f2f2"
+        palette.windowText: "#f2f2f2"
+        Accessible.name: qsTrId("Add computer")
+        background: Rectangle {
+            color: addRow.down ? "#2b2d33" : "#16171a"
+        }
+        onClicked: page.addRequested()
     }
 
     Binding {
@@ -34,6 +50,7 @@ Page {
         Accessible.name: qsTrId("Computers")
 
         section.property: "section"
+
 
         delegate: Column {
             id: entry
