@@ -120,6 +120,11 @@ TEST_F(TouchAgainstRealVlc, TheRemoteScreenPlaysPausesSetsTheVolumeCountsTheTime
     ASSERT_TRUE(pagesItem);
     drag(w, w.centreOf(pagesItem) + QPoint(100, 0), QPoint(-200, 0));
     EXPECT_TRUE(waitUntil([&] { return pages->currentPage() == 1; }, 3000));
+
+    // VLC gone, the controls stand dimmed, showing the state last known.
+    ASSERT_EQ(w.keys.remote()->liveness(), SkinScene::Live);
+    vlc.reset();
+    EXPECT_TRUE(waitUntil([&] { return w.keys.remote()->liveness() == SkinScene::Stale; }, 15000));
 }
 
 TEST_F(TouchAgainstRealVlc, ASavedRemoteOpensFromTheListAndTakesItsPasswordAtThePrompt)
