@@ -149,8 +149,9 @@ def measure(app, mode, seconds, work, index):
     log = os.path.join(work, "stderr-%d.txt" % index)
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", PLAYERLINK_HOME=home,
                DBUS_SYSTEM_BUS_ADDRESS="unix:path=/nonexistent", DBUS_SESSION_BUS_ADDRESS="unix:path=/nonexistent",
-               ASAN_OPTIONS="detect_leaks=0")
-    app_process = subprocess.Popen([app, "--connect", "127.0.0.1:%d" % port, "--password", PASSWORD], env=env,
+               ASAN_OPTIONS="detect_leaks=0", PLAYERLINK_PASSWORD=PASSWORD)
+    # The password in the environment: a command line is every local user's to read.
+    app_process = subprocess.Popen([app, "--connect", "127.0.0.1:%d" % port], env=env,
                                    stdout=subprocess.DEVNULL, stderr=open(log, "wb"))
     try:
         time.sleep(SETTLE)  # start-up (and, if asked, the first minutes)

@@ -17,7 +17,8 @@ export PLAYERLINK_PASSWORD="demo-$(date +%s)"
 export PLAYERLINK_HOME="$work/home"
 host="127.0.0.1:$port"
 
-vlc_pid=$("$here/scripts/start-local-vlc.sh" "$port" "$PLAYERLINK_PASSWORD" "$work/vlc.log" "${tracks[@]}")
+# The password goes in the environment, never on a command line.
+vlc_pid=$("$here/scripts/start-local-vlc.sh" "$port" - "$work/vlc.log" "${tracks[@]}")
 cleanup() { kill "$vlc_pid" 2>/dev/null || true; wait "$vlc_pid" 2>/dev/null || true; }
 trap cleanup EXIT
 
@@ -42,9 +43,10 @@ PLAYERLINK_PASSWORD=wrong "$cli" --host "$host" probe || echo "(exit status $?)"
 
 # The application, with the local VLC saved as a remote in a fresh home.
 mkdir -p "$PLAYERLINK_HOME/Documents"
-python3 - "$PLAYERLINK_HOME/Documents/BWRemotesFilename" "$host" "$PLAYERLINK_PASSWORD" <<'PY'
+python3 - "$PLAYERLINK_HOME/Documents/BWRemotesFilename" "$host" <<'PY'
 import json, os, sys
-path, host, password = sys.argv[1:4]
+path, host = sys.argv[1:3]
+password = os.environ["PLAYERLINK_PASSWORD"]
 remotes = [{"hostAddress": host, "nickname": "This computer", "isDefault": True, "browseAdd": False,
             "password": password}]
 # Readable by its owner alone, as PlayerLink writes it: it holds the password.

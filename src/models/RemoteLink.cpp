@@ -48,6 +48,8 @@ QString RemoteLinks::statusText(RemoteLink link, const QString& remoteName)
         return fmt(localizedString("Wrong password for %@"), remoteName);
     case RemoteLink::PasswordNeeded:
         return fmt(localizedString("Password needed for %@"), remoteName);
+    case RemoteLink::UnusableReplies:
+        return fmt(localizedString("No usable answer from %@"), remoteName);
     case RemoteLink::Connected:
         break;
     }

@@ -98,6 +98,7 @@ RemoteSession::Connection RemoteSession::connectionOf(ConnectionState state)
     case ConnectionState::PasswordNeeded: return Connection::PasswordNeeded;
     case ConnectionState::PasswordRefused: return Connection::PasswordRefused;
     case ConnectionState::PasswordNotSet: return Connection::PasswordNotSet;
+    case ConnectionState::UnusableReplies: return Connection::UnusableReplies;
     }
     return Connection::Connecting;
 }

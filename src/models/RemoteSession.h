@@ -55,7 +55,7 @@ public:
     // How the remote answers. A state the connection learns to tell (a
     // server that answers, but not usefully, say) joins here and in
     // connectionOf(), which the compiler keeps complete.
-    enum class Connection { Connecting, Connected, Lost, PasswordNeeded, PasswordRefused, PasswordNotSet };
+    enum class Connection { Connecting, Connected, Lost, PasswordNeeded, PasswordRefused, PasswordNotSet, UnusableReplies };
     Q_ENUM(Connection)
     // The commands of VLC's hotkeys that the advanced controls and the DVD
     // screen send.

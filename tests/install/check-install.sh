@@ -17,12 +17,12 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 for f in bin/playerlink bin/playerlink-cli share/playerlink/DefaultSkin/SkinDefinition.xml share/playerlink/VLC \
          share/playerlink/VLC/de/help.htm share/playerlink/VLC/fr/help.htm \
          share/applications/playerlink.desktop share/icons/hicolor/48x48/apps/playerlink.png \
-         share/man/man1/playerlink.1.gz share/man/man1/playerlink-cli.1.gz; do
+         share/man/man1/playerlink.1.gz share/man/man1/playerlink-cli.1.gz share/man/man1/playerlink-touch.1.gz; do
   [ -e "$prefix/$f" ] || fail "$f is not installed"
 done
 
 # The man pages, gzipped, read by man from the prefix.
-for page in playerlink playerlink-cli; do
+for page in playerlink playerlink-cli playerlink-touch; do
   gzip -t "$prefix/share/man/man1/$page.1.gz" || fail "$page.1.gz is not gzipped"
   MANPATH=$prefix/share/man man -w "$page" | grep -qx "$prefix/share/man/man1/$page.1.gz" || fail "man does not find $page"
   MANPATH=$prefix/share/man MANWIDTH=80 man "$page" 2>/dev/null | grep -q "$page" || fail "man $page shows nothing"

@@ -85,6 +85,19 @@ TEST(RemoteSession, ReadsThePlayerOnceAStatusIsStored)
     EXPECT_EQ(session.connectionText(), QStringLiteral("Connected to vlc.test:8080"));
 }
 
+TEST(RemoteSession, AServerThatKeepsAnsweringWithoutAStatusIsNotConnected)
+{
+    Session s;
+    s.answerStatus(fixture(QStringLiteral("vlc3-status-playing.xml")));
+    for (int poll = 0; poll < 2; ++poll) {
+        s.clock.advance(1);
+        s.answerStatus("<html><body>It works!</body></html>");
+    }
+    EXPECT_EQ(s.session.connection(), RemoteSession::Connection::UnusableReplies);
+    EXPECT_EQ(s.session.connectionText(), QStringLiteral("No usable answer from vlc.test:8080"));
+    EXPECT_EQ(s.session.nowPlayingNote(), QStringLiteral("No usable answer"));
+}
+
 TEST(RemoteSession, AStatusThatChangesNothingSignalsNothing)
 {
     Session s;

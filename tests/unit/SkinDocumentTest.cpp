@@ -53,7 +53,7 @@ TEST(SkinDocument, ReadsTheShippedSkinInBothOrientations)
 {
     const SkinDocument skin(shippedSkin);
     ASSERT_TRUE(skin.isLoaded());
-    EXPECT_FLOAT_EQ(skin.apiVersion(), 4.3f);
+    EXPECT_FLOAT_EQ(skin.apiVersion(), 4.4f);
     EXPECT_EQ(skin.pointSize(QStringLiteral("Portrait")), QSize(390, 672));
     EXPECT_EQ(skin.pointSize(QStringLiteral("Landscape")), QSize(760, 314));
     const SkinElement* portrait = skin.root(QStringLiteral("Portrait"));

@@ -656,7 +656,9 @@ TEST(AppShell, TermAndInterruptSignalsQuitWithTheLastSaveAndTakeTheSocketDown)
         const QString address = QStringLiteral("127.0.0.1:%1").arg(unusedLoopbackPort());
         ASSERT_TRUE(QDir().mkpath(HomePaths::documents()));
         ASSERT_TRUE(SavedRemotesFile().save({ RemoteRecord::forAddress(address) }));
-        AppProcess app({ QStringLiteral("--connect"), address, QStringLiteral("--password"), QStringLiteral("changed") });
+        // In the environment: a command line is every local user's to read.
+        AppProcess app({ QStringLiteral("--connect"), address },
+                       { { QStringLiteral("PLAYERLINK_PASSWORD"), QStringLiteral("changed") } });
         const QString socket = SingleInstance(SingleInstance::defaultKey()).socketPath();
         ASSERT_TRUE(waitUntil([&] {
             const QJsonArray saved = Launch::savedRecords();

@@ -726,6 +726,26 @@ TEST(RemoteScreen, ALostConnectionDimsTheTransportAndTheTimesUntilRepliesReturn)
     EXPECT_EQ(s.screen->link(), RemoteLink::Connected);
 }
 
+TEST(RemoteScreen, AServerThatKeepsAnsweringWithoutAStatusIsNotShownAsConnected)
+{
+    RemoteScreen s;
+    s.appear(false);
+    ASSERT_TRUE(s.remote->hasStatus());
+    s.server.setHandler([](const FakeHttpServer::Request&) {
+        return FakeHttpServer::ok("<html><body>It works!</body></html>", "text/html");
+    });
+    for (int poll = 0; poll < 3; ++poll) { // the second bad reply holds the third poll back
+        s.clock.advance(1);
+        s.screen->updateUI();
+        ASSERT_TRUE(waitUntil([&] { return !s.remote->isBusy(); }));
+    }
+    EXPECT_EQ(s.screen->link(), RemoteLink::UnusableReplies);
+    EXPECT_EQ(s.label("Status")->text(), QStringLiteral("No usable answer from Den"));
+    EXPECT_EQ(s.screen->titleView()->bottomLabel()->text(), QStringLiteral("No usable answer"));
+    EXPECT_FALSE(s.button("PlayPause")->isEnabled());
+    keepPicture(&s.window, QStringLiteral("remote-no-usable-answer"));
+}
+
 TEST(RemoteScreen, TheSkinIsScaledToFitKeepingItsShapeAndNeverCutOff)
 {
     RemoteScreen s;
