@@ -1,7 +1,8 @@
 // The playlist screen with a 10,000-item playlist: from a reply's arrival to
 // the table ready to paint, for a changed reply and for one that changes
 // nothing. The reference, in the same run, is the naive screen: every reply
-// parsed again and every row made a widget item of a QListWidget.
+// parsed again and every row made a widget item of a QListWidget. Also a
+// keystroke in the screen's search field, to the table ready to paint.
 #include "app/BundleInstaller.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
@@ -13,6 +14,7 @@
 #include "vlc/VLCController.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
 
@@ -81,6 +83,26 @@ void BM_PlaylistScreenUnchangedReply(benchmark::State& state)
         s.feed(same);
 }
 BENCHMARK(BM_PlaylistScreenUnchangedReply)->Unit(benchmark::kMicrosecond);
+
+// A keystroke in the search field: every name holds "track", fewer and
+// fewer hold the number typed after it.
+void BM_PlaylistScreenSearchKeystroke(benchmark::State& state)
+{
+    Screen s;
+    s.feed(playlistReply(10));
+    QLineEdit* field = s.screen->searchField();
+    const QStringList typed { QStringLiteral("t"), QStringLiteral("tr"), QStringLiteral("track"),
+                              QStringLiteral("track 0"), QStringLiteral("track 01"), QStringLiteral("track 012") };
+    // The first keystroke after a playlist arrives also folds its names.
+    field->setText(QStringLiteral("x"));
+    qsizetype next = 0;
+    for (auto _ : state) {
+        field->setText(typed[next++ % typed.size()]);
+        QApplication::processEvents();
+    }
+    field->clear();
+}
+BENCHMARK(BM_PlaylistScreenSearchKeystroke)->Unit(benchmark::kMillisecond);
 
 // The reference: parse every reply and rebuild a list with an item per row.
 struct NaiveScreen {

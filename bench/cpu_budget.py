@@ -59,9 +59,10 @@ def measure(app, items, seconds, work):
             time.sleep(1)
         proxy = Proxy(port)
         out = os.path.join(work, "callgrind-%d" % items)
-        env = dict(os.environ, QT_QPA_PLATFORM="offscreen", PLAYERLINK_HOME=os.path.join(work, "home-%d" % items))
+        env = dict(os.environ, QT_QPA_PLATFORM="offscreen", PLAYERLINK_HOME=os.path.join(work, "home-%d" % items),
+                   PLAYERLINK_PASSWORD=PASSWORD)
         app_process = subprocess.Popen(["valgrind", "--tool=callgrind", "--callgrind-out-file=" + out + ".%p",
-                                        app, "--connect", "127.0.0.1:%d" % proxy.port, "--password", PASSWORD],
+                                        app, "--connect", "127.0.0.1:%d" % proxy.port],
                                        env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         time.sleep(SETTLE_SECONDS)
         pid = str(app_process.pid)

@@ -38,16 +38,18 @@ step random
 step enqueue "${tracks[0]}"
 step watch --seconds 5
 printf '\nA wrong password is refused:\n'
-"$cli" --host "$host" --password wrong probe || echo "(exit status $?)"
+PLAYERLINK_PASSWORD=wrong "$cli" --host "$host" probe || echo "(exit status $?)"
 
 # The application, with the local VLC saved as a remote in a fresh home.
 mkdir -p "$PLAYERLINK_HOME/Documents"
 python3 - "$PLAYERLINK_HOME/Documents/BWRemotesFilename" "$host" "$PLAYERLINK_PASSWORD" <<'PY'
-import json, sys
+import json, os, sys
 path, host, password = sys.argv[1:4]
 remotes = [{"hostAddress": host, "nickname": "This computer", "isDefault": True, "browseAdd": False,
             "password": password}]
-json.dump({"format": "PlayerLink saved remotes", "version": 1, "remotes": remotes}, open(path, "w"), indent=1)
+# Readable by its owner alone, as PlayerLink writes it: it holds the password.
+with os.fdopen(os.open(path, os.O_WRONLY | os.O_CREAT | os.O_TRUNC, 0o600), "w") as out:
+    json.dump({"format": "PlayerLink saved remotes", "version": 1, "remotes": remotes}, out, indent=1)
 PY
 app="$here/$build/src/app/playerlink"
 # Two skins installed from archives the way a packager would: the sample

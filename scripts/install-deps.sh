@@ -18,8 +18,8 @@ packages=(
   man-db gzip
   qt6-declarative-dev qt6-declarative-dev-tools qml6-module-qtquick qml6-module-qtquick-controls
   qml6-module-qtquick-layouts qml6-module-qtquick-templates qml6-module-qtquick-window
-  qml6-module-qtquick-shapes qml6-module-qttest qml6-module-qtqml-workerscript
-  at-spi2-core python3-pyatspi lintian binutils
+  qml6-module-qtquick-shapes qml6-module-qttest qml6-module-qtqml-workerscript qml6-module-qtqml
+  at-spi2-core python3-pyatspi lintian binutils file
 )
 
 missing=()

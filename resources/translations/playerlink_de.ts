@@ -1013,5 +1013,97 @@ Tippen Sie auf „Hilfe“, um zu erfahren, wie das geht.</translation>
         <source></source>
         <translation>1 Minute</translation>
     </message>
+    <message id="The address cannot be used">
+        <source></source>
+        <translation>Die Adresse ist nicht verwendbar</translation>
+    </message>
+    <message id="No usable answer">
+        <source></source>
+        <translation>Keine brauchbare Antwort</translation>
+    </message>
+    <message id="Full screen">
+        <source></source>
+        <translation>Vollbild</translation>
+    </message>
+    <message id="Home folder">
+        <source></source>
+        <translation>Persönlicher Ordner</translation>
+    </message>
+    <message id="Up one folder">
+        <source></source>
+        <translation>Einen Ordner nach oben</translation>
+    </message>
+    <message id="Drives">
+        <source></source>
+        <translation>Laufwerke</translation>
+    </message>
+    <message id="Make this the default folder">
+        <source></source>
+        <translation>Diesen Ordner als Standard festlegen</translation>
+    </message>
+    <message id="Play files at once">
+        <source></source>
+        <translation>Dateien sofort abspielen</translation>
+    </message>
+    <message id="Add files to the playlist">
+        <source></source>
+        <translation>Dateien zur Wiedergabeliste hinzufügen</translation>
+    </message>
+    <message id="Added to the playlist: %@">
+        <source></source>
+        <translation>Zur Wiedergabeliste hinzugefügt: %@</translation>
+    </message>
+    <message id="No address is given.">
+        <source></source>
+        <translation>Es ist keine Adresse angegeben.</translation>
+    </message>
+    <message id="'%@' is more than an address: give only the computer's name or address, and the port after a colon if it is not 8080.">
+        <source></source>
+        <translation>'%@' ist mehr als eine Adresse: Geben Sie nur den Namen oder die Adresse des Computers an und, wenn er nicht 8080 ist, den Port nach einem Doppelpunkt.</translation>
+    </message>
+    <message id="'%@': the port after the colon must be a number from 1 to 65535.">
+        <source></source>
+        <translation>'%@': Der Port nach dem Doppelpunkt muss eine Zahl von 1 bis 65535 sein.</translation>
+    </message>
+    <message id="'%@' is not the name or address of a computer.">
+        <source></source>
+        <translation>'%@' ist weder Name noch Adresse eines Computers.</translation>
+    </message>
+    <message id="Reload the news">
+        <source></source>
+        <translation>Neuigkeiten neu laden</translation>
+    </message>
+    <message id="Search the playlist">
+        <source></source>
+        <translation>Wiedergabeliste durchsuchen</translation>
+    </message>
+    <message id="Empty the playlist">
+        <source></source>
+        <translation>Wiedergabeliste leeren</translation>
+    </message>
+    <message id="Change Address">
+        <source></source>
+        <translation>Adresse ändern</translation>
+    </message>
+    <message id="Forward">
+        <source></source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message id="Reload">
+        <source></source>
+        <translation>Neu laden</translation>
+    </message>
+    <message id="%dm">
+        <source></source>
+        <translation>%dm</translation>
+    </message>
+    <message id="the images of &quot;%@&quot; are outside its folder or too large">
+        <source></source>
+        <translation>die Bilder von „%@“ liegen außerhalb seines Ordners oder sind zu groß</translation>
+    </message>
+    <message id="No usable answer from %@">
+        <source></source>
+        <translation>Keine brauchbare Antwort von %@</translation>
+    </message>
 </context>
 </TS>

@@ -1013,5 +1013,97 @@ Touchez « Aide » pour savoir comment faire.</translation>
         <source></source>
         <translation>1 minute</translation>
     </message>
+    <message id="The address cannot be used">
+        <source></source>
+        <translation>L’adresse est inutilisable</translation>
+    </message>
+    <message id="No usable answer">
+        <source></source>
+        <translation>Aucune réponse exploitable</translation>
+    </message>
+    <message id="Full screen">
+        <source></source>
+        <translation>Plein écran</translation>
+    </message>
+    <message id="Home folder">
+        <source></source>
+        <translation>Dossier personnel</translation>
+    </message>
+    <message id="Up one folder">
+        <source></source>
+        <translation>Dossier parent</translation>
+    </message>
+    <message id="Drives">
+        <source></source>
+        <translation>Lecteurs</translation>
+    </message>
+    <message id="Make this the default folder">
+        <source></source>
+        <translation>Définir ce dossier par défaut</translation>
+    </message>
+    <message id="Play files at once">
+        <source></source>
+        <translation>Lire les fichiers immédiatement</translation>
+    </message>
+    <message id="Add files to the playlist">
+        <source></source>
+        <translation>Ajouter les fichiers à la liste de lecture</translation>
+    </message>
+    <message id="Added to the playlist: %@">
+        <source></source>
+        <translation>Ajouté à la liste de lecture : %@</translation>
+    </message>
+    <message id="No address is given.">
+        <source></source>
+        <translation>Aucune adresse n’est indiquée.</translation>
+    </message>
+    <message id="'%@' is more than an address: give only the computer's name or address, and the port after a colon if it is not 8080.">
+        <source></source>
+        <translation>'%@' est plus qu’une adresse : indiquez seulement le nom ou l’adresse de l’ordinateur, et le port après deux-points s’il n’est pas 8080.</translation>
+    </message>
+    <message id="'%@': the port after the colon must be a number from 1 to 65535.">
+        <source></source>
+        <translation>'%@' : le port après les deux-points doit être un nombre de 1 à 65535.</translation>
+    </message>
+    <message id="'%@' is not the name or address of a computer.">
+        <source></source>
+        <translation>'%@' n’est ni le nom ni l’adresse d’un ordinateur.</translation>
+    </message>
+    <message id="Reload the news">
+        <source></source>
+        <translation>Recharger les actualités</translation>
+    </message>
+    <message id="Search the playlist">
+        <source></source>
+        <translation>Rechercher dans la liste de lecture</translation>
+    </message>
+    <message id="Empty the playlist">
+        <source></source>
+        <translation>Vider la liste de lecture</translation>
+    </message>
+    <message id="Change Address">
+        <source></source>
+        <translation>Modifier l’adresse</translation>
+    </message>
+    <message id="Forward">
+        <source></source>
+        <translation>Suivant</translation>
+    </message>
+    <message id="Reload">
+        <source></source>
+        <translation>Recharger</translation>
+    </message>
+    <message id="%dm">
+        <source></source>
+        <translation>%dm</translation>
+    </message>
+    <message id="the images of &quot;%@&quot; are outside its folder or too large">
+        <source></source>
+        <translation>les images de « %@ » sont hors de son dossier ou trop grandes</translation>
+    </message>
+    <message id="No usable answer from %@">
+        <source></source>
+        <translation>Aucune réponse exploitable de %@</translation>
+    </message>
 </context>
 </TS>

@@ -4,12 +4,15 @@
 #include "app/CentralAccessFactory.h"
 #include "app/PlayerLinkAppDelegate.h"
 #include "app/ScreenshotTour.h"
+#include "core/FoldedText.h"
 #include "screens/BrowseView/BrowseViewController.h"
 #include "screens/MainView/MainViewController.h"
+#include "screens/PlaylistView/PlaylistViewController.h"
 #include "ui/BWNavigationController.h"
 #include "vlc/VLCController.h"
 
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QTimer>
 #include <QUrl>
 
@@ -52,6 +55,15 @@ void BrowsePlaylistTour::addSteps(ScreenshotTour& tour, PlayerLinkAppDelegate& a
         });
     }, 1900);
     tour.addStep(QStringLiteral("browse-add"), [browser] { browser->setAddPlay(browser->modeButton()); }, 800);
+    // A file added: the short confirmation under the bar.
+    tour.addStep(QStringLiteral("browse-added"), [browser] {
+        const std::shared_ptr<VLCController> remote = browser->currentRemote();
+        for (int row = remote ? remote->browseItemsInList() - 1 : 0; row > 0; --row)
+            if (remote->filetypeForIndex(row) != QStringLiteral("directory")) {
+                browser->playRow(row);
+                return;
+            }
+    }, 600);
     tour.addStep(QStringLiteral("browse-landscape"), [window] { landscape(window); }, 1500);
     tour.addStep(QStringLiteral("playlist"), [browser, remoteScreen, window, &app] {
         browser->setAddPlay(browser->modeButton());
@@ -60,6 +72,18 @@ void BrowsePlaylistTour::addSteps(ScreenshotTour& tour, PlayerLinkAppDelegate& a
         remoteScreen->playlist();
     }, 1800);
     tour.addStep(QStringLiteral("playlist-landscape"), [window] { landscape(window); }, 1500);
+    // A search typed: a word of the second item's name, without its case and accents.
+    PlaylistViewController* playlist = access.playlistViewController();
+    tour.addStep(QStringLiteral("playlist-search"), [playlist, window] {
+        portrait(window);
+        const std::shared_ptr<VLCController> remote = playlist->currentRemote();
+        const PlaylistItem* item = remote ? remote->itemAtRow(1) : nullptr;
+        const QStringList words = item ? remote->titleOf(*item).split(u' ', Qt::SkipEmptyParts) : QStringList();
+        const QString word = words.isEmpty() ? QString() : FoldedText::fold(words.value(2, words.first()));
+        playlist->searchField()->setFocus();
+        playlist->searchField()->setText(word);
+    }, 1500);
+    tour.addStep(QStringLiteral("playlist-search-cleared"), [playlist] { playlist->searchField()->clear(); }, 800);
     // Back on the remote screen for the first time since it was set up, it
     // shows What's new once.
     tour.addStep(QStringLiteral("whats-new-once"), [window, &app] {

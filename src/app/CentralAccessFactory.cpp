@@ -1,9 +1,12 @@
 #include "app/CentralAccessFactory.h"
 
 #include "app/AppNavigator.h"
+#include "core/Clock.h"
 #include "core/FileHelpers.h"
 #include "core/HomePaths.h"
 #include "core/Localization.h"
+#include "core/LogRateLimit.h"
+#include "core/LogText.h"
 #include "core/StringHelpers.h"
 #include "core/UserDefaults.h"
 #include "models/NewsModel.h"
@@ -274,10 +277,22 @@ void CentralAccessFactory::createLogFile()
 
 void CentralAccessFactory::logStringToFile(const QString& text)
 {
+    // The text may come from outside: one escaped line each, a few a minute,
+    // and never a file past its cap, whatever a server sends.
+    constexpr qint64 maxLogFileBytes = 1024 * 1024;
+    constexpr qsizetype maxEntryChars = 2000;
+    static LogRateLimit limit;
     QFile file(logFilePath());
-    if (!file.exists() || !file.open(QIODevice::Append))
+    if (!file.exists() || file.size() >= maxLogFileBytes || !file.open(QIODevice::Append))
         return;
-    file.write(QStringLiteral("%1 %2\n").arg(QDateTime::currentDateTime().toString(Qt::ISODate), text).toUtf8());
+    const LogRateLimit::Admission admission = limit.admit(QStringLiteral("log file"), Clock::current().now());
+    const QString stamp = QDateTime::currentDateTime().toString(Qt::ISODate);
+    QString entries;
+    if (admission.leftOut > 0)
+        entries += QStringLiteral("%1 log: %2 more lines were left out\n").arg(stamp).arg(admission.leftOut);
+    if (admission.write)
+        entries += QStringLiteral("%1 %2\n").arg(stamp, LogText::escaped(text, maxEntryChars));
+    file.write(entries.toUtf8());
 }
 
 void CentralAccessFactory::emailLog()

@@ -2,6 +2,7 @@
 
 #include "app/SingleInstance.h"
 #include "core/ConsoleLog.h"
+#include "core/TerminalText.h"
 #include "skin/SkinArchiveInstaller.h"
 #include "skin/SkinDownloader.h"
 #include "core/SkinFolders.h"
@@ -33,7 +34,8 @@ QString lineFor(const SkinInstallResult& result, const QString& source)
 
 void print(bool ok, const QString& line)
 {
-    std::fprintf(ok ? stdout : stderr, "%s\n", qPrintable(line));
+    // The line names folders from the archive: nothing in it may drive the terminal.
+    std::fprintf(ok ? stdout : stderr, "%s\n", qPrintable(escapedForTerminal(line)));
     std::fflush(ok ? stdout : stderr);
 }
 }

@@ -2,7 +2,6 @@
 #include "app/BrowsePlaylistTour.h"
 #include "app/AppWindow.h"
 #include "app/CentralAccessFactory.h"
-#include "app/CommandLineHelp.h"
 #include "app/HelpPageTour.h"
 #include "app/RemotesTour.h"
 #include "app/NewsSetupTour.h"
@@ -12,14 +11,18 @@
 #include "app/SkinInstallCommand.h"
 #include "app/SkinLibraryTour.h"
 #include "app/TerminationSignals.h"
+#include "core/CommandLineHelp.h"
+#include "core/LaunchOptions.h"
 #include "core/Localization.h"
+#include "core/TerminalText.h"
 #include "screens/MainView/MainViewController.h"
 #include "skin/Skin.h"
 #include "ui/AlertView.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QTimer>
+
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
@@ -38,31 +41,20 @@ int main(int argc, char** argv)
     Localization::installTranslations();
     PlayerLinkAppDelegate::initialize();
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("A remote control for the VLC media player."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    QCommandLineOption screenshots(QStringLiteral("screenshots"),
-                                   QStringLiteral("Write pictures of the window into FOLDER, then quit."),
-                                   QStringLiteral("FOLDER"));
-    parser.addOption(screenshots);
-    QCommandLineOption connect(QStringLiteral("connect"), QStringLiteral("Open the remote screen for HOST[:PORT]."),
-                               QStringLiteral("HOST"));
-    parser.addOption(connect);
-    QCommandLineOption password(QStringLiteral("password"), QStringLiteral("VLC's web interface password for --connect."),
-                                QStringLiteral("PW"));
-    parser.addOption(password);
-    parser.addOption({ QStringLiteral("install-skin"),
-                       QStringLiteral("Install the skin archive at PATH or behind a skin LINK, print one line, quit."),
-                       QStringLiteral("PATH-or-LINK") });
-    parser.addPositionalArgument(QStringLiteral("link"), QStringLiteral("A skin link to download."), QStringLiteral("[link]"));
-    parser.process(app);
-    const QStringList links = parser.positionalArguments();
+    LaunchOptions options;
+    options.process(app);
+    const QStringList links = options.links();
+    QString passwordProblem;
+    const std::optional<QString> connectPassword = options.password(&passwordProblem);
+    if (!connectPassword) {
+        std::fprintf(stderr, "playerlink: %s\n", qPrintable(escapedForTerminal(passwordProblem)));
+        return 2;
+    }
 
     // A second launch brings the running application to the front and hands
     // it its skin links.
     SingleInstance instance(SingleInstance::defaultKey());
-    if (!parser.isSet(screenshots) && !parser.isSet(connect) && instance.forwardToRunningInstance(links))
+    if (!options.takesScreenshots() && !options.connects() && instance.forwardToRunningInstance(links))
         return 0;
     instance.listen();
     SkinInstallCommand::serve(instance);
@@ -74,16 +66,15 @@ int main(int argc, char** argv)
                          &PlayerLinkAppDelegate::applicationReopened);
         QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &PlayerLinkAppDelegate::applicationWillTerminate);
         delegate.applicationDidFinishLaunching();
-        if (parser.isSet(connect))
-            delegate.connectTo(parser.value(connect),
-                               parser.isSet(password) ? parser.value(password) : qEnvironmentVariable("PLAYERLINK_PASSWORD"));
+        if (options.connects())
+            delegate.connectTo(options.connectHost(), *connectPassword);
         for (const QString& link : links)
             delegate.handleOpenURL(link);
 
         std::unique_ptr<ScreenshotTour> tour;
-        if (parser.isSet(screenshots)) {
-            tour = std::make_unique<ScreenshotTour>(delegate, parser.value(screenshots));
-            if (parser.isSet(connect)) {
+        if (options.takesScreenshots()) {
+            tour = std::make_unique<ScreenshotTour>(delegate, options.screenshotsFolder());
+            if (options.connects()) {
                 // The remote screen as the user sees it: each page, both
                 // orientations, and the "More..." sheet.
                 MainViewController* remote = CentralAccessFactory::sharedFactory().mainViewController();
@@ -125,7 +116,7 @@ int main(int argc, char** argv)
             }
             addHelpPageSteps(*tour, delegate);
             addRemotesSteps(*tour, delegate);
-            addNewsAndSetupSteps(*tour, delegate, parser.isSet(connect));
+            addNewsAndSetupSteps(*tour, delegate, options.connects());
             QTimer::singleShot(0, tour.get(), &ScreenshotTour::start);
         }
         exitCode = app.exec();

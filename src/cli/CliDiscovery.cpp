@@ -1,6 +1,7 @@
 #include "cli/CliDiscovery.h"
 
 #include "cli/ExitCode.h"
+#include "core/TerminalText.h"
 #include "net/AvahiConnection.h"
 
 #include <QJsonArray>
@@ -66,7 +67,8 @@ void CliDiscovery::report()
         m_out << QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact)) << '\n';
     } else {
         for (const BonjourComputer& computer : m_browser.uniqueComputers())
-            m_out << computer.ipAddress() << '\t' << computer.name()
+            // Names are what anyone on the network announced.
+            m_out << escapedForTerminal(computer.ipAddress()) << '\t' << escapedForTerminal(computer.name())
                   << (computer.bwIdentified() ? "\t(identified)" : "") << '\n';
     }
     m_out.flush();

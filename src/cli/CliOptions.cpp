@@ -1,5 +1,6 @@
 #include "cli/CliOptions.h"
 
+#include "core/PasswordFile.h"
 #include "vlc/HostAddress.h"
 
 #include <QRegularExpression>
@@ -96,6 +97,22 @@ std::optional<int> CliOptions::seekPercent(const QString& arg)
     return value ? std::optional<int>(int(*value)) : std::nullopt;
 }
 
+std::optional<QString> CliOptions::seekOffset(const QString& arg)
+{
+    const bool percent = arg.endsWith(u'%');
+    std::optional<qint64> value;
+    if (percent)
+        value = wholeNumber(arg.chopped(1), -100, 100, true);
+    else if (const std::optional<int> seconds = seekOffsetSeconds(arg))
+        value = *seconds;
+    if (!value)
+        return std::nullopt;
+    // The sign always: without it VLC takes the number as a time or place.
+    return QStringLiteral("%1%2%3")
+        .arg(*value < 0 ? QStringLiteral("-") : QStringLiteral("+"), QString::number(std::abs(*value)),
+             percent ? QStringLiteral("%") : QStringLiteral("s"));
+}
+
 std::optional<int> CliOptions::volumePercent(const QString& arg)
 {
     const QString number = arg.endsWith(u'%') ? arg.chopped(1) : arg;
@@ -137,23 +154,35 @@ QStringList CliOptions::commands()
 QString CliOptions::usage()
 {
     return QStringLiteral(
-        "Usage: playerlink-cli --host HOST[:PORT] [--password PW] [--json] [--verbose] COMMAND [ARG]\n"
+        "Usage: playerlink-cli --host HOST[:PORT] [--password-file FILE] [--json] [--verbose] COMMAND [ARG]\n"
         "       playerlink-cli [--json] discover [--seconds N]\n"
         "\n"
         "Controls VLC through its web interface (port 8080 unless HOST names one).\n"
         "HOST may also be given as VLC's page address, http://HOST[:PORT]/.\n"
-        "The password may also come from PLAYERLINK_PASSWORD, the host from PLAYERLINK_HOST.\n"
+        "The host may also come from PLAYERLINK_HOST.\n"
+        "\n"
+        "VLC's password comes from\n"
+        "  --password-file FILE  the first line of FILE (at most 4096 bytes); FILE -\n"
+        "                        reads it from standard input, which must not be a\n"
+        "                        terminal\n"
+        "  PLAYERLINK_PASSWORD   the environment, when neither option is given\n"
+        "  --password PW         as given: every local user can read it in the process\n"
+        "                        list, so scripts should use one of the two above\n"
+        "Standard input is read only for --password-file -.\n"
         "\n"
         "Commands:\n"
         "  probe                 check that VLC answers and the password is right\n"
         "  status                what VLC is doing now\n"
-        "  playlist              the playlist, the current item marked\n"
+        "  playlist [--find TEXT]    the playlist, the current item marked; with --find\n"
+        "                        only the items whose names hold TEXT's words, case\n"
+        "                        and accents aside\n"
         "  browse [DIR]          list a folder on the VLC computer (default: home)\n"
         "  play [ID]             play playlist item ID (a whole number), or resume\n"
         "  pause                 pause playback\n"
         "  stop | next | previous\n"
-        "  seek SECONDS|+Ns|-Ns|N%   jump to a time (0-99999999 s), by an offset (at\n"
-        "                        most 99999999 s either way), or to a percentage (0-100)\n"
+        "  seek SECONDS|+Ns|-Ns|N%|+N%|-N%   jump to a time (0-99999999 s), by an\n"
+        "                        offset (at most 99999999 s, or 100%, either way), or to\n"
+        "                        a percentage (0-100)\n"
         "  volume PERCENT|+N|-N  set the volume (0-400), or change it by up to 400\n"
         "  open PATH             play a file or URL on the VLC computer; a file path\n"
         "                        must be absolute, and the file must be there\n"
@@ -187,6 +216,7 @@ std::optional<CliOptions> CliOptions::parse(const QStringList& args, const QStri
     options.password = passwordFromEnvironment.isEmpty() ? QString() : passwordFromEnvironment;
     options.host = hostFromEnvironment;
     QStringList positional;
+    std::optional<QString> passwordOption; // the option that gave the password
 
     auto fail = [error](const QString& message) -> std::optional<CliOptions> {
         *error = message;
@@ -229,11 +259,22 @@ std::optional<CliOptions> CliOptions::parse(const QStringList& args, const QStri
             if (!v || v->isEmpty())
                 return fail(QStringLiteral("--host needs a value, such as 192.168.1.20 or mypc:8080"));
             options.host = *v;
-        } else if (arg == u"--password") {
+        } else if (arg == u"--password" || arg == u"--password-file") {
             const auto v = takeValue(arg);
-            if (!v)
-                return fail(QStringLiteral("--password needs a value"));
-            options.password = *v;
+            if (!v || (arg == u"--password-file" && v->isEmpty()))
+                return fail(QStringLiteral("%1 needs a value").arg(arg));
+            if (passwordOption && *passwordOption != arg)
+                return fail(QStringLiteral("give either --password or --password-file, not both"));
+            passwordOption = arg;
+            if (arg == u"--password") {
+                options.password = *v;
+            } else {
+                QString problem;
+                const std::optional<QString> password = PasswordFile::read(*v, &problem);
+                if (!password)
+                    return fail(problem);
+                options.password = *password;
+            }
         } else if (arg == u"--seconds") {
             const auto v = takeValue(arg);
             bool ok = false;
@@ -241,6 +282,11 @@ std::optional<CliOptions> CliOptions::parse(const QStringList& args, const QStri
             if (!ok || seconds <= 0)
                 return fail(QStringLiteral("--seconds needs a positive whole number"));
             options.watchSeconds = seconds;
+        } else if (arg == u"--find") {
+            const auto v = takeValue(arg);
+            if (!v || v->trimmed().isEmpty())
+                return fail(QStringLiteral("--find needs a text to look for"));
+            options.find = *v;
         } else {
             return fail(QStringLiteral("unknown option %1 (see --help)").arg(arg));
         }
@@ -265,6 +311,8 @@ std::optional<CliOptions> CliOptions::parse(const QStringList& args, const QStri
     }
     if (options.watchSeconds && options.command != u"watch" && options.command != u"discover")
         return fail(QStringLiteral("--seconds only goes with watch and discover"));
+    if (!options.find.isNull() && options.command != u"playlist")
+        return fail(QStringLiteral("--find only goes with playlist"));
     const QString problem = options.validateArguments();
     if (!problem.isEmpty())
         return fail(problem);
@@ -285,11 +333,15 @@ QString CliOptions::validateArguments() const
             return QStringLiteral("%1 needs a playlist item id, a whole number from 0 to 2147483647, not '%2'")
                 .arg(command, arg);
     } else if (command == u"seek") {
-        if (arg.endsWith(u'%')) {
+        const bool relative = arg.startsWith(u'+') || arg.startsWith(u'-');
+        if (arg.endsWith(u'%') && relative) {
+            if (!seekOffset(arg))
+                return QStringLiteral("seek takes an offset +N% or -N% of at most 100%, not '%1'").arg(arg);
+        } else if (arg.endsWith(u'%')) {
             if (!seekPercent(arg))
                 return QStringLiteral("seek percentage must be between 0% and 100%, not '%1'").arg(arg);
-        } else if (arg.startsWith(u'+') || arg.startsWith(u'-')) {
-            if (!seekOffsetSeconds(arg))
+        } else if (relative) {
+            if (!seekOffset(arg))
                 return QStringLiteral("seek takes an offset +Ns or -Ns of at most 99999999 seconds, not '%1'").arg(arg);
         } else if (!seekSeconds(arg)) {
             return QStringLiteral("seek takes SECONDS (0 to 99999999), +Ns, -Ns or N%, not '%1'").arg(arg);

@@ -17,6 +17,7 @@ struct CliOptions {
     QString command;
     QStringList arguments;
     std::optional<int> watchSeconds; // watch, discover: stop after this many seconds
+    QString find;                    // playlist: only the items whose names hold it (null: every item)
 
     // Parses argv (without the program name); on failure returns nothing and
     // fills error with a one-line message.
@@ -38,6 +39,9 @@ struct CliOptions {
     static std::optional<int> seekSeconds(const QString& arg);       // "90"
     static std::optional<int> seekOffsetSeconds(const QString& arg); // "+5s", "-10"
     static std::optional<int> seekPercent(const QString& arg);       // "50%"
+    // A relative seek ("+5s", "-10", "+10%") as VLC reads it: "+5s",
+    // "-10s", "+10%".
+    static std::optional<QString> seekOffset(const QString& arg);
     static std::optional<int> volumePercent(const QString& arg);     // "150", "80%"
     static std::optional<int> volumeChange(const QString& arg);      // "+10", "-25"
     static std::optional<double> speedFactor(const QString& arg);

@@ -2,6 +2,8 @@
 
 #include "cli/ExitCode.h"
 #include "cli/StateReport.h"
+#include "core/TerminalText.h"
+#include "vlc/PlaylistFilter.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -147,7 +149,7 @@ void CliSession::probe(Step then)
                 } else if (m_remote->passwordRequired()) {
                     fail(ExitPassword, m_remote->hasPassword()
                              ? QStringLiteral("VLC on %1 refused the password").arg(m_options.host)
-                             : QStringLiteral("VLC on %1 needs a password: use --password or PLAYERLINK_PASSWORD")
+                             : QStringLiteral("VLC on %1 needs a password: use --password-file or PLAYERLINK_PASSWORD")
                                    .arg(m_options.host));
                 } else if (!m_remote->remoteFound()) {
                     fail(ExitNotVlc, QStringLiteral("%1 answers, but not as VLC's web interface").arg(m_options.host));
@@ -214,7 +216,8 @@ void CliSession::runCommand()
             } else {
                 const QString version = m_remote->serverVersion();
                 print(QStringLiteral("VLC media player%1 answers at %2\n")
-                          .arg(version.isEmpty() ? QString() : QStringLiteral(" ") + version, m_remote->baseAddress()));
+                          .arg(version.isEmpty() ? QString() : QStringLiteral(" ") + escapedForTerminal(version),
+                               m_remote->baseAddress()));
             }
             finish(ExitOk);
         });
@@ -222,10 +225,14 @@ void CliSession::runCommand()
     }
     if (command == u"playlist") {
         refreshAll([this] {
+            std::vector<int> found;
+            const bool finding = !m_options.find.isNull();
+            if (finding)
+                found = PlaylistFilter::forRemote(*m_remote).rowsMatching(m_options.find);
             if (m_options.json)
-                printJson(StateReport::playlistJson(*m_remote));
+                printJson(StateReport::playlistJson(*m_remote, finding ? &found : nullptr));
             else
-                print(StateReport::playlistText(*m_remote));
+                print(StateReport::playlistText(*m_remote, finding ? &found : nullptr));
             finish(ExitOk);
         });
         return;
@@ -287,9 +294,8 @@ void CliSession::runCommand()
             // The arguments were checked before anything was sent.
             if (const auto percent = CliOptions::seekPercent(arg)) {
                 sendCommand([remote, p = *percent] { remote->seek(p); }, false, false);
-            } else if (const auto offset = CliOptions::seekOffsetSeconds(arg)) {
-                const QString text = QStringLiteral("%1%2s").arg(*offset < 0 ? u'-' : u'+').arg(std::abs(*offset));
-                sendCommand([remote, text] { remote->seekRelative(text); }, false, false);
+            } else if (const auto offset = CliOptions::seekOffset(arg)) {
+                sendCommand([remote, text = *offset] { remote->seekRelative(text); }, false, false);
             } else {
                 const int seconds = CliOptions::seekSeconds(arg).value_or(0);
                 sendCommand([remote, seconds] { remote->seekSeconds(seconds); }, false, false);
@@ -486,7 +492,8 @@ void CliSession::fail(int exitCode, const QString& message)
         o.insert(QStringLiteral("exitCode"), exitCode);
         printJson(o);
     }
-    m_err << "playerlink-cli: " << message << '\n';
+    // Messages carry VLC's words and paths: one line, nothing the terminal obeys.
+    m_err << "playerlink-cli: " << escapedForTerminal(message) << '\n';
     m_err.flush();
     finish(exitCode);
 }

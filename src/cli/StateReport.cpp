@@ -1,6 +1,7 @@
 #include "cli/StateReport.h"
 
 #include "core/StringHelpers.h"
+#include "core/TerminalText.h"
 #include "vlc/VLCController.h"
 
 namespace {
@@ -71,11 +72,13 @@ QJsonObject StateReport::statusJson(VLCController& remote)
     return o;
 }
 
+// Text for people: whatever the server wrote is escaped, so that it can
+// neither drive the terminal nor add rows. JSON carries it exactly.
 QString StateReport::statusText(VLCController& remote)
 {
-    const QString title = nowPlaying(remote);
+    const QString title = escapedForTerminal(nowPlaying(remote));
     QString text;
-    text += QStringLiteral("State:       %1\n").arg(remote.playbackState());
+    text += QStringLiteral("State:       %1\n").arg(escapedForTerminal(remote.playbackState()));
     text += QStringLiteral("Now playing: %1\n").arg(title.isEmpty() ? QStringLiteral("-") : title);
     text += QStringLiteral("Time:        %1 / %2 (-%3)\n")
                 .arg(StringHelpers::timeStringFromSecs(remote.timeElapsedSeconds()),
@@ -89,16 +92,18 @@ QString StateReport::statusText(VLCController& remote)
                 .arg(onOff(remote.isRandom()), onOff(remote.isLooping()), onOff(remote.isRepeating()));
     const QString version = remote.serverVersion();
     if (!version.isEmpty())
-        text += QStringLiteral("VLC:         %1\n").arg(version);
-    text += QStringLiteral("Connection:  %1\n").arg(remote.status());
+        text += QStringLiteral("VLC:         %1\n").arg(escapedForTerminal(version));
+    text += QStringLiteral("Connection:  %1\n").arg(escapedForTerminal(remote.status()));
     return text;
 }
 
-QJsonArray StateReport::playlistJson(const VLCController& remote)
+QJsonArray StateReport::playlistJson(const VLCController& remote, const std::vector<int>* rows)
 {
     QJsonArray items;
     const std::optional<int> current = remote.currentIndex();
-    for (int i = 0; i < remote.itemsInPlaylist(); ++i) {
+    const int count = rows ? int(rows->size()) : remote.itemsInPlaylist();
+    for (int n = 0; n < count; ++n) {
+        const int i = rows ? (*rows)[size_t(n)] : n;
         const PlaylistItem& item = *remote.itemAtRow(i);
         QJsonObject o;
         o.insert(QStringLiteral("id"), item.id);
@@ -111,19 +116,23 @@ QJsonArray StateReport::playlistJson(const VLCController& remote)
     return items;
 }
 
-QString StateReport::playlistText(const VLCController& remote)
+QString StateReport::playlistText(const VLCController& remote, const std::vector<int>* rows)
 {
     if (remote.itemsInPlaylist() == 0)
         return QStringLiteral("The playlist is empty.\n");
+    if (rows && rows->empty())
+        return QStringLiteral("No playlist item matches.\n");
     QString text;
     const std::optional<int> current = remote.currentIndex();
-    for (int i = 0; i < remote.itemsInPlaylist(); ++i) {
+    const int count = rows ? int(rows->size()) : remote.itemsInPlaylist();
+    for (int n = 0; n < count; ++n) {
+        const int i = rows ? (*rows)[size_t(n)] : n;
         const PlaylistItem& item = *remote.itemAtRow(i);
         text += QStringLiteral("%1 %2  %3  %4\n")
                     .arg(i == current ? QStringLiteral("▶") : QStringLiteral(" "))
                     .arg(item.id, 5)
                     .arg(item.duration > 0 ? StringHelpers::timeStringFromSecs(item.duration) : QStringLiteral("--:--"), 8)
-                    .arg(remote.titleOf(item));
+                    .arg(escapedForTerminal(remote.titleOf(item)));
     }
     return text;
 }
@@ -144,21 +153,22 @@ QJsonArray StateReport::browseJson(const VLCController& remote)
 
 QString StateReport::browseText(const VLCController& remote)
 {
-    QString text = QStringLiteral("%1\n").arg(remote.browseDir());
+    QString text = QStringLiteral("%1\n").arg(escapedForTerminal(remote.browseDir()));
     for (int i = 0; i < remote.browseItemsInList(); ++i) {
         text += QStringLiteral("  %1  %2\n")
                     .arg(remote.filetypeForIndex(i).value_or(QString()), -9)
-                    .arg(remote.browseInfo(QStringLiteral("path"), i)
-                             .value_or(remote.browseInfo(QStringLiteral("name"), i).value_or(QString())));
+                    .arg(escapedForTerminal(remote.browseInfo(QStringLiteral("path"), i)
+                                                .value_or(remote.browseInfo(QStringLiteral("name"), i).value_or(QString()))));
     }
     return text;
 }
 
 QString StateReport::watchLine(VLCController& remote)
 {
-    const QString title = nowPlaying(remote);
+    const QString title = escapedForTerminal(nowPlaying(remote));
     // Without a current answer, what VLC last said is not what it does now.
-    const QString state = remote.connectionState() == ConnectionState::Connected ? remote.playbackState() : QString();
+    const QString state = remote.connectionState() == ConnectionState::Connected
+        ? escapedForTerminal(remote.playbackState()) : QString();
     return QStringLiteral("%1 %2  %3 / -%4 / %5  vol %6%  %7  | %8")
         .arg(stateSymbol(state), -2)
         .arg(state.isEmpty() ? QStringLiteral("-") : state, -7)
@@ -166,5 +176,5 @@ QString StateReport::watchLine(VLCController& remote)
              StringHelpers::timeStringFromSecs(remote.timeRemainingSeconds()),
              StringHelpers::timeStringFromSecs(remote.timeLengthSeconds()))
         .arg(remote.volume(), 3)
-        .arg(title.isEmpty() ? QStringLiteral("-") : title, remote.status());
+        .arg(title.isEmpty() ? QStringLiteral("-") : title, escapedForTerminal(remote.status()));
 }

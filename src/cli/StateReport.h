@@ -4,6 +4,8 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <vector>
+
 class VLCController;
 
 // What the command-line tool prints about a remote: the player state, the
@@ -12,8 +14,9 @@ class StateReport {
 public:
     static QJsonObject statusJson(VLCController& remote);
     static QString statusText(VLCController& remote);
-    static QJsonArray playlistJson(const VLCController& remote);
-    static QString playlistText(const VLCController& remote);
+    // rows: the playlist rows to tell of, in order; every row when none.
+    static QJsonArray playlistJson(const VLCController& remote, const std::vector<int>* rows = nullptr);
+    static QString playlistText(const VLCController& remote, const std::vector<int>* rows = nullptr);
     static QJsonArray browseJson(const VLCController& remote);
     static QString browseText(const VLCController& remote);
     // One line of what the remote screen would show.

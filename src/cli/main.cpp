@@ -4,6 +4,7 @@
 #include "cli/ExitCode.h"
 #include "core/ConsoleLog.h"
 #include "core/PreferenceKeys.h"
+#include "core/TerminalText.h"
 #include "core/UserDefaults.h"
 
 #include <QCoreApplication>
@@ -24,7 +25,7 @@ int main(int argc, char** argv)
         app.arguments().mid(1), qEnvironmentVariable("PLAYERLINK_PASSWORD"), qEnvironmentVariable("PLAYERLINK_HOST"),
         &error);
     if (!options) {
-        err << "playerlink-cli: " << error << '\n';
+        err << "playerlink-cli: " << escapedForTerminal(error) << '\n';
         return ExitUsage;
     }
     if (options->help) {

@@ -1,5 +1,8 @@
 #include "core/ConsoleLog.h"
 
+#include "core/Clock.h"
+#include "core/LogRateLimit.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 
@@ -11,6 +14,11 @@ ConsoleLog::Sink& sink()
 {
     static ConsoleLog::Sink s;
     return s;
+}
+LogRateLimit& rateLimit()
+{
+    static LogRateLimit limit;
+    return limit;
 }
 }
 
@@ -28,6 +36,23 @@ void ConsoleLog::write(const QString& line)
                                 .arg(stamp, app, QString::number(QCoreApplication::applicationPid()), line)
                                 .toUtf8();
     std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
+}
+
+void ConsoleLog::writeFrom(const QString& site, const QString& line)
+{
+    if (!logEnabled)
+        return;
+    const LogRateLimit::Admission admission = rateLimit().admit(site, Clock::current().now());
+    if (admission.leftOut > 0)
+        write(fmt(QStringLiteral("log: %d more lines of the form \"%@\" were left out"), admission.leftOut,
+                  LogText::escaped(site)));
+    if (admission.write)
+        write(line);
+}
+
+void ConsoleLog::resetRateLimit()
+{
+    rateLimit().reset();
 }
 
 bool ConsoleLog::enabled()

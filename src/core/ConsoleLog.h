@@ -1,30 +1,57 @@
 #pragma once
 
+#include "core/LogText.h"
 #include "core/TextFormat.h"
 
+#include <QChar>
 #include <QString>
+#include <QVariant>
 
 #include <functional>
+#include <type_traits>
 
 // The diagnostic console log: developer-facing lines with fixed formats,
 // never shown to the user. By default the lines go to standard error; tests
 // capture them and the command-line tool keeps them quiet unless asked.
+// What fills a format may come from outside, so it is escaped and cut short
+// (LogText), and each format is rate-limited (LogRateLimit): a server that
+// varies its text on every reply cannot fill the disk through the log.
 class ConsoleLog {
 public:
     using Sink = std::function<void(const QString& line)>;
 
+    // Writes a line as it is, without escaping or limit.
     static void write(const QString& line);
 
     template <typename... Args>
     static void log(const QString& pattern, const Args&... args)
     {
         if (enabled())
-            write(fmt(pattern, args...));
+            writeFrom(pattern, TextFormat::format(pattern, QVariantList { loggable(args)... }));
     }
+    // Writes a line made from the format site, unless that format is
+    // flooding the log (then a summary now and then instead).
+    static void writeFrom(const QString& site, const QString& line);
+    // Forgets what the rate limit counted (tests that read the log).
+    static void resetRateLimit();
 
     static bool enabled();
     static void setEnabled(bool enabled);
     // Replaces where the lines go (nullptr: standard error).
     static void setSink(Sink sink);
     static Sink currentSink();
+
+private:
+    template <typename T>
+    static QVariant loggable(const T& value)
+    {
+        if constexpr (std::is_arithmetic_v<T> || std::is_enum_v<T>)
+            return QVariant::fromValue(value);
+        else if constexpr (std::is_same_v<T, QChar>)
+            return value.unicode() < 0x20 || (value.unicode() >= 0x7f && value.unicode() < 0xa0)
+                ? QVariant::fromValue(QChar(QChar::ReplacementCharacter))
+                : QVariant::fromValue(value);
+        else
+            return LogText::escaped(QVariant::fromValue(value).toString());
+    }
 };

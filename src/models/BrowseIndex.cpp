@@ -1,5 +1,7 @@
 #include "models/BrowseIndex.h"
 
+#include "core/FoldedText.h"
+
 QStringList BrowseIndex::titles()
 {
     return QStringLiteral(".|A|B|C|D|E|F|G|H|I|J|K|L|M|N|O|P|Q|R|S|T|U|V|W|X|Y|Z").split(u'|');
@@ -13,4 +15,13 @@ int BrowseIndex::rowForTitle(const QString& title, int count, const std::functio
         if (QString::compare(title, nameAt(row), Qt::CaseInsensitive) < 0)
             return row;
     return count - 1;
+}
+
+int BrowseIndex::rowForPrefix(const QString& prefix, int count, const std::function<QString(int)>& nameAt)
+{
+    const QString folded = FoldedText::fold(prefix);
+    for (int row = 0; row < count; ++row)
+        if (FoldedText::fold(nameAt(row)).startsWith(folded))
+            return row;
+    return -1;
 }

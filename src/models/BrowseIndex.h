@@ -13,4 +13,7 @@ QStringList titles();
 // orders before (case-insensitively, the title on the left), else the last
 // entry; -1 for an empty listing.
 int rowForTitle(const QString& title, int count, const std::function<QString(int)>& nameAt);
+// The first entry whose name begins with the prefix, case and accents
+// aside; -1 when none does.
+int rowForPrefix(const QString& prefix, int count, const std::function<QString(int)>& nameAt);
 }

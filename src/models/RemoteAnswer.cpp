@@ -2,19 +2,24 @@
 
 #include "core/Clock.h"
 #include "core/Localization.h"
+#include "vlc/HostAddress.h"
 #include "vlc/VLCController.h"
 
 RemoteAnswer RemoteAnswers::of(const VLCController& remote)
 {
     const std::optional<double> last = remote.lastResponse();
     if (!last || Clock::current().now() - *last > freshForSeconds)
-        return RemoteAnswer::NoAnswer;
+        return HostAddress::read(remote.hostAddress()).address ? RemoteAnswer::NoAnswer : RemoteAnswer::UnusableAddress;
     if (remote.remoteFound())
         return RemoteAnswer::AnswersAsVlc;
     if (remote.passwordNotSet())
         return RemoteAnswer::PasswordNotSet;
+    // Wrong only once VLC has refused this very password: one just given
+    // is on its way.
+    if (remote.passwordRefused())
+        return RemoteAnswer::PasswordRefused;
     if (remote.passwordRequired())
-        return remote.hasPassword() ? RemoteAnswer::PasswordRefused : RemoteAnswer::PasswordNeeded;
+        return RemoteAnswer::PasswordNeeded;
     if (remote.forbidden())
         return RemoteAnswer::Forbidden;
     return RemoteAnswer::NoAnswer;
@@ -33,6 +38,8 @@ QString RemoteAnswers::describe(RemoteAnswer answer)
         return localizedString("VLC has no password set");
     case RemoteAnswer::Forbidden:
         return localizedString("VLC refuses access");
+    case RemoteAnswer::UnusableAddress:
+        return localizedString("The address cannot be used");
     case RemoteAnswer::NoAnswer:
         break;
     }
@@ -52,6 +59,8 @@ QString RemoteAnswers::key(RemoteAnswer answer)
         return QStringLiteral("password-not-set");
     case RemoteAnswer::Forbidden:
         return QStringLiteral("forbidden");
+    case RemoteAnswer::UnusableAddress:
+        return QStringLiteral("unusable-address");
     case RemoteAnswer::NoAnswer:
         break;
     }

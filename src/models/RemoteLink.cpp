@@ -29,6 +29,8 @@ QString RemoteLinks::note(RemoteLink link)
         return localizedString("No password set in VLC");
     case RemoteLink::Lost:
         return localizedString("Connection lost");
+    case RemoteLink::UnusableReplies:
+        return localizedString("No usable answer");
     }
     return {};
 }

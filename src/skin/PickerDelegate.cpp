@@ -1,6 +1,7 @@
 #include "skin/PickerDelegate.h"
 
 #include "core/ConsoleLog.h"
+#include "core/Localization.h"
 #include "core/TextFormat.h"
 #include "skin/SkinActionTarget.h"
 #include "ui/PickerView.h"
@@ -86,25 +87,46 @@ int PickerDelegate::widthForComponent(PickerView*, int component)
     }
 }
 
-QWidget* PickerDelegate::viewForRow(PickerView* picker, int row, int component, QWidget*)
+QString PickerDelegate::accessibleNameForComponent(PickerView*, int component)
 {
-    QString text;
-    Qt::Alignment alignment = Qt::AlignRight;
+    switch (component) {
+    case MinutesWheel:
+        return localizedString("Minutes");
+    case SecondsWheel:
+        return localizedString("Seconds");
+    case VolumeWheel:
+        return localizedString("Volume");
+    default:
+        return {};
+    }
+}
+
+int PickerDelegate::valueForRow(PickerView*, int row, int component)
+{
+    return component == SecondsWheel ? mod60(row) : row;
+}
+
+QString PickerDelegate::titleForRow(PickerView*, int row, int component)
+{
     switch (component) {
     case MinutesWheel:
         // From an hour on the minutes read as hours:minutes.
-        text = row < 60 ? fmt(QStringLiteral("%d"), row) : fmt(QStringLiteral("%d:%02d"), row / 60, row % 60);
-        break;
+        return row < 60 ? fmt(QStringLiteral("%d"), row) : fmt(QStringLiteral("%d:%02d"), row / 60, row % 60);
     case SecondsWheel:
-        text = fmt(QStringLiteral("%d"), mod60(row));
-        alignment = Qt::AlignHCenter;
-        break;
+        return fmt(QStringLiteral("%d"), mod60(row));
     case VolumeWheel:
-        text = fmt(QStringLiteral("%d"), row);
-        break;
+        return fmt(QStringLiteral("%d"), row);
     default:
-        qFatal("unexpected component in picker");
+        return {};
     }
+}
+
+QWidget* PickerDelegate::viewForRow(PickerView* picker, int row, int component, QWidget*)
+{
+    if (component != MinutesWheel && component != SecondsWheel && component != VolumeWheel)
+        qFatal("unexpected component in picker");
+    const QString text = titleForRow(picker, row, component);
+    const Qt::Alignment alignment = component == SecondsWheel ? Qt::AlignHCenter : Qt::AlignRight;
     // Always a fresh label: the picker deletes the one it offered.
     auto* label = new QLabel(text);
     label->resize(widthForComponent(picker, component) - rowViewInset, rowViewHeight);

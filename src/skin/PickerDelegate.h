@@ -53,6 +53,9 @@ public:
     int widthForComponent(PickerView* picker, int component) override;
     QWidget* viewForRow(PickerView* picker, int row, int component, QWidget* reusingView) override;
     void didSelectRow(PickerView* picker, int row, int component) override;
+    QString accessibleNameForComponent(PickerView* picker, int component) override;
+    int valueForRow(PickerView* picker, int row, int component) override;
+    QString titleForRow(PickerView* picker, int row, int component) override;
     void sensitivePickerDidStartSelection(SensitivePicker* picker) override;
 
 private:

@@ -133,15 +133,21 @@ QWidget* Skin::viewNamed(const QString& orientation)
     const XmlNodePtr node = XMLParser::dictAtPath(QStringLiteral("%1/view").arg(orientation), m_skinData);
     m_currentViewRoot = node.get();
     SkinRoot& built = m_roots[m_currentViewRoot];
-    if (!built.control) {
+    const bool newlyBuilt = !built.control;
+    if (newlyBuilt) {
         built = SkinRoot {};
         m_buildingRoot = &built;
         built.control = buildViewAndContentsFromDict(m_currentViewRoot);
         m_buildingRoot = nullptr;
         built.twinImages = usesTwinImages(); // the images it was built with
-        updateScrollView();
     }
     layOut(built);
+    // At the size the pages are laid out at: a page beyond the unscaled
+    // content's end would be cut back to it.
+    if (newlyBuilt)
+        updateScrollView();
+    // Chosen on a screen shown over this one: read whenever it is shown.
+    showSkipDistance();
     forceUpdates();
     // Controls built while the player's state is unknown or old wait for it
     // too (a live player's state arrives with the next update).
@@ -204,6 +210,7 @@ QWidget* Skin::buttonFromDict(const AttributeMap& attributes)
     applyButtonImages(button, attributes, false);
     setSizeFor(button, attributes);
     attachButtonAction(button, attributes.value(u"id"));
+    applySkipDistanceStyle(button, attributes);
     return button;
 }
 

@@ -172,7 +172,7 @@ public:
 private:
     void buildChildren(const XmlNode* node, QWidget* view, SkinRoot& root);
     void layOut(SkinRoot& root);
-    void layOutPages(PagingScrollView* scrollView);
+    void layOutPages(PagingScrollView* scrollView, int page);
     void applyImages(SkinRoot& root);
     void applyButtonImages(ImageButton* button, const AttributeMap& attributes, bool playing);
     void applySliderImages(TrackSlider* slider, const AttributeMap& attributes);
@@ -183,6 +183,9 @@ private:
     void applyLiveness();
     void addPickerCaptions(QWidget* picker);
     void attachButtonAction(ImageButton* button, const QString& id);
+    // The skip buttons of a skin that asks for it show the skip distance.
+    void applySkipDistanceStyle(ImageButton* button, const AttributeMap& attributes);
+    void showSkipDistance();
     void dropBuiltViews();
     QPixmap bundleImage(const QString& name) const;
     SkinRoot* root();

@@ -1,6 +1,7 @@
 #include "skin/SkinControlNames.h"
 
 #include "core/Localization.h"
+#include "core/TextFormat.h"
 #include "skin/SkinIds.h"
 
 #include <QHash>
@@ -8,6 +9,13 @@
 QString SkinControlNames::playPauseName(bool playing)
 {
     return playing ? localizedString("Pause") : localizedString("Play");
+}
+
+QString SkinControlNames::skipDistanceCaption(int seconds)
+{
+    if (seconds < 60 || seconds % 60 != 0)
+        return QString::number(seconds);
+    return fmt(localizedString("%dm"), seconds / 60);
 }
 
 QString SkinControlNames::accessibleName(const QString& kind, const QString& id)

@@ -12,4 +12,6 @@ inline constexpr const char* rowHeight = "skinRowHeight";
 // int: on a scroll view, its number of pages; on a page, its place.
 inline constexpr const char* pageCount = "skinPageCount";
 inline constexpr const char* pageIndex = "skinPageIndex";
+// bool: a skip button that shows the skip distance.
+inline constexpr const char* showsSkipDistance = "skinShowsSkipDistance";
 }

@@ -115,6 +115,12 @@ void Skin::layOut(SkinRoot& r)
         return;
     const qreal s = m_contentScale;
     r.scale = s;
+    // The page each scroll view shows, before their new size cuts their
+    // offsets back to the old content.
+    std::vector<std::pair<QPointer<PagingScrollView>, int>> shownPages;
+    for (const SkinControl& entry : r.scrollViews)
+        if (auto* pages = qobject_cast<PagingScrollView*>(entry.control.data()))
+            shownPages.emplace_back(pages, pages->visiblePage());
     auto place = [s](QWidget* widget) {
         const QVariant frame = widget->property(SkinProperties::pointFrame);
         if (frame.isValid())
@@ -130,9 +136,9 @@ void Skin::layOut(SkinRoot& r)
     for (const QPointer<QWidget>& widget : built)
         if (widget)
             place(widget);
-    for (const SkinControl& entry : r.scrollViews)
-        if (auto* pages = qobject_cast<PagingScrollView*>(entry.control.data()))
-            layOutPages(pages);
+    for (const auto& [pages, page] : shownPages)
+        if (pages)
+            layOutPages(pages, page);
     for (const SkinControl& entry : r.tables)
         if (auto* table = qobject_cast<TableView*>(entry.control.data()))
             table->setRowHeight(qMax(1, int(std::lround(table->property(SkinProperties::rowHeight).toInt() * s))));
@@ -146,14 +152,13 @@ void Skin::layOut(SkinRoot& r)
             table->reloadData();
 }
 
-void Skin::layOutPages(PagingScrollView* scrollView)
+void Skin::layOutPages(PagingScrollView* scrollView, int page)
 {
     // Pages stand exactly one view width apart, whatever the rounding of
     // their own frames; the page shown stays shown.
     const QVariant count = scrollView->property(SkinProperties::pageCount);
     if (!count.isValid())
         return;
-    const int page = scrollView->visiblePage();
     const int w = scrollView->width();
     for (QWidget* child : scrollView->contentView()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         const QVariant index = child->property(SkinProperties::pageIndex);

@@ -8,6 +8,7 @@
 #include "skin/PickerDelegate.h"
 #include "skin/SkinControlNames.h"
 #include "skin/SkinIds.h"
+#include "skin/SkinProperties.h"
 #include "ui/ArtView.h"
 #include "ui/FitLabel.h"
 #include "ui/ImageButton.h"
@@ -264,6 +265,42 @@ void Skin::setTimeElapsed(int elapsed, int remaining, int length, bool animated)
         }
     }
     m_forceUpdateTime = false;
+}
+
+void Skin::applySkipDistanceStyle(ImageButton* button, const AttributeMap& attributes)
+{
+    const QString id = attributes.value(u"id");
+    const QString* size = attributes.find(u"distanceFontSize");
+    if ((id != SkinIds::skipForward && id != SkinIds::skipBack) || !size)
+        return;
+    ImageButton::CaptionStyle style;
+    style.pointSize = StringHelpers::doubleValue(*size);
+    style.colour = colourFromString(attributes.value(u"distanceColour"));
+    const QString* disabled = attributes.find(u"distanceDisabledColour");
+    style.disabledColour = disabled ? colourFromString(*disabled) : style.colour;
+    const QString* x = attributes.find(u"distanceX");
+    const QString* y = attributes.find(u"distanceY");
+    if (x || y) {
+        const QRect frame = button->property(SkinProperties::pointFrame).toRect();
+        style.centre = QPointF(x ? StringHelpers::doubleValue(*x) : frame.width() / 2.0,
+                               y ? StringHelpers::doubleValue(*y) : frame.height() / 2.0);
+    }
+    style.maximumWidth = StringHelpers::doubleValue(attributes.value(u"distanceWidth"));
+    button->setCaptionStyle(style);
+    button->setProperty(SkinProperties::showsSkipDistance, true);
+}
+
+void Skin::showSkipDistance()
+{
+    const QString caption = SkinControlNames::skipDistanceCaption(m_defaults.integerForKey(PreferenceKeys::skipDistance));
+    const QString words = m_defaults.stringForKey(PreferenceKeys::skipDistanceWord);
+    for (auto& [node, r] : m_roots)
+        for (const QString& id : { SkinIds::skipForward, SkinIds::skipBack })
+            forEach<ImageButton>(r.buttons, id, [&](ImageButton* b) {
+                if (b->property(SkinProperties::showsSkipDistance).toBool())
+                    b->setCaption(caption);
+                b->setAccessibleDescription(words);
+            });
 }
 
 void Skin::reloadTableData()

@@ -119,6 +119,13 @@ AlertView* AlertView::topAlert()
     return alerts.isEmpty() ? nullptr : alerts.last();
 }
 
+bool AlertView::isSameAlert(const AlertRequest& request) const
+{
+    return request.title == m_request.title && request.message == m_request.message
+        && request.buttons == m_request.buttons && request.actionSheet == m_request.actionSheet
+        && request.hasTextField == m_request.hasTextField;
+}
+
 void AlertView::showAnimated()
 {
     setGeometry(parentWidget()->rect());

@@ -27,6 +27,8 @@ public:
     QString message() const { return m_request.message; }
     QStringList buttonTitles() const { return m_request.buttons; }
     bool isActionSheet() const { return m_request.actionSheet; }
+    // Whether the request asks for what this alert shows.
+    bool isSameAlert(const AlertRequest& request) const;
     // The text field, when the request asked for one.
     QLineEdit* textField() const { return m_textField; }
     QLabel* messageLabel() const { return m_message; }

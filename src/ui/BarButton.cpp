@@ -51,6 +51,8 @@ void BarButton::syncFromItem()
         return;
     setText(m_item->title());
     setIcon(m_item->icon());
+    setToolTip(m_item->toolTip());
+    setAccessibleName(m_item->title().isEmpty() ? m_item->toolTip() : QString());
     setEnabled(m_item->isEnabled());
     m_done = m_item->style() == BarButtonItem::Done;
     m_plain = m_item->style() == BarButtonItem::Plain;
@@ -62,6 +64,9 @@ QSize BarButton::sizeHint() const
 {
     const QFontMetrics metrics(UiPalette::boldFont(textSize(m_tightness)));
     int width = text().isEmpty() ? 0 : metrics.horizontalAdvance(text());
+    if (m_item)
+        for (const QString& title : m_item->possibleTitles())
+            width = qMax(width, metrics.horizontalAdvance(title));
     if (!icon().isNull())
         width += 20 + (text().isEmpty() ? 0 : 6);
     width += 2 * inset(m_tightness) + 2 + (m_shape == Back ? arrowDepth : 0);

@@ -28,9 +28,21 @@ void BarButtonItem::setTitle(const QString& title)
     emit changed();
 }
 
+void BarButtonItem::setPossibleTitles(const QStringList& titles)
+{
+    m_possibleTitles = titles;
+    emit changed();
+}
+
 void BarButtonItem::setIcon(const QIcon& icon)
 {
     m_icon = icon;
+    emit changed();
+}
+
+void BarButtonItem::setToolTip(const QString& toolTip)
+{
+    m_toolTip = toolTip;
     emit changed();
 }
 

@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 // A button of the navigation bar or the bottom toolbar: a title or an icon,
 // a style, a tag, and what happens when it is pressed.
@@ -18,8 +19,16 @@ public:
 
     QString title() const { return m_title; }
     void setTitle(const QString& title);
+    // Every title the button may show: it is as wide as the widest, so that
+    // changing between them neither cuts one off nor moves the bar.
+    QStringList possibleTitles() const { return m_possibleTitles; }
+    void setPossibleTitles(const QStringList& titles);
     QIcon icon() const { return m_icon; }
     void setIcon(const QIcon& icon);
+    // What the button does, in words: its tooltip, and its accessible name
+    // when it shows no title.
+    QString toolTip() const { return m_toolTip; }
+    void setToolTip(const QString& toolTip);
     Style style() const { return m_style; }
     int tag() const { return m_tag; }
     void setTag(int tag) { m_tag = tag; }
@@ -40,7 +49,9 @@ signals:
 
 private:
     QString m_title;
+    QStringList m_possibleTitles;
     QIcon m_icon;
+    QString m_toolTip;
     Style m_style = Bordered;
     SystemItem m_systemItem = NoSystemItem;
     int m_tag = 0;

@@ -1,5 +1,8 @@
 #include "ui/FitLabel.h"
 
+#include "ui/UiAccessibility.h"
+
+#include <QAccessible>
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -21,6 +24,7 @@ QFont fontOf(qreal pixelSize, bool bold)
 FitLabel::FitLabel(QWidget* parent)
     : QWidget(parent)
 {
+    UiAccessibility::install();
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -31,6 +35,11 @@ void FitLabel::setText(const QString& text)
         return;
     m_text = text;
     textOrRoomChanged();
+    // A screen reader reads a label as its text.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void FitLabel::setTextColor(const QColor& color)
@@ -54,6 +63,12 @@ void FitLabel::setAlignment(Qt::Alignment alignment)
 void FitLabel::setBold(bool bold)
 {
     m_bold = bold;
+    textOrRoomChanged();
+}
+
+void FitLabel::setElideMode(Qt::TextElideMode mode)
+{
+    m_elideMode = mode;
     textOrRoomChanged();
 }
 
@@ -87,7 +102,7 @@ qreal FitLabel::fittedPointSize() const
 
 QString FitLabel::shownText() const
 {
-    return QFontMetricsF(fontOf(fittedPointSize(), m_bold)).elidedText(m_text, Qt::ElideRight, width());
+    return QFontMetricsF(fontOf(fittedPointSize(), m_bold)).elidedText(m_text, m_elideMode, width());
 }
 
 void FitLabel::textOrRoomChanged()

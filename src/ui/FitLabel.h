@@ -25,6 +25,8 @@ public:
     qreal pointSize() const { return m_pointSize; }
     void setAlignment(Qt::Alignment alignment);
     void setBold(bool bold);
+    // Where a text too long even at the legible size is cut (the end unless set).
+    void setElideMode(Qt::TextElideMode mode);
     qreal contentScale() const { return m_contentScale; }
     void setContentScale(qreal scale);
     // The size the text is drawn at, after scaling and shrinking.
@@ -50,5 +52,6 @@ private:
     qreal m_pointSize = 10;
     qreal m_contentScale = 1;
     bool m_bold = false;
+    Qt::TextElideMode m_elideMode = Qt::ElideRight;
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
 };

@@ -2,6 +2,7 @@
 
 #include "ui/FocusRing.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -48,6 +49,20 @@ void ImageButton::setContentScale(qreal scale)
     if (scale <= 0 || qFuzzyCompare(scale, m_contentScale))
         return;
     m_contentScale = scale;
+    update();
+}
+
+void ImageButton::setCaption(const QString& text)
+{
+    if (text == m_caption)
+        return;
+    m_caption = text;
+    update();
+}
+
+void ImageButton::setCaptionStyle(const CaptionStyle& style)
+{
+    m_captionStyle = style;
     update();
 }
 
@@ -100,8 +115,29 @@ void ImageButton::paintEvent(QPaintEvent*)
     const QRectF target((width() - size.width()) / 2.0, (height() - size.height()) / 2.0, size.width(), size.height());
     p.setOpacity(drawnOpacity());
     p.drawPixmap(target, image, QRectF(QPointF(0, 0), image.size()));
+    paintCaption(p);
     if (FocusRing::shown(this))
         FocusRing::paint(p, QRectF(rect()).intersected(target.adjusted(-4, -4, 4, 4)), 8);
+}
+
+void ImageButton::paintCaption(QPainter& p)
+{
+    if (m_caption.isEmpty())
+        return;
+    const CaptionStyle& style = m_captionStyle;
+    const qreal s = m_contentScale;
+    QFont font;
+    font.setBold(true);
+    font.setPixelSize(qMax(1, qRound(style.pointSize * s)));
+    // Shrunk in whole pixels until it fits, as the image's own text would be drawn.
+    while (style.maximumWidth > 0 && font.pixelSize() > 1
+           && QFontMetricsF(font).horizontalAdvance(m_caption) > style.maximumWidth * s)
+        font.setPixelSize(font.pixelSize() - 1);
+    const QPointF centre = style.centre ? *style.centre * s : QRectF(rect()).center();
+    p.setFont(font);
+    p.setPen(isEnabled() ? style.colour : style.disabledColour);
+    p.drawText(QRectF(centre.x() - width(), centre.y() - height(), 2.0 * width(), 2.0 * height()), Qt::AlignCenter,
+               m_caption);
 }
 
 void ImageButton::keyPressEvent(QKeyEvent* event)

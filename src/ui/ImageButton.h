@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QColor>
 #include <QPixmap>
+#include <QPointF>
+
+#include <optional>
 
 // A button drawn from images, one per state: normal, highlighted (while
 // pressed, or when the program holds it highlighted), selected and
@@ -36,6 +40,22 @@ public:
     qreal contentScale() const { return m_contentScale; }
     void setContentScale(qreal scale);
 
+    // A short text drawn over the image in bold, its centre at a point of
+    // the button (points from its top left; by default its middle), shrunk
+    // to fit a width when one is given. Sizes are points, drawn at the
+    // content scale; the text fades with the image.
+    struct CaptionStyle {
+        qreal pointSize = 10;
+        QColor colour = Qt::white;
+        QColor disabledColour = Qt::white;
+        std::optional<QPointF> centre;
+        qreal maximumWidth = 0; // 0: as wide as it is
+    };
+    void setCaption(const QString& text);
+    QString caption() const { return m_caption; }
+    void setCaptionStyle(const CaptionStyle& style);
+    const CaptionStyle& captionStyle() const { return m_captionStyle; }
+
     QSize sizeHint() const override;
 
 protected:
@@ -44,7 +64,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void paintCaption(QPainter& p);
+
     QPixmap m_images[4];
+    QString m_caption;
+    CaptionStyle m_captionStyle;
     bool m_highlighted = false;
     bool m_selected = false;
     qreal m_contentScale = 1;

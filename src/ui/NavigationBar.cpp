@@ -6,6 +6,8 @@
 #include "ui/NavigationItem.h"
 #include "ui/UiPalette.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 
@@ -146,11 +148,21 @@ void NavigationBar::layoutChildren()
     }
     m_title->setGeometry(titleRect);
     m_title->setText(m_title->fontMetrics().elidedText(title, Qt::ElideRight, titleRect.width()));
+    // What the changes above asked for is done.
+    QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
 }
 
 void NavigationBar::resizeEvent(QResizeEvent*)
 {
     layoutChildren();
+}
+
+bool NavigationBar::event(QEvent* event)
+{
+    // A button whose title changed asks for the width of the new one.
+    if (event->type() == QEvent::LayoutRequest)
+        layoutChildren();
+    return QWidget::event(event);
 }
 
 void NavigationBar::paintEvent(QPaintEvent*)

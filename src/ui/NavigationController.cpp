@@ -201,7 +201,7 @@ void NavigationController::setNavigationBarHidden(bool hidden, bool)
     layoutContent();
 }
 
-void NavigationController::setToolbarHidden(bool hidden, bool)
+void NavigationController::setToolbarHidden(bool hidden)
 {
     if (m_toolbarHidden == hidden)
         return;
@@ -215,6 +215,7 @@ void NavigationController::updateBars()
     if (!top) {
         m_bar->showItem(nullptr, QString());
         m_toolbar->setItems({});
+        setToolbarHidden(true);
         return;
     }
     QString back;
@@ -228,6 +229,9 @@ void NavigationController::updateBars()
     }
     m_bar->showItem(top->navigationItem(), back);
     m_toolbar->setItems(top->toolbarItems());
+    // The screen on top decides alone: one that goes away cannot take the
+    // toolbar of the screen it uncovers with it.
+    setToolbarHidden(top->toolbarItems().isEmpty());
 }
 
 QSize NavigationController::minimumSizeFor(int orientation) const

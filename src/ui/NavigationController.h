@@ -33,8 +33,9 @@ public:
 
     bool isNavigationBarHidden() const { return m_barHidden; }
     virtual void setNavigationBarHidden(bool hidden, bool animated);
+    // The toolbar shows while the screen on top has toolbar items, after
+    // every push and pop alike; screens do not show or hide it themselves.
     bool isToolbarHidden() const { return m_toolbarHidden; }
-    void setToolbarHidden(bool hidden, bool animated = false);
 
     NavigationBar* navigationBar() const { return m_bar; }
     Toolbar* toolbar() const { return m_toolbar; }
@@ -78,6 +79,7 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    void setToolbarHidden(bool hidden);
     void updateBars();
     void updateOrientation();
     void layoutContent();

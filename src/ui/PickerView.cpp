@@ -2,6 +2,7 @@
 
 #include "ui/PickerViewDataSource.h"
 #include "ui/PickerViewDelegate.h"
+#include "ui/UiAccessibility.h"
 
 #include <QElapsedTimer>
 
@@ -22,6 +23,7 @@ PickerView::PickerView(QWidget* parent)
     : QWidget(parent)
     , m_rowViewHolder(new QWidget(this))
 {
+    UiAccessibility::install();
     // Row views are never on screen themselves: they are drawn onto the
     // drum, squeezed and faded by their place on it.
     m_rowViewHolder->setObjectName(QStringLiteral("pickerRowViews"));

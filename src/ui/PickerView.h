@@ -70,6 +70,11 @@ public:
     int componentAt(const QPointF& point) const;
     bool isMoving(int component) const;
     bool isAnimating() const;
+    // The wheel the arrow keys turn.
+    int keyboardComponent() const { return m_keyboardComponent; }
+    // Turns a wheel to a row as the user would, telling the delegate where
+    // it comes to rest.
+    void turnToRow(int row, int component);
 
     // The clock the motion runs on, in milliseconds (by default a monotonic
     // timer). Tests drive it by hand and call advanceAnimations().

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class PickerView;
 class QWidget;
 
@@ -26,4 +28,12 @@ public:
     // The user turned a wheel and it came to rest on this row. Not called
     // for selectRowInComponent.
     virtual void didSelectRow(PickerView* picker, int row, int component) { }
+
+    // What assistive technology reads of a wheel, which it takes for a spin
+    // box: its name, and a row's value and text. Values rise with the rows
+    // from the first row's to the last one's; by default a row's value is
+    // its index, and its text that number.
+    virtual QString accessibleNameForComponent(PickerView* picker, int component) { return {}; }
+    virtual int valueForRow(PickerView* picker, int row, int component) { return row; }
+    virtual QString titleForRow(PickerView* picker, int row, int component) { return QString::number(valueForRow(picker, row, component)); }
 };

@@ -6,6 +6,7 @@
 #include <QTouchEvent>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 // How fingers, the mouse, the mouse wheel, the trackpad and the keys turn
@@ -221,6 +222,19 @@ void PickerView::keyPressEvent(QKeyEvent* event)
     else
         wheel.stepBy(step, m_clock());
     m_showKeyboardFocus = true;
+    motionChanged();
+}
+
+void PickerView::turnToRow(int row, int component)
+{
+    if (component < 0 || component >= numberOfComponents() || m_wheels[size_t(component)].rect.isEmpty())
+        return;
+    QPointer<PickerView> self(this);
+    componentTouched(component);
+    if (!self || component >= numberOfComponents())
+        return;
+    m_wheels[size_t(component)].wheel.scrollToRow(std::clamp(row, 0, std::max(0, numberOfRowsInComponent(component) - 1)),
+                                                  m_clock());
     motionChanged();
 }
 

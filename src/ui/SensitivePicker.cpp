@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QGraphicsDropShadowEffect>
 #include <QLabel>
 
 #include <cmath>
@@ -20,7 +21,9 @@ QFont captionFont(qreal scale)
     return font;
 }
 
-QLabel* captionLabel(const QString& text, const QColor& colour, QWidget* parent)
+// A dark caption with a white edge below it, engraved; one label, so that
+// assistive technology reads the caption once.
+QLabel* captionLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QStringLiteral("pickerCaption"));
@@ -30,10 +33,13 @@ QLabel* captionLabel(const QString& text, const QColor& colour, QWidget* parent)
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QPalette pal = label->palette();
-    QColor translucent = colour;
-    translucent.setAlphaF(0.7f);
-    pal.setColor(QPalette::WindowText, translucent);
+    pal.setColor(QPalette::WindowText, QColor::fromRgbF(0, 0, 0, 0.7f));
     label->setPalette(pal);
+    // The edge takes the text's own opacity.
+    auto* edge = new QGraphicsDropShadowEffect(label);
+    edge->setBlurRadius(0);
+    edge->setColor(Qt::white);
+    label->setGraphicsEffect(edge);
     return label;
 }
 }
@@ -45,10 +51,8 @@ SensitivePicker::SensitivePicker(QWidget* parent)
 
 SensitivePicker::~SensitivePicker()
 {
-    for (const Caption& caption : m_captions) {
-        delete caption.shadow.data();
+    for (const Caption& caption : m_captions)
         delete caption.label.data();
-    }
 }
 
 void SensitivePicker::componentTouched(int component)
@@ -64,10 +68,7 @@ void SensitivePicker::addPickerLabel(const QString& text, qreal rightX, qreal to
     if (!parent)
         return;
     const QString shown = Localization::localized(text);
-    // A white copy one point lower gives the dark caption an engraved edge.
-    Caption caption { captionLabel(shown, Qt::white, parent), captionLabel(shown, Qt::black, parent), rightX, top,
-                      height };
-    caption.shadow->show();
+    Caption caption { captionLabel(shown, parent), rightX, top, height };
     caption.label->show();
     m_captions.push_back(caption);
     placeCaptions();
@@ -78,20 +79,18 @@ void SensitivePicker::placeCaptions()
     const qreal s = contentScale();
     const QFont font = captionFont(s);
     for (const Caption& caption : m_captions) {
-        if (!caption.label || !caption.shadow)
+        if (!caption.label)
             continue;
         const qreal width = std::ceil(QFontMetricsF(font).horizontalAdvance(caption.label->text()));
         const int left = x() + int(std::lround(caption.rightX * s - width));
         const int top = y() + int(std::lround(caption.top * s));
         const int height = int(std::lround(caption.height * s));
-        const int lift = qMax(1, int(std::lround(s)));
-        for (QLabel* label : { caption.shadow.data(), caption.label.data() })
-            label->setFont(font);
-        caption.shadow->setGeometry(left, top + lift, int(width), height);
+        // The white edge one point lower.
+        if (auto* edge = qobject_cast<QGraphicsDropShadowEffect*>(caption.label->graphicsEffect()))
+            edge->setOffset(0, qMax(1, int(std::lround(s))));
+        caption.label->setFont(font);
         caption.label->setGeometry(left, top, int(width), height);
-        caption.shadow->setEnabled(isEnabled());
         caption.label->setEnabled(isEnabled());
-        caption.shadow->raise();
         caption.label->raise();
     }
 }

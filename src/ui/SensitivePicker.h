@@ -39,7 +39,6 @@ protected:
 
 private:
     struct Caption {
-        QPointer<QLabel> shadow;
         QPointer<QLabel> label;
         qreal rightX;
         qreal top;

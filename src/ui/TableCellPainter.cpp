@@ -122,6 +122,11 @@ void TableCellPainter::drawSelection(QPainter& painter, const QRect& area, int s
     painter.restore();
 }
 
+void TableCellPainter::drawCurrentItemBar(QPainter& painter, const QRect& area)
+{
+    painter.fillRect(QRect(area.left(), area.top(), 4, area.height()), UiPalette::accent());
+}
+
 QColor TableCellPainter::plainBackground()
 {
     return QColor(0x1f, 0x20, 0x25);

@@ -18,6 +18,8 @@ public:
     static void drawReorderControl(QPainter& painter, const QRect& area);
     // selectionStyle 1 blue, 2 gray.
     static void drawSelection(QPainter& painter, const QRect& area, int selectionStyle, qreal opacity);
+    // The accent bar along the left edge of a list's current item.
+    static void drawCurrentItemBar(QPainter& painter, const QRect& area);
 
     static QColor plainBackground();
     static QColor groupedBackground();

@@ -426,11 +426,17 @@ void TableView::placeCell(TableViewCell* cell, const IndexPath& indexPath)
     cell->setGeometry(area);
 }
 
-QString TableView::accessibleTextForRow(const IndexPath& indexPath)
+QString TableView::accessibleTextForRow(const IndexPath& indexPath, RowText kind)
 {
     if (!m_dataSource || !m_layout.contains(indexPath))
         return {};
-    auto textOf = [](const TableViewCell* cell) {
+    auto textOf = [kind](const TableViewCell* cell) {
+        // A widget in the accessory's place (a state icon) tells what it
+        // shows in its name.
+        if (kind == RowText::Description) {
+            const QWidget* accessory = cell->accessoryView();
+            return accessory ? accessory->accessibleName() : QString();
+        }
         QStringList parts;
         for (const QLabel* label : { cell->textLabel(), cell->detailTextLabel() })
             if (label && !label->text().isEmpty())

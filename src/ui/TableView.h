@@ -73,9 +73,11 @@ public:
     // The cell on screen for the row, if it is on screen.
     TableViewCell* cellForRowAtIndexPath(const IndexPath& indexPath) const;
     QList<TableViewCell*> visibleCells() const;
-    // What a row says, for assistive technology: its cell's texts, asked of
-    // the data source when the row is not on screen.
-    QString accessibleTextForRow(const IndexPath& indexPath);
+    // What a row says, for assistive technology: its name (its cell's
+    // texts) or its description (what the accessory view it shows is
+    // called), asked of the data source when the row is not on screen.
+    enum class RowText { Name, Description };
+    QString accessibleTextForRow(const IndexPath& indexPath, RowText kind = RowText::Name);
     QList<IndexPath> indexPathsForVisibleRows() const;
     IndexPath indexPathForCell(const TableViewCell* cell) const;
     // The row under a point of the viewport.
@@ -97,6 +99,11 @@ public:
 
     bool isEditing() const { return m_editing; }
     void setEditing(bool editing, bool animated = false);
+    // The row whose Delete button is open (the red circle or a sideways
+    // drag opens it); a reload closes it, and an owner that can tell the
+    // row again after its rebuild opens it there again.
+    IndexPath indexPathForDeleteConfirmation() const { return m_deleteConfirmationRow; }
+    void showDeleteConfirmationForRowAtIndexPath(const IndexPath& indexPath);
 
     QSize sizeHint() const override;
 

@@ -109,6 +109,8 @@ void TableViewCell::setSelectedBackgroundImage(const QPixmap& image, int leftCap
     m_selectedBackgroundImage = image;
     m_selectedLeftCapWidth = leftCapWidth;
     m_selectedTopCapHeight = topCapHeight;
+    if (m_emphasized)
+        updateHighlight(false);
     update();
 }
 
@@ -215,6 +217,8 @@ void TableViewCell::setShowingDeleteConfirmation(bool showing)
         m_deleteButton = new QPushButton(localizedString("Delete"), this);
         m_deleteButton->setFont(UiPalette::boldFont(14));
         m_deleteButton->setCursor(Qt::PointingHandCursor);
+        // A click leaves the focus with the list, which goes on taking the keys.
+        m_deleteButton->setFocusPolicy(Qt::NoFocus);
         m_deleteButton->setStyleSheet(QStringLiteral(
             "QPushButton { color: white; border: 1px solid #7a0e0a; border-radius: 6px; padding: 0 10px;"
             " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f0524a, stop:1 #c2221b); }"
@@ -244,7 +248,7 @@ void TableViewCell::updateHighlight(bool animated)
         m_fade->stop();
     if (on || !animated || m_selectionOpacity <= 0) {
         setSelectionOpacity(on ? 1 : 0);
-        showHighlight(on || m_emphasized);
+        showHighlight(on || (m_emphasized && !isEmphasizedInAccent()));
         return;
     }
     if (!m_fade) {
@@ -254,7 +258,7 @@ void TableViewCell::updateHighlight(bool animated)
         connect(m_fade, &QVariantAnimation::valueChanged, this,
                 [this](const QVariant& value) { setSelectionOpacity(value.toReal()); });
         connect(m_fade, &QVariantAnimation::finished, this,
-                [this] { showHighlight(isVisiblyHighlighted() || m_emphasized); });
+                [this] { showHighlight(isVisiblyHighlighted() || (m_emphasized && !isEmphasizedInAccent())); });
     }
     m_fade->setStartValue(m_selectionOpacity);
     m_fade->setEndValue(0.0);
@@ -272,7 +276,9 @@ void TableViewCell::setSelectionOpacity(qreal opacity)
 void TableViewCell::showHighlight(bool highlighted)
 {
     m_labelsHighlighted = highlighted;
-    setLabelColor(m_textLabel, highlighted ? m_highlightedTextColor : m_textColor);
+    setLabelColor(m_textLabel, highlighted             ? m_highlightedTextColor
+                                   : isEmphasizedInAccent() ? UiPalette::accent()
+                                                            : m_textColor);
     setLabelColor(m_detailTextLabel, highlighted ? m_highlightedTextColor : UiPalette::secondaryText());
     update();
 }
@@ -386,9 +392,9 @@ void TableViewCell::paintEvent(QPaintEvent*)
         UiImages::drawStretchable(painter, rect(), m_backgroundImage, m_leftCapWidth, m_topCapHeight);
     else
         painter.fillRect(rect(), m_grouped ? TableCellPainter::groupedBackground() : TableCellPainter::plainBackground());
-    // An emphasized row wears the selected look in full; a pressed or
-    // selected one fades it in and out.
-    const qreal selection = m_emphasized ? 1.0 : m_selectionOpacity;
+    // An emphasized row with a selected image wears it in full; a pressed
+    // or selected one fades the selection in and out.
+    const qreal selection = m_emphasized && !isEmphasizedInAccent() ? 1.0 : m_selectionOpacity;
     if (!m_selectedBackgroundImage.isNull() && selection > 0) {
         painter.save();
         painter.setOpacity(selection);
@@ -396,9 +402,10 @@ void TableViewCell::paintEvent(QPaintEvent*)
                                   m_selectedTopCapHeight);
         painter.restore();
     } else {
-        TableCellPainter::drawSelection(painter, rect(), m_emphasized ? SelectionStyleGray : m_selectionStyle,
-                                        selection);
+        TableCellPainter::drawSelection(painter, rect(), m_selectionStyle, selection);
     }
+    if (isEmphasizedInAccent())
+        TableCellPainter::drawCurrentItemBar(painter, rect());
     if (m_separator && !(m_grouped && m_lastInSection)) {
         const int inset = m_grouped ? 0 : contentMargin + (m_editing && m_editingStyle != EditingStyleNone ? editingControlWidth : 0);
         painter.fillRect(QRect(inset, height() - 1, width() - inset, 1), TableCellPainter::separator());

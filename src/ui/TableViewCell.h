@@ -64,8 +64,10 @@ public:
     QPixmap selectedBackgroundImage() const { return m_selectedBackgroundImage; }
     void setSelectedBackgroundImage(const QPixmap& image, int leftCapWidth = 0, int topCapHeight = 0);
 
-    // Shown with the selected look for as long as it is set, apart from the
-    // table's selection (a list's current item, for example).
+    // A list's current item, apart from the table's selection: with a
+    // selected background image the row wears that image for as long as it
+    // is set; without one its text takes the accent colour beside an accent
+    // bar, so that it never looks like the chosen row.
     bool isEmphasized() const { return m_emphasized; }
     void setEmphasized(bool emphasized);
 
@@ -123,6 +125,7 @@ private:
     void setShowingDeleteConfirmation(bool showing);
 
     AccessoryType currentAccessoryType() const;
+    bool isEmphasizedInAccent() const { return m_emphasized && m_selectedBackgroundImage.isNull(); }
     bool isVisiblyHighlighted() const;
     void updateHighlight(bool animated);
     void setSelectionOpacity(qreal opacity);

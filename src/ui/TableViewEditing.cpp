@@ -33,6 +33,12 @@ bool TableView::trySwipe(const QPoint& position)
     return true;
 }
 
+void TableView::showDeleteConfirmationForRowAtIndexPath(const IndexPath& indexPath)
+{
+    if (m_layout.contains(indexPath) && editingStyleFor(indexPath) == TableViewCell::EditingStyleDelete)
+        showDeleteConfirmation(indexPath);
+}
+
 void TableView::showDeleteConfirmation(const IndexPath& indexPath)
 {
     hideDeleteConfirmation();

@@ -112,7 +112,8 @@ void TableView::mouseMoveEvent(QMouseEvent* event)
         m_press.wandered = true;
         cancelPressHighlight();
     }
-    if (!m_press.scrolled && m_press.target == PressTarget::Row && !m_editing && trySwipe(position)) {
+    // In editing mode too: a row that shows the red circle can be swiped.
+    if (!m_press.scrolled && m_press.target == PressTarget::Row && trySwipe(position)) {
         m_press.swiped = true;
         m_scroller->stop();
         cancelPressHighlight();

@@ -12,6 +12,10 @@ void WidgetAlertPresenter::present(const AlertRequest& request)
         ConsoleLog::log(QStringLiteral("alert without a window: %@ - %@"), request.title, request.message);
         return;
     }
+    // The same alert twice says nothing new: the one on screen answers.
+    for (const AlertView* shown : AlertView::visibleAlerts())
+        if (shown->window() == host->window() && shown->isSameAlert(request))
+            return;
     auto* alert = new AlertView(request, host);
     alert->showAnimated();
 }

@@ -5,7 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
-// Shows the alerts core code asks for as AlertViews over the window.
+// Shows the alerts core code asks for as AlertViews over the window, one
+// copy of each at a time.
 class WidgetAlertPresenter : public AlertPresenter {
 public:
     explicit WidgetAlertPresenter(QWidget* host) : m_host(host) { }

@@ -4,13 +4,6 @@
 #include <QUrl>
 
 namespace {
-std::optional<QString> refuse(QString* problem, const QString& reason)
-{
-    if (problem)
-        *problem = reason;
-    return std::nullopt;
-}
-
 bool validPort(QStringView text)
 {
     if (text.isEmpty() || text.size() > 5)
@@ -46,47 +39,50 @@ bool isIpv6(const QString& text)
 }
 }
 
-std::optional<QString> HostAddress::fromUserText(const QString& text, QString* problem)
+HostAddress::Reading HostAddress::read(const QString& text)
 {
+    Reading reading;
     QString rest = text.trimmed();
     // Echoed in the reason: short, and nothing a terminal would act on.
-    QString shown = rest.left(80);
-    for (QChar& c : shown)
+    reading.shown = rest.left(80);
+    for (QChar& c : reading.shown)
         if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
             c = u'?';
+    auto refuse = [&reading](Problem problem) {
+        reading.problem = problem;
+        return reading;
+    };
     if (rest.isEmpty())
-        return refuse(problem, QStringLiteral("no host given"));
+        return refuse(Problem::NoHost);
     if (const qsizetype scheme = rest.indexOf(QStringLiteral("://")); scheme >= 0) {
         if (rest.left(scheme).compare(QStringLiteral("http"), Qt::CaseInsensitive) != 0)
-            return refuse(problem, QStringLiteral("'%1': VLC's web interface speaks plain http; give HOST[:PORT] "
-                                                  "or http://HOST[:PORT]")
-                                       .arg(shown));
+            return refuse(Problem::NotHttp);
         rest = rest.mid(scheme + 3);
     }
     while (rest.endsWith(u'/'))
         rest.chop(1);
     if (rest.contains(u'/') || rest.contains(u'?') || rest.contains(u'#'))
-        return refuse(problem, QStringLiteral("'%1' names a page; give only HOST[:PORT]").arg(shown));
+        return refuse(Problem::NamesAPage);
     if (rest.contains(u'@'))
-        return refuse(problem, QStringLiteral("'%1' carries a user name; give the password with --password").arg(shown));
+        return refuse(Problem::CarriesUserName);
 
     QString host;
     QString port;
     if (rest.startsWith(u'[')) {
         const qsizetype close = rest.indexOf(u']');
         if (close < 0 || !isIpv6(rest.mid(1, close - 1)))
-            return refuse(problem, QStringLiteral("'%1' is not an IPv6 address in brackets").arg(shown));
+            return refuse(Problem::NotIpv6InBrackets);
         host = rest.left(close + 1);
         const QString after = rest.mid(close + 1);
         if (!after.isEmpty()) {
             if (!after.startsWith(u':'))
-                return refuse(problem, QStringLiteral("'%1' is not a host name or address").arg(shown));
+                return refuse(Problem::NotAHost);
             port = after.mid(1);
         }
     } else if (rest.count(u':') > 1) {
         // A bare IPv6 address names no port; it goes in brackets.
         if (!isIpv6(rest))
-            return refuse(problem, QStringLiteral("'%1' is not a host name or address").arg(shown));
+            return refuse(Problem::NotAHost);
         host = u'[' + rest + u']';
     } else {
         const qsizetype colon = rest.indexOf(u':');
@@ -94,9 +90,44 @@ std::optional<QString> HostAddress::fromUserText(const QString& text, QString* p
         if (colon >= 0)
             port = rest.mid(colon + 1);
         if (!validHostName(host))
-            return refuse(problem, QStringLiteral("'%1' is not a host name or address").arg(shown));
+            return refuse(Problem::NotAHost);
     }
     if (!port.isNull() && !validPort(port))
-        return refuse(problem, QStringLiteral("'%1': the port must be a number from 1 to 65535").arg(shown));
-    return port.isNull() ? host : host + u':' + port;
+        return refuse(Problem::BadPort);
+    reading.address = port.isNull() ? host : host + u':' + port;
+    return reading;
+}
+
+std::optional<QString> HostAddress::fromUserText(const QString& text, QString* problem)
+{
+    const Reading reading = read(text);
+    if (reading.address || !problem)
+        return reading.address;
+    const QString& shown = reading.shown;
+    switch (reading.problem) {
+    case Problem::None:
+    case Problem::NoHost:
+        *problem = QStringLiteral("no host given");
+        break;
+    case Problem::NotHttp:
+        *problem = QStringLiteral("'%1': VLC's web interface speaks plain http; give HOST[:PORT] or http://HOST[:PORT]")
+                       .arg(shown);
+        break;
+    case Problem::NamesAPage:
+        *problem = QStringLiteral("'%1' names a page; give only HOST[:PORT]").arg(shown);
+        break;
+    case Problem::CarriesUserName:
+        *problem = QStringLiteral("'%1' carries a user name; give the password with --password").arg(shown);
+        break;
+    case Problem::NotIpv6InBrackets:
+        *problem = QStringLiteral("'%1' is not an IPv6 address in brackets").arg(shown);
+        break;
+    case Problem::NotAHost:
+        *problem = QStringLiteral("'%1' is not a host name or address").arg(shown);
+        break;
+    case Problem::BadPort:
+        *problem = QStringLiteral("'%1': the port must be a number from 1 to 65535").arg(shown);
+        break;
+    }
+    return std::nullopt;
 }

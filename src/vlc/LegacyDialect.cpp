@@ -63,7 +63,8 @@ int LegacyDialect::positionPercent(const PlayerStatus& status) const
 
 int LegacyDialect::speed(const PlayerStatus& status) const
 {
-    return int(std::min(status.rate.value_or(0.0), 1e6));
+    // 1000 is normal speed; VLC plays down to a 32nd of it.
+    return int(std::min(status.rate.value_or(0.0), 32000.0));
 }
 
 std::optional<double> LegacyDialect::rate(const PlayerStatus& status) const

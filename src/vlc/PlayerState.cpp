@@ -222,7 +222,7 @@ int PlayerState::smoothedTimeElapsedSeconds() const
     if (!isPlaying() || !m_estimatedStartTime)
         return reported;
     const double elapsed = Clock::current().now() - *m_estimatedStartTime;
-    return int(std::clamp<double>(std::trunc(elapsed), -ReplyNumbers::maxSeconds, ReplyNumbers::maxSeconds));
+    return int(std::clamp<double>(std::trunc(elapsed), 0, ReplyNumbers::maxSeconds));
 }
 
 int PlayerState::timeLengthSeconds() const
@@ -232,8 +232,9 @@ int PlayerState::timeLengthSeconds() const
 
 int PlayerState::timeRemainingSeconds() const
 {
-    // Both are clamped when read, so the difference cannot overflow.
-    return reportedSeconds(m_status.length) - reportedSeconds(m_status.time);
+    // Both are clamped when read, so the difference cannot overflow; past
+    // the end (or with no length, as for a stream) nothing remains.
+    return std::max(0, reportedSeconds(m_status.length) - reportedSeconds(m_status.time));
 }
 
 int PlayerState::position() const

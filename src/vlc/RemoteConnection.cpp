@@ -57,6 +57,9 @@ void RemoteConnection::forgetServer()
 {
     if (m_albumArt)
         m_albumArt->reset();
+    m_statusBackoff.reset();
+    m_playlistBackoff.reset();
+    m_statusUnusable = false;
 }
 
 // --- Requests ------------------------------------------------------------------
@@ -101,7 +104,11 @@ void RemoteConnection::sendRequest(const QString& path, const QUrlQuery& query, 
         return;
     }
     channel().setPassword(m_record.password);
+    m_sentPassword = m_record.password;
     channel().send(url, kind, maxBytes);
+    m_acceptedPage = path == u"/requests/status.xml" ? Page::Status
+        : path == u"/requests/playlist.xml"         ? Page::Playlist
+                                                    : Page::Other;
 }
 
 void RemoteConnection::clearOldRequest()
@@ -146,15 +153,18 @@ void RemoteConnection::processQueue()
         }
         return;
     }
-    if (m_statusDirty)
+    // A poll that came while another request was on its way left its flag:
+    // it waits for its page's backoff like any other poll.
+    const double now = Clock::current().now();
+    if (m_statusDirty && m_statusBackoff.mayAsk(now))
         updateStatus();
-    else if (m_playlistDirty)
+    else if (m_playlistDirty && m_playlistBackoff.mayAsk(now))
         updatePlaylist();
 }
 
 void RemoteConnection::updateStatus()
 {
-    if (isBusy())
+    if (isBusy() || !m_statusBackoff.mayAsk(Clock::current().now()))
         return;
     m_statusDirty = false;
     sendAsynchronousRequest(QStringLiteral("/requests/status.xml"));
@@ -174,6 +184,8 @@ void RemoteConnection::updatePlaylist()
 
 void RemoteConnection::pollPlaylist()
 {
+    if (!m_playlistBackoff.mayAsk(Clock::current().now()))
+        return;
     // A long playlist on VLC 3 costs VLC a second of work and the network a
     // megabyte; while nothing hints at a change, fetch it less often.
     const bool longList = m_state.dialect().isModern() && m_state.itemsInPlaylist() > stretchFromItems;
@@ -203,14 +215,23 @@ void RemoteConnection::updateBrowseList()
 void RemoteConnection::onRequestFinished(int kind, const HttpReply& reply)
 {
     m_lastResponse = Clock::current().now();
+    m_replyPage = m_acceptedPage;
     QPointer<RemoteConnection> self(this);
     emit replyArrived(reply, kind);
-    if (self)
-        processQueue();
+    if (!self)
+        return;
+    m_replyPage = Page::Other;
+    processQueue();
 }
 
 void RemoteConnection::onRequestFailed(int kind, RequestFailure failure)
 {
+    // A body past the cap, one that trickles past the deadline, or
+    // redirects that lead nowhere: the server answers, uselessly. Silence
+    // (refused, unreachable, timed out) costs nothing and holds nothing.
+    const bool unusable = failure == RequestFailure::TooLarge || failure == RequestFailure::Deadline
+        || failure == RequestFailure::Redirects || failure == RequestFailure::RedirectRefused;
+    noteOutcome(m_acceptedPage, unusable ? Outcome::Unusable : Outcome::Silent);
     // The folder shown stays the one browseDir names.
     if (kind == BrowseRequest)
         m_state.restoreListedDir();
@@ -224,6 +245,8 @@ void RemoteConnection::onRequestFailed(int kind, RequestFailure failure)
 void RemoteConnection::noteReplyStatus(const HttpReply& reply)
 {
     m_passwordRequired = reply.httpStatus == 401;
+    if (m_passwordRequired)
+        m_refusedPassword = m_sentPassword;
     // VLC 3 with no password set refuses every page alike, polls included.
     if (reply.httpStatus == 403 && ByteSearch::containsIgnoringCase(reply.body, "VLC_PASSWORD_NOT_SET"))
         m_passwordNotSet = true;
@@ -243,6 +266,7 @@ RemoteConnection::ProbeOutcome RemoteConnection::noteProbeReply(const HttpReply&
     if (vlcChallenge) {
         m_remoteFound = false;
         m_passwordRequired = true;
+        m_refusedPassword = m_sentPassword;
         m_passwordNotSet = false;
         return ProbeOutcome::FoundRemote;
     }
@@ -275,6 +299,31 @@ RemoteConnection::ProbeOutcome RemoteConnection::noteProbeReply(const HttpReply&
     return ProbeOutcome::Nothing;
 }
 
+void RemoteConnection::noteReplyKind(ReplyKind kind, int httpStatus)
+{
+    // A refusal is understood (the password states tell it), and small.
+    const bool refusal = httpStatus == 401 || httpStatus == 403;
+    const bool asked = m_replyPage == Page::Status ? kind == ReplyKind::Status : kind == ReplyKind::Playlist;
+    noteOutcome(m_replyPage, refusal || asked ? Outcome::Usable : Outcome::Unusable);
+}
+
+void RemoteConnection::noteOutcome(Page page, Outcome outcome)
+{
+    if (page == Page::Other)
+        return;
+    RequestBackoff& backoff = page == Page::Status ? m_statusBackoff : m_playlistBackoff;
+    if (outcome == Outcome::Usable)
+        backoff.noteUsable();
+    else if (outcome == Outcome::Unusable)
+        backoff.noteUnusable(Clock::current().now());
+    if (page == Page::Status)
+        m_statusUnusable = outcome == Outcome::Unusable && backoff.holding();
+    if (outcome == Outcome::Unusable && backoff.holding())
+        ConsoleLog::log(QStringLiteral("%@ keeps failing: asked again in %d s at the earliest"),
+                        page == Page::Status ? QStringLiteral("status.xml") : QStringLiteral("playlist.xml"),
+                        int(backoff.delaySeconds()));
+}
+
 void RemoteConnection::setLuaMode(bool lua)
 {
     m_luaMode = lua;
@@ -283,6 +332,10 @@ void RemoteConnection::setLuaMode(bool lua)
 
 ConnectionState RemoteConnection::connectionState() const
 {
+    // Something answers, but nothing it says is a status: not "connected",
+    // however fresh its last reply (and not "lost" while polls are held).
+    if (m_statusUnusable)
+        return ConnectionState::UnusableReplies;
     if (!m_lastResponse)
         return ConnectionState::Connecting;
     const qint64 age = qint64(std::trunc(Clock::current().now() - *m_lastResponse));
@@ -291,9 +344,18 @@ ConnectionState RemoteConnection::connectionState() const
     // VLC answers, but not to us: say why instead of claiming a connection.
     if (m_passwordNotSet)
         return ConnectionState::PasswordNotSet;
-    if (m_passwordRequired)
-        return m_record.password.isEmpty() ? ConnectionState::PasswordNeeded : ConnectionState::PasswordRefused;
+    if (m_passwordRequired) {
+        if (m_record.password.isEmpty())
+            return ConnectionState::PasswordNeeded;
+        // A password given since the refusal is still on its way: not wrong yet.
+        return passwordRefused() ? ConnectionState::PasswordRefused : ConnectionState::Connecting;
+    }
     return ConnectionState::Connected;
+}
+
+bool RemoteConnection::passwordRefused() const
+{
+    return m_passwordRequired && !m_record.password.isEmpty() && m_refusedPassword == m_record.password;
 }
 
 // --- Album art ---------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include "vlc/HttpReply.h"
 #include "vlc/RemoteTypes.h"
+#include "vlc/RequestBackoff.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -80,9 +81,15 @@ public:
     void noteReplyStatus(const HttpReply& reply);
     // A status came, so VLC has a password set.
     void noteStatusArrived() { m_passwordNotSet = false; }
+    // What the reply being handled turned out to be: a status or playlist
+    // poll whose replies keep being something else is held back.
+    void noteReplyKind(ReplyKind kind, int httpStatus);
     bool remoteFound() const { return m_remoteFound; }
     bool forbidden() const { return m_forbidden; }
     bool passwordRequired() const { return m_passwordRequired; }
+    // VLC refused the password the remote has now (not an earlier one, nor
+    // a request that carried none).
+    bool passwordRefused() const;
     bool passwordNotSet() const { return m_passwordNotSet; }
     bool luaMode() const { return m_luaMode; }
     void setLuaMode(bool lua);
@@ -158,6 +165,11 @@ signals:
     void albumArtChanged();
 
 private:
+    // The polled pages, each with its own backoff.
+    enum class Page { Other, Status, Playlist };
+    enum class Outcome { Usable, Unusable, Silent };
+    void noteOutcome(Page page, Outcome outcome);
+
     void sendRequest(const QString& path, const QUrlQuery& query, int kind, qint64 maxBytes);
     void onRequestFinished(int kind, const HttpReply& reply);
     void onRequestFailed(int kind, RequestFailure failure);
@@ -173,6 +185,8 @@ private:
     bool m_remoteFound = false;
     bool m_forbidden = false;
     bool m_passwordRequired = false;
+    QString m_sentPassword;    // carried by the accepted request
+    QString m_refusedPassword; // carried by the request VLC last refused
     bool m_passwordNotSet = false;
     bool m_luaMode = false;
     std::optional<double> m_lastResponse;
@@ -181,4 +195,9 @@ private:
     bool m_statusDirty = false;
     std::optional<double> m_lastPlaylistFetch;
     bool m_playlistHint = true;
+    Page m_acceptedPage = Page::Other; // of the accepted request
+    Page m_replyPage = Page::Other;    // of the reply being handled
+    RequestBackoff m_statusBackoff;
+    RequestBackoff m_playlistBackoff;
+    bool m_statusUnusable = false; // the status replies keep being unusable
 };

@@ -9,6 +9,7 @@ QString RemoteTypeNames::of(ConnectionState state)
     case ConnectionState::PasswordNeeded: return QStringLiteral("password-needed");
     case ConnectionState::PasswordRefused: return QStringLiteral("password-refused");
     case ConnectionState::PasswordNotSet: return QStringLiteral("password-not-set");
+    case ConnectionState::UnusableReplies: return QStringLiteral("unusable-replies");
     }
     return QString();
 }

@@ -18,6 +18,7 @@ enum class ConnectionState {
     PasswordNeeded, // VLC asked for a password and none is set
     PasswordRefused,
     PasswordNotSet, // VLC has no password configured and refuses everyone
+    UnusableReplies, // the server answers, but its replies keep being no status
 };
 
 enum class PlaybackState { None, Playing, Paused, Stopped, Other };

@@ -1,6 +1,7 @@
 #include "vlc/StatusAssembler.h"
 
 #include "vlc/ReplyNumbers.h"
+#include "vlc/VolumeRange.h"
 
 #include <QUtf8StringView>
 
@@ -140,10 +141,12 @@ void StatusAssembler::setValue(Slot slot, std::optional<std::string_view> text)
     };
     switch (slot) {
     case State: string(&PlayerStatus::state); break;
-    case Time: s.time = integer(-maxSeconds, maxSeconds); break;
-    case Length: s.length = integer(-maxSeconds, maxSeconds); break;
-    case Position: s.position = real(-1e6, 1e6); break;
-    case Volume: s.volume = integer(0, maxCount); break;
+    // Each number within what it can mean: times from 0 on, a position as a
+    // fraction or a percent, the volume up to the top of every control.
+    case Time: s.time = integer(0, maxSeconds); break;
+    case Length: s.length = integer(0, maxSeconds); break;
+    case Position: s.position = real(0, 100); break;
+    case Volume: s.volume = integer(0, VolumeRange::vlcScaleMaximum); break;
     case Random: string(&PlayerStatus::random); break;
     case Repeat: string(&PlayerStatus::repeat); break;
     case Loop: string(&PlayerStatus::loop); break;

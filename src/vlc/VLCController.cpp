@@ -118,6 +118,7 @@ void VLCController::processResponse(const HttpReply& reply, int requestKind)
             kind = ReplyKind::Browse;
     }
     result.reply = kind;
+    connection().noteReplyKind(kind, reply.httpStatus);
     switch (kind) {
     case ReplyKind::Status:
         result.unchanged = !parseStatusResponse(body);
@@ -150,21 +151,13 @@ void VLCController::processResponse(const HttpReply& reply, int requestKind)
 
 void VLCController::logUnrecognised(const QByteArray& body)
 {
-    // Once per change of state, and never more than a short excerpt with
-    // control characters shown as escapes: a server may send anything.
+    // Once per change of state, and never more than a short excerpt (the
+    // log escapes what a server sends: its line breaks start no lines).
     if (m_loggedUnrecognised)
         return;
     m_loggedUnrecognised = true;
     constexpr qsizetype excerptBytes = 200;
-    QString excerpt;
-    for (const QChar c : QString::fromUtf8(body.left(excerptBytes))) {
-        if (c.unicode() < 0x20 && c != u'\n')
-            excerpt += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        else if (c.unicode() == 0x7f || (c.unicode() >= 0x80 && c.unicode() < 0xa0))
-            excerpt += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        else
-            excerpt += c;
-    }
+    QString excerpt = QString::fromUtf8(body.left(excerptBytes));
     if (body.size() > excerptBytes)
         excerpt += QStringLiteral("... (%1 bytes)").arg(body.size());
     ConsoleLog::log(QStringLiteral("!!response we didn't understand \n%@"), excerpt);
@@ -238,6 +231,8 @@ QString VLCController::status() const
         return fmt(localizedString("Wrong password for %@"), name());
     case ConnectionState::PasswordNeeded:
         return fmt(localizedString("Password needed for %@"), name());
+    case ConnectionState::UnusableReplies:
+        return fmt(localizedString("No usable answer from %@"), name());
     case ConnectionState::Connected:
         break;
     }

@@ -140,7 +140,9 @@ public:
     bool forbidden() const { return m_connection && m_connection->forbidden(); }
     // VLC asked for a password (401): none was sent, or it was refused.
     bool passwordRequired() const { return m_connection && m_connection->passwordRequired(); }
-    bool passwordRefused() const { return passwordRequired() && hasPassword(); }
+    // VLC refused the password set now; a password given since a refusal is
+    // not refused until VLC has answered it.
+    bool passwordRefused() const { return m_connection && m_connection->passwordRefused(); }
     // VLC runs but has no password configured, so it refuses everyone.
     bool passwordNotSet() const { return m_connection && m_connection->passwordNotSet(); }
     bool luaMode() const { return m_connection && m_connection->luaMode(); }

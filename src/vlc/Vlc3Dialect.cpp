@@ -58,18 +58,17 @@ int Vlc3Dialect::positionPercent(const PlayerStatus& status) const
 
 int Vlc3Dialect::speed(const PlayerStatus& status) const
 {
-    const double rate = status.rate.value_or(0.0);
-    if (!(rate > 0))
-        return 0;
-    return int(std::lround(1000.0 / std::clamp(rate, 1e-3, 1e6)));
+    const std::optional<double> multiplier = rate(status);
+    return multiplier ? int(std::lround(1000.0 / *multiplier)) : 0;
 }
 
 std::optional<double> Vlc3Dialect::rate(const PlayerStatus& status) const
 {
+    // VLC 3 plays from 1/32 to 32 times as fast.
     const double rate = status.rate.value_or(0.0);
     if (!(rate > 0) || !std::isfinite(rate))
         return std::nullopt;
-    return std::clamp(rate, 1e-3, 1e6);
+    return std::clamp(rate, 1.0 / 32, 32.0);
 }
 
 double Vlc3Dialect::audioDelay(const PlayerStatus& status) const

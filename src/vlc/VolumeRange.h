@@ -6,6 +6,9 @@
 namespace VolumeRange {
 inline constexpr int normalMaximum = 200;
 inline constexpr int doubledMaximum = 400;
+// The same top on VLC's own scale (256 is 100 %). VLC 3 takes and reports
+// more than that; a status is read up to it.
+inline constexpr int vlcScaleMaximum = doubledMaximum * 256 / 100;
 
 constexpr int maximumPercent(bool doubleVolume)
 {

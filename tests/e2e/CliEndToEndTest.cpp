@@ -1,17 +1,26 @@
 #include "cli/ExitCode.h"
 #include "FakeHttpServer.h"
 #include "RealVlcTest.h"
+#include "SampleMedia.h"
 #include "TestSupport.h"
 #include "VlcInstance.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
+#include <optional>
+
+#include <sys/stat.h>
 
 namespace {
 struct CliRun {
@@ -22,9 +31,11 @@ struct CliRun {
     QJsonArray jsonArray() const { return QJsonDocument::fromJson(out.toUtf8()).array(); }
 };
 
-// Runs playerlink-cli to its end. The fake server, when there is one, lives
-// on this thread, so the event loop keeps turning while we wait.
-CliRun runCli(const QStringList& args, const QString& password = QString())
+// Runs playerlink-cli to its end, with input on its standard input when
+// given. The fake server, when there is one, lives on this thread, so the
+// event loop keeps turning while we wait.
+CliRun runCli(const QStringList& args, const QString& password = QString(),
+              const std::optional<QByteArray>& input = std::nullopt)
 {
     QProcess cli;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -36,6 +47,10 @@ CliRun runCli(const QStringList& args, const QString& password = QString())
     CliRun run;
     if (!cli.waitForStarted(5000))
         return run;
+    if (input) {
+        cli.write(*input);
+        cli.closeWriteChannel();
+    }
     waitUntil([&] { return cli.state() == QProcess::NotRunning; }, 60000);
     run.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -2;
     run.out = QString::fromUtf8(cli.readAllStandardOutput());
@@ -58,6 +73,17 @@ protected:
                     return false;
             return items.size() == 4;
         }));
+    }
+
+    // A password file of this case's own, readable by its owner alone.
+    QString writePasswordFile(const QString& text)
+    {
+        const QString path = m_files.filePath(QStringLiteral("password-%1").arg(++m_fileCount));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        file.write(text.toUtf8());
+        return path;
     }
 
     CliRun cli(const QStringList& args)
@@ -89,12 +115,15 @@ protected:
         return false;
     }
 
+    QTemporaryDir m_files;
+    int m_fileCount = 0;
 };
 }
 
 TEST_F(CliAgainstRealVlc, ExitCodesSayWhatWentWrong)
 {
-    const CliRun ok = runCli({ "--host", vlc->hostAddress(), "--password", vlc->password(), "probe" });
+    const QString passwordFile = writePasswordFile(vlc->password() + u'\n');
+    const CliRun ok = runCli({ "--host", vlc->hostAddress(), "--password-file", passwordFile, "probe" });
     EXPECT_EQ(ok.exitCode, ExitOk) << ok.err.toStdString();
     EXPECT_TRUE(ok.out.contains(QStringLiteral("VLC media player 3.0")));
     // VLC's own page address names the same remote.
@@ -102,7 +131,7 @@ TEST_F(CliAgainstRealVlc, ExitCodesSayWhatWentWrong)
     EXPECT_EQ(page.exitCode, ExitOk) << page.err.toStdString();
     EXPECT_TRUE(page.out.contains(QStringLiteral("answers at http://%1/\n").arg(vlc->hostAddress())));
 
-    const CliRun wrong = runCli({ "--host", vlc->hostAddress(), "--password", "nope", "status" });
+    const CliRun wrong = runCli({ "--host", vlc->hostAddress(), "status" }, QStringLiteral("nope"));
     EXPECT_EQ(wrong.exitCode, ExitPassword);
     EXPECT_EQ(wrong.err.trimmed(), QStringLiteral("playerlink-cli: VLC on %1 refused the password").arg(vlc->hostAddress()));
 
@@ -124,6 +153,33 @@ TEST_F(CliAgainstRealVlc, ExitCodesSayWhatWentWrong)
     const CliRun help = runCli({ "--help" });
     EXPECT_EQ(help.exitCode, ExitOk);
     EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: playerlink-cli")));
+}
+
+TEST_F(CliAgainstRealVlc, PasswordsComeFromAFileOrStandardInputNeverFromAWait)
+{
+    const QStringList probe { "--host", vlc->hostAddress(), "probe" };
+    const CliRun piped = runCli(probe + QStringList { "--password-file", "-" }, {}, vlc->password().toUtf8() + "\r\n");
+    EXPECT_EQ(piped.exitCode, ExitOk) << piped.err.toStdString();
+    // The file wins over the environment.
+    const CliRun fromFile = runCli(probe + QStringList { "--password-file", writePasswordFile(vlc->password()) },
+                                   QStringLiteral("nope"));
+    EXPECT_EQ(fromFile.exitCode, ExitOk) << fromFile.err.toStdString();
+
+    // A FIFO nobody writes to, a folder, nothing on standard input: refused
+    // at once as usage errors, the password never sent.
+    const QString fifo = m_files.filePath(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const std::pair<CliRun, QString> refused[] = {
+        { runCli(probe + QStringList { "--password-file", fifo }), "not a regular file" },
+        { runCli(probe + QStringList { "--password-file", m_files.path() }), "a folder" },
+        { runCli(probe + QStringList { "--password-file", "-" }, {}, QByteArray()), "holds no password" },
+        { runCli(probe + QStringList { "--password-file", m_files.filePath("none") }), "no such file" },
+        { runCli(probe + QStringList { "--password", "x", "--password-file", fifo }), "not both" },
+    };
+    for (const auto& [run, reason] : refused) {
+        EXPECT_EQ(run.exitCode, ExitUsage) << reason.toStdString();
+        EXPECT_TRUE(run.err.contains(reason)) << run.err.toStdString();
+    }
 }
 
 TEST_F(CliAgainstRealVlc, OtherServersAreNotVlc)
@@ -160,7 +216,7 @@ TEST_F(CliAgainstRealVlc, VlcWithoutAPasswordIsExplained)
     options.password = QString();
     VlcInstance open(options);
     ASSERT_TRUE(open.started()) << open.error().toStdString();
-    const CliRun run = runCli({ "--host", open.hostAddress(), "--password", "x", "status" });
+    const CliRun run = runCli({ "--host", open.hostAddress(), "status" }, QStringLiteral("x"));
     EXPECT_EQ(run.exitCode, ExitPassword);
     EXPECT_TRUE(run.err.contains(QStringLiteral("has no password set")));
     EXPECT_TRUE(run.err.contains(QStringLiteral("Tools › Preferences › Show settings: All › Interface › Main interfaces "
@@ -174,6 +230,12 @@ TEST_F(CliAgainstRealVlc, CommandsChangeWhatVlcReports)
     ASSERT_EQ(list.exitCode, ExitOk);
     const QJsonArray items = list.jsonArray();
     ASSERT_EQ(items.size(), media().files().size());
+    // Found by the words of a name, case and accents aside.
+    const QJsonArray found = cli({ "playlist", "--find", "CAFE song" }).jsonArray();
+    ASSERT_EQ(found.size(), 1);
+    EXPECT_EQ(found[0].toObject().value("id"), items[1].toObject().value("id"));
+    EXPECT_EQ(runCli({ "--host", vlc->hostAddress(), "playlist", "--find", "no such song" }, vlc->password()).out,
+              QStringLiteral("No playlist item matches.\n"));
 
     const int second = items[1].toObject().value("id").toInt();
     CliRun play = cli({ "play", QString::number(second) });
@@ -306,4 +368,92 @@ TEST_F(CliAgainstRealVlc, BrowseAndWatch)
     EXPECT_FALSE(lines.last().contains(QStringLiteral("playing")));
     EXPECT_EQ(watch.exitCode(), ExitUnreachable);
     EXPECT_TRUE(QString::fromUtf8(watch.readAllStandardError()).contains(QStringLiteral("lost connection to")));
+}
+
+TEST_F(CliAgainstRealVlc, RelativeSeeksMoveFromWhereVlcIs)
+{
+    // Paused on the first item (30 s), so that the times stay put.
+    ASSERT_EQ(cli({ "pause" }).exitCode, ExitOk);
+    ASSERT_EQ(cli({ "seek", "10" }).exitCode, ExitOk);
+    ASSERT_TRUE(statusUntil([](const QJsonObject& s) {
+        return s.value("state") == "paused" && s.value("time") == 10;
+    }));
+    // Each form, and the time VLC then reports (a percentage of 30 s).
+    const std::pair<const char*, int> seeks[] = {
+        { "+12s", 22 }, { "-5s", 17 }, { "+3", 20 }, { "-4", 16 }, { "+20%", 22 }, { "-10%", 19 },
+    };
+    for (const auto& [offset, expected] : seeks) {
+        const CliRun run = cli({ "seek", offset });
+        ASSERT_EQ(run.exitCode, ExitOk) << offset << ": " << run.err.toStdString();
+        EXPECT_TRUE(statusUntil([expected = expected](const QJsonObject& s) {
+            return s.value("state") == "paused" && s.value("title") == QStringLiteral("alpha.wav")
+                && std::abs(s.value("time").toInt() - expected) <= 1;
+        })) << offset << " did not reach " << expected << " s: " << cli({ "status" }).out.toStdString();
+    }
+}
+
+TEST_F(CliAgainstRealVlc, TextFromVlcReachesTheTerminalEscapedAndJsonExactly)
+{
+    // A file name with the controls VLC passes on (it drops ESC and BEL
+    // itself): a C1 CSI, which some terminals obey, a tab and a line feed,
+    // which would forge a row.
+    QTemporaryDir folder(QStringLiteral("/tmp/playerlink-hostile-XXXXXX")); // where VLC's user can look
+    const QString name = QStringLiteral("Evil\u009b2J\tname\nforged row.wav");
+    ASSERT_TRUE(SampleMedia::writeWav(folder.filePath(name), 20, 440));
+    SampleMedia::makeReadableByAll(folder.path());
+    auto text = [this](const QStringList& args) {
+        return runCli(QStringList { QStringLiteral("--host"), vlc->hostAddress() } + args, vlc->password());
+    };
+    auto isClean = [](const QString& out) {
+        return std::none_of(out.begin(), out.end(), [](QChar c) {
+            return (c < u' ' && c != u'\n') || (c >= u'\x7f' && c <= u'\x9f');
+        });
+    };
+
+    const CliRun opened = text({ "open", QUrl::fromLocalFile(folder.filePath(name)).toString(QUrl::FullyEncoded) });
+    ASSERT_EQ(opened.exitCode, ExitOk) << opened.err.toStdString();
+    ASSERT_TRUE(statusUntil([&](const QJsonObject& s) { return s.value("title") == name; }));
+    const CliRun status = text({ "status" });
+    EXPECT_TRUE(isClean(status.out));
+    EXPECT_TRUE(status.out.contains(QStringLiteral("Now playing: Evil\\u009b2J\\tname\\nforged row.wav\n")))
+        << status.out.toStdString();
+
+    const CliRun browse = text({ "browse", folder.path() });
+    EXPECT_TRUE(isClean(browse.out));
+    EXPECT_EQ(browse.out.count(u'\n'), 3) << browse.out.toStdString(); // the folder, "..", the file
+
+    // VLC's own words about a folder it cannot open, on one line.
+    const CliRun nowhere = text({ "browse", QStringLiteral("/no/such/\u009b[2J\nfolder") });
+    EXPECT_EQ(nowhere.exitCode, ExitCommandFailed);
+    EXPECT_TRUE(isClean(nowhere.err));
+    EXPECT_EQ(nowhere.err.count(u'\n'), 1) << nowhere.err.toStdString();
+}
+
+TEST(CliAgainstAFakeVlc, RepliesNoRealVlcSendsAreShownTamed)
+{
+    // A volume past VLC's scale, negative times, exponents, and a title
+    // with the escape sequences that VLC itself would have dropped.
+    FakeHttpServer server;
+    server.setHandler([](const FakeHttpServer::Request&) {
+        return FakeHttpServer::ok("<?xml version=\"1.0\"?><root><apiversion>3</apiversion><state>paused</state>"
+                                  "<volume>99999999999</volume><time>-30</time><length>-1e308</length>"
+                                  "<position>1e308</position><rate>1e400</rate>"
+                                  "<information><category name=\"meta\"><info name='title'>\x1b]0;owned\x07\x1b[2JSong"
+                                  "</info></category></information></root>");
+    });
+    const QStringList status { "--host", server.hostAddress(), "status" };
+    const CliRun text = runCli(status, QStringLiteral("pw"));
+    ASSERT_EQ(text.exitCode, ExitOk) << text.err.toStdString();
+    EXPECT_TRUE(text.out.contains(QStringLiteral("Now playing: \\x1b]0;owned\\x07\\x1b[2JSong\n")))
+        << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains(QStringLiteral("Volume:      400%\n"))) << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains(QStringLiteral("Time:        00:00 / 00:00 (-00:00)\n"))) << text.out.toStdString();
+    EXPECT_TRUE(text.out.contains(QStringLiteral("Speed:       32x\n"))) << text.out.toStdString();
+    const QJsonObject json = runCli(status + QStringList { "--json" }, QStringLiteral("pw")).json();
+    for (const char* key : { "time", "length", "remaining" })
+        EXPECT_EQ(json.value(key).toInt(-1), 0) << key;
+    EXPECT_EQ(json.value("volume").toInt(), 400);
+    EXPECT_EQ(json.value("position").toInt(), 100);
+    EXPECT_EQ(json.value("rate").toDouble(), 32.0);
+    EXPECT_EQ(json.value("title"), QStringLiteral("\x1b]0;owned\x07\x1b[2JSong"));
 }

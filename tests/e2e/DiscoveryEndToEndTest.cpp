@@ -246,11 +246,13 @@ TEST_F(DiscoveryEndToEnd, TheCommandLineListsWhatItFinds)
 {
     ASSERT_FALSE(publish("Living Room", "_http._tcp").isEmpty());
     ASSERT_FALSE(publish("Living Room PlayerLink", "_bw-ident._tcp").isEmpty());
-    ASSERT_FALSE(publish("Second Box", "_http._tcp", secondHost).isEmpty());
+    // A name that would retitle and clear a terminal, as anyone on the network may announce.
+    const QString hostile = QStringLiteral("Second\x1b]0;x\x07\u009b2J Box");
+    ASSERT_EQ(publish(hostile, "_http._tcp", secondHost), hostile);
     // The child finds the private bus through the environment, as this process does.
-    auto discover = [](int* exitCode) {
+    auto discover = [](int* exitCode, const QStringList& options = { "--json" }) {
         QProcess cli;
-        cli.start(QStringLiteral(PLAYERLINK_CLI_PATH), { "--json", "discover" });
+        cli.start(QStringLiteral(PLAYERLINK_CLI_PATH), options + QStringList { "discover" });
         EXPECT_TRUE(cli.waitForFinished(30000));
         *exitCode = cli.exitCode();
         return std::make_pair(cli.readAllStandardOutput(), QString::fromUtf8(cli.readAllStandardError()));
@@ -263,7 +265,10 @@ TEST_F(DiscoveryEndToEnd, TheCommandLineListsWhatItFinds)
         found << QString::fromUtf8(QJsonDocument(computer.toObject()).toJson(QJsonDocument::Compact));
     found.sort();
     EXPECT_EQ(found, QStringList({ R"({"address":"10.77.0.1","identified":true,"name":"Living Room"})",
-                                   R"({"address":"10.77.0.3","identified":false,"name":"Second Box"})" }));
+                                   R"({"address":"10.77.0.3","identified":false,"name":"Second\u001b]0;x\u0007)"
+                                   "\u009b" R"(2J Box"})" }));
+    const QString text = QString::fromUtf8(discover(&exitCode, {}).first);
+    EXPECT_TRUE(text.contains(QStringLiteral("10.77.0.3\tSecond\\x1b]0;x\\x07\\u009b2J Box\n"))) << text.toStdString();
 
     s_net->stopDaemon();
     const auto [nothing, complaint] = discover(&exitCode);

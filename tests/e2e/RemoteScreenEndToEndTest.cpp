@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "ui/FitLabel.h"
 #include "ui/ImageButton.h"
+#include "ui/SensitivePicker.h"
 #include "ui/ZoomSlider.h"
 
 #include <QTest>
@@ -98,6 +99,41 @@ TEST_F(RemoteScreenOnRealVlc, ShowsWhatVlcPlaysWithinAPoll)
     ASSERT_TRUE(shows([&] { return nowPlaying->text() == QStringLiteral("alpha.wav"); }, 1500));
     EXPECT_TRUE(shows([&] { return status->text() == QStringLiteral("Connected to ") + vlc->hostAddress(); }, 1500));
     EXPECT_EQ(control<FitLabel>(&SkinRoot::labels, QStringLiteral("TimeLength"))->text(), QStringLiteral("00:30"));
+}
+
+TEST_F(RemoteScreenOnRealVlc, TheTimeCountsOnEverySecondWhatEverThePollsDo)
+{
+    // Every third second the status poll gives way to the playlist poll;
+    // the time, the scale and the wheel count on all the same.
+    auto* elapsed = control<FitLabel>(&SkinRoot::labels, QStringLiteral("TimeElapsed"));
+    auto* remaining = control<FitLabel>(&SkinRoot::labels, QStringLiteral("TimeRemaining"));
+    auto* position = control<ZoomSlider>(&SkinRoot::zoomSliders, QStringLiteral("PositionSlider"));
+    auto* picker = control<SensitivePicker>(&SkinRoot::pickers, QString());
+    ASSERT_TRUE(elapsed && remaining && position && picker);
+    ASSERT_TRUE(shows([&] { return remote->isPlaying() && remote->timeLengthSeconds() == 30; }, 3000));
+    if (remote->timeElapsedSeconds() > 12)
+        screen->seek(1);
+    spinEventLoop(2500); // settled after the first replies (or the seek)
+    auto seconds = [](const QString& text) {
+        const QStringList parts = text.split(u':');
+        return parts.size() == 2 ? parts[0].toInt() * 60 + parts[1].toInt() : -1;
+    };
+    QList<int> shown;
+    for (int sample = 0; sample < 48; ++sample) {
+        spinEventLoop(250);
+        const int e = seconds(elapsed->text());
+        ASSERT_GE(e, 0) << elapsed->text().toStdString();
+        EXPECT_EQ(e + seconds(remaining->text()), 30) << "remaining counts down with it";
+        EXPECT_EQ(int(position->value()), e);
+        EXPECT_EQ(picker->selectedRowInComponent(1) % 60, e % 60);
+        if (shown.isEmpty() || shown.last() != e)
+            shown << e;
+    }
+    QStringList steps;
+    for (int i = 1; i < shown.size(); ++i)
+        steps << QString::number(shown[i] - shown[i - 1]);
+    EXPECT_EQ(steps, QStringList(shown.size() - 1, QStringLiteral("1"))) << "seen: " << steps.join(u' ').toStdString();
+    EXPECT_GE(shown.size(), 11) << "twelve seconds of playing";
 }
 
 TEST_F(RemoteScreenOnRealVlc, PlayPauseButtonPausesAndResumes)

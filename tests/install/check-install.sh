@@ -2,7 +2,8 @@
 # Installs the build into a fresh prefix and checks what a desktop and a
 # package need: both programs answer from there, the application starts
 # from the installed tree (its bundle found beside the binary), and the
-# desktop file and the AppStream metainfo pass their validators.
+# desktop file and the AppStream metainfo pass their validators; the .deb
+# made from the build is what Debian would ship.
 set -euo pipefail
 build=$1
 source=$2
@@ -16,18 +17,21 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 for f in bin/playerlink bin/playerlink-cli share/playerlink/DefaultSkin/SkinDefinition.xml share/playerlink/VLC \
          share/playerlink/VLC/de/help.htm share/playerlink/VLC/fr/help.htm \
          share/applications/playerlink.desktop share/icons/hicolor/48x48/apps/playerlink.png \
-         share/man/man1/playerlink.1.gz share/man/man1/playerlink-cli.1.gz; do
+         share/man/man1/playerlink.1.gz share/man/man1/playerlink-cli.1.gz share/man/man1/playerlink-touch.1.gz; do
   [ -e "$prefix/$f" ] || fail "$f is not installed"
 done
 
 # The man pages, gzipped, read by man from the prefix.
-for page in playerlink playerlink-cli; do
+for page in playerlink playerlink-cli playerlink-touch; do
   gzip -t "$prefix/share/man/man1/$page.1.gz" || fail "$page.1.gz is not gzipped"
   MANPATH=$prefix/share/man man -w "$page" | grep -qx "$prefix/share/man/man1/$page.1.gz" || fail "man does not find $page"
   MANPATH=$prefix/share/man MANWIDTH=80 man "$page" 2>/dev/null | grep -q "$page" || fail "man $page shows nothing"
 done
 
 "$prefix/bin/playerlink-cli" --help | grep -q "^Usage: playerlink-cli" || fail "playerlink-cli --help"
+for program in playerlink playerlink-cli; do
+  "$prefix/bin/$program" --help | grep -q -- "--password-file FILE" || fail "$program --help says nothing of --password-file"
+done
 "$prefix/bin/playerlink" --version | grep -qx "playerlink [0-9.]*" || fail "playerlink --version"
 "$prefix/bin/playerlink" --help | grep -q "^Usage: playerlink" || fail "playerlink --help"
 # No display is needed for either.
@@ -42,6 +46,14 @@ QT_QPA_PLATFORM=offscreen timeout 120 "$prefix/bin/playerlink" --screenshots "$w
 [ -s "$work/shots/01-remotes.png" ] || ls "$work/shots" | grep -q remotes || fail "no picture of the remotes list"
 [ -d "$PLAYERLINK_HOME/PlayerLink.app/images" ] || fail "the bundle did not come from share/playerlink"
 
+# A password file that cannot be one is refused at once, a FIFO included.
+mkfifo "$work/fifo"
+status=0
+QT_QPA_PLATFORM=offscreen timeout 60 "$prefix/bin/playerlink" --connect 127.0.0.1:9 --password-file "$work/fifo" \
+  2>"$work/password.err" || status=$?
+[ "$status" -eq 2 ] && grep -q "not a regular file" "$work/password.err" \
+  || fail "playerlink --password-file FIFO: exit status $status, $(cat "$work/password.err")"
+
 desktop-file-validate "$prefix/share/applications/playerlink.desktop"
 grep -q '^MimeType=x-scheme-handler/plskins;' "$prefix/share/applications/playerlink.desktop" || fail "MimeType"
 metainfo=$(ls "$prefix"/share/metainfo/*.metainfo.xml)
@@ -50,4 +62,25 @@ appstreamcli validate --no-net "$metainfo"
 sed 's|</supports>|</supports>\n  <screenshots><screenshot type="default"><caption>The remote screen</caption><image>https://127.0.0.1/remote.png</image></screenshot></screenshots>|' \
   "$metainfo" >"$work/with-screenshots.metainfo.xml"
 appstreamcli validate --no-net "$work/with-screenshots.metainfo.xml"
+
+# The .deb as make package makes it (here from this build, sanitizers and
+# all): stripped programs, their debug information in the -dbgsym .ddeb
+# by build id, and nothing lintian calls an error or a warning.
+cpack --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1 \
+  || { cat "$work/cpack.log" >&2; fail "cpack could not make the package"; }
+deb=$(ls "$work"/package/playerlink_*.deb)
+ddeb=$(ls "$work"/package/playerlink-dbgsym_*.ddeb)
+dpkg-deb -x "$deb" "$work/deb"
+dpkg-deb -x "$ddeb" "$work/ddeb"
+for program in playerlink playerlink-cli; do
+  file "$work/deb/usr/bin/$program" | grep -q ", stripped" || fail "$program is not stripped"
+  id=$(readelf -n "$work/deb/usr/bin/$program" | sed -n 's/^ *Build ID: *//p')
+  [ -s "$work/ddeb/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug" ] || fail "no debug information for $program"
+done
+for doc in copyright changelog.gz; do
+  [ -f "$work/deb/usr/share/doc/playerlink/$doc" ] || fail "the package has no $doc"
+done
+lintian --fail-on error,warning "$deb" "$ddeb" \
+  || fail "lintian finds errors or warnings in the package"
+echo "package: $(du -k "$deb" | cut -f1) kB, installed $(dpkg-deb -f "$deb" Installed-Size) kB"
 echo "install checks passed"

@@ -69,14 +69,14 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.addOptions({ { "host", "VLC's address", "HOST:PORT" }, { "password", "VLC's password", "PW" },
-                        { "journal", "where to write what was done", "PATH" } });
+    // The password comes from PLAYERLINK_PASSWORD, out of the process list.
+    parser.addOptions({ { "host", "VLC's address", "HOST:PORT" }, { "journal", "where to write what was done", "PATH" } });
     parser.process(app);
 
     Journal journal(parser.value("journal"));
     PlayerLinkAppDelegate delegate;
     delegate.applicationDidFinishLaunching();
-    delegate.connectTo(parser.value("host"), parser.value("password"));
+    delegate.connectTo(parser.value("host"), qEnvironmentVariable("PLAYERLINK_PASSWORD"));
     CentralAccessFactory& factory = CentralAccessFactory::sharedFactory();
     MainViewController* screen = factory.mainViewController();
     SavedRemoteList& saved = factory.savedRemotes();

@@ -113,10 +113,10 @@ class Run:
 
     # --- The application -----------------------------------------------------
     def start_app(self):
-        env = dict(os.environ, PLAYERLINK_HOME=self.home, QT_QPA_PLATFORM="offscreen",
+        env = dict(os.environ, PLAYERLINK_HOME=self.home, QT_QPA_PLATFORM="offscreen", PLAYERLINK_PASSWORD=PASSWORD,
                    ASAN_OPTIONS="detect_leaks=0:quarantine_size_mb=8:log_path=%s/asan" % self.work,
                    UBSAN_OPTIONS="print_stacktrace=1:log_path=%s/ubsan" % self.work)
-        self.app = subprocess.Popen([self.driver, "--host", "127.0.0.1:%d" % self.port, "--password", PASSWORD,
+        self.app = subprocess.Popen([self.driver, "--host", "127.0.0.1:%d" % self.port,
                                      "--journal", self.journal], env=env, stdout=subprocess.DEVNULL,
                                     stderr=open(os.path.join(self.work, "app.log"), "a"))
         self.app_started = time.time()

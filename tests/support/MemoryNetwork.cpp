@@ -70,6 +70,8 @@ private:
         emit metaDataChanged();
         if (!m_response.body.isEmpty())
             emit readyRead();
+        if (m_done)
+            return; // aborted while reading: it has finished already
         m_done = true;
         setFinished(true);
         emit finished();

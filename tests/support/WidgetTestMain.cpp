@@ -8,11 +8,14 @@
 
 #include <cstdio>
 
-// For widget tests: a QApplication on the offscreen platform.
+// For widget tests: a QApplication on the offscreen platform, or on the one
+// PLAYERLINK_TEST_PLATFORM names (a test that needs a real window on a
+// display of its own).
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QByteArray platform = qgetenv("PLAYERLINK_TEST_PLATFORM");
+    qputenv("QT_QPA_PLATFORM", platform.isEmpty() ? QByteArray("offscreen") : platform);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("PlayerLinkWidgetTests"));
     ConsoleLog::setSink([](const QString&) {});

@@ -1,5 +1,8 @@
 #include "cli/CliOptions.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,7 +35,23 @@ TEST(CliOptions, ReadsHostPasswordAndCommand)
     EXPECT_EQ(fromEnv->password, QStringLiteral("envpw"));
     const auto noPassword = parse({ "--host=den", "status" });
     EXPECT_TRUE(noPassword->password.isNull());
+    QTemporaryDir folder;
+    QFile file(folder.filePath("pw"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("from file\nsecond line\n");
+    file.close();
+    const auto fromFile = parse({ "--host=den", "--password-file", file.fileName(), "status" }, nullptr, "envpw");
+    ASSERT_TRUE(fromFile);
+    EXPECT_EQ(fromFile->password, QStringLiteral("from file"));
+    EXPECT_TRUE(errorFor({ "--host=den", "--password-file", folder.filePath("none"), "status" })
+                    .startsWith(QStringLiteral("--password-file %1: no such file").arg(folder.filePath("none"))));
+    EXPECT_TRUE(errorFor({ "--host=den", "--password=pw", "--password-file", file.fileName(), "status" }).contains("not both"));
+    EXPECT_TRUE(errorFor({ "--host=den", "--password-file" }).contains("needs a value"));
 
+    const auto find = parse({ "--host", "den", "playlist", "--find", "bob song" });
+    ASSERT_TRUE(find);
+    EXPECT_EQ(find->find, QStringLiteral("bob song"));
+    EXPECT_TRUE(parse({ "--host", "den", "playlist" })->find.isNull());
     const auto watch = parse({ "--host", "den", "watch", "--seconds", "5" });
     ASSERT_TRUE(watch);
     EXPECT_EQ(watch->watchSeconds, 5);
@@ -58,6 +77,8 @@ TEST(CliOptions, RefusesWhatCannotBeSent)
     EXPECT_TRUE(errorFor({ "--host" }).contains("--host needs a value"));
     EXPECT_TRUE(errorFor({ "--host", "den", "seek" }).contains("needs an argument"));
     EXPECT_TRUE(errorFor({ "--host", "den", "pause", "now" }).contains("no arguments"));
+    EXPECT_TRUE(errorFor({ "--host", "den", "playlist", "--find" }).contains("--find needs a text"));
+    EXPECT_TRUE(errorFor({ "--host", "den", "status", "--find", "x" }).contains("--find only goes with playlist"));
     EXPECT_TRUE(errorFor({ "--host", "den", "seek", "soon" }).contains("seek takes"));
     EXPECT_TRUE(errorFor({ "--host", "den", "seek", "150%" }).contains("between 0% and 100%"));
     EXPECT_TRUE(errorFor({ "--host", "den", "volume", "loud" }).contains("volume takes"));
@@ -78,6 +99,7 @@ TEST(CliOptions, NumbersOutOfRangeOrNotFiniteAreRefused)
     const QList<QStringList> refused {
         { "volume", "99999999999" }, { "volume", "+99999999999" }, { "volume", "401" }, { "volume", "-401" },
         { "seek", "99999999999" }, { "seek", "100000000" }, { "seek", "+99999999999s" }, { "seek", "101%" },
+        { "seek", "+101%" }, { "seek", "-1.5%" },
         { "seek", "99999999999%" }, { "speed", "nan" }, { "speed", "inf" }, { "speed", "1e1" },
         { "speed", "33" }, { "speed", "0.02" }, { "audio-delay", "nan" }, { "audio-delay", "inf" },
         { "audio-delay", "99999999" }, { "audio-delay", "-600.5" }, { "delete", "99999999999" },
@@ -130,8 +152,14 @@ TEST(CliOptions, FilesToOpenAreAbsoluteOrUrls)
 
 TEST(CliOptions, AcceptsEveryFormOfTheArguments)
 {
-    for (const QString seek : { "30", "+30s", "-10s", "+5", "50%" })
+    for (const QString seek : { "30", "+30s", "-10s", "+5", "50%", "+10%", "-100%" })
         EXPECT_TRUE(parse({ "--host", "den", "seek", seek })) << seek.toStdString();
+    // Offsets go to VLC signed, in its own units.
+    const std::pair<QString, QString> offsets[] = {
+        { "+30s", "+30s" }, { "-10s", "-10s" }, { "+5", "+5s" }, { "-7", "-7s" }, { "+10%", "+10%" }, { "-5%", "-5%" },
+    };
+    for (const auto& [given, sent] : offsets)
+        EXPECT_EQ(CliOptions::seekOffset(given), sent);
     for (const QString volume : { "150", "+10", "-25", "80%" })
         EXPECT_TRUE(parse({ "--host", "den", "volume", volume })) << volume.toStdString();
     for (const QString speed : { "2", "0.5", "1.25" })

@@ -2,6 +2,7 @@
 #include "core/NotificationNames.h"
 #include "MemoryNetwork.h"
 #include "TestSupport.h"
+#include "vlc/PlaylistFilter.h"
 #include "vlc/ServerDialect.h"
 #include "vlc/VLCController.h"
 
@@ -240,6 +241,27 @@ TEST(PlayerState, LegacyPlaylistTitlesAndLuaCurrentItem)
     EXPECT_EQ(remote.currentItemIndex(), VLCController::noCurrentItem);
 }
 
+TEST(PlaylistFilter, FindsEveryWordInTheShownNamesWhateverCaseAndAccents)
+{
+    VLCController remote;
+    feed(remote, "<node name='' id='0'><node name='Playlist' id='1'>"
+                 "<leaf id='5' name='/Musik/Straße der Ölmühle.mp3'/><leaf id='6' name='ÆON FLUX'/>"
+                 "<leaf id='7' name='Cafe&#769; Noir'/><leaf id='8' name='Musik'/></node></node>");
+    const PlaylistFilter filter = PlaylistFilter::forRemote(remote);
+    ASSERT_EQ(filter.size(), 4);
+    using Rows = std::vector<int>;
+    EXPECT_EQ(filter.rowsMatching(u"strasse OLMUHLE"), Rows { 0 });
+    EXPECT_EQ(filter.rowsMatching(u"aeon"), Rows { 1 });
+    // A decomposed accent and a composed one, typed either way.
+    EXPECT_EQ(filter.rowsMatching(u"café"), Rows { 2 });
+    EXPECT_EQ(filter.rowsMatching(u"noir cafe"), Rows { 2 });
+    // The shown name, the last part of a title that is a path.
+    EXPECT_EQ(filter.rowsMatching(u"musik"), Rows { 3 });
+    EXPECT_EQ(filter.rowsMatching(u"café jazz"), Rows {});
+    EXPECT_EQ(filter.rowsMatching(u"  "), (Rows { 0, 1, 2, 3 }));
+    EXPECT_EQ(PlaylistFilter().rowsMatching(u"x"), Rows {});
+}
+
 TEST(PlayerState, TrackListsFollowTheCurrentItem)
 {
     ConsoleCapture log;
@@ -305,30 +327,70 @@ TEST(PlayerState, UnrecognisedRepliesChangeNothing)
     EXPECT_EQ(log.lines.filter(QStringLiteral("didn't understand")).size(), 1);
     EXPECT_TRUE(log.contains(QStringLiteral("!!response we didn't understand \n<html>Lua error</html>")));
     feed(remote, fixture(QStringLiteral("vlc3-status-paused.xml")));
-    feed(remote, "\x1b[2J" + QByteArray(100000, 'x'));
+    feed(remote, "\x1b[2J\n2030-01-01 PlayerLink[1] forged line" + QByteArray(100000, 'x'));
     ASSERT_EQ(log.lines.filter(QStringLiteral("didn't understand")).size(), 2);
     const QString excerpt = log.lines.filter(QStringLiteral("didn't understand")).last();
     EXPECT_LT(excerpt.size(), 400);
     EXPECT_FALSE(excerpt.contains(QChar(0x1b)));
-    EXPECT_TRUE(excerpt.contains(QStringLiteral("\\x1b[2J")));
+    EXPECT_TRUE(excerpt.contains(QStringLiteral("\\x1b[2J\\n2030-01-01 PlayerLink[1] forged line")));
+    EXPECT_EQ(excerpt.count(u'\n'), 1) << "only the format's own line break";
 }
 
-TEST(PlayerState, NumbersFromRepliesAreClampedBeforeArithmetic)
+TEST(PlayerState, AServerThatVariesItsStreamsOnEveryReplyCannotFloodTheLog)
+{
+    ManualClock clock;
+    ConsoleCapture log;
+    VLCController remote;
+    QByteArray infos;
+    for (int i = 0; i < 50; ++i)
+        infos += "<info name='Codec " + QByteArray::number(i) + "'>\x1b]0;owned\x07\n%d forged</info>";
+    int polls = 0;
+    for (; polls < 20; ++polls, clock.advance(1)) { // 20 seconds of the status poll
+        QByteArray varying = infos;
+        varying.replace("%d", QByteArray::number(polls));
+        feed(remote, statusWith("<state>playing</state><information><category name='Stream 0'><info name='Type'>"
+                                "Audio</info>" + varying + "</category></information>"));
+        ASSERT_EQ(remote.numberOfAudioTracks(), 2);
+    }
+    EXPECT_LE(log.lines.size(), 25) << "the first few of " << polls * 51 << " lines";
+    EXPECT_TRUE(log.contains(QStringLiteral("\\x1b]0;owned\\x07\\n0 forged : Codec 0")));
+    for (const QString& line : log.lines)
+        for (const QChar c : line)
+            ASSERT_GE(c.unicode(), 0x20) << line.toStdString();
+}
+
+TEST(PlayerState, NumbersFromRepliesAreClampedToWhatTheyMean)
 {
     VLCController remote;
     feed(remote, statusWith("<state>playing</state><apiversion>3</apiversion><length>2147483647</length>"
                             "<time>-1</time><position>3.3e67</position><rate>1e-300</rate>"
                             "<volume>99999999999999999999</volume><audiodelay>nan</audiodelay>"));
-    EXPECT_GT(remote.timeRemainingSeconds(), 0);
+    EXPECT_EQ(remote.timeRemainingSeconds(), remote.timeLengthSeconds());
+    EXPECT_EQ(remote.timeElapsedSeconds(), 0);
     EXPECT_EQ(remote.position(), 100);
-    EXPECT_GT(remote.speed(), 0);
-    EXPECT_GT(remote.volume(), 0);
+    EXPECT_EQ(remote.speed(), 32000);
+    EXPECT_EQ(remote.volume(), 400); // the top of every volume control
     EXPECT_EQ(remote.audioDelay(), 0.0);
-    feed(remote, statusWith("<state>playing</state><apiversion>3</apiversion><position>-inf</position>"
-                            "<time>99999999999999999999999</time><length>-99999999999999999999</length>"));
+    feed(remote, statusWith("<state>paused</state><apiversion>3</apiversion><position>-inf</position>"
+                            "<time>99999999999999999999999</time><length>-99999999999999999999</length>"
+                            "<rate>1e309</rate><volume>-3</volume>"));
     EXPECT_EQ(remote.position(), 0);
-    EXPECT_LT(remote.timeRemainingSeconds(), 0);
-    remote.timeElapsedSeconds();
+    EXPECT_EQ(remote.timeLengthSeconds(), 0);
+    EXPECT_EQ(remote.timeRemainingSeconds(), 0);
+    EXPECT_EQ(remote.rate(), 32.0);
+    EXPECT_EQ(remote.volume(), 0);
+    // Exponents are read as numbers, whole numbers truncated toward zero.
+    const std::pair<const char*, int> volumes[] = {
+        { "1e308", 400 }, { "1E400", 400 }, { "2.56e2", 100 }, { "5.12E+2x", 200 }, { "25600e-2", 100 },
+        { "-1e400", 0 }, { "1e-400", 0 }, { "0.0000001e9", 39 }, { "1e", 1 }, { "inf", 0 },
+    };
+    for (const auto& [raw, percent] : volumes) {
+        feed(remote, statusWith(QByteArray("<state>stop</state><time>7</time><volume>") + raw + "</volume>"));
+        EXPECT_EQ(remote.volume(), percent) << raw;
+    }
+    feed(remote, statusWith("<state>paused</state><time>3.99e1</time><length>1e2</length><rate>1e1</rate>"));
+    EXPECT_EQ(remote.timeElapsedSeconds(), 39);
+    EXPECT_EQ(remote.timeRemainingSeconds(), 61);
 }
 
 TEST(PlayerState, StatusTitleComesFromTheMetadata)

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace {
 // Answers like a VLC 3: a status document for status requests (commands
@@ -144,6 +146,8 @@ TEST(ReplyHandling, ProbeTellsVlcFromEverythingElse)
     EXPECT_FALSE(remote.passwordRefused()); // none was sent
     EXPECT_EQ(seen.names.takeLast(), NotificationNames::vlcFoundRemote);
     remote.setPassword(QStringLiteral("wrong"));
+    EXPECT_FALSE(remote.passwordRefused()) << "not refused before VLC has answered it";
+    probeWith(unauthorized);
     EXPECT_TRUE(remote.passwordRefused());
 
     MemoryNetwork::Response notSet;
@@ -295,6 +299,7 @@ TEST(ReplyHandling, ARefusedPasswordShowsInTheConnectionState)
     ASSERT_TRUE(r.idle());
     EXPECT_EQ(remote.status(), QStringLiteral("Wrong password for Den"));
     remote.setPassword(QStringLiteral("right"));
+    EXPECT_EQ(remote.connectionState(), ConnectionState::Connecting) << "not wrong before VLC has answered it";
     remote.updateStatus();
     ASSERT_TRUE(r.idle());
     EXPECT_EQ(remote.status(), QStringLiteral("Connected to Den"));
@@ -360,4 +365,74 @@ TEST(ReplyHandling, UnchangedRepliesAreNeitherReadNorAnnounced)
     ASSERT_TRUE(r.idle());
     EXPECT_EQ(r.remote.volume(), 150);
     EXPECT_EQ(seen.names.count(NotificationNames::vlcStatusChanged), 2);
+}
+
+TEST(ReplyHandling, PollsWhoseRepliesKeepFailingAreHeldBackUntilAGoodOne)
+{
+    ManualClock clock;
+    const double start = clock.now();
+    Remote r;
+    r.remote.setNickname(QStringLiteral("Den"));
+    bool statusJunk = true;
+    bool playlistJunk = false;
+    const QByteArray endless(VLCController::maxListBytes + 1, '<'); // cut at the cap
+    r.network.setHandler([&](const QNetworkRequest& request) {
+        if (request.url().path() == u"/requests/status.xml" && statusJunk)
+            return MemoryNetwork::ok("<html><body>It works!</body></html>");
+        if (request.url().path() == u"/requests/playlist.xml" && playlistJunk)
+            return MemoryNetwork::ok(endless);
+        return vlcLike(request);
+    });
+    // The remote screen's timers: a poll every so many seconds; the moments
+    // at which one was sent.
+    std::vector<int> sentAt;
+    auto poll = [&](int every, int seconds, const std::function<void()>& ask) {
+        sentAt.clear();
+        for (int t = 0; t < seconds; t += every, clock.advance(every)) {
+            const size_t before = r.network.requests().size();
+            ask();
+            ASSERT_TRUE(r.settled());
+            if (r.network.requests().size() > before)
+                sentAt.push_back(int(clock.now() - start));
+        }
+    };
+    auto updateStatus = [&] { r.remote.updateStatus(); };
+
+    r.remote.updateStatus();
+    ASSERT_TRUE(r.settled());
+    EXPECT_EQ(r.remote.connectionState(), ConnectionState::Connected) << "a single bad reply changes nothing";
+    clock.advance(1);
+    poll(1, 199, updateStatus);
+    EXPECT_EQ(sentAt, (std::vector<int> { 1, 3, 7, 15, 31, 63, 123, 183 }));
+    EXPECT_EQ(r.remote.connectionState(), ConnectionState::UnusableReplies);
+    EXPECT_EQ(r.remote.status(), QStringLiteral("No usable answer from Den"));
+
+    // VLC is back: the next poll allowed finds it, and every second again.
+    statusJunk = false;
+    poll(1, 70, updateStatus);
+    ASSERT_FALSE(sentAt.empty());
+    EXPECT_EQ(sentAt.front(), 243);
+    EXPECT_EQ(sentAt.size(), 27u);
+    EXPECT_EQ(r.remote.connectionState(), ConnectionState::Connected);
+
+    // A playlist without end, fetched to the cap: polled every 3 seconds,
+    // held back the same way; the status stays good.
+    playlistJunk = true;
+    auto pollPlaylist = [&] { r.remote.pollPlaylist(); };
+    poll(3, 150, pollPlaylist);
+    EXPECT_EQ(sentAt, (std::vector<int> { 270, 273, 276, 282, 291, 309, 342, 402 }));
+    EXPECT_EQ(r.results.back().failure, RequestFailure::TooLarge);
+    // A poll that came while a fetch was on its way left the playlist
+    // marked: it waits too, and the status stays good.
+    r.remote.setPlaylistDirty(true);
+    r.remote.updateStatus();
+    ASSERT_TRUE(r.settled());
+    EXPECT_EQ(r.network.targets().last(), "/requests/status.xml");
+    EXPECT_EQ(r.remote.connectionState(), ConnectionState::Connected);
+    playlistJunk = false;
+    poll(3, 70, pollPlaylist);
+    ASSERT_FALSE(sentAt.empty());
+    EXPECT_EQ(sentAt.front(), 462);
+    EXPECT_EQ(sentAt.size(), 10u);
+    EXPECT_TRUE(r.remote.hasPlaylist());
 }

@@ -1,4 +1,5 @@
 #include "core/StringHelpers.h"
+#include "core/TerminalText.h"
 #include "core/TextFormat.h"
 #include "TestSupport.h"
 
@@ -14,6 +15,18 @@ TEST(FullyEscapedString, EscapesReservedCharactersAndKeepsTheUnreservedOnes)
     // Non-ASCII letters travel as their UTF-8 bytes.
     EXPECT_EQ(StringHelpers::fullyEscapedStringForUrl(QStringLiteral("Café Ü")), QStringLiteral("Caf%C3%A9%20%C3%9C"));
     EXPECT_EQ(StringHelpers::fullyEscapedStringForUrl(QString()), QString());
+}
+
+TEST(TerminalText, ShowsEveryControlCharacterAsAnEscape)
+{
+    EXPECT_EQ(escapedForTerminal(QStringLiteral("\x1b]0;owned\x07\x1b[2J\nrow\r\tend\x7f")),
+              QStringLiteral("\\x1b]0;owned\\x07\\x1b[2J\\nrow\\r\\tend\\x7f"));
+    // C1 controls (U+009B reads as ESC [ on some terminals), line separators.
+    EXPECT_EQ(escapedForTerminal(QStringView(u"a\u009b2Jb\u2028c\u0085")), QStringLiteral("a\\u009b2Jb\\u2028c\\u0085"));
+    // Everything else stays as it is, backslashes and letters of any script included.
+    const QString plain = QStringLiteral("C:\\Films\\Café – 東京 ▶ \u00a0");
+    EXPECT_EQ(escapedForTerminal(plain), plain);
+    EXPECT_EQ(escapedForTerminal(QString()), QString());
 }
 
 TEST(TimeString, FormatsMinutesAndHours)

@@ -1,6 +1,7 @@
 #include "core/ConsoleLog.h"
 #include "core/DictionaryHelpers.h"
 #include "core/FileHelpers.h"
+#include "core/PasswordFile.h"
 #include "core/UrlHelpers.h"
 #include "TestSupport.h"
 
@@ -142,6 +143,41 @@ TEST(FileHelpers, CopyCreatesTheDestinationFolderAndAgesCompare)
     EXPECT_EQ(FileHelpers::ageOfFile(target, source), 1);
     EXPECT_TRUE(FileHelpers::fileHasChangedSince(target, QDateTime::currentDateTime().addSecs(-50)));
     EXPECT_FALSE(FileHelpers::fileHasChangedSince(source, QDateTime::currentDateTime().addSecs(-50)));
+}
+
+TEST(PasswordFile, ReadsTheFirstLineOfASmallFileAndRefusesAnythingElseAtOnce)
+{
+    QTemporaryDir folder;
+    auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    QString error;
+    EXPECT_EQ(PasswordFile::read(write("unix", "s3cret pass\nnext\n"), &error), QStringLiteral("s3cret pass"));
+    EXPECT_EQ(PasswordFile::read(write("dos", "Café\r\n"), &error), QStringLiteral("Café"));
+    EXPECT_EQ(PasswordFile::read(write("bare", "x"), &error), QStringLiteral("x"));
+    EXPECT_EQ(PasswordFile::read(write("full", QByteArray(PasswordFile::maxBytes, 'p')), &error)->size(),
+              PasswordFile::maxBytes);
+
+    // A FIFO with no writer would block an ordinary open.
+    const QString fifo = folder.filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const std::pair<QString, QString> refused[] = {
+        { folder.filePath("none"), "no such file" },
+        { fifo, "not a regular file" },
+        { folder.path(), "a folder, not a file" },
+        { QStringLiteral("/dev/zero"), "not a regular file" },
+        { write("huge", QByteArray(PasswordFile::maxBytes + 1, 'p')), "larger than 4096 bytes" },
+        { write("empty", ""), "holds no password" },
+        { write("blank first line", "\nsecret\n"), "holds no password" },
+    };
+    for (const auto& [path, reason] : refused) {
+        error.clear();
+        EXPECT_FALSE(PasswordFile::read(path, &error)) << path.toStdString();
+        EXPECT_TRUE(error.startsWith(QStringLiteral("--password-file %1: %2").arg(path, reason))) << error.toStdString();
+    }
 }
 
 TEST(DictionaryHelpers, TypedEntriesWithZeroForMissingOnes)

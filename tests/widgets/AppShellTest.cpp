@@ -141,6 +141,28 @@ TEST(AppShell, FirstLaunchShowsAnEmptyListWithTheDefaults)
     EXPECT_FALSE(defaults.boolForKey(PreferenceKeys::launchedNotExited));
 }
 
+TEST(AppShell, TheLogFileTakesOutsideTextAsEscapedLinesAFewAMinuteUpToItsCap)
+{
+    ManualClock clock;
+    Launch run;
+    CentralAccessFactory& factory = CentralAccessFactory::sharedFactory();
+    const QString forged = QStringLiteral("\x1b[2J reply %1\n2030-01-01T00:00:00 forged ") + QString(5000, u'x');
+    for (int i = 0; i < 5000; ++i, clock.advance(0.004)) // 20 seconds of it
+        factory.logStringToFile(forged.arg(i));
+    QFile file(factory.logFilePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_EQ(text.count('\n'), 10);
+    EXPECT_FALSE(text.contains('\x1b'));
+    EXPECT_TRUE(text.contains("\\x1b[2J reply 0\\n2030-01-01T00:00:00 forged xxx"));
+    EXPECT_LT(text.size(), 25000);
+    // Hours of it, a few lines a minute: the file stops at its cap.
+    for (int minute = 0; minute < 200; ++minute, clock.advance(61))
+        for (int i = 0; i < 10; ++i)
+            factory.logStringToFile(forged.arg(i));
+    EXPECT_LT(file.size(), 1024 * 1024 + 4096);
+}
+
 TEST(AppShell, SavedRemotesComeBackAndOnlyTheLastDefaultStays)
 {
     Launch first;

@@ -15,13 +15,18 @@
 #include "TestSupport.h"
 #include "ui/AlertView.h"
 #include "ui/BWNavigationController.h"
+#include "ui/BarButton.h"
 #include "ui/BarButtonItem.h"
+#include "ui/NavigationBar.h"
 #include "ui/FitLabel.h"
 #include "ui/ImageButton.h"
 #include "ui/TextSizeZoom.h"
+#include "ui/Toolbar.h"
+#include "ui/UiPalette.h"
 #include "ui/WidgetAlertPresenter.h"
 #include "vlc/VLCController.h"
 
+#include <QLineEdit>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -56,6 +61,15 @@ QByteArray playlist(int n, int current, const QByteArray& prefix = "/music/")
     return xml + "</node><node name='Media Library' id='2'/></node>";
 }
 
+QByteArray playlistOf(const QList<QByteArray>& names, int current)
+{
+    QByteArray xml = "<node name='' id='0'><node name='Playlist' id='1'>";
+    for (int i = 0; i < names.size(); ++i)
+        xml += "<leaf name='" + names[i] + "' id='" + QByteArray::number(100 + i) + "' duration='30'"
+            + (i == current ? " current='current'" : "") + "/>";
+    return xml + "</node><node name='Media Library' id='2'/></node>";
+}
+
 struct Stage {
     ScopedHome home;
     FakeHttpServer server;
@@ -63,6 +77,7 @@ struct Stage {
     std::unique_ptr<BWNavigationController> nav;
     std::unique_ptr<WidgetAlertPresenter> alerts;
     QByteArray statusBody = status(false, false, false);
+    QByteArray playlistBody = playlist(3, 1);
 
     Stage()
     {
@@ -72,14 +87,14 @@ struct Stage {
             if (r.target.startsWith("/requests/browse.xml"))
                 return FakeHttpServer::ok(listing());
             if (r.target.startsWith("/requests/playlist.xml"))
-                return FakeHttpServer::ok(playlist(3, 1));
+                return FakeHttpServer::ok(playlistBody);
             return FakeHttpServer::ok(statusBody);
         });
         remote->setNetwork(factory().network());
         remote->setHostAddress(server.hostAddress());
         feed(statusBody);
         feed(listing());
-        feed(playlist(3, 1));
+        feed(playlistBody);
         factory().mainViewController()->setCurrentRemote(remote);
         nav = std::make_unique<BWNavigationController>(new ViewController);
         alerts = std::make_unique<WidgetAlertPresenter>(nav.get());
@@ -206,6 +221,7 @@ TEST(Browser, TappingOpensFoldersAndPlaysOrAddsFiles)
             commands << t.mid(t.indexOf("command="));
     ASSERT_GE(commands.size(), 3);
     EXPECT_EQ(commands[0], "command=in_enqueue&input=%2Fm%2Fsong.wav");
+    EXPECT_EQ(screen->addedNoticeShown(), QStringLiteral("Added to the playlist: song.wav"));
     EXPECT_EQ(commands[1], "command=pl_play&id=102"); // the last of the three items
     EXPECT_EQ(commands[2], "command=pl_stop");
 }
@@ -253,6 +269,28 @@ TEST(Browser, KeysMoveOpenGoUpAndJump)
     }
 }
 
+TEST(Browser, LettersTypedWithoutAPauseJumpToTheFirstNameWithThatPrefix)
+{
+    ManualClock clock;
+    Stage stage;
+    BrowseViewController* screen = stage.browser();
+    spinEventLoop(50);
+    QWidget* focus = stage.nav.get();
+    auto chosen = [&] { return screen->myTableView()->indexPathForSelectedRow().row(); };
+    QTest::keyClick(focus, Qt::Key_C);
+    EXPECT_EQ(chosen(), 2); // clip.mkv, as the index's C
+    QTest::keyClick(focus, Qt::Key_L);
+    EXPECT_EQ(chosen(), 2); // "cl", where the index's L would take mix.m3u
+    QTest::keyClick(focus, Qt::Key_X);
+    EXPECT_EQ(chosen(), 2); // no name begins with "clx": the selection stays
+    clock.advance(2);
+    QTest::keyClicks(focus, QStringLiteral("no"));
+    EXPECT_EQ(chosen(), 4); // notes.txt: a new prefix after the pause
+    clock.advance(2);
+    QTest::keyClick(focus, Qt::Key_M);
+    EXPECT_EQ(chosen(), 3); // one letter, as the index does
+}
+
 TEST(Browser, TextSizeByKeysWheelAndPinchWithinLimits)
 {
     Stage stage;
@@ -289,17 +327,51 @@ TEST(Browser, TextSizeByKeysWheelAndPinchWithinLimits)
     EXPECT_GT(screen->myTableView()->rowHeight(), TableView::defaultRowHeight);
 }
 
-TEST(Browser, TitleAndStatusTimerWhileVisible)
+TEST(Browser, TitleNamesTheFolderAndStatusTimerWhileVisible)
 {
     Stage stage;
     BrowseViewController* screen = stage.browser();
     EXPECT_EQ(screen->titleView()->topLabel()->text(), QStringLiteral("Browse"));
-    EXPECT_EQ(screen->titleView()->bottomLabel()->text(), QStringLiteral("item 1.wav"));
+    // The folder VLC listed ("~" was asked for), not the folder asked for.
+    EXPECT_EQ(stage.remote->browseDir(), QStringLiteral("~"));
+    EXPECT_EQ(screen->titleView()->bottomLabel()->text(), QStringLiteral("/m"));
+    // A long one keeps its start and its own name.
+    const QString deep = QStringLiteral("/home/someone/Music/Collections/Live recordings/1998 Reykjavik night");
+    stage.feed("<root><element type='dir' path='" + deep.toUtf8() + "/..' name='..'/></root>");
+    const QString shown = screen->titleView()->bottomLabel()->shownText();
+    EXPECT_NE(shown, deep);
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("/home"))) << qPrintable(shown);
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("night"))) << qPrintable(shown);
     EXPECT_TRUE(screen->timerRunning());
     auto sent = stage.requests([] {}, 1300);
     EXPECT_TRUE(sent.contains("/requests/status.xml"));
     stage.nav->popViewControllerAnimated(false);
     EXPECT_FALSE(screen->timerRunning());
+}
+
+TEST(BrowserAndPlaylist, IconButtonsOfTheBarsSayWhatTheyDo)
+{
+    Stage stage;
+    for (int shown = 0; shown < 2; ++shown) {
+        ViewController* screen = shown == 0 ? static_cast<ViewController*>(stage.browser())
+                                            : static_cast<ViewController*>(stage.playlistScreen());
+        spinEventLoop(50);
+        ASSERT_EQ(stage.nav->topViewController(), screen);
+        QList<BarButton*> buttons = stage.nav->toolbar()->buttons();
+        buttons.append(stage.nav->navigationBar()->rightButton());
+        QStringList names;
+        for (BarButton* button : buttons) {
+            ASSERT_TRUE(button);
+            ASSERT_FALSE(button->icon().isNull());
+            EXPECT_TRUE(button->text().isEmpty());
+            EXPECT_FALSE(button->toolTip().isEmpty()) << qPrintable(screen->title());
+            EXPECT_EQ(button->accessibleName(), button->toolTip());
+            names.append(button->toolTip());
+        }
+        names.removeDuplicates();
+        EXPECT_EQ(names.size(), buttons.size()) << qPrintable(names.join(u','));
+        stage.nav->popViewControllerAnimated(false);
+    }
 }
 
 TEST(Playlist, RowsRemoveButtonsAndTheCurrentItem)
@@ -308,10 +380,7 @@ TEST(Playlist, RowsRemoveButtonsAndTheCurrentItem)
     PlaylistViewController* screen = stage.playlistScreen();
     TableView* table = screen->myTableView();
     ASSERT_EQ(table->numberOfRowsInSection(0), 3);
-    TableViewCell* cell = table->cellForRowAtIndexPath(IndexPath(0, 1));
-    EXPECT_EQ(cell->textLabel()->text(), QStringLiteral("item 1.wav"));
-    EXPECT_TRUE(cell->isEmphasized());
-    EXPECT_FALSE(table->cellForRowAtIndexPath(IndexPath(0, 0))->isEmphasized());
+    EXPECT_EQ(table->cellForRowAtIndexPath(IndexPath(0, 0))->textLabel()->text(), QStringLiteral("item 0.wav"));
     EXPECT_EQ(screen->titleView()->topLabel()->text(), QStringLiteral("Playlist"));
     EXPECT_EQ(screen->titleView()->bottomLabel()->text(), QStringLiteral("item 1.wav"));
 
@@ -340,6 +409,34 @@ TEST(Playlist, RowsRemoveButtonsAndTheCurrentItem)
     ASSERT_GT(table->numberOfRowsInSection(0), 0);
     EXPECT_FALSE(table->cellForRowAtIndexPath(IndexPath(0, 0))->accessoryView());
     EXPECT_FALSE(screen->showsRemoveButtons());
+}
+
+TEST(Playlist, ThePlayingItemIsMarkedApartFromTheChosenRow)
+{
+    Stage stage;
+    PlaylistViewController* screen = stage.playlistScreen();
+    TableView* table = screen->myTableView();
+    table->selectRowAtIndexPath(IndexPath(0, 2), false);
+    spinEventLoop(50);
+    TableViewCell* playing = table->cellForRowAtIndexPath(IndexPath(0, 1));
+    TableViewCell* chosen = table->cellForRowAtIndexPath(IndexPath(0, 2));
+    TableViewCell* plain = table->cellForRowAtIndexPath(IndexPath(0, 0));
+    EXPECT_EQ(playing->textLabel()->text(), QStringLiteral("\u25B6 item 1.wav"));
+    EXPECT_EQ(chosen->textLabel()->text(), QStringLiteral("item 2.wav"));
+    EXPECT_EQ(playing->textLabel()->palette().color(QPalette::WindowText), UiPalette::accent());
+    // The playing row keeps the plain background with an accent bar; the
+    // chosen one wears the selection.
+    const QImage playingPicture = playing->grab().toImage();
+    const QImage chosenPicture = chosen->grab().toImage();
+    const QImage plainPicture = plain->grab().toImage();
+    const int middle = playingPicture.height() / 2;
+    EXPECT_EQ(playingPicture.pixelColor(1, middle), UiPalette::accent());
+    EXPECT_EQ(playingPicture.pixelColor(playingPicture.width() / 2, middle),
+              plainPicture.pixelColor(plainPicture.width() / 2, middle));
+    EXPECT_NE(chosenPicture.pixelColor(chosenPicture.width() / 2, middle),
+              playingPicture.pixelColor(playingPicture.width() / 2, middle));
+    EXPECT_NE(chosenPicture.pixelColor(1, middle), UiPalette::accent());
+    keepPicture(stage.nav.get(), QStringLiteral("playlist-playing-and-chosen"));
 }
 
 TEST(Playlist, EmptyingAsksFirst)
@@ -402,4 +499,60 @@ TEST(Playlist, AnUnchangedReplyLeavesTheRowsAloneAndTheCurrentItemIsShown)
     EXPECT_EQ(table->contentOffset(), offset);
     EXPECT_TRUE(table->cellForRowAtIndexPath(IndexPath(0, 5001))->isEmphasized());
     keepPicture(stage.nav.get(), QStringLiteral("playlist-long"));
+}
+
+TEST(Playlist, TheSearchFieldKeepsWhatMatchesAndPlaysWhatWasFound)
+{
+    Stage stage;
+    stage.playlistBody = playlistOf({ "Café del Mar.wav", "cafe tacuba.wav", "Björk - Jóga.wav", "Other.wav" }, 3);
+    stage.feed(stage.playlistBody);
+    PlaylistViewController* screen = stage.playlistScreen();
+    TableView* table = screen->myTableView();
+    QLineEdit* field = screen->searchField();
+    auto rows = [&] {
+        QStringList texts;
+        for (int row = 0; row < table->numberOfRowsInSection(0); ++row)
+            texts.append(table->cellForRowAtIndexPath(IndexPath(0, row))->textLabel()->text());
+        return texts;
+    };
+    spinEventLoop(50);
+    QTest::keyClick(stage.nav.get(), Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(field->hasFocus());
+    QTest::keyClicks(field, QStringLiteral("CAFE"));
+    EXPECT_EQ(rows(), (QStringList { "Café del Mar.wav", "cafe tacuba.wav" }));
+    // Space and the arrows are the field's while it is edited; each word must match.
+    QTest::keyClicks(field, QStringLiteral(" mar"));
+    EXPECT_EQ(rows(), QStringList { "Café del Mar.wav" });
+    auto sent = stage.requests([&] { QTest::keyClick(field, Qt::Key_Return); });
+    ASSERT_FALSE(sent.isEmpty());
+    EXPECT_EQ(sent.first(), "/requests/status.xml?command=pl_play&id=100");
+
+    // Escape clears the field first, then leaves it; the screen stays.
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_TRUE(field->text().isEmpty());
+    EXPECT_EQ(rows().size(), 4);
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_FALSE(field->hasFocus());
+    EXPECT_EQ(stage.nav->topViewController(), screen);
+
+    // Accents typed or not, the same items; Down in the field chooses.
+    field->setFocus();
+    QTest::keyClicks(field, QStringLiteral("joga"));
+    EXPECT_EQ(rows(), QStringList { "Björk - Jóga.wav" });
+    field->setText(QStringLiteral("JÓGA"));
+    EXPECT_EQ(rows(), QStringList { "Björk - Jóga.wav" });
+    QTest::keyClick(field, Qt::Key_Down);
+    EXPECT_EQ(table->indexPathForSelectedRow(), IndexPath(0, 0));
+    EXPECT_TRUE(field->hasFocus());
+
+    // A new playlist is searched as it comes; a found row's button removes that item.
+    stage.playlistBody = playlistOf({ "Café del Mar.wav", "cafe tacuba.wav", "Björk - Jóga.wav", "Other.wav", "joga live.wav" }, 4);
+    stage.feed(stage.playlistBody);
+    ASSERT_EQ(rows(), (QStringList { "Björk - Jóga.wav", "\u25B6 joga live.wav" }));
+    auto* remove = qobject_cast<ImageButton*>(table->cellForRowAtIndexPath(IndexPath(0, 1))->accessoryView());
+    ASSERT_TRUE(remove);
+    sent = stage.requests([&] { remove->click(); });
+    ASSERT_FALSE(sent.isEmpty());
+    EXPECT_EQ(sent.first(), "/requests/status.xml?command=pl_delete&id=104");
+    keepPicture(stage.nav.get(), QStringLiteral("playlist-search"));
 }

@@ -551,6 +551,70 @@ TEST(RemoteScreen, PagesTurnByASidewaysDragAWheelTheKeysAndTheDots)
     EXPECT_TRUE(waitUntil([] { return UserDefaults::standard().integerForKey(PreferenceKeys::slideScreenPosition) == 2; }));
 }
 
+TEST(RemoteScreen, TheSkipButtonsShowTheChosenDistanceWhereTheirNumberBelongs)
+{
+    RemoteScreen s;
+    s.appear(false);
+    s.feed(fixture(QStringLiteral("vlc3-playlist.xml")));
+    s.feed(statusReply("playing", 256));
+    ImageButton* forward = s.button("SkipForward");
+    ASSERT_TRUE(forward && forward->isVisible());
+    EXPECT_EQ(forward->caption(), QStringLiteral("30"));
+    EXPECT_EQ(s.button("SkipBack")->caption(), QStringLiteral("30"));
+    // Drawn inside the arrow, in the glyph's white.
+    const QImage with = forward->grab().toImage();
+    forward->setCaption(QString());
+    const QImage without = forward->grab().toImage();
+    forward->setCaption(QStringLiteral("30"));
+    QRect drawn;
+    int brightest = 0;
+    for (int y = 0; y < with.height(); ++y)
+        for (int x = 0; x < with.width(); ++x)
+            if (with.pixel(x, y) != without.pixel(x, y)) {
+                drawn |= QRect(x, y, 1, 1);
+                brightest = qMax(brightest, qGray(with.pixel(x, y)));
+            }
+    const QSizeF room = QSizeF(forward->size()) * 0.4;
+    const QRectF middle(QRectF(forward->rect()).center() - QPointF(room.width(), room.height()) / 2, room);
+    EXPECT_TRUE(middle.contains(QRectF(drawn))) << drawn.x() << "," << drawn.y() << " " << drawn.width() << "x" << drawn.height();
+    EXPECT_GT(drawn.width(), forward->width() / 8);
+    EXPECT_GT(brightest, 200);
+    keepPicture(s.screen, QStringLiteral("remote-skip-30"));
+
+    // Chosen on the skip-distance screen, over this one.
+    s.disappear();
+    UserDefaults::standard().setInteger(PreferenceKeys::skipDistance, 60);
+    UserDefaults::standard().setObject(PreferenceKeys::skipDistanceWord, QStringLiteral("1 Minutes"));
+    s.appear(false);
+    EXPECT_EQ(forward->caption(), QStringLiteral("1m"));
+    EXPECT_EQ(s.button("SkipBack")->caption(), QStringLiteral("1m"));
+    EXPECT_EQ(forward->accessibleDescription(), QStringLiteral("1 Minutes"));
+    keepPicture(s.screen, QStringLiteral("remote-skip-1m"));
+}
+
+TEST(RemoteScreen, TheRememberedPageIsShownAgainAtEveryWindowSize)
+{
+    for (const QSize size : { QSize(320, 480), QSize(560, 960), QSize(1200, 2000) }) {
+        RemoteScreen s;
+        UserDefaults::standard().setInteger(PreferenceKeys::slideScreenPosition, 2);
+        s.window.resize(size);
+        s.screen->resize(size);
+        s.appear(false);
+        PagingScrollView* pages = s.screen->currentSkin()->mainScrollView();
+        ASSERT_TRUE(pages);
+        EXPECT_EQ(pages->visiblePage(), 2) << size.width() << " x " << size.height();
+        EXPECT_EQ(pages->contentOffset().x(), 2 * pages->width()) << size.width() << " x " << size.height();
+        EXPECT_EQ(s.screen->pageDots()->currentPage(), 2);
+        if (size.width() > 320)
+            continue;
+        // A window made much larger keeps the page it showed.
+        pages->scrollToPage(1, false);
+        s.screen->resize(1200, 2000);
+        EXPECT_EQ(pages->visiblePage(), 1);
+        EXPECT_EQ(pages->contentOffset().x(), pages->width());
+    }
+}
+
 TEST(RemoteScreen, AWrongPasswordLeavesTheControlsNeutralAndTheUserCanGiveTheRightOne)
 {
     RemoteScreen s;

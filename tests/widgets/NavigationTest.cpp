@@ -1,10 +1,16 @@
+#include "LaunchedApp.h"
+#include "screens/MainView/MainViewController.h"
+#include "screens/BrowseView/BrowseViewController.h"
+#include "screens/PlaylistView/PlaylistViewController.h"
 #include "TestSupport.h"
 #include "ui/BarButton.h"
 #include "ui/BWNavigationController.h"
 #include "ui/NavigationBar.h"
 #include "ui/NavigationItem.h"
+#include "ui/Toolbar.h"
 #include "ui/TransitionOverlay.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 
@@ -204,4 +210,60 @@ TEST(Navigation, EscapeGoesBackUnlessATextFieldIsBeingEdited)
     QTest::keyClick(field, Qt::Key_Escape);
     s.settle();
     EXPECT_EQ(s.nav.topViewController(), s.root);
+}
+
+// Whatever screen goes away, and however (a pop, a pop to the root), the
+// screen then on top alone decides whether the toolbar shows: it does
+// while that screen has toolbar buttons.
+TEST(Navigation, TheScreenOnTopDecidesTheToolbarForEveryPairOfScreens)
+{
+    ScopedHome home;
+    // No what's-new page over the remote screen.
+    LaunchedApp run([] { UserDefaults::standard().setInteger(PreferenceKeys::usersWhatsNewVersion, 2); });
+    run.app->connectTo(QStringLiteral("127.0.0.1:%1").arg(unusedLoopbackPort()), QStringLiteral("pw"));
+    CentralAccessFactory& f = run.factory();
+    const auto remote = f.mainViewController()->currentRemote();
+    f.browseViewController()->setCurrentRemote(remote);
+    f.playlistViewController()->setCurrentRemote(remote);
+    for (const auto& make : std::initializer_list<std::function<void()>> {
+             [&] { f.webViewController(); }, [&] { f.skinsViewController(); }, [&] { f.skinsWebViewController(); },
+             [&] { f.flipsideViewController(); }, [&] { f.skipDistanceViewController(); },
+             [&] { f.additionalActionsViewController(); }, [&] { f.luaAdditionalActionsViewController(); },
+             [&] { f.chapterTitleViewController(); }, [&] { f.aspectRatioViewController(); },
+             [&] { f.audioTrackViewController(); }, [&] { f.subtitleTrackViewController(); },
+             [&] { f.speedViewController(); }, [&] { f.dvdViewController(); }, [&] { f.audioDelayViewController(); },
+             [&] { f.feedsViewController(); }, [&] { f.setupInstructionsViewController(); },
+             [&] { f.remoteConfigViewController(); }, [&] { f.foundRemotesViewController(); } })
+        make();
+    BWNavigationController* nav = run.navigation();
+    nav->popToRootViewControllerAnimated(false);
+    ViewController* root = nav->topViewController();
+    QList<ViewController*> screens;
+    for (QWidget* widget : QApplication::allWidgets())
+        if (auto* screen = qobject_cast<ViewController*>(widget); screen && screen != root)
+            screens << screen;
+    ASSERT_GE(screens.size(), 21);
+
+    auto name = [](const ViewController* screen) { return std::string(screen->metaObject()->className()); };
+    auto expectToolbarOf = [&](ViewController* top, const char* step, ViewController* gone) {
+        ASSERT_EQ(nav->topViewController(), top)
+            << name(nav->topViewController()) << " after " << step << " " << name(gone);
+        const bool shown = !nav->isToolbarHidden() && nav->toolbar()->isVisibleTo(nav);
+        EXPECT_EQ(shown, !top->toolbarItems().isEmpty()) << name(top) << " after " << step << " " << name(gone);
+    };
+    for (ViewController* below : QList<ViewController*> { root } + screens) {
+        for (ViewController* above : screens) {
+            if (above == below)
+                continue;
+            if (below != root)
+                nav->pushViewController(below, false);
+            nav->pushViewController(above, false);
+            expectToolbarOf(above, "pushing it over", below);
+            nav->popViewControllerAnimated(false);
+            expectToolbarOf(below, "popping", above);
+            nav->pushViewController(above, false);
+            nav->popToRootViewControllerAnimated(false);
+            expectToolbarOf(root, "popping to it from", above);
+        }
+    }
 }

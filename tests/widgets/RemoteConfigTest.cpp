@@ -55,7 +55,7 @@ protected:
 };
 }
 
-TEST_F(RemoteConfig, AddingNeedsNameAndAddressTrimsTheAddressAndKeepsThePassword)
+TEST_F(RemoteConfig, AddingNeedsNameAndAReadableAddressAndKeepsThePassword)
 {
     tapListRow(IndexPath(0, 0)); // "Add computer"
     EXPECT_EQ(config->title(), "Configure Remote");
@@ -72,13 +72,26 @@ TEST_F(RemoteConfig, AddingNeedsNameAndAddressTrimsTheAddressAndKeepsThePassword
     EXPECT_EQ(run->top(), config);
     EXPECT_TRUE(saved().empty());
 
+    // An address no request can be made of is refused, saying why.
+    type(QStringLiteral("Kitchen"), QStringLiteral("my pc"));
+    config->saveButton()->trigger();
+    alert = AlertView::topAlert();
+    ASSERT_TRUE(alert);
+    EXPECT_EQ(alert->title(), "Details...");
+    EXPECT_EQ(alert->message(), "'my pc' is not the name or address of a computer.");
+    alert->pressButton(0);
+    EXPECT_EQ(run->top(), config);
+    EXPECT_TRUE(saved().empty());
+
     // A start page as VLC's, so that the probe right after saving shows.
     FakeHttpServer vlcPage;
     vlcPage.setHandler([](const FakeHttpServer::Request&) {
         return FakeHttpServer::ok("<title>VLC media player - Web Interface</title>", "text/html");
     });
     list->setRemoteScanning(false); // its next round comes 3 s after it shows again
-    type(QStringLiteral("Kitchen"), QStringLiteral(" %1 \t").arg(vlcPage.hostAddress()), QStringLiteral("pässword"));
+    // VLC's page address, as a browser shows it, is kept as the computer's.
+    type(QStringLiteral("Kitchen"), QStringLiteral(" http://%1/ \t").arg(vlcPage.hostAddress()),
+         QStringLiteral("pässword"));
     config->saveButton()->trigger();
     ASSERT_EQ(saved().size(), size_t(1));
     EXPECT_EQ(saved().recordAt(0).hostAddress, vlcPage.hostAddress());

@@ -213,6 +213,23 @@ TEST(SkinList, EditModeDeletesOnlyDownloadedSkinsAndKeepsTableAndDiskInStep)
     EXPECT_FALSE(table->isEditing());
 }
 
+TEST(SkinList, FollowsTheSkinsFolderWhileShown)
+{
+    Library library; // no skins folder yet
+    SkinsViewController* list = library.showList();
+    ASSERT_EQ(Library::rowTexts(list), QStringList { "DefaultSkin" });
+    ASSERT_TRUE(SkinArchiveInstaller(library.skins).installData(ZipBuilder::minimalSkin("Aurora")).ok());
+    ASSERT_TRUE(waitUntil([&] { return Library::rowTexts(list).size() == 2; }));
+    EXPECT_EQ(Library::rowTexts(list), (QStringList { "DefaultSkin", "Aurora" }));
+    // Work folders of an install come and go unlisted.
+    QDir().mkpath(library.skins + QStringLiteral("/__install-x2/Glacier"));
+    ASSERT_TRUE(SkinArchiveInstaller(library.skins).installData(glacierZip()).ok());
+    ASSERT_TRUE(waitUntil([&] { return Library::rowTexts(list).size() == 3; }));
+    spinEventLoop(100);
+    EXPECT_EQ(Library::rowTexts(list), (QStringList { "DefaultSkin", "Aurora", "Glacier" }));
+    EXPECT_EQ(list->skinList().size(), list->myTableView()->numberOfRowsInSection(0));
+}
+
 TEST(SkinList, OpensFromTheRemoteScreensSheetWithItsDownloadButton)
 {
     Library library;
@@ -372,6 +389,11 @@ TEST(SkinGallery, CompletesTypedAddressesAsABrowserBarWould)
     EXPECT_EQ(SkinsWebViewController::completedAddress(QStringLiteral("https://skins.example")), QStringLiteral("https://skins.example"));
     EXPECT_EQ(SkinsWebViewController::completedAddress(QStringLiteral("www.skins.example")), QStringLiteral("http://www.skins.example"));
     EXPECT_EQ(SkinsWebViewController::completedAddress(QStringLiteral("skins.example/new")), QStringLiteral("http://www.skins.example/new"));
+    // Never a "www." before an address, localhost, a port or a name without a dot.
+    for (const char* typed : { "127.0.0.1:18900", "192.168.1.20/skins", "[::1]:8080/x", "localhost", "localhost:8080",
+                               "gallery.lan:8000/new", "mediabox/skins" })
+        EXPECT_EQ(SkinsWebViewController::completedAddress(QString::fromLatin1(typed)),
+                  QStringLiteral("http://") + QString::fromLatin1(typed));
     EXPECT_EQ(SkinsWebViewController::completedAddress(QStringLiteral("  ")), QString());
 }
 
@@ -443,7 +465,9 @@ TEST(SkinGallery, ShowsTheConfiguredSiteAndHandsItsSkinLinksToTheQuestion)
     browser->addressEntered();
     ASSERT_TRUE(waitUntil([] { return AlertView::topAlert() != nullptr; }));
     EXPECT_EQ(AlertView::topAlert()->title(), QStringLiteral("Error loading page."));
-    EXPECT_EQ(AlertView::topAlert()->message(), QStringLiteral("Sorry, we weren't able to load the requested page."));
+    EXPECT_EQ(AlertView::topAlert()->message(), QStringLiteral("Sorry, we weren't able to load the requested page.\n\n"
+                                                              "http://%1/no-such-page")
+                                                    .arg(gallery.server.hostAddress()));
     AlertView::topAlert()->pressButton(0);
     EXPECT_FALSE(browser->updating()->isAnimating());
     EXPECT_EQ(page->url(), QUrl(galleryPage));
@@ -541,7 +565,10 @@ TEST(InstallCommand, InstallsFilesAndLinksWithOneLineAndAnExitStatus)
     EXPECT_EQ(run.out, QStringLiteral("Installed skin \"Aurora\"\n"));
 
     EXPECT_EQ(runInstallCommand({ QStringLiteral("--install-skin") }).exitCode, 2);
-    EXPECT_EQ(runInstallCommand({ QStringLiteral("--install-skin"), home.path() + QStringLiteral("/none.zip") }).exitCode, 1);
+    // Names from outside reach the terminal escaped, on one line.
+    run = runInstallCommand({ QStringLiteral("--install-skin"), home.path() + QStringLiteral("/\x1b]0;owned\x07\nnone.zip") });
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.endsWith(QStringLiteral("/\\x1b]0;owned\\x07\\nnone.zip)\n"))) << qPrintable(run.err);
 
     // With PlayerLink running, the running one installs.
     QDir(skins + QStringLiteral("/Glacier")).removeRecursively();

@@ -374,7 +374,7 @@ const QByteArray stateSkin = R"(<skin apiVersion="4"><Portrait><view x="0" y="0"
   <button id="Stop" x="40" y="100" width="20" height="20"/>
   <button id="PlayPause" x="60" y="100" width="20" height="20" imgNormal="play.png" imgAlternate1="pause.png"/>
   <button id="SkipBack" x="80" y="100" width="20" height="20"/>
-  <button id="SkipForward" x="100" y="100" width="20" height="20"/>
+  <button id="SkipForward" x="100" y="100" width="20" height="20" distanceFontSize="9" distanceY="12"/>
   <button id="Loop" x="120" y="100" width="20" height="20"/>
   <button id="Shuffle" x="140" y="100" width="20" height="20"/>
   <button id="Repeat" x="160" y="100" width="20" height="20"/>
@@ -426,6 +426,21 @@ TEST(SkinState, PlayStateShowsAndHidesTheControls)
     EXPECT_FALSE(s.button("Previous")->isEnabled());
     EXPECT_FALSE(s.button("Next")->isEnabled());
     EXPECT_EQ(s.button("PlayPause")->image(ImageButton::Normal).toImage(), playImage);
+}
+
+TEST(SkinState, SkipButtonsThatAskForItShowTheChosenSkipDistance)
+{
+    StateFixture s;
+    EXPECT_EQ(s.button("SkipForward")->caption(), QStringLiteral("30"));
+    EXPECT_EQ(s.button("SkipForward")->captionStyle().centre, QPointF(10, 12));
+    EXPECT_EQ(s.button("SkipBack")->caption(), QString()) << "its skin did not ask";
+    // Read again whenever the skin is shown.
+    UserDefaults::standard().setInteger(PreferenceKeys::skipDistance, 120);
+    s.skin.viewNamed(QStringLiteral("Portrait"));
+    EXPECT_EQ(s.button("SkipForward")->caption(), QStringLiteral("2m"));
+    UserDefaults::standard().setInteger(PreferenceKeys::skipDistance, 90);
+    s.skin.viewNamed(QStringLiteral("Portrait"));
+    EXPECT_EQ(s.button("SkipForward")->caption(), QStringLiteral("90"));
 }
 
 TEST(SkinState, NothingIsTouchedUnlessSomethingChangedOrAnUpdateIsForced)

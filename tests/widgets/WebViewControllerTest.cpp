@@ -134,15 +134,21 @@ TEST(WebViewController, LinksOfTheApplicationSchemePostOnlyPageActions)
     NotificationCenter::defaultCenter().addObserver(&observer, NotificationNames::setupHelper, [&](const Notification&) { ++setupRequests; });
     NotificationCenter::defaultCenter().addObserver(&observer, NotificationNames::vlcStatusChanged, [&](const Notification&) { ++statusPosts; });
     v.controller.loadHTMLString(QStringLiteral("<p><a href=\"playerlink://bw_setuphelper\">Send me the steps</a></p>"
-                                               "<p><a href=\"playerlink://BWVlcStatusChanged\">Fake a status</a></p>"),
+                                               "<p><a href=\"brindlewood://bw_setuphelper\">Steps, older link</a></p>"
+                                               "<p><a href=\"playerlink://BWVlcStatusChanged\">Fake a status</a></p>"
+                                               "<p><a href=\"brindlewood://BWVlcStatusChanged\">Fake it old</a></p>"),
                                 QStringLiteral("VLC"));
     const QUrl shown = v.view()->url();
     v.click(QStringLiteral("Send me the steps"));
     EXPECT_EQ(setupRequests, 1);
+    v.click(QStringLiteral("Steps, older link"));
+    EXPECT_EQ(setupRequests, 2);
     v.click(QStringLiteral("Fake a status"));
+    v.click(QStringLiteral("Fake it old"));
     EXPECT_EQ(statusPosts, 0);
     spinEventLoop(50);
     EXPECT_EQ(v.view()->url(), shown);
+    EXPECT_TRUE(v.alerts.alerts.empty());
     EXPECT_TRUE(v.shows(QStringLiteral("Send me the steps")));
     EXPECT_FALSE(v.view()->isLoading());
 }

@@ -69,14 +69,10 @@ void drawGlyph(QPainter& p, SkinArt::Glyph glyph, QRectF box, const QColor& colo
     }
     case G::SkipBack:
     case G::SkipForward: {
+        // The skip distance inside the arrow is the skin's to draw (its
+        // distanceFontSize): bold, 0.2 of the face's width, centred.
         const bool forward = glyph == G::SkipForward;
         arcArrow(p, c, s * 0.22, forward ? 200 : -20, forward ? -250 : 250, s * 0.06, color);
-        QFont font;
-        font.setPixelSize(qRound(s * 0.2));
-        font.setBold(true);
-        p.setFont(font);
-        p.setPen(color);
-        p.drawText(QRectF(c.x() - s * 0.2, c.y() - s * 0.12, s * 0.4, s * 0.24), Qt::AlignCenter, QStringLiteral("30"));
         break;
     }
     case G::Minus:

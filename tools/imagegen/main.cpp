@@ -223,9 +223,12 @@ void writeVariantDefinition(const QString& from, const QString& to, const Varian
     }
     out += text.mid(last);
     static const QRegularExpression firstComment(QStringLiteral("<!--.*?-->"), QRegularExpression::DotMatchesEverythingOption);
-    out.replace(firstComment, QStringLiteral("<!-- Glacier: PlayerLink's own skin with its orange turned ice blue, a sample\n"
-                                             "     skin for the tests and the demo. Drawn by tools/imagegen\n"
-                                             "     (scripts/make-images.sh). -->"));
+    // Only the heading comment: the others explain the layout.
+    if (const QRegularExpressionMatch heading = firstComment.match(out); heading.hasMatch())
+        out.replace(heading.capturedStart(), heading.capturedLength(),
+                    QStringLiteral("<!-- Glacier: PlayerLink's own skin with its orange turned ice blue, a sample\n"
+                                   "     skin for the tests and the demo. Drawn by tools/imagegen\n"
+                                   "     (scripts/make-images.sh). -->"));
     QFile file(to + QStringLiteral("/SkinDefinition.xml"));
     file.open(QIODevice::WriteOnly);
     file.write(out.toUtf8());

@@ -2,16 +2,17 @@
 
 #include "core/Analytics.h"
 #include "core/AlertPresenter.h"
+#include "core/Clock.h"
 #include "core/ConsoleLog.h"
 #include "core/Localization.h"
 #include "core/NotificationCenter.h"
 #include "core/NotificationNames.h"
 #include "core/PreferenceKeys.h"
+#include "core/TextFormat.h"
 #include "core/UserDefaults.h"
 #include "models/BrowseIndex.h"
 #include "screens/Cells/BrowseCell.h"
 #include "screens/Common/RotationLock.h"
-#include "screens/Common/LastPathComponent.h"
 #include "skin/TitleView.h"
 #include "ui/AlertView.h"
 #include "ui/BarButtonItem.h"
@@ -30,6 +31,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QStyleHints>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,6 +43,7 @@ namespace {
 const QString cellId = QStringLiteral("BrowseCell_ID");
 const QString analyticsName = QStringLiteral("browse view");
 constexpr int noticeMs = 4000;
+constexpr int addedNoticeMs = 2000;
 constexpr int playButtonSize = 40;
 
 bool boolPreference(const QString& key)
@@ -64,6 +68,12 @@ BrowseViewController::BrowseViewController(QWidget* parent)
         if (m_ui)
             m_ui->folderNotice->hide();
     });
+    m_addedTimer.setSingleShot(true);
+    m_addedTimer.setInterval(addedNoticeMs);
+    connect(&m_addedTimer, &QTimer::timeout, this, [this] {
+        if (m_ui)
+            m_ui->addedNotice->hide();
+    });
 }
 
 BrowseViewController::~BrowseViewController()
@@ -87,6 +97,7 @@ void BrowseViewController::setCurrentRemote(const std::shared_ptr<VLCController>
     }
     if (m_tableView)
         m_tableView->reloadData();
+    showTitle();
 }
 
 int BrowseViewController::fontSize() const
@@ -99,6 +110,25 @@ bool BrowseViewController::folderNoticeShown() const
     return m_ui && !m_ui->folderNotice->isHidden();
 }
 
+QString BrowseViewController::addedNoticeShown() const
+{
+    return m_ui && !m_ui->addedNotice->isHidden() ? m_ui->addedNotice->text() : QString();
+}
+
+QString BrowseViewController::shownFolder() const
+{
+    if (!m_currentRemote)
+        return QString();
+    // VLC names the way up by the folder's own path and "..": the real
+    // folder also when "~" was asked for.
+    if (m_currentRemote->browseInfo(QStringLiteral("name"), 0) == QStringLiteral("..")) {
+        const QString up = m_currentRemote->browseInfo(QStringLiteral("path"), 0).value_or(QString());
+        if (up.size() > 3 && (up.endsWith(QStringLiteral("/..")) || up.endsWith(QStringLiteral("\\.."))))
+            return up.chopped(3);
+    }
+    return m_currentRemote->browseDir();
+}
+
 // --- Life cycle -------------------------------------------------------------
 
 void BrowseViewController::viewDidLoad()
@@ -107,6 +137,7 @@ void BrowseViewController::viewDidLoad()
     m_ui->setupUi(this);
     m_ui->folderNotice->setText(localizedString("Can't open this folder"));
     m_ui->folderNotice->hide();
+    m_ui->addedNotice->hide();
 
     m_tableView = new TableView(TableView::StylePlain, this);
     m_tableView->setRowHeight(TableView::defaultRowHeight);
@@ -118,6 +149,8 @@ void BrowseViewController::viewDidLoad()
     m_titleView = new TitleView(interfaceOrientation(), this);
     m_titleView->hide();
     m_titleView->topLabel()->setText(localizedString("Browse"));
+    // A long path keeps its start and the folder's own name.
+    m_titleView->bottomLabel()->setElideMode(Qt::ElideMiddle);
     navigationItem()->setTitleView(m_titleView);
 
     auto& center = NotificationCenter::defaultCenter();
@@ -125,12 +158,9 @@ void BrowseViewController::viewDidLoad()
         if (m_currentRemote && n.object == m_currentRemote.get())
             browseListUpdated();
     });
-    center.addObserver(this, NotificationNames::vlcStatusChanged, [this](const Notification& n) {
-        if (m_currentRemote && n.object == m_currentRemote.get())
-            statusUpdated();
-    });
 
     auto* full = new BarButtonItem(QIcon(QStringLiteral(":/images/fullscreen.png")), BarButtonItem::Bordered, this);
+    full->setToolTip(localizedString("Full screen"));
     connect(full, &BarButtonItem::triggered, this, &BrowseViewController::fullScreen);
     navigationItem()->setRightBarButtonItem(full);
     m_toolbar = makeToolbarItems();
@@ -140,20 +170,23 @@ void BrowseViewController::viewDidLoad()
 
 QList<BarButtonItem*> BrowseViewController::makeToolbarItems()
 {
-    auto item = [this](const char* image, const char* name, void (BrowseViewController::*action)()) {
+    auto item = [this](const char* image, const char* name, const QString& toolTip,
+                       void (BrowseViewController::*action)()) {
         auto* button = new BarButtonItem(QIcon(UiImages::named(QString::fromLatin1(image))), BarButtonItem::Bordered, this);
         button->setObjectName(QString::fromLatin1(name));
         button->setTitle(QString());
+        button->setToolTip(toolTip);
         connect(button, &BarButtonItem::triggered, this, action);
         return button;
     };
     auto space = [this] { return BarButtonItem::space(BarButtonItem::FlexibleSpace, 0, this); };
     m_modeButton = makeModeButton();
-    return { item("home.png", "home", &BrowseViewController::homeDirectory), space(),
-             item("up.png", "up", &BrowseViewController::upDirectory), space(),
-             item("drives.png", "drives", &BrowseViewController::openDrives), space(),
-             item("defaultFolder.png", "defaultFolder", &BrowseViewController::setDefaultDirectory), space(),
-             m_modeButton };
+    return { item("home.png", "home", localizedString("Home folder"), &BrowseViewController::homeDirectory), space(),
+             item("up.png", "up", localizedString("Up one folder"), &BrowseViewController::upDirectory), space(),
+             item("drives.png", "drives", localizedString("Drives"), &BrowseViewController::openDrives), space(),
+             item("defaultFolder.png", "defaultFolder", localizedString("Make this the default folder"),
+                  &BrowseViewController::setDefaultDirectory),
+             space(), m_modeButton };
 }
 
 BarButtonItem* BrowseViewController::makeModeButton()
@@ -164,14 +197,13 @@ BarButtonItem* BrowseViewController::makeModeButton()
                                                                    : QStringLiteral("Mode-Add.png"))),
                                      BarButtonItem::Bordered, this);
     button->setObjectName(adding ? QStringLiteral("modePlay") : QStringLiteral("modeAdd"));
+    button->setToolTip(adding ? localizedString("Play files at once") : localizedString("Add files to the playlist"));
     connect(button, &BarButtonItem::triggered, this, &BrowseViewController::setAddPlay);
     return button;
 }
 
 void BrowseViewController::viewDidAppear(bool)
 {
-    if (navigationController())
-        navigationController()->setToolbarHidden(false);
     // Another remote may have another mode.
     if (m_modeButton && m_currentRemote
         && (m_modeButton->objectName() == u"modePlay") != m_currentRemote->browseAdd()) {
@@ -185,7 +217,7 @@ void BrowseViewController::viewDidAppear(bool)
     if (!boolPreference(PreferenceKeys::disableLibs))
         Analytics::viewEntered(analyticsName);
     m_updateStatusTimer.start();
-    statusUpdated();
+    showTitle();
     qApp->removeEventFilter(this);
     qApp->installEventFilter(this);
     m_tableView->setFocus();
@@ -198,6 +230,8 @@ void BrowseViewController::viewDidDisappear(bool)
     m_updateStatusTimer.stop();
     m_noticeTimer.stop();
     m_ui->folderNotice->hide();
+    m_addedTimer.stop();
+    m_ui->addedNotice->hide();
     qApp->removeEventFilter(this);
 }
 
@@ -233,14 +267,13 @@ void BrowseViewController::browseListUpdated()
         m_tableView->selectRowAtIndexPath(top, false);
         m_tableView->deselectRowAtIndexPath(top, false);
     }
+    showTitle();
 }
 
-void BrowseViewController::statusUpdated()
+void BrowseViewController::showTitle()
 {
-    if (!m_titleView || !m_currentRemote)
-        return;
-    const QString title = m_currentRemote->titleForIndex(VLCController::currentItem).value_or(QString());
-    m_titleView->bottomLabel()->setText(lastPathComponent(title));
+    if (m_titleView)
+        m_titleView->bottomLabel()->setText(shownFolder());
 }
 
 void BrowseViewController::folderRefused()
@@ -371,6 +404,12 @@ void BrowseViewController::playRow(int row)
         return;
     }
     m_currentRemote->enqueueFilename(*path);
+    if (m_ui) {
+        const QString name = m_currentRemote->browseInfo(QStringLiteral("name"), row).value_or(*path);
+        m_ui->addedNotice->setText(fmt(localizedString("Added to the playlist: %@"), name));
+        m_ui->addedNotice->show();
+        m_addedTimer.start();
+    }
     // Adding to a stopped player: start the new last item, then stop, so
     // that it ends up current without playing.
     if (m_currentRemote->isStopped()) {
@@ -523,10 +562,36 @@ bool BrowseViewController::handleKey(const QKeyEvent* event, const QWidget* targ
         QCoreApplication::sendEvent(m_tableView, &copy);
         return true;
     }
-    const QString text = event->text();
-    if ((mods & ~Qt::ShiftModifier) == Qt::NoModifier && text.size() == 1 && (text[0].isLetter() || text[0] == u'.')) {
+    if ((mods & ~Qt::ShiftModifier) == Qt::NoModifier)
+        return typeAhead(event->text());
+    return false;
+}
+
+bool BrowseViewController::typeAhead(const QString& text)
+{
+    if (text.size() != 1 || !text[0].isPrint())
+        return false;
+    const double now = Clock::current().now();
+    const double pause = QGuiApplication::styleHints()->keyboardInputInterval() / 1000.0;
+    if (now - m_lastTypedAt > pause)
+        m_typed.clear();
+    // A space continues a name; alone it is the list's own key.
+    if (m_typed.isEmpty() && text[0].isSpace())
+        return false;
+    m_lastTypedAt = now;
+    m_typed += text;
+    if (m_typed.size() == 1 && (text[0].isLetter() || text[0] == u'.')) {
         jumpToIndexTitle(text.toUpper());
         return true;
     }
-    return false;
+    if (!m_currentRemote || !m_tableView)
+        return true;
+    const VLCController& remote = *m_currentRemote;
+    const int row = BrowseIndex::rowForPrefix(m_typed, remote.browseItemsInList(), [&remote](int i) {
+        return remote.browseInfo(QStringLiteral("name"), i).value_or(QString());
+    });
+    // No name begins so: the selection stays, as in any desktop list.
+    if (row >= 0)
+        m_tableView->selectRowAtIndexPath(IndexPath(0, row), true, TableView::ScrollPositionTop);
+    return true;
 }

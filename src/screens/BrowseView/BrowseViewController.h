@@ -22,12 +22,14 @@ class BrowseView;
 
 // One folder of the computer that runs VLC, in the order VLC lists it: tap
 // a folder to open it, a file (or a row's button) to play it or add it to
-// the playlist, as the mode button says. The toolbar goes home, up, to the
-// drives, and makes the folder the remote's default.
+// the playlist, as the mode button says; an added file is confirmed by a
+// short notice. The title's second line names the folder. The toolbar goes
+// home, up, to the drives, and makes the folder the remote's default.
 //
 // Keys, wherever the focus is in the window: Up and Down move, Enter opens
-// or plays, Backspace or Alt+Up goes up, a letter jumps as the index does,
-// Ctrl with plus, minus or 0 (or the wheel) sizes the text.
+// or plays, Backspace or Alt+Up goes up, Ctrl with plus, minus or 0 (or the
+// wheel) sizes the text. A letter jumps as the index does; more typed
+// without a pause jump to the first name that begins with them.
 class BrowseViewController : public ViewController, public TableViewDataSource, public TableViewDelegate {
     Q_OBJECT
 public:
@@ -47,6 +49,10 @@ public:
     bool timerRunning() const { return m_updateStatusTimer.isActive(); }
     // "Can't open this folder", while it shows.
     bool folderNoticeShown() const;
+    // The confirmation of an added file while it shows, else nothing.
+    QString addedNoticeShown() const;
+    // The folder listed, as the title names it.
+    QString shownFolder() const;
 
     // The toolbar's actions.
     void setAddPlay(BarButtonItem* item);
@@ -68,7 +74,6 @@ public:
     ImageButton* createPlayButton(int row);
 
     void browseListUpdated();
-    void statusUpdated();
     void updateUI();
 
     // The table.
@@ -94,11 +99,17 @@ private:
     QList<BarButtonItem*> makeToolbarItems();
     BarButtonItem* makeModeButton();
     bool handleKey(const QKeyEvent* event, const QWidget* target);
+    // A typed character of a name; false when it is none.
+    bool typeAhead(const QString& text);
+    void showTitle();
 
     std::unique_ptr<Ui::BrowseView> m_ui;
     std::shared_ptr<VLCController> m_currentRemote;
     QTimer m_updateStatusTimer;
     QTimer m_noticeTimer;
+    QTimer m_addedTimer;
+    QString m_typed;
+    double m_lastTypedAt = 0;
     TableView* m_tableView = nullptr;
     TitleView* m_titleView = nullptr;
     TextSizeZoom* m_textSize = nullptr;

@@ -9,8 +9,10 @@
 namespace RemoteAlerts {
 // "Error..." when a request could not be built from the remote's address;
 // nothing for any other outcome (network failures show only through the
-// connection text).
+// connection text). One at a time: every poll of such an address fails alike.
 void showForRequest(const RequestResult& result);
 // "No Luck..." when no drive folder answered.
 void showDrivesNotFound();
+// Why an address cannot be used, in the user's words; empty when it can.
+QString addressProblem(const QString& address);
 }

@@ -30,8 +30,6 @@ void FoundRemotesViewController::viewWillAppear(bool)
 {
     // What the list found so far; the list keeps finding meanwhile.
     m_playerLinks = CentralAccess::shared().remotesViewController()->playerLinks();
-    if (navigationController())
-        navigationController()->setToolbarHidden(true);
     myTableView()->reloadData();
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/AlertPresenter.h"
 #include "core/Analytics.h"
+#include "core/Clock.h"
 #include "core/ConsoleLog.h"
 #include "core/Localization.h"
 #include "core/NotificationCenter.h"
@@ -55,6 +56,8 @@
 namespace {
 const QString analyticsName = QStringLiteral("remote view");
 constexpr int volumeStep = 10;
+// How long after the estimate's whole second the time is shown again.
+constexpr int clockTickLateMs = 20;
 
 bool boolPreference(const QString& key)
 {
@@ -86,6 +89,13 @@ MainViewController::MainViewController(QWidget* parent)
     m_updatePlaylistTimer.setInterval(3000);
     connect(&m_updateStatusTimer, &QTimer::timeout, this, &MainViewController::updateUI);
     connect(&m_updatePlaylistTimer, &QTimer::timeout, this, &MainViewController::updatePlaylist);
+    m_clockTick.setSingleShot(true);
+    m_clockTick.setTimerType(Qt::PreciseTimer); // a coarse one may fire before the second turns
+    connect(&m_clockTick, &QTimer::timeout, this, [this] {
+        scheduleClockTick();
+        if (m_clockTick.isActive()) // still playing, and still heard from
+            showTime();
+    });
 }
 
 MainViewController::~MainViewController()
@@ -158,6 +168,7 @@ void MainViewController::viewDidLoad()
     });
 
     auto* full = new BarButtonItem(QIcon(QStringLiteral(":/images/fullscreen.png")), BarButtonItem::Bordered, this);
+    full->setToolTip(localizedString("Full screen"));
     connect(full, &BarButtonItem::triggered, this, &MainViewController::fullScreen);
     navigationItem()->setRightBarButtonItem(full);
     setBackButtonTitle(localizedString("Remote"));
@@ -192,8 +203,6 @@ void MainViewController::viewWillAppear(bool)
     if (m_currentRemote)
         m_currentSkin->setStatus(m_currentRemote->status());
     refreshLink();
-    if (navigationController())
-        navigationController()->setToolbarHidden(false);
 }
 
 void MainViewController::viewDidAppear(bool)
@@ -214,8 +223,6 @@ void MainViewController::viewDidDisappear(bool)
     if (!boolPreference(PreferenceKeys::disableLibs))
         Analytics::viewLeft(analyticsName);
     stopTimer();
-    if (navigationController() && navigationController()->topViewController() != this)
-        navigationController()->setToolbarHidden(true);
 }
 
 bool MainViewController::shouldAutorotateToInterfaceOrientation(int orientation) const
@@ -248,6 +255,32 @@ void MainViewController::stopTimer()
 {
     m_updateStatusTimer.stop();
     m_updatePlaylistTimer.stop();
+    m_clockTick.stop();
+}
+
+void MainViewController::scheduleClockTick()
+{
+    // Each poll in three is the playlist's, and an unchanged playlist
+    // announces nothing: the time must not wait for the next status.
+    const std::optional<double> start = m_currentRemote ? m_currentRemote->estimatedStartTime() : std::nullopt;
+    if (!start || !m_updateStatusTimer.isActive() || m_link != RemoteLink::Connected || !m_currentRemote->isPlaying()) {
+        m_clockTick.stop();
+        return;
+    }
+    const double elapsed = Clock::current().now() - *start;
+    m_clockTick.start(int(std::ceil((std::floor(elapsed) + 1 - elapsed) * 1000)) + clockTickLateMs);
+}
+
+void MainViewController::showTime()
+{
+    if (!m_currentRemote || !m_currentSkin)
+        return;
+    const VLCController& r = *m_currentRemote;
+    const int elapsed = r.timeElapsedSeconds();
+    const int length = r.timeLengthSeconds();
+    // Counted from the time shown, so that the two always add up.
+    const int remaining = length > 0 ? qMax(0, length - elapsed) : r.timeRemainingSeconds();
+    m_currentSkin->setTimeElapsed(elapsed, remaining, length, m_animatePicker);
 }
 
 void MainViewController::updateUI()
@@ -366,7 +399,7 @@ void MainViewController::respondToUpdateStatusNotification()
     Skin& skin = *m_currentSkin;
     skin.setIsPlaying(r.isPlaying(), r.isStopped(), r.itemsInPlaylist());
     skin.setVolumeAnimated(float(r.volume()), m_animatePicker);
-    skin.setTimeElapsed(r.timeElapsedSeconds(), r.timeRemainingSeconds(), r.timeLengthSeconds(), m_animatePicker);
+    showTime();
     skin.setLooping(r.isLooping(), r.isRandom(), r.isRepeating());
     const QString title = r.titleForIndex(VLCController::currentItem).value_or(QString());
     skin.setNowPlaying(title);
@@ -384,6 +417,7 @@ void MainViewController::respondToUpdateStatusNotification()
     skin.setCurrentItem(current >= 0 && current < r.itemsInPlaylist() ? current : -1);
     showAlbumArt();
     m_animatePicker = true;
+    scheduleClockTick();
 }
 
 void MainViewController::newsUpdated()

@@ -67,6 +67,8 @@ public:
     void updateUI();
     void updatePlaylist();
     void respondToUpdateStatusNotification();
+    // Shows the remote's elapsed, remaining and total time.
+    void showTime();
     // Gives the skin the current remote's art when it changed.
     void showAlbumArt();
     void newsUpdated();
@@ -167,11 +169,15 @@ private:
     // Reads the connection, logs a change, and shows it.
     void refreshLink();
     void updateTitle();
+    // While the player plays, the time is shown again just after each whole
+    // second of the remote's estimate, whether or not a reply came.
+    void scheduleClockTick();
 
     std::unique_ptr<Ui::MainView> m_ui;
     std::shared_ptr<VLCController> m_currentRemote;
     QTimer m_updateStatusTimer;
     QTimer m_updatePlaylistTimer;
+    QTimer m_clockTick;
     std::unique_ptr<Skin> m_currentSkin;
     QString m_failedSkin; // dropped by loadSkin, named once in a notice
     QPointer<QWidget> m_displayView;

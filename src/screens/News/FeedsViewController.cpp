@@ -61,6 +61,7 @@ FeedsViewController::FeedsViewController(NewsModel& news, const QString& title, 
     setBackButtonTitle(title);
     m_refreshButton = new BarButtonItem(refreshIcon(), BarButtonItem::Bordered, this);
     m_refreshButton->setEnabled(!news.isLoading());
+    m_refreshButton->setToolTip(localizedString("Reload the news"));
     connect(m_refreshButton, &BarButtonItem::triggered, this, &FeedsViewController::refreshFeeds);
     navigationItem()->setRightBarButtonItem(m_refreshButton);
     readSections();

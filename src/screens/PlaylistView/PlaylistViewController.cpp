@@ -10,10 +10,10 @@
 #include "core/UserDefaults.h"
 #include "screens/Common/LastPathComponent.h"
 #include "screens/Common/RotationLock.h"
+#include "skin/SkinRowCell.h"
 #include "skin/TitleView.h"
 #include "ui/AlertView.h"
 #include "ui/BarButtonItem.h"
-#include "ui/DisplayCell.h"
 #include "ui/FitLabel.h"
 #include "ui/ImageButton.h"
 #include "ui/InterfaceHelpers.h"
@@ -22,14 +22,18 @@
 #include "ui/StylingHelpers.h"
 #include "ui/TextSizeZoom.h"
 #include "ui/UiImages.h"
+#include "ui/UiPalette.h"
 #include "vlc/ServerDialect.h"
 #include "vlc/VLCController.h"
 
 #include "ui_PlaylistView.h"
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QKeyEvent>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace {
 const QString cellId = QStringLiteral("DisplayCell_ID");
@@ -63,7 +67,9 @@ PlaylistViewController::~PlaylistViewController()
 void PlaylistViewController::setCurrentRemote(const std::shared_ptr<VLCController>& remote)
 {
     m_currentRemote = remote;
+    m_filterStale = true;
     if (m_tableView) {
+        applySearch();
         m_tableView->reloadData();
         statusUpdated();
     }
@@ -80,6 +86,26 @@ bool PlaylistViewController::showsRemoveButtons() const
     return m_currentRemote && (!m_currentRemote->luaMode() || m_currentRemote->dialect().isModern());
 }
 
+QLineEdit* PlaylistViewController::searchField() const
+{
+    return m_ui ? m_ui->searchField : nullptr;
+}
+
+int PlaylistViewController::playlistRow(int tableRow) const
+{
+    if (!m_searching)
+        return tableRow;
+    return tableRow >= 0 && size_t(tableRow) < m_foundRows.size() ? m_foundRows[size_t(tableRow)] : -1;
+}
+
+int PlaylistViewController::tableRowFor(int row) const
+{
+    if (!m_searching)
+        return row;
+    const auto found = std::lower_bound(m_foundRows.begin(), m_foundRows.end(), row);
+    return found != m_foundRows.end() && *found == row ? int(found - m_foundRows.begin()) : -1;
+}
+
 // --- Life cycle -------------------------------------------------------------
 
 void PlaylistViewController::viewDidLoad()
@@ -91,6 +117,30 @@ void PlaylistViewController::viewDidLoad()
     m_tableView->setDataSource(this);
     m_tableView->setDelegate(this);
     m_ui->playlistLayout->addWidget(m_tableView, 1);
+    m_ui->searchStrip->setAttribute(Qt::WA_StyledBackground);
+    m_ui->searchStrip->setStyleSheet(QStringLiteral("#searchStrip { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+                                                    "stop:0 %1, stop:1 %2); border-bottom: 1px solid %3; }")
+                                         .arg(UiPalette::barTop().name(), UiPalette::barBottom().name(),
+                                              UiPalette::barLine().name()));
+    QLineEdit* field = m_ui->searchField;
+    field->setPlaceholderText(localizedString("Search the playlist"));
+    field->setAccessibleName(localizedString("Search the playlist"));
+    field->setFont(UiPalette::font(15));
+    field->setStyleSheet(QStringLiteral("QLineEdit { background: white; color: black; border: 1px solid %1; "
+                                        "border-radius: 6px; padding: 2px 8px; }")
+                             .arg(UiPalette::barLine().name()));
+    connect(field, &QLineEdit::textChanged, this, [this](const QString& text) {
+        applySearch();
+        m_tableView->reloadData();
+        const IndexPath chosen = m_tableView->indexPathForSelectedRow();
+        if (chosen.isValid())
+            m_tableView->deselectRowAtIndexPath(chosen, false);
+        // What was found shows from its start; the whole list again around
+        // the item that plays.
+        m_tableView->setContentOffset(QPoint(0, 0));
+        if (text.trimmed().isEmpty())
+            scrollToCurrentItem();
+    });
     m_textSize = TextSizeZoom::forTable(m_tableView, this);
 
     m_titleView = new TitleView(interfaceOrientation(), this);
@@ -109,15 +159,17 @@ void PlaylistViewController::viewDidLoad()
     });
 
     auto* full = new BarButtonItem(QIcon(QStringLiteral(":/images/fullscreen.png")), BarButtonItem::Bordered, this);
+    full->setToolTip(localizedString("Full screen"));
     connect(full, &BarButtonItem::triggered, this, &PlaylistViewController::fullScreen);
     navigationItem()->setRightBarButtonItem(full);
 
     m_emptyButton = new BarButtonItem(QIcon(UiImages::named(QStringLiteral("Empty.png"))), BarButtonItem::Bordered, this);
     m_emptyButton->setObjectName(QStringLiteral("empty"));
+    m_emptyButton->setToolTip(localizedString("Empty the playlist"));
     connect(m_emptyButton, &BarButtonItem::triggered, this, &PlaylistViewController::empty);
-    m_loopButton = makeModeButton("Loop", &PlaylistViewController::loop);
-    m_repeatButton = makeModeButton("Repeat", &PlaylistViewController::repeat);
-    m_randomButton = makeModeButton("Random", &PlaylistViewController::random);
+    m_loopButton = makeModeButton("Loop", localizedString("Loop"), &PlaylistViewController::loop);
+    m_repeatButton = makeModeButton("Repeat", localizedString("Repeat"), &PlaylistViewController::repeat);
+    m_randomButton = makeModeButton("Random", localizedString("Shuffle"), &PlaylistViewController::random);
     auto space = [this] { return BarButtonItem::space(BarButtonItem::FlexibleSpace, 0, this); };
     m_toolbar = { m_emptyButton, space(), m_loopButton, space(), m_repeatButton, space(), m_randomButton };
     setToolbarItems(m_toolbar);
@@ -125,9 +177,11 @@ void PlaylistViewController::viewDidLoad()
     m_tableView->reloadData();
 }
 
-BarButtonItem* PlaylistViewController::makeModeButton(const char* name, void (PlaylistViewController::*action)())
+BarButtonItem* PlaylistViewController::makeModeButton(const char* name, const QString& toolTip,
+                                                     void (PlaylistViewController::*action)())
 {
     auto* button = new BarButtonItem(QIcon(), BarButtonItem::Bordered, this);
+    button->setToolTip(toolTip);
     connect(button, &BarButtonItem::triggered, this, action);
     setModeImage(button, false, name);
     return button;
@@ -149,8 +203,6 @@ QString PlaylistViewController::modeImage(const BarButtonItem* button) const
 
 void PlaylistViewController::viewDidAppear(bool)
 {
-    if (navigationController())
-        navigationController()->setToolbarHidden(false);
     m_tableView->reloadData();
     statusUpdated();
     playlistUpdated();
@@ -212,6 +264,9 @@ void PlaylistViewController::playlistUpdated()
     const QString title = m_currentRemote ? m_currentRemote->titleForIndex(VLCController::currentItem).value_or(QString())
                                           : QString();
     m_titleView->bottomLabel()->setText(lastPathComponent(title));
+    m_filterStale = true;
+    if (m_searching)
+        applySearch();
     m_tableView->reloadData();
     if (m_showCurrentOnNextList && m_currentRemote && m_currentRemote->hasPlaylist() && isVisibleOnStack()) {
         m_showCurrentOnNextList = false;
@@ -226,7 +281,23 @@ void PlaylistViewController::scrollToCurrentItem()
     if (!m_currentRemote || !m_tableView)
         return;
     if (const auto current = m_currentRemote->currentIndex())
-        m_tableView->scrollToRowAtIndexPath(IndexPath(0, *current), TableView::ScrollPositionMiddle, false);
+        if (const int row = tableRowFor(*current); row >= 0)
+            m_tableView->scrollToRowAtIndexPath(IndexPath(0, row), TableView::ScrollPositionMiddle, false);
+}
+
+void PlaylistViewController::applySearch()
+{
+    const QString text = m_ui ? m_ui->searchField->text() : QString();
+    m_searching = m_currentRemote && !text.trimmed().isEmpty();
+    if (!m_searching) {
+        m_foundRows = {};
+        return;
+    }
+    if (m_filterStale) {
+        m_filter = PlaylistFilter::forRemote(*m_currentRemote);
+        m_filterStale = false;
+    }
+    m_foundRows = m_filter.rowsMatching(text);
 }
 
 // --- Actions --------------------------------------------------------------------
@@ -283,10 +354,11 @@ void PlaylistViewController::fullScreen()
         m_currentRemote->fullScreen();
 }
 
-void PlaylistViewController::removeItem(int row)
+void PlaylistViewController::removeItem(int tableRow)
 {
     // By VLC's id: a row that vanished meanwhile sends a stale id, and the
     // next playlist reply sets the list right.
+    const int row = playlistRow(tableRow);
     if (m_currentRemote && row >= 0 && row < m_currentRemote->itemsInPlaylist())
         m_currentRemote->removeFromPlaylist(m_currentRemote->idForIndex(row));
 }
@@ -308,32 +380,36 @@ ImageButton* PlaylistViewController::createRemoveButton(int row)
 
 int PlaylistViewController::numberOfRowsInSection(TableView*, int)
 {
+    if (m_searching)
+        return int(m_foundRows.size());
     return m_currentRemote ? m_currentRemote->itemsInPlaylist() : 0;
 }
 
 TableViewCell* PlaylistViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)
 {
-    auto* cell = qobject_cast<DisplayCell*>(table->dequeueReusableCellWithIdentifier(cellId));
+    // The remote screen's row: the item that plays carries the play mark.
+    auto* cell = qobject_cast<SkinRowCell*>(table->dequeueReusableCellWithIdentifier(cellId));
     if (!cell) {
-        cell = new DisplayCell(cellId);
+        cell = new SkinRowCell(cellId);
         StylingHelpers::setVLCBackground(cell);
     }
-    const int row = indexPath.row();
+    const int row = playlistRow(indexPath.row());
     const PlaylistItem* item = m_currentRemote ? m_currentRemote->itemAtRow(row) : nullptr;
     QFont font = cell->textLabel()->font();
     font.setBold(true);
     font.setPointSize(fontSize());
     cell->textLabel()->setFont(font);
-    cell->textLabel()->setText(item ? lastPathComponent(m_currentRemote->titleOf(*item)) : QString());
-    cell->setEmphasized(item && m_currentRemote->currentIndex() == row);
-    cell->setAccessoryView(item && showsRemoveButtons() ? createRemoveButton(row) : nullptr);
+    cell->setAccessoryView(item && showsRemoveButtons() ? createRemoveButton(indexPath.row()) : nullptr);
+    cell->setPlaying(item && m_currentRemote->currentIndex() == row);
+    cell->setTitle(item ? lastPathComponent(m_currentRemote->titleOf(*item)) : QString());
     return cell;
 }
 
 void PlaylistViewController::didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath)
 {
-    if (m_currentRemote && indexPath.row() < m_currentRemote->itemsInPlaylist())
-        m_currentRemote->playFromStart(m_currentRemote->idForIndex(indexPath.row()));
+    const int row = playlistRow(indexPath.row());
+    if (m_currentRemote && row >= 0 && row < m_currentRemote->itemsInPlaylist())
+        m_currentRemote->playFromStart(m_currentRemote->idForIndex(row));
     table->deselectRowAtIndexPath(indexPath, true);
 }
 
@@ -343,6 +419,8 @@ bool PlaylistViewController::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
         return false;
+    if (m_ui && watched == m_ui->searchField && isVisibleOnStack())
+        return handleSearchFieldKey(static_cast<QKeyEvent*>(event));
     auto* target = qobject_cast<QWidget*>(watched);
     if (!target || !isVisibleOnStack() || !isVisible() || target->window() != window() || isEditingText(target))
         return false;
@@ -358,6 +436,11 @@ bool PlaylistViewController::handleKey(const QKeyEvent* event, const QWidget* ta
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
     if (m_textSize && m_textSize->handleKey(key, mods))
         return true;
+    if (event->matches(QKeySequence::Find)) {
+        m_ui->searchField->setFocus(Qt::ShortcutFocusReason);
+        m_ui->searchField->selectAll();
+        return true;
+    }
     if (mods != Qt::NoModifier)
         return false;
     if (key == Qt::Key_Delete) {
@@ -372,6 +455,35 @@ bool PlaylistViewController::handleKey(const QKeyEvent* event, const QWidget* ta
             return false;
         QKeyEvent copy(QEvent::KeyPress, key, Qt::NoModifier);
         QCoreApplication::sendEvent(m_tableView, &copy);
+        return true;
+    }
+    return false;
+}
+
+bool PlaylistViewController::handleSearchFieldKey(const QKeyEvent* event)
+{
+    const int key = event->key();
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    QLineEdit* field = m_ui->searchField;
+    if (key == Qt::Key_Escape) {
+        // The typing goes first, then the field.
+        if (!field->text().isEmpty())
+            field->clear();
+        else
+            m_tableView->setFocus();
+        return true;
+    }
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+        QKeyEvent copy(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_tableView, &copy);
+        return true;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        const IndexPath chosen = m_tableView->indexPathForSelectedRow();
+        const IndexPath row = chosen.isValid() ? chosen : IndexPath(0, 0);
+        if (row.row() < numberOfRowsInSection(m_tableView, 0))
+            didSelectRowAtIndexPath(m_tableView, row);
         return true;
     }
     return false;

@@ -4,6 +4,7 @@
 #include "ui/TableViewDataSource.h"
 #include "ui/TableViewDelegate.h"
 #include "ui/ViewController.h"
+#include "vlc/PlaylistFilter.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -12,6 +13,7 @@
 
 class BarButtonItem;
 class ImageButton;
+class QLineEdit;
 class TextSizeZoom;
 class TitleView;
 class VLCController;
@@ -23,12 +25,16 @@ class PlaylistView;
 // VLC's playlist, one row per item with the playing one marked: tap a row
 // to play it from the start, remove items with their buttons, empty the
 // whole list, and switch loop, repeat and random (their images follow what
-// VLC reports, not the tap). Only the rows on screen have widgets, and a
-// playlist reply that changes nothing changes nothing on screen.
+// VLC reports, not the tap). The search field above the list keeps only the
+// items whose names hold what is typed. Only the rows on screen have
+// widgets, and a playlist reply that changes nothing changes nothing on
+// screen.
 //
 // Keys, wherever the focus is in the window: Up and Down move, Enter plays,
-// Delete removes the chosen row, Ctrl with plus, minus or 0 (or the wheel)
-// sizes the text.
+// Delete removes the chosen row, Ctrl+F goes to the search field, Ctrl with
+// plus, minus or 0 (or the wheel) sizes the text. In the search field Up,
+// Down and Enter still work the list (Enter plays the first item found when
+// none is chosen); Escape clears the field, and a second Escape leaves it.
 class PlaylistViewController : public ViewController, public TableViewDataSource, public TableViewDelegate {
     Q_OBJECT
 public:
@@ -48,6 +54,10 @@ public:
     BarButtonItem* loopButton() const { return m_loopButton; }
     BarButtonItem* repeatButton() const { return m_repeatButton; }
     BarButtonItem* randomButton() const { return m_randomButton; }
+    QLineEdit* searchField() const;
+    // The playlist row that a row of the table shows (they differ while
+    // the search field holds text).
+    int playlistRow(int tableRow) const;
     // The image each mode button shows now ("Loop.png", "Loop_Yes.png", ...).
     QString modeImage(const BarButtonItem* button) const;
     bool timerRunning() const { return m_updateStatusTimer.isActive(); }
@@ -60,6 +70,7 @@ public:
     void repeat();
     void random();
     void fullScreen();
+    // The table's row.
     void removeItem(int row);
     void emptySheetAnswered(int buttonIndex);
 
@@ -83,10 +94,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    BarButtonItem* makeModeButton(const char* name, void (PlaylistViewController::*action)());
+    BarButtonItem* makeModeButton(const char* name, const QString& toolTip, void (PlaylistViewController::*action)());
     void setModeImage(BarButtonItem* button, bool on, const char* name);
     void scrollToCurrentItem();
     bool handleKey(const QKeyEvent* event, const QWidget* target);
+    bool handleSearchFieldKey(const QKeyEvent* event);
+    // Filters the rows by the search field's text, from the playlist as it is now.
+    void applySearch();
+    int tableRowFor(int playlistRow) const;
 
     std::unique_ptr<Ui::PlaylistView> m_ui;
     std::shared_ptr<VLCController> m_currentRemote;
@@ -105,4 +120,9 @@ private:
     // into view.
     bool m_showCurrentOnNextList = false;
     QPoint m_offsetShown;
+    // Folded names of the playlist shown, made when a search first needs them.
+    PlaylistFilter m_filter;
+    bool m_filterStale = true;
+    bool m_searching = false;
+    std::vector<int> m_foundRows;
 };

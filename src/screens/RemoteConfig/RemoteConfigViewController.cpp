@@ -6,6 +6,7 @@
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "screens/Common/CentralAccess.h"
+#include "screens/Common/RemoteAlerts.h"
 #include "screens/FoundRemotes/FoundRemotesViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
 #include "screens/WebView/WebViewController.h"
@@ -19,6 +20,7 @@
 #include "ui/StylingHelpers.h"
 #include "ui/TableStyledHeaderView.h"
 #include "ui/UiImages.h"
+#include "vlc/HostAddress.h"
 #include "vlc/VLCController.h"
 
 #include <QGuiApplication>
@@ -98,9 +100,6 @@ void RemoteConfigViewController::viewDidLoad()
 
 void RemoteConfigViewController::viewWillAppear(bool)
 {
-    // The list's toolbar means nothing here.
-    if (navigationController())
-        navigationController()->setToolbarHidden(true);
     // The fields show the edit, also after the chooser wrote into it.
     m_nicknameField->setText(m_newNickname);
     m_hostIpField->setText(m_newHostAddress);
@@ -242,6 +241,13 @@ void RemoteConfigViewController::finishedEdit()
                              { localizedString("Ok") });
         return;
     }
+    // An address no request can be made of would only fail at every probe.
+    if (const QString problem = RemoteAlerts::addressProblem(m_newHostAddress); !problem.isEmpty()) {
+        AlertPresenter::show(localizedString("Details..."), problem, { localizedString("Ok") });
+        return;
+    }
+    // Kept as the requests use it ("http://host:port/" becomes "host:port").
+    m_newHostAddress = HostAddress::read(m_newHostAddress).address.value_or(m_newHostAddress);
     if (!m_configRemote)
         return;
     const std::shared_ptr<VLCController> remote = m_configRemote;

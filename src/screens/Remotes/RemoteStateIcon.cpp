@@ -77,7 +77,7 @@ QPixmap draw(RemoteAnswer answer)
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    drawCone(p, answer != RemoteAnswer::NoAnswer);
+    drawCone(p, answer != RemoteAnswer::NoAnswer && answer != RemoteAnswer::UnusableAddress);
     switch (answer) {
     case RemoteAnswer::PasswordNeeded:
         drawBadgeDisc(p, QColor(0xf5, 0xc5, 0x18));
@@ -93,6 +93,10 @@ QPixmap draw(RemoteAnswer answer)
         break;
     case RemoteAnswer::Forbidden:
         drawNoEntry(p);
+        break;
+    case RemoteAnswer::UnusableAddress:
+        drawBadgeDisc(p, QColor(0xd8, 0x24, 0x1c));
+        drawExclamation(p, Qt::white);
         break;
     case RemoteAnswer::AnswersAsVlc:
     case RemoteAnswer::NoAnswer:

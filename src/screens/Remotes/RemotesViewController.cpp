@@ -62,6 +62,7 @@ RemotesViewController::RemotesViewController(QWidget* parent)
                       space(), m_newsButton, space(), item(L10N_NOOP("Help"), &RemotesViewController::help), space(),
                       item(L10N_NOOP("Settings"), &RemotesViewController::info) });
     m_editButton = new BarButtonItem(localizedString("Edit"), BarButtonItem::Bordered, this);
+    m_editButton->setPossibleTitles({ localizedString("Edit"), localizedString("Done") });
     connect(m_editButton, &BarButtonItem::triggered, this, [this] { setEditing(!isEditing(), true); });
     navigationItem()->setRightBarButtonItem(m_editButton);
 }
@@ -99,12 +100,6 @@ void RemotesViewController::viewDidLoad()
         });
 }
 
-void RemotesViewController::viewWillAppear(bool)
-{
-    if (navigationController())
-        navigationController()->setToolbarHidden(false);
-}
-
 void RemotesViewController::viewDidAppear(bool)
 {
     updateTableStructure();
@@ -114,7 +109,8 @@ void RemotesViewController::viewDidAppear(bool)
                        [this](const Notification& note) { validRemoteFound(note); });
     // A refusal changes only the icon: no rebuild, and nothing opens.
     center.removeObserver(this, NotificationNames::vlcFoundRemote);
-    center.addObserver(this, NotificationNames::vlcFoundRemote, [this](const Notification&) { refreshStateIcons(); });
+    center.addObserver(this, NotificationNames::vlcFoundRemote,
+                       [this](const Notification& note) { foundRemote(note); });
     setRemoteScanning(true);
     if (!boolPreference(PreferenceKeys::disableLibs))
         Analytics::viewEntered(analyticsName);
@@ -265,9 +261,18 @@ void RemotesViewController::initialiseStructure()
 
 void RemotesViewController::updateTableStructure()
 {
+    // Discovery and the probes rebuild the table every few seconds; a
+    // Delete button the user opened stays open on its remote meanwhile.
+    std::shared_ptr<VLCController> confirming;
+    if (myTableView() && tableStructure() && myTableView()->indexPathForDeleteConfirmation().isValid())
+        confirming = remoteForRow(tableStructure()->rowIdForIndexPath(myTableView()->indexPathForDeleteConfirmation()));
     initialiseStructure();
-    if (myTableView())
-        myTableView()->reloadData();
+    if (!myTableView())
+        return;
+    myTableView()->reloadData();
+    const auto saved = std::find(m_savedHeld.begin(), m_savedHeld.end(), confirming);
+    if (confirming && saved != m_savedHeld.end())
+        myTableView()->showDeleteConfirmationForRowAtIndexPath(IndexPath(0, int(saved - m_savedHeld.begin())));
 }
 
 void RemotesViewController::holdSavedRemotes()
@@ -518,6 +523,9 @@ void RemotesViewController::deleteSelectedRemote()
 
 void RemotesViewController::validRemoteFound(const Notification& note)
 {
+    // The icons follow the answer at once, before anything it opens; the
+    // rebuild for the lot of them comes later.
+    refreshStateIcons();
     std::shared_ptr<VLCController> remote;
     for (const auto& held : m_savedHeld)
         if (held.get() == note.object)
@@ -542,6 +550,17 @@ void RemotesViewController::validRemoteFound(const Notification& note)
             m_rebuildQueued = false;
             updateTableStructure();
         });
+    }
+}
+
+void RemotesViewController::foundRemote(const Notification& note)
+{
+    refreshStateIcons();
+    // The password just typed was refused: say so at once and ask again.
+    const auto waiting = m_openWhenValid.lock();
+    if (waiting && waiting.get() == note.object && RemoteAnswers::of(*waiting) == RemoteAnswer::PasswordRefused) {
+        m_openWhenValid.reset();
+        promptForPassword(waiting);
     }
 }
 

@@ -127,7 +127,6 @@ public:
 protected:
     void initialiseStructure() override;
     void viewDidLoad() override;
-    void viewWillAppear(bool animated) override;
     void viewDidAppear(bool animated) override;
     void viewDidDisappear(bool animated) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -139,6 +138,7 @@ private:
     // Redraws the state icons of the rows on screen whose answer changed.
     void refreshStateIcons();
     void validRemoteFound(const Notification& note);
+    void foundRemote(const Notification& note);
     void newsUpdated();
     void explain(const std::shared_ptr<VLCController>& remote, RemoteAnswer answer);
     void showSheet(const QString& message, const std::vector<SheetButton>& buttons);

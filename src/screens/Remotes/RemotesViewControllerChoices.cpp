@@ -7,6 +7,7 @@
 #include "core/Localization.h"
 #include "core/TextFormat.h"
 #include "screens/Common/CentralAccess.h"
+#include "screens/Common/RemoteAlerts.h"
 #include "screens/Common/RemoteWaker.h"
 #include "screens/Flipside/FlipsideViewController.h"
 #include "screens/MainView/MainViewController.h"
@@ -72,6 +73,16 @@ void RemotesViewController::explain(const std::shared_ptr<VLCController>& remote
         return;
     case RemoteAnswer::NoAnswer:
         showSheet(localizedString(noSignMessage), noSignOfVlcButtons(remote));
+        return;
+    case RemoteAnswer::UnusableAddress:
+        showSheet(RemoteAlerts::addressProblem(remote->hostAddress()),
+                  { { localizedString("Change Address"), [this, weak = std::weak_ptr(remote)] {
+                         // Only a saved remote has an address of its own to change.
+                         const auto r = weak.lock();
+                         if (r && CentralAccess::shared().savedRemotes().indexOf(r.get()) >= 0)
+                             editRemote(r);
+                     } },
+                    ok });
         return;
     case RemoteAnswer::AnswersAsVlc:
         return;

@@ -1,5 +1,6 @@
 #include "screens/SkinsView/SkinsViewController.h"
 
+#include "core/HomePaths.h"
 #include "core/Localization.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
@@ -35,17 +36,44 @@ SkinsViewController::SkinsViewController(QWidget* parent)
 {
     setTitle(localizedString("Skins"));
     updateSkinList();
+    connect(&m_skinsFolderWatcher, &QFileSystemWatcher::directoryChanged, this,
+            &SkinsViewController::skinsFolderChanged);
 }
 
-void SkinsViewController::updateSkinList()
+QStringList SkinsViewController::installedSkinList()
 {
     QStringList list { SkinFolders::builtInSkin };
     const QDir folder(SkinFolders::installedSkins());
     for (const QString& name : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
         if (!name.startsWith(SkinFolders::hiddenPrefix))
             list.append(SkinFolders::identifierForInstalled(name));
-    m_skinList = list;
+    return list;
+}
+
+void SkinsViewController::updateSkinList()
+{
+    m_skinList = installedSkinList();
     initialiseStructure();
+}
+
+void SkinsViewController::watchSkinsFolder()
+{
+    // The skins folder itself, and the folder that holds it until it exists.
+    for (const QString& folder : { HomePaths::documents(), SkinFolders::installedSkins() })
+        if (!m_skinsFolderWatcher.directories().contains(folder) && QFileInfo(folder).isDir())
+            m_skinsFolderWatcher.addPath(folder);
+}
+
+void SkinsViewController::skinsFolderChanged()
+{
+    watchSkinsFolder();
+    // An install's work folders ("__install-...") come and go unlisted:
+    // only a change of the list itself redraws it.
+    if (installedSkinList() == m_skinList)
+        return;
+    updateSkinList();
+    if (myTableView())
+        myTableView()->reloadData();
 }
 
 void SkinsViewController::initialiseStructure()
@@ -72,32 +100,21 @@ void SkinsViewController::viewDidLoad()
                       BarButtonItem::space(BarButtonItem::FlexibleSpace, 0, this) });
 }
 
-void SkinsViewController::viewWillAppear(bool animated)
-{
-    TableViewController::viewWillAppear(animated);
-    if (navigationController())
-        navigationController()->setToolbarHidden(false);
-}
-
 void SkinsViewController::viewDidAppear(bool animated)
 {
     TableViewController::viewDidAppear(animated);
+    watchSkinsFolder();
     updateSkinList();
     myTableView()->reloadData();
     // The remote screen builds its skin afresh from the choice made here.
     CentralAccess::shared().mainViewController()->clearCurrentSkin();
-    // The screen below may have put the toolbar away as it left.
-    if (navigationController())
-        navigationController()->setToolbarHidden(false);
 }
 
 void SkinsViewController::viewDidDisappear(bool animated)
 {
     TableViewController::viewDidDisappear(animated);
-    NavigationController* navigation = navigationController();
-    if (navigation && navigation->topViewController() != this && navigation->topViewController()
-        && navigation->topViewController()->toolbarItems().isEmpty())
-        navigation->setToolbarHidden(true);
+    if (const QStringList watched = m_skinsFolderWatcher.directories(); !watched.isEmpty())
+        m_skinsFolderWatcher.removePaths(watched);
 }
 
 TableViewCell* SkinsViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)

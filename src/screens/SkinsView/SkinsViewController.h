@@ -2,6 +2,7 @@
 
 #include "ui/TableViewController.h"
 
+#include <QFileSystemWatcher>
 #include <QStringList>
 
 class BarButtonItem;
@@ -9,7 +10,8 @@ class BarButtonItem;
 // The installed skins: the shipped one first, then every folder of the
 // skins folder. A tick marks the one in use; tapping a row chooses it; in
 // edit mode downloaded skins can be deleted. The toolbar's "Download Skins"
-// opens the skin gallery.
+// opens the skin gallery. While shown, the list follows the skins folder,
+// so a skin installed meanwhile (by another playerlink) appears.
 class SkinsViewController : public TableViewController {
     Q_OBJECT
 public:
@@ -34,16 +36,19 @@ public:
 protected:
     void initialiseStructure() override;
     void viewDidLoad() override;
-    void viewWillAppear(bool animated) override;
     void viewDidAppear(bool animated) override;
     void viewDidDisappear(bool animated) override;
 
 private:
     // Pushes the gallery browser on the gallery page.
     void openSkinGallery();
+    static QStringList installedSkinList();
+    void watchSkinsFolder();
+    void skinsFolderChanged();
 
     QStringList m_skinList;
     BarButtonItem* m_seeSkinsButton = nullptr;
     BarButtonItem* m_editButton = nullptr;
     BarButtonItem* m_doneButton = nullptr;
+    QFileSystemWatcher m_skinsFolderWatcher;
 };

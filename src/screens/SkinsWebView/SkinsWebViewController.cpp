@@ -14,6 +14,8 @@
 #include "ui/UrlOpener.h"
 
 #include <QHBoxLayout>
+#include <QHostAddress>
+#include <QRegularExpression>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QNetworkAccessManager>
@@ -28,6 +30,27 @@ bool isWeb(const QUrl& url)
 bool isSkinLink(const QString& text)
 {
     return text.startsWith(QString::fromLatin1(SkinDownloader::skinLinkScheme) + u':', Qt::CaseInsensitive);
+}
+
+// A typed host that a "www." would break: an IP address, a bracketed IPv6
+// address, "localhost", one with a port, or a name without a dot.
+bool isPlainHost(const QString& typed)
+{
+    const QString authority = typed.section(QRegularExpression(QStringLiteral("[/?#]")), 0, 0);
+    if (authority.startsWith(u'['))
+        return true;
+    const qsizetype colon = authority.lastIndexOf(u':');
+    const QString host = colon >= 0 ? authority.left(colon) : authority;
+    return colon >= 0 || !host.contains(u'.') || host.compare(u"localhost", Qt::CaseInsensitive) == 0
+        || !QHostAddress(host).isNull();
+}
+
+// How a failed address is told: whole when short, else cut in the middle.
+QString shownAddress(const QUrl& url)
+{
+    constexpr qsizetype longest = 120;
+    const QString text = url.toDisplayString(QUrl::RemoveUserInfo);
+    return text.size() <= longest ? text : text.left(longest / 2) + QStringLiteral("…") + text.right(longest / 2 - 1);
 }
 
 QUrl bundledPage()
@@ -57,7 +80,7 @@ QString SkinsWebViewController::completedAddress(const QString& typed)
     const QString text = typed.trimmed();
     if (text.isEmpty() || text.startsWith(u"http", Qt::CaseInsensitive))
         return text;
-    if (text.startsWith(u"www", Qt::CaseInsensitive))
+    if (text.startsWith(u"www", Qt::CaseInsensitive) || isPlainHost(text))
         return QStringLiteral("http://") + text;
     return QStringLiteral("http://www.") + text;
 }
@@ -114,28 +137,15 @@ void SkinsWebViewController::viewDidLoad()
     m_backButton = new BarButtonItem(BrowserIcons::back(), BarButtonItem::Plain, this);
     m_forwardButton = new BarButtonItem(BrowserIcons::forward(), BarButtonItem::Plain, this);
     m_reloadButton = new BarButtonItem(BrowserIcons::reload(), BarButtonItem::Plain, this);
+    m_backButton->setToolTip(localizedString("Back"));
+    m_forwardButton->setToolTip(localizedString("Forward"));
+    m_reloadButton->setToolTip(localizedString("Reload"));
     connect(m_backButton, &BarButtonItem::triggered, this, &SkinsWebViewController::back);
     connect(m_forwardButton, &BarButtonItem::triggered, this, &SkinsWebViewController::forward);
     connect(m_reloadButton, &BarButtonItem::triggered, this, &SkinsWebViewController::reload);
     setToolbarItems({ m_backButton, BarButtonItem::space(BarButtonItem::FixedSpace, 24, this), m_forwardButton,
                       BarButtonItem::space(BarButtonItem::FlexibleSpace, 0, this), m_reloadButton });
     updateButtons();
-}
-
-void SkinsWebViewController::viewWillAppear(bool)
-{
-    if (navigationController())
-        navigationController()->setToolbarHidden(false);
-}
-
-void SkinsWebViewController::viewDidDisappear(bool)
-{
-    // The skin list below shows the toolbar again itself; other screens
-    // that have none do not get this one's.
-    NavigationController* navigation = navigationController();
-    if (navigation && navigation->topViewController() != this && navigation->topViewController()
-        && navigation->topViewController()->toolbarItems().isEmpty())
-        navigation->setToolbarHidden(true);
 }
 
 // --- Loading -------------------------------------------------------------------
@@ -225,8 +235,11 @@ void SkinsWebViewController::didFailLoadWithError(const WebLoadError& error)
     showAddress(m_theWebView->url());
     // Every failure here is one the reader asked for (no load is ever
     // cancelled with a report), so each is told.
-    AlertPresenter::show(QStringLiteral("Error loading page."),
-                         QStringLiteral("Sorry, we weren't able to load the requested page."), { QStringLiteral("Ok") });
+    // The address says which page: a typed one may be mistyped.
+    QString message = QStringLiteral("Sorry, we weren't able to load the requested page.");
+    if (!error.url.isEmpty())
+        message += QStringLiteral("\n\n") + shownAddress(error.url);
+    AlertPresenter::show(QStringLiteral("Error loading page."), message, { QStringLiteral("Ok") });
 }
 
 void SkinsWebViewController::showAddress(const QUrl& url)

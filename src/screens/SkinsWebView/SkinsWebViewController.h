@@ -30,8 +30,9 @@ public:
     static inline const QString bundledGalleryPage = QStringLiteral("skinGallery");
     // The gallery page: on the configured site, else the bundled page.
     static QUrl galleryAddress();
-    // What the address bar makes of typed text: "http..." as it stands,
-    // "www..." with "http://" before it, anything else with "http://www.".
+    // What the address bar makes of typed text: "http..." as it stands;
+    // "www...", an IP address, "localhost", a host with a port or a name
+    // without a dot with "http://" before it; anything else with "http://www.".
     static QString completedAddress(const QString& typed);
 
     void loadSkinGallery();
@@ -59,8 +60,6 @@ signals:
 
 protected:
     void viewDidLoad() override;
-    void viewWillAppear(bool animated) override;
-    void viewDidDisappear(bool animated) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -212,8 +212,10 @@ bool WebViewController::shouldStartLoadWithRequest(const QUrl& url, WebView::Nav
 {
     const QString address = url.toString();
     ConsoleLog::log(QStringLiteral("load: %@"), address);
-    const QString actionPrefix = QString::fromLatin1(applicationScheme) + QStringLiteral("://");
-    if (address.startsWith(actionPrefix, Qt::CaseInsensitive)) {
+    for (const char* scheme : { applicationScheme, makerScheme }) {
+        const QString actionPrefix = QString::fromLatin1(scheme) + QStringLiteral("://");
+        if (!address.startsWith(actionPrefix, Qt::CaseInsensitive))
+            continue;
         // The name is the address's host, which URL parsing lower-cases.
         const QString name = address.mid(actionPrefix.size());
         if (isPageAction(name))

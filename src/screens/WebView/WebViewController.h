@@ -15,7 +15,8 @@ class QNetworkAccessManager;
 // page and news items: a page of the help site (machine-translated when the
 // reader's language is not English) with a bundled page to fall back on, or
 // a bundled page, or given HTML. Pages ask the application to act through
-// links of its own scheme ("playerlink://bw_setuphelper"); mail and
+// links of its own scheme ("playerlink://bw_setuphelper", or the older
+// "brindlewood://bw_setuphelper"); mail and
 // software-centre links open outside. A load asked for before the screen
 // can show it waits until it can.
 class WebViewController : public ViewController {
@@ -26,6 +27,9 @@ public:
     ~WebViewController() override;
 
     static constexpr const char* applicationScheme = "playerlink";
+    // The scheme the help pages of the desktop side were written with; its
+    // links ask for the same actions.
+    static constexpr const char* makerScheme = "brindlewood";
     // Where the help site keeps the pages that have bundled copies.
     static inline const QString helpPagePath = QStringLiteral("/MobileHelp/PlayerLink-iphone/");
     static inline const QString bundlePageType = QStringLiteral("htm");

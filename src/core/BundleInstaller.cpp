@@ -1,4 +1,4 @@
-#include "app/BundleInstaller.h"
+#include "core/BundleInstaller.h"
 
 #include "core/ConsoleLog.h"
 #include "core/HomePaths.h"

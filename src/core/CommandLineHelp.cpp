@@ -1,14 +1,14 @@
-#include "app/CommandLineHelp.h"
+#include "core/CommandLineHelp.h"
 
 #include <cstdio>
 #include <cstring>
 
-QString CommandLineHelp::usage()
+QString CommandLineHelp::usage(const QString& program)
 {
-    return QStringLiteral(
-        "Usage: playerlink [--connect HOST[:PORT] [--password PW]] [LINK]\n"
+    QString text = QStringLiteral(
+        "Usage: playerlink [--connect HOST[:PORT] [--password-file FILE]] [LINK]\n"
         "       playerlink --install-skin PATH|LINK\n"
-        "       playerlink --screenshots FOLDER [--connect HOST[:PORT] [--password PW]]\n"
+        "       playerlink --screenshots FOLDER [--connect HOST[:PORT] [--password-file FILE]]\n"
         "\n"
         "A remote control for the VLC media player: a window with the saved computers\n"
         "running VLC and, for the chosen one, a skinned remote screen. VLC must run with\n"
@@ -17,8 +17,12 @@ QString CommandLineHelp::usage()
         "Options:\n"
         "  --connect HOST[:PORT]   open the remote screen for this computer (port 8080\n"
         "                          unless HOST names one)\n"
-        "  --password PW           VLC's web interface password for --connect; also\n"
-        "                          from PLAYERLINK_PASSWORD\n"
+        "  --password-file FILE    VLC's web interface password for --connect: the first\n"
+        "                          line of FILE (at most 4096 bytes); FILE - reads it\n"
+        "                          from standard input, which is read only then\n"
+        "  --password PW           the password as given: every local user can read it\n"
+        "                          in the process list; --password-file or the\n"
+        "                          environment variable PLAYERLINK_PASSWORD do not show\n"
         "  --install-skin PATH|LINK   install a skin archive, print one line, quit\n"
         "                          (exit 0 installed, 1 not, 2 usage error)\n"
         "  --screenshots FOLDER    write pictures of the window into FOLDER, then quit\n"
@@ -31,21 +35,25 @@ QString CommandLineHelp::usage()
         "~/.local/share/PlayerLink); their passwords go to the desktop's keyring when\n"
         "there is one. While a remote screen is open, media keys and playerctl drive\n"
         "it (MPRIS, as org.mpris.MediaPlayer2.playerlink).\n");
+    // The synopsis names the program that answers.
+    for (const QString& start : { QStringLiteral("Usage: "), QStringLiteral("       ") })
+        text.replace(start + QStringLiteral("playerlink "), start + program + u' ');
+    return text;
 }
 
-QString CommandLineHelp::versionLine()
+QString CommandLineHelp::versionLine(const QString& program)
 {
-    return QStringLiteral("playerlink %1").arg(QStringLiteral(PLAYERLINK_VERSION));
+    return QStringLiteral("%1 %2").arg(program, QStringLiteral(PLAYERLINK_VERSION));
 }
 
-bool CommandLineHelp::answer(int argc, char** argv)
+bool CommandLineHelp::answer(int argc, char** argv, const QString& program)
 {
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "--") == 0)
             return false;
         // A value may look like an option ("--password -h").
-        for (const char* takesValue : { "--connect", "--password", "--screenshots", "--install-skin" })
+        for (const char* takesValue : { "--connect", "--password", "--password-file", "--screenshots", "--install-skin" })
             if (std::strcmp(arg, takesValue) == 0) {
                 ++i;
                 break;
@@ -55,7 +63,7 @@ bool CommandLineHelp::answer(int argc, char** argv)
         const bool help = std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0;
         const bool version = std::strcmp(arg, "--version") == 0 || std::strcmp(arg, "-v") == 0;
         if (help || version) {
-            std::fputs(qPrintable((help ? usage() : versionLine() + QLatin1Char('\n'))), stdout);
+            std::fputs(qPrintable((help ? usage(program) : versionLine(program) + QLatin1Char('\n'))), stdout);
             std::fflush(stdout);
             return true;
         }

@@ -1,0 +1,128 @@
+#include "core/BundleInstaller.h"
+#include "core/CommandLineHelp.h"
+#include "core/FileHelpers.h"
+#include "core/HomePaths.h"
+#include "core/LaunchOptions.h"
+#include "core/Localization.h"
+#include "core/PreferenceKeys.h"
+#include "core/UserDefaults.h"
+#include "touch/TouchScreenshotTour.h"
+#include "touch/WindowKeys.h"
+#include "touch/skin/SkinImageProvider.h"
+
+#include <QGuiApplication>
+#include <QtQml/qqmlextensionplugin.h>
+#include <QQmlApplicationEngine>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+Q_IMPORT_QML_PLUGIN(PlayerLink_TouchPlugin)
+
+namespace {
+const QString program = QStringLiteral("playerlink-touch");
+
+bool asksToInstallSkin(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--install-skin") == 0 || std::strncmp(argv[i], "--install-skin=", 15) == 0)
+            return true;
+    return false;
+}
+
+// The remote screen in each of its states, as playerlink's tour shows it.
+void addRemoteSteps(TouchScreenshotTour& tour, QQuickWindow* window)
+{
+    auto call = [window](const char* method) { QMetaObject::invokeMethod(window, method); };
+    tour.addStep(QStringLiteral("remote-playlist"), nullptr, 900);
+    tour.addStep(QStringLiteral("remote-picker"), [call] { call("flipPages"); }, 600);
+    tour.addStep(QStringLiteral("remote-dvd"), [call] { call("flipPages"); }, 600);
+    tour.addStep(QStringLiteral("remote-landscape"), [window, call] {
+        call("flipPages");
+        window->resize(760, 390);
+    }, 900);
+    tour.addStep(QStringLiteral("remote-landscape-dvd"), [call] { call("flipPages"); }, 600);
+    // Small windows show the whole skin, scaled down.
+    tour.addStep(QStringLiteral("remote-landscape-small"), [window, call] {
+        call("flipPages");
+        window->resize(568, 320);
+    }, 600);
+    tour.addStep(QStringLiteral("remote-small"), [window] { window->resize(320, 568); }, 900);
+    tour.addStep(QStringLiteral("remotes"), [window, call] {
+        window->resize(390, 760);
+        call("goBack");
+    }, 800);
+}
+}
+
+int main(int argc, char** argv)
+{
+    // The usage and the version need no window (nor a display).
+    if (CommandLineHelp::answer(argc, argv, program))
+        return 0;
+    if (asksToInstallSkin(argc, argv)) {
+        // Installing a skin belongs to the skin library of this front end,
+        // which is not there yet; playerlink installs into the same folder.
+        std::fputs("playerlink-touch: --install-skin is not available yet; playerlink --install-skin installs into "
+                   "the same skins folder\n",
+                   stderr);
+        return 2;
+    }
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("PlayerLink"));
+    QGuiApplication::setApplicationVersion(QStringLiteral(PLAYERLINK_VERSION));
+    // The reader's language, when PlayerLink speaks it (English otherwise).
+    Localization::installTranslations();
+    UserDefaults& defaults = UserDefaults::standard();
+    defaults.registerDefaults(PreferenceKeys::registeredDefaults());
+
+    LaunchOptions options;
+    options.process(app);
+
+    // The same home as playerlink's: its saved remotes, preferences and
+    // skins. Documents holds the saved passwords: the owner's alone.
+    FileHelpers::makeDirectory(HomePaths::documents(), FileAccess::OwnerOnly);
+    BundleInstaller::install();
+
+    // One look on every platform, and the one the pictures are taken with.
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_STYLE"))
+        QQuickStyle::setStyle(QStringLiteral("Basic"));
+
+    WindowKeys keys;
+    auto engine = std::make_unique<QQmlApplicationEngine>();
+    // The module's qmldir lies at qrc:/PlayerLink/Touch.
+    engine->addImportPath(QStringLiteral("qrc:/"));
+    engine->addImageProvider(QString::fromLatin1(SkinImageProvider::providerId), new SkinImageProvider);
+    engine->setInitialProperties({
+        { QStringLiteral("keys"), QVariant::fromValue(&keys) },
+        { QStringLiteral("skinDirectory"), defaults.stringForKey(PreferenceKeys::skin) },
+        { QStringLiteral("openRemote"), options.connects() },
+    });
+    engine->load(QUrl(QStringLiteral("qrc:/PlayerLink/Touch/Main.qml")));
+    auto* window = engine->rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(engine->rootObjects().first());
+    if (!window)
+        return 1;
+    keys.install(window);
+
+    std::unique_ptr<TouchScreenshotTour> tour;
+    if (options.takesScreenshots()) {
+        tour = std::make_unique<TouchScreenshotTour>(window, options.screenshotsFolder());
+        if (options.connects())
+            addRemoteSteps(*tour, window);
+        else
+            tour->addStep(QStringLiteral("remotes"), nullptr, 800);
+        QObject::connect(tour.get(), &TouchScreenshotTour::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+        QTimer::singleShot(0, tour.get(), &TouchScreenshotTour::start);
+    }
+    const int exitCode = app.exec();
+    // The window and what it drew go before the application: textures of
+    // items that went away wait for deferred deletion.
+    tour.reset();
+    engine.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return exitCode;
+}

@@ -1,0 +1,53 @@
+import QtQuick
+import QtQuick.Controls
+import PlayerLink.Touch
+
+// A skin's button: the image of its state, centred; it takes a finger in at
+// least a 48-pixel square around it.
+AbstractButton {
+    id: button
+
+    required property SkinControl control
+
+    x: control.rect.x + control.touchArea.x
+    y: control.rect.y + control.touchArea.y
+    width: control.touchArea.width
+    height: control.touchArea.height
+    visible: control.shown
+    enabled: control.enabled
+    focusPolicy: Qt.TabFocus
+    padding: 0
+
+    Accessible.role: Accessible.Button
+    Accessible.name: control.accessibleName
+
+    onPressedChanged: control.pressed = pressed
+    onClicked: control.activate()
+
+    background: null
+    contentItem: Item {
+        Image {
+            cache: false
+            x: (button.width - width) / 2
+            y: (button.height - height) / 2
+            width: button.control.imageSize.width
+            height: button.control.imageSize.height
+            source: button.control.image
+            opacity: button.control.opacity
+            smooth: true
+            mipmap: true
+        }
+        Rectangle {
+            // Where the keyboard is.
+            visible: button.visualFocus
+            x: (button.width - button.control.rect.width) / 2 - 2
+            y: (button.height - button.control.rect.height) / 2 - 2
+            width: button.control.rect.width + 4
+            height: button.control.rect.height + 4
+            radius: 8
+            color: "transparent"
+            border.color: "#ff8c1a"
+            border.width: 2
+        }
+    }
+}

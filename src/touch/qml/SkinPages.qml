@@ -1,0 +1,103 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls
+import PlayerLink.Touch
+
+// A skin's paging scroll view: its pages side by side, swiped one at a
+// time; the page shown is the control's (the main scroll view's is
+// remembered across runs). The main one shows dots below it.
+Item {
+    id: pages
+
+    required property SkinControl control
+
+    x: control.rect.x
+    y: control.rect.y
+    width: control.rect.width
+    height: control.rect.height
+    visible: control.shown
+
+    function slideTo(page: int, animated: bool) {
+        slide.stop()
+        if (animated) {
+            slide.to = page * flick.width
+            slide.start()
+        } else {
+            flick.contentX = page * flick.width
+        }
+    }
+
+    Flickable {
+        id: flick
+        anchors.fill: parent
+        clip: true
+        interactive: pages.control.slidable
+        contentWidth: width * pages.control.pageCount
+        contentHeight: height
+        flickableDirection: Flickable.HorizontalFlick
+        boundsBehavior: Flickable.StopAtBounds
+        pressDelay: 0
+
+        onFlickStarted: {
+            const velocity = horizontalVelocity
+            cancelFlick()
+            pages.control.currentPage = pages.control.pageAfterRelease(contentX, velocity)
+            pages.slideTo(pages.control.currentPage, true)
+        }
+        onMovementEnded: {
+            if (!slide.running) {
+                pages.control.currentPage = pages.control.pageAfterRelease(contentX, 0)
+                pages.slideTo(pages.control.currentPage, true)
+            }
+        }
+        onWidthChanged: pages.slideTo(pages.control.currentPage, false)
+
+        Repeater {
+            model: pages.control.children
+            delegate: SkinPart {}
+        }
+    }
+
+    NumberAnimation {
+        id: slide
+        target: flick
+        property: "contentX"
+        duration: 250
+        easing.type: Easing.OutCubic
+    }
+
+    Connections {
+        target: pages.control
+        function onCurrentPageChanged() {
+            if (!flick.moving)
+                pages.slideTo(pages.control.currentPage, true)
+        }
+    }
+
+    PageIndicator {
+        id: dots
+        objectName: "pageDots"
+        readonly property real dot: Math.max(5, Math.round(7 * pages.control.scale))
+        visible: pages.control.showsPageDots
+        count: pages.control.pageCount
+        currentIndex: pages.control.currentPage
+        interactive: true
+        padding: 0
+        spacing: dot
+        anchors.horizontalCenter: parent.horizontalCenter
+        // Just below the pages, inside the skin.
+        y: parent.height + Math.min(2 * pages.control.scale, pages.control.roomBelow - height)
+        onCurrentIndexChanged: pages.control.currentPage = currentIndex
+        Accessible.name: qsTrId("Page")
+        delegate: Rectangle {
+            required property int index
+            implicitWidth: dots.dot
+            implicitHeight: dots.dot
+            radius: dots.dot / 2
+            color: "white"
+            opacity: index === dots.currentIndex ? 0.95 : 0.4
+        }
+    }
+
+    Component.onCompleted: slideTo(control.currentPage, false)
+}

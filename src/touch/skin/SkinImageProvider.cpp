@@ -1,0 +1,115 @@
+#include "touch/skin/SkinImageProvider.h"
+
+#include "models/skin/SkinImageFile.h"
+
+#include <QFile>
+#include <QHash>
+#include <QMutex>
+#include <QMutexLocker>
+
+namespace {
+// Images are requested on Qt Quick's loader threads as well as the main one.
+QMutex& registryMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+
+QHash<int, QString>& registry()
+{
+    static QHash<int, QString> folders;
+    return folders;
+}
+
+int& lastNumber()
+{
+    static int number = SkinImageProvider::builtInFolder;
+    return number;
+}
+
+const QString builtInImages = QStringLiteral(":/images");
+
+QString folderFor(int number)
+{
+    if (number == SkinImageProvider::builtInFolder)
+        return builtInImages;
+    QMutexLocker lock(&registryMutex());
+    return registry().value(number);
+}
+
+// The built-in images are the program's own: no checks beyond existing.
+QString builtInPath(const QString& name)
+{
+    const QString path = builtInImages + u'/' + name;
+    return !name.contains(u'/') && QFile::exists(path) ? path : QString();
+}
+}
+
+SkinImageProvider::SkinImageProvider()
+    : QQuickImageProvider(QQuickImageProvider::Image)
+{
+}
+
+int SkinImageProvider::registerFolder(const QString& folder)
+{
+    QMutexLocker lock(&registryMutex());
+    const int number = ++lastNumber();
+    registry().insert(number, folder);
+    return number;
+}
+
+void SkinImageProvider::unregisterFolder(int number)
+{
+    QMutexLocker lock(&registryMutex());
+    registry().remove(number);
+}
+
+QUrl SkinImageProvider::url(int folder, const QString& name, bool twin)
+{
+    if (name.isEmpty())
+        return {};
+    return QUrl(QStringLiteral("image://skin/%1/%2/%3")
+                    .arg(folder)
+                    .arg(twin ? 2 : 1)
+                    .arg(QString::fromLatin1(QUrl::toPercentEncoding(name))));
+}
+
+QString SkinImageProvider::pathFor(int number, const QString& name, bool twin, bool* isTwin)
+{
+    const QString folder = folderFor(number);
+    if (isTwin)
+        *isTwin = false;
+    if (folder.isEmpty() || name.isEmpty())
+        return {};
+    auto resolve = [&](const QString& wanted) {
+        return number == builtInFolder ? builtInPath(wanted) : SkinImageFile::resolve(folder, wanted);
+    };
+    if (twin) {
+        const QString path = resolve(SkinImageFile::twinName(name));
+        if (!path.isEmpty()) {
+            if (isTwin)
+                *isTwin = true;
+            return path;
+        }
+    }
+    return resolve(name);
+}
+
+QImage SkinImageProvider::requestImage(const QString& id, QSize* size, const QSize&)
+{
+    const qsizetype first = id.indexOf(u'/');
+    const qsizetype second = first < 0 ? -1 : id.indexOf(u'/', first + 1);
+    if (second < 0)
+        return {};
+    bool numbered = false;
+    const int number = id.left(first).toInt(&numbered);
+    const bool twin = id.mid(first + 1, second - first - 1) == u"2";
+    const QString name = QUrl::fromPercentEncoding(id.mid(second + 1).toUtf8());
+    if (!numbered)
+        return {};
+    const QString path = pathFor(number, name, twin);
+    QImage image = path.isEmpty() ? QImage() : SkinImageFile::read(path);
+    if (size)
+        *size = image.size();
+    return image;
+}

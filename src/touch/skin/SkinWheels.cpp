@@ -1,0 +1,101 @@
+#include "touch/skin/SkinWheels.h"
+
+#include "core/Localization.h"
+
+SkinWheels::SkinWheels(QObject* parent)
+    : QObject(parent)
+{
+}
+
+QString SkinWheels::text(int wheel, int row) const
+{
+    if (wheel < Minutes || wheel > Volume)
+        return {};
+    return TimeVolumeWheels::rowText(TimeVolumeWheels::Wheel(wheel), row);
+}
+
+int SkinWheels::widthOf(int wheel) const
+{
+    switch (wheel) {
+    case Minutes:
+        return 140;
+    case Seconds:
+        return 60;
+    case Volume:
+        return 100;
+    default:
+        return 0;
+    }
+}
+
+QString SkinWheels::nameOf(int wheel) const
+{
+    switch (wheel) {
+    case Minutes:
+        return localizedString("Minutes");
+    case Seconds:
+        return localizedString("Seconds");
+    case Volume:
+        return localizedString("Volume");
+    default:
+        return {};
+    }
+}
+
+void SkinWheels::startSelection()
+{
+    const bool was = m_wheels.isInteracting();
+    m_wheels.startSelection();
+    if (!was)
+        emit interactingChanged();
+}
+
+void SkinWheels::select(int wheel, int row)
+{
+    if (wheel < Minutes || wheel > Volume)
+        return;
+    const bool was = m_wheels.isInteracting();
+    const TimeVolumeWheels::Turn turn = m_wheels.select(TimeVolumeWheels::Wheel(wheel), row, wheel == Minutes ? row : m_minutesRow,
+                                                        wheel == Seconds ? row : m_secondsRow);
+    // The wheel stays where the user left it.
+    if (wheel == Minutes)
+        m_minutesRow = row;
+    else if (wheel == Seconds)
+        m_secondsRow = turn.secondsRow.value_or(row);
+    else
+        m_volumeRow = row;
+    if (turn.secondsRow) {
+        m_animated = false;
+        emit rowsChanged();
+    }
+    if (was != m_wheels.isInteracting())
+        emit interactingChanged();
+    if (turn.seek)
+        emit seekRequested(*turn.seek);
+    if (turn.volume)
+        emit volumeRequested(*turn.volume);
+}
+
+void SkinWheels::update(int length, int elapsed, int volume, bool animated)
+{
+    const std::optional<TimeVolumeWheels::Rows> rows = m_wheels.update(length, elapsed, volume);
+    if (!rows)
+        return;
+    if (rows->minutesChanged)
+        emit countsChanged();
+    if (rows->minutes == m_minutesRow && rows->seconds == m_secondsRow && rows->volume == m_volumeRow)
+        return;
+    m_minutesRow = rows->minutes;
+    m_secondsRow = rows->seconds;
+    m_volumeRow = rows->volume;
+    m_animated = animated;
+    emit rowsChanged();
+}
+
+void SkinWheels::setMaxVolume(int maximum)
+{
+    if (maximum == m_wheels.maxVolume())
+        return;
+    m_wheels.setMaxVolume(maximum);
+    emit countsChanged();
+}

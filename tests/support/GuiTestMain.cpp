@@ -1,0 +1,30 @@
+#include "core/ConsoleLog.h"
+#include "core/PreferenceKeys.h"
+#include "core/UserDefaults.h"
+#include "SecondRun.h"
+#include "TestSupport.h"
+
+#include <QGuiApplication>
+
+#include <gtest/gtest.h>
+
+// For tests that draw without widgets (Qt Quick among them): a
+// QGuiApplication on the offscreen platform, with the preferences' defaults
+// registered as the programs register them.
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("PlayerLinkGuiTests"));
+    // The Qt Quick controls in the look playerlink-touch gives them.
+    qputenv("QT_QUICK_CONTROLS_STYLE", "Basic");
+    ConsoleLog::setSink([](const QString&) {});
+    int result = 0;
+    {
+        ScopedHome home;
+        UserDefaults::standard().registerDefaults(PreferenceKeys::registeredDefaults());
+        result = RUN_ALL_TESTS();
+    }
+    return result;
+}

@@ -1,0 +1,158 @@
+// The playerlink-touch window: its navigation stack, going back by Escape
+// or the bar's button, the window-wide keys of the remote screen, its
+// wheels turned by a finger, and the program's picture tour.
+
+#include "SkinStageWindow.h"
+#include "TestSupport.h"
+#include "touch/WindowKeys.h"
+#include "touch/skin/SkinImageProvider.h"
+#include "touch/skin/SkinWheels.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QStyleHints>
+#include <QImage>
+#include <QProcess>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtQml/qqmlextensionplugin.h>
+
+#include <gtest/gtest.h>
+
+Q_IMPORT_QML_PLUGIN(PlayerLink_TouchPlugin)
+
+namespace {
+struct Shell {
+    WindowKeys keys;
+    QQmlApplicationEngine engine;
+    QQuickWindow* window = nullptr;
+    QObject* stack = nullptr;
+
+    Shell()
+    {
+        engine.addImportPath(QStringLiteral("qrc:/"));
+        engine.addImageProvider(QString::fromLatin1(SkinImageProvider::providerId), new SkinImageProvider);
+        engine.setInitialProperties({ { QStringLiteral("keys"), QVariant::fromValue(&keys) },
+                                      { QStringLiteral("skinDirectory"), SkinStageWindow::shippedSkin() },
+                                      { QStringLiteral("openRemote"), true } });
+        engine.load(QUrl(QStringLiteral("qrc:/PlayerLink/Touch/Main.qml")));
+        window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(engine.rootObjects().first());
+        EXPECT_TRUE(window);
+        keys.install(window);
+        stack = window->findChild<QObject*>(QStringLiteral("stack"));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+    }
+    int depth() const { return stack->property("depth").toInt(); }
+};
+}
+
+TEST(TouchShell, EscapeAndTheBackButtonGoBackAndTheRemoteTakesTheWindowsKeys)
+{
+    Shell shell;
+    ASSERT_EQ(shell.depth(), 2);
+    ASSERT_TRUE(waitUntil([&] { return shell.keys.remote(); }));
+    QSignalSpy actions(shell.keys.remote(), &SkinScene::actionTriggered);
+    QTest::keyClick(shell.window, Qt::Key_Space);
+    QTest::keyClick(shell.window, Qt::Key_N);
+    ASSERT_EQ(actions.count(), 2);
+    EXPECT_EQ(actions[0][0].value<SkinScene::Action>(), SkinScene::PlayPause);
+    EXPECT_EQ(actions[1][0].value<SkinScene::Action>(), SkinScene::Next);
+
+    QTest::keyClick(shell.window, Qt::Key_Escape);
+    EXPECT_TRUE(waitUntil([&] { return shell.depth() == 1 && !shell.keys.remote(); }));
+    // At the first screen the back key is left to the platform.
+    QKeyEvent back(QEvent::KeyPress, Qt::Key_Back, Qt::NoModifier);
+    EXPECT_FALSE(shell.keys.eventFilter(shell.window, &back));
+
+    QMetaObject::invokeMethod(shell.window, "showRemote");
+    EXPECT_TRUE(waitUntil([&] { return shell.depth() == 2 && shell.keys.remote(); }));
+    auto* backButton = shell.window->findChild<QQuickItem*>(QStringLiteral("backButton"));
+    ASSERT_TRUE(backButton);
+    EXPECT_GE(backButton->height(), 48);
+    QTest::mouseClick(shell.window, Qt::LeftButton, {},
+                      backButton->mapToScene(QPointF(backButton->width() / 2, backButton->height() / 2)).toPoint());
+    EXPECT_TRUE(waitUntil([&] { return shell.depth() == 1; }));
+}
+
+TEST(TouchShell, TurningTheSecondsWheelSeeksWhenItComesToRest)
+{
+    SkinStageWindow stage(QSize(390, 672));
+    SkinScene& scene = stage.scene();
+    scene.setLiveness(SkinScene::Live);
+    scene.setLength(600);
+    scene.setElapsed(125); // seconds row 125, minute 2
+    scene.mainScrollView()->setCurrentPage(1);
+    QSignalSpy seeks(&scene, &SkinScene::seekRequested);
+    auto* picker = stage.itemFor(stage.control(SkinControl::Picker));
+    ASSERT_TRUE(picker);
+    QQuickItem* seconds = SkinStageWindow::findItem(picker, [](QQuickItem* item) {
+        return item->inherits("QQuickTumbler") && item->property("wheel").toInt() == SkinWheels::Seconds;
+    });
+    ASSERT_TRUE(seconds);
+    QTest::qWait(400); // the page slides into view
+    EXPECT_EQ(seconds->property("currentIndex").toInt(), 125);
+    // Two rows up (past the distance a drag takes to start), slowly, and
+    // held before lifting: no throw.
+    const int distance = int(2 * seconds->height() / 5) + QGuiApplication::styleHints()->startDragDistance();
+    const QPoint start = stage.centreOf(seconds);
+    QTest::touchEvent(&stage.view(), stage.touchScreen()).press(0, start);
+    for (int step = 1; step <= 10; ++step) {
+        QTest::qWait(30);
+        QTest::touchEvent(&stage.view(), stage.touchScreen()).move(0, start - QPoint(0, distance * step / 10));
+    }
+    QTest::qWait(300);
+    QTest::touchEvent(&stage.view(), stage.touchScreen()).release(0, start - QPoint(0, distance));
+    ASSERT_TRUE(waitUntil([&] { return seeks.count() == 1; }, 3000));
+    EXPECT_EQ(seeks[0][0].toInt(), 127);
+}
+
+TEST(SkinImageProvider, ServesOnlyTheSkinsOwnImagesAndFallsBackFromTwins)
+{
+    QTemporaryDir outside;
+    QImage(2, 2, QImage::Format_ARGB32).save(outside.path() + QStringLiteral("/secret.png"));
+    const int folder = SkinImageProvider::registerFolder(SkinStageWindow::shippedSkin());
+    SkinImageProvider provider;
+    auto request = [&](const QUrl& url) {
+        QSize size;
+        return provider.requestImage(url.toString().mid(int(qstrlen("image://skin/"))), &size, QSize());
+    };
+    EXPECT_EQ(request(SkinImageProvider::url(folder, QStringLiteral("play.png"), false)).size(), QSize(76, 76));
+    EXPECT_EQ(request(SkinImageProvider::url(folder, QStringLiteral("play.png"), true)).size(), QSize(152, 152));
+    EXPECT_TRUE(request(SkinImageProvider::url(folder, QStringLiteral("SkinFormat.txt"), false)).isNull());
+    EXPECT_TRUE(request(SkinImageProvider::url(folder, QStringLiteral("../") + QFileInfo(outside.path()).fileName() + QStringLiteral("/secret.png"), false)).isNull());
+    EXPECT_TRUE(request(SkinImageProvider::url(folder, outside.path() + QStringLiteral("/secret.png"), false)).isNull());
+    SkinImageProvider::unregisterFolder(folder);
+    EXPECT_TRUE(request(SkinImageProvider::url(folder, QStringLiteral("play.png"), false)).isNull());
+    EXPECT_FALSE(request(SkinImageProvider::url(SkinImageProvider::builtInFolder, QStringLiteral("sliderThumb.png"), true)).isNull());
+}
+
+TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
+{
+    QTemporaryDir home;
+    QTemporaryDir pictures;
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PLAYERLINK_HOME"), home.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(PLAYERLINK_TOUCH_PATH),
+                  { QStringLiteral("--connect"), QStringLiteral("127.0.0.1:%1").arg(unusedLoopbackPort()),
+                    QStringLiteral("--screenshots"), pictures.path() });
+    ASSERT_TRUE(program.waitForFinished(120000)) << "the tour did not end";
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    EXPECT_EQ(QDir(pictures.path()).entryList(QDir::Files),
+              QStringList({ "01-remote-playlist.png", "02-remote-picker.png", "03-remote-dvd.png", "04-remote-landscape.png",
+                            "05-remote-landscape-dvd.png", "06-remote-landscape-small.png", "07-remote-small.png",
+                            "08-remotes.png" }));
+    EXPECT_EQ(QImage(pictures.path() + QStringLiteral("/07-remote-small.png")).size(), QSize(320, 568));
+
+    QProcess help;
+    help.start(QStringLiteral(PLAYERLINK_TOUCH_PATH), { QStringLiteral("--help") });
+    ASSERT_TRUE(help.waitForFinished(30000));
+    EXPECT_TRUE(help.readAllStandardOutput().startsWith("Usage: playerlink-touch [--connect HOST[:PORT]"));
+}
