@@ -8,14 +8,13 @@
 #include "screens/AdditionalActions/LuaAdditionalActionsViewController.h"
 #include "screens/AspectRatio/AspectRatioViewController.h"
 #include "screens/AudioDelay/AudioDelayViewController.h"
-#include "screens/AudioVideoTrack/AudioVideoTrackViewController.h"
 #include "screens/ChapterTitle/ChapterTitleViewController.h"
 #include "screens/DVD/DVDViewController.h"
 #include "screens/Flipside/FlipsideViewController.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/SkipDistance/SkipDistanceViewController.h"
 #include "screens/Speed/SpeedViewController.h"
-#include "screens/SubtitleTrack/SubtitleTrackViewController.h"
+#include "screens/Track/TrackViewController.h"
 #include "ui/AlertView.h"
 
 #include <functional>

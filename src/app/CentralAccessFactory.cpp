@@ -1,5 +1,6 @@
 #include "app/CentralAccessFactory.h"
 
+#include "app/AppNavigator.h"
 #include "core/Clock.h"
 #include "core/FileHelpers.h"
 #include "core/HomePaths.h"
@@ -7,11 +8,13 @@
 #include "core/LogRateLimit.h"
 #include "core/LogText.h"
 #include "core/StringHelpers.h"
+#include "core/UserDefaults.h"
+#include "models/NewsModel.h"
+#include "models/RemoteSession.h"
 #include "screens/AdditionalActions/AdditionalActionsViewController.h"
 #include "screens/AdditionalActions/LuaAdditionalActionsViewController.h"
 #include "screens/AspectRatio/AspectRatioViewController.h"
 #include "screens/AudioDelay/AudioDelayViewController.h"
-#include "screens/AudioVideoTrack/AudioVideoTrackViewController.h"
 #include "screens/BrowseView/BrowseViewController.h"
 #include "screens/ChapterTitle/ChapterTitleViewController.h"
 #include "screens/Common/RemoteWaker.h"
@@ -28,7 +31,7 @@
 #include "screens/SkinsWebView/SkinsWebViewController.h"
 #include "screens/SkipDistance/SkipDistanceViewController.h"
 #include "screens/Speed/SpeedViewController.h"
-#include "screens/SubtitleTrack/SubtitleTrackViewController.h"
+#include "screens/Track/TrackViewController.h"
 #include "screens/WebView/WebViewController.h"
 #include "ui/UrlOpener.h"
 #include "vlc/VLCController.h"
@@ -65,11 +68,15 @@ void CentralAccessFactory::shutdown()
 CentralAccessFactory::CentralAccessFactory()
     : m_network(new QNetworkAccessManager(this))
     , m_savedRemotes(new SavedRemoteList(m_network, this))
+    , m_navigator(std::make_unique<AppNavigator>(*this))
+    , m_session(new RemoteSession(context(), this))
 {
     m_network->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
     connect(m_savedRemotes, &SavedRemoteList::changed, this, &CentralAccessFactory::savedRemotesChanged);
     // Learns the hardware addresses of saved remotes as they answer.
     new RemoteWaker(this);
+    // The remote screen tells its one-time notice about DVD controls.
+    connect(m_session, &RemoteSession::setupNoticeWanted, this, [this] { mainViewController()->dvdWarning(); });
 }
 
 CentralAccessFactory::~CentralAccessFactory()
@@ -78,8 +85,28 @@ CentralAccessFactory::~CentralAccessFactory()
     for (const QPointer<QWidget>& screen : m_screens)
         if (screen && !screen->parent())
             delete screen;
+    if (AlertPresenter::current() == &m_widgetAlerts)
+        AlertPresenter::setCurrent(nullptr);
     // Replies still queued for deletion go before their manager does.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+AppContext CentralAccessFactory::context()
+{
+    return { m_network, UserDefaults::standard(), *m_alerts, *m_clock, *m_navigator };
+}
+
+NewsModel& CentralAccessFactory::news()
+{
+    if (!m_news)
+        m_news = new NewsModel(context(), QStringLiteral("newsFeed.plist"), QStringLiteral("feedTemplate"),
+                               QStringLiteral("VLC"), this);
+    return *m_news;
+}
+
+bool CentralAccessFactory::newNewsExists()
+{
+    return news().hasUnread();
 }
 
 void CentralAccessFactory::setSavedRemotes(std::vector<RemoteRecord> records)
@@ -109,7 +136,11 @@ std::shared_ptr<VLCController> CentralAccessFactory::currentRemote() const
 
 MainViewController* CentralAccessFactory::mainViewController()
 {
-    return screen(m_mainViewController);
+    if (!m_mainViewController) {
+        screen(m_mainViewController);
+        connect(m_mainViewController, &MainViewController::currentRemoteChanged, m_session, &RemoteSession::setRemote);
+    }
+    return m_mainViewController;
 }
 
 SkinsViewController* CentralAccessFactory::skinsViewController()
@@ -140,84 +171,81 @@ WebViewController* CentralAccessFactory::webViewController()
 FlipsideViewController* CentralAccessFactory::flipsideViewController()
 {
     if (!m_flipsideViewController) {
-        screen(m_flipsideViewController);
+        screen(m_flipsideViewController, context());
         connect(m_flipsideViewController, &FlipsideViewController::rotationLockChanged, this,
                 &CentralAccessFactory::rotationLockChanged);
         connect(m_flipsideViewController, &FlipsideViewController::keepAwakeChanged, this,
                 &CentralAccessFactory::keepAwakeChanged);
+        connect(m_flipsideViewController, &FlipsideViewController::skinSlidingChanged, this, [this] {
+            if (m_mainViewController)
+                m_mainViewController->clearCurrentSkin();
+        });
     }
     return m_flipsideViewController;
 }
 
 SkipDistanceViewController* CentralAccessFactory::skipDistanceViewController()
 {
-    return screen(m_skipDistanceViewController);
+    return screen(m_skipDistanceViewController, UserDefaults::standard());
 }
 
 AdditionalActionsViewController* CentralAccessFactory::additionalActionsViewController()
 {
-    return screen(m_additionalActionsViewController);
+    return screen(m_additionalActionsViewController, context(), *m_session);
 }
 
 LuaAdditionalActionsViewController* CentralAccessFactory::luaAdditionalActionsViewController()
 {
-    return screen(m_luaAdditionalActionsViewController);
+    return screen(m_luaAdditionalActionsViewController, context());
 }
 
 ChapterTitleViewController* CentralAccessFactory::chapterTitleViewController()
 {
-    return screen(m_chapterTitleViewController);
+    return screen(m_chapterTitleViewController, *m_session);
 }
 
 AspectRatioViewController* CentralAccessFactory::aspectRatioViewController()
 {
-    return screen(m_aspectRatioViewController);
+    return screen(m_aspectRatioViewController, *m_session);
 }
 
-AudioVideoTrackViewController* CentralAccessFactory::audioTrackViewController()
+TrackViewController* CentralAccessFactory::audioTrackViewController()
 {
-    return screen(m_audioTrackViewController);
+    return screen(m_audioTrackViewController, *m_session,
+                  std::vector<TrackModel::Kind> { TrackModel::Kind::Audio, TrackModel::Kind::Video },
+                  localizedString("Audio & Video Tracks"));
 }
 
-SubtitleTrackViewController* CentralAccessFactory::subtitleTrackViewController()
+TrackViewController* CentralAccessFactory::subtitleTrackViewController()
 {
-    return screen(m_subtitleTrackViewController);
+    return screen(m_subtitleTrackViewController, *m_session, std::vector<TrackModel::Kind> { TrackModel::Kind::Subtitle },
+                  localizedString("Subtitle Track"));
 }
 
 SpeedViewController* CentralAccessFactory::speedViewController()
 {
-    return screen(m_speedViewController);
+    return screen(m_speedViewController, *m_session, *m_clock);
 }
 
 DVDViewController* CentralAccessFactory::dvdViewController()
 {
-    return screen(m_dvdViewController);
+    return screen(m_dvdViewController, *m_session);
 }
 
 AudioDelayViewController* CentralAccessFactory::audioDelayViewController()
 {
-    return screen(m_audioDelayViewController);
+    return screen(m_audioDelayViewController, *m_session);
 }
 
 FeedsViewController* CentralAccessFactory::feedsViewController()
 {
-    if (!m_feedsViewController) {
-        m_feedsViewController = new FeedsViewController(QStringLiteral("PlayerLink"), localizedString("Brindlewood News"),
-                                                        QStringLiteral("newsFeed.plist"), QStringLiteral("feedTemplate"),
-                                                        QStringLiteral("VLC"));
-        m_screens.emplace_back(m_feedsViewController.data());
-    }
-    return m_feedsViewController;
+    return screen(m_feedsViewController, news(), QStringLiteral("PlayerLink"), localizedString("Brindlewood News"));
 }
 
 SetupInstructionsVC* CentralAccessFactory::setupInstructionsViewController()
 {
-    if (!m_setupInstructionsVC) {
-        m_setupInstructionsVC = new SetupInstructionsVC(localizedString("Thanks for installing PlayerLink"),
-                                                        SetupInstructionsVC::defaultMessage());
-        m_screens.emplace_back(m_setupInstructionsVC.data());
-    }
-    return m_setupInstructionsVC;
+    return screen(m_setupInstructionsVC, context(), localizedString("Thanks for installing PlayerLink"),
+                  SetupInstructionsVC::defaultMessage());
 }
 
 RemoteConfigViewController* CentralAccessFactory::remoteConfigViewController()

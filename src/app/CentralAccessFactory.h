@@ -1,7 +1,10 @@
 #pragma once
 
 #include "app/SavedRemotesFile.h"
+#include "core/Clock.h"
+#include "models/AppContext.h"
 #include "screens/Common/CentralAccess.h"
+#include "ui/WidgetAlertPresenter.h"
 
 #include <QObject>
 #include <QPointer>
@@ -11,12 +14,25 @@
 #include <mutex>
 #include <vector>
 
+class AppNavigator;
+class NewsModel;
+class RemoteSession;
+class TrackViewController;
+class AspectRatioViewController;
+class AudioDelayViewController;
+class ChapterTitleViewController;
+class DVDViewController;
+class SkipDistanceViewController;
+class SpeedViewController;
 class VLCController;
 
 // The one shared access point: the saved remotes, the current remote, each
 // screen created the first time it is asked for and kept for the rest of
 // the run (so screens keep their state between visits), and the diagnostic
-// log file.
+// log file. It makes the services the screens are given (an AppContext: its
+// network access, the preferences, the alerts, the clock and the navigator
+// that carries the screens' intents), the session of the remote the remote
+// screen shows (whose commands the advanced screens send) and the news.
 class CentralAccessFactory : public CentralAccess {
     Q_OBJECT
 public:
@@ -34,22 +50,36 @@ public:
     std::shared_ptr<VLCController> currentRemote() const override;
     QNetworkAccessManager* network() override { return m_network; }
 
+    // What the screens are given, with the services in force when asked.
+    AppContext context();
+    AppNavigator& navigator() { return *m_navigator; }
+    // The alerts shown over the application's window.
+    WidgetAlertPresenter& widgetAlerts() { return m_widgetAlerts; }
+    // Tests give their own, for the screens made from then on.
+    void setAlertPresenter(AlertPresenter& alerts) { m_alerts = &alerts; }
+    void setClock(const Clock& clock) { m_clock = &clock; }
+    // Follows the remote screen's remote; inactive (that screen polls).
+    RemoteSession& session() { return *m_session; }
+    NewsModel& news();
+    bool newNewsExists() override;
+
     RemotesViewController* remotesViewController() override;
     MainViewController* mainViewController() override;
     WebViewController* webViewController() override;
     SkinsViewController* skinsViewController() override;
     SkinsWebViewController* skinsWebViewController() override;
     FlipsideViewController* flipsideViewController() override;
-    SkipDistanceViewController* skipDistanceViewController() override;
+    SkipDistanceViewController* skipDistanceViewController();
     AdditionalActionsViewController* additionalActionsViewController() override;
     LuaAdditionalActionsViewController* luaAdditionalActionsViewController() override;
-    ChapterTitleViewController* chapterTitleViewController() override;
-    AspectRatioViewController* aspectRatioViewController() override;
-    AudioVideoTrackViewController* audioTrackViewController() override;
-    SubtitleTrackViewController* subtitleTrackViewController() override;
-    SpeedViewController* speedViewController() override;
-    DVDViewController* dvdViewController() override;
-    AudioDelayViewController* audioDelayViewController() override;
+    ChapterTitleViewController* chapterTitleViewController();
+    AspectRatioViewController* aspectRatioViewController();
+    // The audio and video tracks, and the subtitles: one screen, twice.
+    TrackViewController* audioTrackViewController();
+    TrackViewController* subtitleTrackViewController();
+    SpeedViewController* speedViewController();
+    DVDViewController* dvdViewController();
+    AudioDelayViewController* audioDelayViewController();
     FeedsViewController* feedsViewController() override;
     SetupInstructionsVC* setupInstructionsViewController() override;
     BrowseViewController* browseViewController() override;
@@ -74,12 +104,13 @@ signals:
 private:
     CentralAccessFactory();
     ~CentralAccessFactory() override;
-    // Creates a screen on first request and keeps it for the whole run.
-    template <typename Screen>
-    Screen* screen(QPointer<Screen>& field)
+    // Creates a screen on first request, from what it is given, and keeps
+    // it for the whole run.
+    template <typename Screen, typename... Args>
+    Screen* screen(QPointer<Screen>& field, Args&&... args)
     {
         if (!field) {
-            field = new Screen;
+            field = new Screen(std::forward<Args>(args)...);
             m_screens.emplace_back(field.data());
         }
         return field;
@@ -90,6 +121,13 @@ private:
 
     QNetworkAccessManager* m_network; // child object
     SavedRemoteList* m_savedRemotes; // child object
+    WidgetAlertPresenter m_widgetAlerts { nullptr };
+    AlertPresenter* m_alerts = &m_widgetAlerts;
+    Clock m_systemClock;
+    const Clock* m_clock = &m_systemClock;
+    std::unique_ptr<AppNavigator> m_navigator;
+    RemoteSession* m_session; // child object
+    NewsModel* m_news = nullptr; // child object, made when first asked for
     std::vector<QPointer<QWidget>> m_screens;
     QPointer<RemotesViewController> m_remotesViewController;
     QPointer<MainViewController> m_mainViewController;
@@ -102,8 +140,8 @@ private:
     QPointer<LuaAdditionalActionsViewController> m_luaAdditionalActionsViewController;
     QPointer<ChapterTitleViewController> m_chapterTitleViewController;
     QPointer<AspectRatioViewController> m_aspectRatioViewController;
-    QPointer<AudioVideoTrackViewController> m_audioTrackViewController;
-    QPointer<SubtitleTrackViewController> m_subtitleTrackViewController;
+    QPointer<TrackViewController> m_audioTrackViewController;
+    QPointer<TrackViewController> m_subtitleTrackViewController;
     QPointer<SpeedViewController> m_speedViewController;
     QPointer<DVDViewController> m_dvdViewController;
     QPointer<AudioDelayViewController> m_audioDelayViewController;

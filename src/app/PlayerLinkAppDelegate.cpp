@@ -1,5 +1,6 @@
 #include "app/PlayerLinkAppDelegate.h"
 
+#include "app/AppNavigator.h"
 #include "app/ApplicationActivity.h"
 #include "app/AppWindow.h"
 #include "app/BundleInstaller.h"
@@ -17,9 +18,9 @@
 #include "core/TextFormat.h"
 #include "core/UserDefaults.h"
 #include "desktop/PasswordKeyring.h"
+#include "models/NewsModel.h"
 #include "net/Reachability_2.h"
 #include "screens/MainView/MainViewController.h"
-#include "screens/News/FeedsViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
 #include "screens/Setup/SetupInstructionsVC.h"
 #include "screens/SkinsView/SkinDownloadProgressView.h"
@@ -28,7 +29,6 @@
 #include "core/SkinFolders.h"
 #include "ui/AlertView.h"
 #include "ui/BWNavigationController.h"
-#include "ui/WidgetAlertPresenter.h"
 #include "vlc/VLCController.h"
 
 void PlayerLinkAppDelegate::initialize()
@@ -45,8 +45,6 @@ PlayerLinkAppDelegate::PlayerLinkAppDelegate(Reachability_2* reachability, QObje
 PlayerLinkAppDelegate::~PlayerLinkAppDelegate()
 {
     NotificationCenter::defaultCenter().removeObserver(this);
-    if (AlertPresenter::current() == m_alertPresenter.get())
-        AlertPresenter::setCurrent(nullptr);
 }
 
 void PlayerLinkAppDelegate::applicationDidFinishLaunching()
@@ -74,6 +72,8 @@ void PlayerLinkAppDelegate::applicationDidFinishLaunching()
     m_window = std::make_unique<AppWindow>();
     m_navController = new BWNavigationController(factory.remotesViewController(), m_window.get());
     m_window->setNavigationController(m_navController);
+    // The screens' intents are carried out on this stack.
+    factory.navigator().setStack(m_navController);
     // Media keys and the desktop's media widgets drive the open remote.
     m_mediaKeys = std::make_unique<RemoteScreenMediaKeys>(m_navController, m_window.get());
     connect(&factory, &CentralAccessFactory::rotationLockChanged, m_window.get(), &AppWindow::rotationLockChanged,
@@ -83,8 +83,10 @@ void PlayerLinkAppDelegate::applicationDidFinishLaunching()
     // A skin link tapped in the gallery asks the same question as one from outside.
     connect(&factory, &CentralAccessFactory::skinLinkOpened, this, &PlayerLinkAppDelegate::handleOpenURL,
             Qt::UniqueConnection);
-    m_alertPresenter = std::make_unique<WidgetAlertPresenter>(m_window.get());
-    AlertPresenter::setCurrent(m_alertPresenter.get());
+    // Alerts show over the window, for the screens given them and for those
+    // that still ask for the one in use.
+    factory.widgetAlerts().setHost(m_window.get());
+    AlertPresenter::setCurrent(&factory.widgetAlerts());
     // Active while the window can be seen, focused or not.
     m_activity = std::make_unique<ApplicationActivity>(m_window.get());
     connect(m_activity.get(), &ApplicationActivity::becameActive, this, &PlayerLinkAppDelegate::applicationDidBecomeActive);
@@ -98,7 +100,7 @@ void PlayerLinkAppDelegate::applicationDidFinishLaunching()
     disableSleepIfNeeded();
     // The news is asked for at launch, so that the news buttons can show
     // their badge (nothing is asked without a configured news site).
-    factory.feedsViewController()->refresh();
+    factory.news().refresh();
 }
 
 void PlayerLinkAppDelegate::applicationWillTerminate()

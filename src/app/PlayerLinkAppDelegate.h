@@ -16,7 +16,6 @@ class AppWindow;
 class Reachability_2;
 class RemoteScreenMediaKeys;
 class SavedRemotesFile;
-class WidgetAlertPresenter;
 
 // Starts and ends the application: registers the preference defaults,
 // restores the saved remotes and keeps them written, builds the window with
@@ -78,7 +77,6 @@ private:
     std::unique_ptr<AppWindow> m_window;
     std::unique_ptr<ApplicationActivity> m_activity;
     QPointer<BWNavigationController> m_navController;
-    std::unique_ptr<WidgetAlertPresenter> m_alertPresenter;
     QString m_skinUrl;
     QPointer<AlertView> m_skinDownloadAlert;
     QPointer<AlertView> m_noInternetAlert;

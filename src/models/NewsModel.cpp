@@ -198,6 +198,7 @@ QVariant NewsModel::data(const QModelIndex& index, int role) const
     case SectionRole: return m_feedList[row.feed].name;
     case ReadRole: return item && m_read.value(row.feed).contains(row.item);
     case PlaceholderRole: return !item;
+    case FeedRole: return row.feed;
     default: return {};
     }
 }
@@ -205,7 +206,8 @@ QVariant NewsModel::data(const QModelIndex& index, int role) const
 QHash<int, QByteArray> NewsModel::roleNames() const
 {
     return { { Qt::DisplayRole, "display" }, { TitleRole, "title" }, { DateRole, "date" },
-             { SectionRole, "section" },     { ReadRole, "read" },   { PlaceholderRole, "placeholder" } };
+             { SectionRole, "section" },     { ReadRole, "read" },   { PlaceholderRole, "placeholder" },
+             { FeedRole, "feed" } };
 }
 
 QString NewsModel::itemPage(int row) const

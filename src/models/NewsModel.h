@@ -30,6 +30,7 @@ public:
         SectionRole,                  // the feed's name
         ReadRole,                     // opened this session
         PlaceholderRole,              // a row saying the feed is loading or failed
+        FeedRole,                     // the feed's place in the list, from 0
     };
     Q_ENUM(Role)
 
@@ -67,6 +68,11 @@ public:
 
     // The newest item the user has seen (the distant past when none).
     QDateTime mostRecentReadItem() const;
+
+    // The feeds of the list, and the latest load of each (none before it
+    // was asked for).
+    const QList<NewsFeed>& feedList() const { return m_feedList; }
+    const RssParser* feed(int index) const { return index >= 0 && index < m_feeds.size() ? m_feeds[index] : nullptr; }
 
 signals:
     void hasUnreadChanged();

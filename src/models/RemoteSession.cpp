@@ -52,6 +52,7 @@ void RemoteSession::setRemote(const std::shared_ptr<VLCController>& remote)
         connect(remote.get(), &VLCController::recordChanged, this, &RemoteSession::refresh);
     }
     m_playlist->setRemote(remote);
+    emit remoteChanged();
     refresh();
 }
 
@@ -389,12 +390,17 @@ void RemoteSession::openAdvancedControls()
 {
     if (!m_remote)
         return;
-    // VLC 3's interface is the Lua one, and its status lists what those
-    // screens show.
-    if (m_remote->isLuaUnlocked() || m_remote->dialect().isModern())
+    if (offersAdvancedScreens(*m_remote))
         m_context.navigator.showAdvancedControls();
     else
         m_context.navigator.showKeyCommands();
+}
+
+bool RemoteSession::offersAdvancedScreens(const VLCController& remote)
+{
+    // VLC 3's interface is the Lua one, and its status lists what those
+    // screens show (its apiversion says which interface answers).
+    return remote.isLuaUnlocked() || remote.dialect().isModern();
 }
 
 void RemoteSession::openSearch(const QString& base, const QString& path, const QString& key)

@@ -88,6 +88,10 @@ public:
 
     std::shared_ptr<VLCController> remote() const { return m_remote; }
     void setRemote(const std::shared_ptr<VLCController>& remote);
+    // Whether the remote's status lists what the advanced screens show
+    // (VLC 3, or the Lua interface unlocked), rather than only taking the
+    // plain key commands.
+    static bool offersAdvancedScreens(const VLCController& remote);
 
     bool isActive() const { return m_active; }
     // Active: polls (and asks at once, the playlist too); inactive: quiet.
@@ -163,6 +167,8 @@ public:
     Q_INVOKABLE void findInShop();
 
 signals:
+    // Another remote is shown (or none).
+    void remoteChanged();
     void activeChanged();
     void remoteNameChanged();
     void hasStatusChanged();

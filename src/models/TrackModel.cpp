@@ -42,11 +42,11 @@ QString nameOf(const TrackRecord& record, TrackSelection::Kind kind, int index)
     return fmt(QStringLiteral("( %@ )"), localizedString("Unnamed"));
 }
 
-// The entries the name is made of.
+// The entries the name is made of (a video track is named by its place).
 bool namedBy(QStringView key, TrackSelection::Kind kind)
 {
     switch (kind) {
-    case TrackSelection::Video: return key == u"description";
+    case TrackSelection::Video: return false;
     case TrackSelection::Audio: return key == u"Language";
     case TrackSelection::Subtitle: break;
     }
@@ -150,6 +150,7 @@ QVariant TrackModel::data(const QModelIndex& index, int role) const
     case KindRole: return int(row.kind);
     case SectionRole: return sectionTitle(row.kind);
     case StreamIdRole: return row.streamId;
+    case IndexRole: return row.index;
     default: return {};
     }
 }
@@ -158,7 +159,7 @@ QHash<int, QByteArray> TrackModel::roleNames() const
 {
     return { { Qt::DisplayRole, "display" }, { NameRole, "name" },       { DetailsRole, "details" },
              { SelectedRole, "selected" },   { KindRole, "kind" },       { SectionRole, "section" },
-             { StreamIdRole, "streamId" } };
+             { StreamIdRole, "streamId" },   { IndexRole, "index" } };
 }
 
 void TrackModel::select(int row)

@@ -23,6 +23,7 @@ public:
         KindRole,    // a TrackSelection::Kind
         SectionRole, // the kind's heading
         StreamIdRole,
+        IndexRole, // in the remote's list of the kind, as the track commands take it
     };
     Q_ENUM(Role)
 

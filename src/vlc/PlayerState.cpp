@@ -40,6 +40,15 @@ QString pathExtension(const QString& path)
     const qsizetype dot = last.lastIndexOf(u'.');
     return dot < 0 ? QString() : last.mid(dot + 1).toString();
 }
+
+// The entry that stands for no track, first in each list; what it is
+// called is the track list's business.
+TrackRecord noTrack()
+{
+    TrackRecord record;
+    record.insert(QStringLiteral("streamId"), QStringLiteral("-1"));
+    return record;
+}
 }
 
 PlayerState::PlayerState()
@@ -50,15 +59,9 @@ PlayerState::PlayerState()
 void PlayerState::reset(const QString& defaultBrowseDirectory)
 {
     m_idForTrackCaches = -1;
-    m_videoTracks = { TrackRecord {} };
-    m_videoTracks[0].insert(QStringLiteral("streamId"), QStringLiteral("-1"));
-    m_videoTracks[0].insert(QStringLiteral("description"), localizedString("None"));
-    m_audioTracks = { TrackRecord {} };
-    m_audioTracks[0].insert(QStringLiteral("streamId"), QStringLiteral("-1"));
-    m_audioTracks[0].insert(QStringLiteral("Language"), localizedString("None"));
-    m_subtitleTracks = { TrackRecord {} };
-    m_subtitleTracks[0].insert(QStringLiteral("streamId"), QStringLiteral("-1"));
-    m_subtitleTracks[0].insert(QStringLiteral("Description"), localizedString("None"));
+    m_videoTracks = { noTrack() };
+    m_audioTracks = { noTrack() };
+    m_subtitleTracks = { noTrack() };
     m_status = {};
     m_statusMemo = {};
     m_hasStatus = false;
@@ -385,7 +388,6 @@ void PlayerState::updateTrackInfoIfNeeded()
         if (stream.type == u"Audio") {
             audio.push_back(std::move(record));
         } else if (stream.type == u"Video") {
-            record.insert(QStringLiteral("description"), fmt(localizedString("Track %d"), video.size()));
             video.push_back(std::move(record));
         } else if (stream.type == u"Subtitle") {
             subtitles.push_back(std::move(record));
@@ -397,26 +399,6 @@ void PlayerState::updateTrackInfoIfNeeded()
 }
 
 namespace {
-const TrackRecord* trackAt(const TrackList& list, int index)
-{
-    if (index < 0 || size_t(index) >= list.size())
-        return nullptr;
-    return &list[size_t(index)];
-}
-
-QString detailsSkipping(const TrackRecord* record, std::initializer_list<QStringView> skipped)
-{
-    if (!record)
-        return QString();
-    QString details;
-    for (const auto& [key, value] : *record) {
-        if (key == u"streamId" || std::find(skipped.begin(), skipped.end(), QStringView(key)) != skipped.end())
-            continue;
-        details += fmt(QStringLiteral("%@:%@ "), key, value);
-    }
-    return details;
-}
-
 int currentTrack(const TrackList& list, const std::optional<QString>& streamId)
 {
     if (!streamId)
@@ -426,53 +408,6 @@ int currentTrack(const TrackList& list, const std::optional<QString>& streamId)
             return int(i);
     return -1;
 }
-}
-
-QString PlayerState::nameForVideoTrack(int index) const
-{
-    const TrackRecord* record = trackAt(m_videoTracks, index);
-    return record ? record->value(u"description") : QString();
-}
-
-QString PlayerState::nameForAudioTrack(int index) const
-{
-    const TrackRecord* record = trackAt(m_audioTracks, index);
-    if (!record)
-        return QString();
-    if (const QString* language = record->find(u"Language"))
-        return *language;
-    return localizedString("Unspecified language");
-}
-
-QString PlayerState::nameForSubtitleTrack(int index) const
-{
-    const TrackRecord* record = trackAt(m_subtitleTracks, index);
-    if (!record)
-        return QString();
-    const QString* description = record->find(u"Description");
-    const QString* language = record->find(u"Language");
-    if (description && language)
-        return fmt(QStringLiteral("%@ %@"), *description, *language);
-    if (description)
-        return *description;
-    if (language)
-        return *language;
-    return fmt(QStringLiteral("( %@ )"), localizedString("Unnamed"));
-}
-
-QString PlayerState::detailsForVideoTrack(int index) const
-{
-    return detailsSkipping(trackAt(m_videoTracks, index), { u"description" });
-}
-
-QString PlayerState::detailsForAudioTrack(int index) const
-{
-    return detailsSkipping(trackAt(m_audioTracks, index), { u"Language" });
-}
-
-QString PlayerState::detailsForSubtitleTrack(int index) const
-{
-    return detailsSkipping(trackAt(m_subtitleTracks, index), { u"Language", u"Description" });
 }
 
 int PlayerState::currentVideoTrack() const

@@ -106,12 +106,6 @@ public:
     std::optional<QString> titleForIndex(int index) const;
     QString titleOf(const PlaylistItem& item) const;
 
-    QString nameForVideoTrack(int index) const;
-    QString nameForAudioTrack(int index) const;
-    QString nameForSubtitleTrack(int index) const;
-    QString detailsForVideoTrack(int index) const;
-    QString detailsForAudioTrack(int index) const;
-    QString detailsForSubtitleTrack(int index) const;
     int currentVideoTrack() const;
     int currentAudioTrack() const;
     int currentSubtitleTrack() const;

@@ -296,12 +296,6 @@ public:
     int numberOfVideoTracks() const { return int(m_state.videoTracks().size()); }
     int numberOfAudioTracks() const { return int(m_state.audioTracks().size()); }
     int numberOfSubtitleTracks() const { return int(m_state.subtitleTracks().size()); }
-    QString nameForVideoTrack(int index) const { return m_state.nameForVideoTrack(index); }
-    QString nameForAudioTrack(int index) const { return m_state.nameForAudioTrack(index); }
-    QString nameForSubtitleTrack(int index) const { return m_state.nameForSubtitleTrack(index); }
-    QString detailsForVideoTrack(int index) const { return m_state.detailsForVideoTrack(index); }
-    QString detailsForAudioTrack(int index) const { return m_state.detailsForAudioTrack(index); }
-    QString detailsForSubtitleTrack(int index) const { return m_state.detailsForSubtitleTrack(index); }
     int currentVideoTrack() const { return m_state.currentVideoTrack(); }
     int currentAudioTrack() const { return m_state.currentAudioTrack(); }
     int currentSubtitleTrack() const { return m_state.currentSubtitleTrack(); }

@@ -1,8 +1,10 @@
 // libFuzzer target: a reply from the server all the way into the typed state
 // the screens read: status, playlist and folder listing, in the older
 // dialect and in VLC 3's (the first byte chooses), and every accessor on
-// what was stored. Run by make fuzz; it is not part of make test.
+// what was stored, the track lists as the screens name them. Run by make
+// fuzz; it is not part of make test.
 #include "core/ConsoleLog.h"
+#include "models/TrackModel.h"
 #include "vlc/VLCController.h"
 
 #include <QCoreApplication>
@@ -52,12 +54,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         (void)remote.titleForIndex(i);
     }
     (void)remote.titleForIndex(VLCController::currentItem);
-    for (int i = -1; i <= remote.numberOfAudioTracks(); ++i)
-        (void)remote.detailsForAudioTrack(i);
-    for (int i = -1; i <= remote.numberOfVideoTracks(); ++i)
-        (void)remote.nameForVideoTrack(i);
-    for (int i = -1; i <= remote.numberOfSubtitleTracks(); ++i)
-        (void)remote.nameForSubtitleTrack(i);
+    TrackModel tracks({ TrackSelection::Audio, TrackSelection::Video, TrackSelection::Subtitle });
+    tracks.setRemote(std::shared_ptr<VLCController>(&remote, [](VLCController*) { }));
+    for (int row = 0; row < tracks.rowCount(); ++row)
+        for (const int role : { int(TrackModel::NameRole), int(TrackModel::DetailsRole) })
+            (void)tracks.data(tracks.index(row), role);
+    tracks.setRemote(nullptr);
     for (int i = -1; i <= remote.numberOfAspects(); ++i)
         (void)remote.nameForAspect(i);
     for (int i = 0; i <= remote.numberOfChapters() && i < 1000; ++i)

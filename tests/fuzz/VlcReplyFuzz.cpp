@@ -55,18 +55,6 @@ void readEveryAccessor(VLCController& r)
     (void)r.titleForIndex(VLCController::currentItem);
     (void)r.idForIndex(VLCController::noCurrentItem);
 
-    for (int i = -1; i <= r.numberOfVideoTracks(); ++i) {
-        (void)r.nameForVideoTrack(i);
-        (void)r.detailsForVideoTrack(i);
-    }
-    for (int i = -1; i <= r.numberOfAudioTracks(); ++i) {
-        (void)r.nameForAudioTrack(i);
-        (void)r.detailsForAudioTrack(i);
-    }
-    for (int i = -1; i <= r.numberOfSubtitleTracks(); ++i) {
-        (void)r.nameForSubtitleTrack(i);
-        (void)r.detailsForSubtitleTrack(i);
-    }
     (void)r.currentVideoTrack();
     (void)r.currentAudioTrack();
     (void)r.currentSubtitleTrack();

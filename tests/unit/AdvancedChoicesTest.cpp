@@ -94,8 +94,8 @@ TEST(TrackSelection, MarksTheTrackChosenLastForThePlayingItem)
     // VLC lists the streams in no fixed order; this recording has French
     // (stream 2) before English (stream 1).
     ASSERT_EQ(remote.numberOfAudioTracks(), 3);
-    EXPECT_EQ(remote.nameForAudioTrack(1), QStringLiteral("French"));
-    EXPECT_EQ(remote.nameForSubtitleTrack(2), QStringLiteral("German"));
+    EXPECT_EQ(remote.audioTracks()[1].value(u"Language"), QStringLiteral("French"));
+    EXPECT_EQ(remote.subtitleTracks()[2].value(u"Language"), QStringLiteral("German"));
     EXPECT_EQ(TrackSelection::of(remote).inStreamOrder(TrackSelection::Audio), (std::vector<int> { 0, 2, 1 }))
         << "shown in the file's order, None first";
 

@@ -142,6 +142,29 @@ TEST(TrackModel, ListsEachKindInItsSectionAndMarksTheChoice)
     EXPECT_EQ(spy.structural(), 0);
 }
 
+TEST(TrackModel, NamesATrackByWhatItsStreamSays)
+{
+    Remote r;
+    TrackModel tracks({ TrackSelection::Video, TrackSelection::Audio, TrackSelection::Subtitle });
+    tracks.setRemote(r.remote);
+    r.remote->parsePlaylistResponse(fixture(QStringLiteral("legacy-playlist.xml")));
+    r.remote->parseStatusResponse(fixture(QStringLiteral("legacy-status.xml")));
+    QStringList names;
+    for (int row = 0; row < tracks.rowCount(); ++row)
+        names << text(tracks, row);
+    EXPECT_EQ(names, (QStringList { "None", "Track 1", "None", "English", "Unspecified language", "None", "Forced French",
+                                    "( Unnamed )" }));
+    EXPECT_EQ(text(tracks, 1, TrackModel::DetailsRole),
+              QStringLiteral("Codec:H264 - MPEG-4 AVC (part 10) (avc1) Resolution:1280x720 "));
+    EXPECT_EQ(text(tracks, 6, TrackModel::DetailsRole), QString()) << "its name says all it has";
+
+    r.remote->parseStatusResponse("<?xml version=\"1.0\"?><root><state>playing</state><information>"
+                                  "<category name='Stream 7'><info name='Type'>Subtitle</info>"
+                                  "<info name='Language'>French</info></category></information></root>");
+    ASSERT_EQ(tracks.rowCount(), 4);
+    EXPECT_EQ(text(tracks, 3), QStringLiteral("French"));
+}
+
 TEST(ChapterTitleModel, ListsTitlesThenChaptersAndPlaysTheChosenOne)
 {
     Remote r;

@@ -268,20 +268,16 @@ TEST(PlayerState, TrackListsFollowTheCurrentItem)
     VLCController remote;
     feed(remote, fixture(QStringLiteral("legacy-status.xml")));
     feed(remote, fixture(QStringLiteral("legacy-playlist.xml")));
+    // Each list starts with the entry for no track; the streams follow
+    // with their details as VLC gave them.
     ASSERT_EQ(remote.numberOfVideoTracks(), 2);
-    EXPECT_EQ(remote.nameForVideoTrack(0), QStringLiteral("None"));
-    EXPECT_EQ(remote.nameForVideoTrack(1), QStringLiteral("Track 1"));
-    EXPECT_EQ(remote.detailsForVideoTrack(1),
-              QStringLiteral("Codec:H264 - MPEG-4 AVC (part 10) (avc1) Resolution:1280x720 "));
+    EXPECT_EQ(remote.videoTracks()[0].size(), 1);
+    EXPECT_EQ(remote.videoTracks()[0].value(u"streamId"), QStringLiteral("-1"));
+    EXPECT_EQ(remote.videoTracks()[1].value(u"Resolution"), QStringLiteral("1280x720"));
     ASSERT_EQ(remote.numberOfAudioTracks(), 3);
-    EXPECT_EQ(remote.nameForAudioTrack(1), QStringLiteral("English"));
-    EXPECT_EQ(remote.nameForAudioTrack(2), QStringLiteral("Unspecified language"));
-    EXPECT_EQ(remote.nameForAudioTrack(3), QString());
+    EXPECT_EQ(remote.audioTracks()[1].value(u"Language"), QStringLiteral("English"));
     ASSERT_EQ(remote.numberOfSubtitleTracks(), 3);
-    EXPECT_EQ(remote.nameForSubtitleTrack(0), QStringLiteral("None"));
-    EXPECT_EQ(remote.nameForSubtitleTrack(1), QStringLiteral("Forced French"));
-    EXPECT_EQ(remote.nameForSubtitleTrack(2), QStringLiteral("( Unnamed )"));
-    EXPECT_EQ(remote.detailsForSubtitleTrack(1), QString());
+    EXPECT_EQ(remote.subtitleTracks()[1].value(u"Description"), QStringLiteral("Forced"));
     EXPECT_EQ(remote.currentVideoTrack(), 1);    // stream id 0
     EXPECT_EQ(remote.currentAudioTrack(), 2);    // stream id 2
     EXPECT_EQ(remote.currentSubtitleTrack(), 1); // stream id 3
@@ -295,18 +291,7 @@ TEST(PlayerState, TrackListsFollowTheCurrentItem)
     feed(remote, fixture(QStringLiteral("vlc3-playlist.xml")));
     EXPECT_EQ(remote.numberOfAudioTracks(), 2);
     EXPECT_EQ(remote.numberOfVideoTracks(), 2);
-    EXPECT_EQ(remote.nameForSubtitleTrack(1), QStringLiteral("German"));
-    EXPECT_EQ(remote.detailsForAudioTrack(1), QStringLiteral("Codec:MPEG AAC Audio (mp4a) Channels:Stereo "));
-}
-
-TEST(PlayerState, SubtitleWithOnlyALanguageIsNamedByIt)
-{
-    VLCController remote;
-    feed(remote, statusWith("<state>playing</state><information><category name='Stream 7'>"
-                            "<info name='Type'>Subtitle</info><info name='Language'>French</info>"
-                            "</category></information>"));
-    ASSERT_EQ(remote.numberOfSubtitleTracks(), 2);
-    EXPECT_EQ(remote.nameForSubtitleTrack(1), QStringLiteral("French"));
+    EXPECT_EQ(remote.subtitleTracks()[1].value(u"Language"), QStringLiteral("German"));
 }
 
 TEST(PlayerState, StoredRepliesPostTheirNotifications)

@@ -3,12 +3,11 @@
 #include "screens/AdditionalActions/LuaAdditionalActionsViewController.h"
 #include "screens/AspectRatio/AspectRatioViewController.h"
 #include "screens/AudioDelay/AudioDelayViewController.h"
-#include "screens/AudioVideoTrack/AudioVideoTrackViewController.h"
 #include "screens/ChapterTitle/ChapterTitleViewController.h"
 #include "screens/DVD/DVDViewController.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/Speed/SpeedViewController.h"
-#include "screens/SubtitleTrack/SubtitleTrackViewController.h"
+#include "screens/Track/TrackViewController.h"
 #include "ui/SourceCell.h"
 
 #include <QLabel>
@@ -125,6 +124,7 @@ TEST(KnobScreens, SpeedSnapsThinsAndMapsToVlc3Rates)
 {
     AdvancedStage s;
     ManualClock clock;
+    s.factory().setClock(clock);
     auto* speed = s.push(s.factory().speedViewController());
     EXPECT_EQ(speed->speedLabel()->text(), QStringLiteral("Speed x 1.00"));
     EXPECT_EQ(s.commands([&] { speed->faster(); }), QBL { "rate&val=2" });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AppNavigator.h"
 #include "app/BundleInstaller.h"
 #include "app/CentralAccessFactory.h"
 #include "core/PreferenceKeys.h"
@@ -34,6 +35,7 @@ struct AdvancedStage {
             return FakeHttpServer::ok(fixture(QStringLiteral("vlc3-status-chapters.xml")));
         });
         BundleInstaller::install();
+        CentralAccessFactory::sharedFactory().setAlertPresenter(alerts);
         // The once-only what's-new page would cover the screens under test.
         UserDefaults::standard().setInteger(PreferenceKeys::usersWhatsNewVersion, 2);
         remote->setNetwork(CentralAccessFactory::sharedFactory().network());
@@ -44,6 +46,8 @@ struct AdvancedStage {
         nav = std::make_unique<BWNavigationController>(new ViewController);
         nav->resize(390, 700);
         nav->show();
+        // The screens' intents land on this stack.
+        CentralAccessFactory::sharedFactory().navigator().setStack(nav.get());
     }
     ~AdvancedStage()
     {

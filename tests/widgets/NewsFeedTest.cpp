@@ -4,6 +4,7 @@
 #include "core/UserDefaults.h"
 #include "FakeHttpServer.h"
 #include "LaunchedApp.h"
+#include "models/NewsModel.h"
 #include "net/RssParser.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/News/ExclamationBadge.h"
@@ -74,10 +75,12 @@ struct NewsSite {
     }
 };
 
-FeedsViewController* makeFeeds()
+// The screen over a news model of the test's feed list.
+FeedsViewController* makeFeeds(LaunchedApp& run)
 {
-    return new FeedsViewController(QStringLiteral("PlayerLink"), QStringLiteral("Brindlewood News"),
-                                   QStringLiteral("testFeeds.plist"), QStringLiteral("feedTemplate"), QStringLiteral("VLC"));
+    auto* news = new NewsModel(run.factory().context(), QStringLiteral("testFeeds.plist"), QStringLiteral("feedTemplate"),
+                               QStringLiteral("VLC"), &run.factory());
+    return new FeedsViewController(*news, QStringLiteral("PlayerLink"), QStringLiteral("Brindlewood News"));
 }
 
 FastFeedCell* cellAt(FeedsViewController* feeds, int section, int row)
@@ -87,7 +90,7 @@ FastFeedCell* cellAt(FeedsViewController* feeds, int section, int row)
 
 bool loaded(FeedsViewController* feeds)
 {
-    return feeds->waitingFeeds() == 0 && feeds->refreshButton()->isEnabled();
+    return !feeds->news().isLoading() && feeds->refreshButton()->isEnabled();
 }
 }
 
@@ -97,25 +100,25 @@ TEST(NewsFeed, SectionsRowsAndTheFailingFeedBoldUntilReadOnTheItemsPage)
     NewsSite site;
     site.goodDelayMs = 400;
     LaunchedApp run([&] { site.configure(); });
-    FeedsViewController* feeds = makeFeeds();
+    FeedsViewController* feeds = makeFeeds(run);
     run.navigation()->pushViewControllerVisibility(feeds, false, 1);
 
     // Loading: one "Updating Feed ..." row of height 48 per feed, in the list's order.
     TableView* table = feeds->tableView();
     ASSERT_EQ(table->numberOfSections(), 2);
-    EXPECT_EQ(feeds->feedList()[0].name, QStringLiteral("Zeta"));
+    EXPECT_EQ(feeds->news().feedList()[0].name, QStringLiteral("Zeta"));
     EXPECT_FALSE(feeds->refreshButton()->isEnabled());
-    EXPECT_EQ(cellAt(feeds, 0, 0)->mainText(), FeedsViewController::updatingText);
+    EXPECT_EQ(cellAt(feeds, 0, 0)->mainText(), NewsModel::updatingText);
     EXPECT_EQ(table->rectForRowAtIndexPath(IndexPath(0, 0)).height(), 48);
 
     ASSERT_TRUE(waitUntil([&] { return loaded(feeds); }));
     ASSERT_EQ(table->numberOfRowsInSection(0), 3);
     ASSERT_EQ(table->numberOfRowsInSection(1), 1);
-    const RssItem& first = feeds->feeds()[0]->getItems()[0];
+    const RssItem& first = feeds->news().feed(0)->getItems()[0];
     EXPECT_EQ(first.value("title"), QStringLiteral("Größere Lautstärke & mehr"));
     EXPECT_EQ(first.value("category"), QStringLiteral("Release, VLC 3"));
     EXPECT_EQ(first.value("content:encoded"), QStringLiteral("<p>Die <b>neue</b> Version — jetzt für VLC 3.</p>"));
-    EXPECT_EQ(feeds->feeds()[0]->getRoot().value("title"), QStringLiteral("PlayerLink News"));
+    EXPECT_EQ(feeds->news().feed(0)->getRoot().value("title"), QStringLiteral("PlayerLink News"));
     FastFeedCell* cell = cellAt(feeds, 0, 0);
     EXPECT_EQ(cell->mainText(), QStringLiteral("Größere Lautstärke & mehr"));
     EXPECT_EQ(cell->subText(), QStringLiteral("Tue, 08 Dec 2026 16:26:53 GMT"));
@@ -127,9 +130,9 @@ TEST(NewsFeed, SectionsRowsAndTheFailingFeedBoldUntilReadOnTheItemsPage)
 
     // The feed that answered 500 with garbage.
     FastFeedCell* failed = cellAt(feeds, 1, 0);
-    EXPECT_EQ(failed->mainText(), FeedsViewController::notAvailableText);
+    EXPECT_EQ(failed->mainText(), NewsModel::notAvailableText);
     EXPECT_EQ(failed->selectionStyle(), TableViewCell::SelectionStyleNone);
-    EXPECT_FALSE(feeds->feeds()[1]->isSuccessful());
+    EXPECT_FALSE(feeds->news().feed(1)->isSuccessful());
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->rectForRowAtIndexPath(IndexPath(1, 0)).center());
     EXPECT_EQ(run.top(), feeds);
 
@@ -149,7 +152,7 @@ TEST(NewsFeed, SectionsRowsAndTheFailingFeedBoldUntilReadOnTheItemsPage)
 
     // Refreshing forgets the marks.
     feeds->refreshButton()->trigger();
-    EXPECT_EQ(cellAt(feeds, 0, 0)->mainText(), FeedsViewController::updatingText);
+    EXPECT_EQ(cellAt(feeds, 0, 0)->mainText(), NewsModel::updatingText);
     ASSERT_TRUE(waitUntil([&] { return loaded(feeds); }));
     EXPECT_FALSE(cellAt(feeds, 0, 0)->markedRead());
 }
@@ -256,20 +259,20 @@ TEST(NewsFeed, TheBadgeShowsNewerNewsUntilItWasSeenAndTheSeenDateOnlyMovesOn)
         EXPECT_LT(corner.left(), news->geometry().right());
 
         seeTheNews(run, screen);
-        EXPECT_EQ(FeedsViewController::mostRecentReadItem(), newest);
+        EXPECT_EQ(run.factory().news().mostRecentReadItem(), newest);
         EXPECT_FALSE(badgeShown(screen));
     }
 
     // Another run, with only older news: no badge, and the seen date stays.
     site.good = feed(item("Old news", "Mon, 01 Jun 2026 09:00:00 GMT"));
     LaunchedApp run([&] { site.configure(); });
-    EXPECT_EQ(FeedsViewController::mostRecentReadItem(), newest);
+    EXPECT_EQ(run.factory().news().mostRecentReadItem(), newest);
     MainViewController* screen = showRemote(run);
     FeedsViewController* feeds = run.factory().feedsViewController();
     ASSERT_TRUE(waitUntil([&] { return loaded(feeds); }));
     EXPECT_FALSE(run.factory().newNewsExists());
     seeTheNews(run, screen);
-    EXPECT_EQ(FeedsViewController::mostRecentReadItem(), newest);
+    EXPECT_EQ(run.factory().news().mostRecentReadItem(), newest);
 
     // Newer news in the same run brings the badge back.
     site.good = feed(item("Newer news", "Wed, 09 Dec 2026 08:00:00 GMT"));

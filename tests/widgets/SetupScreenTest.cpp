@@ -121,7 +121,7 @@ TEST(SetupScreen, APageOpensItAndSendAsksTheServiceWithTheTickBox)
     setup->sendButton()->trigger();
     ASSERT_TRUE(waitUntil([&] { return service.server.requests().size() == 1; }));
     EXPECT_EQ(QString::fromLatin1(service.server.targets()[0]), prefix + u'0');
-    EXPECT_TRUE(SetupInstructionsVC::haveSeenSetupPage());
+    EXPECT_TRUE(SetupInstructionsVC::haveSeenSetupPage(UserDefaults::standard()));
     ASSERT_TRUE(waitUntil([&] { return run.top() == root; }));
     ASSERT_TRUE(AlertView::topAlert());
     EXPECT_EQ(AlertView::topAlert()->title(), QStringLiteral("Request Sent"));
@@ -153,7 +153,7 @@ TEST(SetupScreen, APageOpensItAndSendAsksTheServiceWithTheTickBox)
     ASSERT_TRUE(waitUntil([&] { return run.top() == root; }));
     spinEventLoop(50);
     EXPECT_EQ(service.server.requests().size(), size_t(2));
-    EXPECT_TRUE(SetupInstructionsVC::haveSeenSetupPage());
+    EXPECT_TRUE(SetupInstructionsVC::haveSeenSetupPage(UserDefaults::standard()));
 }
 
 TEST(SetupScreen, TheRemoteScreenReportsSuccessOnceAndAgainAfterAFailure)
@@ -173,7 +173,7 @@ TEST(SetupScreen, TheRemoteScreenReportsSuccessOnceAndAgainAfterAFailure)
     remote->setHostAddress(QStringLiteral("127.0.0.1:%1").arg(unusedLoopbackPort()));
     run.factory().mainViewController()->setCurrentRemote(remote);
     run.navigation()->pushViewController(run.factory().mainViewController(), false);
-    EXPECT_TRUE(SetupInstructionsVC::haveSetupSuccesfully());
+    EXPECT_TRUE(SetupInstructionsVC::haveSetupSuccesfully(UserDefaults::standard()));
     ASSERT_TRUE(waitUntil([&] { return service.server.requests().size() == 1 && !setup->service()->isReporting(); }));
     EXPECT_EQ(QString::fromLatin1(service.server.targets()[0]), report);
     EXPECT_FALSE(UserDefaults::standard().boolForKey(PreferenceKeys::haveReportedSuccesfullSetup));
@@ -209,7 +209,7 @@ TEST(SetupScreen, WithoutAServiceSendOpensAMailWithTheInstructions)
     EXPECT_EQ(sent.mid(head.size()), StringHelpers::fullyEscapedStringForUrl(body));
     EXPECT_TRUE(sent.contains(QStringLiteral("Tools%20%3E%20Preferences")));
     EXPECT_TRUE(sent.contains(QStringLiteral("%0D%0A%0D%0A1.%20Switch%20on%20VLC's%20web%20interface%0D%0A")));
-    EXPECT_TRUE(SetupInstructionsVC::haveSeenSetupPage());
+    EXPECT_TRUE(SetupInstructionsVC::haveSeenSetupPage(UserDefaults::standard()));
     EXPECT_TRUE(AlertView::visibleAlerts().isEmpty()); // no "Request Sent": the user sends it
 
     // The helper itself, as the settings screen uses it.

@@ -2,14 +2,17 @@
 
 #include "core/DictionaryHelpers.h"
 #include "core/Localization.h"
-#include "screens/Common/CentralAccess.h"
-#include "screens/DVD/DVDViewController.h"
-#include "screens/MainView/MainViewController.h"
-#include "ui/NavigationController.h"
 #include "core/RowKeys.h"
+#include "models/Navigator.h"
+#include "models/RemoteSession.h"
 
-AdditionalActionsViewController::AdditionalActionsViewController(QWidget* parent)
+#include <optional>
+
+AdditionalActionsViewController::AdditionalActionsViewController(const AppContext& context, RemoteSession& session,
+                                                                 QWidget* parent)
     : StyledTableViewController(parent)
+    , m_context(context)
+    , m_session(session)
 {
     setTitle(localizedString("Advanced Controls"));
     setBackButtonTitle(localizedString("Controls"));
@@ -43,52 +46,33 @@ void AdditionalActionsViewController::initialiseStructure()
     setTableStructure(structure);
 }
 
+namespace {
+// The key of VLC's each command row sends (key&val=..., as VLC 3 takes it too).
+std::optional<RemoteSession::KeyCommand> commandOf(int row)
+{
+    using K = RemoteSession::KeyCommand;
+    switch (row) {
+    case AdditionalActionsViewController::SubtitlesRow: return K::ToggleSubtitles;
+    case AdditionalActionsViewController::AudioTrackRow: return K::ToggleAudioTrack;
+    case AdditionalActionsViewController::AspectRatioRow: return K::ToggleAspectRatio;
+    case AdditionalActionsViewController::CropRow: return K::CropAspectRatio;
+    case AdditionalActionsViewController::FasterRow: return K::SpeedFaster;
+    case AdditionalActionsViewController::SlowerRow: return K::SpeedSlower;
+    case AdditionalActionsViewController::AudioDelayUpRow: return K::AudioDelayUp;
+    case AdditionalActionsViewController::AudioDelayDownRow: return K::AudioDelayDown;
+    case AdditionalActionsViewController::SubtitleDelayUpRow: return K::SubtitleDelayUp;
+    case AdditionalActionsViewController::SubtitleDelayDownRow: return K::SubtitleDelayDown;
+    default: return std::nullopt;
+    }
+}
+}
+
 void AdditionalActionsViewController::didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath)
 {
     const int row = tableStructure()->rowIdForIndexPath(indexPath);
-    MainViewController* remoteScreen = CentralAccess::shared().mainViewController();
-    // Each command is the remote screen's, which sends VLC the key of the
-    // same name (key&val=...), as VLC 3 takes it too.
-    void (MainViewController::*command)() = nullptr;
-    switch (row) {
-    case DvdNavigationRow:
-        if (ViewController* dvd = CentralAccess::shared().dvdViewController(); dvd && navigationController())
-            navigationController()->pushViewController(dvd, true);
-        break;
-    case SubtitlesRow:
-        command = &MainViewController::toggleSubtitles;
-        break;
-    case AudioTrackRow:
-        command = &MainViewController::toggleAudioTrack;
-        break;
-    case AspectRatioRow:
-        command = &MainViewController::toggleAspectRatio;
-        break;
-    case CropRow:
-        command = &MainViewController::cropAspectRatio;
-        break;
-    case FasterRow:
-        command = &MainViewController::speedFaster;
-        break;
-    case SlowerRow:
-        command = &MainViewController::speedSlower;
-        break;
-    case AudioDelayUpRow:
-        command = &MainViewController::audioDelayUp;
-        break;
-    case AudioDelayDownRow:
-        command = &MainViewController::audioDelayDown;
-        break;
-    case SubtitleDelayUpRow:
-        command = &MainViewController::subtitleDelayUp;
-        break;
-    case SubtitleDelayDownRow:
-        command = &MainViewController::subtitleDelayDown;
-        break;
-    default:
-        break;
-    }
-    if (command && remoteScreen)
-        (remoteScreen->*command)();
+    if (row == DvdNavigationRow)
+        m_context.navigator.showDvdNavigation();
+    else if (const std::optional<RemoteSession::KeyCommand> command = commandOf(row))
+        m_session.sendKeyCommand(*command);
     table->deselectRowAtIndexPath(indexPath, true);
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "models/AppContext.h"
 #include "screens/Common/StyledTableViewController.h"
 
-// The plain advanced-controls menu: one-tap key commands for VLC (cycle
-// subtitles, audio track and aspect ratio, crop, faster and slower, the
-// audio and subtitle delays) and a row that opens DVD navigation. The rows
-// are fixed.
+class RemoteSession;
+
+// The plain advanced-controls menu: one-tap key commands for the shown
+// remote (cycle subtitles, audio track and aspect ratio, crop, faster and
+// slower, the audio and subtitle delays) and a row that opens DVD
+// navigation. The rows are fixed.
 class AdditionalActionsViewController : public StyledTableViewController {
     Q_OBJECT
 public:
@@ -23,10 +26,14 @@ public:
         SubtitleDelayDownRow,
     };
 
-    explicit AdditionalActionsViewController(QWidget* parent = nullptr);
+    AdditionalActionsViewController(const AppContext& context, RemoteSession& session, QWidget* parent = nullptr);
 
     void didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
 
 protected:
     void initialiseStructure() override;
+
+private:
+    AppContext m_context;
+    RemoteSession& m_session;
 };

@@ -2,24 +2,15 @@
 
 #include "core/DictionaryHelpers.h"
 #include "core/Localization.h"
-#include "screens/AdditionalActions/AdditionalActionsViewController.h"
-#include "screens/AspectRatio/AspectRatioViewController.h"
-#include "screens/AudioDelay/AudioDelayViewController.h"
-#include "screens/AudioVideoTrack/AudioVideoTrackViewController.h"
-#include "screens/ChapterTitle/ChapterTitleViewController.h"
-#include "screens/Common/CentralAccess.h"
-#include "screens/DVD/DVDViewController.h"
-#include "screens/Speed/SpeedViewController.h"
-#include "screens/SubtitleTrack/SubtitleTrackViewController.h"
-#include "ui/BarButtonItem.h"
-#include "ui/NavigationController.h"
-#include "ui/NavigationItem.h"
 #include "core/RowKeys.h"
-#include "vlc/ServerDialect.h"
-#include "vlc/VLCController.h"
+#include "models/Navigator.h"
+#include "models/RemoteSession.h"
+#include "ui/BarButtonItem.h"
+#include "ui/NavigationItem.h"
 
-LuaAdditionalActionsViewController::LuaAdditionalActionsViewController(QWidget* parent)
+LuaAdditionalActionsViewController::LuaAdditionalActionsViewController(const AppContext& context, QWidget* parent)
     : StyledTableViewController(parent)
+    , m_context(context)
 {
     setTitle(localizedString("Advanced Controls"));
     setBackButtonTitle(localizedString("Controls"));
@@ -30,9 +21,7 @@ LuaAdditionalActionsViewController::LuaAdditionalActionsViewController(QWidget* 
 
 bool LuaAdditionalActionsViewController::suits(const VLCController& remote)
 {
-    // VLC 3's interface is the Lua one, and its status lists what these
-    // screens show (its apiversion says which interface answers).
-    return remote.isLuaUnlocked() || remote.dialect().isModern();
+    return RemoteSession::offersAdvancedScreens(remote);
 }
 
 void LuaAdditionalActionsViewController::initialiseStructure()
@@ -58,40 +47,36 @@ void LuaAdditionalActionsViewController::initialiseStructure()
 
 void LuaAdditionalActionsViewController::didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath)
 {
-    CentralAccess& access = CentralAccess::shared();
-    ViewController* screen = nullptr;
+    Navigator& navigator = m_context.navigator;
     switch (tableStructure()->rowIdForIndexPath(indexPath)) {
     case DvdNavigationRow:
-        screen = access.dvdViewController();
+        navigator.showDvdNavigation();
         break;
     case ChapterTitleRow:
-        screen = access.chapterTitleViewController();
+        navigator.showChapterTitle();
         break;
     case SubtitlesRow:
-        screen = access.subtitleTrackViewController();
+        navigator.showSubtitleTracks();
         break;
     case AudioVideoTrackRow:
-        screen = access.audioTrackViewController();
+        navigator.showAudioVideoTracks();
         break;
     case AudioDelayRow:
-        screen = access.audioDelayViewController();
+        navigator.showAudioDelay();
         break;
     case AspectRatioRow:
-        screen = access.aspectRatioViewController();
+        navigator.showAspectRatio();
         break;
     case SpeedRow:
-        screen = access.speedViewController();
+        navigator.showSpeed();
         break;
     default:
         break;
     }
-    if (screen && navigationController())
-        navigationController()->pushViewController(screen, true);
     table->deselectRowAtIndexPath(indexPath, true);
 }
 
 void LuaAdditionalActionsViewController::showKeyCommands()
 {
-    if (navigationController())
-        navigationController()->pushViewController(CentralAccess::shared().additionalActionsViewController(), true);
+    m_context.navigator.showKeyCommands();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "models/AppContext.h"
 #include "screens/Common/StyledTableViewController.h"
 
 class VLCController;
@@ -21,7 +22,7 @@ public:
         SpeedRow,
     };
 
-    explicit LuaAdditionalActionsViewController(QWidget* parent = nullptr);
+    explicit LuaAdditionalActionsViewController(const AppContext& context, QWidget* parent = nullptr);
 
     // Whether the remote gets this menu rather than the plain one.
     static bool suits(const VLCController& remote);
@@ -32,4 +33,7 @@ public:
 
 protected:
     void initialiseStructure() override;
+
+private:
+    AppContext m_context;
 };

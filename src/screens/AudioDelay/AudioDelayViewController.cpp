@@ -2,7 +2,7 @@
 
 #include "core/Localization.h"
 #include "core/TextFormat.h"
-#include "screens/Common/CentralAccess.h"
+#include "models/RemoteSession.h"
 #include "screens/Common/KnobScreenStyle.h"
 #include "ui/Rotator.h"
 #include "ui_AudioDelayView.h"
@@ -10,8 +10,9 @@
 
 #include <cmath>
 
-AudioDelayViewController::AudioDelayViewController(QWidget* parent)
+AudioDelayViewController::AudioDelayViewController(RemoteSession& session, QWidget* parent)
     : ViewController(parent)
+    , m_session(session)
     , m_ui(std::make_unique<Ui::AudioDelayView>())
 {
     m_ui->setupUi(this);
@@ -47,7 +48,7 @@ QLabel* AudioDelayViewController::delay() const
 void AudioDelayViewController::viewWillAppear(bool animated)
 {
     ViewController::viewWillAppear(animated);
-    const std::shared_ptr<VLCController> remote = CentralAccess::shared().currentRemote();
+    const std::shared_ptr<VLCController> remote = m_session.remote();
     m_currentDelay = m_lastDelaySent = remote ? float(remote->audioDelay()) : 0.0f;
     m_ui->rotator->setValue(m_currentDelay);
     updateLabel();
@@ -69,7 +70,7 @@ void AudioDelayViewController::updateCurrentDelay(float value, bool forceChange)
         return;
     }
     m_lastDelaySent = m_currentDelay;
-    if (const std::shared_ptr<VLCController> remote = CentralAccess::shared().currentRemote())
+    if (const std::shared_ptr<VLCController> remote = m_session.remote())
         remote->setAudioDelay(m_currentDelay);
     updateLabel();
 }

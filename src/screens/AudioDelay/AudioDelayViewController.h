@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class RemoteSession;
 class Rotator;
 class QLabel;
 namespace Ui {
@@ -21,7 +22,7 @@ public:
     static constexpr float minimumSendChange = 0.1f;
     static constexpr float snap = 0.05f;
 
-    explicit AudioDelayViewController(QWidget* parent = nullptr);
+    explicit AudioDelayViewController(RemoteSession& session, QWidget* parent = nullptr);
     ~AudioDelayViewController() override;
 
     void minusOne();
@@ -43,6 +44,7 @@ protected:
     void viewDidAppear(bool animated) override;
 
 private:
+    RemoteSession& m_session;
     std::unique_ptr<Ui::AudioDelayView> m_ui;
     float m_currentDelay = 0;
     float m_lastDelaySent = 0;

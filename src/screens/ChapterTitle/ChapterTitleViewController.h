@@ -1,28 +1,22 @@
 #pragma once
 
+#include "models/ChapterTitleModel.h"
 #include "screens/Common/StyledTableViewController.h"
-#include "vlc/ChapterTitleReader.h"
 
-#include <QTimer>
+class RemoteSession;
 
-// The titles and chapters of what is playing, the ones in force ticked;
-// tapping one plays it. While shown it asks the player for its state every
+// The titles and chapters of what the shown remote plays, the ones in
+// force ticked; tapping one plays it. While shown it asks the player every
 // second, so the tick follows the player.
 class ChapterTitleViewController : public StyledTableViewController {
     Q_OBJECT
 public:
     enum Section { TitleRows = 0, ChapterRows = 1 };
 
-    explicit ChapterTitleViewController(QWidget* parent = nullptr);
-    ~ChapterTitleViewController() override;
+    explicit ChapterTitleViewController(RemoteSession& session, QWidget* parent = nullptr);
 
     void didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
-
-    void startTimer();
-    void stopTimer();
-    void updateUI();
-    bool timerRunning() const { return m_updateStatusTimer.isActive(); }
-    void respondToUpdateStatusNotification();
+    bool timerRunning() const { return m_entries.isActive(); }
 
 protected:
     void initialiseStructure() override;
@@ -30,6 +24,5 @@ protected:
     void viewDidDisappear(bool animated) override;
 
 private:
-    QTimer m_updateStatusTimer;
-    ChapterTitleReader m_reader;
+    ChapterTitleModel m_entries;
 };

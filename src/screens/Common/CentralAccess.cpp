@@ -1,7 +1,5 @@
 #include "screens/Common/CentralAccess.h"
 
-#include "screens/News/FeedsViewController.h"
-
 CentralAccess* CentralAccess::s_instance = nullptr;
 
 CentralAccess::CentralAccess()
@@ -19,9 +17,4 @@ CentralAccess& CentralAccess::shared()
 {
     Q_ASSERT_X(s_instance, "CentralAccess", "the application has not created its shared access point");
     return *s_instance;
-}
-
-bool CentralAccess::newNewsExists()
-{
-    return feedsViewController()->newNewsExists();
 }

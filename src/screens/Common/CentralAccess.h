@@ -5,13 +5,8 @@
 #include <QObject>
 
 class AdditionalActionsViewController;
-class AspectRatioViewController;
-class AudioDelayViewController;
-class AudioVideoTrackViewController;
 class BrowseViewController;
 class PlaylistViewController;
-class ChapterTitleViewController;
-class DVDViewController;
 class FlipsideViewController;
 class LuaAdditionalActionsViewController;
 class FeedsViewController;
@@ -24,9 +19,6 @@ class SetupInstructionsVC;
 class WebViewController;
 class SkinsViewController;
 class SkinsWebViewController;
-class SkipDistanceViewController;
-class SpeedViewController;
-class SubtitleTrackViewController;
 
 // What screens ask of the application's one shared access point: the saved
 // remotes, the current remote, and the other screens (each created once and
@@ -52,18 +44,11 @@ public:
     virtual SkinsViewController* skinsViewController() = 0;
     virtual SkinsWebViewController* skinsWebViewController() = 0;
 
-    // Settings and the advanced controls.
+    // The settings, the advanced-controls menus and the news (the screens
+    // below them are reached through the Navigator).
     virtual FlipsideViewController* flipsideViewController() = 0;
-    virtual SkipDistanceViewController* skipDistanceViewController() = 0;
     virtual AdditionalActionsViewController* additionalActionsViewController() = 0;
     virtual LuaAdditionalActionsViewController* luaAdditionalActionsViewController() = 0;
-    virtual ChapterTitleViewController* chapterTitleViewController() = 0;
-    virtual AspectRatioViewController* aspectRatioViewController() = 0;
-    virtual AudioVideoTrackViewController* audioTrackViewController() = 0;
-    virtual SubtitleTrackViewController* subtitleTrackViewController() = 0;
-    virtual SpeedViewController* speedViewController() = 0;
-    virtual DVDViewController* dvdViewController() = 0;
-    virtual AudioDelayViewController* audioDelayViewController() = 0;
     virtual FeedsViewController* feedsViewController() = 0;
     virtual SetupInstructionsVC* setupInstructionsViewController() = 0;
     // The folder browser and the playlist.
@@ -74,7 +59,7 @@ public:
 
     // Whether the news holds an item newer than any the user has seen (the
     // news buttons' badge).
-    bool newNewsExists();
+    virtual bool newNewsExists() = 0;
 
 signals:
     // The saved list, or a saved remote, changed.

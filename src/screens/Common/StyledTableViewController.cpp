@@ -1,15 +1,15 @@
 #include "screens/Common/StyledTableViewController.h"
 
 #include "core/DictionaryHelpers.h"
-#include "screens/Common/CentralAccess.h"
-#include "ui/DisplayCell.h"
 #include "core/RowKeys.h"
+#include "core/TableSection.h"
+#include "ui/DisplayCell.h"
 #include "ui/SourceCell.h"
 #include "ui/StylingHelpers.h"
 #include "ui/TableStructureCells.h"
-#include "core/TableSection.h"
 #include "ui/TableStyledHeaderView.h"
 
+#include <QAbstractItemModel>
 #include <QFontMetrics>
 #include <QLabel>
 
@@ -42,11 +42,6 @@ QVariantMap StyledTableViewController::detailRow()
     row.insert(BW_ROW_CELL_ID_STRING, QStringLiteral("SourceCell_ID"));
     DictionaryHelpers::setFloat(row, detailRowHeight, BW_ROW_HEIGHT_FLOAT);
     return row;
-}
-
-std::shared_ptr<VLCController> StyledTableViewController::currentRemote()
-{
-    return CentralAccess::shared().currentRemote();
 }
 
 TableViewCell* StyledTableViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)
@@ -113,4 +108,15 @@ void StyledTableViewController::rebuild()
     // stays lit while the player is asked again and again.
     if (myTableView() && !same)
         myTableView()->reloadData();
+}
+
+void StyledTableViewController::follow(const QAbstractItemModel& model)
+{
+    auto rebuildRows = [this] { rebuild(); };
+    connect(&model, &QAbstractItemModel::modelReset, this, rebuildRows);
+    connect(&model, &QAbstractItemModel::dataChanged, this, rebuildRows);
+    connect(&model, &QAbstractItemModel::rowsInserted, this, rebuildRows);
+    connect(&model, &QAbstractItemModel::rowsRemoved, this, rebuildRows);
+    connect(&model, &QAbstractItemModel::rowsMoved, this, rebuildRows);
+    connect(&model, &QAbstractItemModel::layoutChanged, this, rebuildRows);
 }

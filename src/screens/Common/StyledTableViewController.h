@@ -4,12 +4,13 @@
 
 #include <QVariantMap>
 
-class VLCController;
+class QAbstractItemModel;
 
 // The list screens of settings and the advanced controls: a table described
 // by row dictionaries, in the application's row and header style, with the
 // rows' own heights, and the keyboard in the table as soon as the screen
-// shows (Up and Down move, Enter chooses).
+// shows (Up and Down move, Enter chooses). A screen that shows a list model
+// builds its rows from the model's and follows it.
 class StyledTableViewController : public TableViewController {
     Q_OBJECT
 public:
@@ -26,11 +27,10 @@ public:
     // A short SourceCell row (22 points) for a detail line.
     static QVariantMap detailRow();
 
-    // The remote the screens act on: the remote screen's.
-    static std::shared_ptr<VLCController> currentRemote();
-
 protected:
     void viewDidAppear(bool animated) override;
     // Rebuilds the structure and shows it when it changed.
     void rebuild();
+    // Rebuilds whenever the model's rows, or what they say, change.
+    void follow(const QAbstractItemModel& model);
 };

@@ -1,8 +1,7 @@
 #include "screens/DVD/DVDViewController.h"
 
 #include "core/Localization.h"
-#include "screens/Common/CentralAccess.h"
-#include "screens/MainView/MainViewController.h"
+#include "models/RemoteSession.h"
 #include "ui/ImageButton.h"
 #include "ui/UiImages.h"
 #include "ui/UiPalette.h"
@@ -10,8 +9,9 @@
 
 #include <QKeyEvent>
 
-DVDViewController::DVDViewController(QWidget* parent)
+DVDViewController::DVDViewController(RemoteSession& session, QWidget* parent)
     : ViewController(parent)
+    , m_session(session)
     , m_ui(std::make_unique<Ui::DVDView>())
 {
     m_ui->setupUi(this);
@@ -85,33 +85,32 @@ void DVDViewController::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-// Each goes through the remote screen, which owns the notice and the remote.
 void DVDViewController::up()
 {
-    CentralAccess::shared().mainViewController()->dvdUp();
+    m_session.sendKeyCommand(RemoteSession::KeyCommand::DvdUp);
 }
 
 void DVDViewController::down()
 {
-    CentralAccess::shared().mainViewController()->dvdDown();
+    m_session.sendKeyCommand(RemoteSession::KeyCommand::DvdDown);
 }
 
 void DVDViewController::left()
 {
-    CentralAccess::shared().mainViewController()->dvdLeft();
+    m_session.sendKeyCommand(RemoteSession::KeyCommand::DvdLeft);
 }
 
 void DVDViewController::right()
 {
-    CentralAccess::shared().mainViewController()->dvdRight();
+    m_session.sendKeyCommand(RemoteSession::KeyCommand::DvdRight);
 }
 
 void DVDViewController::select()
 {
-    CentralAccess::shared().mainViewController()->dvdSelect();
+    m_session.sendKeyCommand(RemoteSession::KeyCommand::DvdSelect);
 }
 
 void DVDViewController::menu()
 {
-    CentralAccess::shared().mainViewController()->dvdMenu();
+    m_session.sendKeyCommand(RemoteSession::KeyCommand::DvdMenu);
 }

@@ -5,30 +5,19 @@
 #include "core/Localization.h"
 #include "core/MakerContacts.h"
 #include "core/PreferenceKeys.h"
+#include "core/RowKeys.h"
 #include "core/TextFormat.h"
 #include "core/UserDefaults.h"
-#include "screens/Common/CentralAccess.h"
-#include "screens/Flipside/BuildInfo.h"
-#include "core/ServiceHosts.h"
+#include "models/Navigator.h"
+#include "models/SkipDistances.h"
 #include "net/DeviceNetworkAddress.h"
-#include "screens/MainView/MainViewController.h"
-#include "screens/Setup/SetupInstructionsVC.h"
-#include "screens/SkinsView/SkinsViewController.h"
-#include "screens/SkipDistance/SkipDistanceViewController.h"
-#include "screens/WebView/WebViewController.h"
-#include "ui/BWNavigationController.h"
+#include "screens/Flipside/BuildInfo.h"
 #include "ui/MailComposer.h"
-#include "core/RowKeys.h"
 #include "ui/SourceCell.h"
 
 #include <QFileInfo>
 
 namespace {
-UserDefaults& defaults()
-{
-    return UserDefaults::standard();
-}
-
 // The preference each toggle row switches.
 QString toggleKey(int row)
 {
@@ -49,8 +38,9 @@ QString toggleKey(int row)
 }
 }
 
-FlipsideViewController::FlipsideViewController(QWidget* parent)
+FlipsideViewController::FlipsideViewController(const AppContext& context, QWidget* parent)
     : StyledTableViewController(parent)
+    , m_context(context)
 {
     setTitle(localizedString("Settings"));
 }
@@ -114,6 +104,7 @@ void FlipsideViewController::viewDidAppear(bool animated)
 
 TableViewCell* FlipsideViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)
 {
+    const UserDefaults& defaults = m_context.defaults;
     TableViewCell* cell = StyledTableViewController::cellForRowAtIndexPath(table, indexPath);
     cell->setAccessoryView(nullptr);
     const int row = tableStructure()->rowIdForIndexPath(indexPath);
@@ -126,22 +117,22 @@ TableViewCell* FlipsideViewController::cellForRowAtIndexPath(TableView* table, c
     case PlayFoldersRow:
     case OnlyShowMediaRow:
     case DisableSleepRow:
-        checkmark(defaults().boolForKey(toggleKey(row)));
+        checkmark(defaults.boolForKey(toggleKey(row)));
         break;
     case LockRotationRow:
-        checkmark(defaults().integerForKey(PreferenceKeys::lockRotationSpecific) != 0);
+        checkmark(defaults.integerForKey(PreferenceKeys::lockRotationSpecific) != 0);
         break;
     case SkinRow:
         cell->textLabel()->setText(
-            fmt(localizedString("Skin: %@"), QFileInfo(defaults().stringForKey(PreferenceKeys::skin)).fileName()));
+            fmt(localizedString("Skin: %@"), QFileInfo(defaults.stringForKey(PreferenceKeys::skin)).fileName()));
         cell->setAccessoryType(TableViewCell::AccessoryDisclosureIndicator);
         break;
     case SkipDistanceRow: {
         // The stored word is in the language it was chosen in (the default in
         // English); the distance itself says it in the reader's language.
-        QString word = SkipDistanceViewController::wordForDistance(defaults().integerForKey(PreferenceKeys::skipDistance));
+        QString word = SkipDistances::wordForDistance(defaults.integerForKey(PreferenceKeys::skipDistance));
         if (word.isEmpty())
-            word = defaults().stringForKey(PreferenceKeys::skipDistanceWord);
+            word = defaults.stringForKey(PreferenceKeys::skipDistanceWord);
         cell->textLabel()->setText(fmt(localizedString("Skip Distance: %@"), word));
         cell->setAccessoryType(TableViewCell::AccessoryDisclosureIndicator);
         break;
@@ -168,19 +159,21 @@ TableViewCell* FlipsideViewController::cellForRowAtIndexPath(TableView* table, c
 
 void FlipsideViewController::didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath)
 {
+    UserDefaults& defaults = m_context.defaults;
+    Navigator& navigator = m_context.navigator;
     const int row = tableStructure()->rowIdForIndexPath(indexPath);
     switch (row) {
     case SetupRow:
-        showSetupInstructions();
+        navigator.showSetupInstructions();
         break;
     case WhatsNewRow:
-        showHelpPage(QStringLiteral("whatsNew"));
+        navigator.showHelp(QStringLiteral("whatsNew"));
         break;
     case HelpRow:
-        showHelpPage(QStringLiteral("help"));
+        navigator.showHelp(QStringLiteral("help"));
         break;
     case CreditsRow:
-        showHelpPage(QStringLiteral("credit"));
+        navigator.showHelp(QStringLiteral("credit"));
         break;
     case DoubleVolRow:
     case PlayFoldersRow:
@@ -188,22 +181,19 @@ void FlipsideViewController::didSelectRowAtIndexPath(TableView* table, const Ind
         break;
     case SlideSkinRow:
         toggle(PreferenceKeys::slideRemoteScreens);
-        // The skin is built again, with or without sliding, at its next showing.
-        CentralAccess::shared().mainViewController()->clearCurrentSkin();
+        emit skinSlidingChanged();
         break;
     case OnlyShowMediaRow:
         toggle(PreferenceKeys::onlyShowMediaFiles);
-        if (defaults().boolForKey(PreferenceKeys::onlyShowMediaFiles))
-            AlertPresenter::show(localizedString("Only showing media files"),
-                                 localizedString("PlayerLink tries to guess by the filename endings whether they are "
-                                                 "media files\n\nIf we are missing a filetype, let us know!"),
-                                 { localizedString("Ok") });
+        if (defaults.boolForKey(PreferenceKeys::onlyShowMediaFiles))
+            m_context.alerts.present({ localizedString("Only showing media files"),
+                                       localizedString("PlayerLink tries to guess by the filename endings whether they "
+                                                       "are media files\n\nIf we are missing a filetype, let us know!"),
+                                       { localizedString("Ok") } });
         break;
     case LockRotationRow:
-        defaults().setInteger(PreferenceKeys::lockRotationSpecific,
-                              defaults().integerForKey(PreferenceKeys::lockRotationSpecific) != 0
-                                  ? 0
-                                  : interfaceOrientation());
+        defaults.setInteger(PreferenceKeys::lockRotationSpecific,
+                            defaults.integerForKey(PreferenceKeys::lockRotationSpecific) != 0 ? 0 : interfaceOrientation());
         table->deselectRowAtIndexPath(indexPath, true);
         table->reloadData();
         emit rotationLockChanged();
@@ -213,22 +203,22 @@ void FlipsideViewController::didSelectRowAtIndexPath(TableView* table, const Ind
         emit keepAwakeChanged();
         break;
     case SkinRow:
-        showSkinList();
+        navigator.showSkins();
         break;
     case SkipDistanceRow:
-        pushScreen(CentralAccess::shared().skipDistanceViewController());
+        navigator.showSkipDistance();
         break;
     case FeedbackRow:
-        MailComposer::sendEmailTo(MakerContacts::feedbackAddress, feedbackSubject(), QString(), false);
+        navigator.composeMail(MakerContacts::feedbackAddress, feedbackSubject(), QString());
         break;
     case TellAFriendRow:
-        MailComposer::sendEmailTo(QString(), tellAFriendSubject(), tellAFriendBody(), false);
+        navigator.composeMail(QString(), tellAFriendSubject(), tellAFriendBody());
         break;
     case NewsletterRow:
-        showNewsletter();
+        navigator.showNewsletter();
         break;
     case AboutRow:
-        showAbout();
+        navigator.showAbout();
         break;
     default:
         break;
@@ -240,15 +230,9 @@ void FlipsideViewController::didSelectRowAtIndexPath(TableView* table, const Ind
 
 void FlipsideViewController::toggle(const QString& key)
 {
-    defaults().toggleBoolForKey(key);
+    m_context.defaults.toggleBoolForKey(key);
     myTableView()->deselectRowAtIndexPath(myTableView()->indexPathForSelectedRow(), true);
     myTableView()->reloadData();
-}
-
-void FlipsideViewController::pushScreen(ViewController* screen)
-{
-    if (screen && navigationController())
-        navigationController()->pushViewController(screen, true);
 }
 
 QString FlipsideViewController::feedbackSubject()
@@ -282,62 +266,4 @@ QString FlipsideViewController::wifiIPText()
 {
     const QString address = DeviceNetworkAddress::wifiIP();
     return address == DeviceNetworkAddress::noAddressText ? Localization::localized(address) : address;
-}
-
-// --- Screens reached from here ----------------------------------------------------
-
-void FlipsideViewController::pushPage(WebViewController* viewer)
-{
-    if (auto* navigation = qobject_cast<BWNavigationController*>(navigationController()))
-        navigation->pushViewControllerVisibility(viewer, true, 1);
-    else
-        pushScreen(viewer);
-}
-
-void FlipsideViewController::showHelpPage(const QString& page)
-{
-    WebViewController* viewer = CentralAccess::shared().webViewController();
-    viewer->loadHelpPage(page);
-    pushPage(viewer);
-}
-
-void FlipsideViewController::showSetupInstructions()
-{
-    CentralAccess::shared().setupInstructionsViewController()->presentOn(navigationController());
-}
-
-void FlipsideViewController::showSkinList()
-{
-    pushScreen(CentralAccess::shared().skinsViewController());
-}
-
-void FlipsideViewController::showNewsletter()
-{
-    WebViewController* viewer = CentralAccess::shared().webViewController();
-    pushPage(viewer);
-    const QUrl address = ServiceHosts::helpSiteAddress(newsletterPath);
-    if (address.isEmpty())
-        // The newsletter lives only on the maker's site; without one the page says so.
-        viewer->loadHTMLString(QStringLiteral("<html><head><link rel=\"stylesheet\" type=\"text/css\" href=\"help.css\">"
-                                              "<title>%1</title></head><body><h1>%1</h1><p>%2</p></body></html>")
-                                   .arg(localizedString("Newsletter").toHtmlEscaped(),
-                                        localizedString("The newsletter is read from the maker's web site, and none "
-                                                        "is set up for this copy of PlayerLink.")
-                                            .toHtmlEscaped()),
-                               WebViewController::bundlePageDirectory);
-    else
-        viewer->loadUrlString(address.toString(QUrl::FullyEncoded));
-}
-
-void FlipsideViewController::showAbout()
-{
-    WebViewController* viewer = CentralAccess::shared().webViewController();
-    pushPage(viewer);
-    const QUrl address = ServiceHosts::helpSiteAddress(aboutPath);
-    if (address.isEmpty())
-        viewer->loadFromResource(aboutPage, WebViewController::bundlePageType, WebViewController::bundlePageDirectory);
-    else
-        viewer->loadUrlStringWithBackupResourceTypeDirectory(address.toString(QUrl::FullyEncoded), aboutPage,
-                                                             WebViewController::bundlePageType,
-                                                             WebViewController::bundlePageDirectory);
 }

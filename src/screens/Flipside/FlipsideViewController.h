@@ -1,10 +1,9 @@
 #pragma once
 
+#include "models/AppContext.h"
 #include "screens/Common/StyledTableViewController.h"
 
 #include <QUrl>
-
-class WebViewController;
 
 // The settings: help pages, the preferences, writing to the maker, and the
 // device's address and the program's version.
@@ -33,7 +32,7 @@ public:
         SlideSkinRow = 24,
     };
 
-    explicit FlipsideViewController(QWidget* parent = nullptr);
+    explicit FlipsideViewController(const AppContext& context, QWidget* parent = nullptr);
 
     TableViewCell* cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
     void didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
@@ -41,16 +40,14 @@ public:
     // The two mails the screen composes, as the mail program gets them.
     static QUrl feedbackMail();
     static QUrl tellAFriendMail();
-    // The maker's pages on the help site; "index" is the bundled about page.
-    static inline const QString newsletterPath = QStringLiteral("/updates#news");
-    static inline const QString aboutPath = QStringLiteral("/iAbout.php?source=PlayerLink");
-    static inline const QString aboutPage = QStringLiteral("index");
-
 signals:
     // The rotation lock was switched; the window keeps its shape from now.
     void rotationLockChanged();
     // "Disable Screen-Off" was switched.
     void keepAwakeChanged();
+    // "Slide skin views" was switched: the remote screen builds its skin
+    // again, with or without sliding, at its next showing.
+    void skinSlidingChanged();
 
 protected:
     void initialiseStructure() override;
@@ -58,17 +55,11 @@ protected:
 
 private:
     void toggle(const QString& key);
-    void pushScreen(ViewController* screen);
-    void pushPage(WebViewController* viewer);
     static QString feedbackSubject();
     static QString tellAFriendSubject();
     static QString tellAFriendBody();
     // The device's address, or the localised word for none.
     static QString wifiIPText();
 
-    void showHelpPage(const QString& page);
-    void showSetupInstructions();
-    void showSkinList();
-    void showNewsletter();
-    void showAbout();
+    AppContext m_context;
 };

@@ -127,6 +127,7 @@ void MainViewController::setCurrentRemote(const std::shared_ptr<VLCController>& 
         connect(remote.get(), &VLCController::albumArtChanged, this, &MainViewController::showAlbumArt);
     }
     showAlbumArt();
+    emit currentRemoteChanged(remote);
 }
 
 void MainViewController::showAlbumArt()

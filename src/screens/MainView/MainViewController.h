@@ -144,6 +144,9 @@ public:
     bool shouldAutorotateToInterfaceOrientation(int orientation) const override;
     void didRotateFromInterfaceOrientation(int fromOrientation) override;
 
+signals:
+    void currentRemoteChanged(const std::shared_ptr<VLCController>& remote);
+
 protected:
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;

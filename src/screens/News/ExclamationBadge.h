@@ -13,7 +13,7 @@
 //
 //     m_badge = new ExclamationBadge;
 //     m_badge->attach(newsButton, navigationController()->toolbar());
-//     m_badge->setWanted(CentralAccess::shared().newNewsExists());
+//     m_badge->setWanted(news.hasUnread());
 class ExclamationBadge : public QWidget {
     Q_OBJECT
 public:

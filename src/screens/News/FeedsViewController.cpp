@@ -1,22 +1,13 @@
 #include "screens/News/FeedsViewController.h"
 
-#include "core/ConsoleLog.h"
-#include "core/HomePaths.h"
 #include "core/Localization.h"
-#include "core/NotificationCenter.h"
-#include "core/NotificationNames.h"
-#include "core/PreferenceKeys.h"
-#include "core/UserDefaults.h"
+#include "models/NewsModel.h"
 #include "screens/News/FastFeedCell.h"
-#include "screens/WebView/WebViewController.h"
 #include "ui/BarButtonItem.h"
-#include "ui/BWNavigationController.h"
 #include "ui/NavigationItem.h"
 #include "ui/TableView.h"
 #include "ui/UiPalette.h"
 
-#include <QFile>
-#include <QNetworkAccessManager>
 #include <QPainter>
 #include <QPainterPath>
 #include <QResizeEvent>
@@ -59,37 +50,27 @@ QIcon refreshIcon()
     icon.addPixmap(refreshArrow(QColor(255, 255, 255, 90)), QIcon::Disabled);
     return icon;
 }
-
-// Fills the two %@ of the template in one pass, so that a title holding
-// "%@" cannot pull the content into itself.
-QString fillTemplate(const QString& pattern, const QStringList& values)
-{
-    const QStringList parts = pattern.split(QStringLiteral("%@"));
-    QString out = parts.value(0);
-    for (qsizetype i = 1; i < parts.size(); ++i)
-        out += values.value(i - 1) + parts[i];
-    return out;
-}
 }
 
-FeedsViewController::FeedsViewController(const QString& title, const QString& navigationTitle,
-                                         const QString& propertyFile, const QString& feedTemplate,
-                                         const QString& templateDirectory, QNetworkAccessManager* network,
+FeedsViewController::FeedsViewController(NewsModel& news, const QString& title, const QString& navigationTitle,
                                          QWidget* parent)
     : ViewController(parent)
-    , m_network(network ? network : new QNetworkAccessManager(this))
-    , m_propertyFile(propertyFile)
-    , m_feedTemplate(feedTemplate)
-    , m_feedTemplateDirectory(templateDirectory)
+    , m_news(news)
 {
     setTitle(navigationTitle);
     setBackButtonTitle(title);
-    m_feedList = NewsFeedList::load(HomePaths::bundle() + u'/' + m_propertyFile);
-    m_waitingFeeds = int(m_feedList.size());
     m_refreshButton = new BarButtonItem(refreshIcon(), BarButtonItem::Bordered, this);
+    m_refreshButton->setEnabled(!news.isLoading());
     m_refreshButton->setToolTip(localizedString("Reload the news"));
     connect(m_refreshButton, &BarButtonItem::triggered, this, &FeedsViewController::refreshFeeds);
     navigationItem()->setRightBarButtonItem(m_refreshButton);
+    readSections();
+    connect(&news, &NewsModel::loadingChanged, this, [this] { m_refreshButton->setEnabled(!m_news.isLoading()); });
+    connect(&news, &NewsModel::modelReset, this, [this] {
+        readSections();
+        reloadTable();
+    });
+    connect(&news, &NewsModel::dataChanged, this, &FeedsViewController::reloadTable);
 }
 
 FeedsViewController::~FeedsViewController()
@@ -98,8 +79,6 @@ FeedsViewController::~FeedsViewController()
         m_tableView->setDataSource(nullptr);
         m_tableView->setDelegate(nullptr);
     }
-    if (m_itemPage && !m_itemPage->parent())
-        delete m_itemPage;
 }
 
 void FeedsViewController::viewDidLoad()
@@ -130,9 +109,14 @@ void FeedsViewController::viewDidAppear(bool)
 {
     if (m_needsRefresh) {
         m_needsRefresh = false;
-        refresh();
+        m_news.refresh();
     }
-    readNews();
+    m_news.setShown(true);
+}
+
+void FeedsViewController::viewDidDisappear(bool)
+{
+    m_news.setShown(false);
 }
 
 void FeedsViewController::resizeEvent(QResizeEvent* event)
@@ -151,7 +135,7 @@ void FeedsViewController::showEmptyState()
 {
     if (!m_emptyLabel)
         return;
-    m_emptyLabel->setVisible(m_feedList.isEmpty());
+    m_emptyLabel->setVisible(!m_news.isConfigured());
     m_emptyLabel->setGeometry(rect().adjusted(24, 0, -24, -rect().height() / 5));
     m_emptyLabel->raise();
 }
@@ -163,96 +147,35 @@ void FeedsViewController::reloadTable()
     showEmptyState();
 }
 
-// --- Loading -------------------------------------------------------------------
-
-void FeedsViewController::refresh()
-{
-    for (RssParser* parser : std::as_const(m_feeds))
-        if (parser->isLoading())
-            return;
-    // The list is read again: a news site configured since takes effect.
-    m_feedList = NewsFeedList::load(HomePaths::bundle() + u'/' + m_propertyFile);
-    // Earlier loads go: each section shows the latest load of its feed.
-    dropParsers();
-    m_waitingFeeds = int(m_feedList.size());
-    m_refreshButton->setEnabled(m_waitingFeeds < 1);
-    for (int i = 0; i < m_feedList.size(); ++i) {
-        auto* parser = new RssParser(i, this);
-        connect(parser, &RssParser::completed, this, &FeedsViewController::refreshTable);
-        m_feeds.append(parser);
-        parser->parse(m_feedList[i].address, m_network);
-    }
-    reloadTable();
-}
-
-void FeedsViewController::dropParsers()
-{
-    // Later, not now: this may run inside a parser's own completion.
-    for (RssParser* parser : std::as_const(m_feeds)) {
-        parser->disconnect(this);
-        parser->deleteLater();
-    }
-    m_feeds.clear();
-}
-
 void FeedsViewController::refreshFeeds()
 {
-    m_refreshButton->setEnabled(false);
-    dropParsers();
-    m_readStatus.clear();
-    m_waitingFeeds = int(m_feedList.size());
-    reloadTable();
-    refresh();
+    m_news.reloadAll();
 }
 
-void FeedsViewController::refreshTable(RssParser* parser)
+// --- The list --------------------------------------------------------------------
+
+void FeedsViewController::readSections()
 {
-    m_readStatus[parser->getId()] = {};
-    reloadTable();
-    --m_waitingFeeds;
-    if (m_waitingFeeds < 1)
-        m_refreshButton->setEnabled(true);
-    ConsoleLog::log(QStringLiteral("Load: %d, Success: %d, Count: %d"), int(parser->isLoading()),
-                    int(parser->isSuccessful()), int(parser->getItems().size()));
-    if (!parser->isSuccessful())
-        return;
-    setMostRecentItem(parser->mostRecentItem());
-    // What arrives while the list is on screen has been seen.
-    if (isVisibleOnStack())
-        readNews();
-    NotificationCenter::defaultCenter().post(NotificationNames::newsUpdateProcessed);
+    m_sections.assign(size_t(m_news.feedList().size()), {});
+    for (int row = 0; row < m_news.rowCount(); ++row) {
+        const int feed = m_news.index(row).data(NewsModel::FeedRole).toInt();
+        if (feed >= 0 && size_t(feed) < m_sections.size())
+            m_sections[size_t(feed)].push_back(row);
+    }
 }
 
-// --- What is new ---------------------------------------------------------------
-
-QDateTime FeedsViewController::mostRecentReadItem()
+int FeedsViewController::modelRow(const IndexPath& indexPath) const
 {
-    const QVariant stored = UserDefaults::standard().objectForKey(PreferenceKeys::newsMostRecentReadItem);
-    QDateTime date = stored.typeId() == QMetaType::QDateTime
-        ? stored.toDateTime()
-        : QDateTime::fromString(stored.toString(), Qt::ISODateWithMs);
-    return date.isValid() ? date : RssParser::distantPast();
+    if (indexPath.section() < 0 || size_t(indexPath.section()) >= m_sections.size())
+        return -1;
+    const std::vector<int>& rows = m_sections[size_t(indexPath.section())];
+    return indexPath.row() >= 0 && size_t(indexPath.row()) < rows.size() ? rows[size_t(indexPath.row())] : -1;
 }
 
-void FeedsViewController::setMostRecentItem(const QDateTime& date)
+bool FeedsViewController::isItem(const IndexPath& indexPath) const
 {
-    if (!m_mostRecentItem.isValid())
-        m_mostRecentItem = RssParser::distantPast();
-    if (date.isValid() && date > m_mostRecentItem)
-        m_mostRecentItem = date;
-}
-
-bool FeedsViewController::newNewsExists() const
-{
-    return m_mostRecentItem.isValid() && mostRecentReadItem() < m_mostRecentItem;
-}
-
-void FeedsViewController::readNews()
-{
-    if (!newNewsExists())
-        return;
-    UserDefaults::standard().setObject(PreferenceKeys::newsMostRecentReadItem,
-                                       m_mostRecentItem.toUTC().toString(Qt::ISODateWithMs));
+    const int row = modelRow(indexPath);
+    return row >= 0 && !m_news.index(row).data(NewsModel::PlaceholderRole).toBool();
 }
 
 void FeedsViewController::positionExclamation(QWidget* exclamation, QWidget* buttonView, QWidget* toolbar)
@@ -269,32 +192,14 @@ void FeedsViewController::positionExclamation(QWidget* exclamation, QWidget* but
     exclamation->raise();
 }
 
-// --- The list --------------------------------------------------------------------
-
-RssParser* FeedsViewController::parserFor(int section) const
-{
-    return section >= 0 && section < m_feeds.size() ? m_feeds[section] : nullptr;
-}
-
-bool FeedsViewController::hasItems(int section) const
-{
-    const RssParser* parser = parserFor(section);
-    return parser && !parser->getItems().isEmpty();
-}
-
-bool FeedsViewController::isMarkedRead(int feed, int row) const
-{
-    return m_readStatus.value(feed).contains(row);
-}
-
 int FeedsViewController::numberOfSections(TableView*)
 {
-    return int(m_feedList.size());
+    return int(m_sections.size());
 }
 
 int FeedsViewController::numberOfRowsInSection(TableView*, int section)
 {
-    return hasItems(section) ? int(parserFor(section)->getItems().size()) : 1;
+    return section >= 0 && size_t(section) < m_sections.size() ? int(m_sections[size_t(section)].size()) : 0;
 }
 
 TableViewCell* FeedsViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)
@@ -302,18 +207,16 @@ TableViewCell* FeedsViewController::cellForRowAtIndexPath(TableView* table, cons
     auto* cell = qobject_cast<FastFeedCell*>(table->dequeueReusableCellWithIdentifier(cellIdentifier));
     if (!cell)
         cell = new FastFeedCell(cellIdentifier);
-    const RssParser* parser = parserFor(indexPath.section());
-    if (hasItems(indexPath.section())) {
-        const RssItem& item = parser->getItems()[indexPath.row()];
-        cell->setMainLabel(item.value(QStringLiteral("title")));
-        cell->setSubLabel(item.value(QStringLiteral("pubDate")));
-        cell->setMarkedRead(isMarkedRead(indexPath.section(), indexPath.row()));
+    const QModelIndex row = m_news.index(modelRow(indexPath));
+    cell->setMainLabel(row.data(NewsModel::TitleRole).toString());
+    if (isItem(indexPath)) {
+        cell->setSubLabel(row.data(NewsModel::DateRole).toString());
+        cell->setMarkedRead(row.data(NewsModel::ReadRole).toBool());
         cell->setSelectionStyle(TableViewCell::SelectionStyleGray);
         cell->setAccessoryType(TableViewCell::AccessoryDisclosureIndicator);
         return cell;
     }
-    // Shown as they stand.
-    cell->setMainLabel(!parser || parser->isLoading() ? updatingText : notAvailableText);
+    // The feed's state, shown as it stands.
     cell->setSubLabel({});
     cell->setMarkedRead(false);
     cell->setSelectionStyle(TableViewCell::SelectionStyleNone);
@@ -323,9 +226,9 @@ TableViewCell* FeedsViewController::cellForRowAtIndexPath(TableView* table, cons
 
 int FeedsViewController::heightForRowAtIndexPath(TableView* table, const IndexPath& indexPath)
 {
-    if (!hasItems(indexPath.section()))
+    if (!isItem(indexPath))
         return emptyRowHeight;
-    const QString title = parserFor(indexPath.section())->getItems()[indexPath.row()].value(QStringLiteral("title"));
+    const QString title = m_news.index(modelRow(indexPath)).data(NewsModel::TitleRole).toString();
     return titleAllowance + FastFeedCell::titleHeight(title, FastFeedCell::textWidthForRowWidth(table->viewport()->width()));
 }
 
@@ -336,50 +239,12 @@ int FeedsViewController::heightForHeaderInSection(TableView*, int)
 
 IndexPath FeedsViewController::willSelectRowAtIndexPath(TableView*, const IndexPath& indexPath)
 {
-    return hasItems(indexPath.section()) ? indexPath : IndexPath();
+    return isItem(indexPath) ? indexPath : IndexPath();
 }
 
 void FeedsViewController::didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath)
 {
     table->deselectRowAtIndexPath(indexPath, true);
-    if (!hasItems(indexPath.section()))
-        return;
-    showFeedWithDictionary(parserFor(indexPath.section())->getItems()[indexPath.row()]);
-    m_readStatus[indexPath.section()].insert(indexPath.row());
-    reloadTable();
-}
-
-// --- The item page -----------------------------------------------------------------
-
-QString FeedsViewController::itemPageHtml(const RssItem& item) const
-{
-    QFile file(HomePaths::bundle() + u'/' + m_feedTemplateDirectory + u'/' + m_feedTemplate + QStringLiteral(".htm"));
-    QString pattern;
-    if (file.open(QIODevice::ReadOnly))
-        pattern = QString::fromUtf8(file.readAll());
-    if (!pattern.contains(QStringLiteral("%@"))) {
-        ConsoleLog::log(QStringLiteral("the news item template %@ is missing"), file.fileName());
-        pattern = QStringLiteral("<html><body><h2>%@</h2>%@</body></html>");
-    }
-    // The title is text; the content is the feed's HTML. A feed without
-    // full content gives its description, which is HTML too.
-    QString content = item.value(QStringLiteral("content:encoded"));
-    if (content.isEmpty())
-        content = item.value(QStringLiteral("description"));
-    return fillTemplate(pattern, { item.value(QStringLiteral("title")).toHtmlEscaped(), content });
-}
-
-void FeedsViewController::showFeedWithDictionary(const RssItem& item)
-{
-    // One page per item; the one before goes unless it is still shown.
-    NavigationController* navigation = navigationController();
-    if (m_itemPage && !(navigation && navigation->viewControllers().contains(m_itemPage)))
-        m_itemPage->deleteLater();
-    auto* page = new WebViewController(m_network);
-    m_itemPage = page;
-    page->loadHTMLString(itemPageHtml(item), m_feedTemplateDirectory);
-    if (auto* bw = qobject_cast<BWNavigationController*>(navigation))
-        bw->pushViewControllerVisibility(page, true, 1);
-    else if (navigation)
-        navigation->pushViewController(page, true);
+    if (isItem(indexPath))
+        m_news.open(modelRow(indexPath)); // marks it read, and shows its page
 }

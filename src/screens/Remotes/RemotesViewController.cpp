@@ -93,7 +93,7 @@ void RemotesViewController::viewDidLoad()
     // The news itself is asked for once at launch by the application.
     // A remote opened straight from the command line is not covered: the
     // page waits for a start that shows this list.
-    if (!SetupInstructionsVC::haveSeenSetupPage())
+    if (!SetupInstructionsVC::haveSeenSetupPage(UserDefaults::standard()))
         QTimer::singleShot(0, this, [this] {
             if (navigationController() && navigationController()->topViewController() == this)
                 setup();
@@ -249,7 +249,7 @@ void RemotesViewController::initialiseStructure()
     structure.addSection(status.isEmpty() ? localizedString("Found Computers") : status);
     for (size_t i = 0; i < m_playerLinks.size(); ++i)
         structure.addRow(FoundRowBase + int(i));
-    if (!SetupInstructionsVC::haveSetupSuccesfully())
+    if (!SetupInstructionsVC::haveSetupSuccesfully(UserDefaults::standard()))
         structure.addRow(SetupRow);
     structure.addRow(CantSeeRow);
     structure.addSection(localizedString("More"));

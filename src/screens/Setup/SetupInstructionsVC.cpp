@@ -6,12 +6,10 @@
 #include "core/Localization.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
+#include "models/Navigator.h"
 #include "net/SetupRequestService.h"
-#include "screens/Common/CentralAccess.h"
-#include "screens/WebView/WebViewController.h"
 #include "ui/BarButtonItem.h"
 #include "ui/BWNavigationController.h"
-#include "ui/MailComposer.h"
 #include "ui/UiPalette.h"
 #include "ui_SetupInstructions.h"
 
@@ -38,28 +36,29 @@ QIcon findIcon()
     p.drawLine(QPointF(13.5, 13.5), QPointF(19, 19));
     return QIcon(image);
 }
-
-void alert(const QString& message)
-{
-    AlertPresenter::show(localizedString("Please check your email"), message, { localizedString("Ok") });
-}
 }
 
-SetupInstructionsVC::SetupInstructionsVC(const QString& header, const QString& message, QNetworkAccessManager* network,
+SetupInstructionsVC::SetupInstructionsVC(const AppContext& context, const QString& header, const QString& message,
                                          QWidget* parent)
     : ViewController(parent)
+    , m_context(context)
     , m_ui(std::make_unique<Ui::SetupInstructions>())
     , m_header(header)
     , m_message(message)
-    , m_service(new SetupRequestService(network, this))
+    , m_service(new SetupRequestService(context.network, this))
 {
     m_ui->setupUi(this);
     setTitle(localizedString("Setup"));
     connect(m_ui->subscribeCheckbox, &QCheckBox::toggled, this, [this](bool on) { m_subscribe = on; });
-    connect(m_service, &SetupRequestService::successReported, this, [](bool ok) {
+    connect(m_service, &SetupRequestService::successReported, this, [this](bool ok) {
         if (ok)
-            UserDefaults::standard().setBool(PreferenceKeys::haveReportedSuccesfullSetup, true);
+            m_context.defaults.setBool(PreferenceKeys::haveReportedSuccesfullSetup, true);
     });
+}
+
+void SetupInstructionsVC::alert(const QString& message)
+{
+    m_context.alerts.present({ localizedString("Please check your email"), message, { localizedString("Ok") } });
 }
 
 SetupInstructionsVC::~SetupInstructionsVC() = default;
@@ -243,18 +242,7 @@ void SetupInstructionsVC::presentOn(NavigationController* navigation)
 
 void SetupInstructionsVC::showHelp()
 {
-    CentralAccess* access = CentralAccess::instance();
-    NavigationController* navigation = navigationController();
-    if (!access || !navigation)
-        return;
-    WebViewController* page = access->webViewController();
-    page->loadHelpPage(helpLink);
-    if (navigation->viewControllers().contains(page))
-        navigation->popToViewController(page, true);
-    else if (auto* bw = qobject_cast<BWNavigationController*>(navigation))
-        bw->pushViewControllerVisibility(page, true, 1);
-    else
-        navigation->pushViewController(page, true);
+    m_context.navigator.showHelp(helpLink);
 }
 
 void SetupInstructionsVC::leave()
@@ -310,10 +298,10 @@ void SetupInstructionsVC::send()
     leave();
     Analytics::event(QStringLiteral("requestedSetupEmail"));
     if (viaService)
-        AlertPresenter::show(localizedString("Request Sent"), localizedString("Setup details should arrive by email shortly"),
-                             { localizedString("Ok") });
+        m_context.alerts.present({ localizedString("Request Sent"),
+                                   localizedString("Setup details should arrive by email shortly"), { localizedString("Ok") } });
     else
-        MailComposer::sendEmailTo(address, instructionsMailSubject(), instructionsMailBody(), false);
+        m_context.navigator.composeMail(address, instructionsMailSubject(), instructionsMailBody());
 }
 
 void SetupInstructionsVC::skip()
@@ -341,13 +329,12 @@ void SetupInstructionsVC::findContact()
         if (self && index >= 0 && index < addresses.size())
             self->m_ui->emailField->setText(addresses[index]);
     };
-    if (AlertPresenter* presenter = AlertPresenter::current())
-        presenter->present(sheet);
+    m_context.alerts.present(sheet);
 }
 
-QStringList SetupInstructionsVC::rememberedAddresses()
+QStringList SetupInstructionsVC::rememberedAddresses() const
 {
-    return UserDefaults::standard().objectForKey(PreferenceKeys::setupEmailAddresses).toStringList();
+    return m_context.defaults.objectForKey(PreferenceKeys::setupEmailAddresses).toStringList();
 }
 
 void SetupInstructionsVC::rememberAddress(const QString& address)
@@ -357,7 +344,7 @@ void SetupInstructionsVC::rememberAddress(const QString& address)
     addresses.prepend(address);
     while (addresses.size() > maximumRememberedAddresses)
         addresses.removeLast();
-    UserDefaults::standard().setObject(PreferenceKeys::setupEmailAddresses, addresses);
+    m_context.defaults.setObject(PreferenceKeys::setupEmailAddresses, addresses);
     m_ui->findButton->setVisible(true);
 }
 
@@ -365,25 +352,25 @@ void SetupInstructionsVC::rememberAddress(const QString& address)
 
 void SetupInstructionsVC::setHaveSeenSetupPage()
 {
-    UserDefaults::standard().setBool(PreferenceKeys::haveSeenSetupPage, true);
+    m_context.defaults.setBool(PreferenceKeys::haveSeenSetupPage, true);
 }
 
-bool SetupInstructionsVC::haveSeenSetupPage()
+bool SetupInstructionsVC::haveSeenSetupPage(const UserDefaults& defaults)
 {
-    return UserDefaults::standard().boolForKey(PreferenceKeys::haveSeenSetupPage);
+    return defaults.boolForKey(PreferenceKeys::haveSeenSetupPage);
 }
 
 void SetupInstructionsVC::setHaveSetupSuccesfully()
 {
-    UserDefaults& defaults = UserDefaults::standard();
+    UserDefaults& defaults = m_context.defaults;
     defaults.setBool(PreferenceKeys::haveSetupSuccesfully, true);
     if (!defaults.boolForKey(PreferenceKeys::haveReportedSuccesfullSetup))
         m_service->reportSuccess();
 }
 
-bool SetupInstructionsVC::haveSetupSuccesfully()
+bool SetupInstructionsVC::haveSetupSuccesfully(const UserDefaults& defaults)
 {
-    return UserDefaults::standard().boolForKey(PreferenceKeys::haveSetupSuccesfully);
+    return defaults.boolForKey(PreferenceKeys::haveSetupSuccesfully);
 }
 
 // --- Typing ---------------------------------------------------------------------------

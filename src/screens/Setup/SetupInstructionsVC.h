@@ -1,5 +1,6 @@
 #pragma once
 
+#include "models/AppContext.h"
 #include "ui/ViewController.h"
 
 #include <QPointer>
@@ -13,7 +14,6 @@ class QLabel;
 class QLineEdit;
 class QToolButton;
 class NavigationController;
-class QNetworkAccessManager;
 class SetupRequestService;
 
 namespace Ui {
@@ -30,8 +30,7 @@ class SetupInstructionsVC : public ViewController {
     Q_OBJECT
 public:
     // header and message (rich text; a link to "help" opens the help page).
-    // network: not owned; nullptr makes the screen use one of its own.
-    SetupInstructionsVC(const QString& header, const QString& message, QNetworkAccessManager* network = nullptr,
+    SetupInstructionsVC(const AppContext& context, const QString& header, const QString& message,
                         QWidget* parent = nullptr);
     ~SetupInstructionsVC() override;
 
@@ -57,9 +56,9 @@ public:
     bool validEmail();
 
     void setHaveSeenSetupPage();
-    static bool haveSeenSetupPage();
+    static bool haveSeenSetupPage(const UserDefaults& defaults);
     void setHaveSetupSuccesfully();
-    static bool haveSetupSuccesfully();
+    static bool haveSetupSuccesfully(const UserDefaults& defaults);
 
     // Shifts the content up by 150 points (or back) for an on-screen keyboard.
     void setViewMovedUp(bool movedUp);
@@ -68,7 +67,7 @@ public:
     void textFieldDidEndEditing();
     void textFieldShouldReturn();
 
-    static QStringList rememberedAddresses();
+    QStringList rememberedAddresses() const;
 
     QString header() const { return m_header; }
     QString message() const { return m_message; }
@@ -98,7 +97,9 @@ private:
     void showHelp();
     void layoutContent();
     void updateForConfiguration();
+    void alert(const QString& message);
 
+    AppContext m_context;
     std::unique_ptr<Ui::SetupInstructions> m_ui;
     QString m_header;
     QString m_message;

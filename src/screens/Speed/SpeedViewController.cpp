@@ -4,7 +4,7 @@
 #include "core/ConsoleLog.h"
 #include "core/Localization.h"
 #include "core/TextFormat.h"
-#include "screens/Common/CentralAccess.h"
+#include "models/RemoteSession.h"
 #include "screens/Common/KnobScreenStyle.h"
 #include "ui/Rotator.h"
 #include "ui_SpeedView.h"
@@ -12,8 +12,10 @@
 
 #include <cmath>
 
-SpeedViewController::SpeedViewController(QWidget* parent)
+SpeedViewController::SpeedViewController(RemoteSession& session, const Clock& clock, QWidget* parent)
     : ViewController(parent)
+    , m_session(session)
+    , m_clock(clock)
     , m_ui(std::make_unique<Ui::SpeedView>())
     , m_lastSpeedSentTime(Clock::distantPast)
 {
@@ -50,7 +52,7 @@ QLabel* SpeedViewController::speedLabel() const
 void SpeedViewController::viewWillAppear(bool animated)
 {
     ViewController::viewWillAppear(animated);
-    const std::shared_ptr<VLCController> remote = CentralAccess::shared().currentRemote();
+    const std::shared_ptr<VLCController> remote = m_session.remote();
     const int rate = remote ? remote->speed() : 0;
     // A rate of 0 means no status yet: no speed to show, and nothing is
     // sent until the user turns the knob.
@@ -75,13 +77,13 @@ void SpeedViewController::updateCurrentDelay(float value, bool forceChange)
     m_speed = float(1000.0 / std::pow(2.0, double(m_rotatorValue)));
     m_speedKnown = true;
     ConsoleLog::log(QStringLiteral("rotator %f Speed  %f"), double(m_rotatorValue), double(m_speed));
-    const double now = Clock::current().now();
+    const double now = m_clock.now();
     if (!forceChange && now - m_lastSpeedSentTime <= minimumSendInterval) {
         updateLabel();
         return;
     }
     m_lastSpeedSentTime = now;
-    if (const std::shared_ptr<VLCController> remote = CentralAccess::shared().currentRemote())
+    if (const std::shared_ptr<VLCController> remote = m_session.remote())
         // Far up the knob the rate falls below 1, which the integer scale
         // cannot say (0 would read as no rate at all): send the fastest it can.
         remote->setSpeed(std::max(1, int(m_speed)));

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+class Clock;
+class RemoteSession;
 class Rotator;
 class QLabel;
 namespace Ui {
@@ -22,7 +24,8 @@ public:
     static constexpr double minimumSendInterval = 0.2;
     static constexpr float snap = 0.05f;
 
-    explicit SpeedViewController(QWidget* parent = nullptr);
+    // clock: what the thinning of requests measures time by.
+    SpeedViewController(RemoteSession& session, const Clock& clock, QWidget* parent = nullptr);
     ~SpeedViewController() override;
 
     void slower();
@@ -48,6 +51,8 @@ protected:
     void viewDidAppear(bool animated) override;
 
 private:
+    RemoteSession& m_session;
+    const Clock& m_clock;
     std::unique_ptr<Ui::SpeedView> m_ui;
     float m_rotatorValue = 0;
     float m_speed = 1000;
