@@ -1,7 +1,7 @@
 #include "touch/RemoteConfigForm.h"
 
 #include "core/Localization.h"
-#include "core/TextFormat.h"
+#include "models/RemoteAddressProblem.h"
 #include "touch/TouchRemotes.h"
 #include "vlc/HostAddress.h"
 #include "vlc/SavedRemoteList.h"
@@ -28,30 +28,6 @@ void RemoteConfigForm::setProblem(const QString& problem)
     emit problemChanged();
 }
 
-// The same words as playerlink's configuration screen.
-QString RemoteConfigForm::addressProblem(const QString& address)
-{
-    const HostAddress::Reading reading = HostAddress::read(address);
-    switch (reading.problem) {
-    case HostAddress::Problem::None:
-        return {};
-    case HostAddress::Problem::NoHost:
-        return localizedString("No address is given.");
-    case HostAddress::Problem::NotHttp:
-    case HostAddress::Problem::NamesAPage:
-    case HostAddress::Problem::CarriesUserName:
-        return fmt(localizedString("'%@' is more than an address: give only the computer's name or address, and the "
-                                   "port after a colon if it is not 8080."),
-                   reading.shown);
-    case HostAddress::Problem::NotIpv6InBrackets:
-    case HostAddress::Problem::NotAHost:
-        break;
-    case HostAddress::Problem::BadPort:
-        return fmt(localizedString("'%@': the port after the colon must be a number from 1 to 65535."), reading.shown);
-    }
-    return fmt(localizedString("'%@' is not the name or address of a computer."), reading.shown);
-}
-
 bool RemoteConfigForm::save()
 {
     if (!m_remotes)
@@ -63,7 +39,7 @@ bool RemoteConfigForm::save()
         setProblem(localizedString("Please enter a name as well as an address for the new remote."));
         return false;
     }
-    if (const QString problem = addressProblem(address); !problem.isEmpty()) {
+    if (const QString problem = RemoteAddressProblem::describe(address); !problem.isEmpty()) {
         setProblem(problem);
         return false;
     }

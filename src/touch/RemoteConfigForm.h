@@ -31,8 +31,6 @@ public:
 
     // True when the remote was saved; otherwise problem says why.
     Q_INVOKABLE bool save();
-    // Why an address cannot be used, in the user's words; empty when it can.
-    static QString addressProblem(const QString& address);
 
 signals:
     void remotesChanged();

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "models/RemoteStateDrawing.h"
+
 #include <QQuickPaintedItem>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
 // The remotes list's state icon in Qt Quick: the traffic cone of
-// playerlink's list, orange when VLC answers, with the badge of what stands
-// in the way, grey when nothing answers; drawn to the item's size.
+// RemoteStateDrawing, as playerlink's list shows it, drawn to the item's size.
 class RemoteStateIconItem : public QQuickPaintedItem {
     Q_OBJECT
     QML_NAMED_ELEMENT(RemoteStateIcon)
@@ -15,7 +16,7 @@ class RemoteStateIconItem : public QQuickPaintedItem {
     Q_PROPERTY(QString answerKey READ answerKey WRITE setAnswerKey NOTIFY answerKeyChanged)
 public:
     // In device-independent pixels.
-    static constexpr int size = 30;
+    static constexpr int size = RemoteStateDrawing::size;
 
     explicit RemoteStateIconItem(QQuickItem* parent = nullptr);
     QString answerKey() const { return m_key; }

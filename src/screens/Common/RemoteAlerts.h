@@ -13,6 +13,4 @@ namespace RemoteAlerts {
 void showForRequest(const RequestResult& result);
 // "No Luck..." when no drive folder answered.
 void showDrivesNotFound();
-// Why an address cannot be used, in the user's words; empty when it can.
-QString addressProblem(const QString& address);
 }

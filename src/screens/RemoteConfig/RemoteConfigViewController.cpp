@@ -5,8 +5,8 @@
 #include "core/Localization.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
+#include "models/RemoteAddressProblem.h"
 #include "screens/Common/CentralAccess.h"
-#include "screens/Common/RemoteAlerts.h"
 #include "screens/FoundRemotes/FoundRemotesViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
 #include "screens/WebView/WebViewController.h"
@@ -242,7 +242,7 @@ void RemoteConfigViewController::finishedEdit()
         return;
     }
     // An address no request can be made of would only fail at every probe.
-    if (const QString problem = RemoteAlerts::addressProblem(m_newHostAddress); !problem.isEmpty()) {
+    if (const QString problem = RemoteAddressProblem::describe(m_newHostAddress); !problem.isEmpty()) {
         AlertPresenter::show(localizedString("Details..."), problem, { localizedString("Ok") });
         return;
     }

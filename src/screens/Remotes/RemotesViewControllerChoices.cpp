@@ -6,8 +6,8 @@
 #include "core/AlertPresenter.h"
 #include "core/Localization.h"
 #include "core/TextFormat.h"
+#include "models/RemoteAddressProblem.h"
 #include "screens/Common/CentralAccess.h"
-#include "screens/Common/RemoteAlerts.h"
 #include "screens/Common/RemoteWaker.h"
 #include "screens/Flipside/FlipsideViewController.h"
 #include "screens/MainView/MainViewController.h"
@@ -75,7 +75,7 @@ void RemotesViewController::explain(const std::shared_ptr<VLCController>& remote
         showSheet(localizedString(noSignMessage), noSignOfVlcButtons(remote));
         return;
     case RemoteAnswer::UnusableAddress:
-        showSheet(RemoteAlerts::addressProblem(remote->hostAddress()),
+        showSheet(RemoteAddressProblem::describe(remote->hostAddress()),
                   { { localizedString("Change Address"), [this, weak = std::weak_ptr(remote)] {
                          // Only a saved remote has an address of its own to change.
                          const auto r = weak.lock();
