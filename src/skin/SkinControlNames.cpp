@@ -11,13 +11,6 @@ QString SkinControlNames::playPauseName(bool playing)
     return playing ? localizedString("Pause") : localizedString("Play");
 }
 
-QString SkinControlNames::skipDistanceCaption(int seconds)
-{
-    if (seconds < 60 || seconds % 60 != 0)
-        return QString::number(seconds);
-    return fmt(localizedString("%dm"), seconds / 60);
-}
-
 QString SkinControlNames::accessibleName(const QString& kind, const QString& id)
 {
     static const QHash<QString, const char*> names {

@@ -10,7 +10,4 @@ namespace SkinControlNames {
 QString accessibleName(const QString& kind, const QString& id);
 // Play/pause says what pressing it does now.
 QString playPauseName(bool playing);
-// The skip distance as the skip buttons show it: seconds up to a minute
-// ("30"), whole minutes beyond ("2m").
-QString skipDistanceCaption(int seconds);
 }

@@ -5,6 +5,7 @@
 #include "core/PreferenceKeys.h"
 #include "core/StringHelpers.h"
 #include "core/UserDefaults.h"
+#include "models/skin/SkinSkipDistance.h"
 #include "skin/PickerDelegate.h"
 #include "skin/SkinControlNames.h"
 #include "skin/SkinIds.h"
@@ -292,7 +293,7 @@ void Skin::applySkipDistanceStyle(ImageButton* button, const AttributeMap& attri
 
 void Skin::showSkipDistance()
 {
-    const QString caption = SkinControlNames::skipDistanceCaption(m_defaults.integerForKey(PreferenceKeys::skipDistance));
+    const QString caption = SkinSkipDistance::caption(m_defaults.integerForKey(PreferenceKeys::skipDistance));
     const QString words = m_defaults.stringForKey(PreferenceKeys::skipDistanceWord);
     for (auto& [node, r] : m_roots)
         for (const QString& id : { SkinIds::skipForward, SkinIds::skipBack })

@@ -114,6 +114,27 @@ TEST(SkinRender, ControlsShowThePlayersStateByTheirRoles)
     EXPECT_FALSE(position->isVisible());
 }
 
+TEST(SkinRender, SkipButtonsDrawTheChosenSkipDistanceOverTheirImage)
+{
+    UserDefaults::standard().setInteger(PreferenceKeys::skipDistance, 30);
+    SkinStageWindow stage(QSize(390, 672));
+    playing(stage.scene(), 3);
+    auto drawn = [&](const char* id) {
+        QQuickItem* button = stage.itemFor(stage.control(K::Button, QString::fromLatin1(id)));
+        QQuickItem* text = SkinStageWindow::findItem(button, [](QQuickItem* item) {
+            return item->inherits("QQuickText") && item->isVisible();
+        });
+        return text ? text->property("text").toString() : QString();
+    };
+    EXPECT_EQ(drawn("SkipForward"), u"30");
+    EXPECT_EQ(drawn("SkipBack"), u"30");
+    UserDefaults::standard().setInteger(PreferenceKeys::skipDistance, 120);
+    stage.scene().showSkipDistance();
+    EXPECT_EQ(drawn("SkipForward"), u"2m");
+    EXPECT_EQ(drawn("Next"), QString()) << "other buttons draw no number";
+    UserDefaults::standard().setInteger(PreferenceKeys::skipDistance, 30);
+}
+
 TEST(SkinRender, ButtonsTakeAFingerOrTheMouseAndSendTheirAction)
 {
     SkinStageWindow stage(QSize(320, 568));

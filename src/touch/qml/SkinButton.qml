@@ -37,6 +37,22 @@ AbstractButton {
             smooth: true
             mipmap: true
         }
+        Text {
+            // The skip distance, where the skin's image leaves it room.
+            visible: button.control.showsSkipDistance
+            x: (button.width - button.control.rect.width) / 2 + button.control.distanceCentre.x - width / 2
+            y: (button.height - button.control.rect.height) / 2 + button.control.distanceCentre.y - height / 2
+            width: button.control.distanceWidth > 0 ? button.control.distanceWidth : implicitWidth
+            text: button.control.text
+            color: button.control.enabled ? button.control.distanceColor : button.control.distanceDisabledColor
+            font.pixelSize: Math.max(1, button.control.distancePixelSize)
+            font.bold: true
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 4
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            Accessible.ignored: true
+        }
         Rectangle {
             // Where the keyboard is.
             visible: button.visualFocus

@@ -277,6 +277,35 @@ QColor SkinControl::textColor() const
     return m_element.colour(u"textColour");
 }
 
+bool SkinControl::showsSkipDistance() const
+{
+    return m_kind == Button && m_element.has(u"distanceFontSize")
+        && (m_element.id == SkinRoles::skipForward || m_element.id == SkinRoles::skipBack);
+}
+
+qreal SkinControl::distancePixelSize() const
+{
+    return m_element.number(u"distanceFontSize", 0) * m_scale;
+}
+
+QPointF SkinControl::distanceCentre() const
+{
+    // In the button's own points, the middle of its frame unless the skin says.
+    const QSizeF points = m_rect.size() / (m_scale > 0 ? m_scale : 1);
+    return QPointF(m_element.number(u"distanceX", points.width() / 2),
+                   m_element.number(u"distanceY", points.height() / 2)) * m_scale;
+}
+
+qreal SkinControl::distanceWidth() const
+{
+    return m_element.number(u"distanceWidth", 0) * m_scale;
+}
+
+QColor SkinControl::distanceDisabledColor() const
+{
+    return m_element.has(u"distanceDisabledColour") ? m_element.colour(u"distanceDisabledColour") : distanceColor();
+}
+
 QColor SkinControl::highlightedTextColor() const
 {
     return m_element.colour(u"textHighlightedColour");

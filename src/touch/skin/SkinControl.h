@@ -43,6 +43,14 @@ class SkinControl : public QObject {
     Q_PROPERTY(QUrl image READ image NOTIFY imagesChanged)
     Q_PROPERTY(QSizeF imageSize READ imageSize NOTIFY imagesChanged)
     Q_PROPERTY(QString text READ text NOTIFY textChanged)
+    // A skip button of a skin that asks for it draws the skip distance over
+    // its image, in the skin's size and colours, centred on its point.
+    Q_PROPERTY(bool showsSkipDistance READ showsSkipDistance CONSTANT)
+    Q_PROPERTY(qreal distancePixelSize READ distancePixelSize NOTIFY geometryChanged)
+    Q_PROPERTY(QPointF distanceCentre READ distanceCentre NOTIFY geometryChanged)
+    Q_PROPERTY(qreal distanceWidth READ distanceWidth NOTIFY geometryChanged)
+    Q_PROPERTY(QColor distanceColor READ distanceColor CONSTANT)
+    Q_PROPERTY(QColor distanceDisabledColor READ distanceDisabledColor CONSTANT)
     Q_PROPERTY(QColor textColor READ textColor CONSTANT)
     Q_PROPERTY(QColor highlightedTextColor READ highlightedTextColor CONSTANT)
     Q_PROPERTY(qreal fontPixelSize READ fontPixelSize NOTIFY geometryChanged)
@@ -119,6 +127,12 @@ public:
     QString text() const { return m_text; }
     void setText(const QString& text);
     QColor textColor() const;
+    bool showsSkipDistance() const;
+    qreal distancePixelSize() const;
+    QPointF distanceCentre() const;
+    qreal distanceWidth() const;
+    QColor distanceColor() const { return m_element.colour(u"distanceColour"); }
+    QColor distanceDisabledColor() const;
     QColor highlightedTextColor() const;
     qreal fontPixelSize() const;
     qreal minimumFontPixelSize() const;

@@ -1,12 +1,14 @@
 #include "touch/skin/SkinScene.h"
 
 #include "core/HomePaths.h"
+#include "core/PreferenceKeys.h"
 #include "core/StringHelpers.h"
 #include "core/UserDefaults.h"
 #include "models/skin/SkinControlRules.h"
 #include "models/skin/SkinDocument.h"
 #include "models/skin/SkinGeometry.h"
 #include "models/skin/SkinImageFile.h"
+#include "models/skin/SkinSkipDistance.h"
 #include "touch/skin/SkinControl.h"
 #include "touch/skin/SkinImageProvider.h"
 #include "touch/skin/SkinPlaylistRows.h"
@@ -229,7 +231,10 @@ void SkinScene::showStateEverywhere()
 
 void SkinScene::showTexts(Tree& tree)
 {
+    const QString skipCaption = SkinSkipDistance::caption(m_defaults->integerForKey(PreferenceKeys::skipDistance));
     for (SkinControl* control : tree.controls) {
+        if (control->showsSkipDistance())
+            control->setText(skipCaption);
         if (control->kind() != SkinControl::Label)
             continue;
         const QString& id = control->skinId();
@@ -383,6 +388,13 @@ void SkinScene::setNowPlaying(const QString& text)
         if (tree->root)
             showTexts(*tree);
     emit textsChanged();
+}
+
+void SkinScene::showSkipDistance()
+{
+    for (Tree* tree : { &m_portrait, &m_landscape })
+        if (tree->root)
+            showTexts(*tree);
 }
 
 void SkinScene::setArt(const QImage& art)

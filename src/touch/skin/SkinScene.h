@@ -149,6 +149,9 @@ public:
     void setStatus(const QString& text);
     QString nowPlaying() const { return m_nowPlaying; }
     void setNowPlaying(const QString& text);
+    // The skip buttons that show it read the skip distance of the
+    // preferences again.
+    void showSkipDistance();
     // The playing item's art (a null image for none).
     QImage art() const { return m_art; }
     void setArt(const QImage& art);
