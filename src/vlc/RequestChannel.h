@@ -12,16 +12,18 @@
 #include <vector>
 
 #include <QNetworkAccessManager>
-class QNetworkReply;
+class HttpExchange;
 class QTimer;
 
 // One HTTP channel to one computer: at most one accepted request at a time.
 // A new request supersedes the accepted one, which is abandoned (left to run,
 // its data ignored), not cancelled: a command already on its way still
 // reaches the player. Every request has an idle time-out, an overall deadline
-// and a cap on its body (enforced as the bytes arrive, with Qt's own buffer
-// bounded), never uses a cache, and follows redirects only to the same
-// http host and port. The network access is given by the channel's owner.
+// and a cap on its body (enforced as the bytes arrive; reaching it closes the
+// connection at once), never uses a cache, and follows redirects only to the
+// same http host and port. The channel speaks HTTP/1 over sockets of its own;
+// the network access given by the channel's owner only says whether there is
+// a network, unless it makes the exchanges itself (HttpExchangeFactory).
 class RequestChannel : public QObject {
     Q_OBJECT
 public:
@@ -60,8 +62,8 @@ private:
     struct Request;
 
     void start(Request* request, const QUrl& url);
-    void onReadyRead(Request* request);
-    void onFinished(Request* request);
+    void onDone(Request* request, const QUrl& url, int status, const QByteArray& location,
+        const QByteArray& wwwAuthenticate, QByteArray body);
     void conclude(Request* request, std::optional<RequestFailure> failure, const HttpReply& reply = {});
     void release(Request* request);
     bool mayCarryPassword(const Request* request, const QUrl& url) const;

@@ -97,6 +97,69 @@ private:
     qint64 m_offset = 0;
     bool m_done = false;
 };
+
+// A channel's exchange answered by one of the replies above.
+class MemoryExchange : public HttpExchange {
+public:
+    MemoryExchange(MemoryNetwork* network, const HttpExchange::Request& request)
+        : m_network(network)
+        , m_request(request)
+    {
+    }
+    ~MemoryExchange() override
+    {
+        if (m_reply) {
+            QObject::disconnect(m_finished);
+            m_reply->deleteLater();
+        }
+    }
+
+    void start() override
+    {
+        QNetworkRequest request(m_request.url);
+        for (const auto& [name, value] : m_request.headers)
+            request.setRawHeader(name, value);
+        request.setTransferTimeout(m_request.idleTimeoutMs);
+        m_reply = m_network->get(request);
+        m_finished = QObject::connect(m_reply, &QNetworkReply::finished, m_reply, [this] { onFinished(); });
+    }
+
+    void abort() override
+    {
+        if (!m_reply || m_reply->isFinished())
+            return;
+        QObject::disconnect(m_finished);
+        m_reply->abort();
+    }
+
+private:
+    void onFinished()
+    {
+        QNetworkReply* reply = m_reply;
+        const QNetworkReply::NetworkError error = reply->error();
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (error != QNetworkReply::NoError && status == 0) {
+            const bool idle = error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError;
+            onFailed(idle ? RequestFailure::IdleTimeout : RequestFailure::Network);
+            return;
+        }
+        if (reply->bytesAvailable() > m_request.maxBodyBytes) {
+            onFailed(RequestFailure::TooLarge);
+            return;
+        }
+        HttpResponseParser::Message message;
+        message.status = status;
+        for (const auto& [name, value] : reply->rawHeaderPairs())
+            message.headers.append(qMakePair(name, value));
+        message.body = reply->readAll();
+        onDone(std::move(message));
+    }
+
+    MemoryNetwork* m_network;
+    HttpExchange::Request m_request;
+    QPointer<QNetworkReply> m_reply;
+    QMetaObject::Connection m_finished;
+};
 }
 
 MemoryNetwork::MemoryNetwork(QObject* parent)
@@ -151,6 +214,11 @@ QNetworkReply* MemoryNetwork::createRequest(Operation, const QNetworkRequest& re
         connect(reply, &QNetworkReply::finished, this, [this] { --m_inFlight; });
     }
     return reply;
+}
+
+std::unique_ptr<HttpExchange> MemoryNetwork::createExchange(const HttpExchange::Request& request)
+{
+    return std::make_unique<MemoryExchange>(this, request);
 }
 
 void MemoryNetwork::releaseHeld()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vlc/HttpExchangeFactory.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QNetworkAccessManager>
@@ -15,8 +17,9 @@
 // A network access that never touches a socket: every request is answered
 // from the queue or the handler, through the event loop, as a real reply
 // would be. For everything but faults at the socket level (those need
-// FakeHttpServer).
-class MemoryNetwork : public QNetworkAccessManager {
+// FakeHttpServer). A request channel given it asks it for its exchanges,
+// which go through the same queue and handler.
+class MemoryNetwork : public QNetworkAccessManager, public HttpExchangeFactory {
     Q_OBJECT
 public:
     struct Response {
@@ -52,6 +55,8 @@ public:
 
     static Response ok(const QByteArray& body);
     static Response refused();
+
+    std::unique_ptr<HttpExchange> createExchange(const HttpExchange::Request& request) override;
 
 protected:
     QNetworkReply* createRequest(Operation op, const QNetworkRequest& request, QIODevice* data) override;
