@@ -88,6 +88,9 @@ void SocketHttpExchange::touch()
 void SocketHttpExchange::onConnected()
 {
     touch();
+    // The kernel's own buffer stays small too (no growing window), so what a
+    // server can push past a cap before the close is bounded as well.
+    m_socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, int(readBufferBytes));
     m_socket->write(requestBytes(m_request));
 }
 

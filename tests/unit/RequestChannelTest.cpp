@@ -6,10 +6,21 @@
 #include <QFile>
 #include <QNetworkAccessManager>
 
-
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sched.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
 #include <optional>
+#include <string>
+#include <thread>
 
 namespace {
 struct Outcome {
@@ -302,4 +313,140 @@ TEST(RequestChannel, RedirectLoopsEnd)
     ASSERT_TRUE(waitUntil([&] { return outcome.done(); }));
     EXPECT_EQ(outcome.failure, RequestFailure::Redirects);
     EXPECT_EQ(int(server.requests().size()), RequestChannel::maxRedirects + 1);
+}
+
+namespace {
+// A server of its own thread that answers the first request with a body
+// without end and writes, blocking, until the connection fails.
+class EndlessServer {
+public:
+    enum class Framing { Chunked, HugeLength, UntilClose };
+
+    explicit EndlessServer(Framing framing)
+    {
+        m_listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        // A small send buffer of its own, so what it wrote tells what the
+        // client took in.
+        const int sendBuffer = 256 * 1024;
+        ::setsockopt(m_listener, SOL_SOCKET, SO_SNDBUF, &sendBuffer, sizeof sendBuffer);
+        sockaddr_in address {};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::bind(m_listener, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        ::listen(m_listener, 1);
+        socklen_t length = sizeof address;
+        ::getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &length);
+        m_port = ntohs(address.sin_port);
+        m_thread = std::thread([this, framing] { serve(framing); });
+    }
+    ~EndlessServer()
+    {
+        m_thread.join();
+        ::close(m_listener);
+    }
+
+    quint16 port() const { return m_port; }
+    bool over() const { return m_done; }
+    bool writesFailed() const { return m_failed; }
+    qint64 written() const { return m_written; }
+
+private:
+    void serve(Framing framing)
+    {
+        pollfd listening { m_listener, POLLIN, 0 };
+        if (::poll(&listening, 1, 10000) != 1)
+            return;
+        const int peer = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC);
+        std::string request;
+        char buffer[4096];
+        while (request.find("\r\n\r\n") == std::string::npos) {
+            pollfd readable { peer, POLLIN, 0 };
+            const ssize_t n = ::poll(&readable, 1, 10000) == 1 ? ::recv(peer, buffer, sizeof buffer, 0) : -1;
+            if (n <= 0) {
+                ::close(peer);
+                return;
+            }
+            request.append(buffer, size_t(n));
+        }
+        std::string head = "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\n";
+        if (framing == Framing::Chunked)
+            head += "Transfer-Encoding: chunked\r\n";
+        else if (framing == Framing::HugeLength)
+            head += "Content-Length: 1000000000000\r\n";
+        head += "\r\n";
+        std::string piece(64 * 1024, 'x');
+        if (framing == Framing::Chunked)
+            piece = "10000\r\n" + piece + "\r\n";
+        // Ten seconds at most: a connection still taking bytes by then
+        // has never been closed.
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        bool ok = ::send(peer, head.data(), head.size(), MSG_NOSIGNAL) > 0;
+        timeval sendTimeout { 1, 0 };
+        ::setsockopt(peer, SOL_SOCKET, SO_SNDTIMEO, &sendTimeout, sizeof sendTimeout);
+        while (ok && std::chrono::steady_clock::now() < until) {
+            const ssize_t n = ::send(peer, piece.data(), piece.size(), MSG_NOSIGNAL);
+            if (n > 0)
+                m_written += n;
+            else
+                ok = n < 0 && (errno == EAGAIN || errno == EINTR);
+        }
+        m_failed = !ok;
+        ::close(peer);
+        m_done = true;
+    }
+
+    int m_listener = -1;
+    quint16 m_port = 0;
+    std::thread m_thread;
+    std::atomic<bool> m_done = false;
+    std::atomic<bool> m_failed = false;
+    std::atomic<qint64> m_written = 0;
+};
+
+// The whole process on one core, as on a loaded machine, for one test.
+class OneCore {
+public:
+    OneCore()
+    {
+        sched_getaffinity(0, sizeof m_before, &m_before);
+        cpu_set_t one;
+        CPU_ZERO(&one);
+        for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu) {
+            if (CPU_ISSET(cpu, &m_before)) {
+                CPU_SET(cpu, &one);
+                break;
+            }
+        }
+        sched_setaffinity(0, sizeof one, &one);
+    }
+    ~OneCore() { sched_setaffinity(0, sizeof m_before, &m_before); }
+
+private:
+    cpu_set_t m_before;
+};
+}
+
+TEST(RequestChannel, ABodyWithoutEndIsCutOffAtTheCap)
+{
+    OneCore pinned;
+    constexpr qint64 cap = 1024 * 1024;
+    QNetworkAccessManager network;
+    RequestChannel channel(&network);
+    // Round after round, as polls would come: the cut-off must hold every
+    // time, not most times.
+    for (int round = 0; round < 12 && !HasFailure(); ++round) {
+        for (auto framing : { EndlessServer::Framing::Chunked, EndlessServer::Framing::HugeLength, EndlessServer::Framing::UntilClose }) {
+            EndlessServer server(framing);
+            Outcome outcome;
+            listen(channel, outcome);
+            channel.send(QUrl(QStringLiteral("http://127.0.0.1:%1/requests/playlist.xml").arg(server.port())), 0, cap);
+            ASSERT_TRUE(waitUntil([&] { return outcome.done(); }, 10000)) << int(framing);
+            channel.disconnect();
+            EXPECT_EQ(outcome.failure, RequestFailure::TooLarge) << int(framing);
+            // The connection is closed at once: the server cannot go on writing.
+            EXPECT_TRUE(waitUntil([&] { return server.over(); }, 12000)) << int(framing);
+            EXPECT_TRUE(server.writesFailed()) << int(framing);
+            EXPECT_LT(server.written(), cap + 4 * 1024 * 1024) << int(framing) << " wrote " << server.written();
+        }
+    }
 }
