@@ -336,10 +336,10 @@ void CentralAccessFactory::removeLogFile()
 
 BrowseViewController* CentralAccessFactory::browseViewController()
 {
-    return screen(m_browseViewController);
+    return screen(m_browseViewController, context());
 }
 
 PlaylistViewController* CentralAccessFactory::playlistViewController()
 {
-    return screen(m_playlistViewController);
+    return screen(m_playlistViewController, context());
 }
