@@ -4,8 +4,11 @@
 // parsed again and every row made a widget item of a QListWidget. Also a
 // keystroke in the screen's search field, to the table ready to paint.
 #include "app/BundleInstaller.h"
+#include "core/AlertPresenter.h"
+#include "core/Clock.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
+#include "models/Navigator.h"
 #include "screens/Common/LastPathComponent.h"
 #include "screens/PlaylistView/PlaylistViewController.h"
 #include "ui/BWNavigationController.h"
@@ -37,10 +40,18 @@ QByteArray playlistReply(int current)
     return xml + "</node>\n<node name=\"Media Library\" id=\"2\" ro=\"ro\"></node></node>";
 }
 
+// The screen's alerts go nowhere: the bench never empties the list.
+struct NoAlerts : AlertPresenter {
+    void present(const AlertRequest&) override { }
+};
+
 struct Screen {
     std::shared_ptr<VLCController> remote = std::make_shared<VLCController>();
+    NoAlerts alerts;
+    Navigator navigator;
     BWNavigationController nav { new ViewController };
-    PlaylistViewController* screen = new PlaylistViewController;
+    PlaylistViewController* screen = new PlaylistViewController(
+        AppContext { nullptr, UserDefaults::standard(), alerts, Clock::current(), navigator });
     Screen()
     {
         remote->setHostAddress(QStringLiteral("127.0.0.1:9")); // never answers; the bench feeds replies

@@ -10,9 +10,13 @@
 #include "screens/ChapterTitle/ChapterTitleViewController.h"
 #include "screens/DVD/DVDViewController.h"
 #include "screens/Flipside/FlipsideViewController.h"
+#include "screens/FoundRemotes/FoundRemotesViewController.h"
+#include "screens/MainView/MainViewController.h"
 #include "screens/News/FeedsViewController.h"
+#include "screens/RemoteConfig/RemoteConfigViewController.h"
 #include "screens/Setup/SetupInstructionsVC.h"
 #include "screens/SkinsView/SkinsViewController.h"
+#include "screens/SkinsWebView/SkinsWebViewController.h"
 #include "screens/SkipDistance/SkipDistanceViewController.h"
 #include "screens/Speed/SpeedViewController.h"
 #include "screens/Track/TrackViewController.h"
@@ -45,6 +49,35 @@ void AppNavigator::pushShown(ViewController* screen)
         bw->pushViewControllerVisibility(screen, true, 1);
     else
         push(screen);
+}
+
+// --- The remotes list and the remote screen ---------------------------------------
+
+void AppNavigator::showRemote(const std::shared_ptr<VLCController>& remote)
+{
+    if (!remote || !m_stack)
+        return;
+    MainViewController* screen = m_factory.mainViewController();
+    screen->setCurrentRemote(remote);
+    push(screen);
+}
+
+void AppNavigator::showRemoteConfig(const std::shared_ptr<VLCController>& remote)
+{
+    if (!remote || !m_stack)
+        return;
+    RemoteConfigViewController* config = m_factory.remoteConfigViewController();
+    config->setConfigRemote(remote);
+    push(config);
+}
+
+void AppNavigator::chooseFoundComputer(std::function<void(const std::shared_ptr<VLCController>&)> chosen)
+{
+    if (!m_stack)
+        return;
+    FoundRemotesViewController* chooser = m_factory.foundRemotesViewController();
+    chooser->setChoice(std::move(chosen));
+    push(chooser);
 }
 
 // --- The advanced controls ------------------------------------------------------
@@ -114,6 +147,15 @@ void AppNavigator::showSkins()
     push(m_factory.skinsViewController());
 }
 
+void AppNavigator::showSkinGallery()
+{
+    if (!m_stack)
+        return;
+    SkinsWebViewController* gallery = m_factory.skinsWebViewController();
+    pushShown(gallery);
+    gallery->loadSkinGallery();
+}
+
 void AppNavigator::showNews()
 {
     pushShown(m_factory.feedsViewController());
@@ -126,7 +168,7 @@ void AppNavigator::showNewsItem(const QString& html)
     // One page per item; the one before goes unless it is still shown.
     if (m_itemPage && !m_stack->viewControllers().contains(m_itemPage))
         m_itemPage->deleteLater();
-    auto* page = new WebViewController(m_factory.network());
+    auto* page = new WebViewController(m_factory.context());
     m_itemPage = page;
     page->loadHTMLString(html, WebViewController::bundlePageDirectory);
     pushShown(page);
@@ -142,6 +184,15 @@ void AppNavigator::showHelp(const QString& name)
         m_stack->popToViewController(page, true);
     else
         pushShown(page);
+}
+
+void AppNavigator::showBundledPage(const QString& name)
+{
+    if (!m_stack)
+        return;
+    WebViewController* page = m_factory.webViewController();
+    page->loadFromResource(name, WebViewController::bundlePageType, WebViewController::bundlePageDirectory);
+    pushShown(page);
 }
 
 void AppNavigator::showAbout()

@@ -21,6 +21,10 @@ public:
     NavigationController* stack() const { return m_stack; }
     void setStack(NavigationController* stack) { m_stack = stack; }
 
+    void showRemote(const std::shared_ptr<VLCController>& remote) override;
+    void showRemoteConfig(const std::shared_ptr<VLCController>& remote) override;
+    void chooseFoundComputer(std::function<void(const std::shared_ptr<VLCController>&)> chosen) override;
+
     void showAdvancedControls() override;
     void showKeyCommands() override;
     void showDvdNavigation() override;
@@ -34,9 +38,11 @@ public:
     void showSettings() override;
     void showSkipDistance() override;
     void showSkins() override;
+    void showSkinGallery() override;
     void showNews() override;
     void showNewsItem(const QString& html) override;
     void showHelp(const QString& page) override;
+    void showBundledPage(const QString& page) override;
     void showAbout() override;
     void showNewsletter() override;
     void showSetupInstructions() override;

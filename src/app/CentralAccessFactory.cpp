@@ -11,6 +11,8 @@
 #include "core/UserDefaults.h"
 #include "models/NewsModel.h"
 #include "models/RemoteSession.h"
+#include "models/RemotesModel.h"
+#include "models/SkinListModel.h"
 #include "screens/AdditionalActions/AdditionalActionsViewController.h"
 #include "screens/AdditionalActions/LuaAdditionalActionsViewController.h"
 #include "screens/AspectRatio/AspectRatioViewController.h"
@@ -70,6 +72,7 @@ CentralAccessFactory::CentralAccessFactory()
     , m_savedRemotes(new SavedRemoteList(m_network, this))
     , m_navigator(std::make_unique<AppNavigator>(*this))
     , m_session(new RemoteSession(context(), this))
+    , m_remotes(new RemotesModel(*m_savedRemotes, m_network, this))
 {
     m_network->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
     connect(m_savedRemotes, &SavedRemoteList::changed, this, &CentralAccessFactory::savedRemotesChanged);
@@ -96,12 +99,28 @@ AppContext CentralAccessFactory::context()
     return { m_network, UserDefaults::standard(), *m_alerts, *m_clock, *m_navigator };
 }
 
+AppContext CentralAccessFactory::pageContext()
+{
+    // Web pages follow redirects, which the remotes' network refuses: they
+    // load through one of their own.
+    AppContext pages = context();
+    pages.network = nullptr;
+    return pages;
+}
+
 NewsModel& CentralAccessFactory::news()
 {
     if (!m_news)
         m_news = new NewsModel(context(), QStringLiteral("newsFeed.plist"), QStringLiteral("feedTemplate"),
                                QStringLiteral("VLC"), this);
     return *m_news;
+}
+
+SkinListModel& CentralAccessFactory::skins()
+{
+    if (!m_skins)
+        m_skins = new SkinListModel(context().defaults, this);
+    return *m_skins;
 }
 
 bool CentralAccessFactory::newNewsExists()
@@ -145,13 +164,19 @@ MainViewController* CentralAccessFactory::mainViewController()
 
 SkinsViewController* CentralAccessFactory::skinsViewController()
 {
-    return screen(m_skinsViewController);
+    if (!m_skinsViewController) {
+        screen(m_skinsViewController, skins(), context().defaults, *m_navigator);
+        // The remote screen builds its skin afresh from the choice made there.
+        connect(m_skinsViewController, &SkinsViewController::shown, this,
+                [this] { mainViewController()->clearCurrentSkin(); });
+    }
+    return m_skinsViewController;
 }
 
 SkinsWebViewController* CentralAccessFactory::skinsWebViewController()
 {
     if (!m_skinsWebViewController) {
-        screen(m_skinsWebViewController);
+        screen(m_skinsWebViewController, pageContext());
         connect(m_skinsWebViewController, &SkinsWebViewController::skinLinkChosen, this,
                 &CentralAccessFactory::skinLinkOpened);
     }
@@ -160,12 +185,12 @@ SkinsWebViewController* CentralAccessFactory::skinsWebViewController()
 
 RemotesViewController* CentralAccessFactory::remotesViewController()
 {
-    return screen(m_remotesViewController);
+    return screen(m_remotesViewController, context(), *m_remotes, news());
 }
 
 WebViewController* CentralAccessFactory::webViewController()
 {
-    return screen(m_webViewController);
+    return screen(m_webViewController, pageContext());
 }
 
 FlipsideViewController* CentralAccessFactory::flipsideViewController()
@@ -250,12 +275,12 @@ SetupInstructionsVC* CentralAccessFactory::setupInstructionsViewController()
 
 RemoteConfigViewController* CentralAccessFactory::remoteConfigViewController()
 {
-    return screen(m_remoteConfigViewController);
+    return screen(m_remoteConfigViewController, context(), *m_remotes);
 }
 
 FoundRemotesViewController* CentralAccessFactory::foundRemotesViewController()
 {
-    return screen(m_foundRemotesViewController);
+    return screen(m_foundRemotesViewController, *m_remotes);
 }
 
 QString CentralAccessFactory::logFilePath() const
@@ -311,10 +336,10 @@ void CentralAccessFactory::removeLogFile()
 
 BrowseViewController* CentralAccessFactory::browseViewController()
 {
-    return screen(m_browseViewController);
+    return screen(m_browseViewController, context());
 }
 
 PlaylistViewController* CentralAccessFactory::playlistViewController()
 {
-    return screen(m_playlistViewController);
+    return screen(m_playlistViewController, context());
 }

@@ -17,6 +17,8 @@
 class AppNavigator;
 class NewsModel;
 class RemoteSession;
+class RemotesModel;
+class SkinListModel;
 class TrackViewController;
 class AspectRatioViewController;
 class AudioDelayViewController;
@@ -61,6 +63,10 @@ public:
     // Follows the remote screen's remote; inactive (that screen polls).
     RemoteSession& session() { return *m_session; }
     NewsModel& news();
+    // The saved computers and those the remotes list found, for the screens
+    // that list or choose them.
+    RemotesModel& remotes() { return *m_remotes; }
+    SkinListModel& skins();
     bool newNewsExists() override;
 
     RemotesViewController* remotesViewController() override;
@@ -104,6 +110,7 @@ signals:
 private:
     CentralAccessFactory();
     ~CentralAccessFactory() override;
+    AppContext pageContext();
     // Creates a screen on first request, from what it is given, and keeps
     // it for the whole run.
     template <typename Screen, typename... Args>
@@ -127,6 +134,8 @@ private:
     const Clock* m_clock = &m_systemClock;
     std::unique_ptr<AppNavigator> m_navigator;
     RemoteSession* m_session; // child object
+    RemotesModel* m_remotes; // child object
+    SkinListModel* m_skins = nullptr; // child object, made when first asked for
     NewsModel* m_news = nullptr; // child object, made when first asked for
     std::vector<QPointer<QWidget>> m_screens;
     QPointer<RemotesViewController> m_remotesViewController;

@@ -156,6 +156,18 @@ QHash<int, QByteArray> RemotesModel::roleNames() const
              { SavedRole, "saved" },         { DefaultRole, "isDefault" },   { SectionRole, "section" } };
 }
 
+bool RemotesModel::isSaved(const VLCController& remote) const
+{
+    return m_savedList.indexOf(&remote) >= 0;
+}
+
+void RemotesModel::save(const std::shared_ptr<VLCController>& remote)
+{
+    if (!remote->network())
+        remote->setNetwork(m_network);
+    m_savedList.add(remote);
+}
+
 // --- Found computers ----------------------------------------------------------------
 
 void RemotesModel::setDiscovered(const QList<BonjourComputer>& computers)

@@ -55,6 +55,12 @@ public:
     std::shared_ptr<VLCController> remoteAt(int row) const;
     int rowOf(const VLCController* remote) const;
     const std::vector<std::shared_ptr<VLCController>>& foundRemotes() const { return m_found; }
+    // The saved list the rows follow.
+    SavedRemoteList& savedList() const { return m_savedList; }
+    bool isSaved(const VLCController& remote) const;
+    // Adds the remote to the saved list, through the model's network when
+    // it has none of its own.
+    void save(const std::shared_ptr<VLCController>& remote);
 
     // What discovery found: a remote for each new address (probed at once),
     // each named as the computer advertises itself.

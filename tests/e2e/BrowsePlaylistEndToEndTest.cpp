@@ -93,6 +93,7 @@ protected:
         nav = std::make_unique<BWNavigationController>(new ViewController);
         alerts = std::make_unique<WidgetAlertPresenter>(nav.get());
         AlertPresenter::setCurrent(alerts.get());
+        factory().setAlertPresenter(*alerts);
         nav->resize(390, 700);
         nav->show();
     }

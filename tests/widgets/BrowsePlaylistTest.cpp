@@ -99,6 +99,7 @@ struct Stage {
         nav = std::make_unique<BWNavigationController>(new ViewController);
         alerts = std::make_unique<WidgetAlertPresenter>(nav.get());
         AlertPresenter::setCurrent(alerts.get());
+        factory().setAlertPresenter(*alerts);
         nav->resize(390, 700);
         nav->show();
     }
@@ -273,6 +274,7 @@ TEST(Browser, LettersTypedWithoutAPauseJumpToTheFirstNameWithThatPrefix)
 {
     ManualClock clock;
     Stage stage;
+    Stage::factory().setClock(clock);
     BrowseViewController* screen = stage.browser();
     spinEventLoop(50);
     QWidget* focus = stage.nav.get();

@@ -5,6 +5,11 @@
 #include "RealVlcTest.h"
 #include "core/NotificationCenter.h"
 #include "core/NotificationNames.h"
+#include "core/PreferenceKeys.h"
+#include "core/UserDefaults.h"
+#include "models/Navigator.h"
+#include "models/NewsModel.h"
+#include "models/RemotesModel.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/RemoteConfig/RemoteConfigViewController.h"
 #include "models/RemoteAnswer.h"
@@ -15,7 +20,9 @@
 #include "vlc/VLCController.h"
 
 #include <QLineEdit>
+#include <QNetworkAccessManager>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
@@ -354,4 +361,58 @@ TEST(RemotesList, AnUnreadableAddressOfAnOlderFileShowsOnItsRowWithoutPilingUpAl
     spinEventLoop(3000);
     EXPECT_EQ(AlertView::visibleAlerts().size(), 1);
     EXPECT_EQ(AlertView::topAlert()->title(), "Error...");
+}
+
+// The list made outside the application, on what it is given: each row asks
+// the navigator for its screen, and a saved computer chosen while editing
+// opens its own configuration.
+TEST(RemotesList, ItsRowsAreIntentsOfTheNavigatorItIsGiven)
+{
+    struct Intents : Navigator {
+        QStringList asked;
+        std::shared_ptr<VLCController> configured;
+        void showRemoteConfig(const std::shared_ptr<VLCController>& remote) override
+        {
+            asked << QStringLiteral("config");
+            configured = remote;
+        }
+        void showSettings() override { asked << QStringLiteral("settings"); }
+        void showSkins() override { asked << QStringLiteral("skins"); }
+        void showHelp(const QString& page) override { asked << page; }
+    };
+    ScopedHome home;
+    QTemporaryDir folder;
+    UserDefaults defaults(folder.path() + QStringLiteral("/list.ini"));
+    defaults.setBool(PreferenceKeys::haveSeenSetupPage, true);
+    QNetworkAccessManager network;
+    CapturingAlertPresenter alerts;
+    Intents navigator;
+    const AppContext context { &network, defaults, alerts, Clock::current(), navigator };
+    SavedRemoteList saved(&network);
+    saved.setRecords({ savedRecord("One", "127.0.0.1:1", {}) });
+    RemotesModel remotes(saved, &network);
+    NewsModel news(context, QStringLiteral("noFeeds.plist"), QStringLiteral("feedTemplate"), QStringLiteral("VLC"));
+    RemotesViewController list(context, remotes, news);
+    list.loadViewIfNeeded();
+
+    TableView* table = list.myTableView();
+    auto tap = [&](int rowId) {
+        const TableStructure* rows = list.tableStructure();
+        for (int section = 0; section < rows->numberOfSections(); ++section)
+            for (int row = 0; row < rows->numberOfRowsInSection(section); ++row)
+                if (rows->rowIdForIndexPath(IndexPath(section, row)) == rowId)
+                    return list.didSelectRowAtIndexPath(table, IndexPath(section, row));
+        ADD_FAILURE() << "no row " << rowId;
+    };
+    tap(RemotesViewController::SettingsRow);
+    tap(RemotesViewController::SkinsRow);
+    tap(RemotesViewController::CantSeeRow);
+    tap(RemotesViewController::AddComputerRow);
+    ASSERT_TRUE(navigator.configured);
+    EXPECT_TRUE(navigator.configured->hostAddress().isEmpty()) << "a new computer";
+    list.setEditing(true, false);
+    tap(RemotesViewController::SavedRowBase);
+    EXPECT_EQ(navigator.asked, QStringList({ "settings", "skins", "cantSee", "config", "config" }));
+    EXPECT_EQ(navigator.configured, saved.remoteAt(0));
+    EXPECT_TRUE(alerts.alerts.empty());
 }

@@ -188,9 +188,9 @@ TEST(Settings, RowsThatReachOutOpenTheirScreensAndPages)
     auto shows = [viewer](const QUrl& url) {
         return waitUntil([&] { return viewer->theWebView() && viewer->theWebView()->url() == url; });
     };
-    auto bundled = [](const char* page) {
-        return WebViewController::bundleUrl(QString::fromLatin1(page), WebViewController::bundlePageType,
-                                            WebViewController::bundlePageDirectory);
+    auto bundled = [viewer](const char* page) {
+        return viewer->bundleUrl(QString::fromLatin1(page), WebViewController::bundlePageType,
+                                 WebViewController::bundlePageDirectory);
     };
 
     // Without a help site every page is the bundled one, and nothing is asked.

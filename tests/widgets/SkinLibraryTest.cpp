@@ -408,7 +408,7 @@ TEST(SkinGallery, OpensOnTheBundledPageWithoutASiteAndBrowsesItsLinks)
     ASSERT_TRUE(browser);
     EXPECT_EQ(browser, CentralAccessFactory::sharedFactory().skinsWebViewController());
     WebView* page = browser->theWebView();
-    const QUrl bundled = SkinsWebViewController::galleryAddress();
+    const QUrl bundled = browser->galleryAddress();
     EXPECT_TRUE(bundled.isLocalFile());
     ASSERT_TRUE(waitUntil([&] { return page->url() == bundled && !page->isLoading(); }));
     EXPECT_TRUE(page->toPlainText().contains(QStringLiteral("plskins://")));

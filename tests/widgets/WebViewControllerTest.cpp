@@ -1,10 +1,12 @@
 #include "app/BundleInstaller.h"
+#include "core/Clock.h"
 #include "core/NotificationCenter.h"
 #include "core/NotificationNames.h"
 #include "core/PreferenceKeys.h"
 #include "core/ServiceHosts.h"
 #include "core/StringHelpers.h"
 #include "core/UserDefaults.h"
+#include "models/Navigator.h"
 #include "FakeHttpServer.h"
 #include "screens/WebView/WebViewController.h"
 #include "TestSupport.h"
@@ -24,7 +26,8 @@ struct Viewer {
     FakeHttpServer translator;
     CapturingAlertPresenter alerts;
     QList<QUrl> opened;
-    WebViewController controller;
+    Navigator navigator;
+    WebViewController controller { AppContext { nullptr, UserDefaults::standard(), alerts, Clock::current(), navigator } };
 
     explicit Viewer(const QString& language, bool configureServices = true)
     {
@@ -191,7 +194,9 @@ TEST(WebViewController, LoadsWaitUntilTheScreenCanShowThem)
     BundleInstaller::install();
     FakeHttpServer site;
     site.setHandler([](const FakeHttpServer::Request&) { return FakeHttpServer::ok("<p>News page</p>", "text/html"); });
-    WebViewController controller;
+    CapturingAlertPresenter alerts;
+    Navigator navigator;
+    WebViewController controller { AppContext { nullptr, UserDefaults::standard(), alerts, Clock::current(), navigator } };
     const QString page = QStringLiteral("http://%1/updates").arg(site.hostAddress());
     controller.loadUrlString(page);
     spinEventLoop(100);

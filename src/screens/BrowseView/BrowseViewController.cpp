@@ -46,19 +46,15 @@ constexpr int noticeMs = 4000;
 constexpr int addedNoticeMs = 2000;
 constexpr int playButtonSize = 40;
 
-bool boolPreference(const QString& key)
-{
-    return UserDefaults::standard().boolForKey(key);
-}
-
 bool isEditingText(const QWidget* widget)
 {
     return qobject_cast<const QLineEdit*>(widget) && !static_cast<const QLineEdit*>(widget)->isReadOnly();
 }
 }
 
-BrowseViewController::BrowseViewController(QWidget* parent)
+BrowseViewController::BrowseViewController(const AppContext& context, QWidget* parent)
     : ViewController(parent)
+    , m_context(context)
 {
     m_updateStatusTimer.setInterval(statusIntervalMs);
     connect(&m_updateStatusTimer, &QTimer::timeout, this, &BrowseViewController::updateUI);
@@ -214,7 +210,7 @@ void BrowseViewController::viewDidAppear(bool)
         old->deleteLater();
     }
     m_tableView->reloadData();
-    if (!boolPreference(PreferenceKeys::disableLibs))
+    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
         Analytics::viewEntered(analyticsName);
     m_updateStatusTimer.start();
     showTitle();
@@ -225,7 +221,7 @@ void BrowseViewController::viewDidAppear(bool)
 
 void BrowseViewController::viewDidDisappear(bool)
 {
-    if (!boolPreference(PreferenceKeys::disableLibs))
+    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
         Analytics::viewLeft(analyticsName);
     m_updateStatusTimer.stop();
     m_noticeTimer.stop();
@@ -237,7 +233,7 @@ void BrowseViewController::viewDidDisappear(bool)
 
 bool BrowseViewController::shouldAutorotateToInterfaceOrientation(int orientation) const
 {
-    return Orientation::allowedByRotationLock(orientation, lockedRotation());
+    return Orientation::allowedByRotationLock(orientation, lockedRotation(m_context.defaults));
 }
 
 void BrowseViewController::didRotateFromInterfaceOrientation(int)
@@ -289,11 +285,13 @@ void BrowseViewController::showDriveSearchOutcome(bool found)
 {
     if (found || !isVisibleOnStack())
         return;
-    AlertPresenter::show(localizedString("No Luck..."),
-                         localizedString("Normally, your drives are listed just above your C: drive (Windows) or in "
-                                         "//Volumes (Mac).\n\nPlayerLink couldn't find anything in either of those "
-                                         "this time."),
-                         { localizedString("Ok") });
+    AlertRequest alert;
+    alert.title = localizedString("No Luck...");
+    alert.message = localizedString("Normally, your drives are listed just above your C: drive (Windows) or in "
+                                    "//Volumes (Mac).\n\nPlayerLink couldn't find anything in either of those "
+                                    "this time.");
+    alert.buttons = { localizedString("Ok") };
+    m_context.alerts.present(alert);
 }
 
 // --- Actions --------------------------------------------------------------------
@@ -361,10 +359,7 @@ void BrowseViewController::setDefaultDirectory()
         sheet.title = localizedString("You can only set the default browsing directory for saved remotes.\n\nTo "
                                       "create a saved remote, simply tap on 'add computer' in the startup screen.");
     }
-    if (AlertPresenter* presenter = AlertPresenter::current())
-        presenter->present(sheet);
-    else
-        ConsoleLog::log(QStringLiteral("%@"), sheet.title);
+    m_context.alerts.present(sheet);
 }
 
 void BrowseViewController::fullScreen()
@@ -506,7 +501,8 @@ TableViewCell* BrowseViewController::cellForRowAtIndexPath(TableView* table, con
     cell->textLabel()->setText(remote ? remote->browseInfo(QStringLiteral("name"), row).value_or(QString()) : QString());
     cell->setLeftView(createFileIcon(type));
     // Row 0 is the way up; folders play only when the preference says so.
-    const bool button = row > 0 && (type != u"directory" || boolPreference(PreferenceKeys::playFolders));
+    const bool button
+        = row > 0 && (type != u"directory" || m_context.defaults.boolForKey(PreferenceKeys::playFolders));
     cell->setView(button ? createPlayButton(row) : nullptr);
     return cell;
 }
@@ -571,7 +567,7 @@ bool BrowseViewController::typeAhead(const QString& text)
 {
     if (text.size() != 1 || !text[0].isPrint())
         return false;
-    const double now = Clock::current().now();
+    const double now = m_context.clock.now();
     const double pause = QGuiApplication::styleHints()->keyboardInputInterval() / 1000.0;
     if (now - m_lastTypedAt > pause)
         m_typed.clear();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "models/AppContext.h"
 #include "ui/TableView.h"
 #include "ui/TableViewDataSource.h"
 #include "ui/TableViewDelegate.h"
@@ -35,7 +36,7 @@ class BrowseViewController : public ViewController, public TableViewDataSource, 
 public:
     static constexpr int statusIntervalMs = 1000;
 
-    explicit BrowseViewController(QWidget* parent = nullptr);
+    explicit BrowseViewController(const AppContext& context, QWidget* parent = nullptr);
     ~BrowseViewController() override;
 
     std::shared_ptr<VLCController> currentRemote() const { return m_currentRemote; }
@@ -93,6 +94,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    AppContext m_context;
     void browse(const QString& folder);
     void folderRefused();
     void showDriveSearchOutcome(bool found);

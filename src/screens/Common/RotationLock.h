@@ -4,7 +4,12 @@
 #include "core/UserDefaults.h"
 
 // The orientation the user locked rotation to in the settings; 0 when none.
+inline int lockedRotation(const UserDefaults& defaults)
+{
+    return defaults.integerForKey(PreferenceKeys::lockRotationSpecific);
+}
+
 inline int lockedRotation()
 {
-    return UserDefaults::standard().integerForKey(PreferenceKeys::lockRotationSpecific);
+    return lockedRotation(UserDefaults::standard());
 }

@@ -2,20 +2,21 @@
 
 #include "core/Localization.h"
 #include "screens/Cells/DetailCell.h"
-#include "screens/Common/CentralAccess.h"
-#include "screens/RemoteConfig/RemoteConfigViewController.h"
 #include "models/RemoteAnswer.h"
-#include "screens/Remotes/RemotesViewController.h"
+#include "models/RemotesModel.h"
 #include "ui/NavigationController.h"
 #include "ui/StylingHelpers.h"
 #include "vlc/VLCController.h"
+
+#include <utility>
 
 namespace {
 const QString cellIdentifier = QStringLiteral("ident");
 }
 
-FoundRemotesViewController::FoundRemotesViewController(QWidget* parent)
+FoundRemotesViewController::FoundRemotesViewController(RemotesModel& remotes, QWidget* parent)
     : TableViewController(TableView::StylePlain, parent)
+    , m_remotes(remotes)
 {
     setTitle(localizedString("Found Computers"));
 }
@@ -29,7 +30,7 @@ void FoundRemotesViewController::viewDidLoad()
 void FoundRemotesViewController::viewWillAppear(bool)
 {
     // What the list found so far; the list keeps finding meanwhile.
-    m_playerLinks = CentralAccess::shared().remotesViewController()->playerLinks();
+    m_playerLinks = m_remotes.foundRemotes();
     myTableView()->reloadData();
 }
 
@@ -74,10 +75,8 @@ void FoundRemotesViewController::selectRemote(const std::shared_ptr<VLCControlle
 {
     if (!remote)
         return;
-    if (m_targetForChoice) {
-        m_targetForChoice->setNewHostAddress(remote->hostAddress());
-        m_targetForChoice->setNewNickname(remote->nickname());
-    }
+    if (const Choice chosen = std::exchange(m_chosen, {}))
+        chosen(remote);
     if (navigationController())
         navigationController()->popViewControllerAnimated(true);
 }

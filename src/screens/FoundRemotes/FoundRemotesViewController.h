@@ -2,24 +2,25 @@
 
 #include "ui/TableViewController.h"
 
-#include <QPointer>
-
+#include <functional>
 #include <memory>
 #include <vector>
 
-class RemoteConfigViewController;
+class RemotesModel;
 class VLCController;
 
-// The computers discovery found, to fill the configuration's name and
-// address with one of them instead of typing.
+// The computers discovery found (the remotes list's found rows), to fill
+// the configuration's name and address with one of them instead of typing.
 class FoundRemotesViewController : public TableViewController {
     Q_OBJECT
 public:
-    explicit FoundRemotesViewController(QWidget* parent = nullptr);
+    using Choice = std::function<void(const std::shared_ptr<VLCController>&)>;
 
-    RemoteConfigViewController* targetForChoice() const { return m_targetForChoice; }
-    void setTargetForChoice(RemoteConfigViewController* target) { m_targetForChoice = target; }
-    // Hands the remote's address and name to the target and goes back.
+    explicit FoundRemotesViewController(RemotesModel& remotes, QWidget* parent = nullptr);
+
+    // Who hears the next choice (once).
+    void setChoice(Choice chosen) { m_chosen = std::move(chosen); }
+    // Tells the one who asked which computer was chosen, and goes back.
     void selectRemote(const std::shared_ptr<VLCController>& remote);
     const std::vector<std::shared_ptr<VLCController>>& playerLinks() const { return m_playerLinks; }
 
@@ -34,5 +35,6 @@ protected:
 
 private:
     std::vector<std::shared_ptr<VLCController>> m_playerLinks;
-    QPointer<RemoteConfigViewController> m_targetForChoice;
+    RemotesModel& m_remotes;
+    Choice m_chosen;
 };

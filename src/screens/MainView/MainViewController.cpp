@@ -19,7 +19,7 @@
 #include "screens/Common/RemoteAlerts.h"
 #include "screens/Common/RotationLock.h"
 #include "screens/Flipside/FlipsideViewController.h"
-#include "screens/News/ExclamationBadge.h"
+#include "screens/Common/ExclamationBadge.h"
 #include "screens/News/FeedsViewController.h"
 #include "screens/PlaylistView/PlaylistViewController.h"
 #include "screens/Setup/SetupInstructionsVC.h"

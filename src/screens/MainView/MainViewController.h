@@ -1,7 +1,7 @@
 #pragma once
 
 #include "models/RemoteLink.h"
-#include "screens/News/ExclamationBadge.h"
+#include "screens/Common/ExclamationBadge.h"
 #include "skin/SkinDelegate.h"
 #include "ui/ViewController.h"
 

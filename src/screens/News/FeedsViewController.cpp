@@ -178,20 +178,6 @@ bool FeedsViewController::isItem(const IndexPath& indexPath) const
     return row >= 0 && !m_news.index(row).data(NewsModel::PlaceholderRole).toBool();
 }
 
-void FeedsViewController::positionExclamation(QWidget* exclamation, QWidget* buttonView, QWidget* toolbar)
-{
-    // In the badge's parent's coordinates, wherever the three live.
-    QWidget* parent = exclamation->parentWidget();
-    const auto local = [parent](QWidget* widget) {
-        return parent ? parent->mapFromGlobal(widget->mapToGlobal(QPoint(0, 0))) : widget->pos();
-    };
-    // 31 points is the top-right corner of a narrow icon button; a wider
-    // text button keeps the badge at its corner rather than over its title.
-    const int across = qMax(31, buttonView->width() - exclamation->width() * 2 / 3);
-    exclamation->move(local(buttonView).x() + across, local(toolbar).y() + 3);
-    exclamation->raise();
-}
-
 int FeedsViewController::numberOfSections(TableView*)
 {
     return int(m_sections.size());

@@ -27,9 +27,6 @@ public:
     // The refresh button: forgets the shown items and read marks, then loads.
     void refreshFeeds();
 
-    // Puts the badge at the top-right corner of the button's view, at the
-    // top of the toolbar, in front of its neighbours.
-    static void positionExclamation(QWidget* exclamation, QWidget* buttonView, QWidget* toolbar);
 
     TableView* tableView() const { return m_tableView; }
     BarButtonItem* refreshButton() const { return m_refreshButton; }

@@ -47,8 +47,9 @@ bool isEditingText(const QWidget* widget)
 }
 }
 
-PlaylistViewController::PlaylistViewController(QWidget* parent)
+PlaylistViewController::PlaylistViewController(const AppContext& context, QWidget* parent)
     : ViewController(parent)
+    , m_context(context)
 {
     m_updateStatusTimer.setInterval(playlistIntervalMs);
     connect(&m_updateStatusTimer, &QTimer::timeout, this, &PlaylistViewController::updateUI);
@@ -209,7 +210,7 @@ void PlaylistViewController::viewDidAppear(bool)
     scrollToCurrentItem();
     m_showCurrentOnNextList = true;
     m_offsetShown = m_tableView->contentOffset();
-    if (!UserDefaults::standard().boolForKey(PreferenceKeys::disableLibs))
+    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
         Analytics::viewEntered(analyticsName);
     if (m_currentRemote)
         m_currentRemote->playlistShown();
@@ -221,7 +222,7 @@ void PlaylistViewController::viewDidAppear(bool)
 
 void PlaylistViewController::viewDidDisappear(bool)
 {
-    if (!UserDefaults::standard().boolForKey(PreferenceKeys::disableLibs))
+    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
         Analytics::viewLeft(analyticsName);
     m_updateStatusTimer.stop();
     qApp->removeEventFilter(this);
@@ -229,7 +230,7 @@ void PlaylistViewController::viewDidDisappear(bool)
 
 bool PlaylistViewController::shouldAutorotateToInterfaceOrientation(int orientation) const
 {
-    return Orientation::allowedByRotationLock(orientation, lockedRotation());
+    return Orientation::allowedByRotationLock(orientation, lockedRotation(m_context.defaults));
 }
 
 void PlaylistViewController::didRotateFromInterfaceOrientation(int)
@@ -317,10 +318,7 @@ void PlaylistViewController::empty()
             self->emptySheetAnswered(index);
     };
     m_emptySheetOpen = true;
-    if (AlertPresenter* presenter = AlertPresenter::current())
-        presenter->present(sheet);
-    else
-        m_emptySheetOpen = false;
+    m_context.alerts.present(sheet);
 }
 
 void PlaylistViewController::emptySheetAnswered(int buttonIndex)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "models/AppContext.h"
 #include "ui/TableView.h"
 #include "ui/TableViewDataSource.h"
 #include "ui/TableViewDelegate.h"
@@ -40,7 +41,7 @@ class PlaylistViewController : public ViewController, public TableViewDataSource
 public:
     static constexpr int playlistIntervalMs = 1000;
 
-    explicit PlaylistViewController(QWidget* parent = nullptr);
+    explicit PlaylistViewController(const AppContext& context, QWidget* parent = nullptr);
     ~PlaylistViewController() override;
 
     std::shared_ptr<VLCController> currentRemote() const { return m_currentRemote; }
@@ -103,6 +104,7 @@ private:
     void applySearch();
     int tableRowFor(int playlistRow) const;
 
+    AppContext m_context;
     std::unique_ptr<Ui::PlaylistView> m_ui;
     std::shared_ptr<VLCController> m_currentRemote;
     QTimer m_updateStatusTimer;

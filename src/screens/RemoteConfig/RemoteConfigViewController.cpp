@@ -5,13 +5,10 @@
 #include "core/Localization.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
+#include "models/Navigator.h"
 #include "models/RemoteAddressProblem.h"
-#include "screens/Common/CentralAccess.h"
-#include "screens/FoundRemotes/FoundRemotesViewController.h"
-#include "screens/Remotes/RemotesViewController.h"
-#include "screens/WebView/WebViewController.h"
+#include "models/RemotesModel.h"
 #include "ui/BarButtonItem.h"
-#include "ui/BWNavigationController.h"
 #include "ui/CellTextField.h"
 #include "ui/DisplayCell.h"
 #include "ui/InterfaceHelpers.h"
@@ -47,10 +44,22 @@ bool missing(const QString& text)
 {
     return text.isEmpty();
 }
+
+void showDetailsAlert(AlertPresenter& alerts, const QString& message)
+{
+    AlertRequest alert;
+    alert.title = localizedString("Details...");
+    alert.message = message;
+    alert.buttons = { localizedString("Ok") };
+    alerts.present(alert);
+}
 }
 
-RemoteConfigViewController::RemoteConfigViewController(QWidget* parent)
+RemoteConfigViewController::RemoteConfigViewController(const AppContext& context, RemotesModel& remotes,
+                                                       QWidget* parent)
     : TableViewController(TableView::StylePlain, parent)
+    , m_context(context)
+    , m_remotes(remotes)
     , m_nicknameField(makeField(this))
     , m_hostIpField(makeField(this))
     , m_passwordField(makeField(this))
@@ -110,20 +119,20 @@ void RemoteConfigViewController::viewWillAppear(bool)
     structure.addSection(localizedString("Remote Address"));
     structure.addRow(AddressRow);
     structure.addRow(DefaultRow);
-    if (!CentralAccess::shared().remotesViewController()->playerLinks().empty())
+    if (m_remotes.foundCount() > 0)
         structure.addRow(FoundComputersRow);
     structure.addRow(AddressHelpRow);
     structure.addSection(localizedString("Password"));
     structure.addRow(PasswordRow);
     setTableStructure(structure);
     myTableView()->reloadData();
-    if (!UserDefaults::standard().boolForKey(PreferenceKeys::disableLibs))
+    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
         Analytics::viewEntered(analyticsName);
 }
 
 void RemoteConfigViewController::viewDidDisappear(bool)
 {
-    if (!UserDefaults::standard().boolForKey(PreferenceKeys::disableLibs))
+    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
         Analytics::viewLeft(analyticsName);
 }
 
@@ -200,21 +209,17 @@ void RemoteConfigViewController::didSelectRowAtIndexPath(TableView* table, const
         m_nicknameField->clearFocus();
         m_hostIpField->clearFocus();
         m_passwordField->clearFocus();
-        FoundRemotesViewController* chooser = CentralAccess::shared().foundRemotesViewController();
-        chooser->setTargetForChoice(this);
-        if (navigationController())
-            navigationController()->pushViewController(chooser, true);
+        m_context.navigator.chooseFoundComputer([self = QPointer(this)](const std::shared_ptr<VLCController>& remote) {
+            if (!self || !remote)
+                return;
+            self->setNewHostAddress(remote->hostAddress());
+            self->setNewNickname(remote->nickname());
+        });
         break;
     }
     case AddressHelpRow: {
         copyFieldsIntoEdit();
-        WebViewController* viewer = CentralAccess::shared().webViewController();
-        viewer->loadFromResource(QStringLiteral("router"), WebViewController::bundlePageType,
-                                 WebViewController::bundlePageDirectory);
-        if (auto* navigation = qobject_cast<BWNavigationController*>(navigationController()))
-            navigation->pushViewControllerVisibility(viewer, true, 1);
-        else if (navigationController())
-            navigationController()->pushViewController(viewer, true);
+        m_context.navigator.showBundledPage(QStringLiteral("router"));
         break;
     }
     default:
@@ -236,14 +241,13 @@ void RemoteConfigViewController::finishedEdit()
     // every request fail.
     m_newHostAddress = m_newHostAddress.trimmed();
     if (missing(m_newNickname) || missing(m_newHostAddress)) {
-        AlertPresenter::show(localizedString("Details..."),
-                             localizedString("Please enter a name as well as an address for the new remote."),
-                             { localizedString("Ok") });
+        showDetailsAlert(m_context.alerts,
+                         localizedString("Please enter a name as well as an address for the new remote."));
         return;
     }
     // An address no request can be made of would only fail at every probe.
     if (const QString problem = RemoteAddressProblem::describe(m_newHostAddress); !problem.isEmpty()) {
-        AlertPresenter::show(localizedString("Details..."), problem, { localizedString("Ok") });
+        showDetailsAlert(m_context.alerts, problem);
         return;
     }
     // Kept as the requests use it ("http://host:port/" becomes "host:port").
@@ -256,9 +260,8 @@ void RemoteConfigViewController::finishedEdit()
     // An empty field means no password, as VLC without one knows it.
     remote->setPassword(m_newPassword.isEmpty() ? QString() : m_newPassword);
     remote->setIsDefault(m_newDefaultStatus);
-    CentralAccess& access = CentralAccess::shared();
-    if (access.savedRemotes().indexOf(remote.get()) < 0)
-        access.addSavedRemote(remote);
+    if (!m_remotes.isSaved(*remote))
+        m_remotes.save(remote);
     // Its state icon is then right when the list shows again.
     remote->searchForPlayerLink();
     if (navigationController())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "models/AppContext.h"
 #include "ui/EditableTableViewCellDelegate.h"
 #include "ui/TableViewController.h"
 
@@ -10,6 +11,7 @@
 
 class BarButtonItem;
 class QLineEdit;
+class RemotesModel;
 class VLCController;
 
 // Entering or changing a remote by hand: its name, its address (typed, or
@@ -30,7 +32,9 @@ public:
     };
     static constexpr int keyboardShift = 150;
 
-    explicit RemoteConfigViewController(QWidget* parent = nullptr);
+    // remotes: the saved list a new remote joins, and the found computers
+    // to choose an address from.
+    RemoteConfigViewController(const AppContext& context, RemotesModel& remotes, QWidget* parent = nullptr);
     ~RemoteConfigViewController() override;
 
     // Starts an edit of the remote (nullptr: forgets it).
@@ -75,6 +79,8 @@ private:
     void copyFieldsIntoEdit();
     void layoutTable();
 
+    AppContext m_context;
+    RemotesModel& m_remotes;
     QLineEdit* m_nicknameField;
     QLineEdit* m_hostIpField;
     QLineEdit* m_passwordField;

@@ -6,14 +6,14 @@
 #include "core/NotificationNames.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
+#include "models/NewsModel.h"
+#include "models/RemotesModel.h"
 #include "net/BonjourBrowser.h"
 #include "screens/Cells/BrowseCell.h"
-#include "screens/Common/CentralAccess.h"
+#include "screens/Common/ExclamationBadge.h"
 #include "screens/Common/RemoteWaker.h"
-#include "screens/News/ExclamationBadge.h"
 #include "screens/Remotes/ComputerIcon.h"
 #include "screens/Remotes/RemoteStateIcon.h"
-#include "screens/Setup/SetupInstructionsVC.h"
 #include "ui/AlertView.h"
 #include "ui/BarButton.h"
 #include "ui/BarButtonItem.h"
@@ -22,6 +22,7 @@
 #include "ui/NavigationItem.h"
 #include "ui/StylingHelpers.h"
 #include "ui/TableStyledHeaderView.h"
+#include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
 
 #include <QApplication>
@@ -34,15 +35,14 @@ const QString cellIdentifier = QStringLiteral("ident");
 const QString analyticsName = QStringLiteral("remote list");
 const char* const savedSectionTitle = L10N_NOOP("Saved Computers");
 constexpr int headerHeight = 24;
-
-bool boolPreference(const QString& key)
-{
-    return UserDefaults::standard().boolForKey(key);
-}
 }
 
-RemotesViewController::RemotesViewController(QWidget* parent)
+RemotesViewController::RemotesViewController(const AppContext& context, RemotesModel& remotes, NewsModel& news,
+                                             QWidget* parent)
     : TableViewController(TableView::StylePlain, parent)
+    , m_context(context)
+    , m_remotes(remotes)
+    , m_news(news)
 {
     setTitle(localizedString("Computers"));
     setBackButtonTitle(localizedString("Back"));
@@ -83,7 +83,7 @@ void RemotesViewController::viewDidLoad()
     myTableView()->setRowHeight(TableView::defaultRowHeight);
     updateTableStructure();
     checkIfComputersHaveRemotes();
-    if (boolPreference(PreferenceKeys::autoScan))
+    if (m_context.defaults.boolForKey(PreferenceKeys::autoScan))
         scan();
     NotificationCenter::defaultCenter().addObserver(this, NotificationNames::newsUpdateProcessed,
                                                     [this](const Notification&) { newsUpdated(); });
@@ -93,7 +93,7 @@ void RemotesViewController::viewDidLoad()
     // The news itself is asked for once at launch by the application.
     // A remote opened straight from the command line is not covered: the
     // page waits for a start that shows this list.
-    if (!SetupInstructionsVC::haveSeenSetupPage(UserDefaults::standard()))
+    if (!m_context.defaults.boolForKey(PreferenceKeys::haveSeenSetupPage))
         QTimer::singleShot(0, this, [this] {
             if (navigationController() && navigationController()->topViewController() == this)
                 setup();
@@ -112,7 +112,7 @@ void RemotesViewController::viewDidAppear(bool)
     center.addObserver(this, NotificationNames::vlcFoundRemote,
                        [this](const Notification& note) { foundRemote(note); });
     setRemoteScanning(true);
-    if (!boolPreference(PreferenceKeys::disableLibs))
+    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
         Analytics::viewEntered(analyticsName);
     startBonjourRefreshTimer();
     newsUpdated();
@@ -130,7 +130,7 @@ void RemotesViewController::viewDidDisappear(bool)
     auto& center = NotificationCenter::defaultCenter();
     center.removeObserver(this, NotificationNames::vlcFoundValidRemote);
     center.removeObserver(this, NotificationNames::vlcFoundRemote);
-    if (!boolPreference(PreferenceKeys::disableLibs))
+    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
         Analytics::viewLeft(analyticsName);
     m_bonjourScanTimer.stop();
     setRemoteScanning(false);
@@ -142,13 +142,7 @@ void RemotesViewController::checkIfComputersHaveRemotes()
 {
     // What the last round left unanswered shows now, before the next round.
     refreshStateIcons();
-    holdSavedRemotes();
-    for (const auto& remote : m_savedHeld)
-        remote->searchForPlayerLink();
-    // A found computer that was saved is the same remote: probed once.
-    for (const auto& remote : m_playerLinks)
-        if (CentralAccess::shared().savedRemotes().indexOf(remote.get()) < 0)
-            remote->searchForPlayerLink();
+    m_remotes.probe();
 }
 
 void RemotesViewController::setRemoteScanning(bool scanning)
@@ -166,9 +160,7 @@ void RemotesViewController::startBonjourRefreshTimer()
 
 void RemotesViewController::scan()
 {
-    m_playerLinks.clear();
-    if (m_commandLineRemote)
-        m_playerLinks.push_back(m_commandLineRemote);
+    m_remotes.clearFound();
     if (m_bonjourBrowser) {
         // The old run may be inside a callback of its own: it goes later,
         // telling nobody.
@@ -197,22 +189,7 @@ void RemotesViewController::uniqueComputersChangedInBrowser(BonjourBrowser* brow
 {
     if (browser != m_bonjourBrowser)
         return;
-    for (const BonjourComputer& computer : browser->uniqueComputers()) {
-        std::shared_ptr<VLCController> remote;
-        for (const auto& found : m_playerLinks)
-            if (found->hostAddress() == computer.ipAddress())
-                remote = found;
-        if (!remote) {
-            remote = std::make_shared<VLCController>(RemoteRecord::forAddress(computer.ipAddress()),
-                                                     CentralAccess::shared().network());
-            m_playerLinks.push_back(remote);
-            remote->searchForPlayerLink();
-        }
-        // A computer opened from the command line keeps the name it was given.
-        if (remote != m_commandLineRemote || remote->nickname().isEmpty())
-            remote->setNickname(computer.name());
-        remote->setDiscoveredFromBwIdent(computer.bwIdentified());
-    }
+    m_remotes.setDiscovered(browser->uniqueComputers());
     updateTableStructure();
 }
 
@@ -220,16 +197,15 @@ void RemotesViewController::addCommandLineRemote(const std::shared_ptr<VLCContro
 {
     if (!remote || remote->isSaved())
         return;
-    m_commandLineRemote = remote;
-    addFoundRemote(remote);
+    addFoundRemote(remote, true);
 }
 
-void RemotesViewController::addFoundRemote(const std::shared_ptr<VLCController>& remote)
+void RemotesViewController::addFoundRemote(const std::shared_ptr<VLCController>& remote, bool keepAcrossScans)
 {
-    if (!remote || std::find(m_playerLinks.begin(), m_playerLinks.end(), remote) != m_playerLinks.end())
+    const auto& found = m_remotes.foundRemotes();
+    if (!remote || std::find(found.begin(), found.end(), remote) != found.end())
         return;
-    m_playerLinks.push_back(remote);
-    remote->searchForPlayerLink();
+    m_remotes.addFoundRemote(remote, keepAcrossScans);
     if (isViewLoaded())
         updateTableStructure();
 }
@@ -238,18 +214,17 @@ void RemotesViewController::addFoundRemote(const std::shared_ptr<VLCController>&
 
 void RemotesViewController::initialiseStructure()
 {
-    holdSavedRemotes();
     TableStructure structure;
     structure.addSection(localizedString(savedSectionTitle));
-    for (size_t i = 0; i < m_savedHeld.size(); ++i)
+    for (int i = 0; i < m_remotes.savedCount(); ++i)
         structure.addRow(SavedRowBase + int(i));
     structure.addRow(AddComputerRow);
     const QString status = m_bonjourBrowser ? m_bonjourBrowser->status() : QString();
     // The run's status is already in the user's language.
     structure.addSection(status.isEmpty() ? localizedString("Found Computers") : status);
-    for (size_t i = 0; i < m_playerLinks.size(); ++i)
+    for (int i = 0; i < m_remotes.foundCount(); ++i)
         structure.addRow(FoundRowBase + int(i));
-    if (!SetupInstructionsVC::haveSetupSuccesfully(UserDefaults::standard()))
+    if (!m_context.defaults.boolForKey(PreferenceKeys::haveSetupSuccesfully))
         structure.addRow(SetupRow);
     structure.addRow(CantSeeRow);
     structure.addSection(localizedString("More"));
@@ -270,41 +245,34 @@ void RemotesViewController::updateTableStructure()
     if (!myTableView())
         return;
     myTableView()->reloadData();
-    const auto saved = std::find(m_savedHeld.begin(), m_savedHeld.end(), confirming);
-    if (confirming && saved != m_savedHeld.end())
-        myTableView()->showDeleteConfirmationForRowAtIndexPath(IndexPath(0, int(saved - m_savedHeld.begin())));
+    const int saved = confirming ? m_remotes.rowOf(confirming.get()) : -1;
+    if (saved >= 0 && saved < m_remotes.savedCount())
+        myTableView()->showDeleteConfirmationForRowAtIndexPath(IndexPath(0, saved));
 }
 
-void RemotesViewController::holdSavedRemotes()
+const std::vector<std::shared_ptr<VLCController>>& RemotesViewController::playerLinks() const
 {
-    // The new list is made before the old one goes: a remote held only
-    // here must live on, with what its probes learnt.
-    SavedRemoteList& saved = CentralAccess::shared().savedRemotes();
-    std::vector<std::shared_ptr<VLCController>> held;
-    held.reserve(saved.size());
-    for (size_t i = 0; i < saved.size(); ++i)
-        held.push_back(saved.remoteAt(i));
-    m_savedHeld.swap(held);
+    return m_remotes.foundRemotes();
 }
 
 std::shared_ptr<VLCController> RemotesViewController::savedRemote(int index) const
 {
-    return index >= 0 && size_t(index) < m_savedHeld.size() ? m_savedHeld[size_t(index)] : nullptr;
+    return index >= 0 && index < m_remotes.savedCount() ? m_remotes.remoteAt(index) : nullptr;
 }
 
 int RemotesViewController::savedIndexForRow(int rowId) const
 {
     const int index = rowId - SavedRowBase;
-    return rowId >= SavedRowBase && rowId < NoRowIdsFrom && size_t(index) < m_savedHeld.size() ? index : -1;
+    return rowId >= SavedRowBase && rowId < NoRowIdsFrom && index < m_remotes.savedCount() ? index : -1;
 }
 
 std::shared_ptr<VLCController> RemotesViewController::remoteForRow(int rowId) const
 {
     if (rowId >= SavedRowBase)
-        return savedIndexForRow(rowId) >= 0 ? m_savedHeld[size_t(savedIndexForRow(rowId))] : nullptr;
+        return savedRemote(savedIndexForRow(rowId));
     const int found = rowId - FoundRowBase;
-    if (rowId >= FoundRowBase && size_t(found) < m_playerLinks.size())
-        return m_playerLinks[size_t(found)];
+    if (rowId >= FoundRowBase && found < m_remotes.foundCount())
+        return m_remotes.foundRemotes()[size_t(found)];
     return nullptr;
 }
 
@@ -419,7 +387,7 @@ void RemotesViewController::didSelectRowAtIndexPath(TableView* table, const Inde
     table->deselectRowAtIndexPath(indexPath, true);
     switch (rowId) {
     case AddComputerRow:
-        editRemote(std::make_shared<VLCController>(RemoteRecord {}, CentralAccess::shared().network()));
+        editRemote(std::make_shared<VLCController>(RemoteRecord {}, m_context.network));
         return;
     case HelpRow:
         help();
@@ -478,7 +446,7 @@ void RemotesViewController::commitEditingStyle(TableView*, TableViewCell::Editin
         return;
     const int index = savedIndexForRow(tableStructure()->rowIdForIndexPath(indexPath));
     if (index >= 0)
-        CentralAccess::shared().savedRemotes().removeAt(size_t(index));
+        m_remotes.savedList().removeAt(size_t(index));
     updateTableStructure();
 }
 
@@ -508,7 +476,7 @@ void RemotesViewController::moveRowAtIndexPath(TableView*, const IndexPath& from
     // The saved list follows the rows as they show: the dragged one moves
     // and those between shift.
     if (source >= 0 && destination >= 0)
-        CentralAccess::shared().savedRemotes().move(size_t(source), size_t(destination));
+        m_remotes.savedList().move(size_t(source), size_t(destination));
     updateTableStructure();
 }
 
@@ -526,13 +494,9 @@ void RemotesViewController::validRemoteFound(const Notification& note)
     // The icons follow the answer at once, before anything it opens; the
     // rebuild for the lot of them comes later.
     refreshStateIcons();
-    std::shared_ptr<VLCController> remote;
-    for (const auto& held : m_savedHeld)
-        if (held.get() == note.object)
-            remote = held;
-    for (const auto& found : m_playerLinks)
-        if (!remote && found.get() == note.object)
-            remote = found;
+    // A found computer that was saved is the saved row's remote.
+    const std::shared_ptr<VLCController> remote
+        = m_remotes.remoteAt(m_remotes.rowOf(static_cast<const VLCController*>(note.object)));
     if (remote) {
         const auto waiting = m_openWhenValid.lock();
         if (waiting == remote) {
@@ -566,8 +530,7 @@ void RemotesViewController::foundRemote(const Notification& note)
 
 void RemotesViewController::newsUpdated()
 {
-    CentralAccess* access = CentralAccess::instance();
-    const bool news = access && access->newNewsExists();
+    const bool news = m_news.hasUnread();
     if (!m_exclamation && news && navigationController())
         m_exclamation = new ExclamationBadge;
     if (!m_exclamation)

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "net/BonjourBrowserDelegate.h"
-#include "screens/News/ExclamationBadge.h"
+#include "models/AppContext.h"
 #include "models/RemoteAnswer.h"
+#include "net/BonjourBrowserDelegate.h"
+#include "screens/Common/ExclamationBadge.h"
 #include "ui/TableViewController.h"
 
 #include <QPointer>
@@ -15,6 +16,8 @@
 
 class BarButtonItem;
 class BonjourBrowser;
+class NewsModel;
+class RemotesModel;
 
 class VLCController;
 struct Notification;
@@ -49,7 +52,10 @@ public:
         std::function<void()> action;
     };
 
-    explicit RemotesViewController(QWidget* parent = nullptr);
+    // remotes: the saved and found computers the rows show; news: whether
+    // the news button wears its badge.
+    RemotesViewController(const AppContext& context, RemotesModel& remotes, NewsModel& news,
+                          QWidget* parent = nullptr);
     ~RemotesViewController() override;
 
     void updateTableStructure();
@@ -85,8 +91,8 @@ public:
     // is not saved: listed with the found computers, also after a new scan.
     void addCommandLineRemote(const std::shared_ptr<VLCController>& remote);
     // A computer known by other means, listed with the found ones until
-    // discovery starts afresh.
-    void addFoundRemote(const std::shared_ptr<VLCController>& remote);
+    // discovery starts afresh (keepAcrossScans: also after).
+    void addFoundRemote(const std::shared_ptr<VLCController>& remote, bool keepAcrossScans = false);
 
     // The buttons of the "No sign of VLC" sheet, in order (the last one
     // closes it).
@@ -95,7 +101,7 @@ public:
     // until the computer answers (or a minute passes).
     void wakeComputer(const std::shared_ptr<VLCController>& remote);
 
-    const std::vector<std::shared_ptr<VLCController>>& playerLinks() const { return m_playerLinks; }
+    const std::vector<std::shared_ptr<VLCController>>& playerLinks() const;
     // The saved remote of a row, as held while this screen lists it.
     std::shared_ptr<VLCController> savedRemote(int index) const;
     BonjourBrowser* bonjourBrowser() const { return m_bonjourBrowser; }
@@ -134,7 +140,6 @@ protected:
 private:
     std::shared_ptr<VLCController> remoteForRow(int rowId) const;
     int savedIndexForRow(int rowId) const;
-    void holdSavedRemotes();
     // Redraws the state icons of the rows on screen whose answer changed.
     void refreshStateIcons();
     void validRemoteFound(const Notification& note);
@@ -145,10 +150,11 @@ private:
     void pushWebPage(const QString& page);
     void deleteSelectedRemote();
 
-    std::vector<std::shared_ptr<VLCController>> m_playerLinks;
-    // The saved remotes, held so that what the probes learn stays with them.
-    std::vector<std::shared_ptr<VLCController>> m_savedHeld;
-    std::shared_ptr<VLCController> m_commandLineRemote;
+    AppContext m_context;
+    // Holds the saved remotes, so that what the probes learn stays with them,
+    // and the found ones.
+    RemotesModel& m_remotes;
+    NewsModel& m_news;
     bool m_dontShowDefaultAutomatically = false;
     bool m_rebuildQueued = false;
     std::weak_ptr<VLCController> m_remoteWeAreAboutToSaveOrDisplay;

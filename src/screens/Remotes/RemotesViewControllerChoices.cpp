@@ -6,17 +6,11 @@
 #include "core/AlertPresenter.h"
 #include "core/Localization.h"
 #include "core/TextFormat.h"
+#include "models/Navigator.h"
 #include "models/RemoteAddressProblem.h"
-#include "screens/Common/CentralAccess.h"
+#include "models/RemotesModel.h"
 #include "screens/Common/RemoteWaker.h"
-#include "screens/Flipside/FlipsideViewController.h"
-#include "screens/MainView/MainViewController.h"
-#include "screens/News/FeedsViewController.h"
-#include "screens/RemoteConfig/RemoteConfigViewController.h"
-#include "screens/Setup/SetupInstructionsVC.h"
-#include "screens/SkinsView/SkinsViewController.h"
-#include "screens/WebView/WebViewController.h"
-#include "ui/BWNavigationController.h"
+#include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
 
 namespace {
@@ -31,12 +25,6 @@ const char* const noPasswordSetMessage
                 "in without one.\n\nIn VLC's preferences, show all settings, open Interface, Main interfaces, Lua, and "
                 "enter a password under 'Lua HTTP'. Then restart VLC and choose the computer here again.\n\nPlease "
                 "tap on 'Help' for instructions on how to do that.");
-
-void present(const AlertRequest& request)
-{
-    if (AlertPresenter* presenter = AlertPresenter::current())
-        presenter->present(request);
-}
 }
 
 void RemotesViewController::selectRemote(const std::shared_ptr<VLCController>& remote)
@@ -76,11 +64,11 @@ void RemotesViewController::explain(const std::shared_ptr<VLCController>& remote
         return;
     case RemoteAnswer::UnusableAddress:
         showSheet(RemoteAddressProblem::describe(remote->hostAddress()),
-                  { { localizedString("Change Address"), [this, weak = std::weak_ptr(remote)] {
+                  { { localizedString("Change Address"), [self = QPointer(this), weak = std::weak_ptr(remote)] {
                          // Only a saved remote has an address of its own to change.
                          const auto r = weak.lock();
-                         if (r && CentralAccess::shared().savedRemotes().indexOf(r.get()) >= 0)
-                             editRemote(r);
+                         if (r && self && self->m_remotes.isSaved(*r))
+                             self->editRemote(r);
                      } },
                     ok });
         return;
@@ -133,7 +121,7 @@ void RemotesViewController::showSheet(const QString& message, const std::vector<
         if (self && index >= 0 && size_t(index) < actions.size() && actions[size_t(index)])
             actions[size_t(index)]();
     };
-    present(sheet);
+    m_context.alerts.present(sheet);
 }
 
 void RemotesViewController::promptForPassword(const std::shared_ptr<VLCController>& remote)
@@ -166,12 +154,12 @@ void RemotesViewController::promptForPassword(const std::shared_ptr<VLCControlle
         self->m_openWhenValid = remote;
         remote->searchForPlayerLink();
     };
-    present(prompt);
+    m_context.alerts.present(prompt);
 }
 
 void RemotesViewController::offerToSaveIfAppropriate(const std::shared_ptr<VLCController>& remote)
 {
-    SavedRemoteList& saved = CentralAccess::shared().savedRemotes();
+    const SavedRemoteList& saved = m_remotes.savedList();
     for (size_t i = 0; i < saved.size(); ++i)
         if (saved.recordAt(i).hostAddress == remote->hostAddress()) {
             displayRemote(remote);
@@ -194,46 +182,35 @@ void RemotesViewController::offerToSaveIfAppropriate(const std::shared_ptr<VLCCo
             self->displayRemote(remote);
             return;
         }
-        CentralAccess::shared().addSavedRemote(remote);
+        self->m_remotes.save(remote);
         self->updateTableStructure();
-        AlertPresenter::show(localizedString("Remote Saved"),
-                             localizedString("If you want to make this your default remote, then just click the edit "
-                                             "button, select your remote and select the 'default remote' option."),
-                             { localizedString("Ok") });
+        AlertRequest saved;
+        saved.title = localizedString("Remote Saved");
+        saved.message = localizedString("If you want to make this your default remote, then just click the edit "
+                                        "button, select your remote and select the 'default remote' option.");
+        saved.buttons = { localizedString("Ok") };
+        self->m_context.alerts.present(saved);
     };
-    present(sheet);
+    m_context.alerts.present(sheet);
 }
 
 void RemotesViewController::displayRemote(const std::shared_ptr<VLCController>& remote)
 {
-    if (!remote || !navigationController())
-        return;
-    MainViewController* screen = CentralAccess::shared().mainViewController();
-    screen->setCurrentRemote(remote);
-    navigationController()->pushViewController(screen, true);
+    if (remote)
+        m_context.navigator.showRemote(remote);
 }
 
 void RemotesViewController::editRemote(const std::shared_ptr<VLCController>& remote)
 {
-    if (!remote || !navigationController())
-        return;
-    RemoteConfigViewController* config = CentralAccess::shared().remoteConfigViewController();
-    config->setConfigRemote(remote);
-    navigationController()->pushViewController(config, true);
+    if (remote)
+        m_context.navigator.showRemoteConfig(remote);
 }
 
 // --- Other screens -------------------------------------------------------------------
 
 void RemotesViewController::pushWebPage(const QString& page)
 {
-    if (!navigationController())
-        return;
-    WebViewController* viewer = CentralAccess::shared().webViewController();
-    viewer->loadHelpPage(page);
-    if (auto* navigation = qobject_cast<BWNavigationController*>(navigationController()))
-        navigation->pushViewControllerVisibility(viewer, true, 1);
-    else
-        navigationController()->pushViewController(viewer, true);
+    m_context.navigator.showHelp(page);
 }
 
 void RemotesViewController::help()
@@ -248,28 +225,20 @@ void RemotesViewController::cantSee()
 
 void RemotesViewController::setup()
 {
-    if (navigationController())
-        CentralAccess::shared().setupInstructionsViewController()->presentOn(navigationController());
+    m_context.navigator.showSetupInstructions();
 }
 
 void RemotesViewController::info()
 {
-    auto* navigation = qobject_cast<BWNavigationController*>(navigationController());
-    if (!navigation)
-        return;
-    // The settings flip in, and flip back out on the way back.
-    navigation->queueTransitionType(1, 2);
-    navigation->pushViewController(CentralAccess::shared().flipsideViewController(), true);
+    m_context.navigator.showSettings();
 }
 
 void RemotesViewController::showNews()
 {
-    if (auto* navigation = qobject_cast<BWNavigationController*>(navigationController()))
-        navigation->pushViewControllerVisibility(CentralAccess::shared().feedsViewController(), true, 1);
+    m_context.navigator.showNews();
 }
 
 void RemotesViewController::showSkins()
 {
-    if (navigationController())
-        navigationController()->pushViewController(CentralAccess::shared().skinsViewController(), true);
+    m_context.navigator.showSkins();
 }

@@ -4,12 +4,10 @@
 #include "core/Localization.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
-#include "screens/Common/CentralAccess.h"
-#include "screens/MainView/MainViewController.h"
-#include "screens/SkinsWebView/SkinsWebViewController.h"
+#include "models/Navigator.h"
+#include "models/SkinListModel.h"
 #include "skin/SkinDownloader.h"
 #include "core/SkinFolders.h"
-#include "ui/BWNavigationController.h"
 #include "ui/BarButtonItem.h"
 #include "ui/DisplayCell.h"
 #include "ui/NavigationController.h"
@@ -24,15 +22,14 @@
 
 namespace {
 const QString displayCellId = QStringLiteral("DisplayCell_ID");
-
-QString selectedSkin()
-{
-    return UserDefaults::standard().stringForKey(PreferenceKeys::skin);
-}
 }
 
-SkinsViewController::SkinsViewController(QWidget* parent)
+SkinsViewController::SkinsViewController(SkinListModel& skins, UserDefaults& defaults, Navigator& navigator,
+                                         QWidget* parent)
     : TableViewController(TableView::StylePlain, parent)
+    , m_skins(skins)
+    , m_defaults(defaults)
+    , m_navigator(navigator)
 {
     setTitle(localizedString("Skins"));
     updateSkinList();
@@ -40,19 +37,19 @@ SkinsViewController::SkinsViewController(QWidget* parent)
             &SkinsViewController::skinsFolderChanged);
 }
 
-QStringList SkinsViewController::installedSkinList()
+const QStringList& SkinsViewController::skinList() const
 {
-    QStringList list { SkinFolders::builtInSkin };
-    const QDir folder(SkinFolders::installedSkins());
-    for (const QString& name : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
-        if (!name.startsWith(SkinFolders::hiddenPrefix))
-            list.append(SkinFolders::identifierForInstalled(name));
-    return list;
+    return m_skins.identifiers();
+}
+
+QString SkinsViewController::selectedSkin() const
+{
+    return m_defaults.stringForKey(PreferenceKeys::skin);
 }
 
 void SkinsViewController::updateSkinList()
 {
-    m_skinList = installedSkinList();
+    m_skins.reload();
     initialiseStructure();
 }
 
@@ -69,9 +66,11 @@ void SkinsViewController::skinsFolderChanged()
     watchSkinsFolder();
     // An install's work folders ("__install-...") come and go unlisted:
     // only a change of the list itself redraws it.
-    if (installedSkinList() == m_skinList)
+    const QStringList before = skinList();
+    m_skins.reload();
+    if (skinList() == before)
         return;
-    updateSkinList();
+    initialiseStructure();
     if (myTableView())
         myTableView()->reloadData();
 }
@@ -80,7 +79,7 @@ void SkinsViewController::initialiseStructure()
 {
     TableStructure structure;
     structure.addSection(QString());
-    for (int i = 0; i < m_skinList.size(); ++i)
+    for (int i = 0; i < skinList().size(); ++i)
         structure.addRow(i);
     setTableStructure(structure);
 }
@@ -106,8 +105,7 @@ void SkinsViewController::viewDidAppear(bool animated)
     watchSkinsFolder();
     updateSkinList();
     myTableView()->reloadData();
-    // The remote screen builds its skin afresh from the choice made here.
-    CentralAccess::shared().mainViewController()->clearCurrentSkin();
+    emit shown();
 }
 
 void SkinsViewController::viewDidDisappear(bool animated)
@@ -125,7 +123,7 @@ TableViewCell* SkinsViewController::cellForRowAtIndexPath(TableView* table, cons
         StylingHelpers::setVLCBackground(cell);
     }
     const int row = tableStructure()->rowIdForIndexPath(indexPath);
-    const QString identifier = m_skinList.value(row);
+    const QString identifier = skinList().value(row);
     cell->setAccessoryType(TableViewCell::AccessoryNone);
     cell->textLabel()->setText(QFileInfo(identifier).fileName());
     if (!identifier.isEmpty() && identifier == selectedSkin()) {
@@ -141,9 +139,7 @@ TableViewCell* SkinsViewController::cellForRowAtIndexPath(TableView* table, cons
 
 void SkinsViewController::selectRow(int row)
 {
-    if (row < 0 || row >= m_skinList.size())
-        return;
-    UserDefaults::standard().setObject(PreferenceKeys::skin, m_skinList[row]);
+    m_skins.choose(row);
 }
 
 void SkinsViewController::didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath)
@@ -181,9 +177,9 @@ void SkinsViewController::commitEditingStyle(TableView*, TableViewCell::EditingS
 
 void SkinsViewController::deleteRow(int row)
 {
-    if (row <= 0 || row >= m_skinList.size())
+    if (row <= 0 || row >= skinList().size())
         return;
-    const QString identifier = m_skinList[row];
+    const QString identifier = skinList()[row];
     if (identifier == selectedSkin())
         selectRow(0);
     SkinDownloader().deleteSkin(identifier);
@@ -191,7 +187,7 @@ void SkinsViewController::deleteRow(int row)
     // keeps its row and the table always shows what is there.
     updateSkinList();
     loadViewIfNeeded();
-    if (!m_skinList.contains(identifier))
+    if (!skinList().contains(identifier))
         myTableView()->deleteRowsAtIndexPaths({ IndexPath(0, row) });
     myTableView()->reloadData();
 }
@@ -203,10 +199,5 @@ void SkinsViewController::downloadSkins()
 
 void SkinsViewController::openSkinGallery()
 {
-    SkinsWebViewController* gallery = CentralAccess::shared().skinsWebViewController();
-    if (auto* navigation = qobject_cast<BWNavigationController*>(navigationController()))
-        navigation->pushViewControllerVisibility(gallery, true, 1);
-    else if (navigationController())
-        navigationController()->pushViewController(gallery, true);
-    gallery->loadSkinGallery();
+    m_navigator.showSkinGallery();
 }

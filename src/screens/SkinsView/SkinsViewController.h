@@ -6,6 +6,9 @@
 #include <QStringList>
 
 class BarButtonItem;
+class Navigator;
+class SkinListModel;
+class UserDefaults;
 
 // The installed skins: the shipped one first, then every folder of the
 // skins folder. A tick marks the one in use; tapping a row chooses it; in
@@ -15,9 +18,10 @@ class BarButtonItem;
 class SkinsViewController : public TableViewController {
     Q_OBJECT
 public:
-    explicit SkinsViewController(QWidget* parent = nullptr);
+    // skins: the rows; the choice is kept in defaults.
+    SkinsViewController(SkinListModel& skins, UserDefaults& defaults, Navigator& navigator, QWidget* parent = nullptr);
 
-    const QStringList& skinList() const { return m_skinList; }
+    const QStringList& skinList() const;
     BarButtonItem* seeSkinsButton() const { return m_seeSkinsButton; }
     BarButtonItem* editButton() const { return m_editButton; }
 
@@ -33,6 +37,11 @@ public:
     TableViewCell::EditingStyle editingStyleForRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
     void commitEditingStyle(TableView* table, TableViewCell::EditingStyle style, const IndexPath& indexPath) override;
 
+signals:
+    // The list is shown: the skin chosen here is built afresh when the
+    // remote screen next shows.
+    void shown();
+
 protected:
     void initialiseStructure() override;
     void viewDidLoad() override;
@@ -42,11 +51,14 @@ protected:
 private:
     // Pushes the gallery browser on the gallery page.
     void openSkinGallery();
-    static QStringList installedSkinList();
     void watchSkinsFolder();
     void skinsFolderChanged();
 
-    QStringList m_skinList;
+    QString selectedSkin() const;
+
+    SkinListModel& m_skins;
+    UserDefaults& m_defaults;
+    Navigator& m_navigator;
     BarButtonItem* m_seeSkinsButton = nullptr;
     BarButtonItem* m_editButton = nullptr;
     BarButtonItem* m_doneButton = nullptr;

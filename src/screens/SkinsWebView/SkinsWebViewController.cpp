@@ -1,11 +1,11 @@
 #include "screens/SkinsWebView/SkinsWebViewController.h"
 
 #include "core/AlertPresenter.h"
+#include "core/BundledPages.h"
 #include "core/ConsoleLog.h"
 #include "core/Localization.h"
 #include "core/ServiceHosts.h"
 #include "screens/SkinsWebView/BrowserIcons.h"
-#include "screens/WebView/WebViewController.h"
 #include "skin/SkinDownloader.h"
 #include "ui/ActivityIndicatorView.h"
 #include "ui/BarButtonItem.h"
@@ -53,26 +53,24 @@ QString shownAddress(const QUrl& url)
     return text.size() <= longest ? text : text.left(longest / 2) + QStringLiteral("…") + text.right(longest / 2 - 1);
 }
 
-QUrl bundledPage()
-{
-    return WebViewController::bundleUrl(SkinsWebViewController::bundledGalleryPage, WebViewController::bundlePageType,
-                                        WebViewController::bundlePageDirectory);
-}
 }
 
-SkinsWebViewController::SkinsWebViewController(QNetworkAccessManager* network, QWidget* parent)
+SkinsWebViewController::SkinsWebViewController(const AppContext& context, QWidget* parent)
     : ViewController(parent)
-    , m_network(network ? network : new QNetworkAccessManager(this))
+    , m_context(context)
+    , m_network(context.network ? context.network : new QNetworkAccessManager(this))
 {
     setTitle(localizedString("Skin Gallery"));
 }
 
 SkinsWebViewController::~SkinsWebViewController() = default;
 
-QUrl SkinsWebViewController::galleryAddress()
+QUrl SkinsWebViewController::galleryAddress() const
 {
     const QUrl site = ServiceHosts::serviceAddress(ServiceHosts::skinGalleryKey, galleryPath);
-    return site.isEmpty() ? bundledPage() : site;
+    return site.isEmpty() ? BundledPages::address(m_context.defaults, bundledGalleryPage, BundledPages::pageType,
+                                                  BundledPages::pageDirectory)
+                          : site;
 }
 
 QString SkinsWebViewController::completedAddress(const QString& typed)
@@ -239,7 +237,11 @@ void SkinsWebViewController::didFailLoadWithError(const WebLoadError& error)
     QString message = QStringLiteral("Sorry, we weren't able to load the requested page.");
     if (!error.url.isEmpty())
         message += QStringLiteral("\n\n") + shownAddress(error.url);
-    AlertPresenter::show(QStringLiteral("Error loading page."), message, { QStringLiteral("Ok") });
+    AlertRequest alert;
+    alert.title = QStringLiteral("Error loading page.");
+    alert.message = message;
+    alert.buttons = { QStringLiteral("Ok") };
+    m_context.alerts.present(alert);
 }
 
 void SkinsWebViewController::showAddress(const QUrl& url)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "models/AppContext.h"
 #include "ui/ViewController.h"
 #include "ui/WebView.h"
 
@@ -21,7 +22,8 @@ class SkinsWebViewController : public ViewController {
     Q_OBJECT
 public:
     // network: not owned; nullptr makes the screen use one of its own.
-    explicit SkinsWebViewController(QNetworkAccessManager* network = nullptr, QWidget* parent = nullptr);
+    // The context's network: nullptr makes the screen use one of its own.
+    explicit SkinsWebViewController(const AppContext& context, QWidget* parent = nullptr);
     ~SkinsWebViewController() override;
 
     // The gallery's page on its site.
@@ -29,7 +31,7 @@ public:
     // The bundled page shown when no gallery site is configured.
     static inline const QString bundledGalleryPage = QStringLiteral("skinGallery");
     // The gallery page: on the configured site, else the bundled page.
-    static QUrl galleryAddress();
+    QUrl galleryAddress() const;
     // What the address bar makes of typed text: "http..." as it stands;
     // "www...", an IP address, "localhost", a host with a port or a name
     // without a dot with "http://" before it; anything else with "http://www.".
@@ -68,6 +70,7 @@ private:
     void didFailLoadWithError(const WebLoadError& error);
     void showAddress(const QUrl& url);
 
+    AppContext m_context;
     QNetworkAccessManager* m_network;
     QPointer<WebView> m_theWebView;
     QLineEdit* m_addressBar = nullptr;

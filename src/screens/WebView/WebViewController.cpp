@@ -1,6 +1,7 @@
 #include "screens/WebView/WebViewController.h"
 
 #include "core/AlertPresenter.h"
+#include "core/BundledPages.h"
 #include "core/ConsoleLog.h"
 #include "core/HomePaths.h"
 #include "core/Localization.h"
@@ -34,9 +35,10 @@ bool isStoreLink(const QString& address)
 }
 }
 
-WebViewController::WebViewController(QNetworkAccessManager* network, QWidget* parent)
+WebViewController::WebViewController(const AppContext& context, QWidget* parent)
     : ViewController(parent)
-    , m_network(network ? network : new QNetworkAccessManager(this))
+    , m_context(context)
+    , m_network(context.network ? context.network : new QNetworkAccessManager(this))
 {
 }
 
@@ -72,39 +74,14 @@ void WebViewController::viewDidDisappear(bool)
 
 // --- Choosing what to load ----------------------------------------------------
 
-QString WebViewController::currentLanguage()
+QString WebViewController::currentLanguage() const
 {
-    const QStringList preferred = UserDefaults::standard().objectForKey(PreferenceKeys::appleLanguages).toStringList();
-    if (!preferred.isEmpty() && !preferred.first().isEmpty())
-        return preferred.first();
-    const QStringList desktop = QLocale::system().uiLanguages();
-    return desktop.isEmpty() ? QStringLiteral("en") : desktop.first();
+    return BundledPages::readerLanguage(m_context.defaults);
 }
 
-bool WebViewController::isEnglish(const QString& language)
+QUrl WebViewController::bundleUrl(const QString& resource, const QString& type, const QString& directory) const
 {
-    // A region does not change the language: "en_GB" is English too.
-    return language.compare(u"en", Qt::CaseInsensitive) == 0 || language.startsWith(u"en_", Qt::CaseInsensitive)
-        || language.startsWith(u"en-", Qt::CaseInsensitive);
-}
-
-QUrl WebViewController::bundleUrl(const QString& resource, const QString& type, const QString& directory)
-{
-    QString folder = HomePaths::bundle();
-    if (!directory.isEmpty())
-        folder += u'/' + directory;
-    QString file = resource;
-    if (!type.isEmpty())
-        file += u'.' + type;
-    // Translated pages sit in a folder named after the language ("de"), with
-    // the same names and links as the English ones, which they fall back to.
-    const QString language = currentLanguage().section(u'-', 0, 0).section(u'_', 0, 0).toLower();
-    if (!language.isEmpty() && !isEnglish(language)) {
-        const QString translated = folder + u'/' + language + u'/' + file;
-        if (QFileInfo::exists(translated))
-            return QUrl::fromLocalFile(translated);
-    }
-    return QUrl::fromLocalFile(folder + u'/' + file);
+    return BundledPages::address(m_context.defaults, resource, type, directory);
 }
 
 QUrl WebViewController::backupUrl() const
@@ -123,7 +100,7 @@ void WebViewController::translateUrl(const QString& address, const QString& reso
                                      const QString& directory)
 {
     // Without a help site the bundled page is the page.
-    if (!resource.isEmpty() && (isEnglish(currentLanguage()) || address.isEmpty())) {
+    if (!resource.isEmpty() && (BundledPages::isEnglish(currentLanguage()) || address.isEmpty())) {
         loadFromResource(resource, type, directory);
         return;
     }
@@ -136,7 +113,7 @@ void WebViewController::translateUrlString(const QString& address)
     const QString language = currentLanguage();
     const QUrl service = ServiceHosts::translationService();
     QUrl url(address, QUrl::TolerantMode);
-    if (!isEnglish(language) && !service.isEmpty() && !address.isEmpty()) {
+    if (!BundledPages::isEnglish(language) && !service.isEmpty() && !address.isEmpty()) {
         const QString escapedLanguage = StringHelpers::fullyEscapedStringForUrl(language);
         url = QUrl(service.toString()
                        + QStringLiteral("/translate?hl=%1&sl=en&tl=%1&u=%2")
@@ -241,7 +218,9 @@ void WebViewController::didFailLoadWithError(const WebLoadError& error)
         setUrlToLoad(backup);
         return;
     }
-    AlertPresenter::show(localizedString("Error loading page."),
-                         localizedString("Sorry, we weren't able to load the requested page."),
-                         { localizedString("Ok") });
+    AlertRequest alert;
+    alert.title = localizedString("Error loading page.");
+    alert.message = localizedString("Sorry, we weren't able to load the requested page.");
+    alert.buttons = { localizedString("Ok") };
+    m_context.alerts.present(alert);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/BundledPages.h"
+#include "models/AppContext.h"
 #include "ui/ViewController.h"
 #include "ui/WebView.h"
 
@@ -22,8 +24,8 @@ class QNetworkAccessManager;
 class WebViewController : public ViewController {
     Q_OBJECT
 public:
-    // network: not owned; nullptr makes the screen use one of its own.
-    explicit WebViewController(QNetworkAccessManager* network = nullptr, QWidget* parent = nullptr);
+    // The context's network: nullptr makes the screen use one of its own.
+    explicit WebViewController(const AppContext& context, QWidget* parent = nullptr);
     ~WebViewController() override;
 
     static constexpr const char* applicationScheme = "playerlink";
@@ -32,8 +34,8 @@ public:
     static constexpr const char* makerScheme = "brindlewood";
     // Where the help site keeps the pages that have bundled copies.
     static inline const QString helpPagePath = QStringLiteral("/MobileHelp/PlayerLink-iphone/");
-    static inline const QString bundlePageType = QStringLiteral("htm");
-    static inline const QString bundlePageDirectory = QStringLiteral("VLC");
+    static inline const QString bundlePageType = BundledPages::pageType;
+    static inline const QString bundlePageDirectory = BundledPages::pageDirectory;
 
     // The usual entry for help pages: the bundled page when the reader reads
     // English or there is no address, else the (translated) address with
@@ -55,14 +57,10 @@ public:
     // translateUrl, from the configured help site or the bundle.
     void loadHelpPage(const QString& name);
 
-    // The reader's language code: the first entry of the AppleLanguages
-    // preference, else the desktop's first user-interface language.
-    static QString currentLanguage();
-    // "en" with or without a region ("en_GB", "en-US").
-    static bool isEnglish(const QString& language);
-    // The local address of a bundled page: its copy in the reader's language
-    // (directory/<language>/) when the bundle has one, else the English page.
-    static QUrl bundleUrl(const QString& resource, const QString& type, const QString& directory);
+    // The reader's language code (BundledPages::readerLanguage).
+    QString currentLanguage() const;
+    // The bundled page in the reader's language (BundledPages::address).
+    QUrl bundleUrl(const QString& resource, const QString& type, const QString& directory) const;
 
     WebView* theWebView() const { return m_theWebView; }
     std::optional<QUrl> urlToLoad() const { return m_urlToLoad; }
@@ -83,6 +81,7 @@ private:
     void loadUrlIfPossible();
     void setBackup(const QString& resource, const QString& type, const QString& directory);
 
+    AppContext m_context;
     QNetworkAccessManager* m_network;
     QPointer<WebView> m_theWebView;
     std::optional<QUrl> m_urlToLoad;

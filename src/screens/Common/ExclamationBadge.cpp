@@ -1,12 +1,29 @@
-#include "screens/News/ExclamationBadge.h"
+#include "screens/Common/ExclamationBadge.h"
 
-#include "screens/News/FeedsViewController.h"
 #include "ui/BarButton.h"
 #include "ui/Toolbar.h"
 
 #include <QEvent>
 #include <QPainter>
 #include <QTimer>
+
+namespace {
+// Puts the badge at the top-right corner of the button's view, at the top
+// of the toolbar, in front of its neighbours.
+void positionExclamation(QWidget* exclamation, QWidget* buttonView, QWidget* toolbar)
+{
+    // In the badge's parent's coordinates, wherever the three live.
+    QWidget* parent = exclamation->parentWidget();
+    const auto local = [parent](QWidget* widget) {
+        return parent ? parent->mapFromGlobal(widget->mapToGlobal(QPoint(0, 0))) : widget->pos();
+    };
+    // 31 points is the top-right corner of a narrow icon button; a wider
+    // text button keeps the badge at its corner rather than over its title.
+    const int across = qMax(31, buttonView->width() - exclamation->width() * 2 / 3);
+    exclamation->move(local(buttonView).x() + across, local(toolbar).y() + 3);
+    exclamation->raise();
+}
+}
 
 ExclamationBadge::ExclamationBadge(QWidget* parent)
     : QWidget(parent)
@@ -54,7 +71,7 @@ void ExclamationBadge::place()
         hide();
         return;
     }
-    FeedsViewController::positionExclamation(this, shown, m_toolbar);
+    positionExclamation(this, shown, m_toolbar);
     show();
 }
 
