@@ -51,8 +51,8 @@ Page {
             contentItem: RowLayout {
                 spacing: 8
                 Label {
+                    // A column of its own, so that the names line up.
                     text: row.mark
-                    visible: row.mark !== ""
                     color: "#ff8c1a"
                     font.bold: true
                     Layout.preferredWidth: 36
