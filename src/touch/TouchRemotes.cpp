@@ -10,6 +10,7 @@
 #include "models/RemoteSession.h"
 #include "models/RemotesDiscovery.h"
 #include "models/RemotesModel.h"
+#include "touch/TouchSettings.h"
 #include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
 
@@ -22,6 +23,7 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
     , m_session(new RemoteSession(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
     , m_discovery(new RemotesDiscovery(*m_model, nullptr, this))
     , m_foundOnly(new FoundComputersModel(*m_model, this))
+    , m_settings(new TouchSettings(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
     , m_defaults(defaults)
 {
     connect(m_model, &RemotesModel::activeChanged, this, &TouchRemotes::probingChanged);
@@ -173,4 +175,14 @@ void TouchRemotes::chooseFoundComputer(std::function<void(const std::shared_ptr<
 void TouchRemotes::goBack()
 {
     emit backWanted();
+}
+
+void TouchRemotes::showSettings()
+{
+    emit settingsShown();
+}
+
+void TouchRemotes::showSkipDistance()
+{
+    emit skipDistanceShown();
 }

@@ -16,6 +16,7 @@ class RemotesDiscovery;
 class RemoteSession;
 class RemotesModel;
 class SavedRemoteList;
+class TouchSettings;
 class UserDefaults;
 class VLCController;
 
@@ -28,6 +29,7 @@ class TouchRemotes : public QObject, private Navigator {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("The remotes are made by the program")
+    Q_MOC_INCLUDE("touch/TouchSettings.h")
     // The remotes list's model (a RemotesModel).
     Q_PROPERTY(QObject* list READ list CONSTANT)
     Q_PROPERTY(bool probing READ isProbing WRITE setProbing NOTIFY probingChanged)
@@ -36,6 +38,7 @@ class TouchRemotes : public QObject, private Navigator {
     // What discovery is doing ("Scanning..."), empty when idle.
     Q_PROPERTY(QString discoveryStatus READ discoveryStatus NOTIFY discoveryStatusChanged)
     Q_PROPERTY(int savedCount READ savedCount NOTIFY savedCountChanged)
+    Q_PROPERTY(TouchSettings* settings READ settings CONSTANT)
 public:
     // network, defaults and alerts: not owned, they outlive this.
     TouchRemotes(QNetworkAccessManager* network, UserDefaults& defaults, AlertPresenter& alerts,
@@ -81,6 +84,9 @@ public:
     Q_INVOKABLE bool removeSaved(int row);
     Q_INVOKABLE bool moveSaved(int from, int to);
     int savedCount() const;
+    TouchSettings* settings() const { return m_settings; }
+    // The settings screen, from the list's bar.
+    Q_INVOKABLE void openSettings() { showSettings(); }
 
     Navigator& navigator() { return *this; }
 
@@ -96,12 +102,16 @@ signals:
     void foundChooserShown();
     // The screen on top is done.
     void backWanted();
+    void settingsShown();
+    void skipDistanceShown();
 
 private:
     void showRemote(const std::shared_ptr<VLCController>& remote) override;
     void showRemoteConfig(const std::shared_ptr<VLCController>& remote) override;
     void chooseFoundComputer(std::function<void(const std::shared_ptr<VLCController>&)> chosen) override;
     void goBack() override;
+    void showSettings() override;
+    void showSkipDistance() override;
 
     QNetworkAccessManager* m_network;
     SavedRemoteList* m_saved; // child
@@ -109,6 +119,7 @@ private:
     RemoteSession* m_session; // child
     RemotesDiscovery* m_discovery;    // child
     FoundComputersModel* m_foundOnly; // child
+    TouchSettings* m_settings;        // child
     std::shared_ptr<VLCController> m_configRemote;
     std::function<void(const std::shared_ptr<VLCController>&)> m_foundChosen;
     UserDefaults& m_defaults;

@@ -97,6 +97,9 @@ TEST_F(TouchListAgainstRealVlc, SavedComputersAreMovedEditedAndDeletedAndTheFile
 
     w.click(w.item(QStringLiteral("editButton")));
     ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("down-") + studyRow); }));
+    // Laid out at the next polish of the window.
+    QQuickItem* lastButton = w.item(QStringLiteral("down-") + studyRow);
+    waitUntil([&] { return lastButton->height() >= 48; }, 1000);
     for (const QString& control : { QStringLiteral("delete-"), QStringLiteral("up-"), QStringLiteral("down-") }) {
         QQuickItem* button = w.item(control + studyRow);
         ASSERT_TRUE(button) << control.toStdString();

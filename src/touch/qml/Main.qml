@@ -134,6 +134,16 @@ ApplicationWindow {
         FoundRemotesPage {}
     }
 
+    Component {
+        id: settingsPage
+        SettingsPage {}
+    }
+
+    Component {
+        id: skipDistancePage
+        SkipDistancePage {}
+    }
+
     Binding {
         target: window.keys
         property: "canGoBack"
@@ -167,6 +177,12 @@ ApplicationWindow {
         }
         function onBackWanted() {
             stack.pop()
+        }
+        function onSettingsShown() {
+            stack.push(settingsPage, { settings: window.remotes.settings })
+        }
+        function onSkipDistanceShown() {
+            stack.push(skipDistancePage, { settings: window.remotes.settings })
         }
     }
 

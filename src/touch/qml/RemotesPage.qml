@@ -56,6 +56,18 @@ Page {
                 Layout.fillWidth: true
             }
             ToolButton {
+                objectName: "settingsButton"
+                text: qsTrId("Settings")
+                palette.buttonText: "white"
+                Accessible.name: qsTrId("Settings")
+                Layout.preferredHeight: 48
+                Layout.minimumWidth: 64
+                onClicked: page.remotes.openSettings()
+            }
+            Item {
+                Layout.fillWidth: true
+            }
+            ToolButton {
                 id: editButton
                 objectName: "editButton"
                 text: page.editing ? qsTrId("Done") : qsTrId("Edit")
