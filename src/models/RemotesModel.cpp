@@ -144,7 +144,10 @@ QVariant RemotesModel::data(const QModelIndex& index, int role) const
     case AnswerTextRole: return RemoteAnswers::describe(answer);
     case SavedRole: return saved;
     case DefaultRole: return saved && remote->isDefault();
-    case SectionRole: return saved ? localizedString("Saved Computers") : localizedString("Found Computers");
+    // The run's status is already in the user's language.
+    case SectionRole:
+        return saved ? localizedString("Saved Computers")
+                     : (m_foundStatus.isEmpty() ? localizedString("Found Computers") : m_foundStatus);
     default: return {};
     }
 }
@@ -221,4 +224,32 @@ void RemotesModel::probe()
     for (const auto& remote : m_found)
         if (m_savedList.indexOf(remote.get()) < 0)
             remote->searchForPlayerLink();
+}
+
+// --- Editing the saved computers ------------------------------------------------------
+
+bool RemotesModel::removeSaved(int row)
+{
+    if (row < 0 || size_t(row) >= m_saved.size())
+        return false;
+    m_savedList.removeAt(size_t(row));
+    return true;
+}
+
+bool RemotesModel::moveSaved(int from, int to)
+{
+    const int count = int(m_saved.size());
+    if (from < 0 || from >= count || to < 0 || to >= count || from == to)
+        return false;
+    m_savedList.move(size_t(from), size_t(to));
+    return true;
+}
+
+void RemotesModel::setFoundStatus(const QString& status)
+{
+    if (status == m_foundStatus)
+        return;
+    m_foundStatus = status;
+    if (!m_found.empty())
+        emit dataChanged(index(int(m_saved.size())), index(rowCount() - 1), { SectionRole });
 }

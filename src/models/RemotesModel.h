@@ -75,6 +75,14 @@ public:
     // Probes every listed computer once (a found one that was saved, once).
     Q_INVOKABLE void probe();
 
+    // Editing the saved computers: only their rows can be removed or moved,
+    // and a move stays among them. True when the saved list changed.
+    Q_INVOKABLE bool removeSaved(int row);
+    Q_INVOKABLE bool moveSaved(int from, int to);
+    // The found section's heading: what discovery is doing ("Scanning...")
+    // or, when it says nothing, "Found Computers".
+    void setFoundStatus(const QString& status);
+
 signals:
     void activeChanged();
     void savedCountChanged();
@@ -95,5 +103,6 @@ private:
     std::vector<std::shared_ptr<VLCController>> m_found;
     std::shared_ptr<VLCController> m_kept;
     std::vector<RemoteAnswer> m_answers; // as last announced, per row
+    QString m_foundStatus;
     QTimer m_probeTimer;
 };

@@ -2,6 +2,7 @@
 
 #include "core/Localization.h"
 #include "models/RemoteAddressProblem.h"
+#include "models/RemotesModel.h"
 #include "touch/TouchRemotes.h"
 #include "vlc/HostAddress.h"
 #include "vlc/SavedRemoteList.h"
@@ -16,8 +17,43 @@ void RemoteConfigForm::setRemotes(TouchRemotes* remotes)
 {
     if (remotes == m_remotes)
         return;
+    if (m_remotes)
+        disconnect(&m_remotes->remotes(), nullptr, this, nullptr);
     m_remotes = remotes;
+    if (m_remotes)
+        connect(&m_remotes->remotes(), &RemotesModel::foundCountChanged, this, &RemoteConfigForm::canChooseFoundChanged);
     emit remotesChanged();
+    emit canChooseFoundChanged();
+}
+
+bool RemoteConfigForm::canChooseFound() const
+{
+    return m_remotes && m_remotes->remotes().foundCount() > 0;
+}
+
+void RemoteConfigForm::begin()
+{
+    if (!m_remotes)
+        return;
+    m_remote = m_remotes->configRemote();
+    m_nickname = m_remote ? m_remote->nickname() : QString();
+    m_address = m_remote ? m_remote->hostAddress() : QString();
+    m_password = m_remote ? m_remote->password() : QString();
+    m_isDefault = m_remote && m_remote->isDefault();
+    emit fieldsChanged();
+}
+
+void RemoteConfigForm::chooseFound()
+{
+    if (!m_remotes)
+        return;
+    m_remotes->navigator().chooseFoundComputer([self = QPointer(this)](const std::shared_ptr<VLCController>& remote) {
+        if (!self || !remote)
+            return;
+        self->m_address = remote->hostAddress();
+        self->m_nickname = remote->nickname();
+        emit self->fieldsChanged();
+    });
 }
 
 void RemoteConfigForm::setProblem(const QString& problem)
@@ -44,14 +80,16 @@ bool RemoteConfigForm::save()
         return false;
     }
     setProblem(QString());
-    RemoteRecord record;
-    record.nickname = m_nickname;
+    const std::shared_ptr<VLCController> remote
+        = m_remote ? m_remote : std::make_shared<VLCController>(RemoteRecord {}, m_remotes->network());
+    remote->setNickname(m_nickname);
     // Kept as the requests use it ("http://host:port/" becomes "host:port").
-    record.hostAddress = HostAddress::read(address).address.value_or(address);
+    remote->setHostAddress(HostAddress::read(address).address.value_or(address));
     // An empty field means no password, as VLC without one knows it.
-    record.password = m_password.isEmpty() ? QString() : m_password;
-    auto remote = std::make_shared<VLCController>(record, m_remotes->network());
-    m_remotes->saved().add(remote);
+    remote->setPassword(m_password.isEmpty() ? QString() : m_password);
+    remote->setIsDefault(m_isDefault);
+    if (m_remotes->saved().indexOf(remote.get()) < 0)
+        m_remotes->saved().add(remote);
     // Its state icon is then right when the list shows again.
     remote->searchForPlayerLink();
     return true;

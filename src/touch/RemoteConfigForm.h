@@ -5,13 +5,18 @@
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
-class TouchRemotes;
+#include <memory>
 
-// The configuration screen's form: a new computer's name, address and the
-// password of VLC's web interface. Saving checks them by the rules of
-// playerlink's screen (a name and an address, an address requests can be
-// made of, kept as the requests use it, an empty password meaning none),
-// adds the remote to the saved ones and has it probed.
+class TouchRemotes;
+class VLCController;
+
+// The configuration screen's form: a computer's name, address, the password
+// of VLC's web interface and whether it is the default remote, for a new
+// computer or a saved one (TouchRemotes::configRemote when the form starts).
+// Saving checks them by the rules of playerlink's screen (a name and an
+// address, an address requests can be made of, kept as the requests use it,
+// an empty password meaning none), puts them on the remote, adds a new one
+// to the saved ones and has it probed.
 class RemoteConfigForm : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -20,6 +25,9 @@ class RemoteConfigForm : public QObject {
     Q_PROPERTY(QString nickname MEMBER m_nickname NOTIFY fieldsChanged)
     Q_PROPERTY(QString address MEMBER m_address NOTIFY fieldsChanged)
     Q_PROPERTY(QString password MEMBER m_password NOTIFY fieldsChanged)
+    Q_PROPERTY(bool isDefault MEMBER m_isDefault NOTIFY fieldsChanged)
+    // There are found computers to choose the address from.
+    Q_PROPERTY(bool canChooseFound READ canChooseFound NOTIFY canChooseFoundChanged)
     // Why the form cannot be saved as it stands, after a try; empty otherwise.
     Q_PROPERTY(QString problem READ problem NOTIFY problemChanged)
 public:
@@ -29,6 +37,12 @@ public:
     void setRemotes(TouchRemotes* remotes);
     QString problem() const { return m_problem; }
 
+    bool canChooseFound() const;
+
+    // Fills the fields from the computer to configure.
+    Q_INVOKABLE void begin();
+    // The found-computers chooser; the one chosen gives its address and name.
+    Q_INVOKABLE void chooseFound();
     // True when the remote was saved; otherwise problem says why.
     Q_INVOKABLE bool save();
 
@@ -36,6 +50,7 @@ signals:
     void remotesChanged();
     void fieldsChanged();
     void problemChanged();
+    void canChooseFoundChanged();
 
 private:
     void setProblem(const QString& problem);
@@ -44,5 +59,7 @@ private:
     QString m_nickname;
     QString m_address;
     QString m_password;
+    bool m_isDefault = false;
     QString m_problem;
+    std::shared_ptr<VLCController> m_remote;
 };

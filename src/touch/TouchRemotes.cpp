@@ -3,9 +3,14 @@
 #include "app/SavedRemotesFile.h"
 #include "core/Clock.h"
 #include "core/ConsoleLog.h"
+#include "core/PreferenceKeys.h"
+#include "core/UserDefaults.h"
 #include "desktop/PasswordKeyring.h"
+#include "models/FoundComputersModel.h"
 #include "models/RemoteSession.h"
+#include "models/RemotesDiscovery.h"
 #include "models/RemotesModel.h"
+#include "touch/TouchSettings.h"
 #include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
 
@@ -16,8 +21,17 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
     , m_saved(new SavedRemoteList(network, this))
     , m_model(new RemotesModel(*m_saved, network, this))
     , m_session(new RemoteSession(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
+    , m_discovery(new RemotesDiscovery(*m_model, nullptr, this))
+    , m_foundOnly(new FoundComputersModel(*m_model, this))
+    , m_settings(new TouchSettings(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
+    , m_defaults(defaults)
 {
     connect(m_model, &RemotesModel::activeChanged, this, &TouchRemotes::probingChanged);
+    connect(m_model, &RemotesModel::savedCountChanged, this, &TouchRemotes::savedCountChanged);
+    connect(m_discovery, &RemotesDiscovery::statusChanged, this, [this] {
+        m_model->setFoundStatus(m_discovery->status());
+        emit discoveryStatusChanged();
+    });
 }
 
 TouchRemotes::~TouchRemotes() = default;
@@ -35,6 +49,22 @@ bool TouchRemotes::isProbing() const
 void TouchRemotes::setProbing(bool probing)
 {
     m_model->setActive(probing);
+    m_discovery->setActive(probing);
+    if (probing && !m_scannedOnce) {
+        m_scannedOnce = true;
+        if (m_defaults.boolForKey(PreferenceKeys::autoScan))
+            m_discovery->scan();
+    }
+}
+
+QObject* TouchRemotes::found() const
+{
+    return m_foundOnly;
+}
+
+QString TouchRemotes::discoveryStatus() const
+{
+    return m_discovery->status();
 }
 
 void TouchRemotes::load()
@@ -42,6 +72,9 @@ void TouchRemotes::load()
     SavedRemotesFile file(SavedRemotesFile::defaultPath(), &PasswordKeyring::standard());
     if (std::optional<std::vector<RemoteRecord>> records = file.load())
         m_saved->setRecords(std::move(*records));
+    connect(m_saved, &SavedRemoteList::changed, this, &TouchRemotes::save, Qt::UniqueConnection);
+    // A password the keyring now holds leaves the file.
+    connect(&PasswordKeyring::standard(), &PasswordKeyring::stored, this, &TouchRemotes::save, Qt::UniqueConnection);
 }
 
 bool TouchRemotes::save() const
@@ -77,8 +110,79 @@ void TouchRemotes::open(int row)
         showRemote(remote);
 }
 
+void TouchRemotes::addComputer()
+{
+    showRemoteConfig(std::make_shared<VLCController>(RemoteRecord {}, m_network));
+}
+
+void TouchRemotes::edit(int row)
+{
+    // Found computers are not edited: they are what the network says.
+    if (row >= 0 && row < m_model->savedCount())
+        showRemoteConfig(m_model->remoteAt(row));
+}
+
+void TouchRemotes::scan()
+{
+    m_discovery->scan();
+}
+
+void TouchRemotes::chooseFound(int row)
+{
+    const std::shared_ptr<VLCController> remote = m_foundOnly->remoteAt(row);
+    if (!remote)
+        return;
+    if (auto chosen = std::exchange(m_foundChosen, nullptr))
+        chosen(remote);
+    goBack();
+}
+
+bool TouchRemotes::removeSaved(int row)
+{
+    return m_model->removeSaved(row);
+}
+
+bool TouchRemotes::moveSaved(int from, int to)
+{
+    return m_model->moveSaved(from, to);
+}
+
+int TouchRemotes::savedCount() const
+{
+    return m_model->savedCount();
+}
+
 void TouchRemotes::showRemote(const std::shared_ptr<VLCController>& remote)
 {
     m_session->setRemote(remote);
     emit remoteShown();
+}
+
+void TouchRemotes::showRemoteConfig(const std::shared_ptr<VLCController>& remote)
+{
+    if (!remote)
+        return;
+    m_configRemote = remote;
+    emit configShown();
+}
+
+void TouchRemotes::chooseFoundComputer(std::function<void(const std::shared_ptr<VLCController>&)> chosen)
+{
+    m_foundChosen = std::move(chosen);
+    emit foundChooserShown();
+}
+
+void TouchRemotes::goBack()
+{
+    emit backWanted();
+}
+
+void TouchRemotes::showSettings()
+{
+    emit settingsShown();
+}
+
+void TouchRemotes::showSkipDistance()
+{
+    emit skipDistanceShown();
 }

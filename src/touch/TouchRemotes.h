@@ -10,10 +10,13 @@
 
 #include <memory>
 
+class FoundComputersModel;
 class QNetworkAccessManager;
+class RemotesDiscovery;
 class RemoteSession;
 class RemotesModel;
 class SavedRemoteList;
+class TouchSettings;
 class UserDefaults;
 class VLCController;
 
@@ -26,9 +29,16 @@ class TouchRemotes : public QObject, private Navigator {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("The remotes are made by the program")
+    Q_MOC_INCLUDE("touch/TouchSettings.h")
     // The remotes list's model (a RemotesModel).
     Q_PROPERTY(QObject* list READ list CONSTANT)
     Q_PROPERTY(bool probing READ isProbing WRITE setProbing NOTIFY probingChanged)
+    // The found computers alone, for the chooser of the configuration form.
+    Q_PROPERTY(QObject* found READ found CONSTANT)
+    // What discovery is doing ("Scanning..."), empty when idle.
+    Q_PROPERTY(QString discoveryStatus READ discoveryStatus NOTIFY discoveryStatusChanged)
+    Q_PROPERTY(int savedCount READ savedCount NOTIFY savedCountChanged)
+    Q_PROPERTY(TouchSettings* settings READ settings CONSTANT)
 public:
     // network, defaults and alerts: not owned, they outlive this.
     TouchRemotes(QNetworkAccessManager* network, UserDefaults& defaults, AlertPresenter& alerts,
@@ -41,10 +51,19 @@ public:
     QNetworkAccessManager* network() const { return m_network; }
     RemoteSession& session() const { return *m_session; }
     bool isProbing() const;
-    // The remotes list probes its computers while it shows.
+    // The remotes list probes its computers and refreshes discovery while it
+    // shows; the first time it shows, discovery starts when the user's
+    // preference asks for it.
     void setProbing(bool probing);
+    QObject* found() const;
+    RemotesDiscovery& discovery() const { return *m_discovery; }
+    QString discoveryStatus() const;
+    // The computer the configuration form shows (a new one when adding).
+    std::shared_ptr<VLCController> configRemote() const { return m_configRemote; }
 
-    // Reads the saved-remotes file (nothing when there is none), and writes it.
+    // Reads the saved-remotes file (nothing when there is none), and from
+    // then on writes it whenever the saved list changes, so that a crash or
+    // a kill loses nothing the user entered.
     void load();
     bool save() const;
 
@@ -54,17 +73,55 @@ public:
     void connectTo(const QString& hostAddress, const QString& password);
     // A row of the remotes list.
     Q_INVOKABLE void open(int row);
+    // The configuration form for a new computer, or for a saved row.
+    Q_INVOKABLE void addComputer();
+    Q_INVOKABLE void edit(int row);
+    // A fresh discovery run (F5, Ctrl+R, Scan).
+    Q_INVOKABLE void scan();
+    // The found computer of a row of found() chosen in the chooser.
+    Q_INVOKABLE void chooseFound(int row);
+    // Editing the saved rows of the list (see RemotesModel).
+    Q_INVOKABLE bool removeSaved(int row);
+    Q_INVOKABLE bool moveSaved(int from, int to);
+    int savedCount() const;
+    TouchSettings* settings() const { return m_settings; }
+    // The settings screen, from the list's bar.
+    Q_INVOKABLE void openSettings() { showSettings(); }
+
+    Navigator& navigator() { return *this; }
 
 signals:
     void probingChanged();
+    void discoveryStatusChanged();
+    void savedCountChanged();
     // The session has its remote: the remote screen is wanted.
     void remoteShown();
+    // The configuration form is wanted, for configRemote().
+    void configShown();
+    // The found-computers chooser is wanted.
+    void foundChooserShown();
+    // The screen on top is done.
+    void backWanted();
+    void settingsShown();
+    void skipDistanceShown();
 
 private:
     void showRemote(const std::shared_ptr<VLCController>& remote) override;
+    void showRemoteConfig(const std::shared_ptr<VLCController>& remote) override;
+    void chooseFoundComputer(std::function<void(const std::shared_ptr<VLCController>&)> chosen) override;
+    void goBack() override;
+    void showSettings() override;
+    void showSkipDistance() override;
 
     QNetworkAccessManager* m_network;
     SavedRemoteList* m_saved; // child
     RemotesModel* m_model;    // child
     RemoteSession* m_session; // child
+    RemotesDiscovery* m_discovery;    // child
+    FoundComputersModel* m_foundOnly; // child
+    TouchSettings* m_settings;        // child
+    std::shared_ptr<VLCController> m_configRemote;
+    std::function<void(const std::shared_ptr<VLCController>&)> m_foundChosen;
+    UserDefaults& m_defaults;
+    bool m_scannedOnce = false;
 };

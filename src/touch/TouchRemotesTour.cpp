@@ -1,8 +1,10 @@
 #include "touch/TouchRemotesTour.h"
 
 #include "models/RemotesModel.h"
+#include "touch/RemoteConfigForm.h"
 #include "touch/TouchRemotes.h"
 #include "touch/TouchScreenshotTour.h"
+#include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
 
 #include <QQuickWindow>
@@ -92,5 +94,23 @@ void addTouchRemotesSteps(TouchScreenshotTour& tour, QQuickWindow* window, Touch
             if (QObject* field = window->findChild<QObject*>(QString::fromLatin1(name)))
                 field->setProperty("text", QString::fromLatin1(text));
     }, 900);
-    tour.addStep(QStringLiteral("remotes-back"), toRoot, 800);
+    tour.addStep(QStringLiteral("remote-config-chooser"), [window] {
+        if (auto* form = window->findChild<RemoteConfigForm*>())
+            form->chooseFound();
+    }, 900);
+    tour.addStep(QStringLiteral("remotes-edit"), [window, &remotes, toRoot] {
+        toRoot();
+        RemoteRecord study = RemoteRecord::forAddress(QStringLiteral("127.0.0.1:9"));
+        study.nickname = QStringLiteral("Study");
+        remotes.saved().add(std::make_shared<VLCController>(study, remotes.network()));
+        if (QObject* list = window->findChild<QObject*>(QStringLiteral("remotesPage")))
+            list->setProperty("editing", true);
+    }, 900);
+    tour.addStep(QStringLiteral("remotes-back"), [window, &remotes, toRoot] {
+        if (QObject* list = window->findChild<QObject*>(QStringLiteral("remotesPage")))
+            list->setProperty("editing", false);
+        // The tour leaves the user's saved computers as it found them.
+        remotes.saved().removeAt(remotes.saved().size() - 1);
+        toRoot();
+    }, 800);
 }

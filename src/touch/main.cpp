@@ -10,6 +10,7 @@
 #include "touch/TouchAlerts.h"
 #include "touch/TouchRemotes.h"
 #include "touch/TouchRemotesTour.h"
+#include "touch/TouchSettingsTour.h"
 #include "touch/TouchScreenshotTour.h"
 #include "touch/WindowKeys.h"
 #include "touch/skin/SkinImageProvider.h"
@@ -136,6 +137,7 @@ int main(int argc, char** argv)
         else
             tour->addStep(QStringLiteral("remotes"), nullptr, 800);
         addTouchRemotesSteps(*tour, window, remotes);
+        addTouchSettingsSteps(*tour, window, remotes);
         QObject::connect(tour.get(), &TouchScreenshotTour::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
         QTimer::singleShot(0, tour.get(), &TouchScreenshotTour::start);
     }

@@ -134,7 +134,8 @@ TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
               QStringList({ "01-remote-playlist.png", "02-remote-picker.png", "03-remote-dvd.png", "04-remote-landscape.png",
                             "05-remote-landscape-dvd.png", "06-remote-landscape-small.png", "07-remote-small.png",
                             "08-remotes.png", "09-remotes-states.png", "10-remotes-password.png",
-                            "11-remote-config.png", "12-remotes-back.png" }));
+                            "11-remote-config.png", "12-remote-config-chooser.png", "13-remotes-edit.png",
+                            "14-remotes-back.png", "15-settings.png", "16-settings-info.png", "17-skip-distance.png" }));
     EXPECT_EQ(QImage(pictures.path() + QStringLiteral("/07-remote-small.png")).size(), QSize(320, 568));
 
     QProcess help;

@@ -266,6 +266,32 @@ TEST(RemotesModel, ListsSavedThenFoundComputersWithWhatTheyAnswer)
     EXPECT_EQ(model.rowCount(), 1);
 }
 
+// Only saved rows are removed or moved, and a move stays among them.
+TEST(RemotesModel, EditsTheSavedComputersOnly)
+{
+    MemoryNetwork network;
+    network.setHandler([](const QNetworkRequest&) { return MemoryNetwork::refused(); });
+    SavedRemoteList saved(&network);
+    RemoteRecord study = RemoteRecord::forAddress(QStringLiteral("study.test"));
+    study.nickname = QStringLiteral("Study");
+    RemoteRecord attic = RemoteRecord::forAddress(QStringLiteral("attic.test"));
+    attic.nickname = QStringLiteral("Attic");
+    saved.setRecords({ study, attic });
+    RemotesModel model(saved, &network);
+    model.setDiscovered({ BonjourComputer(QStringLiteral("Living Room"), QStringLiteral("10.77.0.9"), false) });
+    ASSERT_EQ(model.rowCount(), 3);
+    EXPECT_FALSE(model.moveSaved(0, 2)) << "onto the found computer";
+    EXPECT_FALSE(model.removeSaved(2)) << "a found computer";
+    EXPECT_EQ(model.rowCount(), 3);
+    EXPECT_TRUE(model.moveSaved(0, 1));
+    EXPECT_EQ(saved.recordAt(0).nickname, u"Attic");
+    EXPECT_EQ(text(model, 1), QStringLiteral("Study"));
+    EXPECT_TRUE(model.removeSaved(0));
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved.recordAt(0).nickname, u"Study");
+    EXPECT_EQ(text(model, 1), QStringLiteral("Living Room"));
+}
+
 TEST(SkinListModel, ListsTheShippedSkinFirstAndTheChoice)
 {
     ScopedHome home;

@@ -44,8 +44,7 @@ ApplicationWindow {
 
     // The configuration screen for a new computer, over the list.
     function addComputer() {
-        stack.pop(null, StackView.Immediate)
-        stack.push(configPage, { remotes: window.remotes })
+        window.remotes.addComputer()
     }
 
     header: ToolBar {
@@ -76,16 +75,36 @@ ApplicationWindow {
                 Layout.minimumWidth: 48
                 onClicked: stack.pop()
             }
-            Label {
-                text: stack.currentItem ? (stack.currentItem as Page)?.title ?? "" : ""
-                elide: Label.ElideRight
-                horizontalAlignment: Qt.AlignHCenter
-                verticalAlignment: Qt.AlignVCenter
-                font.bold: true
-                color: "white"
+            ColumnLayout {
+                spacing: 0
                 Layout.fillWidth: true
                 Layout.preferredHeight: 48
                 Layout.rightMargin: back.visible ? back.width : 0
+                Label {
+                    objectName: "barTitle"
+                    text: stack.currentItem ? (stack.currentItem as Page)?.title ?? "" : ""
+                    elide: Label.ElideRight
+                    horizontalAlignment: Qt.AlignHCenter
+                    verticalAlignment: Qt.AlignVCenter
+                    font.bold: true
+                    color: "white"
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                }
+                // The remote screen's second line: the remote's name under
+                // what plays, or why nothing does.
+                Label {
+                    id: barNote
+                    objectName: "barNote"
+                    text: (stack.currentItem as RemotePage)?.note ?? ""
+                    visible: text !== ""
+                    elide: Label.ElideRight
+                    horizontalAlignment: Qt.AlignHCenter
+                    font.pixelSize: 11
+                    color: "#9a9da6"
+                    Layout.fillWidth: true
+                    Layout.bottomMargin: 4
+                }
             }
         }
     }
@@ -108,6 +127,21 @@ ApplicationWindow {
     Component {
         id: configPage
         RemoteConfigPage {}
+    }
+
+    Component {
+        id: foundPage
+        FoundRemotesPage {}
+    }
+
+    Component {
+        id: settingsPage
+        SettingsPage {}
+    }
+
+    Component {
+        id: skipDistancePage
+        SkipDistancePage {}
     }
 
     Binding {
@@ -133,6 +167,22 @@ ApplicationWindow {
         target: window.remotes
         function onRemoteShown() {
             window.showRemote()
+        }
+        function onConfigShown() {
+            stack.pop(null, StackView.Immediate)
+            stack.push(configPage, { remotes: window.remotes })
+        }
+        function onFoundChooserShown() {
+            stack.push(foundPage, { remotes: window.remotes })
+        }
+        function onBackWanted() {
+            stack.pop()
+        }
+        function onSettingsShown() {
+            stack.push(settingsPage, { settings: window.remotes.settings })
+        }
+        function onSkipDistanceShown() {
+            stack.push(skipDistancePage, { settings: window.remotes.settings })
         }
     }
 

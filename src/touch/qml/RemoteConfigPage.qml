@@ -3,9 +3,10 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import PlayerLink.Touch
 
-// Adding a computer: its name, address and the password of VLC's web
-// interface. Save keeps it with the saved computers and goes back; what
-// stands in the way shows under the fields.
+// Adding or editing a computer: its name, address, the password of VLC's
+// web interface and whether it is the default remote; the address and name
+// can come from a found computer. Save keeps it with the saved computers
+// and goes back; what stands in the way shows under the fields.
 Page {
     id: page
     objectName: "remoteConfigPage"
@@ -20,9 +21,7 @@ Page {
     RemoteConfigForm {
         id: form
         remotes: page.remotes
-        nickname: nameField.text
-        address: addressField.text
-        password: passwordField.text
+        Component.onCompleted: begin()
     }
 
     Flickable {
@@ -43,6 +42,8 @@ Page {
             }
             TextField {
                 id: nameField
+                text: form.nickname
+                onTextEdited: form.nickname = text
                 objectName: "nameField"
                 Accessible.name: qsTrId("Remote Name")
                 Layout.fillWidth: true
@@ -55,12 +56,40 @@ Page {
             }
             TextField {
                 id: addressField
+                text: form.address
+                onTextEdited: form.address = text
                 objectName: "addressField"
                 placeholderText: "192.168.1.20:8080"
                 inputMethodHints: Qt.ImhNoAutoUppercase | Qt.ImhUrlCharactersOnly
                 Accessible.name: qsTrId("Remote Address")
                 Layout.fillWidth: true
                 Layout.preferredHeight: 48
+            }
+            Switch {
+                id: defaultSwitch
+                objectName: "defaultSwitch"
+                text: qsTrId("Use as default remote")
+                checked: form.isDefault
+                onToggled: form.isDefault = checked
+                palette.windowText: "#f2f2f2"
+                Accessible.name: qsTrId("Use as default remote")
+                Layout.fillWidth: true
+                Layout.preferredHeight: 48
+            }
+            Button {
+                id: chooseFound
+                objectName: "chooseFound"
+                visible: form.canChooseFound
+                text: qsTrId("Select from 'found computers'") + "  \u203a"
+                palette.buttonText: "#f2f2f2"
+                Accessible.name: qsTrId("Select from 'found computers'")
+                background: Rectangle {
+                    color: chooseFound.down ? "#2b2d33" : "#16171a"
+                    radius: 4
+                }
+                Layout.fillWidth: true
+                Layout.preferredHeight: 48
+                onClicked: form.chooseFound()
             }
             Label {
                 text: qsTrId("VLC's web interface password")
@@ -69,6 +98,8 @@ Page {
             }
             TextField {
                 id: passwordField
+                text: form.password
+                onTextEdited: form.password = text
                 objectName: "configPasswordField"
                 echoMode: TextInput.Password
                 Accessible.name: qsTrId("VLC's web interface password")

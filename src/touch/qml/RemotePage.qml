@@ -14,6 +14,8 @@ Page {
     required property TouchRemotes remotes
     required property string skinDirectory
     readonly property SkinScene scene: skin
+    // The title bar's second line.
+    readonly property string note: screen.note
 
     title: screen.title
     background: Rectangle {

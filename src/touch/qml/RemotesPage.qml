@@ -6,12 +6,15 @@ import PlayerLink.Touch
 
 // The first screen: the saved computers, then those found on the network,
 // each with the state icon of what it last answered. The list probes its
-// computers while it shows; a row opens its remote.
+// computers and refreshes discovery while it shows; a row opens its remote.
+// In edit mode a saved row opens its configuration, and has buttons to
+// delete it and to move it up or down.
 Page {
     id: page
     objectName: "remotesPage"
 
     required property TouchRemotes remotes
+    property bool editing: false
     // The user wants to add a computer.
     signal addRequested
 
@@ -20,13 +23,12 @@ Page {
         color: "#101114"
     }
 
-    footer: ItemDelegate {
+    footer: Button {
         id: addRow
         objectName: "addComputer"
         height: 56
         text: qsTrId("Add computer")
-        palette.text: "#f2f2f2"
-        palette.windowText: "#f2f2f2"
+        palette.buttonText: "#f2f2f2"
         Accessible.name: qsTrId("Add computer")
         background: Rectangle {
             color: addRow.down ? "#2b2d33" : "#16171a"
@@ -34,10 +36,60 @@ Page {
         onClicked: page.addRequested()
     }
 
+    header: ToolBar {
+        background: Rectangle {
+            color: "#16171a"
+        }
+        RowLayout {
+            anchors.fill: parent
+            ToolButton {
+                id: scanButton
+                objectName: "scanButton"
+                text: qsTrId("Scan")
+                palette.buttonText: "white"
+                Accessible.name: qsTrId("Scan")
+                Layout.preferredHeight: 48
+                Layout.minimumWidth: 64
+                onClicked: page.remotes.scan()
+            }
+            Item {
+                Layout.fillWidth: true
+            }
+            ToolButton {
+                objectName: "settingsButton"
+                text: qsTrId("Settings")
+                palette.buttonText: "white"
+                Accessible.name: qsTrId("Settings")
+                Layout.preferredHeight: 48
+                Layout.minimumWidth: 64
+                onClicked: page.remotes.openSettings()
+            }
+            Item {
+                Layout.fillWidth: true
+            }
+            ToolButton {
+                id: editButton
+                objectName: "editButton"
+                text: page.editing ? qsTrId("Done") : qsTrId("Edit")
+                palette.buttonText: "white"
+                Accessible.name: text
+                Layout.preferredHeight: 48
+                Layout.minimumWidth: 64
+                onClicked: page.editing = !page.editing
+            }
+        }
+    }
+
     Binding {
         target: page.remotes
         property: "probing"
         value: page.StackView.status === StackView.Active
+    }
+
+    Shortcut {
+        sequences: ["F5", "Ctrl+R"]
+        enabled: page.StackView.status === StackView.Active
+        onActivated: page.remotes.scan()
     }
 
     ListView {
@@ -60,6 +112,7 @@ Page {
             required property string answerKey
             required property string answerText
             required property bool isDefault
+            required property bool saved
             required property string section
 
             width: ListView.view.width
@@ -90,10 +143,15 @@ Page {
                 readonly property string answerKey: entry.answerKey
                 readonly property string answerText: entry.answerText
                 readonly property bool isDefault: entry.isDefault
+                readonly property bool editable: page.editing && entry.saved
 
                 objectName: "remote-" + row.address
                 width: parent.width
                 height: Math.max(56, implicitHeight)
+                // Room for 48-pixel buttons in edit mode.
+                topPadding: 4
+                bottomPadding: 4
+                Accessible.role: Accessible.ListItem
                 Accessible.name: row.name
                 Accessible.description: row.answerText
                 background: Rectangle {
@@ -128,7 +186,41 @@ Page {
                             Layout.fillWidth: true
                         }
                     }
+                    Button {
+                        objectName: "delete-" + row.address
+                        visible: row.editable
+                        text: qsTrId("Delete")
+                        Accessible.name: qsTrId("Delete")
+                        palette.button: "#c0392b"
+                        palette.buttonText: "white"
+                        Layout.minimumHeight: 48
+                        Layout.minimumWidth: 64
+                        onClicked: page.remotes.removeSaved(row.index)
+                    }
+                    ToolButton {
+                        objectName: "up-" + row.address
+                        visible: row.editable
+                        enabled: row.index > 0
+                        text: "\u25b2"
+                        palette.buttonText: "white"
+                        Accessible.name: qsTrId("Move up")
+                        Layout.minimumWidth: 48
+                        Layout.minimumHeight: 48
+                        onClicked: page.remotes.moveSaved(row.index, row.index - 1)
+                    }
+                    ToolButton {
+                        objectName: "down-" + row.address
+                        visible: row.editable
+                        enabled: row.index < page.remotes.savedCount - 1
+                        text: "\u25bc"
+                        palette.buttonText: "white"
+                        Accessible.name: qsTrId("Move down")
+                        Layout.minimumWidth: 48
+                        Layout.minimumHeight: 48
+                        onClicked: page.remotes.moveSaved(row.index, row.index + 1)
+                    }
                     RemoteStateIcon {
+                        visible: !page.editing
                         objectName: "state-" + row.answerKey
                         answerKey: row.answerKey
                         Layout.preferredWidth: 30
@@ -137,7 +229,12 @@ Page {
                         Accessible.name: row.answerText
                     }
                 }
-                onClicked: page.remotes.open(row.index)
+                onClicked: {
+                    if (!page.editing)
+                        page.remotes.open(row.index)
+                    else if (entry.saved)
+                        page.remotes.edit(row.index)
+                }
             }
         }
     }

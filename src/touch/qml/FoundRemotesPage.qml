@@ -1,0 +1,70 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import PlayerLink.Touch
+
+// The computers discovery found, to take one's address and name into the
+// configuration form; "VLC" marks those where VLC answers.
+Page {
+    id: page
+    objectName: "foundRemotesPage"
+
+    required property TouchRemotes remotes
+
+    title: qsTrId("Found Computers")
+    background: Rectangle {
+        color: "#101114"
+    }
+
+    ListView {
+        id: list
+        objectName: "foundList"
+        anchors.fill: parent
+        clip: true
+        model: page.remotes.found
+        Accessible.role: Accessible.List
+        Accessible.name: qsTrId("Found Computers")
+
+        delegate: ItemDelegate {
+            id: row
+            required property int index
+            required property string name
+            required property string address
+            required property string mark
+
+            objectName: "found-" + row.address
+            width: ListView.view.width
+            height: 56
+            Accessible.role: Accessible.ListItem
+            Accessible.name: row.mark === "" ? row.name : row.name + ", " + row.mark
+            background: Rectangle {
+                color: row.down ? "#2b2d33" : "#16171a"
+                Rectangle {
+                    anchors.bottom: parent.bottom
+                    x: 14
+                    width: parent.width - x
+                    height: 1
+                    color: "#2a2b30"
+                }
+            }
+            contentItem: RowLayout {
+                spacing: 8
+                Label {
+                    // A column of its own, so that the names line up.
+                    text: row.mark
+                    color: "#ff8c1a"
+                    font.bold: true
+                    Layout.preferredWidth: 36
+                }
+                Label {
+                    text: row.name
+                    elide: Text.ElideRight
+                    color: "#f2f2f2"
+                    Layout.fillWidth: true
+                }
+            }
+            onClicked: page.remotes.chooseFound(row.index)
+        }
+    }
+}

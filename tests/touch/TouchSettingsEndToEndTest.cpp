@@ -1,0 +1,94 @@
+// playerlink-touch's settings and skip-distance screens through real mouse
+// events on its window: a toggle ticks and keeps its preference, the
+// chosen skip distance shows in the settings, and assistive technology
+// finds every row with its state.
+
+#include "TestSupport.h"
+#include "TouchWindow.h"
+#include "core/PreferenceKeys.h"
+#include "core/UserDefaults.h"
+
+#include <QAccessible>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+bool settled(TouchWindow& w, int depth)
+{
+    return waitUntil([&] { return w.depth() == depth && !w.stack->property("busy").toBool(); });
+}
+
+// The settings row showing this text, scrolled into view.
+QQuickItem* settingsRow(TouchWindow& w, const QString& text)
+{
+    QQuickItem* list = w.item(QStringLiteral("settingsList"));
+    for (int i = 0; list && i < 40; ++i) {
+        QQuickItem* row = TouchWindow::find(list, [&](QQuickItem* item) {
+            return item->objectName().startsWith(u"setting-")
+                && TouchWindow::find(item, [&](QQuickItem* label) { return label->property("text").toString() == text; });
+        });
+        if (row && row->mapToScene(QPointF(0, row->height())).y() <= w.window->height())
+            return row;
+        QMetaObject::invokeMethod(list, "positionViewAtIndex", Q_ARG(int, i), Q_ARG(int, 0));
+        QTest::qWait(10);
+    }
+    return nullptr;
+}
+
+// The accessible rows of the window's lists: name, and whether it is checked.
+QStringList accessibleRows(QQuickWindow* window)
+{
+    QStringList rows;
+    std::vector<QAccessibleInterface*> pending { QAccessible::queryAccessibleInterface(window) };
+    while (!pending.empty()) {
+        QAccessibleInterface* node = pending.back();
+        pending.pop_back();
+        if (!node || node->state().invisible)
+            continue;
+        if (node->role() == QAccessible::ListItem)
+            rows << node->text(QAccessible::Name) + (node->state().checked ? QStringLiteral(" [x]") : QString());
+        for (int i = 0; i < node->childCount(); ++i)
+            pending.push_back(node->child(i));
+    }
+    return rows;
+}
+}
+
+TEST(TouchSettings, AToggleTicksAndTheChosenSkipDistanceShowsInTheSettings)
+{
+    UserDefaults& defaults = UserDefaults::standard();
+    defaults.setBool(PreferenceKeys::doubleVol, false);
+    defaults.setInteger(PreferenceKeys::skipDistance, 30);
+    TouchWindow w(false);
+    w.click(w.item(QStringLiteral("settingsButton")));
+    ASSERT_TRUE(settled(w, 2));
+
+    QQuickItem* boost = settingsRow(w, QStringLiteral("Boost volume range to 400%"));
+    ASSERT_TRUE(boost);
+    EXPECT_GE(boost->height(), 48);
+    w.click(boost);
+    EXPECT_TRUE(defaults.boolForKey(PreferenceKeys::doubleVol));
+    EXPECT_TRUE(accessibleRows(w.window).contains(QStringLiteral("Boost volume range to 400% [x]")))
+        << accessibleRows(w.window).join(u", ").toStdString();
+    w.click(boost);
+    EXPECT_FALSE(defaults.boolForKey(PreferenceKeys::doubleVol));
+
+    QQuickItem* skip = settingsRow(w, QStringLiteral("Skip Distance: 30 Seconds"));
+    ASSERT_TRUE(skip);
+    w.click(skip);
+    ASSERT_TRUE(settled(w, 3));
+    EXPECT_TRUE(accessibleRows(w.window).contains(QStringLiteral("30 Seconds [x]")))
+        << accessibleRows(w.window).join(u", ").toStdString();
+    QQuickItem* twoMinutes = w.item(QStringLiteral("skip-120"));
+    ASSERT_TRUE(twoMinutes);
+    w.click(twoMinutes);
+    EXPECT_EQ(defaults.integerForKey(PreferenceKeys::skipDistance), 120);
+    EXPECT_EQ(defaults.stringForKey(PreferenceKeys::skipDistanceWord), u"2 Minutes");
+    const QStringList chosen = accessibleRows(w.window).filter(QStringLiteral("[x]"));
+    EXPECT_EQ(chosen, QStringList { QStringLiteral("2 Minutes [x]") });
+
+    w.click(w.item(QStringLiteral("backButton")));
+    ASSERT_TRUE(settled(w, 2));
+    EXPECT_TRUE(settingsRow(w, QStringLiteral("Skip Distance: 2 Minutes")));
+}
