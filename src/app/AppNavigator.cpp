@@ -3,14 +3,17 @@
 #include "app/CentralAccessFactory.h"
 #include "core/Localization.h"
 #include "core/ServiceHosts.h"
+#include "models/RemoteSession.h"
 #include "screens/AdditionalActions/AdditionalActionsViewController.h"
 #include "screens/AdditionalActions/LuaAdditionalActionsViewController.h"
 #include "screens/AspectRatio/AspectRatioViewController.h"
 #include "screens/AudioDelay/AudioDelayViewController.h"
+#include "screens/BrowseView/BrowseViewController.h"
 #include "screens/ChapterTitle/ChapterTitleViewController.h"
 #include "screens/DVD/DVDViewController.h"
 #include "screens/Flipside/FlipsideViewController.h"
 #include "screens/News/FeedsViewController.h"
+#include "screens/PlaylistView/PlaylistViewController.h"
 #include "screens/Setup/SetupInstructionsVC.h"
 #include "screens/SkinsView/SkinsViewController.h"
 #include "screens/SkipDistance/SkipDistanceViewController.h"
@@ -45,6 +48,22 @@ void AppNavigator::pushShown(ViewController* screen)
         bw->pushViewControllerVisibility(screen, true, 1);
     else
         push(screen);
+}
+
+// --- From the remote screen ------------------------------------------------------
+
+void AppNavigator::showPlaylist()
+{
+    PlaylistViewController* screen = m_factory.playlistViewController();
+    screen->setCurrentRemote(m_factory.session().remote());
+    pushShown(screen);
+}
+
+void AppNavigator::showBrowser()
+{
+    BrowseViewController* screen = m_factory.browseViewController();
+    screen->setCurrentRemote(m_factory.session().remote());
+    pushShown(screen);
 }
 
 // --- The advanced controls ------------------------------------------------------

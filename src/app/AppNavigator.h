@@ -21,6 +21,8 @@ public:
     NavigationController* stack() const { return m_stack; }
     void setStack(NavigationController* stack) { m_stack = stack; }
 
+    void showPlaylist() override;
+    void showBrowser() override;
     void showAdvancedControls() override;
     void showKeyCommands() override;
     void showDvdNavigation() override;

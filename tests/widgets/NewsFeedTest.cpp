@@ -7,7 +7,7 @@
 #include "models/NewsModel.h"
 #include "net/RssParser.h"
 #include "screens/MainView/MainViewController.h"
-#include "screens/News/ExclamationBadge.h"
+#include "screens/Common/ExclamationBadge.h"
 #include "screens/News/FastFeedCell.h"
 #include "screens/News/FeedsViewController.h"
 #include "screens/WebView/WebViewController.h"

@@ -10,7 +10,7 @@
 #include "screens/Cells/BrowseCell.h"
 #include "screens/Common/CentralAccess.h"
 #include "screens/Common/RemoteWaker.h"
-#include "screens/News/ExclamationBadge.h"
+#include "screens/Common/ExclamationBadge.h"
 #include "screens/Remotes/ComputerIcon.h"
 #include "screens/Remotes/RemoteStateIcon.h"
 #include "screens/Setup/SetupInstructionsVC.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "net/BonjourBrowserDelegate.h"
-#include "screens/News/ExclamationBadge.h"
+#include "screens/Common/ExclamationBadge.h"
 #include "models/RemoteAnswer.h"
 #include "ui/TableViewController.h"
 

@@ -1,4 +1,4 @@
-#include "screens/News/ExclamationBadge.h"
+#include "screens/Common/ExclamationBadge.h"
 
 #include "screens/News/FeedsViewController.h"
 #include "ui/BarButton.h"
