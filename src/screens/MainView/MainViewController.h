@@ -39,7 +39,7 @@ public:
     MainViewController(const AppContext& context, RemoteSession& session, NewsModel* news = nullptr,
                        QWidget* parent = nullptr);
     // On its own, with a session of its own (src/app makes it).
-    explicit MainViewController(QWidget* parent = nullptr);
+    explicit MainViewController(QWidget* parent);
     ~MainViewController() override;
 
     RemoteSession& session() const { return m_session; }
