@@ -3,10 +3,12 @@
 #include "app/CentralAccessFactory.h"
 #include "core/Localization.h"
 #include "core/ServiceHosts.h"
+#include "models/RemoteSession.h"
 #include "screens/AdditionalActions/AdditionalActionsViewController.h"
 #include "screens/AdditionalActions/LuaAdditionalActionsViewController.h"
 #include "screens/AspectRatio/AspectRatioViewController.h"
 #include "screens/AudioDelay/AudioDelayViewController.h"
+#include "screens/BrowseView/BrowseViewController.h"
 #include "screens/ChapterTitle/ChapterTitleViewController.h"
 #include "screens/DVD/DVDViewController.h"
 #include "screens/Flipside/FlipsideViewController.h"
@@ -14,6 +16,7 @@
 #include "screens/MainView/MainViewController.h"
 #include "screens/News/FeedsViewController.h"
 #include "screens/RemoteConfig/RemoteConfigViewController.h"
+#include "screens/PlaylistView/PlaylistViewController.h"
 #include "screens/Setup/SetupInstructionsVC.h"
 #include "screens/SkinsView/SkinsViewController.h"
 #include "screens/SkinsWebView/SkinsWebViewController.h"
@@ -78,6 +81,22 @@ void AppNavigator::chooseFoundComputer(std::function<void(const std::shared_ptr<
     FoundRemotesViewController* chooser = m_factory.foundRemotesViewController();
     chooser->setChoice(std::move(chosen));
     push(chooser);
+}
+
+// --- From the remote screen ------------------------------------------------------
+
+void AppNavigator::showPlaylist()
+{
+    PlaylistViewController* screen = m_factory.playlistViewController();
+    screen->setCurrentRemote(m_factory.session().remote());
+    pushShown(screen);
+}
+
+void AppNavigator::showBrowser()
+{
+    BrowseViewController* screen = m_factory.browseViewController();
+    screen->setCurrentRemote(m_factory.session().remote());
+    pushShown(screen);
 }
 
 // --- The advanced controls ------------------------------------------------------

@@ -25,6 +25,8 @@ public:
     void showRemoteConfig(const std::shared_ptr<VLCController>& remote) override;
     void chooseFoundComputer(std::function<void(const std::shared_ptr<VLCController>&)> chosen) override;
 
+    void showPlaylist() override;
+    void showBrowser() override;
     void showAdvancedControls() override;
     void showKeyCommands() override;
     void showDvdNavigation() override;

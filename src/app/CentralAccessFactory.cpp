@@ -78,8 +78,6 @@ CentralAccessFactory::CentralAccessFactory()
     connect(m_savedRemotes, &SavedRemoteList::changed, this, &CentralAccessFactory::savedRemotesChanged);
     // Learns the hardware addresses of saved remotes as they answer.
     new RemoteWaker(this);
-    // The remote screen tells its one-time notice about DVD controls.
-    connect(m_session, &RemoteSession::setupNoticeWanted, this, [this] { mainViewController()->dvdWarning(); });
 }
 
 CentralAccessFactory::~CentralAccessFactory()
@@ -106,6 +104,13 @@ AppContext CentralAccessFactory::pageContext()
     AppContext pages = context();
     pages.network = nullptr;
     return pages;
+}
+
+AppContext CentralAccessFactory::remoteScreenContext()
+{
+    AppContext given = context();
+    return { given.network, given.defaults, m_alerts == &m_widgetAlerts ? m_currentAlerts : *m_alerts, given.clock,
+             given.navigator };
 }
 
 NewsModel& CentralAccessFactory::news()
@@ -156,8 +161,10 @@ std::shared_ptr<VLCController> CentralAccessFactory::currentRemote() const
 MainViewController* CentralAccessFactory::mainViewController()
 {
     if (!m_mainViewController) {
-        screen(m_mainViewController);
-        connect(m_mainViewController, &MainViewController::currentRemoteChanged, m_session, &RemoteSession::setRemote);
+        screen(m_mainViewController, remoteScreenContext(), *m_session, &news());
+        // The remote screen shown with a remote: the setup worked.
+        connect(m_mainViewController, &MainViewController::appeared, this,
+                [this] { setupInstructionsViewController()->setHaveSetupSuccesfully(); });
     }
     return m_mainViewController;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CurrentAlertPresenter.h"
 #include "app/SavedRemotesFile.h"
 #include "core/Clock.h"
 #include "models/AppContext.h"
@@ -54,6 +55,9 @@ public:
 
     // What the screens are given, with the services in force when asked.
     AppContext context();
+    // The remote screen's: its alerts go to the presenter installed at the
+    // time, unless a test gave the factory its own.
+    AppContext remoteScreenContext();
     AppNavigator& navigator() { return *m_navigator; }
     // The alerts shown over the application's window.
     WidgetAlertPresenter& widgetAlerts() { return m_widgetAlerts; }
@@ -130,6 +134,7 @@ private:
     SavedRemoteList* m_savedRemotes; // child object
     WidgetAlertPresenter m_widgetAlerts { nullptr };
     AlertPresenter* m_alerts = &m_widgetAlerts;
+    CurrentAlertPresenter m_currentAlerts;
     Clock m_systemClock;
     const Clock* m_clock = &m_systemClock;
     std::unique_ptr<AppNavigator> m_navigator;

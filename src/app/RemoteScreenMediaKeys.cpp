@@ -2,7 +2,9 @@
 
 #include "app/AppWindow.h"
 #include "desktop/MprisService.h"
+#include "models/RemoteSession.h"
 #include "screens/MainView/MainViewController.h"
+#include "screens/MainView/RemoteSkinControls.h"
 #include "ui/NavigationController.h"
 #include "vlc/VLCController.h"
 
@@ -30,13 +32,13 @@ void RemoteScreenMediaKeys::stackChanged()
 void RemoteScreenMediaKeys::playPause()
 {
     if (m_screen)
-        m_screen->playPause();
+        m_screen->session().playPause();
 }
 
 void RemoteScreenMediaKeys::stop()
 {
     if (m_screen)
-        m_screen->stop();
+        m_screen->session().stop();
 }
 
 void RemoteScreenMediaKeys::next()
@@ -48,37 +50,37 @@ void RemoteScreenMediaKeys::next()
 void RemoteScreenMediaKeys::previous()
 {
     if (m_screen)
-        m_screen->previous();
+        m_screen->session().previous();
 }
 
 void RemoteScreenMediaKeys::seek(int seconds)
 {
     if (m_screen)
-        m_screen->seek(seconds);
+        m_screen->skinControls().seek(seconds);
 }
 
 void RemoteScreenMediaKeys::setVolume(int percent)
 {
     if (m_screen)
-        m_screen->setVolume(percent);
+        m_screen->session().setVolume(percent);
 }
 
 void RemoteScreenMediaKeys::toggleRandom()
 {
     if (m_screen)
-        m_screen->random();
+        m_screen->session().toggleRandom();
 }
 
 void RemoteScreenMediaKeys::toggleRepeat()
 {
     if (m_screen)
-        m_screen->repeat();
+        m_screen->session().toggleRepeat();
 }
 
 void RemoteScreenMediaKeys::toggleLoop()
 {
     if (m_screen)
-        m_screen->loop();
+        m_screen->session().toggleLoop();
 }
 
 void RemoteScreenMediaKeys::setRate(double multiplier)

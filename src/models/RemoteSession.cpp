@@ -1,5 +1,6 @@
 #include "models/RemoteSession.h"
 
+#include "core/Clock.h"
 #include "core/ConsoleLog.h"
 #include "core/PreferenceKeys.h"
 #include "core/ServiceHosts.h"
@@ -16,6 +17,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cmath>
 
 RemoteSession::RemoteSession(const AppContext& context, QObject* parent)
     : QObject(parent)
@@ -24,11 +26,14 @@ RemoteSession::RemoteSession(const AppContext& context, QObject* parent)
 {
     m_statusTimer.setInterval(statusIntervalMs);
     m_playlistTimer.setInterval(playlistIntervalMs);
-    connect(&m_statusTimer, &QTimer::timeout, this, &RemoteSession::tick);
+    connect(&m_statusTimer, &QTimer::timeout, this, &RemoteSession::poll);
     connect(&m_playlistTimer, &QTimer::timeout, this, [this] {
         if (m_remote)
             m_remote->pollPlaylist();
     });
+    m_clockTick.setSingleShot(true);
+    m_clockTick.setTimerType(Qt::PreciseTimer); // a coarse one may fire before the second turns
+    connect(&m_clockTick, &QTimer::timeout, this, &RemoteSession::refresh);
     refresh();
 }
 
@@ -60,6 +65,8 @@ void RemoteSession::setRemote(const std::shared_ptr<VLCController>& remote)
 
 void RemoteSession::setActive(bool active)
 {
+    const bool changed = active != m_active;
+    m_active = active;
     if (active) {
         m_statusTimer.start();
         m_playlistTimer.start();
@@ -67,19 +74,18 @@ void RemoteSession::setActive(bool active)
         // and its playlist (which enables the transport buttons), as it appears.
         if (m_remote) {
             m_remote->setPlaylistDirty(true);
-            tick();
+            poll();
         }
     } else {
         m_statusTimer.stop();
         m_playlistTimer.stop();
+        m_clockTick.stop();
     }
-    if (active != m_active) {
-        m_active = active;
+    if (changed)
         emit activeChanged();
-    }
 }
 
-void RemoteSession::tick()
+void RemoteSession::poll()
 {
     // The times move on by the estimate even when the channel is busy and
     // the status is not asked for; the connection may have been lost.
@@ -136,7 +142,8 @@ RemoteSession::Values RemoteSession::read() const
     // the length and move together between replies.
     v.elapsed = state.smoothedTimeElapsedSeconds();
     v.length = state.timeLengthSeconds();
-    v.remaining = v.length - v.elapsed;
+    // Counted from the time shown, so that the two always add up.
+    v.remaining = v.length > 0 ? std::max(0, v.length - v.elapsed) : state.timeRemainingSeconds();
     if (state.temporaryPosition() != -1)
         v.position = state.temporaryPosition() / 100.0;
     else if (v.length > 0)
@@ -199,11 +206,25 @@ void RemoteSession::refresh()
     if (otherArt && v.albumArt != now.albumArt)
         emit albumArtChanged();
     noteConnection(before);
+    scheduleClockTick();
+}
+
+void RemoteSession::scheduleClockTick()
+{
+    const std::optional<double> start = m_remote ? m_remote->state().estimatedStartTime() : std::nullopt;
+    if (!start || !m_active || m_values.connection != Connection::Connected || !m_values.playing) {
+        m_clockTick.stop();
+        return;
+    }
+    constexpr int lateMs = 20; // after the estimate's whole second
+    const double elapsed = m_context.clock.now() - *start;
+    m_clockTick.start(int(std::ceil((std::floor(elapsed) + 1 - elapsed) * 1000)) + lateMs);
 }
 
 void RemoteSession::noteConnection(Connection before)
 {
-    if (!m_remote)
+    // Told while shown: the first line as the session becomes active.
+    if (!m_remote || !m_active)
         return;
     const Connection now = m_values.connection;
     if (now == before && m_connectionLogged)

@@ -99,6 +99,8 @@ public:
     // application becomes active or resigns.
     void setActive(bool active);
     bool pollsRunning() const { return m_statusTimer.isActive(); }
+    // Asks for the status now, as each poll does.
+    Q_INVOKABLE void poll();
 
     QString remoteName() const { return m_values.remoteName; }
     bool hasStatus() const { return m_values.hasStatus; }
@@ -227,7 +229,9 @@ private:
     int volumeLimit() const;
     // Reads the remote and signals what changed.
     void refresh();
-    void tick();
+    // While it plays, the times are read again just after each whole
+    // second of the estimate, so that they step by one whatever the polls do.
+    void scheduleClockTick();
     void noteConnection(Connection before);
     void openSearch(const QString& base, const QString& path, const QString& key);
 
@@ -236,6 +240,7 @@ private:
     PlaylistModel* m_playlist; // child
     QTimer m_statusTimer;
     QTimer m_playlistTimer;
+    QTimer m_clockTick;
     bool m_active = false;
     Values m_values;
     quint64 m_artGeneration = 0;

@@ -11,6 +11,7 @@
 #include "app/CentralAccessFactory.h"
 #include "app/PlayerLinkAppDelegate.h"
 #include "screens/MainView/MainViewController.h"
+#include "screens/MainView/RemoteSkinControls.h"
 #include "skin/Skin.h"
 #include "ui/ImageButton.h"
 #include "vlc/SavedRemoteList.h"
@@ -105,7 +106,7 @@ int main(int argc, char** argv)
             return;
         }
         if (pick == ids.size() + 1) {
-            screen->sliderPositionChanged(random.bounded(30));
+            screen->skinControls().sliderPositionChanged(random.bounded(30));
             return;
         }
         for (const SkinControl& entry : root->buttons)

@@ -21,7 +21,7 @@ TEST(AdvancedMenus, Vlc3GetsTheLuaMenuAndTheOlderInterfaceThePlainOne)
 {
     AdvancedStage s;
     MainViewController* main = s.push(s.factory().mainViewController());
-    main->showAdvancedControls();
+    main->actionsSheetDidDismissWithButtonIndex(0); // "Advanced Controls..."
     auto* lua = qobject_cast<LuaAdditionalActionsViewController*>(s.nav->topViewController());
     ASSERT_TRUE(lua) << "VLC 3 (apiversion 3) gets the Lua menu";
     TableView* table = lua->myTableView();
@@ -34,7 +34,7 @@ TEST(AdvancedMenus, Vlc3GetsTheLuaMenuAndTheOlderInterfaceThePlainOne)
 
     s.nav->popToViewController(main, false);
     s.feed(fixture(QStringLiteral("legacy-status.xml")));
-    main->showAdvancedControls();
+    main->actionsSheetDidDismissWithButtonIndex(0); // "Advanced Controls..."
     auto* plain = qobject_cast<AdditionalActionsViewController*>(s.nav->topViewController());
     ASSERT_TRUE(plain) << "the older interface gets the plain menu";
     table = plain->myTableView();

@@ -5,8 +5,11 @@
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "FakeHttpServer.h"
+#include "MemoryNetwork.h"
 #include "KeepPicture.h"
+#include "models/RemoteSession.h"
 #include "screens/MainView/MainViewController.h"
+#include "screens/MainView/RemoteSkinControls.h"
 #include "skin/Skin.h"
 #include "skin/SkinRowCell.h"
 #include "skin/TitleView.h"
@@ -97,7 +100,7 @@ struct RemoteScreen {
         screen->beginAppearance(true, false);
         screen->endAppearance();
         if (!polling) {
-            screen->stopTimer(); // the test feeds the replies itself...
+            screen->session().setActive(false); // the test feeds the replies itself...
             // ...once the first status and playlist, asked for at once, are in.
             waitUntil([&] { return remote->hasPlaylist() && !remote->isBusy(); }, 3000);
         }
@@ -231,13 +234,13 @@ TEST(RemoteScreen, ShowsThePlayersStateThroughTheSkin)
     // The skin's table shows the playlist; an empty one shows a placeholder.
     TableView* table = s.control<TableView>(&SkinRoot::tables, QString());
     ASSERT_TRUE(table);
-    EXPECT_EQ(s.screen->numberOfRowsInSection(table, 0), 2);
+    EXPECT_EQ(s.screen->skinControls().numberOfRowsInSection(table, 0), 2);
     s.feed(fixture(QStringLiteral("vlc3-playlist-empty.xml")));
-    EXPECT_EQ(s.screen->numberOfRowsInSection(table, 0), 1);
-    auto* row = qobject_cast<SkinRowCell*>(s.screen->cellForRowAtIndexPath(table, IndexPath(0, 0)));
+    EXPECT_EQ(s.screen->skinControls().numberOfRowsInSection(table, 0), 1);
+    auto* row = qobject_cast<SkinRowCell*>(s.screen->skinControls().cellForRowAtIndexPath(table, IndexPath(0, 0)));
     ASSERT_TRUE(row);
     EXPECT_EQ(row->title(), QStringLiteral("(Playlist Empty)"));
-    EXPECT_EQ(s.sent([&] { s.screen->didSelectRowAtIndexPath(table, IndexPath(0, 0)); }), "<nothing>");
+    EXPECT_EQ(s.sent([&] { s.screen->skinControls().didSelectRowAtIndexPath(table, IndexPath(0, 0)); }), "<nothing>");
     delete row;
 }
 
@@ -247,28 +250,28 @@ TEST(RemoteScreen, ActionsSendTheirCommands)
     s.appear(false);
     s.feed(fixture(QStringLiteral("vlc3-playlist.xml")));
     s.feed(statusReply("playing", 499)); // 195 %
-    EXPECT_EQ(s.sent([&] { s.screen->volumeUp(); }), "/requests/status.xml?command=volume&val=512");
+    EXPECT_EQ(s.sent([&] { s.screen->skinControls().volumeUp(); }), "/requests/status.xml?command=volume&val=512");
     s.feed(statusReply("playing", 512));
     s.feed(statusReply("playing", 512));
-    EXPECT_EQ(s.sent([&] { s.screen->volumeUp(); }), "/requests/status.xml?command=volume&val=512");
+    EXPECT_EQ(s.sent([&] { s.screen->skinControls().volumeUp(); }), "/requests/status.xml?command=volume&val=512");
     UserDefaults::standard().setBool(PreferenceKeys::doubleVol, true);
     s.feed(statusReply("playing", 1011)); // 395 %
     s.feed(statusReply("playing", 1011));
-    EXPECT_EQ(s.sent([&] { s.screen->volumeUp(); }), "/requests/status.xml?command=volume&val=1024");
+    EXPECT_EQ(s.sent([&] { s.screen->skinControls().volumeUp(); }), "/requests/status.xml?command=volume&val=1024");
     for (const auto& [raw, expected] : { std::pair { 23, "0" }, std::pair { 26, "0" }, std::pair { 64, "38" } }) {
         s.feed(statusReply("playing", raw)); // 9 %, 10 %, 25 %
         s.feed(statusReply("playing", raw));
-        EXPECT_EQ(s.sent([&] { s.screen->volumeDown(); }), std::string("/requests/status.xml?command=volume&val=") + expected);
+        EXPECT_EQ(s.sent([&] { s.screen->skinControls().volumeDown(); }), std::string("/requests/status.xml?command=volume&val=") + expected);
     }
     UserDefaults::standard().setInteger(PreferenceKeys::skipDistance, 10);
-    EXPECT_EQ(s.sent([&] { s.screen->scanBack(); }), "/requests/status.xml?command=seek&val=-10s");
-    EXPECT_EQ(s.sent([&] { s.screen->scanForward(); }), "/requests/status.xml?command=seek&val=%2B10s");
+    EXPECT_EQ(s.sent([&] { s.screen->skinControls().scanBack(); }), "/requests/status.xml?command=seek&val=-10s");
+    EXPECT_EQ(s.sent([&] { s.screen->skinControls().scanForward(); }), "/requests/status.xml?command=seek&val=%2B10s");
     s.feed(statusReply("playing", 256));
-    EXPECT_EQ(s.sent([&] { s.screen->playPause(); }), "/requests/status.xml?command=pl_pause");
+    EXPECT_EQ(s.sent([&] { s.screen->skinControls().playPause(); }), "/requests/status.xml?command=pl_pause");
     s.feed(statusReply("paused", 256));
-    EXPECT_EQ(s.sent([&] { s.screen->playPause(); }), "/requests/status.xml?command=pl_pause&id=3");
+    EXPECT_EQ(s.sent([&] { s.screen->skinControls().playPause(); }), "/requests/status.xml?command=pl_pause&id=3");
     TableView* table = s.control<TableView>(&SkinRoot::tables, QString());
-    EXPECT_EQ(s.sent([&] { s.screen->didSelectRowAtIndexPath(table, IndexPath(0, 0)); }),
+    EXPECT_EQ(s.sent([&] { s.screen->skinControls().didSelectRowAtIndexPath(table, IndexPath(0, 0)); }),
               "/requests/status.xml?command=pl_play&id=4");
 
     // The keyboard reaches the same actions.
@@ -286,10 +289,10 @@ TEST(RemoteScreen, AfterTheUserSetsAValueThePickerJumpsOnceThenGlides)
     s.appear(false);
     s.feed(statusReply("playing", 256));
     EXPECT_TRUE(s.screen->animatePicker());
-    s.screen->sliderVolumeChanged(120.7);
+    s.screen->skinControls().sliderVolumeChanged(120.7);
     EXPECT_FALSE(s.screen->animatePicker());
     EXPECT_EQ(s.remote->temporaryVolume(), 120);
-    s.feed(statusReply("playing", 307)); // this update is not animated...
+    s.feed(statusReply("playing", 307, 40)); // this update (a jump in time) is not animated...
     EXPECT_TRUE(s.screen->animatePicker()); // ...the next ones are
 }
 
@@ -322,7 +325,7 @@ TEST(RemoteScreen, TheDvdNoticeIsForTheOlderInterfaceOnly)
     s.appear(false);
     s.feed(statusReply("playing", 256));
     // VLC 3 takes the disc-menu keys as they are: no notice.
-    EXPECT_EQ(s.sent([&] { s.screen->dvdUp(); }), "/requests/status.xml?command=key&val=nav-up");
+    EXPECT_EQ(s.sent([&] { s.screen->skinControls().dvdUp(); }), "/requests/status.xml?command=key&val=nav-up");
     EXPECT_EQ(AlertView::topAlert(), nullptr);
 
     // A server of the older interface: the notice, until dismissed for good.
@@ -330,7 +333,7 @@ TEST(RemoteScreen, TheDvdNoticeIsForTheOlderInterfaceOnly)
         return FakeHttpServer::ok(fixture(QStringLiteral("legacy-status.xml")));
     });
     s.feed(fixture(QStringLiteral("legacy-status.xml")));
-    s.screen->dvdUp();
+    s.screen->skinControls().dvdUp();
     AlertView* notice = AlertView::topAlert();
     ASSERT_TRUE(notice);
     EXPECT_TRUE(notice->title().startsWith(QStringLiteral("To use DVD controls")));
@@ -340,11 +343,11 @@ TEST(RemoteScreen, TheDvdNoticeIsForTheOlderInterfaceOnly)
     EXPECT_GE(title->height(), title->heightForWidth(title->width()));
     keepPicture(&s.window, QStringLiteral("dvd-notice"));
     notice->pressButton(2); // "Ok": it comes back
-    s.screen->dvdMenu();
+    s.screen->skinControls().dvdMenu();
     ASSERT_TRUE(AlertView::topAlert());
     AlertView::topAlert()->pressButton(1); // "Ok - Don't tell me again"
     EXPECT_TRUE(UserDefaults::standard().boolForKey(PreferenceKeys::haveShownDvdWarning));
-    s.screen->speedFaster();
+    s.screen->session().sendKeyCommand(RemoteSession::KeyCommand::SpeedFaster);
     EXPECT_EQ(AlertView::topAlert(), nullptr);
 }
 
@@ -670,7 +673,9 @@ TEST(RemoteScreen, AWrongPasswordLeavesTheControlsNeutralAndTheUserCanGiveTheRig
         if (line.startsWith(QStringLiteral("remote screen: ")))
             changes << line.mid(15);
     }
-    EXPECT_EQ(changes, (QStringList { "Trying to connect to Den", "Wrong password for Den", "Connected to Den" }));
+    // The new password is tried: a change too.
+    EXPECT_EQ(changes, (QStringList { "Trying to connect to Den", "Wrong password for Den", "Trying to connect to Den",
+                                      "Connected to Den" }));
 
     // A VLC with no password set at all: the screen says how to set one.
     s.server.setHandler([](const FakeHttpServer::Request&) {
@@ -693,7 +698,7 @@ TEST(RemoteScreen, ALostConnectionDimsTheTransportAndTheTimesUntilRepliesReturn)
     s.appear(false);
     s.feed(fixture(QStringLiteral("vlc3-playlist.xml")));
     s.feed(statusReply("playing", 256));
-    s.screen->updateUI();
+    s.screen->session().poll();
     ASSERT_TRUE(waitUntil([&] { return !s.remote->isBusy(); }));
     ASSERT_TRUE(s.button("PlayPause")->isEnabled());
     ASSERT_TRUE(s.label("TimeElapsed")->isEnabled());
@@ -705,7 +710,7 @@ TEST(RemoteScreen, ALostConnectionDimsTheTransportAndTheTimesUntilRepliesReturn)
         return silent;
     });
     s.clock.advance(3);
-    s.screen->updateUI();
+    s.screen->session().poll();
     EXPECT_EQ(s.screen->link(), RemoteLink::Lost);
     EXPECT_EQ(s.label("Status")->text(), QStringLiteral("Lost connection to Den"));
     for (const char* id : { "PlayPause", "Stop", "Next", "SkipForward", "VolumeLess" })
@@ -719,7 +724,7 @@ TEST(RemoteScreen, ALostConnectionDimsTheTransportAndTheTimesUntilRepliesReturn)
     // brings everything back.
     s.server.setHandler([](const FakeHttpServer::Request&) { return FakeHttpServer::ok(statusReply("playing", 256)); });
     EXPECT_TRUE(waitUntil([&] {
-        s.screen->updateUI();
+        s.screen->session().poll();
         return s.button("PlayPause")->isEnabled();
     }, 5000));
     EXPECT_TRUE(s.label("TimeElapsed")->isEnabled());
@@ -736,7 +741,7 @@ TEST(RemoteScreen, AServerThatKeepsAnsweringWithoutAStatusIsNotShownAsConnected)
     });
     for (int poll = 0; poll < 3; ++poll) { // the second bad reply holds the third poll back
         s.clock.advance(1);
-        s.screen->updateUI();
+        s.screen->session().poll();
         ASSERT_TRUE(waitUntil([&] { return !s.remote->isBusy(); }));
     }
     EXPECT_EQ(s.screen->link(), RemoteLink::UnusableReplies);
@@ -820,4 +825,43 @@ TEST(RemoteScreen, ThePlayingItemIsMarkedAndScrolledIntoView)
     // It wears the skin's highlighted row.
     auto* row = qobject_cast<SkinRowCell*>(table->cellForRowAtIndexPath(IndexPath(0, 2)));
     EXPECT_FALSE(row->selectedBackgroundImage().isNull());
+}
+
+TEST(RemoteScreen, OneStatusReplyIsShownOnceThroughTheSession)
+{
+    // The reply is stored, announced once by notification for whoever
+    // listens, and the screen shows it once: through the session alone.
+    ScopedHome home;
+    BundleInstaller::install();
+    CapturingAlertPresenter alerts;
+    MemoryNetwork network;
+    network.setHandler([](const QNetworkRequest& request) {
+        return request.url().path().endsWith("playlist.xml") ? MemoryNetwork::ok(fixture(QStringLiteral("vlc3-playlist.xml")))
+                                                             : MemoryNetwork::ok(statusReply("playing", 256));
+    });
+    auto remote = std::make_shared<VLCController>(RemoteRecord::forAddress(QStringLiteral("vlc.test:8080")), &network);
+    QWidget window;
+    auto* screen = new MainViewController(&window);
+    screen->setCurrentRemote(remote);
+    window.resize(390, 672);
+    screen->resize(390, 672);
+    window.show();
+    int announced = 0;
+    QObject counter;
+    NotificationCenter::defaultCenter().addObserver(&counter, NotificationNames::vlcStatusChanged,
+                                                    [&](const Notification&) { ++announced; });
+    QSignalSpy connection(&screen->session(), &RemoteSession::connectionChanged);
+    QSignalSpy volume(&screen->session(), &RemoteSession::volumeChanged);
+    screen->beginAppearance(true, false);
+    screen->endAppearance();
+    screen->session().setActive(false); // the first status, asked for at once, and no poll after it
+    const int shownBefore = screen->connectionShownCount();
+    ASSERT_TRUE(waitUntil([&] { return remote->hasStatus() && network.inFlight() == 0 && !remote->isBusy(); }));
+    spinEventLoop(50);
+    EXPECT_EQ(announced, 1);
+    EXPECT_EQ(connection.count(), 1);
+    EXPECT_EQ(volume.count(), 1);
+    EXPECT_EQ(screen->connectionShownCount(), shownBefore + 1) << "connecting, then connected: one change, shown once";
+    EXPECT_EQ(screen->currentSkin()->statusDescription(), QStringLiteral("Connected to vlc.test:8080"));
+    NotificationCenter::defaultCenter().removeObserver(&counter);
 }

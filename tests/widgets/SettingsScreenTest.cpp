@@ -106,7 +106,7 @@ TEST(Settings, VolumeRangeAndSlidingReachTheRemoteScreenAtOnce)
     EXPECT_EQ(scaleMaximum(), 200);
     EXPECT_TRUE(slides());
     auto inSettings = [&](int row) {
-        main->info();
+        main->actionsSheetDidDismissWithButtonIndex(4); // "Settings..."
         auto* settings = qobject_cast<FlipsideViewController*>(s.nav->topViewController());
         ASSERT_TRUE(settings);
         ASSERT_TRUE(waitUntil([&] { return !s.nav->isTransitioning(); }));

@@ -9,6 +9,7 @@
 #include "LaunchedApp.h"
 #include "net/SetupRequestService.h"
 #include "screens/MainView/MainViewController.h"
+#include "screens/MainView/RemoteScreenNotices.h"
 #include "screens/Setup/SetupInstructionsVC.h"
 #include "screens/WebView/WebViewController.h"
 #include "ui/MailComposer.h"
@@ -187,7 +188,7 @@ TEST(SetupScreen, TheRemoteScreenReportsSuccessOnceAndAgainAfterAFailure)
     EXPECT_EQ(service.server.requests().size(), size_t(2));
 
     // The DVD notice's "Send me details" leads here too.
-    run.factory().mainViewController()->dvdActionSheetDidDismissWithButtonIndex(0);
+    run.factory().mainViewController()->notices().dvdActionSheetDidDismissWithButtonIndex(0);
     EXPECT_EQ(run.top(), setup);
 }
 

@@ -1,44 +1,49 @@
 #pragma once
 
+#include "models/AppContext.h"
 #include "models/RemoteLink.h"
 #include "screens/Common/ExclamationBadge.h"
-#include "skin/SkinDelegate.h"
 #include "ui/ViewController.h"
 
 #include <QPointer>
-#include <QTimer>
 
 #include <memory>
 
 class BarButtonItem;
+class NewsModel;
 class PageControl;
 class PagingScrollView;
+class RemotePasswordPrompt;
+class RemoteScreenKeys;
+class RemoteScreenNotices;
+class RemoteSkinControls;
+class RemoteSession;
+class RemoteSkinDisplay;
 class Skin;
 class TitleView;
 class VLCController;
-struct Notification;
 
 namespace Ui {
 class MainView;
 }
 
-// The remote-control screen for one remote: it shows the skin's controls for
-// the current orientation, polls the player (status every second, playlist
-// every three), shows the player's state through the skin, and turns the
-// controls into commands.
-//
-// The skin is scaled to fit the screen, keeping its shape, up to twice its
-// size. While the screen is on top its keys act on the remote whatever
-// control has focus, except a text field being edited: space play/pause,
-// left/right skip, up/down volume, N/P next/previous, F full screen,
-// Ctrl+left/right or Page Up/Down turn the skin's pages.
-class MainViewController : public ViewController, public SkinDelegate {
+// The remote-control screen for the session's remote: it hosts the skin for
+// the current orientation, scaled to fit the screen, keeping its shape, up
+// to twice its size; it keeps the session polling while it is shown and the
+// application is active, turns the skin's controls into the session's
+// commands, and asks what only the user can answer (VLC's password, the
+// notices). Its keys are RemoteScreenKeys'.
+class MainViewController : public ViewController {
     Q_OBJECT
 public:
-    explicit MainViewController(QWidget* parent = nullptr);
+    MainViewController(const AppContext& context, RemoteSession& session, NewsModel* news = nullptr,
+                       QWidget* parent = nullptr);
+    // On its own, with a session of its own (src/app makes it).
+    explicit MainViewController(QWidget* parent);
     ~MainViewController() override;
 
-    std::shared_ptr<VLCController> currentRemote() const { return m_currentRemote; }
+    RemoteSession& session() const { return m_session; }
+    std::shared_ptr<VLCController> currentRemote() const;
     void setCurrentRemote(const std::shared_ptr<VLCController>& remote);
     Skin* currentSkin() const { return m_currentSkin.get(); }
     TitleView* titleView() const { return m_titleView; }
@@ -46,10 +51,12 @@ public:
     QWidget* displayView() const { return m_displayView; }
     ExclamationBadge* exclamation() const { return m_exclamation; }
     BarButtonItem* newsButton() const { return m_newsButton; }
-    bool animatePicker() const { return m_animatePicker; }
-    bool timersRunning() const { return m_updateStatusTimer.isActive(); }
-    RemoteLink link() const { return m_link; }
+    bool animatePicker() const;
+    bool timersRunning() const;
+    RemoteLink link() const;
     PageControl* pageDots() const { return m_pageDots; }
+    // How often the connection was shown: once for each change.
+    int connectionShownCount() const;
 
     // The skin is never drawn smaller than this share of its size, which
     // sets the smallest window that shows it whole.
@@ -57,95 +64,37 @@ public:
     static constexpr qreal maximumSkinScale = 2.0;
     QSize minimumViewSize(int orientation) const override;
 
-    // Asks for VLC's password and keeps it in the remote (saved with it).
-    void promptForPassword();
-    void showNoPasswordHint();
-
-    // Timers and updates.
-    void startTimer();
-    void stopTimer();
-    void updateUI();
-    void updatePlaylist();
-    void respondToUpdateStatusNotification();
-    // Shows the remote's elapsed, remaining and total time.
-    void showTime();
-    // Gives the skin the current remote's art when it changed.
-    void showAlbumArt();
     void newsUpdated();
 
-    // The skin's actions.
-    void previous() override;
-    void stop() override;
-    void playPause() override;
-    void next() override;
-    void random() override;
-    void repeat() override;
-    void loop() override;
-    void volumeDown() override;
-    void volumeUp() override;
-    void scanForward() override;
-    void scanBack() override;
-    void dvdUp() override;
-    void dvdDown() override;
-    void dvdLeft() override;
-    void dvdRight() override;
-    void dvdSelect() override;
-    void dvdMenu() override;
-    void sliderPositionChanged(double value) override;
-    void sliderVolumeChanged(double value) override;
-    void seek(int seconds) override;
-    void setVolume(int volume) override;
+    // The skin's controls and playlist tables, the notices.
+    RemoteSkinControls& skinControls() const { return *m_controls; }
+    RemoteScreenNotices& notices() const { return *m_notices; }
+    void next();
+    void seek(int seconds);
 
-    // Further actions.
-    void subtitleDelayDown();
-    void subtitleDelayUp();
-    void audioDelayDown();
-    void audioDelayUp();
-    void speedSlower();
-    void speedFaster();
-    void toggleSubtitles();
-    void toggleAudioTrack();
-    void cropAspectRatio();
-    void toggleAspectRatio();
-    void fullScreen();
+    // The toolbar's.
     void playlist();
     void browse();
-    void remotes();
-    void actions();
-    void info();
-    void imdb();
-    void amazon();
     void showNews();
-    void flipTablePicker();
-
-    // The playlist in the skin's tables.
-    int numberOfSections(TableView* table) override;
-    int numberOfRowsInSection(TableView* table, int section) override;
-    TableViewCell* cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
-    IndexPath willSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
-    void didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
+    void actions();
+    void actionsSheetDidDismissWithButtonIndex(int index);
 
     // Skin and notices.
     void loadSkin();
     void clearCurrentSkin();
     void handleRotation();
+    // Between the skin's playlist and its wheel.
+    void flipTablePicker();
+    // The skin notices, as the screen appears: true when one was given.
     bool checkSkinValue();
-    // The notice naming a chosen skin that could not be loaded (and was
-    // replaced by the built-in one); false when there is none to give.
-    bool showFailedSkinNotice();
-    void showWhatsNewIfNeeded();
-    void dvdWarning();
-    void actionsSheetDidDismissWithButtonIndex(int index);
-    // The advanced-controls menu that suits the remote.
-    void showAdvancedControls();
-    void dvdActionSheetDidDismissWithButtonIndex(int index);
-    void checkSkinSheetDidDismissWithButtonIndex(int index);
 
     bool shouldAutorotateToInterfaceOrientation(int orientation) const override;
     void didRotateFromInterfaceOrientation(int fromOrientation) override;
 
 signals:
     void currentRemoteChanged(const std::shared_ptr<VLCController>& remote);
+    // The screen has appeared: the setup worked.
+    void appeared();
 
 protected:
     void viewDidLoad() override;
@@ -154,50 +103,27 @@ protected:
     void viewDidDisappear(bool animated) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    int maximumVolume() const;
-    void openSearch(const QString& base, const QString& path, const QString& key);
-    // Pushes a screen of the remote with the navigation bar shown.
-    void pushShown(ViewController* screen);
     void layoutDisplayView();
     void layoutPageDots();
     QList<BarButtonItem*> makeToolbarItems();
-    // Acts on a documented key; false when it is not one.
-    bool handleRemoteKey(const QKeyEvent* event);
-    // Reads the connection, logs a change, and shows it.
-    void refreshLink();
-    void updateTitle();
-    // While the player plays, the time is shown again just after each whole
-    // second of the remote's estimate, whether or not a reply came.
-    void scheduleClockTick();
+    void showTitle();
 
+    AppContext m_context;
+    RemoteSession& m_session;
+    QPointer<NewsModel> m_news;
     std::unique_ptr<Ui::MainView> m_ui;
-    std::shared_ptr<VLCController> m_currentRemote;
-    QTimer m_updateStatusTimer;
-    QTimer m_updatePlaylistTimer;
-    QTimer m_clockTick;
+    RemoteScreenKeys* m_keys; // child
+    RemoteSkinDisplay* m_display; // child
+    std::unique_ptr<RemoteSkinControls> m_controls;
+    RemoteScreenNotices* m_notices; // child
+    RemotePasswordPrompt* m_password; // child
     std::unique_ptr<Skin> m_currentSkin;
-    QString m_failedSkin; // dropped by loadSkin, named once in a notice
     QPointer<QWidget> m_displayView;
     TitleView* m_titleView = nullptr;
     BarButtonItem* m_newsButton = nullptr;
     QPointer<ExclamationBadge> m_exclamation; // lives in the toolbar
-    bool m_animatePicker = false;
-    // The playlist the skin's tables show, to reload them only when it changed.
-    quint64 m_shownPlaylist = 0;
-    const void* m_shownPlaylistRemote = nullptr;
-    QWidget* m_shownPlaylistRoot = nullptr;
-    bool m_sheetShown = false;
-    RemoteLink m_link = RemoteLink::Connecting;
-    bool m_linkLogged = false;
-    const VLCController* m_shownArtRemote = nullptr;
-    quint64 m_shownArtGeneration = 0;
-    // The user dismissed the password prompt: it stays away until the
-    // connection changes or the title is clicked.
-    bool m_passwordDeclined = false;
-    bool m_passwordPromptOpen = false;
     PageControl* m_pageDots = nullptr;
     QPointer<PagingScrollView> m_dotsFollow;
 };

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "models/AppContext.h"
-#include "models/RemoteAnswer.h"
 #include "net/BonjourBrowserDelegate.h"
 #include "screens/Common/ExclamationBadge.h"
+#include "models/RemoteAnswer.h"
 #include "ui/TableViewController.h"
 
 #include <QPointer>

@@ -1,0 +1,11 @@
+#include "app/CurrentAlertPresenter.h"
+
+#include "core/ConsoleLog.h"
+
+void CurrentAlertPresenter::present(const AlertRequest& request)
+{
+    if (AlertPresenter* presenter = AlertPresenter::current(); presenter && presenter != this)
+        presenter->present(request);
+    else
+        ConsoleLog::log(QStringLiteral("alert: %@ - %@"), request.title, request.message);
+}
