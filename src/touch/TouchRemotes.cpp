@@ -82,3 +82,13 @@ void TouchRemotes::showRemote(const std::shared_ptr<VLCController>& remote)
     m_session->setRemote(remote);
     emit remoteShown();
 }
+
+void TouchRemotes::showPlaylist()
+{
+    emit pageWanted(QStringLiteral("playlist"));
+}
+
+void TouchRemotes::showBrowser()
+{
+    emit pageWanted(QStringLiteral("browser"));
+}

@@ -59,9 +59,14 @@ signals:
     void probingChanged();
     // The session has its remote: the remote screen is wanted.
     void remoteShown();
+    // A model's intent for a screen over the remote screen: "playlist",
+    // "browser".
+    void pageWanted(const QString& page);
 
 private:
     void showRemote(const std::shared_ptr<VLCController>& remote) override;
+    void showPlaylist() override;
+    void showBrowser() override;
 
     QNetworkAccessManager* m_network;
     SavedRemoteList* m_saved; // child

@@ -110,6 +110,26 @@ ApplicationWindow {
         RemoteConfigPage {}
     }
 
+    Component {
+        id: playlistPage
+        PlaylistPage {}
+    }
+
+    Component {
+        id: browserPage
+        BrowserPage {}
+    }
+
+    // The intents of the models for the screens over the remote screen.
+    Connections {
+        target: window.remotes
+        function onPageWanted(name) {
+            const pages = { "playlist": playlistPage, "browser": browserPage }
+            if (pages[name])
+                stack.push(pages[name], { remotes: window.remotes })
+        }
+    }
+
     Binding {
         target: window.keys
         property: "canGoBack"

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Layouts
 import QtQuick.Window
 import PlayerLink.Touch
 
@@ -41,6 +42,34 @@ Page {
         id: stage
         anchors.fill: parent
         scene: skin
+    }
+
+    // The remote screen's bar: the screens over it.
+    footer: ToolBar {
+        background: Rectangle {
+            color: "#1d1e22"
+        }
+        RowLayout {
+            anchors.fill: parent
+            ToolButton {
+                objectName: "openPlaylist"
+                text: qsTrId("Playlist")
+                palette.buttonText: "white"
+                Accessible.name: text
+                Layout.fillWidth: true
+                Layout.preferredHeight: 48
+                onClicked: screen.openPlaylist()
+            }
+            ToolButton {
+                objectName: "openBrowser"
+                text: qsTrId("Browse")
+                palette.buttonText: "white"
+                Accessible.name: text
+                Layout.fillWidth: true
+                Layout.preferredHeight: 48
+                onClicked: screen.openBrowser()
+            }
+        }
     }
 
     PasswordPrompt {
