@@ -52,7 +52,11 @@ Page {
         RowLayout {
             anchors.fill: parent
             ToolButton {
+                id: openPlaylistButton
                 objectName: "openPlaylist"
+                background: Rectangle {
+                    color: openPlaylistButton.down ? Qt.rgba(1, 1, 1, 0.15) : "transparent"
+                }
                 text: qsTrId("Playlist")
                 palette.buttonText: "white"
                 Accessible.name: text
@@ -61,7 +65,11 @@ Page {
                 onClicked: screen.openPlaylist()
             }
             ToolButton {
+                id: openBrowserButton
                 objectName: "openBrowser"
+                background: Rectangle {
+                    color: openBrowserButton.down ? Qt.rgba(1, 1, 1, 0.15) : "transparent"
+                }
                 text: qsTrId("Browse")
                 palette.buttonText: "white"
                 Accessible.name: text
