@@ -9,7 +9,6 @@
 #include "core/UserDefaults.h"
 #include "core/TerminalText.h"
 #include "touch/TouchAlerts.h"
-#include "touch/TouchListsTour.h"
 #include "touch/TouchRemotes.h"
 #include "touch/TouchRemotesTour.h"
 #include "touch/TouchScreenshotTour.h"
@@ -125,8 +124,6 @@ int main(int argc, char** argv)
         else
             tour->addStep(QStringLiteral("remotes"), nullptr, 800);
         addTouchRemotesSteps(*tour, window, remotes);
-        if (options.connects())
-            addTouchListsSteps(*tour, window, remotes, options.connectHost(), *connectPassword);
         QObject::connect(tour.get(), &TouchScreenshotTour::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
         QTimer::singleShot(0, tour.get(), &TouchScreenshotTour::start);
     }
