@@ -12,6 +12,9 @@ ToolButton {
     implicitWidth: 48
     implicitHeight: 48
     icon.source: "qrc:/images/" + button.image
+    // Uncached, so each icon's texture goes with its page: cached ones outlive
+    // the window and are never freed at exit.
+    icon.cache: false
     icon.width: 28
     icon.height: 28
     icon.color: "transparent"
