@@ -11,7 +11,7 @@ cd "$root"
 for ts in resources/translations/playerlink_*.ts; do
   lang=${ts##*_}; lang=${lang%.ts}
   "$lupdate" -silent -locations none -no-obsolete -tr-function-alias qtTrId+=localizedString,QT_TRID_NOOP+=L10N_NOOP \
-    -extensions cpp,h src -target-language "$lang" -ts "$ts" 2>/dev/null
+    -extensions cpp,h,qml src -target-language "$lang" -ts "$ts" 2>/dev/null
   python3 - "$ts" <<'PY'
 import re, sys
 path = sys.argv[1]

@@ -471,7 +471,7 @@ Oder tippen Sie einfach auf „Überspringen“, um diesen Schritt auszulassen.<
     </message>
     <message id="Play">
         <source></source>
-        <translation>Wiedergabe</translation>
+        <translation>Abspielen</translation>
     </message>
     <message id="Previous">
         <source></source>
@@ -487,15 +487,15 @@ Oder tippen Sie einfach auf „Überspringen“, um diesen Schritt auszulassen.<
     </message>
     <message id="Shuffle">
         <source></source>
-        <translation>Zufällig</translation>
+        <translation>Zufallswiedergabe</translation>
     </message>
     <message id="Repeat">
         <source></source>
-        <translation>Titel wiederholen</translation>
+        <translation>Wiederholen</translation>
     </message>
     <message id="Loop">
         <source></source>
-        <translation>Liste wiederholen</translation>
+        <translation>Schleife</translation>
     </message>
     <message id="Volume Down">
         <source></source>
@@ -567,7 +567,7 @@ Oder tippen Sie einfach auf „Überspringen“, um diesen Schritt auszulassen.<
     </message>
     <message id="Playlist">
         <source></source>
-        <translation>Playlist</translation>
+        <translation>Wiedergabeliste</translation>
     </message>
     <message id="Time and Volume">
         <source></source>
@@ -687,7 +687,7 @@ Oder tippen Sie einfach auf „Überspringen“, um diesen Schritt auszulassen.<
     </message>
     <message id="Browse">
         <source></source>
-        <translation>Dateien</translation>
+        <translation>Durchsuchen</translation>
     </message>
     <message id="Time:">
         <source></source>
@@ -1039,7 +1039,7 @@ Tippen Sie auf „Hilfe“, um zu erfahren, wie das geht.</translation>
     </message>
     <message id="Make this the default folder">
         <source></source>
-        <translation>Diesen Ordner als Standard festlegen</translation>
+        <translation>Als Standardordner festlegen</translation>
     </message>
     <message id="Play files at once">
         <source></source>
@@ -1104,6 +1104,14 @@ Tippen Sie auf „Hilfe“, um zu erfahren, wie das geht.</translation>
     <message id="No usable answer from %@">
         <source></source>
         <translation>Keine brauchbare Antwort von %@</translation>
+    </message>
+    <message id="Move up">
+        <source></source>
+        <translation>Nach oben</translation>
+    </message>
+    <message id="Move down">
+        <source></source>
+        <translation>Nach unten</translation>
     </message>
 </context>
 </TS>

@@ -471,7 +471,7 @@ Ou touchez simplement « Passer » pour sauter cette étape.</translation>
     </message>
     <message id="Play">
         <source></source>
-        <translation>Lecture</translation>
+        <translation>Lire</translation>
     </message>
     <message id="Previous">
         <source></source>
@@ -491,11 +491,11 @@ Ou touchez simplement « Passer » pour sauter cette étape.</translation>
     </message>
     <message id="Repeat">
         <source></source>
-        <translation>Répéter le titre</translation>
+        <translation>Répéter</translation>
     </message>
     <message id="Loop">
         <source></source>
-        <translation>Répéter la liste</translation>
+        <translation>Boucle</translation>
     </message>
     <message id="Volume Down">
         <source></source>
@@ -567,7 +567,7 @@ Ou touchez simplement « Passer » pour sauter cette étape.</translation>
     </message>
     <message id="Playlist">
         <source></source>
-        <translation>Playlist</translation>
+        <translation>Liste de lecture</translation>
     </message>
     <message id="Time and Volume">
         <source></source>
@@ -687,7 +687,7 @@ Ou touchez simplement « Passer » pour sauter cette étape.</translation>
     </message>
     <message id="Browse">
         <source></source>
-        <translation>Fichiers</translation>
+        <translation>Parcourir</translation>
     </message>
     <message id="Time:">
         <source></source>
@@ -699,7 +699,7 @@ Ou touchez simplement « Passer » pour sauter cette étape.</translation>
     </message>
     <message id="Can't open this folder">
         <source></source>
-        <translation>Impossible d&apos;ouvrir ce dossier</translation>
+        <translation>Impossible d'ouvrir ce dossier</translation>
     </message>
     <message id="The first time you press 'browse' will open this directory when you launch PlayerLink in future.">
         <source></source>
@@ -737,7 +737,7 @@ Pour en enregistrer une, touchez « Ajouter un ordinateur » sur l&apos;écran d
     </message>
     <message id="Remove">
         <source></source>
-        <translation>Retirer</translation>
+        <translation>Supprimer</translation>
     </message>
     <message id="Configure Remote">
         <source></source>
@@ -1039,7 +1039,7 @@ Touchez « Aide » pour savoir comment faire.</translation>
     </message>
     <message id="Make this the default folder">
         <source></source>
-        <translation>Définir ce dossier par défaut</translation>
+        <translation>Définir comme dossier par défaut</translation>
     </message>
     <message id="Play files at once">
         <source></source>
@@ -1104,6 +1104,14 @@ Touchez « Aide » pour savoir comment faire.</translation>
     <message id="No usable answer from %@">
         <source></source>
         <translation>Aucune réponse exploitable de %@</translation>
+    </message>
+    <message id="Move up">
+        <source></source>
+        <translation>Monter</translation>
+    </message>
+    <message id="Move down">
+        <source></source>
+        <translation>Descendre</translation>
     </message>
 </context>
 </TS>

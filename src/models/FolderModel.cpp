@@ -56,6 +56,16 @@ QString FolderModel::folder() const
     return m_folder;
 }
 
+QString FolderModel::shownFolder(const VLCController& remote)
+{
+    if (remote.browseInfo(QStringLiteral("name"), 0) == QStringLiteral("..")) {
+        const QString up = remote.browseInfo(QStringLiteral("path"), 0).value_or(QString());
+        if (up.size() > 3 && (up.endsWith(QStringLiteral("/..")) || up.endsWith(QStringLiteral("\\.."))))
+            return up.chopped(3);
+    }
+    return remote.browseDir();
+}
+
 bool FolderModel::adds() const
 {
     return m_remote && m_remote->browseAdd();

@@ -38,6 +38,10 @@ public:
 
     // The folder listed; empty before the first listing.
     QString folder() const;
+    // The folder as the browse screen's title names it: VLC names the way
+    // up by the folder's own path and "..", the real folder also when "~"
+    // was asked for; else the folder asked for.
+    static QString shownFolder(const VLCController& remote);
     // Choosing a file adds it to the playlist rather than playing it.
     bool adds() const;
     void setAdds(bool adds);

@@ -258,3 +258,15 @@ void RemoteScreen::perform(int action)
     case SkinScene::DvdMenu: s->sendKeyCommand(Key::DvdMenu); break;
     }
 }
+
+void RemoteScreen::openPlaylist()
+{
+    if (RemoteSession* s = session())
+        s->openPlaylist();
+}
+
+void RemoteScreen::openBrowser()
+{
+    if (RemoteSession* s = session())
+        s->openBrowser();
+}

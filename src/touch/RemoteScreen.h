@@ -46,6 +46,9 @@ public:
 
     Q_INVOKABLE void supplyPassword(const QString& password);
     Q_INVOKABLE void declinePassword();
+    // The remote screen's bar: the playlist and browse screens.
+    Q_INVOKABLE void openPlaylist();
+    Q_INVOKABLE void openBrowser();
 
 signals:
     void remotesChanged();

@@ -186,3 +186,13 @@ void TouchRemotes::showSkipDistance()
 {
     emit skipDistanceShown();
 }
+
+void TouchRemotes::showPlaylist()
+{
+    emit pageWanted(QStringLiteral("playlist"));
+}
+
+void TouchRemotes::showBrowser()
+{
+    emit pageWanted(QStringLiteral("browser"));
+}

@@ -112,7 +112,15 @@ private:
     void goBack() override;
     void showSettings() override;
     void showSkipDistance() override;
+    void showPlaylist() override;
+    void showBrowser() override;
 
+signals:
+    // A model's intent for a screen over the remote screen: "playlist",
+    // "browser".
+    void pageWanted(const QString& page);
+
+private:
     QNetworkAccessManager* m_network;
     SavedRemoteList* m_saved; // child
     RemotesModel* m_model;    // child

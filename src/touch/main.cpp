@@ -1,3 +1,4 @@
+#include "app/SkinInstallCommand.h"
 #include "core/BundleInstaller.h"
 #include "core/CommandLineHelp.h"
 #include "core/FileHelpers.h"
@@ -24,21 +25,12 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 Q_IMPORT_QML_PLUGIN(PlayerLink_TouchPlugin)
 
 namespace {
 const QString program = QStringLiteral("playerlink-touch");
-
-bool asksToInstallSkin(int argc, char** argv)
-{
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--install-skin") == 0 || std::strncmp(argv[i], "--install-skin=", 15) == 0)
-            return true;
-    return false;
-}
 
 // The remote screen in each of its states, as playerlink's tour shows it.
 void addRemoteSteps(TouchScreenshotTour& tour, QQuickWindow* window)
@@ -70,14 +62,10 @@ int main(int argc, char** argv)
     // The usage and the version need no window (nor a display).
     if (CommandLineHelp::answer(argc, argv, program))
         return 0;
-    if (asksToInstallSkin(argc, argv)) {
-        // Installing a skin belongs to the skin library of this front end,
-        // which is not there yet; playerlink installs into the same folder.
-        std::fputs("playerlink-touch: --install-skin is not available yet; playerlink --install-skin installs into "
-                   "the same skins folder\n",
-                   stderr);
-        return 2;
-    }
+    // The same install as playerlink's, into the same skins folder (handed
+    // to a running playerlink, which may be writing there).
+    if (SkinInstallCommand::requested(argc, argv))
+        return SkinInstallCommand::run(argc, argv);
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("PlayerLink"));
     QGuiApplication::setApplicationVersion(QStringLiteral(PLAYERLINK_VERSION));

@@ -2,14 +2,18 @@
 // or the bar's button, the window-wide keys of the remote screen, its
 // wheels turned by a finger, and the program's picture tour.
 
+#include "FakeHttpServer.h"
 #include "SkinStageWindow.h"
 #include "TestSupport.h"
 #include "TouchWindow.h"
+#include "ZipBuilder.h"
+#include "core/SkinFolders.h"
 #include "touch/WindowKeys.h"
 #include "touch/skin/SkinImageProvider.h"
 #include "touch/skin/SkinWheels.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStyleHints>
 #include <QImage>
@@ -142,4 +146,39 @@ TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
     help.start(QStringLiteral(PLAYERLINK_TOUCH_PATH), { QStringLiteral("--help") });
     ASSERT_TRUE(help.waitForFinished(30000));
     EXPECT_TRUE(help.readAllStandardOutput().startsWith("Usage: playerlink-touch [--connect HOST[:PORT]"));
+}
+
+TEST(TouchShell, InstallSkinInstallsFromALinkAsPlayerlinkDoes)
+{
+    ScopedHome home;
+    FakeHttpServer gallery;
+    gallery.setHandler([](const FakeHttpServer::Request& request) {
+        if (request.target == "/skins/aurora.zip")
+            return FakeHttpServer::ok(ZipBuilder::minimalSkin("Aurora", "new"), "application/zip");
+        return FakeHttpServer::ok("<html><body>Our shop is closed</body></html>", "text/html");
+    });
+    struct Run {
+        int exitCode = -1;
+        QString out, err;
+    };
+    // The event loop serves the link meanwhile.
+    auto install = [&](const QString& link) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("PLAYERLINK_HOME"), home.path());
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(PLAYERLINK_TOUCH_PATH), { QStringLiteral("--install-skin"), link });
+        EXPECT_TRUE(waitUntil([&] { return program.state() == QProcess::NotRunning; }, 60000));
+        return Run { program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+                     QString::fromUtf8(program.readAllStandardOutput()), QString::fromUtf8(program.readAllStandardError()) };
+    };
+    const Run run = install(QStringLiteral("plskins://%1/skins/aurora.zip").arg(gallery.hostAddress()));
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, u"Installed skin \"Aurora\"\n");
+    EXPECT_TRUE(QFileInfo(SkinFolders::installedSkins() + QStringLiteral("/Aurora")).isDir());
+    // A page where an archive should be installs nothing, and says so.
+    const Run refused = install(QStringLiteral("plskins://%1/skins/page.zip").arg(gallery.hostAddress()));
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.startsWith(u"Skin not installed: ")) << refused.err.toStdString();
+    EXPECT_EQ(QDir(SkinFolders::installedSkins()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList { "Aurora" });
 }

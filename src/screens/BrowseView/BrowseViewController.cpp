@@ -11,6 +11,7 @@
 #include "core/TextFormat.h"
 #include "core/UserDefaults.h"
 #include "models/BrowseIndex.h"
+#include "models/FolderModel.h"
 #include "screens/Cells/BrowseCell.h"
 #include "screens/Common/RotationLock.h"
 #include "skin/TitleView.h"
@@ -113,16 +114,7 @@ QString BrowseViewController::addedNoticeShown() const
 
 QString BrowseViewController::shownFolder() const
 {
-    if (!m_currentRemote)
-        return QString();
-    // VLC names the way up by the folder's own path and "..": the real
-    // folder also when "~" was asked for.
-    if (m_currentRemote->browseInfo(QStringLiteral("name"), 0) == QStringLiteral("..")) {
-        const QString up = m_currentRemote->browseInfo(QStringLiteral("path"), 0).value_or(QString());
-        if (up.size() > 3 && (up.endsWith(QStringLiteral("/..")) || up.endsWith(QStringLiteral("\\.."))))
-            return up.chopped(3);
-    }
-    return m_currentRemote->browseDir();
+    return m_currentRemote ? FolderModel::shownFolder(*m_currentRemote) : QString();
 }
 
 // --- Life cycle -------------------------------------------------------------

@@ -144,6 +144,26 @@ ApplicationWindow {
         SkipDistancePage {}
     }
 
+    Component {
+        id: playlistPage
+        PlaylistPage {}
+    }
+
+    Component {
+        id: browserPage
+        BrowserPage {}
+    }
+
+    // The intents of the models for the screens over the remote screen.
+    Connections {
+        target: window.remotes
+        function onPageWanted(name) {
+            const pages = { "playlist": playlistPage, "browser": browserPage }
+            if (pages[name])
+                stack.push(pages[name], { remotes: window.remotes })
+        }
+    }
+
     Binding {
         target: window.keys
         property: "canGoBack"

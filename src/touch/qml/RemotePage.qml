@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Layouts
 import QtQuick.Window
 import PlayerLink.Touch
 
@@ -43,6 +44,42 @@ Page {
         id: stage
         anchors.fill: parent
         scene: skin
+    }
+
+    // The remote screen's bar: the screens over it.
+    footer: ToolBar {
+        background: Rectangle {
+            color: "#1d1e22"
+        }
+        RowLayout {
+            anchors.fill: parent
+            ToolButton {
+                id: openPlaylistButton
+                objectName: "openPlaylist"
+                background: Rectangle {
+                    color: openPlaylistButton.down ? Qt.rgba(1, 1, 1, 0.15) : "transparent"
+                }
+                text: qsTrId("Playlist")
+                palette.buttonText: "white"
+                Accessible.name: text
+                Layout.fillWidth: true
+                Layout.preferredHeight: 48
+                onClicked: screen.openPlaylist()
+            }
+            ToolButton {
+                id: openBrowserButton
+                objectName: "openBrowser"
+                background: Rectangle {
+                    color: openBrowserButton.down ? Qt.rgba(1, 1, 1, 0.15) : "transparent"
+                }
+                text: qsTrId("Browse")
+                palette.buttonText: "white"
+                Accessible.name: text
+                Layout.fillWidth: true
+                Layout.preferredHeight: 48
+                onClicked: screen.openBrowser()
+            }
+        }
     }
 
     PasswordPrompt {

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "vlc/PlaylistFilter.h"
+
+#include <QSortFilterProxyModel>
+#include <QString>
+
+class PlaylistModel;
+
+// The playlist as its screen lists it: each row named by the last part of
+// its item's title, and only the rows whose names hold every word typed
+// into the search field (the rule of PlaylistFilter). The names are folded
+// once per playlist, not once per keystroke.
+class PlaylistSearchModel : public QSortFilterProxyModel {
+    Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText NOTIFY textChanged)
+    // The row of the item that plays, -1 when it is not listed.
+    Q_PROPERTY(int currentRow READ currentRow NOTIFY currentRowChanged)
+public:
+    enum Role {
+        NameRole = Qt::UserRole + 100, // what the row shows
+    };
+    Q_ENUM(Role)
+
+    // source: not owned; it outlives this.
+    explicit PlaylistSearchModel(PlaylistModel* source, QObject* parent = nullptr);
+
+    QString text() const { return m_text; }
+    void setText(const QString& text);
+    int currentRow() const { return m_currentRow; }
+
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    // The playlist's row for a row listed here; -1 for none.
+    int playlistRow(int row) const;
+    Q_INVOKABLE void play(int row);
+    Q_INVOKABLE void remove(int row);
+
+signals:
+    void textChanged();
+    void currentRowChanged();
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+
+private:
+    void updateCurrentRow();
+
+    PlaylistModel* m_source;
+    QString m_text;
+    bool m_searching = false;
+    // Made again, lazily, for each new playlist; the rows found again for
+    // each new text.
+    mutable bool m_filterStale = true;
+    mutable PlaylistFilter m_filter;
+    mutable bool m_matchesStale = true;
+    mutable std::vector<bool> m_matches;
+    int m_currentRow = -1;
+};

@@ -1,0 +1,202 @@
+#include "touch/BrowserScreen.h"
+
+#include "core/AlertPresenter.h"
+#include "core/ConsoleLog.h"
+#include "core/Localization.h"
+#include "core/TextFormat.h"
+#include "core/UserDefaults.h"
+#include "models/FolderModel.h"
+#include "models/RemoteSession.h"
+#include "touch/TouchRemotes.h"
+#include "vlc/VLCController.h"
+
+BrowserScreen::BrowserScreen(QObject* parent)
+    : QObject(parent)
+    , m_folder(new FolderModel(UserDefaults::standard(), this))
+{
+    m_statusTimer.setInterval(statusIntervalMs);
+    connect(&m_statusTimer, &QTimer::timeout, this, [this] {
+        if (m_remotes && m_remotes->session().remote())
+            m_remotes->session().remote()->updateStatus();
+    });
+    for (QTimer* timer : { &m_refusedTimer, &m_addedTimer }) {
+        timer->setSingleShot(true);
+        connect(timer, &QTimer::timeout, this, &BrowserScreen::noticesChanged);
+    }
+    m_refusedTimer.setInterval(refusedNoticeMs);
+    m_addedTimer.setInterval(addedNoticeMs);
+    connect(m_folder, &FolderModel::folderChanged, this, &BrowserScreen::folderChanged);
+    connect(m_folder, &FolderModel::modelReset, this, [this] {
+        // A listing came: the notice of a refused folder has had its say.
+        if (m_refusedTimer.isActive()) {
+            m_refusedTimer.stop();
+            emit noticesChanged();
+        }
+        emit folderChanged();
+    });
+    connect(m_folder, &FolderModel::addsChanged, this, &BrowserScreen::addsChanged);
+    connect(m_folder, &FolderModel::folderRefused, this, [this] {
+        // The listing shown, and the folder it is of, stay as they were.
+        m_refusedTimer.start();
+        emit noticesChanged();
+    });
+    connect(m_folder, &FolderModel::driveSearchFinished, this, [this](bool found) {
+        if (found || !m_active)
+            return;
+        AlertPresenter::show(localizedString("No Luck..."),
+                             localizedString("Normally, your drives are listed just above your C: drive (Windows) or "
+                                             "in //Volumes (Mac).\n\nPlayerLink couldn't find anything in either of "
+                                             "those this time."),
+                             { localizedString("Ok") });
+    });
+}
+
+BrowserScreen::~BrowserScreen() = default;
+
+void BrowserScreen::setRemotes(TouchRemotes* remotes)
+{
+    if (remotes == m_remotes)
+        return;
+    if (m_remotes)
+        disconnect(&m_remotes->session(), nullptr, this, nullptr);
+    m_remotes = remotes;
+    if (remotes)
+        connect(&remotes->session(), &RemoteSession::remoteChanged, this, &BrowserScreen::rewire);
+    rewire();
+    emit remotesChanged();
+}
+
+void BrowserScreen::rewire()
+{
+    m_folder->setRemote(m_remotes ? m_remotes->session().remote() : nullptr);
+    emit folderChanged();
+}
+
+void BrowserScreen::setActive(bool active)
+{
+    if (active == m_active)
+        return;
+    m_active = active;
+    if (active) {
+        m_statusTimer.start();
+    } else {
+        m_statusTimer.stop();
+        hideNotices();
+    }
+    emit activeChanged();
+}
+
+void BrowserScreen::hideNotices()
+{
+    if (!m_refusedTimer.isActive() && !m_addedTimer.isActive())
+        return;
+    m_refusedTimer.stop();
+    m_addedTimer.stop();
+    emit noticesChanged();
+}
+
+QAbstractItemModel* BrowserScreen::rows() const
+{
+    return m_folder;
+}
+
+QObject* BrowserScreen::rowsObject() const
+{
+    return m_folder;
+}
+
+QString BrowserScreen::folder() const
+{
+    const std::shared_ptr<VLCController> remote = m_remotes ? m_remotes->session().remote() : nullptr;
+    return remote ? FolderModel::shownFolder(*remote) : QString();
+}
+
+bool BrowserScreen::adds() const
+{
+    return m_folder->adds();
+}
+
+void BrowserScreen::setAdds(bool adds)
+{
+    m_folder->setAdds(adds);
+}
+
+QStringList BrowserScreen::indexTitles() const
+{
+    return m_folder->indexTitles();
+}
+
+void BrowserScreen::open(int row)
+{
+    const QModelIndex index = m_folder->index(row);
+    if (!index.isValid())
+        return;
+    if (m_refusedTimer.isActive()) {
+        m_refusedTimer.stop();
+        emit noticesChanged();
+    }
+    if (index.data(FolderModel::FileTypeRole).toString() == u"directory")
+        m_folder->open(row);
+    else
+        play(row);
+}
+
+void BrowserScreen::play(int row)
+{
+    const QModelIndex index = m_folder->index(row);
+    if (!index.isValid())
+        return;
+    const bool adding = m_folder->adds();
+    m_folder->play(row);
+    if (!adding)
+        return;
+    const QString name = index.data(FolderModel::NameRole).toString();
+    m_added = fmt(localizedString("Added to the playlist: %@"),
+                  name.isEmpty() ? index.data(FolderModel::PathRole).toString() : name);
+    m_addedTimer.start();
+    emit noticesChanged();
+}
+
+void BrowserScreen::up()
+{
+    m_folder->up();
+}
+
+void BrowserScreen::home()
+{
+    m_folder->home();
+}
+
+void BrowserScreen::openDrives()
+{
+    m_folder->openDrives();
+}
+
+void BrowserScreen::makeDefaultFolder()
+{
+    if (!m_remotes || !m_remotes->session().remote())
+        return;
+    AlertRequest sheet;
+    sheet.actionSheet = true;
+    sheet.buttons = { localizedString("Ok") };
+    sheet.title = m_folder->makeDefaultFolder()
+        ? localizedString("The first time you press 'browse' will open this directory when you launch PlayerLink in "
+                          "future.")
+        : localizedString("You can only set the default browsing directory for saved remotes.\n\nTo create a saved "
+                          "remote, simply tap on 'add computer' in the startup screen.");
+    if (AlertPresenter* presenter = AlertPresenter::current())
+        presenter->present(sheet);
+    else
+        ConsoleLog::log(QStringLiteral("%@"), sheet.title);
+}
+
+void BrowserScreen::fullScreen()
+{
+    if (m_remotes)
+        m_remotes->session().fullScreen();
+}
+
+int BrowserScreen::rowForIndexTitle(const QString& title) const
+{
+    return m_folder->rowForIndexTitle(title);
+}

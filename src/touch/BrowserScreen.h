@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <QtQml/qqmlregistration.h>
+
+class FolderModel;
+class QAbstractItemModel;
+class TouchRemotes;
+
+// The browse screen's wiring: the folder listing of the session's remote
+// (a FolderModel), its title, the notices it shows for a while ("Can't open
+// this folder", what was added to the playlist), and the sheets of the
+// default folder and of the drive search. While active it asks for VLC's
+// status every second, as adding to a stopped player needs to know.
+class BrowserScreen : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    Q_MOC_INCLUDE("touch/TouchRemotes.h")
+    Q_PROPERTY(TouchRemotes* remotes READ remotes WRITE setRemotes NOTIFY remotesChanged)
+    Q_PROPERTY(bool active READ isActive WRITE setActive NOTIFY activeChanged)
+    Q_PROPERTY(QObject* rows READ rowsObject CONSTANT)
+    // The title bar's second line: the folder shown.
+    Q_PROPERTY(QString folder READ folder NOTIFY folderChanged)
+    // Choosing a file adds it to the playlist rather than playing it.
+    Q_PROPERTY(bool adds READ adds WRITE setAdds NOTIFY addsChanged)
+    Q_PROPERTY(bool folderRefused READ folderRefused NOTIFY noticesChanged)
+    // "Added to the playlist: …" for a while after an add; empty otherwise.
+    Q_PROPERTY(QString addedNotice READ addedNotice NOTIFY noticesChanged)
+    Q_PROPERTY(QStringList indexTitles READ indexTitles CONSTANT)
+public:
+    static constexpr int statusIntervalMs = 1000;
+    static constexpr int refusedNoticeMs = 4000;
+    static constexpr int addedNoticeMs = 2000;
+
+    explicit BrowserScreen(QObject* parent = nullptr);
+    ~BrowserScreen() override;
+
+    TouchRemotes* remotes() const { return m_remotes; }
+    void setRemotes(TouchRemotes* remotes);
+    bool isActive() const { return m_active; }
+    void setActive(bool active);
+    QAbstractItemModel* rows() const;
+    QObject* rowsObject() const;
+    FolderModel* folderModel() const { return m_folder; }
+    QString folder() const;
+    bool adds() const;
+    void setAdds(bool adds);
+    bool folderRefused() const { return m_refusedTimer.isActive(); }
+    QString addedNotice() const { return m_addedTimer.isActive() ? m_added : QString(); }
+    QStringList indexTitles() const;
+
+    // A row: a folder opens, a file plays (or is added).
+    Q_INVOKABLE void open(int row);
+    // A row's play (or add) button.
+    Q_INVOKABLE void play(int row);
+    Q_INVOKABLE void up();
+    Q_INVOKABLE void home();
+    Q_INVOKABLE void openDrives();
+    Q_INVOKABLE void makeDefaultFolder();
+    Q_INVOKABLE void fullScreen();
+    Q_INVOKABLE int rowForIndexTitle(const QString& title) const;
+
+signals:
+    void remotesChanged();
+    void activeChanged();
+    void folderChanged();
+    void addsChanged();
+    void noticesChanged();
+
+private:
+    void rewire();
+    void hideNotices();
+
+    QPointer<TouchRemotes> m_remotes;
+    FolderModel* m_folder; // child
+    bool m_active = false;
+    QTimer m_statusTimer;
+    QTimer m_refusedTimer;
+    QTimer m_addedTimer;
+    QString m_added;
+};

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <QtQml/qqmlregistration.h>
+
+class PlaylistSearchModel;
+class QAbstractItemModel;
+class TouchRemotes;
+
+// The playlist screen's wiring: the session's playlist as the screen lists
+// it (searched by the field's text), the title bar's second line (the item
+// that plays), the loop, repeat and shuffle modes, and the polls: the
+// playlist every three seconds while active, hinted at once as it appears.
+class PlaylistScreen : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    Q_MOC_INCLUDE("touch/TouchRemotes.h")
+    Q_PROPERTY(TouchRemotes* remotes READ remotes WRITE setRemotes NOTIFY remotesChanged)
+    Q_PROPERTY(bool active READ isActive WRITE setActive NOTIFY activeChanged)
+    // A PlaylistSearchModel, once the remotes are set.
+    Q_PROPERTY(QObject* rows READ rowsObject NOTIFY remotesChanged)
+    Q_PROPERTY(QString searchText READ searchText WRITE setSearchText NOTIFY searchTextChanged)
+    // The row of the item that plays, -1 when none is listed.
+    Q_PROPERTY(int currentRow READ currentRow NOTIFY currentRowChanged)
+    Q_PROPERTY(QString nowPlaying READ nowPlaying NOTIFY currentRowChanged)
+    Q_PROPERTY(bool canRemoveItems READ canRemoveItems NOTIFY canRemoveItemsChanged)
+    Q_PROPERTY(bool loop READ isLooping NOTIFY modesChanged)
+    Q_PROPERTY(bool repeat READ isRepeating NOTIFY modesChanged)
+    Q_PROPERTY(bool random READ isRandom NOTIFY modesChanged)
+public:
+    static constexpr int playlistIntervalMs = 3000;
+
+    explicit PlaylistScreen(QObject* parent = nullptr);
+    ~PlaylistScreen() override;
+
+    TouchRemotes* remotes() const { return m_remotes; }
+    void setRemotes(TouchRemotes* remotes);
+    bool isActive() const { return m_active; }
+    void setActive(bool active);
+    QAbstractItemModel* rows() const;
+    QObject* rowsObject() const;
+    QString searchText() const;
+    void setSearchText(const QString& text);
+    int currentRow() const;
+    QString nowPlaying() const;
+    bool canRemoveItems() const;
+    bool isLooping() const;
+    bool isRepeating() const;
+    bool isRandom() const;
+
+    Q_INVOKABLE void play(int row);
+    Q_INVOKABLE void remove(int row);
+    // After the user confirmed it.
+    Q_INVOKABLE void empty();
+    Q_INVOKABLE void toggleLoop();
+    Q_INVOKABLE void toggleRepeat();
+    Q_INVOKABLE void toggleRandom();
+    Q_INVOKABLE void fullScreen();
+
+signals:
+    void remotesChanged();
+    void activeChanged();
+    void searchTextChanged();
+    void currentRowChanged();
+    void canRemoveItemsChanged();
+    void modesChanged();
+
+private:
+    QPointer<TouchRemotes> m_remotes;
+    PlaylistSearchModel* m_search = nullptr; // child, over the session's playlist
+    bool m_active = false;
+    QTimer m_playlistTimer;
+};

@@ -1,0 +1,227 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import PlayerLink.Touch
+
+// The browse screen: a folder of the computer that runs VLC, the way up
+// first. A folder row opens it; a file row, or a row's button, plays the
+// file or adds it to the playlist, as the mode button says.
+Page {
+    id: page
+    objectName: "browserPage"
+
+    required property TouchRemotes remotes
+    readonly property BrowserScreen screen: screen
+
+    title: qsTrId("Browse")
+    // The title bar's second line.
+    readonly property string note: screen.folder
+    background: Rectangle {
+        color: "#101114"
+    }
+
+    BrowserScreen {
+        id: screen
+        remotes: page.remotes
+        active: page.StackView.status === StackView.Active
+    }
+
+    ListView {
+        id: list
+        objectName: "folderList"
+        anchors.fill: parent
+        clip: true
+        focus: true
+        model: screen.rows
+        currentIndex: -1
+        keyNavigationEnabled: true
+        Accessible.role: Accessible.List
+        Accessible.name: qsTrId("Browse")
+        ScrollBar.vertical: ScrollBar {}
+
+        // Each new listing shows from its top.
+        Connections {
+            target: screen
+            function onFolderChanged() {
+                list.currentIndex = -1
+                list.positionViewAtBeginning()
+            }
+        }
+
+        Keys.onPressed: event => {
+            if (event.key === Qt.Key_Backspace) {
+                screen.up()
+                event.accepted = true
+            } else if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter) && list.currentIndex >= 0) {
+                screen.open(list.currentIndex)
+                event.accepted = true
+            }
+        }
+
+        delegate: ItemDelegate {
+            id: row
+            required property int index
+            required property string name
+            required property string fileType
+            required property bool playable
+
+            objectName: "entry-" + row.name
+            width: ListView.view.width
+            height: 52
+            highlighted: ListView.isCurrentItem
+            Accessible.role: Accessible.ListItem
+            Accessible.name: row.name
+            background: Rectangle {
+                color: row.down || row.highlighted ? "#2b2d33" : "#16171a"
+                Rectangle {
+                    anchors.bottom: parent.bottom
+                    x: 48
+                    width: parent.width - x
+                    height: 1
+                    color: "#2a2b30"
+                }
+            }
+            contentItem: RowLayout {
+                spacing: 10
+                Image {
+                    source: "qrc:/images/" + (row.fileType === "directory" ? "folder.png"
+                                              : row.fileType === "music" ? "music.png"
+                                              : row.fileType === "video" ? "movie.png"
+                                              : row.fileType === "playlist" ? "playlist.png" : "unknown.png")
+                    sourceSize.width: 50
+                    sourceSize.height: 50
+                    Layout.preferredWidth: 25
+                    Layout.preferredHeight: 25
+                    Accessible.ignored: true
+                }
+                Label {
+                    text: row.name
+                    elide: Text.ElideMiddle
+                    font.bold: true
+                    color: "#f2f2f2"
+                    Layout.fillWidth: true
+                }
+                BarIconButton {
+                    objectName: "play-" + row.name
+                    visible: row.playable
+                    image: screen.adds ? "Add.png" : "Play.png"
+                    name: screen.adds ? qsTrId("Add") : qsTrId("Play")
+                    onClicked: screen.play(row.index)
+                }
+            }
+            onClicked: {
+                list.currentIndex = row.index
+                screen.open(row.index)
+            }
+        }
+    }
+
+    // The letter index: a tap leads to the first name of that letter.
+    Column {
+        id: letterIndex
+        anchors.right: parent.right
+        anchors.verticalCenter: parent.verticalCenter
+        visible: list.count > 20 && page.height > 27 * 12
+        Repeater {
+            model: screen.indexTitles
+            delegate: Label {
+                id: letter
+                required property string modelData
+                text: modelData
+                color: "#9a9da6"
+                font.pixelSize: 10
+                width: 18
+                horizontalAlignment: Text.AlignHCenter
+                Accessible.ignored: true
+                TapHandler {
+                    onTapped: {
+                        const row = screen.rowForIndexTitle(letter.modelData)
+                        if (row >= 0)
+                            list.positionViewAtIndex(row, ListView.Beginning)
+                    }
+                }
+            }
+        }
+    }
+
+    Label {
+        objectName: "folderNotice"
+        visible: screen.folderRefused
+        text: qsTrId("Can't open this folder")
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 16
+        padding: 10
+        color: "white"
+        background: Rectangle {
+            color: "#cc000000"
+            radius: 8
+        }
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
+    }
+
+    Label {
+        objectName: "addedNotice"
+        visible: screen.addedNotice !== ""
+        text: screen.addedNotice
+        width: Math.min(implicitWidth, page.width - 24)
+        elide: Text.ElideMiddle
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 16
+        padding: 10
+        color: "white"
+        background: Rectangle {
+            color: "#cc000000"
+            radius: 8
+        }
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
+    }
+
+    footer: ToolBar {
+        background: Rectangle {
+            color: "#1d1e22"
+        }
+        RowLayout {
+            anchors.fill: parent
+            BarIconButton {
+                objectName: "home"
+                image: "home.png"
+                name: qsTrId("Home folder")
+                onClicked: screen.home()
+            }
+            Item { Layout.fillWidth: true }
+            BarIconButton {
+                objectName: "up"
+                image: "up.png"
+                name: qsTrId("Up one folder")
+                onClicked: screen.up()
+            }
+            Item { Layout.fillWidth: true }
+            BarIconButton {
+                objectName: "drives"
+                image: "drives.png"
+                name: qsTrId("Drives")
+                onClicked: screen.openDrives()
+            }
+            Item { Layout.fillWidth: true }
+            BarIconButton {
+                objectName: "defaultFolder"
+                image: "defaultFolder.png"
+                name: qsTrId("Make this the default folder")
+                onClicked: screen.makeDefaultFolder()
+            }
+            Item { Layout.fillWidth: true }
+            // Shows the mode a tap switches to.
+            BarIconButton {
+                objectName: screen.adds ? "modePlay" : "modeAdd"
+                image: screen.adds ? "Mode-Play.png" : "Mode-Add.png"
+                name: screen.adds ? qsTrId("Play files at once") : qsTrId("Add files to the playlist")
+                onClicked: screen.adds = !screen.adds
+            }
+        }
+    }
+}

@@ -1,0 +1,234 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import PlayerLink.Touch
+
+// The playlist screen: VLC's playlist, searched by the field above it. The
+// item that plays wears the play mark; the row chosen by the keys is
+// highlighted apart from it. A tap plays a row from its start; a row's
+// button removes its item.
+Page {
+    id: page
+    objectName: "playlistPage"
+
+    required property TouchRemotes remotes
+    readonly property PlaylistScreen screen: screen
+
+    title: qsTrId("Playlist")
+    // The title bar's second line.
+    readonly property string note: screen.nowPlaying
+    background: Rectangle {
+        color: "#101114"
+    }
+
+    PlaylistScreen {
+        id: screen
+        remotes: page.remotes
+        active: page.StackView.status === StackView.Active
+    }
+
+    // The item that plays, in view as the screen appears.
+    StackView.onActivated: {
+        if (screen.currentRow >= 0)
+            list.positionViewAtIndex(screen.currentRow, ListView.Center)
+    }
+
+    header: ToolBar {
+        background: Rectangle {
+            color: "#1d1e22"
+        }
+        TextField {
+            id: search
+            objectName: "searchField"
+            anchors.fill: parent
+            anchors.margins: 4
+            placeholderText: qsTrId("Search the playlist")
+            Accessible.role: Accessible.EditableText
+            Accessible.name: qsTrId("Search the playlist")
+            inputMethodHints: Qt.ImhNoPredictiveText
+            onTextChanged: {
+                screen.searchText = text
+                list.currentIndex = -1
+                // What was found shows from its start; the whole list again
+                // around the item that plays.
+                if (text.trim() === "" && screen.currentRow >= 0)
+                    list.positionViewAtIndex(screen.currentRow, ListView.Center)
+                else
+                    list.positionViewAtBeginning()
+            }
+            Keys.onPressed: event => {
+                if (event.key === Qt.Key_Escape) {
+                    if (search.text !== "")
+                        search.clear()
+                    else
+                        list.forceActiveFocus()
+                    event.accepted = true
+                } else if (event.key === Qt.Key_Down || event.key === Qt.Key_Up) {
+                    list.forceActiveFocus()
+                    list.currentIndex = Math.max(0, list.currentIndex + (event.key === Qt.Key_Down ? 1 : -1))
+                    event.accepted = true
+                } else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+                    if (list.count > 0)
+                        screen.play(Math.max(0, list.currentIndex))
+                    event.accepted = true
+                }
+            }
+        }
+    }
+
+    ListView {
+        id: list
+        objectName: "playlistList"
+        anchors.fill: parent
+        clip: true
+        focus: true
+        model: screen.rows
+        currentIndex: -1
+        keyNavigationEnabled: true
+        reuseItems: true
+        Accessible.role: Accessible.List
+        Accessible.name: qsTrId("Playlist")
+        ScrollBar.vertical: ScrollBar {}
+
+        Keys.onPressed: event => {
+            if (event.key === Qt.Key_Delete && list.currentIndex >= 0 && screen.canRemoveItems) {
+                screen.remove(list.currentIndex)
+                event.accepted = true
+            } else if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter) && list.currentIndex >= 0) {
+                screen.play(list.currentIndex)
+                event.accepted = true
+            } else if (event.matches(StandardKey.Find)) {
+                search.forceActiveFocus()
+                search.selectAll()
+                event.accepted = true
+            }
+        }
+
+        delegate: ItemDelegate {
+            id: row
+            required property int index
+            required property string name
+            required property bool current
+
+            objectName: "item-" + row.name
+            width: ListView.view.width
+            height: 52
+            highlighted: ListView.isCurrentItem
+            Accessible.role: Accessible.ListItem
+            Accessible.name: row.name
+            Accessible.selected: row.current
+            background: Rectangle {
+                color: row.down ? "#34363d" : row.highlighted ? "#2b4a73" : "#16171a"
+                Rectangle {
+                    anchors.bottom: parent.bottom
+                    x: 14
+                    width: parent.width - x
+                    height: 1
+                    color: "#2a2b30"
+                }
+            }
+            contentItem: RowLayout {
+                spacing: 6
+                Label {
+                    objectName: "playMark"
+                    visible: row.current
+                    text: "\u25B6"
+                    color: "#ffb347"
+                    Accessible.ignored: true
+                }
+                Label {
+                    text: row.name
+                    // The title gives way at its head: its end tells items apart.
+                    elide: Text.ElideLeft
+                    font.bold: true
+                    color: row.current ? "#ffb347" : "#f2f2f2"
+                    Layout.fillWidth: true
+                }
+                BarIconButton {
+                    objectName: "remove-" + row.name
+                    visible: screen.canRemoveItems
+                    image: "Delete.png"
+                    name: qsTrId("Remove")
+                    onClicked: screen.remove(row.index)
+                }
+            }
+            onClicked: {
+                list.currentIndex = row.index
+                screen.play(row.index)
+            }
+        }
+    }
+
+    Dialog {
+        id: emptySheet
+        objectName: "emptySheet"
+        title: qsTrId("Empty entire playlist?")
+        modal: true
+        anchors.centerIn: Overlay.overlay
+        width: Math.min(340, page.width - 24)
+        footer: RowLayout {
+            Item { Layout.fillWidth: true }
+            Button {
+                objectName: "emptyCancel"
+                text: qsTrId("Cancel")
+                Layout.preferredHeight: 48
+                Layout.minimumWidth: 88
+                Layout.bottomMargin: 12
+                onClicked: emptySheet.reject()
+            }
+            Button {
+                objectName: "emptyOk"
+                text: qsTrId("Ok")
+                Layout.preferredHeight: 48
+                Layout.minimumWidth: 88
+                Layout.rightMargin: 12
+                Layout.bottomMargin: 12
+                onClicked: emptySheet.accept()
+            }
+        }
+        onAccepted: screen.empty()
+    }
+
+    footer: ToolBar {
+        background: Rectangle {
+            color: "#1d1e22"
+        }
+        RowLayout {
+            anchors.fill: parent
+            BarIconButton {
+                objectName: "empty"
+                image: "Empty.png"
+                name: qsTrId("Empty the playlist")
+                onClicked: emptySheet.open()
+            }
+            Item { Layout.fillWidth: true }
+            BarIconButton {
+                objectName: "loop"
+                image: screen.loop ? "Loop_Yes.png" : "Loop.png"
+                name: qsTrId("Loop")
+                Accessible.checkable: true
+                Accessible.checked: screen.loop
+                onClicked: screen.toggleLoop()
+            }
+            Item { Layout.fillWidth: true }
+            BarIconButton {
+                objectName: "repeat"
+                image: screen.repeat ? "Repeat_Yes.png" : "Repeat.png"
+                name: qsTrId("Repeat")
+                Accessible.checkable: true
+                Accessible.checked: screen.repeat
+                onClicked: screen.toggleRepeat()
+            }
+            Item { Layout.fillWidth: true }
+            BarIconButton {
+                objectName: "random"
+                image: screen.random ? "Random_Yes.png" : "Random.png"
+                name: qsTrId("Shuffle")
+                Accessible.checkable: true
+                Accessible.checked: screen.random
+                onClicked: screen.toggleRandom()
+            }
+        }
+    }
+}

@@ -1,0 +1,229 @@
+// playerlink-touch's browse and playlist screens against a real VLC,
+// through real mouse and key events on its window, each checked by a
+// second connection to VLC; and what assistive technology reads of them.
+
+#include "LiveRemote.h"
+#include "RealVlcTest.h"
+#include "TestSupport.h"
+#include "TouchWindow.h"
+#include "core/PreferenceKeys.h"
+#include "models/RemoteSession.h"
+#include "vlc/VLCController.h"
+
+#include <QAccessible>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+class TouchListsAgainstRealVlc : public RealVlcTest {
+protected:
+    void SetUp() override
+    {
+        UserDefaults::standard().setInteger(PreferenceKeys::slideScreenPosition, 0);
+        startVlc();
+    }
+
+    // The window with the session on VLC, playing. The remote screen stays
+    // away: its skin's textures, hidden under these screens, would outlive
+    // the window.
+    std::unique_ptr<TouchWindow> openRemote()
+    {
+        auto w = std::make_unique<TouchWindow>(false, [&](TouchRemotes& remotes) {
+            auto remote = std::make_shared<VLCController>(RemoteRecord::forAddress(vlc->hostAddress()), remotes.network());
+            remote->setPassword(vlc->password());
+            remotes.session().setRemote(remote);
+        });
+        w->remotes.session().setActive(true);
+        EXPECT_TRUE(waitUntil([&] { return w->remotes.session().isPlaying(); }, 10000))
+            << "VLC said: " << vlc->log().toStdString();
+        w->remotes.session().setActive(false);
+        return w;
+    }
+
+    // Back to the list while events still run: the textures of a page left
+    // on the stack would outlive the window.
+    static void leave(TouchWindow& w)
+    {
+        QMetaObject::invokeMethod(w.window, "goBack");
+        EXPECT_TRUE(waitUntil([&] { return w.depth() == 1; }));
+        QTest::qWait(200);
+    }
+
+    // Pushed and slid in, so that taps land where the items stand.
+    static bool settled(TouchWindow& w, int depth)
+    {
+        return waitUntil([&] { return w.depth() == depth && !w.stack->property("busy").toBool(); });
+    }
+
+    static bool shows(TouchWindow& w, const QString& objectName, int timeoutMs = 8000)
+    {
+        return waitUntil([&] { return w.item(objectName) != nullptr; }, timeoutMs);
+    }
+
+    static QString playingName(LiveRemote& vlcSays)
+    {
+        const std::optional<int> current = vlcSays->currentIndex();
+        return current ? vlcSays->titleForIndex(*current).value_or(QString()) : QString();
+    }
+
+    static int itemsNamed(LiveRemote& vlcSays, const QString& name)
+    {
+        int found = 0;
+        for (const PlaylistItem& item : vlcSays->playlist().items())
+            found += vlcSays->titleOf(item) == name;
+        return found;
+    }
+
+    // The accessible of role and name under root (itself included).
+    static QAccessibleInterface* accessible(QAccessibleInterface* root, QAccessible::Role role, const QString& name)
+    {
+        if (!root)
+            return nullptr;
+        if (root->role() == role && root->text(QAccessible::Name) == name)
+            return root;
+        for (int i = 0; i < root->childCount(); ++i)
+            if (QAccessibleInterface* found = accessible(root->child(i), role, name))
+                return found;
+        return nullptr;
+    }
+
+    // Every button under root with its name; empty names count too.
+    static void buttonNames(QAccessibleInterface* root, QStringList& names)
+    {
+        if (!root || root->state().invisible)
+            return;
+        if (root->role() == QAccessible::Button)
+            names << root->text(QAccessible::Name);
+        for (int i = 0; i < root->childCount(); ++i)
+            buttonNames(root->child(i), names);
+    }
+
+    // What the list exposes: its rows' names in order.
+    static QStringList rowNames(QAccessibleInterface* list)
+    {
+        QStringList names;
+        for (int i = 0; list && i < list->childCount(); ++i)
+            if (QAccessibleInterface* row = list->child(i); row && row->role() == QAccessible::ListItem)
+                names << row->text(QAccessible::Name);
+        return names;
+    }
+};
+}
+
+TEST_F(TouchListsAgainstRealVlc, TheBrowserOpensAFolderPlaysAFileAndAddsOne)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    std::unique_ptr<TouchWindow> window = openRemote();
+    TouchWindow& w = *window;
+    w.remotes.session().remote()->setBrowseDir(media().folder());
+    w.remotes.session().openBrowser();
+    ASSERT_TRUE(settled(w, 2));
+    ASSERT_TRUE(shows(w, QStringLiteral("entry-Sub Folder")));
+    QQuickItem* page = w.item(QStringLiteral("browserPage"));
+    EXPECT_EQ(page->property("note").toString(), media().folder());
+    // The way up has no play button; the files have one, and the folders
+    // as the preference says (by default they play too).
+    EXPECT_FALSE(w.item(QStringLiteral("play-..")));
+    EXPECT_TRUE(w.item(QStringLiteral("play-Sub Folder")));
+    ASSERT_TRUE(w.item(QStringLiteral("play-alpha.wav")));
+    EXPECT_GE(w.item(QStringLiteral("play-alpha.wav"))->height(), 48);
+
+    // What assistive technology reads: the bar's buttons by name, the rows.
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(w.window);
+    QAccessibleInterface* list = accessible(root, QAccessible::List, QStringLiteral("Browse"));
+    ASSERT_TRUE(list);
+    const QStringList rows = rowNames(list);
+    EXPECT_TRUE(rows.contains(u"Sub Folder") && rows.contains(u"alpha.wav")) << rows.join(u'|').toStdString();
+    QStringList buttons;
+    buttonNames(root, buttons);
+    for (const char* name : { "Home folder", "Up one folder", "Drives", "Make this the default folder",
+                              "Add files to the playlist", "Play", "Back" })
+        EXPECT_TRUE(buttons.contains(QString::fromLatin1(name))) << name << " in " << buttons.join(u'|').toStdString();
+    EXPECT_FALSE(buttons.contains(QString())) << buttons.join(u'|').toStdString();
+
+    // A folder's row lists it; a file's row plays it.
+    w.click(w.item(QStringLiteral("entry-Sub Folder")));
+    ASSERT_TRUE(shows(w, QStringLiteral("entry-gamma.wav")));
+    EXPECT_EQ(page->property("note").toString(), media().folder() + QStringLiteral("/Sub Folder"));
+    LiveRemote vlcSays(vlc->hostAddress(), vlc->password());
+    w.click(w.item(QStringLiteral("entry-gamma.wav")));
+    EXPECT_TRUE(vlcSays.waitFor([&] { return playingName(vlcSays) == u"gamma.wav" && vlcSays->isPlaying(); }))
+        << playingName(vlcSays).toStdString();
+
+    // In the adding mode the row's button adds the file, and says so.
+    ASSERT_TRUE(vlcSays.refreshPlaylist());
+    const int before = itemsNamed(vlcSays, QStringLiteral("gamma.wav"));
+    w.click(w.item(QStringLiteral("modeAdd")));
+    ASSERT_TRUE(shows(w, QStringLiteral("modePlay")));
+    w.click(w.item(QStringLiteral("play-gamma.wav")));
+    ASSERT_TRUE(shows(w, QStringLiteral("addedNotice"), 1500));
+    EXPECT_EQ(w.item(QStringLiteral("addedNotice"))->property("text").toString(), u"Added to the playlist: gamma.wav");
+    EXPECT_TRUE(vlcSays.waitFor([&] { return itemsNamed(vlcSays, QStringLiteral("gamma.wav")) == before + 1; }));
+    EXPECT_EQ(playingName(vlcSays), u"gamma.wav");
+
+    // Up one folder, and back to the remote screen.
+    w.click(w.item(QStringLiteral("up")));
+    EXPECT_TRUE(shows(w, QStringLiteral("entry-Sub Folder")));
+    QTest::keyClick(w.window, Qt::Key_Escape);
+    EXPECT_TRUE(settled(w, 1));
+    QTest::qWait(200);
+}
+
+TEST_F(TouchListsAgainstRealVlc, ThePlaylistMarksWhatPlaysPlaysARowFindsAndRemovesAnItem)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    std::unique_ptr<TouchWindow> window = openRemote();
+    TouchWindow& w = *window;
+    w.remotes.session().openPlaylist();
+    ASSERT_TRUE(settled(w, 2));
+    ASSERT_TRUE(shows(w, QStringLiteral("item-delta.wav")));
+    QQuickItem* page = w.item(QStringLiteral("playlistPage"));
+    ASSERT_TRUE(page);
+    auto markedRow = [&] {
+        QQuickItem* mark = w.item(QStringLiteral("playMark"));
+        QQuickItem* row = mark ? mark->parentItem() : nullptr;
+        while (row && !row->objectName().startsWith(u"item-"))
+            row = row->parentItem();
+        return row ? row->objectName() : QString();
+    };
+    EXPECT_EQ(markedRow(), u"item-alpha.wav");
+    EXPECT_EQ(page->property("note").toString(), u"alpha.wav");
+
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(w.window);
+    QAccessibleInterface* list = accessible(root, QAccessible::List, QStringLiteral("Playlist"));
+    ASSERT_TRUE(list);
+    EXPECT_EQ(rowNames(list).size(), 4) << rowNames(list).join(u'|').toStdString();
+    QStringList buttons;
+    buttonNames(root, buttons);
+    for (const char* name : { "Remove", "Empty the playlist", "Loop", "Repeat", "Shuffle" })
+        EXPECT_TRUE(buttons.contains(QString::fromLatin1(name))) << name << " in " << buttons.join(u'|').toStdString();
+    EXPECT_FALSE(buttons.contains(QString())) << buttons.join(u'|').toStdString();
+    EXPECT_TRUE(accessible(root, QAccessible::EditableText, QStringLiteral("Search the playlist")));
+
+    // A tap plays the row; the mark follows what VLC plays.
+    LiveRemote vlcSays(vlc->hostAddress(), vlc->password());
+    w.click(w.item(QStringLiteral("item-delta.wav")));
+    EXPECT_TRUE(vlcSays.waitFor([&] { return playingName(vlcSays) == u"delta.wav"; }));
+    EXPECT_TRUE(waitUntil([&] { return markedRow() == u"item-delta.wav"; }, 8000)) << markedRow().toStdString();
+
+    // The search keeps the rows whose names hold every word typed.
+    w.click(w.item(QStringLiteral("searchField")));
+    for (char c : std::string("cafe SONG"))
+        QTest::keyClick(w.window, c);
+    QQuickItem* rows = w.item(QStringLiteral("playlistList"));
+    EXPECT_TRUE(waitUntil([&] { return rows->property("count").toInt() == 1; }, 2000));
+    EXPECT_TRUE(w.item(QStringLiteral("item-Bob's Café Song.wav")));
+    QTest::keyClick(w.window, Qt::Key_Escape);
+    EXPECT_TRUE(waitUntil([&] { return rows->property("count").toInt() == 4; }, 2000));
+
+    // A row's button removes its item from VLC's playlist.
+    ASSERT_TRUE(w.item(QStringLiteral("remove-alpha.wav")));
+    w.click(w.item(QStringLiteral("remove-alpha.wav")));
+    EXPECT_TRUE(vlcSays.waitFor([&] { return itemsNamed(vlcSays, QStringLiteral("alpha.wav")) == 0; }));
+    EXPECT_EQ(vlcSays->itemsInPlaylist(), 3);
+    EXPECT_TRUE(waitUntil([&] { return !w.item(QStringLiteral("item-alpha.wav")); }, 8000));
+    leave(w);
+}
