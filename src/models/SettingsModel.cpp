@@ -192,16 +192,30 @@ void SettingsModel::activate(int row, int orientation)
     case SkinRow: navigator.showSkins(); break;
     case SkipDistanceRow: navigator.showSkipDistance(); break;
     case FeedbackRow:
-        navigator.composeMail(MakerContacts::feedbackAddress, localizedString("Feedback on PlayerLink"), QString());
+        navigator.composeMail(MakerContacts::feedbackAddress, feedbackSubject(), QString());
         break;
     case TellAFriendRow:
-        navigator.composeMail(QString(), localizedString("Try PlayerLink..."),
-                              localizedString("I'm using PlayerLink - it lets me control VLC completely from my "
-                                              "iPhone.\n\nI think you might like it!\n\n")
-                                  + MakerContacts::storePage);
+        navigator.composeMail(QString(), tellAFriendSubject(), tellAFriendBody());
         break;
     case NewsletterRow: navigator.showNewsletter(); break;
     case AboutRow: navigator.showAbout(); break;
     default: break;
     }
+}
+
+QString SettingsModel::feedbackSubject()
+{
+    return localizedString("Feedback on PlayerLink");
+}
+
+QString SettingsModel::tellAFriendSubject()
+{
+    return localizedString("Try PlayerLink...");
+}
+
+QString SettingsModel::tellAFriendBody()
+{
+    return localizedString("I'm using PlayerLink - it lets me control VLC completely from my "
+                           "iPhone.\n\nI think you might like it!\n\n")
+        + MakerContacts::storePage;
 }

@@ -49,6 +49,11 @@ public:
     // The rows' texts again (a skin or skip distance chosen meanwhile).
     Q_INVOKABLE void refresh();
 
+    // What the two mails of the settings say.
+    static QString feedbackSubject();
+    static QString tellAFriendSubject();
+    static QString tellAFriendBody();
+
 signals:
     void rotationLockChanged();
     void keepAwakeChanged();

@@ -8,13 +8,3 @@ QString BuildInfo::version()
 {
     return QStringLiteral(PLAYERLINK_VERSION);
 }
-
-QString BuildInfo::buildDate()
-{
-    return QStringLiteral(__DATE__);
-}
-
-QString BuildInfo::buildTime()
-{
-    return QStringLiteral(__TIME__);
-}

@@ -6,7 +6,4 @@
 namespace BuildInfo {
 // The project's version, as CMake knows it.
 QString version();
-// When this build was made, in the compiler's words ("Jan  2 2025").
-QString buildDate();
-QString buildTime();
 }

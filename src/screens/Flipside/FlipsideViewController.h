@@ -1,6 +1,7 @@
 #pragma once
 
 #include "models/AppContext.h"
+#include "models/SettingsModel.h"
 #include "screens/Common/StyledTableViewController.h"
 
 #include <QUrl>
@@ -10,27 +11,9 @@
 class FlipsideViewController : public StyledTableViewController {
     Q_OBJECT
 public:
-    enum Row {
-        AboutRow = 0,
-        DoubleVolRow = 2,
-        SkinRow = 3,
-        SkipDistanceRow = 4,
-        CreditsRow = 9,
-        IpRow = 10,
-        VersionRow = 11,
-        BuildRow = 12,
-        FeedbackRow = 13,
-        TellAFriendRow = 14,
-        PlayFoldersRow = 15,
-        LockRotationRow = 16,
-        OnlyShowMediaRow = 17,
-        HelpRow = 19,
-        WhatsNewRow = 20,
-        SetupRow = 21,
-        NewsletterRow = 22,
-        DisableSleepRow = 23,
-        SlideSkinRow = 24,
-    };
+    // The rows, their texts and what each does are the settings model's.
+    using Row = SettingsModel::Row;
+    using enum SettingsModel::Row;
 
     explicit FlipsideViewController(const AppContext& context, QWidget* parent = nullptr);
 
@@ -54,12 +37,9 @@ protected:
     void viewDidAppear(bool animated) override;
 
 private:
-    void toggle(const QString& key);
-    static QString feedbackSubject();
-    static QString tellAFriendSubject();
-    static QString tellAFriendBody();
-    // The device's address, or the localised word for none.
-    static QString wifiIPText();
+    // The model's row for a row id of the table.
+    QModelIndex modelIndexOf(int rowId) const;
 
     AppContext m_context;
+    SettingsModel m_rows;
 };
