@@ -65,6 +65,8 @@ void RemotesDiscovery::statusChangedInBrowser(BonjourBrowser* browser)
 
 void RemotesDiscovery::uniqueComputersChangedInBrowser(BonjourBrowser* browser)
 {
-    if (browser == m_browser)
-        m_model.setDiscovered(browser->uniqueComputers());
+    if (browser != m_browser)
+        return;
+    m_model.setDiscovered(browser->uniqueComputers());
+    emit discovered();
 }

@@ -44,6 +44,8 @@ public:
 signals:
     void statusChanged();
     void activeChanged();
+    // The run's computers are in the model's found list now.
+    void discovered();
 
 private:
     RemotesModel& m_model;

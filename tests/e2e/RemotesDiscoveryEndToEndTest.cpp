@@ -1,5 +1,6 @@
 #include "DnsSdNamespace.h"
 #include "../widgets/LaunchedApp.h"
+#include "models/RemotesDiscovery.h"
 #include "net/AvahiConnection.h"
 #include "net/BonjourBrowser.h"
 #include "screens/Remotes/RemotesViewController.h"
@@ -86,10 +87,10 @@ TEST(RemotesDiscoveryEndToEnd, FoundComputersAreListedOncePerAddressWithTheirSta
     EXPECT_EQ(livingRoom->name(), "0123456789ab@Living Room");
     EXPECT_EQ(foundAt(list, secondAddress)->name(), "Second Box");
     ASSERT_FALSE(net.publishService(QStringLiteral("Living Room"), QStringLiteral("_sftp-ssh._tcp"), 22).isEmpty());
-    list->refreshScan();
+    list->discovery().refreshScan();
     ASSERT_TRUE(waitUntil([&] { return livingRoom->name() == "Living Room"; }, 25000)) << livingRoom->name().toStdString();
     ASSERT_FALSE(net.publishService(QStringLiteral("Bob"), QStringLiteral("_ssh._tcp"), 22).isEmpty());
-    list->refreshScan();
+    list->discovery().refreshScan();
     ASSERT_TRUE(waitUntil([&] {
         const auto& all = list->bonjourBrowser()->allComputers();
         return std::any_of(all.begin(), all.end(), [](const BonjourComputer& c) { return c.name() == "Bob"; });
@@ -99,7 +100,7 @@ TEST(RemotesDiscoveryEndToEnd, FoundComputersAreListedOncePerAddressWithTheirSta
 
     // The desktop side's own service, arriving last, marks the computer.
     ASSERT_FALSE(net.publishService(QStringLiteral("Living Room PlayerLink"), QStringLiteral("_bw-ident._tcp"), 8080).isEmpty());
-    list->refreshScan();
+    list->discovery().refreshScan();
     ASSERT_TRUE(waitUntil([&] { return livingRoom->discoveredFromBwIdent(); }, 25000));
     EXPECT_EQ(livingRoom->name(), "Living Room");
     EXPECT_EQ(list->playerLinks().size(), size_t(2));

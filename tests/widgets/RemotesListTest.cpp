@@ -9,6 +9,7 @@
 #include "core/UserDefaults.h"
 #include "models/Navigator.h"
 #include "models/NewsModel.h"
+#include "models/RemotesDiscovery.h"
 #include "models/RemotesModel.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/RemoteConfig/RemoteConfigViewController.h"
@@ -283,7 +284,7 @@ TEST(RemotesList, SavedComputersAreDeletedWithTheMouseByTheCircleOrASidewaysDrag
         QPushButton* button = deleteButtonOf(cell);
         ASSERT_TRUE(button) << gone.toStdString();
         if (gone == u"Two") {
-            list->statusChangedInBrowser(list->bonjourBrowser());
+            list->discovery().statusChangedInBrowser(list->bonjourBrowser());
             cell = table->cellForRowAtIndexPath(IndexPath(0, 0));
             button = deleteButtonOf(cell);
             ASSERT_TRUE(button) << "still open after a rebuild";

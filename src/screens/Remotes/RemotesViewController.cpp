@@ -8,6 +8,7 @@
 #include "core/UserDefaults.h"
 #include "models/NewsModel.h"
 #include "models/RemotesModel.h"
+#include "models/RemotesDiscovery.h"
 #include "net/BonjourBrowser.h"
 #include "screens/Cells/BrowseCell.h"
 #include "screens/Common/ExclamationBadge.h"
@@ -43,12 +44,13 @@ RemotesViewController::RemotesViewController(const AppContext& context, RemotesM
     , m_context(context)
     , m_remotes(remotes)
     , m_news(news)
+    , m_discovery(new RemotesDiscovery(remotes, nullptr, this))
 {
     setTitle(localizedString("Computers"));
     setBackButtonTitle(localizedString("Back"));
-    m_bonjourScanTimer.setInterval(bonjourRefreshIntervalMs);
     m_remoteScanningTimer.setInterval(remoteScanningIntervalMs);
-    connect(&m_bonjourScanTimer, &QTimer::timeout, this, &RemotesViewController::refreshScan);
+    connect(m_discovery, &RemotesDiscovery::statusChanged, this, &RemotesViewController::updateTableStructure);
+    connect(m_discovery, &RemotesDiscovery::discovered, this, &RemotesViewController::updateTableStructure);
     connect(&m_remoteScanningTimer, &QTimer::timeout, this, &RemotesViewController::checkIfComputersHaveRemotes);
 
     auto item = [this](const char* title, void (RemotesViewController::*action)()) {
@@ -71,8 +73,6 @@ RemotesViewController::~RemotesViewController()
 {
     qApp->removeEventFilter(this);
     NotificationCenter::defaultCenter().removeObserver(this);
-    if (m_bonjourBrowser)
-        m_bonjourBrowser->stop();
 }
 
 // --- Life cycle ------------------------------------------------------------------
@@ -114,7 +114,7 @@ void RemotesViewController::viewDidAppear(bool)
     setRemoteScanning(true);
     if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
         Analytics::viewEntered(analyticsName);
-    startBonjourRefreshTimer();
+    m_discovery->setActive(true);
     newsUpdated();
     // Up, down, Enter, Delete and F5 work wherever the focus is in the window.
     qApp->removeEventFilter(this);
@@ -132,7 +132,7 @@ void RemotesViewController::viewDidDisappear(bool)
     center.removeObserver(this, NotificationNames::vlcFoundRemote);
     if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
         Analytics::viewLeft(analyticsName);
-    m_bonjourScanTimer.stop();
+    m_discovery->setActive(false);
     setRemoteScanning(false);
 }
 
@@ -153,44 +153,20 @@ void RemotesViewController::setRemoteScanning(bool scanning)
         m_remoteScanningTimer.stop();
 }
 
-void RemotesViewController::startBonjourRefreshTimer()
+BonjourBrowser* RemotesViewController::bonjourBrowser() const
 {
-    m_bonjourScanTimer.start();
+    return m_discovery->browser();
+}
+
+bool RemotesViewController::isBonjourRefreshing() const
+{
+    return m_discovery->isActive();
 }
 
 void RemotesViewController::scan()
 {
-    m_remotes.clearFound();
-    if (m_bonjourBrowser) {
-        // The old run may be inside a callback of its own: it goes later,
-        // telling nobody.
-        m_bonjourBrowser->stop();
-        m_bonjourBrowser->deleteLater();
-    }
-    m_bonjourBrowser = new BonjourBrowser(this, nullptr, this);
-    m_bonjourBrowser->startSearch(true);
-    if (isVisibleOnStack())
-        startBonjourRefreshTimer();
-    updateTableStructure();
-}
-
-void RemotesViewController::refreshScan()
-{
-    if (m_bonjourBrowser)
-        m_bonjourBrowser->startSearch(false);
-}
-
-void RemotesViewController::statusChangedInBrowser(BonjourBrowser*)
-{
-    updateTableStructure();
-}
-
-void RemotesViewController::uniqueComputersChangedInBrowser(BonjourBrowser* browser)
-{
-    if (browser != m_bonjourBrowser)
-        return;
-    m_remotes.setDiscovered(browser->uniqueComputers());
-    updateTableStructure();
+    // The discovery's new status rebuilds the table.
+    m_discovery->scan();
 }
 
 void RemotesViewController::addCommandLineRemote(const std::shared_ptr<VLCController>& remote)
@@ -219,7 +195,7 @@ void RemotesViewController::initialiseStructure()
     for (int i = 0; i < m_remotes.savedCount(); ++i)
         structure.addRow(SavedRowBase + int(i));
     structure.addRow(AddComputerRow);
-    const QString status = m_bonjourBrowser ? m_bonjourBrowser->status() : QString();
+    const QString status = m_discovery->status();
     // The run's status is already in the user's language.
     structure.addSection(status.isEmpty() ? localizedString("Found Computers") : status);
     for (int i = 0; i < m_remotes.foundCount(); ++i)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "models/AppContext.h"
-#include "net/BonjourBrowserDelegate.h"
 #include "screens/Common/ExclamationBadge.h"
 #include "models/RemoteAnswer.h"
 #include "ui/TableViewController.h"
@@ -16,6 +15,7 @@
 
 class BarButtonItem;
 class BonjourBrowser;
+class RemotesDiscovery;
 class NewsModel;
 class RemotesModel;
 
@@ -28,7 +28,7 @@ struct Notification;
 // VLC every 3 seconds and refreshes discovery every 10; each computer's row
 // shows what it last answered (RemoteStateIcon). The saved default remote
 // opens by itself the first time it answers, until the list is first left.
-class RemotesViewController : public TableViewController, public BonjourBrowserDelegate {
+class RemotesViewController : public TableViewController {
     Q_OBJECT
 public:
     // Row ids of the table structure.
@@ -44,7 +44,6 @@ public:
         NoRowIdsFrom = 3000,
     };
     static constexpr int remoteScanningIntervalMs = 3000;
-    static constexpr int bonjourRefreshIntervalMs = 10000;
 
     // One button of an explanation sheet: its title and what it does.
     struct SheetButton {
@@ -72,10 +71,8 @@ public:
     // A fresh discovery run (found computers forgotten); a new pass of the
     // current run that keeps them.
     void scan();
-    void refreshScan();
     void checkIfComputersHaveRemotes();
     void setRemoteScanning(bool scanning);
-    void startBonjourRefreshTimer();
     // The row's state icon; the caller owns it.
     QWidget* coneViewForRemote(const VLCController& remote) const;
 
@@ -104,10 +101,10 @@ public:
     const std::vector<std::shared_ptr<VLCController>>& playerLinks() const;
     // The saved remote of a row, as held while this screen lists it.
     std::shared_ptr<VLCController> savedRemote(int index) const;
-    BonjourBrowser* bonjourBrowser() const { return m_bonjourBrowser; }
+    BonjourBrowser* bonjourBrowser() const;
     bool dontShowDefaultAutomatically() const { return m_dontShowDefaultAutomatically; }
     bool isRemoteScanning() const { return m_remoteScanningTimer.isActive(); }
-    bool isBonjourRefreshing() const { return m_bonjourScanTimer.isActive(); }
+    bool isBonjourRefreshing() const;
     BarButtonItem* newsButton() const { return m_newsButton; }
     BarButtonItem* editButton() const { return m_editButton; }
     ExclamationBadge* exclamation() const { return m_exclamation; }
@@ -126,9 +123,7 @@ public:
                                                        const IndexPath& proposed) override;
     void moveRowAtIndexPath(TableView* table, const IndexPath& from, const IndexPath& to) override;
 
-    // Discovery.
-    void statusChangedInBrowser(BonjourBrowser* browser) override;
-    void uniqueComputersChangedInBrowser(BonjourBrowser* browser) override;
+    RemotesDiscovery& discovery() { return *m_discovery; }
 
 protected:
     void initialiseStructure() override;
@@ -160,8 +155,7 @@ private:
     std::weak_ptr<VLCController> m_remoteWeAreAboutToSaveOrDisplay;
     // Opened when it next answers as VLC: the remote whose password was just given.
     std::weak_ptr<VLCController> m_openWhenValid;
-    BonjourBrowser* m_bonjourBrowser = nullptr; // a child; the previous run goes with deleteLater
-    QTimer m_bonjourScanTimer;
+    RemotesDiscovery* m_discovery; // child
     QTimer m_remoteScanningTimer;
     BarButtonItem* m_newsButton = nullptr;
     BarButtonItem* m_editButton = nullptr;
