@@ -228,7 +228,7 @@ AdditionalActionsViewController* CentralAccessFactory::additionalActionsViewCont
 
 LuaAdditionalActionsViewController* CentralAccessFactory::luaAdditionalActionsViewController()
 {
-    return screen(m_luaAdditionalActionsViewController, context());
+    return screen(m_luaAdditionalActionsViewController, context(), *m_session);
 }
 
 ChapterTitleViewController* CentralAccessFactory::chapterTitleViewController()

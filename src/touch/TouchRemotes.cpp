@@ -10,9 +10,12 @@
 #include "models/RemoteSession.h"
 #include "models/RemotesDiscovery.h"
 #include "models/RemotesModel.h"
+#include "touch/TouchAdvanced.h"
 #include "touch/TouchSettings.h"
 #include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
+
+#include <QDesktopServices>
 
 TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& defaults, AlertPresenter& alerts,
                            QObject* parent)
@@ -24,6 +27,7 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
     , m_discovery(new RemotesDiscovery(*m_model, nullptr, this))
     , m_foundOnly(new FoundComputersModel(*m_model, this))
     , m_settings(new TouchSettings(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
+    , m_advanced(new TouchAdvanced(AppContext { network, defaults, alerts, Clock::current(), *this }, *m_session, this))
     , m_defaults(defaults)
 {
     connect(m_model, &RemotesModel::activeChanged, this, &TouchRemotes::probingChanged);
@@ -195,4 +199,56 @@ void TouchRemotes::showPlaylist()
 void TouchRemotes::showBrowser()
 {
     emit pageWanted(QStringLiteral("browser"));
+}
+
+void TouchRemotes::showAdvancedControls()
+{
+    emit pageWanted(QStringLiteral("menu-lua"));
+}
+
+void TouchRemotes::showKeyCommands()
+{
+    emit pageWanted(QStringLiteral("menu-plain"));
+}
+
+void TouchRemotes::showDvdNavigation()
+{
+    emit pageWanted(QStringLiteral("dvd"));
+}
+
+void TouchRemotes::showChapterTitle()
+{
+    emit pageWanted(QStringLiteral("chapters"));
+}
+
+void TouchRemotes::showAudioVideoTracks()
+{
+    emit pageWanted(QStringLiteral("audio-video-tracks"));
+}
+
+void TouchRemotes::showSubtitleTracks()
+{
+    emit pageWanted(QStringLiteral("subtitle-tracks"));
+}
+
+void TouchRemotes::showAudioDelay()
+{
+    emit pageWanted(QStringLiteral("audio-delay"));
+}
+
+void TouchRemotes::showAspectRatio()
+{
+    emit pageWanted(QStringLiteral("aspect-ratio"));
+}
+
+void TouchRemotes::showSpeed()
+{
+    emit pageWanted(QStringLiteral("speed"));
+}
+
+void TouchRemotes::openExternalUrl(const QUrl& url)
+{
+    // Only the web searches for what plays ask this (http and https).
+    if (url.scheme() == u"https" || url.scheme() == u"http")
+        QDesktopServices::openUrl(url);
 }

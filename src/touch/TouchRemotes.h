@@ -16,6 +16,7 @@ class RemotesDiscovery;
 class RemoteSession;
 class RemotesModel;
 class SavedRemoteList;
+class TouchAdvanced;
 class TouchSettings;
 class UserDefaults;
 class VLCController;
@@ -30,6 +31,7 @@ class TouchRemotes : public QObject, private Navigator {
     QML_ELEMENT
     QML_UNCREATABLE("The remotes are made by the program")
     Q_MOC_INCLUDE("touch/TouchSettings.h")
+    Q_MOC_INCLUDE("touch/TouchAdvanced.h")
     // The remotes list's model (a RemotesModel).
     Q_PROPERTY(QObject* list READ list CONSTANT)
     Q_PROPERTY(bool probing READ isProbing WRITE setProbing NOTIFY probingChanged)
@@ -39,6 +41,7 @@ class TouchRemotes : public QObject, private Navigator {
     Q_PROPERTY(QString discoveryStatus READ discoveryStatus NOTIFY discoveryStatusChanged)
     Q_PROPERTY(int savedCount READ savedCount NOTIFY savedCountChanged)
     Q_PROPERTY(TouchSettings* settings READ settings CONSTANT)
+    Q_PROPERTY(TouchAdvanced* advanced READ advanced CONSTANT)
 public:
     // network, defaults and alerts: not owned, they outlive this.
     TouchRemotes(QNetworkAccessManager* network, UserDefaults& defaults, AlertPresenter& alerts,
@@ -85,6 +88,7 @@ public:
     Q_INVOKABLE bool moveSaved(int from, int to);
     int savedCount() const;
     TouchSettings* settings() const { return m_settings; }
+    TouchAdvanced* advanced() const { return m_advanced; }
     // The settings screen, from the list's bar.
     Q_INVOKABLE void openSettings() { showSettings(); }
 
@@ -114,10 +118,22 @@ private:
     void showSkipDistance() override;
     void showPlaylist() override;
     void showBrowser() override;
+    void showAdvancedControls() override;
+    void showKeyCommands() override;
+    void showDvdNavigation() override;
+    void showChapterTitle() override;
+    void showAudioVideoTracks() override;
+    void showSubtitleTracks() override;
+    void showAudioDelay() override;
+    void showAspectRatio() override;
+    void showSpeed() override;
+    void openExternalUrl(const QUrl& url) override;
 
 signals:
     // A model's intent for a screen over the remote screen: "playlist",
-    // "browser".
+    // "browser", and the advanced controls by their pictures' names
+    // ("menu-lua", "menu-plain", "dvd", "chapters", "audio-video-tracks",
+    // "subtitle-tracks", "audio-delay", "aspect-ratio", "speed").
     void pageWanted(const QString& page);
 
 private:
@@ -128,6 +144,7 @@ private:
     RemotesDiscovery* m_discovery;    // child
     FoundComputersModel* m_foundOnly; // child
     TouchSettings* m_settings;        // child
+    TouchAdvanced* m_advanced;        // child
     std::shared_ptr<VLCController> m_configRemote;
     std::function<void(const std::shared_ptr<VLCController>&)> m_foundChosen;
     UserDefaults& m_defaults;

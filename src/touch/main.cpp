@@ -8,6 +8,7 @@
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "core/TerminalText.h"
+#include "touch/TouchAdvancedTour.h"
 #include "touch/TouchAlerts.h"
 #include "touch/TouchRemotes.h"
 #include "touch/TouchRemotesTour.h"
@@ -54,6 +55,20 @@ void addRemoteSteps(TouchScreenshotTour& tour, QQuickWindow* window)
         window->resize(390, 760);
         call("goBack");
     }, 800);
+}
+
+// The pages over the list go one by one, each slid out while events run:
+// the textures of images on a page that goes with the window, or hidden
+// under another, are never freed.
+void leavePagesThenQuit(QQuickWindow* window)
+{
+    QObject* stack = window->findChild<QObject*>(QStringLiteral("stack"));
+    if (!stack || stack->property("depth").toInt() <= 1) {
+        QTimer::singleShot(300, QCoreApplication::instance(), &QCoreApplication::quit);
+        return;
+    }
+    QMetaObject::invokeMethod(window, "popPage");
+    QTimer::singleShot(400, window, [window] { leavePagesThenQuit(window); });
 }
 }
 
@@ -126,7 +141,9 @@ int main(int argc, char** argv)
             tour->addStep(QStringLiteral("remotes"), nullptr, 800);
         addTouchRemotesSteps(*tour, window, remotes);
         addTouchSettingsSteps(*tour, window, remotes);
-        QObject::connect(tour.get(), &TouchScreenshotTour::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+        addTouchAdvancedSteps(*tour, window, remotes);
+        QObject::connect(tour.get(), &TouchScreenshotTour::finished, &app, [window] { leavePagesThenQuit(window); },
+                         Qt::QueuedConnection);
         QTimer::singleShot(0, tour.get(), &TouchScreenshotTour::start);
     }
     const int exitCode = app.exec();

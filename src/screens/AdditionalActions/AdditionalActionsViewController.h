@@ -1,31 +1,16 @@
 #pragma once
 
+#include "models/AdvancedControlsModel.h"
 #include "models/AppContext.h"
 #include "screens/Common/StyledTableViewController.h"
 
 class RemoteSession;
 
-// The plain advanced-controls menu: one-tap key commands for the shown
-// remote (cycle subtitles, audio track and aspect ratio, crop, faster and
-// slower, the audio and subtitle delays) and a row that opens DVD
-// navigation. The rows are fixed.
+// The plain advanced-controls menu: the key-command rows of
+// AdvancedControlsModel, one tap each, and a row that opens DVD navigation.
 class AdditionalActionsViewController : public StyledTableViewController {
     Q_OBJECT
 public:
-    enum Row {
-        DvdNavigationRow = 0,
-        SubtitlesRow,
-        AudioTrackRow,
-        AspectRatioRow,
-        CropRow,
-        FasterRow,
-        SlowerRow,
-        AudioDelayUpRow,
-        AudioDelayDownRow,
-        SubtitleDelayUpRow,
-        SubtitleDelayDownRow,
-    };
-
     AdditionalActionsViewController(const AppContext& context, RemoteSession& session, QWidget* parent = nullptr);
 
     void didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath) override;
@@ -34,6 +19,5 @@ protected:
     void initialiseStructure() override;
 
 private:
-    AppContext m_context;
-    RemoteSession& m_session;
+    AdvancedControlsModel m_rows;
 };

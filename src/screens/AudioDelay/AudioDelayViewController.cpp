@@ -1,18 +1,13 @@
 #include "screens/AudioDelay/AudioDelayViewController.h"
 
 #include "core/Localization.h"
-#include "core/TextFormat.h"
-#include "models/RemoteSession.h"
 #include "screens/Common/KnobScreenStyle.h"
 #include "ui/Rotator.h"
 #include "ui_AudioDelayView.h"
-#include "vlc/VLCController.h"
-
-#include <cmath>
 
 AudioDelayViewController::AudioDelayViewController(RemoteSession& session, QWidget* parent)
     : ViewController(parent)
-    , m_session(session)
+    , m_knob(session)
     , m_ui(std::make_unique<Ui::AudioDelayView>())
 {
     m_ui->setupUi(this);
@@ -28,6 +23,7 @@ AudioDelayViewController::AudioDelayViewController(RemoteSession& session, QWidg
     connect(m_ui->minusOneButton, &QPushButton::clicked, this, &AudioDelayViewController::minusOne);
     connect(m_ui->zeroButton, &QPushButton::clicked, this, &AudioDelayViewController::zero);
     connect(m_ui->addOneButton, &QPushButton::clicked, this, &AudioDelayViewController::addOne);
+    connect(&m_knob, &AudioDelayKnob::changed, this, [this] { m_ui->delay->setText(m_knob.text()); });
 }
 
 AudioDelayViewController::~AudioDelayViewController()
@@ -48,10 +44,8 @@ QLabel* AudioDelayViewController::delay() const
 void AudioDelayViewController::viewWillAppear(bool animated)
 {
     ViewController::viewWillAppear(animated);
-    const std::shared_ptr<VLCController> remote = m_session.remote();
-    m_currentDelay = m_lastDelaySent = remote ? float(remote->audioDelay()) : 0.0f;
-    m_ui->rotator->setValue(m_currentDelay);
-    updateLabel();
+    m_knob.load();
+    m_ui->rotator->setValue(float(m_knob.value()));
 }
 
 void AudioDelayViewController::viewDidAppear(bool animated)
@@ -62,48 +56,33 @@ void AudioDelayViewController::viewDidAppear(bool animated)
 
 void AudioDelayViewController::updateCurrentDelay(float value, bool forceChange)
 {
-    m_currentDelay = value;
-    if (value > -snap && value < snap)
-        m_currentDelay = 0;
-    if (!forceChange && !(std::abs(m_currentDelay - m_lastDelaySent) > minimumSendChange)) {
-        updateLabel();
-        return;
-    }
-    m_lastDelaySent = m_currentDelay;
-    if (const std::shared_ptr<VLCController> remote = m_session.remote())
-        remote->setAudioDelay(m_currentDelay);
-    updateLabel();
-}
-
-void AudioDelayViewController::updateLabel()
-{
-    m_ui->delay->setText(fmt(QStringLiteral("%@ %.2f"), localizedString("Current Delay : "), double(m_currentDelay)));
+    m_knob.turnTo(value, forceChange);
 }
 
 void AudioDelayViewController::rotatorValueChangedTo(float value)
 {
-    updateCurrentDelay(value, false);
+    m_knob.turnTo(value, false);
 }
 
 void AudioDelayViewController::rotatorStoppedChangingAt(float value)
 {
-    updateCurrentDelay(value, true);
+    m_knob.turnTo(value, true);
 }
 
 void AudioDelayViewController::minusOne()
 {
-    updateCurrentDelay(m_currentDelay - 1, true);
-    m_ui->rotator->setValue(m_currentDelay);
+    m_knob.minusOne();
+    m_ui->rotator->setValue(float(m_knob.value()));
 }
 
 void AudioDelayViewController::addOne()
 {
-    updateCurrentDelay(m_currentDelay + 1, true);
-    m_ui->rotator->setValue(m_currentDelay);
+    m_knob.addOne();
+    m_ui->rotator->setValue(float(m_knob.value()));
 }
 
 void AudioDelayViewController::zero()
 {
-    updateCurrentDelay(0, true);
-    m_ui->rotator->setValue(m_currentDelay);
+    m_knob.zero();
+    m_ui->rotator->setValue(float(m_knob.value()));
 }

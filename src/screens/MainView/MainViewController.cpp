@@ -9,6 +9,7 @@
 #include "core/PreferenceKeys.h"
 #include "core/SkinFolders.h"
 #include "core/UserDefaults.h"
+#include "models/MoreActions.h"
 #include "models/Navigator.h"
 #include "models/NewsModel.h"
 #include "models/RemoteSession.h"
@@ -237,10 +238,8 @@ void MainViewController::showNews() { m_context.navigator.showNews(); }
 void MainViewController::actions()
 {
     AlertRequest sheet;
-    sheet.title = localizedString("More...");
-    sheet.buttons = { localizedString("Advanced Controls..."), localizedString("Find in IMDB"),
-                      localizedString("Find in Amazon"), localizedString("Skins..."), localizedString("Settings..."),
-                      localizedString("Cancel") };
+    sheet.title = MoreActions::title();
+    sheet.buttons = MoreActions::buttons();
     sheet.actionSheet = true;
     sheet.completion = [self = QPointer<MainViewController>(this)](int index) {
         if (self)
@@ -251,14 +250,7 @@ void MainViewController::actions()
 
 void MainViewController::actionsSheetDidDismissWithButtonIndex(int index)
 {
-    switch (index) {
-    case 0: m_session.openAdvancedControls(); break;
-    case 1: m_session.findInMovieDatabase(); break;
-    case 2: m_session.findInShop(); break;
-    case 3: m_context.navigator.showSkins(); break;
-    case 4: m_context.navigator.showSettings(); break;
-    default: break;
-    }
+    MoreActions::choose(index, m_session, m_context.navigator);
 }
 
 bool MainViewController::checkSkinValue()

@@ -34,6 +34,12 @@ ApplicationWindow {
             stack.pop(null, StackView.Immediate)
     }
 
+    // The page on top goes, the one below shows again.
+    function popPage() {
+        if (stack.depth > 1)
+            stack.pop()
+    }
+
     // The session's remote, on the one remote screen over the list.
     function showRemote() {
         if (stack.currentItem as RemotePage)
@@ -152,6 +158,52 @@ ApplicationWindow {
     Component {
         id: browserPage
         BrowserPage {}
+    }
+
+    Component {
+        id: advancedMenuPage
+        AdvancedMenuPage {}
+    }
+
+    Component {
+        id: choicePage
+        ChoicePage {}
+    }
+
+    Component {
+        id: knobPage
+        KnobPage {}
+    }
+
+    Component {
+        id: dvdPage
+        DvdPage {}
+    }
+
+    // The advanced controls' pages, by their intents' names.
+    Connections {
+        target: window.remotes
+        function onPageWanted(name) {
+            const advanced = window.remotes.advanced
+            const pages = {
+                "menu-lua": [advancedMenuPage, { screens: true }],
+                "menu-plain": [advancedMenuPage, { screens: false }],
+                "audio-video-tracks": [choicePage, { rows: advanced.audioVideoTracks,
+                                                     pageTitle: qsTrId("Audio & Video Tracks") }],
+                "subtitle-tracks": [choicePage, { rows: advanced.subtitleTracks, pageTitle: qsTrId("Subtitle Track") }],
+                "aspect-ratio": [choicePage, { rows: advanced.aspectRatios, pageTitle: qsTrId("AspectRatio") }],
+                "chapters": [choicePage, { rows: advanced.chapters, pageTitle: qsTrId("Chapter & Title") }],
+                "speed": [knobPage, { speed: true }],
+                "audio-delay": [knobPage, { speed: false }],
+                "dvd": [dvdPage, {}]
+            }
+            const page = pages[name]
+            if (!page)
+                return
+            const properties = page[1]
+            properties.advanced = advanced
+            stack.push(page[0], properties)
+        }
     }
 
     // The intents of the models for the screens over the remote screen.

@@ -79,6 +79,19 @@ Page {
                 Layout.preferredHeight: 48
                 onClicked: screen.openBrowser()
             }
+            ToolButton {
+                id: openMoreButton
+                objectName: "openMore"
+                background: Rectangle {
+                    color: openMoreButton.down ? Qt.rgba(1, 1, 1, 0.15) : "transparent"
+                }
+                text: qsTrId("More...")
+                palette.buttonText: "white"
+                Accessible.name: text
+                Layout.fillWidth: true
+                Layout.preferredHeight: 48
+                onClicked: moreSheet.open()
+            }
         }
     }
 
@@ -89,6 +102,11 @@ Page {
 
     Notice {
         id: notice
+    }
+
+    MoreSheet {
+        id: moreSheet
+        advanced: page.remotes.advanced
     }
 
     StackView.onActivated: page.keys.remote = skin

@@ -1,0 +1,125 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import PlayerLink.Touch
+
+// The advanced-controls menu: the screens of a player that reports its
+// state in full, with the key commands behind "Keys"; or the key commands
+// themselves, one tap each.
+Page {
+    id: page
+    objectName: page.screens ? "menuLuaPage" : "menuPlainPage"
+
+    required property TouchAdvanced advanced
+    // The screens' menu, rather than the key commands'.
+    required property bool screens
+
+    title: qsTrId("Advanced Controls")
+    background: Rectangle {
+        color: "#101114"
+    }
+
+    header: ToolBar {
+        visible: page.screens
+        height: page.screens ? 48 : 0
+        background: Rectangle {
+            color: "#1d1e22"
+        }
+        RowLayout {
+            anchors.fill: parent
+            Item {
+                Layout.fillWidth: true
+            }
+            ToolButton {
+                id: keys
+                objectName: "keyCommands"
+                text: qsTrId("Keys")
+                palette.buttonText: "white"
+                Accessible.name: keys.text
+                Layout.preferredHeight: 48
+                Layout.minimumWidth: 64
+                background: Rectangle {
+                    color: keys.down ? Qt.rgba(1, 1, 1, 0.15) : "transparent"
+                }
+                onClicked: page.advanced.showKeyCommands()
+            }
+        }
+    }
+
+    ListView {
+        id: list
+        objectName: page.screens ? "menuLuaList" : "menuPlainList"
+        anchors.fill: parent
+        clip: true
+        model: page.screens ? page.advanced.screens : page.advanced.keyCommands
+        Accessible.role: Accessible.List
+        Accessible.name: qsTrId("Advanced Controls")
+        section.property: "section"
+
+        delegate: Column {
+            id: entry
+            required property int index
+            required property string text
+            required property string section
+            required property bool more
+
+            width: ListView.view.width
+
+            // The first row of each section carries its heading (none when empty).
+            Rectangle {
+                visible: entry.section !== ""
+                         && (entry.index === 0 || entry.ListView.section !== entry.ListView.previousSection)
+                width: parent.width
+                height: 32
+                color: "#1d1e22"
+                Label {
+                    anchors.fill: parent
+                    anchors.leftMargin: 14
+                    verticalAlignment: Text.AlignVCenter
+                    text: entry.section
+                    color: "#9a9da6"
+                    font.bold: true
+                    Accessible.role: Accessible.Heading
+                    Accessible.name: entry.section
+                }
+            }
+
+            ItemDelegate {
+                id: row
+                objectName: "menu-" + entry.text
+                width: parent.width
+                height: 50
+                Accessible.role: Accessible.ListItem
+                Accessible.name: entry.text
+                background: Rectangle {
+                    color: row.down ? "#2b2d33" : "#16171a"
+                    Rectangle {
+                        anchors.bottom: parent.bottom
+                        x: 14
+                        width: parent.width - x
+                        height: 1
+                        color: "#2a2b30"
+                    }
+                }
+                contentItem: RowLayout {
+                    spacing: 8
+                    Label {
+                        text: entry.text
+                        elide: Text.ElideRight
+                        color: "#f2f2f2"
+                        font.pixelSize: 15
+                        Layout.fillWidth: true
+                    }
+                    Label {
+                        visible: entry.more
+                        text: "\u203a"
+                        color: "#9a9da6"
+                        font.pixelSize: 18
+                    }
+                }
+                onClicked: page.advanced.activate(page.screens, entry.index)
+            }
+        }
+    }
+}

@@ -1,0 +1,112 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import PlayerLink.Touch
+
+// One of the player's lists (tracks, aspect ratios, titles and chapters)
+// in sections, the one in force ticked; a tap chooses a row. The player is
+// asked for its state as the page appears.
+Page {
+    id: page
+
+    required property TouchAdvanced advanced
+    required property ChoiceRows rows
+    required property string pageTitle
+
+    title: page.pageTitle
+    background: Rectangle {
+        color: "#101114"
+    }
+
+    StackView.onActivated: page.advanced.refreshStatus()
+
+    ListView {
+        id: list
+        objectName: "choiceList"
+        anchors.fill: parent
+        clip: true
+        model: page.rows
+        Accessible.role: Accessible.List
+        Accessible.name: page.pageTitle
+        section.property: "section"
+
+        delegate: Column {
+            id: entry
+            required property int index
+            required property string name
+            required property string details
+            required property bool marked
+            required property string section
+
+            width: ListView.view.width
+
+            Rectangle {
+                visible: entry.index === 0 || entry.ListView.section !== entry.ListView.previousSection
+                width: parent.width
+                height: 32
+                color: "#1d1e22"
+                Label {
+                    anchors.fill: parent
+                    anchors.leftMargin: 14
+                    verticalAlignment: Text.AlignVCenter
+                    text: entry.section
+                    color: "#9a9da6"
+                    font.bold: true
+                    Accessible.role: Accessible.Heading
+                    Accessible.name: entry.section
+                }
+            }
+
+            ItemDelegate {
+                id: row
+                objectName: "choice-" + entry.name
+                width: parent.width
+                height: entry.details !== "" ? 62 : 50
+                Accessible.role: Accessible.ListItem
+                Accessible.name: entry.name
+                Accessible.checkable: true
+                Accessible.checked: entry.marked
+                background: Rectangle {
+                    color: row.down ? "#2b2d33" : "#16171a"
+                    Rectangle {
+                        anchors.bottom: parent.bottom
+                        x: 14
+                        width: parent.width - x
+                        height: 1
+                        color: "#2a2b30"
+                    }
+                }
+                contentItem: RowLayout {
+                    spacing: 8
+                    ColumnLayout {
+                        spacing: 2
+                        Layout.fillWidth: true
+                        Label {
+                            text: entry.name
+                            elide: Text.ElideRight
+                            color: "#f2f2f2"
+                            font.pixelSize: 15
+                            Layout.fillWidth: true
+                        }
+                        Label {
+                            visible: entry.details !== ""
+                            text: entry.details
+                            elide: Text.ElideRight
+                            color: "#9a9da6"
+                            font.pixelSize: 11
+                            Layout.fillWidth: true
+                        }
+                    }
+                    Label {
+                        visible: entry.marked
+                        text: "\u2713"
+                        color: "#ff8c1a"
+                        font.pixelSize: 18
+                    }
+                }
+                onClicked: page.rows.select(entry.index)
+            }
+        }
+    }
+}

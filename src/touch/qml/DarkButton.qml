@@ -1,0 +1,23 @@
+import QtQuick
+import QtQuick.Controls
+
+// A button of the advanced controls and the "More..." choices, drawn as
+// playerlink draws them: white bold text on a dark rounded face.
+Button {
+    id: button
+
+    implicitHeight: 48
+    font.bold: true
+    font.pixelSize: 16
+    palette.buttonText: "white"
+    Accessible.name: button.text
+    background: Rectangle {
+        radius: 8
+        border.color: button.visualFocus ? "#ff8c1a" : "#4a4c52"
+        border.width: button.visualFocus ? 2 : 1
+        gradient: Gradient {
+            GradientStop { position: 0; color: button.down ? "#8a4a0e" : "#3a3c42" }
+            GradientStop { position: 1; color: button.down ? "#8a4a0e" : "#26272c" }
+        }
+    }
+}

@@ -1,0 +1,98 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import PlayerLink.Touch
+
+// DVD navigation: the arrows, select and the disc's menu; the arrow keys,
+// Enter and M work too.
+Page {
+    id: page
+    objectName: "dvdPage"
+
+    required property TouchAdvanced advanced
+
+    title: qsTrId("DVD")
+    background: Rectangle {
+        color: "#101114"
+    }
+    focus: true
+
+    StackView.onActivated: page.forceActiveFocus()
+
+    Keys.onPressed: event => {
+        const keys = {}
+        keys[Qt.Key_Up] = page.advanced.dvdUp
+        keys[Qt.Key_Down] = page.advanced.dvdDown
+        keys[Qt.Key_Left] = page.advanced.dvdLeft
+        keys[Qt.Key_Right] = page.advanced.dvdRight
+        keys[Qt.Key_Return] = page.advanced.dvdSelect
+        keys[Qt.Key_Enter] = page.advanced.dvdSelect
+        keys[Qt.Key_M] = page.advanced.dvdMenu
+        if (keys[event.key]) {
+            keys[event.key]()
+            event.accepted = true
+        }
+    }
+
+    component PadButton: AbstractButton {
+        id: pad
+        required property string image
+        required property string name
+        implicitWidth: 72
+        implicitHeight: 72
+        focusPolicy: Qt.TabFocus
+        Accessible.role: Accessible.Button
+        Accessible.name: pad.name
+        contentItem: Image {
+            source: "qrc:/images/" + pad.image + (pad.down ? "_down.png" : ".png")
+            cache: false
+            fillMode: Image.PreserveAspectFit
+        }
+        background: Rectangle {
+            color: "transparent"
+            radius: 8
+            border.color: "#ff8c1a"
+            border.width: pad.visualFocus ? 2 : 0
+        }
+    }
+
+    ColumnLayout {
+        anchors.centerIn: parent
+        spacing: 16
+        width: Math.min(parent.width - 32, 320)
+
+        GridLayout {
+            columns: 3
+            rowSpacing: 6
+            columnSpacing: 6
+            Layout.alignment: Qt.AlignHCenter
+            Item { implicitWidth: 72; implicitHeight: 72 }
+            PadButton { objectName: "dvdUp"; image: "dvdUp"; name: qsTrId("Up"); onClicked: page.advanced.dvdUp() }
+            Item { implicitWidth: 72; implicitHeight: 72 }
+            PadButton { objectName: "dvdLeft"; image: "dvdLeft"; name: qsTrId("Left"); onClicked: page.advanced.dvdLeft() }
+            PadButton { objectName: "dvdSelect"; image: "dvdSelect"; name: qsTrId("Select"); onClicked: page.advanced.dvdSelect() }
+            PadButton { objectName: "dvdRight"; image: "dvdRight"; name: qsTrId("Right"); onClicked: page.advanced.dvdRight() }
+            Item { implicitWidth: 72; implicitHeight: 72 }
+            PadButton { objectName: "dvdDown"; image: "dvdDown"; name: qsTrId("Down"); onClicked: page.advanced.dvdDown() }
+            Item { implicitWidth: 72; implicitHeight: 72 }
+        }
+        PadButton {
+            objectName: "dvdMenu"
+            image: "dvdMenu"
+            name: qsTrId("Menu")
+            implicitWidth: 60
+            implicitHeight: 60
+            Layout.alignment: Qt.AlignHCenter
+            onClicked: page.advanced.dvdMenu()
+        }
+        Label {
+            text: qsTrId("Arrow keys, Enter and M work here too.")
+            color: "#9a9da6"
+            font.pixelSize: 12
+            wrapMode: Text.WordWrap
+            horizontalAlignment: Text.AlignHCenter
+            Layout.fillWidth: true
+        }
+    }
+}

@@ -1,0 +1,205 @@
+// playerlink-touch's advanced controls against a real VLC 3 playing a film
+// with two audio and two subtitle tracks, through real mouse events on its
+// window from the remote screen's "More...", each checked by a second
+// connection to VLC; and what assistive technology reads of these pages.
+
+#include "ChapteredMovie.h"
+#include "LiveRemote.h"
+#include "TestSupport.h"
+#include "TouchWindow.h"
+#include "VlcInstance.h"
+#include "core/PreferenceKeys.h"
+#include "models/MoreActions.h"
+#include "models/RemoteSession.h"
+
+#include <QAccessible>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+class TouchAdvancedAgainstRealVlc : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { s_movie = std::make_unique<ChapteredMovie>(); }
+    static void TearDownTestSuite() { s_movie.reset(); }
+
+    void SetUp() override
+    {
+        QString why;
+        if (!VlcInstance::canRun(&why))
+            GTEST_SKIP() << why.toStdString();
+        ASSERT_TRUE(s_movie->isValid()) << s_movie->error().toStdString();
+        UserDefaults::standard().setInteger(PreferenceKeys::slideScreenPosition, 0);
+        VlcInstance::Options options;
+        options.media = { s_movie->path() };
+        vlc = std::make_unique<VlcInstance>(options);
+        ASSERT_TRUE(vlc->started()) << vlc->error().toStdString();
+        observer = std::make_unique<LiveRemote>(vlc->hostAddress(), vlc->password());
+        ASSERT_TRUE(observer->probe());
+        ASSERT_TRUE(observer->waitFor([&] { return (*observer)->isPlaying() && stream(4); }));
+    }
+
+    const PlayerStatus& status() { return (*observer)->playerStatus(); }
+    const PlayerStatus::Stream* stream(int n)
+    {
+        for (const PlayerStatus::Stream& s : status().streams)
+            if (s.streamId == QString::number(n))
+                return &s;
+        return nullptr;
+    }
+    // VLC adds the decoded format to a stream's details once it decodes it.
+    bool decoding(int n)
+    {
+        const PlayerStatus::Stream* s = stream(n);
+        return s && s->details.find(u"Decoded format");
+    }
+
+    static bool settled(TouchWindow& w, int depth)
+    {
+        return waitUntil([&] { return w.depth() == depth && !w.stack->property("busy").toBool(); });
+    }
+    static bool shows(TouchWindow& w, const QString& objectName)
+    {
+        return waitUntil([&] { return w.item(objectName) != nullptr; }, 8000);
+    }
+    // Taps a visible item, after the page has slid in.
+    static void tap(TouchWindow& w, const QString& objectName)
+    {
+        ASSERT_TRUE(shows(w, objectName)) << objectName.toStdString();
+        const int depth = w.depth();
+        ASSERT_TRUE(settled(w, depth));
+        w.click(w.item(objectName));
+    }
+    static void back(TouchWindow& w, int toDepth)
+    {
+        tap(w, QStringLiteral("backButton"));
+        ASSERT_TRUE(settled(w, toDepth));
+    }
+
+    // Whether assistive technology reads the row as the one in force.
+    static bool ticked(TouchWindow& w, const QString& objectName)
+    {
+        QQuickItem* row = w.item(objectName);
+        QAccessibleInterface* read = row ? QAccessible::queryAccessibleInterface(row) : nullptr;
+        return read && read->state().checked;
+    }
+
+    // The names of the accessibles of a role under root, visible ones only.
+    static QStringList named(QAccessibleInterface* root, QAccessible::Role role)
+    {
+        QStringList names;
+        if (!root || root->state().invisible)
+            return names;
+        if (root->role() == role)
+            names << root->text(QAccessible::Name);
+        for (int i = 0; i < root->childCount(); ++i)
+            names << named(root->child(i), role);
+        return names;
+    }
+    static QStringList named(TouchWindow& w, QAccessible::Role role)
+    {
+        return named(QAccessible::queryAccessibleInterface(w.window), role);
+    }
+
+    static std::unique_ptr<ChapteredMovie> s_movie;
+    std::unique_ptr<VlcInstance> vlc;
+    std::unique_ptr<LiveRemote> observer;
+};
+
+std::unique_ptr<ChapteredMovie> TouchAdvancedAgainstRealVlc::s_movie;
+}
+
+TEST_F(TouchAdvancedAgainstRealVlc, MoreOpensTheMenuWhoseScreensTakeATrackASpeedAndAnAspectRatio)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    TouchWindow w(true, [&](TouchRemotes& remotes) { remotes.connectTo(vlc->hostAddress(), vlc->password()); });
+    RemoteSession& session = w.remotes.session();
+    ASSERT_TRUE(waitUntil([&] { return session.isPlaying(); }, 10000)) << "VLC said: " << vlc->log().toStdString();
+
+    // "More..." offers playerlink's choices; VLC 3 gets the menu of screens.
+    tap(w, QStringLiteral("openMore"));
+    ASSERT_TRUE(shows(w, QStringLiteral("more-0")));
+    QStringList buttons = named(w, QAccessible::Button);
+    for (const QString& choice : MoreActions::buttons())
+        EXPECT_TRUE(buttons.contains(choice)) << choice.toStdString() << " in " << buttons.join(u'|').toStdString();
+    tap(w, QStringLiteral("more-0"));
+    ASSERT_TRUE(settled(w, 3));
+    ASSERT_TRUE(w.item(QStringLiteral("menuLuaPage")));
+    EXPECT_EQ(named(w, QAccessible::ListItem),
+              (QStringList { "DVD Navigation", "Chapter & Title", "Subtitles", "Audio & Video Track",
+                             "Audio & Delay Settings", "Aspect Ratio", "Speed" }));
+    EXPECT_GE(w.item(QStringLiteral("menu-Speed"))->height(), 48);
+
+    // The French audio track, chosen by a tap, is what VLC decodes.
+    tap(w, QStringLiteral("menu-Audio & Video Track"));
+    ASSERT_TRUE(shows(w, QStringLiteral("choice-French")));
+    EXPECT_TRUE(named(w, QAccessible::ListItem).contains(u"English"));
+    EXPECT_FALSE(decoding(2)) << "French is not playing yet";
+    tap(w, QStringLiteral("choice-French"));
+    EXPECT_TRUE(observer->waitFor([&] { return decoding(2); })) << "VLC decodes the French track once chosen";
+    EXPECT_TRUE(waitUntil([&] { return ticked(w, QStringLiteral("choice-French")); }));
+    back(w, 3);
+
+    // Faster doubles the speed; a quarter turn of the knob clockwise goes on
+    // up by a quarter of a doubling.
+    tap(w, QStringLiteral("menu-Speed"));
+    ASSERT_TRUE(settled(w, 4));
+    tap(w, QStringLiteral("knobButton-2"));
+    EXPECT_TRUE(observer->waitFor([&] { return status().rate && std::abs(*status().rate - 2.0) < 0.01; }));
+    QQuickItem* knob = w.item(QStringLiteral("knob"));
+    ASSERT_TRUE(knob);
+    const QPoint centre = w.centreOf(knob);
+    const int radius = int(knob->width() / 3);
+    QTest::mousePress(w.window, Qt::LeftButton, {}, centre + QPoint(radius, 0));
+    for (int step = 1; step <= 10; ++step) {
+        const double angle = M_PI / 2 * step / 10;
+        QTest::qWait(30);
+        QTest::mouseMove(w.window, centre + QPoint(int(radius * std::cos(angle)), int(radius * std::sin(angle))));
+    }
+    QTest::mouseRelease(w.window, Qt::LeftButton, {}, centre + QPoint(0, radius));
+    EXPECT_TRUE(observer->waitFor([&] { return status().rate && std::abs(*status().rate - std::pow(2.0, 1.25)) < 0.05; }))
+        << "rate " << status().rate.value_or(0);
+    EXPECT_EQ(w.item(QStringLiteral("knobValue"))->property("text").toString(), QStringLiteral("Speed x 2.38"));
+    EXPECT_EQ(named(w, QAccessible::Dial), QStringList { "Speed" });
+    buttons = named(w, QAccessible::Button);
+    for (const char* name : { "Slower", "Normal", "Faster", "Back" })
+        EXPECT_TRUE(buttons.contains(QString::fromLatin1(name))) << name << " in " << buttons.join(u'|').toStdString();
+    tap(w, QStringLiteral("knobButton-1"));
+    EXPECT_TRUE(observer->waitFor([&] { return status().rate && std::abs(*status().rate - 1.0) < 0.01; }));
+    back(w, 3);
+
+    // An aspect ratio chosen reads back from VLC, and gets the tick.
+    tap(w, QStringLiteral("menu-Aspect Ratio"));
+    tap(w, QStringLiteral("choice-16:9"));
+    EXPECT_TRUE(observer->waitFor([&] { return status().vlc3AspectRatio == QStringLiteral("16:9"); }));
+    EXPECT_TRUE(waitUntil([&] { return ticked(w, QStringLiteral("choice-16:9")); }));
+    back(w, 3);
+
+    // The DVD pad's buttons and the key commands behind "Keys", by name.
+    tap(w, QStringLiteral("menu-DVD Navigation"));
+    ASSERT_TRUE(settled(w, 4));
+    buttons = named(w, QAccessible::Button);
+    for (const char* name : { "Up", "Down", "Left", "Right", "Select", "Menu" })
+        EXPECT_TRUE(buttons.contains(QString::fromLatin1(name))) << name << " in " << buttons.join(u'|').toStdString();
+    back(w, 3);
+    tap(w, QStringLiteral("keyCommands"));
+    ASSERT_TRUE(settled(w, 4));
+    ASSERT_TRUE(w.item(QStringLiteral("menuPlainPage")));
+    EXPECT_EQ(named(w, QAccessible::ListItem),
+              (QStringList { "DVD Navigation", "Subtitles", "Audio Track", "Aspect Ratio", "Crop Aspect Ratio", "Faster",
+                             "Slower", "Audio Delay Up", "Audio Delay Down", "Subtitle Delay Up", "Subtitle Delay Down" }));
+    EXPECT_FALSE(named(w, QAccessible::Button).contains(QString())) << "every button has a name";
+
+    // Back to the list page by page while events still run: the textures of
+    // a page that goes while hidden under another would outlive the window.
+    back(w, 3);
+    back(w, 2);
+    QTest::qWait(300);
+    QMetaObject::invokeMethod(w.window, "goBack");
+    EXPECT_TRUE(waitUntil([&] { return w.depth() == 1; }));
+    QTest::qWait(200);
+    EXPECT_FALSE(vlc->crashed());
+}
