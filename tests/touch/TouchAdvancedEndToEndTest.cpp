@@ -111,7 +111,7 @@ protected:
 std::unique_ptr<ChapteredMovie> TouchAdvancedAgainstRealVlc::s_movie;
 }
 
-TEST_F(TouchAdvancedAgainstRealVlc, MoreOpensTheMenuWhoseScreensTakeATrackASpeedAndAnAspectRatio)
+TEST_F(TouchAdvancedAgainstRealVlc, MoreOpensTheMenuWhoseScreensTakeATrackASpeedAndAnAspectRatioAndListTheChapters)
 {
     if (IsSkipped() || HasFatalFailure())
         return;
@@ -176,6 +176,11 @@ TEST_F(TouchAdvancedAgainstRealVlc, MoreOpensTheMenuWhoseScreensTakeATrackASpeed
     tap(w, QStringLiteral("choice-16:9"));
     EXPECT_TRUE(observer->waitFor([&] { return status().vlc3AspectRatio == QStringLiteral("16:9"); }));
     EXPECT_TRUE(waitUntil([&] { return ticked(w, QStringLiteral("choice-16:9")); }));
+    back(w, 3);
+
+    // The titles and chapters, asked of VLC while their page shows.
+    tap(w, QStringLiteral("menu-Chapter & Title"));
+    EXPECT_TRUE(shows(w, QStringLiteral("choice-Chapter 2")));
     back(w, 3);
 
     // The DVD pad's buttons and the key commands behind "Keys", by name.

@@ -13,6 +13,8 @@ Page {
     required property TouchAdvanced advanced
     required property ChoiceRows rows
     required property string pageTitle
+    // The titles and chapters: VLC is asked again every second while shown.
+    property bool chapters: false
 
     title: page.pageTitle
     background: Rectangle {
@@ -20,6 +22,13 @@ Page {
     }
 
     StackView.onActivated: page.advanced.refreshStatus()
+
+    Binding {
+        target: page.advanced
+        property: "chaptersActive"
+        value: page.StackView.status === StackView.Active
+        when: page.chapters
+    }
 
     ListView {
         id: list

@@ -57,10 +57,15 @@ Page {
         }
     }
 
-    ColumnLayout {
+    // Portrait: the pad, the menu button and the hint in a column;
+    // landscape: the menu button and the hint beside the pad.
+    GridLayout {
+        readonly property bool wide: page.width > page.height
         anchors.centerIn: parent
-        spacing: 16
-        width: Math.min(parent.width - 32, 320)
+        columns: wide ? 2 : 1
+        rowSpacing: 16
+        columnSpacing: 24
+        width: Math.min(page.width - 32, wide ? 520 : 320)
 
         GridLayout {
             columns: 3
@@ -77,22 +82,27 @@ Page {
             PadButton { objectName: "dvdDown"; image: "dvdDown"; name: qsTrId("Down"); onClicked: page.advanced.dvdDown() }
             Item { implicitWidth: 72; implicitHeight: 72 }
         }
-        PadButton {
-            objectName: "dvdMenu"
-            image: "dvdMenu"
-            name: qsTrId("Menu")
-            implicitWidth: 60
-            implicitHeight: 60
-            Layout.alignment: Qt.AlignHCenter
-            onClicked: page.advanced.dvdMenu()
-        }
-        Label {
-            text: qsTrId("Arrow keys, Enter and M work here too.")
-            color: "#9a9da6"
-            font.pixelSize: 12
-            wrapMode: Text.WordWrap
-            horizontalAlignment: Text.AlignHCenter
+        ColumnLayout {
+            spacing: 16
             Layout.fillWidth: true
+            Layout.alignment: Qt.AlignVCenter
+            PadButton {
+                objectName: "dvdMenu"
+                image: "dvdMenu"
+                name: qsTrId("Menu")
+                implicitWidth: 60
+                implicitHeight: 60
+                Layout.alignment: Qt.AlignHCenter
+                onClicked: page.advanced.dvdMenu()
+            }
+            Label {
+                text: qsTrId("Arrow keys, Enter and M work here too.")
+                color: "#9a9da6"
+                font.pixelSize: 12
+                wrapMode: Text.WordWrap
+                horizontalAlignment: Text.AlignHCenter
+                Layout.fillWidth: true
+            }
         }
     }
 }

@@ -32,14 +32,31 @@ Item {
         knob.turned(knob.value)
     }
 
-    Image {
-        anchors.fill: parent
-        source: "qrc:/images/rotator.png"
-        // Uncached, as the bar's icons: a cached texture outlives the window.
-        cache: false
-        fillMode: Image.PreserveAspectFit
-        smooth: true
-        rotation: knob.value * 360
+    // The knob stays round in any shape of the item.
+    Item {
+        id: face
+        anchors.centerIn: parent
+        width: Math.min(knob.width, knob.height)
+        height: width
+
+        Image {
+            anchors.fill: parent
+            source: "qrc:/images/rotator.png"
+            // Uncached, as the bar's icons: a cached texture outlives the window.
+            cache: false
+            fillMode: Image.PreserveAspectFit
+            smooth: true
+            rotation: knob.value * 360
+        }
+
+        Rectangle {
+            anchors.fill: parent
+            radius: width / 2
+            color: "transparent"
+            border.color: "#ff8c1a"
+            border.width: 2
+            visible: knob.activeFocus
+        }
     }
 
     MouseArea {
@@ -72,14 +89,5 @@ Item {
             knob.released(knob.value)
             event.accepted = true
         }
-    }
-
-    Rectangle {
-        anchors.fill: parent
-        radius: width / 2
-        color: "transparent"
-        border.color: "#ff8c1a"
-        border.width: 2
-        visible: knob.activeFocus
     }
 }

@@ -192,7 +192,7 @@ ApplicationWindow {
                                                      pageTitle: qsTrId("Audio & Video Tracks") }],
                 "subtitle-tracks": [choicePage, { rows: advanced.subtitleTracks, pageTitle: qsTrId("Subtitle Track") }],
                 "aspect-ratio": [choicePage, { rows: advanced.aspectRatios, pageTitle: qsTrId("AspectRatio") }],
-                "chapters": [choicePage, { rows: advanced.chapters, pageTitle: qsTrId("Chapter & Title") }],
+                "chapters": [choicePage, { rows: advanced.chapters, pageTitle: qsTrId("Chapter & Title"), chapters: true }],
                 "speed": [knobPage, { speed: true }],
                 "audio-delay": [knobPage, { speed: false }],
                 "dvd": [dvdPage, {}]

@@ -15,7 +15,9 @@ Dialog {
     modal: true
     // A sheet at the foot of the window, as playerlink shows it.
     parent: Overlay.overlay
-    width: Math.min(380, (parent ? parent.width : 380) - 16)
+    // Wide and low windows get two columns, so that every choice shows.
+    readonly property bool wide: parent ? parent.width > parent.height : false
+    width: Math.min(sheet.wide ? 560 : 380, (parent ? parent.width : 380) - 16)
     x: parent ? (parent.width - width) / 2 : 0
     y: parent ? parent.height - height - 8 : 0
     padding: 14
@@ -33,8 +35,10 @@ Dialog {
         topPadding: 12
     }
 
-    contentItem: ColumnLayout {
-        spacing: 6
+    contentItem: GridLayout {
+        columns: sheet.wide ? 2 : 1
+        rowSpacing: 6
+        columnSpacing: 8
         Repeater {
             model: sheet.advanced.moreButtons
             delegate: DarkButton {
