@@ -202,7 +202,7 @@ TEST_F(TouchAdvancedAgainstRealVlc, MoreOpensTheMenuWhoseScreensTakeATrackASpeed
     // a page that goes while hidden under another would outlive the window.
     back(w, 3);
     back(w, 2);
-    QTest::qWait(300);
+    QTest::qWait(1000);
     QMetaObject::invokeMethod(w.window, "goBack");
     EXPECT_TRUE(waitUntil([&] { return w.depth() == 1; }));
     QTest::qWait(200);

@@ -88,10 +88,19 @@ Page {
                     Layout.fillWidth: true
                     Layout.preferredHeight: 48
                     onClicked: {
-                        if (page.speed)
-                            [page.advanced.slower, page.advanced.normalSpeed, page.advanced.faster][step.index]()
+                        const advanced = page.advanced
+                        if (page.speed && step.index === 0)
+                            advanced.slower()
+                        else if (page.speed && step.index === 1)
+                            advanced.normalSpeed()
+                        else if (page.speed)
+                            advanced.faster()
+                        else if (step.index === 0)
+                            advanced.delayMinusOne()
+                        else if (step.index === 1)
+                            advanced.delayZero()
                         else
-                            [page.advanced.delayMinusOne, page.advanced.delayZero, page.advanced.delayAddOne][step.index]()
+                            advanced.delayAddOne()
                     }
                 }
             }

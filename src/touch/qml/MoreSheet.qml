@@ -35,7 +35,8 @@ Dialog {
         topPadding: 12
     }
 
-    contentItem: GridLayout {
+    GridLayout {
+        width: sheet.availableWidth
         columns: sheet.wide ? 2 : 1
         rowSpacing: 6
         columnSpacing: 8
