@@ -139,7 +139,10 @@ TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
                             "05-remote-landscape-dvd.png", "06-remote-landscape-small.png", "07-remote-small.png",
                             "08-remotes.png", "09-remotes-states.png", "10-remotes-password.png",
                             "11-remote-config.png", "12-remote-config-chooser.png", "13-remotes-edit.png",
-                            "14-remotes-back.png", "15-settings.png", "16-settings-info.png", "17-skip-distance.png" }));
+                            "14-remotes-back.png", "15-settings.png", "16-settings-info.png", "17-skip-distance.png",
+                            "18-remote-more.png", "19-menu-plain.png", "20-menu-lua.png", "21-chapters.png",
+                            "22-aspect-ratio.png", "23-audio-video-tracks.png", "24-subtitle-tracks.png", "25-speed.png",
+                            "26-speed-small.png", "27-audio-delay.png", "28-dvd.png" }));
     EXPECT_EQ(QImage(pictures.path() + QStringLiteral("/07-remote-small.png")).size(), QSize(320, 568));
 
     QProcess help;
