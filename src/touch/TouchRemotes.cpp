@@ -11,6 +11,7 @@
 #include "models/RemotesDiscovery.h"
 #include "models/RemotesModel.h"
 #include "touch/TouchSettings.h"
+#include "touch/TouchSkins.h"
 #include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
 
@@ -24,6 +25,7 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
     , m_discovery(new RemotesDiscovery(*m_model, nullptr, this))
     , m_foundOnly(new FoundComputersModel(*m_model, this))
     , m_settings(new TouchSettings(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
+    , m_skins(new TouchSkins(defaults, alerts, this))
     , m_defaults(defaults)
 {
     connect(m_model, &RemotesModel::activeChanged, this, &TouchRemotes::probingChanged);
@@ -195,4 +197,14 @@ void TouchRemotes::showPlaylist()
 void TouchRemotes::showBrowser()
 {
     emit pageWanted(QStringLiteral("browser"));
+}
+
+void TouchRemotes::showSkins()
+{
+    emit pageWanted(QStringLiteral("skins"));
+}
+
+void TouchRemotes::showSkinGallery()
+{
+    emit pageWanted(QStringLiteral("skinGallery"));
 }

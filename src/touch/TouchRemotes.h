@@ -17,6 +17,7 @@ class RemoteSession;
 class RemotesModel;
 class SavedRemoteList;
 class TouchSettings;
+class TouchSkins;
 class UserDefaults;
 class VLCController;
 
@@ -30,6 +31,7 @@ class TouchRemotes : public QObject, private Navigator {
     QML_ELEMENT
     QML_UNCREATABLE("The remotes are made by the program")
     Q_MOC_INCLUDE("touch/TouchSettings.h")
+    Q_MOC_INCLUDE("touch/TouchSkins.h")
     // The remotes list's model (a RemotesModel).
     Q_PROPERTY(QObject* list READ list CONSTANT)
     Q_PROPERTY(bool probing READ isProbing WRITE setProbing NOTIFY probingChanged)
@@ -39,6 +41,7 @@ class TouchRemotes : public QObject, private Navigator {
     Q_PROPERTY(QString discoveryStatus READ discoveryStatus NOTIFY discoveryStatusChanged)
     Q_PROPERTY(int savedCount READ savedCount NOTIFY savedCountChanged)
     Q_PROPERTY(TouchSettings* settings READ settings CONSTANT)
+    Q_PROPERTY(TouchSkins* skins READ skins CONSTANT)
 public:
     // network, defaults and alerts: not owned, they outlive this.
     TouchRemotes(QNetworkAccessManager* network, UserDefaults& defaults, AlertPresenter& alerts,
@@ -85,8 +88,11 @@ public:
     Q_INVOKABLE bool moveSaved(int from, int to);
     int savedCount() const;
     TouchSettings* settings() const { return m_settings; }
+    TouchSkins* skins() const { return m_skins; }
     // The settings screen, from the list's bar.
     Q_INVOKABLE void openSettings() { showSettings(); }
+    // The gallery, from the skins screen's bar.
+    Q_INVOKABLE void openSkinGallery() { showSkinGallery(); }
 
     Navigator& navigator() { return *this; }
 
@@ -114,10 +120,12 @@ private:
     void showSkipDistance() override;
     void showPlaylist() override;
     void showBrowser() override;
+    void showSkins() override;
+    void showSkinGallery() override;
 
 signals:
-    // A model's intent for a screen over the remote screen: "playlist",
-    // "browser".
+    // A model's intent for a screen over the one on top: "playlist",
+    // "browser", "skins", "skinGallery".
     void pageWanted(const QString& page);
 
 private:
@@ -128,6 +136,7 @@ private:
     RemotesDiscovery* m_discovery;    // child
     FoundComputersModel* m_foundOnly; // child
     TouchSettings* m_settings;        // child
+    TouchSkins* m_skins;              // child
     std::shared_ptr<VLCController> m_configRemote;
     std::function<void(const std::shared_ptr<VLCController>&)> m_foundChosen;
     UserDefaults& m_defaults;
