@@ -11,6 +11,7 @@
 #include "models/RemotesDiscovery.h"
 #include "models/RemotesModel.h"
 #include "touch/TouchSettings.h"
+#include "touch/TouchHelp.h"
 #include "touch/TouchSkins.h"
 #include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
@@ -26,6 +27,7 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
     , m_foundOnly(new FoundComputersModel(*m_model, this))
     , m_settings(new TouchSettings(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
     , m_skins(new TouchSkins(defaults, alerts, this))
+    , m_help(new TouchHelp(defaults, alerts, this))
     , m_defaults(defaults)
 {
     connect(m_model, &RemotesModel::activeChanged, this, &TouchRemotes::probingChanged);
@@ -207,4 +209,34 @@ void TouchRemotes::showSkins()
 void TouchRemotes::showSkinGallery()
 {
     emit pageWanted(QStringLiteral("skinGallery"));
+}
+
+void TouchRemotes::showHelp(const QString& page)
+{
+    m_help->showHelp(page);
+    emit pageWanted(QStringLiteral("web"));
+}
+
+void TouchRemotes::showBundledPage(const QString& page)
+{
+    m_help->showBundledPage(page);
+    emit pageWanted(QStringLiteral("web"));
+}
+
+void TouchRemotes::showAbout()
+{
+    m_help->showAbout();
+    emit pageWanted(QStringLiteral("web"));
+}
+
+void TouchRemotes::showNewsletter()
+{
+    m_help->showNewsletter();
+    emit pageWanted(QStringLiteral("web"));
+}
+
+void TouchRemotes::showNewsItem(const QString& html)
+{
+    m_help->showHtml(html);
+    emit pageWanted(QStringLiteral("web"));
 }

@@ -18,6 +18,7 @@ class RemotesModel;
 class SavedRemoteList;
 class TouchSettings;
 class TouchSkins;
+class TouchHelp;
 class UserDefaults;
 class VLCController;
 
@@ -32,6 +33,7 @@ class TouchRemotes : public QObject, private Navigator {
     QML_UNCREATABLE("The remotes are made by the program")
     Q_MOC_INCLUDE("touch/TouchSettings.h")
     Q_MOC_INCLUDE("touch/TouchSkins.h")
+    Q_MOC_INCLUDE("touch/TouchHelp.h")
     // The remotes list's model (a RemotesModel).
     Q_PROPERTY(QObject* list READ list CONSTANT)
     Q_PROPERTY(bool probing READ isProbing WRITE setProbing NOTIFY probingChanged)
@@ -42,6 +44,8 @@ class TouchRemotes : public QObject, private Navigator {
     Q_PROPERTY(int savedCount READ savedCount NOTIFY savedCountChanged)
     Q_PROPERTY(TouchSettings* settings READ settings CONSTANT)
     Q_PROPERTY(TouchSkins* skins READ skins CONSTANT)
+    // The web page viewer of the help pages.
+    Q_PROPERTY(TouchHelp* help READ help CONSTANT)
 public:
     // network, defaults and alerts: not owned, they outlive this.
     TouchRemotes(QNetworkAccessManager* network, UserDefaults& defaults, AlertPresenter& alerts,
@@ -89,6 +93,7 @@ public:
     int savedCount() const;
     TouchSettings* settings() const { return m_settings; }
     TouchSkins* skins() const { return m_skins; }
+    TouchHelp* help() const { return m_help; }
     // The settings screen, from the list's bar.
     Q_INVOKABLE void openSettings() { showSettings(); }
     // The gallery, from the skins screen's bar.
@@ -122,10 +127,15 @@ private:
     void showBrowser() override;
     void showSkins() override;
     void showSkinGallery() override;
+    void showHelp(const QString& page) override;
+    void showBundledPage(const QString& page) override;
+    void showAbout() override;
+    void showNewsletter() override;
+    void showNewsItem(const QString& html) override;
 
 signals:
     // A model's intent for a screen over the one on top: "playlist",
-    // "browser", "skins", "skinGallery".
+    // "browser", "skins", "skinGallery", "web" (the help viewer).
     void pageWanted(const QString& page);
 
 private:
@@ -137,6 +147,7 @@ private:
     FoundComputersModel* m_foundOnly; // child
     TouchSettings* m_settings;        // child
     TouchSkins* m_skins;              // child
+    TouchHelp* m_help;                // child
     std::shared_ptr<VLCController> m_configRemote;
     std::function<void(const std::shared_ptr<VLCController>&)> m_foundChosen;
     UserDefaults& m_defaults;

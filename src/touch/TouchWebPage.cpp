@@ -74,6 +74,15 @@ void TouchWebPage::load(const QUrl& url)
     navigate(url, -1);
 }
 
+void TouchWebPage::loadHtml(const QString& html, const QUrl& base)
+{
+    stop();
+    m_text = inertText(html, &m_title);
+    m_history.push({ base, html, true, 0 });
+    emit loadingChanged();
+    emit shown();
+}
+
 void TouchWebPage::follow(const QString& link)
 {
     const QUrl target = url().resolved(QUrl(link, QUrl::TolerantMode));
@@ -93,19 +102,34 @@ void TouchWebPage::follow(const QString& link)
 void TouchWebPage::back()
 {
     if (canGoBack())
-        navigate(m_history.at(m_history.index() - 1).url, m_history.index() - 1);
+        goTo(m_history.index() - 1);
 }
 
 void TouchWebPage::forward()
 {
     if (canGoForward())
-        navigate(m_history.at(m_history.index() + 1).url, m_history.index() + 1);
+        goTo(m_history.index() + 1);
 }
 
 void TouchWebPage::reload()
 {
     if (m_history.current())
-        navigate(url(), m_history.index());
+        goTo(m_history.index());
+}
+
+void TouchWebPage::goTo(int historyIndex)
+{
+    const WebHistory::Item item = m_history.at(historyIndex);
+    if (!item.givenAsText) {
+        navigate(item.url, historyIndex);
+        return;
+    }
+    // A page given as text keeps its text.
+    stop();
+    m_history.moveTo(historyIndex);
+    m_text = inertText(item.html, &m_title);
+    emit loadingChanged();
+    emit shown();
 }
 
 void TouchWebPage::stop()
@@ -146,7 +170,7 @@ void TouchWebPage::fetched(const WebFetch::Result& result)
     m_text = inertText(html, &m_title);
     if (m_history.isValidIndex(m_pendingIndex)) {
         m_history.moveTo(m_pendingIndex);
-        m_history.current()->url = result.url;
+        *m_history.current() = { result.url, {}, false, 0 };
     } else {
         m_history.push({ result.url, {}, false, 0 });
     }

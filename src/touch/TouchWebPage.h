@@ -51,6 +51,8 @@ public:
     bool canGoForward() const { return m_history.canGoForward(); }
 
     void load(const QUrl& url);
+    // Shows the given page; its relative addresses resolve against base.
+    void loadHtml(const QString& html, const QUrl& base);
     // A link of the page shown, as its text wrote it.
     Q_INVOKABLE void follow(const QString& link);
     Q_INVOKABLE void back();
@@ -67,6 +69,7 @@ signals:
 
 private:
     void navigate(const QUrl& url, int historyIndex);
+    void goTo(int historyIndex);
     void fetched(const WebFetch::Result& result);
     void failedToFetch(const WebLoadError& error);
     void stop();

@@ -12,6 +12,8 @@
 #include "touch/TouchRemotes.h"
 #include "touch/TouchRemotesTour.h"
 #include "touch/TouchSettingsTour.h"
+#include "touch/TouchSkinsTour.h"
+#include "touch/TouchHelpTour.h"
 #include "touch/TouchScreenshotTour.h"
 #include "touch/WindowKeys.h"
 #include "touch/skin/SkinImageProvider.h"
@@ -126,6 +128,8 @@ int main(int argc, char** argv)
             tour->addStep(QStringLiteral("remotes"), nullptr, 800);
         addTouchRemotesSteps(*tour, window, remotes);
         addTouchSettingsSteps(*tour, window, remotes);
+        addTouchSkinsSteps(*tour, window, remotes);
+        addTouchHelpSteps(*tour, window, remotes);
         QObject::connect(tour.get(), &TouchScreenshotTour::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
         QTimer::singleShot(0, tour.get(), &TouchScreenshotTour::start);
     }

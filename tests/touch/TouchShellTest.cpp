@@ -139,7 +139,12 @@ TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
                             "05-remote-landscape-dvd.png", "06-remote-landscape-small.png", "07-remote-small.png",
                             "08-remotes.png", "09-remotes-states.png", "10-remotes-password.png",
                             "11-remote-config.png", "12-remote-config-chooser.png", "13-remotes-edit.png",
-                            "14-remotes-back.png", "15-settings.png", "16-settings-info.png", "17-skip-distance.png" }));
+                            "14-remotes-back.png", "15-settings.png", "16-settings-info.png", "17-skip-distance.png",
+                            "18-skins.png", "19-skins-edit.png", "20-skins-small.png", "21-skins-landscape.png",
+                            "22-skins-gallery.png", "23-skins-gallery-address.png", "24-skins-gallery-small.png",
+                            "25-skins-gallery-landscape.png", "26-help.png", "27-help-cantSee.png",
+                            "28-help-router.png", "29-help-whatsNew.png", "30-help-credit.png", "31-help-index.png",
+                            "32-help-small.png", "33-help-landscape.png" }));
     EXPECT_EQ(QImage(pictures.path() + QStringLiteral("/07-remote-small.png")).size(), QSize(320, 568));
 
     QProcess help;

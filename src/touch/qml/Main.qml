@@ -164,6 +164,11 @@ ApplicationWindow {
         SkinGalleryPage {}
     }
 
+    Component {
+        id: webPage
+        WebPage {}
+    }
+
     SkinDownloadPrompt {
         skins: window.remotes.skins
     }
@@ -181,7 +186,10 @@ ApplicationWindow {
         target: window.remotes
         function onPageWanted(name) {
             const pages = { "playlist": playlistPage, "browser": browserPage, "skins": skinsPage,
-                            "skinGallery": skinGalleryPage }
+                            "skinGallery": skinGalleryPage, "web": webPage }
+            // The one help viewer shows the page asked for where it is.
+            if (name === "web" && stack.currentItem as WebPage)
+                return
             if (pages[name])
                 stack.push(pages[name], { remotes: window.remotes })
         }

@@ -83,21 +83,19 @@ Page {
         }
         RowLayout {
             anchors.fill: parent
-            ToolButton {
+            BarTextButton {
                 objectName: "galleryBack"
                 text: "\u25c0"
                 enabled: page.web.canGoBack
-                palette.buttonText: "white"
                 Accessible.name: qsTrId("Back")
                 Layout.preferredHeight: 48
                 Layout.minimumWidth: 48
                 onClicked: page.web.back()
             }
-            ToolButton {
+            BarTextButton {
                 objectName: "galleryForward"
                 text: "\u25b6"
                 enabled: page.web.canGoForward
-                palette.buttonText: "white"
                 Accessible.name: qsTrId("Forward")
                 Layout.preferredHeight: 48
                 Layout.minimumWidth: 48
@@ -107,11 +105,10 @@ Page {
             Item {
                 Layout.fillWidth: true
             }
-            ToolButton {
+            BarTextButton {
                 objectName: "galleryReload"
                 text: "\u21bb"
                 enabled: !page.web.loading
-                palette.buttonText: "white"
                 Accessible.name: qsTrId("Reload")
                 Layout.preferredHeight: 48
                 Layout.minimumWidth: 48

@@ -75,8 +75,7 @@ Page {
                     text: qsTrId("Delete")
                     Accessible.name: qsTrId("Delete")
                     palette.button: "#c0392b"
-                    palette.buttonText: "white"
-                    Layout.minimumHeight: 48
+                        Layout.minimumHeight: 48
                     Layout.minimumWidth: 64
                     onClicked: page.skins.remove(row.index)
                 }
@@ -100,10 +99,9 @@ Page {
             Item {
                 Layout.fillWidth: true
             }
-            ToolButton {
+            BarTextButton {
                 objectName: "downloadSkinsButton"
                 text: qsTrId("Download Skins")
-                palette.buttonText: "white"
                 Accessible.name: text
                 Layout.preferredHeight: 48
                 onClicked: page.remotes.openSkinGallery()
@@ -111,11 +109,10 @@ Page {
             Item {
                 Layout.fillWidth: true
             }
-            ToolButton {
+            BarTextButton {
                 id: editButton
                 objectName: "skinsEditButton"
                 text: page.editing ? qsTrId("Done") : qsTrId("Edit")
-                palette.buttonText: "white"
                 Accessible.name: text
                 Layout.preferredHeight: 48
                 Layout.minimumWidth: 64

@@ -1,12 +1,15 @@
-// playerlink-touch's skins screens through real mouse events on its
-// window: from the settings to the skin list, to the gallery served on
-// loopback, a skin link's question and download, choosing the new skin
-// and deleting it; assistive technology finds the rows with their state.
+// playerlink-touch's screens of web pages through real mouse events on its
+// window. The skins: from the settings to the skin list, to the gallery
+// served on loopback, a skin link's question and download, choosing the new
+// skin and deleting it; assistive technology finds the rows with their
+// state. The help viewer: the settings' help rows, a page's links, and a
+// help site that fails.
 
 #include "FakeHttpServer.h"
 #include "TestSupport.h"
 #include "TouchWindow.h"
 #include "ZipBuilder.h"
+#include "core/BundleInstaller.h"
 #include "core/PreferenceKeys.h"
 #include "core/ServiceHosts.h"
 #include "core/SkinFolders.h"
@@ -31,18 +34,47 @@ QQuickItem* rowWithText(TouchWindow& w, const QString& list, const QString& text
     });
 }
 
-// Where the page's text has a link to target, in window coordinates.
+// Where the page's text has a link to target, in window coordinates; the
+// page scrolls to bring it into view.
 std::optional<QPoint> linkPoint(TouchWindow& w, const QString& target)
 {
     QQuickItem* text = w.item(QStringLiteral("webPageText"));
-    for (qreal y = 0; text && y < qMin<qreal>(text->height(), w.window->height()); y += 3)
-        for (qreal x = 0; x < text->width(); x += 6) {
-            QString link;
-            QMetaObject::invokeMethod(text, "linkAt", Q_RETURN_ARG(QString, link), Q_ARG(qreal, x), Q_ARG(qreal, y));
-            if (link == target)
-                return text->mapToScene(QPointF(x, y)).toPoint();
-        }
+    QQuickItem* flick = text ? text->parentItem()->parentItem() : nullptr;
+    if (!flick)
+        return std::nullopt;
+    for (qreal top = 0; top < text->height(); top += flick->height() / 2) {
+        flick->setProperty("contentY", top);
+        for (qreal y = top; y < qMin(text->height(), top + flick->height()); y += 3)
+            for (qreal x = 0; x < text->width(); x += 6) {
+                QString link;
+                QMetaObject::invokeMethod(text, "linkAt", Q_RETURN_ARG(QString, link), Q_ARG(qreal, x), Q_ARG(qreal, y));
+                if (link == target)
+                    return text->mapToScene(QPointF(x, y)).toPoint();
+            }
+    }
     return std::nullopt;
+}
+
+// The settings row showing this text, scrolled into view.
+QQuickItem* settingsRow(TouchWindow& w, const QString& text)
+{
+    QQuickItem* list = w.item(QStringLiteral("settingsList"));
+    for (int i = 0; list && i < 40; ++i) {
+        QQuickItem* row = TouchWindow::find(list, [&](QQuickItem* item) {
+            return item->objectName().startsWith(u"setting-")
+                && TouchWindow::find(item, [&](QQuickItem* label) { return label->property("text").toString() == text; });
+        });
+        if (row && row->mapToScene(QPointF(0, row->height())).y() <= w.window->height())
+            return row;
+        QMetaObject::invokeMethod(list, "positionViewAtIndex", Q_ARG(int, i), Q_ARG(int, 0));
+        QTest::qWait(10);
+    }
+    return nullptr;
+}
+
+QString barTitle(TouchWindow& w)
+{
+    return w.item(QStringLiteral("barTitle"))->property("text").toString();
 }
 
 // The accessible rows of the window's lists: name, and whether it is checked.
@@ -137,4 +169,44 @@ TEST(TouchSkins, ASkinFromTheGalleryIsDownloadedChosenAndDeleted)
     ASSERT_TRUE(settled(w, 2));
     EXPECT_TRUE(waitUntil([&] { return rowWithText(w, QStringLiteral("settingsList"), "Skin: " + shipped); }));
     AlertPresenter::setCurrent(nullptr);
+    defaults.removeObject(ServiceHosts::skinGalleryKey);
+}
+
+TEST(TouchHelp, HelpPagesFollowTheirLinksAndAFailingHelpSiteGivesWayToTheBundledPage)
+{
+    FakeHttpServer site;
+    site.setHandler([](const FakeHttpServer::Request&) { return FakeHttpServer::Response { 404, "gone" }; });
+    UserDefaults::standard().setObject(ServiceHosts::helpSiteKey, QStringLiteral("http://") + site.hostAddress());
+    // The bundled pages, as the program installs them at launch; an English
+    // reader reads the help pages from the bundle.
+    BundleInstaller::install();
+    UserDefaults::standard().setObject(PreferenceKeys::appleLanguages, QStringList { QStringLiteral("en") });
+    TouchWindow w(false);
+    AlertPresenter::setCurrent(&w.alerts);
+    w.click(w.item(QStringLiteral("settingsButton")));
+    ASSERT_TRUE(settled(w, 2));
+
+    QQuickItem* help = settingsRow(w, QStringLiteral("Help"));
+    ASSERT_TRUE(help);
+    w.click(help);
+    ASSERT_TRUE(settled(w, 3));
+    ASSERT_TRUE(waitUntil([&] { return barTitle(w) == u"Help"; })) << barTitle(w).toStdString() << " / " << w.alerts.title().toStdString();
+    std::optional<QPoint> link;
+    ASSERT_TRUE((link = linkPoint(w, QStringLiteral("cantSee.htm"))));
+    QTest::mouseClick(w.window, Qt::LeftButton, {}, *link);
+    EXPECT_TRUE(waitUntil([&] { return barTitle(w) != u"Help" && !barTitle(w).isEmpty(); }));
+    w.click(w.item(QStringLiteral("backButton")));
+    ASSERT_TRUE(settled(w, 2));
+
+    // The about page is asked of the help site first.
+    QQuickItem* about = settingsRow(w, QStringLiteral("About Brindlewood Software"));
+    ASSERT_TRUE(about);
+    w.click(about);
+    ASSERT_TRUE(settled(w, 3));
+    EXPECT_TRUE(waitUntil([&] { return barTitle(w) == u"About PlayerLink"; }));
+    EXPECT_EQ(site.targets(), QList<QByteArray> { "/iAbout.php?source=PlayerLink" });
+    EXPECT_FALSE(w.alerts.isShowing());
+    AlertPresenter::setCurrent(nullptr);
+    UserDefaults::standard().removeObject(ServiceHosts::helpSiteKey);
+    UserDefaults::standard().removeObject(PreferenceKeys::appleLanguages);
 }
