@@ -1,16 +1,33 @@
 #include "touch/TouchWebPage.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTextDocument>
 
 namespace {
-// Qt's HTML reader with nothing to load: style sheets and pictures a page
-// names stay where they are.
+// Qt's HTML reader loading nothing but a bundled page's own style sheets
+// (small local files beside it): pictures and anything from the network
+// stay where they are.
 class InertDocument : public QTextDocument {
+public:
+    static constexpr qint64 maximumStyleSheetBytes = 256 * 1024;
+
 protected:
-    QVariant loadResource(int, const QUrl&) override { return {}; }
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        const QString folder = baseUrl().adjusted(QUrl::RemoveFilename).toLocalFile();
+        const QString path = QFileInfo(name.toLocalFile()).canonicalFilePath();
+        if (type != QTextDocument::StyleSheetResource || !baseUrl().isLocalFile() || !name.isLocalFile()
+            || folder.isEmpty() || !path.startsWith(QFileInfo(folder).canonicalFilePath() + u'/'))
+            return {};
+        QFile file(path);
+        if (file.size() > maximumStyleSheetBytes || !file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.read(maximumStyleSheetBytes));
+    }
 };
 
 QString decodedText(const WebFetch::Result& result, bool html)
@@ -53,9 +70,10 @@ QString TouchWebPage::address() const
     return isWeb(url()) ? url().toString() : QString();
 }
 
-QString TouchWebPage::inertText(const QString& html, QString* title)
+QString TouchWebPage::inertText(const QString& html, const QUrl& base, QString* title)
 {
     InertDocument document;
+    document.setBaseUrl(base);
     document.setHtml(html);
     if (title)
         *title = document.metaInformation(QTextDocument::DocumentTitle).trimmed();
@@ -77,7 +95,7 @@ void TouchWebPage::load(const QUrl& url)
 void TouchWebPage::loadHtml(const QString& html, const QUrl& base)
 {
     stop();
-    m_text = inertText(html, &m_title);
+    m_text = inertText(html, base, &m_title);
     m_history.push({ base, html, true, 0 });
     emit loadingChanged();
     emit shown();
@@ -127,7 +145,7 @@ void TouchWebPage::goTo(int historyIndex)
     // A page given as text keeps its text.
     stop();
     m_history.moveTo(historyIndex);
-    m_text = inertText(item.html, &m_title);
+    m_text = inertText(item.html, item.url, &m_title);
     emit loadingChanged();
     emit shown();
 }
@@ -167,7 +185,7 @@ void TouchWebPage::fetched(const WebFetch::Result& result)
     }
     const QString html = isHtml ? decodedText(result, true)
                                 : QStringLiteral("<pre>%1</pre>").arg(decodedText(result, false).toHtmlEscaped());
-    m_text = inertText(html, &m_title);
+    m_text = inertText(html, result.url, &m_title);
     if (m_history.isValidIndex(m_pendingIndex)) {
         m_history.moveTo(m_pendingIndex);
         *m_history.current() = { result.url, {}, false, 0 };

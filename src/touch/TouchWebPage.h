@@ -17,8 +17,8 @@ class QNetworkAccessManager;
 // A web page for Qt Quick's rich text: loads pages over http(s) and from
 // local files, with playerlink's web view limits (the same fetch, page size
 // and history), runs no script and shows no picture: what reaches the text
-// item is the page rewritten by Qt's own HTML reader, so the text item has
-// nothing left to fetch. Every address, typed or linked, passes the policy
+// item is the page rewritten by Qt's own HTML reader (with a bundled page's
+// style sheets), so the text item has nothing left to fetch. Every address, typed or linked, passes the policy
 // first; a web page never leads to this computer's files.
 class TouchWebPage : public QObject {
     Q_OBJECT
@@ -59,8 +59,9 @@ public:
     Q_INVOKABLE void forward();
     Q_INVOKABLE void reload();
 
-    // The page's text as the text item may show it, and its title.
-    static QString inertText(const QString& html, QString* title = nullptr);
+    // The page's text as the text item may show it, and its title; base:
+    // the page's address.
+    static QString inertText(const QString& html, const QUrl& base, QString* title = nullptr);
 
 signals:
     void shown();
