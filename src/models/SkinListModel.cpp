@@ -3,6 +3,7 @@
 #include "core/PreferenceKeys.h"
 #include "core/SkinFolders.h"
 #include "core/UserDefaults.h"
+#include "skin/SkinDownloader.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -77,4 +78,16 @@ void SkinListModel::choose(int row)
         return;
     m_defaults.setObject(PreferenceKeys::skin, m_skins[row]);
     noteChoice();
+}
+
+bool SkinListModel::remove(int row)
+{
+    if (row <= 0 || row >= rowCount())
+        return false;
+    const QString identifier = m_skins[row];
+    if (identifier == m_chosen)
+        choose(0);
+    SkinDownloader().deleteSkin(identifier);
+    reload();
+    return !m_skins.contains(identifier);
 }

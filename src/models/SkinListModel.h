@@ -33,6 +33,10 @@ public:
     // Reads the skins folder again (after an install or a removal).
     Q_INVOKABLE void reload();
     Q_INVOKABLE void choose(int row);
+    // Deletes a downloaded skin (never the one that ships); the skin in use
+    // gives way to the shipped one first. The list is read again from disk,
+    // so a skin that could not be removed keeps its row. True when it is gone.
+    Q_INVOKABLE bool remove(int row);
 
 signals:
     void chosenChanged();

@@ -12,6 +12,8 @@
 #include "models/RemotesModel.h"
 #include "touch/TouchAdvanced.h"
 #include "touch/TouchSettings.h"
+#include "touch/TouchHelp.h"
+#include "touch/TouchSkins.h"
 #include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
 
@@ -28,6 +30,8 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
     , m_foundOnly(new FoundComputersModel(*m_model, this))
     , m_settings(new TouchSettings(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
     , m_advanced(new TouchAdvanced(AppContext { network, defaults, alerts, Clock::current(), *this }, *m_session, this))
+    , m_skins(new TouchSkins(defaults, alerts, this))
+    , m_help(new TouchHelp(defaults, alerts, this))
     , m_defaults(defaults)
 {
     connect(m_model, &RemotesModel::activeChanged, this, &TouchRemotes::probingChanged);
@@ -251,4 +255,44 @@ void TouchRemotes::openExternalUrl(const QUrl& url)
     // Only the web searches for what plays ask this (http and https).
     if (url.scheme() == u"https" || url.scheme() == u"http")
         QDesktopServices::openUrl(url);
+}
+
+void TouchRemotes::showSkins()
+{
+    emit pageWanted(QStringLiteral("skins"));
+}
+
+void TouchRemotes::showSkinGallery()
+{
+    emit pageWanted(QStringLiteral("skinGallery"));
+}
+
+void TouchRemotes::showHelp(const QString& page)
+{
+    m_help->showHelp(page);
+    emit pageWanted(QStringLiteral("web"));
+}
+
+void TouchRemotes::showBundledPage(const QString& page)
+{
+    m_help->showBundledPage(page);
+    emit pageWanted(QStringLiteral("web"));
+}
+
+void TouchRemotes::showAbout()
+{
+    m_help->showAbout();
+    emit pageWanted(QStringLiteral("web"));
+}
+
+void TouchRemotes::showNewsletter()
+{
+    m_help->showNewsletter();
+    emit pageWanted(QStringLiteral("web"));
+}
+
+void TouchRemotes::showNewsItem(const QString& html)
+{
+    m_help->showHtml(html);
+    emit pageWanted(QStringLiteral("web"));
 }

@@ -18,6 +18,8 @@ class RemotesModel;
 class SavedRemoteList;
 class TouchAdvanced;
 class TouchSettings;
+class TouchSkins;
+class TouchHelp;
 class UserDefaults;
 class VLCController;
 
@@ -32,6 +34,8 @@ class TouchRemotes : public QObject, private Navigator {
     QML_UNCREATABLE("The remotes are made by the program")
     Q_MOC_INCLUDE("touch/TouchSettings.h")
     Q_MOC_INCLUDE("touch/TouchAdvanced.h")
+    Q_MOC_INCLUDE("touch/TouchSkins.h")
+    Q_MOC_INCLUDE("touch/TouchHelp.h")
     // The remotes list's model (a RemotesModel).
     Q_PROPERTY(QObject* list READ list CONSTANT)
     Q_PROPERTY(bool probing READ isProbing WRITE setProbing NOTIFY probingChanged)
@@ -42,6 +46,9 @@ class TouchRemotes : public QObject, private Navigator {
     Q_PROPERTY(int savedCount READ savedCount NOTIFY savedCountChanged)
     Q_PROPERTY(TouchSettings* settings READ settings CONSTANT)
     Q_PROPERTY(TouchAdvanced* advanced READ advanced CONSTANT)
+    Q_PROPERTY(TouchSkins* skins READ skins CONSTANT)
+    // The web page viewer of the help pages.
+    Q_PROPERTY(TouchHelp* help READ help CONSTANT)
 public:
     // network, defaults and alerts: not owned, they outlive this.
     TouchRemotes(QNetworkAccessManager* network, UserDefaults& defaults, AlertPresenter& alerts,
@@ -89,8 +96,12 @@ public:
     int savedCount() const;
     TouchSettings* settings() const { return m_settings; }
     TouchAdvanced* advanced() const { return m_advanced; }
+    TouchSkins* skins() const { return m_skins; }
+    TouchHelp* help() const { return m_help; }
     // The settings screen, from the list's bar.
     Q_INVOKABLE void openSettings() { showSettings(); }
+    // The gallery, from the skins screen's bar.
+    Q_INVOKABLE void openSkinGallery() { showSkinGallery(); }
 
     Navigator& navigator() { return *this; }
 
@@ -129,11 +140,20 @@ private:
     void showSpeed() override;
     void openExternalUrl(const QUrl& url) override;
 
+    void showSkins() override;
+    void showSkinGallery() override;
+    void showHelp(const QString& page) override;
+    void showBundledPage(const QString& page) override;
+    void showAbout() override;
+    void showNewsletter() override;
+    void showNewsItem(const QString& html) override;
+
 signals:
-    // A model's intent for a screen over the remote screen: "playlist",
-    // "browser", and the advanced controls by their pictures' names
-    // ("menu-lua", "menu-plain", "dvd", "chapters", "audio-video-tracks",
-    // "subtitle-tracks", "audio-delay", "aspect-ratio", "speed").
+    // A model's intent for a screen over the one on top: "playlist",
+    // "browser", "skins", "skinGallery", "web" (the help viewer), and the
+    // advanced controls by their pictures' names ("menu-lua", "menu-plain",
+    // "dvd", "chapters", "audio-video-tracks", "subtitle-tracks",
+    // "audio-delay", "aspect-ratio", "speed").
     void pageWanted(const QString& page);
 
 private:
@@ -145,6 +165,8 @@ private:
     FoundComputersModel* m_foundOnly; // child
     TouchSettings* m_settings;        // child
     TouchAdvanced* m_advanced;        // child
+    TouchSkins* m_skins;              // child
+    TouchHelp* m_help;                // child
     std::shared_ptr<VLCController> m_configRemote;
     std::function<void(const std::shared_ptr<VLCController>&)> m_foundChosen;
     UserDefaults& m_defaults;

@@ -13,6 +13,8 @@
 #include "touch/TouchRemotes.h"
 #include "touch/TouchRemotesTour.h"
 #include "touch/TouchSettingsTour.h"
+#include "touch/TouchSkinsTour.h"
+#include "touch/TouchHelpTour.h"
 #include "touch/TouchScreenshotTour.h"
 #include "touch/WindowKeys.h"
 #include "touch/skin/SkinImageProvider.h"
@@ -142,6 +144,8 @@ int main(int argc, char** argv)
         addTouchRemotesSteps(*tour, window, remotes);
         addTouchSettingsSteps(*tour, window, remotes);
         addTouchAdvancedSteps(*tour, window, remotes);
+        addTouchSkinsSteps(*tour, window, remotes);
+        addTouchHelpSteps(*tour, window, remotes);
         QObject::connect(tour.get(), &TouchScreenshotTour::finished, &app, [window] { leavePagesThenQuit(window); },
                          Qt::QueuedConnection);
         QTimer::singleShot(0, tour.get(), &TouchScreenshotTour::start);

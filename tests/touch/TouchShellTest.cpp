@@ -141,8 +141,13 @@ TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
                             "11-remote-config.png", "12-remote-config-chooser.png", "13-remotes-edit.png",
                             "14-remotes-back.png", "15-settings.png", "16-settings-info.png", "17-skip-distance.png",
                             "18-remote-more.png", "19-menu-plain.png", "20-menu-lua.png", "21-chapters.png",
-                            "22-aspect-ratio.png", "23-audio-video-tracks.png", "24-subtitle-tracks.png", "25-speed.png",
-                            "26-speed-small.png", "27-audio-delay.png", "28-dvd.png" }));
+                            "22-aspect-ratio.png", "23-audio-video-tracks.png", "24-subtitle-tracks.png",
+                            "25-speed.png", "26-speed-small.png", "27-audio-delay.png", "28-dvd.png",
+                            "29-skins.png", "30-skins-edit.png", "31-skins-small.png", "32-skins-landscape.png",
+                            "33-skins-gallery.png", "34-skins-gallery-address.png", "35-skins-gallery-small.png",
+                            "36-skins-gallery-landscape.png", "37-help.png", "38-help-cantSee.png",
+                            "39-help-router.png", "40-help-whatsNew.png", "41-help-credit.png",
+                            "42-help-index.png", "43-help-small.png", "44-help-landscape.png" }));
     EXPECT_EQ(QImage(pictures.path() + QStringLiteral("/07-remote-small.png")).size(), QSize(320, 568));
 
     QProcess help;

@@ -6,7 +6,6 @@
 #include "core/UserDefaults.h"
 #include "models/Navigator.h"
 #include "models/SkinListModel.h"
-#include "skin/SkinDownloader.h"
 #include "core/SkinFolders.h"
 #include "ui/BarButtonItem.h"
 #include "ui/DisplayCell.h"
@@ -179,15 +178,11 @@ void SkinsViewController::deleteRow(int row)
 {
     if (row <= 0 || row >= skinList().size())
         return;
-    const QString identifier = skinList()[row];
-    if (identifier == selectedSkin())
-        selectRow(0);
-    SkinDownloader().deleteSkin(identifier);
-    // The list is read again from disk, so a skin that could not be removed
-    // keeps its row and the table always shows what is there.
-    updateSkinList();
+    const bool removed = m_skins.remove(row);
+    // The table always shows what is on disk.
+    initialiseStructure();
     loadViewIfNeeded();
-    if (!skinList().contains(identifier))
+    if (removed)
         myTableView()->deleteRowsAtIndexPaths({ IndexPath(0, row) });
     myTableView()->reloadData();
 }

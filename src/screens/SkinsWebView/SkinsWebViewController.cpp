@@ -1,10 +1,9 @@
 #include "screens/SkinsWebView/SkinsWebViewController.h"
 
 #include "core/AlertPresenter.h"
-#include "core/BundledPages.h"
 #include "core/ConsoleLog.h"
 #include "core/Localization.h"
-#include "core/ServiceHosts.h"
+#include "models/SkinGalleryAddress.h"
 #include "screens/SkinsWebView/BrowserIcons.h"
 #include "skin/SkinDownloader.h"
 #include "ui/ActivityIndicatorView.h"
@@ -14,8 +13,6 @@
 #include "ui/UrlOpener.h"
 
 #include <QHBoxLayout>
-#include <QHostAddress>
-#include <QRegularExpression>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QNetworkAccessManager>
@@ -31,28 +28,6 @@ bool isSkinLink(const QString& text)
 {
     return text.startsWith(QString::fromLatin1(SkinDownloader::skinLinkScheme) + u':', Qt::CaseInsensitive);
 }
-
-// A typed host that a "www." would break: an IP address, a bracketed IPv6
-// address, "localhost", one with a port, or a name without a dot.
-bool isPlainHost(const QString& typed)
-{
-    const QString authority = typed.section(QRegularExpression(QStringLiteral("[/?#]")), 0, 0);
-    if (authority.startsWith(u'['))
-        return true;
-    const qsizetype colon = authority.lastIndexOf(u':');
-    const QString host = colon >= 0 ? authority.left(colon) : authority;
-    return colon >= 0 || !host.contains(u'.') || host.compare(u"localhost", Qt::CaseInsensitive) == 0
-        || !QHostAddress(host).isNull();
-}
-
-// How a failed address is told: whole when short, else cut in the middle.
-QString shownAddress(const QUrl& url)
-{
-    constexpr qsizetype longest = 120;
-    const QString text = url.toDisplayString(QUrl::RemoveUserInfo);
-    return text.size() <= longest ? text : text.left(longest / 2) + QStringLiteral("…") + text.right(longest / 2 - 1);
-}
-
 }
 
 SkinsWebViewController::SkinsWebViewController(const AppContext& context, QWidget* parent)
@@ -67,20 +42,12 @@ SkinsWebViewController::~SkinsWebViewController() = default;
 
 QUrl SkinsWebViewController::galleryAddress() const
 {
-    const QUrl site = ServiceHosts::serviceAddress(ServiceHosts::skinGalleryKey, galleryPath);
-    return site.isEmpty() ? BundledPages::address(m_context.defaults, bundledGalleryPage, BundledPages::pageType,
-                                                  BundledPages::pageDirectory)
-                          : site;
+    return SkinGalleryAddress::galleryAddress(m_context.defaults);
 }
 
 QString SkinsWebViewController::completedAddress(const QString& typed)
 {
-    const QString text = typed.trimmed();
-    if (text.isEmpty() || text.startsWith(u"http", Qt::CaseInsensitive))
-        return text;
-    if (text.startsWith(u"www", Qt::CaseInsensitive) || isPlainHost(text))
-        return QStringLiteral("http://") + text;
-    return QStringLiteral("http://www.") + text;
+    return SkinGalleryAddress::completedAddress(typed);
 }
 
 void SkinsWebViewController::viewDidLoad()
@@ -234,12 +201,9 @@ void SkinsWebViewController::didFailLoadWithError(const WebLoadError& error)
     // Every failure here is one the reader asked for (no load is ever
     // cancelled with a report), so each is told.
     // The address says which page: a typed one may be mistyped.
-    QString message = QStringLiteral("Sorry, we weren't able to load the requested page.");
-    if (!error.url.isEmpty())
-        message += QStringLiteral("\n\n") + shownAddress(error.url);
     AlertRequest alert;
-    alert.title = QStringLiteral("Error loading page.");
-    alert.message = message;
+    alert.title = SkinGalleryAddress::loadFailureTitle();
+    alert.message = SkinGalleryAddress::loadFailureMessage(error.url);
     alert.buttons = { QStringLiteral("Ok") };
     m_context.alerts.present(alert);
 }

@@ -26,15 +26,8 @@ public:
     explicit SkinsWebViewController(const AppContext& context, QWidget* parent = nullptr);
     ~SkinsWebViewController() override;
 
-    // The gallery's page on its site.
-    static inline const QString galleryPath = QStringLiteral("/PlayerLink-skins-4");
-    // The bundled page shown when no gallery site is configured.
-    static inline const QString bundledGalleryPage = QStringLiteral("skinGallery");
-    // The gallery page: on the configured site, else the bundled page.
+    // The gallery page and the address bar's completion (SkinGalleryAddress).
     QUrl galleryAddress() const;
-    // What the address bar makes of typed text: "http..." as it stands;
-    // "www...", an IP address, "localhost", a host with a port or a name
-    // without a dot with "http://" before it; anything else with "http://www.".
     static QString completedAddress(const QString& typed);
 
     void loadSkinGallery();

@@ -206,11 +206,42 @@ ApplicationWindow {
         }
     }
 
+    Component {
+        id: skinsPage
+        SkinsPage {}
+    }
+
+    Component {
+        id: skinGalleryPage
+        SkinGalleryPage {}
+    }
+
+    Component {
+        id: webPage
+        WebPage {}
+    }
+
+    SkinDownloadPrompt {
+        skins: window.remotes.skins
+    }
+
+    // The remote screen shows the skin chosen last.
+    Connections {
+        target: window.remotes.skins
+        function onChosenChanged() {
+            window.skinDirectory = window.remotes.skins.chosen
+        }
+    }
+
     // The intents of the models for the screens over the remote screen.
     Connections {
         target: window.remotes
         function onPageWanted(name) {
-            const pages = { "playlist": playlistPage, "browser": browserPage }
+            const pages = { "playlist": playlistPage, "browser": browserPage, "skins": skinsPage,
+                            "skinGallery": skinGalleryPage, "web": webPage }
+            // The one help viewer shows the page asked for where it is.
+            if (name === "web" && stack.currentItem as WebPage)
+                return
             if (pages[name])
                 stack.push(pages[name], { remotes: window.remotes })
         }

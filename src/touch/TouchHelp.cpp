@@ -1,0 +1,94 @@
+#include "touch/TouchHelp.h"
+
+#include "core/AlertPresenter.h"
+#include "core/ConsoleLog.h"
+#include "core/Localization.h"
+#include "core/NotificationCenter.h"
+#include "models/HelpPages.h"
+#include "touch/TouchWebPage.h"
+
+#include <QDesktopServices>
+
+TouchHelp::TouchHelp(UserDefaults& defaults, AlertPresenter& alerts, QObject* parent)
+    : QObject(parent)
+    , m_defaults(defaults)
+    , m_alerts(alerts)
+    , m_page(new TouchWebPage(this))
+{
+    m_page->setPolicy([this](const QUrl& url) { return mayLoad(url); });
+    connect(m_page, &TouchWebPage::failed, this, [this](const WebLoadError& error) {
+        ConsoleLog::log(QStringLiteral("could not load %@: %@"), error.url.toString(), error.description);
+        const QUrl backup = m_backup;
+        m_backup.clear();
+        // The bundled page itself failing must not start the same load again.
+        if (!backup.isEmpty() && error.url.adjusted(QUrl::RemoveFragment) != backup) {
+            m_page->load(backup);
+            return;
+        }
+        AlertRequest alert;
+        alert.title = localizedString("Error loading page.");
+        alert.message = localizedString("Sorry, we weren't able to load the requested page.");
+        alert.buttons = { localizedString("Ok") };
+        m_alerts.present(alert);
+    });
+}
+
+TouchHelp::~TouchHelp() = default;
+
+void TouchHelp::load(const QUrl& url, const QUrl& backup)
+{
+    m_backup = backup;
+    m_page->load(url);
+}
+
+void TouchHelp::showHelp(const QString& name)
+{
+    const HelpPages::Choice choice = HelpPages::helpPage(m_defaults, name);
+    load(choice.url, choice.backup);
+}
+
+void TouchHelp::showBundledPage(const QString& name)
+{
+    load(HelpPages::bundledPage(m_defaults, name).url, {});
+}
+
+void TouchHelp::showAbout()
+{
+    const HelpPages::Choice choice = HelpPages::about(m_defaults);
+    load(choice.url, choice.backup);
+}
+
+void TouchHelp::showNewsletter()
+{
+    const QUrl address = HelpPages::newsletter();
+    if (address.isEmpty())
+        showHtml(HelpPages::noNewsletterPage());
+    else
+        load(address, {});
+}
+
+void TouchHelp::showHtml(const QString& html)
+{
+    m_backup.clear();
+    m_page->loadHtml(html, HelpPages::bundleBase());
+}
+
+bool TouchHelp::mayLoad(const QUrl& url)
+{
+    ConsoleLog::log(QStringLiteral("load: %@"), url.toString());
+    QString action;
+    switch (HelpPages::useOf(url, &action)) {
+    case HelpPages::LinkUse::Action:
+        if (action.isEmpty())
+            ConsoleLog::log(QStringLiteral("a page asked for an unknown action: %@"), url.toString());
+        else
+            NotificationCenter::defaultCenter().post(action);
+        return false;
+    case HelpPages::LinkUse::Outside:
+        QDesktopServices::openUrl(url);
+        return false;
+    case HelpPages::LinkUse::Load:
+        break;
+    }
+    return true;
+}

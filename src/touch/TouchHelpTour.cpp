@@ -1,0 +1,24 @@
+#include "touch/TouchHelpTour.h"
+
+#include "models/Navigator.h"
+#include "touch/TouchRemotes.h"
+#include "touch/TouchScreenshotTour.h"
+
+#include <QQuickWindow>
+#include <QStringList>
+
+void addTouchHelpSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRemotes& remotes)
+{
+    auto show = [window, &remotes](const QString& page) {
+        window->resize(390, 760);
+        remotes.navigator().showBundledPage(page);
+    };
+    for (const QString& page : { QStringLiteral("help"), QStringLiteral("cantSee"), QStringLiteral("router"),
+                                 QStringLiteral("whatsNew"), QStringLiteral("credit"), QStringLiteral("index") })
+        tour.addStep(page == u"help" ? page : QStringLiteral("help-") + page, [show, page] { show(page); }, 900);
+    tour.addStep(QStringLiteral("help-small"), [window, show] {
+        show(QStringLiteral("help"));
+        window->resize(320, 568);
+    }, 900);
+    tour.addStep(QStringLiteral("help-landscape"), [window] { window->resize(760, 390); }, 900);
+}

@@ -1,0 +1,134 @@
+#include "touch/TouchSkins.h"
+
+#include "core/AlertPresenter.h"
+#include "core/ConsoleLog.h"
+#include "core/Localization.h"
+#include "core/TextFormat.h"
+#include "models/SkinGalleryAddress.h"
+#include "models/SkinListModel.h"
+#include "skin/SkinDownloader.h"
+#include "touch/TouchWebPage.h"
+
+#include <QDesktopServices>
+
+namespace {
+bool isSkinLink(const QString& text)
+{
+    return text.startsWith(QString::fromLatin1(SkinDownloader::skinLinkScheme) + u':', Qt::CaseInsensitive);
+}
+}
+
+TouchSkins::TouchSkins(UserDefaults& defaults, AlertPresenter& alerts, QObject* parent)
+    : QObject(parent)
+    , m_defaults(defaults)
+    , m_alerts(alerts)
+    , m_list(new SkinListModel(defaults, this))
+    , m_gallery(new TouchWebPage(this))
+{
+    connect(m_list, &SkinListModel::chosenChanged, this, &TouchSkins::chosenChanged);
+    m_gallery->setPolicy([this](const QUrl& url) { return mayLoad(url); });
+    connect(m_gallery, &TouchWebPage::failed, this, [this](const WebLoadError& error) {
+        ConsoleLog::log(QStringLiteral("could not load %@: %@"), error.url.toString(), error.description);
+        AlertRequest alert;
+        alert.title = SkinGalleryAddress::loadFailureTitle();
+        alert.message = SkinGalleryAddress::loadFailureMessage(error.url);
+        alert.buttons = { QStringLiteral("Ok") };
+        m_alerts.present(alert);
+    });
+}
+
+TouchSkins::~TouchSkins() = default;
+
+QObject* TouchSkins::list() const
+{
+    return m_list;
+}
+
+QString TouchSkins::chosen() const
+{
+    return m_list->chosen();
+}
+
+QString TouchSkins::question() const
+{
+    return m_link.isEmpty() ? QString() : fmt(localizedString("Do you want to download a skin from:\n%@"), m_link);
+}
+
+void TouchSkins::reload()
+{
+    m_list->reload();
+}
+
+void TouchSkins::choose(int row)
+{
+    m_list->choose(row);
+}
+
+bool TouchSkins::remove(int row)
+{
+    return m_list->remove(row);
+}
+
+void TouchSkins::openGallery()
+{
+    m_gallery->load(SkinGalleryAddress::galleryAddress(m_defaults));
+}
+
+void TouchSkins::enterAddress(const QString& typed)
+{
+    const QString text = typed.trimmed();
+    if (text.isEmpty())
+        return;
+    if (isSkinLink(text)) {
+        ask(text);
+        return;
+    }
+    m_gallery->load(QUrl(SkinGalleryAddress::completedAddress(text), QUrl::TolerantMode));
+}
+
+bool TouchSkins::mayLoad(const QUrl& url)
+{
+    const QString address = url.toString();
+    ConsoleLog::log(QStringLiteral("load: %@"), address);
+    if (isSkinLink(address)) {
+        ask(address);
+        return false;
+    }
+    if (url.scheme().compare(u"mailto", Qt::CaseInsensitive) == 0) {
+        QDesktopServices::openUrl(url);
+        return false;
+    }
+    return true;
+}
+
+void TouchSkins::ask(const QString& link)
+{
+    ConsoleLog::log(QStringLiteral("launched with url: %@"), link);
+    m_link = link;
+    emit questionChanged();
+}
+
+void TouchSkins::answer(bool download)
+{
+    const QString link = m_link;
+    m_link.clear();
+    emit questionChanged();
+    if (!download || link.isEmpty() || isDownloading())
+        return;
+    auto* downloader = new SkinDownloader(this);
+    downloader->setDeletesWhenDone(true);
+    m_downloader = downloader;
+    m_progress = -1;
+    connect(downloader, &SkinDownloader::progressChanged, this, [this](qint64 received, qint64 total) {
+        m_progress = total > 0 ? double(received) / double(total) : -1;
+        emit downloadChanged();
+    });
+    // The downloader tells how it went; the list shows what is installed now.
+    connect(downloader, &SkinDownloader::finished, this, [this] {
+        m_downloader = nullptr;
+        m_list->reload();
+        emit downloadChanged();
+    });
+    emit downloadChanged();
+    downloader->downloadSkin(link);
+}

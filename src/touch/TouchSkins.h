@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QtQml/qqmlregistration.h>
+
+class AlertPresenter;
+class SkinDownloader;
+class SkinListModel;
+class TouchWebPage;
+class UserDefaults;
+
+// The skins screens of playerlink-touch: the installed skins to choose from
+// or delete, the gallery browser, and playerlink's question before a skin
+// link is downloaded, with the download's progress while it runs.
+class TouchSkins : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("The skins are made by the program")
+    Q_MOC_INCLUDE("touch/TouchWebPage.h")
+    // A SkinListModel.
+    Q_PROPERTY(QObject* list READ list CONSTANT)
+    // The skin in use (BWSKin's value).
+    Q_PROPERTY(QString chosen READ chosen NOTIFY chosenChanged)
+    Q_PROPERTY(TouchWebPage* gallery READ gallery CONSTANT)
+    // The question about the link waiting for an answer; empty when none.
+    Q_PROPERTY(QString question READ question NOTIFY questionChanged)
+    Q_PROPERTY(bool downloading READ isDownloading NOTIFY downloadChanged)
+    // From 0 to 1; -1 while the size is unknown.
+    Q_PROPERTY(double progress READ progress NOTIFY downloadChanged)
+public:
+    TouchSkins(UserDefaults& defaults, AlertPresenter& alerts, QObject* parent = nullptr);
+    ~TouchSkins() override;
+
+    QObject* list() const;
+    QString chosen() const;
+    TouchWebPage* gallery() const { return m_gallery; }
+    QString question() const;
+    bool isDownloading() const { return !m_downloader.isNull(); }
+    double progress() const { return m_progress; }
+
+    Q_INVOKABLE void reload();
+    Q_INVOKABLE void choose(int row);
+    Q_INVOKABLE bool remove(int row);
+    // The gallery's page, afresh.
+    Q_INVOKABLE void openGallery();
+    // What the gallery's address bar holds: a skin link asks, an address
+    // is completed and loaded.
+    Q_INVOKABLE void enterAddress(const QString& typed);
+    // A skin link, from a page or from outside: asks whether to download it.
+    Q_INVOKABLE void ask(const QString& link);
+    Q_INVOKABLE void answer(bool download);
+
+signals:
+    void chosenChanged();
+    void questionChanged();
+    void downloadChanged();
+
+private:
+    bool mayLoad(const QUrl& url);
+
+    UserDefaults& m_defaults;
+    AlertPresenter& m_alerts;
+    SkinListModel* m_list;    // child
+    TouchWebPage* m_gallery;  // child
+    QString m_link;
+    QPointer<SkinDownloader> m_downloader;
+    double m_progress = -1;
+};

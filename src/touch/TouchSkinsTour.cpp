@@ -1,0 +1,35 @@
+#include "touch/TouchSkinsTour.h"
+
+#include "models/Navigator.h"
+#include "touch/TouchRemotes.h"
+#include "touch/TouchScreenshotTour.h"
+
+#include <QQuickItem>
+#include <QQuickWindow>
+
+void addTouchSkinsSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRemotes& remotes)
+{
+    auto item = [window](const char* name) { return window->findChild<QQuickItem*>(QString::fromLatin1(name)); };
+    auto setEditing = [item](bool editing) {
+        if (QQuickItem* page = item("skinsPage"))
+            page->setProperty("editing", editing);
+    };
+    tour.addStep(QStringLiteral("skins"), [&remotes] { remotes.navigator().showSkins(); }, 900);
+    tour.addStep(QStringLiteral("skins-edit"), [setEditing] { setEditing(true); }, 700);
+    tour.addStep(QStringLiteral("skins-small"), [window] { window->resize(320, 568); }, 700);
+    tour.addStep(QStringLiteral("skins-landscape"), [window] { window->resize(760, 390); }, 700);
+    // The bundled page: no gallery site is configured for the tour.
+    tour.addStep(QStringLiteral("skins-gallery"), [window, setEditing, &remotes] {
+        window->resize(390, 760);
+        setEditing(false);
+        remotes.navigator().showSkinGallery();
+    }, 1500);
+    tour.addStep(QStringLiteral("skins-gallery-address"), [item] {
+        if (QQuickItem* address = item("addressBar")) {
+            address->forceActiveFocus();
+            address->setProperty("text", QStringLiteral("192.168.1.20/skins"));
+        }
+    }, 700);
+    tour.addStep(QStringLiteral("skins-gallery-small"), [window] { window->resize(320, 568); }, 900);
+    tour.addStep(QStringLiteral("skins-gallery-landscape"), [window] { window->resize(760, 390); }, 900);
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "ui/WebFetch.h"
+#include "ui/WebHistory.h"
+#include "ui/WebLoadError.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+#include <QtQml/qqmlregistration.h>
+
+#include <functional>
+
+class QNetworkAccessManager;
+
+// A web page for Qt Quick's rich text: loads pages over http(s) and from
+// local files, with playerlink's web view limits (the same fetch, page size
+// and history), runs no script and shows no picture: what reaches the text
+// item is the page rewritten by Qt's own HTML reader (with a bundled page's
+// style sheets), so the text item has nothing left to fetch. Every address, typed or linked, passes the policy
+// first; a web page never leads to this computer's files.
+class TouchWebPage : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Pages are made by the screens that show them")
+    Q_PROPERTY(QString text READ text NOTIFY shown)
+    Q_PROPERTY(QString title READ title NOTIFY shown)
+    // The web address of the page shown; empty for a bundled page.
+    Q_PROPERTY(QString address READ address NOTIFY shown)
+    Q_PROPERTY(bool loading READ isLoading NOTIFY loadingChanged)
+    Q_PROPERTY(bool canGoBack READ canGoBack NOTIFY shown)
+    Q_PROPERTY(bool canGoForward READ canGoForward NOTIFY shown)
+public:
+    // False: the address is not loaded here (the policy may act on it).
+    using Policy = std::function<bool(const QUrl& url)>;
+
+    static constexpr qint64 maximumPageBytes = 2 * 1024 * 1024;
+
+    explicit TouchWebPage(QObject* parent = nullptr);
+    ~TouchWebPage() override;
+
+    void setPolicy(Policy policy) { m_policy = std::move(policy); }
+
+    QString text() const { return m_text; }
+    QString title() const { return m_title; }
+    QString address() const;
+    QUrl url() const;
+    bool isLoading() const { return m_fetch != nullptr; }
+    bool canGoBack() const { return m_history.canGoBack(); }
+    bool canGoForward() const { return m_history.canGoForward(); }
+
+    void load(const QUrl& url);
+    // Shows the given page; its relative addresses resolve against base.
+    void loadHtml(const QString& html, const QUrl& base);
+    // A link of the page shown, as its text wrote it.
+    Q_INVOKABLE void follow(const QString& link);
+    Q_INVOKABLE void back();
+    Q_INVOKABLE void forward();
+    Q_INVOKABLE void reload();
+
+    // The page's text as the text item may show it, and its title; base:
+    // the page's address.
+    static QString inertText(const QString& html, const QUrl& base, QString* title = nullptr);
+
+signals:
+    void shown();
+    void loadingChanged();
+    void failed(const WebLoadError& error);
+
+private:
+    void navigate(const QUrl& url, int historyIndex);
+    void goTo(int historyIndex);
+    void fetched(const WebFetch::Result& result);
+    void failedToFetch(const WebLoadError& error);
+    void stop();
+
+    QNetworkAccessManager* m_network; // child: pages follow redirects
+    Policy m_policy;
+    WebHistory m_history;
+    QPointer<WebFetch> m_fetch;
+    int m_pendingIndex = -1;
+    QString m_text;
+    QString m_title;
+};

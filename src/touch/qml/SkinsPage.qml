@@ -1,0 +1,123 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import PlayerLink.Touch
+
+// The installed skins: the one that ships first, a tick on the one in use.
+// A tap chooses a skin; in edit mode downloaded skins can be deleted.
+// "Download Skins" opens the gallery.
+Page {
+    id: page
+    objectName: "skinsPage"
+
+    required property TouchRemotes remotes
+    readonly property TouchSkins skins: remotes.skins
+    property bool editing: false
+
+    title: qsTrId("Skins")
+    background: Rectangle {
+        color: "#101114"
+    }
+
+    // A skin installed meanwhile (from the gallery, or by playerlink) shows.
+    StackView.onActivating: page.skins.reload()
+
+    ListView {
+        id: list
+        objectName: "skinsList"
+        anchors.fill: parent
+        clip: true
+        model: page.skins.list
+        Accessible.role: Accessible.List
+        Accessible.name: qsTrId("Skins")
+
+        delegate: ItemDelegate {
+            id: row
+            required property int index
+            required property string name
+            required property bool chosen
+            required property bool deletable
+
+            objectName: "skin-" + row.name
+            width: ListView.view.width
+            height: 50
+            Accessible.role: Accessible.ListItem
+            Accessible.name: row.name
+            Accessible.checkable: true
+            Accessible.checked: row.chosen
+            background: Rectangle {
+                color: row.down ? "#2b2d33" : "#16171a"
+                Rectangle {
+                    anchors.bottom: parent.bottom
+                    x: 14
+                    width: parent.width - x
+                    height: 1
+                    color: "#2a2b30"
+                }
+            }
+            contentItem: RowLayout {
+                Label {
+                    text: row.name
+                    elide: Text.ElideRight
+                    color: "#f2f2f2"
+                    Layout.fillWidth: true
+                }
+                Label {
+                    visible: row.chosen
+                    text: "\u2713"
+                    color: "#ff8c1a"
+                    font.pixelSize: 18
+                }
+                Button {
+                    objectName: "deleteSkin-" + row.name
+                    visible: page.editing && row.deletable
+                    text: qsTrId("Delete")
+                    Accessible.name: qsTrId("Delete")
+                    palette.button: "#c0392b"
+                        Layout.minimumHeight: 48
+                    Layout.minimumWidth: 64
+                    onClicked: page.skins.remove(row.index)
+                }
+            }
+            onClicked: {
+                if (!page.editing)
+                    page.skins.choose(row.index)
+            }
+        }
+    }
+
+    footer: ToolBar {
+        background: Rectangle {
+            color: "#1d1e22"
+        }
+        RowLayout {
+            anchors.fill: parent
+            Item {
+                Layout.preferredWidth: editButton.width
+            }
+            Item {
+                Layout.fillWidth: true
+            }
+            BarTextButton {
+                objectName: "downloadSkinsButton"
+                text: qsTrId("Download Skins")
+                Accessible.name: text
+                Layout.preferredHeight: 48
+                onClicked: page.remotes.openSkinGallery()
+            }
+            Item {
+                Layout.fillWidth: true
+            }
+            BarTextButton {
+                id: editButton
+                objectName: "skinsEditButton"
+                text: page.editing ? qsTrId("Done") : qsTrId("Edit")
+                Accessible.name: text
+                Layout.preferredHeight: 48
+                Layout.minimumWidth: 64
+                onClicked: page.editing = !page.editing
+            }
+        }
+    }
+}

@@ -1,0 +1,30 @@
+import QtQuick
+import QtQuick.Controls
+import PlayerLink.Touch
+
+// The web page viewer: help pages, the about page, the newsletter and news
+// items, titled by the page.
+Page {
+    id: page
+    objectName: "webPage"
+
+    required property TouchRemotes remotes
+    readonly property TouchWebPage web: remotes.help.page
+
+    title: web.title
+    background: Rectangle {
+        color: "white"
+    }
+
+    WebPageView {
+        objectName: "helpView"
+        anchors.fill: parent
+        page: page.web
+    }
+
+    BusyIndicator {
+        anchors.centerIn: parent
+        running: page.web.loading
+        visible: running
+    }
+}

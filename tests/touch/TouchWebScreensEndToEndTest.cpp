@@ -1,0 +1,212 @@
+// playerlink-touch's screens of web pages through real mouse events on its
+// window. The skins: from the settings to the skin list, to the gallery
+// served on loopback, a skin link's question and download, choosing the new
+// skin and deleting it; assistive technology finds the rows with their
+// state. The help viewer: the settings' help rows, a page's links, and a
+// help site that fails.
+
+#include "FakeHttpServer.h"
+#include "TestSupport.h"
+#include "TouchWindow.h"
+#include "ZipBuilder.h"
+#include "core/BundleInstaller.h"
+#include "core/PreferenceKeys.h"
+#include "core/ServiceHosts.h"
+#include "core/SkinFolders.h"
+#include "core/UserDefaults.h"
+
+#include <QAccessible>
+#include <QFileInfo>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+bool settled(TouchWindow& w, int depth)
+{
+    return waitUntil([&] { return w.depth() == depth && !w.stack->property("busy").toBool(); });
+}
+
+QQuickItem* rowWithText(TouchWindow& w, const QString& list, const QString& text)
+{
+    return TouchWindow::find(w.item(list), [&](QQuickItem* item) {
+        return item->isVisible() && item->property("text").toString() == text;
+    });
+}
+
+// Where the page's text has a link to target, in window coordinates; the
+// page scrolls to bring it into view.
+std::optional<QPoint> linkPoint(TouchWindow& w, const QString& target)
+{
+    QQuickItem* text = w.item(QStringLiteral("webPageText"));
+    QQuickItem* flick = text ? text->parentItem()->parentItem() : nullptr;
+    if (!flick)
+        return std::nullopt;
+    for (qreal top = 0; top < text->height(); top += flick->height() / 2) {
+        flick->setProperty("contentY", top);
+        for (qreal y = top; y < qMin(text->height(), top + flick->height()); y += 3)
+            for (qreal x = 0; x < text->width(); x += 6) {
+                QString link;
+                QMetaObject::invokeMethod(text, "linkAt", Q_RETURN_ARG(QString, link), Q_ARG(qreal, x), Q_ARG(qreal, y));
+                if (link == target)
+                    return text->mapToScene(QPointF(x, y)).toPoint();
+            }
+    }
+    return std::nullopt;
+}
+
+// The settings row showing this text, scrolled into view.
+QQuickItem* settingsRow(TouchWindow& w, const QString& text)
+{
+    QQuickItem* list = w.item(QStringLiteral("settingsList"));
+    for (int i = 0; list && i < 40; ++i) {
+        QQuickItem* row = TouchWindow::find(list, [&](QQuickItem* item) {
+            return item->objectName().startsWith(u"setting-")
+                && TouchWindow::find(item, [&](QQuickItem* label) { return label->property("text").toString() == text; });
+        });
+        if (row && row->mapToScene(QPointF(0, row->height())).y() <= w.window->height())
+            return row;
+        QMetaObject::invokeMethod(list, "positionViewAtIndex", Q_ARG(int, i), Q_ARG(int, 0));
+        QTest::qWait(10);
+    }
+    return nullptr;
+}
+
+QString barTitle(TouchWindow& w)
+{
+    return w.item(QStringLiteral("barTitle"))->property("text").toString();
+}
+
+// The accessible rows of the window's lists: name, and whether it is checked.
+QStringList accessibleRows(QQuickWindow* window)
+{
+    QStringList rows;
+    std::vector<QAccessibleInterface*> pending { QAccessible::queryAccessibleInterface(window) };
+    while (!pending.empty()) {
+        QAccessibleInterface* node = pending.back();
+        pending.pop_back();
+        if (!node || node->state().invisible)
+            continue;
+        if (node->role() == QAccessible::ListItem)
+            rows << node->text(QAccessible::Name) + (node->state().checked ? QStringLiteral(" [x]") : QString());
+        for (int i = 0; i < node->childCount(); ++i)
+            pending.push_back(node->child(i));
+    }
+    rows.sort();
+    return rows;
+}
+}
+
+TEST(TouchSkins, ASkinFromTheGalleryIsDownloadedChosenAndDeleted)
+{
+    FakeHttpServer gallery;
+    const QString skinLink = QStringLiteral("plskins://%1/skins/aurora.zip").arg(gallery.hostAddress());
+    gallery.setHandler([&](const FakeHttpServer::Request& request) {
+        if (request.target == "/skins/aurora.zip")
+            return FakeHttpServer::ok(ZipBuilder::minimalSkin("Aurora", "new"), "application/zip");
+        return FakeHttpServer::ok(QStringLiteral("<html><head><title>Skins to try</title></head><body>"
+                                                 "<p><a href=\"file:///etc/hostname\">A file here</a></p>"
+                                                 "<p><a href=\"%1\">Aurora</a></p></body></html>")
+                                      .arg(skinLink)
+                                      .toUtf8(),
+                                  "text/html");
+    });
+    UserDefaults& defaults = UserDefaults::standard();
+    defaults.setObject(ServiceHosts::skinGalleryKey, QStringLiteral("http://") + gallery.hostAddress());
+    defaults.setObject(PreferenceKeys::skin, SkinFolders::builtInSkin);
+    TouchWindow w(false);
+    AlertPresenter::setCurrent(&w.alerts);
+
+    w.click(w.item(QStringLiteral("settingsButton")));
+    ASSERT_TRUE(settled(w, 2));
+    const QString shipped = QFileInfo(SkinFolders::builtInSkin).fileName();
+    QQuickItem* skinRow = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (skinRow = rowWithText(w, QStringLiteral("settingsList"), "Skin: " + shipped)); }));
+    w.click(skinRow);
+    ASSERT_TRUE(settled(w, 3));
+    EXPECT_EQ(accessibleRows(w.window), QStringList { shipped + " [x]" });
+
+    w.click(w.item(QStringLiteral("downloadSkinsButton")));
+    ASSERT_TRUE(settled(w, 4));
+    std::optional<QPoint> local, skin;
+    ASSERT_TRUE(waitUntil([&] { return (skin = linkPoint(w, skinLink)).has_value(); }));
+    EXPECT_EQ(w.item(QStringLiteral("barTitle"))->property("text").toString(), u"Skins to try");
+    // A web page does not lead to this computer's files.
+    ASSERT_TRUE((local = linkPoint(w, QStringLiteral("file:///etc/hostname"))));
+    QTest::mouseClick(w.window, Qt::LeftButton, {}, *local);
+    QTest::qWait(200);
+    EXPECT_TRUE(linkPoint(w, skinLink).has_value());
+    EXPECT_FALSE(w.item(QStringLiteral("galleryBack"))->isEnabled());
+
+    QTest::mouseClick(w.window, Qt::LeftButton, {}, *skin);
+    ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("skinQuestionDownload")) != nullptr; }));
+    w.click(w.item(QStringLiteral("skinQuestionDownload")));
+    ASSERT_TRUE(waitUntil([&] { return w.alerts.isShowing(); }, 20000));
+    EXPECT_EQ(w.alerts.title(), u"Success");
+    ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("noticeOk")) != nullptr; }));
+    w.click(w.item(QStringLiteral("noticeOk")));
+
+    w.click(w.item(QStringLiteral("backButton")));
+    ASSERT_TRUE(settled(w, 3));
+    QQuickItem* aurora = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (aurora = w.item(QStringLiteral("skin-Aurora"))); }));
+    EXPECT_GE(aurora->height(), 48);
+    w.click(aurora);
+    const QString identifier = SkinFolders::identifierForInstalled(QStringLiteral("Aurora"));
+    EXPECT_EQ(defaults.stringForKey(PreferenceKeys::skin), identifier);
+    EXPECT_EQ(w.window->property("skinDirectory").toString(), identifier);
+    EXPECT_EQ(accessibleRows(w.window), (QStringList { QStringLiteral("Aurora [x]"), shipped }));
+
+    // The shipped skin cannot be deleted; deleting the one in use goes back to it.
+    w.click(w.item(QStringLiteral("skinsEditButton")));
+    EXPECT_FALSE(w.item(QStringLiteral("deleteSkin-") + shipped));
+    w.click(w.item(QStringLiteral("deleteSkin-Aurora")));
+    ASSERT_TRUE(waitUntil([&] { return !w.item(QStringLiteral("skin-Aurora")); }));
+    EXPECT_FALSE(QFileInfo::exists(SkinFolders::installedSkins() + QStringLiteral("/Aurora")));
+    EXPECT_EQ(defaults.stringForKey(PreferenceKeys::skin), SkinFolders::builtInSkin);
+
+    w.click(w.item(QStringLiteral("backButton")));
+    ASSERT_TRUE(settled(w, 2));
+    EXPECT_TRUE(waitUntil([&] { return rowWithText(w, QStringLiteral("settingsList"), "Skin: " + shipped); }));
+    AlertPresenter::setCurrent(nullptr);
+    defaults.removeObject(ServiceHosts::skinGalleryKey);
+}
+
+TEST(TouchHelp, HelpPagesFollowTheirLinksAndAFailingHelpSiteGivesWayToTheBundledPage)
+{
+    FakeHttpServer site;
+    site.setHandler([](const FakeHttpServer::Request&) { return FakeHttpServer::Response { 404, "gone" }; });
+    UserDefaults::standard().setObject(ServiceHosts::helpSiteKey, QStringLiteral("http://") + site.hostAddress());
+    // The bundled pages, as the program installs them at launch; an English
+    // reader reads the help pages from the bundle.
+    BundleInstaller::install();
+    UserDefaults::standard().setObject(PreferenceKeys::appleLanguages, QStringList { QStringLiteral("en") });
+    TouchWindow w(false);
+    AlertPresenter::setCurrent(&w.alerts);
+    w.click(w.item(QStringLiteral("settingsButton")));
+    ASSERT_TRUE(settled(w, 2));
+
+    QQuickItem* help = settingsRow(w, QStringLiteral("Help"));
+    ASSERT_TRUE(help);
+    w.click(help);
+    ASSERT_TRUE(settled(w, 3));
+    ASSERT_TRUE(waitUntil([&] { return barTitle(w) == u"Help"; })) << barTitle(w).toStdString() << " / " << w.alerts.title().toStdString();
+    std::optional<QPoint> link;
+    ASSERT_TRUE((link = linkPoint(w, QStringLiteral("cantSee.htm"))));
+    QTest::mouseClick(w.window, Qt::LeftButton, {}, *link);
+    EXPECT_TRUE(waitUntil([&] { return barTitle(w) != u"Help" && !barTitle(w).isEmpty(); }));
+    w.click(w.item(QStringLiteral("backButton")));
+    ASSERT_TRUE(settled(w, 2));
+
+    // The about page is asked of the help site first.
+    QQuickItem* about = settingsRow(w, QStringLiteral("About Brindlewood Software"));
+    ASSERT_TRUE(about);
+    w.click(about);
+    ASSERT_TRUE(settled(w, 3));
+    EXPECT_TRUE(waitUntil([&] { return barTitle(w) == u"About PlayerLink"; }));
+    EXPECT_EQ(site.targets(), QList<QByteArray> { "/iAbout.php?source=PlayerLink" });
+    EXPECT_FALSE(w.alerts.isShowing());
+    AlertPresenter::setCurrent(nullptr);
+    UserDefaults::standard().removeObject(ServiceHosts::helpSiteKey);
+    UserDefaults::standard().removeObject(PreferenceKeys::appleLanguages);
+}
