@@ -9,6 +9,7 @@
 #include "core/UserDefaults.h"
 #include "core/TerminalText.h"
 #include "touch/TouchAlerts.h"
+#include "touch/TouchListsTour.h"
 #include "touch/TouchRemotes.h"
 #include "touch/TouchRemotesTour.h"
 #include "touch/TouchSettingsTour.h"
@@ -22,6 +23,7 @@
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
 #include <QQuickWindow>
+#include <QSGRendererInterface>
 #include <QTimer>
 
 #include <cstdio>
@@ -54,6 +56,18 @@ void addRemoteSteps(TouchScreenshotTour& tour, QQuickWindow* window)
         window->resize(390, 760);
         call("goBack");
     }, 800);
+}
+
+// Qt 6.4's software scene graph frees an image's texture at its next frame
+// after the image went; the textures of images still shown when the window
+// closes it forgets, and they leak. So the pages go first, and one more
+// frame frees what they drew.
+void releasePages(QQuickWindow* window)
+{
+    QMetaObject::invokeMethod(window, "clearPages");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (window->rendererInterface()->graphicsApi() == QSGRendererInterface::Software)
+        window->grabWindow();
 }
 }
 
@@ -126,6 +140,8 @@ int main(int argc, char** argv)
             tour->addStep(QStringLiteral("remotes"), nullptr, 800);
         addTouchRemotesSteps(*tour, window, remotes);
         addTouchSettingsSteps(*tour, window, remotes);
+        if (options.connects())
+            addTouchListsSteps(*tour, window, remotes, options.connectHost(), *connectPassword);
         QObject::connect(tour.get(), &TouchScreenshotTour::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
         QTimer::singleShot(0, tour.get(), &TouchScreenshotTour::start);
     }
@@ -135,6 +151,7 @@ int main(int argc, char** argv)
     // The window and what it drew go before the application: textures of
     // items that went away wait for deferred deletion.
     tour.reset();
+    releasePages(window);
     engine.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     AlertPresenter::setCurrent(nullptr);

@@ -139,7 +139,10 @@ TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
                             "05-remote-landscape-dvd.png", "06-remote-landscape-small.png", "07-remote-small.png",
                             "08-remotes.png", "09-remotes-states.png", "10-remotes-password.png",
                             "11-remote-config.png", "12-remote-config-chooser.png", "13-remotes-edit.png",
-                            "14-remotes-back.png", "15-settings.png", "16-settings-info.png", "17-skip-distance.png" }));
+                            "14-remotes-back.png", "15-settings.png", "16-settings-info.png", "17-skip-distance.png",
+                            "18-browse.png", "19-browse-add.png", "20-browse-landscape.png", "21-playlist.png",
+                            "22-playlist-landscape.png", "23-playlist-search.png", "24-playlist-search-cleared.png",
+                            "25-remote-again.png" }));
     EXPECT_EQ(QImage(pictures.path() + QStringLiteral("/07-remote-small.png")).size(), QSize(320, 568));
 
     QProcess help;

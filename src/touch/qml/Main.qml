@@ -34,6 +34,11 @@ ApplicationWindow {
             stack.pop(null, StackView.Immediate)
     }
 
+    // Every page gone at once (at exit, before the window goes).
+    function clearPages() {
+        stack.clear(StackView.Immediate)
+    }
+
     // The session's remote, on the one remote screen over the list.
     function showRemote() {
         if (stack.currentItem as RemotePage)
