@@ -1,4 +1,6 @@
+#include "app/SingleInstance.h"
 #include "app/SkinInstallCommand.h"
+#include "app/TerminationSignals.h"
 #include "core/BundleInstaller.h"
 #include "core/CommandLineHelp.h"
 #include "core/FileHelpers.h"
@@ -81,6 +83,9 @@ int main(int argc, char** argv)
     if (SkinInstallCommand::requested(argc, argv))
         return SkinInstallCommand::run(argc, argv);
     QGuiApplication app(argc, argv);
+    // SIGTERM and SIGINT quit as closing the window does: the last save runs
+    // and the socket goes.
+    TerminationSignals terminationSignals;
     QGuiApplication::setApplicationName(QStringLiteral("PlayerLink"));
     QGuiApplication::setApplicationVersion(QStringLiteral(PLAYERLINK_VERSION));
     // The reader's language, when PlayerLink speaks it (English otherwise).
@@ -105,6 +110,12 @@ int main(int argc, char** argv)
     // One look on every platform, and the one the pictures are taken with.
     if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_STYLE"))
         QQuickStyle::setStyle(QStringLiteral("Basic"));
+
+    // Later launches hand their skin installs to this program, as to a
+    // running playerlink; one already running of the same home keeps them.
+    SingleInstance instance(SingleInstance::defaultKey());
+    if (!instance.hasRunningInstance() && instance.listen())
+        SkinInstallCommand::serve(instance);
 
     WindowKeys keys;
     QNetworkAccessManager network;

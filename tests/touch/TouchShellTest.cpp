@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "TouchWindow.h"
 #include "ZipBuilder.h"
+#include "app/SingleInstance.h"
 #include "core/SkinFolders.h"
 #include "touch/WindowKeys.h"
 #include "touch/skin/SkinImageProvider.h"
@@ -184,4 +185,25 @@ TEST(TouchShell, InstallSkinInstallsFromALinkAsPlayerlinkDoes)
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(refused.err.startsWith(u"Skin not installed: ")) << refused.err.toStdString();
     EXPECT_EQ(QDir(SkinFolders::installedSkins()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList { "Aurora" });
+
+    // A running playerlink-touch takes a later launch's install and does it.
+    QDir(SkinFolders::installedSkins()).removeRecursively();
+    QProcess running;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PLAYERLINK_HOME"), home.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    running.setProcessEnvironment(environment);
+    running.start(QStringLiteral(PLAYERLINK_TOUCH_PATH), QStringList());
+    const QString socket = SingleInstance(SingleInstance::defaultKey()).socketPath();
+    ASSERT_TRUE(waitUntil([&] { return QFileInfo::exists(socket) || running.state() == QProcess::NotRunning; }, 60000));
+    const Run handed = install(QStringLiteral("plskins://%1/skins/aurora.zip").arg(gallery.hostAddress()));
+    EXPECT_EQ(handed.exitCode, 0) << handed.err.toStdString();
+    EXPECT_EQ(handed.out, u"Installed skin \"Aurora\"\n");
+    EXPECT_TRUE(QFileInfo(SkinFolders::installedSkins() + QStringLiteral("/Aurora")).isDir());
+    running.terminate();
+    ASSERT_TRUE(running.waitForFinished(30000));
+    EXPECT_TRUE(running.readAllStandardError().contains("installed skin Aurora"));
+    // SIGTERM quits it as its window would: the socket goes with it.
+    EXPECT_EQ(running.exitCode(), 0);
+    EXPECT_FALSE(QFileInfo::exists(socket));
 }
