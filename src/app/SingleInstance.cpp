@@ -145,6 +145,12 @@ std::optional<QByteArray> SingleInstance::askRunningInstance(const QStringList& 
     }
 }
 
+bool SingleInstance::hasRunningInstance(int timeoutMs) const
+{
+    QLocalSocket socket;
+    return connectToOwn(socket, timeoutMs);
+}
+
 bool SingleInstance::listen()
 {
     if (m_path.isEmpty())

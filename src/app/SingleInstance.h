@@ -42,6 +42,8 @@ public:
     // Hands the arguments over and waits for the answer; none when no
     // instance runs, or it went without answering in time.
     std::optional<QByteArray> askRunningInstance(const QStringList& arguments, int connectTimeoutMs, int answerTimeoutMs);
+    // Whether a running instance of this user listens on the socket.
+    bool hasRunningInstance(int timeoutMs = 300) const;
     // Starts listening for later launches.
     bool listen();
     void setRequestHandler(RequestHandler handler) { m_requestHandler = std::move(handler); }

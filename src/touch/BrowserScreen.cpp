@@ -11,14 +11,9 @@
 #include "vlc/VLCController.h"
 
 BrowserScreen::BrowserScreen(QObject* parent)
-    : QObject(parent)
+    : TouchListScreen(statusIntervalMs, parent)
     , m_folder(new FolderModel(UserDefaults::standard(), this))
 {
-    m_statusTimer.setInterval(statusIntervalMs);
-    connect(&m_statusTimer, &QTimer::timeout, this, [this] {
-        if (m_remotes && m_remotes->session().remote())
-            m_remotes->session().remote()->updateStatus();
-    });
     for (QTimer* timer : { &m_refusedTimer, &m_addedTimer }) {
         timer->setSingleShot(true);
         connect(timer, &QTimer::timeout, this, &BrowserScreen::noticesChanged);
@@ -41,7 +36,7 @@ BrowserScreen::BrowserScreen(QObject* parent)
         emit noticesChanged();
     });
     connect(m_folder, &FolderModel::driveSearchFinished, this, [this](bool found) {
-        if (found || !m_active)
+        if (found || !isActive())
             return;
         AlertPresenter::show(localizedString("No Luck..."),
                              localizedString("Normally, your drives are listed just above your C: drive (Windows) or "
@@ -53,37 +48,31 @@ BrowserScreen::BrowserScreen(QObject* parent)
 
 BrowserScreen::~BrowserScreen() = default;
 
-void BrowserScreen::setRemotes(TouchRemotes* remotes)
+void BrowserScreen::remotesSet(TouchRemotes* previous)
 {
-    if (remotes == m_remotes)
-        return;
-    if (m_remotes)
-        disconnect(&m_remotes->session(), nullptr, this, nullptr);
-    m_remotes = remotes;
-    if (remotes)
-        connect(&remotes->session(), &RemoteSession::remoteChanged, this, &BrowserScreen::rewire);
+    if (previous)
+        disconnect(&previous->session(), nullptr, this, nullptr);
+    if (remotes())
+        connect(&remotes()->session(), &RemoteSession::remoteChanged, this, &BrowserScreen::rewire);
     rewire();
-    emit remotesChanged();
+}
+
+// Adding to a stopped player needs to know it is stopped.
+void BrowserScreen::poll(VLCController& remote)
+{
+    remote.updateStatus();
+}
+
+void BrowserScreen::activeSet()
+{
+    if (!isActive())
+        hideNotices();
 }
 
 void BrowserScreen::rewire()
 {
-    m_folder->setRemote(m_remotes ? m_remotes->session().remote() : nullptr);
+    m_folder->setRemote(remote());
     emit folderChanged();
-}
-
-void BrowserScreen::setActive(bool active)
-{
-    if (active == m_active)
-        return;
-    m_active = active;
-    if (active) {
-        m_statusTimer.start();
-    } else {
-        m_statusTimer.stop();
-        hideNotices();
-    }
-    emit activeChanged();
 }
 
 void BrowserScreen::hideNotices()
@@ -100,15 +89,10 @@ QAbstractItemModel* BrowserScreen::rows() const
     return m_folder;
 }
 
-QObject* BrowserScreen::rowsObject() const
-{
-    return m_folder;
-}
-
 QString BrowserScreen::folder() const
 {
-    const std::shared_ptr<VLCController> remote = m_remotes ? m_remotes->session().remote() : nullptr;
-    return remote ? FolderModel::shownFolder(*remote) : QString();
+    const std::shared_ptr<VLCController> current = remote();
+    return current ? FolderModel::shownFolder(*current) : QString();
 }
 
 bool BrowserScreen::adds() const
@@ -174,7 +158,7 @@ void BrowserScreen::openDrives()
 
 void BrowserScreen::makeDefaultFolder()
 {
-    if (!m_remotes || !m_remotes->session().remote())
+    if (!remote())
         return;
     AlertRequest sheet;
     sheet.actionSheet = true;
@@ -192,8 +176,8 @@ void BrowserScreen::makeDefaultFolder()
 
 void BrowserScreen::fullScreen()
 {
-    if (m_remotes)
-        m_remotes->session().fullScreen();
+    if (remotes())
+        remotes()->session().fullScreen();
 }
 
 int BrowserScreen::rowForIndexTitle(const QString& title) const

@@ -1,27 +1,21 @@
 #pragma once
 
-#include <QObject>
-#include <QPointer>
+#include "touch/TouchListScreen.h"
+
 #include <QString>
 #include <QTimer>
 #include <QtQml/qqmlregistration.h>
 
 class FolderModel;
-class QAbstractItemModel;
-class TouchRemotes;
 
 // The browse screen's wiring: the folder listing of the session's remote
 // (a FolderModel), its title, the notices it shows for a while ("Can't open
 // this folder", what was added to the playlist), and the sheets of the
 // default folder and of the drive search. While active it asks for VLC's
 // status every second, as adding to a stopped player needs to know.
-class BrowserScreen : public QObject {
+class BrowserScreen : public TouchListScreen {
     Q_OBJECT
     QML_ELEMENT
-    Q_MOC_INCLUDE("touch/TouchRemotes.h")
-    Q_PROPERTY(TouchRemotes* remotes READ remotes WRITE setRemotes NOTIFY remotesChanged)
-    Q_PROPERTY(bool active READ isActive WRITE setActive NOTIFY activeChanged)
-    Q_PROPERTY(QObject* rows READ rowsObject CONSTANT)
     // The title bar's second line: the folder shown.
     Q_PROPERTY(QString folder READ folder NOTIFY folderChanged)
     // Choosing a file adds it to the playlist rather than playing it.
@@ -38,12 +32,7 @@ public:
     explicit BrowserScreen(QObject* parent = nullptr);
     ~BrowserScreen() override;
 
-    TouchRemotes* remotes() const { return m_remotes; }
-    void setRemotes(TouchRemotes* remotes);
-    bool isActive() const { return m_active; }
-    void setActive(bool active);
-    QAbstractItemModel* rows() const;
-    QObject* rowsObject() const;
+    QAbstractItemModel* rows() const override;
     FolderModel* folderModel() const { return m_folder; }
     QString folder() const;
     bool adds() const;
@@ -64,20 +53,20 @@ public:
     Q_INVOKABLE int rowForIndexTitle(const QString& title) const;
 
 signals:
-    void remotesChanged();
-    void activeChanged();
     void folderChanged();
     void addsChanged();
     void noticesChanged();
+
+protected:
+    void remotesSet(TouchRemotes* previous) override;
+    void poll(VLCController& remote) override;
+    void activeSet() override;
 
 private:
     void rewire();
     void hideNotices();
 
-    QPointer<TouchRemotes> m_remotes;
     FolderModel* m_folder; // child
-    bool m_active = false;
-    QTimer m_statusTimer;
     QTimer m_refusedTimer;
     QTimer m_addedTimer;
     QString m_added;

@@ -8,24 +8,29 @@
 #include "vlc/VLCController.h"
 
 PlaylistScreen::PlaylistScreen(QObject* parent)
-    : QObject(parent)
+    : TouchListScreen(playlistIntervalMs, parent)
 {
-    m_playlistTimer.setInterval(playlistIntervalMs);
-    // A long playlist is fetched less often while nothing hints at a change.
-    connect(&m_playlistTimer, &QTimer::timeout, this, [this] {
-        if (m_remotes && m_remotes->session().remote())
-            m_remotes->session().remote()->pollPlaylist();
-    });
 }
 
 PlaylistScreen::~PlaylistScreen() = default;
 
-void PlaylistScreen::setRemotes(TouchRemotes* remotes)
+void PlaylistScreen::remotesSet(TouchRemotes* previous)
 {
-    if (remotes == m_remotes || m_remotes) // the session's playlist is for the screen's life
-        return;
-    m_remotes = remotes;
-    RemoteSession& session = remotes->session();
+    if (previous) {
+        disconnect(&previous->session(), nullptr, this, nullptr);
+        disconnect(previous->session().playlist(), nullptr, this, nullptr);
+    }
+    delete m_search;
+    m_search = nullptr;
+    if (remotes())
+        wire(remotes()->session());
+    emit currentRowChanged();
+    emit canRemoveItemsChanged();
+    emit modesChanged();
+}
+
+void PlaylistScreen::wire(RemoteSession& session)
+{
     PlaylistModel* playlist = session.playlist();
     m_search = new PlaylistSearchModel(playlist, this);
     connect(m_search, &PlaylistSearchModel::textChanged, this, &PlaylistScreen::searchTextChanged);
@@ -35,34 +40,22 @@ void PlaylistScreen::setRemotes(TouchRemotes* remotes)
     connect(playlist, &PlaylistModel::canRemoveItemsChanged, this, &PlaylistScreen::canRemoveItemsChanged);
     for (auto signal : { &RemoteSession::loopChanged, &RemoteSession::repeatChanged, &RemoteSession::randomChanged })
         connect(&session, signal, this, &PlaylistScreen::modesChanged);
-    emit remotesChanged();
-    emit currentRowChanged();
-    emit canRemoveItemsChanged();
-    emit modesChanged();
 }
 
-void PlaylistScreen::setActive(bool active)
+// A long playlist is fetched less often while nothing hints at a change.
+void PlaylistScreen::poll(VLCController& remote)
 {
-    if (active == m_active)
-        return;
-    m_active = active;
-    const std::shared_ptr<VLCController> remote = m_remotes ? m_remotes->session().remote() : nullptr;
-    if (active) {
-        if (remote)
-            remote->playlistShown();
-        m_playlistTimer.start();
-    } else {
-        m_playlistTimer.stop();
-    }
-    emit activeChanged();
+    remote.pollPlaylist();
+}
+
+// Shown: the playlist is wanted at once.
+void PlaylistScreen::activeSet()
+{
+    if (const std::shared_ptr<VLCController> current = remote(); current && isActive())
+        current->playlistShown();
 }
 
 QAbstractItemModel* PlaylistScreen::rows() const
-{
-    return m_search;
-}
-
-QObject* PlaylistScreen::rowsObject() const
 {
     return m_search;
 }
@@ -85,31 +78,31 @@ int PlaylistScreen::currentRow() const
 
 QString PlaylistScreen::nowPlaying() const
 {
-    if (!m_remotes)
+    if (!remotes())
         return QString();
-    const PlaylistModel* playlist = m_remotes->session().playlist();
+    const PlaylistModel* playlist = remotes()->session().playlist();
     const int row = playlist->currentRow();
     return row >= 0 ? lastPathComponent(playlist->index(row).data(PlaylistModel::TitleRole).toString()) : QString();
 }
 
 bool PlaylistScreen::canRemoveItems() const
 {
-    return m_remotes && m_remotes->session().playlist()->canRemoveItems();
+    return remotes() && remotes()->session().playlist()->canRemoveItems();
 }
 
 bool PlaylistScreen::isLooping() const
 {
-    return m_remotes && m_remotes->session().isLooping();
+    return remotes() && remotes()->session().isLooping();
 }
 
 bool PlaylistScreen::isRepeating() const
 {
-    return m_remotes && m_remotes->session().isRepeating();
+    return remotes() && remotes()->session().isRepeating();
 }
 
 bool PlaylistScreen::isRandom() const
 {
-    return m_remotes && m_remotes->session().isRandom();
+    return remotes() && remotes()->session().isRandom();
 }
 
 void PlaylistScreen::play(int row)
@@ -126,30 +119,30 @@ void PlaylistScreen::remove(int row)
 
 void PlaylistScreen::empty()
 {
-    if (m_remotes)
-        m_remotes->session().playlist()->clear();
+    if (remotes())
+        remotes()->session().playlist()->clear();
 }
 
 void PlaylistScreen::toggleLoop()
 {
-    if (m_remotes)
-        m_remotes->session().toggleLoop();
+    if (remotes())
+        remotes()->session().toggleLoop();
 }
 
 void PlaylistScreen::toggleRepeat()
 {
-    if (m_remotes)
-        m_remotes->session().toggleRepeat();
+    if (remotes())
+        remotes()->session().toggleRepeat();
 }
 
 void PlaylistScreen::toggleRandom()
 {
-    if (m_remotes)
-        m_remotes->session().toggleRandom();
+    if (remotes())
+        remotes()->session().toggleRandom();
 }
 
 void PlaylistScreen::fullScreen()
 {
-    if (m_remotes)
-        m_remotes->session().fullScreen();
+    if (remotes())
+        remotes()->session().fullScreen();
 }

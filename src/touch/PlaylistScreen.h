@@ -1,27 +1,21 @@
 #pragma once
 
-#include <QObject>
-#include <QPointer>
+#include "touch/TouchListScreen.h"
+
 #include <QString>
-#include <QTimer>
 #include <QtQml/qqmlregistration.h>
 
 class PlaylistSearchModel;
-class QAbstractItemModel;
-class TouchRemotes;
+class RemoteSession;
 
 // The playlist screen's wiring: the session's playlist as the screen lists
 // it (searched by the field's text), the title bar's second line (the item
 // that plays), the loop, repeat and shuffle modes, and the polls: the
 // playlist every three seconds while active, hinted at once as it appears.
-class PlaylistScreen : public QObject {
+// Its rows are a PlaylistSearchModel, once the remotes are set.
+class PlaylistScreen : public TouchListScreen {
     Q_OBJECT
     QML_ELEMENT
-    Q_MOC_INCLUDE("touch/TouchRemotes.h")
-    Q_PROPERTY(TouchRemotes* remotes READ remotes WRITE setRemotes NOTIFY remotesChanged)
-    Q_PROPERTY(bool active READ isActive WRITE setActive NOTIFY activeChanged)
-    // A PlaylistSearchModel, once the remotes are set.
-    Q_PROPERTY(QObject* rows READ rowsObject NOTIFY remotesChanged)
     Q_PROPERTY(QString searchText READ searchText WRITE setSearchText NOTIFY searchTextChanged)
     // The row of the item that plays, -1 when none is listed.
     Q_PROPERTY(int currentRow READ currentRow NOTIFY currentRowChanged)
@@ -36,12 +30,7 @@ public:
     explicit PlaylistScreen(QObject* parent = nullptr);
     ~PlaylistScreen() override;
 
-    TouchRemotes* remotes() const { return m_remotes; }
-    void setRemotes(TouchRemotes* remotes);
-    bool isActive() const { return m_active; }
-    void setActive(bool active);
-    QAbstractItemModel* rows() const;
-    QObject* rowsObject() const;
+    QAbstractItemModel* rows() const override;
     QString searchText() const;
     void setSearchText(const QString& text);
     int currentRow() const;
@@ -61,16 +50,18 @@ public:
     Q_INVOKABLE void fullScreen();
 
 signals:
-    void remotesChanged();
-    void activeChanged();
     void searchTextChanged();
     void currentRowChanged();
     void canRemoveItemsChanged();
     void modesChanged();
 
+protected:
+    void remotesSet(TouchRemotes* previous) override;
+    void poll(VLCController& remote) override;
+    void activeSet() override;
+
 private:
-    QPointer<TouchRemotes> m_remotes;
+    void wire(RemoteSession& session);
+
     PlaylistSearchModel* m_search = nullptr; // child, over the session's playlist
-    bool m_active = false;
-    QTimer m_playlistTimer;
 };

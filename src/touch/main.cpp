@@ -1,4 +1,6 @@
+#include "app/SingleInstance.h"
 #include "app/SkinInstallCommand.h"
+#include "app/TerminationSignals.h"
 #include "core/BundleInstaller.h"
 #include "core/CommandLineHelp.h"
 #include "core/FileHelpers.h"
@@ -10,6 +12,8 @@
 #include "core/TerminalText.h"
 #include "touch/TouchAdvancedTour.h"
 #include "touch/TouchAlerts.h"
+#include "touch/TouchListsTour.h"
+#include "touch/ReleasePages.h"
 #include "touch/TouchRemotes.h"
 #include "touch/TouchRemotesTour.h"
 #include "touch/TouchSettingsTour.h"
@@ -25,6 +29,7 @@
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
 #include <QQuickWindow>
+#include <QSGRendererInterface>
 #include <QTimer>
 
 #include <cstdio>
@@ -59,19 +64,6 @@ void addRemoteSteps(TouchScreenshotTour& tour, QQuickWindow* window)
     }, 800);
 }
 
-// The pages over the list go one by one, each slid out while events run:
-// the textures of images on a page that goes with the window, or hidden
-// under another, are never freed.
-void leavePagesThenQuit(QQuickWindow* window)
-{
-    QObject* stack = window->findChild<QObject*>(QStringLiteral("stack"));
-    if (!stack || stack->property("depth").toInt() <= 1) {
-        QTimer::singleShot(300, QCoreApplication::instance(), &QCoreApplication::quit);
-        return;
-    }
-    QMetaObject::invokeMethod(window, "popPage");
-    QTimer::singleShot(400, window, [window] { leavePagesThenQuit(window); });
-}
 }
 
 int main(int argc, char** argv)
@@ -84,6 +76,9 @@ int main(int argc, char** argv)
     if (SkinInstallCommand::requested(argc, argv))
         return SkinInstallCommand::run(argc, argv);
     QGuiApplication app(argc, argv);
+    // SIGTERM and SIGINT quit as closing the window does: the last save runs
+    // and the socket goes.
+    TerminationSignals terminationSignals;
     QGuiApplication::setApplicationName(QStringLiteral("PlayerLink"));
     QGuiApplication::setApplicationVersion(QStringLiteral(PLAYERLINK_VERSION));
     // The reader's language, when PlayerLink speaks it (English otherwise).
@@ -108,6 +103,12 @@ int main(int argc, char** argv)
     // One look on every platform, and the one the pictures are taken with.
     if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_STYLE"))
         QQuickStyle::setStyle(QStringLiteral("Basic"));
+
+    // Later launches hand their skin installs to this program, as to a
+    // running playerlink; one already running of the same home keeps them.
+    SingleInstance instance(SingleInstance::defaultKey());
+    if (!instance.hasRunningInstance() && instance.listen())
+        SkinInstallCommand::serve(instance);
 
     WindowKeys keys;
     QNetworkAccessManager network;
@@ -143,11 +144,12 @@ int main(int argc, char** argv)
             tour->addStep(QStringLiteral("remotes"), nullptr, 800);
         addTouchRemotesSteps(*tour, window, remotes);
         addTouchSettingsSteps(*tour, window, remotes);
+        if (options.connects())
+            addTouchListsSteps(*tour, window, remotes, options.connectHost(), *connectPassword);
         addTouchAdvancedSteps(*tour, window, remotes);
         addTouchSkinsSteps(*tour, window, remotes);
         addTouchHelpSteps(*tour, window, remotes);
-        QObject::connect(tour.get(), &TouchScreenshotTour::finished, &app, [window] { leavePagesThenQuit(window); },
-                         Qt::QueuedConnection);
+        QObject::connect(tour.get(), &TouchScreenshotTour::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
         QTimer::singleShot(0, tour.get(), &TouchScreenshotTour::start);
     }
     const int exitCode = app.exec();
@@ -156,6 +158,7 @@ int main(int argc, char** argv)
     // The window and what it drew go before the application: textures of
     // items that went away wait for deferred deletion.
     tour.reset();
+    releasePages(window);
     engine.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     AlertPresenter::setCurrent(nullptr);

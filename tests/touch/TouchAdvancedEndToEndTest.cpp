@@ -198,13 +198,5 @@ TEST_F(TouchAdvancedAgainstRealVlc, MoreOpensTheMenuWhoseScreensTakeATrackASpeed
                              "Slower", "Audio Delay Up", "Audio Delay Down", "Subtitle Delay Up", "Subtitle Delay Down" }));
     EXPECT_FALSE(named(w, QAccessible::Button).contains(QString())) << "every button has a name";
 
-    // Back to the list page by page while events still run: the textures of
-    // a page that goes while hidden under another would outlive the window.
-    back(w, 3);
-    back(w, 2);
-    QTest::qWait(1000);
-    QMetaObject::invokeMethod(w.window, "goBack");
-    EXPECT_TRUE(waitUntil([&] { return w.depth() == 1; }));
-    QTest::qWait(200);
     EXPECT_FALSE(vlc->crashed());
 }

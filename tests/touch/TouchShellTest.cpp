@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "TouchWindow.h"
 #include "ZipBuilder.h"
+#include "app/SingleInstance.h"
 #include "core/SkinFolders.h"
 #include "touch/WindowKeys.h"
 #include "touch/skin/SkinImageProvider.h"
@@ -140,14 +141,17 @@ TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
                             "08-remotes.png", "09-remotes-states.png", "10-remotes-password.png",
                             "11-remote-config.png", "12-remote-config-chooser.png", "13-remotes-edit.png",
                             "14-remotes-back.png", "15-settings.png", "16-settings-info.png", "17-skip-distance.png",
-                            "18-remote-more.png", "19-menu-plain.png", "20-menu-lua.png", "21-chapters.png",
-                            "22-aspect-ratio.png", "23-audio-video-tracks.png", "24-subtitle-tracks.png",
-                            "25-speed.png", "26-speed-small.png", "27-audio-delay.png", "28-dvd.png",
-                            "29-skins.png", "30-skins-edit.png", "31-skins-small.png", "32-skins-landscape.png",
-                            "33-skins-gallery.png", "34-skins-gallery-address.png", "35-skins-gallery-small.png",
-                            "36-skins-gallery-landscape.png", "37-help.png", "38-help-cantSee.png",
-                            "39-help-router.png", "40-help-whatsNew.png", "41-help-credit.png",
-                            "42-help-index.png", "43-help-small.png", "44-help-landscape.png" }));
+                            "18-browse.png", "19-browse-add.png", "20-browse-landscape.png", "21-playlist.png",
+                            "22-playlist-landscape.png", "23-playlist-search.png",
+                            "24-playlist-search-cleared.png", "25-remote-again.png", "26-remote-more.png",
+                            "27-menu-plain.png", "28-menu-lua.png", "29-chapters.png", "30-aspect-ratio.png",
+                            "31-audio-video-tracks.png", "32-subtitle-tracks.png", "33-speed.png",
+                            "34-speed-small.png", "35-audio-delay.png", "36-dvd.png", "37-skins.png",
+                            "38-skins-edit.png", "39-skins-small.png", "40-skins-landscape.png",
+                            "41-skins-gallery.png", "42-skins-gallery-address.png", "43-skins-gallery-small.png",
+                            "44-skins-gallery-landscape.png", "45-help.png", "46-help-cantSee.png",
+                            "47-help-router.png", "48-help-whatsNew.png", "49-help-credit.png",
+                            "50-help-index.png", "51-help-small.png", "52-help-landscape.png" }));
     EXPECT_EQ(QImage(pictures.path() + QStringLiteral("/07-remote-small.png")).size(), QSize(320, 568));
 
     QProcess help;
@@ -189,4 +193,25 @@ TEST(TouchShell, InstallSkinInstallsFromALinkAsPlayerlinkDoes)
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(refused.err.startsWith(u"Skin not installed: ")) << refused.err.toStdString();
     EXPECT_EQ(QDir(SkinFolders::installedSkins()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList { "Aurora" });
+
+    // A running playerlink-touch takes a later launch's install and does it.
+    QDir(SkinFolders::installedSkins()).removeRecursively();
+    QProcess running;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PLAYERLINK_HOME"), home.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    running.setProcessEnvironment(environment);
+    running.start(QStringLiteral(PLAYERLINK_TOUCH_PATH), QStringList());
+    const QString socket = SingleInstance(SingleInstance::defaultKey()).socketPath();
+    ASSERT_TRUE(waitUntil([&] { return QFileInfo::exists(socket) || running.state() == QProcess::NotRunning; }, 60000));
+    const Run handed = install(QStringLiteral("plskins://%1/skins/aurora.zip").arg(gallery.hostAddress()));
+    EXPECT_EQ(handed.exitCode, 0) << handed.err.toStdString();
+    EXPECT_EQ(handed.out, u"Installed skin \"Aurora\"\n");
+    EXPECT_TRUE(QFileInfo(SkinFolders::installedSkins() + QStringLiteral("/Aurora")).isDir());
+    running.terminate();
+    ASSERT_TRUE(running.waitForFinished(30000));
+    EXPECT_TRUE(running.readAllStandardError().contains("installed skin Aurora"));
+    // SIGTERM quits it as its window would: the socket goes with it.
+    EXPECT_EQ(running.exitCode(), 0);
+    EXPECT_FALSE(QFileInfo::exists(socket));
 }

@@ -1,6 +1,7 @@
 #include "TouchWindow.h"
 
 #include "SkinStageWindow.h"
+#include "touch/ReleasePages.h"
 #include "touch/skin/SkinImageProvider.h"
 
 #include <QTest>
@@ -27,6 +28,12 @@ TouchWindow::TouchWindow(bool openRemote, const std::function<void(TouchRemotes&
     keys.install(window);
     stack = window->findChild<QObject*>(QStringLiteral("stack"));
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+}
+
+TouchWindow::~TouchWindow()
+{
+    if (window)
+        releasePages(window);
 }
 
 QQuickItem* TouchWindow::item(const QString& objectName) const

@@ -25,6 +25,8 @@ struct TouchWindow {
 
     // before: what the program does before the window loads (--connect).
     explicit TouchWindow(bool openRemote, const std::function<void(TouchRemotes&)>& before = {});
+    // The pages go as the program lets them go at exit.
+    ~TouchWindow();
 
     int depth() const { return stack->property("depth").toInt(); }
     QQuickItem* item(const QString& objectName) const;

@@ -1,15 +1,17 @@
 import QtQuick
 import QtQuick.Controls
 
-// A text button of a bottom bar, on the bar's own colour.
+// A bar's button named by its text, on the bar's own colour (Basic's tool
+// buttons bring a grey box of their own).
 ToolButton {
     id: button
 
     palette.buttonText: "white"
     palette.disabled.buttonText: "#5a5d66"
-    Accessible.name: text
+    Accessible.role: Accessible.Button
+    Accessible.name: button.text
     implicitHeight: 48
-    implicitWidth: Math.max(48, implicitContentWidth + leftPadding + rightPadding)
+    implicitWidth: Math.max(64, implicitContentWidth + leftPadding + rightPadding)
     background: Rectangle {
         color: button.down ? Qt.rgba(1, 1, 1, 0.15) : "transparent"
         radius: 4

@@ -34,10 +34,9 @@ ApplicationWindow {
             stack.pop(null, StackView.Immediate)
     }
 
-    // The page on top goes, the one below shows again.
-    function popPage() {
-        if (stack.depth > 1)
-            stack.pop()
+    // Every page gone at once (at exit, before the window goes).
+    function clearPages() {
+        stack.clear(StackView.Immediate)
     }
 
     // The session's remote, on the one remote screen over the list.

@@ -42,12 +42,10 @@ Page {
         }
         RowLayout {
             anchors.fill: parent
-            ToolButton {
+            BarTextButton {
                 id: scanButton
                 objectName: "scanButton"
                 text: qsTrId("Scan")
-                palette.buttonText: "white"
-                Accessible.name: qsTrId("Scan")
                 Layout.preferredHeight: 48
                 Layout.minimumWidth: 64
                 onClicked: page.remotes.scan()
@@ -55,11 +53,9 @@ Page {
             Item {
                 Layout.fillWidth: true
             }
-            ToolButton {
+            BarTextButton {
                 objectName: "settingsButton"
                 text: qsTrId("Settings")
-                palette.buttonText: "white"
-                Accessible.name: qsTrId("Settings")
                 Layout.preferredHeight: 48
                 Layout.minimumWidth: 64
                 onClicked: page.remotes.openSettings()
@@ -67,12 +63,10 @@ Page {
             Item {
                 Layout.fillWidth: true
             }
-            ToolButton {
+            BarTextButton {
                 id: editButton
                 objectName: "editButton"
                 text: page.editing ? qsTrId("Done") : qsTrId("Edit")
-                palette.buttonText: "white"
-                Accessible.name: text
                 Layout.preferredHeight: 48
                 Layout.minimumWidth: 64
                 onClicked: page.editing = !page.editing

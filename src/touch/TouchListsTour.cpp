@@ -1,0 +1,68 @@
+#include "touch/TouchListsTour.h"
+
+#include "models/PlaylistModel.h"
+#include "models/RemoteSession.h"
+#include "touch/BrowserScreen.h"
+#include "touch/TouchRemotes.h"
+#include "touch/TouchScreenshotTour.h"
+#include "vlc/VLCController.h"
+
+#include <QFileInfo>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QUrl>
+
+namespace {
+const QSize portrait(390, 716);
+const QSize landscape(760, 390);
+
+// The remote screen on top, the pages over it gone.
+void backToRemote(QQuickWindow* window)
+{
+    window->resize(portrait);
+    QMetaObject::invokeMethod(window, "showRemote");
+}
+}
+
+void addTouchListsSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRemotes& remotes,
+                        const QString& hostAddress, const QString& password)
+{
+    tour.addStep(QStringLiteral("browse"), [window, &remotes, hostAddress, password] {
+        remotes.connectTo(hostAddress, password);
+        backToRemote(window);
+        // The folder of the first item, where there is something to see.
+        RemoteSession& session = remotes.session();
+        if (const std::shared_ptr<VLCController> remote = session.remote())
+            if (const PlaylistItem* first = remote->itemAtRow(0))
+                if (const QUrl uri(first->uriText()); uri.isLocalFile())
+                    remote->setBrowseDir(QFileInfo(uri.toLocalFile()).path());
+        session.openBrowser();
+    }, 1500);
+    tour.addStep(QStringLiteral("browse-add"), [window] {
+        if (auto* browser = window->findChild<BrowserScreen*>())
+            browser->setAdds(true);
+    }, 800);
+    tour.addStep(QStringLiteral("browse-landscape"), [window] {
+        if (auto* browser = window->findChild<BrowserScreen*>())
+            browser->setAdds(false);
+        window->resize(landscape);
+    }, 1000);
+    tour.addStep(QStringLiteral("playlist"), [window, &remotes] {
+        backToRemote(window);
+        remotes.session().openPlaylist();
+    }, 1500);
+    tour.addStep(QStringLiteral("playlist-landscape"), [window] { window->resize(landscape); }, 1000);
+    // A word of the second item's name typed into the search field.
+    tour.addStep(QStringLiteral("playlist-search"), [window, &remotes] {
+        window->resize(portrait);
+        const PlaylistModel* playlist = remotes.session().playlist();
+        const QStringList words = playlist->index(1).data(PlaylistModel::TitleRole).toString().split(u' ', Qt::SkipEmptyParts);
+        if (auto* field = window->findChild<QQuickItem*>(QStringLiteral("searchField")))
+            field->setProperty("text", words.isEmpty() ? QStringLiteral("song") : words.value(2, words.first()).toLower());
+    }, 1000);
+    tour.addStep(QStringLiteral("playlist-search-cleared"), [window] {
+        if (auto* field = window->findChild<QQuickItem*>(QStringLiteral("searchField")))
+            field->setProperty("text", QString());
+    }, 800);
+    tour.addStep(QStringLiteral("remote-again"), [window] { backToRemote(window); }, 900);
+}
