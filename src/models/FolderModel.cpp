@@ -196,3 +196,8 @@ int FolderModel::rowForIndexTitle(const QString& title) const
 {
     return BrowseIndex::rowForTitle(title, m_rows, [this](int i) { return entry(QStringLiteral("name"), i).value_or(QString()); });
 }
+
+int FolderModel::rowForPrefix(const QString& prefix) const
+{
+    return BrowseIndex::rowForPrefix(prefix, m_rows, [this](int i) { return entry(QStringLiteral("name"), i).value_or(QString()); });
+}
