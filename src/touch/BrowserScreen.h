@@ -9,6 +9,7 @@
 class FolderModel;
 class QAbstractItemModel;
 class TouchRemotes;
+class UserDefaults;
 
 // The browse screen's wiring: the folder listing of the session's remote
 // (a FolderModel), its title, the notices it shows for a while ("Can't open
@@ -21,7 +22,8 @@ class BrowserScreen : public QObject {
     Q_MOC_INCLUDE("touch/TouchRemotes.h")
     Q_PROPERTY(TouchRemotes* remotes READ remotes WRITE setRemotes NOTIFY remotesChanged)
     Q_PROPERTY(bool active READ isActive WRITE setActive NOTIFY activeChanged)
-    Q_PROPERTY(QObject* rows READ rowsObject CONSTANT)
+    // The listing, once the screen has its remotes.
+    Q_PROPERTY(QObject* rows READ rowsObject NOTIFY remotesChanged)
     // The title bar's second line: the folder shown.
     Q_PROPERTY(QString folder READ folder NOTIFY folderChanged)
     // Choosing a file adds it to the playlist rather than playing it.
@@ -71,11 +73,13 @@ signals:
     void noticesChanged();
 
 private:
+    // The listing, with the preferences of the remotes' owner.
+    void makeFolderModel(UserDefaults& defaults);
     void rewire();
     void hideNotices();
 
     QPointer<TouchRemotes> m_remotes;
-    FolderModel* m_folder; // child
+    FolderModel* m_folder = nullptr; // child
     bool m_active = false;
     QTimer m_statusTimer;
     QTimer m_refusedTimer;

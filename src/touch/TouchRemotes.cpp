@@ -25,6 +25,7 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
     , m_foundOnly(new FoundComputersModel(*m_model, this))
     , m_settings(new TouchSettings(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
     , m_defaults(defaults)
+    , m_alerts(alerts)
 {
     connect(m_model, &RemotesModel::activeChanged, this, &TouchRemotes::probingChanged);
     connect(m_model, &RemotesModel::savedCountChanged, this, &TouchRemotes::savedCountChanged);

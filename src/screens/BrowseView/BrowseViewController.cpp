@@ -10,6 +10,7 @@
 #include "core/UserDefaults.h"
 #include "models/FolderModel.h"
 #include "screens/Cells/BrowseCell.h"
+#include "screens/Common/RemoteAlerts.h"
 #include "screens/Common/RotationLock.h"
 #include "skin/TitleView.h"
 #include "ui/AlertView.h"
@@ -191,8 +192,7 @@ void BrowseViewController::viewDidAppear(bool)
         old->deleteLater();
     }
     m_tableView->reloadData();
-    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
-        Analytics::viewEntered(analyticsName);
+    Analytics::viewEntered(m_context.defaults, analyticsName);
     m_updateStatusTimer.start();
     showTitle();
     qApp->removeEventFilter(this);
@@ -202,8 +202,7 @@ void BrowseViewController::viewDidAppear(bool)
 
 void BrowseViewController::viewDidDisappear(bool)
 {
-    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
-        Analytics::viewLeft(analyticsName);
+    Analytics::viewLeft(m_context.defaults, analyticsName);
     m_updateStatusTimer.stop();
     m_noticeTimer.stop();
     m_ui->folderNotice->hide();
@@ -264,15 +263,8 @@ void BrowseViewController::folderRefused()
 
 void BrowseViewController::showDriveSearchOutcome(bool found)
 {
-    if (found || !isVisibleOnStack())
-        return;
-    AlertRequest alert;
-    alert.title = localizedString("No Luck...");
-    alert.message = localizedString("Normally, your drives are listed just above your C: drive (Windows) or in "
-                                    "//Volumes (Mac).\n\nPlayerLink couldn't find anything in either of those "
-                                    "this time.");
-    alert.buttons = { localizedString("Ok") };
-    m_context.alerts.present(alert);
+    if (!found && isVisibleOnStack())
+        RemoteAlerts::showDrivesNotFound(m_context.alerts);
 }
 
 // --- Actions --------------------------------------------------------------------

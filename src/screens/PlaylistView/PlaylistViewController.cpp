@@ -195,8 +195,7 @@ void PlaylistViewController::viewDidAppear(bool)
     scrollToCurrentItem();
     m_showCurrentOnNextList = true;
     m_offsetShown = m_tableView->contentOffset();
-    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
-        Analytics::viewEntered(analyticsName);
+    Analytics::viewEntered(m_context.defaults, analyticsName);
     if (m_currentRemote)
         m_currentRemote->playlistShown();
     m_updateStatusTimer.start();
@@ -207,8 +206,7 @@ void PlaylistViewController::viewDidAppear(bool)
 
 void PlaylistViewController::viewDidDisappear(bool)
 {
-    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
-        Analytics::viewLeft(analyticsName);
+    Analytics::viewLeft(m_context.defaults, analyticsName);
     m_updateStatusTimer.stop();
     qApp->removeEventFilter(this);
 }

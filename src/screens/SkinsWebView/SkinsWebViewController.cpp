@@ -67,7 +67,7 @@ SkinsWebViewController::~SkinsWebViewController() = default;
 
 QUrl SkinsWebViewController::galleryAddress() const
 {
-    const QUrl site = ServiceHosts::serviceAddress(ServiceHosts::skinGalleryKey, galleryPath);
+    const QUrl site = ServiceHosts::serviceAddress(m_context.defaults, ServiceHosts::skinGalleryKey, galleryPath);
     return site.isEmpty() ? BundledPages::address(m_context.defaults, bundledGalleryPage, BundledPages::pageType,
                                                   BundledPages::pageDirectory)
                           : site;
