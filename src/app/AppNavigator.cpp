@@ -3,6 +3,7 @@
 #include "app/CentralAccessFactory.h"
 #include "core/Localization.h"
 #include "core/ServiceHosts.h"
+#include "core/UserDefaults.h"
 #include "models/RemoteSession.h"
 #include "screens/AdditionalActions/AdditionalActionsViewController.h"
 #include "screens/AdditionalActions/LuaAdditionalActionsViewController.h"
@@ -220,7 +221,7 @@ void AppNavigator::showAbout()
         return;
     WebViewController* page = m_factory.webViewController();
     pushShown(page);
-    const QUrl address = ServiceHosts::helpSiteAddress(aboutPath);
+    const QUrl address = ServiceHosts::helpSiteAddress(UserDefaults::standard(), aboutPath);
     if (address.isEmpty())
         page->loadFromResource(aboutPage, WebViewController::bundlePageType, WebViewController::bundlePageDirectory);
     else
@@ -235,7 +236,7 @@ void AppNavigator::showNewsletter()
         return;
     WebViewController* page = m_factory.webViewController();
     pushShown(page);
-    const QUrl address = ServiceHosts::helpSiteAddress(newsletterPath);
+    const QUrl address = ServiceHosts::helpSiteAddress(UserDefaults::standard(), newsletterPath);
     if (address.isEmpty())
         // The newsletter lives only on the maker's site; without one the page says so.
         page->loadHTMLString(QStringLiteral("<html><head><link rel=\"stylesheet\" type=\"text/css\" href=\"help.css\">"
@@ -263,5 +264,5 @@ void AppNavigator::openExternalUrl(const QUrl& url)
 
 void AppNavigator::composeMail(const QString& to, const QString& subject, const QString& body)
 {
-    MailComposer::sendEmailTo(to, subject, body, false);
+    MailComposer::sendEmailTo(m_factory.currentAlerts(), to, subject, body, false);
 }

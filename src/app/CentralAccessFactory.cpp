@@ -277,7 +277,7 @@ FeedsViewController* CentralAccessFactory::feedsViewController()
 SetupInstructionsVC* CentralAccessFactory::setupInstructionsViewController()
 {
     return screen(m_setupInstructionsVC, context(), localizedString("Thanks for installing PlayerLink"),
-                  SetupInstructionsVC::defaultMessage());
+                  SetupInstructionsVC::defaultMessage(UserDefaults::standard()));
 }
 
 RemoteConfigViewController* CentralAccessFactory::remoteConfigViewController()

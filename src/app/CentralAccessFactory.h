@@ -61,6 +61,8 @@ public:
     AppNavigator& navigator() { return *m_navigator; }
     // The alerts shown over the application's window.
     WidgetAlertPresenter& widgetAlerts() { return m_widgetAlerts; }
+    // Whichever presenter is installed when an alert comes.
+    AlertPresenter& currentAlerts() { return m_currentAlerts; }
     // Tests give their own, for the screens made from then on.
     void setAlertPresenter(AlertPresenter& alerts) { m_alerts = &alerts; }
     void setClock(const Clock& clock) { m_clock = &clock; }

@@ -93,7 +93,7 @@ void PlayerLinkAppDelegate::applicationDidFinishLaunching()
     connect(m_activity.get(), &ApplicationActivity::resignedActive, this,
             &PlayerLinkAppDelegate::applicationWillResignActive);
 
-    Analytics::startSession();
+    Analytics::startSession(UserDefaults::standard());
     m_window->show();
     checkForInternetConnection();
     registerForWebPageNotifications();
@@ -110,7 +110,7 @@ void PlayerLinkAppDelegate::applicationWillTerminate()
     m_terminated = true;
     saveRemotes();
     UserDefaults::standard().setBool(PreferenceKeys::launchedNotExited, false);
-    Analytics::endSession();
+    Analytics::endSession(UserDefaults::standard());
     m_inhibitor.setInhibited(false);
 }
 
@@ -177,6 +177,7 @@ bool PlayerLinkAppDelegate::handleOpenURL(const QString& url)
                                             return;
                                         auto* downloader = new SkinDownloader(this);
                                         downloader->setDeletesWhenDone(true);
+                                        downloader->setAlerts(&CentralAccessFactory::sharedFactory().currentAlerts());
                                         SkinDownloadProgressView::follow(downloader, m_window.get());
                                         downloader->downloadSkin(m_skinUrl);
                                     });

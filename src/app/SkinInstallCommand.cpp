@@ -53,7 +53,6 @@ void SkinInstallCommand::install(const QString& source, QObject* context,
 {
     if (isLink(source)) {
         auto* downloader = new SkinDownloader(context);
-        downloader->setShowsAlerts(false);
         downloader->setDeletesWhenDone(true);
         QObject::connect(downloader, &SkinDownloader::finished, context,
                          [done, source](const SkinInstallResult& result) { done(result.ok(), lineFor(result, source)); });

@@ -2,7 +2,9 @@
 
 #include "cli/ExitCode.h"
 #include "cli/StateReport.h"
+#include "core/PreferenceKeys.h"
 #include "core/TerminalText.h"
+#include "core/UserDefaults.h"
 #include "vlc/PlaylistFilter.h"
 
 #include <QCoreApplication>
@@ -22,7 +24,7 @@ constexpr int requestGuardMs = 30000; // beyond the channel's own deadline
 constexpr int settleMs = 600;
 }
 
-CliSession::CliSession(const CliOptions& options, QTextStream& out, QTextStream& err)
+CliSession::CliSession(const CliOptions& options, QTextStream& out, QTextStream& err, const UserDefaults& defaults)
     : m_options(options)
     , m_out(out)
     , m_err(err)
@@ -33,6 +35,7 @@ CliSession::CliSession(const CliOptions& options, QTextStream& out, QTextStream&
     if (!options.password.isNull())
         record.password = options.password;
     m_remote = std::make_unique<VLCController>(record, &m_network);
+    m_remote->setListsOnlyMediaFiles(defaults.boolForKey(PreferenceKeys::onlyShowMediaFiles));
     m_guard.setSingleShot(true);
     connect(&m_guard, &QTimer::timeout, this,
             [this] { fail(ExitUnreachable, QStringLiteral("%1 did not answer").arg(m_options.host)); });

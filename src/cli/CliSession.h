@@ -9,6 +9,8 @@
 #include <QTextStream>
 #include <QTimer>
 
+class UserDefaults;
+
 #include <functional>
 #include <memory>
 
@@ -18,7 +20,8 @@
 class CliSession : public QObject {
     Q_OBJECT
 public:
-    CliSession(const CliOptions& options, QTextStream& out, QTextStream& err);
+    // defaults: the user's preferences (whether listings keep only media files).
+    CliSession(const CliOptions& options, QTextStream& out, QTextStream& err, const UserDefaults& defaults);
     ~CliSession() override;
 
     void start();

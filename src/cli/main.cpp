@@ -33,7 +33,8 @@ int main(int argc, char** argv)
         return ExitOk;
     }
     ConsoleLog::setEnabled(options->verbose);
-    UserDefaults::standard().registerDefaults(PreferenceKeys::registeredDefaults());
+    UserDefaults& defaults = UserDefaults::standard();
+    defaults.registerDefaults(PreferenceKeys::registeredDefaults());
 
     int exitCode = ExitOk;
     if (options->command == u"discover") {
@@ -42,7 +43,7 @@ int main(int argc, char** argv)
         QTimer::singleShot(0, &discovery, &CliDiscovery::start);
         exitCode = app.exec();
     } else {
-        CliSession session(*options, out, err);
+        CliSession session(*options, out, err, defaults);
         QObject::connect(&session, &CliSession::finished, &app, [](int code) { QCoreApplication::exit(code); });
         QTimer::singleShot(0, &session, &CliSession::start);
         exitCode = app.exec();

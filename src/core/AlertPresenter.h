@@ -32,8 +32,4 @@ public:
     // console log.
     static AlertPresenter* current();
     static void setCurrent(AlertPresenter* presenter);
-
-    // Convenience for the common one-button alert.
-    static void show(const QString& title, const QString& message, const QStringList& buttons,
-                     std::function<void(int)> completion = {});
 };

@@ -4,37 +4,37 @@
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 
-bool Analytics::enabled()
+bool Analytics::enabled(const UserDefaults& defaults)
 {
-    return !UserDefaults::standard().boolForKey(PreferenceKeys::disableLibs);
+    return !defaults.boolForKey(PreferenceKeys::disableLibs);
 }
 
-void Analytics::startSession()
+void Analytics::startSession(const UserDefaults& defaults)
 {
-    if (enabled())
+    if (enabled(defaults))
         ConsoleLog::log(QStringLiteral("analytics: session started"));
 }
 
-void Analytics::endSession()
+void Analytics::endSession(const UserDefaults& defaults)
 {
-    if (enabled())
+    if (enabled(defaults))
         ConsoleLog::log(QStringLiteral("analytics: session ended"));
 }
 
-void Analytics::viewEntered(const QString& name)
+void Analytics::viewEntered(const UserDefaults& defaults, const QString& name)
 {
-    if (enabled())
+    if (enabled(defaults))
         ConsoleLog::log(QStringLiteral("analytics: entered %@"), name);
 }
 
-void Analytics::viewLeft(const QString& name)
+void Analytics::viewLeft(const UserDefaults& defaults, const QString& name)
 {
-    if (enabled())
+    if (enabled(defaults))
         ConsoleLog::log(QStringLiteral("analytics: left %@"), name);
 }
 
-void Analytics::event(const QString& name)
+void Analytics::event(const UserDefaults& defaults, const QString& name)
 {
-    if (enabled())
+    if (enabled(defaults))
         ConsoleLog::log(QStringLiteral("analytics: event %@"), name);
 }

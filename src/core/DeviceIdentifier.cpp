@@ -5,9 +5,8 @@
 
 #include <QUuid>
 
-QString DeviceIdentifier::uniqueIdentifier()
+QString DeviceIdentifier::uniqueIdentifier(UserDefaults& defaults)
 {
-    UserDefaults& defaults = UserDefaults::standard();
     QString identifier = defaults.stringForKey(PreferenceKeys::deviceIdentifier);
     if (QUuid::fromString(identifier).isNull()) {
         identifier = QUuid::createUuid().toString(QUuid::WithoutBraces);

@@ -2,9 +2,9 @@
 
 #include "core/UserDefaults.h"
 
-QUrl ServiceHosts::configuredBase(const QString& key)
+QUrl ServiceHosts::configuredBase(const UserDefaults& defaults, const QString& key)
 {
-    QString text = UserDefaults::standard().stringForKey(key).trimmed();
+    QString text = defaults.stringForKey(key).trimmed();
     if (text.isEmpty())
         return {};
     if (!text.contains(QStringLiteral("://")))
@@ -17,22 +17,22 @@ QUrl ServiceHosts::configuredBase(const QString& key)
     return base;
 }
 
-QUrl ServiceHosts::helpSiteAddress(const QString& pathAndQuery)
+QUrl ServiceHosts::helpSiteAddress(const UserDefaults& defaults, const QString& pathAndQuery)
 {
-    return serviceAddress(helpSiteKey, pathAndQuery);
+    return serviceAddress(defaults, helpSiteKey, pathAndQuery);
 }
 
-QUrl ServiceHosts::serviceAddress(const QString& key, const QString& pathAndQuery)
+QUrl ServiceHosts::serviceAddress(const UserDefaults& defaults, const QString& key, const QString& pathAndQuery)
 {
-    const QUrl base = configuredBase(key);
+    const QUrl base = configuredBase(defaults, key);
     if (base.isEmpty())
         return {};
     return QUrl(base.toString() + pathAndQuery, QUrl::TolerantMode);
 }
 
-QUrl ServiceHosts::translationService()
+QUrl ServiceHosts::translationService(const UserDefaults& defaults)
 {
-    return configuredBase(translationKey);
+    return configuredBase(defaults, translationKey);
 }
 
 QStringList ServiceHosts::storeLinkPrefixes()

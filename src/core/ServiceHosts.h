@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QUrl>
 
+class UserDefaults;
+
 // The hosts of the web services the application links to; configuration,
 // kept in one place.
 namespace ServiceHosts {
@@ -24,17 +26,18 @@ inline const QString setupServiceKey = QStringLiteral("ServiceHosts/setupService
 // page that explains skins.
 inline const QString skinGalleryKey = QStringLiteral("ServiceHosts/skinGallery");
 
-// The base address stored under key ("https://host[:port]"; a bare host
-// means https), or an empty URL when none is set or it makes no sense.
-QUrl configuredBase(const QString& key);
+// The base address stored under key in defaults ("https://host[:port]"; a
+// bare host means https), or an empty URL when none is set or it makes no
+// sense.
+QUrl configuredBase(const UserDefaults& defaults, const QString& key);
 
 // The page at pathAndQuery (which starts with "/") on the help site; an
 // empty URL when no help site is configured.
-QUrl helpSiteAddress(const QString& pathAndQuery);
+QUrl helpSiteAddress(const UserDefaults& defaults, const QString& pathAndQuery);
 // The address pathAndQuery (which starts with "/") on the service stored
 // under key; an empty URL when that service is not configured.
-QUrl serviceAddress(const QString& key, const QString& pathAndQuery);
-QUrl translationService();
+QUrl serviceAddress(const UserDefaults& defaults, const QString& key, const QString& pathAndQuery);
+QUrl translationService(const UserDefaults& defaults);
 
 // Links that belong to the desktop's software centre rather than a web
 // page (the AppStream scheme every Linux software centre opens).

@@ -126,6 +126,7 @@ void FolderModel::browse(const QString& folder)
     // alone, and so can we.
     const bool posix = folder.startsWith(u'/') && !folder.startsWith(QStringLiteral("//"));
     m_remote->setBrowseDir(posix ? QDir::cleanPath(folder) : folder);
+    m_remote->setListsOnlyMediaFiles(m_defaults.boolForKey(PreferenceKeys::onlyShowMediaFiles));
     m_remote->updateBrowseList();
 }
 
@@ -175,8 +176,10 @@ void FolderModel::home()
 
 void FolderModel::openDrives()
 {
-    if (m_remote)
-        m_remote->openDrivesDirectory();
+    if (!m_remote)
+        return;
+    m_remote->setListsOnlyMediaFiles(m_defaults.boolForKey(PreferenceKeys::onlyShowMediaFiles));
+    m_remote->openDrivesDirectory();
 }
 
 bool FolderModel::makeDefaultFolder()
@@ -195,4 +198,9 @@ QStringList FolderModel::indexTitles() const
 int FolderModel::rowForIndexTitle(const QString& title) const
 {
     return BrowseIndex::rowForTitle(title, m_rows, [this](int i) { return entry(QStringLiteral("name"), i).value_or(QString()); });
+}
+
+int FolderModel::rowForPrefix(const QString& prefix) const
+{
+    return BrowseIndex::rowForPrefix(prefix, m_rows, [this](int i) { return entry(QStringLiteral("name"), i).value_or(QString()); });
 }

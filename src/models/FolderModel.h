@@ -60,6 +60,8 @@ public:
     // The letter index ("." and A to Z) and the row each letter leads to.
     Q_INVOKABLE QStringList indexTitles() const;
     Q_INVOKABLE int rowForIndexTitle(const QString& title) const;
+    // The first row whose name begins with what was typed; -1 for none.
+    Q_INVOKABLE int rowForPrefix(const QString& prefix) const;
 
 signals:
     void folderChanged();

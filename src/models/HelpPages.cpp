@@ -15,7 +15,7 @@ HelpPages::Choice translated(const UserDefaults& defaults, const QUrl& address, 
     // Without a help site the bundled page is the page.
     if (BundledPages::isEnglish(language) || address.isEmpty())
         return { bundled, {} };
-    const QUrl service = ServiceHosts::translationService();
+    const QUrl service = ServiceHosts::translationService(defaults);
     if (service.isEmpty())
         return { address, bundled };
     const QString escapedLanguage = StringHelpers::fullyEscapedStringForUrl(language);
@@ -30,7 +30,7 @@ HelpPages::Choice translated(const UserDefaults& defaults, const QUrl& address, 
 
 HelpPages::Choice HelpPages::helpPage(const UserDefaults& defaults, const QString& name)
 {
-    return translated(defaults, ServiceHosts::helpSiteAddress(helpPagePath + name + u'.' + BundledPages::pageType), name);
+    return translated(defaults, ServiceHosts::helpSiteAddress(defaults, helpPagePath + name + u'.' + BundledPages::pageType), name);
 }
 
 HelpPages::Choice HelpPages::bundledPage(const UserDefaults& defaults, const QString& name)
@@ -41,13 +41,13 @@ HelpPages::Choice HelpPages::bundledPage(const UserDefaults& defaults, const QSt
 HelpPages::Choice HelpPages::about(const UserDefaults& defaults)
 {
     const QUrl bundled = bundledPage(defaults, aboutPage).url;
-    const QUrl address = ServiceHosts::helpSiteAddress(aboutPath);
+    const QUrl address = ServiceHosts::helpSiteAddress(defaults, aboutPath);
     return address.isEmpty() ? Choice { bundled, {} } : Choice { address, bundled };
 }
 
-QUrl HelpPages::newsletter()
+QUrl HelpPages::newsletter(const UserDefaults& defaults)
 {
-    return ServiceHosts::helpSiteAddress(newsletterPath);
+    return ServiceHosts::helpSiteAddress(defaults, newsletterPath);
 }
 
 QString HelpPages::noNewsletterPage()

@@ -30,7 +30,7 @@ public:
     static Choice bundledPage(const UserDefaults& defaults, const QString& name);
     static Choice about(const UserDefaults& defaults);
     // Empty without a help site: the newsletter lives only there.
-    static QUrl newsletter();
+    static QUrl newsletter(const UserDefaults& defaults);
     // The newsletter's stand-in when no help site is configured.
     static QString noNewsletterPage();
     // Where the bundled pages are, for the relative addresses of given pages.

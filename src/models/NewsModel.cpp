@@ -30,7 +30,7 @@ NewsModel::NewsModel(const AppContext& context, const QString& propertyFile, con
     , m_propertyFile(propertyFile)
     , m_feedTemplate(feedTemplate)
     , m_templateDirectory(templateDirectory)
-    , m_feedList(NewsFeedList::load(HomePaths::bundle() + u'/' + propertyFile))
+    , m_feedList(NewsFeedList::load(context.defaults, HomePaths::bundle() + u'/' + propertyFile))
 {
     rebuildRows();
 }
@@ -61,7 +61,7 @@ void NewsModel::refresh()
             return;
     changing([this] {
         // The list is read again: a news site configured since takes effect.
-        m_feedList = NewsFeedList::load(HomePaths::bundle() + u'/' + m_propertyFile);
+        m_feedList = NewsFeedList::load(m_context.defaults, HomePaths::bundle() + u'/' + m_propertyFile);
         // Earlier loads go: each section shows the latest load of its feed.
         dropParsers();
         m_waitingFeeds = int(m_feedList.size());

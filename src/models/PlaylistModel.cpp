@@ -101,11 +101,13 @@ void PlaylistModel::statusStored()
     if (row != m_currentRow) {
         const int before = m_currentRow;
         m_currentRow = row;
+        // First, so that whoever redraws on the rows' news (the search's
+        // rows among them) already knows where the current row is.
+        emit currentRowChanged();
         if (before >= 0)
             announceRows(before, before, { CurrentRole });
         if (row >= 0)
             announceRows(row, row, { CurrentRole });
-        emit currentRowChanged();
     }
     updateRemovable();
 }

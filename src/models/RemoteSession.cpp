@@ -404,6 +404,7 @@ void RemoteSession::openBrowser()
     if (!m_remote)
         return;
     m_context.navigator.showBrowser();
+    m_remote->setListsOnlyMediaFiles(m_context.defaults.boolForKey(PreferenceKeys::onlyShowMediaFiles));
     m_remote->updateBrowseList();
 }
 

@@ -23,7 +23,7 @@ bool isPlainHost(const QString& typed)
 
 QUrl SkinGalleryAddress::galleryAddress(const UserDefaults& defaults)
 {
-    const QUrl site = ServiceHosts::serviceAddress(ServiceHosts::skinGalleryKey, galleryPath);
+    const QUrl site = ServiceHosts::serviceAddress(defaults, ServiceHosts::skinGalleryKey, galleryPath);
     return site.isEmpty()
         ? BundledPages::address(defaults, bundledGalleryPage, BundledPages::pageType, BundledPages::pageDirectory)
         : site;

@@ -48,14 +48,14 @@ QList<QPair<QString, QString>> NewsFeedList::readPropertyList(const QString& pat
     return entries;
 }
 
-QList<NewsFeed> NewsFeedList::load(const QString& path)
+QList<NewsFeed> NewsFeedList::load(const UserDefaults& defaults, const QString& path)
 {
     QList<NewsFeed> feeds;
-    if (ServiceHosts::configuredBase(ServiceHosts::newsSiteKey).isEmpty())
+    if (ServiceHosts::configuredBase(defaults, ServiceHosts::newsSiteKey).isEmpty())
         return feeds;
     for (const auto& [name, value] : readPropertyList(path)) {
         const QString pathOnSite = value.startsWith(u'/') ? value : u'/' + value;
-        const QUrl address = ServiceHosts::serviceAddress(ServiceHosts::newsSiteKey, pathOnSite);
+        const QUrl address = ServiceHosts::serviceAddress(defaults, ServiceHosts::newsSiteKey, pathOnSite);
         if (address.isValid())
             feeds.append({ name, address });
     }

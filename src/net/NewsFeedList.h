@@ -4,6 +4,8 @@
 #include <QString>
 #include <QUrl>
 
+class UserDefaults;
+
 struct NewsFeed {
     QString name;
     QUrl address;
@@ -18,5 +20,5 @@ public:
     static QList<QPair<QString, QString>> readPropertyList(const QString& path);
     // The feeds of that list with their full addresses; empty when no news
     // site is configured.
-    static QList<NewsFeed> load(const QString& path);
+    static QList<NewsFeed> load(const UserDefaults& defaults, const QString& path);
 };

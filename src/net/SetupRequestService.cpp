@@ -19,8 +19,9 @@ QString escaped(const QString& text)
 }
 }
 
-SetupRequestService::SetupRequestService(QNetworkAccessManager* network, QObject* parent)
+SetupRequestService::SetupRequestService(UserDefaults& defaults, QNetworkAccessManager* network, QObject* parent)
     : QObject(parent)
+    , m_defaults(defaults)
     , m_network(network ? network : new QNetworkAccessManager(this))
 {
 }
@@ -37,25 +38,25 @@ SetupRequestService::~SetupRequestService()
     }
 }
 
-bool SetupRequestService::isConfigured()
+bool SetupRequestService::isConfigured(const UserDefaults& defaults)
 {
-    return !ServiceHosts::configuredBase(ServiceHosts::setupServiceKey).isEmpty();
+    return !ServiceHosts::configuredBase(defaults, ServiceHosts::setupServiceKey).isEmpty();
 }
 
-QUrl SetupRequestService::instructionsRequestUrl(const QString& email, bool subscribe)
+QUrl SetupRequestService::instructionsRequestUrl(const QString& email, bool subscribe) const
 {
-    return ServiceHosts::serviceAddress(ServiceHosts::setupServiceKey,
+    return ServiceHosts::serviceAddress(m_defaults, ServiceHosts::setupServiceKey,
                                         QStringLiteral("/setup_request/create?application=%1&udid=%2&email=%3&subscribe=%4")
-                                            .arg(escaped(applicationName), escaped(DeviceIdentifier::uniqueIdentifier()),
+                                            .arg(escaped(applicationName), escaped(DeviceIdentifier::uniqueIdentifier(m_defaults)),
                                                  escaped(email))
                                             .arg(subscribe ? 1 : 0));
 }
 
-QUrl SetupRequestService::successReportUrl()
+QUrl SetupRequestService::successReportUrl() const
 {
-    return ServiceHosts::serviceAddress(ServiceHosts::setupServiceKey,
+    return ServiceHosts::serviceAddress(m_defaults, ServiceHosts::setupServiceKey,
                                         QStringLiteral("/setup_request/connected_succesfully?application=%1&udid=%2")
-                                            .arg(escaped(applicationName), escaped(DeviceIdentifier::uniqueIdentifier())));
+                                            .arg(escaped(applicationName), escaped(DeviceIdentifier::uniqueIdentifier(m_defaults))));
 }
 
 QNetworkReply* SetupRequestService::send(const QUrl& url)

@@ -6,6 +6,7 @@
 #include <QUrl>
 
 class QNetworkAccessManager;
+class UserDefaults;
 #include <QNetworkReply>
 
 // The maker's setup-request service, when one is configured: it e-mails
@@ -14,16 +15,19 @@ class QNetworkAccessManager;
 class SetupRequestService : public QObject {
     Q_OBJECT
 public:
-    // network: not owned; nullptr makes the service use one of its own.
-    explicit SetupRequestService(QNetworkAccessManager* network = nullptr, QObject* parent = nullptr);
+    // defaults: where the service's address and this installation's
+    // identifier are kept. network: not owned; nullptr makes the service
+    // use one of its own.
+    explicit SetupRequestService(UserDefaults& defaults, QNetworkAccessManager* network = nullptr,
+                                 QObject* parent = nullptr);
     ~SetupRequestService() override;
 
-    static bool isConfigured();
+    static bool isConfigured(const UserDefaults& defaults);
     static inline const QString applicationName = QStringLiteral("playerlink-iphone");
 
     // The two requests, or an empty URL without a service.
-    static QUrl instructionsRequestUrl(const QString& email, bool subscribe);
-    static QUrl successReportUrl();
+    QUrl instructionsRequestUrl(const QString& email, bool subscribe) const;
+    QUrl successReportUrl() const;
 
     // Asks for the instructions by e-mail; false (and nothing sent) without
     // a service. The answer is not waited for.
@@ -42,6 +46,7 @@ signals:
 private:
     QNetworkReply* send(const QUrl& url);
 
+    UserDefaults& m_defaults;
     QNetworkAccessManager* m_network;
     QPointer<QNetworkReply> m_request;
     QPointer<QNetworkReply> m_report;

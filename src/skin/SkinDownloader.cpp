@@ -194,23 +194,22 @@ void SkinDownloader::finish(const SkinInstallResult& result)
     else
         ConsoleLog::log(QStringLiteral("skin not installed: %@ (%@)"), result.reason(), result.detail);
     emit finished(result);
-    if (m_showsAlerts)
-        showAlertFor(result);
+    if (m_alerts)
+        showAlertFor(*m_alerts, result);
     if (m_deletesWhenDone)
         deleteLater();
 }
 
-void SkinDownloader::showAlertFor(const SkinInstallResult& result)
+void SkinDownloader::showAlertFor(AlertPresenter& alerts, const SkinInstallResult& result)
 {
     const QStringList ok { localizedString("Ok") };
     if (result.ok())
-        AlertPresenter::show(localizedString("Success"), localizedString("Skin downloaded succesfully"), ok);
+        alerts.present({ localizedString("Success"), localizedString("Skin downloaded succesfully"), ok });
     else if (result.failure == SkinInstallFailure::DownloadFailed)
-        AlertPresenter::show(localizedString("Couldn't download"),
-                             localizedString("There was a problem downloading the skin."), ok);
+        alerts.present({ localizedString("Couldn't download"), localizedString("There was a problem downloading the skin."), ok });
     else
-        AlertPresenter::show(localizedString("Couldn't install skin"),
-                             fmt(localizedString("The skin was not installed: %@."), result.reason()), ok);
+        alerts.present({ localizedString("Couldn't install skin"),
+                         fmt(localizedString("The skin was not installed: %@."), result.reason()), ok });
 }
 
 bool SkinDownloader::deleteSkin(const QString& identifier)

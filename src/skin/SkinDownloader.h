@@ -11,6 +11,7 @@
 
 #include <memory>
 
+class AlertPresenter;
 class QNetworkAccessManager;
 class QNetworkReply;
 
@@ -49,8 +50,9 @@ public:
     bool deleteSkin(const QString& identifier);
 
     bool isDownloading() const { return !m_reply.isNull(); }
-    // Alerts say how it went; the command line prints instead.
-    void setShowsAlerts(bool shows) { m_showsAlerts = shows; }
+    // The alerts that say how it went (not owned; it outlives this); none
+    // where the command line prints instead.
+    void setAlerts(AlertPresenter* alerts) { m_alerts = alerts; }
     // The downloader goes once its download has ended, like a connection
     // that keeps its delegate alive until it finishes.
     void setDeletesWhenDone(bool deletes) { m_deletesWhenDone = deletes; }
@@ -70,7 +72,7 @@ private:
     void onFinished();
     void install();
     void finish(const SkinInstallResult& result);
-    void showAlertFor(const SkinInstallResult& result);
+    static void showAlertFor(AlertPresenter& alerts, const SkinInstallResult& result);
     void stopForSize();
     void stopForTime();
 
@@ -83,6 +85,6 @@ private:
     int m_deadlineMs = deadlineMs;
     bool m_tooLarge = false;
     bool m_tooLong = false;
-    bool m_showsAlerts = true;
+    AlertPresenter* m_alerts = nullptr;
     bool m_deletesWhenDone = false;
 };

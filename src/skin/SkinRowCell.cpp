@@ -1,10 +1,8 @@
 #include "skin/SkinRowCell.h"
 
-#include <QLabel>
+#include "ui/PlayingRowTitle.h"
 
-namespace {
-const QString playMark = QStringLiteral("\u25B6 ");
-}
+#include <QLabel>
 
 SkinRowCell::SkinRowCell(const QString& reuseIdentifier, QWidget* parent)
     : DisplayCell(reuseIdentifier, parent)
@@ -27,9 +25,6 @@ void SkinRowCell::layoutSubviews()
 {
     DisplayCell::layoutSubviews();
     QLabel* label = textLabel();
-    const QFontMetrics metrics = label->fontMetrics();
-    // The mark stays whole; the title gives way at its head.
-    const QString mark = isEmphasized() ? playMark : QString();
-    const int room = qMax(0, label->width() - metrics.horizontalAdvance(mark));
-    label->setText(mark + metrics.elidedText(m_title, Qt::ElideLeft, room));
+    // The title gives way at its head, so the end of a long name stays.
+    label->setText(PlayingRowTitle::text(m_title, isEmphasized(), label->fontMetrics(), label->width(), Qt::ElideLeft));
 }

@@ -1,10 +1,9 @@
 #include "touch/BrowserScreen.h"
 
 #include "core/AlertPresenter.h"
-#include "core/ConsoleLog.h"
 #include "core/Localization.h"
 #include "core/TextFormat.h"
-#include "core/UserDefaults.h"
+#include "models/BrowseIndex.h"
 #include "models/FolderModel.h"
 #include "models/RemoteSession.h"
 #include "touch/TouchRemotes.h"
@@ -12,7 +11,6 @@
 
 BrowserScreen::BrowserScreen(QObject* parent)
     : TouchListScreen(statusIntervalMs, parent)
-    , m_folder(new FolderModel(UserDefaults::standard(), this))
 {
     for (QTimer* timer : { &m_refusedTimer, &m_addedTimer }) {
         timer->setSingleShot(true);
@@ -20,6 +18,12 @@ BrowserScreen::BrowserScreen(QObject* parent)
     }
     m_refusedTimer.setInterval(refusedNoticeMs);
     m_addedTimer.setInterval(addedNoticeMs);
+}
+
+// The listing reads the preferences of the remotes it is given.
+void BrowserScreen::makeFolderModel(UserDefaults& defaults)
+{
+    m_folder = new FolderModel(defaults, this);
     connect(m_folder, &FolderModel::folderChanged, this, &BrowserScreen::folderChanged);
     connect(m_folder, &FolderModel::modelReset, this, [this] {
         // A listing came: the notice of a refused folder has had its say.
@@ -36,13 +40,13 @@ BrowserScreen::BrowserScreen(QObject* parent)
         emit noticesChanged();
     });
     connect(m_folder, &FolderModel::driveSearchFinished, this, [this](bool found) {
-        if (found || !isActive())
+        if (found || !isActive() || !remotes())
             return;
-        AlertPresenter::show(localizedString("No Luck..."),
-                             localizedString("Normally, your drives are listed just above your C: drive (Windows) or "
-                                             "in //Volumes (Mac).\n\nPlayerLink couldn't find anything in either of "
-                                             "those this time."),
-                             { localizedString("Ok") });
+        remotes()->alerts().present(
+            { localizedString("No Luck..."),
+              localizedString("Normally, your drives are listed just above your C: drive (Windows) or in //Volumes "
+                              "(Mac).\n\nPlayerLink couldn't find anything in either of those this time."),
+              { localizedString("Ok") } });
     });
 }
 
@@ -52,6 +56,8 @@ void BrowserScreen::remotesSet(TouchRemotes* previous)
 {
     if (previous)
         disconnect(&previous->session(), nullptr, this, nullptr);
+    if (remotes() && !m_folder)
+        makeFolderModel(remotes()->defaults());
     if (remotes())
         connect(&remotes()->session(), &RemoteSession::remoteChanged, this, &BrowserScreen::rewire);
     rewire();
@@ -71,7 +77,8 @@ void BrowserScreen::activeSet()
 
 void BrowserScreen::rewire()
 {
-    m_folder->setRemote(remote());
+    if (m_folder)
+        m_folder->setRemote(remote());
     emit folderChanged();
 }
 
@@ -97,22 +104,23 @@ QString BrowserScreen::folder() const
 
 bool BrowserScreen::adds() const
 {
-    return m_folder->adds();
+    return m_folder && m_folder->adds();
 }
 
 void BrowserScreen::setAdds(bool adds)
 {
-    m_folder->setAdds(adds);
+    if (m_folder)
+        m_folder->setAdds(adds);
 }
 
 QStringList BrowserScreen::indexTitles() const
 {
-    return m_folder->indexTitles();
+    return BrowseIndex::titles();
 }
 
 void BrowserScreen::open(int row)
 {
-    const QModelIndex index = m_folder->index(row);
+    const QModelIndex index = m_folder ? m_folder->index(row) : QModelIndex();
     if (!index.isValid())
         return;
     if (m_refusedTimer.isActive()) {
@@ -127,7 +135,7 @@ void BrowserScreen::open(int row)
 
 void BrowserScreen::play(int row)
 {
-    const QModelIndex index = m_folder->index(row);
+    const QModelIndex index = m_folder ? m_folder->index(row) : QModelIndex();
     if (!index.isValid())
         return;
     const bool adding = m_folder->adds();
@@ -143,22 +151,25 @@ void BrowserScreen::play(int row)
 
 void BrowserScreen::up()
 {
-    m_folder->up();
+    if (m_folder)
+        m_folder->up();
 }
 
 void BrowserScreen::home()
 {
-    m_folder->home();
+    if (m_folder)
+        m_folder->home();
 }
 
 void BrowserScreen::openDrives()
 {
-    m_folder->openDrives();
+    if (m_folder)
+        m_folder->openDrives();
 }
 
 void BrowserScreen::makeDefaultFolder()
 {
-    if (!remote())
+    if (!remote() || !m_folder)
         return;
     AlertRequest sheet;
     sheet.actionSheet = true;
@@ -168,10 +179,7 @@ void BrowserScreen::makeDefaultFolder()
                           "future.")
         : localizedString("You can only set the default browsing directory for saved remotes.\n\nTo create a saved "
                           "remote, simply tap on 'add computer' in the startup screen.");
-    if (AlertPresenter* presenter = AlertPresenter::current())
-        presenter->present(sheet);
-    else
-        ConsoleLog::log(QStringLiteral("%@"), sheet.title);
+    remotes()->alerts().present(sheet);
 }
 
 void BrowserScreen::fullScreen()
@@ -182,5 +190,5 @@ void BrowserScreen::fullScreen()
 
 int BrowserScreen::rowForIndexTitle(const QString& title) const
 {
-    return m_folder->rowForIndexTitle(title);
+    return m_folder ? m_folder->rowForIndexTitle(title) : -1;
 }

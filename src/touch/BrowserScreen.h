@@ -7,6 +7,7 @@
 #include <QtQml/qqmlregistration.h>
 
 class FolderModel;
+class UserDefaults;
 
 // The browse screen's wiring: the folder listing of the session's remote
 // (a FolderModel), its title, the notices it shows for a while ("Can't open
@@ -63,10 +64,11 @@ protected:
     void activeSet() override;
 
 private:
+    void makeFolderModel(UserDefaults& defaults);
     void rewire();
     void hideNotices();
 
-    FolderModel* m_folder; // child
+    FolderModel* m_folder = nullptr; // child, made with the remotes
     QTimer m_refusedTimer;
     QTimer m_addedTimer;
     QString m_added;

@@ -60,7 +60,7 @@ void TouchHelp::showAbout()
 
 void TouchHelp::showNewsletter()
 {
-    const QUrl address = HelpPages::newsletter();
+    const QUrl address = HelpPages::newsletter(m_defaults);
     if (address.isEmpty())
         showHtml(HelpPages::noNewsletterPage());
     else

@@ -33,6 +33,7 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
     , m_skins(new TouchSkins(defaults, alerts, this))
     , m_help(new TouchHelp(defaults, alerts, this))
     , m_defaults(defaults)
+    , m_alerts(alerts)
 {
     connect(m_model, &RemotesModel::activeChanged, this, &TouchRemotes::probingChanged);
     connect(m_model, &RemotesModel::savedCountChanged, this, &TouchRemotes::savedCountChanged);

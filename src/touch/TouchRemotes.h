@@ -59,6 +59,8 @@ public:
     RemotesModel& remotes() const { return *m_model; }
     SavedRemoteList& saved() const { return *m_saved; }
     QNetworkAccessManager* network() const { return m_network; }
+    UserDefaults& defaults() const { return m_defaults; }
+    AlertPresenter& alerts() const { return m_alerts; }
     RemoteSession& session() const { return *m_session; }
     bool isProbing() const;
     // The remotes list probes its computers and refreshes discovery while it
@@ -170,5 +172,6 @@ private:
     std::shared_ptr<VLCController> m_configRemote;
     std::function<void(const std::shared_ptr<VLCController>&)> m_foundChosen;
     UserDefaults& m_defaults;
+    AlertPresenter& m_alerts;
     bool m_scannedOnce = false;
 };

@@ -18,10 +18,11 @@ QString withMailLineBreaks(QString text)
 }
 }
 
-bool MailComposer::sendEmailTo(const QString& recipient, const QString& subject, const QString& body, bool html)
+bool MailComposer::sendEmailTo(AlertPresenter& alerts, const QString& recipient, const QString& subject,
+                               const QString& body, bool html)
 {
     const QString text = html ? QTextDocumentFragment::fromHtml(body).toPlainText() : body;
-    return launchMailAppOnDevice(recipient, subject, text);
+    return launchMailAppOnDevice(alerts, recipient, subject, text);
 }
 
 QUrl MailComposer::mailtoUrl(const QString& recipient, const QString& subject, const QString& body)
@@ -34,11 +35,12 @@ QUrl MailComposer::mailtoUrl(const QString& recipient, const QString& subject, c
     return QUrl(text, QUrl::StrictMode);
 }
 
-bool MailComposer::launchMailAppOnDevice(const QString& recipient, const QString& subject, const QString& body)
+bool MailComposer::launchMailAppOnDevice(AlertPresenter& alerts, const QString& recipient, const QString& subject,
+                                         const QString& body)
 {
     if (UrlOpener::open(mailtoUrl(recipient, subject, body)))
         return true;
     ConsoleLog::log(QStringLiteral("no mail program took the message to %@"), recipient);
-    AlertPresenter::show(QStringLiteral("Email..."), QStringLiteral("Email failed"), { localizedString("Ok") });
+    alerts.present({ QStringLiteral("Email..."), QStringLiteral("Email failed"), { localizedString("Ok") } });
     return false;
 }

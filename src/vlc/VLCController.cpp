@@ -204,7 +204,7 @@ bool VLCController::parsePlaylistResponse(const QByteArray& body)
 
 void VLCController::parseBrowseResponse(const QByteArray& body)
 {
-    m_state.storeBrowseBody(body, luaMode(), UserDefaults::standard().boolForKey(PreferenceKeys::onlyShowMediaFiles));
+    m_state.storeBrowseBody(body, luaMode(), m_listsOnlyMediaFiles);
     NotificationCenter::defaultCenter().post(NotificationNames::vlcBrowseListChanged, this);
     emit browseListChanged();
 }

@@ -334,6 +334,9 @@ public:
     QString statusTitle() const { return m_state.statusTitle(); }
 
     // --- Folder listing -----------------------------------------------------
+    // Whether listings keep only folders and media files; whoever asks for
+    // a listing says so, from the user's preference.
+    void setListsOnlyMediaFiles(bool only) { m_listsOnlyMediaFiles = only; }
     int browseItemsInList() const { return int(m_state.browseArray().size()); }
     std::optional<QString> browseInfo(const QString& attribute, int index) const
     {
@@ -403,4 +406,5 @@ private:
     PlayerState m_state;
     RemoteConnection* m_connection = nullptr; // child object, made on first use
     bool m_loggedUnrecognised = false;
+    bool m_listsOnlyMediaFiles = false;
 };

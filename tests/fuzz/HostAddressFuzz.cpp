@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // A maker's service host as the configuration holds it.
     UserDefaults::standard().setObject(ServiceHosts::helpSiteKey, text);
-    const QUrl help = ServiceHosts::helpSiteAddress(QStringLiteral("/help/index.html"));
+    const QUrl help = ServiceHosts::helpSiteAddress(UserDefaults::standard(), QStringLiteral("/help/index.html"));
     if (!help.isEmpty() && (!help.isValid() || (help.scheme() != u"http" && help.scheme() != u"https")))
         std::abort(); // only a web address is ever asked
     return 0;

@@ -1,5 +1,3 @@
-#include "core/PreferenceKeys.h"
-#include "core/UserDefaults.h"
 #include "MemoryNetwork.h"
 #include "TestSupport.h"
 #include "vlc/VLCController.h"
@@ -47,9 +45,8 @@ TEST(FolderListing, Vlc3ListingsAreTypedFromThePath)
 
 TEST(FolderListing, OnlyMediaFilesWhenAskedFor)
 {
-    ScopedHome home;
-    UserDefaults::standard().setBool(PreferenceKeys::onlyShowMediaFiles, true);
     VLCController remote;
+    remote.setListsOnlyMediaFiles(true);
     feed(remote, fixture(QStringLiteral("legacy-browse.xml")));
     ASSERT_EQ(remote.browseItemsInList(), 5); // readme.txt gone
     for (int i = 0; i < remote.browseItemsInList(); ++i)

@@ -230,6 +230,23 @@ TEST(FolderModel, ShowsTheListingAndOpensFoldersAndFiles)
     EXPECT_EQ(r.remote->requestQueue().size(), 2u);
 }
 
+TEST(FolderModel, TheListingsItAsksForFollowItsOwnOnlyMediaFilesPreference)
+{
+    QTemporaryDir folder;
+    UserDefaults defaults(folder.path() + QStringLiteral("/folder.ini"));
+    Remote r;
+    FolderModel model(defaults);
+    model.setRemote(r.remote);
+    defaults.setBool(PreferenceKeys::onlyShowMediaFiles, true);
+    model.home();
+    r.remote->parseBrowseResponse(fixture(QStringLiteral("vlc3-browse.xml")));
+    EXPECT_EQ(model.rowCount(), 4); // notes.txt left out
+    defaults.setBool(PreferenceKeys::onlyShowMediaFiles, false);
+    model.home();
+    r.remote->parseBrowseResponse(fixture(QStringLiteral("vlc3-browse.xml")));
+    EXPECT_EQ(model.rowCount(), 5);
+}
+
 TEST(RemotesModel, ListsSavedThenFoundComputersWithWhatTheyAnswer)
 {
     ManualClock clock;

@@ -363,7 +363,6 @@ TEST(SkinDownloader, ATricklingDownloadEndsAtItsDeadline)
     trickle.trickleIntervalMs = 200;
     server.enqueue(trickle);
     SkinDownloader downloader;
-    downloader.setShowsAlerts(false);
     downloader.setDeadlineMs(1500);
     std::optional<SkinInstallResult> result;
     QObject::connect(&downloader, &SkinDownloader::finished, [&](const SkinInstallResult& r) { result = r; });

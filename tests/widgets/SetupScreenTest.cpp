@@ -117,7 +117,7 @@ TEST(SetupScreen, APageOpensItAndSendAsksTheServiceWithTheTickBox)
     EXPECT_EQ(run.navigation()->transitionDetailsArray().size(), size_t(run.navigation()->viewControllers().size()));
 
     const QString prefix = QStringLiteral("/setup_request/create?application=playerlink-iphone&udid=")
-        + DeviceIdentifier::uniqueIdentifier() + QStringLiteral("&email=me%40example.com&subscribe=");
+        + DeviceIdentifier::uniqueIdentifier(UserDefaults::standard()) + QStringLiteral("&email=me%40example.com&subscribe=");
     setup->emailField()->setText(QStringLiteral("me@example.com"));
     setup->sendButton()->trigger();
     ASSERT_TRUE(waitUntil([&] { return service.server.requests().size() == 1; }));
@@ -166,7 +166,7 @@ TEST(SetupScreen, TheRemoteScreenReportsSuccessOnceAndAgainAfterAFailure)
     service.server.enqueue(failure);
     LaunchedApp run([&] { service.configure(); });
     const QString report = QStringLiteral("/setup_request/connected_succesfully?application=playerlink-iphone&udid=")
-        + DeviceIdentifier::uniqueIdentifier();
+        + DeviceIdentifier::uniqueIdentifier(UserDefaults::standard());
     SetupInstructionsVC* setup = run.factory().setupInstructionsViewController();
 
     // The remote screen appearing is a working set-up.
@@ -215,9 +215,9 @@ TEST(SetupScreen, WithoutAServiceSendOpensAMailWithTheInstructions)
 
     // The helper itself, as the settings screen uses it.
     run.opened.clear();
-    EXPECT_TRUE(MailComposer::sendEmailTo(QStringLiteral("friend@example.org"), QStringLiteral("Grüße & more"),
+    EXPECT_TRUE(MailComposer::sendEmailTo(run.factory().widgetAlerts(), QStringLiteral("friend@example.org"), QStringLiteral("Grüße & more"),
                                           QStringLiteral("Line 1\nx=1+2 100%"), false));
-    EXPECT_TRUE(MailComposer::sendEmailTo({}, QStringLiteral("Hi"), QStringLiteral("<p>Try <b>PlayerLink</b></p>"), true));
+    EXPECT_TRUE(MailComposer::sendEmailTo(run.factory().widgetAlerts(), {}, QStringLiteral("Hi"), QStringLiteral("<p>Try <b>PlayerLink</b></p>"), true));
     ASSERT_EQ(run.opened.size(), 2);
     EXPECT_EQ(run.opened[0].toString(QUrl::FullyEncoded),
               QStringLiteral("mailto:friend@example.org?subject=Gr%C3%BC%C3%9Fe%20%26%20more&body=Line%201%0D%0Ax%3D1%2B2%20100%25"));
@@ -225,7 +225,7 @@ TEST(SetupScreen, WithoutAServiceSendOpensAMailWithTheInstructions)
 
     // No mail program: the user is told.
     UrlOpener::setHandler([](const QUrl&) { return false; });
-    EXPECT_FALSE(MailComposer::sendEmailTo({}, QStringLiteral("Hi"), QStringLiteral("there"), false));
+    EXPECT_FALSE(MailComposer::sendEmailTo(run.factory().widgetAlerts(), {}, QStringLiteral("Hi"), QStringLiteral("there"), false));
     ASSERT_TRUE(AlertView::topAlert());
     EXPECT_EQ(AlertView::topAlert()->title(), QStringLiteral("Email..."));
     EXPECT_EQ(AlertView::topAlert()->message(), QStringLiteral("Email failed"));

@@ -5,14 +5,12 @@
 #include "core/Clock.h"
 #include "core/ConsoleLog.h"
 #include "core/Localization.h"
-#include "core/NotificationCenter.h"
-#include "core/NotificationNames.h"
 #include "core/PreferenceKeys.h"
 #include "core/TextFormat.h"
 #include "core/UserDefaults.h"
-#include "models/BrowseIndex.h"
 #include "models/FolderModel.h"
 #include "screens/Cells/BrowseCell.h"
+#include "screens/Common/RemoteAlerts.h"
 #include "screens/Common/RotationLock.h"
 #include "skin/TitleView.h"
 #include "ui/AlertView.h"
@@ -31,7 +29,6 @@
 #include "ui_BrowseView.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QGuiApplication>
 #include <QStyleHints>
 #include <QKeyEvent>
@@ -56,7 +53,12 @@ bool isEditingText(const QWidget* widget)
 BrowseViewController::BrowseViewController(const AppContext& context, QWidget* parent)
     : ViewController(parent)
     , m_context(context)
+    , m_folder(new FolderModel(context.defaults, this))
 {
+    // Every listing, a new folder or the same one read again.
+    connect(m_folder, &FolderModel::modelReset, this, &BrowseViewController::browseListUpdated);
+    connect(m_folder, &FolderModel::folderRefused, this, &BrowseViewController::folderRefused);
+    connect(m_folder, &FolderModel::driveSearchFinished, this, &BrowseViewController::showDriveSearchOutcome);
     m_updateStatusTimer.setInterval(statusIntervalMs);
     connect(&m_updateStatusTimer, &QTimer::timeout, this, &BrowseViewController::updateUI);
     m_noticeTimer.setSingleShot(true);
@@ -76,7 +78,6 @@ BrowseViewController::BrowseViewController(const AppContext& context, QWidget* p
 BrowseViewController::~BrowseViewController()
 {
     qApp->removeEventFilter(this);
-    NotificationCenter::defaultCenter().removeObserver(this);
     if (m_tableView) {
         m_tableView->setDataSource(nullptr);
         m_tableView->setDelegate(nullptr);
@@ -85,13 +86,8 @@ BrowseViewController::~BrowseViewController()
 
 void BrowseViewController::setCurrentRemote(const std::shared_ptr<VLCController>& remote)
 {
-    if (m_currentRemote)
-        disconnect(m_currentRemote.get(), nullptr, this, nullptr);
     m_currentRemote = remote;
-    if (remote) {
-        connect(remote.get(), &VLCController::browseListRefused, this, &BrowseViewController::folderRefused);
-        connect(remote.get(), &VLCController::driveSearchFinished, this, &BrowseViewController::showDriveSearchOutcome);
-    }
+    m_folder->setRemote(remote);
     if (m_tableView)
         m_tableView->reloadData();
     showTitle();
@@ -141,12 +137,6 @@ void BrowseViewController::viewDidLoad()
     m_titleView->bottomLabel()->setElideMode(Qt::ElideMiddle);
     navigationItem()->setTitleView(m_titleView);
 
-    auto& center = NotificationCenter::defaultCenter();
-    center.addObserver(this, NotificationNames::vlcBrowseListChanged, [this](const Notification& n) {
-        if (m_currentRemote && n.object == m_currentRemote.get())
-            browseListUpdated();
-    });
-
     auto* full = new BarButtonItem(QIcon(QStringLiteral(":/images/fullscreen.png")), BarButtonItem::Bordered, this);
     full->setToolTip(localizedString("Full screen"));
     connect(full, &BarButtonItem::triggered, this, &BrowseViewController::fullScreen);
@@ -180,7 +170,7 @@ QList<BarButtonItem*> BrowseViewController::makeToolbarItems()
 BarButtonItem* BrowseViewController::makeModeButton()
 {
     // The button shows the mode a tap switches to.
-    const bool adding = m_currentRemote && m_currentRemote->browseAdd();
+    const bool adding = m_folder->adds();
     auto* button = new BarButtonItem(QIcon(UiImages::named(adding ? QStringLiteral("Mode-Play.png")
                                                                    : QStringLiteral("Mode-Add.png"))),
                                      BarButtonItem::Bordered, this);
@@ -194,7 +184,7 @@ void BrowseViewController::viewDidAppear(bool)
 {
     // Another remote may have another mode.
     if (m_modeButton && m_currentRemote
-        && (m_modeButton->objectName() == u"modePlay") != m_currentRemote->browseAdd()) {
+        && (m_modeButton->objectName() == u"modePlay") != m_folder->adds()) {
         BarButtonItem* old = m_modeButton;
         m_modeButton = makeModeButton();
         m_toolbar.replace(m_toolbar.indexOf(old), m_modeButton);
@@ -202,8 +192,7 @@ void BrowseViewController::viewDidAppear(bool)
         old->deleteLater();
     }
     m_tableView->reloadData();
-    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
-        Analytics::viewEntered(analyticsName);
+    Analytics::viewEntered(m_context.defaults, analyticsName);
     m_updateStatusTimer.start();
     showTitle();
     qApp->removeEventFilter(this);
@@ -213,8 +202,7 @@ void BrowseViewController::viewDidAppear(bool)
 
 void BrowseViewController::viewDidDisappear(bool)
 {
-    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
-        Analytics::viewLeft(analyticsName);
+    Analytics::viewLeft(m_context.defaults, analyticsName);
     m_updateStatusTimer.stop();
     m_noticeTimer.stop();
     m_ui->folderNotice->hide();
@@ -275,36 +263,17 @@ void BrowseViewController::folderRefused()
 
 void BrowseViewController::showDriveSearchOutcome(bool found)
 {
-    if (found || !isVisibleOnStack())
-        return;
-    AlertRequest alert;
-    alert.title = localizedString("No Luck...");
-    alert.message = localizedString("Normally, your drives are listed just above your C: drive (Windows) or in "
-                                    "//Volumes (Mac).\n\nPlayerLink couldn't find anything in either of those "
-                                    "this time.");
-    alert.buttons = { localizedString("Ok") };
-    m_context.alerts.present(alert);
+    if (!found && isVisibleOnStack())
+        RemoteAlerts::showDrivesNotFound(m_context.alerts);
 }
 
 // --- Actions --------------------------------------------------------------------
-
-void BrowseViewController::browse(const QString& folder)
-{
-    if (!m_currentRemote)
-        return;
-    // VLC 3 names entries by the folder asked for, so each way up through
-    // ".." would lengthen every path below it; VLC reads ".." by the text
-    // alone, and so can we.
-    const bool posix = folder.startsWith(u'/') && !folder.startsWith(QStringLiteral("//"));
-    m_currentRemote->setBrowseDir(posix ? QDir::cleanPath(folder) : folder);
-    m_currentRemote->updateBrowseList();
-}
 
 void BrowseViewController::setAddPlay(BarButtonItem* item)
 {
     if (!m_currentRemote)
         return;
-    m_currentRemote->setBrowseAdd(!m_currentRemote->browseAdd());
+    m_folder->setAdds(!m_folder->adds());
     m_tableView->reloadData();
     const qsizetype at = m_toolbar.indexOf(item ? item : m_modeButton);
     if (at >= 0)
@@ -319,21 +288,17 @@ void BrowseViewController::setAddPlay(BarButtonItem* item)
 
 void BrowseViewController::homeDirectory()
 {
-    browse(QStringLiteral("~"));
+    m_folder->home();
 }
 
 void BrowseViewController::upDirectory()
 {
-    if (!m_currentRemote || m_currentRemote->filetypeForIndex(0) != QStringLiteral("directory"))
-        return;
-    if (const auto path = m_currentRemote->browseInfo(QStringLiteral("path"), 0))
-        browse(*path);
+    m_folder->up();
 }
 
 void BrowseViewController::openDrives()
 {
-    if (m_currentRemote)
-        m_currentRemote->openDrivesDirectory();
+    m_folder->openDrives();
 }
 
 void BrowseViewController::setDefaultDirectory()
@@ -343,14 +308,11 @@ void BrowseViewController::setDefaultDirectory()
     AlertRequest sheet;
     sheet.actionSheet = true;
     sheet.buttons = { localizedString("Ok") };
-    if (m_currentRemote->isSaved()) {
-        m_currentRemote->setDefaultBrowseDirectory(m_currentRemote->browseDir());
-        sheet.title = localizedString("The first time you press 'browse' will open this directory when you launch "
-                                      "PlayerLink in future.");
-    } else {
-        sheet.title = localizedString("You can only set the default browsing directory for saved remotes.\n\nTo "
-                                      "create a saved remote, simply tap on 'add computer' in the startup screen.");
-    }
+    sheet.title = m_folder->makeDefaultFolder()
+        ? localizedString("The first time you press 'browse' will open this directory when you launch PlayerLink in "
+                          "future.")
+        : localizedString("You can only set the default browsing directory for saved remotes.\n\nTo create a saved "
+                          "remote, simply tap on 'add computer' in the startup screen.");
     m_context.alerts.present(sheet);
 }
 
@@ -381,45 +343,31 @@ void BrowseViewController::playItem(ImageButton* button)
 
 void BrowseViewController::playRow(int row)
 {
-    if (!m_currentRemote)
+    const QModelIndex index = m_folder->index(row);
+    if (!index.isValid())
         return;
-    const auto path = m_currentRemote->browseInfo(QStringLiteral("path"), row);
-    if (!path)
-        return;
-    if (!m_currentRemote->browseAdd()) {
-        m_currentRemote->playFilename(*path);
-        return;
-    }
-    m_currentRemote->enqueueFilename(*path);
-    if (m_ui) {
-        const QString name = m_currentRemote->browseInfo(QStringLiteral("name"), row).value_or(*path);
-        m_ui->addedNotice->setText(fmt(localizedString("Added to the playlist: %@"), name));
+    const bool adding = m_folder->adds();
+    m_folder->play(row);
+    if (adding && m_ui) {
+        const QString name = index.data(FolderModel::NameRole).toString();
+        m_ui->addedNotice->setText(fmt(localizedString("Added to the playlist: %@"),
+                                       name.isEmpty() ? index.data(FolderModel::PathRole).toString() : name));
         m_ui->addedNotice->show();
         m_addedTimer.start();
-    }
-    // Adding to a stopped player: start the new last item, then stop, so
-    // that it ends up current without playing.
-    if (m_currentRemote->isStopped()) {
-        m_currentRemote->addRequestToQueue(VLCController::QueuePlayLastItem);
-        m_currentRemote->addRequestToQueue(VLCController::QueueStop);
     }
 }
 
 void BrowseViewController::openRow(int row)
 {
-    if (!m_currentRemote)
-        return;
-    const auto type = m_currentRemote->filetypeForIndex(row);
-    if (!type)
+    const QModelIndex index = m_folder->index(row);
+    if (!index.isValid())
         return;
     m_noticeTimer.stop();
     m_ui->folderNotice->hide();
-    if (*type == u"directory") {
-        if (const auto path = m_currentRemote->browseInfo(QStringLiteral("path"), row))
-            browse(*path);
-    } else {
+    if (index.data(FolderModel::FileTypeRole).toString() == u"directory")
+        m_folder->open(row);
+    else
         playRow(row);
-    }
 }
 
 void BrowseViewController::jumpToIndexTitle(const QString& title)
@@ -427,10 +375,7 @@ void BrowseViewController::jumpToIndexTitle(const QString& title)
     if (!m_currentRemote || !m_tableView)
         return;
     ConsoleLog::log(QStringLiteral("selected index %@"), title);
-    const VLCController& remote = *m_currentRemote;
-    const int row = BrowseIndex::rowForTitle(title, remote.browseItemsInList(), [&remote](int i) {
-        return remote.browseInfo(QStringLiteral("name"), i).value_or(QString());
-    });
+    const int row = m_folder->rowForIndexTitle(title);
     if (row >= 0)
         m_tableView->selectRowAtIndexPath(IndexPath(0, row), true, TableView::ScrollPositionTop);
 }
@@ -459,7 +404,7 @@ QWidget* BrowseViewController::createFileIcon(const QString& fileType)
 ImageButton* BrowseViewController::createPlayButton(int row)
 {
     auto* button = new ImageButton;
-    const bool adding = m_currentRemote && m_currentRemote->browseAdd();
+    const bool adding = m_folder->adds();
     const QString image = adding ? QStringLiteral("Add.png") : QStringLiteral("Play.png");
     button->setImage(ImageButton::Normal, UiImages::named(image));
     button->setObjectName(image);
@@ -473,7 +418,7 @@ ImageButton* BrowseViewController::createPlayButton(int row)
 
 int BrowseViewController::numberOfRowsInSection(TableView*, int)
 {
-    return m_currentRemote ? m_currentRemote->browseItemsInList() : 0;
+    return m_folder->rowCount();
 }
 
 TableViewCell* BrowseViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)
@@ -483,25 +428,20 @@ TableViewCell* BrowseViewController::cellForRowAtIndexPath(TableView* table, con
         cell = new BrowseCell(cellId);
         StylingHelpers::setVLCBackground(cell);
     }
-    const int row = indexPath.row();
-    const VLCController* remote = m_currentRemote.get();
-    const QString type = remote ? remote->filetypeForIndex(row).value_or(QString()) : QString();
+    const QModelIndex index = m_folder->index(indexPath.row());
     QFont font = cell->textLabel()->font();
     font.setBold(true);
     font.setPointSize(fontSize());
     cell->textLabel()->setFont(font);
-    cell->textLabel()->setText(remote ? remote->browseInfo(QStringLiteral("name"), row).value_or(QString()) : QString());
-    cell->setLeftView(createFileIcon(type));
-    // Row 0 is the way up; folders play only when the preference says so.
-    const bool button
-        = row > 0 && (type != u"directory" || m_context.defaults.boolForKey(PreferenceKeys::playFolders));
-    cell->setView(button ? createPlayButton(row) : nullptr);
+    cell->setTitle(index.data(FolderModel::NameRole).toString());
+    cell->setLeftView(createFileIcon(index.data(FolderModel::FileTypeRole).toString()));
+    cell->setView(index.data(FolderModel::PlayableRole).toBool() ? createPlayButton(indexPath.row()) : nullptr);
     return cell;
 }
 
 QStringList BrowseViewController::sectionIndexTitlesForTableView(TableView*)
 {
-    return BrowseIndex::titles();
+    return m_folder->indexTitles();
 }
 
 int BrowseViewController::sectionForSectionIndexTitle(TableView*, const QString& title, int)
@@ -572,12 +512,9 @@ bool BrowseViewController::typeAhead(const QString& text)
         jumpToIndexTitle(text.toUpper());
         return true;
     }
-    if (!m_currentRemote || !m_tableView)
+    if (!m_tableView)
         return true;
-    const VLCController& remote = *m_currentRemote;
-    const int row = BrowseIndex::rowForPrefix(m_typed, remote.browseItemsInList(), [&remote](int i) {
-        return remote.browseInfo(QStringLiteral("name"), i).value_or(QString());
-    });
+    const int row = m_folder->rowForPrefix(m_typed);
     // No name begins so: the selection stays, as in any desktop list.
     if (row >= 0)
         m_tableView->selectRowAtIndexPath(IndexPath(0, row), true, TableView::ScrollPositionTop);

@@ -12,6 +12,7 @@
 #include <memory>
 
 class BarButtonItem;
+class FolderModel;
 class ImageButton;
 class TextSizeZoom;
 class TitleView;
@@ -71,10 +72,6 @@ public:
     // Selects the row a letter of the index leads to, as the index does.
     void jumpToIndexTitle(const QString& title);
 
-    QWidget* createFileIcon(const QString& fileType);
-    ImageButton* createPlayButton(int row);
-
-    void browseListUpdated();
     void updateUI();
 
     // The table.
@@ -95,7 +92,9 @@ protected:
 
 private:
     AppContext m_context;
-    void browse(const QString& folder);
+    void browseListUpdated();
+    QWidget* createFileIcon(const QString& fileType);
+    ImageButton* createPlayButton(int row);
     void folderRefused();
     void showDriveSearchOutcome(bool found);
     QList<BarButtonItem*> makeToolbarItems();
@@ -107,6 +106,8 @@ private:
 
     std::unique_ptr<Ui::BrowseView> m_ui;
     std::shared_ptr<VLCController> m_currentRemote;
+    // The rows and their rules, shared with the touch browser.
+    FolderModel* m_folder;
     QTimer m_updateStatusTimer;
     QTimer m_noticeTimer;
     QTimer m_addedTimer;

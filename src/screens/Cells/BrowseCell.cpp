@@ -1,6 +1,7 @@
 #include "screens/Cells/BrowseCell.h"
 
 #include "ui/ImageView.h"
+#include "ui/PlayingRowTitle.h"
 #include "ui/UiPalette.h"
 
 namespace {
@@ -54,6 +55,28 @@ void BrowseCell::setLeftViewPadding(int padding)
     setNeedsLayout();
 }
 
+void BrowseCell::setIconColumn(bool iconColumn)
+{
+    if (iconColumn == m_iconColumn)
+        return;
+    m_iconColumn = iconColumn;
+    setNeedsLayout();
+}
+
+void BrowseCell::setTitle(const QString& title, Qt::TextElideMode elide)
+{
+    m_titled = true;
+    m_title = title;
+    m_elide = elide;
+    setNeedsLayout();
+}
+
+void BrowseCell::setPlaying(bool playing)
+{
+    setEmphasized(playing);
+    setNeedsLayout();
+}
+
 void BrowseCell::layoutSubviews()
 {
     TableViewCell::layoutSubviews();
@@ -74,11 +97,21 @@ void BrowseCell::layoutSubviews()
         icon->setGeometry(4 + padding / 2, top, leftViewSize, leftViewSize);
         icon->show();
     }
-    // The label leaves room for the icon whether or not there is one, so
-    // that rows with and without icons line up.
-    const int labelLeft = 8 + padding + leftViewSize;
-    // Text made larger than the label's usual height gets the height it needs.
-    const int textHeight = qMax(labelHeight, textLabel()->fontMetrics().height());
-    textLabel()->setGeometry(labelLeft, qMax(0, (bounds.height() - textHeight) / 2), qMax(0, labelRight - labelLeft),
-                             textHeight);
+    if (m_iconColumn) {
+        // The label leaves room for the icon whether or not there is one, so
+        // that rows with and without icons line up.
+        const int labelLeft = 8 + padding + leftViewSize;
+        // Text made larger than the label's usual height gets the height it needs.
+        const int textHeight = qMax(labelHeight, textLabel()->fontMetrics().height());
+        textLabel()->setGeometry(labelLeft, qMax(0, (bounds.height() - textHeight) / 2),
+                                 qMax(0, labelRight - labelLeft), textHeight);
+    } else if (m_view.view()) {
+        QRect label = textLabel()->geometry();
+        label.setRight(qMin(label.right(), labelRight - 1));
+        textLabel()->setGeometry(label);
+    }
+    if (m_titled) {
+        QLabel* label = textLabel();
+        label->setText(PlayingRowTitle::text(m_title, isPlaying(), label->fontMetrics(), label->width(), m_elide));
+    }
 }

@@ -4,8 +4,14 @@
 
 // A list row with an icon at the left (`leftView`, 25 x 25 points) and a
 // control at the right (`view`, at its own size): folder and file rows with
-// their play button, and the rows of the remotes list. leftViewPadding
-// indents both sides, for rows that sit deeper than their neighbours.
+// their play button, playlist rows with their remove button, and the rows
+// of the remotes list. leftViewPadding indents both sides, for rows that
+// sit deeper than their neighbours. Rows without the icon column (the
+// playlist's) keep the label where a plain row has it.
+//
+// A title given by setTitle is laid out again with the label: the playing
+// row puts a play mark before it, and a long title gives way as its elide
+// mode says.
 //
 // Views handed to the cell follow CellHostedView: a view made afresh for
 // the row is deleted when it is replaced, one a screen keeps goes back to it.
@@ -29,6 +35,15 @@ public:
     int leftViewPadding() const { return m_leftViewPadding; }
     void setLeftViewPadding(int padding);
 
+    bool hasIconColumn() const { return m_iconColumn; }
+    void setIconColumn(bool iconColumn);
+
+    QString title() const { return m_title; }
+    void setTitle(const QString& title, Qt::TextElideMode elide = Qt::ElideNone);
+    // The list's current item, marked apart from the chosen row.
+    bool isPlaying() const { return isEmphasized(); }
+    void setPlaying(bool playing);
+
 protected:
     void layoutSubviews() override;
 
@@ -36,4 +51,8 @@ private:
     CellHostedView m_leftView;
     CellHostedView m_view;
     int m_leftViewPadding = 0;
+    bool m_iconColumn = true;
+    bool m_titled = false;
+    QString m_title;
+    Qt::TextElideMode m_elide = Qt::ElideNone;
 };

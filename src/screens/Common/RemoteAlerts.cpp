@@ -5,7 +5,7 @@
 #include "core/TextFormat.h"
 #include "ui/AlertView.h"
 
-void RemoteAlerts::showForRequest(const RequestResult& result)
+void RemoteAlerts::showForRequest(AlertPresenter& alerts, const RequestResult& result)
 {
     if (!result.invalidAddress)
         return;
@@ -13,16 +13,15 @@ void RemoteAlerts::showForRequest(const RequestResult& result)
     for (const AlertView* shown : AlertView::visibleAlerts())
         if (shown->title() == title)
             return;
-    AlertPresenter::show(title,
-                         fmt(localizedString("there was an internal error trying to access %@\n\nSorry."), result.target),
-                         { localizedString("Ok") });
+    alerts.present({ title, fmt(localizedString("there was an internal error trying to access %@\n\nSorry."), result.target),
+                     { localizedString("Ok") } });
 }
 
-void RemoteAlerts::showDrivesNotFound()
+void RemoteAlerts::showDrivesNotFound(AlertPresenter& alerts)
 {
-    AlertPresenter::show(localizedString("No Luck..."),
-                         localizedString("Normally, your drives are listed just above your C: drive (Windows) or in "
-                                         "//Volumes (Mac).\n\nPlayerLink couldn't find anything in either of those "
-                                         "this time."),
-                         { localizedString("Ok") });
+    alerts.present({ localizedString("No Luck..."),
+                     localizedString("Normally, your drives are listed just above your C: drive (Windows) or in "
+                                     "//Volumes (Mac).\n\nPlayerLink couldn't find anything in either of those "
+                                     "this time."),
+                     { localizedString("Ok") } });
 }

@@ -4,13 +4,15 @@
 
 #include <QString>
 
+class AlertPresenter;
+
 // The alerts screens show for what a remote reports as values: the remote
 // itself never shows anything.
 namespace RemoteAlerts {
 // "Error..." when a request could not be built from the remote's address;
 // nothing for any other outcome (network failures show only through the
 // connection text). One at a time: every poll of such an address fails alike.
-void showForRequest(const RequestResult& result);
+void showForRequest(AlertPresenter& alerts, const RequestResult& result);
 // "No Luck..." when no drive folder answered.
-void showDrivesNotFound();
+void showDrivesNotFound(AlertPresenter& alerts);
 }

@@ -8,8 +8,3 @@ inline int lockedRotation(const UserDefaults& defaults)
 {
     return defaults.integerForKey(PreferenceKeys::lockRotationSpecific);
 }
-
-inline int lockedRotation()
-{
-    return lockedRotation(UserDefaults::standard());
-}

@@ -109,7 +109,8 @@ void MainViewController::setCurrentRemote(const std::shared_ptr<VLCController>& 
     if (const auto before = m_session.remote())
         disconnect(before.get(), nullptr, this, nullptr);
     if (remote)
-        connect(remote.get(), &VLCController::requestConcluded, this, &RemoteAlerts::showForRequest);
+        connect(remote.get(), &VLCController::requestConcluded, this,
+                [this](const RequestResult& result) { RemoteAlerts::showForRequest(m_context.alerts, result); });
     m_session.setRemote(remote);
     emit currentRemoteChanged(remote);
 }
@@ -159,8 +160,7 @@ void MainViewController::viewWillAppear(bool)
     // The remote's keys work wherever the focus is in the window.
     m_keys->listen(true);
     m_session.setActive(true);
-    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
-        Analytics::viewEntered(analyticsName);
+    Analytics::viewEntered(m_context.defaults, analyticsName);
     loadSkin();
     showTitle();
 }
@@ -179,14 +179,13 @@ void MainViewController::viewDidAppear(bool)
 void MainViewController::viewDidDisappear(bool)
 {
     m_keys->listen(false);
-    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
-        Analytics::viewLeft(analyticsName);
+    Analytics::viewLeft(m_context.defaults, analyticsName);
     m_session.setActive(false);
 }
 
 bool MainViewController::shouldAutorotateToInterfaceOrientation(int orientation) const
 {
-    return Orientation::allowedByRotationLock(orientation, lockedRotation());
+    return Orientation::allowedByRotationLock(orientation, lockedRotation(m_context.defaults));
 }
 
 void MainViewController::didRotateFromInterfaceOrientation(int)

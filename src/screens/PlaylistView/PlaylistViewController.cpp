@@ -3,14 +3,14 @@
 #include "core/Analytics.h"
 #include "core/AlertPresenter.h"
 #include "core/ConsoleLog.h"
+#include "core/LastPathComponent.h"
 #include "core/Localization.h"
-#include "core/NotificationCenter.h"
-#include "core/NotificationNames.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
-#include "screens/Common/LastPathComponent.h"
+#include "models/PlaylistModel.h"
+#include "models/PlaylistSearchModel.h"
+#include "screens/Cells/BrowseCell.h"
 #include "screens/Common/RotationLock.h"
-#include "skin/SkinRowCell.h"
 #include "skin/TitleView.h"
 #include "ui/AlertView.h"
 #include "ui/BarButtonItem.h"
@@ -23,7 +23,6 @@
 #include "ui/TextSizeZoom.h"
 #include "ui/UiImages.h"
 #include "ui/UiPalette.h"
-#include "vlc/ServerDialect.h"
 #include "vlc/VLCController.h"
 
 #include "ui_PlaylistView.h"
@@ -32,8 +31,6 @@
 #include <QKeySequence>
 #include <QKeyEvent>
 #include <QLineEdit>
-
-#include <algorithm>
 
 namespace {
 const QString cellId = QStringLiteral("DisplayCell_ID");
@@ -50,7 +47,14 @@ bool isEditingText(const QWidget* widget)
 PlaylistViewController::PlaylistViewController(const AppContext& context, QWidget* parent)
     : ViewController(parent)
     , m_context(context)
+    , m_playlist(new PlaylistModel(this))
+    , m_search(new PlaylistSearchModel(m_playlist, this))
 {
+    // After the search has seen them: a new playlist, or the rows that
+    // changed in one with the same items (a reply that changes nothing
+    // says nothing).
+    connect(m_playlist, &PlaylistModel::modelReset, this, &PlaylistViewController::playlistUpdated);
+    connect(m_playlist, &PlaylistModel::dataChanged, this, &PlaylistViewController::playlistUpdated);
     m_updateStatusTimer.setInterval(playlistIntervalMs);
     connect(&m_updateStatusTimer, &QTimer::timeout, this, &PlaylistViewController::updateUI);
 }
@@ -58,7 +62,6 @@ PlaylistViewController::PlaylistViewController(const AppContext& context, QWidge
 PlaylistViewController::~PlaylistViewController()
 {
     qApp->removeEventFilter(this);
-    NotificationCenter::defaultCenter().removeObserver(this);
     if (m_tableView) {
         m_tableView->setDataSource(nullptr);
         m_tableView->setDelegate(nullptr);
@@ -67,10 +70,13 @@ PlaylistViewController::~PlaylistViewController()
 
 void PlaylistViewController::setCurrentRemote(const std::shared_ptr<VLCController>& remote)
 {
+    if (m_currentRemote)
+        disconnect(m_currentRemote.get(), nullptr, this, nullptr);
     m_currentRemote = remote;
-    m_filterStale = true;
+    if (remote)
+        connect(remote.get(), &VLCController::statusChanged, this, &PlaylistViewController::statusUpdated);
+    m_playlist->setRemote(remote);
     if (m_tableView) {
-        applySearch();
         m_tableView->reloadData();
         statusUpdated();
     }
@@ -83,8 +89,7 @@ int PlaylistViewController::fontSize() const
 
 bool PlaylistViewController::showsRemoveButtons() const
 {
-    // The older Lua interface could not delete items; VLC 3's can.
-    return m_currentRemote && (!m_currentRemote->luaMode() || m_currentRemote->dialect().isModern());
+    return m_playlist->canRemoveItems();
 }
 
 QLineEdit* PlaylistViewController::searchField() const
@@ -94,17 +99,7 @@ QLineEdit* PlaylistViewController::searchField() const
 
 int PlaylistViewController::playlistRow(int tableRow) const
 {
-    if (!m_searching)
-        return tableRow;
-    return tableRow >= 0 && size_t(tableRow) < m_foundRows.size() ? m_foundRows[size_t(tableRow)] : -1;
-}
-
-int PlaylistViewController::tableRowFor(int row) const
-{
-    if (!m_searching)
-        return row;
-    const auto found = std::lower_bound(m_foundRows.begin(), m_foundRows.end(), row);
-    return found != m_foundRows.end() && *found == row ? int(found - m_foundRows.begin()) : -1;
+    return m_search->playlistRow(tableRow);
 }
 
 // --- Life cycle -------------------------------------------------------------
@@ -131,7 +126,7 @@ void PlaylistViewController::viewDidLoad()
                                         "border-radius: 6px; padding: 2px 8px; }")
                              .arg(UiPalette::barLine().name()));
     connect(field, &QLineEdit::textChanged, this, [this](const QString& text) {
-        applySearch();
+        m_search->setText(text);
         m_tableView->reloadData();
         const IndexPath chosen = m_tableView->indexPathForSelectedRow();
         if (chosen.isValid())
@@ -148,16 +143,6 @@ void PlaylistViewController::viewDidLoad()
     m_titleView->hide();
     m_titleView->topLabel()->setText(localizedString("Playlist"));
     navigationItem()->setTitleView(m_titleView);
-
-    auto& center = NotificationCenter::defaultCenter();
-    center.addObserver(this, NotificationNames::vlcStatusChanged, [this](const Notification& n) {
-        if (m_currentRemote && n.object == m_currentRemote.get())
-            statusUpdated();
-    });
-    center.addObserver(this, NotificationNames::vlcPlayListChanged, [this](const Notification& n) {
-        if (m_currentRemote && n.object == m_currentRemote.get())
-            playlistUpdated();
-    });
 
     auto* full = new BarButtonItem(QIcon(QStringLiteral(":/images/fullscreen.png")), BarButtonItem::Bordered, this);
     full->setToolTip(localizedString("Full screen"));
@@ -210,8 +195,7 @@ void PlaylistViewController::viewDidAppear(bool)
     scrollToCurrentItem();
     m_showCurrentOnNextList = true;
     m_offsetShown = m_tableView->contentOffset();
-    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
-        Analytics::viewEntered(analyticsName);
+    Analytics::viewEntered(m_context.defaults, analyticsName);
     if (m_currentRemote)
         m_currentRemote->playlistShown();
     m_updateStatusTimer.start();
@@ -222,8 +206,7 @@ void PlaylistViewController::viewDidAppear(bool)
 
 void PlaylistViewController::viewDidDisappear(bool)
 {
-    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
-        Analytics::viewLeft(analyticsName);
+    Analytics::viewLeft(m_context.defaults, analyticsName);
     m_updateStatusTimer.stop();
     qApp->removeEventFilter(this);
 }
@@ -262,14 +245,11 @@ void PlaylistViewController::playlistUpdated()
 {
     if (!m_tableView)
         return;
-    const QString title = m_currentRemote ? m_currentRemote->titleForIndex(VLCController::currentItem).value_or(QString())
-                                          : QString();
-    m_titleView->bottomLabel()->setText(lastPathComponent(title));
-    m_filterStale = true;
-    if (m_searching)
-        applySearch();
+    // The item that plays, whether or not the search lists it.
+    const QModelIndex current = m_playlist->index(m_playlist->currentRow());
+    m_titleView->bottomLabel()->setText(lastPathComponent(current.data(PlaylistModel::TitleRole).toString()));
     m_tableView->reloadData();
-    if (m_showCurrentOnNextList && m_currentRemote && m_currentRemote->hasPlaylist() && isVisibleOnStack()) {
+    if (m_showCurrentOnNextList && m_playlist->count() > 0 && isVisibleOnStack()) {
         m_showCurrentOnNextList = false;
         // Unless the user has scrolled meanwhile.
         if (m_tableView->contentOffset() == m_offsetShown)
@@ -279,26 +259,10 @@ void PlaylistViewController::playlistUpdated()
 
 void PlaylistViewController::scrollToCurrentItem()
 {
-    if (!m_currentRemote || !m_tableView)
+    if (!m_tableView)
         return;
-    if (const auto current = m_currentRemote->currentIndex())
-        if (const int row = tableRowFor(*current); row >= 0)
-            m_tableView->scrollToRowAtIndexPath(IndexPath(0, row), TableView::ScrollPositionMiddle, false);
-}
-
-void PlaylistViewController::applySearch()
-{
-    const QString text = m_ui ? m_ui->searchField->text() : QString();
-    m_searching = m_currentRemote && !text.trimmed().isEmpty();
-    if (!m_searching) {
-        m_foundRows = {};
-        return;
-    }
-    if (m_filterStale) {
-        m_filter = PlaylistFilter::forRemote(*m_currentRemote);
-        m_filterStale = false;
-    }
-    m_foundRows = m_filter.rowsMatching(text);
+    if (const int row = m_search->currentRow(); row >= 0)
+        m_tableView->scrollToRowAtIndexPath(IndexPath(0, row), TableView::ScrollPositionMiddle, false);
 }
 
 // --- Actions --------------------------------------------------------------------
@@ -324,8 +288,8 @@ void PlaylistViewController::empty()
 void PlaylistViewController::emptySheetAnswered(int buttonIndex)
 {
     m_emptySheetOpen = false;
-    if (buttonIndex == emptyOkButton && m_currentRemote)
-        m_currentRemote->emptyPlaylist();
+    if (buttonIndex == emptyOkButton)
+        m_playlist->clear();
 }
 
 void PlaylistViewController::loop()
@@ -354,11 +318,7 @@ void PlaylistViewController::fullScreen()
 
 void PlaylistViewController::removeItem(int tableRow)
 {
-    // By VLC's id: a row that vanished meanwhile sends a stale id, and the
-    // next playlist reply sets the list right.
-    const int row = playlistRow(tableRow);
-    if (m_currentRemote && row >= 0 && row < m_currentRemote->itemsInPlaylist())
-        m_currentRemote->removeFromPlaylist(m_currentRemote->idForIndex(row));
+    m_search->remove(tableRow);
 }
 
 ImageButton* PlaylistViewController::createRemoveButton(int row)
@@ -378,36 +338,32 @@ ImageButton* PlaylistViewController::createRemoveButton(int row)
 
 int PlaylistViewController::numberOfRowsInSection(TableView*, int)
 {
-    if (m_searching)
-        return int(m_foundRows.size());
-    return m_currentRemote ? m_currentRemote->itemsInPlaylist() : 0;
+    return m_search->rowCount();
 }
 
 TableViewCell* PlaylistViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)
 {
-    // The remote screen's row: the item that plays carries the play mark.
-    auto* cell = qobject_cast<SkinRowCell*>(table->dequeueReusableCellWithIdentifier(cellId));
+    auto* cell = qobject_cast<BrowseCell*>(table->dequeueReusableCellWithIdentifier(cellId));
     if (!cell) {
-        cell = new SkinRowCell(cellId);
+        cell = new BrowseCell(cellId);
+        cell->setIconColumn(false);
         StylingHelpers::setVLCBackground(cell);
     }
-    const int row = playlistRow(indexPath.row());
-    const PlaylistItem* item = m_currentRemote ? m_currentRemote->itemAtRow(row) : nullptr;
+    const QModelIndex index = m_search->index(indexPath.row(), 0);
     QFont font = cell->textLabel()->font();
     font.setBold(true);
     font.setPointSize(fontSize());
     cell->textLabel()->setFont(font);
-    cell->setAccessoryView(item && showsRemoveButtons() ? createRemoveButton(indexPath.row()) : nullptr);
-    cell->setPlaying(item && m_currentRemote->currentIndex() == row);
-    cell->setTitle(item ? lastPathComponent(m_currentRemote->titleOf(*item)) : QString());
+    cell->setAccessoryView(index.isValid() && showsRemoveButtons() ? createRemoveButton(indexPath.row()) : nullptr);
+    cell->setPlaying(index.isValid() && indexPath.row() == m_search->currentRow());
+    // Cut at its head, so that the end of a long file name stays readable.
+    cell->setTitle(index.data(PlaylistSearchModel::NameRole).toString(), Qt::ElideLeft);
     return cell;
 }
 
 void PlaylistViewController::didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath)
 {
-    const int row = playlistRow(indexPath.row());
-    if (m_currentRemote && row >= 0 && row < m_currentRemote->itemsInPlaylist())
-        m_currentRemote->playFromStart(m_currentRemote->idForIndex(row));
+    m_search->play(indexPath.row());
     table->deselectRowAtIndexPath(indexPath, true);
 }
 

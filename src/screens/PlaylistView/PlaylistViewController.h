@@ -5,7 +5,6 @@
 #include "ui/TableViewDataSource.h"
 #include "ui/TableViewDelegate.h"
 #include "ui/ViewController.h"
-#include "vlc/PlaylistFilter.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -14,6 +13,8 @@
 
 class BarButtonItem;
 class ImageButton;
+class PlaylistModel;
+class PlaylistSearchModel;
 class QLineEdit;
 class TextSizeZoom;
 class TitleView;
@@ -75,10 +76,6 @@ public:
     void removeItem(int row);
     void emptySheetAnswered(int buttonIndex);
 
-    ImageButton* createRemoveButton(int row);
-
-    void statusUpdated();
-    void playlistUpdated();
     void updateUI();
 
     int numberOfRowsInSection(TableView* table, int section) override;
@@ -95,18 +92,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    ImageButton* createRemoveButton(int row);
+    void statusUpdated();
+    void playlistUpdated();
     BarButtonItem* makeModeButton(const char* name, const QString& toolTip, void (PlaylistViewController::*action)());
     void setModeImage(BarButtonItem* button, bool on, const char* name);
     void scrollToCurrentItem();
     bool handleKey(const QKeyEvent* event, const QWidget* target);
     bool handleSearchFieldKey(const QKeyEvent* event);
-    // Filters the rows by the search field's text, from the playlist as it is now.
-    void applySearch();
-    int tableRowFor(int playlistRow) const;
 
     AppContext m_context;
     std::unique_ptr<Ui::PlaylistView> m_ui;
     std::shared_ptr<VLCController> m_currentRemote;
+    // The items, the one that plays and the search's rule, shared with the
+    // touch playlist; the table shows the search's rows.
+    PlaylistModel* m_playlist;
+    PlaylistSearchModel* m_search;
     QTimer m_updateStatusTimer;
     TableView* m_tableView = nullptr;
     TitleView* m_titleView = nullptr;
@@ -122,9 +123,4 @@ private:
     // into view.
     bool m_showCurrentOnNextList = false;
     QPoint m_offsetShown;
-    // Folded names of the playlist shown, made when a search first needs them.
-    PlaylistFilter m_filter;
-    bool m_filterStale = true;
-    bool m_searching = false;
-    std::vector<int> m_foundRows;
 };

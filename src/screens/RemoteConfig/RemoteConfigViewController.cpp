@@ -126,14 +126,12 @@ void RemoteConfigViewController::viewWillAppear(bool)
     structure.addRow(PasswordRow);
     setTableStructure(structure);
     myTableView()->reloadData();
-    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
-        Analytics::viewEntered(analyticsName);
+    Analytics::viewEntered(m_context.defaults, analyticsName);
 }
 
 void RemoteConfigViewController::viewDidDisappear(bool)
 {
-    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
-        Analytics::viewLeft(analyticsName);
+    Analytics::viewLeft(m_context.defaults, analyticsName);
 }
 
 TableViewCell* RemoteConfigViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)

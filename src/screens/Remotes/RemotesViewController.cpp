@@ -112,8 +112,7 @@ void RemotesViewController::viewDidAppear(bool)
     center.addObserver(this, NotificationNames::vlcFoundRemote,
                        [this](const Notification& note) { foundRemote(note); });
     setRemoteScanning(true);
-    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
-        Analytics::viewEntered(analyticsName);
+    Analytics::viewEntered(m_context.defaults, analyticsName);
     m_discovery->setActive(true);
     newsUpdated();
     // Up, down, Enter, Delete and F5 work wherever the focus is in the window.
@@ -130,8 +129,7 @@ void RemotesViewController::viewDidDisappear(bool)
     auto& center = NotificationCenter::defaultCenter();
     center.removeObserver(this, NotificationNames::vlcFoundValidRemote);
     center.removeObserver(this, NotificationNames::vlcFoundRemote);
-    if (!m_context.defaults.boolForKey(PreferenceKeys::disableLibs))
-        Analytics::viewLeft(analyticsName);
+    Analytics::viewLeft(m_context.defaults, analyticsName);
     m_discovery->setActive(false);
     setRemoteScanning(false);
 }

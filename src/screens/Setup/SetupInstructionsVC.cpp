@@ -45,7 +45,7 @@ SetupInstructionsVC::SetupInstructionsVC(const AppContext& context, const QStrin
     , m_ui(std::make_unique<Ui::SetupInstructions>())
     , m_header(header)
     , m_message(message)
-    , m_service(new SetupRequestService(context.network, this))
+    , m_service(new SetupRequestService(context.defaults, context.network, this))
 {
     m_ui->setupUi(this);
     setTitle(localizedString("Setup"));
@@ -88,12 +88,12 @@ QCheckBox* SetupInstructionsVC::subscribeCheckbox() const
     return m_ui->subscribeCheckbox;
 }
 
-QString SetupInstructionsVC::defaultMessage()
+QString SetupInstructionsVC::defaultMessage(const UserDefaults& defaults)
 {
     const QString how = localizedString(
         "To use PlayerLink, you'll need to switch on VLC's web interface and give it a password, on each computer "
         "you want to control. The <a href=\"help\">help page</a> shows how, step by step.");
-    const QString mail = SetupRequestService::isConfigured()
+    const QString mail = SetupRequestService::isConfigured(defaults)
         ? localizedString("If you enter your email address, we'll send you an email with the setup instructions.")
         : localizedString("If you enter your email address, your mail program opens an email to you with the setup "
                           "instructions, so that you can follow them on your computer.");
@@ -202,8 +202,8 @@ void SetupInstructionsVC::viewWillAppear(bool)
 void SetupInstructionsVC::updateForConfiguration()
 {
     // The tick box asks the maker's service for news; without one it means nothing.
-    m_ui->subscribeCheckbox->setVisible(SetupRequestService::isConfigured());
-    m_ui->sendDetailsLabel->setVisible(SetupRequestService::isConfigured());
+    m_ui->subscribeCheckbox->setVisible(SetupRequestService::isConfigured(m_context.defaults));
+    m_ui->sendDetailsLabel->setVisible(SetupRequestService::isConfigured(m_context.defaults));
     m_ui->findButton->setVisible(!rememberedAddresses().isEmpty());
 }
 
@@ -268,7 +268,7 @@ bool SetupInstructionsVC::validEmail()
         return false;
     }
     // The plus sign is the maker's server's limit, not the address's.
-    if (SetupRequestService::isConfigured() && text.contains(u'+')) {
+    if (SetupRequestService::isConfigured(m_context.defaults) && text.contains(u'+')) {
         alert(localizedString("Annoyingly, my ruby on rails server can't handle the plus sign. Sorry"));
         return false;
     }
@@ -296,7 +296,7 @@ void SetupInstructionsVC::send()
     setHaveSeenSetupPage();
     rememberAddress(address);
     leave();
-    Analytics::event(QStringLiteral("requestedSetupEmail"));
+    Analytics::event(m_context.defaults, QStringLiteral("requestedSetupEmail"));
     if (viaService)
         m_context.alerts.present({ localizedString("Request Sent"),
                                    localizedString("Setup details should arrive by email shortly"), { localizedString("Ok") } });

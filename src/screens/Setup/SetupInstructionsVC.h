@@ -35,7 +35,7 @@ public:
     ~SetupInstructionsVC() override;
 
     // The message the application shows, for the configuration in use.
-    static QString defaultMessage();
+    static QString defaultMessage(const UserDefaults& defaults);
     // The instructions the e-mail carries when there is no service.
     static QString instructionsMailSubject();
     static QString instructionsMailBody();

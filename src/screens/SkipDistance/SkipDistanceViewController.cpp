@@ -2,14 +2,11 @@
 
 #include "core/DictionaryHelpers.h"
 #include "core/Localization.h"
-#include "core/PreferenceKeys.h"
 #include "core/RowKeys.h"
-#include "core/UserDefaults.h"
-#include "models/SkipDistances.h"
 
 SkipDistanceViewController::SkipDistanceViewController(UserDefaults& defaults, QWidget* parent)
     : StyledTableViewController(parent)
-    , m_defaults(defaults)
+    , m_distances(defaults)
 {
     setTitle(localizedString("Skip Distance"));
     tableStructure(); // built at creation
@@ -20,9 +17,10 @@ void SkipDistanceViewController::initialiseStructure()
     TableStructure structure;
     structure.addSection(localizedString("Skip Distance..."));
     QVariantMap row = displayRow();
-    for (const int distance : SkipDistances::offered()) {
-        DictionaryHelpers::setInt(row, distance, BW_ROW_ID_INT);
-        row.insert(BW_ROW__AUTO_TEXT_STRING, SkipDistances::wordForDistance(distance));
+    for (int i = 0; i < m_distances.rowCount(); ++i) {
+        const QModelIndex distance = m_distances.index(i);
+        DictionaryHelpers::setInt(row, distance.data(SkipDistanceModel::DistanceRole).toInt(), BW_ROW_ID_INT);
+        row.insert(BW_ROW__AUTO_TEXT_STRING, distance.data(SkipDistanceModel::TextRole).toString());
         structure.addRow(row);
     }
     setTableStructure(structure);
@@ -37,17 +35,14 @@ void SkipDistanceViewController::viewWillAppear(bool animated)
 TableViewCell* SkipDistanceViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)
 {
     TableViewCell* cell = StyledTableViewController::cellForRowAtIndexPath(table, indexPath);
-    const bool chosen
-        = tableStructure()->rowIdForIndexPath(indexPath) == m_defaults.integerForKey(PreferenceKeys::skipDistance);
+    const bool chosen = m_distances.index(indexPath.row()).data(SkipDistanceModel::ChosenRole).toBool();
     cell->setAccessoryType(chosen ? TableViewCell::AccessoryCheckmark : TableViewCell::AccessoryNone);
     return cell;
 }
 
 void SkipDistanceViewController::didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath)
 {
-    const QVariantMap row = tableStructure()->itemAtIndexPath(indexPath).toMap();
-    m_defaults.setInteger(PreferenceKeys::skipDistance, tableStructure()->rowIdForIndexPath(indexPath));
-    m_defaults.setObject(PreferenceKeys::skipDistanceWord, row.value(BW_ROW__AUTO_TEXT_STRING).toString());
+    m_distances.choose(indexPath.row());
     table->deselectRowAtIndexPath(indexPath, true);
     table->reloadData();
 }

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "models/SkipDistanceModel.h"
 #include "screens/Common/StyledTableViewController.h"
 
 class UserDefaults;
 
-// Picks how far the remote screen's skip buttons jump: thirteen distances
-// from 5 seconds to 15 minutes. The row id is the distance in seconds.
+// Picks how far the remote screen's skip buttons jump, from the distances
+// SkipDistanceModel offers. The row id is the distance in seconds.
 class SkipDistanceViewController : public StyledTableViewController {
     Q_OBJECT
 public:
@@ -19,5 +20,5 @@ protected:
     void viewWillAppear(bool animated) override;
 
 private:
-    UserDefaults& m_defaults;
+    SkipDistanceModel m_distances;
 };

@@ -111,7 +111,7 @@ void WebViewController::translateUrl(const QString& address, const QString& reso
 void WebViewController::translateUrlString(const QString& address)
 {
     const QString language = currentLanguage();
-    const QUrl service = ServiceHosts::translationService();
+    const QUrl service = ServiceHosts::translationService(m_context.defaults);
     QUrl url(address, QUrl::TolerantMode);
     if (!BundledPages::isEnglish(language) && !service.isEmpty() && !address.isEmpty()) {
         const QString escapedLanguage = StringHelpers::fullyEscapedStringForUrl(language);
@@ -148,7 +148,7 @@ void WebViewController::loadFromPath(const QString& path)
 
 void WebViewController::loadHelpPage(const QString& name)
 {
-    const QUrl address = ServiceHosts::helpSiteAddress(helpPagePath + name + u'.' + bundlePageType);
+    const QUrl address = ServiceHosts::helpSiteAddress(m_context.defaults, helpPagePath + name + u'.' + bundlePageType);
     translateUrl(address.toString(QUrl::FullyEncoded), name, bundlePageType, bundlePageDirectory);
 }
 
