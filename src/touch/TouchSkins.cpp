@@ -116,6 +116,7 @@ void TouchSkins::answer(bool download)
     if (!download || link.isEmpty() || isDownloading())
         return;
     auto* downloader = new SkinDownloader(this);
+    downloader->setAlerts(&m_alerts);
     downloader->setDeletesWhenDone(true);
     m_downloader = downloader;
     m_progress = -1;

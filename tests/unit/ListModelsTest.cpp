@@ -342,9 +342,6 @@ TEST(NewsModel, LoadsTheFeedsAndTellsOfUnreadNews)
                                   "<item><title>Skins &amp; more</title><pubDate>Tue, 08 Dec 2026 16:26:53 GMT</pubDate>"
                                   "<description>&lt;p&gt;New skins&lt;/p&gt;</description></item></channel></rss>");
     });
-    // The news site is read from the application's preferences.
-    UserDefaults::standard().setObject(ServiceHosts::newsSiteKey, QStringLiteral("http://") + server.hostAddress());
-    const std::shared_ptr<void> forget(nullptr, [](void*) { UserDefaults::standard().removeObject(ServiceHosts::newsSiteKey); });
     QDir().mkpath(HomePaths::bundle());
     QFile list(HomePaths::bundle() + QStringLiteral("/modelFeeds.plist"));
     ASSERT_TRUE(list.open(QIODevice::WriteOnly));
@@ -353,6 +350,8 @@ TEST(NewsModel, LoadsTheFeedsAndTellsOfUnreadNews)
     list.close();
     QTemporaryDir folder;
     UserDefaults defaults(folder.path() + QStringLiteral("/news.ini"));
+    // The news site is read from the preferences the model is given.
+    defaults.setObject(ServiceHosts::newsSiteKey, QStringLiteral("http://") + server.hostAddress());
     QNetworkAccessManager network;
     CapturingAlertPresenter alerts;
     NewsModel model(AppContext { &network, defaults, alerts, Clock::current(), navigator }, QStringLiteral("modelFeeds.plist"),
