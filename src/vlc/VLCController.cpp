@@ -27,7 +27,8 @@ VLCController::VLCController(const QJsonObject& archive, QNetworkAccessManager* 
 
 VLCController::~VLCController()
 {
-    clearOldRequest();
+    if (m_connection)
+        m_connection->clearOldRequest();
     // Before the state it reads goes: nothing it ends may reach a state
     // already destroyed.
     delete m_connection;
@@ -83,12 +84,6 @@ void VLCController::setIsDefault(bool isDefault)
 std::optional<double> VLCController::lastResponse() const
 {
     return m_connection ? m_connection->lastResponse() : std::nullopt;
-}
-
-const std::deque<int>& VLCController::requestQueue() const
-{
-    static const std::deque<int> none;
-    return m_connection ? m_connection->requestQueue() : none;
 }
 
 // --- Replies ---------------------------------------------------------------

@@ -49,7 +49,7 @@ void AudioDelayViewController::viewWillAppear(bool animated)
 {
     ViewController::viewWillAppear(animated);
     const std::shared_ptr<VLCController> remote = m_session.remote();
-    m_currentDelay = m_lastDelaySent = remote ? float(remote->audioDelay()) : 0.0f;
+    m_currentDelay = m_lastDelaySent = remote ? float(remote->state().audioDelay()) : 0.0f;
     m_ui->rotator->setValue(m_currentDelay);
     updateLabel();
 }

@@ -180,7 +180,7 @@ QList<BarButtonItem*> BrowseViewController::makeToolbarItems()
 BarButtonItem* BrowseViewController::makeModeButton()
 {
     // The button shows the mode a tap switches to.
-    const bool adding = m_currentRemote && m_currentRemote->browseAdd();
+    const bool adding = m_currentRemote && m_currentRemote->record().browseAdd;
     auto* button = new BarButtonItem(QIcon(UiImages::named(adding ? QStringLiteral("Mode-Play.png")
                                                                    : QStringLiteral("Mode-Add.png"))),
                                      BarButtonItem::Bordered, this);
@@ -194,7 +194,7 @@ void BrowseViewController::viewDidAppear(bool)
 {
     // Another remote may have another mode.
     if (m_modeButton && m_currentRemote
-        && (m_modeButton->objectName() == u"modePlay") != m_currentRemote->browseAdd()) {
+        && (m_modeButton->objectName() == u"modePlay") != m_currentRemote->record().browseAdd) {
         BarButtonItem* old = m_modeButton;
         m_modeButton = makeModeButton();
         m_toolbar.replace(m_toolbar.indexOf(old), m_modeButton);
@@ -304,7 +304,7 @@ void BrowseViewController::setAddPlay(BarButtonItem* item)
 {
     if (!m_currentRemote)
         return;
-    m_currentRemote->setBrowseAdd(!m_currentRemote->browseAdd());
+    m_currentRemote->setBrowseAdd(!m_currentRemote->record().browseAdd);
     m_tableView->reloadData();
     const qsizetype at = m_toolbar.indexOf(item ? item : m_modeButton);
     if (at >= 0)
@@ -326,7 +326,7 @@ void BrowseViewController::upDirectory()
 {
     if (!m_currentRemote || m_currentRemote->filetypeForIndex(0) != QStringLiteral("directory"))
         return;
-    if (const auto path = m_currentRemote->browseInfo(QStringLiteral("path"), 0))
+    if (const auto path = m_currentRemote->state().browseInfo(QStringLiteral("path"), 0))
         browse(*path);
 }
 
@@ -343,8 +343,8 @@ void BrowseViewController::setDefaultDirectory()
     AlertRequest sheet;
     sheet.actionSheet = true;
     sheet.buttons = { localizedString("Ok") };
-    if (m_currentRemote->isSaved()) {
-        m_currentRemote->setDefaultBrowseDirectory(m_currentRemote->browseDir());
+    if (m_currentRemote->record().isSaved) {
+        m_currentRemote->setDefaultBrowseDirectory(m_currentRemote->state().browseDir());
         sheet.title = localizedString("The first time you press 'browse' will open this directory when you launch "
                                       "PlayerLink in future.");
     } else {
@@ -383,25 +383,25 @@ void BrowseViewController::playRow(int row)
 {
     if (!m_currentRemote)
         return;
-    const auto path = m_currentRemote->browseInfo(QStringLiteral("path"), row);
+    const auto path = m_currentRemote->state().browseInfo(QStringLiteral("path"), row);
     if (!path)
         return;
-    if (!m_currentRemote->browseAdd()) {
+    if (!m_currentRemote->record().browseAdd) {
         m_currentRemote->playFilename(*path);
         return;
     }
     m_currentRemote->enqueueFilename(*path);
     if (m_ui) {
-        const QString name = m_currentRemote->browseInfo(QStringLiteral("name"), row).value_or(*path);
+        const QString name = m_currentRemote->state().browseInfo(QStringLiteral("name"), row).value_or(*path);
         m_ui->addedNotice->setText(fmt(localizedString("Added to the playlist: %@"), name));
         m_ui->addedNotice->show();
         m_addedTimer.start();
     }
     // Adding to a stopped player: start the new last item, then stop, so
     // that it ends up current without playing.
-    if (m_currentRemote->isStopped()) {
-        m_currentRemote->addRequestToQueue(VLCController::QueuePlayLastItem);
-        m_currentRemote->addRequestToQueue(VLCController::QueueStop);
+    if (m_currentRemote->state().isStopped()) {
+        m_currentRemote->connection().addRequestToQueue(VLCController::QueuePlayLastItem);
+        m_currentRemote->connection().addRequestToQueue(VLCController::QueueStop);
     }
 }
 
@@ -415,7 +415,7 @@ void BrowseViewController::openRow(int row)
     m_noticeTimer.stop();
     m_ui->folderNotice->hide();
     if (*type == u"directory") {
-        if (const auto path = m_currentRemote->browseInfo(QStringLiteral("path"), row))
+        if (const auto path = m_currentRemote->state().browseInfo(QStringLiteral("path"), row))
             browse(*path);
     } else {
         playRow(row);
@@ -428,8 +428,8 @@ void BrowseViewController::jumpToIndexTitle(const QString& title)
         return;
     ConsoleLog::log(QStringLiteral("selected index %@"), title);
     const VLCController& remote = *m_currentRemote;
-    const int row = BrowseIndex::rowForTitle(title, remote.browseItemsInList(), [&remote](int i) {
-        return remote.browseInfo(QStringLiteral("name"), i).value_or(QString());
+    const int row = BrowseIndex::rowForTitle(title, int(remote.state().browseArray().size()), [&remote](int i) {
+        return remote.state().browseInfo(QStringLiteral("name"), i).value_or(QString());
     });
     if (row >= 0)
         m_tableView->selectRowAtIndexPath(IndexPath(0, row), true, TableView::ScrollPositionTop);
@@ -459,7 +459,7 @@ QWidget* BrowseViewController::createFileIcon(const QString& fileType)
 ImageButton* BrowseViewController::createPlayButton(int row)
 {
     auto* button = new ImageButton;
-    const bool adding = m_currentRemote && m_currentRemote->browseAdd();
+    const bool adding = m_currentRemote && m_currentRemote->record().browseAdd;
     const QString image = adding ? QStringLiteral("Add.png") : QStringLiteral("Play.png");
     button->setImage(ImageButton::Normal, UiImages::named(image));
     button->setObjectName(image);
@@ -473,7 +473,7 @@ ImageButton* BrowseViewController::createPlayButton(int row)
 
 int BrowseViewController::numberOfRowsInSection(TableView*, int)
 {
-    return m_currentRemote ? m_currentRemote->browseItemsInList() : 0;
+    return m_currentRemote ? int(m_currentRemote->state().browseArray().size()) : 0;
 }
 
 TableViewCell* BrowseViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)
@@ -490,7 +490,7 @@ TableViewCell* BrowseViewController::cellForRowAtIndexPath(TableView* table, con
     font.setBold(true);
     font.setPointSize(fontSize());
     cell->textLabel()->setFont(font);
-    cell->textLabel()->setText(remote ? remote->browseInfo(QStringLiteral("name"), row).value_or(QString()) : QString());
+    cell->textLabel()->setText(remote ? remote->state().browseInfo(QStringLiteral("name"), row).value_or(QString()) : QString());
     cell->setLeftView(createFileIcon(type));
     // Row 0 is the way up; folders play only when the preference says so.
     const bool button
@@ -575,8 +575,8 @@ bool BrowseViewController::typeAhead(const QString& text)
     if (!m_currentRemote || !m_tableView)
         return true;
     const VLCController& remote = *m_currentRemote;
-    const int row = BrowseIndex::rowForPrefix(m_typed, remote.browseItemsInList(), [&remote](int i) {
-        return remote.browseInfo(QStringLiteral("name"), i).value_or(QString());
+    const int row = BrowseIndex::rowForPrefix(m_typed, int(remote.state().browseArray().size()), [&remote](int i) {
+        return remote.state().browseInfo(QStringLiteral("name"), i).value_or(QString());
     });
     // No name begins so: the selection stays, as in any desktop list.
     if (row >= 0)

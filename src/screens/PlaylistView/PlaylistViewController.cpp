@@ -84,7 +84,7 @@ int PlaylistViewController::fontSize() const
 bool PlaylistViewController::showsRemoveButtons() const
 {
     // The older Lua interface could not delete items; VLC 3's can.
-    return m_currentRemote && (!m_currentRemote->luaMode() || m_currentRemote->dialect().isModern());
+    return m_currentRemote && (!m_currentRemote->luaMode() || m_currentRemote->state().dialect().isModern());
 }
 
 QLineEdit* PlaylistViewController::searchField() const
@@ -253,23 +253,23 @@ void PlaylistViewController::statusUpdated()
     if (!m_loopButton)
         return;
     const VLCController* remote = m_currentRemote.get();
-    setModeImage(m_loopButton, remote && remote->isLooping(), "Loop");
-    setModeImage(m_randomButton, remote && remote->isRandom(), "Random");
-    setModeImage(m_repeatButton, remote && remote->isRepeating(), "Repeat");
+    setModeImage(m_loopButton, remote && remote->state().isLooping(), "Loop");
+    setModeImage(m_randomButton, remote && remote->state().isRandom(), "Random");
+    setModeImage(m_repeatButton, remote && remote->state().isRepeating(), "Repeat");
 }
 
 void PlaylistViewController::playlistUpdated()
 {
     if (!m_tableView)
         return;
-    const QString title = m_currentRemote ? m_currentRemote->titleForIndex(VLCController::currentItem).value_or(QString())
+    const QString title = m_currentRemote ? m_currentRemote->state().titleForIndex(PlayerState::currentItem).value_or(QString())
                                           : QString();
     m_titleView->bottomLabel()->setText(lastPathComponent(title));
     m_filterStale = true;
     if (m_searching)
         applySearch();
     m_tableView->reloadData();
-    if (m_showCurrentOnNextList && m_currentRemote && m_currentRemote->hasPlaylist() && isVisibleOnStack()) {
+    if (m_showCurrentOnNextList && m_currentRemote && m_currentRemote->state().hasPlaylist() && isVisibleOnStack()) {
         m_showCurrentOnNextList = false;
         // Unless the user has scrolled meanwhile.
         if (m_tableView->contentOffset() == m_offsetShown)
@@ -281,7 +281,7 @@ void PlaylistViewController::scrollToCurrentItem()
 {
     if (!m_currentRemote || !m_tableView)
         return;
-    if (const auto current = m_currentRemote->currentIndex())
+    if (const auto current = m_currentRemote->state().currentIndex())
         if (const int row = tableRowFor(*current); row >= 0)
             m_tableView->scrollToRowAtIndexPath(IndexPath(0, row), TableView::ScrollPositionMiddle, false);
 }
@@ -357,8 +357,8 @@ void PlaylistViewController::removeItem(int tableRow)
     // By VLC's id: a row that vanished meanwhile sends a stale id, and the
     // next playlist reply sets the list right.
     const int row = playlistRow(tableRow);
-    if (m_currentRemote && row >= 0 && row < m_currentRemote->itemsInPlaylist())
-        m_currentRemote->removeFromPlaylist(m_currentRemote->idForIndex(row));
+    if (m_currentRemote && row >= 0 && row < m_currentRemote->state().itemsInPlaylist())
+        m_currentRemote->removeFromPlaylist(m_currentRemote->state().idForIndex(row));
 }
 
 ImageButton* PlaylistViewController::createRemoveButton(int row)
@@ -380,7 +380,7 @@ int PlaylistViewController::numberOfRowsInSection(TableView*, int)
 {
     if (m_searching)
         return int(m_foundRows.size());
-    return m_currentRemote ? m_currentRemote->itemsInPlaylist() : 0;
+    return m_currentRemote ? m_currentRemote->state().itemsInPlaylist() : 0;
 }
 
 TableViewCell* PlaylistViewController::cellForRowAtIndexPath(TableView* table, const IndexPath& indexPath)
@@ -392,22 +392,22 @@ TableViewCell* PlaylistViewController::cellForRowAtIndexPath(TableView* table, c
         StylingHelpers::setVLCBackground(cell);
     }
     const int row = playlistRow(indexPath.row());
-    const PlaylistItem* item = m_currentRemote ? m_currentRemote->itemAtRow(row) : nullptr;
+    const PlaylistItem* item = m_currentRemote ? m_currentRemote->state().playlist().at(row) : nullptr;
     QFont font = cell->textLabel()->font();
     font.setBold(true);
     font.setPointSize(fontSize());
     cell->textLabel()->setFont(font);
     cell->setAccessoryView(item && showsRemoveButtons() ? createRemoveButton(indexPath.row()) : nullptr);
-    cell->setPlaying(item && m_currentRemote->currentIndex() == row);
-    cell->setTitle(item ? lastPathComponent(m_currentRemote->titleOf(*item)) : QString());
+    cell->setPlaying(item && m_currentRemote->state().currentIndex() == row);
+    cell->setTitle(item ? lastPathComponent(m_currentRemote->state().titleOf(*item)) : QString());
     return cell;
 }
 
 void PlaylistViewController::didSelectRowAtIndexPath(TableView* table, const IndexPath& indexPath)
 {
     const int row = playlistRow(indexPath.row());
-    if (m_currentRemote && row >= 0 && row < m_currentRemote->itemsInPlaylist())
-        m_currentRemote->playFromStart(m_currentRemote->idForIndex(row));
+    if (m_currentRemote && row >= 0 && row < m_currentRemote->state().itemsInPlaylist())
+        m_currentRemote->playFromStart(m_currentRemote->state().idForIndex(row));
     table->deselectRowAtIndexPath(indexPath, true);
 }
 

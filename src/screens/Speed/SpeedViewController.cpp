@@ -53,7 +53,7 @@ void SpeedViewController::viewWillAppear(bool animated)
 {
     ViewController::viewWillAppear(animated);
     const std::shared_ptr<VLCController> remote = m_session.remote();
-    const int rate = remote ? remote->speed() : 0;
+    const int rate = remote ? remote->state().speed() : 0;
     // A rate of 0 means no status yet: no speed to show, and nothing is
     // sent until the user turns the knob.
     m_speedKnown = rate > 0;
