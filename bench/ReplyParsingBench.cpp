@@ -50,7 +50,7 @@ void BM_StatusParseAndStore(benchmark::State& state)
     size_t i = 0;
     for (auto _ : state) {
         remote.processResponse(replies[i++ & 1], VLCController::OrdinaryRequest);
-        benchmark::DoNotOptimize(remote.volume());
+        benchmark::DoNotOptimize(remote.state().volume());
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * reply.body.size());
 }
@@ -68,7 +68,7 @@ void BM_StatusParseAndStoreNewItem(benchmark::State& state)
     size_t i = 0;
     for (auto _ : state) {
         remote.processResponse(replies[i++ & 1], VLCController::OrdinaryRequest);
-        benchmark::DoNotOptimize(remote.volume());
+        benchmark::DoNotOptimize(remote.state().volume());
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * body.size());
 }
@@ -80,7 +80,7 @@ void BM_StatusUnchanged(benchmark::State& state)
     VLCController remote;
     for (auto _ : state) {
         remote.processResponse(reply, VLCController::OrdinaryRequest);
-        benchmark::DoNotOptimize(remote.volume());
+        benchmark::DoNotOptimize(remote.state().volume());
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * reply.body.size());
 }
@@ -109,10 +109,10 @@ void BM_PlaylistParseAndStore(benchmark::State& state)
     size_t i = 0;
     for (auto _ : state) {
         remote.processResponse(replies[i++ & 1], VLCController::OrdinaryRequest);
-        benchmark::DoNotOptimize(remote.itemsInPlaylist());
+        benchmark::DoNotOptimize(remote.state().itemsInPlaylist());
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * body.size());
-    state.counters["items"] = remote.itemsInPlaylist();
+    state.counters["items"] = remote.state().itemsInPlaylist();
 }
 BENCHMARK(BM_PlaylistParseAndStore)->Unit(benchmark::kMillisecond);
 
@@ -125,7 +125,7 @@ void BM_PlaylistUnchanged(benchmark::State& state)
     remote.processResponse(reply, VLCController::OrdinaryRequest);
     for (auto _ : state) {
         remote.processResponse(reply, VLCController::OrdinaryRequest);
-        benchmark::DoNotOptimize(remote.itemsInPlaylist());
+        benchmark::DoNotOptimize(remote.state().itemsInPlaylist());
     }
 }
 BENCHMARK(BM_PlaylistUnchanged)->Unit(benchmark::kMillisecond);

@@ -45,7 +45,7 @@ void BrowsePlaylistTour::addSteps(ScreenshotTour& tour, PlayerLinkAppDelegate& a
         QTimer::singleShot(400, remoteScreen, [remoteScreen, &app] {
             app.navController()->popToViewController(remoteScreen, false);
             if (const std::shared_ptr<VLCController> remote = remoteScreen->currentRemote()) {
-                if (const PlaylistItem* first = remote->itemAtRow(0)) {
+                if (const PlaylistItem* first = remote->state().playlist().at(0)) {
                     const QUrl uri(first->uriText());
                     if (uri.isLocalFile())
                         remote->setBrowseDir(QFileInfo(uri.toLocalFile()).path());
@@ -58,7 +58,7 @@ void BrowsePlaylistTour::addSteps(ScreenshotTour& tour, PlayerLinkAppDelegate& a
     // A file added: the short confirmation under the bar.
     tour.addStep(QStringLiteral("browse-added"), [browser] {
         const std::shared_ptr<VLCController> remote = browser->currentRemote();
-        for (int row = remote ? remote->browseItemsInList() - 1 : 0; row > 0; --row)
+        for (int row = remote ? int(remote->state().browseArray().size()) - 1 : 0; row > 0; --row)
             if (remote->filetypeForIndex(row) != QStringLiteral("directory")) {
                 browser->playRow(row);
                 return;
@@ -77,8 +77,8 @@ void BrowsePlaylistTour::addSteps(ScreenshotTour& tour, PlayerLinkAppDelegate& a
     tour.addStep(QStringLiteral("playlist-search"), [playlist, window] {
         portrait(window);
         const std::shared_ptr<VLCController> remote = playlist->currentRemote();
-        const PlaylistItem* item = remote ? remote->itemAtRow(1) : nullptr;
-        const QStringList words = item ? remote->titleOf(*item).split(u' ', Qt::SkipEmptyParts) : QStringList();
+        const PlaylistItem* item = remote ? remote->state().playlist().at(1) : nullptr;
+        const QStringList words = item ? remote->state().titleOf(*item).split(u' ', Qt::SkipEmptyParts) : QStringList();
         const QString word = words.isEmpty() ? QString() : FoldedText::fold(words.value(2, words.first()));
         playlist->searchField()->setFocus();
         playlist->searchField()->setText(word);

@@ -50,7 +50,7 @@ CliSession::~CliSession()
 
 void CliSession::start()
 {
-    const QUrl base(m_remote->baseAddress(), QUrl::StrictMode);
+    const QUrl base(m_remote->record().baseAddress(), QUrl::StrictMode);
     if (!base.isValid() || base.host().isEmpty()) {
         fail(ExitUsage, QStringLiteral("'%1' is not a host name or address").arg(m_options.host));
         return;
@@ -139,7 +139,7 @@ QString CliSession::failureText(RequestFailure failure) const
     case RequestFailure::Network:
         break;
     }
-    return QStringLiteral("could not reach %1 (%2)").arg(m_options.host, m_remote->baseAddress());
+    return QStringLiteral("could not reach %1 (%2)").arg(m_options.host, m_remote->record().baseAddress());
 }
 
 void CliSession::probe(Step then)
@@ -150,7 +150,7 @@ void CliSession::probe(Step then)
                     fail(ExitPassword, QStringLiteral("VLC on %1 has no password set. %2")
                                            .arg(m_options.host, VLCController::noPasswordHint()));
                 } else if (m_remote->passwordRequired()) {
-                    fail(ExitPassword, m_remote->hasPassword()
+                    fail(ExitPassword, !m_remote->record().password.isEmpty()
                              ? QStringLiteral("VLC on %1 refused the password").arg(m_options.host)
                              : QStringLiteral("VLC on %1 needs a password: use --password-file or PLAYERLINK_PASSWORD")
                                    .arg(m_options.host));
@@ -192,8 +192,8 @@ void CliSession::refreshAll(Step then)
 
 bool CliSession::playlistHasId(int id) const
 {
-    for (int i = 0; i < m_remote->itemsInPlaylist(); ++i)
-        if (m_remote->itemAtRow(i)->id == id)
+    for (int i = 0; i < m_remote->state().itemsInPlaylist(); ++i)
+        if (m_remote->state().playlist().at(i)->id == id)
             return true;
     return false;
 }
@@ -212,15 +212,15 @@ void CliSession::runCommand()
                 QJsonObject o;
                 o.insert(QStringLiteral("found"), true);
                 o.insert(QStringLiteral("host"), m_options.host);
-                o.insert(QStringLiteral("version"), m_remote->serverVersion());
-                o.insert(QStringLiteral("apiVersion"), m_remote->apiVersion());
+                o.insert(QStringLiteral("version"), m_remote->state().playerStatus().version);
+                o.insert(QStringLiteral("apiVersion"), m_remote->state().apiVersion());
                 o.insert(QStringLiteral("connection"), RemoteTypeNames::of(m_remote->connectionState()));
                 printJson(o);
             } else {
-                const QString version = m_remote->serverVersion();
+                const QString version = m_remote->state().playerStatus().version;
                 print(QStringLiteral("VLC media player%1 answers at %2\n")
                           .arg(version.isEmpty() ? QString() : QStringLiteral(" ") + escapedForTerminal(version),
-                               m_remote->baseAddress()));
+                               m_remote->record().baseAddress()));
             }
             finish(ExitOk);
         });
@@ -241,12 +241,12 @@ void CliSession::runCommand()
         return;
     }
     if (command == u"browse") {
-        remote->setBrowseDir(arg.isEmpty() ? remote->browseDir() : arg);
+        remote->setBrowseDir(arg.isEmpty() ? remote->state().browseDir() : arg);
         request([remote] { remote->updateBrowseList(); },
                 [this, remote](VLCController::ReplyKind kind) {
                     if (kind != VLCController::ReplyKind::Browse) {
                         fail(ExitCommandFailed,
-                             withVlcMessage(QStringLiteral("VLC could not list %1").arg(remote->browseDir())));
+                             withVlcMessage(QStringLiteral("VLC could not list %1").arg(remote->state().browseDir())));
                         return;
                     }
                     if (m_options.json)
@@ -272,18 +272,18 @@ void CliSession::runCommand()
                     return;
                 }
                 sendCommand([remote, id] { remote->playFromStart(id); }, true, false);
-            } else if (remote->playback() == PlaybackState::Paused) {
+            } else if (remote->state().playback() == PlaybackState::Paused) {
                 sendCommand([remote] { remote->pause(); }, false, false);
-            } else if (remote->isPlaying()) {
+            } else if (remote->state().isPlaying()) {
                 reportStatus(false);
-            } else if (remote->itemsInPlaylist() == 0) {
+            } else if (remote->state().itemsInPlaylist() == 0) {
                 fail(ExitCommandFailed, QStringLiteral("the playlist is empty"));
             } else {
-                const int id = remote->itemAtRow(remote->currentIndex().value_or(0))->id;
+                const int id = remote->state().playlist().at(remote->state().currentIndex().value_or(0))->id;
                 sendCommand([remote, id] { remote->playFromStart(id); }, true, false);
             }
         } else if (command == u"pause") {
-            if (remote->isPlaying())
+            if (remote->state().isPlaying())
                 sendCommand([remote] { remote->pause(); }, false, false);
             else
                 reportStatus(false);
@@ -305,8 +305,8 @@ void CliSession::runCommand()
             }
         } else if (command == u"volume") {
             const bool relative = arg.startsWith(u'+') || arg.startsWith(u'-');
-            int percent = relative ? remote->volume() + CliOptions::volumeChange(arg).value_or(0)
-                                   : CliOptions::volumePercent(arg).value_or(remote->volume());
+            int percent = relative ? remote->state().volume() + CliOptions::volumeChange(arg).value_or(0)
+                                   : CliOptions::volumePercent(arg).value_or(remote->state().volume());
             percent = std::clamp(percent, 0, CliOptions::maxVolumePercent);
             sendCommand([remote, percent] { remote->setVolume(percent); }, false, false);
         } else if (command == u"open") {

@@ -207,9 +207,9 @@ void MprisService::setLoopStatus(const QString& status)
     // VLC keeps repeat and loop as two switches; set each to what is asked.
     const bool wantRepeat = status == u"Track";
     const bool wantLoop = status == u"Playlist";
-    if (wantRepeat != m_remote->isRepeating())
+    if (wantRepeat != m_remote->state().isRepeating())
         m_commands.toggleRepeat();
-    if (wantLoop != m_remote->isLooping())
+    if (wantLoop != m_remote->state().isLooping())
         m_commands.toggleLoop();
 }
 

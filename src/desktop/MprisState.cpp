@@ -7,9 +7,9 @@
 MprisState MprisState::of(const VLCController& remote)
 {
     MprisState state;
-    if (!remote.hasStatus())
+    if (!remote.state().hasStatus())
         return state;
-    switch (remote.playback()) {
+    switch (remote.state().playback()) {
     case PlaybackState::Playing:
         state.playbackStatus = QStringLiteral("Playing");
         break;
@@ -20,25 +20,25 @@ MprisState MprisState::of(const VLCController& remote)
         state.playbackStatus = QStringLiteral("Stopped");
         break;
     }
-    const PlayerStatus& status = remote.playerStatus();
+    const PlayerStatus& status = remote.state().playerStatus();
     if (state.playbackStatus != u"Stopped") {
         if (status.currentPlaylistId && *status.currentPlaylistId >= 0)
             state.trackNumber = *status.currentPlaylistId;
-        else if (remote.currentIndex())
-            state.trackNumber = remote.idForIndex(VLCController::currentItem);
-        state.title = remote.statusTitle();
+        else if (remote.state().currentIndex())
+            state.trackNumber = remote.state().idForIndex(PlayerState::currentItem);
+        state.title = remote.state().statusTitle();
         if (state.title.isEmpty())
-            state.title = remote.titleForIndex(VLCController::currentItem).value_or(QString());
-        state.lengthMicroseconds = qlonglong(remote.timeLengthSeconds()) * 1'000'000;
-        state.positionMicroseconds = qlonglong(std::max(0, remote.smoothedTimeElapsedSeconds())) * 1'000'000;
+            state.title = remote.state().titleForIndex(PlayerState::currentItem).value_or(QString());
+        state.lengthMicroseconds = qlonglong(remote.state().timeLengthSeconds()) * 1'000'000;
+        state.positionMicroseconds = qlonglong(std::max(0, remote.state().smoothedTimeElapsedSeconds())) * 1'000'000;
     }
-    state.volume = remote.volume() / 100.0;
+    state.volume = remote.state().volume() / 100.0;
     state.rate = status.rate.value_or(1.0) > 0 ? status.rate.value_or(1.0) : 1.0;
-    state.shuffle = remote.isRandom();
-    state.loopStatus = remote.isRepeating() ? QStringLiteral("Track")
-        : remote.isLooping()                ? QStringLiteral("Playlist")
+    state.shuffle = remote.state().isRandom();
+    state.loopStatus = remote.state().isRepeating() ? QStringLiteral("Track")
+        : remote.state().isLooping()                ? QStringLiteral("Playlist")
                                             : QStringLiteral("None");
-    const bool hasItems = remote.itemsInPlaylist() > 0 || state.trackNumber >= 0;
+    const bool hasItems = remote.state().itemsInPlaylist() > 0 || state.trackNumber >= 0;
     state.canGoNext = hasItems;
     state.canGoPrevious = hasItems;
     state.canPlay = hasItems;

@@ -16,7 +16,7 @@ AudioDelayKnob::AudioDelayKnob(RemoteSession& session, QObject* parent)
 void AudioDelayKnob::load()
 {
     const std::shared_ptr<VLCController> remote = m_session.remote();
-    m_value = m_lastSent = remote ? float(remote->audioDelay()) : 0.0f;
+    m_value = m_lastSent = remote ? float(remote->state().audioDelay()) : 0.0f;
     emit changed();
 }
 

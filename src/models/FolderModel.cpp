@@ -42,9 +42,9 @@ void FolderModel::listingStored()
     // Every listing is another folder, or the same one read again: the
     // rows start afresh either way.
     beginResetModel();
-    m_rows = m_remote ? m_remote->browseItemsInList() : 0;
+    m_rows = m_remote ? int(m_remote->state().browseArray().size()) : 0;
     endResetModel();
-    const QString folder = m_remote ? m_remote->listedDir().value_or(QString()) : QString();
+    const QString folder = m_remote ? m_remote->state().listedDir().value_or(QString()) : QString();
     if (folder != m_folder) {
         m_folder = folder;
         emit folderChanged();
@@ -58,17 +58,17 @@ QString FolderModel::folder() const
 
 QString FolderModel::shownFolder(const VLCController& remote)
 {
-    if (remote.browseInfo(QStringLiteral("name"), 0) == QStringLiteral("..")) {
-        const QString up = remote.browseInfo(QStringLiteral("path"), 0).value_or(QString());
+    if (remote.state().browseInfo(QStringLiteral("name"), 0) == QStringLiteral("..")) {
+        const QString up = remote.state().browseInfo(QStringLiteral("path"), 0).value_or(QString());
         if (up.size() > 3 && (up.endsWith(QStringLiteral("/..")) || up.endsWith(QStringLiteral("\\.."))))
             return up.chopped(3);
     }
-    return remote.browseDir();
+    return remote.state().browseDir();
 }
 
 bool FolderModel::adds() const
 {
-    return m_remote && m_remote->browseAdd();
+    return m_remote && m_remote->record().browseAdd;
 }
 
 void FolderModel::setAdds(bool adds)
@@ -84,7 +84,7 @@ void FolderModel::setAdds(bool adds)
 
 std::optional<QString> FolderModel::entry(const QString& attribute, int row) const
 {
-    return m_remote ? m_remote->browseInfo(attribute, row) : std::nullopt;
+    return m_remote ? m_remote->state().browseInfo(attribute, row) : std::nullopt;
 }
 
 int FolderModel::rowCount(const QModelIndex& parent) const
@@ -150,16 +150,16 @@ void FolderModel::play(int row)
     const std::optional<QString> path = entry(QStringLiteral("path"), row);
     if (!path)
         return;
-    if (!m_remote->browseAdd()) {
+    if (!m_remote->record().browseAdd) {
         m_remote->playFilename(*path);
         return;
     }
     m_remote->enqueueFilename(*path);
     // Adding to a stopped player: start the new last item, then stop, so
     // that it ends up current without playing.
-    if (m_remote->isStopped()) {
-        m_remote->addRequestToQueue(VLCController::QueuePlayLastItem);
-        m_remote->addRequestToQueue(VLCController::QueueStop);
+    if (m_remote->state().isStopped()) {
+        m_remote->connection().addRequestToQueue(VLCController::QueuePlayLastItem);
+        m_remote->connection().addRequestToQueue(VLCController::QueueStop);
     }
 }
 
@@ -184,9 +184,9 @@ void FolderModel::openDrives()
 
 bool FolderModel::makeDefaultFolder()
 {
-    if (!m_remote || !m_remote->isSaved())
+    if (!m_remote || !m_remote->record().isSaved)
         return false;
-    m_remote->setDefaultBrowseDirectory(m_remote->browseDir());
+    m_remote->setDefaultBrowseDirectory(m_remote->state().browseDir());
     return true;
 }
 

@@ -114,7 +114,7 @@ void PlaylistModel::statusStored()
 
 void PlaylistModel::updateRemovable()
 {
-    const bool canRemove = m_remote && (!m_remote->luaMode() || m_remote->dialect().isModern());
+    const bool canRemove = m_remote && (!m_remote->luaMode() || m_remote->state().dialect().isModern());
     if (canRemove != m_canRemove) {
         m_canRemove = canRemove;
         emit canRemoveItemsChanged();

@@ -9,7 +9,7 @@ RemoteAnswer RemoteAnswers::of(const VLCController& remote)
 {
     const std::optional<double> last = remote.lastResponse();
     if (!last || Clock::current().now() - *last > freshForSeconds)
-        return HostAddress::read(remote.hostAddress()).address ? RemoteAnswer::NoAnswer : RemoteAnswer::UnusableAddress;
+        return HostAddress::read(remote.record().hostAddress).address ? RemoteAnswer::NoAnswer : RemoteAnswer::UnusableAddress;
     if (remote.remoteFound())
         return RemoteAnswer::AnswersAsVlc;
     if (remote.passwordNotSet())

@@ -73,7 +73,7 @@ void RemoteSession::setActive(bool active)
         // Ask at once rather than a poll later: the screen shows the player,
         // and its playlist (which enables the transport buttons), as it appears.
         if (m_remote) {
-            m_remote->setPlaylistDirty(true);
+            m_remote->connection().setPlaylistDirty(true);
             poll();
         }
     } else {
@@ -247,10 +247,10 @@ void RemoteSession::playPause()
 {
     if (!m_remote)
         return;
-    if (m_remote->isPlaying())
+    if (m_remote->state().isPlaying())
         m_remote->pause();
     else
-        m_remote->playPause(m_remote->idForIndex(PlayerState::currentItem));
+        m_remote->playPause(m_remote->state().idForIndex(PlayerState::currentItem));
 }
 
 void RemoteSession::stop()
@@ -298,13 +298,13 @@ int RemoteSession::volumeLimit() const
 void RemoteSession::volumeUp()
 {
     if (m_remote)
-        setVolume(std::min(m_remote->volume() + volumeStep, volumeLimit()));
+        setVolume(std::min(m_remote->state().volume() + volumeStep, volumeLimit()));
 }
 
 void RemoteSession::volumeDown()
 {
     if (m_remote)
-        setVolume(std::max(m_remote->volume() - volumeStep, 0));
+        setVolume(std::max(m_remote->state().volume() - volumeStep, 0));
 }
 
 void RemoteSession::setVolume(int percent)
@@ -346,7 +346,7 @@ void RemoteSession::sendKeyCommand(KeyCommand command)
 {
     // Only the older interface needed a setup helper for these; VLC 3's own
     // web interface takes them as they are.
-    if (m_remote && m_remote->hasStatus() && !m_remote->dialect().isModern()
+    if (m_remote && m_remote->state().hasStatus() && !m_remote->state().dialect().isModern()
         && !m_context.defaults.boolForKey(PreferenceKeys::haveShownDvdWarning))
         emit setupNoticeWanted();
     if (!m_remote)
@@ -379,8 +379,8 @@ void RemoteSession::supplyPassword(const QString& password)
     m_remote->setPassword(password);
     m_passwordDeclined = false;
     m_connectionLogged = false; // a refusal of this password is news again
-    m_remote->clearOldRequest();
-    m_remote->setPlaylistDirty(true);
+    m_remote->connection().clearOldRequest();
+    m_remote->connection().setPlaylistDirty(true);
     m_remote->updateStatus();
 }
 
@@ -422,7 +422,7 @@ bool RemoteSession::offersAdvancedScreens(const VLCController& remote)
 {
     // VLC 3's interface is the Lua one, and its status lists what those
     // screens show (its apiversion says which interface answers).
-    return remote.isLuaUnlocked() || remote.dialect().isModern();
+    return remote.record().isLuaUnlocked() || remote.state().dialect().isModern();
 }
 
 void RemoteSession::openSearch(const QString& base, const QString& path, const QString& key)

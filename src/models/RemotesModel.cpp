@@ -138,12 +138,12 @@ QVariant RemotesModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case NameRole: return remote->name();
-    case AddressRole: return remote->hostAddress();
+    case AddressRole: return remote->record().hostAddress;
     case AnswerRole: return int(answer);
     case AnswerKeyRole: return RemoteAnswers::key(answer);
     case AnswerTextRole: return RemoteAnswers::describe(answer);
     case SavedRole: return saved;
-    case DefaultRole: return saved && remote->isDefault();
+    case DefaultRole: return saved && remote->record().isDefault;
     // The run's status is already in the user's language.
     case SectionRole:
         return saved ? localizedString("Saved Computers")
@@ -179,7 +179,7 @@ void RemotesModel::setDiscovered(const QList<BonjourComputer>& computers)
     for (const BonjourComputer& computer : computers) {
         std::shared_ptr<VLCController> remote;
         for (const auto& known : found)
-            if (known->hostAddress() == computer.ipAddress())
+            if (known->record().hostAddress == computer.ipAddress())
                 remote = known;
         if (!remote) {
             remote = std::make_shared<VLCController>(RemoteRecord::forAddress(computer.ipAddress()), m_network);
@@ -187,7 +187,7 @@ void RemotesModel::setDiscovered(const QList<BonjourComputer>& computers)
             remote->searchForPlayerLink();
         }
         // The computer opened from the command line keeps the name it was given.
-        if (remote != m_kept || remote->nickname().isEmpty())
+        if (remote != m_kept || remote->record().nickname.isEmpty())
             remote->setNickname(computer.name());
         remote->setDiscoveredFromBwIdent(computer.bwIdentified());
     }

@@ -21,7 +21,7 @@ SpeedKnob::SpeedKnob(RemoteSession& session, const Clock& clock, QObject* parent
 void SpeedKnob::load()
 {
     const std::shared_ptr<VLCController> remote = m_session.remote();
-    const int rate = remote ? remote->speed() : 0;
+    const int rate = remote ? remote->state().speed() : 0;
     // A rate of 0 means no status yet: no speed to show, and nothing is
     // sent until the user turns the knob.
     m_known = rate > 0;

@@ -36,10 +36,10 @@ void RemoteConfigForm::begin()
     if (!m_remotes)
         return;
     m_remote = m_remotes->configRemote();
-    m_nickname = m_remote ? m_remote->nickname() : QString();
-    m_address = m_remote ? m_remote->hostAddress() : QString();
-    m_password = m_remote ? m_remote->password() : QString();
-    m_isDefault = m_remote && m_remote->isDefault();
+    m_nickname = m_remote ? m_remote->record().nickname : QString();
+    m_address = m_remote ? m_remote->record().hostAddress : QString();
+    m_password = m_remote ? m_remote->record().password : QString();
+    m_isDefault = m_remote && m_remote->record().isDefault;
     emit fieldsChanged();
 }
 
@@ -50,8 +50,8 @@ void RemoteConfigForm::chooseFound()
     m_remotes->navigator().chooseFoundComputer([self = QPointer(this)](const std::shared_ptr<VLCController>& remote) {
         if (!self || !remote)
             return;
-        self->m_address = remote->hostAddress();
-        self->m_nickname = remote->nickname();
+        self->m_address = remote->record().hostAddress;
+        self->m_nickname = remote->record().nickname;
         emit self->fieldsChanged();
     });
 }

@@ -33,7 +33,7 @@ void addTouchListsSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRe
         // The folder of the first item, where there is something to see.
         RemoteSession& session = remotes.session();
         if (const std::shared_ptr<VLCController> remote = session.remote())
-            if (const PlaylistItem* first = remote->itemAtRow(0))
+            if (const PlaylistItem* first = remote->state().playlist().at(0))
                 if (const QUrl uri(first->uriText()); uri.isLocalFile())
                     remote->setBrowseDir(QFileInfo(uri.toLocalFile()).path());
         session.openBrowser();

@@ -25,17 +25,17 @@ AspectRatioList AspectRatioList::vlc3(const QString& reported)
 
 AspectRatioList AspectRatioList::forRemote(const VLCController& remote)
 {
-    if (remote.dialect().isModern()) {
+    if (remote.state().dialect().isModern()) {
         // Before the first status nothing is known to be in force.
-        if (!remote.hasStatus())
+        if (!remote.state().hasStatus())
             return vlc3(QStringLiteral("?"));
-        return vlc3(remote.playerStatus().vlc3AspectRatio.value_or(QString()));
+        return vlc3(remote.state().playerStatus().vlc3AspectRatio.value_or(QString()));
     }
     AspectRatioList list;
-    for (int i = 0; i < remote.numberOfAspects(); ++i) {
-        list.names << remote.nameForAspect(i);
-        list.values << remote.nameForAspect(i);
+    for (int i = 0; i < int(remote.state().playerStatus().aspectRatios.size()); ++i) {
+        list.names << remote.state().nameForAspect(i);
+        list.values << remote.state().nameForAspect(i);
     }
-    list.current = remote.currentAspect();
+    list.current = remote.state().playerStatus().currentAspect;
     return list;
 }

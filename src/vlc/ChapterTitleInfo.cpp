@@ -11,12 +11,12 @@
 ChapterTitleInfo ChapterTitleInfo::fromStatus(const VLCController& remote)
 {
     ChapterTitleInfo info;
-    for (int i = 0; i < remote.numberOfTitles(); ++i)
-        info.titles.push_back({ remote.nameForTitle(i), i });
-    for (int i = 0; i < remote.numberOfChapters(); ++i)
-        info.chapters.push_back({ remote.nameForChapter(i), i });
-    info.currentTitle = remote.currentTitle();
-    info.currentChapter = remote.currentChapter();
+    for (int i = 0; i < remote.state().playerStatus().titles; ++i)
+        info.titles.push_back({ remote.state().nameForTitle(i), i });
+    for (int i = 0; i < remote.state().playerStatus().chapters; ++i)
+        info.chapters.push_back({ remote.state().nameForChapter(i), i });
+    info.currentTitle = remote.state().playerStatus().currentTitle;
+    info.currentChapter = remote.state().playerStatus().currentChapter;
     return info;
 }
 

@@ -25,25 +25,25 @@ ChapterTitleReader::~ChapterTitleReader() = default;
 
 void ChapterTitleReader::refresh(const VLCController& remote)
 {
-    if (!remote.dialect().isModern())
+    if (!remote.state().dialect().isModern())
         return;
-    if (remote.baseAddress() != m_baseAddress) {
+    if (remote.record().baseAddress() != m_baseAddress) {
         clear();
-        m_baseAddress = remote.baseAddress();
+        m_baseAddress = remote.record().baseAddress();
     }
-    const QUrl url(remote.baseAddress() + QStringLiteral("requests/status.json"), QUrl::StrictMode);
+    const QUrl url(remote.record().baseAddress() + QStringLiteral("requests/status.json"), QUrl::StrictMode);
     if (!url.isValid() || url.host().isEmpty())
         return;
     m_channel->setNetwork(remote.network());
-    m_channel->setPassword(remote.password());
+    m_channel->setPassword(remote.record().password);
     m_channel->send(url, 0);
 }
 
 ChapterTitleInfo ChapterTitleReader::info(const VLCController& remote) const
 {
-    if (!remote.dialect().isModern())
+    if (!remote.state().dialect().isModern())
         return ChapterTitleInfo::fromStatus(remote);
-    return remote.baseAddress() == m_baseAddress ? m_info : ChapterTitleInfo();
+    return remote.record().baseAddress() == m_baseAddress ? m_info : ChapterTitleInfo();
 }
 
 void ChapterTitleReader::clear()

@@ -19,9 +19,9 @@ PlaylistFilter::PlaylistFilter(const QStringList& names)
 PlaylistFilter PlaylistFilter::forRemote(const VLCController& remote)
 {
     QStringList names;
-    names.reserve(remote.itemsInPlaylist());
-    for (const PlaylistItem& item : remote.playlist().items())
-        names.append(lastPathComponent(remote.titleOf(item)));
+    names.reserve(remote.state().itemsInPlaylist());
+    for (const PlaylistItem& item : remote.state().playlist().items())
+        names.append(lastPathComponent(remote.state().titleOf(item)));
     return PlaylistFilter(names);
 }
 

@@ -34,6 +34,7 @@ struct RemoteRecord {
     QString name() const;
     // "http://host:8080/", or "http://host/" when the address names a port.
     QString baseAddress() const;
+    bool isLuaUnlocked() const { return nickname.endsWith(QStringLiteral("zqv")); }
 
     friend bool operator==(const RemoteRecord&, const RemoteRecord&) = default;
 };

@@ -49,7 +49,7 @@ void SavedRemoteList::add(const std::shared_ptr<VLCController>& remote)
     remote->setIsSaved(true);
     m_entries.push_back({ remote->record(), {} });
     bind(m_entries.back(), remote);
-    if (remote->isDefault())
+    if (remote->record().isDefault)
         makeDefault(m_entries.size() - 1);
     emit changed();
 }

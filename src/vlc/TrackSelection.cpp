@@ -23,31 +23,31 @@ int TrackSelection::count(Kind kind)
 {
     switch (kind) {
     case Audio:
-        return m_remote.numberOfAudioTracks();
+        return int(m_remote.state().audioTracks().size());
     case Video:
-        return m_remote.numberOfVideoTracks();
+        return int(m_remote.state().videoTracks().size());
     case Subtitle:
-        return m_remote.numberOfSubtitleTracks();
+        return int(m_remote.state().subtitleTracks().size());
     }
     return 0;
 }
 
 QString TrackSelection::streamIdAt(Kind kind, int index) const
 {
-    const TrackList& list = kind == Audio ? m_remote.audioTracks()
-        : kind == Video                   ? m_remote.videoTracks()
-                                          : m_remote.subtitleTracks();
+    const TrackList& list = kind == Audio ? m_remote.state().audioTracks()
+        : kind == Video                   ? m_remote.state().videoTracks()
+                                          : m_remote.state().subtitleTracks();
     return index >= 0 && size_t(index) < list.size() ? list[size_t(index)].value(u"streamId") : QString();
 }
 
 int TrackSelection::current(Kind kind)
 {
-    const int marked = kind == Audio ? m_remote.currentAudioTrack()
-        : kind == Video              ? m_remote.currentVideoTrack()
-                                     : m_remote.currentSubtitleTrack();
+    const int marked = kind == Audio ? m_remote.state().currentAudioTrack()
+        : kind == Video              ? m_remote.state().currentVideoTrack()
+                                     : m_remote.state().currentSubtitleTrack();
     if (marked >= 0)
         return marked;
-    const auto chosen = m_chosen.find({ m_remote.idForIndex(VLCController::currentItem), kind });
+    const auto chosen = m_chosen.find({ m_remote.state().idForIndex(PlayerState::currentItem), kind });
     if (chosen == m_chosen.end())
         return -1;
     // Kept by stream id: the list is rebuilt when the item changes.
@@ -72,7 +72,7 @@ void TrackSelection::select(Kind kind, int index)
         m_remote.setSubtitleTrack(index);
         break;
     }
-    m_chosen[{ m_remote.idForIndex(VLCController::currentItem), kind }] = streamIdAt(kind, index);
+    m_chosen[{ m_remote.state().idForIndex(PlayerState::currentItem), kind }] = streamIdAt(kind, index);
 }
 
 std::vector<int> TrackSelection::inStreamOrder(Kind kind)

@@ -27,7 +27,8 @@ VLCController::VLCController(const QJsonObject& archive, QNetworkAccessManager* 
 
 VLCController::~VLCController()
 {
-    clearOldRequest();
+    if (m_connection)
+        m_connection->clearOldRequest();
     // Before the state it reads goes: nothing it ends may reach a state
     // already destroyed.
     delete m_connection;
@@ -83,12 +84,6 @@ void VLCController::setIsDefault(bool isDefault)
 std::optional<double> VLCController::lastResponse() const
 {
     return m_connection ? m_connection->lastResponse() : std::nullopt;
-}
-
-const std::deque<int>& VLCController::requestQueue() const
-{
-    static const std::deque<int> none;
-    return m_connection ? m_connection->requestQueue() : none;
 }
 
 // --- Replies ---------------------------------------------------------------
@@ -216,6 +211,11 @@ QString VLCController::noPasswordHint()
     return localizedString("Set one in VLC under Tools › Preferences › Show settings: All › Interface › Main "
                            "interfaces › Lua › Lua HTTP › Password, then restart VLC; or start VLC with "
                            "--http-password.");
+}
+
+ConnectionState VLCController::connectionState() const
+{
+    return m_connection ? m_connection->connectionState() : ConnectionState::Connecting;
 }
 
 QString VLCController::status() const

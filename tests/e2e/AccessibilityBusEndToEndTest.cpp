@@ -158,13 +158,13 @@ TEST_F(AccessibilityBus, TheRemoteScreenReadsOutTitleStatusTimesAndTheWheelsValu
     app.app->connectTo(vlc->hostAddress(), vlc->password());
     MainViewController* screen = app.factory().mainViewController();
     ASSERT_TRUE(waitUntil([&] {
-        return app.top() == screen && !app.navigation()->isTransitioning() && screen->currentRemote()->isPlaying()
-            && screen->currentRemote()->timeLengthSeconds() == 30 && screen->currentRemote()->volume() == 100;
+        return app.top() == screen && !app.navigation()->isTransitioning() && screen->currentRemote()->state().isPlaying()
+            && screen->currentRemote()->state().timeLengthSeconds() == 30 && screen->currentRemote()->state().volume() == 100;
     }, 15000));
-    const int elapsedBefore = screen->currentRemote()->timeElapsedSeconds();
+    const int elapsedBefore = screen->currentRemote()->state().smoothedTimeElapsedSeconds();
 
     const std::vector<Element> elements = tree();
-    const int elapsedAfter = screen->currentRemote()->timeElapsedSeconds();
+    const int elapsedAfter = screen->currentRemote()->state().smoothedTimeElapsedSeconds();
     auto label = [&](const char* description) {
         const Element* e = find(elements, QStringLiteral("label"), QString::fromLatin1(description));
         return e ? *e : Element {};

@@ -43,7 +43,7 @@ protected:
         BundleInstaller::install();
         observer = std::make_unique<LiveRemote>(vlc->hostAddress(), vlc->password());
         ASSERT_TRUE(observer->probe());
-        ASSERT_TRUE(observer->waitFor([&] { return (*observer)->isPlaying() && streams() == 5; }));
+        ASSERT_TRUE(observer->waitFor([&] { return (*observer)->state().isPlaying() && streams() == 5; }));
 
         remote = std::make_shared<VLCController>();
         remote->setNetwork(factory().network());
@@ -78,7 +78,7 @@ protected:
     }
 
     // The observer's view of the player.
-    const PlayerStatus& status() { return (*observer)->playerStatus(); }
+    const PlayerStatus& status() { return (*observer)->state().playerStatus(); }
     const PlayerStatus::Stream* stream(int n)
     {
         for (const PlayerStatus::Stream& s : status().streams)
@@ -103,9 +103,9 @@ protected:
     static bool refresh(VLCController& r)
     {
         r.updatePlaylist();
-        waitUntil([&] { return r.hasPlaylist() && !r.isBusy(); }, 5000);
+        waitUntil([&] { return r.state().hasPlaylist() && !r.isBusy(); }, 5000);
         r.updateStatus();
-        return waitUntil([&] { return r.hasStatus() && !r.isBusy(); }, 5000);
+        return waitUntil([&] { return r.state().hasStatus() && !r.isBusy(); }, 5000);
     }
     // Whether VLC answered what the action sent with a status document
     // (not an error page).
@@ -201,9 +201,9 @@ TEST_F(AdvancedControlsOnRealVlc, EveryAspectRatioReadsBackAndChapterTwoStartsAt
     tap(chapters, 1, 1);
     const int start = ChapteredMovie::chapterSeconds;
     EXPECT_TRUE(observer->waitFor([&] {
-        const int t = (*observer)->timeElapsedSeconds();
+        const int t = (*observer)->state().smoothedTimeElapsedSeconds();
         return t >= start && t <= start + 3;
-    })) << "time " << (*observer)->timeElapsedSeconds();
+    })) << "time " << (*observer)->state().smoothedTimeElapsedSeconds();
     EXPECT_TRUE(waitUntil([&] {
         return table->cellForRowAtIndexPath(IndexPath(1, 1))->accessoryType() == TableViewCell::AccessoryCheckmark;
     }, 4000)) << "the tick follows the player";

@@ -97,7 +97,7 @@ TEST_F(AlbumArtOnRealVlc, ShowsTheCoverOfTheItemPlayingAndThePlaceholderWithoutO
 {
     ArtView* view = artView();
     ASSERT_TRUE(view) << "the shipped skin has an art view";
-    ASSERT_TRUE(waitUntil([&] { return remote->isPlaying() && remote->itemsInPlaylist() == 2; }, 5000));
+    ASSERT_TRUE(waitUntil([&] { return remote->state().isPlaying() && remote->state().itemsInPlaylist() == 2; }, 5000));
     spinEventLoop(1500); // a few polls: VLC has no art for this item
     EXPECT_FALSE(view->showsPicture());
     EXPECT_FALSE(isCoverRed(middleOfArt()));
@@ -112,9 +112,9 @@ TEST_F(AlbumArtOnRealVlc, ShowsTheCoverOfTheItemPlayingAndThePlaceholderWithoutO
 
     // VLC may name the art twice while it extracts it (and each name is
     // fetched), but once shown, the polls that follow fetch nothing.
-    const int fetchesWhenShown = remote->albumArtFetcher()->fetchesStarted();
+    const int fetchesWhenShown = remote->connection().albumArtFetcher()->fetchesStarted();
     spinEventLoop(2500);
-    EXPECT_EQ(remote->albumArtFetcher()->fetchesStarted(), fetchesWhenShown) << "fetched once, not on every poll";
+    EXPECT_EQ(remote->connection().albumArtFetcher()->fetchesStarted(), fetchesWhenShown) << "fetched once, not on every poll";
 
     // Turned sideways, the landscape layout shows the same art.
     window->resize(760, 360);

@@ -88,7 +88,7 @@ protected:
         remote->setPassword(vlc->password());
         // As on the remote screen, the first status tells which VLC it is.
         remote->updateStatus();
-        ASSERT_TRUE(waitUntil([&] { return remote->hasStatus() && !remote->isBusy(); }, 8000));
+        ASSERT_TRUE(waitUntil([&] { return remote->state().hasStatus() && !remote->isBusy(); }, 8000));
         factory().mainViewController()->setCurrentRemote(remote);
         nav = std::make_unique<BWNavigationController>(new ViewController);
         alerts = std::make_unique<WidgetAlertPresenter>(nav.get());
@@ -118,14 +118,14 @@ protected:
         nav->pushViewController(screen, false);
         remote->setBrowseDir(folder);
         remote->updateBrowseList();
-        EXPECT_TRUE(waitUntil([&] { return remote->listedDir() == folder; }, 8000));
+        EXPECT_TRUE(waitUntil([&] { return remote->state().listedDir() == folder; }, 8000));
         return screen;
     }
 
     int rowNamed(const QString& name) const
     {
-        for (int i = 0; i < remote->browseItemsInList(); ++i)
-            if (remote->browseInfo(QStringLiteral("name"), i) == name)
+        for (int i = 0; i < int(remote->state().browseArray().size()); ++i)
+            if (remote->state().browseInfo(QStringLiteral("name"), i) == name)
                 return i;
         return -1;
     }
@@ -144,7 +144,7 @@ protected:
     bool vlcPlays(const QString& title)
     {
         return observer->waitFor([&] {
-            return (*observer)->isPlaying() && (*observer)->titleForIndex(VLCController::currentItem) == title;
+            return (*observer)->state().isPlaying() && (*observer)->state().titleForIndex(PlayerState::currentItem) == title;
         }, 10000);
     }
 
@@ -165,7 +165,7 @@ TEST_F(BrowsePlaylistOnRealVlc, AwkwardFoldersOpenTheirFilesPlayAndUpComesBack)
     start({});
     BrowseViewController* screen = openBrowser(s_media->folder());
     // VLC lists "(Live)" before ".."; the way up is still the first row.
-    EXPECT_EQ(remote->browseInfo(QStringLiteral("name"), 0), QStringLiteral(".."));
+    EXPECT_EQ(remote->state().browseInfo(QStringLiteral("name"), 0), QStringLiteral(".."));
     ASSERT_GE(rowNamed(QStringLiteral("(Live)")), 1);
 
     for (const char* name : trickyFiles) {
@@ -177,7 +177,7 @@ TEST_F(BrowsePlaylistOnRealVlc, AwkwardFoldersOpenTheirFilesPlayAndUpComesBack)
         ASSERT_GE(row, 1);
         screen->didSelectRowAtIndexPath(screen->myTableView(), IndexPath(0, row));
         ASSERT_TRUE(listingShows(file));
-        EXPECT_EQ(remote->browseDir(), s_media->folder() + u'/' + folder);
+        EXPECT_EQ(remote->state().browseDir(), s_media->folder() + u'/' + folder);
         ImageButton* play = rowButton(screen, rowNamed(file));
         ASSERT_TRUE(play);
         EXPECT_EQ(play->objectName(), QStringLiteral("Play.png"));
@@ -188,7 +188,7 @@ TEST_F(BrowsePlaylistOnRealVlc, AwkwardFoldersOpenTheirFilesPlayAndUpComesBack)
         // Backspace goes up, wherever the focus is.
         QTest::keyClick(nav.get(), Qt::Key_Backspace);
         ASSERT_TRUE(listingShows(QStringLiteral("top.wav")));
-        EXPECT_EQ(remote->browseInfo(QStringLiteral("name"), 0), QStringLiteral(".."));
+        EXPECT_EQ(remote->state().browseInfo(QStringLiteral("name"), 0), QStringLiteral(".."));
     }
 }
 
@@ -196,12 +196,12 @@ TEST_F(BrowsePlaylistOnRealVlc, AFolderVlcCannotReadKeepsTheUserWhereTheyWere)
 {
     start({});
     BrowseViewController* screen = openBrowser(s_media->folder());
-    const int rows = remote->browseItemsInList();
+    const int rows = int(remote->state().browseArray().size());
     const int locked = rowNamed(QStringLiteral("locked"));
     ASSERT_GE(locked, 1);
     screen->openRow(locked);
     ASSERT_TRUE(waitUntil([&] { return screen->folderNoticeShown(); }, 8000));
-    EXPECT_EQ(remote->browseDir(), s_media->folder());
+    EXPECT_EQ(remote->state().browseDir(), s_media->folder());
     EXPECT_EQ(screen->myTableView()->numberOfRowsInSection(0), rows);
     keepPicture(nav.get(), QStringLiteral("browser-cannot-open"));
     // And from there on as before.
@@ -214,22 +214,22 @@ TEST_F(BrowsePlaylistOnRealVlc, AddingWhileStoppedLeavesTheFileLastAndCurrentAnd
 {
     start({ s_media->folder() + QStringLiteral("/Rock & Roll/a&b.wav") });
     ASSERT_TRUE(observer->command([](VLCController& c) { c.stop(); }));
-    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->isStopped(); }));
+    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->state().isStopped(); }));
     BrowseViewController* screen = openBrowser(s_media->folder() + QStringLiteral("/Tom's  Mix"));
-    ASSERT_TRUE(waitUntil([&] { return remote->isStopped(); }, 8000)); // the browser's own status poll
+    ASSERT_TRUE(waitUntil([&] { return remote->state().isStopped(); }, 8000)); // the browser's own status poll
     screen->modeButton()->trigger();
-    ASSERT_TRUE(remote->browseAdd());
+    ASSERT_TRUE(remote->record().browseAdd);
     const QString file = QStringLiteral("it's  two.wav");
     ImageButton* add = rowButton(screen, rowNamed(file));
     ASSERT_TRUE(add);
     EXPECT_EQ(add->objectName(), QStringLiteral("Add.png"));
     add->click();
-    ASSERT_TRUE(waitUntil([&] { return remote->requestQueue().empty() && !remote->isBusy(); }, 10000));
+    ASSERT_TRUE(waitUntil([&] { return remote->connection().requestQueue().empty() && !remote->isBusy(); }, 10000));
     VLCController& seen = **observer;
     ASSERT_TRUE(observer->waitFor([&] {
-        return seen.itemsInPlaylist() == 2 && seen.isStopped() && seen.currentIndex() == 1;
+        return seen.state().itemsInPlaylist() == 2 && seen.state().isStopped() && seen.state().currentIndex() == 1;
     }));
-    EXPECT_EQ(seen.titleForIndex(1), file);
+    EXPECT_EQ(seen.state().titleForIndex(1), file);
 }
 
 TEST_F(BrowsePlaylistOnRealVlc, FoldersPlayWithThePreferenceOn)
@@ -251,7 +251,7 @@ TEST_F(BrowsePlaylistOnRealVlc, PlaylistRemovesEmptiesAndTogglesModesAsVlcReport
     start({ folder + QStringLiteral("/top.wav"), folder + QStringLiteral("/C# 100% +1/c#+%25.wav"),
             folder + QStringLiteral("/(Live)/live.wav") });
     VLCController& seen = **observer;
-    ASSERT_TRUE(observer->waitFor([&] { return seen.itemsInPlaylist() == 3 && seen.isPlaying(); }));
+    ASSERT_TRUE(observer->waitFor([&] { return seen.state().itemsInPlaylist() == 3 && seen.state().isPlaying(); }));
     PlaylistViewController* screen = factory().playlistViewController();
     screen->setCurrentRemote(remote);
     nav->pushViewController(screen, false);
@@ -266,8 +266,8 @@ TEST_F(BrowsePlaylistOnRealVlc, PlaylistRemovesEmptiesAndTogglesModesAsVlcReport
     ASSERT_TRUE(remove);
     ASSERT_TRUE(waitUntil([&] { return !remote->isBusy(); }));
     remove->click();
-    ASSERT_TRUE(observer->waitFor([&] { return seen.itemsInPlaylist() == 2; }));
-    EXPECT_EQ(seen.titleForIndex(1), QStringLiteral("live.wav"));
+    ASSERT_TRUE(observer->waitFor([&] { return seen.state().itemsInPlaylist() == 2; }));
+    EXPECT_EQ(seen.state().titleForIndex(1), QStringLiteral("live.wav"));
     ASSERT_TRUE(waitUntil([&] { return table->numberOfRowsInSection(0) == 2; }, 8000));
 
     // Each mode: the image changes with the status VLC sends back.
@@ -276,19 +276,19 @@ TEST_F(BrowsePlaylistOnRealVlc, PlaylistRemovesEmptiesAndTogglesModesAsVlcReport
         const char* image;
         std::function<bool(const VLCController&)> on;
     };
-    for (const Mode& mode : { Mode { screen->loopButton(), "Loop", [](const VLCController& c) { return c.isLooping(); } },
-                              Mode { screen->repeatButton(), "Repeat", [](const VLCController& c) { return c.isRepeating(); } },
-                              Mode { screen->randomButton(), "Random", [](const VLCController& c) { return c.isRandom(); } } }) {
+    for (const Mode& mode : { Mode { screen->loopButton(), "Loop", [](const VLCController& c) { return c.state().isLooping(); } },
+                              Mode { screen->repeatButton(), "Repeat", [](const VLCController& c) { return c.state().isRepeating(); } },
+                              Mode { screen->randomButton(), "Random", [](const VLCController& c) { return c.state().isRandom(); } } }) {
         SCOPED_TRACE(mode.image);
         ASSERT_TRUE(waitUntil([&] { return !remote->isBusy(); }));
         const bool before = mode.on(*remote);
         const QString expected = QString::fromLatin1(mode.image) + (before ? QStringLiteral(".png") : QStringLiteral("_Yes.png"));
-        int statusesBefore = int(remote->statusGeneration());
+        int statusesBefore = int(remote->state().statusGeneration());
         QString shownWhenSent;
         mode.button->trigger();
         shownWhenSent = screen->modeImage(mode.button);
         EXPECT_NE(shownWhenSent, expected); // not at the tap
-        ASSERT_TRUE(waitUntil([&] { return int(remote->statusGeneration()) > statusesBefore; }, 8000));
+        ASSERT_TRUE(waitUntil([&] { return int(remote->state().statusGeneration()) > statusesBefore; }, 8000));
         EXPECT_EQ(screen->modeImage(mode.button), expected);
         ASSERT_TRUE(observer->waitFor([&] { return mode.on(seen) != before; }));
     }
@@ -298,6 +298,6 @@ TEST_F(BrowsePlaylistOnRealVlc, PlaylistRemovesEmptiesAndTogglesModesAsVlcReport
     screen->emptyButton()->trigger();
     ASSERT_TRUE(AlertView::topAlert());
     AlertView::topAlert()->pressButton(0);
-    ASSERT_TRUE(observer->waitFor([&] { return seen.itemsInPlaylist() == 0; }));
+    ASSERT_TRUE(observer->waitFor([&] { return seen.state().itemsInPlaylist() == 0; }));
     ASSERT_TRUE(waitUntil([&] { return table->numberOfRowsInSection(0) == 0; }, 8000));
 }

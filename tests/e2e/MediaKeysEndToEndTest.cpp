@@ -52,7 +52,7 @@ protected:
         home = std::make_unique<ScopedHome>();
         observer = std::make_unique<LiveRemote>(vlc->hostAddress(), vlc->password());
         ASSERT_TRUE(observer->probe());
-        ASSERT_TRUE(observer->waitFor([&] { return (*observer)->isPlaying(); }));
+        ASSERT_TRUE(observer->waitFor([&] { return (*observer)->state().isPlaying(); }));
         app = std::make_unique<LaunchedApp>();
         app->app->connectTo(vlc->hostAddress(), vlc->password());
         ASSERT_TRUE(waitUntil([&] {
@@ -91,11 +91,11 @@ TEST_F(MediaKeysOnRealVlc, PlayPauseTogglesVlcAndStatusFollows)
 {
     EXPECT_EQ(playerctl({ QStringLiteral("status") }), QStringLiteral("Playing"));
     playerctl({ QStringLiteral("play-pause") });
-    EXPECT_TRUE(observer->waitFor([&] { return (*observer)->playback() == PlaybackState::Paused; }));
+    EXPECT_TRUE(observer->waitFor([&] { return (*observer)->state().playback() == PlaybackState::Paused; }));
     EXPECT_TRUE(waitUntil([&] { return service().state().playbackStatus == u"Paused"; }, 5000));
     EXPECT_EQ(playerctl({ QStringLiteral("status") }), QStringLiteral("Paused"));
     playerctl({ QStringLiteral("play") });
-    EXPECT_TRUE(observer->waitFor([&] { return (*observer)->isPlaying(); }));
+    EXPECT_TRUE(observer->waitFor([&] { return (*observer)->state().isPlaying(); }));
 }
 
 TEST_F(MediaKeysOnRealVlc, VolumeIsAFractionOfTheRemotesPercentAndAnnouncedOnlyOnChange)
@@ -108,7 +108,7 @@ TEST_F(MediaKeysOnRealVlc, VolumeIsAFractionOfTheRemotesPercentAndAnnouncedOnlyO
                                 &recorder, SLOT(changed(QDBusMessage))));
 
     playerctl({ QStringLiteral("volume"), QStringLiteral("0.5") });
-    EXPECT_TRUE(observer->waitFor([&] { return (*observer)->volume() == 50; }));
+    EXPECT_TRUE(observer->waitFor([&] { return (*observer)->state().volume() == 50; }));
     EXPECT_TRUE(waitUntil([&] { return !recorder.volumes.isEmpty() && recorder.volumes.last() == 0.5; }, 5000));
     EXPECT_EQ(playerctl({ QStringLiteral("volume") }).toDouble(), 0.5);
     // Polls go on; a value that stays put is not announced again.
@@ -121,7 +121,7 @@ TEST_F(MediaKeysOnRealVlc, VolumeIsAFractionOfTheRemotesPercentAndAnnouncedOnlyO
 TEST_F(MediaKeysOnRealVlc, MetadataShowsWhatVlcPlays)
 {
     ASSERT_TRUE(observer->refresh());
-    const QString title = (*observer)->statusTitle();
+    const QString title = (*observer)->state().statusTitle();
     ASSERT_FALSE(title.isEmpty());
     EXPECT_TRUE(waitUntil([&] { return service().state().title == title; }, 5000));
     const QString metadata = playerctl({ QStringLiteral("metadata") });
@@ -179,14 +179,14 @@ TEST_F(MediaKeysOnRealVlc, RateIsWritableWithinVlcsRange)
         EXPECT_FALSE(pending.isError()) << pending.error().message().toStdString();
     };
     auto vlcRateIs = [&](double rate) {
-        return observer->waitFor([&] { return qAbs((*observer)->rate().value_or(-1) - rate) < 0.01; });
+        return observer->waitFor([&] { return qAbs((*observer)->state().rate().value_or(-1) - rate) < 0.01; });
     };
     setRate(2.0);
     EXPECT_TRUE(vlcRateIs(2.0));
     EXPECT_TRUE(waitUntil([&] { return qAbs(service().state().rate - 2.0) < 0.01; }, 5000));
     // Held at VLC's slowest (the fastest would end the short sample at once).
     setRate(0.0001);
-    EXPECT_TRUE(vlcRateIs(MprisService::minimumRate)) << (*observer)->rate().value_or(-1);
+    EXPECT_TRUE(vlcRateIs(MprisService::minimumRate)) << (*observer)->state().rate().value_or(-1);
     setRate(1.0);
     EXPECT_TRUE(vlcRateIs(1.0));
     desktop.disconnectFromBus(QStringLiteral("desktop"));

@@ -29,7 +29,7 @@ protected:
         // A second remote to the same VLC watches what the screen did.
         observer = std::make_unique<LiveRemote>(vlc->hostAddress(), vlc->password());
         ASSERT_TRUE(observer->probe());
-        ASSERT_TRUE(observer->waitFor([&] { return (*observer)->isPlaying() && allRead(); }));
+        ASSERT_TRUE(observer->waitFor([&] { return (*observer)->state().isPlaying() && allRead(); }));
 
         remote = std::make_shared<VLCController>(RemoteRecord {}, &network);
         remote->setHostAddress(vlc->hostAddress());
@@ -55,10 +55,10 @@ protected:
 
     bool allRead()
     {
-        for (const PlaylistItem& item : (*observer)->playlist().items())
+        for (const PlaylistItem& item : (*observer)->state().playlist().items())
             if (item.duration <= 0)
                 return false;
-        return (*observer)->itemsInPlaylist() == int(media().files().size());
+        return (*observer)->state().itemsInPlaylist() == int(media().files().size());
     }
 
     template <typename T>
@@ -110,8 +110,8 @@ TEST_F(RemoteScreenOnRealVlc, TheTimeCountsOnEverySecondWhatEverThePollsDo)
     auto* position = control<ZoomSlider>(&SkinRoot::zoomSliders, QStringLiteral("PositionSlider"));
     auto* picker = control<SensitivePicker>(&SkinRoot::pickers, QString());
     ASSERT_TRUE(elapsed && remaining && position && picker);
-    ASSERT_TRUE(shows([&] { return remote->isPlaying() && remote->timeLengthSeconds() == 30; }, 3000));
-    if (remote->timeElapsedSeconds() > 12)
+    ASSERT_TRUE(shows([&] { return remote->state().isPlaying() && remote->state().timeLengthSeconds() == 30; }, 3000));
+    if (remote->state().smoothedTimeElapsedSeconds() > 12)
         screen->seek(1);
     spinEventLoop(2500); // settled after the first replies (or the seek)
     auto seconds = [](const QString& text) {
@@ -138,40 +138,40 @@ TEST_F(RemoteScreenOnRealVlc, TheTimeCountsOnEverySecondWhatEverThePollsDo)
 
 TEST_F(RemoteScreenOnRealVlc, PlayPauseButtonPausesAndResumes)
 {
-    ASSERT_TRUE(shows([&] { return remote->isPlaying() && remote->itemsInPlaylist() == 4; }, 1500));
+    ASSERT_TRUE(shows([&] { return remote->state().isPlaying() && remote->state().itemsInPlaylist() == 4; }, 1500));
     click(QStringLiteral("PlayPause"));
-    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->playbackState() == QStringLiteral("paused"); }));
-    ASSERT_TRUE(shows([&] { return remote->playbackState() == QStringLiteral("paused"); }));
+    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->state().playbackState() == QStringLiteral("paused"); }));
+    ASSERT_TRUE(shows([&] { return remote->state().playbackState() == QStringLiteral("paused"); }));
     click(QStringLiteral("PlayPause"));
-    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->isPlaying(); }));
+    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->state().isPlaying(); }));
 }
 
 TEST_F(RemoteScreenOnRealVlc, SlidersAndVolumeButtonsSetTheVolume)
 {
-    ASSERT_TRUE(shows([&] { return remote->volume() == 100; }, 4500));
+    ASSERT_TRUE(shows([&] { return remote->state().volume() == 100; }, 4500));
     click(QStringLiteral("VolumeMore"));
-    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->volume() == 110; }));
+    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->state().volume() == 110; }));
     click(QStringLiteral("VolumeLess"));
     click(QStringLiteral("VolumeLess"));
-    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->volume() == 90; }));
+    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->state().volume() == 90; }));
 
     // The user moves the volume scale to 150.
     auto* volume = control<ZoomSlider>(&SkinRoot::zoomSliders, QStringLiteral("VolumeSlider"));
     ASSERT_TRUE(volume);
     volume->setValueInform(150, true);
-    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->volume() == 150; }));
+    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->state().volume() == 150; }));
 }
 
 TEST_F(RemoteScreenOnRealVlc, ThePositionSliderSeeks)
 {
-    ASSERT_TRUE(shows([&] { return remote->isPlaying() && remote->itemsInPlaylist() == 4 && remote->timeLengthSeconds() == 30; }, 1500));
+    ASSERT_TRUE(shows([&] { return remote->state().isPlaying() && remote->state().itemsInPlaylist() == 4 && remote->state().timeLengthSeconds() == 30; }, 1500));
     click(QStringLiteral("PlayPause")); // paused, so the time holds still
-    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->playbackState() == QStringLiteral("paused"); }));
+    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->state().playbackState() == QStringLiteral("paused"); }));
     auto* position = control<ZoomSlider>(&SkinRoot::zoomSliders, QStringLiteral("PositionSlider"));
     ASSERT_TRUE(position);
     ASSERT_TRUE(shows([&] { return position->maximumValue() == 30; }));
     position->setValueInform(20, true);
-    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->timeElapsedSeconds() == 20; }));
+    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->state().smoothedTimeElapsedSeconds() == 20; }));
     ASSERT_TRUE(shows([&] {
         return control<FitLabel>(&SkinRoot::labels, QStringLiteral("TimeElapsed"))->text() == QStringLiteral("00:20");
     }));
@@ -180,21 +180,21 @@ TEST_F(RemoteScreenOnRealVlc, ThePositionSliderSeeks)
 TEST_F(RemoteScreenOnRealVlc, NextAndPreviousMoveTheCurrentItem)
 {
     ASSERT_TRUE(shows([&] {
-        return remote->isPlaying() && remote->itemsInPlaylist() == 4 && remote->currentItemIndex() == 0;
+        return remote->state().isPlaying() && remote->state().itemsInPlaylist() == 4 && remote->state().currentIndex().value_or(PlayerState::noCurrentItem) == 0;
     }, 4500));
     click(QStringLiteral("Next"));
     spinEventLoop(600); // VLC 3.0 can crash when asked for its status mid-switch
-    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->currentItemIndex() == 1; }));
+    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->state().currentIndex().value_or(PlayerState::noCurrentItem) == 1; }));
     // VLC reports "stopped" for a moment while it switches, and the screen
     // rightly disables Previous then: wait until it shows the new item playing.
     ASSERT_TRUE(shows([&] {
-        return remote->isPlaying()
+        return remote->state().isPlaying()
             && control<FitLabel>(&SkinRoot::labels, QStringLiteral("NowPlaying"))->text() == QStringLiteral("Bob's Café Song.wav");
     }, 5000));
     // The title can come from the playlist before a status says VLC plays
     // again; until then Previous is rightly disabled.
-    ASSERT_TRUE(shows([&] { return remote->isPlaying(); }, 5000));
+    ASSERT_TRUE(shows([&] { return remote->state().isPlaying(); }, 5000));
     click(QStringLiteral("Previous"));
     spinEventLoop(600);
-    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->currentItemIndex() == 0; }));
+    ASSERT_TRUE(observer->waitFor([&] { return (*observer)->state().currentIndex().value_or(PlayerState::noCurrentItem) == 0; }));
 }

@@ -21,7 +21,7 @@ const QString secondAddress = QStringLiteral("10.77.0.3");
 std::shared_ptr<VLCController> foundAt(const RemotesViewController* list, const QString& address)
 {
     for (const auto& remote : list->playerLinks())
-        if (remote->hostAddress() == address)
+        if (remote->record().hostAddress == address)
             return remote;
     return nullptr;
 }
@@ -31,7 +31,7 @@ QString stateOf(RemotesViewController* list, const QString& address)
 {
     const auto& found = list->playerLinks();
     for (size_t i = 0; i < found.size(); ++i) {
-        if (found[i]->hostAddress() != address)
+        if (found[i]->record().hostAddress != address)
             continue;
         TableViewCell* cell = list->myTableView()->cellForRowAtIndexPath(IndexPath(1, int(i)));
         return cell && cell->accessoryView() ? cell->accessoryView()->objectName() : QString();
@@ -101,7 +101,7 @@ TEST(RemotesDiscoveryEndToEnd, FoundComputersAreListedOncePerAddressWithTheirSta
     // The desktop side's own service, arriving last, marks the computer.
     ASSERT_FALSE(net.publishService(QStringLiteral("Living Room PlayerLink"), QStringLiteral("_bw-ident._tcp"), 8080).isEmpty());
     list->discovery().refreshScan();
-    ASSERT_TRUE(waitUntil([&] { return livingRoom->discoveredFromBwIdent(); }, 25000));
+    ASSERT_TRUE(waitUntil([&] { return livingRoom->record().discoveredFromBwIdent; }, 25000));
     EXPECT_EQ(livingRoom->name(), "Living Room");
     EXPECT_EQ(list->playerLinks().size(), size_t(2));
 

@@ -191,9 +191,9 @@ TEST(WakeOnLan, LearnsTheAddressWhenTheRemoteAnswersAndWakesItByBroadcast)
         remote.setHostAddress(QStringLiteral("10.78.0.2:8080"));
 
         remote.searchForPlayerLink();
-        ASSERT_TRUE(waitUntil([&] { return !remote.hardwareAddress().isEmpty(); }))
+        ASSERT_TRUE(waitUntil([&] { return !remote.record().hardwareAddress.isEmpty(); }))
             << "the neighbour table after the probe should name the computer";
-        EXPECT_EQ(remote.hardwareAddress(), computerHardware);
+        EXPECT_EQ(remote.record().hardwareAddress, computerHardware);
 
         std::optional<WakeOnLan::Outcome> outcome;
         waker.wakeComputer(remote, [&](WakeOnLan::Outcome o) { outcome = o; });

@@ -42,30 +42,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     remote.processResponse(reply, VLCController::ProbeRequest);
     remote.parseBrowseResponse(body);
 
-    (void)remote.timeElapsedSeconds();
-    (void)remote.timeRemainingSeconds();
-    (void)remote.position();
-    (void)remote.volume();
-    (void)remote.playback();
+    (void)remote.state().smoothedTimeElapsedSeconds();
+    (void)remote.state().timeRemainingSeconds();
+    (void)remote.state().position();
+    (void)remote.state().volume();
+    (void)remote.state().playback();
     (void)remote.status();
-    (void)remote.statusTitle();
-    for (int i = -1; i <= remote.itemsInPlaylist(); ++i) {
-        (void)remote.idForIndex(i);
-        (void)remote.titleForIndex(i);
+    (void)remote.state().statusTitle();
+    for (int i = -1; i <= remote.state().itemsInPlaylist(); ++i) {
+        (void)remote.state().idForIndex(i);
+        (void)remote.state().titleForIndex(i);
     }
-    (void)remote.titleForIndex(VLCController::currentItem);
+    (void)remote.state().titleForIndex(PlayerState::currentItem);
     TrackModel tracks({ TrackSelection::Audio, TrackSelection::Video, TrackSelection::Subtitle });
     tracks.setRemote(std::shared_ptr<VLCController>(&remote, [](VLCController*) { }));
     for (int row = 0; row < tracks.rowCount(); ++row)
         for (const int role : { int(TrackModel::NameRole), int(TrackModel::DetailsRole) })
             (void)tracks.data(tracks.index(row), role);
     tracks.setRemote(nullptr);
-    for (int i = -1; i <= remote.numberOfAspects(); ++i)
-        (void)remote.nameForAspect(i);
-    for (int i = 0; i <= remote.numberOfChapters() && i < 1000; ++i)
-        (void)remote.nameForChapter(i);
-    for (int i = -1; i <= remote.browseItemsInList(); ++i) {
-        (void)remote.browseInfo(QStringLiteral("name"), i);
+    for (int i = -1; i <= int(remote.state().playerStatus().aspectRatios.size()); ++i)
+        (void)remote.state().nameForAspect(i);
+    for (int i = 0; i <= remote.state().playerStatus().chapters && i < 1000; ++i)
+        (void)remote.state().nameForChapter(i);
+    for (int i = -1; i <= int(remote.state().browseArray().size()); ++i) {
+        (void)remote.state().browseInfo(QStringLiteral("name"), i);
         (void)remote.filetypeForIndex(i);
     }
     return 0;

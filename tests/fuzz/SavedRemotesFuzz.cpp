@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     for (const RemoteRecord& record : *loaded) {
         VLCController remote(record);
-        (void)remote.baseAddress();
+        (void)remote.record().baseAddress();
         (void)remote.name();
         (void)remote.status();
     }

@@ -15,71 +15,71 @@
 namespace {
 void readEveryAccessor(VLCController& r)
 {
-    (void)r.timeElapsedSeconds();
-    (void)r.timeLengthSeconds();
-    (void)r.timeRemainingSeconds();
-    (void)r.position();
-    (void)r.volume();
-    (void)r.isPlaying();
-    (void)r.isStopped();
-    (void)r.isRandom();
-    (void)r.isRepeating();
-    (void)r.isLooping();
-    (void)r.isLuaUnlocked();
-    (void)r.playback();
-    (void)r.playbackState();
-    (void)r.statusTitle();
-    (void)r.serverVersion();
-    (void)r.speed();
-    (void)r.rate();
-    (void)r.audioDelay();
+    (void)r.state().smoothedTimeElapsedSeconds();
+    (void)r.state().timeLengthSeconds();
+    (void)r.state().timeRemainingSeconds();
+    (void)r.state().position();
+    (void)r.state().volume();
+    (void)r.state().isPlaying();
+    (void)r.state().isStopped();
+    (void)r.state().isRandom();
+    (void)r.state().isRepeating();
+    (void)r.state().isLooping();
+    (void)r.record().isLuaUnlocked();
+    (void)r.state().playback();
+    (void)r.state().playbackState();
+    (void)r.state().statusTitle();
+    (void)r.state().playerStatus().version;
+    (void)r.state().speed();
+    (void)r.state().rate();
+    (void)r.state().audioDelay();
     (void)r.status();
     (void)r.connectionState();
-    (void)r.apiVersion();
+    (void)r.state().apiVersion();
 
-    const int items = r.itemsInPlaylist();
-    const std::optional<int> current = r.currentIndex();
+    const int items = r.state().itemsInPlaylist();
+    const std::optional<int> current = r.state().currentIndex();
     if (current && (*current < 0 || *current >= items))
         std::abort(); // the current row must be a row
-    if (current && r.currentItemIndex() != *current)
+    if (current && r.state().currentIndex().value_or(PlayerState::noCurrentItem) != *current)
         std::abort();
     for (int row = -1; row <= items; ++row) {
-        (void)r.idForIndex(row);
-        (void)r.titleForIndex(row);
-        if (const PlaylistItem* item = r.itemAtRow(row)) {
-            (void)r.titleOf(*item);
+        (void)r.state().idForIndex(row);
+        (void)r.state().titleForIndex(row);
+        if (const PlaylistItem* item = r.state().playlist().at(row)) {
+            (void)r.state().titleOf(*item);
             (void)item->uriText();
         }
     }
-    (void)r.idForIndex(VLCController::currentItem);
-    (void)r.titleForIndex(VLCController::currentItem);
-    (void)r.idForIndex(VLCController::noCurrentItem);
+    (void)r.state().idForIndex(PlayerState::currentItem);
+    (void)r.state().titleForIndex(PlayerState::currentItem);
+    (void)r.state().idForIndex(PlayerState::noCurrentItem);
 
-    (void)r.currentVideoTrack();
-    (void)r.currentAudioTrack();
-    (void)r.currentSubtitleTrack();
-    for (int i = -1; i <= r.numberOfAspects(); ++i)
-        (void)r.nameForAspect(i);
-    (void)r.currentAspect();
-    for (int n = 0; n <= std::min(r.numberOfChapters(), 64); ++n)
-        (void)r.nameForChapter(n);
-    for (int n = 0; n <= std::min(r.numberOfTitles(), 64); ++n)
-        (void)r.nameForTitle(n);
-    (void)r.currentChapter();
-    (void)r.currentTitle();
+    (void)r.state().currentVideoTrack();
+    (void)r.state().currentAudioTrack();
+    (void)r.state().currentSubtitleTrack();
+    for (int i = -1; i <= int(r.state().playerStatus().aspectRatios.size()); ++i)
+        (void)r.state().nameForAspect(i);
+    (void)r.state().playerStatus().currentAspect;
+    for (int n = 0; n <= std::min(r.state().playerStatus().chapters, 64); ++n)
+        (void)r.state().nameForChapter(n);
+    for (int n = 0; n <= std::min(r.state().playerStatus().titles, 64); ++n)
+        (void)r.state().nameForTitle(n);
+    (void)r.state().playerStatus().currentChapter;
+    (void)r.state().playerStatus().currentTitle;
 
-    for (int i = -1; i <= r.browseItemsInList(); ++i) {
-        (void)r.browseInfo(QStringLiteral("name"), i);
-        (void)r.browseInfo(QStringLiteral("path"), i);
+    for (int i = -1; i <= int(r.state().browseArray().size()); ++i) {
+        (void)r.state().browseInfo(QStringLiteral("name"), i);
+        (void)r.state().browseInfo(QStringLiteral("path"), i);
         (void)r.filetypeForIndex(i);
     }
 
     // The requests the state leads to.
-    const ServerDialect& dialect = r.dialect();
-    (void)dialect.volumeRequest(r.volume());
-    (void)dialect.speedRequest(r.speed());
-    (void)dialect.rateRequest(r.rate().value_or(1.0));
-    (void)dialect.audioDelayRequest(float(r.audioDelay()));
+    const ServerDialect& dialect = r.state().dialect();
+    (void)dialect.volumeRequest(r.state().volume());
+    (void)dialect.speedRequest(r.state().speed());
+    (void)dialect.rateRequest(r.state().rate().value_or(1.0));
+    (void)dialect.audioDelayRequest(float(r.state().audioDelay()));
 
     (void)StateReport::statusJson(r);
     (void)StateReport::statusText(r);
@@ -107,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray all(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
 
     VLCController remote(RemoteRecord {});
-    remote.setLuaMode(selector & 0x80);
+    remote.connection().setLuaMode(selector & 0x80);
     int index = 0;
     for (const QByteArray& body : all.split('\xff')) {
         if (index == 4)

@@ -38,10 +38,10 @@ protected:
         ASSERT_TRUE(vlc->started()) << vlc->error().toStdString();
         observer = std::make_unique<LiveRemote>(vlc->hostAddress(), vlc->password());
         ASSERT_TRUE(observer->probe());
-        ASSERT_TRUE(observer->waitFor([&] { return (*observer)->isPlaying() && stream(4); }));
+        ASSERT_TRUE(observer->waitFor([&] { return (*observer)->state().isPlaying() && stream(4); }));
     }
 
-    const PlayerStatus& status() { return (*observer)->playerStatus(); }
+    const PlayerStatus& status() { return (*observer)->state().playerStatus(); }
     const PlayerStatus::Stream* stream(int n)
     {
         for (const PlayerStatus::Stream& s : status().streams)

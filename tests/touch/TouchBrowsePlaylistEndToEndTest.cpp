@@ -63,15 +63,15 @@ protected:
 
     static QString playingName(LiveRemote& vlcSays)
     {
-        const std::optional<int> current = vlcSays->currentIndex();
-        return current ? vlcSays->titleForIndex(*current).value_or(QString()) : QString();
+        const std::optional<int> current = vlcSays->state().currentIndex();
+        return current ? vlcSays->state().titleForIndex(*current).value_or(QString()) : QString();
     }
 
     static int itemsNamed(LiveRemote& vlcSays, const QString& name)
     {
         int found = 0;
-        for (const PlaylistItem& item : vlcSays->playlist().items())
-            found += vlcSays->titleOf(item) == name;
+        for (const PlaylistItem& item : vlcSays->state().playlist().items())
+            found += vlcSays->state().titleOf(item) == name;
         return found;
     }
 
@@ -149,7 +149,7 @@ TEST_F(TouchListsAgainstRealVlc, TheBrowserOpensAFolderPlaysAFileAndAddsOne)
     EXPECT_EQ(page->property("note").toString(), media().folder() + QStringLiteral("/Sub Folder"));
     LiveRemote vlcSays(vlc->hostAddress(), vlc->password());
     w.click(w.item(QStringLiteral("entry-gamma.wav")));
-    EXPECT_TRUE(vlcSays.waitFor([&] { return playingName(vlcSays) == u"gamma.wav" && vlcSays->isPlaying(); }))
+    EXPECT_TRUE(vlcSays.waitFor([&] { return playingName(vlcSays) == u"gamma.wav" && vlcSays->state().isPlaying(); }))
         << playingName(vlcSays).toStdString();
 
     // In the adding mode the row's button adds the file, and says so.
@@ -223,7 +223,7 @@ TEST_F(TouchListsAgainstRealVlc, ThePlaylistMarksWhatPlaysPlaysARowFindsAndRemov
     ASSERT_TRUE(w.item(QStringLiteral("remove-alpha.wav")));
     w.click(w.item(QStringLiteral("remove-alpha.wav")));
     EXPECT_TRUE(vlcSays.waitFor([&] { return itemsNamed(vlcSays, QStringLiteral("alpha.wav")) == 0; }));
-    EXPECT_EQ(vlcSays->itemsInPlaylist(), 3);
+    EXPECT_EQ(vlcSays->state().itemsInPlaylist(), 3);
     EXPECT_TRUE(waitUntil([&] { return !w.item(QStringLiteral("item-alpha.wav")); }, 8000));
     leave(w);
 }

@@ -94,21 +94,21 @@ TEST_F(TouchAgainstRealVlc, TheRemoteScreenPlaysPausesSetsTheVolumeCountsTheTime
     QQuickItem* playPause = itemOf(w, SkinControl::Button, QStringLiteral("PlayPause"));
     ASSERT_TRUE(playPause);
     w.click(playPause);
-    EXPECT_TRUE(vlcSays.waitFor([&] { return vlcSays->playback() == PlaybackState::Paused; }));
+    EXPECT_TRUE(vlcSays.waitFor([&] { return vlcSays->state().playback() == PlaybackState::Paused; }));
     EXPECT_TRUE(waitUntil([&] { return !w.keys.remote()->isPlaying(); }, 3000));
     w.click(playPause);
-    EXPECT_TRUE(vlcSays.waitFor([&] { return vlcSays->isPlaying(); }));
+    EXPECT_TRUE(vlcSays.waitFor([&] { return vlcSays->state().isPlaying(); }));
 
     // The volume scale moves with the finger: leftwards is louder.
     QQuickItem* volume = itemOf(w, SkinControl::ZoomSlider, QStringLiteral("VolumeSlider"));
     ASSERT_TRUE(volume);
     ASSERT_TRUE(vlcSays.refreshStatus());
-    const int before = vlcSays->volume();
+    const int before = vlcSays->state().volume();
     drag(w, w.centreOf(volume), QPoint(-60, 0));
     const int chosen = int(volume->property("value").toDouble());
     EXPECT_GT(chosen, before);
-    EXPECT_TRUE(vlcSays.waitFor([&] { return std::abs(vlcSays->volume() - chosen) <= 1; }))
-        << "VLC's volume " << vlcSays->volume() << ", chosen " << chosen;
+    EXPECT_TRUE(vlcSays.waitFor([&] { return std::abs(vlcSays->state().volume() - chosen) <= 1; }))
+        << "VLC's volume " << vlcSays->state().volume() << ", chosen " << chosen;
 
     // A swipe over the pages shows the next.
     SkinControl* pages = w.keys.remote()->mainScrollView();

@@ -93,9 +93,9 @@ TEST(TrackSelection, MarksTheTrackChosenLastForThePlayingItem)
     feed(remote, fixture(QStringLiteral("vlc3-status-chapters.xml")));
     // VLC lists the streams in no fixed order; this recording has French
     // (stream 2) before English (stream 1).
-    ASSERT_EQ(remote.numberOfAudioTracks(), 3);
-    EXPECT_EQ(remote.audioTracks()[1].value(u"Language"), QStringLiteral("French"));
-    EXPECT_EQ(remote.subtitleTracks()[2].value(u"Language"), QStringLiteral("German"));
+    ASSERT_EQ(int(remote.state().audioTracks().size()), 3);
+    EXPECT_EQ(remote.state().audioTracks()[1].value(u"Language"), QStringLiteral("French"));
+    EXPECT_EQ(remote.state().subtitleTracks()[2].value(u"Language"), QStringLiteral("German"));
     EXPECT_EQ(TrackSelection::of(remote).inStreamOrder(TrackSelection::Audio), (std::vector<int> { 0, 2, 1 }))
         << "shown in the file's order, None first";
 

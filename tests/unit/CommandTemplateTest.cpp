@@ -21,14 +21,14 @@ protected:
             return MemoryNetwork::ok(m_status);
         });
         remote.updateStatus();
-        ASSERT_TRUE(waitUntil([&] { return remote.hasStatus() && !remote.isBusy(); }));
+        ASSERT_TRUE(waitUntil([&] { return remote.state().hasStatus() && !remote.isBusy(); }));
     }
 
     void usePlaylist(const QString& fixtureName)
     {
         m_playlist = fixture(fixtureName);
         remote.updatePlaylist();
-        ASSERT_TRUE(waitUntil([&] { return remote.hasPlaylist() && !remote.isBusy(); }));
+        ASSERT_TRUE(waitUntil([&] { return remote.state().hasPlaylist() && !remote.isBusy(); }));
     }
 
     // The request target the command sent, byte for byte.
@@ -133,26 +133,26 @@ TEST_F(CommandTemplates, CommandsMarkWhatMustBeFetchedAgain)
         hang.hang = true;
         return hang;
     });
-    remote.setPlaylistDirty(false);
-    remote.setStatusDirty(false);
+    remote.connection().setPlaylistDirty(false);
+    remote.connection().setStatusDirty(false);
     remote.next();
-    EXPECT_TRUE(remote.playlistDirty());
-    EXPECT_FALSE(remote.statusDirty());
-    remote.setPlaylistDirty(false);
+    EXPECT_TRUE(remote.connection().playlistDirty());
+    EXPECT_FALSE(remote.connection().statusDirty());
+    remote.connection().setPlaylistDirty(false);
     remote.pause();
-    EXPECT_FALSE(remote.playlistDirty());
+    EXPECT_FALSE(remote.connection().playlistDirty());
     remote.playFilename(QStringLiteral("/a.mp3"));
-    EXPECT_TRUE(remote.playlistDirty());
-    EXPECT_TRUE(remote.statusDirty());
+    EXPECT_TRUE(remote.connection().playlistDirty());
+    EXPECT_TRUE(remote.connection().statusDirty());
 
     remote.seek(40);
-    EXPECT_EQ(remote.temporaryPosition(), 40);
-    EXPECT_EQ(remote.updatesToIgnore(), 1);
+    EXPECT_EQ(remote.state().temporaryPosition(), 40);
+    EXPECT_EQ(remote.state().updatesToIgnore(), 1);
     remote.seekSeconds(75);
-    EXPECT_EQ(remote.temporaryPositionSeconds(), 75);
+    EXPECT_EQ(remote.state().temporaryPositionSeconds(), 75);
     remote.setVolume(150);
-    EXPECT_EQ(remote.volume(), 150);
-    remote.clearOldRequest();
+    EXPECT_EQ(remote.state().volume(), 150);
+    remote.connection().clearOldRequest();
 }
 
 TEST_F(CommandTemplates, TracksAndItemsFollowTheStoredState)
@@ -181,18 +181,18 @@ TEST_F(CommandTemplates, Vlc3DialectSticksThroughBrokenReplies)
         m_status = body;
         remote.updateStatus();
         ASSERT_TRUE(waitUntil([&] { return !remote.isBusy(); }));
-        EXPECT_EQ(remote.apiVersion(), 3);
+        EXPECT_EQ(remote.state().apiVersion(), 3);
         EXPECT_EQ(sent([&] { remote.setVolume(100); }), "/requests/status.xml?command=volume&val=256");
     }
     // A complete status without apiversion is another interface.
     m_status = fixture(QStringLiteral("legacy-status.xml"));
     remote.updateStatus();
     ASSERT_TRUE(waitUntil([&] { return !remote.isBusy(); }));
-    EXPECT_EQ(remote.apiVersion(), 0);
+    EXPECT_EQ(remote.state().apiVersion(), 0);
     // So is a new address, until it answers.
     useStatus(QStringLiteral("vlc3-status-playing.xml"));
     remote.setHostAddress(QStringLiteral("attic:8080"));
-    EXPECT_EQ(remote.apiVersion(), 0);
+    EXPECT_EQ(remote.state().apiVersion(), 0);
 }
 
 TEST_F(CommandTemplates, BrowseEscapesTheFolderAndLogsTheRequest)
@@ -217,6 +217,6 @@ TEST(VolumeScale, EveryPercentReadsBackExactlyOnVlc3)
         reply.body = "<root><state>playing</state><apiversion>3</apiversion><volume>"
             + QByteArray::number(Vlc3Dialect::vlcVolumeForPercent(p)) + "</volume></root>";
         remote.processResponse(reply, VLCController::OrdinaryRequest);
-        EXPECT_EQ(remote.volume(), p);
+        EXPECT_EQ(remote.state().volume(), p);
     }
 }

@@ -18,28 +18,28 @@ TEST(FolderListing, FileTypesFromTheExtensionAttribute)
 {
     VLCController remote;
     feed(remote, fixture(QStringLiteral("legacy-browse.xml")));
-    ASSERT_EQ(remote.browseItemsInList(), 6);
+    ASSERT_EQ(int(remote.state().browseArray().size()), 6);
     EXPECT_EQ(remote.filetypeForIndex(0), QStringLiteral("directory"));
     EXPECT_EQ(remote.filetypeForIndex(2), QStringLiteral("video"));   // MKV, any case
     EXPECT_EQ(remote.filetypeForIndex(3), QStringLiteral("unknown"));
     EXPECT_EQ(remote.filetypeForIndex(4), QStringLiteral("music"));   // ts is checked as music first
     EXPECT_EQ(remote.filetypeForIndex(5), QStringLiteral("playlist"));
     EXPECT_EQ(remote.filetypeForIndex(6), std::nullopt);
-    EXPECT_EQ(remote.browseInfo(QStringLiteral("size"), 2), QStringLiteral("1048576"));
-    EXPECT_EQ(remote.browseInfo(QStringLiteral("size"), 9), std::nullopt);
-    EXPECT_EQ(VLCController::fileTypeForExtension(QStringLiteral("rm")), QStringLiteral("music"));
+    EXPECT_EQ(remote.state().browseInfo(QStringLiteral("size"), 2), QStringLiteral("1048576"));
+    EXPECT_EQ(remote.state().browseInfo(QStringLiteral("size"), 9), std::nullopt);
+    EXPECT_EQ(PlayerState::fileTypeForExtension(QStringLiteral("rm")), QStringLiteral("music"));
 }
 
 TEST(FolderListing, Vlc3ListingsAreTypedFromThePath)
 {
     VLCController remote;
     feed(remote, fixture(QStringLiteral("vlc3-browse.xml")));
-    ASSERT_EQ(remote.browseItemsInList(), 5);
-    EXPECT_EQ(remote.browseInfo(QStringLiteral("name"), 0), QStringLiteral(".."));
+    ASSERT_EQ(int(remote.state().browseArray().size()), 5);
+    EXPECT_EQ(remote.state().browseInfo(QStringLiteral("name"), 0), QStringLiteral(".."));
     EXPECT_EQ(remote.filetypeForIndex(0), QStringLiteral("directory")); // type "dir"
     EXPECT_EQ(remote.filetypeForIndex(1), QStringLiteral("music"));     // no extension attribute
     EXPECT_EQ(remote.filetypeForIndex(4), QStringLiteral("unknown"));
-    remote.setLuaMode(true);
+    remote.connection().setLuaMode(true);
     EXPECT_EQ(remote.filetypeForIndex(3), QStringLiteral("music"));
 }
 
@@ -48,8 +48,8 @@ TEST(FolderListing, OnlyMediaFilesWhenAskedFor)
     VLCController remote;
     remote.setListsOnlyMediaFiles(true);
     feed(remote, fixture(QStringLiteral("legacy-browse.xml")));
-    ASSERT_EQ(remote.browseItemsInList(), 5); // readme.txt gone
-    for (int i = 0; i < remote.browseItemsInList(); ++i)
+    ASSERT_EQ(int(remote.state().browseArray().size()), 5); // readme.txt gone
+    for (int i = 0; i < int(remote.state().browseArray().size()); ++i)
         EXPECT_NE(remote.filetypeForIndex(i), QStringLiteral("unknown"));
 }
 
@@ -65,9 +65,9 @@ TEST(FolderListing, DriveSearchTriesEachFolderWithoutBlocking)
     std::optional<bool> found;
     QObject::connect(&remote, &VLCController::driveSearchFinished, [&](bool f) { found = f; });
     remote.openDrivesDirectory();
-    ASSERT_TRUE(waitUntil([&] { return remote.hasBrowseList(); }));
+    ASSERT_TRUE(waitUntil([&] { return remote.state().hasBrowseList(); }));
     EXPECT_EQ(found, true);
-    EXPECT_EQ(remote.browseDir(), QStringLiteral("//Volumes"));
+    EXPECT_EQ(remote.state().browseDir(), QStringLiteral("//Volumes"));
     const QList<QByteArray> targets = network.targets();
     ASSERT_EQ(targets.size(), 3);
     EXPECT_EQ(targets[0], QByteArray("/requests/browse.xml?dir=c%3A%5C%5C.."));
@@ -93,7 +93,7 @@ TEST(FolderListing, NoDriveFolderAnsweringIsAnOutcomeNotAnAlert)
     ASSERT_TRUE(waitUntil([&] { return found.has_value(); }));
     EXPECT_FALSE(*found);
     EXPECT_TRUE(alerts.alerts.empty());
-    EXPECT_EQ(remote.browseDir(), QStringLiteral("/films"));
+    EXPECT_EQ(remote.state().browseDir(), QStringLiteral("/films"));
     EXPECT_EQ(network.requests().size(), 3u);
 }
 
@@ -117,11 +117,11 @@ TEST(FolderListing, TheParentEntryGoesFirstWhereverVlcSortsIt)
     feed(remote, "<root><element type='dir' path='/m/ x' name=' x'/><element type='dir' path='/m/(Live)' name='(Live)'/>"
                  "<element type='dir' path='/m/..' name='..' uri='file:///'/><element type='file' path='/m/a.wav' "
                  "name='a.wav'/></root>");
-    ASSERT_EQ(remote.browseItemsInList(), 4);
-    EXPECT_EQ(remote.browseInfo(QStringLiteral("path"), 0), QStringLiteral("/m/.."));
-    EXPECT_EQ(remote.browseInfo(QStringLiteral("name"), 1), QStringLiteral(" x"));
-    EXPECT_EQ(remote.browseInfo(QStringLiteral("name"), 2), QStringLiteral("(Live)"));
-    EXPECT_EQ(remote.browseInfo(QStringLiteral("name"), 3), QStringLiteral("a.wav"));
+    ASSERT_EQ(int(remote.state().browseArray().size()), 4);
+    EXPECT_EQ(remote.state().browseInfo(QStringLiteral("path"), 0), QStringLiteral("/m/.."));
+    EXPECT_EQ(remote.state().browseInfo(QStringLiteral("name"), 1), QStringLiteral(" x"));
+    EXPECT_EQ(remote.state().browseInfo(QStringLiteral("name"), 2), QStringLiteral("(Live)"));
+    EXPECT_EQ(remote.state().browseInfo(QStringLiteral("name"), 3), QStringLiteral("a.wav"));
 }
 
 TEST(FolderListing, AFolderVlcCannotOpenLeavesTheBrowserWhereItWas)
@@ -129,7 +129,7 @@ TEST(FolderListing, AFolderVlcCannotOpenLeavesTheBrowserWhereItWas)
     VLCController remote;
     remote.setBrowseDir(QStringLiteral("/m"));
     feed(remote, fixture(QStringLiteral("vlc3-browse.xml")));
-    const int entries = remote.browseItemsInList();
+    const int entries = int(remote.state().browseArray().size());
     QStringList refused;
     QObject::connect(&remote, &VLCController::browseListRefused, [&](const QString& f) { refused << f; });
 
@@ -140,13 +140,13 @@ TEST(FolderListing, AFolderVlcCannotOpenLeavesTheBrowserWhereItWas)
                  "</body></html>";
     remote.processResponse(reply, VLCController::BrowseRequest);
     EXPECT_EQ(refused, QStringList { QStringLiteral("/m/locked") });
-    EXPECT_EQ(remote.browseDir(), QStringLiteral("/m"));
-    EXPECT_EQ(remote.browseItemsInList(), entries);
+    EXPECT_EQ(remote.state().browseDir(), QStringLiteral("/m"));
+    EXPECT_EQ(int(remote.state().browseArray().size()), entries);
 
     // A refused password is not a folder that cannot be opened.
     remote.setBrowseDir(QStringLiteral("/m/other"));
     reply.httpStatus = 401;
     remote.processResponse(reply, VLCController::BrowseRequest);
     EXPECT_EQ(refused.size(), 1);
-    EXPECT_EQ(remote.browseDir(), QStringLiteral("/m"));
+    EXPECT_EQ(remote.state().browseDir(), QStringLiteral("/m"));
 }

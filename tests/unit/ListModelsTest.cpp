@@ -227,7 +227,7 @@ TEST(FolderModel, ShowsTheListingAndOpensFoldersAndFiles)
     model.setAdds(true);
     model.open(3);
     EXPECT_TRUE(r.network.targets().last().contains("command=in_enqueue"));
-    EXPECT_EQ(r.remote->requestQueue().size(), 2u);
+    EXPECT_EQ(r.remote->connection().requestQueue().size(), 2u);
 }
 
 TEST(FolderModel, TheListingsItAsksForFollowItsOwnOnlyMediaFilesPreference)

@@ -16,7 +16,7 @@ QString baseFor(const QString& address)
 {
     VLCController remote;
     remote.setHostAddress(address);
-    return remote.baseAddress();
+    return remote.record().baseAddress();
 }
 }
 
@@ -50,28 +50,28 @@ TEST(RemoteRecord, ArchiveRoundTripKeepsTheSavedFieldsOnly)
     EXPECT_EQ(archive.keys().size(), 8);
 
     VLCController restored(archive);
-    EXPECT_EQ(restored.hostAddress(), QStringLiteral("den.local:8081"));
-    EXPECT_EQ(restored.hostName(), QStringLiteral("Den"));
-    EXPECT_EQ(restored.nickname(), QStringLiteral("Den PC"));
-    EXPECT_EQ(restored.defaultBrowseDirectory(), QStringLiteral("/home/me/Films"));
-    EXPECT_EQ(restored.browseDir(), QStringLiteral("/home/me/Films"));
-    EXPECT_TRUE(restored.browseAdd());
-    EXPECT_TRUE(restored.isSaved());
-    EXPECT_EQ(restored.password(), QStringLiteral("s3cret"));
-    EXPECT_EQ(restored.hardwareAddress(), QStringLiteral("02:5e:10:00:00:02"));
-    EXPECT_EQ(restored.temporaryVolume(), -1);
-    EXPECT_EQ(restored.idForTrackCaches(), -1);
+    EXPECT_EQ(restored.record().hostAddress, QStringLiteral("den.local:8081"));
+    EXPECT_EQ(restored.record().hostName, QStringLiteral("Den"));
+    EXPECT_EQ(restored.record().nickname, QStringLiteral("Den PC"));
+    EXPECT_EQ(restored.record().defaultBrowseDirectory, QStringLiteral("/home/me/Films"));
+    EXPECT_EQ(restored.state().browseDir(), QStringLiteral("/home/me/Films"));
+    EXPECT_TRUE(restored.record().browseAdd);
+    EXPECT_TRUE(restored.record().isSaved);
+    EXPECT_EQ(restored.record().password, QStringLiteral("s3cret"));
+    EXPECT_EQ(restored.record().hardwareAddress, QStringLiteral("02:5e:10:00:00:02"));
+    EXPECT_EQ(restored.state().temporaryVolume(), -1);
+    EXPECT_EQ(restored.state().idForTrackCaches(), -1);
 }
 
 TEST(RemoteRecord, AbsentKeysReadAsNone)
 {
     VLCController restored(QJsonObject { { "hostAddress", "10.0.0.5" } });
-    EXPECT_TRUE(restored.hostName().isNull());
-    EXPECT_TRUE(restored.password().isNull());
-    EXPECT_FALSE(restored.hasPassword());
-    EXPECT_FALSE(restored.isDefault());
-    EXPECT_EQ(restored.browseDir(), QStringLiteral("~"));
-    EXPECT_TRUE(restored.hardwareAddress().isEmpty());
+    EXPECT_TRUE(restored.record().hostName.isNull());
+    EXPECT_TRUE(restored.record().password.isNull());
+    EXPECT_TRUE(restored.record().password.isEmpty());
+    EXPECT_FALSE(restored.record().isDefault);
+    EXPECT_EQ(restored.state().browseDir(), QStringLiteral("~"));
+    EXPECT_TRUE(restored.record().hardwareAddress.isEmpty());
     // No password or hardware address stored means no key written, so a
     // file from before either reads and writes back the same.
     EXPECT_FALSE(restored.encodeWithCoder().contains("password"));
@@ -88,21 +88,21 @@ TEST(SavedRemotes, OnlyOneRemoteIsDefault)
     list.add(a);
     list.add(b);
     a->setIsDefault(true);
-    EXPECT_TRUE(a->isDefault());
+    EXPECT_TRUE(a->record().isDefault);
     b->setIsDefault(true);
-    EXPECT_FALSE(a->isDefault());
+    EXPECT_FALSE(a->record().isDefault);
     EXPECT_FALSE(list.recordAt(0).isDefault);
     EXPECT_TRUE(list.recordAt(1).isDefault);
     // Clearing leaves the others alone.
     b->setIsDefault(false);
-    EXPECT_FALSE(a->isDefault());
+    EXPECT_FALSE(a->record().isDefault);
     EXPECT_FALSE(list.recordAt(1).isDefault);
     EXPECT_GE(changes, 5);
     // A remote outside the list is nobody's business.
     VLCController loose(RemoteRecord::forAddress(QStringLiteral("c")));
     a->setIsDefault(true);
     loose.setIsDefault(true);
-    EXPECT_TRUE(a->isDefault());
+    EXPECT_TRUE(a->record().isDefault);
 }
 
 TEST(SavedRemotes, TheListHoldsRecordsAndMakesRemotesOnlyWhileUsed)
@@ -131,8 +131,8 @@ TEST(SavedRemotes, TheListHoldsRecordsAndMakesRemotesOnlyWhileUsed)
         EXPECT_FALSE(list.recordAt(2).isDefault);
     }
     EXPECT_TRUE(made.expired()); // nobody uses it: no connection is kept
-    EXPECT_EQ(list.remoteAt(1)->nickname(), QStringLiteral("Bee"));
-    EXPECT_TRUE(list.remoteAt(1)->isDefault());
+    EXPECT_EQ(list.remoteAt(1)->record().nickname, QStringLiteral("Bee"));
+    EXPECT_TRUE(list.remoteAt(1)->record().isDefault);
     list.removeAt(0);
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list.records()[0].hostAddress, QStringLiteral("b"));
@@ -148,12 +148,10 @@ TEST(SavedRemotes, ARemoteMakesItsConnectionOnlyWithItsFirstRequest)
     remote->setNickname(QStringLiteral("Den"));
     remote->setHostAddress(QStringLiteral("den:8081"));
     remote->playlistShown();
-    remote->clearOldRequest();
     EXPECT_EQ(remote->connectionState(), ConnectionState::Connecting);
     EXPECT_FALSE(remote->isBusy() || remote->passwordRequired() || remote->luaMode());
-    EXPECT_TRUE(remote->requestQueue().empty());
     EXPECT_TRUE(remote->albumArt().isEmpty());
-    EXPECT_EQ(remote->volume(), 0);
+    EXPECT_EQ(remote->state().volume(), 0);
     EXPECT_FALSE(remote->hasConnection());
     EXPECT_TRUE(remote->findChildren<QObject*>().isEmpty()) << "no channel, no fetcher";
 
@@ -174,7 +172,7 @@ TEST(RemoteRecord, NameFallsBackFromNicknameToHostNameToAddress)
     EXPECT_EQ(remote.name(), QStringLiteral("study"));
     remote.setNickname(QStringLiteral("Study PC"));
     EXPECT_EQ(remote.name(), QStringLiteral("Study PC"));
-    EXPECT_FALSE(remote.isLuaUnlocked());
+    EXPECT_FALSE(remote.record().isLuaUnlocked());
     remote.setNickname(QStringLiteral("Study zqv"));
-    EXPECT_TRUE(remote.isLuaUnlocked());
+    EXPECT_TRUE(remote.record().isLuaUnlocked());
 }

@@ -67,7 +67,7 @@ TEST(ReplyHandling, OnlyTheLastOfTwoCommandsIsProcessed)
     r.remote.stop();
     ASSERT_TRUE(r.idle());
     ASSERT_TRUE(r.settled()); // late replies included
-    EXPECT_EQ(r.remote.playbackState(), QStringLiteral("playing")); // not the superseded paused reply
+    EXPECT_EQ(r.remote.state().playbackState(), QStringLiteral("playing")); // not the superseded paused reply
     EXPECT_EQ(r.results.size(), 1u);
 }
 
@@ -76,15 +76,15 @@ TEST(ReplyHandling, PollsGiveWayToCommandsAndCatchUpAfterwards)
     Remote r;
     r.network.setHandler(vlcLike);
     r.remote.random();
-    r.remote.setStatusDirty(false);
+    r.remote.connection().setStatusDirty(false);
     r.remote.updateStatus(); // skipped entirely
-    EXPECT_FALSE(r.remote.statusDirty());
+    EXPECT_FALSE(r.remote.connection().statusDirty());
     r.remote.updatePlaylist(); // deferred
-    EXPECT_TRUE(r.remote.playlistDirty());
-    ASSERT_TRUE(waitUntil([&] { return r.remote.hasPlaylist(); }));
+    EXPECT_TRUE(r.remote.connection().playlistDirty());
+    ASSERT_TRUE(waitUntil([&] { return r.remote.state().hasPlaylist(); }));
     EXPECT_EQ(r.network.targets(),
               (QList<QByteArray> { "/requests/status.xml?command=pl_random", "/requests/playlist.xml" }));
-    EXPECT_FALSE(r.remote.playlistDirty());
+    EXPECT_FALSE(r.remote.connection().playlistDirty());
 }
 
 TEST(ReplyHandling, TheQueueRunsOneCodePerReplyBeforeTheDirtyFlags)
@@ -92,12 +92,12 @@ TEST(ReplyHandling, TheQueueRunsOneCodePerReplyBeforeTheDirtyFlags)
     Remote r;
     r.network.setHandler(vlcLike);
     r.remote.updatePlaylist();
-    ASSERT_TRUE(waitUntil([&] { return r.remote.hasPlaylist() && !r.remote.isBusy(); }));
+    ASSERT_TRUE(waitUntil([&] { return r.remote.state().hasPlaylist() && !r.remote.isBusy(); }));
     r.network.clearRequests();
 
     r.remote.enqueueFilename(QStringLiteral("/music/new.mp3")); // sets both dirty flags
-    r.remote.addRequestToQueue(VLCController::QueuePlayLastItem);
-    r.remote.addRequestToQueue(VLCController::QueueStop);
+    r.remote.connection().addRequestToQueue(VLCController::QueuePlayLastItem);
+    r.remote.connection().addRequestToQueue(VLCController::QueueStop);
     ASSERT_TRUE(waitUntil([&] { return r.network.targets().size() >= 6 && !r.remote.isBusy(); }));
     ASSERT_TRUE(r.settled()); // late replies included
     // Playing the last item waits for the playlist that holds the new one.
@@ -119,9 +119,9 @@ TEST(ReplyHandling, ProbeTellsVlcFromEverythingElse)
     auto probeWith = [&](MemoryNetwork::Response response) {
         r.network.enqueue(response);
         remote.searchForPlayerLink();
-        EXPECT_EQ(remote.requestType(), VLCController::ProbeRequest);
+        EXPECT_EQ(remote.connection().requestType(), VLCController::ProbeRequest);
         EXPECT_TRUE(r.idle());
-        EXPECT_EQ(remote.requestType(), VLCController::OrdinaryRequest);
+        EXPECT_EQ(remote.connection().requestType(), VLCController::OrdinaryRequest);
     };
 
     probeWith(MemoryNetwork::ok(fixture(QStringLiteral("vlc3-start-page-head.html"))));
@@ -198,7 +198,7 @@ TEST(ReplyHandling, AFailedProbeDoesNotSwallowTheNextStatus)
     r.remote.updateStatus();
     ASSERT_TRUE(r.idle());
     EXPECT_EQ(seen.names, QStringList { NotificationNames::vlcStatusChanged });
-    EXPECT_TRUE(r.remote.isPlaying());
+    EXPECT_TRUE(r.remote.state().isPlaying());
     EXPECT_FALSE(r.remote.remoteFound()); // the status was not taken as a probe reply
 }
 
@@ -209,7 +209,7 @@ TEST(ReplyHandling, ACommandSupersedesAProbe)
     Recorder seen(r.remote);
     r.remote.searchForPlayerLink();
     r.remote.pause();
-    EXPECT_EQ(r.remote.requestType(), VLCController::OrdinaryRequest);
+    EXPECT_EQ(r.remote.connection().requestType(), VLCController::OrdinaryRequest);
     ASSERT_TRUE(r.idle());
     ASSERT_TRUE(r.settled()); // late replies included
     EXPECT_EQ(seen.names, QStringList { NotificationNames::vlcStatusChanged });
@@ -219,7 +219,7 @@ TEST(ReplyHandling, FailuresAreTypedChangeNothingAndFreeTheChannel)
 {
     Remote r;
     r.network.enqueue(MemoryNetwork::refused());
-    r.remote.addRequestToQueue(VLCController::QueueStop);
+    r.remote.connection().addRequestToQueue(VLCController::QueueStop);
     r.remote.updateStatus();
     ASSERT_TRUE(waitUntil([&] { return !r.results.empty(); }));
     EXPECT_EQ(r.results[0].failure, RequestFailure::Network);
@@ -227,13 +227,13 @@ TEST(ReplyHandling, FailuresAreTypedChangeNothingAndFreeTheChannel)
     EXPECT_FALSE(r.remote.isBusy());
     EXPECT_FALSE(r.remote.lastResponse().has_value());
     EXPECT_EQ(r.remote.connectionState(), ConnectionState::Connecting);
-    EXPECT_EQ(r.remote.requestQueue().size(), 1u); // the queue waits for a completed reply
+    EXPECT_EQ(r.remote.connection().requestQueue().size(), 1u); // the queue waits for a completed reply
 
     // A request that never answers ends with the idle time-out.
     MemoryNetwork::Response hang;
     hang.hang = true;
     r.network.enqueue(hang);
-    r.remote.channel().setIdleTimeoutMs(50);
+    r.remote.connection().channel().setIdleTimeoutMs(50);
     r.remote.updateStatus();
     ASSERT_TRUE(waitUntil([&] { return r.results.size() == 2; }));
     EXPECT_EQ(r.results[1].failure, RequestFailure::IdleTimeout);
@@ -246,7 +246,7 @@ TEST(ReplyHandling, BrokenBodiesAreReadAsFarAsTheyGo)
     r.network.enqueue(MemoryNetwork::ok("<root><state>playing\xff</state></root>"));
     r.network.enqueue(MemoryNetwork::ok(QByteArray()));
     for (int i = 0; i < 3; ++i) {
-        r.remote.addRequestToQueue(42); // each completed reply takes one code
+        r.remote.connection().addRequestToQueue(42); // each completed reply takes one code
         r.remote.updateStatus();
         ASSERT_TRUE(r.idle());
     }
@@ -256,10 +256,10 @@ TEST(ReplyHandling, BrokenBodiesAreReadAsFarAsTheyGo)
     EXPECT_EQ(r.results[0].reply, ReplyKind::Status);
     EXPECT_EQ(r.results[1].reply, ReplyKind::Unrecognised);
     EXPECT_EQ(r.results[2].reply, ReplyKind::Unrecognised);
-    EXPECT_EQ(r.remote.playbackState(), QStringLiteral("paused"));
-    EXPECT_EQ(r.remote.volume(), 100);
-    EXPECT_EQ(r.remote.timeElapsedSeconds(), 0); // the cut element never ended
-    EXPECT_TRUE(r.remote.requestQueue().empty());
+    EXPECT_EQ(r.remote.state().playbackState(), QStringLiteral("paused"));
+    EXPECT_EQ(r.remote.state().volume(), 100);
+    EXPECT_EQ(r.remote.state().smoothedTimeElapsedSeconds(), 0); // the cut element never ended
+    EXPECT_TRUE(r.remote.connection().requestQueue().empty());
 }
 
 TEST(ReplyHandling, AnAddressThatMakesNoUrlIsAnOutcomeNotAnAlert)
@@ -304,7 +304,7 @@ TEST(ReplyHandling, ARefusedPasswordShowsInTheConnectionState)
     ASSERT_TRUE(r.idle());
     EXPECT_EQ(remote.status(), QStringLiteral("Connected to Den"));
     EXPECT_EQ(RemoteTypeNames::of(remote.connectionState()), QStringLiteral("connected"));
-    EXPECT_TRUE(remote.isPlaying());
+    EXPECT_TRUE(remote.state().isPlaying());
 }
 
 TEST(ReplyHandling, AHundredThousandItemPlaylistFits)
@@ -331,13 +331,13 @@ TEST(ReplyHandling, AHundredThousandItemPlaylistFits)
     Remote r;
     r.network.enqueue(MemoryNetwork::ok(body));
     r.remote.updatePlaylist();
-    ASSERT_TRUE(waitUntil([&] { return r.remote.hasPlaylist(); }, 30000));
-    EXPECT_EQ(r.remote.itemsInPlaylist(), 100000);
-    EXPECT_EQ(r.remote.idForIndex(99999), 100009);
+    ASSERT_TRUE(waitUntil([&] { return r.remote.state().hasPlaylist(); }, 30000));
+    EXPECT_EQ(r.remote.state().itemsInPlaylist(), 100000);
+    EXPECT_EQ(r.remote.state().idForIndex(99999), 100009);
     // No item is current: nothing may stand for it, not even row 65520.
-    EXPECT_EQ(r.remote.currentIndex(), std::nullopt);
-    EXPECT_EQ(r.remote.currentItemIndex(), VLCController::noCurrentItem);
-    EXPECT_EQ(r.remote.titleForIndex(VLCController::currentItem), std::nullopt);
+    EXPECT_EQ(r.remote.state().currentIndex(), std::nullopt);
+    EXPECT_EQ(r.remote.state().currentIndex().value_or(PlayerState::noCurrentItem), PlayerState::noCurrentItem);
+    EXPECT_EQ(r.remote.state().titleForIndex(PlayerState::currentItem), std::nullopt);
 }
 
 TEST(ReplyHandling, UnchangedRepliesAreNeitherReadNorAnnounced)
@@ -352,18 +352,18 @@ TEST(ReplyHandling, UnchangedRepliesAreNeitherReadNorAnnounced)
         ASSERT_TRUE(r.idle());
     }
     EXPECT_EQ(seen.names, (QStringList { NotificationNames::vlcStatusChanged, NotificationNames::vlcPlayListChanged }));
-    EXPECT_EQ(r.remote.statusGeneration(), 1u);
-    EXPECT_EQ(r.remote.playlistGeneration(), 1u);
+    EXPECT_EQ(r.remote.state().statusGeneration(), 1u);
+    EXPECT_EQ(r.remote.state().playlistGeneration(), 1u);
     EXPECT_TRUE(r.results.back().unchanged);
 
     // A value shown while a command was on its way still goes, and that is
     // announced, even when VLC's reply did not change.
     r.remote.setVolume(20);
     ASSERT_TRUE(r.idle()); // the command's own reply keeps it
-    EXPECT_EQ(r.remote.volume(), 20);
+    EXPECT_EQ(r.remote.state().volume(), 20);
     r.remote.updateStatus();
     ASSERT_TRUE(r.idle());
-    EXPECT_EQ(r.remote.volume(), 150);
+    EXPECT_EQ(r.remote.state().volume(), 150);
     EXPECT_EQ(seen.names.count(NotificationNames::vlcStatusChanged), 2);
 }
 
@@ -375,7 +375,7 @@ TEST(ReplyHandling, PollsWhoseRepliesKeepFailingAreHeldBackUntilAGoodOne)
     r.remote.setNickname(QStringLiteral("Den"));
     bool statusJunk = true;
     bool playlistJunk = false;
-    const QByteArray endless(VLCController::maxListBytes + 1, '<'); // cut at the cap
+    const QByteArray endless(RemoteConnection::maxListBytes + 1, '<'); // cut at the cap
     r.network.setHandler([&](const QNetworkRequest& request) {
         if (request.url().path() == u"/requests/status.xml" && statusJunk)
             return MemoryNetwork::ok("<html><body>It works!</body></html>");
@@ -424,7 +424,7 @@ TEST(ReplyHandling, PollsWhoseRepliesKeepFailingAreHeldBackUntilAGoodOne)
     EXPECT_EQ(r.results.back().failure, RequestFailure::TooLarge);
     // A poll that came while a fetch was on its way left the playlist
     // marked: it waits too, and the status stays good.
-    r.remote.setPlaylistDirty(true);
+    r.remote.connection().setPlaylistDirty(true);
     r.remote.updateStatus();
     ASSERT_TRUE(r.settled());
     EXPECT_EQ(r.network.targets().last(), "/requests/status.xml");
@@ -434,5 +434,5 @@ TEST(ReplyHandling, PollsWhoseRepliesKeepFailingAreHeldBackUntilAGoodOne)
     ASSERT_FALSE(sentAt.empty());
     EXPECT_EQ(sentAt.front(), 462);
     EXPECT_EQ(sentAt.size(), 10u);
-    EXPECT_TRUE(r.remote.hasPlaylist());
+    EXPECT_TRUE(r.remote.state().hasPlaylist());
 }

@@ -103,7 +103,7 @@ TEST(Accessibility, RemoteScreenNamesEveryControlByItsFunctionAndSlidersTellThei
     window.show();
     screen->beginAppearance(true, false);
     screen->endAppearance();
-    ASSERT_TRUE(waitUntil([&] { return remote->hasPlaylist() && remote->isPlaying(); }));
+    ASSERT_TRUE(waitUntil([&] { return remote->state().hasPlaylist() && remote->state().isPlaying(); }));
     spinEventLoop(300);
 
     const std::vector<Element> elements = elementsOf(&window);
@@ -126,7 +126,7 @@ TEST(Accessibility, RemoteScreenNamesEveryControlByItsFunctionAndSlidersTellThei
     EXPECT_GE(sliders, 2);
     // The playlist's rows carry their titles.
     const QStringList rows = namesOf(elements, QAccessible::ListItem);
-    EXPECT_EQ(rows.size(), remote->itemsInPlaylist());
+    EXPECT_EQ(rows.size(), remote->state().itemsInPlaylist());
     delete screen;
 }
 

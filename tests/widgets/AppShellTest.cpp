@@ -191,12 +191,12 @@ TEST(AppShell, SavedRemotesComeBackAndOnlyTheLastDefaultStays)
     first.launch();
     SavedRemoteList& loaded = CentralAccessFactory::sharedFactory().savedRemotes();
     ASSERT_EQ(loaded.size(), 2u);
-    EXPECT_EQ(loaded[0]->nickname(), QStringLiteral("Den"));
-    EXPECT_EQ(loaded[0]->password(), QStringLiteral("pw"));
-    EXPECT_EQ(loaded[1]->hostAddress(), QStringLiteral("10.0.0.3:9090"));
-    EXPECT_FALSE(loaded[0]->isDefault());
-    EXPECT_TRUE(loaded[1]->isDefault());
-    EXPECT_TRUE(loaded[0]->isSaved());
+    EXPECT_EQ(loaded[0]->record().nickname, QStringLiteral("Den"));
+    EXPECT_EQ(loaded[0]->record().password, QStringLiteral("pw"));
+    EXPECT_EQ(loaded[1]->record().hostAddress, QStringLiteral("10.0.0.3:9090"));
+    EXPECT_FALSE(loaded[0]->record().isDefault);
+    EXPECT_TRUE(loaded[1]->record().isDefault);
+    EXPECT_TRUE(loaded[0]->record().isSaved);
 }
 
 TEST(AppShell, EveryChangeIsWrittenAtOnceSoAKillLosesNothing)
@@ -214,8 +214,8 @@ TEST(AppShell, EveryChangeIsWrittenAtOnceSoAKillLosesNothing)
     run.launch();
     SavedRemoteList& loaded = CentralAccessFactory::sharedFactory().savedRemotes();
     ASSERT_EQ(loaded.size(), 1u);
-    EXPECT_EQ(loaded[0]->nickname(), QStringLiteral("Kitchen PC"));
-    EXPECT_TRUE(loaded[0]->isDefault());
+    EXPECT_EQ(loaded[0]->record().nickname, QStringLiteral("Kitchen PC"));
+    EXPECT_TRUE(loaded[0]->record().isDefault);
 
     CentralAccessFactory::sharedFactory().removeSavedRemote(loaded[0]);
     EXPECT_EQ(Launch::savedRecords().size(), 0);
@@ -419,7 +419,7 @@ TEST(AppShell, ARemoteFromTheCommandLineIsAskedWithItsPasswordFromTheFirstReques
     Launch run;
     run.app->connectTo(server.hostAddress(), QStringLiteral("pw"));
     auto* screen = CentralAccessFactory::sharedFactory().mainViewController();
-    ASSERT_TRUE(waitUntil([&] { return screen->currentRemote() && screen->currentRemote()->hasStatus(); }));
+    ASSERT_TRUE(waitUntil([&] { return screen->currentRemote() && screen->currentRemote()->state().hasStatus(); }));
     spinEventLoop(300);
     for (const FakeHttpServer::Request& r : server.requests())
         EXPECT_EQ(r.headers.value("authorization"), expected) << r.target.toStdString();

@@ -193,7 +193,7 @@ TEST(Browser, RowsShowTypesAndButtonsByTheRules)
     // The mode button flips the remote's mode, the rows' buttons and itself.
     EXPECT_EQ(screen->modeButton()->objectName(), QStringLiteral("modeAdd"));
     screen->modeButton()->trigger();
-    EXPECT_TRUE(stage.remote->browseAdd());
+    EXPECT_TRUE(stage.remote->record().browseAdd);
     EXPECT_EQ(buttonImage(screen, 5), QStringLiteral("Add.png"));
     EXPECT_EQ(screen->modeButton()->objectName(), QStringLiteral("modePlay"));
     EXPECT_EQ(screen->toolbarItems().last(), screen->modeButton());
@@ -236,14 +236,14 @@ TEST(Browser, DefaultFolderOnlyForSavedRemotes)
     AlertView* sheet = AlertView::topAlert();
     ASSERT_TRUE(sheet);
     EXPECT_TRUE(sheet->title().startsWith(QStringLiteral("You can only set the default browsing directory")));
-    EXPECT_TRUE(stage.remote->defaultBrowseDirectory().isNull());
+    EXPECT_TRUE(stage.remote->record().defaultBrowseDirectory.isNull());
     sheet->pressButton(0);
 
     stage.remote->setIsSaved(true);
     screen->setDefaultDirectory();
     ASSERT_TRUE(waitUntil([] { return AlertView::topAlert() != nullptr; }));
     EXPECT_TRUE(AlertView::topAlert()->title().startsWith(QStringLiteral("The first time you press 'browse'")));
-    EXPECT_EQ(stage.remote->defaultBrowseDirectory(), QStringLiteral("/m"));
+    EXPECT_EQ(stage.remote->record().defaultBrowseDirectory, QStringLiteral("/m"));
 }
 
 TEST(Browser, KeysMoveOpenGoUpAndJump)
@@ -335,7 +335,7 @@ TEST(Browser, TitleNamesTheFolderAndStatusTimerWhileVisible)
     BrowseViewController* screen = stage.browser();
     EXPECT_EQ(screen->titleView()->topLabel()->text(), QStringLiteral("Browse"));
     // The folder VLC listed ("~" was asked for), not the folder asked for.
-    EXPECT_EQ(stage.remote->browseDir(), QStringLiteral("~"));
+    EXPECT_EQ(stage.remote->state().browseDir(), QStringLiteral("~"));
     EXPECT_EQ(screen->titleView()->bottomLabel()->text(), QStringLiteral("/m"));
     // A long one keeps its start and its own name.
     const QString deep = QStringLiteral("/home/someone/Music/Collections/Live recordings/1998 Reykjavik night");
@@ -387,7 +387,7 @@ TEST(Playlist, RowsRemoveButtonsAndTheCurrentItem)
     EXPECT_EQ(screen->titleView()->bottomLabel()->text(), QStringLiteral("item 1.wav"));
 
     // VLC 3 deletes items, so its rows have remove buttons even in Lua mode.
-    stage.remote->setLuaMode(true);
+    stage.remote->connection().setLuaMode(true);
     table->reloadData();
     auto* remove = qobject_cast<ImageButton*>(table->cellForRowAtIndexPath(IndexPath(0, 2))->accessoryView());
     ASSERT_TRUE(remove);
@@ -406,7 +406,7 @@ TEST(Playlist, RowsRemoveButtonsAndTheCurrentItem)
     older->processResponse(reply, VLCController::OrdinaryRequest);
     reply.body = fixture(QStringLiteral("legacy-playlist.xml"));
     older->processResponse(reply, VLCController::OrdinaryRequest);
-    older->setLuaMode(true);
+    older->connection().setLuaMode(true);
     screen->setCurrentRemote(older);
     ASSERT_GT(table->numberOfRowsInSection(0), 0);
     EXPECT_FALSE(table->cellForRowAtIndexPath(IndexPath(0, 0))->accessoryView());

@@ -137,7 +137,7 @@ TEST(KeyboardFocus, TabReachesEveryControlOfTheRemotesListAndTheRemoteScreenAndT
     app.app->connectTo(server.hostAddress(), QStringLiteral("pw"));
     ASSERT_TRUE(waitUntil([&] { return qobject_cast<MainViewController*>(app.top()) && !app.navigation()->isTransitioning(); }));
     auto* screen = qobject_cast<MainViewController*>(app.top());
-    ASSERT_TRUE(waitUntil([&] { return screen->currentRemote() && screen->currentRemote()->hasPlaylist() && screen->currentRemote()->isPlaying(); }));
+    ASSERT_TRUE(waitUntil([&] { return screen->currentRemote() && screen->currentRemote()->state().hasPlaylist() && screen->currentRemote()->state().isPlaying(); }));
     spinEventLoop(300);
     {
         SCOPED_TRACE("remote screen");

@@ -102,7 +102,7 @@ struct RemoteScreen {
         if (!polling) {
             screen->session().setActive(false); // the test feeds the replies itself...
             // ...once the first status and playlist, asked for at once, are in.
-            waitUntil([&] { return remote->hasPlaylist() && !remote->isBusy(); }, 3000);
+            waitUntil([&] { return remote->state().hasPlaylist() && !remote->isBusy(); }, 3000);
         }
     }
     void disappear()
@@ -291,7 +291,7 @@ TEST(RemoteScreen, AfterTheUserSetsAValueThePickerJumpsOnceThenGlides)
     EXPECT_TRUE(s.screen->animatePicker());
     s.screen->skinControls().sliderVolumeChanged(120.7);
     EXPECT_FALSE(s.screen->animatePicker());
-    EXPECT_EQ(s.remote->temporaryVolume(), 120);
+    EXPECT_EQ(s.remote->state().temporaryVolume(), 120);
     s.feed(statusReply("playing", 307, 40)); // this update (a jump in time) is not animated...
     EXPECT_TRUE(s.screen->animatePicker()); // ...the next ones are
 }
@@ -380,7 +380,7 @@ TEST(RemoteScreen, RotationSwapsTheSkinsOrientation)
     s.appear();
     QWidget* portrait = s.screen->displayView();
     ASSERT_TRUE(portrait);
-    ASSERT_TRUE(waitUntil([&] { return s.screen->link() == RemoteLink::Connected && s.remote->hasStatus(); }));
+    ASSERT_TRUE(waitUntil([&] { return s.screen->link() == RemoteLink::Connected && s.remote->state().hasStatus(); }));
     s.screen->resize(760, 314); // the window turned on its side
     s.screen->setInterfaceOrientation(OrientationLandscapeRight);
     QWidget* landscape = s.screen->displayView();
@@ -660,7 +660,7 @@ TEST(RemoteScreen, AWrongPasswordLeavesTheControlsNeutralAndTheUserCanGiveTheRig
     QSignalSpy saved(s.remote.get(), &VLCController::recordChanged);
     QTest::keyClicks(prompt->textField(), QStringLiteral("secret"));
     QTest::keyClick(prompt->textField(), Qt::Key_Return);
-    EXPECT_EQ(s.remote->password(), QStringLiteral("secret"));
+    EXPECT_EQ(s.remote->record().password, QStringLiteral("secret"));
     EXPECT_EQ(saved.count(), 1) << "a saved remote is written with it";
     ASSERT_TRUE(waitUntil([&] { return s.button("PlayPause")->isEnabled(); }, 3000));
     EXPECT_TRUE(waitUntil([&] { return s.screen->titleView()->topLabel()->text() == QStringLiteral("Bob's Café Song.wav"); }));
@@ -735,7 +735,7 @@ TEST(RemoteScreen, AServerThatKeepsAnsweringWithoutAStatusIsNotShownAsConnected)
 {
     RemoteScreen s;
     s.appear(false);
-    ASSERT_TRUE(s.remote->hasStatus());
+    ASSERT_TRUE(s.remote->state().hasStatus());
     s.server.setHandler([](const FakeHttpServer::Request&) {
         return FakeHttpServer::ok("<html><body>It works!</body></html>", "text/html");
     });
@@ -856,7 +856,7 @@ TEST(RemoteScreen, OneStatusReplyIsShownOnceThroughTheSession)
     screen->endAppearance();
     screen->session().setActive(false); // the first status, asked for at once, and no poll after it
     const int shownBefore = screen->connectionShownCount();
-    ASSERT_TRUE(waitUntil([&] { return remote->hasStatus() && network.inFlight() == 0 && !remote->isBusy(); }));
+    ASSERT_TRUE(waitUntil([&] { return remote->state().hasStatus() && network.inFlight() == 0 && !remote->isBusy(); }));
     spinEventLoop(50);
     EXPECT_EQ(announced, 1);
     EXPECT_EQ(connection.count(), 1);

@@ -410,7 +410,7 @@ TEST(RemotesList, ItsRowsAreIntentsOfTheNavigatorItIsGiven)
     tap(RemotesViewController::CantSeeRow);
     tap(RemotesViewController::AddComputerRow);
     ASSERT_TRUE(navigator.configured);
-    EXPECT_TRUE(navigator.configured->hostAddress().isEmpty()) << "a new computer";
+    EXPECT_TRUE(navigator.configured->record().hostAddress.isEmpty()) << "a new computer";
     list.setEditing(true, false);
     tap(RemotesViewController::SavedRowBase);
     EXPECT_EQ(navigator.asked, QStringList({ "settings", "skins", "cantSee", "config", "config" }));

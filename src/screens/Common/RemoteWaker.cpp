@@ -35,13 +35,13 @@ void RemoteWaker::remoteAnswered(VLCController* remote)
         return;
     if (m_waking.remove(remote))
         emit wakingChanged(remote);
-    if (remote->isSaved())
+    if (remote->record().isSaved)
         learnHardwareAddress(*remote);
 }
 
 void RemoteWaker::resolve(VLCController& remote, std::function<void(VLCController*, const QHostAddress&)> then)
 {
-    const QString host = QUrl(remote.baseAddress()).host();
+    const QString host = QUrl(remote.record().baseAddress()).host();
     const QHostAddress literal(host);
     QPointer<VLCController> guard(&remote);
     if (!literal.isNull()) {
@@ -70,7 +70,7 @@ void RemoteWaker::learnHardwareAddress(VLCController& remote)
         // The reply just came, so a computer of the local network is in the
         // table; one behind a router is not, and keeps what it had.
         const std::optional<QString> hardware = NeighbourTable::hardwareAddressFor(address);
-        if (!hardware || *hardware == remote->hardwareAddress())
+        if (!hardware || *hardware == remote->record().hardwareAddress)
             return;
         remote->setHardwareAddress(*hardware);
         emit hardwareAddressLearnt(remote);
@@ -79,7 +79,7 @@ void RemoteWaker::learnHardwareAddress(VLCController& remote)
 
 bool RemoteWaker::canWake(const VLCController& remote)
 {
-    return remote.isSaved() && WakeOnLan::parseHardwareAddress(remote.hardwareAddress()).has_value();
+    return remote.record().isSaved && WakeOnLan::parseHardwareAddress(remote.record().hardwareAddress).has_value();
 }
 
 void RemoteWaker::wakeComputer(VLCController& remote, std::function<void(WakeOnLan::Outcome)> done)
@@ -92,7 +92,7 @@ void RemoteWaker::wakeComputer(VLCController& remote, std::function<void(WakeOnL
         if (!remote)
             return;
         const WakeOnLan::Outcome outcome = address.isNull() ? WakeOnLan::Outcome::NotOnLocalNetwork
-                                                            : WakeOnLan::wake(remote->hardwareAddress(), address);
+                                                            : WakeOnLan::wake(remote->record().hardwareAddress, address);
         if (outcome == WakeOnLan::Outcome::Sent) {
             Waking& waking = m_waking[remote];
             waking.remote = remote;

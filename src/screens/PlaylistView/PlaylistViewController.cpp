@@ -236,9 +236,9 @@ void PlaylistViewController::statusUpdated()
     if (!m_loopButton)
         return;
     const VLCController* remote = m_currentRemote.get();
-    setModeImage(m_loopButton, remote && remote->isLooping(), "Loop");
-    setModeImage(m_randomButton, remote && remote->isRandom(), "Random");
-    setModeImage(m_repeatButton, remote && remote->isRepeating(), "Repeat");
+    setModeImage(m_loopButton, remote && remote->state().isLooping(), "Loop");
+    setModeImage(m_randomButton, remote && remote->state().isRandom(), "Random");
+    setModeImage(m_repeatButton, remote && remote->state().isRepeating(), "Repeat");
 }
 
 void PlaylistViewController::playlistUpdated()

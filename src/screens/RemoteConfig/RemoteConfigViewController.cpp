@@ -88,10 +88,10 @@ RemoteConfigViewController::~RemoteConfigViewController() = default;
 void RemoteConfigViewController::setConfigRemote(const std::shared_ptr<VLCController>& remote)
 {
     m_configRemote = remote;
-    m_newNickname = remote ? remote->nickname() : QString();
-    m_newHostAddress = remote ? remote->hostAddress() : QString();
-    m_newPassword = remote ? remote->password() : QString();
-    m_newDefaultStatus = remote && remote->isDefault();
+    m_newNickname = remote ? remote->record().nickname : QString();
+    m_newHostAddress = remote ? remote->record().hostAddress : QString();
+    m_newPassword = remote ? remote->record().password : QString();
+    m_newDefaultStatus = remote && remote->record().isDefault;
     m_nicknameField->setText(m_newNickname);
     m_hostIpField->setText(m_newHostAddress);
     m_passwordField->setText(m_newPassword);
@@ -210,8 +210,8 @@ void RemoteConfigViewController::didSelectRowAtIndexPath(TableView* table, const
         m_context.navigator.chooseFoundComputer([self = QPointer(this)](const std::shared_ptr<VLCController>& remote) {
             if (!self || !remote)
                 return;
-            self->setNewHostAddress(remote->hostAddress());
-            self->setNewNickname(remote->nickname());
+            self->setNewHostAddress(remote->record().hostAddress);
+            self->setNewNickname(remote->record().nickname);
         });
         break;
     }

@@ -169,7 +169,7 @@ void RemotesViewController::scan()
 
 void RemotesViewController::addCommandLineRemote(const std::shared_ptr<VLCController>& remote)
 {
-    if (!remote || remote->isSaved())
+    if (!remote || remote->record().isSaved)
         return;
     addFoundRemote(remote, true);
 }
@@ -476,7 +476,7 @@ void RemotesViewController::validRemoteFound(const Notification& note)
         if (waiting == remote) {
             m_openWhenValid.reset();
             selectRemote(remote);
-        } else if (!m_dontShowDefaultAutomatically && remote->isDefault()) {
+        } else if (!m_dontShowDefaultAutomatically && remote->record().isDefault) {
             m_dontShowDefaultAutomatically = true;
             selectRemote(remote);
         }

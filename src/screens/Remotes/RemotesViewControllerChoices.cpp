@@ -33,7 +33,7 @@ void RemotesViewController::selectRemote(const std::shared_ptr<VLCController>& r
         return;
     const RemoteAnswer answer = RemoteAnswers::of(*remote);
     if (answer == RemoteAnswer::AnswersAsVlc) {
-        if (remote->discoveredFromBwIdent())
+        if (remote->record().discoveredFromBwIdent)
             offerToSaveIfAppropriate(remote);
         else
             displayRemote(remote);
@@ -63,7 +63,7 @@ void RemotesViewController::explain(const std::shared_ptr<VLCController>& remote
         showSheet(localizedString(noSignMessage), noSignOfVlcButtons(remote));
         return;
     case RemoteAnswer::UnusableAddress:
-        showSheet(RemoteAddressProblem::describe(remote->hostAddress()),
+        showSheet(RemoteAddressProblem::describe(remote->record().hostAddress),
                   { { localizedString("Change Address"), [self = QPointer(this), weak = std::weak_ptr(remote)] {
                          // Only a saved remote has an address of its own to change.
                          const auto r = weak.lock();
@@ -161,7 +161,7 @@ void RemotesViewController::offerToSaveIfAppropriate(const std::shared_ptr<VLCCo
 {
     const SavedRemoteList& saved = m_remotes.savedList();
     for (size_t i = 0; i < saved.size(); ++i)
-        if (saved.recordAt(i).hostAddress == remote->hostAddress()) {
+        if (saved.recordAt(i).hostAddress == remote->record().hostAddress) {
             displayRemote(remote);
             return;
         }
