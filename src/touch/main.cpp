@@ -29,7 +29,6 @@
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
 #include <QQuickWindow>
-#include <QSGRendererInterface>
 #include <QTimer>
 
 #include <cstdio>

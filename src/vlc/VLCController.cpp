@@ -4,9 +4,7 @@
 #include "core/Localization.h"
 #include "core/NotificationCenter.h"
 #include "core/NotificationNames.h"
-#include "core/PreferenceKeys.h"
 #include "core/TextFormat.h"
-#include "core/UserDefaults.h"
 #include "vlc/ByteSearch.h"
 #include "vlc/VlcErrorPage.h"
 
