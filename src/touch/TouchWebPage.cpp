@@ -3,8 +3,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
+#include <QQuickTextDocument>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 namespace {
@@ -30,6 +33,23 @@ protected:
     }
 };
 
+// An empty anchor before a heading names the heading's block, which the
+// written HTML would forget: its first letter carries the names instead.
+void keepBlockAnchors(QTextDocument& document)
+{
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QStringList names = block.charFormat().anchorNames();
+        if (names.isEmpty() || block.length() < 2)
+            continue;
+        QTextCursor cursor(block);
+        cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+        QTextCharFormat named;
+        named.setAnchor(true);
+        named.setAnchorNames(names + cursor.charFormat().anchorNames());
+        cursor.mergeCharFormat(named);
+    }
+}
+
 QString decodedText(const WebFetch::Result& result, bool html)
 {
     if (!result.charset.isEmpty()) {
@@ -48,6 +68,11 @@ QString decodedText(const WebFetch::Result& result, bool html)
 bool isWeb(const QUrl& url)
 {
     return url.scheme() == u"http" || url.scheme() == u"https";
+}
+
+bool isSameDocument(const QUrl& a, const QUrl& b)
+{
+    return a.adjusted(QUrl::RemoveFragment) == b.adjusted(QUrl::RemoveFragment);
 }
 }
 
@@ -75,6 +100,7 @@ QString TouchWebPage::inertText(const QString& html, const QUrl& base, QString* 
     InertDocument document;
     document.setBaseUrl(base);
     document.setHtml(html);
+    keepBlockAnchors(document);
     if (title)
         *title = document.metaInformation(QTextDocument::DocumentTitle).trimmed();
     QString text = document.toHtml();
@@ -98,7 +124,7 @@ void TouchWebPage::loadHtml(const QString& html, const QUrl& base)
     m_text = inertText(html, base, &m_title);
     m_history.push({ base, html, true, 0 });
     emit loadingChanged();
-    emit shown();
+    show();
 }
 
 void TouchWebPage::follow(const QString& link)
@@ -112,9 +138,31 @@ void TouchWebPage::follow(const QString& link)
     if ((target.isLocalFile() || target.scheme() == u"qrc") && isWeb(url()))
         return;
     // A jump within the page shown stays on it.
-    if (target.adjusted(QUrl::RemoveFragment) == url().adjusted(QUrl::RemoveFragment) && target.hasFragment())
+    if (target.hasFragment() && isSameDocument(target, url())) {
+        WebHistory::Item jump = *m_history.current();
+        jump.url = target;
+        stop();
+        m_history.push(std::move(jump));
+        emit loadingChanged();
+        emit historyChanged();
+        emit jumped();
         return;
+    }
     navigate(target, -1);
+}
+
+int TouchWebPage::anchorPosition(QQuickTextDocument* document) const
+{
+    const QString name = anchor();
+    if (!document || !document->textDocument() || name.isEmpty())
+        return -1;
+    for (QTextBlock block = document->textDocument()->begin(); block.isValid(); block = block.next())
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (format.isAnchor() && format.anchorNames().contains(name))
+                return it.fragment().position();
+        }
+    return -1;
 }
 
 void TouchWebPage::back()
@@ -138,6 +186,16 @@ void TouchWebPage::reload()
 void TouchWebPage::goTo(int historyIndex)
 {
     const WebHistory::Item item = m_history.at(historyIndex);
+    const WebHistory::Item* current = m_history.current();
+    if (historyIndex != m_history.index() && current && isSameDocument(item.url, current->url)) {
+        // Between two places of the page shown.
+        stop();
+        m_history.moveTo(historyIndex);
+        emit loadingChanged();
+        emit historyChanged();
+        emit jumped();
+        return;
+    }
     if (!item.givenAsText) {
         navigate(item.url, historyIndex);
         return;
@@ -147,6 +205,12 @@ void TouchWebPage::goTo(int historyIndex)
     m_history.moveTo(historyIndex);
     m_text = inertText(item.html, item.url, &m_title);
     emit loadingChanged();
+    show();
+}
+
+void TouchWebPage::show()
+{
+    emit historyChanged();
     emit shown();
 }
 
@@ -164,6 +228,7 @@ void TouchWebPage::navigate(const QUrl& url, int historyIndex)
     const bool wasLoading = isLoading();
     stop();
     m_pendingIndex = historyIndex;
+    m_pendingUrl = url;
     m_fetch = new WebFetch(m_network, url.adjusted(QUrl::RemoveFragment), maximumPageBytes, this);
     connect(m_fetch, &WebFetch::finished, this, &TouchWebPage::fetched);
     connect(m_fetch, &WebFetch::failed, this, &TouchWebPage::failedToFetch);
@@ -186,13 +251,16 @@ void TouchWebPage::fetched(const WebFetch::Result& result)
     const QString html = isHtml ? decodedText(result, true)
                                 : QStringLiteral("<pre>%1</pre>").arg(decodedText(result, false).toHtmlEscaped());
     m_text = inertText(html, result.url, &m_title);
+    QUrl shownUrl = result.url;
+    if (m_pendingUrl.hasFragment())
+        shownUrl.setFragment(m_pendingUrl.fragment());
     if (m_history.isValidIndex(m_pendingIndex)) {
         m_history.moveTo(m_pendingIndex);
-        *m_history.current() = { result.url, {}, false, 0 };
+        *m_history.current() = { shownUrl, {}, false, 0 };
     } else {
-        m_history.push({ result.url, {}, false, 0 });
+        m_history.push({ shownUrl, {}, false, 0 });
     }
-    emit shown();
+    show();
 }
 
 void TouchWebPage::failedToFetch(const WebLoadError& error)

@@ -13,6 +13,7 @@
 #include <functional>
 
 class QNetworkAccessManager;
+class QQuickTextDocument;
 
 // A web page for Qt Quick's rich text: loads pages over http(s) and from
 // local files, with playerlink's web view limits (the same fetch, page size
@@ -24,13 +25,14 @@ class TouchWebPage : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Pages are made by the screens that show them")
+    Q_MOC_INCLUDE(<QQuickTextDocument>)
     Q_PROPERTY(QString text READ text NOTIFY shown)
     Q_PROPERTY(QString title READ title NOTIFY shown)
     // The web address of the page shown; empty for a bundled page.
     Q_PROPERTY(QString address READ address NOTIFY shown)
     Q_PROPERTY(bool loading READ isLoading NOTIFY loadingChanged)
-    Q_PROPERTY(bool canGoBack READ canGoBack NOTIFY shown)
-    Q_PROPERTY(bool canGoForward READ canGoForward NOTIFY shown)
+    Q_PROPERTY(bool canGoBack READ canGoBack NOTIFY historyChanged)
+    Q_PROPERTY(bool canGoForward READ canGoForward NOTIFY historyChanged)
 public:
     // False: the address is not loaded here (the policy may act on it).
     using Policy = std::function<bool(const QUrl& url)>;
@@ -49,6 +51,9 @@ public:
     bool isLoading() const { return m_fetch != nullptr; }
     bool canGoBack() const { return m_history.canGoBack(); }
     bool canGoForward() const { return m_history.canGoForward(); }
+    // The place within the page the reader was sent to (the address's
+    // fragment); empty for the top.
+    QString anchor() const { return url().fragment(); }
 
     void load(const QUrl& url);
     // Shows the given page; its relative addresses resolve against base.
@@ -58,13 +63,20 @@ public:
     Q_INVOKABLE void back();
     Q_INVOKABLE void forward();
     Q_INVOKABLE void reload();
+    // Where anchor() starts in the text item's document, -1 when the page
+    // has no such anchor (or none is asked for).
+    Q_INVOKABLE int anchorPosition(QQuickTextDocument* document) const;
 
     // The page's text as the text item may show it, and its title; base:
     // the page's address.
     static QString inertText(const QString& html, const QUrl& base, QString* title = nullptr);
 
 signals:
+    // A page is shown, to be read from its anchor() or its top.
     void shown();
+    // The reader goes to anchor() within the page shown, which stays.
+    void jumped();
+    void historyChanged();
     void loadingChanged();
     void failed(const WebLoadError& error);
 
@@ -74,12 +86,14 @@ private:
     void fetched(const WebFetch::Result& result);
     void failedToFetch(const WebLoadError& error);
     void stop();
+    void show();
 
     QNetworkAccessManager* m_network; // child: pages follow redirects
     Policy m_policy;
     WebHistory m_history;
     QPointer<WebFetch> m_fetch;
     int m_pendingIndex = -1;
+    QUrl m_pendingUrl;
     QString m_text;
     QString m_title;
 };

@@ -149,9 +149,10 @@ TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
                             "34-speed-small.png", "35-audio-delay.png", "36-dvd.png", "37-skins.png",
                             "38-skins-edit.png", "39-skins-small.png", "40-skins-landscape.png",
                             "41-skins-gallery.png", "42-skins-gallery-address.png", "43-skins-gallery-small.png",
-                            "44-skins-gallery-landscape.png", "45-help.png", "46-help-cantSee.png",
-                            "47-help-router.png", "48-help-whatsNew.png", "49-help-credit.png",
-                            "50-help-index.png", "51-help-small.png", "52-help-landscape.png" }));
+                            "44-skins-gallery-landscape.png", "45-help.png", "46-help-icons.png",
+                            "47-help-cantSee.png", "48-help-router.png", "49-help-whatsNew.png",
+                            "50-help-credit.png", "51-help-index.png", "52-help-small.png",
+                            "53-help-landscape.png" }));
     EXPECT_EQ(QImage(pictures.path() + QStringLiteral("/07-remote-small.png")).size(), QSize(320, 568));
 
     QProcess help;

@@ -55,6 +55,42 @@ std::optional<QPoint> linkPoint(TouchWindow& w, const QString& target)
     return std::nullopt;
 }
 
+// The text at the top of the page's view.
+QString textAtTop(TouchWindow& w)
+{
+    QQuickItem* text = w.item(QStringLiteral("webPageText"));
+    const qreal top = text->parentItem()->parentItem()->property("contentY").toReal();
+    int at = -1;
+    QString shown;
+    QMetaObject::invokeMethod(text, "positionAt", Q_RETURN_ARG(int, at), Q_ARG(qreal, 0), Q_ARG(qreal, top + 16));
+    QMetaObject::invokeMethod(text, "getText", Q_RETURN_ARG(QString, shown), Q_ARG(int, at), Q_ARG(int, at + 40));
+    return shown.trimmed();
+}
+
+// Lines of the link colour, as long as a short word or longer, that run
+// under no link: an underline drawn astray.
+int strayLines(TouchWindow& w)
+{
+    const QImage picture = w.window->grabWindow();
+    QQuickItem* text = w.item(QStringLiteral("webPageText"));
+    int stray = 0;
+    for (int y = 4; y < picture.height(); ++y)
+        for (int x = 0, run = 0; x <= picture.width(); ++x) {
+            const QColor colour = x < picture.width() ? picture.pixelColor(x, y) : QColor(Qt::white);
+            if (colour.blue() > colour.red() + 60) {
+                ++run;
+                continue;
+            }
+            QString link;
+            const QPointF above = text->mapFromScene(QPointF(x - run / 2, y - 4));
+            if (run >= 40)
+                QMetaObject::invokeMethod(text, "linkAt", Q_RETURN_ARG(QString, link), Q_ARG(qreal, above.x()), Q_ARG(qreal, above.y()));
+            stray += run >= 40 && link.isEmpty();
+            run = 0;
+        }
+    return stray;
+}
+
 // The settings row showing this text, scrolled into view.
 QQuickItem* settingsRow(TouchWindow& w, const QString& text)
 {
@@ -191,10 +227,16 @@ TEST(TouchHelp, HelpPagesFollowTheirLinksAndAFailingHelpSiteGivesWayToTheBundled
     w.click(help);
     ASSERT_TRUE(settled(w, 3));
     ASSERT_TRUE(waitUntil([&] { return barTitle(w) == u"Help"; })) << barTitle(w).toStdString() << " / " << w.alerts.title().toStdString();
+    // A link to a place on the page scrolls there, one to a place on
+    // another page opens that page there.
     std::optional<QPoint> link;
-    ASSERT_TRUE((link = linkPoint(w, QStringLiteral("cantSee.htm"))));
+    ASSERT_TRUE((link = linkPoint(w, QStringLiteral("#icons"))));
     QTest::mouseClick(w.window, Qt::LeftButton, {}, *link);
-    EXPECT_TRUE(waitUntil([&] { return barTitle(w) != u"Help" && !barTitle(w).isEmpty(); }));
+    EXPECT_TRUE(waitUntil([&] { return textAtTop(w).startsWith(u"What the icons in the list mean"); })) << textAtTop(w).toStdString();
+    ASSERT_TRUE((link = linkPoint(w, QStringLiteral("cantSee.htm#address"))));
+    QTest::mouseClick(w.window, Qt::LeftButton, {}, *link);
+    EXPECT_TRUE(waitUntil([&] { return textAtTop(w).startsWith(u"5. Enter the computer by hand"); })) << textAtTop(w).toStdString();
+    EXPECT_NE(barTitle(w), u"Help");
     w.click(w.item(QStringLiteral("backButton")));
     ASSERT_TRUE(settled(w, 2));
 
@@ -204,6 +246,8 @@ TEST(TouchHelp, HelpPagesFollowTheirLinksAndAFailingHelpSiteGivesWayToTheBundled
     w.click(about);
     ASSERT_TRUE(settled(w, 3));
     EXPECT_TRUE(waitUntil([&] { return barTitle(w) == u"About PlayerLink"; }));
+    QTest::qWait(100);
+    EXPECT_EQ(strayLines(w), 0);
     EXPECT_EQ(site.targets(), QList<QByteArray> { "/iAbout.php?source=PlayerLink" });
     EXPECT_FALSE(w.alerts.isShowing());
     AlertPresenter::setCurrent(nullptr);
