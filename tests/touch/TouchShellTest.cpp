@@ -22,6 +22,7 @@
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -134,7 +135,12 @@ TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
                     QStringLiteral("--screenshots"), pictures.path() });
     ASSERT_TRUE(program.waitForFinished(120000)) << "the tour did not end";
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    const QString errors = QString::fromUtf8(program.readAllStandardError());
+    EXPECT_EQ(program.exitCode(), 0) << errors.toStdString();
+    // Qt Quick's own warnings (a component not made, a property not set)
+    // or a QML file's: every screen of the tour is whole.
+    static const QRegularExpression qmlWarning(QStringLiteral(R"(^QQml\w*:|\.qml:\d+)"), QRegularExpression::MultilineOption);
+    EXPECT_FALSE(errors.contains(qmlWarning)) << errors.toStdString();
     EXPECT_EQ(QDir(pictures.path()).entryList(QDir::Files),
               QStringList({ "01-remote-playlist.png", "02-remote-picker.png", "03-remote-dvd.png", "04-remote-landscape.png",
                             "05-remote-landscape-dvd.png", "06-remote-landscape-small.png", "07-remote-small.png",
