@@ -1,5 +1,8 @@
 #include "touch/TouchWebPage.h"
 
+#include "touch/WebPictureProvider.h"
+#include "ui/WebPicture.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
@@ -9,8 +12,23 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFormat>
+
+#include <vector>
 
 namespace {
+// The file a local page names beside it (in its folder or below), empty for
+// anything else: a web page names no file of this computer.
+QString fileBesidePage(const QUrl& name, const QUrl& page)
+{
+    const QString folder = page.adjusted(QUrl::RemoveFilename).toLocalFile();
+    const QString path = QFileInfo(name.toLocalFile()).canonicalFilePath();
+    if (!page.isLocalFile() || !name.isLocalFile() || folder.isEmpty() || path.isEmpty()
+        || !path.startsWith(QFileInfo(folder).canonicalFilePath() + u'/'))
+        return {};
+    return path;
+}
+
 // Qt's HTML reader loading nothing but a bundled page's own style sheets
 // (small local files beside it): pictures and anything from the network
 // stay where they are.
@@ -21,10 +39,8 @@ public:
 protected:
     QVariant loadResource(int type, const QUrl& name) override
     {
-        const QString folder = baseUrl().adjusted(QUrl::RemoveFilename).toLocalFile();
-        const QString path = QFileInfo(name.toLocalFile()).canonicalFilePath();
-        if (type != QTextDocument::StyleSheetResource || !baseUrl().isLocalFile() || !name.isLocalFile()
-            || folder.isEmpty() || !path.startsWith(QFileInfo(folder).canonicalFilePath() + u'/'))
+        const QString path = fileBesidePage(name, baseUrl());
+        if (type != QTextDocument::StyleSheetResource || path.isEmpty())
             return {};
         QFile file(path);
         if (file.size() > maximumStyleSheetBytes || !file.open(QIODevice::ReadOnly))
@@ -48,6 +64,63 @@ void keepBlockAnchors(QTextDocument& document)
         named.setAnchorNames(names + cursor.charFormat().anchorNames());
         cursor.mergeCharFormat(named);
     }
+}
+
+// The document's pictures, each resolved against base into wanted: those
+// fetched point at the picture provider, the others go.
+void placePictures(QTextDocument& document, const QUrl& base, const QHash<QUrl, int>& pictures, QList<QUrl>* wanted)
+{
+    struct Found {
+        int position;
+        QTextImageFormat format;
+        QUrl url;
+    };
+    std::vector<Found> found;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat())
+                continue;
+            const QTextImageFormat format = fragment.charFormat().toImageFormat();
+            const QUrl url = base.resolved(QUrl(format.name(), QUrl::TolerantMode));
+            for (int i = 0; i < fragment.length(); ++i)
+                found.push_back({ fragment.position() + i, format, url });
+        }
+    // From the end, so that a picture taken out moves none still to come.
+    for (auto picture = found.rbegin(); picture != found.rend(); ++picture) {
+        if (wanted && !wanted->contains(picture->url))
+            wanted->append(picture->url);
+        QTextCursor cursor(&document);
+        cursor.setPosition(picture->position);
+        cursor.setPosition(picture->position + 1, QTextCursor::KeepAnchor);
+        const int number = pictures.value(picture->url, -1);
+        if (number < 0) {
+            cursor.removeSelectedText();
+            continue;
+        }
+        QTextImageFormat shown = picture->format;
+        shown.setName(WebPictureProvider::url(number).toString());
+        cursor.setCharFormat(shown);
+    }
+}
+
+QString pageText(const QString& html, const QUrl& base, const QHash<QUrl, int>& pictures, QString* title,
+                 QList<QUrl>* wanted)
+{
+    InertDocument document;
+    document.setBaseUrl(base);
+    document.setHtml(html);
+    keepBlockAnchors(document);
+    placePictures(document, base, pictures, wanted);
+    if (title)
+        *title = document.metaInformation(QTextDocument::DocumentTitle).trimmed();
+    QString text = document.toHtml();
+    // What the text item would fetch by itself: backgrounds, and any
+    // picture not the provider's.
+    static const QRegularExpression fetched(
+        QStringLiteral(R"(<img\b(?![^>]*\ssrc="image://webpicture/)[^>]*>|\sbackground="[^"]*"|background-image:[^;"]*;?)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return text.remove(fetched);
 }
 
 QString decodedText(const WebFetch::Result& result, bool html)
@@ -80,9 +153,18 @@ TouchWebPage::TouchWebPage(QObject* parent)
     : QObject(parent)
     , m_network(new QNetworkAccessManager(this))
 {
+    m_redraw.setSingleShot(true);
+    m_redraw.setInterval(30);
+    connect(&m_redraw, &QTimer::timeout, this, [this] {
+        m_text = pageText(m_html, m_base, m_pictures, nullptr, nullptr);
+        emit textChanged();
+    });
 }
 
-TouchWebPage::~TouchWebPage() = default;
+TouchWebPage::~TouchWebPage()
+{
+    clearPictures();
+}
 
 QUrl TouchWebPage::url() const
 {
@@ -97,18 +179,84 @@ QString TouchWebPage::address() const
 
 QString TouchWebPage::inertText(const QString& html, const QUrl& base, QString* title)
 {
-    InertDocument document;
-    document.setBaseUrl(base);
-    document.setHtml(html);
-    keepBlockAnchors(document);
-    if (title)
-        *title = document.metaInformation(QTextDocument::DocumentTitle).trimmed();
-    QString text = document.toHtml();
-    // What the text item would fetch by itself: pictures and backgrounds.
-    static const QRegularExpression fetched(
-        QStringLiteral(R"(<img\b[^>]*>|\sbackground="[^"]*"|background-image:[^;"]*;?)"),
-        QRegularExpression::CaseInsensitiveOption);
-    return text.remove(fetched);
+    return pageText(html, base, {}, title, nullptr);
+}
+
+void TouchWebPage::setPictureWidth(int width)
+{
+    if (width == m_pictureWidth)
+        return;
+    m_pictureWidth = width;
+    emit pictureWidthChanged();
+}
+
+void TouchWebPage::showPage(const QString& html, const QUrl& base)
+{
+    m_html = html;
+    m_base = base;
+    QList<QUrl> wanted;
+    m_text = pageText(m_html, m_base, m_pictures, &m_title, &wanted);
+    const int known = int(m_pictures.size());
+    for (const QUrl& picture : std::as_const(wanted))
+        askForPicture(picture);
+    // Pictures read at once from beside a local page are shown at once.
+    if (int(m_pictures.size()) != known)
+        m_text = pageText(m_html, m_base, m_pictures, nullptr, nullptr);
+}
+
+void TouchWebPage::askForPicture(const QUrl& url)
+{
+    if (m_pictures.contains(url) || m_pictureFetches.contains(url))
+        return;
+    if (!isWeb(url)) {
+        // A local page's own pictures, beside it.
+        const QString path = fileBesidePage(url, m_base);
+        QFile file(path);
+        const bool readable = !path.isEmpty() && file.size() <= WebPicture::maximumBytes && file.open(QIODevice::ReadOnly);
+        addPicture(url, readable ? WebPicture::decoded(file.readAll(), m_pictureWidth) : QImage());
+        return;
+    }
+    if (m_picturesAsked >= WebPicture::maximumPerPage) {
+        addPicture(url, {});
+        return;
+    }
+    ++m_picturesAsked;
+    auto* fetch = new WebFetch(m_network, url, WebPicture::maximumBytes, this);
+    m_pictureFetches.insert(url, fetch);
+    connect(fetch, &WebFetch::finished, this, [this, url, fetch](const WebFetch::Result& result) {
+        m_pictureFetches.remove(url);
+        fetch->deleteLater();
+        addPicture(url, WebPicture::decoded(result.data, m_pictureWidth));
+        // Pictures arrive one by one; the page is redrawn once a burst is in.
+        m_redraw.start();
+    });
+    connect(fetch, &WebFetch::failed, this, [this, url, fetch](const WebLoadError&) {
+        m_pictureFetches.remove(url);
+        fetch->deleteLater();
+        addPicture(url, {});
+    });
+    fetch->start();
+}
+
+void TouchWebPage::addPicture(const QUrl& url, const QImage& picture)
+{
+    m_pictures.insert(url, picture.isNull() ? -1 : WebPictureProvider::add(picture));
+}
+
+void TouchWebPage::clearPictures()
+{
+    m_redraw.stop();
+    for (const QPointer<WebFetch>& fetch : std::as_const(m_pictureFetches))
+        if (fetch) {
+            fetch->abort();
+            fetch->deleteLater();
+        }
+    m_pictureFetches.clear();
+    for (const int number : std::as_const(m_pictures))
+        if (number >= 0)
+            WebPictureProvider::remove(number);
+    m_pictures.clear();
+    m_picturesAsked = 0;
 }
 
 void TouchWebPage::load(const QUrl& url)
@@ -121,7 +269,8 @@ void TouchWebPage::load(const QUrl& url)
 void TouchWebPage::loadHtml(const QString& html, const QUrl& base)
 {
     stop();
-    m_text = inertText(html, base, &m_title);
+    clearPictures();
+    showPage(html, base);
     m_history.push({ base, html, true, 0 });
     emit loadingChanged();
     show();
@@ -203,7 +352,8 @@ void TouchWebPage::goTo(int historyIndex)
     // A page given as text keeps its text.
     stop();
     m_history.moveTo(historyIndex);
-    m_text = inertText(item.html, item.url, &m_title);
+    clearPictures();
+    showPage(item.html, item.url);
     emit loadingChanged();
     show();
 }
@@ -211,6 +361,7 @@ void TouchWebPage::goTo(int historyIndex)
 void TouchWebPage::show()
 {
     emit historyChanged();
+    emit textChanged();
     emit shown();
 }
 
@@ -242,15 +393,25 @@ void TouchWebPage::fetched(const WebFetch::Result& result)
     stop();
     emit loadingChanged();
     const QByteArray& type = result.contentType;
+    const bool isImage = type.startsWith("image/");
     const bool isHtml = type.isEmpty() || type == "text/html" || type == "application/xhtml+xml";
-    if (!isHtml && !type.startsWith("text/")) {
+    if (!isImage && !isHtml && !type.startsWith("text/")) {
         emit failed({ WebLoadError::Kind::Unsupported, result.url, 0,
                       QStringLiteral("cannot show %1").arg(QString::fromLatin1(type)) });
         return;
     }
-    const QString html = isHtml ? decodedText(result, true)
-                                : QStringLiteral("<pre>%1</pre>").arg(decodedText(result, false).toHtmlEscaped());
-    m_text = inertText(html, result.url, &m_title);
+    clearPictures();
+    QString html;
+    if (isImage) {
+        // A picture by itself, as the page it is.
+        addPicture(result.url, WebPicture::decoded(result.data, m_pictureWidth));
+        html = QStringLiteral("<p align=\"center\"><img src=\"%1\"></p>").arg(result.url.toString(QUrl::FullyEncoded).toHtmlEscaped());
+    } else if (isHtml) {
+        html = decodedText(result, true);
+    } else {
+        html = QStringLiteral("<pre>%1</pre>").arg(decodedText(result, false).toHtmlEscaped());
+    }
+    showPage(html, result.url);
     QUrl shownUrl = result.url;
     if (m_pendingUrl.hasFragment())
         shownUrl.setFragment(m_pendingUrl.fragment());

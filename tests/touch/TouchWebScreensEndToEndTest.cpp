@@ -3,7 +3,7 @@
 // served on loopback, a skin link's question and download, choosing the new
 // skin and deleting it; assistive technology finds the rows with their
 // state. The help viewer: the settings' help rows, a page's links, and a
-// help site that fails.
+// help site that fails; a page's pictures.
 
 #include "FakeHttpServer.h"
 #include "TestSupport.h"
@@ -16,7 +16,9 @@
 #include "core/UserDefaults.h"
 
 #include <QAccessible>
+#include <QBuffer>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -253,4 +255,44 @@ TEST(TouchHelp, HelpPagesFollowTheirLinksAndAFailingHelpSiteGivesWayToTheBundled
     AlertPresenter::setCurrent(nullptr);
     UserDefaults::standard().removeObject(ServiceHosts::helpSiteKey);
     UserDefaults::standard().removeObject(PreferenceKeys::appleLanguages);
+}
+
+TEST(TouchHelp, APagesPicturesComeThroughItsFetchAndNoneFromThisComputer)
+{
+    QTemporaryDir elsewhere;
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    const QString local = elsewhere.filePath(QStringLiteral("green.png"));
+    ASSERT_TRUE(picture.save(local));
+    picture.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    FakeHttpServer site;
+    site.setHandler([&](const FakeHttpServer::Request& request) {
+        if (request.target == "/red.png")
+            return FakeHttpServer::ok(png, "image/png");
+        return FakeHttpServer::ok(QStringLiteral("<html><head><title>Pictures</title></head><body><p>Red</p>"
+                                                 "<img src=\"red.png\"><p>Green</p><img src=\"%1\"></body></html>")
+                                      .arg(QUrl::fromLocalFile(local).toString())
+                                      .toUtf8(),
+                                  "text/html");
+    });
+    UserDefaults::standard().setObject(ServiceHosts::helpSiteKey, QStringLiteral("http://") + site.hostAddress());
+    TouchWindow w(false);
+    w.remotes.navigator().showAbout();
+    ASSERT_TRUE(waitUntil([&] { return barTitle(w) == u"Pictures"; }));
+    auto pixels = [&](Qt::GlobalColor colour) {
+        const QImage shown = w.window->grabWindow().convertToFormat(QImage::Format_RGB32);
+        int count = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                count += shown.pixelColor(x, y) == QColor(colour);
+        return count;
+    };
+    EXPECT_TRUE(waitUntil([&] { return pixels(Qt::red) == 40 * 30; })) << pixels(Qt::red);
+    EXPECT_EQ(pixels(Qt::green), 0);
+    EXPECT_EQ(site.targets(), (QList<QByteArray> { "/iAbout.php?source=PlayerLink", "/red.png" }));
+    UserDefaults::standard().removeObject(ServiceHosts::helpSiteKey);
 }

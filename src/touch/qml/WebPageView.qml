@@ -29,6 +29,13 @@ Rectangle {
             flick.contentY = at < 0 ? 0 : Math.min(text.positionToRectangle(at).y, bottom)
         }
 
+        // Pictures wider than the page are shrunk to it as they arrive.
+        Binding {
+            target: view.page
+            property: "pictureWidth"
+            value: text.width - 2 * text.textMargin
+        }
+
         Timer {
             id: placeLater
             interval: 0
