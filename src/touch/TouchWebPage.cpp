@@ -287,7 +287,7 @@ void TouchWebPage::follow(const QString& link)
     if ((target.isLocalFile() || target.scheme() == u"qrc") && isWeb(url()))
         return;
     // A jump within the page shown stays on it.
-    if (target.hasFragment() && isSameDocument(target, url())) {
+    if (target.hasFragment() && m_history.current() && isSameDocument(target, url())) {
         WebHistory::Item jump = *m_history.current();
         jump.url = target;
         stop();
