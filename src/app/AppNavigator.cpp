@@ -1,9 +1,6 @@
 #include "app/AppNavigator.h"
 
 #include "app/CentralAccessFactory.h"
-#include "core/Localization.h"
-#include "core/ServiceHosts.h"
-#include "core/UserDefaults.h"
 #include "models/RemoteSession.h"
 #include "screens/AdditionalActions/AdditionalActionsViewController.h"
 #include "screens/AdditionalActions/LuaAdditionalActionsViewController.h"
@@ -190,7 +187,7 @@ void AppNavigator::showNewsItem(const QString& html)
         m_itemPage->deleteLater();
     auto* page = new WebViewController(m_factory.context());
     m_itemPage = page;
-    page->loadHTMLString(html, WebViewController::bundlePageDirectory);
+    page->loadHTMLString(html);
     pushShown(page);
 }
 
@@ -211,7 +208,7 @@ void AppNavigator::showBundledPage(const QString& name)
     if (!m_stack)
         return;
     WebViewController* page = m_factory.webViewController();
-    page->loadFromResource(name, WebViewController::bundlePageType, WebViewController::bundlePageDirectory);
+    page->loadBundledPage(name);
     pushShown(page);
 }
 
@@ -221,13 +218,7 @@ void AppNavigator::showAbout()
         return;
     WebViewController* page = m_factory.webViewController();
     pushShown(page);
-    const QUrl address = ServiceHosts::helpSiteAddress(UserDefaults::standard(), aboutPath);
-    if (address.isEmpty())
-        page->loadFromResource(aboutPage, WebViewController::bundlePageType, WebViewController::bundlePageDirectory);
-    else
-        page->loadUrlStringWithBackupResourceTypeDirectory(address.toString(QUrl::FullyEncoded), aboutPage,
-                                                           WebViewController::bundlePageType,
-                                                           WebViewController::bundlePageDirectory);
+    page->loadAbout();
 }
 
 void AppNavigator::showNewsletter()
@@ -236,18 +227,7 @@ void AppNavigator::showNewsletter()
         return;
     WebViewController* page = m_factory.webViewController();
     pushShown(page);
-    const QUrl address = ServiceHosts::helpSiteAddress(UserDefaults::standard(), newsletterPath);
-    if (address.isEmpty())
-        // The newsletter lives only on the maker's site; without one the page says so.
-        page->loadHTMLString(QStringLiteral("<html><head><link rel=\"stylesheet\" type=\"text/css\" href=\"help.css\">"
-                                            "<title>%1</title></head><body><h1>%1</h1><p>%2</p></body></html>")
-                                 .arg(localizedString("Newsletter").toHtmlEscaped(),
-                                      localizedString("The newsletter is read from the maker's web site, and none "
-                                                      "is set up for this copy of PlayerLink.")
-                                          .toHtmlEscaped()),
-                             WebViewController::bundlePageDirectory);
-    else
-        page->loadUrlString(address.toString(QUrl::FullyEncoded));
+    page->loadNewsletter();
 }
 
 void AppNavigator::showSetupInstructions()

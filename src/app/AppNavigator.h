@@ -52,11 +52,6 @@ public:
     void openExternalUrl(const QUrl& url) override;
     void composeMail(const QString& to, const QString& subject, const QString& body) override;
 
-    // The maker's pages on the help site; "index" is the bundled about page.
-    static inline const QString newsletterPath = QStringLiteral("/updates#news");
-    static inline const QString aboutPath = QStringLiteral("/iAbout.php?source=PlayerLink");
-    static inline const QString aboutPage = QStringLiteral("index");
-
 private:
     void push(ViewController* screen);
     // With the navigation bar shown.

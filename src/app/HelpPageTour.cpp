@@ -18,7 +18,7 @@ void addHelpPageSteps(ScreenshotTour& tour, PlayerLinkAppDelegate& app)
             navigation->pushViewControllerVisibility(viewer, false, 1);
         }
         viewer->loadViewIfNeeded();
-        viewer->loadFromResource(page, WebViewController::bundlePageType, WebViewController::bundlePageDirectory);
+        viewer->loadBundledPage(page);
         if (!anchor.isEmpty())
             QObject::connect(viewer->theWebView(), &WebView::loadFinished, viewer, [viewer, anchor] {
                 viewer->theWebView()->scrollToAnchor(anchor);

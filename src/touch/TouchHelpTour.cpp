@@ -1,8 +1,10 @@
 #include "touch/TouchHelpTour.h"
 
 #include "models/Navigator.h"
+#include "touch/TouchHelp.h"
 #include "touch/TouchRemotes.h"
 #include "touch/TouchScreenshotTour.h"
+#include "touch/TouchWebPage.h"
 
 #include <QQuickWindow>
 #include <QStringList>
@@ -14,8 +16,12 @@ void addTouchHelpSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRem
         remotes.navigator().showBundledPage(page);
     };
     for (const QString& page : { QStringLiteral("help"), QStringLiteral("cantSee"), QStringLiteral("router"),
-                                 QStringLiteral("whatsNew"), QStringLiteral("credit"), QStringLiteral("index") })
+                                 QStringLiteral("whatsNew"), QStringLiteral("credit"), QStringLiteral("index") }) {
         tour.addStep(page == u"help" ? page : QStringLiteral("help-") + page, [show, page] { show(page); }, 900);
+        // The help's link to its icons, followed as a reader would.
+        if (page == u"help")
+            tour.addStep(QStringLiteral("help-icons"), [&remotes] { remotes.help()->page()->follow(QStringLiteral("#icons")); }, 900);
+    }
     tour.addStep(QStringLiteral("help-small"), [window, show] {
         show(QStringLiteral("help"));
         window->resize(320, 568);

@@ -1,13 +1,34 @@
 #include "touch/TouchWebPage.h"
 
+#include "touch/WebPictureProvider.h"
+#include "ui/WebPicture.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
+#include <QQuickTextDocument>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFormat>
+
+#include <vector>
 
 namespace {
+// The file a local page names beside it (in its folder or below), empty for
+// anything else: a web page names no file of this computer.
+QString fileBesidePage(const QUrl& name, const QUrl& page)
+{
+    const QString folder = page.adjusted(QUrl::RemoveFilename).toLocalFile();
+    const QString path = QFileInfo(name.toLocalFile()).canonicalFilePath();
+    if (!page.isLocalFile() || !name.isLocalFile() || folder.isEmpty() || path.isEmpty()
+        || !path.startsWith(QFileInfo(folder).canonicalFilePath() + u'/'))
+        return {};
+    return path;
+}
+
 // Qt's HTML reader loading nothing but a bundled page's own style sheets
 // (small local files beside it): pictures and anything from the network
 // stay where they are.
@@ -18,10 +39,8 @@ public:
 protected:
     QVariant loadResource(int type, const QUrl& name) override
     {
-        const QString folder = baseUrl().adjusted(QUrl::RemoveFilename).toLocalFile();
-        const QString path = QFileInfo(name.toLocalFile()).canonicalFilePath();
-        if (type != QTextDocument::StyleSheetResource || !baseUrl().isLocalFile() || !name.isLocalFile()
-            || folder.isEmpty() || !path.startsWith(QFileInfo(folder).canonicalFilePath() + u'/'))
+        const QString path = fileBesidePage(name, baseUrl());
+        if (type != QTextDocument::StyleSheetResource || path.isEmpty())
             return {};
         QFile file(path);
         if (file.size() > maximumStyleSheetBytes || !file.open(QIODevice::ReadOnly))
@@ -29,6 +48,80 @@ protected:
         return QString::fromUtf8(file.read(maximumStyleSheetBytes));
     }
 };
+
+// An empty anchor before a heading names the heading's block, which the
+// written HTML would forget: its first letter carries the names instead.
+void keepBlockAnchors(QTextDocument& document)
+{
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QStringList names = block.charFormat().anchorNames();
+        if (names.isEmpty() || block.length() < 2)
+            continue;
+        QTextCursor cursor(block);
+        cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+        QTextCharFormat named;
+        named.setAnchor(true);
+        named.setAnchorNames(names + cursor.charFormat().anchorNames());
+        cursor.mergeCharFormat(named);
+    }
+}
+
+// The document's pictures, each resolved against base into wanted: those
+// fetched point at the picture provider, the others go.
+void placePictures(QTextDocument& document, const QUrl& base, const QHash<QUrl, int>& pictures, QList<QUrl>* wanted)
+{
+    struct Found {
+        int position;
+        QTextImageFormat format;
+        QUrl url;
+    };
+    std::vector<Found> found;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat())
+                continue;
+            const QTextImageFormat format = fragment.charFormat().toImageFormat();
+            const QUrl url = base.resolved(QUrl(format.name(), QUrl::TolerantMode));
+            for (int i = 0; i < fragment.length(); ++i)
+                found.push_back({ fragment.position() + i, format, url });
+        }
+    // From the end, so that a picture taken out moves none still to come.
+    for (auto picture = found.rbegin(); picture != found.rend(); ++picture) {
+        if (wanted && !wanted->contains(picture->url))
+            wanted->append(picture->url);
+        QTextCursor cursor(&document);
+        cursor.setPosition(picture->position);
+        cursor.setPosition(picture->position + 1, QTextCursor::KeepAnchor);
+        const int number = pictures.value(picture->url, -1);
+        if (number < 0) {
+            cursor.removeSelectedText();
+            continue;
+        }
+        QTextImageFormat shown = picture->format;
+        shown.setName(WebPictureProvider::url(number).toString());
+        cursor.setCharFormat(shown);
+    }
+}
+
+QString pageText(const QString& html, const QUrl& base, const QHash<QUrl, int>& pictures, QString* title,
+                 QList<QUrl>* wanted)
+{
+    InertDocument document;
+    document.setBaseUrl(base);
+    document.setHtml(html);
+    keepBlockAnchors(document);
+    placePictures(document, base, pictures, wanted);
+    if (title)
+        *title = document.metaInformation(QTextDocument::DocumentTitle).trimmed();
+    QString text = document.toHtml();
+    // What the text item would fetch by itself: backgrounds, and any
+    // picture not the provider's.
+    static const QRegularExpression fetched(
+        QStringLiteral(R"(<img\b(?![^>]*\ssrc="image://webpicture/)[^>]*>|\sbackground="[^"]*"|background-image:[^;"]*;?)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return text.remove(fetched);
+}
 
 QString decodedText(const WebFetch::Result& result, bool html)
 {
@@ -49,15 +142,29 @@ bool isWeb(const QUrl& url)
 {
     return url.scheme() == u"http" || url.scheme() == u"https";
 }
+
+bool isSameDocument(const QUrl& a, const QUrl& b)
+{
+    return a.adjusted(QUrl::RemoveFragment) == b.adjusted(QUrl::RemoveFragment);
+}
 }
 
 TouchWebPage::TouchWebPage(QObject* parent)
     : QObject(parent)
     , m_network(new QNetworkAccessManager(this))
 {
+    m_redraw.setSingleShot(true);
+    m_redraw.setInterval(30);
+    connect(&m_redraw, &QTimer::timeout, this, [this] {
+        m_text = pageText(m_html, m_base, m_pictures, nullptr, nullptr);
+        emit textChanged();
+    });
 }
 
-TouchWebPage::~TouchWebPage() = default;
+TouchWebPage::~TouchWebPage()
+{
+    clearPictures();
+}
 
 QUrl TouchWebPage::url() const
 {
@@ -72,17 +179,84 @@ QString TouchWebPage::address() const
 
 QString TouchWebPage::inertText(const QString& html, const QUrl& base, QString* title)
 {
-    InertDocument document;
-    document.setBaseUrl(base);
-    document.setHtml(html);
-    if (title)
-        *title = document.metaInformation(QTextDocument::DocumentTitle).trimmed();
-    QString text = document.toHtml();
-    // What the text item would fetch by itself: pictures and backgrounds.
-    static const QRegularExpression fetched(
-        QStringLiteral(R"(<img\b[^>]*>|\sbackground="[^"]*"|background-image:[^;"]*;?)"),
-        QRegularExpression::CaseInsensitiveOption);
-    return text.remove(fetched);
+    return pageText(html, base, {}, title, nullptr);
+}
+
+void TouchWebPage::setPictureWidth(int width)
+{
+    if (width == m_pictureWidth)
+        return;
+    m_pictureWidth = width;
+    emit pictureWidthChanged();
+}
+
+void TouchWebPage::showPage(const QString& html, const QUrl& base)
+{
+    m_html = html;
+    m_base = base;
+    QList<QUrl> wanted;
+    m_text = pageText(m_html, m_base, m_pictures, &m_title, &wanted);
+    const int known = int(m_pictures.size());
+    for (const QUrl& picture : std::as_const(wanted))
+        askForPicture(picture);
+    // Pictures read at once from beside a local page are shown at once.
+    if (int(m_pictures.size()) != known)
+        m_text = pageText(m_html, m_base, m_pictures, nullptr, nullptr);
+}
+
+void TouchWebPage::askForPicture(const QUrl& url)
+{
+    if (m_pictures.contains(url) || m_pictureFetches.contains(url))
+        return;
+    if (!isWeb(url)) {
+        // A local page's own pictures, beside it.
+        const QString path = fileBesidePage(url, m_base);
+        QFile file(path);
+        const bool readable = !path.isEmpty() && file.size() <= WebPicture::maximumBytes && file.open(QIODevice::ReadOnly);
+        addPicture(url, readable ? WebPicture::decoded(file.readAll(), m_pictureWidth) : QImage());
+        return;
+    }
+    if (m_picturesAsked >= WebPicture::maximumPerPage) {
+        addPicture(url, {});
+        return;
+    }
+    ++m_picturesAsked;
+    auto* fetch = new WebFetch(m_network, url, WebPicture::maximumBytes, this);
+    m_pictureFetches.insert(url, fetch);
+    connect(fetch, &WebFetch::finished, this, [this, url, fetch](const WebFetch::Result& result) {
+        m_pictureFetches.remove(url);
+        fetch->deleteLater();
+        addPicture(url, WebPicture::decoded(result.data, m_pictureWidth));
+        // Pictures arrive one by one; the page is redrawn once a burst is in.
+        m_redraw.start();
+    });
+    connect(fetch, &WebFetch::failed, this, [this, url, fetch](const WebLoadError&) {
+        m_pictureFetches.remove(url);
+        fetch->deleteLater();
+        addPicture(url, {});
+    });
+    fetch->start();
+}
+
+void TouchWebPage::addPicture(const QUrl& url, const QImage& picture)
+{
+    m_pictures.insert(url, picture.isNull() ? -1 : WebPictureProvider::add(picture));
+}
+
+void TouchWebPage::clearPictures()
+{
+    m_redraw.stop();
+    for (const QPointer<WebFetch>& fetch : std::as_const(m_pictureFetches))
+        if (fetch) {
+            fetch->abort();
+            fetch->deleteLater();
+        }
+    m_pictureFetches.clear();
+    for (const int number : std::as_const(m_pictures))
+        if (number >= 0)
+            WebPictureProvider::remove(number);
+    m_pictures.clear();
+    m_picturesAsked = 0;
 }
 
 void TouchWebPage::load(const QUrl& url)
@@ -95,10 +269,11 @@ void TouchWebPage::load(const QUrl& url)
 void TouchWebPage::loadHtml(const QString& html, const QUrl& base)
 {
     stop();
-    m_text = inertText(html, base, &m_title);
+    clearPictures();
+    showPage(html, base);
     m_history.push({ base, html, true, 0 });
     emit loadingChanged();
-    emit shown();
+    show();
 }
 
 void TouchWebPage::follow(const QString& link)
@@ -112,9 +287,31 @@ void TouchWebPage::follow(const QString& link)
     if ((target.isLocalFile() || target.scheme() == u"qrc") && isWeb(url()))
         return;
     // A jump within the page shown stays on it.
-    if (target.adjusted(QUrl::RemoveFragment) == url().adjusted(QUrl::RemoveFragment) && target.hasFragment())
+    if (target.hasFragment() && m_history.current() && isSameDocument(target, url())) {
+        WebHistory::Item jump = *m_history.current();
+        jump.url = target;
+        stop();
+        m_history.push(std::move(jump));
+        emit loadingChanged();
+        emit historyChanged();
+        emit jumped();
         return;
+    }
     navigate(target, -1);
+}
+
+int TouchWebPage::anchorPosition(QQuickTextDocument* document) const
+{
+    const QString name = anchor();
+    if (!document || !document->textDocument() || name.isEmpty())
+        return -1;
+    for (QTextBlock block = document->textDocument()->begin(); block.isValid(); block = block.next())
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (format.isAnchor() && format.anchorNames().contains(name))
+                return it.fragment().position();
+        }
+    return -1;
 }
 
 void TouchWebPage::back()
@@ -138,6 +335,16 @@ void TouchWebPage::reload()
 void TouchWebPage::goTo(int historyIndex)
 {
     const WebHistory::Item item = m_history.at(historyIndex);
+    const WebHistory::Item* current = m_history.current();
+    if (historyIndex != m_history.index() && current && isSameDocument(item.url, current->url)) {
+        // Between two places of the page shown.
+        stop();
+        m_history.moveTo(historyIndex);
+        emit loadingChanged();
+        emit historyChanged();
+        emit jumped();
+        return;
+    }
     if (!item.givenAsText) {
         navigate(item.url, historyIndex);
         return;
@@ -145,8 +352,16 @@ void TouchWebPage::goTo(int historyIndex)
     // A page given as text keeps its text.
     stop();
     m_history.moveTo(historyIndex);
-    m_text = inertText(item.html, item.url, &m_title);
+    clearPictures();
+    showPage(item.html, item.url);
     emit loadingChanged();
+    show();
+}
+
+void TouchWebPage::show()
+{
+    emit historyChanged();
+    emit textChanged();
     emit shown();
 }
 
@@ -164,6 +379,7 @@ void TouchWebPage::navigate(const QUrl& url, int historyIndex)
     const bool wasLoading = isLoading();
     stop();
     m_pendingIndex = historyIndex;
+    m_pendingUrl = url;
     m_fetch = new WebFetch(m_network, url.adjusted(QUrl::RemoveFragment), maximumPageBytes, this);
     connect(m_fetch, &WebFetch::finished, this, &TouchWebPage::fetched);
     connect(m_fetch, &WebFetch::failed, this, &TouchWebPage::failedToFetch);
@@ -177,22 +393,35 @@ void TouchWebPage::fetched(const WebFetch::Result& result)
     stop();
     emit loadingChanged();
     const QByteArray& type = result.contentType;
+    const bool isImage = type.startsWith("image/");
     const bool isHtml = type.isEmpty() || type == "text/html" || type == "application/xhtml+xml";
-    if (!isHtml && !type.startsWith("text/")) {
+    if (!isImage && !isHtml && !type.startsWith("text/")) {
         emit failed({ WebLoadError::Kind::Unsupported, result.url, 0,
                       QStringLiteral("cannot show %1").arg(QString::fromLatin1(type)) });
         return;
     }
-    const QString html = isHtml ? decodedText(result, true)
-                                : QStringLiteral("<pre>%1</pre>").arg(decodedText(result, false).toHtmlEscaped());
-    m_text = inertText(html, result.url, &m_title);
+    clearPictures();
+    QString html;
+    if (isImage) {
+        // A picture by itself, as the page it is.
+        addPicture(result.url, WebPicture::decoded(result.data, m_pictureWidth));
+        html = QStringLiteral("<p align=\"center\"><img src=\"%1\"></p>").arg(result.url.toString(QUrl::FullyEncoded).toHtmlEscaped());
+    } else if (isHtml) {
+        html = decodedText(result, true);
+    } else {
+        html = QStringLiteral("<pre>%1</pre>").arg(decodedText(result, false).toHtmlEscaped());
+    }
+    showPage(html, result.url);
+    QUrl shownUrl = result.url;
+    if (m_pendingUrl.hasFragment())
+        shownUrl.setFragment(m_pendingUrl.fragment());
     if (m_history.isValidIndex(m_pendingIndex)) {
         m_history.moveTo(m_pendingIndex);
-        *m_history.current() = { result.url, {}, false, 0 };
+        *m_history.current() = { shownUrl, {}, false, 0 };
     } else {
-        m_history.push({ result.url, {}, false, 0 });
+        m_history.push({ shownUrl, {}, false, 0 });
     }
-    emit shown();
+    show();
 }
 
 void TouchWebPage::failedToFetch(const WebLoadError& error)

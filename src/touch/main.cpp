@@ -21,6 +21,7 @@
 #include "touch/TouchHelpTour.h"
 #include "touch/TouchScreenshotTour.h"
 #include "touch/WindowKeys.h"
+#include "touch/WebPictureProvider.h"
 #include "touch/skin/SkinImageProvider.h"
 
 #include <QGuiApplication>
@@ -121,6 +122,7 @@ int main(int argc, char** argv)
     // The module's qmldir lies at qrc:/PlayerLink/Touch.
     engine->addImportPath(QStringLiteral("qrc:/"));
     engine->addImageProvider(QString::fromLatin1(SkinImageProvider::providerId), new SkinImageProvider);
+    engine->addImageProvider(QString::fromLatin1(WebPictureProvider::providerId), new WebPictureProvider);
     engine->setInitialProperties({
         { QStringLiteral("keys"), QVariant::fromValue(&keys) },
         { QStringLiteral("remotes"), QVariant::fromValue(&remotes) },

@@ -1,8 +1,6 @@
 #include "ui/WebView.h"
 
-#include <QBuffer>
 #include <QFile>
-#include <QImageReader>
 #include <QNetworkAccessManager>
 #include <QScrollBar>
 #include <QStringDecoder>
@@ -382,19 +380,8 @@ QVariant WebView::decodedResource(int type, const QByteArray& data) const
 {
     if (type == QTextDocument::StyleSheetResource)
         return QString::fromUtf8(data);
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QSize size = reader.size();
-    if (!size.isValid() || qint64(size.width()) * size.height() > maximumImagePixels)
-        return {};
-    QImage image = reader.read();
-    if (image.isNull())
-        return {};
     // Pages are fitted to the view: a picture wider than it is shrunk.
     const int fit = viewport()->width() - 2 * int(document()->documentMargin());
-    if (fit > 100 && image.width() > fit)
-        image = image.scaledToWidth(fit, Qt::SmoothTransformation);
-    return image;
+    const QImage image = WebPicture::decoded(data, fit > 100 ? fit : 0);
+    return image.isNull() ? QVariant() : QVariant(image);
 }

@@ -3,6 +3,7 @@
 #include "ui/WebFetch.h"
 #include "ui/WebHistory.h"
 #include "ui/WebLoadError.h"
+#include "ui/WebPicture.h"
 
 #include <QHash>
 #include <QPointer>
@@ -51,9 +52,9 @@ public:
     QUrl url() const;
 
     static constexpr qint64 maximumPageBytes = 2 * 1024 * 1024;
-    static constexpr qint64 maximumResourceBytes = 4 * 1024 * 1024;
-    static constexpr int maximumResourcesPerPage = 64;
-    static constexpr int maximumImagePixels = 4096 * 4096;
+    static constexpr qint64 maximumResourceBytes = WebPicture::maximumBytes;
+    static constexpr int maximumResourcesPerPage = WebPicture::maximumPerPage;
+    static constexpr int maximumImagePixels = WebPicture::maximumPixels;
     // Space around a page, as browsers leave it.
     static constexpr int documentMargin = 10;
 

@@ -1,7 +1,7 @@
 // playerlink-touch's settings and skip-distance screens through real mouse
 // events on its window: a toggle ticks and keeps its preference, the
 // chosen skip distance shows in the settings, and assistive technology
-// finds every row with its state.
+// finds every row with its state and the sections' headings.
 
 #include "TestSupport.h"
 #include "TouchWindow.h"
@@ -36,8 +36,9 @@ QQuickItem* settingsRow(TouchWindow& w, const QString& text)
     return nullptr;
 }
 
-// The accessible rows of the window's lists: name, and whether it is checked.
-QStringList accessibleRows(QQuickWindow* window)
+// The names assistive technology finds in the window for this role; rows
+// also say whether they are checked.
+QStringList accessibleNames(QQuickWindow* window, QAccessible::Role role = QAccessible::ListItem)
 {
     QStringList rows;
     std::vector<QAccessibleInterface*> pending { QAccessible::queryAccessibleInterface(window) };
@@ -46,7 +47,7 @@ QStringList accessibleRows(QQuickWindow* window)
         pending.pop_back();
         if (!node || node->state().invisible)
             continue;
-        if (node->role() == QAccessible::ListItem)
+        if (node->role() == role)
             rows << node->text(QAccessible::Name) + (node->state().checked ? QStringLiteral(" [x]") : QString());
         for (int i = 0; i < node->childCount(); ++i)
             pending.push_back(node->child(i));
@@ -63,14 +64,18 @@ TEST(TouchSettings, AToggleTicksAndTheChosenSkipDistanceShowsInTheSettings)
     TouchWindow w(false);
     w.click(w.item(QStringLiteral("settingsButton")));
     ASSERT_TRUE(settled(w, 2));
+    // Sections are headings to assistive technology.
+    EXPECT_TRUE(accessibleNames(w.window, QAccessible::Heading).contains(u"Help"));
+    EXPECT_TRUE(accessibleNames(w.window, QAccessible::Heading).contains(u"Settings"))
+        << accessibleNames(w.window, QAccessible::Heading).join(u", ").toStdString();
 
     QQuickItem* boost = settingsRow(w, QStringLiteral("Boost volume range to 400%"));
     ASSERT_TRUE(boost);
     EXPECT_GE(boost->height(), 48);
     w.click(boost);
     EXPECT_TRUE(defaults.boolForKey(PreferenceKeys::doubleVol));
-    EXPECT_TRUE(accessibleRows(w.window).contains(QStringLiteral("Boost volume range to 400% [x]")))
-        << accessibleRows(w.window).join(u", ").toStdString();
+    EXPECT_TRUE(accessibleNames(w.window).contains(QStringLiteral("Boost volume range to 400% [x]")))
+        << accessibleNames(w.window).join(u", ").toStdString();
     w.click(boost);
     EXPECT_FALSE(defaults.boolForKey(PreferenceKeys::doubleVol));
 
@@ -78,14 +83,15 @@ TEST(TouchSettings, AToggleTicksAndTheChosenSkipDistanceShowsInTheSettings)
     ASSERT_TRUE(skip);
     w.click(skip);
     ASSERT_TRUE(settled(w, 3));
-    EXPECT_TRUE(accessibleRows(w.window).contains(QStringLiteral("30 Seconds [x]")))
-        << accessibleRows(w.window).join(u", ").toStdString();
+    EXPECT_EQ(accessibleNames(w.window, QAccessible::Heading), QStringList { QStringLiteral("Skip Distance...") });
+    EXPECT_TRUE(accessibleNames(w.window).contains(QStringLiteral("30 Seconds [x]")))
+        << accessibleNames(w.window).join(u", ").toStdString();
     QQuickItem* twoMinutes = w.item(QStringLiteral("skip-120"));
     ASSERT_TRUE(twoMinutes);
     w.click(twoMinutes);
     EXPECT_EQ(defaults.integerForKey(PreferenceKeys::skipDistance), 120);
     EXPECT_EQ(defaults.stringForKey(PreferenceKeys::skipDistanceWord), u"2 Minutes");
-    const QStringList chosen = accessibleRows(w.window).filter(QStringLiteral("[x]"));
+    const QStringList chosen = accessibleNames(w.window).filter(QStringLiteral("[x]"));
     EXPECT_EQ(chosen, QStringList { QStringLiteral("2 Minutes [x]") });
 
     w.click(w.item(QStringLiteral("backButton")));

@@ -22,6 +22,7 @@
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -134,7 +135,12 @@ TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
                     QStringLiteral("--screenshots"), pictures.path() });
     ASSERT_TRUE(program.waitForFinished(120000)) << "the tour did not end";
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    const QString errors = QString::fromUtf8(program.readAllStandardError());
+    EXPECT_EQ(program.exitCode(), 0) << errors.toStdString();
+    // Qt Quick's own warnings (a component not made, a property not set)
+    // or a QML file's: every screen of the tour is whole.
+    static const QRegularExpression qmlWarning(QStringLiteral(R"(^QQml\w*:|\.qml:\d+)"), QRegularExpression::MultilineOption);
+    EXPECT_FALSE(errors.contains(qmlWarning)) << errors.toStdString();
     EXPECT_EQ(QDir(pictures.path()).entryList(QDir::Files),
               QStringList({ "01-remote-playlist.png", "02-remote-picker.png", "03-remote-dvd.png", "04-remote-landscape.png",
                             "05-remote-landscape-dvd.png", "06-remote-landscape-small.png", "07-remote-small.png",
@@ -149,9 +155,10 @@ TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
                             "34-speed-small.png", "35-audio-delay.png", "36-dvd.png", "37-skins.png",
                             "38-skins-edit.png", "39-skins-small.png", "40-skins-landscape.png",
                             "41-skins-gallery.png", "42-skins-gallery-address.png", "43-skins-gallery-small.png",
-                            "44-skins-gallery-landscape.png", "45-help.png", "46-help-cantSee.png",
-                            "47-help-router.png", "48-help-whatsNew.png", "49-help-credit.png",
-                            "50-help-index.png", "51-help-small.png", "52-help-landscape.png" }));
+                            "44-skins-gallery-landscape.png", "45-help.png", "46-help-icons.png",
+                            "47-help-cantSee.png", "48-help-router.png", "49-help-whatsNew.png",
+                            "50-help-credit.png", "51-help-index.png", "52-help-small.png",
+                            "53-help-landscape.png" }));
     EXPECT_EQ(QImage(pictures.path() + QStringLiteral("/07-remote-small.png")).size(), QSize(320, 568));
 
     QProcess help;

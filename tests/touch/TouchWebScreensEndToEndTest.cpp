@@ -3,7 +3,7 @@
 // served on loopback, a skin link's question and download, choosing the new
 // skin and deleting it; assistive technology finds the rows with their
 // state. The help viewer: the settings' help rows, a page's links, and a
-// help site that fails.
+// help site that fails; a page's pictures.
 
 #include "FakeHttpServer.h"
 #include "TestSupport.h"
@@ -16,7 +16,9 @@
 #include "core/UserDefaults.h"
 
 #include <QAccessible>
+#include <QBuffer>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -53,6 +55,42 @@ std::optional<QPoint> linkPoint(TouchWindow& w, const QString& target)
             }
     }
     return std::nullopt;
+}
+
+// The text at the top of the page's view.
+QString textAtTop(TouchWindow& w)
+{
+    QQuickItem* text = w.item(QStringLiteral("webPageText"));
+    const qreal top = text->parentItem()->parentItem()->property("contentY").toReal();
+    int at = -1;
+    QString shown;
+    QMetaObject::invokeMethod(text, "positionAt", Q_RETURN_ARG(int, at), Q_ARG(qreal, 0), Q_ARG(qreal, top + 16));
+    QMetaObject::invokeMethod(text, "getText", Q_RETURN_ARG(QString, shown), Q_ARG(int, at), Q_ARG(int, at + 40));
+    return shown.trimmed();
+}
+
+// Lines of the link colour, as long as a short word or longer, that run
+// under no link: an underline drawn astray.
+int strayLines(TouchWindow& w)
+{
+    const QImage picture = w.window->grabWindow();
+    QQuickItem* text = w.item(QStringLiteral("webPageText"));
+    int stray = 0;
+    for (int y = 4; y < picture.height(); ++y)
+        for (int x = 0, run = 0; x <= picture.width(); ++x) {
+            const QColor colour = x < picture.width() ? picture.pixelColor(x, y) : QColor(Qt::white);
+            if (colour.blue() > colour.red() + 60) {
+                ++run;
+                continue;
+            }
+            QString link;
+            const QPointF above = text->mapFromScene(QPointF(x - run / 2, y - 4));
+            if (run >= 40)
+                QMetaObject::invokeMethod(text, "linkAt", Q_RETURN_ARG(QString, link), Q_ARG(qreal, above.x()), Q_ARG(qreal, above.y()));
+            stray += run >= 40 && link.isEmpty();
+            run = 0;
+        }
+    return stray;
 }
 
 // The settings row showing this text, scrolled into view.
@@ -191,10 +229,16 @@ TEST(TouchHelp, HelpPagesFollowTheirLinksAndAFailingHelpSiteGivesWayToTheBundled
     w.click(help);
     ASSERT_TRUE(settled(w, 3));
     ASSERT_TRUE(waitUntil([&] { return barTitle(w) == u"Help"; })) << barTitle(w).toStdString() << " / " << w.alerts.title().toStdString();
+    // A link to a place on the page scrolls there, one to a place on
+    // another page opens that page there.
     std::optional<QPoint> link;
-    ASSERT_TRUE((link = linkPoint(w, QStringLiteral("cantSee.htm"))));
+    ASSERT_TRUE((link = linkPoint(w, QStringLiteral("#icons"))));
     QTest::mouseClick(w.window, Qt::LeftButton, {}, *link);
-    EXPECT_TRUE(waitUntil([&] { return barTitle(w) != u"Help" && !barTitle(w).isEmpty(); }));
+    EXPECT_TRUE(waitUntil([&] { return textAtTop(w).startsWith(u"What the icons in the list mean"); })) << textAtTop(w).toStdString();
+    ASSERT_TRUE((link = linkPoint(w, QStringLiteral("cantSee.htm#address"))));
+    QTest::mouseClick(w.window, Qt::LeftButton, {}, *link);
+    EXPECT_TRUE(waitUntil([&] { return textAtTop(w).startsWith(u"5. Enter the computer by hand"); })) << textAtTop(w).toStdString();
+    EXPECT_NE(barTitle(w), u"Help");
     w.click(w.item(QStringLiteral("backButton")));
     ASSERT_TRUE(settled(w, 2));
 
@@ -204,9 +248,51 @@ TEST(TouchHelp, HelpPagesFollowTheirLinksAndAFailingHelpSiteGivesWayToTheBundled
     w.click(about);
     ASSERT_TRUE(settled(w, 3));
     EXPECT_TRUE(waitUntil([&] { return barTitle(w) == u"About PlayerLink"; }));
+    QTest::qWait(100);
+    EXPECT_EQ(strayLines(w), 0);
     EXPECT_EQ(site.targets(), QList<QByteArray> { "/iAbout.php?source=PlayerLink" });
     EXPECT_FALSE(w.alerts.isShowing());
     AlertPresenter::setCurrent(nullptr);
     UserDefaults::standard().removeObject(ServiceHosts::helpSiteKey);
     UserDefaults::standard().removeObject(PreferenceKeys::appleLanguages);
+}
+
+TEST(TouchHelp, APagesPicturesComeThroughItsFetchAndNoneFromThisComputer)
+{
+    QTemporaryDir elsewhere;
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    const QString local = elsewhere.filePath(QStringLiteral("green.png"));
+    ASSERT_TRUE(picture.save(local));
+    picture.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    FakeHttpServer site;
+    site.setHandler([&](const FakeHttpServer::Request& request) {
+        if (request.target == "/red.png")
+            return FakeHttpServer::ok(png, "image/png");
+        return FakeHttpServer::ok(QStringLiteral("<html><head><title>Pictures</title></head><body><p>Red</p>"
+                                                 "<img src=\"red.png\"><p>Green</p><img src=\"%1\"></body></html>")
+                                      .arg(QUrl::fromLocalFile(local).toString())
+                                      .toUtf8(),
+                                  "text/html");
+    });
+    UserDefaults::standard().setObject(ServiceHosts::helpSiteKey, QStringLiteral("http://") + site.hostAddress());
+    TouchWindow w(false);
+    w.remotes.navigator().showAbout();
+    ASSERT_TRUE(waitUntil([&] { return barTitle(w) == u"Pictures"; }));
+    auto pixels = [&](Qt::GlobalColor colour) {
+        const QImage shown = w.window->grabWindow().convertToFormat(QImage::Format_RGB32);
+        int count = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                count += shown.pixelColor(x, y) == QColor(colour);
+        return count;
+    };
+    EXPECT_TRUE(waitUntil([&] { return pixels(Qt::red) == 40 * 30; })) << pixels(Qt::red);
+    EXPECT_EQ(pixels(Qt::green), 0);
+    EXPECT_EQ(site.targets(), (QList<QByteArray> { "/iAbout.php?source=PlayerLink", "/red.png" }));
+    UserDefaults::standard().removeObject(ServiceHosts::helpSiteKey);
 }

@@ -2,6 +2,7 @@
 
 #include "SkinStageWindow.h"
 #include "touch/ReleasePages.h"
+#include "touch/WebPictureProvider.h"
 #include "touch/skin/SkinImageProvider.h"
 
 #include <QTest>
@@ -14,6 +15,7 @@ TouchWindow::TouchWindow(bool openRemote, const std::function<void(TouchRemotes&
         before(remotes);
     engine.addImportPath(QStringLiteral("qrc:/"));
     engine.addImageProvider(QString::fromLatin1(SkinImageProvider::providerId), new SkinImageProvider);
+    engine.addImageProvider(QString::fromLatin1(WebPictureProvider::providerId), new WebPictureProvider);
     engine.setInitialProperties({ { QStringLiteral("keys"), QVariant::fromValue(&keys) },
                                   { QStringLiteral("remotes"), QVariant::fromValue(&remotes) },
                                   { QStringLiteral("alerts"), QVariant::fromValue(&alerts) },

@@ -3,6 +3,7 @@
 #include "core/PreferenceKeys.h"
 #include "core/ServiceHosts.h"
 #include "core/UserDefaults.h"
+#include "models/HelpPages.h"
 #include "net/DeviceNetworkAddress.h"
 #include "screens/Flipside/FlipsideViewController.h"
 #include "screens/MainView/MainViewController.h"
@@ -188,9 +189,8 @@ TEST(Settings, RowsThatReachOutOpenTheirScreensAndPages)
     auto shows = [viewer](const QUrl& url) {
         return waitUntil([&] { return viewer->theWebView() && viewer->theWebView()->url() == url; });
     };
-    auto bundled = [viewer](const char* page) {
-        return viewer->bundleUrl(QString::fromLatin1(page), WebViewController::bundlePageType,
-                                 WebViewController::bundlePageDirectory);
+    auto bundled = [](const char* page) {
+        return HelpPages::bundledPage(defaults(), QString::fromLatin1(page)).url;
     };
 
     // Without a help site every page is the bundled one, and nothing is asked.

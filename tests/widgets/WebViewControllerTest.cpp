@@ -139,8 +139,7 @@ TEST(WebViewController, LinksOfTheApplicationSchemePostOnlyPageActions)
     v.controller.loadHTMLString(QStringLiteral("<p><a href=\"playerlink://bw_setuphelper\">Send me the steps</a></p>"
                                                "<p><a href=\"brindlewood://bw_setuphelper\">Steps, older link</a></p>"
                                                "<p><a href=\"playerlink://BWVlcStatusChanged\">Fake a status</a></p>"
-                                               "<p><a href=\"brindlewood://BWVlcStatusChanged\">Fake it old</a></p>"),
-                                QStringLiteral("VLC"));
+                                               "<p><a href=\"brindlewood://BWVlcStatusChanged\">Fake it old</a></p>"));
     const QUrl shown = v.view()->url();
     v.click(QStringLiteral("Send me the steps"));
     EXPECT_EQ(setupRequests, 1);
@@ -160,8 +159,7 @@ TEST(WebViewController, MailAndSoftwareCentreLinksOpenOutside)
 {
     Viewer v(QStringLiteral("en"));
     v.controller.loadHTMLString(QStringLiteral("<p><a href=\"mailto:help@localhost?subject=VLC\">Write to us</a></p>"
-                                               "<p><a href=\"appstream://org.videolan.VLC\">Install VLC</a></p>"),
-                                {});
+                                               "<p><a href=\"appstream://org.videolan.VLC\">Install VLC</a></p>"));
     v.click(QStringLiteral("Write to us"));
     v.click(QStringLiteral("Install VLC"));
     EXPECT_EQ(v.opened, (QList<QUrl> { QUrl(QStringLiteral("mailto:help@localhost?subject=VLC")),
@@ -181,8 +179,10 @@ TEST(WebViewController, AlertsWhenAPageWithoutAWorkingFallbackFails)
     EXPECT_EQ(v.alerts.alerts[0].buttons, QStringList { QStringLiteral("Ok") });
 
     // A fallback that is not in the bundle is tried once, then the alert.
-    v.controller.loadUrlStringWithBackupResourceTypeDirectory(unreachable, QStringLiteral("noSuchPage"),
-                                                               QStringLiteral("htm"), QStringLiteral("VLC"));
+    UserDefaults::standard().setObject(PreferenceKeys::appleLanguages, QStringList { QStringLiteral("fr") });
+    UserDefaults::standard().removeObject(ServiceHosts::translationKey);
+    UserDefaults::standard().setObject(ServiceHosts::helpSiteKey, QStringLiteral("http://127.0.0.1:%1").arg(unusedLoopbackPort()));
+    v.controller.loadHelpPage(QStringLiteral("noSuchPage"));
     ASSERT_TRUE(waitUntil([&] { return v.alerts.alerts.size() == 2; }));
     spinEventLoop(100);
     EXPECT_EQ(v.alerts.alerts.size(), 2u);
@@ -211,7 +211,7 @@ TEST(WebViewController, LoadsWaitUntilTheScreenCanShowThem)
     // Gone from the screen: the next page waits for the next visit.
     controller.beginAppearance(false, false);
     controller.endAppearance();
-    controller.loadFromResource(QStringLiteral("credit"), QStringLiteral("htm"), QStringLiteral("VLC"));
+    controller.loadBundledPage(QStringLiteral("credit"));
     spinEventLoop(100);
     EXPECT_TRUE(controller.theWebView()->toPlainText().contains(QStringLiteral("News page")));
     controller.beginAppearance(true, false);

@@ -68,6 +68,9 @@ Page {
 
             // The first row of each section carries its heading (none when empty).
             Rectangle {
+                // Qt 6.4 gives a Label its own role: the band is the heading.
+                Accessible.role: Accessible.Heading
+                Accessible.name: entry.section
                 visible: entry.section !== ""
                          && (entry.index === 0 || entry.ListView.section !== entry.ListView.previousSection)
                 width: parent.width
@@ -80,8 +83,7 @@ Page {
                     text: entry.section
                     color: "#9a9da6"
                     font.bold: true
-                    Accessible.role: Accessible.Heading
-                    Accessible.name: entry.section
+                    Accessible.ignored: true
                 }
             }
 

@@ -1,4 +1,3 @@
-pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import PlayerLink.Touch
@@ -89,6 +88,9 @@ Item {
         y: parent.height + Math.min(2 * pages.control.scale, pages.control.roomBelow - height)
         onCurrentIndexChanged: pages.control.currentPage = currentIndex
         Accessible.name: qsTrId("Page")
+        // Not a bound component: the indicator writes its delegates' context,
+        // which a bound one shares with the file.
+        // qmllint disable unqualified
         delegate: Rectangle {
             required property int index
             implicitWidth: dots.dot
@@ -97,6 +99,7 @@ Item {
             color: "white"
             opacity: index === dots.currentIndex ? 0.95 : 0.4
         }
+        // qmllint enable unqualified
     }
 
     Component.onCompleted: slideTo(control.currentPage, false)

@@ -21,22 +21,52 @@ Rectangle {
         boundsBehavior: Flickable.StopAtBounds
         ScrollBar.vertical: ScrollBar {}
 
+        // The reader starts at the page's anchor, or at its top; the text is
+        // laid out by then.
+        function place() {
+            const at = view.page.anchorPosition(text.textDocument)
+            const bottom = Math.max(0, flick.contentHeight - flick.height)
+            flick.contentY = at < 0 ? 0 : Math.min(text.positionToRectangle(at).y, bottom)
+        }
+
+        // Pictures wider than the page are shrunk to it as they arrive.
+        Binding {
+            target: view.page
+            property: "pictureWidth"
+            value: text.width - 2 * text.textMargin
+        }
+
+        Timer {
+            id: placeLater
+            interval: 0
+            onTriggered: flick.place()
+        }
+
         Connections {
             target: view.page
             function onShown() {
-                flick.contentY = 0
+                placeLater.restart()
+            }
+            function onJumped() {
+                flick.place()
             }
         }
 
-        Text {
+        // A read-only TextEdit rather than a Text: its document finds the
+        // anchors, and Qt 6.4's Text draws a link's underline astray.
+        TextEdit {
             id: text
             objectName: "webPageText"
             width: flick.width
-            padding: 10
-            textFormat: Text.RichText
-            wrapMode: Text.Wrap
+            // A margin of the document, not padding, which linkAt() and
+            // link taps would not allow for.
+            textMargin: 10
+            readOnly: true
+            selectByMouse: false
+            activeFocusOnPress: false
+            textFormat: TextEdit.RichText
+            wrapMode: TextEdit.Wrap
             color: "black"
-            linkColor: "#0645ad"
             text: view.page.text
             Accessible.role: Accessible.StaticText
             Accessible.name: view.page.title
