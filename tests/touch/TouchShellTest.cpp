@@ -151,7 +151,10 @@ TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
                             "41-skins-gallery.png", "42-skins-gallery-address.png", "43-skins-gallery-small.png",
                             "44-skins-gallery-landscape.png", "45-help.png", "46-help-cantSee.png",
                             "47-help-router.png", "48-help-whatsNew.png", "49-help-credit.png",
-                            "50-help-index.png", "51-help-small.png", "52-help-landscape.png" }));
+                            "50-help-index.png", "51-help-small.png", "52-help-landscape.png",
+                            "53-remote-news-badge.png", "54-news-loading.png", "55-news.png", "56-news-small.png",
+                            "57-news-item.png", "58-setup.png", "59-setup-small.png", "60-setup-alert.png",
+                            "61-setup-back.png" }));
     EXPECT_EQ(QImage(pictures.path() + QStringLiteral("/07-remote-small.png")).size(), QSize(320, 568));
 
     QProcess help;
