@@ -24,6 +24,7 @@
 #include "vlc/VLCController.h"
 
 #include <QDesktopServices>
+#include <QTimer>
 
 TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& defaults, AlertPresenter& alerts,
                            QObject* parent)
@@ -77,6 +78,13 @@ void TouchRemotes::setProbing(bool probing)
         m_scannedOnce = true;
         if (m_defaults.boolForKey(PreferenceKeys::autoScan))
             m_discovery->scan();
+        // A new user is greeted by the setup screen, once the list shows; a
+        // remote opened from the command line leaves it for a later start.
+        if (!m_session->remote() && !SetupInstructions::haveSeenSetupPage(m_defaults))
+            QTimer::singleShot(0, this, [this] {
+                if (isProbing())
+                    showSetupInstructions();
+            });
     }
 }
 

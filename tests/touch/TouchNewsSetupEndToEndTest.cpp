@@ -2,9 +2,10 @@
 // events on its window, against the maker's services served on loopback.
 // The news: the remotes list's News button with its badge, the feeds' rows
 // in their order, an item opened in the web viewer and read, the refresh,
-// and no news site. The setup: its texts, an address refused, the request
-// with the tick box, the addresses typed before, skipping, and the mail
-// program without a service; assistive technology finds every control.
+// and no news site. The setup: the new user's greeting, its texts and help
+// link, an address refused, the request with the tick box, the addresses
+// typed before, skipping, and the mail program without a service;
+// assistive technology finds every control.
 
 #include "FakeHttpServer.h"
 #include "TestSupport.h"
@@ -152,35 +153,31 @@ TEST(TouchNews, TheNewsListsTheFeedsInOrderOpensAnItemAndSaysWhenNoSiteIsConfigu
     AlertPresenter::setCurrent(nullptr);
 }
 
-TEST(TouchSetup, TheSetupScreenRefusesAnAddressSendsTheRequestAndWithoutAServiceOpensAMail)
+TEST(TouchSetup, TheSetupScreenGreetsANewUserRefusesAnAddressSendsTheRequestAndWithoutAServiceOpensAMail)
 {
     FakeHttpServer service;
     service.setHandler([](const FakeHttpServer::Request&) { return FakeHttpServer::ok("ok", "text/plain"); });
     UserDefaults& defaults = UserDefaults::standard();
     defaults.setObject(ServiceHosts::setupServiceKey, QStringLiteral("http://") + service.hostAddress());
+    // The help pages as the program installs them, read in English.
+    BundleInstaller::install();
+    defaults.setObject(PreferenceKeys::appleLanguages, QStringList { QStringLiteral("en") });
     QList<QUrl> opened;
     UrlOpener::setHandler([&](const QUrl& url) {
         opened << url;
         return true;
     });
-    TouchWindow w(false);
+    // A new user is greeted by the setup screen over the remotes list.
+    TouchWindow w(false, [&](TouchRemotes&) { defaults.removeObject(PreferenceKeys::haveSeenSetupPage); });
     AlertPresenter::setCurrent(&w.alerts);
-    auto openSetup = [&] {
-        w.click(w.item(QStringLiteral("settingsButton")));
-        ASSERT_TRUE(settled(w, 2));
-        QQuickItem* row = nullptr;
-        ASSERT_TRUE(waitUntil([&] { return (row = settingsRow(w, QStringLiteral("Setup Instructions"))); }));
-        w.click(row);
-        ASSERT_TRUE(settled(w, 3));
-        ASSERT_EQ(barTitle(w), u"Setup");
-    };
     auto type = [&](const QString& text) {
         w.click(w.item(QStringLiteral("setupEmail")));
         w.item(QStringLiteral("setupEmail"))->setProperty("text", QString());
         for (const QChar c : text)
             QTest::keyClick(w.window, c.toLatin1());
     };
-    openSetup();
+    ASSERT_TRUE(settled(w, 2));
+    ASSERT_EQ(barTitle(w), u"Setup");
     EXPECT_EQ(textOf(w, QStringLiteral("setupHeader")), u"Thanks for installing PlayerLink");
     EXPECT_EQ(textOf(w, QStringLiteral("setupMessage")), SetupInstructions::defaultMessage(defaults));
     EXPECT_TRUE(textOf(w, QStringLiteral("setupMessage")).contains(u"we'll send you an email"));
@@ -191,6 +188,23 @@ TEST(TouchSetup, TheSetupScreenRefusesAnAddressSendsTheRequestAndWithoutAService
     EXPECT_TRUE(named(w, QAccessible::EditableText).contains(u"Your email address"));
     EXPECT_TRUE(named(w, QAccessible::Button).contains(u"Send"));
 
+    // The message's link leads to the help page.
+    QQuickItem* message = w.item(QStringLiteral("setupMessage"));
+    std::optional<QPoint> link;
+    for (qreal y = 2; y < message->height() && !link; y += 4)
+        for (qreal x = 2; x < message->width() && !link; x += 6) {
+            QString target;
+            QMetaObject::invokeMethod(message, "linkAt", Q_RETURN_ARG(QString, target), Q_ARG(qreal, x), Q_ARG(qreal, y));
+            if (target == u"help")
+                link = message->mapToScene(QPointF(x, y)).toPoint();
+        }
+    ASSERT_TRUE(link);
+    QTest::mouseClick(w.window, Qt::LeftButton, {}, *link);
+    ASSERT_TRUE(settled(w, 3));
+    EXPECT_TRUE(waitUntil([&] { return barTitle(w) == u"Help"; })) << barTitle(w).toStdString();
+    w.click(w.item(QStringLiteral("backButton")));
+    ASSERT_TRUE(settled(w, 2));
+
     // An address that will not do is refused, and the screen stays.
     type(QStringLiteral("a@b.cd"));
     w.click(w.item(QStringLiteral("setupSend")));
@@ -198,7 +212,7 @@ TEST(TouchSetup, TheSetupScreenRefusesAnAddressSendsTheRequestAndWithoutAService
     EXPECT_EQ(w.alerts.title(), u"Please check your email");
     EXPECT_TRUE(w.alerts.message().startsWith(u"That doesn't look like a valid email address."));
     dismissNotice(w);
-    EXPECT_EQ(w.depth(), 3);
+    EXPECT_EQ(w.depth(), 2);
 
     // The request, with the box ticked; the screen goes and the user is told.
     type(QStringLiteral("me@example.com"));
@@ -208,16 +222,20 @@ TEST(TouchSetup, TheSetupScreenRefusesAnAddressSendsTheRequestAndWithoutAService
     EXPECT_EQ(QString::fromLatin1(service.targets()[0]),
               QStringLiteral("/setup_request/create?application=playerlink-iphone&udid=")
                   + DeviceIdentifier::uniqueIdentifier(defaults) + QStringLiteral("&email=me%40example.com&subscribe=1"));
-    ASSERT_TRUE(settled(w, 2));
+    ASSERT_TRUE(settled(w, 1));
     EXPECT_EQ(w.alerts.title(), u"Request Sent");
     EXPECT_TRUE(SetupInstructions::haveSeenSetupPage(defaults));
     dismissNotice(w);
 
-    // Back again: the address typed before is a tap away; skipping asks nobody.
-    QQuickItem* row = settingsRow(w, QStringLiteral("Setup Instructions"));
-    ASSERT_TRUE(row);
+    // From the settings' row: the address typed before is a tap away;
+    // skipping asks nobody.
+    w.click(w.item(QStringLiteral("settingsButton")));
+    ASSERT_TRUE(settled(w, 2));
+    QQuickItem* row = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (row = settingsRow(w, QStringLiteral("Setup Instructions"))); }));
     w.click(row);
     ASSERT_TRUE(settled(w, 3));
+    ASSERT_EQ(barTitle(w), u"Setup");
     ASSERT_TRUE(w.item(QStringLiteral("setupFind")));
     w.click(w.item(QStringLiteral("setupFind")));
     QQuickItem* choice = nullptr;
@@ -248,4 +266,5 @@ TEST(TouchSetup, TheSetupScreenRefusesAnAddressSendsTheRequestAndWithoutAService
     EXPECT_FALSE(w.alerts.isShowing());
     UrlOpener::setHandler(nullptr);
     AlertPresenter::setCurrent(nullptr);
+    defaults.removeObject(PreferenceKeys::appleLanguages);
 }
