@@ -31,6 +31,7 @@ void addTouchNewsSetupSteps(TouchScreenshotTour& tour, QQuickWindow* window, Tou
     }, 500); // past the slide in
     tour.addStep(QStringLiteral("news"), nullptr, 2500);
     tour.addStep(QStringLiteral("news-small"), [window] { window->resize(320, 568); }, 900);
+    tour.addStep(QStringLiteral("news-landscape"), [window] { window->resize(760, 390); }, 900);
     tour.addStep(QStringLiteral("news-item"), [window, &remotes] {
         window->resize(390, 760);
         remotes.news()->open(0);
@@ -40,6 +41,7 @@ void addTouchNewsSetupSteps(TouchScreenshotTour& tour, QQuickWindow* window, Tou
         NotificationCenter::defaultCenter().post(NotificationNames::setupHelper);
     }, 1500);
     tour.addStep(QStringLiteral("setup-small"), [window] { window->resize(320, 568); }, 900);
+    tour.addStep(QStringLiteral("setup-landscape"), [window] { window->resize(760, 390); }, 900);
     tour.addStep(QStringLiteral("setup-alert"), [window, &remotes] {
         window->resize(390, 760);
         remotes.setup()->send(QString(), false);

@@ -153,8 +153,8 @@ TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
                             "47-help-router.png", "48-help-whatsNew.png", "49-help-credit.png",
                             "50-help-index.png", "51-help-small.png", "52-help-landscape.png",
                             "53-remote-news-badge.png", "54-news-loading.png", "55-news.png", "56-news-small.png",
-                            "57-news-item.png", "58-setup.png", "59-setup-small.png", "60-setup-alert.png",
-                            "61-setup-back.png" }));
+                            "57-news-landscape.png", "58-news-item.png", "59-setup.png", "60-setup-small.png",
+                            "61-setup-landscape.png", "62-setup-alert.png", "63-setup-back.png" }));
     EXPECT_EQ(QImage(pictures.path() + QStringLiteral("/07-remote-small.png")).size(), QSize(320, 568));
 
     QProcess help;
