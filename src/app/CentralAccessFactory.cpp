@@ -12,6 +12,7 @@
 #include "models/NewsModel.h"
 #include "models/RemoteSession.h"
 #include "models/RemotesModel.h"
+#include "models/SetupInstructions.h"
 #include "models/SkinListModel.h"
 #include "screens/AdditionalActions/AdditionalActionsViewController.h"
 #include "screens/AdditionalActions/LuaAdditionalActionsViewController.h"
@@ -164,7 +165,7 @@ MainViewController* CentralAccessFactory::mainViewController()
         screen(m_mainViewController, remoteScreenContext(), *m_session, &news());
         // The remote screen shown with a remote: the setup worked.
         connect(m_mainViewController, &MainViewController::appeared, this,
-                [this] { setupInstructionsViewController()->setHaveSetupSuccesfully(); });
+                [this] { setupInstructionsViewController()->instructions().setHaveSetupSuccesfully(); });
     }
     return m_mainViewController;
 }
@@ -276,8 +277,8 @@ FeedsViewController* CentralAccessFactory::feedsViewController()
 
 SetupInstructionsVC* CentralAccessFactory::setupInstructionsViewController()
 {
-    return screen(m_setupInstructionsVC, context(), localizedString("Thanks for installing PlayerLink"),
-                  SetupInstructionsVC::defaultMessage(UserDefaults::standard()));
+    return screen(m_setupInstructionsVC, context(), SetupInstructions::header(),
+                  SetupInstructions::defaultMessage(UserDefaults::standard()));
 }
 
 RemoteConfigViewController* CentralAccessFactory::remoteConfigViewController()

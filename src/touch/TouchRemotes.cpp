@@ -3,6 +3,8 @@
 #include "app/SavedRemotesFile.h"
 #include "core/Clock.h"
 #include "core/ConsoleLog.h"
+#include "core/NotificationCenter.h"
+#include "core/NotificationNames.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "desktop/PasswordKeyring.h"
@@ -10,14 +12,19 @@
 #include "models/RemoteSession.h"
 #include "models/RemotesDiscovery.h"
 #include "models/RemotesModel.h"
+#include "models/SetupInstructions.h"
 #include "touch/TouchAdvanced.h"
 #include "touch/TouchSettings.h"
 #include "touch/TouchHelp.h"
+#include "touch/TouchNews.h"
+#include "touch/TouchSetup.h"
 #include "touch/TouchSkins.h"
+#include "ui/MailComposer.h"
 #include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
 
 #include <QDesktopServices>
+#include <QTimer>
 
 TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& defaults, AlertPresenter& alerts,
                            QObject* parent)
@@ -32,6 +39,8 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
     , m_advanced(new TouchAdvanced(AppContext { network, defaults, alerts, Clock::current(), *this }, *m_session, this))
     , m_skins(new TouchSkins(defaults, alerts, this))
     , m_help(new TouchHelp(defaults, alerts, this))
+    , m_news(new TouchNews(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
+    , m_setup(new TouchSetup(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
     , m_defaults(defaults)
     , m_alerts(alerts)
 {
@@ -41,9 +50,15 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
         m_model->setFoundStatus(m_discovery->status());
         emit discoveryStatusChanged();
     });
+    // A help page's link to the setup helper.
+    NotificationCenter::defaultCenter().addObserver(this, NotificationNames::setupHelper,
+                                                    [this](const Notification&) { showSetupInstructions(); });
 }
 
-TouchRemotes::~TouchRemotes() = default;
+TouchRemotes::~TouchRemotes()
+{
+    NotificationCenter::defaultCenter().removeObserver(this);
+}
 
 QObject* TouchRemotes::list() const
 {
@@ -63,6 +78,13 @@ void TouchRemotes::setProbing(bool probing)
         m_scannedOnce = true;
         if (m_defaults.boolForKey(PreferenceKeys::autoScan))
             m_discovery->scan();
+        // A new user is greeted by the setup screen, once the list shows; a
+        // remote opened from the command line leaves it for a later start.
+        if (!m_session->remote() && !SetupInstructions::haveSeenSetupPage(m_defaults))
+            QTimer::singleShot(0, this, [this] {
+                if (isProbing())
+                    showSetupInstructions();
+            });
     }
 }
 
@@ -165,6 +187,8 @@ void TouchRemotes::showRemote(const std::shared_ptr<VLCController>& remote)
 {
     m_session->setRemote(remote);
     emit remoteShown();
+    // The remote screen shown with a remote: the setup worked.
+    m_setup->instructions().setHaveSetupSuccesfully();
 }
 
 void TouchRemotes::showRemoteConfig(const std::shared_ptr<VLCController>& remote)
@@ -296,4 +320,20 @@ void TouchRemotes::showNewsItem(const QString& html)
 {
     m_help->showHtml(html);
     emit pageWanted(QStringLiteral("web"));
+}
+
+void TouchRemotes::showNews()
+{
+    emit pageWanted(QStringLiteral("news"));
+}
+
+void TouchRemotes::showSetupInstructions()
+{
+    m_setup->refresh();
+    emit pageWanted(QStringLiteral("setup"));
+}
+
+void TouchRemotes::composeMail(const QString& to, const QString& subject, const QString& body)
+{
+    MailComposer::sendEmailTo(m_alerts, to, subject, body, false);
 }

@@ -20,6 +20,8 @@ class TouchAdvanced;
 class TouchSettings;
 class TouchSkins;
 class TouchHelp;
+class TouchNews;
+class TouchSetup;
 class UserDefaults;
 class VLCController;
 
@@ -36,6 +38,8 @@ class TouchRemotes : public QObject, private Navigator {
     Q_MOC_INCLUDE("touch/TouchAdvanced.h")
     Q_MOC_INCLUDE("touch/TouchSkins.h")
     Q_MOC_INCLUDE("touch/TouchHelp.h")
+    Q_MOC_INCLUDE("touch/TouchNews.h")
+    Q_MOC_INCLUDE("touch/TouchSetup.h")
     // The remotes list's model (a RemotesModel).
     Q_PROPERTY(QObject* list READ list CONSTANT)
     Q_PROPERTY(bool probing READ isProbing WRITE setProbing NOTIFY probingChanged)
@@ -49,6 +53,8 @@ class TouchRemotes : public QObject, private Navigator {
     Q_PROPERTY(TouchSkins* skins READ skins CONSTANT)
     // The web page viewer of the help pages.
     Q_PROPERTY(TouchHelp* help READ help CONSTANT)
+    Q_PROPERTY(TouchNews* news READ news CONSTANT)
+    Q_PROPERTY(TouchSetup* setup READ setup CONSTANT)
 public:
     // network, defaults and alerts: not owned, they outlive this.
     TouchRemotes(QNetworkAccessManager* network, UserDefaults& defaults, AlertPresenter& alerts,
@@ -100,6 +106,10 @@ public:
     TouchAdvanced* advanced() const { return m_advanced; }
     TouchSkins* skins() const { return m_skins; }
     TouchHelp* help() const { return m_help; }
+    TouchNews* news() const { return m_news; }
+    TouchSetup* setup() const { return m_setup; }
+    // The news, from the bars of the remotes list and the remote screen.
+    Q_INVOKABLE void openNews() { showNews(); }
     // The settings screen, from the list's bar.
     Q_INVOKABLE void openSettings() { showSettings(); }
     // The gallery, from the skins screen's bar.
@@ -149,10 +159,14 @@ private:
     void showAbout() override;
     void showNewsletter() override;
     void showNewsItem(const QString& html) override;
+    void showNews() override;
+    void showSetupInstructions() override;
+    void composeMail(const QString& to, const QString& subject, const QString& body) override;
 
 signals:
     // A model's intent for a screen over the one on top: "playlist",
-    // "browser", "skins", "skinGallery", "web" (the help viewer), and the
+    // "browser", "skins", "skinGallery", "web" (the help viewer), "news",
+    // "setup", and the
     // advanced controls by their pictures' names ("menu-lua", "menu-plain",
     // "dvd", "chapters", "audio-video-tracks", "subtitle-tracks",
     // "audio-delay", "aspect-ratio", "speed").
@@ -169,6 +183,8 @@ private:
     TouchAdvanced* m_advanced;        // child
     TouchSkins* m_skins;              // child
     TouchHelp* m_help;                // child
+    TouchNews* m_news;                // child
+    TouchSetup* m_setup;              // child
     std::shared_ptr<VLCController> m_configRemote;
     std::function<void(const std::shared_ptr<VLCController>&)> m_foundChosen;
     UserDefaults& m_defaults;

@@ -9,6 +9,7 @@
 #include "core/Localization.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
+#include "models/NewsModel.h"
 #include "core/TerminalText.h"
 #include "touch/TouchAdvancedTour.h"
 #include "touch/TouchAlerts.h"
@@ -19,6 +20,8 @@
 #include "touch/TouchSettingsTour.h"
 #include "touch/TouchSkinsTour.h"
 #include "touch/TouchHelpTour.h"
+#include "touch/TouchNews.h"
+#include "touch/TouchNewsSetupTour.h"
 #include "touch/TouchScreenshotTour.h"
 #include "touch/WindowKeys.h"
 #include "touch/WebPictureProvider.h"
@@ -118,6 +121,9 @@ int main(int argc, char** argv)
     remotes.load();
     if (options.connects())
         remotes.connectTo(options.connectHost(), *connectPassword);
+    // The news is asked for at launch, so that the news buttons can show
+    // their badge (nothing is asked without a configured news site).
+    remotes.news()->model().refresh();
     auto engine = std::make_unique<QQmlApplicationEngine>();
     // The module's qmldir lies at qrc:/PlayerLink/Touch.
     engine->addImportPath(QStringLiteral("qrc:/"));
@@ -150,6 +156,7 @@ int main(int argc, char** argv)
         addTouchAdvancedSteps(*tour, window, remotes);
         addTouchSkinsSteps(*tour, window, remotes);
         addTouchHelpSteps(*tour, window, remotes);
+        addTouchNewsSetupSteps(*tour, window, remotes, options.connects());
         QObject::connect(tour.get(), &TouchScreenshotTour::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
         QTimer::singleShot(0, tour.get(), &TouchScreenshotTour::start);
     }

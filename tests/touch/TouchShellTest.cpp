@@ -158,7 +158,10 @@ TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
                             "44-skins-gallery-landscape.png", "45-help.png", "46-help-icons.png",
                             "47-help-cantSee.png", "48-help-router.png", "49-help-whatsNew.png",
                             "50-help-credit.png", "51-help-index.png", "52-help-small.png",
-                            "53-help-landscape.png" }));
+                            "53-help-landscape.png", "54-remote-news-badge.png", "55-news-loading.png",
+                            "56-news.png", "57-news-small.png", "58-news-landscape.png", "59-news-item.png",
+                            "60-setup.png", "61-setup-small.png", "62-setup-landscape.png", "63-setup-alert.png",
+                            "64-setup-back.png" }));
     EXPECT_EQ(QImage(pictures.path() + QStringLiteral("/07-remote-small.png")).size(), QSize(320, 568));
 
     QProcess help;

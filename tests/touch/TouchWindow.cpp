@@ -1,6 +1,7 @@
 #include "TouchWindow.h"
 
 #include "SkinStageWindow.h"
+#include "core/PreferenceKeys.h"
 #include "touch/ReleasePages.h"
 #include "touch/WebPictureProvider.h"
 #include "touch/skin/SkinImageProvider.h"
@@ -11,6 +12,8 @@
 
 TouchWindow::TouchWindow(bool openRemote, const std::function<void(TouchRemotes&)>& before)
 {
+    // A test that wants the new user's setup screen asks for it.
+    UserDefaults::standard().setBool(PreferenceKeys::haveSeenSetupPage, true);
     if (before)
         before(remotes);
     engine.addImportPath(QStringLiteral("qrc:/"));

@@ -10,6 +10,7 @@
 #include "net/SetupRequestService.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/MainView/RemoteScreenNotices.h"
+#include "models/SetupInstructions.h"
 #include "screens/Setup/SetupInstructionsVC.h"
 #include "screens/WebView/WebViewController.h"
 #include "ui/MailComposer.h"
@@ -122,7 +123,7 @@ TEST(SetupScreen, APageOpensItAndSendAsksTheServiceWithTheTickBox)
     setup->sendButton()->trigger();
     ASSERT_TRUE(waitUntil([&] { return service.server.requests().size() == 1; }));
     EXPECT_EQ(QString::fromLatin1(service.server.targets()[0]), prefix + u'0');
-    EXPECT_TRUE(SetupInstructionsVC::haveSeenSetupPage(UserDefaults::standard()));
+    EXPECT_TRUE(SetupInstructions::haveSeenSetupPage(UserDefaults::standard()));
     ASSERT_TRUE(waitUntil([&] { return run.top() == root; }));
     ASSERT_TRUE(AlertView::topAlert());
     EXPECT_EQ(AlertView::topAlert()->title(), QStringLiteral("Request Sent"));
@@ -154,7 +155,7 @@ TEST(SetupScreen, APageOpensItAndSendAsksTheServiceWithTheTickBox)
     ASSERT_TRUE(waitUntil([&] { return run.top() == root; }));
     spinEventLoop(50);
     EXPECT_EQ(service.server.requests().size(), size_t(2));
-    EXPECT_TRUE(SetupInstructionsVC::haveSeenSetupPage(UserDefaults::standard()));
+    EXPECT_TRUE(SetupInstructions::haveSeenSetupPage(UserDefaults::standard()));
 }
 
 TEST(SetupScreen, TheRemoteScreenReportsSuccessOnceAndAgainAfterAFailure)
@@ -174,16 +175,16 @@ TEST(SetupScreen, TheRemoteScreenReportsSuccessOnceAndAgainAfterAFailure)
     remote->setHostAddress(QStringLiteral("127.0.0.1:%1").arg(unusedLoopbackPort()));
     run.factory().mainViewController()->setCurrentRemote(remote);
     run.navigation()->pushViewController(run.factory().mainViewController(), false);
-    EXPECT_TRUE(SetupInstructionsVC::haveSetupSuccesfully(UserDefaults::standard()));
-    ASSERT_TRUE(waitUntil([&] { return service.server.requests().size() == 1 && !setup->service()->isReporting(); }));
+    EXPECT_TRUE(SetupInstructions::haveSetupSuccesfully(UserDefaults::standard()));
+    ASSERT_TRUE(waitUntil([&] { return service.server.requests().size() == 1 && !setup->instructions().service()->isReporting(); }));
     EXPECT_EQ(QString::fromLatin1(service.server.targets()[0]), report);
     EXPECT_FALSE(UserDefaults::standard().boolForKey(PreferenceKeys::haveReportedSuccesfullSetup));
 
-    setup->setHaveSetupSuccesfully();
-    ASSERT_TRUE(waitUntil([&] { return service.server.requests().size() == 2 && !setup->service()->isReporting(); }));
+    setup->instructions().setHaveSetupSuccesfully();
+    ASSERT_TRUE(waitUntil([&] { return service.server.requests().size() == 2 && !setup->instructions().service()->isReporting(); }));
     EXPECT_TRUE(UserDefaults::standard().boolForKey(PreferenceKeys::haveReportedSuccesfullSetup));
 
-    setup->setHaveSetupSuccesfully();
+    setup->instructions().setHaveSetupSuccesfully();
     spinEventLoop(100);
     EXPECT_EQ(service.server.requests().size(), size_t(2));
 
@@ -205,12 +206,12 @@ TEST(SetupScreen, WithoutAServiceSendOpensAMailWithTheInstructions)
     const QString sent = run.opened[0].toString(QUrl::FullyEncoded);
     const QString head = QStringLiteral("mailto:me%2Bvlc@example.com?subject=Setting%20up%20VLC%20for%20PlayerLink&body=");
     ASSERT_TRUE(sent.startsWith(head)) << qPrintable(sent);
-    QString body = SetupInstructionsVC::instructionsMailBody();
+    QString body = SetupInstructions::instructionsMailBody();
     body.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     EXPECT_EQ(sent.mid(head.size()), StringHelpers::fullyEscapedStringForUrl(body));
     EXPECT_TRUE(sent.contains(QStringLiteral("Tools%20%3E%20Preferences")));
     EXPECT_TRUE(sent.contains(QStringLiteral("%0D%0A%0D%0A1.%20Switch%20on%20VLC's%20web%20interface%0D%0A")));
-    EXPECT_TRUE(SetupInstructionsVC::haveSeenSetupPage(UserDefaults::standard()));
+    EXPECT_TRUE(SetupInstructions::haveSeenSetupPage(UserDefaults::standard()));
     EXPECT_TRUE(AlertView::visibleAlerts().isEmpty()); // no "Request Sent": the user sends it
 
     // The helper itself, as the settings screen uses it.

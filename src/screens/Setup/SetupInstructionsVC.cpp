@@ -1,13 +1,8 @@
 #include "screens/Setup/SetupInstructionsVC.h"
 
 #include "core/AlertPresenter.h"
-#include "core/Analytics.h"
-#include "core/ConsoleLog.h"
 #include "core/Localization.h"
-#include "core/PreferenceKeys.h"
-#include "core/UserDefaults.h"
-#include "models/Navigator.h"
-#include "net/SetupRequestService.h"
+#include "models/SetupInstructions.h"
 #include "ui/BarButtonItem.h"
 #include "ui/BWNavigationController.h"
 #include "ui/UiPalette.h"
@@ -20,9 +15,7 @@
 #include <QPropertyAnimation>
 
 namespace {
-constexpr int maximumRememberedAddresses = 5;
 constexpr int shiftDurationMs = 300;
-const QString helpLink = QStringLiteral("help");
 
 QIcon findIcon()
 {
@@ -45,20 +38,11 @@ SetupInstructionsVC::SetupInstructionsVC(const AppContext& context, const QStrin
     , m_ui(std::make_unique<Ui::SetupInstructions>())
     , m_header(header)
     , m_message(message)
-    , m_service(new SetupRequestService(context.defaults, context.network, this))
+    , m_instructions(new SetupInstructions(context, this))
 {
     m_ui->setupUi(this);
     setTitle(localizedString("Setup"));
     connect(m_ui->subscribeCheckbox, &QCheckBox::toggled, this, [this](bool on) { m_subscribe = on; });
-    connect(m_service, &SetupRequestService::successReported, this, [this](bool ok) {
-        if (ok)
-            m_context.defaults.setBool(PreferenceKeys::haveReportedSuccesfullSetup, true);
-    });
-}
-
-void SetupInstructionsVC::alert(const QString& message)
-{
-    m_context.alerts.present({ localizedString("Please check your email"), message, { localizedString("Ok") } });
 }
 
 SetupInstructionsVC::~SetupInstructionsVC() = default;
@@ -88,53 +72,6 @@ QCheckBox* SetupInstructionsVC::subscribeCheckbox() const
     return m_ui->subscribeCheckbox;
 }
 
-QString SetupInstructionsVC::defaultMessage(const UserDefaults& defaults)
-{
-    const QString how = localizedString(
-        "To use PlayerLink, you'll need to switch on VLC's web interface and give it a password, on each computer "
-        "you want to control. The <a href=\"help\">help page</a> shows how, step by step.");
-    const QString mail = SetupRequestService::isConfigured(defaults)
-        ? localizedString("If you enter your email address, we'll send you an email with the setup instructions.")
-        : localizedString("If you enter your email address, your mail program opens an email to you with the setup "
-                          "instructions, so that you can follow them on your computer.");
-    return how + QStringLiteral("<br><br>") + mail;
-}
-
-QString SetupInstructionsVC::instructionsMailSubject()
-{
-    return localizedString("Setting up VLC for PlayerLink");
-}
-
-QString SetupInstructionsVC::instructionsMailBody()
-{
-    return localizedString(
-        "PlayerLink controls VLC through VLC's web interface. That interface is switched off until you switch it on, "
-        "and VLC 3 opens it only with a password. Do this once on each computer you want to control.\n"
-        "\n"
-        "1. Switch on VLC's web interface\n"
-        "- Open VLC and choose Tools > Preferences (on a Mac: VLC > Preferences).\n"
-        "- At the bottom left, under Show settings, choose All.\n"
-        "- In the list on the left, click Interface > Main interfaces. On the right, tick Web.\n"
-        "- Open Main interfaces and click Lua. Under Lua HTTP, type a password into Password.\n"
-        "- Click Save, quit VLC and start it again.\n"
-        "\n"
-        "Or start VLC with the web interface on, putting your own password in place of SECRET:\n"
-        "vlc --extraintf http --http-password SECRET\n"
-        "\n"
-        "To check: open a web browser on the computer at http://localhost:8080, leave the user name empty and type "
-        "your password. VLC's own web remote appears.\n"
-        "\n"
-        "2. Let VLC through the firewall\n"
-        "- Windows: when Windows asks whether VLC may communicate on networks, tick Private networks and click "
-        "Allow access.\n"
-        "- macOS: if you are asked whether VLC may accept incoming network connections, click Allow.\n"
-        "- Linux: most desktops have no firewall switched on. With ufw, run: sudo ufw allow 8080/tcp\n"
-        "\n"
-        "3. Add the computer to PlayerLink\n"
-        "PlayerLink looks for computers on your network by itself. Choose yours and type the password you set in "
-        "VLC. If it is not in the list, add it by hand with its address, such as 192.168.1.20.\n");
-}
-
 // --- The screen ------------------------------------------------------------------
 
 void SetupInstructionsVC::viewDidLoad()
@@ -156,8 +93,8 @@ void SetupInstructionsVC::viewDidLoad()
     m_ui->messageField->setText(message);
     m_ui->messageField->setFont(UiPalette::font(16));
     connect(m_ui->messageField, &QLabel::linkActivated, this, [this](const QString& link) {
-        if (link == helpLink)
-            showHelp();
+        if (link == SetupInstructions::helpLink)
+            m_instructions->showHelp();
     });
 
     QLineEdit* field = m_ui->emailField;
@@ -202,9 +139,9 @@ void SetupInstructionsVC::viewWillAppear(bool)
 void SetupInstructionsVC::updateForConfiguration()
 {
     // The tick box asks the maker's service for news; without one it means nothing.
-    m_ui->subscribeCheckbox->setVisible(SetupRequestService::isConfigured(m_context.defaults));
-    m_ui->sendDetailsLabel->setVisible(SetupRequestService::isConfigured(m_context.defaults));
-    m_ui->findButton->setVisible(!rememberedAddresses().isEmpty());
+    m_ui->subscribeCheckbox->setVisible(m_instructions->isServiceConfigured());
+    m_ui->sendDetailsLabel->setVisible(m_instructions->isServiceConfigured());
+    m_ui->findButton->setVisible(!m_instructions->rememberedAddresses().isEmpty());
 }
 
 bool SetupInstructionsVC::shouldAutorotateToInterfaceOrientation(int orientation) const
@@ -240,11 +177,6 @@ void SetupInstructionsVC::presentOn(NavigationController* navigation)
     }
 }
 
-void SetupInstructionsVC::showHelp()
-{
-    m_context.navigator.showHelp(helpLink);
-}
-
 void SetupInstructionsVC::leave()
 {
     m_ui->emailField->clearFocus();
@@ -256,57 +188,20 @@ void SetupInstructionsVC::leave()
 
 bool SetupInstructionsVC::validEmail()
 {
-    const QString text = m_ui->emailField->text().trimmed();
-    if (text.isEmpty()) {
-        // The find button is there only when it has something to offer.
-        alert(!rememberedAddresses().isEmpty()
-                  ? localizedString("It looks like your email is blank. Please enter your email address, or use the "
-                                    "find icon to pick one you typed before.\n\nOr just tap the skip button to skip "
-                                    "this entirely.")
-                  : localizedString("It looks like your email is blank. Please enter your email address.\n\nOr just "
-                                    "tap the skip button to skip this entirely."));
-        return false;
-    }
-    // The plus sign is the maker's server's limit, not the address's.
-    if (SetupRequestService::isConfigured(m_context.defaults) && text.contains(u'+')) {
-        alert(localizedString("Annoyingly, my ruby on rails server can't handle the plus sign. Sorry"));
-        return false;
-    }
-    if (text.size() > 8) {
-        ConsoleLog::log(QStringLiteral("length ok"));
-        if (text.contains(u'@')) {
-            ConsoleLog::log(QStringLiteral("@ ok"));
-            if (text.contains(u'.')) {
-                ConsoleLog::log(QStringLiteral(". ok"));
-                return true;
-            }
-        }
-    }
-    alert(localizedString("That doesn't look like a valid email address.\n\n(Just tap the skip button to skip this "
-                          "entirely.)"));
-    return false;
+    return m_instructions->check(m_ui->emailField->text());
 }
 
 void SetupInstructionsVC::send()
 {
-    if (!validEmail())
+    if (!m_instructions->send(m_ui->emailField->text(), m_subscribe))
         return;
-    const QString address = m_ui->emailField->text().trimmed();
-    const bool viaService = m_service->requestInstructions(address, m_subscribe);
-    setHaveSeenSetupPage();
-    rememberAddress(address);
+    m_ui->findButton->setVisible(true);
     leave();
-    Analytics::event(m_context.defaults, QStringLiteral("requestedSetupEmail"));
-    if (viaService)
-        m_context.alerts.present({ localizedString("Request Sent"),
-                                   localizedString("Setup details should arrive by email shortly"), { localizedString("Ok") } });
-    else
-        m_context.navigator.composeMail(address, instructionsMailSubject(), instructionsMailBody());
 }
 
 void SetupInstructionsVC::skip()
 {
-    setHaveSeenSetupPage();
+    m_instructions->skip();
     leave();
 }
 
@@ -317,7 +212,7 @@ void SetupInstructionsVC::subscribePressed()
 
 void SetupInstructionsVC::findContact()
 {
-    const QStringList addresses = rememberedAddresses();
+    const QStringList addresses = m_instructions->rememberedAddresses();
     if (addresses.isEmpty())
         return;
     AlertRequest sheet;
@@ -330,47 +225,6 @@ void SetupInstructionsVC::findContact()
             self->m_ui->emailField->setText(addresses[index]);
     };
     m_context.alerts.present(sheet);
-}
-
-QStringList SetupInstructionsVC::rememberedAddresses() const
-{
-    return m_context.defaults.objectForKey(PreferenceKeys::setupEmailAddresses).toStringList();
-}
-
-void SetupInstructionsVC::rememberAddress(const QString& address)
-{
-    QStringList addresses = rememberedAddresses();
-    addresses.removeIf([&](const QString& known) { return known.compare(address, Qt::CaseInsensitive) == 0; });
-    addresses.prepend(address);
-    while (addresses.size() > maximumRememberedAddresses)
-        addresses.removeLast();
-    m_context.defaults.setObject(PreferenceKeys::setupEmailAddresses, addresses);
-    m_ui->findButton->setVisible(true);
-}
-
-// --- What the preferences remember -------------------------------------------------
-
-void SetupInstructionsVC::setHaveSeenSetupPage()
-{
-    m_context.defaults.setBool(PreferenceKeys::haveSeenSetupPage, true);
-}
-
-bool SetupInstructionsVC::haveSeenSetupPage(const UserDefaults& defaults)
-{
-    return defaults.boolForKey(PreferenceKeys::haveSeenSetupPage);
-}
-
-void SetupInstructionsVC::setHaveSetupSuccesfully()
-{
-    UserDefaults& defaults = m_context.defaults;
-    defaults.setBool(PreferenceKeys::haveSetupSuccesfully, true);
-    if (!defaults.boolForKey(PreferenceKeys::haveReportedSuccesfullSetup))
-        m_service->reportSuccess();
-}
-
-bool SetupInstructionsVC::haveSetupSuccesfully(const UserDefaults& defaults)
-{
-    return defaults.boolForKey(PreferenceKeys::haveSetupSuccesfully);
 }
 
 // --- Typing ---------------------------------------------------------------------------

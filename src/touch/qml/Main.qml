@@ -220,6 +220,16 @@ ApplicationWindow {
         WebPage {}
     }
 
+    Component {
+        id: newsPage
+        NewsPage {}
+    }
+
+    Component {
+        id: setupPage
+        SetupPage {}
+    }
+
     SkinDownloadPrompt {
         skins: window.remotes.skins
     }
@@ -237,10 +247,16 @@ ApplicationWindow {
         target: window.remotes
         function onPageWanted(name) {
             const pages = { "playlist": playlistPage, "browser": browserPage, "skins": skinsPage,
-                            "skinGallery": skinGalleryPage, "web": webPage }
+                            "skinGallery": skinGalleryPage, "web": webPage, "news": newsPage,
+                            "setup": setupPage }
             // The one help viewer shows the page asked for where it is.
             if (name === "web" && stack.currentItem as WebPage)
                 return
+            // The one setup screen: a help page's link leads back to it.
+            if (name === "setup" && stack.find(item => item as SetupPage)) {
+                stack.pop(stack.find(item => item as SetupPage))
+                return
+            }
             if (pages[name])
                 stack.push(pages[name], { remotes: window.remotes })
         }

@@ -79,6 +79,11 @@ Page {
                 Layout.preferredHeight: 48
                 onClicked: screen.openBrowser()
             }
+            NewsButton {
+                news: page.remotes.news
+                Layout.fillWidth: true
+                onClicked: page.remotes.openNews()
+            }
             ToolButton {
                 id: openMoreButton
                 objectName: "openMore"

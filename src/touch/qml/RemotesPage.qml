@@ -53,6 +53,13 @@ Page {
             Item {
                 Layout.fillWidth: true
             }
+            NewsButton {
+                news: page.remotes.news
+                onClicked: page.remotes.openNews()
+            }
+            Item {
+                Layout.fillWidth: true
+            }
             BarTextButton {
                 objectName: "settingsButton"
                 text: qsTrId("Settings")

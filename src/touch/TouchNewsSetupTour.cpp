@@ -1,0 +1,50 @@
+#include "touch/TouchNewsSetupTour.h"
+
+#include "core/NotificationCenter.h"
+#include "core/NotificationNames.h"
+#include "models/Navigator.h"
+#include "touch/TouchNews.h"
+#include "touch/TouchRemotes.h"
+#include "touch/TouchScreenshotTour.h"
+#include "touch/TouchSetup.h"
+
+#include <QQuickItem>
+#include <QQuickWindow>
+
+void addTouchNewsSetupSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRemotes& remotes, bool withRemote)
+{
+    auto toRoot = [window] {
+        window->resize(390, 760);
+        if (auto* ok = window->contentItem()->findChild<QQuickItem*>(QStringLiteral("noticeOk")); ok && ok->isVisible())
+            QMetaObject::invokeMethod(ok, "clicked");
+        QMetaObject::invokeMethod(window, "goBack");
+    };
+    if (withRemote)
+        tour.addStep(QStringLiteral("remote-news-badge"), [window, toRoot] {
+            toRoot();
+            QMetaObject::invokeMethod(window, "showRemote");
+        }, 1200);
+    tour.addStep(QStringLiteral("news-loading"), [&remotes, toRoot] {
+        toRoot();
+        remotes.openNews();
+        remotes.news()->reloadAll();
+    }, 500); // past the slide in
+    tour.addStep(QStringLiteral("news"), nullptr, 2500);
+    tour.addStep(QStringLiteral("news-small"), [window] { window->resize(320, 568); }, 900);
+    tour.addStep(QStringLiteral("news-landscape"), [window] { window->resize(760, 390); }, 900);
+    tour.addStep(QStringLiteral("news-item"), [window, &remotes] {
+        window->resize(390, 760);
+        remotes.news()->open(0);
+    }, 1200);
+    tour.addStep(QStringLiteral("setup"), [toRoot] {
+        toRoot();
+        NotificationCenter::defaultCenter().post(NotificationNames::setupHelper);
+    }, 1500);
+    tour.addStep(QStringLiteral("setup-small"), [window] { window->resize(320, 568); }, 900);
+    tour.addStep(QStringLiteral("setup-landscape"), [window] { window->resize(760, 390); }, 900);
+    tour.addStep(QStringLiteral("setup-alert"), [window, &remotes] {
+        window->resize(390, 760);
+        remotes.setup()->send(QString(), false);
+    }, 900);
+    tour.addStep(QStringLiteral("setup-back"), toRoot, 1500);
+}

@@ -1,0 +1,39 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import PlayerLink.Touch
+
+// A bar's "News" button, with playerlink's badge while there is news the
+// user has not seen.
+BarTextButton {
+    id: button
+
+    required property TouchNews news
+
+    objectName: "newsButton"
+    text: qsTrId("News")
+    Accessible.description: button.news.unread ? "!" : ""
+    Layout.preferredHeight: 48
+    Layout.minimumWidth: 64
+
+    Rectangle {
+        objectName: "newsBadge"
+        visible: button.news.unread
+        anchors.right: parent.right
+        anchors.top: parent.top
+        anchors.margins: 4
+        width: 18
+        height: 18
+        radius: 9
+        color: "#e0281e"
+        border.color: "white"
+        border.width: 1.5
+        Label {
+            anchors.centerIn: parent
+            text: "!"
+            color: "white"
+            font.bold: true
+            font.pixelSize: 12
+        }
+    }
+}
