@@ -14,7 +14,12 @@ PlaylistSearchModel::PlaylistSearchModel(PlaylistModel* source, QObject* parent)
         m_matchesStale = true;
     };
     connect(source, &QAbstractItemModel::modelAboutToBeReset, this, stale);
-    connect(source, &QAbstractItemModel::dataChanged, this, stale);
+    // The playing item moving leaves the names alone.
+    connect(source, &QAbstractItemModel::dataChanged, this,
+            [stale](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (roles != QList<int> { PlaylistModel::CurrentRole })
+                    stale();
+            });
     connect(source, &QAbstractItemModel::rowsAboutToBeInserted, this, stale);
     connect(source, &QAbstractItemModel::rowsAboutToBeRemoved, this, stale);
     setSourceModel(source);

@@ -27,6 +27,8 @@ public:
 
     QString text() const { return m_text; }
     void setText(const QString& text);
+    // Whether the text holds a word, so that not every row may be listed.
+    bool isSearching() const { return m_searching; }
     int currentRow() const { return m_currentRow; }
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

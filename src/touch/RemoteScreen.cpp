@@ -166,6 +166,7 @@ void RemoteScreen::showAll()
 {
     if (!m_scene || !session())
         return;
+    m_scene->setPreferences(&m_remotes->defaults());
     m_scene->setPlaylist(session()->playlist());
     showState();
     showVolume();

@@ -1,5 +1,6 @@
 #include "SkinStageWindow.h"
 
+#include "core/UserDefaults.h"
 #include "touch/skin/SkinImageProvider.h"
 
 #include <QQmlEngine>
@@ -72,6 +73,8 @@ SkinStageWindow::SkinStageWindow(const QSize& size, const QString& skinFolder)
     loadQml(*m_view, stageQml, { { QStringLiteral("skinDirectory"), skinFolder } });
     m_scene = m_view->rootObject() ? m_view->rootObject()->property("scene").value<SkinScene*>() : nullptr;
     EXPECT_TRUE(m_scene);
+    if (m_scene)
+        m_scene->setPreferences(&UserDefaults::standard());
     m_view->resize(size);
     m_view->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(m_view.get()));

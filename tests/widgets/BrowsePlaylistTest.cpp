@@ -496,10 +496,14 @@ TEST(Playlist, AnUnchangedReplyLeavesTheRowsAloneAndTheCurrentItemIsShown)
     stage.feed(playlist(10000, 5000));
     EXPECT_EQ(table->visibleCells(), before);
     EXPECT_EQ(table->contentOffset(), offset);
-    // A changed one keeps the place too.
+    // A changed one keeps the place too, and the row the user chose.
+    const IndexPath chosen = table->indexPathsForVisibleRows().first();
+    table->selectRowAtIndexPath(chosen, false);
     stage.feed(playlist(10000, 5001));
     EXPECT_EQ(table->contentOffset(), offset);
     EXPECT_TRUE(table->cellForRowAtIndexPath(IndexPath(0, 5001))->isEmphasized());
+    EXPECT_EQ(table->indexPathForSelectedRow(), chosen);
+    EXPECT_TRUE(table->cellForRowAtIndexPath(chosen)->isSelected());
     keepPicture(stage.nav.get(), QStringLiteral("playlist-long"));
 }
 

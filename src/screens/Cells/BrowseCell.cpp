@@ -112,6 +112,13 @@ void BrowseCell::layoutSubviews()
     }
     if (m_titled) {
         QLabel* label = textLabel();
-        label->setText(PlayingRowTitle::text(m_title, isPlaying(), label->fontMetrics(), label->width(), m_elide));
+        Fitted& f = m_fitted;
+        const bool same = f.title == m_title && f.playing == isPlaying() && f.room == label->width()
+            && f.elide == m_elide && f.font == label->font() && f.text == label->text();
+        if (!same) {
+            f = { m_title, isPlaying(), label->font(), label->width(), m_elide, {} };
+            f.text = PlayingRowTitle::text(m_title, f.playing, label->fontMetrics(), f.room, m_elide);
+            label->setText(f.text);
+        }
     }
 }

@@ -2,6 +2,8 @@
 
 #include "ui/TableViewCell.h"
 
+#include <QFont>
+
 // A list row with an icon at the left (`leftView`, 25 x 25 points) and a
 // control at the right (`view`, at its own size): folder and file rows with
 // their play button, playlist rows with their remove button, and the rows
@@ -55,4 +57,15 @@ private:
     bool m_titled = false;
     QString m_title;
     Qt::TextElideMode m_elide = Qt::ElideNone;
+    // What the label was last given, and from what: a cell is laid out
+    // several times as it is filled, and fitting the text is the dear part.
+    struct Fitted {
+        QString title;
+        bool playing = false;
+        QFont font;
+        int room = -1;
+        Qt::TextElideMode elide = Qt::ElideNone;
+        QString text;
+    };
+    Fitted m_fitted;
 };

@@ -54,7 +54,7 @@ PlaylistViewController::PlaylistViewController(const AppContext& context, QWidge
     // changed in one with the same items (a reply that changes nothing
     // says nothing).
     connect(m_playlist, &PlaylistModel::modelReset, this, &PlaylistViewController::playlistUpdated);
-    connect(m_playlist, &PlaylistModel::dataChanged, this, &PlaylistViewController::playlistUpdated);
+    connect(m_playlist, &PlaylistModel::dataChanged, this, &PlaylistViewController::rowsUpdated);
     m_updateStatusTimer.setInterval(playlistIntervalMs);
     connect(&m_updateStatusTimer, &QTimer::timeout, this, &PlaylistViewController::updateUI);
 }
@@ -245,10 +245,41 @@ void PlaylistViewController::playlistUpdated()
 {
     if (!m_tableView)
         return;
+    showPlayingTitle();
+    m_tableView->reloadData();
+    showCurrentOnFirstList();
+}
+
+void PlaylistViewController::rowsUpdated(const QModelIndex& first, const QModelIndex& last)
+{
+    if (!m_tableView)
+        return;
+    // While searching, changed names may find other rows.
+    if (m_search->isSearching()) {
+        playlistUpdated();
+        return;
+    }
+    // Only the cells shown for those rows are made again (the playing item
+    // moved: its old and new rows), not the whole table.
+    QList<IndexPath> shown;
+    for (const IndexPath& path : m_tableView->indexPathsForVisibleRows())
+        if (const int row = m_search->playlistRow(path.row()); row >= first.row() && row <= last.row())
+            shown.append(path);
+    showPlayingTitle();
+    if (!shown.isEmpty())
+        m_tableView->reloadRowsAtIndexPaths(shown);
+    showCurrentOnFirstList();
+}
+
+void PlaylistViewController::showPlayingTitle()
+{
     // The item that plays, whether or not the search lists it.
     const QModelIndex current = m_playlist->index(m_playlist->currentRow());
     m_titleView->bottomLabel()->setText(lastPathComponent(current.data(PlaylistModel::TitleRole).toString()));
-    m_tableView->reloadData();
+}
+
+void PlaylistViewController::showCurrentOnFirstList()
+{
     if (m_showCurrentOnNextList && m_playlist->count() > 0 && isVisibleOnStack()) {
         m_showCurrentOnNextList = false;
         // Unless the user has scrolled meanwhile.

@@ -6,6 +6,7 @@
 #include "ui/TableViewDelegate.h"
 #include "ui/ViewController.h"
 
+#include <QModelIndex>
 #include <QPointer>
 #include <QTimer>
 
@@ -95,6 +96,9 @@ private:
     ImageButton* createRemoveButton(int row);
     void statusUpdated();
     void playlistUpdated();
+    void rowsUpdated(const QModelIndex& first, const QModelIndex& last);
+    void showPlayingTitle();
+    void showCurrentOnFirstList();
     BarButtonItem* makeModeButton(const char* name, const QString& toolTip, void (PlaylistViewController::*action)());
     void setModeImage(BarButtonItem* button, bool on, const char* name);
     void scrollToCurrentItem();

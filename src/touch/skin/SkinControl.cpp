@@ -61,7 +61,7 @@ SkinControl::SkinControl(std::shared_ptr<const SkinDocument> document, const Ski
     for (const SkinElement& child : element.children)
         m_children.push_back(new SkinControl(m_document, child, scene, this));
     if (m_kind == ScrollView && m_element.id == SkinRoles::mainScrollView && pageCount() > 0)
-        m_currentPage = m_scene->defaults().integerForKey(PreferenceKeys::slideScreenPosition) % pageCount();
+        m_currentPage = m_scene->preference(PreferenceKeys::slideScreenPosition).toInt() % pageCount();
     if (m_currentPage < 0)
         m_currentPage += pageCount();
 }
@@ -395,7 +395,7 @@ bool SkinControl::isSlidable() const
         return false;
     if (m_element.id != SkinRoles::mainScrollView)
         return true;
-    return m_scene->defaults().boolForKey(PreferenceKeys::slideRemoteScreens);
+    return m_scene->preference(PreferenceKeys::slideRemoteScreens).toBool();
 }
 
 bool SkinControl::showsPageDots() const
@@ -418,7 +418,7 @@ void SkinControl::setCurrentPage(int page)
         return;
     page = std::clamp(page, 0, pageCount() - 1);
     if (m_element.id == SkinRoles::mainScrollView)
-        m_scene->defaults().setInteger(PreferenceKeys::slideScreenPosition, page);
+        m_scene->keepPreference(PreferenceKeys::slideScreenPosition, page);
     if (page == m_currentPage)
         return;
     m_currentPage = page;

@@ -33,9 +33,8 @@ SkinElement::Kind elementKind(SkinControl::Kind kind)
 static_assert(int(SkinControl::Art) == int(SkinElement::Kind::Art), "the kinds follow SkinElement");
 }
 
-SkinScene::SkinScene(QObject* parent, UserDefaults* defaults)
+SkinScene::SkinScene(QObject* parent)
     : QObject(parent)
-    , m_defaults(defaults ? defaults : &UserDefaults::standard())
     , m_maxVolume(VolumeRange::normalMaximum)
 {
     m_portrait.orientation = portraitName;
@@ -54,11 +53,51 @@ SkinScene::~SkinScene()
 
 // --- The skin -------------------------------------------------------------------------
 
+void SkinScene::classBegin()
+{
+    m_beingMade = true;
+}
+
+void SkinScene::componentComplete()
+{
+    m_beingMade = false;
+    if (m_directoryGiven)
+        load();
+}
+
+void SkinScene::setPreferences(UserDefaults* preferences)
+{
+    if (preferences == m_preferences)
+        return;
+    m_preferences = preferences;
+    // The trees read the page and the caption as they are built.
+    if (m_document && !m_beingMade)
+        load();
+}
+
+QVariant SkinScene::preference(const QString& key) const
+{
+    return m_preferences ? m_preferences->objectForKey(key) : PreferenceKeys::registeredDefaults().value(key);
+}
+
+void SkinScene::keepPreference(const QString& key, const QVariant& value)
+{
+    if (m_preferences)
+        m_preferences->setObject(key, value);
+}
+
 void SkinScene::setDirectory(const QString& directory)
 {
     if (directory == m_directory && m_document)
         return;
     m_directory = directory;
+    m_directoryGiven = true;
+    if (!m_beingMade)
+        load();
+}
+
+void SkinScene::load()
+{
     dropTrees();
     if (m_folderNumber)
         SkinImageProvider::unregisterFolder(m_folderNumber);
@@ -231,7 +270,7 @@ void SkinScene::showStateEverywhere()
 
 void SkinScene::showTexts(Tree& tree)
 {
-    const QString skipCaption = SkinSkipDistance::caption(m_defaults->integerForKey(PreferenceKeys::skipDistance));
+    const QString skipCaption = SkinSkipDistance::caption(preference(PreferenceKeys::skipDistance).toInt());
     for (SkinControl* control : tree.controls) {
         if (control->showsSkipDistance())
             control->setText(skipCaption);

@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QObject>
 #include <QPointer>
+#include <QQmlParserStatus>
+#include <QVariant>
 #include <QSizeF>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
@@ -31,9 +33,10 @@ class UserDefaults;
 // (the remote session); the controls follow them by the skin's rules. What
 // the user does comes back as signals: a button's action, a seek or volume
 // from the sliders and wheels, a playlist row chosen.
-class SkinScene : public QObject {
+class SkinScene : public QObject, public QQmlParserStatus {
     Q_OBJECT
     QML_ELEMENT
+    Q_INTERFACES(QQmlParserStatus)
     Q_MOC_INCLUDE("touch/skin/SkinControl.h")
     Q_MOC_INCLUDE("touch/skin/SkinPlaylistRows.h")
     Q_MOC_INCLUDE("touch/skin/SkinWheels.h")
@@ -94,10 +97,22 @@ public:
     };
     Q_ENUM(Action)
 
-    // defaults: where the main scroll view's page and the sliding
-    // preference are kept (the standard preferences when none); not owned.
-    explicit SkinScene(QObject* parent = nullptr, UserDefaults* defaults = nullptr);
+    explicit SkinScene(QObject* parent = nullptr);
     ~SkinScene() override;
+
+    // Made by QML, the skin is built once every property is set, so that
+    // it reads the preferences its driver hands in meanwhile.
+    void classBegin() override;
+    void componentComplete() override;
+
+    // Where the main scroll view's page and the sliding preference are
+    // kept, and the skip distance read: the program's preferences, handed
+    // in by whoever drives the scene. A scene given none reads the
+    // registered defaults and keeps nothing. Not owned.
+    UserDefaults* preferences() const { return m_preferences; }
+    void setPreferences(UserDefaults* preferences);
+    QVariant preference(const QString& key) const;
+    void keepPreference(const QString& key, const QVariant& value);
 
     // The skin folder, relative to the home directory
     // ("PlayerLink.app/DefaultSkin"); absolute paths are taken as given.
@@ -186,7 +201,6 @@ public:
     // folder: the skin's (skinFolderNumber) or the built-in images'.
     QSizeF imagePointSize(int folder, const QString& name, bool twin);
     bool usesTwinImages() const { return m_twinImages; }
-    UserDefaults& defaults() const { return *m_defaults; }
 
     // Art larger than this on either side is refused rather than decoded;
     // art larger than keptArtSide is decoded at that size.
@@ -219,6 +233,7 @@ private:
         std::vector<SkinControl*> controls;
         bool built = false;
     };
+    void load();
     Tree* treeFor(const QString& orientation);
     void build(Tree& tree);
     void dropTrees();
@@ -233,7 +248,9 @@ private:
     void requestSeek(int seconds);
     void requestVolume(int volume);
 
-    UserDefaults* m_defaults;
+    UserDefaults* m_preferences = nullptr;
+    bool m_beingMade = false; // by QML, until its properties are set
+    bool m_directoryGiven = false;
     QString m_directory;
     std::shared_ptr<const SkinDocument> m_document;
     int m_folderNumber = 0;
