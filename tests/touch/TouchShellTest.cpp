@@ -215,3 +215,39 @@ TEST(TouchShell, InstallSkinInstallsFromALinkAsPlayerlinkDoes)
     EXPECT_EQ(running.exitCode(), 0);
     EXPECT_FALSE(QFileInfo::exists(socket));
 }
+
+TEST(TouchProgram, APlainLaterLaunchOfEitherProgramHandsItsSkinLinkToTheRunningOne)
+{
+    ScopedHome home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PLAYERLINK_HOME"), home.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess running;
+    running.setProcessEnvironment(environment);
+    running.start(QStringLiteral(PLAYERLINK_TOUCH_PATH), QStringList());
+    const QString socket = SingleInstance(SingleInstance::defaultKey()).socketPath();
+    ASSERT_TRUE(waitUntil([&] { return QFileInfo::exists(socket) || running.state() == QProcess::NotRunning; }, 60000));
+    // Nothing is downloaded until the question is answered.
+    auto launch = [&](const char* program, const QString& link) {
+        QProcess later;
+        later.setProcessEnvironment(environment);
+        later.start(QString::fromLatin1(program), { link });
+        EXPECT_TRUE(later.waitForFinished(30000)) << program << " opened a window of its own";
+        later.kill();
+        later.waitForFinished();
+        return later.exitCode();
+    };
+    const QString first = QStringLiteral("plskins://127.0.0.1:9/first.zip");
+    const QString second = QStringLiteral("plskins://127.0.0.1:9/second.zip");
+    EXPECT_EQ(launch(PLAYERLINK_PATH, first), 0);
+    EXPECT_EQ(launch(PLAYERLINK_TOUCH_PATH, second), 0);
+    QByteArray said;
+    waitUntil([&] {
+        said += running.readAllStandardError();
+        return said.contains(second.toUtf8());
+    }, 10000);
+    EXPECT_TRUE(said.contains("launched with url: " + first.toUtf8())) << said.toStdString();
+    EXPECT_TRUE(said.contains("launched with url: " + second.toUtf8())) << said.toStdString();
+    running.terminate();
+    EXPECT_TRUE(running.waitForFinished(30000));
+}
