@@ -156,6 +156,8 @@ int main(int argc, char** argv)
             addTouchListsSteps(*tour, window, remotes, options.connectHost(), *connectPassword);
         addTouchAdvancedSteps(*tour, window, remotes);
         addTouchSkinsSteps(*tour, window, remotes);
+        if (options.connects())
+            addTouchRemoteSkinStep(*tour, window, remotes);
         addTouchHelpSteps(*tour, window, remotes);
         QObject::connect(tour.get(), &TouchScreenshotTour::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
         QTimer::singleShot(0, tour.get(), &TouchScreenshotTour::start);

@@ -1,14 +1,18 @@
 // The playerlink-touch window: its navigation stack, going back by Escape
 // or the bar's button, the window-wide keys of the remote screen, its
-// wheels turned by a finger, and the program's picture tour.
+// wheels turned by a finger, the program's picture tour, and the launches
+// that hand their work to a running program.
 
 #include "FakeHttpServer.h"
+#include "SampleMedia.h"
 #include "SkinStageWindow.h"
 #include "TestSupport.h"
 #include "TouchWindow.h"
+#include "VlcInstance.h"
 #include "ZipBuilder.h"
 #include "app/SingleInstance.h"
 #include "core/SkinFolders.h"
+#include "skin/SkinArchiveInstaller.h"
 #include "touch/WindowKeys.h"
 #include "touch/skin/SkinImageProvider.h"
 #include "touch/skin/SkinWheels.h"
@@ -122,36 +126,48 @@ TEST(SkinImageProvider, ServesOnlyTheSkinsOwnImagesAndFallsBackFromTwins)
 
 TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
 {
-    QTemporaryDir home;
+    QString why;
+    if (!VlcInstance::canRun(&why))
+        GTEST_SKIP() << why.toStdString();
+    // A real VLC: the browser lists the sample files and one is added.
+    const SampleMedia media;
+    VlcInstance::Options options;
+    options.media = media.files();
+    const VlcInstance vlc(options);
+    ASSERT_TRUE(vlc.started()) << vlc.error().toStdString();
+    ScopedHome home;
+    // A skin besides the shipped one, for the remote screen in another skin.
+    const QByteArray skin = ZipBuilder::minimalSkin("Aurora", "new");
+    ASSERT_TRUE(SkinArchiveInstaller(SkinFolders::installedSkins()).installData(skin).ok());
     QTemporaryDir pictures;
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("PLAYERLINK_HOME"), home.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("PLAYERLINK_PASSWORD"), vlc.password());
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(PLAYERLINK_TOUCH_PATH),
-                  { QStringLiteral("--connect"), QStringLiteral("127.0.0.1:%1").arg(unusedLoopbackPort()),
-                    QStringLiteral("--screenshots"), pictures.path() });
+                  { QStringLiteral("--connect"), vlc.hostAddress(), QStringLiteral("--screenshots"), pictures.path() });
     ASSERT_TRUE(program.waitForFinished(120000)) << "the tour did not end";
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
     EXPECT_EQ(QDir(pictures.path()).entryList(QDir::Files),
-              QStringList({ "01-remote-playlist.png", "02-remote-picker.png", "03-remote-dvd.png", "04-remote-landscape.png",
-                            "05-remote-landscape-dvd.png", "06-remote-landscape-small.png", "07-remote-small.png",
-                            "08-remotes.png", "09-remotes-states.png", "10-remotes-password.png",
-                            "11-remote-config.png", "12-remote-config-chooser.png", "13-remotes-edit.png",
-                            "14-remotes-back.png", "15-settings.png", "16-settings-info.png", "17-skip-distance.png",
-                            "18-browse.png", "19-browse-add.png", "20-browse-landscape.png", "21-playlist.png",
-                            "22-playlist-landscape.png", "23-playlist-search.png",
-                            "24-playlist-search-cleared.png", "25-remote-again.png", "26-remote-more.png",
-                            "27-menu-plain.png", "28-menu-lua.png", "29-chapters.png", "30-aspect-ratio.png",
-                            "31-audio-video-tracks.png", "32-subtitle-tracks.png", "33-speed.png",
-                            "34-speed-small.png", "35-audio-delay.png", "36-dvd.png", "37-skins.png",
-                            "38-skins-edit.png", "39-skins-small.png", "40-skins-landscape.png",
-                            "41-skins-gallery.png", "42-skins-gallery-address.png", "43-skins-gallery-small.png",
-                            "44-skins-gallery-landscape.png", "45-help.png", "46-help-cantSee.png",
-                            "47-help-router.png", "48-help-whatsNew.png", "49-help-credit.png",
-                            "50-help-index.png", "51-help-small.png", "52-help-landscape.png" }));
+              QStringList({ "01-remote-playlist.png", "02-remote-picker.png", "03-remote-dvd.png",
+                            "04-remote-landscape.png", "05-remote-landscape-dvd.png", "06-remote-landscape-small.png",
+                            "07-remote-small.png", "08-remotes.png", "09-remotes-states.png",
+                            "10-remotes-password.png", "11-remote-config.png", "12-remote-config-chooser.png",
+                            "13-remotes-edit.png", "14-remotes-back.png", "15-settings.png", "16-settings-info.png",
+                            "17-skip-distance.png", "18-browse.png", "19-browse-add.png", "20-browse-added.png",
+                            "21-browse-landscape.png", "22-playlist.png", "23-playlist-landscape.png",
+                            "24-playlist-search.png", "25-playlist-search-cleared.png", "26-remote-again.png",
+                            "27-remote-more.png", "28-menu-plain.png", "29-menu-lua.png", "30-chapters.png",
+                            "31-aspect-ratio.png", "32-audio-video-tracks.png", "33-subtitle-tracks.png",
+                            "34-speed.png", "35-speed-small.png", "36-audio-delay.png", "37-dvd.png", "38-skins.png",
+                            "39-skins-edit.png", "40-skins-small.png", "41-skins-landscape.png",
+                            "42-skins-gallery.png", "43-skins-gallery-address.png", "44-skins-gallery-small.png",
+                            "45-skins-gallery-landscape.png", "46-remote-skin.png", "47-help.png",
+                            "48-help-cantSee.png", "49-help-router.png", "50-help-whatsNew.png", "51-help-credit.png",
+                            "52-help-index.png", "53-help-small.png", "54-help-landscape.png" }));
     EXPECT_EQ(QImage(pictures.path() + QStringLiteral("/07-remote-small.png")).size(), QSize(320, 568));
 
     QProcess help;
