@@ -1,5 +1,6 @@
 #include "app/AppWindow.h"
 
+#include "app/BringToFront.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "ui/InterfaceOrientation.h"
@@ -7,10 +8,8 @@
 #include "ui/UiPalette.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
-#include <QTimer>
 
 AppWindow::AppWindow(QWidget* parent)
     : QWidget(parent)
@@ -101,18 +100,7 @@ void AppWindow::bringToFront()
     if (isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
-    raise();
-    activateWindow();
-    if (QGuiApplication::platformName() == QStringLiteral("xcb")) {
-        // X refuses a focus request older than the user's last action
-        // elsewhere, and this window has seen no event for a while: a change
-        // of its own title brings back a fresh server time, and the request
-        // is made again with it.
-        const QString title = windowTitle();
-        setWindowTitle(title + u' ');
-        setWindowTitle(title);
-        QTimer::singleShot(150, this, [this] { activateWindow(); });
-    }
+    ::bringToFront(windowHandle());
 }
 
 void AppWindow::resizeEvent(QResizeEvent*)

@@ -1,5 +1,6 @@
 #include "touch/TouchListsTour.h"
 
+#include "models/FolderModel.h"
 #include "models/PlaylistModel.h"
 #include "models/RemoteSession.h"
 #include "touch/BrowserScreen.h"
@@ -30,18 +31,40 @@ void addTouchListsSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRe
     tour.addStep(QStringLiteral("browse"), [window, &remotes, hostAddress, password] {
         remotes.connectTo(hostAddress, password);
         backToRemote(window);
-        // The folder of the first item, where there is something to see.
         RemoteSession& session = remotes.session();
-        if (const std::shared_ptr<VLCController> remote = session.remote())
+        VLCController* remote = session.remote().get();
+        if (!remote) {
+            session.openBrowser();
+            return;
+        }
+        // The folder of the first item, where there is something to see; the
+        // remote is new and its playlist on its way.
+        auto openFirstItemsFolder = [remote, &session] {
             if (const PlaylistItem* first = remote->state().playlist().at(0))
                 if (const QUrl uri(first->uriText()); uri.isLocalFile())
                     remote->setBrowseDir(QFileInfo(uri.toLocalFile()).path());
-        session.openBrowser();
+            session.openBrowser();
+        };
+        if (remote->state().playlist().at(0))
+            openFirstItemsFolder();
+        else
+            QObject::connect(remote, &VLCController::playlistChanged, window, openFirstItemsFolder,
+                             Qt::SingleShotConnection);
     }, 1500);
     tour.addStep(QStringLiteral("browse-add"), [window] {
         if (auto* browser = window->findChild<BrowserScreen*>())
             browser->setAdds(true);
     }, 800);
+    // A file added: the short notice under the bar.
+    tour.addStep(QStringLiteral("browse-added"), [window] {
+        auto* browser = window->findChild<BrowserScreen*>();
+        const QAbstractItemModel* rows = browser ? browser->rows() : nullptr;
+        for (int row = rows ? rows->rowCount() - 1 : 0; row > 0; --row)
+            if (rows->index(row, 0).data(FolderModel::FileTypeRole).toString() != u"directory") {
+                browser->play(row);
+                return;
+            }
+    }, 600);
     tour.addStep(QStringLiteral("browse-landscape"), [window] {
         if (auto* browser = window->findChild<BrowserScreen*>())
             browser->setAdds(false);

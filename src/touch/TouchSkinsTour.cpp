@@ -1,11 +1,15 @@
 #include "touch/TouchSkinsTour.h"
 
 #include "models/Navigator.h"
+#include "models/SkinListModel.h"
 #include "touch/TouchRemotes.h"
 #include "touch/TouchScreenshotTour.h"
+#include "touch/TouchSkins.h"
 
 #include <QQuickItem>
 #include <QQuickWindow>
+
+#include <algorithm>
 
 void addTouchSkinsSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRemotes& remotes)
 {
@@ -32,4 +36,20 @@ void addTouchSkinsSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRe
     }, 700);
     tour.addStep(QStringLiteral("skins-gallery-small"), [window] { window->resize(320, 568); }, 900);
     tour.addStep(QStringLiteral("skins-gallery-landscape"), [window] { window->resize(760, 390); }, 900);
+}
+
+void addTouchRemoteSkinStep(TouchScreenshotTour& tour, QQuickWindow* window, TouchRemotes& remotes)
+{
+    auto* list = qobject_cast<SkinListModel*>(remotes.skins()->list());
+    if (!list || list->rowCount() < 2)
+        return;
+    // The first installed skin is chosen and the choice given back once the
+    // remote screen has taken it.
+    tour.addStep(QStringLiteral("remote-skin"), [window, list] {
+        const int chosen = int(list->identifiers().indexOf(list->chosen()));
+        window->resize(390, 716);
+        list->choose(1);
+        QMetaObject::invokeMethod(window, "showRemote");
+        list->choose(std::max(chosen, 0));
+    }, 2500);
 }

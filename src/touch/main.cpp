@@ -11,6 +11,7 @@
 #include "core/UserDefaults.h"
 #include "models/NewsModel.h"
 #include "core/TerminalText.h"
+#include "touch/LaunchLinks.h"
 #include "touch/TouchAdvancedTour.h"
 #include "touch/TouchAlerts.h"
 #include "touch/TouchListsTour.h"
@@ -98,6 +99,13 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    // A plain later launch hands its skin links to the program already
+    // running of the same home (this one or playerlink) and ends, as
+    // playerlink's does.
+    SingleInstance instance(SingleInstance::defaultKey());
+    if (!options.takesScreenshots() && !options.connects() && instance.forwardToRunningInstance(options.links()))
+        return 0;
+
     // The same home as playerlink's: its saved remotes, preferences and
     // skins. Documents holds the saved passwords: the owner's alone.
     FileHelpers::makeDirectory(HomePaths::documents(), FileAccess::OwnerOnly);
@@ -107,9 +115,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_STYLE"))
         QQuickStyle::setStyle(QStringLiteral("Basic"));
 
-    // Later launches hand their skin installs to this program, as to a
-    // running playerlink; one already running of the same home keeps them.
-    SingleInstance instance(SingleInstance::defaultKey());
+    // Later launches hand their skin links and installs to this program, as
+    // to a running playerlink; one already running of the same home keeps
+    // them.
     if (!instance.hasRunningInstance() && instance.listen())
         SkinInstallCommand::serve(instance);
 
@@ -141,6 +149,7 @@ int main(int argc, char** argv)
     if (!window)
         return 1;
     keys.install(window);
+    takeLaunchLinks(options.links(), instance, window, *remotes.skins());
 
     std::unique_ptr<TouchScreenshotTour> tour;
     if (options.takesScreenshots()) {
@@ -155,6 +164,8 @@ int main(int argc, char** argv)
             addTouchListsSteps(*tour, window, remotes, options.connectHost(), *connectPassword);
         addTouchAdvancedSteps(*tour, window, remotes);
         addTouchSkinsSteps(*tour, window, remotes);
+        if (options.connects())
+            addTouchRemoteSkinStep(*tour, window, remotes);
         addTouchHelpSteps(*tour, window, remotes);
         addTouchNewsSetupSteps(*tour, window, remotes, options.connects());
         QObject::connect(tour.get(), &TouchScreenshotTour::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);

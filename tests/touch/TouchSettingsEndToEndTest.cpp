@@ -76,7 +76,11 @@ TEST(TouchSettings, AToggleTicksAndTheChosenSkipDistanceShowsInTheSettings)
     EXPECT_TRUE(defaults.boolForKey(PreferenceKeys::doubleVol));
     EXPECT_TRUE(accessibleNames(w.window).contains(QStringLiteral("Boost volume range to 400% [x]")))
         << accessibleNames(w.window).join(u", ").toStdString();
-    w.click(boost);
+    // The keyboard reaches the rows too: Tab to it, Space toggles it back.
+    for (int tab = 0; tab < 8 && !boost->hasActiveFocus(); ++tab)
+        QTest::keyClick(w.window, Qt::Key_Tab);
+    ASSERT_TRUE(boost->hasActiveFocus()) << "Tab does not reach the rows";
+    QTest::keyClick(w.window, Qt::Key_Space);
     EXPECT_FALSE(defaults.boolForKey(PreferenceKeys::doubleVol));
 
     QQuickItem* skip = settingsRow(w, QStringLiteral("Skip Distance: 30 Seconds"));

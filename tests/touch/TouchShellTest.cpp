@@ -1,14 +1,18 @@
 // The playerlink-touch window: its navigation stack, going back by Escape
 // or the bar's button, the window-wide keys of the remote screen, its
-// wheels turned by a finger, and the program's picture tour.
+// wheels turned by a finger, the program's picture tour, and the launches
+// that hand their work to a running program.
 
 #include "FakeHttpServer.h"
+#include "SampleMedia.h"
 #include "SkinStageWindow.h"
 #include "TestSupport.h"
 #include "TouchWindow.h"
+#include "VlcInstance.h"
 #include "ZipBuilder.h"
 #include "app/SingleInstance.h"
 #include "core/SkinFolders.h"
+#include "skin/SkinArchiveInstaller.h"
 #include "touch/WindowKeys.h"
 #include "touch/skin/SkinImageProvider.h"
 #include "touch/skin/SkinWheels.h"
@@ -123,16 +127,28 @@ TEST(SkinImageProvider, ServesOnlyTheSkinsOwnImagesAndFallsBackFromTwins)
 
 TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
 {
-    QTemporaryDir home;
+    QString why;
+    if (!VlcInstance::canRun(&why))
+        GTEST_SKIP() << why.toStdString();
+    // A real VLC: the browser lists the sample files and one is added.
+    const SampleMedia media;
+    VlcInstance::Options options;
+    options.media = media.files();
+    const VlcInstance vlc(options);
+    ASSERT_TRUE(vlc.started()) << vlc.error().toStdString();
+    ScopedHome home;
+    // A skin besides the shipped one, for the remote screen in another skin.
+    const QByteArray skin = ZipBuilder::minimalSkin("Aurora", "new");
+    ASSERT_TRUE(SkinArchiveInstaller(SkinFolders::installedSkins()).installData(skin).ok());
     QTemporaryDir pictures;
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("PLAYERLINK_HOME"), home.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("PLAYERLINK_PASSWORD"), vlc.password());
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(PLAYERLINK_TOUCH_PATH),
-                  { QStringLiteral("--connect"), QStringLiteral("127.0.0.1:%1").arg(unusedLoopbackPort()),
-                    QStringLiteral("--screenshots"), pictures.path() });
+                  { QStringLiteral("--connect"), vlc.hostAddress(), QStringLiteral("--screenshots"), pictures.path() });
     ASSERT_TRUE(program.waitForFinished(120000)) << "the tour did not end";
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     const QString errors = QString::fromUtf8(program.readAllStandardError());
@@ -142,26 +158,26 @@ TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
     static const QRegularExpression qmlWarning(QStringLiteral(R"(^QQml\w*:|\.qml:\d+)"), QRegularExpression::MultilineOption);
     EXPECT_FALSE(errors.contains(qmlWarning)) << errors.toStdString();
     EXPECT_EQ(QDir(pictures.path()).entryList(QDir::Files),
-              QStringList({ "01-remote-playlist.png", "02-remote-picker.png", "03-remote-dvd.png", "04-remote-landscape.png",
-                            "05-remote-landscape-dvd.png", "06-remote-landscape-small.png", "07-remote-small.png",
-                            "08-remotes.png", "09-remotes-states.png", "10-remotes-password.png",
-                            "11-remote-config.png", "12-remote-config-chooser.png", "13-remotes-edit.png",
-                            "14-remotes-back.png", "15-settings.png", "16-settings-info.png", "17-skip-distance.png",
-                            "18-browse.png", "19-browse-add.png", "20-browse-landscape.png", "21-playlist.png",
-                            "22-playlist-landscape.png", "23-playlist-search.png",
-                            "24-playlist-search-cleared.png", "25-remote-again.png", "26-remote-more.png",
-                            "27-menu-plain.png", "28-menu-lua.png", "29-chapters.png", "30-aspect-ratio.png",
-                            "31-audio-video-tracks.png", "32-subtitle-tracks.png", "33-speed.png",
-                            "34-speed-small.png", "35-audio-delay.png", "36-dvd.png", "37-skins.png",
-                            "38-skins-edit.png", "39-skins-small.png", "40-skins-landscape.png",
-                            "41-skins-gallery.png", "42-skins-gallery-address.png", "43-skins-gallery-small.png",
-                            "44-skins-gallery-landscape.png", "45-help.png", "46-help-icons.png",
-                            "47-help-cantSee.png", "48-help-router.png", "49-help-whatsNew.png",
-                            "50-help-credit.png", "51-help-index.png", "52-help-small.png",
-                            "53-help-landscape.png", "54-remote-news-badge.png", "55-news-loading.png",
-                            "56-news.png", "57-news-small.png", "58-news-landscape.png", "59-news-item.png",
-                            "60-setup.png", "61-setup-small.png", "62-setup-landscape.png", "63-setup-alert.png",
-                            "64-setup-back.png" }));
+              QStringList({ "01-remote-playlist.png", "02-remote-picker.png", "03-remote-dvd.png",
+                            "04-remote-landscape.png", "05-remote-landscape-dvd.png",
+                            "06-remote-landscape-small.png", "07-remote-small.png", "08-remotes.png",
+                            "09-remotes-states.png", "10-remotes-password.png", "11-remote-config.png",
+                            "12-remote-config-chooser.png", "13-remotes-edit.png", "14-remotes-back.png",
+                            "15-settings.png", "16-settings-info.png", "17-skip-distance.png", "18-browse.png",
+                            "19-browse-add.png", "20-browse-added.png", "21-browse-landscape.png", "22-playlist.png",
+                            "23-playlist-landscape.png", "24-playlist-search.png", "25-playlist-search-cleared.png",
+                            "26-remote-again.png", "27-remote-more.png", "28-menu-plain.png", "29-menu-lua.png",
+                            "30-chapters.png", "31-aspect-ratio.png", "32-audio-video-tracks.png",
+                            "33-subtitle-tracks.png", "34-speed.png", "35-speed-small.png", "36-audio-delay.png",
+                            "37-dvd.png", "38-skins.png", "39-skins-edit.png", "40-skins-small.png",
+                            "41-skins-landscape.png", "42-skins-gallery.png", "43-skins-gallery-address.png",
+                            "44-skins-gallery-small.png", "45-skins-gallery-landscape.png", "46-remote-skin.png",
+                            "47-help.png", "48-help-icons.png", "49-help-cantSee.png", "50-help-router.png",
+                            "51-help-whatsNew.png", "52-help-credit.png", "53-help-index.png", "54-help-small.png",
+                            "55-help-landscape.png", "56-remote-news-badge.png", "57-news-loading.png",
+                            "58-news.png", "59-news-small.png", "60-news-landscape.png", "61-news-item.png",
+                            "62-setup.png", "63-setup-small.png", "64-setup-landscape.png", "65-setup-alert.png",
+                            "66-setup-back.png" }));
     EXPECT_EQ(QImage(pictures.path() + QStringLiteral("/07-remote-small.png")).size(), QSize(320, 568));
 
     QProcess help;
@@ -224,4 +240,40 @@ TEST(TouchShell, InstallSkinInstallsFromALinkAsPlayerlinkDoes)
     // SIGTERM quits it as its window would: the socket goes with it.
     EXPECT_EQ(running.exitCode(), 0);
     EXPECT_FALSE(QFileInfo::exists(socket));
+}
+
+TEST(TouchProgram, APlainLaterLaunchOfEitherProgramHandsItsSkinLinkToTheRunningOne)
+{
+    ScopedHome home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PLAYERLINK_HOME"), home.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess running;
+    running.setProcessEnvironment(environment);
+    running.start(QStringLiteral(PLAYERLINK_TOUCH_PATH), QStringList());
+    const QString socket = SingleInstance(SingleInstance::defaultKey()).socketPath();
+    ASSERT_TRUE(waitUntil([&] { return QFileInfo::exists(socket) || running.state() == QProcess::NotRunning; }, 60000));
+    // Nothing is downloaded until the question is answered.
+    auto launch = [&](const char* program, const QString& link) {
+        QProcess later;
+        later.setProcessEnvironment(environment);
+        later.start(QString::fromLatin1(program), { link });
+        EXPECT_TRUE(later.waitForFinished(30000)) << program << " opened a window of its own";
+        later.kill();
+        later.waitForFinished();
+        return later.exitCode();
+    };
+    const QString first = QStringLiteral("plskins://127.0.0.1:9/first.zip");
+    const QString second = QStringLiteral("plskins://127.0.0.1:9/second.zip");
+    EXPECT_EQ(launch(PLAYERLINK_PATH, first), 0);
+    EXPECT_EQ(launch(PLAYERLINK_TOUCH_PATH, second), 0);
+    QByteArray said;
+    waitUntil([&] {
+        said += running.readAllStandardError();
+        return said.contains(second.toUtf8());
+    }, 10000);
+    EXPECT_TRUE(said.contains("launched with url: " + first.toUtf8())) << said.toStdString();
+    EXPECT_TRUE(said.contains("launched with url: " + second.toUtf8())) << said.toStdString();
+    running.terminate();
+    EXPECT_TRUE(running.waitForFinished(30000));
 }

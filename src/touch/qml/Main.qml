@@ -97,11 +97,13 @@ ApplicationWindow {
                     Layout.fillHeight: true
                 }
                 // The remote screen's second line: the remote's name under
-                // what plays, or why nothing does.
+                // what plays, or why nothing does; the browser's folder; what
+                // the playlist plays.
                 Label {
                     id: barNote
                     objectName: "barNote"
-                    text: (stack.currentItem as RemotePage)?.note ?? ""
+                    text: (stack.currentItem as RemotePage)?.note ?? (stack.currentItem as BrowserPage)?.note
+                          ?? (stack.currentItem as PlaylistPage)?.note ?? ""
                     visible: text !== ""
                     elide: Label.ElideRight
                     horizontalAlignment: Qt.AlignHCenter
