@@ -87,8 +87,10 @@ Page {
                 }
             }
 
-            ItemDelegate {
+            FocusRow {
                 id: row
+                listView: list
+                rowIndex: entry.index
                 objectName: "menu-" + entry.text
                 width: parent.width
                 height: 50

@@ -69,8 +69,10 @@ Page {
                 }
             }
 
-            ItemDelegate {
+            FocusRow {
                 id: row
+                listView: list
+                rowIndex: entry.index
                 objectName: "choice-" + entry.name
                 width: parent.width
                 height: entry.details !== "" ? 62 : 50

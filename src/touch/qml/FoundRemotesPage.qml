@@ -26,8 +26,10 @@ Page {
         Accessible.role: Accessible.List
         Accessible.name: qsTrId("Found Computers")
 
-        delegate: ItemDelegate {
+        delegate: FocusRow {
             id: row
+            listView: list
+            rowIndex: row.index
             required property int index
             required property string name
             required property string address

@@ -34,8 +34,10 @@ Page {
         Accessible.role: Accessible.List
         Accessible.name: qsTrId("Brindlewood News")
 
-        delegate: ItemDelegate {
+        delegate: FocusRow {
             id: row
+            listView: list
+            rowIndex: row.index
             required property int index
             required property string title
             required property string date

@@ -138,8 +138,10 @@ Page {
                 }
             }
 
-            ItemDelegate {
+            FocusRow {
                 id: row
+                listView: list
+                rowIndex: entry.index
                 readonly property int index: entry.index
                 readonly property string name: entry.name
                 readonly property string address: entry.address

@@ -61,26 +61,20 @@ Page {
                 }
             }
 
-            ItemDelegate {
+            FocusRow {
                 id: row
+                listView: list
+                rowIndex: entry.index
                 objectName: "setting-" + entry.index
                 width: parent.width
                 height: entry.caption ? 32 : 50
                 enabled: !entry.caption
-                // Tab goes from row to row, and the list follows.
-                focusPolicy: Qt.TabFocus
-                onActiveFocusChanged: {
-                    if (activeFocus)
-                        list.positionViewAtIndex(entry.index, ListView.Contain)
-                }
                 Accessible.role: Accessible.ListItem
                 Accessible.name: entry.text
                 Accessible.checkable: !entry.more && !entry.caption
                 Accessible.checked: entry.checked
                 background: Rectangle {
                     color: row.down ? "#2b2d33" : "#16171a"
-                    border.color: row.visualFocus ? "#ff8c1a" : "transparent"
-                    border.width: 2
                     Rectangle {
                         anchors.bottom: parent.bottom
                         x: 14

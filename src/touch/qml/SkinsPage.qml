@@ -32,8 +32,10 @@ Page {
         Accessible.role: Accessible.List
         Accessible.name: qsTrId("Skins")
 
-        delegate: ItemDelegate {
+        delegate: FocusRow {
             id: row
+            listView: list
+            rowIndex: row.index
             required property int index
             required property string name
             required property bool chosen

@@ -55,8 +55,10 @@ Page {
                 }
             }
 
-            ItemDelegate {
+            FocusRow {
                 id: choice
+                listView: list
+                rowIndex: row.index
                 objectName: "skip-" + row.distance
                 width: parent.width
                 height: 50
