@@ -1,10 +1,19 @@
 #include "touch/RemoteScreen.h"
 
+#include "core/Clock.h"
+#include "core/ConsoleLog.h"
 #include "core/Localization.h"
+#include "core/PreferenceKeys.h"
+#include "core/SkinFolders.h"
 #include "core/TextFormat.h"
+#include "core/UserDefaults.h"
 #include "models/PlaylistModel.h"
+#include "models/RemoteScreenNotices.h"
 #include "models/RemoteSession.h"
+#include "models/SetupInstructions.h"
 #include "touch/TouchRemotes.h"
+#include "touch/TouchSetup.h"
+#include "touch/TouchSkins.h"
 #include "touch/skin/SkinScene.h"
 #include "vlc/VLCController.h"
 
@@ -36,6 +45,12 @@ void RemoteScreen::setRemotes(TouchRemotes* remotes)
         disconnect(before->playlist(), nullptr, this, nullptr);
     }
     m_remotes = remotes;
+    delete m_notices;
+    m_notices = nullptr;
+    if (remotes)
+        m_notices = new RemoteScreenNotices(
+            AppContext { remotes->network(), remotes->defaults(), remotes->alerts(), Clock::current(), remotes->navigator() },
+            this);
     rewire();
     setActive(active);
     emit remotesChanged();
@@ -67,6 +82,8 @@ void RemoteScreen::setScene(SkinScene* scene)
             if (RemoteSession* s = session())
                 s->fullScreen();
         });
+        // Told once the skin is read (it is read as the page completes).
+        connect(scene, &SkinScene::skinChanged, this, &RemoteScreen::dropUnreadableSkin);
     }
     showAll();
     emit sceneChanged();
@@ -100,6 +117,7 @@ void RemoteScreen::rewire()
         if (m_active && session())
             emit noticeWanted(session()->connectionText(), VLCController::noPasswordHint());
     });
+    connect(s, &RemoteSession::setupNoticeWanted, m_notices, &RemoteScreenNotices::dvdWarning);
     showAll();
 }
 
@@ -117,6 +135,39 @@ void RemoteScreen::setActive(bool active)
     using C = RemoteSession::Connection;
     if (active && s && (s->connection() == C::PasswordNeeded || s->connection() == C::PasswordRefused))
         emit passwordWanted();
+    if (active && s) {
+        // After the page's arrival, as a page the notices push would
+        // otherwise land while the stack is still settling.
+        QMetaObject::invokeMethod(this, [this] {
+            if (!m_active || !m_remotes)
+                return;
+            showNotices();
+            // The remote screen shown with a remote: the setup worked.
+            m_remotes->setup()->instructions().setHaveSetupSuccesfully();
+        }, Qt::QueuedConnection);
+    }
+}
+
+void RemoteScreen::showNotices()
+{
+    const bool setUp = m_remotes->defaults().boolForKey(PreferenceKeys::haveSetupSuccesfully);
+    const bool noticeShown = m_notices->checkSkinValue(m_scene ? std::optional<double>(m_scene->apiVersion()) : std::nullopt);
+    if (!noticeShown && setUp)
+        m_notices->showWhatsNewIfNeeded();
+}
+
+void RemoteScreen::dropUnreadableSkin()
+{
+    if (!m_scene || !m_notices || m_scene->isLoaded() || m_scene->directory() == SkinFolders::builtInSkin)
+        return;
+    // A skin that cannot be read would leave an empty screen: the built-in
+    // skin takes its place, becomes the choice, and the user is told which
+    // skin was dropped when the screen appears.
+    const QString directory = m_scene->directory();
+    ConsoleLog::log(QStringLiteral("skin %@ could not be loaded; using the built-in skin"), directory);
+    m_notices->skinDropped(directory);
+    m_remotes->skins()->choose(0);
+    m_scene->setDirectory(SkinFolders::builtInSkin);
 }
 
 QString RemoteScreen::title() const

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
+class RemoteScreenNotices;
 class RemoteSession;
 class SkinScene;
 class TouchRemotes;
@@ -13,7 +14,8 @@ class TouchRemotes;
 // remote screen's rules: neutral before the first status, dimmed while VLC
 // does not answer), what the skin's controls ask sent to VLC through the
 // session, the title, and when to ask for VLC's password. The session polls
-// while the screen is active.
+// while the screen is active. As it appears it gives the remote screen's
+// notices (a dropped or an older skin, else what is new, once).
 class RemoteScreen : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -71,8 +73,12 @@ private:
     void showPlaylist();
     void showArt();
     void perform(int action);
+    // A skin that cannot be read gives way to the built-in one.
+    void dropUnreadableSkin();
+    void showNotices();
 
     QPointer<TouchRemotes> m_remotes;
     QPointer<SkinScene> m_scene;
+    RemoteScreenNotices* m_notices = nullptr; // child, for m_remotes
     bool m_active = false;
 };

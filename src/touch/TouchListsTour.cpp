@@ -1,5 +1,7 @@
 #include "touch/TouchListsTour.h"
 
+#include "core/PreferenceKeys.h"
+#include "core/UserDefaults.h"
 #include "models/FolderModel.h"
 #include "models/PlaylistModel.h"
 #include "models/RemoteSession.h"
@@ -28,6 +30,9 @@ void backToRemote(QQuickWindow* window)
 void addTouchListsSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRemotes& remotes,
                         const QString& hostAddress, const QString& password)
 {
+    // What's New waits for its own picture instead of covering the remote
+    // screen wherever it shows before.
+    remotes.defaults().setInteger(PreferenceKeys::usersWhatsNewVersion, 2);
     tour.addStep(QStringLiteral("browse"), [window, &remotes, hostAddress, password] {
         remotes.connectTo(hostAddress, password);
         backToRemote(window);
@@ -87,5 +92,12 @@ void addTouchListsSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRe
         if (auto* field = window->findChild<QQuickItem*>(QStringLiteral("searchField")))
             field->setProperty("text", QString());
     }, 800);
+    // Back on the remote screen for the first time since it was set up, it
+    // shows What's New once.
+    tour.addStep(QStringLiteral("whats-new-once"), [window, &remotes] {
+        window->resize(portrait);
+        remotes.defaults().removeObject(PreferenceKeys::usersWhatsNewVersion);
+        remotes.navigator().goBack();
+    }, 1200);
     tour.addStep(QStringLiteral("remote-again"), [window] { backToRemote(window); }, 900);
 }

@@ -187,8 +187,6 @@ void TouchRemotes::showRemote(const std::shared_ptr<VLCController>& remote)
 {
     m_session->setRemote(remote);
     emit remoteShown();
-    // The remote screen shown with a remote: the setup worked.
-    m_setup->instructions().setHaveSetupSuccesfully();
 }
 
 void TouchRemotes::showRemoteConfig(const std::shared_ptr<VLCController>& remote)

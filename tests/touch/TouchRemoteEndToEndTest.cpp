@@ -165,6 +165,40 @@ TEST_F(TouchAgainstRealVlc, ASavedRemoteOpensFromTheListAndTakesItsPasswordAtThe
     EXPECT_TRUE(waitUntil([&] { return w.item(QStringLiteral("state-answers")); }, 8000));
 }
 
+TEST_F(TouchAgainstRealVlc, WhatsNewShowsOnceTheRemoteScreenHasWorked)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    TouchWindow w(false, [&](TouchRemotes& remotes) {
+        UserDefaults::standard().removeObject(PreferenceKeys::haveSetupSuccesfully);
+        UserDefaults::standard().removeObject(PreferenceKeys::usersWhatsNewVersion);
+        RemoteRecord record = RemoteRecord::forAddress(vlc->hostAddress());
+        record.password = vlc->password();
+        remotes.saved().setRecords({ record });
+    });
+    const auto openRemote = [&] {
+        w.click(w.item(QStringLiteral("remote-") + vlc->hostAddress()));
+        return waitUntil([&] { return w.depth() >= 2 && !w.stack->property("busy").toBool(); })
+            && waitUntil([&] { return w.remotes.session().isActive() || w.item(QStringLiteral("webPage")); });
+    };
+    const auto backToList = [&] {
+        while (w.depth() > 1 && !HasFailure()) {
+            QTest::keyClick(w.window, Qt::Key_Escape);
+            EXPECT_TRUE(waitUntil([&] { return !w.stack->property("busy").toBool(); }));
+        }
+    };
+    ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("remote-") + vlc->hostAddress()); }, 8000));
+    // The first time the setup has yet to work; the next time the page
+    // comes over the remote screen, and never again.
+    for (const bool whatsNew : { false, true, false }) {
+        ASSERT_TRUE(openRemote());
+        QTest::qWait(300);
+        EXPECT_EQ(w.item(QStringLiteral("webPage")) != nullptr, whatsNew);
+        EXPECT_EQ(w.depth(), whatsNew ? 3 : 2);
+        backToList();
+    }
+}
+
 TEST_F(TouchAgainstRealVlc, AComputerAddedWithItsPasswordIsSavedAndAnswers)
 {
     if (IsSkipped() || HasFatalFailure())

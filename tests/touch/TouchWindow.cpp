@@ -14,6 +14,8 @@ TouchWindow::TouchWindow(bool openRemote, const std::function<void(TouchRemotes&
 {
     // A test that wants the new user's setup screen asks for it.
     UserDefaults::standard().setBool(PreferenceKeys::haveSeenSetupPage, true);
+    // Nor would What's New stop the remote screen of every other test.
+    UserDefaults::standard().setInteger(PreferenceKeys::usersWhatsNewVersion, 2);
     if (before)
         before(remotes);
     engine.addImportPath(QStringLiteral("qrc:/"));

@@ -9,7 +9,7 @@
 #include "LaunchedApp.h"
 #include "net/SetupRequestService.h"
 #include "screens/MainView/MainViewController.h"
-#include "screens/MainView/RemoteScreenNotices.h"
+#include "models/RemoteScreenNotices.h"
 #include "models/SetupInstructions.h"
 #include "screens/Setup/SetupInstructionsVC.h"
 #include "screens/WebView/WebViewController.h"

@@ -17,7 +17,7 @@
 #include "screens/Common/RotationLock.h"
 #include "screens/MainView/RemotePasswordPrompt.h"
 #include "screens/MainView/RemoteScreenKeys.h"
-#include "screens/MainView/RemoteScreenNotices.h"
+#include "models/RemoteScreenNotices.h"
 #include "screens/MainView/RemoteSkinControls.h"
 #include "screens/MainView/RemoteSkinDisplay.h"
 #include "skin/Skin.h"
@@ -254,7 +254,7 @@ void MainViewController::actionsSheetDidDismissWithButtonIndex(int index)
 
 bool MainViewController::checkSkinValue()
 {
-    return m_notices->checkSkinValue(m_currentSkin.get());
+    return m_notices->checkSkinValue(m_currentSkin ? std::optional<double>(m_currentSkin->skinApiVersion()) : std::nullopt);
 }
 
 // --- Skin ----------------------------------------------------------------------

@@ -1,4 +1,4 @@
-#include "screens/MainView/RemoteScreenNotices.h"
+#include "models/RemoteScreenNotices.h"
 
 #include "core/AlertPresenter.h"
 #include "core/Localization.h"
@@ -6,7 +6,6 @@
 #include "core/TextFormat.h"
 #include "core/UserDefaults.h"
 #include "models/Navigator.h"
-#include "skin/Skin.h"
 
 #include <QFileInfo>
 #include <QPointer>
@@ -43,12 +42,12 @@ void RemoteScreenNotices::dvdActionSheetDidDismissWithButtonIndex(int index)
         m_context.defaults.setBool(PreferenceKeys::haveShownDvdWarning, true);
 }
 
-bool RemoteScreenNotices::checkSkinValue(const Skin* skin)
+bool RemoteScreenNotices::checkSkinValue(std::optional<double> skinApiVersion)
 {
     if (showFailedSkinNotice())
         return true;
     UserDefaults& defaults = m_context.defaults;
-    if (!skin || skin->skinApiVersion() >= 4
+    if (!skinApiVersion || *skinApiVersion >= 4
         || defaults.stringForKey(PreferenceKeys::noSkinVersion) == defaults.stringForKey(PreferenceKeys::skin))
         return false;
     AlertRequest sheet;

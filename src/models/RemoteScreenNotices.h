@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QString>
 
-class Skin;
+#include <optional>
 
 // The notices of the remote screen, each until the user says enough: the
 // DVD controls' need of the setup helper (older interface only), a skin
@@ -19,8 +19,9 @@ public:
 
     void dvdWarning();
     void dvdActionSheetDidDismissWithButtonIndex(int index);
-    // The skin notices, as the screen appears: true when one was given.
-    bool checkSkinValue(const Skin* skin);
+    // The skin notices, as the screen appears, for the shown skin's API
+    // version (none without a skin): true when one was given.
+    bool checkSkinValue(std::optional<double> skinApiVersion);
     void checkSkinSheetDidDismissWithButtonIndex(int index);
     // The built-in skin took the place of this one; the user hears of it
     // when the screen appears.
