@@ -142,8 +142,6 @@ void RemoteScreen::setActive(bool active)
             if (!m_active || !m_remotes)
                 return;
             showNotices();
-            // The remote screen shown with a remote: the setup worked.
-            m_remotes->setup()->instructions().setHaveSetupSuccesfully();
         }, Qt::QueuedConnection);
     }
 }

@@ -22,15 +22,30 @@ QString TouchAlerts::message() const
     return m_waiting.empty() ? QString() : m_waiting.front().message;
 }
 
+QStringList TouchAlerts::buttons() const
+{
+    return m_waiting.empty() || !m_waiting.front().actionSheet ? QStringList() : m_waiting.front().buttons;
+}
+
 void TouchAlerts::dismiss()
 {
-    if (m_waiting.empty())
-        return;
+    if (!m_waiting.empty())
+        answer(m_waiting.front().actionSheet ? -1 : 0);
+}
+
+void TouchAlerts::choose(int index)
+{
+    if (!m_waiting.empty() && index >= 0 && index < m_waiting.front().buttons.size())
+        answer(index);
+}
+
+void TouchAlerts::answer(int index)
+{
     const AlertRequest request = m_waiting.front();
     m_waiting.pop_front();
     emit changed();
     if (request.completion)
-        request.completion(0);
+        request.completion(index);
     if (request.textCompletion)
-        request.textCompletion(0, QString());
+        request.textCompletion(index, QString());
 }

@@ -9,8 +9,9 @@
 #include <deque>
 
 // What the layers below ask to tell the user, shown by the window one at a
-// time as a notice with its title and message. Dismissing it answers with
-// the first button, which is the one that does nothing ("Cancel", "Ok").
+// time as a notice with its title and message. An action sheet shows its
+// buttons, and dismissing it chooses none of them; dismissing any other
+// answers with its first button, the one that does nothing ("Cancel", "Ok").
 class TouchAlerts : public QObject, public AlertPresenter {
     Q_OBJECT
     QML_ELEMENT
@@ -18,6 +19,8 @@ class TouchAlerts : public QObject, public AlertPresenter {
     Q_PROPERTY(bool showing READ isShowing NOTIFY changed)
     Q_PROPERTY(QString title READ title NOTIFY changed)
     Q_PROPERTY(QString message READ message NOTIFY changed)
+    // An action sheet's buttons, in order; empty for a plain notice.
+    Q_PROPERTY(QStringList buttons READ buttons NOTIFY changed)
 public:
     explicit TouchAlerts(QObject* parent = nullptr);
 
@@ -25,11 +28,16 @@ public:
     bool isShowing() const { return !m_waiting.empty(); }
     QString title() const;
     QString message() const;
+    QStringList buttons() const;
     Q_INVOKABLE void dismiss();
+    // An action sheet's button was pressed.
+    Q_INVOKABLE void choose(int index);
 
 signals:
     void changed();
 
 private:
+    void answer(int index);
+
     std::deque<AlertRequest> m_waiting;
 };

@@ -1,6 +1,7 @@
 #include "touch/TouchRemotes.h"
 
 #include "app/SavedRemotesFile.h"
+#include "core/AlertPresenter.h"
 #include "core/Clock.h"
 #include "core/ConsoleLog.h"
 #include "core/NotificationCenter.h"
@@ -9,6 +10,7 @@
 #include "core/UserDefaults.h"
 #include "desktop/PasswordKeyring.h"
 #include "models/FoundComputersModel.h"
+#include "models/RemoteChoice.h"
 #include "models/RemoteSession.h"
 #include "models/RemotesDiscovery.h"
 #include "models/RemotesModel.h"
@@ -24,6 +26,7 @@
 #include "vlc/VLCController.h"
 
 #include <QDesktopServices>
+#include <QPointer>
 #include <QTimer>
 
 TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& defaults, AlertPresenter& alerts,
@@ -49,6 +52,11 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
     connect(m_discovery, &RemotesDiscovery::statusChanged, this, [this] {
         m_model->setFoundStatus(m_discovery->status());
         emit discoveryStatusChanged();
+    });
+    // The remote screen's remote answers as VLC: the setup worked.
+    connect(m_session, &RemoteSession::connectionChanged, this, [this] {
+        if (m_session->connection() == RemoteSession::Connection::Connected)
+            m_setup->instructions().setHaveSetupSuccesfully();
     });
     // A help page's link to the setup helper.
     NotificationCenter::defaultCenter().addObserver(this, NotificationNames::setupHelper,
@@ -137,8 +145,60 @@ void TouchRemotes::connectTo(const QString& hostAddress, const QString& password
 
 void TouchRemotes::open(int row)
 {
-    if (std::shared_ptr<VLCController> remote = m_model->remoteAt(row))
+    const std::shared_ptr<VLCController> remote = m_model->remoteAt(row);
+    if (!remote)
+        return;
+    // Nothing wakes computers here yet.
+    const RemoteChoice choice = RemoteChoice::of(*remote, false);
+    switch (choice.outcome) {
+    case RemoteChoice::Outcome::OpenRemote:
+    case RemoteChoice::Outcome::OfferToSave:
         showRemote(remote);
+        return;
+    case RemoteChoice::Outcome::AskPassword:
+        // The remote screen asks for the password as it shows.
+        showRemote(remote);
+        break;
+    case RemoteChoice::Outcome::Explain:
+        explain(remote, choice);
+        break;
+    }
+    // So that the icon is right if VLC has become reachable since.
+    remote->searchForPlayerLink();
+}
+
+void TouchRemotes::explain(const std::shared_ptr<VLCController>& remote, const RemoteChoice& choice)
+{
+    AlertRequest sheet;
+    sheet.message = choice.message;
+    sheet.actionSheet = true;
+    std::vector<RemoteChoice::Action> actions;
+    for (const RemoteChoice::Button& button : choice.buttons) {
+        sheet.buttons << button.title;
+        actions.push_back(button.action);
+    }
+    sheet.completion = [self = QPointer(this), weak = std::weak_ptr(remote), actions](int index) {
+        const auto r = weak.lock();
+        if (!self || !r || index < 0 || size_t(index) >= actions.size())
+            return;
+        switch (actions[size_t(index)]) {
+        case RemoteChoice::Action::None:
+        case RemoteChoice::Action::WakeComputer:
+            return;
+        case RemoteChoice::Action::Help:
+            self->showHelp(QStringLiteral("help"));
+            return;
+        case RemoteChoice::Action::CantSee:
+            self->showHelp(QStringLiteral("cantSee"));
+            return;
+        case RemoteChoice::Action::ChangeAddress:
+            // Only a saved remote has an address of its own to change.
+            if (self->m_model->isSaved(*r))
+                self->showRemoteConfig(r);
+            return;
+        }
+    };
+    m_alerts.present(sheet);
 }
 
 void TouchRemotes::addComputer()

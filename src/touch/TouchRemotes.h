@@ -15,6 +15,7 @@ class QNetworkAccessManager;
 class RemotesDiscovery;
 class RemoteSession;
 class RemotesModel;
+struct RemoteChoice;
 class SavedRemoteList;
 class TouchAdvanced;
 class TouchSettings;
@@ -27,9 +28,11 @@ class VLCController;
 
 // The remotes of playerlink-touch: the saved ones (the same file as
 // playerlink's), the remotes list's model over them and the found
-// computers, and the one session the remote screen shows. Choosing a remote,
-// here or by a model's intent, makes it the session's remote and asks the
-// window to show the remote screen.
+// computers, and the one session the remote screen shows. Choosing a remote
+// in the list follows RemoteChoice: one that answers (or asks for its
+// password, which the remote screen prompts for) becomes the session's
+// remote and the window shows the remote screen; for any other the alerts
+// explain why not. A model's intent opens the remote screen directly.
 class TouchRemotes : public QObject, private Navigator {
     Q_OBJECT
     QML_ELEMENT
@@ -134,6 +137,8 @@ signals:
 
 private:
     void showRemote(const std::shared_ptr<VLCController>& remote) override;
+    // The sheet that says why a chosen remote cannot be used.
+    void explain(const std::shared_ptr<VLCController>& remote, const RemoteChoice& choice);
     void showRemoteConfig(const std::shared_ptr<VLCController>& remote) override;
     void chooseFoundComputer(std::function<void(const std::shared_ptr<VLCController>&)> chosen) override;
     void goBack() override;

@@ -57,7 +57,8 @@ void addTouchRemotesSteps(TouchScreenshotTour& tour, QQuickWindow* window, Touch
 {
     auto toRoot = [window] { QMetaObject::invokeMethod(window, "goBack"); };
     auto study = std::make_shared<std::shared_ptr<VLCController>>();
-    tour.addStep(QStringLiteral("remotes-states"), [window, &remotes, toRoot, study] {
+    auto attic = std::make_shared<std::shared_ptr<VLCController>>();
+    tour.addStep(QStringLiteral("remotes-states"), [window, &remotes, toRoot, study, attic] {
         toRoot();
         const QByteArray challenge = reply("401 Unauthorized", "WWW-Authenticate: Basic realm=\"VLC stream\"\r\n",
                                            "<title>Unauthorized</title>");
@@ -80,9 +81,18 @@ void addTouchRemotesSteps(TouchScreenshotTour& tour, QQuickWindow* window, Touch
             remotes.remotes().addFoundRemote(remote);
             if (qstrcmp(computer.name, "Study") == 0)
                 *study = remote;
+            if (qstrcmp(computer.name, "Attic") == 0)
+                *attic = remote;
         }
     }, 1500);
-    tour.addStep(QStringLiteral("remotes-password"), [&remotes, study] {
+    // The sheet that says why a computer without a password set cannot be used.
+    tour.addStep(QStringLiteral("remotes-explain"), [&remotes, attic] {
+        remotes.open(remotes.remotes().rowOf(attic->get()));
+    }, 900);
+    tour.addStep(QStringLiteral("remotes-password"), [window, &remotes, study] {
+        for (QObject* notice : window->findChildren<QObject*>(QStringLiteral("notice")))
+            if (notice->property("visible").toBool())
+                QMetaObject::invokeMethod(notice, "close");
         remotes.open(remotes.remotes().rowOf(study->get()));
     }, 1500);
     tour.addStep(QStringLiteral("remote-config"), [window] {

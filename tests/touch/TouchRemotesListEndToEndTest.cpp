@@ -1,12 +1,16 @@
 // playerlink-touch's remotes list through real mouse events on its window:
 // the saved computers edited, moved and deleted, with the saved-remotes file
-// following every change, and what assistive technology finds there.
+// following every change, what assistive technology finds there, and what
+// choosing a computer that cannot be used says.
 
+#include "FakeHttpServer.h"
 #include "RealVlcTest.h"
 #include "TestSupport.h"
 #include "TouchWindow.h"
 #include "app/SavedRemotesFile.h"
+#include "core/ServiceHosts.h"
 #include "models/RemoteSession.h"
+#include "models/SetupInstructions.h"
 #include "vlc/SavedRemoteList.h"
 
 #include <QAccessible>
@@ -76,7 +80,7 @@ protected:
 // In edit mode the saved computers move, open their configuration and go;
 // the saved-remotes file follows each change at once, not only at exit. Out
 // of edit mode a row opens its remote, whose name stands on the title bar's
-// second line under what plays.
+// second line under what plays, and the setup counts as done.
 TEST_F(TouchListAgainstRealVlc, SavedComputersAreMovedEditedAndDeletedAndTheFileFollows)
 {
     if (IsSkipped() || HasFatalFailure())
@@ -138,6 +142,7 @@ TEST_F(TouchListAgainstRealVlc, SavedComputersAreMovedEditedAndDeletedAndTheFile
     touchRow(w, w.item(QStringLiteral("remote-") + studyRow));
     RemoteSession& session = w.remotes.session();
     ASSERT_TRUE(waitUntil([&] { return session.isPlaying() && !session.title().isEmpty(); }, 10000));
+    EXPECT_TRUE(SetupInstructions::haveSetupSuccesfully(UserDefaults::standard())) << "a remote that answers";
     EXPECT_TRUE(waitUntil([&] {
         return w.item(QStringLiteral("barTitle"))->property("text").toString() == session.title()
             && w.item(QStringLiteral("barNote"))
@@ -145,4 +150,39 @@ TEST_F(TouchListAgainstRealVlc, SavedComputersAreMovedEditedAndDeletedAndTheFile
     }));
     QTest::keyClick(w.window, Qt::Key_Escape);
     EXPECT_TRUE(settled(w, 1));
+}
+
+// A computer where nothing answers (a loopback port nobody listens on):
+// choosing it explains why in a sheet rather than opening a remote screen
+// that could show nothing, and its Help goes to the help site's page on not
+// seeing VLC (a loopback stand-in for the site).
+TEST(TouchRemotesListChoice, AComputerThatDoesNotAnswerIsExplainedNotOpened)
+{
+    FakeHttpServer site;
+    QByteArray asked;
+    site.setHandler([&](const FakeHttpServer::Request& request) {
+        asked = request.target;
+        return FakeHttpServer::ok(QStringLiteral("<html><head><title>Cannot see</title></head></html>").toUtf8(),
+                                  "text/html");
+    });
+    UserDefaults::standard().setObject(ServiceHosts::helpSiteKey, QStringLiteral("http://") + site.hostAddress());
+    const QString address = QStringLiteral("127.0.0.1:9");
+    TouchWindow w(false, [&](TouchRemotes& remotes) {
+        remotes.load();
+        RemoteRecord attic = RemoteRecord::forAddress(address);
+        attic.nickname = QStringLiteral("Attic");
+        remotes.saved().setRecords({ attic });
+    });
+    ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("state-no-answer")); }, 10000));
+    touchRow(w, w.item(QStringLiteral("remote-") + address));
+    ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("noticeButton1")); }));
+    EXPECT_TRUE(w.alerts.message().startsWith(u"No sign of VLC at that computer.")) << w.alerts.message().toStdString();
+    EXPECT_EQ(w.alerts.buttons(), QStringList({ "Help", "Ok" }));
+    EXPECT_EQ(w.depth(), 1) << "no remote screen";
+    EXPECT_FALSE(w.remotes.session().remote());
+
+    w.click(w.item(QStringLiteral("noticeButton0")));
+    ASSERT_TRUE(settled(w, 2));
+    EXPECT_TRUE(waitUntil([&] { return asked.contains("cantSee"); })) << asked.toStdString();
+    EXPECT_FALSE(w.alerts.isShowing()) << w.alerts.message().toStdString();
 }

@@ -3,6 +3,7 @@
 #include "models/AppContext.h"
 #include "screens/Common/ExclamationBadge.h"
 #include "models/RemoteAnswer.h"
+#include "models/RemoteChoice.h"
 #include "ui/TableViewController.h"
 
 #include <QPointer>
@@ -91,9 +92,6 @@ public:
     // discovery starts afresh (keepAcrossScans: also after).
     void addFoundRemote(const std::shared_ptr<VLCController>& remote, bool keepAcrossScans = false);
 
-    // The buttons of the "No sign of VLC" sheet, in order (the last one
-    // closes it).
-    std::vector<SheetButton> noSignOfVlcButtons(const std::shared_ptr<VLCController>& remote);
     // "Wake computer": sends the wake-up packet; the row shows "Waking…"
     // until the computer answers (or a minute passes).
     void wakeComputer(const std::shared_ptr<VLCController>& remote);
@@ -140,7 +138,9 @@ private:
     void validRemoteFound(const Notification& note);
     void foundRemote(const Notification& note);
     void newsUpdated();
-    void explain(const std::shared_ptr<VLCController>& remote, RemoteAnswer answer);
+    void explain(const std::shared_ptr<VLCController>& remote, const RemoteChoice& choice);
+    // What a sheet's button does for the remote.
+    std::function<void()> sheetAction(const std::shared_ptr<VLCController>& remote, RemoteChoice::Action action);
     void showSheet(const QString& message, const std::vector<SheetButton>& buttons);
     void pushWebPage(const QString& page);
     void deleteSelectedRemote();

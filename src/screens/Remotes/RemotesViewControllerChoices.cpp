@@ -7,88 +7,68 @@
 #include "core/Localization.h"
 #include "core/TextFormat.h"
 #include "models/Navigator.h"
-#include "models/RemoteAddressProblem.h"
 #include "models/RemotesModel.h"
 #include "screens/Common/RemoteWaker.h"
 #include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
 
-namespace {
-const char* const forbiddenMessage
-    = L10N_NOOP("It looks like VLC is running on that computer, but you need to allow your iPhone to access the "
-                "remote interface.\n\nPlease tap on the 'Help' bar for instructions on how to do that.");
-const char* const noSignMessage
-    = L10N_NOOP("No sign of VLC at that computer.\n\nIf you know that VLC is running, then you probably just need to "
-                "setup VLC to contact the remote.\n\nPlease tap on the 'Help' bar for instructions on how to do that.");
-const char* const noPasswordSetMessage
-    = L10N_NOOP("VLC is running on that computer, but its web interface has no password set, and VLC 3 lets nobody "
-                "in without one.\n\nIn VLC's preferences, show all settings, open Interface, Main interfaces, Lua, and "
-                "enter a password under 'Lua HTTP'. Then restart VLC and choose the computer here again.\n\nPlease "
-                "tap on 'Help' for instructions on how to do that.");
-}
-
 void RemotesViewController::selectRemote(const std::shared_ptr<VLCController>& remote)
 {
     if (!remote)
         return;
-    const RemoteAnswer answer = RemoteAnswers::of(*remote);
-    if (answer == RemoteAnswer::AnswersAsVlc) {
-        if (remote->record().discoveredFromBwIdent)
-            offerToSaveIfAppropriate(remote);
-        else
-            displayRemote(remote);
+    const RemoteChoice choice = RemoteChoice::of(*remote, RemoteWaker::canWake(*remote));
+    switch (choice.outcome) {
+    case RemoteChoice::Outcome::OpenRemote:
+        displayRemote(remote);
         return;
+    case RemoteChoice::Outcome::OfferToSave:
+        offerToSaveIfAppropriate(remote);
+        return;
+    case RemoteChoice::Outcome::AskPassword:
+        promptForPassword(remote);
+        break;
+    case RemoteChoice::Outcome::Explain:
+        explain(remote, choice);
+        break;
     }
-    explain(remote, answer);
     // So that the icon is right if VLC has become reachable since.
     remote->searchForPlayerLink();
 }
 
-void RemotesViewController::explain(const std::shared_ptr<VLCController>& remote, RemoteAnswer answer)
-{
-    const SheetButton ok { localizedString("Ok"), {} };
-    const SheetButton showHelp { localizedString("Help"), [this] { help(); } };
-    switch (answer) {
-    case RemoteAnswer::PasswordNeeded:
-    case RemoteAnswer::PasswordRefused:
-        promptForPassword(remote);
-        return;
-    case RemoteAnswer::PasswordNotSet:
-        showSheet(localizedString(noPasswordSetMessage), { showHelp, ok });
-        return;
-    case RemoteAnswer::Forbidden:
-        showSheet(localizedString(forbiddenMessage), { showHelp, ok });
-        return;
-    case RemoteAnswer::NoAnswer:
-        showSheet(localizedString(noSignMessage), noSignOfVlcButtons(remote));
-        return;
-    case RemoteAnswer::UnusableAddress:
-        showSheet(RemoteAddressProblem::describe(remote->record().hostAddress),
-                  { { localizedString("Change Address"), [self = QPointer(this), weak = std::weak_ptr(remote)] {
-                         // Only a saved remote has an address of its own to change.
-                         const auto r = weak.lock();
-                         if (r && self && self->m_remotes.isSaved(*r))
-                             self->editRemote(r);
-                     } },
-                    ok });
-        return;
-    case RemoteAnswer::AnswersAsVlc:
-        return;
-    }
-}
-
-std::vector<RemotesViewController::SheetButton>
-RemotesViewController::noSignOfVlcButtons(const std::shared_ptr<VLCController>& remote)
+void RemotesViewController::explain(const std::shared_ptr<VLCController>& remote, const RemoteChoice& choice)
 {
     std::vector<SheetButton> buttons;
-    if (remote && RemoteWaker::canWake(*remote))
-        buttons.push_back({ localizedString("Wake computer"), [this, weak = std::weak_ptr(remote)] {
-                               if (const auto r = weak.lock())
-                                   wakeComputer(r);
-                           } });
-    buttons.push_back({ localizedString("Help"), [this] { cantSee(); } });
-    buttons.push_back({ localizedString("Ok"), {} });
-    return buttons;
+    for (const RemoteChoice::Button& button : choice.buttons)
+        buttons.push_back({ button.title, sheetAction(remote, button.action) });
+    showSheet(choice.message, buttons);
+}
+
+std::function<void()> RemotesViewController::sheetAction(const std::shared_ptr<VLCController>& remote,
+                                                         RemoteChoice::Action action)
+{
+    const auto self = QPointer(this);
+    const auto weak = std::weak_ptr(remote);
+    switch (action) {
+    case RemoteChoice::Action::None:
+        return {};
+    case RemoteChoice::Action::Help:
+        return [this] { help(); };
+    case RemoteChoice::Action::CantSee:
+        return [this] { cantSee(); };
+    case RemoteChoice::Action::WakeComputer:
+        return [this, weak] {
+            if (const auto r = weak.lock())
+                wakeComputer(r);
+        };
+    case RemoteChoice::Action::ChangeAddress:
+        return [self, weak] {
+            // Only a saved remote has an address of its own to change.
+            const auto r = weak.lock();
+            if (r && self && self->m_remotes.isSaved(*r))
+                self->editRemote(r);
+        };
+    }
+    return {};
 }
 
 void RemotesViewController::wakeComputer(const std::shared_ptr<VLCController>& remote)

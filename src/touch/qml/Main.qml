@@ -272,14 +272,19 @@ ApplicationWindow {
 
     Notice {
         id: alert
-        onClosed: window.alerts.dismiss()
+        onClosed: {
+            if (alert.chosen >= 0)
+                window.alerts.choose(alert.chosen)
+            else
+                window.alerts.dismiss()
+        }
     }
 
     Connections {
         target: window.alerts
         function onChanged() {
             if (window.alerts.showing)
-                alert.show(window.alerts.title, window.alerts.message)
+                alert.showChoices(window.alerts.title, window.alerts.message, window.alerts.buttons)
         }
     }
 

@@ -2,17 +2,32 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 
-// A message the user reads and dismisses.
+// A message the user reads and dismisses, or, given buttons, chooses from.
 Dialog {
     id: notice
     objectName: "notice"
 
     property alias message: text.text
+    // The buttons to choose from, in order; none shows "Ok" alone.
+    property var buttons: []
+    // The button pressed; -1 when dismissed otherwise.
+    property int chosen: -1
 
-    function show(title, message) {
+    function show(title: string, message: string) {
+        showChoices(title, message, [])
+    }
+
+    function showChoices(title: string, message: string, buttons: var) {
         notice.title = title
         notice.message = message
+        notice.buttons = buttons
+        notice.chosen = -1
         open()
+    }
+
+    function choose(index: int) {
+        notice.chosen = index
+        accept()
     }
 
     modal: true
@@ -27,16 +42,40 @@ Dialog {
 
     footer: RowLayout {
         Item {
+            visible: notice.buttons.length === 0
             Layout.fillWidth: true
         }
         Button {
             objectName: "noticeOk"
+            visible: notice.buttons.length === 0
             text: qsTrId("Ok")
             Layout.preferredHeight: 48
             Layout.minimumWidth: 88
             Layout.rightMargin: 12
             Layout.bottomMargin: 12
             onClicked: notice.accept()
+        }
+        // Wrapped, so that three fit a narrow screen.
+        Flow {
+            visible: notice.buttons.length > 0
+            spacing: 8
+            Layout.fillWidth: true
+            Layout.leftMargin: 12
+            Layout.rightMargin: 12
+            Layout.bottomMargin: 12
+            Repeater {
+                model: notice.buttons
+                // Here rather than in the delegate, which does not see the dialog's id.
+                onItemAdded: (index, item) => (item as Button).clicked.connect(() => notice.choose(index))
+                Button {
+                    required property int index
+                    required property string modelData
+                    objectName: "noticeButton" + index
+                    text: modelData
+                    height: 48
+                    width: Math.max(88, implicitWidth)
+                }
+            }
         }
     }
 }
