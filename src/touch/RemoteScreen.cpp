@@ -142,6 +142,10 @@ void RemoteScreen::setActive(bool active)
             if (!m_active || !m_remotes)
                 return;
             showNotices();
+            // Shown with a remote that answers: the setup worked (after the
+            // notices, so that What's New waits for the next showing).
+            if (RemoteSession* shown = session(); shown && shown->connection() == C::Connected)
+                m_remotes->setup()->instructions().setHaveSetupSuccesfully();
         }, Qt::QueuedConnection);
     }
 }

@@ -53,9 +53,11 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
         m_model->setFoundStatus(m_discovery->status());
         emit discoveryStatusChanged();
     });
-    // The remote screen's remote answers as VLC: the setup worked.
+    // The shown remote comes to answer as VLC (a password given, VLC
+    // started): the setup worked. One that answers as it shows is counted
+    // by the remote screen, after its notices.
     connect(m_session, &RemoteSession::connectionChanged, this, [this] {
-        if (m_session->connection() == RemoteSession::Connection::Connected)
+        if (m_session->isActive() && m_session->connection() == RemoteSession::Connection::Connected)
             m_setup->instructions().setHaveSetupSuccesfully();
     });
     // A help page's link to the setup helper.
