@@ -1,5 +1,7 @@
 #include "core/AlertPresenter.h"
 
+#include "core/Localization.h"
+
 namespace {
 AlertPresenter* installed = nullptr;
 }
@@ -12,4 +14,13 @@ AlertPresenter* AlertPresenter::current()
 void AlertPresenter::setCurrent(AlertPresenter* presenter)
 {
     installed = presenter;
+}
+
+AlertRequest AlertRequest::notice(const QString& title, const QString& message)
+{
+    AlertRequest request;
+    request.title = title;
+    request.message = message;
+    request.buttons = { localizedString("Ok") };
+    return request;
 }

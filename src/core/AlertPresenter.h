@@ -21,6 +21,9 @@ struct AlertRequest {
     bool secureTextEntry = false;
     QString textPlaceholder;
     std::function<void(int buttonIndex, const QString& text)> textCompletion; // may be empty
+
+    // A plain notice with one "Ok" button.
+    static AlertRequest notice(const QString& title, const QString& message);
 };
 
 class AlertPresenter {

@@ -1,5 +1,6 @@
 #include "models/FolderModel.h"
 
+#include "core/Localization.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "models/BrowseIndex.h"
@@ -18,6 +19,14 @@ FolderModel::FolderModel(UserDefaults& defaults, QObject* parent)
 }
 
 FolderModel::~FolderModel() = default;
+
+AlertRequest FolderModel::drivesNotFoundNotice()
+{
+    return AlertRequest::notice(localizedString("No Luck..."),
+                                localizedString("Normally, your drives are listed just above your C: drive "
+                                                "(Windows) or in //Volumes (Mac).\n\nPlayerLink couldn't "
+                                                "find anything in either of those this time."));
+}
 
 void FolderModel::setRemote(const std::shared_ptr<VLCController>& remote)
 {

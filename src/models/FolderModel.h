@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/AlertPresenter.h"
+
 #include <QAbstractListModel>
 #include <QStringList>
 
@@ -53,6 +55,8 @@ public:
     Q_INVOKABLE void home();
     // The first drive folder that answers; driveSearchFinished tells.
     Q_INVOKABLE void openDrives();
+    // What to tell the user when no drive folder answered.
+    static AlertRequest drivesNotFoundNotice();
     // The folder listed becomes where the remote's browsing starts; false
     // for a remote that is not saved (only saved ones keep it).
     Q_INVOKABLE bool makeDefaultFolder();

@@ -114,7 +114,7 @@ bool SetupInstructions::check(const QString& typed) const
     const QString problem = problemWith(typed);
     if (problem.isEmpty())
         return true;
-    m_context.alerts.present({ localizedString("Please check your email"), problem, { localizedString("Ok") } });
+    m_context.alerts.present(AlertRequest::notice(localizedString("Please check your email"), problem));
     return false;
 }
 
@@ -128,9 +128,8 @@ bool SetupInstructions::send(const QString& typed, bool subscribe)
     rememberAddress(address);
     Analytics::event(m_context.defaults, QStringLiteral("requestedSetupEmail"));
     if (viaService)
-        m_context.alerts.present({ localizedString("Request Sent"),
-                                   localizedString("Setup details should arrive by email shortly"),
-                                   { localizedString("Ok") } });
+        m_context.alerts.present(AlertRequest::notice(localizedString("Request Sent"),
+                                                     localizedString("Setup details should arrive by email shortly")));
     else
         m_context.navigator.composeMail(address, instructionsMailSubject(), instructionsMailBody());
     return true;

@@ -202,14 +202,14 @@ void SkinDownloader::finish(const SkinInstallResult& result)
 
 void SkinDownloader::showAlertFor(AlertPresenter& alerts, const SkinInstallResult& result)
 {
-    const QStringList ok { localizedString("Ok") };
     if (result.ok())
-        alerts.present({ localizedString("Success"), localizedString("Skin downloaded succesfully"), ok });
+        alerts.present(AlertRequest::notice(localizedString("Success"), localizedString("Skin downloaded succesfully")));
     else if (result.failure == SkinInstallFailure::DownloadFailed)
-        alerts.present({ localizedString("Couldn't download"), localizedString("There was a problem downloading the skin."), ok });
+        alerts.present(AlertRequest::notice(localizedString("Couldn't download"),
+                                            localizedString("There was a problem downloading the skin.")));
     else
-        alerts.present({ localizedString("Couldn't install skin"),
-                         fmt(localizedString("The skin was not installed: %@."), result.reason()), ok });
+        alerts.present(AlertRequest::notice(localizedString("Couldn't install skin"),
+                                            fmt(localizedString("The skin was not installed: %@."), result.reason())));
 }
 
 bool SkinDownloader::deleteSkin(const QString& identifier)

@@ -42,11 +42,7 @@ void BrowserScreen::makeFolderModel(UserDefaults& defaults)
     connect(m_folder, &FolderModel::driveSearchFinished, this, [this](bool found) {
         if (found || !isActive() || !remotes())
             return;
-        remotes()->alerts().present(
-            { localizedString("No Luck..."),
-              localizedString("Normally, your drives are listed just above your C: drive (Windows) or in //Volumes "
-                              "(Mac).\n\nPlayerLink couldn't find anything in either of those this time."),
-              { localizedString("Ok") } });
+        remotes()->alerts().present(FolderModel::drivesNotFoundNotice());
     });
 }
 

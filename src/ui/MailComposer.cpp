@@ -41,6 +41,6 @@ bool MailComposer::launchMailAppOnDevice(AlertPresenter& alerts, const QString& 
     if (UrlOpener::open(mailtoUrl(recipient, subject, body)))
         return true;
     ConsoleLog::log(QStringLiteral("no mail program took the message to %@"), recipient);
-    alerts.present({ QStringLiteral("Email..."), QStringLiteral("Email failed"), { localizedString("Ok") } });
+    alerts.present(AlertRequest::notice(QStringLiteral("Email..."), QStringLiteral("Email failed")));
     return false;
 }

@@ -146,8 +146,9 @@ TEST_F(AccessibilityBus, TheRemotesListTellsEachComputersStateWithItsName)
         EXPECT_EQ(item->description, QString::fromLatin1(row.state)) << row.name;
     }
     for (const Element& e : elements)
-        if (e.showing() && e.role == u"push button")
+        if (e.showing() && e.role == u"push button") {
             EXPECT_FALSE(e.name.isEmpty()) << "a button without a name at " << e.path.toStdString();
+        }
 }
 
 TEST_F(AccessibilityBus, TheRemoteScreenReadsOutTitleStatusTimesAndTheWheelsValues)
@@ -214,8 +215,9 @@ TEST_F(AccessibilityBus, TheRemoteScreenReadsOutTitleStatusTimesAndTheWheelsValu
         if (!e.showing() || (e.role != u"push button" && e.role != u"slider"))
             continue;
         EXPECT_FALSE(e.name.isEmpty()) << e.role.toStdString() << " without a name at " << e.path.toStdString();
-        if (e.role == u"slider")
+        if (e.role == u"slider") {
             EXPECT_EQ(e.value.size(), 3) << e.name.toStdString();
+        }
     }
     EXPECT_TRUE(find(elements, QStringLiteral("push button"), QStringLiteral("Full screen")));
     const Element* skip = find(elements, QStringLiteral("push button"), QStringLiteral("Skip Forward"));

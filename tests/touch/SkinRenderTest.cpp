@@ -49,14 +49,16 @@ TEST(SkinRender, TheShippedSkinFitsTheWindowAndStandsCentred)
             SkinControl* control = pending.back();
             pending.pop_back();
             QQuickItem* item = stage.itemFor(control);
-            if (item && item->isVisible() && control->kind() != K::Button)
+            if (item && item->isVisible() && control->kind() != K::Button) {
                 EXPECT_TRUE(window.contains(stage.rectInWindow(item)))
                     << qPrintable(control->element().kindName() + u' ' + control->skinId()) << " at " << size.width()
                     << "x" << size.height();
+            }
             if (control->kind() == K::ScrollView) {
                 for (SkinControl* page : control->children())
-                    if (page->element().page == control->currentPage())
+                    if (page->element().page == control->currentPage()) {
                         EXPECT_TRUE(window.contains(stage.rectInWindow(stage.itemFor(page))));
+                    }
                 continue;
             }
             for (SkinControl* child : control->children())

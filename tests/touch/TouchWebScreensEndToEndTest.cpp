@@ -213,7 +213,7 @@ TEST(TouchSkins, ASkinFromTheGalleryIsDownloadedChosenAndDeleted)
 TEST(TouchHelp, HelpPagesFollowTheirLinksAndAFailingHelpSiteGivesWayToTheBundledPage)
 {
     FakeHttpServer site;
-    site.setHandler([](const FakeHttpServer::Request&) { return FakeHttpServer::Response { 404, "gone" }; });
+    site.setHandler([](const FakeHttpServer::Request&) { return FakeHttpServer::Response { 404, "gone", {} }; });
     UserDefaults::standard().setObject(ServiceHosts::helpSiteKey, QStringLiteral("http://") + site.hostAddress());
     // The bundled pages, as the program installs them at launch; an English
     // reader reads the help pages from the bundle.

@@ -71,8 +71,9 @@ TEST(RequestChannel, DeliversAnyHttpStatusWithItsBody)
         EXPECT_EQ(outcome.reply->body, "body " + QByteArray::number(status));
         EXPECT_EQ(outcome.tag, 7);
         EXPECT_FALSE(channel.busy());
-        if (status == 401)
+        if (status == 401) {
             EXPECT_EQ(outcome.reply->wwwAuthenticate, QByteArray("Basic realm=\"VLC stream\""));
+        }
     }
 }
 

@@ -147,8 +147,9 @@ TEST(SkinLoading, BuildsEveryKindInItsOrderWithImagesBehind)
     ASSERT_TRUE(background && small);
     EXPECT_LT(indexOf(small), indexOf(background));
     for (QWidget* w : root->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (!qobject_cast<ImageView*>(w))
+        if (!qobject_cast<ImageView*>(w)) {
             EXPECT_GT(indexOf(w), indexOf(background));
+        }
     }
 
     // Frames take the integer part; colours are used as given.

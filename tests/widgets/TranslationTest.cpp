@@ -108,9 +108,10 @@ TEST(Translation, RemotesListAndMoreSheetSpeakGerman)
     // The longer German words still leave every bar button whole on screen.
     QWidget* window = app.app->window();
     for (const BarButton* button : window->findChildren<BarButton*>()) {
-        if (button->isVisible())
+        if (button->isVisible()) {
             EXPECT_TRUE(window->rect().contains(QRect(button->mapTo(window, QPoint()), button->size())))
                 << button->text().toStdString();
+        }
     }
     // Texts with line breaks, quotes and markup are found too.
     EXPECT_EQ(localizedString("Do you want to download a skin from:\n%@"),

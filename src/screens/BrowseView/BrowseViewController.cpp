@@ -10,7 +10,6 @@
 #include "core/UserDefaults.h"
 #include "models/FolderModel.h"
 #include "screens/Cells/BrowseCell.h"
-#include "screens/Common/RemoteAlerts.h"
 #include "screens/Common/RotationLock.h"
 #include "skin/TitleView.h"
 #include "ui/AlertView.h"
@@ -264,7 +263,7 @@ void BrowseViewController::folderRefused()
 void BrowseViewController::showDriveSearchOutcome(bool found)
 {
     if (!found && isVisibleOnStack())
-        RemoteAlerts::showDrivesNotFound(m_context.alerts);
+        m_context.alerts.present(FolderModel::drivesNotFoundNotice());
 }
 
 // --- Actions --------------------------------------------------------------------

@@ -13,15 +13,6 @@ void RemoteAlerts::showForRequest(AlertPresenter& alerts, const RequestResult& r
     for (const AlertView* shown : AlertView::visibleAlerts())
         if (shown->title() == title)
             return;
-    alerts.present({ title, fmt(localizedString("there was an internal error trying to access %@\n\nSorry."), result.target),
-                     { localizedString("Ok") } });
-}
-
-void RemoteAlerts::showDrivesNotFound(AlertPresenter& alerts)
-{
-    alerts.present({ localizedString("No Luck..."),
-                     localizedString("Normally, your drives are listed just above your C: drive (Windows) or in "
-                                     "//Volumes (Mac).\n\nPlayerLink couldn't find anything in either of those "
-                                     "this time."),
-                     { localizedString("Ok") } });
+    alerts.present(AlertRequest::notice(
+        title, fmt(localizedString("there was an internal error trying to access %@\n\nSorry."), result.target)));
 }

@@ -13,6 +13,4 @@ namespace RemoteAlerts {
 // nothing for any other outcome (network failures show only through the
 // connection text). One at a time: every poll of such an address fails alike.
 void showForRequest(AlertPresenter& alerts, const RequestResult& result);
-// "No Luck..." when no drive folder answered.
-void showDrivesNotFound(AlertPresenter& alerts);
 }

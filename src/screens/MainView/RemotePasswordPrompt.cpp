@@ -41,7 +41,7 @@ void RemotePasswordPrompt::showNoPasswordHint()
 {
     if (const auto remote = m_session.remote())
         // The same words as the command-line remote's.
-        m_context.alerts.present(AlertRequest { remote->status(), VLCController::noPasswordHint(), { localizedString("Ok") } });
+        m_context.alerts.present(AlertRequest::notice(remote->status(), VLCController::noPasswordHint()));
 }
 
 void RemotePasswordPrompt::prompt()
