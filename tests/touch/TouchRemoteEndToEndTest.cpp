@@ -14,6 +14,7 @@
 #include "touch/skin/SkinScene.h"
 #include "vlc/SavedRemoteList.h"
 
+#include <QAccessible>
 #include <QMetaProperty>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
@@ -159,6 +160,10 @@ TEST_F(TouchAgainstRealVlc, ASavedRemoteTakesItsPasswordOnTheListAndOpensOnceLet
     QQuickItem* field = w.item(QStringLiteral("noticeField"));
     const QMetaProperty echo = field->metaObject()->property(field->metaObject()->indexOfProperty("echoMode"));
     EXPECT_EQ(echo.read(field).toInt(), echo.enumerator().keyToValue("Password")) << "masked";
+    QAccessibleInterface* typed = QAccessible::queryAccessibleInterface(field);
+    ASSERT_TRUE(typed);
+    EXPECT_EQ(typed->role(), QAccessible::EditableText);
+    EXPECT_EQ(typed->text(QAccessible::Name), u"Password");
     w.click(w.noticeButton(0));
     ASSERT_TRUE(waitUntil([&] { return !w.alerts.isShowing(); }));
     QTest::qWait(500);
