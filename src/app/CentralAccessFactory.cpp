@@ -20,7 +20,7 @@
 #include "screens/AudioDelay/AudioDelayViewController.h"
 #include "screens/BrowseView/BrowseViewController.h"
 #include "screens/ChapterTitle/ChapterTitleViewController.h"
-#include "screens/Common/RemoteWaker.h"
+#include "models/RemoteWaker.h"
 #include "screens/DVD/DVDViewController.h"
 #include "screens/Flipside/FlipsideViewController.h"
 #include "screens/MainView/MainViewController.h"

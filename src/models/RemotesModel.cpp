@@ -1,6 +1,7 @@
 #include "models/RemotesModel.h"
 
 #include "core/Localization.h"
+#include "models/RemoteWaker.h"
 #include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
 
@@ -119,7 +120,7 @@ void RemotesModel::refreshAnswers()
         if (answer == m_answers[size_t(row)])
             continue;
         m_answers[size_t(row)] = answer;
-        emit dataChanged(index(row), index(row), { AnswerRole, AnswerKeyRole, AnswerTextRole });
+        emit dataChanged(index(row), index(row), { AnswerRole, AnswerKeyRole, AnswerTextRole, WakeOfferedRole });
     }
 }
 
@@ -148,6 +149,8 @@ QVariant RemotesModel::data(const QModelIndex& index, int role) const
     case SectionRole:
         return saved ? localizedString("Saved Computers")
                      : (m_foundStatus.isEmpty() ? localizedString("Found Computers") : m_foundStatus);
+    case WakingRole: return m_waker && m_waker->isWaking(*remote);
+    case WakeOfferedRole: return m_waker && saved && answer == RemoteAnswer::NoAnswer && RemoteWaker::canWake(*remote);
     default: return {};
     }
 }
@@ -156,7 +159,25 @@ QHash<int, QByteArray> RemotesModel::roleNames() const
 {
     return { { Qt::DisplayRole, "display" }, { NameRole, "name" },         { AddressRole, "address" },
              { AnswerRole, "answer" },       { AnswerKeyRole, "answerKey" }, { AnswerTextRole, "answerText" },
-             { SavedRole, "saved" },         { DefaultRole, "isDefault" },   { SectionRole, "section" } };
+             { SavedRole, "saved" },         { DefaultRole, "isDefault" },   { SectionRole, "section" },
+             { WakingRole, "waking" },       { WakeOfferedRole, "wakeOffered" } };
+}
+
+void RemotesModel::setWaker(RemoteWaker* waker)
+{
+    if (m_waker)
+        disconnect(m_waker, nullptr, this, nullptr);
+    m_waker = waker;
+    if (!waker)
+        return;
+    auto changed = [this](VLCController* remote, QList<int> roles) {
+        if (const int row = rowOf(remote); row >= 0)
+            emit dataChanged(index(row), index(row), roles);
+    };
+    connect(waker, &RemoteWaker::wakingChanged, this,
+            [changed](VLCController* remote) { changed(remote, { WakingRole }); });
+    connect(waker, &RemoteWaker::hardwareAddressLearnt, this,
+            [changed](VLCController* remote) { changed(remote, { WakeOfferedRole }); });
 }
 
 bool RemotesModel::isSaved(const VLCController& remote) const

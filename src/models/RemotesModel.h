@@ -12,6 +12,7 @@
 #include <vector>
 
 class QNetworkAccessManager;
+class RemoteWaker;
 class SavedRemoteList;
 class VLCController;
 
@@ -34,6 +35,8 @@ public:
         SavedRole,
         DefaultRole,
         SectionRole,
+        WakingRole,       // a wake-up call went out and the computer has not answered yet
+        WakeOfferedRole,  // a saved computer that gives no answer and can be woken
     };
     Q_ENUM(Role)
     static constexpr int probeIntervalMs = 3000;
@@ -82,6 +85,9 @@ public:
     // The found section's heading: what discovery is doing ("Scanning...")
     // or, when it says nothing, "Found Computers".
     void setFoundStatus(const QString& status);
+    // What wakes saved computers (not owned; none: none is offered); the
+    // rows follow its waking and the hardware addresses it learns.
+    void setWaker(RemoteWaker* waker);
 
 signals:
     void activeChanged();
@@ -104,5 +110,6 @@ private:
     std::shared_ptr<VLCController> m_kept;
     std::vector<RemoteAnswer> m_answers; // as last announced, per row
     QString m_foundStatus;
+    QPointer<RemoteWaker> m_waker;
     QTimer m_probeTimer;
 };

@@ -24,7 +24,24 @@ QString TouchAlerts::message() const
 
 QStringList TouchAlerts::buttons() const
 {
-    return m_waiting.empty() || !m_waiting.front().actionSheet ? QStringList() : m_waiting.front().buttons;
+    if (m_waiting.empty() || !(m_waiting.front().actionSheet || m_waiting.front().hasTextField))
+        return {};
+    return m_waiting.front().buttons;
+}
+
+bool TouchAlerts::hasTextField() const
+{
+    return !m_waiting.empty() && m_waiting.front().hasTextField;
+}
+
+bool TouchAlerts::isSecret() const
+{
+    return !m_waiting.empty() && m_waiting.front().secureTextEntry;
+}
+
+QString TouchAlerts::placeholder() const
+{
+    return m_waiting.empty() ? QString() : m_waiting.front().textPlaceholder;
 }
 
 void TouchAlerts::dismiss()
@@ -39,7 +56,13 @@ void TouchAlerts::choose(int index)
         answer(index);
 }
 
-void TouchAlerts::answer(int index)
+void TouchAlerts::chooseWithText(int index, const QString& text)
+{
+    if (!m_waiting.empty() && index >= 0 && index < m_waiting.front().buttons.size())
+        answer(index, text);
+}
+
+void TouchAlerts::answer(int index, const QString& text)
 {
     const AlertRequest request = m_waiting.front();
     m_waiting.pop_front();
@@ -47,5 +70,5 @@ void TouchAlerts::answer(int index)
     if (request.completion)
         request.completion(index);
     if (request.textCompletion)
-        request.textCompletion(index, QString());
+        request.textCompletion(index, text);
 }

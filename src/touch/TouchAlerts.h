@@ -12,6 +12,7 @@
 // time as a notice with its title and message. An action sheet shows its
 // buttons, and dismissing it chooses none of them; dismissing any other
 // answers with its first button, the one that does nothing ("Cancel", "Ok").
+// A prompt with a text field shows its buttons too, and hears what was typed.
 class TouchAlerts : public QObject, public AlertPresenter {
     Q_OBJECT
     QML_ELEMENT
@@ -21,6 +22,10 @@ class TouchAlerts : public QObject, public AlertPresenter {
     Q_PROPERTY(QString message READ message NOTIFY changed)
     // An action sheet's buttons, in order; empty for a plain notice.
     Q_PROPERTY(QStringList buttons READ buttons NOTIFY changed)
+    // A line to type into under the message (masked when secret).
+    Q_PROPERTY(bool textField READ hasTextField NOTIFY changed)
+    Q_PROPERTY(bool secret READ isSecret NOTIFY changed)
+    Q_PROPERTY(QString placeholder READ placeholder NOTIFY changed)
 public:
     explicit TouchAlerts(QObject* parent = nullptr);
 
@@ -29,15 +34,20 @@ public:
     QString title() const;
     QString message() const;
     QStringList buttons() const;
+    bool hasTextField() const;
+    bool isSecret() const;
+    QString placeholder() const;
     Q_INVOKABLE void dismiss();
     // An action sheet's button was pressed.
     Q_INVOKABLE void choose(int index);
+    // A prompt's button was pressed with the text typed.
+    Q_INVOKABLE void chooseWithText(int index, const QString& text);
 
 signals:
     void changed();
 
 private:
-    void answer(int index);
+    void answer(int index, const QString& text = {});
 
     std::deque<AlertRequest> m_waiting;
 };

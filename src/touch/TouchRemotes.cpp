@@ -4,6 +4,7 @@
 #include "core/AlertPresenter.h"
 #include "core/Clock.h"
 #include "core/ConsoleLog.h"
+#include "core/Localization.h"
 #include "core/NotificationCenter.h"
 #include "core/NotificationNames.h"
 #include "core/PreferenceKeys.h"
@@ -11,9 +12,11 @@
 #include "desktop/PasswordKeyring.h"
 #include "models/FoundComputersModel.h"
 #include "models/RemoteChoice.h"
+#include "models/RemoteWaker.h"
 #include "models/RemoteSession.h"
 #include "models/RemotesDiscovery.h"
 #include "models/RemotesModel.h"
+#include "models/SaveOffer.h"
 #include "models/SetupInstructions.h"
 #include "touch/TouchAdvanced.h"
 #include "touch/TouchSettings.h"
@@ -38,6 +41,7 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
     , m_session(new RemoteSession(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
     , m_discovery(new RemotesDiscovery(*m_model, nullptr, this))
     , m_foundOnly(new FoundComputersModel(*m_model, this))
+    , m_waker(new RemoteWaker(this)) // learns the hardware addresses of saved remotes as they answer
     , m_settings(new TouchSettings(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
     , m_advanced(new TouchAdvanced(AppContext { network, defaults, alerts, Clock::current(), *this }, *m_session, this))
     , m_skins(new TouchSkins(defaults, alerts, this))
@@ -47,6 +51,7 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
     , m_defaults(defaults)
     , m_alerts(alerts)
 {
+    m_model->setWaker(m_waker);
     connect(m_model, &RemotesModel::activeChanged, this, &TouchRemotes::probingChanged);
     connect(m_model, &RemotesModel::savedCountChanged, this, &TouchRemotes::savedCountChanged);
     connect(m_discovery, &RemotesDiscovery::statusChanged, this, [this] {
@@ -84,6 +89,9 @@ void TouchRemotes::setProbing(bool probing)
 {
     m_model->setActive(probing);
     m_discovery->setActive(probing);
+    // A password given on the list opens its remote only while the list shows.
+    if (!probing)
+        stopAwaiting();
     if (probing && !m_scannedOnce) {
         m_scannedOnce = true;
         if (m_defaults.boolForKey(PreferenceKeys::autoScan))
@@ -147,19 +155,23 @@ void TouchRemotes::connectTo(const QString& hostAddress, const QString& password
 
 void TouchRemotes::open(int row)
 {
-    const std::shared_ptr<VLCController> remote = m_model->remoteAt(row);
+    choose(m_model->remoteAt(row));
+}
+
+void TouchRemotes::choose(const std::shared_ptr<VLCController>& remote)
+{
     if (!remote)
         return;
-    // Nothing wakes computers here yet.
-    const RemoteChoice choice = RemoteChoice::of(*remote, false);
+    const RemoteChoice choice = RemoteChoice::of(*remote, RemoteWaker::canWake(*remote));
     switch (choice.outcome) {
     case RemoteChoice::Outcome::OpenRemote:
-    case RemoteChoice::Outcome::OfferToSave:
         showRemote(remote);
         return;
+    case RemoteChoice::Outcome::OfferToSave:
+        offerToSave(remote);
+        return;
     case RemoteChoice::Outcome::AskPassword:
-        // The remote screen asks for the password as it shows.
-        showRemote(remote);
+        askPassword(remote);
         break;
     case RemoteChoice::Outcome::Explain:
         explain(remote, choice);
@@ -167,6 +179,89 @@ void TouchRemotes::open(int row)
     }
     // So that the icon is right if VLC has become reachable since.
     remote->searchForPlayerLink();
+}
+
+void TouchRemotes::wake(int row)
+{
+    if (const auto remote = m_model->remoteAt(row); remote && RemoteWaker::canWake(*remote))
+        wakeComputer(remote);
+}
+
+void TouchRemotes::wakeComputer(const std::shared_ptr<VLCController>& remote)
+{
+    m_waker->wakeComputer(*remote, [self = QPointer(this)](WakeOnLan::Outcome outcome) {
+        const QString failure = RemoteWaker::failureMessage(outcome);
+        if (!self || failure.isEmpty())
+            return;
+        AlertRequest sheet;
+        sheet.message = failure;
+        sheet.actionSheet = true;
+        sheet.buttons = { localizedString("Ok") };
+        self->m_alerts.present(sheet);
+    });
+}
+
+void TouchRemotes::offerToSave(const std::shared_ptr<VLCController>& remote)
+{
+    if (SaveOffer::isSavedAlready(*m_saved, *remote)) {
+        showRemote(remote);
+        return;
+    }
+    m_alerts.present(SaveOffer::offer([self = QPointer(this), weak = std::weak_ptr(remote)](bool yes) {
+        const auto r = weak.lock();
+        if (!self || !r)
+            return;
+        if (!yes) {
+            self->showRemote(r);
+            return;
+        }
+        self->m_model->save(r);
+        self->m_alerts.present(SaveOffer::savedNotice());
+    }));
+}
+
+void TouchRemotes::askPassword(const std::shared_ptr<VLCController>& remote)
+{
+    m_alerts.present(ListPasswordPrompt::request(
+        *remote, [self = QPointer(this), weak = std::weak_ptr(remote)](ListPasswordPrompt::Answer answer,
+                                                                       const QString& password) {
+            const auto r = weak.lock();
+            if (!self || !r)
+                return;
+            if (answer == ListPasswordPrompt::Answer::Help)
+                self->showHelp(QStringLiteral("help"));
+            else if (answer == ListPasswordPrompt::Answer::Ok)
+                self->awaitAnswer(r, password);
+        }));
+}
+
+void TouchRemotes::awaitAnswer(const std::shared_ptr<VLCController>& remote, const QString& password)
+{
+    stopAwaiting();
+    m_awaiting = connect(remote.get(), &VLCController::requestConcluded, this, [this](const RequestResult& result) {
+        const std::shared_ptr<VLCController> awaited = m_passwordPrompt.awaited();
+        if (!awaited || result.reply != ReplyKind::Probe)
+            return;
+        switch (m_passwordPrompt.next(*awaited)) {
+        case ListPasswordPrompt::Next::Wait:
+            return;
+        case ListPasswordPrompt::Next::Open:
+            stopAwaiting();
+            choose(awaited);
+            return;
+        case ListPasswordPrompt::Next::AskAgain:
+            stopAwaiting();
+            askPassword(awaited);
+            return;
+        }
+    });
+    m_passwordPrompt.supply(remote, password);
+}
+
+void TouchRemotes::stopAwaiting()
+{
+    disconnect(m_awaiting);
+    m_passwordPrompt.forget();
 }
 
 void TouchRemotes::explain(const std::shared_ptr<VLCController>& remote, const RemoteChoice& choice)
@@ -185,7 +280,9 @@ void TouchRemotes::explain(const std::shared_ptr<VLCController>& remote, const R
             return;
         switch (actions[size_t(index)]) {
         case RemoteChoice::Action::None:
+            return;
         case RemoteChoice::Action::WakeComputer:
+            self->wakeComputer(r);
             return;
         case RemoteChoice::Action::Help:
             self->showHelp(QStringLiteral("help"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "models/AppContext.h"
+#include "models/ListPasswordPrompt.h"
 #include "models/Navigator.h"
 
 #include <QAbstractItemModel>
@@ -13,6 +14,7 @@
 class FoundComputersModel;
 class QNetworkAccessManager;
 class RemotesDiscovery;
+class RemoteWaker;
 class RemoteSession;
 class RemotesModel;
 struct RemoteChoice;
@@ -29,10 +31,13 @@ class VLCController;
 // The remotes of playerlink-touch: the saved ones (the same file as
 // playerlink's), the remotes list's model over them and the found
 // computers, and the one session the remote screen shows. Choosing a remote
-// in the list follows RemoteChoice: one that answers (or asks for its
-// password, which the remote screen prompts for) becomes the session's
-// remote and the window shows the remote screen; for any other the alerts
-// explain why not. A model's intent opens the remote screen directly.
+// in the list follows RemoteChoice: one that answers becomes the session's
+// remote and the window shows the remote screen (one found through the
+// setup helper is first offered for saving); one that asks for its password
+// is asked for it on the list (ListPasswordPrompt), and opens once it
+// answers; for any other the alerts explain why not, offering to wake a
+// saved computer that can be woken (RemoteWaker). A model's intent opens
+// the remote screen directly.
 class TouchRemotes : public QObject, private Navigator {
     Q_OBJECT
     QML_ELEMENT
@@ -94,6 +99,8 @@ public:
     void connectTo(const QString& hostAddress, const QString& password);
     // A row of the remotes list.
     Q_INVOKABLE void open(int row);
+    // "Wake computer" on a saved row (edit mode) or in the sheet.
+    Q_INVOKABLE void wake(int row);
     // The configuration form for a new computer, or for a saved row.
     Q_INVOKABLE void addComputer();
     Q_INVOKABLE void edit(int row);
@@ -137,8 +144,15 @@ signals:
 
 private:
     void showRemote(const std::shared_ptr<VLCController>& remote) override;
+    void choose(const std::shared_ptr<VLCController>& remote);
     // The sheet that says why a chosen remote cannot be used.
     void explain(const std::shared_ptr<VLCController>& remote, const RemoteChoice& choice);
+    void wakeComputer(const std::shared_ptr<VLCController>& remote);
+    void offerToSave(const std::shared_ptr<VLCController>& remote);
+    void askPassword(const std::shared_ptr<VLCController>& remote);
+    // The password was given at the prompt: opens the remote once it answers.
+    void awaitAnswer(const std::shared_ptr<VLCController>& remote, const QString& password);
+    void stopAwaiting();
     void showRemoteConfig(const std::shared_ptr<VLCController>& remote) override;
     void chooseFoundComputer(std::function<void(const std::shared_ptr<VLCController>&)> chosen) override;
     void goBack() override;
@@ -184,6 +198,9 @@ private:
     RemoteSession* m_session; // child
     RemotesDiscovery* m_discovery;    // child
     FoundComputersModel* m_foundOnly; // child
+    RemoteWaker* m_waker;             // child
+    ListPasswordPrompt m_passwordPrompt;
+    QMetaObject::Connection m_awaiting;
     TouchSettings* m_settings;        // child
     TouchAdvanced* m_advanced;        // child
     TouchSkins* m_skins;              // child

@@ -56,9 +56,9 @@ struct Computer {
 void addTouchRemotesSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRemotes& remotes)
 {
     auto toRoot = [window] { QMetaObject::invokeMethod(window, "goBack"); };
-    auto study = std::make_shared<std::shared_ptr<VLCController>>();
+    auto kitchen = std::make_shared<std::shared_ptr<VLCController>>();
     auto attic = std::make_shared<std::shared_ptr<VLCController>>();
-    tour.addStep(QStringLiteral("remotes-states"), [window, &remotes, toRoot, study, attic] {
+    tour.addStep(QStringLiteral("remotes-states"), [window, &remotes, toRoot, kitchen, attic] {
         toRoot();
         const QByteArray challenge = reply("401 Unauthorized", "WWW-Authenticate: Basic realm=\"VLC stream\"\r\n",
                                            "<title>Unauthorized</title>");
@@ -79,8 +79,8 @@ void addTouchRemotesSteps(TouchScreenshotTour& tour, QQuickWindow* window, Touch
             if (!computer.password.isNull())
                 remote->setPassword(computer.password);
             remotes.remotes().addFoundRemote(remote);
-            if (qstrcmp(computer.name, "Study") == 0)
-                *study = remote;
+            if (qstrcmp(computer.name, "Kitchen") == 0)
+                *kitchen = remote;
             if (qstrcmp(computer.name, "Attic") == 0)
                 *attic = remote;
         }
@@ -89,13 +89,19 @@ void addTouchRemotesSteps(TouchScreenshotTour& tour, QQuickWindow* window, Touch
     tour.addStep(QStringLiteral("remotes-explain"), [&remotes, attic] {
         remotes.open(remotes.remotes().rowOf(attic->get()));
     }, 900);
-    tour.addStep(QStringLiteral("remotes-password"), [window, &remotes, study] {
+    auto closeNotices = [window] {
         for (QObject* notice : window->findChildren<QObject*>(QStringLiteral("notice")))
             if (notice->property("visible").toBool())
                 QMetaObject::invokeMethod(notice, "close");
-        remotes.open(remotes.remotes().rowOf(study->get()));
+    };
+    // The password prompt over the list, for the computer whose VLC refused
+    // the password it was given.
+    tour.addStep(QStringLiteral("remotes-password"), [&remotes, kitchen, closeNotices] {
+        closeNotices();
+        remotes.open(remotes.remotes().rowOf(kitchen->get()));
     }, 1500);
-    tour.addStep(QStringLiteral("remote-config"), [window] {
+    tour.addStep(QStringLiteral("remote-config"), [window, closeNotices] {
+        closeNotices();
         QMetaObject::invokeMethod(window, "addComputer");
         const std::pair<const char*, const char*> fields[] = { { "nameField", "Living Room" },
                                                                { "addressField", "192.168.1.20" },

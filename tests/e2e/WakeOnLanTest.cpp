@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 #include "net/NeighbourTable.h"
 #include "net/WakeOnLan.h"
-#include "screens/Common/RemoteWaker.h"
+#include "models/RemoteWaker.h"
 #include "vlc/VLCController.h"
 
 #include <QCoreApplication>

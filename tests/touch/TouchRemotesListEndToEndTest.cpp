@@ -1,7 +1,7 @@
 // playerlink-touch's remotes list through real mouse events on its window:
 // the saved computers edited, moved and deleted, with the saved-remotes file
-// following every change, what assistive technology finds there, and what
-// choosing a computer that cannot be used says.
+// following every change, what assistive technology finds there, what
+// choosing a computer that cannot be used says, and waking one.
 
 #include "FakeHttpServer.h"
 #include "RealVlcTest.h"
@@ -10,13 +10,25 @@
 #include "app/SavedRemotesFile.h"
 #include "core/ServiceHosts.h"
 #include "models/RemoteSession.h"
+#include "models/RemotesModel.h"
 #include "models/SetupInstructions.h"
+#include "net/WakeOnLan.h"
 #include "vlc/SavedRemoteList.h"
+#include "vlc/VLCController.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
+#include <QNetworkDatagram>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
+#include <QUdpSocket>
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sched.h>
+#include <unistd.h>
 
 // The module's plugin is imported by TouchRemoteEndToEndTest.cpp.
 
@@ -70,6 +82,63 @@ QStringList accessibleControls(QQuickWindow* window)
     }
     return found;
 }
+
+// A network namespace of the test's own, entered by the test's thread: a
+// veth pair with 10.79.0.1/24 on one end. A computer at that address on a
+// port nobody listens on gives no answer, and a wake-up call broadcast to
+// its subnet comes back to a socket of the test; nothing leaves it.
+class WakeNamespace {
+public:
+    WakeNamespace()
+        : m_name(QStringLiteral("pl-twake-") + QString::number(QCoreApplication::applicationPid()))
+    {
+        m_ready = ip({ "netns", "add", m_name })
+            && ip({ "-n", m_name, "link", "add", "wa", "type", "veth", "peer", "name", "wb" })
+            && ip({ "-n", m_name, "addr", "add", "10.79.0.1/24", "brd", "+", "dev", "wa" })
+            && ip({ "-n", m_name, "link", "set", "wa", "up" }) && ip({ "-n", m_name, "link", "set", "wb", "up" })
+            && ip({ "-n", m_name, "link", "set", "lo", "up" }) && enter();
+    }
+    ~WakeNamespace()
+    {
+        if (m_home >= 0 && ::setns(m_home, CLONE_NEWNET) != 0)
+            qFatal("cannot return to the test's own network namespace");
+        if (m_home >= 0)
+            ::close(m_home);
+        ip({ "netns", "del", m_name });
+    }
+    static bool canRun(QString* why)
+    {
+        if (::geteuid() != 0)
+            *why = QStringLiteral("needs root for a network namespace");
+        else if (QStandardPaths::findExecutable(QStringLiteral("ip")).isEmpty())
+            *why = QStringLiteral("needs ip");
+        else
+            return true;
+        return false;
+    }
+    bool ready() const { return m_ready; }
+
+private:
+    bool enter()
+    {
+        m_home = ::open("/proc/thread-self/ns/net", O_RDONLY | O_CLOEXEC);
+        const int target = ::open(qPrintable(QStringLiteral("/run/netns/") + m_name), O_RDONLY | O_CLOEXEC);
+        const bool entered = m_home >= 0 && target >= 0 && ::setns(target, CLONE_NEWNET) == 0;
+        if (target >= 0)
+            ::close(target);
+        return entered;
+    }
+    static bool ip(const QStringList& arguments)
+    {
+        QProcess process;
+        process.start(QStringLiteral("ip"), arguments);
+        return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    }
+
+    QString m_name;
+    bool m_ready = false;
+    int m_home = -1;
+};
 
 class TouchListAgainstRealVlc : public RealVlcTest {
 protected:
@@ -185,4 +254,102 @@ TEST(TouchRemotesListChoice, AComputerThatDoesNotAnswerIsExplainedNotOpened)
     ASSERT_TRUE(settled(w, 2));
     EXPECT_TRUE(waitUntil([&] { return asked.contains("cantSee"); })) << asked.toStdString();
     EXPECT_FALSE(w.alerts.isShowing()) << w.alerts.message().toStdString();
+}
+
+// A saved computer with a known hardware address that gives no answer:
+// "Wake computer" in its sheet broadcasts the magic packet to its subnet and
+// the row says "Waking…"; in edit mode its row has the same action.
+TEST(TouchRemotesListChoice, ASilentSavedComputerIsWokenFromTheSheetAndTheRowSaysSo)
+{
+    QString why;
+    if (!WakeNamespace::canRun(&why))
+        GTEST_SKIP() << why.toStdString();
+    WakeNamespace net; // everything made below has its sockets there
+    ASSERT_TRUE(net.ready());
+    QUdpSocket listener;
+    ASSERT_TRUE(listener.bind(QHostAddress::AnyIPv4, WakeOnLan::ports[0]));
+    const QString hardware = QStringLiteral("02:5e:10:00:00:02");
+    const QByteArray packet = WakeOnLan::magicPacket(*WakeOnLan::parseHardwareAddress(hardware));
+    auto packetsCaught = [&] {
+        int caught = 0;
+        while (listener.hasPendingDatagrams())
+            caught += listener.receiveDatagram().data() == packet;
+        return caught;
+    };
+    const QString address = QStringLiteral("10.79.0.1:8080");
+    TouchWindow w(false, [&](TouchRemotes& remotes) {
+        RemoteRecord den = RemoteRecord::forAddress(address);
+        den.nickname = QStringLiteral("Den");
+        den.hardwareAddress = hardware;
+        remotes.saved().setRecords({ den });
+    });
+    ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("state-no-answer")); }, 10000));
+    EXPECT_FALSE(w.item(QStringLiteral("state-waking")));
+    touchRow(w, w.item(QStringLiteral("remote-") + address));
+    ASSERT_TRUE(waitUntil([&] { return w.noticeButton(2); }));
+    EXPECT_EQ(w.alerts.buttons(), QStringList({ "Wake computer", "Help", "Ok" }));
+    w.click(w.noticeButton(0));
+    int caught = 0;
+    EXPECT_TRUE(waitUntil([&] { return (caught += packetsCaught()) > 0; }));
+    EXPECT_TRUE(waitUntil([&] {
+        QQuickItem* waking = w.item(QStringLiteral("state-waking"));
+        return waking && waking->isVisible();
+    }));
+    EXPECT_FALSE(w.alerts.isShowing()) << "sent, so nothing to say: " << w.alerts.message().toStdString();
+    EXPECT_EQ(w.depth(), 1);
+
+    w.click(w.item(QStringLiteral("editButton")));
+    QQuickItem* wake = nullptr;
+    ASSERT_TRUE(waitUntil([&] {
+        wake = w.item(QStringLiteral("wake-") + address);
+        return wake && wake->isVisible() && wake->height() >= 48;
+    }));
+    caught = 0;
+    w.click(wake);
+    EXPECT_TRUE(waitUntil([&] { return (caught += packetsCaught()) > 0; }));
+}
+
+// A computer found through the setup helper is offered for saving when
+// chosen: No opens it, Yes saves it and says so, and once saved it opens at
+// once.
+TEST_F(TouchListAgainstRealVlc, AComputerOfTheSetupHelperIsOfferedForSavingOnce)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    std::shared_ptr<VLCController> found;
+    TouchWindow w(false, [&](TouchRemotes& remotes) {
+        found = std::make_shared<VLCController>(RemoteRecord::forAddress(vlc->hostAddress()), remotes.network());
+        found->setPassword(vlc->password());
+        found->setDiscoveredFromBwIdent(true);
+        remotes.remotes().addFoundRemote(found, true); // through a scan
+    });
+    ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("state-answers")); }, 10000));
+    const QString offer = QStringLiteral("Would you like to save this Remote to your 'Saved Remotes' list?");
+    auto choose = [&] { touchRow(w, w.item(QStringLiteral("remote-") + vlc->hostAddress())); };
+
+    choose();
+    ASSERT_TRUE(waitUntil([&] { return w.alerts.title() == offer && w.noticeButton(1); }));
+    EXPECT_EQ(w.alerts.buttons(), QStringList({ "Yes", "No" }));
+    EXPECT_EQ(w.depth(), 1);
+    w.click(w.noticeButton(1));
+    ASSERT_TRUE(settled(w, 2)) << "No opens it";
+    EXPECT_EQ(w.remotes.saved().size(), 0u);
+    QTest::keyClick(w.window, Qt::Key_Escape);
+    ASSERT_TRUE(settled(w, 1));
+
+    choose();
+    ASSERT_TRUE(waitUntil([&] { return w.alerts.title() == offer && w.noticeButton(1); }));
+    w.click(w.noticeButton(0));
+    ASSERT_TRUE(waitUntil([&] { return w.alerts.title() == u"Remote Saved"; }))
+        << w.alerts.title().toStdString() << " at depth " << w.depth();
+    EXPECT_TRUE(w.alerts.message().startsWith(u"If you want to make this your default remote")) << w.alerts.message().toStdString();
+    ASSERT_EQ(w.remotes.saved().size(), 1u);
+    EXPECT_EQ(w.remotes.saved().recordAt(0).hostAddress, vlc->hostAddress());
+    EXPECT_EQ(w.depth(), 1);
+    w.click(w.item(QStringLiteral("noticeOk")));
+    ASSERT_TRUE(waitUntil([&] { return !w.alerts.isShowing(); }));
+
+    choose();
+    EXPECT_TRUE(settled(w, 2)) << "saved already: opens at once";
+    EXPECT_FALSE(w.alerts.isShowing()) << w.alerts.title().toStdString();
 }

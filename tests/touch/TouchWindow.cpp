@@ -60,6 +60,21 @@ QQuickItem* TouchWindow::find(QQuickItem* root, const std::function<bool(QQuickI
     return nullptr;
 }
 
+QQuickItem* TouchWindow::noticeButton(int index) const
+{
+    QList<QPoint> places;
+    QQuickItem* wanted = nullptr;
+    for (int i = 0; QQuickItem* button = item(QStringLiteral("noticeButton%1").arg(i)); ++i) {
+        const QPoint place = centreOf(button);
+        if (places.contains(place))
+            return nullptr;
+        places << place;
+        if (i == index)
+            wanted = button;
+    }
+    return wanted;
+}
+
 QPoint TouchWindow::centreOf(const QQuickItem* item) const
 {
     return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();

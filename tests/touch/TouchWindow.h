@@ -32,6 +32,9 @@ struct TouchWindow {
     QQuickItem* item(const QString& objectName) const;
     // The first item under root (itself included) that pred accepts.
     static QQuickItem* find(QQuickItem* root, const std::function<bool(QQuickItem*)>& pred);
+    // A notice's button once all of them stand in their own places (a new
+    // notice lays its buttons out at the next frame); none before.
+    QQuickItem* noticeButton(int index) const;
     QPoint centreOf(const QQuickItem* item) const;
     void click(const QQuickItem* item);
 };

@@ -12,7 +12,7 @@
 #include "net/BonjourBrowser.h"
 #include "screens/Cells/BrowseCell.h"
 #include "screens/Common/ExclamationBadge.h"
-#include "screens/Common/RemoteWaker.h"
+#include "models/RemoteWaker.h"
 #include "screens/Remotes/ComputerIcon.h"
 #include "screens/Remotes/RemoteStateIcon.h"
 #include "ui/AlertView.h"
@@ -124,7 +124,7 @@ void RemotesViewController::viewDidAppear(bool)
 void RemotesViewController::viewDidDisappear(bool)
 {
     m_dontShowDefaultAutomatically = true;
-    m_openWhenValid.reset();
+    m_passwordPrompt.forget();
     qApp->removeEventFilter(this);
     auto& center = NotificationCenter::defaultCenter();
     center.removeObserver(this, NotificationNames::vlcFoundValidRemote);
@@ -472,9 +472,7 @@ void RemotesViewController::validRemoteFound(const Notification& note)
     const std::shared_ptr<VLCController> remote
         = m_remotes.remoteAt(m_remotes.rowOf(static_cast<const VLCController*>(note.object)));
     if (remote) {
-        const auto waiting = m_openWhenValid.lock();
-        if (waiting == remote) {
-            m_openWhenValid.reset();
+        if (m_passwordPrompt.awaited() == remote && m_passwordPrompt.next(*remote) == ListPasswordPrompt::Next::Open) {
             selectRemote(remote);
         } else if (!m_dontShowDefaultAutomatically && remote->record().isDefault) {
             m_dontShowDefaultAutomatically = true;
@@ -495,11 +493,10 @@ void RemotesViewController::foundRemote(const Notification& note)
 {
     refreshStateIcons();
     // The password just typed was refused: say so at once and ask again.
-    const auto waiting = m_openWhenValid.lock();
-    if (waiting && waiting.get() == note.object && RemoteAnswers::of(*waiting) == RemoteAnswer::PasswordRefused) {
-        m_openWhenValid.reset();
+    const auto waiting = m_passwordPrompt.awaited();
+    if (waiting && waiting.get() == note.object && RemoteAnswers::of(*waiting) == RemoteAnswer::PasswordRefused
+        && m_passwordPrompt.next(*waiting) == ListPasswordPrompt::Next::AskAgain)
         promptForPassword(waiting);
-    }
 }
 
 void RemotesViewController::newsUpdated()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "models/AppContext.h"
+#include "models/ListPasswordPrompt.h"
 #include "screens/Common/ExclamationBadge.h"
 #include "models/RemoteAnswer.h"
 #include "models/RemoteChoice.h"
@@ -154,7 +155,7 @@ private:
     bool m_rebuildQueued = false;
     std::weak_ptr<VLCController> m_remoteWeAreAboutToSaveOrDisplay;
     // Opened when it next answers as VLC: the remote whose password was just given.
-    std::weak_ptr<VLCController> m_openWhenValid;
+    ListPasswordPrompt m_passwordPrompt; // awaits the remote given a password, to open it
     RemotesDiscovery* m_discovery; // child
     QTimer m_remoteScanningTimer;
     BarButtonItem* m_newsButton = nullptr;

@@ -5,10 +5,10 @@
 
 #include "core/AlertPresenter.h"
 #include "core/Localization.h"
-#include "core/TextFormat.h"
 #include "models/Navigator.h"
 #include "models/RemotesModel.h"
-#include "screens/Common/RemoteWaker.h"
+#include "models/SaveOffer.h"
+#include "models/RemoteWaker.h"
 #include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
 
@@ -77,13 +77,9 @@ void RemotesViewController::wakeComputer(const std::shared_ptr<VLCController>& r
     if (!waker || !remote)
         return;
     waker->wakeComputer(*remote, [self = QPointer<RemotesViewController>(this)](WakeOnLan::Outcome outcome) {
-        if (!self || outcome == WakeOnLan::Outcome::Sent)
-            return;
-        self->showSheet(outcome == WakeOnLan::Outcome::NotOnLocalNetwork
-                            ? localizedString("That computer is not on this network, so it cannot be woken from "
-                                              "here.")
-                            : localizedString("The wake-up call could not be sent."),
-                        { { localizedString("Ok"), {} } });
+        const QString failure = RemoteWaker::failureMessage(outcome);
+        if (self && !failure.isEmpty())
+            self->showSheet(failure, { { localizedString("Ok"), {} } });
     });
 }
 
@@ -106,72 +102,41 @@ void RemotesViewController::showSheet(const QString& message, const std::vector<
 
 void RemotesViewController::promptForPassword(const std::shared_ptr<VLCController>& remote)
 {
-    const bool refused = RemoteAnswers::of(*remote) == RemoteAnswer::PasswordRefused;
-    AlertRequest prompt;
-    prompt.title = fmt(localizedString("Password for %@"), remote->name());
-    prompt.message = refused
-        ? localizedString("VLC on that computer did not accept the password.\n\nPlease enter it again, exactly as "
-                          "it is set in VLC's preferences under 'Lua HTTP'.")
-        : localizedString("VLC is running on that computer, and it asks for the password of its web "
-                          "interface.\n\nPlease enter the password set in VLC's preferences under 'Lua HTTP'.");
-    prompt.buttons = { localizedString("Cancel"), localizedString("Help"), localizedString("Ok") };
-    prompt.hasTextField = true;
-    prompt.secureTextEntry = true;
-    prompt.textPlaceholder = localizedString("Password");
-    prompt.textCompletion = [self = QPointer<RemotesViewController>(this), weak = std::weak_ptr(remote)](
-                                int index, const QString& text) {
-        const auto remote = weak.lock();
-        if (!self || !remote)
-            return;
-        if (index == 1) {
-            self->help();
-            return;
-        }
-        if (index != 2)
-            return;
-        // A saved remote is written again with it (the file is the owner's alone).
-        remote->setPassword(text);
-        self->m_openWhenValid = remote;
-        remote->searchForPlayerLink();
-    };
-    m_context.alerts.present(prompt);
+    m_context.alerts.present(ListPasswordPrompt::request(
+        *remote, [self = QPointer<RemotesViewController>(this), weak = std::weak_ptr(remote)](
+                     ListPasswordPrompt::Answer answer, const QString& text) {
+            const auto remote = weak.lock();
+            if (!self || !remote)
+                return;
+            if (answer == ListPasswordPrompt::Answer::Help)
+                self->help();
+            else if (answer == ListPasswordPrompt::Answer::Ok)
+                self->m_passwordPrompt.supply(remote, text);
+        }));
 }
 
 void RemotesViewController::offerToSaveIfAppropriate(const std::shared_ptr<VLCController>& remote)
 {
-    const SavedRemoteList& saved = m_remotes.savedList();
-    for (size_t i = 0; i < saved.size(); ++i)
-        if (saved.recordAt(i).hostAddress == remote->record().hostAddress) {
-            displayRemote(remote);
-            return;
-        }
+    if (SaveOffer::isSavedAlready(m_remotes.savedList(), *remote)) {
+        displayRemote(remote);
+        return;
+    }
     m_remoteWeAreAboutToSaveOrDisplay = remote;
-    AlertRequest sheet;
-    sheet.title = localizedString("Would you like to save this Remote to your 'Saved Remotes' list?");
-    sheet.actionSheet = true;
-    sheet.buttons = { localizedString("Yes"), localizedString("No") };
-    sheet.destructiveButton = 0;
-    sheet.completion = [self = QPointer<RemotesViewController>(this)](int index) {
+    m_context.alerts.present(SaveOffer::offer([self = QPointer<RemotesViewController>(this)](bool yes) {
         if (!self)
             return;
         const auto remote = self->m_remoteWeAreAboutToSaveOrDisplay.lock();
         self->m_remoteWeAreAboutToSaveOrDisplay.reset();
         if (!remote)
             return;
-        if (index != 0) {
+        if (!yes) {
             self->displayRemote(remote);
             return;
         }
         self->m_remotes.save(remote);
         self->updateTableStructure();
-        AlertRequest saved;
-        saved.title = localizedString("Remote Saved");
-        saved.message = localizedString("If you want to make this your default remote, then just click the edit "
-                                        "button, select your remote and select the 'default remote' option.");
-        saved.buttons = { localizedString("Ok") };
-        self->m_context.alerts.present(saved);
-    };
-    m_context.alerts.present(sheet);
+        self->m_context.alerts.present(SaveOffer::savedNotice());
+    }));
 }
 
 void RemotesViewController::displayRemote(const std::shared_ptr<VLCController>& remote)

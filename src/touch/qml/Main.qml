@@ -273,7 +273,9 @@ ApplicationWindow {
     Notice {
         id: alert
         onClosed: {
-            if (alert.chosen >= 0)
+            if (alert.chosen >= 0 && alert.textField)
+                window.alerts.chooseWithText(alert.chosen, alert.typed)
+            else if (alert.chosen >= 0)
                 window.alerts.choose(alert.chosen)
             else
                 window.alerts.dismiss()
@@ -283,7 +285,10 @@ ApplicationWindow {
     Connections {
         target: window.alerts
         function onChanged() {
-            if (window.alerts.showing)
+            if (window.alerts.showing && window.alerts.textField)
+                alert.showPrompt(window.alerts.title, window.alerts.message, window.alerts.buttons,
+                                 window.alerts.secret, window.alerts.placeholder)
+            else if (window.alerts.showing)
                 alert.showChoices(window.alerts.title, window.alerts.message, window.alerts.buttons)
         }
     }

@@ -2,7 +2,8 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 
-// A message the user reads and dismisses, or, given buttons, chooses from.
+// A message the user reads and dismisses, or, given buttons, chooses from;
+// a prompt has a line to type into under the message as well.
 Dialog {
     id: notice
     objectName: "notice"
@@ -12,6 +13,11 @@ Dialog {
     property var buttons: []
     // The button pressed; -1 when dismissed otherwise.
     property int chosen: -1
+    // A prompt's line, masked when secret, and what was typed there.
+    property bool textField: false
+    property bool secret: false
+    property string placeholder: ""
+    readonly property alias typed: field.text
 
     function show(title: string, message: string) {
         showChoices(title, message, [])
@@ -22,7 +28,17 @@ Dialog {
         notice.message = message
         notice.buttons = buttons
         notice.chosen = -1
+        notice.textField = false
         open()
+    }
+
+    function showPrompt(title: string, message: string, buttons: var, secret: bool, placeholder: string) {
+        showChoices(title, message, buttons)
+        notice.textField = true
+        notice.secret = secret
+        notice.placeholder = placeholder
+        field.text = ""
+        field.forceActiveFocus()
     }
 
     function choose(index: int) {
@@ -34,10 +50,26 @@ Dialog {
     anchors.centerIn: Overlay.overlay
     width: Math.min(340, (parent ? parent.width : 340) - 24)
 
-    Label {
-        id: text
+    ColumnLayout {
         width: parent.width
-        wrapMode: Text.WordWrap
+        spacing: 12
+        Label {
+            id: text
+            wrapMode: Text.WordWrap
+            Layout.fillWidth: true
+        }
+        TextField {
+            id: field
+            objectName: "noticeField"
+            visible: notice.textField
+            echoMode: notice.secret ? TextInput.Password : TextInput.Normal
+            placeholderText: notice.placeholder
+            Accessible.name: notice.placeholder
+            Layout.fillWidth: true
+            Layout.preferredHeight: 48
+            // Enter answers as the last button, the one that goes ahead ("Ok").
+            onAccepted: notice.choose(notice.buttons.length - 1)
+        }
     }
 
     footer: RowLayout {

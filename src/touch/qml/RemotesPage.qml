@@ -7,8 +7,10 @@ import PlayerLink.Touch
 // The first screen: the saved computers, then those found on the network,
 // each with the state icon of what it last answered. The list probes its
 // computers and refreshes discovery while it shows; a row opens its remote.
-// In edit mode a saved row opens its configuration, and has buttons to
-// delete it and to move it up or down.
+// A computer being woken says so in place of its icon. In edit mode a saved
+// row opens its configuration, and has buttons to delete it and to move it
+// up or down, and, under it, one to wake it when it gives no answer and can
+// be woken.
 Page {
     id: page
     objectName: "remotesPage"
@@ -115,6 +117,8 @@ Page {
             required property bool isDefault
             required property bool saved
             required property string section
+            required property bool waking
+            required property bool wakeOffered
 
             width: ListView.view.width
 
@@ -149,6 +153,7 @@ Page {
                 readonly property string answerText: entry.answerText
                 readonly property bool isDefault: entry.isDefault
                 readonly property bool editable: page.editing && entry.saved
+                readonly property bool waking: entry.waking
 
                 objectName: "remote-" + row.address
                 width: parent.width
@@ -224,8 +229,16 @@ Page {
                         Layout.minimumHeight: 48
                         onClicked: page.remotes.moveSaved(row.index, row.index + 1)
                     }
+                    Label {
+                        objectName: row.waking ? "state-waking" : ""
+                        visible: !page.editing && row.waking
+                        text: qsTrId("Waking…")
+                        color: "#8a8f98"
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
+                    }
                     RemoteStateIcon {
-                        visible: !page.editing
+                        visible: !page.editing && !row.waking
                         objectName: "state-" + row.answerKey
                         answerKey: row.answerKey
                         Layout.preferredWidth: 30
@@ -239,6 +252,27 @@ Page {
                         page.remotes.open(row.index)
                     else if (entry.saved)
                         page.remotes.edit(row.index)
+                }
+            }
+
+            // On a line of its own under the row, so that a narrow screen cuts nothing.
+            Rectangle {
+                visible: page.editing && entry.saved && entry.wakeOffered
+                width: parent.width
+                height: 56
+                color: "#16171a"
+                Button {
+                    objectName: "wake-" + entry.address
+                    anchors.right: parent.right
+                    anchors.rightMargin: 12
+                    anchors.verticalCenter: parent.verticalCenter
+                    height: 48
+                    width: Math.max(64, implicitWidth)
+                    text: qsTrId("Wake computer")
+                    Accessible.name: qsTrId("Wake computer")
+                    palette.button: "#2b2d33"
+                    palette.buttonText: "white"
+                    onClicked: page.remotes.wake(entry.index)
                 }
             }
         }

@@ -21,7 +21,7 @@ class VLCController;
 // For the remotes list: canWake() says whether "Wake computer" may be
 // offered for a remote that gives no answer (in the "No sign of VLC" sheet
 // and as a row action in edit mode), wakeComputer() does it, isWaking()
-// says when to show "Waking…".
+// says when to show "Waking…", failureMessage() what to say when it failed.
 class RemoteWaker : public QObject {
     Q_OBJECT
 public:
@@ -43,6 +43,8 @@ public:
     // it went, through the event loop.
     void wakeComputer(VLCController& remote, std::function<void(WakeOnLan::Outcome)> done = {});
     bool isWaking(const VLCController& remote) const;
+    // What the list says when a wake-up call did not go out; empty when it did.
+    static QString failureMessage(WakeOnLan::Outcome outcome);
 
 signals:
     // A remote began or stopped waking.

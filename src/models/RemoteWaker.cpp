@@ -1,5 +1,6 @@
-#include "screens/Common/RemoteWaker.h"
+#include "models/RemoteWaker.h"
 
+#include "core/Localization.h"
 #include "core/NotificationCenter.h"
 #include "core/NotificationNames.h"
 #include "net/NeighbourTable.h"
@@ -114,4 +115,18 @@ bool RemoteWaker::isWaking(const VLCController& remote) const
 {
     const auto it = m_waking.constFind(&remote);
     return it != m_waking.constEnd() && it->remote && it->since.elapsed() < wakingSeconds * 1000;
+}
+
+QString RemoteWaker::failureMessage(WakeOnLan::Outcome outcome)
+{
+    switch (outcome) {
+    case WakeOnLan::Outcome::Sent:
+        return {};
+    case WakeOnLan::Outcome::NotOnLocalNetwork:
+        return localizedString("That computer is not on this network, so it cannot be woken from here.");
+    case WakeOnLan::Outcome::BadHardwareAddress:
+    case WakeOnLan::Outcome::SendFailed:
+        break;
+    }
+    return localizedString("The wake-up call could not be sent.");
 }
