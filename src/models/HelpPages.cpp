@@ -1,8 +1,10 @@
 #include "models/HelpPages.h"
 
 #include "core/BundledPages.h"
+#include "core/ConsoleLog.h"
 #include "core/HomePaths.h"
 #include "core/Localization.h"
+#include "core/NotificationCenter.h"
 #include "core/NotificationNames.h"
 #include "core/ServiceHosts.h"
 #include "core/StringHelpers.h"
@@ -85,4 +87,24 @@ HelpPages::LinkUse HelpPages::useOf(const QUrl& url, QString* action)
         if (address.startsWith(prefix, Qt::CaseInsensitive))
             return LinkUse::Outside;
     return LinkUse::Load;
+}
+
+bool HelpPages::follow(const QUrl& url, const std::function<bool(const QUrl&)>& openOutside)
+{
+    ConsoleLog::log(QStringLiteral("load: %@"), url.toString());
+    QString action;
+    switch (useOf(url, &action)) {
+    case LinkUse::Action:
+        if (action.isEmpty())
+            ConsoleLog::log(QStringLiteral("a page asked for an unknown action: %@"), url.toString());
+        else
+            NotificationCenter::defaultCenter().post(action);
+        return false;
+    case LinkUse::Outside:
+        openOutside(url);
+        return false;
+    case LinkUse::Load:
+        break;
+    }
+    return true;
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
 class UserDefaults;
 
 // Which page the help viewer loads for a help page, the about page and the
@@ -41,4 +43,8 @@ public:
     // names its notification, or is empty for one pages may not post), or
     // a page outside (mail, the software centre).
     static LinkUse useOf(const QUrl& url, QString* action = nullptr);
+    // Follows a link of such a page as every help viewer does: an action is
+    // posted (the front end shows its screen), a page outside goes to
+    // openOutside. True when the viewer is to load the link itself.
+    static bool follow(const QUrl& url, const std::function<bool(const QUrl&)>& openOutside);
 };

@@ -3,11 +3,9 @@
 #include "core/AlertPresenter.h"
 #include "core/ConsoleLog.h"
 #include "core/Localization.h"
-#include "core/NotificationCenter.h"
 #include "models/HelpPages.h"
 #include "touch/TouchWebPage.h"
-
-#include <QDesktopServices>
+#include "ui/UrlOpener.h"
 
 TouchHelp::TouchHelp(UserDefaults& defaults, AlertPresenter& alerts, QObject* parent)
     : QObject(parent)
@@ -15,7 +13,7 @@ TouchHelp::TouchHelp(UserDefaults& defaults, AlertPresenter& alerts, QObject* pa
     , m_alerts(alerts)
     , m_page(new TouchWebPage(this))
 {
-    m_page->setPolicy([this](const QUrl& url) { return mayLoad(url); });
+    m_page->setPolicy([](const QUrl& url) { return HelpPages::follow(url, &UrlOpener::open); });
     connect(m_page, &TouchWebPage::failed, this, [this](const WebLoadError& error) {
         ConsoleLog::log(QStringLiteral("could not load %@: %@"), error.url.toString(), error.description);
         const QUrl backup = m_backup;
@@ -71,24 +69,4 @@ void TouchHelp::showHtml(const QString& html)
 {
     m_backup.clear();
     m_page->loadHtml(html, HelpPages::bundleBase());
-}
-
-bool TouchHelp::mayLoad(const QUrl& url)
-{
-    ConsoleLog::log(QStringLiteral("load: %@"), url.toString());
-    QString action;
-    switch (HelpPages::useOf(url, &action)) {
-    case HelpPages::LinkUse::Action:
-        if (action.isEmpty())
-            ConsoleLog::log(QStringLiteral("a page asked for an unknown action: %@"), url.toString());
-        else
-            NotificationCenter::defaultCenter().post(action);
-        return false;
-    case HelpPages::LinkUse::Outside:
-        QDesktopServices::openUrl(url);
-        return false;
-    case HelpPages::LinkUse::Load:
-        break;
-    }
-    return true;
 }

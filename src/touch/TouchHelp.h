@@ -33,7 +33,6 @@ public:
 
 private:
     void load(const QUrl& url, const QUrl& backup);
-    bool mayLoad(const QUrl& url);
 
     UserDefaults& m_defaults;
     AlertPresenter& m_alerts;

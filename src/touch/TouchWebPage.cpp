@@ -1,5 +1,6 @@
 #include "touch/TouchWebPage.h"
 
+#include "touch/CellBorders.h"
 #include "touch/WebPictureProvider.h"
 #include "ui/WebPicture.h"
 
@@ -312,6 +313,11 @@ int TouchWebPage::anchorPosition(QQuickTextDocument* document) const
                 return it.fragment().position();
         }
     return -1;
+}
+
+QVariantList TouchWebPage::cellBorders(QQuickTextDocument* document) const
+{
+    return document && document->textDocument() ? ::cellBorders(*document->textDocument()) : QVariantList();
 }
 
 void TouchWebPage::back()

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QTimer>
 #include <QUrl>
+#include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
 #include <functional>
@@ -76,6 +77,9 @@ public:
     // Where anchor() starts in the text item's document, -1 when the page
     // has no such anchor (or none is asked for).
     Q_INVOKABLE int anchorPosition(QQuickTextDocument* document) const;
+    // The borders of the page's table cells in the text item's document,
+    // for the item to draw (see CellBorders.h).
+    Q_INVOKABLE QVariantList cellBorders(QQuickTextDocument* document) const;
 
     // The page's text as the text item may show it, and its title; base:
     // the page's address.

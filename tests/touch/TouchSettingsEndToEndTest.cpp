@@ -102,3 +102,29 @@ TEST(TouchSettings, AToggleTicksAndTheChosenSkipDistanceShowsInTheSettings)
     ASSERT_TRUE(settled(w, 2));
     EXPECT_TRUE(settingsRow(w, QStringLiteral("Skip Distance: 2 Minutes")));
 }
+
+// The row the keyboard is on stays in view as the window turns on its side.
+TEST(TouchSettings, TheFocusedRowStaysInViewWhenTheWindowTurns)
+{
+    TouchWindow w(false);
+    w.window->resize(320, 568);
+    w.click(w.item(QStringLiteral("settingsButton")));
+    ASSERT_TRUE(settled(w, 2));
+    QQuickItem* list = w.item(QStringLiteral("settingsList"));
+    ASSERT_TRUE(list);
+    const auto top = [&](QQuickItem* row) { return row->mapToItem(list, QPointF(0, 0)).y(); };
+    // Tab down to a row low in the tall window.
+    QQuickItem* row = nullptr;
+    for (int tab = 0; tab < 30 && !(row && top(row) > 320); ++tab) {
+        QTest::keyClick(w.window, Qt::Key_Tab);
+        row = w.window->activeFocusItem();
+        if (!row || !row->objectName().startsWith(u"setting-"))
+            row = nullptr;
+    }
+    ASSERT_TRUE(row && top(row) > 320) << "Tab does not reach a low row";
+    w.window->resize(568, 320);
+    ASSERT_TRUE(waitUntil([&] { return list->height() < 320; }));
+    QTest::qWait(100);
+    EXPECT_GE(top(row), 0);
+    EXPECT_LE(top(row) + row->height(), list->height()) << row->objectName().toStdString();
+}

@@ -296,3 +296,35 @@ TEST(TouchHelp, APagesPicturesComeThroughItsFetchAndNoneFromThisComputer)
     EXPECT_EQ(site.targets(), (QList<QByteArray> { "/iAbout.php?source=PlayerLink", "/red.png" }));
     UserDefaults::standard().removeObject(ServiceHosts::helpSiteKey);
 }
+
+// The rules a page's style draws under its table cells show, as in
+// playerlink's viewer: Qt Quick's text draws a table's own border alone.
+TEST(TouchHelp, APagesTableCellsShowTheBordersItsStyleGivesThem)
+{
+    FakeHttpServer site;
+    site.setHandler([](const FakeHttpServer::Request&) {
+        return FakeHttpServer::ok("<html><head><title>Rules</title><style>td { border-bottom: 3px solid #ff0000; "
+                                  "padding: 4px; }</style></head><body><table width=\"100%\" "
+                                  "style=\"border-collapse: collapse\"><tr><td>One</td></tr><tr><td>Two</td></tr>"
+                                  "</table></body></html>",
+                                  "text/html");
+    });
+    UserDefaults::standard().setObject(ServiceHosts::helpSiteKey, QStringLiteral("http://") + site.hostAddress());
+    TouchWindow w(false);
+    w.remotes.navigator().showAbout();
+    ASSERT_TRUE(waitUntil([&] { return barTitle(w) == u"Rules"; }));
+    // Each row's rule is as wide as the page's text and 3 pixels high.
+    const auto ruled = [&] {
+        const QImage shown = w.window->grabWindow().convertToFormat(QImage::Format_RGB32);
+        int rows = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            int red = 0;
+            for (int x = 0; x < shown.width(); ++x)
+                red += shown.pixelColor(x, y) == QColor(Qt::red);
+            rows += red > shown.width() / 2;
+        }
+        return rows;
+    };
+    EXPECT_TRUE(waitUntil([&] { return ruled() == 2 * 3; })) << ruled();
+    UserDefaults::standard().removeObject(ServiceHosts::helpSiteKey);
+}

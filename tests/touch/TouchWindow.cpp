@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-TouchWindow::TouchWindow(bool openRemote, const std::function<void(TouchRemotes&)>& before)
+TouchWindow::TouchWindow(bool openRemote, const std::function<void(TouchRemotes&)>& before, const QString& skin)
 {
     // A test that wants the new user's setup screen asks for it.
     UserDefaults::standard().setBool(PreferenceKeys::haveSeenSetupPage, true);
@@ -24,7 +24,7 @@ TouchWindow::TouchWindow(bool openRemote, const std::function<void(TouchRemotes&
     engine.setInitialProperties({ { QStringLiteral("keys"), QVariant::fromValue(&keys) },
                                   { QStringLiteral("remotes"), QVariant::fromValue(&remotes) },
                                   { QStringLiteral("alerts"), QVariant::fromValue(&alerts) },
-                                  { QStringLiteral("skinDirectory"), SkinStageWindow::shippedSkin() },
+                                  { QStringLiteral("skinDirectory"), skin.isEmpty() ? SkinStageWindow::shippedSkin() : skin },
                                   { QStringLiteral("openRemote"), openRemote } });
     engine.load(QUrl(QStringLiteral("qrc:/PlayerLink/Touch/Main.qml")));
     window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(engine.rootObjects().first());

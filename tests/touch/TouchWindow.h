@@ -23,8 +23,10 @@ struct TouchWindow {
     QQuickWindow* window = nullptr;
     QObject* stack = nullptr;
 
-    // before: what the program does before the window loads (--connect).
-    explicit TouchWindow(bool openRemote, const std::function<void(TouchRemotes&)>& before = {});
+    // before: what the program does before the window loads (--connect);
+    // skin: the skin folder it starts with, the shipped one when empty.
+    explicit TouchWindow(bool openRemote, const std::function<void(TouchRemotes&)>& before = {},
+                         const QString& skin = {});
     // The pages go as the program lets them go at exit.
     ~TouchWindow();
 

@@ -3,7 +3,6 @@
 #include "core/AlertPresenter.h"
 #include "core/ConsoleLog.h"
 #include "core/Localization.h"
-#include "core/NotificationCenter.h"
 #include "ui/UrlOpener.h"
 
 #include <QNetworkAccessManager>
@@ -115,22 +114,7 @@ void WebViewController::loadUrlIfPossible()
 
 bool WebViewController::shouldStartLoadWithRequest(const QUrl& url, WebView::NavigationType)
 {
-    ConsoleLog::log(QStringLiteral("load: %@"), url.toString());
-    QString action;
-    switch (HelpPages::useOf(url, &action)) {
-    case HelpPages::LinkUse::Action:
-        if (action.isEmpty())
-            ConsoleLog::log(QStringLiteral("a page asked for an unknown action: %@"), url.toString());
-        else
-            NotificationCenter::defaultCenter().post(action);
-        return false;
-    case HelpPages::LinkUse::Outside:
-        UrlOpener::open(url);
-        return false;
-    case HelpPages::LinkUse::Load:
-        break;
-    }
-    return true;
+    return HelpPages::follow(url, &UrlOpener::open);
 }
 
 void WebViewController::didFailLoadWithError(const WebLoadError& error)

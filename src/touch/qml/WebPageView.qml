@@ -72,6 +72,31 @@ Rectangle {
             Accessible.name: view.page.title
             onLinkActivated: link => view.page.follow(link)
 
+            // The borders the page's style gives its table cells, which the
+            // text item does not draw: measured once the text is laid out.
+            property var cellBorders: []
+            onTextChanged: measureBorders.restart()
+            onContentSizeChanged: measureBorders.restart()
+
+            Timer {
+                id: measureBorders
+                interval: 0
+                onTriggered: text.cellBorders = view.page.cellBorders(text.textDocument)
+            }
+
+            Repeater {
+                model: text.cellBorders
+                Rectangle {
+                    required property var modelData
+                    x: modelData.x
+                    y: modelData.y
+                    width: modelData.width
+                    height: modelData.height
+                    color: modelData.color
+                    Accessible.ignored: true
+                }
+            }
+
             // Over a link, the pointer shows it can be followed.
             HoverHandler {
                 cursorShape: text.hoveredLink !== "" ? Qt.PointingHandCursor : Qt.ArrowCursor
