@@ -44,12 +44,12 @@ QString installSkin(const QString& name, const QByteArray& definition)
 // find their places as the next frame is drawn.
 void touchNoticeButton(TouchWindow& w, int index)
 {
-    const QString name = QStringLiteral("noticeButton%1").arg(index);
-    ASSERT_TRUE(waitUntil([&] { return w.item(name); }));
+    ASSERT_TRUE(waitUntil([&] { return w.noticeButton(index); }));
+    // A lone button has no other to stand apart from: wait for its frame.
     QSignalSpy drawn(w.window, &QQuickWindow::frameSwapped);
     w.window->update();
     ASSERT_TRUE(drawn.wait(3000));
-    w.click(w.item(name));
+    w.click(w.noticeButton(index));
 }
 
 // The item drawing the shown skin's button of this id.
