@@ -51,6 +51,8 @@ public:
     // The remote screen's bar: the playlist and browse screens.
     Q_INVOKABLE void openPlaylist();
     Q_INVOKABLE void openBrowser();
+    // The bar's full-screen button: VLC's video fills its screen.
+    Q_INVOKABLE void fullScreen();
 
 signals:
     void remotesChanged();

@@ -47,7 +47,7 @@ void addTouchRemoteSkinStep(TouchScreenshotTour& tour, QQuickWindow* window, Tou
     // remote screen has taken it.
     tour.addStep(QStringLiteral("remote-skin"), [window, list] {
         const int chosen = int(list->identifiers().indexOf(list->chosen()));
-        window->resize(390, 716);
+        window->resize(390, 760);
         list->choose(1);
         QMetaObject::invokeMethod(window, "showRemote");
         list->choose(std::max(chosen, 0));

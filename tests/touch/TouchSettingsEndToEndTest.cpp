@@ -102,3 +102,23 @@ TEST(TouchSettings, AToggleTicksAndTheChosenSkipDistanceShowsInTheSettings)
     ASSERT_TRUE(settled(w, 2));
     EXPECT_TRUE(settingsRow(w, QStringLiteral("Skip Distance: 2 Minutes")));
 }
+
+TEST(TouchSettings, TheBackButtonNamesThePageItGoesBackTo)
+{
+    UserDefaults::standard().setInteger(PreferenceKeys::skipDistance, 30);
+    TouchWindow w(false);
+    w.window->resize(390, 760);
+    auto backText = [&] { return w.item(QStringLiteral("backButton"))->property("text").toString(); };
+    w.click(w.item(QStringLiteral("settingsButton")));
+    ASSERT_TRUE(settled(w, 2));
+    // The computers list goes by "Back", as playerlink's does.
+    EXPECT_EQ(backText(), QStringLiteral("\u2039 Back"));
+    QQuickItem* skip = settingsRow(w, QStringLiteral("Skip Distance: 30 Seconds"));
+    ASSERT_TRUE(skip);
+    w.click(skip);
+    ASSERT_TRUE(settled(w, 3));
+    EXPECT_EQ(backText(), QStringLiteral("\u2039 Settings"));
+    // Where the name would crowd out the page's own title it says just "Back".
+    w.window->resize(200, 568);
+    EXPECT_TRUE(waitUntil([&] { return backText() == QStringLiteral("\u2039 Back"); })) << backText().toStdString();
+}

@@ -16,8 +16,9 @@ ApplicationWindow {
     // Open the remote screen at once (--connect).
     required property bool openRemote
 
+    // The size playerlink's window starts at.
     width: 390
-    height: 716
+    height: 760
     visible: true
     title: "PlayerLink"
     color: "#101114"
@@ -69,7 +70,11 @@ ApplicationWindow {
                 id: back
                 objectName: "backButton"
                 visible: stack.depth > 1
-                text: "\u2039 " + qsTrId("Back")
+                readonly property real shownWidth: visible ? width : 0
+                // Named for the page it goes back to; just "Back" where that
+                // name would crowd out the page's title.
+                readonly property string below: stack.depth > 1 ? BackButton.titleOver(stack.get(stack.depth - 2)) : ""
+                text: "\u2039 " + (2 * (backMetrics.width + 24) + barTitle.implicitWidth <= bar.width ? below : qsTrId("Back"))
                 Accessible.name: qsTrId("Back")
                 palette.buttonText: "white"
                 background: Rectangle {
@@ -79,13 +84,20 @@ ApplicationWindow {
                 Layout.preferredHeight: 48
                 Layout.minimumWidth: 48
                 onClicked: stack.pop()
+                TextMetrics {
+                    id: backMetrics
+                    font: back.font
+                    text: "\u2039 " + back.below
+                }
             }
             ColumnLayout {
                 spacing: 0
                 Layout.fillWidth: true
                 Layout.preferredHeight: 48
-                Layout.rightMargin: back.visible ? back.width : 0
+                Layout.leftMargin: Math.max(0, fullScreen.shownWidth - back.shownWidth)
+                Layout.rightMargin: Math.max(0, back.shownWidth - fullScreen.shownWidth)
                 Label {
+                    id: barTitle
                     objectName: "barTitle"
                     text: stack.currentItem ? (stack.currentItem as Page)?.title ?? "" : ""
                     elide: Label.ElideRight
@@ -113,6 +125,20 @@ ApplicationWindow {
                     Layout.bottomMargin: 4
                 }
             }
+            // VLC's video full screen, from the screens that show what plays,
+            // as playerlink's bar has it.
+            BarIconButton {
+                id: fullScreen
+                objectName: "fullScreenButton"
+                readonly property var target: (stack.currentItem as RemotePage)?.screen
+                                              ?? (stack.currentItem as BrowserPage)?.screen
+                                              ?? (stack.currentItem as PlaylistPage)?.screen ?? null
+                readonly property real shownWidth: visible ? width : 0
+                visible: target !== null
+                image: "fullscreen.png"
+                name: qsTrId("Full screen")
+                onClicked: target.fullScreen()
+            }
         }
     }
 
@@ -121,6 +147,7 @@ ApplicationWindow {
         objectName: "stack"
         anchors.fill: parent
         initialItem: RemotesPage {
+            readonly property string backTitle: qsTrId("Back")
             remotes: window.remotes
             onAddRequested: window.addComputer()
         }
