@@ -126,18 +126,21 @@ ApplicationWindow {
                 }
             }
             // VLC's video full screen, from the screens that show what plays,
-            // as playerlink's bar has it.
-            BarIconButton {
+            // as playerlink's bar has it. Made only while one shows: its
+            // icon's texture goes with it, as the pages' do at exit.
+            Loader {
                 id: fullScreen
-                objectName: "fullScreenButton"
                 readonly property var target: (stack.currentItem as RemotePage)?.screen
                                               ?? (stack.currentItem as BrowserPage)?.screen
                                               ?? (stack.currentItem as PlaylistPage)?.screen ?? null
-                readonly property real shownWidth: visible ? width : 0
-                visible: target !== null
-                image: "fullscreen.png"
-                name: qsTrId("Full screen")
-                onClicked: target.fullScreen()
+                readonly property real shownWidth: active ? width : 0
+                active: target !== null
+                sourceComponent: BarIconButton {
+                    objectName: "fullScreenButton"
+                    image: "fullscreen.png"
+                    name: qsTrId("Full screen")
+                    onClicked: fullScreen.target.fullScreen()
+                }
             }
         }
     }
