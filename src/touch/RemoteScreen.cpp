@@ -327,3 +327,15 @@ void RemoteScreen::fullScreen()
     if (RemoteSession* s = session())
         s->fullScreen();
 }
+
+void RemoteScreen::askAgain()
+{
+    RemoteSession* s = session();
+    if (!m_active || !s)
+        return;
+    using C = RemoteSession::Connection;
+    if (s->connection() == C::PasswordNeeded || s->connection() == C::PasswordRefused)
+        emit passwordWanted();
+    else if (s->connection() == C::PasswordNotSet)
+        emit noticeWanted(s->connectionText(), VLCController::noPasswordHint());
+}

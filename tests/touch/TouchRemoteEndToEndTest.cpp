@@ -235,6 +235,18 @@ TEST_F(TouchAgainstRealVlc, ASavedRemoteOpensFromTheListAndTakesItsPasswordAtThe
     EXPECT_TRUE(waitUntil([&] { return w.item(QStringLiteral("state-answers")); }, 8000));
 }
 
+TEST_F(TouchAgainstRealVlc, TheTitleAsksAgainForAPasswordThatWasDeclined)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    TouchWindow w(true, [&](TouchRemotes& remotes) { remotes.connectTo(vlc->hostAddress(), QStringLiteral("wrong")); });
+    ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("passwordCancel")); }, 10000));
+    w.click(w.item(QStringLiteral("passwordCancel")));
+    ASSERT_TRUE(waitUntil([&] { return !w.item(QStringLiteral("passwordField")); }));
+    w.click(w.item(QStringLiteral("barTitle")));
+    EXPECT_TRUE(waitUntil([&] { return w.item(QStringLiteral("passwordField")); }, 3000));
+}
+
 TEST_F(TouchAgainstRealVlc, WhatsNewShowsOnceTheRemoteScreenHasWorked)
 {
     if (IsSkipped() || HasFatalFailure())

@@ -96,6 +96,11 @@ ApplicationWindow {
                 Layout.preferredHeight: 48
                 Layout.leftMargin: Math.max(0, fullScreen.shownWidth - back.shownWidth)
                 Layout.rightMargin: Math.max(0, back.shownWidth - fullScreen.shownWidth)
+                // On the remote screen, the title asks for a wanted password
+                // again, as playerlink's does.
+                TapHandler {
+                    onTapped: (stack.currentItem as RemotePage)?.screen.askAgain()
+                }
                 Label {
                     id: barTitle
                     objectName: "barTitle"
