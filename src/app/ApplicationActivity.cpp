@@ -1,5 +1,7 @@
 #include "app/ApplicationActivity.h"
 
+#include "models/ShownToUser.h"
+
 #include <QDBusConnection>
 #include <QEvent>
 #include <QGuiApplication>
@@ -79,11 +81,8 @@ bool ApplicationActivity::eventFilter(QObject* watched, QEvent* event)
 
 void ApplicationActivity::reevaluate()
 {
-    // Inactive only means another window has the focus: that is no reason
-    // to stop. Hidden and suspended are the platform putting us away.
-    const bool putAway = m_applicationState == Qt::ApplicationHidden || m_applicationState == Qt::ApplicationSuspended;
     const bool shown = m_window && m_window->isVisible() && !m_window->isMinimized();
-    const bool active = shown && !putAway && !m_sessionLocked;
+    const bool active = ShownToUser::isActive(m_applicationState, shown, m_sessionLocked);
     if (active == m_active)
         return;
     m_active = active;

@@ -43,6 +43,12 @@ void RemoteConfigForm::begin()
     emit fieldsChanged();
 }
 
+void RemoteConfigForm::showAddressHelp()
+{
+    if (m_remotes)
+        m_remotes->navigator().showBundledPage(QStringLiteral("router"));
+}
+
 void RemoteConfigForm::chooseFound()
 {
     if (!m_remotes)

@@ -43,6 +43,8 @@ public:
     Q_INVOKABLE void begin();
     // The found-computers chooser; the one chosen gives its address and name.
     Q_INVOKABLE void chooseFound();
+    // The help page on keeping the computer's address; the edit stays.
+    Q_INVOKABLE void showAddressHelp();
     // True when the remote was saved; otherwise problem says why.
     Q_INVOKABLE bool save();
 

@@ -78,10 +78,7 @@ void RemoteScreen::setScene(SkinScene* scene)
             if (RemoteSession* s = session())
                 s->playlist()->play(row);
         });
-        connect(scene, &SkinScene::fullScreenRequested, this, [this] {
-            if (RemoteSession* s = session())
-                s->fullScreen();
-        });
+        connect(scene, &SkinScene::fullScreenRequested, this, &RemoteScreen::fullScreen);
         // Told once the skin is read (it is read as the page completes).
         connect(scene, &SkinScene::skinChanged, this, &RemoteScreen::dropUnreadableSkin);
     }
@@ -323,4 +320,22 @@ void RemoteScreen::openBrowser()
 {
     if (RemoteSession* s = session())
         s->openBrowser();
+}
+
+void RemoteScreen::fullScreen()
+{
+    if (RemoteSession* s = session())
+        s->fullScreen();
+}
+
+void RemoteScreen::askAgain()
+{
+    RemoteSession* s = session();
+    if (!m_active || !s)
+        return;
+    using C = RemoteSession::Connection;
+    if (s->connection() == C::PasswordNeeded || s->connection() == C::PasswordRefused)
+        emit passwordWanted();
+    else if (s->connection() == C::PasswordNotSet)
+        emit noticeWanted(s->connectionText(), VLCController::noPasswordHint());
 }

@@ -51,6 +51,11 @@ public:
     // The remote screen's bar: the playlist and browse screens.
     Q_INVOKABLE void openPlaylist();
     Q_INVOKABLE void openBrowser();
+    // The bar's full-screen button: VLC's video fills its screen.
+    Q_INVOKABLE void fullScreen();
+    // The title tapped: a remote that wants its password asks for it again,
+    // one without a password says again how to set one.
+    Q_INVOKABLE void askAgain();
 
 signals:
     void remotesChanged();

@@ -16,7 +16,7 @@
 #include <QUrl>
 
 namespace {
-const QSize portrait(390, 716);
+const QSize portrait(390, 760);
 const QSize landscape(760, 390);
 
 // The remote screen on top, the pages over it gone.

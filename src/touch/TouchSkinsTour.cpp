@@ -18,7 +18,11 @@ void addTouchSkinsSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRe
         if (QQuickItem* page = item("skinsPage"))
             page->setProperty("editing", editing);
     };
-    tour.addStep(QStringLiteral("skins"), [&remotes] { remotes.navigator().showSkins(); }, 900);
+    // From the remote screen's "More...", as playerlink's tour has it.
+    tour.addStep(QStringLiteral("skins"), [window, &remotes] {
+        QMetaObject::invokeMethod(window, "showRemote");
+        remotes.navigator().showSkins();
+    }, 900);
     tour.addStep(QStringLiteral("skins-edit"), [setEditing] { setEditing(true); }, 700);
     tour.addStep(QStringLiteral("skins-small"), [window] { window->resize(320, 568); }, 700);
     tour.addStep(QStringLiteral("skins-landscape"), [window] { window->resize(760, 390); }, 700);
@@ -47,7 +51,7 @@ void addTouchRemoteSkinStep(TouchScreenshotTour& tour, QQuickWindow* window, Tou
     // remote screen has taken it.
     tour.addStep(QStringLiteral("remote-skin"), [window, list] {
         const int chosen = int(list->identifiers().indexOf(list->chosen()));
-        window->resize(390, 716);
+        window->resize(390, 760);
         list->choose(1);
         QMetaObject::invokeMethod(window, "showRemote");
         list->choose(std::max(chosen, 0));

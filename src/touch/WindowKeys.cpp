@@ -24,6 +24,16 @@ bool keepsKeys(const QQuickItem* focus)
             return true;
     return false;
 }
+
+// Space or Enter on a button reached by Tab presses that button, as on any
+// desktop; with a list or nothing so focused they still drive the remote.
+bool pressesFocusedButton(const QQuickItem* focus, const QKeyEvent* key)
+{
+    const int k = key->key();
+    return inherits(focus, "QQuickAbstractButton") && focus->property("visualFocus").toBool()
+        && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
+        && (k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter);
+}
 }
 
 WindowKeys::WindowKeys(QObject* parent)
@@ -67,7 +77,7 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     auto* window = qobject_cast<QQuickWindow*>(watched);
-    if (!window || keepsKeys(window->activeFocusItem()))
+    if (!window || keepsKeys(window->activeFocusItem()) || pressesFocusedButton(window->activeFocusItem(), key))
         return false;
     const RemoteKeys::Action action = RemoteKeys::actionFor(key->key(), key->modifiers(), key->isAutoRepeat());
     if (action == RemoteKeys::Action::Back) {

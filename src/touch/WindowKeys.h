@@ -10,8 +10,8 @@ class SkinScene;
 // The keys of the whole window, seen before the item with the focus turns
 // them to its own use: Escape (and a phone's back key) goes back a screen;
 // while a remote screen shows, space, the arrows, N, P, F and the page keys
-// drive it. Keys typed into a text field, and those of an open popup, are
-// left alone.
+// drive it. Keys typed into a text field, those of an open popup, and
+// Space or Enter on a button reached by Tab are left alone.
 class WindowKeys : public QObject {
     Q_OBJECT
     QML_ELEMENT

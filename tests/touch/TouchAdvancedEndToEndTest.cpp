@@ -13,6 +13,7 @@
 #include "models/RemoteSession.h"
 
 #include <QAccessible>
+#include <QNetworkReply>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -101,6 +102,19 @@ protected:
     static QStringList named(TouchWindow& w, QAccessible::Role role)
     {
         return named(QAccessible::queryAccessibleInterface(w.window), role);
+    }
+
+    // Whether VLC's video is full screen, as its status says (the state
+    // read by the program leaves it out).
+    bool fullScreen()
+    {
+        QNetworkRequest request(QUrl(QStringLiteral("http://%1/requests/status.xml").arg(vlc->hostAddress())));
+        request.setRawHeader("Authorization", "Basic " + (u':' + vlc->password()).toUtf8().toBase64());
+        QNetworkReply* reply = observer->network.get(request);
+        waitUntil([&] { return reply->isFinished(); });
+        const bool full = reply->readAll().contains("<fullscreen>true</fullscreen>");
+        reply->deleteLater();
+        return full;
     }
 
     static std::unique_ptr<ChapteredMovie> s_movie;
@@ -199,4 +213,27 @@ TEST_F(TouchAdvancedAgainstRealVlc, MoreOpensTheMenuWhoseScreensTakeATrackASpeed
     EXPECT_FALSE(named(w, QAccessible::Button).contains(QString())) << "every button has a name";
 
     EXPECT_FALSE(vlc->crashed());
+}
+
+TEST_F(TouchAdvancedAgainstRealVlc, TheBarsFullScreenButtonPutsTheVideoFullScreenFromTheRemoteScreenAndTheBrowser)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    TouchWindow w(true, [&](TouchRemotes& remotes) { remotes.connectTo(vlc->hostAddress(), vlc->password()); });
+    ASSERT_TRUE(waitUntil([&] { return w.remotes.session().isPlaying(); }, 10000)) << "VLC said: " << vlc->log().toStdString();
+    ASSERT_FALSE(fullScreen());
+    EXPECT_TRUE(named(w, QAccessible::Button).contains(u"Full screen"));
+    tap(w, QStringLiteral("fullScreenButton"));
+    EXPECT_TRUE(waitUntil([&] { return fullScreen(); }, 5000));
+    tap(w, QStringLiteral("openBrowser"));
+    ASSERT_TRUE(settled(w, 3));
+    tap(w, QStringLiteral("fullScreenButton"));
+    EXPECT_TRUE(waitUntil([&] { return !fullScreen(); }, 5000));
+    // The screens that do not show what plays have none.
+    tap(w, QStringLiteral("backButton"));
+    ASSERT_TRUE(settled(w, 2));
+    tap(w, QStringLiteral("openMore"));
+    tap(w, QStringLiteral("more-4"));
+    ASSERT_TRUE(settled(w, 3));
+    EXPECT_FALSE(w.item(QStringLiteral("fullScreenButton")));
 }

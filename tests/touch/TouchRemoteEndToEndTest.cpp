@@ -132,6 +132,76 @@ TEST_F(TouchAgainstRealVlc, TheRemoteScreenPlaysPausesSetsTheVolumeCountsTheTime
     EXPECT_TRUE(waitUntil([&] { return w.keys.remote()->liveness() == SkinScene::Stale; }, 15000));
 }
 
+TEST_F(TouchAgainstRealVlc, AMinimisedWindowStopsAskingVlcUntilItShowsAgain)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    TouchWindow w(true, [&](TouchRemotes& remotes) { remotes.connectTo(vlc->hostAddress(), vlc->password()); });
+    RemoteSession& session = w.remotes.session();
+    ASSERT_TRUE(waitUntil([&] { return session.isPlaying() && session.pollsRunning(); }, 10000))
+        << "VLC said: " << vlc->log().toStdString();
+    w.window->showMinimized();
+    EXPECT_TRUE(waitUntil([&] { return !session.pollsRunning(); }, 3000));
+    w.window->showNormal();
+    EXPECT_TRUE(waitUntil([&] { return session.pollsRunning(); }, 3000));
+}
+
+TEST_F(TouchAgainstRealVlc, TheItemThatPlaysIsInViewAsTheRemoteScreenOpens)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    // More items than the skin's table shows, the last one playing.
+    VlcInstance::Options options;
+    options.media = media().files() + media().files();
+    vlc = std::make_unique<VlcInstance>(options);
+    ASSERT_TRUE(vlc->started()) << vlc->error().toStdString();
+    LiveRemote vlcSays(vlc->hostAddress(), vlc->password());
+    ASSERT_TRUE(vlcSays.waitFor([&] { return vlcSays->state().playlist().size() == int(options.media.size()); }));
+    const int lastRow = int(options.media.size()) - 1;
+    const int last = vlcSays->state().idForIndex(lastRow);
+    ASSERT_TRUE(vlcSays.switchCommand([last](VLCController& c) { c.playFromStart(last); }));
+    ASSERT_TRUE(vlcSays.waitFor([&] { return vlcSays->state().idForIndex(PlayerState::currentItem) == last; }));
+
+    TouchWindow w(true, [&](TouchRemotes& remotes) { remotes.connectTo(vlc->hostAddress(), vlc->password()); });
+    ASSERT_TRUE(waitUntil([&] { return w.remotes.session().playlist()->currentRow() == lastRow; }, 10000));
+    // Opened again, with the item that plays already known.
+    QMetaObject::invokeMethod(w.window, "goBack");
+    ASSERT_TRUE(waitUntil([&] { return w.depth() == 1; }));
+    QMetaObject::invokeMethod(w.window, "showRemote");
+    ASSERT_TRUE(waitUntil([&] { return w.depth() == 2 && w.keys.remote(); }));
+    QQuickItem* table = itemOf(w, SkinControl::Table, QString());
+    ASSERT_TRUE(table);
+    const auto rowAt = [table](qreal y) {
+        int row = -1;
+        QMetaObject::invokeMethod(table, "indexAt", Q_RETURN_ARG(int, row), Q_ARG(qreal, 10),
+                                  Q_ARG(qreal, table->property("contentY").toReal() + y));
+        return row;
+    };
+    EXPECT_TRUE(waitUntil([&] { return rowAt(table->height() - 4) == lastRow; }, 3000))
+        << "the table shows row " << rowAt(table->height() - 4) << " at its foot";
+}
+
+TEST_F(TouchAgainstRealVlc, SpaceOnAButtonReachedByTabPressesItInsteadOfPausing)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    TouchWindow w(true, [&](TouchRemotes& remotes) { remotes.connectTo(vlc->hostAddress(), vlc->password()); });
+    RemoteSession& session = w.remotes.session();
+    ASSERT_TRUE(waitUntil([&] { return session.isPlaying(); }, 10000)) << "VLC said: " << vlc->log().toStdString();
+    QQuickItem* playlist = w.item(QStringLiteral("openPlaylist"));
+    ASSERT_TRUE(playlist);
+    for (int tab = 0; tab < 12 && !playlist->hasActiveFocus(); ++tab)
+        QTest::keyClick(w.window, Qt::Key_Tab);
+    ASSERT_TRUE(playlist->hasActiveFocus()) << "Tab does not reach the bar's buttons";
+    QTest::keyClick(w.window, Qt::Key_Space);
+    EXPECT_TRUE(waitUntil([&] { return w.item(QStringLiteral("playlistPage")); }));
+    LiveRemote vlcSays(vlc->hostAddress(), vlc->password());
+    ASSERT_TRUE(vlcSays.refreshStatus());
+    EXPECT_TRUE(vlcSays->state().isPlaying());
+    QMetaObject::invokeMethod(w.window, "goBack");
+    EXPECT_TRUE(waitUntil([&] { return w.depth() == 1; }));
+}
+
 // A saved remote whose VLC asks for a password is asked for it on the list,
 // as playerlink's list does: Cancel stays there, a wrong one is asked for
 // again, and the right one opens the remote screen once VLC lets it in.
@@ -208,6 +278,18 @@ TEST_F(TouchAgainstRealVlc, TheRemoteScreenAsksForAPasswordRefusedWhileItShows)
     EXPECT_TRUE(waitUntil([&] {
         return session.connection() == RemoteSession::Connection::Connected && session.isPlaying();
     }, 10000));
+}
+
+TEST_F(TouchAgainstRealVlc, TheTitleAsksAgainForAPasswordThatWasDeclined)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    TouchWindow w(true, [&](TouchRemotes& remotes) { remotes.connectTo(vlc->hostAddress(), QStringLiteral("wrong")); });
+    ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("passwordCancel")); }, 10000));
+    w.click(w.item(QStringLiteral("passwordCancel")));
+    ASSERT_TRUE(waitUntil([&] { return !w.item(QStringLiteral("passwordField")); }));
+    w.click(w.item(QStringLiteral("barTitle")));
+    EXPECT_TRUE(waitUntil([&] { return w.item(QStringLiteral("passwordField")); }, 3000));
 }
 
 TEST_F(TouchAgainstRealVlc, WhatsNewShowsOnceTheRemoteScreenHasWorked)

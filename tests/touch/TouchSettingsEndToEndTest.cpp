@@ -128,3 +128,23 @@ TEST(TouchSettings, TheFocusedRowStaysInViewWhenTheWindowTurns)
     EXPECT_GE(top(row), 0);
     EXPECT_LE(top(row) + row->height(), list->height()) << row->objectName().toStdString();
 }
+
+TEST(TouchSettings, TheBackButtonNamesThePageItGoesBackTo)
+{
+    UserDefaults::standard().setInteger(PreferenceKeys::skipDistance, 30);
+    TouchWindow w(false);
+    w.window->resize(390, 760);
+    auto backText = [&] { return w.item(QStringLiteral("backButton"))->property("text").toString(); };
+    w.click(w.item(QStringLiteral("settingsButton")));
+    ASSERT_TRUE(settled(w, 2));
+    // The computers list goes by "Back", as playerlink's does.
+    EXPECT_EQ(backText(), QStringLiteral("\u2039 Back"));
+    QQuickItem* skip = settingsRow(w, QStringLiteral("Skip Distance: 30 Seconds"));
+    ASSERT_TRUE(skip);
+    w.click(skip);
+    ASSERT_TRUE(settled(w, 3));
+    EXPECT_EQ(backText(), QStringLiteral("\u2039 Settings"));
+    // Where the name would crowd out the page's own title it says just "Back".
+    w.window->resize(200, 568);
+    EXPECT_TRUE(waitUntil([&] { return backText() == QStringLiteral("\u2039 Back"); })) << backText().toStdString();
+}

@@ -179,6 +179,8 @@ TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
                             "62-news-landscape.png", "63-news-item.png", "64-setup.png", "65-setup-small.png",
                             "66-setup-landscape.png", "67-setup-alert.png", "68-setup-back.png" }));
     EXPECT_EQ(QImage(pictures.path() + QStringLiteral("/07-remote-small.png")).size(), QSize(320, 568));
+    // The window starts at playerlink's size.
+    EXPECT_EQ(QImage(pictures.path() + QStringLiteral("/01-remote-playlist.png")).size(), QSize(390, 760));
 
     QProcess help;
     help.start(QStringLiteral(PLAYERLINK_TOUCH_PATH), { QStringLiteral("--help") });

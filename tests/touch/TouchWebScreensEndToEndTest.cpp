@@ -328,3 +328,26 @@ TEST(TouchHelp, APagesTableCellsShowTheBordersItsStyleGivesThem)
     EXPECT_TRUE(waitUntil([&] { return ruled() == 2 * 3; })) << ruled();
     UserDefaults::standard().removeObject(ServiceHosts::helpSiteKey);
 }
+
+TEST(TouchHelp, TheConfigurationsAddressHelpOpensItsPageAndTheEditStays)
+{
+    BundleInstaller::install();
+    UserDefaults::standard().setObject(PreferenceKeys::appleLanguages, QStringList { QStringLiteral("en") });
+    TouchWindow w(false);
+    ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("addComputer")); }));
+    w.click(w.item(QStringLiteral("addComputer")));
+    ASSERT_TRUE(settled(w, 2));
+    w.click(w.item(QStringLiteral("nameField")));
+    for (char c : QByteArrayLiteral("Study"))
+        QTest::keyClick(w.window, c);
+    QQuickItem* help = w.item(QStringLiteral("addressHelp"));
+    ASSERT_TRUE(help);
+    EXPECT_GE(help->height(), 48);
+    w.click(help);
+    ASSERT_TRUE(settled(w, 3));
+    EXPECT_TRUE(waitUntil([&] { return barTitle(w) == u"Keep the computer's address"; })) << barTitle(w).toStdString();
+    w.click(w.item(QStringLiteral("backButton")));
+    ASSERT_TRUE(settled(w, 2));
+    EXPECT_EQ(w.item(QStringLiteral("nameField"))->property("text").toString(), u"Study");
+    UserDefaults::standard().removeObject(PreferenceKeys::appleLanguages);
+}

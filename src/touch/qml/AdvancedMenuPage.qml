@@ -16,6 +16,7 @@ Page {
     required property bool screens
 
     title: qsTrId("Advanced Controls")
+    readonly property string backTitle: qsTrId("Controls")
     background: Rectangle {
         color: "#101114"
     }

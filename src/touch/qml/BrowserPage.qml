@@ -21,10 +21,16 @@ Page {
         color: "#101114"
     }
 
+    WindowActivity {
+        id: activity
+        window: page.Window.window
+    }
+
     BrowserScreen {
         id: screen
         remotes: page.remotes
-        active: page.StackView.status === StackView.Active
+        // On top, and the window in use.
+        active: page.StackView.status === StackView.Active && activity.active
     }
 
     ListView {

@@ -23,10 +23,15 @@ Page {
 
     StackView.onActivated: page.advanced.refreshStatus()
 
+    WindowActivity {
+        id: activity
+        window: page.Window.window
+    }
+
     Binding {
         target: page.advanced
         property: "chaptersActive"
-        value: page.StackView.status === StackView.Active
+        value: page.StackView.status === StackView.Active && activity.active
         when: page.chapters
     }
 

@@ -16,8 +16,9 @@ ApplicationWindow {
     // Open the remote screen at once (--connect).
     required property bool openRemote
 
+    // The size playerlink's window starts at.
     width: 390
-    height: 716
+    height: 760
     visible: true
     title: "PlayerLink"
     color: "#101114"
@@ -69,7 +70,11 @@ ApplicationWindow {
                 id: back
                 objectName: "backButton"
                 visible: stack.depth > 1
-                text: "\u2039 " + qsTrId("Back")
+                readonly property real shownWidth: visible ? width : 0
+                // Named for the page it goes back to; just "Back" where that
+                // name would crowd out the page's title.
+                readonly property string below: stack.depth > 1 ? BackButton.titleOver(stack.get(stack.depth - 2)) : ""
+                text: "\u2039 " + (2 * (backMetrics.width + 24) + barTitle.implicitWidth <= bar.width ? below : qsTrId("Back"))
                 Accessible.name: qsTrId("Back")
                 palette.buttonText: "white"
                 background: Rectangle {
@@ -79,13 +84,25 @@ ApplicationWindow {
                 Layout.preferredHeight: 48
                 Layout.minimumWidth: 48
                 onClicked: stack.pop()
+                TextMetrics {
+                    id: backMetrics
+                    font: back.font
+                    text: "\u2039 " + back.below
+                }
             }
             ColumnLayout {
                 spacing: 0
                 Layout.fillWidth: true
                 Layout.preferredHeight: 48
-                Layout.rightMargin: back.visible ? back.width : 0
+                Layout.leftMargin: Math.max(0, fullScreen.shownWidth - back.shownWidth)
+                Layout.rightMargin: Math.max(0, back.shownWidth - fullScreen.shownWidth)
+                // On the remote screen, the title asks for a wanted password
+                // again, as playerlink's does.
+                TapHandler {
+                    onTapped: (stack.currentItem as RemotePage)?.screen.askAgain()
+                }
                 Label {
+                    id: barTitle
                     objectName: "barTitle"
                     text: stack.currentItem ? (stack.currentItem as Page)?.title ?? "" : ""
                     elide: Label.ElideRight
@@ -113,6 +130,23 @@ ApplicationWindow {
                     Layout.bottomMargin: 4
                 }
             }
+            // VLC's video full screen, from the screens that show what plays,
+            // as playerlink's bar has it. Made only while one shows: its
+            // icon's texture goes with it, as the pages' do at exit.
+            Loader {
+                id: fullScreen
+                readonly property var target: (stack.currentItem as RemotePage)?.screen
+                                              ?? (stack.currentItem as BrowserPage)?.screen
+                                              ?? (stack.currentItem as PlaylistPage)?.screen ?? null
+                readonly property real shownWidth: active ? width : 0
+                active: target !== null
+                sourceComponent: BarIconButton {
+                    objectName: "fullScreenButton"
+                    image: "fullscreen.png"
+                    name: qsTrId("Full screen")
+                    onClicked: fullScreen.target.fullScreen()
+                }
+            }
         }
     }
 
@@ -121,6 +155,7 @@ ApplicationWindow {
         objectName: "stack"
         anchors.fill: parent
         initialItem: RemotesPage {
+            readonly property string backTitle: qsTrId("Back")
             remotes: window.remotes
             onAddRequested: window.addComputer()
         }

@@ -22,10 +22,16 @@ Page {
         color: "#101114"
     }
 
+    WindowActivity {
+        id: activity
+        window: page.Window.window
+    }
+
     PlaylistScreen {
         id: screen
         remotes: page.remotes
-        active: page.StackView.status === StackView.Active
+        // On top, and the window in use.
+        active: page.StackView.status === StackView.Active && activity.active
     }
 
     // The item that plays, in view as the screen appears.

@@ -14,6 +14,7 @@ Page {
     required property TouchRemotes remotes
 
     title: qsTrId("Configure Remote")
+    readonly property string backTitle: qsTrId("Back")
     background: Rectangle {
         color: "#101114"
     }
@@ -91,8 +92,22 @@ Page {
                 Layout.preferredHeight: 48
                 onClicked: form.chooseFound()
             }
+            Button {
+                id: addressHelp
+                objectName: "addressHelp"
+                text: qsTrId("Help setting address") + "  \u203a"
+                palette.buttonText: "#f2f2f2"
+                Accessible.name: qsTrId("Help setting address")
+                background: Rectangle {
+                    color: addressHelp.down ? "#2b2d33" : "#16171a"
+                    radius: 4
+                }
+                Layout.fillWidth: true
+                Layout.preferredHeight: 48
+                onClicked: form.showAddressHelp()
+            }
             Label {
-                text: qsTrId("VLC's web interface password")
+                text: qsTrId("Password")
                 color: "#9a9da6"
                 Layout.topMargin: 8
             }
@@ -102,6 +117,7 @@ Page {
                 onTextEdited: form.password = text
                 objectName: "configPasswordField"
                 echoMode: TextInput.Password
+                placeholderText: qsTrId("VLC's web interface password")
                 Accessible.name: qsTrId("VLC's web interface password")
                 Layout.fillWidth: true
                 Layout.preferredHeight: 48

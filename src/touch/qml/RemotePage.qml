@@ -15,10 +15,13 @@ Page {
     required property TouchRemotes remotes
     required property string skinDirectory
     readonly property SkinScene scene: skin
+    readonly property RemoteScreen screen: screen
     // The title bar's second line.
     readonly property string note: screen.note
 
     title: screen.title
+    // The back button over the screens it opens.
+    readonly property string backTitle: qsTrId("Remote")
     background: Rectangle {
         color: "black"
     }
@@ -30,12 +33,18 @@ Page {
         devicePixelRatio: Screen.devicePixelRatio
     }
 
+    WindowActivity {
+        id: activity
+        window: page.Window.window
+    }
+
     RemoteScreen {
         id: screen
         objectName: "remoteScreen"
         remotes: page.remotes
         scene: skin
-        active: page.StackView.status === StackView.Active
+        // On top, and the window in use.
+        active: page.StackView.status === StackView.Active && activity.active
         onPasswordWanted: passwordPrompt.open()
         onNoticeWanted: (title, message) => notice.show(title, message)
     }

@@ -23,11 +23,19 @@ ListView {
     Accessible.role: Accessible.List
     Accessible.name: control.accessibleName
 
+    // The row that plays in view as it changes, and as the table first
+    // shows the rows: a remote screen opened again shows it at once.
+    function showCurrentRow() {
+        if (table.control.scene.currentRow >= 0 && table.control.scene.currentRow < table.count)
+            table.positionViewAtIndex(table.control.scene.currentRow, ListView.Contain)
+    }
+    Component.onCompleted: table.showCurrentRow()
+    onCountChanged: table.showCurrentRow()
+
     Connections {
         target: table.control.scene
         function onCurrentRowChanged() {
-            if (table.control.scene.currentRow >= 0 && table.control.scene.currentRow < table.count)
-                table.positionViewAtIndex(table.control.scene.currentRow, ListView.Contain)
+            table.showCurrentRow()
         }
     }
 
