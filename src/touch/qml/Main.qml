@@ -144,8 +144,8 @@ ApplicationWindow {
                     objectName: "fullScreenButton"
                     image: "fullscreen.png"
                     name: qsTrId("Full screen")
-                    onClicked: fullScreen.target.fullScreen()
                 }
+                onLoaded: (fullScreen.item as BarIconButton).clicked.connect(() => fullScreen.target.fullScreen())
             }
         }
     }
