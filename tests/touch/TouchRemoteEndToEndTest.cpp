@@ -32,24 +32,6 @@ protected:
         startVlc();
     }
 
-    // The item drawing the skin's control of a kind and role, in the
-    // orientation shown.
-    static QQuickItem* itemOf(TouchWindow& w, SkinControl::Kind kind, const QString& id)
-    {
-        SkinScene* scene = w.keys.remote();
-        SkinControl* root = scene ? scene->root(scene->orientation()) : nullptr;
-        if (!root)
-            return nullptr;
-        std::vector<SkinControl*> all;
-        root->collect(all);
-        for (SkinControl* control : all)
-            if (control->kind() == kind && control->skinId() == id)
-                return TouchWindow::find(w.window->contentItem(), [control](QQuickItem* item) {
-                    return item->property("control").value<SkinControl*>() == control;
-                });
-        return nullptr;
-    }
-
     static void type(TouchWindow& w, const QString& field, const QString& text)
     {
         w.click(w.item(field));
@@ -81,7 +63,7 @@ TEST_F(TouchAgainstRealVlc, TheRemoteScreenPlaysPausesSetsTheVolumeCountsTheTime
     ASSERT_TRUE(page);
     EXPECT_EQ(page->property("title").toString(), session.title());
     // The elapsed time counts on, second by second, while VLC plays.
-    QQuickItem* elapsed = itemOf(w, SkinControl::Label, QStringLiteral("TimeElapsed"));
+    QQuickItem* elapsed = w.skinItem(SkinControl::Label, QStringLiteral("TimeElapsed"));
     ASSERT_TRUE(elapsed);
     QStringList shown { elapsed->property("text").toString() };
     waitUntil([&] {
@@ -93,7 +75,7 @@ TEST_F(TouchAgainstRealVlc, TheRemoteScreenPlaysPausesSetsTheVolumeCountsTheTime
     EXPECT_EQ(shown.size(), 3) << shown.join(u' ').toStdString();
 
     LiveRemote vlcSays(vlc->hostAddress(), vlc->password());
-    QQuickItem* playPause = itemOf(w, SkinControl::Button, QStringLiteral("PlayPause"));
+    QQuickItem* playPause = w.skinItem(SkinControl::Button, QStringLiteral("PlayPause"));
     ASSERT_TRUE(playPause);
     w.click(playPause);
     EXPECT_TRUE(vlcSays.waitFor([&] { return vlcSays->state().playback() == PlaybackState::Paused; }));
@@ -102,7 +84,7 @@ TEST_F(TouchAgainstRealVlc, TheRemoteScreenPlaysPausesSetsTheVolumeCountsTheTime
     EXPECT_TRUE(vlcSays.waitFor([&] { return vlcSays->state().isPlaying(); }));
 
     // The volume scale moves with the finger: leftwards is louder.
-    QQuickItem* volume = itemOf(w, SkinControl::ZoomSlider, QStringLiteral("VolumeSlider"));
+    QQuickItem* volume = w.skinItem(SkinControl::ZoomSlider, QStringLiteral("VolumeSlider"));
     ASSERT_TRUE(volume);
     ASSERT_TRUE(vlcSays.refreshStatus());
     const int before = vlcSays->state().volume();
@@ -169,7 +151,7 @@ TEST_F(TouchAgainstRealVlc, TheItemThatPlaysIsInViewAsTheRemoteScreenOpens)
     ASSERT_TRUE(waitUntil([&] { return w.depth() == 1; }));
     QMetaObject::invokeMethod(w.window, "showRemote");
     ASSERT_TRUE(waitUntil([&] { return w.depth() == 2 && w.keys.remote(); }));
-    QQuickItem* table = itemOf(w, SkinControl::Table, QString());
+    QQuickItem* table = w.skinItem(SkinControl::Table, QString());
     ASSERT_TRUE(table);
     const auto rowAt = [table](qreal y) {
         int row = -1;

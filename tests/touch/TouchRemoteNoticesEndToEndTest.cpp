@@ -52,23 +52,6 @@ void touchNoticeButton(TouchWindow& w, int index)
     w.click(w.noticeButton(index));
 }
 
-// The item drawing the shown skin's button of this id.
-QQuickItem* skinButton(TouchWindow& w, const QString& id)
-{
-    SkinScene* scene = w.keys.remote();
-    SkinControl* root = scene ? scene->root(scene->orientation()) : nullptr;
-    if (!root)
-        return nullptr;
-    std::vector<SkinControl*> all;
-    root->collect(all);
-    for (SkinControl* control : all)
-        if (control->kind() == SkinControl::Button && control->skinId() == id)
-            return TouchWindow::find(w.window->contentItem(), [control](QQuickItem* item) {
-                return item->property("control").value<SkinControl*>() == control;
-            });
-    return nullptr;
-}
-
 class TouchNoticesOnRealVlc : public RealVlcTest {
 protected:
     void SetUp() override { startVlc(); }
@@ -109,7 +92,7 @@ TEST_F(TouchNoticesOnRealVlc, ASkinThatCannotBeLoadedOrIsOldIsPointedOut)
     EXPECT_EQ(w.alerts.buttons(), QStringList { "Ok" });
     EXPECT_EQ(w.keys.remote()->directory(), SkinFolders::builtInSkin);
     EXPECT_TRUE(w.keys.remote()->isLoaded());
-    EXPECT_TRUE(skinButton(w, QStringLiteral("PlayPause")));
+    EXPECT_TRUE(w.skinItem(SkinControl::Button, QStringLiteral("PlayPause")));
     EXPECT_EQ(defaults.stringForKey(PreferenceKeys::skin), SkinFolders::builtInSkin);
     touchNoticeButton(w, 0);
     ASSERT_TRUE(waitUntil([&] { return !w.alerts.isShowing(); }));
@@ -163,7 +146,7 @@ TEST(TouchNotices, ADvdKeyOnTheOlderInterfaceOffersTheSetupDetails)
     QTest::keyClick(w.window, Qt::Key_PageDown);
     QTest::keyClick(w.window, Qt::Key_PageDown);
     ASSERT_EQ(pages->currentPage(), 2);
-    QQuickItem* dvdUp = skinButton(w, QStringLiteral("DvdUp"));
+    QQuickItem* dvdUp = w.skinItem(SkinControl::Button, QStringLiteral("DvdUp"));
     ASSERT_TRUE(dvdUp);
     // Touched once the page has slid into view.
     ASSERT_TRUE(waitUntil([&] {

@@ -244,13 +244,13 @@ TEST(TouchRemotesListChoice, AComputerThatDoesNotAnswerIsExplainedNotOpened)
     });
     ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("state-no-answer")); }, 10000));
     touchRow(w, w.item(QStringLiteral("remote-") + address));
-    ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("noticeButton1")); }));
+    ASSERT_TRUE(waitUntil([&] { return w.noticeButton(1); }));
     EXPECT_TRUE(w.alerts.message().startsWith(u"No sign of VLC at that computer.")) << w.alerts.message().toStdString();
     EXPECT_EQ(w.alerts.buttons(), QStringList({ "Help", "Ok" }));
     EXPECT_EQ(w.depth(), 1) << "no remote screen";
     EXPECT_FALSE(w.remotes.session().remote());
 
-    w.click(w.item(QStringLiteral("noticeButton0")));
+    w.click(w.noticeButton(0));
     ASSERT_TRUE(settled(w, 2));
     EXPECT_TRUE(waitUntil([&] { return asked.contains("cantSee"); })) << asked.toStdString();
     EXPECT_FALSE(w.alerts.isShowing()) << w.alerts.message().toStdString();

@@ -4,6 +4,7 @@
 #include "core/PreferenceKeys.h"
 #include "touch/ReleasePages.h"
 #include "touch/WebPictureProvider.h"
+#include "touch/skin/SkinScene.h"
 #include "touch/skin/SkinImageProvider.h"
 
 #include <QTest>
@@ -73,6 +74,22 @@ QQuickItem* TouchWindow::noticeButton(int index) const
             wanted = button;
     }
     return wanted;
+}
+
+QQuickItem* TouchWindow::skinItem(SkinControl::Kind kind, const QString& id) const
+{
+    SkinScene* scene = keys.remote();
+    SkinControl* root = scene ? scene->root(scene->orientation()) : nullptr;
+    if (!root)
+        return nullptr;
+    std::vector<SkinControl*> all;
+    root->collect(all);
+    for (SkinControl* control : all)
+        if (control->kind() == kind && control->skinId() == id)
+            return find(window->contentItem(), [control](QQuickItem* item) {
+                return item->property("control").value<SkinControl*>() == control;
+            });
+    return nullptr;
 }
 
 QPoint TouchWindow::centreOf(const QQuickItem* item) const

@@ -4,6 +4,7 @@
 #include "touch/TouchAlerts.h"
 #include "touch/TouchRemotes.h"
 #include "touch/WindowKeys.h"
+#include "touch/skin/SkinControl.h"
 
 #include <QNetworkAccessManager>
 #include <QQmlApplicationEngine>
@@ -37,6 +38,9 @@ struct TouchWindow {
     // A notice's button once all of them stand in their own places (a new
     // notice lays its buttons out at the next frame); none before.
     QQuickItem* noticeButton(int index) const;
+    // The item drawing the shown skin's control of this kind and id, in the
+    // orientation shown.
+    QQuickItem* skinItem(SkinControl::Kind kind, const QString& id) const;
     QPoint centreOf(const QQuickItem* item) const;
     void click(const QQuickItem* item);
 };
