@@ -22,10 +22,7 @@ std::vector<IndexPath> TableStructureModel::pathsOf(const TableStructure& struct
 void TableStructureModel::setStructure(const TableStructure& structure)
 {
     std::vector<IndexPath> paths = pathsOf(structure);
-    bool sameShape = paths == m_paths;
-    for (int section = 0; sameShape && section < structure.numberOfSections(); ++section)
-        sameShape = structure.titleForSection(section) == m_structure.titleForSection(section);
-    if (!sameShape) {
+    if (paths != m_paths || structure.numberOfSections() != m_structure.numberOfSections()) {
         beginResetModel();
         m_structure = structure;
         m_paths = std::move(paths);
@@ -33,12 +30,17 @@ void TableStructureModel::setStructure(const TableStructure& structure)
         return;
     }
     // A screen rebuilds its structure whenever it appears: a row whose item
-    // is the same is not news.
+    // is the same is not news. A heading that changes (a status) keeps the
+    // rows, and a keyboard's place among them.
     const TableStructure before = m_structure;
     m_structure = structure;
-    for (size_t row = 0; row < m_paths.size(); ++row)
-        if (before.itemAtIndexPath(m_paths[row]) != structure.itemAtIndexPath(m_paths[row]))
+    for (size_t row = 0; row < m_paths.size(); ++row) {
+        const IndexPath path = m_paths[row];
+        if (before.itemAtIndexPath(path) != structure.itemAtIndexPath(path))
             emit dataChanged(index(int(row)), index(int(row)));
+        else if (before.titleForSection(path.section()) != structure.titleForSection(path.section()))
+            emit dataChanged(index(int(row)), index(int(row)), { SectionRole });
+    }
 }
 
 int TableStructureModel::rowCount(const QModelIndex& parent) const

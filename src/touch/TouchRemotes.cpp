@@ -15,6 +15,7 @@
 #include "models/RemoteWaker.h"
 #include "models/RemoteSession.h"
 #include "models/RemotesDiscovery.h"
+#include "models/RemotesListModel.h"
 #include "models/RemotesModel.h"
 #include "models/SaveOffer.h"
 #include "models/SetupInstructions.h"
@@ -40,6 +41,8 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
     , m_model(new RemotesModel(*m_saved, network, this))
     , m_session(new RemoteSession(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
     , m_discovery(new RemotesDiscovery(*m_model, nullptr, this))
+    , m_rows(new RemotesListModel(AppContext { network, defaults, alerts, Clock::current(), *this }, *m_model,
+                                  *m_discovery, this))
     , m_foundOnly(new FoundComputersModel(*m_model, this))
     , m_waker(new RemoteWaker(this)) // learns the hardware addresses of saved remotes as they answer
     , m_settings(new TouchSettings(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
@@ -57,6 +60,13 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
     connect(m_discovery, &RemotesDiscovery::statusChanged, this, [this] {
         m_model->setFoundStatus(m_discovery->status());
         emit discoveryStatusChanged();
+    });
+    connect(m_model, &RemotesModel::answeredAsVlc, this, [this](int row) {
+        const std::shared_ptr<VLCController> remote = m_model->remoteAt(row);
+        // The one just given a password opens through its prompt.
+        if (remote && remote != m_passwordPrompt.awaited()
+            && m_defaultOpening.opensByItself(*remote, row < m_model->savedCount()))
+            choose(remote);
     });
     // The shown remote comes to answer as VLC (a password given, VLC
     // started): the setup worked. One that answers as it shows is counted
@@ -77,7 +87,7 @@ TouchRemotes::~TouchRemotes()
 
 QObject* TouchRemotes::list() const
 {
-    return m_model;
+    return m_rows;
 }
 
 bool TouchRemotes::isProbing() const
@@ -87,6 +97,10 @@ bool TouchRemotes::isProbing() const
 
 void TouchRemotes::setProbing(bool probing)
 {
+    m_defaultOpening.setListShowing(probing);
+    // A setup that worked meanwhile takes its row away.
+    if (probing)
+        m_rows->refresh();
     m_model->setActive(probing);
     m_discovery->setActive(probing);
     // A password given on the list opens its remote only while the list shows.
@@ -150,12 +164,34 @@ void TouchRemotes::connectTo(const QString& hostAddress, const QString& password
         remote->setPassword(password);
     if (unlisted) // listed with the found computers, so the way back leads somewhere
         m_model->addFoundRemote(remote, true);
+    // The user chose this one: the default does not open over it.
+    m_defaultOpening.end();
     showRemote(remote);
 }
 
 void TouchRemotes::open(int row)
 {
     choose(m_model->remoteAt(row));
+}
+
+void TouchRemotes::chooseRow(int row, bool editing)
+{
+    const QModelIndex at = m_rows->index(row);
+    if (!at.isValid())
+        return;
+    const int rowId = at.data(RemotesListModel::RowIdRole).toInt();
+    const int remoteRow = m_rows->remoteRowOf(rowId);
+    switch (m_rows->pick(rowId, editing)) {
+    case RemotesListModel::Pick::ChooseRemote:
+        open(remoteRow);
+        return;
+    case RemotesListModel::Pick::EditRemote:
+        edit(remoteRow);
+        return;
+    case RemotesListModel::Pick::Done:
+    case RemotesListModel::Pick::Nothing:
+        return;
+    }
 }
 
 void TouchRemotes::choose(const std::shared_ptr<VLCController>& remote)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "models/AppContext.h"
+#include "models/DefaultRemoteOpening.h"
 #include "models/ListPasswordPrompt.h"
 #include "models/Navigator.h"
 
@@ -14,6 +15,7 @@
 class FoundComputersModel;
 class QNetworkAccessManager;
 class RemotesDiscovery;
+class RemotesListModel;
 class RemoteWaker;
 class RemoteSession;
 class RemotesModel;
@@ -36,8 +38,9 @@ class VLCController;
 // setup helper is first offered for saving); one that asks for its password
 // is asked for it on the list (ListPasswordPrompt), and opens once it
 // answers; for any other the alerts explain why not, offering to wake a
-// saved computer that can be woken (RemoteWaker). A model's intent opens
-// the remote screen directly.
+// saved computer that can be woken (RemoteWaker). The saved default opens
+// by itself as it first answers (DefaultRemoteOpening). A model's intent
+// opens the remote screen directly.
 class TouchRemotes : public QObject, private Navigator {
     Q_OBJECT
     QML_ELEMENT
@@ -48,7 +51,8 @@ class TouchRemotes : public QObject, private Navigator {
     Q_MOC_INCLUDE("touch/TouchHelp.h")
     Q_MOC_INCLUDE("touch/TouchNews.h")
     Q_MOC_INCLUDE("touch/TouchSetup.h")
-    // The remotes list's model (a RemotesModel).
+    // The remotes list's rows (a RemotesListModel): the computers and the
+    // fixed rows, in their sections.
     Q_PROPERTY(QObject* list READ list CONSTANT)
     Q_PROPERTY(bool probing READ isProbing WRITE setProbing NOTIFY probingChanged)
     // The found computers alone, for the chooser of the configuration form.
@@ -97,8 +101,10 @@ public:
     // there, or a new one listed with the found computers. A password given
     // (not null) is set before anything asks VLC.
     void connectTo(const QString& hostAddress, const QString& password);
-    // A row of the remotes list.
+    // A row of RemotesModel.
     Q_INVOKABLE void open(int row);
+    // A row of list(), chosen in or out of edit mode (see RemotesListModel::pick).
+    Q_INVOKABLE void chooseRow(int row, bool editing);
     // "Wake computer" on a saved row (edit mode) or in the sheet.
     Q_INVOKABLE void wake(int row);
     // The configuration form for a new computer, or for a saved row.
@@ -120,8 +126,10 @@ public:
     TouchSetup* setup() const { return m_setup; }
     // The news, from the bars of the remotes list and the remote screen.
     Q_INVOKABLE void openNews() { showNews(); }
-    // The settings screen, from the list's bar.
+    // The settings, setup and help screens, from the list's bar.
     Q_INVOKABLE void openSettings() { showSettings(); }
+    Q_INVOKABLE void openSetup() { showSetupInstructions(); }
+    Q_INVOKABLE void openHelp() { showHelp(QStringLiteral("help")); }
     // The gallery, from the skins screen's bar.
     Q_INVOKABLE void openSkinGallery() { showSkinGallery(); }
 
@@ -197,9 +205,11 @@ private:
     RemotesModel* m_model;    // child
     RemoteSession* m_session; // child
     RemotesDiscovery* m_discovery;    // child
+    RemotesListModel* m_rows;         // child
     FoundComputersModel* m_foundOnly; // child
     RemoteWaker* m_waker;             // child
     ListPasswordPrompt m_passwordPrompt;
+    DefaultRemoteOpening m_defaultOpening;
     QMetaObject::Connection m_awaiting;
     TouchSettings* m_settings;        // child
     TouchAdvanced* m_advanced;        // child

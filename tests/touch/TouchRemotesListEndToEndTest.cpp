@@ -1,13 +1,16 @@
 // playerlink-touch's remotes list through real mouse events on its window:
-// the saved computers edited, moved and deleted, with the saved-remotes file
-// following every change, what assistive technology finds there, what
-// choosing a computer that cannot be used says, and waking one.
+// its sections and fixed rows as playerlink's, the saved default opening by
+// itself, the saved computers edited, moved and deleted, with the
+// saved-remotes file following every change, what assistive technology
+// finds there, what choosing a computer that cannot be used says, and
+// waking one.
 
 #include "FakeHttpServer.h"
 #include "RealVlcTest.h"
 #include "TestSupport.h"
 #include "TouchWindow.h"
 #include "app/SavedRemotesFile.h"
+#include "core/PreferenceKeys.h"
 #include "core/ServiceHosts.h"
 #include "models/RemoteSession.h"
 #include "models/RemotesModel.h"
@@ -20,11 +23,14 @@
 #include <QCoreApplication>
 #include <QNetworkDatagram>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 #include <QUdpSocket>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <fcntl.h>
 #include <sched.h>
@@ -49,6 +55,33 @@ void touchRow(TouchWindow& w, const QQuickItem* row)
 bool settled(TouchWindow& w, int depth)
 {
     return waitUntil([&] { return w.depth() == depth && !w.stack->property("busy").toBool(); });
+}
+
+QString topPage(const TouchWindow& w)
+{
+    const auto* page = w.stack->property("currentItem").value<QObject*>();
+    return page ? page->objectName() : QString();
+}
+
+// The list's headings ("heading-" and the title) and rows (their names),
+// top to bottom as they show.
+QStringList shownRows(TouchWindow& w)
+{
+    std::vector<QQuickItem*> shown;
+    TouchWindow::find(w.item(QStringLiteral("remotesList")), [&](QQuickItem* item) {
+        const QString name = item->objectName();
+        if (item->isVisible() && item->height() > 0 && (name.startsWith(u"heading-") || name.startsWith(u"remote-")
+            || QStringList({ "addComputer", "setup", "cantSee", "skins", "settings", "help" }).contains(name)))
+            shown.push_back(item);
+        return false;
+    });
+    std::sort(shown.begin(), shown.end(), [](QQuickItem* a, QQuickItem* b) {
+        return a->mapToScene(QPointF()).y() < b->mapToScene(QPointF()).y();
+    });
+    QStringList names;
+    for (QQuickItem* item : shown)
+        names << item->objectName();
+    return names;
 }
 
 // The nicknames in the saved-remotes file, in its order.
@@ -146,6 +179,122 @@ protected:
 };
 }
 
+// The list is playerlink's: "Saved Computers" with the saved computers and
+// "Add computer"; under what discovery is doing (also with nothing found),
+// "Setup Instructions" until a setup has worked and "Can't see your
+// computer?"; "More" with Skins, Settings and Help. Each fixed row is a
+// named 48-pixel row that opens its screen, in edit mode too, and the
+// keyboard reaches it; the bar has playerlink's buttons.
+TEST(TouchRemotesListStructure, SectionsAndFixedRowsAreThoseOfPlayerlinkAndOpenTheirScreens)
+{
+    FakeHttpServer site;
+    QByteArray asked;
+    site.setHandler([&](const FakeHttpServer::Request& request) {
+        asked = request.target;
+        return FakeHttpServer::ok(QByteArrayLiteral("<html><head><title>Help</title></head></html>"), "text/html");
+    });
+    UserDefaults::standard().setObject(ServiceHosts::helpSiteKey, QStringLiteral("http://") + site.hostAddress());
+    // No setup has worked yet (other cases' remotes did).
+    UserDefaults::standard().removeObject(PreferenceKeys::haveSetupSuccesfully);
+    TouchWindow w(false, [&](TouchRemotes& remotes) {
+        RemoteRecord attic = RemoteRecord::forAddress(QStringLiteral("127.0.0.1:9"));
+        attic.nickname = QStringLiteral("Attic");
+        remotes.saved().setRecords({ attic });
+    });
+    const QStringList structure { "heading-Saved Computers", "remote-127.0.0.1:9", "addComputer", "heading-Found Computers",
+                                  "setup", "cantSee", "heading-More", "skins", "settings", "help" };
+    ASSERT_TRUE(waitUntil([&] { return shownRows(w) == structure; })) << shownRows(w).join(u", ").toStdString();
+    // What discovery is doing stands over the found computers as it does it.
+    w.remotes.scan();
+    EXPECT_TRUE(w.item(QStringLiteral("heading-Scanning..."))) << shownRows(w).join(u", ").toStdString();
+    EXPECT_TRUE(waitUntil([&] { return shownRows(w) == structure; }, 20000)) << shownRows(w).join(u", ").toStdString();
+
+    const QStringList controls = accessibleControls(w.window);
+    for (const char* control : { "button:Scan", "button:Setup", "button:News", "button:Help", "button:Settings",
+                                 "button:Edit", "row:Attic", "row:Add computer", "row:Setup Instructions",
+                                 "row:Can't see your computer?", "row:Skins", "row:Settings", "row:Help" })
+        EXPECT_TRUE(controls.contains(QString::fromUtf8(control))) << control << " in " << controls.join(u", ").toStdString();
+    for (const char* row : { "addComputer", "setup", "cantSee", "skins", "settings", "help" })
+        EXPECT_GE(w.item(QString::fromUtf8(row))->height(), 48) << row;
+    // The bar's five buttons fit a small phone's width, each whole.
+    w.window->resize(320, 568);
+    for (const char* button : { "scanButton", "setupButton", "newsButton", "helpButton", "settingsButton" }) {
+        QQuickItem* item = w.item(QString::fromUtf8(button));
+        ASSERT_TRUE(waitUntil([&] { return item->mapToScene(QPointF(item->width(), 0)).x() <= 320; }, 1000)) << button;
+        EXPECT_GE(item->width(), 48) << button;
+        EXPECT_GE(item->width(), item->property("implicitWidth").toReal()) << button << " cut off";
+    }
+    w.window->resize(390, 760);
+
+    // Each row, and the bar's Setup and Help, open their screens.
+    const std::vector<std::pair<QString, QString>> opens {
+        { "addComputer", "remoteConfigPage" }, { "setup", "setupPage" }, { "cantSee", "webPage" }, { "skins", "skinsPage" },
+        { "settings", "settingsPage" },        { "help", "webPage" },    { "setupButton", "setupPage" },
+        { "helpButton", "webPage" },
+    };
+    for (const auto& [control, page] : opens) {
+        asked.clear();
+        w.click(w.item(control));
+        EXPECT_TRUE(settled(w, 2)) << control.toStdString();
+        EXPECT_EQ(topPage(w), page) << control.toStdString();
+        if (page == u"webPage") {
+            EXPECT_TRUE(waitUntil([&] { return asked.contains(control == u"cantSee" ? "cantSee" : "help"); }))
+                << control.toStdString() << ": " << asked.toStdString();
+        }
+        QTest::keyClick(w.window, Qt::Key_Escape);
+        ASSERT_TRUE(settled(w, 1)) << control.toStdString();
+    }
+
+    // Editing keeps the fixed rows, which still open their screens; the
+    // keyboard reaches them.
+    w.click(w.item(QStringLiteral("editButton")));
+    ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("delete-127.0.0.1:9")); }));
+    EXPECT_EQ(shownRows(w), structure);
+    QQuickItem* skins = w.item(QStringLiteral("skins"));
+    for (int tab = 0; tab < 20 && !skins->hasActiveFocus(); ++tab)
+        QTest::keyClick(w.window, Qt::Key_Tab);
+    ASSERT_TRUE(skins->hasActiveFocus());
+    QTest::keyClick(w.window, Qt::Key_Space);
+    EXPECT_TRUE(settled(w, 2));
+    EXPECT_EQ(topPage(w), u"skinsPage");
+
+    // Once a setup has worked, the list no longer offers its instructions.
+    UserDefaults::standard().setBool(PreferenceKeys::haveSetupSuccesfully, true);
+    QTest::keyClick(w.window, Qt::Key_Escape);
+    ASSERT_TRUE(settled(w, 1));
+    EXPECT_TRUE(waitUntil([&] { return !shownRows(w).contains(u"setup"); })) << shownRows(w).join(u", ").toStdString();
+    EXPECT_TRUE(shownRows(w).contains(u"cantSee"));
+    UserDefaults::standard().removeObject(ServiceHosts::helpSiteKey);
+}
+
+// The saved default opens by itself as it first answers; once the list has
+// been left, it waits for the user.
+TEST_F(TouchListAgainstRealVlc, TheSavedDefaultOpensByItselfUntilTheListIsLeft)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    TouchWindow w(false, [&](TouchRemotes& remotes) {
+        RemoteRecord attic = RemoteRecord::forAddress(QStringLiteral("127.0.0.1:9"));
+        attic.nickname = QStringLiteral("Attic");
+        RemoteRecord den = RemoteRecord::forAddress(vlc->hostAddress());
+        den.nickname = QStringLiteral("Den");
+        den.password = vlc->password();
+        den.isDefault = true;
+        remotes.saved().setRecords({ attic, den });
+    });
+    ASSERT_TRUE(settled(w, 2)) << "the default opens";
+    EXPECT_EQ(topPage(w), u"remotePage");
+    ASSERT_TRUE(w.remotes.session().remote());
+    EXPECT_EQ(w.remotes.session().remote()->name(), u"Den");
+
+    QTest::keyClick(w.window, Qt::Key_Escape);
+    ASSERT_TRUE(settled(w, 1));
+    QSignalSpy answered(&w.remotes.remotes(), &RemotesModel::answeredAsVlc);
+    ASSERT_TRUE(waitUntil([&] { return answered.count() > 0; }, 10000));
+    QTest::qWait(50);
+    EXPECT_EQ(w.depth(), 1) << "back on the list, the default stays put";
+}
+
 // In edit mode the saved computers move, open their configuration and go;
 // the saved-remotes file follows each change at once, not only at exit. Out
 // of edit mode a row opens its remote, whose name stands on the title bar's
@@ -181,7 +330,7 @@ TEST_F(TouchListAgainstRealVlc, SavedComputersAreMovedEditedAndDeletedAndTheFile
     }
     const QStringList controls = accessibleControls(w.window);
     for (const char* control : { "button:Done", "button:Scan", "button:Delete", "button:Move up", "button:Move down",
-                                 "row:Study", "row:Attic", "button:Add computer" })
+                                 "row:Study", "row:Attic", "row:Add computer" })
         EXPECT_TRUE(controls.contains(QString::fromUtf8(control))) << control << " in " << controls.join(u", ").toStdString();
     EXPECT_FALSE(controls.contains(QStringLiteral("button:"))) << "a button without a name";
 

@@ -45,6 +45,7 @@ RemotesViewController::RemotesViewController(const AppContext& context, RemotesM
     , m_remotes(remotes)
     , m_news(news)
     , m_discovery(new RemotesDiscovery(remotes, nullptr, this))
+    , m_rows(new RemotesListModel(context, remotes, *m_discovery, this))
 {
     setTitle(localizedString("Computers"));
     setBackButtonTitle(localizedString("Back"));
@@ -102,6 +103,7 @@ void RemotesViewController::viewDidLoad()
 
 void RemotesViewController::viewDidAppear(bool)
 {
+    m_defaultOpening.setListShowing(true);
     updateTableStructure();
     auto& center = NotificationCenter::defaultCenter();
     center.removeObserver(this, NotificationNames::vlcFoundValidRemote);
@@ -123,7 +125,7 @@ void RemotesViewController::viewDidAppear(bool)
 
 void RemotesViewController::viewDidDisappear(bool)
 {
-    m_dontShowDefaultAutomatically = true;
+    m_defaultOpening.setListShowing(false);
     m_passwordPrompt.forget();
     qApp->removeEventFilter(this);
     auto& center = NotificationCenter::defaultCenter();
@@ -188,24 +190,9 @@ void RemotesViewController::addFoundRemote(const std::shared_ptr<VLCController>&
 
 void RemotesViewController::initialiseStructure()
 {
-    TableStructure structure;
-    structure.addSection(localizedString(savedSectionTitle));
-    for (int i = 0; i < m_remotes.savedCount(); ++i)
-        structure.addRow(SavedRowBase + int(i));
-    structure.addRow(AddComputerRow);
-    const QString status = m_discovery->status();
-    // The run's status is already in the user's language.
-    structure.addSection(status.isEmpty() ? localizedString("Found Computers") : status);
-    for (int i = 0; i < m_remotes.foundCount(); ++i)
-        structure.addRow(FoundRowBase + int(i));
-    if (!m_context.defaults.boolForKey(PreferenceKeys::haveSetupSuccesfully))
-        structure.addRow(SetupRow);
-    structure.addRow(CantSeeRow);
-    structure.addSection(localizedString("More"));
-    structure.addRow(SkinsRow);
-    structure.addRow(SettingsRow);
-    structure.addRow(HelpRow);
-    setTableStructure(structure);
+    // A setup that worked meanwhile takes its row away.
+    m_rows->refresh();
+    setTableStructure(m_rows->structure());
 }
 
 void RemotesViewController::updateTableStructure()
@@ -242,12 +229,7 @@ int RemotesViewController::savedIndexForRow(int rowId) const
 
 std::shared_ptr<VLCController> RemotesViewController::remoteForRow(int rowId) const
 {
-    if (rowId >= SavedRowBase)
-        return savedRemote(savedIndexForRow(rowId));
-    const int found = rowId - FoundRowBase;
-    if (rowId >= FoundRowBase && found < m_remotes.foundCount())
-        return m_remotes.foundRemotes()[size_t(found)];
-    return nullptr;
+    return m_remotes.remoteAt(m_rows->remoteRowOf(rowId));
 }
 
 QWidget* RemotesViewController::coneViewForRemote(const VLCController& remote) const
@@ -276,26 +258,10 @@ TableViewCell* RemotesViewController::cellForRowAtIndexPath(TableView* table, co
     cell->setView(nullptr);
 
     const int rowId = tableStructure()->rowIdForIndexPath(indexPath);
-    QString text;
+    QString text = RemotesListModel::fixedRowText(rowId);
     switch (rowId) {
     case AddComputerRow:
-        text = localizedString("Add computer");
         cell->setLeftImage(ComputerIcon::addComputer());
-        break;
-    case HelpRow:
-        text = localizedString("Help");
-        break;
-    case SettingsRow:
-        text = localizedString("Settings");
-        break;
-    case SetupRow:
-        text = localizedString("Setup Instructions");
-        break;
-    case SkinsRow:
-        text = localizedString("Skins");
-        break;
-    case CantSeeRow:
-        text = localizedString("Can't see your computer?");
         break;
     default:
         if (const auto remote = remoteForRow(rowId)) {
@@ -359,35 +325,17 @@ void RemotesViewController::didSelectRowAtIndexPath(TableView* table, const Inde
 {
     const int rowId = tableStructure()->rowIdForIndexPath(indexPath);
     table->deselectRowAtIndexPath(indexPath, true);
-    switch (rowId) {
-    case AddComputerRow:
-        editRemote(std::make_shared<VLCController>(RemoteRecord {}, m_context.network));
+    switch (m_rows->pick(rowId, isEditing())) {
+    case RemotesListModel::Pick::ChooseRemote:
+        selectRemote(remoteForRow(rowId));
         return;
-    case HelpRow:
-        help();
+    case RemotesListModel::Pick::EditRemote:
+        editRemote(remoteForRow(rowId));
         return;
-    case SettingsRow:
-        info();
+    case RemotesListModel::Pick::Done:
+    case RemotesListModel::Pick::Nothing:
         return;
-    case SetupRow:
-        setup();
-        return;
-    case SkinsRow:
-        showSkins();
-        return;
-    case CantSeeRow:
-        cantSee();
-        return;
-    default:
-        break;
     }
-    const auto remote = remoteForRow(rowId);
-    if (!remote)
-        return;
-    if (!isEditing())
-        selectRemote(remote);
-    else if (rowId >= SavedRowBase)
-        editRemote(remote);
 }
 
 // --- Editing -----------------------------------------------------------------------
@@ -474,8 +422,7 @@ void RemotesViewController::validRemoteFound(const Notification& note)
     if (remote) {
         if (m_passwordPrompt.awaited() == remote && m_passwordPrompt.next(*remote) == ListPasswordPrompt::Next::Open) {
             selectRemote(remote);
-        } else if (!m_dontShowDefaultAutomatically && remote->record().isDefault) {
-            m_dontShowDefaultAutomatically = true;
+        } else if (m_defaultOpening.opensByItself(*remote, m_remotes.rowOf(remote.get()) < m_remotes.savedCount())) {
             selectRemote(remote);
         }
     }

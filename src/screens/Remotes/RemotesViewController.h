@@ -1,7 +1,9 @@
 #pragma once
 
 #include "models/AppContext.h"
+#include "models/DefaultRemoteOpening.h"
 #include "models/ListPasswordPrompt.h"
+#include "models/RemotesListModel.h"
 #include "screens/Common/ExclamationBadge.h"
 #include "models/RemoteAnswer.h"
 #include "models/RemoteChoice.h"
@@ -33,17 +35,17 @@ struct Notification;
 class RemotesViewController : public TableViewController {
     Q_OBJECT
 public:
-    // Row ids of the table structure.
+    // Row ids of the table structure (RemotesListModel's).
     enum Row {
-        AddComputerRow = 1,
-        HelpRow = 2,
-        SettingsRow = 4,
-        SetupRow = 5,
-        SkinsRow = 6,
-        CantSeeRow = 7,
-        FoundRowBase = 1000,
-        SavedRowBase = 2000,
-        NoRowIdsFrom = 3000,
+        AddComputerRow = RemotesListModel::AddComputerRow,
+        HelpRow = RemotesListModel::HelpRow,
+        SettingsRow = RemotesListModel::SettingsRow,
+        SetupRow = RemotesListModel::SetupRow,
+        SkinsRow = RemotesListModel::SkinsRow,
+        CantSeeRow = RemotesListModel::CantSeeRow,
+        FoundRowBase = RemotesListModel::FoundRowBase,
+        SavedRowBase = RemotesListModel::SavedRowBase,
+        NoRowIdsFrom = RemotesListModel::NoRowIdsFrom,
     };
     static constexpr int remoteScanningIntervalMs = 3000;
 
@@ -101,7 +103,7 @@ public:
     // The saved remote of a row, as held while this screen lists it.
     std::shared_ptr<VLCController> savedRemote(int index) const;
     BonjourBrowser* bonjourBrowser() const;
-    bool dontShowDefaultAutomatically() const { return m_dontShowDefaultAutomatically; }
+    bool dontShowDefaultAutomatically() const { return m_defaultOpening.isOver(); }
     bool isRemoteScanning() const { return m_remoteScanningTimer.isActive(); }
     bool isBonjourRefreshing() const;
     BarButtonItem* newsButton() const { return m_newsButton; }
@@ -151,12 +153,13 @@ private:
     // and the found ones.
     RemotesModel& m_remotes;
     NewsModel& m_news;
-    bool m_dontShowDefaultAutomatically = false;
+    DefaultRemoteOpening m_defaultOpening;
     bool m_rebuildQueued = false;
     std::weak_ptr<VLCController> m_remoteWeAreAboutToSaveOrDisplay;
     // Opened when it next answers as VLC: the remote whose password was just given.
     ListPasswordPrompt m_passwordPrompt; // awaits the remote given a password, to open it
     RemotesDiscovery* m_discovery; // child
+    RemotesListModel* m_rows;      // child: the rows, as the touch list has them too
     QTimer m_remoteScanningTimer;
     BarButtonItem* m_newsButton = nullptr;
     BarButtonItem* m_editButton = nullptr;

@@ -94,8 +94,9 @@ ApplicationWindow {
                 spacing: 0
                 Layout.fillWidth: true
                 Layout.preferredHeight: 48
-                Layout.leftMargin: Math.max(0, fullScreen.shownWidth - back.shownWidth)
-                Layout.rightMargin: Math.max(0, back.shownWidth - fullScreen.shownWidth)
+                readonly property real rightWidth: fullScreen.shownWidth + editButton.shownWidth
+                Layout.leftMargin: Math.max(0, rightWidth - back.shownWidth)
+                Layout.rightMargin: Math.max(0, back.shownWidth - rightWidth)
                 // On the remote screen, the title asks for a wanted password
                 // again, as playerlink's does.
                 TapHandler {
@@ -145,7 +146,28 @@ ApplicationWindow {
                     image: "fullscreen.png"
                     name: qsTrId("Full screen")
                 }
-                onLoaded: (fullScreen.item as BarIconButton).clicked.connect(() => fullScreen.target.fullScreen())
+                // Here rather than in the component, which sees no ids of the window.
+                Connections {
+                    target: fullScreen.item
+                    ignoreUnknownSignals: true
+                    function onClicked() {
+                        fullScreen.target.fullScreen()
+                    }
+                }
+            }
+            // The remotes list's Edit, at the bar's right as playerlink has it.
+            BarTextButton {
+                id: editButton
+                objectName: "editButton"
+                readonly property RemotesPage remotesPage: stack.currentItem as RemotesPage
+                readonly property real shownWidth: visible ? width : 0
+                visible: editButton.remotesPage !== null
+                text: editButton.remotesPage?.editing ? qsTrId("Done") : qsTrId("Edit")
+                Layout.preferredHeight: 48
+                onClicked: {
+                    if (editButton.remotesPage)
+                        editButton.remotesPage.editing = !editButton.remotesPage.editing
+                }
             }
         }
     }
@@ -157,7 +179,6 @@ ApplicationWindow {
         initialItem: RemotesPage {
             readonly property string backTitle: qsTrId("Back")
             remotes: window.remotes
-            onAddRequested: window.addComputer()
         }
     }
 

@@ -4,81 +4,69 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import PlayerLink.Touch
 
-// The first screen: the saved computers, then those found on the network,
-// each with the state icon of what it last answered. The list probes its
-// computers and refreshes discovery while it shows; a row opens its remote.
-// A computer being woken says so in place of its icon. In edit mode a saved
-// row opens its configuration, and has buttons to delete it and to move it
-// up or down, and, under it, one to wake it when it gives no answer and can
-// be woken.
+// The first screen, as playerlink's: the saved computers and "Add
+// computer", the computers found on the network under what discovery is
+// doing, the ways in to setup and to not seeing a computer, then skins,
+// settings and help (RemotesListModel). Each computer has the state icon of
+// what it last answered. The list probes its computers and refreshes
+// discovery while it shows; a row opens its remote or its screen. A
+// computer being woken says so in place of its icon. In edit mode (the
+// window bar's Edit) a saved row opens its configuration, and has buttons to
+// delete it and to move it up or down, and, under it, one to wake it when it
+// gives no answer and can be woken; the other rows stay and do as before.
 Page {
     id: page
     objectName: "remotesPage"
 
     required property TouchRemotes remotes
     property bool editing: false
-    // The user wants to add a computer.
-    signal addRequested
 
     title: qsTrId("Computers")
     background: Rectangle {
         color: "#101114"
     }
 
-    footer: Button {
-        id: addRow
-        objectName: "addComputer"
-        height: 56
-        text: qsTrId("Add computer")
-        palette.buttonText: "#f2f2f2"
-        Accessible.name: qsTrId("Add computer")
-        background: Rectangle {
-            color: addRow.down ? "#2b2d33" : "#16171a"
-        }
-        onClicked: page.addRequested()
-    }
-
-    header: ToolBar {
+    // Playerlink's toolbar, in its order.
+    footer: ToolBar {
         background: Rectangle {
             color: "#16171a"
         }
         RowLayout {
             anchors.fill: parent
+            spacing: 0
             BarTextButton {
-                id: scanButton
                 objectName: "scanButton"
                 text: qsTrId("Scan")
-                Layout.preferredHeight: 48
-                Layout.minimumWidth: 64
+                Layout.fillWidth: true
+                Layout.minimumWidth: 48
                 onClicked: page.remotes.scan()
             }
-            Item {
+            BarTextButton {
+                objectName: "setupButton"
+                text: qsTrId("Setup")
                 Layout.fillWidth: true
+                Layout.minimumWidth: 48
+                onClicked: page.remotes.openSetup()
             }
             NewsButton {
                 news: page.remotes.news
+                Layout.fillWidth: true
+                Layout.minimumWidth: 48
                 onClicked: page.remotes.openNews()
             }
-            Item {
+            BarTextButton {
+                objectName: "helpButton"
+                text: qsTrId("Help")
                 Layout.fillWidth: true
+                Layout.minimumWidth: 48
+                onClicked: page.remotes.openHelp()
             }
             BarTextButton {
                 objectName: "settingsButton"
                 text: qsTrId("Settings")
-                Layout.preferredHeight: 48
-                Layout.minimumWidth: 64
-                onClicked: page.remotes.openSettings()
-            }
-            Item {
                 Layout.fillWidth: true
-            }
-            BarTextButton {
-                id: editButton
-                objectName: "editButton"
-                text: page.editing ? qsTrId("Done") : qsTrId("Edit")
-                Layout.preferredHeight: 48
-                Layout.minimumWidth: 64
-                onClicked: page.editing = !page.editing
+                Layout.minimumWidth: 48
+                onClicked: page.remotes.openSettings()
             }
         }
     }
@@ -106,11 +94,12 @@ Page {
 
         section.property: "section"
 
-
         delegate: Column {
             id: entry
             required property int index
-            required property string name
+            required property string kind
+            required property string text
+            required property int remoteRow
             required property string address
             required property string answerKey
             required property string answerText
@@ -119,12 +108,14 @@ Page {
             required property string section
             required property bool waking
             required property bool wakeOffered
+            readonly property bool computer: entry.kind === "computer"
 
             width: ListView.view.width
 
             // The first row of each section carries its heading.
             Rectangle {
                 // Qt 6.4 gives a Label its own role: the band is the heading.
+                objectName: "heading-" + entry.section
                 Accessible.role: Accessible.Heading
                 Accessible.name: entry.section
                 visible: entry.ListView.section !== entry.ListView.previousSection
@@ -136,6 +127,7 @@ Page {
                     anchors.leftMargin: 14
                     verticalAlignment: Text.AlignVCenter
                     text: entry.section
+                    elide: Text.ElideRight
                     color: "#9a9da6"
                     font.bold: true
                     Accessible.ignored: true
@@ -146,24 +138,17 @@ Page {
                 id: row
                 listView: list
                 rowIndex: entry.index
-                readonly property int index: entry.index
-                readonly property string name: entry.name
-                readonly property string address: entry.address
-                readonly property string answerKey: entry.answerKey
-                readonly property string answerText: entry.answerText
-                readonly property bool isDefault: entry.isDefault
                 readonly property bool editable: page.editing && entry.saved
-                readonly property bool waking: entry.waking
 
-                objectName: "remote-" + row.address
+                objectName: entry.computer ? "remote-" + entry.address : entry.kind
                 width: parent.width
                 height: Math.max(56, implicitHeight)
                 // Room for 48-pixel buttons in edit mode.
                 topPadding: 4
                 bottomPadding: 4
                 Accessible.role: Accessible.ListItem
-                Accessible.name: row.name
-                Accessible.description: row.answerText
+                Accessible.name: entry.text
+                Accessible.description: entry.answerText
                 background: Rectangle {
                     color: row.down ? "#2b2d33" : "#16171a"
                     Rectangle {
@@ -176,20 +161,28 @@ Page {
                 }
                 contentItem: RowLayout {
                     spacing: 8
+                    // The other rows' texts stand where the computers' names do, as playerlink's.
+                    ComputerIcon {
+                        opacity: entry.computer || entry.kind === "addComputer" ? 1 : 0
+                        adding: entry.kind === "addComputer"
+                        Layout.preferredWidth: 25
+                        Layout.preferredHeight: 25
+                        Accessible.ignored: true
+                    }
                     ColumnLayout {
                         spacing: 0
                         Layout.fillWidth: true
                         Layout.minimumHeight: 48
                         Label {
-                            text: row.name
+                            text: entry.text
                             elide: Text.ElideRight
                             color: "#f2f2f2"
-                            font.bold: row.isDefault
+                            font.bold: entry.isDefault
                             Layout.fillWidth: true
                         }
                         Label {
-                            text: row.address
-                            visible: row.address !== row.name
+                            text: entry.address
+                            visible: entry.computer && entry.address !== entry.text
                             elide: Text.ElideRight
                             color: "#9a9da6"
                             font.pixelSize: 12
@@ -197,7 +190,7 @@ Page {
                         }
                     }
                     Button {
-                        objectName: "delete-" + row.address
+                        objectName: "delete-" + entry.address
                         visible: row.editable
                         text: qsTrId("Delete")
                         Accessible.name: qsTrId("Delete")
@@ -205,54 +198,49 @@ Page {
                         palette.buttonText: "white"
                         Layout.minimumHeight: 48
                         Layout.minimumWidth: 64
-                        onClicked: page.remotes.removeSaved(row.index)
+                        onClicked: page.remotes.removeSaved(entry.remoteRow)
                     }
                     ToolButton {
-                        objectName: "up-" + row.address
+                        objectName: "up-" + entry.address
                         visible: row.editable
-                        enabled: row.index > 0
+                        enabled: entry.remoteRow > 0
                         text: "\u25b2"
                         palette.buttonText: "white"
                         Accessible.name: qsTrId("Move up")
                         Layout.minimumWidth: 48
                         Layout.minimumHeight: 48
-                        onClicked: page.remotes.moveSaved(row.index, row.index - 1)
+                        onClicked: page.remotes.moveSaved(entry.remoteRow, entry.remoteRow - 1)
                     }
                     ToolButton {
-                        objectName: "down-" + row.address
+                        objectName: "down-" + entry.address
                         visible: row.editable
-                        enabled: row.index < page.remotes.savedCount - 1
+                        enabled: entry.remoteRow < page.remotes.savedCount - 1
                         text: "\u25bc"
                         palette.buttonText: "white"
                         Accessible.name: qsTrId("Move down")
                         Layout.minimumWidth: 48
                         Layout.minimumHeight: 48
-                        onClicked: page.remotes.moveSaved(row.index, row.index + 1)
+                        onClicked: page.remotes.moveSaved(entry.remoteRow, entry.remoteRow + 1)
                     }
                     Label {
-                        objectName: row.waking ? "state-waking" : ""
-                        visible: !page.editing && row.waking
+                        objectName: entry.waking ? "state-waking" : ""
+                        visible: entry.computer && !page.editing && entry.waking
                         text: qsTrId("Waking…")
                         color: "#8a8f98"
                         Accessible.role: Accessible.StaticText
                         Accessible.name: text
                     }
                     RemoteStateIcon {
-                        visible: !page.editing && !row.waking
-                        objectName: "state-" + row.answerKey
-                        answerKey: row.answerKey
+                        visible: entry.computer && !page.editing && !entry.waking
+                        objectName: "state-" + entry.answerKey
+                        answerKey: entry.answerKey
                         Layout.preferredWidth: 30
                         Layout.preferredHeight: 30
                         Accessible.role: Accessible.Graphic
-                        Accessible.name: row.answerText
+                        Accessible.name: entry.answerText
                     }
                 }
-                onClicked: {
-                    if (!page.editing)
-                        page.remotes.open(row.index)
-                    else if (entry.saved)
-                        page.remotes.edit(row.index)
-                }
+                onClicked: page.remotes.chooseRow(entry.index, page.editing)
             }
 
             // On a line of its own under the row, so that a narrow screen cuts nothing.
@@ -272,7 +260,7 @@ Page {
                     Accessible.name: qsTrId("Wake computer")
                     palette.button: "#2b2d33"
                     palette.buttonText: "white"
-                    onClicked: page.remotes.wake(entry.index)
+                    onClicked: page.remotes.wake(entry.remoteRow)
                 }
             }
         }
