@@ -13,6 +13,7 @@
 
 AppWindow::AppWindow(QWidget* parent)
     : QWidget(parent)
+    , m_lockShape(UserDefaults::standard())
 {
     setWindowTitle(QStringLiteral("PlayerLink"));
     setWindowIcon(QIcon(QStringLiteral(":/images/playerlink.png")));
@@ -36,10 +37,7 @@ int AppWindow::windowOrientation() const
 
 void AppWindow::rotationLockChanged()
 {
-    m_lockedAspect = 0;
-    if (UserDefaults::standard().integerForKey(PreferenceKeys::lockRotationSpecific) != 0 && m_navigation
-        && !m_navigation->size().isEmpty())
-        m_lockedAspect = double(m_navigation->width()) / m_navigation->height();
+    m_lockShape.lockChanged(m_navigation ? m_navigation->size() : QSize());
     relayout();
 }
 
@@ -47,20 +45,11 @@ void AppWindow::relayout()
 {
     if (!m_navigation)
         return;
-    const int locked = UserDefaults::standard().integerForKey(PreferenceKeys::lockRotationSpecific);
+    const int locked = m_lockShape.lockedOrientation();
     m_navigation->setRotationLock(locked);
-    if (locked == 0) {
-        m_lockedAspect = 0;
-    } else if (m_lockedAspect <= 0 && Orientation::isLandscape(locked) == Orientation::isLandscape(windowOrientation())) {
-        // Locked in an earlier run: the window's shape now is the one kept.
-        m_lockedAspect = double(width()) / qMax(1, height());
-    }
-    if (m_lockedAspect > 0) {
-        QSize shape(qRound(height() * m_lockedAspect), height());
-        if (shape.width() > width())
-            shape = QSize(width(), qRound(width() / m_lockedAspect));
+    if (const std::optional<QRect> kept = m_lockShape.keptFrame(size())) {
         m_contentOrientation = locked;
-        m_navigation->setGeometry(QRect(QPoint((width() - shape.width()) / 2, (height() - shape.height()) / 2), shape));
+        m_navigation->setGeometry(*kept);
         return;
     }
     const int wanted = windowOrientation();
@@ -82,17 +71,7 @@ void AppWindow::relayout()
     const QSize needed = m_navigation->minimumSizeFor(shown).expandedTo(smallestSize);
     if (needed != minimumSize())
         setMinimumSize(needed);
-    QRect frame = rect();
-    if (Orientation::isLandscape(shown) != Orientation::isLandscape(wanted)) {
-        if (Orientation::isPortrait(shown)) {
-            const int w = qMin(width(), height() * 9 / 16);
-            frame = QRect((width() - w) / 2, 0, w, height());
-        } else {
-            const int h = qMin(height(), width() * 9 / 16);
-            frame = QRect(0, (height() - h) / 2, width(), h);
-        }
-    }
-    m_navigation->setGeometry(frame);
+    m_navigation->setGeometry(RotationLockShape::frameOfOrientation(size(), shown));
 }
 
 void AppWindow::bringToFront()

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "models/RotationLockShape.h"
 #include "ui/NavigationController.h"
 
 // The phone-sized, resizable application window. Its content is the
@@ -47,7 +48,5 @@ protected:
 private:
     QPointer<NavigationController> m_navigation;
     int m_contentOrientation = 0;
-    // Width over height of the stack while the rotation lock holds; 0 until
-    // known.
-    double m_lockedAspect = 0;
+    RotationLockShape m_lockShape;
 };

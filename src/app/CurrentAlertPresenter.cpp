@@ -9,3 +9,9 @@ void CurrentAlertPresenter::present(const AlertRequest& request)
     else
         ConsoleLog::log(QStringLiteral("alert: %@ - %@"), request.title, request.message);
 }
+
+void CurrentAlertPresenter::withdraw(const QString& title)
+{
+    if (AlertPresenter* presenter = AlertPresenter::current(); presenter && presenter != this)
+        presenter->withdraw(title);
+}

@@ -8,4 +8,5 @@
 class CurrentAlertPresenter : public AlertPresenter {
 public:
     void present(const AlertRequest& request) override;
+    void withdraw(const QString& title) override;
 };

@@ -19,6 +19,7 @@
 #include "core/UserDefaults.h"
 #include "desktop/PasswordKeyring.h"
 #include "models/NewsModel.h"
+#include "models/NoInternetNotice.h"
 #include "net/Reachability_2.h"
 #include "screens/MainView/MainViewController.h"
 #include "screens/Remotes/RemotesViewController.h"
@@ -95,7 +96,8 @@ void PlayerLinkAppDelegate::applicationDidFinishLaunching()
 
     Analytics::startSession(UserDefaults::standard());
     m_window->show();
-    checkForInternetConnection();
+    m_noInternet = std::make_unique<NoInternetNotice>(*m_reachability, factory.widgetAlerts());
+    m_noInternet->check();
     registerForWebPageNotifications();
     disableSleepIfNeeded();
     // The news is asked for at launch, so that the news buttons can show
@@ -184,40 +186,19 @@ bool PlayerLinkAppDelegate::handleOpenURL(const QString& url)
     return true;
 }
 
-bool PlayerLinkAppDelegate::internetIsAvailable()
+AlertView* PlayerLinkAppDelegate::noInternetAlert() const
 {
-    return m_reachability->internetConnectionStatus() != NotReachable
-        || m_reachability->localWiFiConnectionStatus() != NotReachable;
-}
-
-void PlayerLinkAppDelegate::checkForInternetConnection()
-{
-    if (internetIsAvailable())
-        return;
-    m_reachability->setNetworkStatusNotificationsEnabled(true);
-    m_reachability->internetConnectionStatus(); // schedules the change watch
-    NotificationCenter::defaultCenter().addObserver(this, NotificationNames::networkReachabilityChanged,
-                                                    [this](const Notification&) { networkStatusChanged(); });
-    m_noInternetAlert = showAlert(localizedString("No Internet..."),
-                                  localizedString("It looks like you don't have an internet connection at the "
-                                                  "moment.\n\nYou can set up remotes, but you won't be able to use "
-                                                  "them until you are connected"),
-                                  { localizedString("Ok") }, [this](int) { m_noInternetAlert = nullptr; });
-}
-
-void PlayerLinkAppDelegate::networkStatusChanged()
-{
-    if (!internetIsAvailable())
-        return;
-    if (m_noInternetAlert)
-        m_noInternetAlert->dismissWithClickedButtonIndex(0, true);
-    m_noInternetAlert = nullptr;
-    m_reachability->setNetworkStatusNotificationsEnabled(false);
+    if (!m_noInternet || !m_noInternet->isShowing())
+        return nullptr;
+    for (AlertView* shown : AlertView::visibleAlerts())
+        if (shown->title() == NoInternetNotice::title())
+            return shown;
+    return nullptr;
 }
 
 void PlayerLinkAppDelegate::disableSleepIfNeeded()
 {
-    m_inhibitor.setInhibited(UserDefaults::standard().boolForKey(PreferenceKeys::disableSleep));
+    m_inhibitor.followPreference(UserDefaults::standard());
 }
 
 void PlayerLinkAppDelegate::registerForWebPageNotifications()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ScreenSaverInhibitor.h"
+#include "models/NoInternetNotice.h"
 #include "skin/SkinDownloader.h"
 
 #include <QObject>
@@ -48,10 +49,6 @@ public:
     // there is one.
     void connectTo(const QString& hostAddress, const QString& password);
 
-    void checkForInternetConnection();
-    void networkStatusChanged();
-    bool internetIsAvailable();
-
     void disableSleepIfNeeded();
     void registerForWebPageNotifications();
     void showSetupVC();
@@ -62,7 +59,7 @@ public:
     QString skinUrl() const { return m_skinUrl; }
     void setSkinUrl(const QString& url) { m_skinUrl = url; }
     AlertView* skinDownloadAlert() const { return m_skinDownloadAlert; }
-    AlertView* noInternetAlert() const { return m_noInternetAlert; }
+    AlertView* noInternetAlert() const;
     bool keepsAwake() const { return m_inhibitor.isInhibited(); }
     RemoteScreenMediaKeys* mediaKeys() const { return m_mediaKeys.get(); }
 
@@ -79,7 +76,7 @@ private:
     QPointer<BWNavigationController> m_navController;
     QString m_skinUrl;
     QPointer<AlertView> m_skinDownloadAlert;
-    QPointer<AlertView> m_noInternetAlert;
+    std::unique_ptr<NoInternetNotice> m_noInternet;
     ScreenSaverInhibitor m_inhibitor;
     std::unique_ptr<RemoteScreenMediaKeys> m_mediaKeys;
     bool m_terminated = false;

@@ -1,6 +1,8 @@
 #include "app/ScreenSaverInhibitor.h"
 
 #include "core/ConsoleLog.h"
+#include "core/PreferenceKeys.h"
+#include "core/UserDefaults.h"
 
 #include <QDBusConnection>
 #include <QDBusInterface>
@@ -14,6 +16,11 @@ const QString path = QStringLiteral("/org/freedesktop/ScreenSaver");
 ScreenSaverInhibitor::~ScreenSaverInhibitor()
 {
     setInhibited(false);
+}
+
+void ScreenSaverInhibitor::followPreference(const UserDefaults& defaults)
+{
+    setInhibited(defaults.boolForKey(PreferenceKeys::disableSleep));
 }
 
 void ScreenSaverInhibitor::setInhibited(bool inhibited)

@@ -30,6 +30,10 @@ class AlertPresenter {
 public:
     virtual ~AlertPresenter() = default;
     virtual void present(const AlertRequest& request) = 0;
+    // Takes back the alerts of this title, shown or waiting, as if their
+    // first button was pressed: what they said no longer holds. A presenter
+    // that keeps nothing on screen has nothing to take back.
+    virtual void withdraw(const QString& title) { Q_UNUSED(title) }
 
     // The presenter in use (not owned); nullptr means alerts only reach the
     // console log.

@@ -1,7 +1,6 @@
 #include "touch/RemoteConfigForm.h"
 
-#include "core/Localization.h"
-#include "models/RemoteAddressProblem.h"
+#include "models/RemoteConfigProblem.h"
 #include "models/RemotesModel.h"
 #include "touch/TouchRemotes.h"
 #include "vlc/HostAddress.h"
@@ -62,14 +61,6 @@ void RemoteConfigForm::chooseFound()
     });
 }
 
-void RemoteConfigForm::setProblem(const QString& problem)
-{
-    if (problem == m_problem)
-        return;
-    m_problem = problem;
-    emit problemChanged();
-}
-
 bool RemoteConfigForm::save()
 {
     if (!m_remotes)
@@ -77,15 +68,10 @@ bool RemoteConfigForm::save()
     // A pasted address often carries a space at its end, which would make
     // every request fail.
     const QString address = m_address.trimmed();
-    if (m_nickname.isEmpty() || address.isEmpty()) {
-        setProblem(localizedString("Please enter a name as well as an address for the new remote."));
+    if (const QString problem = RemoteConfigProblem::describe(m_nickname, address); !problem.isEmpty()) {
+        RemoteConfigProblem::show(m_remotes->alerts(), problem);
         return false;
     }
-    if (const QString problem = RemoteAddressProblem::describe(address); !problem.isEmpty()) {
-        setProblem(problem);
-        return false;
-    }
-    setProblem(QString());
     const std::shared_ptr<VLCController> remote
         = m_remote ? m_remote : std::make_shared<VLCController>(RemoteRecord {}, m_remotes->network());
     remote->setNickname(m_nickname);

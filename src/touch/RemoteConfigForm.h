@@ -15,8 +15,9 @@ class VLCController;
 // computer or a saved one (TouchRemotes::configRemote when the form starts).
 // Saving checks them by the rules of playerlink's screen (a name and an
 // address, an address requests can be made of, kept as the requests use it,
-// an empty password meaning none), puts them on the remote, adds a new one
-// to the saved ones and has it probed.
+// an empty password meaning none; what stands in the way shows in the
+// alerts), puts them on the remote, adds a new one to the saved ones and
+// has it probed.
 class RemoteConfigForm : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -28,14 +29,11 @@ class RemoteConfigForm : public QObject {
     Q_PROPERTY(bool isDefault MEMBER m_isDefault NOTIFY fieldsChanged)
     // There are found computers to choose the address from.
     Q_PROPERTY(bool canChooseFound READ canChooseFound NOTIFY canChooseFoundChanged)
-    // Why the form cannot be saved as it stands, after a try; empty otherwise.
-    Q_PROPERTY(QString problem READ problem NOTIFY problemChanged)
 public:
     explicit RemoteConfigForm(QObject* parent = nullptr);
 
     TouchRemotes* remotes() const { return m_remotes; }
     void setRemotes(TouchRemotes* remotes);
-    QString problem() const { return m_problem; }
 
     bool canChooseFound() const;
 
@@ -45,23 +43,19 @@ public:
     Q_INVOKABLE void chooseFound();
     // The help page on keeping the computer's address; the edit stays.
     Q_INVOKABLE void showAddressHelp();
-    // True when the remote was saved; otherwise problem says why.
+    // True when the remote was saved; otherwise the "Details..." alert says why.
     Q_INVOKABLE bool save();
 
 signals:
     void remotesChanged();
     void fieldsChanged();
-    void problemChanged();
     void canChooseFoundChanged();
 
 private:
-    void setProblem(const QString& problem);
-
     QPointer<TouchRemotes> m_remotes;
     QString m_nickname;
     QString m_address;
     QString m_password;
     bool m_isDefault = false;
-    QString m_problem;
     std::shared_ptr<VLCController> m_remote;
 };

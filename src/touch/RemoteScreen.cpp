@@ -8,6 +8,7 @@
 #include "core/TextFormat.h"
 #include "core/UserDefaults.h"
 #include "models/PlaylistModel.h"
+#include "models/AddressErrorAlert.h"
 #include "models/RemoteScreenNotices.h"
 #include "models/RemoteSession.h"
 #include "models/SetupInstructions.h"
@@ -47,10 +48,14 @@ void RemoteScreen::setRemotes(TouchRemotes* remotes)
     m_remotes = remotes;
     delete m_notices;
     m_notices = nullptr;
-    if (remotes)
+    delete m_addressAlert;
+    m_addressAlert = nullptr;
+    if (remotes) {
         m_notices = new RemoteScreenNotices(
             AppContext { remotes->network(), remotes->defaults(), remotes->alerts(), Clock::current(), remotes->navigator() },
             this);
+        m_addressAlert = new AddressErrorAlert(remotes->session(), remotes->alerts(), this);
+    }
     rewire();
     setActive(active);
     emit remotesChanged();

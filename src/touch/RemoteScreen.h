@@ -5,6 +5,7 @@
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
+class AddressErrorAlert;
 class RemoteScreenNotices;
 class RemoteSession;
 class SkinScene;
@@ -85,5 +86,6 @@ private:
     QPointer<TouchRemotes> m_remotes;
     QPointer<SkinScene> m_scene;
     RemoteScreenNotices* m_notices = nullptr; // child, for m_remotes
+    AddressErrorAlert* m_addressAlert = nullptr; // child, for m_remotes' session
     bool m_active = false;
 };

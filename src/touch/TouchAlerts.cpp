@@ -1,5 +1,7 @@
 #include "touch/TouchAlerts.h"
 
+#include <vector>
+
 TouchAlerts::TouchAlerts(QObject* parent)
     : QObject(parent)
 {
@@ -10,6 +12,24 @@ void TouchAlerts::present(const AlertRequest& request)
     m_waiting.push_back(request);
     if (m_waiting.size() == 1)
         emit changed();
+}
+
+void TouchAlerts::withdraw(const QString& title)
+{
+    // The waiting ones first, taken out before any completion can add one.
+    std::vector<AlertRequest> taken;
+    for (size_t i = m_waiting.size(); i-- > 1;)
+        if (m_waiting[i].title == title) {
+            taken.push_back(m_waiting[i]);
+            m_waiting.erase(m_waiting.begin() + std::ptrdiff_t(i));
+        }
+    const bool shown = !m_waiting.empty() && m_waiting.front().title == title;
+    for (const AlertRequest& request : taken)
+        if (request.completion)
+            request.completion(0);
+    // Answering the shown one brings the next on.
+    if (shown && !m_waiting.empty() && m_waiting.front().title == title)
+        answer(0);
 }
 
 QString TouchAlerts::title() const

@@ -13,6 +13,7 @@
 // buttons, and dismissing it chooses none of them; dismissing any other
 // answers with its first button, the one that does nothing ("Cancel", "Ok").
 // A prompt with a text field shows its buttons too, and hears what was typed.
+// One withdrawn leaves the window (or the queue) without the user.
 class TouchAlerts : public QObject, public AlertPresenter {
     Q_OBJECT
     QML_ELEMENT
@@ -30,6 +31,7 @@ public:
     explicit TouchAlerts(QObject* parent = nullptr);
 
     void present(const AlertRequest& request) override;
+    void withdraw(const QString& title) override;
     bool isShowing() const { return !m_waiting.empty(); }
     QString title() const;
     QString message() const;

@@ -1,3 +1,4 @@
+#include "app/ScreenSaverInhibitor.h"
 #include "app/SingleInstance.h"
 #include "app/SkinInstallCommand.h"
 #include "app/TerminationSignals.h"
@@ -10,6 +11,9 @@
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "models/NewsModel.h"
+#include "models/SettingsModel.h"
+#include "models/NoInternetNotice.h"
+#include "net/Reachability_2.h"
 #include "core/TerminalText.h"
 #include "touch/LaunchLinks.h"
 #include "touch/TouchAdvancedTour.h"
@@ -18,6 +22,7 @@
 #include "touch/ReleasePages.h"
 #include "touch/TouchRemotes.h"
 #include "touch/TouchRemotesTour.h"
+#include "touch/TouchSettings.h"
 #include "touch/TouchSettingsTour.h"
 #include "touch/TouchSkinsTour.h"
 #include "touch/TouchHelpTour.h"
@@ -127,6 +132,15 @@ int main(int argc, char** argv)
     AlertPresenter::setCurrent(&alerts);
     TouchRemotes remotes(&network, defaults, alerts);
     remotes.load();
+#if !defined(Q_OS_ANDROID) && !defined(Q_OS_IOS)
+    // "Disable Screen-Off" keeps the desktop awake, as in playerlink; the
+    // context goes first, so nothing reaches the keeper once it is gone.
+    ScreenSaverInhibitor keepAwake;
+    QObject keepAwakeContext;
+    QObject::connect(&remotes.settings()->settings(), &SettingsModel::keepAwakeChanged, &keepAwakeContext,
+                     [&keepAwake, &defaults] { keepAwake.followPreference(defaults); });
+    keepAwake.followPreference(defaults);
+#endif
     if (options.connects())
         remotes.connectTo(options.connectHost(), *connectPassword);
     // The news is asked for at launch, so that the news buttons can show
@@ -150,6 +164,11 @@ int main(int argc, char** argv)
         return 1;
     keys.install(window);
     takeLaunchLinks(options.links(), instance, window, *remotes.skins());
+    // As playerlink says at launch; the pictures show the screens, not this
+    // machine's network.
+    NoInternetNotice noInternet(Reachability_2::sharedReachability(), alerts);
+    if (!options.takesScreenshots())
+        noInternet.check();
 
     std::unique_ptr<TouchScreenshotTour> tour;
     if (options.takesScreenshots()) {

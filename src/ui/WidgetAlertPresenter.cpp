@@ -19,3 +19,10 @@ void WidgetAlertPresenter::present(const AlertRequest& request)
     auto* alert = new AlertView(request, host);
     alert->showAnimated();
 }
+
+void WidgetAlertPresenter::withdraw(const QString& title)
+{
+    for (AlertView* shown : AlertView::visibleAlerts())
+        if (shown->title() == title && (!m_host || shown->window() == m_host->window()))
+            shown->dismissWithClickedButtonIndex(0, true);
+}

@@ -11,6 +11,7 @@ class WidgetAlertPresenter : public AlertPresenter {
 public:
     explicit WidgetAlertPresenter(QWidget* host) : m_host(host) { }
     void present(const AlertRequest& request) override;
+    void withdraw(const QString& title) override;
     void setHost(QWidget* host) { m_host = host; }
 
 private:

@@ -248,6 +248,10 @@ TEST(TouchSetup, TheSetupScreenGreetsANewUserRefusesAnAddressSendsTheRequestAndW
                         && item->property("text").toString() == u"me@example.com";
                 }));
     }));
+    // Titled as playerlink's sheet is.
+    QQuickItem* heading = w.item(QStringLiteral("setupAddressesTitle"));
+    ASSERT_TRUE(heading);
+    EXPECT_EQ(heading->property("text").toString(), u"Addresses you typed before");
     w.click(choice);
     EXPECT_TRUE(waitUntil([&] { return textOf(w, QStringLiteral("setupEmail")) == u"me@example.com"; }));
     w.click(w.item(QStringLiteral("setupSkip")));

@@ -314,23 +314,51 @@ TEST_F(TouchAgainstRealVlc, AComputerAddedWithItsPasswordIsSavedAndAnswers)
     if (IsSkipped() || HasFatalFailure())
         return;
     TouchWindow w(false);
+    // The smallest phone: the bar's buttons stand whole beside the title.
+    w.window->resize(320, 568);
     ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("addComputer")); }));
     QQuickItem* add = w.item(QStringLiteral("addComputer"));
     EXPECT_GE(add->height(), 48);
-    w.click(add);
-    // Touched where it stands once it has slid in.
-    ASSERT_TRUE(waitUntil([&] { return w.depth() == 2 && !w.stack->property("busy").toBool(); }));
-    // Without a name nothing is saved, and the screen says why.
+    auto openForm = [&] {
+        w.click(w.item(QStringLiteral("addComputer")));
+        // Touched where it stands once it has slid in.
+        return waitUntil([&] { return w.depth() == 2 && !w.stack->property("busy").toBool(); });
+    };
+    ASSERT_TRUE(openForm());
+    // Cancel and Save in the bar, in place of the back button.
+    EXPECT_FALSE(w.item(QStringLiteral("backButton")));
+    for (const QString& name : { QStringLiteral("cancelButton"), QStringLiteral("saveButton") }) {
+        QQuickItem* button = w.item(name);
+        ASSERT_TRUE(button) << qPrintable(name);
+        const QRectF place = button->mapRectToScene(QRectF(0, 0, button->width(), button->height()));
+        EXPECT_TRUE(QRectF(0, 0, 320, 568).contains(place)) << qPrintable(name);
+        EXPECT_GE(place.height(), 48);
+    }
+    // Cancel leaves without saving.
+    type(w, QStringLiteral("nameField"), QStringLiteral("Attic"));
+    w.click(w.item(QStringLiteral("cancelButton")));
+    ASSERT_TRUE(waitUntil([&] { return w.depth() == 1 && !w.stack->property("busy").toBool(); }));
+    EXPECT_EQ(w.remotes.saved().size(), 0u);
+
+    // Without a name nothing is saved, and an alert says why.
+    ASSERT_TRUE(openForm());
     type(w, QStringLiteral("addressField"), vlc->hostAddress());
     w.click(w.item(QStringLiteral("saveButton")));
+    ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("noticeOk")) != nullptr; }));
+    EXPECT_EQ(w.alerts.title(), u"Details...");
+    EXPECT_EQ(w.alerts.message(), u"Please enter a name as well as an address for the new remote.");
+    w.click(w.item(QStringLiteral("noticeOk")));
+    ASSERT_TRUE(waitUntil([&] { return !w.alerts.isShowing() && !w.item(QStringLiteral("noticeOk")); }));
     EXPECT_EQ(w.depth(), 2);
-    QQuickItem* problem = w.item(QStringLiteral("configProblem"));
-    ASSERT_TRUE(problem);
-    EXPECT_EQ(problem->property("text").toString(), u"Please enter a name as well as an address for the new remote.");
 
+    // Save is reached from the fields by the keyboard alone.
     type(w, QStringLiteral("nameField"), QStringLiteral("Study"));
     type(w, QStringLiteral("configPasswordField"), vlc->password());
-    w.click(w.item(QStringLiteral("saveButton")));
+    QQuickItem* save = w.item(QStringLiteral("saveButton"));
+    for (int tabs = 0; tabs < 20 && !save->hasActiveFocus(); ++tabs)
+        QTest::keyClick(w.window, Qt::Key_Tab);
+    ASSERT_TRUE(save->hasActiveFocus());
+    QTest::keyClick(w.window, Qt::Key_Space);
     ASSERT_TRUE(waitUntil([&] { return w.depth() == 1; }));
     ASSERT_EQ(w.remotes.saved().size(), 1u);
     EXPECT_EQ(w.remotes.saved().recordAt(0).nickname, u"Study");

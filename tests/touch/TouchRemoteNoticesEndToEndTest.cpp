@@ -1,17 +1,24 @@
 // The remote screen's notices in playerlink-touch, through real mouse and
 // key events on its window: a chosen skin that cannot be loaded, a skin made
-// for an older version, and the DVD controls on VLC's older interface.
+// for an older version, the DVD controls on VLC's older interface, an
+// address no request can be made of; and the launch's word on a missing
+// network.
 
 #include "FakeHttpServer.h"
+#include "GivenNetwork.h"
 #include "RealVlcTest.h"
 #include "TestSupport.h"
 #include "TouchWindow.h"
 #include "core/BundleInstaller.h"
 #include "core/HomePaths.h"
+#include "core/NotificationCenter.h"
+#include "core/NotificationNames.h"
 #include "core/PreferenceKeys.h"
 #include "core/SkinFolders.h"
+#include "models/NoInternetNotice.h"
 #include "models/RemoteSession.h"
 #include "models/SkinListModel.h"
+#include "net/Reachability_2.h"
 #include "touch/TouchSkins.h"
 #include "touch/skin/SkinControl.h"
 #include "touch/skin/SkinScene.h"
@@ -162,4 +169,48 @@ TEST(TouchNotices, ADvdKeyOnTheOlderInterfaceOffersTheSetupDetails)
     ASSERT_TRUE(settled(w, 3));
     EXPECT_EQ(w.item(QStringLiteral("barTitle"))->property("text").toString(), u"Setup");
     EXPECT_FALSE(w.alerts.isShowing());
+}
+
+// An address no request can be made of: the remote screen says so, once
+// however many polls fail alike, until the user answers.
+TEST(TouchNotices, AnAddressNoRequestCanBeMadeOfIsAnErrorToldOnce)
+{
+    ScopedHome home;
+    TouchWindow w(true, [&](TouchRemotes& remotes) { remotes.connectTo(QStringLiteral("my pc"), QStringLiteral("pw")); });
+    ASSERT_TRUE(settled(w, 2));
+    ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("noticeOk")) != nullptr; }));
+    EXPECT_EQ(w.alerts.title(), u"Error...");
+    EXPECT_TRUE(w.alerts.message().startsWith(u"there was an internal error trying to access "));
+    EXPECT_TRUE(w.alerts.message().endsWith(u"\n\nSorry."));
+    // A few rounds of polls, each failing alike.
+    QTest::qWait(2500);
+    w.click(w.item(QStringLiteral("noticeOk")));
+    EXPECT_TRUE(waitUntil([&] { return !w.item(QStringLiteral("noticeOk")); }));
+    EXPECT_FALSE(w.alerts.isShowing());
+}
+
+// No network at launch: "No Internet..." says the remotes cannot be used
+// yet, and goes by itself once the network is back.
+TEST(TouchNotices, NoNetworkAtLaunchIsToldUntilItComesBack)
+{
+    ScopedHome home;
+    auto* network = new GivenNetwork;
+    network->setOnline(false);
+    Reachability_2 reachability { std::unique_ptr<NetworkStateSource>(network) };
+    TouchWindow w(false);
+    NoInternetNotice notice(reachability, w.alerts);
+    notice.check();
+    ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("noticeOk")) != nullptr; }));
+    EXPECT_EQ(w.alerts.title(), u"No Internet...");
+    EXPECT_TRUE(reachability.networkStatusNotificationsEnabled());
+
+    // Still offline: it stays.
+    NotificationCenter::defaultCenter().post(NotificationNames::networkReachabilityChanged);
+    QTest::qWait(100);
+    EXPECT_TRUE(w.item(QStringLiteral("noticeOk")));
+    network->setOnline(true);
+    NotificationCenter::defaultCenter().post(NotificationNames::networkReachabilityChanged);
+    EXPECT_FALSE(w.alerts.isShowing());
+    EXPECT_TRUE(waitUntil([&] { return !w.item(QStringLiteral("noticeOk")); }));
+    EXPECT_FALSE(reachability.networkStatusNotificationsEnabled());
 }

@@ -148,3 +148,29 @@ TEST(TouchSettings, TheBackButtonNamesThePageItGoesBackTo)
     w.window->resize(200, 568);
     EXPECT_TRUE(waitUntil([&] { return backText() == QStringLiteral("\u2039 Back"); })) << backText().toStdString();
 }
+
+// "Lock Rotation" keeps the bar and the screens in the shape they had when
+// it was set, as playerlink's window does: the window turned on its side
+// shows them upright in its middle, until the lock is switched off.
+TEST(TouchSettings, TheRotationLockKeepsTheScreensShapeAsTheWindowTurns)
+{
+    UserDefaults& defaults = UserDefaults::standard();
+    defaults.setInteger(PreferenceKeys::lockRotationSpecific, 0);
+    TouchWindow w(false);
+    w.click(w.item(QStringLiteral("settingsButton")));
+    ASSERT_TRUE(settled(w, 2));
+    QQuickItem* frame = w.item(QStringLiteral("frame"));
+    ASSERT_TRUE(frame);
+    const QSizeF upright(frame->width(), frame->height());
+    w.click(settingsRow(w, QStringLiteral("Lock Rotation")));
+    EXPECT_NE(defaults.integerForKey(PreferenceKeys::lockRotationSpecific), 0);
+
+    w.window->resize(900, 500);
+    ASSERT_TRUE(waitUntil([&] { return w.window->width() == 900 && frame->height() == 500; }));
+    EXPECT_NEAR(frame->width() / frame->height(), upright.width() / upright.height(), 0.01);
+    EXPECT_NEAR(frame->x() + frame->width() / 2, 450, 1);
+
+    w.click(settingsRow(w, QStringLiteral("Lock Rotation")));
+    EXPECT_EQ(defaults.integerForKey(PreferenceKeys::lockRotationSpecific), 0);
+    EXPECT_TRUE(waitUntil([&] { return frame->width() == 900 && frame->height() == 500; }));
+}

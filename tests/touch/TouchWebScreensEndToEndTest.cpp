@@ -17,6 +17,7 @@
 
 #include <QAccessible>
 #include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -208,6 +209,44 @@ TEST(TouchSkins, ASkinFromTheGalleryIsDownloadedChosenAndDeleted)
     EXPECT_TRUE(waitUntil([&] { return rowWithText(w, QStringLiteral("settingsList"), "Skin: " + shipped); }));
     AlertPresenter::setCurrent(nullptr);
     defaults.removeObject(ServiceHosts::skinGalleryKey);
+}
+
+// Outside edit mode a sideways swipe on a downloaded skin shows its Delete,
+// as playerlink's list does; the shipped skin has none.
+TEST(TouchSkins, ASwipeOnADownloadedSkinShowsItsDelete)
+{
+    ASSERT_TRUE(QDir().mkpath(SkinFolders::installedSkins() + QStringLiteral("/Dusk")));
+    UserDefaults::standard().setObject(PreferenceKeys::skin, SkinFolders::builtInSkin);
+    TouchWindow w(false);
+    w.click(w.item(QStringLiteral("settingsButton")));
+    ASSERT_TRUE(settled(w, 2));
+    const QString shipped = QFileInfo(SkinFolders::builtInSkin).fileName();
+    QQuickItem* skinRow = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (skinRow = rowWithText(w, QStringLiteral("settingsList"), "Skin: " + shipped)); }));
+    w.click(skinRow);
+    ASSERT_TRUE(settled(w, 3));
+    const auto swipeLeft = [&](const QString& row) {
+        QQuickItem* item = w.item(QStringLiteral("skin-") + row);
+        const QPoint from = item->mapToScene(QPointF(item->width() - 20, item->height() / 2)).toPoint();
+        QTest::mousePress(w.window, Qt::LeftButton, {}, from);
+        for (int step = 1; step <= 10; ++step) {
+            QTest::qWait(20);
+            QTest::mouseMove(w.window, from - QPoint(20 * step, 0));
+        }
+        QTest::mouseRelease(w.window, Qt::LeftButton, {}, from - QPoint(200, 0));
+        QTest::qWait(400);
+    };
+    ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("skin-Dusk")); }));
+    swipeLeft(shipped);
+    EXPECT_FALSE(w.item(QStringLiteral("deleteSkin-") + shipped));
+    EXPECT_FALSE(w.item(QStringLiteral("deleteSkin-Dusk")));
+    swipeLeft(QStringLiteral("Dusk"));
+    QQuickItem* remove = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (remove = w.item(QStringLiteral("deleteSkin-Dusk"))); }));
+    EXPECT_GE(remove->height(), 48);
+    w.click(remove);
+    EXPECT_TRUE(waitUntil([&] { return !w.item(QStringLiteral("skin-Dusk")); }));
+    EXPECT_FALSE(QFileInfo::exists(SkinFolders::installedSkins() + QStringLiteral("/Dusk")));
 }
 
 TEST(TouchHelp, HelpPagesFollowTheirLinksAndAFailingHelpSiteGivesWayToTheBundledPage)

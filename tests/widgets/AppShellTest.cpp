@@ -5,13 +5,13 @@
 #include "app/SavedRemotesFile.h"
 #include "app/SingleInstance.h"
 #include "FakeHttpServer.h"
+#include "GivenNetwork.h"
 #include "core/HomePaths.h"
 #include "core/NotificationCenter.h"
 #include "core/NotificationNames.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "KeepPicture.h"
-#include "net/NetworkStateSource.h"
 #include "net/Reachability_2.h"
 #include "core/SkinFolders.h"
 #include "screens/MainView/MainViewController.h"
@@ -50,31 +50,6 @@
 #include <unistd.h>
 
 namespace {
-// Kernel states given by the test.
-class GivenNetwork : public NetworkStateSource {
-public:
-    void setOnline(bool online)
-    {
-        m_online = online;
-        emit changed();
-    }
-    std::optional<NetworkState> read() override
-    {
-        NetworkState state;
-        NetworkInterfaceInfo lo { QStringLiteral("lo"), true, true, { QHostAddress::LocalHost } };
-        state.interfaces.push_back(lo);
-        if (m_online) {
-            state.interfaces.push_back({ QStringLiteral("eth0"), true, false, { QHostAddress(QStringLiteral("192.168.1.9")) } });
-            state.routes.push_back({ QStringLiteral("eth0"), QHostAddress(QStringLiteral("0.0.0.0")), 0, true, 100 });
-        }
-        return state;
-    }
-    void startWatching() override { }
-
-private:
-    bool m_online = true;
-};
-
 // A fresh home, a fresh shared access point and a launched application.
 struct Launch {
     ScopedHome home;

@@ -13,10 +13,10 @@
 #include "models/Navigator.h"
 #include "models/NewsModel.h"
 #include "models/RemoteSession.h"
-#include "screens/Common/RemoteAlerts.h"
 #include "screens/Common/RotationLock.h"
 #include "screens/MainView/RemotePasswordPrompt.h"
 #include "screens/MainView/RemoteScreenKeys.h"
+#include "models/AddressErrorAlert.h"
 #include "models/RemoteScreenNotices.h"
 #include "screens/MainView/RemoteSkinControls.h"
 #include "screens/MainView/RemoteSkinDisplay.h"
@@ -56,6 +56,7 @@ MainViewController::MainViewController(const AppContext& context, RemoteSession&
     , m_display(new RemoteSkinDisplay(session, this))
     , m_controls(std::make_unique<RemoteSkinControls>(session, *m_display))
     , m_notices(new RemoteScreenNotices(context, this))
+    , m_addressAlert(new AddressErrorAlert(session, context.alerts, this))
     , m_password(new RemotePasswordPrompt(context, session, *this))
 {
     m_ui->setupUi(this);
@@ -106,11 +107,6 @@ int MainViewController::connectionShownCount() const { return m_display->connect
 
 void MainViewController::setCurrentRemote(const std::shared_ptr<VLCController>& remote)
 {
-    if (const auto before = m_session.remote())
-        disconnect(before.get(), nullptr, this, nullptr);
-    if (remote)
-        connect(remote.get(), &VLCController::requestConcluded, this,
-                [this](const RequestResult& result) { RemoteAlerts::showForRequest(m_context.alerts, result); });
     m_session.setRemote(remote);
     emit currentRemoteChanged(remote);
 }

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class AddressErrorAlert;
 class BarButtonItem;
 class NewsModel;
 class PageControl;
@@ -118,6 +119,7 @@ private:
     RemoteSkinDisplay* m_display; // child
     std::unique_ptr<RemoteSkinControls> m_controls;
     RemoteScreenNotices* m_notices; // child
+    AddressErrorAlert* m_addressAlert; // child
     RemotePasswordPrompt* m_password; // child
     std::unique_ptr<Skin> m_currentSkin;
     QPointer<QWidget> m_displayView;

@@ -6,7 +6,7 @@
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "models/Navigator.h"
-#include "models/RemoteAddressProblem.h"
+#include "models/RemoteConfigProblem.h"
 #include "models/RemotesModel.h"
 #include "ui/BarButtonItem.h"
 #include "ui/CellTextField.h"
@@ -40,19 +40,6 @@ QLineEdit* makeField(QWidget* parent)
     return field;
 }
 
-bool missing(const QString& text)
-{
-    return text.isEmpty();
-}
-
-void showDetailsAlert(AlertPresenter& alerts, const QString& message)
-{
-    AlertRequest alert;
-    alert.title = localizedString("Details...");
-    alert.message = message;
-    alert.buttons = { localizedString("Ok") };
-    alerts.present(alert);
-}
 }
 
 RemoteConfigViewController::RemoteConfigViewController(const AppContext& context, RemotesModel& remotes,
@@ -238,14 +225,8 @@ void RemoteConfigViewController::finishedEdit()
     // A pasted address often carries a space at its end, which would make
     // every request fail.
     m_newHostAddress = m_newHostAddress.trimmed();
-    if (missing(m_newNickname) || missing(m_newHostAddress)) {
-        showDetailsAlert(m_context.alerts,
-                         localizedString("Please enter a name as well as an address for the new remote."));
-        return;
-    }
-    // An address no request can be made of would only fail at every probe.
-    if (const QString problem = RemoteAddressProblem::describe(m_newHostAddress); !problem.isEmpty()) {
-        showDetailsAlert(m_context.alerts, problem);
+    if (const QString problem = RemoteConfigProblem::describe(m_newNickname, m_newHostAddress); !problem.isEmpty()) {
+        RemoteConfigProblem::show(m_context.alerts, problem);
         return;
     }
     // Kept as the requests use it ("http://host:port/" becomes "host:port").

@@ -53,132 +53,175 @@ ApplicationWindow {
         window.remotes.addComputer()
     }
 
-    header: ToolBar {
-        id: bar
-        background: Rectangle {
-            color: "#1d1e22"
-            Rectangle {
-                anchors.bottom: parent.bottom
-                width: parent.width
-                height: 1
-                color: "#000000"
-            }
-        }
-        RowLayout {
-            anchors.fill: parent
-            ToolButton {
-                id: back
-                objectName: "backButton"
-                visible: stack.depth > 1
-                readonly property real shownWidth: visible ? width : 0
-                // Named for the page it goes back to; just "Back" where that
-                // name would crowd out the page's title.
-                readonly property string below: stack.depth > 1 ? BackButton.titleOver(stack.get(stack.depth - 2)) : ""
-                text: "\u2039 " + (2 * (backMetrics.width + 24) + barTitle.implicitWidth <= bar.width ? below : qsTrId("Back"))
-                Accessible.name: qsTrId("Back")
-                palette.buttonText: "white"
-                background: Rectangle {
-                    color: back.down ? Qt.rgba(1, 1, 1, 0.15) : "transparent"
-                    radius: 4
-                }
-                Layout.preferredHeight: 48
-                Layout.minimumWidth: 48
-                onClicked: stack.pop()
-                TextMetrics {
-                    id: backMetrics
-                    font: back.font
-                    text: "\u2039 " + back.below
+    // The configuration screen, whose bar has Cancel and Save in place of
+    // the back button, as playerlink's has.
+    readonly property RemoteConfigPage configShown: stack.currentItem as RemoteConfigPage
+
+    // The rotation lock of the settings keeps the bar and the screens in
+    // the shape they had when it was set, as playerlink's window does.
+    TouchRotationLock {
+        id: rotationLock
+        remotes: window.remotes
+        windowSize: Qt.size(window.width, window.height)
+    }
+
+    Item {
+        id: frame
+        objectName: "frame"
+        x: rotationLock.frame.x
+        y: rotationLock.frame.y
+        width: rotationLock.frame.width
+        height: rotationLock.frame.height
+        // A page sliding in comes from the frame's edge, not the window's.
+        clip: true
+
+        ToolBar {
+            id: bar
+            width: parent.width
+            background: Rectangle {
+                color: "#1d1e22"
+                Rectangle {
+                    anchors.bottom: parent.bottom
+                    width: parent.width
+                    height: 1
+                    color: "#000000"
                 }
             }
-            ColumnLayout {
-                spacing: 0
-                Layout.fillWidth: true
-                Layout.preferredHeight: 48
-                readonly property real rightWidth: fullScreen.shownWidth + editButton.shownWidth
-                Layout.leftMargin: Math.max(0, rightWidth - back.shownWidth)
-                Layout.rightMargin: Math.max(0, back.shownWidth - rightWidth)
-                // On the remote screen, the title asks for a wanted password
-                // again, as playerlink's does.
-                TapHandler {
-                    onTapped: (stack.currentItem as RemotePage)?.screen.askAgain()
+            RowLayout {
+                anchors.fill: parent
+                BarTextButton {
+                    id: cancel
+                    objectName: "cancelButton"
+                    readonly property real shownWidth: visible ? width : 0
+                    visible: window.configShown !== null
+                    text: qsTrId("Cancel")
+                    onClicked: window.configShown.cancel()
                 }
-                Label {
-                    id: barTitle
-                    objectName: "barTitle"
-                    text: stack.currentItem ? (stack.currentItem as Page)?.title ?? "" : ""
-                    elide: Label.ElideRight
-                    horizontalAlignment: Qt.AlignHCenter
-                    verticalAlignment: Qt.AlignVCenter
+                ToolButton {
+                    id: back
+                    objectName: "backButton"
+                    visible: stack.depth > 1 && window.configShown === null
+                    readonly property real shownWidth: visible ? width : 0
+                    // Named for the page it goes back to; just "Back" where that
+                    // name would crowd out the page's title.
+                    readonly property string below: stack.depth > 1 ? BackButton.titleOver(stack.get(stack.depth - 2)) : ""
+                    text: "\u2039 " + (2 * (backMetrics.width + 24) + barTitle.implicitWidth <= bar.width ? below : qsTrId("Back"))
+                    Accessible.name: qsTrId("Back")
+                    palette.buttonText: "white"
+                    background: Rectangle {
+                        color: back.down ? Qt.rgba(1, 1, 1, 0.15) : "transparent"
+                        radius: 4
+                    }
+                    Layout.preferredHeight: 48
+                    Layout.minimumWidth: 48
+                    onClicked: stack.pop()
+                    TextMetrics {
+                        id: backMetrics
+                        font: back.font
+                        text: "\u2039 " + back.below
+                    }
+                }
+                ColumnLayout {
+                    spacing: 0
+                    Layout.fillWidth: true
+                    Layout.preferredHeight: 48
+                    readonly property real leftWidth: back.shownWidth + cancel.shownWidth
+                    readonly property real rightWidth: fullScreen.shownWidth + save.shownWidth + editButton.shownWidth
+                    Layout.leftMargin: Math.max(0, rightWidth - leftWidth)
+                    Layout.rightMargin: Math.max(0, leftWidth - rightWidth)
+                    // On the remote screen, the title asks for a wanted password
+                    // again, as playerlink's does.
+                    TapHandler {
+                        onTapped: (stack.currentItem as RemotePage)?.screen.askAgain()
+                    }
+                    Label {
+                        id: barTitle
+                        objectName: "barTitle"
+                        text: stack.currentItem ? (stack.currentItem as Page)?.title ?? "" : ""
+                        elide: Label.ElideRight
+                        horizontalAlignment: Qt.AlignHCenter
+                        verticalAlignment: Qt.AlignVCenter
+                        font.bold: true
+                        color: "white"
+                        Layout.fillWidth: true
+                        Layout.fillHeight: true
+                    }
+                    // The remote screen's second line: the remote's name under
+                    // what plays, or why nothing does; the browser's folder; what
+                    // the playlist plays.
+                    Label {
+                        id: barNote
+                        objectName: "barNote"
+                        text: (stack.currentItem as RemotePage)?.note ?? (stack.currentItem as BrowserPage)?.note
+                              ?? (stack.currentItem as PlaylistPage)?.note ?? ""
+                        visible: text !== ""
+                        elide: Label.ElideRight
+                        horizontalAlignment: Qt.AlignHCenter
+                        font.pixelSize: 11
+                        color: "#9a9da6"
+                        Layout.fillWidth: true
+                        Layout.bottomMargin: 4
+                    }
+                }
+                // VLC's video full screen, from the screens that show what plays,
+                // as playerlink's bar has it. Made only while one shows: its
+                // icon's texture goes with it, as the pages' do at exit.
+                Loader {
+                    id: fullScreen
+                    readonly property var target: (stack.currentItem as RemotePage)?.screen
+                                                  ?? (stack.currentItem as BrowserPage)?.screen
+                                                  ?? (stack.currentItem as PlaylistPage)?.screen ?? null
+                    readonly property real shownWidth: active ? width : 0
+                    active: target !== null
+                    sourceComponent: BarIconButton {
+                        objectName: "fullScreenButton"
+                        image: "fullscreen.png"
+                        name: qsTrId("Full screen")
+                    }
+                    Connections {
+                        target: fullScreen.item as BarIconButton
+                        function onClicked() {
+                            fullScreen.target.fullScreen()
+                        }
+                    }
+                }
+                BarTextButton {
+                    id: save
+                    objectName: "saveButton"
+                    readonly property real shownWidth: visible ? width : 0
+                    visible: window.configShown !== null
+                    text: qsTrId("Save")
                     font.bold: true
-                    color: "white"
-                    Layout.fillWidth: true
-                    Layout.fillHeight: true
+                    onClicked: window.configShown.save()
                 }
-                // The remote screen's second line: the remote's name under
-                // what plays, or why nothing does; the browser's folder; what
-                // the playlist plays.
-                Label {
-                    id: barNote
-                    objectName: "barNote"
-                    text: (stack.currentItem as RemotePage)?.note ?? (stack.currentItem as BrowserPage)?.note
-                          ?? (stack.currentItem as PlaylistPage)?.note ?? ""
-                    visible: text !== ""
-                    elide: Label.ElideRight
-                    horizontalAlignment: Qt.AlignHCenter
-                    font.pixelSize: 11
-                    color: "#9a9da6"
-                    Layout.fillWidth: true
-                    Layout.bottomMargin: 4
-                }
-            }
-            // VLC's video full screen, from the screens that show what plays,
-            // as playerlink's bar has it. Made only while one shows: its
-            // icon's texture goes with it, as the pages' do at exit.
-            Loader {
-                id: fullScreen
-                readonly property var target: (stack.currentItem as RemotePage)?.screen
-                                              ?? (stack.currentItem as BrowserPage)?.screen
-                                              ?? (stack.currentItem as PlaylistPage)?.screen ?? null
-                readonly property real shownWidth: active ? width : 0
-                active: target !== null
-                sourceComponent: BarIconButton {
-                    objectName: "fullScreenButton"
-                    image: "fullscreen.png"
-                    name: qsTrId("Full screen")
-                }
-                // Here rather than in the component, which sees no ids of the window.
-                Connections {
-                    target: fullScreen.item
-                    ignoreUnknownSignals: true
-                    function onClicked() {
-                        fullScreen.target.fullScreen()
+                // The remotes list's Edit, at the bar's right as playerlink has it.
+                BarTextButton {
+                    id: editButton
+                    objectName: "editButton"
+                    readonly property RemotesPage remotesPage: stack.currentItem as RemotesPage
+                    readonly property real shownWidth: visible ? width : 0
+                    visible: editButton.remotesPage !== null
+                    text: editButton.remotesPage?.editing ? qsTrId("Done") : qsTrId("Edit")
+                    Layout.preferredHeight: 48
+                    onClicked: {
+                        if (editButton.remotesPage)
+                            editButton.remotesPage.editing = !editButton.remotesPage.editing
                     }
                 }
             }
-            // The remotes list's Edit, at the bar's right as playerlink has it.
-            BarTextButton {
-                id: editButton
-                objectName: "editButton"
-                readonly property RemotesPage remotesPage: stack.currentItem as RemotesPage
-                readonly property real shownWidth: visible ? width : 0
-                visible: editButton.remotesPage !== null
-                text: editButton.remotesPage?.editing ? qsTrId("Done") : qsTrId("Edit")
-                Layout.preferredHeight: 48
-                onClicked: {
-                    if (editButton.remotesPage)
-                        editButton.remotesPage.editing = !editButton.remotesPage.editing
-                }
-            }
         }
-    }
 
-    StackView {
-        id: stack
-        objectName: "stack"
-        anchors.fill: parent
-        initialItem: RemotesPage {
-            readonly property string backTitle: qsTrId("Back")
-            remotes: window.remotes
+        StackView {
+            id: stack
+            objectName: "stack"
+            anchors.top: bar.bottom
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.bottom: parent.bottom
+            initialItem: RemotesPage {
+                readonly property string backTitle: qsTrId("Back")
+                remotes: window.remotes
+            }
         }
     }
 
@@ -328,8 +371,12 @@ ApplicationWindow {
 
     Notice {
         id: alert
+        // Taken back by the program: the alerts already know.
+        property bool withdrawn: false
         onClosed: {
-            if (alert.chosen >= 0 && alert.textField)
+            if (alert.withdrawn)
+                alert.withdrawn = false
+            else if (alert.chosen >= 0 && alert.textField)
                 window.alerts.chooseWithText(alert.chosen, alert.typed)
             else if (alert.chosen >= 0)
                 window.alerts.choose(alert.chosen)
@@ -346,6 +393,10 @@ ApplicationWindow {
                                  window.alerts.secret, window.alerts.placeholder)
             else if (window.alerts.showing)
                 alert.showChoices(window.alerts.title, window.alerts.message, window.alerts.buttons)
+            else if (alert.visible) {
+                alert.withdrawn = true
+                alert.close()
+            }
         }
     }
 

@@ -5,8 +5,9 @@ import PlayerLink.Touch
 
 // Adding or editing a computer: its name, address, the password of VLC's
 // web interface and whether it is the default remote; the address and name
-// can come from a found computer. Save keeps it with the saved computers
-// and goes back; what stands in the way shows under the fields.
+// can come from a found computer. The bar's Save keeps it with the saved
+// computers and goes back (what stands in the way shows in an alert), its
+// Cancel goes back without it; the bar has no back button of its own.
 Page {
     id: page
     objectName: "remoteConfigPage"
@@ -17,6 +18,15 @@ Page {
     readonly property string backTitle: qsTrId("Back")
     background: Rectangle {
         color: "#101114"
+    }
+
+    // The bar's buttons.
+    function save() {
+        if (form.save())
+            page.StackView.view.pop()
+    }
+    function cancel() {
+        page.StackView.view.pop()
     }
 
     RemoteConfigForm {
@@ -60,7 +70,6 @@ Page {
                 text: form.address
                 onTextEdited: form.address = text
                 objectName: "addressField"
-                placeholderText: "192.168.1.20:8080"
                 inputMethodHints: Qt.ImhNoAutoUppercase | Qt.ImhUrlCharactersOnly
                 Accessible.name: qsTrId("Remote Address")
                 Layout.fillWidth: true
@@ -121,27 +130,6 @@ Page {
                 Accessible.name: qsTrId("VLC's web interface password")
                 Layout.fillWidth: true
                 Layout.preferredHeight: 48
-            }
-            Label {
-                objectName: "configProblem"
-                visible: text !== ""
-                text: form.problem
-                color: "#ff8c1a"
-                wrapMode: Text.WordWrap
-                Layout.fillWidth: true
-                Layout.topMargin: 8
-            }
-            Button {
-                objectName: "saveButton"
-                text: qsTrId("Save")
-                Layout.alignment: Qt.AlignRight
-                Layout.topMargin: 12
-                Layout.preferredHeight: 48
-                Layout.minimumWidth: 120
-                onClicked: {
-                    if (form.save())
-                        page.StackView.view.pop()
-                }
             }
         }
     }

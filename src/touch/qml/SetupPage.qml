@@ -133,6 +133,17 @@ Page {
                             radius: 7
                         }
                         Column {
+                            Label {
+                                objectName: "setupAddressesTitle"
+                                width: addresses.width
+                                padding: 12
+                                text: qsTrId("Addresses you typed before")
+                                wrapMode: Text.WordWrap
+                                horizontalAlignment: Text.AlignHCenter
+                                color: "#9a9da6"
+                                Accessible.role: Accessible.Heading
+                                Accessible.name: text
+                            }
                             Repeater {
                                 model: page.setup.addresses
                                 delegate: ItemDelegate {

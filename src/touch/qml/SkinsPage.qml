@@ -5,7 +5,8 @@ import QtQuick.Layouts
 import PlayerLink.Touch
 
 // The installed skins: the one that ships first, a tick on the one in use.
-// A tap chooses a skin; in edit mode downloaded skins can be deleted.
+// A tap chooses a skin; a downloaded skin can be deleted in edit mode, or,
+// as in playerlink's list, by a sideways swipe on it that shows its Delete.
 // "Download Skins" opens the gallery.
 Page {
     id: page
@@ -14,6 +15,8 @@ Page {
     required property TouchRemotes remotes
     readonly property TouchSkins skins: remotes.skins
     property bool editing: false
+    // A swipe is a clearly sideways drag, as in playerlink's lists.
+    readonly property int swipeDistance: 24
 
     title: qsTrId("Skins")
     background: Rectangle {
@@ -40,6 +43,8 @@ Page {
             required property string name
             required property bool chosen
             required property bool deletable
+            // A swipe showed its Delete outside edit mode.
+            property bool swiped: false
 
             objectName: "skin-" + row.name
             width: ListView.view.width
@@ -73,17 +78,40 @@ Page {
                 }
                 Button {
                     objectName: "deleteSkin-" + row.name
-                    visible: page.editing && row.deletable
+                    visible: (page.editing || row.swiped) && row.deletable
                     text: qsTrId("Delete")
                     Accessible.name: qsTrId("Delete")
                     palette.button: "#c0392b"
-                        Layout.minimumHeight: 48
+                    Layout.minimumHeight: 48
                     Layout.minimumWidth: 64
                     onClicked: page.skins.remove(row.index)
                 }
             }
+            // Sideways only: the list keeps its own flick up and down. Leftwards
+            // shows the Delete, rightwards takes it away again.
+            DragHandler {
+                target: null
+                yAxis.enabled: false
+                enabled: row.deletable && !page.editing
+                onActiveChanged: {
+                    if (active)
+                        return
+                    if (translation.x <= -page.swipeDistance)
+                        row.swiped = true
+                    else if (translation.x >= page.swipeDistance)
+                        row.swiped = false
+                }
+            }
+            Connections {
+                target: page
+                function onEditingChanged() {
+                    row.swiped = false
+                }
+            }
             onClicked: {
-                if (!page.editing)
+                if (row.swiped)
+                    row.swiped = false
+                else if (!page.editing)
                     page.skins.choose(row.index)
             }
         }
