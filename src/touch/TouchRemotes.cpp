@@ -452,7 +452,7 @@ void TouchRemotes::showSkinGallery()
 void TouchRemotes::showHelp(const QString& page)
 {
     m_help->showHelp(page);
-    emit pageWanted(QStringLiteral("web"));
+    emit pageRecalled(QStringLiteral("web"));
 }
 
 void TouchRemotes::showBundledPage(const QString& page)
@@ -487,7 +487,7 @@ void TouchRemotes::showNews()
 void TouchRemotes::showSetupInstructions()
 {
     m_setup->refresh();
-    emit pageWanted(QStringLiteral("setup"));
+    emit pageRecalled(QStringLiteral("setup"));
 }
 
 void TouchRemotes::composeMail(const QString& to, const QString& subject, const QString& body)

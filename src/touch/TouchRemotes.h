@@ -190,6 +190,10 @@ signals:
     // "dvd", "chapters", "audio-video-tracks", "subtitle-tracks",
     // "audio-delay", "aspect-ratio", "speed").
     void pageWanted(const QString& page);
+    // The same for a screen that the stack holds once at most, as
+    // playerlink's help viewer and setup screen: the window goes back to it
+    // where the stack holds it, else shows it over the one on top.
+    void pageRecalled(const QString& page);
 
 private:
     QNetworkAccessManager* m_network;

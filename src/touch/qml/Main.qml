@@ -144,7 +144,13 @@ ApplicationWindow {
                     objectName: "fullScreenButton"
                     image: "fullscreen.png"
                     name: qsTrId("Full screen")
-                    onClicked: fullScreen.target.fullScreen()
+                }
+                // Here rather than in the button, which does not see the loader's id.
+                Connections {
+                    target: fullScreen.item as BarIconButton
+                    function onClicked() {
+                        fullScreen.target.fullScreen()
+                    }
                 }
             }
         }
@@ -289,13 +295,15 @@ ApplicationWindow {
             // The one help viewer shows the page asked for where it is.
             if (name === "web" && stack.currentItem as WebPage)
                 return
-            // The one setup screen: a help page's link leads back to it.
-            if (name === "setup" && stack.find(item => item as SetupPage)) {
-                stack.pop(stack.find(item => item as SetupPage))
-                return
-            }
             if (pages[name])
                 stack.push(pages[name], { remotes: window.remotes })
+        }
+        function onPageRecalled(name) {
+            const shown = stack.find(item => item.objectName === name + "Page")
+            if (shown)
+                stack.pop(shown)
+            else
+                onPageWanted(name)
         }
     }
 
