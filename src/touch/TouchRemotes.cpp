@@ -11,6 +11,7 @@
 #include "core/UserDefaults.h"
 #include "desktop/PasswordKeyring.h"
 #include "models/FoundComputersModel.h"
+#include "models/ListTextSize.h"
 #include "models/RemoteChoice.h"
 #include "models/RemoteWaker.h"
 #include "models/RemoteSession.h"
@@ -48,6 +49,8 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
     , m_help(new TouchHelp(defaults, alerts, this))
     , m_news(new TouchNews(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
     , m_setup(new TouchSetup(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
+    , m_browserTextSize(new ListTextSize(this))
+    , m_playlistTextSize(new ListTextSize(this))
     , m_defaults(defaults)
     , m_alerts(alerts)
 {
