@@ -349,6 +349,19 @@ TEST_F(TouchListsAgainstRealVlc, TheListsTextSizeFollowsCtrlWithKeysAndTheWheelA
     QTest::keyClick(w.window, Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(sizeOf(QStringLiteral("entry-alpha.wav"), QStringLiteral("alpha.wav")), 16);
 
+    // Two fingers drawn apart: larger text.
+    static QPointingDevice* screen = QTest::createTouchDevice();
+    const QPoint centre = folderList->mapToScene(QPointF(folderList->width() / 3, folderList->height() / 2)).toPoint();
+    QTest::touchEvent(w.window, screen).press(0, centre - QPoint(0, 40)).press(1, centre + QPoint(0, 40));
+    for (int step = 1; step <= 10; ++step) {
+        QTest::qWait(20);
+        QTest::touchEvent(w.window, screen).move(0, centre - QPoint(0, 40 + 4 * step)).move(1, centre + QPoint(0, 40 + 4 * step));
+    }
+    QTest::touchEvent(w.window, screen).release(0, centre - QPoint(0, 80)).release(1, centre + QPoint(0, 80));
+    EXPECT_TRUE(waitUntil([&] { return sizeOf(QStringLiteral("entry-alpha.wav"), QStringLiteral("alpha.wav")) > 16; }, 1000))
+        << sizeOf(QStringLiteral("entry-alpha.wav"), QStringLiteral("alpha.wav"));
+    QTest::keyClick(w.window, Qt::Key_0, Qt::ControlModifier);
+
     // Ctrl with the wheel: a point a notch, up to the largest size.
     const QPointF inList = folderList->mapToScene(QPointF(folderList->width() / 3, folderList->height() / 2));
     QWheelEvent wheel(inList, w.window->mapToGlobal(inList), QPoint(), QPoint(0, 120 * 40), Qt::NoButton,

@@ -80,20 +80,8 @@ Page {
             }
         }
 
-        // The text grows and shrinks with a pinch and with Ctrl and the wheel.
-        PinchHandler {
-            target: null
-            onActiveChanged: {
-                if (active)
-                    screen.beginTextPinch()
-                else
-                    screen.endTextPinch()
-            }
-            onActiveScaleChanged: {
-                if (active)
-                    screen.textPinchScaled(activeScale)
-            }
-        }
+        // The text grows and shrinks with Ctrl and the wheel, and with a
+        // pinch (over the list, so that the rows do not keep the fingers).
         WheelHandler {
             target: null
             acceptedModifiers: Qt.ControlModifier
@@ -156,6 +144,23 @@ Page {
             onClicked: {
                 list.currentIndex = row.index
                 screen.open(row.index)
+            }
+        }
+    }
+
+    Item {
+        anchors.fill: list
+        PinchHandler {
+            target: null
+            onActiveChanged: {
+                if (active)
+                    screen.beginTextPinch()
+                else
+                    screen.endTextPinch()
+            }
+            onActiveScaleChanged: {
+                if (active)
+                    screen.textPinchScaled(activeScale)
             }
         }
     }
