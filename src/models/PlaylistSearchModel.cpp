@@ -28,6 +28,9 @@ PlaylistSearchModel::PlaylistSearchModel(PlaylistModel* source, QObject* parent)
     connect(this, &QAbstractItemModel::rowsInserted, this, &PlaylistSearchModel::updateCurrentRow);
     connect(this, &QAbstractItemModel::rowsRemoved, this, &PlaylistSearchModel::updateCurrentRow);
     connect(this, &QAbstractItemModel::layoutChanged, this, &PlaylistSearchModel::updateCurrentRow);
+    // After the rows here have followed them.
+    connect(source, &QAbstractItemModel::modelReset, this, &PlaylistSearchModel::listCame);
+    connect(source, &QAbstractItemModel::dataChanged, this, &PlaylistSearchModel::listCame);
     updateCurrentRow();
 }
 
@@ -106,4 +109,23 @@ void PlaylistSearchModel::updateCurrentRow()
         m_currentRow = row;
         emit currentRowChanged();
     }
+}
+
+void PlaylistSearchModel::showCurrentOnNextList()
+{
+    m_showCurrentOnNextList = true;
+}
+
+void PlaylistSearchModel::listMoved()
+{
+    m_showCurrentOnNextList = false;
+}
+
+void PlaylistSearchModel::listCame()
+{
+    if (!m_showCurrentOnNextList || m_source->count() == 0)
+        return;
+    m_showCurrentOnNextList = false;
+    updateCurrentRow();
+    emit currentToShow(m_currentRow);
 }

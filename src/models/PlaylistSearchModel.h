@@ -10,7 +10,8 @@ class PlaylistModel;
 // The playlist as its screen lists it: each row named by the last part of
 // its item's title, and only the rows whose names hold every word typed
 // into the search field (the rule of PlaylistFilter). The names are folded
-// once per playlist, not once per keystroke.
+// once per playlist, not once per keystroke. And when the list brings the
+// item that plays into view.
 class PlaylistSearchModel : public QSortFilterProxyModel {
     Q_OBJECT
     Q_PROPERTY(QString text READ text WRITE setText NOTIFY textChanged)
@@ -21,6 +22,10 @@ public:
         NameRole = Qt::UserRole + 100, // what the row shows
     };
     Q_ENUM(Role)
+
+    // How often the playlist screen asks for the playlist while it shows
+    // (a long one is fetched less often while nothing hints at a change).
+    static constexpr int pollIntervalMs = 1000;
 
     // source: not owned; it outlives this.
     explicit PlaylistSearchModel(PlaylistModel* source, QObject* parent = nullptr);
@@ -39,15 +44,25 @@ public:
     Q_INVOKABLE void play(int row);
     Q_INVOKABLE void remove(int row);
 
+    // The list came into view: the next playlist to come (a new one, or
+    // rows of this one that changed) brings the item that plays into view,
+    // once; the one shown may be long out of date.
+    Q_INVOKABLE void showCurrentOnNextList();
+    // The user moved the list meanwhile: it stays where they put it.
+    Q_INVOKABLE void listMoved();
+
 signals:
     void textChanged();
     void currentRowChanged();
+    // Bring this row, the item that plays, into view (-1: it is not listed).
+    void currentToShow(int row);
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
 
 private:
     void updateCurrentRow();
+    void listCame();
 
     PlaylistModel* m_source;
     QString m_text;
@@ -59,4 +74,5 @@ private:
     mutable bool m_matchesStale = true;
     mutable std::vector<bool> m_matches;
     int m_currentRow = -1;
+    bool m_showCurrentOnNextList = false;
 };

@@ -1,6 +1,7 @@
 #include "touch/BrowserScreen.h"
 
 #include "core/AlertPresenter.h"
+#include "core/Clock.h"
 #include "core/Localization.h"
 #include "core/TextFormat.h"
 #include "models/BrowseIndex.h"
@@ -187,4 +188,32 @@ void BrowserScreen::fullScreen()
 int BrowserScreen::rowForIndexTitle(const QString& title) const
 {
     return m_folder ? m_folder->rowForIndexTitle(title) : -1;
+}
+
+void BrowserScreen::jumpToIndexTitle(const QString& title)
+{
+    if (const int row = rowForIndexTitle(title); row >= 0)
+        emit rowChosen(row);
+}
+
+bool BrowserScreen::keyPressed(int key, int modifiers, const QString& text)
+{
+    const auto mods = Qt::KeyboardModifiers::fromInt(modifiers) & ~Qt::KeypadModifier;
+    if (textSizeKey(key, mods.toInt()))
+        return true;
+    if (key == Qt::Key_Backspace || (key == Qt::Key_Up && mods == Qt::AltModifier)) {
+        up();
+        return true;
+    }
+    if (!m_folder)
+        return false;
+    const std::optional<int> row = m_typeAhead.rowFor(text, mods, *m_folder, Clock::current().now());
+    if (row && *row >= 0)
+        emit rowChosen(*row);
+    return row.has_value();
+}
+
+ListTextSize& BrowserScreen::textSizeIn(TouchRemotes& remotes) const
+{
+    return remotes.browserTextSize();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "models/FolderTypeAhead.h"
 #include "touch/TouchListScreen.h"
 
 #include <QString>
@@ -52,8 +53,16 @@ public:
     Q_INVOKABLE void makeDefaultFolder();
     Q_INVOKABLE void fullScreen();
     Q_INVOKABLE int rowForIndexTitle(const QString& title) const;
+    // A letter of the index: its row is chosen (rowChosen).
+    Q_INVOKABLE void jumpToIndexTitle(const QString& title);
+    // The keys of the list beyond moving and opening: Backspace or Alt+Up
+    // goes up, Ctrl with plus, minus or 0 sizes the text, and what is typed
+    // chooses a row (FolderTypeAhead). True when the key was one of them.
+    Q_INVOKABLE bool keyPressed(int key, int modifiers, const QString& text);
 
 signals:
+    // The list's choice moves to this row, at the top of the view.
+    void rowChosen(int row);
     void folderChanged();
     void addsChanged();
     void noticesChanged();
@@ -62,6 +71,7 @@ protected:
     void remotesSet(TouchRemotes* previous) override;
     void poll(VLCController& remote) override;
     void activeSet() override;
+    ListTextSize& textSizeIn(TouchRemotes& remotes) const override;
 
 private:
     void makeFolderModel(UserDefaults& defaults);
@@ -72,4 +82,5 @@ private:
     QTimer m_refusedTimer;
     QTimer m_addedTimer;
     QString m_added;
+    FolderTypeAhead m_typeAhead;
 };

@@ -35,6 +35,7 @@ void PlaylistScreen::wire(RemoteSession& session)
     m_search = new PlaylistSearchModel(playlist, this);
     connect(m_search, &PlaylistSearchModel::textChanged, this, &PlaylistScreen::searchTextChanged);
     connect(m_search, &PlaylistSearchModel::currentRowChanged, this, &PlaylistScreen::currentRowChanged);
+    connect(m_search, &PlaylistSearchModel::currentToShow, this, &PlaylistScreen::currentToShow);
     // The title of the item that plays may change with the item staying.
     connect(playlist, &PlaylistModel::dataChanged, this, &PlaylistScreen::currentRowChanged);
     connect(playlist, &PlaylistModel::canRemoveItemsChanged, this, &PlaylistScreen::canRemoveItemsChanged);
@@ -53,6 +54,23 @@ void PlaylistScreen::activeSet()
 {
     if (const std::shared_ptr<VLCController> current = remote(); current && isActive())
         current->playlistShown();
+}
+
+ListTextSize& PlaylistScreen::textSizeIn(TouchRemotes& remotes) const
+{
+    return remotes.playlistTextSize();
+}
+
+void PlaylistScreen::showCurrentOnNextList()
+{
+    if (m_search)
+        m_search->showCurrentOnNextList();
+}
+
+void PlaylistScreen::listMoved()
+{
+    if (m_search)
+        m_search->listMoved();
 }
 
 QAbstractItemModel* PlaylistScreen::rows() const

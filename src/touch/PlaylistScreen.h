@@ -1,17 +1,17 @@
 #pragma once
 
+#include "models/PlaylistSearchModel.h"
 #include "touch/TouchListScreen.h"
 
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
-class PlaylistSearchModel;
 class RemoteSession;
 
 // The playlist screen's wiring: the session's playlist as the screen lists
 // it (searched by the field's text), the title bar's second line (the item
 // that plays), the loop, repeat and shuffle modes, and the polls: the
-// playlist every three seconds while active, hinted at once as it appears.
+// playlist every second while active, hinted at once as it appears.
 // Its rows are a PlaylistSearchModel, once the remotes are set.
 class PlaylistScreen : public TouchListScreen {
     Q_OBJECT
@@ -25,7 +25,7 @@ class PlaylistScreen : public TouchListScreen {
     Q_PROPERTY(bool repeat READ isRepeating NOTIFY modesChanged)
     Q_PROPERTY(bool random READ isRandom NOTIFY modesChanged)
 public:
-    static constexpr int playlistIntervalMs = 3000;
+    static constexpr int playlistIntervalMs = PlaylistSearchModel::pollIntervalMs;
 
     explicit PlaylistScreen(QObject* parent = nullptr);
     ~PlaylistScreen() override;
@@ -48,8 +48,13 @@ public:
     Q_INVOKABLE void toggleRepeat();
     Q_INVOKABLE void toggleRandom();
     Q_INVOKABLE void fullScreen();
+    // The page came into view, and the user moved the list: when the item
+    // that plays is brought into view (currentToShow).
+    Q_INVOKABLE void showCurrentOnNextList();
+    Q_INVOKABLE void listMoved();
 
 signals:
+    void currentToShow(int row);
     void searchTextChanged();
     void currentRowChanged();
     void canRemoveItemsChanged();
@@ -59,6 +64,7 @@ protected:
     void remotesSet(TouchRemotes* previous) override;
     void poll(VLCController& remote) override;
     void activeSet() override;
+    ListTextSize& textSizeIn(TouchRemotes& remotes) const override;
 
 private:
     void wire(RemoteSession& session);

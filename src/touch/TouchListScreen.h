@@ -7,13 +7,16 @@
 
 #include <memory>
 
+class ListTextSize;
 class QAbstractItemModel;
 class TouchRemotes;
 class VLCController;
 
 // What the list screens over the remote screen share: the session (through
 // the remotes), whether the screen shows (active), its rows, and a poll of
-// the session's remote at the screen's own pace while it shows.
+// the session's remote at the screen's own pace while it shows, and the
+// text size of its rows (a ListTextSize of the remotes) with the events
+// that change it.
 class TouchListScreen : public QObject {
     Q_OBJECT
     QML_ANONYMOUS
@@ -21,6 +24,8 @@ class TouchListScreen : public QObject {
     Q_PROPERTY(TouchRemotes* remotes READ remotes WRITE setRemotes NOTIFY remotesChanged)
     Q_PROPERTY(bool active READ isActive WRITE setActive NOTIFY activeChanged)
     Q_PROPERTY(QObject* rows READ rowsObject NOTIFY remotesChanged)
+    // The rows' text size in points.
+    Q_PROPERTY(int textSize READ textSize NOTIFY textSizeChanged)
 public:
     ~TouchListScreen() override;
 
@@ -30,10 +35,20 @@ public:
     void setActive(bool active);
     virtual QAbstractItemModel* rows() const = 0;
     QObject* rowsObject() const;
+    int textSize() const;
+
+    // A pinch on the list: begin, the scale so far, end.
+    Q_INVOKABLE void beginTextPinch();
+    Q_INVOKABLE void textPinchScaled(qreal scale);
+    Q_INVOKABLE void endTextPinch();
+    // The wheel and keys that size the text; true when they did.
+    Q_INVOKABLE bool textSizeWheel(int angleDelta, int modifiers);
+    Q_INVOKABLE bool textSizeKey(int key, int modifiers);
 
 signals:
     void remotesChanged();
     void activeChanged();
+    void textSizeChanged();
 
 protected:
     TouchListScreen(int pollIntervalMs, QObject* parent);
@@ -43,12 +58,15 @@ protected:
     // The screen's wiring to the session of remotes(); previous is the one
     // it had (null the first time, or when it went).
     virtual void remotesSet(TouchRemotes* previous) = 0;
+    // This screen's text size among those the remotes keep.
+    virtual ListTextSize& textSizeIn(TouchRemotes& remotes) const = 0;
     virtual void poll(VLCController& remote) = 0;
     // Right after the poll starts or stops.
     virtual void activeSet() {}
 
 private:
     QPointer<TouchRemotes> m_remotes;
+    QPointer<ListTextSize> m_textSize;
     bool m_active = false;
     QTimer m_pollTimer;
 };

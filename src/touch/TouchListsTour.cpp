@@ -3,6 +3,7 @@
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "models/FolderModel.h"
+#include "models/ListTextSize.h"
 #include "models/PlaylistModel.h"
 #include "models/RemoteSession.h"
 #include "touch/BrowserScreen.h"
@@ -18,6 +19,7 @@
 namespace {
 const QSize portrait(390, 760);
 const QSize landscape(760, 390);
+const QSize smallest(320, 568);
 
 // The remote screen on top, the pages over it gone.
 void backToRemote(QQuickWindow* window)
@@ -70,7 +72,13 @@ void addTouchListsSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRe
                 return;
             }
     }, 600);
-    tour.addStep(QStringLiteral("browse-landscape"), [window] {
+    // The largest text on the smallest screen: rows grow, names give way.
+    tour.addStep(QStringLiteral("browse-large-text"), [window, &remotes] {
+        window->resize(smallest);
+        remotes.browserTextSize().setFontSize(ListTextSize::maximumSize);
+    }, 800);
+    tour.addStep(QStringLiteral("browse-landscape"), [window, &remotes] {
+        remotes.browserTextSize().setFontSize(ListTextSize::startingSize);
         if (auto* browser = window->findChild<BrowserScreen*>())
             browser->setAdds(false);
         window->resize(landscape);
@@ -80,8 +88,16 @@ void addTouchListsSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRe
         remotes.session().openPlaylist();
     }, 1500);
     tour.addStep(QStringLiteral("playlist-landscape"), [window] { window->resize(landscape); }, 1000);
+    // The question before the playlist is emptied.
+    tour.addStep(QStringLiteral("playlist-empty"), [window] {
+        window->resize(smallest);
+        if (auto* sheet = window->findChild<QObject*>(QStringLiteral("emptySheet")))
+            QMetaObject::invokeMethod(sheet, "open");
+    }, 800);
     // A word of the second item's name typed into the search field.
     tour.addStep(QStringLiteral("playlist-search"), [window, &remotes] {
+        if (auto* sheet = window->findChild<QObject*>(QStringLiteral("emptySheet")))
+            QMetaObject::invokeMethod(sheet, "close");
         window->resize(portrait);
         const PlaylistModel* playlist = remotes.session().playlist();
         const QStringList words = playlist->index(1).data(PlaylistModel::TitleRole).toString().split(u' ', Qt::SkipEmptyParts);

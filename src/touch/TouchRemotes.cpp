@@ -11,6 +11,7 @@
 #include "core/UserDefaults.h"
 #include "desktop/PasswordKeyring.h"
 #include "models/FoundComputersModel.h"
+#include "models/ListTextSize.h"
 #include "models/RemoteChoice.h"
 #include "models/RemoteWaker.h"
 #include "models/RemoteSession.h"
@@ -51,6 +52,8 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
     , m_help(new TouchHelp(defaults, alerts, this))
     , m_news(new TouchNews(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
     , m_setup(new TouchSetup(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
+    , m_browserTextSize(new ListTextSize(this))
+    , m_playlistTextSize(new ListTextSize(this))
     , m_defaults(defaults)
     , m_alerts(alerts)
 {
@@ -488,7 +491,7 @@ void TouchRemotes::showSkinGallery()
 void TouchRemotes::showHelp(const QString& page)
 {
     m_help->showHelp(page);
-    emit pageWanted(QStringLiteral("web"));
+    emit pageRecalled(QStringLiteral("web"));
 }
 
 void TouchRemotes::showBundledPage(const QString& page)
@@ -523,7 +526,7 @@ void TouchRemotes::showNews()
 void TouchRemotes::showSetupInstructions()
 {
     m_setup->refresh();
-    emit pageWanted(QStringLiteral("setup"));
+    emit pageRecalled(QStringLiteral("setup"));
 }
 
 void TouchRemotes::composeMail(const QString& to, const QString& subject, const QString& body)

@@ -13,6 +13,7 @@
 #include <memory>
 
 class FoundComputersModel;
+class ListTextSize;
 class QNetworkAccessManager;
 class RemotesDiscovery;
 class RemotesListModel;
@@ -80,6 +81,10 @@ public:
     UserDefaults& defaults() const { return m_defaults; }
     AlertPresenter& alerts() const { return m_alerts; }
     RemoteSession& session() const { return *m_session; }
+    // The text sizes of the browse and the playlist screen: kept while the
+    // program runs, as each of playerlink's screens keeps its own.
+    ListTextSize& browserTextSize() const { return *m_browserTextSize; }
+    ListTextSize& playlistTextSize() const { return *m_playlistTextSize; }
     bool isProbing() const;
     // The remotes list probes its computers and refreshes discovery while it
     // shows; the first time it shows, discovery starts when the user's
@@ -198,6 +203,10 @@ signals:
     // "dvd", "chapters", "audio-video-tracks", "subtitle-tracks",
     // "audio-delay", "aspect-ratio", "speed").
     void pageWanted(const QString& page);
+    // The same for a screen that the stack holds once at most, as
+    // playerlink's help viewer and setup screen: the window goes back to it
+    // where the stack holds it, else shows it over the one on top.
+    void pageRecalled(const QString& page);
 
 private:
     QNetworkAccessManager* m_network;
@@ -217,6 +226,8 @@ private:
     TouchHelp* m_help;                // child
     TouchNews* m_news;                // child
     TouchSetup* m_setup;              // child
+    ListTextSize* m_browserTextSize;  // child
+    ListTextSize* m_playlistTextSize; // child
     std::shared_ptr<VLCController> m_configRemote;
     std::function<void(const std::shared_ptr<VLCController>&)> m_foundChosen;
     UserDefaults& m_defaults;

@@ -8,10 +8,15 @@
 #include "TouchWindow.h"
 #include "core/PreferenceKeys.h"
 #include "models/RemoteSession.h"
+#include "touch/BrowserScreen.h"
 #include "vlc/VLCController.h"
 
 #include <QAccessible>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QStyleHints>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -99,6 +104,21 @@ protected:
             buttonNames(root->child(i), names);
     }
 
+    // The object name of the row the list's keys chose, empty for none.
+    static QString chosenRow(QQuickItem* list)
+    {
+        auto* row = list->property("currentItem").value<QQuickItem*>();
+        return row ? row->objectName() : QString();
+    }
+
+    // The label under a row that shows text.
+    static QQuickItem* labelOf(QQuickItem* row, const QString& text)
+    {
+        return TouchWindow::find(row, [&](QQuickItem* item) {
+            return item != row && item->property("text").toString() == text && item->property("font").isValid();
+        });
+    }
+
     // What the list exposes: its rows' names in order.
     static QStringList rowNames(QAccessibleInterface* list)
     {
@@ -145,6 +165,29 @@ TEST_F(TouchListsAgainstRealVlc, TheBrowserOpensAFolderPlaysAFileAndAddsOne)
         EXPECT_TRUE(buttons.contains(QString::fromLatin1(name))) << name << " in " << buttons.join(u'|').toStdString();
     EXPECT_FALSE(buttons.contains(QString())) << buttons.join(u'|').toStdString();
 
+    // The letter index stands beside the rows however few they are, clear
+    // of their buttons; a press on a letter chooses its first name, and so
+    // does what is typed without a pause.
+    QQuickItem* folderList = w.item(QStringLiteral("folderList"));
+    QQuickItem* letters = w.item(QStringLiteral("letterIndex"));
+    ASSERT_TRUE(letters) << "no letter index beside " << folderList->property("count").toInt() << " rows";
+    QQuickItem* playAlpha = w.item(QStringLiteral("play-alpha.wav"));
+    EXPECT_LE(playAlpha->mapToScene(QPointF(playAlpha->width(), 0)).x(), letters->mapToScene(QPointF(0, 0)).x());
+    const qreal step = letters->property("step").toReal();
+    const qreal firstTop = (letters->height() - 27 * step) / 2;
+    QTest::mouseClick(w.window, Qt::LeftButton, {}, letters->mapToScene(QPointF(letters->width() / 2, firstTop + 4.5 * step)).toPoint()); // D
+    const int rowOfD = page->property("screen").value<BrowserScreen*>()->rowForIndexTitle(QStringLiteral("D"));
+    EXPECT_GE(rowOfD, 0);
+    EXPECT_EQ(folderList->property("currentIndex").toInt(), rowOfD);
+    folderList->forceActiveFocus();
+    for (char c : { 'b', 'o' })
+        QTest::keyClick(w.window, c);
+    EXPECT_EQ(chosenRow(folderList), u"entry-Bob's Café Song.wav");
+    QTest::qWait(QGuiApplication::styleHints()->keyboardInputInterval() + 100);
+    for (char c : { 'a', 'l' })
+        QTest::keyClick(w.window, c);
+    EXPECT_EQ(chosenRow(folderList), u"entry-alpha.wav");
+
     // A folder's row lists it; a file's row plays it.
     w.click(w.item(QStringLiteral("entry-Sub Folder")));
     ASSERT_TRUE(shows(w, QStringLiteral("entry-gamma.wav")));
@@ -165,9 +208,13 @@ TEST_F(TouchListsAgainstRealVlc, TheBrowserOpensAFolderPlaysAFileAndAddsOne)
     EXPECT_TRUE(vlcSays.waitFor([&] { return itemsNamed(vlcSays, QStringLiteral("gamma.wav")) == before + 1; }));
     EXPECT_EQ(playingName(vlcSays), u"gamma.wav");
 
-    // Up one folder, and back to the remote screen.
+    // Up one folder, by the bar and by Alt+Up, and back to the remote screen.
     w.click(w.item(QStringLiteral("up")));
     EXPECT_TRUE(shows(w, QStringLiteral("entry-Sub Folder")));
+    folderList->forceActiveFocus();
+    QTest::keyClick(w.window, Qt::Key_Up, Qt::AltModifier);
+    EXPECT_TRUE(waitUntil([&] { return page->property("note").toString() == QFileInfo(media().folder()).path(); }, 8000))
+        << page->property("note").toString().toStdString();
     QTest::keyClick(w.window, Qt::Key_Escape);
     EXPECT_TRUE(settled(w, 1));
     QTest::qWait(200);
@@ -228,5 +275,133 @@ TEST_F(TouchListsAgainstRealVlc, ThePlaylistMarksWhatPlaysPlaysARowFindsAndRemov
     EXPECT_TRUE(vlcSays.waitFor([&] { return itemsNamed(vlcSays, QStringLiteral("alpha.wav")) == 0; }));
     EXPECT_EQ(vlcSays->state().itemsInPlaylist(), 3);
     EXPECT_TRUE(waitUntil([&] { return !w.item(QStringLiteral("item-alpha.wav")); }, 8000));
+
+    // Emptying asks first, as playerlink's sheet does: Ok, the destructive
+    // choice, above Cancel.
+    w.click(w.item(QStringLiteral("empty")));
+    ASSERT_TRUE(shows(w, QStringLiteral("emptyOk"), 2000));
+    QTest::qWait(300); // the sheet lays out and opens
+    QQuickItem* ok = w.item(QStringLiteral("emptyOk"));
+    QQuickItem* cancel = w.item(QStringLiteral("emptyCancel"));
+    ASSERT_TRUE(cancel);
+    EXPECT_LT(w.centreOf(ok).y(), w.centreOf(cancel).y());
+    EXPECT_GE(ok->height(), 48);
+    w.click(ok);
+    EXPECT_TRUE(vlcSays.waitFor([&] { return vlcSays->state().itemsInPlaylist() == 0; }));
+    leave(w);
+}
+
+TEST_F(TouchListsAgainstRealVlc, ThePlaylistBringsWhatPlaysIntoViewWhenTheFirstListComes)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    std::unique_ptr<TouchWindow> window = openRemote();
+    TouchWindow& w = *window;
+    // A longer playlist than the window has seen, playing its last item.
+    LiveRemote vlcSays(vlc->hostAddress(), vlc->password());
+    for (int round = 0; round < 5; ++round)
+        for (const QString& file : media().files())
+            ASSERT_TRUE(vlcSays.command([&](VLCController& c) { c.enqueueFilename(file); }));
+    ASSERT_TRUE(vlcSays.refreshPlaylist());
+    const int items = vlcSays->state().itemsInPlaylist();
+    ASSERT_EQ(items, 6 * int(media().files().size()));
+    const int lastId = int(vlcSays->state().playlist().items().back().id);
+    ASSERT_TRUE(vlcSays.switchCommand([&](VLCController& c) { c.playFromStart(lastId); }));
+    ASSERT_TRUE(vlcSays.waitFor([&] { return vlcSays->state().currentIndex() == items - 1; }));
+
+    // The screen shows the list the window had until the first one comes.
+    w.remotes.navigator().showPlaylist();
+    ASSERT_TRUE(settled(w, 2));
+    QQuickItem* list = w.item(QStringLiteral("playlistList"));
+    EXPECT_EQ(list->property("count").toInt(), media().files().size());
+    ASSERT_TRUE(waitUntil([&] { return list->property("count").toInt() == items; }, 8000));
+    auto markInView = [&] {
+        QQuickItem* mark = w.item(QStringLiteral("playMark"));
+        if (!mark)
+            return false;
+        const qreal y = mark->mapToItem(list, QPointF(0, mark->height() / 2)).y();
+        return y > 0 && y < list->height();
+    };
+    EXPECT_TRUE(waitUntil(markInView, 2000));
+    leave(w);
+}
+
+TEST_F(TouchListsAgainstRealVlc, TheListsTextSizeFollowsCtrlWithKeysAndTheWheelAndNothingIsCutOff)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    std::unique_ptr<TouchWindow> window = openRemote();
+    TouchWindow& w = *window;
+    w.window->resize(320, 568);
+    w.remotes.session().remote()->setBrowseDir(media().folder());
+    w.remotes.session().openBrowser();
+    ASSERT_TRUE(settled(w, 2));
+    ASSERT_TRUE(shows(w, QStringLiteral("entry-alpha.wav")));
+    QQuickItem* folderList = w.item(QStringLiteral("folderList"));
+    auto sizeOf = [&](const QString& row, const QString& text) {
+        QQuickItem* label = labelOf(w.item(row), text);
+        return label ? label->property("font").value<QFont>().pointSize() : -1;
+    };
+    EXPECT_EQ(sizeOf(QStringLiteral("entry-alpha.wav"), QStringLiteral("alpha.wav")), 16);
+    folderList->forceActiveFocus();
+    QTest::keyClick(w.window, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(sizeOf(QStringLiteral("entry-alpha.wav"), QStringLiteral("alpha.wav")), 18);
+    QTest::keyClick(w.window, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(sizeOf(QStringLiteral("entry-alpha.wav"), QStringLiteral("alpha.wav")), 16);
+
+    // Two fingers drawn apart: larger text.
+    static QPointingDevice* screen = QTest::createTouchDevice();
+    const QPoint centre = folderList->mapToScene(QPointF(folderList->width() / 3, folderList->height() / 2)).toPoint();
+    QTest::touchEvent(w.window, screen).press(0, centre - QPoint(0, 40)).press(1, centre + QPoint(0, 40));
+    for (int step = 1; step <= 10; ++step) {
+        QTest::qWait(20);
+        QTest::touchEvent(w.window, screen).move(0, centre - QPoint(0, 40 + 4 * step)).move(1, centre + QPoint(0, 40 + 4 * step));
+    }
+    QTest::touchEvent(w.window, screen).release(0, centre - QPoint(0, 80)).release(1, centre + QPoint(0, 80));
+    EXPECT_TRUE(waitUntil([&] { return sizeOf(QStringLiteral("entry-alpha.wav"), QStringLiteral("alpha.wav")) > 16; }, 1000))
+        << sizeOf(QStringLiteral("entry-alpha.wav"), QStringLiteral("alpha.wav"));
+    QTest::keyClick(w.window, Qt::Key_0, Qt::ControlModifier);
+
+    // Ctrl with the wheel: a point a notch, up to the largest size.
+    const QPointF inList = folderList->mapToScene(QPointF(folderList->width() / 3, folderList->height() / 2));
+    QWheelEvent wheel(inList, w.window->mapToGlobal(inList), QPoint(), QPoint(0, 120 * 40), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(w.window, &wheel);
+    EXPECT_EQ(sizeOf(QStringLiteral("entry-alpha.wav"), QStringLiteral("alpha.wav")), 40);
+    EXPECT_EQ(folderList->property("contentY").toReal(), folderList->property("originY").toReal());
+
+    // At that size each row is tall enough for its text, and its button
+    // stays on the screen.
+    QTest::qWait(50);
+    for (const QString& name : { QStringLiteral("alpha.wav"), QStringLiteral("Sub Folder") }) {
+        QQuickItem* row = w.item(QStringLiteral("entry-") + name);
+        QQuickItem* label = labelOf(row, name);
+        ASSERT_TRUE(label) << name.toStdString();
+        const QRectF text = label->mapRectToItem(row, QRectF(0, 0, label->width(), label->implicitHeight()));
+        EXPECT_GE(text.top(), 0) << name.toStdString();
+        EXPECT_LE(text.bottom(), row->height()) << name.toStdString();
+        EXPECT_GT(label->width(), 0) << name.toStdString();
+        QQuickItem* play = w.item(QStringLiteral("play-") + name);
+        ASSERT_TRUE(play);
+        EXPECT_LE(play->mapToScene(QPointF(play->width(), 0)).x(), 320) << name.toStdString();
+    }
+
+    // The playlist has a size of its own; each keeps its size while the
+    // program runs.
+    QTest::keyClick(w.window, Qt::Key_Escape);
+    ASSERT_TRUE(settled(w, 1));
+    w.remotes.session().openPlaylist();
+    ASSERT_TRUE(settled(w, 2));
+    ASSERT_TRUE(shows(w, QStringLiteral("item-delta.wav")));
+    EXPECT_EQ(sizeOf(QStringLiteral("item-delta.wav"), QStringLiteral("delta.wav")), 16);
+    w.item(QStringLiteral("playlistList"))->forceActiveFocus();
+    QTest::keyClick(w.window, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(sizeOf(QStringLiteral("item-delta.wav"), QStringLiteral("delta.wav")), 14);
+    QTest::keyClick(w.window, Qt::Key_Escape);
+    ASSERT_TRUE(settled(w, 1));
+    w.remotes.session().openBrowser();
+    ASSERT_TRUE(settled(w, 2));
+    ASSERT_TRUE(shows(w, QStringLiteral("entry-alpha.wav")));
+    EXPECT_EQ(sizeOf(QStringLiteral("entry-alpha.wav"), QStringLiteral("alpha.wav")), 40);
     leave(w);
 }

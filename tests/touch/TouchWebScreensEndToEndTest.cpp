@@ -10,6 +10,8 @@
 #include "TouchWindow.h"
 #include "ZipBuilder.h"
 #include "core/BundleInstaller.h"
+#include "core/NotificationCenter.h"
+#include "core/NotificationNames.h"
 #include "core/PreferenceKeys.h"
 #include "core/ServiceHosts.h"
 #include "core/SkinFolders.h"
@@ -268,6 +270,13 @@ TEST(TouchHelp, HelpPagesFollowTheirLinksAndAFailingHelpSiteGivesWayToTheBundled
     w.click(help);
     ASSERT_TRUE(settled(w, 3));
     ASSERT_TRUE(waitUntil([&] { return barTitle(w) == u"Help"; })) << barTitle(w).toStdString() << " / " << w.alerts.title().toStdString();
+    // Its link to the setup screen, and the setup screen's link to the
+    // help: back to the one help viewer, not a second one over the setup.
+    NotificationCenter::defaultCenter().post(NotificationNames::setupHelper);
+    ASSERT_TRUE(settled(w, 4));
+    w.remotes.navigator().showHelp(QStringLiteral("help"));
+    ASSERT_TRUE(settled(w, 3)) << w.depth();
+    ASSERT_TRUE(waitUntil([&] { return barTitle(w) == u"Help"; })) << barTitle(w).toStdString();
     // A link to a place on the page scrolls there, one to a place on
     // another page opens that page there.
     std::optional<QPoint> link;

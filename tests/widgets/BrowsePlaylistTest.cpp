@@ -20,7 +20,7 @@
 #include "ui/NavigationBar.h"
 #include "ui/FitLabel.h"
 #include "ui/ImageButton.h"
-#include "ui/TextSizeZoom.h"
+#include "screens/Common/TextSizeZoom.h"
 #include "ui/Toolbar.h"
 #include "ui/UiPalette.h"
 #include "ui/WidgetAlertPresenter.h"

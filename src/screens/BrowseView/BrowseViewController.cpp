@@ -11,6 +11,7 @@
 #include "models/FolderModel.h"
 #include "screens/Cells/BrowseCell.h"
 #include "screens/Common/RotationLock.h"
+#include "screens/Common/TextSizeZoom.h"
 #include "skin/TitleView.h"
 #include "ui/AlertView.h"
 #include "ui/BarButtonItem.h"
@@ -21,15 +22,12 @@
 #include "ui/NavigationController.h"
 #include "ui/NavigationItem.h"
 #include "ui/StylingHelpers.h"
-#include "ui/TextSizeZoom.h"
 #include "ui/UiImages.h"
 #include "vlc/VLCController.h"
 
 #include "ui_BrowseView.h"
 
 #include <QApplication>
-#include <QGuiApplication>
-#include <QStyleHints>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -489,33 +487,15 @@ bool BrowseViewController::handleKey(const QKeyEvent* event, const QWidget* targ
         QCoreApplication::sendEvent(m_tableView, &copy);
         return true;
     }
-    if ((mods & ~Qt::ShiftModifier) == Qt::NoModifier)
-        return typeAhead(event->text());
-    return false;
+    return typeAhead(event->text(), mods);
 }
 
-bool BrowseViewController::typeAhead(const QString& text)
+bool BrowseViewController::typeAhead(const QString& text, Qt::KeyboardModifiers modifiers)
 {
-    if (text.size() != 1 || !text[0].isPrint())
+    const std::optional<int> row = m_typeAhead.rowFor(text, modifiers, *m_folder, m_context.clock.now());
+    if (!row)
         return false;
-    const double now = m_context.clock.now();
-    const double pause = QGuiApplication::styleHints()->keyboardInputInterval() / 1000.0;
-    if (now - m_lastTypedAt > pause)
-        m_typed.clear();
-    // A space continues a name; alone it is the list's own key.
-    if (m_typed.isEmpty() && text[0].isSpace())
-        return false;
-    m_lastTypedAt = now;
-    m_typed += text;
-    if (m_typed.size() == 1 && (text[0].isLetter() || text[0] == u'.')) {
-        jumpToIndexTitle(text.toUpper());
-        return true;
-    }
-    if (!m_tableView)
-        return true;
-    const int row = m_folder->rowForPrefix(m_typed);
-    // No name begins so: the selection stays, as in any desktop list.
-    if (row >= 0)
-        m_tableView->selectRowAtIndexPath(IndexPath(0, row), true, TableView::ScrollPositionTop);
+    if (*row >= 0 && m_tableView && m_currentRemote)
+        m_tableView->selectRowAtIndexPath(IndexPath(0, *row), true, TableView::ScrollPositionTop);
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "models/AppContext.h"
+#include "models/FolderTypeAhead.h"
 #include "ui/TableView.h"
 #include "ui/TableViewDataSource.h"
 #include "ui/TableViewDelegate.h"
@@ -101,7 +102,7 @@ private:
     BarButtonItem* makeModeButton();
     bool handleKey(const QKeyEvent* event, const QWidget* target);
     // A typed character of a name; false when it is none.
-    bool typeAhead(const QString& text);
+    bool typeAhead(const QString& text, Qt::KeyboardModifiers modifiers);
     void showTitle();
 
     std::unique_ptr<Ui::BrowseView> m_ui;
@@ -111,8 +112,7 @@ private:
     QTimer m_updateStatusTimer;
     QTimer m_noticeTimer;
     QTimer m_addedTimer;
-    QString m_typed;
-    double m_lastTypedAt = 0;
+    FolderTypeAhead m_typeAhead;
     TableView* m_tableView = nullptr;
     TitleView* m_titleView = nullptr;
     TextSizeZoom* m_textSize = nullptr;

@@ -11,6 +11,7 @@
 #include "models/PlaylistSearchModel.h"
 #include "screens/Cells/BrowseCell.h"
 #include "screens/Common/RotationLock.h"
+#include "screens/Common/TextSizeZoom.h"
 #include "skin/TitleView.h"
 #include "ui/AlertView.h"
 #include "ui/BarButtonItem.h"
@@ -20,7 +21,6 @@
 #include "ui/NavigationController.h"
 #include "ui/NavigationItem.h"
 #include "ui/StylingHelpers.h"
-#include "ui/TextSizeZoom.h"
 #include "ui/UiImages.h"
 #include "ui/UiPalette.h"
 #include "vlc/VLCController.h"
@@ -55,6 +55,9 @@ PlaylistViewController::PlaylistViewController(const AppContext& context, QWidge
     // says nothing).
     connect(m_playlist, &PlaylistModel::modelReset, this, &PlaylistViewController::playlistUpdated);
     connect(m_playlist, &PlaylistModel::dataChanged, this, &PlaylistViewController::rowsUpdated);
+    // Once the table has the rows of the list that came.
+    connect(m_search, &PlaylistSearchModel::currentToShow, this, &PlaylistViewController::showCurrentOnFirstList,
+            Qt::QueuedConnection);
     m_updateStatusTimer.setInterval(playlistIntervalMs);
     connect(&m_updateStatusTimer, &QTimer::timeout, this, &PlaylistViewController::updateUI);
 }
@@ -193,8 +196,8 @@ void PlaylistViewController::viewDidAppear(bool)
     statusUpdated();
     playlistUpdated();
     scrollToCurrentItem();
-    m_showCurrentOnNextList = true;
     m_offsetShown = m_tableView->contentOffset();
+    m_search->showCurrentOnNextList();
     Analytics::viewEntered(m_context.defaults, analyticsName);
     if (m_currentRemote)
         m_currentRemote->playlistShown();
@@ -247,7 +250,6 @@ void PlaylistViewController::playlistUpdated()
         return;
     showPlayingTitle();
     m_tableView->reloadData();
-    showCurrentOnFirstList();
 }
 
 void PlaylistViewController::rowsUpdated(const QModelIndex& first, const QModelIndex& last)
@@ -268,7 +270,6 @@ void PlaylistViewController::rowsUpdated(const QModelIndex& first, const QModelI
     showPlayingTitle();
     if (!shown.isEmpty())
         m_tableView->reloadRowsAtIndexPaths(shown);
-    showCurrentOnFirstList();
 }
 
 void PlaylistViewController::showPlayingTitle()
@@ -280,12 +281,9 @@ void PlaylistViewController::showPlayingTitle()
 
 void PlaylistViewController::showCurrentOnFirstList()
 {
-    if (m_showCurrentOnNextList && m_playlist->count() > 0 && isVisibleOnStack()) {
-        m_showCurrentOnNextList = false;
-        // Unless the user has scrolled meanwhile.
-        if (m_tableView->contentOffset() == m_offsetShown)
-            scrollToCurrentItem();
-    }
+    // Unless the user has scrolled meanwhile.
+    if (m_tableView && isVisibleOnStack() && m_tableView->contentOffset() == m_offsetShown)
+        scrollToCurrentItem();
 }
 
 void PlaylistViewController::scrollToCurrentItem()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "models/AppContext.h"
+#include "models/PlaylistSearchModel.h"
 #include "ui/TableView.h"
 #include "ui/TableViewDataSource.h"
 #include "ui/TableViewDelegate.h"
@@ -15,7 +16,6 @@
 class BarButtonItem;
 class ImageButton;
 class PlaylistModel;
-class PlaylistSearchModel;
 class QLineEdit;
 class TextSizeZoom;
 class TitleView;
@@ -41,7 +41,7 @@ class PlaylistView;
 class PlaylistViewController : public ViewController, public TableViewDataSource, public TableViewDelegate {
     Q_OBJECT
 public:
-    static constexpr int playlistIntervalMs = 1000;
+    static constexpr int playlistIntervalMs = PlaylistSearchModel::pollIntervalMs;
 
     explicit PlaylistViewController(const AppContext& context, QWidget* parent = nullptr);
     ~PlaylistViewController() override;
@@ -123,8 +123,7 @@ private:
     QList<BarButtonItem*> m_toolbar;
     // The question about emptying the list, while it is open.
     bool m_emptySheetOpen = false;
-    // The first playlist after the screen appeared brings its current item
-    // into view.
-    bool m_showCurrentOnNextList = false;
+    // Where the list stood as the screen appeared: the first playlist after
+    // that brings its current item into view unless the user scrolled.
     QPoint m_offsetShown;
 };

@@ -33,6 +33,13 @@ Page {
         active: page.StackView.status === StackView.Active && activity.active
     }
 
+    // The rows' text, for their height: taller for large text, as playerlink's.
+    FontMetrics {
+        id: rowText
+        font.bold: true
+        font.pointSize: screen.textSize
+    }
+
     ListView {
         id: list
         objectName: "folderList"
@@ -55,14 +62,30 @@ Page {
             }
         }
 
+        // A letter of the index, or what was typed, chooses its row.
+        Connections {
+            target: screen
+            function onRowChosen(row) {
+                list.currentIndex = row
+                list.positionViewAtIndex(row, ListView.Beginning)
+            }
+        }
+
         Keys.onPressed: event => {
-            if (event.key === Qt.Key_Backspace) {
-                screen.up()
-                event.accepted = true
-            } else if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter) && list.currentIndex >= 0) {
+            if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter) && list.currentIndex >= 0) {
                 screen.open(list.currentIndex)
                 event.accepted = true
+            } else if (screen.keyPressed(event.key, event.modifiers, event.text)) {
+                event.accepted = true
             }
+        }
+
+        // The text grows and shrinks with Ctrl and the wheel, and with a
+        // pinch (over the list, so that the rows do not keep the fingers).
+        WheelHandler {
+            target: null
+            acceptedModifiers: Qt.ControlModifier
+            onWheel: event => screen.textSizeWheel(event.angleDelta.y, event.modifiers)
         }
 
         delegate: ItemDelegate {
@@ -73,8 +96,9 @@ Page {
             required property bool playable
 
             objectName: "entry-" + row.name
-            width: ListView.view.width
-            height: 52
+            // Clear of the letter index.
+            width: ListView.view.width - letterIndex.width
+            height: Math.max(52, rowText.height + 16)
             highlighted: ListView.isCurrentItem
             Accessible.role: Accessible.ListItem
             Accessible.name: row.name
@@ -105,6 +129,7 @@ Page {
                     text: row.name
                     elide: Text.ElideMiddle
                     font.bold: true
+                    font.pointSize: screen.textSize
                     color: "#f2f2f2"
                     Layout.fillWidth: true
                 }
@@ -123,30 +148,77 @@ Page {
         }
     }
 
-    // The letter index: a tap leads to the first name of that letter.
-    Column {
+    Item {
+        anchors.fill: list
+        PinchHandler {
+            target: null
+            onActiveChanged: {
+                if (active)
+                    screen.beginTextPinch()
+                else
+                    screen.endTextPinch()
+            }
+            onActiveScaleChanged: {
+                if (active)
+                    screen.textPinchScaled(activeScale)
+            }
+        }
+    }
+
+    // The letter index, always there as in playerlink: a press, or a drag
+    // along it, chooses the first name of the letter under the finger. Its
+    // letters close up on a short screen.
+    Item {
         id: letterIndex
+        objectName: "letterIndex"
         anchors.right: parent.right
-        anchors.verticalCenter: parent.verticalCenter
-        visible: list.count > 20 && page.height > 27 * 12
-        Repeater {
-            model: screen.indexTitles
-            delegate: Label {
-                id: letter
-                required property string modelData
-                text: modelData
-                color: "#9a9da6"
-                font.pixelSize: 10
-                width: 18
-                horizontalAlignment: Text.AlignHCenter
-                Accessible.ignored: true
-                TapHandler {
-                    onTapped: {
-                        const row = screen.rowForIndexTitle(letter.modelData)
-                        if (row >= 0)
-                            list.positionViewAtIndex(row, ListView.Beginning)
-                    }
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+        width: 22
+        Accessible.role: Accessible.ScrollBar
+        Accessible.name: qsTrId("Index")
+
+        readonly property real step: Math.min(14, (height - 12) / Math.max(1, letters.count))
+
+        function chooseAt(y: real) {
+            const titles = screen.indexTitles
+            const top = (height - step * titles.length) / 2
+            const at = Math.max(0, Math.min(titles.length - 1, Math.floor((y - top) / step)))
+            screen.jumpToIndexTitle(titles[at])
+        }
+
+        Column {
+            anchors.centerIn: parent
+            Repeater {
+                id: letters
+                model: screen.indexTitles
+                delegate: Label {
+                    required property string modelData
+                    text: modelData
+                    color: "#9a9da6"
+                    font.bold: true
+                    font.pixelSize: Math.min(11, letterIndex.step)
+                    width: letterIndex.width
+                    height: letterIndex.step
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                    Accessible.ignored: true
                 }
+            }
+        }
+        DragHandler {
+            target: null
+            yAxis.enabled: true
+            xAxis.enabled: false
+            onCentroidChanged: {
+                if (active)
+                    letterIndex.chooseAt(centroid.position.y)
+            }
+        }
+        TapHandler {
+            onPressedChanged: {
+                if (pressed)
+                    letterIndex.chooseAt(point.position.y)
             }
         }
     }

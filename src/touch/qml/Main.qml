@@ -353,13 +353,15 @@ ApplicationWindow {
             // The one help viewer shows the page asked for where it is.
             if (name === "web" && stack.currentItem as WebPage)
                 return
-            // The one setup screen: a help page's link leads back to it.
-            if (name === "setup" && stack.find(item => item as SetupPage)) {
-                stack.pop(stack.find(item => item as SetupPage))
-                return
-            }
             if (pages[name])
                 stack.push(pages[name], { remotes: window.remotes })
+        }
+        function onPageRecalled(name) {
+            const shown = stack.find(item => item.objectName === name + "Page")
+            if (shown)
+                stack.pop(shown)
+            else
+                onPageWanted(name)
         }
     }
 

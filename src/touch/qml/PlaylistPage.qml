@@ -34,10 +34,19 @@ Page {
         active: page.StackView.status === StackView.Active && activity.active
     }
 
-    // The item that plays, in view as the screen appears.
+    // The item that plays, in view as the screen appears, and again when
+    // the first playlist comes unless the user moved the list meanwhile.
     StackView.onActivated: {
         if (screen.currentRow >= 0)
             list.positionViewAtIndex(screen.currentRow, ListView.Center)
+        screen.showCurrentOnNextList()
+    }
+    Connections {
+        target: screen
+        function onCurrentToShow(row) {
+            if (row >= 0)
+                list.positionViewAtIndex(row, ListView.Center)
+        }
     }
 
     header: ToolBar {
@@ -83,6 +92,13 @@ Page {
         }
     }
 
+    // The rows' text, for their height: taller for large text, as playerlink's.
+    FontMetrics {
+        id: rowText
+        font.bold: true
+        font.pointSize: screen.textSize
+    }
+
     ListView {
         id: list
         objectName: "playlistList"
@@ -97,7 +113,16 @@ Page {
         Accessible.name: qsTrId("Playlist")
         ScrollBar.vertical: ScrollBar {}
 
+        onMovementStarted: screen.listMoved()
+
         Keys.onPressed: event => {
+            if (screen.textSizeKey(event.key, event.modifiers)) {
+                event.accepted = true
+                return
+            }
+            if (event.key === Qt.Key_Up || event.key === Qt.Key_Down || event.key === Qt.Key_PageUp
+                    || event.key === Qt.Key_PageDown || event.key === Qt.Key_Home || event.key === Qt.Key_End)
+                screen.listMoved()
             if (event.key === Qt.Key_Delete && list.currentIndex >= 0 && screen.canRemoveItems) {
                 screen.remove(list.currentIndex)
                 event.accepted = true
@@ -111,6 +136,14 @@ Page {
             }
         }
 
+        // The text grows and shrinks with Ctrl and the wheel, and with a
+        // pinch (over the list, so that the rows do not keep the fingers).
+        WheelHandler {
+            target: null
+            acceptedModifiers: Qt.ControlModifier
+            onWheel: event => screen.textSizeWheel(event.angleDelta.y, event.modifiers)
+        }
+
         delegate: ItemDelegate {
             id: row
             required property int index
@@ -119,7 +152,7 @@ Page {
 
             objectName: "item-" + row.name
             width: ListView.view.width
-            height: 52
+            height: Math.max(52, rowText.height + 16)
             highlighted: ListView.isCurrentItem
             Accessible.role: Accessible.ListItem
             Accessible.name: row.name
@@ -139,6 +172,7 @@ Page {
                 Label {
                     objectName: "playMark"
                     visible: row.current
+                    font.pointSize: screen.textSize
                     text: "\u25B6"
                     color: "#ffb347"
                     Accessible.ignored: true
@@ -148,6 +182,7 @@ Page {
                     // The title gives way at its head: its end tells items apart.
                     elide: Text.ElideLeft
                     font.bold: true
+                    font.pointSize: screen.textSize
                     color: row.current ? "#ffb347" : "#f2f2f2"
                     Layout.fillWidth: true
                 }
@@ -166,6 +201,23 @@ Page {
         }
     }
 
+    Item {
+        anchors.fill: list
+        PinchHandler {
+            target: null
+            onActiveChanged: {
+                if (active)
+                    screen.beginTextPinch()
+                else
+                    screen.endTextPinch()
+            }
+            onActiveScaleChanged: {
+                if (active)
+                    screen.textPinchScaled(activeScale)
+            }
+        }
+    }
+
     Dialog {
         id: emptySheet
         objectName: "emptySheet"
@@ -173,24 +225,42 @@ Page {
         modal: true
         anchors.centerIn: Overlay.overlay
         width: Math.min(340, page.width - 24)
-        footer: RowLayout {
-            Item { Layout.fillWidth: true }
+        // As playerlink's sheet: the destructive Ok first, then Cancel.
+        footer: ColumnLayout {
+            spacing: 8
+            Button {
+                id: emptyOk
+                objectName: "emptyOk"
+                text: qsTrId("Ok")
+                Layout.fillWidth: true
+                Layout.preferredHeight: 48
+                Layout.leftMargin: 12
+                Layout.rightMargin: 12
+                Accessible.name: text
+                contentItem: Label {
+                    text: emptyOk.text
+                    color: "#f2f2f2"
+                    font.bold: true
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                }
+                // Red, as what cannot be undone.
+                background: Rectangle {
+                    radius: 8
+                    color: emptyOk.down ? "#1b1c20" : "#c0342c"
+                }
+                onClicked: emptySheet.accept()
+            }
             Button {
                 objectName: "emptyCancel"
                 text: qsTrId("Cancel")
+                Layout.fillWidth: true
                 Layout.preferredHeight: 48
-                Layout.minimumWidth: 88
-                Layout.bottomMargin: 12
-                onClicked: emptySheet.reject()
-            }
-            Button {
-                objectName: "emptyOk"
-                text: qsTrId("Ok")
-                Layout.preferredHeight: 48
-                Layout.minimumWidth: 88
+                Layout.leftMargin: 12
                 Layout.rightMargin: 12
                 Layout.bottomMargin: 12
-                onClicked: emptySheet.accept()
+                Accessible.name: text
+                onClicked: emptySheet.reject()
             }
         }
         onAccepted: screen.empty()

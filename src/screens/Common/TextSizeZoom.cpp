@@ -1,4 +1,4 @@
-#include "ui/TextSizeZoom.h"
+#include "screens/Common/TextSizeZoom.h"
 
 #include "ui/TableView.h"
 
@@ -10,52 +10,16 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <cmath>
 
 TextSizeZoom::TextSizeZoom(QWidget* watched, QObject* parent)
     : QObject(parent)
     , m_watched(watched)
 {
+    connect(&m_size, &ListTextSize::fontSizeChanged, this, &TextSizeZoom::fontSizeChanged);
     if (watched) {
         watched->installEventFilter(this);
         watched->grabGesture(Qt::PinchGesture);
     }
-}
-
-void TextSizeZoom::setFontSize(int size)
-{
-    size = std::clamp(size, minimumSize, maximumSize);
-    m_zoomScale = size;
-    if (size == m_fontSize)
-        return;
-    m_fontSize = size;
-    emit fontSizeChanged(size);
-}
-
-void TextSizeZoom::beginPinch()
-{
-    // A pinch goes on from the size shown, so a small one changes little.
-    m_pinching = true;
-    m_pinchStart = m_fontSize;
-    m_zoomScale = m_fontSize;
-}
-
-void TextSizeZoom::pinchScaled(qreal totalScale)
-{
-    if (!m_pinching)
-        beginPinch();
-    if (!std::isfinite(totalScale) || totalScale <= 0)
-        return;
-    m_zoomScale = std::clamp(m_pinchStart * totalScale, qreal(minimumSize), qreal(maximumSize));
-}
-
-void TextSizeZoom::endPinch()
-{
-    if (!m_pinching)
-        return;
-    m_pinching = false;
-    // Truncated, as the zoom scale is read when the pinch ends.
-    setFontSize(int(m_zoomScale));
 }
 
 TextSizeZoom* TextSizeZoom::forTable(TableView* table, QObject* parent)
@@ -76,27 +40,6 @@ int TextSizeZoom::rowHeightFor(int fontSize, int minimum)
     return std::max(minimum, QFontMetrics(font).height() + 16);
 }
 
-bool TextSizeZoom::handleKey(int key, Qt::KeyboardModifiers modifiers)
-{
-    if (!(modifiers & Qt::ControlModifier))
-        return false;
-    switch (key) {
-    case Qt::Key_Plus:
-    case Qt::Key_Equal:
-        setFontSize(m_fontSize + 2);
-        return true;
-    case Qt::Key_Minus:
-    case Qt::Key_Underscore:
-        setFontSize(m_fontSize - 2);
-        return true;
-    case Qt::Key_0:
-        setFontSize(startingSize);
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool TextSizeZoom::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != m_watched)
@@ -104,13 +47,7 @@ bool TextSizeZoom::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::Wheel: {
         auto* wheel = static_cast<QWheelEvent*>(event);
-        if (!(wheel->modifiers() & Qt::ControlModifier))
-            return false;
-        // One point per notch (120 eighths of a degree), either way.
-        const int notches = wheel->angleDelta().y() / 120;
-        if (notches != 0)
-            setFontSize(m_fontSize + notches);
-        return true;
+        return m_size.wheel(wheel->angleDelta().y(), wheel->modifiers());
     }
     case QEvent::NativeGesture: {
         auto* gesture = static_cast<QNativeGestureEvent*>(event);
@@ -119,11 +56,7 @@ bool TextSizeZoom::eventFilter(QObject* watched, QEvent* event)
             beginPinch();
             return true;
         case Qt::ZoomNativeGesture:
-            if (!m_pinching)
-                beginPinch();
-            // Trackpads report each step as a change of the scale.
-            m_pinchStart = m_zoomScale;
-            pinchScaled(1.0 + gesture->value());
+            m_size.zoomedBy(gesture->value());
             return true;
         case Qt::EndNativeGesture:
             endPinch();

@@ -1,44 +1,44 @@
 #pragma once
 
+#include "models/ListTextSize.h"
+
 #include <QObject>
 #include <QPointer>
 
 class QWidget;
 class TableView;
 
-// The text size of a list, changed the ways people expect: a pinch on a
-// touch screen or trackpad (the size follows the pinch's scale, taken whole
-// when the pinch ends), Ctrl with the wheel, and Ctrl with plus, minus or 0
-// (back to the starting size). The size stays within minimumSize and
-// maximumSize.
+// The text size of a widget list: a ListTextSize (the rule, shared with the
+// touch lists) fed with the widget's pinches on a touch screen or trackpad,
+// its Ctrl+wheel and the window's Ctrl with plus, minus or 0.
 class TextSizeZoom : public QObject {
     Q_OBJECT
 public:
-    static constexpr int minimumSize = 8;
-    static constexpr int maximumSize = 40;
-    static constexpr int startingSize = 16;
+    static constexpr int minimumSize = ListTextSize::minimumSize;
+    static constexpr int maximumSize = ListTextSize::maximumSize;
+    static constexpr int startingSize = ListTextSize::startingSize;
 
     // Watches the widget (a list's viewport) for pinches and Ctrl+wheel.
     explicit TextSizeZoom(QWidget* watched, QObject* parent = nullptr);
     // One for a table: its rows grow and shrink with the text.
     static TextSizeZoom* forTable(TableView* table, QObject* parent);
 
-    int fontSize() const { return m_fontSize; }
+    int fontSize() const { return m_size.fontSize(); }
     // Clamped to the limits; tells fontSizeChanged when it changed.
-    void setFontSize(int size);
+    void setFontSize(int size) { m_size.setFontSize(size); }
 
     // A pinch: begin, then the scale so far (1 = as it began), then end.
-    void beginPinch();
-    void pinchScaled(qreal totalScale);
-    void endPinch();
+    void beginPinch() { m_size.beginPinch(); }
+    void pinchScaled(qreal totalScale) { m_size.pinchScaled(totalScale); }
+    void endPinch() { m_size.endPinch(); }
     // The pinch's running scale, as a zoom scale in points.
-    qreal zoomScale() const { return m_zoomScale; }
+    qreal zoomScale() const { return m_size.zoomScale(); }
 
     // The row height that fits bold text of the size: at least minimum.
     static int rowHeightFor(int fontSize, int minimum);
 
     // Ctrl+plus, Ctrl+minus and Ctrl+0; false for any other key.
-    bool handleKey(int key, Qt::KeyboardModifiers modifiers);
+    bool handleKey(int key, Qt::KeyboardModifiers modifiers) { return m_size.key(key, modifiers); }
 
 signals:
     void fontSizeChanged(int size);
@@ -48,8 +48,5 @@ protected:
 
 private:
     QPointer<QWidget> m_watched;
-    int m_fontSize = startingSize;
-    qreal m_zoomScale = startingSize;
-    qreal m_pinchStart = startingSize;
-    bool m_pinching = false;
+    ListTextSize m_size;
 };
