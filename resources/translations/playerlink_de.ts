@@ -1113,5 +1113,9 @@ Tippen Sie auf „Hilfe“, um zu erfahren, wie das geht.</translation>
         <source></source>
         <translation>Nach unten</translation>
     </message>
+    <message id="Index">
+        <source></source>
+        <translation>Index</translation>
+    </message>
 </context>
 </TS>

@@ -1113,5 +1113,9 @@ Touchez « Aide » pour savoir comment faire.</translation>
         <source></source>
         <translation>Descendre</translation>
     </message>
+    <message id="Index">
+        <source></source>
+        <translation>Index</translation>
+    </message>
 </context>
 </TS>
