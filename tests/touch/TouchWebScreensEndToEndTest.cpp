@@ -60,6 +60,20 @@ std::optional<QPoint> linkPoint(TouchWindow& w, const QString& target)
     return std::nullopt;
 }
 
+// The skins list, through the settings' row of the skin in use (the shipped one).
+bool openSkinsList(TouchWindow& w)
+{
+    w.click(w.item(QStringLiteral("settingsButton")));
+    if (!settled(w, 2))
+        return false;
+    const QString shipped = QFileInfo(SkinFolders::builtInSkin).fileName();
+    QQuickItem* skinRow = nullptr;
+    if (!waitUntil([&] { return (skinRow = rowWithText(w, QStringLiteral("settingsList"), "Skin: " + shipped)); }))
+        return false;
+    w.click(skinRow);
+    return settled(w, 3);
+}
+
 // The text at the top of the page's view.
 QString textAtTop(TouchWindow& w)
 {
@@ -158,13 +172,8 @@ TEST(TouchSkins, ASkinFromTheGalleryIsDownloadedChosenAndDeleted)
     TouchWindow w(false);
     AlertPresenter::setCurrent(&w.alerts);
 
-    w.click(w.item(QStringLiteral("settingsButton")));
-    ASSERT_TRUE(settled(w, 2));
+    ASSERT_TRUE(openSkinsList(w));
     const QString shipped = QFileInfo(SkinFolders::builtInSkin).fileName();
-    QQuickItem* skinRow = nullptr;
-    ASSERT_TRUE(waitUntil([&] { return (skinRow = rowWithText(w, QStringLiteral("settingsList"), "Skin: " + shipped)); }));
-    w.click(skinRow);
-    ASSERT_TRUE(settled(w, 3));
     EXPECT_EQ(accessibleRows(w.window), QStringList { shipped + " [x]" });
 
     w.click(w.item(QStringLiteral("downloadSkinsButton")));
@@ -220,13 +229,8 @@ TEST(TouchSkins, ASwipeOnADownloadedSkinShowsItsDelete)
     ASSERT_TRUE(QDir().mkpath(SkinFolders::installedSkins() + QStringLiteral("/Dusk")));
     UserDefaults::standard().setObject(PreferenceKeys::skin, SkinFolders::builtInSkin);
     TouchWindow w(false);
-    w.click(w.item(QStringLiteral("settingsButton")));
-    ASSERT_TRUE(settled(w, 2));
+    ASSERT_TRUE(openSkinsList(w));
     const QString shipped = QFileInfo(SkinFolders::builtInSkin).fileName();
-    QQuickItem* skinRow = nullptr;
-    ASSERT_TRUE(waitUntil([&] { return (skinRow = rowWithText(w, QStringLiteral("settingsList"), "Skin: " + shipped)); }));
-    w.click(skinRow);
-    ASSERT_TRUE(settled(w, 3));
     const auto swipeLeft = [&](const QString& row) {
         QQuickItem* item = w.item(QStringLiteral("skin-") + row);
         const QPoint from = item->mapToScene(QPointF(item->width() - 20, item->height() / 2)).toPoint();
