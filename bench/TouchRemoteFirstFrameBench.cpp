@@ -46,7 +46,10 @@ long residentKiB()
 template<typename Make>
 void firstFrames(benchmark::State& state, Make make)
 {
-    long heldKiB = -1;
+    // Of the process's first window, whichever of the library's runs (it
+    // runs each benchmark several times to size its iterations) drew it:
+    // one per kind of window, as each make() is a type of its own.
+    static long heldKiB = -1;
     for (auto _ : state) {
         const long before = residentKiB();
         std::unique_ptr<QQmlApplicationEngine> engine = make();
