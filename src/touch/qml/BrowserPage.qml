@@ -127,7 +127,7 @@ Page {
                 }
                 Label {
                     text: row.name
-                    elide: Text.ElideMiddle
+                    elide: Text.ElideRight
                     font.bold: true
                     font.pointSize: screen.textSize
                     color: "#f2f2f2"
