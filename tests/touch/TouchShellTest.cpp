@@ -105,6 +105,32 @@ TEST(TouchShell, TurningTheSecondsWheelSeeksWhenItComesToRest)
     EXPECT_EQ(seeks[0][0].toInt(), 127);
 }
 
+// The remotes list's bar in German at a small phone's width: the long
+// words take a smaller size and keep their ends.
+TEST(TouchShell, ABarsLongTranslationsStayWholeOnASmallPhone)
+{
+    QQmlApplicationEngine engine;
+    engine.addImportPath(QStringLiteral("qrc:/"));
+    engine.loadData("import QtQuick\nimport QtQuick.Layouts\nimport PlayerLink.Touch\n"
+                    "Window { width: 320; height: 48; visible: true\n"
+                    "  RowLayout { anchors.fill: parent; spacing: 0\n"
+                    "    Repeater { model: ['Suchen', 'Einrichtung', 'News', 'Hilfe', 'Einstellungen']\n"
+                    "      BarTextButton { required property string modelData; text: modelData\n"
+                    "                      Layout.fillWidth: true; Layout.minimumWidth: 48 } } } }");
+    auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().value(0));
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    QList<QQuickItem*> labels;
+    TouchWindow::find(window->contentItem(), [&](QQuickItem* item) {
+        if (item->inherits("QQuickText"))
+            labels << item;
+        return false;
+    });
+    ASSERT_EQ(labels.size(), 5);
+    for (QQuickItem* label : labels)
+        EXPECT_FALSE(label->property("truncated").toBool()) << label->property("text").toString().toStdString();
+}
+
 TEST(SkinImageProvider, ServesOnlyTheSkinsOwnImagesAndFallsBackFromTwins)
 {
     QTemporaryDir outside;
