@@ -51,7 +51,13 @@ Page {
         keyNavigationEnabled: true
         Accessible.role: Accessible.List
         Accessible.name: qsTrId("Browse")
-        ScrollBar.vertical: ScrollBar {}
+        // Beside the letter index rather than under it.
+        ScrollBar.vertical: ScrollBar {
+            parent: letterIndex.parent
+            x: letterIndex.x - width
+            y: list.y
+            height: list.height
+        }
 
         // Each new listing shows from its top.
         Connections {
