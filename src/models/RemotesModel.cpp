@@ -145,10 +145,7 @@ QVariant RemotesModel::data(const QModelIndex& index, int role) const
     case AnswerTextRole: return RemoteAnswers::describe(answer);
     case SavedRole: return saved;
     case DefaultRole: return saved && remote->record().isDefault;
-    // The run's status is already in the user's language.
-    case SectionRole:
-        return saved ? localizedString("Saved Computers")
-                     : (m_foundStatus.isEmpty() ? localizedString("Found Computers") : m_foundStatus);
+    case SectionRole: return saved ? localizedString("Saved Computers") : localizedString("Found Computers");
     case WakingRole: return m_waker && m_waker->isWaking(*remote);
     case WakeOfferedRole: return m_waker && saved && answer == RemoteAnswer::NoAnswer && RemoteWaker::canWake(*remote);
     default: return {};
@@ -264,13 +261,4 @@ bool RemotesModel::moveSaved(int from, int to)
         return false;
     m_savedList.move(size_t(from), size_t(to));
     return true;
-}
-
-void RemotesModel::setFoundStatus(const QString& status)
-{
-    if (status == m_foundStatus)
-        return;
-    m_foundStatus = status;
-    if (!m_found.empty())
-        emit dataChanged(index(int(m_saved.size())), index(rowCount() - 1), { SectionRole });
 }

@@ -82,9 +82,6 @@ public:
     // and a move stays among them. True when the saved list changed.
     Q_INVOKABLE bool removeSaved(int row);
     Q_INVOKABLE bool moveSaved(int from, int to);
-    // The found section's heading: what discovery is doing ("Scanning...")
-    // or, when it says nothing, "Found Computers".
-    void setFoundStatus(const QString& status);
     // What wakes saved computers (not owned; none: none is offered); the
     // rows follow its waking and the hardware addresses it learns.
     void setWaker(RemoteWaker* waker);
@@ -109,7 +106,6 @@ private:
     std::vector<std::shared_ptr<VLCController>> m_found;
     std::shared_ptr<VLCController> m_kept;
     std::vector<RemoteAnswer> m_answers; // as last announced, per row
-    QString m_foundStatus;
     QPointer<RemoteWaker> m_waker;
     QTimer m_probeTimer;
 };

@@ -60,10 +60,7 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
     m_model->setWaker(m_waker);
     connect(m_model, &RemotesModel::activeChanged, this, &TouchRemotes::probingChanged);
     connect(m_model, &RemotesModel::savedCountChanged, this, &TouchRemotes::savedCountChanged);
-    connect(m_discovery, &RemotesDiscovery::statusChanged, this, [this] {
-        m_model->setFoundStatus(m_discovery->status());
-        emit discoveryStatusChanged();
-    });
+    connect(m_discovery, &RemotesDiscovery::statusChanged, this, &TouchRemotes::discoveryStatusChanged);
     connect(m_model, &RemotesModel::answeredAsVlc, this, [this](int row) {
         const std::shared_ptr<VLCController> remote = m_model->remoteAt(row);
         // The one just given a password opens through its prompt.
