@@ -140,7 +140,7 @@ RemoteSession::Values RemoteSession::read() const
     v.volume = state.volume();
     // Elapsed and remaining both from the estimate, so that they add up to
     // the length and move together between replies.
-    v.elapsed = state.smoothedTimeElapsedSeconds();
+    v.elapsed = r.timeElapsedSeconds();
     v.length = state.timeLengthSeconds();
     // Counted from the time shown, so that the two always add up.
     v.remaining = v.length > 0 ? std::max(0, v.length - v.elapsed) : state.timeRemainingSeconds();

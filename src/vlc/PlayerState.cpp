@@ -216,12 +216,13 @@ void PlayerState::updateEstimate()
         m_estimatedStartTime = *m_estimatedStartTime + difference / 5.0;
 }
 
-int PlayerState::smoothedTimeElapsedSeconds() const
+int PlayerState::smoothedTimeElapsedSeconds(std::optional<double> frozenAt) const
 {
     const int reported = m_temporaryPositionSeconds != -1 ? m_temporaryPositionSeconds : reportedSeconds(m_status.time);
     if (!isPlaying() || !m_estimatedStartTime)
         return reported;
-    const double elapsed = Clock::current().now() - *m_estimatedStartTime;
+    const double now = Clock::current().now();
+    const double elapsed = (frozenAt ? std::min(now, *frozenAt) : now) - *m_estimatedStartTime;
     return int(std::clamp<double>(std::trunc(elapsed), 0, ReplyNumbers::maxSeconds));
 }
 

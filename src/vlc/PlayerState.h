@@ -83,7 +83,8 @@ public:
     const ServerDialect& dialect() const;
 
     // --- Player state -----------------------------------------------------
-    int smoothedTimeElapsedSeconds() const;
+    // frozenAt: a moment after which the estimate stops counting.
+    int smoothedTimeElapsedSeconds(std::optional<double> frozenAt = std::nullopt) const;
     int timeLengthSeconds() const;
     int timeRemainingSeconds() const;
     int position() const;

@@ -330,6 +330,13 @@ void RemoteConnection::setLuaMode(bool lua)
     m_state.updateCurrentIndex(lua);
 }
 
+std::optional<double> RemoteConnection::lostSince() const
+{
+    if (!m_lastResponse || Clock::current().now() - *m_lastResponse < lostAfterSeconds)
+        return std::nullopt;
+    return *m_lastResponse + lostAfterSeconds;
+}
+
 ConnectionState RemoteConnection::connectionState() const
 {
     // Something answers, but nothing it says is a status: not "connected",
@@ -338,8 +345,7 @@ ConnectionState RemoteConnection::connectionState() const
         return ConnectionState::UnusableReplies;
     if (!m_lastResponse)
         return ConnectionState::Connecting;
-    const qint64 age = qint64(std::trunc(Clock::current().now() - *m_lastResponse));
-    if (age > 2)
+    if (lostSince())
         return ConnectionState::Lost;
     // VLC answers, but not to us: say why instead of claiming a connection.
     if (m_passwordNotSet)

@@ -55,6 +55,10 @@ public:
     bool isBusy() const;
     int requestType() const;
     std::optional<double> lastResponse() const { return m_lastResponse; }
+    // A reply this many whole seconds old means the connection is lost.
+    static constexpr int lostAfterSeconds = 3;
+    // The moment the connection counted as lost; none while it is not.
+    std::optional<double> lostSince() const;
     void addRequestToQueue(int code) { m_requestQueue.push_back(code); }
     const std::deque<int>& requestQueue() const { return m_requestQueue; }
     void clearQueue() { m_requestQueue.clear(); }

@@ -84,6 +84,11 @@ std::optional<double> VLCController::lastResponse() const
     return m_connection ? m_connection->lastResponse() : std::nullopt;
 }
 
+int VLCController::timeElapsedSeconds() const
+{
+    return m_state.smoothedTimeElapsedSeconds(m_connection ? m_connection->lostSince() : std::nullopt);
+}
+
 // --- Replies ---------------------------------------------------------------
 
 void VLCController::processResponse(const HttpReply& reply, int requestKind)

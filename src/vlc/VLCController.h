@@ -96,6 +96,9 @@ public:
     bool luaMode() const { return m_connection && m_connection->luaMode(); }
     bool isBusy() const { return m_connection && m_connection->isBusy(); }
     std::optional<double> lastResponse() const;
+    // The elapsed seconds of what plays, smoothed between replies; they stand
+    // still once the connection is lost, as nothing says VLC still plays.
+    int timeElapsedSeconds() const;
     // The encoded art of the playing item, fetched beside the polls when a
     // status names new art; empty when there is none (yet).
     QByteArray albumArt() const { return m_connection ? m_connection->albumArt() : QByteArray(); }

@@ -1,9 +1,14 @@
+#include "core/Localization.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "MemoryNetwork.h"
+#include "models/AdvancedControlsModel.h"
+#include "models/AudioDelayKnob.h"
 #include "models/Navigator.h"
 #include "models/RemoteSession.h"
+#include "models/SpeedKnob.h"
 #include "TestSupport.h"
+#include "vlc/RemoteConnection.h"
 #include "vlc/VLCController.h"
 
 #include <QMetaProperty>
@@ -152,6 +157,27 @@ TEST(RemoteSession, ElapsedTimeMovesEverySecondWhilePlayingEvenWhenNoStatusIsAsk
     EXPECT_EQ(s.session.elapsed() + s.session.remaining(), s.session.length());
     EXPECT_TRUE(s.network.targets().isEmpty()); // nothing asked meanwhile
     s.network.releaseHeld();
+}
+
+TEST(RemoteSession, TheClockStandsStillWhileTheConnectionIsLostAndFollowsVlcWhenItAnswers)
+{
+    Session s;
+    s.answerStatus(fixture(QStringLiteral("vlc3-status-playing.xml")));
+    const int start = s.session.elapsed();
+    s.answers[QStringLiteral("/requests/status.xml")] = MemoryNetwork::refused();
+    for (int second = 1; second <= 12; ++second) {
+        s.clock.advance(1.0);
+        s.remote->updateStatus();
+        ASSERT_TRUE(s.settled());
+    }
+    ASSERT_EQ(s.session.connection(), RemoteSession::Connection::Lost);
+    // Counted on only until the connection counted as lost.
+    EXPECT_EQ(s.session.elapsed(), start + RemoteConnection::lostAfterSeconds);
+    QByteArray later = fixture(QStringLiteral("vlc3-status-playing.xml"));
+    later.replace("<time>1</time>", "<time>17</time>");
+    s.answerStatus(later);
+    EXPECT_EQ(s.session.connection(), RemoteSession::Connection::Connected);
+    EXPECT_EQ(s.session.elapsed(), 17);
 }
 
 TEST(RemoteSession, InactiveSessionAsksNothing)
