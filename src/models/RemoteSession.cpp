@@ -320,7 +320,9 @@ void RemoteSession::seek(int seconds)
 {
     if (!m_remote)
         return;
-    m_remote->seekSeconds(seconds);
+    // A time past the end would skip to the next item, or stop the player.
+    const int length = m_remote->state().timeLengthSeconds();
+    m_remote->seekSeconds(length > 0 ? std::clamp(seconds, 0, length - 1) : std::max(0, seconds));
     refresh();
 }
 

@@ -213,6 +213,17 @@ TEST(RemoteSession, VolumeAndSkipButtonsKeepTheirRules)
     EXPECT_TRUE(s.network.targets().last().endsWith("command=seek&val=-10s"));
 }
 
+TEST(RemoteSession, ASeekStaysWithinTheItem)
+{
+    Session s;
+    s.answerStatus(fixture(QStringLiteral("vlc3-status-playing.xml"))); // 20 seconds long
+    for (const int past : { 20, 133 }) {
+        s.session.seek(past);
+        ASSERT_TRUE(s.settled());
+        EXPECT_TRUE(s.network.targets().last().endsWith("command=seek&val=19")) << s.network.targets().last().toStdString();
+    }
+}
+
 TEST(RemoteSession, SearchesTheWebForTheTitle)
 {
     Session s;
