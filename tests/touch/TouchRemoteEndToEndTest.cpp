@@ -5,6 +5,7 @@
 
 #include "LiveRemote.h"
 #include "RealVlcTest.h"
+#include "SkinStageWindow.h"
 #include "TestSupport.h"
 #include "TouchWindow.h"
 #include "core/PreferenceKeys.h"
@@ -12,11 +13,14 @@
 #include "models/RemoteSession.h"
 #include "touch/skin/SkinControl.h"
 #include "touch/skin/SkinScene.h"
+#include "touch/skin/SkinWheels.h"
 #include "vlc/SavedRemoteList.h"
 
 #include <QAccessible>
 #include <QMetaProperty>
+#include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 #include <QtQml/qqmlextensionplugin.h>
 
 #include <gtest/gtest.h>
@@ -366,4 +370,33 @@ TEST_F(TouchAgainstRealVlc, AComputerAddedWithItsPasswordIsSavedAndAnswers)
     EXPECT_EQ(w.remotes.saved().recordAt(0).password, vlc->password());
     // Listed with the saved computers, where its password lets it in.
     EXPECT_TRUE(waitUntil([&] { return w.item(QStringLiteral("state-answers")); }, 8000));
+}
+
+// A notch of the mouse wheel over the minutes turns the wheel a row and
+// seeks there at once; the player's next update leaves it there.
+TEST(TouchRemoteWheels, ANotchOfTheMouseWheelOverTheMinutesSeeksAMinute)
+{
+    SkinStageWindow stage(QSize(390, 672));
+    SkinScene& scene = stage.scene();
+    scene.setLiveness(SkinScene::Live);
+    scene.setLength(600);
+    scene.setElapsed(125); // minute 2
+    scene.mainScrollView()->setCurrentPage(1);
+    QSignalSpy seeks(&scene, &SkinScene::seekRequested);
+    QQuickItem* picker = stage.itemFor(stage.control(SkinControl::Picker));
+    ASSERT_TRUE(picker);
+    QQuickItem* minutes = SkinStageWindow::findItem(picker, [](QQuickItem* item) {
+        return item->inherits("QQuickTumbler") && item->property("wheel").toInt() == SkinWheels::Minutes;
+    });
+    ASSERT_TRUE(minutes);
+    QTest::qWait(400); // the page slides into view
+    const QPointF at = stage.centreOf(minutes);
+    QWheelEvent notch(at, stage.view().mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&stage.view(), &notch);
+    ASSERT_TRUE(waitUntil([&] { return seeks.count() == 1; }, 2000));
+    EXPECT_EQ(seeks[0][0].toInt(), 185);
+    scene.setElapsed(186);
+    QTest::qWait(300);
+    EXPECT_EQ(minutes->property("currentIndex").toInt(), 3);
 }

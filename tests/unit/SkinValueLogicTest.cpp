@@ -189,3 +189,15 @@ TEST(TimeVolumeWheels, TurnsSeekOrSetTheVolumeAndIgnoreThePlayerMeanwhile)
     wheels.startSelection();
     EXPECT_EQ(wheels.select(TimeVolumeWheels::MinutesWheel, 7, 7, 125).seek, 5 + 420);
 }
+
+TEST(TimeVolumeWheels, ANotchOfTheMouseWheelTurnsARowAndCountsAtOnce)
+{
+    TimeVolumeWheels wheels;
+    wheels.update(300, 125, 50); // minute 2 of a 5:00 item, seconds row 125
+    EXPECT_EQ(wheels.step(TimeVolumeWheels::MinutesWheel, 1, 2, 125).seek, 185);
+    EXPECT_FALSE(wheels.isInteracting());
+    EXPECT_EQ(wheels.step(TimeVolumeWheels::MinutesWheel, -1, 3, 125).seek, 125);
+    EXPECT_EQ(wheels.step(TimeVolumeWheels::VolumeWheel, -2, 2, 125).volume, 48);
+    // No row past the last one.
+    EXPECT_FALSE(wheels.step(TimeVolumeWheels::MinutesWheel, 1, 5, 125).seek);
+}

@@ -83,11 +83,12 @@ TimeVolumeWheels::Turn TimeVolumeWheels::select(Wheel wheel, int row, int minute
         // the one before. An empty minutes wheel counts as minute 0.
         if (m_interacting)
             turn.seek = mod60(shown) - shown + row + 60 * std::max(0, minutesRow);
+        // The wheel stands where the user left it, put back in its middle
+        // turns: the next turn counts from there, before the player answers.
         const int middle = mod60(row) + middleCycleStart;
-        if (row != middle) {
-            m_secondsPlusOffsetCache = middle;
+        m_secondsPlusOffsetCache = middle;
+        if (row != middle)
             turn.secondsRow = middle;
-        }
         break;
     }
     case VolumeWheel:
@@ -98,14 +99,27 @@ TimeVolumeWheels::Turn TimeVolumeWheels::select(Wheel wheel, int row, int minute
         ConsoleLog::log(QStringLiteral("picker changed volume %d"), row);
         if (m_interacting)
             turn.volume = row;
+        m_volumeCache = row;
         break;
     case MinutesWheel:
         if (row == m_minutesCache)
             return turn;
         if (m_interacting)
             turn.seek = mod60(secondsRow) + 60 * row;
+        m_minutesCache = row;
         break;
     }
     m_interacting = false;
     return turn;
+}
+
+TimeVolumeWheels::Turn TimeVolumeWheels::step(Wheel wheel, int rows, int minutesRow, int secondsRow)
+{
+    // A notch of the mouse wheel is a turn of one row that comes to rest at once.
+    const int from = wheel == MinutesWheel ? minutesRow : wheel == SecondsWheel ? secondsRow : m_volumeCache;
+    const int to = std::clamp(from + rows, 0, rowCount(wheel) - 1);
+    if (to == from)
+        return {};
+    m_interacting = true;
+    return select(wheel, to, wheel == MinutesWheel ? to : minutesRow, wheel == SecondsWheel ? to : secondsRow);
 }

@@ -51,6 +51,9 @@ public:
         std::optional<int> secondsRow;
     };
     Turn select(Wheel wheel, int row, int minutesRow, int secondsRow);
+    // A wheel turned by rows (a notch of the mouse wheel each) from where
+    // it stands, and at rest there: what that asks for.
+    Turn step(Wheel wheel, int rows, int minutesRow, int secondsRow);
 
     int lengthCache() const { return m_lengthCache; }
     int secondsRowCache() const { return m_secondsPlusOffsetCache; }

@@ -47,6 +47,12 @@ Tumbler {
                     tumbler.wheels.startSelection()
             }
         }
+        // The mouse wheel turns a row a notch, and the turn counts at once,
+        // rather than the list scrolling by itself and going back.
+        WheelHandler {
+            target: null
+            onWheel: event => tumbler.wheels.wheelTurned(tumbler.wheel, event.angleDelta.y)
+        }
     }
 
     onMovingChanged: {

@@ -2,6 +2,8 @@
 
 #include "core/Localization.h"
 
+#include <algorithm>
+
 SkinWheels::SkinWheels(QObject* parent)
     : QObject(parent)
 {
@@ -57,6 +59,37 @@ void SkinWheels::select(int wheel, int row)
     const bool was = m_wheels.isInteracting();
     const TimeVolumeWheels::Turn turn = m_wheels.select(TimeVolumeWheels::Wheel(wheel), row, wheel == Minutes ? row : m_minutesRow,
                                                         wheel == Seconds ? row : m_secondsRow);
+    apply(wheel, row, turn, was);
+}
+
+void SkinWheels::wheelTurned(int wheel, int angleDelta)
+{
+    if (wheel < Minutes || wheel > Volume)
+        return;
+    constexpr int notch = 120;
+    m_wheelRemainder += angleDelta;
+    const int notches = m_wheelRemainder / notch;
+    m_wheelRemainder -= notches * notch;
+    if (notches == 0)
+        return;
+    const bool was = m_wheels.isInteracting();
+    const int from = wheel == Minutes ? m_minutesRow : wheel == Seconds ? m_secondsRow : m_volumeRow;
+    // Turning the wheel away from you moves the rows up, to the earlier ones.
+    const TimeVolumeWheels::Turn turn = m_wheels.step(TimeVolumeWheels::Wheel(wheel), -notches, m_minutesRow, m_secondsRow);
+    const int row = std::clamp(from - notches, 0, m_wheels.rowCount(TimeVolumeWheels::Wheel(wheel)) - 1);
+    if (row == from)
+        return;
+    apply(wheel, row, turn, was);
+    // The wheel shows the row it came to rest on (apply has, when it put
+    // the seconds wheel back in its middle turns).
+    if (!turn.secondsRow) {
+        m_animated = true;
+        emit rowsChanged();
+    }
+}
+
+void SkinWheels::apply(int wheel, int row, const TimeVolumeWheels::Turn& turn, bool wasInteracting)
+{
     // The wheel stays where the user left it.
     if (wheel == Minutes)
         m_minutesRow = row;
@@ -68,7 +101,7 @@ void SkinWheels::select(int wheel, int row)
         m_animated = false;
         emit rowsChanged();
     }
-    if (was != m_wheels.isInteracting())
+    if (wasInteracting != m_wheels.isInteracting())
         emit interactingChanged();
     if (turn.seek)
         emit seekRequested(*turn.seek);

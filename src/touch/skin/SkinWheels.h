@@ -46,6 +46,9 @@ public:
     Q_INVOKABLE void startSelection();
     // A wheel the user turned came to rest on row.
     Q_INVOKABLE void select(int wheel, int row);
+    // The mouse wheel turned over a wheel (angleDelta in eighths of a
+    // degree): a row for each notch, at rest at once.
+    Q_INVOKABLE void wheelTurned(int wheel, int angleDelta);
 
     // The player's state.
     void update(int length, int elapsed, int volume, bool animated);
@@ -60,7 +63,10 @@ signals:
     void volumeRequested(int volume);
 
 private:
+    void apply(int wheel, int row, const TimeVolumeWheels::Turn& turn, bool wasInteracting);
+
     TimeVolumeWheels m_wheels;
+    int m_wheelRemainder = 0;
     int m_minutesRow = 0;
     int m_secondsRow = 0;
     int m_volumeRow = 0;
