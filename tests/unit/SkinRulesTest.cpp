@@ -58,6 +58,11 @@ TEST(SkinControlRules, APlayingPlaylistShowsEverythingAndTheAlternates)
     EXPECT_EQ(button(SkinRoles::next, stopped), (Look { false, false, false, false }));
 }
 
+TEST(SkinControlRules, APausedPlayerCanBeStopped)
+{
+    EXPECT_TRUE(button(SkinRoles::stop, live(false, false, 1)).enabled);
+}
+
 TEST(SkinControlRules, AModeThatIsOffStandsHighlighted)
 {
     SkinPlayerState state = live(true, false, 3);

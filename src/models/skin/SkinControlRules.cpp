@@ -27,7 +27,8 @@ SkinControlRules::Look buttonLook(const QString& id, const SkinPlayerState& s)
         look.enabled = live && items > 0;
         look.alternate = playing;
     } else if (id == Ids::stop) {
-        look.enabled = live && playing;
+        // Paused is not stopped: a paused player can be stopped too.
+        look.enabled = live && !stopped;
     } else if (id == Ids::loop) {
         look.highlighted = !s.known() || !s.looping;
     } else if (id == Ids::shuffle) {
