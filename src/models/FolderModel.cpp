@@ -65,14 +65,30 @@ QString FolderModel::folder() const
     return m_folder;
 }
 
+QString FolderModel::tidyPath(const QString& path)
+{
+    // Only paths of a POSIX computer: "~", "c:\\.." and the like are VLC's to read.
+    if (!path.startsWith(u'/') || path.contains(u'\\'))
+        return path;
+    // VLC 3 names the entries of "/" "//bin", and of "/a/../b" "/a/../b/c":
+    // one slash, and ".." read by the text alone, as VLC reads it.
+    qsizetype slashes = 0;
+    while (slashes < path.size() && path[slashes] == u'/')
+        ++slashes;
+    return QDir::cleanPath(path.mid(slashes - 1));
+}
+
 QString FolderModel::shownFolder(const VLCController& remote)
 {
-    if (remote.state().browseInfo(QStringLiteral("name"), 0) == QStringLiteral("..")) {
-        const QString up = remote.state().browseInfo(QStringLiteral("path"), 0).value_or(QString());
+    // Named as the listing shown names itself, not as the folder asked for
+    // next, which may not have answered yet.
+    const PlayerState& state = remote.state();
+    if (state.browseInfo(QStringLiteral("name"), 0) == QStringLiteral("..")) {
+        const QString up = state.browseInfo(QStringLiteral("path"), 0).value_or(QString());
         if (up.size() > 3 && (up.endsWith(QStringLiteral("/..")) || up.endsWith(QStringLiteral("\\.."))))
-            return up.chopped(3);
+            return tidyPath(up.chopped(3));
     }
-    return remote.state().browseDir();
+    return tidyPath(state.listedDir().value_or(state.browseDir()));
 }
 
 bool FolderModel::adds() const
@@ -131,10 +147,8 @@ void FolderModel::browse(const QString& folder)
     if (!m_remote)
         return;
     // VLC 3 names entries by the folder asked for, so each way up through
-    // ".." would lengthen every path below it; VLC reads ".." by the text
-    // alone, and so can we.
-    const bool posix = folder.startsWith(u'/') && !folder.startsWith(QStringLiteral("//"));
-    m_remote->setBrowseDir(posix ? QDir::cleanPath(folder) : folder);
+    // ".." would lengthen every path below it.
+    m_remote->setBrowseDir(tidyPath(folder));
     m_remote->setListsOnlyMediaFiles(m_defaults.boolForKey(PreferenceKeys::onlyShowMediaFiles));
     m_remote->updateBrowseList();
 }
@@ -160,10 +174,10 @@ void FolderModel::play(int row)
     if (!path)
         return;
     if (!m_remote->record().browseAdd) {
-        m_remote->playFilename(*path);
+        m_remote->playFilename(tidyPath(*path));
         return;
     }
-    m_remote->enqueueFilename(*path);
+    m_remote->enqueueFilename(tidyPath(*path));
     // Adding to a stopped player: start the new last item, then stop, so
     // that it ends up current without playing.
     if (m_remote->state().isStopped()) {
@@ -195,7 +209,7 @@ bool FolderModel::makeDefaultFolder()
 {
     if (!m_remote || !m_remote->record().isSaved)
         return false;
-    m_remote->setDefaultBrowseDirectory(m_remote->state().browseDir());
+    m_remote->setDefaultBrowseDirectory(tidyPath(m_remote->state().browseDir()));
     return true;
 }
 

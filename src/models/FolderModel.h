@@ -44,6 +44,9 @@ public:
     // up by the folder's own path and "..", the real folder also when "~"
     // was asked for; else the folder asked for.
     static QString shownFolder(const VLCController& remote);
+    // A folder or file of the computer that runs VLC, with one slash
+    // between names and no "." or "..".
+    static QString tidyPath(const QString& path);
     // Choosing a file adds it to the playlist rather than playing it.
     bool adds() const;
     void setAdds(bool adds);

@@ -218,16 +218,66 @@ TEST(FolderModel, ShowsTheListingAndOpensFoldersAndFiles)
     EXPECT_TRUE(flag(model, 0, FolderModel::ParentRole));
     EXPECT_FALSE(flag(model, 0, FolderModel::PlayableRole));
     EXPECT_EQ(text(model, 1, FolderModel::FileTypeRole), QStringLiteral("music"));
-    EXPECT_FALSE(flag(model, 2, FolderModel::PlayableRole)); // a folder, while folders do not play
-    EXPECT_EQ(model.rowForIndexTitle(QStringLiteral("F")), 2);
+    EXPECT_FALSE(flag(model, 3, FolderModel::PlayableRole)); // a folder, while folders do not play
+    EXPECT_EQ(model.rowForIndexTitle(QStringLiteral("F")), 3);
 
     model.up(); // "/tmp/plmedia/.." asked for as "/tmp"
     EXPECT_TRUE(r.lastTarget().endsWith("browse.xml?dir=%2Ftmp"));
     // Adding to a stopped player: the new item is started, then stopped.
     model.setAdds(true);
-    model.open(3);
+    model.open(2);
     EXPECT_TRUE(r.network.targets().last().contains("command=in_enqueue"));
     EXPECT_EQ(r.remote->connection().requestQueue().size(), 2u);
+}
+
+TEST(FolderModel, PathsGoToVlcAndTheTitleTidied)
+{
+    QTemporaryDir folder;
+    UserDefaults defaults(folder.path() + QStringLiteral("/folder.ini"));
+    Remote r;
+    FolderModel model(defaults);
+    model.setRemote(r.remote);
+    // Only a saved remote keeps a folder to start in.
+    r.remote->setBrowseDir(QStringLiteral("/srv"));
+    EXPECT_FALSE(model.makeDefaultFolder());
+    EXPECT_TRUE(r.remote->record().defaultBrowseDirectory.isNull());
+    r.remote->setIsSaved(true);
+    // VLC 3 names the entries of "/" with two slashes.
+    r.remote->setBrowseDir(QStringLiteral("/"));
+    r.remote->parseBrowseResponse("<root><element type='dir' path='//..' name='..' uri='file:///'/>"
+                                  "<element type='dir' path='//srv' name='srv'/></root>");
+    EXPECT_EQ(FolderModel::shownFolder(*r.remote), QStringLiteral("/"));
+    model.open(1);
+    EXPECT_TRUE(r.lastTarget().endsWith("browse.xml?dir=%2Fsrv")) << r.lastTarget().toStdString();
+    // A folder asked for the long way round, as an older default may be.
+    r.remote->setBrowseDir(QStringLiteral("/srv/other/../media"));
+    r.remote->parseBrowseResponse("<root><element type='dir' path='/srv/other/../media/..' name='..' uri='file:///srv'/>"
+                                  "<element type='file' path='/srv/other/../media/a.wav' name='a.wav'/></root>");
+    EXPECT_EQ(FolderModel::shownFolder(*r.remote), QStringLiteral("/srv/media"));
+    model.play(1);
+    ASSERT_TRUE(r.settled());
+    EXPECT_TRUE(r.network.targets().contains("/requests/status.xml?command=in_play&input=%2Fsrv%2Fmedia%2Fa.wav"));
+    EXPECT_TRUE(model.makeDefaultFolder());
+    EXPECT_EQ(r.remote->record().defaultBrowseDirectory, QStringLiteral("/srv/media"));
+    model.up();
+    EXPECT_TRUE(r.lastTarget().endsWith("browse.xml?dir=%2Fsrv")) << r.lastTarget().toStdString();
+}
+
+TEST(FolderModel, TheIndexChoosesInTheOrderTheNamesAreShown)
+{
+    QTemporaryDir folder;
+    UserDefaults defaults(folder.path() + QStringLiteral("/folder.ini"));
+    Remote r;
+    FolderModel model(defaults);
+    model.setRemote(r.remote);
+    r.remote->parseBrowseResponse("<root><element type='dir' path='/m/..' name='..'/>"
+                                  "<element type='file' path='/m/Café Crème.wav' name='Café Crème.wav'/>"
+                                  "<element type='file' path='/m/Zebra.wav' name='Zebra.wav'/>"
+                                  "<element type='file' path='/m/alpha beta.wav' name='alpha beta.wav'/></root>");
+    ASSERT_EQ(model.rowCount(), 4);
+    EXPECT_EQ(text(model, 1), QStringLiteral("alpha beta.wav"));
+    EXPECT_EQ(model.rowForIndexTitle(QStringLiteral("A")), 1);
+    EXPECT_EQ(model.rowForIndexTitle(QStringLiteral("D")), 3);
 }
 
 TEST(FolderModel, TheListingsItAsksForFollowItsOwnOnlyMediaFilesPreference)
