@@ -1,6 +1,7 @@
 #include "models/BrowseIndex.h"
 
 #include "core/FoldedText.h"
+#include "core/NameOrder.h"
 
 QStringList BrowseIndex::titles()
 {
@@ -12,7 +13,7 @@ int BrowseIndex::rowForTitle(const QString& title, int count, const std::functio
     if (count <= 0)
         return -1;
     for (int row = 0; row < count; ++row)
-        if (QString::compare(title, nameAt(row), Qt::CaseInsensitive) < 0)
+        if (NameOrder::compare(title, nameAt(row)) < 0)
             return row;
     return count - 1;
 }

@@ -3,6 +3,7 @@
 #include "core/Clock.h"
 #include "core/ConsoleLog.h"
 #include "core/Localization.h"
+#include "core/NameOrder.h"
 #include "core/TextFormat.h"
 #include "core/xml/XmlDocument.h"
 #include "vlc/PlainStatusReader.h"
@@ -175,6 +176,12 @@ void PlayerState::storeBrowseBody(const QByteArray& body, bool luaMode, bool onl
     });
     if (parent != m_browseArray.end())
         std::rotate(m_browseArray.begin(), parent, parent + 1);
+    // The rest by name as people read them, not by bytes: "alpha" after
+    // "Zebra", "Café" after "Cub" is no order for anyone.
+    const auto firstName = m_browseArray.begin() + (parent != m_browseArray.end() ? 1 : 0);
+    std::stable_sort(firstName, m_browseArray.end(), [](const BrowseEntry& a, const BrowseEntry& b) {
+        return NameOrder::compare(a.value(u"name"), b.value(u"name")) < 0;
+    });
     m_hasBrowseList = true;
     m_listedDir = m_browseDir;
     if (onlyMediaFiles) {

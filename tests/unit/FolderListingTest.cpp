@@ -19,13 +19,14 @@ TEST(FolderListing, FileTypesFromTheExtensionAttribute)
     VLCController remote;
     feed(remote, fixture(QStringLiteral("legacy-browse.xml")));
     ASSERT_EQ(int(remote.state().browseArray().size()), 6);
+    // By name: .., Holiday Film.MKV, Kids, mix.m3u, news.ts, readme.txt.
     EXPECT_EQ(remote.filetypeForIndex(0), QStringLiteral("directory"));
-    EXPECT_EQ(remote.filetypeForIndex(2), QStringLiteral("video"));   // MKV, any case
-    EXPECT_EQ(remote.filetypeForIndex(3), QStringLiteral("unknown"));
+    EXPECT_EQ(remote.filetypeForIndex(1), QStringLiteral("video"));   // MKV, any case
+    EXPECT_EQ(remote.filetypeForIndex(5), QStringLiteral("unknown"));
     EXPECT_EQ(remote.filetypeForIndex(4), QStringLiteral("music"));   // ts is checked as music first
-    EXPECT_EQ(remote.filetypeForIndex(5), QStringLiteral("playlist"));
+    EXPECT_EQ(remote.filetypeForIndex(3), QStringLiteral("playlist"));
     EXPECT_EQ(remote.filetypeForIndex(6), std::nullopt);
-    EXPECT_EQ(remote.state().browseInfo(QStringLiteral("size"), 2), QStringLiteral("1048576"));
+    EXPECT_EQ(remote.state().browseInfo(QStringLiteral("size"), 1), QStringLiteral("1048576"));
     EXPECT_EQ(remote.state().browseInfo(QStringLiteral("size"), 9), std::nullopt);
     EXPECT_EQ(PlayerState::fileTypeForExtension(QStringLiteral("rm")), QStringLiteral("music"));
 }
@@ -40,7 +41,7 @@ TEST(FolderListing, Vlc3ListingsAreTypedFromThePath)
     EXPECT_EQ(remote.filetypeForIndex(1), QStringLiteral("music"));     // no extension attribute
     EXPECT_EQ(remote.filetypeForIndex(4), QStringLiteral("unknown"));
     remote.connection().setLuaMode(true);
-    EXPECT_EQ(remote.filetypeForIndex(3), QStringLiteral("music"));
+    EXPECT_EQ(remote.filetypeForIndex(2), QStringLiteral("music"));
 }
 
 TEST(FolderListing, OnlyMediaFilesWhenAskedFor)
@@ -109,19 +110,22 @@ TEST(FolderListing, DirectoryCheckOnADeadHostAnswersFalse)
     EXPECT_FALSE(*answer);
 }
 
-TEST(FolderListing, TheParentEntryGoesFirstWhereverVlcSortsIt)
+TEST(FolderListing, TheParentEntryGoesFirstAndTheNamesFollowAsPeopleReadThem)
 {
     // VLC 3 sorts by bytes: names beginning with a space, '#', '(' come
-    // before "..".
+    // before "..", and every capital before every small letter.
     VLCController remote;
     feed(remote, "<root><element type='dir' path='/m/ x' name=' x'/><element type='dir' path='/m/(Live)' name='(Live)'/>"
-                 "<element type='dir' path='/m/..' name='..' uri='file:///'/><element type='file' path='/m/a.wav' "
-                 "name='a.wav'/></root>");
-    ASSERT_EQ(int(remote.state().browseArray().size()), 4);
+                 "<element type='dir' path='/m/..' name='..' uri='file:///'/><element type='file' path='/m/Zebra.wav' "
+                 "name='Zebra.wav'/><element type='file' path='/m/Track 10.wav' name='Track 10.wav'/>"
+                 "<element type='file' path='/m/a.wav' name='a.wav'/><element type='file' path='/m/Éclair.wav' "
+                 "name='Éclair.wav'/><element type='file' path='/m/Track 9.wav' name='Track 9.wav'/></root>");
+    ASSERT_EQ(int(remote.state().browseArray().size()), 8);
     EXPECT_EQ(remote.state().browseInfo(QStringLiteral("path"), 0), QStringLiteral("/m/.."));
-    EXPECT_EQ(remote.state().browseInfo(QStringLiteral("name"), 1), QStringLiteral(" x"));
-    EXPECT_EQ(remote.state().browseInfo(QStringLiteral("name"), 2), QStringLiteral("(Live)"));
-    EXPECT_EQ(remote.state().browseInfo(QStringLiteral("name"), 3), QStringLiteral("a.wav"));
+    QStringList names;
+    for (int i = 1; i < 8; ++i)
+        names << remote.state().browseInfo(QStringLiteral("name"), i).value_or(QString());
+    EXPECT_EQ(names, (QStringList { " x", "(Live)", "a.wav", "Éclair.wav", "Track 9.wav", "Track 10.wav", "Zebra.wav" }));
 }
 
 TEST(FolderListing, AFolderVlcCannotOpenLeavesTheBrowserWhereItWas)
