@@ -1,6 +1,6 @@
 #include "skin/PositionSliderDelegate.h"
 
-#include "core/TextFormat.h"
+#include "models/skin/ZoomTickSchemes.h"
 #include "skin/SkinActionTarget.h"
 #include "ui/ZoomSlider.h"
 
@@ -55,12 +55,7 @@ void PositionSliderDelegate::zoomSliderAboutToRedraw(ZoomSlider* slider)
 
 QString PositionSliderDelegate::zoomSliderTextForValue(ZoomSlider*, int value)
 {
-    const int hours = value / 3600;
-    const int minutes = value / 60 - 60 * hours;
-    const int seconds = value % 60;
-    if (hours != 0)
-        return fmt(QStringLiteral("%d:%d:%d"), hours, minutes, seconds);
-    return fmt(QStringLiteral("%d:%d"), minutes, seconds);
+    return ZoomTickSchemes::positionLabel(value);
 }
 
 void PositionSliderDelegate::zoomSliderValueChanged(ZoomSlider*, double value)

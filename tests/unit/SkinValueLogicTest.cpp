@@ -127,7 +127,7 @@ TEST(ZoomScaleDrawing, ALongPositionFitsWithCoarseTicksAndLabels)
     QStringList labels;
     for (const ZoomScaleDrawing::Label& label : drawing.labels)
         labels << label.text;
-    EXPECT_EQ(labels, QStringList({ "0:0", "15:0", "30:0", "45:0", "1:0:0", "1:15:0", "1:30:0", "1:45:0", "2:0:0" }));
+    EXPECT_EQ(labels, QStringList({ "0:00", "15:00", "30:00", "45:00", "1:00:00", "1:15:00", "1:30:00", "1:45:00", "2:00:00" }));
     EXPECT_EQ(drawing.ticks.size(), 121u);
     EXPECT_EQ(drawing.ticks.front().size, ZoomScaleDrawing::TickSize::Large);
 }
@@ -138,8 +138,8 @@ TEST(ZoomTickSchemes, TicksCoarsenWithTheZoomAndLabelsReadTimes)
     EXPECT_EQ(ZoomTickSchemes::volume(51), (ZoomTickSchemes::Ticks { 100, 10, 1, 10 }));
     EXPECT_EQ(ZoomTickSchemes::position(50), (ZoomTickSchemes::Ticks { 3600, 60, 1, 10 }));
     EXPECT_EQ(ZoomTickSchemes::position(0.04), (ZoomTickSchemes::Ticks { 3600, 900, 0, 3600 }));
-    EXPECT_EQ(ZoomTickSchemes::positionLabel(3725), u"1:2:5");
-    EXPECT_EQ(ZoomTickSchemes::positionLabel(65), u"1:5");
+    EXPECT_EQ(ZoomTickSchemes::positionLabel(3725), u"1:02:05");
+    EXPECT_EQ(ZoomTickSchemes::positionLabel(65), u"1:05");
 }
 
 TEST(TimeVolumeWheels, RowsReadMinutesHoursSecondsAndVolume)

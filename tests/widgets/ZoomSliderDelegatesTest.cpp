@@ -100,11 +100,11 @@ TEST(SliderDelegates, PositionCoarsensAtEachThreshold)
         EXPECT_EQ(schemeAt(delegate, zoom), scheme) << "zoom " << zoom;
 }
 
-TEST(SliderDelegates, PositionLabelsReadUnpaddedTimes)
+TEST(SliderDelegates, PositionLabelsReadTimes)
 {
     PositionSliderDelegate delegate;
     const std::pair<int, const char*> cases[] = {
-        { 3725, "1:2:5" }, { 65, "1:5" }, { 0, "0:0" }, { 3599, "59:59" }, { 3600, "1:0:0" }, { 36061, "10:1:1" },
+        { 3725, "1:02:05" }, { 65, "1:05" }, { 0, "0:00" }, { 3599, "59:59" }, { 3600, "1:00:00" }, { 36061, "10:01:01" },
     };
     for (const auto& [seconds, text] : cases)
         EXPECT_EQ(delegate.zoomSliderTextForValue(nullptr, seconds), QString::fromLatin1(text));
@@ -112,7 +112,7 @@ TEST(SliderDelegates, PositionLabelsReadUnpaddedTimes)
     // A two-hour film fitted to 320 pixels: a quarter-hour scale.
     const auto drawing = fittedScale(delegate, 320, 7200, 0);
     EXPECT_EQ(labels(drawing),
-        (QStringList { "0:0", "15:0", "30:0", "45:0", "1:0:0", "1:15:0", "1:30:0", "1:45:0", "2:0:0" }));
+        (QStringList { "0:00", "15:00", "30:00", "45:00", "1:00:00", "1:15:00", "1:30:00", "1:45:00", "2:00:00" }));
     EXPECT_EQ(count(drawing, ZoomSliderInner::TickSize::Large), 3);
     EXPECT_EQ(count(drawing, ZoomSliderInner::TickSize::Medium), 6);
     EXPECT_EQ(count(drawing, ZoomSliderInner::TickSize::Small), 7200 / 60 + 1 - 9);

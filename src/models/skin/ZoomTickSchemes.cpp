@@ -43,6 +43,6 @@ QString ZoomTickSchemes::positionLabel(int value)
     const int minutes = value / 60 - 60 * hours;
     const int seconds = value % 60;
     if (hours != 0)
-        return fmt(QStringLiteral("%d:%d:%d"), hours, minutes, seconds);
-    return fmt(QStringLiteral("%d:%d"), minutes, seconds);
+        return fmt(QStringLiteral("%d:%02d:%02d"), hours, minutes, seconds);
+    return fmt(QStringLiteral("%d:%02d"), minutes, seconds);
 }
