@@ -86,10 +86,6 @@ Sie können Fernbedienungen einrichten, aber erst benutzen, wenn Sie verbunden s
         <source></source>
         <translation>+1 s</translation>
     </message>
-    <message id="Current Delay : ">
-        <source></source>
-        <translation>Aktuelle Verzögerung: </translation>
-    </message>
     <message id="Audio &amp; Video Tracks">
         <source></source>
         <translation>Audio- und Videospuren</translation>
@@ -1009,10 +1005,6 @@ Tippen Sie auf „Hilfe“, um zu erfahren, wie das geht.</translation>
         <source></source>
         <translation>Spur %d</translation>
     </message>
-    <message id="1 Minutes">
-        <source></source>
-        <translation>1 Minute</translation>
-    </message>
     <message id="The address cannot be used">
         <source></source>
         <translation>Die Adresse ist nicht verwendbar</translation>
@@ -1059,15 +1051,15 @@ Tippen Sie auf „Hilfe“, um zu erfahren, wie das geht.</translation>
     </message>
     <message id="'%@' is more than an address: give only the computer's name or address, and the port after a colon if it is not 8080.">
         <source></source>
-        <translation>'%@' ist mehr als eine Adresse: Geben Sie nur den Namen oder die Adresse des Computers an und, wenn er nicht 8080 ist, den Port nach einem Doppelpunkt.</translation>
+        <translation>&apos;%@&apos; ist mehr als eine Adresse: Geben Sie nur den Namen oder die Adresse des Computers an und, wenn er nicht 8080 ist, den Port nach einem Doppelpunkt.</translation>
     </message>
     <message id="'%@': the port after the colon must be a number from 1 to 65535.">
         <source></source>
-        <translation>'%@': Der Port nach dem Doppelpunkt muss eine Zahl von 1 bis 65535 sein.</translation>
+        <translation>&apos;%@&apos;: Der Port nach dem Doppelpunkt muss eine Zahl von 1 bis 65535 sein.</translation>
     </message>
     <message id="'%@' is not the name or address of a computer.">
         <source></source>
-        <translation>'%@' ist weder Name noch Adresse eines Computers.</translation>
+        <translation>&apos;%@&apos; ist weder Name noch Adresse eines Computers.</translation>
     </message>
     <message id="Reload the news">
         <source></source>
@@ -1116,6 +1108,26 @@ Tippen Sie auf „Hilfe“, um zu erfahren, wie das geht.</translation>
     <message id="Index">
         <source></source>
         <translation>Index</translation>
+    </message>
+    <message id="VLC does not say which track plays. The one you choose is ticked.">
+        <source></source>
+        <translation>VLC sagt nicht, welche Spur läuft. Die Spur, die Sie wählen, wird abgehakt.</translation>
+    </message>
+    <message id="What plays has no titles or chapters.">
+        <source></source>
+        <translation>Was gerade läuft, hat keine Titel und keine Kapitel.</translation>
+    </message>
+    <message id="Delays">
+        <source></source>
+        <translation>Verzögerungen</translation>
+    </message>
+    <message id="Current Delay: %@ s">
+        <source></source>
+        <translation>Aktuelle Verzögerung: %@ s</translation>
+    </message>
+    <message id="1 Minute">
+        <source></source>
+        <translation>1 Minute</translation>
     </message>
 </context>
 </TS>

@@ -86,10 +86,6 @@ Vous pouvez configurer des télécommandes, mais vous ne pourrez les utiliser qu
         <source></source>
         <translation>+1 s</translation>
     </message>
-    <message id="Current Delay : ">
-        <source></source>
-        <translation>Décalage actuel : </translation>
-    </message>
     <message id="Audio &amp; Video Tracks">
         <source></source>
         <translation>Pistes audio et vidéo</translation>
@@ -699,7 +695,7 @@ Ou touchez simplement « Passer » pour sauter cette étape.</translation>
     </message>
     <message id="Can't open this folder">
         <source></source>
-        <translation>Impossible d'ouvrir ce dossier</translation>
+        <translation>Impossible d&apos;ouvrir ce dossier</translation>
     </message>
     <message id="The first time you press 'browse' will open this directory when you launch PlayerLink in future.">
         <source></source>
@@ -1009,10 +1005,6 @@ Touchez « Aide » pour savoir comment faire.</translation>
         <source></source>
         <translation>Piste %d</translation>
     </message>
-    <message id="1 Minutes">
-        <source></source>
-        <translation>1 minute</translation>
-    </message>
     <message id="The address cannot be used">
         <source></source>
         <translation>L’adresse est inutilisable</translation>
@@ -1059,15 +1051,15 @@ Touchez « Aide » pour savoir comment faire.</translation>
     </message>
     <message id="'%@' is more than an address: give only the computer's name or address, and the port after a colon if it is not 8080.">
         <source></source>
-        <translation>'%@' est plus qu’une adresse : indiquez seulement le nom ou l’adresse de l’ordinateur, et le port après deux-points s’il n’est pas 8080.</translation>
+        <translation>&apos;%@&apos; est plus qu’une adresse : indiquez seulement le nom ou l’adresse de l’ordinateur, et le port après deux-points s’il n’est pas 8080.</translation>
     </message>
     <message id="'%@': the port after the colon must be a number from 1 to 65535.">
         <source></source>
-        <translation>'%@' : le port après les deux-points doit être un nombre de 1 à 65535.</translation>
+        <translation>&apos;%@&apos; : le port après les deux-points doit être un nombre de 1 à 65535.</translation>
     </message>
     <message id="'%@' is not the name or address of a computer.">
         <source></source>
-        <translation>'%@' n’est ni le nom ni l’adresse d’un ordinateur.</translation>
+        <translation>&apos;%@&apos; n’est ni le nom ni l’adresse d’un ordinateur.</translation>
     </message>
     <message id="Reload the news">
         <source></source>
@@ -1116,6 +1108,26 @@ Touchez « Aide » pour savoir comment faire.</translation>
     <message id="Index">
         <source></source>
         <translation>Index</translation>
+    </message>
+    <message id="VLC does not say which track plays. The one you choose is ticked.">
+        <source></source>
+        <translation>VLC n’indique pas la piste en cours. Celle que vous choisissez est cochée.</translation>
+    </message>
+    <message id="What plays has no titles or chapters.">
+        <source></source>
+        <translation>La lecture en cours n’a ni titres ni chapitres.</translation>
+    </message>
+    <message id="Delays">
+        <source></source>
+        <translation>Décalages</translation>
+    </message>
+    <message id="Current Delay: %@ s">
+        <source></source>
+        <translation>Décalage actuel : %@ s</translation>
+    </message>
+    <message id="1 Minute">
+        <source></source>
+        <translation>1 minute</translation>
     </message>
 </context>
 </TS>

@@ -60,11 +60,10 @@ AdvancedControlsModel::AdvancedControlsModel(Kind kind, const AppContext& contex
         add(AudioTrackRow, L10N_NOOP("Audio Track"));
         add(AspectRatioRow, L10N_NOOP("Aspect Ratio"));
         add(CropRow, L10N_NOOP("Crop Aspect Ratio"));
-        // These two headers are shown as they stand.
-        structure.addSection(QStringLiteral("Speed"));
+        structure.addSection(localizedString("Speed"));
         add(FasterRow, L10N_NOOP("Faster"));
         add(SlowerRow, L10N_NOOP("Slower"));
-        structure.addSection(QStringLiteral("Delays"));
+        structure.addSection(localizedString("Delays"));
         add(AudioDelayUpRow, L10N_NOOP("Audio Delay Up"));
         add(AudioDelayDownRow, L10N_NOOP("Audio Delay Down"));
         add(SubtitleDelayUpRow, L10N_NOOP("Subtitle Delay Up"));

@@ -50,5 +50,5 @@ void AudioDelayKnob::zero()
 
 QString AudioDelayKnob::text() const
 {
-    return fmt(QStringLiteral("%@ %.2f"), localizedString("Current Delay : "), double(m_value));
+    return fmt(localizedString("Current Delay: %@ s"), fmt(QStringLiteral("%.2f"), double(m_value)));
 }

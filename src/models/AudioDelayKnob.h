@@ -29,7 +29,7 @@ public:
 
     double value() const { return m_value; }
     float lastSent() const { return m_lastSent; }
-    // "Current Delay :  0.00".
+    // "Current Delay: 0.00 s".
     QString text() const;
 
 signals:

@@ -18,9 +18,8 @@ QString SkipDistances::seconds(int count)
 
 QString SkipDistances::minutes(int count)
 {
-    // English says "1 Minutes" here as everywhere; other languages may not.
     if (count == 1)
-        return localizedString("1 Minutes");
+        return localizedString("1 Minute");
     return fmt(QStringLiteral("%d %@"), count, localizedString("Minutes"));
 }
 

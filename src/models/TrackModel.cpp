@@ -53,14 +53,14 @@ bool namedBy(QStringView key, TrackSelection::Kind kind)
     return key == u"Language" || key == u"Description";
 }
 
-// Every other entry, "name:value " each.
+// Every other entry, "name: value", one after the other.
 QString detailsOf(const TrackRecord& record, TrackSelection::Kind kind)
 {
-    QString details;
+    QStringList details;
     for (const auto& [key, value] : record)
         if (key != u"streamId" && !namedBy(key, kind))
-            details += fmt(QStringLiteral("%@:%@ "), key, value);
-    return details;
+            details << fmt(QStringLiteral("%@: %@"), key, value);
+    return details.join(QStringLiteral(", "));
 }
 }
 

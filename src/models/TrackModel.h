@@ -18,7 +18,7 @@ public:
     using Kind = TrackSelection::Kind;
     enum Role {
         NameRole = Qt::UserRole + 1, // as the display role
-        DetailsRole,                 // the stream's other details, "name:value " each
+        DetailsRole,                 // the stream's other details, "name: value" each
         SelectedRole,
         KindRole,    // a TrackSelection::Kind
         SectionRole, // the kind's heading

@@ -188,6 +188,7 @@ TEST_F(TouchAdvancedAgainstRealVlc, MoreOpensTheMenuWhoseScreensTakeATrackASpeed
     // An aspect ratio chosen reads back from VLC, and gets the tick.
     tap(w, QStringLiteral("menu-Aspect Ratio"));
     tap(w, QStringLiteral("choice-16:9"));
+    EXPECT_EQ(w.item(QStringLiteral("barTitle"))->property("text").toString(), u"Aspect Ratio");
     EXPECT_TRUE(observer->waitFor([&] { return status().vlc3AspectRatio == QStringLiteral("16:9"); }));
     EXPECT_TRUE(waitUntil([&] { return ticked(w, QStringLiteral("choice-16:9")); }));
     back(w, 3);
@@ -207,6 +208,7 @@ TEST_F(TouchAdvancedAgainstRealVlc, MoreOpensTheMenuWhoseScreensTakeATrackASpeed
     tap(w, QStringLiteral("keyCommands"));
     ASSERT_TRUE(settled(w, 4));
     ASSERT_TRUE(w.item(QStringLiteral("menuPlainPage")));
+    EXPECT_EQ(w.item(QStringLiteral("barTitle"))->property("text").toString(), u"Keys");
     EXPECT_EQ(named(w, QAccessible::ListItem),
               (QStringList { "DVD Navigation", "Subtitles", "Audio Track", "Aspect Ratio", "Crop Aspect Ratio", "Faster",
                              "Slower", "Audio Delay Up", "Audio Delay Down", "Subtitle Delay Up", "Subtitle Delay Down" }));

@@ -127,7 +127,7 @@ TEST(TrackModel, ListsEachKindInItsSectionAndMarksTheChoice)
     ASSERT_EQ(audioVideo.rowCount(), 4);
     EXPECT_EQ(text(audioVideo, 0), QStringLiteral("None"));
     EXPECT_EQ(text(audioVideo, 1), QStringLiteral("English"));
-    EXPECT_EQ(text(audioVideo, 1, TrackModel::DetailsRole), QStringLiteral("Codec:MPEG AAC Audio (mp4a) Channels:Stereo "));
+    EXPECT_EQ(text(audioVideo, 1, TrackModel::DetailsRole), QStringLiteral("Codec: MPEG AAC Audio (mp4a), Channels: Stereo"));
     EXPECT_EQ(text(audioVideo, 1, TrackModel::SectionRole), QStringLiteral("Audio"));
     EXPECT_EQ(text(audioVideo, 3), QStringLiteral("Track 1"));
     EXPECT_EQ(text(audioVideo, 3, TrackModel::SectionRole), QStringLiteral("Video"));
@@ -155,7 +155,7 @@ TEST(TrackModel, NamesATrackByWhatItsStreamSays)
     EXPECT_EQ(names, (QStringList { "None", "Track 1", "None", "English", "Unspecified language", "None", "Forced French",
                                     "( Unnamed )" }));
     EXPECT_EQ(text(tracks, 1, TrackModel::DetailsRole),
-              QStringLiteral("Codec:H264 - MPEG-4 AVC (part 10) (avc1) Resolution:1280x720 "));
+              QStringLiteral("Codec: H264 - MPEG-4 AVC (part 10) (avc1), Resolution: 1280x720"));
     EXPECT_EQ(text(tracks, 6, TrackModel::DetailsRole), QString()) << "its name says all it has";
 
     r.remote->parseStatusResponse("<?xml version=\"1.0\"?><root><state>playing</state><information>"

@@ -22,7 +22,12 @@
 namespace {
 struct RecordingNavigator : Navigator {
     QList<QUrl> opened;
+    QStringList shown;
     void openExternalUrl(const QUrl& url) override { opened << url; }
+    void showAdvancedControls() override { shown << QStringLiteral("screens"); }
+    void showKeyCommands() override { shown << QStringLiteral("keys"); }
+    void showSpeed() override { shown << QStringLiteral("speed"); }
+    void showDvdNavigation() override { shown << QStringLiteral("dvd"); }
 };
 
 // A session on a remote whose VLC is an in-memory one: each request is
@@ -235,4 +240,100 @@ TEST(RemoteSession, SearchesTheWebForTheTitle)
     EXPECT_EQ(search.host(), QStringLiteral("www.imdb.com"));
     EXPECT_EQ(search.path(), QStringLiteral("/find"));
     EXPECT_EQ(QUrlQuery(search).queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded), QStringLiteral("Bob's Café Song.wav"));
+}
+
+TEST(AdvancedControlsModel, TheKeyCommandsHeadingsSpeakTheUsersLanguage)
+{
+    Session s;
+    ASSERT_TRUE(Localization::installTranslations(QLocale(QStringLiteral("de_DE"))));
+    AdvancedControlsModel keys(AdvancedControlsModel::Kind::KeyCommands,
+                               AppContext { &s.network, s.defaults, s.alerts, s.clock, s.navigator }, s.session);
+    QStringList sections;
+    for (int row = 0; row < keys.rowCount(); ++row)
+        sections << keys.index(row).data(TableStructureModel::SectionRole).toString();
+    Localization::installTranslations(QLocale(QStringLiteral("en_US")));
+    sections.removeDuplicates();
+    EXPECT_EQ(sections, (QStringList { QString(), QStringLiteral("Geschwindigkeit"), QStringLiteral("Verzögerungen") }));
+}
+
+namespace {
+// The values of the requests of one command the session sent, in order.
+QList<QByteArray> commandValues(Session& s, const QByteArray& command)
+{
+    QList<QByteArray> values;
+    for (const QByteArray& target : s.network.targets())
+        if (const qsizetype at = target.indexOf("command=" + command + "&val="); at >= 0)
+            values << target.mid(at + command.size() + 13);
+    return values;
+}
+}
+
+TEST(Knobs, TheSpeedSnapsToNormalAndGoesOutAtMostFiveTimesASecondButAlwaysOnRelease)
+{
+    Session s;
+    s.answerStatus(fixture(QStringLiteral("vlc3-status-playing.xml")));
+    SpeedKnob speed(s.session, s.clock);
+    speed.load();
+    s.clock.advance(1);
+    s.network.clearRequests();
+    for (const auto& [advance, value, release] : { std::tuple { 0.0, 0.03, false }, std::tuple { 0.1, 0.3, false },
+                                                   std::tuple { 0.15, 0.5, false }, std::tuple { 0.0, 0.5, true } }) {
+        s.clock.advance(advance);
+        speed.turnTo(value, release);
+        ASSERT_TRUE(s.settled());
+    }
+    EXPECT_EQ(speed.text(), QStringLiteral("Speed x 1.41"));
+    // Normal at once, the turn too soon after it shown only, then 2^0.5.
+    EXPECT_EQ(commandValues(s, "rate"), (QList<QByteArray> { "1", "1.41443", "1.41443" }));
+}
+
+TEST(Knobs, TheAudioDelayGoesOutOnlyPastATenthAndAlwaysOnRelease)
+{
+    Session s;
+    s.answerStatus(fixture(QStringLiteral("vlc3-status-playing.xml")));
+    AudioDelayKnob delay(s.session);
+    delay.load();
+    s.network.clearRequests();
+    for (const auto& [value, release] : { std::pair { 0.08, false }, std::pair { 0.15, false }, std::pair { 0.2, false },
+                                          std::pair { 0.2, true }, std::pair { 0.04, true } }) {
+        delay.turnTo(value, release);
+        ASSERT_TRUE(s.settled());
+    }
+    EXPECT_EQ(commandValues(s, "audiodelay"), (QList<QByteArray> { "0.150000", "0.200000", "0.000000" }));
+    EXPECT_EQ(delay.text(), QStringLiteral("Current Delay: 0.00 s"));
+}
+
+TEST(AdvancedControlsModel, Vlc3GetsTheScreensTheOlderInterfaceTheKeysThatAreSentAtATap)
+{
+    {
+        Session older;
+        older.answerStatus(fixture(QStringLiteral("legacy-status.xml")));
+        older.session.openAdvancedControls();
+        EXPECT_EQ(older.navigator.shown, QStringList { "keys" });
+    }
+    Session s;
+    s.answerStatus(fixture(QStringLiteral("vlc3-status-playing.xml")));
+    s.session.openAdvancedControls();
+    EXPECT_EQ(s.navigator.shown, QStringList { "screens" });
+
+    const AppContext context { &s.network, s.defaults, s.alerts, s.clock, s.navigator };
+    AdvancedControlsModel screens(AdvancedControlsModel::Kind::Screens, context, s.session);
+    AdvancedControlsModel keys(AdvancedControlsModel::Kind::KeyCommands, context, s.session);
+    auto rowOf = [](const AdvancedControlsModel& menu, int id) {
+        for (int row = 0; row < menu.rowCount(); ++row)
+            if (menu.index(row).data(TableStructureModel::RowIdRole).toInt() == id)
+                return row;
+        return -1;
+    };
+    EXPECT_EQ(screens.rowCount(), 7);
+    EXPECT_EQ(keys.rowCount(), 11);
+    s.navigator.shown.clear();
+    screens.activate(rowOf(screens, AdvancedControlsModel::SpeedRow));
+    keys.activate(rowOf(keys, AdvancedControlsModel::DvdNavigationRow));
+    EXPECT_EQ(s.navigator.shown, (QStringList { "speed", "dvd" }));
+    s.network.clearRequests();
+    keys.activate(rowOf(keys, AdvancedControlsModel::FasterRow));
+    ASSERT_TRUE(s.settled());
+    EXPECT_TRUE(s.network.targets().last().endsWith("command=key&val=faster")) << s.network.targets().last().toStdString();
+    EXPECT_EQ(s.navigator.shown.size(), 2) << "a key command leaves the user on the menu";
 }

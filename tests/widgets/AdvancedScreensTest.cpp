@@ -63,7 +63,7 @@ TEST(AdvancedLists, TracksAreMarkedOnceChosenAndEitherLineChooses)
     ASSERT_EQ(s.text(table, 0, french), QStringLiteral("French"));
     auto* detail = qobject_cast<SourceCell*>(table->cellForRowAtIndexPath(IndexPath(0, french + 1)));
     ASSERT_TRUE(detail);
-    EXPECT_TRUE(detail->sourceLabel()->toolTip().contains(QStringLiteral("Codec:MPEG Audio layer 1/2 (mpga)")))
+    EXPECT_TRUE(detail->sourceLabel()->toolTip().contains(QStringLiteral("Codec: MPEG Audio layer 1/2 (mpga)")))
         << "the whole line, where the row shows it cut short";
     EXPECT_TRUE(detail->sourceLabel()->text().endsWith(QChar(0x2026)));
     for (int row = 0; row < 6; row += 2)
@@ -166,7 +166,7 @@ TEST(KnobScreens, AudioDelaySendsOnlyPastATenthAndAlwaysOnRelease)
 {
     AdvancedStage s;
     auto* delay = s.push(s.factory().audioDelayViewController());
-    EXPECT_EQ(delay->delay()->text(), QStringLiteral("Current Delay :  0.00"));
+    EXPECT_EQ(delay->delay()->text(), QStringLiteral("Current Delay: 0.00 s"));
     const QBL turned = s.commands([&] {
         for (float v : { 0.08f, 0.15f, 0.2f }) {
             delay->rotatorValueChangedTo(v);
@@ -185,7 +185,7 @@ TEST(KnobScreens, AudioDelaySendsOnlyPastATenthAndAlwaysOnRelease)
         }
     }),
               (QBL { "audiodelay&val=1.000000", "audiodelay&val=2.000000", "audiodelay&val=1.000000" }));
-    EXPECT_EQ(delay->delay()->text(), QStringLiteral("Current Delay :  1.00"));
+    EXPECT_EQ(delay->delay()->text(), QStringLiteral("Current Delay: 1.00 s"));
 }
 
 TEST(KnobScreens, DvdButtonsAndKeysSendTheNavigationKeys)

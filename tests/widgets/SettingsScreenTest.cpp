@@ -131,20 +131,20 @@ TEST(Settings, SkipDistanceIsChosenByKeyboardAndShownInSettings)
     ASSERT_TRUE(waitUntil([&] { return !s.nav->isTransitioning(); }));
     TableView* table = skip->myTableView();
     ASSERT_EQ(table->numberOfRowsInSection(0), 13);
-    EXPECT_EQ(s.text(table, 0, 6), QStringLiteral("1 Minutes"));
+    EXPECT_EQ(s.text(table, 0, 6), QStringLiteral("1 Minute"));
     EXPECT_EQ(s.accessory(table, 0, 4), TableViewCell::AccessoryCheckmark) << "30 s, the default";
     ASSERT_EQ(s.nav->focusWidget(), table) << "the keyboard is in the list as it shows";
     for (int i = 0; i < 7; ++i)
         QTest::keyClick(table, Qt::Key_Down);
     QTest::keyClick(table, Qt::Key_Return);
     EXPECT_EQ(defaults().integerForKey(PreferenceKeys::skipDistance), 60);
-    EXPECT_EQ(defaults().stringForKey(PreferenceKeys::skipDistanceWord), QStringLiteral("1 Minutes"));
+    EXPECT_EQ(defaults().stringForKey(PreferenceKeys::skipDistanceWord), QStringLiteral("1 Minute"));
     EXPECT_EQ(s.accessory(table, 0, 6), TableViewCell::AccessoryCheckmark);
     EXPECT_EQ(s.accessory(table, 0, 4), TableViewCell::AccessoryNone);
 
     s.nav->popViewControllerAnimated(false);
     const IndexPath row = rowWithId(settings, FlipsideViewController::SkipDistanceRow);
-    EXPECT_EQ(s.text(settings->myTableView(), row.section(), row.row()), QStringLiteral("Skip Distance: 1 Minutes"));
+    EXPECT_EQ(s.text(settings->myTableView(), row.section(), row.row()), QStringLiteral("Skip Distance: 1 Minute"));
 }
 
 TEST(Settings, MailsAndInfoRows)

@@ -14,8 +14,10 @@ Page {
     required property TouchAdvanced advanced
     // The screens' menu, rather than the key commands'.
     required property bool screens
+    // The key commands, opened from the screens' menu.
+    property bool keys: false
 
-    title: qsTrId("Advanced Controls")
+    title: page.keys ? qsTrId("Keys") : qsTrId("Advanced Controls")
     readonly property string backTitle: qsTrId("Controls")
     background: Rectangle {
         color: "#101114"

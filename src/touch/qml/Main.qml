@@ -287,12 +287,17 @@ ApplicationWindow {
             const advanced = window.remotes.advanced
             const pages = {
                 "menu-lua": [advancedMenuPage, { screens: true }],
-                "menu-plain": [advancedMenuPage, { screens: false }],
+                // From the screens' menu, the key commands are its "Keys".
+                "menu-plain": [advancedMenuPage, { screens: false,
+                                                   keys: (stack.currentItem as AdvancedMenuPage)?.screens ?? false }],
                 "audio-video-tracks": [choicePage, { rows: advanced.audioVideoTracks,
-                                                     pageTitle: qsTrId("Audio & Video Tracks") }],
-                "subtitle-tracks": [choicePage, { rows: advanced.subtitleTracks, pageTitle: qsTrId("Subtitle Track") }],
-                "aspect-ratio": [choicePage, { rows: advanced.aspectRatios, pageTitle: qsTrId("AspectRatio") }],
-                "chapters": [choicePage, { rows: advanced.chapters, pageTitle: qsTrId("Chapter & Title"), chapters: true }],
+                                                     pageTitle: qsTrId("Audio & Video Tracks"),
+                                                     unmarkedNote: window.tracksUnmarkedNote }],
+                "subtitle-tracks": [choicePage, { rows: advanced.subtitleTracks, pageTitle: qsTrId("Subtitle Track"),
+                                                  unmarkedNote: window.tracksUnmarkedNote }],
+                "aspect-ratio": [choicePage, { rows: advanced.aspectRatios, pageTitle: qsTrId("Aspect Ratio") }],
+                "chapters": [choicePage, { rows: advanced.chapters, pageTitle: qsTrId("Chapter & Title"), chapters: true,
+                              emptyNote: qsTrId("What plays has no titles or chapters.") }],
                 "speed": [knobPage, { speed: true }],
                 "audio-delay": [knobPage, { speed: false }],
                 "dvd": [dvdPage, {}]
