@@ -149,6 +149,8 @@ Page {
             }
             onClicked: {
                 list.currentIndex = row.index
+                // The keys are the list's again, wherever they were.
+                list.forceActiveFocus(Qt.MouseFocusReason)
                 screen.open(row.index)
             }
         }
@@ -265,6 +267,8 @@ Page {
         Accessible.name: text
     }
 
+    // A tap on the bar's buttons leaves the keys with the list (letters,
+    // Backspace, Alt+Up); Tab still reaches them.
     footer: ToolBar {
         background: Rectangle {
             color: "#1d1e22"
@@ -273,6 +277,7 @@ Page {
             anchors.fill: parent
             BarIconButton {
                 objectName: "home"
+                focusPolicy: Qt.TabFocus
                 image: "home.png"
                 name: qsTrId("Home folder")
                 onClicked: screen.home()
@@ -280,6 +285,7 @@ Page {
             Item { Layout.fillWidth: true }
             BarIconButton {
                 objectName: "up"
+                focusPolicy: Qt.TabFocus
                 image: "up.png"
                 name: qsTrId("Up one folder")
                 onClicked: screen.up()
@@ -287,6 +293,7 @@ Page {
             Item { Layout.fillWidth: true }
             BarIconButton {
                 objectName: "drives"
+                focusPolicy: Qt.TabFocus
                 image: "drives.png"
                 name: qsTrId("Drives")
                 onClicked: screen.openDrives()
@@ -294,6 +301,7 @@ Page {
             Item { Layout.fillWidth: true }
             BarIconButton {
                 objectName: "defaultFolder"
+                focusPolicy: Qt.TabFocus
                 image: "defaultFolder.png"
                 name: qsTrId("Make this the default folder")
                 onClicked: screen.makeDefaultFolder()
@@ -302,6 +310,7 @@ Page {
             // Shows the mode a tap switches to.
             BarIconButton {
                 objectName: screen.adds ? "modePlay" : "modeAdd"
+                focusPolicy: Qt.TabFocus
                 image: screen.adds ? "Mode-Play.png" : "Mode-Add.png"
                 name: screen.adds ? qsTrId("Play files at once") : qsTrId("Add files to the playlist")
                 onClicked: screen.adds = !screen.adds

@@ -155,7 +155,8 @@ ApplicationWindow {
                         text: (stack.currentItem as RemotePage)?.note ?? (stack.currentItem as BrowserPage)?.note
                               ?? (stack.currentItem as PlaylistPage)?.note ?? ""
                         visible: text !== ""
-                        elide: Label.ElideRight
+                        // A folder's own name is at its end.
+                        elide: (stack.currentItem as BrowserPage) ? Label.ElideLeft : Label.ElideRight
                         horizontalAlignment: Qt.AlignHCenter
                         font.pixelSize: 11
                         color: "#9a9da6"
