@@ -9,6 +9,24 @@ ChoiceRows::ChoiceRows(QAbstractItemModel* source, int markedRole, int sectionRo
     , m_fixedSection(fixedSection)
 {
     setSourceModel(source);
+    const auto check = [this] { checkMarks(); };
+    connect(this, &QAbstractItemModel::modelReset, this, check);
+    connect(this, &QAbstractItemModel::rowsInserted, this, check);
+    connect(this, &QAbstractItemModel::rowsRemoved, this, check);
+    connect(this, &QAbstractItemModel::layoutChanged, this, check);
+    connect(this, &QAbstractItemModel::dataChanged, this, check);
+    checkMarks();
+}
+
+void ChoiceRows::checkMarks()
+{
+    bool any = false;
+    for (int row = 0; row < rowCount() && !any; ++row)
+        any = index(row, 0).data(MarkedRole).toBool();
+    if (any == m_anyMarked)
+        return;
+    m_anyMarked = any;
+    emit anyMarkedChanged();
 }
 
 QVariant ChoiceRows::data(const QModelIndex& index, int role) const

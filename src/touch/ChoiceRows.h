@@ -12,6 +12,8 @@ class ChoiceRows : public QIdentityProxyModel {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("The lists are made by the program")
+    // Some row is marked as the one in force.
+    Q_PROPERTY(bool anyMarked READ anyMarked NOTIFY anyMarkedChanged)
 public:
     enum Role {
         NameRole = Qt::UserRole + 1,
@@ -29,8 +31,15 @@ public:
     QHash<int, QByteArray> roleNames() const override;
 
     Q_INVOKABLE void select(int row);
+    bool anyMarked() const { return m_anyMarked; }
+
+signals:
+    void anyMarkedChanged();
 
 private:
+    void checkMarks();
+
+    bool m_anyMarked = false;
     int m_markedRole;
     int m_sectionRole;
     int m_detailsRole;

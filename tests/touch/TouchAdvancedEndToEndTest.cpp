@@ -4,6 +4,7 @@
 // connection to VLC; and what assistive technology reads of these pages.
 
 #include "ChapteredMovie.h"
+#include "FakeHttpServer.h"
 #include "LiveRemote.h"
 #include "TestSupport.h"
 #include "TouchWindow.h"
@@ -11,6 +12,7 @@
 #include "core/PreferenceKeys.h"
 #include "models/MoreActions.h"
 #include "models/RemoteSession.h"
+#include "vlc/VLCController.h"
 
 #include <QAccessible>
 #include <QNetworkReply>
@@ -152,9 +154,12 @@ TEST_F(TouchAdvancedAgainstRealVlc, MoreOpensTheMenuWhoseScreensTakeATrackASpeed
     ASSERT_TRUE(shows(w, QStringLiteral("choice-French")));
     EXPECT_TRUE(named(w, QAccessible::ListItem).contains(u"English"));
     EXPECT_FALSE(decoding(2)) << "French is not playing yet";
+    // VLC 3 does not say which track plays: the page says so until one is chosen.
+    EXPECT_TRUE(w.item(QStringLiteral("unmarkedNote")));
     tap(w, QStringLiteral("choice-French"));
     EXPECT_TRUE(observer->waitFor([&] { return decoding(2); })) << "VLC decodes the French track once chosen";
     EXPECT_TRUE(waitUntil([&] { return ticked(w, QStringLiteral("choice-French")); }));
+    EXPECT_FALSE(w.item(QStringLiteral("unmarkedNote")));
     back(w, 3);
 
     // Faster doubles the speed; a quarter turn of the knob clockwise goes on
@@ -238,4 +243,41 @@ TEST_F(TouchAdvancedAgainstRealVlc, TheBarsFullScreenButtonPutsTheVideoFullScree
     tap(w, QStringLiteral("more-4"));
     ASSERT_TRUE(settled(w, 3));
     EXPECT_FALSE(w.item(QStringLiteral("fullScreenButton")));
+}
+
+// The DVD pad's keys and buttons, as VLC receives them (VLC itself cannot
+// be asked which keys it was sent).
+TEST(TouchDvdPad, ItsKeysAndButtonsSendTheNavigationKeys)
+{
+    FakeHttpServer server;
+    server.setHandler([](const FakeHttpServer::Request& r) {
+        return FakeHttpServer::ok(fixture(r.target.startsWith("/requests/playlist.xml") ? QStringLiteral("vlc3-playlist.xml")
+                                                                                        : QStringLiteral("vlc3-status-playing.xml")));
+    });
+    TouchWindow w(false, [&](TouchRemotes& remotes) {
+        remotes.session().setRemote(
+            std::make_shared<VLCController>(RemoteRecord::forAddress(server.hostAddress()), remotes.network()));
+    });
+    w.remotes.navigator().showDvdNavigation();
+    ASSERT_TRUE(waitUntil([&] { return w.depth() == 2 && !w.stack->property("busy").toBool(); }));
+    auto keys = [&] {
+        QList<QByteArray> sent;
+        for (const QByteArray& target : server.targets())
+            if (const qsizetype at = target.indexOf("command=key&val="); at >= 0)
+                sent << target.mid(at + 16);
+        return sent;
+    };
+    const Qt::Key pressed[] = { Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_Return, Qt::Key_M };
+    for (const Qt::Key key : pressed) {
+        const qsizetype before = keys().size();
+        QTest::keyClick(w.window, key);
+        ASSERT_TRUE(waitUntil([&] { return keys().size() == before + 1; }, 3000)) << key;
+    }
+    EXPECT_EQ(keys(), (QList<QByteArray> { "nav-up", "nav-down", "nav-left", "nav-right", "nav-activate", "disc-menu" }));
+    w.click(w.item(QStringLiteral("dvdSelect")));
+    ASSERT_TRUE(waitUntil([&] { return keys().size() == 7; }, 3000));
+    EXPECT_EQ(keys().last(), "nav-activate");
+    QMetaObject::invokeMethod(w.window, "goBack");
+    EXPECT_TRUE(waitUntil([&] { return w.depth() == 1; }));
+    QTest::qWait(200);
 }

@@ -288,6 +288,19 @@ TEST_F(TouchListsAgainstRealVlc, ThePlaylistMarksWhatPlaysPlaysARowFindsAndRemov
     EXPECT_GE(ok->height(), 48);
     w.click(ok);
     EXPECT_TRUE(vlcSays.waitFor([&] { return vlcSays->state().itemsInPlaylist() == 0; }));
+    EXPECT_TRUE(shows(w, QStringLiteral("playlistEmpty")));
+    leave(w);
+}
+
+TEST_F(TouchListsAgainstRealVlc, ChapterAndTitleSayWhenWhatPlaysHasNone)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    std::unique_ptr<TouchWindow> window = openRemote();
+    TouchWindow& w = *window;
+    w.remotes.navigator().showChapterTitle();
+    ASSERT_TRUE(settled(w, 2));
+    EXPECT_TRUE(shows(w, QStringLiteral("emptyNote"), 3000));
     leave(w);
 }
 

@@ -354,6 +354,10 @@ TEST_F(TouchListAgainstRealVlc, SavedComputersAreMovedEditedAndDeletedAndTheFile
     w.click(w.item(QStringLiteral("delete-") + atticRow));
     EXPECT_TRUE(waitUntil([&] { return savedOnDisk() == QStringList({ "Study" }); }))
         << savedOnDisk().join(u',').toStdString();
+    // One computer has nowhere to move: no arrows that look as if it had.
+    EXPECT_TRUE(w.item(QStringLiteral("delete-") + studyRow));
+    EXPECT_FALSE(w.item(QStringLiteral("up-") + studyRow));
+    EXPECT_FALSE(w.item(QStringLiteral("down-") + studyRow));
 
     w.click(w.item(QStringLiteral("editButton")));
     ASSERT_TRUE(waitUntil([&] { return !w.item(QStringLiteral("delete-") + studyRow); }));

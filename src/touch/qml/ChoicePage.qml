@@ -15,6 +15,9 @@ Page {
     required property string pageTitle
     // The titles and chapters: VLC is asked again every second while shown.
     property bool chapters: false
+    // Said when the list is empty, and when it ticks nothing.
+    property string emptyNote: ""
+    property string unmarkedNote: ""
 
     title: page.pageTitle
     background: Rectangle {
@@ -35,10 +38,41 @@ Page {
         when: page.chapters
     }
 
+    Label {
+        id: unmarked
+        objectName: "unmarkedNote"
+        visible: page.unmarkedNote !== "" && list.count > 0 && !page.rows.anyMarked
+        width: parent.width
+        height: visible ? implicitHeight : 0
+        padding: 12
+        wrapMode: Text.WordWrap
+        text: page.unmarkedNote
+        color: "#9a9da6"
+        font.pixelSize: 12
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
+    }
+
+    Label {
+        objectName: "emptyNote"
+        visible: page.emptyNote !== "" && list.count === 0
+        anchors.centerIn: parent
+        width: parent.width - 32
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.WordWrap
+        text: page.emptyNote
+        color: "#9a9da6"
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
+    }
+
     ListView {
         id: list
         objectName: "choiceList"
-        anchors.fill: parent
+        anchors.top: unmarked.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
         clip: true
         model: page.rows
         Accessible.role: Accessible.List

@@ -56,6 +56,8 @@ ApplicationWindow {
     // The configuration screen, whose bar has Cancel and Save in place of
     // the back button, as playerlink's has.
     readonly property RemoteConfigPage configShown: stack.currentItem as RemoteConfigPage
+    // VLC 3 never says which track plays: only the one chosen here is ticked.
+    readonly property string tracksUnmarkedNote: qsTrId("VLC does not say which track plays. The one you choose is ticked.")
 
     // The rotation lock of the settings keeps the bar and the screens in
     // the shape they had when it was set, as playerlink's window does.

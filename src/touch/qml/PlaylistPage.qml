@@ -113,6 +113,17 @@ Page {
         Accessible.name: qsTrId("Playlist")
         ScrollBar.vertical: ScrollBar {}
 
+        // As the remote screen's list says it.
+        Label {
+            objectName: "playlistEmpty"
+            anchors.centerIn: parent
+            visible: list.count === 0 && screen.searchText === ""
+            text: qsTrId("(Playlist Empty)")
+            color: "#9a9da6"
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
+
         onMovementStarted: screen.listMoved()
 
         Keys.onPressed: event => {

@@ -202,7 +202,8 @@ Page {
                     }
                     ToolButton {
                         objectName: "up-" + entry.address
-                        visible: row.editable
+                        // One computer has nowhere to move.
+                        visible: row.editable && page.remotes.savedCount > 1
                         enabled: entry.remoteRow > 0
                         text: "\u25b2"
                         palette.buttonText: "white"
@@ -213,7 +214,7 @@ Page {
                     }
                     ToolButton {
                         objectName: "down-" + entry.address
-                        visible: row.editable
+                        visible: row.editable && page.remotes.savedCount > 1
                         enabled: entry.remoteRow < page.remotes.savedCount - 1
                         text: "\u25bc"
                         palette.buttonText: "white"
