@@ -1,13 +1,19 @@
 #include "core/UserDefaults.h"
+#include "models/FolderModel.h"
 #include "models/Navigator.h"
 #include "models/PlaylistModel.h"
 #include "models/RemoteSession.h"
 #include "RealVlcTest.h"
+#include "SampleMedia.h"
 #include "TestSupport.h"
 #include "vlc/VLCController.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMetaProperty>
 #include <QNetworkAccessManager>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -85,4 +91,71 @@ TEST_F(SessionAgainstRealVlc, AVolumeSetSignalsOnceWhileVlcCatchesUp)
     ASSERT_TRUE(waitUntil([&] { return polled.count() >= 3; }, 8000));
     EXPECT_EQ(session->volume(), 50);
     EXPECT_EQ(volume.count(), 1);
+}
+
+// Folders named as real libraries name them (an ampersand, an apostrophe
+// and two spaces, a hash, a percent sign and a plus, letters beyond Latin,
+// a name VLC sorts before ".."), one VLC may not read, and a file added to
+// a stopped player: what the browser of either program does, on the model.
+TEST_F(SessionAgainstRealVlc, FoldersOfAwkwardNamesOpenAndPlayAnUnreadableOneIsRefusedAndAnAddedFileWaits)
+{
+    QTemporaryDir library(QStringLiteral("/tmp/playerlink-awkward-XXXXXX"));
+    const QStringList files { QStringLiteral("Rock & Roll/a&b.wav"), QStringLiteral("Tom's  Mix/it's  two.wav"),
+                              QStringLiteral("C# 100% +1/c#+%25.wav"), QStringLiteral("Ünïcödé Ψ 音楽/日本 語.wav"),
+                              QStringLiteral("(Live)/live.wav") };
+    for (const QString& file : files) {
+        QDir().mkpath(QFileInfo(library.filePath(file)).path());
+        ASSERT_TRUE(SampleMedia::writeWav(library.filePath(file), 20, 440));
+    }
+    SampleMedia::makeReadableByAll(library.path());
+    const QString locked = library.filePath(QStringLiteral("locked"));
+    QDir().mkpath(locked);
+    QFile::setPermissions(locked, QFile::Permissions());
+    const auto unlock = qScopeGuard([&] { QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+
+    FolderModel model(defaults);
+    model.setRemote(remote);
+    auto rowNamed = [&](const QString& name) {
+        for (int row = 0; row < model.rowCount(); ++row)
+            if (model.index(row).data(FolderModel::NameRole).toString() == name)
+                return row;
+        return -1;
+    };
+    auto lists = [&](const QString& folder) { return waitUntil([&] { return model.folder() == folder; }, 8000); };
+    model.browse(library.path());
+    ASSERT_TRUE(lists(library.path()));
+    for (const QString& file : files) {
+        SCOPED_TRACE(file.toStdString());
+        const QString folder = file.section(u'/', 0, 0);
+        const QString name = file.section(u'/', 1);
+        model.open(rowNamed(folder));
+        ASSERT_TRUE(lists(library.path() + u'/' + folder));
+        model.play(rowNamed(name));
+        EXPECT_TRUE(waitUntil([&] { return session->title() == name && session->isPlaying(); }, 8000));
+        spinEventLoop(600); // VLC 3.0 can fall over when switched again too soon
+        model.up();
+        ASSERT_TRUE(lists(library.path()));
+        EXPECT_EQ(rowNamed(QStringLiteral("..")), 0);
+    }
+
+    QSignalSpy refused(&model, &FolderModel::folderRefused);
+    const int rows = model.rowCount();
+    model.open(rowNamed(QStringLiteral("locked")));
+    ASSERT_TRUE(waitUntil([&] { return refused.count() == 1; }, 8000));
+    EXPECT_EQ(model.folder(), library.path());
+    EXPECT_EQ(model.rowCount(), rows);
+
+    // Added to a stopped player, the file ends up last and current, and VLC stays stopped.
+    session->stop();
+    ASSERT_TRUE(waitUntil([&] { return session->playback() == RemoteSession::Playback::Stopped; }, 8000));
+    model.setAdds(true);
+    model.open(rowNamed(QStringLiteral("Tom's  Mix")));
+    ASSERT_TRUE(lists(library.path() + QStringLiteral("/Tom's  Mix")));
+    const int before = session->playlist()->count();
+    model.play(rowNamed(QStringLiteral("it's  two.wav")));
+    EXPECT_TRUE(waitUntil([&] {
+        return session->playlist()->count() == before + 1 && session->playlist()->currentRow() == before
+            && session->playback() == RemoteSession::Playback::Stopped && !remote->isBusy()
+            && remote->connection().requestQueue().empty();
+    }, 10000));
 }
