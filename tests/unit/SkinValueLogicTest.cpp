@@ -146,7 +146,7 @@ TEST(TimeVolumeWheels, RowsReadMinutesHoursSecondsAndVolume)
 {
     TimeVolumeWheels wheels;
     wheels.update(5400, 0, 0);
-    EXPECT_EQ(wheels.rowCount(TimeVolumeWheels::MinutesWheel), 91);
+    EXPECT_EQ(wheels.rowCount(TimeVolumeWheels::MinutesWheel), 90); // no minute 90 in a film of 90:00
     EXPECT_EQ(TimeVolumeWheels::rowText(TimeVolumeWheels::MinutesWheel, 75), u"1:15");
     EXPECT_EQ(TimeVolumeWheels::rowText(TimeVolumeWheels::MinutesWheel, 5), u"5");
     EXPECT_EQ(TimeVolumeWheels::rowText(TimeVolumeWheels::SecondsWheel, 185), u"5");
@@ -198,6 +198,6 @@ TEST(TimeVolumeWheels, ANotchOfTheMouseWheelTurnsARowAndCountsAtOnce)
     EXPECT_FALSE(wheels.isInteracting());
     EXPECT_EQ(wheels.step(TimeVolumeWheels::MinutesWheel, -1, 3, 125).seek, 125);
     EXPECT_EQ(wheels.step(TimeVolumeWheels::VolumeWheel, -2, 2, 125).volume, 48);
-    // No row past the last one.
-    EXPECT_FALSE(wheels.step(TimeVolumeWheels::MinutesWheel, 1, 5, 125).seek);
+    // No row past the last one: a 5:00 item has no minute 5.
+    EXPECT_FALSE(wheels.step(TimeVolumeWheels::MinutesWheel, 1, 4, 125).seek);
 }

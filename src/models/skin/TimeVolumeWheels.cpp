@@ -23,8 +23,9 @@ int TimeVolumeWheels::rowCount(Wheel wheel) const
     switch (wheel) {
     case MinutesWheel:
         // Every minute the item reaches, the last begun one included: a
-        // 40-second item still has its minute 0, a 5:30 one its minute 5.
-        return m_lengthCache / 60 + 1;
+        // 40-second item still has its minute 0, a 5:30 one its minute 5;
+        // a 5:00 one ends as its minute 5 would begin, so it has none.
+        return m_lengthCache > 0 ? (m_lengthCache - 1) / 60 + 1 : 1;
     case SecondsWheel:
         return secondsRows;
     case VolumeWheel:
