@@ -35,11 +35,10 @@ Page {
         when: page.chapters
     }
 
-    ListView {
+    KeyList {
         id: list
         objectName: "choiceList"
         anchors.fill: parent
-        clip: true
         model: page.rows
         Accessible.role: Accessible.List
         Accessible.name: page.pageTitle
