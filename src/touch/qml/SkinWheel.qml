@@ -19,13 +19,13 @@ Tumbler {
     model: wheel === SkinWheels.Minutes ? wheels.minutesCount
          : wheel === SkinWheels.Seconds ? wheels.secondsCount : wheels.volumeCount
 
-    Accessible.role: Accessible.SpinBox
-    Accessible.name: wheels.nameOf(wheel)
-    Accessible.description: wheels.text(wheel, currentIndex)
-    // What assistive technology reads as its value and range.
+    // What assistive technology reads as its value and range (SkinPicker
+    // names the wheel: a Tumbler made while a screen reader listens takes a
+    // role of its own).
     readonly property int value: wheels.valueOf(wheel, currentIndex)
     readonly property int minimumValue: wheels.valueOf(wheel, 0)
     readonly property int maximumValue: wheels.valueOf(wheel, count - 1)
+    Accessible.ignored: true
     // Reached by Tab alone: a finger turning it leaves the arrows the remote's.
     focusPolicy: Qt.TabFocus
 
