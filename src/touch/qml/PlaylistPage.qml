@@ -51,7 +51,7 @@ Page {
 
     // Ctrl+F goes to the search field wherever the focus is.
     Shortcut {
-        sequences: [StandardKey.Find]
+        sequence: "Ctrl+F"
         enabled: page.StackView.status === StackView.Active
         onActivated: {
             search.forceActiveFocus(Qt.ShortcutFocusReason)
