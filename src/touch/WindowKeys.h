@@ -4,14 +4,18 @@
 #include <QPointer>
 #include <QtQml/qqmlregistration.h>
 
+class QQuickItem;
 class QQuickWindow;
 class SkinScene;
 
 // The keys of the whole window, seen before the item with the focus turns
 // them to its own use: Escape (and a phone's back key) goes back a screen;
 // while a remote screen shows, space, the arrows, N, P, F and the page keys
-// drive it. Keys typed into a text field, those of an open popup, and
-// Space or Enter on a button reached by Tab are left alone.
+// drive it; on another screen Up, Down, Enter and Delete go to its list
+// (the first one shown) wherever the focus is. Keys typed into a text
+// field, those of an open popup, Space or Enter on a button reached by Tab,
+// and the arrows, page keys, Home and End on a wheel or a slider with the
+// focus are left alone.
 class WindowKeys : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -22,6 +26,8 @@ class WindowKeys : public QObject {
     // Whether there is a screen to go back to; without one, the back key is
     // the platform's (on a phone it leaves the program).
     Q_PROPERTY(bool canGoBack READ canGoBack WRITE setCanGoBack NOTIFY canGoBackChanged)
+    // The screen on top, whose list the list keys drive.
+    Q_PROPERTY(QQuickItem* page READ page WRITE setPage NOTIFY pageChanged)
 public:
     explicit WindowKeys(QObject* parent = nullptr);
 
@@ -30,12 +36,17 @@ public:
     void setRemote(SkinScene* remote);
     bool canGoBack() const { return m_canGoBack; }
     void setCanGoBack(bool canGoBack);
+    QQuickItem* page() const;
+    void setPage(QQuickItem* page);
+    // The list the list keys drive: the page's first one shown.
+    QQuickItem* list() const;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void remoteChanged();
     void canGoBackChanged();
+    void pageChanged();
     void backRequested();
 
 private:
@@ -43,5 +54,6 @@ private:
     // being destroyed, when it is a QQuickWindow no longer.
     QPointer<QObject> m_window;
     QPointer<SkinScene> m_remote;
+    QPointer<QQuickItem> m_page;
     bool m_canGoBack = false;
 };

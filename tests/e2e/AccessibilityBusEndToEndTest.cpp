@@ -1,4 +1,5 @@
 #include "app/SavedRemotesFile.h"
+#include "AtspiTree.h"
 #include "LaunchedApp.h"
 #include "RealVlcTest.h"
 #include "screens/MainView/MainViewController.h"
@@ -7,100 +8,32 @@
 #include "ui/FitLabel.h"
 #include "vlc/VLCController.h"
 
-#include <QAccessible>
-#include <QCoreApplication>
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
-// What a screen reader hears of the real window, read the way Orca reads
-// it: through the desktop's accessibility bus (AT-SPI), by a client in
-// another process. The test runs on a display and a session bus of its
-// own (xvfb-run, dbus-run-session); the test starts the bus launcher
-// through the session bus, and the registry starts when first asked for.
+// What a screen reader hears of the real window, read through the
+// desktop's accessibility bus (AtspiTree).
 namespace {
-const QString launcher = QStringLiteral("/usr/libexec/at-spi-bus-launcher");
-
-QString python()
-{
-    // The desktop's Python, where the Debian package puts pyatspi.
-    return QFileInfo::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3")
-                                                                  : QStringLiteral("python3");
-}
-
-struct Element {
-    QString path, role, name, description, text;
-    QStringList states;
-    QList<double> value; // current, minimum, maximum
-    bool showing() const { return states.contains(QStringLiteral("showing")); }
-};
+using AtspiTree::Element;
 
 class AccessibilityBus : public RealVlcTest {
 protected:
     void SetUp() override
     {
         // Only missing packages skip; a machine that has them must show the tree.
-        QProcess probe;
-        probe.start(python(), { QStringLiteral("-c"), QStringLiteral("import pyatspi") });
-        const bool pyatspi = probe.waitForFinished(20000) && probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0;
-        if (!QFileInfo::exists(launcher) || !pyatspi)
-            GTEST_SKIP() << "AT-SPI is not installed: needs the Debian packages at-spi2-core and python3-pyatspi "
-                            "(scripts/install-deps.sh)";
-        ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"))
-            << "needs a real display: run through CTest (xvfb-run, PLAYERLINK_TEST_PLATFORM=xcb)";
-        ASSERT_FALSE(qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS").contains(QStringLiteral("nonexistent")))
-            << "needs a session bus of its own: run through CTest (dbus-run-session)";
-        // Qt joins the accessibility bus once its launcher is there, and
-        // only asks it to start when a screen reader would be running.
-        QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
-        ASSERT_TRUE(bus && bus->startService(QStringLiteral("org.a11y.Bus")).isValid())
-            << "the session bus could not start at-spi-bus-launcher";
-        ASSERT_TRUE(waitUntil([] { return QAccessible::isActive(); }, 10000))
-            << "the application did not join the accessibility bus (QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1?)";
+        if (const QString why = AtspiTree::missing(); !why.isEmpty())
+            GTEST_SKIP() << why.toStdString();
+        AtspiTree::join();
+        if (HasFatalFailure())
+            return;
         startVlc();
     }
 
-    // The application's elements as the bus shows them now.
-    std::vector<Element> tree()
-    {
-        QProcess reader;
-        reader.start(python(), { QStringLiteral(PLAYERLINK_ATSPI_TREE_SCRIPT),
-                                 QString::number(QCoreApplication::applicationPid()), QStringLiteral("10") });
-        // The answers come from this process's event loop: keep it turning.
-        const bool done = waitUntil([&] { return reader.state() == QProcess::NotRunning; }, 30000);
-        if (!done)
-            reader.kill();
-        EXPECT_TRUE(done && reader.exitCode() == 0) << reader.readAllStandardError().toStdString();
-        std::vector<Element> elements;
-        for (const QByteArray& line : reader.readAllStandardOutput().split('\n')) {
-            const QJsonObject o = QJsonDocument::fromJson(line).object();
-            if (o.isEmpty())
-                continue;
-            Element e { o[u"path"].toString(), o[u"role"].toString(), o[u"name"].toString(),
-                        o[u"description"].toString(), o[u"text"].toString(), {}, {} };
-            for (const QJsonValue& state : o[u"states"].toArray())
-                e.states << state.toString();
-            for (const QJsonValue& v : o[u"value"].toArray())
-                e.value << v.toDouble();
-            elements.push_back(e);
-        }
-        return elements;
-    }
-
+    static std::vector<Element> tree() { return AtspiTree::read(); }
     static const Element* find(const std::vector<Element>& elements, const QString& role, const QString& nameOrDescription)
     {
-        for (const Element& e : elements)
-            if (e.role == role && e.showing() && (e.name == nameOrDescription || e.description == nameOrDescription))
-                return &e;
-        return nullptr;
+        return AtspiTree::find(elements, role, nameOrDescription);
     }
 };
 

@@ -9,12 +9,15 @@
 #include <gtest/gtest.h>
 
 // For tests that draw without widgets (Qt Quick among them): a
-// QGuiApplication on the offscreen platform, with the preferences' defaults
-// registered as the programs register them.
+// QGuiApplication on the offscreen platform, or on the one
+// PLAYERLINK_TEST_PLATFORM names (a test that needs a real window on a
+// display of its own), with the preferences' defaults registered as the
+// programs register them.
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QByteArray platform = qgetenv("PLAYERLINK_TEST_PLATFORM");
+    qputenv("QT_QPA_PLATFORM", platform.isEmpty() ? QByteArray("offscreen") : platform);
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("PlayerLinkGuiTests"));
     // The Qt Quick controls in the look playerlink-touch gives them.

@@ -183,6 +183,13 @@ TEST_F(TouchAdvancedAgainstRealVlc, MoreOpensTheMenuWhoseScreensTakeATrackASpeed
         << "rate " << status().rate.value_or(0);
     EXPECT_EQ(w.item(QStringLiteral("knobValue"))->property("text").toString(), QStringLiteral("Speed x 2.38"));
     EXPECT_EQ(named(w, QAccessible::Dial), QStringList { "Speed" });
+    // The knob gives assistive technology its value and range.
+    QAccessibleValueInterface* dial = QAccessible::queryAccessibleInterface(knob)->valueInterface();
+    ASSERT_TRUE(dial);
+    EXPECT_DOUBLE_EQ(dial->currentValue().toDouble(), knob->property("value").toDouble());
+    EXPECT_LE(dial->minimumValue().toDouble(), dial->currentValue().toDouble());
+    EXPECT_GE(dial->maximumValue().toDouble(), dial->currentValue().toDouble());
+    EXPECT_LT(dial->minimumValue().toDouble(), dial->maximumValue().toDouble());
     buttons = named(w, QAccessible::Button);
     for (const char* name : { "Slower", "Normal", "Faster", "Back" })
         EXPECT_TRUE(buttons.contains(QString::fromLatin1(name))) << name << " in " << buttons.join(u'|').toStdString();

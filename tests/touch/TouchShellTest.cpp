@@ -11,11 +11,13 @@
 #include "VlcInstance.h"
 #include "ZipBuilder.h"
 #include "app/SingleInstance.h"
+#include "core/PreferenceKeys.h"
 #include "core/SkinFolders.h"
 #include "skin/SkinArchiveInstaller.h"
 #include "touch/WindowKeys.h"
 #include "touch/skin/SkinImageProvider.h"
 #include "touch/skin/SkinWheels.h"
+#include "vlc/SavedRemoteList.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -33,6 +35,8 @@
 #include <QtQml/qqmlextensionplugin.h>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 Q_IMPORT_QML_PLUGIN(PlayerLink_TouchPlugin)
 
@@ -71,6 +75,218 @@ TEST(TouchShell, EscapeAndTheBackButtonGoBackAndTheRemoteTakesTheWindowsKeys)
     QTest::mouseClick(shell.window, Qt::LeftButton, {},
                       backButton->mapToScene(QPointF(backButton->width() / 2, backButton->height() / 2)).toPoint());
     EXPECT_TRUE(waitUntil([&] { return shell.depth() == 1; }));
+}
+
+namespace {
+// Whether the item (or one inside it) wears the keyboard's ring now.
+bool showsRing(QQuickItem* item)
+{
+    return TouchWindow::find(item, [](QQuickItem* ring) { return ring->objectName() == u"focusRing" && ring->isVisible(); });
+}
+
+QQuickItem* focused(const TouchWindow& w)
+{
+    return w.window->activeFocusItem();
+}
+
+void playing(SkinScene& scene)
+{
+    scene.setLiveness(SkinScene::Live);
+    scene.setItemsInPlaylist(2);
+    scene.setStopped(false);
+    scene.setPlaying(true);
+}
+}
+
+// Tab walks the bar, every control of the skin and the toolbar, each with
+// the one ring, turning the skin's pages to the controls on them.
+TEST(TouchShell, TabReachesEveryControlOfTheSkinWithTheRingAndTurnsItsPages)
+{
+    Shell shell;
+    ASSERT_TRUE(waitUntil([&] { return shell.keys.remote() && shell.keys.remote()->mainScrollView(); }));
+    SkinScene& scene = *shell.keys.remote();
+    playing(scene);
+    SkinControl* pages = scene.mainScrollView();
+    QList<QQuickItem*> stops;
+    for (int tab = 0; tab < 60; ++tab) {
+        QTest::keyClick(shell.window, Qt::Key_Tab);
+        QQuickItem* stop = focused(shell);
+        ASSERT_TRUE(stop);
+        if (stops.contains(stop))
+            break;
+        stops << stop;
+        // A skin's control wears it round the whole of it (a table, round
+        // the rows it scrolls).
+        QQuickItem* owner = stop;
+        for (QQuickItem* up = stop; up; up = up->parentItem())
+            if (up->property("control").isValid()) {
+                owner = up;
+                break;
+            }
+        EXPECT_TRUE(showsRing(owner)) << "no ring on " << stop->metaObject()->className() << " "
+                                     << stop->objectName().toStdString();
+        // A control on a page turned away turns the pages to it.
+        SkinControl* control = stop->property("control").value<SkinControl*>();
+        for (QQuickItem* up = stop; up && !control; up = up->parentItem())
+            control = up->property("control").value<SkinControl*>();
+        if (control && control->parentControl() && control->parentControl()->parentControl() == pages) {
+            const auto& all = pages->children();
+            const int page = int(std::find(all.begin(), all.end(), control->parentControl()) - all.begin());
+            EXPECT_EQ(pages->currentPage(), page) << control->skinId().toStdString();
+        }
+    }
+    auto reached = [&](SkinControl::Kind kind, const QString& id) {
+        QQuickItem* item = shell.skinItem(kind, id);
+        return item && std::any_of(stops.begin(), stops.end(), [item](QQuickItem* stop) {
+            for (QQuickItem* up = stop; up; up = up->parentItem())
+                if (up == item)
+                    return true;
+            return false;
+        });
+    };
+    for (const char* id : { "PositionSlider", "VolumeSlider" })
+        EXPECT_TRUE(reached(SkinControl::ZoomSlider, QString::fromLatin1(id))) << id;
+    for (const char* id : { "PlayPause", "Next", "VolumeMore", "DvdUp", "DvdSelect", "DvdMenu" })
+        EXPECT_TRUE(reached(SkinControl::Button, QString::fromLatin1(id))) << id;
+    EXPECT_TRUE(reached(SkinControl::Table, QString()));
+    int wheels = 0;
+    for (QQuickItem* stop : stops)
+        wheels += stop->inherits("QQuickTumbler");
+    EXPECT_EQ(wheels, 3);
+    for (const char* name : { "backButton", "fullScreenButton", "openPlaylist", "openMore" })
+        EXPECT_TRUE(stops.contains(shell.item(QString::fromLatin1(name)))) << name;
+    // The bar, the skin, the toolbar.
+    EXPECT_EQ(stops.indexOf(shell.item(QStringLiteral("fullScreenButton"))), 1);
+    EXPECT_EQ(stops.indexOf(shell.item(QStringLiteral("openPlaylist"))), stops.size() - 4);
+}
+
+// A wheel or a scale with the keyboard's focus takes the arrows, the page
+// keys, Home and End from the remote's keys.
+TEST(TouchShell, TheWheelsAndScalesTurnWithTheArrowsPageKeysHomeAndEnd)
+{
+    Shell shell;
+    ASSERT_TRUE(waitUntil([&] { return shell.keys.remote() && shell.keys.remote()->mainScrollView(); }));
+    SkinScene& scene = *shell.keys.remote();
+    playing(scene);
+    scene.setLength(600);
+    scene.setElapsed(125);
+    scene.setVolume(100);
+    QSignalSpy actions(&scene, &SkinScene::actionTriggered);
+    QSignalSpy volumes(&scene, &SkinScene::volumeRequested);
+    QSignalSpy seeks(&scene, &SkinScene::seekRequested);
+
+    QQuickItem* volume = shell.skinItem(SkinControl::ZoomSlider, QStringLiteral("VolumeSlider"));
+    ASSERT_TRUE(volume);
+    volume->forceActiveFocus(Qt::TabFocusReason);
+    QTest::keyClick(shell.window, Qt::Key_Right);
+    ASSERT_EQ(volumes.count(), 1);
+    EXPECT_GT(volumes.last()[0].toInt(), 100);
+    QTest::keyClick(shell.window, Qt::Key_PageDown);
+    ASSERT_EQ(volumes.count(), 2);
+    EXPECT_LT(volumes.last()[0].toInt(), 100);
+    QTest::keyClick(shell.window, Qt::Key_End);
+    EXPECT_EQ(volumes.last()[0].toInt(), 200);
+    QTest::keyClick(shell.window, Qt::Key_Home);
+    EXPECT_EQ(volumes.last()[0].toInt(), 0);
+
+    QQuickItem* picker = shell.skinItem(SkinControl::Picker, QString());
+    ASSERT_TRUE(picker);
+    QQuickItem* seconds = TouchWindow::find(picker, [](QQuickItem* item) {
+        return item->inherits("QQuickTumbler") && item->property("wheel").toInt() == SkinWheels::Seconds;
+    });
+    ASSERT_TRUE(seconds);
+    seconds->forceActiveFocus(Qt::TabFocusReason);
+    // Two rows back, then five on: one seek when the keys rest.
+    QTest::keyClick(shell.window, Qt::Key_Up);
+    QTest::keyClick(shell.window, Qt::Key_Up);
+    ASSERT_TRUE(waitUntil([&] { return seeks.count() == 1; }, 3000));
+    EXPECT_EQ(seeks.last()[0].toInt(), 123);
+    QTest::keyClick(shell.window, Qt::Key_PageDown);
+    ASSERT_TRUE(waitUntil([&] { return seeks.count() == 2; }, 3000));
+    EXPECT_EQ(seeks.last()[0].toInt(), 128);
+    // Right goes to the volume wheel beside it.
+    QTest::keyClick(shell.window, Qt::Key_Right);
+    EXPECT_EQ(focused(shell)->property("wheel").toInt(), int(SkinWheels::Volume));
+    EXPECT_EQ(actions.count(), 0) << "the remote's keys took them";
+}
+
+// Up, Down and Enter move and choose in a list from anywhere in the window
+// (nothing focused, or a bar's button); Delete removes the saved computer
+// chosen in edit mode.
+TEST(TouchShell, UpDownEnterAndDeleteWorkTheListsWhereverTheFocusIs)
+{
+    TouchWindow w(false, [](TouchRemotes& remotes) {
+        remotes.saved().setRecords({ RemoteRecord::forAddress(QStringLiteral("127.0.0.1:9")),
+                                     RemoteRecord::forAddress(QStringLiteral("127.0.0.1:19")) });
+    });
+    QQuickItem* first = w.item(QStringLiteral("remote-127.0.0.1:9"));
+    QQuickItem* second = w.item(QStringLiteral("remote-127.0.0.1:19"));
+    ASSERT_TRUE(first && second);
+    QTest::keyClick(w.window, Qt::Key_Down);
+    EXPECT_TRUE(first->hasActiveFocus());
+    EXPECT_TRUE(showsRing(first));
+    QTest::keyClick(w.window, Qt::Key_Down);
+    EXPECT_TRUE(second->hasActiveFocus());
+    w.click(w.item(QStringLiteral("editButton")));
+    QTest::keyClick(w.window, Qt::Key_Delete);
+    ASSERT_EQ(w.remotes.saved().size(), 1u);
+    EXPECT_EQ(w.remotes.saved().recordAt(0).hostAddress, u"127.0.0.1:9");
+    w.click(w.item(QStringLiteral("editButton")));
+
+    // The settings, with the keyboard on the bar's back button: Down goes
+    // into the list, Enter ticks the row.
+    w.remotes.openSettings();
+    ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("settingsPage")) && !w.stack->property("busy").toBool(); }));
+    QQuickItem* back = w.item(QStringLiteral("backButton"));
+    back->forceActiveFocus(Qt::TabFocusReason);
+    for (int row = 0; row <= 3; ++row)
+        QTest::keyClick(w.window, Qt::Key_Down);
+    QQuickItem* boost = w.item(QStringLiteral("setting-3"));
+    ASSERT_TRUE(boost);
+    EXPECT_TRUE(boost->hasActiveFocus());
+    const bool before = UserDefaults::standard().boolForKey(PreferenceKeys::doubleVol);
+    QTest::keyClick(w.window, Qt::Key_Return);
+    EXPECT_NE(UserDefaults::standard().boolForKey(PreferenceKeys::doubleVol), before);
+    QTest::keyClick(w.window, Qt::Key_Up);
+    EXPECT_TRUE(w.item(QStringLiteral("setting-2"))->hasActiveFocus());
+    UserDefaults::standard().setBool(PreferenceKeys::doubleVol, before);
+}
+
+// Ctrl+F goes to the playlist's search field with the keyboard anywhere.
+TEST(TouchShell, CtrlFSearchesThePlaylistWhereverTheFocusIs)
+{
+    Shell shell;
+    emit shell.remotes.pageWanted(QStringLiteral("playlist"));
+    ASSERT_TRUE(waitUntil([&] { return shell.item(QStringLiteral("playlistPage")) && !shell.stack->property("busy").toBool(); }));
+    shell.item(QStringLiteral("loop"))->forceActiveFocus(Qt::TabFocusReason);
+    QTest::keyClick(shell.window, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(shell.item(QStringLiteral("searchField"))->hasActiveFocus());
+}
+
+// The settings flip in from the left and back out from the right, the
+// setup curls down and back up; everything else slides.
+TEST(TouchShell, SettingsFlipSetupCurlsAndOtherScreensSlide)
+{
+    TouchWindow w(false);
+    auto* turn = w.window->findChild<QQuickItem*>(QStringLiteral("pageTurn"));
+    ASSERT_TRUE(turn);
+    auto turning = [&](const std::function<void()>& go) {
+        go();
+        const QString kind = turn->property("kind").toString();
+        const bool shown = turn->isVisible();
+        EXPECT_TRUE(waitUntil([&] { return !w.stack->property("busy").toBool() && !turn->isVisible(); }, 3000));
+        return shown ? kind : QString();
+    };
+    auto escape = [&] { QTest::keyClick(w.window, Qt::Key_Escape); };
+    EXPECT_EQ(turning([&] { w.remotes.openSettings(); }), u"flipFromLeft");
+    EXPECT_TRUE(w.item(QStringLiteral("settingsPage")));
+    EXPECT_EQ(turning(escape), u"flipFromRight");
+    EXPECT_EQ(turning([&] { w.remotes.openSetup(); }), u"curlDown");
+    EXPECT_TRUE(w.item(QStringLiteral("setupPage")));
+    EXPECT_EQ(turning(escape), u"curlUp");
+    EXPECT_EQ(w.depth(), 1);
+    EXPECT_EQ(turning([&] { w.remotes.openHelp(); }), QString());
+    EXPECT_EQ(w.depth(), 2);
 }
 
 TEST(TouchShell, TurningTheSecondsWheelSeeksWhenItComesToRest)

@@ -34,27 +34,20 @@ Page {
             Item {
                 Layout.fillWidth: true
             }
-            ToolButton {
-                id: keys
+            BarTextButton {
                 objectName: "keyCommands"
                 text: qsTrId("Keys")
-                palette.buttonText: "white"
-                Accessible.name: keys.text
                 Layout.preferredHeight: 48
                 Layout.minimumWidth: 64
-                background: Rectangle {
-                    color: keys.down ? Qt.rgba(1, 1, 1, 0.15) : "transparent"
-                }
                 onClicked: page.advanced.showKeyCommands()
             }
         }
     }
 
-    ListView {
+    KeyList {
         id: list
         objectName: page.screens ? "menuLuaList" : "menuPlainList"
         anchors.fill: parent
-        clip: true
         model: page.screens ? page.advanced.screens : page.advanced.keyCommands
         Accessible.role: Accessible.List
         Accessible.name: qsTrId("Advanced Controls")

@@ -28,4 +28,7 @@ ToolButton {
         color: button.down ? Qt.rgba(1, 1, 1, 0.15) : "transparent"
         radius: 4
     }
+    FocusRing {
+        shown: button.visualFocus
+    }
 }

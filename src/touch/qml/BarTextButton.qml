@@ -29,8 +29,8 @@ ToolButton {
     background: Rectangle {
         color: button.down ? Qt.rgba(1, 1, 1, 0.15) : "transparent"
         radius: 4
-        // The keyboard's place, as the rows show it.
-        border.color: button.visualFocus ? "#ff8c1a" : "transparent"
-        border.width: 2
+    }
+    FocusRing {
+        shown: button.visualFocus
     }
 }

@@ -66,14 +66,13 @@ Page {
         Accessible.name: text
     }
 
-    ListView {
+    KeyList {
         id: list
         objectName: "choiceList"
         anchors.top: unmarked.bottom
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: parent.bottom
-        clip: true
         model: page.rows
         Accessible.role: Accessible.List
         Accessible.name: page.pageTitle

@@ -13,11 +13,15 @@ Button {
     Accessible.name: button.text
     background: Rectangle {
         radius: 8
-        border.color: button.visualFocus ? "#ff8c1a" : "#4a4c52"
-        border.width: button.visualFocus ? 2 : 1
+        border.color: "#4a4c52"
+        border.width: 1
         gradient: Gradient {
             GradientStop { position: 0; color: button.down ? "#8a4a0e" : "#3a3c42" }
             GradientStop { position: 1; color: button.down ? "#8a4a0e" : "#26272c" }
         }
+    }
+    FocusRing {
+        shown: button.visualFocus
+        radius: 8
     }
 }

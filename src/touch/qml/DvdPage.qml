@@ -49,11 +49,10 @@ Page {
             cache: false
             fillMode: Image.PreserveAspectFit
         }
-        background: Rectangle {
-            color: "transparent"
+        background: null
+        FocusRing {
+            shown: pad.visualFocus
             radius: 8
-            border.color: "#ff8c1a"
-            border.width: pad.visualFocus ? 2 : 0
         }
     }
 

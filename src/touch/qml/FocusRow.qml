@@ -2,21 +2,25 @@ import QtQuick
 import QtQuick.Controls
 
 // A list row the keyboard reaches: Tab goes from row to row (Qt Quick's
-// item delegates take no focus by default), the list scrolls to the row,
-// a ring shows it, and Space presses it. It stays in view as the list
-// changes its size (the window turned).
+// item delegates take no focus by default), and so do Up and Down in its
+// KeyList; the list scrolls to the row, a ring shows it, and Space or Enter
+// presses it. A click puts the keys there too, without the ring. It stays in
+// view as the list changes its size (the window turned).
 ItemDelegate {
     id: row
     property ListView listView: null
     property int rowIndex: -1
+
+    // Delete was pressed on the row: what it means is the list's.
+    signal removeWanted()
 
     function showInList() {
         if (activeFocus && listView && rowIndex >= 0)
             listView.positionViewAtIndex(rowIndex, ListView.Contain)
     }
 
-    focusPolicy: Qt.TabFocus
-    onActiveFocusChanged: showInList()
+    focusPolicy: Qt.StrongFocus
+    onActiveFocusChanged: row.showInList()
 
     Connections {
         target: row.activeFocus ? row.listView : null
@@ -28,13 +32,8 @@ ItemDelegate {
         }
     }
 
-    Rectangle {
-        anchors.fill: parent
-        z: 1
-        visible: row.visualFocus
-        color: "transparent"
-        border.color: "#ff8c1a"
-        border.width: 2
-        Accessible.ignored: true
+    FocusRing {
+        shown: row.visualFocus
+        radius: 2
     }
 }

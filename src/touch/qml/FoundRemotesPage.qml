@@ -17,11 +17,10 @@ Page {
         color: "#101114"
     }
 
-    ListView {
+    KeyList {
         id: list
         objectName: "foundList"
         anchors.fill: parent
-        clip: true
         model: page.remotes.found
         Accessible.role: Accessible.List
         Accessible.name: qsTrId("Found Computers")

@@ -22,6 +22,9 @@ Item {
     Accessible.role: Accessible.Dial
     Accessible.name: knob.name
     Accessible.focusable: true
+    // The range as assistive technology reads it, beside the value.
+    readonly property real minimumValue: knob.from
+    readonly property real maximumValue: knob.to
 
     function angleAt(x: real, y: real): real {
         return Math.atan2(y - knob.height / 2, x - knob.width / 2) * 180 / Math.PI
@@ -49,13 +52,9 @@ Item {
             rotation: knob.value * 360
         }
 
-        Rectangle {
-            anchors.fill: parent
+        FocusRing {
+            shown: knob.activeFocus
             radius: width / 2
-            color: "transparent"
-            border.color: "#ff8c1a"
-            border.width: 2
-            visible: knob.activeFocus
         }
     }
 

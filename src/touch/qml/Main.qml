@@ -35,6 +35,29 @@ ApplicationWindow {
             stack.pop(null, StackView.Immediate)
     }
 
+    // A screen pushed with a turn of its own in place of the slide.
+    function pushTurning(kind: string, page: Component, properties: var) {
+        const leaving = stack.currentItem
+        turn.prepare(kind)
+        turn.start(leaving, stack.push(page, properties))
+    }
+
+    // Back a screen: one that came with a turn goes with the mirror of it.
+    function popPage() {
+        if (stack.depth < 2)
+            return
+        const kind = stack.currentItem as SettingsPage ? "flipFromRight" : stack.currentItem as SetupPage ? "curlUp" : ""
+        if (kind === "" || stack.busy) {
+            stack.pop()
+            return
+        }
+        const leaving = stack.currentItem
+        const coming = stack.get(stack.depth - 2)
+        turn.prepare(kind)
+        stack.pop()
+        turn.start(leaving, coming)
+    }
+
     // Every page gone at once (at exit, before the window goes).
     function clearPages() {
         stack.clear(StackView.Immediate)
@@ -99,7 +122,7 @@ ApplicationWindow {
                     text: qsTrId("Cancel")
                     onClicked: window.configShown.cancel()
                 }
-                ToolButton {
+                BarTextButton {
                     id: back
                     objectName: "backButton"
                     visible: stack.depth > 1 && window.configShown === null
@@ -109,14 +132,10 @@ ApplicationWindow {
                     readonly property string below: stack.depth > 1 ? BackButton.titleOver(stack.get(stack.depth - 2)) : ""
                     text: "\u2039 " + (2 * (backMetrics.width + 24) + barTitle.implicitWidth <= bar.width ? below : qsTrId("Back"))
                     Accessible.name: qsTrId("Back")
-                    palette.buttonText: "white"
-                    background: Rectangle {
-                        color: back.down ? Qt.rgba(1, 1, 1, 0.15) : "transparent"
-                        radius: 4
-                    }
+                    implicitWidth: Math.max(48, implicitContentWidth + leftPadding + rightPadding)
                     Layout.preferredHeight: 48
                     Layout.minimumWidth: 48
-                    onClicked: stack.pop()
+                    onClicked: window.popPage()
                     TextMetrics {
                         id: backMetrics
                         font: back.font
@@ -225,6 +244,54 @@ ApplicationWindow {
                 readonly property string backTitle: qsTrId("Back")
                 remotes: window.remotes
             }
+
+            // Every other screen slides in from the right and back out to it;
+            // while a turn runs the stack holds both pages still under it.
+            readonly property int slideDuration: 250
+            pushEnter: turn.kind !== "" ? holdPushEnter : slidePushEnter
+            pushExit: turn.kind !== "" ? holdPushExit : slidePushExit
+            popEnter: turn.kind !== "" ? holdPopEnter : slidePopEnter
+            popExit: turn.kind !== "" ? holdPopExit : slidePopExit
+
+            Transition {
+                id: slidePushEnter
+                XAnimator { from: stack.width; to: 0; duration: stack.slideDuration; easing.type: Easing.OutCubic }
+            }
+            Transition {
+                id: slidePushExit
+                XAnimator { from: 0; to: -stack.width; duration: stack.slideDuration; easing.type: Easing.OutCubic }
+            }
+            Transition {
+                id: slidePopEnter
+                XAnimator { from: -stack.width; to: 0; duration: stack.slideDuration; easing.type: Easing.OutCubic }
+            }
+            Transition {
+                id: slidePopExit
+                XAnimator { from: 0; to: stack.width; duration: stack.slideDuration; easing.type: Easing.OutCubic }
+            }
+            Transition {
+                id: holdPushEnter
+                PauseAnimation { duration: turn.duration }
+            }
+            Transition {
+                id: holdPushExit
+                PauseAnimation { duration: turn.duration }
+            }
+            Transition {
+                id: holdPopEnter
+                PauseAnimation { duration: turn.duration }
+            }
+            Transition {
+                id: holdPopExit
+                PauseAnimation { duration: turn.duration }
+            }
+        }
+
+        PageTurn {
+            id: turn
+            objectName: "pageTurn"
+            anchors.fill: stack
+            stackBusy: stack.busy
         }
     }
 
@@ -361,7 +428,11 @@ ApplicationWindow {
             // The one help viewer shows the page asked for where it is.
             if (name === "web" && stack.currentItem as WebPage)
                 return
-            if (pages[name])
+            // The setup comes down as a page curling over the screen, and goes
+            // back up as one.
+            if (name === "setup")
+                window.pushTurning("curlDown", setupPage, { remotes: window.remotes })
+            else if (pages[name])
                 stack.push(pages[name], { remotes: window.remotes })
         }
         function onPageRecalled(name) {
@@ -377,6 +448,12 @@ ApplicationWindow {
         target: window.keys
         property: "canGoBack"
         value: stack.depth > 1
+    }
+
+    Binding {
+        target: window.keys
+        property: "page"
+        value: stack.currentItem
     }
 
     Notice {
@@ -423,10 +500,11 @@ ApplicationWindow {
             stack.push(foundPage, { remotes: window.remotes })
         }
         function onBackWanted() {
-            stack.pop()
+            window.popPage()
         }
+        // The settings flip in from the left, and back out from the right.
         function onSettingsShown() {
-            stack.push(settingsPage, { settings: window.remotes.settings })
+            window.pushTurning("flipFromLeft", settingsPage, { settings: window.remotes.settings })
         }
         function onSkipDistanceShown() {
             stack.push(skipDistancePage, { settings: window.remotes.settings })
@@ -436,7 +514,7 @@ ApplicationWindow {
     Connections {
         target: window.keys
         function onBackRequested() {
-            stack.pop()
+            window.popPage()
         }
     }
 

@@ -24,11 +24,10 @@ Page {
     StackView.onActivated: page.news.setShown(true)
     StackView.onDeactivated: page.news.setShown(false)
 
-    ListView {
+    KeyList {
         id: list
         objectName: "newsList"
         anchors.fill: parent
-        clip: true
         visible: page.news.configured
         model: page.news.list
         Accessible.role: Accessible.List

@@ -77,7 +77,7 @@ Dialog {
             visible: notice.buttons.length === 0
             Layout.fillWidth: true
         }
-        Button {
+        PlainButton {
             objectName: "noticeOk"
             visible: notice.buttons.length === 0
             text: qsTrId("Ok")
@@ -98,8 +98,8 @@ Dialog {
             Repeater {
                 model: notice.buttons
                 // Here rather than in the delegate, which does not see the dialog's id.
-                onItemAdded: (index, item) => (item as Button).clicked.connect(() => notice.choose(index))
-                Button {
+                onItemAdded: (index, item) => (item as PlainButton).clicked.connect(() => notice.choose(index))
+                PlainButton {
                     required property int index
                     required property string modelData
                     objectName: "noticeButton" + index

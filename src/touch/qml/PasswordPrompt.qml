@@ -50,7 +50,7 @@ Dialog {
         Item {
             Layout.fillWidth: true
         }
-        Button {
+        PlainButton {
             objectName: "passwordCancel"
             text: qsTrId("Cancel")
             flat: true
@@ -58,7 +58,7 @@ Dialog {
             Layout.minimumWidth: 88
             onClicked: prompt.reject()
         }
-        Button {
+        PlainButton {
             objectName: "passwordConnect"
             text: qsTrId("Connect")
             Layout.preferredHeight: 48

@@ -49,6 +49,16 @@ Page {
         }
     }
 
+    // Ctrl+F goes to the search field wherever the focus is.
+    Shortcut {
+        sequence: "Ctrl+F"
+        enabled: page.StackView.status === StackView.Active
+        onActivated: {
+            search.forceActiveFocus(Qt.ShortcutFocusReason)
+            search.selectAll()
+        }
+    }
+
     header: ToolBar {
         background: Rectangle {
             color: "#1d1e22"
@@ -139,10 +149,6 @@ Page {
                 event.accepted = true
             } else if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter) && list.currentIndex >= 0) {
                 screen.play(list.currentIndex)
-                event.accepted = true
-            } else if (event.matches(StandardKey.Find)) {
-                search.forceActiveFocus()
-                search.selectAll()
                 event.accepted = true
             }
         }
@@ -260,9 +266,13 @@ Page {
                     radius: 8
                     color: emptyOk.down ? "#1b1c20" : "#c0342c"
                 }
+                FocusRing {
+                    shown: emptyOk.visualFocus
+                    radius: 8
+                }
                 onClicked: emptySheet.accept()
             }
-            Button {
+            PlainButton {
                 objectName: "emptyCancel"
                 text: qsTrId("Cancel")
                 Layout.fillWidth: true

@@ -85,6 +85,9 @@ Page {
                 Accessible.name: qsTrId("Use as default remote")
                 Layout.fillWidth: true
                 Layout.preferredHeight: 48
+                FocusRing {
+                    shown: defaultSwitch.visualFocus
+                }
             }
             Button {
                 id: chooseFound
@@ -96,6 +99,9 @@ Page {
                 background: Rectangle {
                     color: chooseFound.down ? "#2b2d33" : "#16171a"
                     radius: 4
+                }
+                FocusRing {
+                    shown: chooseFound.visualFocus
                 }
                 Layout.fillWidth: true
                 Layout.preferredHeight: 48
@@ -110,6 +116,9 @@ Page {
                 background: Rectangle {
                     color: addressHelp.down ? "#2b2d33" : "#16171a"
                     radius: 4
+                }
+                FocusRing {
+                    shown: addressHelp.visualFocus
                 }
                 Layout.fillWidth: true
                 Layout.preferredHeight: 48

@@ -83,11 +83,10 @@ Page {
         onActivated: page.remotes.scan()
     }
 
-    ListView {
+    KeyList {
         id: list
         objectName: "remotesList"
         anchors.fill: parent
-        clip: true
         model: page.remotes.list
         Accessible.role: Accessible.List
         Accessible.name: qsTrId("Computers")
@@ -189,36 +188,35 @@ Page {
                             Layout.fillWidth: true
                         }
                     }
-                    Button {
+                    PlainButton {
                         objectName: "delete-" + entry.address
                         visible: row.editable
                         text: qsTrId("Delete")
-                        Accessible.name: qsTrId("Delete")
                         palette.button: "#c0392b"
                         palette.buttonText: "white"
                         Layout.minimumHeight: 48
                         Layout.minimumWidth: 64
                         onClicked: page.remotes.removeSaved(entry.remoteRow)
                     }
-                    ToolButton {
+                    BarTextButton {
                         objectName: "up-" + entry.address
                         // One computer has nowhere to move.
                         visible: row.editable && page.remotes.savedCount > 1
                         enabled: entry.remoteRow > 0
                         text: "\u25b2"
-                        palette.buttonText: "white"
                         Accessible.name: qsTrId("Move up")
+                        implicitWidth: 48
                         Layout.minimumWidth: 48
                         Layout.minimumHeight: 48
                         onClicked: page.remotes.moveSaved(entry.remoteRow, entry.remoteRow - 1)
                     }
-                    ToolButton {
+                    BarTextButton {
                         objectName: "down-" + entry.address
                         visible: row.editable && page.remotes.savedCount > 1
                         enabled: entry.remoteRow < page.remotes.savedCount - 1
                         text: "\u25bc"
-                        palette.buttonText: "white"
                         Accessible.name: qsTrId("Move down")
+                        implicitWidth: 48
                         Layout.minimumWidth: 48
                         Layout.minimumHeight: 48
                         onClicked: page.remotes.moveSaved(entry.remoteRow, entry.remoteRow + 1)
@@ -242,6 +240,11 @@ Page {
                     }
                 }
                 onClicked: page.remotes.chooseRow(entry.index, page.editing)
+                // Delete in edit mode, as the row's Delete button.
+                onRemoveWanted: {
+                    if (row.editable)
+                        page.remotes.removeSaved(entry.remoteRow)
+                }
             }
 
             // On a line of its own under the row, so that a narrow screen cuts nothing.
@@ -250,7 +253,7 @@ Page {
                 width: parent.width
                 height: 56
                 color: "#16171a"
-                Button {
+                PlainButton {
                     objectName: "wake-" + entry.address
                     anchors.right: parent.right
                     anchors.rightMargin: 12

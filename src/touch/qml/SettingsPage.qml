@@ -20,11 +20,10 @@ Page {
     // A skin or skip distance chosen on a screen above shows at once.
     StackView.onActivated: page.settings.refresh()
 
-    ListView {
+    KeyList {
         id: list
         objectName: "settingsList"
         anchors.fill: parent
-        clip: true
         model: page.settings.rows
         Accessible.role: Accessible.List
         Accessible.name: qsTrId("Settings")

@@ -95,6 +95,9 @@ Page {
                         color: find.down ? "#3a3d44" : "#2a2c32"
                         border.color: "#0c0c0e"
                         radius: 7
+                        FocusRing {
+                            shown: find.visualFocus
+                        }
                     }
                     // A magnifying glass.
                     contentItem: Item {
@@ -190,8 +193,13 @@ Page {
                     implicitHeight: 28
                     radius: 4
                     color: "white"
-                    border.color: subscribe.visualFocus ? "#ff8c1a" : "#8e8e93"
-                    border.width: subscribe.visualFocus ? 2 : 1
+                    border.color: "#8e8e93"
+                    border.width: 1
+                    FocusRing {
+                        shown: subscribe.visualFocus
+                        anchors.margins: -4
+                        radius: 7
+                    }
                     Label {
                         anchors.centerIn: parent
                         visible: subscribe.checked
@@ -246,7 +254,11 @@ Page {
                         height: 32
                         radius: 6
                         color: send.down ? "#c0620a" : "#ef7f1a"
-                        border.color: send.visualFocus ? "white" : "#8a4a0e"
+                        border.color: "#8a4a0e"
+                        FocusRing {
+                            shown: send.visualFocus
+                            anchors.margins: -4
+                        }
                     }
                 }
                 onClicked: page.setup.send(email.text, subscribe.visible && subscribe.checked)

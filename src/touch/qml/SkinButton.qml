@@ -53,17 +53,16 @@ AbstractButton {
             verticalAlignment: Text.AlignVCenter
             Accessible.ignored: true
         }
-        Rectangle {
-            // Where the keyboard is.
-            visible: button.visualFocus
-            x: (button.width - button.control.rect.width) / 2 - 2
-            y: (button.height - button.control.rect.height) / 2 - 2
-            width: button.control.rect.width + 4
-            height: button.control.rect.height + 4
-            radius: 8
-            color: "transparent"
-            border.color: "#ff8c1a"
-            border.width: 2
+        Item {
+            // Round the button as drawn, not its larger touch area.
+            x: (button.width - button.control.rect.width) / 2 - 3
+            y: (button.height - button.control.rect.height) / 2 - 3
+            width: button.control.rect.width + 6
+            height: button.control.rect.height + 6
+            FocusRing {
+                shown: button.visualFocus
+                radius: 8
+            }
         }
     }
 }

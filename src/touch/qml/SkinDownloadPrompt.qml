@@ -29,7 +29,7 @@ Item {
             Item {
                 Layout.fillWidth: true
             }
-            Button {
+            PlainButton {
                 objectName: "skinQuestionCancel"
                 text: qsTrId("Cancel")
                 Layout.preferredHeight: 48
@@ -37,7 +37,7 @@ Item {
                 Layout.bottomMargin: 12
                 onClicked: prompt.skins.answer(false)
             }
-            Button {
+            PlainButton {
                 objectName: "skinQuestionDownload"
                 text: qsTrId("Download")
                 Layout.preferredHeight: 48

@@ -24,7 +24,8 @@ Text {
     maximumLineCount: 1
     textFormat: Text.PlainText
 
+    // A reader says what it shows, then what it is ("Time Elapsed").
     Accessible.role: Accessible.StaticText
-    Accessible.name: control.accessibleName
-    Accessible.description: control.text
+    Accessible.name: control.text
+    Accessible.description: control.accessibleName
 }

@@ -65,6 +65,29 @@ Item {
         easing.type: Easing.OutCubic
     }
 
+    // The keyboard reaching a control on another page turns to that page.
+    // Untyped: compiled ahead of time (Qt 6.4), it left the page unturned.
+    function showFocused(item) {
+        for (let above = item; above; above = above.parent) {
+            if (above === flick.contentItem) {
+                const centre = item.mapToItem(flick.contentItem, item.width / 2, item.height / 2)
+                const page = Math.floor(centre.x / Math.max(1, flick.width))
+                const control = pages.control
+                if (page >= 0 && page < control.pageCount && page !== control.currentPage)
+                    control.currentPage = page
+                return
+            }
+        }
+    }
+    Connections {
+        target: pages.Window.window
+        function onActiveFocusItemChanged() {
+            const window = pages.Window.window
+            if (window && window.activeFocusItem)
+                pages.showFocused(window.activeFocusItem)
+        }
+    }
+
     Connections {
         target: pages.control
         function onCurrentPageChanged() {

@@ -42,6 +42,14 @@ Item {
             delegate: Rectangle {
                 id: column
                 required property int modelData
+                // The wheel as assistive technology knows it: a spin box with
+                // the number it shows and its range.
+                readonly property int value: wheel.value
+                readonly property int minimumValue: wheel.minimumValue
+                readonly property int maximumValue: wheel.maximumValue
+                Accessible.role: Accessible.SpinBox
+                Accessible.name: picker.wheels.nameOf(column.modelData)
+                Accessible.description: picker.wheels.text(column.modelData, wheel.currentIndex)
                 width: wheel.width
                 height: wheelRow.height
                 radius: 3 * picker.unit

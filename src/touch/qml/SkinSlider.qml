@@ -23,6 +23,9 @@ Slider {
     padding: 0
 
     Accessible.name: control.accessibleName
+    // The range as assistive technology reads it.
+    readonly property real minimumValue: slider.from
+    readonly property real maximumValue: slider.to
 
     onMoved: control.userMoved(value)
 
@@ -47,6 +50,10 @@ Slider {
             border.left: slider.control.maximumTrackCap
             smooth: true
         }
+    }
+
+    FocusRing {
+        shown: slider.visualFocus
     }
 
     handle: Item {

@@ -19,6 +19,9 @@ ListView {
     model: control.scene.playlistRows
     boundsBehavior: Flickable.StopAtBounds
     reuseItems: true
+    // A stop of the keyboard's ring, as every control of the skin; the
+    // remote's keys stay the remote's.
+    activeFocusOnTab: true
 
     Accessible.role: Accessible.List
     Accessible.name: control.accessibleName
@@ -37,6 +40,12 @@ ListView {
         function onCurrentRowChanged() {
             table.showCurrentRow()
         }
+    }
+
+    FocusRing {
+        parent: table
+        shown: table.activeFocus
+        radius: 2
     }
 
     delegate: Item {

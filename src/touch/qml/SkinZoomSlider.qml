@@ -2,6 +2,8 @@ import QtQuick
 import PlayerLink.Touch
 
 // A skin's zoom slider: the scale moves under the marker in the middle.
+// Assistive technology reads its value and range (value, minimumValue and
+// maximumValue).
 ZoomSlider {
     id: slider
 
@@ -35,5 +37,10 @@ ZoomSlider {
         height: slider.height
         radius: 2
         color: Qt.rgba(1, 1, 1, 0.3)
+    }
+
+    FocusRing {
+        // Reached only by the keyboard: a finger on it leaves the focus be.
+        shown: slider.activeFocus
     }
 }

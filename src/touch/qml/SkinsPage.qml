@@ -26,11 +26,10 @@ Page {
     // A skin installed meanwhile (from the gallery, or by playerlink) shows.
     StackView.onActivating: page.skins.reload()
 
-    ListView {
+    KeyList {
         id: list
         objectName: "skinsList"
         anchors.fill: parent
-        clip: true
         model: page.skins.list
         Accessible.role: Accessible.List
         Accessible.name: qsTrId("Skins")
@@ -76,11 +75,10 @@ Page {
                     color: "#ff8c1a"
                     font.pixelSize: 18
                 }
-                Button {
+                PlainButton {
                     objectName: "deleteSkin-" + row.name
                     visible: (page.editing || row.swiped) && row.deletable
                     text: qsTrId("Delete")
-                    Accessible.name: qsTrId("Delete")
                     palette.button: "#c0392b"
                     Layout.minimumHeight: 48
                     Layout.minimumWidth: 64
@@ -107,6 +105,11 @@ Page {
                 function onEditingChanged() {
                     row.swiped = false
                 }
+            }
+            // Delete where the row shows its Delete button.
+            onRemoveWanted: {
+                if ((page.editing || row.swiped) && row.deletable)
+                    page.skins.remove(row.index)
             }
             onClicked: {
                 if (row.swiped)

@@ -17,11 +17,10 @@ Page {
         color: "#101114"
     }
 
-    ListView {
+    KeyList {
         id: list
         objectName: "skipDistanceList"
         anchors.fill: parent
-        clip: true
         model: page.settings.skipDistances
         Accessible.role: Accessible.List
         Accessible.name: qsTrId("Skip Distance")

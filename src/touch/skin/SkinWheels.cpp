@@ -16,6 +16,11 @@ QString SkinWheels::text(int wheel, int row) const
     return TimeVolumeWheels::rowText(TimeVolumeWheels::Wheel(wheel), row);
 }
 
+int SkinWheels::valueOf(int wheel, int row) const
+{
+    return wheel == Seconds ? (row % 60 + 60) % 60 : row;
+}
+
 int SkinWheels::widthOf(int wheel) const
 {
     switch (wheel) {

@@ -39,6 +39,9 @@ public:
     bool isInteracting() const { return m_wheels.isInteracting(); }
 
     Q_INVOKABLE QString text(int wheel, int row) const;
+    // The number a row stands for: the seconds wheel's turns each count
+    // 0-59 again.
+    Q_INVOKABLE int valueOf(int wheel, int row) const;
     // A wheel's width in points, and what assistive technology calls it.
     Q_INVOKABLE int widthOf(int wheel) const;
     Q_INVOKABLE QString nameOf(int wheel) const;

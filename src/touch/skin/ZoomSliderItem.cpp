@@ -6,11 +6,13 @@
 #include "touch/skin/ZoomScaleItem.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QNativeGestureEvent>
 #include <QStyleHints>
 #include <QTouchEvent>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 ZoomSliderItem::ZoomSliderItem(QQuickItem* parent)
@@ -303,6 +305,47 @@ void ZoomSliderItem::wheelEvent(QWheelEvent* event)
         return;
     }
     m_scale->setZoom(m_scale->zoom() * std::pow(wheelZoomStep, notches));
+    event->accept();
+}
+
+void ZoomSliderItem::keyPressEvent(QKeyEvent* event)
+{
+    if (!isEnabled() || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || m_scale->isMoving()) {
+        event->ignore();
+        return;
+    }
+    chooseTicks();
+    const ZoomTickSchemes::Ticks ticks = m_scale->ticks();
+    const int fine = ticks.small > 0 ? ticks.small : ticks.medium > 0 ? ticks.medium : std::max(1, ticks.large);
+    const int coarse = std::max(fine, ticks.large);
+    const double value = m_scale->value();
+    double to;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        to = value - fine;
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        to = value + fine;
+        break;
+    case Qt::Key_PageDown:
+        to = value - coarse;
+        break;
+    case Qt::Key_PageUp:
+        to = value + coarse;
+        break;
+    case Qt::Key_Home:
+        to = m_scale->minimumValue();
+        break;
+    case Qt::Key_End:
+        to = m_scale->maximumValue();
+        break;
+    default:
+        event->ignore();
+        return;
+    }
+    m_scale->setValueInform(std::clamp(to, m_scale->minimumValue(), m_scale->maximumValue()), true);
     event->accept();
 }
 

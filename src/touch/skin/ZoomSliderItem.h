@@ -14,7 +14,9 @@ class ZoomScaleItem;
 // marker in the middle, over the value logic of ZoomScale. One finger (or
 // the mouse) drags the scale, gliding on after a flick; two fingers pinch
 // the zoom, as do Ctrl+wheel and a trackpad pinch; a double tap shows the
-// whole range. Moving the value only moves the drawn scale; it is drawn
+// whole range. With the keyboard's focus, the arrows move the value by the
+// finest tick shown, the page keys by the coarsest, Home and End to the
+// ends. Moving the value only moves the drawn scale; it is drawn
 // again only when it has drifted half a width, or the zoom, range or size
 // change.
 //
@@ -100,6 +102,7 @@ protected:
     void touchEvent(QTouchEvent* event) override;
     void touchUngrabEvent() override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void fitOnce();
