@@ -1,25 +1,11 @@
 #include "app/ApplicationActivity.h"
 
+#include "models/SessionLock.h"
 #include "models/ShownToUser.h"
 
-#include <QDBusConnection>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
-
-namespace {
-// The screen savers that say when the screen locks: the freedesktop one
-// (KDE, Xfce, ...) and GNOME's.
-struct ScreenSaverService {
-    const char* path;
-    const char* interface;
-};
-constexpr ScreenSaverService screenSavers[] = {
-    { "/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver" },
-    { "/ScreenSaver", "org.freedesktop.ScreenSaver" },
-    { "/org/gnome/ScreenSaver", "org.gnome.ScreenSaver" },
-};
-}
 
 ApplicationActivity::ApplicationActivity(QWidget* window, QObject* parent)
     : QObject(parent)
@@ -31,11 +17,7 @@ ApplicationActivity::ApplicationActivity(QWidget* window, QObject* parent)
         m_applicationState = QGuiApplication::applicationState();
         connect(app, &QGuiApplication::applicationStateChanged, this, &ApplicationActivity::applicationStateChanged);
     }
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (bus.isConnected())
-        for (const ScreenSaverService& saver : screenSavers)
-            bus.connect(QString(), QString::fromLatin1(saver.path), QString::fromLatin1(saver.interface),
-                        QStringLiteral("ActiveChanged"), this, SLOT(screenSaverActiveChanged(bool)));
+    connect(&SessionLock::instance(), &SessionLock::lockedChanged, this, &ApplicationActivity::reevaluate);
     m_active = false;
     reevaluate();
 }
@@ -54,13 +36,7 @@ void ApplicationActivity::applicationStateChanged(Qt::ApplicationState state)
 
 void ApplicationActivity::setSessionLocked(bool locked)
 {
-    m_sessionLocked = locked;
-    reevaluate();
-}
-
-void ApplicationActivity::screenSaverActiveChanged(bool active)
-{
-    setSessionLocked(active);
+    SessionLock::instance().setLocked(locked);
 }
 
 bool ApplicationActivity::eventFilter(QObject* watched, QEvent* event)
@@ -82,7 +58,7 @@ bool ApplicationActivity::eventFilter(QObject* watched, QEvent* event)
 void ApplicationActivity::reevaluate()
 {
     const bool shown = m_window && m_window->isVisible() && !m_window->isMinimized();
-    const bool active = ShownToUser::isActive(m_applicationState, shown, m_sessionLocked);
+    const bool active = ShownToUser::isActive(m_applicationState, shown, SessionLock::instance().isLocked());
     if (active == m_active)
         return;
     m_active = active;

@@ -13,8 +13,8 @@ class QWidget;
 class ApplicationActivity : public QObject {
     Q_OBJECT
 public:
-    // Follows the window and the application's state; listens for the
-    // session's screen lock on the session bus where there is one.
+    // Follows the window, the application's state and the session's screen
+    // lock (SessionLock).
     explicit ApplicationActivity(QWidget* window, QObject* parent = nullptr);
     ~ApplicationActivity() override;
 
@@ -31,14 +31,10 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private slots:
-    void screenSaverActiveChanged(bool active);
-
 private:
     void reevaluate();
 
     QPointer<QWidget> m_window;
     Qt::ApplicationState m_applicationState = Qt::ApplicationActive;
-    bool m_sessionLocked = false;
     bool m_active = false;
 };

@@ -1,13 +1,8 @@
 #include "app/CentralAccessFactory.h"
 
 #include "app/AppNavigator.h"
-#include "core/Clock.h"
-#include "core/FileHelpers.h"
-#include "core/HomePaths.h"
+#include "core/DiagnosticLog.h"
 #include "core/Localization.h"
-#include "core/LogRateLimit.h"
-#include "core/LogText.h"
-#include "core/StringHelpers.h"
 #include "core/UserDefaults.h"
 #include "models/NewsModel.h"
 #include "models/RemoteSession.h"
@@ -39,7 +34,6 @@
 #include "ui/UrlOpener.h"
 #include "vlc/VLCController.h"
 
-#include <QDateTime>
 #include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QDir>
@@ -293,53 +287,29 @@ FoundRemotesViewController* CentralAccessFactory::foundRemotesViewController()
 
 QString CentralAccessFactory::logFilePath() const
 {
-    return HomePaths::documents() + QStringLiteral("/log.txt");
+    return DiagnosticLog::path();
 }
 
 void CentralAccessFactory::createLogFile()
 {
-    const QString path = logFilePath();
-    if (QFile::exists(path))
-        return;
-    FileHelpers::makeDirectory(HomePaths::documents(), FileAccess::OwnerOnly);
-    QFile file(path);
-    // Only its owner reads the diagnostic log; the user mails it on purpose.
-    if (file.open(QIODevice::WriteOnly))
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    DiagnosticLog::create();
 }
 
 void CentralAccessFactory::logStringToFile(const QString& text)
 {
-    // The text may come from outside: one escaped line each, a few a minute,
-    // and never a file past its cap, whatever a server sends.
-    constexpr qint64 maxLogFileBytes = 1024 * 1024;
-    constexpr qsizetype maxEntryChars = 2000;
-    static LogRateLimit limit;
-    QFile file(logFilePath());
-    if (!file.exists() || file.size() >= maxLogFileBytes || !file.open(QIODevice::Append))
-        return;
-    const LogRateLimit::Admission admission = limit.admit(QStringLiteral("log file"), Clock::current().now());
-    const QString stamp = QDateTime::currentDateTime().toString(Qt::ISODate);
-    QString entries;
-    if (admission.leftOut > 0)
-        entries += QStringLiteral("%1 log: %2 more lines were left out\n").arg(stamp).arg(admission.leftOut);
-    if (admission.write)
-        entries += QStringLiteral("%1 %2\n").arg(stamp, LogText::escaped(text, maxEntryChars));
-    file.write(entries.toUtf8());
+    DiagnosticLog::append(text);
 }
 
 void CentralAccessFactory::emailLog()
 {
-    QFile file(logFilePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    const QString body = StringHelpers::fullyEscapedStringForUrl(QString::fromUtf8(file.readAll()));
-    UrlOpener::open(QUrl(QStringLiteral("mailto:?subject=subject&body=%1").arg(body), QUrl::TolerantMode));
+    const QUrl mail = DiagnosticLog::mailUrl();
+    if (!mail.isEmpty())
+        UrlOpener::open(mail);
 }
 
 void CentralAccessFactory::removeLogFile()
 {
-    QFile::remove(logFilePath());
+    DiagnosticLog::remove();
 }
 
 BrowseViewController* CentralAccessFactory::browseViewController()

@@ -18,6 +18,7 @@
 #include "core/TextFormat.h"
 #include "core/UserDefaults.h"
 #include "desktop/PasswordKeyring.h"
+#include "desktop/ScreenLockWatch.h"
 #include "models/NewsModel.h"
 #include "models/NoInternetNotice.h"
 #include "net/Reachability_2.h"
@@ -88,7 +89,10 @@ void PlayerLinkAppDelegate::applicationDidFinishLaunching()
     // that still ask for the one in use.
     factory.widgetAlerts().setHost(m_window.get());
     AlertPresenter::setCurrent(&factory.widgetAlerts());
-    // Active while the window can be seen, focused or not.
+    // Active while the window can be seen, focused or not, and the screen
+    // is not locked.
+    if (!m_screenLock)
+        m_screenLock = std::make_unique<ScreenLockWatch>();
     m_activity = std::make_unique<ApplicationActivity>(m_window.get());
     connect(m_activity.get(), &ApplicationActivity::becameActive, this, &PlayerLinkAppDelegate::applicationDidBecomeActive);
     connect(m_activity.get(), &ApplicationActivity::resignedActive, this,

@@ -17,6 +17,7 @@ class AppWindow;
 class Reachability_2;
 class RemoteScreenMediaKeys;
 class SavedRemotesFile;
+class ScreenLockWatch;
 
 // Starts and ends the application: registers the preference defaults,
 // restores the saved remotes and keeps them written, builds the window with
@@ -72,6 +73,7 @@ private:
 
     Reachability_2* m_reachability;
     std::unique_ptr<AppWindow> m_window;
+    std::unique_ptr<ScreenLockWatch> m_screenLock;
     std::unique_ptr<ApplicationActivity> m_activity;
     QPointer<BWNavigationController> m_navController;
     QString m_skinUrl;

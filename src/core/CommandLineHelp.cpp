@@ -30,8 +30,8 @@ QString CommandLineHelp::usage(const QString& program)
         "  -h, --help              this text\n"
         "  -v, --version           the version\n"
         "\n"
-        "A second playerlink brings the running window to the front and hands it its\n"
-        "links. Saved remotes live in $PLAYERLINK_HOME/Documents (default\n"
+        "A later launch brings the running window to the front and hands it its links.\n"
+        "Saved remotes live in $PLAYERLINK_HOME/Documents (default\n"
         "~/.local/share/PlayerLink); their passwords go to the desktop's keyring when\n"
         "there is one. While a remote screen is open, media keys and playerctl drive\n"
         "it (MPRIS, as org.mpris.MediaPlayer2.playerlink).\n");

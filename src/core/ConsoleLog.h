@@ -4,6 +4,7 @@
 #include "core/TextFormat.h"
 
 #include <QChar>
+#include <QLoggingCategory>
 #include <QString>
 #include <QVariant>
 
@@ -28,6 +29,17 @@ public:
     {
         if (enabled())
             writeFrom(pattern, TextFormat::format(pattern, QVariantList { loggable(args)... }));
+    }
+    // A diagnostic of a layer's category (core/LogCategories.h), written
+    // as log() writes, after the category's name, only while that
+    // category's debug lines are switched on: lines that would come with
+    // every reply stay out of the terminal unless someone asks for them.
+    template <typename... Args>
+    static void debug(const QLoggingCategory& (*category)(), const QString& pattern, const Args&... args)
+    {
+        if (enabled() && category().isDebugEnabled())
+            writeFrom(pattern, QLatin1String(category().categoryName()) + QLatin1String(": ")
+                          + TextFormat::format(pattern, QVariantList { loggable(args)... }));
     }
     // Writes a line made from the format site, unless that format is
     // flooding the log (then a summary now and then instead).

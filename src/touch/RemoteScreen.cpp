@@ -28,6 +28,8 @@ RemoteScreen::~RemoteScreen()
     // The session stays with the remotes; it must not poll for a screen
     // that went away.
     setActive(false);
+    m_inStack = false;
+    countInStack();
 }
 
 RemoteSession* RemoteScreen::session() const
@@ -46,6 +48,7 @@ void RemoteScreen::setRemotes(TouchRemotes* remotes)
         disconnect(before->playlist(), nullptr, this, nullptr);
     }
     m_remotes = remotes;
+    countInStack();
     delete m_notices;
     m_notices = nullptr;
     delete m_addressAlert;
@@ -121,6 +124,27 @@ void RemoteScreen::rewire()
     });
     connect(s, &RemoteSession::setupNoticeWanted, m_notices, &RemoteScreenNotices::dvdWarning);
     showAll();
+}
+
+void RemoteScreen::setInStack(bool inStack)
+{
+    if (inStack == m_inStack)
+        return;
+    m_inStack = inStack;
+    countInStack();
+    emit inStackChanged();
+}
+
+void RemoteScreen::countInStack()
+{
+    TouchRemotes* counting = m_inStack ? m_remotes.data() : nullptr;
+    if (counting == m_countedBy)
+        return;
+    if (m_countedBy)
+        m_countedBy->remoteScreenWent();
+    m_countedBy = counting;
+    if (counting)
+        counting->remoteScreenCame();
 }
 
 void RemoteScreen::setActive(bool active)

@@ -25,6 +25,9 @@ class RemoteScreen : public QObject {
     Q_PROPERTY(TouchRemotes* remotes READ remotes WRITE setRemotes NOTIFY remotesChanged)
     Q_PROPERTY(SkinScene* scene READ scene WRITE setScene NOTIFY sceneChanged)
     Q_PROPERTY(bool active READ isActive WRITE setActive NOTIFY activeChanged)
+    // Its page is on the stack, on top or under the screens it opened: the
+    // session is then the remote screen's (TouchRemotes::shownSession).
+    Q_PROPERTY(bool inStack READ isInStack WRITE setInStack NOTIFY inStackChanged)
     // The title bar's two lines: what plays (or the remote's name), and the
     // remote's name (or why nothing plays).
     Q_PROPERTY(QString title READ title NOTIFY titleChanged)
@@ -42,6 +45,8 @@ public:
     void setScene(SkinScene* scene);
     bool isActive() const { return m_active; }
     void setActive(bool active);
+    bool isInStack() const { return m_inStack; }
+    void setInStack(bool inStack);
     QString title() const;
     QString note() const;
     QString passwordTitle() const;
@@ -62,6 +67,7 @@ signals:
     void remotesChanged();
     void sceneChanged();
     void activeChanged();
+    void inStackChanged();
     void titleChanged();
     // While the screen is active: VLC asks for a password.
     void passwordWanted();
@@ -82,10 +88,14 @@ private:
     // A skin that cannot be read gives way to the built-in one.
     void dropUnreadableSkin();
     void showNotices();
+    // Tells the remotes whether a remote screen is on the stack.
+    void countInStack();
 
     QPointer<TouchRemotes> m_remotes;
     QPointer<SkinScene> m_scene;
     RemoteScreenNotices* m_notices = nullptr; // child, for m_remotes
     AddressErrorAlert* m_addressAlert = nullptr; // child, for m_remotes' session
     bool m_active = false;
+    bool m_inStack = false;
+    QPointer<TouchRemotes> m_countedBy; // the remotes told it is on the stack
 };

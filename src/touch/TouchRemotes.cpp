@@ -384,6 +384,18 @@ void TouchRemotes::showRemote(const std::shared_ptr<VLCController>& remote)
     emit remoteShown();
 }
 
+void TouchRemotes::remoteScreenCame()
+{
+    if (++m_remoteScreens == 1)
+        emit shownSessionChanged();
+}
+
+void TouchRemotes::remoteScreenWent()
+{
+    if (m_remoteScreens > 0 && --m_remoteScreens == 0)
+        emit shownSessionChanged();
+}
+
 void TouchRemotes::showRemoteConfig(const std::shared_ptr<VLCController>& remote)
 {
     if (!remote)

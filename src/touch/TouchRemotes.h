@@ -140,8 +140,16 @@ public:
 
     Navigator& navigator() { return *this; }
 
+    // The session while a remote screen is on the stack, on top or under
+    // the screens it opened; null while none is. Each remote screen counts
+    // itself in as it gets these remotes and out as it goes.
+    RemoteSession* shownSession() const { return m_remoteScreens > 0 ? m_session : nullptr; }
+    void remoteScreenCame();
+    void remoteScreenWent();
+
 signals:
     void probingChanged();
+    void shownSessionChanged();
     void discoveryStatusChanged();
     void savedCountChanged();
     // The session has its remote: the remote screen is wanted.
@@ -233,4 +241,5 @@ private:
     UserDefaults& m_defaults;
     AlertPresenter& m_alerts;
     bool m_scannedOnce = false;
+    int m_remoteScreens = 0;
 };

@@ -1,5 +1,6 @@
 #include "touch/WindowActivity.h"
 
+#include "models/SessionLock.h"
 #include "models/ShownToUser.h"
 
 #include <QGuiApplication>
@@ -8,6 +9,7 @@ WindowActivity::WindowActivity(QObject* parent)
     : QObject(parent)
 {
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, &WindowActivity::reevaluate);
+    connect(&SessionLock::instance(), &SessionLock::lockedChanged, this, &WindowActivity::reevaluate);
 }
 
 void WindowActivity::setWindow(QWindow* window)
@@ -27,7 +29,7 @@ void WindowActivity::reevaluate()
 {
     const QWindow::Visibility visibility = m_window ? m_window->visibility() : QWindow::Hidden;
     const bool shown = visibility != QWindow::Hidden && visibility != QWindow::Minimized;
-    const bool active = ShownToUser::isActive(QGuiApplication::applicationState(), shown, false);
+    const bool active = ShownToUser::isActive(QGuiApplication::applicationState(), shown, SessionLock::instance().isLocked());
     if (active == m_active)
         return;
     m_active = active;

@@ -5,9 +5,10 @@
 #include <QWindow>
 #include <QtQml/qqmlregistration.h>
 
-// Whether the window is in use, as playerlink counts it: shown and not
-// minimised, and the application not put away by the platform (a phone's
-// background). The screens that poll VLC poll only while it is.
+// Whether the window is in use (ShownToUser): shown and not minimised, the
+// application not put away by the platform (a phone's background), and the
+// session's screen not locked (SessionLock). The screens that poll VLC poll
+// only while it is.
 class WindowActivity : public QObject {
     Q_OBJECT
     QML_ELEMENT

@@ -1,23 +1,19 @@
-#include "app/ScreenSaverInhibitor.h"
 #include "app/SingleInstance.h"
 #include "app/SkinInstallCommand.h"
 #include "app/TerminationSignals.h"
-#include "core/BundleInstaller.h"
 #include "core/CommandLineHelp.h"
-#include "core/FileHelpers.h"
-#include "core/HomePaths.h"
 #include "core/LaunchOptions.h"
 #include "core/Localization.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "models/NewsModel.h"
-#include "models/SettingsModel.h"
 #include "models/NoInternetNotice.h"
 #include "net/Reachability_2.h"
 #include "core/TerminalText.h"
 #include "touch/LaunchLinks.h"
 #include "touch/TouchAdvancedTour.h"
 #include "touch/TouchAlerts.h"
+#include "touch/TouchLaunch.h"
 #include "touch/TouchListsTour.h"
 #include "touch/ReleasePages.h"
 #include "touch/TouchRemotes.h"
@@ -32,6 +28,9 @@
 #include "touch/WindowKeys.h"
 #include "touch/WebPictureProvider.h"
 #include "touch/skin/SkinImageProvider.h"
+#if !defined(Q_OS_ANDROID) && !defined(Q_OS_IOS)
+#include "touch/TouchDesktop.h"
+#endif
 
 #include <QGuiApplication>
 #include <QNetworkAccessManager>
@@ -112,9 +111,8 @@ int main(int argc, char** argv)
         return 0;
 
     // The same home as playerlink's: its saved remotes, preferences and
-    // skins. Documents holds the saved passwords: the owner's alone.
-    FileHelpers::makeDirectory(HomePaths::documents(), FileAccess::OwnerOnly);
-    BundleInstaller::install();
+    // skins.
+    TouchLaunch::applicationDidFinishLaunching(defaults);
 
     // One look on every platform, and the one the pictures are taken with.
     if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_STYLE"))
@@ -132,15 +130,6 @@ int main(int argc, char** argv)
     AlertPresenter::setCurrent(&alerts);
     TouchRemotes remotes(&network, defaults, alerts);
     remotes.load();
-#if !defined(Q_OS_ANDROID) && !defined(Q_OS_IOS)
-    // "Disable Screen-Off" keeps the desktop awake, as in playerlink; the
-    // context goes first, so nothing reaches the keeper once it is gone.
-    ScreenSaverInhibitor keepAwake;
-    QObject keepAwakeContext;
-    QObject::connect(&remotes.settings()->settings(), &SettingsModel::keepAwakeChanged, &keepAwakeContext,
-                     [&keepAwake, &defaults] { keepAwake.followPreference(defaults); });
-    keepAwake.followPreference(defaults);
-#endif
     if (options.connects())
         remotes.connectTo(options.connectHost(), *connectPassword);
     // The news is asked for at launch, so that the news buttons can show
@@ -163,6 +152,9 @@ int main(int argc, char** argv)
     if (!window)
         return 1;
     keys.install(window);
+#if !defined(Q_OS_ANDROID) && !defined(Q_OS_IOS)
+    TouchDesktop desktop(window, remotes);
+#endif
     takeLaunchLinks(options.links(), instance, window, *remotes.skins());
     // As playerlink says at launch; the pictures show the screens, not this
     // machine's network.
@@ -191,8 +183,7 @@ int main(int argc, char** argv)
         QTimer::singleShot(0, tour.get(), &TouchScreenshotTour::start);
     }
     const int exitCode = app.exec();
-    // A password given at a prompt is kept with its saved remote.
-    remotes.save();
+    TouchLaunch::applicationWillTerminate(remotes, defaults);
     // The window and what it drew go before the application: textures of
     // items that went away wait for deferred deletion.
     tour.reset();

@@ -2,6 +2,7 @@
 
 #include "core/Clock.h"
 #include "core/ConsoleLog.h"
+#include "core/LogCategories.h"
 #include "core/Localization.h"
 #include "core/NameOrder.h"
 #include "core/TextFormat.h"
@@ -385,13 +386,13 @@ void PlayerState::updateTrackInfoIfNeeded()
     TrackList audio(m_audioTracks.begin(), m_audioTracks.begin() + 1);
     TrackList subtitles(m_subtitleTracks.begin(), m_subtitleTracks.begin() + 1);
     for (const QString& name : m_status.categoryNames)
-        ConsoleLog::log(QStringLiteral("name: %@"), name);
+        ConsoleLog::debug(logVlc, QStringLiteral("name: %@"), name);
     for (const PlayerStatus::Stream& stream : m_status.streams) {
         TrackRecord record;
         record.insert(QStringLiteral("streamId"), stream.streamId);
         for (const auto& [key, value] : stream.details) {
             record.insert(key, value);
-            ConsoleLog::log(QStringLiteral("%@ : %@"), value, key);
+            ConsoleLog::debug(logVlc, QStringLiteral("%@ : %@"), value, key);
         }
         if (stream.type == u"Audio") {
             audio.push_back(std::move(record));

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QTcpServer>
 #include <QThread>
 
@@ -67,6 +68,16 @@ bool ConsoleCapture::contains(const QString& fragment) const
         if (line.contains(fragment))
             return true;
     return false;
+}
+
+ScopedLogRules::ScopedLogRules(const QString& rules)
+{
+    QLoggingCategory::setFilterRules(rules);
+}
+
+ScopedLogRules::~ScopedLogRules()
+{
+    QLoggingCategory::setFilterRules(QString());
 }
 
 ScopedHome::ScopedHome()

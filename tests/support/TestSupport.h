@@ -57,6 +57,14 @@ private:
     std::function<void(const QString&)> m_previous;
 };
 
+// Logging rules (QLoggingCategory::setFilterRules) for the length of a
+// test, such as "playerlink.vlc.debug=true".
+class ScopedLogRules {
+public:
+    explicit ScopedLogRules(const QString& rules);
+    ~ScopedLogRules();
+};
+
 // A fresh home directory for the test, with fresh preferences.
 class ScopedHome {
 public:

@@ -13,6 +13,7 @@
 #include "app/SingleInstance.h"
 #include "core/PreferenceKeys.h"
 #include "core/SkinFolders.h"
+#include "models/skin/SkinGeometry.h"
 #include "skin/SkinArchiveInstaller.h"
 #include "touch/WindowKeys.h"
 #include "touch/skin/SkinImageProvider.h"
@@ -289,6 +290,34 @@ TEST(TouchShell, SettingsFlipSetupCurlsAndOtherScreensSlide)
     EXPECT_EQ(w.depth(), 2);
 }
 
+// At the smallest the window lets itself be made, the remote screen shows
+// its whole skin at a legible scale, in either shape; other screens take a
+// smaller window.
+TEST(TouchShell, TheRemoteScreenKeepsTheWindowLargeEnoughForItsWholeSkinLegible)
+{
+    Shell shell;
+    ASSERT_TRUE(waitUntil([&] { return shell.keys.remote(); }));
+    SkinScene* scene = shell.keys.remote();
+    QSize remoteSmallest;
+    for (const QSize shape : { QSize(320, 700), QSize(760, 390) }) {
+        const QString orientation = shape.height() > shape.width() ? QStringLiteral("Portrait") : QStringLiteral("Landscape");
+        SCOPED_TRACE(orientation.toStdString());
+        shell.window->resize(shape);
+        ASSERT_TRUE(waitUntil([&] { return scene->orientation() == orientation; }));
+        remoteSmallest = shell.window->minimumSize();
+        shell.window->resize(remoteSmallest);
+        spinEventLoop(100);
+        ASSERT_EQ(scene->orientation(), orientation);
+        const qreal scale = scene->root(orientation)->scale();
+        EXPECT_GE(scale, SkinGeometry::legibleScale - 0.005);
+        EXPECT_LT(scale, SkinGeometry::legibleScale + 0.02) << "no larger than it needs to be";
+    }
+    QMetaObject::invokeMethod(shell.window, "goBack");
+    ASSERT_TRUE(waitUntil([&] { return shell.depth() == 1; }));
+    EXPECT_LT(shell.window->minimumSize().width(), remoteSmallest.width());
+    EXPECT_LT(shell.window->minimumSize().height(), remoteSmallest.height());
+}
+
 TEST(TouchShell, TurningTheSecondsWheelSeeksWhenItComesToRest)
 {
     SkinStageWindow stage(QSize(390, 672));
@@ -435,7 +464,11 @@ TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
     QProcess help;
     help.start(QStringLiteral(PLAYERLINK_TOUCH_PATH), { QStringLiteral("--help") });
     ASSERT_TRUE(help.waitForFinished(30000));
-    EXPECT_TRUE(help.readAllStandardOutput().startsWith("Usage: playerlink-touch [--connect HOST[:PORT]"));
+    QString usage = QString::fromUtf8(help.readAllStandardOutput());
+    EXPECT_TRUE(usage.startsWith(u"Usage: playerlink-touch [--connect HOST[:PORT]"));
+    // What it says is this program's: no other is named.
+    usage.remove(QStringLiteral("org.mpris.MediaPlayer2.playerlink"));
+    EXPECT_FALSE(usage.contains(QRegularExpression(QStringLiteral("playerlink(?!-touch)")))) << usage.toStdString();
 }
 
 TEST(TouchShell, InstallSkinInstallsFromALinkAsPlayerlinkDoes)

@@ -1,5 +1,9 @@
 #include "core/ConsoleLog.h"
+#include "core/DiagnosticLog.h"
 #include "TestSupport.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -49,4 +53,32 @@ TEST(ConsoleLog, AFormatThatFloodsIsCutToAFewLinesAndASummaryAMinute)
     for (const QString& line : log.lines.mid(11, 2))
         counted += line.section(u' ', 1, 1).toInt();
     EXPECT_EQ(counted + 11, 12001) << "every line is either written or counted";
+}
+
+TEST(DiagnosticLog, TakesOutsideTextAsEscapedLinesAFewAMinuteUpToItsCapInTheOwnersFile)
+{
+    ManualClock clock;
+    ScopedHome home;
+    DiagnosticLog::append(QStringLiteral("before the file"));
+    EXPECT_FALSE(QFile::exists(DiagnosticLog::path())) << "only made at launch";
+    DiagnosticLog::create();
+    const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther
+        | QFile::ExeOther;
+    EXPECT_FALSE(QFileInfo(DiagnosticLog::path()).permissions() & others);
+
+    const QString forged = QStringLiteral("\x1b[2J reply %1\n2030-01-01T00:00:00 forged ") + QString(5000, u'x');
+    for (int i = 0; i < 5000; ++i, clock.advance(0.004)) // 20 seconds of it
+        DiagnosticLog::append(forged.arg(i));
+    QFile file(DiagnosticLog::path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_EQ(text.count('\n'), 10);
+    EXPECT_FALSE(text.contains('\x1b'));
+    EXPECT_TRUE(text.contains("\\x1b[2J reply 0\\n2030-01-01T00:00:00 forged xxx"));
+    EXPECT_LT(text.size(), 25000);
+    // Hours of it, a few lines a minute: the file stops at its cap.
+    for (int minute = 0; minute < 200; ++minute, clock.advance(61))
+        for (int i = 0; i < 10; ++i)
+            DiagnosticLog::append(forged.arg(i));
+    EXPECT_LT(file.size(), DiagnosticLog::maxFileBytes + 4096);
 }

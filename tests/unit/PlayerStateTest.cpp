@@ -264,6 +264,7 @@ TEST(PlaylistFilter, FindsEveryWordInTheShownNamesWhateverCaseAndAccents)
 
 TEST(PlayerState, TrackListsFollowTheCurrentItem)
 {
+    const ScopedLogRules rules(QStringLiteral("playerlink.vlc.debug=true"));
     ConsoleCapture log;
     VLCController remote;
     feed(remote, fixture(QStringLiteral("legacy-status.xml")));
@@ -281,8 +282,8 @@ TEST(PlayerState, TrackListsFollowTheCurrentItem)
     EXPECT_EQ(remote.state().currentVideoTrack(), 1);    // stream id 0
     EXPECT_EQ(remote.state().currentAudioTrack(), 2);    // stream id 2
     EXPECT_EQ(remote.state().currentSubtitleTrack(), 1); // stream id 3
-    EXPECT_TRUE(log.contains(QStringLiteral("name: Stream 5")));
-    EXPECT_TRUE(log.contains(QStringLiteral("English : Language")));
+    EXPECT_TRUE(log.contains(QStringLiteral("playerlink.vlc: name: Stream 5")));
+    EXPECT_TRUE(log.contains(QStringLiteral("playerlink.vlc: English : Language")));
 
     // Other streams rebuild the lists even for the same item: VLC 3 lists an
     // item's streams only once it has opened them.
@@ -336,8 +337,24 @@ TEST(PlayerState, UnrecognisedRepliesChangeNothing)
     EXPECT_EQ(excerpt.count(u'\n'), 1) << "only the format's own line break";
 }
 
+// What comes with every new stream is the vlc category's debugging, for a
+// developer who asks for it; the terminal stays quiet.
+TEST(PlayerState, StreamDetailsAreLoggedOnlyWhileTheirCategoryIsOn)
+{
+    ConsoleCapture log;
+    VLCController remote;
+    feed(remote, fixture(QStringLiteral("vlc3-status-tracks.xml")));
+    ASSERT_EQ(int(remote.state().audioTracks().size()), 2);
+    EXPECT_TRUE(log.lines.isEmpty()) << log.lines.join(u'\n').toStdString();
+
+    const ScopedLogRules rules(QStringLiteral("playerlink.vlc.debug=true"));
+    feed(remote, fixture(QStringLiteral("legacy-status.xml")));
+    EXPECT_TRUE(log.contains(QStringLiteral("playerlink.vlc: name: Stream 5")));
+}
+
 TEST(PlayerState, AServerThatVariesItsStreamsOnEveryReplyCannotFloodTheLog)
 {
+    const ScopedLogRules rules(QStringLiteral("playerlink.vlc.debug=true"));
     ManualClock clock;
     ConsoleCapture log;
     VLCController remote;
@@ -353,7 +370,7 @@ TEST(PlayerState, AServerThatVariesItsStreamsOnEveryReplyCannotFloodTheLog)
         ASSERT_EQ(int(remote.state().audioTracks().size()), 2);
     }
     EXPECT_LE(log.lines.size(), 25) << "the first few of " << polls * 51 << " lines";
-    EXPECT_TRUE(log.contains(QStringLiteral("\\x1b]0;owned\\x07\\n0 forged : Codec 0")));
+    EXPECT_TRUE(log.contains(QStringLiteral("playerlink.vlc: \\x1b]0;owned\\x07\\n0 forged : Codec 0")));
     for (const QString& line : log.lines)
         for (const QChar c : line)
             ASSERT_GE(c.unicode(), 0x20) << line.toStdString();

@@ -5,6 +5,7 @@
 #include "app/SavedRemotesFile.h"
 #include "app/SingleInstance.h"
 #include "FakeHttpServer.h"
+#include "ForeignServer.h"
 #include "GivenNetwork.h"
 #include "core/HomePaths.h"
 #include "core/NotificationCenter.h"
@@ -114,28 +115,6 @@ TEST(AppShell, FirstLaunchShowsAnEmptyListWithTheDefaults)
     EXPECT_TRUE(QFile::exists(HomePaths::documents() + QStringLiteral("/log.txt")));
     run.app->applicationWillTerminate();
     EXPECT_FALSE(defaults.boolForKey(PreferenceKeys::launchedNotExited));
-}
-
-TEST(AppShell, TheLogFileTakesOutsideTextAsEscapedLinesAFewAMinuteUpToItsCap)
-{
-    ManualClock clock;
-    Launch run;
-    CentralAccessFactory& factory = CentralAccessFactory::sharedFactory();
-    const QString forged = QStringLiteral("\x1b[2J reply %1\n2030-01-01T00:00:00 forged ") + QString(5000, u'x');
-    for (int i = 0; i < 5000; ++i, clock.advance(0.004)) // 20 seconds of it
-        factory.logStringToFile(forged.arg(i));
-    QFile file(factory.logFilePath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
-    EXPECT_EQ(text.count('\n'), 10);
-    EXPECT_FALSE(text.contains('\x1b'));
-    EXPECT_TRUE(text.contains("\\x1b[2J reply 0\\n2030-01-01T00:00:00 forged xxx"));
-    EXPECT_LT(text.size(), 25000);
-    // Hours of it, a few lines a minute: the file stops at its cap.
-    for (int minute = 0; minute < 200; ++minute, clock.advance(61))
-        for (int i = 0; i < 10; ++i)
-            factory.logStringToFile(forged.arg(i));
-    EXPECT_LT(file.size(), 1024 * 1024 + 4096);
 }
 
 TEST(AppShell, SavedRemotesComeBackAndOnlyTheLastDefaultStays)
@@ -456,87 +435,6 @@ struct AppProcess {
             return -2;
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
-};
-
-// A server of another user's (plvlc) at path, answering like a running
-// PlayerLink that installed a skin "Evil"; it counts the connections it
-// takes. With makeFolder it first makes the socket's folder, as its own.
-class ForeignServer {
-public:
-    ForeignServer(const QString& path, bool makeFolder)
-        : m_path(path)
-    {
-        const passwd* user = ::getpwnam("plvlc");
-        if (!user)
-            return;
-        QByteArray answer;
-        QDataStream out(&answer, QIODevice::WriteOnly);
-        out << QByteArray("0Installed skin \"Evil\"");
-        const QByteArray file = QFile::encodeName(path);
-        const QByteArray folder = QFile::encodeName(QFileInfo(path).path());
-        QFile::remove(path);
-        int ends[2];
-        if (::pipe(ends) != 0)
-            return;
-        const uid_t uid = user->pw_uid;
-        const gid_t gid = user->pw_gid;
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            // Only system calls from here on.
-            ::close(ends[0]);
-            if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)
-                ::_exit(1);
-            if (makeFolder)
-                ::mkdir(folder.constData(), 0700);
-            sockaddr_un address {};
-            address.sun_family = AF_UNIX;
-            std::strncpy(address.sun_path, file.constData(), sizeof address.sun_path - 1);
-            const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            if (::bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(listening, 8) != 0)
-                ::_exit(2);
-            [[maybe_unused]] ssize_t ignored = ::write(ends[1], "r", 1);
-            for (;;) {
-                const int client = ::accept(listening, nullptr, nullptr);
-                if (client < 0)
-                    continue;
-                ignored = ::write(ends[1], "c", 1);
-                char request[4096];
-                ignored = ::read(client, request, sizeof request);
-                ignored = ::write(client, answer.constData(), size_t(answer.size()));
-                ::close(client);
-            }
-        }
-        ::close(ends[1]);
-        m_counter = ends[0];
-        char ready = 0;
-        m_ready = m_pid > 0 && ::read(m_counter, &ready, 1) == 1 && ready == 'r';
-        ::fcntl(m_counter, F_SETFL, O_NONBLOCK);
-    }
-    ~ForeignServer()
-    {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGKILL);
-            ::waitpid(m_pid, nullptr, 0);
-        }
-        if (m_counter >= 0)
-            ::close(m_counter);
-        QFile::remove(m_path);
-    }
-    bool ready() const { return m_ready; }
-    int connections()
-    {
-        char c;
-        while (::read(m_counter, &c, 1) == 1)
-            ++m_connections;
-        return m_connections;
-    }
-
-private:
-    QString m_path;
-    pid_t m_pid = -1;
-    int m_counter = -1;
-    bool m_ready = false;
-    int m_connections = 0;
 };
 
 // A file written anew (replaced) has another inode.

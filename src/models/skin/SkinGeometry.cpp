@@ -12,6 +12,13 @@ qreal SkinGeometry::fitScale(const QSizeF& area, const QSize& points)
     return qBound(minimumScale, fit, maximumScale);
 }
 
+QSize SkinGeometry::smallestLegibleArea(const QSize& points)
+{
+    if (points.isEmpty())
+        return {};
+    return { int(std::ceil(points.width() * legibleScale)), int(std::ceil(points.height() * legibleScale)) };
+}
+
 QRectF SkinGeometry::scaled(const QRect& frame, qreal s)
 {
     const qreal left = std::round(frame.left() * s);

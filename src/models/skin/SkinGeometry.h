@@ -15,10 +15,15 @@ constexpr qreal maximumScale = 2.0;
 constexpr qreal legiblePixelSize = 11;
 // A finger's least target, in device-independent pixels.
 constexpr qreal minimumTouchTarget = 48;
+// Below this scale a skin's labels and buttons are too small to use: the
+// window keeps the remote screen's whole skin at least this large.
+constexpr qreal legibleScale = 0.7;
 
 // The scale at which points fills area without being cut off.
 qreal fitScale(const QSizeF& area, const QSize& points);
 QRectF scaled(const QRect& frame, qreal scale);
+// The least area that shows points whole at legibleScale.
+QSize smallestLegibleArea(const QSize& points);
 // The size a label's text is drawn at before it shrinks to fit its width,
 // and the least it may shrink to.
 qreal labelPixelSize(qreal points, qreal scale);

@@ -19,6 +19,11 @@ ApplicationWindow {
     // The size playerlink's window starts at.
     width: 390
     height: 760
+    // The remote screen keeps the window large enough for its whole skin,
+    // legible; the other screens take any size down to the smallest.
+    readonly property size smallestRemote: (stack.currentItem as RemotePage)?.smallestSize ?? Qt.size(0, 0)
+    minimumWidth: Math.max(280, smallestRemote.width)
+    minimumHeight: Math.max(280, smallestRemote.height > 0 ? smallestRemote.height + bar.height : 0)
     visible: true
     title: "PlayerLink"
     color: "#101114"

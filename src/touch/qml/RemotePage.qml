@@ -18,6 +18,11 @@ Page {
     readonly property RemoteScreen screen: screen
     // The title bar's second line.
     readonly property string note: screen.note
+    // The least this page may be: its skin whole and legible in the shape
+    // shown, with the bar below; none without a skin.
+    readonly property size smallestSize: skin.smallestArea.width > 0
+                                         ? Qt.size(skin.smallestArea.width, skin.smallestArea.height + remoteBar.height)
+                                         : Qt.size(0, 0)
 
     title: screen.title
     // The back button over the screens it opens.
@@ -45,6 +50,8 @@ Page {
         scene: skin
         // On top, and the window in use.
         active: page.StackView.status === StackView.Active && activity.active
+        // Made as it is pushed; off the stack once removed (it goes a little later).
+        inStack: true
         onPasswordWanted: passwordPrompt.open()
         onNoticeWanted: (title, message) => notice.show(title, message)
     }
@@ -57,6 +64,7 @@ Page {
 
     // The remote screen's bar: the screens over it.
     footer: ToolBar {
+        id: remoteBar
         background: Rectangle {
             color: "#1d1e22"
         }
@@ -105,6 +113,7 @@ Page {
         advanced: page.remotes.advanced
     }
 
+    StackView.onRemoved: screen.inStack = false
     StackView.onActivated: page.keys.remote = skin
     StackView.onDeactivated: {
         if (page.keys.remote === skin)

@@ -43,6 +43,8 @@ SkinScene::SkinScene(QObject* parent)
     m_wheels = new SkinWheels(this);
     connect(m_wheels, &SkinWheels::seekRequested, this, &SkinScene::requestSeek);
     connect(m_wheels, &SkinWheels::volumeRequested, this, &SkinScene::requestVolume);
+    connect(this, &SkinScene::orientationChanged, this, &SkinScene::smallestAreaChanged);
+    connect(this, &SkinScene::skinChanged, this, &SkinScene::smallestAreaChanged);
 }
 
 SkinScene::~SkinScene()
@@ -226,6 +228,11 @@ void SkinScene::setDevicePixelRatio(qreal ratio)
 QString SkinScene::orientation() const
 {
     return m_areaSize.height() >= m_areaSize.width() ? portraitName : landscapeName;
+}
+
+QSize SkinScene::smallestArea() const
+{
+    return m_document ? SkinGeometry::smallestLegibleArea(m_document->pointSize(orientation())) : QSize();
 }
 
 void SkinScene::layOutAll()

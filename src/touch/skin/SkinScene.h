@@ -46,6 +46,9 @@ class SkinScene : public QObject, public QQmlParserStatus {
     Q_PROPERTY(QSizeF areaSize READ areaSize WRITE setAreaSize NOTIFY areaSizeChanged)
     Q_PROPERTY(qreal devicePixelRatio READ devicePixelRatio WRITE setDevicePixelRatio NOTIFY areaSizeChanged)
     Q_PROPERTY(QString orientation READ orientation NOTIFY orientationChanged)
+    // The least area that shows the orientation shown whole and legible
+    // (SkinGeometry::smallestLegibleArea); empty without a skin.
+    Q_PROPERTY(QSize smallestArea READ smallestArea NOTIFY smallestAreaChanged)
     Q_PROPERTY(SkinControl* portrait READ portrait NOTIFY rootsChanged)
     Q_PROPERTY(SkinControl* landscape READ landscape NOTIFY rootsChanged)
     Q_PROPERTY(SkinControl* mainScrollView READ mainScrollView NOTIFY orientationChanged)
@@ -128,6 +131,7 @@ public:
     // "Portrait" while the area is at least as tall as wide, else
     // "Landscape".
     QString orientation() const;
+    QSize smallestArea() const;
     // The orientation's tree, built on first use (the shown one is built at
     // once); null when the skin has none.
     SkinControl* portrait();
@@ -210,6 +214,7 @@ public:
 signals:
     void skinChanged();
     void rootsChanged();
+    void smallestAreaChanged();
     void areaSizeChanged();
     void orientationChanged();
     void stateChanged();
