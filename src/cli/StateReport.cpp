@@ -54,7 +54,7 @@ QJsonObject StateReport::statusJson(VLCController& remote)
         o.insert(QStringLiteral("itemId"), remote.state().idForIndex(PlayerState::currentItem));
     else
         o.insert(QStringLiteral("itemId"), qint64(remote.state().playerStatus().currentPlaylistId.value_or(0)));
-    o.insert(QStringLiteral("time"), remote.state().smoothedTimeElapsedSeconds());
+    o.insert(QStringLiteral("time"), remote.timeElapsedSeconds());
     o.insert(QStringLiteral("length"), remote.state().timeLengthSeconds());
     o.insert(QStringLiteral("remaining"), remote.state().timeRemainingSeconds());
     o.insert(QStringLiteral("position"), remote.state().position());
@@ -81,7 +81,7 @@ QString StateReport::statusText(VLCController& remote)
     text += QStringLiteral("State:       %1\n").arg(escapedForTerminal(remote.state().playbackState()));
     text += QStringLiteral("Now playing: %1\n").arg(title.isEmpty() ? QStringLiteral("-") : title);
     text += QStringLiteral("Time:        %1 / %2 (-%3)\n")
-                .arg(StringHelpers::timeStringFromSecs(remote.state().smoothedTimeElapsedSeconds()),
+                .arg(StringHelpers::timeStringFromSecs(remote.timeElapsedSeconds()),
                      StringHelpers::timeStringFromSecs(remote.state().timeLengthSeconds()),
                      StringHelpers::timeStringFromSecs(remote.state().timeRemainingSeconds()));
     text += QStringLiteral("Position:    %1%\n").arg(remote.state().position());
@@ -172,7 +172,7 @@ QString StateReport::watchLine(VLCController& remote)
     return QStringLiteral("%1 %2  %3 / -%4 / %5  vol %6%  %7  | %8")
         .arg(stateSymbol(state), -2)
         .arg(state.isEmpty() ? QStringLiteral("-") : state, -7)
-        .arg(StringHelpers::timeStringFromSecs(remote.state().smoothedTimeElapsedSeconds()),
+        .arg(StringHelpers::timeStringFromSecs(remote.timeElapsedSeconds()),
              StringHelpers::timeStringFromSecs(remote.state().timeRemainingSeconds()),
              StringHelpers::timeStringFromSecs(remote.state().timeLengthSeconds()))
         .arg(remote.state().volume(), 3)

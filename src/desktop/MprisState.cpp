@@ -30,7 +30,7 @@ MprisState MprisState::of(const VLCController& remote)
         if (state.title.isEmpty())
             state.title = remote.state().titleForIndex(PlayerState::currentItem).value_or(QString());
         state.lengthMicroseconds = qlonglong(remote.state().timeLengthSeconds()) * 1'000'000;
-        state.positionMicroseconds = qlonglong(std::max(0, remote.state().smoothedTimeElapsedSeconds())) * 1'000'000;
+        state.positionMicroseconds = qlonglong(std::max(0, remote.timeElapsedSeconds())) * 1'000'000;
     }
     state.volume = remote.state().volume() / 100.0;
     state.rate = status.rate.value_or(1.0) > 0 ? status.rate.value_or(1.0) : 1.0;
