@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdio>
 #include <functional>
 #include <thread>
@@ -57,15 +58,19 @@ public:
         EXPECT_EQ(::mkfifo(m_path.constData(), 0600), 0);
         m_watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
         EXPECT_GE(::inotify_add_watch(m_watch, m_path.constData(), IN_OPEN), 0);
-        m_writer = std::thread([path = m_path] {
-            const int fd = ::open(path.constData(), O_WRONLY | O_CLOEXEC);
-            if (fd >= 0)
-                ::close(fd);
+        // Every opening finds a writer, however often the reader comes back.
+        m_writer = std::thread([this] {
+            while (!m_done) {
+                const int fd = ::open(m_path.constData(), O_WRONLY | O_CLOEXEC);
+                if (fd >= 0)
+                    ::close(fd);
+            }
         });
     }
     ~WatchedFifo()
     {
-        // Lets the writer go when nothing opened the fifo.
+        // A reader kept open lets the writer go, and never wait again.
+        m_done = true;
         const int fd = ::open(m_path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         m_writer.join();
         if (fd >= 0)
@@ -81,6 +86,7 @@ public:
 private:
     QByteArray m_path;
     int m_watch = -1;
+    std::atomic<bool> m_done = false;
     std::thread m_writer;
 };
 
