@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 
 SkinListModel::SkinListModel(UserDefaults& defaults, QObject* parent)
     : QAbstractListModel(parent)
@@ -30,6 +31,41 @@ void SkinListModel::reload()
         endResetModel();
     }
     noteChoice();
+}
+
+void SkinListModel::setFollowsFolder(bool follows)
+{
+    if (follows == followsFolder())
+        return;
+    if (!follows) {
+        delete m_watcher;
+        m_watcher = nullptr;
+        return;
+    }
+    m_watcher = new QFileSystemWatcher(this);
+    // An install's work folders ("__install-...") come and go unlisted:
+    // the rows change only when the list does.
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] {
+        watchFolder();
+        reload();
+    });
+    watchFolder();
+    reload();
+}
+
+void SkinListModel::watchFolder()
+{
+    // The skins folder, or until it is made the nearest folder above it.
+    QString folder = SkinFolders::installedSkins();
+    for (const QString& above : { HomePaths::documents(), HomePaths::home() })
+        if (!QFileInfo(folder).isDir())
+            folder = above;
+    const QStringList watched = m_watcher->directories();
+    if (watched == QStringList { folder })
+        return;
+    if (!watched.isEmpty())
+        m_watcher->removePaths(watched);
+    m_watcher->addPath(folder);
 }
 
 void SkinListModel::noteChoice()

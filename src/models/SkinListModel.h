@@ -3,6 +3,7 @@
 #include <QAbstractListModel>
 #include <QStringList>
 
+class QFileSystemWatcher;
 class UserDefaults;
 
 // The skins to choose from: the one that ships, first, then those installed
@@ -32,6 +33,11 @@ public:
 
     // Reads the skins folder again (after an install or a removal).
     Q_INVOKABLE void reload();
+    // While true (while the list is shown) the list follows the skins
+    // folder: a skin added or removed on disk, by a download, another
+    // program or by hand, comes and goes at once.
+    void setFollowsFolder(bool follows);
+    bool followsFolder() const { return m_watcher != nullptr; }
     Q_INVOKABLE void choose(int row);
     // Deletes a downloaded skin (never the one that ships); the skin in use
     // gives way to the shipped one first. The list is read again from disk,
@@ -43,8 +49,10 @@ signals:
 
 private:
     void noteChoice();
+    void watchFolder();
 
     UserDefaults& m_defaults;
+    QFileSystemWatcher* m_watcher = nullptr; // child while following
     QStringList m_skins;
     QString m_chosen;
 };

@@ -10,7 +10,6 @@
 #include "skin/PositionSliderDelegate.h"
 #include "skin/SkinControlNames.h"
 #include "skin/SkinDelegate.h"
-#include "skin/SkinImageBudget.h"
 #include "skin/SkinIds.h"
 #include "skin/SkinProperties.h"
 #include "skin/SkinRowCell.h"
@@ -22,7 +21,6 @@
 #include "ui/TableView.h"
 #include "ui/TrackSlider.h"
 
-#include <QFile>
 
 namespace {
 const QString displayCellId = QStringLiteral("DisplayCell_ID");
@@ -39,23 +37,6 @@ int intAttribute(const AttributeMap& attributes, QStringView key)
 bool isHidden(const AttributeMap& attributes)
 {
     return attributes.value(u"hidden") == u"1";
-}
-
-// The longest chain of views nested in views anywhere in the definition,
-// counted without recursion: a skin from a download may nest thousands.
-int deepestViewNesting(const XmlNode* root)
-{
-    std::vector<std::pair<const XmlNode*, int>> pending { { root, 0 } };
-    int deepest = 0;
-    while (!pending.empty()) {
-        const auto [node, depth] = pending.back();
-        pending.pop_back();
-        deepest = std::max(deepest, depth);
-        for (const auto& [name, children] : node->childGroups())
-            for (const XmlNode* child : children)
-                pending.emplace_back(child, name == u"view" ? depth + 1 : 0);
-    }
-    return deepest;
 }
 }
 
@@ -89,30 +70,12 @@ void Skin::setDirectory(const QString& directory)
     // The controls of the old definition go with it.
     dropBuiltViews();
     m_files = SkinFileAccess(m_directoryPath);
-    XMLParser parser;
-    QFile file;
-    QString definition;
-    const bool read = m_files.resolve(QStringLiteral("SkinDefinition.xml"), &definition) == SkinFileAccess::Verdict::Found
-        && SkinFileAccess::openRegular(file, definition, SkinFileAccess::maxDefinitionBytes);
-    if (read)
-        parser.parseData(file.readAll());
-    m_skinData = parser.dictAtPath(u"skin");
-    const XmlNodePtr document = parser.rootNode();
-    m_isLoaded = read && parser.lastParseWasComplete() && document && document->children(u"skin");
-    // Views are built recursively; a skin nested deeper than any real one
-    // is broken, and is treated as a definition that could not be read.
-    if (deepestViewNesting(m_skinData.get()) > maxViewNesting) {
-        ConsoleLog::log(QStringLiteral("skin nests views deeper than %d; not used: %@"), maxViewNesting, m_directoryPath);
-        m_skinData = XMLParser().rootNode();
-        m_isLoaded = false;
-    }
-    // Every image it names is looked at before any is decoded.
-    if (const QString problem = SkinImageBudget::problemWith(m_skinData.get(), m_files); !problem.isEmpty()) {
-        ConsoleLog::log(QStringLiteral("skin %@ not used: %@"), directory, problem);
-        m_skinData = XMLParser().rootNode();
-        m_isLoaded = false;
-    }
-    m_skinApiVersion = float(StringHelpers::doubleValue(m_skinData->attributeDict.value(u"apiVersion")));
+    // Views are built recursively: the reader refuses a skin nested deeper
+    // than any real one, as it refuses one whose images it cannot take.
+    const SkinReader read = SkinReader::read(m_directoryPath, directory);
+    m_skinData = read.skin;
+    m_isLoaded = read.isLoaded;
+    m_skinApiVersion = read.apiVersion;
     ConsoleLog::log(QStringLiteral("skin api is %f"), double(m_skinApiVersion));
 }
 

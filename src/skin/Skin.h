@@ -3,6 +3,7 @@
 #include "core/xml/AttributeMap.h"
 #include "core/xml/XmlNode.h"
 #include "skin/SkinFileAccess.h"
+#include "skin/SkinReader.h"
 #include "ui/PagingScrollView.h"
 #include "vlc/VolumeRange.h"
 
@@ -79,7 +80,7 @@ public:
 
     // Views nest at most this deep (the orientation's root view counts);
     // a definition that nests deeper is refused like an unreadable one.
-    static constexpr int maxViewNesting = 64;
+    static constexpr int maxViewNesting = SkinReader::maxViewNesting;
 
     void setDirectory(const QString& directory);
     // The root view of "Portrait" or "Landscape", built on first use.

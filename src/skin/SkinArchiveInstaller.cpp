@@ -2,10 +2,8 @@
 
 #include "core/ConsoleLog.h"
 #include "core/HomePaths.h"
-#include "core/xml/XMLParser.h"
-#include "skin/SkinFileAccess.h"
 #include "core/SkinFolders.h"
-#include "skin/SkinImageBudget.h"
+#include "skin/SkinReader.h"
 #include "skin/SkinWorkLock.h"
 
 #include <QDir>
@@ -22,25 +20,6 @@
 #include <unistd.h>
 
 namespace {
-// The skin element of the folder's definition; none when it holds no
-// definition that reads whole as a skin.
-XmlNodePtr readDefinition(const QString& folder)
-{
-    const SkinFileAccess files(folder);
-    QString path;
-    QFile file;
-    if (QFileInfo(folder + QStringLiteral("/SkinDefinition.xml")).isSymLink()
-        || files.resolve(QStringLiteral("SkinDefinition.xml"), &path) != SkinFileAccess::Verdict::Found
-        || !SkinFileAccess::openRegular(file, path, SkinFileAccess::maxDefinitionBytes))
-        return nullptr;
-    XMLParser parser;
-    parser.parseData(file.readAll());
-    const XmlNodePtr document = parser.rootNode();
-    if (!parser.lastParseWasComplete() || !document || !document->children(u"skin"))
-        return nullptr;
-    return parser.dictAtPath(u"skin");
-}
-
 SkinInstallFailure failureFor(ZipArchive_BW::Fault fault)
 {
     switch (fault) {
@@ -203,11 +182,14 @@ SkinInstallResult SkinArchiveInstaller::placeSkins(const QString& workFolder, co
 
 SkinInstallResult SkinArchiveInstaller::checkSkin(const QString& folder, const QString& name)
 {
-    const XmlNodePtr skin = readDefinition(folder);
-    if (!skin)
+    // An archive holds no symlinks: one in its place was put there since.
+    const SkinReader skin = QFileInfo(folder + QStringLiteral("/SkinDefinition.xml")).isSymLink()
+        ? SkinReader()
+        : SkinReader::read(folder, name);
+    if (!skin.readWhole || skin.refusal == SkinReader::Refusal::TooDeep)
         return SkinInstallResult::failed(SkinInstallFailure::NotSkinArchive, name + QStringLiteral(" holds no skin"));
-    if (const QString problem = SkinImageBudget::problemWith(skin.get(), SkinFileAccess(folder)); !problem.isEmpty()) {
-        SkinInstallResult refused = SkinInstallResult::failed(SkinInstallFailure::ImagesRefused, name + QStringLiteral(": ") + problem);
+    if (skin.refusal == SkinReader::Refusal::Images) {
+        SkinInstallResult refused = SkinInstallResult::failed(SkinInstallFailure::ImagesRefused, name + QStringLiteral(": ") + skin.problem);
         refused.skin = name;
         return refused;
     }

@@ -25,7 +25,8 @@ SkinFileAccess::Verdict SkinFileAccess::resolve(const QString& name, QString* pa
 {
     if (name.isEmpty())
         return Verdict::Missing;
-    if (name.startsWith(u'/') || name.contains(QChar(0)))
+    // A backslash climbs out of the folder where it separates folders.
+    if (name.startsWith(u'/') || name.contains(QChar(0)) || name.contains(u'\\'))
         return Verdict::Refused;
     for (const QStringView part : QStringView(name).tokenize(u'/'))
         if (part == u"..")
@@ -42,18 +43,26 @@ SkinFileAccess::Verdict SkinFileAccess::resolve(const QString& name, QString* pa
     struct stat st {};
     if (!target.startsWith(m_canonical) || ::stat(QFile::encodeName(target).constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return Verdict::Refused;
-    *path = target;
+    if (path)
+        *path = target;
     return Verdict::Found;
 }
 
 bool SkinFileAccess::openRegular(QFile& file, const QString& path, qint64 maxBytes)
 {
-    // Without blocking: opening a fifo for reading would wait for a writer.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+    const QByteArray name = QFile::encodeName(path);
+    // Only a regular file is opened at all: opening a fifo for reading waits
+    // for a writer, opening a device may act on it.
+    struct stat before {};
+    if (::lstat(name.constData(), &before) != 0 || !S_ISREG(before.st_mode) || before.st_size > maxBytes)
+        return false;
+    // Something swapped in meanwhile is opened without blocking and let go.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return false;
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > maxBytes
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_dev != before.st_dev || st.st_ino != before.st_ino
+        || st.st_size > maxBytes
         || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return false;

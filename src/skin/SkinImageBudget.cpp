@@ -33,18 +33,19 @@ QSet<QString> imageNames(const XmlNode* skin)
     return names;
 }
 
-// The size the header claims; invalid when the file cannot be read as an image.
-QSize headerSize(QFile& file)
+bool withinOneImage(const QSize& size)
 {
-    QImageReader reader(&file);
-    return reader.size();
+    return size.isValid() && size.width() <= SkinImageBudget::maxSide && size.height() <= SkinImageBudget::maxSide
+        && qint64(size.width()) * size.height() <= SkinImageBudget::maxImagePixels;
 }
 }
 
 QString SkinImageBudget::twinName(const QString& name)
 {
+    const qsizetype slash = name.lastIndexOf(u'/');
     const qsizetype dot = name.lastIndexOf(u'.');
-    if (dot < 0 || dot < name.lastIndexOf(u'/'))
+    // A name that is all extension (".png") has no base to add to.
+    if (dot <= slash + 1)
         return name + QStringLiteral("@2x");
     return name.left(dot) + QStringLiteral("@2x") + name.mid(dot);
 }
@@ -67,11 +68,11 @@ QString SkinImageBudget::problemWith(const XmlNode* skin, const SkinFileAccess& 
                 return QStringLiteral("the image \"%1\" cannot be read or is larger than %2 MB")
                     .arg(file)
                     .arg(maxImageBytes >> 20);
-            const QSize size = headerSize(image);
+            const QSize size = QImageReader(&image).size();
             if (!size.isValid())
                 continue; // shown as a missing image
             const qint64 pixels = qint64(size.width()) * size.height();
-            if (pixels > maxImagePixels)
+            if (!withinOneImage(size))
                 return QStringLiteral("the image \"%1\" has %2 x %3 pixels").arg(file).arg(size.width()).arg(size.height());
             total += pixels;
             if (total > maxSkinPixels)
@@ -81,14 +82,22 @@ QString SkinImageBudget::problemWith(const XmlNode* skin, const SkinFileAccess& 
     return QString();
 }
 
+QSize SkinImageBudget::size(const QString& path)
+{
+    QFile file;
+    if (!SkinFileAccess::openRegular(file, path, maxImageBytes))
+        return {};
+    const QSize size = QImageReader(&file).size();
+    return withinOneImage(size) ? size : QSize();
+}
+
 QImage SkinImageBudget::read(const QString& path)
 {
     QFile file;
     if (!SkinFileAccess::openRegular(file, path, maxImageBytes))
         return {};
     QImageReader reader(&file);
-    const QSize size = reader.size();
-    if (!size.isValid() || qint64(size.width()) * size.height() > maxImagePixels)
+    if (!withinOneImage(reader.size()))
         return {};
     return reader.read();
 }

@@ -51,12 +51,19 @@ QString TouchSkins::chosen() const
 
 QString TouchSkins::question() const
 {
-    return m_link.isEmpty() ? QString() : fmt(localizedString("Do you want to download a skin from:\n%@"), m_link);
+    if (m_waiting.isEmpty() || isDownloading())
+        return {};
+    return fmt(localizedString("Do you want to download a skin from:\n%@"), m_waiting.first());
 }
 
 void TouchSkins::reload()
 {
     m_list->reload();
+}
+
+void TouchSkins::setListShown(bool shown)
+{
+    m_list->setFollowsFolder(shown);
 }
 
 void TouchSkins::choose(int row)
@@ -104,17 +111,26 @@ bool TouchSkins::mayLoad(const QUrl& url)
 void TouchSkins::ask(const QString& link)
 {
     ConsoleLog::log(QStringLiteral("launched with url: %@"), link);
-    m_link = link;
-    emit questionChanged();
+    if (m_waiting.contains(link))
+        return;
+    if (m_waiting.size() >= maxWaitingLinks) {
+        ConsoleLog::log(QStringLiteral("too many skin links at once; not asking about %@"), link);
+        return;
+    }
+    m_waiting.append(link);
+    if (m_waiting.size() == 1 && !isDownloading())
+        emit questionChanged();
 }
 
 void TouchSkins::answer(bool download)
 {
-    const QString link = m_link;
-    m_link.clear();
-    emit questionChanged();
-    if (!download || link.isEmpty() || isDownloading())
+    if (question().isEmpty())
         return;
+    const QString link = m_waiting.takeFirst();
+    if (!download) {
+        emit questionChanged();
+        return;
+    }
     auto* downloader = new SkinDownloader(this);
     downloader->setAlerts(&m_alerts);
     downloader->setDeletesWhenDone(true);
@@ -125,11 +141,15 @@ void TouchSkins::answer(bool download)
         emit downloadChanged();
     });
     // The downloader tells how it went; the list shows what is installed now.
+    // The next link is asked about once this one is in.
     connect(downloader, &SkinDownloader::finished, this, [this] {
         m_downloader = nullptr;
         m_list->reload();
         emit downloadChanged();
+        if (!m_waiting.isEmpty())
+            emit questionChanged();
     });
     emit downloadChanged();
+    emit questionChanged();
     downloader->downloadSkin(link);
 }

@@ -1,102 +1,85 @@
 // libFuzzer target: a skin definition as a downloaded skin brings it, read by
-// the skin loader, both orientations built and shown offscreen in a
-// phone-sized window, and the player's state put through the setters.
+// playerlink-touch's skin reader into its scene, both orientations built and
+// laid out at a phone's size and at twice its pixels, the player's state put
+// through the setters, and every image a control shows asked of the image
+// provider as Qt Quick would ask for it.
 #include "core/ConsoleLog.h"
-#include "core/UserDefaults.h"
-#include "skin/Skin.h"
-#include "skin/SkinDelegate.h"
+#include "touch/skin/SkinControl.h"
+#include "touch/skin/SkinImageProvider.h"
+#include "touch/skin/SkinScene.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QImage>
-#include <QPainter>
+#include <QGuiApplication>
+#include <QStringListModel>
 #include <QTemporaryDir>
 
-#include <memory>
+#include <vector>
 
 namespace {
-class QuietDelegate : public SkinDelegate {
-public:
-    void previous() override { }
-    void stop() override { }
-    void playPause() override { }
-    void next() override { }
-    void random() override { }
-    void repeat() override { }
-    void loop() override { }
-    void volumeDown() override { }
-    void volumeUp() override { }
-    void scanForward() override { }
-    void scanBack() override { }
-    void dvdUp() override { }
-    void dvdDown() override { }
-    void dvdLeft() override { }
-    void dvdRight() override { }
-    void dvdSelect() override { }
-    void dvdMenu() override { }
-    void sliderPositionChanged(double) override { }
-    void sliderVolumeChanged(double) override { }
-    void seek(int) override { }
-    void setVolume(int) override { }
-    int numberOfRowsInSection(TableView*, int) override { return 0; }
-    TableViewCell* cellForRowAtIndexPath(TableView*, const IndexPath&) override { return nullptr; }
-};
-
-QString definitionPath;
+QString skinFolder;
 }
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    // In memory: the code under test writes files (and syncs them) on every input.
     static QTemporaryDir home(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/playerlink-fuzz-XXXXXX")
                                                                      : QDir::tempPath() + QStringLiteral("/playerlink-fuzz-XXXXXX"));
     qputenv("PLAYERLINK_HOME", QFile::encodeName(home.path()));
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(*argc, *argv);
+    static QGuiApplication app(*argc, *argv);
     ConsoleLog::setEnabled(false);
     // The shipped skin's images, so that image names in the input can hit real files.
-    const QString skin = home.path() + QStringLiteral("/Skin");
-    QDir().mkpath(skin);
+    skinFolder = home.path() + QStringLiteral("/Skin");
+    QDir().mkpath(skinFolder);
     const QDir shipped(QStringLiteral(PLAYERLINK_SOURCE_DIR "/resources/DefaultSkin"));
     for (const QString& name : shipped.entryList({ QStringLiteral("*.png") }, QDir::Files))
-        QFile::copy(shipped.filePath(name), skin + u'/' + name);
-    definitionPath = skin + QStringLiteral("/SkinDefinition.xml");
+        QFile::copy(shipped.filePath(name), skinFolder + u'/' + name);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     {
-        QFile file(definitionPath);
+        QFile file(skinFolder + QStringLiteral("/SkinDefinition.xml"));
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             return 0;
         file.write(reinterpret_cast<const char*>(data), qint64(size));
     }
-    QuietDelegate delegate;
+    QStringListModel playlist({ QStringLiteral("One"), QStringLiteral("Bob's Café Song.wav") });
+    SkinImageProvider provider;
     {
-        Skin skin(QStringLiteral("Skin"), &delegate, UserDefaults::standard());
-        for (const QString orientation : { QStringLiteral("Portrait"), QStringLiteral("Landscape") }) {
-            QWidget window;
-            window.resize(390, 672);
-            QWidget* view = skin.viewNamed(orientation);
-            if (!view)
-                continue;
-            view->setParent(&window);
-            skin.setMaxVolume(200);
-            skin.setStatus(QStringLiteral("Connected to 127.0.0.1"));
-            skin.setNowPlaying(QStringLiteral("Bob's Café Song.wav"));
-            skin.setIsPlaying(true, false, 4);
-            skin.setVolumeAnimated(150, false);
-            skin.setLooping(true, false, true);
-            skin.setTimeElapsed(12, 18, 30, false);
-            skin.reloadTableData();
-            skin.flipScrollView();
-            QImage picture(window.size(), QImage::Format_ARGB32_Premultiplied);
-            QPainter painter(&picture);
-            window.render(&painter);
-            painter.end();
-            view->setParent(nullptr); // the skin owns its views
+        SkinScene scene;
+        scene.setPlaylist(&playlist);
+        scene.setDirectory(skinFolder);
+        for (const QSizeF area : { QSizeF(390, 672), QSizeF(760, 314) }) {
+            for (const qreal ratio : { 1.0, 2.0 }) {
+                scene.setDevicePixelRatio(ratio);
+                scene.setAreaSize(area);
+            }
+            scene.setLiveness(SkinScene::Live);
+            scene.setMaxVolume(200);
+            scene.setStatus(QStringLiteral("Connected to 127.0.0.1"));
+            scene.setNowPlaying(QStringLiteral("Bob's Café Song.wav"));
+            scene.setItemsInPlaylist(2);
+            scene.setStopped(false);
+            scene.setPlaying(true);
+            scene.setVolume(150);
+            scene.setLooping(true);
+            scene.setElapsed(12);
+            scene.setRemaining(18);
+            scene.setLength(30);
+            scene.setCurrentRow(1);
+            scene.flipPages();
+            std::vector<SkinControl*> controls;
+            if (SkinControl* root = scene.root(scene.orientation()))
+                root->collect(controls);
+            for (SkinControl* control : controls) {
+                const QString url = control->image().toString();
+                if (url.isEmpty())
+                    continue;
+                QSize imageSize;
+                provider.requestImage(url.mid(int(qstrlen("image://skin/"))), &imageSize, QSize());
+            }
         }
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

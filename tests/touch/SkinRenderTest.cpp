@@ -1,8 +1,10 @@
 // The shipped skin drawn by the Qt Quick front end in a real window: laid
 // out to fit, built per orientation on first use, showing the player's
 // state by the skin's rules, answering touches and the mouse, and telling
-// assistive technology what each control is.
+// assistive technology what each control is. Hostile skins drawn there are
+// refused without waiting or filling memory.
 
+#include "BlankPng.h"
 #include "SkinStageWindow.h"
 #include "TestSupport.h"
 #include "core/PreferenceKeys.h"
@@ -10,11 +12,24 @@
 #include "touch/skin/SkinPlaylistRows.h"
 
 #include <QAccessible>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QStringListModel>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdio>
+#include <functional>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 using K = SkinControl;
@@ -30,6 +45,68 @@ void playing(SkinScene& scene, int items)
     scene.setItemsInPlaylist(items);
     scene.setStopped(false);
     scene.setPlaying(true);
+}
+
+// A fifo that tells whether anything opened it. A writer waits on it
+// meanwhile, so that a reader opening it is let through at once (and reads
+// its end) instead of waiting for good.
+class WatchedFifo {
+public:
+    explicit WatchedFifo(const QString& path)
+        : m_path(QFile::encodeName(path))
+    {
+        EXPECT_EQ(::mkfifo(m_path.constData(), 0600), 0);
+        m_watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        EXPECT_GE(::inotify_add_watch(m_watch, m_path.constData(), IN_OPEN), 0);
+        // Every opening finds a writer, however often the reader comes back.
+        m_writer = std::thread([this] {
+            while (!m_done) {
+                const int fd = ::open(m_path.constData(), O_WRONLY | O_CLOEXEC);
+                if (fd >= 0)
+                    ::close(fd);
+            }
+        });
+    }
+    ~WatchedFifo()
+    {
+        // A reader kept open lets the writer go, and never wait again.
+        m_done = true;
+        const int fd = ::open(m_path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        m_writer.join();
+        if (fd >= 0)
+            ::close(fd);
+        ::close(m_watch);
+    }
+    bool wasOpened() const
+    {
+        char events[4096];
+        return ::read(m_watch, events, sizeof events) > 0;
+    }
+
+private:
+    QByteArray m_path;
+    int m_watch = -1;
+    std::atomic<bool> m_done = false;
+    std::thread m_writer;
+};
+
+// The process's memory in MB: "VmRSS" now, "VmHWM" the most since the
+// last resetPeakMemory(); -1 where the system does not say.
+long memoryMegabytes(const char* field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith(field))
+                return line.mid(int(qstrlen(field)) + 1).trimmed().split(' ').first().toLong() / 1024;
+    return -1;
+}
+
+void resetPeakMemory()
+{
+    QFile reset(QStringLiteral("/proc/self/clear_refs"));
+    if (reset.open(QIODevice::WriteOnly))
+        reset.write("5");
 }
 }
 
@@ -245,4 +322,85 @@ TEST(SkinRender, AssistiveTechnologyFindsEveryControlByNameAndRole)
     EXPECT_TRUE(slider);
     rows.sort();
     EXPECT_EQ(rows, QStringList({ "One.wav", "Two.wav" }));
+}
+
+// Skins made to hurt: each is refused whole, the window draws without it,
+// and nothing waits on a fifo or holds the images' claimed pixels.
+TEST(SkinRender, HostileSkinsAreRefusedWithoutWaitingOrFillingMemory)
+{
+    QTemporaryDir home;
+    const QString elsewhere = home.filePath(QStringLiteral("elsewhere"));
+    QDir().mkpath(elsewhere);
+    WatchedFifo outsideFifo(elsewhere + QStringLiteral("/pipe.png"));
+    QFile outsidePicture(elsewhere + QStringLiteral("/secret.png"));
+    ASSERT_TRUE(outsidePicture.open(QIODevice::WriteOnly));
+    outsidePicture.write(blankPng(20, 20));
+    outsidePicture.close();
+    QFile outsideDefinition(elsewhere + QStringLiteral("/SkinDefinition.xml"));
+    ASSERT_TRUE(outsideDefinition.open(QIODevice::WriteOnly));
+    outsideDefinition.write(R"(<skin apiVersion="4"><Portrait><view width="320" height="480"><button id="Next" width="50" height="50"/></view></Portrait></skin>)");
+    outsideDefinition.close();
+    auto write = [](const QString& path, const QByteArray& data) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(data);
+    };
+    auto naming = [](const QStringList& images) {
+        QByteArray xml = R"(<skin apiVersion="4"><Portrait><view width="320" height="480"><button id="Next" width="50" height="50"/>)";
+        for (const QString& image : images)
+            xml += R"(<image width="320" height="480" imgNormal=")" + image.toUtf8() + R"("/>)";
+        return xml + "</view></Portrait></skin>";
+    };
+    std::unique_ptr<WatchedFifo> insideFifo;
+    const std::vector<std::pair<const char*, std::function<void(const QString&)>>> hostile {
+        // 16 pictures of 2 million pixels each, a few kilobytes as files.
+        { "many large images", [&](const QString& skin) {
+              QStringList images;
+              for (int i = 0; i < 16; ++i) {
+                  images << QStringLiteral("big%1.png").arg(i);
+                  write(skin + u'/' + images.last(), blankPng(2048, 1024));
+              }
+              write(skin + QStringLiteral("/SkinDefinition.xml"), naming(images));
+          } },
+        { "an image climbing out to a fifo", [&](const QString& skin) {
+              write(skin + QStringLiteral("/SkinDefinition.xml"), naming({ QStringLiteral("../elsewhere/pipe.png") }));
+          } },
+        { "an image linking out to a fifo", [&](const QString& skin) {
+              QFile::link(elsewhere + QStringLiteral("/pipe.png"), skin + QStringLiteral("/pipe.png"));
+              write(skin + QStringLiteral("/SkinDefinition.xml"), naming({ QStringLiteral("pipe.png") }));
+          } },
+        { "an image linking out to a file", [&](const QString& skin) {
+              QFile::link(elsewhere + QStringLiteral("/secret.png"), skin + QStringLiteral("/secret.png"));
+              write(skin + QStringLiteral("/SkinDefinition.xml"), naming({ QStringLiteral("secret.png") }));
+          } },
+        { "the definition linking out to a file", [&](const QString& skin) {
+              QFile::link(elsewhere + QStringLiteral("/SkinDefinition.xml"), skin + QStringLiteral("/SkinDefinition.xml"));
+          } },
+        { "the definition a fifo", [&](const QString& skin) {
+              insideFifo = std::make_unique<WatchedFifo>(skin + QStringLiteral("/SkinDefinition.xml"));
+          } },
+    };
+    int number = 0;
+    for (const auto& [what, make] : hostile) {
+        SCOPED_TRACE(what);
+        const QString skin = home.filePath(QStringLiteral("skin%1").arg(++number));
+        QDir().mkpath(skin);
+        make(skin);
+        resetPeakMemory();
+        const long before = memoryMegabytes("VmRSS");
+        QElapsedTimer clock;
+        clock.start();
+        {
+            SkinStageWindow stage(QSize(390, 672), skin);
+            EXPECT_FALSE(stage.scene().isLoaded());
+            const SkinControl* shown = stage.scene().root(stage.scene().orientation());
+            EXPECT_TRUE(!shown || shown->children().empty());
+            EXPECT_FALSE(stage.view().grabWindow().isNull());
+        }
+        std::printf("[ figures  ] %s: %lld ms, peak %ld MB from %ld MB\n", what, clock.elapsed(), memoryMegabytes("VmHWM"), before);
+        EXPECT_FALSE(outsideFifo.wasOpened());
+        if (insideFifo)
+            EXPECT_FALSE(insideFifo->wasOpened());
+        insideFifo.reset();
+    }
 }

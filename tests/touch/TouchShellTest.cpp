@@ -485,16 +485,17 @@ TEST(TouchShell, InstallSkinInstallsFromALinkAsPlayerlinkDoes)
         QString out, err;
     };
     // The event loop serves the link meanwhile.
-    auto install = [&](const QString& link) {
+    auto launch = [&](const QStringList& arguments) {
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("PLAYERLINK_HOME"), home.path());
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(PLAYERLINK_TOUCH_PATH), { QStringLiteral("--install-skin"), link });
+        program.start(QStringLiteral(PLAYERLINK_TOUCH_PATH), arguments);
         EXPECT_TRUE(waitUntil([&] { return program.state() == QProcess::NotRunning; }, 60000));
         return Run { program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
                      QString::fromUtf8(program.readAllStandardOutput()), QString::fromUtf8(program.readAllStandardError()) };
     };
+    auto install = [&](const QString& link) { return launch({ QStringLiteral("--install-skin"), link }); };
     const Run run = install(QStringLiteral("plskins://%1/skins/aurora.zip").arg(gallery.hostAddress()));
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, u"Installed skin \"Aurora\"\n");
@@ -504,6 +505,8 @@ TEST(TouchShell, InstallSkinInstallsFromALinkAsPlayerlinkDoes)
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(refused.err.startsWith(u"Skin not installed: ")) << refused.err.toStdString();
     EXPECT_EQ(QDir(SkinFolders::installedSkins()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList { "Aurora" });
+    // Nothing to install is a usage error.
+    EXPECT_EQ(launch({ QStringLiteral("--install-skin") }).exitCode, 2);
 
     // A running playerlink-touch takes a later launch's install and does it.
     QDir(SkinFolders::installedSkins()).removeRecursively();

@@ -223,7 +223,8 @@ TEST(TouchSkins, ASkinFromTheGalleryIsDownloadedChosenAndDeleted)
 }
 
 // Outside edit mode a sideways swipe on a downloaded skin shows its Delete,
-// as playerlink's list does; the shipped skin has none.
+// as playerlink's list does; the shipped skin has none. The list follows
+// the skins folder while shown.
 TEST(TouchSkins, ASwipeOnADownloadedSkinShowsItsDelete)
 {
     ASSERT_TRUE(QDir().mkpath(SkinFolders::installedSkins() + QStringLiteral("/Dusk")));
@@ -243,6 +244,9 @@ TEST(TouchSkins, ASwipeOnADownloadedSkinShowsItsDelete)
         QTest::qWait(400);
     };
     ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("skin-Dusk")); }));
+    // A skin made on disk while the list is shown comes into it.
+    ASSERT_TRUE(QDir().mkpath(SkinFolders::installedSkins() + QStringLiteral("/Dawn")));
+    EXPECT_TRUE(waitUntil([&] { return w.item(QStringLiteral("skin-Dawn")); }));
     swipeLeft(shipped);
     EXPECT_FALSE(w.item(QStringLiteral("deleteSkin-") + shipped));
     EXPECT_FALSE(w.item(QStringLiteral("deleteSkin-Dusk")));

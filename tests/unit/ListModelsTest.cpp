@@ -13,6 +13,7 @@
 #include "models/NewsModel.h"
 #include "models/PlaylistModel.h"
 #include "models/RemotesModel.h"
+#include "models/SkinGalleryAddress.h"
 #include "models/SkinListModel.h"
 #include "models/TableStructureModel.h"
 #include "models/TrackModel.h"
@@ -378,6 +379,43 @@ TEST(SkinListModel, ListsTheShippedSkinFirstAndTheChoice)
     EXPECT_EQ(defaults.stringForKey(PreferenceKeys::skin), QStringLiteral("Documents/Skins/Zebra"));
     EXPECT_TRUE(flag(model, 2, SkinListModel::ChosenRole));
     EXPECT_FALSE(flag(model, 0, SkinListModel::ChosenRole));
+}
+
+TEST(SkinListModel, FollowsTheSkinsFolderWhileShown)
+{
+    ScopedHome home; // no skins folder yet
+    UserDefaults defaults(home.path() + QStringLiteral("/skins.ini"));
+    SkinListModel model(defaults);
+    testModel(&model);
+    ModelSpy spy(&model);
+    model.setFollowsFolder(true);
+    ASSERT_TRUE(QDir().mkpath(SkinFolders::installedSkins() + QStringLiteral("/Aurora")));
+    ASSERT_TRUE(waitUntil([&] { return model.rowCount() == 2; }));
+    EXPECT_EQ(text(model, 1), QStringLiteral("Aurora"));
+    // Work folders of an install come and go unlisted, and change no row.
+    const int changes = spy.structural();
+    ASSERT_TRUE(QDir().mkpath(SkinFolders::installedSkins() + QStringLiteral("/__install-x2/Glacier")));
+    ASSERT_TRUE(QDir().rename(SkinFolders::installedSkins() + QStringLiteral("/__install-x2/Glacier"),
+                              SkinFolders::installedSkins() + QStringLiteral("/Glacier")));
+    ASSERT_TRUE(waitUntil([&] { return model.rowCount() == 3; }));
+    EXPECT_EQ(spy.structural(), changes + 1);
+    ASSERT_TRUE(QDir(SkinFolders::installedSkins() + QStringLiteral("/Aurora")).removeRecursively());
+    ASSERT_TRUE(waitUntil([&] { return model.rowCount() == 2; }));
+    EXPECT_EQ(text(model, 1), QStringLiteral("Glacier"));
+}
+
+TEST(SkinGalleryAddress, CompletesTypedAddressesAsABrowserBarWould)
+{
+    auto completed = [](const char* typed) { return SkinGalleryAddress::completedAddress(QString::fromUtf8(typed)); };
+    EXPECT_EQ(completed("http://skins.example/x"), u"http://skins.example/x");
+    EXPECT_EQ(completed("https://skins.example"), u"https://skins.example");
+    EXPECT_EQ(completed("www.skins.example"), u"http://www.skins.example");
+    EXPECT_EQ(completed("skins.example/new"), u"http://www.skins.example/new");
+    // Never a "www." before an address, localhost, a port or a name without a dot.
+    for (const char* typed : { "127.0.0.1:18900", "192.168.1.20/skins", "[::1]:8080/x", "localhost", "localhost:8080",
+                               "gallery.lan:8000/new", "mediabox/skins" })
+        EXPECT_EQ(completed(typed), QStringLiteral("http://") + QString::fromLatin1(typed));
+    EXPECT_EQ(completed("  "), QString());
 }
 
 TEST(NewsModel, LoadsTheFeedsAndTellsOfUnreadNews)

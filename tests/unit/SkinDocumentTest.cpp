@@ -1,10 +1,13 @@
-// Reading skin definitions without a view toolkit, and finding their images
-// inside the skin's folder only.
+// Reading skin definitions without a view toolkit, through the one reader
+// with every limit, and finding their images inside the skin's folder only.
 
+#include "BlankPng.h"
 #include "TestSupport.h"
 #include "models/skin/SkinColour.h"
 #include "models/skin/SkinDocument.h"
-#include "models/skin/SkinImageFile.h"
+#include "skin/SkinFileAccess.h"
+#include "skin/SkinImageBudget.h"
+#include "skin/SkinReader.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +15,10 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <tuple>
+#include <vector>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -116,7 +123,7 @@ TEST(SkinDocument, RefusesDefinitionsTooLargeTooDeepOrBroken)
 {
     SkinFolder deep;
     QByteArray nested;
-    for (int i = 0; i <= SkinDocument::maxViewNesting; ++i)
+    for (int i = 0; i <= SkinReader::maxViewNesting; ++i)
         nested += "<view>";
     deep.write(QStringLiteral("SkinDefinition.xml"), "<skin><Portrait>" + nested + "</Portrait></skin>");
     EXPECT_FALSE(SkinDocument(deep.path()).isLoaded());
@@ -124,7 +131,7 @@ TEST(SkinDocument, RefusesDefinitionsTooLargeTooDeepOrBroken)
 
     SkinFolder large;
     large.write(QStringLiteral("SkinDefinition.xml"),
-                "<skin apiVersion=\"4\"><!--" + QByteArray(SkinDocument::maxDefinitionBytes, 'x') + "--></skin>");
+                "<skin apiVersion=\"4\"><!--" + QByteArray(SkinReader::maxDefinitionBytes, 'x') + "--></skin>");
     EXPECT_FALSE(SkinDocument(large.path()).isLoaded());
     EXPECT_FLOAT_EQ(SkinDocument(large.path()).apiVersion(), 0);
 
@@ -143,7 +150,62 @@ TEST(SkinColour, ComponentsAreUsedAsGivenAndShortStringsAreWhite)
     EXPECT_EQ(SkinColour::fromString(QString()), QColor(Qt::white));
 }
 
-TEST(SkinImageFile, ResolvesOnlyRegularFilesInsideTheSkinFolder)
+// A skin naming an image outside its folder, or images past their budget,
+// is not shown at all: the screen then gives way to the built-in skin.
+TEST(SkinDocument, RefusesSkinsWhoseFilesLeaveTheFolderOrWhoseImagesPassTheirBudget)
+{
+    SkinFolder outside;
+    outside.write(QStringLiteral("secret.png"), blankPng(10, 10));
+    outside.write(QStringLiteral("SkinDefinition.xml"), R"(<skin apiVersion="4"><Portrait><view width="9"/></Portrait></skin>)");
+    const QString secret = outside.path() + QStringLiteral("/secret.png");
+    auto naming = [](const QStringList& images) {
+        QByteArray xml = R"(<skin apiVersion="4"><Portrait><view width="320" height="400">)";
+        for (const QString& image : images)
+            xml += R"(<image width="10" height="10" imgNormal=")" + image.toUtf8() + R"("/>)";
+        return xml + "</view></Portrait></skin>";
+    };
+    const std::vector<std::tuple<const char*, QStringList, std::function<void(const SkinFolder&)>>> refused {
+        { "climbing out", { QStringLiteral("../") + QFileInfo(outside.path()).fileName() + QStringLiteral("/secret.png") }, {} },
+        { "absolute", { QStringLiteral("/dev/zero") }, {} },
+        { "linking out", { QStringLiteral("out.png") },
+          [&](const SkinFolder& skin) { QFile::link(secret, skin.path() + QStringLiteral("/out.png")); } },
+        { "a fifo", { QStringLiteral("pipe.png") },
+          [](const SkinFolder& skin) { ::mkfifo(QFile::encodeName(skin.path() + QStringLiteral("/pipe.png")).constData(), 0600); } },
+        { "a twin too large", { QStringLiteral("a.png") },
+          [](const SkinFolder& skin) { skin.write(QStringLiteral("a@2x.png"), blankPng(4096, 2049)); } },
+        { "too large together", { QStringLiteral("a.png"), QStringLiteral("b.png"), QStringLiteral("c.png"), QStringLiteral("d.png") },
+          [](const SkinFolder& skin) {
+              for (const char* name : { "a.png", "b.png", "c.png", "d.png" })
+                  skin.write(QString::fromLatin1(name), blankPng(2900, 2200));
+          } },
+        { "the definition linking out", {},
+          [&](const SkinFolder& skin) {
+              QFile::remove(skin.path() + QStringLiteral("/SkinDefinition.xml"));
+              QFile::link(outside.path() + QStringLiteral("/SkinDefinition.xml"), skin.path() + QStringLiteral("/SkinDefinition.xml"));
+          } },
+    };
+    for (const auto& [what, images, prepare] : refused) {
+        SCOPED_TRACE(what);
+        SkinFolder skin;
+        skin.write(QStringLiteral("SkinDefinition.xml"), naming(images));
+        skin.write(QStringLiteral("a.png"), blankPng(10, 10));
+        if (prepare)
+            prepare(skin);
+        const SkinDocument document(skin.path());
+        EXPECT_FALSE(document.isLoaded());
+        const SkinElement* shown = document.root(QStringLiteral("Portrait"));
+        EXPECT_TRUE(!shown || shown->children.empty());
+    }
+    // Sub-folders, symlinks that stay inside and missing images are fine.
+    SkinFolder fine;
+    fine.write(QStringLiteral("SkinDefinition.xml"), naming({ "a.png", "img/b.png", "inner.png", "missing.png" }));
+    fine.write(QStringLiteral("a.png"), blankPng(10, 10));
+    fine.write(QStringLiteral("img/b.png"), blankPng(2900, 2200));
+    QFile::link(fine.path() + QStringLiteral("/a.png"), fine.path() + QStringLiteral("/inner.png"));
+    EXPECT_TRUE(SkinDocument(fine.path()).isLoaded());
+}
+
+TEST(SkinFileAccess, ResolvesOnlyRegularFilesInsideTheSkinFolder)
 {
     SkinFolder outside;
     outside.image(QStringLiteral("secret.png"), QSize(2, 2));
@@ -155,10 +217,15 @@ TEST(SkinImageFile, ResolvesOnlyRegularFilesInsideTheSkinFolder)
     ASSERT_EQ(::symlink(qPrintable(skin.path() + QStringLiteral("/play.png")), qPrintable(skin.path() + QStringLiteral("/alias.png"))), 0);
     ASSERT_EQ(::mkfifo(qPrintable(skin.path() + QStringLiteral("/pipe.png")), 0600), 0);
 
+    const SkinFileAccess files(skin.path());
     const QString root = QFileInfo(skin.path()).canonicalFilePath();
-    EXPECT_EQ(SkinImageFile::resolve(skin.path(), QStringLiteral("play.png")), root + QStringLiteral("/play.png"));
-    EXPECT_EQ(SkinImageFile::resolve(skin.path(), QStringLiteral("buttons/stop.png")), root + QStringLiteral("/buttons/stop.png"));
-    EXPECT_EQ(SkinImageFile::resolve(skin.path(), QStringLiteral("alias.png")), root + QStringLiteral("/play.png"));
+    auto resolved = [&](const QString& name) {
+        QString path;
+        return files.resolve(name, &path) == SkinFileAccess::Verdict::Found ? path : QString();
+    };
+    EXPECT_EQ(resolved(QStringLiteral("play.png")), root + QStringLiteral("/play.png"));
+    EXPECT_EQ(resolved(QStringLiteral("buttons/stop.png")), root + QStringLiteral("/buttons/stop.png"));
+    EXPECT_EQ(resolved(QStringLiteral("alias.png")), root + QStringLiteral("/play.png"));
     const QString refused[] = {
         QStringLiteral("../") + QFileInfo(outside.path()).fileName() + QStringLiteral("/secret.png"),
         outside.path() + QStringLiteral("/secret.png"),
@@ -167,23 +234,27 @@ TEST(SkinImageFile, ResolvesOnlyRegularFilesInsideTheSkinFolder)
         QStringLiteral("folder.png"),
         QStringLiteral("pipe.png"),
         QStringLiteral("buttons\\stop.png"),
-        QStringLiteral("missing.png"),
-        QString(),
     };
     for (const QString& name : refused)
-        EXPECT_TRUE(SkinImageFile::resolve(skin.path(), name).isEmpty()) << qPrintable(name);
+        EXPECT_EQ(files.resolve(name, nullptr), SkinFileAccess::Verdict::Refused) << qPrintable(name);
+    EXPECT_EQ(files.resolve(QStringLiteral("missing.png"), nullptr), SkinFileAccess::Verdict::Missing);
+    EXPECT_EQ(files.resolve(QString(), nullptr), SkinFileAccess::Verdict::Missing);
 }
 
-TEST(SkinImageFile, DecodesOnlyImagesWhoseHeaderGivesAModestSize)
+TEST(SkinImageBudget, DecodesOnlyImagesWhoseHeaderGivesAModestSize)
 {
     SkinFolder skin;
-    skin.image(QStringLiteral("wide.png"), QSize(SkinImageFile::maxSide + 1, 1));
-    skin.image(QStringLiteral("edge.png"), QSize(SkinImageFile::maxSide, 1));
+    skin.write(QStringLiteral("wide.png"), blankPng(SkinImageBudget::maxSide + 1, 1));
+    skin.write(QStringLiteral("large.png"), blankPng(SkinImageBudget::maxSide, 2049));
+    skin.image(QStringLiteral("edge.png"), QSize(SkinImageBudget::maxSide, 1));
     skin.write(QStringLiteral("junk.png"), "not an image");
-    EXPECT_TRUE(SkinImageFile::read(skin.path() + QStringLiteral("/wide.png")).isNull());
-    EXPECT_FALSE(SkinImageFile::size(skin.path() + QStringLiteral("/wide.png")).isValid());
-    EXPECT_EQ(SkinImageFile::read(skin.path() + QStringLiteral("/edge.png")).size(), QSize(SkinImageFile::maxSide, 1));
-    EXPECT_TRUE(SkinImageFile::read(skin.path() + QStringLiteral("/junk.png")).isNull());
-    EXPECT_EQ(SkinImageFile::twinName(QStringLiteral("dir.v2/play.png")), u"dir.v2/play@2x.png");
-    EXPECT_EQ(SkinImageFile::twinName(QStringLiteral("dir.v2/play")), u"dir.v2/play@2x");
+    for (const char* name : { "wide.png", "large.png", "junk.png" }) {
+        const QString path = skin.path() + u'/' + QLatin1String(name);
+        EXPECT_TRUE(SkinImageBudget::read(path).isNull()) << name;
+        EXPECT_FALSE(SkinImageBudget::size(path).isValid()) << name;
+    }
+    EXPECT_EQ(SkinImageBudget::read(skin.path() + QStringLiteral("/edge.png")).size(), QSize(SkinImageBudget::maxSide, 1));
+    EXPECT_EQ(SkinImageBudget::twinName(QStringLiteral("dir.v2/play.png")), u"dir.v2/play@2x.png");
+    EXPECT_EQ(SkinImageBudget::twinName(QStringLiteral("dir.v2/play")), u"dir.v2/play@2x");
+    EXPECT_EQ(SkinImageBudget::twinName(QStringLiteral("dir/.png")), u"dir/.png@2x");
 }

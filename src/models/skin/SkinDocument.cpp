@@ -3,8 +3,8 @@
 #include "core/ConsoleLog.h"
 #include "core/StringHelpers.h"
 #include "core/xml/XMLParser.h"
+#include "skin/SkinReader.h"
 
-#include <QFile>
 
 #include <algorithm>
 #include <iterator>
@@ -39,23 +39,6 @@ SkinElement controlFrom(const XmlNode* node, Kind kind)
     element.id = node->attributeDict.value(u"id");
     element.frame = frameOf(node->attributeDict);
     return element;
-}
-
-// The longest chain of views nested in views, counted without recursion: a
-// downloaded skin may nest thousands.
-int deepestViewNesting(const XmlNode* root)
-{
-    std::vector<std::pair<const XmlNode*, int>> pending { { root, 0 } };
-    int deepest = 0;
-    while (!pending.empty()) {
-        const auto [node, depth] = pending.back();
-        pending.pop_back();
-        deepest = std::max(deepest, depth);
-        for (const auto& [name, children] : node->childGroups())
-            for (const XmlNode* child : children)
-                pending.emplace_back(child, name == u"view" ? depth + 1 : 0);
-    }
-    return deepest;
 }
 
 // A view node and everything under it; nothing when the view is hidden or
@@ -105,26 +88,14 @@ std::optional<SkinElement> viewFrom(const XmlNode* node)
 SkinDocument::SkinDocument(const QString& folder)
     : m_folder(folder)
 {
-    XMLParser parser;
-    QFile file(folder + QStringLiteral("/SkinDefinition.xml"));
-    bool read = file.open(QIODevice::ReadOnly) && file.size() <= maxDefinitionBytes;
-    if (read) {
-        const QByteArray data = file.read(maxDefinitionBytes + 1);
-        read = data.size() <= maxDefinitionBytes;
-        if (read)
-            parser.parseData(data);
-    }
-    XmlNodePtr skinData = parser.dictAtPath(u"skin");
-    const XmlNodePtr document = parser.rootNode();
-    m_isLoaded = read && parser.lastParseWasComplete() && document && document->children(u"skin");
-    if (deepestViewNesting(skinData.get()) > maxViewNesting) {
-        ConsoleLog::log(QStringLiteral("skin nests views deeper than %d; not used: %@"), maxViewNesting, folder);
-        m_isLoaded = false;
+    const SkinReader read = SkinReader::read(folder, folder);
+    m_isLoaded = read.isLoaded;
+    m_apiVersion = read.apiVersion;
+    // A refused skin shows nothing at all.
+    if (read.refusal != SkinReader::Refusal::None)
         return;
-    }
-    m_apiVersion = float(StringHelpers::doubleValue(skinData->attributeDict.value(u"apiVersion")));
-    m_portrait = viewFrom(XMLParser::dictAtPath(u"Portrait/view", skinData).get());
-    m_landscape = viewFrom(XMLParser::dictAtPath(u"Landscape/view", skinData).get());
+    m_portrait = viewFrom(XMLParser::dictAtPath(u"Portrait/view", read.skin).get());
+    m_landscape = viewFrom(XMLParser::dictAtPath(u"Landscape/view", read.skin).get());
 }
 
 const SkinElement* SkinDocument::root(const QString& orientation) const

@@ -8,19 +8,17 @@
 #include <optional>
 
 // A skin definition read without any view toolkit: the folder's
-// SkinDefinition.xml turned into a tree of SkinElements per orientation,
-// laid out as the definition says (frames in points, the pages of a scroll
-// view side by side). Both front ends can draw from it.
+// SkinDefinition.xml, read by the one SkinReader with all its limits,
+// turned into a tree of SkinElements per orientation, laid out as the
+// definition says (frames in points, the pages of a scroll view side by
+// side). Both front ends can draw from it.
 //
-// A definition that is missing, unreadable, larger than maxDefinitionBytes
-// or not well-formed gives what could be read (possibly nothing) and
-// isLoaded() false; one that nests views deeper than maxViewNesting gives
-// nothing.
+// A definition that is missing, unreadable or not well-formed gives what
+// could be read (possibly nothing) and isLoaded() false; one that the
+// reader refuses (views nested too deep, images outside the folder or past
+// their budget) gives nothing.
 class SkinDocument {
 public:
-    static constexpr int maxViewNesting = 64;
-    static constexpr qint64 maxDefinitionBytes = 4 * 1024 * 1024;
-
     // folder: the skin's absolute directory.
     explicit SkinDocument(const QString& folder);
 

@@ -23,8 +23,10 @@ Page {
         color: "#101114"
     }
 
-    // A skin installed meanwhile (from the gallery, or by playerlink) shows.
-    StackView.onActivating: page.skins.reload()
+    // While shown, the list follows the skins folder: a skin installed from
+    // the gallery, by playerlink or by hand shows at once.
+    StackView.onActivating: page.skins.setListShown(true)
+    StackView.onDeactivated: page.skins.setListShown(false)
 
     KeyList {
         id: list

@@ -1,9 +1,11 @@
 #include "touch/skin/SkinImageProvider.h"
 
-#include "models/skin/SkinImageFile.h"
+#include "skin/SkinFileAccess.h"
+#include "skin/SkinImageBudget.h"
 
 #include <QFile>
 #include <QHash>
+#include <QImageReader>
 #include <QMutex>
 #include <QMutexLocker>
 
@@ -81,11 +83,15 @@ QString SkinImageProvider::pathFor(int number, const QString& name, bool twin, b
         *isTwin = false;
     if (folder.isEmpty() || name.isEmpty())
         return {};
+    const SkinFileAccess files(number == builtInFolder ? QString() : folder);
     auto resolve = [&](const QString& wanted) {
-        return number == builtInFolder ? builtInPath(wanted) : SkinImageFile::resolve(folder, wanted);
+        if (number == builtInFolder)
+            return builtInPath(wanted);
+        QString path;
+        return files.resolve(wanted, &path) == SkinFileAccess::Verdict::Found ? path : QString();
     };
     if (twin) {
-        const QString path = resolve(SkinImageFile::twinName(name));
+        const QString path = resolve(SkinImageBudget::twinName(name));
         if (!path.isEmpty()) {
             if (isTwin)
                 *isTwin = true;
@@ -108,8 +114,15 @@ QImage SkinImageProvider::requestImage(const QString& id, QSize* size, const QSi
     if (!numbered)
         return {};
     const QString path = pathFor(number, name, twin);
-    QImage image = path.isEmpty() ? QImage() : SkinImageFile::read(path);
+    QImage image = path.isEmpty() ? QImage() : number == builtInFolder ? QImage(path) : SkinImageBudget::read(path);
     if (size)
         *size = image.size();
     return image;
+}
+
+QSize SkinImageProvider::sizeOf(int folder, const QString& path)
+{
+    if (path.isEmpty())
+        return {};
+    return folder == builtInFolder ? QImageReader(path).size() : SkinImageBudget::size(path);
 }

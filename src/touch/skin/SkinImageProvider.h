@@ -8,8 +8,8 @@
 // where folder is a number handed out by registerFolder, size is 1 for the
 // plain files and 2 for their @2x twins (a missing twin gives the plain
 // file), and name is the image name the skin wrote, percent-encoded. Only
-// files inside the registered folder that pass the checks of SkinImageFile
-// are decoded; anything else gives no image. Folder 0 holds the images
+// files inside the registered folder that pass the checks of SkinFileAccess
+// and SkinImageBudget are decoded; anything else gives no image. Folder 0 holds the images
 // built into the program (the default slider tracks).
 class SkinImageProvider : public QQuickImageProvider {
 public:
@@ -28,5 +28,8 @@ public:
     // the plain file), empty when there is none or it is refused; isTwin
     // tells which.
     static QString pathFor(int folder, const QString& name, bool twin, bool* isTwin = nullptr);
+    // The size a path from pathFor holds, from the image's header; invalid
+    // for none, and for a skin's image past the limits of one.
+    static QSize sizeOf(int folder, const QString& path);
     static constexpr int builtInFolder = 0;
 };

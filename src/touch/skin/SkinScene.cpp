@@ -7,7 +7,6 @@
 #include "models/skin/SkinControlRules.h"
 #include "models/skin/SkinDocument.h"
 #include "models/skin/SkinGeometry.h"
-#include "models/skin/SkinImageFile.h"
 #include "models/skin/SkinSkipDistance.h"
 #include "touch/skin/SkinControl.h"
 #include "touch/skin/SkinImageProvider.h"
@@ -193,7 +192,7 @@ QSizeF SkinScene::imagePointSize(int folder, const QString& name, bool twin)
         return *it;
     bool isTwin = false;
     const QString path = SkinImageProvider::pathFor(folder, name, twin, &isTwin);
-    const QSize pixels = path.isEmpty() ? QSize() : SkinImageFile::size(path);
+    const QSize pixels = SkinImageProvider::sizeOf(folder, path);
     const QSizeF size = pixels.isValid() ? QSizeF(pixels) / (isTwin ? 2 : 1) : QSizeF();
     m_imageSizes.insert(key, size);
     return size;
