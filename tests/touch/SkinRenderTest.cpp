@@ -289,6 +289,40 @@ TEST(SkinRender, ThePlaylistTableShowsTitlesOrItsPlaceholderAndPlaysARow)
     EXPECT_TRUE(waitUntil([&] { return table->property("count").toInt() == 1; }));
 }
 
+// The mark of the item that plays takes room from its title: a title that
+// fits its row whole fits it whole playing too.
+TEST(SkinRender, ATitleThatFitsItsRowStaysWholeWhilePlaying)
+{
+    UserDefaults::standard().setInteger(PreferenceKeys::slideScreenPosition, 0); // the table's page
+    SkinStageWindow stage(QSize(320, 568));
+    QStringListModel playlist({ QStringLiteral("x") });
+    stage.scene().setPlaylist(&playlist);
+    QQuickItem* table = stage.itemFor(stage.control(K::Table));
+    ASSERT_TRUE(table);
+    auto title = [&]() -> QQuickItem* {
+        return SkinStageWindow::findItem(table, [&](QQuickItem* item) {
+            return item->inherits("QQuickText") && item->property("text") == playlist.stringList().value(0);
+        });
+    };
+    // The longest title that fits unmarked.
+    QString name = QStringLiteral("Caf\u00e9 Cr\u00e8me \u2013 \u00c9l\u00e9gie.wav");
+    for (int grown = 0; grown < 100; ++grown) {
+        const QString longer = u'e' + name;
+        playlist.setStringList({ longer });
+        QTest::qWait(0);
+        ASSERT_TRUE(title());
+        if (title()->property("truncated").toBool())
+            break;
+        name = longer;
+    }
+    playlist.setStringList({ name });
+    QTest::qWait(0);
+    ASSERT_FALSE(title()->property("truncated").toBool());
+    stage.scene().setCurrentRow(0);
+    QTest::qWait(0);
+    EXPECT_FALSE(title()->property("truncated").toBool()) << name.toStdString();
+}
+
 // The playing item's art stands whole in the art view at its own shape,
 // shrunk smoothly; art that cannot be shown leaves the placeholder; an
 // orientation built after the art came shows it too.
