@@ -62,30 +62,19 @@ Page {
         }
         RowLayout {
             anchors.fill: parent
-            ToolButton {
-                id: openPlaylistButton
+            spacing: 0
+            BarTextButton {
                 objectName: "openPlaylist"
-                background: Rectangle {
-                    color: openPlaylistButton.down ? Qt.rgba(1, 1, 1, 0.15) : "transparent"
-                }
                 text: qsTrId("Playlist")
-                palette.buttonText: "white"
-                Accessible.name: text
                 Layout.fillWidth: true
-                Layout.preferredHeight: 48
+                Layout.minimumWidth: 48
                 onClicked: screen.openPlaylist()
             }
-            ToolButton {
-                id: openBrowserButton
+            BarTextButton {
                 objectName: "openBrowser"
-                background: Rectangle {
-                    color: openBrowserButton.down ? Qt.rgba(1, 1, 1, 0.15) : "transparent"
-                }
                 text: qsTrId("Browse")
-                palette.buttonText: "white"
-                Accessible.name: text
                 Layout.fillWidth: true
-                Layout.preferredHeight: 48
+                Layout.minimumWidth: 48
                 onClicked: screen.openBrowser()
             }
             NewsButton {
@@ -93,17 +82,11 @@ Page {
                 Layout.fillWidth: true
                 onClicked: page.remotes.openNews()
             }
-            ToolButton {
-                id: openMoreButton
+            BarTextButton {
                 objectName: "openMore"
-                background: Rectangle {
-                    color: openMoreButton.down ? Qt.rgba(1, 1, 1, 0.15) : "transparent"
-                }
                 text: qsTrId("More...")
-                palette.buttonText: "white"
-                Accessible.name: text
                 Layout.fillWidth: true
-                Layout.preferredHeight: 48
+                Layout.minimumWidth: 48
                 onClicked: moreSheet.open()
             }
         }
