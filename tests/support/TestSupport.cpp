@@ -90,7 +90,10 @@ ScopedHome::ScopedHome()
 
 ScopedHome::~ScopedHome()
 {
-    UserDefaults::resetStandard();
+    // The home before, with its registered defaults: the next test reads
+    // them as the program would.
     qputenv("PLAYERLINK_HOME", m_previous);
+    UserDefaults::resetStandard();
+    UserDefaults::standard().registerDefaults(PreferenceKeys::registeredDefaults());
 }
 

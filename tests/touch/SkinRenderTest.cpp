@@ -12,12 +12,14 @@
 #include "touch/skin/SkinPlaylistRows.h"
 
 #include <QAccessible>
+#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QStringListModel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -261,6 +263,83 @@ TEST(SkinRender, ThePagesRememberTheirPageFlipRoundAndFollowASwipe)
     EXPECT_EQ(UserDefaults::standard().integerForKey(PreferenceKeys::slideScreenPosition), 1);
 }
 
+namespace {
+// The main scroll view's drawn pages (the Flickable under its item).
+QQuickItem* flickOf(SkinStageWindow& stage, SkinControl* pages)
+{
+    return SkinStageWindow::findItem(stage.itemFor(pages), [](QQuickItem* item) { return item->inherits("QQuickFlickable"); });
+}
+
+bool showsPage(QQuickItem* flick, int page)
+{
+    return waitUntil([&] { return qFuzzyCompare(1 + flick->property("contentX").toReal(), 1 + page * flick->width()); }, 2000);
+}
+}
+
+TEST(SkinRender, TheRememberedPageIsShownAtEveryWindowSize)
+{
+    for (const QSize size : { QSize(320, 480), QSize(560, 960), QSize(1200, 2000) }) {
+        UserDefaults::standard().setInteger(PreferenceKeys::slideScreenPosition, 2);
+        SkinStageWindow stage(size);
+        SkinControl* pages = stage.scene().mainScrollView();
+        ASSERT_TRUE(pages);
+        QQuickItem* flick = flickOf(stage, pages);
+        ASSERT_TRUE(flick);
+        EXPECT_EQ(pages->currentPage(), 2) << size.width() << " x " << size.height();
+        EXPECT_TRUE(showsPage(flick, 2)) << size.width() << " x " << size.height();
+        QQuickItem* dots = SkinStageWindow::findItem(stage.itemFor(pages), [](QQuickItem* item) {
+            return item->objectName() == u"pageDots";
+        });
+        ASSERT_TRUE(dots);
+        EXPECT_EQ(dots->property("currentIndex").toInt(), 2);
+        if (size.width() > 320)
+            continue;
+        // A window made much larger keeps the page it showed.
+        pages->setCurrentPage(1);
+        ASSERT_TRUE(showsPage(flick, 1));
+        stage.resize(QSize(1200, 2000));
+        EXPECT_EQ(pages->currentPage(), 1);
+        EXPECT_TRUE(showsPage(flick, 1));
+    }
+}
+
+// A sideways wheel or trackpad swipe turns one page however long it is,
+// over any page's controls; a click on a dot goes to its page.
+TEST(SkinRender, ASidewaysWheelTurnsOnePageAndADotGoesToItsPage)
+{
+    ManualClock clock;
+    UserDefaults::standard().setInteger(PreferenceKeys::slideScreenPosition, 2);
+    SkinStageWindow stage(QSize(390, 672));
+    SkinControl* pages = stage.scene().mainScrollView();
+    ASSERT_TRUE(pages);
+    QQuickItem* flick = flickOf(stage, pages);
+    const QPoint over = stage.centreOf(stage.itemFor(pages));
+    auto swipe = [&](int dx) {
+        for (int step = 0; step < 9; ++step) {
+            QWheelEvent wheel(over, stage.view().mapToGlobal(over), QPoint(dx, 0), QPoint(dx, 0), Qt::NoButton,
+                              Qt::NoModifier, Qt::ScrollUpdate, false);
+            QCoreApplication::sendEvent(&stage.view(), &wheel);
+            clock.advance(0.02);
+        }
+        clock.advance(0.5); // the hand rests
+    };
+    swipe(80);
+    EXPECT_EQ(pages->currentPage(), 1);
+    EXPECT_TRUE(showsPage(flick, 1));
+    swipe(-80);
+    EXPECT_EQ(pages->currentPage(), 2);
+    EXPECT_TRUE(showsPage(flick, 2));
+
+    QQuickItem* firstDot = SkinStageWindow::findItem(stage.itemFor(pages), [](QQuickItem* item) {
+        return item->inherits("QQuickRectangle") && item->property("index").isValid() && item->property("index").toInt() == 0;
+    });
+    ASSERT_TRUE(firstDot);
+    QTest::mouseClick(&stage.view(), Qt::LeftButton, {}, stage.centreOf(firstDot));
+    EXPECT_EQ(pages->currentPage(), 0);
+    EXPECT_TRUE(showsPage(flick, 0));
+    EXPECT_EQ(UserDefaults::standard().integerForKey(PreferenceKeys::slideScreenPosition), 0);
+}
+
 TEST(SkinRender, ThePlaylistTableShowsTitlesOrItsPlaceholderAndPlaysARow)
 {
     UserDefaults::standard().setInteger(PreferenceKeys::slideScreenPosition, 0); // the table's page
@@ -285,6 +364,98 @@ TEST(SkinRender, ThePlaylistTableShowsTitlesOrItsPlaceholderAndPlaysARow)
     EXPECT_EQ(chosen[0][0].toInt(), 0);
     playlist.removeRows(0, 3);
     EXPECT_TRUE(waitUntil([&] { return table->property("count").toInt() == 1; }));
+}
+
+// The mark of the item that plays takes room from its title: a title that
+// fits its row whole fits it whole playing too.
+TEST(SkinRender, ATitleThatFitsItsRowStaysWholeWhilePlaying)
+{
+    UserDefaults::standard().setInteger(PreferenceKeys::slideScreenPosition, 0); // the table's page
+    SkinStageWindow stage(QSize(320, 568));
+    QStringListModel playlist({ QStringLiteral("x") });
+    stage.scene().setPlaylist(&playlist);
+    QQuickItem* table = stage.itemFor(stage.control(K::Table));
+    ASSERT_TRUE(table);
+    auto title = [&]() -> QQuickItem* {
+        return SkinStageWindow::findItem(table, [&](QQuickItem* item) {
+            return item->inherits("QQuickText") && item->property("text") == playlist.stringList().value(0);
+        });
+    };
+    // The longest title that fits unmarked.
+    QString name = QStringLiteral("Caf\u00e9 Cr\u00e8me \u2013 \u00c9l\u00e9gie.wav");
+    for (int grown = 0; grown < 100; ++grown) {
+        const QString longer = u'e' + name;
+        playlist.setStringList({ longer });
+        QTest::qWait(0);
+        ASSERT_TRUE(title());
+        if (title()->property("truncated").toBool())
+            break;
+        name = longer;
+    }
+    playlist.setStringList({ name });
+    QTest::qWait(0);
+    ASSERT_FALSE(title()->property("truncated").toBool());
+    stage.scene().setCurrentRow(0);
+    QTest::qWait(0);
+    EXPECT_FALSE(title()->property("truncated").toBool()) << name.toStdString();
+}
+
+// The playing item's art stands whole in the art view at its own shape,
+// shrunk smoothly; art that cannot be shown leaves the placeholder; an
+// orientation built after the art came shows it too.
+TEST(SkinRender, TheArtViewShowsTheArtOrItsPlaceholder)
+{
+    SkinStageWindow stage(QSize(390, 672));
+    SkinScene& scene = stage.scene();
+    auto pictureIn = [&] {
+        return SkinStageWindow::findItem(stage.itemFor(stage.control(K::Art)),
+                                         [](QQuickItem* item) { return item->inherits("SkinArtItem"); });
+    };
+    QQuickItem* picture = pictureIn();
+    ASSERT_TRUE(picture);
+    EXPECT_FALSE(picture->property("hasPicture").toBool());
+    // A wide cover of fine blue and black stripes: sampled, it would show
+    // one or the other; averaged, dark blue.
+    QImage stripes(700, 350, QImage::Format_RGB32);
+    for (int y = 0; y < stripes.height(); ++y)
+        for (int x = 0; x < stripes.width(); ++x)
+            stripes.setPixel(x, y, x % 2 ? qRgb(0, 0, 255) : qRgb(0, 0, 0));
+    auto encoded = [](const QImage& image) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        return bytes;
+    };
+    const QByteArray cover = encoded(stripes);
+    scene.setArtData(cover);
+    ASSERT_TRUE(picture->property("hasPicture").toBool());
+    QTest::qWait(50);
+    const QImage shown = stage.view().grabWindow();
+    const qreal ratio = shown.devicePixelRatio();
+    const QRectF area = stage.rectInWindow(picture);
+    auto at = [&](QPointF p) { return shown.pixelColor((p * ratio).toPoint()); };
+    for (const QPointF& p : { area.center(), area.center() + QPointF(area.width() / 4, 0) }) {
+        const QColor c = at(p);
+        EXPECT_NEAR(c.blue(), 128, 28) << qPrintable(c.name());
+        EXPECT_LT(c.red() + c.green(), 40) << qPrintable(c.name());
+    }
+    EXPECT_NE(at(QPointF(area.center().x(), area.top() + area.height() / 8)), at(area.center()))
+        << "a wide cover keeps its shape";
+
+    QByteArray claimsHuge = encoded(QImage(1, 1, QImage::Format_RGB32));
+    claimsHuge[16] = 0x7f; // the PNG header's width: two billion pixels
+    for (const QByteArray& bad : { QByteArray("not an image"), claimsHuge, QByteArray() }) {
+        scene.setArtData(cover);
+        scene.setArtData(bad);
+        EXPECT_FALSE(picture->property("hasPicture").toBool());
+    }
+    scene.setArtData(cover);
+    stage.resize(QSize(760, 314));
+    ASSERT_EQ(scene.orientation(), u"Landscape");
+    ASSERT_TRUE(pictureIn());
+    EXPECT_NE(pictureIn(), picture);
+    EXPECT_TRUE(pictureIn()->property("hasPicture").toBool());
 }
 
 TEST(SkinRender, AssistiveTechnologyFindsEveryControlByNameAndRole)

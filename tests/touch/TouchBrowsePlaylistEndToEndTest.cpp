@@ -259,6 +259,31 @@ TEST_F(TouchListsAgainstRealVlc, ThePlaylistMarksWhatPlaysPlaysARowFindsAndRemov
     EXPECT_TRUE(vlcSays.waitFor([&] { return playingName(vlcSays) == u"delta.wav"; }));
     EXPECT_TRUE(waitUntil([&] { return markedRow() == u"item-delta.wav"; }, 8000)) << markedRow().toStdString();
 
+    // The mark takes room from the name beside it, yet a name that fits its
+    // row whole fits it playing too: the window narrowed to where Bob's
+    // name just fits, that row is played.
+    const QString bob = QStringLiteral("Bob's Café Song.wav");
+    const auto bobCut = [&] {
+        QQuickItem* name = TouchWindow::find(w.item(QStringLiteral("item-") + bob), [&](QQuickItem* item) {
+            return item->inherits("QQuickText") && item->property("text").toString() == bob;
+        });
+        return !name || name->property("truncated").toBool();
+    };
+    const QSize wide = w.window->size();
+    int narrow = wide.width();
+    for (; narrow > 160 && !bobCut(); narrow -= 2) {
+        w.window->resize(narrow - 2, wide.height());
+        QTest::qWait(10);
+    }
+    w.window->resize(narrow + 2, wide.height());
+    ASSERT_TRUE(waitUntil([&] { return !bobCut(); }));
+    w.click(w.item(QStringLiteral("item-") + bob));
+    EXPECT_TRUE(vlcSays.waitFor([&] { return playingName(vlcSays) == bob; }));
+    EXPECT_TRUE(waitUntil([&] { return markedRow() == QStringLiteral("item-") + bob; }, 8000)) << markedRow().toStdString();
+    QTest::qWait(100); // laid out anew, with the mark
+    EXPECT_FALSE(bobCut()) << "at " << narrow + 2 << " pixels";
+    w.window->resize(wide);
+
     // The search keeps the rows whose names hold every word typed.
     w.click(w.item(QStringLiteral("searchField")));
     for (char c : std::string("cafe SONG"))

@@ -3,6 +3,7 @@
 // remotes list, its buttons, volume scale and pages, and the password
 // prompt.
 
+#include "FakeHttpServer.h"
 #include "LiveRemote.h"
 #include "RealVlcTest.h"
 #include "SkinStageWindow.h"
@@ -19,15 +20,30 @@
 #include <QAccessible>
 #include <QMetaProperty>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
 #include <QtQml/qqmlextensionplugin.h>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 Q_IMPORT_QML_PLUGIN(PlayerLink_TouchPlugin)
 
 namespace {
+// VLC held still (stopped by a signal, as a hung computer is) while this
+// lives: its port stays open, nothing answers.
+struct HeldVlc {
+    explicit HeldVlc(const VlcInstance& vlc)
+        : pid(pid_t(vlc.pid()))
+    {
+        ::kill(pid, SIGSTOP);
+    }
+    ~HeldVlc() { ::kill(pid, SIGCONT); }
+    pid_t pid;
+};
+
 class TouchAgainstRealVlc : public RealVlcTest {
 protected:
     void SetUp() override
@@ -112,10 +128,31 @@ TEST_F(TouchAgainstRealVlc, TheRemoteScreenPlaysPausesSetsTheVolumeCountsTheTime
     drag(w, w.centreOf(pagesItem) + QPoint(100, 0), QPoint(-200, 0));
     EXPECT_TRUE(waitUntil([&] { return pages->currentPage() == 1; }, 3000));
 
-    // VLC gone, the controls stand dimmed, showing the state last known.
+    // VLC stops answering: the transport, the times and the scales stand
+    // dimmed, the state last known still in view, until VLC answers again.
     ASSERT_EQ(w.keys.remote()->liveness(), SkinScene::Live);
-    vlc.reset();
-    EXPECT_TRUE(waitUntil([&] { return w.keys.remote()->liveness() == SkinScene::Stale; }, 15000));
+    QQuickItem* position = w.skinItem(SkinControl::ZoomSlider, QStringLiteral("PositionSlider"));
+    QQuickItem* status = w.skinItem(SkinControl::Label, QStringLiteral("Status"));
+    ASSERT_TRUE(position && status);
+    ASSERT_TRUE(playPause->isEnabled() && elapsed->opacity() == 1);
+    {
+        const HeldVlc held(*vlc);
+        EXPECT_TRUE(waitUntil([&] { return w.keys.remote()->liveness() == SkinScene::Stale; }, 15000));
+        EXPECT_EQ(status->property("text").toString(), QStringLiteral("Lost connection to ") + vlc->hostAddress());
+        for (const char* id : { "PlayPause", "Stop", "Next", "SkipForward", "VolumeLess" }) {
+            QQuickItem* button = w.skinItem(SkinControl::Button, QString::fromLatin1(id));
+            ASSERT_TRUE(button) << id;
+            EXPECT_FALSE(button->isEnabled()) << id;
+        }
+        EXPECT_TRUE(elapsed->isVisible());
+        EXPECT_LT(elapsed->opacity(), 1) << "the time is dimmed";
+        EXPECT_TRUE(position->isVisible());
+        EXPECT_FALSE(position->isEnabled());
+    }
+    EXPECT_TRUE(waitUntil([&] { return w.keys.remote()->liveness() == SkinScene::Live; }, 10000));
+    EXPECT_TRUE(playPause->isEnabled());
+    EXPECT_EQ(elapsed->opacity(), 1);
+    EXPECT_TRUE(position->isEnabled());
 }
 
 TEST_F(TouchAgainstRealVlc, AMinimisedWindowStopsAskingVlcUntilItShowsAgain)
@@ -257,6 +294,19 @@ TEST_F(TouchAgainstRealVlc, TheRemoteScreenAsksForAPasswordRefusedWhileItShows)
         QQuickItem* field = w.item(QStringLiteral("passwordField"));
         return field && field->isVisible();
     }, 8000));
+    // Nothing is known of the player: nothing claims a state or invites a
+    // press, and the title says what is wrong.
+    for (const char* id : { "PlayPause", "Shuffle", "Loop", "Repeat", "VolumeMore" }) {
+        QQuickItem* button = w.skinItem(SkinControl::Button, QString::fromLatin1(id));
+        ASSERT_TRUE(button) << id;
+        EXPECT_FALSE(button->isEnabled()) << id;
+    }
+    for (const char* id : { "Shuffle", "Loop", "Repeat" })
+        EXPECT_TRUE(w.skinItem(SkinControl::Button, QString::fromLatin1(id))->property("control").value<SkinControl*>()->isHighlighted())
+            << id << " shows its off image";
+    EXPECT_FALSE(w.skinItem(SkinControl::Label, QStringLiteral("TimeElapsed"))->isVisible());
+    EXPECT_EQ(w.item(QStringLiteral("barTitle"))->property("text").toString(), vlc->hostAddress());
+    EXPECT_EQ(w.item(QStringLiteral("barNote"))->property("text").toString(), u"Wrong password");
     w.click(w.item(QStringLiteral("passwordField")));
     for (QChar c : vlc->password())
         QTest::keyClick(w.window, c.toLatin1());
@@ -265,6 +315,128 @@ TEST_F(TouchAgainstRealVlc, TheRemoteScreenAsksForAPasswordRefusedWhileItShows)
     EXPECT_TRUE(waitUntil([&] {
         return session.connection() == RemoteSession::Connection::Connected && session.isPlaying();
     }, 10000));
+    EXPECT_TRUE(waitUntil([&] { return w.skinItem(SkinControl::Button, QStringLiteral("PlayPause"))->isEnabled(); }));
+}
+
+TEST_F(TouchAgainstRealVlc, ThePositionScaleSeeksAndNextAndPreviousMoveTheItemThatPlays)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    TouchWindow w(true, [&](TouchRemotes& remotes) { remotes.connectTo(vlc->hostAddress(), vlc->password()); });
+    RemoteSession& session = w.remotes.session();
+    LiveRemote vlcSays(vlc->hostAddress(), vlc->password());
+    QQuickItem* nowPlaying = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (nowPlaying = w.skinItem(SkinControl::Label, QStringLiteral("NowPlaying"))); }));
+    const auto playing = [&](const char* title) {
+        return waitUntil([&] { return session.isPlaying() && nowPlaying->property("text").toString() == QString::fromUtf8(title); }, 8000);
+    };
+    const auto vlcOnItem = [&](int index) {
+        return vlcSays.waitFor([&] { return vlcSays->state().currentIndex().value_or(PlayerState::noCurrentItem) == index; });
+    };
+    ASSERT_TRUE(playing("alpha.wav") && session.playlist()->count() == 4) << "VLC said: " << vlc->log().toStdString();
+
+    // Previous is enabled only while VLC plays: each waits for the screen
+    // to show the item playing.
+    w.click(w.skinItem(SkinControl::Button, QStringLiteral("Next")));
+    EXPECT_TRUE(vlcOnItem(1));
+    ASSERT_TRUE(playing("Bob's Café Song.wav"));
+    w.click(w.skinItem(SkinControl::Button, QStringLiteral("Previous")));
+    EXPECT_TRUE(vlcOnItem(0));
+    ASSERT_TRUE(playing("alpha.wav"));
+
+    // Paused, so that the time holds still: the scale moved by a finger
+    // (leftwards is later) seeks to where it comes to rest.
+    w.click(w.skinItem(SkinControl::Button, QStringLiteral("PlayPause")));
+    ASSERT_TRUE(vlcSays.waitFor([&] { return vlcSays->state().playback() == PlaybackState::Paused; }));
+    QQuickItem* position = w.skinItem(SkinControl::ZoomSlider, QStringLiteral("PositionSlider"));
+    ASSERT_TRUE(position);
+    ASSERT_TRUE(waitUntil([&] { return position->property("maximumValue").toDouble() == 30; }));
+    const double before = position->property("value").toDouble();
+    drag(w, w.centreOf(position), QPoint(-position->width() / 4, 0));
+    ASSERT_TRUE(waitUntil([&] { return !position->property("moving").toBool(); }, 3000));
+    const int chosen = int(position->property("value").toDouble());
+    EXPECT_GT(chosen, before + 3);
+    EXPECT_TRUE(vlcSays.waitFor([&] { return vlcSays->state().smoothedTimeElapsedSeconds() == chosen; }))
+        << "VLC at " << vlcSays->state().smoothedTimeElapsedSeconds() << " s, chosen " << chosen;
+    QQuickItem* elapsed = w.skinItem(SkinControl::Label, QStringLiteral("TimeElapsed"));
+    EXPECT_TRUE(waitUntil([&] { return elapsed->property("text").toString() == QStringLiteral("00:%1").arg(chosen, 2, 10, QChar(u'0')); }))
+        << elapsed->property("text").toString().toStdString();
+}
+
+// VLC has art for an item once it plays it: the art view shows the
+// placeholder for an item without, and the cover of the one with, in
+// either orientation.
+TEST_F(TouchAgainstRealVlc, TheArtViewShowsTheCoverOfTheItemThatPlaysOrThePlaceholder)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    SampleMedia::makeReadableByAll(folder.path());
+    VlcInstance::Options options;
+    options.media = { folder.filePath(QStringLiteral("plain.wav")), folder.filePath(QStringLiteral("covered.mp3")) };
+    ASSERT_TRUE(SampleMedia::writeWav(options.media[0], 30, 330));
+    ASSERT_TRUE(SampleMedia::writeCoveredMp3(options.media[1], QStringLiteral("C02020")));
+    for (const QString& file : options.media)
+        SampleMedia::makeReadableByAll(file);
+    vlc = std::make_unique<VlcInstance>(options);
+    ASSERT_TRUE(vlc->started()) << vlc->error().toStdString();
+
+    TouchWindow w(true, [&](TouchRemotes& remotes) { remotes.connectTo(vlc->hostAddress(), vlc->password()); });
+    RemoteSession& session = w.remotes.session();
+    ASSERT_TRUE(waitUntil([&] { return session.isPlaying() && session.playlist()->count() == 2 && w.keys.remote(); }, 10000));
+    const auto picture = [&] {
+        return TouchWindow::find(w.skinItem(SkinControl::Art, QStringLiteral("AlbumArt")),
+                                 [](QQuickItem* item) { return item->inherits("SkinArtItem"); });
+    };
+    ASSERT_TRUE(picture());
+    QTest::qWait(1500); // a few polls: VLC has no art for this item
+    EXPECT_FALSE(picture()->property("hasPicture").toBool());
+
+    session.next();
+    ASSERT_TRUE(waitUntil([&] { return picture()->property("hasPicture").toBool(); }, 8000))
+        << "VLC extracts the cover once the item plays";
+    const auto middle = [&] {
+        const QImage shown = w.window->grabWindow();
+        return shown.pixelColor((QPointF(w.centreOf(picture())) * shown.devicePixelRatio()).toPoint());
+    };
+    const auto coverRed = [](const QColor& c) {
+        return std::abs(c.red() - 0xc0) < 24 && std::abs(c.green() - 0x20) < 24 && std::abs(c.blue() - 0x20) < 24;
+    };
+    EXPECT_TRUE(coverRed(middle())) << qPrintable(middle().name());
+    w.window->resize(760, 360);
+    ASSERT_TRUE(waitUntil([&] { return w.keys.remote()->orientation() == u"Landscape" && picture() != nullptr; }));
+    EXPECT_TRUE(picture()->property("hasPicture").toBool());
+    EXPECT_TRUE(waitUntil([&] { return coverRed(middle()); })) << qPrintable(middle().name());
+}
+
+// A server that answers, but never with a status (a web server of its own
+// on VLC's port, which real VLC cannot be made to be), is not shown as
+// connected: the controls stand dimmed and the screen says why.
+TEST(TouchRemote, AServerThatKeepsAnsweringWithoutAStatusIsNotShownAsConnected)
+{
+    ScopedHome home;
+    FakeHttpServer server;
+    bool usable = true;
+    server.setHandler([&](const FakeHttpServer::Request& request) {
+        if (!usable)
+            return FakeHttpServer::ok("<html><body>It works!</body></html>", "text/html");
+        return FakeHttpServer::ok(fixture(request.target.startsWith("/requests/playlist.xml")
+                                              ? QStringLiteral("vlc3-playlist.xml")
+                                              : QStringLiteral("vlc3-status-playing.xml")));
+    });
+    TouchWindow w(true, [&](TouchRemotes& remotes) { remotes.connectTo(server.hostAddress(), QStringLiteral("pw")); });
+    RemoteSession& session = w.remotes.session();
+    ASSERT_TRUE(waitUntil([&] { return session.connection() == RemoteSession::Connection::Connected && w.keys.remote(); }, 8000));
+    QQuickItem* playPause = w.skinItem(SkinControl::Button, QStringLiteral("PlayPause"));
+    ASSERT_TRUE(playPause);
+    ASSERT_TRUE(waitUntil([&] { return playPause->isEnabled(); }));
+    usable = false;
+    ASSERT_TRUE(waitUntil([&] { return session.connection() == RemoteSession::Connection::UnusableReplies; }, 8000));
+    EXPECT_FALSE(playPause->isEnabled());
+    EXPECT_EQ(w.skinItem(SkinControl::Label, QStringLiteral("Status"))->property("text").toString(),
+              QStringLiteral("No usable answer from ") + server.hostAddress());
+    EXPECT_EQ(w.item(QStringLiteral("barNote"))->property("text").toString(), u"No usable answer");
 }
 
 TEST_F(TouchAgainstRealVlc, TheTitleAsksAgainForAPasswordThatWasDeclined)

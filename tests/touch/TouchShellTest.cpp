@@ -11,6 +11,7 @@
 #include "VlcInstance.h"
 #include "ZipBuilder.h"
 #include "app/SingleInstance.h"
+#include "core/Localization.h"
 #include "core/PreferenceKeys.h"
 #include "core/SkinFolders.h"
 #include "models/skin/SkinGeometry.h"
@@ -374,6 +375,54 @@ TEST(TouchShell, ABarsLongTranslationsStayWholeOnASmallPhone)
     ASSERT_EQ(labels.size(), 5);
     for (QQuickItem* label : labels)
         EXPECT_FALSE(label->property("truncated").toBool()) << label->property("text").toString().toStdString();
+}
+
+// German and French at a small phone's width keep their whole texts: the
+// remote screen's bar, the speed screen's buttons and its bar's title; and
+// a notice that says everything in its title shows all of it.
+TEST(TouchShell, GermanAndFrenchTextsStayWholeOnASmallPhone)
+{
+    const auto cut = [](QQuickItem* within) {
+        QStringList cut;
+        TouchWindow::find(within, [&](QQuickItem* item) {
+            if (item->inherits("QQuickText") && item->isVisible() && item->property("truncated").toBool())
+                cut << item->property("text").toString();
+            return false;
+        });
+        return cut.join(u", ").toStdString();
+    };
+    for (const char* language : { "de_DE", "fr_FR" }) {
+        ASSERT_TRUE(Localization::installTranslations(QLocale(QString::fromLatin1(language))));
+        Shell shell;
+        shell.window->resize(320, 568);
+        ASSERT_TRUE(waitUntil([&] { return shell.depth() == 2 && !shell.stack->property("busy").toBool(); }));
+        QQuickItem* bar = shell.item(QStringLiteral("openPlaylist"))->parentItem();
+        EXPECT_EQ(cut(bar), "") << language;
+
+        // Reached through the advanced controls, whose name the back button takes.
+        emit shell.remotes.pageWanted(QStringLiteral("menu-lua"));
+        emit shell.remotes.pageWanted(QStringLiteral("speed"));
+        ASSERT_TRUE(waitUntil([&] { return shell.item(QStringLiteral("speedPage")) && !shell.stack->property("busy").toBool(); }));
+        EXPECT_EQ(cut(shell.item(QStringLiteral("speedPage"))), "") << language;
+        EXPECT_EQ(cut(shell.item(QStringLiteral("barTitle"))), "") << language;
+
+        AlertRequest notice;
+        notice.actionSheet = true;
+        notice.buttons = { localizedString("Ok") };
+        notice.title = localizedString("The first time you press 'browse' will open this directory when you launch "
+                                       "PlayerLink in future.");
+        shell.alerts.present(notice);
+        ASSERT_TRUE(waitUntil([&] { return shell.noticeButton(0); }));
+        QQuickItem* title = shell.item(QStringLiteral("noticeTitle"));
+        ASSERT_TRUE(title);
+        EXPECT_EQ(cut(title), "") << language;
+        EXPECT_EQ(title->property("text").toString(), notice.title);
+        const QRectF shown = title->mapRectToScene(QRectF(0, 0, title->width(), title->height()));
+        EXPECT_TRUE(QRectF(0, 0, 320, 568).contains(shown));
+        shell.click(shell.noticeButton(0));
+        ASSERT_TRUE(waitUntil([&] { return !shell.alerts.isShowing(); }));
+    }
+    Localization::installTranslations(QLocale(QStringLiteral("en_US")));
 }
 
 TEST(SkinImageProvider, ServesOnlyTheSkinsOwnImagesAndFallsBackFromTwins)

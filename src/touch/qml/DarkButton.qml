@@ -11,6 +11,19 @@ Button {
     font.pixelSize: 16
     palette.buttonText: "white"
     Accessible.name: button.text
+    // A long translation takes a smaller size where the row is short of
+    // room, rather than losing its end.
+    contentItem: Label {
+        text: button.text
+        font: button.font
+        color: button.palette.buttonText
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 10
+        elide: Text.ElideRight
+        Accessible.ignored: true
+    }
     background: Rectangle {
         radius: 8
         border.color: "#4a4c52"

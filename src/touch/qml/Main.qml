@@ -135,7 +135,7 @@ ApplicationWindow {
                     // Named for the page it goes back to; just "Back" where that
                     // name would crowd out the page's title.
                     readonly property string below: stack.depth > 1 ? BackButton.titleOver(stack.get(stack.depth - 2)) : ""
-                    text: "\u2039 " + (2 * (backMetrics.width + 24) + barTitle.implicitWidth <= bar.width ? below : qsTrId("Back"))
+                    text: "\u2039 " + (2 * (backMetrics.width + 24) + titleMetrics.advanceWidth <= bar.width ? below : qsTrId("Back"))
                     Accessible.name: qsTrId("Back")
                     implicitWidth: Math.max(48, implicitContentWidth + leftPadding + rightPadding)
                     Layout.preferredHeight: 48
@@ -153,17 +153,31 @@ ApplicationWindow {
                     Layout.preferredHeight: 48
                     readonly property real leftWidth: back.shownWidth + cancel.shownWidth
                     readonly property real rightWidth: fullScreen.shownWidth + save.shownWidth + editButton.shownWidth
-                    Layout.leftMargin: Math.max(0, rightWidth - leftWidth)
-                    Layout.rightMargin: Math.max(0, leftWidth - rightWidth)
+                    // Centred on the bar, as far as that leaves the title its
+                    // whole width; past that it stands off the centre.
+                    readonly property real centring: Math.min(Math.abs(leftWidth - rightWidth),
+                                                              Math.max(0, bar.width - leftWidth - rightWidth
+                                                                          - titleMetrics.advanceWidth - 16))
+                    Layout.leftMargin: rightWidth > leftWidth ? centring : 0
+                    Layout.rightMargin: leftWidth > rightWidth ? centring : 0
                     // On the remote screen, the title asks for a wanted password
                     // again, as playerlink's does.
                     TapHandler {
                         onTapped: (stack.currentItem as RemotePage)?.screen.askAgain()
                     }
+                    TextMetrics {
+                        id: titleMetrics
+                        font: barTitle.font
+                        text: barTitle.text
+                    }
                     Label {
                         id: barTitle
                         objectName: "barTitle"
                         text: stack.currentItem ? (stack.currentItem as Page)?.title ?? "" : ""
+                        // A long title takes a smaller size before it loses its end.
+                        fontSizeMode: Text.HorizontalFit
+                        minimumPointSize: 7
+                        minimumPixelSize: 9
                         elide: Label.ElideRight
                         horizontalAlignment: Qt.AlignHCenter
                         verticalAlignment: Qt.AlignVCenter
@@ -200,6 +214,8 @@ ApplicationWindow {
                                                   ?? (stack.currentItem as PlaylistPage)?.screen ?? null
                     readonly property real shownWidth: active ? width : 0
                     active: target !== null
+                    // Unloaded, it keeps the size it had: out of the row.
+                    visible: active
                     sourceComponent: BarIconButton {
                         objectName: "fullScreenButton"
                         image: "fullscreen.png"

@@ -8,7 +8,7 @@ Dialog {
     id: notice
     objectName: "notice"
 
-    property alias message: text.text
+    property alias message: messageLabel.text
     // The buttons to choose from, in order; none shows "Ok" alone.
     property var buttons: []
     // The button pressed; -1 when dismissed otherwise.
@@ -50,11 +50,30 @@ Dialog {
     anchors.centerIn: Overlay.overlay
     width: Math.min(340, (parent ? parent.width : 340) - 24)
 
+    // The whole title, however long: many a notice has no message and says
+    // everything there.
+    header: Label {
+        objectName: "noticeTitle"
+        text: notice.title
+        visible: notice.title !== ""
+        wrapMode: Text.Wrap
+        font.bold: true
+        padding: 12
+        background: Rectangle {
+            x: 1
+            y: 1
+            width: parent.width - 2
+            height: parent.height - 1
+            color: notice.palette.window
+        }
+    }
+
     ColumnLayout {
         width: parent.width
         spacing: 12
         Label {
-            id: text
+            id: messageLabel
+            visible: messageLabel.text !== ""
             wrapMode: Text.WordWrap
             Layout.fillWidth: true
         }

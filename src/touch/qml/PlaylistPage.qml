@@ -196,10 +196,15 @@ Page {
                 }
                 Label {
                     text: row.name
-                    // The title gives way at its head: its end tells items apart.
+                    // A name that fits its row fits it playing too, a little
+                    // smaller beside the mark; a longer one gives way at its
+                    // head: its end tells items apart.
                     elide: Text.ElideLeft
                     font.bold: true
-                    font.pointSize: screen.textSize
+                    font.pointSize: row.current ? TextFit.sizeToFit(row.name, Qt.font({ bold: true, pointSize: screen.textSize }),
+                                                                    width, Math.ceil(TextFit.lineWidth("\u25B6", Qt.font({ pointSize: screen.textSize })))
+                                                                           + (parent as RowLayout).spacing)
+                                                : screen.textSize
                     color: row.current ? "#ffb347" : "#f2f2f2"
                     Layout.fillWidth: true
                 }

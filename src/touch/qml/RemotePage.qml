@@ -70,18 +70,19 @@ Page {
         }
         RowLayout {
             anchors.fill: parent
+            spacing: 0
             BarTextButton {
                 objectName: "openPlaylist"
                 text: qsTrId("Playlist")
                 Layout.fillWidth: true
-                Layout.preferredHeight: 48
+                Layout.minimumWidth: 48
                 onClicked: screen.openPlaylist()
             }
             BarTextButton {
                 objectName: "openBrowser"
                 text: qsTrId("Browse")
                 Layout.fillWidth: true
-                Layout.preferredHeight: 48
+                Layout.minimumWidth: 48
                 onClicked: screen.openBrowser()
             }
             NewsButton {
@@ -93,7 +94,7 @@ Page {
                 objectName: "openMore"
                 text: qsTrId("More...")
                 Layout.fillWidth: true
-                Layout.preferredHeight: 48
+                Layout.minimumWidth: 48
                 onClicked: moreSheet.open()
             }
         }

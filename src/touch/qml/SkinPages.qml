@@ -57,6 +57,14 @@ Item {
         }
     }
 
+    // Over the pages' controls too: a sideways wheel or trackpad swipe
+    // turns one page; anything else is the controls'.
+    MouseArea {
+        anchors.fill: parent
+        acceptedButtons: Qt.NoButton
+        onWheel: wheel => wheel.accepted = pages.control.wheelSwiped(wheel.angleDelta, wheel.pixelDelta)
+    }
+
     NumberAnimation {
         id: slide
         target: flick

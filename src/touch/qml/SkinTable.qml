@@ -98,11 +98,14 @@ ListView {
             x: mark.x + mark.width
             width: parent.width - x - 10 * table.control.scale
             height: parent.height
-            // The end of a long title stays in view.
             text: row.title
+            // A title that fits its row fits it playing too, a little
+            // smaller beside the mark; the end of a longer one stays in view.
             elide: Text.ElideLeft
             color: row.lit ? table.control.highlightedTextColor : table.control.textColor
-            font.pixelSize: table.control.fontPixelSize
+            font.pixelSize: row.playing ? TextFit.sizeToFit(row.title, Qt.font({ bold: true, pixelSize: table.control.fontPixelSize }),
+                                                            width, mark.width)
+                                        : table.control.fontPixelSize
             font.bold: true
             verticalAlignment: Text.AlignVCenter
             textFormat: Text.PlainText

@@ -1,5 +1,6 @@
 #include "touch/skin/SkinControl.h"
 
+#include "core/Clock.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "models/skin/SkinButtonLook.h"
@@ -440,6 +441,17 @@ int SkinControl::pageAfterRelease(qreal contentX, qreal velocity) const
     else if (velocity < -throwSpeed)
         page = int(std::ceil(position)) - 1;
     return std::clamp(page, 0, pageCount() - 1);
+}
+
+bool SkinControl::wheelSwiped(QPointF angleDelta, QPointF pixelDelta)
+{
+    const QPointF delta = angleDelta.isNull() ? pixelDelta : angleDelta;
+    // Up and down belong to the controls on the pages.
+    if (!isSlidable() || pageCount() <= 0 || std::abs(delta.x()) <= std::abs(delta.y()))
+        return false;
+    if (const int turn = m_wheelTurn.swiped(int(delta.x()), Clock::current().now()))
+        setCurrentPage(m_currentPage + turn);
+    return true;
 }
 
 // --- From the user -------------------------------------------------------------------

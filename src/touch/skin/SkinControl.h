@@ -2,6 +2,7 @@
 
 #include "models/skin/SkinControlRules.h"
 #include "models/skin/SkinElement.h"
+#include "models/skin/WheelPageTurn.h"
 
 #include <QColor>
 #include <QObject>
@@ -180,6 +181,10 @@ public:
     // with velocity (pixels per second, positive towards later pages)
     // comes to rest: the next page when it was thrown, else the nearest.
     Q_INVOKABLE int pageAfterRelease(qreal contentX, qreal velocity) const;
+    // A wheel or trackpad event over the pages (its deltas in eighths of a
+    // degree and in pixels): a sideways one turns them, by one page a
+    // swipe. False for one that is not theirs.
+    Q_INVOKABLE bool wheelSwiped(QPointF angleDelta, QPointF pixelDelta);
 
     // The user pressed the button, moved the slider or the zoom slider.
     Q_INVOKABLE void activate();
@@ -214,4 +219,5 @@ private:
     double m_value = 0;
     double m_maximum = 1;
     int m_currentPage = 0;
+    WheelPageTurn m_wheelTurn;
 };
