@@ -234,8 +234,9 @@ TEST(SkinRender, ButtonsTakeAFingerOrTheMouseAndSendTheirAction)
     ASSERT_EQ(actions.count(), 2);
     EXPECT_EQ(actions[0][0].value<SkinScene::Action>(), SkinScene::Next);
     EXPECT_EQ(actions[1][0].value<SkinScene::Action>(), SkinScene::Random);
-    // A disabled button sends nothing.
+    // A disabled button sends nothing: Stop, once the player is stopped.
     stage.scene().setPlaying(false);
+    stage.scene().setStopped(true);
     QTest::mouseClick(&stage.view(), Qt::LeftButton, {}, stage.centreOf(stage.itemFor(stage.control(K::Button, QStringLiteral("Stop")))));
     EXPECT_EQ(actions.count(), 2);
 }

@@ -294,6 +294,18 @@ TEST_F(TouchListsAgainstRealVlc, ThePlaylistMarksWhatPlaysPlaysARowFindsAndRemov
     QTest::keyClick(w.window, Qt::Key_Escape);
     EXPECT_TRUE(waitUntil([&] { return rows->property("count").toInt() == 4; }, 2000));
 
+    // The mode buttons show what VLC's reply to the tap reports.
+    const auto image = [&](const char* mode) { return w.item(QString::fromLatin1(mode))->property("image").toString(); };
+    for (const auto& [mode, on] : { std::pair("loop", "Loop_Yes.png"), std::pair("repeat", "Repeat_Yes.png") }) {
+        w.click(w.item(QString::fromLatin1(mode)));
+        EXPECT_TRUE(waitUntil([&] { return image(mode) == QLatin1String(on); }, 8000)) << image(mode).toStdString();
+    }
+    // VLC turns loop off as repeat goes on; the images say so.
+    ASSERT_TRUE(vlcSays.refreshStatus());
+    EXPECT_TRUE(vlcSays->state().isRepeating());
+    EXPECT_EQ(image("loop"), vlcSays->state().isLooping() ? u"Loop_Yes.png" : u"Loop.png");
+    EXPECT_EQ(image("random"), u"Random.png");
+
     // A row's button removes its item from VLC's playlist.
     ASSERT_TRUE(w.item(QStringLiteral("remove-alpha.wav")));
     w.click(w.item(QStringLiteral("remove-alpha.wav")));

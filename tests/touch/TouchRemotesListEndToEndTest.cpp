@@ -320,13 +320,15 @@ TEST_F(TouchListAgainstRealVlc, SavedComputersAreMovedEditedAndDeletedAndTheFile
     w.click(w.item(QStringLiteral("editButton")));
     ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("down-") + studyRow); }));
     // Laid out at the next polish of the window.
-    QQuickItem* lastButton = w.item(QStringLiteral("down-") + studyRow);
-    waitUntil([&] { return lastButton->height() >= 48; }, 1000);
+    waitUntil([&] {
+        return w.item(QStringLiteral("down-") + studyRow)->height() >= 48
+            && w.item(QStringLiteral("delete-") + studyRow)->height() >= 48;
+    }, 2000);
     for (const QString& control : { QStringLiteral("delete-"), QStringLiteral("up-"), QStringLiteral("down-") }) {
         QQuickItem* button = w.item(control + studyRow);
         ASSERT_TRUE(button) << control.toStdString();
-        EXPECT_GE(button->height(), 48);
-        EXPECT_GE(button->width(), 48);
+        EXPECT_GE(button->height(), 48) << control.toStdString();
+        EXPECT_GE(button->width(), 48) << control.toStdString();
     }
     const QStringList controls = accessibleControls(w.window);
     for (const char* control : { "button:Done", "button:Scan", "button:Delete", "button:Move up", "button:Move down",
