@@ -77,18 +77,21 @@ TEST(TouchShell, TurningTheSecondsWheelSeeksWhenItComesToRest)
 {
     SkinStageWindow stage(QSize(390, 672));
     SkinScene& scene = stage.scene();
-    scene.setLiveness(SkinScene::Live);
-    scene.setLength(600);
-    scene.setElapsed(125); // seconds row 125, minute 2
-    scene.mainScrollView()->setCurrentPage(1);
-    QSignalSpy seeks(&scene, &SkinScene::seekRequested);
     auto* picker = stage.itemFor(stage.control(SkinControl::Picker));
     ASSERT_TRUE(picker);
     QQuickItem* seconds = SkinStageWindow::findItem(picker, [](QQuickItem* item) {
         return item->inherits("QQuickTumbler") && item->property("wheel").toInt() == SkinWheels::Seconds;
     });
     ASSERT_TRUE(seconds);
+    scene.setLiveness(SkinScene::Live);
+    scene.setLength(600);
+    scene.setElapsed(125); // seconds row 125, minute 2
+    // Out of view (another page shows) the wheel waits...
+    EXPECT_EQ(seconds->property("currentIndex").toInt(), 0);
+    scene.mainScrollView()->setCurrentPage(1);
+    QSignalSpy seeks(&scene, &SkinScene::seekRequested);
     QTest::qWait(400); // the page slides into view
+    // ...and shows the player's time as it comes.
     EXPECT_EQ(seconds->property("currentIndex").toInt(), 125);
     // Two rows up (past the distance a drag takes to start), slowly, and
     // held before lifting: no throw.
