@@ -69,6 +69,28 @@ TEST(SkinRender, TheShippedSkinFitsTheWindowAndStandsCentred)
     EXPECT_DOUBLE_EQ(stage.scene().landscape()->scale(), 1);
 }
 
+// Drawn at the size it was decoded at, an image is copied where a frame
+// passes over it rather than scaled again each time.
+TEST(SkinRender, ImagesAreDecodedAtTheSizeTheyAreDrawnOnceTheWindowKeepsItsSize)
+{
+    SkinStageWindow stage(QSize(390, 672));
+    const SkinControl* background = stage.control(K::Image);
+    ASSERT_TRUE(background);
+    QQuickItem* image = SkinStageWindow::findItem(stage.itemFor(background),
+                                                  [](QQuickItem* item) { return item->inherits("QQuickImage"); });
+    ASSERT_TRUE(image);
+    auto decodedAsDrawn = [image] {
+        return image->implicitWidth() == image->width() && image->implicitHeight() == image->height();
+    };
+    EXPECT_TRUE(decodedAsDrawn()) << image->implicitWidth() << " " << image->width();
+    // Smaller, by a fraction of a point: on whole pixels, decoded anew once
+    // the size has stayed.
+    stage.resize(QSize(388, 660));
+    EXPECT_TRUE(waitUntil(decodedAsDrawn, 3000)) << image->implicitWidth() << " " << image->width();
+    EXPECT_EQ(image->width(), std::round(image->width()));
+    EXPECT_LT(image->width(), 390);
+}
+
 TEST(SkinRender, EachOrientationIsBuiltWhenFirstShownAndKept)
 {
     SkinStageWindow stage(QSize(390, 672));

@@ -140,11 +140,17 @@ TEST(SkinImageProvider, ServesOnlyTheSkinsOwnImagesAndFallsBackFromTwins)
     QImage(2, 2, QImage::Format_ARGB32).save(outside.path() + QStringLiteral("/secret.png"));
     const int folder = SkinImageProvider::registerFolder(SkinStageWindow::shippedSkin());
     SkinImageProvider provider;
-    auto request = [&](const QUrl& url) {
+    auto request = [&](const QUrl& url, const QSize& wanted = QSize()) {
         QSize size;
-        return provider.requestImage(url.toString().mid(int(qstrlen("image://skin/"))), &size, QSize());
+        return provider.requestImage(url.toString().mid(int(qstrlen("image://skin/"))), &size, wanted);
     };
     EXPECT_EQ(request(SkinImageProvider::url(folder, QStringLiteral("play.png"), false)).size(), QSize(76, 76));
+    // Decoded at the size asked for (one side keeps the proportions), never
+    // larger than the file.
+    const QUrl play = SkinImageProvider::url(folder, QStringLiteral("play.png"), true);
+    EXPECT_EQ(request(play, QSize(75, 75)).size(), QSize(75, 75));
+    EXPECT_EQ(request(play, QSize(0, 38)).size(), QSize(38, 38));
+    EXPECT_EQ(request(play, QSize(300, 300)).size(), QSize(152, 152));
     EXPECT_EQ(request(SkinImageProvider::url(folder, QStringLiteral("play.png"), true)).size(), QSize(152, 152));
     EXPECT_TRUE(request(SkinImageProvider::url(folder, QStringLiteral("SkinFormat.txt"), false)).isNull());
     EXPECT_TRUE(request(SkinImageProvider::url(folder, QStringLiteral("../") + QFileInfo(outside.path()).fileName() + QStringLiteral("/secret.png"), false)).isNull());

@@ -43,6 +43,9 @@ SkinScene::SkinScene(QObject* parent)
     m_wheels = new SkinWheels(this);
     connect(m_wheels, &SkinWheels::seekRequested, this, &SkinScene::requestSeek);
     connect(m_wheels, &SkinWheels::volumeRequested, this, &SkinScene::requestVolume);
+    m_imageSettle.setSingleShot(true);
+    m_imageSettle.setInterval(imageSettleMs);
+    connect(&m_imageSettle, &QTimer::timeout, this, &SkinScene::settleImages);
 }
 
 SkinScene::~SkinScene()
@@ -233,6 +236,14 @@ void SkinScene::layOutAll()
     for (Tree* tree : { &m_portrait, &m_landscape })
         if (tree->root)
             layOut(*tree);
+    m_imageSettle.start();
+}
+
+void SkinScene::settleImages()
+{
+    for (Tree* tree : { &m_portrait, &m_landscape })
+        for (SkinControl* control : tree->controls)
+            control->settleImages();
 }
 
 void SkinScene::layOut(Tree& tree)
