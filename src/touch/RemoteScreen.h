@@ -15,8 +15,10 @@ class TouchRemotes;
 // remote screen's rules: neutral before the first status, dimmed while VLC
 // does not answer), what the skin's controls ask sent to VLC through the
 // session, the title, and when to ask for VLC's password. The session polls
-// while the screen is active. As it appears it gives the remote screen's
-// notices (a dropped or an older skin, else what is new, once).
+// while the screen polls: from the moment it starts to come into view, so
+// that VLC's state is there as it arrives. Once active (arrived) it gives
+// the remote screen's notices (a dropped or an older skin, else what is
+// new, once).
 class RemoteScreen : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -25,6 +27,7 @@ class RemoteScreen : public QObject {
     Q_PROPERTY(TouchRemotes* remotes READ remotes WRITE setRemotes NOTIFY remotesChanged)
     Q_PROPERTY(SkinScene* scene READ scene WRITE setScene NOTIFY sceneChanged)
     Q_PROPERTY(bool active READ isActive WRITE setActive NOTIFY activeChanged)
+    Q_PROPERTY(bool polling READ isPolling WRITE setPolling NOTIFY pollingChanged)
     // The title bar's two lines: what plays (or the remote's name), and the
     // remote's name (or why nothing plays).
     Q_PROPERTY(QString title READ title NOTIFY titleChanged)
@@ -42,6 +45,8 @@ public:
     void setScene(SkinScene* scene);
     bool isActive() const { return m_active; }
     void setActive(bool active);
+    bool isPolling() const { return m_polling; }
+    void setPolling(bool polling);
     QString title() const;
     QString note() const;
     QString passwordTitle() const;
@@ -62,6 +67,7 @@ signals:
     void remotesChanged();
     void sceneChanged();
     void activeChanged();
+    void pollingChanged();
     void titleChanged();
     // While the screen is active: VLC asks for a password.
     void passwordWanted();
@@ -88,4 +94,5 @@ private:
     RemoteScreenNotices* m_notices = nullptr; // child, for m_remotes
     AddressErrorAlert* m_addressAlert = nullptr; // child, for m_remotes' session
     bool m_active = false;
+    bool m_polling = false;
 };

@@ -11,6 +11,7 @@
 #include "VlcInstance.h"
 #include "ZipBuilder.h"
 #include "app/SingleInstance.h"
+#include "models/RemoteSession.h"
 #include "core/SkinFolders.h"
 #include "skin/SkinArchiveInstaller.h"
 #include "touch/WindowKeys.h"
@@ -71,6 +72,23 @@ TEST(TouchShell, EscapeAndTheBackButtonGoBackAndTheRemoteTakesTheWindowsKeys)
     QTest::mouseClick(shell.window, Qt::LeftButton, {},
                       backButton->mapToScene(QPointF(backButton->width() / 2, backButton->height() / 2)).toPoint());
     EXPECT_TRUE(waitUntil([&] { return shell.depth() == 1; }));
+}
+
+// VLC's state as soon as may be: at launch the remote screen stands in its
+// place from the first frame; opened later it slides in, asking VLC as it
+// comes.
+TEST(TouchShell, TheRemoteScreenStandsInPlaceAtLaunchAndAsksVlcAsItSlidesIn)
+{
+    Shell shell;
+    RemoteSession& session = shell.remotes.session();
+    EXPECT_FALSE(shell.stack->property("busy").toBool());
+    EXPECT_TRUE(session.isActive());
+    QTest::keyClick(shell.window, Qt::Key_Escape);
+    ASSERT_TRUE(waitUntil([&] { return shell.depth() == 1 && !shell.stack->property("busy").toBool(); }));
+    EXPECT_FALSE(session.isActive());
+    QMetaObject::invokeMethod(shell.window, "showRemote");
+    EXPECT_TRUE(shell.stack->property("busy").toBool());
+    EXPECT_TRUE(session.isActive());
 }
 
 TEST(TouchShell, TurningTheSecondsWheelSeeksWhenItComesToRest)

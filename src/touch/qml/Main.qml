@@ -42,10 +42,15 @@ ApplicationWindow {
 
     // The session's remote, on the one remote screen over the list.
     function showRemote() {
+        pushRemote(StackView.PushTransition)
+    }
+
+    function pushRemote(operation: int) {
         if (stack.currentItem as RemotePage)
             return
         stack.pop(null, StackView.Immediate)
-        stack.push(remotePage, { keys: window.keys, remotes: window.remotes, skinDirectory: window.skinDirectory })
+        stack.push(remotePage, { keys: window.keys, remotes: window.remotes, skinDirectory: window.skinDirectory },
+                   operation)
     }
 
     // The configuration screen for a new computer, over the list.
@@ -433,7 +438,9 @@ ApplicationWindow {
     }
 
     Component.onCompleted: {
+        // At launch the remote screen is the first the window shows, in its
+        // place from the first frame, as playerlink's.
         if (openRemote)
-            showRemote()
+            pushRemote(StackView.Immediate)
     }
 }

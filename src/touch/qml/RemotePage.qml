@@ -45,6 +45,10 @@ Page {
         scene: skin
         // On top, and the window in use.
         active: page.StackView.status === StackView.Active && activity.active
+        // Asking VLC already as the screen slides in: its state is there as
+        // the screen arrives.
+        polling: (page.StackView.status === StackView.Active || page.StackView.status === StackView.Activating)
+                 && activity.active
         onPasswordWanted: passwordPrompt.open()
         onNoticeWanted: (title, message) => notice.show(title, message)
     }
