@@ -75,16 +75,19 @@ TEST(TouchShell, EscapeAndTheBackButtonGoBackAndTheRemoteTakesTheWindowsKeys)
 }
 
 // VLC's state as soon as may be: at launch the remote screen stands in its
-// place from the first frame; opened later it slides in, asking VLC as it
-// comes.
+// place from the first frame, with nothing made under it; opened later it
+// slides in, asking VLC as it comes.
 TEST(TouchShell, TheRemoteScreenStandsInPlaceAtLaunchAndAsksVlcAsItSlidesIn)
 {
     Shell shell;
     RemoteSession& session = shell.remotes.session();
     EXPECT_FALSE(shell.stack->property("busy").toBool());
     EXPECT_TRUE(session.isActive());
+    // The list beneath is made only as the user goes back to it.
+    EXPECT_FALSE(shell.window->findChild<QObject*>(QStringLiteral("remotesPage")));
     QTest::keyClick(shell.window, Qt::Key_Escape);
     ASSERT_TRUE(waitUntil([&] { return shell.depth() == 1 && !shell.stack->property("busy").toBool(); }));
+    EXPECT_TRUE(shell.item(QStringLiteral("remotesPage")));
     EXPECT_FALSE(session.isActive());
     QMetaObject::invokeMethod(shell.window, "showRemote");
     EXPECT_TRUE(shell.stack->property("busy").toBool());

@@ -223,10 +223,13 @@ ApplicationWindow {
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.bottom: parent.bottom
-            initialItem: RemotesPage {
-                readonly property string backTitle: qsTrId("Back")
-                remotes: window.remotes
-            }
+        }
+    }
+
+    Component {
+        id: remotesPage
+        RemotesPage {
+            readonly property string backTitle: qsTrId("Back")
         }
     }
 
@@ -439,8 +442,13 @@ ApplicationWindow {
 
     Component.onCompleted: {
         // At launch the remote screen is the first the window shows, in its
-        // place from the first frame, as playerlink's.
+        // place from the first frame, as playerlink's. The list under it is
+        // made as the user goes back to it, not before.
         if (openRemote)
-            pushRemote(StackView.Immediate)
+            stack.push([remotesPage, { remotes: window.remotes },
+                        remotePage, { keys: window.keys, remotes: window.remotes, skinDirectory: window.skinDirectory }],
+                       StackView.Immediate)
+        else
+            stack.push(remotesPage, { remotes: window.remotes }, StackView.Immediate)
     }
 }
