@@ -7,7 +7,8 @@ holds 10,000 items and plays the first (a long tone):
   request, to the first frame with the remote screen in its place, and to
   the first such frame after the first status reply came back (VLC's state
   on screen; the goal is 0.5 s);
-- resident memory (VmRSS) on the remote screen, RSS_AT seconds after launch;
+- resident memory (VmRSS) on the remote screen from RSS_AT seconds after
+  launch (the median over five seconds);
 - idle CPU on the remote screen over CPU_SECONDS after that.
 
 Each program runs offscreen (Qt Quick's software renderer for the touch
@@ -20,7 +21,10 @@ instructions each program executes per minute on the remote screen (and
 the bytes it asked VLC for): repeatable on a busy machine.
 
 Usage: remote_screen_figures.py [--build DIR] [--runs N] [--rss-at S]
-                                [--cpu-seconds S] [--callgrind]"""
+                                [--cpu-seconds S] [--callgrind [--settle S]]
+                                [--only PROGRAM] [--vlc-port PORT] [--keep]
+DIR is a Release build with PLAYERLINK_BENCH=ON (default build-bench; the
+programs and the frame probes' targets built there)."""
 import argparse
 import base64
 import glob
@@ -228,8 +232,13 @@ def measure(build, name, path, probe, vlc_port, work, rss_at, cpu_seconds):
     process = subprocess.Popen([path, "--connect", "127.0.0.1:%d" % proxy.port, "--password-file", password],
                                env=env, stdout=subprocess.DEVNULL, stderr=open(os.path.join(home, "stderr.log"), "w"))
     try:
-        time.sleep(max(0.0, launched + rss_at - time.monotonic()))
-        rss = resident_kib(process.pid)
+        # The median over five seconds: a playlist reply on its way holds a
+        # megabyte for a moment.
+        samples = []
+        for i in range(11):
+            time.sleep(max(0.0, launched + rss_at + i * 0.5 - time.monotonic()))
+            samples.append(resident_kib(process.pid))
+        rss = statistics.median(samples)
         before = cpu_ticks(process.pid)
         started = time.monotonic()
         time.sleep(cpu_seconds)
@@ -353,7 +362,7 @@ def main():
             ("launch to first status request (s)", "first_status", "%.3f"),
             ("launch to remote screen's first frame (s)", "first_frame", "%.3f"),
             ("launch to VLC's state on screen (s)", "state_shown", "%.3f"),
-            ("resident memory after %.0f s (MiB)" % args.rss_at, "rss_mib", "%.1f"),
+            ("resident memory from %.0f s (MiB)" % args.rss_at, "rss_mib", "%.1f"),
             ("idle CPU over %.0f s (%% of a core)" % args.cpu_seconds, "cpu", "%.2f"),
         ]
         names = [name for name, _, _ in programs][::-1]  # playerlink-touch first, beside its reference
