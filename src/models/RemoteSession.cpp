@@ -72,7 +72,10 @@ void RemoteSession::setActive(bool active)
         m_playlistTimer.start();
         // Ask at once rather than a poll later: the screen shows the player,
         // and its playlist (which enables the transport buttons), as it appears.
+        // Where another request is on its way (the list's probe, as the
+        // screen opens at launch) the status follows its reply at once.
         if (m_remote) {
+            m_remote->connection().setStatusDirty(true);
             m_remote->connection().setPlaylistDirty(true);
             poll();
         }

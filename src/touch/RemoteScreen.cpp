@@ -27,6 +27,7 @@ RemoteScreen::~RemoteScreen()
 {
     // The session stays with the remotes; it must not poll for a screen
     // that went away.
+    setPolling(false);
     setActive(false);
     m_inStack = false;
     countInStack();
@@ -42,6 +43,8 @@ void RemoteScreen::setRemotes(TouchRemotes* remotes)
     if (remotes == m_remotes)
         return;
     const bool active = m_active;
+    const bool polling = m_polling;
+    setPolling(false);
     setActive(false);
     if (RemoteSession* before = session()) {
         disconnect(before, nullptr, this, nullptr);
@@ -60,6 +63,7 @@ void RemoteScreen::setRemotes(TouchRemotes* remotes)
         m_addressAlert = new AddressErrorAlert(remotes->session(), remotes->alerts(), this);
     }
     rewire();
+    setPolling(polling);
     setActive(active);
     emit remotesChanged();
     emit titleChanged();
@@ -153,8 +157,6 @@ void RemoteScreen::setActive(bool active)
         return;
     m_active = active;
     RemoteSession* s = session();
-    if (s)
-        s->setActive(active);
     emit activeChanged();
     // The session asks once per change of the connection, maybe before the
     // screen came: a remote that wants a password asks as it shows.
@@ -174,6 +176,16 @@ void RemoteScreen::setActive(bool active)
                 m_remotes->setup()->instructions().setHaveSetupSuccesfully();
         }, Qt::QueuedConnection);
     }
+}
+
+void RemoteScreen::setPolling(bool polling)
+{
+    if (polling == m_polling)
+        return;
+    m_polling = polling;
+    if (RemoteSession* s = session())
+        s->setActive(polling);
+    emit pollingChanged();
 }
 
 void RemoteScreen::showNotices()

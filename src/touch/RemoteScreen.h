@@ -15,8 +15,10 @@ class TouchRemotes;
 // remote screen's rules: neutral before the first status, dimmed while VLC
 // does not answer), what the skin's controls ask sent to VLC through the
 // session, the title, and when to ask for VLC's password. The session polls
-// while the screen is active. As it appears it gives the remote screen's
-// notices (a dropped or an older skin, else what is new, once).
+// while the screen polls: from the moment it starts to come into view, so
+// that VLC's state is there as it arrives. Once active (arrived) it gives
+// the remote screen's notices (a dropped or an older skin, else what is
+// new, once).
 class RemoteScreen : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -28,6 +30,7 @@ class RemoteScreen : public QObject {
     // Its page is on the stack, on top or under the screens it opened: the
     // session is then the remote screen's (TouchRemotes::shownSession).
     Q_PROPERTY(bool inStack READ isInStack WRITE setInStack NOTIFY inStackChanged)
+    Q_PROPERTY(bool polling READ isPolling WRITE setPolling NOTIFY pollingChanged)
     // The title bar's two lines: what plays (or the remote's name), and the
     // remote's name (or why nothing plays).
     Q_PROPERTY(QString title READ title NOTIFY titleChanged)
@@ -47,6 +50,8 @@ public:
     void setActive(bool active);
     bool isInStack() const { return m_inStack; }
     void setInStack(bool inStack);
+    bool isPolling() const { return m_polling; }
+    void setPolling(bool polling);
     QString title() const;
     QString note() const;
     QString passwordTitle() const;
@@ -68,6 +73,7 @@ signals:
     void sceneChanged();
     void activeChanged();
     void inStackChanged();
+    void pollingChanged();
     void titleChanged();
     // While the screen is active: VLC asks for a password.
     void passwordWanted();
@@ -98,4 +104,5 @@ private:
     bool m_active = false;
     bool m_inStack = false;
     QPointer<TouchRemotes> m_countedBy; // the remotes told it is on the stack
+    bool m_polling = false;
 };

@@ -148,6 +148,28 @@ TEST(SkinRender, TheShippedSkinFitsTheWindowAndStandsCentred)
     EXPECT_DOUBLE_EQ(stage.scene().landscape()->scale(), 1);
 }
 
+// Drawn at the size it was decoded at, an image is copied where a frame
+// passes over it rather than scaled again each time.
+TEST(SkinRender, ImagesAreDecodedAtTheSizeTheyAreDrawnOnceTheWindowKeepsItsSize)
+{
+    SkinStageWindow stage(QSize(390, 672));
+    const SkinControl* background = stage.control(K::Image);
+    ASSERT_TRUE(background);
+    QQuickItem* image = SkinStageWindow::findItem(stage.itemFor(background),
+                                                  [](QQuickItem* item) { return item->inherits("QQuickImage"); });
+    ASSERT_TRUE(image);
+    auto decodedAsDrawn = [image] {
+        return image->implicitWidth() == image->width() && image->implicitHeight() == image->height();
+    };
+    EXPECT_TRUE(decodedAsDrawn()) << image->implicitWidth() << " " << image->width();
+    // Smaller, by a fraction of a point: on whole pixels, decoded anew once
+    // the size has stayed.
+    stage.resize(QSize(388, 660));
+    EXPECT_TRUE(waitUntil(decodedAsDrawn, 3000)) << image->implicitWidth() << " " << image->width();
+    EXPECT_EQ(image->width(), std::round(image->width()));
+    EXPECT_LT(image->width(), 390);
+}
+
 TEST(SkinRender, EachOrientationIsBuiltWhenFirstShownAndKept)
 {
     SkinStageWindow stage(QSize(390, 672));
@@ -221,6 +243,12 @@ TEST(SkinRender, ButtonsTakeAFingerOrTheMouseAndSendTheirAction)
     SkinStageWindow stage(QSize(320, 568));
     playing(stage.scene(), 3);
     QSignalSpy actions(&stage.scene(), &SkinScene::actionTriggered);
+    // Every page shown once, so that all its buttons are made.
+    SkinControl* pages = stage.scene().mainScrollView();
+    for (int page : { 1, 2, 0 }) {
+        pages->setCurrentPage(page);
+        QTest::qWait(300);
+    }
     // Every button takes at least a 48-pixel square, whatever the scale.
     for (int i = 0; SkinControl* control = stage.control(K::Button, QString(), i); ++i) {
         QQuickItem* item = stage.itemFor(control);
@@ -339,6 +367,24 @@ TEST(SkinRender, ASidewaysWheelTurnsOnePageAndADotGoesToItsPage)
     EXPECT_EQ(pages->currentPage(), 0);
     EXPECT_TRUE(showsPage(flick, 0));
     EXPECT_EQ(UserDefaults::standard().integerForKey(PreferenceKeys::slideScreenPosition), 0);
+}
+
+TEST(SkinRender, APageIsMadeTheFirstTimeItComesIntoViewAndKept)
+{
+    UserDefaults::standard().setInteger(PreferenceKeys::slideScreenPosition, 0);
+    SkinStageWindow stage(QSize(390, 672));
+    SkinControl* pages = stage.scene().mainScrollView();
+    ASSERT_TRUE(pages);
+    EXPECT_TRUE(stage.itemFor(stage.control(K::Table)));
+    EXPECT_FALSE(stage.itemFor(stage.control(K::Picker)));
+    EXPECT_FALSE(stage.itemFor(stage.control(K::Button, QStringLiteral("DvdUp"))));
+    pages->setCurrentPage(1);
+    EXPECT_TRUE(waitUntil([&] { return stage.itemFor(stage.control(K::Picker)) != nullptr; }));
+    QQuickItem* picker = stage.itemFor(stage.control(K::Picker));
+    pages->setCurrentPage(0);
+    QTest::qWait(400);
+    EXPECT_EQ(stage.itemFor(stage.control(K::Picker)), picker);
+    EXPECT_FALSE(stage.itemFor(stage.control(K::Button, QStringLiteral("DvdUp"))));
 }
 
 TEST(SkinRender, ThePlaylistTableShowsTitlesOrItsPlaceholderAndPlaysARow)

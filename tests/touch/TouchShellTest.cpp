@@ -13,6 +13,7 @@
 #include "app/SingleInstance.h"
 #include "core/Localization.h"
 #include "core/PreferenceKeys.h"
+#include "models/RemoteSession.h"
 #include "core/SkinFolders.h"
 #include "models/skin/SkinGeometry.h"
 #include "skin/SkinArchiveInstaller.h"
@@ -319,22 +320,49 @@ TEST(TouchShell, TheRemoteScreenKeepsTheWindowLargeEnoughForItsWholeSkinLegible)
     EXPECT_LT(shell.window->minimumSize().height(), remoteSmallest.height());
 }
 
+// VLC's state as soon as may be: at launch the remote screen stands in its
+// place from the first frame, with nothing made under it; opened later it
+// slides in, asking VLC as it comes.
+TEST(TouchShell, TheRemoteScreenStandsInPlaceAtLaunchAndAsksVlcAsItSlidesIn)
+{
+    Shell shell;
+    RemoteSession& session = shell.remotes.session();
+    EXPECT_FALSE(shell.stack->property("busy").toBool());
+    EXPECT_TRUE(session.isActive());
+    // The list beneath is made only as the user goes back to it.
+    EXPECT_FALSE(shell.window->findChild<QObject*>(QStringLiteral("remotesPage")));
+    QTest::keyClick(shell.window, Qt::Key_Escape);
+    ASSERT_TRUE(waitUntil([&] { return shell.depth() == 1 && !shell.stack->property("busy").toBool(); }));
+    EXPECT_TRUE(shell.item(QStringLiteral("remotesPage")));
+    EXPECT_FALSE(session.isActive());
+    QMetaObject::invokeMethod(shell.window, "showRemote");
+    EXPECT_TRUE(shell.stack->property("busy").toBool());
+    EXPECT_TRUE(session.isActive());
+}
+
 TEST(TouchShell, TurningTheSecondsWheelSeeksWhenItComesToRest)
 {
     SkinStageWindow stage(QSize(390, 672));
     SkinScene& scene = stage.scene();
-    scene.setLiveness(SkinScene::Live);
-    scene.setLength(600);
-    scene.setElapsed(125); // seconds row 125, minute 2
+    // The picker's page, made as it first shows, then left.
     scene.mainScrollView()->setCurrentPage(1);
-    QSignalSpy seeks(&scene, &SkinScene::seekRequested);
-    auto* picker = stage.itemFor(stage.control(SkinControl::Picker));
-    ASSERT_TRUE(picker);
+    QQuickItem* picker = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (picker = stage.itemFor(stage.control(SkinControl::Picker))) != nullptr; }));
     QQuickItem* seconds = SkinStageWindow::findItem(picker, [](QQuickItem* item) {
         return item->inherits("QQuickTumbler") && item->property("wheel").toInt() == SkinWheels::Seconds;
     });
     ASSERT_TRUE(seconds);
+    scene.mainScrollView()->setCurrentPage(0);
+    QTest::qWait(400); // the page slides out of view
+    scene.setLiveness(SkinScene::Live);
+    scene.setLength(600);
+    scene.setElapsed(125); // seconds row 125, minute 2
+    // Out of view (another page shows) the wheel waits...
+    EXPECT_EQ(seconds->property("currentIndex").toInt(), 0);
+    scene.mainScrollView()->setCurrentPage(1);
+    QSignalSpy seeks(&scene, &SkinScene::seekRequested);
     QTest::qWait(400); // the page slides into view
+    // ...and shows the player's time as it comes.
     EXPECT_EQ(seconds->property("currentIndex").toInt(), 125);
     // Two rows up (past the distance a drag takes to start), slowly, and
     // held before lifting: no throw.
@@ -431,11 +459,17 @@ TEST(SkinImageProvider, ServesOnlyTheSkinsOwnImagesAndFallsBackFromTwins)
     QImage(2, 2, QImage::Format_ARGB32).save(outside.path() + QStringLiteral("/secret.png"));
     const int folder = SkinImageProvider::registerFolder(SkinStageWindow::shippedSkin());
     SkinImageProvider provider;
-    auto request = [&](const QUrl& url) {
+    auto request = [&](const QUrl& url, const QSize& wanted = QSize()) {
         QSize size;
-        return provider.requestImage(url.toString().mid(int(qstrlen("image://skin/"))), &size, QSize());
+        return provider.requestImage(url.toString().mid(int(qstrlen("image://skin/"))), &size, wanted);
     };
     EXPECT_EQ(request(SkinImageProvider::url(folder, QStringLiteral("play.png"), false)).size(), QSize(76, 76));
+    // Decoded at the size asked for (one side keeps the proportions), never
+    // larger than the file.
+    const QUrl play = SkinImageProvider::url(folder, QStringLiteral("play.png"), true);
+    EXPECT_EQ(request(play, QSize(75, 75)).size(), QSize(75, 75));
+    EXPECT_EQ(request(play, QSize(0, 38)).size(), QSize(38, 38));
+    EXPECT_EQ(request(play, QSize(300, 300)).size(), QSize(152, 152));
     EXPECT_EQ(request(SkinImageProvider::url(folder, QStringLiteral("play.png"), true)).size(), QSize(152, 152));
     EXPECT_TRUE(request(SkinImageProvider::url(folder, QStringLiteral("SkinFormat.txt"), false)).isNull());
     EXPECT_TRUE(request(SkinImageProvider::url(folder, QStringLiteral("../") + QFileInfo(outside.path()).fileName() + QStringLiteral("/secret.png"), false)).isNull());

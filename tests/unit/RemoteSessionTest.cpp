@@ -198,6 +198,18 @@ TEST(RemoteSession, InactiveSessionAsksNothing)
     EXPECT_FALSE(s.session.pollsRunning());
 }
 
+TEST(RemoteSession, ActiveWhileAProbeIsOnItsWayItAsksTheStatusRightAfterTheProbesReply)
+{
+    Session s;
+    s.answers[QStringLiteral("/")] = MemoryNetwork::ok(fixture(QStringLiteral("vlc3-start-page-head.html")));
+    s.remote->searchForPlayerLink();
+    s.session.setActive(true);
+    ASSERT_TRUE(s.settled());
+    const QList<QByteArray> asked = s.network.targets();
+    ASSERT_GE(asked.size(), 3);
+    EXPECT_EQ(asked.mid(0, 3), QList<QByteArray>({ "/", "/requests/status.xml", "/requests/playlist.xml" }));
+}
+
 TEST(RemoteSession, VolumeAndSkipButtonsKeepTheirRules)
 {
     Session s;

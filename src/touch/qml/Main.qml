@@ -70,10 +70,15 @@ ApplicationWindow {
 
     // The session's remote, on the one remote screen over the list.
     function showRemote() {
+        pushRemote(StackView.PushTransition)
+    }
+
+    function pushRemote(operation: int) {
         if (stack.currentItem as RemotePage)
             return
         stack.pop(null, StackView.Immediate)
-        stack.push(remotePage, { keys: window.keys, remotes: window.remotes, skinDirectory: window.skinDirectory })
+        stack.push(remotePage, { keys: window.keys, remotes: window.remotes, skinDirectory: window.skinDirectory },
+                   operation)
     }
 
     // The configuration screen for a new computer, over the list.
@@ -261,11 +266,6 @@ ApplicationWindow {
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.bottom: parent.bottom
-            initialItem: RemotesPage {
-                readonly property string backTitle: qsTrId("Back")
-                remotes: window.remotes
-            }
-
             // Every other screen slides in from the right and back out to it;
             // while a turn runs the stack holds both pages still under it.
             readonly property int slideDuration: 250
@@ -313,6 +313,13 @@ ApplicationWindow {
             objectName: "pageTurn"
             anchors.fill: stack
             stackBusy: stack.busy
+        }
+    }
+
+    Component {
+        id: remotesPage
+        RemotesPage {
+            readonly property string backTitle: qsTrId("Back")
         }
     }
 
@@ -540,7 +547,14 @@ ApplicationWindow {
     }
 
     Component.onCompleted: {
+        // At launch the remote screen is the first the window shows, in its
+        // place from the first frame, as playerlink's. The list under it is
+        // made as the user goes back to it, not before.
         if (openRemote)
-            showRemote()
+            stack.push([remotesPage, { remotes: window.remotes },
+                        remotePage, { keys: window.keys, remotes: window.remotes, skinDirectory: window.skinDirectory }],
+                       StackView.Immediate)
+        else
+            stack.push(remotesPage, { remotes: window.remotes }, StackView.Immediate)
     }
 }

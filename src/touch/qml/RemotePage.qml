@@ -52,6 +52,10 @@ Page {
         active: page.StackView.status === StackView.Active && activity.active
         // Made as it is pushed; off the stack once removed (it goes a little later).
         inStack: true
+        // Asking VLC already as the screen slides in: its state is there as
+        // the screen arrives.
+        polling: (page.StackView.status === StackView.Active || page.StackView.status === StackView.Activating)
+                 && activity.active
         onPasswordWanted: passwordPrompt.open()
         onNoticeWanted: (title, message) => notice.show(title, message)
     }

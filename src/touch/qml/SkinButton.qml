@@ -28,10 +28,12 @@ AbstractButton {
     contentItem: Item {
         Image {
             cache: false
-            x: (button.width - width) / 2
-            y: (button.height - height) / 2
-            width: button.control.imageSize.width
-            height: button.control.imageSize.height
+            // As a skin's image: decoded at the size it is drawn at.
+            x: Math.round((button.width - width) / 2)
+            y: Math.round((button.height - height) / 2)
+            width: Math.round(button.control.imageSize.width)
+            height: Math.round(button.control.imageSize.height)
+            sourceSize: button.control.imageSourceSize
             source: button.control.image
             opacity: button.control.opacity
             smooth: true

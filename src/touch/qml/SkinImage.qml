@@ -13,15 +13,16 @@ Item {
     height: control.rect.height
 
     Image {
-
-
         // Not in the engine-wide cache (none of a skin's images are): they
         // go with the skin's controls.
         cache: false
-        x: (frame.width - width) / 2
-        y: (frame.height - height) / 2
-        width: frame.control.imageSize.width
-        height: frame.control.imageSize.height
+        // On whole pixels, at the size it was decoded at once the skin's
+        // size has settled: copied, not scaled, wherever a frame redraws it.
+        x: Math.round((frame.width - width) / 2)
+        y: Math.round((frame.height - height) / 2)
+        width: Math.round(frame.control.imageSize.width)
+        height: Math.round(frame.control.imageSize.height)
+        sourceSize: frame.control.imageSourceSize
         source: frame.control.image
         smooth: true
         mipmap: true

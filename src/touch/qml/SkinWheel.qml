@@ -22,7 +22,8 @@ Tumbler {
     // What assistive technology reads as its value and range (SkinPicker
     // names the wheel: a Tumbler made while a screen reader listens takes a
     // role of its own).
-    readonly property int value: wheels.valueOf(wheel, currentIndex)
+    // What the player says, also while the wheel waits out of view.
+    readonly property int value: wheels.valueOf(wheel, behind ? rowFromPlayer() : currentIndex)
     readonly property int minimumValue: wheels.valueOf(wheel, 0)
     readonly property int maximumValue: wheels.valueOf(wheel, count - 1)
     Accessible.ignored: true
@@ -34,15 +35,56 @@ Tumbler {
              : wheel === SkinWheels.Seconds ? wheels.secondsRow : wheels.volumeRow
     }
 
+    // The skin's pages that the wheel lies on: they move it into view and
+    // out of it.
+    property list<Flickable> pagesAround
+    // The player moved on while the wheel was out of view.
+    property bool behind: false
+
+    // Whether the wheel shows: hidden (another orientation's skin), or on
+    // a page that the pages' clip cuts away, it does not.
+    function inView(): bool {
+        if (!tumbler.visible)
+            return false
+        for (let i = 0; i < tumbler.pagesAround.length; ++i) {
+            const pages = tumbler.pagesAround[i]
+            const shown = tumbler.mapToItem(pages, 0, 0, tumbler.width, tumbler.height)
+            if (shown.x + shown.width <= 0 || shown.x >= pages.width || shown.y + shown.height <= 0
+                    || shown.y >= pages.height)
+                return false
+        }
+        return true
+    }
+
     // A step of a row or two rolls; anything farther (or unanimated) is
-    // shown at once, as the wheel's own roll would take seconds.
+    // shown at once, as the wheel's own roll would take seconds. Out of
+    // view the wheel waits, and shows the player's rows at once as it comes
+    // into view: turning it there, unseen, took more than all else the
+    // remote screen does while it sits.
     function follow() {
+        if (tumbler.behind)
+            return
+        if (!inView()) {
+            tumbler.behind = true
+            return
+        }
         const row = Math.max(0, Math.min(rowFromPlayer(), count - 1))
         const rolls = wheels.animated && Math.abs(row - currentIndex) <= 2
         currentIndex = row
         if (!rolls)
             positionViewAtIndex(row, Tumbler.Center)
     }
+
+    function catchUp() {
+        if (!tumbler.behind || !inView())
+            return
+        tumbler.behind = false
+        const row = Math.max(0, Math.min(rowFromPlayer(), count - 1))
+        currentIndex = row
+        positionViewAtIndex(row, Tumbler.Center)
+    }
+
+    onVisibleChanged: catchUp()
 
     // A finger (or the mouse) on the wheel: from now on the wheel is the
     // user's, until it comes to rest on another row. Passive: the wheel
@@ -119,7 +161,19 @@ Tumbler {
         }
     }
 
-    Component.onCompleted: follow()
+    Component.onCompleted: {
+        const around = []
+        for (let outer = tumbler.parent; outer; outer = outer.parent) {
+            const pages = outer as Flickable
+            if (pages) {
+                around.push(pages)
+                pages.contentXChanged.connect(tumbler.catchUp)
+                pages.contentYChanged.connect(tumbler.catchUp)
+            }
+        }
+        tumbler.pagesAround = around
+        tumbler.follow()
+    }
 
     delegate: Text {
         required property int index

@@ -98,6 +98,9 @@ void SkinControl::layOut(qreal scale, const QRectF& rootRect)
         m_scale = scale;
         emit geometryChanged();
     }
+    // The first size is the one to decode at; later ones wait to settle.
+    if (!(m_imageScale > 0) && scale > 0)
+        m_imageScale = scale;
     // Image sizes are in scaled points too.
     if (rescaled)
         emit imagesChanged();
@@ -251,15 +254,36 @@ QUrl SkinControl::image() const
 
 QSizeF SkinControl::imageSize() const
 {
+    return imageSizeAt(m_scale);
+}
+
+QSize SkinControl::imageSourceSize() const
+{
+    const QSizeF size = imageSizeAt(m_imageScale);
+    return size.isEmpty() ? QSize() : QSize(qRound(size.width()), qRound(size.height()));
+}
+
+void SkinControl::settleImages()
+{
+    if (m_imageScale == m_scale)
+        return;
+    m_imageScale = m_scale;
+    if (m_kind == Button || m_kind == Image)
+        emit imagesChanged();
+}
+
+QSizeF SkinControl::imageSizeAt(qreal scale) const
+{
     const QString name = m_kind == Button ? buttonImageName() : m_element.text(u"imgNormal");
     if (name.isEmpty() || (m_kind != Button && m_kind != Image))
         return {};
     // Drawn at its own size in points (a twin stands in the same points),
     // scaled with the skin; a button's image shrinks to fit the button.
     QSizeF size = m_scene->imagePointSize(m_scene->skinFolderNumber(), name, m_twin);
-    size *= m_scale;
-    if (m_kind == Button && (size.width() > m_rect.width() || size.height() > m_rect.height()))
-        size.scale(m_rect.size(), Qt::KeepAspectRatio);
+    size *= scale;
+    const QSizeF button = m_parent ? SkinGeometry::scaled(m_element.frame, scale).size() : m_rect.size();
+    if (m_kind == Button && (size.width() > button.width() || size.height() > button.height()))
+        size.scale(button, Qt::KeepAspectRatio);
     return size;
 }
 

@@ -43,6 +43,7 @@ class SkinControl : public QObject {
     Q_PROPERTY(qreal opacity READ opacity NOTIFY lookChanged)
     Q_PROPERTY(QUrl image READ image NOTIFY imagesChanged)
     Q_PROPERTY(QSizeF imageSize READ imageSize NOTIFY imagesChanged)
+    Q_PROPERTY(QSize imageSourceSize READ imageSourceSize NOTIFY imagesChanged)
     Q_PROPERTY(QString text READ text NOTIFY textChanged)
     // A skip button of a skin that asks for it draws the skip distance over
     // its image, in the skin's size and colours, centred on its point.
@@ -122,6 +123,13 @@ public:
 
     QUrl image() const;
     QSizeF imageSize() const;
+    // The size, on whole pixels, the image is decoded at: imageSize()'s,
+    // once the skin's size has settled (see settleImages). Drawn at the size
+    // it was decoded at, the image is copied rather than scaled at every
+    // frame that passes over it.
+    QSize imageSourceSize() const;
+    // The skin's size has settled: images are decoded at their size now.
+    void settleImages();
     // The images come from their twins, or no longer.
     void setTwinImages(bool twin);
 
@@ -203,6 +211,7 @@ private:
     QUrl builtInImage(const QString& name) const;
     QSizeF sliderImageSize(QStringView key, const QString& builtInName) const;
     QString buttonImageName() const;
+    QSizeF imageSizeAt(qreal scale) const;
 
     std::shared_ptr<const SkinDocument> m_document;
     const SkinElement& m_element;
@@ -212,6 +221,8 @@ private:
     std::vector<SkinControl*> m_children;
     QRectF m_rect;
     qreal m_scale = 1;
+    // The scale imageSourceSize() follows; none before the first layout.
+    qreal m_imageScale = 0;
     SkinControlRules::Look m_look;
     bool m_pressed = false;
     bool m_twin = false;

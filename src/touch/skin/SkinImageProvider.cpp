@@ -101,7 +101,7 @@ QString SkinImageProvider::pathFor(int number, const QString& name, bool twin, b
     return resolve(name);
 }
 
-QImage SkinImageProvider::requestImage(const QString& id, QSize* size, const QSize&)
+QImage SkinImageProvider::requestImage(const QString& id, QSize* size, const QSize& requestedSize)
 {
     const qsizetype first = id.indexOf(u'/');
     const qsizetype second = first < 0 ? -1 : id.indexOf(u'/', first + 1);
@@ -117,7 +117,24 @@ QImage SkinImageProvider::requestImage(const QString& id, QSize* size, const QSi
     QImage image = path.isEmpty() ? QImage() : number == builtInFolder ? QImage(path) : SkinImageBudget::read(path);
     if (size)
         *size = image.size();
-    return image;
+    return scaledDown(image, requestedSize);
+}
+
+QImage SkinImageProvider::scaledDown(const QImage& image, const QSize& requestedSize)
+{
+    if (image.isNull() || (requestedSize.width() <= 0 && requestedSize.height() <= 0))
+        return image;
+    // A side not asked for keeps the image's proportions.
+    QSize wanted = requestedSize;
+    if (wanted.width() <= 0)
+        wanted.setWidth(qMax(1, qRound(qreal(image.width()) * wanted.height() / image.height())));
+    else if (wanted.height() <= 0)
+        wanted.setHeight(qMax(1, qRound(qreal(image.height()) * wanted.width() / image.width())));
+    // Never larger than the file: a larger copy would cost memory and show
+    // nothing more than drawing this one larger does.
+    if (wanted.width() > image.width() || wanted.height() > image.height() || wanted == image.size())
+        return image;
+    return image.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QSize SkinImageProvider::sizeOf(int folder, const QString& path)

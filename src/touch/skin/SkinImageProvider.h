@@ -17,7 +17,10 @@ public:
 
     SkinImageProvider();
 
+    // Decoded at requestedSize where one is asked for (an Image's
+    // sourceSize) and smaller than the file; *size is the file's.
     QImage requestImage(const QString& id, QSize* size, const QSize& requestedSize) override;
+    static QImage scaledDown(const QImage& image, const QSize& requestedSize);
 
     // Folders are registered for the life of the program's skins; a number
     // is never handed out twice.

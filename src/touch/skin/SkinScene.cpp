@@ -44,6 +44,9 @@ SkinScene::SkinScene(QObject* parent)
     connect(m_wheels, &SkinWheels::volumeRequested, this, &SkinScene::requestVolume);
     connect(this, &SkinScene::orientationChanged, this, &SkinScene::smallestAreaChanged);
     connect(this, &SkinScene::skinChanged, this, &SkinScene::smallestAreaChanged);
+    m_imageSettle.setSingleShot(true);
+    m_imageSettle.setInterval(imageSettleMs);
+    connect(&m_imageSettle, &QTimer::timeout, this, &SkinScene::settleImages);
 }
 
 SkinScene::~SkinScene()
@@ -239,6 +242,14 @@ void SkinScene::layOutAll()
     for (Tree* tree : { &m_portrait, &m_landscape })
         if (tree->root)
             layOut(*tree);
+    m_imageSettle.start();
+}
+
+void SkinScene::settleImages()
+{
+    for (Tree* tree : { &m_portrait, &m_landscape })
+        for (SkinControl* control : tree->controls)
+            control->settleImages();
 }
 
 void SkinScene::layOut(Tree& tree)

@@ -12,6 +12,7 @@
 #include <QVariant>
 #include <QSizeF>
 #include <QString>
+#include <QTimer>
 #include <QtQml/qqmlregistration.h>
 
 #include <memory>
@@ -210,6 +211,9 @@ public:
     // art larger than keptArtSide is decoded at that size.
     static constexpr int maxArtSide = 8192;
     static constexpr int keptArtSide = 1024;
+    // How long the area keeps its size before the images are decoded for
+    // it (see SkinControl::imageSourceSize).
+    static constexpr int imageSettleMs = 250;
 
 signals:
     void skinChanged();
@@ -250,6 +254,7 @@ private:
     void showValues(Tree& tree);
     void showWheels();
     void updateTwinImages();
+    void settleImages();
     void requestSeek(int seconds);
     void requestVolume(int volume);
 
@@ -265,6 +270,9 @@ private:
     QSizeF m_areaSize;
     qreal m_devicePixelRatio = 1;
     bool m_twinImages = false;
+    // Runs out once the area has kept its size a moment: the images are
+    // decoded again for the new size then, not at every step of a resize.
+    QTimer m_imageSettle;
 
     SkinPlayerState m_state;
     double m_volume = 0;
