@@ -617,8 +617,9 @@ TEST(SkinRender, HostileSkinsAreRefusedWithoutWaitingOrFillingMemory)
         }
         std::printf("[ figures  ] %s: %lld ms, peak %ld MB from %ld MB\n", what, clock.elapsed(), memoryMegabytes("VmHWM"), before);
         EXPECT_FALSE(outsideFifo.wasOpened());
-        if (insideFifo)
+        if (insideFifo) {
             EXPECT_FALSE(insideFifo->wasOpened());
+        }
         insideFifo.reset();
     }
 }
