@@ -243,12 +243,6 @@ TEST(SkinRender, ButtonsTakeAFingerOrTheMouseAndSendTheirAction)
     SkinStageWindow stage(QSize(320, 568));
     playing(stage.scene(), 3);
     QSignalSpy actions(&stage.scene(), &SkinScene::actionTriggered);
-    // Every page shown once, so that all its buttons are made.
-    SkinControl* pages = stage.scene().mainScrollView();
-    for (int page : { 1, 2, 0 }) {
-        pages->setCurrentPage(page);
-        QTest::qWait(300);
-    }
     // Every button takes at least a 48-pixel square, whatever the scale.
     for (int i = 0; SkinControl* control = stage.control(K::Button, QString(), i); ++i) {
         QQuickItem* item = stage.itemFor(control);
@@ -367,24 +361,6 @@ TEST(SkinRender, ASidewaysWheelTurnsOnePageAndADotGoesToItsPage)
     EXPECT_EQ(pages->currentPage(), 0);
     EXPECT_TRUE(showsPage(flick, 0));
     EXPECT_EQ(UserDefaults::standard().integerForKey(PreferenceKeys::slideScreenPosition), 0);
-}
-
-TEST(SkinRender, APageIsMadeTheFirstTimeItComesIntoViewAndKept)
-{
-    UserDefaults::standard().setInteger(PreferenceKeys::slideScreenPosition, 0);
-    SkinStageWindow stage(QSize(390, 672));
-    SkinControl* pages = stage.scene().mainScrollView();
-    ASSERT_TRUE(pages);
-    EXPECT_TRUE(stage.itemFor(stage.control(K::Table)));
-    EXPECT_FALSE(stage.itemFor(stage.control(K::Picker)));
-    EXPECT_FALSE(stage.itemFor(stage.control(K::Button, QStringLiteral("DvdUp"))));
-    pages->setCurrentPage(1);
-    EXPECT_TRUE(waitUntil([&] { return stage.itemFor(stage.control(K::Picker)) != nullptr; }));
-    QQuickItem* picker = stage.itemFor(stage.control(K::Picker));
-    pages->setCurrentPage(0);
-    QTest::qWait(400);
-    EXPECT_EQ(stage.itemFor(stage.control(K::Picker)), picker);
-    EXPECT_FALSE(stage.itemFor(stage.control(K::Button, QStringLiteral("DvdUp"))));
 }
 
 TEST(SkinRender, ThePlaylistTableShowsTitlesOrItsPlaceholderAndPlaysARow)

@@ -153,9 +153,9 @@ TEST(TouchNotices, ADvdKeyOnTheOlderInterfaceOffersTheSetupDetails)
     QTest::keyClick(w.window, Qt::Key_PageDown);
     QTest::keyClick(w.window, Qt::Key_PageDown);
     ASSERT_EQ(pages->currentPage(), 2);
-    // Made as the page comes into view, touched once it has slid in.
-    QQuickItem* dvdUp = nullptr;
-    ASSERT_TRUE(waitUntil([&] { return (dvdUp = w.skinItem(SkinControl::Button, QStringLiteral("DvdUp"))) != nullptr; }));
+    QQuickItem* dvdUp = w.skinItem(SkinControl::Button, QStringLiteral("DvdUp"));
+    ASSERT_TRUE(dvdUp);
+    // Touched once the page has slid into view.
     ASSERT_TRUE(waitUntil([&] {
         const QPointF at = dvdUp->mapToScene(QPointF(0, 0));
         return at.x() >= 0 && at.x() + dvdUp->width() <= w.window->width();

@@ -344,16 +344,12 @@ TEST(TouchShell, TurningTheSecondsWheelSeeksWhenItComesToRest)
 {
     SkinStageWindow stage(QSize(390, 672));
     SkinScene& scene = stage.scene();
-    // The picker's page, made as it first shows, then left.
-    scene.mainScrollView()->setCurrentPage(1);
-    QQuickItem* picker = nullptr;
-    ASSERT_TRUE(waitUntil([&] { return (picker = stage.itemFor(stage.control(SkinControl::Picker))) != nullptr; }));
+    auto* picker = stage.itemFor(stage.control(SkinControl::Picker));
+    ASSERT_TRUE(picker);
     QQuickItem* seconds = SkinStageWindow::findItem(picker, [](QQuickItem* item) {
         return item->inherits("QQuickTumbler") && item->property("wheel").toInt() == SkinWheels::Seconds;
     });
     ASSERT_TRUE(seconds);
-    scene.mainScrollView()->setCurrentPage(0);
-    QTest::qWait(400); // the page slides out of view
     scene.setLiveness(SkinScene::Live);
     scene.setLength(600);
     scene.setElapsed(125); // seconds row 125, minute 2

@@ -16,19 +16,6 @@ Item {
     height: control.rect.height
     visible: control.shown
 
-    // The pages and controls that are in view, made where they are not yet.
-    function makeShown() {
-        for (let i = 0; i < parts.count; ++i) {
-            const part = parts.itemAt(i) as SkinPart
-            if (!part || part.wanted)
-                continue
-            const rect = part.modelData.rect
-            if (rect.x < flick.contentX + flick.width && rect.x + rect.width > flick.contentX
-                    && rect.y < flick.contentY + flick.height && rect.y + rect.height > flick.contentY)
-                part.wanted = true
-        }
-    }
-
     function slideTo(page: int, animated: bool) {
         slide.stop()
         if (animated) {
@@ -62,23 +49,12 @@ Item {
                 pages.slideTo(pages.control.currentPage, true)
             }
         }
-        onWidthChanged: {
-            pages.slideTo(pages.control.currentPage, false)
-            pages.makeShown()
-        }
+        onWidthChanged: pages.slideTo(pages.control.currentPage, false)
 
         Repeater {
-            id: parts
             model: pages.control.children
-            // Made the first time any of it comes into view (a swipe towards
-            // it shows it), then kept: a page never shown costs nothing.
-            delegate: SkinPart {
-                wanted: false
-            }
-            onItemAdded: pages.makeShown()
+            delegate: SkinPart {}
         }
-        onContentXChanged: pages.makeShown()
-        onContentYChanged: pages.makeShown()
     }
 
     // Over the pages' controls too: a sideways wheel or trackpad swipe

@@ -6,9 +6,6 @@ Loader {
     id: part
 
     required property SkinControl modelData
-    // Whether to make the control yet: a skin's pages make theirs as they
-    // first come into view.
-    property bool wanted: true
 
     function sourceFor(kind: int): string {
         switch (kind) {
@@ -36,11 +33,5 @@ Loader {
         return ""
     }
 
-    function make() {
-        if (part.wanted && part.status === Loader.Null)
-            part.setSource(part.sourceFor(part.modelData.kind), { control: part.modelData })
-    }
-
-    onWantedChanged: make()
-    Component.onCompleted: make()
+    Component.onCompleted: setSource(sourceFor(modelData.kind), { control: modelData })
 }
