@@ -342,6 +342,7 @@ TEST(TouchShell, TheRemoteScreenStandsInPlaceAtLaunchAndAsksVlcAsItSlidesIn)
 
 TEST(TouchShell, TurningTheSecondsWheelSeeksWhenItComesToRest)
 {
+    UserDefaults::standard().setInteger(PreferenceKeys::slideScreenPosition, 0); // the playlist's page shows
     SkinStageWindow stage(QSize(390, 672));
     SkinScene& scene = stage.scene();
     auto* picker = stage.itemFor(stage.control(SkinControl::Picker));

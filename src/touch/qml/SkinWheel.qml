@@ -85,6 +85,14 @@ Tumbler {
     }
 
     onVisibleChanged: catchUp()
+    // Keys turn it from the player's row, wherever it stands.
+    onActiveFocusChanged: {
+        if (!tumbler.activeFocus || !tumbler.behind)
+            return
+        tumbler.behind = false
+        tumbler.currentIndex = Math.max(0, Math.min(tumbler.rowFromPlayer(), tumbler.count - 1))
+        tumbler.positionViewAtIndex(tumbler.currentIndex, Tumbler.Center)
+    }
 
     // A finger (or the mouse) on the wheel: from now on the wheel is the
     // user's, until it comes to rest on another row. Passive: the wheel
