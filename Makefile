@@ -53,7 +53,7 @@ soak: deps
 	python3 tests/soak/soak.py $(TEST_BUILD)/tests/playerlink-soak-driver $(SOAK_MINUTES)
 
 cpu-budget: build
-	python3 bench/cpu_budget.py $(BUILD)/src/app/playerlink
+	python3 bench/cpu_budget.py $(BUILD)/src/touch/playerlink
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

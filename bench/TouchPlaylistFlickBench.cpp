@@ -1,4 +1,4 @@
-// playerlink-touch's playlist screen with a 10,000-item playlist, flicked:
+// playerlink's playlist screen with a 10,000-item playlist, flicked:
 // the time of one frame (the list moved on by a flick's step, polished,
 // synchronised and drawn by Qt Quick's software renderer, offscreen). The
 // reference, in the same run, is a plain ListView of the same texts with a

@@ -1,4 +1,4 @@
-// playerlink-touch's remote screen, from nothing to its first frame: the
+// playerlink's remote screen, from nothing to its first frame: the
 // window of Main.qml loaded with the remote screen open (the bundled skin,
 // a remote that never answers) and drawn once by Qt Quick's software
 // renderer, offscreen; and the memory the loaded window holds (resident

@@ -62,31 +62,6 @@ print("also: status tree alone %.1f us; playlist collector alone %.2f ms; Elemen
       % (seconds(bench["BM_StatusTreeOnly"]) * 1e6, seconds(bench["BM_PlaylistCollectOnly"]) * 1e3,
          ref["playlist_parse"] * 1e3))
 
-# The remote screen's update path: a reply that changes nothing against one
-# that changes the time, the volume and the play state.
-env["PL_BENCH_PLAYLIST_SMALL"] = os.path.join(here, "..", "tests", "fixtures", "vlc3-playlist.xml")
-screen = subprocess.run([os.path.join(build, "bench", "remote_screen_update_bench"), "--benchmark_format=json",
-                         "--benchmark_min_time=1"], env=env, check=True, capture_output=True, text=True)
-sb = {b["name"]: b for b in json.loads(screen.stdout)["benchmarks"]}
-print()
-print("%-44s %12s" % ("remote screen, per status reply", "time"))
-for name, label in [("BM_StatusReplyUnchanged", "reply that changes nothing"),
-                    ("BM_StatusReplyChanged", "reply that changes time, volume, state"),
-                    ("BM_UpdateOnlyUnchanged", "update step alone, nothing changed")]:
-    print("%-44s %9.1f us" % (label, seconds(sb[name]) * 1e6))
-
-# The playlist screen with 10,000 items: reply to table ready to paint,
-# against a naive list that parses every reply and makes a row item each.
-pl = subprocess.run([os.path.join(build, "bench", "playlist_screen_bench"), "--benchmark_format=json",
-                     "--benchmark_min_time=1"], env=env, check=True, capture_output=True, text=True)
-pb = {b["name"]: b for b in json.loads(pl.stdout)["benchmarks"]}
-print()
-print("%-44s %12s %12s %8s" % ("playlist screen, 10,000 items", "PlayerLink", "naive list", "goal"))
-for label, ours_name, ref_name, goal in [
-        ("changed reply to table ready", "BM_PlaylistScreenChangedReply", "BM_NaiveListChangedReply", "100 ms"),
-        ("unchanged reply", "BM_PlaylistScreenUnchangedReply", "BM_NaiveListUnchangedReply", "16 ms")]:
-    print("%-44s %9.3f ms %9.1f ms %8s" % (label, seconds(pb[ours_name]) * 1e3, seconds(pb[ref_name]) * 1e3, goal))
-
 # Searching the 10,000-item playlist as the reader types, against a plain
 # linear scan of the same names (folded at every keystroke: the same matches).
 ps = subprocess.run([os.path.join(build, "bench", "playlist_search_bench"), "--benchmark_format=json",
@@ -96,7 +71,5 @@ print()
 print("%-44s %12s %12s %8s" % ("playlist search, 10,000 items", "PlayerLink", "linear scan", "goal"))
 print("%-44s %9.3f ms %9.2f ms %8s" % ("a keystroke, filter alone", seconds(sb["BM_FilterKeystroke"]) * 1e3,
                                        seconds(sb["BM_LinearScanKeystroke"]) * 1e3, "16 ms"))
-print("%-44s %9.2f ms %12s %8s" % ("a keystroke, screen to table ready",
-                                   seconds(pb["BM_PlaylistScreenSearchKeystroke"]) * 1e3, "", "16 ms"))
 print("also: names folded once per playlist %.2f ms; a scan that ignores only case %.3f ms"
       % (seconds(sb["BM_FilterBuild"]) * 1e3, seconds(sb["BM_CaseOnlyScanKeystroke"]) * 1e3))

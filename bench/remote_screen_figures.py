@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""The remote screen's three figures, for playerlink-touch beside playerlink
-(the reference) in the same run, against one real VLC on loopback that
+"""The remote screen's three figures, for playerlink beside a reference
+build of it (--reference DIR: another commit's build, where the program
+may still be src/touch/playerlink-touch) in the same run, against one real VLC on loopback that
 holds 10,000 items and plays the first (a long tone):
 
 - launch: from starting the program (`--connect`) to its first status
@@ -22,7 +23,8 @@ the bytes it asked VLC for): repeatable on a busy machine.
 
 Usage: remote_screen_figures.py [--build DIR] [--runs N] [--rss-at S]
                                 [--cpu-seconds S] [--callgrind [--settle S]]
-                                [--only PROGRAM] [--vlc-port PORT] [--keep]
+                                [--reference DIR] [--only playerlink|reference]
+                                [--vlc-port PORT] [--keep]
 DIR is a Release build with PLAYERLINK_BENCH=ON (default build-bench; the
 programs and the frame probes' targets built there)."""
 import argparse
@@ -45,9 +47,9 @@ root = os.path.abspath(os.path.join(here, ".."))
 PASSWORD = "figures"
 ITEMS = 10000
 PROGRAMS = [  # name, path in the build, frame probe
-    ("playerlink", "src/app/playerlink", "plframeprobewidgets"),
-    ("playerlink-touch", "src/touch/playerlink-touch", "plframeprobequick"),
+    ("playerlink", "src/touch/playerlink", "plframeprobequick"),
 ]
+REFERENCE_PATHS = ["src/touch/playerlink", "src/touch/playerlink-touch"]
 
 
 def free_port():
@@ -319,14 +321,18 @@ def main():
     parser.add_argument("--callgrind", action="store_true")
     parser.add_argument("--settle", type=float, default=30.0,
                         help="with --callgrind: at least these seconds, and ten status polls, before counting")
-    parser.add_argument("--only", choices=[name for name, _, _ in PROGRAMS], help="measure this program alone")
+    parser.add_argument("--reference", help="a build of another commit to measure beside this one")
+    parser.add_argument("--only", choices=["playerlink", "reference"], help="measure this program alone")
     parser.add_argument("--vlc-port", type=int,
                         help="use the VLC already running there (started as this script starts it) instead")
     parser.add_argument("--keep", action="store_true", help="keep the work folder (callgrind dumps, logs)")
     args = parser.parse_args()
     build = os.path.abspath(os.path.join(root, args.build))
-    programs = [(name, os.path.join(build, rel), probe) for name, rel, probe in PROGRAMS
-                if not args.only or name == args.only]
+    programs = [(name, os.path.join(build, rel), probe) for name, rel, probe in PROGRAMS]
+    if args.reference:
+        paths = [os.path.join(args.reference, rel) for rel in REFERENCE_PATHS]
+        programs.append(("reference", next((p for p in paths if os.path.exists(p)), paths[0]), "plframeprobequick"))
+    programs = [p for p in programs if not args.only or p[0] == args.only]
     for name, path, probe in programs:
         if not os.access(path, os.X_OK):
             raise SystemExit("%s is not built: %s" % (name, path))
@@ -365,8 +371,8 @@ def main():
             ("resident memory from %.0f s (MiB)" % args.rss_at, "rss_mib", "%.1f"),
             ("idle CPU over %.0f s (%% of a core)" % args.cpu_seconds, "cpu", "%.2f"),
         ]
-        names = [name for name, _, _ in programs][::-1]  # playerlink-touch first, beside its reference
-        heads = [name + (" (reference)" if name == "playerlink" else "") for name in names]
+        names = [name for name, _, _ in programs]
+        heads = names
         print("VLC holding %d items, playing; median of %d runs (each run's value in brackets); load average %s"
               % (ITEMS, args.runs, " ".join("%.2f" % r["load"] for n in names for r in results[n])))
         print(("%-44s" + " %-36s" * len(names)) % tuple(["figure"] + heads))

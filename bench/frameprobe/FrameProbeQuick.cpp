@@ -1,4 +1,4 @@
-// Loaded into playerlink-touch by Qt as a generic plugin
+// Loaded into playerlink by Qt as a generic plugin
 // (QT_QPA_GENERIC_PLUGINS=plframeprobequick): logs each frame a Qt Quick
 // window swapped, and whether the remote screen (the page named
 // "remotePage") stood in its place, at rest, in it (its stack, "stack",

@@ -3,7 +3,7 @@
 #include <QString>
 
 // `playerlink --help` and `--version`, answered before any window (or
-// display) is needed, in the style of playerlink-cli. playerlink-touch
+// display) is needed, in the style of playerlink-cli. playerlink
 // takes the same options and answers under its own name.
 namespace CommandLineHelp {
 QString usage(const QString& program = QStringLiteral("playerlink"));

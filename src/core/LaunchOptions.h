@@ -9,7 +9,7 @@
 
 class QCoreApplication;
 
-// The options both front ends take (playerlink and playerlink-touch):
+// The options both front ends take (playerlink and playerlink):
 // --connect, --password, --password-file, --screenshots, --install-skin and skin links.
 // --help and --version are answered earlier, by CommandLineHelp, before an
 // application object exists.

@@ -1,7 +1,7 @@
 #include "touch/LaunchLinks.h"
 
-#include "app/BringToFront.h"
-#include "app/SingleInstance.h"
+#include "desktop/BringToFront.h"
+#include "desktop/SingleInstance.h"
 #include "touch/TouchSkins.h"
 
 #include <QWindow>

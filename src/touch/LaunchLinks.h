@@ -6,7 +6,7 @@ class QWindow;
 class SingleInstance;
 class TouchSkins;
 
-// The skin links playerlink-touch is given, as playerlink takes them: those
+// The skin links playerlink is given, as playerlink takes them: those
 // of its own command line are asked about once the window shows; a later
 // plain launch of either program (of the same home) brings the window to
 // the front and its links are asked about too.

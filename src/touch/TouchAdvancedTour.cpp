@@ -47,7 +47,7 @@ void addTouchAdvancedSteps(TouchScreenshotTour& tour, QQuickWindow* window, Touc
     show("audio-video-tracks", { lua, &Navigator::showAudioVideoTracks }, 1500);
     show("subtitle-tracks", { lua, &Navigator::showSubtitleTracks }, 1500);
     show("speed", { lua, &Navigator::showSpeed }, 1200);
-    // The smallest window playerlink-touch is made for.
+    // The smallest window playerlink is made for.
     tour.addStep(QStringLiteral("speed-small"), [window] { window->resize(320, 568); }, 900);
     show("audio-delay", { lua, &Navigator::showAudioDelay }, 1200);
     show("dvd", { lua, &Navigator::showDvdNavigation }, 900);

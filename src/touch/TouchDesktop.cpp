@@ -1,6 +1,6 @@
 #include "touch/TouchDesktop.h"
 
-#include "app/BringToFront.h"
+#include "desktop/BringToFront.h"
 #include "models/SettingsModel.h"
 #include "touch/TouchRemotes.h"
 #include "touch/TouchSettings.h"

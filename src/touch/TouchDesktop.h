@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ScreenSaverInhibitor.h"
+#include "desktop/ScreenSaverInhibitor.h"
 #include "desktop/ScreenLockWatch.h"
 #include "desktop/SessionMediaKeys.h"
 
@@ -11,7 +11,7 @@
 class QWindow;
 class TouchRemotes;
 
-// playerlink-touch as a desktop program: the window's icon; the desktop
+// playerlink as a desktop program: the window's icon; the desktop
 // kept awake while "Disable Screen-Off" is set; the session's screen lock
 // followed, so that the screens pause polling while it is locked; and the
 // remote screen's session offered to the media keys (MPRIS) while a remote

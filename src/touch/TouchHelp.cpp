@@ -5,7 +5,7 @@
 #include "core/Localization.h"
 #include "models/HelpPages.h"
 #include "touch/TouchWebPage.h"
-#include "ui/UrlOpener.h"
+#include "desktop/UrlOpener.h"
 
 TouchHelp::TouchHelp(UserDefaults& defaults, AlertPresenter& alerts, QObject* parent)
     : QObject(parent)

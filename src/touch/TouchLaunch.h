@@ -3,7 +3,7 @@
 class TouchRemotes;
 class UserDefaults;
 
-// What playerlink-touch does as it starts, before its window, and as it
+// What playerlink does as it starts, before its window, and as it
 // ends cleanly (the window closed, SIGTERM or SIGINT), after it.
 namespace TouchLaunch {
 // Documents made the owner's alone (also when an older version left it

@@ -7,7 +7,7 @@
 
 class NewsModel;
 
-// The news screen of playerlink-touch over playerlink's news model: the
+// The news screen of playerlink over playerlink's news model: the
 // items of each feed (bold until opened), a feed's state while it loads or
 // when it failed, and whether anything is newer than what the user saw, for
 // the news buttons' badges. The first showing loads the feeds.

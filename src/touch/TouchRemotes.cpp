@@ -1,6 +1,6 @@
 #include "touch/TouchRemotes.h"
 
-#include "app/SavedRemotesFile.h"
+#include "desktop/SavedRemotesFile.h"
 #include "core/AlertPresenter.h"
 #include "core/Clock.h"
 #include "core/ConsoleLog.h"
@@ -26,7 +26,7 @@
 #include "touch/TouchNews.h"
 #include "touch/TouchSetup.h"
 #include "touch/TouchSkins.h"
-#include "ui/MailComposer.h"
+#include "desktop/MailComposer.h"
 #include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
 

@@ -31,7 +31,7 @@ class TouchSetup;
 class UserDefaults;
 class VLCController;
 
-// The remotes of playerlink-touch: the saved ones (the same file as
+// The remotes of playerlink: the saved ones (the same file as
 // playerlink's), the remotes list's model over them and the found
 // computers, and the one session the remote screen shows. Choosing a remote
 // in the list follows RemoteChoice: one that answers becomes the session's

@@ -9,7 +9,7 @@
 
 class QQuickWindow;
 
-// playerlink-touch --screenshots FOLDER: shows states of the running
+// playerlink --screenshots FOLDER: shows states of the running
 // program one after the other, writes each window picture as
 // NN-name.png (the names playerlink's tour gives them), then quits.
 class TouchScreenshotTour : public QObject {

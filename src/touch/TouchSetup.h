@@ -8,7 +8,7 @@
 
 class SetupInstructions;
 
-// The setup screen of playerlink-touch over playerlink's setup
+// The setup screen of playerlink over playerlink's setup
 // instructions: what it says, the addresses typed before, and sending the
 // instructions or skipping them, after which the screen goes.
 class TouchSetup : public QObject {

@@ -12,7 +12,7 @@ class SkinListModel;
 class TouchWebPage;
 class UserDefaults;
 
-// The skins screens of playerlink-touch: the installed skins to choose from
+// The skins screens of playerlink: the installed skins to choose from
 // or delete, the gallery browser, and playerlink's question before a skin
 // link is downloaded, with the download's progress while it runs. Skin
 // links wait their turn: one that comes while another is asked about or

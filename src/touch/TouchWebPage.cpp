@@ -2,7 +2,7 @@
 
 #include "touch/CellBorders.h"
 #include "touch/WebPictureProvider.h"
-#include "ui/WebPicture.h"
+#include "net/WebPicture.h"
 
 #include <QFile>
 #include <QFileInfo>

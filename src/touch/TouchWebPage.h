@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/WebFetch.h"
-#include "ui/WebHistory.h"
-#include "ui/WebLoadError.h"
+#include "net/WebFetch.h"
+#include "net/WebHistory.h"
+#include "net/WebLoadError.h"
 
 #include <QHash>
 #include <QImage>

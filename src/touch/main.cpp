@@ -1,6 +1,6 @@
-#include "app/SingleInstance.h"
-#include "app/SkinInstallCommand.h"
-#include "app/TerminationSignals.h"
+#include "desktop/SingleInstance.h"
+#include "desktop/SkinInstallCommand.h"
+#include "core/TerminationSignals.h"
 #include "core/CommandLineHelp.h"
 #include "core/LaunchOptions.h"
 #include "core/Localization.h"
@@ -46,7 +46,7 @@
 Q_IMPORT_QML_PLUGIN(PlayerLink_TouchPlugin)
 
 namespace {
-const QString program = QStringLiteral("playerlink-touch");
+const QString program = QStringLiteral("playerlink");
 
 // The remote screen in each of its states, as playerlink's tour shows it.
 void addRemoteSteps(TouchScreenshotTour& tour, QQuickWindow* window)
@@ -99,7 +99,7 @@ int main(int argc, char** argv)
     QString passwordProblem;
     const std::optional<QString> connectPassword = options.password(&passwordProblem);
     if (!connectPassword) {
-        std::fprintf(stderr, "playerlink-touch: %s\n", qPrintable(escapedForTerminal(passwordProblem)));
+        std::fprintf(stderr, "playerlink: %s\n", qPrintable(escapedForTerminal(passwordProblem)));
         return 2;
     }
 

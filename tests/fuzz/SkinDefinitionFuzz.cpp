@@ -1,5 +1,5 @@
 // libFuzzer target: a skin definition as a downloaded skin brings it, read by
-// playerlink-touch's skin reader into its scene, both orientations built and
+// the program's skin reader into its scene, both orientations built and
 // laid out at a phone's size and at twice its pixels, the player's state put
 // through the setters, and every image a control shows asked of the image
 // provider as Qt Quick would ask for it.

@@ -17,12 +17,12 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 for f in bin/playerlink bin/playerlink-cli share/playerlink/DefaultSkin/SkinDefinition.xml share/playerlink/VLC \
          share/playerlink/VLC/de/help.htm share/playerlink/VLC/fr/help.htm \
          share/applications/playerlink.desktop share/icons/hicolor/48x48/apps/playerlink.png \
-         share/man/man1/playerlink.1.gz share/man/man1/playerlink-cli.1.gz share/man/man1/playerlink-touch.1.gz; do
+         share/man/man1/playerlink.1.gz share/man/man1/playerlink-cli.1.gz ; do
   [ -e "$prefix/$f" ] || fail "$f is not installed"
 done
 
 # The man pages, gzipped, read by man from the prefix.
-for page in playerlink playerlink-cli playerlink-touch; do
+for page in playerlink playerlink-cli; do
   gzip -t "$prefix/share/man/man1/$page.1.gz" || fail "$page.1.gz is not gzipped"
   MANPATH=$prefix/share/man man -w "$page" | grep -qx "$prefix/share/man/man1/$page.1.gz" || fail "man does not find $page"
   MANPATH=$prefix/share/man MANWIDTH=80 man "$page" 2>/dev/null | grep -q "$page" || fail "man $page shows nothing"
@@ -41,8 +41,12 @@ env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$prefix/bin/playerlink" --ve
 # The application from the installed tree: its bundle comes from
 # share/playerlink (which alone carries the images folder).
 export PLAYERLINK_HOME=$work/home
-QT_QPA_PLATFORM=offscreen timeout 120 "$prefix/bin/playerlink" --screenshots "$work/shots" >"$work/app.log" 2>&1 \
+# The loader's list of what it opened shows that Qt Widgets never loads.
+QT_QPA_PLATFORM=offscreen LD_DEBUG=files LD_DEBUG_OUTPUT="$work/loaded" timeout 120 \
+  "$prefix/bin/playerlink" --screenshots "$work/shots" >"$work/app.log" 2>&1 \
   || { cat "$work/app.log" >&2; fail "the installed application did not run"; }
+! grep -q 'file=.*libQt6Widgets' "$work"/loaded.* || fail "playerlink loaded Qt Widgets"
+grep -q 'file=.*libQt6Quick\.so' "$work"/loaded.* || fail "the loader's list is not what this check reads"
 [ -s "$work/shots/01-remotes.png" ] || ls "$work/shots" | grep -q remotes || fail "no picture of the remotes list"
 [ -d "$PLAYERLINK_HOME/PlayerLink.app/images" ] || fail "the bundle did not come from share/playerlink"
 

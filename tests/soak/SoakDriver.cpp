@@ -8,21 +8,19 @@
 //   intent <seq> <nicknames after the edit, comma-separated>
 //   done <seq>
 //   status <epoch ms>    a status reply came
-#include "app/CentralAccessFactory.h"
-#include "app/PlayerLinkAppDelegate.h"
-#include "screens/MainView/MainViewController.h"
-#include "screens/MainView/RemoteSkinControls.h"
-#include "skin/Skin.h"
-#include "ui/ImageButton.h"
+#include "TouchWindow.h"
+#include "core/PreferenceKeys.h"
+#include "models/RemoteSession.h"
+#include "touch/TouchLaunch.h"
 #include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QFile>
+#include <QGuiApplication>
+#include <QQuickStyle>
 #include <QRandomGenerator>
-#include <QTest>
 #include <QTimer>
 
 #include <unistd.h>
@@ -68,51 +66,47 @@ QStringList soakNicknames(SavedRemoteList& saved)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     QCommandLineParser parser;
     // The password comes from PLAYERLINK_PASSWORD, out of the process list.
     parser.addOptions({ { "host", "VLC's address", "HOST:PORT" }, { "journal", "where to write what was done", "PATH" } });
     parser.process(app);
+    QQuickStyle::setStyle(QStringLiteral("Basic"));
 
     Journal journal(parser.value("journal"));
-    PlayerLinkAppDelegate delegate;
-    delegate.applicationDidFinishLaunching();
-    delegate.connectTo(parser.value("host"), qEnvironmentVariable("PLAYERLINK_PASSWORD"));
-    CentralAccessFactory& factory = CentralAccessFactory::sharedFactory();
-    MainViewController* screen = factory.mainViewController();
-    SavedRemoteList& saved = factory.savedRemotes();
+    UserDefaults& defaults = UserDefaults::standard();
+    defaults.registerDefaults(PreferenceKeys::registeredDefaults());
+    TouchLaunch::applicationDidFinishLaunching(defaults);
+    TouchWindow shown(true, [&](TouchRemotes& remotes) {
+        remotes.load();
+        remotes.connectTo(parser.value("host"), qEnvironmentVariable("PLAYERLINK_PASSWORD"));
+    });
+    if (!shown.window)
+        return 1;
+    SavedRemoteList& saved = shown.remotes.saved();
     QRandomGenerator random(quint32(QCoreApplication::applicationPid()));
 
     // Every status reply, so that the run can tell when the first came
     // after VLC was back.
-    if (std::shared_ptr<VLCController> remote = screen->currentRemote())
+    if (std::shared_ptr<VLCController> remote = shown.remotes.session().remote())
         QObject::connect(remote.get(), &VLCController::requestConcluded, &app, [&](const RequestResult& result) {
             if (result.reply == ReplyKind::Status)
                 journal.write("status " + QByteArray::number(QDateTime::currentMSecsSinceEpoch()));
         });
 
-    // The controls, as a hand presses them.
+    // The controls, as a hand presses them; now and then a turn of the
+    // skin's pages.
     QTimer controls;
     QObject::connect(&controls, &QTimer::timeout, &app, [&] {
-        Skin* skin = screen->currentSkin();
-        const SkinRoot* root = skin ? skin->currentRoot() : nullptr;
-        if (!root)
-            return;
         static const QStringList ids { "PlayPause", "VolumeMore", "VolumeLess", "SkipForward", "SkipBack",
                                        "PlayPause", "Next", "Shuffle", "Repeat", "Previous" };
-        const int pick = int(random.bounded(ids.size() + 2));
+        const int pick = int(random.bounded(ids.size() + 1));
         if (pick == ids.size()) {
-            screen->flipTablePicker();
+            QMetaObject::invokeMethod(shown.window, "flipPages");
             return;
         }
-        if (pick == ids.size() + 1) {
-            screen->skinControls().sliderPositionChanged(random.bounded(30));
-            return;
-        }
-        for (const SkinControl& entry : root->buttons)
-            if (entry.id == ids[pick])
-                if (auto* button = qobject_cast<ImageButton*>(entry.control.data()); button && button->isEnabled())
-                    QTest::mouseClick(button, Qt::LeftButton);
+        if (QQuickItem* button = shown.skinItem(SkinControl::Button, ids[pick]); button && button->isEnabled())
+            shown.click(button);
     });
     controls.start(900);
 
@@ -135,7 +129,7 @@ int main(int argc, char** argv)
         if (op == 0) {
             RemoteRecord record = RemoteRecord::forAddress(QStringLiteral("127.0.0.1:9"));
             record.nickname = added;
-            saved.add(std::make_shared<VLCController>(record, factory.network()));
+            saved.add(std::make_shared<VLCController>(record, &shown.network));
         } else {
             for (size_t i = 0; i < saved.size(); ++i) {
                 if (saved.recordAt(i).nickname != target)

@@ -20,7 +20,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", platform.isEmpty() ? QByteArray("offscreen") : platform);
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("PlayerLinkGuiTests"));
-    // The Qt Quick controls in the look playerlink-touch gives them.
+    // The Qt Quick controls in the look playerlink gives them.
     qputenv("QT_QUICK_CONTROLS_STYLE", "Basic");
     ConsoleLog::setSink([](const QString&) {});
     int result = 0;

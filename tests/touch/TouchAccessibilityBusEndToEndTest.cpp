@@ -1,4 +1,4 @@
-// What a screen reader hears of playerlink-touch's window, read through the
+// What a screen reader hears of playerlink's window, read through the
 // desktop's accessibility bus (AtspiTree) against a real VLC: each computer
 // of the remotes list with its state, and the remote screen's title, texts
 // and times, with the scales and wheels giving their values and ranges.

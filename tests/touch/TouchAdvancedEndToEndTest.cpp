@@ -1,4 +1,4 @@
-// playerlink-touch's advanced controls against a real VLC 3 playing a film
+// playerlink's advanced controls against a real VLC 3 playing a film
 // with two audio and two subtitle tracks, through real mouse events on its
 // window from the remote screen's "More...", each checked by a second
 // connection to VLC; and what assistive technology reads of these pages.

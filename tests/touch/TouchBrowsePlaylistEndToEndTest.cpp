@@ -1,4 +1,4 @@
-// playerlink-touch's browse and playlist screens against a real VLC,
+// playerlink's browse and playlist screens against a real VLC,
 // through real mouse and key events on its window, each checked by a
 // second connection to VLC; and what assistive technology reads of them.
 

@@ -1,4 +1,4 @@
-// playerlink-touch on a desktop session bus of its own (dbus-run-session)
+// playerlink on a desktop session bus of its own (dbus-run-session)
 // with a real VLC: playerctl, as the desktop's media keys and widgets, drives
 // the remote screen's remote while a remote screen is on the stack, and a
 // screen locked through the screen saver's signal pauses the polling.

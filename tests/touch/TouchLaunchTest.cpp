@@ -1,12 +1,12 @@
-// playerlink-touch as it starts and ends: the program marks its launch,
+// playerlink as it starts and ends: the program marks its launch,
 // sweeps half-done skin installs and keeps its files to their owner; SIGTERM
 // and SIGINT end it with a last save; the saved-remotes file survives damage
 // and failed writes; and the single-instance socket is never another user's.
 
 #include "ForeignServer.h"
 #include "TestSupport.h"
-#include "app/SavedRemotesFile.h"
-#include "app/SingleInstance.h"
+#include "desktop/SavedRemotesFile.h"
+#include "desktop/SingleInstance.h"
 #include "core/DiagnosticLog.h"
 #include "core/HomePaths.h"
 #include "core/PreferenceKeys.h"
@@ -39,7 +39,7 @@ namespace {
 constexpr auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther
     | QFile::ExeOther;
 
-// playerlink-touch in the test's home, offscreen.
+// playerlink in the test's home, offscreen.
 struct TouchProgramRun {
     QProcess process;
     explicit TouchProgramRun(const QStringList& arguments, const QMap<QString, QString>& environment = {})
@@ -50,7 +50,7 @@ struct TouchProgramRun {
         for (auto it = environment.begin(); it != environment.end(); ++it)
             env.insert(it.key(), it.value());
         process.setProcessEnvironment(env);
-        process.start(QStringLiteral(PLAYERLINK_TOUCH_PATH), arguments);
+        process.start(QStringLiteral(PLAYERLINK_PATH), arguments);
         process.waitForStarted();
     }
     ~TouchProgramRun()

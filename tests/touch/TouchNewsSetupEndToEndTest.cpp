@@ -1,4 +1,4 @@
-// playerlink-touch's news and setup screens through real mouse and key
+// playerlink's news and setup screens through real mouse and key
 // events on its window, against the maker's services served on loopback.
 // The news: the remotes list's News button with its badge, the feeds' rows
 // in their order, an item opened in the web viewer and read, the refresh,
@@ -21,7 +21,7 @@
 #include "models/NewsModel.h"
 #include "models/SetupInstructions.h"
 #include "touch/TouchNews.h"
-#include "ui/UrlOpener.h"
+#include "desktop/UrlOpener.h"
 
 #include <QAccessible>
 #include <QFile>

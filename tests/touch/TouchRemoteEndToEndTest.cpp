@@ -1,4 +1,4 @@
-// playerlink-touch against a real VLC, through real mouse events on its
+// playerlink against a real VLC, through real mouse events on its
 // window: the remote screen opened from the command line and from the
 // remotes list, its buttons, volume scale and pages, and the password
 // prompt.

@@ -1,4 +1,4 @@
-// The remote screen's notices in playerlink-touch, through real mouse and
+// The remote screen's notices in playerlink, through real mouse and
 // key events on its window: a chosen skin that cannot be loaded, a skin made
 // for an older version, the DVD controls on VLC's older interface, an
 // address no request can be made of; and the launch's word on a missing

@@ -1,4 +1,4 @@
-// playerlink-touch's remotes list on a network the test makes: computers
+// playerlink's remotes list on a network the test makes: computers
 // published with a real Avahi daemon in a namespace of its own, one of them
 // running a real VLC, found, forgotten when they leave, and chosen from the
 // configuration form. A program of its own, since the D-Bus library takes

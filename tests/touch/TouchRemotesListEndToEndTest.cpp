@@ -1,4 +1,4 @@
-// playerlink-touch's remotes list through real mouse events on its window:
+// playerlink's remotes list through real mouse events on its window:
 // its sections and fixed rows as playerlink's, the saved default opening by
 // itself, the saved computers edited, moved and deleted, with the
 // saved-remotes file following every change, what assistive technology
@@ -9,7 +9,7 @@
 #include "RealVlcTest.h"
 #include "TestSupport.h"
 #include "TouchWindow.h"
-#include "app/SavedRemotesFile.h"
+#include "desktop/SavedRemotesFile.h"
 #include "core/PreferenceKeys.h"
 #include "core/ServiceHosts.h"
 #include "models/RemoteSession.h"

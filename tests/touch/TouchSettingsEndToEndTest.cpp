@@ -1,4 +1,4 @@
-// playerlink-touch's settings and skip-distance screens through real mouse
+// playerlink's settings and skip-distance screens through real mouse
 // events on its window: a toggle ticks and keeps its preference, the
 // chosen skip distance shows in the settings, and assistive technology
 // finds every row with its state and the sections' headings.

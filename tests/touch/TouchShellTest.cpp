@@ -1,4 +1,4 @@
-// The playerlink-touch window: its navigation stack, going back by Escape
+// The playerlink window: its navigation stack, going back by Escape
 // or the bar's button, the window-wide keys of the remote screen, its
 // wheels turned by a finger, the program's picture tour, and the launches
 // that hand their work to a running program.
@@ -10,7 +10,7 @@
 #include "TouchWindow.h"
 #include "VlcInstance.h"
 #include "ZipBuilder.h"
-#include "app/SingleInstance.h"
+#include "desktop/SingleInstance.h"
 #include "core/Localization.h"
 #include "core/PreferenceKeys.h"
 #include "models/RemoteSession.h"
@@ -498,7 +498,7 @@ TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("PLAYERLINK_PASSWORD"), vlc.password());
     program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(PLAYERLINK_TOUCH_PATH),
+    program.start(QStringLiteral(PLAYERLINK_PATH),
                   { QStringLiteral("--connect"), vlc.hostAddress(), QStringLiteral("--screenshots"), pictures.path() });
     ASSERT_TRUE(program.waitForFinished(120000)) << "the tour did not end";
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
@@ -542,10 +542,10 @@ TEST(TouchProgram, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
     EXPECT_EQ(QImage(pictures.path() + QStringLiteral("/01-remote-playlist.png")).size(), QSize(390, 760));
 
     QProcess help;
-    help.start(QStringLiteral(PLAYERLINK_TOUCH_PATH), { QStringLiteral("--help") });
+    help.start(QStringLiteral(PLAYERLINK_PATH), { QStringLiteral("--help") });
     ASSERT_TRUE(help.waitForFinished(30000));
     QString usage = QString::fromUtf8(help.readAllStandardOutput());
-    EXPECT_TRUE(usage.startsWith(u"Usage: playerlink-touch [--connect HOST[:PORT]"));
+    EXPECT_TRUE(usage.startsWith(u"Usage: playerlink [--connect HOST[:PORT]"));
     // What it says is this program's: no other is named.
     usage.remove(QStringLiteral("org.mpris.MediaPlayer2.playerlink"));
     EXPECT_FALSE(usage.contains(QRegularExpression(QStringLiteral("playerlink(?!-touch)")))) << usage.toStdString();
@@ -570,7 +570,7 @@ TEST(TouchShell, InstallSkinInstallsFromALinkAsPlayerlinkDoes)
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("PLAYERLINK_HOME"), home.path());
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(PLAYERLINK_TOUCH_PATH), arguments);
+        program.start(QStringLiteral(PLAYERLINK_PATH), arguments);
         EXPECT_TRUE(waitUntil([&] { return program.state() == QProcess::NotRunning; }, 60000));
         return Run { program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
                      QString::fromUtf8(program.readAllStandardOutput()), QString::fromUtf8(program.readAllStandardError()) };
@@ -588,14 +588,14 @@ TEST(TouchShell, InstallSkinInstallsFromALinkAsPlayerlinkDoes)
     // Nothing to install is a usage error.
     EXPECT_EQ(launch({ QStringLiteral("--install-skin") }).exitCode, 2);
 
-    // A running playerlink-touch takes a later launch's install and does it.
+    // A running playerlink takes a later launch's install and does it.
     QDir(SkinFolders::installedSkins()).removeRecursively();
     QProcess running;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("PLAYERLINK_HOME"), home.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     running.setProcessEnvironment(environment);
-    running.start(QStringLiteral(PLAYERLINK_TOUCH_PATH), QStringList());
+    running.start(QStringLiteral(PLAYERLINK_PATH), QStringList());
     const QString socket = SingleInstance(SingleInstance::defaultKey()).socketPath();
     ASSERT_TRUE(waitUntil([&] { return QFileInfo::exists(socket) || running.state() == QProcess::NotRunning; }, 60000));
     const Run handed = install(QStringLiteral("plskins://%1/skins/aurora.zip").arg(gallery.hostAddress()));
@@ -618,7 +618,7 @@ TEST(TouchProgram, APlainLaterLaunchOfEitherProgramHandsItsSkinLinkToTheRunningO
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     QProcess running;
     running.setProcessEnvironment(environment);
-    running.start(QStringLiteral(PLAYERLINK_TOUCH_PATH), QStringList());
+    running.start(QStringLiteral(PLAYERLINK_PATH), QStringList());
     const QString socket = SingleInstance(SingleInstance::defaultKey()).socketPath();
     ASSERT_TRUE(waitUntil([&] { return QFileInfo::exists(socket) || running.state() == QProcess::NotRunning; }, 60000));
     // Nothing is downloaded until the question is answered.
@@ -634,7 +634,7 @@ TEST(TouchProgram, APlainLaterLaunchOfEitherProgramHandsItsSkinLinkToTheRunningO
     const QString first = QStringLiteral("plskins://127.0.0.1:9/first.zip");
     const QString second = QStringLiteral("plskins://127.0.0.1:9/second.zip");
     EXPECT_EQ(launch(PLAYERLINK_PATH, first), 0);
-    EXPECT_EQ(launch(PLAYERLINK_TOUCH_PATH, second), 0);
+    EXPECT_EQ(launch(PLAYERLINK_PATH, second), 0);
     QByteArray said;
     waitUntil([&] {
         said += running.readAllStandardError();

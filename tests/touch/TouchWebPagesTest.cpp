@@ -1,4 +1,4 @@
-// playerlink-touch's web pages and skin links without a window: the skin
+// playerlink's web pages and skin links without a window: the skin
 // links' question and their turns, the gallery's bundled page, the help
 // viewer's choice of page for the reader's language and its fallback, its
 // links of the program's own scheme, and the page size limit.

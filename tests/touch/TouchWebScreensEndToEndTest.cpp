@@ -1,4 +1,4 @@
-// playerlink-touch's screens of web pages through real mouse events on its
+// playerlink's screens of web pages through real mouse events on its
 // window. The skins: from the settings to the skin list, to the gallery
 // served on loopback, a skin link's question and download, choosing the new
 // skin and deleting it; assistive technology finds the rows with their

@@ -13,7 +13,7 @@
 
 #include <functional>
 
-// playerlink-touch's window as the program makes it, on the offscreen
+// playerlink's window as the program makes it, on the offscreen
 // platform: its remotes, keys and alerts, and ways to find and touch items.
 struct TouchWindow {
     WindowKeys keys;

@@ -1,4 +1,4 @@
-#include "app/SavedRemotesFile.h"
+#include "desktop/SavedRemotesFile.h"
 #include "desktop/PasswordKeyring.h"
 #include "TestSupport.h"
 
