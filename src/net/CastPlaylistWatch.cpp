@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-QString CastPlaylistWatch::tokenOf(const QUrl& url)
+QByteArray CastPlaylistWatch::tokenOf(const QUrl& url)
 {
-    return url.path(QUrl::FullyEncoded).section(u'/', 1, 1);
+    return url.path(QUrl::FullyEncoded).section(u'/', 1, 1).toLatin1();
 }
 
 void CastPlaylistWatch::offer(const QUrl& url)
 {
-    const QString token = tokenOf(url);
+    const QByteArray token = tokenOf(url);
     if (token.isEmpty())
         return;
     forget(url);

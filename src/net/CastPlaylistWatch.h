@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -16,7 +18,7 @@ class CastPlaylistWatch {
 public:
     struct Item {
         qint64 id = 0;
-        QString uri;
+        QByteArrayView uri; // as the reply wrote it: the token needs no unescaping
     };
 
     // An offered file that none of this many playlist reads holds is given
@@ -40,12 +42,12 @@ public:
     QList<QUrl> files() const;
 
     // The random part of a cast server's address: its first path segment.
-    static QString tokenOf(const QUrl& url);
+    static QByteArray tokenOf(const QUrl& url);
 
 private:
     struct Entry {
         QUrl url;
-        QString token;
+        QByteArray token;
         QSet<qint64> ids; // VLC may hold a file twice
         bool listed = false;
         int absentReads = 0;

@@ -160,8 +160,8 @@ TEST(CastPlaylistWatch, WithdrawsFilesThatLeftThePlaylistOrNeverCame)
     watch.offer(a);
     watch.offer(b);
     // VLC writes the address back escaped its own way; the token is what counts.
-    const std::vector<CastPlaylistWatch::Item> withA { { 4, QStringLiteral("file:///x.wav") },
-                                                        { 7, QStringLiteral("http://127.0.0.1:5000/AAAA-token_a/song%2Ewav") } };
+    const std::vector<CastPlaylistWatch::Item> withA { { 4, "file:///x.wav" },
+                                                        { 7, "http://127.0.0.1:5000/AAAA-token_a/song%2Ewav" } };
     for (int read = 1; read < CastPlaylistWatch::readsBeforeGivenUp; ++read)
         EXPECT_TRUE(watch.read(withA).isEmpty());
     EXPECT_EQ(watch.fileWithId(7), a);
@@ -170,6 +170,6 @@ TEST(CastPlaylistWatch, WithdrawsFilesThatLeftThePlaylistOrNeverCame)
     EXPECT_FALSE(watch.isListed(b));
     EXPECT_EQ(watch.read(withA), QList<QUrl> { b }); // never came
     EXPECT_EQ(watch.files(), QList<QUrl> { a });
-    EXPECT_EQ(watch.read({ { 4, QStringLiteral("file:///x.wav") } }), QList<QUrl> { a }); // left at once
+    EXPECT_EQ(watch.read({ { 4, "file:///x.wav" } }), QList<QUrl> { a }); // left at once
     EXPECT_TRUE(watch.isEmpty());
 }
