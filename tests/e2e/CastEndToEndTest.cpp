@@ -5,6 +5,7 @@
 #include "models/Navigator.h"
 #include "models/RemoteSession.h"
 #include "net/CastServer.h"
+#include "LiveRemote.h"
 #include "SampleMedia.h"
 #include "TestSupport.h"
 #include "VlcInstance.h"
@@ -12,6 +13,9 @@
 
 #include <QDataStream>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QProcess>
 #include <QSignalSpy>
@@ -311,4 +315,91 @@ TEST_F(CastTest, TheFilesAreWithdrawnWhenAnotherRemoteIsShown)
     EXPECT_EQ(closedPort.error, QAbstractSocket::ConnectionRefusedError);
     cast->play({ fileUrl(QStringLiteral("short.wav")) });
     EXPECT_EQ(cast->problem(), LocalFileCast::Problem::NoRemote);
+}
+
+namespace {
+// `playerlink-cli --json cast FILE...` against the test's VLC; its lines
+// as they come.
+class CliCastRun {
+public:
+    CliCastRun(const VlcInstance& vlc, const QString& passwordFile, const QStringList& files)
+    {
+        process.start(QStringLiteral(PLAYERLINK_CLI_PATH),
+                      QStringList { QStringLiteral("--json"), QStringLiteral("--host"), vlc.hostAddress(),
+                                    QStringLiteral("--password-file"), passwordFile, QStringLiteral("cast") }
+                          + files);
+    }
+    ~CliCastRun()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(3000);
+        }
+    }
+    bool ended(int timeoutMs) { return waitUntil([this] { return process.state() == QProcess::NotRunning; }, timeoutMs); }
+    QList<QJsonObject> lines()
+    {
+        output += process.readAllStandardOutput();
+        QList<QJsonObject> objects;
+        for (const QByteArray& line : output.split('\n'))
+            if (!line.isEmpty())
+                objects << QJsonDocument::fromJson(line).object();
+        return objects;
+    }
+    quint16 port() { return lines().isEmpty() ? 0 : quint16(lines().first().value(QStringLiteral("port")).toInt()); }
+
+    QProcess process;
+    QByteArray output;
+};
+}
+
+TEST_F(CastTest, CliServesUntilVlcHasPlayedTheFiles)
+{
+    session->setActive(false); // only the command talks to VLC
+    const QString passwordFile = home.filePath(QStringLiteral("password"));
+    QFile secret(passwordFile);
+    ASSERT_TRUE(secret.open(QIODevice::WriteOnly) && secret.write(vlc->password().toUtf8()) > 0);
+    secret.close();
+    ASSERT_TRUE(SampleMedia::writeWav(media.filePath(QStringLiteral("one.wav")), 2, 440));
+    CliCastRun run(*vlc, passwordFile, { media.filePath(QStringLiteral("one.wav")), media.filePath(QStringLiteral("beside.wav")) });
+    ASSERT_TRUE(run.ended(30000)) << run.lines().size();
+    EXPECT_EQ(run.process.exitCode(), 0) << run.process.readAllStandardError().constData();
+    const QList<QJsonObject> lines = run.lines();
+    ASSERT_EQ(lines.size(), 4) << run.output.constData();
+    EXPECT_EQ(lines[0].value(QStringLiteral("serving")).toArray(), QJsonArray({ "one.wav", "beside.wav" }));
+    EXPECT_EQ(lines[0].value(QStringLiteral("address")).toString(), QStringLiteral("127.0.0.1"));
+    // VLC fetched one after the other, and had ended when the command did.
+    EXPECT_EQ(lines[1].value(QStringLiteral("playing")).toString(), QStringLiteral("one.wav"));
+    EXPECT_EQ(lines[2].value(QStringLiteral("playing")).toString(), QStringLiteral("beside.wav"));
+    EXPECT_EQ(lines[3].value(QStringLiteral("finished")).toString(), QStringLiteral("played"));
+    LiveRemote live(vlc->hostAddress(), vlc->password());
+    ASSERT_TRUE(live.refresh());
+    EXPECT_EQ(live->state().itemsInPlaylist(), 2);
+    EXPECT_TRUE(live->state().isStopped());
+    RawClient closedPort(QHostAddress::LocalHost, run.port(), request("/"));
+    ASSERT_TRUE(closedPort.waitClosed());
+    EXPECT_EQ(closedPort.error, QAbstractSocket::ConnectionRefusedError);
+}
+
+TEST_F(CastTest, CliStopsServingOnCtrlC)
+{
+    session->setActive(false);
+    const QString passwordFile = home.filePath(QStringLiteral("password"));
+    QFile secret(passwordFile);
+    ASSERT_TRUE(secret.open(QIODevice::WriteOnly) && secret.write(vlc->password().toUtf8()) > 0);
+    secret.close();
+    CliCastRun run(*vlc, passwordFile, { media.filePath(longName) });
+    ASSERT_TRUE(waitUntil([&] { return run.lines().size() >= 2; }, 15000)) << run.output.constData();
+    const quint16 port = run.port();
+    auto during = std::make_unique<RawClient>(QHostAddress::LocalHost, port, request("/"));
+    ASSERT_TRUE(during->waitClosed());
+    EXPECT_EQ(during->status(), 404); // it was serving
+    ::kill(pid_t(run.process.processId()), SIGINT);
+    ASSERT_TRUE(run.ended(5000));
+    EXPECT_EQ(run.process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(run.process.exitCode(), 0);
+    EXPECT_EQ(run.lines().last().value(QStringLiteral("finished")).toString(), QStringLiteral("stopped"));
+    RawClient after(QHostAddress::LocalHost, port, request("/"));
+    ASSERT_TRUE(after.waitClosed());
+    EXPECT_EQ(after.error, QAbstractSocket::ConnectionRefusedError);
 }

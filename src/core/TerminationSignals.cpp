@@ -1,4 +1,4 @@
-#include "app/TerminationSignals.h"
+#include "core/TerminationSignals.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
