@@ -128,7 +128,9 @@ CastRequestHead::Parsed CastRequestHead::parse(QByteArrayView bytes, const Limit
             return refusal(400);
         }
     }
-    if (firstLineEnd < 0 && scan > limits.maxRequestLine)
+    // A CR at the end may be the start of the line's end.
+    const qsizetype lineSoFar = scan > 0 && bytes[scan - 1] == '\r' ? scan - 1 : scan;
+    if (firstLineEnd < 0 && lineSoFar > limits.maxRequestLine)
         return refusal(414);
     if (firstLineEnd > limits.maxRequestLine)
         return refusal(414);

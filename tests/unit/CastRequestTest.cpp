@@ -51,6 +51,11 @@ TEST(CastRequestHead, WaitsForTheBlankLineWithinItsLimits)
 {
     EXPECT_EQ(parse("GET /t/a.wav HTTP/1.1\r\nHost: h\r\n").outcome, Outcome::NeedMore);
     EXPECT_EQ(parse("GET /t/a.wav HTTP/1.1\r").outcome, Outcome::NeedMore);
+    // A request line of the longest length, its line feed still to come.
+    const QByteArray longest = "GET /" + QByteArray(64 - 14, 'a') + " HTTP/1.1";
+    ASSERT_EQ(longest.size(), smallLimits().maxRequestLine);
+    EXPECT_EQ(parse(longest + "\r").outcome, Outcome::NeedMore);
+    EXPECT_EQ(parse(longest + "\r\nHost: h\r\n\r\n").outcome, Outcome::Complete);
     EXPECT_EQ(parse("").outcome, Outcome::NeedMore);
 }
 
