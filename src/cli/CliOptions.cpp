@@ -22,7 +22,7 @@ const CommandSpec commandSpecs[] = {
     { "enqueue", 1, 1 },   { "delete", 1, 1 },     { "empty", 0, 0 },    { "random", 0, 0 },
     { "loop", 0, 0 },      { "repeat", 0, 0 },     { "fullscreen", 0, 0 }, { "speed", 1, 1 },
     { "audio-delay", 1, 1 }, { "aspect", 1, 1 },   { "key", 1, 1 },      { "watch", 0, 0 },
-    { "discover", 0, 0 },
+    { "discover", 0, 0 },  { "cast", 1, CliOptions::maxCastFiles },
 };
 
 const CommandSpec* findCommand(const QString& name)
@@ -199,6 +199,9 @@ QString CliOptions::usage()
         "                        seconds (a whole number, 1 or more) or until stopped\n"
         "  discover [--seconds N]   computers on the local network (DNS-SD), one per\n"
         "                        address: after one pass, or after N seconds of passes\n"
+        "  cast FILE...          play files of this computer on VLC (up to 100): they are\n"
+        "                        served from here to VLC's address only, until VLC has\n"
+        "                        played them, they leave its playlist, or Ctrl+C\n"
         "\n"
         "Exit status: 0 done, 1 command failed (such as no such file on HOST), 2 usage\n"
         "error, 3 unreachable or timed out (watch: the last poll failed; discover: no\n"
@@ -326,7 +329,9 @@ QString CliOptions::validateArguments() const
         return QStringLiteral("%1 needs an argument (see --help)").arg(command);
     if (arguments.size() > spec->maxArgs)
         return QStringLiteral("%1 takes %2 (see --help)")
-            .arg(command, spec->maxArgs == 0 ? QStringLiteral("no arguments") : QStringLiteral("one argument"));
+            .arg(command, spec->maxArgs == 0 ? QStringLiteral("no arguments")
+                     : spec->maxArgs == 1     ? QStringLiteral("one argument")
+                                              : QStringLiteral("at most %1 arguments").arg(spec->maxArgs));
     const QString arg = arguments.value(0);
     if ((command == u"play" && !arguments.isEmpty()) || command == u"delete") {
         if (!itemId(arg))
@@ -363,6 +368,8 @@ QString CliOptions::validateArguments() const
         static const QRegularExpression form(QStringLiteral("^[a-z0-9-]+$"));
         if (!form.match(arg).hasMatch())
             return QStringLiteral("key takes a VLC hotkey name such as faster or nav-up");
+    } else if (command == u"cast" && arguments.contains(QString())) {
+        return QStringLiteral("cast needs file names, not empty arguments");
     } else if ((command == u"open" || command == u"enqueue" || command == u"aspect") && arg.isEmpty()) {
         return QStringLiteral("%1 needs a non-empty argument").arg(command);
     } else if ((command == u"open" || command == u"enqueue") && !isAbsoluteOrUrl(arg)) {

@@ -36,6 +36,7 @@ struct CliOptions {
     static constexpr double minSpeed = 0.03;
     static constexpr double maxSpeed = 32;
     static constexpr double maxAudioDelaySeconds = 600;
+    static constexpr int maxCastFiles = 100;
     static std::optional<int> seekSeconds(const QString& arg);       // "90"
     static std::optional<int> seekOffsetSeconds(const QString& arg); // "+5s", "-10"
     static std::optional<int> seekPercent(const QString& arg);       // "50%"

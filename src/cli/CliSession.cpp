@@ -1,5 +1,6 @@
 #include "cli/CliSession.h"
 
+#include "cli/CliCast.h"
 #include "cli/ExitCode.h"
 #include "cli/StateReport.h"
 #include "core/PreferenceKeys.h"
@@ -44,6 +45,7 @@ CliSession::CliSession(const CliOptions& options, QTextStream& out, QTextStream&
 CliSession::~CliSession()
 {
     // The remote's requests go before the network access they run on.
+    m_cast.reset();
     m_remote.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -261,6 +263,10 @@ void CliSession::runCommand()
         refreshAll([this] { runWatch(); });
         return;
     }
+    if (command == u"cast") {
+        runCast();
+        return;
+    }
 
     // Every other command acts on the current state, so read it first.
     refreshAll([this, command, arg, remote] {
@@ -398,6 +404,26 @@ void CliSession::reportStatus(bool withPlaylist)
             print(QStringLiteral("\n") + StateReport::playlistText(*m_remote));
     }
     finish(ExitOk);
+}
+
+// --- Cast ----------------------------------------------------------------------
+
+void CliSession::runCast()
+{
+    m_cast = std::make_unique<CliCast>(*m_remote, m_options.arguments, m_options.json, m_out);
+    connect(m_cast.get(), &CliCast::finished, this, [this](int exitCode, const QString& message) {
+        if (message.isEmpty())
+            finish(exitCode);
+        else
+            fail(exitCode, message);
+    });
+    m_cast->start();
+}
+
+void CliSession::stopCasting()
+{
+    if (m_cast)
+        m_cast->stop();
 }
 
 // --- Watch ---------------------------------------------------------------------

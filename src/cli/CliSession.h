@@ -9,6 +9,7 @@
 #include <QTextStream>
 #include <QTimer>
 
+class CliCast;
 class UserDefaults;
 
 #include <functional>
@@ -25,6 +26,8 @@ public:
     ~CliSession() override;
 
     void start();
+    // Ends `cast` now (Ctrl+C): nothing is served after it.
+    void stopCasting();
 
 signals:
     void finished(int exitCode);
@@ -47,6 +50,7 @@ private:
     void whenFilePresent(const QString& path, Step then);
     QString withVlcMessage(const QString& text) const;
     void reportStatus(bool withPlaylist);
+    void runCast();
     void runWatch();
     void watchTick();
     void printWatchLine();
@@ -64,6 +68,7 @@ private:
     QTextStream& m_err;
     QNetworkAccessManager m_network;
     std::unique_ptr<VLCController> m_remote;
+    std::unique_ptr<CliCast> m_cast;
     QMetaObject::Connection m_resultConnection;
     QTimer m_guard;
     QTimer m_watchTimer;

@@ -5,6 +5,7 @@
 #include "core/ConsoleLog.h"
 #include "core/PreferenceKeys.h"
 #include "core/TerminalText.h"
+#include "core/TerminationSignals.h"
 #include "core/UserDefaults.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv)
 {
@@ -45,6 +47,12 @@ int main(int argc, char** argv)
     } else {
         CliSession session(*options, out, err, defaults);
         QObject::connect(&session, &CliSession::finished, &app, [](int code) { QCoreApplication::exit(code); });
+        // Ctrl+C ends cast's serving cleanly; other commands end as they always did.
+        std::unique_ptr<TerminationSignals> termination;
+        if (options->command == u"cast") {
+            termination = std::make_unique<TerminationSignals>();
+            QObject::connect(termination.get(), &TerminationSignals::received, &session, &CliSession::stopCasting);
+        }
         QTimer::singleShot(0, &session, &CliSession::start);
         exitCode = app.exec();
     }

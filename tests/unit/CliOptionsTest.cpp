@@ -168,5 +168,17 @@ TEST(CliOptions, AcceptsEveryFormOfTheArguments)
     EXPECT_TRUE(parse({ "--host", "den", "play" }));
     EXPECT_TRUE(parse({ "--host", "den", "browse" }));
     EXPECT_TRUE(parse({ "--host", "den", "browse", "C:\\Films" }));
-    EXPECT_EQ(CliOptions::commands().size(), 25);
+    EXPECT_EQ(CliOptions::commands().size(), 26);
+}
+
+TEST(CliOptions, CastTakesUpToAHundredFiles)
+{
+    const auto o = parse({ "--host", "den", "cast", "a.wav", "--", "-b.wav" });
+    ASSERT_TRUE(o);
+    EXPECT_EQ(o->arguments, QStringList({ "a.wav", "-b.wav" }));
+    EXPECT_TRUE(parse(QStringList { "--host", "den", "cast" } + QStringList(100, "a.wav")));
+    EXPECT_EQ(errorFor(QStringList { "--host", "den", "cast" } + QStringList(101, "a.wav")),
+              "cast takes at most 100 arguments (see --help)");
+    EXPECT_EQ(errorFor({ "--host", "den", "cast" }), "cast needs an argument (see --help)");
+    EXPECT_EQ(errorFor({ "--host", "den", "cast", "a.wav", "" }), "cast needs file names, not empty arguments");
 }
