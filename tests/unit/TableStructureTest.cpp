@@ -129,5 +129,3 @@ TEST(TableStructure, InsertAndDeleteWorkInPlace)
     structure.addRow(9);
     EXPECT_EQ(rowIdsOf(structure, 1), (QList<int> { 9 }));
 }
-
-namespace {
