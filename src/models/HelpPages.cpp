@@ -4,8 +4,6 @@
 #include "core/ConsoleLog.h"
 #include "core/HomePaths.h"
 #include "core/Localization.h"
-#include "core/NotificationCenter.h"
-#include "core/NotificationNames.h"
 #include "core/ServiceHosts.h"
 #include "core/StringHelpers.h"
 
@@ -67,7 +65,7 @@ QUrl HelpPages::bundleBase()
     return QUrl::fromLocalFile(HomePaths::bundle() + u'/' + BundledPages::pageDirectory + u'/');
 }
 
-HelpPages::LinkUse HelpPages::useOf(const QUrl& url, QString* action)
+HelpPages::LinkUse HelpPages::useOf(const QUrl& url, std::optional<Action>* action)
 {
     const QString address = url.toString();
     for (const char* scheme : { applicationScheme, makerScheme }) {
@@ -78,7 +76,7 @@ HelpPages::LinkUse HelpPages::useOf(const QUrl& url, QString* action)
         // Pages come from the network, so they reach these and no others.
         const QString name = address.mid(actionPrefix.size());
         if (action)
-            *action = name == NotificationNames::setupHelper ? name : QString();
+            *action = name == setupHelperAction ? std::optional(Action::ShowSetup) : std::nullopt;
         return LinkUse::Action;
     }
     if (url.scheme().compare(u"mailto", Qt::CaseInsensitive) == 0)
@@ -89,16 +87,17 @@ HelpPages::LinkUse HelpPages::useOf(const QUrl& url, QString* action)
     return LinkUse::Load;
 }
 
-bool HelpPages::follow(const QUrl& url, const std::function<bool(const QUrl&)>& openOutside)
+bool HelpPages::follow(const QUrl& url, const std::function<bool(const QUrl&)>& openOutside,
+                       const std::function<void(Action)>& perform)
 {
     ConsoleLog::log(QStringLiteral("load: %@"), url.toString());
-    QString action;
+    std::optional<Action> action;
     switch (useOf(url, &action)) {
     case LinkUse::Action:
-        if (action.isEmpty())
+        if (!action)
             ConsoleLog::log(QStringLiteral("a page asked for an unknown action: %@"), url.toString());
-        else
-            NotificationCenter::defaultCenter().post(action);
+        else if (perform)
+            perform(*action);
         return false;
     case LinkUse::Outside:
         openOutside(url);

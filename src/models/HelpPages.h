@@ -4,6 +4,7 @@
 #include <QUrl>
 
 #include <functional>
+#include <optional>
 
 class UserDefaults;
 
@@ -38,13 +39,23 @@ public:
     // Where the bundled pages are, for the relative addresses of given pages.
     static QUrl bundleBase();
 
+    // What a page may ask of the program through a link of its scheme;
+    // pages come from the network, so these and nothing else.
+    enum class Action {
+        ShowSetup, // the setup helper, "playerlink://bw_setuphelper"
+    };
+    // The name a link gives for ShowSetup (the address's host).
+    static inline const QString setupHelperAction = QStringLiteral("bw_setuphelper");
+
     enum class LinkUse { Load, Action, Outside };
-    // What a link asks: a page to load, an action of the program (action
-    // names its notification, or is empty for one pages may not post), or
-    // a page outside (mail, the software centre).
-    static LinkUse useOf(const QUrl& url, QString* action = nullptr);
-    // Follows a link of such a page as every help viewer does: an action is
-    // posted (the front end shows its screen), a page outside goes to
-    // openOutside. True when the viewer is to load the link itself.
-    static bool follow(const QUrl& url, const std::function<bool(const QUrl&)>& openOutside);
+    // What a link asks: a page to load, an action of the program (action is
+    // set to it, or left empty for a name that is none of them), or a page
+    // outside (mail, the software centre).
+    static LinkUse useOf(const QUrl& url, std::optional<Action>* action = nullptr);
+    // Follows a link of such a page as every help viewer does: a known
+    // action goes to perform (an unknown one is only logged), a page
+    // outside goes to openOutside. True when the viewer is to load the link
+    // itself.
+    static bool follow(const QUrl& url, const std::function<bool(const QUrl&)>& openOutside,
+                       const std::function<void(Action)>& perform);
 };

@@ -2,8 +2,6 @@
 
 #include "core/ConsoleLog.h"
 #include "core/HomePaths.h"
-#include "core/NotificationCenter.h"
-#include "core/NotificationNames.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "models/Navigator.h"
@@ -113,7 +111,7 @@ void NewsModel::loaded(RssParser* parser)
         rebuildRows();
     });
     if (parser->isSuccessful())
-        NotificationCenter::defaultCenter().post(NotificationNames::newsUpdateProcessed);
+        emit newsUpdateProcessed();
 }
 
 void NewsModel::rebuildRows()

@@ -79,6 +79,8 @@ signals:
     void loadingChanged();
     void configuredChanged();
     void shownChanged();
+    // A feed finished loading and its items are in the rows.
+    void newsUpdateProcessed();
 
 private:
     struct Row {

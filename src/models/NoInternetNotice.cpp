@@ -2,8 +2,6 @@
 
 #include "core/AlertPresenter.h"
 #include "core/Localization.h"
-#include "core/NotificationCenter.h"
-#include "core/NotificationNames.h"
 #include "net/Reachability_2.h"
 
 #include <QPointer>
@@ -15,10 +13,7 @@ NoInternetNotice::NoInternetNotice(Reachability_2& reachability, AlertPresenter&
 {
 }
 
-NoInternetNotice::~NoInternetNotice()
-{
-    NotificationCenter::defaultCenter().removeObserver(this);
-}
+NoInternetNotice::~NoInternetNotice() = default;
 
 QString NoInternetNotice::title()
 {
@@ -37,9 +32,8 @@ void NoInternetNotice::check()
         return;
     m_reachability.setNetworkStatusNotificationsEnabled(true);
     m_reachability.internetConnectionStatus(); // schedules the change watch
-    NotificationCenter::defaultCenter().removeObserver(this, NotificationNames::networkReachabilityChanged);
-    NotificationCenter::defaultCenter().addObserver(this, NotificationNames::networkReachabilityChanged,
-                                                    [this](const Notification&) { networkStatusChanged(); });
+    connect(&m_reachability, &Reachability_2::networkReachabilityChanged, this,
+            &NoInternetNotice::networkStatusChanged, Qt::UniqueConnection);
     m_showing = true;
     AlertRequest alert = AlertRequest::notice(
         title(),
@@ -56,7 +50,8 @@ void NoInternetNotice::networkStatusChanged()
 {
     if (!internetIsAvailable())
         return;
-    NotificationCenter::defaultCenter().removeObserver(this, NotificationNames::networkReachabilityChanged);
+    disconnect(&m_reachability, &Reachability_2::networkReachabilityChanged, this,
+               &NoInternetNotice::networkStatusChanged);
     m_reachability.setNetworkStatusNotificationsEnabled(false);
     if (m_showing)
         m_alerts.withdraw(title());

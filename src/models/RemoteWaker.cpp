@@ -1,8 +1,6 @@
 #include "models/RemoteWaker.h"
 
 #include "core/Localization.h"
-#include "core/NotificationCenter.h"
-#include "core/NotificationNames.h"
 #include "net/NeighbourTable.h"
 #include "vlc/VLCController.h"
 
@@ -18,11 +16,12 @@ RemoteWaker::RemoteWaker(QObject* parent)
     : QObject(parent)
 {
     theWaker = this;
-    NotificationCenter::defaultCenter().addObserver(this, NotificationNames::vlcFoundValidRemote,
-                                                    [this](const Notification& n) {
-        // The sender of this notification is always a remote.
-        remoteAnswered(const_cast<VLCController*>(static_cast<const VLCController*>(n.object)));
-    });
+}
+
+void RemoteWaker::watch(VLCController& remote)
+{
+    // Unique: a remote handed in again is still heard once per answer.
+    connect(&remote, &VLCController::foundValidRemote, this, &RemoteWaker::remoteAnswered, Qt::UniqueConnection);
 }
 
 RemoteWaker* RemoteWaker::instance()
@@ -30,8 +29,9 @@ RemoteWaker* RemoteWaker::instance()
     return theWaker;
 }
 
-void RemoteWaker::remoteAnswered(VLCController* remote)
+void RemoteWaker::remoteAnswered()
 {
+    auto* remote = qobject_cast<VLCController*>(sender());
     if (!remote)
         return;
     if (m_waking.remove(remote))
@@ -85,6 +85,7 @@ bool RemoteWaker::canWake(const VLCController& remote)
 
 void RemoteWaker::wakeComputer(VLCController& remote, std::function<void(WakeOnLan::Outcome)> done)
 {
+    watch(remote); // its answer ends the waking
     auto report = [this, done](WakeOnLan::Outcome outcome) {
         if (done)
             QTimer::singleShot(0, this, [done, outcome] { done(outcome); });

@@ -27,11 +27,14 @@ class RemoteWaker : public QObject {
 public:
     static constexpr int wakingSeconds = 60;
 
-    // Observes the probe replies of every remote from now on.
     explicit RemoteWaker(QObject* parent = nullptr);
 
     // The one the application made; none before.
     static RemoteWaker* instance();
+
+    // Hears the remote's probe answers from now on (the remotes list hands
+    // in each of its remotes; a remote being woken is heard anyway).
+    void watch(VLCController& remote);
 
     // Reads the neighbour table for a saved remote that just answered. The
     // address is resolved first when the remote is saved by name.
@@ -53,7 +56,8 @@ signals:
     void hardwareAddressLearnt(VLCController* remote);
 
 private:
-    void remoteAnswered(VLCController* remote);
+    // A watched remote (the sender) answered as VLC.
+    void remoteAnswered();
     // The IPv4 address of the remote's host: at once for an address, after
     // a look-up for a name.
     void resolve(VLCController& remote, std::function<void(VLCController*, const QHostAddress&)> then);

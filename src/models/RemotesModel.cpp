@@ -81,6 +81,8 @@ void RemotesModel::rebuild(std::vector<std::shared_ptr<VLCController>> saved,
 void RemotesModel::watch(const std::shared_ptr<VLCController>& remote)
 {
     VLCController* r = remote.get();
+    if (m_waker)
+        m_waker->watch(*r);
     connect(r, &VLCController::requestConcluded, this, [this, r](const RequestResult& result) {
         refreshAnswers();
         if (result.reply == ReplyKind::Probe && r->remoteFound())
@@ -175,6 +177,8 @@ void RemotesModel::setWaker(RemoteWaker* waker)
             [changed](VLCController* remote) { changed(remote, { WakingRole }); });
     connect(waker, &RemoteWaker::hardwareAddressLearnt, this,
             [changed](VLCController* remote) { changed(remote, { WakeOfferedRole }); });
+    for (int row = 0; row < rowCount(); ++row)
+        waker->watch(*remoteAt(row));
 }
 
 bool RemotesModel::isSaved(const VLCController& remote) const

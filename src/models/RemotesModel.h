@@ -82,8 +82,9 @@ public:
     // and a move stays among them. True when the saved list changed.
     Q_INVOKABLE bool removeSaved(int row);
     Q_INVOKABLE bool moveSaved(int from, int to);
-    // What wakes saved computers (not owned; none: none is offered); the
-    // rows follow its waking and the hardware addresses it learns.
+    // What wakes saved computers (not owned; none: none is offered); it
+    // hears every listed remote's answers, and the rows follow its waking
+    // and the hardware addresses it learns.
     void setWaker(RemoteWaker* waker);
 
 signals:

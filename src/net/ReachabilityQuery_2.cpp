@@ -1,7 +1,5 @@
 #include "net/ReachabilityQuery_2.h"
 
-#include "core/NotificationCenter.h"
-#include "core/NotificationNames.h"
 #include "net/NetworkStateSource.h"
 #include "net/RouteDecision.h"
 
@@ -50,5 +48,5 @@ void ReachabilityQuery_2::networkMayHaveChanged()
     if (now == m_lastFlags)
         return;
     m_lastFlags = now;
-    NotificationCenter::defaultCenter().post(NotificationNames::networkReachabilityChanged);
+    emit changed();
 }

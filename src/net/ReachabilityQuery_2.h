@@ -8,8 +8,8 @@
 
 class NetworkStateSource;
 
-// Reachability of one watched host name or address. Once scheduled, it posts
-// the reachability-changed notification whenever its flags change.
+// Reachability of one watched host name or address. Once scheduled, it
+// tells changed() whenever its flags change.
 class ReachabilityQuery_2 : public QObject {
     Q_OBJECT
 public:
@@ -26,6 +26,9 @@ public:
     // Change callbacks run on the main thread's event loop, the only one there is.
     bool isScheduled() const { return m_scheduled; }
     void schedule();
+
+signals:
+    void changed();
 
 private:
     void networkMayHaveChanged();

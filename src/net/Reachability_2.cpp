@@ -78,8 +78,10 @@ NetworkStatus Reachability_2::hostStatusForFlags(std::optional<quint32> flags)
 std::optional<quint32> Reachability_2::flagsFor(const QString& hostNameOrAddress)
 {
     std::unique_ptr<ReachabilityQuery_2>& query = m_queries[hostNameOrAddress];
-    if (!query)
+    if (!query) {
         query = std::make_unique<ReachabilityQuery_2>(hostNameOrAddress, m_source.get());
+        connect(query.get(), &ReachabilityQuery_2::changed, this, &Reachability_2::networkReachabilityChanged);
+    }
     if (m_notificationsEnabled && !query->isScheduled())
         query->schedule();
     return query->flags();

@@ -15,8 +15,7 @@ class NetworkStateSource;
 class ReachabilityQuery_2;
 
 // Answers whether the device has a route to the internet or to a local
-// Wi-Fi network, and announces changes with the notification
-// "kNetworkReachabilityChangedNotification" (posted with no object).
+// Wi-Fi network, and announces changes with networkReachabilityChanged().
 // Queries are made at the first request for their address and kept; they are
 // scheduled for change announcements at the next request made while
 // notifications are enabled, and stay scheduled.
@@ -62,6 +61,10 @@ public:
     // The watched hosts and addresses that have a query so far.
     QStringList reachabilityQueryKeys() const;
     ReachabilityQuery_2* reachabilityQuery(const QString& hostNameOrAddress) const;
+
+signals:
+    // A scheduled query's answer changed: the statuses are worth reading again.
+    void networkReachabilityChanged();
 
 private:
     std::optional<quint32> flagsFor(const QString& hostNameOrAddress);

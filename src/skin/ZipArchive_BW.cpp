@@ -233,12 +233,6 @@ bool ZipArchive_BW::UnzipCloseFile()
     return ok;
 }
 
-void ZipArchive_BW::OutputErrorMessage(const QString& message)
-{
-    if (m_delegate)
-        m_delegate->ErrorMessage(message);
-}
-
 bool ZipArchive_BW::fail(Fault fault, const QString& detail)
 {
     m_fault = fault;
@@ -250,16 +244,12 @@ bool ZipArchive_BW::fail(Fault fault, const QString& detail)
 // it; false (with the fault set) when the entry must not be unpacked.
 bool ZipArchive_BW::readEntryInfo(Entry& entry)
 {
-    if (unzGetCurrentFileInfo64(m_handle->file, &entry.info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK) {
-        OutputErrorMessage(QStringLiteral("Error occurs while getting file info"));
+    if (unzGetCurrentFileInfo64(m_handle->file, &entry.info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
         return fail(Fault::Damaged, QStringLiteral("entry information"));
-    }
     entry.name = QByteArray(qsizetype(entry.info.size_filename) + 1, '\0');
     if (unzGetCurrentFileInfo64(m_handle->file, &entry.info, entry.name.data(), uLong(entry.name.size()), nullptr, 0,
-                                nullptr, 0) != UNZ_OK) {
-        OutputErrorMessage(QStringLiteral("Error occurs while getting file info"));
+                                nullptr, 0) != UNZ_OK)
         return fail(Fault::Damaged, QStringLiteral("entry name"));
-    }
     entry.name.chop(1);
     entry.isFolder = entry.name.endsWith('/') || entry.name.endsWith('\\');
     entry.path = safeRelativePath(entry.name);
@@ -323,16 +313,12 @@ bool ZipArchive_BW::UnzipFileTo(const QString& destination, bool overWrite)
     const Fd root(::open(QFile::encodeName(destination).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (root.fd < 0)
         return fail(Fault::WriteFailed, destination);
-    if (unzGoToFirstFile(m_handle->file) != UNZ_OK) {
-        // An archive without entries: nothing to write.
-        OutputErrorMessage(QStringLiteral("Failed"));
+    // An archive without entries: nothing to write.
+    if (unzGoToFirstFile(m_handle->file) != UNZ_OK)
         return true;
-    }
     for (;;) {
-        if (unzOpenCurrentFile(m_handle->file) != UNZ_OK) {
-            OutputErrorMessage(QStringLiteral("Error occurs"));
+        if (unzOpenCurrentFile(m_handle->file) != UNZ_OK)
             return fail(Fault::Damaged, QStringLiteral("entry"));
-        }
         Entry entry;
         bool ok = readEntryInfo(entry) && unpackEntry(root.fd, entry, overWrite);
         const int closed = unzCloseCurrentFile(m_handle->file);
@@ -368,7 +354,7 @@ bool ZipArchive_BW::unpackEntry(int destination, const Entry& entry, bool overWr
     if (::fstatat(folder.fd, leaf.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
         if (!S_ISREG(existing.st_mode))
             return fail(Fault::UnsafeEntry, printable(entry.name));
-        if (!overWrite && !(m_delegate && m_delegate->OverWriteOperation(QString::fromUtf8(entry.path))))
+        if (!overWrite)
             return true;
     }
     const Fd out(::openat(folder.fd, leaf.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644));
@@ -382,10 +368,8 @@ bool ZipArchive_BW::unpackEntry(int destination, const Entry& entry, bool overWr
     char buffer[chunkSize];
     for (;;) {
         const int read = unzReadCurrentFile(m_handle->file, buffer, chunkSize);
-        if (read < 0) {
-            OutputErrorMessage(QStringLiteral("Failed to reading zip file"));
+        if (read < 0)
             return fail(Fault::Damaged, printable(entry.name));
-        }
         if (read == 0)
             break;
         inflated += read;

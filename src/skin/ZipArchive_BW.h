@@ -6,19 +6,6 @@
 #include <functional>
 #include <memory>
 
-// Told of what the reader meets while unpacking; optional.
-class ZipArchiveDelegate {
-public:
-    virtual ~ZipArchiveDelegate() = default;
-    virtual void ErrorMessage(const QString& message) { Q_UNUSED(message); }
-    // Whether an existing file may be replaced when unpacking without overwrite.
-    virtual bool OverWriteOperation(const QString& path)
-    {
-        Q_UNUSED(path);
-        return false;
-    }
-};
-
 // Unpacks a zip archive (a file, or bytes in memory) into a folder over the
 // zlib minizip routines. Archives come from anywhere, so every entry is
 // checked against the whole central directory before anything is written:
@@ -53,14 +40,11 @@ public:
     bool UnzipOpenFile(const QString& path);
     bool UnzipOpenData(const QByteArray& data);
     // Unpacks every entry below destination (which must exist). Entries of
-    // an existing path are replaced when overWrite is set, otherwise only
-    // if the delegate agrees. On a fault it stops at once; whatever it
+    // an existing path are replaced only when overWrite is set. On a fault it stops at once; whatever it
     // already wrote stays, so callers unpack into a folder of their own.
     bool UnzipFileTo(const QString& destination, bool overWrite);
     bool UnzipCloseFile();
 
-    ZipArchiveDelegate* delegate() const { return m_delegate; }
-    void setDelegate(ZipArchiveDelegate* delegate) { m_delegate = delegate; }
     void setLimits(const Limits& limits) { m_limits = limits; }
     const Limits& limits() const { return m_limits; }
     // Called as bytes reach the disk, with the running total.
@@ -84,10 +68,8 @@ private:
     bool readEntryInfo(Entry& entry);
     bool checkDirectory();
     bool unpackEntry(int destination, const Entry& entry, bool overWrite);
-    void OutputErrorMessage(const QString& message);
 
     std::unique_ptr<Handle> m_handle;
-    ZipArchiveDelegate* m_delegate = nullptr;
     Limits m_limits;
     std::function<void(qint64)> m_writeObserver;
     Fault m_fault = Fault::None;

@@ -13,7 +13,15 @@ TouchHelp::TouchHelp(UserDefaults& defaults, AlertPresenter& alerts, QObject* pa
     , m_alerts(alerts)
     , m_page(new TouchWebPage(this))
 {
-    m_page->setPolicy([](const QUrl& url) { return HelpPages::follow(url, &UrlOpener::open); });
+    m_page->setPolicy([this](const QUrl& url) {
+        return HelpPages::follow(url, &UrlOpener::open, [this](HelpPages::Action action) {
+            switch (action) {
+            case HelpPages::Action::ShowSetup:
+                emit setupWanted();
+                break;
+            }
+        });
+    });
     connect(m_page, &TouchWebPage::failed, this, [this](const WebLoadError& error) {
         ConsoleLog::log(QStringLiteral("could not load %@: %@"), error.url.toString(), error.description);
         const QUrl backup = m_backup;

@@ -11,7 +11,8 @@ class UserDefaults;
 // The web page viewer of the help pages, the about page, the newsletter
 // and news items: one page for all of them, as in playerlink. A page that
 // fails gives way to its bundled copy; links of the program's own scheme
-// post their action, mail and software-centre links open outside.
+// ask for their action (setupWanted), mail and software-centre links open
+// outside.
 class TouchHelp : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -30,6 +31,10 @@ public:
     void showNewsletter();
     // A page given as text, its addresses inside the bundle.
     void showHtml(const QString& html);
+
+signals:
+    // A page's link asked for the setup helper.
+    void setupWanted();
 
 private:
     void load(const QUrl& url, const QUrl& backup);

@@ -1,7 +1,5 @@
 #include "touch/TouchNewsSetupTour.h"
 
-#include "core/NotificationCenter.h"
-#include "core/NotificationNames.h"
 #include "models/Navigator.h"
 #include "touch/TouchNews.h"
 #include "touch/TouchRemotes.h"
@@ -36,9 +34,9 @@ void addTouchNewsSetupSteps(TouchScreenshotTour& tour, QQuickWindow* window, Tou
         window->resize(390, 760);
         remotes.news()->open(0);
     }, 1200);
-    tour.addStep(QStringLiteral("setup"), [toRoot] {
+    tour.addStep(QStringLiteral("setup"), [toRoot, &remotes] {
         toRoot();
-        NotificationCenter::defaultCenter().post(NotificationNames::setupHelper);
+        remotes.openSetup();
     }, 1500);
     tour.addStep(QStringLiteral("setup-small"), [window] { window->resize(320, 568); }, 900);
     tour.addStep(QStringLiteral("setup-landscape"), [window] { window->resize(760, 390); }, 900);

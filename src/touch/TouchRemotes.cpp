@@ -5,8 +5,6 @@
 #include "core/Clock.h"
 #include "core/ConsoleLog.h"
 #include "core/Localization.h"
-#include "core/NotificationCenter.h"
-#include "core/NotificationNames.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "desktop/PasswordKeyring.h"
@@ -76,14 +74,10 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
             m_setup->instructions().setHaveSetupSuccesfully();
     });
     // A help page's link to the setup helper.
-    NotificationCenter::defaultCenter().addObserver(this, NotificationNames::setupHelper,
-                                                    [this](const Notification&) { showSetupInstructions(); });
+    connect(m_help, &TouchHelp::setupWanted, this, &TouchRemotes::showSetupInstructions);
 }
 
-TouchRemotes::~TouchRemotes()
-{
-    NotificationCenter::defaultCenter().removeObserver(this);
-}
+TouchRemotes::~TouchRemotes() = default;
 
 QObject* TouchRemotes::list() const
 {

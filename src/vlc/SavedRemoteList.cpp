@@ -1,21 +1,14 @@
 #include "vlc/SavedRemoteList.h"
 
-#include "core/NotificationCenter.h"
-#include "core/NotificationNames.h"
 #include "vlc/VLCController.h"
 
 SavedRemoteList::SavedRemoteList(QNetworkAccessManager* network, QObject* parent)
     : QObject(parent)
     , m_network(network)
 {
-    NotificationCenter::defaultCenter().addObserver(this, NotificationNames::playerLinkBecameDefault,
-                                                    [this](const Notification& note) { someRemoteBecameDefault(note); });
 }
 
-SavedRemoteList::~SavedRemoteList()
-{
-    NotificationCenter::defaultCenter().removeObserver(this);
-}
+SavedRemoteList::~SavedRemoteList() = default;
 
 std::vector<RemoteRecord> SavedRemoteList::records() const
 {
@@ -116,13 +109,10 @@ void SavedRemoteList::bind(Entry& entry, const std::shared_ptr<VLCController>& r
         m_entries[size_t(index)].record = raw->record();
         emit changed();
     });
-}
-
-void SavedRemoteList::someRemoteBecameDefault(const Notification& note)
-{
-    const int index = indexOf(static_cast<const VLCController*>(note.object));
-    if (index >= 0)
-        makeDefault(size_t(index));
+    connect(raw, &VLCController::becameDefault, this, [this, raw] {
+        if (const int index = indexOf(raw); index >= 0)
+            makeDefault(size_t(index));
+    });
 }
 
 void SavedRemoteList::makeDefault(size_t index)

@@ -10,11 +10,10 @@
 #include <vector>
 
 class VLCController;
-struct Notification;
 
 // The saved remotes: records (plain values), each with a remote made for it
 // only while something uses one. The rule of one default remote lives here:
-// when one becomes default (BWPlayerLinkBecameDefault), every other saved
+// when one becomes default (VLCController::becameDefault), every other saved
 // record stops being it.
 class SavedRemoteList : public QObject {
     Q_OBJECT
@@ -55,7 +54,6 @@ private:
         std::weak_ptr<VLCController> remote;
     };
     void bind(Entry& entry, const std::shared_ptr<VLCController>& remote);
-    void someRemoteBecameDefault(const Notification& note);
     void makeDefault(size_t index);
 
     QPointer<QNetworkAccessManager> m_network;

@@ -2,8 +2,6 @@
 
 #include "core/ConsoleLog.h"
 #include "core/Localization.h"
-#include "core/NotificationCenter.h"
-#include "core/NotificationNames.h"
 #include "core/TextFormat.h"
 #include "vlc/ByteSearch.h"
 #include "vlc/VlcErrorPage.h"
@@ -31,7 +29,6 @@ VLCController::~VLCController()
     // already destroyed.
     delete m_connection;
     m_connection = nullptr;
-    NotificationCenter::defaultCenter().removeObserver(this);
 }
 
 void VLCController::setNetwork(QNetworkAccessManager* network)
@@ -76,7 +73,7 @@ void VLCController::setIsDefault(bool isDefault)
     setRecordField(m_record.isDefault, isDefault);
     // The saved list hears it and makes every other record not default.
     if (isDefault)
-        NotificationCenter::defaultCenter().post(NotificationNames::playerLinkBecameDefault, this);
+        emit becameDefault();
 }
 
 std::optional<double> VLCController::lastResponse() const
@@ -165,10 +162,10 @@ void VLCController::checkIfResponseIsValidRemote(const HttpReply& reply)
 {
     switch (connection().noteProbeReply(reply)) {
     case RemoteConnection::ProbeOutcome::FoundRemote:
-        NotificationCenter::defaultCenter().post(NotificationNames::vlcFoundRemote, this);
+        emit foundRemote();
         break;
     case RemoteConnection::ProbeOutcome::FoundValidRemote:
-        NotificationCenter::defaultCenter().post(NotificationNames::vlcFoundValidRemote, this);
+        emit foundValidRemote();
         break;
     case RemoteConnection::ProbeOutcome::Nothing:
         break;
@@ -184,10 +181,8 @@ bool VLCController::parseStatusResponse(const QByteArray& body)
         link.hintPlaylistChange();
     if (outcome.stored)
         link.noteStatus(m_state.playerStatus(), m_state.apiVersion() >= 3);
-    if (outcome.announce) {
-        NotificationCenter::defaultCenter().post(NotificationNames::vlcStatusChanged, this);
+    if (outcome.announce)
         emit statusChanged();
-    }
     return outcome.stored;
 }
 
@@ -195,7 +190,6 @@ bool VLCController::parsePlaylistResponse(const QByteArray& body)
 {
     if (!m_state.storePlaylistBody(body, luaMode()))
         return false;
-    NotificationCenter::defaultCenter().post(NotificationNames::vlcPlayListChanged, this);
     emit playlistChanged();
     return true;
 }
@@ -203,7 +197,6 @@ bool VLCController::parsePlaylistResponse(const QByteArray& body)
 void VLCController::parseBrowseResponse(const QByteArray& body)
 {
     m_state.storeBrowseBody(body, luaMode(), m_listsOnlyMediaFiles);
-    NotificationCenter::defaultCenter().post(NotificationNames::vlcBrowseListChanged, this);
     emit browseListChanged();
 }
 

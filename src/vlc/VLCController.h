@@ -211,6 +211,13 @@ public:
 signals:
     // A saved field changed, so the saved list must be written again.
     void recordChanged();
+    // setIsDefault(true): the saved list makes every other record not default.
+    void becameDefault();
+    // A probe found something that answers like VLC's interface but cannot be
+    // used (it wants a password, refuses this one, has none set, forbids us).
+    void foundRemote();
+    // A probe found VLC's interface, ready for use.
+    void foundValidRemote();
     // A status reply was stored (or the values shown while a command was on
     // its way were dropped); a reply of the same bytes is not announced.
     void statusChanged();

@@ -4,6 +4,8 @@
 #include "net/NeighbourTable.h"
 #include "net/WakeOnLan.h"
 #include "models/RemoteWaker.h"
+#include "models/RemotesModel.h"
+#include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
 
 #include <QCoreApplication>
@@ -184,11 +186,15 @@ TEST(WakeOnLan, LearnsTheAddressWhenTheRemoteAnswersAndWakesItByBroadcast)
 
     {
         QNetworkAccessManager network; // made inside, so its sockets are too
+        // As the remotes list has it: the saved remotes' answers reach the waker.
+        SavedRemoteList saved(&network);
+        RemotesModel list(saved, &network);
         RemoteWaker waker;
-        VLCController remote(RemoteRecord::forAddress(QStringLiteral("10.78.0.2")), &network);
-        remote.setPassword(QStringLiteral("secret"));
-        remote.setIsSaved(true);
-        remote.setHostAddress(QStringLiteral("10.78.0.2:8080"));
+        list.setWaker(&waker);
+        auto shared = std::make_shared<VLCController>(RemoteRecord::forAddress(QStringLiteral("10.78.0.2:8080")), &network);
+        shared->setPassword(QStringLiteral("secret"));
+        saved.add(shared);
+        VLCController& remote = *shared;
 
         remote.searchForPlayerLink();
         ASSERT_TRUE(waitUntil([&] { return !remote.record().hardwareAddress.isEmpty(); }))

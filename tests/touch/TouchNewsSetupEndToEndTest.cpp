@@ -13,14 +13,14 @@
 #include "core/BundleInstaller.h"
 #include "core/DeviceIdentifier.h"
 #include "core/HomePaths.h"
-#include "core/NotificationCenter.h"
-#include "core/NotificationNames.h"
 #include "core/PreferenceKeys.h"
 #include "core/ServiceHosts.h"
 #include "core/UserDefaults.h"
 #include "models/NewsModel.h"
 #include "models/SetupInstructions.h"
+#include "touch/TouchHelp.h"
 #include "touch/TouchNews.h"
+#include "touch/TouchWebPage.h"
 #include "desktop/UrlOpener.h"
 
 #include <QAccessible>
@@ -204,7 +204,7 @@ TEST(TouchSetup, TheSetupScreenGreetsANewUserRefusesAnAddressSendsTheRequestAndW
     QTest::mouseClick(w.window, Qt::LeftButton, {}, *link);
     ASSERT_TRUE(settled(w, 3));
     EXPECT_TRUE(waitUntil([&] { return barTitle(w) == u"Help"; })) << barTitle(w).toStdString();
-    NotificationCenter::defaultCenter().post(NotificationNames::setupHelper);
+    w.remotes.help()->page()->follow(QStringLiteral("playerlink://bw_setuphelper"));
     ASSERT_TRUE(settled(w, 2));
     EXPECT_EQ(barTitle(w), u"Setup");
 

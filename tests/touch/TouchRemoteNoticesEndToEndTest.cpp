@@ -11,8 +11,6 @@
 #include "TouchWindow.h"
 #include "core/BundleInstaller.h"
 #include "core/HomePaths.h"
-#include "core/NotificationCenter.h"
-#include "core/NotificationNames.h"
 #include "core/PreferenceKeys.h"
 #include "core/SkinFolders.h"
 #include "models/NoInternetNotice.h"
@@ -205,11 +203,11 @@ TEST(TouchNotices, NoNetworkAtLaunchIsToldUntilItComesBack)
     EXPECT_TRUE(reachability.networkStatusNotificationsEnabled());
 
     // Still offline: it stays.
-    NotificationCenter::defaultCenter().post(NotificationNames::networkReachabilityChanged);
+    emit reachability.networkReachabilityChanged();
     QTest::qWait(100);
     EXPECT_TRUE(w.item(QStringLiteral("noticeOk")));
+    // The source tells of the change, and the reachability passes it on.
     network->setOnline(true);
-    NotificationCenter::defaultCenter().post(NotificationNames::networkReachabilityChanged);
     EXPECT_FALSE(w.alerts.isShowing());
     EXPECT_TRUE(waitUntil([&] { return !w.item(QStringLiteral("noticeOk")); }));
     EXPECT_FALSE(reachability.networkStatusNotificationsEnabled());

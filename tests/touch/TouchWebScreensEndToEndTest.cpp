@@ -10,8 +10,6 @@
 #include "TouchWindow.h"
 #include "ZipBuilder.h"
 #include "core/BundleInstaller.h"
-#include "core/NotificationCenter.h"
-#include "core/NotificationNames.h"
 #include "core/PreferenceKeys.h"
 #include "core/ServiceHosts.h"
 #include "core/SkinFolders.h"
@@ -280,14 +278,16 @@ TEST(TouchHelp, HelpPagesFollowTheirLinksAndAFailingHelpSiteGivesWayToTheBundled
     ASSERT_TRUE(waitUntil([&] { return barTitle(w) == u"Help"; })) << barTitle(w).toStdString() << " / " << w.alerts.title().toStdString();
     // Its link to the setup screen, and the setup screen's link to the
     // help: back to the one help viewer, not a second one over the setup.
-    NotificationCenter::defaultCenter().post(NotificationNames::setupHelper);
+    std::optional<QPoint> link;
+    ASSERT_TRUE((link = linkPoint(w, QStringLiteral("playerlink://bw_setuphelper"))));
+    QTest::mouseClick(w.window, Qt::LeftButton, {}, *link);
     ASSERT_TRUE(settled(w, 4));
+    EXPECT_EQ(barTitle(w), u"Setup");
     w.remotes.navigator().showHelp(QStringLiteral("help"));
     ASSERT_TRUE(settled(w, 3)) << w.depth();
     ASSERT_TRUE(waitUntil([&] { return barTitle(w) == u"Help"; })) << barTitle(w).toStdString();
     // A link to a place on the page scrolls there, one to a place on
     // another page opens that page there.
-    std::optional<QPoint> link;
     ASSERT_TRUE((link = linkPoint(w, QStringLiteral("#icons"))));
     QTest::mouseClick(w.window, Qt::LeftButton, {}, *link);
     EXPECT_TRUE(waitUntil([&] { return textAtTop(w).startsWith(u"What the icons in the list mean"); })) << textAtTop(w).toStdString();

@@ -1,5 +1,3 @@
-#include "core/NotificationCenter.h"
-#include "core/NotificationNames.h"
 #include "MemoryNetwork.h"
 #include "TestSupport.h"
 #include "vlc/PlaylistFilter.h"
@@ -295,22 +293,20 @@ TEST(PlayerState, TrackListsFollowTheCurrentItem)
     EXPECT_EQ(remote.state().subtitleTracks()[1].value(u"Language"), QStringLiteral("German"));
 }
 
-TEST(PlayerState, StoredRepliesPostTheirNotifications)
+TEST(PlayerState, StoredRepliesAnnounceThemselves)
 {
     VLCController remote;
-    QObject observer;
     QStringList seen;
-    auto& center = NotificationCenter::defaultCenter();
-    for (const QString& name : { NotificationNames::vlcStatusChanged, NotificationNames::vlcPlayListChanged,
-                                 NotificationNames::vlcBrowseListChanged })
-        center.addObserver(&observer, name, [&seen](const Notification& n) { seen << n.name; }, &remote);
+    QObject::connect(&remote, &VLCController::statusChanged, [&seen] { seen << QStringLiteral("status"); });
+    QObject::connect(&remote, &VLCController::playlistChanged, [&seen] { seen << QStringLiteral("playlist"); });
+    QObject::connect(&remote, &VLCController::browseListChanged, [&seen] { seen << QStringLiteral("browse"); });
     feed(remote, fixture(QStringLiteral("vlc3-status-playing.xml")));
     feed(remote, fixture(QStringLiteral("vlc3-playlist.xml")));
     feed(remote, fixture(QStringLiteral("vlc3-browse.xml")));
     // Both markers: taken as a status reply.
     feed(remote, "<root><state>stop</state><node/></root>");
-    EXPECT_EQ(seen, (QStringList { NotificationNames::vlcStatusChanged, NotificationNames::vlcPlayListChanged,
-                                   NotificationNames::vlcBrowseListChanged, NotificationNames::vlcStatusChanged }));
+    EXPECT_EQ(seen, (QStringList { QStringLiteral("status"), QStringLiteral("playlist"), QStringLiteral("browse"),
+                                   QStringLiteral("status") }));
 }
 
 TEST(PlayerState, UnrecognisedRepliesChangeNothing)

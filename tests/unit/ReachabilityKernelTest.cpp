@@ -1,5 +1,3 @@
-#include "core/NotificationCenter.h"
-#include "core/NotificationNames.h"
 #include "net/DeviceNetworkAddress.h"
 #include "net/KernelNetworkStateSource.h"
 #include "net/ProcRouteTable.h"
@@ -92,10 +90,8 @@ TEST(KernelNetworkState, StatusesAndChangesInAScratchNamespace)
     }
     auto* source = new KernelNetworkStateSource;
     Reachability_2 reachability { std::unique_ptr<NetworkStateSource>(source) };
-    QObject observer;
     int changes = 0;
-    NotificationCenter::defaultCenter().addObserver(&observer, NotificationNames::networkReachabilityChanged,
-                                                    [&](const Notification&) { ++changes; });
+    QObject::connect(&reachability, &Reachability_2::networkReachabilityChanged, [&] { ++changes; });
 
     ASSERT_TRUE(ns.ip("link set lo up"));
     EXPECT_EQ(reachability.internetConnectionStatus(), NotReachable);

@@ -1,5 +1,3 @@
-#include "core/NotificationCenter.h"
-#include "core/NotificationNames.h"
 #include "net/DeviceNetworkAddress.h"
 #include "net/NetworkStateSource.h"
 #include "net/Reachability_2.h"
@@ -68,14 +66,13 @@ struct Monitor {
     explicit Monitor(std::optional<NetworkState> state) { source->state = std::move(state); }
 };
 
-// Counts change notifications; one posted with a sender would stand out.
+// Counts a monitor's change announcements.
 struct ChangeCounter {
-    QObject observer;
+    QObject context;
     int count = 0;
-    ChangeCounter()
+    explicit ChangeCounter(Reachability_2& reachability)
     {
-        NotificationCenter::defaultCenter().addObserver(&observer, NotificationNames::networkReachabilityChanged,
-                                                        [this](const Notification& n) { count += n.object ? 100 : 1; });
+        QObject::connect(&reachability, &Reachability_2::networkReachabilityChanged, &context, [this] { ++count; });
     }
 };
 }
@@ -226,20 +223,21 @@ TEST(ReachabilityQueries, MadeLazilyKeptAndScheduledAtTheNextRequestWhileEnabled
     EXPECT_TRUE(internet->isScheduled()); // disabling does not unschedule
 }
 
-TEST(ReachabilityNotifications, PostedWithoutSenderWhenAScheduledQueryChanges)
+TEST(ReachabilityNotifications, AnnouncedWhenAScheduledQueryChanges)
 {
-    ChangeCounter changes;
     {
         Monitor never(homeNetwork());
+        ChangeCounter changes(never.reachability);
         never.reachability.internetConnectionStatus();
         never.source->change(linkLocalWiFi());
+        EXPECT_EQ(changes.count, 0);
     }
-    EXPECT_EQ(changes.count, 0);
 
     const NetworkState withLinkLocal = with(homeNetwork(), iface("eth1", { "169.254.9.9" }));
     NetworkState gatewayGone = withLinkLocal;
     gatewayGone.routes.erase(gatewayGone.routes.begin());
     Monitor m(withLinkLocal);
+    ChangeCounter changes(m.reachability);
     m.reachability.setNetworkStatusNotificationsEnabled(true);
     m.reachability.localWiFiConnectionStatus(); // only the link-local query is scheduled
     m.source->change(withLinkLocal); // the kernel spoke, nothing that matters changed
@@ -252,7 +250,7 @@ TEST(ReachabilityNotifications, PostedWithoutSenderWhenAScheduledQueryChanges)
 
     m.reachability.internetConnectionStatus(); // now both are scheduled
     m.source->change(withLinkLocal);
-    EXPECT_EQ(changes.count, 4); // one post per query that changed
+    EXPECT_EQ(changes.count, 4); // once per query that changed
     m.reachability.setNetworkStatusNotificationsEnabled(false); // the queries stay scheduled
     m.source->change(loopbackOnly());
     EXPECT_EQ(changes.count, 6);

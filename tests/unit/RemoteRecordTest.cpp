@@ -1,5 +1,3 @@
-#include "core/NotificationCenter.h"
-#include "core/NotificationNames.h"
 #include "MemoryNetwork.h"
 #include "TestSupport.h"
 #include "vlc/SavedRemoteList.h"

@@ -1,5 +1,3 @@
-#include "core/NotificationCenter.h"
-#include "core/NotificationNames.h"
 #include "MemoryNetwork.h"
 #include "TestSupport.h"
 #include "vlc/RequestChannel.h"
@@ -29,15 +27,19 @@ MemoryNetwork::Response vlcLike(const QNetworkRequest& r)
     return none;
 }
 
+// What the remote announced, in order, by signal name.
 struct Recorder {
-    QObject observer;
+    QObject context;
     QStringList names;
     explicit Recorder(VLCController& remote)
     {
-        auto& center = NotificationCenter::defaultCenter();
-        for (const QString& name : { NotificationNames::vlcStatusChanged, NotificationNames::vlcPlayListChanged,
-                                     NotificationNames::vlcFoundValidRemote, NotificationNames::vlcFoundRemote })
-            center.addObserver(&observer, name, [this](const Notification& n) { names << n.name; }, &remote);
+        const auto record = [&](void (VLCController::*signal)(), const char* name) {
+            QObject::connect(&remote, signal, &context, [this, name] { names << QLatin1String(name); });
+        };
+        record(&VLCController::statusChanged, "statusChanged");
+        record(&VLCController::playlistChanged, "playlistChanged");
+        record(&VLCController::foundValidRemote, "foundValidRemote");
+        record(&VLCController::foundRemote, "foundRemote");
     }
 };
 
@@ -127,7 +129,7 @@ TEST(ReplyHandling, ProbeTellsVlcFromEverythingElse)
     probeWith(MemoryNetwork::ok(fixture(QStringLiteral("vlc3-start-page-head.html"))));
     EXPECT_TRUE(remote.remoteFound());
     EXPECT_TRUE(remote.luaMode());
-    EXPECT_EQ(seen.names.takeLast(), NotificationNames::vlcFoundValidRemote);
+    EXPECT_EQ(seen.names.takeLast(), u"foundValidRemote");
 
     probeWith(MemoryNetwork::ok(fixture(QStringLiteral("legacy-start-page.html"))));
     EXPECT_TRUE(remote.remoteFound());
@@ -144,7 +146,7 @@ TEST(ReplyHandling, ProbeTellsVlcFromEverythingElse)
     EXPECT_FALSE(remote.remoteFound());
     EXPECT_TRUE(remote.passwordRequired());
     EXPECT_FALSE(remote.passwordRefused()); // none was sent
-    EXPECT_EQ(seen.names.takeLast(), NotificationNames::vlcFoundRemote);
+    EXPECT_EQ(seen.names.takeLast(), u"foundRemote");
     remote.setPassword(QStringLiteral("wrong"));
     EXPECT_FALSE(remote.passwordRefused()) << "not refused before VLC has answered it";
     probeWith(unauthorized);
@@ -157,16 +159,16 @@ TEST(ReplyHandling, ProbeTellsVlcFromEverythingElse)
     EXPECT_FALSE(remote.remoteFound()); // despite "VLC media player" on the page
     EXPECT_TRUE(remote.passwordNotSet());
     EXPECT_FALSE(remote.passwordRequired());
-    EXPECT_EQ(seen.names.takeLast(), NotificationNames::vlcFoundRemote);
+    EXPECT_EQ(seen.names.takeLast(), u"foundRemote");
 
     MemoryNetwork::Response forbidden;
     forbidden.status = 403;
     forbidden.body = fixture(QStringLiteral("forbidden-page.html"));
     probeWith(forbidden);
     EXPECT_TRUE(remote.forbidden());
-    EXPECT_EQ(seen.names.takeLast(), NotificationNames::vlcFoundRemote);
+    EXPECT_EQ(seen.names.takeLast(), u"foundRemote");
 
-    // Some other web server: not found, nothing posted, forbidden stays.
+    // Some other web server: not found, nothing announced, forbidden stays.
     const int before = seen.names.size();
     probeWith(MemoryNetwork::ok("<html><title>Printer</title></html>"));
     EXPECT_FALSE(remote.remoteFound());
@@ -197,7 +199,7 @@ TEST(ReplyHandling, AFailedProbeDoesNotSwallowTheNextStatus)
     Recorder seen(r.remote);
     r.remote.updateStatus();
     ASSERT_TRUE(r.idle());
-    EXPECT_EQ(seen.names, QStringList { NotificationNames::vlcStatusChanged });
+    EXPECT_EQ(seen.names, QStringList { QStringLiteral("statusChanged") });
     EXPECT_TRUE(r.remote.state().isPlaying());
     EXPECT_FALSE(r.remote.remoteFound()); // the status was not taken as a probe reply
 }
@@ -212,7 +214,7 @@ TEST(ReplyHandling, ACommandSupersedesAProbe)
     EXPECT_EQ(r.remote.connection().requestType(), VLCController::OrdinaryRequest);
     ASSERT_TRUE(r.idle());
     ASSERT_TRUE(r.settled()); // late replies included
-    EXPECT_EQ(seen.names, QStringList { NotificationNames::vlcStatusChanged });
+    EXPECT_EQ(seen.names, QStringList { QStringLiteral("statusChanged") });
 }
 
 TEST(ReplyHandling, FailuresAreTypedChangeNothingAndFreeTheChannel)
@@ -351,7 +353,7 @@ TEST(ReplyHandling, UnchangedRepliesAreNeitherReadNorAnnounced)
         r.remote.updatePlaylist();
         ASSERT_TRUE(r.idle());
     }
-    EXPECT_EQ(seen.names, (QStringList { NotificationNames::vlcStatusChanged, NotificationNames::vlcPlayListChanged }));
+    EXPECT_EQ(seen.names, (QStringList { QStringLiteral("statusChanged"), QStringLiteral("playlistChanged") }));
     EXPECT_EQ(r.remote.state().statusGeneration(), 1u);
     EXPECT_EQ(r.remote.state().playlistGeneration(), 1u);
     EXPECT_TRUE(r.results.back().unchanged);
@@ -364,7 +366,7 @@ TEST(ReplyHandling, UnchangedRepliesAreNeitherReadNorAnnounced)
     r.remote.updateStatus();
     ASSERT_TRUE(r.idle());
     EXPECT_EQ(r.remote.state().volume(), 150);
-    EXPECT_EQ(seen.names.count(NotificationNames::vlcStatusChanged), 2);
+    EXPECT_EQ(seen.names.count(QStringLiteral("statusChanged")), 2);
 }
 
 TEST(ReplyHandling, PollsWhoseRepliesKeepFailingAreHeldBackUntilAGoodOne)
