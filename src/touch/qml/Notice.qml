@@ -70,6 +70,8 @@ Sheet {
         id: messageLabel
         visible: messageLabel.text !== ""
         wrapMode: Text.Wrap
+        // Wrapped at once, not only once the column is laid out.
+        width: parent ? parent.width : 0
         Layout.fillWidth: true
     }
     TextField {

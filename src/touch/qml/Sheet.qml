@@ -86,6 +86,8 @@ Dialog {
                 color: sheet.atFoot ? Theme.mutedText : Theme.text
                 font.bold: true
                 font.pixelSize: Theme.titleFont
+                // Wrapped at once, not only once the column is laid out.
+                width: column.width
                 Layout.fillWidth: true
             }
         }
