@@ -49,6 +49,12 @@ QStringList TouchAlerts::buttons() const
     return m_waiting.front().buttons;
 }
 
+int TouchAlerts::destructiveButton() const
+{
+    const int index = buttons().isEmpty() ? -1 : m_waiting.front().destructiveButton;
+    return index < buttons().size() ? index : -1;
+}
+
 bool TouchAlerts::hasTextField() const
 {
     return !m_waiting.empty() && m_waiting.front().hasTextField;

@@ -23,6 +23,8 @@ class TouchAlerts : public QObject, public AlertPresenter {
     Q_PROPERTY(QString message READ message NOTIFY changed)
     // An action sheet's buttons, in order; empty for a plain notice.
     Q_PROPERTY(QStringList buttons READ buttons NOTIFY changed)
+    // The button among them that cannot be undone; -1 when none.
+    Q_PROPERTY(int destructiveButton READ destructiveButton NOTIFY changed)
     // A line to type into under the message (masked when secret).
     Q_PROPERTY(bool textField READ hasTextField NOTIFY changed)
     Q_PROPERTY(bool secret READ isSecret NOTIFY changed)
@@ -36,6 +38,7 @@ public:
     QString title() const;
     QString message() const;
     QStringList buttons() const;
+    int destructiveButton() const;
     bool hasTextField() const;
     bool isSecret() const;
     QString placeholder() const;

@@ -386,7 +386,7 @@ TEST(TouchShell, ABarsLongTranslationsStayWholeOnASmallPhone)
                     "Window { width: 320; height: 48; visible: true\n"
                     "  RowLayout { anchors.fill: parent; spacing: 0\n"
                     "    Repeater { model: ['Suchen', 'Einrichtung', 'News', 'Hilfe', 'Einstellungen']\n"
-                    "      BarTextButton { required property string modelData; text: modelData\n"
+                    "      BarButton { required property string modelData; text: modelData\n"
                     "                      Layout.fillWidth: true; Layout.minimumWidth: 48 } } } }");
     auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().value(0));
     ASSERT_TRUE(window);
@@ -448,6 +448,34 @@ TEST(TouchShell, GermanAndFrenchTextsStayWholeOnASmallPhone)
         ASSERT_TRUE(waitUntil([&] { return !shell.alerts.isShowing(); }));
     }
     Localization::installTranslations(QLocale(QStringLiteral("en_US")));
+}
+
+// A notice longer than a low window stays inside it, its text scrolling,
+// with every button in reach; the one that cannot be undone is marked.
+TEST(TouchShell, ALongNoticeStaysInTheWindowWithItsButtonsInReach)
+{
+    Shell shell;
+    shell.window->resize(320, 360);
+    int chosen = -1;
+    AlertRequest notice;
+    notice.title = QStringLiteral("Save this computer?");
+    notice.message = QStringLiteral("A long explanation of what saving means. ").repeated(40);
+    notice.buttons = { QStringLiteral("Yes"), QStringLiteral("No") };
+    notice.actionSheet = true;
+    notice.destructiveButton = 0;
+    notice.completion = [&](int index) { chosen = index; };
+    shell.alerts.present(notice);
+    ASSERT_TRUE(waitUntil([&] { return shell.noticeButton(1); }));
+    const QRectF window(0, 0, 320, 360);
+    for (int i = 0; i < 2; ++i) {
+        QQuickItem* button = shell.noticeButton(i);
+        EXPECT_TRUE(window.contains(button->mapRectToScene(QRectF(0, 0, button->width(), button->height())))) << i;
+    }
+    EXPECT_EQ(shell.noticeButton(0)->property("kind").toString(), "destructive");
+    EXPECT_EQ(shell.noticeButton(1)->property("kind").toString(), "");
+    shell.click(shell.noticeButton(1));
+    ASSERT_TRUE(waitUntil([&] { return !shell.alerts.isShowing(); }));
+    EXPECT_EQ(chosen, 1);
 }
 
 TEST(SkinImageProvider, ServesOnlyTheSkinsOwnImagesAndFallsBackFromTwins)

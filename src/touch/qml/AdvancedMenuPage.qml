@@ -20,25 +20,22 @@ Page {
     title: page.keys ? qsTrId("Keys") : qsTrId("Advanced Controls")
     readonly property string backTitle: qsTrId("Controls")
     background: Rectangle {
-        color: "#101114"
+        color: Theme.background
     }
 
-    header: ToolBar {
+    header: Bar {
         visible: page.screens
-        height: page.screens ? 48 : 0
-        background: Rectangle {
-            color: "#1d1e22"
-        }
+        height: page.screens ? Theme.barHeight : 0
         RowLayout {
             anchors.fill: parent
             Item {
                 Layout.fillWidth: true
             }
-            BarTextButton {
+            BarButton {
                 objectName: "keyCommands"
                 text: qsTrId("Keys")
-                Layout.preferredHeight: 48
-                Layout.minimumWidth: 64
+                Layout.preferredHeight: Theme.touchTarget
+                Layout.minimumWidth: Theme.barButtonWidth
                 onClicked: page.advanced.showKeyCommands()
             }
         }
@@ -63,24 +60,10 @@ Page {
             width: ListView.view.width
 
             // The first row of each section carries its heading (none when empty).
-            Rectangle {
-                // Qt 6.4 gives a Label its own role: the band is the heading.
-                Accessible.role: Accessible.Heading
-                Accessible.name: entry.section
+            SectionBand {
                 visible: entry.section !== ""
                          && (entry.index === 0 || entry.ListView.section !== entry.ListView.previousSection)
-                width: parent.width
-                height: 32
-                color: "#1d1e22"
-                Label {
-                    anchors.fill: parent
-                    anchors.leftMargin: 14
-                    verticalAlignment: Text.AlignVCenter
-                    text: entry.section
-                    color: "#9a9da6"
-                    font.bold: true
-                    Accessible.ignored: true
-                }
+                text: entry.section
             }
 
             FocusRow {
@@ -89,33 +72,21 @@ Page {
                 rowIndex: entry.index
                 objectName: "menu-" + entry.text
                 width: parent.width
-                height: 50
+                height: Theme.rowHeight
                 Accessible.role: Accessible.ListItem
                 Accessible.name: entry.text
-                background: Rectangle {
-                    color: row.down ? "#2b2d33" : "#16171a"
-                    Rectangle {
-                        anchors.bottom: parent.bottom
-                        x: 14
-                        width: parent.width - x
-                        height: 1
-                        color: "#2a2b30"
-                    }
-                }
                 contentItem: RowLayout {
-                    spacing: 8
+                    spacing: Theme.spacing
                     Label {
                         text: entry.text
                         elide: Text.ElideRight
-                        color: "#f2f2f2"
-                        font.pixelSize: 15
+                        color: Theme.text
+                        font.pixelSize: Theme.rowFont
                         Layout.fillWidth: true
                     }
-                    Label {
+                    RowMark {
                         visible: entry.more
-                        text: "\u203a"
-                        color: "#9a9da6"
-                        font.pixelSize: 18
+                        tick: false
                     }
                 }
                 onClicked: page.advanced.activate(page.screens, entry.index)

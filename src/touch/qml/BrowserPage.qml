@@ -18,7 +18,7 @@ Page {
     // The title bar's second line.
     readonly property string note: screen.folder
     background: Rectangle {
-        color: "#101114"
+        color: Theme.background
     }
 
     WindowActivity {
@@ -108,15 +108,12 @@ Page {
             highlighted: ListView.isCurrentItem
             Accessible.role: Accessible.ListItem
             Accessible.name: row.name
-            background: Rectangle {
-                color: row.down || row.highlighted ? "#2b2d33" : "#16171a"
-                Rectangle {
-                    anchors.bottom: parent.bottom
-                    x: 48
-                    width: parent.width - x
-                    height: 1
-                    color: "#2a2b30"
-                }
+            background: RowBackground {
+                pressed: row.down
+                highlighted: row.highlighted
+                highlightColor: Theme.pressed
+                // Clear of the icon column.
+                inset: 48
             }
             contentItem: RowLayout {
                 spacing: 10
@@ -127,8 +124,8 @@ Page {
                                               : row.fileType === "playlist" ? "playlist.png" : "unknown.png")
                     sourceSize.width: 50
                     sourceSize.height: 50
-                    Layout.preferredWidth: 25
-                    Layout.preferredHeight: 25
+                    Layout.preferredWidth: Theme.rowIconSize
+                    Layout.preferredHeight: Theme.rowIconSize
                     Accessible.ignored: true
                 }
                 Label {
@@ -136,10 +133,10 @@ Page {
                     elide: Text.ElideRight
                     font.bold: true
                     font.pointSize: screen.textSize
-                    color: "#f2f2f2"
+                    color: Theme.text
                     Layout.fillWidth: true
                 }
-                BarIconButton {
+                BarButton {
                     objectName: "play-" + row.name
                     visible: row.playable
                     image: screen.adds ? "Add.png" : "Play.png"
@@ -203,7 +200,7 @@ Page {
                 delegate: Label {
                     required property string modelData
                     text: modelData
-                    color: "#9a9da6"
+                    color: Theme.secondaryText
                     font.bold: true
                     font.pixelSize: Math.min(11, letterIndex.step)
                     width: letterIndex.width
@@ -231,51 +228,26 @@ Page {
         }
     }
 
-    Label {
+    Toast {
         objectName: "folderNotice"
         visible: screen.folderRefused
         text: qsTrId("Can't open this folder")
-        anchors.horizontalCenter: parent.horizontalCenter
-        anchors.bottom: parent.bottom
-        anchors.bottomMargin: 16
-        padding: 10
-        color: "white"
-        background: Rectangle {
-            color: "#cc000000"
-            radius: 8
-        }
-        Accessible.role: Accessible.StaticText
-        Accessible.name: text
     }
 
-    Label {
+    Toast {
         objectName: "addedNotice"
         visible: screen.addedNotice !== ""
         text: screen.addedNotice
         width: Math.min(implicitWidth, page.width - 24)
         elide: Text.ElideMiddle
-        anchors.horizontalCenter: parent.horizontalCenter
-        anchors.bottom: parent.bottom
-        anchors.bottomMargin: 16
-        padding: 10
-        color: "white"
-        background: Rectangle {
-            color: "#cc000000"
-            radius: 8
-        }
-        Accessible.role: Accessible.StaticText
-        Accessible.name: text
     }
 
     // A tap on the bar's buttons leaves the keys with the list (letters,
     // Backspace, Alt+Up); Tab still reaches them.
-    footer: ToolBar {
-        background: Rectangle {
-            color: "#1d1e22"
-        }
+    footer: Bar {
         RowLayout {
             anchors.fill: parent
-            BarIconButton {
+            BarButton {
                 objectName: "home"
                 focusPolicy: Qt.TabFocus
                 image: "home.png"
@@ -283,7 +255,7 @@ Page {
                 onClicked: screen.home()
             }
             Item { Layout.fillWidth: true }
-            BarIconButton {
+            BarButton {
                 objectName: "up"
                 focusPolicy: Qt.TabFocus
                 image: "up.png"
@@ -291,7 +263,7 @@ Page {
                 onClicked: screen.up()
             }
             Item { Layout.fillWidth: true }
-            BarIconButton {
+            BarButton {
                 objectName: "drives"
                 focusPolicy: Qt.TabFocus
                 image: "drives.png"
@@ -299,7 +271,7 @@ Page {
                 onClicked: screen.openDrives()
             }
             Item { Layout.fillWidth: true }
-            BarIconButton {
+            BarButton {
                 objectName: "defaultFolder"
                 focusPolicy: Qt.TabFocus
                 image: "defaultFolder.png"
@@ -308,7 +280,7 @@ Page {
             }
             Item { Layout.fillWidth: true }
             // Shows the mode a tap switches to.
-            BarIconButton {
+            BarButton {
                 objectName: screen.adds ? "modePlay" : "modeAdd"
                 focusPolicy: Qt.TabFocus
                 image: screen.adds ? "Mode-Play.png" : "Mode-Add.png"

@@ -21,7 +21,7 @@ Page {
 
     title: page.pageTitle
     background: Rectangle {
-        color: "#101114"
+        color: Theme.background
     }
 
     StackView.onActivated: page.advanced.refreshStatus()
@@ -44,11 +44,11 @@ Page {
         visible: page.unmarkedNote !== "" && list.count > 0 && !page.rows.anyMarked
         width: parent.width
         height: visible ? implicitHeight : 0
-        padding: 12
+        padding: Theme.margin
         wrapMode: Text.WordWrap
         text: page.unmarkedNote
-        color: "#9a9da6"
-        font.pixelSize: 12
+        color: Theme.secondaryText
+        font.pixelSize: Theme.detailFont
         Accessible.role: Accessible.StaticText
         Accessible.name: text
     }
@@ -61,7 +61,7 @@ Page {
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
         text: page.emptyNote
-        color: "#9a9da6"
+        color: Theme.secondaryText
         Accessible.role: Accessible.StaticText
         Accessible.name: text
     }
@@ -88,23 +88,9 @@ Page {
 
             width: ListView.view.width
 
-            Rectangle {
-                // Qt 6.4 gives a Label its own role: the band is the heading.
-                Accessible.role: Accessible.Heading
-                Accessible.name: entry.section
+            SectionBand {
                 visible: entry.index === 0 || entry.ListView.section !== entry.ListView.previousSection
-                width: parent.width
-                height: 32
-                color: "#1d1e22"
-                Label {
-                    anchors.fill: parent
-                    anchors.leftMargin: 14
-                    verticalAlignment: Text.AlignVCenter
-                    text: entry.section
-                    color: "#9a9da6"
-                    font.bold: true
-                    Accessible.ignored: true
-                }
+                text: entry.section
             }
 
             FocusRow {
@@ -113,47 +99,34 @@ Page {
                 rowIndex: entry.index
                 objectName: "choice-" + entry.name
                 width: parent.width
-                height: entry.details !== "" ? 62 : 50
+                height: entry.details !== "" ? Theme.detailRowHeight : Theme.rowHeight
                 Accessible.role: Accessible.ListItem
                 Accessible.name: entry.name
                 Accessible.checkable: true
                 Accessible.checked: entry.marked
-                background: Rectangle {
-                    color: row.down ? "#2b2d33" : "#16171a"
-                    Rectangle {
-                        anchors.bottom: parent.bottom
-                        x: 14
-                        width: parent.width - x
-                        height: 1
-                        color: "#2a2b30"
-                    }
-                }
                 contentItem: RowLayout {
-                    spacing: 8
+                    spacing: Theme.spacing
                     ColumnLayout {
                         spacing: 2
                         Layout.fillWidth: true
                         Label {
                             text: entry.name
                             elide: Text.ElideRight
-                            color: "#f2f2f2"
-                            font.pixelSize: 15
+                            color: Theme.text
+                            font.pixelSize: Theme.rowFont
                             Layout.fillWidth: true
                         }
                         Label {
                             visible: entry.details !== ""
                             text: entry.details
                             elide: Text.ElideRight
-                            color: "#9a9da6"
-                            font.pixelSize: 11
+                            color: Theme.secondaryText
+                            font.pixelSize: Theme.smallFont
                             Layout.fillWidth: true
                         }
                     }
-                    Label {
+                    RowMark {
                         visible: entry.marked
-                        text: "\u2713"
-                        color: "#ff8c1a"
-                        font.pixelSize: 18
                     }
                 }
                 onClicked: page.rows.select(entry.index)

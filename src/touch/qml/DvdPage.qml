@@ -14,7 +14,7 @@ Page {
 
     title: qsTrId("DVD")
     background: Rectangle {
-        color: "#101114"
+        color: Theme.background
     }
     focus: true
 
@@ -96,7 +96,7 @@ Page {
             }
             Label {
                 text: qsTrId("Arrow keys, Enter and M work here too.")
-                color: "#9a9da6"
+                color: Theme.secondaryText
                 font.pixelSize: 12
                 wrapMode: Text.WordWrap
                 horizontalAlignment: Text.AlignHCenter

@@ -1,4 +1,5 @@
 import QtQuick
+import PlayerLink.Touch
 
 // The mark of the control the keyboard is on, the same on every control: a
 // bright ring between two dark ones, so that it shows on the dark bars and
@@ -17,7 +18,7 @@ Rectangle {
     visible: ring.shown
     radius: 6
     color: "transparent"
-    border.color: Qt.rgba(0, 0, 0, 0.67)
+    border.color: Theme.focusRingEdge
     border.width: 1.5
     Accessible.ignored: true
 
@@ -26,7 +27,7 @@ Rectangle {
         anchors.margins: 1.5
         radius: Math.max(0, ring.radius - 1.5)
         color: "transparent"
-        border.color: "#4fc3ff"
+        border.color: Theme.focusRing
         border.width: 2.5
 
         Rectangle {
@@ -34,7 +35,7 @@ Rectangle {
             anchors.margins: 2.5
             radius: Math.max(0, ring.radius - 4)
             color: "transparent"
-            border.color: Qt.rgba(0, 0, 0, 0.67)
+            border.color: Theme.focusRingEdge
             border.width: 1.5
         }
     }

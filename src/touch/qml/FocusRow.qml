@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import PlayerLink.Touch
 
 // A list row the keyboard reaches: Tab goes from row to row (Qt Quick's
 // item delegates take no focus by default), and so do Up and Down in its
@@ -21,6 +22,12 @@ ItemDelegate {
 
     focusPolicy: Qt.StrongFocus
     onActiveFocusChanged: row.showInList()
+    height: Theme.rowHeight
+    leftPadding: Theme.rowInset
+    rightPadding: Theme.rowInset
+    background: RowBackground {
+        pressed: row.down
+    }
 
     Connections {
         target: row.activeFocus ? row.listView : null

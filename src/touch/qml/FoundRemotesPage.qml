@@ -14,7 +14,7 @@ Page {
 
     title: qsTrId("Found Computers")
     background: Rectangle {
-        color: "#101114"
+        color: Theme.background
     }
 
     KeyList {
@@ -36,32 +36,22 @@ Page {
 
             objectName: "found-" + row.address
             width: ListView.view.width
-            height: 56
+            height: Theme.tallRowHeight
             Accessible.role: Accessible.ListItem
             Accessible.name: row.mark === "" ? row.name : row.name + ", " + row.mark
-            background: Rectangle {
-                color: row.down ? "#2b2d33" : "#16171a"
-                Rectangle {
-                    anchors.bottom: parent.bottom
-                    x: 14
-                    width: parent.width - x
-                    height: 1
-                    color: "#2a2b30"
-                }
-            }
             contentItem: RowLayout {
-                spacing: 8
+                spacing: Theme.spacing
                 Label {
                     // A column of its own, so that the names line up.
                     text: row.mark
-                    color: "#ff8c1a"
+                    color: Theme.accent
                     font.bold: true
                     Layout.preferredWidth: 36
                 }
                 Label {
                     text: row.name
                     elide: Text.ElideRight
-                    color: "#f2f2f2"
+                    color: Theme.text
                     Layout.fillWidth: true
                 }
             }

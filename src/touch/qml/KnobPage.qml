@@ -15,7 +15,7 @@ Page {
 
     title: page.speed ? qsTrId("Speed") : qsTrId("Audio Delay")
     background: Rectangle {
-        color: "#101114"
+        color: Theme.background
     }
 
     StackView.onActivated: {
@@ -58,7 +58,7 @@ Page {
         Label {
             objectName: "knobValue"
             text: page.speed ? page.advanced.speedText : page.advanced.delayText
-            color: "#f2f2f2"
+            color: Theme.text
             font.pixelSize: 22
             font.bold: true
             fontSizeMode: Text.HorizontalFit
@@ -79,14 +79,16 @@ Page {
             Repeater {
                 model: page.speed ? [qsTrId("Slower"), qsTrId("Normal"), qsTrId("Faster")]
                                   : [qsTrId("-1 s"), qsTrId("Zero"), qsTrId("+1 s")]
-                delegate: DarkButton {
+                delegate: PlainButton {
                     id: step
                     required property int index
                     required property string modelData
                     objectName: "knobButton-" + step.index
                     text: step.modelData
+                    font.bold: true
+                    font.pixelSize: Theme.buttonFont
                     Layout.fillWidth: true
-                    Layout.preferredHeight: 48
+                    Layout.preferredHeight: Theme.touchTarget
                     onClicked: {
                         const advanced = page.advanced
                         if (page.speed && step.index === 0)

@@ -26,7 +26,7 @@ ApplicationWindow {
     minimumHeight: Math.max(280, smallestRemote.height > 0 ? smallestRemote.height + bar.height : 0)
     visible: true
     title: "PlayerLink"
-    color: "#101114"
+    color: Theme.background
 
     // The remote screen's next page (the picture tour turns them).
     function flipPages() {
@@ -114,17 +114,17 @@ ApplicationWindow {
             id: bar
             width: parent.width
             background: Rectangle {
-                color: "#1d1e22"
+                color: Theme.bar
                 Rectangle {
                     anchors.bottom: parent.bottom
                     width: parent.width
                     height: 1
-                    color: "#000000"
+                    color: Theme.barEdge
                 }
             }
             RowLayout {
                 anchors.fill: parent
-                BarTextButton {
+                BarButton {
                     id: cancel
                     objectName: "cancelButton"
                     readonly property real shownWidth: visible ? width : 0
@@ -132,7 +132,7 @@ ApplicationWindow {
                     text: qsTrId("Cancel")
                     onClicked: window.configShown.cancel()
                 }
-                BarTextButton {
+                BarButton {
                     id: back
                     objectName: "backButton"
                     visible: stack.depth > 1 && window.configShown === null
@@ -143,8 +143,8 @@ ApplicationWindow {
                     text: "\u2039 " + (2 * (backMetrics.width + 24) + titleMetrics.advanceWidth <= bar.width ? below : qsTrId("Back"))
                     Accessible.name: qsTrId("Back")
                     implicitWidth: Math.max(48, implicitContentWidth + leftPadding + rightPadding)
-                    Layout.preferredHeight: 48
-                    Layout.minimumWidth: 48
+                    Layout.preferredHeight: Theme.touchTarget
+                    Layout.minimumWidth: Theme.touchTarget
                     onClicked: window.popPage()
                     TextMetrics {
                         id: backMetrics
@@ -155,7 +155,7 @@ ApplicationWindow {
                 ColumnLayout {
                     spacing: 0
                     Layout.fillWidth: true
-                    Layout.preferredHeight: 48
+                    Layout.preferredHeight: Theme.touchTarget
                     readonly property real leftWidth: back.shownWidth + cancel.shownWidth
                     readonly property real rightWidth: fullScreen.shownWidth + save.shownWidth + editButton.shownWidth
                     // Centred on the bar, as far as that leaves the title its
@@ -187,7 +187,7 @@ ApplicationWindow {
                         horizontalAlignment: Qt.AlignHCenter
                         verticalAlignment: Qt.AlignVCenter
                         font.bold: true
-                        color: "white"
+                        color: Theme.barText
                         Layout.fillWidth: true
                         Layout.fillHeight: true
                     }
@@ -204,7 +204,7 @@ ApplicationWindow {
                         elide: (stack.currentItem as BrowserPage) ? Label.ElideLeft : Label.ElideRight
                         horizontalAlignment: Qt.AlignHCenter
                         font.pixelSize: 11
-                        color: "#9a9da6"
+                        color: Theme.secondaryText
                         Layout.fillWidth: true
                         Layout.bottomMargin: 4
                     }
@@ -221,19 +221,19 @@ ApplicationWindow {
                     active: target !== null
                     // Unloaded, it keeps the size it had: out of the row.
                     visible: active
-                    sourceComponent: BarIconButton {
+                    sourceComponent: BarButton {
                         objectName: "fullScreenButton"
                         image: "fullscreen.png"
                         name: qsTrId("Full screen")
                     }
                     Connections {
-                        target: fullScreen.item as BarIconButton
+                        target: fullScreen.item as BarButton
                         function onClicked() {
                             fullScreen.target.fullScreen()
                         }
                     }
                 }
-                BarTextButton {
+                BarButton {
                     id: save
                     objectName: "saveButton"
                     readonly property real shownWidth: visible ? width : 0
@@ -243,14 +243,14 @@ ApplicationWindow {
                     onClicked: window.configShown.save()
                 }
                 // The remotes list's Edit, at the bar's right as playerlink has it.
-                BarTextButton {
+                BarButton {
                     id: editButton
                     objectName: "editButton"
                     readonly property RemotesPage remotesPage: stack.currentItem as RemotesPage
                     readonly property real shownWidth: visible ? width : 0
                     visible: editButton.remotesPage !== null
                     text: editButton.remotesPage?.editing ? qsTrId("Done") : qsTrId("Edit")
-                    Layout.preferredHeight: 48
+                    Layout.preferredHeight: Theme.touchTarget
                     onClicked: {
                         if (editButton.remotesPage)
                             editButton.remotesPage.editing = !editButton.remotesPage.editing
@@ -486,6 +486,7 @@ ApplicationWindow {
 
     Notice {
         id: alert
+        destructive: window.alerts.destructiveButton
         // Taken back by the program: the alerts already know.
         property bool withdrawn: false
         onClosed: {

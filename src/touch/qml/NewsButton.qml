@@ -5,7 +5,7 @@ import PlayerLink.Touch
 
 // A bar's "News" button, with playerlink's badge while there is news the
 // user has not seen.
-BarTextButton {
+BarButton {
     id: button
 
     required property TouchNews news
@@ -13,8 +13,8 @@ BarTextButton {
     objectName: "newsButton"
     text: qsTrId("News")
     Accessible.description: button.news.unread ? "!" : ""
-    Layout.preferredHeight: 48
-    Layout.minimumWidth: 64
+    Layout.preferredHeight: Theme.touchTarget
+    Layout.minimumWidth: Theme.barButtonWidth
 
     Rectangle {
         objectName: "newsBadge"
@@ -25,13 +25,13 @@ BarTextButton {
         width: 18
         height: 18
         radius: 9
-        color: "#e0281e"
-        border.color: "white"
+        color: Theme.badge
+        border.color: Theme.barText
         border.width: 1.5
         Label {
             anchors.centerIn: parent
             text: "!"
-            color: "white"
+            color: Theme.barText
             font.bold: true
             font.pixelSize: 12
         }

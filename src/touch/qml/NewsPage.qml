@@ -17,7 +17,7 @@ Page {
 
     title: qsTrId("Brindlewood News")
     background: Rectangle {
-        color: "#242424"
+        color: Theme.newsBackground
     }
 
     // While the news shows, what arrives has been seen.
@@ -50,15 +50,15 @@ Page {
             Accessible.name: row.title
             background: Rectangle {
                 gradient: Gradient {
-                    GradientStop { position: 0; color: row.down && !row.placeholder ? "#5e697a" : "#454f61" }
-                    GradientStop { position: 0.75; color: row.down && !row.placeholder ? "#3d4759" : "#242e40" }
-                    GradientStop { position: 1; color: row.down && !row.placeholder ? "#3d4759" : "#242e40" }
+                    GradientStop { position: 0; color: row.down && !row.placeholder ? Theme.newsRowTopPressed : Theme.newsRowTop }
+                    GradientStop { position: 0.75; color: row.down && !row.placeholder ? Theme.newsRowBottomPressed : Theme.newsRowBottom }
+                    GradientStop { position: 1; color: row.down && !row.placeholder ? Theme.newsRowBottomPressed : Theme.newsRowBottom }
                 }
                 Rectangle {
                     anchors.bottom: parent.bottom
                     width: parent.width
                     height: 1
-                    color: "#141414"
+                    color: Theme.newsSeparator
                 }
             }
             contentItem: RowLayout {
@@ -71,7 +71,7 @@ Page {
                         wrapMode: Text.Wrap
                         maximumLineCount: 8
                         elide: Text.ElideRight
-                        color: "white"
+                        color: Theme.barText
                         font.pixelSize: 18
                         font.bold: !row.read
                         Layout.fillWidth: true
@@ -80,7 +80,7 @@ Page {
                         visible: !row.placeholder && row.date !== ""
                         text: row.date
                         elide: Text.ElideRight
-                        color: "#aaaaaa"
+                        color: Theme.newsDate
                         font.pixelSize: 13
                         Layout.fillWidth: true
                     }
@@ -88,7 +88,7 @@ Page {
                 Label {
                     visible: !row.placeholder
                     text: "\u203a"
-                    color: "#c8ccd4"
+                    color: Theme.mutedText
                     font.pixelSize: 22
                 }
             }
@@ -109,20 +109,17 @@ Page {
         wrapMode: Text.Wrap
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
-        color: "#9a9da6"
+        color: Theme.secondaryText
         font.pixelSize: 17
     }
 
-    footer: ToolBar {
-        background: Rectangle {
-            color: "#1d1e22"
-        }
+    footer: Bar {
         RowLayout {
             anchors.fill: parent
             Item {
                 Layout.fillWidth: true
             }
-            BarTextButton {
+            BarButton {
                 id: reload
                 objectName: "newsReload"
                 text: "\u21bb"
@@ -132,8 +129,8 @@ Page {
                 ToolTip.visible: reload.hovered
                 ToolTip.text: qsTrId("Reload the news")
                 ToolTip.delay: 600
-                Layout.preferredHeight: 48
-                Layout.minimumWidth: 64
+                Layout.preferredHeight: Theme.touchTarget
+                Layout.minimumWidth: Theme.barButtonWidth
                 onClicked: page.news.reloadAll()
             }
         }

@@ -1,10 +1,11 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import PlayerLink.Touch
 
 // A message the user reads and dismisses, or, given buttons, chooses from;
 // a prompt has a line to type into under the message as well.
-Dialog {
+Sheet {
     id: notice
     objectName: "notice"
 
@@ -18,6 +19,8 @@ Dialog {
     property bool secret: false
     property string placeholder: ""
     readonly property alias typed: field.text
+    // The button that cannot be undone, drawn red; -1 when none.
+    property int destructive: -1
 
     function show(title: string, message: string) {
         showChoices(title, message, [])
@@ -46,87 +49,41 @@ Dialog {
         accept()
     }
 
-    modal: true
-    anchors.centerIn: Overlay.overlay
-    width: Math.min(340, (parent ? parent.width : 340) - 24)
+    // The last of several buttons is the one that goes ahead ("Ok"), unless
+    // one cannot be undone: that one is marked instead. An action sheet's
+    // buttons stand one under the other, a prompt's side by side.
+    stacked: !notice.textField
+    actions: notice.buttons.length === 0
+             ? [{ text: qsTrId("Ok"), name: "noticeOk", kind: "default" }]
+             : notice.buttons.map((text, index) => ({
+                 text: text, name: "noticeButton" + index,
+                 kind: index === notice.destructive ? "destructive"
+                     : notice.destructive < 0 && index > 0 && index === notice.buttons.length - 1 ? "default" : "" }))
+    onActed: index => {
+        if (notice.buttons.length === 0)
+            notice.accept()
+        else
+            notice.choose(index)
+    }
 
-    // The whole title, however long: many a notice has no message and says
-    // everything there.
-    header: Label {
-        objectName: "noticeTitle"
-        text: notice.title
-        visible: notice.title !== ""
+    Label {
+        id: messageLabel
+        visible: messageLabel.text !== ""
         wrapMode: Text.Wrap
-        font.bold: true
-        padding: 12
-        background: Rectangle {
-            x: 1
-            y: 1
-            width: parent.width - 2
-            height: parent.height - 1
-            color: notice.palette.window
-        }
+        // Wrapped at once, not only once the column is laid out.
+        width: parent ? parent.width : 0
+        Layout.fillWidth: true
     }
-
-    ColumnLayout {
-        width: parent.width
-        spacing: 12
-        Label {
-            id: messageLabel
-            visible: messageLabel.text !== ""
-            wrapMode: Text.WordWrap
-            Layout.fillWidth: true
-        }
-        TextField {
-            id: field
-            objectName: "noticeField"
-            visible: notice.textField
-            echoMode: notice.secret ? TextInput.Password : TextInput.Normal
-            placeholderText: notice.placeholder
-            Accessible.name: notice.placeholder
-            Layout.fillWidth: true
-            Layout.preferredHeight: 48
-            // Enter answers as the last button, the one that goes ahead ("Ok").
-            onAccepted: notice.choose(notice.buttons.length - 1)
-        }
-    }
-
-    footer: RowLayout {
-        Item {
-            visible: notice.buttons.length === 0
-            Layout.fillWidth: true
-        }
-        PlainButton {
-            objectName: "noticeOk"
-            visible: notice.buttons.length === 0
-            text: qsTrId("Ok")
-            Layout.preferredHeight: 48
-            Layout.minimumWidth: 88
-            Layout.rightMargin: 12
-            Layout.bottomMargin: 12
-            onClicked: notice.accept()
-        }
-        // Wrapped, so that three fit a narrow screen.
-        Flow {
-            visible: notice.buttons.length > 0
-            spacing: 8
-            Layout.fillWidth: true
-            Layout.leftMargin: 12
-            Layout.rightMargin: 12
-            Layout.bottomMargin: 12
-            Repeater {
-                model: notice.buttons
-                // Here rather than in the delegate, which does not see the dialog's id.
-                onItemAdded: (index, item) => (item as PlainButton).clicked.connect(() => notice.choose(index))
-                PlainButton {
-                    required property int index
-                    required property string modelData
-                    objectName: "noticeButton" + index
-                    text: modelData
-                    height: 48
-                    width: Math.max(88, implicitWidth)
-                }
-            }
-        }
+    TextField {
+        id: field
+        objectName: "noticeField"
+        visible: notice.textField
+        echoMode: notice.secret ? TextInput.Password : TextInput.Normal
+        placeholderText: notice.placeholder
+        Accessible.name: notice.placeholder
+        Layout.fillWidth: true
+        Layout.preferredHeight: Theme.touchTarget
+        // Enter answers as the last button, the one that goes ahead ("Ok").
+        onAccepted: notice.choose(notice.buttons.length - 1)
     }
 }

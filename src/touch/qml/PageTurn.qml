@@ -1,4 +1,5 @@
 import QtQuick
+import PlayerLink.Touch
 
 // The turns some screens come and go with, in place of the slide: a flip
 // about the upright middle (from the left, or back from the right), and a
@@ -116,7 +117,7 @@ Item {
             height: 28
             opacity: Math.min(1, 4 * Math.min(turn.progress, 1 - turn.progress) + 0.2)
             gradient: Gradient {
-                GradientStop { position: 0; color: Qt.rgba(0, 0, 0, 0.55) }
+                GradientStop { position: 0; color: Theme.turnShadow }
                 GradientStop { position: 1; color: "transparent" }
             }
         }
@@ -136,10 +137,10 @@ Item {
                 width: parent.width
                 height: Math.min(parent.height, 22)
                 gradient: Gradient {
-                    GradientStop { position: 0; color: Qt.rgba(1, 1, 1, 0) }
-                    GradientStop { position: 0.55; color: Qt.rgba(0.93, 0.93, 0.95, 0.85) }
-                    GradientStop { position: 0.85; color: Qt.rgba(0.75, 0.76, 0.8, 1) }
-                    GradientStop { position: 1; color: Qt.rgba(0.35, 0.36, 0.4, 1) }
+                    GradientStop { position: 0; color: Theme.curlClear }
+                    GradientStop { position: 0.55; color: Theme.curlLight }
+                    GradientStop { position: 0.85; color: Theme.curlMid }
+                    GradientStop { position: 1; color: Theme.curlDark }
                 }
             }
         }

@@ -1,31 +1,55 @@
 import QtQuick
 import QtQuick.Controls
+import PlayerLink.Touch
 
-// A plain text button of the dialogs and the list rows, on the style's face
-// and colours, with the keyboard's ring that every control wears in place of
-// the style's own focus border.
+// The program's push button, in the dialogs, the sheets, the list rows and
+// the advanced controls: a raised dark face; the orange one of the action
+// that goes ahead, the red one of an action that cannot be undone; flat, a
+// text alone. It wears the keyboard's ring in place of the style's focus
+// border, and a long translation takes a smaller size rather than losing
+// its end.
 Button {
     id: button
 
+    // "default" for the action that goes ahead, "destructive" for one that
+    // cannot be undone; anything else is a plain one.
+    property string kind: ""
+
+    implicitHeight: Theme.touchTarget
+    implicitWidth: Math.max(Theme.buttonWidth, implicitContentWidth + leftPadding + rightPadding)
+    leftPadding: Theme.margin
+    rightPadding: Theme.margin
+    font.bold: button.kind === "default" || button.kind === "destructive"
     Accessible.name: button.text
     background: Rectangle {
-        implicitWidth: 88
-        implicitHeight: 40
         visible: !button.flat || button.down
-        radius: 2
-        color: button.down ? Qt.darker(button.palette.button, 1.3) : button.palette.button
+        radius: Theme.radius
+        border.width: button.kind === "" && !button.flat ? 1 : 0
+        border.color: Theme.border
+        color: button.kind === "default" ? (button.down ? Theme.accentPressed : Theme.accent)
+             : button.kind === "destructive" ? (button.down ? Theme.destructivePressed : Theme.destructive)
+             : button.down ? Theme.accentDark : Theme.raised
+        gradient: button.kind === "" && !button.flat && !button.down ? raisedFace : null
+    }
+    Gradient {
+        id: raisedFace
+        GradientStop { position: 0; color: Theme.raisedTop }
+        GradientStop { position: 1; color: Theme.raisedBottom }
     }
     contentItem: Label {
         text: button.text
         font: button.font
-        color: button.flat ? button.palette.windowText : button.palette.buttonText
+        color: !button.enabled ? Theme.disabledText : button.flat ? Theme.accent : Theme.barText
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
+        fontSizeMode: Text.HorizontalFit
+        minimumPointSize: 7
+        minimumPixelSize: 10
         elide: Text.ElideRight
         Accessible.ignored: true
     }
     FocusRing {
         shown: button.visualFocus
-        radius: 4
+        radius: Theme.radius
     }
 }

@@ -19,7 +19,7 @@ Page {
     // The title bar's second line.
     readonly property string note: screen.nowPlaying
     background: Rectangle {
-        color: "#101114"
+        color: Theme.background
     }
 
     WindowActivity {
@@ -59,10 +59,7 @@ Page {
         }
     }
 
-    header: ToolBar {
-        background: Rectangle {
-            color: "#1d1e22"
-        }
+    header: Bar {
         TextField {
             id: search
             objectName: "searchField"
@@ -129,7 +126,7 @@ Page {
             anchors.centerIn: parent
             visible: list.count === 0 && screen.searchText === ""
             text: qsTrId("(Playlist Empty)")
-            color: "#9a9da6"
+            color: Theme.secondaryText
             Accessible.role: Accessible.StaticText
             Accessible.name: text
         }
@@ -174,15 +171,9 @@ Page {
             Accessible.role: Accessible.ListItem
             Accessible.name: row.name
             Accessible.selected: row.current
-            background: Rectangle {
-                color: row.down ? "#34363d" : row.highlighted ? "#2b4a73" : "#16171a"
-                Rectangle {
-                    anchors.bottom: parent.bottom
-                    x: 14
-                    width: parent.width - x
-                    height: 1
-                    color: "#2a2b30"
-                }
+            background: RowBackground {
+                pressed: row.down
+                highlighted: row.highlighted
             }
             contentItem: RowLayout {
                 spacing: 6
@@ -191,7 +182,7 @@ Page {
                     visible: row.current
                     font.pointSize: screen.textSize
                     text: "\u25B6"
-                    color: "#ffb347"
+                    color: Theme.accentLight
                     Accessible.ignored: true
                 }
                 Label {
@@ -205,10 +196,10 @@ Page {
                                                                     width, Math.ceil(TextFit.lineWidth("\u25B6", Qt.font({ pointSize: screen.textSize })))
                                                                            + (parent as RowLayout).spacing)
                                                 : screen.textSize
-                    color: row.current ? "#ffb347" : "#f2f2f2"
+                    color: row.current ? Theme.accentLight : Theme.text
                     Layout.fillWidth: true
                 }
-                BarIconButton {
+                BarButton {
                     objectName: "remove-" + row.name
                     visible: screen.canRemoveItems
                     image: "Delete.png"
@@ -240,72 +231,34 @@ Page {
         }
     }
 
-    Dialog {
+    Sheet {
         id: emptySheet
         objectName: "emptySheet"
         title: qsTrId("Empty entire playlist?")
-        modal: true
-        anchors.centerIn: Overlay.overlay
-        width: Math.min(340, page.width - 24)
-        // As playerlink's sheet: the destructive Ok first, then Cancel.
-        footer: ColumnLayout {
-            spacing: 8
-            Button {
-                id: emptyOk
-                objectName: "emptyOk"
-                text: qsTrId("Ok")
-                Layout.fillWidth: true
-                Layout.preferredHeight: 48
-                Layout.leftMargin: 12
-                Layout.rightMargin: 12
-                Accessible.name: text
-                contentItem: Label {
-                    text: emptyOk.text
-                    color: "#f2f2f2"
-                    font.bold: true
-                    horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
-                }
-                // Red, as what cannot be undone.
-                background: Rectangle {
-                    radius: 8
-                    color: emptyOk.down ? "#1b1c20" : "#c0342c"
-                }
-                FocusRing {
-                    shown: emptyOk.visualFocus
-                    radius: 8
-                }
-                onClicked: emptySheet.accept()
-            }
-            PlainButton {
-                objectName: "emptyCancel"
-                text: qsTrId("Cancel")
-                Layout.fillWidth: true
-                Layout.preferredHeight: 48
-                Layout.leftMargin: 12
-                Layout.rightMargin: 12
-                Layout.bottomMargin: 12
-                Accessible.name: text
-                onClicked: emptySheet.reject()
-            }
+        // An action sheet: the destructive Ok first, then Cancel.
+        stacked: true
+        actions: [{ text: qsTrId("Ok"), name: "emptyOk", kind: "destructive" },
+                  { text: qsTrId("Cancel"), name: "emptyCancel" }]
+        onActed: index => {
+            if (index === 0)
+                emptySheet.accept()
+            else
+                emptySheet.reject()
         }
         onAccepted: screen.empty()
     }
 
-    footer: ToolBar {
-        background: Rectangle {
-            color: "#1d1e22"
-        }
+    footer: Bar {
         RowLayout {
             anchors.fill: parent
-            BarIconButton {
+            BarButton {
                 objectName: "empty"
                 image: "Empty.png"
                 name: qsTrId("Empty the playlist")
                 onClicked: emptySheet.open()
             }
             Item { Layout.fillWidth: true }
-            BarIconButton {
+            BarButton {
                 objectName: "loop"
                 image: screen.loop ? "Loop_Yes.png" : "Loop.png"
                 name: qsTrId("Loop")
@@ -314,7 +267,7 @@ Page {
                 onClicked: screen.toggleLoop()
             }
             Item { Layout.fillWidth: true }
-            BarIconButton {
+            BarButton {
                 objectName: "repeat"
                 image: screen.repeat ? "Repeat_Yes.png" : "Repeat.png"
                 name: qsTrId("Repeat")
@@ -323,7 +276,7 @@ Page {
                 onClicked: screen.toggleRepeat()
             }
             Item { Layout.fillWidth: true }
-            BarIconButton {
+            BarButton {
                 objectName: "random"
                 image: screen.random ? "Random_Yes.png" : "Random.png"
                 name: qsTrId("Shuffle")

@@ -17,7 +17,7 @@ Page {
     title: qsTrId("Configure Remote")
     readonly property string backTitle: qsTrId("Back")
     background: Rectangle {
-        color: "#101114"
+        color: Theme.background
     }
 
     // The bar's buttons.
@@ -49,7 +49,7 @@ Page {
 
             Label {
                 text: qsTrId("Remote Name")
-                color: "#9a9da6"
+                color: Theme.secondaryText
             }
             TextField {
                 id: nameField
@@ -58,11 +58,11 @@ Page {
                 objectName: "nameField"
                 Accessible.name: qsTrId("Remote Name")
                 Layout.fillWidth: true
-                Layout.preferredHeight: 48
+                Layout.preferredHeight: Theme.touchTarget
             }
             Label {
                 text: qsTrId("Remote Address")
-                color: "#9a9da6"
+                color: Theme.secondaryText
                 Layout.topMargin: 8
             }
             TextField {
@@ -73,7 +73,7 @@ Page {
                 inputMethodHints: Qt.ImhNoAutoUppercase | Qt.ImhUrlCharactersOnly
                 Accessible.name: qsTrId("Remote Address")
                 Layout.fillWidth: true
-                Layout.preferredHeight: 48
+                Layout.preferredHeight: Theme.touchTarget
             }
             Switch {
                 id: defaultSwitch
@@ -81,10 +81,10 @@ Page {
                 text: qsTrId("Use as default remote")
                 checked: form.isDefault
                 onToggled: form.isDefault = checked
-                palette.windowText: "#f2f2f2"
+                palette.windowText: Theme.text
                 Accessible.name: qsTrId("Use as default remote")
                 Layout.fillWidth: true
-                Layout.preferredHeight: 48
+                Layout.preferredHeight: Theme.touchTarget
                 FocusRing {
                     shown: defaultSwitch.visualFocus
                 }
@@ -94,39 +94,39 @@ Page {
                 objectName: "chooseFound"
                 visible: form.canChooseFound
                 text: qsTrId("Select from 'found computers'") + "  \u203a"
-                palette.buttonText: "#f2f2f2"
+                palette.buttonText: Theme.text
                 Accessible.name: qsTrId("Select from 'found computers'")
                 background: Rectangle {
-                    color: chooseFound.down ? "#2b2d33" : "#16171a"
+                    color: chooseFound.down ? Theme.pressed : Theme.surface
                     radius: 4
                 }
                 FocusRing {
                     shown: chooseFound.visualFocus
                 }
                 Layout.fillWidth: true
-                Layout.preferredHeight: 48
+                Layout.preferredHeight: Theme.touchTarget
                 onClicked: form.chooseFound()
             }
             Button {
                 id: addressHelp
                 objectName: "addressHelp"
                 text: qsTrId("Help setting address") + "  \u203a"
-                palette.buttonText: "#f2f2f2"
+                palette.buttonText: Theme.text
                 Accessible.name: qsTrId("Help setting address")
                 background: Rectangle {
-                    color: addressHelp.down ? "#2b2d33" : "#16171a"
+                    color: addressHelp.down ? Theme.pressed : Theme.surface
                     radius: 4
                 }
                 FocusRing {
                     shown: addressHelp.visualFocus
                 }
                 Layout.fillWidth: true
-                Layout.preferredHeight: 48
+                Layout.preferredHeight: Theme.touchTarget
                 onClicked: form.showAddressHelp()
             }
             Label {
                 text: qsTrId("Password")
-                color: "#9a9da6"
+                color: Theme.secondaryText
                 Layout.topMargin: 8
             }
             TextField {
@@ -138,7 +138,7 @@ Page {
                 placeholderText: qsTrId("VLC's web interface password")
                 Accessible.name: qsTrId("VLC's web interface password")
                 Layout.fillWidth: true
-                Layout.preferredHeight: 48
+                Layout.preferredHeight: Theme.touchTarget
             }
         }
     }

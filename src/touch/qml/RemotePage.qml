@@ -28,7 +28,7 @@ Page {
     // The back button over the screens it opens.
     readonly property string backTitle: qsTrId("Remote")
     background: Rectangle {
-        color: "black"
+        color: Theme.skinBackground
     }
 
     SkinScene {
@@ -67,26 +67,23 @@ Page {
     }
 
     // The remote screen's bar: the screens over it.
-    footer: ToolBar {
+    footer: Bar {
         id: remoteBar
-        background: Rectangle {
-            color: "#1d1e22"
-        }
         RowLayout {
             anchors.fill: parent
             spacing: 0
-            BarTextButton {
+            BarButton {
                 objectName: "openPlaylist"
                 text: qsTrId("Playlist")
                 Layout.fillWidth: true
-                Layout.minimumWidth: 48
+                Layout.minimumWidth: Theme.touchTarget
                 onClicked: screen.openPlaylist()
             }
-            BarTextButton {
+            BarButton {
                 objectName: "openBrowser"
                 text: qsTrId("Browse")
                 Layout.fillWidth: true
-                Layout.minimumWidth: 48
+                Layout.minimumWidth: Theme.touchTarget
                 onClicked: screen.openBrowser()
             }
             NewsButton {
@@ -94,11 +91,11 @@ Page {
                 Layout.fillWidth: true
                 onClicked: page.remotes.openNews()
             }
-            BarTextButton {
+            BarButton {
                 objectName: "openMore"
                 text: qsTrId("More...")
                 Layout.fillWidth: true
-                Layout.minimumWidth: 48
+                Layout.minimumWidth: Theme.touchTarget
                 onClicked: moreSheet.open()
             }
         }

@@ -23,49 +23,46 @@ Page {
 
     title: qsTrId("Computers")
     background: Rectangle {
-        color: "#101114"
+        color: Theme.background
     }
 
     // Playerlink's toolbar, in its order.
-    footer: ToolBar {
-        background: Rectangle {
-            color: "#16171a"
-        }
+    footer: Bar {
         RowLayout {
             anchors.fill: parent
             spacing: 0
-            BarTextButton {
+            BarButton {
                 objectName: "scanButton"
                 text: qsTrId("Scan")
                 Layout.fillWidth: true
-                Layout.minimumWidth: 48
+                Layout.minimumWidth: Theme.touchTarget
                 onClicked: page.remotes.scan()
             }
-            BarTextButton {
+            BarButton {
                 objectName: "setupButton"
                 text: qsTrId("Setup")
                 Layout.fillWidth: true
-                Layout.minimumWidth: 48
+                Layout.minimumWidth: Theme.touchTarget
                 onClicked: page.remotes.openSetup()
             }
             NewsButton {
                 news: page.remotes.news
                 Layout.fillWidth: true
-                Layout.minimumWidth: 48
+                Layout.minimumWidth: Theme.touchTarget
                 onClicked: page.remotes.openNews()
             }
-            BarTextButton {
+            BarButton {
                 objectName: "helpButton"
                 text: qsTrId("Help")
                 Layout.fillWidth: true
-                Layout.minimumWidth: 48
+                Layout.minimumWidth: Theme.touchTarget
                 onClicked: page.remotes.openHelp()
             }
-            BarTextButton {
+            BarButton {
                 objectName: "settingsButton"
                 text: qsTrId("Settings")
                 Layout.fillWidth: true
-                Layout.minimumWidth: 48
+                Layout.minimumWidth: Theme.touchTarget
                 onClicked: page.remotes.openSettings()
             }
         }
@@ -112,25 +109,10 @@ Page {
             width: ListView.view.width
 
             // The first row of each section carries its heading.
-            Rectangle {
-                // Qt 6.4 gives a Label its own role: the band is the heading.
+            SectionBand {
                 objectName: "heading-" + entry.section
-                Accessible.role: Accessible.Heading
-                Accessible.name: entry.section
                 visible: entry.ListView.section !== entry.ListView.previousSection
-                width: parent.width
-                height: 32
-                color: "#1d1e22"
-                Label {
-                    anchors.fill: parent
-                    anchors.leftMargin: 14
-                    verticalAlignment: Text.AlignVCenter
-                    text: entry.section
-                    elide: Text.ElideRight
-                    color: "#9a9da6"
-                    font.bold: true
-                    Accessible.ignored: true
-                }
+                text: entry.section
             }
 
             FocusRow {
@@ -141,41 +123,31 @@ Page {
 
                 objectName: entry.computer ? "remote-" + entry.address : entry.kind
                 width: parent.width
-                height: Math.max(56, implicitHeight)
+                height: Math.max(Theme.tallRowHeight, implicitHeight)
                 // Room for 48-pixel buttons in edit mode.
                 topPadding: 4
                 bottomPadding: 4
                 Accessible.role: Accessible.ListItem
                 Accessible.name: entry.text
                 Accessible.description: entry.answerText
-                background: Rectangle {
-                    color: row.down ? "#2b2d33" : "#16171a"
-                    Rectangle {
-                        anchors.bottom: parent.bottom
-                        x: 14
-                        width: parent.width - x
-                        height: 1
-                        color: "#2a2b30"
-                    }
-                }
                 contentItem: RowLayout {
-                    spacing: 8
+                    spacing: Theme.spacing
                     // The other rows' texts stand where the computers' names do, as playerlink's.
                     ComputerIcon {
                         opacity: entry.computer || entry.kind === "addComputer" ? 1 : 0
                         adding: entry.kind === "addComputer"
-                        Layout.preferredWidth: 25
-                        Layout.preferredHeight: 25
+                        Layout.preferredWidth: Theme.rowIconSize
+                        Layout.preferredHeight: Theme.rowIconSize
                         Accessible.ignored: true
                     }
                     ColumnLayout {
                         spacing: 0
                         Layout.fillWidth: true
-                        Layout.minimumHeight: 48
+                        Layout.minimumHeight: Theme.touchTarget
                         Label {
                             text: entry.text
                             elide: Text.ElideRight
-                            color: "#f2f2f2"
+                            color: Theme.text
                             font.bold: entry.isDefault
                             Layout.fillWidth: true
                         }
@@ -183,8 +155,8 @@ Page {
                             text: entry.address
                             visible: entry.computer && entry.address !== entry.text
                             elide: Text.ElideRight
-                            color: "#9a9da6"
-                            font.pixelSize: 12
+                            color: Theme.secondaryText
+                            font.pixelSize: Theme.detailFont
                             Layout.fillWidth: true
                         }
                     }
@@ -192,40 +164,39 @@ Page {
                         objectName: "delete-" + entry.address
                         visible: row.editable
                         text: qsTrId("Delete")
-                        palette.button: "#c0392b"
-                        palette.buttonText: "white"
-                        Layout.minimumHeight: 48
-                        Layout.minimumWidth: 64
+                        kind: "destructive"
+                        Layout.minimumHeight: Theme.touchTarget
+                        Layout.minimumWidth: Theme.barButtonWidth
                         onClicked: page.remotes.removeSaved(entry.remoteRow)
                     }
-                    BarTextButton {
+                    BarButton {
                         objectName: "up-" + entry.address
                         // One computer has nowhere to move.
                         visible: row.editable && page.remotes.savedCount > 1
                         enabled: entry.remoteRow > 0
                         text: "\u25b2"
                         Accessible.name: qsTrId("Move up")
-                        implicitWidth: 48
-                        Layout.minimumWidth: 48
-                        Layout.minimumHeight: 48
+                        implicitWidth: Theme.touchTarget
+                        Layout.minimumWidth: Theme.touchTarget
+                        Layout.minimumHeight: Theme.touchTarget
                         onClicked: page.remotes.moveSaved(entry.remoteRow, entry.remoteRow - 1)
                     }
-                    BarTextButton {
+                    BarButton {
                         objectName: "down-" + entry.address
                         visible: row.editable && page.remotes.savedCount > 1
                         enabled: entry.remoteRow < page.remotes.savedCount - 1
                         text: "\u25bc"
                         Accessible.name: qsTrId("Move down")
-                        implicitWidth: 48
-                        Layout.minimumWidth: 48
-                        Layout.minimumHeight: 48
+                        implicitWidth: Theme.touchTarget
+                        Layout.minimumWidth: Theme.touchTarget
+                        Layout.minimumHeight: Theme.touchTarget
                         onClicked: page.remotes.moveSaved(entry.remoteRow, entry.remoteRow + 1)
                     }
                     Label {
                         objectName: entry.waking ? "state-waking" : ""
                         visible: entry.computer && !page.editing && entry.waking
                         text: qsTrId("Waking…")
-                        color: "#8a8f98"
+                        color: Theme.secondaryText
                         Accessible.role: Accessible.StaticText
                         Accessible.name: text
                     }
@@ -251,19 +222,17 @@ Page {
             Rectangle {
                 visible: page.editing && entry.saved && entry.wakeOffered
                 width: parent.width
-                height: 56
-                color: "#16171a"
+                height: Theme.tallRowHeight
+                color: Theme.surface
                 PlainButton {
                     objectName: "wake-" + entry.address
                     anchors.right: parent.right
-                    anchors.rightMargin: 12
+                    anchors.rightMargin: Theme.margin
                     anchors.verticalCenter: parent.verticalCenter
-                    height: 48
-                    width: Math.max(64, implicitWidth)
+                    height: Theme.touchTarget
+                    width: implicitWidth
                     text: qsTrId("Wake computer")
                     Accessible.name: qsTrId("Wake computer")
-                    palette.button: "#2b2d33"
-                    palette.buttonText: "white"
                     onClicked: page.remotes.wake(entry.remoteRow)
                 }
             }

@@ -14,7 +14,7 @@ Page {
 
     title: qsTrId("Settings")
     background: Rectangle {
-        color: "#101114"
+        color: Theme.background
     }
 
     // A skin or skip distance chosen on a screen above shows at once.
@@ -41,23 +41,9 @@ Page {
             width: ListView.view.width
 
             // The first row of each section carries its heading.
-            Rectangle {
-                // Qt 6.4 gives a Label its own role: the band is the heading.
-                Accessible.role: Accessible.Heading
-                Accessible.name: entry.section
+            SectionBand {
                 visible: entry.index === 0 || entry.ListView.section !== entry.ListView.previousSection
-                width: parent.width
-                height: 32
-                color: "#1d1e22"
-                Label {
-                    anchors.fill: parent
-                    anchors.leftMargin: 14
-                    verticalAlignment: Text.AlignVCenter
-                    text: entry.section
-                    color: "#9a9da6"
-                    font.bold: true
-                    Accessible.ignored: true
-                }
+                text: entry.section
             }
 
             FocusRow {
@@ -66,36 +52,24 @@ Page {
                 rowIndex: entry.index
                 objectName: "setting-" + entry.index
                 width: parent.width
-                height: entry.caption ? 32 : 50
+                height: entry.caption ? Theme.bandHeight : Theme.rowHeight
                 enabled: !entry.caption
                 Accessible.role: Accessible.ListItem
                 Accessible.name: entry.text
                 Accessible.checkable: !entry.more && !entry.caption
                 Accessible.checked: entry.checked
-                background: Rectangle {
-                    color: row.down ? "#2b2d33" : "#16171a"
-                    Rectangle {
-                        anchors.bottom: parent.bottom
-                        x: 14
-                        width: parent.width - x
-                        height: 1
-                        color: "#2a2b30"
-                    }
-                }
                 contentItem: RowLayout {
-                    spacing: 8
+                    spacing: Theme.spacing
                     Label {
                         text: entry.text
                         elide: Text.ElideRight
-                        color: entry.caption ? "#9a9da6" : "#f2f2f2"
-                        font.pixelSize: entry.caption ? 12 : 15
+                        color: entry.caption ? Theme.secondaryText : Theme.text
+                        font.pixelSize: entry.caption ? Theme.detailFont : Theme.rowFont
                         Layout.fillWidth: true
                     }
-                    Label {
+                    RowMark {
                         visible: entry.checked || entry.more
-                        text: entry.checked ? "\u2713" : "\u203a"
-                        color: entry.checked ? "#ff8c1a" : "#9a9da6"
-                        font.pixelSize: 18
+                        tick: entry.checked
                     }
                 }
                 onClicked: page.settings.activate(entry.index, page.height >= page.width)

@@ -17,7 +17,7 @@ Page {
 
     title: qsTrId("Setup")
     background: Rectangle {
-        color: "#16171a"
+        color: Theme.surface
     }
 
     StackView.onActivating: page.setup.refresh()
@@ -39,7 +39,7 @@ Page {
                 objectName: "setupHeader"
                 text: page.setup.header
                 wrapMode: Text.Wrap
-                color: "#f2f2f2"
+                color: Theme.text
                 font.pixelSize: 21
                 font.bold: true
                 Layout.fillWidth: true
@@ -50,8 +50,8 @@ Page {
                 text: page.setup.message
                 textFormat: Text.StyledText
                 wrapMode: Text.Wrap
-                color: "#f2f2f2"
-                linkColor: "#6cb4ff"
+                color: Theme.text
+                linkColor: Theme.link
                 font.pixelSize: 16
                 Layout.fillWidth: true
                 onLinkActivated: link => page.setup.openLink(link)
@@ -60,7 +60,7 @@ Page {
                 }
             }
             RowLayout {
-                spacing: 8
+                spacing: Theme.spacing
                 Layout.fillWidth: true
                 TextField {
                     id: email
@@ -68,15 +68,15 @@ Page {
                     placeholderText: qsTrId("Your email address")
                     Accessible.name: qsTrId("Your email address")
                     inputMethodHints: Qt.ImhEmailCharactersOnly | Qt.ImhNoAutoUppercase | Qt.ImhNoPredictiveText
-                    color: "black"
-                    placeholderTextColor: "#8e8e93"
+                    color: Theme.fieldText
+                    placeholderTextColor: Theme.secondaryText
                     font.pixelSize: 17
                     Layout.fillWidth: true
-                    Layout.preferredHeight: 48
+                    Layout.preferredHeight: Theme.touchTarget
                     background: Rectangle {
-                        color: "white"
+                        color: Theme.field
                         radius: 7
-                        border.color: email.activeFocus ? "#ff8c1a" : "#8e8e93"
+                        border.color: email.activeFocus ? Theme.accent : Theme.secondaryText
                     }
                     onAccepted: email.focus = false
                 }
@@ -90,10 +90,10 @@ Page {
                     ToolTip.text: qsTrId("Addresses you typed before")
                     ToolTip.delay: 600
                     Layout.preferredWidth: 48
-                    Layout.preferredHeight: 48
+                    Layout.preferredHeight: Theme.touchTarget
                     background: Rectangle {
-                        color: find.down ? "#3a3d44" : "#2a2c32"
-                        border.color: "#0c0c0e"
+                        color: find.down ? Theme.raisedTop : Theme.raised
+                        border.color: Theme.outline
                         radius: 7
                         FocusRing {
                             shown: find.visualFocus
@@ -108,7 +108,7 @@ Page {
                             height: 16
                             radius: 8
                             color: "transparent"
-                            border.color: "white"
+                            border.color: Theme.barText
                             border.width: 2
                         }
                         Rectangle {
@@ -118,7 +118,7 @@ Page {
                             height: 2.5
                             radius: 1
                             rotation: 45
-                            color: "white"
+                            color: Theme.barText
                         }
                     }
                     onClicked: addresses.open()
@@ -131,8 +131,8 @@ Page {
                         width: Math.min(280, page.width - 40)
                         padding: 0
                         background: Rectangle {
-                            color: "#2a2c32"
-                            border.color: "#0c0c0e"
+                            color: Theme.raised
+                            border.color: Theme.outline
                             radius: 7
                         }
                         Column {
@@ -143,7 +143,7 @@ Page {
                                 text: qsTrId("Addresses you typed before")
                                 wrapMode: Text.WordWrap
                                 horizontalAlignment: Text.AlignHCenter
-                                color: "#9a9da6"
+                                color: Theme.secondaryText
                                 Accessible.role: Accessible.Heading
                                 Accessible.name: text
                             }
@@ -156,7 +156,7 @@ Page {
                                     width: addresses.width
                                     height: 48
                                     text: choice.modelData
-                                    palette.text: "#f2f2f2"
+                                    palette.text: Theme.text
                                     Accessible.name: choice.modelData
                                     onClicked: {
                                         email.text = choice.modelData
@@ -168,7 +168,7 @@ Page {
                                 width: addresses.width
                                 height: 48
                                 text: qsTrId("Cancel")
-                                palette.text: "#9a9da6"
+                                palette.text: Theme.secondaryText
                                 Accessible.name: qsTrId("Cancel")
                                 onClicked: addresses.close()
                             }
@@ -183,7 +183,7 @@ Page {
                 text: qsTrId("Send me info on updates and new iPhone apps")
                 Accessible.name: subscribe.text
                 Layout.fillWidth: true
-                Layout.minimumHeight: 48
+                Layout.minimumHeight: Theme.touchTarget
                 // Drawn here: the style's tick is a cached image, whose
                 // texture would outlive the window.
                 indicator: Rectangle {
@@ -192,8 +192,8 @@ Page {
                     implicitWidth: 28
                     implicitHeight: 28
                     radius: 4
-                    color: "white"
-                    border.color: "#8e8e93"
+                    color: Theme.field
+                    border.color: Theme.secondaryText
                     border.width: 1
                     FocusRing {
                         shown: subscribe.visualFocus
@@ -204,7 +204,7 @@ Page {
                         anchors.centerIn: parent
                         visible: subscribe.checked
                         text: "\u2713"
-                        color: "#16171a"
+                        color: Theme.surface
                         font.pixelSize: 20
                         font.bold: true
                     }
@@ -214,23 +214,20 @@ Page {
                     text: subscribe.text
                     wrapMode: Text.Wrap
                     verticalAlignment: Text.AlignVCenter
-                    color: "#f2f2f2"
+                    color: Theme.text
                     font.pixelSize: 15
                 }
             }
         }
     }
 
-    footer: ToolBar {
-        background: Rectangle {
-            color: "#1d1e22"
-        }
+    footer: Bar {
         RowLayout {
             anchors.fill: parent
-            BarTextButton {
+            BarButton {
                 objectName: "setupSkip"
                 text: qsTrId("Skip")
-                Layout.preferredHeight: 48
+                Layout.preferredHeight: Theme.touchTarget
                 onClicked: page.setup.skip()
             }
             Item {
@@ -242,8 +239,8 @@ Page {
                 text: qsTrId("Send")
                 Accessible.name: send.text
                 font.bold: true
-                palette.buttonText: "white"
-                Layout.preferredHeight: 48
+                palette.buttonText: Theme.barText
+                Layout.preferredHeight: Theme.touchTarget
                 Layout.minimumWidth: 72
                 Layout.rightMargin: 6
                 // A face of the bar's height, the touch target taller.
@@ -253,8 +250,8 @@ Page {
                         width: parent.width
                         height: 32
                         radius: 6
-                        color: send.down ? "#c0620a" : "#ef7f1a"
-                        border.color: "#8a4a0e"
+                        color: send.down ? Theme.accentPressed : Theme.accent
+                        border.color: Theme.accentDark
                         FocusRing {
                             shown: send.visualFocus
                             anchors.margins: -4

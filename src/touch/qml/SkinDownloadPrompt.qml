@@ -12,40 +12,18 @@ Item {
 
     anchors.fill: parent
 
-    Dialog {
+    Sheet {
         id: question
         objectName: "skinQuestion"
         title: qsTrId("Download Skin ?")
-        modal: true
         closePolicy: Popup.CloseOnEscape
-        anchors.centerIn: Overlay.overlay
-        width: Math.min(340, prompt.width - 24)
+        actions: [{ text: qsTrId("Cancel"), name: "skinQuestionCancel" },
+                  { text: qsTrId("Download"), name: "skinQuestionDownload", kind: "default" }]
+        onActed: index => prompt.skins.answer(index === 1)
         Label {
-            width: parent.width
             text: prompt.skins.question
             wrapMode: Text.Wrap
-        }
-        footer: RowLayout {
-            Item {
-                Layout.fillWidth: true
-            }
-            PlainButton {
-                objectName: "skinQuestionCancel"
-                text: qsTrId("Cancel")
-                Layout.preferredHeight: 48
-                Layout.minimumWidth: 88
-                Layout.bottomMargin: 12
-                onClicked: prompt.skins.answer(false)
-            }
-            PlainButton {
-                objectName: "skinQuestionDownload"
-                text: qsTrId("Download")
-                Layout.preferredHeight: 48
-                Layout.minimumWidth: 88
-                Layout.rightMargin: 12
-                Layout.bottomMargin: 12
-                onClicked: prompt.skins.answer(true)
-            }
+            Layout.fillWidth: true
         }
         // Escape is a "Cancel".
         onClosed: {
@@ -69,24 +47,24 @@ Item {
         visible: prompt.skins.downloading
         width: Math.min(prompt.width - 24, 420)
         height: 58
-        radius: 10
-        color: "#eb101114"
-        border.color: "#28ffffff"
+        radius: Theme.radius
+        color: Theme.panel
+        border.color: Theme.panelBorder
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: 56
+        anchors.bottomMargin: Theme.barHeight + Theme.spacing
         Accessible.role: Accessible.ProgressBar
         Accessible.name: qsTrId("Downloading skin...")
         ColumnLayout {
             anchors.fill: parent
             anchors.margins: 10
-            anchors.leftMargin: 14
+            anchors.leftMargin: Theme.rowInset
             anchors.rightMargin: 14
             spacing: 6
             Label {
                 text: qsTrId("Downloading skin...")
                 font.bold: true
-                color: "white"
+                color: Theme.barText
             }
             ProgressBar {
                 from: 0

@@ -16,7 +16,7 @@ Page {
 
     title: web.title !== "" ? web.title : qsTrId("Skin Gallery")
     background: Rectangle {
-        color: "#101114"
+        color: Theme.background
     }
 
     Component.onCompleted: page.skins.openGallery()
@@ -36,7 +36,7 @@ Page {
 
     header: Rectangle {
         height: 52
-        color: "#1d1e22"
+        color: Theme.bar
         RowLayout {
             anchors.fill: parent
             anchors.margins: 6
@@ -77,41 +77,38 @@ Page {
         focus: true
     }
 
-    footer: ToolBar {
-        background: Rectangle {
-            color: "#1d1e22"
-        }
+    footer: Bar {
         RowLayout {
             anchors.fill: parent
-            BarTextButton {
+            BarButton {
                 objectName: "galleryBack"
                 text: "\u25c0"
                 enabled: page.web.canGoBack
                 Accessible.name: qsTrId("Back")
-                Layout.preferredHeight: 48
-                Layout.minimumWidth: 48
+                Layout.preferredHeight: Theme.touchTarget
+                Layout.minimumWidth: Theme.touchTarget
                 onClicked: page.web.back()
             }
-            BarTextButton {
+            BarButton {
                 objectName: "galleryForward"
                 text: "\u25b6"
                 enabled: page.web.canGoForward
                 Accessible.name: qsTrId("Forward")
-                Layout.preferredHeight: 48
-                Layout.minimumWidth: 48
+                Layout.preferredHeight: Theme.touchTarget
+                Layout.minimumWidth: Theme.touchTarget
                 Layout.leftMargin: 24
                 onClicked: page.web.forward()
             }
             Item {
                 Layout.fillWidth: true
             }
-            BarTextButton {
+            BarButton {
                 objectName: "galleryReload"
                 text: "\u21bb"
                 enabled: !page.web.loading
                 Accessible.name: qsTrId("Reload")
-                Layout.preferredHeight: 48
-                Layout.minimumWidth: 48
+                Layout.preferredHeight: Theme.touchTarget
+                Layout.minimumWidth: Theme.touchTarget
                 onClicked: page.web.reload()
             }
         }

@@ -127,7 +127,7 @@ Item {
             implicitWidth: dots.dot
             implicitHeight: dots.dot
             radius: dots.dot / 2
-            color: "white"
+            color: Theme.onSkin
             opacity: index === dots.currentIndex ? 0.95 : 0.4
         }
         // qmllint enable unqualified

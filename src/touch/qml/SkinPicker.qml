@@ -27,8 +27,8 @@ Item {
         // The wheels' dark case.
         anchors.fill: parent
         radius: 8 * picker.unit
-        color: "#222327"
-        border.color: "#0e0f11"
+        color: Theme.pickerWell
+        border.color: Theme.outline
         border.width: Math.max(1, picker.unit)
     }
 
@@ -55,11 +55,11 @@ Item {
                 radius: 3 * picker.unit
                 // Lit in the middle, shaded towards the edges, as a wheel is.
                 gradient: Gradient {
-                    GradientStop { position: 0.0; color: "#6f7075" }
-                    GradientStop { position: 0.25; color: "#c9cacd" }
-                    GradientStop { position: 0.5; color: "#f2f2f4" }
-                    GradientStop { position: 0.75; color: "#c9cacd" }
-                    GradientStop { position: 1.0; color: "#6f7075" }
+                    GradientStop { position: 0.0; color: Theme.pickerRimEdge }
+                    GradientStop { position: 0.25; color: Theme.pickerRimMid }
+                    GradientStop { position: 0.5; color: Theme.pickerRimShine }
+                    GradientStop { position: 0.75; color: Theme.pickerRimMid }
+                    GradientStop { position: 1.0; color: Theme.pickerRimEdge }
                 }
                 SkinWheel {
                     id: wheel
@@ -79,8 +79,8 @@ Item {
         width: wheelRow.width + 8 * picker.unit
         height: 44 * picker.unit
         radius: 4 * picker.unit
-        color: Qt.rgba(0.75, 0.8, 0.95, 0.3)
-        border.color: Qt.rgba(0.3, 0.32, 0.4, 0.8)
+        color: Theme.pickerBand
+        border.color: Theme.pickerBandEdge
         border.width: Math.max(1, picker.unit)
     }
 
@@ -97,7 +97,7 @@ Item {
             Text {
                 y: Math.max(1, picker.unit)
                 text: caption.modelData.text
-                color: "white"
+                color: Theme.pickerCaptionEdge
                 opacity: 0.7
                 font.bold: true
                 font.pixelSize: 18 * picker.unit
@@ -105,7 +105,7 @@ Item {
             Text {
                 id: label
                 text: caption.modelData.text
-                color: "black"
+                color: Theme.pickerCaption
                 opacity: 0.7
                 font.bold: true
                 font.pixelSize: 18 * picker.unit

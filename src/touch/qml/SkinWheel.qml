@@ -191,7 +191,7 @@ Tumbler {
         verticalAlignment: Text.AlignVCenter
         font.family: "DejaVu Sans Condensed"
         font.pixelSize: 24 * tumbler.unit
-        color: "#111215"
+        color: Theme.background
         opacity: 1.0 - Math.abs(Tumbler.displacement) / (tumbler.visibleItemCount / 2)
     }
 }

@@ -36,7 +36,7 @@ ZoomSlider {
         width: 10
         height: slider.height
         radius: 2
-        color: Qt.rgba(1, 1, 1, 0.3)
+        color: Theme.zoomTrack
     }
 
     FocusRing {

@@ -20,7 +20,7 @@ Page {
 
     title: qsTrId("Skins")
     background: Rectangle {
-        color: "#101114"
+        color: Theme.background
     }
 
     // While shown, the list follows the skins folder: a skin installed from
@@ -49,41 +49,28 @@ Page {
 
             objectName: "skin-" + row.name
             width: ListView.view.width
-            height: 50
+            height: Theme.rowHeight
             Accessible.role: Accessible.ListItem
             Accessible.name: row.name
             Accessible.checkable: true
             Accessible.checked: row.chosen
-            background: Rectangle {
-                color: row.down ? "#2b2d33" : "#16171a"
-                Rectangle {
-                    anchors.bottom: parent.bottom
-                    x: 14
-                    width: parent.width - x
-                    height: 1
-                    color: "#2a2b30"
-                }
-            }
             contentItem: RowLayout {
                 Label {
                     text: row.name
                     elide: Text.ElideRight
-                    color: "#f2f2f2"
+                    color: Theme.text
                     Layout.fillWidth: true
                 }
-                Label {
+                RowMark {
                     visible: row.chosen
-                    text: "\u2713"
-                    color: "#ff8c1a"
-                    font.pixelSize: 18
                 }
                 PlainButton {
                     objectName: "deleteSkin-" + row.name
                     visible: (page.editing || row.swiped) && row.deletable
                     text: qsTrId("Delete")
-                    palette.button: "#c0392b"
-                    Layout.minimumHeight: 48
-                    Layout.minimumWidth: 64
+                    kind: "destructive"
+                    Layout.minimumHeight: Theme.touchTarget
+                    Layout.minimumWidth: Theme.barButtonWidth
                     onClicked: page.skins.remove(row.index)
                 }
             }
@@ -122,10 +109,7 @@ Page {
         }
     }
 
-    footer: ToolBar {
-        background: Rectangle {
-            color: "#1d1e22"
-        }
+    footer: Bar {
         RowLayout {
             anchors.fill: parent
             Item {
@@ -134,23 +118,23 @@ Page {
             Item {
                 Layout.fillWidth: true
             }
-            BarTextButton {
+            BarButton {
                 objectName: "downloadSkinsButton"
                 text: qsTrId("Download Skins")
                 Accessible.name: text
-                Layout.preferredHeight: 48
+                Layout.preferredHeight: Theme.touchTarget
                 onClicked: page.remotes.openSkinGallery()
             }
             Item {
                 Layout.fillWidth: true
             }
-            BarTextButton {
+            BarButton {
                 id: editButton
                 objectName: "skinsEditButton"
                 text: page.editing ? qsTrId("Done") : qsTrId("Edit")
                 Accessible.name: text
-                Layout.preferredHeight: 48
-                Layout.minimumWidth: 64
+                Layout.preferredHeight: Theme.touchTarget
+                Layout.minimumWidth: Theme.barButtonWidth
                 onClicked: page.editing = !page.editing
             }
         }

@@ -14,7 +14,7 @@ Page {
 
     title: qsTrId("Skip Distance")
     background: Rectangle {
-        color: "#101114"
+        color: Theme.background
     }
 
     KeyList {
@@ -35,23 +35,9 @@ Page {
 
             width: ListView.view.width
 
-            Rectangle {
-                // Qt 6.4 gives a Label its own role: the band is the heading.
-                Accessible.role: Accessible.Heading
-                Accessible.name: qsTrId("Skip Distance...")
+            SectionBand {
                 visible: row.index === 0
-                width: parent.width
-                height: 32
-                color: "#1d1e22"
-                Label {
-                    anchors.fill: parent
-                    anchors.leftMargin: 14
-                    verticalAlignment: Text.AlignVCenter
-                    text: qsTrId("Skip Distance...")
-                    color: "#9a9da6"
-                    font.bold: true
-                    Accessible.ignored: true
-                }
+                text: qsTrId("Skip Distance...")
             }
 
             FocusRow {
@@ -60,32 +46,19 @@ Page {
                 rowIndex: row.index
                 objectName: "skip-" + row.distance
                 width: parent.width
-                height: 50
+                height: Theme.rowHeight
                 Accessible.role: Accessible.ListItem
                 Accessible.name: row.word
                 Accessible.checkable: true
                 Accessible.checked: row.chosen
-                background: Rectangle {
-                    color: choice.down ? "#2b2d33" : "#16171a"
-                    Rectangle {
-                        anchors.bottom: parent.bottom
-                        x: 14
-                        width: parent.width - x
-                        height: 1
-                        color: "#2a2b30"
-                    }
-                }
                 contentItem: RowLayout {
                     Label {
                         text: row.word
-                        color: "#f2f2f2"
+                        color: Theme.text
                         Layout.fillWidth: true
                     }
-                    Label {
+                    RowMark {
                         visible: row.chosen
-                        text: "\u2713"
-                        color: "#ff8c1a"
-                        font.pixelSize: 18
                     }
                 }
                 onClicked: page.settings.chooseSkipDistance(row.index)

@@ -13,7 +13,7 @@ Page {
 
     title: web.title
     background: Rectangle {
-        color: "white"
+        color: Theme.paper
     }
 
     WebPageView {

@@ -9,7 +9,7 @@ Rectangle {
 
     required property TouchWebPage page
 
-    color: "white"
+    color: Theme.paper
 
     Flickable {
         id: flick
@@ -66,7 +66,7 @@ Rectangle {
             activeFocusOnPress: false
             textFormat: TextEdit.RichText
             wrapMode: TextEdit.Wrap
-            color: "black"
+            color: Theme.paperText
             text: view.page.text
             Accessible.role: Accessible.StaticText
             Accessible.name: view.page.title
