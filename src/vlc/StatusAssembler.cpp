@@ -1,5 +1,6 @@
 #include "vlc/StatusAssembler.h"
 
+#include "vlc/EqualizerBands.h"
 #include "vlc/ReplyNumbers.h"
 #include "vlc/VolumeRange.h"
 
@@ -186,16 +187,10 @@ void StatusAssembler::noteEqualizerElement()
     m_status.equalizer->enabled = true;
 }
 
-namespace {
-// VLC applies gains within these, whatever it was told or reports.
-constexpr double minGain = -20;
-constexpr double maxGain = 20;
-}
-
 void StatusAssembler::setEqualizerPreamp(std::optional<std::string_view> text)
 {
     if (text)
-        m_status.equalizer->preamp = ReplyNumbers::real(*text, minGain, maxGain);
+        m_status.equalizer->preamp = ReplyNumbers::real(*text, EqualizerBands::minGain, EqualizerBands::maxGain);
 }
 
 void StatusAssembler::addEqualizerBand(std::optional<std::string_view> id, std::optional<std::string_view> text)
@@ -205,7 +200,7 @@ void StatusAssembler::addEqualizerBand(std::optional<std::string_view> id, std::
     const int64_t band = ReplyNumbers::integer(*id, -1, PlayerStatus::Equalizer::bandCount);
     auto& bands = m_status.equalizer->bands;
     if (band >= 0 && band < int64_t(bands.size()) && !bands[size_t(band)])
-        bands[size_t(band)] = ReplyNumbers::real(*text, minGain, maxGain);
+        bands[size_t(band)] = ReplyNumbers::real(*text, EqualizerBands::minGain, EqualizerBands::maxGain);
 }
 
 void StatusAssembler::addEqualizerPreset(std::optional<std::string_view> id, std::optional<std::string_view> text)

@@ -163,6 +163,13 @@ public:
     // The rate as a multiplier: exact on VLC 3, on the integer scale before.
     void setRate(double multiplier) { connection().setRate(multiplier); }
     void setAudioDelay(float seconds) { connection().setAudioDelay(seconds); }
+    void setSubtitleDelay(double seconds) { connection().setSubtitleDelay(seconds); }
+    void enableEqualizer(bool on) { connection().enableEqualizer(on); }
+    void setEqualizerBand(int band, double db) { connection().setEqualizerBand(band, db); }
+    void setEqualizerPreamp(double db) { connection().setEqualizerPreamp(db); }
+    void setEqualizerPreset(int presetId) { connection().setEqualizerPreset(presetId); }
+    void sortPlaylist(PlaylistSortKey key, bool reverse) { connection().sortPlaylist(key, reverse); }
+    void addSubtitle(const QString& path) { connection().addSubtitle(path); }
     void sendHotkey(const QString& name) { connection().sendHotkey(name); }
     void toggleAudioDevice() { connection().toggleAudioDevice(); }
     void subtitleDelayDown() { connection().subtitleDelayDown(); }
