@@ -170,6 +170,9 @@ public:
     void setEqualizerPreset(int presetId) { connection().setEqualizerPreset(presetId); }
     void sortPlaylist(PlaylistSortKey key, bool reverse) { connection().sortPlaylist(key, reverse); }
     void addSubtitle(const QString& path) { connection().addSubtitle(path); }
+    // The equalizer is being turned off and on again to start (see
+    // RemoteConnection::enableEqualizer): the statuses meanwhile say off.
+    bool equalizerRestarting() const;
     void sendHotkey(const QString& name) { connection().sendHotkey(name); }
     void toggleAudioDevice() { connection().toggleAudioDevice(); }
     void subtitleDelayDown() { connection().subtitleDelayDown(); }

@@ -1,0 +1,188 @@
+#include "MemoryNetwork.h"
+#include "models/EqualizerModel.h"
+#include "models/SendThrottle.h"
+#include "TestSupport.h"
+#include "vlc/VLCController.h"
+
+#include <QAbstractItemModelTester>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QUrlQuery>
+
+#include <gtest/gtest.h>
+
+namespace {
+// A VLC in memory that keeps the equalizer's gains it is sent, as VLC 3
+// does, and tells them in its status.
+struct EqualizerVlc {
+    ManualClock clock;
+    MemoryNetwork network;
+    std::shared_ptr<VLCController> remote
+        = std::make_shared<VLCController>(RemoteRecord::forAddress(QStringLiteral("vlc.test:8080")), &network);
+    QByteArray status = fixture(QStringLiteral("vlc3-status-equalizer.xml"));
+    bool takesGains = true;
+    QStringList commands;
+
+    EqualizerVlc()
+    {
+        network.setHandler([this](const QNetworkRequest& request) {
+            const QUrlQuery query(request.url());
+            if (query.hasQueryItem(QStringLiteral("command")))
+                commands << query.toString();
+            if (takesGains && query.queryItemValue(QStringLiteral("command")) == u"equalizer")
+                setBand(query.queryItemValue(QStringLiteral("band")).toInt(), query.queryItemValue(QStringLiteral("val")));
+            return MemoryNetwork::ok(status);
+        });
+    }
+    void setBand(int band, const QString& value)
+    {
+        const QRegularExpression old(QStringLiteral("<band id=\"%1\">[^<]*</band >").arg(band));
+        status = QString::fromUtf8(status).replace(old, QStringLiteral("<band id=\"%1\">%2</band >").arg(band).arg(value)).toUtf8();
+    }
+    bool settled() { return waitUntil([&] { return network.inFlight() == 0 && !remote->isBusy(); }); }
+    QStringList gainCommands() const { return commands.filter(QStringLiteral("command=equalizer")); }
+};
+}
+
+TEST(SendThrottle, SendsTheFirstAtOnceThenOnePerIntervalTheLastOfEachKeyAlways)
+{
+    SendThrottle throttle(0.1);
+    EXPECT_EQ(throttle.submit(3, 1, 10.0), (SendThrottle::Send { 3, 1 }));
+    EXPECT_FALSE(throttle.nextDue());
+    for (int i = 2; i <= 9; ++i)
+        EXPECT_FALSE(throttle.submit(3, i, 10.0 + i / 100.0));
+    EXPECT_EQ(throttle.nextDue(), 10.1);
+    EXPECT_FALSE(throttle.takeDue(10.09));
+    EXPECT_EQ(throttle.takeDue(10.1), (SendThrottle::Send { 3, 9 }));
+    EXPECT_FALSE(throttle.nextDue());
+
+    // Keys wait in the order they began to; each sends its latest.
+    EXPECT_FALSE(throttle.submit(4, 2, 10.12));
+    EXPECT_FALSE(throttle.submit(3, 5, 10.13));
+    EXPECT_FALSE(throttle.submit(4, 7, 10.14));
+    EXPECT_EQ(throttle.takeDue(10.2), (SendThrottle::Send { 4, 7 }));
+    EXPECT_FALSE(throttle.takeDue(10.25));
+    EXPECT_TRUE(throttle.isWaiting(3));
+    EXPECT_EQ(throttle.takeDue(10.3), (SendThrottle::Send { 3, 5 }));
+
+    // A clock that went back does not hold a value for ever.
+    EXPECT_FALSE(throttle.submit(1, 1, 10.31));
+    EXPECT_EQ(throttle.takeDue(5.0), (SendThrottle::Send { 1, 1 }));
+
+    // A drag of two seconds, a value every 10 ms, and a timer firing when due.
+    SendThrottle drag(0.1);
+    int sent = 0;
+    double last = -1;
+    for (int step = 0; step <= 200; ++step) {
+        const double now = 20.0 + step * 0.01;
+        if (const auto due = drag.takeDue(now))
+            ++sent, last = due->value;
+        if (const auto now_ = drag.submit(0, step, now))
+            ++sent, last = now_->value;
+    }
+    while (const auto due = drag.nextDue())
+        if (const auto send = drag.takeDue(*due))
+            ++sent, last = send->value;
+    EXPECT_LE(sent, 22);
+    EXPECT_EQ(last, 200);
+}
+
+TEST(EqualizerModel, ShowsWhatVlcReportsAndFollowsChangesMadeElsewhere)
+{
+    EqualizerVlc vlc;
+    EqualizerModel model;
+    new QAbstractItemModelTester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal, &model);
+    model.setRemote(vlc.remote);
+    vlc.remote->updateStatus();
+    ASSERT_TRUE(vlc.settled());
+    ASSERT_EQ(model.rowCount(), 10);
+    EXPECT_EQ(model.index(0).data().toString(), QStringLiteral("60 Hz"));
+    EXPECT_EQ(model.index(4).data().toString(), QStringLiteral("1 kHz"));
+    EXPECT_EQ(model.index(9).data().toString(), QStringLiteral("16 kHz"));
+    EXPECT_EQ(model.index(1).data(EqualizerModel::GainRole).toDouble(), 9.6);
+    EXPECT_TRUE(model.isAvailable());
+    EXPECT_TRUE(model.isEnabled());
+    EXPECT_EQ(model.preamp(), 5.0);
+    ASSERT_EQ(model.presets()->rowCount(), 18);
+    EXPECT_EQ(model.presets()->index(4).data().toString(), QStringLiteral("Full bass"));
+    EXPECT_EQ(model.presets()->index(4).data(EqualizerPresetModel::PresetIdRole).toInt(), 4);
+
+    // Another remote changed band 0 and turned it off: the gains it told
+    // last stand, it is off, and only what changed is signalled.
+    QSignalSpy gains(&model, &QAbstractItemModel::dataChanged);
+    QSignalSpy enabled(&model, &EqualizerModel::enabledChanged);
+    vlc.setBand(0, QStringLiteral("3"));
+    vlc.remote->updateStatus();
+    ASSERT_TRUE(vlc.settled());
+    ASSERT_EQ(gains.count(), 1);
+    EXPECT_EQ(gains[0][0].toModelIndex().row(), 0);
+    EXPECT_EQ(model.gain(0), 3.0);
+    vlc.status = fixture(QStringLiteral("vlc3-status-playing.xml"));
+    vlc.remote->updateStatus();
+    ASSERT_TRUE(vlc.settled());
+    EXPECT_FALSE(model.isEnabled());
+    EXPECT_EQ(enabled.count(), 1);
+    EXPECT_EQ(model.gain(0), 3.0);
+    EXPECT_EQ(gains.count(), 1);
+
+    // A VLC without an equalizer in its status has none to show.
+    vlc.status = fixture(QStringLiteral("legacy-status.xml"));
+    vlc.remote->updateStatus();
+    ASSERT_TRUE(vlc.settled());
+    EXPECT_FALSE(model.isAvailable());
+}
+
+TEST(EqualizerModel, ADragSendsAtMostTenGainsASecondAndTheLastOneArrives)
+{
+    EqualizerVlc vlc;
+    EqualizerModel model;
+    model.setRemote(vlc.remote);
+    vlc.remote->updateStatus();
+    ASSERT_TRUE(vlc.settled());
+
+    // Thirty moves within one instant: the first goes, the rest wait for
+    // the next tenth of a second and go as one, the last value.
+    QSignalSpy gains(&model, &QAbstractItemModel::dataChanged);
+    for (int i = 1; i <= 30; ++i)
+        model.setGain(3, i / 2.0);
+    EXPECT_EQ(model.gain(3), 15.0); // shown at once
+    EXPECT_EQ(gains.count(), 30);
+    ASSERT_TRUE(vlc.settled());
+    EXPECT_EQ(vlc.gainCommands(), QStringList { QStringLiteral("command=equalizer&band=3&val=0.5") });
+    // VLC's reply to the first, and a poll, do not undo the rest.
+    vlc.remote->updateStatus();
+    ASSERT_TRUE(vlc.settled());
+    EXPECT_EQ(model.gain(3), 15.0);
+    vlc.clock.advance(0.1);
+    ASSERT_TRUE(waitUntil([&] { return vlc.gainCommands().size() == 2 && vlc.network.inFlight() == 0; }));
+    EXPECT_EQ(vlc.gainCommands().last(), QStringLiteral("command=equalizer&band=3&val=15"));
+    EXPECT_EQ(model.gain(3), 15.0);
+    spinEventLoop(150);
+    EXPECT_EQ(vlc.gainCommands().size(), 2);
+
+    // A gain VLC does not take (its equalizer is off) shows until the
+    // command's reply and the next status have both said otherwise.
+    vlc.takesGains = false;
+    vlc.clock.advance(1);
+    model.setPreamp(-3);
+    EXPECT_EQ(model.preamp(), -3.0);
+    ASSERT_TRUE(vlc.settled());
+    EXPECT_TRUE(vlc.commands.contains(QStringLiteral("command=preamp&val=-3")));
+    EXPECT_EQ(model.preamp(), -3.0);
+    vlc.remote->updateStatus();
+    ASSERT_TRUE(vlc.settled());
+    EXPECT_EQ(model.preamp(), 5.0);
+
+    // Gains VLC cannot apply are brought within its range, and a preset
+    // replaces whatever gain was on its way.
+    vlc.clock.advance(1);
+    model.setGain(9, 35);
+    EXPECT_EQ(model.gain(9), 20.0);
+    model.setGain(9, 19);
+    model.choosePreset(1);
+    ASSERT_TRUE(vlc.settled());
+    vlc.clock.advance(1);
+    spinEventLoop(150);
+    EXPECT_EQ(vlc.commands.filter(QStringLiteral("band=9")), QStringList { QStringLiteral("command=equalizer&band=9&val=20") });
+    EXPECT_EQ(vlc.commands.last(), QStringLiteral("command=setpreset&val=1"));
+}
