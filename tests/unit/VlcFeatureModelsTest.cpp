@@ -1,5 +1,7 @@
 #include "MemoryNetwork.h"
 #include "models/EqualizerModel.h"
+#include "models/PlaylistModel.h"
+#include "models/PlaylistSearchModel.h"
 #include "models/SendThrottle.h"
 #include "TestSupport.h"
 #include "vlc/VLCController.h"
@@ -185,4 +187,50 @@ TEST(EqualizerModel, ADragSendsAtMostTenGainsASecondAndTheLastOneArrives)
     spinEventLoop(150);
     EXPECT_EQ(vlc.commands.filter(QStringLiteral("band=9")), QStringList { QStringLiteral("command=equalizer&band=9&val=20") });
     EXPECT_EQ(vlc.commands.last(), QStringLiteral("command=setpreset&val=1"));
+}
+
+TEST(PlaylistModel, SortsByAKeyWordAndTheSortedListKeepsThePlayingItemInView)
+{
+    MemoryNetwork network;
+    const QByteArray playlist = fixture(QStringLiteral("vlc3-playlist.xml"));
+    QByteArray sorted = playlist; // Bob's song (playing) first, by duration
+    const QByteArray alpha = "<leaf name=\"alpha.wav\" ro=\"rw\" id=\"4\" uri=\"file:///tmp/plmedia/alpha.wav\" duration=\"30\"/>\n";
+    sorted.replace(alpha, "").replace("</node>", alpha + "</node>");
+    QByteArray answer = playlist;
+    network.setHandler([&](const QNetworkRequest& request) {
+        if (request.url().path() == u"/requests/playlist.xml")
+            return MemoryNetwork::ok(answer);
+        return MemoryNetwork::ok(fixture(QStringLiteral("vlc3-status-playing.xml")));
+    });
+    auto remote = std::make_shared<VLCController>(RemoteRecord::forAddress(QStringLiteral("vlc.test")), &network);
+    PlaylistModel model;
+    PlaylistSearchModel search(&model);
+    model.setRemote(remote);
+    auto settled = [&] { return waitUntil([&] { return network.inFlight() == 0 && !remote->isBusy(); }); };
+    remote->updatePlaylist();
+    ASSERT_TRUE(settled());
+    ASSERT_EQ(search.currentRow(), 1);
+
+    // The oldest interface cannot sort: nothing goes.
+    EXPECT_FALSE(model.canSort());
+    network.clearRequests();
+    search.sortBy(int(PlaylistModel::SortKey::Duration), false);
+    EXPECT_TRUE(network.targets().isEmpty());
+
+    remote->connection().setLuaMode(true);
+    remote->updateStatus();
+    ASSERT_TRUE(settled());
+    EXPECT_TRUE(model.canSort());
+    QSignalSpy shown(&search, &PlaylistSearchModel::currentToShow);
+    answer = sorted;
+    network.clearRequests();
+    search.sortBy(int(PlaylistModel::SortKey::Duration), false);
+    ASSERT_TRUE(waitUntil([&] { return shown.count() == 1; }));
+    EXPECT_EQ(network.targets(), (QList<QByteArray> { "/requests/status.xml?command=pl_sort&id=0&val=duration",
+                                                      "/requests/playlist.xml" }));
+    EXPECT_EQ(shown[0][0].toInt(), 0);
+    EXPECT_EQ(search.currentRow(), 0);
+    model.sortBy(PlaylistModel::SortKey::Artist, true);
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(network.targets()[2], "/requests/status.xml?command=pl_sort&id=1&val=artist");
 }
