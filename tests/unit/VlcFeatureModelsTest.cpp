@@ -1,5 +1,7 @@
 #include "MemoryNetwork.h"
+#include "core/UserDefaults.h"
 #include "models/EqualizerModel.h"
+#include "models/FolderModel.h"
 #include "models/PlaylistModel.h"
 #include "models/PlaylistSearchModel.h"
 #include "models/SendThrottle.h"
@@ -9,6 +11,7 @@
 #include <QAbstractItemModelTester>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QUrlQuery>
 
 #include <gtest/gtest.h>
@@ -233,4 +236,46 @@ TEST(PlaylistModel, SortsByAKeyWordAndTheSortedListKeepsThePlayingItemInView)
     model.sortBy(PlaylistModel::SortKey::Artist, true);
     ASSERT_TRUE(settled());
     EXPECT_EQ(network.targets()[2], "/requests/status.xml?command=pl_sort&id=1&val=artist");
+}
+
+TEST(FolderModel, OffersASubtitleFileAsTheSubtitlesOfWhatPlays)
+{
+    QTemporaryDir folder;
+    UserDefaults defaults(folder.path() + QStringLiteral("/folder.ini"));
+    MemoryNetwork network;
+    QByteArray status = fixture(QStringLiteral("vlc3-status-stopped.xml"));
+    network.setHandler([&](const QNetworkRequest&) { return MemoryNetwork::ok(status); });
+    auto remote = std::make_shared<VLCController>(RemoteRecord::forAddress(QStringLiteral("vlc.test")), &network);
+    FolderModel model(defaults);
+    new QAbstractItemModelTester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal, &model);
+    model.setRemote(remote);
+    remote->setBrowseDir(QStringLiteral("/films"));
+    remote->parseBrowseResponse("<root><element type='dir' path='/films/..' name='..'/>"
+                                "<element type='file' path='/films/Film.mkv' name='Film.mkv'/>"
+                                "<element type='file' path='/films/Film.en.SRT' name='Film.en.SRT'/>"
+                                "<element type='file' path='/films/Bob&apos;s Film.vtt' name='Bob&apos;s Film.vtt'/>"
+                                "<element type='file' path='/films/notes.srt.txt' name='notes.srt.txt'/>"
+                                "<element type='dir' path='/films/subs.srt' name='subs.srt'/></root>");
+    ASSERT_EQ(model.rowCount(), 6); // by name: "..", Bob's, Film.en, Film.mkv, notes, subs.srt
+    auto role = [&](int row, int role) { return model.index(row).data(role).toBool(); };
+    const std::vector<bool> subtitleFiles { false, true, true, false, false, false };
+    for (int row = 0; row < 6; ++row) {
+        EXPECT_EQ(role(row, FolderModel::SubtitleFileRole), subtitleFiles[size_t(row)]) << row;
+        EXPECT_FALSE(role(row, FolderModel::SubtitlesOfferedRole)) << row; // nothing plays
+    }
+    EXPECT_FALSE(model.useAsSubtitles(2));
+
+    QSignalSpy offered(&model, &QAbstractItemModel::dataChanged);
+    status = fixture(QStringLiteral("vlc3-status-playing.xml"));
+    remote->updateStatus();
+    ASSERT_TRUE(waitUntil([&] { return model.takesSubtitles(); }));
+    EXPECT_EQ(offered.count(), 1);
+    for (int row = 0; row < 6; ++row)
+        EXPECT_EQ(role(row, FolderModel::SubtitlesOfferedRole), subtitleFiles[size_t(row)]) << row;
+    network.clearRequests();
+    EXPECT_FALSE(model.useAsSubtitles(3));
+    EXPECT_FALSE(model.useAsSubtitles(5));
+    EXPECT_TRUE(network.targets().isEmpty());
+    EXPECT_TRUE(model.useAsSubtitles(1));
+    EXPECT_EQ(network.targets(), QList<QByteArray> { "/requests/status.xml?command=addsubtitle&val=%2Ffilms%2FBob's%20Film.vtt" });
 }
