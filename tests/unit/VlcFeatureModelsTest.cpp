@@ -2,6 +2,7 @@
 #include "core/UserDefaults.h"
 #include "models/EqualizerModel.h"
 #include "models/FolderModel.h"
+#include "models/OpenAddressModel.h"
 #include "models/PlaylistModel.h"
 #include "models/PlaylistSearchModel.h"
 #include "models/SendThrottle.h"
@@ -278,4 +279,34 @@ TEST(FolderModel, OffersASubtitleFileAsTheSubtitlesOfWhatPlays)
     EXPECT_TRUE(network.targets().isEmpty());
     EXPECT_TRUE(model.useAsSubtitles(1));
     EXPECT_EQ(network.targets(), QList<QByteArray> { "/requests/status.xml?command=addsubtitle&val=%2Ffilms%2FBob's%20Film.vtt" });
+}
+
+TEST(OpenAddressModel, AnAddressGoesOnlyOnceItCanAndElseSaysWhy)
+{
+    MemoryNetwork network;
+    network.setHandler([](const QNetworkRequest&) { return MemoryNetwork::ok(fixture(QStringLiteral("vlc3-status-playing.xml"))); });
+    auto remote = std::make_shared<VLCController>(RemoteRecord::forAddress(QStringLiteral("vlc.test")), &network);
+    OpenAddressModel model;
+    model.setRemote(remote);
+    EXPECT_EQ(model.problem(), OpenAddressModel::Problem::Empty);
+    QSignalSpy problem(&model, &OpenAddressModel::problemChanged);
+    model.setAddress(QStringLiteral("file:///etc/passwd"));
+    EXPECT_EQ(model.problem(), OpenAddressModel::Problem::UnsupportedScheme);
+    EXPECT_TRUE(model.problemText().contains(QStringLiteral("\"file\""))) << model.problemText().toStdString();
+    EXPECT_FALSE(model.play());
+    model.setAddress(QStringLiteral("http://radio.example/my stream"));
+    EXPECT_EQ(model.problem(), OpenAddressModel::Problem::Whitespace);
+    EXPECT_FALSE(model.problemText().isEmpty());
+    EXPECT_FALSE(model.enqueue());
+    EXPECT_EQ(problem.count(), 2);
+    EXPECT_TRUE(network.targets().isEmpty());
+
+    model.setAddress(QStringLiteral(" http://radio.example/live.mp3?id=7&x=a+b\n"));
+    EXPECT_TRUE(model.isAcceptable());
+    EXPECT_TRUE(model.problemText().isEmpty());
+    EXPECT_TRUE(model.play());
+    EXPECT_TRUE(model.enqueue());
+    EXPECT_EQ(network.targets(),
+              (QList<QByteArray> { "/requests/status.xml?command=in_play&input=http%3A%2F%2Fradio.example%2Flive.mp3%3Fid%3D7%26x%3Da%2Bb",
+                                   "/requests/status.xml?command=in_enqueue&input=http%3A%2F%2Fradio.example%2Flive.mp3%3Fid%3D7%26x%3Da%2Bb" }));
 }
