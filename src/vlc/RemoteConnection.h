@@ -141,6 +141,8 @@ public:
     void speedSlower();
     void speedFaster();
     void pause();
+    // Pauses a player that plays and leaves any other as it is.
+    void pauseIfPlaying();
     void stop();
     void previous();
     void next();

@@ -65,6 +65,16 @@ void RemoteConnection::pause()
     sendAsynchronousRequest(statusPath, command(QStringLiteral("pl_pause")));
 }
 
+void RemoteConnection::pauseIfPlaying()
+{
+    // VLC 3 pauses only a player that plays: one paused since its last
+    // status stays paused. Older servers only toggle, so the status decides.
+    if (m_state.dialect().isModern())
+        sendAsynchronousRequest(statusPath, command(QStringLiteral("pl_forcepause")));
+    else if (m_state.isPlaying())
+        pause();
+}
+
 void RemoteConnection::stop()
 {
     sendAsynchronousRequest(statusPath, command(QStringLiteral("pl_stop")));

@@ -141,6 +141,7 @@ public:
     }
 
     void pause() { connection().pause(); }
+    void pauseIfPlaying() { connection().pauseIfPlaying(); }
     void stop() { connection().stop(); }
     void previous() { connection().previous(); }
     void next() { connection().next(); }

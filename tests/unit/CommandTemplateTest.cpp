@@ -76,6 +76,8 @@ TEST_F(CommandTemplates, EveryCommandOfBothDialectsSendsExactlyItsRequest)
         { [](VLCController& r) { r.speedSlower(); }, "command=key&val=slower", nullptr },
         { [](VLCController& r) { r.speedFaster(); }, "command=key&val=faster", nullptr },
         { [](VLCController& r) { r.pause(); }, "command=pl_pause", nullptr },
+        // VLC 3 pauses only what plays; an older server toggles (the status says it plays).
+        { [](VLCController& r) { r.pauseIfPlaying(); }, "command=pl_pause", "command=pl_forcepause" },
         { [](VLCController& r) { r.stop(); }, "command=pl_stop", nullptr },
         { [](VLCController& r) { r.previous(); }, "command=pl_previous", nullptr },
         { [](VLCController& r) { r.next(); }, "command=pl_next", nullptr },
