@@ -228,8 +228,11 @@ TEST_F(RemotesListAgainstRealVlc, RowsShowEachPlayerAndPauseAllPausesOnlyWhatPla
     EXPECT_EQ(vlcPlays(), "paused");
     EXPECT_EQ(data(0, RemotesModel::PlaybackRole).toString().toStdString(), "paused");
 
-    // Shown again, its row's play/pause plays it.
+    // Shown again, the list first asks afresh what answers; then the row's
+    // play/pause plays it.
+    QSignalSpy answered(&model, &RemotesModel::answeredAsVlc);
     model.setActive(true);
+    EXPECT_TRUE(waitUntil([&] { return answered.count() == 2; }, 8000));
     model.playPause(0);
     EXPECT_TRUE(waitUntil([&] { return data(0, RemotesModel::PlayingRole).toBool(); }, 8000));
     EXPECT_EQ(vlcPlays(), "playing");
