@@ -40,8 +40,10 @@ void FolderModel::setRemote(const std::shared_ptr<VLCController>& remote)
         connect(remote.get(), &VLCController::browseListChanged, this, &FolderModel::listingStored);
         connect(remote.get(), &VLCController::browseListRefused, this, &FolderModel::folderRefused);
         connect(remote.get(), &VLCController::driveSearchFinished, this, &FolderModel::driveSearchFinished);
+        connect(remote.get(), &VLCController::statusChanged, this, &FolderModel::statusStored);
     }
     listingStored();
+    statusStored();
     if (adds() != addsBefore)
         emit addsChanged();
 }
@@ -58,6 +60,26 @@ void FolderModel::listingStored()
         m_folder = folder;
         emit folderChanged();
     }
+}
+
+void FolderModel::statusStored()
+{
+    const PlaybackState playback = m_remote ? m_remote->state().playback() : PlaybackState::None;
+    const bool takes = playback == PlaybackState::Playing || playback == PlaybackState::Paused;
+    if (takes == m_takesSubtitles)
+        return;
+    m_takesSubtitles = takes;
+    emit takesSubtitlesChanged();
+    if (m_rows > 0)
+        emit dataChanged(index(0), index(m_rows - 1), { SubtitlesOfferedRole });
+}
+
+bool FolderModel::isSubtitleFile(const QString& name)
+{
+    static const QStringList extensions { QStringLiteral("srt"), QStringLiteral("ass"), QStringLiteral("ssa"),
+                                          QStringLiteral("sub"), QStringLiteral("vtt"), QStringLiteral("idx") };
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot > 0 && extensions.contains(name.mid(dot + 1), Qt::CaseInsensitive);
 }
 
 QString FolderModel::folder() const
@@ -132,6 +154,11 @@ QVariant FolderModel::data(const QModelIndex& index, int role) const
     case PlayableRole:
         // Row 0 is the way up; folders play only when the preference says so.
         return row > 0 && (type != directoryType || m_defaults.boolForKey(PreferenceKeys::playFolders));
+    case SubtitleFileRole:
+        return type != directoryType && isSubtitleFile(entry(QStringLiteral("name"), row).value_or(QString()));
+    case SubtitlesOfferedRole:
+        return m_takesSubtitles && type != directoryType
+            && isSubtitleFile(entry(QStringLiteral("name"), row).value_or(QString()));
     default: return {};
     }
 }
@@ -139,7 +166,8 @@ QVariant FolderModel::data(const QModelIndex& index, int role) const
 QHash<int, QByteArray> FolderModel::roleNames() const
 {
     return { { Qt::DisplayRole, "display" }, { NameRole, "name" },     { PathRole, "path" },
-             { FileTypeRole, "fileType" },   { ParentRole, "parent" }, { PlayableRole, "playable" } };
+             { FileTypeRole, "fileType" },   { ParentRole, "parent" }, { PlayableRole, "playable" },
+             { SubtitleFileRole, "subtitleFile" }, { SubtitlesOfferedRole, "subtitlesOffered" } };
 }
 
 void FolderModel::browse(const QString& folder)
@@ -184,6 +212,17 @@ void FolderModel::play(int row)
         m_remote->connection().addRequestToQueue(VLCController::QueuePlayLastItem);
         m_remote->connection().addRequestToQueue(VLCController::QueueStop);
     }
+}
+
+bool FolderModel::useAsSubtitles(int row)
+{
+    if (!m_remote || !data(index(row), SubtitlesOfferedRole).toBool())
+        return false;
+    const std::optional<QString> path = entry(QStringLiteral("path"), row);
+    if (!path)
+        return false;
+    m_remote->addSubtitle(tidyPath(*path));
+    return true;
 }
 
 void FolderModel::up()

@@ -5,6 +5,8 @@
 
 #include <QHashFunctions>
 
+#include <iterator>
+
 PlaylistModel::PlaylistModel(QObject* parent)
     : QAbstractListModel(parent)
 {
@@ -22,6 +24,7 @@ void PlaylistModel::setRemote(const std::shared_ptr<VLCController>& remote)
     const int countBefore = count();
     beginResetModel();
     m_remote = remote;
+    m_sortStep = SortStep::None;
     m_rows = readRows();
     m_currentRow = currentRowNow();
     endResetModel();
@@ -30,6 +33,7 @@ void PlaylistModel::setRemote(const std::shared_ptr<VLCController>& remote)
         connect(remote.get(), &VLCController::statusChanged, this, &PlaylistModel::statusStored);
         // The probe tells which interface answers, and so whether items go.
         connect(remote.get(), &VLCController::requestConcluded, this, &PlaylistModel::updateRemovable);
+        connect(remote.get(), &VLCController::requestConcluded, this, &PlaylistModel::followSort);
     }
     if (count() != countBefore)
         emit countChanged();
@@ -119,6 +123,11 @@ void PlaylistModel::updateRemovable()
         m_canRemove = canRemove;
         emit canRemoveItemsChanged();
     }
+    const bool canSort = m_remote && m_remote->luaMode();
+    if (canSort != m_canSort) {
+        m_canSort = canSort;
+        emit canSortChanged();
+    }
 }
 
 void PlaylistModel::announceRows(int first, int last, const QList<int>& roles)
@@ -182,4 +191,35 @@ void PlaylistModel::clear()
 {
     if (m_remote)
         m_remote->emptyPlaylist();
+}
+
+void PlaylistModel::sortBy(SortKey key, bool reverse)
+{
+    if (!canSort())
+        return;
+    static constexpr PlaylistSortKey keys[] = { PlaylistSortKey::Title, PlaylistSortKey::Artist, PlaylistSortKey::Album,
+                                                PlaylistSortKey::Duration, PlaylistSortKey::Random };
+    const int index = int(key);
+    if (index < 0 || index >= int(std::size(keys)))
+        return;
+    m_remote->sortPlaylist(keys[index], reverse);
+    m_sortStep = SortStep::Command;
+}
+
+void PlaylistModel::followSort(const RequestResult& result)
+{
+    switch (m_sortStep) {
+    case SortStep::None:
+        break;
+    case SortStep::Command:
+        // The playlist is asked for once the command's reply is in.
+        m_sortStep = result.reply ? SortStep::List : SortStep::None;
+        break;
+    case SortStep::List:
+        if (result.reply == ReplyKind::Playlist) {
+            m_sortStep = SortStep::None;
+            emit sortArrived(m_currentRow);
+        }
+        break;
+    }
 }

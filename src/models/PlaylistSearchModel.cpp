@@ -31,6 +31,11 @@ PlaylistSearchModel::PlaylistSearchModel(PlaylistModel* source, QObject* parent)
     // After the rows here have followed them.
     connect(source, &QAbstractItemModel::modelReset, this, &PlaylistSearchModel::listCame);
     connect(source, &QAbstractItemModel::dataChanged, this, &PlaylistSearchModel::listCame);
+    connect(source, &PlaylistModel::sortArrived, this, [this] {
+        m_showCurrentOnNextList = false;
+        updateCurrentRow();
+        emit currentToShow(m_currentRow);
+    });
     updateCurrentRow();
 }
 
@@ -119,6 +124,11 @@ void PlaylistSearchModel::showCurrentOnNextList()
 void PlaylistSearchModel::listMoved()
 {
     m_showCurrentOnNextList = false;
+}
+
+void PlaylistSearchModel::sortBy(int key, bool reverse)
+{
+    m_source->sortBy(PlaylistModel::SortKey(key), reverse);
 }
 
 void PlaylistSearchModel::listCame()

@@ -4,6 +4,7 @@
 
 #include <QSortFilterProxyModel>
 #include <QString>
+#include <QtQml/qqmlregistration.h>
 
 class PlaylistModel;
 
@@ -11,9 +12,12 @@ class PlaylistModel;
 // its item's title, and only the rows whose names hold every word typed
 // into the search field (the rule of PlaylistFilter). The names are folded
 // once per playlist, not once per keystroke. And when the list brings the
-// item that plays into view.
+// item that plays into view: on the next list once asked, and when the
+// list sorted as asked comes.
 class PlaylistSearchModel : public QSortFilterProxyModel {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("The playlist's search belongs to the playlist screen")
     Q_PROPERTY(QString text READ text WRITE setText NOTIFY textChanged)
     // The row of the item that plays, -1 when it is not listed.
     Q_PROPERTY(int currentRow READ currentRow NOTIFY currentRowChanged)
@@ -50,6 +54,9 @@ public:
     Q_INVOKABLE void showCurrentOnNextList();
     // The user moved the list meanwhile: it stays where they put it.
     Q_INVOKABLE void listMoved();
+    // VLC sorts the playlist (a PlaylistModel::SortKey); the sorted list
+    // brings the item that plays into view (currentToShow).
+    Q_INVOKABLE void sortBy(int key, bool reverse = false);
 
 signals:
     void textChanged();

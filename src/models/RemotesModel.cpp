@@ -25,6 +25,9 @@ void RemotesModel::setActive(bool active)
     if (active == isActive())
         return;
     if (active) {
+        // Each showing starts with a round of probes: what answers is
+        // told afresh (answeredAsVlc), then the statuses keep it fresh.
+        m_understood.clear();
         m_probeTimer.start();
         probe();
     } else {
@@ -61,8 +64,12 @@ void RemotesModel::rebuild(std::vector<std::shared_ptr<VLCController>> saved,
         m_saved = std::move(saved);
         m_found = std::move(found);
         m_answers.clear();
-        for (int row = 0; row < rowCount(); ++row)
+        m_glances.clear();
+        for (int row = 0; row < rowCount(); ++row) {
             m_answers.push_back(answerAt(row));
+            m_glances.push_back(glanceAt(row));
+        }
+        std::erase_if(m_understood, [this](const auto& entry) { return rowOf(entry.first) < 0; });
         for (const auto& remote : m_saved)
             watch(remote);
         for (const auto& remote : m_found)
@@ -84,6 +91,7 @@ void RemotesModel::watch(const std::shared_ptr<VLCController>& remote)
     if (m_waker)
         m_waker->watch(*r);
     connect(r, &VLCController::requestConcluded, this, [this, r](const RequestResult& result) {
+        m_understood[r] = result.reply == ReplyKind::Status || result.reply == ReplyKind::Probe;
         refreshAnswers();
         if (result.reply == ReplyKind::Probe && r->remoteFound())
             if (const int row = rowOf(r); row >= 0)
@@ -115,14 +123,29 @@ RemoteAnswer RemotesModel::answerAt(int row) const
     return remote ? RemoteAnswers::of(*remote) : RemoteAnswer::NoAnswer;
 }
 
+RemotesModel::Glance RemotesModel::glanceAt(int row) const
+{
+    const std::shared_ptr<VLCController> remote = remoteAt(row);
+    if (!remote || answerAt(row) != RemoteAnswer::AnswersAsVlc || !remote->state().hasStatus())
+        return {};
+    const PlaybackState playback = remote->state().playback();
+    const bool current = playback == PlaybackState::Playing || playback == PlaybackState::Paused;
+    return { true, current ? remote->state().statusTitle() : QString(), playback };
+}
+
 void RemotesModel::refreshAnswers()
 {
     for (int row = 0; row < rowCount() && size_t(row) < m_answers.size(); ++row) {
         const RemoteAnswer answer = answerAt(row);
-        if (answer == m_answers[size_t(row)])
-            continue;
-        m_answers[size_t(row)] = answer;
-        emit dataChanged(index(row), index(row), { AnswerRole, AnswerKeyRole, AnswerTextRole, WakeOfferedRole });
+        if (answer != m_answers[size_t(row)]) {
+            m_answers[size_t(row)] = answer;
+            emit dataChanged(index(row), index(row), { AnswerRole, AnswerKeyRole, AnswerTextRole, WakeOfferedRole });
+        }
+        const Glance glance = glanceAt(row);
+        if (glance != m_glances[size_t(row)]) {
+            m_glances[size_t(row)] = glance;
+            emit dataChanged(index(row), index(row), { PlayerShownRole, NowPlayingRole, PlaybackRole, PlayingRole });
+        }
     }
 }
 
@@ -150,6 +173,13 @@ QVariant RemotesModel::data(const QModelIndex& index, int role) const
     case SectionRole: return saved ? localizedString("Saved Computers") : localizedString("Found Computers");
     case WakingRole: return m_waker && m_waker->isWaking(*remote);
     case WakeOfferedRole: return m_waker && saved && answer == RemoteAnswer::NoAnswer && RemoteWaker::canWake(*remote);
+    case PlayerShownRole: return m_glances[size_t(index.row())].shown;
+    case NowPlayingRole: return m_glances[size_t(index.row())].title;
+    case PlaybackRole: {
+        const Glance& glance = m_glances[size_t(index.row())];
+        return glance.shown ? RemoteTypeNames::of(glance.playback) : QString();
+    }
+    case PlayingRole: return m_glances[size_t(index.row())].playback == PlaybackState::Playing;
     default: return {};
     }
 }
@@ -159,7 +189,9 @@ QHash<int, QByteArray> RemotesModel::roleNames() const
     return { { Qt::DisplayRole, "display" }, { NameRole, "name" },         { AddressRole, "address" },
              { AnswerRole, "answer" },       { AnswerKeyRole, "answerKey" }, { AnswerTextRole, "answerText" },
              { SavedRole, "saved" },         { DefaultRole, "isDefault" },   { SectionRole, "section" },
-             { WakingRole, "waking" },       { WakeOfferedRole, "wakeOffered" } };
+             { WakingRole, "waking" },       { WakeOfferedRole, "wakeOffered" },
+             { PlayerShownRole, "playerShown" }, { NowPlayingRole, "nowPlaying" }, { PlaybackRole, "playback" },
+             { PlayingRole, "playing" } };
 }
 
 void RemotesModel::setWaker(RemoteWaker* waker)
@@ -240,12 +272,51 @@ void RemotesModel::probe()
 {
     // What the last round left unanswered shows now, before the next round.
     refreshAnswers();
+    // One request each: where VLC answers and its last reply was understood,
+    // the status, which keeps the answer fresh and tells what plays; else
+    // the probe, which tells anew what answers.
+    auto ask = [this](const std::shared_ptr<VLCController>& remote) {
+        const auto understood = m_understood.find(remote.get());
+        if (RemoteAnswers::of(*remote) == RemoteAnswer::AnswersAsVlc && understood != m_understood.end()
+            && understood->second)
+            remote->updateStatus();
+        else
+            remote->searchForPlayerLink();
+    };
     for (const auto& remote : m_saved)
-        remote->searchForPlayerLink();
-    // A found computer that was saved is the same remote: probed once.
+        ask(remote);
+    // A found computer that was saved is the same remote: asked once.
     for (const auto& remote : m_found)
         if (m_savedList.indexOf(remote.get()) < 0)
-            remote->searchForPlayerLink();
+            ask(remote);
+}
+
+// --- The players at a glance ----------------------------------------------------------
+
+void RemotesModel::playPause(int row)
+{
+    const std::shared_ptr<VLCController> remote = remoteAt(row);
+    // Pausing toggles; a stopped VLC plays its current item.
+    if (remote && answerAt(row) == RemoteAnswer::AnswersAsVlc)
+        remote->pause();
+}
+
+int RemotesModel::pauseAll()
+{
+    int paused = 0;
+    std::vector<const VLCController*> asked;
+    for (int row = 0; row < rowCount(); ++row) {
+        const std::shared_ptr<VLCController> remote = remoteAt(row);
+        // A found computer that was saved is listed twice: asked once.
+        if (std::find(asked.begin(), asked.end(), remote.get()) != asked.end())
+            continue;
+        asked.push_back(remote.get());
+        if (answerAt(row) == RemoteAnswer::AnswersAsVlc && remote->state().isPlaying()) {
+            remote->pauseIfPlaying();
+            ++paused;
+        }
+    }
+    return paused;
 }
 
 // --- Editing the saved computers ------------------------------------------------------

@@ -3,11 +3,15 @@
 #include "models/RemoteAnswer.h"
 #include "net/BonjourComputer.h"
 
+#include "vlc/RemoteTypes.h"
+
 #include <QAbstractListModel>
 #include <QList>
 #include <QPointer>
 #include <QTimer>
+#include <QtQml/qqmlregistration.h>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -17,11 +21,15 @@ class SavedRemoteList;
 class VLCController;
 
 // The computers of the remotes list: the saved ones, then those found on
-// the network, each with what it last answered. While active, every listed
-// computer is probed for VLC every three seconds, and a row whose answer
-// changed says so.
+// the network, each with what it last answered. While active (the list is
+// shown), every listed computer is asked every three seconds, one request
+// each: first the probe for VLC, then, of one that answers as VLC, its
+// status (so that its row shows what it plays, playing or paused); a row
+// whose answer or player changed says so. Inactive, nothing is asked.
 class RemotesModel : public QAbstractListModel {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("The remotes are made by the program")
     Q_PROPERTY(bool active READ isActive WRITE setActive NOTIFY activeChanged)
     Q_PROPERTY(int savedCount READ savedCount NOTIFY savedCountChanged)
     Q_PROPERTY(int foundCount READ foundCount NOTIFY foundCountChanged)
@@ -37,6 +45,11 @@ public:
         SectionRole,
         WakingRole,       // a wake-up call went out and the computer has not answered yet
         WakeOfferedRole,  // a saved computer that gives no answer and can be woken
+        // Its player at a glance, while it answers as VLC and has told its state:
+        PlayerShownRole,
+        NowPlayingRole, // the title of what plays; empty when nothing does
+        PlaybackRole,   // "playing", "paused", "stopped" (or "other"); empty while not shown
+        PlayingRole,
     };
     Q_ENUM(Role)
     static constexpr int probeIntervalMs = 3000;
@@ -46,7 +59,8 @@ public:
     ~RemotesModel() override;
 
     bool isActive() const { return m_probeTimer.isActive(); }
-    // Active: probes at once, then every probeIntervalMs.
+    // Active (while the list is shown): asks at once, then every
+    // probeIntervalMs.
     void setActive(bool active);
     int savedCount() const { return int(m_saved.size()); }
     int foundCount() const { return int(m_found.size()); }
@@ -75,8 +89,14 @@ public:
     // Discovery starts afresh: only the remote kept across scans stays.
     void clearFound();
 
-    // Probes every listed computer once (a found one that was saved, once).
+    // Asks every listed computer once (a found one that was saved, once):
+    // one that answers as VLC for its status, any other with the probe.
     Q_INVOKABLE void probe();
+
+    // The row's player pauses, or plays again (or starts, when stopped).
+    Q_INVOKABLE void playPause(int row);
+    // Every listed player that plays pauses; how many were asked to.
+    Q_INVOKABLE int pauseAll();
 
     // Editing the saved computers: only their rows can be removed or moved,
     // and a move stays among them. True when the saved list changed.
@@ -100,6 +120,14 @@ private:
     void watch(const std::shared_ptr<VLCController>& remote);
     void refreshAnswers();
     RemoteAnswer answerAt(int row) const;
+    // What a row shows of its player.
+    struct Glance {
+        bool shown = false;
+        QString title;
+        PlaybackState playback = PlaybackState::None;
+        bool operator==(const Glance&) const = default;
+    };
+    Glance glanceAt(int row) const;
 
     SavedRemoteList& m_savedList;
     QPointer<QNetworkAccessManager> m_network;
@@ -107,6 +135,10 @@ private:
     std::vector<std::shared_ptr<VLCController>> m_found;
     std::shared_ptr<VLCController> m_kept;
     std::vector<RemoteAnswer> m_answers; // as last announced, per row
+    std::vector<Glance> m_glances;       // as last announced, per row
+    // Per remote: its last reply was the status or the probe, not a refusal
+    // or an error page (then the probe asks afresh what answers).
+    std::map<const VLCController*, bool> m_understood;
     QPointer<RemoteWaker> m_waker;
     QTimer m_probeTimer;
 };

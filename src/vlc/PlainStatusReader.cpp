@@ -153,6 +153,8 @@ private:
     Child nextChild(std::string_view parent, std::string_view child, Tag& tag, std::string_view& name);
     bool readInformation();
     bool readCategory();
+    bool readEqualizer();
+    bool readEqualizerList(std::string_view list, std::string_view item);
     bool decoded(const Text& text, bool attribute, std::string& scratch, std::string_view& out) const;
 
     bool repeatsPreviousInformation();
@@ -404,6 +406,81 @@ bool Reader::readCategory()
     }
 }
 
+// The children of "equalizer" that tell of it; any other is stepped over.
+bool Reader::readEqualizer()
+{
+    m_assembler.beginEqualizer();
+    bool preampRead = false;
+    bool bandsRead = false;
+    bool presetsRead = false;
+    for (;;) {
+        if (!toNextTag())
+            return false;
+        if (*m_p == '/') {
+            ++m_p;
+            return readEndTag("equalizer");
+        }
+        Tag tag;
+        if (!readStartTag(tag))
+            return false;
+        m_assembler.noteEqualizerElement();
+        if (tag.name == "preamp" && !preampRead) {
+            preampRead = true;
+            std::optional<Text> text = Text {};
+            std::string_view value;
+            if ((!tag.selfClosing && !readContent("preamp", text)) || (text && !decoded(*text, false, m_valueScratch, value)))
+                return false;
+            m_assembler.setEqualizerPreamp(text ? std::optional<std::string_view>(value) : std::nullopt);
+        } else if (tag.name == "bands" && !bandsRead) {
+            bandsRead = true;
+            if (!tag.selfClosing && !readEqualizerList("bands", "band"))
+                return false;
+        } else if (tag.name == "presets" && !presetsRead) {
+            presetsRead = true;
+            if (!tag.selfClosing && !readEqualizerList("presets", "preset"))
+                return false;
+        } else if (!tag.selfClosing && !skipRestOf(tag.name)) {
+            return false;
+        }
+    }
+}
+
+// The bands or the presets, each with its id.
+bool Reader::readEqualizerList(std::string_view list, std::string_view item)
+{
+    for (;;) {
+        if (!toNextTag())
+            return false;
+        if (*m_p == '/') {
+            ++m_p;
+            return readEndTag(list);
+        }
+        Tag tag;
+        if (!readStartTag(tag))
+            return false;
+        if (tag.name != item) {
+            if (!tag.selfClosing && !skipRestOf(tag.name))
+                return false;
+            continue;
+        }
+        bool complete = false;
+        const std::optional<Text> id = tag.attribute("id", complete);
+        std::string_view idValue;
+        if (!complete || (id && !decoded(*id, true, m_keyScratch, idValue)))
+            return false;
+        std::optional<Text> text = Text {};
+        std::string_view value;
+        if ((!tag.selfClosing && !readContent(item, text)) || (text && !decoded(*text, false, m_valueScratch, value)))
+            return false;
+        const auto idText = id ? std::optional<std::string_view>(idValue) : std::nullopt;
+        const auto valueText = text ? std::optional<std::string_view>(value) : std::nullopt;
+        if (item == "band")
+            m_assembler.addEqualizerBand(idText, valueText);
+        else
+            m_assembler.addEqualizerPreset(idText, valueText);
+    }
+}
+
 // The same bytes as the previous reply's information, read from the same
 // place in the markup, read as they did then.
 bool Reader::repeatsPreviousInformation()
@@ -459,6 +536,13 @@ std::optional<PlayerStatus> Reader::read()
             m_found[size_t(slot)] = true;
             if (slot == StatusAssembler::AspectRatios || slot == StatusAssembler::DvdInfo)
                 return std::nullopt;
+            if (slot == StatusAssembler::Equalizer) {
+                if (tag.selfClosing)
+                    m_assembler.beginEqualizer();
+                else if (!readEqualizer())
+                    return std::nullopt;
+                continue;
+            }
             if (slot == StatusAssembler::Information) {
                 const char* start = m_p;
                 if (!tag.selfClosing && !repeatsPreviousInformation() && !readInformation())
@@ -481,7 +565,7 @@ std::optional<PlayerStatus> Reader::read()
     for (int i = 0; i < StatusAssembler::SlotCount; ++i) {
         const Slot slot = Slot(i);
         if (slot == StatusAssembler::Information || slot == StatusAssembler::AspectRatios
-            || slot == StatusAssembler::DvdInfo)
+            || slot == StatusAssembler::DvdInfo || slot == StatusAssembler::Equalizer)
             continue;
         std::optional<Text> text = m_texts[size_t(i)];
         bool attribute = false;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 namespace {
 using Slot = StatusAssembler::Slot;
@@ -76,7 +77,7 @@ PlayerStatus PlayerStatus::read(const XmlDocument& document, const PlayerStatus*
     for (int i = 0; i < StatusAssembler::SlotCount; ++i) {
         const Slot slot = Slot(i);
         if (slot == StatusAssembler::Information || slot == StatusAssembler::AspectRatios
-            || slot == StatusAssembler::DvdInfo)
+            || slot == StatusAssembler::DvdInfo || slot == StatusAssembler::Equalizer)
             continue;
         if (found[size_t(i)])
             assembler.setValue(slot, lookup.textOf(found[size_t(i)]));
@@ -114,6 +115,37 @@ PlayerStatus PlayerStatus::read(const XmlDocument& document, const PlayerStatus*
     if (pugi::xml_node dvd = found[StatusAssembler::DvdInfo]) {
         std::tie(status.chapters, status.currentChapter) = countAndCurrent(firstChildElement(dvd, "chapters"), "chapter");
         std::tie(status.titles, status.currentTitle) = countAndCurrent(firstChildElement(dvd, "titles"), "title");
+    }
+    if (pugi::xml_node equalizer = found[StatusAssembler::Equalizer]) {
+        assembler.beginEqualizer();
+        pugi::xml_node preamp;
+        pugi::xml_node bands;
+        pugi::xml_node presets;
+        for (pugi::xml_node child = equalizer.first_child(); child; child = child.next_sibling()) {
+            if (child.type() != pugi::node_element)
+                continue;
+            assembler.noteEqualizerElement();
+            const std::string_view name = child.name();
+            if (name == "preamp" && !preamp)
+                preamp = child;
+            else if (name == "bands" && !bands)
+                bands = child;
+            else if (name == "presets" && !presets)
+                presets = child;
+        }
+        if (preamp)
+            assembler.setEqualizerPreamp(lookup.textOf(preamp));
+        auto idOf = [](pugi::xml_node node) -> std::optional<std::string_view> {
+            if (pugi::xml_attribute id = node.attribute("id"))
+                return std::string_view(id.value());
+            return std::nullopt;
+        };
+        for (pugi::xml_node band = bands.first_child(); band; band = band.next_sibling())
+            if (band.type() == pugi::node_element && std::strcmp(band.name(), "band") == 0)
+                assembler.addEqualizerBand(idOf(band), lookup.textOf(band));
+        for (pugi::xml_node preset = presets.first_child(); preset; preset = preset.next_sibling())
+            if (preset.type() == pugi::node_element && std::strcmp(preset.name(), "preset") == 0)
+                assembler.addEqualizerPreset(idOf(preset), lookup.textOf(preset));
     }
     return assembler.finish(isRoot && document.complete());
 }

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -24,6 +25,25 @@ struct PlayerStatus {
         friend bool operator==(const Stream&, const Stream&) = default;
     };
 
+    // VLC's equalizer as the status tells it: an empty element while it is
+    // off, the preamp, the ten bands and the presets while it is on. Gains
+    // are in dB within what VLC applies (-20 to 20), whatever was set.
+    struct Equalizer {
+        static constexpr int bandCount = 10;
+        static constexpr int maxPresets = 64;
+        struct Preset {
+            int id = 0;
+            QString name;
+            friend bool operator==(const Preset&, const Preset&) = default;
+        };
+        bool enabled = false; // the element holds elements
+        std::optional<double> preamp;
+        std::array<std::optional<double>, bandCount> bands {}; // by band id
+        std::vector<Preset> presets; // by id, each id once
+
+        friend bool operator==(const Equalizer&, const Equalizer&) = default;
+    };
+
     // The document's element is root and it was read to its end.
     bool complete = false;
     std::optional<QString> state;
@@ -37,6 +57,7 @@ struct PlayerStatus {
     std::optional<double> rate;
     std::optional<double> audioDelay;     // the older interface's element
     std::optional<double> vlc3AudioDelay; // VLC 3's "audiodelay"
+    std::optional<double> subtitleDelay;  // VLC 3's "subtitledelay", in seconds
     std::optional<QString> audioTrack;
     std::optional<QString> videoTrack;
     std::optional<QString> subtitleTrack;
@@ -45,6 +66,8 @@ struct PlayerStatus {
     std::optional<qint64> currentPlaylistId;
     // VLC 3's "aspectratio": the ratio in force as it was sent, or "default".
     std::optional<QString> vlc3AspectRatio;
+    // None when the status has no "equalizer" element (VLC before 2.0).
+    std::optional<Equalizer> equalizer;
     // The title of the playing item from its metadata: "title", else
     // "filename" of the "meta" category.
     QString metaTitle;

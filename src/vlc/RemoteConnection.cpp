@@ -7,6 +7,7 @@
 #include "vlc/ByteSearch.h"
 #include "vlc/FolderListing.h"
 #include "vlc/PlayerState.h"
+#include "vlc/PlayerStatus.h"
 #include "vlc/RemoteRecord.h"
 #include "vlc/RequestChannel.h"
 #include "vlc/ServerDialect.h"
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace {
 const std::array<QString, 3> driveFolders { QStringLiteral("c:\\\\.."), QStringLiteral("//Volumes"),
@@ -105,6 +107,7 @@ void RemoteConnection::sendRequest(const QString& path, const QUrlQuery& query, 
     }
     channel().setPassword(m_record.password);
     m_sentPassword = m_record.password;
+    m_acceptedEnablesEqualizer = false;
     channel().send(url, kind, maxBytes);
     m_acceptedPage = path == u"/requests/status.xml" ? Page::Status
         : path == u"/requests/playlist.xml"         ? Page::Playlist
@@ -147,6 +150,18 @@ void RemoteConnection::processQueue()
             break;
         case QueuePlayLastItem:
             playLastItemInPlaylist();
+            break;
+        case QueueEqualizerGain:
+            setEqualizerBand(0, m_state.playerStatus().equalizer && m_state.playerStatus().equalizer->bands[0]
+                                    ? *m_state.playerStatus().equalizer->bands[0] : 0.0);
+            break;
+        case QueueEqualizerOff:
+            sendAsynchronousRequest(QStringLiteral("/requests/status.xml"),
+                                    ServerDialect::command(QStringLiteral("enableeq"), QStringLiteral("0")));
+            break;
+        case QueueEqualizerOn:
+            sendAsynchronousRequest(QStringLiteral("/requests/status.xml"),
+                                    ServerDialect::command(QStringLiteral("enableeq"), QStringLiteral("1")));
             break;
         default:
             break;
@@ -216,12 +231,26 @@ void RemoteConnection::onRequestFinished(int kind, const HttpReply& reply)
 {
     m_lastResponse = Clock::current().now();
     m_replyPage = m_acceptedPage;
+    const bool enabledEqualizer = std::exchange(m_acceptedEnablesEqualizer, false);
     QPointer<RemoteConnection> self(this);
     emit replyArrived(reply, kind);
     if (!self)
         return;
     m_replyPage = Page::Other;
+    if (enabledEqualizer)
+        restartEqualizerIfStuck();
     processQueue();
+}
+
+void RemoteConnection::restartEqualizerIfStuck()
+{
+    // On, and not a gain listed: VLC had none, so its filter did not start.
+    const std::optional<PlayerStatus::Equalizer>& equalizer = m_state.playerStatus().equalizer;
+    if (!equalizer || !equalizer->enabled
+        || std::any_of(equalizer->bands.begin(), equalizer->bands.end(), [](const auto& b) { return b.has_value(); }))
+        return;
+    for (const int code : { QueueEqualizerGain, QueueEqualizerOff, QueueEqualizerOn })
+        m_requestQueue.push_back(code);
 }
 
 void RemoteConnection::onRequestFailed(int kind, RequestFailure failure)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "vlc/HttpReply.h"
+#include "vlc/PlaylistSort.h"
 #include "vlc/RemoteTypes.h"
 #include "vlc/RequestBackoff.h"
 
@@ -31,7 +32,16 @@ class RemoteConnection : public QObject {
     Q_OBJECT
 public:
     enum RequestType { OrdinaryRequest = 0, ProbeRequest = 1, BrowseRequest = 2 };
-    enum QueueCode { QueueStop = 1, QueueUpdatePlaylist = 2, QueuePlayLastItem = 3 };
+    enum QueueCode {
+        QueueStop = 1,
+        QueueUpdatePlaylist = 2,
+        QueuePlayLastItem = 3,
+        // Turning the equalizer on where VLC had no gains yet (see
+        // enableEqualizer): a gain, off, on again.
+        QueueEqualizerGain = 4,
+        QueueEqualizerOff = 5,
+        QueueEqualizerOn = 6,
+    };
     enum class FilePresence { Present, Absent, Unknown };
 
     // Caps on a reply's body by its kind: a real status is about 2 KB, a
@@ -131,6 +141,8 @@ public:
     void speedSlower();
     void speedFaster();
     void pause();
+    // Pauses a player that plays and leaves any other as it is.
+    void pauseIfPlaying();
     void stop();
     void previous();
     void next();
@@ -158,6 +170,24 @@ public:
     void setSpeed(int speed);
     void setRate(double multiplier);
     void setAudioDelay(float seconds);
+    // VLC 3's subtitle delay in seconds (nothing for what is no number).
+    void setSubtitleDelay(double seconds);
+    // VLC's equalizer. Turned on where VLC has no gains yet (none set
+    // since it started, and none in its settings), VLC's filter fails to
+    // start though its status says it is on, and only turning it off and on
+    // again with a gain set starts it: its reply tells, and then that
+    // follows. Gains go within -20 to 20 dB; a band outside 0 to 9, a gain
+    // or preset that is no number or id, sends nothing.
+    void enableEqualizer(bool on);
+    void setEqualizerBand(int band, double db);
+    void setEqualizerPreamp(double db);
+    void setEqualizerPreset(int presetId);
+    // VLC 3 sorts its playlist, forward or in reverse.
+    void sortPlaylist(PlaylistSortKey key, bool reverse);
+    // A subtitle file on the VLC computer for what plays: VLC wants a
+    // path, so a file URL is made one.
+    void addSubtitle(const QString& path);
+    static QString subtitlePath(const QString& pathOrFileUrl);
 
 signals:
     // A reply came for a request of the given type; the queue is worked on
@@ -177,6 +207,7 @@ private:
     void sendRequest(const QString& path, const QUrlQuery& query, int kind, qint64 maxBytes);
     void onRequestFinished(int kind, const HttpReply& reply);
     void onRequestFailed(int kind, RequestFailure failure);
+    void restartEqualizerIfStuck();
     void playlistCommand(const QUrlQuery& query);
     RequestChannel* folderProbe(int deadlineMs);
     void tryDriveFolder(int candidate);
@@ -200,6 +231,9 @@ private:
     std::optional<double> m_lastPlaylistFetch;
     bool m_playlistHint = true;
     Page m_acceptedPage = Page::Other; // of the accepted request
+    // The accepted request turns the equalizer on: its reply says whether
+    // VLC's filter can start.
+    bool m_acceptedEnablesEqualizer = false;
     Page m_replyPage = Page::Other;    // of the reply being handled
     RequestBackoff m_statusBackoff;
     RequestBackoff m_playlistBackoff;

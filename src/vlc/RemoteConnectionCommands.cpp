@@ -3,8 +3,14 @@
 #include "vlc/RemoteConnection.h"
 
 #include "core/StringHelpers.h"
+#include "core/TextFormat.h"
+#include "vlc/EqualizerBands.h"
 #include "vlc/PlayerState.h"
 #include "vlc/ServerDialect.h"
+
+#include <QUrl>
+
+#include <cmath>
 
 namespace {
 const QString statusPath = QStringLiteral("/requests/status.xml");
@@ -57,6 +63,16 @@ void RemoteConnection::speedFaster() { sendHotkey(QStringLiteral("faster")); }
 void RemoteConnection::pause()
 {
     sendAsynchronousRequest(statusPath, command(QStringLiteral("pl_pause")));
+}
+
+void RemoteConnection::pauseIfPlaying()
+{
+    // VLC 3 pauses only a player that plays: one paused since its last
+    // status stays paused. Older servers only toggle, so the status decides.
+    if (m_state.dialect().isModern())
+        sendAsynchronousRequest(statusPath, command(QStringLiteral("pl_forcepause")));
+    else if (m_state.isPlaying())
+        pause();
 }
 
 void RemoteConnection::stop()
@@ -217,4 +233,68 @@ void RemoteConnection::setRate(double multiplier)
 void RemoteConnection::setAudioDelay(float seconds)
 {
     sendAsynchronousRequest(statusPath, m_state.dialect().audioDelayRequest(seconds));
+}
+
+void RemoteConnection::setSubtitleDelay(double seconds)
+{
+    if (!std::isfinite(seconds))
+        return;
+    sendAsynchronousRequest(statusPath, command(QStringLiteral("subdelay"), fmt(QStringLiteral("%f"), seconds)));
+}
+
+void RemoteConnection::enableEqualizer(bool on)
+{
+    sendAsynchronousRequest(statusPath, command(QStringLiteral("enableeq"), on ? QStringLiteral("1") : QStringLiteral("0")));
+    m_acceptedEnablesEqualizer = on && isBusy();
+}
+
+void RemoteConnection::setEqualizerBand(int band, double db)
+{
+    if (band < 0 || band >= EqualizerBands::count || !EqualizerBands::gainToSend(db))
+        return;
+    QUrlQuery query = command(QStringLiteral("equalizer"));
+    query.addQueryItem(QStringLiteral("band"), QString::number(band));
+    query.addQueryItem(QStringLiteral("val"), EqualizerBands::wireText(db));
+    sendAsynchronousRequest(statusPath, query);
+}
+
+void RemoteConnection::setEqualizerPreamp(double db)
+{
+    if (EqualizerBands::gainToSend(db))
+        sendAsynchronousRequest(statusPath, command(QStringLiteral("preamp"), EqualizerBands::wireText(db)));
+}
+
+void RemoteConnection::setEqualizerPreset(int presetId)
+{
+    if (presetId >= 0)
+        sendAsynchronousRequest(statusPath, command(QStringLiteral("setpreset"), QString::number(presetId)));
+}
+
+void RemoteConnection::sortPlaylist(PlaylistSortKey key, bool reverse)
+{
+    QUrlQuery query = command(QStringLiteral("pl_sort"));
+    query.addQueryItem(QStringLiteral("id"), reverse ? QStringLiteral("1") : QStringLiteral("0"));
+    query.addQueryItem(QStringLiteral("val"), PlaylistSort::wireName(key));
+    playlistCommand(query);
+}
+
+QString RemoteConnection::subtitlePath(const QString& pathOrFileUrl)
+{
+    if (!pathOrFileUrl.startsWith(QStringLiteral("file:"), Qt::CaseInsensitive))
+        return pathOrFileUrl;
+    const QUrl url(pathOrFileUrl);
+    QString path = url.toLocalFile();
+    // A Windows computer's file URL names its drive after the slash.
+    if (path.size() >= 3 && path[0] == u'/' && path[1].isLetter() && path[2] == u':')
+        path.remove(0, 1);
+    return path;
+}
+
+void RemoteConnection::addSubtitle(const QString& path)
+{
+    const QString plain = subtitlePath(path);
+    if (plain.isEmpty())
+        return;
+    sendAsynchronousRequest(statusPath,
+                            command(QStringLiteral("addsubtitle"), StringHelpers::fullyEscapedStringForUrl(plain)));
 }

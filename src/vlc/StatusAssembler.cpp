@@ -1,10 +1,12 @@
 #include "vlc/StatusAssembler.h"
 
+#include "vlc/EqualizerBands.h"
 #include "vlc/ReplyNumbers.h"
 #include "vlc/VolumeRange.h"
 
 #include <QUtf8StringView>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -16,7 +18,7 @@ using namespace ReplyNumbers;
 constexpr std::array<std::string_view, StatusAssembler::SlotCount> slotNames {
     "state", "time", "length", "position", "volume", "random", "repeat", "loop", "rate", "audioDelay", "audiodelay",
     "audioTrack", "videoTrack", "subtitleTrack", "apiversion", "version", "currentplid", "information",
-    "aspectRatios", "dvdInfo", "aspectratio",
+    "aspectRatios", "dvdInfo", "aspectratio", "subtitledelay", "equalizer",
 };
 
 // Whether UTF-8 text reads as string, without making a string of it.
@@ -107,13 +109,14 @@ int StatusAssembler::slotOf(std::string_view name)
             : name[0] == 'r' ? is(Repeat) : -1;
     case 7: return name[0] == 'v' ? is(Version) : is(DvdInfo);
     case 8: return is(Position);
+    case 9: return is(Equalizer);
     case 10:
         return name[0] == 'v' ? is(VideoTrack) : name[0] == 'a' && name[1] == 'p' ? is(ApiVersion)
             : name[5] == 'D' ? is(AudioDelay) : name[5] == 'd' ? is(Vlc3AudioDelay) : is(AudioTrack);
     case 11:
         return name[0] == 'c' ? is(CurrentPlid) : name[0] == 'i' ? is(Information) : is(Vlc3AspectRatio);
     case 12: return name[6] == 'R' ? is(AspectRatios) : -1;
-    case 13: return is(SubtitleTrack);
+    case 13: return name[8] == 'd' ? is(SubtitleDelay) : is(SubtitleTrack);
     default: return -1;
     }
 }
@@ -169,8 +172,55 @@ void StatusAssembler::setValue(Slot slot, std::optional<std::string_view> text)
         break;
     case CurrentPlid: s.currentPlaylistId = integer(-1, maxCount); break;
     case Vlc3AspectRatio: string(&PlayerStatus::vlc3AspectRatio); break;
-    case Information: case AspectRatios: case DvdInfo: case SlotCount: break;
+    case SubtitleDelay: s.subtitleDelay = real(-1e6, 1e6); break;
+    case Information: case AspectRatios: case DvdInfo: case Equalizer: case SlotCount: break;
     }
+}
+
+void StatusAssembler::beginEqualizer()
+{
+    m_status.equalizer.emplace();
+}
+
+void StatusAssembler::noteEqualizerElement()
+{
+    m_status.equalizer->enabled = true;
+}
+
+void StatusAssembler::setEqualizerPreamp(std::optional<std::string_view> text)
+{
+    if (text)
+        m_status.equalizer->preamp = ReplyNumbers::real(*text, EqualizerBands::minGain, EqualizerBands::maxGain);
+}
+
+void StatusAssembler::addEqualizerBand(std::optional<std::string_view> id, std::optional<std::string_view> text)
+{
+    if (!id || !text)
+        return;
+    const int64_t band = ReplyNumbers::integer(*id, -1, PlayerStatus::Equalizer::bandCount);
+    auto& bands = m_status.equalizer->bands;
+    if (band >= 0 && band < int64_t(bands.size()) && !bands[size_t(band)])
+        bands[size_t(band)] = ReplyNumbers::real(*text, EqualizerBands::minGain, EqualizerBands::maxGain);
+}
+
+void StatusAssembler::addEqualizerPreset(std::optional<std::string_view> id, std::optional<std::string_view> text)
+{
+    auto& presets = m_status.equalizer->presets;
+    if (!id || !text || presets.size() >= size_t(PlayerStatus::Equalizer::maxPresets))
+        return;
+    const int number = int(ReplyNumbers::integer(*id, -1, maxCount));
+    if (number < 0 || std::any_of(presets.begin(), presets.end(), [&](const auto& p) { return p.id == number; }))
+        return;
+    // Most statuses list the presets of the one before (kept by id).
+    const QString* previous = nullptr;
+    if (m_previous && m_previous->equalizer) {
+        const auto& before = m_previous->equalizer->presets;
+        const auto same = std::lower_bound(before.begin(), before.end(), number,
+                                           [](const auto& p, int n) { return p.id < n; });
+        if (same != before.end() && same->id == number)
+            previous = &same->name;
+    }
+    presets.push_back({ number, string(*text, previous) });
 }
 
 const PlayerStatus::Stream* StatusAssembler::previousStream() const
@@ -256,6 +306,10 @@ void StatusAssembler::repeatInformationOf(const PlayerStatus& previous)
 PlayerStatus StatusAssembler::finish(bool complete)
 {
     m_status.complete = complete;
+    // VLC lists the presets in no fixed order.
+    if (m_status.equalizer)
+        std::stable_sort(m_status.equalizer->presets.begin(), m_status.equalizer->presets.end(),
+                         [](const auto& a, const auto& b) { return a.id < b.id; });
     const bool sameTitle = m_previous && m_status.metaTitleAsSent.isSharedWith(m_previous->metaTitleAsSent);
     m_status.metaTitle = sameTitle ? m_previous->metaTitle : unescapedAgain(QString::fromUtf8(m_status.metaTitleAsSent));
     return std::move(m_status);

@@ -15,7 +15,7 @@ public:
     enum Slot {
         State, Time, Length, Position, Volume, Random, Repeat, Loop, Rate, AudioDelay, Vlc3AudioDelay, AudioTrack,
         VideoTrack, SubtitleTrack, ApiVersion, Version, CurrentPlid, Information, AspectRatios, DvdInfo,
-        Vlc3AspectRatio, SlotCount
+        Vlc3AspectRatio, SubtitleDelay, Equalizer, SlotCount
     };
     // The element name of a slot, and the slot of a name (-1 for the many
     // elements of a status that are not read).
@@ -30,6 +30,16 @@ public:
     void beginCategory(std::string_view name);
     void addInfo(std::string_view key, std::string_view value);
     void endCategory();
+    // The equalizer element, then what it holds: the text of its first
+    // "preamp", and the "band" and "preset" elements of its first "bands"
+    // and "presets", with their "id" attributes (nothing for an element
+    // with elements in it, or without the attribute).
+    void beginEqualizer();
+    // The equalizer element holds an element (VLC lists none while it is off).
+    void noteEqualizerElement();
+    void setEqualizerPreamp(std::optional<std::string_view> text);
+    void addEqualizerBand(std::optional<std::string_view> id, std::optional<std::string_view> text);
+    void addEqualizerPreset(std::optional<std::string_view> id, std::optional<std::string_view> text);
     // The categories are those of previous, read from the same bytes.
     void repeatInformationOf(const PlayerStatus& previous);
 

@@ -8,6 +8,8 @@
 
 #include <QUtf8StringView>
 
+#include <algorithm>
+
 VLCController::VLCController(const RemoteRecord& record, QNetworkAccessManager* network)
     : m_record(record)
     , m_network(network)
@@ -79,6 +81,14 @@ void VLCController::setIsDefault(bool isDefault)
 std::optional<double> VLCController::lastResponse() const
 {
     return m_connection ? m_connection->lastResponse() : std::nullopt;
+}
+
+bool VLCController::equalizerRestarting() const
+{
+    if (!m_connection)
+        return false;
+    const std::deque<int>& queue = m_connection->requestQueue();
+    return std::find(queue.begin(), queue.end(), RemoteConnection::QueueEqualizerOn) != queue.end();
 }
 
 int VLCController::timeElapsedSeconds() const

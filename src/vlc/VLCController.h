@@ -141,6 +141,7 @@ public:
     }
 
     void pause() { connection().pause(); }
+    void pauseIfPlaying() { connection().pauseIfPlaying(); }
     void stop() { connection().stop(); }
     void previous() { connection().previous(); }
     void next() { connection().next(); }
@@ -163,6 +164,16 @@ public:
     // The rate as a multiplier: exact on VLC 3, on the integer scale before.
     void setRate(double multiplier) { connection().setRate(multiplier); }
     void setAudioDelay(float seconds) { connection().setAudioDelay(seconds); }
+    void setSubtitleDelay(double seconds) { connection().setSubtitleDelay(seconds); }
+    void enableEqualizer(bool on) { connection().enableEqualizer(on); }
+    void setEqualizerBand(int band, double db) { connection().setEqualizerBand(band, db); }
+    void setEqualizerPreamp(double db) { connection().setEqualizerPreamp(db); }
+    void setEqualizerPreset(int presetId) { connection().setEqualizerPreset(presetId); }
+    void sortPlaylist(PlaylistSortKey key, bool reverse) { connection().sortPlaylist(key, reverse); }
+    void addSubtitle(const QString& path) { connection().addSubtitle(path); }
+    // The equalizer is being turned off and on again to start (see
+    // RemoteConnection::enableEqualizer): the statuses meanwhile say off.
+    bool equalizerRestarting() const;
     void sendHotkey(const QString& name) { connection().sendHotkey(name); }
     void toggleAudioDevice() { connection().toggleAudioDevice(); }
     void subtitleDelayDown() { connection().subtitleDelayDown(); }

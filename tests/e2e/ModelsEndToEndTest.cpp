@@ -3,9 +3,11 @@
 #include "models/Navigator.h"
 #include "models/PlaylistModel.h"
 #include "models/RemoteSession.h"
+#include "models/RemotesModel.h"
 #include "RealVlcTest.h"
 #include "SampleMedia.h"
 #include "TestSupport.h"
+#include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
 
 #include <QDir>
@@ -158,4 +160,80 @@ TEST_F(SessionAgainstRealVlc, FoldersOfAwkwardNamesOpenAndPlayAnUnreadableOneIsR
             && session->playback() == RemoteSession::Playback::Stopped && !remote->isBusy()
             && remote->connection().requestQueue().empty();
     }, 10000));
+}
+
+namespace {
+class RemotesListAgainstRealVlc : public RealVlcTest {};
+}
+
+// Two computers on the list, one playing and one paused: each row shows its
+// player, kept fresh by one status request per round while the list is
+// shown and none while it is not; "Pause all" pauses only what plays, even
+// when it was paused elsewhere since the list last heard of it.
+TEST_F(RemotesListAgainstRealVlc, RowsShowEachPlayerAndPauseAllPausesOnlyWhatPlays)
+{
+    startVlc();
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    VlcInstance::Options pausedOptions;
+    pausedOptions.media = media().files();
+    pausedOptions.startPaused = true;
+    VlcInstance paused(pausedOptions);
+    ASSERT_TRUE(paused.started()) << paused.error().toStdString();
+
+    QNetworkAccessManager network;
+    SavedRemoteList saved(&network);
+    RemoteRecord playingRecord = RemoteRecord::forAddress(vlc->hostAddress());
+    playingRecord.password = vlc->password();
+    RemoteRecord pausedRecord = RemoteRecord::forAddress(paused.hostAddress());
+    pausedRecord.password = paused.password();
+    saved.setRecords({ playingRecord, pausedRecord });
+    RemotesModel model(saved, &network);
+    auto data = [&](int row, int role) { return model.index(row).data(role); };
+    const QString title = QFileInfo(media().files().first()).fileName();
+
+    model.setActive(true);
+    ASSERT_TRUE(waitUntil([&] {
+        return data(0, RemotesModel::PlayingRole).toBool() && data(1, RemotesModel::PlaybackRole).toString() == u"paused";
+    }, 12000)) << "VLC said: " << vlc->log().toStdString();
+    EXPECT_TRUE(data(0, RemotesModel::PlayerShownRole).toBool());
+    EXPECT_EQ(data(0, RemotesModel::NowPlayingRole).toString().toStdString(), title.toStdString());
+    EXPECT_EQ(data(1, RemotesModel::NowPlayingRole).toString().toStdString(), title.toStdString());
+
+    QSignalSpy asked(model.remoteAt(1).get(), &VLCController::requestConcluded);
+    spinEventLoop(RemotesModel::probeIntervalMs + 500);
+    EXPECT_GE(asked.count(), 1);
+    EXPECT_LE(asked.count(), 2);
+    for (const QList<QVariant>& request : asked)
+        EXPECT_TRUE(request[0].value<RequestResult>().reply == ReplyKind::Status);
+
+    // Hidden, the list asks nothing; meanwhile the playing one is paused elsewhere.
+    model.setActive(false);
+    asked.clear();
+    auto elsewhere = std::make_shared<VLCController>(playingRecord, &network);
+    auto vlcPlays = [&] {
+        QSignalSpy replied(elsewhere.get(), &VLCController::requestConcluded);
+        elsewhere->updateStatus();
+        return replied.wait(8000) ? RemoteTypeNames::of(elsewhere->state().playback()).toStdString() : "no answer";
+    };
+    elsewhere->pause();
+    spinEventLoop(RemotesModel::probeIntervalMs + 500);
+    EXPECT_EQ(asked.count(), 0);
+    ASSERT_EQ(vlcPlays(), "paused");
+    EXPECT_TRUE(data(0, RemotesModel::PlayingRole).toBool()) << "the list has not heard of it";
+
+    EXPECT_EQ(model.pauseAll(), 1);
+    ASSERT_TRUE(waitUntil([&] { return !model.remoteAt(0)->isBusy(); }, 8000));
+    spinEventLoop(1000); // a player that was set playing again would play by now
+    EXPECT_EQ(vlcPlays(), "paused");
+    EXPECT_EQ(data(0, RemotesModel::PlaybackRole).toString().toStdString(), "paused");
+
+    // Shown again, the list first asks afresh what answers; then the row's
+    // play/pause plays it.
+    QSignalSpy answered(&model, &RemotesModel::answeredAsVlc);
+    model.setActive(true);
+    EXPECT_TRUE(waitUntil([&] { return answered.count() == 2; }, 8000));
+    model.playPause(0);
+    EXPECT_TRUE(waitUntil([&] { return data(0, RemotesModel::PlayingRole).toBool(); }, 8000));
+    EXPECT_EQ(vlcPlays(), "playing");
 }

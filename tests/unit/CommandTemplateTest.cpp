@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -75,6 +76,8 @@ TEST_F(CommandTemplates, EveryCommandOfBothDialectsSendsExactlyItsRequest)
         { [](VLCController& r) { r.speedSlower(); }, "command=key&val=slower", nullptr },
         { [](VLCController& r) { r.speedFaster(); }, "command=key&val=faster", nullptr },
         { [](VLCController& r) { r.pause(); }, "command=pl_pause", nullptr },
+        // VLC 3 pauses only what plays; an older server toggles (the status says it plays).
+        { [](VLCController& r) { r.pauseIfPlaying(); }, "command=pl_pause", "command=pl_forcepause" },
         { [](VLCController& r) { r.stop(); }, "command=pl_stop", nullptr },
         { [](VLCController& r) { r.previous(); }, "command=pl_previous", nullptr },
         { [](VLCController& r) { r.next(); }, "command=pl_next", nullptr },
@@ -114,6 +117,26 @@ TEST_F(CommandTemplates, EveryCommandOfBothDialectsSendsExactlyItsRequest)
         { [](VLCController& r) { r.enqueueFilename(QStringLiteral("file:///C:/Films/a%20b.mkv")); },
           "command=in_enqueue&input=file%3A%2F%2F%2FC%3A%2FFilms%2Fa%2520b.mkv",
           "command=in_enqueue&input=file%3A%2F%2F%2FC%3A%2FFilms%2Fa%2520b.mkv" },
+        { [](VLCController& r) { r.setSubtitleDelay(-1.5); }, "command=subdelay&val=-1.500000", nullptr },
+        { [](VLCController& r) { r.enableEqualizer(false); }, "command=enableeq&val=0", nullptr },
+        // Gains within what VLC applies, to the tenth of a dB it keeps.
+        { [](VLCController& r) { r.setEqualizerBand(3, 5.56); }, "command=equalizer&band=3&val=5.6", nullptr },
+        { [](VLCController& r) { r.setEqualizerBand(9, -35); }, "command=equalizer&band=9&val=-20", nullptr },
+        { [](VLCController& r) { r.setEqualizerBand(0, -0.04); }, "command=equalizer&band=0&val=0", nullptr },
+        { [](VLCController& r) { r.setEqualizerPreamp(12); }, "command=preamp&val=12", nullptr },
+        { [](VLCController& r) { r.setEqualizerPreamp(40.5); }, "command=preamp&val=20", nullptr },
+        { [](VLCController& r) { r.setEqualizerPreset(4); }, "command=setpreset&val=4", nullptr },
+        { [](VLCController& r) { r.sortPlaylist(PlaylistSortKey::Duration, true); },
+          "command=pl_sort&id=1&val=duration", nullptr },
+        { [](VLCController& r) { r.sortPlaylist(PlaylistSortKey::Title, false); }, "command=pl_sort&id=0&val=title",
+          nullptr },
+        // Subtitles by path: VLC ignores a file URL, so it is made one.
+        { [](VLCController& r) { r.addSubtitle(QStringLiteral("/films/Bob's film é.srt")); },
+          "command=addsubtitle&val=%2Ffilms%2FBob's%20film%20%C3%A9.srt", nullptr },
+        { [](VLCController& r) { r.addSubtitle(QStringLiteral("file:///films/a%20b.srt")); },
+          "command=addsubtitle&val=%2Ffilms%2Fa%20b.srt", nullptr },
+        { [](VLCController& r) { r.addSubtitle(QStringLiteral("FILE:///C:/Films/a.srt")); },
+          "command=addsubtitle&val=C%3A%2FFilms%2Fa.srt", nullptr },
     };
     for (const char* status : { "legacy-status.xml", "vlc3-status-playing.xml" }) {
         const bool vlc3 = QByteArray(status).startsWith("vlc3");
@@ -123,6 +146,45 @@ TEST_F(CommandTemplates, EveryCommandOfBothDialectsSendsExactlyItsRequest)
             EXPECT_EQ(sent([&] { c.command(remote); }), std::string("/requests/status.xml?") + expected) << status;
         }
     }
+}
+
+TEST_F(CommandTemplates, ValuesVlcCannotTakeSendNothing)
+{
+    useStatus(QStringLiteral("vlc3-status-playing.xml"));
+    const std::function<void()> refused[] = {
+        [&] { remote.setEqualizerBand(10, 1); },
+        [&] { remote.setEqualizerBand(-1, 1); },
+        [&] { remote.setEqualizerBand(2, std::nan("")); },
+        [&] { remote.setEqualizerPreamp(HUGE_VAL * 0); },
+        [&] { remote.setEqualizerPreset(-1); },
+        [&] { remote.setSubtitleDelay(HUGE_VAL); },
+        [&] { remote.addSubtitle(QStringLiteral("file://")); },
+    };
+    for (const auto& command : refused)
+        EXPECT_EQ(sent(command), "<nothing sent>");
+}
+
+TEST_F(CommandTemplates, TurningTheEqualizerOnStartsItAgainWhereVlcHadNoGains)
+{
+    // VLC answers with the equalizer on but no gains listed: its filter
+    // did not start, so a gain is set and it is turned off and on again.
+    useStatus(QStringLiteral("vlc3-status-equalizer-unset.xml"));
+    network.clearRequests();
+    remote.enableEqualizer(true);
+    ASSERT_TRUE(waitUntil([&] { return network.targets().size() >= 4 && !remote.isBusy(); }));
+    spinEventLoop(50);
+    EXPECT_EQ(network.targets(),
+              (QList<QByteArray> { "/requests/status.xml?command=enableeq&val=1",
+                                   "/requests/status.xml?command=equalizer&band=0&val=0",
+                                   "/requests/status.xml?command=enableeq&val=0",
+                                   "/requests/status.xml?command=enableeq&val=1" }));
+    // With gains listed it started: one request.
+    useStatus(QStringLiteral("vlc3-status-equalizer.xml"));
+    network.clearRequests();
+    remote.enableEqualizer(true);
+    ASSERT_TRUE(waitUntil([&] { return !remote.isBusy(); }));
+    spinEventLoop(50);
+    EXPECT_EQ(network.targets(), QList<QByteArray> { "/requests/status.xml?command=enableeq&val=1" });
 }
 
 TEST_F(CommandTemplates, CommandsMarkWhatMustBeFetchedAgain)
@@ -144,6 +206,9 @@ TEST_F(CommandTemplates, CommandsMarkWhatMustBeFetchedAgain)
     remote.playFilename(QStringLiteral("/a.mp3"));
     EXPECT_TRUE(remote.connection().playlistDirty());
     EXPECT_TRUE(remote.connection().statusDirty());
+    remote.connection().setPlaylistDirty(false);
+    remote.sortPlaylist(PlaylistSortKey::Random, false);
+    EXPECT_TRUE(remote.connection().playlistDirty());
 
     remote.seek(40);
     EXPECT_EQ(remote.state().temporaryPosition(), 40);
