@@ -113,3 +113,21 @@ TEST(ZoomSliderItem, MovingTheValueMovesTheDrawnScaleWithoutPaintingIt)
     w.slider->setPlayerValue(400); // far beyond half a width
     EXPECT_TRUE(waitUntil([&] { return scale->paintCount() > painted; }));
 }
+
+TEST(ZoomSliderItem, APositionIsToldOnlyWhereTheScaleComesToRest)
+{
+    SliderWindow w;
+    w.slider->setScheme(SkinControl::PositionScheme);
+    QTest::mousePress(&w.view, Qt::LeftButton, {}, QPoint(150, 20));
+    for (const int x : { 140, 130, 120 }) {
+        w.clock.advance(0.05);
+        QTest::mouseMove(&w.view, QPoint(x, 20));
+    }
+    EXPECT_TRUE(waitUntil([&] { return w.slider->value() == 115; }));
+    EXPECT_EQ(w.informed->count(), 0); // the finger is still on it
+    w.clock.advance(0.5);
+    QTest::mouseRelease(&w.view, Qt::LeftButton, {}, QPoint(120, 20));
+    w.glideToRest();
+    ASSERT_EQ(w.informed->count(), 1);
+    EXPECT_DOUBLE_EQ(w.informed->last().at(0).toDouble(), w.slider->value());
+}

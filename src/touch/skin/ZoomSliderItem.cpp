@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 ZoomSliderItem::ZoomSliderItem(QQuickItem* parent)
     : QQuickItem(parent)
@@ -29,6 +30,14 @@ ZoomSliderItem::ZoomSliderItem(QQuickItem* parent)
     connect(m_scale, &ZoomScale::zoomChanged, this, &ZoomSliderItem::zoomChanged);
     connect(m_scale, &ZoomScale::userChangedValue, this, [this](double value) {
         m_heldByRange = false; // the user's value stands now
+        // A position is told only where the scale comes to rest: the seeks
+        // of a drag would each go on their own connection, which VLC may
+        // answer out of order, leaving the player where the finger passed.
+        if (m_scheme == SkinControl::PositionScheme && m_scale->isMoving()) {
+            m_heldUserValue = value;
+            return;
+        }
+        m_heldUserValue.reset();
         emit userChangedValue(value);
     });
     connect(m_scale, &ZoomScale::movingChanged, this, [this](bool moving) {
@@ -36,6 +45,8 @@ ZoomSliderItem::ZoomSliderItem(QQuickItem* parent)
             m_maximumPending = false;
             setMaximumValue(m_pendingMaximum);
         }
+        if (!moving && m_heldUserValue)
+            emit userChangedValue(*std::exchange(m_heldUserValue, std::nullopt));
         emit movingChanged();
     });
 }

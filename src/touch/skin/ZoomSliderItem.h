@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "models/skin/TapCounter.h"
 #include "touch/skin/SkinControl.h"
 
@@ -116,6 +118,7 @@ private:
     double m_playerValue = 0;
     double m_pendingMaximum = 0;
     bool m_maximumPending = false;
+    std::optional<double> m_heldUserValue;
     // The player's value lay beyond the range it came in.
     bool m_heldByRange = false;
     bool m_fitted = false;
