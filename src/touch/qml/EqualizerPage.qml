@@ -17,8 +17,14 @@ Page {
     readonly property EqualizerModel equalizer: page.advanced.equalizer
 
     title: qsTrId("Equalizer")
+    readonly property real bandLineHeight: bandFont.height
     background: Rectangle {
         color: Theme.background
+    }
+
+    FontMetrics {
+        id: bandFont
+        font.pixelSize: Theme.smallFont
     }
 
     WindowActivity {
@@ -34,11 +40,15 @@ Page {
 
     StackView.onActivated: onSwitch.forceActiveFocus()
 
-    // A gain as the page writes it: "+3.5 dB", "-12 dB", "0 dB".
-    function gainText(db: real): string {
+    // A gain as the page writes it: "+3.5", "-12", "0"; with its unit,
+    // "+3.5 dB".
+    function gainNumber(db: real): string {
         const rounded = Math.round(db * 10) / 10
         const number = rounded.toLocaleString(Qt.locale(), "f", Number.isInteger(rounded) ? 0 : 1)
-        return qsTrId("%1 dB").arg(rounded > 0 ? "+" + number : number)
+        return rounded > 0 ? "+" + number : number
+    }
+    function gainText(db: real): string {
+        return qsTrId("%1 dB").arg(page.gainNumber(db))
     }
 
     Label {
@@ -66,6 +76,9 @@ Page {
             checked: page.equalizer.enabled
             onToggled: page.equalizer.enabled = checked
             palette.windowText: Theme.text
+            // The style's groove: orange when on.
+            palette.dark: Theme.accent
+            palette.midlight: Theme.raised
             Accessible.name: qsTrId("Equalizer")
             Layout.fillWidth: true
             Layout.preferredHeight: Theme.touchTarget
@@ -137,14 +150,16 @@ Page {
                     Layout.fillWidth: true
                     Layout.fillHeight: true
                     Layout.preferredWidth: 1
+                    // The number alone: the unit stands by the preamp.
                     Label {
-                        text: page.gainText(band.gain)
+                        text: page.gainNumber(band.gain)
                         color: Theme.secondaryText
                         font.pixelSize: Theme.smallFont
                         fontSizeMode: Text.HorizontalFit
                         minimumPixelSize: 7
                         horizontalAlignment: Text.AlignHCenter
                         Layout.fillWidth: true
+                        Layout.preferredWidth: 0
                         Accessible.ignored: true
                     }
                     GainSlider {
@@ -159,18 +174,25 @@ Page {
                         Accessible.description: page.gainText(value)
                         Layout.alignment: Qt.AlignHCenter
                         Layout.fillHeight: true
-                        Layout.preferredWidth: Math.min(Theme.touchTarget, band.width)
+                        Layout.fillWidth: true
+                        Layout.preferredWidth: 0
+                        Layout.maximumWidth: Theme.touchTarget
                         Keys.onLeftPressed: event => page.stepBand(band.index, -1, event)
                         Keys.onRightPressed: event => page.stepBand(band.index, 1, event)
                     }
+                    // "60 Hz" on two lines where the column is narrow.
                     Label {
                         text: band.label
                         color: Theme.text
                         font.pixelSize: Theme.smallFont
-                        fontSizeMode: Text.HorizontalFit
-                        minimumPixelSize: 7
+                        wrapMode: Text.WordWrap
+                        maximumLineCount: 2
                         horizontalAlignment: Text.AlignHCenter
+                        verticalAlignment: Text.AlignTop
                         Layout.fillWidth: true
+                        Layout.preferredWidth: 0
+                        // Room for both lines, whatever the width.
+                        Layout.preferredHeight: 2 * page.bandLineHeight
                         Accessible.ignored: true
                     }
                 }

@@ -274,6 +274,9 @@ Page {
             objectName: "sortReverse"
             text: qsTrId("Reverse order")
             palette.windowText: Theme.text
+            // The style's groove: orange when on.
+            palette.dark: Theme.accent
+            palette.midlight: Theme.raised
             Accessible.name: qsTrId("Reverse order")
             Layout.fillWidth: true
             Layout.preferredHeight: Theme.touchTarget
@@ -291,6 +294,8 @@ Page {
     footer: Bar {
         RowLayout {
             anchors.fill: parent
+            // Six buttons on the narrowest window.
+            spacing: 0
             BarButton {
                 objectName: "empty"
                 image: "Empty.png"
