@@ -1129,5 +1129,113 @@ Tippen Sie auf „Hilfe“, um zu erfahren, wie das geht.</translation>
         <source></source>
         <translation>1 Minute</translation>
     </message>
+    <message id="Use as subtitles">
+        <source></source>
+        <translation>Als Untertitel verwenden</translation>
+    </message>
+    <message id="Subtitles added: %@">
+        <source></source>
+        <translation>Untertitel hinzugefügt: %@</translation>
+    </message>
+    <message id="Equalizer">
+        <source></source>
+        <translation>Equalizer</translation>
+    </message>
+    <message id="%1 dB">
+        <source></source>
+        <translation>%1 dB</translation>
+    </message>
+    <message id="This VLC does not tell of an equalizer.">
+        <source></source>
+        <translation>Dieses VLC meldet keinen Equalizer.</translation>
+    </message>
+    <message id="Preamp">
+        <source></source>
+        <translation>Vorverstärkung</translation>
+    </message>
+    <message id="Presets">
+        <source></source>
+        <translation>Voreinstellungen</translation>
+    </message>
+    <message id="Pause all">
+        <source></source>
+        <translation>Alle pausieren</translation>
+    </message>
+    <message id="Open address...">
+        <source></source>
+        <translation>Adresse öffnen …</translation>
+    </message>
+    <message id="Add to playlist">
+        <source></source>
+        <translation>Zur Wiedergabeliste hinzufügen</translation>
+    </message>
+    <message id="Address">
+        <source></source>
+        <translation>Adresse</translation>
+    </message>
+    <message id="Sort the playlist">
+        <source></source>
+        <translation>Wiedergabeliste sortieren</translation>
+    </message>
+    <message id="By title">
+        <source></source>
+        <translation>Nach Titel</translation>
+    </message>
+    <message id="By artist">
+        <source></source>
+        <translation>Nach Interpret</translation>
+    </message>
+    <message id="By album">
+        <source></source>
+        <translation>Nach Album</translation>
+    </message>
+    <message id="By duration">
+        <source></source>
+        <translation>Nach Dauer</translation>
+    </message>
+    <message id="In random order">
+        <source></source>
+        <translation>In zufälliger Reihenfolge</translation>
+    </message>
+    <message id="Reverse order">
+        <source></source>
+        <translation>Umgekehrte Reihenfolge</translation>
+    </message>
+    <message id="Sort">
+        <source></source>
+        <translation>Sortieren</translation>
+    </message>
+    <message id="Enter the address of a stream, such as https:// and the rest of it.">
+        <source></source>
+        <translation>Geben Sie die Adresse eines Streams ein, etwa https:// und den Rest.</translation>
+    </message>
+    <message id="The address is too long: at most %d characters.">
+        <source></source>
+        <translation>Die Adresse ist zu lang: höchstens %d Zeichen.</translation>
+    </message>
+    <message id="An address has no spaces (a space in a name is written %20).">
+        <source></source>
+        <translation>Eine Adresse enthält keine Leerzeichen (ein Leerzeichen in einem Namen schreibt man %20).</translation>
+    </message>
+    <message id="The address holds a line break, a tab or another invisible character.">
+        <source></source>
+        <translation>Die Adresse enthält einen Zeilenumbruch, einen Tabulator oder ein anderes unsichtbares Zeichen.</translation>
+    </message>
+    <message id="The address must begin with its kind, such as http:// or rtsp://.">
+        <source></source>
+        <translation>Die Adresse muss mit ihrer Art beginnen, etwa http:// oder rtsp://.</translation>
+    </message>
+    <message id="VLC cannot be sent &quot;%@&quot; addresses from here; it takes %@.">
+        <source></source>
+        <translation>Von hier aus lassen sich VLC keine „%@“-Adressen senden; es nimmt %@.</translation>
+    </message>
+    <message id="The address names no computer after its kind, such as example.com in http://example.com/.">
+        <source></source>
+        <translation>Die Adresse nennt nach ihrer Art keinen Computer, etwa example.com in http://example.com/.</translation>
+    </message>
+    <message id="This is not an address VLC can open.">
+        <source></source>
+        <translation>Das ist keine Adresse, die VLC öffnen kann.</translation>
+    </message>
 </context>
 </TS>

@@ -1129,5 +1129,113 @@ Touchez « Aide » pour savoir comment faire.</translation>
         <source></source>
         <translation>1 minute</translation>
     </message>
+    <message id="Use as subtitles">
+        <source></source>
+        <translation>Utiliser comme sous-titres</translation>
+    </message>
+    <message id="Subtitles added: %@">
+        <source></source>
+        <translation>Sous-titres ajoutés : %@</translation>
+    </message>
+    <message id="Equalizer">
+        <source></source>
+        <translation>Égaliseur</translation>
+    </message>
+    <message id="%1 dB">
+        <source></source>
+        <translation>%1 dB</translation>
+    </message>
+    <message id="This VLC does not tell of an equalizer.">
+        <source></source>
+        <translation>Ce VLC ne signale aucun égaliseur.</translation>
+    </message>
+    <message id="Preamp">
+        <source></source>
+        <translation>Préampli</translation>
+    </message>
+    <message id="Presets">
+        <source></source>
+        <translation>Préréglages</translation>
+    </message>
+    <message id="Pause all">
+        <source></source>
+        <translation>Tout en pause</translation>
+    </message>
+    <message id="Open address...">
+        <source></source>
+        <translation>Ouvrir une adresse…</translation>
+    </message>
+    <message id="Add to playlist">
+        <source></source>
+        <translation>Ajouter à la liste de lecture</translation>
+    </message>
+    <message id="Address">
+        <source></source>
+        <translation>Adresse</translation>
+    </message>
+    <message id="Sort the playlist">
+        <source></source>
+        <translation>Trier la liste de lecture</translation>
+    </message>
+    <message id="By title">
+        <source></source>
+        <translation>Par titre</translation>
+    </message>
+    <message id="By artist">
+        <source></source>
+        <translation>Par artiste</translation>
+    </message>
+    <message id="By album">
+        <source></source>
+        <translation>Par album</translation>
+    </message>
+    <message id="By duration">
+        <source></source>
+        <translation>Par durée</translation>
+    </message>
+    <message id="In random order">
+        <source></source>
+        <translation>Dans un ordre aléatoire</translation>
+    </message>
+    <message id="Reverse order">
+        <source></source>
+        <translation>Ordre inverse</translation>
+    </message>
+    <message id="Sort">
+        <source></source>
+        <translation>Trier</translation>
+    </message>
+    <message id="Enter the address of a stream, such as https:// and the rest of it.">
+        <source></source>
+        <translation>Saisissez l’adresse d’un flux, comme https:// suivi du reste.</translation>
+    </message>
+    <message id="The address is too long: at most %d characters.">
+        <source></source>
+        <translation>L’adresse est trop longue : %d caractères au plus.</translation>
+    </message>
+    <message id="An address has no spaces (a space in a name is written %20).">
+        <source></source>
+        <translation>Une adresse ne contient pas d’espace (une espace dans un nom s’écrit %20).</translation>
+    </message>
+    <message id="The address holds a line break, a tab or another invisible character.">
+        <source></source>
+        <translation>L’adresse contient un saut de ligne, une tabulation ou un autre caractère invisible.</translation>
+    </message>
+    <message id="The address must begin with its kind, such as http:// or rtsp://.">
+        <source></source>
+        <translation>L’adresse doit commencer par son type, comme http:// ou rtsp://.</translation>
+    </message>
+    <message id="VLC cannot be sent &quot;%@&quot; addresses from here; it takes %@.">
+        <source></source>
+        <translation>On ne peut pas envoyer d’adresses « %@ » à VLC d’ici ; il accepte %@.</translation>
+    </message>
+    <message id="The address names no computer after its kind, such as example.com in http://example.com/.">
+        <source></source>
+        <translation>L’adresse ne nomme aucun ordinateur après son type, comme example.com dans http://example.com/.</translation>
+    </message>
+    <message id="This is not an address VLC can open.">
+        <source></source>
+        <translation>Ce n’est pas une adresse que VLC peut ouvrir.</translation>
+    </message>
 </context>
 </TS>

@@ -53,6 +53,7 @@ AdvancedControlsModel::AdvancedControlsModel(Kind kind, const AppContext& contex
         add(AudioDelayRow, L10N_NOOP("Audio & Delay Settings"));
         add(AspectRatioRow, L10N_NOOP("Aspect Ratio"));
         add(SpeedRow, L10N_NOOP("Speed"));
+        add(EqualizerRow, L10N_NOOP("Equalizer"));
     } else {
         structure.addSection(QString());
         add(DvdNavigationRow, L10N_NOOP("DVD Navigation"));
@@ -109,6 +110,7 @@ void AdvancedControlsModel::activate(int row)
     case AudioDelayRow: navigator.showAudioDelay(); break;
     case AspectRatioRow: navigator.showAspectRatio(); break;
     case SpeedRow: navigator.showSpeed(); break;
+    case EqualizerRow: navigator.showEqualizer(); break;
     default: break;
     }
 }

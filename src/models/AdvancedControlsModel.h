@@ -34,6 +34,7 @@ public:
         AudioVideoTrackRow,
         AudioDelayRow,
         SpeedRow,
+        EqualizerRow,
     };
     enum ExtraRole {
         MoreRole = Qt::UserRole + 50, // the row leads to another screen

@@ -42,6 +42,7 @@ public:
     virtual void showAudioDelay() { }
     virtual void showAspectRatio() { }
     virtual void showSpeed() { }
+    virtual void showEqualizer() { }
 
     // --- Settings, skins, news, help --------------------------------------------
     virtual void showSettings() { }

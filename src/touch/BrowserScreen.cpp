@@ -126,8 +126,19 @@ void BrowserScreen::open(int row)
     }
     if (index.data(FolderModel::FileTypeRole).toString() == u"directory")
         m_folder->open(row);
+    else if (index.data(FolderModel::SubtitlesOfferedRole).toBool())
+        useAsSubtitles(row);
     else
         play(row);
+}
+
+void BrowserScreen::useAsSubtitles(int row)
+{
+    if (!m_folder || !m_folder->useAsSubtitles(row))
+        return;
+    m_added = fmt(localizedString("Subtitles added: %@"), m_folder->index(row).data(FolderModel::NameRole).toString());
+    m_addedTimer.start();
+    emit noticesChanged();
 }
 
 void BrowserScreen::play(int row)

@@ -47,6 +47,9 @@ public:
     Q_INVOKABLE void open(int row);
     // A row's play (or add) button.
     Q_INVOKABLE void play(int row);
+    // A subtitle file's row, while something plays: its subtitles join
+    // what plays, and the notice says so.
+    Q_INVOKABLE void useAsSubtitles(int row);
     Q_INVOKABLE void up();
     Q_INVOKABLE void home();
     Q_INVOKABLE void openDrives();

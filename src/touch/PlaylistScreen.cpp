@@ -27,6 +27,7 @@ void PlaylistScreen::remotesSet(TouchRemotes* previous)
     emit currentRowChanged();
     emit canRemoveItemsChanged();
     emit modesChanged();
+    emit canSortChanged();
 }
 
 void PlaylistScreen::wire(RemoteSession& session)
@@ -39,6 +40,7 @@ void PlaylistScreen::wire(RemoteSession& session)
     // The title of the item that plays may change with the item staying.
     connect(playlist, &PlaylistModel::dataChanged, this, &PlaylistScreen::currentRowChanged);
     connect(playlist, &PlaylistModel::canRemoveItemsChanged, this, &PlaylistScreen::canRemoveItemsChanged);
+    connect(playlist, &PlaylistModel::canSortChanged, this, &PlaylistScreen::canSortChanged);
     for (auto signal : { &RemoteSession::loopChanged, &RemoteSession::repeatChanged, &RemoteSession::randomChanged })
         connect(&session, signal, this, &PlaylistScreen::modesChanged);
 }
@@ -121,6 +123,17 @@ bool PlaylistScreen::isRepeating() const
 bool PlaylistScreen::isRandom() const
 {
     return remotes() && remotes()->session().isRandom();
+}
+
+bool PlaylistScreen::canSort() const
+{
+    return remotes() && remotes()->session().playlist()->canSort();
+}
+
+void PlaylistScreen::sortBy(int key, bool reverse)
+{
+    if (m_search)
+        m_search->sortBy(key, reverse);
 }
 
 void PlaylistScreen::play(int row)

@@ -24,6 +24,8 @@ class PlaylistScreen : public TouchListScreen {
     Q_PROPERTY(bool loop READ isLooping NOTIFY modesChanged)
     Q_PROPERTY(bool repeat READ isRepeating NOTIFY modesChanged)
     Q_PROPERTY(bool random READ isRandom NOTIFY modesChanged)
+    // VLC sorts the playlist when asked (not the oldest interface).
+    Q_PROPERTY(bool canSort READ canSort NOTIFY canSortChanged)
 public:
     static constexpr int playlistIntervalMs = PlaylistSearchModel::pollIntervalMs;
 
@@ -39,6 +41,7 @@ public:
     bool isLooping() const;
     bool isRepeating() const;
     bool isRandom() const;
+    bool canSort() const;
 
     Q_INVOKABLE void play(int row);
     Q_INVOKABLE void remove(int row);
@@ -48,6 +51,9 @@ public:
     Q_INVOKABLE void toggleRepeat();
     Q_INVOKABLE void toggleRandom();
     Q_INVOKABLE void fullScreen();
+    // VLC sorts the playlist by a PlaylistModel::SortKey; the item that
+    // plays comes into view in the sorted list (currentToShow).
+    Q_INVOKABLE void sortBy(int key, bool reverse);
     // The page came into view, and the user moved the list: when the item
     // that plays is brought into view (currentToShow).
     Q_INVOKABLE void showCurrentOnNextList();
@@ -59,6 +65,7 @@ signals:
     void currentRowChanged();
     void canRemoveItemsChanged();
     void modesChanged();
+    void canSortChanged();
 
 protected:
     void remotesSet(TouchRemotes* previous) override;

@@ -5,6 +5,7 @@
 #include "models/AspectRatioModel.h"
 #include "models/AudioDelayKnob.h"
 #include "models/ChapterTitleModel.h"
+#include "models/EqualizerModel.h"
 #include "models/MoreActions.h"
 #include "models/RemoteSession.h"
 #include "models/SpeedKnob.h"
@@ -31,10 +32,12 @@ TouchAdvanced::TouchAdvanced(const AppContext& context, RemoteSession& session, 
                                 QString(), this))
     , m_speed(new SpeedKnob(session, context.clock, this))
     , m_delay(new AudioDelayKnob(session, this))
+    , m_equalizer(new EqualizerModel(this))
 {
     followRemote();
     connect(&session, &RemoteSession::remoteChanged, this, &TouchAdvanced::followRemote);
     connect(m_chapterModel, &ChapterTitleModel::activeChanged, this, &TouchAdvanced::chaptersActiveChanged);
+    connect(m_equalizer, &EqualizerModel::activeChanged, this, &TouchAdvanced::equalizerActiveChanged);
     connect(m_speed, &SpeedKnob::changed, this, &TouchAdvanced::speedChanged);
     connect(m_delay, &AudioDelayKnob::changed, this, &TouchAdvanced::delayChanged);
 }
@@ -48,6 +51,7 @@ void TouchAdvanced::followRemote()
     m_subtitleModel->setRemote(remote);
     m_ratioModel->setRemote(remote);
     m_chapterModel->setRemote(remote);
+    m_equalizer->setRemote(remote);
 }
 
 QString TouchAdvanced::moreTitle() const
@@ -93,6 +97,16 @@ bool TouchAdvanced::chaptersActive() const
 void TouchAdvanced::setChaptersActive(bool active)
 {
     m_chapterModel->setActive(active);
+}
+
+bool TouchAdvanced::equalizerActive() const
+{
+    return m_equalizer->isActive();
+}
+
+void TouchAdvanced::setEqualizerActive(bool active)
+{
+    m_equalizer->setActive(active);
 }
 
 void TouchAdvanced::refreshStatus()

@@ -11,19 +11,22 @@ class AspectRatioModel;
 class AudioDelayKnob;
 class ChapterTitleModel;
 class ChoiceRows;
+class EqualizerModel;
 class RemoteSession;
 class SpeedKnob;
 class TrackModel;
 
 // The advanced controls of the session's remote for the touch pages: the
 // "More..." choices, both menus, the player's lists (tracks, aspect ratios,
-// titles and chapters), the speed and audio-delay knobs and the DVD keys.
+// titles and chapters), the speed and audio-delay knobs, the equalizer and
+// the DVD keys.
 // The lists follow the session's remote.
 class TouchAdvanced : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("The advanced controls are made by the program")
     Q_MOC_INCLUDE("touch/ChoiceRows.h")
+    Q_MOC_INCLUDE("models/EqualizerModel.h")
     Q_PROPERTY(QString moreTitle READ moreTitle CONSTANT)
     Q_PROPERTY(QStringList moreButtons READ moreButtons CONSTANT)
     // AdvancedControlsModels: the key commands, and the screens.
@@ -38,6 +41,9 @@ class TouchAdvanced : public QObject {
     Q_PROPERTY(QString speedText READ speedText NOTIFY speedChanged)
     Q_PROPERTY(double delayValue READ delayValue NOTIFY delayChanged)
     Q_PROPERTY(QString delayText READ delayText NOTIFY delayChanged)
+    Q_PROPERTY(EqualizerModel* equalizer READ equalizer CONSTANT)
+    // While the equalizer's page shows, VLC is asked every second.
+    Q_PROPERTY(bool equalizerActive READ equalizerActive WRITE setEqualizerActive NOTIFY equalizerActiveChanged)
 public:
     TouchAdvanced(const AppContext& context, RemoteSession& session, QObject* parent = nullptr);
     ~TouchAdvanced() override;
@@ -82,6 +88,10 @@ public:
     Q_INVOKABLE void delayZero();
     Q_INVOKABLE void delayAddOne();
 
+    EqualizerModel* equalizer() const { return m_equalizer; }
+    bool equalizerActive() const;
+    void setEqualizerActive(bool active);
+
     // DVD navigation.
     Q_INVOKABLE void dvdUp();
     Q_INVOKABLE void dvdDown();
@@ -92,6 +102,7 @@ public:
 
 signals:
     void chaptersActiveChanged();
+    void equalizerActiveChanged();
     void speedChanged();
     void delayChanged();
 
@@ -112,4 +123,5 @@ private:
     ChoiceRows* m_chapters;               // child
     SpeedKnob* m_speed;                   // child
     AudioDelayKnob* m_delay;              // child
+    EqualizerModel* m_equalizer;          // child
 };

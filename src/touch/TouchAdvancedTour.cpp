@@ -1,7 +1,9 @@
 #include "touch/TouchAdvancedTour.h"
 
+#include "models/EqualizerModel.h"
 #include "models/Navigator.h"
 #include "models/RemoteSession.h"
+#include "touch/TouchAdvanced.h"
 #include "touch/TouchRemotes.h"
 #include "touch/TouchScreenshotTour.h"
 
@@ -51,4 +53,13 @@ void addTouchAdvancedSteps(TouchScreenshotTour& tour, QQuickWindow* window, Touc
     tour.addStep(QStringLiteral("speed-small"), [window] { window->resize(320, 568); }, 900);
     show("audio-delay", { lua, &Navigator::showAudioDelay }, 1200);
     show("dvd", { lua, &Navigator::showDvdNavigation }, 900);
+    show("equalizer", { lua, &Navigator::showEqualizer }, 1500);
+    // On, with VLC's presets listed and a preset's gains; then the smallest window.
+    tour.addStep(QStringLiteral("equalizer-on"), [&remotes] {
+        EqualizerModel* equalizer = remotes.advanced()->equalizer();
+        equalizer->setEnabled(true);
+        equalizer->setGain(0, 6);
+        equalizer->setGain(9, -4.5);
+    }, 2000);
+    tour.addStep(QStringLiteral("equalizer-small"), [window] { window->resize(320, 568); }, 900);
 }

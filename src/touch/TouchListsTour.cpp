@@ -72,6 +72,16 @@ void addTouchListsSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRe
                 return;
             }
     }, 600);
+    // A subtitle file given to what plays, where the folder has one.
+    tour.addStep(QStringLiteral("browse-subtitles"), [window] {
+        auto* browser = window->findChild<BrowserScreen*>();
+        const QAbstractItemModel* rows = browser ? browser->rows() : nullptr;
+        for (int row = 0; rows && row < rows->rowCount(); ++row)
+            if (rows->index(row, 0).data(FolderModel::SubtitlesOfferedRole).toBool()) {
+                browser->useAsSubtitles(row);
+                return;
+            }
+    }, 600);
     // The largest text on the smallest screen: rows grow, names give way.
     tour.addStep(QStringLiteral("browse-large-text"), [window, &remotes] {
         window->resize(smallest);
@@ -108,9 +118,23 @@ void addTouchListsSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRe
         if (auto* field = window->findChild<QQuickItem*>(QStringLiteral("searchField")))
             field->setProperty("text", QString());
     }, 800);
+    tour.addStep(QStringLiteral("playlist-sort"), [window] {
+        if (auto* sheet = window->findChild<QObject*>(QStringLiteral("sortSheet")))
+            QMetaObject::invokeMethod(sheet, "open");
+    }, 800);
+    // An address VLC is not sent: the sheet says why.
+    tour.addStep(QStringLiteral("open-address"), [window] {
+        if (auto* sheet = window->findChild<QObject*>(QStringLiteral("sortSheet")))
+            QMetaObject::invokeMethod(sheet, "close");
+        if (auto* sheet = window->findChild<QObject*>(QStringLiteral("openAddressSheet")))
+            QMetaObject::invokeMethod(sheet, "ask", Q_ARG(QString, QStringLiteral("file:///home/film.mkv")));
+    }, 800);
+    tour.addStep(QStringLiteral("open-address-small"), [window] { window->resize(smallest); }, 800);
     // Back on the remote screen for the first time since it was set up, it
     // shows What's New once.
     tour.addStep(QStringLiteral("whats-new-once"), [window, &remotes] {
+        if (auto* sheet = window->findChild<QObject*>(QStringLiteral("openAddressSheet")))
+            QMetaObject::invokeMethod(sheet, "close");
         window->resize(portrait);
         remotes.defaults().removeObject(PreferenceKeys::usersWhatsNewVersion);
         remotes.navigator().goBack();

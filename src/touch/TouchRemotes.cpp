@@ -25,6 +25,7 @@
 #include "touch/TouchSetup.h"
 #include "touch/TouchSkins.h"
 #include "desktop/MailComposer.h"
+#include "models/OpenAddressModel.h"
 #include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
 
@@ -52,6 +53,7 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
     , m_setup(new TouchSetup(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
     , m_browserTextSize(new ListTextSize(this))
     , m_playlistTextSize(new ListTextSize(this))
+    , m_openAddress(new OpenAddressModel(this))
     , m_defaults(defaults)
     , m_alerts(alerts)
 {
@@ -73,6 +75,7 @@ TouchRemotes::TouchRemotes(QNetworkAccessManager* network, UserDefaults& default
         if (m_session->isActive() && m_session->connection() == RemoteSession::Connection::Connected)
             m_setup->instructions().setHaveSetupSuccesfully();
     });
+    connect(m_session, &RemoteSession::remoteChanged, this, [this] { m_openAddress->setRemote(m_session->remote()); });
     // A help page's link to the setup helper.
     connect(m_help, &TouchHelp::setupWanted, this, &TouchRemotes::showSetupInstructions);
 }
@@ -362,6 +365,16 @@ bool TouchRemotes::removeSaved(int row)
     return m_model->removeSaved(row);
 }
 
+void TouchRemotes::playPause(int row)
+{
+    m_model->playPause(row);
+}
+
+void TouchRemotes::pauseAll()
+{
+    m_model->pauseAll();
+}
+
 bool TouchRemotes::moveSaved(int from, int to)
 {
     return m_model->moveSaved(from, to);
@@ -472,6 +485,11 @@ void TouchRemotes::showAspectRatio()
 void TouchRemotes::showSpeed()
 {
     emit pageWanted(QStringLiteral("speed"));
+}
+
+void TouchRemotes::showEqualizer()
+{
+    emit pageWanted(QStringLiteral("equalizer"));
 }
 
 void TouchRemotes::openExternalUrl(const QUrl& url)

@@ -14,6 +14,7 @@
 
 class FoundComputersModel;
 class ListTextSize;
+class OpenAddressModel;
 class QNetworkAccessManager;
 class RemotesDiscovery;
 class RemotesListModel;
@@ -52,6 +53,7 @@ class TouchRemotes : public QObject, private Navigator {
     Q_MOC_INCLUDE("touch/TouchHelp.h")
     Q_MOC_INCLUDE("touch/TouchNews.h")
     Q_MOC_INCLUDE("touch/TouchSetup.h")
+    Q_MOC_INCLUDE("models/OpenAddressModel.h")
     // The remotes list's rows (a RemotesListModel): the computers and the
     // fixed rows, in their sections.
     Q_PROPERTY(QObject* list READ list CONSTANT)
@@ -68,6 +70,8 @@ class TouchRemotes : public QObject, private Navigator {
     Q_PROPERTY(TouchHelp* help READ help CONSTANT)
     Q_PROPERTY(TouchNews* news READ news CONSTANT)
     Q_PROPERTY(TouchSetup* setup READ setup CONSTANT)
+    // "Open address..." and a link dropped on the window, for the session's remote.
+    Q_PROPERTY(OpenAddressModel* openAddress READ openAddress CONSTANT)
 public:
     // network, defaults and alerts: not owned, they outlive this.
     TouchRemotes(QNetworkAccessManager* network, UserDefaults& defaults, AlertPresenter& alerts,
@@ -122,6 +126,10 @@ public:
     // Editing the saved rows of the list (see RemotesModel).
     Q_INVOKABLE bool removeSaved(int row);
     Q_INVOKABLE bool moveSaved(int from, int to);
+    // A computer's player at a glance, from its row in RemotesModel: it
+    // pauses or plays again; and every one that plays pauses.
+    Q_INVOKABLE void playPause(int row);
+    Q_INVOKABLE void pauseAll();
     int savedCount() const;
     TouchSettings* settings() const { return m_settings; }
     TouchAdvanced* advanced() const { return m_advanced; }
@@ -129,6 +137,7 @@ public:
     TouchHelp* help() const { return m_help; }
     TouchNews* news() const { return m_news; }
     TouchSetup* setup() const { return m_setup; }
+    OpenAddressModel* openAddress() const { return m_openAddress; }
     // The news, from the bars of the remotes list and the remote screen.
     Q_INVOKABLE void openNews() { showNews(); }
     // The settings, setup and help screens, from the list's bar.
@@ -190,6 +199,7 @@ private:
     void showAudioDelay() override;
     void showAspectRatio() override;
     void showSpeed() override;
+    void showEqualizer() override;
     void openExternalUrl(const QUrl& url) override;
 
     void showSkins() override;
@@ -209,7 +219,7 @@ signals:
     // "setup", and the
     // advanced controls by their pictures' names ("menu-lua", "menu-plain",
     // "dvd", "chapters", "audio-video-tracks", "subtitle-tracks",
-    // "audio-delay", "aspect-ratio", "speed").
+    // "audio-delay", "aspect-ratio", "speed", "equalizer").
     void pageWanted(const QString& page);
     // The same for a screen that the stack holds once at most, as
     // playerlink's help viewer and setup screen: the window goes back to it
@@ -236,6 +246,7 @@ private:
     TouchSetup* m_setup;              // child
     ListTextSize* m_browserTextSize;  // child
     ListTextSize* m_playlistTextSize; // child
+    OpenAddressModel* m_openAddress;  // child
     std::shared_ptr<VLCController> m_configRemote;
     std::function<void(const std::shared_ptr<VLCController>&)> m_foundChosen;
     UserDefaults& m_defaults;

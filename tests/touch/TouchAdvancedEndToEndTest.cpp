@@ -146,7 +146,7 @@ TEST_F(TouchAdvancedAgainstRealVlc, MoreOpensTheMenuWhoseScreensTakeATrackASpeed
     ASSERT_TRUE(w.item(QStringLiteral("menuLuaPage")));
     EXPECT_EQ(named(w, QAccessible::ListItem),
               (QStringList { "DVD Navigation", "Chapter & Title", "Subtitles", "Audio & Video Track",
-                             "Audio & Delay Settings", "Aspect Ratio", "Speed" }));
+                             "Audio & Delay Settings", "Aspect Ratio", "Speed", "Equalizer" }));
     EXPECT_GE(w.item(QStringLiteral("menu-Speed"))->height(), 48);
 
     // The French audio track, chosen by a tap, is what VLC decodes.
@@ -226,6 +226,60 @@ TEST_F(TouchAdvancedAgainstRealVlc, MoreOpensTheMenuWhoseScreensTakeATrackASpeed
                              "Slower", "Audio Delay Up", "Audio Delay Down", "Subtitle Delay Up", "Subtitle Delay Down" }));
     EXPECT_FALSE(named(w, QAccessible::Button).contains(QString())) << "every button has a name";
 
+    EXPECT_FALSE(vlc->crashed());
+}
+
+// The equalizer's page, from the menu: its switch turns VLC's equalizer
+// on, a band dragged to the top and one moved by the arrow keys reach VLC,
+// and assistive technology reads each band by its frequency and gain.
+TEST_F(TouchAdvancedAgainstRealVlc, TheEqualizerTurnsOnAndABandDraggedOrMovedByTheKeysReachesVlc)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    TouchWindow w(true, [&](TouchRemotes& remotes) { remotes.connectTo(vlc->hostAddress(), vlc->password()); });
+    ASSERT_TRUE(waitUntil([&] { return w.remotes.session().isPlaying(); }, 10000)) << "VLC said: " << vlc->log().toStdString();
+    auto equalizer = [&] { return status().equalizer.value_or(PlayerStatus::Equalizer {}); };
+    ASSERT_FALSE(equalizer().enabled);
+    tap(w, QStringLiteral("openMore"));
+    tap(w, QStringLiteral("more-0"));
+    ASSERT_TRUE(settled(w, 3));
+    tap(w, QStringLiteral("menu-Equalizer"));
+    ASSERT_TRUE(settled(w, 4));
+    tap(w, QStringLiteral("equalizerSwitch"));
+    ASSERT_TRUE(observer->waitFor([&] { return equalizer().enabled; }));
+    EXPECT_TRUE(shows(w, QStringLiteral("preset-Full bass"))) << "VLC's presets are listed once it is on";
+
+    // 60 Hz dragged from the middle to the top: VLC's highest gain.
+    QQuickItem* low = w.item(QStringLiteral("band-0"));
+    ASSERT_TRUE(low);
+    const QPoint middle = w.centreOf(low);
+    const int top = int(low->mapToScene(QPointF(0, 0)).y());
+    QTest::mousePress(w.window, Qt::LeftButton, {}, middle);
+    for (int y = middle.y(); y > top; y -= 10) {
+        QTest::qWait(30);
+        QTest::mouseMove(w.window, QPoint(middle.x(), y));
+    }
+    QTest::mouseRelease(w.window, Qt::LeftButton, {}, QPoint(middle.x(), top));
+    EXPECT_TRUE(observer->waitFor([&] { return equalizer().bands[0].value_or(0) >= 19.9; }))
+        << "60 Hz at " << equalizer().bands[0].value_or(0);
+
+    // The keys, from the band the drag left them on: Right three times to
+    // 600 Hz, Up twice; the bands passed over keep their gains.
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(w.window, Qt::Key_Right);
+    QTest::keyClick(w.window, Qt::Key_Up);
+    QTest::keyClick(w.window, Qt::Key_Up);
+    QQuickItem* keyed = w.item(QStringLiteral("band-3"));
+    ASSERT_TRUE(keyed);
+    EXPECT_TRUE(keyed->hasActiveFocus());
+    QAccessibleInterface* band = QAccessible::queryAccessibleInterface(keyed);
+    ASSERT_TRUE(band && band->valueInterface());
+    EXPECT_EQ(band->text(QAccessible::Name), u"600 Hz");
+    EXPECT_EQ(band->valueInterface()->currentValue().toDouble(), 2.0);
+    EXPECT_EQ(band->valueInterface()->minimumValue().toDouble(), -20.0);
+    EXPECT_EQ(band->valueInterface()->maximumValue().toDouble(), 20.0);
+    for (const char* passed : { "band-1", "band-2" })
+        EXPECT_EQ(w.item(QString::fromLatin1(passed))->property("value").toDouble(), 0.0) << passed;
     EXPECT_FALSE(vlc->crashed());
 }
 

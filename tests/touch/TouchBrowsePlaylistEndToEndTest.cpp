@@ -4,6 +4,7 @@
 
 #include "LiveRemote.h"
 #include "RealVlcTest.h"
+#include "SampleMedia.h"
 #include "TestSupport.h"
 #include "TouchWindow.h"
 #include "core/PreferenceKeys.h"
@@ -12,13 +13,17 @@
 #include "vlc/VLCController.h"
 
 #include <QAccessible>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QStyleHints>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 class TouchListsAgainstRealVlc : public RealVlcTest {
@@ -327,6 +332,106 @@ TEST_F(TouchListsAgainstRealVlc, ThePlaylistMarksWhatPlaysPlaysARowFindsAndRemov
     EXPECT_TRUE(vlcSays.waitFor([&] { return vlcSays->state().itemsInPlaylist() == 0; }));
     EXPECT_TRUE(shows(w, QStringLiteral("playlistEmpty")));
     leave(w);
+}
+
+// The playlist's bar sorts it in VLC, and opens an address: one VLC is
+// not sent says why and sends nothing, one it takes is added to its playlist.
+TEST_F(TouchListsAgainstRealVlc, ThePlaylistsBarSortsItAndOpensAnAddress)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    std::unique_ptr<TouchWindow> window = openRemote();
+    TouchWindow& w = *window;
+    // Known to be VLC's Lua interface, as the remote chosen in the list is.
+    VLCController& remote = *w.remotes.session().remote();
+    remote.searchForPlayerLink();
+    ASSERT_TRUE(waitUntil([&] { return remote.luaMode(); }, 5000));
+    w.remotes.session().openPlaylist();
+    ASSERT_TRUE(settled(w, 2));
+    ASSERT_TRUE(shows(w, QStringLiteral("item-delta.wav")));
+    LiveRemote vlcSays(vlc->hostAddress(), vlc->password());
+    auto titles = [&] {
+        QStringList names;
+        for (const PlaylistItem& item : vlcSays->state().playlist().items())
+            names << vlcSays->state().titleOf(item);
+        return names;
+    };
+    ASSERT_TRUE(vlcSays.refreshPlaylist());
+    QStringList descending = titles();
+    std::sort(descending.begin(), descending.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) > 0; });
+    ASSERT_NE(titles(), descending);
+
+    // By title, reversed: the switch, then the key.
+    ASSERT_TRUE(shows(w, QStringLiteral("sort")));
+    w.click(w.item(QStringLiteral("sort")));
+    ASSERT_TRUE(shows(w, QStringLiteral("sort-0"), 2000));
+    QTest::qWait(300); // the sheet lays out and opens
+    w.click(w.item(QStringLiteral("sortReverse")));
+    w.click(w.item(QStringLiteral("sort-0")));
+    EXPECT_TRUE(vlcSays.waitFor([&] { return titles() == descending; })) << titles().join(u'|').toStdString();
+
+    // "Open address...": a refused address says why; Play sends nothing.
+    w.click(w.item(QStringLiteral("openAddress")));
+    ASSERT_TRUE(shows(w, QStringLiteral("openAddressField"), 2000));
+    QTest::qWait(300);
+    const int before = vlcSays->state().itemsInPlaylist();
+    for (char c : std::string("file:///etc/passwd"))
+        QTest::keyClick(w.window, c);
+    ASSERT_TRUE(shows(w, QStringLiteral("openAddressProblem"), 2000));
+    EXPECT_TRUE(w.item(QStringLiteral("openAddressProblem"))->property("text").toString().contains(u"\"file\""));
+    w.click(w.item(QStringLiteral("openAddressPlay")));
+    EXPECT_TRUE(w.item(QStringLiteral("openAddressField"))) << "the sheet stays while the address cannot go";
+    w.click(w.item(QStringLiteral("openAddressField")));
+    QTest::keyClick(w.window, Qt::Key_A, Qt::ControlModifier);
+    for (char c : std::string("http://127.0.0.1:9/stream.mp3"))
+        QTest::keyClick(w.window, c);
+    EXPECT_FALSE(w.item(QStringLiteral("openAddressProblem")));
+    w.click(w.item(QStringLiteral("openAddressAdd")));
+    EXPECT_TRUE(waitUntil([&] { return !w.item(QStringLiteral("openAddressField")); }, 2000));
+    EXPECT_TRUE(vlcSays.waitFor([&] {
+        const std::vector<PlaylistItem>& items = vlcSays->state().playlist().items();
+        return int(items.size()) == before + 1 && items.back().uriText() == u"http://127.0.0.1:9/stream.mp3";
+    }));
+    leave(w);
+}
+
+// While something plays, a subtitle file's row in the browser gives its
+// subtitles to it: VLC lists a subtitle stream more.
+TEST_F(TouchListsAgainstRealVlc, ASubtitleFileInTheBrowserJoinsWhatPlays)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFile srt(folder.filePath(QStringLiteral("words.srt")));
+    ASSERT_TRUE(srt.open(QIODevice::WriteOnly));
+    srt.write("1\n00:00:00,000 --> 00:00:09,000\nHello\n");
+    srt.close();
+    SampleMedia::makeReadableByAll(folder.path());
+    SampleMedia::makeReadableByAll(srt.fileName());
+    std::unique_ptr<TouchWindow> window = openRemote();
+    TouchWindow& w = *window;
+    LiveRemote vlcSays(vlc->hostAddress(), vlc->password());
+    auto subtitleStreams = [&] {
+        ptrdiff_t n = 0;
+        for (const PlayerStatus::Stream& s : vlcSays->state().playerStatus().streams)
+            n += s.type == u"Subtitle";
+        return n;
+    };
+    ASSERT_TRUE(vlcSays.refreshStatus());
+    const ptrdiff_t before = subtitleStreams();
+    w.remotes.session().remote()->setBrowseDir(folder.path());
+    w.remotes.session().openBrowser();
+    ASSERT_TRUE(settled(w, 2));
+    ASSERT_TRUE(shows(w, QStringLiteral("subtitles-words.srt")));
+    EXPECT_FALSE(w.item(QStringLiteral("play-words.srt")));
+    w.click(w.item(QStringLiteral("subtitles-words.srt")));
+    EXPECT_TRUE(shows(w, QStringLiteral("addedNotice"), 1500));
+    EXPECT_TRUE(vlcSays.waitFor([&] { return subtitleStreams() == before + 1; })) << subtitleStreams();
+    QTest::keyClick(w.window, Qt::Key_Escape);
+    EXPECT_TRUE(settled(w, 1));
+    QTest::qWait(200);
 }
 
 TEST_F(TouchListsAgainstRealVlc, ChapterAndTitleSayWhenWhatPlaysHasNone)

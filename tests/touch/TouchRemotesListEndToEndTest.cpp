@@ -6,6 +6,7 @@
 // waking one.
 
 #include "FakeHttpServer.h"
+#include "LiveRemote.h"
 #include "RealVlcTest.h"
 #include "TestSupport.h"
 #include "TouchWindow.h"
@@ -293,6 +294,41 @@ TEST_F(TouchListAgainstRealVlc, TheSavedDefaultOpensByItselfUntilTheListIsLeft)
     ASSERT_TRUE(waitUntil([&] { return answered.count() > 0; }, 10000));
     QTest::qWait(50);
     EXPECT_EQ(w.depth(), 1) << "back on the list, the default stays put";
+}
+
+// A computer whose VLC answers shows what it plays, and its row's button
+// pauses it and plays it again; the bar's "Pause all" pauses it too.
+TEST_F(TouchListAgainstRealVlc, AComputersRowShowsWhatPlaysAndPausesItAsDoesPauseAll)
+{
+    if (IsSkipped() || HasFatalFailure())
+        return;
+    TouchWindow w(false, [&](TouchRemotes& remotes) {
+        RemoteRecord den = RemoteRecord::forAddress(vlc->hostAddress());
+        den.nickname = QStringLiteral("Den");
+        den.password = vlc->password();
+        remotes.saved().setRecords({ den });
+    });
+    LiveRemote vlcSays(vlc->hostAddress(), vlc->password());
+    ASSERT_TRUE(vlcSays.probe());
+    ASSERT_TRUE(vlcSays.waitFor([&] { return vlcSays->state().isPlaying(); }));
+    const QString nowPlaying = QStringLiteral("nowPlaying-") + vlc->hostAddress();
+    ASSERT_TRUE(waitUntil([&] { return w.item(nowPlaying) != nullptr; }, 10000));
+    const std::optional<int> current = vlcSays->state().currentIndex();
+    EXPECT_EQ(w.item(nowPlaying)->property("text").toString(),
+              current ? vlcSays->state().titleForIndex(*current).value_or(QString()) : QString());
+    QQuickItem* button = w.item(QStringLiteral("playPause-") + vlc->hostAddress());
+    ASSERT_TRUE(button);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), u"Pause");
+
+    w.click(button);
+    EXPECT_TRUE(vlcSays.waitFor([&] { return vlcSays->state().playback() == PlaybackState::Paused; }));
+    EXPECT_TRUE(waitUntil([&] { return QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name) == u"Play"; }, 8000))
+        << "the row follows VLC";
+    w.click(button);
+    EXPECT_TRUE(vlcSays.waitFor([&] { return vlcSays->state().isPlaying(); }));
+    ASSERT_TRUE(waitUntil([&] { return QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name) == u"Pause"; }, 8000));
+    w.click(w.item(QStringLiteral("pauseAllButton")));
+    EXPECT_TRUE(vlcSays.waitFor([&] { return vlcSays->state().playback() == PlaybackState::Paused; }));
 }
 
 // In edit mode the saved computers move, open their configuration and go;

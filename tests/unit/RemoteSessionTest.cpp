@@ -337,7 +337,7 @@ TEST(AdvancedControlsModel, Vlc3GetsTheScreensTheOlderInterfaceTheKeysThatAreSen
                 return row;
         return -1;
     };
-    EXPECT_EQ(screens.rowCount(), 7);
+    EXPECT_EQ(screens.rowCount(), 8);
     EXPECT_EQ(keys.rowCount(), 11);
     s.navigator.shown.clear();
     screens.activate(rowOf(screens, AdvancedControlsModel::SpeedRow));

@@ -6,7 +6,8 @@ import PlayerLink.Touch
 
 // The browse screen: a folder of the computer that runs VLC, the way up
 // first. A folder row opens it; a file row, or a row's button, plays the
-// file or adds it to the playlist, as the mode button says.
+// file or adds it to the playlist, as the mode button says. While something
+// plays, a subtitle file's row gives its subtitles to it instead.
 Page {
     id: page
     objectName: "browserPage"
@@ -100,6 +101,7 @@ Page {
             required property string name
             required property string fileType
             required property bool playable
+            required property bool subtitlesOffered
 
             objectName: "entry-" + row.name
             // Clear of the letter index.
@@ -136,9 +138,19 @@ Page {
                     color: Theme.text
                     Layout.fillWidth: true
                 }
+                PlainButton {
+                    objectName: "subtitles-" + row.name
+                    visible: row.subtitlesOffered
+                    text: qsTrId("Use as subtitles")
+                    font.pixelSize: Theme.detailFont
+                    implicitWidth: implicitContentWidth + leftPadding + rightPadding
+                    Layout.maximumWidth: row.width / 2
+                    Layout.preferredHeight: Theme.touchTarget - Theme.spacing
+                    onClicked: screen.useAsSubtitles(row.index)
+                }
                 BarButton {
                     objectName: "play-" + row.name
-                    visible: row.playable
+                    visible: row.playable && !row.subtitlesOffered
                     image: screen.adds ? "Add.png" : "Play.png"
                     name: screen.adds ? qsTrId("Add") : qsTrId("Play")
                     onClicked: screen.play(row.index)

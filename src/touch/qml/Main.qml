@@ -132,6 +132,16 @@ ApplicationWindow {
                     text: qsTrId("Cancel")
                     onClicked: window.configShown.cancel()
                 }
+                // The remotes list's "Pause all", at the bar's left.
+                BarButton {
+                    id: pauseAll
+                    objectName: "pauseAllButton"
+                    readonly property real shownWidth: visible ? width : 0
+                    visible: editButton.remotesPage !== null && !editButton.remotesPage.editing
+                    text: qsTrId("Pause all")
+                    Layout.preferredHeight: Theme.touchTarget
+                    onClicked: window.remotes.pauseAll()
+                }
                 BarButton {
                     id: back
                     objectName: "backButton"
@@ -156,7 +166,7 @@ ApplicationWindow {
                     spacing: 0
                     Layout.fillWidth: true
                     Layout.preferredHeight: Theme.touchTarget
-                    readonly property real leftWidth: back.shownWidth + cancel.shownWidth
+                    readonly property real leftWidth: back.shownWidth + cancel.shownWidth + pauseAll.shownWidth
                     readonly property real rightWidth: fullScreen.shownWidth + save.shownWidth + editButton.shownWidth
                     // Centred on the bar, as far as that leaves the title its
                     // whole width; past that it stands off the centre.
@@ -314,6 +324,28 @@ ApplicationWindow {
             anchors.fill: stack
             stackBusy: stack.busy
         }
+
+        // A link dropped on a screen of the shown remote: VLC plays it, or
+        // adds it to its playlist, as the user chooses.
+        DropArea {
+            objectName: "linkDrop"
+            anchors.fill: stack
+            enabled: fullScreen.target !== null
+            keys: ["text/uri-list", "text/plain"]
+            onDropped: drop => {
+                const link = drop.hasUrls ? drop.urls[0].toString() : drop.text
+                if (link === "")
+                    return
+                drop.accept(Qt.CopyAction)
+                droppedLink.ask(link.trim())
+            }
+        }
+    }
+
+    OpenAddressSheet {
+        id: droppedLink
+        objectName: "droppedLinkSheet"
+        form: window.remotes.openAddress
     }
 
     Component {
@@ -378,6 +410,11 @@ ApplicationWindow {
         DvdPage {}
     }
 
+    Component {
+        id: equalizerPage
+        EqualizerPage {}
+    }
+
     // The advanced controls' pages, by their intents' names.
     Connections {
         target: window.remotes
@@ -398,7 +435,8 @@ ApplicationWindow {
                               emptyNote: qsTrId("What plays has no titles or chapters.") }],
                 "speed": [knobPage, { speed: true }],
                 "audio-delay": [knobPage, { speed: false }],
-                "dvd": [dvdPage, {}]
+                "dvd": [dvdPage, {}],
+                "equalizer": [equalizerPage, {}]
             }
             const page = pages[name]
             if (!page)

@@ -7,7 +7,8 @@ import PlayerLink.Touch
 // The playlist screen: VLC's playlist, searched by the field above it. The
 // item that plays wears the play mark; the row chosen by the keys is
 // highlighted apart from it. A tap plays a row from its start; a row's
-// button removes its item.
+// button removes its item. The bar sorts the playlist (where VLC can) and
+// opens an address.
 Page {
     id: page
     objectName: "playlistPage"
@@ -248,14 +249,79 @@ Page {
         onAccepted: screen.empty()
     }
 
+    Sheet {
+        id: sortSheet
+        objectName: "sortSheet"
+        title: qsTrId("Sort the playlist")
+        stacked: true
+        focus: true
+        // In the order of PlaylistModel's sort keys, then Cancel.
+        actions: [{ text: qsTrId("By title"), name: "sort-0" },
+                  { text: qsTrId("By artist"), name: "sort-1" },
+                  { text: qsTrId("By album"), name: "sort-2" },
+                  { text: qsTrId("By duration"), name: "sort-3" },
+                  { text: qsTrId("In random order"), name: "sort-4" },
+                  { text: qsTrId("Cancel"), name: "sortCancel" }]
+        onActed: index => {
+            if (index < 5)
+                screen.sortBy(index, reverse.checked)
+            sortSheet.close()
+        }
+        onOpened: reverse.forceActiveFocus()
+
+        Switch {
+            id: reverse
+            objectName: "sortReverse"
+            text: qsTrId("Reverse order")
+            palette.windowText: Theme.text
+            // The style's groove: orange when on.
+            palette.dark: Theme.accent
+            palette.midlight: Theme.raised
+            Accessible.name: qsTrId("Reverse order")
+            Layout.fillWidth: true
+            Layout.preferredHeight: Theme.touchTarget
+            FocusRing {
+                shown: reverse.visualFocus
+            }
+        }
+    }
+
+    OpenAddressSheet {
+        id: openAddress
+        form: page.remotes.openAddress
+    }
+
     footer: Bar {
         RowLayout {
             anchors.fill: parent
+            // Six buttons on the narrowest window.
+            spacing: 0
             BarButton {
                 objectName: "empty"
                 image: "Empty.png"
                 name: qsTrId("Empty the playlist")
                 onClicked: emptySheet.open()
+            }
+            Item { Layout.fillWidth: true }
+            BarButton {
+                objectName: "openAddress"
+                image: "Add.png"
+                name: qsTrId("Open address...")
+                onClicked: openAddress.ask("")
+            }
+            Item {
+                visible: screen.canSort
+                Layout.fillWidth: true
+            }
+            BarButton {
+                objectName: "sort"
+                visible: screen.canSort
+                // Up and down arrows, drawn by the font.
+                text: "\u21C5"
+                name: qsTrId("Sort")
+                font.pixelSize: Theme.iconSize
+                implicitWidth: Theme.touchTarget
+                onClicked: sortSheet.open()
             }
             Item { Layout.fillWidth: true }
             BarButton {

@@ -14,6 +14,8 @@ import PlayerLink.Touch
 // window bar's Edit) a saved row opens its configuration, and has buttons to
 // delete it and to move it up or down, and, under it, one to wake it when it
 // gives no answer and can be woken; the other rows stay and do as before.
+// A computer whose VLC answers shows what it plays, with a button that
+// pauses it or plays again; the window's bar pauses every one that plays.
 Page {
     id: page
     objectName: "remotesPage"
@@ -104,6 +106,9 @@ Page {
             required property string section
             required property bool waking
             required property bool wakeOffered
+            required property bool playerShown
+            required property string nowPlaying
+            required property bool playing
             readonly property bool computer: entry.kind === "computer"
 
             width: ListView.view.width
@@ -158,6 +163,42 @@ Page {
                             color: Theme.secondaryText
                             font.pixelSize: Theme.detailFont
                             Layout.fillWidth: true
+                        }
+                        // The player's own title, never read as markup.
+                        Label {
+                            objectName: "nowPlaying-" + entry.address
+                            text: entry.nowPlaying
+                            textFormat: Text.PlainText
+                            visible: entry.computer && entry.playerShown && entry.nowPlaying !== ""
+                            elide: Text.ElideRight
+                            maximumLineCount: 1
+                            color: entry.playing ? Theme.accentLight : Theme.secondaryText
+                            font.pixelSize: Theme.detailFont
+                            Layout.fillWidth: true
+                        }
+                    }
+                    BarButton {
+                        objectName: "playPause-" + entry.address
+                        visible: entry.computer && entry.playerShown && !page.editing
+                        // The play mark, or the pause mark's two bars.
+                        text: entry.playing ? "" : "\u25B6"
+                        name: entry.playing ? qsTrId("Pause") : qsTrId("Play")
+                        implicitWidth: Theme.touchTarget
+                        Layout.minimumWidth: Theme.touchTarget
+                        Layout.minimumHeight: Theme.touchTarget
+                        onClicked: page.remotes.playPause(entry.remoteRow)
+                        Row {
+                            visible: entry.playing
+                            anchors.centerIn: parent
+                            spacing: 4
+                            Repeater {
+                                model: 2
+                                Rectangle {
+                                    width: 4
+                                    height: 14
+                                    color: Theme.barText
+                                }
+                            }
                         }
                     }
                     PlainButton {
