@@ -30,10 +30,10 @@ ZoomSliderItem::ZoomSliderItem(QQuickItem* parent)
     connect(m_scale, &ZoomScale::zoomChanged, this, &ZoomSliderItem::zoomChanged);
     connect(m_scale, &ZoomScale::userChangedValue, this, [this](double value) {
         m_heldByRange = false; // the user's value stands now
-        // A position is told only where the scale comes to rest: the seeks
+        // A value is told only where the scale comes to rest: the commands
         // of a drag would each go on their own connection, which VLC may
         // answer out of order, leaving the player where the finger passed.
-        if (m_scheme == SkinControl::PositionScheme && m_scale->isMoving()) {
+        if (m_scale->isMoving()) {
             m_heldUserValue = value;
             return;
         }
