@@ -100,7 +100,10 @@ Dialog {
     footer: Item {
         visible: sheet.actions.length > 0
         implicitHeight: buttons.implicitHeight + Theme.sheetPadding
-        GridLayout {
+        // A positioner, not a layout: Qt 6.4's GridLayout kept a button the
+        // Repeater had just let go and used it once freed, when the window
+        // turned as a notice changed its buttons.
+        Grid {
             id: buttons
             anchors.left: parent.left
             anchors.right: parent.right
@@ -119,8 +122,7 @@ Dialog {
                     objectName: action.modelData.name
                     text: action.modelData.text
                     kind: action.modelData.kind ?? ""
-                    Layout.fillWidth: true
-                    Layout.preferredWidth: 1
+                    width: buttons.columns === 2 ? (buttons.width - buttons.columnSpacing) / 2 : buttons.width
                     onClicked: sheet.acted(action.index)
                 }
             }
