@@ -12,7 +12,8 @@ set -euo pipefail
 root=$1
 here=$(cd "$(dirname "$0")/.." && pwd)
 
-packages=(crossbuild-essential-arm64 qemu-user-static xdotool)
+# xdotool and gdbus for the run on a display and a session bus (scripts/phone.sh).
+packages=(crossbuild-essential-arm64 qemu-user-static xdotool libglib2.0-bin)
 
 missing=()
 for p in "${packages[@]}"; do

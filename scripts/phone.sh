@@ -179,7 +179,7 @@ session_checks() {
   exec 3>"$work/display"
   Xvfb -displayfd 3 -screen 0 1600x1600x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
   xvfb=$!
-  trap 'kill "$pid" "$xvfb" 2>/dev/null || true' EXIT
+  trap 'kill ${pid:-} ${xvfb:-} 2>/dev/null || true' EXIT
   for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
   DISPLAY=:$(cat "$work/display")
   export DISPLAY
