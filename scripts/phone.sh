@@ -27,7 +27,11 @@ note() { printf '%s\n' "$*" | tee -a "$out/figures.txt"; }
 
 root=$(sed -n 's/^PLAYERLINK_ARM64_ROOT:PATH=//p' "$build/CMakeCache.txt")
 [ -d "${root:-/nonexistent}" ] || fail "no arm64 root named in $build/CMakeCache.txt"
-qemu=(qemu-aarch64-static -L "$root")
+# The arm64 Qt, run by qemu over the root, does not see its own plugin and
+# QML folders through qemu's redirection of paths (on a phone they are
+# where Qt looks): they are named to it.
+qemu=(env QT_PLUGIN_PATH="$root/usr/lib/aarch64-linux-gnu/qt6/plugins"
+      QML_IMPORT_PATH="$root/usr/lib/aarch64-linux-gnu/qt6/qml" qemu-aarch64-static -L "$root")
 mapfile -t debs < <(ls "$build"/playerlink_*_arm64.deb)
 [ "${#debs[@]}" -eq 1 ] || fail "expected one playerlink_*_arm64.deb in $build"
 deb=${debs[0]}
@@ -175,7 +179,9 @@ measure amd64 "$amd64_app"
 # --- Keys and MPRIS on a display and a session bus of their own ----------
 # Runs inside dbus-run-session, in a shell of its own.
 session_checks() {
-  local qemu=(qemu-aarch64-static -L "$root") xvfb pid window=
+  local qemu=(env QT_PLUGIN_PATH="$root/usr/lib/aarch64-linux-gnu/qt6/plugins"
+              QML_IMPORT_PATH="$root/usr/lib/aarch64-linux-gnu/qt6/qml" qemu-aarch64-static -L "$root")
+  local xvfb pid window=
   exec 3>"$work/display"
   Xvfb -displayfd 3 -screen 0 1600x1600x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
   xvfb=$!
