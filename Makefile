@@ -57,7 +57,7 @@ phone: deps
 	cmake -S . -B $(PHONE_BUILD) -G Ninja --toolchain cmake/aarch64-linux-gnu.cmake \
 	  -DPLAYERLINK_ARM64_ROOT=$(abspath $(PHONE_BUILD))/sysroot -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLAYERLINK_TESTS=OFF
 	@start=$$(date +%s); cmake --build $(PHONE_BUILD) -j $(JOBS) \
-	  && echo "arm64 cross build: $$(($$(date +%s) - start)) s at -j $(JOBS)" | tee $(PHONE_BUILD)/build-time.txt
+	  && echo "arm64 cross build, this run (only what changed is rebuilt): $$(($$(date +%s) - start)) s at -j $(JOBS)" | tee $(PHONE_BUILD)/build-time.txt
 	rm -f $(PHONE_BUILD)/playerlink_*.deb $(PHONE_BUILD)/playerlink-dbgsym_*.ddeb
 	cd $(PHONE_BUILD) && cpack -G DEB
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLAYERLINK_TESTS=OFF
