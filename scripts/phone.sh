@@ -106,7 +106,7 @@ note "arm64 playerlink-cli status: $(head -1 "$out/cli-status.txt")"
 # A loopback relay in front of VLC notes when the first status request
 # passes through it. Started in the background by the caller.
 relay() {
-  python3 - "$port" "$1" "$2" <<'PY'
+  exec python3 - "$port" "$1" "$2" <<'PY'
 import socket, sys, threading, time
 target, stamp, port_file = int(sys.argv[1]), sys.argv[2], sys.argv[3]
 server = socket.socket()
