@@ -5,16 +5,18 @@
 # make package - a .deb of the release build (in $(BUILD))
 # make soak  - SOAK_MINUTES (30) of faults against a real VLC (not part of make test)
 # make cpu-budget - instructions per minute idle on the remote screen, 10,000 vs 10 items
+# make phone - the arm64 .deb for Linux phones, cross-built, then tried under qemu (not part of make test)
 
 BUILD      ?= build
 TEST_BUILD ?= build-test
 BENCH_BUILD ?= build-bench
 FUZZ_BUILD ?= build-fuzz
+PHONE_BUILD ?= build-arm64
 FUZZ_SECONDS ?= 60
 SOAK_MINUTES ?= 30
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build test demo bench fuzz soak cpu-budget package clean
+.PHONY: all deps build test demo bench fuzz soak cpu-budget package phone clean
 
 all: build
 
@@ -47,6 +49,21 @@ fuzz: deps
 package: build
 	cd $(BUILD) && cpack -G DEB
 
+# The arm64 libraries live in $(PHONE_BUILD)/sysroot (scripts/phone-root.sh);
+# the build and the folder stay between runs. The amd64 program of $(BUILD)
+# runs beside the arm64 one.
+phone: deps
+	scripts/install-phone-deps.sh $(PHONE_BUILD)/sysroot
+	cmake -S . -B $(PHONE_BUILD) -G Ninja --toolchain cmake/aarch64-linux-gnu.cmake \
+	  -DPLAYERLINK_ARM64_ROOT=$(abspath $(PHONE_BUILD))/sysroot -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLAYERLINK_TESTS=OFF
+	@start=$$(date +%s); cmake --build $(PHONE_BUILD) -j $(JOBS) \
+	  && echo "arm64 cross build, this run (only what changed is rebuilt): $$(($$(date +%s) - start)) s at -j $(JOBS)" | tee $(PHONE_BUILD)/build-time.txt
+	rm -f $(PHONE_BUILD)/playerlink_*.deb $(PHONE_BUILD)/playerlink-dbgsym_*.ddeb
+	cd $(PHONE_BUILD) && cpack -G DEB
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLAYERLINK_TESTS=OFF
+	cmake --build $(BUILD) -j $(JOBS) --target playerlink
+	scripts/phone.sh $(PHONE_BUILD) $(BUILD)/src/touch/playerlink
+
 soak: deps
 	cmake -S . -B $(TEST_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPLAYERLINK_SANITIZE=ON -DPLAYERLINK_TESTS=ON
 	cmake --build $(TEST_BUILD) -j $(JOBS) --target playerlink-soak-driver
@@ -56,4 +73,4 @@ cpu-budget: build
 	python3 bench/cpu_budget.py $(BUILD)/src/touch/playerlink
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(PHONE_BUILD)

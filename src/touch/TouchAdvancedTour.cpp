@@ -17,8 +17,8 @@ void addTouchAdvancedSteps(TouchScreenshotTour& tour, QQuickWindow* window, Touc
 {
     // The remote given on the command line: the steps before show others.
     const std::shared_ptr<VLCController> remote = remotes.session().remote();
-    auto arrange = [window, &remotes, remote] {
-        window->resize(390, 760);
+    auto arrange = [&tour, window, &remotes, remote] {
+        window->resize(tour.portrait());
         QMetaObject::invokeMethod(window, "goBack");
         if (remote)
             remotes.session().setRemote(remote);

@@ -11,8 +11,8 @@
 
 void addTouchHelpSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRemotes& remotes)
 {
-    auto show = [window, &remotes](const QString& page) {
-        window->resize(390, 760);
+    auto show = [&tour, window, &remotes](const QString& page) {
+        window->resize(tour.portrait());
         remotes.navigator().showBundledPage(page);
     };
     for (const QString& page : { QStringLiteral("help"), QStringLiteral("cantSee"), QStringLiteral("router"),
@@ -26,5 +26,5 @@ void addTouchHelpSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRem
         show(QStringLiteral("help"));
         window->resize(320, 568);
     }, 900);
-    tour.addStep(QStringLiteral("help-landscape"), [window] { window->resize(760, 390); }, 900);
+    tour.addStep(QStringLiteral("help-landscape"), [&tour, window] { window->resize(tour.landscape()); }, 900);
 }

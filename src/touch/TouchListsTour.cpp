@@ -17,12 +17,10 @@
 #include <QUrl>
 
 namespace {
-const QSize portrait(390, 760);
-const QSize landscape(760, 390);
 const QSize smallest(320, 568);
 
 // The remote screen on top, the pages over it gone.
-void backToRemote(QQuickWindow* window)
+void backToRemote(QQuickWindow* window, QSize portrait)
 {
     window->resize(portrait);
     QMetaObject::invokeMethod(window, "showRemote");
@@ -35,9 +33,11 @@ void addTouchListsSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRe
     // What's New waits for its own picture instead of covering the remote
     // screen wherever it shows before.
     remotes.defaults().setInteger(PreferenceKeys::usersWhatsNewVersion, 2);
-    tour.addStep(QStringLiteral("browse"), [window, &remotes, hostAddress, password] {
+    const QSize portrait = tour.portrait();
+    const QSize landscape = tour.landscape();
+    tour.addStep(QStringLiteral("browse"), [window, &remotes, hostAddress, password, portrait] {
         remotes.connectTo(hostAddress, password);
-        backToRemote(window);
+        backToRemote(window, portrait);
         RemoteSession& session = remotes.session();
         VLCController* remote = session.remote().get();
         if (!remote) {
@@ -87,17 +87,17 @@ void addTouchListsSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRe
         window->resize(smallest);
         remotes.browserTextSize().setFontSize(ListTextSize::maximumSize);
     }, 800);
-    tour.addStep(QStringLiteral("browse-landscape"), [window, &remotes] {
+    tour.addStep(QStringLiteral("browse-landscape"), [window, &remotes, landscape] {
         remotes.browserTextSize().setFontSize(ListTextSize::startingSize);
         if (auto* browser = window->findChild<BrowserScreen*>())
             browser->setAdds(false);
         window->resize(landscape);
     }, 1000);
-    tour.addStep(QStringLiteral("playlist"), [window, &remotes] {
-        backToRemote(window);
+    tour.addStep(QStringLiteral("playlist"), [window, &remotes, portrait] {
+        backToRemote(window, portrait);
         remotes.session().openPlaylist();
     }, 1500);
-    tour.addStep(QStringLiteral("playlist-landscape"), [window] { window->resize(landscape); }, 1000);
+    tour.addStep(QStringLiteral("playlist-landscape"), [window, landscape] { window->resize(landscape); }, 1000);
     // The question before the playlist is emptied.
     tour.addStep(QStringLiteral("playlist-empty"), [window] {
         window->resize(smallest);
@@ -105,7 +105,7 @@ void addTouchListsSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRe
             QMetaObject::invokeMethod(sheet, "open");
     }, 800);
     // A word of the second item's name typed into the search field.
-    tour.addStep(QStringLiteral("playlist-search"), [window, &remotes] {
+    tour.addStep(QStringLiteral("playlist-search"), [window, &remotes, portrait] {
         if (auto* sheet = window->findChild<QObject*>(QStringLiteral("emptySheet")))
             QMetaObject::invokeMethod(sheet, "close");
         window->resize(portrait);
@@ -132,12 +132,12 @@ void addTouchListsSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRe
     tour.addStep(QStringLiteral("open-address-small"), [window] { window->resize(smallest); }, 800);
     // Back on the remote screen for the first time since it was set up, it
     // shows What's New once.
-    tour.addStep(QStringLiteral("whats-new-once"), [window, &remotes] {
+    tour.addStep(QStringLiteral("whats-new-once"), [window, &remotes, portrait] {
         if (auto* sheet = window->findChild<QObject*>(QStringLiteral("openAddressSheet")))
             QMetaObject::invokeMethod(sheet, "close");
         window->resize(portrait);
         remotes.defaults().removeObject(PreferenceKeys::usersWhatsNewVersion);
         remotes.navigator().goBack();
     }, 1200);
-    tour.addStep(QStringLiteral("remote-again"), [window] { backToRemote(window); }, 900);
+    tour.addStep(QStringLiteral("remote-again"), [window, portrait] { backToRemote(window, portrait); }, 900);
 }

@@ -11,8 +11,8 @@
 
 void addTouchNewsSetupSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRemotes& remotes, bool withRemote)
 {
-    auto toRoot = [window] {
-        window->resize(390, 760);
+    auto toRoot = [&tour, window] {
+        window->resize(tour.portrait());
         if (auto* ok = window->contentItem()->findChild<QQuickItem*>(QStringLiteral("noticeOk")); ok && ok->isVisible())
             QMetaObject::invokeMethod(ok, "clicked");
         QMetaObject::invokeMethod(window, "goBack");
@@ -29,9 +29,9 @@ void addTouchNewsSetupSteps(TouchScreenshotTour& tour, QQuickWindow* window, Tou
     }, 500); // past the slide in
     tour.addStep(QStringLiteral("news"), nullptr, 2500);
     tour.addStep(QStringLiteral("news-small"), [window] { window->resize(320, 568); }, 900);
-    tour.addStep(QStringLiteral("news-landscape"), [window] { window->resize(760, 390); }, 900);
-    tour.addStep(QStringLiteral("news-item"), [window, &remotes] {
-        window->resize(390, 760);
+    tour.addStep(QStringLiteral("news-landscape"), [&tour, window] { window->resize(tour.landscape()); }, 900);
+    tour.addStep(QStringLiteral("news-item"), [&tour, window, &remotes] {
+        window->resize(tour.portrait());
         remotes.news()->open(0);
     }, 1200);
     tour.addStep(QStringLiteral("setup"), [toRoot, &remotes] {
@@ -39,9 +39,9 @@ void addTouchNewsSetupSteps(TouchScreenshotTour& tour, QQuickWindow* window, Tou
         remotes.openSetup();
     }, 1500);
     tour.addStep(QStringLiteral("setup-small"), [window] { window->resize(320, 568); }, 900);
-    tour.addStep(QStringLiteral("setup-landscape"), [window] { window->resize(760, 390); }, 900);
-    tour.addStep(QStringLiteral("setup-alert"), [window, &remotes] {
-        window->resize(390, 760);
+    tour.addStep(QStringLiteral("setup-landscape"), [&tour, window] { window->resize(tour.landscape()); }, 900);
+    tour.addStep(QStringLiteral("setup-alert"), [&tour, window, &remotes] {
+        window->resize(tour.portrait());
         remotes.setup()->send(QString(), false);
     }, 900);
     tour.addStep(QStringLiteral("setup-back"), toRoot, 1500);

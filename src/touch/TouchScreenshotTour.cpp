@@ -11,6 +11,7 @@ TouchScreenshotTour::TouchScreenshotTour(QQuickWindow* window, const QString& fo
     : QObject(parent)
     , m_window(window)
     , m_folder(folder)
+    , m_portrait(window->height() >= window->width() ? window->size() : window->size().transposed())
 {
 }
 
@@ -22,6 +23,8 @@ void TouchScreenshotTour::addStep(const QString& name, std::function<void()> arr
 void TouchScreenshotTour::start()
 {
     QDir().mkpath(m_folder);
+    if (m_window)
+        m_window->resize(m_portrait);
     runStep(0);
 }
 

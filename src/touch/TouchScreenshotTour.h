@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -12,6 +13,9 @@ class QQuickWindow;
 // playerlink --screenshots FOLDER: shows states of the running
 // program one after the other, writes each window picture as
 // NN-name.png (the names playerlink's tour gives them), then quits.
+// The pictures are taken at the window's size as it opened (the default
+// window, or -qwindowgeometry WxH, Qt's option, for another phone), that
+// size turned, and the smallest windows the program is made for.
 class TouchScreenshotTour : public QObject {
     Q_OBJECT
 public:
@@ -21,6 +25,8 @@ public:
     void addStep(const QString& name, std::function<void()> arrange, int settleMs = 600);
     void start();
     QStringList writtenFiles() const { return m_written; }
+    QSize portrait() const { return m_portrait; }
+    QSize landscape() const { return m_portrait.transposed(); }
 
 signals:
     void finished();
@@ -35,6 +41,7 @@ private:
     };
     QPointer<QQuickWindow> m_window;
     QString m_folder;
+    QSize m_portrait;
     std::vector<Step> m_steps;
     QStringList m_written;
 };

@@ -25,10 +25,10 @@ void addTouchSkinsSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRe
     }, 900);
     tour.addStep(QStringLiteral("skins-edit"), [setEditing] { setEditing(true); }, 700);
     tour.addStep(QStringLiteral("skins-small"), [window] { window->resize(320, 568); }, 700);
-    tour.addStep(QStringLiteral("skins-landscape"), [window] { window->resize(760, 390); }, 700);
+    tour.addStep(QStringLiteral("skins-landscape"), [&tour, window] { window->resize(tour.landscape()); }, 700);
     // The bundled page: no gallery site is configured for the tour.
-    tour.addStep(QStringLiteral("skins-gallery"), [window, setEditing, &remotes] {
-        window->resize(390, 760);
+    tour.addStep(QStringLiteral("skins-gallery"), [&tour, window, setEditing, &remotes] {
+        window->resize(tour.portrait());
         setEditing(false);
         remotes.navigator().showSkinGallery();
     }, 1500);
@@ -39,7 +39,7 @@ void addTouchSkinsSteps(TouchScreenshotTour& tour, QQuickWindow* window, TouchRe
         }
     }, 700);
     tour.addStep(QStringLiteral("skins-gallery-small"), [window] { window->resize(320, 568); }, 900);
-    tour.addStep(QStringLiteral("skins-gallery-landscape"), [window] { window->resize(760, 390); }, 900);
+    tour.addStep(QStringLiteral("skins-gallery-landscape"), [&tour, window] { window->resize(tour.landscape()); }, 900);
 }
 
 void addTouchRemoteSkinStep(TouchScreenshotTour& tour, QQuickWindow* window, TouchRemotes& remotes)
@@ -49,9 +49,9 @@ void addTouchRemoteSkinStep(TouchScreenshotTour& tour, QQuickWindow* window, Tou
         return;
     // The first installed skin is chosen and the choice given back once the
     // remote screen has taken it.
-    tour.addStep(QStringLiteral("remote-skin"), [window, list] {
+    tour.addStep(QStringLiteral("remote-skin"), [&tour, window, list] {
         const int chosen = int(list->identifiers().indexOf(list->chosen()));
-        window->resize(390, 760);
+        window->resize(tour.portrait());
         list->choose(1);
         QMetaObject::invokeMethod(window, "showRemote");
         list->choose(std::max(chosen, 0));

@@ -55,9 +55,9 @@ void addRemoteSteps(TouchScreenshotTour& tour, QQuickWindow* window)
     tour.addStep(QStringLiteral("remote-playlist"), nullptr, 900);
     tour.addStep(QStringLiteral("remote-picker"), [call] { call("flipPages"); }, 600);
     tour.addStep(QStringLiteral("remote-dvd"), [call] { call("flipPages"); }, 600);
-    tour.addStep(QStringLiteral("remote-landscape"), [window, call] {
+    tour.addStep(QStringLiteral("remote-landscape"), [&tour, window, call] {
         call("flipPages");
-        window->resize(760, 390);
+        window->resize(tour.landscape());
     }, 900);
     tour.addStep(QStringLiteral("remote-landscape-dvd"), [call] { call("flipPages"); }, 600);
     // Small windows show the whole skin, scaled down.
@@ -66,8 +66,8 @@ void addRemoteSteps(TouchScreenshotTour& tour, QQuickWindow* window)
         window->resize(568, 320);
     }, 600);
     tour.addStep(QStringLiteral("remote-small"), [window] { window->resize(320, 568); }, 900);
-    tour.addStep(QStringLiteral("remotes"), [window, call] {
-        window->resize(390, 760);
+    tour.addStep(QStringLiteral("remotes"), [&tour, window, call] {
+        window->resize(tour.portrait());
         call("goBack");
     }, 800);
 }

@@ -478,6 +478,42 @@ TEST(TouchShell, ALongNoticeStaysInTheWindowWithItsButtonsInReach)
     EXPECT_EQ(chosen, 1);
 }
 
+// An on-screen keyboard over the lower half of a phone's window: the
+// field typed into stands above it, whole, on a page that scrolls and in a
+// notice that asks for a line.
+TEST(TouchShell, AFocusedTextFieldStaysAboveTheOnScreenKeyboard)
+{
+    TouchWindow shell(false);
+    shell.window->resize(360, 720);
+    const QRectF keyboard(0, 360, 360, 360);
+    ASSERT_TRUE(shell.window->setProperty("keyboardArea", keyboard));
+    auto above = [&](const QString& name) {
+        QQuickItem* field = shell.item(name);
+        if (!field || !field->hasActiveFocus())
+            return false;
+        const QRectF shown = field->mapRectToScene(QRectF(0, 0, field->width(), field->height()));
+        return shown.top() >= 0 && shown.bottom() <= keyboard.top();
+    };
+
+    QMetaObject::invokeMethod(shell.window, "addComputer");
+    ASSERT_TRUE(waitUntil([&] { return shell.item(QStringLiteral("configPasswordField")); }));
+    shell.item(QStringLiteral("configPasswordField"))->forceActiveFocus();
+    EXPECT_TRUE(waitUntil([&] { return above(QStringLiteral("configPasswordField")); }));
+    shell.item(QStringLiteral("nameField"))->forceActiveFocus();
+    EXPECT_TRUE(waitUntil([&] { return above(QStringLiteral("nameField")); }));
+
+    AlertRequest prompt;
+    prompt.title = QStringLiteral("Password");
+    prompt.buttons = { QStringLiteral("Cancel"), QStringLiteral("Ok") };
+    prompt.hasTextField = true;
+    shell.alerts.present(prompt);
+    ASSERT_TRUE(waitUntil([&] { return shell.noticeButton(1); }));
+    shell.item(QStringLiteral("noticeField"))->forceActiveFocus();
+    EXPECT_TRUE(waitUntil([&] { return above(QStringLiteral("noticeField")); }));
+    shell.click(shell.noticeButton(0));
+    ASSERT_TRUE(waitUntil([&] { return !shell.alerts.isShowing(); }));
+}
+
 TEST(SkinImageProvider, ServesOnlyTheSkinsOwnImagesAndFallsBackFromTwins)
 {
     QTemporaryDir outside;

@@ -92,6 +92,44 @@ ApplicationWindow {
     // VLC 3 never says which track plays: only the one chosen here is ticked.
     readonly property string tracksUnmarkedNote: qsTrId("VLC does not say which track plays. The one you choose is ticked.")
 
+    // Where an on-screen keyboard covers the window, in its coordinates.
+    property rect keyboardArea: screenKeyboard.area
+    // How far up from the window's foot the keyboard reaches: the pages
+    // and dialogs end above it.
+    readonly property real keyboardCover: keyboardArea.width > 0 && keyboardArea.height > 0
+                                          ? Math.max(0, Math.min(window.height, window.height - keyboardArea.y)) : 0
+
+    // The text field in focus, where it stands inside a page or dialog
+    // that scrolls, is scrolled into the part above the keyboard.
+    function keepFocusInView() {
+        const field = (window.activeFocusItem as TextInput) ?? (window.activeFocusItem as TextEdit)
+        if (!field)
+            return
+        for (let up = field.parent; up; up = up.parent) {
+            const flick = up as Flickable
+            if (!flick)
+                continue
+            const shown = field.mapToItem(flick.contentItem, 0, 0, field.width, field.height)
+            const room = flick.height - Theme.spacing
+            if (shown.y + shown.height > flick.contentY + room)
+                flick.contentY = Math.min(shown.y + shown.height - room, Math.max(0, flick.contentHeight - flick.height))
+            else if (shown.y < flick.contentY + Theme.spacing)
+                flick.contentY = Math.max(0, shown.y - Theme.spacing)
+            return
+        }
+    }
+    // Once the pages have taken their new height.
+    onActiveFocusItemChanged: focusScroll.restart()
+    onKeyboardCoverChanged: focusScroll.restart()
+    Timer {
+        id: focusScroll
+        interval: 0
+        onTriggered: window.keepFocusInView()
+    }
+    ScreenKeyboard {
+        id: screenKeyboard
+    }
+
     // The rotation lock of the settings keeps the bar and the screens in
     // the shape they had when it was set, as playerlink's window does.
     TouchRotationLock {
@@ -276,6 +314,7 @@ ApplicationWindow {
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.bottom: parent.bottom
+            anchors.bottomMargin: Math.max(0, window.keyboardCover - (window.height - frame.y - frame.height))
             // Every other screen slides in from the right and back out to it;
             // while a turn runs the stack holds both pages still under it.
             readonly property int slideDuration: 250

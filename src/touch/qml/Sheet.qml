@@ -28,6 +28,10 @@ Dialog {
     signal acted(int index)
 
     readonly property real room: parent ? parent.width : preferredWidth
+    // The window's height above an on-screen keyboard: a dialog with a
+    // text field stands there whole.
+    readonly property real roomHeight: !parent ? implicitHeight
+        : parent.height - ((sheet.ApplicationWindow.window as Main)?.keyboardCover ?? 0)
     readonly property bool sideBySide: !sheet.stacked && sheet.actions.length === 2
         && sheet.actions.every(action => TextFit.lineWidth(action.text, sheet.font) + 2 * Theme.margin + 8
                                          <= (sheet.width - 2 * Theme.sheetPadding - Theme.spacing) / 2)
@@ -36,9 +40,9 @@ Dialog {
     parent: Overlay.overlay
     width: Math.min(sheet.preferredWidth, sheet.room - 2 * Theme.margin)
     // Never taller than the window: the body scrolls instead.
-    height: Math.min(implicitHeight, (parent ? parent.height : implicitHeight) - 2 * Theme.margin)
+    height: Math.min(implicitHeight, sheet.roomHeight - 2 * Theme.margin)
     x: parent ? Math.round((parent.width - width) / 2) : 0
-    y: !parent ? 0 : sheet.atFoot ? parent.height - height - Theme.spacing : Math.round((parent.height - height) / 2)
+    y: !parent ? 0 : sheet.atFoot ? sheet.roomHeight - height - Theme.spacing : Math.round((sheet.roomHeight - height) / 2)
     padding: Theme.sheetPadding
     bottomPadding: sheet.actions.length > 0 ? Theme.margin : Theme.sheetPadding
     palette.window: Theme.bar
@@ -96,7 +100,10 @@ Dialog {
     footer: Item {
         visible: sheet.actions.length > 0
         implicitHeight: buttons.implicitHeight + Theme.sheetPadding
-        GridLayout {
+        // A positioner, not a layout: Qt 6.4's GridLayout kept a button the
+        // Repeater had just let go and used it once freed, when the window
+        // turned as a notice changed its buttons.
+        Grid {
             id: buttons
             anchors.left: parent.left
             anchors.right: parent.right
@@ -115,8 +122,7 @@ Dialog {
                     objectName: action.modelData.name
                     text: action.modelData.text
                     kind: action.modelData.kind ?? ""
-                    Layout.fillWidth: true
-                    Layout.preferredWidth: 1
+                    width: buttons.columns === 2 ? (buttons.width - buttons.columnSpacing) / 2 : buttons.width
                     onClicked: sheet.acted(action.index)
                 }
             }
