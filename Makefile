@@ -62,7 +62,7 @@ phone: deps
 	cd $(PHONE_BUILD) && cpack -G DEB
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLAYERLINK_TESTS=OFF
 	cmake --build $(BUILD) -j $(JOBS) --target playerlink
-	scripts/phone.sh $(PHONE_BUILD) $(BUILD)/src/touch/playerlink
+	scripts/phone.sh $(PHONE_BUILD) $(BUILD)/src/app/playerlink
 
 soak: deps
 	cmake -S . -B $(TEST_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPLAYERLINK_SANITIZE=ON -DPLAYERLINK_TESTS=ON
@@ -70,7 +70,7 @@ soak: deps
 	python3 tests/soak/soak.py $(TEST_BUILD)/tests/playerlink-soak-driver $(SOAK_MINUTES)
 
 cpu-budget: build
-	python3 bench/cpu_budget.py $(BUILD)/src/touch/playerlink
+	python3 bench/cpu_budget.py $(BUILD)/src/app/playerlink
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(PHONE_BUILD)

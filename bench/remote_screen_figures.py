@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The remote screen's three figures, for playerlink beside a reference
 build of it (--reference DIR: another commit's build, where the program
-may still be src/touch/playerlink-touch) in the same run, against one real VLC on loopback that
+may still be src/touch/playerlink or src/touch/playerlink-touch) in the same run, against one real VLC on loopback that
 holds 10,000 items and plays the first (a long tone):
 
 - launch: from starting the program (`--connect`) to its first status
@@ -47,9 +47,9 @@ root = os.path.abspath(os.path.join(here, ".."))
 PASSWORD = "figures"
 ITEMS = 10000
 PROGRAMS = [  # name, path in the build, frame probe
-    ("playerlink", "src/touch/playerlink", "plframeprobequick"),
+    ("playerlink", "src/app/playerlink", "plframeprobequick"),
 ]
-REFERENCE_PATHS = ["src/touch/playerlink", "src/touch/playerlink-touch"]
+REFERENCE_PATHS = ["src/app/playerlink", "src/touch/playerlink", "src/touch/playerlink-touch"]
 
 
 def free_port():

@@ -6,7 +6,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-build} count=${2:-20} seconds=${3:-60}
-app="$root/$build/src/touch/playerlink"
+app="$root/$build/src/app/playerlink"
 ticks=$(getconf CLK_TCK)
 port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
 work=$(mktemp -d /tmp/playerlink-idlecpu-XXXXXX)

@@ -53,7 +53,7 @@ remotes = [{"hostAddress": host, "nickname": "This computer", "isDefault": True,
 with os.fdopen(os.open(path, os.O_WRONLY | os.O_CREAT | os.O_TRUNC, 0o600), "w") as out:
     json.dump({"format": "PlayerLink saved remotes", "version": 1, "remotes": remotes}, out, indent=1)
 PY
-app="$here/$build/src/touch/playerlink"
+app="$here/$build/src/app/playerlink"
 # Two skins installed from archives the way a packager would: the sample
 # skin Glacier, and the shipped skin once more as "Original".
 cp -r "$here/resources/DefaultSkin" "$work/Original"

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 
-// A page's picture as playerlink's web viewers take it: at most maximumBytes
+// A page's picture as the web viewers take it: at most maximumBytes
 // read, maximumPerPage asked for, decoded only within maximumPixels, and
 // shrunk to the width the page is shown in.
 class WebPicture {

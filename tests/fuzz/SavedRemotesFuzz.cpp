@@ -1,6 +1,6 @@
 // libFuzzer target: the saved-remotes file as the launch reads it. Whatever
 // loads must save, and load again to the same records.
-#include "desktop/SavedRemotesFile.h"
+#include "platform/SavedRemotesFile.h"
 #include "core/ConsoleLog.h"
 #include "vlc/VLCController.h"
 

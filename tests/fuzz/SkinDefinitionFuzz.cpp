@@ -4,9 +4,9 @@
 // through the setters, and every image a control shows asked of the image
 // provider as Qt Quick would ask for it.
 #include "core/ConsoleLog.h"
-#include "touch/skin/SkinControl.h"
-#include "touch/skin/SkinImageProvider.h"
-#include "touch/skin/SkinScene.h"
+#include "app/skin/SkinControl.h"
+#include "app/skin/SkinImageProvider.h"
+#include "app/skin/SkinScene.h"
 
 #include <QDir>
 #include <QFile>

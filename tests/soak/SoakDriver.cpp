@@ -8,10 +8,10 @@
 //   intent <seq> <nicknames after the edit, comma-separated>
 //   done <seq>
 //   status <epoch ms>    a status reply came
-#include "TouchWindow.h"
+#include "ProgramWindow.h"
 #include "core/PreferenceKeys.h"
 #include "models/RemoteSession.h"
-#include "touch/TouchLaunch.h"
+#include "app/ProgramLaunch.h"
 #include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
 
@@ -76,8 +76,8 @@ int main(int argc, char** argv)
     Journal journal(parser.value("journal"));
     UserDefaults& defaults = UserDefaults::standard();
     defaults.registerDefaults(PreferenceKeys::registeredDefaults());
-    TouchLaunch::applicationDidFinishLaunching(defaults);
-    TouchWindow shown(true, [&](TouchRemotes& remotes) {
+    ProgramLaunch::applicationDidFinishLaunching(defaults);
+    ProgramWindow shown(true, [&](RemotesScreen& remotes) {
         remotes.load();
         remotes.connectTo(parser.value("host"), qEnvironmentVariable("PLAYERLINK_PASSWORD"));
     });

@@ -1,7 +1,7 @@
-#include "desktop/MprisArtFile.h"
-#include "desktop/MprisCommands.h"
-#include "desktop/MprisService.h"
-#include "desktop/MprisState.h"
+#include "platform/MprisArtFile.h"
+#include "platform/MprisCommands.h"
+#include "platform/MprisService.h"
+#include "platform/MprisState.h"
 #include "TestSupport.h"
 #include "vlc/VLCController.h"
 

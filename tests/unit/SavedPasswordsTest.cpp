@@ -1,5 +1,5 @@
-#include "desktop/SavedRemotesFile.h"
-#include "desktop/PasswordKeyring.h"
+#include "platform/SavedRemotesFile.h"
+#include "platform/PasswordKeyring.h"
 #include "TestSupport.h"
 
 #include <QDBusConnection>

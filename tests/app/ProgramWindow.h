@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/UserDefaults.h"
+#include "app/AlertSheets.h"
+#include "app/RemotesScreen.h"
+#include "app/WindowKeys.h"
+#include "app/skin/SkinControl.h"
+
+#include <QNetworkAccessManager>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+
+#include <functional>
+
+// playerlink's window as the program makes it, on the offscreen
+// platform: its remotes, keys and alerts, and ways to find and touch items.
+struct ProgramWindow {
+    WindowKeys keys;
+    QNetworkAccessManager network;
+    AlertSheets alerts;
+    RemotesScreen remotes { &network, UserDefaults::standard(), alerts };
+    QQmlApplicationEngine engine;
+    QQuickWindow* window = nullptr;
+    QObject* stack = nullptr;
+
+    // before: what the program does before the window loads (--connect);
+    // skin: the skin folder it starts with, the shipped one when empty.
+    explicit ProgramWindow(bool openRemote, const std::function<void(RemotesScreen&)>& before = {},
+                         const QString& skin = {});
+    // The pages go as the program lets them go at exit.
+    ~ProgramWindow();
+
+    int depth() const { return stack->property("depth").toInt(); }
+    QQuickItem* item(const QString& objectName) const;
+    // The first item under root (itself included) that pred accepts.
+    static QQuickItem* find(QQuickItem* root, const std::function<bool(QQuickItem*)>& pred);
+    // A notice's button once all of them stand in their own places (a new
+    // notice lays its buttons out at the next frame); none before.
+    QQuickItem* noticeButton(int index) const;
+    // The item drawing the shown skin's control of this kind and id, in the
+    // orientation shown.
+    QQuickItem* skinItem(SkinControl::Kind kind, const QString& id) const;
+    QPoint centreOf(const QQuickItem* item) const;
+    void click(const QQuickItem* item);
+};
