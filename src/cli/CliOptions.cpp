@@ -1,10 +1,15 @@
 #include "cli/CliOptions.h"
 
 #include "core/PasswordFile.h"
+#include "vlc/EqualizerBands.h"
 #include "vlc/HostAddress.h"
+#include "vlc/PlaylistSort.h"
+#include "vlc/RemoteConnection.h"
+#include "vlc/RemoteRecord.h"
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -23,7 +28,18 @@ const CommandSpec commandSpecs[] = {
     { "loop", 0, 0 },      { "repeat", 0, 0 },     { "fullscreen", 0, 0 }, { "speed", 1, 1 },
     { "audio-delay", 1, 1 }, { "aspect", 1, 1 },   { "key", 1, 1 },      { "watch", 0, 0 },
     { "discover", 0, 0 },  { "cast", 1, CliOptions::maxCastFiles },
+    { "eq", 0, 3 },        { "sort", 1, 1 },       { "subtitle-file", 1, 1 }, { "track", 0, 2 },
+    { "subtitle-delay", 1, 1 }, { "chapter", 1, 1 }, { "title", 1, 1 },
 };
+
+// Commands that mean the same on every VLC, so that several hosts can take
+// them at once (play only without an item id, eq only to set).
+const char* const severalHostNames[] = {
+    "probe", "play", "pause", "stop", "next", "previous", "seek", "volume", "speed", "audio-delay",
+    "subtitle-delay", "random", "loop", "repeat", "fullscreen", "key", "eq", "sort", "empty",
+};
+
+const char* const sortKeyNames[] = { "title", "artist", "album", "genre", "duration", "id", "random" };
 
 const CommandSpec* findCommand(const QString& name)
 {
@@ -66,13 +82,82 @@ std::optional<double> decimalNumber(QStringView text, double low, double high)
     return value;
 }
 
+bool isAbsolutePath(const QString& path)
+{
+    static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:[\\\\/]"));
+    return path.startsWith(u'/') || path.startsWith(QStringLiteral("\\\\")) || drive.match(path).hasMatch();
+}
+
+bool isUrl(const QString& path)
+{
+    static const QRegularExpression url(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    return !isAbsolutePath(path) && url.match(path).hasMatch();
+}
+
 // Paths VLC can open as given: absolute on any of its systems, or a URL.
 bool isAbsoluteOrUrl(const QString& path)
 {
-    static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:[\\\\/]"));
-    static const QRegularExpression url(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
-    return path.startsWith(u'/') || path.startsWith(QStringLiteral("\\\\")) || drive.match(path).hasMatch()
-        || url.match(path).hasMatch();
+    return isAbsolutePath(path) || isUrl(path);
+}
+
+QString equalizerProblem(const QStringList& arguments)
+{
+    const QString sub = arguments.value(0);
+    const QString usage = QStringLiteral("eq takes on, off, preset NAME|ID, preamp DB or band N DB (see --help)");
+    if (arguments.isEmpty())
+        return QString();
+    if (sub == u"on" || sub == u"off")
+        return arguments.size() == 1 ? QString() : usage;
+    if (sub == u"preset") {
+        if (arguments.size() != 2)
+            return QStringLiteral("eq preset takes one name or id; quote a name with spaces");
+        const QString name = arguments[1].trimmed();
+        if (name.isEmpty() || name.size() > 100 || CliOptions::hasControlCharacter(name))
+            return QStringLiteral("eq preset takes a preset's name or id, such as Rock or 13");
+        return QString();
+    }
+    if (sub == u"preamp") {
+        if (arguments.size() != 2 || !CliOptions::equalizerGain(arguments[1]))
+            return QStringLiteral("eq preamp takes a gain from -20 to 20 dB, such as 6 or -3.5, not '%1'")
+                .arg(arguments.mid(1).join(u' '));
+        return QString();
+    }
+    if (sub == u"band") {
+        if (arguments.size() != 3)
+            return QStringLiteral("eq band takes a band 0-9 and a gain from -20 to 20 dB, such as: eq band 0 6");
+        if (!CliOptions::equalizerBand(arguments[1]))
+            return QStringLiteral("eq band takes a band from 0 (60 Hz) to 9 (16 kHz), not '%1'").arg(arguments[1]);
+        if (!CliOptions::equalizerGain(arguments[2]))
+            return QStringLiteral("eq band takes a gain from -20 to 20 dB, such as 6 or -3.5, not '%1'")
+                .arg(arguments[2]);
+        return QString();
+    }
+    return usage;
+}
+
+QString trackProblem(const QStringList& arguments)
+{
+    if (arguments.isEmpty())
+        return QString();
+    if (arguments.size() != 2 || !CliOptions::trackKinds().contains(arguments[0]))
+        return QStringLiteral("track takes audio, video or subtitle and a track as track lists it, or nothing "
+                              "to list them");
+    if (!CliOptions::trackId(arguments[1]))
+        return QStringLiteral("track %1 takes a number as track lists it, or off (-1), not '%2'")
+            .arg(arguments[0], arguments[1]);
+    return QString();
+}
+
+QString subtitleFileProblem(const QString& arg)
+{
+    if (arg.isEmpty() || CliOptions::hasControlCharacter(arg))
+        return QStringLiteral("subtitle-file takes the path of a subtitle file on the VLC computer");
+    if (isUrl(arg) && !arg.startsWith(QStringLiteral("file:"), Qt::CaseInsensitive))
+        return QStringLiteral("subtitle-file takes a path on the VLC computer (or a file:// URL), not '%1'").arg(arg);
+    const QString path = RemoteConnection::subtitlePath(arg);
+    if (!isAbsolutePath(path) || CliOptions::hasControlCharacter(path))
+        return QStringLiteral("subtitle-file needs an absolute path on the VLC computer, not '%1'").arg(arg);
+    return QString();
 }
 }
 
@@ -143,6 +228,75 @@ std::optional<int> CliOptions::itemId(const QString& arg)
     return value ? std::optional<int>(int(*value)) : std::nullopt;
 }
 
+std::optional<double> CliOptions::subtitleDelaySeconds(const QString& arg)
+{
+    return decimalNumber(arg, -maxSubtitleDelaySeconds, maxSubtitleDelaySeconds);
+}
+
+std::optional<double> CliOptions::equalizerGain(const QString& arg)
+{
+    return decimalNumber(arg, EqualizerBands::minGain, EqualizerBands::maxGain);
+}
+
+std::optional<int> CliOptions::equalizerBand(const QString& arg)
+{
+    const auto value = wholeNumber(arg, 0, EqualizerBands::count - 1);
+    return value ? std::optional<int>(int(*value)) : std::nullopt;
+}
+
+std::optional<int> CliOptions::trackId(const QString& arg)
+{
+    if (arg == u"off" || arg == u"-1")
+        return -1;
+    const auto value = wholeNumber(arg, 0, std::numeric_limits<int>::max());
+    return value ? std::optional<int>(int(*value)) : std::nullopt;
+}
+
+std::optional<int> CliOptions::chapterNumber(const QString& arg)
+{
+    const auto value = wholeNumber(arg, 1, std::numeric_limits<int>::max());
+    return value ? std::optional<int>(int(*value)) : std::nullopt;
+}
+
+QStringList CliOptions::sortKeys()
+{
+    QStringList keys;
+    for (const char* key : sortKeyNames)
+        keys << QLatin1String(key);
+    return keys;
+}
+
+QStringList CliOptions::trackKinds()
+{
+    return { QStringLiteral("audio"), QStringLiteral("video"), QStringLiteral("subtitle") };
+}
+
+bool CliOptions::hasControlCharacter(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    });
+}
+
+QStringList CliOptions::severalHostCommands()
+{
+    QStringList names;
+    for (const char* name : severalHostNames)
+        names << QLatin1String(name);
+    return names;
+}
+
+bool CliOptions::goesToSeveralHosts() const
+{
+    if (!severalHostCommands().contains(command))
+        return false;
+    if (command == u"play")
+        return arguments.isEmpty();
+    if (command == u"eq")
+        return !arguments.isEmpty();
+    return true;
+}
+
 QStringList CliOptions::commands()
 {
     QStringList names;
@@ -154,7 +308,8 @@ QStringList CliOptions::commands()
 QString CliOptions::usage()
 {
     return QStringLiteral(
-        "Usage: playerlink-cli --host HOST[:PORT] [--password-file FILE] [--json] [--verbose] COMMAND [ARG]\n"
+        "Usage: playerlink-cli --host HOST[:PORT] [--host HOST]... [--password-file FILE]\n"
+        "         [--json] [--verbose] COMMAND [ARG]...\n"
         "       playerlink-cli [--json] discover [--seconds N]\n"
         "\n"
         "Controls VLC through its web interface (port 8080 unless HOST names one).\n"
@@ -202,11 +357,35 @@ QString CliOptions::usage()
         "  cast FILE...          play files of this computer on VLC (up to 100): they are\n"
         "                        served from here to VLC's address only, until VLC has\n"
         "                        played them, they leave its playlist, or Ctrl+C\n"
+        "  eq                    the equalizer: on or off, its preamp, its ten bands\n"
+        "                        (60 Hz to 16 kHz) and VLC's presets, which VLC tells\n"
+        "                        only while it is on\n"
+        "  eq on | eq off        turn the equalizer on or off\n"
+        "  eq preset NAME|ID     use one of VLC's presets, by name (any case) or id\n"
+        "  eq preamp DB          set the preamp, from -20 to 20 dB\n"
+        "  eq band N DB          set band N (0-9: 0 is 60 Hz, 9 is 16 kHz), from -20 to\n"
+        "                        20 dB; preset, preamp and band need the equalizer on\n"
+        "  sort KEY [--reverse]  sort the playlist by title, artist, album, genre,\n"
+        "                        duration, id or random\n"
+        "  subtitle-file PATH    add a subtitle file on the VLC computer to what plays:\n"
+        "                        an absolute path (a file:// URL is taken as its path)\n"
+        "  track                 the audio, video and subtitle tracks, title and chapter\n"
+        "  track audio|video|subtitle N   use track N as track lists it; off or -1: none\n"
+        "  subtitle-delay SECONDS   subtitle delay from -600 to 600, such as 1.5 or -0.5\n"
+        "  chapter N | title N   go to chapter or title N, counted from 1 as track lists\n"
+        "                        them\n"
+        "\n"
+        "Several --host options send the command to each VLC at once and print a line\n"
+        "for each: its address, then ok or what went wrong. They go with probe, play\n"
+        "(without ID), pause, stop, next, previous, seek, volume, speed, audio-delay,\n"
+        "subtitle-delay, random, loop, repeat, fullscreen, key, eq (to set it), sort and\n"
+        "empty; other commands take one host.\n"
         "\n"
         "Exit status: 0 done, 1 command failed (such as no such file on HOST), 2 usage\n"
         "error, 3 unreachable or timed out (watch: the last poll failed; discover: no\n"
         "Avahi daemon), 4 password needed, refused or not set in VLC,\n"
-        "5 not VLC, 6 sent a reply too large to read.\n"
+        "5 not VLC, 6 sent a reply too large to read. With several hosts: that of the\n"
+        "first host that failed.\n"
         "With --json, \"state\" is one of unknown, playing, paused, stopped, other, and\n"
         "\"connection\" one of connecting, connected, lost, password-needed,\n"
         "password-refused, password-not-set.\n");
@@ -217,8 +396,8 @@ std::optional<CliOptions> CliOptions::parse(const QStringList& args, const QStri
 {
     CliOptions options;
     options.password = passwordFromEnvironment.isEmpty() ? QString() : passwordFromEnvironment;
-    options.host = hostFromEnvironment;
     QStringList positional;
+    QStringList givenHosts;
     std::optional<QString> passwordOption; // the option that gave the password
 
     auto fail = [error](const QString& message) -> std::optional<CliOptions> {
@@ -261,7 +440,7 @@ std::optional<CliOptions> CliOptions::parse(const QStringList& args, const QStri
             const auto v = takeValue(arg);
             if (!v || v->isEmpty())
                 return fail(QStringLiteral("--host needs a value, such as 192.168.1.20 or mypc:8080"));
-            options.host = *v;
+            givenHosts << *v;
         } else if (arg == u"--password" || arg == u"--password-file") {
             const auto v = takeValue(arg);
             if (!v || (arg == u"--password-file" && v->isEmpty()))
@@ -290,6 +469,8 @@ std::optional<CliOptions> CliOptions::parse(const QStringList& args, const QStri
             if (!v || v->trimmed().isEmpty())
                 return fail(QStringLiteral("--find needs a text to look for"));
             options.find = *v;
+        } else if (arg == u"--reverse" && !hasInlineValue) {
+            options.reverse = true;
         } else {
             return fail(QStringLiteral("unknown option %1 (see --help)").arg(arg));
         }
@@ -302,23 +483,44 @@ std::optional<CliOptions> CliOptions::parse(const QStringList& args, const QStri
     options.arguments = positional;
     if (!findCommand(options.command))
         return fail(QStringLiteral("unknown command '%1' (see --help)").arg(options.command));
+    if (givenHosts.isEmpty() && !hostFromEnvironment.isEmpty())
+        givenHosts << hostFromEnvironment;
     // Discovery needs no host: it finds them.
-    if (options.host.isEmpty() && options.command != u"discover")
-        return fail(QStringLiteral("no host given: use --host HOST[:PORT]"));
-    if (!options.host.isEmpty() && options.command != u"discover") {
-        QString problem;
-        const std::optional<QString> host = HostAddress::fromUserText(options.host, &problem);
-        if (!host)
-            return fail(QStringLiteral("--host %1").arg(problem));
-        options.host = *host;
+    if (options.command == u"discover") {
+        options.host = givenHosts.value(0);
+    } else {
+        if (givenHosts.isEmpty())
+            return fail(QStringLiteral("no host given: use --host HOST[:PORT]"));
+        QStringList addresses; // "den" and "den:8080" are one VLC
+        for (const QString& given : std::as_const(givenHosts)) {
+            QString problem;
+            const std::optional<QString> host = HostAddress::fromUserText(given, &problem);
+            if (!host)
+                return fail(QStringLiteral("--host %1").arg(problem));
+            RemoteRecord record;
+            record.hostAddress = *host;
+            if (addresses.contains(record.baseAddress()))
+                return fail(QStringLiteral("--host %1 is given twice").arg(*host));
+            addresses << record.baseAddress();
+            options.hosts << *host;
+        }
+        options.host = options.hosts.first();
     }
     if (options.watchSeconds && options.command != u"watch" && options.command != u"discover")
         return fail(QStringLiteral("--seconds only goes with watch and discover"));
     if (!options.find.isNull() && options.command != u"playlist")
         return fail(QStringLiteral("--find only goes with playlist"));
+    if (options.reverse && options.command != u"sort")
+        return fail(QStringLiteral("--reverse only goes with sort"));
     const QString problem = options.validateArguments();
     if (!problem.isEmpty())
         return fail(problem);
+    if (options.hosts.size() > 1 && !options.goesToSeveralHosts())
+        return fail(QStringLiteral("%1 takes one --host; several go with %2")
+                        .arg(options.command == u"play" || options.command == u"eq"
+                                 ? QStringLiteral("%1 with these arguments").arg(options.command)
+                                 : options.command,
+                             severalHostCommands().join(QStringLiteral(", "))));
     return options;
 }
 
@@ -364,6 +566,22 @@ QString CliOptions::validateArguments() const
         if (!audioDelaySeconds(arg))
             return QStringLiteral("audio-delay takes seconds from -600 to 600, such as 0.5 or -0.25, not '%1'")
                 .arg(arg);
+    } else if (command == u"subtitle-delay") {
+        if (!subtitleDelaySeconds(arg))
+            return QStringLiteral("subtitle-delay takes seconds from -600 to 600, such as 1.5 or -0.5, not '%1'")
+                .arg(arg);
+    } else if (command == u"eq") {
+        return equalizerProblem(arguments);
+    } else if (command == u"sort") {
+        if (!sortKeys().contains(arg, Qt::CaseInsensitive))
+            return QStringLiteral("sort takes one of %1, not '%2'").arg(sortKeys().join(QStringLiteral(", ")), arg);
+    } else if (command == u"subtitle-file") {
+        return subtitleFileProblem(arg);
+    } else if (command == u"track") {
+        return trackProblem(arguments);
+    } else if (command == u"chapter" || command == u"title") {
+        if (!chapterNumber(arg))
+            return QStringLiteral("%1 takes a number from 1, as track lists them, not '%2'").arg(command, arg);
     } else if (command == u"key") {
         static const QRegularExpression form(QStringLiteral("^[a-z0-9-]+$"));
         if (!form.match(arg).hasMatch())

@@ -6,7 +6,11 @@
 #include "core/PreferenceKeys.h"
 #include "core/TerminalText.h"
 #include "core/UserDefaults.h"
+#include "vlc/EqualizerBands.h"
 #include "vlc/PlaylistFilter.h"
+#include "vlc/PlaylistSort.h"
+#include "vlc/ServerDialect.h"
+#include "vlc/TrackSelection.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -23,6 +27,16 @@ constexpr int requestGuardMs = 30000; // beyond the channel's own deadline
 // After a command that switches items VLC needs a moment: its web interface
 // (3.0.24) can crash when asked for the status while the switch is under way.
 constexpr int settleMs = 600;
+// VLC applies some commands (the equalizer, a subtitle file, a chapter) a
+// moment after it answers them: their outcome is read this often, this
+// many times, before it counts as not taken.
+constexpr int recheckMs = 200;
+constexpr int rechecks = 25;
+
+TrackSelection::Kind trackKind(const QString& name)
+{
+    return name == u"audio" ? TrackSelection::Audio : name == u"video" ? TrackSelection::Video : TrackSelection::Subtitle;
+}
 }
 
 CliSession::CliSession(const CliOptions& options, QTextStream& out, QTextStream& err, const UserDefaults& defaults)
@@ -267,6 +281,18 @@ void CliSession::runCommand()
         runCast();
         return;
     }
+    if (command == u"eq") {
+        refreshStatus([this] { runEqualizer(); });
+        return;
+    }
+    if (command == u"track" || command == u"chapter" || command == u"title") {
+        refreshStatus([this] { readChapters([this] { runTracks(); }); });
+        return;
+    }
+    if (command == u"subtitle-file") {
+        refreshStatus([this] { runSubtitleFile(); });
+        return;
+    }
 
     // Every other command acts on the current state, so read it first.
     refreshAll([this, command, arg, remote] {
@@ -350,6 +376,13 @@ void CliSession::runCommand()
             sendCommand([remote, arg] { remote->setAspectRatio(arg); }, false, false);
         } else if (command == u"key") {
             sendCommand([remote, arg] { remote->sendHotkey(arg); }, false, false);
+        } else if (command == u"sort") {
+            const PlaylistSortKey key = PlaylistSort::fromName(arg).value_or(PlaylistSortKey::Title);
+            const bool reverse = m_options.reverse;
+            sendCommand([remote, key, reverse] { remote->sortPlaylist(key, reverse); }, false, true);
+        } else if (command == u"subtitle-delay") {
+            const double seconds = CliOptions::subtitleDelaySeconds(arg).value_or(0.0);
+            sendCommand([remote, seconds] { remote->setSubtitleDelay(seconds); }, false, false);
         } else {
             fail(ExitUsage, QStringLiteral("unknown command '%1'").arg(command));
         }
@@ -391,6 +424,32 @@ void CliSession::sendCommand(const Step& send, bool changesItem, bool changesPla
     });
 }
 
+void CliSession::sendThen(const Step& send, Step then)
+{
+    request(send, [this, then](VLCController::ReplyKind kind) {
+        if (kind != VLCController::ReplyKind::Status) {
+            fail(ExitCommandFailed, withVlcMessage(QStringLiteral("VLC did not accept the command")));
+            return;
+        }
+        // The remote may follow the command up once we have heard of it
+        // (the equalizer's restart); our next request waits for that.
+        QTimer::singleShot(0, this, then);
+    });
+}
+
+void CliSession::statusUntil(std::function<bool()> done, const QString& failure, Step then, int tries)
+{
+    if (done()) {
+        then();
+    } else if (tries >= rechecks) {
+        fail(ExitCommandFailed, failure);
+    } else {
+        QTimer::singleShot(recheckMs, this, [this, done, failure, then, tries] {
+            refreshStatus([this, done, failure, then, tries] { statusUntil(done, failure, then, tries + 1); });
+        });
+    }
+}
+
 void CliSession::reportStatus(bool withPlaylist)
 {
     if (m_options.json) {
@@ -404,6 +463,238 @@ void CliSession::reportStatus(bool withPlaylist)
             print(QStringLiteral("\n") + StateReport::playlistText(*m_remote));
     }
     finish(ExitOk);
+}
+
+// --- Equalizer -------------------------------------------------------------------
+
+void CliSession::runEqualizer()
+{
+    const std::optional<PlayerStatus::Equalizer>& equalizer = m_remote->state().playerStatus().equalizer;
+    if (!equalizer) {
+        fail(ExitCommandFailed, QStringLiteral("VLC on %1 tells of no equalizer").arg(m_options.host));
+        return;
+    }
+    const QString what = m_options.arguments.value(0);
+    if (what.isEmpty()) {
+        reportEqualizer();
+        return;
+    }
+    if (what == u"on" || what == u"off") {
+        const bool on = what == u"on";
+        if (equalizer->enabled == on) {
+            reportEqualizer();
+            return;
+        }
+        // On counts once VLC lists the bands: its status can say on a
+        // moment before, and the remote may have to restart it.
+        const auto done = [this, on] {
+            const std::optional<PlayerStatus::Equalizer>& now = m_remote->state().playerStatus().equalizer;
+            return now && now->enabled == on
+                && (!on || std::all_of(now->bands.begin(), now->bands.end(), [](const auto& b) { return b.has_value(); }));
+        };
+        sendThen([this, on] { m_remote->enableEqualizer(on); }, [this, on, done] {
+            statusUntil(done, QStringLiteral("VLC did not turn its equalizer %1").arg(on ? u"on" : u"off"),
+                        [this] { reportEqualizer(); });
+        });
+        return;
+    }
+    if (!equalizer->enabled) {
+        fail(ExitCommandFailed, QStringLiteral("the equalizer is off, and VLC lists its presets and takes gains only "
+                                               "while it is on: turn it on first with eq on"));
+        return;
+    }
+    setEqualizer(what);
+}
+
+void CliSession::setEqualizer(const QString& what)
+{
+    const PlayerStatus::Equalizer& equalizer = *m_remote->state().playerStatus().equalizer;
+    const QString value = m_options.arguments.value(1).trimmed();
+    if (what == u"preset") {
+        std::optional<int> id;
+        QStringList names;
+        for (const PlayerStatus::Equalizer::Preset& preset : equalizer.presets) {
+            if (preset.name.compare(value, Qt::CaseInsensitive) == 0 || QString::number(preset.id) == value)
+                id = preset.id;
+            names << preset.name;
+        }
+        if (!id) {
+            fail(ExitCommandFailed, names.isEmpty()
+                     ? QStringLiteral("VLC on %1 lists no equalizer presets").arg(m_options.host)
+                     : QStringLiteral("VLC has no equalizer preset '%1'; it has %2").arg(value, names.join(u", ")));
+            return;
+        }
+        // A preset sets the preamp and every band, each to a value only VLC
+        // knows: its report is read once more.
+        sendThen([this, id] { m_remote->setEqualizerPreset(*id); },
+                 [this] { refreshStatus([this] { reportEqualizer(); }); });
+        return;
+    }
+    // Gains VLC keeps to a tenth of a dB.
+    const bool preamp = what == u"preamp";
+    const int band = preamp ? -1 : CliOptions::equalizerBand(value).value_or(0);
+    const QString gainText = m_options.arguments.value(preamp ? 1 : 2);
+    const double gain = EqualizerBands::gainToSend(CliOptions::equalizerGain(gainText).value_or(0)).value_or(0);
+    const auto done = [this, band, gain] {
+        const std::optional<PlayerStatus::Equalizer>& now = m_remote->state().playerStatus().equalizer;
+        const std::optional<double> reported = !now ? std::nullopt : band < 0 ? now->preamp : now->bands[size_t(band)];
+        return reported && std::abs(*reported - gain) < 0.05;
+    };
+    sendThen(
+        [this, band, gain] {
+            if (band < 0)
+                m_remote->setEqualizerPreamp(gain);
+            else
+                m_remote->setEqualizerBand(band, gain);
+        },
+        [this, done, band] {
+            statusUntil(done,
+                        band < 0 ? QStringLiteral("VLC did not take the preamp")
+                                 : QStringLiteral("VLC did not take the gain of band %1").arg(band),
+                        [this] { reportEqualizer(); });
+        });
+}
+
+void CliSession::reportEqualizer()
+{
+    if (m_options.json)
+        printJson(StateReport::equalizerJson(*m_remote));
+    else
+        print(StateReport::equalizerText(*m_remote));
+    finish(ExitOk);
+}
+
+// --- Tracks, titles, chapters ---------------------------------------------------
+
+void CliSession::readChapters(Step then)
+{
+    // VLC 3 tells of them in its JSON status only; before, the status.xml
+    // just read tells.
+    if (!m_remote->state().dialect().isModern()) {
+        then();
+        return;
+    }
+    disconnect(m_chaptersConnection);
+    m_chaptersConnection = connect(&m_chapters, &ChapterTitleReader::answered, this, [this, then] {
+        disconnect(m_chaptersConnection);
+        m_guard.stop();
+        then();
+    });
+    m_guard.start(requestGuardMs);
+    m_chapters.refresh(*m_remote);
+}
+
+void CliSession::chaptersUntil(std::function<bool(const ChapterTitleInfo&)> done, const QString& failure, Step then,
+                               int tries)
+{
+    if (done(m_chapters.info(*m_remote))) {
+        then();
+    } else if (tries >= rechecks) {
+        fail(ExitCommandFailed, failure);
+    } else {
+        QTimer::singleShot(recheckMs, this, [this, done, failure, then, tries] {
+            refreshStatus([this, done, failure, then, tries] {
+                readChapters([this, done, failure, then, tries] { chaptersUntil(done, failure, then, tries + 1); });
+            });
+        });
+    }
+}
+
+void CliSession::runTracks()
+{
+    const QString& command = m_options.command;
+    const QStringList& args = m_options.arguments;
+    if (command == u"track") {
+        if (args.isEmpty()) {
+            reportTracks();
+            return;
+        }
+        const TrackSelection::Kind kind = trackKind(args[0]);
+        const QString id = QString::number(CliOptions::trackId(args[1]).value_or(-1));
+        const TrackList& tracks = StateReport::tracksOf(*m_remote, kind);
+        QStringList listed;
+        int index = -1;
+        for (int i : TrackSelection::of(*m_remote).inStreamOrder(kind)) {
+            const QString streamId = tracks[size_t(i)].value(u"streamId");
+            listed << (streamId == u"-1" ? QStringLiteral("off") : streamId);
+            if (streamId == id)
+                index = i;
+        }
+        if (index < 0) {
+            fail(ExitCommandFailed, QStringLiteral("there is no %1 track %2: what plays has %3")
+                                        .arg(args[0], args[1], listed.join(u", ")));
+            return;
+        }
+        sendThen([this, kind, index] { TrackSelection::of(*m_remote).select(kind, index); },
+                 [this] { refreshStatus([this] { readChapters([this] { reportTracks(); }); }); });
+        return;
+    }
+    const bool chapter = command == u"chapter";
+    const ChapterTitleInfo info = m_chapters.info(*m_remote);
+    const std::vector<ChapterTitleInfo::Entry>& entries = chapter ? info.chapters : info.titles;
+    const int wanted = CliOptions::chapterNumber(args.value(0)).value_or(1);
+    if (size_t(wanted) > entries.size()) {
+        const QString plural = chapter ? QStringLiteral("chapters") : QStringLiteral("titles");
+        fail(ExitCommandFailed, entries.empty()
+                 ? QStringLiteral("what plays on %1 has no %2").arg(m_options.host, plural)
+                 : QStringLiteral("there is no %1 %2: what plays has %3 1 to %4")
+                       .arg(command).arg(wanted).arg(plural).arg(entries.size()));
+        return;
+    }
+    const int number = entries[size_t(wanted - 1)].number;
+    const auto done = [chapter, wanted](const ChapterTitleInfo& now) {
+        return (chapter ? now.currentChapter : now.currentTitle) == wanted - 1;
+    };
+    sendThen(
+        [this, chapter, number] {
+            if (chapter)
+                m_remote->playChapter(number);
+            else
+                m_remote->playTitle(number);
+        },
+        [this, done, command, wanted] {
+            chaptersUntil(done, QStringLiteral("VLC did not go to %1 %2").arg(command).arg(wanted),
+                          [this] { reportTracks(); });
+        });
+}
+
+void CliSession::reportTracks()
+{
+    const ChapterTitleInfo info = m_chapters.info(*m_remote);
+    if (m_options.json)
+        printJson(StateReport::tracksJson(*m_remote, info));
+    else
+        print(StateReport::tracksText(*m_remote, info));
+    finish(ExitOk);
+}
+
+void CliSession::runSubtitleFile()
+{
+    const PlaybackState playback = m_remote->state().playback();
+    if (playback != PlaybackState::Playing && playback != PlaybackState::Paused) {
+        fail(ExitCommandFailed,
+             QStringLiteral("nothing plays on %1, and a subtitle file goes with what plays").arg(m_options.host));
+        return;
+    }
+    // VLC wants a plain path: it ignores a file URL.
+    const QString path = RemoteConnection::subtitlePath(m_options.arguments.value(0));
+    whenFilePresent(path, [this, path] {
+        QStringList before;
+        for (const TrackRecord& track : m_remote->state().subtitleTracks())
+            before << track.value(u"streamId");
+        // VLC takes any file without a word, and drops one it cannot read
+        // as subtitles: a new subtitle track is the only sign it took it.
+        const auto added = [this, before] {
+            for (const TrackRecord& track : m_remote->state().subtitleTracks())
+                if (!before.contains(track.value(u"streamId")))
+                    return true;
+            return false;
+        };
+        sendThen([this, path] { m_remote->addSubtitle(path); }, [this, added, path] {
+            statusUntil(added, QStringLiteral("VLC made no subtitle track of %1").arg(path),
+                        [this] { readChapters([this] { reportTracks(); }); });
+        });
+    });
 }
 
 // --- Cast ----------------------------------------------------------------------
@@ -515,6 +806,7 @@ void CliSession::fail(int exitCode, const QString& message)
 {
     if (m_finished)
         return;
+    m_errorMessage = message;
     if (m_options.json) {
         QJsonObject o;
         o.insert(QStringLiteral("error"), message);

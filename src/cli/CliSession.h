@@ -1,6 +1,8 @@
 #pragma once
 
 #include "cli/CliOptions.h"
+#include "vlc/ChapterTitleReader.h"
+#include "vlc/PlayerStatus.h"
 #include "vlc/VLCController.h"
 
 #include <QJsonValue>
@@ -29,6 +31,10 @@ public:
     // Ends `cast` now (Ctrl+C): nothing is served after it.
     void stopCasting();
 
+    // The message of the failure the session ended with; empty after success.
+    QString errorMessage() const { return m_errorMessage; }
+    const VLCController& remote() const { return *m_remote; }
+
 signals:
     void finished(int exitCode);
 
@@ -47,6 +53,21 @@ private:
     void refreshAll(Step then);
     void runCommand();
     void sendCommand(const Step& send, bool changesItem, bool changesPlaylist);
+    // Sends a command and goes on once VLC has taken it.
+    void sendThen(const Step& send, Step then);
+    // Reads the status until it satisfies done (at most a few seconds: VLC
+    // applies some commands a moment after it answers them); fails with
+    // failure when it never does.
+    void statusUntil(std::function<bool()> done, const QString& failure, Step then, int tries = 0);
+    void runEqualizer();
+    void setEqualizer(const QString& what);
+    void reportEqualizer();
+    void readChapters(Step then);
+    void runTracks();
+    void chaptersUntil(std::function<bool(const ChapterTitleInfo&)> done, const QString& failure, Step then,
+                       int tries = 0);
+    void reportTracks();
+    void runSubtitleFile();
     void whenFilePresent(const QString& path, Step then);
     QString withVlcMessage(const QString& text) const;
     void reportStatus(bool withPlaylist);
@@ -77,4 +98,7 @@ private:
     bool m_lastPollFailed = false;
     bool m_finished = false;
     QString m_lastVlcMessage; // from the last reply that concluded
+    QString m_errorMessage;
+    ChapterTitleReader m_chapters;
+    QMetaObject::Connection m_chaptersConnection;
 };

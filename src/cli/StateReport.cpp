@@ -2,7 +2,11 @@
 
 #include "core/StringHelpers.h"
 #include "core/TerminalText.h"
+#include "vlc/ChapterTitleInfo.h"
+#include "vlc/EqualizerBands.h"
 #include "vlc/VLCController.h"
+
+#include <algorithm>
 
 namespace {
 QString onOff(bool value)
@@ -19,6 +23,50 @@ QString rateText(std::optional<double> rate)
     // is VLC's nearest step to what was asked, shown to 3 digits.
     const QString exact = QString::number(*rate, 'g', 6);
     return (exact.toDouble() == *rate ? exact : QString::number(*rate, 'g', 3)) + u'x';
+}
+
+QString decibels(double value)
+{
+    return QString::number(value) + QStringLiteral(" dB");
+}
+
+// Lines of at most width columns, words as given, each line after the first
+// indented by indent.
+QString wrapped(const QStringList& words, int indent, int width)
+{
+    QString text;
+    int column = indent;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString word = words[i] + (i + 1 < words.size() ? QStringLiteral(",") : QString());
+        if (i > 0 && column + 1 + word.size() > width) {
+            text += u'\n' + QString(indent, u' ');
+            column = indent;
+        } else if (i > 0) {
+            text += u' ';
+            ++column;
+        }
+        text += word;
+        column += int(word.size());
+    }
+    return text;
+}
+
+const char* const trackKindNames[] = { "audio", "video", "subtitle" };
+const TrackSelection::Kind trackKinds[] = { TrackSelection::Audio, TrackSelection::Video, TrackSelection::Subtitle };
+
+// A track's name: its description and language as VLC gives them, or a
+// picture's size.
+QString trackName(const TrackRecord& record)
+{
+    if (record.value(u"streamId") == u"-1")
+        return QStringLiteral("off");
+    QStringList parts;
+    for (const char16_t* key : { u"Description", u"Language" })
+        if (const QString* value = record.find(key); value && !value->isEmpty())
+            parts << *value;
+    if (const QString* size = record.find(u"Video resolution"); parts.isEmpty() && size)
+        parts << *size;
+    return parts.isEmpty() ? QStringLiteral("unnamed") : parts.join(u' ');
 }
 
 QString stateSymbol(const QString& state)
@@ -63,6 +111,8 @@ QJsonObject StateReport::statusJson(VLCController& remote)
     if (const std::optional<double> rate = remote.state().rate())
         o.insert(QStringLiteral("rate"), *rate);
     o.insert(QStringLiteral("audioDelay"), remote.state().audioDelay());
+    if (const std::optional<double> subtitleDelay = remote.state().playerStatus().subtitleDelay)
+        o.insert(QStringLiteral("subtitleDelay"), *subtitleDelay);
     o.insert(QStringLiteral("random"), remote.state().isRandom());
     o.insert(QStringLiteral("loop"), remote.state().isLooping());
     o.insert(QStringLiteral("repeat"), remote.state().isRepeating());
@@ -88,6 +138,8 @@ QString StateReport::statusText(VLCController& remote)
     text += QStringLiteral("Volume:      %1%\n").arg(remote.state().volume());
     text += QStringLiteral("Speed:       %1\n").arg(rateText(remote.state().rate()));
     text += QStringLiteral("Audio delay: %1 s\n").arg(remote.state().audioDelay(), 0, 'f', 2);
+    if (const std::optional<double> subtitleDelay = remote.state().playerStatus().subtitleDelay)
+        text += QStringLiteral("Sub. delay:  %1 s\n").arg(*subtitleDelay, 0, 'f', 2);
     text += QStringLiteral("Shuffle: %1   Repeat all: %2   Repeat one: %3\n")
                 .arg(onOff(remote.state().isRandom()), onOff(remote.state().isLooping()), onOff(remote.state().isRepeating()));
     const QString version = remote.state().playerStatus().version;
@@ -177,4 +229,133 @@ QString StateReport::watchLine(VLCController& remote)
              StringHelpers::timeStringFromSecs(remote.state().timeLengthSeconds()))
         .arg(remote.state().volume(), 3)
         .arg(title.isEmpty() ? QStringLiteral("-") : title, escapedForTerminal(remote.status()));
+}
+
+const TrackList& StateReport::tracksOf(const VLCController& remote, TrackSelection::Kind kind)
+{
+    return kind == TrackSelection::Audio ? remote.state().audioTracks()
+        : kind == TrackSelection::Video  ? remote.state().videoTracks()
+                                         : remote.state().subtitleTracks();
+}
+
+QJsonObject StateReport::equalizerJson(const VLCController& remote)
+{
+    const std::optional<PlayerStatus::Equalizer>& equalizer = remote.state().playerStatus().equalizer;
+    const bool on = equalizer && equalizer->enabled;
+    QJsonObject o;
+    o.insert(QStringLiteral("enabled"), on);
+    o.insert(QStringLiteral("preamp"), on && equalizer->preamp ? QJsonValue(*equalizer->preamp) : QJsonValue());
+    QJsonArray bands;
+    QJsonArray presets;
+    if (on) {
+        for (int band = 0; band < EqualizerBands::count; ++band) {
+            QJsonObject b;
+            b.insert(QStringLiteral("band"), band);
+            b.insert(QStringLiteral("frequency"), EqualizerBands::frequencies[size_t(band)]);
+            b.insert(QStringLiteral("label"), EqualizerBands::label(band));
+            const std::optional<double>& gain = equalizer->bands[size_t(band)];
+            b.insert(QStringLiteral("gain"), gain ? QJsonValue(*gain) : QJsonValue());
+            bands.append(b);
+        }
+        for (const PlayerStatus::Equalizer::Preset& preset : equalizer->presets)
+            presets.append(QJsonObject { { QStringLiteral("id"), preset.id }, { QStringLiteral("name"), preset.name } });
+    }
+    o.insert(QStringLiteral("bands"), bands);
+    o.insert(QStringLiteral("presets"), presets);
+    return o;
+}
+
+QString StateReport::equalizerText(const VLCController& remote)
+{
+    const std::optional<PlayerStatus::Equalizer>& equalizer = remote.state().playerStatus().equalizer;
+    if (!equalizer || !equalizer->enabled)
+        return QStringLiteral("Equalizer:   off (VLC tells its bands and presets only while it is on)\n");
+    QString text = QStringLiteral("Equalizer:   on\n");
+    text += QStringLiteral("Preamp:      %1\n").arg(equalizer->preamp ? decibels(*equalizer->preamp) : QStringLiteral("?"));
+    for (int band = 0; band < EqualizerBands::count; ++band) {
+        const std::optional<double>& gain = equalizer->bands[size_t(band)];
+        text += QStringLiteral("  %1 %2  %3\n")
+                    .arg(band)
+                    .arg(EqualizerBands::label(band), 6)
+                    .arg(gain ? decibels(*gain) : QStringLiteral("?"));
+    }
+    std::vector<PlayerStatus::Equalizer::Preset> presets = equalizer->presets;
+    std::sort(presets.begin(), presets.end(), [](const auto& a, const auto& b) { return a.id < b.id; });
+    QStringList names;
+    for (const PlayerStatus::Equalizer::Preset& preset : presets)
+        names << QStringLiteral("%1 %2").arg(preset.id).arg(escapedForTerminal(preset.name));
+    if (!names.isEmpty())
+        text += QStringLiteral("Presets:     %1\n").arg(wrapped(names, 13, 79));
+    return text;
+}
+
+QJsonObject StateReport::tracksJson(VLCController& remote, const ChapterTitleInfo& chapters)
+{
+    QJsonObject o;
+    TrackSelection& selection = TrackSelection::of(remote);
+    for (size_t k = 0; k < std::size(trackKinds); ++k) {
+        const TrackSelection::Kind kind = trackKinds[k];
+        const TrackList& tracks = tracksOf(remote, kind);
+        const int current = selection.current(kind);
+        QJsonArray list;
+        for (const int i : selection.inStreamOrder(kind)) {
+            const TrackRecord& record = tracks[size_t(i)];
+            QJsonObject track;
+            track.insert(QStringLiteral("id"), StringHelpers::intValue(record.value(u"streamId")));
+            track.insert(QStringLiteral("name"), trackName(record));
+            // null: VLC does not say.
+            track.insert(QStringLiteral("selected"), current < 0 ? QJsonValue() : QJsonValue(i == current));
+            QJsonObject details;
+            for (const auto& [key, value] : record)
+                if (key != u"streamId")
+                    details.insert(key, value);
+            track.insert(QStringLiteral("details"), details);
+            list.append(track);
+        }
+        o.insert(QLatin1String(trackKindNames[k]), list);
+    }
+    auto numberOr = [](int index) { return index < 0 ? QJsonValue() : QJsonValue(index + 1); };
+    o.insert(QStringLiteral("title"), numberOr(chapters.currentTitle));
+    o.insert(QStringLiteral("titles"), int(chapters.titles.size()));
+    o.insert(QStringLiteral("chapter"), numberOr(chapters.currentChapter));
+    o.insert(QStringLiteral("chapters"), int(chapters.chapters.size()));
+    return o;
+}
+
+QString StateReport::tracksText(VLCController& remote, const ChapterTitleInfo& chapters)
+{
+    QString text;
+    bool unknown = false;
+    TrackSelection& selection = TrackSelection::of(remote);
+    const char* const headers[] = { "Audio tracks:\n", "Video tracks:\n", "Subtitle tracks:\n" };
+    for (size_t k = 0; k < std::size(trackKinds); ++k) {
+        const TrackSelection::Kind kind = trackKinds[k];
+        const TrackList& tracks = tracksOf(remote, kind);
+        const int current = selection.current(kind);
+        unknown = unknown || current < 0;
+        text += QLatin1String(headers[k]);
+        for (const int i : selection.inStreamOrder(kind)) {
+            const TrackRecord& record = tracks[size_t(i)];
+            const QString* codec = record.find(u"Codec");
+            text += QStringLiteral("%1 %2  %3%4\n")
+                        .arg(i == current ? QStringLiteral("  *") : QStringLiteral("   "))
+                        .arg(escapedForTerminal(record.value(u"streamId")), 4)
+                        .arg(escapedForTerminal(trackName(record)),
+                             codec ? QStringLiteral("  (%1)").arg(escapedForTerminal(*codec)) : QString());
+        }
+    }
+    auto place = [](int current, size_t count, const char* label) {
+        const QString name = QLatin1String(label);
+        if (count == 0)
+            return QStringLiteral("%1 none\n").arg(name + u's' + u':', -12);
+        return QStringLiteral("%1 %2 of %3\n")
+            .arg(name + u':', -12)
+            .arg(current < 0 ? QStringLiteral("-") : QString::number(current + 1))
+            .arg(count);
+    };
+    text += place(chapters.currentTitle, chapters.titles.size(), "Title");
+    text += place(chapters.currentChapter, chapters.chapters.size(), "Chapter");
+    if (unknown)
+        text += QStringLiteral("(VLC does not say which tracks are in use; * marks one chosen with this command.)\n");
+    return text;
 }

@@ -1,4 +1,5 @@
 #include "cli/CliDiscovery.h"
+#include "cli/CliHosts.h"
 #include "cli/CliOptions.h"
 #include "cli/CliSession.h"
 #include "cli/ExitCode.h"
@@ -43,6 +44,11 @@ int main(int argc, char** argv)
         CliDiscovery discovery(*options, out, err);
         QObject::connect(&discovery, &CliDiscovery::finished, &app, [](int code) { QCoreApplication::exit(code); });
         QTimer::singleShot(0, &discovery, &CliDiscovery::start);
+        exitCode = app.exec();
+    } else if (options->hosts.size() > 1) {
+        CliHosts hosts(*options, out, defaults);
+        QObject::connect(&hosts, &CliHosts::finished, &app, [](int code) { QCoreApplication::exit(code); });
+        QTimer::singleShot(0, &hosts, &CliHosts::start);
         exitCode = app.exec();
     } else {
         CliSession session(*options, out, err, defaults);

@@ -11,14 +11,16 @@ ChapterTitleReader::ChapterTitleReader(QObject* parent)
     , m_channel(new RequestChannel(nullptr, this))
 {
     connect(m_channel, &RequestChannel::finished, this, [this](int, const HttpReply& reply) {
-        if (reply.httpStatus != 200)
-            return;
-        std::optional<ChapterTitleInfo> info = ChapterTitleInfo::fromStatusJson(reply.body);
-        if (!info || *info == m_info)
-            return;
-        m_info = std::move(*info);
-        emit changed();
+        std::optional<ChapterTitleInfo> info;
+        if (reply.httpStatus == 200)
+            info = ChapterTitleInfo::fromStatusJson(reply.body);
+        if (info && *info != m_info) {
+            m_info = std::move(*info);
+            emit changed();
+        }
+        emit answered();
     });
+    connect(m_channel, &RequestChannel::failed, this, &ChapterTitleReader::answered);
 }
 
 ChapterTitleReader::~ChapterTitleReader() = default;

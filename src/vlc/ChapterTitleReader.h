@@ -27,6 +27,8 @@ public:
 signals:
     // A reply brought titles or chapters other than those known.
     void changed();
+    // A request ended, with a reply or without; changed() came first.
+    void answered();
 
 private:
     RequestChannel* m_channel;

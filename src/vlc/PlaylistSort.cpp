@@ -4,11 +4,13 @@
 #include <utility>
 
 namespace {
-const std::array<std::pair<PlaylistSortKey, const char*>, 5> names { {
+const std::array<std::pair<PlaylistSortKey, const char*>, 7> names { {
     { PlaylistSortKey::Title, "title" },
     { PlaylistSortKey::Artist, "artist" },
     { PlaylistSortKey::Album, "album" },
+    { PlaylistSortKey::Genre, "genre" },
     { PlaylistSortKey::Duration, "duration" },
+    { PlaylistSortKey::Id, "id" }, // the playlist item id
     { PlaylistSortKey::Random, "random" },
 } };
 }

@@ -5,6 +5,7 @@
 #include "core/StringHelpers.h"
 #include "vlc/AlbumArtFetcher.h"
 #include "vlc/ByteSearch.h"
+#include "vlc/EqualizerBands.h"
 #include "vlc/FolderListing.h"
 #include "vlc/PlayerState.h"
 #include "vlc/PlayerStatus.h"
@@ -151,10 +152,12 @@ void RemoteConnection::processQueue()
         case QueuePlayLastItem:
             playLastItemInPlaylist();
             break;
-        case QueueEqualizerGain:
-            setEqualizerBand(0, m_state.playerStatus().equalizer && m_state.playerStatus().equalizer->bands[0]
-                                    ? *m_state.playerStatus().equalizer->bands[0] : 0.0);
+        case QueueEqualizerGain: {
+            const int band = std::min(m_nextGainBand++, EqualizerBands::count - 1);
+            const std::optional<PlayerStatus::Equalizer>& equalizer = m_state.playerStatus().equalizer;
+            setEqualizerBand(band, equalizer && equalizer->bands[size_t(band)] ? *equalizer->bands[size_t(band)] : 0.0);
             break;
+        }
         case QueueEqualizerOff:
             sendAsynchronousRequest(QStringLiteral("/requests/status.xml"),
                                     ServerDialect::command(QStringLiteral("enableeq"), QStringLiteral("0")));
@@ -249,7 +252,9 @@ void RemoteConnection::restartEqualizerIfStuck()
     if (!equalizer || !equalizer->enabled
         || std::any_of(equalizer->bands.begin(), equalizer->bands.end(), [](const auto& b) { return b.has_value(); }))
         return;
-    for (const int code : { QueueEqualizerGain, QueueEqualizerOff, QueueEqualizerOn })
+    m_nextGainBand = 0;
+    m_requestQueue.insert(m_requestQueue.end(), EqualizerBands::count, QueueEqualizerGain);
+    for (const int code : { QueueEqualizerOff, QueueEqualizerOn })
         m_requestQueue.push_back(code);
 }
 

@@ -37,7 +37,7 @@ public:
         QueueUpdatePlaylist = 2,
         QueuePlayLastItem = 3,
         // Turning the equalizer on where VLC had no gains yet (see
-        // enableEqualizer): a gain, off, on again.
+        // enableEqualizer): a gain for each band from the first, off, on again.
         QueueEqualizerGain = 4,
         QueueEqualizerOff = 5,
         QueueEqualizerOn = 6,
@@ -175,8 +175,10 @@ public:
     // VLC's equalizer. Turned on where VLC has no gains yet (none set
     // since it started, and none in its settings), VLC's filter fails to
     // start though its status says it is on, and only turning it off and on
-    // again with a gain set starts it: its reply tells, and then that
-    // follows. Gains go within -20 to 20 dB; a band outside 0 to 9, a gain
+    // again with gains set starts it: its reply tells, and then that
+    // follows. VLC 3 puts a band's gain after the gains it has when it has
+    // fewer (band 3 of one gain lands in band 1), so every band is set,
+    // in order. Gains go within -20 to 20 dB; a band outside 0 to 9, a gain
     // or preset that is no number or id, sends nothing.
     void enableEqualizer(bool on);
     void setEqualizerBand(int band, double db);
@@ -234,6 +236,7 @@ private:
     // The accepted request turns the equalizer on: its reply says whether
     // VLC's filter can start.
     bool m_acceptedEnablesEqualizer = false;
+    int m_nextGainBand = 0; // the band the next queued equalizer gain is for
     Page m_replyPage = Page::Other;    // of the reply being handled
     RequestBackoff m_statusBackoff;
     RequestBackoff m_playlistBackoff;

@@ -1,4 +1,5 @@
 #include "cli/ExitCode.h"
+#include "ChapteredMovie.h"
 #include "FakeHttpServer.h"
 #include "RealVlcTest.h"
 #include "SampleMedia.h"
@@ -427,6 +428,216 @@ TEST_F(CliAgainstRealVlc, TextFromVlcReachesTheTerminalEscapedAndJsonExactly)
     EXPECT_EQ(nowhere.exitCode, ExitCommandFailed);
     EXPECT_TRUE(isClean(nowhere.err));
     EXPECT_EQ(nowhere.err.count(u'\n'), 1) << nowhere.err.toStdString();
+}
+
+TEST_F(CliAgainstRealVlc, EqualizerGoesOnTakesGainsAndPresetsByNameAndGoesOff)
+{
+    const CliRun off = cli({ "eq" });
+    ASSERT_EQ(off.exitCode, ExitOk) << off.err.toStdString();
+    EXPECT_FALSE(off.json().value("enabled").toBool());
+    // Off, VLC lists no presets and takes no gains: refused, not lost.
+    const CliRun early = cli({ "eq", "preset", "rock" });
+    EXPECT_EQ(early.exitCode, ExitCommandFailed);
+    EXPECT_TRUE(early.err.contains(QStringLiteral("turn it on first with eq on"))) << early.err.toStdString();
+
+    // A VLC that never had gains needs its filter restarted: on means bands.
+    const QJsonObject on = cli({ "eq", "on" }).json();
+    EXPECT_TRUE(on.value("enabled").toBool());
+    const QJsonArray bands = on.value("bands").toArray();
+    ASSERT_EQ(bands.size(), 10);
+    EXPECT_EQ(bands[4].toObject().value("label"), QStringLiteral("1 kHz"));
+    EXPECT_EQ(bands[9].toObject().value("frequency").toInt(), 16000);
+    for (const QJsonValue& band : bands)
+        EXPECT_TRUE(band.toObject().value("gain").isDouble());
+
+    // VLC keeps a tenth of a dB.
+    const CliRun band = cli({ "eq", "band", "3", "-4.25" });
+    ASSERT_EQ(band.exitCode, ExitOk) << band.err.toStdString();
+    EXPECT_DOUBLE_EQ(band.json().value("bands").toArray()[3].toObject().value("gain").toDouble(), -4.3);
+    EXPECT_DOUBLE_EQ(cli({ "eq", "preamp", "6" }).json().value("preamp").toDouble(), 6.0);
+
+    // By name in any case: Flat is every band at 0.
+    const CliRun flat = cli({ "eq", "preset", "FLAT" });
+    ASSERT_EQ(flat.exitCode, ExitOk) << flat.err.toStdString();
+    for (const QJsonValue& b : flat.json().value("bands").toArray())
+        EXPECT_EQ(b.toObject().value("gain").toDouble(-99), 0.0);
+    const CliRun rock = runCli({ "--host", vlc->hostAddress(), "eq", "preset", "rock" }, vlc->password());
+    ASSERT_EQ(rock.exitCode, ExitOk) << rock.err.toStdString();
+    EXPECT_FALSE(rock.out.contains(QStringLiteral("  0  60 Hz  0 dB\n"))) << rock.out.toStdString();
+    EXPECT_TRUE(rock.out.contains(QStringLiteral("13 Rock"))) << rock.out.toStdString();
+    const CliRun unknown = cli({ "eq", "preset", "Polka" });
+    EXPECT_EQ(unknown.exitCode, ExitCommandFailed);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("no equalizer preset 'Polka'; it has Flat, Classical")))
+        << unknown.err.toStdString();
+
+    EXPECT_FALSE(cli({ "eq", "off" }).json().value("enabled").toBool(true));
+    EXPECT_FALSE(cli({ "eq" }).json().value("enabled").toBool(true));
+}
+
+TEST_F(CliAgainstRealVlc, SortOrdersThePlaylistByTitleEitherWay)
+{
+    auto titles = [this] {
+        QStringList names;
+        for (const QJsonValue& item : cli({ "playlist" }).jsonArray())
+            names << item.toObject().value("title").toString();
+        return names;
+    };
+    const CliRun reversed = cli({ "sort", "title", "--reverse" });
+    ASSERT_EQ(reversed.exitCode, ExitOk) << reversed.err.toStdString();
+    const QStringList down { "gamma.wav", "delta.wav", "Bob's Café Song.wav", "alpha.wav" };
+    EXPECT_EQ(titles(), down);
+    EXPECT_EQ(cli({ "sort", "Title" }).exitCode, ExitOk);
+    EXPECT_EQ(titles(), QStringList(down.rbegin(), down.rend()));
+}
+
+TEST_F(CliAgainstRealVlc, SeveralHostsArePausedAtOnceAndADeadOneIsReported)
+{
+    VlcInstance::Options options;
+    options.password = vlc->password();
+    options.media = media().files();
+    VlcInstance second(options);
+    ASSERT_TRUE(second.started()) << second.error().toStdString();
+    const QString dead = QStringLiteral("127.0.0.1:%1").arg(unusedLoopbackPort());
+    auto state = [](const VlcInstance& v) {
+        return runCli({ "--host", v.hostAddress(), "--json", "status" }, v.password()).json().value("state").toString();
+    };
+    ASSERT_TRUE(waitUntil([&] { return state(second) == u"playing"; }, 10000));
+
+    const CliRun both = runCli({ "--host", vlc->hostAddress(), "--host", second.hostAddress(), "pause" }, vlc->password());
+    EXPECT_EQ(both.exitCode, ExitOk) << both.out.toStdString();
+    EXPECT_EQ(both.out, QStringLiteral("%1: ok (paused)\n%2: ok (paused)\n").arg(vlc->hostAddress(), second.hostAddress()));
+    EXPECT_EQ(state(*vlc), QStringLiteral("paused"));
+    EXPECT_EQ(state(second), QStringLiteral("paused"));
+
+    const CliRun one = runCli({ "--host", dead, "--host", second.hostAddress(), "--json", "play" }, vlc->password());
+    EXPECT_EQ(one.exitCode, ExitUnreachable);
+    const QJsonArray lines = one.jsonArray();
+    ASSERT_EQ(lines.size(), 2) << one.out.toStdString();
+    EXPECT_EQ(lines[0].toObject().value("host"), dead);
+    EXPECT_FALSE(lines[0].toObject().value("ok").toBool(true));
+    EXPECT_TRUE(lines[0].toObject().value("error").toString().contains(QStringLiteral("could not reach")));
+    EXPECT_TRUE(lines[1].toObject().value("ok").toBool());
+    EXPECT_EQ(state(second), QStringLiteral("playing"));
+    EXPECT_EQ(state(*vlc), QStringLiteral("paused"));
+}
+
+namespace {
+// A film with two audio and two subtitle streams and three chapters.
+class CliAgainstAFilm : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { s_movie = std::make_unique<ChapteredMovie>(); }
+    static void TearDownTestSuite() { s_movie.reset(); }
+
+    void SetUp() override
+    {
+        QString why;
+        if (!VlcInstance::canRun(&why))
+            GTEST_SKIP() << why.toStdString();
+        ASSERT_TRUE(s_movie->isValid()) << s_movie->error().toStdString();
+        VlcInstance::Options options;
+        options.media = { s_movie->path() };
+        vlc = std::make_unique<VlcInstance>(options);
+        ASSERT_TRUE(vlc->started()) << vlc->error().toStdString();
+        // VLC lists the streams once it has opened them.
+        ASSERT_TRUE(waitUntil([this] { return ids(tracks(), "subtitle").size() == 3; }, 10000));
+    }
+
+    CliRun cli(const QStringList& args)
+    {
+        return runCli(QStringList { QStringLiteral("--host"), vlc->hostAddress(), QStringLiteral("--json") } + args,
+                      vlc->password());
+    }
+    QJsonObject tracks() { return cli({ "track" }).json(); }
+    static QList<int> ids(const QJsonObject& tracks, const char* kind)
+    {
+        QList<int> list;
+        for (const QJsonValue& track : tracks.value(QLatin1String(kind)).toArray())
+            list << track.toObject().value("id").toInt();
+        return list;
+    }
+    static QJsonObject track(const QJsonObject& tracks, const char* kind, int id)
+    {
+        for (const QJsonValue& t : tracks.value(QLatin1String(kind)).toArray())
+            if (t.toObject().value("id").toInt() == id)
+                return t.toObject();
+        return {};
+    }
+
+    static std::unique_ptr<ChapteredMovie> s_movie;
+    std::unique_ptr<VlcInstance> vlc;
+};
+
+std::unique_ptr<ChapteredMovie> CliAgainstAFilm::s_movie;
+}
+
+TEST_F(CliAgainstAFilm, TracksChaptersTitlesAndSubtitleDelayLand)
+{
+    const QJsonObject listed = tracks();
+    EXPECT_EQ(ids(listed, "audio"), QList<int>({ -1, 1, 2 }));
+    EXPECT_EQ(ids(listed, "video"), QList<int>({ -1, 0 }));
+    EXPECT_EQ(ids(listed, "subtitle"), QList<int>({ -1, 3, 4 }));
+    EXPECT_EQ(track(listed, "subtitle", 4).value("name"), QStringLiteral("German"));
+    EXPECT_TRUE(track(listed, "audio", 1).value("selected").isNull()); // VLC 3 does not say
+    EXPECT_EQ(listed.value("chapters").toInt(), 3);
+    EXPECT_EQ(listed.value("chapter").toInt(), 1);
+    EXPECT_EQ(listed.value("titles").toInt(), 1);
+
+    // VLC decodes a stream once it is chosen, and says so in its details.
+    const CliRun french = cli({ "track", "audio", "2" });
+    ASSERT_EQ(french.exitCode, ExitOk) << french.err.toStdString();
+    EXPECT_TRUE(track(french.json(), "audio", 2).value("selected").toBool());
+    EXPECT_TRUE(waitUntil([this] { return track(tracks(), "audio", 2).value("details").toObject().contains("Decoded format"); },
+                          10000));
+    const CliRun off = cli({ "track", "subtitle", "off" });
+    ASSERT_EQ(off.exitCode, ExitOk) << off.err.toStdString();
+    EXPECT_TRUE(track(off.json(), "subtitle", -1).value("selected").toBool());
+    const CliRun none = cli({ "track", "audio", "7" });
+    EXPECT_EQ(none.exitCode, ExitCommandFailed);
+    EXPECT_TRUE(none.err.contains(QStringLiteral("there is no audio track 7: what plays has off, 1, 2")))
+        << none.err.toStdString();
+
+    const CliRun third = cli({ "chapter", "3" });
+    ASSERT_EQ(third.exitCode, ExitOk) << third.err.toStdString();
+    EXPECT_EQ(third.json().value("chapter").toInt(), 3);
+    EXPECT_EQ(cli({ "chapter", "4" }).exitCode, ExitCommandFailed);
+    EXPECT_EQ(cli({ "title", "1" }).json().value("title").toInt(), 1);
+    EXPECT_EQ(cli({ "title", "2" }).exitCode, ExitCommandFailed);
+
+    EXPECT_DOUBLE_EQ(cli({ "subtitle-delay", "-1.5" }).json().value("subtitleDelay").toDouble(), -1.5);
+    const CliRun status = runCli({ "--host", vlc->hostAddress(), "status" }, vlc->password());
+    EXPECT_TRUE(status.out.contains(QStringLiteral("Sub. delay:  -1.50 s\n"))) << status.out.toStdString();
+}
+
+TEST_F(CliAgainstAFilm, ASubtitleFileBecomesANewSubtitleTrack)
+{
+    QTemporaryDir folder(QStringLiteral("/tmp/playerlink-subtitles-XXXXXX")); // where VLC's user can look
+    const QString path = folder.filePath(QStringLiteral("Le film é.srt"));
+    QFile srt(path);
+    ASSERT_TRUE(srt.open(QIODevice::WriteOnly));
+    srt.write("1\n00:00:00,500 --> 00:00:59,000\nBonjour\n");
+    srt.close();
+    const QString notSubtitles = folder.filePath(QStringLiteral("notes.txt"));
+    QFile notes(notSubtitles);
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("not subtitles\n");
+    notes.close();
+    SampleMedia::makeReadableByAll(folder.path());
+
+    // Given as a file URL, which VLC itself would ignore.
+    const CliRun added = cli({ "subtitle-file", QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) });
+    ASSERT_EQ(added.exitCode, ExitOk) << added.err.toStdString();
+    const QList<int> subtitles = ids(added.json(), "subtitle");
+    ASSERT_EQ(subtitles.size(), 4);
+    EXPECT_GT(subtitles.last(), 4);
+    EXPECT_EQ(ids(tracks(), "subtitle"), subtitles);
+
+    const CliRun missing = cli({ "subtitle-file", folder.filePath(QStringLiteral("none.srt")) });
+    EXPECT_EQ(missing.exitCode, ExitCommandFailed);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("no such file"))) << missing.err.toStdString();
+    // VLC takes it without a word and makes nothing of it.
+    const CliRun ignored = cli({ "subtitle-file", notSubtitles });
+    EXPECT_EQ(ignored.exitCode, ExitCommandFailed);
+    EXPECT_TRUE(ignored.err.contains(QStringLiteral("VLC made no subtitle track of"))) << ignored.err.toStdString();
 }
 
 TEST(CliAgainstAFakeVlc, RepliesNoRealVlcSendsAreShownTamed)

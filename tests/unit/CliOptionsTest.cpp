@@ -168,7 +168,7 @@ TEST(CliOptions, AcceptsEveryFormOfTheArguments)
     EXPECT_TRUE(parse({ "--host", "den", "play" }));
     EXPECT_TRUE(parse({ "--host", "den", "browse" }));
     EXPECT_TRUE(parse({ "--host", "den", "browse", "C:\\Films" }));
-    EXPECT_EQ(CliOptions::commands().size(), 26);
+    EXPECT_EQ(CliOptions::commands().size(), 33);
 }
 
 TEST(CliOptions, CastTakesUpToAHundredFiles)
@@ -181,4 +181,53 @@ TEST(CliOptions, CastTakesUpToAHundredFiles)
               "cast takes at most 100 arguments (see --help)");
     EXPECT_EQ(errorFor({ "--host", "den", "cast" }), "cast needs an argument (see --help)");
     EXPECT_EQ(errorFor({ "--host", "den", "cast", "a.wav", "" }), "cast needs file names, not empty arguments");
+}
+
+TEST(CliOptions, EqualizerTracksSortAndSubtitlesTakeOnlyWhatVlcCanUse)
+{
+    const QList<QStringList> accepted {
+        { "eq" }, { "eq", "on" }, { "eq", "off" }, { "eq", "preset", "Full bass" }, { "eq", "preset", "13" },
+        { "eq", "preamp", "-20" }, { "eq", "band", "9", "20" }, { "eq", "band", "0", "-3.5" },
+        { "sort", "Title", "--reverse" }, { "sort", "random" }, { "track" }, { "track", "subtitle", "off" },
+        { "track", "audio", "-1" }, { "track", "video", "0" }, { "subtitle-delay", "-0.5" }, { "chapter", "3" },
+        { "title", "1" }, { "subtitle-file", "/home/me/film.srt" }, { "subtitle-file", "C:\\Films\\film.srt" },
+        { "subtitle-file", "file:///home/me/le%20film.srt" },
+    };
+    for (const QStringList& args : accepted)
+        EXPECT_TRUE(parse(QStringList { "--host", "den" } + args)) << args.join(u' ').toStdString();
+    EXPECT_TRUE(parse({ "--host", "den", "sort", "album", "--reverse" })->reverse);
+
+    const QList<QStringList> refused {
+        { "eq", "loud" }, { "eq", "on", "now" }, { "eq", "preset" }, { "eq", "preset", "" },
+        { "eq", "preset", "Rock\x1b[2J" }, { "eq", "preamp", "21" }, { "eq", "preamp", "nan" },
+        { "eq", "band", "10", "0" }, { "eq", "band", "-1", "0" }, { "eq", "band", "0", "-20.5" },
+        { "eq", "band", "0" }, { "sort", "name" }, { "sort", "1" }, { "track", "audio" }, { "track", "sound", "1" },
+        { "track", "audio", "x" }, { "track", "subtitle", "-2" }, { "subtitle-delay", "601" },
+        { "subtitle-delay", "inf" }, { "chapter", "0" }, { "title", "-1" }, { "chapter", "2147483648" },
+        { "subtitle-file", "film.srt" }, { "subtitle-file", "http://den/film.srt" },
+        { "subtitle-file", "/tmp/a\nb.srt" }, { "subtitle-file", "file:///tmp/a%0Ab.srt" }, { "subtitle-file", "" },
+    };
+    for (const QStringList& args : refused)
+        EXPECT_FALSE(errorFor(QStringList { "--host", "den" } + args).isEmpty()) << args.join(u' ').toStdString();
+    EXPECT_EQ(errorFor({ "--host", "den", "sort", "name" }),
+              "sort takes one of title, artist, album, genre, duration, id, random, not 'name'");
+    EXPECT_EQ(errorFor({ "--host", "den", "status", "--reverse" }), "--reverse only goes with sort");
+}
+
+TEST(CliOptions, SeveralHostsTakeOnlyCommandsThatMeanTheSameOnEach)
+{
+    const auto pause = parse({ "--host", "den", "--host", "http://kitchen:9090/", "pause" });
+    ASSERT_TRUE(pause);
+    EXPECT_EQ(pause->hosts, QStringList({ "den", "kitchen:9090" }));
+    EXPECT_EQ(pause->host, QStringLiteral("den"));
+    EXPECT_TRUE(parse({ "--host", "den", "--host", "attic", "play" }));
+    EXPECT_TRUE(parse({ "--host", "den", "--host", "attic", "eq", "preset", "rock" }));
+    // Ids, tracks and paths belong to one VLC; lists fit no line.
+    for (const QStringList& args : QList<QStringList> { { "play", "3" }, { "status" }, { "eq" }, { "track", "audio", "1" },
+                                                        { "subtitle-file", "/a.srt" }, { "watch" }, { "open", "/a.wav" } })
+        EXPECT_TRUE(errorFor(QStringList { "--host", "den", "--host", "attic" } + args).contains("takes one --host"))
+            << args.join(u' ').toStdString();
+    EXPECT_EQ(errorFor({ "--host", "den", "--host", "den:8080", "pause" }), "--host den:8080 is given twice");
+    EXPECT_EQ(errorFor({ "--host", "den", "--host", "den", "pause" }), "--host den is given twice");
+    EXPECT_TRUE(errorFor({ "--host", "den", "--host", "my pc", "pause" }).startsWith("--host "));
 }
