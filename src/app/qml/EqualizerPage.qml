@@ -180,12 +180,14 @@ Page {
                         Keys.onLeftPressed: event => page.stepBand(band.index, -1, event)
                         Keys.onRightPressed: event => page.stepBand(band.index, 1, event)
                     }
-                    // "60 Hz" on two lines where the column is narrow.
+                    // "60 Hz" as number over unit: ten columns side by side
+                    // leave no room for both on one line at a phone's width.
                     Label {
-                        text: band.label
+                        text: band.label.replace(" ", "\n")
                         color: Theme.text
                         font.pixelSize: Theme.smallFont
-                        wrapMode: Text.WordWrap
+                        fontSizeMode: Text.HorizontalFit
+                        minimumPixelSize: 7
                         maximumLineCount: 2
                         horizontalAlignment: Text.AlignHCenter
                         verticalAlignment: Text.AlignTop
