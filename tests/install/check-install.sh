@@ -25,15 +25,18 @@ done
 for page in playerlink playerlink-cli; do
   gzip -t "$prefix/share/man/man1/$page.1.gz" || fail "$page.1.gz is not gzipped"
   MANPATH=$prefix/share/man man -w "$page" | grep -qx "$prefix/share/man/man1/$page.1.gz" || fail "man does not find $page"
-  MANPATH=$prefix/share/man MANWIDTH=80 man "$page" 2>/dev/null | grep -q "$page" || fail "man $page shows nothing"
+  grep -q "$page" <<<"$(MANPATH=$prefix/share/man MANWIDTH=80 man "$page" 2>/dev/null)" || fail "man $page shows nothing"
 done
 
-"$prefix/bin/playerlink-cli" --help | grep -q "^Usage: playerlink-cli" || fail "playerlink-cli --help"
+# Each text is read whole before it is searched: grep -q stops reading at
+# its match, and a program still writing then dies of SIGPIPE, which
+# pipefail counts as a failure.
+grep -q "^Usage: playerlink-cli" <<<"$("$prefix/bin/playerlink-cli" --help)" || fail "playerlink-cli --help"
 for program in playerlink playerlink-cli; do
-  "$prefix/bin/$program" --help | grep -q -- "--password-file FILE" || fail "$program --help says nothing of --password-file"
+  grep -q -- "--password-file FILE" <<<"$("$prefix/bin/$program" --help)" || fail "$program --help says nothing of --password-file"
 done
 "$prefix/bin/playerlink" --version | grep -qx "playerlink [0-9.]*" || fail "playerlink --version"
-"$prefix/bin/playerlink" --help | grep -q "^Usage: playerlink" || fail "playerlink --help"
+grep -q "^Usage: playerlink" <<<"$("$prefix/bin/playerlink" --help)" || fail "playerlink --help"
 # No display is needed for either.
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$prefix/bin/playerlink" --version >/dev/null \
   || fail "playerlink --version needs a display"
