@@ -13,6 +13,7 @@
 #include "models/PlaylistModel.h"
 #include "models/RemoteSession.h"
 #include "app/skin/SkinControl.h"
+#include "app/skin/SkinPagesControl.h"
 #include "app/skin/SkinScene.h"
 #include "app/skin/SkinWheels.h"
 #include "vlc/SavedRemoteList.h"
@@ -118,7 +119,7 @@ TEST_F(AgainstRealVlc, TheRemoteScreenPlaysPausesSetsTheVolumeCountsTheTimeAndTu
         << "VLC's volume " << vlcSays->state().volume() << ", chosen " << chosen;
 
     // A swipe over the pages shows the next.
-    SkinControl* pages = w.keys.remote()->mainScrollView();
+    SkinPagesControl* pages = w.keys.remote()->mainScrollView();
     ASSERT_TRUE(pages);
     ASSERT_EQ(pages->currentPage(), 0);
     QQuickItem* pagesItem = ProgramWindow::find(w.window->contentItem(), [pages](QQuickItem* item) {

@@ -19,6 +19,7 @@
 #include "net/Reachability_2.h"
 #include "app/SkinsScreen.h"
 #include "app/skin/SkinControl.h"
+#include "app/skin/SkinPagesControl.h"
 #include "app/skin/SkinScene.h"
 #include "vlc/SavedRemoteList.h"
 
@@ -146,7 +147,7 @@ TEST(Notices, ADvdKeyOnTheOlderInterfaceOffersTheSetupDetails)
     ASSERT_TRUE(settled(w, 2));
     ASSERT_TRUE(waitUntil([&] { return w.remotes.session().hasStatus(); }));
     // The disc-menu keys are on the skin's third page.
-    SkinControl* pages = w.keys.remote()->mainScrollView();
+    SkinPagesControl* pages = w.keys.remote()->mainScrollView();
     ASSERT_TRUE(pages);
     QTest::keyClick(w.window, Qt::Key_PageDown);
     QTest::keyClick(w.window, Qt::Key_PageDown);

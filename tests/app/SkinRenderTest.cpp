@@ -9,6 +9,8 @@
 #include "TestSupport.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
+#include "app/skin/SkinImageControl.h"
+#include "app/skin/SkinPagesControl.h"
 #include "app/skin/SkinPlaylistRows.h"
 
 #include <QAccessible>
@@ -38,7 +40,8 @@ using K = SkinControl;
 
 QString imageName(const SkinControl* control)
 {
-    return QUrl::fromPercentEncoding(control->image().toString().section(u'/', -1).toUtf8());
+    const auto* image = qobject_cast<const SkinImageControl*>(control);
+    return image ? QUrl::fromPercentEncoding(image->image().toString().section(u'/', -1).toUtf8()) : QString();
 }
 
 void playing(SkinScene& scene, int items)
@@ -133,9 +136,9 @@ TEST(SkinRender, TheShippedSkinFitsTheWindowAndStandsCentred)
                     << qPrintable(control->element().kindName() + u' ' + control->skinId()) << " at " << size.width()
                     << "x" << size.height();
             }
-            if (control->kind() == K::ScrollView) {
-                for (SkinControl* page : control->children())
-                    if (page->element().page == control->currentPage()) {
+            if (const auto* pages = qobject_cast<const SkinPagesControl*>(control)) {
+                for (SkinControl* page : pages->children())
+                    if (page->element().page == pages->currentPage()) {
                         EXPECT_TRUE(window.contains(stage.rectInWindow(stage.itemFor(page))));
                     }
                 continue;
@@ -267,7 +270,7 @@ TEST(SkinRender, ThePagesRememberTheirPageFlipRoundAndFollowASwipe)
 {
     UserDefaults::standard().setInteger(PreferenceKeys::slideScreenPosition, 5);
     SkinStageWindow stage(QSize(390, 672));
-    SkinControl* pages = stage.scene().mainScrollView();
+    SkinPagesControl* pages = stage.scene().mainScrollView();
     ASSERT_TRUE(pages);
     EXPECT_EQ(pages->currentPage(), 2); // 5 modulo 3
     stage.scene().flipPages();
@@ -304,7 +307,7 @@ TEST(SkinRender, TheRememberedPageIsShownAtEveryWindowSize)
     for (const QSize size : { QSize(320, 480), QSize(560, 960), QSize(1200, 2000) }) {
         UserDefaults::standard().setInteger(PreferenceKeys::slideScreenPosition, 2);
         SkinStageWindow stage(size);
-        SkinControl* pages = stage.scene().mainScrollView();
+        SkinPagesControl* pages = stage.scene().mainScrollView();
         ASSERT_TRUE(pages);
         QQuickItem* flick = flickOf(stage, pages);
         ASSERT_TRUE(flick);
@@ -333,7 +336,7 @@ TEST(SkinRender, ASidewaysWheelTurnsOnePageAndADotGoesToItsPage)
     ManualClock clock;
     UserDefaults::standard().setInteger(PreferenceKeys::slideScreenPosition, 2);
     SkinStageWindow stage(QSize(390, 672));
-    SkinControl* pages = stage.scene().mainScrollView();
+    SkinPagesControl* pages = stage.scene().mainScrollView();
     ASSERT_TRUE(pages);
     QQuickItem* flick = flickOf(stage, pages);
     const QPoint over = stage.centreOf(stage.itemFor(pages));

@@ -4,7 +4,7 @@
 // through the setters, and every image a control shows asked of the image
 // provider as Qt Quick would ask for it.
 #include "core/ConsoleLog.h"
-#include "app/skin/SkinControl.h"
+#include "app/skin/SkinImageControl.h"
 #include "app/skin/SkinImageProvider.h"
 #include "app/skin/SkinScene.h"
 
@@ -74,7 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (SkinControl* root = scene.root(scene.orientation()))
                 root->collect(controls);
             for (SkinControl* control : controls) {
-                const QString url = control->image().toString();
+                const auto* image = qobject_cast<const SkinImageControl*>(control);
+                const QString url = image ? image->image().toString() : QString();
                 if (url.isEmpty())
                     continue;
                 QSize imageSize;

@@ -6,7 +6,7 @@ import PlayerLink
 Item {
     id: art
 
-    required property SkinControl control
+    required property SkinArtControl control
 
     x: control.rect.x
     y: control.rect.y

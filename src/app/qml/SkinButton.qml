@@ -7,7 +7,7 @@ import PlayerLink
 AbstractButton {
     id: button
 
-    required property SkinControl control
+    required property SkinButtonControl control
 
     x: control.rect.x + control.touchArea.x
     y: control.rect.y + control.touchArea.y

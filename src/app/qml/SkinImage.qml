@@ -5,7 +5,7 @@ import PlayerLink
 Item {
     id: frame
 
-    required property SkinControl control
+    required property SkinImageControl control
 
     x: control.rect.x
     y: control.rect.y

@@ -6,7 +6,7 @@ import PlayerLink
 Text {
     id: label
 
-    required property SkinControl control
+    required property SkinLabelControl control
 
     x: control.rect.x
     y: control.rect.y

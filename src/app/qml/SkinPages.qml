@@ -8,7 +8,7 @@ import PlayerLink
 Item {
     id: pages
 
-    required property SkinControl control
+    required property SkinPagesControl control
 
     x: control.rect.x
     y: control.rect.y

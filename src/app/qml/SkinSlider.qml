@@ -8,7 +8,7 @@ import PlayerLink
 Slider {
     id: slider
 
-    required property SkinControl control
+    required property SkinSliderControl control
 
     x: control.rect.x
     y: control.rect.y

@@ -8,7 +8,7 @@ import PlayerLink
 ListView {
     id: table
 
-    required property SkinControl control
+    required property SkinTableControl control
 
     x: control.rect.x
     y: control.rect.y

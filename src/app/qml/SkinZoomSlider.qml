@@ -7,7 +7,7 @@ import PlayerLink
 ZoomSlider {
     id: slider
 
-    required property SkinControl control
+    required property SkinZoomControl control
 
     x: control.rect.x
     y: control.rect.y

@@ -8,10 +8,16 @@
 #include "models/skin/SkinDocument.h"
 #include "models/skin/SkinGeometry.h"
 #include "models/skin/SkinSkipDistance.h"
-#include "app/skin/SkinControl.h"
+#include "app/skin/SkinArtControl.h"
+#include "app/skin/SkinButtonControl.h"
 #include "app/skin/SkinImageProvider.h"
+#include "app/skin/SkinLabelControl.h"
+#include "app/skin/SkinPagesControl.h"
 #include "app/skin/SkinPlaylistRows.h"
+#include "app/skin/SkinSliderControl.h"
+#include "app/skin/SkinTableControl.h"
 #include "app/skin/SkinWheels.h"
+#include "app/skin/SkinZoomControl.h"
 #include "vlc/VolumeRange.h"
 
 #include <QBuffer>
@@ -156,10 +162,48 @@ void SkinScene::build(Tree& tree)
     const SkinElement* element = m_document->root(tree.orientation);
     if (!element)
         return;
-    tree.root = new SkinControl(m_document, *element, this, nullptr);
+    tree.root = makeControl(*element, nullptr);
     tree.root->collect(tree.controls);
     layOut(tree);
     showState(tree);
+}
+
+SkinControl* SkinScene::makeControl(const SkinElement& element, SkinControl* parent)
+{
+    SkinControl* control = nullptr;
+    switch (element.kind) {
+    case SkinElement::Kind::ScrollView:
+        control = new SkinPagesControl(m_document, element, this, parent);
+        break;
+    case SkinElement::Kind::Image:
+        control = new SkinImageControl(m_document, element, this, parent);
+        break;
+    case SkinElement::Kind::Label:
+        control = new SkinLabelControl(m_document, element, this, parent);
+        break;
+    case SkinElement::Kind::ZoomSlider:
+        control = new SkinZoomControl(m_document, element, this, parent);
+        break;
+    case SkinElement::Kind::Slider:
+        control = new SkinSliderControl(m_document, element, this, parent);
+        break;
+    case SkinElement::Kind::Button:
+        control = new SkinButtonControl(m_document, element, this, parent);
+        break;
+    case SkinElement::Kind::Table:
+        control = new SkinTableControl(m_document, element, this, parent);
+        break;
+    case SkinElement::Kind::Art:
+        control = new SkinArtControl(m_document, element, this, parent);
+        break;
+    case SkinElement::Kind::View:
+    case SkinElement::Kind::Picker:
+        control = new SkinControl(m_document, element, this, parent);
+        break;
+    }
+    for (const SkinElement& child : element.children)
+        makeControl(child, control);
+    return control;
 }
 
 SkinControl* SkinScene::root(const QString& orientation)
@@ -178,13 +222,13 @@ SkinControl* SkinScene::landscape()
     return root(landscapeName);
 }
 
-SkinControl* SkinScene::mainScrollView()
+SkinPagesControl* SkinScene::mainScrollView()
 {
     Tree* tree = treeFor(orientation());
     if (tree)
         for (SkinControl* control : tree->controls)
-            if (control->kind() == SkinControl::ScrollView && control->skinId() == SkinRoles::mainScrollView)
-                return control;
+            if (auto* pages = qobject_cast<SkinPagesControl*>(control); pages && pages->isMain())
+                return pages;
     return nullptr;
 }
 
@@ -289,30 +333,32 @@ void SkinScene::showTexts(Tree& tree)
 {
     const QString skipCaption = SkinSkipDistance::caption(preference(PreferenceKeys::skipDistance).toInt());
     for (SkinControl* control : tree.controls) {
-        if (control->showsSkipDistance())
-            control->setText(skipCaption);
-        if (control->kind() != SkinControl::Label)
+        if (auto* button = qobject_cast<SkinButtonControl*>(control); button && button->showsSkipDistance())
+            button->setText(skipCaption);
+        auto* label = qobject_cast<SkinLabelControl*>(control);
+        if (!label)
             continue;
-        const QString& id = control->skinId();
+        const QString& id = label->skinId();
         if (id == SkinRoles::status)
-            control->setText(m_status);
+            label->setText(m_status);
         else if (id == SkinRoles::nowPlaying)
-            control->setText(m_nowPlaying);
+            label->setText(m_nowPlaying);
         else if (id == SkinRoles::timeElapsed)
-            control->setText(StringHelpers::timeStringFromSecs(m_elapsed));
+            label->setText(StringHelpers::timeStringFromSecs(m_elapsed));
         else if (id == SkinRoles::timeRemaining)
-            control->setText(StringHelpers::timeStringFromSecs(m_remaining));
+            label->setText(StringHelpers::timeStringFromSecs(m_remaining));
         else if (id == SkinRoles::timeLength)
-            control->setText(StringHelpers::timeStringFromSecs(m_length));
+            label->setText(StringHelpers::timeStringFromSecs(m_length));
     }
 }
 
 void SkinScene::showValues(Tree& tree)
 {
-    for (SkinControl* control : tree.controls) {
-        const bool zoom = control->kind() == SkinControl::ZoomSlider;
-        if (!zoom && control->kind() != SkinControl::Slider)
+    for (SkinControl* each : tree.controls) {
+        auto* control = qobject_cast<SkinValueControl*>(each);
+        if (!control)
             continue;
+        const bool zoom = control->kind() == SkinControl::ZoomSlider;
         // Maximum before value, so that the value is not clamped by the old range.
         if (control->skinId() == SkinRoles::volumeSlider) {
             control->setMaximum(m_maxVolume);
@@ -504,14 +550,14 @@ void SkinScene::setPlaylist(QAbstractItemModel* model)
 
 // --- What the user does ----------------------------------------------------------------
 
-void SkinScene::buttonActivated(const SkinControl& control)
+void SkinScene::buttonActivated(const SkinButtonControl& control)
 {
     const SkinRoles::Action action = SkinRoles::actionFor(control.skinId());
     if (action != SkinRoles::Action::None)
         emit actionTriggered(Action(int(action)));
 }
 
-void SkinScene::sliderMoved(const SkinControl& control, double value)
+void SkinScene::sliderMoved(const SkinValueControl& control, double value)
 {
     if (control.skinId() == SkinRoles::positionSlider)
         requestSeek(int(value));
@@ -540,13 +586,13 @@ void SkinScene::chooseRow(int row)
 
 void SkinScene::flipPages()
 {
-    if (SkinControl* pages = mainScrollView(); pages && pages->pageCount() > 0)
+    if (SkinPagesControl* pages = mainScrollView(); pages && pages->pageCount() > 0)
         pages->setCurrentPage((pages->currentPage() + 1) % pages->pageCount());
 }
 
 void SkinScene::turnPage(int delta)
 {
-    if (SkinControl* pages = mainScrollView())
+    if (SkinPagesControl* pages = mainScrollView())
         pages->setCurrentPage(pages->currentPage() + delta);
 }
 

@@ -19,14 +19,19 @@
 #include <vector>
 
 class QAbstractItemModel;
+class SkinButtonControl;
 class SkinControl;
 class SkinDocument;
+class SkinPagesControl;
+class SkinValueControl;
+struct SkinElement;
 class SkinPlaylistRows;
 class SkinWheels;
 class UserDefaults;
 
 // A skin on the remote screen: the definition of
 // the skin folder, built into a tree of SkinControls for each orientation
+// (each of the subclass of its kind)
 // (each on first use, then kept, so turning back shows the same controls),
 // laid out to fit the area it is shown in, and the player's state it shows.
 //
@@ -39,6 +44,7 @@ class SkinScene : public QObject, public QQmlParserStatus {
     QML_ELEMENT
     Q_INTERFACES(QQmlParserStatus)
     Q_MOC_INCLUDE("app/skin/SkinControl.h")
+    Q_MOC_INCLUDE("app/skin/SkinPagesControl.h")
     Q_MOC_INCLUDE("app/skin/SkinPlaylistRows.h")
     Q_MOC_INCLUDE("app/skin/SkinWheels.h")
     Q_PROPERTY(QString directory READ directory WRITE setDirectory NOTIFY skinChanged)
@@ -52,7 +58,7 @@ class SkinScene : public QObject, public QQmlParserStatus {
     Q_PROPERTY(QSize smallestArea READ smallestArea NOTIFY smallestAreaChanged)
     Q_PROPERTY(SkinControl* portrait READ portrait NOTIFY rootsChanged)
     Q_PROPERTY(SkinControl* landscape READ landscape NOTIFY rootsChanged)
-    Q_PROPERTY(SkinControl* mainScrollView READ mainScrollView NOTIFY orientationChanged)
+    Q_PROPERTY(SkinPagesControl* mainScrollView READ mainScrollView NOTIFY orientationChanged)
 
     Q_PROPERTY(Liveness liveness READ liveness WRITE setLiveness NOTIFY stateChanged)
     Q_PROPERTY(bool playing READ isPlaying WRITE setPlaying NOTIFY stateChanged)
@@ -139,7 +145,7 @@ public:
     SkinControl* landscape();
     SkinControl* root(const QString& orientation);
     // The main scroll view of the orientation shown (id MainScrollView).
-    SkinControl* mainScrollView();
+    SkinPagesControl* mainScrollView();
 
     Liveness liveness() const { return Liveness(m_state.liveness); }
     void setLiveness(Liveness liveness);
@@ -196,8 +202,8 @@ public:
     Q_INVOKABLE void chooseRow(int row);
 
     // From the controls.
-    void buttonActivated(const SkinControl& control);
-    void sliderMoved(const SkinControl& control, double value);
+    void buttonActivated(const SkinButtonControl& control);
+    void sliderMoved(const SkinValueControl& control, double value);
     int skinFolderNumber() const { return m_folderNumber; }
     // The skin's absolute folder.
     QString folder() const;
@@ -212,7 +218,7 @@ public:
     static constexpr int maxArtSide = 8192;
     static constexpr int keptArtSide = 1024;
     // How long the area keeps its size before the images are decoded for
-    // it (see SkinControl::imageSourceSize).
+    // it (see SkinImageControl::imageSourceSize).
     static constexpr int imageSettleMs = 250;
 
 signals:
@@ -245,6 +251,8 @@ private:
     void load();
     Tree* treeFor(const QString& orientation);
     void build(Tree& tree);
+    // The control of the element's kind, with its children under it.
+    SkinControl* makeControl(const SkinElement& element, SkinControl* parent);
     void dropTrees();
     void layOut(Tree& tree);
     void layOutAll();

@@ -137,11 +137,11 @@ PLAYERLINK_COLOUR_SETTER(setSmallTickColor, m_smallTickColor)
 QString ZoomSliderItem::textFor(int value) const
 {
     switch (m_scheme) {
-    case SkinControl::VolumeScheme:
+    case SkinZoomControl::VolumeScheme:
         return ZoomTickSchemes::volumeLabel(value);
-    case SkinControl::PositionScheme:
+    case SkinZoomControl::PositionScheme:
         return ZoomTickSchemes::positionLabel(value);
-    case SkinControl::NoScheme:
+    case SkinZoomControl::NoScheme:
         break;
     }
     return QString::number(value);
@@ -150,13 +150,13 @@ QString ZoomSliderItem::textFor(int value) const
 void ZoomSliderItem::chooseTicks()
 {
     switch (m_scheme) {
-    case SkinControl::VolumeScheme:
+    case SkinZoomControl::VolumeScheme:
         m_scale->setTicks(ZoomTickSchemes::volume(m_scale->zoom()));
         break;
-    case SkinControl::PositionScheme:
+    case SkinZoomControl::PositionScheme:
         m_scale->setTicks(ZoomTickSchemes::position(m_scale->zoom()));
         break;
-    case SkinControl::NoScheme:
+    case SkinZoomControl::NoScheme:
         break;
     }
 }
@@ -185,7 +185,7 @@ void ZoomSliderItem::fitOnce()
     if (m_fitted || !isComponentComplete() || width() <= 0)
         return;
     m_fitted = true;
-    if (m_scheme == SkinControl::NoScheme)
+    if (m_scheme == SkinZoomControl::NoScheme)
         return;
     m_scale->zoomToFit();
     m_scale->setMaxZoom(maxZoomLimit);

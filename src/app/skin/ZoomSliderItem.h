@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "models/skin/TapCounter.h"
-#include "app/skin/SkinControl.h"
+#include "app/skin/SkinZoomControl.h"
 
 #include <QColor>
 #include <QQuickItem>
@@ -34,7 +34,7 @@ class ZoomSliderItem : public QQuickItem {
     Q_PROPERTY(double maximumValue READ maximumValue WRITE setMaximumValue NOTIFY maximumValueChanged)
     Q_PROPERTY(double zoom READ zoom NOTIFY zoomChanged)
     Q_PROPERTY(bool moving READ isMoving NOTIFY movingChanged)
-    Q_PROPERTY(SkinControl::Scheme scheme READ scheme WRITE setScheme NOTIFY schemeChanged)
+    Q_PROPERTY(SkinZoomControl::Scheme scheme READ scheme WRITE setScheme NOTIFY schemeChanged)
     Q_PROPERTY(QColor textColor READ textColor WRITE setTextColor NOTIFY colorsChanged)
     Q_PROPERTY(QColor largeTickColor READ largeTickColor WRITE setLargeTickColor NOTIFY colorsChanged)
     Q_PROPERTY(QColor mediumTickColor READ mediumTickColor WRITE setMediumTickColor NOTIFY colorsChanged)
@@ -42,7 +42,7 @@ class ZoomSliderItem : public QQuickItem {
 public:
     // The ticks and labels of a role: the volume in percent, the position
     // in seconds; without one, the plain scale and range of a bare slider.
-    using Scheme = SkinControl::Scheme;
+    using Scheme = SkinZoomControl::Scheme;
 
     explicit ZoomSliderItem(QQuickItem* parent = nullptr);
     ~ZoomSliderItem() override;
@@ -114,7 +114,7 @@ private:
     ZoomScale* m_scale;
     ZoomScaleItem* m_scaleItem;
     TapCounter m_taps;
-    Scheme m_scheme = SkinControl::NoScheme;
+    Scheme m_scheme = SkinZoomControl::NoScheme;
     double m_playerValue = 0;
     double m_pendingMaximum = 0;
     bool m_maximumPending = false;
