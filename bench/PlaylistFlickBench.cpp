@@ -6,7 +6,7 @@
 #include "core/LastPathComponent.h"
 #include "core/UserDefaults.h"
 #include "models/RemoteSession.h"
-#include "app/AlertSheets.h"
+#include "models/AlertSheets.h"
 #include "app/RemotesScreen.h"
 #include "vlc/HttpReply.h"
 #include "vlc/VLCController.h"

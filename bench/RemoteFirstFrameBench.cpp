@@ -9,7 +9,7 @@
 #include "core/BundleInstaller.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
-#include "app/AlertSheets.h"
+#include "models/AlertSheets.h"
 #include "app/RemotesScreen.h"
 #include "app/WindowKeys.h"
 #include "app/skin/SkinImageProvider.h"

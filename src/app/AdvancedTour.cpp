@@ -3,7 +3,7 @@
 #include "models/EqualizerModel.h"
 #include "models/Navigator.h"
 #include "models/RemoteSession.h"
-#include "app/AdvancedScreens.h"
+#include "models/AdvancedScreens.h"
 #include "app/RemotesScreen.h"
 #include "app/PictureTour.h"
 

@@ -3,7 +3,7 @@
 #include "platform/BringToFront.h"
 #include "models/SettingsModel.h"
 #include "app/RemotesScreen.h"
-#include "app/SettingsScreen.h"
+#include "models/SettingsScreen.h"
 
 #include <QIcon>
 #include <QWindow>

@@ -1,12 +1,18 @@
 #pragma once
 
+#include "models/SettingsScreen.h"
+#include "models/NewsScreen.h"
+#include "models/SetupScreen.h"
+#include "models/AdvancedScreens.h"
+#include "models/ChoiceRows.h"
+#include "models/AlertSheets.h"
 #include "models/EqualizerModel.h"
 #include "models/OpenAddressModel.h"
 
 #include <QtQml/qqmlregistration.h>
 
 // The models of src/models that pages name by type, registered in the
-// touch module so that its pages and qmllint know their properties.
+// program's module so that its pages and qmllint know their properties.
 struct EqualizerModelForeign {
     Q_GADGET
     QML_FOREIGN(EqualizerModel)
@@ -26,4 +32,46 @@ struct OpenAddressModelForeign {
     QML_FOREIGN(OpenAddressModel)
     QML_NAMED_ELEMENT(OpenAddressModel)
     QML_UNCREATABLE("The address form is made by the program")
+};
+
+struct SettingsScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(SettingsScreen)
+    QML_NAMED_ELEMENT(SettingsScreen)
+    QML_UNCREATABLE("The settings are made by the program")
+};
+
+struct NewsScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(NewsScreen)
+    QML_NAMED_ELEMENT(NewsScreen)
+    QML_UNCREATABLE("The news is made by the program")
+};
+
+struct SetupScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(SetupScreen)
+    QML_NAMED_ELEMENT(SetupScreen)
+    QML_UNCREATABLE("The setup screen is made by the program")
+};
+
+struct AdvancedScreensForeign {
+    Q_GADGET
+    QML_FOREIGN(AdvancedScreens)
+    QML_NAMED_ELEMENT(AdvancedScreens)
+    QML_UNCREATABLE("The advanced controls are made by the program")
+};
+
+struct ChoiceRowsForeign {
+    Q_GADGET
+    QML_FOREIGN(ChoiceRows)
+    QML_NAMED_ELEMENT(ChoiceRows)
+    QML_UNCREATABLE("The lists are made by the program")
+};
+
+struct AlertSheetsForeign {
+    Q_GADGET
+    QML_FOREIGN(AlertSheets)
+    QML_NAMED_ELEMENT(AlertSheets)
+    QML_UNCREATABLE("The alerts are made by the program")
 };

@@ -1,10 +1,10 @@
 #include "app/NewsSetupTour.h"
 
 #include "models/Navigator.h"
-#include "app/NewsScreen.h"
+#include "models/NewsScreen.h"
 #include "app/RemotesScreen.h"
 #include "app/PictureTour.h"
-#include "app/SetupScreen.h"
+#include "models/SetupScreen.h"
 
 #include <QQuickItem>
 #include <QQuickWindow>

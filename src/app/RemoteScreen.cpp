@@ -13,7 +13,7 @@
 #include "models/RemoteSession.h"
 #include "models/SetupInstructions.h"
 #include "app/RemotesScreen.h"
-#include "app/SetupScreen.h"
+#include "models/SetupScreen.h"
 #include "app/SkinsScreen.h"
 #include "app/skin/SkinScene.h"
 #include "vlc/VLCController.h"

@@ -40,12 +40,12 @@ class RemotesScreen : public QObject, private Navigator {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("The remotes are made by the program")
-    Q_MOC_INCLUDE("app/SettingsScreen.h")
-    Q_MOC_INCLUDE("app/AdvancedScreens.h")
+    Q_MOC_INCLUDE("models/SettingsScreen.h")
+    Q_MOC_INCLUDE("models/AdvancedScreens.h")
     Q_MOC_INCLUDE("app/SkinsScreen.h")
     Q_MOC_INCLUDE("app/HelpScreen.h")
-    Q_MOC_INCLUDE("app/NewsScreen.h")
-    Q_MOC_INCLUDE("app/SetupScreen.h")
+    Q_MOC_INCLUDE("models/NewsScreen.h")
+    Q_MOC_INCLUDE("models/SetupScreen.h")
     Q_MOC_INCLUDE("models/OpenAddressModel.h")
     Q_MOC_INCLUDE("app/PageNavigation.h")
     // The remotes list's rows (a RemotesListModel): the computers and the

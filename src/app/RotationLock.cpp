@@ -2,7 +2,7 @@
 
 #include "models/SettingsModel.h"
 #include "app/RemotesScreen.h"
-#include "app/SettingsScreen.h"
+#include "models/SettingsScreen.h"
 
 RotationLock::RotationLock(QObject* parent)
     : QObject(parent)

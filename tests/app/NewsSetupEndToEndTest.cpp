@@ -19,7 +19,7 @@
 #include "models/NewsModel.h"
 #include "models/SetupInstructions.h"
 #include "app/HelpScreen.h"
-#include "app/NewsScreen.h"
+#include "models/NewsScreen.h"
 #include "app/WebPageScreen.h"
 #include "platform/UrlOpener.h"
 

@@ -12,7 +12,7 @@
 #include "core/PreferenceKeys.h"
 #include "core/SkinFolders.h"
 #include "core/UserDefaults.h"
-#include "app/AlertSheets.h"
+#include "models/AlertSheets.h"
 #include "app/RemotesScreen.h"
 #include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"

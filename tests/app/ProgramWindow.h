@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/UserDefaults.h"
-#include "app/AlertSheets.h"
+#include "models/AlertSheets.h"
 #include "app/RemotesScreen.h"
 #include "app/WindowKeys.h"
 #include "app/skin/SkinControl.h"

@@ -1,4 +1,4 @@
-#include "app/AdvancedScreens.h"
+#include "models/AdvancedScreens.h"
 
 #include "core/Localization.h"
 #include "models/AdvancedControlsModel.h"
@@ -10,7 +10,7 @@
 #include "models/RemoteSession.h"
 #include "models/SpeedKnob.h"
 #include "models/TrackModel.h"
-#include "app/ChoiceRows.h"
+#include "models/ChoiceRows.h"
 #include "vlc/VLCController.h"
 
 AdvancedScreens::AdvancedScreens(const AppContext& context, RemoteSession& session, QObject* parent)

@@ -1,4 +1,4 @@
-#include "app/SetupScreen.h"
+#include "models/SetupScreen.h"
 
 #include "models/Navigator.h"
 #include "models/SetupInstructions.h"

@@ -25,7 +25,7 @@ class AdvancedScreens : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("The advanced controls are made by the program")
-    Q_MOC_INCLUDE("app/ChoiceRows.h")
+    Q_MOC_INCLUDE("models/ChoiceRows.h")
     Q_MOC_INCLUDE("models/EqualizerModel.h")
     Q_PROPERTY(QString moreTitle READ moreTitle CONSTANT)
     Q_PROPERTY(QStringList moreButtons READ moreButtons CONSTANT)

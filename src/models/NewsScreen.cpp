@@ -1,4 +1,4 @@
-#include "app/NewsScreen.h"
+#include "models/NewsScreen.h"
 
 #include "models/NewsModel.h"
 

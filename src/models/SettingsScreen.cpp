@@ -1,4 +1,4 @@
-#include "app/SettingsScreen.h"
+#include "models/SettingsScreen.h"
 
 #include "models/SettingsModel.h"
 #include "models/SkipDistanceModel.h"

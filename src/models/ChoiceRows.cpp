@@ -1,4 +1,4 @@
-#include "app/ChoiceRows.h"
+#include "models/ChoiceRows.h"
 
 ChoiceRows::ChoiceRows(QAbstractItemModel* source, int markedRole, int sectionRole, int detailsRole,
                        const QString& fixedSection, QObject* parent)

@@ -1,4 +1,4 @@
-#include "app/AlertSheets.h"
+#include "models/AlertSheets.h"
 
 #include <vector>
 
