@@ -1,6 +1,7 @@
 #pragma once
 
 #include "models/EqualizerModel.h"
+#include "models/LocalFileCast.h"
 #include "models/OpenAddressModel.h"
 
 #include <QtQml/qqmlregistration.h>
@@ -26,4 +27,11 @@ struct OpenAddressModelForeign {
     QML_FOREIGN(OpenAddressModel)
     QML_NAMED_ELEMENT(OpenAddressModel)
     QML_UNCREATABLE("The address form is made by the program")
+};
+
+struct LocalFileCastForeign {
+    Q_GADGET
+    QML_FOREIGN(LocalFileCast)
+    QML_NAMED_ELEMENT(LocalFileCast)
+    QML_UNCREATABLE("The files served are kept by the program")
 };

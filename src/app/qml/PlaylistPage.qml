@@ -2,13 +2,15 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import QtQuick.Dialogs
 import PlayerLink
 
 // The playlist screen: VLC's playlist, searched by the field above it. The
 // item that plays wears the play mark; the row chosen by the keys is
 // highlighted apart from it. A tap plays a row from its start; a row's
-// button removes its item. The bar sorts the playlist (where VLC can) and
-// opens an address.
+// button removes its item. The bar sorts the playlist (where VLC can),
+// opens an address, and plays files of this computer, which are listed
+// under the playlist while they are served.
 Page {
     id: page
     objectName: "playlistPage"
@@ -110,7 +112,10 @@ Page {
     ListView {
         id: list
         objectName: "playlistList"
-        anchors.fill: parent
+        anchors.top: parent.top
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: servedFiles.visible ? servedFiles.top : parent.bottom
         clip: true
         focus: true
         model: screen.rows
@@ -291,6 +296,27 @@ Page {
         form: page.remotes.openAddress
     }
 
+    ServedFiles {
+        id: servedFiles
+        cast: page.remotes.cast
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+    }
+
+    FileDialog {
+        id: fileChoice
+        title: qsTrId("Files to play on VLC")
+        fileMode: FileDialog.OpenFiles
+        onAccepted: castFiles.ask(fileChoice.selectedFiles)
+    }
+
+    CastSheet {
+        id: castFiles
+        objectName: "castFilesSheet"
+        cast: page.remotes.cast
+    }
+
     footer: Bar {
         RowLayout {
             anchors.fill: parent
@@ -308,6 +334,13 @@ Page {
                 image: "Add.png"
                 name: qsTrId("Open address...")
                 onClicked: openAddress.ask("")
+            }
+            Item { Layout.fillWidth: true }
+            BarButton {
+                objectName: "openFiles"
+                image: "defaultFolder.png"
+                name: qsTrId("Play files of this computer...")
+                onClicked: fileChoice.open()
             }
             Item {
                 visible: screen.canSort
