@@ -338,7 +338,7 @@ Page {
             Item { Layout.fillWidth: true }
             BarButton {
                 objectName: "openFiles"
-                image: "defaultFolder.png"
+                image: "folder.png"
                 name: qsTrId("Play files of this computer...")
                 onClicked: fileChoice.open()
             }
