@@ -319,11 +319,14 @@ Page {
 
     footer: Bar {
         RowLayout {
+            id: barRow
             anchors.fill: parent
-            // Six buttons on the narrowest window.
+            // Seven buttons on the narrowest window, a little narrower there.
+            readonly property real buttonWidth: Math.min(Theme.touchTarget, barRow.width / 7)
             spacing: 0
             BarButton {
                 objectName: "empty"
+                Layout.preferredWidth: barRow.buttonWidth
                 image: "Empty.png"
                 name: qsTrId("Empty the playlist")
                 onClicked: emptySheet.open()
@@ -331,6 +334,7 @@ Page {
             Item { Layout.fillWidth: true }
             BarButton {
                 objectName: "openAddress"
+                Layout.preferredWidth: barRow.buttonWidth
                 image: "Add.png"
                 name: qsTrId("Open address...")
                 onClicked: openAddress.ask("")
@@ -338,6 +342,7 @@ Page {
             Item { Layout.fillWidth: true }
             BarButton {
                 objectName: "openFiles"
+                Layout.preferredWidth: barRow.buttonWidth
                 image: "folder.png"
                 name: qsTrId("Play files of this computer...")
                 onClicked: fileChoice.open()
@@ -348,17 +353,18 @@ Page {
             }
             BarButton {
                 objectName: "sort"
+                Layout.preferredWidth: barRow.buttonWidth
                 visible: screen.canSort
                 // Up and down arrows, drawn by the font.
                 text: "\u21C5"
                 name: qsTrId("Sort")
                 font.pixelSize: Theme.iconSize
-                implicitWidth: Theme.touchTarget
                 onClicked: sortSheet.open()
             }
             Item { Layout.fillWidth: true }
             BarButton {
                 objectName: "loop"
+                Layout.preferredWidth: barRow.buttonWidth
                 image: screen.loop ? "Loop_Yes.png" : "Loop.png"
                 name: qsTrId("Loop")
                 Accessible.checkable: true
@@ -368,6 +374,7 @@ Page {
             Item { Layout.fillWidth: true }
             BarButton {
                 objectName: "repeat"
+                Layout.preferredWidth: barRow.buttonWidth
                 image: screen.repeat ? "Repeat_Yes.png" : "Repeat.png"
                 name: qsTrId("Repeat")
                 Accessible.checkable: true
@@ -377,6 +384,7 @@ Page {
             Item { Layout.fillWidth: true }
             BarButton {
                 objectName: "random"
+                Layout.preferredWidth: barRow.buttonWidth
                 image: screen.random ? "Random_Yes.png" : "Random.png"
                 name: qsTrId("Shuffle")
                 Accessible.checkable: true
