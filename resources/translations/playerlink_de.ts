@@ -1297,5 +1297,9 @@ Tippen Sie auf „Hilfe“, um zu erfahren, wie das geht.</translation>
         <source></source>
         <translation>VLC hat nicht geantwortet.</translation>
     </message>
+    <message id="Switch to another computer">
+        <source></source>
+        <translation>Zu einem anderen Computer wechseln</translation>
+    </message>
 </context>
 </TS>

@@ -1243,7 +1243,7 @@ Touchez « Aide » pour savoir comment faire.</translation>
     </message>
     <message id="Swipe sideways, or press Ctrl+Tab, for the next computer">
         <source></source>
-        <translation>Balayez sur le côté, ou appuyez sur Ctrl+Tab, pour l'ordinateur suivant</translation>
+        <translation>Balayez sur le côté, ou appuyez sur Ctrl+Tab, pour l&apos;ordinateur suivant</translation>
     </message>
     <message id="Files to play on VLC">
         <source></source>
@@ -1267,7 +1267,7 @@ Touchez « Aide » pour savoir comment faire.</translation>
     </message>
     <message id="Choose a computer first: the file is played by its VLC.">
         <source></source>
-        <translation>Choisissez d'abord un ordinateur : c'est son VLC qui lit le fichier.</translation>
+        <translation>Choisissez d&apos;abord un ordinateur : c&apos;est son VLC qui lit le fichier.</translation>
     </message>
     <message id="Only files can be played, not folders, and the file must still be there.">
         <source></source>
@@ -1275,27 +1275,31 @@ Touchez « Aide » pour savoir comment faire.</translation>
     </message>
     <message id="You may not read this file.">
         <source></source>
-        <translation>Vous n'avez pas le droit de lire ce fichier.</translation>
+        <translation>Vous n&apos;avez pas le droit de lire ce fichier.</translation>
     </message>
     <message id="The computer's name could not be found on the network.">
         <source></source>
-        <translation>Le nom de l'ordinateur est introuvable sur le réseau.</translation>
+        <translation>Le nom de l&apos;ordinateur est introuvable sur le réseau.</translation>
     </message>
     <message id="This computer has no way to the computer with VLC.">
         <source></source>
-        <translation>Cet ordinateur n'a aucun chemin vers l'ordinateur de VLC.</translation>
+        <translation>Cet ordinateur n&apos;a aucun chemin vers l&apos;ordinateur de VLC.</translation>
     </message>
     <message id="The file could not be offered on the network.">
         <source></source>
-        <translation>Le fichier n'a pas pu être proposé sur le réseau.</translation>
+        <translation>Le fichier n&apos;a pas pu être proposé sur le réseau.</translation>
     </message>
     <message id="VLC did not take the file into its playlist.">
         <source></source>
-        <translation>VLC n'a pas pris le fichier dans sa liste de lecture.</translation>
+        <translation>VLC n&apos;a pas pris le fichier dans sa liste de lecture.</translation>
     </message>
     <message id="VLC did not answer.">
         <source></source>
-        <translation>VLC n'a pas répondu.</translation>
+        <translation>VLC n&apos;a pas répondu.</translation>
+    </message>
+    <message id="Switch to another computer">
+        <source></source>
+        <translation>Passer à un autre ordinateur</translation>
     </message>
 </context>
 </TS>

@@ -166,7 +166,8 @@ TEST_F(CastAndSwitchOnRealVlc, ADroppedFolderIsRefusedWithItsReason)
 }
 
 // A swipe on the remote screen's title goes to the next computer whose VLC
-// answers, past one that does not; Ctrl+Tab goes on, around to the first.
+// answers, past one that does not; Ctrl+Tab goes on, around to the first;
+// the title's menu goes back.
 TEST_F(CastAndSwitchOnRealVlc, TheTitleSwitchesToTheNextComputerThatAnswers)
 {
     if (IsSkipped() || HasFatalFailure())
@@ -204,6 +205,13 @@ TEST_F(CastAndSwitchOnRealVlc, TheTitleSwitchesToTheNextComputerThatAnswers)
     QTest::keyClick(w.window, Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_TRUE(waitUntil([&] { return shown() == vlc->hostAddress(); }, 5000)) << shown().toStdString();
     EXPECT_EQ(w.depth(), 2);
+
+    // The title's menu, by the right button: back around to the last.
+    QTest::mouseClick(w.window, Qt::RightButton, Qt::NoModifier, w.centreOf(title));
+    ASSERT_TRUE(waitUntil([&] { return w.item(QStringLiteral("previousComputer")); }, 3000));
+    QTest::qWait(300); // the sheet opens
+    w.click(w.item(QStringLiteral("previousComputer")));
+    EXPECT_TRUE(waitUntil([&] { return shown() == second.hostAddress(); }, 5000)) << shown().toStdString();
 
     QMetaObject::invokeMethod(w.window, "goBack");
     EXPECT_TRUE(waitUntil([&] { return w.depth() == 1; }));

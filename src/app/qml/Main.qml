@@ -319,13 +319,13 @@ ApplicationWindow {
                         onTapped: (stack.currentItem as RemotePage)?.screen.askAgain()
                         onLongPressed: {
                             if (stack.currentItem as RemotePage)
-                                computerMenu.popup()
+                                computerMenu.open()
                         }
                     }
                     TapHandler {
                         acceptedButtons: Qt.RightButton
                         enabled: (stack.currentItem as RemotePage) !== null
-                        onTapped: computerMenu.popup()
+                        onTapped: computerMenu.open()
                     }
                     DragHandler {
                         id: titleSwipe
@@ -341,20 +341,6 @@ ApplicationWindow {
                             titleSwipe.swiped = 0
                         }
                     }
-                    Menu {
-                        id: computerMenu
-                        objectName: "computerMenu"
-                        MenuItem {
-                            objectName: "nextComputer"
-                            text: qsTrId("Next computer")
-                            onTriggered: window.remotes.switchRemote(1)
-                        }
-                        MenuItem {
-                            objectName: "previousComputer"
-                            text: qsTrId("Previous computer")
-                            onTriggered: window.remotes.switchRemote(-1)
-                        }
-                    }
                     TextMetrics {
                         id: titleMetrics
                         font: barTitle.font
@@ -368,7 +354,7 @@ ApplicationWindow {
                         Accessible.name: text
                         Accessible.description: (stack.currentItem as RemotePage)
                                                 ? qsTrId("Swipe sideways, or press Ctrl+Tab, for the next computer") : ""
-                        Accessible.onPressAction: computerMenu.popup()
+                        Accessible.onPressAction: computerMenu.open()
                         text: stack.currentItem ? (stack.currentItem as Page)?.title ?? "" : ""
                         // A long title takes a smaller size before it loses its end.
                         fontSizeMode: Text.HorizontalFit
@@ -534,6 +520,22 @@ ApplicationWindow {
         id: droppedLink
         objectName: "droppedLinkSheet"
         form: window.remotes.openAddress
+    }
+
+    // The remote screen's title offers the other computers.
+    Sheet {
+        id: computerMenu
+        objectName: "computerMenu"
+        title: qsTrId("Switch to another computer")
+        atFoot: true
+        actions: [{ text: qsTrId("Next computer"), name: "nextComputer", kind: "default" },
+                  { text: qsTrId("Previous computer"), name: "previousComputer" },
+                  { text: qsTrId("Cancel"), name: "computerCancel" }]
+        onActed: index => {
+            computerMenu.close()
+            if (index < 2)
+                window.remotes.switchRemote(index === 0 ? 1 : -1)
+        }
     }
 
     CastSheet {
