@@ -19,6 +19,7 @@ packages=(
   qt6-declarative-dev qt6-declarative-dev-tools qml6-module-qtquick qml6-module-qtquick-controls
   qml6-module-qtquick-layouts qml6-module-qtquick-templates qml6-module-qtquick-window
   qml6-module-qtquick-shapes qml6-module-qttest qml6-module-qtqml-workerscript qml6-module-qtqml
+  qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel
   at-spi2-core python3-pyatspi lintian binutils file
 )
 

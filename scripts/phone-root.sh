@@ -27,6 +27,7 @@ packages=(
   qtkeychain-qt6-dev libsecret-1-0 qt6-qpa-plugins
   qml6-module-qtqml qml6-module-qtqml-workerscript qml6-module-qtquick qml6-module-qtquick-controls
   qml6-module-qtquick-layouts qml6-module-qtquick-templates qml6-module-qtquick-window
+  qml6-module-qtquick-dialogs qml6-module-qt-labs-folderlistmodel
 )
 
 state=$root/var/lib/apt

@@ -62,10 +62,6 @@ Sie können Fernbedienungen einrichten, aber erst benutzen, wenn Sie verbunden s
         <source></source>
         <translation>Lua-Extras …</translation>
     </message>
-    <message id="AspectRatio">
-        <source></source>
-        <translation>Seitenverhältnis</translation>
-    </message>
     <message id="Ratios">
         <source></source>
         <translation>Seitenverhältnisse</translation>
@@ -612,10 +608,6 @@ Oder tippen Sie einfach auf „Überspringen“, um diesen Schritt auszulassen.<
     <message id="could not be downloaded">
         <source></source>
         <translation>konnte nicht heruntergeladen werden</translation>
-    </message>
-    <message id="&lt;enter text&gt;">
-        <source></source>
-        <translation>&lt;Text eingeben&gt;</translation>
     </message>
     <message id="Back">
         <source></source>
@@ -1236,6 +1228,78 @@ Tippen Sie auf „Hilfe“, um zu erfahren, wie das geht.</translation>
     <message id="This is not an address VLC can open.">
         <source></source>
         <translation>Das ist keine Adresse, die VLC öffnen kann.</translation>
+    </message>
+    <message id="Play on VLC from this computer">
+        <source></source>
+        <translation>Von diesem Computer auf VLC abspielen</translation>
+    </message>
+    <message id="Next computer">
+        <source></source>
+        <translation>Nächster Computer</translation>
+    </message>
+    <message id="Previous computer">
+        <source></source>
+        <translation>Vorheriger Computer</translation>
+    </message>
+    <message id="Swipe sideways, or press Ctrl+Tab, for the next computer">
+        <source></source>
+        <translation>Zur Seite wischen oder Strg+Tab drücken für den nächsten Computer</translation>
+    </message>
+    <message id="Files to play on VLC">
+        <source></source>
+        <translation>Dateien zum Abspielen auf VLC</translation>
+    </message>
+    <message id="Play files of this computer...">
+        <source></source>
+        <translation>Dateien dieses Computers abspielen …</translation>
+    </message>
+    <message id="Served from this computer">
+        <source></source>
+        <translation>Von diesem Computer bereitgestellt</translation>
+    </message>
+    <message id="Stop serving the files">
+        <source></source>
+        <translation>Bereitstellung der Dateien beenden</translation>
+    </message>
+    <message id="The file cannot be played">
+        <source></source>
+        <translation>Die Datei kann nicht abgespielt werden</translation>
+    </message>
+    <message id="Choose a computer first: the file is played by its VLC.">
+        <source></source>
+        <translation>Wählen Sie zuerst einen Computer: Sein VLC spielt die Datei ab.</translation>
+    </message>
+    <message id="Only files can be played, not folders, and the file must still be there.">
+        <source></source>
+        <translation>Nur Dateien können abgespielt werden, keine Ordner, und die Datei muss noch vorhanden sein.</translation>
+    </message>
+    <message id="You may not read this file.">
+        <source></source>
+        <translation>Sie dürfen diese Datei nicht lesen.</translation>
+    </message>
+    <message id="The computer's name could not be found on the network.">
+        <source></source>
+        <translation>Der Name des Computers wurde im Netzwerk nicht gefunden.</translation>
+    </message>
+    <message id="This computer has no way to the computer with VLC.">
+        <source></source>
+        <translation>Dieser Computer hat keinen Weg zum Computer mit VLC.</translation>
+    </message>
+    <message id="The file could not be offered on the network.">
+        <source></source>
+        <translation>Die Datei konnte nicht im Netzwerk angeboten werden.</translation>
+    </message>
+    <message id="VLC did not take the file into its playlist.">
+        <source></source>
+        <translation>VLC hat die Datei nicht in seine Wiedergabeliste aufgenommen.</translation>
+    </message>
+    <message id="VLC did not answer.">
+        <source></source>
+        <translation>VLC hat nicht geantwortet.</translation>
+    </message>
+    <message id="Switch to another computer">
+        <source></source>
+        <translation>Zu einem anderen Computer wechseln</translation>
     </message>
 </context>
 </TS>

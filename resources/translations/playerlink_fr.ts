@@ -62,10 +62,6 @@ Vous pouvez configurer des télécommandes, mais vous ne pourrez les utiliser qu
         <source></source>
         <translation>Extras Lua…</translation>
     </message>
-    <message id="AspectRatio">
-        <source></source>
-        <translation>Format d&apos;image</translation>
-    </message>
     <message id="Ratios">
         <source></source>
         <translation>Formats</translation>
@@ -612,10 +608,6 @@ Ou touchez simplement « Passer » pour sauter cette étape.</translation>
     <message id="could not be downloaded">
         <source></source>
         <translation>n&apos;a pas pu être téléchargé</translation>
-    </message>
-    <message id="&lt;enter text&gt;">
-        <source></source>
-        <translation>&lt;saisir le texte&gt;</translation>
     </message>
     <message id="Back">
         <source></source>
@@ -1236,6 +1228,78 @@ Touchez « Aide » pour savoir comment faire.</translation>
     <message id="This is not an address VLC can open.">
         <source></source>
         <translation>Ce n’est pas une adresse que VLC peut ouvrir.</translation>
+    </message>
+    <message id="Play on VLC from this computer">
+        <source></source>
+        <translation>Lire sur VLC depuis cet ordinateur</translation>
+    </message>
+    <message id="Next computer">
+        <source></source>
+        <translation>Ordinateur suivant</translation>
+    </message>
+    <message id="Previous computer">
+        <source></source>
+        <translation>Ordinateur précédent</translation>
+    </message>
+    <message id="Swipe sideways, or press Ctrl+Tab, for the next computer">
+        <source></source>
+        <translation>Balayez sur le côté, ou appuyez sur Ctrl+Tab, pour l&apos;ordinateur suivant</translation>
+    </message>
+    <message id="Files to play on VLC">
+        <source></source>
+        <translation>Fichiers à lire sur VLC</translation>
+    </message>
+    <message id="Play files of this computer...">
+        <source></source>
+        <translation>Lire des fichiers de cet ordinateur…</translation>
+    </message>
+    <message id="Served from this computer">
+        <source></source>
+        <translation>Partagés depuis cet ordinateur</translation>
+    </message>
+    <message id="Stop serving the files">
+        <source></source>
+        <translation>Cesser de partager les fichiers</translation>
+    </message>
+    <message id="The file cannot be played">
+        <source></source>
+        <translation>Le fichier ne peut pas être lu</translation>
+    </message>
+    <message id="Choose a computer first: the file is played by its VLC.">
+        <source></source>
+        <translation>Choisissez d&apos;abord un ordinateur : c&apos;est son VLC qui lit le fichier.</translation>
+    </message>
+    <message id="Only files can be played, not folders, and the file must still be there.">
+        <source></source>
+        <translation>Seuls des fichiers peuvent être lus, pas des dossiers, et le fichier doit toujours exister.</translation>
+    </message>
+    <message id="You may not read this file.">
+        <source></source>
+        <translation>Vous n&apos;avez pas le droit de lire ce fichier.</translation>
+    </message>
+    <message id="The computer's name could not be found on the network.">
+        <source></source>
+        <translation>Le nom de l&apos;ordinateur est introuvable sur le réseau.</translation>
+    </message>
+    <message id="This computer has no way to the computer with VLC.">
+        <source></source>
+        <translation>Cet ordinateur n&apos;a aucun chemin vers l&apos;ordinateur de VLC.</translation>
+    </message>
+    <message id="The file could not be offered on the network.">
+        <source></source>
+        <translation>Le fichier n&apos;a pas pu être proposé sur le réseau.</translation>
+    </message>
+    <message id="VLC did not take the file into its playlist.">
+        <source></source>
+        <translation>VLC n&apos;a pas pris le fichier dans sa liste de lecture.</translation>
+    </message>
+    <message id="VLC did not answer.">
+        <source></source>
+        <translation>VLC n&apos;a pas répondu.</translation>
+    </message>
+    <message id="Switch to another computer">
+        <source></source>
+        <translation>Passer à un autre ordinateur</translation>
     </message>
 </context>
 </TS>

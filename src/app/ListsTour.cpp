@@ -1,5 +1,7 @@
 #include "app/ListsTour.h"
 
+#include "models/LocalFileCast.h"
+
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "models/FolderModel.h"
@@ -11,6 +13,7 @@
 #include "app/PictureTour.h"
 #include "vlc/VLCController.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -130,11 +133,30 @@ void addListsSteps(PictureTour& tour, QQuickWindow* window, RemotesScreen& remot
             QMetaObject::invokeMethod(sheet, "ask", Q_ARG(QString, QStringLiteral("file:///home/film.mkv")));
     }, 800);
     tour.addStep(QStringLiteral("open-address-small"), [window] { window->resize(smallest); }, 800);
+    // A file of this computer (where VLC runs here, the playlist's first
+    // item) to be played on VLC, and then served to it.
+    auto firstLocalFile = [&remotes] {
+        const VLCController* remote = remotes.session().remote().get();
+        const PlaylistItem* first = remote ? remote->state().playlist().at(0) : nullptr;
+        const QUrl uri = first ? QUrl(first->uriText()) : QUrl();
+        return uri.isLocalFile() ? uri : QUrl::fromLocalFile(QDir::home().filePath(QStringLiteral("film.mkv")));
+    };
+    tour.addStep(QStringLiteral("cast-files"), [window, portrait, firstLocalFile] {
+        if (auto* sheet = window->findChild<QObject*>(QStringLiteral("openAddressSheet")))
+            QMetaObject::invokeMethod(sheet, "close");
+        window->resize(portrait);
+        if (auto* sheet = window->findChild<QObject*>(QStringLiteral("castFilesSheet")))
+            QMetaObject::invokeMethod(sheet, "ask", Q_ARG(QVariant, QVariant::fromValue(QList<QUrl> { firstLocalFile() })));
+    }, 800);
+    tour.addStep(QStringLiteral("served-files"), [window, &remotes, firstLocalFile] {
+        if (auto* sheet = window->findChild<QObject*>(QStringLiteral("castFilesSheet")))
+            QMetaObject::invokeMethod(sheet, "close");
+        remotes.cast()->enqueue({ firstLocalFile() });
+    }, 2500);
     // Back on the remote screen for the first time since it was set up, it
     // shows What's New once.
     tour.addStep(QStringLiteral("whats-new-once"), [window, &remotes, portrait] {
-        if (auto* sheet = window->findChild<QObject*>(QStringLiteral("openAddressSheet")))
-            QMetaObject::invokeMethod(sheet, "close");
+        remotes.cast()->stopAll();
         window->resize(portrait);
         remotes.defaults().removeObject(PreferenceKeys::usersWhatsNewVersion);
         remotes.navigator().goBack();

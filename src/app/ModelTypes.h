@@ -7,6 +7,7 @@
 #include "models/ChoiceRows.h"
 #include "models/AlertSheets.h"
 #include "models/EqualizerModel.h"
+#include "models/LocalFileCast.h"
 #include "models/OpenAddressModel.h"
 
 #include <QtQml/qqmlregistration.h>
@@ -74,4 +75,11 @@ struct AlertSheetsForeign {
     QML_FOREIGN(AlertSheets)
     QML_NAMED_ELEMENT(AlertSheets)
     QML_UNCREATABLE("The alerts are made by the program")
+};
+
+struct LocalFileCastForeign {
+    Q_GADGET
+    QML_FOREIGN(LocalFileCast)
+    QML_NAMED_ELEMENT(LocalFileCast)
+    QML_UNCREATABLE("The files served are kept by the program")
 };

@@ -4,6 +4,7 @@
 #include "core/AlertPresenter.h"
 #include "core/Clock.h"
 #include "core/ConsoleLog.h"
+#include "core/Localization.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "platform/PasswordKeyring.h"
@@ -24,7 +25,9 @@
 #include "models/SetupScreen.h"
 #include "app/SkinsScreen.h"
 #include "platform/MailComposer.h"
+#include "models/LocalFileCast.h"
 #include "models/OpenAddressModel.h"
+#include "models/RemoteSwitch.h"
 #include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
 
@@ -52,6 +55,8 @@ RemotesScreen::RemotesScreen(QNetworkAccessManager* network, UserDefaults& defau
     , m_browserTextSize(new ListTextSize(this))
     , m_playlistTextSize(new ListTextSize(this))
     , m_openAddress(new OpenAddressModel(this))
+    , m_cast(new LocalFileCast(*m_session, this))
+    , m_switch(new RemoteSwitch(*m_model, this))
     , m_navigation(new PageNavigation(this))
     , m_choice(new RemoteChoiceFlow(*m_model, *m_saved, *m_waker, alerts, *this, this))
     , m_defaults(defaults)
@@ -69,6 +74,11 @@ RemotesScreen::RemotesScreen(QNetworkAccessManager* network, UserDefaults& defau
             m_setup->instructions().setHaveSetupSuccesfully();
     });
     connect(m_session, &RemoteSession::remoteChanged, this, [this] { m_openAddress->setRemote(m_session->remote()); });
+    // A file that cannot be played there is told, with the reason.
+    connect(m_cast, &LocalFileCast::problemChanged, this, [this] {
+        if (m_cast->problem() != LocalFileCast::Problem::None)
+            m_alerts.present(AlertRequest::notice(localizedString("The file cannot be played"), m_cast->problemText()));
+    });
     // A help page's link to the setup helper.
     connect(m_help, &HelpScreen::setupWanted, this, &RemotesScreen::showSetupInstructions);
 }
@@ -243,6 +253,16 @@ void RemotesScreen::showRemote(const std::shared_ptr<VLCController>& remote)
 {
     m_session->setRemote(remote);
     emit m_navigation->pageWanted(PageNavigation::Page::Remote);
+}
+
+void RemotesScreen::switchRemote(int step)
+{
+    if (const auto current = m_session->remote())
+        m_switch->start(current, step, [this](const std::shared_ptr<VLCController>& next) {
+            // Only while the remote screen is still there to show it.
+            if (shownSession())
+                showRemote(next);
+        });
 }
 
 void RemotesScreen::remoteScreenCame()

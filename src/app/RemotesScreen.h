@@ -12,7 +12,9 @@
 
 class FoundComputersModel;
 class ListTextSize;
+class LocalFileCast;
 class OpenAddressModel;
+class RemoteSwitch;
 class PageNavigation;
 class QNetworkAccessManager;
 class RemotesDiscovery;
@@ -47,6 +49,7 @@ class RemotesScreen : public QObject, private Navigator {
     Q_MOC_INCLUDE("models/NewsScreen.h")
     Q_MOC_INCLUDE("models/SetupScreen.h")
     Q_MOC_INCLUDE("models/OpenAddressModel.h")
+    Q_MOC_INCLUDE("models/LocalFileCast.h")
     Q_MOC_INCLUDE("app/PageNavigation.h")
     // The remotes list's rows (a RemotesListModel): the computers and the
     // fixed rows, in their sections.
@@ -66,6 +69,8 @@ class RemotesScreen : public QObject, private Navigator {
     Q_PROPERTY(SetupScreen* setup READ setup CONSTANT)
     // "Open address..." and a link dropped on the window, for the session's remote.
     Q_PROPERTY(OpenAddressModel* openAddress READ openAddress CONSTANT)
+    // Files of this computer chosen or dropped, served to the session's VLC.
+    Q_PROPERTY(LocalFileCast* cast READ cast CONSTANT)
     // The screens the models ask for.
     Q_PROPERTY(PageNavigation* navigation READ navigation CONSTANT)
 public:
@@ -134,6 +139,10 @@ public:
     NewsScreen* news() const { return m_news; }
     SetupScreen* setup() const { return m_setup; }
     OpenAddressModel* openAddress() const { return m_openAddress; }
+    LocalFileCast* cast() const { return m_cast; }
+    // The remote screen goes to the next (step 1) or previous (-1) listed
+    // computer whose VLC answers; it stays when none does.
+    Q_INVOKABLE void switchRemote(int step);
     PageNavigation* navigation() const { return m_navigation; }
     // The news, from the bars of the remotes list and the remote screen.
     Q_INVOKABLE void openNews() { showNews(); }
@@ -210,6 +219,8 @@ private:
     ListTextSize* m_browserTextSize;  // child
     ListTextSize* m_playlistTextSize; // child
     OpenAddressModel* m_openAddress;  // child
+    LocalFileCast* m_cast;            // child
+    RemoteSwitch* m_switch;           // child
     PageNavigation* m_navigation;     // child
     RemoteChoiceFlow* m_choice;       // child
     std::shared_ptr<VLCController> m_configRemote;

@@ -1,5 +1,6 @@
 #include "models/LocalFileCast.h"
 
+#include "core/Localization.h"
 #include "models/RemoteSession.h"
 #include "net/CastServer.h"
 #include "vlc/VLCController.h"
@@ -60,7 +61,46 @@ QVariant LocalFileCast::data(const QModelIndex& index, int role) const
 
 QHash<int, QByteArray> LocalFileCast::roleNames() const
 {
-    return { { NameRole, "name" }, { PathRole, "path" }, { UrlRole, "url" }, { StateRole, "state" } };
+    return { { NameRole, "name" }, { PathRole, "path" }, { UrlRole, "url" }, { StateRole, "fileState" } };
+}
+
+QString LocalFileCast::describe(Problem problem)
+{
+    switch (problem) {
+    case Problem::None:
+        return QString();
+    case Problem::NoRemote:
+        return localizedString("Choose a computer first: the file is played by its VLC.");
+    case Problem::NotAFile:
+        return localizedString("Only files can be played, not folders, and the file must still be there.");
+    case Problem::Unreadable:
+        return localizedString("You may not read this file.");
+    case Problem::HostNotFound:
+        return localizedString("The computer's name could not be found on the network.");
+    case Problem::NoRoute:
+        return localizedString("This computer has no way to the computer with VLC.");
+    case Problem::CannotListen:
+        return localizedString("The file could not be offered on the network.");
+    case Problem::NotTaken:
+        return localizedString("VLC did not take the file into its playlist.");
+    case Problem::CommandFailed:
+        return localizedString("VLC did not answer.");
+    }
+    return QString();
+}
+
+bool LocalFileCast::holdsLocalFile(const QList<QUrl>& urls)
+{
+    return std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
+}
+
+QStringList LocalFileCast::fileNames(const QList<QUrl>& urls)
+{
+    QStringList names;
+    for (const QUrl& url : urls)
+        if (url.isLocalFile())
+            names << QFileInfo(url.toLocalFile()).fileName();
+    return names;
 }
 
 bool LocalFileCast::isServing() const

@@ -38,6 +38,8 @@ class LocalFileCast : public QAbstractListModel {
     Q_PROPERTY(int count READ count NOTIFY countChanged)
     Q_PROPERTY(bool serving READ isServing NOTIFY servingChanged)
     Q_PROPERTY(Problem problem READ problem NOTIFY problemChanged)
+    // Why, in a sentence; empty while nothing was refused.
+    Q_PROPERTY(QString problemText READ problemText NOTIFY problemChanged)
 public:
     // Why the last file asked for is not being served; stays until the
     // next request.
@@ -66,7 +68,7 @@ public:
         NameRole = Qt::UserRole + 1, // the file's name (as the display role)
         PathRole,                    // its path on this computer
         UrlRole,                     // the address VLC fetches it from
-        StateRole,                   // a FileState
+        StateRole,                   // a FileState ("fileState": a delegate has a state of its own)
     };
     Q_ENUM(Role)
 
@@ -86,6 +88,14 @@ public:
     int count() const { return int(m_rows.size()); }
     bool isServing() const;
     Problem problem() const { return m_problem; }
+    QString problemText() const { return describe(m_problem); }
+    static QString describe(Problem problem);
+
+    // Whether what was dropped holds a file of this computer (a file: URL),
+    // to be served rather than opened as an address.
+    Q_INVOKABLE static bool holdsLocalFile(const QList<QUrl>& urls);
+    // The names of the files among urls, to ask about them.
+    Q_INVOKABLE static QStringList fileNames(const QList<QUrl>& urls);
 
     // Local files (file: URLs, as a file dialog or a drop gives them): the
     // first is played at once, the others follow it in VLC's playlist.

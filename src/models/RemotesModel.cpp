@@ -291,6 +291,24 @@ void RemotesModel::probe()
             ask(remote);
 }
 
+int RemotesModel::nextAnswering(int row, int step) const
+{
+    const int rows = rowCount();
+    if (rows == 0 || step == 0)
+        return -1;
+    const std::shared_ptr<VLCController> own = remoteAt(row);
+    step = step > 0 ? 1 : -1;
+    // From outside the rows, the first (or last) row is the next.
+    int at = row >= 0 && row < rows ? row : (step > 0 ? -1 : rows);
+    for (int tried = 0; tried < rows; ++tried) {
+        at = ((at + step) % rows + rows) % rows;
+        const std::shared_ptr<VLCController> remote = remoteAt(at);
+        if (remote && remote != own && answerAt(at) == RemoteAnswer::AnswersAsVlc)
+            return at;
+    }
+    return -1;
+}
+
 // --- The players at a glance ----------------------------------------------------------
 
 void RemotesModel::playPause(int row)

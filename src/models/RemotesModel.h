@@ -93,6 +93,11 @@ public:
     // one that answers as VLC for its status, any other with the probe.
     Q_INVOKABLE void probe();
 
+    // The row after row (step 1) or before it (step -1), wrapping around,
+    // whose computer answers as VLC; a computer listed twice (saved and
+    // found) is row's own. -1 when no other computer answers.
+    int nextAnswering(int row, int step) const;
+
     // The row's player pauses, or plays again (or starts, when stopped).
     Q_INVOKABLE void playPause(int row);
     // Every listed player that plays pauses; how many were asked to.

@@ -20,7 +20,6 @@
 #include "app/PageNavigation.h"
 #include "app/WindowKeys.h"
 #include "app/skin/SkinImageProvider.h"
-#include "app/skin/SkinPagesControl.h"
 #include "app/skin/SkinWheels.h"
 #include "vlc/SavedRemoteList.h"
 
@@ -111,7 +110,7 @@ TEST(Shell, TabReachesEveryControlOfTheSkinWithTheRingAndTurnsItsPages)
     ASSERT_TRUE(waitUntil([&] { return shell.keys.remote() && shell.keys.remote()->mainScrollView(); }));
     SkinScene& scene = *shell.keys.remote();
     playing(scene);
-    SkinPagesControl* pages = scene.mainScrollView();
+    SkinControl* pages = scene.mainScrollView();
     QList<QQuickItem*> stops;
     for (int tab = 0; tab < 60; ++tab) {
         QTest::keyClick(shell.window, Qt::Key_Tab);
@@ -574,33 +573,33 @@ TEST(Program, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)
     // or a QML file's: every screen of the tour is whole.
     static const QRegularExpression qmlWarning(QStringLiteral(R"(^QQml\w*:|\.qml:\d+)"), QRegularExpression::MultilineOption);
     EXPECT_FALSE(errors.contains(qmlWarning)) << errors.toStdString();
-    EXPECT_EQ(QDir(pictures.path()).entryList(QDir::Files),
+    const QStringList written = QDir(pictures.path()).entryList(QDir::Files);
+    EXPECT_EQ(written,
               QStringList({ "01-remote-playlist.png", "02-remote-picker.png", "03-remote-dvd.png",
                             "04-remote-landscape.png", "05-remote-landscape-dvd.png",
                             "06-remote-landscape-small.png", "07-remote-small.png", "08-remotes.png",
                             "09-remotes-states.png", "10-remotes-explain.png", "11-remotes-password.png",
                             "12-remote-config.png", "13-remote-config-chooser.png", "14-remotes-edit.png",
-                            "15-remotes-back.png", "16-settings.png", "17-settings-info.png",
-                            "18-skip-distance.png", "19-browse.png", "20-browse-add.png",
-                            "21-browse-added.png", "22-browse-subtitles.png", "23-browse-large-text.png",
-                            "24-browse-landscape.png", "25-playlist.png", "26-playlist-landscape.png",
-                            "27-playlist-empty.png", "28-playlist-search.png",
+                            "15-remotes-back.png", "16-settings.png", "17-settings-info.png", "18-skip-distance.png",
+                            "19-browse.png", "20-browse-add.png", "21-browse-added.png", "22-browse-subtitles.png",
+                            "23-browse-large-text.png", "24-browse-landscape.png", "25-playlist.png",
+                            "26-playlist-landscape.png", "27-playlist-empty.png", "28-playlist-search.png",
                             "29-playlist-search-cleared.png", "30-playlist-sort.png", "31-open-address.png",
-                            "32-open-address-small.png", "33-whats-new-once.png", "34-remote-again.png",
-                            "35-remote-more.png", "36-menu-plain.png", "37-menu-lua.png", "38-chapters.png",
-                            "39-aspect-ratio.png", "40-audio-video-tracks.png", "41-subtitle-tracks.png",
-                            "42-speed.png", "43-speed-small.png", "44-audio-delay.png", "45-dvd.png",
-                            "46-equalizer.png", "47-equalizer-on.png", "48-equalizer-small.png",
-                            "49-skins.png", "50-skins-edit.png", "51-skins-small.png",
-                            "52-skins-landscape.png", "53-skins-gallery.png", "54-skins-gallery-address.png",
-                            "55-skins-gallery-small.png", "56-skins-gallery-landscape.png",
-                            "57-remote-skin.png", "58-help.png", "59-help-icons.png", "60-help-cantSee.png",
-                            "61-help-router.png", "62-help-whatsNew.png", "63-help-credit.png",
-                            "64-help-index.png", "65-help-small.png", "66-help-landscape.png",
-                            "67-remote-news-badge.png", "68-news-loading.png", "69-news.png",
-                            "70-news-small.png", "71-news-landscape.png", "72-news-item.png", "73-setup.png",
-                            "74-setup-small.png", "75-setup-landscape.png", "76-setup-alert.png",
-                            "77-setup-back.png" }));
+                            "32-open-address-small.png", "33-cast-files.png", "34-served-files.png",
+                            "35-whats-new-once.png", "36-remote-again.png", "37-remote-more.png",
+                            "38-menu-plain.png", "39-menu-lua.png", "40-chapters.png", "41-aspect-ratio.png",
+                            "42-audio-video-tracks.png", "43-subtitle-tracks.png", "44-speed.png",
+                            "45-speed-small.png", "46-audio-delay.png", "47-dvd.png", "48-equalizer.png",
+                            "49-equalizer-on.png", "50-equalizer-small.png", "51-skins.png", "52-skins-edit.png",
+                            "53-skins-small.png", "54-skins-landscape.png", "55-skins-gallery.png",
+                            "56-skins-gallery-address.png", "57-skins-gallery-small.png",
+                            "58-skins-gallery-landscape.png", "59-remote-skin.png", "60-help.png",
+                            "61-help-icons.png", "62-help-cantSee.png", "63-help-router.png", "64-help-whatsNew.png",
+                            "65-help-credit.png", "66-help-index.png", "67-help-small.png", "68-help-landscape.png",
+                            "69-remote-news-badge.png", "70-news-loading.png", "71-news.png", "72-news-small.png",
+                            "73-news-landscape.png", "74-news-item.png", "75-setup.png", "76-setup-small.png",
+                            "77-setup-landscape.png", "78-setup-alert.png", "79-setup-back.png" }))
+        << written.join(u' ').toStdString();
     EXPECT_EQ(QImage(pictures.path() + QStringLiteral("/07-remote-small.png")).size(), QSize(320, 568));
     // The window starts at its size.
     EXPECT_EQ(QImage(pictures.path() + QStringLiteral("/01-remote-playlist.png")).size(), QSize(390, 760));

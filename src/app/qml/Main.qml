@@ -215,6 +215,19 @@ ApplicationWindow {
         id: screenKeyboard
     }
 
+    // The next and the previous computer whose VLC answers, from the remote
+    // screen.
+    Shortcut {
+        sequences: ["Ctrl+Tab"]
+        enabled: (stack.currentItem as RemotePage) !== null
+        onActivated: window.remotes.switchRemote(1)
+    }
+    Shortcut {
+        sequences: ["Ctrl+Shift+Tab", "Ctrl+Shift+Backtab"]
+        enabled: (stack.currentItem as RemotePage) !== null
+        onActivated: window.remotes.switchRemote(-1)
+    }
+
     // The rotation lock of the settings keeps the bar and the screens in
     // the shape they had when it was set.
     RotationLock {
@@ -299,9 +312,34 @@ ApplicationWindow {
                     Layout.leftMargin: rightWidth > leftWidth ? centring : 0
                     Layout.rightMargin: leftWidth > rightWidth ? centring : 0
                     // On the remote screen, the title asks for a wanted password
-                    // again.
+                    // again; a sideways swipe on it goes to the next computer
+                    // whose VLC answers (leftwards) or the previous one, and a
+                    // press and hold, or the right button, offers both.
                     TapHandler {
                         onTapped: (stack.currentItem as RemotePage)?.screen.askAgain()
+                        onLongPressed: {
+                            if (stack.currentItem as RemotePage)
+                                computerMenu.open()
+                        }
+                    }
+                    TapHandler {
+                        acceptedButtons: Qt.RightButton
+                        enabled: (stack.currentItem as RemotePage) !== null
+                        onTapped: computerMenu.open()
+                    }
+                    DragHandler {
+                        id: titleSwipe
+                        objectName: "titleSwipe"
+                        property real swiped: 0
+                        target: null
+                        yAxis.enabled: false
+                        enabled: (stack.currentItem as RemotePage) !== null
+                        onTranslationChanged: titleSwipe.swiped = titleSwipe.translation.x
+                        onActiveChanged: {
+                            if (!titleSwipe.active && Math.abs(titleSwipe.swiped) >= Theme.touchTarget)
+                                window.remotes.switchRemote(titleSwipe.swiped < 0 ? 1 : -1)
+                            titleSwipe.swiped = 0
+                        }
                     }
                     TextMetrics {
                         id: titleMetrics
@@ -311,6 +349,12 @@ ApplicationWindow {
                     Label {
                         id: barTitle
                         objectName: "barTitle"
+                        // On the remote screen: the computer, switched by the menu.
+                        Accessible.role: (stack.currentItem as RemotePage) ? Accessible.ButtonMenu : Accessible.StaticText
+                        Accessible.name: text
+                        Accessible.description: (stack.currentItem as RemotePage)
+                                                ? qsTrId("Swipe sideways, or press Ctrl+Tab, for the next computer") : ""
+                        Accessible.onPressAction: computerMenu.open()
                         text: stack.currentItem ? (stack.currentItem as Page)?.title ?? "" : ""
                         // A long title takes a smaller size before it loses its end.
                         fontSizeMode: Text.HorizontalFit
@@ -450,13 +494,19 @@ ApplicationWindow {
         }
 
         // A link dropped on a screen of the shown remote: VLC plays it, or
-        // adds it to its playlist, as the user chooses.
+        // adds it to its playlist, as the user chooses; files of this
+        // computer, all of them, are served to it.
         DropArea {
             objectName: "linkDrop"
             anchors.fill: stack
             enabled: fullScreen.target !== null
             keys: ["text/uri-list", "text/plain"]
             onDropped: drop => {
+                if (drop.hasUrls && window.remotes.cast.holdsLocalFile(drop.urls)) {
+                    drop.accept(Qt.CopyAction)
+                    droppedFiles.ask(drop.urls)
+                    return
+                }
                 const link = drop.hasUrls ? drop.urls[0].toString() : drop.text
                 if (link === "")
                     return
@@ -470,6 +520,28 @@ ApplicationWindow {
         id: droppedLink
         objectName: "droppedLinkSheet"
         form: window.remotes.openAddress
+    }
+
+    // The remote screen's title offers the other computers.
+    Sheet {
+        id: computerMenu
+        objectName: "computerMenu"
+        title: qsTrId("Switch to another computer")
+        atFoot: true
+        actions: [{ text: qsTrId("Next computer"), name: "nextComputer", kind: "default" },
+                  { text: qsTrId("Previous computer"), name: "previousComputer" },
+                  { text: qsTrId("Cancel"), name: "computerCancel" }]
+        onActed: index => {
+            computerMenu.close()
+            if (index < 2)
+                window.remotes.switchRemote(index === 0 ? 1 : -1)
+        }
+    }
+
+    CastSheet {
+        id: droppedFiles
+        objectName: "droppedFilesSheet"
+        cast: window.remotes.cast
     }
 
     Component {

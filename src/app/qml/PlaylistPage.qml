@@ -2,13 +2,15 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import QtQuick.Dialogs
 import PlayerLink
 
 // The playlist screen: VLC's playlist, searched by the field above it. The
 // item that plays wears the play mark; the row chosen by the keys is
 // highlighted apart from it. A tap plays a row from its start; a row's
-// button removes its item. The bar sorts the playlist (where VLC can) and
-// opens an address.
+// button removes its item. The bar sorts the playlist (where VLC can),
+// opens an address, and plays files of this computer, which are listed
+// under the playlist while they are served.
 Page {
     id: page
     objectName: "playlistPage"
@@ -110,7 +112,10 @@ Page {
     ListView {
         id: list
         objectName: "playlistList"
-        anchors.fill: parent
+        anchors.top: parent.top
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: servedFiles.visible ? servedFiles.top : parent.bottom
         clip: true
         focus: true
         model: screen.rows
@@ -291,13 +296,37 @@ Page {
         form: page.remotes.openAddress
     }
 
+    ServedFiles {
+        id: servedFiles
+        cast: page.remotes.cast
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+    }
+
+    FileDialog {
+        id: fileChoice
+        title: qsTrId("Files to play on VLC")
+        fileMode: FileDialog.OpenFiles
+        onAccepted: castFiles.ask(fileChoice.selectedFiles)
+    }
+
+    CastSheet {
+        id: castFiles
+        objectName: "castFilesSheet"
+        cast: page.remotes.cast
+    }
+
     footer: Bar {
         RowLayout {
+            id: barRow
             anchors.fill: parent
-            // Six buttons on the narrowest window.
+            // Seven buttons on the narrowest window, a little narrower there.
+            readonly property real buttonWidth: Math.min(Theme.touchTarget, barRow.width / 7)
             spacing: 0
             BarButton {
                 objectName: "empty"
+                Layout.preferredWidth: barRow.buttonWidth
                 image: "Empty.png"
                 name: qsTrId("Empty the playlist")
                 onClicked: emptySheet.open()
@@ -305,9 +334,18 @@ Page {
             Item { Layout.fillWidth: true }
             BarButton {
                 objectName: "openAddress"
+                Layout.preferredWidth: barRow.buttonWidth
                 image: "Add.png"
                 name: qsTrId("Open address...")
                 onClicked: openAddress.ask("")
+            }
+            Item { Layout.fillWidth: true }
+            BarButton {
+                objectName: "openFiles"
+                Layout.preferredWidth: barRow.buttonWidth
+                image: "folder.png"
+                name: qsTrId("Play files of this computer...")
+                onClicked: fileChoice.open()
             }
             Item {
                 visible: screen.canSort
@@ -315,17 +353,18 @@ Page {
             }
             BarButton {
                 objectName: "sort"
+                Layout.preferredWidth: barRow.buttonWidth
                 visible: screen.canSort
                 // Up and down arrows, drawn by the font.
                 text: "\u21C5"
                 name: qsTrId("Sort")
                 font.pixelSize: Theme.iconSize
-                implicitWidth: Theme.touchTarget
                 onClicked: sortSheet.open()
             }
             Item { Layout.fillWidth: true }
             BarButton {
                 objectName: "loop"
+                Layout.preferredWidth: barRow.buttonWidth
                 image: screen.loop ? "Loop_Yes.png" : "Loop.png"
                 name: qsTrId("Loop")
                 Accessible.checkable: true
@@ -335,6 +374,7 @@ Page {
             Item { Layout.fillWidth: true }
             BarButton {
                 objectName: "repeat"
+                Layout.preferredWidth: barRow.buttonWidth
                 image: screen.repeat ? "Repeat_Yes.png" : "Repeat.png"
                 name: qsTrId("Repeat")
                 Accessible.checkable: true
@@ -344,6 +384,7 @@ Page {
             Item { Layout.fillWidth: true }
             BarButton {
                 objectName: "random"
+                Layout.preferredWidth: barRow.buttonWidth
                 image: screen.random ? "Random_Yes.png" : "Random.png"
                 name: qsTrId("Shuffle")
                 Accessible.checkable: true
