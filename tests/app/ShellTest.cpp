@@ -20,6 +20,7 @@
 #include "app/PageNavigation.h"
 #include "app/WindowKeys.h"
 #include "app/skin/SkinImageProvider.h"
+#include "app/skin/SkinPagesControl.h"
 #include "app/skin/SkinWheels.h"
 #include "vlc/SavedRemoteList.h"
 
@@ -110,7 +111,7 @@ TEST(Shell, TabReachesEveryControlOfTheSkinWithTheRingAndTurnsItsPages)
     ASSERT_TRUE(waitUntil([&] { return shell.keys.remote() && shell.keys.remote()->mainScrollView(); }));
     SkinScene& scene = *shell.keys.remote();
     playing(scene);
-    SkinControl* pages = scene.mainScrollView();
+    SkinPagesControl* pages = scene.mainScrollView();
     QList<QQuickItem*> stops;
     for (int tab = 0; tab < 60; ++tab) {
         QTest::keyClick(shell.window, Qt::Key_Tab);
