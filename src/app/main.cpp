@@ -70,6 +70,9 @@ void addRemoteSteps(PictureTour& tour, QQuickWindow* window)
         window->resize(tour.portrait());
         call("goBack");
     }, 800);
+    // The computer's row once the list has asked it: what its VLC plays,
+    // with the button that pauses it.
+    tour.addStep(QStringLiteral("remotes-now-playing"), nullptr, 3200);
 }
 
 }
