@@ -1,17 +1,38 @@
 #!/usr/bin/env bash
 # Idle CPU of the remotes list: PlayerLink (offscreen) showing N saved
-# remotes of one real VLC on loopback, each probed every 3 seconds, against
-# the same list with no saved remote (the reference), each over SECONDS.
-# Usage: bench/remotes_list_idle_cpu.sh [BUILD_DIR=build] [N=20] [SECONDS=60]
+# remotes, each probed every 3 seconds, against the same list with no saved
+# remote (the reference), each over SECONDS. The remotes are N entries of one
+# real VLC on loopback, or with VLCS=separate N real VLCs on loopback, each
+# on a port of its own (N answering computers).
+# Usage: [VLCS=one|separate] bench/remotes_list_idle_cpu.sh [BUILD_DIR=build] [N=20] [SECONDS=60]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-build} count=${2:-20} seconds=${3:-60}
+build=${1:-build} count=${2:-20} seconds=${3:-60} vlcs=${VLCS:-one}
+case $vlcs in
+  one | separate) ;;
+  *) echo "VLCS is one or separate, not $vlcs" >&2; exit 2 ;;
+esac
 app="$root/$build/src/app/playerlink"
 ticks=$(getconf CLK_TCK)
-port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
 work=$(mktemp -d /tmp/playerlink-idlecpu-XXXXXX)
-vlc=$("$root/scripts/start-local-vlc.sh" "$port" bench "$work/vlc.log")
-trap 'kill "$vlc" 2>/dev/null || true; rm -rf "$work"' EXIT
+ports=() vlc_pids=()
+trap 'for p in "${vlc_pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
+
+free_port() {
+  python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])'
+}
+
+start_vlc() { # a VLC on a free port of loopback; its port joins ports
+  local port
+  port=$(free_port)
+  vlc_pids+=("$("$root/scripts/start-local-vlc.sh" "$port" bench "$work/vlc-${#ports[@]}.log")")
+  ports+=("$port")
+}
+
+start_vlc
+if [ "$vlcs" = separate ]; then
+  for _ in $(seq 2 "$count"); do start_vlc; done
+fi
 
 cpu_of() { # utime + stime of a process, in clock ticks
   awk '{ print $14 + $15 }' "/proc/$1/stat"
@@ -20,11 +41,12 @@ cpu_of() { # utime + stime of a process, in clock ticks
 measure() { # remotes -> CPU percent of one core
   local remotes=$1 home="$work/home-$1"
   mkdir -p "$home/Documents" "$home/Library/Preferences"
-  python3 - "$home/Documents/BWRemotesFilename" "$remotes" "$port" <<'PY'
+  # Remote i is on the i-th port, the last port standing for the rest.
+  python3 - "$home/Documents/BWRemotesFilename" "$remotes" "${ports[@]}" <<'PY'
 import json, sys
-path, n, port = sys.argv[1], int(sys.argv[2]), sys.argv[3]
-remotes = [{"hostAddress": f"127.0.0.1:{port}", "nickname": f"Computer {i + 1}", "password": "bench",
-            "isDefault": False, "browseAdd": False} for i in range(n)]
+path, n, ports = sys.argv[1], int(sys.argv[2]), sys.argv[3:]
+remotes = [{"hostAddress": f"127.0.0.1:{ports[min(i, len(ports) - 1)]}", "nickname": f"Computer {i + 1}",
+            "password": "bench", "isDefault": False, "browseAdd": False} for i in range(n)]
 json.dump({"format": "PlayerLink saved remotes", "version": 1, "remotes": remotes}, open(path, "w"))
 PY
   chmod 600 "$home/Documents/BWRemotesFilename"
@@ -45,4 +67,9 @@ PY
 
 reference=$(measure 0)
 list=$(measure "$count")
-echo "remotes list idle CPU over ${seconds} s (percent of one core): ${count} saved remotes probed every 3 s: ${list}; no saved remote (reference): ${reference}"
+if [ "$vlcs" = separate ]; then
+  what="${count} answering computers (separate VLCs on loopback) probed every 3 s"
+else
+  what="${count} saved remotes probed every 3 s"
+fi
+echo "remotes list idle CPU over ${seconds} s (percent of one core): ${what}: ${list}; no saved remote (reference): ${reference}"
