@@ -4,7 +4,7 @@
 #include "core/ConsoleLog.h"
 #include "core/Localization.h"
 #include "models/HelpPages.h"
-#include "app/WebPageScreen.h"
+#include "models/WebPageScreen.h"
 #include "platform/UrlOpener.h"
 
 HelpScreen::HelpScreen(UserDefaults& defaults, AlertPresenter& alerts, QObject* parent)

@@ -17,7 +17,7 @@ class HelpScreen : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("The help viewer is made by the program")
-    Q_MOC_INCLUDE("app/WebPageScreen.h")
+    Q_MOC_INCLUDE("models/WebPageScreen.h")
     Q_PROPERTY(WebPageScreen* page READ page CONSTANT)
 public:
     HelpScreen(UserDefaults& defaults, AlertPresenter& alerts, QObject* parent = nullptr);

@@ -4,7 +4,7 @@
 #include "app/HelpScreen.h"
 #include "app/RemotesScreen.h"
 #include "app/PictureTour.h"
-#include "app/WebPageScreen.h"
+#include "models/WebPageScreen.h"
 
 #include <QQuickWindow>
 #include <QStringList>

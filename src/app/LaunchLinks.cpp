@@ -2,7 +2,7 @@
 
 #include "platform/BringToFront.h"
 #include "platform/SingleInstance.h"
-#include "app/SkinsScreen.h"
+#include "models/SkinsScreen.h"
 
 #include <QWindow>
 

@@ -9,6 +9,8 @@
 #include "models/EqualizerModel.h"
 #include "models/LocalFileCast.h"
 #include "models/OpenAddressModel.h"
+#include "models/SkinsScreen.h"
+#include "models/WebPageScreen.h"
 
 #include <QtQml/qqmlregistration.h>
 
@@ -82,4 +84,18 @@ struct LocalFileCastForeign {
     QML_FOREIGN(LocalFileCast)
     QML_NAMED_ELEMENT(LocalFileCast)
     QML_UNCREATABLE("The files served are kept by the program")
+};
+
+struct WebPageScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(WebPageScreen)
+    QML_NAMED_ELEMENT(WebPageScreen)
+    QML_UNCREATABLE("Pages are made by the screens that show them")
+};
+
+struct SkinsScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(SkinsScreen)
+    QML_NAMED_ELEMENT(SkinsScreen)
+    QML_UNCREATABLE("The skins are made by the program")
 };

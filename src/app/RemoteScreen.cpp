@@ -14,7 +14,7 @@
 #include "models/SetupInstructions.h"
 #include "app/RemotesScreen.h"
 #include "models/SetupScreen.h"
-#include "app/SkinsScreen.h"
+#include "models/SkinsScreen.h"
 #include "app/skin/SkinScene.h"
 #include "vlc/VLCController.h"
 

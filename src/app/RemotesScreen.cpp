@@ -23,7 +23,7 @@
 #include "app/HelpScreen.h"
 #include "models/NewsScreen.h"
 #include "models/SetupScreen.h"
-#include "app/SkinsScreen.h"
+#include "models/SkinsScreen.h"
 #include "platform/MailComposer.h"
 #include "models/LocalFileCast.h"
 #include "models/OpenAddressModel.h"

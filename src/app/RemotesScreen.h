@@ -44,7 +44,7 @@ class RemotesScreen : public QObject, private Navigator {
     QML_UNCREATABLE("The remotes are made by the program")
     Q_MOC_INCLUDE("models/SettingsScreen.h")
     Q_MOC_INCLUDE("models/AdvancedScreens.h")
-    Q_MOC_INCLUDE("app/SkinsScreen.h")
+    Q_MOC_INCLUDE("models/SkinsScreen.h")
     Q_MOC_INCLUDE("app/HelpScreen.h")
     Q_MOC_INCLUDE("models/NewsScreen.h")
     Q_MOC_INCLUDE("models/SetupScreen.h")

@@ -4,7 +4,7 @@
 #include "models/SkinListModel.h"
 #include "app/RemotesScreen.h"
 #include "app/PictureTour.h"
-#include "app/SkinsScreen.h"
+#include "models/SkinsScreen.h"
 
 #include <QQuickItem>
 #include <QQuickWindow>

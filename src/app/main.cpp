@@ -27,6 +27,7 @@
 #include "app/PictureTour.h"
 #include "app/WindowKeys.h"
 #include "app/WebPictureProvider.h"
+#include "models/WebPictureStore.h"
 #include "app/skin/SkinImageProvider.h"
 #if !defined(Q_OS_ANDROID) && !defined(Q_OS_IOS)
 #include "app/DesktopServices.h"
@@ -141,7 +142,7 @@ int main(int argc, char** argv)
     // The module's qmldir lies at qrc:/PlayerLink.
     engine->addImportPath(QStringLiteral("qrc:/"));
     engine->addImageProvider(QString::fromLatin1(SkinImageProvider::providerId), new SkinImageProvider);
-    engine->addImageProvider(QString::fromLatin1(WebPictureProvider::providerId), new WebPictureProvider);
+    engine->addImageProvider(QString::fromLatin1(WebPictureStore::providerId), new WebPictureProvider);
     engine->setInitialProperties({
         { QStringLiteral("keys"), QVariant::fromValue(&keys) },
         { QStringLiteral("remotes"), QVariant::fromValue(&remotes) },

@@ -20,7 +20,7 @@
 #include "models/SetupInstructions.h"
 #include "app/HelpScreen.h"
 #include "models/NewsScreen.h"
-#include "app/WebPageScreen.h"
+#include "models/WebPageScreen.h"
 #include "platform/UrlOpener.h"
 
 #include <QAccessible>

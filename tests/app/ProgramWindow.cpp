@@ -4,6 +4,7 @@
 #include "core/PreferenceKeys.h"
 #include "app/ReleasePages.h"
 #include "app/WebPictureProvider.h"
+#include "models/WebPictureStore.h"
 #include "app/skin/SkinScene.h"
 #include "app/skin/SkinImageProvider.h"
 
@@ -21,7 +22,7 @@ ProgramWindow::ProgramWindow(bool openRemote, const std::function<void(RemotesSc
         before(remotes);
     engine.addImportPath(QStringLiteral("qrc:/"));
     engine.addImageProvider(QString::fromLatin1(SkinImageProvider::providerId), new SkinImageProvider);
-    engine.addImageProvider(QString::fromLatin1(WebPictureProvider::providerId), new WebPictureProvider);
+    engine.addImageProvider(QString::fromLatin1(WebPictureStore::providerId), new WebPictureProvider);
     engine.setInitialProperties({ { QStringLiteral("keys"), QVariant::fromValue(&keys) },
                                   { QStringLiteral("remotes"), QVariant::fromValue(&remotes) },
                                   { QStringLiteral("alerts"), QVariant::fromValue(&alerts) },

@@ -17,7 +17,7 @@
 #include "models/RemoteSession.h"
 #include "models/SkinListModel.h"
 #include "net/Reachability_2.h"
-#include "app/SkinsScreen.h"
+#include "models/SkinsScreen.h"
 #include "app/skin/SkinControl.h"
 #include "app/skin/SkinPagesControl.h"
 #include "app/skin/SkinScene.h"

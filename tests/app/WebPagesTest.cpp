@@ -13,8 +13,8 @@
 #include "core/StringHelpers.h"
 #include "core/UserDefaults.h"
 #include "app/HelpScreen.h"
-#include "app/SkinsScreen.h"
-#include "app/WebPageScreen.h"
+#include "models/SkinsScreen.h"
+#include "models/WebPageScreen.h"
 
 #include <QFileInfo>
 

@@ -24,7 +24,7 @@ Rectangle {
         // The reader starts at the page's anchor, or at its top; the text is
         // laid out by then.
         function place() {
-            const at = view.page.anchorPosition(text.textDocument)
+            const at = WebTextDocument.anchorPosition(text.textDocument, view.page.anchor())
             const bottom = Math.max(0, flick.contentHeight - flick.height)
             flick.contentY = at < 0 ? 0 : Math.min(text.positionToRectangle(at).y, bottom)
         }
@@ -81,7 +81,7 @@ Rectangle {
             Timer {
                 id: measureBorders
                 interval: 0
-                onTriggered: text.cellBorders = view.page.cellBorders(text.textDocument)
+                onTriggered: text.cellBorders = WebTextDocument.cellBorders(text.textDocument)
             }
 
             Repeater {

@@ -17,14 +17,13 @@
 #include <functional>
 
 class QNetworkAccessManager;
-class QQuickTextDocument;
 
 // A web page for Qt Quick's rich text: loads pages over http(s) and from
 // local files, with the web view's limits (the same fetch, page size,
 // history and picture limits), and runs no script. What reaches the text
 // item is the page rewritten by Qt's own HTML reader (with a bundled page's
 // style sheets), its pictures fetched here and served by the
-// WebPictureProvider, so the text item has nothing left to fetch. A local
+// WebPictureStore, so the text item has nothing left to fetch. A local
 // page's pictures and style sheets come from its own folder only. Every
 // address, typed or linked, passes the policy first; a web page never leads
 // to this computer's files.
@@ -32,7 +31,6 @@ class WebPageScreen : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Pages are made by the screens that show them")
-    Q_MOC_INCLUDE(<QQuickTextDocument>)
     Q_PROPERTY(QString text READ text NOTIFY textChanged)
     // The width pictures are shrunk to as they arrive; 0 for none.
     Q_PROPERTY(int pictureWidth READ pictureWidth WRITE setPictureWidth NOTIFY pictureWidthChanged)
@@ -64,7 +62,7 @@ public:
     bool canGoForward() const { return m_history.canGoForward(); }
     // The place within the page the reader was sent to (the address's
     // fragment); empty for the top.
-    QString anchor() const { return url().fragment(); }
+    Q_INVOKABLE QString anchor() const { return url().fragment(); }
 
     void load(const QUrl& url);
     // Shows the given page; its relative addresses resolve against base.
@@ -74,12 +72,6 @@ public:
     Q_INVOKABLE void back();
     Q_INVOKABLE void forward();
     Q_INVOKABLE void reload();
-    // Where anchor() starts in the text item's document, -1 when the page
-    // has no such anchor (or none is asked for).
-    Q_INVOKABLE int anchorPosition(QQuickTextDocument* document) const;
-    // The borders of the page's table cells in the text item's document,
-    // for the item to draw (see CellBorders.h).
-    Q_INVOKABLE QVariantList cellBorders(QQuickTextDocument* document) const;
 
     // The page's text as the text item may show it, and its title; base:
     // the page's address.

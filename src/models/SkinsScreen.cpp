@@ -1,4 +1,4 @@
-#include "app/SkinsScreen.h"
+#include "models/SkinsScreen.h"
 
 #include "core/AlertPresenter.h"
 #include "core/ConsoleLog.h"
@@ -7,7 +7,7 @@
 #include "models/SkinGalleryAddress.h"
 #include "models/SkinListModel.h"
 #include "skin/SkinDownloader.h"
-#include "app/WebPageScreen.h"
+#include "models/WebPageScreen.h"
 
 #include <QDesktopServices>
 

@@ -1,13 +1,11 @@
-#include "app/WebPageScreen.h"
+#include "models/WebPageScreen.h"
 
-#include "app/CellBorders.h"
-#include "app/WebPictureProvider.h"
+#include "models/WebPictureStore.h"
 #include "net/WebPicture.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
-#include <QQuickTextDocument>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTextBlock>
@@ -100,7 +98,7 @@ void placePictures(QTextDocument& document, const QUrl& base, const QHash<QUrl, 
             continue;
         }
         QTextImageFormat shown = picture->format;
-        shown.setName(WebPictureProvider::url(number).toString());
+        shown.setName(WebPictureStore::url(number).toString());
         cursor.setCharFormat(shown);
     }
 }
@@ -241,7 +239,7 @@ void WebPageScreen::askForPicture(const QUrl& url)
 
 void WebPageScreen::addPicture(const QUrl& url, const QImage& picture)
 {
-    m_pictures.insert(url, picture.isNull() ? -1 : WebPictureProvider::add(picture));
+    m_pictures.insert(url, picture.isNull() ? -1 : WebPictureStore::add(picture));
 }
 
 void WebPageScreen::clearPictures()
@@ -255,7 +253,7 @@ void WebPageScreen::clearPictures()
     m_pictureFetches.clear();
     for (const int number : std::as_const(m_pictures))
         if (number >= 0)
-            WebPictureProvider::remove(number);
+            WebPictureStore::remove(number);
     m_pictures.clear();
     m_picturesAsked = 0;
 }
@@ -299,25 +297,6 @@ void WebPageScreen::follow(const QString& link)
         return;
     }
     navigate(target, -1);
-}
-
-int WebPageScreen::anchorPosition(QQuickTextDocument* document) const
-{
-    const QString name = anchor();
-    if (!document || !document->textDocument() || name.isEmpty())
-        return -1;
-    for (QTextBlock block = document->textDocument()->begin(); block.isValid(); block = block.next())
-        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat format = it.fragment().charFormat();
-            if (format.isAnchor() && format.anchorNames().contains(name))
-                return it.fragment().position();
-        }
-    return -1;
-}
-
-QVariantList WebPageScreen::cellBorders(QQuickTextDocument* document) const
-{
-    return document && document->textDocument() ? ::cellBorders(*document->textDocument()) : QVariantList();
 }
 
 void WebPageScreen::back()

@@ -1,4 +1,4 @@
-#include "app/CellBorders.h"
+#include "models/CellBorders.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QColor>

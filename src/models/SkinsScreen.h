@@ -21,7 +21,7 @@ class SkinsScreen : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("The skins are made by the program")
-    Q_MOC_INCLUDE("app/WebPageScreen.h")
+    Q_MOC_INCLUDE("models/WebPageScreen.h")
     // A SkinListModel.
     Q_PROPERTY(QObject* list READ list CONSTANT)
     // The skin in use (BWSKin's value).
