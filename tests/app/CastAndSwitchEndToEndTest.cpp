@@ -5,13 +5,13 @@
 #include "LiveRemote.h"
 #include "ProgramWindow.h"
 #include "RealVlcTest.h"
+#include "SampleMedia.h"
 #include "TestSupport.h"
 #include "models/LocalFileCast.h"
 #include "models/RemoteSession.h"
 #include "models/RemotesModel.h"
 #include "vlc/VLCController.h"
 
-#include <QDataStream>
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
@@ -64,24 +64,6 @@ protected:
         QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(w.window, &dropped);
     }
-
-    static bool writeSilentWav(const QString& path, int seconds)
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return false;
-        const quint32 rate = 8000;
-        const quint32 bytes = quint32(seconds) * rate * 2;
-        QDataStream out(&file);
-        out.setByteOrder(QDataStream::LittleEndian);
-        out.writeRawData("RIFF", 4);
-        out << quint32(36 + bytes);
-        out.writeRawData("WAVEfmt ", 8);
-        out << quint32(16) << quint16(1) << quint16(1) << rate << quint32(rate * 2) << quint16(2) << quint16(16);
-        out.writeRawData("data", 4);
-        out << bytes;
-        return out.status() == QDataStream::Ok && file.resize(44 + bytes);
-    }
 };
 }
 
@@ -96,7 +78,7 @@ TEST_F(CastAndSwitchOnRealVlc, DroppedFilesOfThisComputerPlayOnVlc)
     ASSERT_TRUE(folder.isValid());
     const QString first = folder.filePath(QStringLiteral("first.wav"));
     const QString second = folder.filePath(QStringLiteral("second.wav"));
-    ASSERT_TRUE(writeSilentWav(first, 30) && writeSilentWav(second, 30));
+    ASSERT_TRUE(SampleMedia::writeSilentWav(first, 30) && SampleMedia::writeSilentWav(second, 30));
     std::unique_ptr<ProgramWindow> window = openPlaylist();
     ProgramWindow& w = *window;
 

@@ -11,7 +11,6 @@
 #include "VlcInstance.h"
 #include "vlc/VLCController.h"
 
-#include <QDataStream>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -28,25 +27,6 @@
 #include <memory>
 
 namespace {
-// A silent 8 kHz mono WAV, written at once however long.
-bool writeSilentWav(const QString& path, int seconds)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const quint32 rate = 8000;
-    const quint32 bytes = quint32(seconds) * rate * 2;
-    QDataStream out(&file);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + bytes);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << rate << quint32(rate * 2) << quint16(2) << quint16(16);
-    out.writeRawData("data", 4);
-    out << bytes;
-    return out.status() == QDataStream::Ok && file.resize(44 + bytes);
-}
-
 // One request on a connection of its own, read to the close (or for as
 // long as the test lets the event loop run). A client that does not read
 // lets the server's writes back up, as a paused player does.
@@ -109,7 +89,7 @@ protected:
         // what VLC reads ahead (16 MiB), so that a seek there asks for a range. Its name has a space, an
         // apostrophe, letters past ASCII and what an address treats specially.
         longName = QStringLiteral("Ça va? 100% #1's song.wav");
-        ASSERT_TRUE(writeSilentWav(media.filePath(longName), 3600));
+        ASSERT_TRUE(SampleMedia::writeSilentWav(media.filePath(longName), 3600));
         ASSERT_TRUE(SampleMedia::writeWav(media.filePath(QStringLiteral("short.wav")), 20, 660));
         ASSERT_TRUE(SampleMedia::writeWav(media.filePath(QStringLiteral("beside.wav")), 3, 440));
         VlcInstance::Options options; // an empty playlist

@@ -56,6 +56,24 @@ bool SampleMedia::writeWav(const QString& path, double seconds, double frequency
     return out.status() == QDataStream::Ok;
 }
 
+bool SampleMedia::writeSilentWav(const QString& path, int seconds)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const quint32 rate = 8000;
+    const quint32 bytes = quint32(seconds) * rate * 2;
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + bytes);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << rate << quint32(rate * 2) << quint16(2) << quint16(16);
+    out.writeRawData("data", 4);
+    out << bytes;
+    return out.status() == QDataStream::Ok && file.resize(44 + bytes);
+}
+
 bool SampleMedia::writeCoveredMp3(const QString& path, const QString& colour)
 {
     // The picture itself stays out of the media folder: VLC would take a

@@ -17,6 +17,8 @@ public:
     QString path(const QString& name) const { return m_dir.path() + u'/' + name; }
 
     static bool writeWav(const QString& path, double seconds, double frequency);
+    // A silent 8 kHz mono WAV, written at once however long.
+    static bool writeSilentWav(const QString& path, int seconds);
     // An MP3 titled "Covered Song" whose ID3 tag carries a 400 x 400 cover
     // of one colour (an APIC frame), made by ffmpeg.
     static bool writeCoveredMp3(const QString& path, const QString& colour = QStringLiteral("C02020"));
