@@ -7,7 +7,7 @@
 #include "core/UserDefaults.h"
 #include "models/RemoteSession.h"
 #include "models/AlertSheets.h"
-#include "app/RemotesScreen.h"
+#include "models/RemotesScreen.h"
 #include "vlc/HttpReply.h"
 #include "vlc/VLCController.h"
 

@@ -10,7 +10,7 @@
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "models/AlertSheets.h"
-#include "app/RemotesScreen.h"
+#include "models/RemotesScreen.h"
 #include "app/WindowKeys.h"
 #include "app/skin/SkinImageProvider.h"
 

@@ -4,7 +4,7 @@
 #include "models/Navigator.h"
 #include "models/RemoteSession.h"
 #include "models/AdvancedScreens.h"
-#include "app/RemotesScreen.h"
+#include "models/RemotesScreen.h"
 #include "app/PictureTour.h"
 
 #include <QQuickWindow>

@@ -2,7 +2,7 @@
 
 #include "platform/BringToFront.h"
 #include "models/SettingsModel.h"
-#include "app/RemotesScreen.h"
+#include "models/RemotesScreen.h"
 #include "models/SettingsScreen.h"
 
 #include <QIcon>

@@ -1,8 +1,8 @@
 #include "app/HelpTour.h"
 
 #include "models/Navigator.h"
-#include "app/HelpScreen.h"
-#include "app/RemotesScreen.h"
+#include "models/HelpScreen.h"
+#include "models/RemotesScreen.h"
 #include "app/PictureTour.h"
 #include "models/WebPageScreen.h"
 

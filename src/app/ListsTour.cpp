@@ -8,8 +8,8 @@
 #include "models/ListTextSize.h"
 #include "models/PlaylistModel.h"
 #include "models/RemoteSession.h"
-#include "app/BrowserScreen.h"
-#include "app/RemotesScreen.h"
+#include "models/BrowserScreen.h"
+#include "models/RemotesScreen.h"
 #include "app/PictureTour.h"
 #include "vlc/VLCController.h"
 

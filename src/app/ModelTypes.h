@@ -11,6 +11,13 @@
 #include "models/OpenAddressModel.h"
 #include "models/SkinsScreen.h"
 #include "models/WebPageScreen.h"
+#include "models/RemotesScreen.h"
+#include "models/PageNavigation.h"
+#include "models/ListScreen.h"
+#include "models/BrowserScreen.h"
+#include "models/PlaylistScreen.h"
+#include "models/RemoteConfigForm.h"
+#include "models/HelpScreen.h"
 
 #include <QtQml/qqmlregistration.h>
 
@@ -98,4 +105,51 @@ struct SkinsScreenForeign {
     QML_FOREIGN(SkinsScreen)
     QML_NAMED_ELEMENT(SkinsScreen)
     QML_UNCREATABLE("The skins are made by the program")
+};
+
+struct RemotesScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(RemotesScreen)
+    QML_NAMED_ELEMENT(RemotesScreen)
+    QML_UNCREATABLE("The remotes are made by the program")
+};
+
+struct PageNavigationForeign {
+    Q_GADGET
+    QML_FOREIGN(PageNavigation)
+    QML_NAMED_ELEMENT(PageNavigation)
+    QML_UNCREATABLE("The navigation is made by the program")
+};
+
+struct ListScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(ListScreen)
+    QML_ANONYMOUS
+};
+
+// The browse and playlist screens and the remote's settings form are made
+// by their pages.
+struct BrowserScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(BrowserScreen)
+    QML_NAMED_ELEMENT(BrowserScreen)
+};
+
+struct PlaylistScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(PlaylistScreen)
+    QML_NAMED_ELEMENT(PlaylistScreen)
+};
+
+struct RemoteConfigFormForeign {
+    Q_GADGET
+    QML_FOREIGN(RemoteConfigForm)
+    QML_NAMED_ELEMENT(RemoteConfigForm)
+};
+
+struct HelpScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(HelpScreen)
+    QML_NAMED_ELEMENT(HelpScreen)
+    QML_UNCREATABLE("The help viewer is made by the program")
 };

@@ -2,7 +2,7 @@
 
 #include "models/Navigator.h"
 #include "models/NewsScreen.h"
-#include "app/RemotesScreen.h"
+#include "models/RemotesScreen.h"
 #include "app/PictureTour.h"
 #include "models/SetupScreen.h"
 

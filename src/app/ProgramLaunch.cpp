@@ -9,7 +9,7 @@
 #include "core/SkinFolders.h"
 #include "core/UserDefaults.h"
 #include "skin/SkinArchiveInstaller.h"
-#include "app/RemotesScreen.h"
+#include "models/RemotesScreen.h"
 
 void ProgramLaunch::applicationDidFinishLaunching(UserDefaults& defaults)
 {

@@ -12,7 +12,7 @@
 #include "models/RemoteScreenNotices.h"
 #include "models/RemoteSession.h"
 #include "models/SetupInstructions.h"
-#include "app/RemotesScreen.h"
+#include "models/RemotesScreen.h"
 #include "models/SetupScreen.h"
 #include "models/SkinsScreen.h"
 #include "app/skin/SkinScene.h"

@@ -22,7 +22,7 @@ class RemotesScreen;
 class RemoteScreen : public QObject {
     Q_OBJECT
     QML_ELEMENT
-    Q_MOC_INCLUDE("app/RemotesScreen.h")
+    Q_MOC_INCLUDE("models/RemotesScreen.h")
     Q_MOC_INCLUDE("app/skin/SkinScene.h")
     Q_PROPERTY(RemotesScreen* remotes READ remotes WRITE setRemotes NOTIFY remotesChanged)
     Q_PROPERTY(SkinScene* scene READ scene WRITE setScene NOTIFY sceneChanged)

@@ -1,8 +1,8 @@
 #include "app/RemotesTour.h"
 
 #include "models/RemotesModel.h"
-#include "app/RemoteConfigForm.h"
-#include "app/RemotesScreen.h"
+#include "models/RemoteConfigForm.h"
+#include "models/RemotesScreen.h"
 #include "app/PictureTour.h"
 #include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"

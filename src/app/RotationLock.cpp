@@ -1,7 +1,7 @@
 #include "app/RotationLock.h"
 
 #include "models/SettingsModel.h"
-#include "app/RemotesScreen.h"
+#include "models/RemotesScreen.h"
 #include "models/SettingsScreen.h"
 
 RotationLock::RotationLock(QObject* parent)

@@ -17,7 +17,7 @@ class RemotesScreen;
 class RotationLock : public QObject {
     Q_OBJECT
     QML_ELEMENT
-    Q_MOC_INCLUDE("app/RemotesScreen.h")
+    Q_MOC_INCLUDE("models/RemotesScreen.h")
     Q_PROPERTY(RemotesScreen* remotes READ remotes WRITE setRemotes NOTIFY remotesChanged)
     Q_PROPERTY(QSizeF windowSize READ windowSize WRITE setWindowSize NOTIFY windowSizeChanged)
     Q_PROPERTY(QRect frame READ frame NOTIFY frameChanged)

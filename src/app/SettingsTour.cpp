@@ -1,7 +1,7 @@
 #include "app/SettingsTour.h"
 
 #include "models/Navigator.h"
-#include "app/RemotesScreen.h"
+#include "models/RemotesScreen.h"
 #include "app/PictureTour.h"
 
 #include <QQuickItem>

@@ -2,7 +2,7 @@
 
 #include "models/Navigator.h"
 #include "models/SkinListModel.h"
-#include "app/RemotesScreen.h"
+#include "models/RemotesScreen.h"
 #include "app/PictureTour.h"
 #include "models/SkinsScreen.h"
 

@@ -1,3 +1,4 @@
+#include "platform/DesktopPlatform.h"
 #include "platform/SingleInstance.h"
 #include "platform/SkinInstallCommand.h"
 #include "core/TerminationSignals.h"
@@ -16,7 +17,7 @@
 #include "app/ProgramLaunch.h"
 #include "app/ListsTour.h"
 #include "app/ReleasePages.h"
-#include "app/RemotesScreen.h"
+#include "models/RemotesScreen.h"
 #include "app/RemotesTour.h"
 #include "models/SettingsScreen.h"
 #include "app/SettingsTour.h"
@@ -131,7 +132,8 @@ int main(int argc, char** argv)
     QNetworkAccessManager network;
     AlertSheets alerts;
     AlertPresenter::setCurrent(&alerts);
-    RemotesScreen remotes(&network, defaults, alerts);
+    DesktopPlatform platform(alerts);
+    RemotesScreen remotes(&network, defaults, alerts, platform.services());
     remotes.load();
     if (options.connects())
         remotes.connectTo(options.connectHost(), *connectPassword);

@@ -9,7 +9,7 @@
 #include "ProgramWindow.h"
 #include "core/PreferenceKeys.h"
 #include "models/RemoteSession.h"
-#include "app/BrowserScreen.h"
+#include "models/BrowserScreen.h"
 #include "vlc/VLCController.h"
 
 #include <QAccessible>

@@ -18,7 +18,7 @@
 #include "core/UserDefaults.h"
 #include "models/NewsModel.h"
 #include "models/SetupInstructions.h"
-#include "app/HelpScreen.h"
+#include "models/HelpScreen.h"
 #include "models/NewsScreen.h"
 #include "models/WebPageScreen.h"
 #include "platform/UrlOpener.h"

@@ -5,6 +5,7 @@
 
 #include "ForeignServer.h"
 #include "TestSupport.h"
+#include "platform/DesktopPlatform.h"
 #include "platform/SavedRemotesFile.h"
 #include "platform/SingleInstance.h"
 #include "core/DiagnosticLog.h"
@@ -13,7 +14,7 @@
 #include "core/SkinFolders.h"
 #include "core/UserDefaults.h"
 #include "models/AlertSheets.h"
-#include "app/RemotesScreen.h"
+#include "models/RemotesScreen.h"
 #include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
 
@@ -203,7 +204,8 @@ namespace {
 struct SavedRemotes {
     QNetworkAccessManager network;
     AlertSheets alerts;
-    RemotesScreen remotes { &network, UserDefaults::standard(), alerts };
+    DesktopPlatform platform { alerts };
+    RemotesScreen remotes { &network, UserDefaults::standard(), alerts, platform.services() };
 
     void add(const QString& address)
     {

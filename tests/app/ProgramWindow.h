@@ -2,7 +2,8 @@
 
 #include "core/UserDefaults.h"
 #include "models/AlertSheets.h"
-#include "app/RemotesScreen.h"
+#include "models/RemotesScreen.h"
+#include "platform/DesktopPlatform.h"
 #include "app/WindowKeys.h"
 #include "app/skin/SkinControl.h"
 
@@ -19,7 +20,8 @@ struct ProgramWindow {
     WindowKeys keys;
     QNetworkAccessManager network;
     AlertSheets alerts;
-    RemotesScreen remotes { &network, UserDefaults::standard(), alerts };
+    DesktopPlatform platform { alerts };
+    RemotesScreen remotes { &network, UserDefaults::standard(), alerts, platform.services() };
     QQmlApplicationEngine engine;
     QQuickWindow* window = nullptr;
     QObject* stack = nullptr;

@@ -17,7 +17,7 @@
 #include "core/SkinFolders.h"
 #include "models/skin/SkinGeometry.h"
 #include "skin/SkinArchiveInstaller.h"
-#include "app/PageNavigation.h"
+#include "models/PageNavigation.h"
 #include "app/WindowKeys.h"
 #include "app/skin/SkinImageProvider.h"
 #include "app/skin/SkinPagesControl.h"

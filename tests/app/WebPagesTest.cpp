@@ -12,7 +12,8 @@
 #include "core/SkinFolders.h"
 #include "core/StringHelpers.h"
 #include "core/UserDefaults.h"
-#include "app/HelpScreen.h"
+#include "models/HelpScreen.h"
+#include "platform/DesktopPlatform.h"
 #include "models/SkinsScreen.h"
 #include "models/WebPageScreen.h"
 
@@ -109,7 +110,8 @@ struct Help {
     FakeHttpServer site;
     FakeHttpServer translator;
     CapturingAlertPresenter alerts;
-    HelpScreen help { UserDefaults::standard(), alerts };
+    DesktopLinkOpener links;
+    HelpScreen help { UserDefaults::standard(), alerts, links };
 
     explicit Help(const QString& language, bool services)
     {

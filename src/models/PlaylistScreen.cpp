@@ -1,10 +1,10 @@
-#include "app/PlaylistScreen.h"
+#include "models/PlaylistScreen.h"
 
 #include "core/LastPathComponent.h"
 #include "models/PlaylistModel.h"
 #include "models/PlaylistSearchModel.h"
 #include "models/RemoteSession.h"
-#include "app/RemotesScreen.h"
+#include "models/RemotesScreen.h"
 #include "vlc/VLCController.h"
 
 PlaylistScreen::PlaylistScreen(QObject* parent)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "models/FolderTypeAhead.h"
-#include "app/ListScreen.h"
+#include "models/ListScreen.h"
 
 #include <QString>
 #include <QTimer>

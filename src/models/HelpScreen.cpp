@@ -1,20 +1,21 @@
-#include "app/HelpScreen.h"
+#include "models/HelpScreen.h"
 
 #include "core/AlertPresenter.h"
 #include "core/ConsoleLog.h"
 #include "core/Localization.h"
 #include "models/HelpPages.h"
+#include "models/LinkOpener.h"
 #include "models/WebPageScreen.h"
-#include "platform/UrlOpener.h"
 
-HelpScreen::HelpScreen(UserDefaults& defaults, AlertPresenter& alerts, QObject* parent)
+HelpScreen::HelpScreen(UserDefaults& defaults, AlertPresenter& alerts, LinkOpener& links, QObject* parent)
     : QObject(parent)
     , m_defaults(defaults)
     , m_alerts(alerts)
     , m_page(new WebPageScreen(this))
 {
-    m_page->setPolicy([this](const QUrl& url) {
-        return HelpPages::follow(url, &UrlOpener::open, [this](HelpPages::Action action) {
+    m_page->setPolicy([this, opener = &links](const QUrl& url) {
+        const auto openOutside = [opener](const QUrl& outside) { return opener->open(outside); };
+        return HelpPages::follow(url, openOutside, [this](HelpPages::Action action) {
             switch (action) {
             case HelpPages::Action::ShowSetup:
                 emit setupWanted();

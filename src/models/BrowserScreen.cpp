@@ -1,4 +1,4 @@
-#include "app/BrowserScreen.h"
+#include "models/BrowserScreen.h"
 
 #include "core/AlertPresenter.h"
 #include "core/Clock.h"
@@ -7,7 +7,7 @@
 #include "models/BrowseIndex.h"
 #include "models/FolderModel.h"
 #include "models/RemoteSession.h"
-#include "app/RemotesScreen.h"
+#include "models/RemotesScreen.h"
 #include "vlc/VLCController.h"
 
 BrowserScreen::BrowserScreen(QObject* parent)

@@ -2,6 +2,7 @@
 
 #include "models/AppContext.h"
 #include "models/Navigator.h"
+#include "models/PlatformServices.h"
 
 #include <QAbstractItemModel>
 #include <QObject>
@@ -45,12 +46,12 @@ class RemotesScreen : public QObject, private Navigator {
     Q_MOC_INCLUDE("models/SettingsScreen.h")
     Q_MOC_INCLUDE("models/AdvancedScreens.h")
     Q_MOC_INCLUDE("models/SkinsScreen.h")
-    Q_MOC_INCLUDE("app/HelpScreen.h")
+    Q_MOC_INCLUDE("models/HelpScreen.h")
     Q_MOC_INCLUDE("models/NewsScreen.h")
     Q_MOC_INCLUDE("models/SetupScreen.h")
     Q_MOC_INCLUDE("models/OpenAddressModel.h")
     Q_MOC_INCLUDE("models/LocalFileCast.h")
-    Q_MOC_INCLUDE("app/PageNavigation.h")
+    Q_MOC_INCLUDE("models/PageNavigation.h")
     // The remotes list's rows (a RemotesListModel): the computers and the
     // fixed rows, in their sections.
     Q_PROPERTY(QObject* list READ list CONSTANT)
@@ -74,9 +75,10 @@ class RemotesScreen : public QObject, private Navigator {
     // The screens the models ask for.
     Q_PROPERTY(PageNavigation* navigation READ navigation CONSTANT)
 public:
-    // network, defaults and alerts: not owned, they outlive this.
+    // network, defaults, alerts and the platform's services: not owned,
+    // they outlive this.
     RemotesScreen(QNetworkAccessManager* network, UserDefaults& defaults, AlertPresenter& alerts,
-                 QObject* parent = nullptr);
+                  const PlatformServices& platform, QObject* parent = nullptr);
     ~RemotesScreen() override;
 
     QObject* list() const;
@@ -227,6 +229,7 @@ private:
     std::function<void(const std::shared_ptr<VLCController>&)> m_foundChosen;
     UserDefaults& m_defaults;
     AlertPresenter& m_alerts;
+    PlatformServices m_platform;
     bool m_scannedOnce = false;
     int m_remoteScreens = 0;
 };

@@ -5,6 +5,7 @@
 #include <QtQml/qqmlregistration.h>
 
 class AlertPresenter;
+class LinkOpener;
 class WebPageScreen;
 class UserDefaults;
 
@@ -20,7 +21,7 @@ class HelpScreen : public QObject {
     Q_MOC_INCLUDE("models/WebPageScreen.h")
     Q_PROPERTY(WebPageScreen* page READ page CONSTANT)
 public:
-    HelpScreen(UserDefaults& defaults, AlertPresenter& alerts, QObject* parent = nullptr);
+    HelpScreen(UserDefaults& defaults, AlertPresenter& alerts, LinkOpener& links, QObject* parent = nullptr);
     ~HelpScreen() override;
 
     WebPageScreen* page() const { return m_page; }

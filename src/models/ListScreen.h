@@ -20,7 +20,7 @@ class VLCController;
 class ListScreen : public QObject {
     Q_OBJECT
     QML_ANONYMOUS
-    Q_MOC_INCLUDE("app/RemotesScreen.h")
+    Q_MOC_INCLUDE("models/RemotesScreen.h")
     Q_PROPERTY(RemotesScreen* remotes READ remotes WRITE setRemotes NOTIFY remotesChanged)
     Q_PROPERTY(bool active READ isActive WRITE setActive NOTIFY activeChanged)
     Q_PROPERTY(QObject* rows READ rowsObject NOTIFY remotesChanged)

@@ -21,7 +21,7 @@ class VLCController;
 class RemoteConfigForm : public QObject {
     Q_OBJECT
     QML_ELEMENT
-    Q_MOC_INCLUDE("app/RemotesScreen.h")
+    Q_MOC_INCLUDE("models/RemotesScreen.h")
     Q_PROPERTY(RemotesScreen* remotes READ remotes WRITE setRemotes NOTIFY remotesChanged)
     Q_PROPERTY(QString nickname MEMBER m_nickname NOTIFY fieldsChanged)
     Q_PROPERTY(QString address MEMBER m_address NOTIFY fieldsChanged)

@@ -1,41 +1,40 @@
-#include "app/RemotesScreen.h"
+#include "models/RemotesScreen.h"
 
-#include "platform/SavedRemotesFile.h"
 #include "core/AlertPresenter.h"
 #include "core/Clock.h"
 #include "core/ConsoleLog.h"
 #include "core/Localization.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
-#include "platform/PasswordKeyring.h"
 #include "models/FoundComputersModel.h"
+#include "models/LinkOpener.h"
 #include "models/ListTextSize.h"
+#include "models/MailSender.h"
 #include "models/RemoteChoiceFlow.h"
 #include "models/RemoteWaker.h"
 #include "models/RemoteSession.h"
 #include "models/RemotesDiscovery.h"
 #include "models/RemotesListModel.h"
 #include "models/RemotesModel.h"
+#include "models/SavedRemotesStore.h"
 #include "models/SetupInstructions.h"
 #include "models/AdvancedScreens.h"
-#include "app/PageNavigation.h"
+#include "models/PageNavigation.h"
 #include "models/SettingsScreen.h"
-#include "app/HelpScreen.h"
+#include "models/HelpScreen.h"
 #include "models/NewsScreen.h"
 #include "models/SetupScreen.h"
 #include "models/SkinsScreen.h"
-#include "platform/MailComposer.h"
 #include "models/LocalFileCast.h"
 #include "models/OpenAddressModel.h"
 #include "models/RemoteSwitch.h"
 #include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"
 
-#include <QDesktopServices>
 #include <QTimer>
 
 RemotesScreen::RemotesScreen(QNetworkAccessManager* network, UserDefaults& defaults, AlertPresenter& alerts,
-                           QObject* parent)
+                             const PlatformServices& platform, QObject* parent)
     : QObject(parent)
     , m_network(network)
     , m_saved(new SavedRemoteList(network, this))
@@ -49,7 +48,7 @@ RemotesScreen::RemotesScreen(QNetworkAccessManager* network, UserDefaults& defau
     , m_settings(new SettingsScreen(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
     , m_advanced(new AdvancedScreens(AppContext { network, defaults, alerts, Clock::current(), *this }, *m_session, this))
     , m_skins(new SkinsScreen(defaults, alerts, this))
-    , m_help(new HelpScreen(defaults, alerts, this))
+    , m_help(new HelpScreen(defaults, alerts, platform.links, this))
     , m_news(new NewsScreen(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
     , m_setup(new SetupScreen(AppContext { network, defaults, alerts, Clock::current(), *this }, this))
     , m_browserTextSize(new ListTextSize(this))
@@ -61,6 +60,7 @@ RemotesScreen::RemotesScreen(QNetworkAccessManager* network, UserDefaults& defau
     , m_choice(new RemoteChoiceFlow(*m_model, *m_saved, *m_waker, alerts, *this, this))
     , m_defaults(defaults)
     , m_alerts(alerts)
+    , m_platform(platform)
 {
     m_model->setWaker(m_waker);
     connect(m_model, &RemotesModel::activeChanged, this, &RemotesScreen::probingChanged);
@@ -129,20 +129,18 @@ QString RemotesScreen::discoveryStatus() const
 
 void RemotesScreen::load()
 {
-    SavedRemotesFile file(SavedRemotesFile::defaultPath(), &PasswordKeyring::standard());
-    if (std::optional<std::vector<RemoteRecord>> records = file.load())
+    if (std::optional<std::vector<RemoteRecord>> records = m_platform.savedRemotes.load())
         m_saved->setRecords(std::move(*records));
     connect(m_saved, &SavedRemoteList::changed, this, &RemotesScreen::save, Qt::UniqueConnection);
-    // A password the keyring now holds leaves the file.
-    connect(&PasswordKeyring::standard(), &PasswordKeyring::stored, this, &RemotesScreen::save, Qt::UniqueConnection);
+    connect(&m_platform.savedRemotes, &SavedRemotesStore::rewriteWanted, this, &RemotesScreen::save,
+            Qt::UniqueConnection);
 }
 
 bool RemotesScreen::save() const
 {
-    SavedRemotesFile file(SavedRemotesFile::defaultPath(), &PasswordKeyring::standard());
-    if (file.save(m_saved->records()))
+    if (m_platform.savedRemotes.save(m_saved->records()))
         return true;
-    ConsoleLog::log(QStringLiteral("could not write the saved remotes to %@"), file.path());
+    ConsoleLog::log(QStringLiteral("could not write the saved remotes to %@"), m_platform.savedRemotes.location());
     return false;
 }
 
@@ -370,7 +368,7 @@ void RemotesScreen::openExternalUrl(const QUrl& url)
 {
     // Only the web searches for what plays ask this (http and https).
     if (url.scheme() == u"https" || url.scheme() == u"http")
-        QDesktopServices::openUrl(url);
+        m_platform.links.open(url);
 }
 
 void RemotesScreen::showSkins()
@@ -426,5 +424,5 @@ void RemotesScreen::showSetupInstructions()
 
 void RemotesScreen::composeMail(const QString& to, const QString& subject, const QString& body)
 {
-    MailComposer::sendEmailTo(m_alerts, to, subject, body, false);
+    m_platform.mail.compose(to, subject, body);
 }

@@ -1,8 +1,8 @@
-#include "app/ListScreen.h"
+#include "models/ListScreen.h"
 
 #include "models/ListTextSize.h"
 #include "models/RemoteSession.h"
-#include "app/RemotesScreen.h"
+#include "models/RemotesScreen.h"
 #include "vlc/VLCController.h"
 
 ListScreen::ListScreen(int pollIntervalMs, QObject* parent)

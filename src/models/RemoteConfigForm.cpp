@@ -1,8 +1,8 @@
-#include "app/RemoteConfigForm.h"
+#include "models/RemoteConfigForm.h"
 
 #include "models/RemoteConfigProblem.h"
 #include "models/RemotesModel.h"
-#include "app/RemotesScreen.h"
+#include "models/RemotesScreen.h"
 #include "vlc/HostAddress.h"
 #include "vlc/SavedRemoteList.h"
 #include "vlc/VLCController.h"

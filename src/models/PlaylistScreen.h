@@ -1,7 +1,7 @@
 #pragma once
 
 #include "models/PlaylistSearchModel.h"
-#include "app/ListScreen.h"
+#include "models/ListScreen.h"
 
 #include <QString>
 #include <QtQml/qqmlregistration.h>
