@@ -8,6 +8,7 @@
 #include "models/RemoteSession.h"
 #include "models/AlertSheets.h"
 #include "models/RemotesScreen.h"
+#include "platform/DesktopPlatform.h"
 #include "vlc/HttpReply.h"
 #include "vlc/VLCController.h"
 
@@ -87,7 +88,8 @@ void BM_TouchPlaylistScreenFlick(benchmark::State& state)
 {
     QNetworkAccessManager network;
     AlertSheets alerts;
-    RemotesScreen remotes(&network, UserDefaults::standard(), alerts);
+    DesktopPlatform platform(alerts);
+    RemotesScreen remotes(&network, UserDefaults::standard(), alerts, platform.services());
     remotes.connectTo(QStringLiteral("127.0.0.1:9"), QString()); // never asked; the bench feeds the replies
     VLCController& remote = *remotes.session().remote();
     feed(remote, "<root><apiversion>3</apiversion><state>playing</state></root>");

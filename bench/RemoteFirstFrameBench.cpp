@@ -11,6 +11,7 @@
 #include "core/UserDefaults.h"
 #include "models/AlertSheets.h"
 #include "models/RemotesScreen.h"
+#include "platform/DesktopPlatform.h"
 #include "app/WindowKeys.h"
 #include "app/skin/SkinImageProvider.h"
 
@@ -74,7 +75,8 @@ void BM_RemoteScreenFirstFrame(benchmark::State& state)
     WindowKeys keys;
     QNetworkAccessManager network;
     AlertSheets alerts;
-    RemotesScreen remotes(&network, UserDefaults::standard(), alerts);
+    DesktopPlatform platform(alerts);
+    RemotesScreen remotes(&network, UserDefaults::standard(), alerts, platform.services());
     remotes.connectTo(QStringLiteral("127.0.0.1:9"), QString()); // nothing answers there
     firstFrames(state, [&] {
         auto engine = std::make_unique<QQmlApplicationEngine>();
