@@ -14,6 +14,7 @@
 #include "platform/DesktopPlatform.h"
 #include "app/WindowKeys.h"
 #include "app/skin/SkinImageProvider.h"
+#include "models/skin/SkinImageFolders.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -81,7 +82,7 @@ void BM_RemoteScreenFirstFrame(benchmark::State& state)
     firstFrames(state, [&] {
         auto engine = std::make_unique<QQmlApplicationEngine>();
         engine->addImportPath(QStringLiteral("qrc:/"));
-        engine->addImageProvider(QString::fromLatin1(SkinImageProvider::providerId), new SkinImageProvider);
+        engine->addImageProvider(QString::fromLatin1(SkinImageFolders::providerId), new SkinImageProvider);
         engine->setInitialProperties({
             { QStringLiteral("keys"), QVariant::fromValue(&keys) },
             { QStringLiteral("remotes"), QVariant::fromValue(&remotes) },

@@ -15,7 +15,7 @@
 #include "models/RemotesScreen.h"
 #include "models/SetupScreen.h"
 #include "models/SkinsScreen.h"
-#include "app/skin/SkinScene.h"
+#include "models/skin/SkinScene.h"
 #include "vlc/VLCController.h"
 
 RemoteScreen::RemoteScreen(QObject* parent)

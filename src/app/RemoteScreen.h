@@ -23,7 +23,7 @@ class RemoteScreen : public QObject {
     Q_OBJECT
     QML_ELEMENT
     Q_MOC_INCLUDE("models/RemotesScreen.h")
-    Q_MOC_INCLUDE("app/skin/SkinScene.h")
+    Q_MOC_INCLUDE("models/skin/SkinScene.h")
     Q_PROPERTY(RemotesScreen* remotes READ remotes WRITE setRemotes NOTIFY remotesChanged)
     Q_PROPERTY(SkinScene* scene READ scene WRITE setScene NOTIFY sceneChanged)
     Q_PROPERTY(bool active READ isActive WRITE setActive NOTIFY activeChanged)

@@ -1,7 +1,7 @@
 #include "app/WindowKeys.h"
 
 #include "core/RemoteKeys.h"
-#include "app/skin/SkinScene.h"
+#include "models/skin/SkinScene.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

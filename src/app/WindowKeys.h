@@ -20,7 +20,7 @@ class WindowKeys : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("The window's keys are installed by the program")
-    Q_MOC_INCLUDE("app/skin/SkinScene.h")
+    Q_MOC_INCLUDE("models/skin/SkinScene.h")
     // The remote screen's skin while it shows; none otherwise.
     Q_PROPERTY(SkinScene* remote READ remote WRITE setRemote NOTIFY remoteChanged)
     // Whether there is a screen to go back to; without one, the back key is

@@ -30,6 +30,7 @@
 #include "app/WebPictureProvider.h"
 #include "models/WebPictureStore.h"
 #include "app/skin/SkinImageProvider.h"
+#include "models/skin/SkinImageFolders.h"
 #if !defined(Q_OS_ANDROID) && !defined(Q_OS_IOS)
 #include "app/DesktopServices.h"
 #endif
@@ -143,7 +144,7 @@ int main(int argc, char** argv)
     auto engine = std::make_unique<QQmlApplicationEngine>();
     // The module's qmldir lies at qrc:/PlayerLink.
     engine->addImportPath(QStringLiteral("qrc:/"));
-    engine->addImageProvider(QString::fromLatin1(SkinImageProvider::providerId), new SkinImageProvider);
+    engine->addImageProvider(QString::fromLatin1(SkinImageFolders::providerId), new SkinImageProvider);
     engine->addImageProvider(QString::fromLatin1(WebPictureStore::providerId), new WebPictureProvider);
     engine->setInitialProperties({
         { QStringLiteral("keys"), QVariant::fromValue(&keys) },

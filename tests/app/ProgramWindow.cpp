@@ -5,8 +5,9 @@
 #include "app/ReleasePages.h"
 #include "app/WebPictureProvider.h"
 #include "models/WebPictureStore.h"
-#include "app/skin/SkinScene.h"
+#include "models/skin/SkinScene.h"
 #include "app/skin/SkinImageProvider.h"
+#include "models/skin/SkinImageFolders.h"
 
 #include <QTest>
 
@@ -21,7 +22,7 @@ ProgramWindow::ProgramWindow(bool openRemote, const std::function<void(RemotesSc
     if (before)
         before(remotes);
     engine.addImportPath(QStringLiteral("qrc:/"));
-    engine.addImageProvider(QString::fromLatin1(SkinImageProvider::providerId), new SkinImageProvider);
+    engine.addImageProvider(QString::fromLatin1(SkinImageFolders::providerId), new SkinImageProvider);
     engine.addImageProvider(QString::fromLatin1(WebPictureStore::providerId), new WebPictureProvider);
     engine.setInitialProperties({ { QStringLiteral("keys"), QVariant::fromValue(&keys) },
                                   { QStringLiteral("remotes"), QVariant::fromValue(&remotes) },

@@ -5,7 +5,7 @@
 #include "models/RemotesScreen.h"
 #include "platform/DesktopPlatform.h"
 #include "app/WindowKeys.h"
-#include "app/skin/SkinControl.h"
+#include "models/skin/SkinControl.h"
 
 #include <QNetworkAccessManager>
 #include <QQmlApplicationEngine>

@@ -12,10 +12,10 @@
 #include "core/PreferenceKeys.h"
 #include "models/PlaylistModel.h"
 #include "models/RemoteSession.h"
-#include "app/skin/SkinControl.h"
-#include "app/skin/SkinPagesControl.h"
-#include "app/skin/SkinScene.h"
-#include "app/skin/SkinWheels.h"
+#include "models/skin/SkinControl.h"
+#include "models/skin/SkinPagesControl.h"
+#include "models/skin/SkinScene.h"
+#include "models/skin/SkinWheels.h"
 #include "vlc/SavedRemoteList.h"
 
 #include <QAccessible>

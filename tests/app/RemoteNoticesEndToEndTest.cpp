@@ -18,9 +18,9 @@
 #include "models/SkinListModel.h"
 #include "net/Reachability_2.h"
 #include "models/SkinsScreen.h"
-#include "app/skin/SkinControl.h"
-#include "app/skin/SkinPagesControl.h"
-#include "app/skin/SkinScene.h"
+#include "models/skin/SkinControl.h"
+#include "models/skin/SkinPagesControl.h"
+#include "models/skin/SkinScene.h"
 #include "vlc/SavedRemoteList.h"
 
 #include <QDir>

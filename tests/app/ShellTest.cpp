@@ -20,8 +20,9 @@
 #include "models/PageNavigation.h"
 #include "app/WindowKeys.h"
 #include "app/skin/SkinImageProvider.h"
-#include "app/skin/SkinPagesControl.h"
-#include "app/skin/SkinWheels.h"
+#include "models/skin/SkinImageFolders.h"
+#include "models/skin/SkinPagesControl.h"
+#include "models/skin/SkinWheels.h"
 #include "vlc/SavedRemoteList.h"
 
 #include <QDir>
@@ -520,26 +521,26 @@ TEST(SkinImageProvider, ServesOnlyTheSkinsOwnImagesAndFallsBackFromTwins)
 {
     QTemporaryDir outside;
     QImage(2, 2, QImage::Format_ARGB32).save(outside.path() + QStringLiteral("/secret.png"));
-    const int folder = SkinImageProvider::registerFolder(SkinStageWindow::shippedSkin());
+    const int folder = SkinImageFolders::registerFolder(SkinStageWindow::shippedSkin());
     SkinImageProvider provider;
     auto request = [&](const QUrl& url, const QSize& wanted = QSize()) {
         QSize size;
         return provider.requestImage(url.toString().mid(int(qstrlen("image://skin/"))), &size, wanted);
     };
-    EXPECT_EQ(request(SkinImageProvider::url(folder, QStringLiteral("play.png"), false)).size(), QSize(76, 76));
+    EXPECT_EQ(request(SkinImageFolders::url(folder, QStringLiteral("play.png"), false)).size(), QSize(76, 76));
     // Decoded at the size asked for (one side keeps the proportions), never
     // larger than the file.
-    const QUrl play = SkinImageProvider::url(folder, QStringLiteral("play.png"), true);
+    const QUrl play = SkinImageFolders::url(folder, QStringLiteral("play.png"), true);
     EXPECT_EQ(request(play, QSize(75, 75)).size(), QSize(75, 75));
     EXPECT_EQ(request(play, QSize(0, 38)).size(), QSize(38, 38));
     EXPECT_EQ(request(play, QSize(300, 300)).size(), QSize(152, 152));
-    EXPECT_EQ(request(SkinImageProvider::url(folder, QStringLiteral("play.png"), true)).size(), QSize(152, 152));
-    EXPECT_TRUE(request(SkinImageProvider::url(folder, QStringLiteral("SkinFormat.txt"), false)).isNull());
-    EXPECT_TRUE(request(SkinImageProvider::url(folder, QStringLiteral("../") + QFileInfo(outside.path()).fileName() + QStringLiteral("/secret.png"), false)).isNull());
-    EXPECT_TRUE(request(SkinImageProvider::url(folder, outside.path() + QStringLiteral("/secret.png"), false)).isNull());
-    SkinImageProvider::unregisterFolder(folder);
-    EXPECT_TRUE(request(SkinImageProvider::url(folder, QStringLiteral("play.png"), false)).isNull());
-    EXPECT_FALSE(request(SkinImageProvider::url(SkinImageProvider::builtInFolder, QStringLiteral("sliderThumb.png"), true)).isNull());
+    EXPECT_EQ(request(SkinImageFolders::url(folder, QStringLiteral("play.png"), true)).size(), QSize(152, 152));
+    EXPECT_TRUE(request(SkinImageFolders::url(folder, QStringLiteral("SkinFormat.txt"), false)).isNull());
+    EXPECT_TRUE(request(SkinImageFolders::url(folder, QStringLiteral("../") + QFileInfo(outside.path()).fileName() + QStringLiteral("/secret.png"), false)).isNull());
+    EXPECT_TRUE(request(SkinImageFolders::url(folder, outside.path() + QStringLiteral("/secret.png"), false)).isNull());
+    SkinImageFolders::unregisterFolder(folder);
+    EXPECT_TRUE(request(SkinImageFolders::url(folder, QStringLiteral("play.png"), false)).isNull());
+    EXPECT_FALSE(request(SkinImageFolders::url(SkinImageFolders::builtInFolder, QStringLiteral("sliderThumb.png"), true)).isNull());
 }
 
 TEST(Program, ThePictureTourEndsByItselfWithPlayerlinksPictureNames)

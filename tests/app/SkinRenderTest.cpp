@@ -9,9 +9,9 @@
 #include "TestSupport.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
-#include "app/skin/SkinImageControl.h"
-#include "app/skin/SkinPagesControl.h"
-#include "app/skin/SkinPlaylistRows.h"
+#include "models/skin/SkinImageControl.h"
+#include "models/skin/SkinPagesControl.h"
+#include "models/skin/SkinPlaylistRows.h"
 
 #include <QAccessible>
 #include <QBuffer>

@@ -2,6 +2,7 @@
 
 #include "core/UserDefaults.h"
 #include "app/skin/SkinImageProvider.h"
+#include "models/skin/SkinImageFolders.h"
 
 #include <QQmlEngine>
 #include <QTemporaryFile>
@@ -68,7 +69,7 @@ SkinStageWindow::SkinStageWindow(const QSize& size, const QString& skinFolder)
     : m_view(std::make_unique<QQuickView>())
     , m_touch(QTest::createTouchDevice())
 {
-    m_view->engine()->addImageProvider(QString::fromLatin1(SkinImageProvider::providerId), new SkinImageProvider);
+    m_view->engine()->addImageProvider(QString::fromLatin1(SkinImageFolders::providerId), new SkinImageProvider);
     m_view->setResizeMode(QQuickView::SizeRootObjectToView);
     loadQml(*m_view, stageQml, { { QStringLiteral("skinDirectory"), skinFolder } });
     m_scene = m_view->rootObject() ? m_view->rootObject()->property("scene").value<SkinScene*>() : nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/skin/SkinControl.h"
-#include "app/skin/SkinScene.h"
+#include "models/skin/SkinControl.h"
+#include "models/skin/SkinScene.h"
 
 #include <QPointingDevice>
 #include <QQuickItem>

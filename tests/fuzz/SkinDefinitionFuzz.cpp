@@ -4,9 +4,9 @@
 // through the setters, and every image a control shows asked of the image
 // provider as Qt Quick would ask for it.
 #include "core/ConsoleLog.h"
-#include "app/skin/SkinImageControl.h"
+#include "models/skin/SkinImageControl.h"
 #include "app/skin/SkinImageProvider.h"
-#include "app/skin/SkinScene.h"
+#include "models/skin/SkinScene.h"
 
 #include <QDir>
 #include <QFile>

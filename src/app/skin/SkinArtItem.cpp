@@ -1,6 +1,6 @@
 #include "app/skin/SkinArtItem.h"
 
-#include "app/skin/SkinScene.h"
+#include "models/skin/SkinScene.h"
 
 #include <QPainter>
 #include <QQuickWindow>

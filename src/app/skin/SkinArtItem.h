@@ -15,7 +15,7 @@ class SkinScene;
 class SkinArtItem : public QQuickPaintedItem {
     Q_OBJECT
     QML_NAMED_ELEMENT(SkinArtPicture)
-    Q_MOC_INCLUDE("app/skin/SkinScene.h")
+    Q_MOC_INCLUDE("models/skin/SkinScene.h")
     Q_PROPERTY(SkinScene* scene READ scene WRITE setScene NOTIFY sceneChanged)
     Q_PROPERTY(bool hasPicture READ hasPicture NOTIFY pictureChanged)
 public:

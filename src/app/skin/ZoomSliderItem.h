@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "models/skin/TapCounter.h"
-#include "app/skin/SkinZoomControl.h"
+#include "models/skin/SkinZoomControl.h"
 
 #include <QColor>
 #include <QQuickItem>

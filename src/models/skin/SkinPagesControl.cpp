@@ -1,9 +1,9 @@
-#include "app/skin/SkinPagesControl.h"
+#include "models/skin/SkinPagesControl.h"
 
 #include "core/Clock.h"
 #include "core/PreferenceKeys.h"
 #include "models/skin/SkinRoles.h"
-#include "app/skin/SkinScene.h"
+#include "models/skin/SkinScene.h"
 
 #include <algorithm>
 #include <cmath>

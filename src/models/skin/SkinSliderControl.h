@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/skin/SkinValueControl.h"
+#include "models/skin/SkinValueControl.h"
 
 #include <QSizeF>
 

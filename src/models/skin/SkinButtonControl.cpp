@@ -1,9 +1,9 @@
-#include "app/skin/SkinButtonControl.h"
+#include "models/skin/SkinButtonControl.h"
 
 #include "models/skin/SkinButtonLook.h"
 #include "models/skin/SkinGeometry.h"
 #include "models/skin/SkinRoles.h"
-#include "app/skin/SkinScene.h"
+#include "models/skin/SkinScene.h"
 
 namespace {
 SkinButtonLook::Images buttonImages(const SkinElement& e, bool alternate)

@@ -1,4 +1,4 @@
-#include "app/skin/SkinZoomControl.h"
+#include "models/skin/SkinZoomControl.h"
 
 #include "models/skin/SkinRoles.h"
 

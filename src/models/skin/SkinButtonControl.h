@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/skin/SkinImageControl.h"
+#include "models/skin/SkinImageControl.h"
 
 #include <QColor>
 #include <QPointF>

@@ -43,10 +43,10 @@ class SkinScene : public QObject, public QQmlParserStatus {
     Q_OBJECT
     QML_ELEMENT
     Q_INTERFACES(QQmlParserStatus)
-    Q_MOC_INCLUDE("app/skin/SkinControl.h")
-    Q_MOC_INCLUDE("app/skin/SkinPagesControl.h")
-    Q_MOC_INCLUDE("app/skin/SkinPlaylistRows.h")
-    Q_MOC_INCLUDE("app/skin/SkinWheels.h")
+    Q_MOC_INCLUDE("models/skin/SkinControl.h")
+    Q_MOC_INCLUDE("models/skin/SkinPagesControl.h")
+    Q_MOC_INCLUDE("models/skin/SkinPlaylistRows.h")
+    Q_MOC_INCLUDE("models/skin/SkinWheels.h")
     Q_PROPERTY(QString directory READ directory WRITE setDirectory NOTIFY skinChanged)
     Q_PROPERTY(bool loaded READ isLoaded NOTIFY skinChanged)
     Q_PROPERTY(double apiVersion READ apiVersion NOTIFY skinChanged)

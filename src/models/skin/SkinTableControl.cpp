@@ -1,4 +1,4 @@
-#include "app/skin/SkinTableControl.h"
+#include "models/skin/SkinTableControl.h"
 
 #include "models/skin/SkinGeometry.h"
 

@@ -1,4 +1,4 @@
-#include "app/skin/SkinLabelControl.h"
+#include "models/skin/SkinLabelControl.h"
 
 #include "models/skin/SkinGeometry.h"
 

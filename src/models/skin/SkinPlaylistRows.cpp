@@ -1,4 +1,4 @@
-#include "app/skin/SkinPlaylistRows.h"
+#include "models/skin/SkinPlaylistRows.h"
 
 #include "core/Localization.h"
 

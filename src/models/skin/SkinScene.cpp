@@ -1,4 +1,4 @@
-#include "app/skin/SkinScene.h"
+#include "models/skin/SkinScene.h"
 
 #include "core/HomePaths.h"
 #include "core/PreferenceKeys.h"
@@ -8,16 +8,16 @@
 #include "models/skin/SkinDocument.h"
 #include "models/skin/SkinGeometry.h"
 #include "models/skin/SkinSkipDistance.h"
-#include "app/skin/SkinArtControl.h"
-#include "app/skin/SkinButtonControl.h"
-#include "app/skin/SkinImageProvider.h"
-#include "app/skin/SkinLabelControl.h"
-#include "app/skin/SkinPagesControl.h"
-#include "app/skin/SkinPlaylistRows.h"
-#include "app/skin/SkinSliderControl.h"
-#include "app/skin/SkinTableControl.h"
-#include "app/skin/SkinWheels.h"
-#include "app/skin/SkinZoomControl.h"
+#include "models/skin/SkinArtControl.h"
+#include "models/skin/SkinButtonControl.h"
+#include "models/skin/SkinImageFolders.h"
+#include "models/skin/SkinLabelControl.h"
+#include "models/skin/SkinPagesControl.h"
+#include "models/skin/SkinPlaylistRows.h"
+#include "models/skin/SkinSliderControl.h"
+#include "models/skin/SkinTableControl.h"
+#include "models/skin/SkinWheels.h"
+#include "models/skin/SkinZoomControl.h"
 #include "vlc/VolumeRange.h"
 
 #include <QBuffer>
@@ -58,7 +58,7 @@ SkinScene::SkinScene(QObject* parent)
 SkinScene::~SkinScene()
 {
     if (m_folderNumber)
-        SkinImageProvider::unregisterFolder(m_folderNumber);
+        SkinImageFolders::unregisterFolder(m_folderNumber);
 }
 
 // --- The skin -------------------------------------------------------------------------
@@ -110,9 +110,9 @@ void SkinScene::load()
 {
     dropTrees();
     if (m_folderNumber)
-        SkinImageProvider::unregisterFolder(m_folderNumber);
+        SkinImageFolders::unregisterFolder(m_folderNumber);
     m_document = std::make_shared<const SkinDocument>(folder());
-    m_folderNumber = SkinImageProvider::registerFolder(folder());
+    m_folderNumber = SkinImageFolders::registerFolder(folder());
     m_imageSizes.clear();
     emit skinChanged();
     // The shown orientation at once; the other when it is first shown.
@@ -238,8 +238,8 @@ QSizeF SkinScene::imagePointSize(int folder, const QString& name, bool twin)
     if (const auto it = m_imageSizes.constFind(key); it != m_imageSizes.constEnd())
         return *it;
     bool isTwin = false;
-    const QString path = SkinImageProvider::pathFor(folder, name, twin, &isTwin);
-    const QSize pixels = SkinImageProvider::sizeOf(folder, path);
+    const QString path = SkinImageFolders::pathFor(folder, name, twin, &isTwin);
+    const QSize pixels = SkinImageFolders::sizeOf(folder, path);
     const QSizeF size = pixels.isValid() ? QSizeF(pixels) / (isTwin ? 2 : 1) : QSizeF();
     m_imageSizes.insert(key, size);
     return size;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/skin/SkinControl.h"
+#include "models/skin/SkinControl.h"
 
 // A control that shows one of the player's values in a range and lets the
 // user move it: the base of a skin's slider and zoom slider.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/skin/SkinControl.h"
+#include "models/skin/SkinControl.h"
 
 // The art view of a skin: the playing item's art (the scene's) set in by
 // the skin's inset, in its frame image, or its placeholder image when there

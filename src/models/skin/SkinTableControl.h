@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/skin/SkinControl.h"
+#include "models/skin/SkinControl.h"
 
 #include <QColor>
 

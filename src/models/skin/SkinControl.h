@@ -26,7 +26,7 @@ class SkinControl : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Skin controls are made by a SkinScene")
-    Q_MOC_INCLUDE("app/skin/SkinScene.h")
+    Q_MOC_INCLUDE("models/skin/SkinScene.h")
     Q_PROPERTY(Kind kind READ kind CONSTANT)
     Q_PROPERTY(SkinScene* scene READ scene CONSTANT)
     Q_PROPERTY(QString skinId READ skinId CONSTANT)

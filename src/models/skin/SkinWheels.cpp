@@ -1,4 +1,4 @@
-#include "app/skin/SkinWheels.h"
+#include "models/skin/SkinWheels.h"
 
 #include "core/Localization.h"
 

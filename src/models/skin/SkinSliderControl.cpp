@@ -1,7 +1,7 @@
-#include "app/skin/SkinSliderControl.h"
+#include "models/skin/SkinSliderControl.h"
 
-#include "app/skin/SkinImageProvider.h"
-#include "app/skin/SkinScene.h"
+#include "models/skin/SkinImageFolders.h"
+#include "models/skin/SkinScene.h"
 
 #include <algorithm>
 
@@ -40,7 +40,7 @@ QUrl SkinSliderControl::thumb() const
 QSizeF SkinSliderControl::imageSize(QStringView key) const
 {
     const bool own = element().has(key);
-    const QSizeF size = scene()->imagePointSize(own ? scene()->skinFolderNumber() : int(SkinImageProvider::builtInFolder),
+    const QSizeF size = scene()->imagePointSize(own ? scene()->skinFolderNumber() : int(SkinImageFolders::builtInFolder),
                                                 own ? element().text(key) : builtInName(key), usesTwinImages());
     return size * scale();
 }

@@ -1,9 +1,9 @@
-#include "app/skin/SkinControl.h"
+#include "models/skin/SkinControl.h"
 
 #include "models/skin/SkinGeometry.h"
 #include "models/skin/SkinRoles.h"
-#include "app/skin/SkinImageProvider.h"
-#include "app/skin/SkinScene.h"
+#include "models/skin/SkinImageFolders.h"
+#include "models/skin/SkinScene.h"
 
 namespace {
 SkinControl::Kind kindOf(SkinElement::Kind kind)
@@ -148,12 +148,12 @@ qreal SkinControl::opacity() const
 
 QUrl SkinControl::skinImage(const QString& name) const
 {
-    return SkinImageProvider::url(m_scene->skinFolderNumber(), name, m_twin);
+    return SkinImageFolders::url(m_scene->skinFolderNumber(), name, m_twin);
 }
 
 QUrl SkinControl::builtInImage(const QString& name) const
 {
-    return SkinImageProvider::url(SkinImageProvider::builtInFolder, name, m_twin);
+    return SkinImageFolders::url(SkinImageFolders::builtInFolder, name, m_twin);
 }
 
 void SkinControl::setTwinImages(bool twin)

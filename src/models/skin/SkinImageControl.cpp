@@ -1,6 +1,6 @@
-#include "app/skin/SkinImageControl.h"
+#include "models/skin/SkinImageControl.h"
 
-#include "app/skin/SkinScene.h"
+#include "models/skin/SkinScene.h"
 
 QUrl SkinImageControl::image() const
 {

@@ -1,6 +1,6 @@
-#include "app/skin/SkinValueControl.h"
+#include "models/skin/SkinValueControl.h"
 
-#include "app/skin/SkinScene.h"
+#include "models/skin/SkinScene.h"
 
 void SkinValueControl::setValue(double value)
 {
