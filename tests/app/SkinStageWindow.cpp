@@ -10,9 +10,24 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 namespace {
+// The warnings of the program's own QML module, noted for every stage up.
+std::vector<QStringList*> qmlWarningLists;
+QtMessageHandler earlierHandler = nullptr;
+
+void noteQmlWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("qrc:/PlayerLink/")))
+        for (QStringList* list : qmlWarningLists)
+            list->append(message);
+    if (earlierHandler)
+        earlierHandler(type, context, message);
+}
+
 const char* const stageQml = R"(
 import QtQuick
 import PlayerLink
@@ -69,11 +84,16 @@ SkinStageWindow::SkinStageWindow(const QSize& size, const QString& skinFolder)
     : m_view(std::make_unique<QQuickView>())
     , m_touch(QTest::createTouchDevice())
 {
+    if (qmlWarningLists.empty())
+        earlierHandler = qInstallMessageHandler(noteQmlWarning);
+    qmlWarningLists.push_back(&m_qmlWarnings);
     m_view->engine()->addImageProvider(QString::fromLatin1(SkinImageFolders::providerId), new SkinImageProvider);
     m_view->setResizeMode(QQuickView::SizeRootObjectToView);
     loadQml(*m_view, stageQml, { { QStringLiteral("skinDirectory"), skinFolder } });
     m_scene = m_view->rootObject() ? m_view->rootObject()->property("scene").value<SkinScene*>() : nullptr;
     EXPECT_TRUE(m_scene);
+    // Handed in once the scene is made, so that the skin is built again:
+    // every stage also goes through a change of skin, old controls going.
     if (m_scene)
         m_scene->setPreferences(&UserDefaults::standard());
     m_view->resize(size);
@@ -82,7 +102,17 @@ SkinStageWindow::SkinStageWindow(const QSize& size, const QString& skinFolder)
     QTest::qWait(20);
 }
 
-SkinStageWindow::~SkinStageWindow() = default;
+SkinStageWindow::~SkinStageWindow()
+{
+    m_view.reset();
+    // What the view let go of goes by deleteLater.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    qmlWarningLists.erase(std::find(qmlWarningLists.begin(), qmlWarningLists.end(), &m_qmlWarnings));
+    if (qmlWarningLists.empty())
+        qInstallMessageHandler(earlierHandler);
+    EXPECT_TRUE(m_qmlWarnings.isEmpty()) << m_qmlWarnings.size() << " QML warnings, the first: "
+                                         << qPrintable(m_qmlWarnings.value(0));
+}
 
 void SkinStageWindow::resize(const QSize& size)
 {

@@ -7,6 +7,7 @@
 #include <QQuickItem>
 #include <QQuickView>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -19,7 +20,8 @@ void loadQml(QQuickView& view, const QByteArray& qml, const QVariantMap& propert
 
 // A shipped or made-up skin drawn in a real
 // window on the offscreen platform, with ways to find the item that draws
-// a control and to touch it.
+// a control and to touch it. The test fails if the program's QML warns
+// while the window is up or as it goes.
 class SkinStageWindow {
 public:
     static QString shippedSkin();
@@ -47,4 +49,5 @@ private:
     std::unique_ptr<QQuickView> m_view;
     std::unique_ptr<QPointingDevice> m_touch;
     SkinScene* m_scene = nullptr;
+    QStringList m_qmlWarnings;
 };

@@ -108,7 +108,10 @@ void SkinScene::setDirectory(const QString& directory)
 
 void SkinScene::load()
 {
-    dropTrees();
+    // The old controls go only after the new roots are announced: QML lets
+    // go of them then, and its delegates go by deleteLater, so controls
+    // deleted first would leave the items drawing them reading null.
+    const std::vector<SkinControl*> oldRoots = dropTrees();
     if (m_folderNumber)
         SkinImageFolders::unregisterFolder(m_folderNumber);
     m_document = std::make_shared<const SkinDocument>(folder());
@@ -119,6 +122,8 @@ void SkinScene::load()
     treeFor(orientation());
     emit rootsChanged();
     emit orientationChanged();
+    for (SkinControl* root : oldRoots)
+        root->deleteLater();
 }
 
 QString SkinScene::folder() const
@@ -136,16 +141,17 @@ double SkinScene::apiVersion() const
     return m_document ? m_document->apiVersion() : 0;
 }
 
-void SkinScene::dropTrees()
+std::vector<SkinControl*> SkinScene::dropTrees()
 {
+    std::vector<SkinControl*> roots;
     for (Tree* tree : { &m_portrait, &m_landscape }) {
-        // QML may still hold the old controls for a moment.
         if (tree->root)
-            tree->root->deleteLater();
+            roots.push_back(tree->root);
         tree->root = nullptr;
         tree->controls.clear();
         tree->built = false;
     }
+    return roots;
 }
 
 SkinScene::Tree* SkinScene::treeFor(const QString& name)

@@ -253,7 +253,8 @@ private:
     void build(Tree& tree);
     // The control of the element's kind, with its children under it.
     SkinControl* makeControl(const SkinElement& element, SkinControl* parent);
-    void dropTrees();
+    // Forgets both trees; their roots are the caller's to delete.
+    std::vector<SkinControl*> dropTrees();
     void layOut(Tree& tree);
     void layOutAll();
     void showState(Tree& tree);
