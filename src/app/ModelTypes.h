@@ -12,6 +12,7 @@
 #include "models/SkinsScreen.h"
 #include "models/WebPageScreen.h"
 #include "models/RemotesScreen.h"
+#include "models/RemoteScreen.h"
 #include "models/PageNavigation.h"
 #include "models/ListScreen.h"
 #include "models/BrowserScreen.h"
@@ -152,4 +153,10 @@ struct HelpScreenForeign {
     QML_FOREIGN(HelpScreen)
     QML_NAMED_ELEMENT(HelpScreen)
     QML_UNCREATABLE("The help viewer is made by the program")
+};
+
+struct RemoteScreenForeign {
+    Q_GADGET
+    QML_FOREIGN(RemoteScreen)
+    QML_NAMED_ELEMENT(RemoteScreen)
 };

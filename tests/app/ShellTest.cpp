@@ -64,8 +64,8 @@ TEST(Shell, EscapeAndTheBackButtonGoBackAndTheRemoteTakesTheWindowsKeys)
     QTest::keyClick(shell.window, Qt::Key_Space);
     QTest::keyClick(shell.window, Qt::Key_N);
     ASSERT_EQ(actions.count(), 2);
-    EXPECT_EQ(actions[0][0].value<SkinScene::Action>(), SkinScene::PlayPause);
-    EXPECT_EQ(actions[1][0].value<SkinScene::Action>(), SkinScene::Next);
+    EXPECT_EQ(actions[0][0].value<SkinRoles::Action>(), SkinRoles::Action::PlayPause);
+    EXPECT_EQ(actions[1][0].value<SkinRoles::Action>(), SkinRoles::Action::Next);
 
     QTest::keyClick(shell.window, Qt::Key_Escape);
     EXPECT_TRUE(waitUntil([&] { return shell.depth() == 1 && !shell.keys.remote(); }));

@@ -257,8 +257,8 @@ TEST(SkinRender, ButtonsTakeAFingerOrTheMouseAndSendTheirAction)
     QTest::touchEvent(&stage.view(), stage.touchScreen()).release(0, stage.centreOf(next));
     QTest::mouseClick(&stage.view(), Qt::LeftButton, {}, stage.centreOf(stage.itemFor(stage.control(K::Button, QStringLiteral("Shuffle")))));
     ASSERT_EQ(actions.count(), 2);
-    EXPECT_EQ(actions[0][0].value<SkinScene::Action>(), SkinScene::Next);
-    EXPECT_EQ(actions[1][0].value<SkinScene::Action>(), SkinScene::Random);
+    EXPECT_EQ(actions[0][0].value<SkinRoles::Action>(), SkinRoles::Action::Next);
+    EXPECT_EQ(actions[1][0].value<SkinRoles::Action>(), SkinRoles::Action::Random);
     // A disabled button sends nothing: Stop, once the player is stopped.
     stage.scene().setPlaying(false);
     stage.scene().setStopped(true);

@@ -29,8 +29,6 @@ const QString landscapeName = QStringLiteral("Landscape");
 // A position zoom slider starts with this range, until the first time.
 constexpr double positionZoomStartMaximum = 200;
 
-static_assert(int(SkinScene::DvdMenu) == int(SkinRoles::Action::DvdMenu), "the actions follow SkinRoles");
-
 SkinElement::Kind elementKind(SkinControl::Kind kind)
 {
     return SkinElement::Kind(int(kind));
@@ -335,6 +333,18 @@ void SkinScene::showStateEverywhere()
                 control->applyLook(SkinControlRules::lookFor(elementKind(control->kind()), control->skinId(), m_state));
 }
 
+void SkinScene::showInBuiltTrees(int shown)
+{
+    for (Tree* tree : { &m_portrait, &m_landscape }) {
+        if (!tree->root)
+            continue;
+        if (shown & Shown::Texts)
+            showTexts(*tree);
+        if (shown & Shown::Values)
+            showValues(*tree);
+    }
+}
+
 void SkinScene::showTexts(Tree& tree)
 {
     const QString skipCaption = SkinSkipDistance::caption(preference(PreferenceKeys::skipDistance).toInt());
@@ -407,9 +417,7 @@ void SkinScene::setVolume(double volume)
     if (volume == m_volume)
         return;
     m_volume = volume;
-    for (Tree* tree : { &m_portrait, &m_landscape })
-        if (tree->root)
-            showValues(*tree);
+    showInBuiltTrees(Shown::Values);
     showWheels();
     emit volumeChanged();
 }
@@ -420,9 +428,7 @@ void SkinScene::setMaxVolume(int maximum)
         return;
     m_maxVolume = maximum;
     m_wheels->setMaxVolume(maximum);
-    for (Tree* tree : { &m_portrait, &m_landscape })
-        if (tree->root)
-            showValues(*tree);
+    showInBuiltTrees(Shown::Values);
     emit volumeChanged();
 }
 
@@ -432,11 +438,7 @@ void SkinScene::setElapsed(int seconds)
         return;
     m_elapsed = seconds;
     m_timeKnown = true;
-    for (Tree* tree : { &m_portrait, &m_landscape })
-        if (tree->root) {
-            showTexts(*tree);
-            showValues(*tree);
-        }
+    showInBuiltTrees(Shown::Texts | Shown::Values);
     showWheels();
     emit timeChanged();
 }
@@ -447,11 +449,7 @@ void SkinScene::setRemaining(int seconds)
         return;
     m_remaining = seconds;
     m_timeKnown = true;
-    for (Tree* tree : { &m_portrait, &m_landscape })
-        if (tree->root) {
-            showTexts(*tree);
-            showValues(*tree);
-        }
+    showInBuiltTrees(Shown::Texts | Shown::Values);
     emit timeChanged();
 }
 
@@ -461,11 +459,7 @@ void SkinScene::setLength(int seconds)
         return;
     m_length = seconds;
     m_timeKnown = true;
-    for (Tree* tree : { &m_portrait, &m_landscape })
-        if (tree->root) {
-            showTexts(*tree);
-            showValues(*tree);
-        }
+    showInBuiltTrees(Shown::Texts | Shown::Values);
     showWheels();
     emit timeChanged();
 }
@@ -481,9 +475,7 @@ void SkinScene::setStatus(const QString& text)
     if (text == m_status && text.isNull() == m_status.isNull())
         return;
     m_status = text;
-    for (Tree* tree : { &m_portrait, &m_landscape })
-        if (tree->root)
-            showTexts(*tree);
+    showInBuiltTrees(Shown::Texts);
     emit textsChanged();
 }
 
@@ -492,17 +484,13 @@ void SkinScene::setNowPlaying(const QString& text)
     if (text == m_nowPlaying && text.isNull() == m_nowPlaying.isNull())
         return;
     m_nowPlaying = text;
-    for (Tree* tree : { &m_portrait, &m_landscape })
-        if (tree->root)
-            showTexts(*tree);
+    showInBuiltTrees(Shown::Texts);
     emit textsChanged();
 }
 
 void SkinScene::showSkipDistance()
 {
-    for (Tree* tree : { &m_portrait, &m_landscape })
-        if (tree->root)
-            showTexts(*tree);
+    showInBuiltTrees(Shown::Texts);
 }
 
 void SkinScene::setArt(const QImage& art)
@@ -560,7 +548,7 @@ void SkinScene::buttonActivated(const SkinButtonControl& control)
 {
     const SkinRoles::Action action = SkinRoles::actionFor(control.skinId());
     if (action != SkinRoles::Action::None)
-        emit actionTriggered(Action(int(action)));
+        emit actionTriggered(action);
 }
 
 void SkinScene::sliderMoved(const SkinValueControl& control, double value)
@@ -607,25 +595,25 @@ bool SkinScene::handleKey(RemoteKeys::Action key)
     using Key = RemoteKeys::Action;
     switch (key) {
     case Key::PlayPause:
-        emit actionTriggered(PlayPause);
+        emit actionTriggered(SkinRoles::Action::PlayPause);
         return true;
     case Key::ScanBack:
-        emit actionTriggered(ScanBack);
+        emit actionTriggered(SkinRoles::Action::ScanBack);
         return true;
     case Key::ScanForward:
-        emit actionTriggered(ScanForward);
+        emit actionTriggered(SkinRoles::Action::ScanForward);
         return true;
     case Key::VolumeUp:
-        emit actionTriggered(VolumeUp);
+        emit actionTriggered(SkinRoles::Action::VolumeUp);
         return true;
     case Key::VolumeDown:
-        emit actionTriggered(VolumeDown);
+        emit actionTriggered(SkinRoles::Action::VolumeDown);
         return true;
     case Key::Next:
-        emit actionTriggered(Next);
+        emit actionTriggered(SkinRoles::Action::Next);
         return true;
     case Key::Previous:
-        emit actionTriggered(Previous);
+        emit actionTriggered(SkinRoles::Action::Previous);
         return true;
     case Key::FullScreen:
         emit fullScreenRequested();

@@ -85,27 +85,6 @@ public:
         Stale = int(SkinPlayerState::Liveness::Stale),
     };
     Q_ENUM(Liveness)
-    // What a button of each role asks of the player (SkinRoles::Action).
-    enum Action {
-        Previous = int(SkinRoles::Action::Previous),
-        Stop,
-        PlayPause,
-        Next,
-        Random,
-        Repeat,
-        Loop,
-        VolumeDown,
-        VolumeUp,
-        ScanForward,
-        ScanBack,
-        DvdUp,
-        DvdDown,
-        DvdLeft,
-        DvdRight,
-        DvdSelect,
-        DvdMenu,
-    };
-    Q_ENUM(Action)
 
     explicit SkinScene(QObject* parent = nullptr);
     ~SkinScene() override;
@@ -235,7 +214,7 @@ signals:
     void currentRowChanged();
     void playlistChanged();
 
-    void actionTriggered(SkinScene::Action action);
+    void actionTriggered(SkinRoles::Action action);
     void seekRequested(int seconds);
     void volumeRequested(int volume);
     void rowChosen(int row);
@@ -260,6 +239,9 @@ private:
     void showState(Tree& tree);
     void showStateEverywhere();
     void showTexts(Tree& tree);
+    // What a change of the player's state redraws, in each tree built so far.
+    enum Shown { Texts = 1, Values = 2 };
+    void showInBuiltTrees(int shown);
     void showValues(Tree& tree);
     void showWheels();
     void updateTwinImages();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "models/skin/SkinRoles.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -90,7 +92,7 @@ private:
     void showTexts();
     void showPlaylist();
     void showArt();
-    void perform(int action);
+    void perform(SkinRoles::Action action);
     // A skin that cannot be read gives way to the built-in one.
     void dropUnreadableSkin();
     void showNotices();

@@ -1,4 +1,4 @@
-#include "app/RemoteScreen.h"
+#include "models/RemoteScreen.h"
 
 #include "core/Clock.h"
 #include "core/ConsoleLog.h"
@@ -77,7 +77,7 @@ void RemoteScreen::setScene(SkinScene* scene)
         disconnect(m_scene, nullptr, this, nullptr);
     m_scene = scene;
     if (scene) {
-        connect(scene, &SkinScene::actionTriggered, this, [this](SkinScene::Action action) { perform(action); });
+        connect(scene, &SkinScene::actionTriggered, this, [this](SkinRoles::Action action) { perform(action); });
         connect(scene, &SkinScene::seekRequested, this, [this](int seconds) {
             if (RemoteSession* s = session())
                 s->seek(seconds);
@@ -324,30 +324,31 @@ void RemoteScreen::showArt()
 
 // --- What the skin asks -----------------------------------------------------------
 
-void RemoteScreen::perform(int action)
+void RemoteScreen::perform(SkinRoles::Action action)
 {
     RemoteSession* s = session();
     if (!s)
         return;
     using Key = RemoteSession::KeyCommand;
-    switch (SkinScene::Action(action)) {
-    case SkinScene::Previous: s->previous(); break;
-    case SkinScene::Stop: s->stop(); break;
-    case SkinScene::PlayPause: s->playPause(); break;
-    case SkinScene::Next: s->next(); break;
-    case SkinScene::Random: s->toggleRandom(); break;
-    case SkinScene::Repeat: s->toggleRepeat(); break;
-    case SkinScene::Loop: s->toggleLoop(); break;
-    case SkinScene::VolumeDown: s->volumeDown(); break;
-    case SkinScene::VolumeUp: s->volumeUp(); break;
-    case SkinScene::ScanForward: s->skipForward(); break;
-    case SkinScene::ScanBack: s->skipBack(); break;
-    case SkinScene::DvdUp: s->sendKeyCommand(Key::DvdUp); break;
-    case SkinScene::DvdDown: s->sendKeyCommand(Key::DvdDown); break;
-    case SkinScene::DvdLeft: s->sendKeyCommand(Key::DvdLeft); break;
-    case SkinScene::DvdRight: s->sendKeyCommand(Key::DvdRight); break;
-    case SkinScene::DvdSelect: s->sendKeyCommand(Key::DvdSelect); break;
-    case SkinScene::DvdMenu: s->sendKeyCommand(Key::DvdMenu); break;
+    switch (action) {
+    case SkinRoles::Action::Previous: s->previous(); break;
+    case SkinRoles::Action::Stop: s->stop(); break;
+    case SkinRoles::Action::PlayPause: s->playPause(); break;
+    case SkinRoles::Action::Next: s->next(); break;
+    case SkinRoles::Action::Random: s->toggleRandom(); break;
+    case SkinRoles::Action::Repeat: s->toggleRepeat(); break;
+    case SkinRoles::Action::Loop: s->toggleLoop(); break;
+    case SkinRoles::Action::VolumeDown: s->volumeDown(); break;
+    case SkinRoles::Action::VolumeUp: s->volumeUp(); break;
+    case SkinRoles::Action::ScanForward: s->skipForward(); break;
+    case SkinRoles::Action::ScanBack: s->skipBack(); break;
+    case SkinRoles::Action::DvdUp: s->sendKeyCommand(Key::DvdUp); break;
+    case SkinRoles::Action::DvdDown: s->sendKeyCommand(Key::DvdDown); break;
+    case SkinRoles::Action::DvdLeft: s->sendKeyCommand(Key::DvdLeft); break;
+    case SkinRoles::Action::DvdRight: s->sendKeyCommand(Key::DvdRight); break;
+    case SkinRoles::Action::DvdSelect: s->sendKeyCommand(Key::DvdSelect); break;
+    case SkinRoles::Action::DvdMenu: s->sendKeyCommand(Key::DvdMenu); break;
+    case SkinRoles::Action::None: break;
     }
 }
 
