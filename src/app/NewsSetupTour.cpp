@@ -13,7 +13,7 @@ void addNewsSetupSteps(PictureTour& tour, QQuickWindow* window, RemotesScreen& r
 {
     auto toRoot = [&tour, window] {
         window->resize(tour.portrait());
-        if (auto* ok = window->contentItem()->findChild<QQuickItem*>(QStringLiteral("noticeOk")); ok && ok->isVisible())
+        if (auto* ok = window->findChild<QQuickItem*>(QStringLiteral("noticeOk")); ok && ok->isVisible())
             QMetaObject::invokeMethod(ok, "clicked");
         QMetaObject::invokeMethod(window, "goBack");
     };

@@ -19,7 +19,8 @@ void addSkinsSteps(PictureTour& tour, QQuickWindow* window, RemotesScreen& remot
             page->setProperty("editing", editing);
     };
     // From the remote screen's "More...", as a user reaches it.
-    tour.addStep(QStringLiteral("skins"), [window, &remotes] {
+    tour.addStep(QStringLiteral("skins"), [&tour, window, &remotes] {
+        window->resize(tour.portrait());
         QMetaObject::invokeMethod(window, "showRemote");
         remotes.navigator().showSkins();
     }, 900);
