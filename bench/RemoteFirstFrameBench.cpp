@@ -6,7 +6,7 @@
 // window of the same size with one rectangle. The memory counter is of the
 // process's first window: run each benchmark in a process of its own
 // (--benchmark_filter) for it.
-#include "core/BundleInstaller.h"
+#include "bundle/BundleInstaller.h"
 #include "core/PreferenceKeys.h"
 #include "core/UserDefaults.h"
 #include "models/AlertSheets.h"

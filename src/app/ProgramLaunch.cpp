@@ -1,7 +1,7 @@
 #include "app/ProgramLaunch.h"
 
 #include "core/Analytics.h"
-#include "core/BundleInstaller.h"
+#include "bundle/BundleInstaller.h"
 #include "core/DiagnosticLog.h"
 #include "core/FileHelpers.h"
 #include "core/HomePaths.h"

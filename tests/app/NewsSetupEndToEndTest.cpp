@@ -10,7 +10,7 @@
 #include "FakeHttpServer.h"
 #include "TestSupport.h"
 #include "ProgramWindow.h"
-#include "core/BundleInstaller.h"
+#include "bundle/BundleInstaller.h"
 #include "core/DeviceIdentifier.h"
 #include "core/HomePaths.h"
 #include "core/PreferenceKeys.h"

@@ -9,7 +9,7 @@
 #include "RealVlcTest.h"
 #include "TestSupport.h"
 #include "ProgramWindow.h"
-#include "core/BundleInstaller.h"
+#include "bundle/BundleInstaller.h"
 #include "core/HomePaths.h"
 #include "core/PreferenceKeys.h"
 #include "core/SkinFolders.h"

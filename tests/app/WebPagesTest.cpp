@@ -6,7 +6,7 @@
 #include "FakeHttpServer.h"
 #include "TestSupport.h"
 #include "ZipBuilder.h"
-#include "core/BundleInstaller.h"
+#include "bundle/BundleInstaller.h"
 #include "core/PreferenceKeys.h"
 #include "core/ServiceHosts.h"
 #include "core/SkinFolders.h"

@@ -9,7 +9,7 @@
 #include "TestSupport.h"
 #include "ProgramWindow.h"
 #include "ZipBuilder.h"
-#include "core/BundleInstaller.h"
+#include "bundle/BundleInstaller.h"
 #include "core/PreferenceKeys.h"
 #include "core/ServiceHosts.h"
 #include "core/SkinFolders.h"

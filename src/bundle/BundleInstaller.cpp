@@ -1,4 +1,4 @@
-#include "core/BundleInstaller.h"
+#include "bundle/BundleInstaller.h"
 
 #include "core/ConsoleLog.h"
 #include "core/HomePaths.h"
