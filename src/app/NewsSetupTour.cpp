@@ -13,7 +13,7 @@ void addNewsSetupSteps(PictureTour& tour, QQuickWindow* window, RemotesScreen& r
 {
     auto toRoot = [&tour, window] {
         window->resize(tour.portrait());
-        if (auto* ok = window->findChild<QQuickItem*>(QStringLiteral("noticeOk")); ok && ok->isVisible())
+        if (QQuickItem* ok = tour.shownItem(QStringLiteral("noticeOk")))
             QMetaObject::invokeMethod(ok, "clicked");
         QMetaObject::invokeMethod(window, "goBack");
     };

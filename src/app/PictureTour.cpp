@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QTimer>
 
@@ -48,4 +49,23 @@ void PictureTour::runStep(size_t index)
             m_written << file;
         runStep(index + 1);
     });
+}
+
+namespace {
+QQuickItem* shownItemUnder(QQuickItem* item, const QString& objectName)
+{
+    if (!item || !item->isVisible())
+        return nullptr;
+    if (item->objectName() == objectName)
+        return item;
+    for (QQuickItem* child : item->childItems())
+        if (QQuickItem* found = shownItemUnder(child, objectName))
+            return found;
+    return nullptr;
+}
+}
+
+QQuickItem* PictureTour::shownItem(const QString& objectName) const
+{
+    return m_window ? shownItemUnder(m_window->contentItem(), objectName) : nullptr;
 }

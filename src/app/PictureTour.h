@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+class QQuickItem;
 class QQuickWindow;
 
 // playerlink --screenshots FOLDER: shows states of the running
@@ -27,6 +28,10 @@ public:
     QStringList writtenFiles() const { return m_written; }
     QSize portrait() const { return m_portrait; }
     QSize landscape() const { return m_portrait.transposed(); }
+    // The item of that name the window shows (a sheet's button stands in
+    // the window's overlay, and hidden twins may share its name); none
+    // when none shows.
+    QQuickItem* shownItem(const QString& objectName) const;
 
 signals:
     void finished();
