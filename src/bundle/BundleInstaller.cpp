@@ -99,7 +99,7 @@ bool BundleInstaller::install()
     QDir(retired).removeRecursively();
     if (!ok) {
         QDir(staging).removeRecursively();
-        ConsoleLog::log(QStringLiteral("could not install the application bundle into %@"), bundle);
+        ConsoleLog::log(logCore, QStringLiteral("could not install the application bundle into %@"), bundle);
     }
     return ok;
 }

@@ -12,29 +12,29 @@ bool Analytics::enabled(const UserDefaults& defaults)
 void Analytics::startSession(const UserDefaults& defaults)
 {
     if (enabled(defaults))
-        ConsoleLog::log(QStringLiteral("analytics: session started"));
+        ConsoleLog::log(logCore, QStringLiteral("analytics: session started"));
 }
 
 void Analytics::endSession(const UserDefaults& defaults)
 {
     if (enabled(defaults))
-        ConsoleLog::log(QStringLiteral("analytics: session ended"));
+        ConsoleLog::log(logCore, QStringLiteral("analytics: session ended"));
 }
 
 void Analytics::viewEntered(const UserDefaults& defaults, const QString& name)
 {
     if (enabled(defaults))
-        ConsoleLog::log(QStringLiteral("analytics: entered %@"), name);
+        ConsoleLog::log(logCore, QStringLiteral("analytics: entered %@"), name);
 }
 
 void Analytics::viewLeft(const UserDefaults& defaults, const QString& name)
 {
     if (enabled(defaults))
-        ConsoleLog::log(QStringLiteral("analytics: left %@"), name);
+        ConsoleLog::log(logCore, QStringLiteral("analytics: left %@"), name);
 }
 
 void Analytics::event(const UserDefaults& defaults, const QString& name)
 {
     if (enabled(defaults))
-        ConsoleLog::log(QStringLiteral("analytics: event %@"), name);
+        ConsoleLog::log(logCore, QStringLiteral("analytics: event %@"), name);
 }

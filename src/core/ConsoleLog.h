@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LogCategories.h"
 #include "core/LogText.h"
 #include "core/TextFormat.h"
 
@@ -24,10 +25,13 @@ public:
     // Writes a line as it is, without escaping or limit.
     static void write(const QString& line);
 
+    // A line of a layer's category (core/LogCategories.h), in the fixed
+    // format of its pattern. Each layer's lines can be switched off as any
+    // Qt category's: QT_LOGGING_RULES="playerlink.net.info=false".
     template <typename... Args>
-    static void log(const QString& pattern, const Args&... args)
+    static void log(const QLoggingCategory& (*category)(), const QString& pattern, const Args&... args)
     {
-        if (enabled())
+        if (enabled() && category().isInfoEnabled())
             writeFrom(pattern, TextFormat::format(pattern, QVariantList { loggable(args)... }));
     }
     // A diagnostic of a layer's category (core/LogCategories.h), written

@@ -16,7 +16,7 @@ bool FileHelpers::saveData(const QByteArray& data, const QString& directory, con
                            FileAccess access)
 {
     if (data.isEmpty()) {
-        ConsoleLog::log(QStringLiteral("attempted to save an empty file : %@"), fullFilename);
+        ConsoleLog::log(logCore, QStringLiteral("attempted to save an empty file : %@"), fullFilename);
         return false;
     }
     if (!directory.isEmpty() && !QFileInfo::exists(directory))

@@ -130,9 +130,9 @@ TextRange StringHelpers::rangeOfStringAllowingNilMagicQuotes(const QString& text
 
 void StringHelpers::logStringComponents(const QString& text)
 {
-    ConsoleLog::log(QStringLiteral("string length %d"), text.size());
+    ConsoleLog::log(logCore, QStringLiteral("string length %d"), text.size());
     for (qsizetype i = 0; i < text.size(); ++i)
-        ConsoleLog::log(QStringLiteral("%d - %C"), i, text.at(i));
+        ConsoleLog::log(logCore, QStringLiteral("%d - %C"), i, text.at(i));
 }
 
 qint64 StringHelpers::intValue(QStringView text)

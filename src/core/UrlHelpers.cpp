@@ -46,7 +46,7 @@ QString UrlHelpers::directory(const QUrl& url)
     // A host and path ending in two slashes would still end with one; the
     // folder is meant without it.
     if (result.endsWith(u'/')) {
-        ConsoleLog::log(QStringLiteral("directory shouldn't end with /"));
+        ConsoleLog::log(logCore, QStringLiteral("directory shouldn't end with /"));
         while (result.endsWith(u'/'))
             result.chop(1);
     }
@@ -55,7 +55,7 @@ QString UrlHelpers::directory(const QUrl& url)
 
 void UrlHelpers::dump(const QUrl& url, const QString& label)
 {
-    ConsoleLog::log(QStringLiteral("%@ absString %@\nfragment %@\nhost:%@\npath %@\npaaram %@\nquery %@\nrelativepath "
+    ConsoleLog::log(logCore, QStringLiteral("%@ absString %@\nfragment %@\nhost:%@\npath %@\npaaram %@\nquery %@\nrelativepath "
                                    "%@\nrelative string %@\nresource specifier %@\nscheme %@"),
                     label, url.toString(), url.fragment(), url.host(), url.path(), QString(), url.query(), url.path(),
                     url.toString(), resourceSpecifier(url), url.scheme());

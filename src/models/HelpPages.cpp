@@ -90,12 +90,12 @@ HelpPages::LinkUse HelpPages::useOf(const QUrl& url, std::optional<Action>* acti
 bool HelpPages::follow(const QUrl& url, const std::function<bool(const QUrl&)>& openOutside,
                        const std::function<void(Action)>& perform)
 {
-    ConsoleLog::log(QStringLiteral("load: %@"), url.toString());
+    ConsoleLog::log(logModels, QStringLiteral("load: %@"), url.toString());
     std::optional<Action> action;
     switch (useOf(url, &action)) {
     case LinkUse::Action:
         if (!action)
-            ConsoleLog::log(QStringLiteral("a page asked for an unknown action: %@"), url.toString());
+            ConsoleLog::log(logModels, QStringLiteral("a page asked for an unknown action: %@"), url.toString());
         else if (perform)
             perform(*action);
         return false;

@@ -24,7 +24,7 @@ HelpScreen::HelpScreen(UserDefaults& defaults, AlertPresenter& alerts, LinkOpene
         });
     });
     connect(m_page, &WebPageScreen::failed, this, [this](const WebLoadError& error) {
-        ConsoleLog::log(QStringLiteral("could not load %@: %@"), error.url.toString(), error.description);
+        ConsoleLog::log(logModels, QStringLiteral("could not load %@: %@"), error.url.toString(), error.description);
         const QUrl backup = m_backup;
         m_backup.clear();
         // The bundled page itself failing must not start the same load again.

@@ -98,7 +98,7 @@ void NewsModel::loaded(RssParser* parser)
     changing([this, parser] {
         m_read[parser->getId()] = {};
         --m_waitingFeeds;
-        ConsoleLog::log(QStringLiteral("Load: %d, Success: %d, Count: %d"), int(parser->isLoading()),
+        ConsoleLog::log(logModels, QStringLiteral("Load: %d, Success: %d, Count: %d"), int(parser->isLoading()),
                         int(parser->isSuccessful()), int(parser->getItems().size()));
         if (parser->isSuccessful()) {
             if (!m_mostRecentItem.isValid())
@@ -218,7 +218,7 @@ QString NewsModel::itemPage(int row) const
     if (file.open(QIODevice::ReadOnly))
         pattern = QString::fromUtf8(file.readAll());
     if (!pattern.contains(QStringLiteral("%@"))) {
-        ConsoleLog::log(QStringLiteral("the news item template %@ is missing"), file.fileName());
+        ConsoleLog::log(logModels, QStringLiteral("the news item template %@ is missing"), file.fileName());
         pattern = QStringLiteral("<html><body><h2>%@</h2>%@</body></html>");
     }
     // The title is text; the content is the feed's HTML. A feed without

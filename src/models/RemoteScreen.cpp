@@ -204,7 +204,7 @@ void RemoteScreen::dropUnreadableSkin()
     // skin takes its place, becomes the choice, and the user is told which
     // skin was dropped when the screen appears.
     const QString directory = m_scene->directory();
-    ConsoleLog::log(QStringLiteral("skin %@ could not be loaded; using the built-in skin"), directory);
+    ConsoleLog::log(logModels, QStringLiteral("skin %@ could not be loaded; using the built-in skin"), directory);
     m_notices->skinDropped(directory);
     m_remotes->skins()->choose(0);
     m_scene->setDirectory(SkinFolders::builtInSkin);

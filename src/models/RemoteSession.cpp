@@ -233,7 +233,7 @@ void RemoteSession::noteConnection(Connection before)
     if (now == before && m_connectionLogged)
         return;
     // One line per change; the text names the remote and never carries a reply.
-    ConsoleLog::log(QStringLiteral("remote screen: %@"), m_values.connectionText);
+    ConsoleLog::log(logModels, QStringLiteral("remote screen: %@"), m_values.connectionText);
     m_connectionLogged = true;
     const bool wantsPassword = now == Connection::PasswordNeeded || now == Connection::PasswordRefused;
     if (!wantsPassword)
@@ -314,7 +314,7 @@ void RemoteSession::setVolume(int percent)
 {
     if (!m_remote)
         return;
-    ConsoleLog::log(QStringLiteral("--setting volume to %d"), percent);
+    ConsoleLog::log(logModels, QStringLiteral("--setting volume to %d"), percent);
     m_remote->setVolume(percent);
     refresh(); // the value asked for shows until VLC has caught up
 }

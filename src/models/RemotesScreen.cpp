@@ -140,7 +140,7 @@ bool RemotesScreen::save() const
 {
     if (m_platform.savedRemotes.save(m_saved->records()))
         return true;
-    ConsoleLog::log(QStringLiteral("could not write the saved remotes to %@"), m_platform.savedRemotes.location());
+    ConsoleLog::log(logModels, QStringLiteral("could not write the saved remotes to %@"), m_platform.savedRemotes.location());
     return false;
 }
 

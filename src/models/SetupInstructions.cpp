@@ -96,11 +96,11 @@ QString SetupInstructions::problemWith(const QString& typed) const
     if (isServiceConfigured() && text.contains(u'+'))
         return localizedString("Annoyingly, my ruby on rails server can't handle the plus sign. Sorry");
     if (text.size() > 8) {
-        ConsoleLog::log(QStringLiteral("length ok"));
+        ConsoleLog::log(logModels, QStringLiteral("length ok"));
         if (text.contains(u'@')) {
-            ConsoleLog::log(QStringLiteral("@ ok"));
+            ConsoleLog::log(logModels, QStringLiteral("@ ok"));
             if (text.contains(u'.')) {
-                ConsoleLog::log(QStringLiteral(". ok"));
+                ConsoleLog::log(logModels, QStringLiteral(". ok"));
                 return QString();
             }
         }

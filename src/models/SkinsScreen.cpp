@@ -28,7 +28,7 @@ SkinsScreen::SkinsScreen(UserDefaults& defaults, AlertPresenter& alerts, QObject
     connect(m_list, &SkinListModel::chosenChanged, this, &SkinsScreen::chosenChanged);
     m_gallery->setPolicy([this](const QUrl& url) { return mayLoad(url); });
     connect(m_gallery, &WebPageScreen::failed, this, [this](const WebLoadError& error) {
-        ConsoleLog::log(QStringLiteral("could not load %@: %@"), error.url.toString(), error.description);
+        ConsoleLog::log(logModels, QStringLiteral("could not load %@: %@"), error.url.toString(), error.description);
         AlertRequest alert;
         alert.title = SkinGalleryAddress::loadFailureTitle();
         alert.message = SkinGalleryAddress::loadFailureMessage(error.url);
@@ -96,7 +96,7 @@ void SkinsScreen::enterAddress(const QString& typed)
 bool SkinsScreen::mayLoad(const QUrl& url)
 {
     const QString address = url.toString();
-    ConsoleLog::log(QStringLiteral("load: %@"), address);
+    ConsoleLog::log(logModels, QStringLiteral("load: %@"), address);
     if (isSkinLink(address)) {
         ask(address);
         return false;
@@ -110,11 +110,11 @@ bool SkinsScreen::mayLoad(const QUrl& url)
 
 void SkinsScreen::ask(const QString& link)
 {
-    ConsoleLog::log(QStringLiteral("launched with url: %@"), link);
+    ConsoleLog::log(logModels, QStringLiteral("launched with url: %@"), link);
     if (m_waiting.contains(link))
         return;
     if (m_waiting.size() >= maxWaitingLinks) {
-        ConsoleLog::log(QStringLiteral("too many skin links at once; not asking about %@"), link);
+        ConsoleLog::log(logModels, QStringLiteral("too many skin links at once; not asking about %@"), link);
         return;
     }
     m_waiting.append(link);

@@ -37,7 +37,7 @@ void SpeedKnob::turnTo(double value, bool release)
         m_value = 0;
     m_speed = float(1000.0 / std::pow(2.0, double(m_value)));
     m_known = true;
-    ConsoleLog::log(QStringLiteral("rotator %f Speed  %f"), double(m_value), double(m_speed));
+    ConsoleLog::log(logModels, QStringLiteral("rotator %f Speed  %f"), double(m_value), double(m_speed));
     const double now = m_clock.now();
     if (release || now - m_lastSentTime > minimumSendInterval) {
         m_lastSentTime = now;

@@ -122,6 +122,6 @@ void AvahiConnection::reportOutage(const QString& reason)
     if (m_outageReported)
         return;
     m_outageReported = true;
-    ConsoleLog::log(QStringLiteral("DNS-SD unavailable (%@): no computers are discovered until the Avahi daemon runs"),
+    ConsoleLog::log(logNet, QStringLiteral("DNS-SD unavailable (%@): no computers are discovered until the Avahi daemon runs"),
                     reason);
 }

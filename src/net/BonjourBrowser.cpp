@@ -136,7 +136,7 @@ void BonjourBrowser::searchTopLevelService(const QString& name, const QString& t
         return;
     const std::optional<BrowseTarget> target = browseTargetForServiceType(name, type, domain);
     if (!target) {
-        ConsoleLog::log(QStringLiteral("unexpected format in bonjour type"));
+        ConsoleLog::log(logNet, QStringLiteral("unexpected format in bonjour type"));
         return;
     }
     const QString browseType = withoutFinalDot(target->type);
@@ -196,7 +196,7 @@ void BonjourBrowser::serviceResolved(AvahiServiceResolve* resolution, const QStr
                         keyOf({ QString::number(service.interfaceIndex), name, type, service.domain, ipv4Address }));
         }
     } catch (const std::exception& e) {
-        ConsoleLog::log(QStringLiteral("browser exception caught : %@"), QString::fromUtf8(e.what()));
+        ConsoleLog::log(logNet, QStringLiteral("browser exception caught : %@"), QString::fromUtf8(e.what()));
     }
     if (alive)
         resolutionEnded(resolution);

@@ -209,7 +209,7 @@ private:
             if (got <= 0) {
                 // Shrunk or unreadable: the promised length cannot be kept,
                 // and the close tells the peer so.
-                ConsoleLog::log(QStringLiteral("cast: %@ could not be read at %@"), m_entry->localPath, m_offset);
+                ConsoleLog::log(logNet, QStringLiteral("cast: %@ could not be read at %@"), m_entry->localPath, m_offset);
                 close();
                 return;
             }
@@ -238,7 +238,7 @@ private:
 
     void refuse(int status)
     {
-        ConsoleLog::log(QStringLiteral("cast: refused a request (%@)"), status);
+        ConsoleLog::log(logNet, QStringLiteral("cast: refused a request (%@)"), status);
         QByteArray answer = statusLine(status) + "Content-Length: 0\r\n";
         if (status == 405)
             answer += "Allow: GET, HEAD\r\n";
@@ -303,13 +303,13 @@ CastServer::StartResult CastServer::start(const QList<QHostAddress>& peers)
     listener->setParent(this);
     listener->onIncoming = [this](qintptr descriptor) { accept(descriptor); };
     if (!listener->listen(local, 0)) {
-        ConsoleLog::log(QStringLiteral("cast: cannot listen on %@: %@"), local.toString(), listener->errorString());
+        ConsoleLog::log(logNet, QStringLiteral("cast: cannot listen on %@: %@"), local.toString(), listener->errorString());
         delete listener;
         return StartResult::CannotListen;
     }
     m_listener = listener;
     m_peers = peers;
-    ConsoleLog::log(QStringLiteral("cast: listening on %@ port %@"), local.toString(), int(listener->serverPort()));
+    ConsoleLog::log(logNet, QStringLiteral("cast: listening on %@ port %@"), local.toString(), int(listener->serverPort()));
     emit listeningChanged(true);
     return StartResult::Started;
 }
@@ -378,7 +378,7 @@ QUrl CastServer::add(const QString& path, AddResult* result)
     entry->mimeType = mime.isDefault() ? QByteArrayLiteral("application/octet-stream") : mime.name().toLatin1();
     entry->file = std::move(file);
     m_entries.push_back(entry);
-    ConsoleLog::log(QStringLiteral("cast: serving %@"), entry->localPath);
+    ConsoleLog::log(logNet, QStringLiteral("cast: serving %@"), entry->localPath);
     if (result)
         *result = AddResult::Added;
     return entry->url;
@@ -396,7 +396,7 @@ bool CastServer::withdraw(const QUrl& url)
     for (CastConnection* connection : connections)
         if (connection->serving() == entry.get())
             connection->close();
-    ConsoleLog::log(QStringLiteral("cast: no longer serving %@"), entry->localPath);
+    ConsoleLog::log(logNet, QStringLiteral("cast: no longer serving %@"), entry->localPath);
     emit withdrawn(entry->url);
     return true;
 }
@@ -445,13 +445,13 @@ void CastServer::accept(qintptr descriptor)
     const QHostAddress peer(reinterpret_cast<const sockaddr*>(&storage));
     if (!isPeer(peer)) {
         ::close(int(descriptor));
-        ConsoleLog::log(QStringLiteral("cast: refused a connection from %@"), peer.toString());
+        ConsoleLog::log(logNet, QStringLiteral("cast: refused a connection from %@"), peer.toString());
         emit peerRefused(peer);
         return;
     }
     if (int(m_connections.size()) >= m_limits.maxConnections) {
         ::close(int(descriptor));
-        ConsoleLog::log(QStringLiteral("cast: refused a connection beyond %@"), m_limits.maxConnections);
+        ConsoleLog::log(logNet, QStringLiteral("cast: refused a connection beyond %@"), m_limits.maxConnections);
         return;
     }
     auto* socket = new QTcpSocket;

@@ -11,7 +11,7 @@ QList<QPair<QString, QString>> NewsFeedList::readPropertyList(const QString& pat
     QList<QPair<QString, QString>> entries;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        ConsoleLog::log(QStringLiteral("no news feed list at %@"), path);
+        ConsoleLog::log(logNet, QStringLiteral("no news feed list at %@"), path);
         return entries;
     }
     // <plist><dict><key>name</key><string>value</string>...</dict></plist>;
@@ -42,7 +42,7 @@ QList<QPair<QString, QString>> NewsFeedList::readPropertyList(const QString& pat
         }
     }
     if (reader.hasError()) {
-        ConsoleLog::log(QStringLiteral("the news feed list %@ is damaged: %@"), path, reader.errorString());
+        ConsoleLog::log(logNet, QStringLiteral("the news feed list %@ is damaged: %@"), path, reader.errorString());
         return {};
     }
     return entries;

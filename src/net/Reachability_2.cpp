@@ -101,7 +101,7 @@ NetworkStatus Reachability_2::remoteHostStatus()
 {
     if (!m_hostName.isEmpty()) {
         if (!isUsableHostName(m_hostName)) {
-            ConsoleLog::log(QStringLiteral("Failed to create SCNetworkReachabilityRef for host: %@"), m_hostName);
+            ConsoleLog::log(logNet, QStringLiteral("Failed to create SCNetworkReachabilityRef for host: %@"), m_hostName);
             return NotReachable;
         }
         return hostStatusForFlags(flagsFor(m_hostName));
@@ -109,19 +109,19 @@ NetworkStatus Reachability_2::remoteHostStatus()
     if (!m_address.isEmpty()) {
         const QHostAddress parsed(m_address);
         if (parsed.protocol() != QAbstractSocket::IPv4Protocol) {
-            ConsoleLog::log(QStringLiteral("Failed to convert an IP address string to a sockaddr_in: %@"), m_address);
+            ConsoleLog::log(logNet, QStringLiteral("Failed to convert an IP address string to a sockaddr_in: %@"), m_address);
             return NotReachable;
         }
         return hostStatusForFlags(flagsFor(m_address));
     }
-    ConsoleLog::log(QStringLiteral("No hostName or address specified. Cannot determine reachability."));
+    ConsoleLog::log(logNet, QStringLiteral("No hostName or address specified. Cannot determine reachability."));
     return NotReachable;
 }
 
 bool Reachability_2::isHostReachable(const QString& host)
 {
     if (!isUsableHostName(host)) {
-        ConsoleLog::log(QStringLiteral("Failed to create SCNetworkReachabilityRef for host: %@"), host);
+        ConsoleLog::log(logNet, QStringLiteral("Failed to create SCNetworkReachabilityRef for host: %@"), host);
         return false;
     }
     const std::optional<quint32> flags = flagsFor(host);

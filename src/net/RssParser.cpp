@@ -50,13 +50,13 @@ void RssParser::onMetaData()
         return;
     m_responded = true;
     const int code = status.toInt();
-    ConsoleLog::log(QStringLiteral("RssParser: Response is an NSHTTPURLResponse: Response=%d"), code);
+    ConsoleLog::log(logNet, QStringLiteral("RssParser: Response is an NSHTTPURLResponse: Response=%d"), code);
     if (code >= 400 && code <= 599)
         m_success = false;
     else if (code >= 100 && code <= 299)
         m_success = true;
     else
-        ConsoleLog::log(QStringLiteral("RssParser: Status code is unknown."));
+        ConsoleLog::log(logNet, QStringLiteral("RssParser: Status code is unknown."));
     const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
     if (length.isValid() && length.toLongLong() > maximumFeedBytes)
         fail();
@@ -67,7 +67,7 @@ void RssParser::onReadyRead()
     if (!m_reply)
         return;
     if (m_webData.size() + m_reply->bytesAvailable() > maximumFeedBytes) {
-        ConsoleLog::log(QStringLiteral("RssParser: %@ is larger than a feed may be"), m_requestUrl.toString());
+        ConsoleLog::log(logNet, QStringLiteral("RssParser: %@ is larger than a feed may be"), m_requestUrl.toString());
         fail();
         return;
     }
@@ -141,7 +141,7 @@ void RssParser::parseDocument(const QByteArray& data)
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
         case QXmlStreamReader::StartDocument:
-            ConsoleLog::log(QStringLiteral("RssParser: Started document."));
+            ConsoleLog::log(logNet, QStringLiteral("RssParser: Started document."));
             break;
         case QXmlStreamReader::StartElement:
             flush();
@@ -172,7 +172,7 @@ void RssParser::parseDocument(const QByteArray& data)
         }
     }
     if (reader.hasError()) {
-        ConsoleLog::log(QStringLiteral("RestResponse: Parsing error occurred."));
+        ConsoleLog::log(logNet, QStringLiteral("RestResponse: Parsing error occurred."));
         m_parsed = false;
         m_success = false;
         m_items.clear();

@@ -90,7 +90,7 @@ bool SetupRequestService::requestInstructions(const QString& email, bool subscri
     m_request = send(url);
     connect(m_request, &QNetworkReply::finished, this, [this, reply = m_request.data()] {
         if (reply->error() != QNetworkReply::NoError)
-            ConsoleLog::log(QStringLiteral("the setup request failed: %@"), reply->errorString());
+            ConsoleLog::log(logNet, QStringLiteral("the setup request failed: %@"), reply->errorString());
         reply->deleteLater();
     });
     return true;

@@ -40,7 +40,7 @@ bool MailComposer::launchMailAppOnDevice(AlertPresenter& alerts, const QString& 
 {
     if (UrlOpener::open(mailtoUrl(recipient, subject, body)))
         return true;
-    ConsoleLog::log(QStringLiteral("no mail program took the message to %@"), recipient);
+    ConsoleLog::log(logPlatform, QStringLiteral("no mail program took the message to %@"), recipient);
     alerts.present(AlertRequest::notice(QStringLiteral("Email..."), QStringLiteral("Email failed")));
     return false;
 }

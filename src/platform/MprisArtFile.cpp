@@ -47,7 +47,7 @@ QUrl MprisArtFile::update(qlonglong item, const QByteArray& encoded)
         return {};
     QDir dir;
     if (!dir.mkpath(m_folder)) {
-        ConsoleLog::log(QStringLiteral("media keys: cannot make the art folder %@"), m_folder);
+        ConsoleLog::log(logPlatform, QStringLiteral("media keys: cannot make the art folder %@"), m_folder);
         return {};
     }
     QFile::setPermissions(m_folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -58,7 +58,7 @@ QUrl MprisArtFile::update(qlonglong item, const QByteArray& encoded)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(encoded) != encoded.size()
         || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) || !file.commit()) {
-        ConsoleLog::log(QStringLiteral("media keys: cannot write the album art to %@"), path);
+        ConsoleLog::log(logPlatform, QStringLiteral("media keys: cannot write the album art to %@"), path);
         return {};
     }
     m_path = path;

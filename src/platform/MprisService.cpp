@@ -61,16 +61,16 @@ bool MprisService::publish()
     if (!m_bus.isConnected()) {
         // One line is enough: the bus does not come back.
         if (!m_toldNoBus)
-            ConsoleLog::log(QStringLiteral("media keys: no session bus, PlayerLink is not offered as a media player"));
+            ConsoleLog::log(logPlatform, QStringLiteral("media keys: no session bus, PlayerLink is not offered as a media player"));
         m_toldNoBus = true;
         return false;
     }
     if (!m_bus.registerObject(QString::fromLatin1(objectPath), m_object, QDBusConnection::ExportAdaptors)) {
-        ConsoleLog::log(QStringLiteral("media keys: could not offer the player on the session bus"));
+        ConsoleLog::log(logPlatform, QStringLiteral("media keys: could not offer the player on the session bus"));
         return false;
     }
     if (!m_bus.registerService(QString::fromLatin1(serviceName))) {
-        ConsoleLog::log(QStringLiteral("media keys: the name %@ is taken on the session bus"),
+        ConsoleLog::log(logPlatform, QStringLiteral("media keys: the name %@ is taken on the session bus"),
                         QString::fromLatin1(serviceName));
         m_bus.unregisterObject(QString::fromLatin1(objectPath));
         return false;

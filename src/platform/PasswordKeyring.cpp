@@ -28,7 +28,7 @@ void PasswordKeyring::noKeyring(const QString& why)
     if (!m_available)
         return;
     m_available = false;
-    ConsoleLog::log(QStringLiteral("passwords: no keyring (%@); they stay in the saved-remotes file, readable by "
+    ConsoleLog::log(logPlatform, QStringLiteral("passwords: no keyring (%@); they stay in the saved-remotes file, readable by "
                                    "its owner alone"),
                     why);
 }

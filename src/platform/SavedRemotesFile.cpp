@@ -72,7 +72,7 @@ std::optional<std::vector<RemoteRecord>> SavedRemotesFile::load()
         m_quarantined = m_path + QStringLiteral(".unreadable-")
             + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-hhmmss"));
         QFile::rename(m_path, m_quarantined);
-        ConsoleLog::log(QStringLiteral("saved remotes could not be read; kept as %@"), m_quarantined);
+        ConsoleLog::log(logPlatform, QStringLiteral("saved remotes could not be read; kept as %@"), m_quarantined);
         return std::nullopt;
     }
 

@@ -30,13 +30,13 @@ void ScreenSaverInhibitor::setInhibited(bool inhibited)
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         if (inhibited)
-            ConsoleLog::log(QStringLiteral("keep-awake: no session bus, the desktop may still sleep"));
+            ConsoleLog::log(logPlatform, QStringLiteral("keep-awake: no session bus, the desktop may still sleep"));
         return;
     }
     QDBusInterface screenSaver(service, path, service, bus);
     if (!screenSaver.isValid()) {
         if (inhibited)
-            ConsoleLog::log(QStringLiteral("keep-awake: this desktop offers no screen-saver service"));
+            ConsoleLog::log(logPlatform, QStringLiteral("keep-awake: this desktop offers no screen-saver service"));
         return;
     }
     if (inhibited) {

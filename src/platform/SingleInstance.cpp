@@ -73,7 +73,7 @@ QString SingleInstance::runtimeFolder()
         ::chmod(encoded.constData(), 0700);
     if (isPrivateFolder(own))
         return own;
-    ConsoleLog::log(QStringLiteral("%@ is not this user's own folder; running without a single-instance socket"), own);
+    ConsoleLog::log(logPlatform, QStringLiteral("%@ is not this user's own folder; running without a single-instance socket"), own);
     return QString();
 }
 
@@ -82,14 +82,14 @@ bool SingleInstance::connectToOwn(QLocalSocket& socket, int timeoutMs) const
     if (m_path.isEmpty() || !QFileInfo::exists(m_path))
         return false;
     if (!isOwnSocket(m_path)) {
-        ConsoleLog::log(QStringLiteral("%@ is not this user's socket; not talking to it"), m_path);
+        ConsoleLog::log(logPlatform, QStringLiteral("%@ is not this user's socket; not talking to it"), m_path);
         return false;
     }
     socket.connectToServer(m_path);
     if (!socket.waitForConnected(timeoutMs))
         return false;
     if (!peerIsOwn(socket.socketDescriptor())) {
-        ConsoleLog::log(QStringLiteral("%@ is served by another user; not talking to it"), m_path);
+        ConsoleLog::log(logPlatform, QStringLiteral("%@ is served by another user; not talking to it"), m_path);
         socket.abort();
         return false;
     }

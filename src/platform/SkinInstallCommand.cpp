@@ -64,7 +64,7 @@ void SkinInstallCommand::install(const QString& source, QObject* context,
         return;
     }
     const SkinInstallResult result = SkinArchiveInstaller(SkinFolders::installedSkins()).installFile(source);
-    ConsoleLog::log(result.ok() ? QStringLiteral("installed skin %@") : QStringLiteral("skin not installed: %@"),
+    ConsoleLog::log(logPlatform, result.ok() ? QStringLiteral("installed skin %@") : QStringLiteral("skin not installed: %@"),
                     result.ok() ? result.installed.join(QStringLiteral(", ")) : result.detail);
     done(result.ok(), lineFor(result, source));
 }

@@ -210,7 +210,7 @@ void SkinArchiveInstaller::sweepLeftovers() const
             const QString prefix = workFolderTemplate(purpose).chopped(6); // "__install-"
             for (const QFileInfo& info : QDir(m_skinsFolder).entryInfoList(matching(prefix), folders))
                 if (!QDir(info.filePath()).removeRecursively())
-                    ConsoleLog::log(QStringLiteral("could not remove the leftover %@"), info.filePath());
+                    ConsoleLog::log(logSkin, QStringLiteral("could not remove the leftover %@"), info.filePath());
         }
         const QString downloads = SkinFolders::downloadTemplate.chopped(6); // "skinDownload-"
         for (const QFileInfo& info : QDir(HomePaths::tmp()).entryInfoList(matching(downloads), QDir::Files | QDir::Hidden | QDir::System))

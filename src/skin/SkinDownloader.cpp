@@ -53,7 +53,7 @@ void SkinDownloader::downloadSkin(const QString& link)
 {
     const QUrl url = downloadAddressForLink(link);
     if (!url.isValid()) {
-        ConsoleLog::log(QStringLiteral("failed to create skin download"));
+        ConsoleLog::log(logSkin, QStringLiteral("failed to create skin download"));
         finish(SkinInstallResult::failed(SkinInstallFailure::DownloadFailed, link));
         return;
     }
@@ -131,7 +131,7 @@ void SkinDownloader::onFinished()
         return;
     }
     if (m_tooLong) {
-        ConsoleLog::log(QStringLiteral("skin download failed: not done after %d s"), m_deadlineMs / 1000);
+        ConsoleLog::log(logSkin, QStringLiteral("skin download failed: not done after %d s"), m_deadlineMs / 1000);
         finish(SkinInstallResult::failed(SkinInstallFailure::DownloadFailed, QStringLiteral("too slow")));
         return;
     }
@@ -140,7 +140,7 @@ void SkinDownloader::onFinished()
     if (status >= 300 && status < 400 && location.isValid()) {
         const QUrl target = reply->url().resolved(location);
         if (++m_redirects > maxRedirects || target.scheme() != m_scheme || !isFetchable(target)) {
-            ConsoleLog::log(QStringLiteral("skin download: redirect refused to %@"), target.toString());
+            ConsoleLog::log(logSkin, QStringLiteral("skin download: redirect refused to %@"), target.toString());
             finish(SkinInstallResult::failed(SkinInstallFailure::DownloadFailed, target.toString()));
             return;
         }
@@ -148,7 +148,7 @@ void SkinDownloader::onFinished()
         return;
     }
     if (reply->error() != QNetworkReply::NoError) {
-        ConsoleLog::log(QStringLiteral("skin download failed: %@"), reply->errorString());
+        ConsoleLog::log(logSkin, QStringLiteral("skin download failed: %@"), reply->errorString());
         finish(SkinInstallResult::failed(SkinInstallFailure::DownloadFailed, reply->errorString()));
         return;
     }
@@ -167,7 +167,7 @@ void SkinDownloader::install()
     SkinArchiveInstaller installer(SkinFolders::installedSkins());
     installer.sweepLeftovers();
     if (m_downloadData.isEmpty()) {
-        ConsoleLog::log(QStringLiteral("attempted to save an empty file : %@"), folder + u'/' + SkinFolders::downloadTemplate);
+        ConsoleLog::log(logSkin, QStringLiteral("attempted to save an empty file : %@"), folder + u'/' + SkinFolders::downloadTemplate);
         finish(SkinInstallResult::failed(SkinInstallFailure::NotSkinArchive, QStringLiteral("empty download")));
         return;
     }
@@ -190,9 +190,9 @@ void SkinDownloader::finish(const SkinInstallResult& result)
 {
     m_deadline.stop();
     if (result.ok())
-        ConsoleLog::log(QStringLiteral("installed skin %@"), result.installed.join(QStringLiteral(", ")));
+        ConsoleLog::log(logSkin, QStringLiteral("installed skin %@"), result.installed.join(QStringLiteral(", ")));
     else
-        ConsoleLog::log(QStringLiteral("skin not installed: %@ (%@)"), result.reason(), result.detail);
+        ConsoleLog::log(logSkin, QStringLiteral("skin not installed: %@ (%@)"), result.reason(), result.detail);
     emit finished(result);
     if (m_alerts)
         showAlertFor(*m_alerts, result);
@@ -222,18 +222,18 @@ bool SkinDownloader::deleteSkin(const QString& identifier)
         && !name.contains(u'/') && name != u"." && name != u"..";
     const QFileInfo info(path);
     if (!installed || (!info.exists() && !info.isSymLink())) {
-        ConsoleLog::log(QStringLiteral("failed to delete skin at %@"), path);
+        ConsoleLog::log(logSkin, QStringLiteral("failed to delete skin at %@"), path);
         return false;
     }
     if (info.isSymLink())
-        return QFile::remove(path) || (ConsoleLog::log(QStringLiteral("failed to delete skin at %@"), path), false);
+        return QFile::remove(path) || (ConsoleLog::log(logSkin, QStringLiteral("failed to delete skin at %@"), path), false);
     // The skin leaves the list in one step by moving into an unlisted work
     // folder; a removal that then stops half-way leaves no half skin behind.
     const SkinWorkLock working;
     QTemporaryDir aside(SkinFolders::installedSkins() + u'/'
                         + SkinArchiveInstaller::workFolderTemplate(QStringLiteral("delete")));
     if (!aside.isValid() || !QDir().rename(path, aside.filePath(name))) {
-        ConsoleLog::log(QStringLiteral("failed to delete skin at %@"), path);
+        ConsoleLog::log(logSkin, QStringLiteral("failed to delete skin at %@"), path);
         return false;
     }
     return true;

@@ -45,11 +45,11 @@ SkinReader SkinReader::read(const QString& folder, const QString& name)
     const XmlNodePtr document = parser.rootNode();
     result.readWhole = opened && parser.lastParseWasComplete() && document && document->children(u"skin");
     if (deepestViewNesting(result.skin.get()) > maxViewNesting) {
-        ConsoleLog::log(QStringLiteral("skin nests views deeper than %d; not used: %@"), maxViewNesting, folder);
+        ConsoleLog::log(logSkin, QStringLiteral("skin nests views deeper than %d; not used: %@"), maxViewNesting, folder);
         result.refusal = Refusal::TooDeep;
     } else if (QString problem = SkinImageBudget::problemWith(result.skin.get(), files); !problem.isEmpty()) {
         // Every image it names is looked at before any is decoded.
-        ConsoleLog::log(QStringLiteral("skin %@ not used: %@"), name, problem);
+        ConsoleLog::log(logSkin, QStringLiteral("skin %@ not used: %@"), name, problem);
         result.refusal = Refusal::Images;
         result.problem = std::move(problem);
     }

@@ -91,7 +91,7 @@ void RemoteConnection::sendRequest(const QString& path, const QUrlQuery& query, 
         url.setQuery(query);
     }
     if (query.hasQueryItem(QStringLiteral("command")))
-        ConsoleLog::log(QStringLiteral("send async %@"), url.toString(QUrl::FullyEncoded));
+        ConsoleLog::log(logVlc, QStringLiteral("send async %@"), url.toString(QUrl::FullyEncoded));
     clearOldRequest();
     if (!url.isValid() || url.host().isEmpty()) {
         // Told through the event loop, as every other outcome is.
@@ -224,7 +224,7 @@ void RemoteConnection::updateBrowseList()
     QUrl url(m_record.baseAddress());
     url.setPath(browsePath);
     url.setQuery(query);
-    ConsoleLog::log(QStringLiteral("browse:  %@"), url.toString(QUrl::FullyEncoded));
+    ConsoleLog::log(logVlc, QStringLiteral("browse:  %@"), url.toString(QUrl::FullyEncoded));
     // Marked as a folder request, so that an answer without a listing can be
     // told from one that merely is not a status.
     sendRequest(browsePath, query, BrowseRequest, maxListBytes);
@@ -353,7 +353,7 @@ void RemoteConnection::noteOutcome(Page page, Outcome outcome)
     if (page == Page::Status)
         m_statusUnusable = outcome == Outcome::Unusable && backoff.holding();
     if (outcome == Outcome::Unusable && backoff.holding())
-        ConsoleLog::log(QStringLiteral("%@ keeps failing: asked again in %d s at the earliest"),
+        ConsoleLog::log(logVlc, QStringLiteral("%@ keeps failing: asked again in %d s at the earliest"),
                         page == Page::Status ? QStringLiteral("status.xml") : QStringLiteral("playlist.xml"),
                         int(backoff.delaySeconds()));
 }

@@ -165,7 +165,7 @@ void VLCController::logUnrecognised(const QByteArray& body)
     QString excerpt = QString::fromUtf8(body.left(excerptBytes));
     if (body.size() > excerptBytes)
         excerpt += QStringLiteral("... (%1 bytes)").arg(body.size());
-    ConsoleLog::log(QStringLiteral("!!response we didn't understand \n%@"), excerpt);
+    ConsoleLog::log(logVlc, QStringLiteral("!!response we didn't understand \n%@"), excerpt);
 }
 
 void VLCController::checkIfResponseIsValidRemote(const HttpReply& reply)

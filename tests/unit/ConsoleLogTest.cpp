@@ -10,10 +10,10 @@
 TEST(ConsoleLog, OutsideTextIsEscapedAndCutShortButTheFormatIsKept)
 {
     ConsoleCapture log;
-    ConsoleLog::log(QStringLiteral("reply:\n%@ (%d)"),
+    ConsoleLog::log(logCore, QStringLiteral("reply:\n%@ (%d)"),
                     QStringLiteral("\x1b[2J\r\n2030-01-01 00:00:00 PlayerLink[1] forged\t\u2028\u202e\u0085"), 7);
-    ConsoleLog::log(QStringLiteral("long %@"), QString(100000, u'x'));
-    ConsoleLog::log(QStringLiteral("char %C"), QChar(0x1b));
+    ConsoleLog::log(logCore, QStringLiteral("long %@"), QString(100000, u'x'));
+    ConsoleLog::log(logCore, QStringLiteral("char %C"), QChar(0x1b));
     ASSERT_EQ(log.lines.size(), 3);
     EXPECT_EQ(log.lines[0], QStringLiteral("reply:\n\\x1b[2J\\r\\n2030-01-01 00:00:00 PlayerLink[1] forged\\t\\u2028"
                                            "\\u202e\\u0085 (7)"));
@@ -29,12 +29,12 @@ TEST(ConsoleLog, AFormatThatFloodsIsCutToAFewLinesAndASummaryAMinute)
     const QString flood = QStringLiteral("%@ : %@");
     auto floodFor = [&](int seconds) { // a hundred lines a second, each of another text
         for (int i = 0; i < seconds * 100; ++i) {
-            ConsoleLog::log(flood, QString::number(i), QStringLiteral("Codec"));
+            ConsoleLog::log(logCore, flood, QString::number(i), QStringLiteral("Codec"));
             clock.advance(0.01);
         }
     };
     floodFor(20);
-    ConsoleLog::log(QStringLiteral("other %@"), QStringLiteral("format"));
+    ConsoleLog::log(logCore, QStringLiteral("other %@"), QStringLiteral("format"));
     ASSERT_EQ(log.lines.size(), 11) << "the first lines of the flood, and the other format";
     EXPECT_EQ(log.lines.last(), QStringLiteral("other format"));
 
@@ -45,7 +45,7 @@ TEST(ConsoleLog, AFormatThatFloodsIsCutToAFewLinesAndASummaryAMinute)
 
     // Quiet for a minute: the rest is counted, and lines flow again.
     clock.advance(60);
-    ConsoleLog::log(flood, QStringLiteral("after"), QStringLiteral("Codec"));
+    ConsoleLog::log(logCore, flood, QStringLiteral("after"), QStringLiteral("Codec"));
     ASSERT_EQ(log.lines.size(), 14);
     EXPECT_TRUE(log.lines[12].startsWith(QStringLiteral("log: ")));
     EXPECT_EQ(log.lines[13], QStringLiteral("after : Codec"));
@@ -53,6 +53,17 @@ TEST(ConsoleLog, AFormatThatFloodsIsCutToAFewLinesAndASummaryAMinute)
     for (const QString& line : log.lines.mid(11, 2))
         counted += line.section(u' ', 1, 1).toInt();
     EXPECT_EQ(counted + 11, 12001) << "every line is either written or counted";
+}
+
+TEST(ConsoleLog, ALayerSwitchedOffByTheLoggingRulesWritesNothingWhileTheOthersStillDo)
+{
+    ConsoleCapture log;
+    QLoggingCategory::setFilterRules(QStringLiteral("playerlink.net.info=false"));
+    ConsoleLog::log(logNet, QStringLiteral("net %@"), QStringLiteral("line"));
+    ConsoleLog::log(logVlc, QStringLiteral("vlc %@"), QStringLiteral("line"));
+    QLoggingCategory::setFilterRules(QString());
+    ConsoleLog::log(logNet, QStringLiteral("net %@"), QStringLiteral("again"));
+    EXPECT_EQ(log.lines, QStringList({ QStringLiteral("vlc line"), QStringLiteral("net again") }));
 }
 
 TEST(DiagnosticLog, TakesOutsideTextAsEscapedLinesAFewAMinuteUpToItsCapInTheOwnersFile)

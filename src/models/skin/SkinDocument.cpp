@@ -50,7 +50,7 @@ std::optional<SkinElement> viewFrom(const XmlNode* node)
         return std::nullopt;
     const QString* type = a.find(u"type");
     if (type && *type != u"scrollView") {
-        ConsoleLog::log(QStringLiteral("unexpected view type - don't know how to initialise it"));
+        ConsoleLog::log(logSkin, QStringLiteral("unexpected view type - don't know how to initialise it"));
         return std::nullopt;
     }
     SkinElement view = controlFrom(node, type ? Kind::ScrollView : Kind::View);

@@ -77,7 +77,7 @@ TimeVolumeWheels::Turn TimeVolumeWheels::select(Wheel wheel, int row, int minute
     case SecondsWheel: {
         if (row == m_secondsPlusOffsetCache)
             return turn;
-        ConsoleLog::log(QStringLiteral("picker has changed to %d"), row);
+        ConsoleLog::log(logSkin, QStringLiteral("picker has changed to %d"), row);
         const int shown = m_secondsPlusOffsetCache;
         // The row counts from the start of the turn the wheel stood in, so
         // rolling past 59 carries into the next minute and back past 0 into
@@ -94,10 +94,10 @@ TimeVolumeWheels::Turn TimeVolumeWheels::select(Wheel wheel, int row, int minute
     }
     case VolumeWheel:
         if (row == m_volumeCache) {
-            ConsoleLog::log(QStringLiteral("picker has ben set to volume %d"), row);
+            ConsoleLog::log(logSkin, QStringLiteral("picker has ben set to volume %d"), row);
             return turn;
         }
-        ConsoleLog::log(QStringLiteral("picker changed volume %d"), row);
+        ConsoleLog::log(logSkin, QStringLiteral("picker changed volume %d"), row);
         if (m_interacting)
             turn.volume = row;
         m_volumeCache = row;
