@@ -9,6 +9,7 @@
 #include "app/skin/SkinImageProvider.h"
 #include "models/skin/SkinImageFolders.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -99,7 +100,15 @@ QPoint ProgramWindow::centreOf(const QQuickItem* item) const
     return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
 }
 
+void ProgramWindow::waitForFrame()
+{
+    QSignalSpy drawn(window, &QQuickWindow::frameSwapped);
+    window->update();
+    drawn.wait(1000);
+}
+
 void ProgramWindow::click(const QQuickItem* item)
 {
+    waitForFrame();
     QTest::mouseClick(window, Qt::LeftButton, {}, centreOf(item));
 }

@@ -44,5 +44,9 @@ struct ProgramWindow {
     // orientation shown.
     QQuickItem* skinItem(SkinControl::Kind kind, const QString& id) const;
     QPoint centreOf(const QQuickItem* item) const;
+    // Until the window has drawn its next frame: items whose layout changed
+    // since the last one stand where a person would see them only then.
+    void waitForFrame();
+    // A click on what is drawn, once it is.
     void click(const QQuickItem* item);
 };

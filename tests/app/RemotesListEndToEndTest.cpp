@@ -50,6 +50,7 @@ void type(ProgramWindow& w, const QString& field, const QString& text)
 // A touch on the row's left, away from the buttons at its right.
 void touchRow(ProgramWindow& w, const QQuickItem* row)
 {
+    w.waitForFrame();
     QTest::mouseClick(w.window, Qt::LeftButton, {}, row->mapToScene(QPointF(40, row->height() / 2)).toPoint());
 }
 
