@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Layouts
 import PlayerLink
 
 // The window: one navigation stack, with a bar that names the screen and
@@ -246,194 +245,15 @@ ApplicationWindow {
         // A page sliding in comes from the frame's edge, not the window's.
         clip: true
 
-        ToolBar {
+        TitleBar {
             id: bar
+            objectName: "titleBar"
             width: parent.width
-            background: Rectangle {
-                color: Theme.bar
-                Rectangle {
-                    anchors.bottom: parent.bottom
-                    width: parent.width
-                    height: 1
-                    color: Theme.barEdge
-                }
-            }
-            RowLayout {
-                anchors.fill: parent
-                BarButton {
-                    id: cancel
-                    objectName: "cancelButton"
-                    readonly property real shownWidth: visible ? width : 0
-                    visible: window.configShown !== null
-                    text: qsTrId("Cancel")
-                    onClicked: window.configShown.cancel()
-                }
-                // The remotes list's "Pause all", at the bar's left.
-                BarButton {
-                    id: pauseAll
-                    objectName: "pauseAllButton"
-                    readonly property real shownWidth: visible ? width : 0
-                    visible: editButton.remotesPage !== null && !editButton.remotesPage.editing
-                    text: qsTrId("Pause all")
-                    Layout.preferredHeight: Theme.touchTarget
-                    onClicked: window.remotes.pauseAll()
-                }
-                BarButton {
-                    id: back
-                    objectName: "backButton"
-                    visible: stack.depth > 1 && window.configShown === null
-                    readonly property real shownWidth: visible ? width : 0
-                    // Named for the page it goes back to; just "Back" where that
-                    // name would crowd out the page's title.
-                    readonly property string below: stack.depth > 1 ? BackButton.titleOver(stack.get(stack.depth - 2)) : ""
-                    text: "\u2039 " + (2 * (backMetrics.width + 24) + titleMetrics.advanceWidth <= bar.width ? below : qsTrId("Back"))
-                    Accessible.name: qsTrId("Back")
-                    implicitWidth: Math.max(48, implicitContentWidth + leftPadding + rightPadding)
-                    Layout.preferredHeight: Theme.touchTarget
-                    Layout.minimumWidth: Theme.touchTarget
-                    onClicked: window.popPage()
-                    TextMetrics {
-                        id: backMetrics
-                        font: back.font
-                        text: "\u2039 " + back.below
-                    }
-                }
-                ColumnLayout {
-                    spacing: 0
-                    Layout.fillWidth: true
-                    Layout.preferredHeight: Theme.touchTarget
-                    readonly property real leftWidth: back.shownWidth + cancel.shownWidth + pauseAll.shownWidth
-                    readonly property real rightWidth: fullScreen.shownWidth + save.shownWidth + editButton.shownWidth
-                    // Centred on the bar, as far as that leaves the title its
-                    // whole width; past that it stands off the centre.
-                    readonly property real centring: Math.min(Math.abs(leftWidth - rightWidth),
-                                                              Math.max(0, bar.width - leftWidth - rightWidth
-                                                                          - titleMetrics.advanceWidth - 16))
-                    Layout.leftMargin: rightWidth > leftWidth ? centring : 0
-                    Layout.rightMargin: leftWidth > rightWidth ? centring : 0
-                    // On the remote screen, the title asks for a wanted password
-                    // again; a sideways swipe on it goes to the next computer
-                    // whose VLC answers (leftwards) or the previous one, and a
-                    // press and hold, or the right button, offers both.
-                    TapHandler {
-                        onTapped: (stack.currentItem as RemotePage)?.screen.askAgain()
-                        onLongPressed: {
-                            if (stack.currentItem as RemotePage)
-                                computerMenu.open()
-                        }
-                    }
-                    TapHandler {
-                        acceptedButtons: Qt.RightButton
-                        enabled: (stack.currentItem as RemotePage) !== null
-                        onTapped: computerMenu.open()
-                    }
-                    DragHandler {
-                        id: titleSwipe
-                        objectName: "titleSwipe"
-                        property real swiped: 0
-                        target: null
-                        yAxis.enabled: false
-                        enabled: (stack.currentItem as RemotePage) !== null
-                        onTranslationChanged: titleSwipe.swiped = titleSwipe.translation.x
-                        onActiveChanged: {
-                            if (!titleSwipe.active && Math.abs(titleSwipe.swiped) >= Theme.touchTarget)
-                                window.remotes.switchRemote(titleSwipe.swiped < 0 ? 1 : -1)
-                            titleSwipe.swiped = 0
-                        }
-                    }
-                    TextMetrics {
-                        id: titleMetrics
-                        font: barTitle.font
-                        text: barTitle.text
-                    }
-                    Label {
-                        id: barTitle
-                        objectName: "barTitle"
-                        // On the remote screen: the computer, switched by the menu.
-                        Accessible.role: (stack.currentItem as RemotePage) ? Accessible.ButtonMenu : Accessible.StaticText
-                        Accessible.name: text
-                        Accessible.description: (stack.currentItem as RemotePage)
-                                                ? qsTrId("Swipe sideways, or press Ctrl+Tab, for the next computer") : ""
-                        Accessible.onPressAction: computerMenu.open()
-                        text: stack.currentItem ? (stack.currentItem as Page)?.title ?? "" : ""
-                        // A long title takes a smaller size before it loses its end.
-                        fontSizeMode: Text.HorizontalFit
-                        minimumPointSize: 7
-                        minimumPixelSize: 9
-                        elide: Label.ElideRight
-                        horizontalAlignment: Qt.AlignHCenter
-                        verticalAlignment: Qt.AlignVCenter
-                        font.bold: true
-                        color: Theme.barText
-                        Layout.fillWidth: true
-                        Layout.fillHeight: true
-                    }
-                    // The remote screen's second line: the remote's name under
-                    // what plays, or why nothing does; the browser's folder; what
-                    // the playlist plays.
-                    Label {
-                        id: barNote
-                        objectName: "barNote"
-                        text: (stack.currentItem as RemotePage)?.note ?? (stack.currentItem as BrowserPage)?.note
-                              ?? (stack.currentItem as PlaylistPage)?.note ?? ""
-                        visible: text !== ""
-                        // A folder's own name is at its end.
-                        elide: (stack.currentItem as BrowserPage) ? Label.ElideLeft : Label.ElideRight
-                        horizontalAlignment: Qt.AlignHCenter
-                        font.pixelSize: 11
-                        color: Theme.secondaryText
-                        Layout.fillWidth: true
-                        Layout.bottomMargin: 4
-                    }
-                }
-                // VLC's video full screen, from the screens that show what plays.
-                // Made only while one shows: its
-                // icon's texture goes with it, as the pages' do at exit.
-                Loader {
-                    id: fullScreen
-                    readonly property var target: (stack.currentItem as RemotePage)?.screen
-                                                  ?? (stack.currentItem as BrowserPage)?.screen
-                                                  ?? (stack.currentItem as PlaylistPage)?.screen ?? null
-                    readonly property real shownWidth: active ? width : 0
-                    active: target !== null
-                    // Unloaded, it keeps the size it had: out of the row.
-                    visible: active
-                    sourceComponent: BarButton {
-                        objectName: "fullScreenButton"
-                        image: "fullscreen.png"
-                        name: qsTrId("Full screen")
-                    }
-                    Connections {
-                        target: fullScreen.item as BarButton
-                        function onClicked() {
-                            fullScreen.target.fullScreen()
-                        }
-                    }
-                }
-                BarButton {
-                    id: save
-                    objectName: "saveButton"
-                    readonly property real shownWidth: visible ? width : 0
-                    visible: window.configShown !== null
-                    text: qsTrId("Save")
-                    font.bold: true
-                    onClicked: window.configShown.save()
-                }
-                // The remotes list's Edit, at the bar's right.
-                BarButton {
-                    id: editButton
-                    objectName: "editButton"
-                    readonly property RemotesPage remotesPage: stack.currentItem as RemotesPage
-                    readonly property real shownWidth: visible ? width : 0
-                    visible: editButton.remotesPage !== null
-                    text: editButton.remotesPage?.editing ? qsTrId("Done") : qsTrId("Edit")
-                    Layout.preferredHeight: Theme.touchTarget
-                    onClicked: {
-                        if (editButton.remotesPage)
-                            editButton.remotesPage.editing = !editButton.remotesPage.editing
-                    }
-                }
-            }
+            pages: stack
+            remotes: window.remotes
+            configShown: window.configShown
+            onBackWanted: window.popPage()
+            onComputerMenuWanted: computerMenu.open()
         }
 
         StackView {
@@ -499,7 +319,7 @@ ApplicationWindow {
         DropArea {
             objectName: "linkDrop"
             anchors.fill: stack
-            enabled: fullScreen.target !== null
+            enabled: bar.playerScreen !== null
             keys: ["text/uri-list", "text/plain"]
             onDropped: drop => {
                 if (drop.hasUrls && window.remotes.cast.holdsLocalFile(drop.urls)) {
