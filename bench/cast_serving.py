@@ -36,6 +36,7 @@ import time
 import urllib.parse
 import urllib.request
 import xml.etree.ElementTree as ET
+from bench_support import free_port, cpu_ticks, stop
 
 here = os.path.dirname(os.path.abspath(__file__))
 root = os.path.abspath(os.path.join(here, ".."))
@@ -46,13 +47,6 @@ TICKS = os.sysconf("SC_CLK_TCK")
 # Loopback only, whatever proxy the environment names.
 opener = urllib.request.build_opener(urllib.request.ProxyHandler({}))
 
-
-def free_port():
-    s = socket.socket()
-    s.bind(("127.0.0.1", 0))
-    port = s.getsockname()[1]
-    s.close()
-    return port
 
 
 def wait_for_port(port, process, seconds=20):
@@ -109,11 +103,6 @@ def served_url(port, name):
     return None
 
 
-def cpu_ticks(pid):
-    with open("/proc/%d/stat" % pid) as f:
-        fields = f.read().rsplit(")", 1)[1].split()
-    return int(fields[11]) + int(fields[12])  # utime, stime
-
 
 def full_get(url, pid, size):
     """(MB/s, server CPU ms) of one GET of the whole file."""
@@ -146,15 +135,6 @@ def ranged_get(url, first, expected):
         done = time.perf_counter() - start
     return status, head * 1000, done * 1000, body == expected
 
-
-def stop(process):
-    if process.poll() is None:
-        process.send_signal(signal.SIGINT)
-        try:
-            process.wait(10)
-        except subprocess.TimeoutExpired:
-            process.kill()
-            process.wait()
 
 
 def main():
@@ -255,7 +235,7 @@ def main():
                 vlc_pulled / 1e6, (vlc_after or 0) / 1e6))
     finally:
         for process in processes:
-            stop(process)
+            stop(process, signal.SIGINT, 10)
         if vlc_pid:
             try:
                 os.kill(vlc_pid, signal.SIGTERM)

@@ -13,17 +13,11 @@ import sys
 import tempfile
 import threading
 import time
+from bench_support import free_port
 
 here = os.path.dirname(os.path.abspath(__file__))
 root = os.path.join(here, "..")
 
-
-def free_port():
-    s = socket.socket()
-    s.bind(("127.0.0.1", 0))
-    port = s.getsockname()[1]
-    s.close()
-    return port
 
 
 class Proxy:

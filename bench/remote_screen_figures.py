@@ -32,7 +32,6 @@ import base64
 import glob
 import os
 import shutil
-import signal
 import socket
 import statistics
 import subprocess
@@ -41,6 +40,7 @@ import tempfile
 import threading
 import time
 import urllib.request
+from bench_support import free_port, cpu_ticks, stop
 
 here = os.path.dirname(os.path.abspath(__file__))
 root = os.path.abspath(os.path.join(here, ".."))
@@ -51,13 +51,6 @@ PROGRAMS = [  # name, path in the build, frame probe
 ]
 REFERENCE_PATHS = ["src/app/playerlink", "src/touch/playerlink", "src/touch/playerlink-touch"]
 
-
-def free_port():
-    s = socket.socket()
-    s.bind(("127.0.0.1", 0))
-    port = s.getsockname()[1]
-    s.close()
-    return port
 
 
 class TimedProxy:
@@ -190,11 +183,6 @@ def environment(build, home, probe=None):
     return env
 
 
-def cpu_ticks(pid):
-    with open("/proc/%d/stat" % pid) as f:
-        fields = f.read().rsplit(")", 1)[1].split()
-    return int(fields[11]) + int(fields[12])  # utime, stime
-
 
 def resident_kib(pid):
     with open("/proc/%d/status" % pid) as f:
@@ -213,14 +201,6 @@ def frames(path):
                 result.append((float(parts[1]), parts[2] == "1"))
     return result
 
-
-def stop(process):
-    process.send_signal(signal.SIGTERM)
-    try:
-        process.wait(30)
-    except subprocess.TimeoutExpired:
-        process.kill()
-        process.wait()
 
 
 def measure(build, name, path, probe, vlc_port, work, rss_at, cpu_seconds):
