@@ -1,5 +1,5 @@
 """What the benchmark scripts share: a free loopback port, a process's CPU
-time and resident memory from /proc, and stopping a process."""
+time from /proc, and stopping a process."""
 
 import signal
 import socket
